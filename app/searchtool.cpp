@@ -1,0 +1,75 @@
+// quorvel-search LETTERS: a developer's tool that runs one search with the
+// real spelling checker and no window, and prints the line the results box
+// would show.
+#include "platform/MessageBox.h"
+#include "platform/ProgramTerminator.h"
+#include "platform/SpellEngines.h"
+#include "search/HeadlessView.h"
+#include "search/Messages.h"
+#include "search/Request.h"
+#include "search/WordSearch.h"
+
+#include <QString>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+constexpr int kExitRefused = 2;
+constexpr int kExitFatal = 3;
+
+// Every message goes to stderr; the only question (the confirmation) is not asked here.
+class StderrMessageBox final : public MessageBox {
+public:
+    MessageAnswer show(const MessageRequest &request) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(request.text));
+        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+};
+
+class FlagTerminator final : public ProgramTerminator {
+public:
+    void endNow() override { m_ending = true; }
+    bool isEnding() const override { return m_ending; }
+
+private:
+    bool m_ending = false;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s LETTERS\n", argv[0]);
+        return kExitRefused;
+    }
+    const QString letters = trimSpaces(QString::fromLocal8Bit(argv[1]));
+    QString strerr;
+    if (!bolValidLetters(letters, strerr)) {
+        std::fprintf(stderr, "%s\n", qPrintable(strerr));
+        return kExitRefused;
+    }
+    if (letters.isEmpty()) {
+        std::fprintf(stderr, "%s\n", Messages::kNoLetters);
+        return kExitRefused;
+    }
+
+    HeadlessView view(letters);
+    StderrMessageBox box;
+    SpellEngineFactory checkers;
+    FlagTerminator terminator;
+    WordSearch search(view, box, checkers, terminator);
+
+    const auto start = std::chrono::steady_clock::now();
+    search.f(letters.toStdString());
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    if (terminator.isEnding())
+        return kExitFatal;
+
+    std::printf("%s\n", qPrintable(view.resultsText()));
+    std::fprintf(stderr, "%.0f arrangements, %.3f s, %.0f arrangements/s\n", view.progressUpdates(),
+        seconds.count(), view.progressUpdates() / seconds.count());
+    return 0;
+}

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Installs what Quorvel needs from Debian, builds it, and runs it or its tests.
+#   bash cmake/dev.sh run             build and start the program
+#   bash cmake/dev.sh test            build and run the test suite
+#   bash cmake/dev.sh test-sanitize   the suite again, built with ASan + UBSan
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libnuspell-dev libhunspell-dev libmspack-dev
+    hunspell-en-us fonts-liberation fp-utils hardinfo
+    xvfb xauth
+)
+
+install_packages() {
+    local missing=() package
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j"$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_packages
+    build default
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): starting Quorvel under Xvfb."
+        exec xvfb-run -a build/bin/quorvel
+    fi
+    exec build/bin/quorvel
+    ;;
+test)
+    install_packages
+    build default
+    ctest --preset default
+    ;;
+test-sanitize)
+    install_packages
+    build sanitize
+    ctest --preset sanitize
+    ;;
+*)
+    echo "usage: bash cmake/dev.sh run|test|test-sanitize" >&2
+    exit 2
+    ;;
+esac

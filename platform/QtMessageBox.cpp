@@ -1,0 +1,60 @@
+#include "platform/QtMessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonPair {
+    QMessageBox::StandardButton first;
+    QMessageBox::StandardButton second;
+};
+
+ButtonPair toQt(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return { QMessageBox::Ok, QMessageBox::Cancel };
+    case MessageButtons::YesNo:
+        return { QMessageBox::Yes, QMessageBox::No };
+    case MessageButtons::Ok:
+        break;
+    }
+    return { QMessageBox::Ok, QMessageBox::NoButton };
+}
+
+} // namespace
+
+MessageAnswer QtMessageBox::show(const MessageRequest &request)
+{
+    const ButtonPair buttons = toQt(request.buttons);
+    // Parented to the active window so the box is centred on it and stays on top.
+    QMessageBox box(toQt(request.icon), request.title, request.text, buttons.first | buttons.second,
+        QApplication::activeWindow());
+    box.setDefaultButton(request.defaultButton == DefaultButton::Second && buttons.second
+            ? buttons.second
+            : buttons.first);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}

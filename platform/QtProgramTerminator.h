@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/ProgramTerminator.h"
+
+class QtProgramTerminator final : public ProgramTerminator {
+public:
+    void endNow() override;
+    [[nodiscard]] bool isEnding() const override { return m_ending; }
+
+private:
+    bool m_ending = false;
+};

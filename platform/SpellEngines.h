@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/SpellChecker.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+// The spelling engines behind the two names the search asks for:
+// "excel.application" is Nuspell, "word.application" is Hunspell. Both load
+// the dictionary that the locator gives at the moment of creation.
+class SpellEngineFactory final : public SpellCheckerFactory {
+public:
+    using Locator = std::function<std::optional<std::filesystem::path>()>;
+
+    SpellEngineFactory();
+    explicit SpellEngineFactory(Locator locator);
+
+    [[nodiscard]] std::unique_ptr<SpellChecker> create(std::string_view progId) override;
+
+    static constexpr std::string_view kNuspellProgId = "excel.application";
+    static constexpr std::string_view kHunspellProgId = "word.application";
+
+private:
+    Locator m_locator;
+};

@@ -1,0 +1,74 @@
+#include "search/Enumerator.h"
+
+#include <algorithm>
+#include <numeric>
+
+double fact(double x)
+{
+    double product = 1;
+    for (double i = x; i >= 1; --i)
+        product *= i;
+    return product;
+}
+
+void resetletters(std::string &letters, std::span<const int> neworder)
+{
+    std::string copy = letters;
+    for (std::size_t p = 0; p < letters.size(); ++p)
+        copy[static_cast<std::size_t>(neworder[p])] = letters[p];
+    letters = std::move(copy);
+}
+
+std::string reorder(std::string &letters, std::span<const int> offsets)
+{
+    const int n = static_cast<int>(letters.size());
+    std::vector<int> order(letters.size());
+    for (int i = n - 1; i >= 0; --i) {
+        std::iota(order.begin(), order.end(), 0);
+        for (int k = 0; k <= i; ++k) {
+            order[k] = k + offsets[i];
+            if (order[k] > i)
+                order[k] -= i + 1;
+        }
+        resetletters(letters, order);
+    }
+    return letters;
+}
+
+std::optional<std::size_t> advanceOffsets(std::vector<int> &offsets)
+{
+    std::size_t j = 0;
+    while (j < offsets.size() && offsets[j] == static_cast<int>(j))
+        ++j;
+    if (j == offsets.size())
+        return std::nullopt;
+    ++offsets[j];
+    std::fill_n(offsets.begin(), j, 0);
+    return j;
+}
+
+Arrangements::Arrangements(std::string letters)
+    : m_offsets(letters.size(), 0)
+    , m_levels(letters.size() + 1, letters)
+{
+    if (m_levels.size() < 2) // no letters: the one arrangement is the empty word
+        m_levels.resize(2);
+}
+
+bool Arrangements::advance()
+{
+    const auto changed = advanceOffsets(m_offsets);
+    if (!changed)
+        return false;
+    const std::size_t j = *changed;
+    // Level j was level j+1 rotated by the old digit; one more place to the
+    // right gives the new digit's rotation, so it is rotated where it stands.
+    std::string &level = m_levels[j];
+    const auto first = level.begin();
+    std::rotate(
+        first, first + static_cast<std::ptrdiff_t>(j), first + static_cast<std::ptrdiff_t>(j + 1));
+    // The digits below j are back to 0: their rotations change nothing.
+    for (std::size_t k = j - 1; k >= 1; --k)
+        std::copy(level.begin(), level.end(), m_levels[k].begin());
+    return true;
+}

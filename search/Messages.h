@@ -1,0 +1,29 @@
+#pragma once
+
+// The texts the user sees from the search; spacing is exactly as shown.
+namespace Messages {
+
+inline constexpr char kProblemTitle[] = "PROBLEM";
+inline constexpr char kInvalidCharacter[]
+    = "You entered at least one invalid character.  Please only enter letter (no spaces, "
+      "punctuation marks, numbers or symbols).";
+inline constexpr char kUndeterminedProblem[]
+    = "Undetermined problem with the jumbled letters that you input.";
+inline constexpr char kNoLetters[] = "You didn't enter any letters.  Please enter your jumbled "
+                                     "letters, then press the button to analyze.";
+inline constexpr char kConfirmTitle[] = "Please Confirm";
+inline constexpr char kConfirmBefore[] = "You entered ";
+inline constexpr char kConfirmAfter[]
+    = " letters to analyze.  It could take a significant amount of time.  Do you want to "
+      "continue?";
+inline constexpr char kNoChecker[]
+    = "You need to have Microsoft Excel or Word installed on your PC for this program to run.  "
+      "Neither were found on your computer.  This program can not continue.";
+inline constexpr char kCheckerTooOld[]
+    = "You need don't seem to have a new enough version of Excel or Word for this program to "
+      "run. This program can not continue.";
+inline constexpr char kNoWordsFound[] = "Done - No words found";
+inline constexpr char kFoundBefore[] = "Done - Found ";
+inline constexpr char kFoundAfter[] = " words: ";
+
+} // namespace Messages

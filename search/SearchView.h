@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+struct RgbColor {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend bool operator==(const RgbColor &, const RgbColor &) = default;
+};
+
+inline constexpr RgbColor kDarkRed { 50, 0, 0 };
+inline constexpr RgbColor kDarkGreen { 0, 50, 0 };
+
+// What a search run needs of the window, so that it runs the same in the
+// main window, in tests and in the command-line tools.
+class SearchView {
+public:
+    virtual ~SearchView() = default;
+
+    // Progress values are single-precision floats: n! - 1 outgrows any int.
+    virtual void setProgressRange(float minimum, float maximum) = 0;
+    virtual void setProgressValue(float value) = 0;
+    virtual void setProgressVisible(bool visible) = 0;
+    virtual void repaintProgress() = 0;
+    virtual void setSearchingVisible(bool visible) = 0;
+    virtual void setResultsColor(RgbColor color) = 0;
+    virtual void setResultsText(const QString &text) = 0;
+    virtual void processPendingEvents() = 0;
+};
+
+// What an analysis request needs on top of the run's needs.
+class AnalysisView : public SearchView {
+public:
+    [[nodiscard]] virtual QString inputText() const = 0;
+    virtual void setCancelVisible(bool visible) = 0;
+};

@@ -1,0 +1,42 @@
+#include "search/WordList.h"
+
+#include "search/Messages.h"
+
+#include <algorithm>
+
+namespace {
+
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool equalIgnoringCase(const std::string &a, const std::string &b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) { return upper(x) == upper(y); });
+}
+
+} // namespace
+
+void addword(const std::string &word, WordList &list)
+{
+    const bool found = std::ranges::any_of(
+        list, [&word](const std::string &slot) { return equalIgnoringCase(slot, word); });
+    if (!found)
+        list.push_back(word);
+}
+
+SearchResult resultFor(const WordList &list)
+{
+    if (list.empty())
+        return { QString::fromLatin1(Messages::kNoWordsFound), kDarkRed };
+    // The plural is used for every count, one included.
+    QString text = QLatin1String(Messages::kFoundBefore) + QString::number(list.size())
+        + QLatin1String(Messages::kFoundAfter);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i > 0)
+            text += QLatin1String(", ");
+        text += QString::fromStdString(list[i]);
+    }
+    return { text, kDarkGreen };
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "search/SearchView.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+// The words of one run in the order found, no two equal regardless of case.
+using WordList = std::vector<std::string>;
+
+// Adds word unless a case variant of it is already there: the first case found wins.
+void addword(const std::string &word, WordList &list);
+
+struct SearchResult {
+    QString text;
+    RgbColor color;
+};
+
+[[nodiscard]] SearchResult resultFor(const WordList &list);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+// One ordered record shared by several fakes, so a test can see what happened
+// in what order across them (and that nothing happened after the program ended).
+class CallLog {
+public:
+    void add(const QString &entry) { m_entries.append(entry); }
+    [[nodiscard]] const QStringList &entries() const { return m_entries; }
+    [[nodiscard]] QStringList entriesAfter(const QString &entry) const
+    {
+        const qsizetype at = m_entries.indexOf(entry);
+        return at < 0 ? QStringList() : m_entries.mid(at + 1);
+    }
+    void clear() { m_entries.clear(); }
+
+private:
+    QStringList m_entries;
+};

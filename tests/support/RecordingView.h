@@ -1,0 +1,65 @@
+#pragma once
+
+#include "search/SearchView.h"
+#include "tests/support/CallLog.h"
+
+#include <QList>
+#include <functional>
+
+// A window that keeps what the search showed and logs every call.
+class RecordingView final : public AnalysisView {
+public:
+    explicit RecordingView(CallLog &log)
+        : m_log(log)
+    {
+    }
+
+    void setProgressRange(float minimum, float maximum) override
+    {
+        progressMinimum = minimum;
+        progressMaximum = maximum;
+        m_log.add(QStringLiteral("progress range"));
+    }
+    void setProgressValue(float value) override { progressValue = value; }
+    void setProgressVisible(bool visible) override { progressVisible = visible; }
+    void repaintProgress() override { repaintedAt.append(progressValue); }
+    void setSearchingVisible(bool visible) override { searchingVisible = visible; }
+    void setResultsColor(RgbColor color) override
+    {
+        resultsColor = color;
+        m_log.add(QStringLiteral("results color"));
+    }
+    void setResultsText(const QString &text) override
+    {
+        resultsText = text;
+        m_log.add(QStringLiteral("results: ") + text);
+    }
+    void processPendingEvents() override
+    {
+        ++eventPasses;
+        if (onEvents)
+            onEvents();
+    }
+    QString inputText() const override { return input; }
+    void setCancelVisible(bool visible) override
+    {
+        cancelVisible = visible;
+        m_log.add(visible ? QStringLiteral("cancel shown") : QStringLiteral("cancel hidden"));
+    }
+
+    QString input;
+    float progressMinimum = 0;
+    float progressMaximum = 100;
+    float progressValue = 0;
+    bool progressVisible = true;
+    bool searchingVisible = true;
+    bool cancelVisible = false;
+    QString resultsText;
+    RgbColor resultsColor;
+    QList<float> repaintedAt;
+    int eventPasses = 0;
+    std::function<void()> onEvents;
+
+private:
+    CallLog &m_log;
+};
