@@ -1,7 +1,10 @@
-// The composition root: the real window system, spelling engines and program
-// end, handed to the main window.
+// The composition root: the real window system, spelling engines, registry
+// and program end, handed to the main window.
+#include "BuildConfig.h"
 #include "mainwindow/Artwork.h"
+#include "mainwindow/Startup.h"
 #include "mainwindow/frmMain.h"
+#include "platform/HiveRegistry.h"
 #include "platform/QtEventPump.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtProgramTerminator.h"
@@ -12,14 +15,18 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setWindowIcon(Artwork::icon());
 
     QtMessageBox messageBox;
     SpellEngineFactory checkers;
     QtProgramTerminator terminator;
     QtEventPump events;
-    frmMain window({ messageBox, checkers, terminator, events });
-    window.show();
+    HiveRegistry registry(QString::fromLatin1(kMachineHivePath));
+    // The help file path of the whole run; the help command may replace it.
+    QString HelpFile;
+
+    frmMain window({messageBox, checkers, terminator, events});
+    Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath());
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Quorvel needs from Debian, builds it, and runs it or its tests.
-#   bash cmake/dev.sh run             build and start the program
+#   bash cmake/dev.sh run             build, install and start the program
 #   bash cmake/dev.sh test            build and run the test suite
 #   bash cmake/dev.sh test-sanitize   the suite again, built with ASan + UBSan
 set -euo pipefail
@@ -13,6 +13,9 @@ packages=(
     xvfb xauth
 )
 
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
 install_packages() {
     local missing=() package
     for package in "${packages[@]}"; do
@@ -20,8 +23,6 @@ install_packages() {
             || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
@@ -37,11 +38,14 @@ case "${1:-}" in
 run)
     install_packages
     build default
+    # Installed, so the program reads the machine hive that the install wrote.
+    "${sudo[@]}" cmake --install build
+    program="$(cmake -L -N build | sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p')/bin/quorvel"
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): starting Quorvel under Xvfb."
-        exec xvfb-run -a build/bin/quorvel
+        exec xvfb-run -a "$program"
     fi
-    exec build/bin/quorvel
+    exec "$program"
     ;;
 test)
     install_packages

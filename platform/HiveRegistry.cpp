@@ -1,0 +1,79 @@
+#include "platform/HiveRegistry.h"
+
+#include <QFileInfo>
+#include <cstring>
+
+namespace {
+
+// KEY_SET_VALUE, KEY_CREATE_SUB_KEY and KEY_CREATE_LINK.
+constexpr std::uint32_t kRightsThatChangeAKey = 0x0002 | 0x0004 | 0x0020;
+
+QString fromAnsi(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+HiveRegistry::HiveRegistry(const QString &hivePath, std::function<bool()> mayWrite)
+    : m_hive(RegistryHive::load(hivePath))
+    , m_mayWrite(mayWrite ? std::move(mayWrite) : [hivePath] { return QFileInfo(hivePath).isWritable(); })
+{
+}
+
+long HiveRegistry::RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result)
+{
+    // RegOpenKey asks for whatever the caller may have, which always
+    // includes reading (KEY_READ).
+    return RegOpenKeyExA(root, subKey, 0, 0x20019, result);
+}
+
+long HiveRegistry::RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32_t,
+                                 std::uint32_t access, HKEY *result)
+{
+    *result = 0;
+    if (root != HKEY_LOCAL_MACHINE)
+        return RegistryStatus::kInvalidHandle;
+    const QString path = fromAnsi(subKey);
+    if (!m_hive.hasKey(path))
+        return RegistryStatus::kFileNotFound;
+    if ((access & kRightsThatChangeAKey) && !m_mayWrite())
+        return RegistryStatus::kAccessDenied;
+    *result = m_nextHandle++;
+    m_handles.insert(*result, path);
+    return RegistryStatus::kSuccess;
+}
+
+long HiveRegistry::RegQueryValueExA(HKEY key, std::string_view valueName, std::uint32_t *type,
+                                    std::uint8_t *data, std::uint32_t *size)
+{
+    const auto handle = m_handles.constFind(key);
+    if (handle == m_handles.cend())
+        return RegistryStatus::kInvalidHandle;
+    const auto value = m_hive.value(*handle, fromAnsi(valueName));
+    if (!value)
+        return RegistryStatus::kFileNotFound;
+    if (type)
+        *type = value->type;
+    const auto needed = static_cast<std::uint32_t>(value->data.size());
+    if (!data) {
+        if (size)
+            *size = needed;
+        return RegistryStatus::kSuccess;
+    }
+    if (!size)
+        return RegistryStatus::kInvalidParameter;
+    if (*size < needed) {
+        *size = needed;
+        return RegistryStatus::kMoreData;
+    }
+    if (needed > 0)
+        std::memcpy(data, value->data.constData(), needed);
+    *size = needed;
+    return RegistryStatus::kSuccess;
+}
+
+long HiveRegistry::RegCloseKey(HKEY key)
+{
+    return m_handles.remove(key) ? RegistryStatus::kSuccess : RegistryStatus::kInvalidHandle;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The registry calls the program makes, with their Win32 meaning: status 0
+// for success, the Win32 error codes otherwise; key paths and value names in
+// the "ANSI" code page, which is UTF-8 here.
+using HKEY = std::uint32_t;
+inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
+
+namespace RegistryStatus {
+inline constexpr long kSuccess = 0;
+inline constexpr long kFileNotFound = 2;
+inline constexpr long kAccessDenied = 5;
+inline constexpr long kInvalidHandle = 6;
+inline constexpr long kInvalidParameter = 87;
+inline constexpr long kMoreData = 234;
+} // namespace RegistryStatus
+
+namespace RegistryType {
+inline constexpr std::uint32_t kString = 1;       // REG_SZ
+inline constexpr std::uint32_t kExpandString = 2; // REG_EXPAND_SZ
+inline constexpr std::uint32_t kBinary = 3;       // REG_BINARY
+inline constexpr std::uint32_t kDword = 4;        // REG_DWORD
+inline constexpr std::uint32_t kMultiString = 7;  // REG_MULTI_SZ
+} // namespace RegistryType
+
+class Registry
+{
+public:
+    virtual ~Registry() = default;
+
+    // *result stays 0 when the key cannot be opened.
+    virtual long RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result) = 0;
+    virtual long RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32_t options,
+                               std::uint32_t access, HKEY *result) = 0;
+    // With data null: type and size only. With a buffer shorter than the
+    // value: kMoreData and the size needed.
+    virtual long RegQueryValueExA(HKEY key, std::string_view valueName, std::uint32_t *type,
+                                  std::uint8_t *data, std::uint32_t *size) = 0;
+    virtual long RegCloseKey(HKEY key) = 0;
+};

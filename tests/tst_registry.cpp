@@ -1,0 +1,301 @@
+#include "mainwindow/Startup.h"
+#include "platform/HiveRegistry.h"
+#include "registry/basRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+const QByteArray kHelpKey = "[HKEY_LOCAL_MACHINE\\Software\\KelmstarSoftware\\Quorvel\\Help]\n";
+
+class HiveFile
+{
+public:
+    explicit HiveFile(const QByteArray &contents)
+    {
+        QFile file(path());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(contents);
+    }
+    QString path() const { return m_dir.filePath("hklm.reg"); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QString helpLocationIn(const QByteArray &hive)
+{
+    HiveFile file(hive);
+    HiveRegistry registry(file.path());
+    const QString location = basRegistry::GetHelpFileLocation(registry);
+    if (registry.openHandles() != 0)
+        return QStringLiteral("<handle left open>");
+    return location;
+}
+
+std::optional<RegistryHive::Value> valueIn(const QByteArray &file, const char *name = "v")
+{
+    return RegistryHive::parse(file).value("Software\\Test", QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestRegistry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void helpFileLocation_data()
+    {
+        QTest::addColumn<QByteArray>("hive");
+        QTest::addColumn<QString>("location");
+        const QByteArray v4 = "REGEDIT4\n" + kHelpKey;
+        const QByteArray v5 = "Windows Registry Editor Version 5.00\r\n\r\n" + kHelpKey;
+        QTest::newRow("a path") << v5 + "\"help_file_location\"=\"/opt/qv/qv.chm\"\n"
+                                << "/opt/qv/qv.chm";
+        QTest::newRow("no key") << QByteArray("REGEDIT4\n[HKLM\\Software\\Other]\n\"help_file_location\"=\"/x\"\n")
+                                << "";
+        QTest::newRow("no value") << v4 + "\"other\"=\"/x\"\n" << "";
+        QTest::newRow("only the terminator") << v4 + "\"help_file_location\"=hex(1):00\n" << "";
+        QTest::newRow("zero bytes") << v4 + "\"help_file_location\"=hex(1):\n" << "";
+        QTest::newRow("NUL inside") << v4 + "\"help_file_location\"=hex(1):2f,61,00,62,00\n" << "/a";
+        QTest::newRow("no terminator") << v4 + "\"help_file_location\"=hex(1):2f,61,62\n" << "/ab";
+        QTest::newRow("UTF-16 string of a 5.00 file")
+                << v5 + "\"help_file_location\"=hex(1):2f,00,e9,00,00,00\n" << QStringLiteral("/é");
+        QTest::newRow("expandable string is not read")
+                << v4 + "\"help_file_location\"=hex(2):2f,61,00\n" << "";
+        QTest::newRow("binary is not read") << v4 + "\"help_file_location\"=hex:2f,61,00\n" << "";
+        QTest::newRow("dword 5") << v4 + "\"help_file_location\"=dword:00000005\n" << "5";
+        QTest::newRow("dword all ones") << v4 + "\"help_file_location\"=dword:ffffffff\n" << "-1";
+        QTest::newRow("spaces kept") << v4 + "\"help_file_location\"=\"  /x y  \"\n" << "  /x y  ";
+        QTest::newRow("40,000 characters overflow the NUL search")
+                << v4 + "\"help_file_location\"=\"" + QByteArray(40000, 'a') + "\"\n" << "";
+        QTest::newRow("32,766 characters still fit")
+                << v4 + "\"help_file_location\"=\"" + QByteArray(32766, 'a') + "\"\n"
+                << QString(32766, u'a');
+        QTest::newRow("case of key and name does not matter")
+                << QByteArray("REGEDIT4\n[hklm\\SOFTWARE\\kelmstarsoftware\\QUORVEL\\help]\n"
+                              "\"Help_File_Location\"=\"/y\"\n")
+                << "/y";
+    }
+    void helpFileLocation()
+    {
+        QFETCH(QByteArray, hive);
+        QFETCH(QString, location);
+        QCOMPARE(helpLocationIn(hive), location);
+    }
+
+    void utf16File()
+    {
+        const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n")
+                + QString::fromLatin1(kHelpKey) + QStringLiteral("\"help_file_location\"=\"/wé\"\r\n");
+        QByteArray file("\xFF\xFE");
+        file.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QCOMPARE(helpLocationIn(file), QStringLiteral("/wé"));
+    }
+
+    void missingFileIsAnEmptyHive()
+    {
+        HiveRegistry registry("/nonexistent/hklm.reg");
+        QCOMPARE(basRegistry::GetHelpFileLocation(registry), QString());
+    }
+
+    void parser_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("type"); // 0: no value
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray v4 = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n";
+        const QByteArray dword5("\x05\0\0\0", 4);
+        QTest::newRow("string") << v4 + "\"v\"=\"a\\\\b\\\"c\"" << 1 << QByteArray("a\\b\"c\0", 6);
+        QTest::newRow("lower-case header")
+                << QByteArray("regedit4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"") << 0
+                << QByteArray();
+        QTest::newRow("bad header")
+                << QByteArray("REGEDIT\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"") << 0
+                << QByteArray();
+        QTest::newRow("dword") << v4 + "\"v\"=dword:00000005" << 4 << dword5;
+        QTest::newRow("dword, comment after") << v4 + "\"v\"=dword:00000005 ; five" << 4 << dword5;
+        QTest::newRow("dword of 9 digits") << v4 + "\"v\"=dword:000000005" << 0 << QByteArray();
+        QTest::newRow("dword with 0x") << v4 + "\"v\"=dword:0x000005" << 0 << QByteArray();
+        QTest::newRow("dword with a space") << v4 + "\"v\"=dword: 0000005" << 0 << QByteArray();
+        QTest::newRow("dword, text after") << v4 + "\"v\"=dword:00000005x" << 0 << QByteArray();
+        QTest::newRow("hex continued after a comma")
+                << v4 + "\"v\"=hex:01,02,\\\n  03" << 3 << QByteArray("\x01\x02\x03");
+        QTest::newRow("hex continued without a comma")
+                << v4 + "\"v\"=hex:01,02\\\r\n  03\r\n" << 3 << QByteArray("\x01\x02\x03");
+        QTest::newRow("hex(N) type") << v4 + "\"v\"=hex(4):05,00,00,00" << 4 << dword5;
+        QTest::newRow("hex(100000000)") << v4 + "\"v\"=hex(100000000):01" << 0 << QByteArray();
+        QTest::newRow("hex, odd digit") << v4 + "\"v\"=hex:1" << 0 << QByteArray();
+        QTest::newRow("unterminated string") << v4 + "\"v\"=\"abc" << 0 << QByteArray();
+        QTest::newRow("text after the string") << v4 + "\"v\"=\"a\" b" << 0 << QByteArray();
+        QTest::newRow("comment line") << v4 + ";\"v\"=\"x\"" << 0 << QByteArray();
+        QTest::newRow("another root") << QByteArray("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Test]\n"
+                                                    "\"v\"=\"x\"")
+                                      << 0 << QByteArray();
+        QTest::newRow("unclosed section")
+                << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test\n\"v\"=\"x\"") << 0
+                << QByteArray();
+    }
+    void parser()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, type);
+        QFETCH(QByteArray, data);
+        const auto value = valueIn(file);
+        QCOMPARE(value.has_value(), type != 0);
+        if (value) {
+            QCOMPARE(value->type, static_cast<std::uint32_t>(type));
+            QCOMPARE(value->data, data);
+        }
+    }
+
+    void defaultValueHasTheEmptyName()
+    {
+        const QByteArray file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n@=\"d\"\n";
+        QCOMPARE(valueIn(file, "")->data, QByteArray("d\0", 2));
+    }
+
+    void badLineDropsOnlyItsValue()
+    {
+        const QByteArray file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n"
+                                "\"a\"=\"unterminated\n"
+                                "\"b\"=dword:1\n"
+                                "\"c\"=\"kept\"\n";
+        QVERIFY(!valueIn(file, "a"));
+        QVERIFY(!valueIn(file, "b"));
+        QCOMPARE(valueIn(file, "c")->data, QByteArray("kept\0", 5));
+    }
+
+    void queries_data()
+    {
+        QTest::addColumn<std::uint32_t>("bufferSize");
+        QTest::addColumn<long>("status");
+        QTest::addColumn<std::uint32_t>("sizeAfter");
+        QTest::newRow("size only") << std::uint32_t(0xFFFFFFFF) << 0L << std::uint32_t(6);
+        QTest::newRow("exact buffer") << std::uint32_t(6) << 0L << std::uint32_t(6);
+        QTest::newRow("short buffer") << std::uint32_t(5) << 234L << std::uint32_t(6);
+    }
+    void queries()
+    {
+        QFETCH(std::uint32_t, bufferSize);
+        QFETCH(long, status);
+        QFETCH(std::uint32_t, sizeAfter);
+        HiveFile file("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"hello\"\n");
+        HiveRegistry registry(file.path());
+        HKEY key = 0;
+        QCOMPARE(registry.RegOpenKeyA(HKEY_LOCAL_MACHINE, "software\\TEST", &key), 0L);
+        QVERIFY(key != 0);
+        std::uint32_t type = 0;
+        std::uint8_t buffer[16] = {};
+        const bool sizeOnly = bufferSize == 0xFFFFFFFF;
+        std::uint32_t size = sizeOnly ? 0 : bufferSize;
+        QCOMPARE(registry.RegQueryValueExA(key, "v", &type, sizeOnly ? nullptr : buffer, &size),
+                 status);
+        QCOMPARE(type, std::uint32_t(1));
+        QCOMPARE(size, sizeAfter);
+        if (!sizeOnly && status == 0)
+            QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer)), QByteArray("hello"));
+        QCOMPARE(registry.RegCloseKey(key), 0L);
+        QCOMPARE(registry.RegQueryValueExA(key, "v", &type, nullptr, &size), 6L);
+    }
+
+    void missingKeyLeavesTheHandleAtZero()
+    {
+        HiveFile file("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n");
+        HiveRegistry registry(file.path());
+        HKEY key = 0;
+        QCOMPARE(registry.RegOpenKeyA(HKEY_LOCAL_MACHINE, "Software\\Nope", &key), 2L);
+        QCOMPARE(key, HKEY(0));
+        QCOMPARE(registry.RegOpenKeyA(HKEY_LOCAL_MACHINE, "Software", &key), 0L); // a parent
+    }
+
+    void rightsThatChangeAKey_data()
+    {
+        QTest::addColumn<bool>("mayWrite");
+        QTest::addColumn<std::uint32_t>("access");
+        QTest::addColumn<long>("status");
+        QTest::newRow("read on a read-only hive") << false << std::uint32_t(0x20019) << 0L;
+        QTest::newRow("0x2003F on a read-only hive") << false << std::uint32_t(0x2003F) << 5L;
+        QTest::newRow("0x2003F on a writable hive") << true << std::uint32_t(0x2003F) << 0L;
+    }
+    void rightsThatChangeAKey()
+    {
+        QFETCH(bool, mayWrite);
+        QFETCH(std::uint32_t, access);
+        QFETCH(long, status);
+        HiveFile file("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n");
+        HiveRegistry registry(file.path(), [mayWrite] { return mayWrite; });
+        HKEY key = 0;
+        QCOMPARE(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Test", 0, access, &key),
+                 status);
+        QCOMPARE(key != 0, status == 0);
+    }
+
+    void startUp_data()
+    {
+        QTest::addColumn<QByteArray>("value"); // empty: no value stored
+        QTest::addColumn<QString>("HelpFile");
+        QTest::newRow("stored") << QByteArray("\"/opt/qv.chm\"") << "/opt/qv.chm";
+        QTest::newRow("stored, no file there") << QByteArray("\"/missing/qv.chm\"")
+                                               << "/missing/qv.chm";
+        QTest::newRow("missing: the program's folder") << QByteArray() << "/app/bin/help/qv.chm";
+        QTest::newRow("an integer") << QByteArray("dword:00000007") << "7";
+        QTest::newRow("spaces kept") << QByteArray("\" /x \"") << " /x ";
+    }
+    void startUp()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, HelpFile);
+        HiveFile file("REGEDIT4\n" + kHelpKey
+                      + (value.isEmpty() ? QByteArray() : "\"help_file_location\"=" + value + "\n"));
+        // Records whether the window was visible while the registry was read.
+        class Watched final : public Registry
+        {
+        public:
+            Watched(Registry &inner, QWidget &window)
+                : m_inner(inner)
+                , m_window(window)
+            {
+            }
+            long RegOpenKeyA(HKEY r, std::string_view k, HKEY *h) override
+            {
+                shownWhileReading = shownWhileReading || m_window.isVisible();
+                return m_inner.RegOpenKeyA(r, k, h);
+            }
+            long RegOpenKeyExA(HKEY r, std::string_view k, std::uint32_t o, std::uint32_t a,
+                               HKEY *h) override
+            {
+                return m_inner.RegOpenKeyExA(r, k, o, a, h);
+            }
+            long RegQueryValueExA(HKEY k, std::string_view n, std::uint32_t *t, std::uint8_t *d,
+                                  std::uint32_t *s) override
+            {
+                shownWhileReading = shownWhileReading || m_window.isVisible();
+                return m_inner.RegQueryValueExA(k, n, t, d, s);
+            }
+            long RegCloseKey(HKEY k) override { return m_inner.RegCloseKey(k); }
+            bool shownWhileReading = false;
+
+        private:
+            Registry &m_inner;
+            QWidget &m_window;
+        };
+        HiveRegistry hive(file.path());
+        QWidget window;
+        window.show(); // even a window that was shown is hidden first
+        Watched registry(hive, window);
+        QString helpFile = QStringLiteral("unset");
+        Form_Load(window, registry, helpFile, QStringLiteral("/app/bin"));
+        QCOMPARE(helpFile, HelpFile);
+        QVERIFY(window.isVisible());
+        QVERIFY(!registry.shownWhileReading);
+    }
+};
+
+QTEST_MAIN(TestRegistry)
+#include "tst_registry.moc"
