@@ -1,10 +1,14 @@
 // The composition root: the real window system, spelling engines, registry
 // and program end, handed to the main window.
 #include "BuildConfig.h"
+#include "about/SysInfo.h"
+#include "about/frmAbout.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/frmMain.h"
+#include "platform/FileSystem.h"
 #include "platform/HiveRegistry.h"
+#include "platform/ProgramLauncher.h"
 #include "platform/QtEventPump.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtProgramTerminator.h"
@@ -26,7 +30,13 @@ int main(int argc, char **argv)
     // The help file path of the whole run; the help command may replace it.
     QString HelpFile;
 
-    frmMain window({messageBox, checkers, terminator, events});
+    LocalFileSystem files;
+    QtProgramLauncher launcher;
+    SysInfoLauncher sysInfo(registry, files, launcher, messageBox);
+    AboutCommand about(sysInfo, launcher);
+
+    frmMain window({ messageBox, checkers, terminator, events });
+    QObject::connect(&window, &frmMain::aboutRequested, [&about] { about.mnu_about_Click(); });
     Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath());
     return QApplication::exec();
 }

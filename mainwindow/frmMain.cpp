@@ -4,6 +4,7 @@
 #include "mainwindow/ProgressDisplay.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramTerminator.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,14 +19,6 @@
 #include <limits>
 
 namespace {
-
-// Layout is given in twips; 15 twips make a pixel at 96 dots per inch, and
-// Qt's device-independent pixels scale from there on larger screens.
-QRect fromTwips(int left, int top, int width, int height)
-{
-    const auto px = [](int twips) { return qRound(twips / 15.0); };
-    return { px(left), px(top), px(width), px(height) };
-}
 
 const QColor kPaleYellow(255, 255, 192);
 const QColor kLightYellow(255, 255, 128);

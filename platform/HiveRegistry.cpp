@@ -17,7 +17,8 @@ QString fromAnsi(std::string_view text)
 
 HiveRegistry::HiveRegistry(const QString &hivePath, std::function<bool()> mayWrite)
     : m_hive(RegistryHive::load(hivePath))
-    , m_mayWrite(mayWrite ? std::move(mayWrite) : [hivePath] { return QFileInfo(hivePath).isWritable(); })
+    , m_mayWrite(
+          mayWrite ? std::move(mayWrite) : [hivePath] { return QFileInfo(hivePath).isWritable(); })
 {
 }
 
@@ -28,8 +29,8 @@ long HiveRegistry::RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result)
     return RegOpenKeyExA(root, subKey, 0, 0x20019, result);
 }
 
-long HiveRegistry::RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32_t,
-                                 std::uint32_t access, HKEY *result)
+long HiveRegistry::RegOpenKeyExA(
+    HKEY root, std::string_view subKey, std::uint32_t, std::uint32_t access, HKEY *result)
 {
     *result = 0;
     if (root != HKEY_LOCAL_MACHINE)
@@ -45,7 +46,7 @@ long HiveRegistry::RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32
 }
 
 long HiveRegistry::RegQueryValueExA(HKEY key, std::string_view valueName, std::uint32_t *type,
-                                    std::uint8_t *data, std::uint32_t *size)
+    std::uint8_t *data, std::uint32_t *size)
 {
     const auto handle = m_handles.constFind(key);
     if (handle == m_handles.cend())

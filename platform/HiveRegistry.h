@@ -10,8 +10,7 @@
 // HKEY_LOCAL_MACHINE read from the machine hive file. Rights that would
 // change a key are refused unless the process may write the hive file, as a
 // standard user is refused them on the machine-wide registry.
-class HiveRegistry final : public Registry
-{
+class HiveRegistry final : public Registry {
 public:
     // mayWrite tells whether the process may write the hive; by default, the
     // file system's answer for the hive file.
@@ -19,9 +18,9 @@ public:
 
     long RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result) override;
     long RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32_t options,
-                       std::uint32_t access, HKEY *result) override;
+        std::uint32_t access, HKEY *result) override;
     long RegQueryValueExA(HKEY key, std::string_view valueName, std::uint32_t *type,
-                          std::uint8_t *data, std::uint32_t *size) override;
+        std::uint8_t *data, std::uint32_t *size) override;
     long RegCloseKey(HKEY key) override;
 
     [[nodiscard]] int openHandles() const { return static_cast<int>(m_handles.size()); }

@@ -19,25 +19,26 @@ inline constexpr long kMoreData = 234;
 } // namespace RegistryStatus
 
 namespace RegistryType {
-inline constexpr std::uint32_t kString = 1;       // REG_SZ
+inline constexpr std::uint32_t kString = 1; // REG_SZ
 inline constexpr std::uint32_t kExpandString = 2; // REG_EXPAND_SZ
-inline constexpr std::uint32_t kBinary = 3;       // REG_BINARY
-inline constexpr std::uint32_t kDword = 4;        // REG_DWORD
-inline constexpr std::uint32_t kMultiString = 7;  // REG_MULTI_SZ
+inline constexpr std::uint32_t kBinary = 3; // REG_BINARY
+inline constexpr std::uint32_t kDword = 4; // REG_DWORD
+inline constexpr std::uint32_t kMultiString = 7; // REG_MULTI_SZ
 } // namespace RegistryType
 
-class Registry
-{
+class Registry {
 public:
     virtual ~Registry() = default;
 
     // *result stays 0 when the key cannot be opened.
     virtual long RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result) = 0;
     virtual long RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32_t options,
-                               std::uint32_t access, HKEY *result) = 0;
+        std::uint32_t access, HKEY *result)
+        = 0;
     // With data null: type and size only. With a buffer shorter than the
     // value: kMoreData and the size needed.
     virtual long RegQueryValueExA(HKEY key, std::string_view valueName, std::uint32_t *type,
-                                  std::uint8_t *data, std::uint32_t *size) = 0;
+        std::uint8_t *data, std::uint32_t *size)
+        = 0;
     virtual long RegCloseKey(HKEY key) = 0;
 };

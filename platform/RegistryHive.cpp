@@ -1,8 +1,8 @@
 #include "platform/RegistryHive.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -17,8 +17,8 @@ QString decode(const QByteArray &file)
 {
     if (file.startsWith("\xFF\xFE")) {
         const QByteArray body = file.mid(2);
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(body.constData()),
-                                  body.size() / 2);
+        return QString::fromUtf16(
+            reinterpret_cast<const char16_t *>(body.constData()), body.size() / 2);
     }
     if (file.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(file.mid(3));
@@ -55,12 +55,23 @@ std::optional<QString> quoted(const QString &line, qsizetype at, qsizetype &end)
         if (++i >= line.size())
             return std::nullopt;
         switch (line[i].unicode()) {
-        case u'\\': text += u'\\'; break;
-        case u'"': text += u'"'; break;
-        case u'n': text += u'\n'; break;
-        case u'r': text += u'\r'; break;
-        case u'0': text += QChar(0); break;
-        default: return std::nullopt;
+        case u'\\':
+            text += u'\\';
+            break;
+        case u'"':
+            text += u'"';
+            break;
+        case u'n':
+            text += u'\n';
+            break;
+        case u'r':
+            text += u'\r';
+            break;
+        case u'0':
+            text += QChar(0);
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return std::nullopt;
@@ -120,17 +131,16 @@ std::optional<QByteArray> hexBytes(const QString &text, qsizetype limit)
 
 QByteArray utf16ToAnsi(const QByteArray &bytes)
 {
-    return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()),
-                              bytes.size() / 2)
-            .toUtf8();
+    return QString::fromUtf16(
+        reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
+        .toUtf8();
 }
 
 } // namespace
 
 // Reads the file line by line; kept apart from RegistryHive so the hive's
 // interface stays what its readers need.
-class HiveParser
-{
+class HiveParser {
 public:
     HiveParser(RegistryHive &hive, bool unicodeFile)
         : m_hive(hive)
@@ -188,10 +198,10 @@ private:
             qsizetype end = 0;
             const auto text = quoted(data, 0, end);
             if (text && onlyCommentAfter(data, end))
-                parsed = RegistryHive::Value{kRegSz, text->toUtf8() + '\0'};
+                parsed = RegistryHive::Value { kRegSz, text->toUtf8() + '\0' };
         } else if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {
             if (const auto bytes = dwordData(data.mid(6)))
-                parsed = RegistryHive::Value{kRegDword, *bytes};
+                parsed = RegistryHive::Value { kRegDword, *bytes };
         } else if (data.startsWith(u"hex", Qt::CaseInsensitive)) {
             parsed = hexValue(data.mid(3));
         }
@@ -221,7 +231,7 @@ private:
         const bool text16 = type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;
         if (m_unicodeFile && text16)
             *bytes = utf16ToAnsi(*bytes);
-        return RegistryHive::Value{type, *bytes};
+        return RegistryHive::Value { type, *bytes };
     }
 
     RegistryHive &m_hive;
@@ -250,7 +260,7 @@ RegistryHive RegistryHive::parse(const QByteArray &file)
             continue;
         }
         const bool continued = line.endsWith(u'\\')
-                && (!pending.isEmpty() || line.contains(u"=hex", Qt::CaseInsensitive));
+            && (!pending.isEmpty() || line.contains(u"=hex", Qt::CaseInsensitive));
         if (continued)
             line.chop(1);
         if (!pending.isEmpty()) {
@@ -299,8 +309,8 @@ bool RegistryHive::hasKey(const QString &keyPath) const
     return m_keys.contains(fold(keyPath));
 }
 
-std::optional<RegistryHive::Value> RegistryHive::value(const QString &keyPath,
-                                                       const QString &name) const
+std::optional<RegistryHive::Value> RegistryHive::value(
+    const QString &keyPath, const QString &name) const
 {
     const auto key = m_values.constFind(fold(keyPath));
     if (key == m_values.cend())

@@ -13,8 +13,7 @@
 // compare without regard to case. A line that cannot be read drops that one
 // value; a file without the header is an empty hive. Sizes are capped, so no
 // file can make the reader allocate without bound.
-class RegistryHive
-{
+class RegistryHive {
 public:
     struct Value {
         std::uint32_t type = 0;
@@ -39,7 +38,7 @@ private:
     void addKey(const QString &keyPath);
     static QString fold(const QString &text) { return text.toLower(); }
 
-    QSet<QString> m_keys;                         // folded paths, parents included
+    QSet<QString> m_keys; // folded paths, parents included
     QHash<QString, QHash<QString, Value>> m_values; // folded path -> folded name -> value
     friend class HiveParser;
 };

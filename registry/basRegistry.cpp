@@ -30,7 +30,7 @@ std::optional<RegistryValue> readValue(Registry &registry, HKEY key, const QByte
         std::uint32_t length = size;
         std::uint32_t ignored = 0;
         if (registry.RegQueryValueExA(key, name.toStdString(), &ignored,
-                                      reinterpret_cast<std::uint8_t *>(buffer.data()), &length)
+                reinterpret_cast<std::uint8_t *>(buffer.data()), &length)
             != RegistryStatus::kSuccess)
             return RegistryValue(QString());
         return stringUpToNul(buffer);
@@ -43,7 +43,7 @@ std::optional<RegistryValue> readValue(Registry &registry, HKEY key, const QByte
             != RegistryStatus::kSuccess)
             return RegistryValue(QString());
         const std::uint32_t number = bytes[0] | bytes[1] << 8 | bytes[2] << 16
-                | static_cast<std::uint32_t>(bytes[3]) << 24;
+            | static_cast<std::uint32_t>(bytes[3]) << 24;
         return RegistryValue(static_cast<qint32>(number));
     }
     return RegistryValue(QString());
@@ -51,8 +51,8 @@ std::optional<RegistryValue> readValue(Registry &registry, HKEY key, const QByte
 
 } // namespace
 
-std::optional<RegistryValue> GetRegistryValue(Registry &registry, HKEY root,
-                                              const QString &keyName, const QString &valueName)
+std::optional<RegistryValue> GetRegistryValue(
+    Registry &registry, HKEY root, const QString &keyName, const QString &valueName)
 {
     HKEY key = 0;
     (void)registry.RegOpenKeyA(root, keyName.toUtf8().toStdString(), &key);
@@ -67,9 +67,8 @@ std::optional<RegistryValue> GetRegistryValue(Registry &registry, HKEY root,
 QString GetHelpFileLocation(Registry &registry)
 {
     QString location;
-    const auto value = GetRegistryValue(registry, HKEY_LOCAL_MACHINE,
-                                        QString::fromLatin1(kHelpKey),
-                                        QString::fromLatin1(kHelpValue));
+    const auto value = GetRegistryValue(registry, HKEY_LOCAL_MACHINE, QString::fromLatin1(kHelpKey),
+        QString::fromLatin1(kHelpValue));
     if (!value)
         return location; // the reader's error: the location stays empty
     if (const auto *number = std::get_if<qint32>(&*value))

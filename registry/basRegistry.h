@@ -15,9 +15,8 @@ using RegistryValue = std::variant<QString, qint32>;
 // One value of one key. Every registry failure gives the empty string. The
 // one error: a string whose first NUL lies past position 32,767 does not fit
 // the reader's 16-bit position; that gives no result at all.
-[[nodiscard]] std::optional<RegistryValue> GetRegistryValue(Registry &registry, HKEY root,
-                                                            const QString &keyName,
-                                                            const QString &valueName);
+[[nodiscard]] std::optional<RegistryValue> GetRegistryValue(
+    Registry &registry, HKEY root, const QString &keyName, const QString &valueName);
 
 // The stored help file path, or the empty string whenever it cannot be read.
 [[nodiscard]] QString GetHelpFileLocation(Registry &registry);

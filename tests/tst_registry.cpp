@@ -12,8 +12,7 @@ namespace {
 
 const QByteArray kHelpKey = "[HKEY_LOCAL_MACHINE\\Software\\KelmstarSoftware\\Quorvel\\Help]\n";
 
-class HiveFile
-{
+class HiveFile {
 public:
     explicit HiveFile(const QByteArray &contents)
     {
@@ -44,8 +43,7 @@ std::optional<RegistryHive::Value> valueIn(const QByteArray &file, const char *n
 
 } // namespace
 
-class TestRegistry : public QObject
-{
+class TestRegistry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -57,30 +55,41 @@ private slots:
         const QByteArray v5 = "Windows Registry Editor Version 5.00\r\n\r\n" + kHelpKey;
         QTest::newRow("a path") << v5 + "\"help_file_location\"=\"/opt/qv/qv.chm\"\n"
                                 << "/opt/qv/qv.chm";
-        QTest::newRow("no key") << QByteArray("REGEDIT4\n[HKLM\\Software\\Other]\n\"help_file_location\"=\"/x\"\n")
+        QTest::newRow("no key") << QByteArray(
+            "REGEDIT4\n[HKLM\\Software\\Other]\n\"help_file_location\"=\"/x\"\n")
                                 << "";
-        QTest::newRow("no value") << v4 + "\"other\"=\"/x\"\n" << "";
-        QTest::newRow("only the terminator") << v4 + "\"help_file_location\"=hex(1):00\n" << "";
-        QTest::newRow("zero bytes") << v4 + "\"help_file_location\"=hex(1):\n" << "";
-        QTest::newRow("NUL inside") << v4 + "\"help_file_location\"=hex(1):2f,61,00,62,00\n" << "/a";
-        QTest::newRow("no terminator") << v4 + "\"help_file_location\"=hex(1):2f,61,62\n" << "/ab";
+        QTest::newRow("no value") << v4 + "\"other\"=\"/x\"\n"
+                                  << "";
+        QTest::newRow("only the terminator") << v4 + "\"help_file_location\"=hex(1):00\n"
+                                             << "";
+        QTest::newRow("zero bytes") << v4 + "\"help_file_location\"=hex(1):\n"
+                                    << "";
+        QTest::newRow("NUL inside") << v4 + "\"help_file_location\"=hex(1):2f,61,00,62,00\n"
+                                    << "/a";
+        QTest::newRow("no terminator") << v4 + "\"help_file_location\"=hex(1):2f,61,62\n"
+                                       << "/ab";
         QTest::newRow("UTF-16 string of a 5.00 file")
-                << v5 + "\"help_file_location\"=hex(1):2f,00,e9,00,00,00\n" << QStringLiteral("/é");
+            << v5 + "\"help_file_location\"=hex(1):2f,00,e9,00,00,00\n"
+            << QStringLiteral("/é");
         QTest::newRow("expandable string is not read")
-                << v4 + "\"help_file_location\"=hex(2):2f,61,00\n" << "";
-        QTest::newRow("binary is not read") << v4 + "\"help_file_location\"=hex:2f,61,00\n" << "";
-        QTest::newRow("dword 5") << v4 + "\"help_file_location\"=dword:00000005\n" << "5";
-        QTest::newRow("dword all ones") << v4 + "\"help_file_location\"=dword:ffffffff\n" << "-1";
-        QTest::newRow("spaces kept") << v4 + "\"help_file_location\"=\"  /x y  \"\n" << "  /x y  ";
+            << v4 + "\"help_file_location\"=hex(2):2f,61,00\n"
+            << "";
+        QTest::newRow("binary is not read") << v4 + "\"help_file_location\"=hex:2f,61,00\n"
+                                            << "";
+        QTest::newRow("dword 5") << v4 + "\"help_file_location\"=dword:00000005\n"
+                                 << "5";
+        QTest::newRow("dword all ones") << v4 + "\"help_file_location\"=dword:ffffffff\n"
+                                        << "-1";
+        QTest::newRow("spaces kept") << v4 + "\"help_file_location\"=\"  /x y  \"\n"
+                                     << "  /x y  ";
         QTest::newRow("40,000 characters overflow the NUL search")
-                << v4 + "\"help_file_location\"=\"" + QByteArray(40000, 'a') + "\"\n" << "";
-        QTest::newRow("32,766 characters still fit")
-                << v4 + "\"help_file_location\"=\"" + QByteArray(32766, 'a') + "\"\n"
-                << QString(32766, u'a');
-        QTest::newRow("case of key and name does not matter")
-                << QByteArray("REGEDIT4\n[hklm\\SOFTWARE\\kelmstarsoftware\\QUORVEL\\help]\n"
-                              "\"Help_File_Location\"=\"/y\"\n")
-                << "/y";
+            << v4 + "\"help_file_location\"=\"" + QByteArray(40000, 'a') + "\"\n"
+            << "";
+        QTest::newRow("32,766 characters still fit") << v4 + "\"help_file_location\"=\""
+                + QByteArray(32766, 'a') + "\"\n" << QString(32766, u'a');
+        QTest::newRow("case of key and name does not matter") << QByteArray(
+            "REGEDIT4\n[hklm\\SOFTWARE\\kelmstarsoftware\\QUORVEL\\help]\n"
+            "\"Help_File_Location\"=\"/y\"\n") << "/y";
     }
     void helpFileLocation()
     {
@@ -92,7 +101,7 @@ private slots:
     void utf16File()
     {
         const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n")
-                + QString::fromLatin1(kHelpKey) + QStringLiteral("\"help_file_location\"=\"/wé\"\r\n");
+            + QString::fromLatin1(kHelpKey) + QStringLiteral("\"help_file_location\"=\"/wé\"\r\n");
         QByteArray file("\xFF\xFE");
         file.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
         QCOMPARE(helpLocationIn(file), QStringLiteral("/wé"));
@@ -113,11 +122,11 @@ private slots:
         const QByteArray dword5("\x05\0\0\0", 4);
         QTest::newRow("string") << v4 + "\"v\"=\"a\\\\b\\\"c\"" << 1 << QByteArray("a\\b\"c\0", 6);
         QTest::newRow("lower-case header")
-                << QByteArray("regedit4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"") << 0
-                << QByteArray();
+            << QByteArray("regedit4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"") << 0
+            << QByteArray();
         QTest::newRow("bad header")
-                << QByteArray("REGEDIT\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"") << 0
-                << QByteArray();
+            << QByteArray("REGEDIT\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"") << 0
+            << QByteArray();
         QTest::newRow("dword") << v4 + "\"v\"=dword:00000005" << 4 << dword5;
         QTest::newRow("dword, comment after") << v4 + "\"v\"=dword:00000005 ; five" << 4 << dword5;
         QTest::newRow("dword of 9 digits") << v4 + "\"v\"=dword:000000005" << 0 << QByteArray();
@@ -125,21 +134,21 @@ private slots:
         QTest::newRow("dword with a space") << v4 + "\"v\"=dword: 0000005" << 0 << QByteArray();
         QTest::newRow("dword, text after") << v4 + "\"v\"=dword:00000005x" << 0 << QByteArray();
         QTest::newRow("hex continued after a comma")
-                << v4 + "\"v\"=hex:01,02,\\\n  03" << 3 << QByteArray("\x01\x02\x03");
-        QTest::newRow("hex continued without a comma")
-                << v4 + "\"v\"=hex:01,02\\\r\n  03\r\n" << 3 << QByteArray("\x01\x02\x03");
+            << v4 + "\"v\"=hex:01,02,\\\n  03" << 3 << QByteArray("\x01\x02\x03");
+        QTest::newRow("hex continued without a comma") << v4 + "\"v\"=hex:01,02\\\r\n  03\r\n"
+                                                       << 3 << QByteArray("\x01\x02\x03");
         QTest::newRow("hex(N) type") << v4 + "\"v\"=hex(4):05,00,00,00" << 4 << dword5;
         QTest::newRow("hex(100000000)") << v4 + "\"v\"=hex(100000000):01" << 0 << QByteArray();
         QTest::newRow("hex, odd digit") << v4 + "\"v\"=hex:1" << 0 << QByteArray();
         QTest::newRow("unterminated string") << v4 + "\"v\"=\"abc" << 0 << QByteArray();
         QTest::newRow("text after the string") << v4 + "\"v\"=\"a\" b" << 0 << QByteArray();
         QTest::newRow("comment line") << v4 + ";\"v\"=\"x\"" << 0 << QByteArray();
-        QTest::newRow("another root") << QByteArray("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Test]\n"
-                                                    "\"v\"=\"x\"")
-                                      << 0 << QByteArray();
+        QTest::newRow("another root") << QByteArray(
+            "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Test]\n"
+            "\"v\"=\"x\"") << 0 << QByteArray();
         QTest::newRow("unclosed section")
-                << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test\n\"v\"=\"x\"") << 0
-                << QByteArray();
+            << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test\n\"v\"=\"x\"") << 0
+            << QByteArray();
     }
     void parser()
     {
@@ -194,8 +203,8 @@ private slots:
         std::uint8_t buffer[16] = {};
         const bool sizeOnly = bufferSize == 0xFFFFFFFF;
         std::uint32_t size = sizeOnly ? 0 : bufferSize;
-        QCOMPARE(registry.RegQueryValueExA(key, "v", &type, sizeOnly ? nullptr : buffer, &size),
-                 status);
+        QCOMPARE(
+            registry.RegQueryValueExA(key, "v", &type, sizeOnly ? nullptr : buffer, &size), status);
         QCOMPARE(type, std::uint32_t(1));
         QCOMPARE(size, sizeAfter);
         if (!sizeOnly && status == 0)
@@ -231,8 +240,8 @@ private slots:
         HiveFile file("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n");
         HiveRegistry registry(file.path(), [mayWrite] { return mayWrite; });
         HKEY key = 0;
-        QCOMPARE(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Test", 0, access, &key),
-                 status);
+        QCOMPARE(
+            registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Test", 0, access, &key), status);
         QCOMPARE(key != 0, status == 0);
     }
 
@@ -241,8 +250,8 @@ private slots:
         QTest::addColumn<QByteArray>("value"); // empty: no value stored
         QTest::addColumn<QString>("HelpFile");
         QTest::newRow("stored") << QByteArray("\"/opt/qv.chm\"") << "/opt/qv.chm";
-        QTest::newRow("stored, no file there") << QByteArray("\"/missing/qv.chm\"")
-                                               << "/missing/qv.chm";
+        QTest::newRow("stored, no file there")
+            << QByteArray("\"/missing/qv.chm\"") << "/missing/qv.chm";
         QTest::newRow("missing: the program's folder") << QByteArray() << "/app/bin/help/qv.chm";
         QTest::newRow("an integer") << QByteArray("dword:00000007") << "7";
         QTest::newRow("spaces kept") << QByteArray("\" /x \"") << " /x ";
@@ -252,10 +261,9 @@ private slots:
         QFETCH(QByteArray, value);
         QFETCH(QString, HelpFile);
         HiveFile file("REGEDIT4\n" + kHelpKey
-                      + (value.isEmpty() ? QByteArray() : "\"help_file_location\"=" + value + "\n"));
+            + (value.isEmpty() ? QByteArray() : "\"help_file_location\"=" + value + "\n"));
         // Records whether the window was visible while the registry was read.
-        class Watched final : public Registry
-        {
+        class Watched final : public Registry {
         public:
             Watched(Registry &inner, QWidget &window)
                 : m_inner(inner)
@@ -267,13 +275,13 @@ private slots:
                 shownWhileReading = shownWhileReading || m_window.isVisible();
                 return m_inner.RegOpenKeyA(r, k, h);
             }
-            long RegOpenKeyExA(HKEY r, std::string_view k, std::uint32_t o, std::uint32_t a,
-                               HKEY *h) override
+            long RegOpenKeyExA(
+                HKEY r, std::string_view k, std::uint32_t o, std::uint32_t a, HKEY *h) override
             {
                 return m_inner.RegOpenKeyExA(r, k, o, a, h);
             }
             long RegQueryValueExA(HKEY k, std::string_view n, std::uint32_t *t, std::uint8_t *d,
-                                  std::uint32_t *s) override
+                std::uint32_t *s) override
             {
                 shownWhileReading = shownWhileReading || m_window.isVisible();
                 return m_inner.RegQueryValueExA(k, n, t, d, s);

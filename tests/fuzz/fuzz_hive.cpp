@@ -14,7 +14,7 @@ void readHive(const QByteArray &bytes)
     const RegistryHive hive = RegistryHive::parse(bytes);
     // Touch what the program looks up, so lookups run over whatever was read.
     (void)hive.value(QStringLiteral("Software\\KelmstarSoftware\\Quorvel\\Help"),
-                     QStringLiteral("help_file_location"));
+        QStringLiteral("help_file_location"));
     (void)hive.hasKey(QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"));
 }
 

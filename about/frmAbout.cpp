@@ -1,0 +1,151 @@
+#include "about/frmAbout.h"
+
+#include "BuildConfig.h"
+#include "about/SysInfo.h"
+#include "mainwindow/Artwork.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr char kDescription[]
+    = "This application takes a jumbled set of letters and lists all valid words that can be "
+      "made from all those letters.  It uses the dictionary components of Microsoft Excel "
+      "and/or Word in part of the analysis.";
+constexpr char kCopyright[] = "Copyright \u00A9 2026 Kelmstar Software";
+
+template<typename Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *text = place(new QLabel(parent), name, geometry);
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    text->setPalette(palette);
+    return text;
+}
+
+} // namespace
+
+frmAbout::frmAbout(SysInfoLauncher &sysInfo, ProgramLauncher &browser)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(382, 237); // 5730 × 3555 twips
+    setWindowIcon(Artwork::icon());
+    setBackgroundRole(QPalette::Button);
+    // The dialog font of the desktop the dialog was drawn for was 8 points
+    // of a narrow sans; Liberation Sans keeps the texts inside their boxes.
+    QFont dialogFont;
+    dialogFont.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+        QStringLiteral("Arial") });
+    dialogFont.setPointSizeF(8.25);
+    setFont(dialogFont);
+    setAutoFillBackground(true);
+
+    // Created in tab order: OK, the icon, System Info, then the labels.
+    cmdOK = place(
+        new QPushButton(QStringLiteral("OK"), this), "cmdOK", fromTwips(4245, 2625, 1260, 345));
+    cmdOK->setDefault(true);
+    picIcon = place(new QLabel(this), "picIcon", fromTwips(240, 240, 540, 540));
+    picIcon->setPixmap(Artwork::iconImage(32));
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdSysInfo = place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
+        fromTwips(4260, 3075, 1245, 345));
+
+    lblDescription = label(this, "lblDescription", fromTwips(1050, 1125, 3885, 1170));
+    lblDescription->setText(QString::fromLatin1(kDescription));
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblDisclaimer = label(this, "lblDisclaimer", fromTwips(240, 2640, 870, 225));
+    lblDisclaimer->setText(QStringLiteral("Visit us at: "));
+    lblDisclaimer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTitle = label(this, "lblTitle", fromTwips(1050, 240, 3885, 480));
+    lblVersion = place(new QLabel(this), "lblVersion", fromTwips(1050, 780, 3885, 225));
+    lblVersion->setForegroundRole(QPalette::ButtonText);
+    Label1 = label(this, "Label1", fromTwips(240, 3240, 3870, 225));
+    Label1->setText(QString::fromUtf8(kCopyright));
+
+    vbhHome = place(new QLabel(this), "vbhHome", fromTwips(1200, 2640, 2595, 240));
+    QFont linkFont;
+    linkFont.setFamilies({ QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans") });
+    linkFont.setPointSizeF(9.75);
+    vbhHome->setFont(linkFont);
+    const QColor menuText = QApplication::palette("QMenu").color(QPalette::WindowText);
+    vbhHome->setText(
+        QStringLiteral("<a href=\"%1\" style=\"color:%2; text-decoration:underline\">%1</a>")
+            .arg(QLatin1String(kHomePage), menuText.name()));
+    vbhHome->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    vbhHome->setCursor(Qt::PointingHandCursor);
+
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSysInfo, &QPushButton::clicked, this, [&sysInfo] { sysInfo.StartSysInfo(); });
+    connect(vbhHome, &QLabel::linkActivated, this,
+        [&browser](const QString &address) { browser.openUrl(address); });
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    const QString title = QString::fromLatin1(kApplicationTitle);
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(kVersionMajor)
+                            .arg(kVersionMinor)
+                            .arg(kVersionRevision));
+    lblTitle->setText(title);
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    cmdOK->setFocus();
+}
+
+void frmAbout::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // The etched rule between the description and the link row: a grey line
+    // with a white double line one pixel below and to the right.
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.drawLine(
+        pixelsFromTwips(90), pixelsFromTwips(2445), pixelsFromTwips(5654), pixelsFromTwips(2445));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(pixelsFromTwips(105), pixelsFromTwips(2460) + 1, pixelsFromTwips(5654),
+        pixelsFromTwips(2460) + 1);
+}
+
+AboutCommand::AboutCommand(SysInfoLauncher &sysInfo, ProgramLauncher &browser)
+    : m_sysInfo(sysInfo)
+    , m_browser(browser)
+{
+}
+
+AboutCommand::~AboutCommand()
+{
+    delete m_dialog.data();
+}
+
+void AboutCommand::mnu_about_Click()
+{
+    if (!m_dialog)
+        m_dialog = new frmAbout(m_sysInfo, m_browser); // no owner: it stands on its own
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+}

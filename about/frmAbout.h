@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QLabel;
+class QPushButton;
+class SysInfoLauncher;
+class ProgramLauncher;
+
+// What the program is: icon, title, version, what it does, the maker's home
+// page. Closing it destroys it; the next About command makes it afresh.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    frmAbout(SysInfoLauncher &sysInfo, ProgramLauncher &browser);
+
+    static constexpr char kHomePage[] = "https://kelmstar.example/qv";
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Form_Load();
+
+    QPushButton *cmdOK = nullptr;
+    QLabel *picIcon = nullptr;
+    QPushButton *cmdSysInfo = nullptr;
+    QLabel *lblDescription = nullptr;
+    QLabel *lblDisclaimer = nullptr;
+    QLabel *lblTitle = nullptr;
+    QLabel *lblVersion = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *vbhHome = nullptr;
+};
+
+// The About command: one dialog at a time, shown without an owner and without
+// blocking; a second command brings the open one to the front.
+class AboutCommand {
+public:
+    AboutCommand(SysInfoLauncher &sysInfo, ProgramLauncher &browser);
+    ~AboutCommand();
+
+    void mnu_about_Click();
+    [[nodiscard]] frmAbout *dialog() const { return m_dialog; }
+
+private:
+    SysInfoLauncher &m_sysInfo;
+    ProgramLauncher &m_browser;
+    QPointer<frmAbout> m_dialog; // cleared when the dialog is closed and destroyed
+};

@@ -1,0 +1,17 @@
+#include "platform/ProgramLauncher.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QUrl>
+
+bool QtProgramLauncher::startDetached(const QString &programPath)
+{
+    if (programPath.isEmpty())
+        return false;
+    return QProcess::startDetached(programPath, {});
+}
+
+bool QtProgramLauncher::openUrl(const QString &address)
+{
+    return QDesktopServices::openUrl(QUrl(address));
+}

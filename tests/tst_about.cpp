@@ -1,0 +1,227 @@
+#include "about/SysInfo.h"
+#include "about/frmAbout.h"
+#include "platform/HiveRegistry.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/RecordingLauncher.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray kFirst = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n";
+const QByteArray kSecond = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\n";
+
+struct Fixture {
+    QTemporaryDir dir;
+    std::unique_ptr<HiveRegistry> registry;
+    FakeFileSystem files;
+    RecordingLauncher launcher;
+    FakeMessageBox box;
+    std::unique_ptr<SysInfoLauncher> sysInfo;
+
+    explicit Fixture(const QByteArray &hive, bool mayWrite = true)
+    {
+        QFile file(dir.filePath("hklm.reg"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("REGEDIT4\n" + hive);
+        file.close();
+        registry = std::make_unique<HiveRegistry>(
+            dir.filePath("hklm.reg"), [mayWrite] { return mayWrite; });
+        sysInfo = std::make_unique<SysInfoLauncher>(*registry, files, launcher, box);
+    }
+};
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lookups_data()
+    {
+        QTest::addColumn<QByteArray>("hive");
+        QTest::addColumn<bool>("mayWrite");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("started");
+        QTest::addColumn<bool>("message");
+        const QByteArray first = kFirst + "\"PATH\"=\"/opt/si/sysinfo\"\n";
+        const QByteArray second = kSecond + "\"MSINFO\"=\"/usr/bin\"\n";
+        const QStringList hardinfo { "/usr/bin/hardinfo" };
+        QTest::newRow("first place, started without a file test")
+            << first << true << QStringList() << QStringList { "/opt/si/sysinfo" } << false;
+        QTest::newRow("the first place wins")
+            << first + second << true << hardinfo << QStringList { "/opt/si/sysinfo" } << false;
+        QTest::newRow("second place with the program there")
+            << second << true << hardinfo << hardinfo << false;
+        QTest::newRow("second place without it")
+            << second << true << QStringList() << QStringList() << true;
+        QTest::newRow("neither place") << QByteArray() << true << hardinfo << QStringList() << true;
+        QTest::newRow("stored without a terminator, same path")
+            << kFirst + "\"PATH\"=hex(1):2f,61\n"
+            << true << QStringList() << QStringList { "/a" } << false;
+        QTest::newRow("stored with a terminator")
+            << kFirst + "\"PATH\"=hex(1):2f,61,00\n"
+            << true << QStringList() << QStringList { "/a" } << false;
+        QTest::newRow("zero bytes at the first place: no second try")
+            << kFirst + "\"PATH\"=hex(1):\n" + second << true << hardinfo << QStringList() << true;
+        QTest::newRow("expandable string: an empty path that fails to start")
+            << kFirst + "\"PATH\"=hex(2):2f,61,00\n" + second << true << hardinfo
+            << QStringList { "" } << true;
+        QTest::newRow("expandable string at the second place")
+            << kSecond + "\"MSINFO\"=hex(2):2f,61,00\n"
+            << true << QStringList { "/hardinfo" } << QStringList { "/hardinfo" } << false;
+        QTest::newRow("hive not writable: both places refused")
+            << first + second << false << hardinfo << QStringList() << true;
+        QTest::newRow("longer than 1024 bytes counts as missing")
+            << kFirst + "\"PATH\"=\"/" + QByteArray(1100, 'x') + "\"\n" + second << true << hardinfo
+            << hardinfo << false;
+    }
+    void lookups()
+    {
+        QFETCH(QByteArray, hive);
+        QFETCH(bool, mayWrite);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, started);
+        QFETCH(bool, message);
+        Fixture fx(hive, mayWrite);
+        fx.files.files = QSet<QString>(files.begin(), files.end());
+        fx.sysInfo->StartSysInfo();
+        QCOMPARE(fx.launcher.started, started);
+        QCOMPARE(fx.box.shown().size(), message ? 1 : 0);
+        if (message)
+            QCOMPARE(fx.box.shown().first(),
+                (MessageRequest { "System Information Is Unavailable At This Time", "Quorvel",
+                    MessageButtons::Ok, MessageIcon::None }));
+        QCOMPARE(fx.registry->openHandles(), 0);
+    }
+
+    void failedStartShowsTheMessage()
+    {
+        Fixture fx(kFirst + "\"PATH\"=\"/not/a/program\"\n");
+        fx.launcher.startable = QSet<QString>();
+        fx.sysInfo->StartSysInfo();
+        QCOMPARE(fx.launcher.started, QStringList { "/not/a/program" });
+        QCOMPARE(fx.box.shown().size(), 1);
+    }
+
+    void dwordIsReadAsText()
+    {
+        Fixture fx(kFirst + "\"PATH\"=dword:ffffffff\n");
+        QString value = QStringLiteral("old");
+        QCOMPARE(
+            fx.sysInfo->GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoLauncher::kFirstKey, "PATH", value),
+            std::optional(true));
+        QCOMPARE(value, QStringLiteral("-1"));
+    }
+
+    void dialogOpensOnceWithItsTexts()
+    {
+        Fixture fx { QByteArray() };
+        AboutCommand about(*fx.sysInfo, fx.launcher);
+        about.mnu_about_Click();
+        frmAbout *first = about.dialog();
+        QVERIFY(first && first->isVisible());
+        QVERIFY(!first->isModal());
+        QVERIFY(!first->parentWidget());
+        about.mnu_about_Click();
+        QCOMPARE(about.dialog(), first);
+        int dialogs = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            dialogs += qobject_cast<frmAbout *>(window) && window->isVisible();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(first->windowTitle(), QStringLiteral("About Quorvel"));
+        QCOMPARE(first->findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Version 1.2.0"));
+        QCOMPARE(first->findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Quorvel"));
+        QCOMPARE(first->size(), QSize(382, 237));
+        QCOMPARE(first->findChild<QPushButton *>("cmdOK")->geometry(), QRect(283, 175, 84, 23));
+    }
+
+    void escapeClosesFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("OK") << "cmdOK";
+        QTest::newRow("System Info") << "cmdSysInfo";
+    }
+    void escapeClosesFromAnyControl()
+    {
+        QFETCH(QString, focused);
+        Fixture fx { QByteArray() };
+        AboutCommand about(*fx.sysInfo, fx.launcher);
+        about.mnu_about_Click();
+        auto *button = about.dialog()->findChild<QPushButton *>(focused);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Escape);
+        QTRY_VERIFY(!about.dialog()); // closed and destroyed
+        QVERIFY(fx.launcher.started.isEmpty());
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("starts");
+        QTest::newRow("OK has the focus at first") << "" << true << 0;
+        QTest::newRow("tabbed to System Info") << "cmdSysInfo" << false << 1;
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, focused);
+        QFETCH(bool, closes);
+        QFETCH(int, starts);
+        Fixture fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
+        AboutCommand about(*fx.sysInfo, fx.launcher);
+        about.mnu_about_Click();
+        frmAbout *dialog = about.dialog();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        if (!focused.isEmpty())
+            QTest::keyClick(dialog, Qt::Key_Tab); // OK, then System Info (the icon takes no focus)
+        QCOMPARE(QApplication::focusWidget()->objectName(),
+            focused.isEmpty() ? QStringLiteral("cmdOK") : focused);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(!about.dialog(), closes);
+        QCOMPARE(fx.launcher.started.size(), starts);
+    }
+
+    void systemInfoButtonAndReopenFocusesOk()
+    {
+        Fixture fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
+        AboutCommand about(*fx.sysInfo, fx.launcher);
+        about.mnu_about_Click();
+        QVERIFY(QTest::qWaitForWindowActive(about.dialog()));
+        // Offscreen, QtTest's Alt+S does not reach the shortcut map (under
+        // Xvfb it starts the program), so the mnemonic is checked and the
+        // button it belongs to is pressed.
+        auto *sysInfoButton = about.dialog()->findChild<QPushButton *>("cmdSysInfo");
+        QCOMPARE(sysInfoButton->shortcut(), QKeySequence(QStringLiteral("Alt+S")));
+        sysInfoButton->animateClick();
+        QTRY_COMPARE(fx.launcher.started, QStringList { "/opt/si" });
+        QVERIFY(about.dialog()); // stays open
+        sysInfoButton->click();
+        QCOMPARE(fx.launcher.started.size(), 2); // twice pressed, twice started
+        about.dialog()->findChild<QPushButton *>("cmdSysInfo")->setFocus();
+        QTest::mouseClick(about.dialog()->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        QTRY_VERIFY(!about.dialog());
+        about.mnu_about_Click();
+        QVERIFY(QTest::qWaitForWindowActive(about.dialog()));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+    }
+
+    void linkOpensTheHomePage()
+    {
+        Fixture fx { QByteArray() };
+        AboutCommand about(*fx.sysInfo, fx.launcher);
+        about.mnu_about_Click();
+        auto *link = about.dialog()->findChild<QLabel *>("vbhHome");
+        emit link->linkActivated(QString::fromLatin1(frmAbout::kHomePage));
+        QCOMPARE(fx.launcher.opened, QStringList { frmAbout::kHomePage });
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
