@@ -84,10 +84,8 @@ std::optional<bool> SysInfoLauncher::GetKeyValue(
     if (type == RegistryType::kString) {
         KeyVal = QString::fromUtf8(buffer.endsWith('\0') ? buffer.chopped(1) : buffer);
     } else if (type == RegistryType::kDword && size >= 4) {
-        const auto *bytes = reinterpret_cast<const std::uint8_t *>(buffer.constData());
-        const std::uint32_t number = bytes[0] | bytes[1] << 8 | bytes[2] << 16
-            | static_cast<std::uint32_t>(bytes[3]) << 24;
-        KeyVal = QString::number(static_cast<qint32>(number));
+        KeyVal = QString::number(
+            dwordFromBytes(reinterpret_cast<const std::uint8_t *>(buffer.constData())));
     }
     (void)m_registry.RegCloseKey(key);
     return true;

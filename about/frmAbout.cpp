@@ -20,13 +20,6 @@ constexpr char kDescription[]
       "and/or Word in part of the analysis.";
 constexpr char kCopyright[] = "Copyright \u00A9 2026 Kelmstar Software";
 
-template<typename Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *text = place(new QLabel(parent), name, geometry);

@@ -47,13 +47,6 @@ QFont plainFont()
     return font;
 }
 
-template<typename Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QLabel *stepLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
     auto *label = place(new QLabel(caption, parent), name, geometry);

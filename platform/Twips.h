@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 // Window layouts are given in twips, 1/1440 inch: 15 make a pixel at 96 dots
 // per inch, and Qt's device-independent pixels scale from there.
@@ -13,4 +14,12 @@
 {
     return { pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
         pixelsFromTwips(height) };
+}
+
+// Names a control (for tests and accessibility tools) and puts it in place.
+template<typename Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
 }

@@ -42,9 +42,7 @@ std::optional<RegistryValue> readValue(Registry &registry, HKEY key, const QByte
         if (registry.RegQueryValueExA(key, name.toStdString(), &ignored, bytes, &length)
             != RegistryStatus::kSuccess)
             return RegistryValue(QString());
-        const std::uint32_t number = bytes[0] | bytes[1] << 8 | bytes[2] << 16
-            | static_cast<std::uint32_t>(bytes[3]) << 24;
-        return RegistryValue(static_cast<qint32>(number));
+        return RegistryValue(dwordFromBytes(bytes));
     }
     return RegistryValue(QString());
 }
