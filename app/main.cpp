@@ -4,10 +4,13 @@
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
 #include "mainwindow/Artwork.h"
+#include "mainwindow/HelpCommand.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/frmMain.h"
+#include "platform/ChmViewer.h"
 #include "platform/FileSystem.h"
 #include "platform/HiveRegistry.h"
+#include "platform/OpenFileDialog.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtEventPump.h"
 #include "platform/QtMessageBox.h"
@@ -37,6 +40,10 @@ int main(int argc, char **argv)
 
     frmMain window({ messageBox, checkers, terminator, events });
     QObject::connect(&window, &frmMain::aboutRequested, [&about] { about.mnu_about_Click(); });
+    QtOpenFileDialog openDialog;
+    ChmHelpViewer viewer(launcher);
+    HelpCommand help(HelpFile, { files, messageBox, openDialog, viewer }, &window);
+    QObject::connect(&window, &frmMain::helpRequested, [&help] { help.mnu_qvhelp_Click(); });
     Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath());
     return QApplication::exec();
 }

@@ -29,8 +29,8 @@ inline constexpr std::uint32_t kMultiString = 7; // REG_MULTI_SZ
 // A REG_DWORD's four bytes, least significant first.
 [[nodiscard]] inline std::int32_t dwordFromBytes(const std::uint8_t *bytes)
 {
-    return static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16
-        | static_cast<std::uint32_t>(bytes[3]) << 24);
+    return static_cast<std::int32_t>(
+        bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
 class Registry {

@@ -1,0 +1,241 @@
+#include "platform/ChmViewer.h"
+
+#include "platform/ProgramLauncher.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QStyle>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kTopicRole = Qt::UserRole;
+
+// A path that climbs out of the archive, however it is spelt.
+bool climbsOut(const QString &text)
+{
+    const QString lower = text.toLower();
+    return lower.contains(QLatin1String("..")) || lower.contains(QLatin1String("%2e%2e"))
+        || lower.contains(QLatin1String(".%2e")) || lower.contains(QLatin1String("%2e."));
+}
+
+QString errorPage(const QString &helpFile)
+{
+    return QStringLiteral("<h2>This help file cannot be shown</h2><p>%1 is not a readable "
+                          "compiled help (CHM) file.</p>")
+        .arg(helpFile.toHtmlEscaped());
+}
+
+} // namespace
+
+QList<ContentsEntry> parseContents(const QString &hhc)
+{
+    static const QRegularExpression tag(QStringLiteral(R"(<\s*(/?)\s*(ul|object|param)\b([^>]*)>)"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression attribute(QStringLiteral(R"re((name|value)\s*=\s*"([^"]*)")re"),
+        QRegularExpression::CaseInsensitiveOption);
+    QList<ContentsEntry> entries;
+    int depth = -1;
+    std::optional<ContentsEntry> open;
+    for (auto it = tag.globalMatch(hhc); it.hasNext();) {
+        const auto match = it.next();
+        const bool closing = !match.captured(1).isEmpty();
+        const QString name = match.captured(2).toLower();
+        if (name == u"ul") {
+            depth = closing ? std::max(depth - 1, -1) : std::min(depth + 1, 64);
+        } else if (name == u"object") {
+            if (!closing) {
+                open = ContentsEntry { {}, {}, std::max(depth, 0) };
+            } else if (open) {
+                if (!open->name.isEmpty() || !open->local.isEmpty())
+                    entries.append(*open);
+                open.reset();
+            }
+        } else if (open) { // a param of the open object
+            QString paramName, value;
+            for (auto attrs = attribute.globalMatch(match.captured(3)); attrs.hasNext();) {
+                const auto a = attrs.next();
+                (a.captured(1).toLower() == u"name" ? paramName : value) = a.captured(2);
+            }
+            if (paramName.compare(u"Name", Qt::CaseInsensitive) == 0)
+                open->name = value;
+            else if (paramName.compare(u"Local", Qt::CaseInsensitive) == 0)
+                open->local = value;
+        }
+    }
+    return entries;
+}
+
+ChmBrowser::ChmBrowser(
+    const ChmArchive *archive, QString fileName, ProgramLauncher &launcher, QWidget *parent)
+    : QTextBrowser(parent)
+    , m_archive(archive)
+    , m_fileName(std::move(fileName))
+    , m_launcher(launcher)
+{
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::followLink);
+}
+
+std::optional<QUrl> ChmBrowser::resolve(const QUrl &link) const
+{
+    if (climbsOut(link.toString(QUrl::FullyEncoded)) || climbsOut(link.toString()))
+        return std::nullopt;
+    const QString scheme = link.scheme().toLower();
+    if (scheme == u"ms-its" || scheme == u"mk") {
+        // "ms-its:qv.chm::/page.html": only this very file may be named.
+        const QString text = link.toString(QUrl::RemoveScheme);
+        const qsizetype split = text.indexOf(QLatin1String("::"));
+        if (split < 0)
+            return std::nullopt;
+        QString file = text.left(split);
+        file.remove(QStringLiteral("@MSITStore:"), Qt::CaseInsensitive);
+        if (QFileInfo(file).fileName().compare(m_fileName, Qt::CaseInsensitive) != 0)
+            return std::nullopt;
+        return QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(text.mid(split + 2)));
+    }
+    const QUrl target = source().isEmpty() ? link : source().resolved(link);
+    if (target.scheme() != QLatin1String(kScheme))
+        return std::nullopt;
+    return target;
+}
+
+void ChmBrowser::followLink(const QUrl &link)
+{
+    const QString scheme = link.scheme().toLower();
+    if (scheme == u"http" || scheme == u"https" || scheme == u"mailto") {
+        m_launcher.openUrl(link.toString());
+        return;
+    }
+    if (const auto target = resolve(link))
+        setSource(*target);
+}
+
+QVariant ChmBrowser::loadResource(int type, const QUrl &name)
+{
+    if (!m_archive)
+        return {};
+    const auto target = resolve(name);
+    if (!target)
+        return {};
+    const auto data = m_archive->read(target->path());
+    if (!data)
+        return {};
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
+        return QString::fromUtf8(*data);
+    return *data;
+}
+
+HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
+    : m_archive(ChmArchive::load(helpFile))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("HelpWindow"));
+    resize(820, 560);
+    const QString fileName = QFileInfo(helpFile).fileName();
+    setWindowTitle(m_archive && !m_archive->title().isEmpty() ? m_archive->title() : fileName);
+
+    auto *splitter = new QSplitter(this);
+    m_contents = new QTreeWidget(splitter);
+    m_contents->setObjectName(QStringLiteral("contents"));
+    m_contents->setHeaderHidden(true);
+    m_browser = new ChmBrowser(m_archive ? &*m_archive : nullptr, fileName, launcher, splitter);
+    m_browser->setObjectName(QStringLiteral("page"));
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({ 220, 600 });
+    setCentralWidget(splitter);
+
+    QToolBar *bar = addToolBar(tr("Navigation"));
+    bar->setMovable(false);
+    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"),
+        m_browser, &QTextBrowser::backward);
+    QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"),
+        m_browser, &QTextBrowser::forward);
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(m_contents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
+        m_browser->followLink(QUrl(QStringLiteral("chm:/")
+            + ChmArchive::normalizedName(item->data(0, kTopicRole).toString())));
+    });
+    connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
+
+    if (!m_archive) {
+        m_contents->hide();
+        m_browser->setHtml(errorPage(helpFile));
+        return;
+    }
+    showContents();
+    const QString topic = startTopic();
+    if (!topic.isEmpty())
+        m_browser->setSource(QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(topic)));
+}
+
+void HelpWindow::showContents()
+{
+    QString hhc = m_archive->contentsFile();
+    if (hhc.isEmpty() || !m_archive->read(hhc)) {
+        for (const QString &name : m_archive->names()) {
+            if (name.endsWith(QLatin1String(".hhc")))
+                hhc = name;
+        }
+    }
+    const auto file = m_archive->read(hhc);
+    if (!file)
+        return;
+    QList<QTreeWidgetItem *> parents;
+    for (const ContentsEntry &entry : parseContents(QString::fromUtf8(*file))) {
+        const int depth = std::min<int>(entry.depth, parents.size());
+        parents.resize(depth);
+        auto *item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
+                                       : new QTreeWidgetItem(parents.last());
+        item->setText(0, entry.name);
+        item->setData(0, kTopicRole, entry.local);
+        parents.append(item);
+    }
+    m_contents->expandAll();
+}
+
+QString HelpWindow::startTopic() const
+{
+    if (!m_archive->defaultTopic().isEmpty())
+        return m_archive->defaultTopic();
+    if (m_contents->topLevelItemCount() > 0)
+        return m_contents->topLevelItem(0)->data(0, kTopicRole).toString();
+    return {};
+}
+
+ChmHelpViewer::ChmHelpViewer(ProgramLauncher &launcher)
+    : m_launcher(launcher)
+{
+}
+
+ChmHelpViewer::~ChmHelpViewer()
+{
+    for (const auto &window : std::as_const(m_windows))
+        delete window.data();
+}
+
+void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
+{
+    const QString key = QFileInfo(helpFile).absoluteFilePath();
+    QPointer<HelpWindow> &window = m_windows[key];
+    // Not owned by the caller: the viewer stands beside the main window.
+    if (!window)
+        window = new HelpWindow(helpFile, m_launcher);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+HelpWindow *ChmHelpViewer::window(const QString &helpFile) const
+{
+    return m_windows.value(QFileInfo(helpFile).absoluteFilePath());
+}

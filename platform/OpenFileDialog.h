@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+struct OpenFileResult {
+    enum class Status { Accepted, Cancelled, Failed };
+    Status status = Status::Cancelled;
+    QString fileName; // when accepted
+    QString errorDescription; // when failed
+};
+
+// A modal Open dialog. The filter is written "Description|pattern", pairs
+// separated by "|".
+class OpenFileDialog {
+public:
+    virtual ~OpenFileDialog() = default;
+    [[nodiscard]] virtual OpenFileResult showOpen(QWidget *parent, const QString &filter) = 0;
+};
+
+class QtOpenFileDialog final : public OpenFileDialog {
+public:
+    [[nodiscard]] OpenFileResult showOpen(QWidget *parent, const QString &filter) override;
+    // "Help File (*.chm)|*.chm" as Qt writes filters: "Help File (*.chm)".
+    [[nodiscard]] static QString qtFilter(const QString &filter);
+};
