@@ -1,6 +1,7 @@
-// quorvel-search LETTERS: a developer's tool that runs one search with the
-// real spelling checker and no window, and prints the line the results box
-// would show.
+// quorvel-search [--threads N] LETTERS: a developer's tool that runs one
+// search with the real spelling checker and no window, and prints the line
+// the results box would show. N threads ask the checker (1: one question
+// after another); by default one per core, as in the program.
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
 #include "platform/SpellEngines.h"
@@ -12,6 +13,8 @@
 #include <QString>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -41,11 +44,22 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s LETTERS\n", argv[0]);
+    WordSearch::Options options;
+    int at = 1;
+    if (argc == 4 && std::strcmp(argv[1], "--threads") == 0) {
+        char *end = nullptr;
+        const unsigned long threads = std::strtoul(argv[2], &end, 10);
+        if (*end != '\0' || threads < 1 || threads > 256) {
+            std::fprintf(stderr, "--threads takes a number from 1 to 256\n");
+            return kExitRefused;
+        }
+        options.threads = static_cast<unsigned>(threads);
+        at = 3;
+    } else if (argc != 2) {
+        std::fprintf(stderr, "usage: %s [--threads N] LETTERS\n", argv[0]);
         return kExitRefused;
     }
-    const QString letters = trimSpaces(QString::fromLocal8Bit(argv[1]));
+    const QString letters = trimSpaces(QString::fromLocal8Bit(argv[at]));
     QString strerr;
     if (!bolValidLetters(letters, strerr)) {
         std::fprintf(stderr, "%s\n", qPrintable(strerr));
@@ -60,7 +74,7 @@ int main(int argc, char **argv)
     StderrMessageBox box;
     SpellEngineFactory checkers;
     FlagTerminator terminator;
-    WordSearch search(view, box, checkers, terminator);
+    WordSearch search(view, box, checkers, terminator, options);
 
     const auto start = std::chrono::steady_clock::now();
     search.f(letters.toStdString());

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -54,6 +55,10 @@ public:
             {
                 return inner.checkSpelling(word);
             }
+            std::unique_ptr<SpellChecker> cloneForThread() override
+            {
+                return inner.cloneForThread();
+            }
         };
         return std::make_unique<Borrowed>(m_checker);
     }
@@ -92,34 +97,58 @@ int main(int argc, char **argv)
     SilentBox box;
     NoEnd end;
     QtEventPump events;
-    frmMain window({ box, shared, end, events });
-    window.show();
-    double bestBare = 0;
-    double bestRun = 0;
-    double bestWindow = 0;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+
+    // The best of two rounds of each, so a passing hiccup on the machine
+    // does not decide a ratio.
+    double bare = 0;
     for (int round = 0; round < 2; ++round) {
-        auto start = std::chrono::steady_clock::now();
+        const auto start = std::chrono::steady_clock::now();
         std::size_t accepted = 0;
         for (const std::string &word : words)
             accepted += checker->checkSpelling(word).value_or(false);
-        bestBare = std::max(bestBare, static_cast<double>(words.size()) / seconds(start));
-
-        HeadlessView view;
-        WordSearch search(view, box, shared, end);
-        start = std::chrono::steady_clock::now();
-        search.f(kLetters);
-        bestRun = std::max(bestRun, view.progressUpdates() / seconds(start));
-        start = std::chrono::steady_clock::now();
-        window.search().f(kLetters);
-        bestWindow = std::max(bestWindow, static_cast<double>(words.size()) / seconds(start));
-
+        bare = std::max(bare, static_cast<double>(words.size()) / seconds(start));
         if (round == 0)
-            std::printf("%zu words accepted; %s\n", accepted, qPrintable(view.resultsText()));
+            std::printf("bare loop accepts %zu words\n", accepted);
     }
-    std::printf("bare loop:     %.0f questions/s\n", bestBare);
-    std::printf("headless run:  %.0f arrangements/s\n", bestRun);
-    std::printf("window run:    %.0f arrangements/s\n", bestWindow);
-    std::printf("ratio headless/bare: %.3f\n", bestRun / bestBare);
-    std::printf("ratio window/bare:   %.3f\n", bestWindow / bestBare);
+    const auto headless = [&](unsigned threads) {
+        double best = 0;
+        for (int round = 0; round < 2; ++round) {
+            HeadlessView view;
+            WordSearch search(view, box, shared, end, { std::chrono::milliseconds(5), threads });
+            const auto start = std::chrono::steady_clock::now();
+            search.f(kLetters);
+            best = std::max(best, view.progressUpdates() / seconds(start));
+            if (round == 0)
+                std::printf(
+                    "headless, %u thread(s): %s\n", threads, qPrintable(view.resultsText()));
+        }
+        return best;
+    };
+    const auto throughWindow = [&](unsigned threads) {
+        frmMain window({ box, shared, end, events }, { std::chrono::milliseconds(5), threads });
+        window.show();
+        double best = 0;
+        for (int round = 0; round < 2; ++round) {
+            const auto start = std::chrono::steady_clock::now();
+            window.search().f(kLetters);
+            best = std::max(best, static_cast<double>(words.size()) / seconds(start));
+        }
+        return best;
+    };
+    const double headlessOne = headless(1);
+    const double windowOne = throughWindow(1);
+    const double headlessAll = headless(cores);
+    const double windowAll = throughWindow(cores);
+
+    std::printf("bare loop:               %9.0f questions/s\n", bare);
+    std::printf("headless, 1 thread:      %9.0f arrangements/s\n", headlessOne);
+    std::printf("window, 1 thread:        %9.0f arrangements/s\n", windowOne);
+    std::printf("headless, %u threads:     %9.0f arrangements/s\n", cores, headlessAll);
+    std::printf("window, %u threads:       %9.0f arrangements/s\n", cores, windowAll);
+    std::printf("ratio headless/bare (1 thread):   %.3f\n", headlessOne / bare);
+    std::printf("ratio window/bare (1 thread):     %.3f\n", windowOne / bare);
+    std::printf("speed-up headless, %u threads/1:  %.3f\n", cores, headlessAll / headlessOne);
+    std::printf("speed-up window, %u threads/1:    %.3f\n", cores, windowAll / windowOne);
     return 0;
 }

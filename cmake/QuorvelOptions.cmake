@@ -1,6 +1,7 @@
 # Build-wide switches, kept in one place so presets and CI agree on them.
 option(QUORVEL_WERROR "Treat compiler warnings as errors" OFF)
 option(QUORVEL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(QUORVEL_TSAN "Build with ThreadSanitizer (for the headless worker tests)" OFF)
 option(QUORVEL_BUILD_BENCH "Build the benchmark programs" ON)
 
 add_compile_options(-Wall -Wextra)
@@ -11,6 +12,11 @@ endif()
 if(QUORVEL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(QUORVEL_TSAN)
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
 endif()
 
 # Every folder is a static library linked by the program, the tools and the

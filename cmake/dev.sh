@@ -3,6 +3,7 @@
 #   bash cmake/dev.sh run             build, install and start the program
 #   bash cmake/dev.sh test            build and run the test suite
 #   bash cmake/dev.sh test-sanitize   the suite again, built with ASan + UBSan
+#   bash cmake/dev.sh test-threads    the worker tests, built with TSan
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -57,8 +58,14 @@ test-sanitize)
     build sanitize
     ctest --preset sanitize
     ;;
+test-threads)
+    # Only the headless worker tests: Qt itself is not built for ThreadSanitizer.
+    install_packages
+    build threads
+    ctest --preset threads
+    ;;
 *)
-    echo "usage: bash cmake/dev.sh run|test|test-sanitize" >&2
+    echo "usage: bash cmake/dev.sh run|test|test-sanitize|test-threads" >&2
     exit 2
     ;;
 esac

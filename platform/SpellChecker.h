@@ -10,6 +10,10 @@ class SpellChecker {
 public:
     virtual ~SpellChecker() = default;
     [[nodiscard]] virtual std::optional<bool> checkSpelling(std::string_view word) = 0;
+    // A checker with the same dictionary that another thread may ask while
+    // this one is asked; nullptr when the engine cannot give one. Called on
+    // one thread, one after another.
+    [[nodiscard]] virtual std::unique_ptr<SpellChecker> cloneForThread() { return nullptr; }
 };
 
 // Creates a spelling engine by the name a caller knows it by; nullptr when it

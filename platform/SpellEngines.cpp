@@ -13,27 +13,48 @@ class NuspellChecker final : public SpellChecker {
 public:
     explicit NuspellChecker(const std::filesystem::path &base)
     {
-        m_dictionary.load_aff_dic(std::filesystem::path(base.string() + ".aff"));
+        auto dictionary = std::make_shared<nuspell::Dictionary>();
+        dictionary->load_aff_dic(std::filesystem::path(base.string() + ".aff"));
+        m_dictionary = std::move(dictionary);
+    }
+
+    // Nuspell's spell() is const and safe to call from several threads at
+    // once, so every thread shares the one dictionary.
+    std::unique_ptr<SpellChecker> cloneForThread() override
+    {
+        return std::make_unique<NuspellChecker>(m_dictionary);
+    }
+
+    explicit NuspellChecker(std::shared_ptr<const nuspell::Dictionary> dictionary)
+        : m_dictionary(std::move(dictionary))
+    {
     }
 
     std::optional<bool> checkSpelling(std::string_view word) override
     {
         try {
-            return m_dictionary.spell(word);
+            return m_dictionary->spell(word);
         } catch (const std::exception &) {
             return std::nullopt;
         }
     }
 
 private:
-    nuspell::Dictionary m_dictionary;
+    std::shared_ptr<const nuspell::Dictionary> m_dictionary;
 };
 
 class HunspellChecker final : public SpellChecker {
 public:
     explicit HunspellChecker(const std::filesystem::path &base)
-        : m_hunspell((base.string() + ".aff").c_str(), (base.string() + ".dic").c_str())
+        : m_base(base)
+        , m_hunspell((base.string() + ".aff").c_str(), (base.string() + ".dic").c_str())
     {
+    }
+
+    // A Hunspell object may not be shared between threads: each gets its own.
+    std::unique_ptr<SpellChecker> cloneForThread() override
+    {
+        return std::make_unique<HunspellChecker>(m_base);
     }
 
     std::optional<bool> checkSpelling(std::string_view word) override
@@ -47,6 +68,7 @@ public:
     }
 
 private:
+    std::filesystem::path m_base;
     Hunspell m_hunspell;
     std::string m_word; // reused so a question does not allocate
 };

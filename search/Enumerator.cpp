@@ -1,6 +1,7 @@
 #include "search/Enumerator.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 double fact(double x)
@@ -71,4 +72,23 @@ bool Arrangements::advance()
     for (std::size_t k = j - 1; k >= 1; --k)
         std::copy(level.begin(), level.end(), m_levels[k].begin());
     return true;
+}
+
+void Arrangements::seek(double counter)
+{
+    const std::size_t n = m_offsets.size();
+    // Digit j of the counter in the factorial number system.
+    double placeValue = 1; // j!
+    for (std::size_t j = 1; j < n; ++j) {
+        placeValue *= static_cast<double>(j);
+        m_offsets[j] = static_cast<int>(
+            std::fmod(std::floor(counter / placeValue), static_cast<double>(j + 1)));
+    }
+    for (std::size_t i = n - 1; i >= 1 && i < n; --i) {
+        std::string &level = m_levels[i];
+        level = m_levels[i + 1];
+        const auto first = level.begin();
+        const auto last = first + static_cast<std::ptrdiff_t>(i + 1);
+        std::rotate(first, last - m_offsets[i], last);
+    }
 }

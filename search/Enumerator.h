@@ -34,6 +34,8 @@ std::string reorder(std::string &letters, std::span<const int> offsets);
 class Arrangements {
 public:
     explicit Arrangements(std::string letters);
+    // Starts over at the arrangement of the counter value (a whole number).
+    void seek(double counter);
 
     [[nodiscard]] const std::string &current() const { return m_levels[1]; }
     [[nodiscard]] const std::vector<int> &offsets() const { return m_offsets; }

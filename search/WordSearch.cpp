@@ -5,11 +5,13 @@
 #include "search/Enumerator.h"
 #include "search/Messages.h"
 #include "search/Oracle.h"
+#include "search/ParallelAnswers.h"
 #include "search/Request.h"
 #include "search/SearchView.h"
 #include "search/WordList.h"
 
 #include <cmath>
+#include <thread>
 
 namespace {
 
@@ -46,6 +48,64 @@ private:
     int m_countdown = 1;
     std::chrono::steady_clock::time_point m_last;
 };
+
+// The answers asked for one after another on the run's own thread.
+class SequentialAnswers {
+public:
+    SequentialAnswers(SpellChecker &checker, const std::string &letters)
+        : m_checker(checker)
+        , m_arrangements(letters)
+    {
+    }
+
+    [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration) { return true; }
+    const std::string *takeNext()
+    {
+        const std::string &candidate = m_arrangements.current();
+        return testword(m_checker, candidate) ? &candidate : nullptr;
+    }
+    void counterStep() { m_arrangements.advance(); }
+
+private:
+    SpellChecker &m_checker;
+    Arrangements m_arrangements;
+};
+
+// Workers build the arrangements themselves; the run has no step of its own.
+class ParallelRun {
+public:
+    explicit ParallelRun(ParallelAnswers &answers)
+        : m_answers(answers)
+    {
+    }
+    [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration timeout)
+    {
+        return m_answers.waitForNext(timeout);
+    }
+    const std::string *takeNext() { return m_answers.takeNext(); }
+    void counterStep() { }
+
+private:
+    ParallelAnswers &m_answers;
+};
+
+// A checker for each worker, made one after another; fewer than two means
+// the run asks on its own thread.
+std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker, unsigned threads)
+{
+    if (threads == 0)
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::unique_ptr<SpellChecker>> checkers;
+    for (unsigned i = 0; i < threads && threads > 1; ++i) {
+        auto clone = checker.cloneForThread();
+        if (!clone)
+            break;
+        checkers.push_back(std::move(clone));
+    }
+    if (checkers.size() < 2)
+        checkers.clear();
+    return checkers;
+}
 
 } // namespace
 
@@ -123,25 +183,51 @@ void WordSearch::f(const std::string &letters)
         return;
 
     WordList list;
-    Arrangements arrangements(letters);
     const std::size_t n = letters.size();
     const double total = fact(static_cast<double>(n));
     m_view.setProgressRange(0, static_cast<float>(total - 1));
     m_view.setProgressVisible(true);
+    m_view.setSearchingVisible(true);
+
+    bool finished = false;
+    if (auto checkers = workerCheckers(*checker, m_options.threads); !checkers.empty()) {
+        ParallelAnswers answers(letters, total, std::move(checkers));
+        ParallelRun run(answers);
+        finished = enumerate(run, n, total, list);
+    } else {
+        SequentialAnswers answers(*checker, letters);
+        finished = enumerate(answers, n, total, list);
+    }
+    if (!finished)
+        return;
+
+    const SearchResult result = resultFor(list);
+    m_view.setResultsColor(result.color);
+    m_view.setResultsText(result.text);
+}
+
+template<typename Answers>
+bool WordSearch::enumerate(Answers &answers, std::size_t n, double total, WordList &list)
+{
     // Repaint points are the whole multiples of the interval; below five
     // letters every arrangement is one. Tracking the next multiple is the
     // same test as "counter mod interval = 0" without a division per step.
     const double interval = std::floor(total / kRepaintsPerRun);
     const bool repaintEvery = n < 5;
     double nextRepaint = 0;
-    m_view.setSearchingVisible(true);
-
+    // Waiting for the workers' next answers, the window still gets its events.
+    const auto wait = std::max<std::chrono::steady_clock::duration>(
+        m_options.eventInterval, std::chrono::milliseconds(1));
     EventPacer events(m_options.eventInterval);
     double counter = 0;
     do {
-        const std::string &candidate = arrangements.current();
-        if (testword(*checker, candidate))
-            addword(candidate, list);
+        while (!answers.waitForNext(wait)) {
+            m_view.processPendingEvents();
+            if (m_terminator.isEnding())
+                return false;
+        }
+        if (const std::string *word = answers.takeNext())
+            addword(*word, list);
         m_view.setProgressValue(static_cast<float>(counter));
         if (repaintEvery || counter == nextRepaint) {
             m_view.repaintProgress();
@@ -149,19 +235,16 @@ void WordSearch::f(const std::string &letters)
         }
         if (m_bolCancel) {
             m_view.setProgressValue(0);
-            return;
+            return false;
         }
         if (events.due()) {
             m_view.processPendingEvents();
             if (m_terminator.isEnding())
-                return;
+                return false;
         }
         if (counter != total - 1)
-            arrangements.advance();
+            answers.counterStep();
         counter += 1;
     } while (counter < total);
-
-    const SearchResult result = resultFor(list);
-    m_view.setResultsColor(result.color);
-    m_view.setResultsText(result.text);
+    return true;
 }

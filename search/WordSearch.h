@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/WordList.h"
+
 #include <chrono>
 #include <string>
 
@@ -17,6 +19,9 @@ public:
         // arrangement would cost more than the question to the checker;
         // 5 ms keeps a click on Cancel well below what a user can notice.
         std::chrono::steady_clock::duration eventInterval = std::chrono::milliseconds(5);
+        // Threads asking the checker; 0 means one per core, 1 asks on the
+        // run's own thread, one question after another.
+        unsigned threads = 0;
     };
 
     WordSearch(AnalysisView &view, MessageBox &box, SpellCheckerFactory &checkers,
@@ -38,6 +43,9 @@ public:
 private:
     // One request; true when it ran a search (and so showed the Cancel button).
     bool runRequest();
+    // The loop over every arrangement; false when it ended without a result.
+    template<typename Answers>
+    bool enumerate(Answers &answers, std::size_t n, double total, WordList &list);
 
     AnalysisView &m_view;
     MessageBox &m_box;

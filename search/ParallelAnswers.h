@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/SpellChecker.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Asks the spelling checker about the arrangements ahead of the run, on one
+// worker thread per checker, in blocks of counter values, and hands the
+// answers out strictly in counter order, so the run sees exactly what it
+// would see asking one question after another. At most a few blocks are held
+// ahead; destruction stops the workers at once and waits for them.
+class ParallelAnswers {
+public:
+    static constexpr std::uint32_t kBlockSize = 2048;
+
+    ParallelAnswers(
+        std::string letters, double total, std::vector<std::unique_ptr<SpellChecker>> checkers);
+    ~ParallelAnswers();
+    ParallelAnswers(const ParallelAnswers &) = delete;
+    ParallelAnswers &operator=(const ParallelAnswers &) = delete;
+
+    // Waits at most the timeout for the next answer; true once it is there.
+    [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration timeout);
+    // The next answer, which waitForNext said is there: the accepted word,
+    // or nullptr when the arrangement is no word.
+    const std::string *takeNext();
+
+private:
+    struct Block {
+        bool ready = false;
+        std::vector<std::uint8_t> accepted; // one per counter value
+        std::vector<std::string> words; // the accepted arrangements, in order
+    };
+
+    void work(SpellChecker &checker);
+    void fill(SpellChecker &checker, double firstCounter, std::uint32_t count, Block &block);
+    [[nodiscard]] std::uint32_t blockLength(std::uint64_t block) const;
+
+    const std::string m_letters;
+    const double m_total;
+    const std::uint64_t m_window; // blocks held ahead at most
+
+    std::mutex m_mutex;
+    std::condition_variable m_blockTaken; // workers wait for room
+    std::condition_variable m_blockReady; // the run waits for its block
+    std::vector<Block> m_blocks; // block k lives in m_blocks[k % m_window]
+    std::uint64_t m_nextToFill = 0;
+    std::uint64_t m_consumed = 0; // blocks the run has finished with
+    bool m_stopping = false;
+    bool m_releasePending = false; // the run is done with block m_consumed
+    std::atomic<bool> m_stopRequested { false }; // m_stopping, read by busy workers
+
+    // The run's own position, touched by the run only.
+    std::uint32_t m_index = 0;
+    std::size_t m_word = 0;
+
+    std::vector<std::unique_ptr<SpellChecker>> m_checkers;
+    std::vector<std::jthread> m_workers; // last: joined before anything above goes
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/SpellChecker.h"
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+
+// A checker that many threads may ask at once: every clone shares the
+// script, which counts questions, checkers alive and questions in flight.
+// Standard types only, so ThreadSanitizer sees all of it.
+struct ThreadScript {
+    std::set<std::string, std::less<>> accepted;
+    std::function<std::chrono::microseconds(std::string_view)> delay; // how long a question takes
+    std::atomic<long> asked { 0 };
+    std::atomic<int> inFlight { 0 };
+    std::atomic<int> alive { 0 };
+    std::atomic<int> clones { 0 };
+};
+
+class ThreadSafeChecker final : public SpellChecker {
+public:
+    explicit ThreadSafeChecker(std::shared_ptr<ThreadScript> script)
+        : m_script(std::move(script))
+    {
+        ++m_script->alive;
+    }
+    ~ThreadSafeChecker() override { --m_script->alive; }
+
+    std::optional<bool> checkSpelling(std::string_view word) override
+    {
+        ++m_script->inFlight;
+        ++m_script->asked;
+        if (m_script->delay)
+            std::this_thread::sleep_for(m_script->delay(word));
+        const bool accepted = m_script->accepted.find(word) != m_script->accepted.end();
+        --m_script->inFlight;
+        return accepted;
+    }
+
+    std::unique_ptr<SpellChecker> cloneForThread() override
+    {
+        ++m_script->clones;
+        return std::make_unique<ThreadSafeChecker>(m_script);
+    }
+
+private:
+    std::shared_ptr<ThreadScript> m_script;
+};
+
+class ThreadSafeCheckerFactory final : public SpellCheckerFactory {
+public:
+    std::unique_ptr<SpellChecker> create(std::string_view) override
+    {
+        return std::make_unique<ThreadSafeChecker>(script);
+    }
+    std::shared_ptr<ThreadScript> script = std::make_shared<ThreadScript>();
+};

@@ -1,0 +1,138 @@
+// The search with worker threads asking the checker: the same words in the
+// same order as one thread, and nothing left running after a run. Headless,
+// so it also runs under ThreadSanitizer.
+#include "search/Enumerator.h"
+#include "search/WordSearch.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/FakeTerminator.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/ThreadSafeChecker.h"
+
+#include <QTest>
+
+namespace {
+
+struct Outcome {
+    QString results;
+    QList<float> repaints;
+    float progress = 0;
+    long asked = 0;
+};
+
+Outcome run(const std::string &letters, const std::set<std::string, std::less<>> &accepted,
+    unsigned threads, std::function<std::chrono::microseconds(std::string_view)> delay = {})
+{
+    CallLog log;
+    RecordingView view(log);
+    FakeMessageBox box;
+    ThreadSafeCheckerFactory checkers;
+    checkers.script->accepted = accepted;
+    checkers.script->delay = std::move(delay);
+    FakeTerminator terminator;
+    WordSearch search(view, box, checkers, terminator, { std::chrono::milliseconds(5), threads });
+    search.f(letters);
+    return { view.resultsText, view.repaintedAt, view.progressValue,
+        checkers.script->asked.load() };
+}
+
+// Every arrangement of the letters whose first letter is the given one, so a
+// run accepts many words spread over every block of counter values.
+std::set<std::string, std::less<>> startingWith(const std::string &letters, char first)
+{
+    std::set<std::string, std::less<>> words;
+    Arrangements arrangements(letters);
+    do {
+        if (arrangements.current().front() == first)
+            words.insert(arrangements.current());
+    } while (arrangements.advance());
+    return words;
+}
+
+} // namespace
+
+class TestThreads : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sameOutputForAnyThreadCount_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<QStringList>("accepted");
+        QTest::newRow("distinct letters") << "tca" << QStringList { "cat", "act" };
+        QTest::newRow("repeated letters") << "aabb" << QStringList { "abab", "baba", "bbaa" };
+        QTest::newRow("capitals") << "CAT" << QStringList { "CAT", "ACT", "ATC" };
+        QTest::newRow("case variants of one word") << "Aab" << QStringList { "Aab", "aAb", "baA" };
+        QTest::newRow("no words") << "xyzw" << QStringList();
+        QTest::newRow("words in several blocks")
+            << "abcdefg" << QStringList { "abcdefg", "gfedcba", "dcbaefg", "bagfedc", "fgabcde" };
+        QTest::newRow("the last arrangement") << "abcdefgh" << QStringList { "hgfedcba" };
+    }
+    void sameOutputForAnyThreadCount()
+    {
+        QFETCH(QString, letters);
+        QFETCH(QStringList, accepted);
+        std::set<std::string, std::less<>> words;
+        for (const QString &word : accepted)
+            words.insert(word.toStdString());
+        const Outcome one = run(letters.toStdString(), words, 1);
+        for (unsigned threads : { 2u, 3u }) {
+            const Outcome many = run(letters.toStdString(), words, threads);
+            QCOMPARE(many.results, one.results);
+            QCOMPARE(many.repaints, one.repaints);
+            QCOMPARE(many.progress, one.progress);
+            QCOMPARE(many.asked, one.asked);
+        }
+    }
+
+    void slowAndUnevenAnswersKeepTheOrder()
+    {
+        const std::string letters = "bacdef";
+        const auto words = startingWith(letters, 'e');
+        // Questions take from 0 to 63 microseconds, so workers finish their
+        // blocks out of order.
+        const auto uneven = [](std::string_view word) {
+            return std::chrono::microseconds(std::hash<std::string_view>()(word) % 64);
+        };
+        const Outcome one = run(letters, words, 1);
+        QVERIFY(one.results.startsWith("Done - Found 120 words: ebacdf"));
+        QCOMPARE(run(letters, words, 2, uneven).results, one.results);
+        QCOMPARE(run(letters, words, 3, uneven).results, one.results);
+    }
+
+    void cancelStopsEveryWorker_data()
+    {
+        QTest::addColumn<bool>("programEnd"); // else Cancel
+        QTest::newRow("cancel") << false;
+        QTest::newRow("program end") << true;
+    }
+    void cancelStopsEveryWorker()
+    {
+        QFETCH(bool, programEnd);
+        CallLog log;
+        RecordingView view(log);
+        FakeMessageBox box;
+        ThreadSafeCheckerFactory checkers;
+        checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(20); };
+        FakeTerminator terminator(&log);
+        WordSearch search(view, box, checkers, terminator, { std::chrono::milliseconds(1), 2 });
+        view.onEvents = [&] {
+            if (view.eventPasses == 3)
+                programEnd ? terminator.endNow() : search.cmdCancel_Click();
+        };
+        search.f("abcdefghijk"); // 39,916,800 arrangements: far from done
+        QCOMPARE(checkers.script->clones.load(), 2);
+        QCOMPARE(checkers.script->inFlight.load(), 0);
+        QCOMPARE(checkers.script->alive.load(), 0);
+        const long asked = checkers.script->asked.load();
+        QTest::qSleep(30);
+        QCOMPARE(checkers.script->asked.load(), asked); // no thread left asking
+        QCOMPARE(view.resultsText, QString());
+        if (!programEnd)
+            QCOMPARE(view.progressValue, 0.0f);
+        // Held ahead: a few blocks per worker, not the whole run.
+        QVERIFY(asked < 64 * 2048);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestThreads)
+#include "tst_threads.moc"
