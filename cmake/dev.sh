@@ -4,6 +4,7 @@
 #   bash cmake/dev.sh test            build and run the test suite
 #   bash cmake/dev.sh test-sanitize   the suite again, built with ASan + UBSan
 #   bash cmake/dev.sh test-threads    the worker tests, built with TSan
+#   bash cmake/dev.sh package         build the Debian package and check it
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -12,6 +13,7 @@ packages=(
     qt6-base-dev libnuspell-dev libhunspell-dev libmspack-dev
     hunspell-en-us fonts-liberation fp-utils hardinfo
     xvfb xauth
+    desktop-file-utils appstream
 )
 
 sudo=()
@@ -58,6 +60,10 @@ test-sanitize)
     build sanitize
     ctest --preset sanitize
     ;;
+package)
+    install_packages
+    bash cmake/check-package.sh
+    ;;
 test-threads)
     # Only the headless worker tests: Qt itself is not built for ThreadSanitizer.
     install_packages
@@ -65,7 +71,7 @@ test-threads)
     ctest --preset threads
     ;;
 *)
-    echo "usage: bash cmake/dev.sh run|test|test-sanitize|test-threads" >&2
+    echo "usage: bash cmake/dev.sh run|test|test-sanitize|test-threads|package" >&2
     exit 2
     ;;
 esac

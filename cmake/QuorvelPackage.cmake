@@ -1,0 +1,22 @@
+# The Debian package: `cpack -G DEB` in a tree configured with the "package"
+# preset (prefix /usr, so the machine hive records /usr paths).
+set(CPACK_PACKAGE_NAME quorvel)
+set(CPACK_PACKAGE_VENDOR "Kelmstar Software")
+set(CPACK_PACKAGE_CONTACT "Kelmstar Software <quorvel@kelmstar.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "letter jumble solver")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quorvel tries every arrangement of a set of jumbled letters, asks the spelling checker of the user's language about each one and lists the words it finds.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kelmstar.example/qv")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libnuspell5, libhunspell-1.7-0, libmspack0, libc6, libstdc++6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo")
+# The machine hive is the administrator's to change: dpkg keeps their edits.
+file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "${QUORVEL_HIVE_PATH}\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles)
+set(CPACK_GENERATOR DEB)
+include(CPack)

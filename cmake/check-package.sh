@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks it: its control fields and contents,
+# the desktop entry and AppStream metadata it installs, and that the program
+# unpacked from it starts.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+cmake --preset package >/dev/null && cmake --build --preset package -j"$(nproc)" || exit 1
+(cd build-package && rm -f ./*.deb && cpack -G DEB >/dev/null) || exit 1
+deb=$(ls build-package/quorvel_*_amd64.deb)
+
+passed=0
+failed=0
+check() { # description, command...
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $what" >&2
+    fi
+}
+
+info=$(dpkg-deb --info "$deb")
+contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
+has_field() { grep -q "^ $1: .*$2" <<<"$info"; }
+has_file() { grep -qx "./$1" <<<"$contents"; }
+
+check "depends on Qt widgets" has_field Depends libqt6widgets6
+check "depends on Nuspell" has_field Depends libnuspell5
+check "depends on Hunspell" has_field Depends libhunspell-1.7-0
+check "depends on libmspack" has_field Depends libmspack0
+check "recommends the en_US dictionary" has_field Recommends hunspell-en-us
+check "suggests hardinfo" has_field Suggests hardinfo
+for file in usr/bin/quorvel etc/quorvel/hklm.reg usr/share/quorvel/help/qv.chm \
+    usr/share/applications/quorvel.desktop \
+    usr/share/metainfo/example.kelmstar.Quorvel.metainfo.xml \
+    usr/share/icons/hicolor/16x16/apps/quorvel.png usr/share/icons/hicolor/32x32/apps/quorvel.png \
+    usr/share/icons/hicolor/48x48/apps/quorvel.png usr/share/icons/hicolor/128x128/apps/quorvel.png; do
+    check "contains /$file" has_file "$file"
+done
+check "the hive is a conffile" \
+    bash -c "dpkg-deb --ctrl-tarfile '$deb' | tar -xO ./conffiles | grep -qx /etc/quorvel/hklm.reg"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+check "the hive records the installed help file" \
+    grep -q '"help_file_location"="/usr/share/quorvel/help/qv.chm"' "$root/etc/quorvel/hklm.reg"
+check "desktop entry is valid" desktop-file-validate "$root/usr/share/applications/quorvel.desktop"
+check "AppStream metadata is valid" appstreamcli validate --no-net --pedantic \
+    "$root/usr/share/metainfo/example.kelmstar.Quorvel.metainfo.xml"
+# Still running after two seconds (timeout's 124) means it started and waits for the user.
+starts() {
+    QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/bin/quorvel" >/dev/null 2>&1
+    [ $? -eq 124 ]
+}
+check "the unpacked program starts" starts
+
+echo "package: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
