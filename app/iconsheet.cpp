@@ -15,9 +15,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    for (const int size : {16, 32, 48, 128}) {
-        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
-        if (!QDir().mkpath(folder) || !Artwork::iconImage(size).save(folder + QStringLiteral("/quorvel.png"))) {
+    for (const int size : { 16, 32, 48, 128 }) {
+        const QString folder
+            = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
+        if (!QDir().mkpath(folder)
+            || !Artwork::iconImage(size).save(folder + QStringLiteral("/quorvel.png"))) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(folder));
             return 1;
         }

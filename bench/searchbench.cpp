@@ -14,12 +14,14 @@
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <thread>
 #include <vector>
 
 namespace {
 
 constexpr char kLetters[] = "algorithms"; // ten distinct letters
+constexpr char kExpected[] = "Done - Found 2 words: algorithms, logarithms";
 
 class SilentBox final : public MessageBox {
 public:
@@ -99,47 +101,46 @@ int main(int argc, char **argv)
     QtEventPump events;
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
 
-    // The best of two rounds of each, so a passing hiccup on the machine
-    // does not decide a ratio.
-    double bare = 0;
-    for (int round = 0; round < 2; ++round) {
+    // Each figure is the best of three rounds, and the rounds interleave the
+    // five measurements, so that a passing load on the machine does not
+    // decide a ratio.
+    frmMain oneThreadWindow({ box, shared, end, events }, { std::chrono::milliseconds(5), 1 });
+    frmMain allCoresWindow({ box, shared, end, events }, { std::chrono::milliseconds(5), cores });
+    oneThreadWindow.show();
+    allCoresWindow.show();
+    const auto rate = [&](const std::function<double()> &measure) {
         const auto start = std::chrono::steady_clock::now();
+        const double arrangements = measure();
+        return arrangements / seconds(start);
+    };
+    const auto bareLoop = [&] {
         std::size_t accepted = 0;
         for (const std::string &word : words)
             accepted += checker->checkSpelling(word).value_or(false);
-        bare = std::max(bare, static_cast<double>(words.size()) / seconds(start));
-        if (round == 0)
-            std::printf("bare loop accepts %zu words\n", accepted);
-    }
+        return accepted == 2 ? static_cast<double>(words.size()) : 0.0;
+    };
     const auto headless = [&](unsigned threads) {
-        double best = 0;
-        for (int round = 0; round < 2; ++round) {
+        return [&, threads] {
             HeadlessView view;
             WordSearch search(view, box, shared, end, { std::chrono::milliseconds(5), threads });
-            const auto start = std::chrono::steady_clock::now();
             search.f(kLetters);
-            best = std::max(best, view.progressUpdates() / seconds(start));
-            if (round == 0)
-                std::printf(
-                    "headless, %u thread(s): %s\n", threads, qPrintable(view.resultsText()));
-        }
-        return best;
+            return view.resultsText() == QLatin1String(kExpected) ? view.progressUpdates() : 0.0;
+        };
     };
-    const auto throughWindow = [&](unsigned threads) {
-        frmMain window({ box, shared, end, events }, { std::chrono::milliseconds(5), threads });
-        window.show();
-        double best = 0;
-        for (int round = 0; round < 2; ++round) {
-            const auto start = std::chrono::steady_clock::now();
+    const auto throughWindow = [&](frmMain &window) {
+        return [&] {
             window.search().f(kLetters);
-            best = std::max(best, static_cast<double>(words.size()) / seconds(start));
-        }
-        return best;
+            return static_cast<double>(words.size());
+        };
     };
-    const double headlessOne = headless(1);
-    const double windowOne = throughWindow(1);
-    const double headlessAll = headless(cores);
-    const double windowAll = throughWindow(cores);
+    double bare = 0, headlessOne = 0, windowOne = 0, headlessAll = 0, windowAll = 0;
+    for (int round = 0; round < 3; ++round) {
+        bare = std::max(bare, rate(bareLoop));
+        headlessOne = std::max(headlessOne, rate(headless(1)));
+        windowOne = std::max(windowOne, rate(throughWindow(oneThreadWindow)));
+        headlessAll = std::max(headlessAll, rate(headless(cores)));
+        windowAll = std::max(windowAll, rate(throughWindow(allCoresWindow)));
+    }
 
     std::printf("bare loop:               %9.0f questions/s\n", bare);
     std::printf("headless, 1 thread:      %9.0f arrangements/s\n", headlessOne);

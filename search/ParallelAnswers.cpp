@@ -91,16 +91,22 @@ void ParallelAnswers::fill(
 
 bool ParallelAnswers::waitForNext(std::chrono::steady_clock::duration timeout)
 {
+    // Inside a block that was seen ready, nothing is left to wait for: no
+    // lock for the thousands of answers between two blocks.
+    if (m_holdingBlock && !m_releasePending)
+        return true;
     std::unique_lock lock(m_mutex);
     if (m_releasePending) {
         // The last word of the finished block has been used by now.
         m_releasePending = false;
+        m_holdingBlock = false;
         m_blocks[m_consumed % m_window] = Block();
         ++m_consumed;
         m_blockTaken.notify_all();
     }
     Block &block = m_blocks[m_consumed % m_window];
-    return m_blockReady.wait_for(lock, timeout, [&block] { return block.ready; });
+    m_holdingBlock = m_blockReady.wait_for(lock, timeout, [&block] { return block.ready; });
+    return m_holdingBlock;
 }
 
 const std::string *ParallelAnswers::takeNext()
@@ -113,7 +119,6 @@ const std::string *ParallelAnswers::takeNext()
         // the block is let go only then.
         m_index = 0;
         m_word = 0;
-        const std::lock_guard lock(m_mutex);
         m_releasePending = true;
     }
     return word;

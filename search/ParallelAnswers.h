@@ -55,12 +55,13 @@ private:
     std::uint64_t m_nextToFill = 0;
     std::uint64_t m_consumed = 0; // blocks the run has finished with
     bool m_stopping = false;
-    bool m_releasePending = false; // the run is done with block m_consumed
     std::atomic<bool> m_stopRequested { false }; // m_stopping, read by busy workers
 
     // The run's own position, touched by the run only.
     std::uint32_t m_index = 0;
     std::size_t m_word = 0;
+    bool m_holdingBlock = false; // block m_consumed was seen ready
+    bool m_releasePending = false; // the run is done with block m_consumed
 
     std::vector<std::unique_ptr<SpellChecker>> m_checkers;
     std::vector<std::jthread> m_workers; // last: joined before anything above goes
