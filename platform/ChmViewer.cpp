@@ -15,12 +15,17 @@ namespace {
 
 constexpr int kTopicRole = Qt::UserRole;
 
-// A path that climbs out of the archive, however it is spelt.
+// A path that climbs out of the archive, however it is spelt: a ".." step,
+// plain or percent-encoded, with either slash.
 bool climbsOut(const QString &text)
 {
-    const QString lower = text.toLower();
-    return lower.contains(QLatin1String("..")) || lower.contains(QLatin1String("%2e%2e"))
-        || lower.contains(QLatin1String(".%2e")) || lower.contains(QLatin1String("%2e."));
+    static const QRegularExpression separators(QStringLiteral("[/\\\\:]"));
+    const QString decoded = QUrl::fromPercentEncoding(text.toUtf8());
+    for (const QString &step : decoded.split(separators)) {
+        if (step == QLatin1String(".."))
+            return true;
+    }
+    return false;
 }
 
 QString errorPage(const QString &helpFile)
@@ -83,7 +88,7 @@ ChmBrowser::ChmBrowser(
 
 std::optional<QUrl> ChmBrowser::resolve(const QUrl &link) const
 {
-    if (climbsOut(link.toString(QUrl::FullyEncoded)) || climbsOut(link.toString()))
+    if (climbsOut(link.toString(QUrl::FullyEncoded)))
         return std::nullopt;
     const QString scheme = link.scheme().toLower();
     if (scheme == u"ms-its" || scheme == u"mk") {
