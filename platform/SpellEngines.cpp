@@ -54,7 +54,11 @@ public:
     // A Hunspell object may not be shared between threads: each gets its own.
     std::unique_ptr<SpellChecker> cloneForThread() override
     {
-        return std::make_unique<HunspellChecker>(m_base);
+        try {
+            return std::make_unique<HunspellChecker>(m_base);
+        } catch (const std::exception &) {
+            return nullptr; // the run then asks from fewer threads
+        }
     }
 
     std::optional<bool> checkSpelling(std::string_view word) override
