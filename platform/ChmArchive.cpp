@@ -24,7 +24,7 @@ struct MemoryFile {
 
 constexpr char kInputName[] = "input.chm";
 constexpr char kOutputName[] = "entry";
-constexpr size_t kMaxAllocation = 64 * 1024 * 1024;
+constexpr size_t kMaxAllocation = size_t { 64 } * 1024 * 1024;
 
 MemorySystem *systemOf(mspack_system *self)
 {
@@ -199,7 +199,7 @@ std::optional<ChmArchive> ChmArchive::fromBytes(QByteArray file)
         if (decompressor->extract(decompressor, entry, kOutputName) == MSPACK_ERR_OK) {
             total += contents.size();
             archive.m_entries.insert(
-                normalizedName(QString::fromUtf8(entry->filename)), std::move(contents));
+                normalizedName(QString::fromUtf8(entry->filename)), contents);
         }
         system.output = nullptr;
     }

@@ -197,7 +197,7 @@ void HelpWindow::showContents()
         return;
     QList<QTreeWidgetItem *> parents;
     for (const ContentsEntry &entry : parseContents(QString::fromUtf8(*file))) {
-        const int depth = std::min<int>(entry.depth, parents.size());
+        const qsizetype depth = std::min<qsizetype>(entry.depth, parents.size());
         parents.resize(depth);
         auto *item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
                                        : new QTreeWidgetItem(parents.last());

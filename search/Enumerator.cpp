@@ -48,7 +48,7 @@ std::optional<std::size_t> advanceOffsets(std::vector<int> &offsets)
     return j;
 }
 
-Arrangements::Arrangements(std::string letters)
+Arrangements::Arrangements(const std::string &letters)
     : m_offsets(letters.size(), 0)
     , m_levels(letters.size() + 1, letters)
 {

@@ -33,7 +33,7 @@ std::string reorder(std::string &letters, std::span<const int> offsets);
 // levels below (and most steps raise digit 1: a swap of the first two letters).
 class Arrangements {
 public:
-    explicit Arrangements(std::string letters);
+    explicit Arrangements(const std::string &letters);
     // Starts over at the arrangement of the counter value (a whole number).
     void seek(double counter);
 
