@@ -2,8 +2,6 @@
 // search with the real spelling checker and no window, and prints the line
 // the results box would show. N threads ask the checker (1: one question
 // after another); by default one per core, as in the program.
-#include "platform/MessageBox.h"
-#include "platform/ProgramTerminator.h"
 #include "platform/SpellEngines.h"
 #include "search/HeadlessView.h"
 #include "search/Messages.h"
@@ -20,25 +18,6 @@ namespace {
 
 constexpr int kExitRefused = 2;
 constexpr int kExitFatal = 3;
-
-// Every message goes to stderr; the only question (the confirmation) is not asked here.
-class StderrMessageBox final : public MessageBox {
-public:
-    MessageAnswer show(const MessageRequest &request) override
-    {
-        std::fprintf(stderr, "%s\n", qPrintable(request.text));
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-};
-
-class FlagTerminator final : public ProgramTerminator {
-public:
-    void endNow() override { m_ending = true; }
-    bool isEnding() const override { return m_ending; }
-
-private:
-    bool m_ending = false;
-};
 
 } // namespace
 

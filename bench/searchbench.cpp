@@ -23,21 +23,6 @@ namespace {
 constexpr char kLetters[] = "algorithms"; // ten distinct letters
 constexpr char kExpected[] = "Done - Found 2 words: algorithms, logarithms";
 
-class SilentBox final : public MessageBox {
-public:
-    MessageAnswer show(const MessageRequest &request) override
-    {
-        std::fprintf(stderr, "%s\n", qPrintable(request.text));
-        return MessageAnswer::Ok;
-    }
-};
-
-class NoEnd final : public ProgramTerminator {
-public:
-    void endNow() override { std::exit(3); }
-    bool isEnding() const override { return false; }
-};
-
 // Hands every run the one dictionary the bare loop uses.
 class SharedChecker final : public SpellCheckerFactory {
 public:
@@ -96,8 +81,8 @@ int main(int argc, char **argv)
     while (arrangements.advance());
 
     SharedChecker shared(*checker);
-    SilentBox box;
-    NoEnd end;
+    StderrMessageBox box;
+    FlagTerminator end;
     QtEventPump events;
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/MessageBox.h"
+#include "platform/ProgramTerminator.h"
 #include "search/SearchView.h"
+
+#include <cstdio>
 
 // A window that only remembers what a run shows, for the command-line tools.
 class HeadlessView final : public AnalysisView {
@@ -29,4 +33,25 @@ private:
     QString m_input;
     QString m_results;
     double m_progressUpdates = 0;
+};
+
+// Every message goes to stderr; a question is answered Yes, so the tools
+// never stop to ask.
+class StderrMessageBox final : public MessageBox {
+public:
+    MessageAnswer show(const MessageRequest &request) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(request.text));
+        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+};
+
+// Remembers that the program is to end; the tool then returns from main.
+class FlagTerminator final : public ProgramTerminator {
+public:
+    void endNow() override { m_ending = true; }
+    [[nodiscard]] bool isEnding() const override { return m_ending; }
+
+private:
+    bool m_ending = false;
 };

@@ -32,6 +32,8 @@ public:
     // The next answer, which waitForNext said is there: the accepted word,
     // or nullptr when the arrangement is no word.
     const std::string *takeNext();
+    // The workers step through the arrangements themselves.
+    void counterStep() { }
 
 private:
     struct Block {

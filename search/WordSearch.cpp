@@ -71,24 +71,6 @@ private:
     Arrangements m_arrangements;
 };
 
-// Workers build the arrangements themselves; the run has no step of its own.
-class ParallelRun {
-public:
-    explicit ParallelRun(ParallelAnswers &answers)
-        : m_answers(answers)
-    {
-    }
-    [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration timeout)
-    {
-        return m_answers.waitForNext(timeout);
-    }
-    const std::string *takeNext() { return m_answers.takeNext(); }
-    void counterStep() { }
-
-private:
-    ParallelAnswers &m_answers;
-};
-
 // A checker for each worker, made one after another; fewer than two means
 // the run asks on its own thread.
 std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker, unsigned threads)
@@ -192,8 +174,7 @@ void WordSearch::f(const std::string &letters)
     bool finished = false;
     if (auto checkers = workerCheckers(*checker, m_options.threads); !checkers.empty()) {
         ParallelAnswers answers(letters, total, std::move(checkers));
-        ParallelRun run(answers);
-        finished = enumerate(run, n, total, list);
+        finished = enumerate(answers, n, total, list);
     } else {
         SequentialAnswers answers(*checker, letters);
         finished = enumerate(answers, n, total, list);
