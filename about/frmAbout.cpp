@@ -2,9 +2,9 @@
 
 #include "BuildConfig.h"
 #include "about/SysInfo.h"
-#include "mainwindow/Artwork.h"
+#include "artwork/Artwork.h"
 #include "platform/ProgramLauncher.h"
-#include "platform/Twips.h"
+#include "artwork/Twips.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // quorvel-icons FOLDER: writes the program's icon, drawn as the window draws
 // it, as hicolor theme PNGs (FOLDER/NxN/apps/quorvel.png) for the install.
-#include "mainwindow/Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // search with the real spelling checker and no window, and prints the line
 // the results box would show. N threads ask the checker (1: one question
 // after another); by default one per core, as in the program.
-#include "platform/SpellEngines.h"
+#include "spelling/SpellEngines.h"
 #include "search/HeadlessView.h"
 #include "search/Messages.h"
 #include "search/Request.h"

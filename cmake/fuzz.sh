@@ -8,8 +8,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 target=${1:?usage: bash cmake/fuzz.sh hive|chm [SECONDS]}
 seconds=${2:-600}
 case "$target" in
-hive) sources=(platform/RegistryHive.cpp tests/fuzz/fuzz_hive.cpp); libs=Qt6Core ;;
-chm) sources=(platform/ChmArchive.cpp tests/fuzz/fuzz_chm.cpp); libs="Qt6Core libmspack" ;;
+hive) sources=(registry/RegistryHive.cpp tests/fuzz/fuzz_hive.cpp); libs=Qt6Core ;;
+chm) sources=(helpviewer/ChmArchive.cpp tests/fuzz/fuzz_chm.cpp); libs="Qt6Core libmspack" ;;
 *) echo "unknown target: $target" >&2; exit 2 ;;
 esac
 mkdir -p build-fuzz/"$target"-corpus tests/fuzz/"$target"-regressions

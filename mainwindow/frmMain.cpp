@@ -1,10 +1,10 @@
 #include "mainwindow/frmMain.h"
 
-#include "mainwindow/Artwork.h"
+#include "artwork/Artwork.h"
 #include "mainwindow/ProgressDisplay.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramTerminator.h"
-#include "platform/Twips.h"
+#include "artwork/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -12,9 +12,3 @@ public:
     // not a folder and not hidden (a dot file).
     [[nodiscard]] virtual bool isOrdinaryFile(const QString &path) = 0;
 };
-
-class LocalFileSystem final : public FileSystem {
-public:
-    [[nodiscard]] bool fileExists(const QString &path) override;
-    [[nodiscard]] bool isOrdinaryFile(const QString &path) override;
-};

@@ -18,10 +18,3 @@ public:
     virtual ~OpenFileDialog() = default;
     [[nodiscard]] virtual OpenFileResult showOpen(QWidget *parent, const QString &filter) = 0;
 };
-
-class QtOpenFileDialog final : public OpenFileDialog {
-public:
-    [[nodiscard]] OpenFileResult showOpen(QWidget *parent, const QString &filter) override;
-    // "Help File (*.chm)|*.chm" as Qt writes filters: "Help File (*.chm)".
-    [[nodiscard]] static QString qtFilter(const QString &filter);
-};

@@ -12,9 +12,3 @@ public:
     // Opens an address in the desktop's web browser.
     virtual bool openUrl(const QString &address) = 0;
 };
-
-class QtProgramLauncher final : public ProgramLauncher {
-public:
-    [[nodiscard]] bool startDetached(const QString &programPath) override;
-    bool openUrl(const QString &address) override;
-};

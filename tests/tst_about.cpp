@@ -1,6 +1,6 @@
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
-#include "platform/HiveRegistry.h"
+#include "registry/HiveRegistry.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordingLauncher.h"
 

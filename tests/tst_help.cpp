@@ -1,8 +1,8 @@
 #include "mainwindow/HelpCommand.h"
-#include "platform/ChmViewer.h"
-#include "platform/FileSystem.h"
+#include "helpviewer/ChmViewer.h"
+#include "desktop/LocalFileSystem.h"
 #include "platform/HelpViewer.h"
-#include "platform/OpenFileDialog.h"
+#include "desktop/QtOpenFileDialog.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordingLauncher.h"
 

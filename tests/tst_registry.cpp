@@ -1,5 +1,5 @@
 #include "mainwindow/Startup.h"
-#include "platform/HiveRegistry.h"
+#include "registry/HiveRegistry.h"
 #include "registry/basRegistry.h"
 
 #include <QDir>

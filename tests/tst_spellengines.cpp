@@ -1,5 +1,5 @@
-#include "platform/DictionaryLocator.h"
-#include "platform/SpellEngines.h"
+#include "spelling/DictionaryLocator.h"
+#include "spelling/SpellEngines.h"
 #include "search/WordSearch.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"

@@ -1,7 +1,7 @@
 // libFuzzer target for the help file reader: open, read #SYSTEM, read the
 // default topic. Built by cmake/fuzz.sh with clang;
 // linked with replay_main.cpp it reads the regression files in the test suite.
-#include "platform/ChmArchive.h"
+#include "helpviewer/ChmArchive.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // libFuzzer target for the machine hive reader. Built by cmake/fuzz.sh with
 // clang; linked with replay_main.cpp it reads the regression files in the
 // test suite.
-#include "platform/RegistryHive.h"
+#include "registry/RegistryHive.h"
 
 #include <cstdint>
 

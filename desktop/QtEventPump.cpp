@@ -1,4 +1,4 @@
-#include "platform/QtEventPump.h"
+#include "desktop/QtEventPump.h"
 
 #include <QCoreApplication>
 

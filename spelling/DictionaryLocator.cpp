@@ -1,4 +1,4 @@
-#include "platform/DictionaryLocator.h"
+#include "spelling/DictionaryLocator.h"
 
 #include <cstdlib>
 #include <nuspell/finder.hxx>

@@ -1,4 +1,4 @@
-#include "platform/FileSystem.h"
+#include "desktop/LocalFileSystem.h"
 
 #include <filesystem>
 

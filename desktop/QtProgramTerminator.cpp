@@ -1,4 +1,4 @@
-#include "platform/QtProgramTerminator.h"
+#include "desktop/QtProgramTerminator.h"
 
 #include <QApplication>
 #include <QWidget>

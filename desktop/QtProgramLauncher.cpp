@@ -1,4 +1,4 @@
-#include "platform/ProgramLauncher.h"
+#include "desktop/QtProgramLauncher.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "platform/RegistryHive.h"
+#include "registry/RegistryHive.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "platform/HiveRegistry.h"
+#include "registry/HiveRegistry.h"
 
 #include <QFileInfo>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/ChmViewer.h"
+#include "helpviewer/ChmViewer.h"
 
 #include "platform/ProgramLauncher.h"
 

@@ -1,4 +1,4 @@
-#include "platform/QtMessageBox.h"
+#include "desktop/QtMessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "platform/ChmArchive.h"
+#include "helpviewer/ChmArchive.h"
 
 #include <QFile>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "platform/SpellEngines.h"
+#include "spelling/SpellEngines.h"
 
-#include "platform/DictionaryLocator.h"
+#include "spelling/DictionaryLocator.h"
 
 #include <hunspell/hunspell.hxx>
 #include <nuspell/dictionary.hxx>

@@ -1,4 +1,4 @@
-#include "mainwindow/Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Registry.h"
-#include "platform/RegistryHive.h"
+#include "registry/RegistryHive.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ChmArchive.h"
+#include "helpviewer/ChmArchive.h"
 #include "platform/HelpViewer.h"
 
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "platform/OpenFileDialog.h"
+#include "desktop/QtOpenFileDialog.h"
 
 #include <QFileDialog>
 #include <QStringList>
