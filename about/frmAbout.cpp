@@ -3,8 +3,8 @@
 #include "BuildConfig.h"
 #include "about/SysInfo.h"
 #include "artwork/Artwork.h"
-#include "platform/ProgramLauncher.h"
 #include "artwork/Twips.h"
+#include "platform/ProgramLauncher.h"
 
 #include <QApplication>
 #include <QLabel>

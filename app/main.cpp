@@ -4,17 +4,19 @@
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
 #include "artwork/Artwork.h"
+#include "desktop/LocalFileSystem.h"
+#include "desktop/QtEventPump.h"
+#include "desktop/QtMessageBox.h"
+#include "desktop/QtOpenFileDialog.h"
+#include "desktop/QtProgramLauncher.h"
+#include "desktop/QtProgramTerminator.h"
+#include "helpviewer/ChmViewer.h"
+#include "mainwindow/AnalysisWiring.h"
 #include "mainwindow/HelpCommand.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/frmMain.h"
-#include "helpviewer/ChmViewer.h"
-#include "desktop/LocalFileSystem.h"
 #include "registry/HiveRegistry.h"
-#include "desktop/QtOpenFileDialog.h"
-#include "desktop/QtProgramLauncher.h"
-#include "desktop/QtEventPump.h"
-#include "desktop/QtMessageBox.h"
-#include "desktop/QtProgramTerminator.h"
+#include "search/WordSearch.h"
 #include "spelling/SpellEngines.h"
 
 #include <QApplication>
@@ -38,7 +40,9 @@ int main(int argc, char **argv)
     SysInfoLauncher sysInfo(registry, files, launcher, messageBox);
     AboutCommand about(sysInfo, launcher);
 
-    frmMain window({ messageBox, checkers, terminator, events });
+    frmMain window;
+    WordSearch search(window, { messageBox, checkers, terminator, events });
+    connectAnalysis(window, search, terminator);
     QObject::connect(&window, &frmMain::aboutRequested, [&about] { about.mnu_about_Click(); });
     QtOpenFileDialog openDialog;
     ChmHelpViewer viewer(launcher);

@@ -1,65 +1,91 @@
-// quorvel-search [--threads N] LETTERS: a developer's tool that runs one
-// search with the real spelling checker and no window, and prints the line
-// the results box would show. N threads ask the checker (1: one question
-// after another); by default one per core, as in the program.
-#include "spelling/SpellEngines.h"
+// quorvel-search: one analysis without a window, for scripts and for
+// measuring; it prints exactly the line the results box would show.
+#include "BuildConfig.h"
 #include "search/HeadlessView.h"
-#include "search/Messages.h"
 #include "search/Request.h"
 #include "search/WordSearch.h"
+#include "spelling/SpellEngines.h"
 
-#include <QString>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
-constexpr int kExitRefused = 2;
-constexpr int kExitFatal = 3;
+// Exit statuses, as the manual page lists them.
+constexpr int kExitRefused = 1; // the request itself was refused
+constexpr int kExitUsage = 2;
+constexpr int kExitNoChecker = 3; // no usable spelling checker
+
+constexpr unsigned kMaxThreads = 256;
+
+int usageError(const QString &message)
+{
+    std::fprintf(
+        stderr, "%s\nTry 'quorvel-search --help' for more information.\n", qPrintable(message));
+    return kExitUsage;
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel-search"));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists every word made of all the given letters, as the Quorvel window does."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption threadsOption(QStringLiteral("threads"),
+        QStringLiteral("Ask the spelling checker from N threads (1: one question after another; "
+                       "default: one per core)."),
+        QStringLiteral("N"));
+    parser.addOption(threadsOption);
+    parser.addPositionalArgument(
+        QStringLiteral("letters"), QStringLiteral("The jumbled letters (A to Z, either case)."));
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
     WordSearch::Options options;
-    int at = 1;
-    if (argc == 4 && std::strcmp(argv[1], "--threads") == 0) {
-        char *end = nullptr;
-        const unsigned long threads = std::strtoul(argv[2], &end, 10);
-        if (*end != '\0' || threads < 1 || threads > 256) {
-            std::fprintf(stderr, "--threads takes a number from 1 to 256\n");
-            return kExitRefused;
-        }
-        options.threads = static_cast<unsigned>(threads);
-        at = 3;
-    } else if (argc != 2) {
-        std::fprintf(stderr, "usage: %s [--threads N] LETTERS\n", argv[0]);
-        return kExitRefused;
+    if (parser.isSet(threadsOption)) {
+        bool ok = false;
+        const uint threads = parser.value(threadsOption).toUInt(&ok);
+        if (!ok || threads < 1 || threads > kMaxThreads)
+            return usageError(
+                QStringLiteral("--threads takes a number from 1 to %1").arg(kMaxThreads));
+        options.threads = threads;
     }
-    const QString letters = trimSpaces(QString::fromLocal8Bit(argv[at]));
-    QString strerr;
-    if (!bolValidLetters(letters, strerr)) {
-        std::fprintf(stderr, "%s\n", qPrintable(strerr));
-        return kExitRefused;
-    }
-    if (letters.isEmpty()) {
-        std::fprintf(stderr, "%s\n", Messages::kNoLetters);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return usageError(QStringLiteral("Give the letters as one argument."));
+
+    const CheckedRequest request = checkRequest(positional.first());
+    if (request.refusal) {
+        std::fprintf(stderr, "%s\n", qPrintable(request.refusal->text));
         return kExitRefused;
     }
 
-    HeadlessView view(letters);
+    HeadlessView view(request.letters);
     StderrMessageBox box;
     SpellEngineFactory checkers;
     FlagTerminator terminator;
-    WordSearch search(view, box, checkers, terminator, options);
+    NoEvents events;
+    WordSearch search(view, { box, checkers, terminator, events }, options);
 
     const auto start = std::chrono::steady_clock::now();
-    search.f(letters.toStdString());
+    search.f(request.letters.toStdString());
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     if (terminator.isEnding())
-        return kExitFatal;
+        return kExitNoChecker;
 
     std::printf("%s\n", qPrintable(view.resultsText()));
     std::fprintf(stderr, "%.0f arrangements, %.3f s, %.0f arrangements/s\n", view.progressUpdates(),

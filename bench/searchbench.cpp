@@ -2,14 +2,14 @@
 // (offscreen unless a display is asked for), with a bare loop that asks the
 // same Nuspell dictionary about the same arrangements, built beforehand. The
 // ratios say how much of the checker's speed a run keeps.
+#include "desktop/QtEventPump.h"
 #include "mainwindow/frmMain.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
-#include "desktop/QtEventPump.h"
-#include "spelling/SpellEngines.h"
 #include "search/Enumerator.h"
 #include "search/HeadlessView.h"
 #include "search/WordSearch.h"
+#include "spelling/SpellEngines.h"
 
 #include <QApplication>
 #include <chrono>
@@ -89,8 +89,12 @@ int main(int argc, char **argv)
     // Each figure is the best of three rounds, and the rounds interleave the
     // five measurements, so that a passing load on the machine does not
     // decide a ratio.
-    frmMain oneThreadWindow({ box, shared, end, events }, { std::chrono::milliseconds(5), 1 });
-    frmMain allCoresWindow({ box, shared, end, events }, { std::chrono::milliseconds(5), cores });
+    frmMain oneThreadWindow;
+    frmMain allCoresWindow;
+    WordSearch oneThread(
+        oneThreadWindow, { box, shared, end, events }, { std::chrono::milliseconds(5), 1 });
+    WordSearch allCores(
+        allCoresWindow, { box, shared, end, events }, { std::chrono::milliseconds(5), cores });
     oneThreadWindow.show();
     allCoresWindow.show();
     const auto rate = [&](const std::function<double()> &measure) {
@@ -107,14 +111,16 @@ int main(int argc, char **argv)
     const auto headless = [&](unsigned threads) {
         return [&, threads] {
             HeadlessView view;
-            WordSearch search(view, box, shared, end, { std::chrono::milliseconds(5), threads });
+            NoEvents noEvents;
+            WordSearch search(
+                view, { box, shared, end, noEvents }, { std::chrono::milliseconds(5), threads });
             search.f(kLetters);
             return view.resultsText() == QLatin1String(kExpected) ? view.progressUpdates() : 0.0;
         };
     };
-    const auto throughWindow = [&](frmMain &window) {
+    const auto throughWindow = [&](WordSearch &search) {
         return [&] {
-            window.search().f(kLetters);
+            search.f(kLetters);
             return static_cast<double>(words.size());
         };
     };
@@ -122,9 +128,9 @@ int main(int argc, char **argv)
     for (int round = 0; round < 3; ++round) {
         bare = std::max(bare, rate(bareLoop));
         headlessOne = std::max(headlessOne, rate(headless(1)));
-        windowOne = std::max(windowOne, rate(throughWindow(oneThreadWindow)));
+        windowOne = std::max(windowOne, rate(throughWindow(oneThread)));
         headlessAll = std::max(headlessAll, rate(headless(cores)));
-        windowAll = std::max(windowAll, rate(throughWindow(allCoresWindow)));
+        windowAll = std::max(windowAll, rate(throughWindow(allCores)));
     }
 
     std::printf("bare loop:               %9.0f questions/s\n", bare);

@@ -44,9 +44,7 @@ MessageAnswer QtMessageBox::show(const MessageRequest &request)
     // Parented to the active window so the box is centred on it and stays on top.
     QMessageBox box(toQt(request.icon), request.title, request.text, buttons.first | buttons.second,
         QApplication::activeWindow());
-    box.setDefaultButton(request.defaultButton == DefaultButton::Second && buttons.second
-            ? buttons.second
-            : buttons.first);
+    box.setDefaultButton(buttons.first);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;

@@ -31,9 +31,8 @@ void HelpCommand::mnu_qvhelp_Click()
 {
     const QString path = m_helpFile;
     if (!m_services.files.fileExists(path)) {
-        const MessageAnswer answer = m_services.messageBox.show(
-            { QString::fromLatin1(kNotFound), QString::fromLatin1(kNotFoundTitle),
-                MessageButtons::OkCancel, MessageIcon::None, DefaultButton::First });
+        const MessageAnswer answer = m_services.messageBox.show({ QString::fromLatin1(kNotFound),
+            QString::fromLatin1(kNotFoundTitle), MessageButtons::OkCancel, MessageIcon::None });
         if (answer != MessageAnswer::Ok)
             return;
         const OpenFileResult chosen

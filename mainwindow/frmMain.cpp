@@ -1,10 +1,9 @@
 #include "mainwindow/frmMain.h"
 
+#include "BuildConfig.h"
 #include "artwork/Artwork.h"
-#include "mainwindow/ProgressDisplay.h"
-#include "platform/EventPump.h"
-#include "platform/ProgramTerminator.h"
 #include "artwork/Twips.h"
+#include "mainwindow/ProgressDisplay.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,12 +68,16 @@ QPushButton *button(
 
 } // namespace
 
-frmMain::frmMain(Services services, WordSearch::Options options)
-    : m_services(services)
-    , m_search(*this, services.messageBox, services.checkers, services.terminator, options)
+frmMain::frmMain()
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quorvel  v1.20"));
+    // The version as the caption has always shown it: the revision runs on
+    // after the minor number ("v1.20" for 1.2.0).
+    setWindowTitle(QStringLiteral("%1  v%2.%3%4")
+                       .arg(QLatin1String(kApplicationTitle))
+                       .arg(kVersionMajor)
+                       .arg(kVersionMinor)
+                       .arg(kVersionRevision));
     setWindowIcon(Artwork::icon());
     buildControls();
     buildMenus();
@@ -162,9 +165,9 @@ void frmMain::buildControls()
     setTabOrder(txtResults, cmdCancel);
     setTabOrder(cmdCancel, Picture1);
 
-    connect(cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { m_search.cmdCancel_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(cmdGo, &QPushButton::clicked, this, &frmMain::analysisRequested);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cancelRequested);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::exitRequested);
     // cmdHelp is shown but has no action: the help command lives in the Help menu.
 }
 
@@ -172,7 +175,7 @@ void frmMain::buildMenus()
 {
     mnu_file = menuBar()->addMenu(QStringLiteral("&File"));
     mnu_file->setObjectName(QStringLiteral("mnu_file"));
-    mnu_exit = mnu_file->addAction(QStringLiteral("E&xit"), this, &frmMain::cmdExit_Click);
+    mnu_exit = mnu_file->addAction(QStringLiteral("E&xit"), this, &frmMain::exitRequested);
     mnu_exit->setObjectName(QStringLiteral("mnu_exit"));
 
     mnu_help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -184,20 +187,10 @@ void frmMain::buildMenus()
     mnu_about->setObjectName(QStringLiteral("mnu_about"));
 }
 
-void frmMain::cmdGo_Click()
-{
-    m_search.startanalysis();
-}
-
 void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 {
     if (keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter)
-        m_search.startanalysis();
-}
-
-void frmMain::cmdExit_Click()
-{
-    m_services.terminator.endNow();
+        emit analysisRequested();
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
@@ -228,10 +221,7 @@ void frmMain::resizeEvent(QResizeEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // Closing the window during an analysis ends the program as Exit does;
-    // otherwise the hidden window's search would run on with nobody to see it.
-    if (m_search.isRunning())
-        m_services.terminator.endNow();
+    emit closeRequested();
     event->accept();
 }
 
@@ -270,11 +260,6 @@ void frmMain::setResultsColor(RgbColor color)
 void frmMain::setResultsText(const QString &text)
 {
     txtResults->setPlainText(text);
-}
-
-void frmMain::processPendingEvents()
-{
-    m_services.events.processPendingEvents();
 }
 
 QString frmMain::inputText() const

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "search/SearchView.h"
-#include "search/WordSearch.h"
 
 #include <QMainWindow>
 
-class EventPump;
-class MessageBox;
-class ProgramTerminator;
 class ProgressDisplay;
 class QAction;
 class QGroupBox;
@@ -16,23 +12,16 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class SpellCheckerFactory;
 
-// The working window: four numbered steps in a frame, under a banner. It
-// holds no search logic; it shows what the search tells it and hands its
-// commands to the search, the help command and the About box.
+// The working window: four numbered steps in a frame, under a banner. It is
+// a view: it shows what the search tells it and reports the user's commands
+// as signals, which the program connects to the search, the help command,
+// the About box and the program's end.
 class frmMain : public QMainWindow, public AnalysisView {
     Q_OBJECT
 
 public:
-    struct Services {
-        MessageBox &messageBox;
-        SpellCheckerFactory &checkers;
-        ProgramTerminator &terminator;
-        EventPump &events;
-    };
-
-    explicit frmMain(Services services, WordSearch::Options options = {});
+    frmMain();
     ~frmMain() override;
 
     // AnalysisView
@@ -43,14 +32,17 @@ public:
     void setSearchingVisible(bool visible) override;
     void setResultsColor(RgbColor color) override;
     void setResultsText(const QString &text) override;
-    void processPendingEvents() override;
     [[nodiscard]] QString inputText() const override;
     void setCancelVisible(bool visible) override;
 
-    [[nodiscard]] WordSearch &search() { return m_search; }
-
 signals:
-    // The Help menu's commands, for the parts of the program that own them.
+    // Enter released in the letter box, or Analyze clicked.
+    void analysisRequested();
+    void cancelRequested();
+    // Exit, from the button or the File menu.
+    void exitRequested();
+    // The window's close box, or the desktop closing it.
+    void closeRequested();
     void helpRequested();
     void aboutRequested();
 
@@ -62,12 +54,8 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void cmdGo_Click();
     void txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
-    void cmdExit_Click();
 
-    Services m_services;
-    WordSearch m_search;
     bool m_enterPressedHere = false;
 
     QLabel *Picture1 = nullptr;

@@ -5,21 +5,18 @@
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageIcon { None, Critical, Exclamation };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
-// Which of the box's buttons Enter presses: the first (OK, Yes) or the second.
-enum class DefaultButton { First, Second };
 
 struct MessageRequest {
     QString text;
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
-    DefaultButton defaultButton = DefaultButton::First;
 
     friend bool operator==(const MessageRequest &, const MessageRequest &) = default;
 };
 
-// A modal message box; it returns the button the user pressed. Closing the
-// box without a button counts as Cancel (or No, or OK where that is the only
+// A modal message box, whose first button (OK, Yes) answers Enter; it returns the button the user
+// pressed. Closing the box without a button counts as Cancel (or No, or OK where that is the only
 // button), as the window system reports it.
 class MessageBox {
 public:

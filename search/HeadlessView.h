@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
 #include "search/SearchView.h"
@@ -21,7 +22,6 @@ public:
     void setSearchingVisible(bool) override { }
     void setResultsColor(RgbColor) override { }
     void setResultsText(const QString &text) override { m_results = text; }
-    void processPendingEvents() override { }
     [[nodiscard]] QString inputText() const override { return m_input; }
     void setCancelVisible(bool) override { }
 
@@ -44,6 +44,12 @@ public:
         std::fprintf(stderr, "%s\n", qPrintable(request.text));
         return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
+};
+
+// No window, so no events to handle.
+class NoEvents final : public EventPump {
+public:
+    void processPendingEvents() override { }
 };
 
 // Remembers that the program is to end; the tool then returns from main.

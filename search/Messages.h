@@ -7,8 +7,6 @@ inline constexpr char kProblemTitle[] = "PROBLEM";
 inline constexpr char kInvalidCharacter[]
     = "You entered at least one invalid character.  Please only enter letter (no spaces, "
       "punctuation marks, numbers or symbols).";
-inline constexpr char kUndeterminedProblem[]
-    = "Undetermined problem with the jumbled letters that you input.";
 inline constexpr char kNoLetters[] = "You didn't enter any letters.  Please enter your jumbled "
                                      "letters, then press the button to analyze.";
 inline constexpr char kConfirmTitle[] = "Please Confirm";

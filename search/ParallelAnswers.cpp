@@ -89,6 +89,14 @@ void ParallelAnswers::fill(
     }
 }
 
+std::optional<const std::string *> ParallelAnswers::next(
+    std::chrono::steady_clock::duration timeout)
+{
+    if (!waitForNext(timeout))
+        return std::nullopt;
+    return takeNext();
+}
+
 bool ParallelAnswers::waitForNext(std::chrono::steady_clock::duration timeout)
 {
     // Inside a block that was seen ready, nothing is left to wait for: no

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,15 +28,15 @@ public:
     ParallelAnswers(const ParallelAnswers &) = delete;
     ParallelAnswers &operator=(const ParallelAnswers &) = delete;
 
-    // Waits at most the timeout for the next answer; true once it is there.
-    [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration timeout);
-    // The next answer, which waitForNext said is there: the accepted word,
-    // or nullptr when the arrangement is no word.
-    const std::string *takeNext();
-    // The workers step through the arrangements themselves.
-    void counterStep() { }
+    // The next arrangement's answer, waited for at most the timeout: the
+    // accepted word (valid until the next call) or nullptr when it is no
+    // word; nothing when the answer is not there yet.
+    [[nodiscard]] std::optional<const std::string *> next(
+        std::chrono::steady_clock::duration timeout);
 
 private:
+    [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration timeout);
+    const std::string *takeNext();
     struct Block {
         bool ready = false;
         std::vector<std::uint8_t> accepted; // one per counter value

@@ -2,6 +2,36 @@
 
 #include "search/Messages.h"
 
+namespace {
+
+// From this many letters on, a run that tries every arrangement asks first.
+constexpr qsizetype kConfirmFrom = 9;
+
+} // namespace
+
+CheckedRequest checkRequest(const QString &typed)
+{
+    CheckedRequest request { trimSpaces(typed), std::nullopt };
+    const QString title = QString::fromLatin1(Messages::kProblemTitle);
+    QString strerr;
+    if (!bolValidLetters(request.letters, strerr))
+        request.refusal
+            = MessageRequest { strerr, title, MessageButtons::Ok, MessageIcon::Critical };
+    else if (request.letters.isEmpty())
+        request.refusal = MessageRequest { QString::fromLatin1(Messages::kNoLetters), title,
+            MessageButtons::Ok, MessageIcon::Exclamation };
+    return request;
+}
+
+std::optional<MessageRequest> confirmationFor(qsizetype n)
+{
+    if (n < kConfirmFrom)
+        return std::nullopt;
+    return MessageRequest { QLatin1String(Messages::kConfirmBefore) + QString::number(n)
+            + QLatin1String(Messages::kConfirmAfter),
+        QString::fromLatin1(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None };
+}
+
 QString trimSpaces(const QString &text)
 {
     qsizetype first = 0;

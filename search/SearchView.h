@@ -26,7 +26,6 @@ public:
     virtual void setSearchingVisible(bool visible) = 0;
     virtual void setResultsColor(RgbColor color) = 0;
     virtual void setResultsText(const QString &text) = 0;
-    virtual void processPendingEvents() = 0;
 };
 
 // What an analysis request needs on top of the run's needs.

@@ -1,5 +1,6 @@
 #include "search/WordSearch.h"
 
+#include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
 #include "search/Enumerator.h"
@@ -58,17 +59,22 @@ public:
     {
     }
 
-    [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration) { return true; }
-    const std::string *takeNext()
+    // The answer is always there at once: the question is asked here.
+    [[nodiscard]] std::optional<const std::string *> next(std::chrono::steady_clock::duration)
     {
+        // The step comes before the question, so that none is taken past the
+        // last arrangement.
+        if (m_asked)
+            m_arrangements.advance();
+        m_asked = true;
         const std::string &candidate = m_arrangements.current();
         return testword(m_checker, candidate) ? &candidate : nullptr;
     }
-    void counterStep() { m_arrangements.advance(); }
 
 private:
     SpellChecker &m_checker;
     Arrangements m_arrangements;
+    bool m_asked = false;
 };
 
 // A checker for each worker, made one after another; fewer than two means
@@ -91,12 +97,9 @@ std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker,
 
 } // namespace
 
-WordSearch::WordSearch(AnalysisView &view, MessageBox &box, SpellCheckerFactory &checkers,
-    ProgramTerminator &terminator, Options options)
+WordSearch::WordSearch(AnalysisView &view, Services services, Options options)
     : m_view(view)
-    , m_box(box)
-    , m_checkers(checkers)
-    , m_terminator(terminator)
+    , m_services(services)
     , m_options(options)
 {
 }
@@ -118,38 +121,25 @@ void WordSearch::startanalysis()
     do {
         m_restartPending = false;
         ran = runRequest() || ran;
-    } while (m_restartPending && !m_terminator.isEnding());
+    } while (m_restartPending && !m_services.terminator.isEnding());
     // Hidden once, after the last of the runs: between a replaced run and
     // its successor the button stays where the user is about to click.
-    if (ran && !m_terminator.isEnding())
+    if (ran && !m_services.terminator.isEnding())
         m_view.setCancelVisible(false);
 }
 
 bool WordSearch::runRequest()
 {
     m_bolCancel = false;
-    const QString letters = trimSpaces(m_view.inputText());
-    QString strerr;
-    if (!bolValidLetters(letters, strerr)) {
-        (void)m_box.show({ strerr, QString::fromLatin1(Messages::kProblemTitle), MessageButtons::Ok,
-            MessageIcon::Critical });
+    const CheckedRequest request = checkRequest(m_view.inputText());
+    if (request.refusal) {
+        (void)m_services.messageBox.show(*request.refusal);
         return false;
     }
-    const qsizetype n = letters.size();
-    if (n == 0) {
-        (void)m_box.show({ QString::fromLatin1(Messages::kNoLetters),
-            QString::fromLatin1(Messages::kProblemTitle), MessageButtons::Ok,
-            MessageIcon::Exclamation });
+    if (const auto question = confirmationFor(request.letters.size());
+        question && m_services.messageBox.show(*question) != MessageAnswer::Yes)
         return false;
-    }
-    if (n >= 9) {
-        const MessageAnswer answer = m_box.show({ QLatin1String(Messages::kConfirmBefore)
-                + QString::number(n) + QLatin1String(Messages::kConfirmAfter),
-            QString::fromLatin1(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None,
-            DefaultButton::First });
-        if (answer != MessageAnswer::Yes)
-            return false;
-    }
+    const QString &letters = request.letters;
     m_view.setResultsText(QString());
     m_view.setCancelVisible(true);
     m_running = true;
@@ -160,7 +150,8 @@ bool WordSearch::runRequest()
 
 void WordSearch::f(const std::string &letters)
 {
-    const auto checker = acquireChecker(m_checkers, m_box, m_terminator);
+    const auto checker
+        = acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator);
     if (!checker)
         return;
 
@@ -187,8 +178,7 @@ void WordSearch::f(const std::string &letters)
     m_view.setResultsText(result.text);
 }
 
-template<typename Answers>
-bool WordSearch::enumerate(Answers &answers, std::size_t n, double total, WordList &list)
+bool WordSearch::enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list)
 {
     // Repaint points are the whole multiples of the interval; below five
     // letters every arrangement is one. Tracking the next multiple is the
@@ -202,12 +192,13 @@ bool WordSearch::enumerate(Answers &answers, std::size_t n, double total, WordLi
     EventPacer events(m_options.eventInterval);
     double counter = 0;
     do {
-        while (!answers.waitForNext(wait)) {
-            m_view.processPendingEvents();
-            if (m_terminator.isEnding())
+        std::optional<const std::string *> answer;
+        while (!(answer = answers.next(wait))) {
+            m_services.events.processPendingEvents();
+            if (m_services.terminator.isEnding())
                 return false;
         }
-        if (const std::string *word = answers.takeNext())
+        if (const std::string *word = *answer)
             addword(*word, list);
         m_view.setProgressValue(static_cast<float>(counter));
         if (repaintEvery || counter == nextRepaint) {
@@ -219,12 +210,10 @@ bool WordSearch::enumerate(Answers &answers, std::size_t n, double total, WordLi
             return false;
         }
         if (events.due()) {
-            m_view.processPendingEvents();
-            if (m_terminator.isEnding())
+            m_services.events.processPendingEvents();
+            if (m_services.terminator.isEnding())
                 return false;
         }
-        if (counter != total - 1)
-            answers.counterStep();
         counter += 1;
     } while (counter < total);
     return true;

@@ -3,34 +3,54 @@
 #include "search/WordList.h"
 
 #include <chrono>
+#include <concepts>
+#include <optional>
 #include <string>
 
 class AnalysisView;
+class EventPump;
 class MessageBox;
 class ProgramTerminator;
 class SpellCheckerFactory;
+
+// Where a run's answers come from, in counter order: asked on the run's own
+// thread, or by workers ahead of the run. next() waits at most the timeout
+// and gives nothing when the answer is not there yet; otherwise the accepted
+// word (valid until the next call) or nullptr for an arrangement that is no word.
+template<typename Source>
+concept AnswerSource = requires(Source source, std::chrono::steady_clock::duration timeout)
+{
+    {
+        source.next(timeout)
+        } -> std::same_as<std::optional<const std::string *>>;
+};
+
+// How a run paces itself and how many threads ask the checker.
+struct SearchOptions {
+    // How often a run lets the window handle its events. Every
+    // arrangement would cost more than the question to the checker;
+    // 5 ms keeps a click on Cancel well below what a user can notice.
+    std::chrono::steady_clock::duration eventInterval = std::chrono::milliseconds(5);
+    // Threads asking the checker; 0 means one per core, 1 asks on the
+    // run's own thread, one question after another.
+    unsigned threads = 0;
+};
 
 // The analysis of the main window: the request that checks what was typed,
 // the search run over every arrangement, and the cancel flag between them.
 class WordSearch {
 public:
-    struct Options {
-        // How often a run lets the window handle its events. Every
-        // arrangement would cost more than the question to the checker;
-        // 5 ms keeps a click on Cancel well below what a user can notice.
-        std::chrono::steady_clock::duration eventInterval = std::chrono::milliseconds(5);
-        // Threads asking the checker; 0 means one per core, 1 asks on the
-        // run's own thread, one question after another.
-        unsigned threads = 0;
+    using Options = SearchOptions;
+
+    struct Services {
+        MessageBox &messageBox;
+        SpellCheckerFactory &checkers;
+        ProgramTerminator &terminator;
+        // The window's events, let through while a run goes on.
+        EventPump &events;
     };
 
-    WordSearch(AnalysisView &view, MessageBox &box, SpellCheckerFactory &checkers,
-        ProgramTerminator &terminator, Options options);
-    WordSearch(AnalysisView &view, MessageBox &box, SpellCheckerFactory &checkers,
-        ProgramTerminator &terminator)
-        : WordSearch(view, box, checkers, terminator, Options())
-    {
-    }
+    WordSearch(AnalysisView &view, Services services, Options options = {});
 
     void startanalysis();
     // One run over the letters, which are already trimmed, valid and not empty.
@@ -44,13 +64,10 @@ private:
     // One request; true when it ran a search (and so showed the Cancel button).
     bool runRequest();
     // The loop over every arrangement; false when it ended without a result.
-    template<typename Answers>
-    bool enumerate(Answers &answers, std::size_t n, double total, WordList &list);
+    bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
     AnalysisView &m_view;
-    MessageBox &m_box;
-    SpellCheckerFactory &m_checkers;
-    ProgramTerminator &m_terminator;
+    Services m_services;
     Options m_options;
     bool m_bolCancel = false;
     bool m_running = false;

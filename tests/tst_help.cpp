@@ -1,8 +1,8 @@
-#include "mainwindow/HelpCommand.h"
-#include "helpviewer/ChmViewer.h"
 #include "desktop/LocalFileSystem.h"
-#include "platform/HelpViewer.h"
 #include "desktop/QtOpenFileDialog.h"
+#include "helpviewer/ChmViewer.h"
+#include "mainwindow/HelpCommand.h"
+#include "platform/HelpViewer.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordingLauncher.h"
 
@@ -130,8 +130,7 @@ private slots:
                               "view the help file then please specify its location.  The name "
                               "of the file is qv.chm and the default location is in the "
                               "directory where the Quorvel program was initially installed.",
-                "Help file (qv.chm) not found:", MessageButtons::OkCancel, MessageIcon::None,
-                DefaultButton::First }));
+                "Help file (qv.chm) not found:", MessageButtons::OkCancel, MessageIcon::None }));
         QCOMPARE(fx.box.shown().value(1),
             (MessageRequest { "The help file you chose does not exist.", "Error",
                 MessageButtons::Ok, MessageIcon::Exclamation }));

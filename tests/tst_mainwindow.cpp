@@ -1,6 +1,8 @@
+#include "mainwindow/AnalysisWiring.h"
 #include "mainwindow/ProgressDisplay.h"
 #include "mainwindow/frmMain.h"
 #include "platform/EventPump.h"
+#include "search/WordSearch.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/ScriptedChecker.h"
@@ -28,10 +30,13 @@ struct Fixture {
     ScriptedCheckerFactory checkers;
     FakeTerminator terminator;
     QtPump events;
-    frmMain window { { box, checkers, terminator, events }, { std::chrono::nanoseconds(0) } };
+    frmMain window;
+    WordSearch search { window, { box, checkers, terminator, events },
+        { std::chrono::nanoseconds(0) } };
 
     Fixture()
     {
+        connectAnalysis(window, search, terminator);
         checkers.script->accepted = { "cat", "act", "tac" };
         window.show();
         window.activateWindow();
@@ -61,82 +66,6 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void geometry_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
-        QTest::newRow("banner") << "Picture1" << QRect(0, 0, 422, 62);
-        QTest::newRow("frame") << "Frame1" << QRect(19, 80, 385, 281);
-        QTest::newRow("letter box, inside the frame") << "txtInput" << QRect(256, 32, 105, 19);
-        QTest::newRow("analyze button") << "cmdGo" << QRect(128, 64, 233, 25);
-        QTest::newRow("progress bar") << "ProgressBar1" << QRect(24, 136, 337, 17);
-        QTest::newRow("results box") << "txtResults" << QRect(24, 192, 337, 65);
-        QTest::newRow("exit button") << "cmdExit" << QRect(344, 392, 57, 33);
-    }
-    void geometry()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, pixels);
-        Fixture fx;
-        QCOMPARE(fx.control(name.toLatin1())->geometry(), pixels);
-        QCOMPARE(fx.window.centralWidget()->size(), QSize(422, 440));
-    }
-
-    void captions_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("step 1") << "lblInput"
-                                << "(1) Type the jumbled letters here:";
-        QTest::newRow("step 2") << "lblStep2"
-                                << "(2) Click Here:";
-        QTest::newRow("step 3") << "lblSearching"
-                                << "(3) Wait for analysis:";
-        QTest::newRow("step 4") << "lblResults"
-                                << "(4) Read results below here:";
-        QTest::newRow("analyze") << "cmdGo"
-                                 << "Analyze letters";
-        QTest::newRow("cancel, in lower case") << "cmdCancel"
-                                               << "cancel analysis";
-        QTest::newRow("help") << "cmdHelp"
-                              << "Help";
-        QTest::newRow("exit") << "cmdExit"
-                              << "Exit";
-        QTest::newRow("frame, trailing blank") << "Frame1"
-                                               << "4 Easy steps: ";
-        QTest::newRow("menu file") << "mnu_file"
-                                   << "&File";
-        QTest::newRow("menu exit") << "mnu_exit"
-                                   << "E&xit";
-        QTest::newRow("menu help") << "mnu_help"
-                                   << "&Help";
-        QTest::newRow("menu help item") << "mnu_qvhelp"
-                                        << "Quorvel H&elp";
-        QTest::newRow("menu about") << "mnu_about"
-                                    << "&About";
-    }
-    void captions()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        Fixture fx;
-        QObject *object = fx.window.findChild<QObject *>(name);
-        QVERIFY(object);
-        QString text;
-        if (auto *label = qobject_cast<QLabel *>(object))
-            text = label->text();
-        else if (auto *push = qobject_cast<QPushButton *>(object))
-            text = push->text();
-        else if (auto *frame = qobject_cast<QGroupBox *>(object))
-            text = frame->title();
-        else if (auto *menu = qobject_cast<QMenu *>(object))
-            text = menu->title();
-        else if (auto *action = qobject_cast<QAction *>(object))
-            text = action->text();
-        QCOMPARE(text, caption);
-        QCOMPARE(fx.window.windowTitle(), QStringLiteral("Quorvel  v1.20"));
-    }
-
     void idleState()
     {
         Fixture fx;

@@ -1,23 +1,12 @@
 #include "search/Messages.h"
 #include "search/Request.h"
-#include "search/WordSearch.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/FakeTerminator.h"
-#include "tests/support/RecordingView.h"
-#include "tests/support/ScriptedChecker.h"
+#include "tests/support/SearchFixture.h"
 
 #include <QTest>
 
 namespace {
 
-struct Fixture {
-    CallLog log;
-    RecordingView view { log };
-    FakeMessageBox box { &log };
-    ScriptedCheckerFactory checkers { &log };
-    FakeTerminator terminator { &log };
-    WordSearch search { view, box, checkers, terminator, { std::chrono::nanoseconds(0) } };
-};
+using Fixture = SearchFixture;
 
 const QString kPreviousResult = QStringLiteral("Done - Found 1 words: dog");
 
@@ -102,8 +91,8 @@ private slots:
         fx.view.resultsText = kPreviousResult;
         fx.search.startanalysis();
         QCOMPARE(fx.box.shown().size(), 1);
-        QCOMPARE(fx.box.shown().first(),
-            (MessageRequest { text, "PROBLEM", MessageButtons::Ok, icon, DefaultButton::First }));
+        QCOMPARE(
+            fx.box.shown().first(), (MessageRequest { text, "PROBLEM", MessageButtons::Ok, icon }));
         QCOMPARE(fx.view.resultsText, kPreviousResult);
         QVERIFY(fx.checkers.attempts.isEmpty());
         QVERIFY(!fx.log.entries().contains("cancel shown"));
@@ -134,8 +123,7 @@ private slots:
         QCOMPARE(fx.box.shown().first(),
             (MessageRequest { "You entered 9 letters to analyze.  It could take a significant "
                               "amount of time.  Do you want to continue?",
-                "Please Confirm", MessageButtons::YesNo, MessageIcon::None,
-                DefaultButton::First }));
+                "Please Confirm", MessageButtons::YesNo, MessageIcon::None }));
     }
 
     void confirmationAnsweredNoChangesNothing()

@@ -1,22 +1,11 @@
 #include "search/Messages.h"
-#include "search/WordSearch.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/FakeTerminator.h"
-#include "tests/support/RecordingView.h"
-#include "tests/support/ScriptedChecker.h"
+#include "tests/support/SearchFixture.h"
 
 #include <QTest>
 
 namespace {
 
-struct Fixture {
-    CallLog log;
-    RecordingView view { log };
-    FakeMessageBox box { &log };
-    ScriptedCheckerFactory checkers { &log };
-    FakeTerminator terminator { &log };
-    WordSearch search { view, box, checkers, terminator, { std::chrono::nanoseconds(0) } };
-};
+using Fixture = SearchFixture;
 
 QStringList setOf(std::initializer_list<const char *> words)
 {

@@ -1,6 +1,6 @@
+#include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/SpellEngines.h"
-#include "search/WordSearch.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/RecordingView.h"
@@ -146,7 +146,7 @@ private slots:
         FakeMessageBox box;
         SpellEngineFactory factory;
         FakeTerminator terminator;
-        WordSearch search(view, box, factory, terminator);
+        WordSearch search(view, { box, factory, terminator, view });
         search.f("tca");
         QCOMPARE(view.resultsText, QStringLiteral("Done - Found 2 words: cat, act"));
         search.f("CAT");

@@ -29,7 +29,8 @@ Outcome run(const std::string &letters, const std::set<std::string, std::less<>>
     checkers.script->accepted = accepted;
     checkers.script->delay = std::move(delay);
     FakeTerminator terminator;
-    WordSearch search(view, box, checkers, terminator, { std::chrono::milliseconds(5), threads });
+    WordSearch search(
+        view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), threads });
     search.f(letters);
     return { view.resultsText, view.repaintedAt, view.progressValue,
         checkers.script->asked.load() };
@@ -114,7 +115,8 @@ private slots:
         ThreadSafeCheckerFactory checkers;
         checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(20); };
         FakeTerminator terminator(&log);
-        WordSearch search(view, box, checkers, terminator, { std::chrono::milliseconds(1), 2 });
+        WordSearch search(
+            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2 });
         view.onEvents = [&] {
             if (view.eventPasses == 3)
                 programEnd ? terminator.endNow() : search.cmdCancel_Click();

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/EventPump.h"
 #include "search/SearchView.h"
 #include "tests/support/CallLog.h"
 
 #include <QList>
 #include <functional>
 
-// A window that keeps what the search showed and logs every call.
-class RecordingView final : public AnalysisView {
+// A window that keeps what the search showed and logs every call; its
+// event passes are counted and may run a test's own action.
+class RecordingView final : public AnalysisView, public EventPump {
 public:
     explicit RecordingView(CallLog &log)
         : m_log(log)

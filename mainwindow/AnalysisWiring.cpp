@@ -1,0 +1,21 @@
+#include "mainwindow/AnalysisWiring.h"
+
+#include "mainwindow/frmMain.h"
+#include "platform/ProgramTerminator.h"
+#include "search/WordSearch.h"
+
+void connectAnalysis(frmMain &window, WordSearch &search, ProgramTerminator &terminator)
+{
+    QObject::connect(
+        &window, &frmMain::analysisRequested, &window, [&search] { search.startanalysis(); });
+    QObject::connect(
+        &window, &frmMain::cancelRequested, &window, [&search] { search.cmdCancel_Click(); });
+    QObject::connect(
+        &window, &frmMain::exitRequested, &window, [&terminator] { terminator.endNow(); });
+    // Closing the window during an analysis ends the program as Exit does;
+    // otherwise the hidden window's search would run on with nobody to see it.
+    QObject::connect(&window, &frmMain::closeRequested, &window, [&search, &terminator] {
+        if (search.isRunning())
+            terminator.endNow();
+    });
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "search/WordSearch.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/FakeTerminator.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/ScriptedChecker.h"
+
+// A search over a recording window with scripted services, which lets the
+// window handle its events at every arrangement.
+struct SearchFixture {
+    CallLog log;
+    RecordingView view { log };
+    FakeMessageBox box { &log };
+    ScriptedCheckerFactory checkers { &log };
+    FakeTerminator terminator { &log };
+    WordSearch search { view, { box, checkers, terminator, view },
+        { std::chrono::nanoseconds(0) } };
+};
