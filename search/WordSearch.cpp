@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -106,46 +107,47 @@ WordSearch::WordSearch(AnalysisView &view, Services services, Options options)
 
 void WordSearch::startanalysis()
 {
+    // The request is checked, and confirmed where it asks to be, before it
+    // touches anything: a refused or unconfirmed request during a run leaves
+    // that run going.
+    std::optional<QString> letters = acceptedRequest();
+    if (!letters)
+        return;
     // A request while a run is going on (Enter pressed again, or Analyze
     // clicked) would otherwise run a whole second search nested inside the
     // first, after which the first one would write its older result over the
     // new one. The newest request wins instead: the running search is
-    // cancelled and, once it has unwound, the request starts afresh with what
-    // the letter box holds then.
-    if (m_running) {
-        m_restartPending = true;
-        m_bolCancel = true;
+    // cancelled and, once it has unwound, the new letters are searched.
+    m_pending = std::move(letters);
+    m_bolCancel = true;
+    if (m_running)
         return;
+    while (m_pending && !m_services.terminator.isEnding()) {
+        const QString next = *std::exchange(m_pending, std::nullopt);
+        m_bolCancel = false;
+        m_view.setResultsText(QString());
+        m_view.setCancelVisible(true);
+        m_running = true;
+        f(next.toStdString());
+        m_running = false;
     }
-    bool ran = false;
-    do {
-        m_restartPending = false;
-        ran = runRequest() || ran;
-    } while (m_restartPending && !m_services.terminator.isEnding());
     // Hidden once, after the last of the runs: between a replaced run and
     // its successor the button stays where the user is about to click.
-    if (ran && !m_services.terminator.isEnding())
+    if (!m_services.terminator.isEnding())
         m_view.setCancelVisible(false);
 }
 
-bool WordSearch::runRequest()
+std::optional<QString> WordSearch::acceptedRequest()
 {
-    m_bolCancel = false;
-    const CheckedRequest request = checkRequest(m_view.inputText());
+    CheckedRequest request = checkRequest(m_view.inputText());
     if (request.refusal) {
         (void)m_services.messageBox.show(*request.refusal);
-        return false;
+        return std::nullopt;
     }
     if (const auto question = confirmationFor(request.letters.size());
         question && m_services.messageBox.show(*question) != MessageAnswer::Yes)
-        return false;
-    const QString &letters = request.letters;
-    m_view.setResultsText(QString());
-    m_view.setCancelVisible(true);
-    m_running = true;
-    f(letters.toStdString());
-    m_running = false;
-    return true;
+        return std::nullopt;
+    return std::move(request.letters);
 }
 
 void WordSearch::f(const std::string &letters)

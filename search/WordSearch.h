@@ -2,6 +2,7 @@
 
 #include "search/WordList.h"
 
+#include <QString>
 #include <chrono>
 #include <concepts>
 #include <optional>
@@ -61,8 +62,9 @@ public:
     [[nodiscard]] bool isRunning() const { return m_running; }
 
 private:
-    // One request; true when it ran a search (and so showed the Cancel button).
-    bool runRequest();
+    // The trimmed letters of the request in the letter box, once checked and
+    // confirmed; nothing when the user was told why not, or said No.
+    [[nodiscard]] std::optional<QString> acceptedRequest();
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
@@ -71,5 +73,5 @@ private:
     Options m_options;
     bool m_bolCancel = false;
     bool m_running = false;
-    bool m_restartPending = false;
+    std::optional<QString> m_pending; // letters waiting for the running search to unwind
 };
