@@ -4,6 +4,7 @@
 #   bash cmake/dev.sh test            build and run the test suite
 #   bash cmake/dev.sh test-sanitize   the suite again, built with ASan + UBSan
 #   bash cmake/dev.sh test-threads    the worker tests, built with TSan
+#   bash cmake/dev.sh lint            clang-format, clang-tidy and reuse lint
 #   bash cmake/dev.sh package         build the Debian package and check it
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -18,6 +19,8 @@ packages=(
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
+lint_packages=(clang-format clang-tidy reuse)
 
 install_packages() {
     local missing=() package
@@ -60,6 +63,16 @@ test-sanitize)
     build sanitize
     ctest --preset sanitize
     ;;
+lint)
+    packages+=("${lint_packages[@]}")
+    install_packages
+    build default
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+    reuse lint
+    # Sources of the program and its tools; the tests keep QtTest's idioms.
+    run-clang-tidy -p build -quiet \
+        "$(pwd)/(about|app|artwork|desktop|helpviewer|mainwindow|registry|search|spelling|wordindex)/.*\.cpp$"
+    ;;
 package)
     install_packages
     bash cmake/check-package.sh
@@ -71,7 +84,7 @@ test-threads)
     ctest --preset threads
     ;;
 *)
-    echo "usage: bash cmake/dev.sh run|test|test-sanitize|test-threads|package" >&2
+    echo "usage: bash cmake/dev.sh run|test|test-sanitize|test-threads|lint|package" >&2
     exit 2
     ;;
 esac
