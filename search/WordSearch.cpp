@@ -199,6 +199,12 @@ bool WordSearch::enumerate(AnswerSource auto &answers, std::size_t n, double tot
             m_services.events.processPendingEvents();
             if (m_services.terminator.isEnding())
                 return false;
+            // A Cancel clicked while the workers are busy stops the run now,
+            // not once their block of answers is in.
+            if (m_bolCancel) {
+                m_view.setProgressValue(0);
+                return false;
+            }
         }
         if (const std::string *word = *answer)
             addword(*word, list);

@@ -134,6 +134,54 @@ private slots:
         // Held ahead: a few blocks per worker, not the whole run.
         QVERIFY(asked < 64 * 2048);
     }
+
+    void workersAskAndTheRunDoesNot()
+    {
+        CallLog log;
+        RecordingView view(log);
+        FakeMessageBox box;
+        ThreadSafeCheckerFactory checkers;
+        // Slow enough that every worker is busy with a block of its own.
+        checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(20); };
+        FakeTerminator terminator;
+        WordSearch search(
+            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), 2 });
+        search.f("abcdefgh"); // 40,320 arrangements, 20 blocks
+        auto askers = checkers.script->askers();
+        // The run's own thread asks only its "hello"; two workers ask the rest.
+        QCOMPARE(askers[std::this_thread::get_id()], 1L);
+        askers.erase(std::this_thread::get_id());
+        QCOMPARE(askers.size(), std::size_t(2));
+        long total = 0;
+        for (const auto &[thread, asked] : askers)
+            total += asked;
+        QCOMPARE(total, 40320L);
+    }
+
+    void stopReachesWorkersInsideABlock()
+    {
+        CallLog log;
+        RecordingView view(log);
+        FakeMessageBox box;
+        ThreadSafeCheckerFactory checkers;
+        // A block of 2048 questions takes a worker about a second.
+        checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(500); };
+        FakeTerminator terminator(&log);
+        WordSearch search(
+            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2 });
+        long askedAtCancel = -1;
+        view.onEvents = [&] {
+            if (view.eventPasses == 3) {
+                askedAtCancel = checkers.script->asked.load();
+                search.cmdCancel_Click();
+            }
+        };
+        search.f("abcdefghijk");
+        QVERIFY(askedAtCancel > 0);
+        // Each worker finishes the question it is asking, and no more of its block.
+        QVERIFY2(checkers.script->asked.load() - askedAtCancel <= 4,
+            qPrintable(QString::number(checkers.script->asked.load() - askedAtCancel)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestThreads)

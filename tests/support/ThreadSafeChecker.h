@@ -5,7 +5,9 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
 #include <thread>
@@ -20,6 +22,22 @@ struct ThreadScript {
     std::atomic<int> inFlight { 0 };
     std::atomic<int> alive { 0 };
     std::atomic<int> clones { 0 };
+
+    // How many questions each thread asked, to tell workers from the run's own thread.
+    [[nodiscard]] std::map<std::thread::id, long> askers() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_askers;
+    }
+    void noteAsker()
+    {
+        const std::lock_guard lock(m_mutex);
+        ++m_askers[std::this_thread::get_id()];
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::map<std::thread::id, long> m_askers;
 };
 
 class ThreadSafeChecker final : public SpellChecker {
@@ -35,6 +53,7 @@ public:
     {
         ++m_script->inFlight;
         ++m_script->asked;
+        m_script->noteAsker();
         if (m_script->delay)
             std::this_thread::sleep_for(m_script->delay(word));
         const bool accepted = m_script->accepted.find(word) != m_script->accepted.end();
