@@ -1,6 +1,8 @@
 #include "desktop/QtOpenFileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 QString QtOpenFileDialog::qtFilter(const QString &filter)
@@ -23,5 +25,11 @@ OpenFileResult QtOpenFileDialog::showOpen(QWidget *parent, const QString &filter
         = QFileDialog::getOpenFileName(parent, QString(), QString(), qtFilter(filter));
     if (chosen.isEmpty())
         return { OpenFileResult::Status::Cancelled, {}, {} };
+    // The dialog lists files the user may not read; say so now rather than
+    // open a viewer that can only show an error. (A permission test, not an
+    // open: opening a FIFO would wait for a writer.)
+    if (!QFileInfo(chosen).isReadable())
+        return { OpenFileResult::Status::Failed, {},
+            QStringLiteral("Permission denied: %1").arg(QDir::toNativeSeparators(chosen)) };
     return { OpenFileResult::Status::Accepted, chosen, {} };
 }
