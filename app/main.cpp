@@ -10,6 +10,7 @@
 #include "helpviewer/ChmViewer.h"
 #include "desktop/LocalFileSystem.h"
 #include "registry/HiveRegistry.h"
+#include "registry/MachineHive.h"
 #include "desktop/QtOpenFileDialog.h"
 #include "desktop/QtProgramLauncher.h"
 #include "desktop/QtEventPump.h"
@@ -29,7 +30,7 @@ int main(int argc, char **argv)
     SpellEngineFactory checkers;
     QtProgramTerminator terminator;
     QtEventPump events;
-    HiveRegistry registry(QString::fromLatin1(kMachineHivePath));
+    HiveRegistry registry(machineHivePath(QCoreApplication::applicationDirPath()));
     // The help file path of the whole run; the help command may replace it.
     QString HelpFile;
 
