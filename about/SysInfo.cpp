@@ -9,9 +9,9 @@
 
 namespace {
 
-// Read control with every right but delete: more than reading needs, so a
-// user who may not change the machine hive is refused the key.
-constexpr std::uint32_t kAccessRights = 0x2003F;
+// More than reading needs (0x2003F): reading and changing, all but delete.
+// The machine hive grants them to every user who can read it.
+constexpr std::uint32_t kAccessRights = RegistryAccess::kRead | RegistryAccess::kChange;
 constexpr std::uint32_t kBufferSize = 1024;
 
 } // namespace
@@ -47,7 +47,7 @@ bool SysInfoLauncher::tryStart()
             QString::fromLatin1(kSecondValue), path);
         if (!second || !*second)
             return false;
-        const QString candidate = path + QLatin1String(kProgramFile);
+        const QString candidate = path + QLatin1String(kSysInfoProgramFile);
         if (!m_files.isOrdinaryFile(candidate))
             return false;
         path = candidate;

@@ -29,7 +29,6 @@ public:
     static constexpr char kFirstValue[] = "PATH";
     static constexpr char kSecondKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
     static constexpr char kSecondValue[] = "MSINFO";
-    static constexpr char kProgramFile[] = "/hardinfo";
     static constexpr char kUnavailable[] = "System Information Is Unavailable At This Time";
 
 private:

@@ -16,8 +16,8 @@ namespace {
 
 constexpr char kDescription[]
     = "This application takes a jumbled set of letters and lists all valid words that can be "
-      "made from all those letters.  It uses the dictionary components of Microsoft Excel "
-      "and/or Word in part of the analysis.";
+      "made from all those letters.  It uses the spelling dictionaries of Nuspell and/or "
+      "Hunspell in part of the analysis.";
 constexpr char kCopyright[] = "Copyright \u00A9 2026 Kelmstar Software";
 
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry)

@@ -16,6 +16,7 @@
 #include "mainwindow/Startup.h"
 #include "mainwindow/frmMain.h"
 #include "registry/HiveRegistry.h"
+#include "registry/MachineHive.h"
 #include "search/WordSearch.h"
 #include "spelling/SpellEngines.h"
 
@@ -31,7 +32,7 @@ int main(int argc, char **argv)
     SpellEngineFactory checkers;
     QtProgramTerminator terminator;
     QtEventPump events;
-    HiveRegistry registry(QString::fromLatin1(kMachineHivePath));
+    HiveRegistry registry(machineHivePath(QCoreApplication::applicationDirPath()));
     // The help file path of the whole run; the help command may replace it.
     QString HelpFile;
 

@@ -16,7 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo")
 # The machine hive is the administrator's to change: dpkg keeps their edits.
-file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "${QUORVEL_HIVE_PATH}\n")
+file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles
+     "${CMAKE_INSTALL_FULL_SYSCONFDIR}/${QUORVEL_HIVE_NAME}\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles)
 set(CPACK_GENERATOR DEB)
 include(CPack)

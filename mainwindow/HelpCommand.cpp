@@ -7,12 +7,6 @@
 
 namespace {
 
-constexpr char kNotFound[]
-    = "The help file could not be found.  This could be caused by the Quorvel program .exe "
-      "file being copied or moved away from the location where it was initially installed.  "
-      "If you would like to view the help file then please specify its location.  The name "
-      "of the file is qv.chm and the default location is in the directory where the Quorvel "
-      "program was initially installed.";
 constexpr char kNotFoundTitle[] = "Help file (qv.chm) not found:";
 constexpr char kChosenMissing[] = "The help file you chose does not exist.";
 constexpr char kErrorTitle[] = "Error";

@@ -18,6 +18,21 @@ inline constexpr long kInvalidParameter = 87;
 inline constexpr long kMoreData = 234;
 } // namespace RegistryStatus
 
+// Access rights asked for when a key is opened (REGSAM).
+namespace RegistryAccess {
+inline constexpr std::uint32_t kQueryValue = 0x0001;
+inline constexpr std::uint32_t kSetValue = 0x0002;
+inline constexpr std::uint32_t kCreateSubKey = 0x0004;
+inline constexpr std::uint32_t kEnumerateSubKeys = 0x0008;
+inline constexpr std::uint32_t kNotify = 0x0010;
+inline constexpr std::uint32_t kCreateLink = 0x0020;
+inline constexpr std::uint32_t kReadControl = 0x20000;
+// KEY_READ, 0x20019.
+inline constexpr std::uint32_t kRead = kReadControl | kQueryValue | kEnumerateSubKeys | kNotify;
+// The rights that would let the holder change the key.
+inline constexpr std::uint32_t kChange = kSetValue | kCreateSubKey | kCreateLink;
+} // namespace RegistryAccess
+
 namespace RegistryType {
 inline constexpr std::uint32_t kString = 1; // REG_SZ
 inline constexpr std::uint32_t kExpandString = 2; // REG_EXPAND_SZ

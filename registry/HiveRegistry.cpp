@@ -5,9 +5,6 @@
 
 namespace {
 
-// KEY_SET_VALUE, KEY_CREATE_SUB_KEY and KEY_CREATE_LINK.
-constexpr std::uint32_t kRightsThatChangeAKey = 0x0002 | 0x0004 | 0x0020;
-
 QString fromAnsi(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -26,7 +23,7 @@ long HiveRegistry::RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result)
 {
     // RegOpenKey asks for whatever the caller may have, which always
     // includes reading (KEY_READ).
-    return RegOpenKeyExA(root, subKey, 0, 0x20019, result);
+    return RegOpenKeyExA(root, subKey, 0, RegistryAccess::kRead, result);
 }
 
 long HiveRegistry::RegOpenKeyExA(
@@ -38,10 +35,11 @@ long HiveRegistry::RegOpenKeyExA(
     const QString path = fromAnsi(subKey);
     if (!m_hive.hasKey(path))
         return RegistryStatus::kFileNotFound;
-    if ((access & kRightsThatChangeAKey) && !m_mayWrite())
-        return RegistryStatus::kAccessDenied;
+    // Whoever may read the hive may open its keys with any rights, as a
+    // program without elevation may open the machine's SOFTWARE keys: what
+    // it would write goes to a store of its own, never to the hive.
     *result = m_nextHandle++;
-    m_handles.insert(*result, path);
+    m_handles.insert(*result, { path, (access & RegistryAccess::kChange) && !m_mayWrite() });
     return RegistryStatus::kSuccess;
 }
 
@@ -51,7 +49,7 @@ long HiveRegistry::RegQueryValueExA(HKEY key, std::string_view valueName, std::u
     const auto handle = m_handles.constFind(key);
     if (handle == m_handles.cend())
         return RegistryStatus::kInvalidHandle;
-    const auto value = m_hive.value(*handle, fromAnsi(valueName));
+    const auto value = m_hive.value(handle->path, fromAnsi(valueName));
     if (!value)
         return RegistryStatus::kFileNotFound;
     if (type)
@@ -72,6 +70,12 @@ long HiveRegistry::RegQueryValueExA(HKEY key, std::string_view valueName, std::u
         std::memcpy(data, value->data.constData(), needed);
     *size = needed;
     return RegistryStatus::kSuccess;
+}
+
+bool HiveRegistry::isVirtualized(HKEY key) const
+{
+    const auto handle = m_handles.constFind(key);
+    return handle != m_handles.cend() && handle->virtualized;
 }
 
 long HiveRegistry::RegCloseKey(HKEY key)

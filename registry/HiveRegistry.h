@@ -7,9 +7,11 @@
 #include <QString>
 #include <functional>
 
-// HKEY_LOCAL_MACHINE read from the machine hive file. Rights that would
-// change a key are refused unless the process may write the hive file, as a
-// standard user is refused them on the machine-wide registry.
+// HKEY_LOCAL_MACHINE read from the machine hive file. Every user who can
+// read the hive opens its keys with whatever rights they ask for; a key
+// opened with rights to change it by a process that may not write the hive
+// is virtualized: a write would go to a per-user store, never to the hive.
+// The program writes nothing, so no such store exists.
 class HiveRegistry final : public Registry {
 public:
     // mayWrite tells whether the process may write the hive; by default, the
@@ -24,10 +26,17 @@ public:
     long RegCloseKey(HKEY key) override;
 
     [[nodiscard]] int openHandles() const { return static_cast<int>(m_handles.size()); }
+    // Whether the open key would send its writes to the per-user store.
+    [[nodiscard]] bool isVirtualized(HKEY key) const;
 
 private:
+    struct OpenKey {
+        QString path;
+        bool virtualized = false;
+    };
+
     RegistryHive m_hive;
     std::function<bool()> m_mayWrite;
-    QHash<HKEY, QString> m_handles; // open handle -> key path
+    QHash<HKEY, OpenKey> m_handles;
     HKEY m_nextHandle = 0x100;
 };

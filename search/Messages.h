@@ -15,10 +15,11 @@ inline constexpr char kConfirmAfter[]
     = " letters to analyze.  It could take a significant amount of time.  Do you want to "
       "continue?";
 inline constexpr char kNoChecker[]
-    = "You need to have Microsoft Excel or Word installed on your PC for this program to run.  "
-      "Neither were found on your computer.  This program can not continue.";
+    = "You need to have a Hunspell dictionary for your language or for American English (Debian "
+      "package hunspell-en-us) installed on your PC for this program to run.  Neither was found "
+      "on your computer.  This program can not continue.";
 inline constexpr char kCheckerTooOld[]
-    = "You need don't seem to have a new enough version of Excel or Word for this program to "
+    = "You don't seem to have a new enough version of Nuspell or Hunspell for this program to "
       "run. This program can not continue.";
 inline constexpr char kNoWordsFound[] = "Done - No words found";
 inline constexpr char kFoundBefore[] = "Done - Found ";

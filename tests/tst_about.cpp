@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
 #include "registry/HiveRegistry.h"
@@ -51,7 +52,8 @@ private slots:
         QTest::addColumn<bool>("message");
         const QByteArray first = kFirst + "\"PATH\"=\"/opt/si/sysinfo\"\n";
         const QByteArray second = kSecond + "\"MSINFO\"=\"/usr/bin\"\n";
-        const QStringList hardinfo { "/usr/bin/hardinfo" };
+        const QString program = QString::fromLatin1(kSysInfoProgramFile);
+        const QStringList hardinfo { "/usr/bin" + program };
         QTest::newRow("first place, started without a file test")
             << first << true << QStringList() << QStringList { "/opt/si/sysinfo" } << false;
         QTest::newRow("the first place wins")
@@ -74,9 +76,12 @@ private slots:
             << QStringList { "" } << true;
         QTest::newRow("expandable string at the second place")
             << kSecond + "\"MSINFO\"=hex(2):2f,61,00\n"
-            << true << QStringList { "/hardinfo" } << QStringList { "/hardinfo" } << false;
-        QTest::newRow("hive not writable: both places refused")
-            << first + second << false << hardinfo << QStringList() << true;
+            << true << QStringList { program } << QStringList { program } << false;
+        // Injected: the suite runs as root, who may write any file.
+        QTest::newRow("hive not writable: the first place read all the same")
+            << first + second << false << hardinfo << QStringList { "/opt/si/sysinfo" } << false;
+        QTest::newRow("hive not writable: the second place read all the same")
+            << second << false << hardinfo << hardinfo << false;
         QTest::newRow("longer than 1024 bytes counts as missing")
             << kFirst + "\"PATH\"=\"/" + QByteArray(1100, 'x') + "\"\n" + second << true << hardinfo
             << hardinfo << false;

@@ -124,12 +124,7 @@ private slots:
         fx.dialog.result = { Status::Accepted, QStringLiteral("/gone.chm"), {} };
         fx.command.mnu_qvhelp_Click();
         QCOMPARE(fx.box.shown().value(0),
-            (MessageRequest { "The help file could not be found.  This could be caused by the "
-                              "Quorvel program .exe file being copied or moved away from the "
-                              "location where it was initially installed.  If you would like to "
-                              "view the help file then please specify its location.  The name "
-                              "of the file is qv.chm and the default location is in the "
-                              "directory where the Quorvel program was initially installed.",
+            (MessageRequest { QString::fromLatin1(HelpCommand::kNotFound),
                 "Help file (qv.chm) not found:", MessageButtons::OkCancel, MessageIcon::None }));
         QCOMPARE(fx.box.shown().value(1),
             (MessageRequest { "The help file you chose does not exist.", "Error",

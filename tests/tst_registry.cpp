@@ -1,5 +1,7 @@
+#include "BuildConfig.h"
 #include "mainwindow/Startup.h"
 #include "registry/HiveRegistry.h"
+#include "registry/MachineHive.h"
 #include "registry/basRegistry.h"
 
 #include <QDir>
@@ -223,26 +225,80 @@ private slots:
         QCOMPARE(registry.RegOpenKeyA(HKEY_LOCAL_MACHINE, "Software", &key), 0L); // a parent
     }
 
-    void rightsThatChangeAKey_data()
+    // The suite runs as root, who may write any file: the hive that cannot be
+    // written is injected.
+    void anyRightsOnAHiveThatCannotBeWritten_data()
     {
         QTest::addColumn<bool>("mayWrite");
         QTest::addColumn<std::uint32_t>("access");
+        QTest::addColumn<QString>("keyName");
         QTest::addColumn<long>("status");
-        QTest::newRow("read on a read-only hive") << false << std::uint32_t(0x20019) << 0L;
-        QTest::newRow("0x2003F on a read-only hive") << false << std::uint32_t(0x2003F) << 5L;
-        QTest::newRow("0x2003F on a writable hive") << true << std::uint32_t(0x2003F) << 0L;
+        QTest::addColumn<bool>("virtualized");
+        const std::uint32_t change = RegistryAccess::kRead | RegistryAccess::kChange;
+        QTest::newRow("read, hive not writable")
+            << false << RegistryAccess::kRead << "Software\\Test" << 0L << false;
+        QTest::newRow("change rights, hive not writable: granted, writes virtualized")
+            << false << change << "Software\\Test" << 0L << true;
+        QTest::newRow("change rights, writable hive")
+            << true << change << "Software\\Test" << 0L << false;
+        QTest::newRow("no such key, whatever the rights")
+            << false << change << "Software\\Nope" << 2L << false;
     }
-    void rightsThatChangeAKey()
+    void anyRightsOnAHiveThatCannotBeWritten()
     {
         QFETCH(bool, mayWrite);
         QFETCH(std::uint32_t, access);
+        QFETCH(QString, keyName);
         QFETCH(long, status);
-        HiveFile file("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n");
+        QFETCH(bool, virtualized);
+        HiveFile file("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"/x\"\n");
         HiveRegistry registry(file.path(), [mayWrite] { return mayWrite; });
         HKEY key = 0;
-        QCOMPARE(
-            registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Test", 0, access, &key), status);
+        QCOMPARE(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName.toStdString(), 0, access, &key),
+            status);
         QCOMPARE(key != 0, status == 0);
+        QCOMPARE(registry.isVirtualized(key), virtualized);
+        if (key != 0) {
+            std::uint32_t size = 0;
+            QCOMPARE(registry.RegQueryValueExA(key, "v", nullptr, nullptr, &size), 0L);
+            QCOMPARE(size, std::uint32_t(3));
+            QCOMPARE(registry.RegCloseKey(key), 0L);
+        }
+        // The registry module's reader gets the value, or nothing, all the same.
+        const auto value = basRegistry::GetRegistryValue(
+            registry, HKEY_LOCAL_MACHINE, keyName, QStringLiteral("v"));
+        QCOMPARE(value,
+            std::optional(
+                basRegistry::RegistryValue(status == 0 ? QStringLiteral("/x") : QString())));
+        QCOMPARE(registry.openHandles(), 0);
+    }
+
+    void machineHiveOfTheInstalledTree_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QString>("hive");
+        QTest::newRow("a prefix of the user's own") << "/tmp/q/bin"
+                                                    << "/tmp/q/etc/quorvel/hklm.reg";
+        QTest::newRow("~/.local") << "/home/quser/.local/bin"
+                                  << "/home/quser/.local/etc/quorvel/hklm.reg";
+        QTest::newRow("/usr/local") << "/usr/local/bin"
+                                    << "/usr/local/etc/quorvel/hklm.reg";
+        QTest::newRow("/usr keeps it in /etc") << "/usr/bin"
+                                               << "/etc/quorvel/hklm.reg";
+        QTest::newRow("so does /") << "/bin"
+                                   << "/etc/quorvel/hklm.reg";
+        QTest::newRow("a usr folder elsewhere is a prefix like any other")
+            << "/opt/usr/bin"
+            << "/opt/usr/etc/quorvel/hklm.reg";
+    }
+    void machineHiveOfTheInstalledTree()
+    {
+        if (QLatin1String(kProgramToPrefix) != QLatin1String("..")
+            || QLatin1String(kConfigurationFolder) != QLatin1String("etc"))
+            QSKIP("configured with other install folders than bin and etc");
+        QFETCH(QString, programFolder);
+        QFETCH(QString, hive);
+        QCOMPARE(machineHivePath(programFolder), hive);
     }
 
     void startUp_data()
