@@ -8,7 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 target=${1:?usage: bash cmake/fuzz.sh hive|chm [SECONDS]}
 seconds=${2:-600}
 case "$target" in
-hive) sources=(registry/RegistryHive.cpp tests/fuzz/fuzz_hive.cpp); libs=Qt6Core ;;
+hive) sources=(registry/RegistryHive.cpp registry/HiveText.cpp tests/fuzz/fuzz_hive.cpp); libs=Qt6Core ;;
 chm) sources=(helpviewer/ChmArchive.cpp tests/fuzz/fuzz_chm.cpp); libs="Qt6Core libmspack" ;;
 *) echo "unknown target: $target" >&2; exit 2 ;;
 esac

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <sys/stat.h>
 
 namespace {
 
@@ -149,6 +150,44 @@ private slots:
         QTest::newRow("unclosed section")
             << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test\n\"v\"=\"x\"") << 0
             << QByteArray();
+        const QByteArray v5 = "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_LOCAL_MACHINE\\Software\\Test]\r\n";
+        QTest::newRow("UTF-8 byte-order mark")
+            << "\xEF\xBB\xBF" + v5 + "\"v\"=\"x\"" << 1 << QByteArray("x\0", 2);
+        QTest::newRow("hex(1) of a 5.00 file is UTF-16")
+            << v5 + "\"v\"=hex(1):2f,00,e9,00,00,00" << 1 << QByteArray("/\xC3\xA9\0", 4);
+        QTest::newRow("hex(2) of a 5.00 file is UTF-16")
+            << v5 + "\"v\"=hex(2):25,00,41,00,25,00,00,00" << 2 << QByteArray("%A%\0", 4);
+        QTest::newRow("hex(7) of a 5.00 file is UTF-16")
+            << v5 + "\"v\"=hex(7):61,00,00,00,62,00,00,00,00,00" << 7 << QByteArray("a\0b\0\0", 5);
+        QTest::newRow("hex(3) of a 5.00 file stays bytes")
+            << v5 + "\"v\"=hex(3):2f,00" << 3 << QByteArray("/\0", 2);
+        QTest::newRow("hex(2) of a REGEDIT4 file stays bytes")
+            << v4 + "\"v\"=hex(2):25,41,25,00" << 2 << QByteArray("%A%\0", 4);
+        QTest::newRow("name and value without =") << v4 + "\"v\":\"x\"" << 0 << QByteArray();
+        QTest::newRow("name and value with blanks around =")
+            << v4 + "\"v\" = \"x\"" << 1 << QByteArray("x\0", 2);
+        QTest::newRow("values under another root stay out of the key before")
+            << v4 + "\"a\"=\"1\"\n[HKEY_CURRENT_USER\\Software\\Test]\n\"v\"=\"x\"" << 0
+            << QByteArray();
+        QTest::newRow("values under a deleted key stay out of the key before")
+            << v4 + "\"a\"=\"1\"\n[-HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"" << 0
+            << QByteArray();
+        QTest::newRow("values under an unclosed section stay out of the key before")
+            << v4 + "\"a\"=\"1\"\n[HKEY_LOCAL_MACHINE\\Software\\Other\n\"v\"=\"x\"" << 0
+            << QByteArray();
+        QTest::newRow("values under a refused key stay out of the key before") << v4
+                + "\"a\"=\"1\"\n[HKEY_LOCAL_MACHINE\\Software\\" + QByteArray(256, 'k')
+                + "]\n\"v\"=\"x\"" << 0 << QByteArray();
+        QTest::newRow("lines ended by CR alone")
+            << QByteArray("REGEDIT4\r[HKEY_LOCAL_MACHINE\\Software\\Test]\r\"v\"=\"x\"\r") << 1
+            << QByteArray("x\0", 2);
+        QTest::newRow("hex continued over CR line ends")
+            << QByteArray("REGEDIT4\r[HKEY_LOCAL_MACHINE\\Software\\Test]\r\"v\"=hex:01,\\\r 02\r")
+            << 3 << QByteArray("\x01\x02");
+        QTest::newRow("LF CR is two line ends")
+            << QByteArray("REGEDIT4\n\r[HKEY_LOCAL_MACHINE\\Software\\Test]\n\r\"v\"=\"x\"") << 1
+            << QByteArray("x\0", 2);
     }
     void parser()
     {
@@ -161,6 +200,93 @@ private slots:
             QCOMPARE(value->type, static_cast<std::uint32_t>(type));
             QCOMPARE(value->data, data);
         }
+    }
+
+    void keyLimits_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("kept");
+        const auto levels = [](int count) {
+            QStringList names;
+            for (int i = 0; i < count; ++i)
+                names.append(QStringLiteral("k"));
+            return names.join(u'\\');
+        };
+        QTest::newRow("a name of 255 characters") << QString(255, u'n') << true;
+        QTest::newRow("a name of 256 characters") << QString(256, u'n') << false;
+        QTest::newRow("512 levels") << levels(512) << true;
+        QTest::newRow("513 levels") << levels(513) << false;
+        QTest::newRow("an empty name inside") << QStringLiteral("a\\\\b") << false;
+        QTest::newRow("32,000 levels in 64,000 characters") << levels(32000) << false;
+    }
+    void keyLimits()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, kept);
+        const QByteArray file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\" + path.toLatin1()
+            + "]\n\"v\"=\"x\"\n[HKEY_LOCAL_MACHINE\\After]\n\"w\"=\"y\"\n";
+        const RegistryHive hive = RegistryHive::parse(file);
+        QCOMPARE(hive.hasKey(path), kept);
+        QCOMPARE(hive.value(path, "v").has_value(), kept);
+        // One stored key per level, the parents shared: linear in the path.
+        QCOMPARE(hive.keyCount(), (kept ? path.count(u'\\') + 1 : 0) + 1);
+        QCOMPARE(hive.problems().size(), kept ? 0 : 1);
+        QVERIFY(hive.problems().join(' ').startsWith(QStringLiteral("line 2:")) != kept);
+        QVERIFY(hive.value("after", "w")); // the file goes on after a refused key
+    }
+
+    void overLongLineIsSkippedAndTold_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        const QByteArray huge(RegistryHive::kMaxLineSize + 1, 'a');
+        QTest::newRow("a value") << "\"a\"=\"" + huge + "\"";
+        QTest::newRow("a section") << "[HKEY_LOCAL_MACHINE\\" + huge + "]";
+        QTest::newRow("a hex list over lines")
+            << "\"a\"=hex:" + QByteArray(RegistryHive::kMaxLineSize / 2, '0') + ",\\\n  "
+                + QByteArray(RegistryHive::kMaxLineSize / 2, '0');
+    }
+    void overLongLineIsSkippedAndTold()
+    {
+        QFETCH(QByteArray, line);
+        const bool section = line.startsWith('[');
+        const QByteArray file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"b\"=\"1\"\n"
+            + line + "\n\"c\"=\"2\"\n";
+        const RegistryHive hive = RegistryHive::parse(file);
+        QVERIFY(!hive.value("Software\\Test", "a"));
+        QVERIFY(hive.value("Software\\Test", "b"));
+        // After a skipped section its values belong to no key.
+        QCOMPARE(hive.value("Software\\Test", "c").has_value(), !section);
+        QCOMPARE(hive.problems().size(), 1);
+        QVERIFY(hive.problems().first().startsWith(QStringLiteral("line 4:")));
+    }
+
+    void onlyARegularFileIsRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a file over the size limit") << "huge";
+        QTest::newRow("a regular file") << "file";
+    }
+    void onlyARegularFileIsRead()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("hklm.reg");
+        const QByteArray hive = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"\n";
+        if (kind == "fifo") {
+            // Nobody ever writes it: a blocking open would wait forever.
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir(dir.path()).mkdir("hklm.reg"));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(hive);
+            if (kind == "huge") // sparse: nothing is really written
+                QVERIFY(file.resize(RegistryHive::kMaxFileSize + 1));
+        }
+        QCOMPARE(RegistryHive::load(path).hasKey("Software\\Test"), kind == "file");
     }
 
     void defaultValueHasTheEmptyName()
