@@ -18,5 +18,5 @@ clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -I. \
     $(pkg-config --cflags $libs) "${sources[@]}" $(pkg-config --libs $libs) \
     -o build-fuzz/fuzz_"$target"
 cd build-fuzz
-./fuzz_"$target" -max_total_time="$seconds" -max_len=131072 -timeout=10 -rss_limit_mb=2048 \
+./fuzz_"$target" -max_total_time="$seconds" -max_len=131072 -timeout=1 -rss_limit_mb=512 \
     "$target"-corpus ../tests/fuzz/"$target"-seeds ../tests/fuzz/"$target"-regressions
