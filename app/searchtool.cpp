@@ -52,6 +52,9 @@ int main(int argc, char **argv)
     HeadlessView view(letters);
     StderrMessageBox box;
     SpellEngineFactory checkers;
+    // Which dictionary an engine turned down, and why, before another answers.
+    checkers.setDiagnostics(
+        [](const std::string &line) { std::fprintf(stderr, "%s\n", line.c_str()); });
     FlagTerminator terminator;
     WordSearch search(view, box, checkers, terminator, options);
 
