@@ -105,14 +105,11 @@ private:
             return;
         if (cut < 0)
             return;
-        m_key = m_hive.addKey(path.sliced(cut + 1));
-        if (!m_key) {
-            m_hive.addProblem(m_number,
-                QStringLiteral("a key with an empty name, a name over %1 characters or over %2 "
-                               "levels; its values are skipped")
-                    .arg(RegistryHive::kMaxKeyNameSize)
-                    .arg(RegistryHive::kMaxKeyDepth));
-        }
+        QString why;
+        m_key = m_hive.addKey(path.sliced(cut + 1), why);
+        if (!m_key)
+            m_hive.addProblem(
+                m_number, why + QStringLiteral("; the key and its values are skipped"));
     }
 
     void value(const QString &name, const QString &line, qsizetype at)
@@ -291,13 +288,19 @@ void RegistryHive::addProblem(qsizetype line, const QString &what)
             QStringLiteral("more problems; only the first %1 are told").arg(kMaxProblems));
 }
 
-std::optional<RegistryHive::KeyId> RegistryHive::addKey(QStringView keyPath)
+std::optional<RegistryHive::KeyId> RegistryHive::addKey(QStringView keyPath, QString &why)
 {
     // Checked whole before anything is stored, so a refused path leaves no
     // parents behind.
     qsizetype depth = 0;
     for (const QStringView name : keyPath.tokenize(u'\\')) {
-        if (name.isEmpty() || name.size() > kMaxKeyNameSize || ++depth > kMaxKeyDepth)
+        if (name.isEmpty())
+            why = QStringLiteral("a key with an empty name");
+        else if (name.size() > kMaxKeyNameSize)
+            why = QStringLiteral("a key name over %1 characters").arg(kMaxKeyNameSize);
+        else if (++depth > kMaxKeyDepth)
+            why = QStringLiteral("a key over %1 levels deep").arg(kMaxKeyDepth);
+        if (!why.isEmpty())
             return std::nullopt;
     }
     KeyId key = 0;

@@ -48,9 +48,9 @@ public:
 
 private:
     using KeyId = qsizetype; // 0 is HKEY_LOCAL_MACHINE itself
-    // The key of the path, created with its parents; nothing when the path
-    // has an empty name, a name too long or too many levels.
-    std::optional<KeyId> addKey(QStringView keyPath);
+    // The key of the path, created with its parents; nothing, and why, when
+    // the path has an empty name, a name too long or too many levels.
+    std::optional<KeyId> addKey(QStringView keyPath, QString &why);
     [[nodiscard]] std::optional<KeyId> findKey(const QString &keyPath) const;
     void addProblem(qsizetype line, const QString &what);
     static QString fold(QStringView text) { return text.toString().toLower(); }
