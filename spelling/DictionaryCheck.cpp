@@ -17,6 +17,7 @@ namespace {
 
 // Entries of the word list looked at for a plain one.
 constexpr int kEntriesLooked = 1000;
+constexpr std::size_t kWordListHeadSize = 256 * 1024;
 constexpr std::size_t kMaxEntrySize = 100;
 
 // The file's bytes, up to limit; nothing when it is not a regular file (a
@@ -109,6 +110,9 @@ std::optional<std::string> firstPlainEntry(const std::string &wordList)
     std::string line;
     std::getline(lines, line); // the entry count
     for (int i = 0; i < kEntriesLooked && std::getline(lines, line); ++i) {
+        // The head of a long list may end inside an entry.
+        if (lines.eof() && wordList.size() >= kWordListHeadSize)
+            break;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         const std::string entry = line.substr(0, line.find_first_of(" \t"));
@@ -131,7 +135,7 @@ Report inspect(const std::filesystem::path &base)
     // Only the first entries are read, but the whole word list is loaded by
     // the engines, so its size counts.
     const auto words = affix
-        ? readRegular(base.string() + ".dic", kMaxWordListSize, 256 * 1024, why)
+        ? readRegular(base.string() + ".dic", kMaxWordListSize, kWordListHeadSize, why)
         : std::nullopt;
     if (!affix || !words) {
         report.refusal = why;
