@@ -77,6 +77,9 @@ int main(int argc, char **argv)
     HeadlessView view(request.letters);
     StderrMessageBox box;
     SpellEngineFactory checkers;
+    // Which dictionary an engine turned down, and why, before another answers.
+    checkers.setDiagnostics(
+        [](const std::string &line) { std::fprintf(stderr, "%s\n", line.c_str()); });
     FlagTerminator terminator;
     NoEvents events;
     WordSearch search(view, { box, checkers, terminator, events }, options);

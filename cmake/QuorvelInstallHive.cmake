@@ -8,7 +8,9 @@
 #
 # Set by the install code that includes this file: QUORVEL_HIVE_TEMPLATE,
 # QUORVEL_HIVE_NAME (under the configuration folder), QUORVEL_SYSCONFDIR and
-# QUORVEL_DATADIR (GNUInstallDirs, as configured) and QUORVEL_SYSINFO_PROGRAM.
+# QUORVEL_DATADIR (GNUInstallDirs, as configured), QUORVEL_SYSINFO_PROGRAM and
+# QUORVEL_HIVE_WORK (a folder to write the new hive in first); and the
+# function quorvel_install_beside (InstallBeside.cmake).
 
 # The install run's prefix, absolute and without a trailing separator.
 function(quorvel_install_prefix out)
@@ -60,14 +62,12 @@ function(quorvel_hive_content out)
     set(${out} "${content}" PARENT_SCOPE)
 endfunction()
 
-# The last step: puts the content at its place (under DESTDIR when staging)
-# and lists it in the install manifest.
+# The last step: puts the content at its place (under DESTDIR when staging,
+# and listed in the install manifest), or beside an edited hive that is there.
 function(quorvel_write_hive destination content)
-    set(staged "$ENV{DESTDIR}${destination}")
-    message(STATUS "Installing: ${staged}")
-    file(WRITE "${staged}" "${content}")
-    file(CHMOD "${staged}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-    set(CMAKE_INSTALL_MANIFEST_FILES ${CMAKE_INSTALL_MANIFEST_FILES} "${staged}" PARENT_SCOPE)
+    set(generated "${QUORVEL_HIVE_WORK}/hklm.reg.install")
+    file(WRITE "${generated}" "${content}")
+    quorvel_install_beside("${generated}" "${destination}")
 endfunction()
 
 quorvel_configuration_folder(quorvel_configuration)

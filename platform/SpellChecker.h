@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // One spelling engine, asked about one word at a time in the case it was
@@ -14,7 +15,14 @@ public:
     // this one is asked; nullptr when the engine cannot give one. Called on
     // one thread, one after another.
     [[nodiscard]] virtual std::unique_ptr<SpellChecker> cloneForThread() { return nullptr; }
+    // A word that this checker's own dictionary holds as it stands, so the
+    // checker must accept it whatever the language; nothing when the
+    // checker cannot name one (its self-test is then the question alone).
+    [[nodiscard]] virtual std::optional<std::string> selfTestWord() const { return std::nullopt; }
 };
+
+// No word in any language: a checker that accepts it accepts anything.
+inline constexpr std::string_view kNoWordInAnyLanguage = "qzxvkqj";
 
 // Creates a spelling engine by the name a caller knows it by; nullptr when it
 // cannot be created (no dictionary, or the engine refuses the dictionary).

@@ -1,139 +1,58 @@
 #include "registry/RegistryHive.h"
 
+#include "registry/HiveText.h"
+
 #include <QFile>
-#include <QStringList>
 #include <algorithm>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace HiveText;
 
 namespace {
 
-constexpr std::uint32_t kRegSz = 1;
-constexpr std::uint32_t kRegExpandSz = 2;
-constexpr std::uint32_t kRegDword = 4;
-constexpr std::uint32_t kRegMultiSz = 7;
-
-// Text of the file: UTF-16LE when it starts with that byte-order mark (as
-// regedit writes it), UTF-8 otherwise.
-QString decode(const QByteArray &file)
-{
-    if (file.startsWith("\xFF\xFE")) {
-        const QByteArray body = file.mid(2);
-        return QString::fromUtf16(
-            reinterpret_cast<const char16_t *>(body.constData()), body.size() / 2);
+// Splits text into lines ended by CR, LF or CR LF, without copying it.
+class LineReader {
+public:
+    explicit LineReader(QStringView text)
+        : m_text(text)
+    {
     }
-    if (file.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(file.mid(3));
-    return QString::fromUtf8(file);
-}
 
-// True when nothing but blanks and a comment follow position at.
-bool onlyCommentAfter(const QString &line, qsizetype at)
-{
-    for (; at < line.size(); ++at) {
-        if (line[at] == u';')
-            return true;
-        if (line[at] != u' ' && line[at] != u'\t')
-            return false;
+    [[nodiscard]] std::optional<QStringView> next()
+    {
+        if (m_done)
+            return std::nullopt;
+        const qsizetype start = m_at;
+        qsizetype end = start;
+        while (end < m_text.size() && m_text[end] != u'\n' && m_text[end] != u'\r')
+            ++end;
+        if (end == m_text.size())
+            m_done = true;
+        else if (m_text[end] == u'\r' && end + 1 < m_text.size() && m_text[end + 1] == u'\n')
+            m_at = end + 2;
+        else
+            m_at = end + 1;
+        ++m_number;
+        return m_text.sliced(start, end - start);
     }
-    return true;
-}
+    [[nodiscard]] qsizetype number() const { return m_number; }
 
-// A quoted string starting at line[at] == '"'; sets end to just past the
-// closing quote. Nothing when it is not closed or has an unknown escape.
-std::optional<QString> quoted(const QString &line, qsizetype at, qsizetype &end)
-{
-    QString text;
-    for (qsizetype i = at + 1; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (c == u'"') {
-            end = i + 1;
-            return text;
-        }
-        if (c != u'\\') {
-            text += c;
-            continue;
-        }
-        if (++i >= line.size())
-            return std::nullopt;
-        switch (line[i].unicode()) {
-        case u'\\':
-            text += u'\\';
-            break;
-        case u'"':
-            text += u'"';
-            break;
-        case u'n':
-            text += u'\n';
-            break;
-        case u'r':
-            text += u'\r';
-            break;
-        case u'0':
-            text += QChar(0);
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return std::nullopt;
-}
+private:
+    QStringView m_text;
+    qsizetype m_at = 0;
+    qsizetype m_number = 0;
+    bool m_done = false;
+};
 
-bool isHexDigit(QChar c)
+QString tooLong(qsizetype limit)
 {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-// "dword:" and exactly eight hex digits.
-std::optional<QByteArray> dwordData(const QString &text)
-{
-    if (text.size() < 8)
-        return std::nullopt;
-    for (qsizetype i = 0; i < 8; ++i) {
-        if (!isHexDigit(text[i]))
-            return std::nullopt;
-    }
-    if (!onlyCommentAfter(text, 8))
-        return std::nullopt;
-    const std::uint32_t number = text.left(8).toUInt(nullptr, 16);
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-// A comma-separated list of two-digit hex bytes (line continuations already
-// joined); an empty list is allowed.
-std::optional<QByteArray> hexBytes(const QString &text, qsizetype limit)
-{
-    QByteArray bytes;
-    qsizetype i = 0;
-    const auto skipBlanks = [&] {
-        while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
-            ++i;
-    };
-    skipBlanks();
-    while (i < text.size() && text[i] != u';') {
-        if (i + 1 >= text.size() || !isHexDigit(text[i]) || !isHexDigit(text[i + 1]))
-            return std::nullopt;
-        if (bytes.size() >= limit)
-            return std::nullopt;
-        bytes.append(static_cast<char>(text.mid(i, 2).toUInt(nullptr, 16)));
-        i += 2;
-        skipBlanks();
-        if (i < text.size() && text[i] == u',') {
-            ++i;
-            skipBlanks();
-        } else if (i < text.size() && text[i] != u';') {
-            return std::nullopt;
-        }
-    }
-    return bytes;
-}
-
-QByteArray utf16ToAnsi(const QByteArray &bytes)
-{
-    return QString::fromUtf16(
-        reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
-        .toUtf8();
+    return QStringLiteral("longer than %1 characters; skipped").arg(limit);
 }
 
 } // namespace
@@ -148,14 +67,15 @@ public:
     {
     }
 
-    void line(const QString &raw)
+    void line(const QString &raw, qsizetype number)
     {
+        m_number = number;
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
             return;
         if (line.startsWith(u'['))
             return section(line);
-        if (m_key.isEmpty())
+        if (!m_key)
             return; // values of a key that could not be read, or of another root
         if (line.startsWith(u'@'))
             return value(QString(), line, 1);
@@ -167,23 +87,29 @@ public:
         }
     }
 
+    // A section line that was not read at all: what follows belongs to no key.
+    void forgetKey() { m_key.reset(); }
+
 private:
     void section(const QString &line)
     {
-        m_key.clear();
+        m_key.reset();
         const qsizetype close = line.lastIndexOf(u']');
         if (close < 0 || !onlyCommentAfter(line, close + 1) || line.startsWith(u"[-"))
             return;
-        const QString path = line.mid(1, close - 1);
-        const QString root = path.section(u'\\', 0, 0);
+        const QStringView path = QStringView(line).sliced(1, close - 1);
+        const qsizetype cut = path.indexOf(u'\\');
+        const QStringView root = cut < 0 ? path : path.first(cut);
         if (root.compare(u"HKEY_LOCAL_MACHINE", Qt::CaseInsensitive) != 0
             && root.compare(u"HKLM", Qt::CaseInsensitive) != 0)
             return;
-        const QString rest = path.section(u'\\', 1);
-        if (rest.isEmpty() || rest.startsWith(u'\\') || rest.endsWith(u'\\'))
+        if (cut < 0)
             return;
-        m_key = RegistryHive::fold(rest);
-        m_hive.addKey(m_key);
+        QString why;
+        m_key = m_hive.addKey(path.sliced(cut + 1), why);
+        if (!m_key)
+            m_hive.addProblem(
+                m_number, why + QStringLiteral("; the key and its values are skipped"));
     }
 
     void value(const QString &name, const QString &line, qsizetype at)
@@ -206,13 +132,13 @@ private:
             parsed = hexValue(data.mid(3));
         }
         if (parsed)
-            m_hive.m_values[m_key].insert(RegistryHive::fold(name), *parsed);
+            m_hive.m_values[*m_key].insert(RegistryHive::fold(name), *parsed);
     }
 
     // "hex:" or "hex(N):" then the byte list; N is at most eight hex digits.
     std::optional<RegistryHive::Value> hexValue(const QString &text)
     {
-        std::uint32_t type = 3; // REG_BINARY
+        std::uint32_t type = kRegBinary;
         qsizetype at = 0;
         if (text.startsWith(u'(')) {
             const qsizetype close = text.indexOf(u')');
@@ -236,29 +162,38 @@ private:
 
     RegistryHive &m_hive;
     bool m_unicodeFile;
-    QString m_key;
+    std::optional<RegistryHive::KeyId> m_key;
+    qsizetype m_number = 0;
 };
 
 RegistryHive RegistryHive::parse(const QByteArray &file)
 {
     RegistryHive hive;
-    const QString text = decode(file.left(kMaxFileSize));
-    QStringList lines = text.split(u'\n');
-    if (lines.isEmpty())
+    if (file.size() > kMaxFileSize) {
+        hive.addProblem(0, QStringLiteral("larger than %1 bytes; not read").arg(kMaxFileSize));
         return hive;
-    const QString header = lines.first().trimmed();
+    }
+    const QString text = decode(file);
+    LineReader lines(text);
+    const auto first = lines.next();
+    const QStringView header = first ? first->trimmed() : QStringView();
     const bool unicodeFile = header == u"Windows Registry Editor Version 5.00";
     if (!unicodeFile && header != u"REGEDIT4")
         return hive;
 
     HiveParser parser(hive, unicodeFile);
     QString pending; // a hex list continued over lines by a trailing backslash
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        QString line = lines[i].trimmed();
-        if (line.size() > kMaxLineSize) {
+    qsizetype pendingFrom = 0; // the line where it began
+    while (const auto next = lines.next()) {
+        const QStringView view = next->trimmed();
+        if (view.size() > kMaxLineSize) {
+            hive.addProblem(lines.number(), tooLong(kMaxLineSize));
+            if (pending.isEmpty() && view.startsWith(u'['))
+                parser.forgetKey();
             pending.clear();
             continue;
         }
+        QString line = view.toString();
         const bool continued = line.endsWith(u'\\')
             && (!pending.isEmpty() || line.contains(u"=hex", Qt::CaseInsensitive));
         if (continued)
@@ -270,53 +205,153 @@ RegistryHive RegistryHive::parse(const QByteArray &file)
                 pending += u',';
             pending += line;
             if (pending.size() > kMaxLineSize) {
+                hive.addProblem(pendingFrom, tooLong(kMaxLineSize));
                 pending.clear(); // the value is dropped; its other lines read as nothing
                 continue;
             }
         } else if (continued) {
             pending = line;
+            pendingFrom = lines.number();
         }
         if (continued)
             continue;
-        parser.line(pending.isEmpty() ? line : pending);
+        if (pending.isEmpty())
+            parser.line(line, lines.number());
+        else
+            parser.line(pending, pendingFrom);
         pending.clear();
     }
     if (!pending.isEmpty())
-        parser.line(pending);
+        parser.line(pending, pendingFrom);
     return hive;
 }
 
 RegistryHive RegistryHive::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto report = [&path](const QString &what) {
+        std::fprintf(stderr, "quorvel: machine hive %s: %s\n", qPrintable(path), qPrintable(what));
+    };
+    // Non-blocking, so a FIFO or a device put in the hive's place cannot hold
+    // up the start; only a regular file is then read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            report(QString::fromLocal8Bit(std::strerror(errno)));
         return {};
-    return parse(file.read(kMaxFileSize));
+    }
+    struct stat status { };
+    QByteArray bytes;
+    bool ok = ::fstat(fd, &status) == 0;
+    if (!ok) {
+        report(QString::fromLocal8Bit(std::strerror(errno)));
+    } else if (!S_ISREG(status.st_mode)) {
+        report(QStringLiteral("not a regular file; not read"));
+        ok = false;
+    } else if (status.st_size > kMaxFileSize) {
+        report(QStringLiteral("larger than %1 bytes; not read").arg(kMaxFileSize));
+        ok = false;
+    } else {
+        bytes.resize(static_cast<qsizetype>(status.st_size));
+        qsizetype got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n
+                = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                report(QString::fromLocal8Bit(std::strerror(errno)));
+                ok = false;
+                break;
+            }
+            if (n == 0)
+                break; // shrunk while read: what is there is the file
+            got += n;
+        }
+        bytes.truncate(got);
+    }
+    ::close(fd);
+    if (!ok)
+        return {};
+    RegistryHive hive = parse(bytes);
+    for (const QString &problem : hive.problems())
+        report(problem);
+    return hive;
 }
 
-void RegistryHive::addKey(const QString &keyPath)
+void RegistryHive::addProblem(qsizetype line, const QString &what)
 {
-    QString path = keyPath;
-    while (!path.isEmpty() && !m_keys.contains(path)) {
-        m_keys.insert(path);
-        const qsizetype cut = path.lastIndexOf(u'\\');
-        path = cut < 0 ? QString() : path.left(cut);
+    ++m_problemCount;
+    if (m_problems.size() < kMaxProblems)
+        m_problems.append(line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(what) : what);
+    else if (m_problems.size() == kMaxProblems)
+        m_problems.append(
+            QStringLiteral("more problems; only the first %1 are told").arg(kMaxProblems));
+}
+
+std::optional<RegistryHive::KeyId> RegistryHive::addKey(QStringView keyPath, QString &why)
+{
+    // Checked whole before anything is stored, so a refused path leaves no
+    // parents behind.
+    qsizetype depth = 0;
+    for (const QStringView name : keyPath.tokenize(u'\\')) {
+        if (name.isEmpty())
+            why = QStringLiteral("a key with an empty name");
+        else if (name.size() > kMaxKeyNameSize)
+            why = QStringLiteral("a key name over %1 characters").arg(kMaxKeyNameSize);
+        else if (++depth > kMaxKeyDepth)
+            why = QStringLiteral("a key over %1 levels deep").arg(kMaxKeyDepth);
+        if (!why.isEmpty())
+            return std::nullopt;
     }
+    KeyId key = 0;
+    for (const QStringView name : keyPath.tokenize(u'\\')) {
+        const std::pair<KeyId, QString> child { key, fold(name) };
+        auto found = m_children.constFind(child);
+        if (found == m_children.cend())
+            found = m_children.insert(child, m_children.size() + 1);
+        key = found.value();
+    }
+    return key;
+}
+
+std::optional<RegistryHive::KeyId> RegistryHive::findKey(const QString &keyPath) const
+{
+    if (keyPath.isEmpty())
+        return std::nullopt;
+    KeyId key = 0;
+    for (const QStringView name : QStringView(keyPath).tokenize(u'\\')) {
+        const auto found = m_children.constFind({ key, fold(name) });
+        if (found == m_children.cend())
+            return std::nullopt;
+        key = found.value();
+    }
+    return key;
 }
 
 bool RegistryHive::hasKey(const QString &keyPath) const
 {
-    return m_keys.contains(fold(keyPath));
+    return findKey(keyPath).has_value();
+}
+
+qsizetype RegistryHive::valueCount() const
+{
+    qsizetype count = 0;
+    for (const auto &values : m_values)
+        count += values.size();
+    return count;
 }
 
 std::optional<RegistryHive::Value> RegistryHive::value(
     const QString &keyPath, const QString &name) const
 {
-    const auto key = m_values.constFind(fold(keyPath));
-    if (key == m_values.cend())
+    const auto key = findKey(keyPath);
+    if (!key)
         return std::nullopt;
-    const auto found = key->constFind(fold(name));
-    if (found == key->cend())
+    const auto values = m_values.constFind(*key);
+    if (values == m_values.cend())
+        return std::nullopt;
+    const auto found = values->constFind(fold(name));
+    if (found == values->cend())
         return std::nullopt;
     return *found;
 }

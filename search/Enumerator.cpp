@@ -49,11 +49,36 @@ std::optional<std::size_t> advanceOffsets(std::vector<int> &offsets)
 }
 
 Arrangements::Arrangements(const std::string &letters)
-    : m_offsets(letters.size(), 0)
-    , m_levels(letters.size() + 1, letters)
+    : m_typed(letters)
+    , m_offsets(letters.size(), 0)
+    , m_levels(std::max<std::size_t>(
+                   1, std::min(letters.size() - (letters.empty() ? 0 : 1), kKeptLevels))
+              + 1,
+          letters)
 {
-    if (m_levels.size() < 2) // no letters: the one arrangement is the empty word
-        m_levels.resize(2);
+}
+
+void Arrangements::rebuild()
+{
+    const std::size_t n = m_offsets.size();
+    const std::size_t kept = m_levels.size() - 1;
+    const auto rotate = [this](std::string &word, std::size_t i) {
+        if (i >= m_offsets.size() || m_offsets[i] == 0)
+            return;
+        const auto first = word.begin();
+        const auto last = first + static_cast<std::ptrdiff_t>(i + 1);
+        std::rotate(first, last - m_offsets[i], last);
+    };
+    // The levels above the kept ones, folded into the top kept level.
+    std::string &top = m_levels[kept];
+    top = m_typed;
+    for (std::size_t i = n - 1; i > kept && i < n; --i)
+        rotate(top, i);
+    rotate(top, kept);
+    for (std::size_t i = kept - 1; i >= 1; --i) {
+        m_levels[i] = m_levels[i + 1];
+        rotate(m_levels[i], i);
+    }
 }
 
 bool Arrangements::advance()
@@ -62,33 +87,36 @@ bool Arrangements::advance()
     if (!changed)
         return false;
     const std::size_t j = *changed;
+    if (j >= m_levels.size()) {
+        // A digit above the kept levels: only after 21! arrangements.
+        rebuild();
+        return true;
+    }
     // Level j was level j+1 rotated by the old digit; one more place to the
     // right gives the new digit's rotation, so it is rotated where it stands.
     std::string &level = m_levels[j];
     const auto first = level.begin();
-    std::rotate(
-        first, first + static_cast<std::ptrdiff_t>(j), first + static_cast<std::ptrdiff_t>(j + 1));
-    // The digits below j are back to 0: their rotations change nothing.
+    const auto last = first + static_cast<std::ptrdiff_t>(j + 1);
+    std::rotate(first, last - 1, last);
+    // The digits below j are back to 0: their rotations change nothing, and
+    // the levels below agree with level j past position j already.
     for (std::size_t k = j - 1; k >= 1; --k)
-        std::copy(level.begin(), level.end(), m_levels[k].begin());
+        std::copy(first, last, m_levels[k].begin());
     return true;
 }
 
 void Arrangements::seek(double counter)
 {
     const std::size_t n = m_offsets.size();
-    // Digit j of the counter in the factorial number system.
+    // Digit j of the counter in the factorial number system; once j! is
+    // beyond the counter every digit is 0.
     double placeValue = 1; // j!
     for (std::size_t j = 1; j < n; ++j) {
         placeValue *= static_cast<double>(j);
-        m_offsets[j] = static_cast<int>(
-            std::fmod(std::floor(counter / placeValue), static_cast<double>(j + 1)));
+        m_offsets[j] = placeValue > counter
+            ? 0
+            : static_cast<int>(
+                std::fmod(std::floor(counter / placeValue), static_cast<double>(j + 1)));
     }
-    for (std::size_t i = n - 1; i >= 1 && i < n; --i) {
-        std::string &level = m_levels[i];
-        level = m_levels[i + 1];
-        const auto first = level.begin();
-        const auto last = first + static_cast<std::ptrdiff_t>(i + 1);
-        std::rotate(first, last - m_offsets[i], last);
-    }
+    rebuild();
 }

@@ -28,9 +28,12 @@ std::string reorder(std::string &letters, std::span<const int> offsets);
 [[nodiscard]] std::optional<std::size_t> advanceOffsets(std::vector<int> &offsets);
 
 // Walks the arrangements in counter order without rebuilding each one from
-// scratch: it keeps the word after each level of rotation, so a step that
-// raises digit j rotates level j by one more place and copies it to the
-// levels below (and most steps raise digit 1: a swap of the first two letters).
+// scratch: it keeps the word after each low level of rotation, so a step that
+// raises digit j rotates level j by one more place and copies its first j+1
+// letters to the levels below (and most steps raise digit 1: a swap of the
+// first two letters). Only the lowest levels are kept: a digit above them
+// goes up after 21! arrangements, which no run lives to see, so memory is
+// linear in the letters however many are typed.
 class Arrangements {
 public:
     explicit Arrangements(const std::string &letters);
@@ -42,9 +45,16 @@ public:
     // False, and nothing changes, at the last arrangement.
     bool advance();
 
+    static constexpr std::size_t kKeptLevels = 20;
+
 private:
+    // Builds the kept levels from the typed word and the offsets.
+    void rebuild();
+
+    std::string m_typed;
     std::vector<int> m_offsets;
-    // m_levels[n] is the typed word; m_levels[i] is m_levels[i+1] with its
-    // first i+1 letters rotated right by m_offsets[i]. m_levels[0] is unused.
+    // m_levels[i] is level i+1 with its first i+1 letters rotated right by
+    // m_offsets[i], where the level above the last kept one is the typed word
+    // with every higher rotation done. m_levels[0] is unused.
     std::vector<std::string> m_levels;
 };

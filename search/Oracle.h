@@ -10,8 +10,10 @@ class ProgramTerminator;
 
 // The spelling checker of one run: Nuspell under the name "excel.application"
 // if it can be created, else Hunspell under "word.application", tested once
-// with "hello". When neither can be created, or the test question fails, the
-// user is told and the program ends; the result is then nullptr.
+// with "hello" and, when the checker names a word of its own dictionary, with
+// that word (which it must accept) and a string that is no word (which it
+// must refuse). When neither can be created, or the test fails, the user is
+// told and the program ends; the result is then nullptr.
 [[nodiscard]] std::unique_ptr<SpellChecker> acquireChecker(
     SpellCheckerFactory &factory, MessageBox &box, ProgramTerminator &terminator);
 

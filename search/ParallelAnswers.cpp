@@ -3,6 +3,7 @@
 #include "search/Enumerator.h"
 #include "search/Oracle.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,6 +17,7 @@ ParallelAnswers::ParallelAnswers(
     std::string letters, double total, std::vector<std::unique_ptr<SpellChecker>> checkers)
     : m_letters(std::move(letters))
     , m_total(total)
+    , m_blockSize(blockSizeFor(m_letters.size()))
     , m_window(kBlocksAheadPerWorker * checkers.size())
     , m_blocks(m_window)
     , m_checkers(std::move(checkers))
@@ -36,11 +38,17 @@ ParallelAnswers::~ParallelAnswers()
     m_workers.clear(); // joins
 }
 
+std::uint32_t ParallelAnswers::blockSizeFor(std::size_t letters)
+{
+    const std::size_t fitting = kBlockLetters / std::max<std::size_t>(letters, 1);
+    return static_cast<std::uint32_t>(std::clamp<std::size_t>(fitting, 1, kBlockSize));
+}
+
 std::uint32_t ParallelAnswers::blockLength(std::uint64_t block) const
 {
-    const double first = static_cast<double>(block) * kBlockSize;
+    const double first = static_cast<double>(block) * m_blockSize;
     const double left = m_total - first;
-    return left >= kBlockSize ? kBlockSize : static_cast<std::uint32_t>(std::max(left, 0.0));
+    return left >= m_blockSize ? m_blockSize : static_cast<std::uint32_t>(std::max(left, 0.0));
 }
 
 void ParallelAnswers::work(SpellChecker &checker)
@@ -58,7 +66,7 @@ void ParallelAnswers::work(SpellChecker &checker)
             block = m_nextToFill++;
         }
         Block filled;
-        fill(checker, static_cast<double>(block) * kBlockSize, blockLength(block), filled);
+        fill(checker, static_cast<double>(block) * m_blockSize, blockLength(block), filled);
         {
             const std::lock_guard lock(m_mutex);
             if (m_stopping)

@@ -21,6 +21,9 @@
 class ParallelAnswers {
 public:
     static constexpr std::uint32_t kBlockSize = 2048;
+    // Letters a block may hold in accepted words: with very long input a
+    // block has fewer arrangements, so memory does not grow with the letters.
+    static constexpr std::size_t kBlockLetters = 1 << 20;
 
     ParallelAnswers(
         std::string letters, double total, std::vector<std::unique_ptr<SpellChecker>> checkers);
@@ -33,6 +36,10 @@ public:
     // word; nothing when the answer is not there yet.
     [[nodiscard]] std::optional<const std::string *> next(
         std::chrono::steady_clock::duration timeout);
+
+    // Arrangements per block for this many letters.
+    [[nodiscard]] static std::uint32_t blockSizeFor(std::size_t letters);
+    [[nodiscard]] std::uint32_t blockSize() const { return m_blockSize; }
 
 private:
     [[nodiscard]] bool waitForNext(std::chrono::steady_clock::duration timeout);
@@ -49,6 +56,7 @@ private:
 
     const std::string m_letters;
     const double m_total;
+    const std::uint32_t m_blockSize;
     const std::uint64_t m_window; // blocks held ahead at most
 
     std::mutex m_mutex;

@@ -1,5 +1,6 @@
 #include "spelling/DictionaryLocator.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <nuspell/finder.hxx>
 
@@ -13,15 +14,24 @@ bool isRegularFile(const std::filesystem::path &path)
     return std::filesystem::is_regular_file(path, error);
 }
 
-std::optional<std::filesystem::path> findOne(
-    const std::string &stem, const std::vector<std::filesystem::path> &folders)
+void addInstalled(const std::string &stem, const std::vector<std::filesystem::path> &folders,
+    std::vector<std::filesystem::path> &found)
 {
     for (const auto &folder : folders) {
         auto base = folder / stem;
-        if (isRegularFile(base.string() + ".aff") && isRegularFile(base.string() + ".dic"))
-            return base;
+        if (isRegularFile(base.string() + ".aff") && isRegularFile(base.string() + ".dic")
+            && std::ranges::find(found, base) == found.end())
+            found.push_back(std::move(base));
     }
-    return std::nullopt;
+}
+
+std::optional<std::string> userLanguage()
+{
+    const auto lookup = [](const char *name) -> std::optional<std::string> {
+        const char *value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    return languageFromEnvironment(lookup);
 }
 
 } // namespace
@@ -47,25 +57,35 @@ std::vector<std::filesystem::path> defaultFolders()
     return folders;
 }
 
+std::vector<std::filesystem::path> candidates(
+    const std::optional<std::string> &language, const std::vector<std::filesystem::path> &folders)
+{
+    std::vector<std::filesystem::path> found;
+    // A language name is used as a file name: refuse anything that could
+    // leave the dictionary folders.
+    if (language && language->find_first_of("/\\") == std::string::npos && *language != "..")
+        addInstalled(*language, folders, found);
+    addInstalled("en_US", folders, found);
+    return found;
+}
+
 std::optional<std::filesystem::path> find(
     const std::optional<std::string> &language, const std::vector<std::filesystem::path> &folders)
 {
-    // A language name is used as a file name: refuse anything that could
-    // leave the dictionary folders.
-    if (language && language->find_first_of("/\\") == std::string::npos && *language != "..") {
-        if (auto path = findOne(*language, folders))
-            return path;
-    }
-    return findOne("en_US", folders);
+    auto found = candidates(language, folders);
+    if (found.empty())
+        return std::nullopt;
+    return std::move(found.front());
 }
 
 std::optional<std::filesystem::path> findForUser()
 {
-    const auto lookup = [](const char *name) -> std::optional<std::string> {
-        const char *value = std::getenv(name);
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    };
-    return find(languageFromEnvironment(lookup), defaultFolders());
+    return find(userLanguage(), defaultFolders());
+}
+
+std::vector<std::filesystem::path> candidatesForUser()
+{
+    return candidates(userLanguage(), defaultFolders());
 }
 
 } // namespace DictionaryLocator

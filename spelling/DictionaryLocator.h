@@ -24,7 +24,14 @@ using EnvironmentLookup = std::function<std::optional<std::string>(const char *n
 [[nodiscard]] std::optional<std::filesystem::path> find(
     const std::optional<std::string> &language, const std::vector<std::filesystem::path> &folders);
 
+// Every dictionary that could serve, best first: the language in each
+// folder in turn, then en_US in each folder. find() is the first of them.
+[[nodiscard]] std::vector<std::filesystem::path> candidates(
+    const std::optional<std::string> &language, const std::vector<std::filesystem::path> &folders);
+
 // find() for the process's own environment and the default folders.
 [[nodiscard]] std::optional<std::filesystem::path> findForUser();
+// candidates() for the process's own environment and the default folders.
+[[nodiscard]] std::vector<std::filesystem::path> candidatesForUser();
 
 } // namespace DictionaryLocator

@@ -1,5 +1,6 @@
 #include "spelling/SpellEngines.h"
 
+#include "spelling/DictionaryCheck.h"
 #include "spelling/DictionaryLocator.h"
 
 #include <hunspell/hunspell.hxx>
@@ -11,7 +12,8 @@ namespace {
 
 class NuspellChecker final : public SpellChecker {
 public:
-    explicit NuspellChecker(const std::filesystem::path &base)
+    NuspellChecker(const std::filesystem::path &base, std::optional<std::string> ownWord)
+        : m_ownWord(std::move(ownWord))
     {
         auto dictionary = std::make_shared<nuspell::Dictionary>();
         dictionary->load_aff_dic(std::filesystem::path(base.string() + ".aff"));
@@ -39,15 +41,19 @@ public:
         }
     }
 
+    std::optional<std::string> selfTestWord() const override { return m_ownWord; }
+
 private:
     std::shared_ptr<const nuspell::Dictionary> m_dictionary;
+    std::optional<std::string> m_ownWord;
 };
 
 class HunspellChecker final : public SpellChecker {
 public:
-    explicit HunspellChecker(const std::filesystem::path &base)
+    HunspellChecker(const std::filesystem::path &base, std::optional<std::string> ownWord)
         : m_base(base)
         , m_hunspell((base.string() + ".aff").c_str(), (base.string() + ".dic").c_str())
+        , m_ownWord(std::move(ownWord))
     {
     }
 
@@ -55,7 +61,7 @@ public:
     std::unique_ptr<SpellChecker> cloneForThread() override
     {
         try {
-            return std::make_unique<HunspellChecker>(m_base);
+            return std::make_unique<HunspellChecker>(m_base, std::nullopt);
         } catch (const std::exception &) {
             return nullptr; // the run then asks from fewer threads
         }
@@ -71,16 +77,39 @@ public:
         }
     }
 
+    std::optional<std::string> selfTestWord() const override { return m_ownWord; }
+
 private:
     std::filesystem::path m_base;
     Hunspell m_hunspell;
+    std::optional<std::string> m_ownWord;
     std::string m_word; // reused so a question does not allocate
 };
+
+// What is left when dictionaries are there but none serves: every question
+// fails, so the search's self-test does too.
+class UnusableChecker final : public SpellChecker {
+public:
+    std::optional<bool> checkSpelling(std::string_view) override { return std::nullopt; }
+};
+
+// Why the checker's answers cannot be trusted; nothing when they can.
+std::optional<std::string> failedSelfTest(
+    SpellChecker &checker, const std::optional<std::string> &ownWord)
+{
+    if (!checker.checkSpelling("hello"))
+        return "a question to it fails";
+    if (ownWord && checker.checkSpelling(*ownWord) != true)
+        return "it does not accept \"" + *ownWord + "\", an entry of its own word list";
+    if (checker.checkSpelling(kNoWordInAnyLanguage) != false)
+        return "it accepts \"" + std::string(kNoWordInAnyLanguage) + "\", which is no word";
+    return std::nullopt;
+}
 
 } // namespace
 
 SpellEngineFactory::SpellEngineFactory()
-    : SpellEngineFactory(&DictionaryLocator::findForUser)
+    : SpellEngineFactory(&DictionaryLocator::candidatesForUser)
 {
 }
 
@@ -89,21 +118,50 @@ SpellEngineFactory::SpellEngineFactory(Locator locator)
 {
 }
 
+void SpellEngineFactory::tell(const std::string &line) const
+{
+    if (m_diagnostics)
+        m_diagnostics(line);
+}
+
 std::unique_ptr<SpellChecker> SpellEngineFactory::create(std::string_view progId)
 {
     const bool nuspell = progId == kNuspellProgId;
     if (!nuspell && progId != kHunspellProgId)
         return nullptr;
-    const auto dictionary = m_locator();
-    if (!dictionary)
-        return nullptr;
-    try {
-        if (nuspell)
-            return std::make_unique<NuspellChecker>(*dictionary);
-        return std::make_unique<HunspellChecker>(*dictionary);
-    } catch (const std::exception &) {
-        // Nuspell refuses some affix files that Hunspell reads; the caller
-        // then falls back to the other engine.
-        return nullptr;
+    const std::string engine = nuspell ? "Nuspell" : "Hunspell";
+    const auto dictionaries = m_locator();
+    for (const auto &base : dictionaries) {
+        const std::string aff = base.string() + ".aff";
+        const DictionaryCheck::Report report = DictionaryCheck::inspect(base);
+        if (report.refusal) {
+            tell(engine + " refused " + aff + ": " + *report.refusal);
+            continue;
+        }
+        if (nuspell && report.nuspellRefusal) {
+            tell(engine + " refused " + aff + ": " + *report.nuspellRefusal);
+            continue;
+        }
+        const auto ownWord = nuspell ? report.plainEntryUtf8 : report.plainEntryRaw;
+        std::unique_ptr<SpellChecker> checker;
+        try {
+            if (nuspell)
+                checker = std::make_unique<NuspellChecker>(base, ownWord);
+            else
+                checker = std::make_unique<HunspellChecker>(base, ownWord);
+        } catch (const std::exception &error) {
+            // Nuspell refuses some affix files that Hunspell reads; the caller
+            // then falls back to the other engine.
+            tell(engine + " refused " + aff + ": " + error.what());
+            continue;
+        }
+        if (const auto why = failedSelfTest(*checker, ownWord)) {
+            tell(engine + " cannot use " + base.string() + ": " + *why);
+            continue;
+        }
+        return checker;
     }
+    if (nuspell || dictionaries.empty())
+        return nullptr;
+    return std::make_unique<UnusableChecker>();
 }

@@ -151,6 +151,44 @@ private slots:
         QTest::newRow("unclosed section")
             << QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test\n\"v\"=\"x\"") << 0
             << QByteArray();
+        const QByteArray v5 = "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_LOCAL_MACHINE\\Software\\Test]\r\n";
+        QTest::newRow("UTF-8 byte-order mark")
+            << "\xEF\xBB\xBF" + v5 + "\"v\"=\"x\"" << 1 << QByteArray("x\0", 2);
+        QTest::newRow("hex(1) of a 5.00 file is UTF-16")
+            << v5 + "\"v\"=hex(1):2f,00,e9,00,00,00" << 1 << QByteArray("/\xC3\xA9\0", 4);
+        QTest::newRow("hex(2) of a 5.00 file is UTF-16")
+            << v5 + "\"v\"=hex(2):25,00,41,00,25,00,00,00" << 2 << QByteArray("%A%\0", 4);
+        QTest::newRow("hex(7) of a 5.00 file is UTF-16")
+            << v5 + "\"v\"=hex(7):61,00,00,00,62,00,00,00,00,00" << 7 << QByteArray("a\0b\0\0", 5);
+        QTest::newRow("hex(3) of a 5.00 file stays bytes")
+            << v5 + "\"v\"=hex(3):2f,00" << 3 << QByteArray("/\0", 2);
+        QTest::newRow("hex(2) of a REGEDIT4 file stays bytes")
+            << v4 + "\"v\"=hex(2):25,41,25,00" << 2 << QByteArray("%A%\0", 4);
+        QTest::newRow("name and value without =") << v4 + "\"v\":\"x\"" << 0 << QByteArray();
+        QTest::newRow("name and value with blanks around =")
+            << v4 + "\"v\" = \"x\"" << 1 << QByteArray("x\0", 2);
+        QTest::newRow("values under another root stay out of the key before")
+            << v4 + "\"a\"=\"1\"\n[HKEY_CURRENT_USER\\Software\\Test]\n\"v\"=\"x\"" << 0
+            << QByteArray();
+        QTest::newRow("values under a deleted key stay out of the key before")
+            << v4 + "\"a\"=\"1\"\n[-HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"" << 0
+            << QByteArray();
+        QTest::newRow("values under an unclosed section stay out of the key before")
+            << v4 + "\"a\"=\"1\"\n[HKEY_LOCAL_MACHINE\\Software\\Other\n\"v\"=\"x\"" << 0
+            << QByteArray();
+        QTest::newRow("values under a refused key stay out of the key before") << v4
+                + "\"a\"=\"1\"\n[HKEY_LOCAL_MACHINE\\Software\\" + QByteArray(256, 'k')
+                + "]\n\"v\"=\"x\"" << 0 << QByteArray();
+        QTest::newRow("lines ended by CR alone")
+            << QByteArray("REGEDIT4\r[HKEY_LOCAL_MACHINE\\Software\\Test]\r\"v\"=\"x\"\r") << 1
+            << QByteArray("x\0", 2);
+        QTest::newRow("hex continued over CR line ends")
+            << QByteArray("REGEDIT4\r[HKEY_LOCAL_MACHINE\\Software\\Test]\r\"v\"=hex:01,\\\r 02\r")
+            << 3 << QByteArray("\x01\x02");
+        QTest::newRow("LF CR is two line ends")
+            << QByteArray("REGEDIT4\n\r[HKEY_LOCAL_MACHINE\\Software\\Test]\n\r\"v\"=\"x\"") << 1
+            << QByteArray("x\0", 2);
     }
     void parser()
     {

@@ -1,9 +1,12 @@
+#include "search/Messages.h"
+#include "search/Oracle.h"
 #include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/SpellEngines.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/RecordingView.h"
+#include "tests/support/ScriptedChecker.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,7 +120,7 @@ private slots:
 
     void noDictionaryMeansNoChecker()
     {
-        SpellEngineFactory factory([] { return std::nullopt; });
+        SpellEngineFactory factory([] { return std::vector<std::filesystem::path>(); });
         QVERIFY(!factory.create(SpellEngineFactory::kNuspellProgId));
         QVERIFY(!factory.create(SpellEngineFactory::kHunspellProgId));
     }
@@ -129,7 +132,7 @@ private slots:
         std::ofstream(root.filePath("xx.aff").toStdString()) << "SET UTF-8\nSFX A Y x\n";
         std::ofstream(root.filePath("xx.dic").toStdString()) << "1\nword\n";
         SpellEngineFactory factory([&] {
-            return std::optional<std::filesystem::path>(root.filePath("xx").toStdString());
+            return std::vector<std::filesystem::path> { root.filePath("xx").toStdString() };
         });
         const bool nuspellRefuses = !factory.create(SpellEngineFactory::kNuspellProgId);
         const auto hunspell = factory.create(SpellEngineFactory::kHunspellProgId);
@@ -137,6 +140,174 @@ private slots:
         QCOMPARE(hunspell->checkSpelling("word"), std::optional(true));
         if (!nuspellRefuses)
             QSKIP("this Nuspell accepts the affix file; the fallback is covered with fakes");
+    }
+
+    void candidatesInOrder_data()
+    {
+        QTest::addColumn<QStringList>("installed"); // folder index / stem
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("the language in each folder, then en_US")
+            << QStringList { "0/en_US", "1/de_DE", "0/de_DE", "1/en_US" } << "de_DE"
+            << QStringList { "0/de_DE", "1/de_DE", "0/en_US", "1/en_US" };
+        QTest::newRow("en_US once when it is the language") << QStringList { "0/en_US",
+            "1/en_US" } << "en_US" << QStringList { "0/en_US", "1/en_US" };
+        QTest::newRow("only the .aff is no dictionary")
+            << QStringList { "0/de_DE.aff", "1/de_DE" } << "de_DE" << QStringList { "1/de_DE" };
+    }
+    void candidatesInOrder()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        QTemporaryDir root;
+        for (const QString &entry : installed) {
+            const QString folder = entry.section('/', 0, 0);
+            QDir(root.path()).mkpath(folder);
+            const QString stem = entry.section('/', 1);
+            if (stem.endsWith(".aff"))
+                std::ofstream(root.filePath(entry).toStdString()) << "SET UTF-8\n";
+            else
+                writeDictionary(root.filePath(folder), stem);
+        }
+        const std::vector<std::filesystem::path> folders { root.filePath("0").toStdString(),
+            root.filePath("1").toStdString() };
+        QStringList found;
+        for (const auto &path : DictionaryLocator::candidates(language.toStdString(), folders))
+            found.append(QDir(root.path()).relativeFilePath(QString::fromStdString(path.string())));
+        QCOMPARE(found, expected);
+    }
+
+    // Each tiny dictionary alone: which engine serves it, and what it is told.
+    void hostileDictionaries_data()
+    {
+        QTest::addColumn<QString>("dictionary");
+        QTest::addColumn<QString>("progId");
+        QTest::addColumn<bool>("serves"); // accepts cat or act, refuses tca
+        QTest::addColumn<QString>("told"); // in what the factory says, empty: nothing
+        const QString nuspell = QString::fromLatin1(SpellEngineFactory::kNuspellProgId);
+        const QString hunspell = QString::fromLatin1(SpellEngineFactory::kHunspellProgId);
+        QTest::newRow("good, Nuspell") << "good" << nuspell << true << "";
+        QTest::newRow("good, Hunspell") << "good" << hunspell << true << "";
+        QTest::newRow("unknown encoding never reaches Nuspell")
+            << "unknown-encoding" << nuspell << false << "Nuspell refused %1.aff: SET FOO-1";
+        QTest::newRow("unknown encoding, Hunspell reads it")
+            << "unknown-encoding" << hunspell << true << "";
+        QTest::newRow("FLAG bogus, Nuspell")
+            << "flag-bogus" << nuspell << false << "Nuspell refused %1.aff: FLAG bogus";
+        QTest::newRow("FLAG bogus, Hunspell")
+            << "flag-bogus" << hunspell << false << "Hunspell refused %1.aff: FLAG bogus";
+        QTest::newRow("UTF-16, Nuspell")
+            << "utf16" << nuspell << false << "Nuspell refused %1.aff: SET UTF-16";
+        QTest::newRow("UTF-16, Hunspell")
+            << "utf16" << hunspell << false << "Hunspell refused %1.aff: SET UTF-16";
+        QTest::newRow("Hunspell's spelling of cp1251, Nuspell")
+            << "hunspell-spellings" << nuspell << true << "";
+    }
+    void hostileDictionaries()
+    {
+        QFETCH(QString, dictionary);
+        QFETCH(QString, progId);
+        QFETCH(bool, serves);
+        QFETCH(QString, told);
+        const QString base = QStringLiteral(QUORVEL_TEST_DATA "/dictionaries/") + dictionary
+            + QStringLiteral("/xx_XX");
+        SpellEngineFactory factory(
+            [&] { return std::vector<std::filesystem::path> { base.toStdString() }; });
+        QStringList said;
+        factory.setDiagnostics(
+            [&](const std::string &line) { said.append(QString::fromStdString(line)); });
+        const auto checker = factory.create(progId.toStdString());
+        if (serves) {
+            QVERIFY(checker);
+            QCOMPARE(checker->checkSpelling("act"), std::optional(true));
+            QCOMPARE(checker->checkSpelling("tca"), std::optional(false));
+            QCOMPARE(said, QStringList());
+            return;
+        }
+        // Nuspell gives nothing; Hunspell a checker whose questions fail.
+        QVERIFY(!checker || !checker->checkSpelling("hello"));
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().startsWith(told.arg(base)), qPrintable(said.first()));
+    }
+
+    // A dictionary that fails is passed over for the next one that serves.
+    void nextCandidateServes_data()
+    {
+        QTest::addColumn<QString>("progId");
+        QTest::newRow("Nuspell") << QString::fromLatin1(SpellEngineFactory::kNuspellProgId);
+        QTest::newRow("Hunspell") << QString::fromLatin1(SpellEngineFactory::kHunspellProgId);
+    }
+    void nextCandidateServes()
+    {
+        QFETCH(QString, progId);
+        const std::string data = QUORVEL_TEST_DATA "/dictionaries/";
+        SpellEngineFactory factory([&] {
+            return std::vector<std::filesystem::path> { data + "flag-bogus/xx_XX",
+                data + "utf16/xx_XX", data + "good/xx_XX" };
+        });
+        int told = 0;
+        factory.setDiagnostics([&](const std::string &) { ++told; });
+        const auto checker = factory.create(progId.toStdString());
+        QVERIFY(checker);
+        QCOMPARE(checker->checkSpelling("tac"), std::optional(true));
+        QCOMPARE(told, 2);
+    }
+
+    // The search's self-test with the checker's own word: none of the
+    // dictionaries serves, so the user gets the self-test's message.
+    void noDictionaryServes()
+    {
+        const std::string data = QUORVEL_TEST_DATA "/dictionaries/";
+        SpellEngineFactory factory([&] {
+            return std::vector<std::filesystem::path> { data + "flag-bogus/xx_XX",
+                data + "utf16/xx_XX" };
+        });
+        FakeMessageBox box;
+        FakeTerminator terminator;
+        QVERIFY(!acquireChecker(factory, box, terminator));
+        QCOMPARE(box.shown().size(), 1);
+        QCOMPARE(box.shown().first().text, QString::fromLatin1(Messages::kCheckerTooOld));
+        QVERIFY(terminator.isEnding());
+    }
+
+    void selfTest_data()
+    {
+        QTest::addColumn<QString>("ownWord"); // empty: the checker names none
+        QTest::addColumn<QStringList>("accepted");
+        QTest::addColumn<bool>("passes");
+        QTest::addColumn<QStringList>("asked");
+        const QString noWord = QString::fromLatin1(kNoWordInAnyLanguage);
+        QTest::newRow("own word accepted, nonsense refused")
+            << "cat" << QStringList { "hello", "cat" } << true
+            << QStringList { "hello", "cat", noWord };
+        QTest::newRow("\"hello\" refused does not matter")
+            << "cat" << QStringList { "cat" } << true << QStringList { "hello", "cat", noWord };
+        QTest::newRow("own word refused")
+            << "cat" << QStringList {} << false << QStringList { "hello", "cat" };
+        QTest::newRow("accepts anything") << "cat" << QStringList { "cat", noWord } << false
+                                          << QStringList { "hello", "cat", noWord };
+        QTest::newRow("no own word: the question alone")
+            << "" << QStringList { noWord } << true << QStringList { "hello" };
+    }
+    void selfTest()
+    {
+        QFETCH(QString, ownWord);
+        QFETCH(QStringList, accepted);
+        QFETCH(bool, passes);
+        QFETCH(QStringList, asked);
+        ScriptedCheckerFactory factory;
+        factory.script->accepted = QSet<QString>(accepted.begin(), accepted.end());
+        if (!ownWord.isEmpty())
+            factory.script->ownWord = ownWord.toStdString();
+        FakeMessageBox box;
+        FakeTerminator terminator;
+        const auto checker = acquireChecker(factory, box, terminator);
+        QCOMPARE(static_cast<bool>(checker), passes);
+        QCOMPARE(terminator.isEnding(), !passes);
+        QCOMPARE(factory.script->asked, asked);
+        if (!passes)
+            QCOMPARE(box.shown().first().text, QString::fromLatin1(Messages::kCheckerTooOld));
     }
 
     void searchWithTheRealDictionary()

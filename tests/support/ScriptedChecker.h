@@ -18,6 +18,7 @@ struct CheckerScript {
     QStringList asked; // every question, in order
     int alive = 0; // checkers created and not yet released
     std::function<void(const QString &)> onAsk;
+    std::optional<std::string> ownWord; // what selfTestWord() names
 };
 
 class ScriptedChecker final : public SpellChecker {
@@ -39,6 +40,7 @@ public:
             return std::nullopt;
         return m_script->accepted.contains(text);
     }
+    std::optional<std::string> selfTestWord() const override { return m_script->ownWord; }
 
 private:
     std::shared_ptr<CheckerScript> m_script;

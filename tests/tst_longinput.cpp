@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A run over tens of thousands of letters: memory stays linear in the
+// letters whatever the threads, and the run stops when cancelled. Every
+// allocation through operator new in this program is counted, so the test
+// sees the peak, not a timing.
+#include "platform/SpellChecker.h"
+#include "search/WordSearch.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/FakeTerminator.h"
+#include "tests/support/RecordingView.h"
+
+#include <QTest>
+#include <atomic>
+#include <cstdlib>
+#include <malloc.h>
+#include <new>
+
+namespace {
+
+std::atomic<long long> g_allocated { 0 };
+std::atomic<long long> g_peak { 0 };
+
+void *allocate(std::size_t size) noexcept
+{
+    void *block = std::malloc(size == 0 ? 1 : size);
+    if (block) {
+        const long long now = g_allocated += static_cast<long long>(malloc_usable_size(block));
+        long long peak = g_peak.load();
+        while (now > peak && !g_peak.compare_exchange_weak(peak, now)) { }
+    }
+    return block;
+}
+
+void release(void *block) noexcept
+{
+    if (!block)
+        return;
+    g_allocated -= static_cast<long long>(malloc_usable_size(block));
+    std::free(block);
+}
+
+// Accepts every question, so every block of answers holds as many words as
+// it can; counts the questions.
+class AcceptingChecker final : public SpellChecker {
+public:
+    explicit AcceptingChecker(std::shared_ptr<std::atomic<long>> asked)
+        : m_asked(std::move(asked))
+    {
+    }
+    std::optional<bool> checkSpelling(std::string_view) override
+    {
+        ++*m_asked;
+        return true;
+    }
+    std::unique_ptr<SpellChecker> cloneForThread() override
+    {
+        return std::make_unique<AcceptingChecker>(m_asked);
+    }
+
+private:
+    std::shared_ptr<std::atomic<long>> m_asked;
+};
+
+class AcceptingFactory final : public SpellCheckerFactory {
+public:
+    std::unique_ptr<SpellChecker> create(std::string_view) override
+    {
+        return std::make_unique<AcceptingChecker>(asked);
+    }
+    std::shared_ptr<std::atomic<long>> asked = std::make_shared<std::atomic<long>>(0);
+};
+
+} // namespace
+
+void *operator new(std::size_t size)
+{
+    if (void *block = allocate(size))
+        return block;
+    throw std::bad_alloc();
+}
+void *operator new[](std::size_t size)
+{
+    if (void *block = allocate(size))
+        return block;
+    throw std::bad_alloc();
+}
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size);
+}
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size);
+}
+void operator delete(void *block) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block) noexcept
+{
+    release(block);
+}
+void operator delete(void *block, std::size_t) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block, std::size_t) noexcept
+{
+    release(block);
+}
+void operator delete(void *block, const std::nothrow_t &) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block, const std::nothrow_t &) noexcept
+{
+    release(block);
+}
+
+class TestLongInput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cancelledRunStaysSmall_data()
+    {
+        QTest::addColumn<unsigned>("threads");
+        QTest::newRow("one thread") << 1u;
+        QTest::newRow("two workers") << 2u;
+        QTest::newRow("four workers") << 4u;
+    }
+    void cancelledRunStaysSmall()
+    {
+        QFETCH(unsigned, threads);
+        constexpr std::size_t kLetters = 40000;
+        // Some copies of the letters are unavoidable (the workers' own
+        // arrangements, the answers held ahead); a few hundred words' worth
+        // are not, and n copies per worker would be 1.6 GB.
+        constexpr long long kBound = 64LL * 1024 * 1024;
+        const std::string letters(kLetters, 'a');
+
+        CallLog log;
+        RecordingView view(log);
+        FakeMessageBox box;
+        AcceptingFactory checkers;
+        FakeTerminator terminator;
+        WordSearch search(
+            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), threads });
+        view.onEvents = [&] {
+            if (*checkers.asked >= 200)
+                search.cmdCancel_Click();
+        };
+        const long long before = g_allocated.load();
+        g_peak = before;
+        search.f(letters);
+        const long long peak = g_peak.load() - before;
+
+        QVERIFY(*checkers.asked >= 200);
+        QCOMPARE(view.resultsText, QString()); // cancelled: no result
+        QVERIFY2(peak < kBound, qPrintable(QStringLiteral("peak %1 bytes").arg(peak)));
+        QVERIFY(g_allocated.load() - before < 1024 * 1024); // nothing of the run is left
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLongInput)
+#include "tst_longinput.moc"
