@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-icons FOLDER: writes the program's icon, drawn as the window draws
 // it, as hicolor theme PNGs (FOLDER/NxN/apps/quorvel.png) for the install.
 #include "artwork/Artwork.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composition root: the real window system, spelling engines, registry
 // and program end, handed to the main window.
 #include "BuildConfig.h"

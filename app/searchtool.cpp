@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-search: one analysis without a window, for scripts and for
 // measuring; it prints exactly the line the results box would show.
 #include "BuildConfig.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compares a whole search run, headless and through the real main window
 // (offscreen unless a display is asked for), with a bare loop that asks the
 // same Nuspell dictionary about the same arrangements, built beforehand. The

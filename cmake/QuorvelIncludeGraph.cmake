@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refuses, at configure time, a quoted include of another folder's header
 # ("search/WordSearch.h") from a target that does not link that folder's
 # library, directly or through what it links. A static library would only

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` places: the program, its help file, and the machine
 # hive recording where they are, as an installer records them in the registry.
 # The hive is written by the install run itself, for the prefix of that run.

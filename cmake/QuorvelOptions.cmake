@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Build-wide switches, kept in one place so presets and CI agree on them.
 option(QUORVEL_WERROR "Treat compiler warnings as errors" OFF)
 option(QUORVEL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a tree configured with the "package"
 # preset (prefix /usr, so the machine hive records /usr paths).
 set(CPACK_PACKAGE_NAME quorvel)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it: its control fields and contents,
 # the desktop entry and AppStream metadata it installs, and that the program
 # unpacked from it starts.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Quorvel needs from Debian, builds it, and runs it or its tests.
 #   bash cmake/dev.sh run             build, install and start the program
 #   bash cmake/dev.sh test            build and run the test suite

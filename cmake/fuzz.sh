@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a libFuzzer target with clang and runs it.
 #   bash cmake/fuzz.sh hive|chm [SECONDS]
 # New crashes land in build-fuzz/; keep each as a regression file in

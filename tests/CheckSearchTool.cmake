@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs quorvel-search and compares stdout, the exit status and, where given,
 # a piece of stderr.
 function(expect status stdout)

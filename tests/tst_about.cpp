@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BuildConfig.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search with worker threads asking the checker: the same words in the
 // same order as one thread, and nothing left running after a run. Headless,
 // so it also runs under ThreadSanitizer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the help file reader: open, read #SYSTEM, read the
 // default topic. Built by cmake/fuzz.sh with clang;
 // linked with replay_main.cpp it reads the regression files in the test suite.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over the files named on the command line, as the test
 // suite does with each target's seeds and the inputs that once crashed it.
 // With --expect FILE, a target that describes what it read
