@@ -102,6 +102,12 @@ QVariant ChmBrowser::loadResource(int type, const QUrl &name)
     const auto target = resolve(name);
     if (!target)
         return {};
+    // The size first: a page too large to show is not even read.
+    const auto entry = m_archive->entry(target->path());
+    if (type == QTextDocument::HtmlResource && entry
+        && entry->length > quint64(PageLimits::kMaxPageBytes))
+        return pageError(QStringLiteral("The page is larger than the limit of %1 KB.")
+                             .arg(PageLimits::kMaxPageBytes / 1024));
     const auto data = m_archive->read(target->path());
     if (type == QTextDocument::HtmlResource) {
         if (!data)

@@ -26,9 +26,18 @@ std::optional<QString> PageLimits::breach(const QByteArray &html)
         return QStringLiteral("The page is larger than the limit of %1 KB.")
             .arg(kMaxPageBytes / 1024);
     const QString text = QString::fromUtf8(html);
-    int depth = 0, tables = 0;
+    int depth = 0, tables = 0, elements = 0, cells = 0;
     HtmlTokenizer tokens(text);
     while (const auto tag = tokens.next()) {
+        if (!tag->closing && ++elements > kMaxElements)
+            return QStringLiteral("The page has more elements than the limit of %1.")
+                .arg(kMaxElements);
+        if (!tag->closing
+            && (tag->name.compare(u"td", Qt::CaseInsensitive) == 0
+                || tag->name.compare(u"th", Qt::CaseInsensitive) == 0)
+            && ++cells > kMaxTableCells)
+            return QStringLiteral("The page has more table cells than the limit of %1.")
+                .arg(kMaxTableCells);
         if (!nests(tag->name))
             continue;
         const bool table = tag->name.compare(u"table", Qt::CaseInsensitive) == 0;

@@ -110,7 +110,7 @@ private slots:
     {
         CompressedStream stream = compressedStreamOfTheHelpFile();
         QVERIFY(stream.length > 1000);
-        constexpr int kCount = 200'000;
+        constexpr int kCount = 200000;
         // Named in the opposite order of their places in the stream.
         QStringList names;
         for (int i = 0; i < kCount; ++i) {
