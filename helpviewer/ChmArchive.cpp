@@ -88,7 +88,8 @@ std::optional<ChmArchive> ChmArchive::fromBytes(QByteArray file, QString *whyNot
     return archive;
 }
 
-std::optional<ChmArchive> ChmArchive::load(const QString &path, QString *whyNot)
+std::optional<ChmArchive> ChmArchive::load(
+    const QString &path, QString *whyNot, const std::atomic<bool> *cancel)
 {
     // Without blocking: a FIFO or a device would otherwise hang the open.
     const int descriptor
@@ -109,6 +110,10 @@ std::optional<ChmArchive> ChmArchive::load(const QString &path, QString *whyNot)
     QByteArray bytes;
     constexpr qsizetype kPiece = 64 * 1024;
     while (bytes.size() <= kMaxFileSize) {
+        if (cancel && *cancel) {
+            setReason(whyNot, QStringLiteral("its reading was cancelled"));
+            return std::nullopt;
+        }
         const QByteArray piece = file.read(kPiece);
         if (piece.isEmpty()) {
             if (file.error() != QFileDevice::NoError) {

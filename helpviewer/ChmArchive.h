@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -21,15 +22,17 @@ public:
     static constexpr qsizetype kMaxFileSize = 64 * 1024 * 1024;
     static constexpr qsizetype kMaxEntrySize = 16 * 1024 * 1024;
     // The most one reading may produce: the bytes handed out by readAll(),
-    // and how far into the compressed stream any one entry may lie.
-    static constexpr qsizetype kMaxTotalSize = 128 * 1024 * 1024;
+    // and how far into the compressed stream any one entry may lie, since
+    // reaching it may mean decompressing all that comes before it.
+    static constexpr qsizetype kMaxTotalSize = 32 * 1024 * 1024;
 
     [[nodiscard]] static std::optional<ChmArchive> fromBytes(
         QByteArray file, QString *whyNot = nullptr);
     // Reads regular files only, and no more than kMaxFileSize of them,
     // whatever size the file system gives.
+    // A reading may be cancelled from another thread through cancel.
     [[nodiscard]] static std::optional<ChmArchive> load(
-        const QString &path, QString *whyNot = nullptr);
+        const QString &path, QString *whyNot = nullptr, const std::atomic<bool> *cancel = nullptr);
 
     ChmArchive(ChmArchive &&) noexcept;
     ChmArchive &operator=(ChmArchive &&) noexcept;

@@ -4,12 +4,15 @@
 #include "platform/ProgramLauncher.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextDocument>
+#include <QThread>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -40,6 +43,26 @@ QString unreadableFile(const QString &helpFile, const QString &reason)
 QString pageError(const QString &reason)
 {
     return helpErrorPage(QStringLiteral("This page cannot be shown"), reason);
+}
+
+// Reads the file on a thread of its own while the caller's events go on, so
+// that a file slow to read (one that never ends is read up to the size cap)
+// leaves the program responsive; the end of the program cancels the reading.
+std::optional<ChmArchive> loadResponsively(const QString &path, QString &whyNot)
+{
+    std::optional<ChmArchive> archive;
+    std::atomic<bool> cancel { false };
+    const std::unique_ptr<QThread> thread(
+        QThread::create([&] { archive = ChmArchive::load(path, &whyNot, &cancel); }));
+    QEventLoop loop;
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    constexpr int kQuickMs = 50; // an ordinary file is read by then
+    if (!thread->wait(QDeadlineTimer(kQuickMs)))
+        loop.exec();
+    cancel = true; // left early: the program is ending
+    thread->wait();
+    return archive;
 }
 
 } // namespace
@@ -134,8 +157,8 @@ void ChmBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
 }
 
 HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
-    : m_archive(ChmArchive::load(helpFile, &m_whyNot))
 {
+    m_archive = loadResponsively(helpFile, m_whyNot);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));
     resize(820, 560);
@@ -203,7 +226,8 @@ void HelpWindow::showContents()
     if (!file)
         return;
     QList<QTreeWidgetItem *> parents;
-    for (const ContentsEntry &entry : parseContents(QString::fromUtf8(*file))) {
+    const QList<ContentsEntry> entries = parseContents(QString::fromUtf8(*file));
+    for (const ContentsEntry &entry : entries) {
         const qsizetype depth = std::min<qsizetype>(entry.depth, parents.size());
         parents.resize(depth);
         auto *item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
@@ -211,6 +235,12 @@ void HelpWindow::showContents()
         item->setText(0, entry.name);
         item->setData(0, kTopicRole, entry.local);
         parents.append(item);
+    }
+    if (entries.size() >= kMaxContentsEntries) {
+        auto *rest = new QTreeWidgetItem(m_contents);
+        rest->setText(
+            0, tr("(The rest is left out: more than %1 lines.)").arg(kMaxContentsEntries));
+        rest->setFlags(Qt::NoItemFlags);
     }
     m_contents->expandAll();
 }
@@ -238,10 +268,18 @@ ChmHelpViewer::~ChmHelpViewer()
 void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
 {
     const QString key = QFileInfo(helpFile).absoluteFilePath();
-    QPointer<HelpWindow> &window = m_windows[key];
+    // The window reads its file while events go on, and one of them may ask
+    // for the same file again: that asking waits for the first.
+    if (m_opening.contains(key))
+        return;
+    QPointer<HelpWindow> window = m_windows.value(key);
     // Not owned by the caller: the viewer stands beside the main window.
-    if (!window)
+    if (!window) {
+        m_opening.insert(key);
         window = new HelpWindow(helpFile, m_launcher);
+        m_opening.remove(key);
+        m_windows.insert(key, window);
+    }
     window->show();
     window->raise();
     window->activateWindow();

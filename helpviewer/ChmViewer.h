@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QTextBrowser>
 #include <optional>
 
@@ -79,4 +80,5 @@ public:
 private:
     ProgramLauncher &m_launcher;
     QHash<QString, QPointer<HelpWindow>> m_windows;
+    QSet<QString> m_opening; // files whose window is reading them
 };

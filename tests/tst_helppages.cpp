@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -164,6 +165,46 @@ private slots:
         QCOMPARE(entries[0].local, QStringLiteral("a.html"));
         QCOMPARE(entries[1].name, QStringLiteral("D"));
         QCOMPARE(entries[1].depth, 1);
+    }
+
+    void contentsAreCappedWithANote()
+    {
+        const QString line = "<li><object><param name=\"Name\" value=\"x\"></object>";
+        const QString hhc = "<ul>" + repeated(line, kMaxContentsEntries + 10) + "</ul>";
+        QCOMPARE(parseContents(hhc).size(), kMaxContentsEntries);
+        ChmWriter writer;
+        writer.addFile("/#SYSTEM",
+            ChmWriter::system(
+                ChmWriter::systemRecord(2, "page.html") + ChmWriter::systemRecord(0, "toc.hhc")));
+        writer.addFile("/page.html", "<p>x");
+        writer.addFile("/toc.hhc", hhc.toUtf8());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("long.chm"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writer.build());
+        file.close();
+        RecordingLauncher launcher;
+        HelpWindow window(file.fileName(), launcher);
+        QTreeWidget *tree = window.contents();
+        QCOMPARE(tree->topLevelItemCount(), kMaxContentsEntries + 1);
+        QVERIFY(tree->topLevelItem(kMaxContentsEntries)
+                    ->text(0)
+                    .contains(QString::number(kMaxContentsEntries)));
+    }
+
+    void slowFileLeavesEventsGoingAndEndsWithTheProgram()
+    {
+        // A size of 0 that never ends: read up to the size cap, which takes seconds.
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(10);
+        QTimer::singleShot(300, [] { QCoreApplication::exit(0); }); // as Exit does
+        RecordingLauncher launcher;
+        HelpWindow window(QStringLiteral("/proc/self/pagemap"), launcher);
+        QVERIFY2(ticks > 5, "events must go on while the file is read");
+        QVERIFY(!window.isReadable());
+        QVERIFY(window.browser()->toPlainText().contains(u"cancelled"));
     }
 
     void escapeClosesTheWindow()
