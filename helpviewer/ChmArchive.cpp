@@ -2,144 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpviewer/ChmArchive.h"
 
+#include "helpviewer/ChmDecompressor.h"
+
 #include <QFile>
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
-#include <mspack.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
 
 namespace {
-
-// An mspack_system over memory: the one input is the CHM file's bytes, the
-// one output is the buffer of the entry being extracted.
-struct MemorySystem {
-    mspack_system base; // first, so the library's pointer is ours
-    const QByteArray *input = nullptr;
-    QByteArray *output = nullptr;
-    qsizetype outputLimit = 0;
-};
-
-struct MemoryFile {
-    MemorySystem *system;
-    bool writing;
-    qsizetype position = 0;
-};
-
-constexpr char kInputName[] = "input.chm";
-constexpr char kOutputName[] = "entry";
-constexpr size_t kMaxAllocation = size_t { 64 } * 1024 * 1024;
-
-MemorySystem *systemOf(mspack_system *self)
-{
-    return reinterpret_cast<MemorySystem *>(self);
-}
-
-MemoryFile *fileOf(mspack_file *file)
-{
-    return reinterpret_cast<MemoryFile *>(file);
-}
-
-mspack_file *openFile(mspack_system *self, const char *filename, int mode)
-{
-    MemorySystem *system = systemOf(self);
-    const bool reading = mode == MSPACK_SYS_OPEN_READ && std::strcmp(filename, kInputName) == 0;
-    const bool writing = mode == MSPACK_SYS_OPEN_WRITE && std::strcmp(filename, kOutputName) == 0
-        && system->output;
-    if (!reading && !writing)
-        return nullptr;
-    if (writing)
-        system->output->clear();
-    return reinterpret_cast<mspack_file *>(new MemoryFile { system, writing });
-}
-
-void closeFile(mspack_file *file)
-{
-    delete fileOf(file);
-}
-
-int readFile(mspack_file *handle, void *buffer, int bytes)
-{
-    MemoryFile *file = fileOf(handle);
-    if (file->writing || bytes < 0)
-        return -1;
-    const QByteArray &input = *file->system->input;
-    const qsizetype count = std::min<qsizetype>(bytes, input.size() - file->position);
-    if (count <= 0)
-        return 0;
-    std::memcpy(buffer, input.constData() + file->position, static_cast<size_t>(count));
-    file->position += count;
-    return static_cast<int>(count);
-}
-
-int writeFile(mspack_file *handle, void *buffer, int bytes)
-{
-    MemoryFile *file = fileOf(handle);
-    QByteArray *output = file->system->output;
-    if (!file->writing || bytes < 0 || output->size() + bytes > file->system->outputLimit)
-        return -1;
-    output->append(static_cast<const char *>(buffer), bytes);
-    return bytes;
-}
-
-int seekFile(mspack_file *handle, off_t offset, int mode)
-{
-    MemoryFile *file = fileOf(handle);
-    const qsizetype size
-        = file->writing ? file->system->output->size() : file->system->input->size();
-    qsizetype target = 0;
-    switch (mode) {
-    case MSPACK_SYS_SEEK_START:
-        target = offset;
-        break;
-    case MSPACK_SYS_SEEK_CUR:
-        target = file->position + offset;
-        break;
-    case MSPACK_SYS_SEEK_END:
-        target = size + offset;
-        break;
-    default:
-        return -1;
-    }
-    if (target < 0 || target > size)
-        return -1;
-    file->position = target;
-    return 0;
-}
-
-off_t tellFile(mspack_file *handle)
-{
-    return fileOf(handle)->position;
-}
-
-void message(mspack_file *, const char *, ...) { }
-
-void *allocate(mspack_system *, size_t bytes)
-{
-    return bytes > kMaxAllocation ? nullptr : std::malloc(bytes);
-}
-
-void release(void *pointer)
-{
-    std::free(pointer);
-}
-
-void copy(void *source, void *destination, size_t bytes)
-{
-    std::memmove(destination, source, bytes);
-}
-
-// chmcmd writes the header's first GUID where the second belongs; libmspack
-// checks both, so the reader presents the one it expects.
-void mendHeaderGuids(QByteArray &file)
-{
-    static const unsigned char first[16] = { 0x10, 0xFD, 0x01, 0x7C, 0xAA, 0x7B, 0xD0, 0x11, 0x9E,
-        0x0C, 0x00, 0xA0, 0xC9, 0x22, 0xE6, 0xEC };
-    constexpr qsizetype kSecondGuidAt = 0x28;
-    if (file.size() < kSecondGuidAt + 16 || !file.startsWith("ITSF"))
-        return;
-    char *second = file.data() + kSecondGuidAt;
-    if (std::memcmp(second, first, 16) == 0)
-        second[0] = 0x11; // {7C01FD11-7BAA-11D0-9E0C-00A0C922E6EC}
-}
 
 quint16 u16At(const QByteArray &data, qsizetype at)
 {
@@ -156,11 +29,27 @@ QString zeroTerminated(const QByteArray &data, qsizetype at, qsizetype end)
 {
     if (at < 0 || at >= end)
         return {};
-    const qsizetype nul = data.indexOf('\0', at);
-    return QString::fromUtf8(data.constData() + at, (nul < 0 || nul > end ? end : nul) - at);
+    // Within the record only, so that many records cost one pass.
+    const char *begin = data.constData() + at;
+    const auto *nul = static_cast<const char *>(std::memchr(begin, '\0', size_t(end - at)));
+    return QString::fromUtf8(begin, nul ? nul - begin : end - at);
+}
+
+// Files this close together are read in one go rather than skipped between.
+constexpr quint64 kSpanGap = 64 * 1024;
+
+void setReason(QString *whyNot, const QString &reason)
+{
+    if (whyNot)
+        *whyNot = reason;
 }
 
 } // namespace
+
+ChmArchive::ChmArchive() = default;
+ChmArchive::ChmArchive(ChmArchive &&) noexcept = default;
+ChmArchive &ChmArchive::operator=(ChmArchive &&) noexcept = default;
+ChmArchive::~ChmArchive() = default;
 
 QString ChmArchive::normalizedName(const QString &name)
 {
@@ -170,59 +59,81 @@ QString ChmArchive::normalizedName(const QString &name)
     return normal;
 }
 
-std::optional<ChmArchive> ChmArchive::fromBytes(QByteArray file)
+std::optional<ChmArchive> ChmArchive::fromBytes(QByteArray file, QString *whyNot)
 {
-    if (file.size() > kMaxFileSize)
-        return std::nullopt;
-    mendHeaderGuids(file);
-
-    MemorySystem system;
-    system.base = { openFile, closeFile, readFile, writeFile, seekFile, tellFile, message, allocate,
-        release, copy, nullptr };
-    system.input = &file;
-    mschm_decompressor *decompressor = mspack_create_chm_decompressor(&system.base);
-    if (!decompressor)
-        return std::nullopt;
-    mschmd_header *header = decompressor->open(decompressor, kInputName);
-    if (!header) {
-        mspack_destroy_chm_decompressor(decompressor);
+    if (file.size() > kMaxFileSize) {
+        setReason(whyNot, QStringLiteral("it is larger than %1 MB").arg(kMaxFileSize >> 20));
         return std::nullopt;
     }
-
+    auto opened = ChmDecompressor::open(std::move(file));
+    if (auto *reason = std::get_if<QString>(&opened)) {
+        setReason(whyNot, *reason);
+        return std::nullopt;
+    }
     ChmArchive archive;
-    qsizetype total = 0;
-    for (mschmd_file *entry = header->files; entry; entry = entry->next) {
-        if (!entry->filename || entry->length < 0 || entry->length > kMaxEntrySize
-            || total + entry->length > kMaxTotalSize)
-            continue;
-        QByteArray contents;
-        system.output = &contents;
-        system.outputLimit = static_cast<qsizetype>(entry->length);
-        if (decompressor->extract(decompressor, entry, kOutputName) == MSPACK_ERR_OK) {
-            total += contents.size();
-            archive.m_entries.insert(
-                normalizedName(QString::fromUtf8(entry->filename)), contents);
-        }
-        system.output = nullptr;
+    archive.m_decompressor = std::move(std::get<std::unique_ptr<ChmDecompressor>>(opened));
+    auto directory
+        = ChmDirectory::read(archive.m_decompressor->file(), archive.m_decompressor->layout());
+    if (auto *reason = std::get_if<QString>(&directory)) {
+        setReason(whyNot, *reason);
+        return std::nullopt;
     }
-    decompressor->close(decompressor, header);
-    mspack_destroy_chm_decompressor(decompressor);
+    archive.m_entries = std::get<ChmDirectory>(std::move(directory)).entries();
+    archive.m_decompressor->useDirectory(archive.m_entries);
 
-    archive.readSystemFile();
+    const QString system = QStringLiteral("#system"), windows = QStringLiteral("#windows"),
+                  strings = QStringLiteral("#strings");
+    const QHash<QString, QByteArray> files = archive.readAll({ system, windows, strings });
+    archive.readSystemFile(files.value(system));
     if (archive.m_defaultTopic.isEmpty())
-        archive.readWindowsFile();
+        archive.readWindowsFile(files.value(windows), files.value(strings));
     return archive;
 }
 
-std::optional<ChmArchive> ChmArchive::load(const QString &path)
+std::optional<ChmArchive> ChmArchive::load(
+    const QString &path, QString *whyNot, const std::atomic<bool> *cancel)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
+    // Without blocking: a FIFO or a device would otherwise hang the open.
+    const int descriptor
+        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        setReason(whyNot, QStringLiteral("it cannot be opened"));
         return std::nullopt;
-    return fromBytes(file.readAll());
+    }
+    struct stat status { };
+    QFile file;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        setReason(whyNot, QStringLiteral("it is not a regular file"));
+        return std::nullopt;
+    }
+    // The size the file system gives may be 0 for a file that never ends.
+    QByteArray bytes;
+    constexpr qsizetype kPiece = 64 * 1024;
+    while (bytes.size() <= kMaxFileSize) {
+        if (cancel && *cancel) {
+            setReason(whyNot, QStringLiteral("its reading was cancelled"));
+            return std::nullopt;
+        }
+        const QByteArray piece = file.read(kPiece);
+        if (piece.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) {
+                setReason(whyNot, QStringLiteral("it cannot be read"));
+                return std::nullopt;
+            }
+            break;
+        }
+        bytes.append(piece);
+    }
+    if (bytes.size() > kMaxFileSize) {
+        setReason(whyNot, QStringLiteral("it is larger than %1 MB").arg(kMaxFileSize >> 20));
+        return std::nullopt;
+    }
+    return fromBytes(bytes, whyNot);
 }
 
-std::optional<QByteArray> ChmArchive::read(const QString &name) const
+std::optional<ChmEntry> ChmArchive::entry(const QString &name) const
 {
     const auto found = m_entries.constFind(normalizedName(name));
     if (found == m_entries.cend())
@@ -230,10 +141,63 @@ std::optional<QByteArray> ChmArchive::read(const QString &name) const
     return *found;
 }
 
-void ChmArchive::readSystemFile()
+std::optional<QByteArray> ChmArchive::read(const QString &name) const
+{
+    const auto found = entry(name);
+    if (!found || found->length > quint64(kMaxEntrySize))
+        return std::nullopt;
+    return m_decompressor->extract(*found, kMaxTotalSize);
+}
+
+QHash<QString, QByteArray> ChmArchive::readAll(const QStringList &names, qsizetype maxTotal) const
+{
+    QList<std::pair<QString, ChmEntry>> wanted;
+    for (const QString &name : names) {
+        const auto found = entry(name);
+        if (found && found->length <= quint64(kMaxEntrySize))
+            wanted.append({ normalizedName(name), *found });
+    }
+    std::sort(wanted.begin(), wanted.end(), [](const auto &a, const auto &b) {
+        return std::tie(a.second.section, a.second.offset, a.second.length)
+            < std::tie(b.second.section, b.second.offset, b.second.length);
+    });
+    // Files next to or over one another are read as one span, so that no
+    // file starts behind the decompressor's position and makes it start again.
+    QHash<QString, QByteArray> files;
+    qsizetype total = 0;
+    for (qsizetype first = 0; first < wanted.size();) {
+        ChmEntry span = wanted[first].second;
+        qsizetype last = first + 1;
+        for (; last < wanted.size(); ++last) {
+            const ChmEntry &next = wanted[last].second;
+            const quint64 end = std::max(span.offset + span.length, next.offset + next.length);
+            if (next.section != span.section || next.offset > span.offset + span.length + kSpanGap
+                || end - span.offset > quint64(kMaxEntrySize))
+                break;
+            span.length = end - span.offset;
+        }
+        const auto contents = m_decompressor->extract(span, kMaxTotalSize);
+        for (qsizetype i = first; i < last; ++i) {
+            const auto &[name, place] = wanted[i];
+            if (!contents || total + qsizetype(place.length) > maxTotal)
+                continue;
+            total += qsizetype(place.length);
+            files.insert(name,
+                contents->mid(qsizetype(place.offset - span.offset), qsizetype(place.length)));
+        }
+        first = last;
+    }
+    return files;
+}
+
+qint64 ChmArchive::bytesRead() const
+{
+    return m_decompressor->bytesRead();
+}
+
+void ChmArchive::readSystemFile(const QByteArray &system)
 {
     // A version, then records of {code, length, data}.
-    const QByteArray system = m_entries.value(QStringLiteral("#system"));
     qsizetype at = 4;
     while (at + 4 <= system.size()) {
         const quint16 code = u16At(system, at);
@@ -252,12 +216,10 @@ void ChmArchive::readSystemFile()
     }
 }
 
-void ChmArchive::readWindowsFile()
+void ChmArchive::readWindowsFile(const QByteArray &windows, const QByteArray &strings)
 {
     // A count and an entry size, then window types whose default file is an
     // offset into #STRINGS, at 0x68 in each entry.
-    const QByteArray windows = m_entries.value(QStringLiteral("#windows"));
-    const QByteArray strings = m_entries.value(QStringLiteral("#strings"));
     constexpr qsizetype kDefaultFileAt = 0x68;
     if (windows.size() < 8)
         return;

@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpviewer/ChmViewer.h"
 
+#include "helpviewer/PageLimits.h"
 #include "platform/ProgramLauncher.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextDocument>
+#include <QThread>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -30,51 +35,44 @@ bool climbsOut(const QString &text)
     return false;
 }
 
-QString errorPage(const QString &helpFile)
+QString unreadableFile(const QString &helpFile, const QString &reason)
 {
-    return QStringLiteral("<h2>This help file cannot be shown</h2><p>%1 is not a readable "
-                          "compiled help (CHM) file.</p>")
-        .arg(helpFile.toHtmlEscaped());
+    return helpErrorPage(QStringLiteral("This help file cannot be shown"),
+        QStringLiteral("%1 is not a readable compiled help (CHM) file: %2.")
+            .arg(helpFile, reason.isEmpty() ? QStringLiteral("it cannot be read") : reason));
+}
+
+QString pageError(const QString &reason)
+{
+    return helpErrorPage(QStringLiteral("This page cannot be shown"), reason);
+}
+
+// Reads the file on a thread of its own while the caller's events go on, so
+// that a file slow to read (one that never ends is read up to the size cap)
+// leaves the program responsive; the end of the program cancels the reading.
+std::optional<ChmArchive> loadResponsively(const QString &path, QString &whyNot)
+{
+    std::optional<ChmArchive> archive;
+    std::atomic<bool> cancel { false };
+    const std::unique_ptr<QThread> thread(
+        QThread::create([&] { archive = ChmArchive::load(path, &whyNot, &cancel); }));
+    QEventLoop loop;
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    constexpr int kQuickMs = 50; // an ordinary file is read by then
+    if (!thread->wait(QDeadlineTimer(kQuickMs)))
+        loop.exec();
+    cancel = true; // left early: the program is ending
+    thread->wait();
+    return archive;
 }
 
 } // namespace
 
-QList<ContentsEntry> parseContents(const QString &hhc)
+QString helpErrorPage(const QString &heading, const QString &reason)
 {
-    static const QRegularExpression tag(QStringLiteral(R"(<\s*(/?)\s*(ul|object|param)\b([^>]*)>)"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression attribute(QStringLiteral(R"re((name|value)\s*=\s*"([^"]*)")re"),
-        QRegularExpression::CaseInsensitiveOption);
-    QList<ContentsEntry> entries;
-    int depth = -1;
-    std::optional<ContentsEntry> open;
-    for (auto it = tag.globalMatch(hhc); it.hasNext();) {
-        const auto match = it.next();
-        const bool closing = !match.captured(1).isEmpty();
-        const QString name = match.captured(2).toLower();
-        if (name == u"ul") {
-            depth = closing ? std::max(depth - 1, -1) : std::min(depth + 1, 64);
-        } else if (name == u"object") {
-            if (!closing) {
-                open = ContentsEntry { {}, {}, std::max(depth, 0) };
-            } else if (open) {
-                if (!open->name.isEmpty() || !open->local.isEmpty())
-                    entries.append(*open);
-                open.reset();
-            }
-        } else if (open) { // a param of the open object
-            QString paramName, value;
-            for (auto attrs = attribute.globalMatch(match.captured(3)); attrs.hasNext();) {
-                const auto a = attrs.next();
-                (a.captured(1).toLower() == u"name" ? paramName : value) = a.captured(2);
-            }
-            if (paramName.compare(u"Name", Qt::CaseInsensitive) == 0)
-                open->name = value;
-            else if (paramName.compare(u"Local", Qt::CaseInsensitive) == 0)
-                open->local = value;
-        }
-    }
-    return entries;
+    return QStringLiteral("<h2>%1</h2><p>%2</p>")
+        .arg(heading.toHtmlEscaped(), reason.toHtmlEscaped());
 }
 
 ChmBrowser::ChmBrowser(
@@ -129,17 +127,40 @@ QVariant ChmBrowser::loadResource(int type, const QUrl &name)
     const auto target = resolve(name);
     if (!target)
         return {};
+    // The size first: a page too large to show is not even read.
+    const auto entry = m_archive->entry(target->path());
+    if (type == QTextDocument::HtmlResource && entry
+        && entry->length > quint64(PageLimits::kMaxPageBytes))
+        return pageError(QStringLiteral("The page is larger than the limit of %1 KB.")
+                             .arg(PageLimits::kMaxPageBytes / 1024));
     const auto data = m_archive->read(target->path());
+    if (type == QTextDocument::HtmlResource) {
+        if (!data)
+            return pageError(QStringLiteral("The page %1 is not in this help file, or cannot be "
+                                            "read from it.")
+                                 .arg(target->path()));
+        if (const auto breach = PageLimits::breach(*data))
+            return pageError(*breach);
+        return QString::fromUtf8(*data);
+    }
     if (!data)
         return {};
-    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
-        return QString::fromUtf8(*data);
+    if (type == QTextDocument::StyleSheetResource)
+        return data->size() > PageLimits::kMaxPageBytes ? QString() : QString::fromUtf8(*data);
     return *data;
 }
 
-HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
-    : m_archive(ChmArchive::load(helpFile))
+void ChmBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
 {
+    QTextBrowser::doSetSource(name, type);
+    // A page that comes out as nothing would leave a blank window.
+    if (document()->isEmpty() || toPlainText().trimmed().isEmpty())
+        setHtml(pageError(QStringLiteral("The page %1 has nothing to show.").arg(name.path())));
+}
+
+HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
+{
+    m_archive = loadResponsively(helpFile, m_whyNot);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));
     resize(820, 560);
@@ -174,15 +195,21 @@ HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
     });
     connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
 
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
     if (!m_archive) {
         m_contents->hide();
-        m_browser->setHtml(errorPage(helpFile));
+        m_browser->setHtml(unreadableFile(helpFile, m_whyNot));
         return;
     }
     showContents();
     const QString topic = startTopic();
-    if (!topic.isEmpty())
-        m_browser->setSource(QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(topic)));
+    if (topic.isEmpty()) {
+        m_browser->setHtml(unreadableFile(helpFile, QStringLiteral("it names no start page")));
+        return;
+    }
+    m_browser->setSource(QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(topic)));
 }
 
 void HelpWindow::showContents()
@@ -194,11 +221,15 @@ void HelpWindow::showContents()
                 hhc = name;
         }
     }
+    const auto entry = m_archive->entry(hhc);
+    if (!entry || entry->length > quint64(PageLimits::kMaxContentsBytes))
+        return;
     const auto file = m_archive->read(hhc);
     if (!file)
         return;
     QList<QTreeWidgetItem *> parents;
-    for (const ContentsEntry &entry : parseContents(QString::fromUtf8(*file))) {
+    const QList<ContentsEntry> entries = parseContents(QString::fromUtf8(*file));
+    for (const ContentsEntry &entry : entries) {
         const qsizetype depth = std::min<qsizetype>(entry.depth, parents.size());
         parents.resize(depth);
         auto *item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
@@ -206,6 +237,12 @@ void HelpWindow::showContents()
         item->setText(0, entry.name);
         item->setData(0, kTopicRole, entry.local);
         parents.append(item);
+    }
+    if (entries.size() >= kMaxContentsEntries) {
+        auto *rest = new QTreeWidgetItem(m_contents);
+        rest->setText(
+            0, tr("(The rest is left out: more than %1 lines.)").arg(kMaxContentsEntries));
+        rest->setFlags(Qt::NoItemFlags);
     }
     m_contents->expandAll();
 }
@@ -233,10 +270,18 @@ ChmHelpViewer::~ChmHelpViewer()
 void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
 {
     const QString key = QFileInfo(helpFile).absoluteFilePath();
-    QPointer<HelpWindow> &window = m_windows[key];
+    // The window reads its file while events go on, and one of them may ask
+    // for the same file again: that asking waits for the first.
+    if (m_opening.contains(key))
+        return;
+    QPointer<HelpWindow> window = m_windows.value(key);
     // Not owned by the caller: the viewer stands beside the main window.
-    if (!window)
+    if (!window) {
+        m_opening.insert(key);
         window = new HelpWindow(helpFile, m_launcher);
+        m_opening.remove(key);
+        m_windows.insert(key, window);
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -3,31 +3,28 @@
 #pragma once
 
 #include "helpviewer/ChmArchive.h"
+#include "helpviewer/ContentsParser.h"
 #include "platform/HelpViewer.h"
 
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QTextBrowser>
 #include <optional>
 
 class ProgramLauncher;
 class QTreeWidget;
 
-// One line of a help file's table of contents.
-struct ContentsEntry {
-    QString name;
-    QString local; // the topic, relative to the file's root
-    int depth = 0;
-};
-
-// Reads the entries of a contents (.hhc) file: nested lists of sitemap objects.
-[[nodiscard]] QList<ContentsEntry> parseContents(const QString &hhc);
+// The page shown instead of one that cannot be shown: a heading and the reason.
+[[nodiscard]] QString helpErrorPage(const QString &heading, const QString &reason);
 
 // Shows pages of one CHM file, and nothing from anywhere else: resources are
 // read from the archive only, file: and links to other files are refused,
-// and web and mail links go to the desktop's browser.
+// and web and mail links go to the desktop's browser. A page that is missing,
+// too large or too deeply nested, or that comes out empty, gives the error
+// page in its place, never a blank one.
 class ChmBrowser : public QTextBrowser {
     Q_OBJECT
 
@@ -42,13 +39,17 @@ public:
 
     static constexpr char kScheme[] = "chm";
 
+protected:
+    void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
+
 private:
     const ChmArchive *m_archive;
     QString m_fileName; // the CHM's own file name, for ms-its: links into it
     ProgramLauncher &m_launcher;
 };
 
-// The viewer window of one help file: contents beside the page, back and forward.
+// The viewer window of one help file: contents beside the page, back and
+// forward; Escape closes it.
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 
@@ -63,6 +64,7 @@ private:
     void showContents();
     [[nodiscard]] QString startTopic() const;
 
+    QString m_whyNot; // why the file could not be read
     std::optional<ChmArchive> m_archive;
     ChmBrowser *m_browser = nullptr;
     QTreeWidget *m_contents = nullptr;
@@ -80,4 +82,5 @@ public:
 private:
     ProgramLauncher &m_launcher;
     QHash<QString, QPointer<HelpWindow>> m_windows;
+    QSet<QString> m_opening; // files whose window is reading them
 };

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
 // What the program would see of the file: how much was read, the help file
 // value (type and bytes in hex) and how many problems were told.
-std::string describeFuzzInput(const std::uint8_t *data, std::size_t size)
+std::string quorvelDescribeInput(const std::uint8_t *data, std::size_t size)
 {
     const RegistryHive hive = readHive(data, size);
     const auto help = hive.value(kHelpKey, kHelpValue);

@@ -1,0 +1,224 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "helpviewer/ChmViewer.h"
+#include "helpviewer/PageLimits.h"
+#include "tests/support/ChmWriter.h"
+#include "tests/support/RecordingLauncher.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+QString repeated(const QString &piece, int times)
+{
+    return piece.repeated(times);
+}
+
+// A help file whose start page is page.html with the given text (none: no page).
+QString writeHelpFile(const QTemporaryDir &dir, const std::optional<QByteArray> &page,
+    const QByteArray &startPage = "page.html")
+{
+    ChmWriter writer;
+    writer.addFile("/#SYSTEM",
+        ChmWriter::system(startPage.isEmpty()
+                ? QByteArray()
+                : ChmWriter::systemRecord(2, startPage + QByteArray(1, '\0'))));
+    if (page)
+        writer.addFile("/page.html", *page);
+    const QString path = dir.filePath("help.chm");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(writer.build());
+    return path;
+}
+
+} // namespace
+
+class TestHelpPages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pagesBeyondTheLimits_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("limit"); // named on the error page
+        QTest::newRow("2,000 nested tables")
+            << repeated("<table><tr><td>", 2000) + "x" << PageLimits::kMaxTableNesting;
+        QTest::newRow("16 MB of <p>x")
+            << repeated("<p>x", 4 * 1024 * 1024) << int(PageLimits::kMaxPageBytes / 1024);
+        QTest::newRow("a page just over the size limit") << QString(
+            PageLimits::kMaxPageBytes + 1, u'x') << int(PageLimits::kMaxPageBytes / 1024);
+        QTest::newRow("deeply nested blocks")
+            << repeated("<div>", PageLimits::kMaxNesting + 1) << PageLimits::kMaxNesting;
+        QTest::newRow("many elements")
+            << repeated("<br>", PageLimits::kMaxElements + 1) << PageLimits::kMaxElements;
+        QTest::newRow("many table cells")
+            << "<table><tr>" + repeated("<td>", PageLimits::kMaxTableCells + 1)
+            << PageLimits::kMaxTableCells;
+    }
+    void pagesBeyondTheLimits()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, limit);
+        QTemporaryDir dir;
+        RecordingLauncher launcher;
+        HelpWindow window(writeHelpFile(dir, page.toUtf8()), launcher);
+        QVERIFY(window.isReadable());
+        const QString shown = window.browser()->toPlainText();
+        QVERIFY2(shown.contains(u"cannot be shown") && shown.contains(QString::number(limit)),
+            qPrintable(shown.left(200)));
+    }
+
+    void pagesWithinTheLimits_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("tables nested to the limit")
+            << repeated("<table><tr><td>", PageLimits::kMaxTableNesting) + "inside";
+        QTest::newRow("blocks nested to the limit")
+            << repeated("<div>", PageLimits::kMaxNesting) + "inside";
+        QTest::newRow("elements to the limit")
+            << repeated("<br>", PageLimits::kMaxElements - 1) + "<b>inside</b>";
+        QTest::newRow("cells to the limit")
+            << "<table><tr>" + repeated("<td>", PageLimits::kMaxTableCells - 1) + "<td>inside";
+        QTest::newRow("closed tables do not add up")
+            << repeated("<table><tr><td>a</td></tr></table>", PageLimits::kMaxTableNesting + 2)
+                + "inside";
+    }
+    void pagesWithinTheLimits()
+    {
+        QFETCH(QString, page);
+        QTemporaryDir dir;
+        RecordingLauncher launcher;
+        HelpWindow window(writeHelpFile(dir, page.toUtf8()), launcher);
+        const QString shown = window.browser()->toPlainText();
+        QVERIFY2(shown.contains(u"inside") && !shown.contains(u"cannot be shown"),
+            qPrintable(shown.left(200)));
+    }
+
+    void nothingToShowGivesTheErrorPage_data()
+    {
+        QTest::addColumn<std::optional<QByteArray>>("page");
+        QTest::addColumn<QByteArray>("startPage");
+        QTest::newRow("the start page is missing")
+            << std::optional<QByteArray>() << QByteArray("page.html");
+        QTest::newRow("the start page is empty")
+            << std::optional<QByteArray>("<html> </html>") << QByteArray("page.html");
+        QTest::newRow("no start page named")
+            << std::optional<QByteArray>("<p>x</p>") << QByteArray();
+    }
+    void nothingToShowGivesTheErrorPage()
+    {
+        QFETCH(std::optional<QByteArray>, page);
+        QFETCH(QByteArray, startPage);
+        QTemporaryDir dir;
+        RecordingLauncher launcher;
+        HelpWindow window(writeHelpFile(dir, page, startPage), launcher);
+        QVERIFY(window.isReadable());
+        QVERIFY(window.browser()->toPlainText().contains(u"cannot be shown"));
+    }
+
+    void damagedDirectoryIsNamedOnTheErrorPage()
+    {
+        ChmWriter writer;
+        writer.addFile("/#SYSTEM", ChmWriter::system(ChmWriter::systemRecord(2, "a.html")));
+        writer.nextChunk = { { 0, 0 } };
+        QTemporaryDir dir;
+        QFile file(dir.filePath("loop.chm"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writer.build());
+        file.close();
+        RecordingLauncher launcher;
+        HelpWindow window(file.fileName(), launcher);
+        QVERIFY(!window.isReadable());
+        const QString shown = window.browser()->toPlainText();
+        QVERIFY(shown.contains(u"cannot be shown") && shown.contains(u"chunk 0"));
+    }
+
+    void contentsParserIsLinear_data()
+    {
+        QTest::addColumn<QString>("hhc");
+        QTest::newRow("< and a million blanks") << "<" + QString(1000000, u' ');
+        QTest::newRow("unclosed tags") << repeated("<param name=x ", 200000);
+        QTest::newRow("an unclosed quote") << "<object><param name=\"" + QString(1000000, u'a');
+        QTest::newRow("an unclosed comment") << repeated("<!--", 200000);
+    }
+    void contentsParserIsLinear()
+    {
+        // A backtracking parser takes minutes here, and the test's timeout fails it.
+        QFETCH(QString, hhc);
+        QVERIFY(parseContents(hhc).isEmpty());
+    }
+
+    void contentsParserReadsAttributes()
+    {
+        const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' "
+                            "value=\"A > B\">\n<param value=a.html name=local /></object>"
+                            "<!-- <object><param name=\"Name\" value=\"C\"></object> -->"
+                            "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul></ul>";
+        const QList<ContentsEntry> entries = parseContents(hhc);
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].name, QStringLiteral("A > B"));
+        QCOMPARE(entries[0].local, QStringLiteral("a.html"));
+        QCOMPARE(entries[1].name, QStringLiteral("D"));
+        QCOMPARE(entries[1].depth, 1);
+    }
+
+    void contentsAreCappedWithANote()
+    {
+        const QString line = "<li><object><param name=\"Name\" value=\"x\"></object>";
+        const QString hhc = "<ul>" + repeated(line, kMaxContentsEntries + 10) + "</ul>";
+        QCOMPARE(parseContents(hhc).size(), kMaxContentsEntries);
+        ChmWriter writer;
+        writer.addFile("/#SYSTEM",
+            ChmWriter::system(
+                ChmWriter::systemRecord(2, "page.html") + ChmWriter::systemRecord(0, "toc.hhc")));
+        writer.addFile("/page.html", "<p>x");
+        writer.addFile("/toc.hhc", hhc.toUtf8());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("long.chm"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writer.build());
+        file.close();
+        RecordingLauncher launcher;
+        HelpWindow window(file.fileName(), launcher);
+        QTreeWidget *tree = window.contents();
+        QCOMPARE(tree->topLevelItemCount(), kMaxContentsEntries + 1);
+        QVERIFY(tree->topLevelItem(kMaxContentsEntries)
+                    ->text(0)
+                    .contains(QString::number(kMaxContentsEntries)));
+    }
+
+    void slowFileLeavesEventsGoingAndEndsWithTheProgram()
+    {
+        // A size of 0 that never ends: read up to the size cap, which takes seconds.
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(10);
+        QTimer::singleShot(300, [] { QCoreApplication::exit(0); }); // as Exit does
+        RecordingLauncher launcher;
+        HelpWindow window(QStringLiteral("/proc/self/pagemap"), launcher);
+        QVERIFY2(ticks > 5, "events must go on while the file is read");
+        QVERIFY(!window.isReadable());
+        QVERIFY(window.browser()->toPlainText().contains(u"cancelled"));
+    }
+
+    void escapeClosesTheWindow()
+    {
+        QTemporaryDir dir;
+        RecordingLauncher launcher;
+        auto *window = new HelpWindow(writeHelpFile(dir, QByteArray("<p>x</p>")), launcher);
+        QPointer<HelpWindow> alive(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window->browser(), Qt::Key_Escape);
+        QTRY_VERIFY(!alive); // closed, and deleted on close
+    }
+};
+
+QTEST_MAIN(TestHelpPages)
+#include "tst_helppages.moc"
