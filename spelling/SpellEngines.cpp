@@ -98,9 +98,13 @@ std::unique_ptr<SpellChecker> SpellEngineFactory::create(std::string_view progId
     if (!dictionary)
         return nullptr;
     try {
+        std::unique_ptr<SpellChecker> checker;
         if (nuspell)
-            return std::make_unique<NuspellChecker>(*dictionary);
-        return std::make_unique<HunspellChecker>(*dictionary);
+            checker = std::make_unique<NuspellChecker>(*dictionary);
+        else
+            checker = std::make_unique<HunspellChecker>(*dictionary);
+        m_lastDictionary = dictionary;
+        return checker;
     } catch (const std::exception &) {
         // Nuspell refuses some affix files that Hunspell reads; the caller
         // then falls back to the other engine.

@@ -18,9 +18,17 @@ public:
 
     [[nodiscard]] std::unique_ptr<SpellChecker> create(std::string_view progId) override;
 
+    // The dictionary (path without .aff/.dic) that the last checker created
+    // loaded; nothing before the first one.
+    [[nodiscard]] const std::optional<std::filesystem::path> &lastDictionary() const
+    {
+        return m_lastDictionary;
+    }
+
     static constexpr std::string_view kNuspellProgId = "excel.application";
     static constexpr std::string_view kHunspellProgId = "word.application";
 
 private:
     Locator m_locator;
+    std::optional<std::filesystem::path> m_lastDictionary;
 };
