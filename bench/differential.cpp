@@ -19,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -32,15 +33,26 @@ namespace {
 WordList enumerate(const std::string &letters, double begin, double end, SpellChecker &checker)
 {
     WordList list;
+    // Only repeated characters make a string come up again; without them
+    // remembering answers costs more than it saves.
+    std::string sorted = letters;
+    std::ranges::sort(sorted);
+    const bool repeats = std::ranges::adjacent_find(sorted) != sorted.end();
     std::unordered_map<std::string, bool> answers;
     Arrangements arrangements(letters);
     arrangements.seek(begin);
     for (double counter = begin; counter < end; ++counter) {
         const std::string &candidate = arrangements.current();
-        auto known = answers.find(candidate);
-        if (known == answers.end())
-            known = answers.emplace(candidate, testword(checker, candidate)).first;
-        if (known->second)
+        bool accepted = false;
+        if (repeats) {
+            auto known = answers.find(candidate);
+            if (known == answers.end())
+                known = answers.emplace(candidate, testword(checker, candidate)).first;
+            accepted = known->second;
+        } else {
+            accepted = testword(checker, candidate);
+        }
+        if (accepted)
             addword(candidate, list);
         if (!arrangements.advance())
             break;
@@ -88,6 +100,10 @@ public:
         , m_min(minLength)
         , m_max(maxLength)
     {
+        for (const std::string &word : m_words) {
+            if (word.size() < m_byLength.size())
+                m_byLength[word.size()].push_back(word);
+        }
     }
 
     std::string next()
@@ -103,6 +119,12 @@ public:
             while (letters.size() < length)
                 letters += "aeinrst"[pick(0, 6)];
             break;
+        case 2: // a real word of just that length
+            if (!m_byLength[length].empty()) {
+                letters = m_byLength[length][pick(0, m_byLength[length].size() - 1)];
+                break;
+            }
+            [[fallthrough]];
         default: // a real word, or words, with random letters to make up the length
             for (int tries = 0; tries < 20 && !m_words.empty() && letters.size() < length;
                  ++tries) {
@@ -135,6 +157,7 @@ private:
 
     std::mt19937_64 m_random;
     std::vector<std::string> m_words;
+    std::array<std::vector<std::string>, 12> m_byLength;
     std::size_t m_min;
     std::size_t m_max;
 };
@@ -172,7 +195,7 @@ int main(int argc, char **argv)
         : DictionaryLocator::find("en_US", DictionaryLocator::defaultFolders());
     const auto count = parser.value(countOption).toULongLong();
     const auto seed = parser.value(seedOption).toULongLong();
-    const auto minLength = std::max<std::size_t>(1, parser.value(minOption).toULongLong());
+    const auto minLength = std::clamp<std::size_t>(parser.value(minOption).toULongLong(), 1, 11);
     const auto maxLength
         = std::clamp<std::size_t>(parser.value(maxOption).toULongLong(), minLength, 11);
     if (!base) {

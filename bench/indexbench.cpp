@@ -68,8 +68,8 @@ int main(int argc, char **argv)
     WordIndexCache cache;
     (void)cache.get(*base); // built once, as the program would at its first search
     const std::vector<std::string> inputs { "pihsnoitaler", "TIRACHSERACTIC",
-        "noitazilanoitanretni", "lanoitanretniNOITAZILANOITAnret",
-        "qwertyuiopasdfghjklzxcvbnmabcd" };
+        "noitazilanoitanretni", "NoitazilanoitanretnI", "qwertyuiopasdfghjklzxcvbnmabcd",
+        "lanoitanretniNOITAZILANOITAnre" };
     for (const std::string &letters : inputs) {
         std::vector<double> searchTimes;
         std::vector<double> withLookup;

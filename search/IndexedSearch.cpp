@@ -28,7 +28,9 @@ std::size_t choose(std::size_t n, std::size_t k, std::size_t limit)
     k = std::min(k, n - k);
     std::size_t ways = 1;
     for (std::size_t i = 1; i <= k; ++i) {
-        ways = ways * (n - k + i) / i; // exact: a product of i consecutive numbers
+        // Exact: ways * (n - k + i) is i times a binomial coefficient; it
+        // stays below 2^40 * 2^20 since ways <= limit and n is a string length.
+        ways = ways * (n - k + i) / i;
         if (ways > limit)
             return limit + 1;
     }
@@ -47,6 +49,12 @@ std::optional<WordList> indexedSearch(std::string_view letters, const WordIndex 
 {
     if (letters.empty() || !std::ranges::all_of(letters, isLetter))
         return std::nullopt;
+    maxArrangements = std::min<std::size_t>(maxArrangements, std::size_t(1) << 40);
+    const auto forms = index.formsFor(WordIndex::keyOf(letters));
+    if (forms.empty())
+        return WordList(); // however the cases spread, no arrangement is a word
+    if (letters.size() >= (std::size_t(1) << 20))
+        return std::nullopt; // keeps the counting below exact
     // The typed characters of each letter, as a sorted pattern whose
     // permutations are the distinct ways to spread their cases.
     std::array<std::string, 26> typed;
@@ -61,12 +69,12 @@ std::optional<WordList> indexedSearch(std::string_view letters, const WordIndex 
         std::ranges::sort(typed[x]);
         const auto capitals = static_cast<std::size_t>(
             std::ranges::count_if(typed[x], [](char c) { return c >= 'A' && c <= 'Z'; }));
-        perForm *= choose(typed[x].size(), capitals, maxArrangements);
-        if (perForm > maxArrangements)
+        const std::size_t ways = choose(typed[x].size(), capitals, maxArrangements);
+        if (ways > maxArrangements / perForm)
             return std::nullopt;
+        perForm *= ways;
     }
-    const auto forms = index.formsFor(WordIndex::keyOf(letters));
-    if (!forms.empty() && perForm > maxArrangements / forms.size())
+    if (perForm > maxArrangements / forms.size())
         return std::nullopt;
 
     std::vector<Found> found;

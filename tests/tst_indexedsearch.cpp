@@ -126,6 +126,18 @@ private slots:
             !indexedSearch(letters.toStdString(), index, checker, static_cast<std::size_t>(limit)));
         QVERIFY(indexedSearch("aAaAb", index, checker, 12));
     }
+
+    // With no candidate there is nothing to ask, however many spreads of
+    // case the letters have.
+    void noCandidateNeedsNoQuestion()
+    {
+        const WordIndex index = WordIndex::fromForms({ "cat" });
+        auto answers = script({});
+        ScriptedChecker checker(answers);
+        const auto list = indexedSearch("aAbBcCdDeEfFgGhHiIjJ", index, checker, 10);
+        QVERIFY(list && list->empty());
+        QVERIFY(answers->asked.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIndexedSearch)

@@ -122,6 +122,28 @@ private slots:
         QVERIFY(!factory.create(SpellEngineFactory::kHunspellProgId));
     }
 
+    void tellsWhichDictionaryItLoaded_data()
+    {
+        QTest::addColumn<QString>("progId");
+        QTest::newRow("Nuspell") << QString::fromLatin1(SpellEngineFactory::kNuspellProgId);
+        QTest::newRow("Hunspell") << QString::fromLatin1(SpellEngineFactory::kHunspellProgId);
+    }
+    void tellsWhichDictionaryItLoaded()
+    {
+        QFETCH(QString, progId);
+        QTemporaryDir root;
+        writeDictionary(root.path(), QStringLiteral("xx"));
+        std::optional<std::filesystem::path> where = root.filePath("xx").toStdString();
+        SpellEngineFactory factory([&where] { return where; });
+        QVERIFY(!factory.lastDictionary());
+        QVERIFY(factory.create(progId.toStdString()));
+        QCOMPARE(factory.lastDictionary(), where);
+        const auto loaded = where;
+        where = std::nullopt; // nothing is created, and the last one loaded stays
+        QVERIFY(!factory.create(progId.toStdString()));
+        QCOMPARE(factory.lastDictionary(), loaded);
+    }
+
     void refusedAffixFileFallsBackToTheSecondEngine()
     {
         QTemporaryDir root;

@@ -118,6 +118,8 @@ private slots:
         QTest::newRow("Azerbaijani") << QByteArray("LANG az_AZ\n") << words << false;
         QTest::newRow("Crimean Tatar") << QByteArray("LANG crh\n") << words << false;
         QTest::newRow("English") << QByteArray("LANG en_US\n") << words << true;
+        QTest::newRow("prefixes and suffixes turned around")
+            << QByteArray("COMPLEXPREFIXES\n") << words << false;
         QTest::newRow("unknown directive") << QByteArray("FOOBAR 1\n") << words << false;
         QTest::newRow("unknown encoding") << QByteArray("SET NO-SUCH-CODE\n") << words << false;
         QTest::newRow("unknown flag type") << QByteArray("FLAG weird\n") << words << false;

@@ -22,6 +22,8 @@ struct DicEntry {
 // inside the word is written "\/".
 DicEntry splitEntry(std::string_view line)
 {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+        line.remove_prefix(1);
     std::size_t cut = line.find('\t');
     for (std::size_t p = line.find(':'); p != std::string_view::npos && p < cut;
          p = line.find(':', p + 1)) {
