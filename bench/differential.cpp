@@ -187,7 +187,11 @@ int main(int argc, char **argv)
         QStringLiteral("Shortest input."), QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption maxOption(QStringLiteral("max-length"),
         QStringLiteral("Longest input."), QStringLiteral("n"), QStringLiteral("10"));
-    parser.addOptions({ dictionaryOption, countOption, seedOption, minOption, maxOption });
+    const QCommandLineOption engineOption(QStringLiteral("engine"),
+        QStringLiteral("nuspell (falling back to hunspell, as the program does) or hunspell."),
+        QStringLiteral("name"), QStringLiteral("nuspell"));
+    parser.addOptions(
+        { dictionaryOption, countOption, seedOption, minOption, maxOption, engineOption });
     parser.process(app);
 
     const auto base = parser.isSet(dictionaryOption)
@@ -214,7 +218,8 @@ int main(int argc, char **argv)
         "index applies: %zu forms, built in %.3f s\n", build.index->formCount(), seconds(start));
 
     SpellEngineFactory engines([&base] { return base; });
-    auto checker = engines.create(SpellEngineFactory::kNuspellProgId);
+    const bool hunspellOnly = parser.value(engineOption) == QStringLiteral("hunspell");
+    auto checker = hunspellOnly ? nullptr : engines.create(SpellEngineFactory::kNuspellProgId);
     const char *engine = "Nuspell";
     if (!checker) {
         checker = engines.create(SpellEngineFactory::kHunspellProgId);

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -23,6 +24,21 @@ double milliseconds(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
+}
+
+double cpuMilliseconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+long peakKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 double median(std::vector<double> values)
@@ -43,19 +59,24 @@ int main(int argc, char **argv)
         return 1;
     }
     std::vector<double> buildTimes;
+    std::vector<double> buildCpu;
     WordIndexBuild build;
     for (int run = 0; run < 5; ++run) {
         const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = cpuMilliseconds();
         build = buildWordIndexFromFiles(*base);
         buildTimes.push_back(milliseconds(start));
+        buildCpu.push_back(cpuMilliseconds() - cpuStart);
     }
     std::printf("dictionary: %s\n", base->c_str());
     if (!build.index) {
         std::printf("index not trusted: %s\n", build.refusal.c_str());
         return 0;
     }
-    std::printf("index build: median %.1f ms of 5 (min %.1f ms)\n", median(buildTimes),
-        *std::ranges::min_element(buildTimes));
+    std::printf("index build: median %.1f ms of 5 (min %.1f ms), processor time median %.1f ms\n",
+        median(buildTimes), *std::ranges::min_element(buildTimes), median(buildCpu));
+    std::printf("peak resident size of this process so far (building included): %.1f MB\n",
+        static_cast<double>(peakKilobytes()) / 1e3);
     std::printf("index: %zu forms under %zu keys, about %.1f MB\n", build.index->formCount(),
         build.index->keyCount(), static_cast<double>(build.index->memoryBytes()) / 1e6);
 
