@@ -50,17 +50,6 @@ struct ReadLimits {
     std::size_t maxEntries = 5'000'000;
 };
 
-// Turns the bytes of one line, in the encoding that SET names, into characters.
-class TextDecoder {
-public:
-    // Empty when the encoding is not known.
-    [[nodiscard]] static std::optional<TextDecoder> forEncoding(std::string_view name);
-    [[nodiscard]] std::u32string decode(std::string_view bytes) const;
-
-private:
-    std::string m_iconvName; // empty: UTF-8, decoded here
-};
-
 struct AffixFile {
     FlagType flagType = FlagType::Char;
     std::string encoding = "ISO8859-1";

@@ -3,6 +3,7 @@
 #include "wordindex/WordIndex.h"
 
 #include "wordindex/Expander.h"
+#include "wordindex/TextDecoder.h"
 
 #include <algorithm>
 #include <charconv>
