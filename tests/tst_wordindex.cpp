@@ -77,6 +77,27 @@ private slots:
             QVERIFY2(!holds(*build.index, word), qPrintable(word));
     }
 
+    void dictionaryLines_data()
+    {
+        QTest::addColumn<QByteArray>("dic");
+        QTest::newRow("plain") << QByteArray("1\nwalk/S\n");
+        QTest::newRow("no count line") << QByteArray("walk/S\n");
+        QTest::newRow("field after a blank") << QByteArray("1\nwalk/S po:verb\n");
+        QTest::newRow("field after a tab") << QByteArray("1\nwalk/S\tpo:verb\n");
+        QTest::newRow("leading blanks") << QByteArray("1\n  walk/S\n");
+        QTest::newRow("CR LF line ends") << QByteArray("1\r\nwalk/S\r\n");
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "1\nwalk/S\n");
+    }
+    void dictionaryLines()
+    {
+        QFETCH(QByteArray, dic);
+        const WordIndexBuild build = fromText("SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n", dic);
+        QVERIFY(build.index);
+        QVERIFY(holds(*build.index, QStringLiteral("walk")));
+        QVERIFY(holds(*build.index, QStringLiteral("walks")));
+    }
+
     void formsAreFiledByTheirLetters()
     {
         const WordIndex index = WordIndex::fromForms({ "act", "cat", "tac", "dog", "Cat", "café" });
