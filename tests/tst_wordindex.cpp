@@ -169,6 +169,7 @@ private slots:
         QTest::newRow("stored forms") << 2;
         QTest::newRow("rules") << 3;
         QTest::newRow("dictionary words") << 4;
+        QTest::newRow("affix rules tried") << 5;
     }
     void limits()
     {
@@ -190,8 +191,11 @@ private slots:
         case 3:
             limits.maxRules = 2;
             break;
-        default:
+        case 4:
             limits.maxEntries = 2;
+            break;
+        default:
+            limits.maxRuleTests = 8; // 3 stems, 3 rules each
             break;
         }
         const WordIndexBuild build = fromText(aff, dic, limits);

@@ -48,6 +48,7 @@ struct ReadLimits {
     std::size_t maxTotalForms = 30'000'000; // generated, before folding
     std::size_t maxStoredForms = 4'000'000;
     std::size_t maxEntries = 5'000'000;
+    std::size_t maxRuleTests = 400'000'000; // affix rules tried on stems, in all
 };
 
 struct AffixFile {

@@ -116,9 +116,10 @@ std::optional<std::string> foldToLetters(std::u32string_view word)
     return letters;
 }
 
-Expander::Expander(const AffixFile &affixes, std::size_t maxForms)
+Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests)
     : m_affixes(affixes)
     , m_maxForms(maxForms)
+    , m_maxTests(maxTests)
 {
 }
 
@@ -130,6 +131,8 @@ void Expander::suffixChains(
         if (found == m_affixes.suffixes.end())
             continue;
         for (const AffixRule &rule : found->second) {
+            if (!tried())
+                return;
             if (!suffixConditionHolds(rule, stem))
                 continue;
             std::u32string once = withSuffix(rule, stem);
@@ -139,7 +142,7 @@ void Expander::suffixChains(
                 if (second == m_affixes.suffixes.end())
                     continue;
                 for (const AffixRule &outer : second->second) {
-                    if (suffixConditionHolds(outer, once))
+                    if (tried() && suffixConditionHolds(outer, once))
                         chains.push_back({ withSuffix(outer, once), rule.cross || outer.cross,
                             merged(rule.continuation, outer.continuation) });
                 }
@@ -169,7 +172,7 @@ bool Expander::expand(
     forms.push_back(stem);
     std::vector<Chain> chains;
     suffixChains(stem, flags, chains);
-    if (chains.size() > m_maxForms)
+    if (chains.size() > m_maxForms || exhausted())
         return false;
     for (const Chain &chain : chains)
         forms.push_back(chain.form);
@@ -180,6 +183,8 @@ bool Expander::expand(
         if (found == m_affixes.prefixes.end())
             continue;
         for (const AffixRule &rule : found->second) {
+            if (!tried())
+                return false;
             if (!prefixConditionHolds(rule, stem))
                 continue;
             const std::u32string once = withPrefix(rule, stem);
@@ -199,6 +204,8 @@ bool Expander::expand(
                 if (second == m_affixes.prefixes.end())
                     continue;
                 for (const AffixRule &outer : second->second) {
+                    if (!tried())
+                        return false;
                     prefixed(outer, once, stem);
                     for (const Chain &chain : chains) {
                         if (rule.cross && chain.cross && prefixConditionHolds(rule, chain.form))
@@ -216,8 +223,10 @@ bool Expander::expand(
             const auto found = m_affixes.prefixes.find(flag);
             if (found == m_affixes.prefixes.end())
                 continue;
-            for (const AffixRule &rule : found->second)
-                prefixed(rule, chain.form, stem);
+            for (const AffixRule &rule : found->second) {
+                if (tried())
+                    prefixed(rule, chain.form, stem);
+            }
         }
         if (full())
             return false;

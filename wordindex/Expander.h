@@ -22,12 +22,15 @@
 // classes permit. It rather makes a form too many than one too few.
 class Expander {
 public:
-    explicit Expander(const AffixFile &affixes, std::size_t maxForms);
+    // maxTests bounds the affix rules tried over all stems together.
+    Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests);
 
     // Replaces forms with those of the stem; false when there were more than
     // the limit (forms then holds only part of them).
     bool expand(
         const std::u32string &stem, const FlagList &flags, std::vector<std::u32string> &forms);
+    // Whether the rules tried passed the bound (expand then gave false).
+    [[nodiscard]] bool exhausted() const { return m_tests > m_maxTests; }
 
 private:
     struct Chain {
@@ -38,9 +41,12 @@ private:
     void suffixChains(
         const std::u32string &stem, const FlagList &flags, std::vector<Chain> &chains);
     void prefixed(const AffixRule &rule, const std::u32string &word, const std::u32string &stem);
-    bool full() const { return m_out->size() > m_maxForms; }
+    bool full() const { return m_out->size() > m_maxForms || exhausted(); }
+    bool tried() { return ++m_tests <= m_maxTests; }
 
     const AffixFile &m_affixes;
     std::size_t m_maxForms;
+    std::size_t m_maxTests;
+    std::size_t m_tests = 0;
     std::vector<std::u32string> *m_out = nullptr;
 };

@@ -193,7 +193,7 @@ WordIndexBuild buildWordIndex(
         return build;
     }
     const auto decoder = TextDecoder::forEncoding(affixes.encoding);
-    Expander expander(affixes, limits.maxFormsPerStem);
+    Expander expander(affixes, limits.maxFormsPerStem, limits.maxRuleTests);
     std::unordered_set<Flag> letterFlags;
     std::vector<std::string> stored;
     std::vector<std::u32string> forms;
@@ -204,7 +204,8 @@ WordIndexBuild buildWordIndex(
         if (!affixes.compoundRules.empty() && foldToLetters(stem))
             letterFlags.insert(flags.begin(), flags.end());
         if (!expander.expand(stem, flags, forms)) {
-            build.refusal = "a dictionary word has too many forms";
+            build.refusal = expander.exhausted() ? "the affix rules take too long to apply"
+                                                 : "a dictionary word has too many forms";
             return false;
         }
         generated += forms.size();
