@@ -21,8 +21,10 @@
 #include "registry/MachineHive.h"
 #include "search/WordSearch.h"
 #include "spelling/SpellEngines.h"
+#include "wordindex/WordIndex.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char **argv)
 {
@@ -43,8 +45,20 @@ int main(int argc, char **argv)
     SysInfoLauncher sysInfo(registry, files, launcher, messageBox);
     AboutCommand about(sysInfo, launcher);
 
+    // One switch, for the curious and for comparing: every arrangement is
+    // tried, as without a word index.
+    QCommandLineParser parser;
+    const QCommandLineOption exhaustive(QStringLiteral("exhaustive"),
+        QStringLiteral("Try every arrangement, even where the dictionary's word index could answer."));
+    parser.addOption(exhaustive);
+    parser.addHelpOption();
+    parser.process(app);
+    WordSearch::Options options;
+    options.exhaustive = parser.isSet(exhaustive);
+
+    WordIndexCache indexes;
     frmMain window;
-    WordSearch search(window, { messageBox, checkers, terminator, events });
+    WordSearch search(window, { messageBox, checkers, terminator, events, &indexes }, options);
     connectAnalysis(window, search, terminator);
     QObject::connect(&window, &frmMain::aboutRequested, [&about] { about.mnu_about_Click(); });
     QtOpenFileDialog openDialog;

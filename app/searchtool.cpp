@@ -7,6 +7,7 @@
 #include "search/Request.h"
 #include "search/WordSearch.h"
 #include "spelling/SpellEngines.h"
+#include "wordindex/WordIndex.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,6 +49,10 @@ int main(int argc, char **argv)
                        "default: one per core)."),
         QStringLiteral("N"));
     parser.addOption(threadsOption);
+    const QCommandLineOption exhaustiveOption(QStringLiteral("exhaustive"),
+        QStringLiteral("Try every arrangement, even where the dictionary's word index could "
+                       "answer at once."));
+    parser.addOption(exhaustiveOption);
     parser.addPositionalArgument(
         QStringLiteral("letters"), QStringLiteral("The jumbled letters (A to Z, either case)."));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -66,6 +71,7 @@ int main(int argc, char **argv)
                 QStringLiteral("--threads takes a number from 1 to %1").arg(kMaxThreads));
         options.threads = threads;
     }
+    options.exhaustive = parser.isSet(exhaustiveOption);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(QStringLiteral("Give the letters as one argument."));
@@ -84,7 +90,8 @@ int main(int argc, char **argv)
         [](const std::string &line) { std::fprintf(stderr, "%s\n", line.c_str()); });
     FlagTerminator terminator;
     NoEvents events;
-    WordSearch search(view, { box, checkers, terminator, events }, options);
+    WordIndexCache indexes;
+    WordSearch search(view, { box, checkers, terminator, events, &indexes }, options);
 
     const auto start = std::chrono::steady_clock::now();
     search.f(request.letters.toStdString());
@@ -93,7 +100,12 @@ int main(int argc, char **argv)
         return kExitNoChecker;
 
     std::printf("%s\n", qPrintable(view.resultsText()));
-    std::fprintf(stderr, "%.0f arrangements, %.3f s, %.0f arrangements/s\n", view.progressUpdates(),
-        seconds.count(), view.progressUpdates() / seconds.count());
+    if (!search.indexRefusal().empty())
+        std::fprintf(stderr, "every arrangement tried: %s\n", search.indexRefusal().c_str());
+    if (search.lastRunIndexed())
+        std::fprintf(stderr, "answered by the word index, %.3f s\n", seconds.count());
+    else
+        std::fprintf(stderr, "%.0f arrangements, %.3f s, %.0f arrangements/s\n",
+            view.progressUpdates(), seconds.count(), view.progressUpdates() / seconds.count());
     return 0;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +22,13 @@ public:
     // checker must accept it whatever the language; nothing when the
     // checker cannot name one (its self-test is then the question alone).
     [[nodiscard]] virtual std::optional<std::string> selfTestWord() const { return std::nullopt; }
+    // The Hunspell-format dictionary the checker answers from (its path
+    // without .aff and .dic), so that its word index can stand in for the
+    // enumeration; nothing when there is no such file to read.
+    [[nodiscard]] virtual std::optional<std::filesystem::path> dictionary() const
+    {
+        return std::nullopt;
+    }
 };
 
 // No word in any language: a checker that accepts it accepts anything.

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
 #include "search/Enumerator.h"
+#include "search/IndexedSearch.h"
 #include "search/Messages.h"
 #include "search/Oracle.h"
 #include "search/ParallelAnswers.h"
@@ -112,25 +113,25 @@ void WordSearch::startanalysis()
     // The request is checked, and confirmed where it asks to be, before it
     // touches anything: a refused or unconfirmed request during a run leaves
     // that run going.
-    std::optional<QString> letters = acceptedRequest();
-    if (!letters)
+    std::optional<PreparedRun> prepared = acceptedRequest();
+    if (!prepared)
         return;
     // A request while a run is going on (Enter pressed again, or Analyze
     // clicked) would otherwise run a whole second search nested inside the
     // first, after which the first one would write its older result over the
     // new one. The newest request wins instead: the running search is
     // cancelled and, once it has unwound, the new letters are searched.
-    m_pending = std::move(letters);
+    m_pending = std::move(prepared);
     m_bolCancel = true;
     if (m_running)
         return;
     while (m_pending && !m_services.terminator.isEnding()) {
-        const QString next = *std::exchange(m_pending, std::nullopt);
+        const PreparedRun next = std::move(*std::exchange(m_pending, std::nullopt));
         m_bolCancel = false;
         m_view.setResultsText(QString());
         m_view.setCancelVisible(true);
         m_running = true;
-        f(next.toStdString());
+        run(next.letters, *next.checker, next.found);
         m_running = false;
     }
     // Hidden once, after the last of the runs: between a replaced run and
@@ -139,17 +140,40 @@ void WordSearch::startanalysis()
         m_view.setCancelVisible(false);
 }
 
-std::optional<QString> WordSearch::acceptedRequest()
+std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
 {
     CheckedRequest request = checkRequest(m_view.inputText());
     if (request.refusal) {
         (void)m_services.messageBox.show(*request.refusal);
         return std::nullopt;
     }
-    if (const auto question = confirmationFor(request.letters.size());
-        question && m_services.messageBox.show(*question) != MessageAnswer::Yes)
+    PreparedRun prepared { request.letters.toStdString(),
+        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {} };
+    if (!prepared.checker)
         return std::nullopt;
-    return std::move(request.letters);
+    prepared.found = indexedWords(prepared.letters, *prepared.checker);
+    // The question warns of a long wait, so it is asked only when every
+    // arrangement is to be tried.
+    if (const auto question = confirmationFor(request.letters.size()); question
+        && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
+        return std::nullopt;
+    return prepared;
+}
+
+std::optional<WordList> WordSearch::indexedWords(const std::string &letters, SpellChecker &checker)
+{
+    m_indexRefusal.clear();
+    if (m_options.exhaustive || !m_services.indexes)
+        return std::nullopt;
+    const auto dictionary = checker.dictionary();
+    if (!dictionary)
+        return std::nullopt;
+    const WordIndexBuild build = m_services.indexes->get(*dictionary);
+    if (!build.index) {
+        m_indexRefusal = build.refusal;
+        return std::nullopt;
+    }
+    return indexedSearch(letters, *build.index, checker);
 }
 
 void WordSearch::f(const std::string &letters)
@@ -158,25 +182,42 @@ void WordSearch::f(const std::string &letters)
         = acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator);
     if (!checker)
         return;
+    run(letters, *checker, indexedWords(letters, *checker));
+}
 
-    WordList list;
+void WordSearch::run(
+    const std::string &letters, SpellChecker &checker, const std::optional<WordList> &found)
+{
     const std::size_t n = letters.size();
     const double total = fact(static_cast<double>(n));
     m_view.setProgressRange(0, static_cast<float>(total - 1));
     m_view.setProgressVisible(true);
     m_view.setSearchingVisible(true);
 
-    bool finished = false;
-    if (auto checkers = workerCheckers(*checker, m_options.threads); !checkers.empty()) {
-        ParallelAnswers answers(letters, total, std::move(checkers));
-        finished = enumerate(answers, n, total, list);
+    WordList list;
+    if (found) {
+        // The index has answered: the bar shows the whole run as done.
+        m_view.setProgressValue(static_cast<float>(total - 1));
+        m_view.repaintProgress();
+        list = *found;
     } else {
-        SequentialAnswers answers(*checker, letters);
-        finished = enumerate(answers, n, total, list);
+        // Workers pay for themselves only on a long run: each needs a
+        // checker of its own, and Hunspell loads its dictionary again for it.
+        auto checkers = total >= m_options.parallelFrom
+            ? workerCheckers(checker, m_options.threads)
+            : std::vector<std::unique_ptr<SpellChecker>>();
+        bool finished = false;
+        if (!checkers.empty()) {
+            ParallelAnswers answers(letters, total, std::move(checkers));
+            finished = enumerate(answers, n, total, list);
+        } else {
+            SequentialAnswers answers(checker, letters);
+            finished = enumerate(answers, n, total, list);
+        }
+        if (!finished)
+            return;
     }
-    if (!finished)
-        return;
-
+    m_indexed = found.has_value();
     const SearchResult result = resultFor(list);
     m_view.setResultsColor(result.color);
     m_view.setResultsText(result.text);

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/SpellChecker.h"
 #include "search/WordList.h"
 
 #include <QString>
 #include <chrono>
 #include <concepts>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +17,7 @@ class EventPump;
 class MessageBox;
 class ProgramTerminator;
 class SpellCheckerFactory;
+class WordIndexCache;
 
 // Where a run's answers come from, in counter order: asked on the run's own
 // thread, or by workers ahead of the run. next() waits at most the timeout
@@ -37,6 +40,11 @@ struct SearchOptions {
     // Threads asking the checker; 0 means one per core, 1 asks on the
     // run's own thread, one question after another.
     unsigned threads = 0;
+    // The fewest arrangements for which a run asks from worker threads
+    // (9 letters); shorter runs ask on their own thread.
+    double parallelFrom = 362880;
+    // Try every arrangement even where the dictionary's word index could answer.
+    bool exhaustive = false;
 };
 
 // The analysis of the main window: the request that checks what was typed,
@@ -51,6 +59,8 @@ public:
         ProgramTerminator &terminator;
         // The window's events, let through while a run goes on.
         EventPump &events;
+        // The dictionaries' word indexes; without them every run enumerates.
+        WordIndexCache *indexes = nullptr;
     };
 
     WordSearch(AnalysisView &view, Services services, Options options = {});
@@ -62,11 +72,29 @@ public:
 
     [[nodiscard]] bool bolCancel() const { return m_bolCancel; }
     [[nodiscard]] bool isRunning() const { return m_running; }
+    // Whether the last finished run was answered by the word index.
+    [[nodiscard]] bool lastRunIndexed() const { return m_indexed; }
+    // Why the index could not stand in for the checker on the last request;
+    // empty when it could, or was not asked.
+    [[nodiscard]] const std::string &indexRefusal() const { return m_indexRefusal; }
 
 private:
-    // The trimmed letters of the request in the letter box, once checked and
-    // confirmed; nothing when the user was told why not, or said No.
-    [[nodiscard]] std::optional<QString> acceptedRequest();
+    // A request that is ready to run: its letters, its checker and, when the
+    // word index could answer, the words found.
+    struct PreparedRun {
+        std::string letters;
+        std::unique_ptr<SpellChecker> checker;
+        std::optional<WordList> found;
+    };
+
+    // The request in the letter box, checked, with its checker and, when the
+    // index cannot answer, confirmed; nothing when the user was told why
+    // not, or said No.
+    [[nodiscard]] std::optional<PreparedRun> acceptedRequest();
+    // The words of a whole run through the word index; nothing when only
+    // trying every arrangement can tell.
+    [[nodiscard]] std::optional<WordList> indexedWords(const std::string &letters, SpellChecker &checker);
+    void run(const std::string &letters, SpellChecker &checker, const std::optional<WordList> &found);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
@@ -75,5 +103,7 @@ private:
     Options m_options;
     bool m_bolCancel = false;
     bool m_running = false;
-    std::optional<QString> m_pending; // letters waiting for the running search to unwind
+    std::optional<PreparedRun> m_pending; // waiting for the running search to unwind
+    bool m_indexed = false;
+    std::string m_indexRefusal;
 };

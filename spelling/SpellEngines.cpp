@@ -15,7 +15,8 @@ namespace {
 class NuspellChecker final : public SpellChecker {
 public:
     NuspellChecker(const std::filesystem::path &base, std::optional<std::string> ownWord)
-        : m_ownWord(std::move(ownWord))
+        : m_base(base)
+        , m_ownWord(std::move(ownWord))
     {
         auto dictionary = std::make_shared<nuspell::Dictionary>();
         dictionary->load_aff_dic(std::filesystem::path(base.string() + ".aff"));
@@ -26,11 +27,12 @@ public:
     // once, so every thread shares the one dictionary.
     std::unique_ptr<SpellChecker> cloneForThread() override
     {
-        return std::make_unique<NuspellChecker>(m_dictionary);
+        return std::make_unique<NuspellChecker>(m_dictionary, m_base);
     }
 
-    explicit NuspellChecker(std::shared_ptr<const nuspell::Dictionary> dictionary)
+    NuspellChecker(std::shared_ptr<const nuspell::Dictionary> dictionary, std::filesystem::path base)
         : m_dictionary(std::move(dictionary))
+        , m_base(std::move(base))
     {
     }
 
@@ -44,9 +46,11 @@ public:
     }
 
     std::optional<std::string> selfTestWord() const override { return m_ownWord; }
+    std::optional<std::filesystem::path> dictionary() const override { return m_base; }
 
 private:
     std::shared_ptr<const nuspell::Dictionary> m_dictionary;
+    std::filesystem::path m_base;
     std::optional<std::string> m_ownWord;
 };
 
@@ -80,6 +84,7 @@ public:
     }
 
     std::optional<std::string> selfTestWord() const override { return m_ownWord; }
+    std::optional<std::filesystem::path> dictionary() const override { return m_base; }
 
 private:
     std::filesystem::path m_base;

@@ -127,6 +127,27 @@ private slots:
         QVERIFY(!factory.create(SpellEngineFactory::kHunspellProgId));
     }
 
+    void tellsWhichDictionaryItLoaded_data()
+    {
+        QTest::addColumn<QString>("progId");
+        QTest::newRow("Nuspell") << QString::fromLatin1(SpellEngineFactory::kNuspellProgId);
+        QTest::newRow("Hunspell") << QString::fromLatin1(SpellEngineFactory::kHunspellProgId);
+    }
+    void tellsWhichDictionaryItLoaded()
+    {
+        QFETCH(QString, progId);
+        QTemporaryDir root;
+        writeDictionary(root.path(), QStringLiteral("xx"));
+        std::optional<std::filesystem::path> where = root.filePath("xx").toStdString();
+        SpellEngineFactory factory([&where] { return std::vector { *where }; });
+        const auto checker = factory.create(progId.toStdString());
+        QVERIFY(checker);
+        QCOMPARE(checker->dictionary(), where);
+        // A worker's checker reads the same dictionary, and so the same index.
+        if (const auto clone = checker->cloneForThread())
+            QCOMPARE(clone->dictionary(), where);
+    }
+
     void refusedAffixFileFallsBackToTheSecondEngine()
     {
         QTemporaryDir root;

@@ -32,7 +32,7 @@ Outcome run(const std::string &letters, const std::set<std::string, std::less<>>
     checkers.script->delay = std::move(delay);
     FakeTerminator terminator;
     WordSearch search(
-        view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), threads });
+        view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), threads, 0 });
     search.f(letters);
     return { view.resultsText, view.repaintedAt, view.progressValue,
         checkers.script->asked.load() };
@@ -118,7 +118,7 @@ private slots:
         checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(20); };
         FakeTerminator terminator(&log);
         WordSearch search(
-            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2 });
+            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2, 0 });
         view.onEvents = [&] {
             if (view.eventPasses == 3)
                 programEnd ? terminator.endNow() : search.cmdCancel_Click();
@@ -147,7 +147,7 @@ private slots:
         checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(20); };
         FakeTerminator terminator;
         WordSearch search(
-            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), 2 });
+            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), 2, 0 });
         search.f("abcdefgh"); // 40,320 arrangements, 20 blocks
         auto askers = checkers.script->askers();
         // The run's own thread asks only its "hello"; two workers ask the rest.
@@ -160,6 +160,19 @@ private slots:
         QCOMPARE(total, 40320L);
     }
 
+    void shortRunsMakeNoWorkers()
+    {
+        CallLog log;
+        RecordingView view(log);
+        FakeMessageBox box;
+        ThreadSafeCheckerFactory checkers;
+        FakeTerminator terminator;
+        WordSearch search(view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), 2 });
+        search.f("abcdefgh"); // 40,320 arrangements: less than a second on one thread
+        QCOMPARE(checkers.script->clones.load(), 0);
+        QCOMPARE(checkers.script->askers().size(), std::size_t(1));
+    }
+
     void stopReachesWorkersInsideABlock()
     {
         CallLog log;
@@ -170,7 +183,7 @@ private slots:
         checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(500); };
         FakeTerminator terminator(&log);
         WordSearch search(
-            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2 });
+            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2, 0 });
         long askedAtCancel = -1;
         view.onEvents = [&] {
             if (view.eventPasses == 3) {
