@@ -127,7 +127,9 @@ void frmMain::buildControls(qreal dpi)
     Frame1 = place(new StepFrame(QStringLiteral("4 Easy steps: "), kCaptionRed, client), "Frame1",
         twips(278, 1200, 5775, 4215));
     Frame1->setFont(designFont(kStepPoints, true));
-    fixColors(Frame1, { { QPalette::Window, kPaleYellow }, { QPalette::WindowText, kCaptionRed } });
+    // Only the caption is red: the colour stays with the frame's own drawing
+    // instead of passing on to the controls inside it.
+    fixColors(Frame1, { { QPalette::Window, kPaleYellow } });
     Frame1->setAutoFillBackground(true);
     describe(Frame1, tr("Type the letters, analyze them, wait, then read the words found"));
 
@@ -161,6 +163,9 @@ void frmMain::buildControls(qreal dpi)
     lblResults = stepLabel(Frame1, "lblResults", QStringLiteral("(4) Read results below here:"),
         twips(360, 2520, 3135, 255));
     txtResults = place(new QPlainTextEdit(Frame1), "txtResults", twips(360, 2880, 5055, 975));
+    // The platform's sunken two-line border: the style's one-line frame is
+    // lost at a device pixel ratio of 1.5.
+    txtResults->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     txtResults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtResults->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Only the program writes the results; the user may select and copy them.
