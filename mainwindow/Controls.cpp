@@ -48,6 +48,21 @@ void PushButton::keyReleaseEvent(QKeyEvent *event)
     click();
 }
 
+void PushButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Some styles mark a focused button only faintly, or not at all, and the
+    // yellow around it hides what they do draw: a ring in the desktop's
+    // highlight colour says where the keys go.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 2, 2);
+}
+
 void PushButton::focusOutEvent(QFocusEvent *event)
 {
     if (std::exchange(m_enterDown, false))
