@@ -22,12 +22,13 @@ constexpr char kDescription[]
       "Hunspell in part of the analysis.";
 constexpr char kCopyright[] = "Copyright \u00A9 2026 Kelmstar Software";
 
+// The labels stand on the desktop's button face, so their text is the
+// desktop's button text: black under a light scheme, as the dialog was drawn,
+// and still readable under a dark one.
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *text = place(new QLabel(parent), name, geometry);
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    text->setPalette(palette);
+    text->setForegroundRole(QPalette::ButtonText);
     return text;
 }
 
@@ -39,7 +40,11 @@ frmAbout::frmAbout(SysInfoLauncher &sysInfo, ProgramLauncher &browser)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(382, 237); // 5730 × 3555 twips
+    m_dpi = layoutDpi(screen());
+    const auto twips = [this](int left, int top, int width, int height) {
+        return fromTwips(left, top, width, height, m_dpi);
+    };
+    setFixedSize(pixelsFromTwips(5730, m_dpi), pixelsFromTwips(3555, m_dpi));
     setWindowIcon(Artwork::icon());
     setBackgroundRole(QPalette::Button);
     // The dialog font of the desktop the dialog was drawn for was 8 points
@@ -52,29 +57,30 @@ frmAbout::frmAbout(SysInfoLauncher &sysInfo, ProgramLauncher &browser)
     setAutoFillBackground(true);
 
     // Created in tab order: OK, the icon, System Info, then the labels.
-    cmdOK = place(
-        new QPushButton(QStringLiteral("OK"), this), "cmdOK", fromTwips(4245, 2625, 1260, 345));
+    cmdOK
+        = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", twips(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
-    picIcon = place(new QLabel(this), "picIcon", fromTwips(240, 240, 540, 540));
-    picIcon->setPixmap(Artwork::iconImage(32));
+    picIcon = place(new QLabel(this), "picIcon", twips(240, 240, 540, 540));
+    // The icon is 32 pixels at 96 DPI and grows with the layout.
+    picIcon->setPixmap(Artwork::iconImage(pixelsFromTwips(480, m_dpi), devicePixelRatioF()));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdSysInfo = place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
-        fromTwips(4260, 3075, 1245, 345));
+        twips(4260, 3075, 1245, 345));
 
-    lblDescription = label(this, "lblDescription", fromTwips(1050, 1125, 3885, 1170));
+    lblDescription = label(this, "lblDescription", twips(1050, 1125, 3885, 1170));
     lblDescription->setText(QString::fromLatin1(kDescription));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDisclaimer = label(this, "lblDisclaimer", fromTwips(240, 2640, 870, 225));
+    lblDisclaimer = label(this, "lblDisclaimer", twips(240, 2640, 870, 225));
     lblDisclaimer->setText(QStringLiteral("Visit us at: "));
     lblDisclaimer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblTitle = label(this, "lblTitle", fromTwips(1050, 240, 3885, 480));
-    lblVersion = place(new QLabel(this), "lblVersion", fromTwips(1050, 780, 3885, 225));
+    lblTitle = label(this, "lblTitle", twips(1050, 240, 3885, 480));
+    lblVersion = place(new QLabel(this), "lblVersion", twips(1050, 780, 3885, 225));
     lblVersion->setForegroundRole(QPalette::ButtonText);
-    Label1 = label(this, "Label1", fromTwips(240, 3240, 3870, 225));
+    Label1 = label(this, "Label1", twips(240, 3240, 3870, 225));
     Label1->setText(QString::fromUtf8(kCopyright));
 
-    vbhHome = place(new QLabel(this), "vbhHome", fromTwips(1200, 2640, 2595, 240));
+    vbhHome = place(new QLabel(this), "vbhHome", twips(1200, 2640, 2595, 240));
     QFont linkFont;
     linkFont.setFamilies({ QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans") });
     linkFont.setPointSizeF(9.75);
@@ -117,12 +123,11 @@ void frmAbout::paintEvent(QPaintEvent *event)
     // The etched rule between the description and the link row: a grey line
     // with a white double line one pixel below and to the right.
     QPainter painter(this);
+    const auto x = [this](int twips) { return pixelsFromTwips(twips, m_dpi); };
     painter.setPen(QPen(QColor(128, 128, 128), 1));
-    painter.drawLine(
-        pixelsFromTwips(90), pixelsFromTwips(2445), pixelsFromTwips(5654), pixelsFromTwips(2445));
+    painter.drawLine(x(90), x(2445), x(5654), x(2445));
     painter.setPen(QPen(Qt::white, 2));
-    painter.drawLine(pixelsFromTwips(105), pixelsFromTwips(2460) + 1, pixelsFromTwips(5654),
-        pixelsFromTwips(2460) + 1);
+    painter.drawLine(x(105), x(2460) + 1, x(5654), x(2460) + 1);
 }
 
 AboutCommand::AboutCommand(SysInfoLauncher &sysInfo, ProgramLauncher &browser)

@@ -27,6 +27,7 @@ protected:
 private:
     void Form_Load();
 
+    qreal m_dpi = 96; // the logical DPI the twip layout is drawn at
     QPushButton *cmdOK = nullptr;
     QLabel *picIcon = nullptr;
     QPushButton *cmdSysInfo = nullptr;

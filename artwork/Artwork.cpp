@@ -3,6 +3,7 @@
 #include "artwork/Artwork.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
@@ -63,13 +64,17 @@ void drawLetters(QPainter &painter, const QRect &area, const QString &text, int 
 
 } // namespace
 
-QPixmap banner()
+QPixmap banner(qreal scale, qreal devicePixelRatio)
 {
     constexpr int kWidth = 418;
     constexpr int kHeight = 58;
     constexpr int kTile = 29; // two rows of tiles
-    QPixmap pixmap(kWidth, kHeight);
+    const QSize shown(qRound(kWidth * scale), qRound(kHeight * scale));
+    QPixmap pixmap(shown * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&pixmap);
+    // Drawn in the design's own 418 × 58 units, whatever the pixels.
+    painter.scale(qreal(shown.width()) / kWidth, qreal(shown.height()) / kHeight);
     quint32 seed = 1;
     for (int y = 0; y < kHeight; y += kTile) {
         for (int x = 0; x < kWidth; x += kTile) {
@@ -79,31 +84,61 @@ QPixmap banner()
             painter.drawRect(x, y, kTile - 1, kTile - 1);
         }
     }
-    drawLetters(painter, pixmap.rect(), QStringLiteral("Quorvel"), 44, QColor(250, 240, 200),
-        QColor(40, 20, 8), 2);
+    drawLetters(painter, QRect(0, 0, kWidth, kHeight), QStringLiteral("Quorvel"), 44,
+        QColor(250, 240, 200), QColor(40, 20, 8), 2);
     return pixmap;
 }
 
-QPixmap iconImage(int size)
+QPixmap iconImage(int size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size, size);
+    // Drawn for its device pixels: the blotches and the shadow are pixel work.
+    const int pixels = qMax(1, qRound(size * devicePixelRatio));
+    QPixmap pixmap(pixels, pixels);
     QPainter painter(&pixmap);
-    const int half = size / 2;
-    mottle(painter, QRect(0, 0, size, size), QColor(120, 16, 16), size * 4, size / 8 + 1, 7);
-    mottle(painter, QRect(half, half, size - half, size - half), QColor(96, 100, 30), size * 2,
-        size / 8 + 1, 11);
-    mottle(painter, QRect(0, 0, half, half), QColor(96, 100, 30), size * 2, size / 8 + 1, 13);
-    drawLetters(painter, pixmap.rect(), QStringLiteral("QV"), size * 5 / 8, Qt::white,
-        QColor(30, 10, 5), size >= 32 ? 1 : 0);
+    const int half = pixels / 2;
+    mottle(
+        painter, QRect(0, 0, pixels, pixels), QColor(120, 16, 16), pixels * 4, pixels / 8 + 1, 7);
+    mottle(painter, QRect(half, half, pixels - half, pixels - half), QColor(96, 100, 30),
+        pixels * 2, pixels / 8 + 1, 11);
+    mottle(painter, QRect(0, 0, half, half), QColor(96, 100, 30), pixels * 2, pixels / 8 + 1, 13);
+    drawLetters(painter, pixmap.rect(), QStringLiteral("QV"), pixels * 5 / 8, Qt::white,
+        QColor(30, 10, 5), pixels >= 32 ? pixels / 32 : 0);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
+
+namespace {
+
+// Draws the icon afresh for every size and pixel ratio it is shown at.
+class DrawnIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, iconImage(qMin(rect.width(), rect.height()), ratio));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return iconImage(qMin(size.width(), size.height()));
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override
+    {
+        return iconImage(qMin(size.width(), size.height()), scale);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return { { 16, 16 }, { 24, 24 }, { 32, 32 }, { 48, 48 }, { 64, 64 }, { 128, 128 } };
+    }
+    QIconEngine *clone() const override { return new DrawnIconEngine; }
+    QString key() const override { return QStringLiteral("QuorvelDrawnIcon"); }
+};
+
+} // namespace
 
 QIcon icon()
 {
-    QIcon icon;
-    icon.addPixmap(iconImage(16));
-    icon.addPixmap(iconImage(32));
-    return icon;
+    return QIcon(new DrawnIconEngine);
 }
 
 } // namespace Artwork

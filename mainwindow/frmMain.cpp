@@ -5,6 +5,7 @@
 #include "BuildConfig.h"
 #include "artwork/Artwork.h"
 #include "artwork/Twips.h"
+#include "mainwindow/Controls.h"
 #include "mainwindow/ProgressDisplay.h"
 
 #include <QApplication>
@@ -18,54 +19,67 @@
 #include <QPushButton>
 #include <QScreen>
 #include <limits>
+#include <utility>
 
 namespace {
 
 const QColor kPaleYellow(255, 255, 192);
 const QColor kLightYellow(255, 255, 128);
 const QColor kCaptionRed(255, 0, 0);
-const QSize kClientArea(422, 440); // 6330 × 6600 twips
+// On the fixed yellows the text is fixed too, or a dark desktop scheme would
+// draw white letters on pale yellow. The selection is the classic navy.
+const QColor kText(0, 0, 0);
+const QColor kSelection(0, 0, 128);
+const QColor kSelectedText(255, 255, 255);
 
 // "MS Sans Serif" is not on a Linux desktop; Liberation Sans has Arial's
-// metrics, which keep the captions inside their boxes as designed.
-QFont sansBold(qreal points)
+// metrics, which keep the captions inside their boxes as designed. Every
+// control has its size in points, so the desktop's default font size, which
+// the twip layout knows nothing of, cannot push a text out of its box.
+QFont designFont(qreal points, bool bold)
 {
     QFont font;
     font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
         QStringLiteral("Arial") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
-    font.setBold(true);
+    font.setBold(bold);
     return font;
 }
 
-// The text boxes keep the desktop's own font, not the frame's bold one.
-QFont plainFont()
+// The text boxes have the platform's default control font: 8 points.
+constexpr qreal kTextBoxPoints = 8.25;
+constexpr qreal kStepPoints = 9.75;
+constexpr qreal kLowerButtonPoints = 12;
+
+void fixColors(QWidget *widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> roles)
 {
-    QFont font = QApplication::font();
-    font.setBold(false);
-    font.setPointSizeF(font.pointSizeF()); // marks the size as set, so nothing is inherited
-    return font;
+    QPalette palette = widget->palette();
+    for (const auto &[role, color] : roles)
+        palette.setColor(role, color);
+    widget->setPalette(palette);
 }
 
 QLabel *stepLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
     auto *label = place(new QLabel(caption, parent), name, geometry);
-    label->setFont(sansBold(9.75));
-    // The frame's red is for its caption only.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
-    label->setPalette(palette);
+    label->setFont(designFont(kStepPoints, true));
+    fixColors(label, { { QPalette::Window, kPaleYellow }, { QPalette::WindowText, kText } });
     return label;
 }
 
-QPushButton *button(
+PushButton *button(
     QWidget *parent, const char *name, const QString &caption, qreal points, const QRect &geometry)
 {
-    auto *push = place(new QPushButton(caption, parent), name, geometry);
-    push->setFont(sansBold(points));
+    auto *push = place(new PushButton(caption, parent), name, geometry);
+    push->setFont(designFont(points, true));
     push->setAutoDefault(false); // no button answers Enter on the window's behalf
     return push;
+}
+
+void describe(QWidget *widget, const QString &description)
+{
+    widget->setAccessibleDescription(description);
 }
 
 } // namespace
@@ -81,9 +95,10 @@ frmMain::frmMain()
                        .arg(kVersionMinor)
                        .arg(kVersionRevision));
     setWindowIcon(Artwork::icon());
-    buildControls();
+    const qreal dpi = layoutDpi(screen());
+    buildControls(dpi);
     buildMenus();
-    resize(kClientArea.width(), kClientArea.height() + menuBar()->sizeHint().height());
+    resize(pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
     if (const QScreen *display = screen())
         move(display->availableGeometry().center() - rect().center());
     txtInput->setFocus();
@@ -91,55 +106,68 @@ frmMain::frmMain()
 
 frmMain::~frmMain() = default;
 
-void frmMain::buildControls()
+void frmMain::buildControls(qreal dpi)
 {
+    const auto twips = [dpi](int left, int top, int width, int height) {
+        return fromTwips(left, top, width, height, dpi);
+    };
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kPaleYellow);
-    client->setPalette(palette);
+    fixColors(client, { { QPalette::Window, kPaleYellow } });
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    Picture1 = place(new QLabel(client), "Picture1", fromTwips(0, 0, 6330, 930));
+    Picture1 = place(new PictureBox(client), "Picture1", twips(0, 0, 6330, 930));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setLineWidth(2);
-    Picture1->setPixmap(Artwork::banner());
+    Picture1->setLineWidth(qMax(1, pixelsFromTwips(30, dpi)));
+    Picture1->setPixmap(Artwork::banner(dpi / kBaseDpi, devicePixelRatioF()));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);
+    Picture1->setAccessibleName(QLatin1String(kApplicationTitle));
+    describe(Picture1, tr("The program's banner"));
 
-    Frame1 = place(new QGroupBox(QStringLiteral("4 Easy steps: "), client), "Frame1",
-        fromTwips(278, 1200, 5775, 4215));
-    Frame1->setFont(sansBold(9.75));
-    palette = Frame1->palette();
-    palette.setColor(QPalette::WindowText, kCaptionRed);
-    Frame1->setPalette(palette);
+    Frame1 = place(new StepFrame(QStringLiteral("4 Easy steps: "), kCaptionRed, client), "Frame1",
+        twips(278, 1200, 5775, 4215));
+    Frame1->setFont(designFont(kStepPoints, true));
+    // Only the caption is red: the colour stays with the frame's own drawing
+    // instead of passing on to the controls inside it.
+    fixColors(Frame1, { { QPalette::Window, kPaleYellow } });
+    Frame1->setAutoFillBackground(true);
+    describe(Frame1, tr("Type the letters, analyze them, wait, then read the words found"));
 
     lblInput = stepLabel(Frame1, "lblInput", QStringLiteral("(1) Type the jumbled letters here:"),
-        fromTwips(360, 480, 3495, 255));
-    txtInput = place(new QLineEdit(Frame1), "txtInput", fromTwips(3840, 480, 1575, 285));
-    txtInput->setFont(plainFont());
+        twips(360, 480, 3495, 255));
+    txtInput = place(new QLineEdit(Frame1), "txtInput", twips(3840, 480, 1575, 285));
     txtInput->setMaxLength(std::numeric_limits<int>::max());
     txtInput->installEventFilter(this);
+    lblInput->setBuddy(txtInput);
+    describe(txtInput, tr("Letters A to Z only; Enter starts the analysis"));
 
     lblStep2 = stepLabel(
-        Frame1, "lblStep2", QStringLiteral("(2) Click Here:"), fromTwips(360, 1080, 3255, 255));
+        Frame1, "lblStep2", QStringLiteral("(2) Click Here:"), twips(360, 1080, 3255, 255));
     // Created after lblStep2, so it is drawn above the label's right end.
-    cmdGo = button(
-        Frame1, "cmdGo", QStringLiteral("Analyze letters"), 9.75, fromTwips(1920, 960, 3495, 375));
+    cmdGo = button(Frame1, "cmdGo", QStringLiteral("Analyze letters"), kStepPoints,
+        twips(1920, 960, 3495, 375));
+    lblStep2->setBuddy(cmdGo);
+    describe(cmdGo, tr("Finds every word made of all the letters typed"));
 
     lblSearching = stepLabel(Frame1, "lblSearching", QStringLiteral("(3) Wait for analysis:"),
-        fromTwips(360, 1680, 2295, 255));
-    cmdCancel = button(Frame1, "cmdCancel", QStringLiteral("cancel analysis"), 9.75,
-        fromTwips(3480, 1560, 1935, 375));
+        twips(360, 1680, 2295, 255));
+    cmdCancel = button(Frame1, "cmdCancel", QStringLiteral("cancel analysis"), kStepPoints,
+        twips(3480, 1560, 1935, 375));
     cmdCancel->hide();
-    ProgressBar1
-        = place(new ProgressDisplay(Frame1), "ProgressBar1", fromTwips(360, 2040, 5055, 255));
+    lblSearching->setBuddy(cmdCancel);
+    describe(cmdCancel, tr("Stops the analysis under way"));
+    ProgressBar1 = place(new ProgressDisplay(Frame1), "ProgressBar1", twips(360, 2040, 5055, 255));
+    ProgressBar1->setAccessibleName(lblSearching->text());
+    ProgressBar1->endRun();
 
     lblResults = stepLabel(Frame1, "lblResults", QStringLiteral("(4) Read results below here:"),
-        fromTwips(360, 2520, 3135, 255));
-    txtResults = place(new QPlainTextEdit(Frame1), "txtResults", fromTwips(360, 2880, 5055, 975));
-    txtResults->setFont(plainFont());
+        twips(360, 2520, 3135, 255));
+    txtResults = place(new QPlainTextEdit(Frame1), "txtResults", twips(360, 2880, 5055, 975));
+    // The platform's sunken two-line border: the style's one-line frame is
+    // lost at a device pixel ratio of 1.5.
+    txtResults->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     txtResults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtResults->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Only the program writes the results; the user may select and copy them.
@@ -147,18 +175,24 @@ void frmMain::buildControls()
     txtResults->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtResults->setFocusPolicy(Qt::StrongFocus);
     txtResults->setTabChangesFocus(true);
+    lblResults->setBuddy(txtResults);
+    setResultsText(QString());
 
     for (QWidget *box : { static_cast<QWidget *>(txtInput), static_cast<QWidget *>(txtResults) }) {
-        palette = box->palette();
-        palette.setColor(QPalette::Base, kLightYellow);
-        palette.setColor(QPalette::Text, QApplication::palette().color(QPalette::Text));
-        palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
-        box->setPalette(palette);
+        box->setFont(designFont(kTextBoxPoints, false));
+        // The caret is drawn in the text colour.
+        fixColors(box,
+            { { QPalette::Base, kLightYellow }, { QPalette::Text, kText },
+                { QPalette::Highlight, kSelection },
+                { QPalette::HighlightedText, kSelectedText } });
     }
 
-    cmdHelp = button(client, "cmdHelp", QStringLiteral("Help"), 12, fromTwips(240, 5880, 975, 495));
-    cmdExit
-        = button(client, "cmdExit", QStringLiteral("Exit"), 12, fromTwips(5160, 5880, 855, 495));
+    cmdHelp = button(
+        client, "cmdHelp", QStringLiteral("Help"), kLowerButtonPoints, twips(240, 5880, 975, 495));
+    describe(cmdHelp, tr("Opens the help, as Help > Quorvel Help does"));
+    cmdExit = button(
+        client, "cmdExit", QStringLiteral("Exit"), kLowerButtonPoints, twips(5160, 5880, 855, 495));
+    describe(cmdExit, tr("Ends the program"));
 
     setTabOrder(txtInput, cmdGo);
     setTabOrder(cmdGo, cmdHelp);
@@ -170,7 +204,7 @@ void frmMain::buildControls()
     connect(cmdGo, &QPushButton::clicked, this, &frmMain::analysisRequested);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cancelRequested);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::exitRequested);
-    // cmdHelp is shown but has no action: the help command lives in the Help menu.
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::helpRequested);
 }
 
 void frmMain::buildMenus()
@@ -203,13 +237,17 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (event->type() == QEvent::KeyPress) {
             // Remember whose Enter it is: the press that closed a message box
-            // must not have its release start the same request again.
-            m_enterPressedHere = enter || m_enterPressedHere;
+            // must not have its release start the same request again, nor
+            // may the repeats of an Enter held down there.
+            if (enter && !key->isAutoRepeat())
+                m_enterPressedHere = true;
         } else if (!key->isAutoRepeat() && (!enter || m_enterPressedHere)) {
             if (enter)
                 m_enterPressedHere = false;
             txtInput_KeyUp(key->key(), key->modifiers());
         }
+    } else if (watched == txtInput && event->type() == QEvent::FocusOut) {
+        m_enterPressedHere = false;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -262,6 +300,10 @@ void frmMain::setResultsColor(RgbColor color)
 void frmMain::setResultsText(const QString &text)
 {
     txtResults->setPlainText(text);
+    // A screen reader hears the result line as the box's new description
+    // when a run ends; an empty box says what it is for.
+    txtResults->setAccessibleDescription(
+        text.isEmpty() ? tr("The words found appear here when an analysis ends") : text);
 }
 
 QString frmMain::inputText() const
@@ -271,5 +313,11 @@ QString frmMain::inputText() const
 
 void frmMain::setCancelVisible(bool visible)
 {
+    if (!visible) {
+        // The run is over: typing goes to the letter box again at once, not
+        // wherever the hidden button would have passed the focus on to.
+        txtInput->setFocus();
+        ProgressBar1->endRun();
+    }
     cmdCancel->setVisible(visible);
 }

@@ -6,14 +6,15 @@
 
 #include <QMainWindow>
 
+class PictureBox;
 class ProgressDisplay;
+class PushButton;
+class StepFrame;
 class QAction;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 
 // The working window: four numbered steps in a frame, under a banner. It is
 // a view: it shows what the search tells it and reports the user's commands
@@ -54,25 +55,25 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls();
+    void buildControls(qreal dpi);
     void buildMenus();
     void txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
 
     bool m_enterPressedHere = false;
 
-    QLabel *Picture1 = nullptr;
-    QGroupBox *Frame1 = nullptr;
+    PictureBox *Picture1 = nullptr;
+    StepFrame *Frame1 = nullptr;
     QLabel *lblInput = nullptr;
     QLineEdit *txtInput = nullptr;
     QLabel *lblStep2 = nullptr;
-    QPushButton *cmdGo = nullptr;
+    PushButton *cmdGo = nullptr;
     QLabel *lblSearching = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    PushButton *cmdCancel = nullptr;
     ProgressDisplay *ProgressBar1 = nullptr;
     QLabel *lblResults = nullptr;
     QPlainTextEdit *txtResults = nullptr;
-    QPushButton *cmdHelp = nullptr;
-    QPushButton *cmdExit = nullptr;
+    PushButton *cmdHelp = nullptr;
+    PushButton *cmdExit = nullptr;
     QMenu *mnu_file = nullptr;
     QAction *mnu_exit = nullptr;
     QMenu *mnu_help = nullptr;

@@ -1,66 +1,35 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/AnalysisWiring.h"
 #include "mainwindow/ProgressDisplay.h"
-#include "mainwindow/frmMain.h"
-#include "platform/EventPump.h"
-#include "search/WordSearch.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/FakeTerminator.h"
-#include "tests/support/ScriptedChecker.h"
+#include "tests/support/MainWindowFixture.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <memory>
+#include <limits>
+
+using MainWindowFixture::Fixture;
 
 namespace {
 
-class QtPump final : public EventPump {
-public:
-    void processPendingEvents() override { QCoreApplication::processEvents(); }
-};
+void sendKey(QWidget *target, QEvent::Type type, Qt::Key key, bool autoRepeat = false)
+{
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(target, &event);
+}
 
-struct Fixture {
-    FakeMessageBox box;
-    ScriptedCheckerFactory checkers;
-    FakeTerminator terminator;
-    QtPump events;
-    frmMain window;
-    WordSearch search { window, { box, checkers, terminator, events },
-        { std::chrono::nanoseconds(0) } };
-
-    Fixture()
-    {
-        connectAnalysis(window, search, terminator);
-        checkers.script->accepted = { "cat", "act", "tac" };
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+// Enter held down: the first press, the repeats the keyboard sends, the release.
+void holdEnter(QWidget *target, int repeats)
+{
+    sendKey(target, QEvent::KeyPress, Qt::Key_Return);
+    for (int i = 0; i < repeats; ++i) {
+        sendKey(target, QEvent::KeyRelease, Qt::Key_Return, true);
+        sendKey(target, QEvent::KeyPress, Qt::Key_Return, true);
     }
-
-    template<typename T = QWidget> T *control(const char *name) const
-    {
-        return window.findChild<T *>(QLatin1String(name));
-    }
-    QLineEdit *input() const { return control<QLineEdit>("txtInput"); }
-    QPlainTextEdit *results() const { return control<QPlainTextEdit>("txtResults"); }
-    QColor resultsColor() const { return results()->palette().color(QPalette::Text); }
-
-    void typeAndEnter(const QString &letters)
-    {
-        input()->setFocus();
-        input()->clear();
-        QTest::keyClicks(input(), letters);
-        QTest::keyClick(input(), Qt::Key_Return);
-    }
-};
+    sendKey(target, QEvent::KeyRelease, Qt::Key_Return);
+}
 
 } // namespace
 
@@ -76,14 +45,6 @@ private slots:
         QVERIFY(fx.control("ProgressBar1")->isVisible());
         QCOMPARE(QApplication::focusWidget(), fx.input());
         QVERIFY(fx.results()->isReadOnly());
-        QVERIFY(fx.control<QLabel>("lblInput")->font().bold());
-        QCOMPARE(fx.control<QLabel>("lblInput")->font().pointSizeF(), 9.75);
-        QCOMPARE(fx.control<QPushButton>("cmdExit")->font().pointSizeF(), 12.0);
-        QVERIFY(!fx.input()->font().bold());
-        QCOMPARE(
-            fx.window.centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 192));
-        QCOMPARE(fx.input()->palette().color(QPalette::Base), QColor(255, 255, 128));
-        QCOMPARE(fx.control("Frame1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QVERIFY(!fx.control<QPushButton>("cmdGo")->autoDefault());
     }
 
@@ -137,6 +98,33 @@ private slots:
         QVERIFY(!fx.control("cmdCancel")->isVisible());
     }
 
+    void focusBackInTheLetterBox_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("run finished") << false;
+        QTest::newRow("run cancelled from the keyboard") << true;
+    }
+    void focusBackInTheLetterBox()
+    {
+        QFETCH(bool, cancel);
+        Fixture fx;
+        if (cancel)
+            fx.duringRun(20, [&] {
+                auto *button = fx.control<QPushButton>("cmdCancel");
+                button->setFocus();
+                QTest::keyClick(button, Qt::Key_Space);
+            });
+        // Started from the keyboard on Analyze, where the focus then stays.
+        fx.input()->setText("abcde");
+        fx.control("cmdGo")->setFocus();
+        QTest::keyClick(fx.control("cmdGo"), Qt::Key_Space);
+        QCOMPARE(fx.runs(), 1);
+        QCOMPARE(fx.results()->toPlainText().isEmpty(), cancel);
+        QCOMPARE(QApplication::focusWidget(), fx.input());
+        QTest::keyClicks(QApplication::focusWidget(), "x");
+        QCOMPARE(fx.input()->text(), QStringLiteral("abcdex"));
+    }
+
     void whichKeysStartARequest_data()
     {
         QTest::addColumn<int>("key");
@@ -164,19 +152,95 @@ private slots:
         QCOMPARE(!fx.checkers.attempts.isEmpty(), starts);
     }
 
-    void releaseWithoutPressOrAutoRepeatStartsNothing()
+    void enterWithoutItsPressStartsNothing_data()
     {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Enter") << Qt::Key_Return;
+        QTest::newRow("keypad Enter") << Qt::Key_Enter;
+    }
+    void enterWithoutItsPressStartsNothing()
+    {
+        QFETCH(Qt::Key, key);
+        Fixture fx;
+        // "c at" is refused; the Enter that dismisses the box is pressed
+        // there, and only its release reaches the letter box.
+        fx.box.onShow = [&](const MessageRequest &) {
+            fx.box.onShow = nullptr;
+            sendKey(fx.input(), QEvent::KeyRelease, key);
+        };
+        fx.input()->setText("c at");
+        sendKey(fx.input(), QEvent::KeyPress, key);
+        sendKey(fx.input(), QEvent::KeyRelease, key);
+        QCOMPARE(fx.box.shown().size(), 1);
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Analyze") << "cmdGo" << Qt::Key_Return;
+        QTest::newRow("Analyze, keypad") << "cmdGo" << Qt::Key_Enter;
+        QTest::newRow("Help") << "cmdHelp" << Qt::Key_Return;
+        QTest::newRow("Exit") << "cmdExit" << Qt::Key_Return;
+        QTest::newRow("cancel analysis") << "cmdCancel" << Qt::Key_Return;
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, name);
+        QFETCH(Qt::Key, key);
+        Fixture fx;
+        QSignalSpy help(&fx.window, &frmMain::helpRequested);
+        auto *button = fx.control<QPushButton>(name.toLatin1());
+        const auto press = [&] {
+            button->setFocus();
+            QTest::keyPress(button, key);
+            QVERIFY(button->isDown());
+            QTest::keyRelease(button, key);
+        };
+        fx.input()->setText("abcde");
+        if (name == "cmdCancel")
+            fx.duringRun(20, press);
+        else
+            press();
+        if (name == "cmdGo")
+            QCOMPARE(fx.runs(), 1);
+        if (name == "cmdHelp")
+            QCOMPARE(help.count(), 1);
+        if (name == "cmdExit")
+            QCOMPARE(fx.terminator.endCount(), 1);
+        if (name == "cmdCancel") {
+            QTest::mouseClick(fx.control("cmdGo"), Qt::LeftButton);
+            QCOMPARE(fx.checkers.script->asked.size(), 21);
+        }
+    }
+
+    void heldEnterStartsOneAnalysis_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("in the letter box") << "txtInput";
+        QTest::newRow("on Analyze") << "cmdGo";
+    }
+    void heldEnterStartsOneAnalysis()
+    {
+        QFETCH(QString, name);
         Fixture fx;
         fx.input()->setText("cat");
-        // The Enter that closed a message box: only its release reaches the box.
-        QTest::keyRelease(fx.input(), Qt::Key_Return);
-        QVERIFY(fx.checkers.attempts.isEmpty());
-        QTest::keyPress(fx.input(), Qt::Key_Return);
-        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(fx.input(), &repeat);
-        QVERIFY(fx.checkers.attempts.isEmpty());
-        QTest::keyRelease(fx.input(), Qt::Key_Return);
-        QCOMPARE(fx.checkers.attempts.size(), 1);
+        QWidget *target = fx.control(name.toLatin1());
+        target->setFocus();
+        sendKey(target, QEvent::KeyPress, Qt::Key_Return);
+        for (int i = 0; i < 5; ++i) {
+            sendKey(target, QEvent::KeyRelease, Qt::Key_Return, true);
+            sendKey(target, QEvent::KeyPress, Qt::Key_Return, true);
+        }
+        QCOMPARE(fx.runs(), 0); // nothing while it is held
+        sendKey(target, QEvent::KeyRelease, Qt::Key_Return);
+        QCOMPARE(fx.runs(), 1);
+        // Repeats alone, with no press of their own, start nothing either.
+        holdEnter(target, 0);
+        QCOMPARE(fx.runs(), 2);
+        sendKey(target, QEvent::KeyPress, Qt::Key_Return, true);
+        sendKey(target, QEvent::KeyRelease, Qt::Key_Return, true);
+        QCOMPARE(fx.runs(), 2);
     }
 
     void refusalKeepsThePreviousResult()
@@ -189,32 +253,42 @@ private slots:
             fx.results()->toPlainText(), QStringLiteral("Done - Found 3 words: cat, act, tac"));
     }
 
+    void confirmationAnsweredNo_data()
+    {
+        QTest::addColumn<bool>("duringRun");
+        QTest::newRow("after a run") << false;
+        QTest::newRow("during a run") << true;
+    }
     void confirmationAnsweredNo()
     {
+        QFETCH(bool, duringRun);
         Fixture fx;
-        fx.typeAndEnter("cat");
-        fx.box.queueAnswer(MessageAnswer::No);
-        QTest::mouseClick(fx.control("cmdGo"), Qt::LeftButton); // still "cat": nothing asked
-        fx.input()->setText("abcdefghi");
-        fx.box.queueAnswer(MessageAnswer::No);
-        QTest::mouseClick(fx.control("cmdGo"), Qt::LeftButton);
-        QCOMPARE(fx.box.shown().size(), 1);
-        QCOMPARE(fx.box.shown().first().title, QStringLiteral("Please Confirm"));
-        QCOMPARE(
-            fx.results()->toPlainText(), QStringLiteral("Done - Found 3 words: cat, act, tac"));
+        const auto askAgain = [&] {
+            fx.input()->setText("abcdefghi");
+            fx.box.queueAnswer(MessageAnswer::No);
+            QTest::mouseClick(fx.control("cmdGo"), Qt::LeftButton);
+            QCOMPARE(fx.box.shown().size(), 1);
+            QCOMPARE(fx.box.shown().first().buttons, MessageButtons::YesNo);
+            // No leaves the running analysis going, untouched.
+            QCOMPARE(fx.control("cmdCancel")->isVisible(), duringRun);
+        };
+        if (duringRun)
+            fx.duringRun(20, askAgain);
+        fx.typeAndEnter("abcde");
+        if (!duringRun)
+            askAgain();
+        // Every arrangement of the first run; the second request made its
+        // checker (which asked its test word) and asked nothing more.
+        QCOMPARE(fx.checkers.script->asked.size(), 2 + 120);
+        QCOMPARE(fx.runs(), 2);
+        QCOMPARE(fx.results()->toPlainText(), QStringLiteral("Done - No words found"));
         QVERIFY(!fx.control("cmdCancel")->isVisible());
     }
 
     void cancelMidRun()
     {
         Fixture fx;
-        fx.checkers.script->onAsk = [&](const QString &) {
-            // Queued, as a real click is: the run handles it between two arrangements.
-            if (fx.checkers.script->asked.size() == 20)
-                QMetaObject::invokeMethod(
-                    &fx.window, [&] { QTest::mouseClick(fx.control("cmdCancel"), Qt::LeftButton); },
-                    Qt::QueuedConnection);
-        };
+        fx.duringRun(20, [&] { QTest::mouseClick(fx.control("cmdCancel"), Qt::LeftButton); });
         fx.typeAndEnter("abcde");
         QCOMPARE(fx.checkers.script->asked.size(), 21);
         QCOMPARE(fx.results()->toPlainText(), QString());
@@ -263,25 +337,37 @@ private slots:
         QCOMPARE(fx.terminator.endCount(), 1);
     }
 
-    void helpButtonDoesNothing()
+    void helpButtonOpensTheHelp()
     {
         Fixture fx;
         QSignalSpy help(&fx.window, &frmMain::helpRequested);
         QTest::mouseClick(fx.control("cmdHelp"), Qt::LeftButton);
-        QCOMPARE(help.count(), 0);
-        QVERIFY(fx.box.shown().isEmpty());
-        fx.window.findChild<QAction *>("mnu_qvhelp")->trigger();
         QCOMPARE(help.count(), 1);
+        fx.window.findChild<QAction *>("mnu_qvhelp")->trigger();
+        QCOMPARE(help.count(), 2);
     }
 
     void resizingMovesNothingButTheBanner()
     {
         Fixture fx;
-        fx.window.resize(700, 700);
-        QTRY_COMPARE(fx.window.centralWidget()->width(), 700);
-        QCOMPARE(fx.control("Picture1")->geometry(), QRect(0, 0, 700, 62));
-        QCOMPARE(fx.control("Frame1")->geometry(), QRect(19, 80, 385, 281));
-        QCOMPARE(fx.control("cmdExit")->geometry(), QRect(344, 392, 57, 33));
+        const auto controls = [&fx] {
+            QList<QWidget *> found = fx.window.centralWidget()->findChildren<QWidget *>(
+                QString(), Qt::FindDirectChildrenOnly);
+            found += fx.control("Frame1")->findChildren<QWidget *>(
+                QString(), Qt::FindDirectChildrenOnly);
+            return found;
+        };
+        QMap<QString, QRect> before;
+        for (QWidget *widget : controls())
+            before.insert(widget->objectName(), widget->geometry());
+        const QSize banner = fx.control("Picture1")->size();
+        fx.window.resize(fx.window.width() + 200, fx.window.height() + 150);
+        QTRY_COMPARE(fx.control("Picture1")->width(), banner.width() + 200);
+        QCOMPARE(fx.control("Picture1")->height(), banner.height());
+        for (QWidget *widget : controls()) {
+            if (widget->objectName() != "Picture1")
+                QCOMPARE(widget->geometry(), before.value(widget->objectName()));
+        }
     }
 
     void progressDisplayTouchesTheBarOnlyWhenItMoves()
