@@ -49,7 +49,8 @@ int main(int argc, char **argv)
     // tried, as without a word index.
     QCommandLineParser parser;
     const QCommandLineOption exhaustive(QStringLiteral("exhaustive"),
-        QStringLiteral("Try every arrangement, even where the dictionary's word index could answer."));
+        QStringLiteral(
+            "Try every arrangement, even where the dictionary's word index could answer."));
     parser.addOption(exhaustive);
     parser.addHelpOption();
     parser.process(app);

@@ -12,12 +12,6 @@
 // know rather than guess.
 namespace HiveText {
 
-inline constexpr std::uint32_t kRegSz = 1;
-inline constexpr std::uint32_t kRegExpandSz = 2;
-inline constexpr std::uint32_t kRegBinary = 3;
-inline constexpr std::uint32_t kRegDword = 4;
-inline constexpr std::uint32_t kRegMultiSz = 7;
-
 // Text of the file: UTF-16LE when it starts with that byte-order mark (as
 // regedit writes it), UTF-8 otherwise, without a UTF-8 byte-order mark.
 [[nodiscard]] QString decode(const QByteArray &file);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registry/RegistryHive.h"
+#include "platform/Registry.h"
 
 #include "registry/HiveText.h"
 
@@ -126,10 +127,10 @@ private:
             qsizetype end = 0;
             const auto text = quoted(data, 0, end);
             if (text && onlyCommentAfter(data, end))
-                parsed = RegistryHive::Value { kRegSz, text->toUtf8() + '\0' };
+                parsed = RegistryHive::Value { RegistryType::kString, text->toUtf8() + '\0' };
         } else if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {
             if (const auto bytes = dwordData(data.mid(6)))
-                parsed = RegistryHive::Value { kRegDword, *bytes };
+                parsed = RegistryHive::Value { RegistryType::kDword, *bytes };
         } else if (data.startsWith(u"hex", Qt::CaseInsensitive)) {
             parsed = hexValue(data.mid(3));
         }
@@ -140,7 +141,7 @@ private:
     // "hex:" or "hex(N):" then the byte list; N is at most eight hex digits.
     std::optional<RegistryHive::Value> hexValue(const QString &text)
     {
-        std::uint32_t type = kRegBinary;
+        std::uint32_t type = RegistryType::kBinary;
         qsizetype at = 0;
         if (text.startsWith(u'(')) {
             const qsizetype close = text.indexOf(u')');
@@ -156,7 +157,8 @@ private:
         auto bytes = hexBytes(text.mid(at + 1), RegistryHive::kMaxLineSize);
         if (!bytes)
             return std::nullopt;
-        const bool text16 = type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;
+        const bool text16 = type == RegistryType::kString || type == RegistryType::kExpandString
+            || type == RegistryType::kMultiString;
         if (m_unicodeFile && text16)
             *bytes = utf16ToAnsi(*bytes);
         return RegistryHive::Value { type, *bytes };

@@ -154,8 +154,8 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     prepared.found = indexedWords(prepared.letters, *prepared.checker);
     // The question warns of a long wait, so it is asked only when every
     // arrangement is to be tried.
-    if (const auto question = confirmationFor(request.letters.size()); question
-        && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
+    if (const auto question = confirmationFor(request.letters.size());
+        question && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
         return std::nullopt;
     return prepared;
 }

@@ -93,8 +93,10 @@ private:
     [[nodiscard]] std::optional<PreparedRun> acceptedRequest();
     // The words of a whole run through the word index; nothing when only
     // trying every arrangement can tell.
-    [[nodiscard]] std::optional<WordList> indexedWords(const std::string &letters, SpellChecker &checker);
-    void run(const std::string &letters, SpellChecker &checker, const std::optional<WordList> &found);
+    [[nodiscard]] std::optional<WordList> indexedWords(
+        const std::string &letters, SpellChecker &checker);
+    void run(
+        const std::string &letters, SpellChecker &checker, const std::optional<WordList> &found);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 

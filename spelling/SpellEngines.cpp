@@ -30,7 +30,8 @@ public:
         return std::make_unique<NuspellChecker>(m_dictionary, m_base);
     }
 
-    NuspellChecker(std::shared_ptr<const nuspell::Dictionary> dictionary, std::filesystem::path base)
+    NuspellChecker(
+        std::shared_ptr<const nuspell::Dictionary> dictionary, std::filesystem::path base)
         : m_dictionary(std::move(dictionary))
         , m_base(std::move(base))
     {

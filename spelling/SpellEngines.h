@@ -31,7 +31,6 @@ public:
 
     [[nodiscard]] std::unique_ptr<SpellChecker> create(std::string_view progId) override;
 
-
     static constexpr std::string_view kNuspellProgId = "excel.application";
     static constexpr std::string_view kHunspellProgId = "word.application";
 
