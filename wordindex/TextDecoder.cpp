@@ -43,7 +43,8 @@ std::optional<TextDecoder> TextDecoder::forEncoding(std::string_view name)
     else if (iconvName == "TIS620-2533")
         iconvName = "TIS-620";
     const iconv_t probe = iconv_open("UTF-8", iconvName.c_str());
-    if (probe == reinterpret_cast<iconv_t>(-1))
+    // iconv_open's failure value is (iconv_t)-1, as POSIX defines it.
+    if (probe == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
         return std::nullopt;
     iconv_close(probe);
     decoder.m_iconvName = std::move(iconvName);
