@@ -146,8 +146,10 @@ private slots:
         QCOMPARE(fx.checkers.script->askers().size(), std::size_t(1));
     }
 
+    void stopReachesWorkersInsideABlock_data() { cancelStopsEveryWorker_data(); }
     void stopReachesWorkersInsideABlock()
     {
+        QFETCH(bool, programEnd);
         // A block of 2048 questions takes a worker about a second.
         ThreadedSearch fx({ std::chrono::milliseconds(1), 2, 0 },
             [](std::string_view) { return std::chrono::microseconds(500); });
@@ -155,7 +157,7 @@ private slots:
         fx.view.onEvents = [&] {
             if (fx.view.eventPasses == 3) {
                 askedAtCancel = fx.checkers.script->asked.load();
-                fx.search.cmdCancel_Click();
+                programEnd ? fx.terminator.endNow() : fx.search.cmdCancel_Click();
             }
         };
         fx.search.f("abcdefghijk");
