@@ -39,18 +39,48 @@ void release(void *block) noexcept
 
 } // namespace
 
-// libstdc++'s array and nothrow forms all come down to these.
+// Every form, so that none of them mixes with a sanitizer's own.
 void *operator new(std::size_t size)
 {
     if (void *block = allocate(size))
         return block;
     throw std::bad_alloc();
 }
+void *operator new[](std::size_t size)
+{
+    if (void *block = allocate(size))
+        return block;
+    throw std::bad_alloc();
+}
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size);
+}
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size);
+}
 void operator delete(void *block) noexcept
 {
     release(block);
 }
+void operator delete[](void *block) noexcept
+{
+    release(block);
+}
 void operator delete(void *block, std::size_t) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block, std::size_t) noexcept
+{
+    release(block);
+}
+void operator delete(void *block, const std::nothrow_t &) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block, const std::nothrow_t &) noexcept
 {
     release(block);
 }
