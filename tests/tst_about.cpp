@@ -33,6 +33,16 @@ struct Fixture : TempFolder {
     }
 };
 
+// Help > About chosen once.
+struct AboutShown : Fixture {
+    AboutCommand about { *sysInfo, launcher };
+    explicit AboutShown(const QByteArray &hive = {})
+        : Fixture(hive)
+    {
+        about.mnu_about_Click();
+    }
+};
+
 } // namespace
 
 class TestAbout : public QObject {
@@ -121,10 +131,8 @@ private slots:
 
     void dialogOpensOnceAndComesForward()
     {
-        Fixture fx { QByteArray() };
-        AboutCommand about(*fx.sysInfo, fx.launcher);
-        about.mnu_about_Click();
-        frmAbout *first = about.dialog();
+        AboutShown fx;
+        frmAbout *first = fx.about.dialog();
         QVERIFY(first && first->isVisible());
         QVERIFY(!first->isModal());
         QVERIFY(!first->parentWidget());
@@ -134,8 +142,8 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        about.mnu_about_Click();
-        QCOMPARE(about.dialog(), first);
+        fx.about.mnu_about_Click();
+        QCOMPARE(fx.about.dialog(), first);
         QVERIFY(QTest::qWaitForWindowActive(first));
         int dialogs = 0;
         for (QWidget *window : QApplication::topLevelWidgets())
@@ -146,13 +154,11 @@ private slots:
     void escapeClosesFromSystemInfo()
     {
         const QString focused = QStringLiteral("cmdSysInfo");
-        Fixture fx { QByteArray() };
-        AboutCommand about(*fx.sysInfo, fx.launcher);
-        about.mnu_about_Click();
-        auto *button = about.dialog()->findChild<QPushButton *>(focused);
+        AboutShown fx;
+        auto *button = fx.about.dialog()->findChild<QPushButton *>(focused);
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Escape);
-        QTRY_VERIFY(!about.dialog()); // closed and destroyed
+        QTRY_VERIFY(!fx.about.dialog()); // closed and destroyed
         QVERIFY(fx.launcher.started.isEmpty());
     }
 
@@ -169,10 +175,8 @@ private slots:
         QFETCH(QString, focused);
         QFETCH(bool, closes);
         QFETCH(int, starts);
-        Fixture fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
-        AboutCommand about(*fx.sysInfo, fx.launcher);
-        about.mnu_about_Click();
-        frmAbout *dialog = about.dialog();
+        AboutShown fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
+        frmAbout *dialog = fx.about.dialog();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
         if (!focused.isEmpty())
@@ -180,41 +184,37 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(),
             focused.isEmpty() ? QStringLiteral("cmdOK") : focused);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(!about.dialog(), closes);
+        QTRY_COMPARE(!fx.about.dialog(), closes);
         QCOMPARE(fx.launcher.started.size(), starts);
     }
 
     void systemInfoButtonAndReopenFocusesOk()
     {
-        Fixture fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
-        AboutCommand about(*fx.sysInfo, fx.launcher);
-        about.mnu_about_Click();
-        QVERIFY(QTest::qWaitForWindowActive(about.dialog()));
+        AboutShown fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
+        QVERIFY(QTest::qWaitForWindowActive(fx.about.dialog()));
         // Offscreen, QtTest's Alt+S does not reach the shortcut map (under
         // Xvfb it starts the program), so the mnemonic is checked and the
         // button it belongs to is pressed.
-        auto *sysInfoButton = about.dialog()->findChild<QPushButton *>("cmdSysInfo");
+        auto *sysInfoButton = fx.about.dialog()->findChild<QPushButton *>("cmdSysInfo");
         QCOMPARE(sysInfoButton->shortcut(), QKeySequence(QStringLiteral("Alt+S")));
         sysInfoButton->animateClick();
         QTRY_COMPARE(fx.launcher.started, QStringList { "/opt/si" });
-        QVERIFY(about.dialog()); // stays open
+        QVERIFY(fx.about.dialog()); // stays open
         sysInfoButton->click();
         QCOMPARE(fx.launcher.started.size(), 2); // twice pressed, twice started
-        about.dialog()->findChild<QPushButton *>("cmdSysInfo")->setFocus();
-        QTest::mouseClick(about.dialog()->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
-        QTRY_VERIFY(!about.dialog());
-        about.mnu_about_Click();
-        QVERIFY(QTest::qWaitForWindowActive(about.dialog()));
+        fx.about.dialog()->findChild<QPushButton *>("cmdSysInfo")->setFocus();
+        QTest::mouseClick(fx.about.dialog()->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        QTRY_VERIFY(!fx.about.dialog());
+        fx.about.mnu_about_Click();
+        QVERIFY(QTest::qWaitForWindowActive(fx.about.dialog()));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
     }
 
     void linkOpensTheHomePage()
     {
-        Fixture fx { QByteArray() };
-        AboutCommand about(*fx.sysInfo, fx.launcher);
-        about.mnu_about_Click();
-        QVERIFY(QTest::qWaitForWindowExposed(about.dialog()));
-        auto *link = about.dialog()->findChild<QLabel *>("vbhHome");
+        AboutShown fx;
+        QVERIFY(QTest::qWaitForWindowExposed(fx.about.dialog()));
+        auto *link = fx.about.dialog()->findChild<QLabel *>("vbhHome");
         // A click on the shown address, as the user makes it.
         const QPoint onText(QFontMetrics(link->font()).averageCharWidth() * 3, link->height() / 2);
         QTest::mouseClick(link, Qt::LeftButton, {}, onText);
@@ -237,11 +237,9 @@ private slots:
             font.setPointSizeF(desktopPoints);
             QApplication::setFont(font);
         }
-        Fixture fx { QByteArray() };
-        AboutCommand about(*fx.sysInfo, fx.launcher);
-        about.mnu_about_Click();
+        AboutShown fx;
         QApplication::setFont(desktop);
-        for (QLabel *label : about.dialog()->findChildren<QLabel *>()) {
+        for (QLabel *label : fx.about.dialog()->findChildren<QLabel *>()) {
             if (label->text().isEmpty() || label->textFormat() == Qt::RichText
                 || label->text().startsWith('<'))
                 continue;
@@ -259,10 +257,8 @@ private slots:
 
     void etchedRuleHasBothLines()
     {
-        Fixture fx { QByteArray() };
-        AboutCommand about(*fx.sysInfo, fx.launcher);
-        about.mnu_about_Click();
-        const QImage shot = about.dialog()->grab().toImage();
+        AboutShown fx;
+        const QImage shot = fx.about.dialog()->grab().toImage();
         // Down the middle of the dialog: one grey row, the white pair under it.
         const int x = shot.width() / 2;
         QList<int> grey;
