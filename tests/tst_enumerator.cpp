@@ -68,22 +68,7 @@ private slots:
         std::string scratch = "abcd";
         QCOMPARE(QString::fromStdString(reorder(scratch, arrangements.offsets())), expected);
         QCOMPARE(QString::fromStdString(scratch), expected);
-    }
-
-    void lastArrangementHasNoNextStep()
-    {
-        Arrangements arrangements("abcd");
-        for (int i = 0; i < 23; ++i)
-            QVERIFY(arrangements.advance());
-        QVERIFY(!arrangements.advance());
-        QCOMPARE(QString::fromStdString(arrangements.current()), QStringLiteral("dcba"));
-    }
-
-    void reorderOfOneVector()
-    {
-        std::string letters = "abc";
-        const std::vector<int> offsets { 0, 1, 2 };
-        QCOMPARE(reorder(letters, offsets), std::string("cba"));
+        QCOMPARE(arrangements.advance(), counter != 23); // the last has no next step
     }
 
     // The incremental walk must give, at every counter value, exactly what

@@ -158,13 +158,15 @@ private slots:
         const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' "
                             "value=\"A > B\">\n<param value=a.html name=local /></object>"
                             "<!-- <object><param name=\"Name\" value=\"C\"></object> -->"
-                            "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul></ul>";
+                            "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul>"
+                            "<li><object><param name=\"Name\" value=\"E\"></object></ul>";
         const QList<ContentsEntry> entries = parseContents(hhc);
-        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.size(), 3);
         QCOMPARE(entries[0].name, QStringLiteral("A > B"));
         QCOMPARE(entries[0].local, QStringLiteral("a.html"));
         QCOMPARE(entries[1].name, QStringLiteral("D"));
         QCOMPARE(entries[1].depth, 1);
+        QCOMPARE(entries[2].depth, 0); // back out of the inner list
     }
 
     void contentsAreCappedWithANote()

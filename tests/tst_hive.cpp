@@ -5,9 +5,9 @@
 // files that are no regular files.
 #include "registry/RegistryHive.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -84,20 +84,18 @@ private slots:
     void onlyARegularFileIsRead()
     {
         QFETCH(QString, kind);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("hklm.reg");
+        TempFolder dir;
+        const QString path = dir.path("hklm.reg");
         const QByteArray hive = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"v\"=\"x\"\n";
         if (kind == "fifo") {
             // Nobody ever writes it: a blocking open would wait forever.
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else if (kind == "folder") {
-            QVERIFY(QDir(dir.path()).mkdir("hklm.reg"));
+            QVERIFY(QDir(dir.dir.path()).mkdir("hklm.reg"));
         } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(hive);
+            dir.write("hklm.reg", hive);
             if (kind == "huge") // sparse: nothing is really written
-                QVERIFY(file.resize(RegistryHive::kMaxFileSize + 1));
+                QVERIFY(QFile::resize(path, RegistryHive::kMaxFileSize + 1));
         }
         QCOMPARE(RegistryHive::load(path).hasKey("Software\\Test"), kind == "file");
     }

@@ -40,35 +40,6 @@ class TestIndexedSearch : public QObject {
     Q_OBJECT
 
 private slots:
-    void sameLineAsTheEnumeration_data()
-    {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<QStringList>("accepted");
-        QTest::newRow("order of first arrival") << "cat" << QStringList { "tac", "act", "cat" };
-        QTest::newRow("capitals as typed") << "CAT" << QStringList { "CAT", "ACT", "TAC" };
-        QTest::newRow("repeated letter listed once") << "aab" << QStringList { "aba", "baa" };
-        QTest::newRow("first case variant wins")
-            << "aAt" << QStringList { "aAt", "Aat", "taA", "Ata", "atA" };
-        QTest::newRow("only some case variants accepted")
-            << "TeAt" << QStringList { "eTAt", "Teat", "TatE", "tEaT" };
-        QTest::newRow("no word") << "xyz" << QStringList {};
-        QTest::newRow("word of another length not asked") << "cat" << QStringList { "ca", "cats" };
-        QTest::newRow("many anagrams")
-            << "least" << QStringList { "slate", "stale", "steal", "tales", "teals", "tesla" };
-    }
-    void sameLineAsTheEnumeration()
-    {
-        QFETCH(QString, letters);
-        QFETCH(QStringList, accepted);
-        std::vector<std::string> forms;
-        for (const QString &word : accepted)
-            forms.push_back(word.toLower().toStdString());
-        const WordIndex index = WordIndex::fromForms(forms);
-        ScriptedChecker checker(script(accepted));
-        QCOMPARE(indexed(letters.toStdString(), index, checker),
-            enumerated(letters.toStdString(), checker));
-    }
-
     // Every input of up to 5 letters over a small alphabet, with a checker
     // that accepts a fixed set of strings in some cases only.
     void exhaustiveSmallInputs()

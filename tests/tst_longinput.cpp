@@ -5,11 +5,7 @@
 // letters whatever the threads, and the run stops when cancelled. Every
 // allocation through operator new in this program is counted, so the test
 // sees the peak, not a timing.
-#include "platform/SpellChecker.h"
-#include "search/WordSearch.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/FakeTerminator.h"
-#include "tests/support/RecordingView.h"
+#include "tests/support/ThreadedSearch.h"
 
 #include <QTest>
 #include <atomic>
@@ -41,39 +37,9 @@ void release(void *block) noexcept
     std::free(block);
 }
 
-// Accepts every question, so every block of answers holds as many words as
-// it can; counts the questions.
-class AcceptingChecker final : public SpellChecker {
-public:
-    explicit AcceptingChecker(std::shared_ptr<std::atomic<long>> asked)
-        : m_asked(std::move(asked))
-    {
-    }
-    std::optional<bool> checkSpelling(std::string_view) override
-    {
-        ++*m_asked;
-        return true;
-    }
-    std::unique_ptr<SpellChecker> cloneForThread() override
-    {
-        return std::make_unique<AcceptingChecker>(m_asked);
-    }
-
-private:
-    std::shared_ptr<std::atomic<long>> m_asked;
-};
-
-class AcceptingFactory final : public SpellCheckerFactory {
-public:
-    std::unique_ptr<SpellChecker> create(std::string_view) override
-    {
-        return std::make_unique<AcceptingChecker>(asked);
-    }
-    std::shared_ptr<std::atomic<long>> asked = std::make_shared<std::atomic<long>>(0);
-};
-
 } // namespace
 
+// Every form, so that none of them mixes with a sanitizer's own.
 void *operator new(std::size_t size)
 {
     if (void *block = allocate(size))
@@ -140,24 +106,20 @@ private slots:
         constexpr long long kBound = 64LL * 1024 * 1024;
         const std::string letters(kLetters, 'a');
 
-        CallLog log;
-        RecordingView view(log);
-        FakeMessageBox box;
-        AcceptingFactory checkers;
-        FakeTerminator terminator;
-        WordSearch search(
-            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), threads });
-        view.onEvents = [&] {
-            if (*checkers.asked >= 200)
-                search.cmdCancel_Click();
+        // Every question accepted: every block of answers holds as many words as it can.
+        ThreadedSearch fx({ std::chrono::milliseconds(1), threads });
+        fx.checkers.script->acceptAll = true;
+        fx.view.onEvents = [&] {
+            if (fx.checkers.script->asked >= 200)
+                fx.search.cmdCancel_Click();
         };
         const long long before = g_allocated.load();
         g_peak = before;
-        search.f(letters);
+        fx.search.f(letters);
         const long long peak = g_peak.load() - before;
 
-        QVERIFY(*checkers.asked >= 200);
-        QCOMPARE(view.resultsText, QString()); // cancelled: no result
+        QVERIFY(fx.checkers.script->asked >= 200);
+        QCOMPARE(fx.view.resultsText, QString()); // cancelled: no result
         QVERIFY2(peak < kBound, qPrintable(QStringLiteral("peak %1 bytes").arg(peak)));
         QVERIFY(g_allocated.load() - before < 1024 * 1024); // nothing of the run is left
     }

@@ -106,35 +106,18 @@ private slots:
         QCOMPARE(fx.log.entriesAfter(FakeTerminator::kEntry), QStringList());
     }
 
-    void selfTest_data()
+    // Which answers the self-test takes is the checker module's business; a
+    // failing question ends the program before any arrangement is asked.
+    void failingSelfTestEndsTheProgram()
     {
-        QTest::addColumn<bool>("helloFails");
-        QTest::addColumn<bool>("helloAccepted");
-        QTest::newRow("hello judged wrong does not stop the run") << false << false;
-        QTest::newRow("hello judged right") << false << true;
-        QTest::newRow("the question fails: the program ends") << true << false;
-    }
-    void selfTest()
-    {
-        QFETCH(bool, helloFails);
-        QFETCH(bool, helloAccepted);
         Fixture fx;
         fx.view.input = "cat";
-        if (helloFails)
-            fx.checkers.script->failing = { "hello" };
-        if (helloAccepted)
-            fx.checkers.script->accepted = { "hello" };
+        fx.checkers.script->failing = { "hello" };
         fx.search.startanalysis();
         QCOMPARE(fx.checkers.attempts, setOf({ "excel.application" })); // never falls back
+        QCOMPARE(fx.checkers.script->asked, setOf({ "hello" }));
         QCOMPARE(fx.checkers.script->alive, 0);
-        if (!helloFails) {
-            QCOMPARE(fx.terminator.endCount(), 0);
-            QCOMPARE(fx.view.resultsText, QString::fromLatin1(Messages::kNoWordsFound));
-            return;
-        }
-        QCOMPARE(fx.box.shown(),
-            (QList<MessageRequest> { { QString::fromLatin1(Messages::kCheckerTooOld), "PROBLEM",
-                MessageButtons::Ok, MessageIcon::Critical } }));
+        QCOMPARE(fx.box.shown().size(), 1);
         QCOMPARE(fx.log.entriesAfter(FakeTerminator::kEntry), QStringList());
     }
 

@@ -5,14 +5,13 @@
 // so it also runs under ThreadSanitizer.
 #include "search/Enumerator.h"
 #include "search/WordSearch.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/FakeTerminator.h"
-#include "tests/support/RecordingView.h"
-#include "tests/support/ThreadSafeChecker.h"
+#include "tests/support/ThreadedSearch.h"
 
 #include <QTest>
 
 namespace {
+
+const auto kTwentyMicroseconds = [](std::string_view) { return std::chrono::microseconds(20); };
 
 struct Outcome {
     QString results;
@@ -24,18 +23,11 @@ struct Outcome {
 Outcome run(const std::string &letters, const std::set<std::string, std::less<>> &accepted,
     unsigned threads, std::function<std::chrono::microseconds(std::string_view)> delay = {})
 {
-    CallLog log;
-    RecordingView view(log);
-    FakeMessageBox box;
-    ThreadSafeCheckerFactory checkers;
-    checkers.script->accepted = accepted;
-    checkers.script->delay = std::move(delay);
-    FakeTerminator terminator;
-    WordSearch search(
-        view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), threads, 0 });
-    search.f(letters);
-    return { view.resultsText, view.repaintedAt, view.progressValue,
-        checkers.script->asked.load() };
+    ThreadedSearch fx({ std::chrono::milliseconds(5), threads, 0 }, std::move(delay));
+    fx.checkers.script->accepted = accepted;
+    fx.search.f(letters);
+    return { fx.view.resultsText, fx.view.repaintedAt, fx.view.progressValue,
+        fx.checkers.script->asked.load() };
 }
 
 // Every arrangement of the letters whose first letter is the given one, so a
@@ -111,45 +103,31 @@ private slots:
     void cancelStopsEveryWorker()
     {
         QFETCH(bool, programEnd);
-        CallLog log;
-        RecordingView view(log);
-        FakeMessageBox box;
-        ThreadSafeCheckerFactory checkers;
-        checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(20); };
-        FakeTerminator terminator(&log);
-        WordSearch search(
-            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2, 0 });
-        view.onEvents = [&] {
-            if (view.eventPasses == 3)
-                programEnd ? terminator.endNow() : search.cmdCancel_Click();
+        ThreadedSearch fx({ std::chrono::milliseconds(1), 2, 0 }, kTwentyMicroseconds);
+        fx.view.onEvents = [&] {
+            if (fx.view.eventPasses == 3)
+                programEnd ? fx.terminator.endNow() : fx.search.cmdCancel_Click();
         };
-        search.f("abcdefghijk"); // 39,916,800 arrangements: far from done
-        QCOMPARE(checkers.script->clones.load(), 2);
-        QCOMPARE(checkers.script->inFlight.load(), 0);
-        QCOMPARE(checkers.script->alive.load(), 0);
-        const long asked = checkers.script->asked.load();
+        fx.search.f("abcdefghijk"); // 39,916,800 arrangements: far from done
+        QCOMPARE(fx.checkers.script->clones.load(), 2);
+        QCOMPARE(fx.checkers.script->inFlight.load(), 0);
+        QCOMPARE(fx.checkers.script->alive.load(), 0);
+        const long asked = fx.checkers.script->asked.load();
         QTest::qSleep(30);
-        QCOMPARE(checkers.script->asked.load(), asked); // no thread left asking
-        QCOMPARE(view.resultsText, QString());
+        QCOMPARE(fx.checkers.script->asked.load(), asked); // no thread left asking
+        QCOMPARE(fx.view.resultsText, QString());
         if (!programEnd)
-            QCOMPARE(view.progressValue, 0.0f);
+            QCOMPARE(fx.view.progressValue, 0.0f);
         // Held ahead: a few blocks per worker, not the whole run.
         QVERIFY(asked < 64 * 2048);
     }
 
     void workersAskAndTheRunDoesNot()
     {
-        CallLog log;
-        RecordingView view(log);
-        FakeMessageBox box;
-        ThreadSafeCheckerFactory checkers;
         // Slow enough that every worker is busy with a block of its own.
-        checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(20); };
-        FakeTerminator terminator;
-        WordSearch search(
-            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), 2, 0 });
-        search.f("abcdefgh"); // 40,320 arrangements, 20 blocks
-        auto askers = checkers.script->askers();
+        ThreadedSearch fx({ std::chrono::milliseconds(5), 2, 0 }, kTwentyMicroseconds);
+        fx.search.f("abcdefgh"); // 40,320 arrangements, 20 blocks
+        auto askers = fx.checkers.script->askers();
         // The run's own thread asks only its "hello"; two workers ask the rest.
         QCOMPARE(askers[std::this_thread::get_id()], 1L);
         askers.erase(std::this_thread::get_id());
@@ -162,40 +140,31 @@ private slots:
 
     void shortRunsMakeNoWorkers()
     {
-        CallLog log;
-        RecordingView view(log);
-        FakeMessageBox box;
-        ThreadSafeCheckerFactory checkers;
-        FakeTerminator terminator;
-        WordSearch search(view, { box, checkers, terminator, view }, { std::chrono::milliseconds(5), 2 });
-        search.f("abcdefgh"); // 40,320 arrangements: less than a second on one thread
-        QCOMPARE(checkers.script->clones.load(), 0);
-        QCOMPARE(checkers.script->askers().size(), std::size_t(1));
+        ThreadedSearch fx({ std::chrono::milliseconds(5), 2 });
+        fx.search.f("abcdefgh"); // 40,320 arrangements: less than a second on one thread
+        QCOMPARE(fx.checkers.script->clones.load(), 0);
+        QCOMPARE(fx.checkers.script->askers().size(), std::size_t(1));
     }
 
+    void stopReachesWorkersInsideABlock_data() { cancelStopsEveryWorker_data(); }
     void stopReachesWorkersInsideABlock()
     {
-        CallLog log;
-        RecordingView view(log);
-        FakeMessageBox box;
-        ThreadSafeCheckerFactory checkers;
+        QFETCH(bool, programEnd);
         // A block of 2048 questions takes a worker about a second.
-        checkers.script->delay = [](std::string_view) { return std::chrono::microseconds(500); };
-        FakeTerminator terminator(&log);
-        WordSearch search(
-            view, { box, checkers, terminator, view }, { std::chrono::milliseconds(1), 2, 0 });
+        ThreadedSearch fx({ std::chrono::milliseconds(1), 2, 0 },
+            [](std::string_view) { return std::chrono::microseconds(500); });
         long askedAtCancel = -1;
-        view.onEvents = [&] {
-            if (view.eventPasses == 3) {
-                askedAtCancel = checkers.script->asked.load();
-                search.cmdCancel_Click();
+        fx.view.onEvents = [&] {
+            if (fx.view.eventPasses == 3) {
+                askedAtCancel = fx.checkers.script->asked.load();
+                programEnd ? fx.terminator.endNow() : fx.search.cmdCancel_Click();
             }
         };
-        search.f("abcdefghijk");
+        fx.search.f("abcdefghijk");
         QVERIFY(askedAtCancel > 0);
         // Each worker finishes the question it is asking, and no more of its block.
-        QVERIFY2(checkers.script->asked.load() - askedAtCancel <= 4,
-            qPrintable(QString::number(checkers.script->asked.load() - askedAtCancel)));
+        const long after = fx.checkers.script->asked.load() - askedAtCancel;
+        QVERIFY2(after <= 4, qPrintable(QString::number(after)));
     }
 };
 

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/WordIndex.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "tests/support/TempFolder.h"
+
+#include <QDir>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -178,26 +180,14 @@ private slots:
         const QByteArray dic = "3\nwalk/X\ntalk/X\nbark/X\n"; // 12 forms
         ReadLimits limits;
         QVERIFY(fromText(aff, dic, limits).index);
-        switch (which) {
-        case 0:
-            limits.maxFormsPerStem = 3;
-            break;
-        case 1:
-            limits.maxTotalForms = 11;
-            break;
-        case 2:
-            limits.maxStoredForms = 11;
-            break;
-        case 3:
-            limits.maxRules = 2;
-            break;
-        case 4:
-            limits.maxEntries = 2;
-            break;
-        default:
-            limits.maxRuleTests = 8; // 3 stems, 3 rules each
-            break;
-        }
+        const std::function<void(ReadLimits &)> tighten[] = {
+            [](ReadLimits &l) { l.maxFormsPerStem = 3; },
+            [](ReadLimits &l) { l.maxTotalForms = 11; },
+            [](ReadLimits &l) { l.maxStoredForms = 11; }, [](ReadLimits &l) { l.maxRules = 2; },
+            [](ReadLimits &l) { l.maxEntries = 2; },
+            [](ReadLimits &l) { l.maxRuleTests = 8; }, // 3 stems, 3 rules each
+        };
+        tighten[which](limits);
         const WordIndexBuild build = fromText(aff, dic, limits);
         QVERIFY(!build.index);
         QVERIFY(!build.refusal.empty());
@@ -205,13 +195,10 @@ private slots:
 
     void refusesWhatIsNoRegularFile()
     {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x.aff")));
-        QFile dic(dir.filePath(QStringLiteral("x.dic")));
-        QVERIFY(dic.open(QIODevice::WriteOnly));
-        dic.write("1\ncat\n");
-        dic.close();
-        const std::filesystem::path base = dir.filePath(QStringLiteral("x")).toStdString();
+        TempFolder dir;
+        QVERIFY(QDir(dir.dir.path()).mkdir(QStringLiteral("x.aff")));
+        QVERIFY(!dir.write("x.dic", "1\ncat\n").isEmpty());
+        const std::filesystem::path base = dir.path("x").toStdString();
         QVERIFY(!buildWordIndexFromFiles(base).index);
         WordIndexCache cache;
         QVERIFY(!cache.get(base).index);
@@ -219,20 +206,15 @@ private slots:
 
     void cacheBuildsOncePerFileVersion()
     {
-        QTemporaryDir dir;
-        const auto write = [&dir](const char *name, const QByteArray &text) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(text);
-        };
-        write("x.aff", "SET UTF-8\n");
-        write("x.dic", "1\ncat\n");
-        const std::filesystem::path base = dir.filePath(QStringLiteral("x")).toStdString();
+        TempFolder dir;
+        dir.write("x.aff", "SET UTF-8\n");
+        dir.write("x.dic", "1\ncat\n");
+        const std::filesystem::path base = dir.path("x").toStdString();
         WordIndexCache cache;
         const auto first = cache.get(base).index;
         QVERIFY(first);
         QCOMPARE(cache.get(base).index, first);
-        write("x.dic", "2\ncat\ndog\n"); // another size
+        dir.write("x.dic", "2\ncat\ndog\n"); // another size
         const auto second = cache.get(base).index;
         QVERIFY(second && second != first);
         QVERIFY(holds(*second, QStringLiteral("dog")));
