@@ -29,6 +29,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Where the settings go (the help viewer's size, place and split).
+    QApplication::setOrganizationName(QStringLiteral("Kelmstar Software"));
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setWindowIcon(Artwork::icon());
 
@@ -49,7 +51,8 @@ int main(int argc, char **argv)
     // tried, as without a word index.
     QCommandLineParser parser;
     const QCommandLineOption exhaustive(QStringLiteral("exhaustive"),
-        QStringLiteral("Try every arrangement, even where the dictionary's word index could answer."));
+        QStringLiteral(
+            "Try every arrangement, even where the dictionary's word index could answer."));
     parser.addOption(exhaustive);
     parser.addHelpOption();
     parser.process(app);
