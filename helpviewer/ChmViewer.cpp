@@ -6,16 +6,20 @@
 #include "platform/ProgramLauncher.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QHideEvent>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
 #include <QToolBar>
@@ -88,6 +92,51 @@ std::optional<ChmArchive> loadResponsively(const QString &path, QString &whyNot)
     return archive;
 }
 
+// The invisible character that forbids a line break where it stands.
+constexpr QChar kWordJoiner(0x2060);
+
+// Qt's pages honour "white-space" only for whole paragraphs, so code and
+// paths in running text would still break after a slash or a hyphen, or at
+// a blank: their letters are glued together. Linear in the page's length.
+void keepCodeTogether(QTextDocument &document)
+{
+    struct Span {
+        int position;
+        QString text;
+    };
+    QList<Span> spans;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            // Code is what is shown in a fixed-pitch font, however the page asks for it.
+            if (fragment.isValid() && !block.blockFormat().nonBreakableLines()
+                && (fragment.charFormat().fontFixedPitch()
+                    || QFontInfo(fragment.charFormat().font()).fixedPitch()))
+                spans.append({ fragment.position(), fragment.text() });
+        }
+    }
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    // From the end, so that the positions still ahead stay right.
+    for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+        QString glued;
+        glued.reserve(span->text.size() * 2);
+        for (qsizetype i = 0; i < span->text.size(); ++i) {
+            const QChar ch = span->text[i];
+            glued.append(ch == u' ' ? QChar(QChar::Nbsp) : ch);
+            if (i + 1 < span->text.size() && span->text[i + 1] != kWordJoiner
+                && (ch == u'/' || ch == u'-' || ch == u'\\'))
+                glued.append(kWordJoiner);
+        }
+        if (glued == span->text)
+            continue;
+        cursor.setPosition(span->position);
+        cursor.setPosition(span->position + int(span->text.size()), QTextCursor::KeepAnchor);
+        cursor.insertText(glued, cursor.charFormat());
+    }
+    cursor.endEditBlock();
+}
+
 } // namespace
 
 QString helpErrorPage(const QString &heading, const QString &reason)
@@ -105,6 +154,8 @@ ChmBrowser::ChmBrowser(
 {
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::followLink);
+    // Also after Back and Forward, which do not pass through doSetSource().
+    connect(this, &QTextBrowser::sourceChanged, this, [this] { keepCodeTogether(*document()); });
 }
 
 std::optional<QUrl> ChmBrowser::resolve(const QUrl &link) const
@@ -177,6 +228,17 @@ void ChmBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
     // A page that comes out as nothing would leave a blank window.
     if (document()->isEmpty() || toPlainText().trimmed().isEmpty())
         setHtml(pageError(QStringLiteral("The page %1 has nothing to show.").arg(name.path())));
+}
+
+QMimeData *ChmBrowser::createMimeDataFromSelection() const
+{
+    // A copied path must work when pasted: without the glue.
+    auto *data = QTextBrowser::createMimeDataFromSelection();
+    if (data && data->hasText())
+        data->setText(data->text().remove(kWordJoiner).replace(QChar(QChar::Nbsp), u' '));
+    if (data && data->hasHtml())
+        data->setHtml(data->html().remove(kWordJoiner));
+    return data;
 }
 
 HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
@@ -280,15 +342,17 @@ void HelpWindow::showContents()
 
 HelpWindow::~HelpWindow()
 {
-    // Still open when the program ends: closing did not save it.
+    // Deleted while shown: hiding did not save it.
     if (isVisible())
         saveLayout();
 }
 
-void HelpWindow::closeEvent(QCloseEvent *event)
+// Escape, the window's own close button and the end of the program (which
+// hides every window) all come here.
+void HelpWindow::hideEvent(QHideEvent *event)
 {
     saveLayout();
-    QMainWindow::closeEvent(event);
+    QMainWindow::hideEvent(event);
 }
 
 // As wide as the longest entry with its indentation (the entries are

@@ -43,6 +43,7 @@ public:
 
 protected:
     void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
+    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
 
 private:
     const ChmArchive *m_archive;
@@ -67,7 +68,7 @@ public:
     [[nodiscard]] bool isReadable() const { return m_archive.has_value(); }
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showContents();
