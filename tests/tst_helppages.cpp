@@ -5,11 +5,17 @@
 #include "tests/support/ChmWriter.h"
 #include "tests/support/RecordingLauncher.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -317,6 +323,38 @@ private slots:
         next.show();
         QVERIFY(QTest::qWaitForWindowExposed(&next));
         QCOMPARE(next.splitter()->sizes().first(), split);
+    }
+
+    void codeAndPathsStayWhole_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("a path") << "/usr/share/hunspell";
+        QTest::newRow("a command") << "sudo apt-get install hunspell-en-us";
+    }
+    void codeAndPathsStayWhole()
+    {
+        QFETCH(QString, code);
+        const QString before = "Words before ", after = " and after.";
+        QTemporaryDir dir;
+        RecordingLauncher launcher;
+        HelpWindow window(
+            writeHelpFile(dir, ("<p>" + before + "<code>" + code + "</code>" + after).toUtf8()),
+            launcher);
+        ChmBrowser *page = window.browser();
+        QTextCursor inCode(page->document());
+        inCode.setPosition(int(before.size()) + 1);
+        // Room for the code on a line of its own, not after the words before it.
+        const int codeWidth = QFontMetrics(inCode.charFormat().font()).horizontalAdvance(code);
+        page->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        page->setLineWrapColumnOrWidth(codeWidth + 20);
+        page->document()->documentLayout()->documentSize(); // lays the page out
+        const QTextBlock block = page->document()->firstBlock();
+        const QTextLayout *layout = block.layout();
+        QCOMPARE(layout->lineForTextPosition(int(before.size())).lineNumber(),
+            layout->lineForTextPosition(int(block.text().indexOf(after)) - 1).lineNumber());
+        page->selectAll();
+        page->copy(); // as it was: a copied path must work when pasted
+        QCOMPARE(QGuiApplication::clipboard()->text(), before + code + after);
     }
 
 private:
