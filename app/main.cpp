@@ -29,6 +29,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Where the settings go (the help viewer's size, place and split).
+    QApplication::setOrganizationName(QStringLiteral("Kelmstar Software"));
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setWindowIcon(Artwork::icon());
 

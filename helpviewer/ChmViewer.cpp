@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpviewer/ChmViewer.h"
 
+#include "helpviewer/CodeGlue.h"
 #include "helpviewer/PageLimits.h"
 #include "platform/ProgramLauncher.h"
 
@@ -9,7 +10,11 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHideEvent>
+#include <QMimeData>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
@@ -17,10 +22,28 @@
 #include <QThread>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
 constexpr int kTopicRole = Qt::UserRole;
+constexpr int kDepthRole = Qt::UserRole + 1;
+constexpr int kMinContentsWidth = 150;
+constexpr int kMaxContentsWidth = 350;
+const QString kGeometryKey = QStringLiteral("HelpViewer/geometry");
+const QString kSplitterKey = QStringLiteral("HelpViewer/splitter");
+
+// The page a contents entry or a shown page stands for, the way both are
+// compared: its path in the archive, without a #fragment.
+QString topicPath(const QUrl &page)
+{
+    return ChmArchive::normalizedName(page.path());
+}
+
+QUrl topicUrl(const QString &local)
+{
+    return QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(local));
+}
 
 // A path that climbs out of the archive, however it is spelt: a ".." step,
 // plain or percent-encoded, with either slash.
@@ -84,6 +107,8 @@ ChmBrowser::ChmBrowser(
 {
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::followLink);
+    // Also after Back and Forward, which do not pass through doSetSource().
+    connect(this, &QTextBrowser::sourceChanged, this, [this] { keepCodeTogether(*document()); });
 }
 
 std::optional<QUrl> ChmBrowser::resolve(const QUrl &link) const
@@ -158,24 +183,36 @@ void ChmBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
         setHtml(pageError(QStringLiteral("The page %1 has nothing to show.").arg(name.path())));
 }
 
+QMimeData *ChmBrowser::createMimeDataFromSelection() const
+{
+    // A copied path must work when pasted: without the glue.
+    auto *data = QTextBrowser::createMimeDataFromSelection();
+    if (data && data->hasText())
+        data->setText(withoutGlue(data->text()));
+    if (data && data->hasHtml())
+        data->setHtml(withoutGlue(data->html()));
+    return data;
+}
+
 HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
 {
     m_archive = loadResponsively(helpFile, m_whyNot);
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));
     resize(820, 560);
     const QString fileName = QFileInfo(helpFile).fileName();
     setWindowTitle(m_archive && !m_archive->title().isEmpty() ? m_archive->title() : fileName);
 
-    auto *splitter = new QSplitter(this);
-    m_contents = new QTreeWidget(splitter);
+    m_splitter = new QSplitter(this);
+    m_contents = new QTreeWidget(m_splitter);
     m_contents->setObjectName(QStringLiteral("contents"));
     m_contents->setHeaderHidden(true);
-    m_browser = new ChmBrowser(m_archive ? &*m_archive : nullptr, fileName, launcher, splitter);
+    m_browser = new ChmBrowser(m_archive ? &*m_archive : nullptr, fileName, launcher, m_splitter);
     m_browser->setObjectName(QStringLiteral("page"));
-    splitter->setStretchFactor(1, 3);
-    splitter->setSizes({ 220, 600 });
-    setCentralWidget(splitter);
+    // A wider or narrower window gives or takes room from the page only.
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+    setCentralWidget(m_splitter);
 
     QToolBar *bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
@@ -190,9 +227,11 @@ HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(m_contents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
-        m_browser->followLink(QUrl(QStringLiteral("chm:/")
-            + ChmArchive::normalizedName(item->data(0, kTopicRole).toString())));
+        m_browser->followLink(topicUrl(item->data(0, kTopicRole).toString()));
     });
+    // Only selecting: the tree's activation is what opens a page, so this
+    // never comes back here.
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::selectTopic);
     connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -201,9 +240,12 @@ HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
     if (!m_archive) {
         m_contents->hide();
         m_browser->setHtml(unreadableFile(helpFile, m_whyNot));
+        restoreLayout();
         return;
     }
     showContents();
+    fitContents();
+    restoreLayout();
     const QString topic = startTopic();
     if (topic.isEmpty()) {
         m_browser->setHtml(unreadableFile(helpFile, QStringLiteral("it names no start page")));
@@ -236,6 +278,10 @@ void HelpWindow::showContents()
                                        : new QTreeWidgetItem(parents.last());
         item->setText(0, entry.name);
         item->setData(0, kTopicRole, entry.local);
+        item->setData(0, kDepthRole, int(depth));
+        const QString topic = topicPath(topicUrl(entry.local));
+        if (!entry.local.isEmpty() && !m_topics.contains(topic))
+            m_topics.insert(topic, item); // a page named twice selects its first entry
         parents.append(item);
     }
     if (entries.size() >= kMaxContentsEntries) {
@@ -245,6 +291,64 @@ void HelpWindow::showContents()
         rest->setFlags(Qt::NoItemFlags);
     }
     m_contents->expandAll();
+}
+
+HelpWindow::~HelpWindow()
+{
+    // Deleted while shown: hiding did not save it.
+    if (isVisible())
+        saveLayout();
+}
+
+// Escape, the window's own close button and the end of the program (which
+// hides every window) all come here.
+void HelpWindow::hideEvent(QHideEvent *event)
+{
+    saveLayout();
+    QMainWindow::hideEvent(event);
+}
+
+// As wide as the longest entry with its indentation (the entries are
+// capped in number), within reason; the splitter lets the reader change it.
+void HelpWindow::fitContents()
+{
+    const QFontMetrics metrics = m_contents->fontMetrics();
+    const int textMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
+        // Each level is one indentation in, the top one too (its sign).
+        const int depth = (*it)->data(0, kDepthRole).toInt() + 1;
+        widest = std::max(
+            widest, depth * m_contents->indentation() + metrics.horizontalAdvance((*it)->text(0)));
+    }
+    const int scrollBar = m_contents->verticalScrollBar()->sizeHint().width();
+    const int wanted = widest + textMargin + 2 * m_contents->frameWidth() + scrollBar;
+    const int width = std::clamp(wanted, kMinContentsWidth, kMaxContentsWidth);
+    m_splitter->setSizes({ width, std::max(this->width() - width, 1) });
+}
+
+void HelpWindow::selectTopic(const QUrl &page)
+{
+    QTreeWidgetItem *item = m_topics.value(topicPath(page));
+    m_contents->setCurrentItem(item);
+    if (item)
+        m_contents->scrollToItem(item);
+    else
+        m_contents->clearSelection();
+}
+
+void HelpWindow::restoreLayout()
+{
+    const QSettings settings;
+    restoreGeometry(settings.value(kGeometryKey).toByteArray());
+    m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+}
+
+void HelpWindow::saveLayout() const
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kSplitterKey, m_splitter->saveState());
 }
 
 QString HelpWindow::startTopic() const
@@ -275,6 +379,9 @@ void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
     if (m_opening.contains(key))
         return;
     QPointer<HelpWindow> window = m_windows.value(key);
+    // A file that could not be read may have been mended since.
+    if (window && !window->isReadable() && !window->isVisible())
+        delete window.data();
     // Not owned by the caller: the viewer stands beside the main window.
     if (!window) {
         m_opening.insert(key);

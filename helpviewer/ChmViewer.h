@@ -15,7 +15,9 @@
 #include <optional>
 
 class ProgramLauncher;
+class QSplitter;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // The page shown instead of one that cannot be shown: a heading and the reason.
 [[nodiscard]] QString helpErrorPage(const QString &heading, const QString &reason);
@@ -41,6 +43,7 @@ public:
 
 protected:
     void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
+    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
 
 private:
     const ChmArchive *m_archive;
@@ -49,25 +52,38 @@ private:
 };
 
 // The viewer window of one help file: contents beside the page, back and
-// forward; Escape closes it.
+// forward; Escape closes it. Closing only hides it, so that it comes back
+// as it was; its size, place and split are kept in the settings for the
+// next run.
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     HelpWindow(const QString &helpFile, ProgramLauncher &launcher);
+    ~HelpWindow() override;
 
     [[nodiscard]] ChmBrowser *browser() const { return m_browser; }
     [[nodiscard]] QTreeWidget *contents() const { return m_contents; }
+    [[nodiscard]] QSplitter *splitter() const { return m_splitter; }
     [[nodiscard]] bool isReadable() const { return m_archive.has_value(); }
+
+protected:
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showContents();
+    void fitContents();
+    void selectTopic(const QUrl &page);
+    void restoreLayout();
+    void saveLayout() const;
     [[nodiscard]] QString startTopic() const;
 
     QString m_whyNot; // why the file could not be read
     std::optional<ChmArchive> m_archive;
     ChmBrowser *m_browser = nullptr;
     QTreeWidget *m_contents = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QHash<QString, QTreeWidgetItem *> m_topics; // page path -> its first entry
 };
 
 // One viewer window per help file, reused and brought to the front.

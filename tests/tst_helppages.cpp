@@ -5,9 +5,17 @@
 #include "tests/support/ChmWriter.h"
 #include "tests/support/RecordingLauncher.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -30,6 +38,30 @@ QString writeHelpFile(const QTemporaryDir &dir, const std::optional<QByteArray> 
     if (page)
         writer.addFile("/page.html", *page);
     const QString path = dir.filePath("help.chm");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(writer.build());
+    return path;
+}
+
+// Contents "First" (a.html) with a longer entry (b.html) inside; a.html is the
+// start page, and no entry names c.html.
+const QString kSecond = QStringLiteral("Where the help file lives and how it is found");
+
+QString writeBook(const QTemporaryDir &dir)
+{
+    const QString entry
+        = "<li><object><param name=Name value=\"%1\"><param name=Local value=%2></object>";
+    ChmWriter writer;
+    writer.addFile("/#SYSTEM",
+        ChmWriter::system(
+            ChmWriter::systemRecord(2, "a.html") + ChmWriter::systemRecord(0, "toc.hhc")));
+    writer.addFile("/toc.hhc",
+        ("<ul>" + entry.arg("First", "a.html") + "<ul>" + entry.arg(kSecond, "B.html#top"))
+            .toUtf8());
+    for (const QByteArray name : { "a", "b", "c" })
+        writer.addFile("/" + name + ".html", "<p id=part>" + name);
+    const QString path = dir.filePath("book.chm");
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(writer.build());
@@ -214,12 +246,121 @@ private slots:
         QTemporaryDir dir;
         RecordingLauncher launcher;
         auto *window = new HelpWindow(writeHelpFile(dir, QByteArray("<p>x</p>")), launcher);
-        QPointer<HelpWindow> alive(window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::keyClick(window->browser(), Qt::Key_Escape);
-        QTRY_VERIFY(!alive); // closed, and deleted on close
+        QTRY_VERIFY(!window->isVisible()); // closed, and kept to come back as it was
+        delete window;
     }
+
+    void initTestCase()
+    {
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        QCoreApplication::setOrganizationName("Quorvel tests");
+    }
+    void init() { QSettings().clear(); }
+
+    void contentsFollowThePage_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // links followed, or back or forward
+        QTest::addColumn<QString>("selected"); // empty: nothing
+        QTest::newRow("the start page") << QStringList() << "First";
+        QTest::newRow("a link with a #fragment") << QStringList { "b.html#part" } << kSecond;
+        QTest::newRow("a page no entry names") << QStringList { "c.html" } << "";
+        QTest::newRow("back") << QStringList { "b.html", "back" } << "First";
+        QTest::newRow("forward") << QStringList { "b.html", "back", "forward" } << kSecond;
+    }
+    void contentsFollowThePage()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, selected);
+        QTemporaryDir dir;
+        RecordingLauncher launcher;
+        HelpWindow window(writeBook(dir), launcher);
+        ChmBrowser *page = window.browser();
+        for (const QString &step : steps)
+            step == u"back"          ? page->backward()
+                : step == u"forward" ? page->forward()
+                                     : page->followLink(QUrl(step));
+        const QList<QTreeWidgetItem *> items = window.contents()->selectedItems();
+        QCOMPARE(items.isEmpty() ? QString() : items.first()->text(0), selected);
+    }
+
+    void reopensAsItWasAndFitsItsContents_data()
+    {
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<int>("split"); // the contents' width, set by hand
+        QTest::newRow("small, narrow contents") << QRect(40, 50, 500, 360) << 160;
+        QTest::newRow("large, wide contents") << QRect(10, 20, 900, 640) << 320;
+    }
+    void reopensAsItWasAndFitsItsContents()
+    {
+        QFETCH(QRect, place);
+        QFETCH(int, split);
+        QTemporaryDir dir;
+        const QString path = writeBook(dir);
+        RecordingLauncher launcher;
+        auto viewer = std::make_unique<ChmHelpViewer>(launcher);
+        viewer->displayTopic(nullptr, path);
+        QPointer<HelpWindow> window = viewer->window(path);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTreeWidget *tree = window->contents(); // the nested entry is the longest
+        const QTreeWidgetItem *longest = tree->topLevelItem(0)->child(0);
+        QVERIFY(tree->visualItemRect(longest).x() + tree->fontMetrics().horizontalAdvance(kSecond)
+            <= tree->viewport()->width());
+        window->browser()->followLink(QUrl("c.html"));
+        window->setGeometry(place);
+        window->splitter()->setSizes({ split, place.width() - split });
+        QTest::keyClick(window->browser(), Qt::Key_Escape);
+        QTRY_VERIFY(window && !window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        viewer->displayTopic(nullptr, path); // within the run: the same window
+        QVERIFY(window && window->isVisible() && viewer->window(path) == window);
+        QCOMPARE(window->browser()->source(), QUrl("chm:/c.html"));
+        QCOMPARE(window->geometry(), place);
+        viewer.reset(); // the next run: the settings bring back the size and the split
+        HelpWindow next(path, launcher);
+        QCOMPARE(next.size(), place.size());
+        next.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&next));
+        QCOMPARE(next.splitter()->sizes().first(), split);
+    }
+
+    void codeAndPathsStayWhole_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("a path") << "/usr/share/hunspell";
+        QTest::newRow("a command") << "sudo apt-get install hunspell-en-us";
+    }
+    void codeAndPathsStayWhole()
+    {
+        QFETCH(QString, code);
+        const QString before = "Words before ", after = " and after.";
+        QTemporaryDir dir;
+        RecordingLauncher launcher;
+        HelpWindow window(
+            writeHelpFile(dir, ("<p>" + before + "<code>" + code + "</code>" + after).toUtf8()),
+            launcher);
+        ChmBrowser *page = window.browser();
+        QTextCursor inCode(page->document());
+        inCode.setPosition(int(before.size()) + 1);
+        // Room for the code on a line of its own, not after the words before it.
+        const int codeWidth = QFontMetrics(inCode.charFormat().font()).horizontalAdvance(code);
+        page->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        page->setLineWrapColumnOrWidth(codeWidth + 20);
+        page->document()->documentLayout()->documentSize(); // lays the page out
+        const QTextBlock block = page->document()->firstBlock();
+        const QTextLayout *layout = block.layout();
+        QCOMPARE(layout->lineForTextPosition(int(before.size())).lineNumber(),
+            layout->lineForTextPosition(int(block.text().indexOf(after)) - 1).lineNumber());
+        page->selectAll();
+        page->copy(); // as it was: a copied path must work when pasted
+        QCOMPARE(QGuiApplication::clipboard()->text(), before + code + after);
+    }
+
+private:
+    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(TestHelpPages)

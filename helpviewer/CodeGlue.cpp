@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "helpviewer/CodeGlue.h"
+
+#include <QFontInfo>
+#include <QList>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// The invisible character that forbids a line break where it stands.
+constexpr QChar kWordJoiner(0x2060);
+
+} // namespace
+
+// Qt's pages honour "white-space" only for whole paragraphs, so code and
+// paths in running text would still break after a slash or a hyphen, or at
+// a blank: their letters are glued together. Linear in the page's length.
+void keepCodeTogether(QTextDocument &document)
+{
+    struct Span {
+        int position;
+        QString text;
+    };
+    QList<Span> spans;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            // Code is what is shown in a fixed-pitch font, however the page asks for it.
+            if (fragment.isValid() && !block.blockFormat().nonBreakableLines()
+                && (fragment.charFormat().fontFixedPitch()
+                    || QFontInfo(fragment.charFormat().font()).fixedPitch()))
+                spans.append({ fragment.position(), fragment.text() });
+        }
+    }
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    // From the end, so that the positions still ahead stay right.
+    for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+        QString glued;
+        glued.reserve(span->text.size() * 2);
+        for (qsizetype i = 0; i < span->text.size(); ++i) {
+            const QChar ch = span->text[i];
+            glued.append(ch == u' ' ? QChar(QChar::Nbsp) : ch);
+            if (i + 1 < span->text.size() && span->text[i + 1] != kWordJoiner
+                && (ch == u'/' || ch == u'-' || ch == u'\\'))
+                glued.append(kWordJoiner);
+        }
+        if (glued == span->text)
+            continue;
+        cursor.setPosition(span->position);
+        cursor.setPosition(span->position + int(span->text.size()), QTextCursor::KeepAnchor);
+        cursor.insertText(glued, cursor.charFormat());
+    }
+    cursor.endEditBlock();
+}
+
+QString withoutGlue(QString text)
+{
+    return text.remove(kWordJoiner).replace(QChar(QChar::Nbsp), u' ');
+}
