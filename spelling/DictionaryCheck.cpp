@@ -145,6 +145,9 @@ Report inspect(const std::filesystem::path &base)
     std::string line;
     bool first = true;
     bool sawSet = false;
+    // Nuspell reads keywords in any case ("sET") and acts on every SET line,
+    // so each one is looked at: one it cannot convert is enough to crash it.
+    std::optional<std::string> unconvertible;
     while (std::getline(lines, line)) {
         if (first && line.starts_with("\xEF\xBB\xBF"))
             line.erase(0, 3);
@@ -152,9 +155,13 @@ Report inspect(const std::filesystem::path &base)
         std::istringstream fields(line);
         std::string keyword, value;
         fields >> keyword >> value;
-        if (keyword == "SET" && !sawSet) {
+        keyword = upper(keyword);
+        if (keyword == "SET") {
+            if (!sawSet)
+                report.encoding = value;
             sawSet = true;
-            report.encoding = value;
+            if (!unconvertible && !convertible(nuspellEncodingName(value)))
+                unconvertible = value;
         } else if (keyword == "FLAG") {
             const std::string type = upper(value);
             if (type != "LONG" && type != "NUM" && type != "UTF-8")
@@ -163,9 +170,9 @@ Report inspect(const std::filesystem::path &base)
     }
     const std::string converter = nuspellEncodingName(report.encoding);
     const bool known = convertible(converter);
-    if (!known) {
-        report.nuspellRefusal
-            = "SET " + report.encoding + " names an encoding that cannot be converted";
+    if (unconvertible || !known) {
+        report.nuspellRefusal = "SET " + unconvertible.value_or(report.encoding)
+            + " names an encoding that cannot be converted";
     } else if (!readsAsciiAsIs(converter)) {
         // The files are lines of bytes with ASCII keywords: UTF-16 and the
         // like cannot be what they are written in, whatever SET says.

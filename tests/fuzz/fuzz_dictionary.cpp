@@ -40,6 +40,23 @@ std::string engineVerdict(SpellEngineFactory &factory, std::string_view progId)
     return cat ? (*cat ? "cat" : "no cat") : "fails";
 }
 
+// One line of plain text, whatever bytes a refusal quotes.
+std::string printable(const std::string &text)
+{
+    std::string line;
+    for (const unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7f) {
+            line += static_cast<char>(c);
+        } else {
+            static constexpr char kHex[] = "0123456789abcdef";
+            line += "\\x";
+            line += kHex[c >> 4];
+            line += kHex[c & 15];
+        }
+    }
+    return line;
+}
+
 std::string describe(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view aff(reinterpret_cast<const char *>(data), size);
@@ -52,7 +69,7 @@ std::string describe(const std::uint8_t *data, std::size_t size)
     text += ", Hunspell " + engineVerdict(factory, SpellEngineFactory::kHunspellProgId);
     std::filesystem::remove(base.string() + ".aff");
     std::filesystem::remove(base.string() + ".dic");
-    return text;
+    return printable(text);
 }
 
 } // namespace
