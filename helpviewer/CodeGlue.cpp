@@ -38,20 +38,21 @@ void keepCodeTogether(QTextDocument &document)
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     // From the end, so that the positions still ahead stay right.
-    for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+    for (qsizetype k = spans.size(); k-- > 0;) {
+        const auto &span = spans.at(k);
         QString glued;
-        glued.reserve(span->text.size() * 2);
-        for (qsizetype i = 0; i < span->text.size(); ++i) {
-            const QChar ch = span->text[i];
+        glued.reserve(span.text.size() * 2);
+        for (qsizetype i = 0; i < span.text.size(); ++i) {
+            const QChar ch = span.text[i];
             glued.append(ch == u' ' ? QChar(QChar::Nbsp) : ch);
-            if (i + 1 < span->text.size() && span->text[i + 1] != kWordJoiner
+            if (i + 1 < span.text.size() && span.text[i + 1] != kWordJoiner
                 && (ch == u'/' || ch == u'-' || ch == u'\\'))
                 glued.append(kWordJoiner);
         }
-        if (glued == span->text)
+        if (glued == span.text)
             continue;
-        cursor.setPosition(span->position);
-        cursor.setPosition(span->position + int(span->text.size()), QTextCursor::KeepAnchor);
+        cursor.setPosition(span.position);
+        cursor.setPosition(span.position + int(span.text.size()), QTextCursor::KeepAnchor);
         cursor.insertText(glued, cursor.charFormat());
     }
     cursor.endEditBlock();

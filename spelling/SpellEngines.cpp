@@ -4,6 +4,7 @@
 
 #include "spelling/DictionaryCheck.h"
 #include "spelling/DictionaryLocator.h"
+#include "spelling/EngineProbe.h"
 
 #include <hunspell/hunspell.hxx>
 #include <nuspell/dictionary.hxx>
@@ -148,6 +149,11 @@ std::unique_ptr<SpellChecker> SpellEngineFactory::create(std::string_view progId
         }
         if (nuspell && report.nuspellRefusal) {
             tell(engine + " refused " + aff + ": " + *report.nuspellRefusal);
+            continue;
+        }
+        if (const auto why = EngineProbe::whyNot(
+                nuspell ? EngineProbe::Engine::Nuspell : EngineProbe::Engine::Hunspell, base)) {
+            tell(engine + " refused " + aff + ": " + *why);
             continue;
         }
         const auto ownWord = nuspell ? report.plainEntryUtf8 : report.plainEntryRaw;
