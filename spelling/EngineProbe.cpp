@@ -19,7 +19,7 @@ namespace {
 
 // Longer than any real dictionary takes to load; a child that is still at
 // it then is taken to hang.
-constexpr auto kLoadTimeLimit = std::chrono::seconds(10);
+constexpr auto kLoadTimeLimit = std::chrono::seconds(5);
 
 using Stamp
     = std::tuple<int, std::string, std::uintmax_t, std::int64_t, std::uintmax_t, std::int64_t>;
