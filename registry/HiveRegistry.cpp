@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registry/HiveRegistry.h"
 
-#include <QFileInfo>
 #include <cstring>
 
 namespace {
@@ -14,10 +13,8 @@ QString fromAnsi(std::string_view text)
 
 } // namespace
 
-HiveRegistry::HiveRegistry(const QString &hivePath, std::function<bool()> mayWrite)
+HiveRegistry::HiveRegistry(const QString &hivePath)
     : m_hive(RegistryHive::load(hivePath))
-    , m_mayWrite(
-          mayWrite ? std::move(mayWrite) : [hivePath] { return QFileInfo(hivePath).isWritable(); })
 {
 }
 
@@ -29,7 +26,7 @@ long HiveRegistry::RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result)
 }
 
 long HiveRegistry::RegOpenKeyExA(
-    HKEY root, std::string_view subKey, std::uint32_t, std::uint32_t access, HKEY *result)
+    HKEY root, std::string_view subKey, std::uint32_t, std::uint32_t, HKEY *result)
 {
     *result = 0;
     if (root != HKEY_LOCAL_MACHINE)
@@ -38,10 +35,10 @@ long HiveRegistry::RegOpenKeyExA(
     if (!m_hive.hasKey(path))
         return RegistryStatus::kFileNotFound;
     // Whoever may read the hive may open its keys with any rights, as a
-    // program without elevation may open the machine's SOFTWARE keys: what
-    // it would write goes to a store of its own, never to the hive.
+    // program without elevation may open the machine's SOFTWARE keys: the
+    // rights asked for are not checked, since nothing is ever written.
     *result = m_nextHandle++;
-    m_handles.insert(*result, { path, (access & RegistryAccess::kChange) && !m_mayWrite() });
+    m_handles.insert(*result, path);
     return RegistryStatus::kSuccess;
 }
 
@@ -51,7 +48,7 @@ long HiveRegistry::RegQueryValueExA(HKEY key, std::string_view valueName, std::u
     const auto handle = m_handles.constFind(key);
     if (handle == m_handles.cend())
         return RegistryStatus::kInvalidHandle;
-    const auto value = m_hive.value(handle->path, fromAnsi(valueName));
+    const auto value = m_hive.value(*handle, fromAnsi(valueName));
     if (!value)
         return RegistryStatus::kFileNotFound;
     if (type)
@@ -72,12 +69,6 @@ long HiveRegistry::RegQueryValueExA(HKEY key, std::string_view valueName, std::u
         std::memcpy(data, value->data.constData(), needed);
     *size = needed;
     return RegistryStatus::kSuccess;
-}
-
-bool HiveRegistry::isVirtualized(HKEY key) const
-{
-    const auto handle = m_handles.constFind(key);
-    return handle != m_handles.cend() && handle->virtualized;
 }
 
 long HiveRegistry::RegCloseKey(HKEY key)

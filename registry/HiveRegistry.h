@@ -7,18 +7,13 @@
 
 #include <QHash>
 #include <QString>
-#include <functional>
 
 // HKEY_LOCAL_MACHINE read from the machine hive file. Every user who can
-// read the hive opens its keys with whatever rights they ask for; a key
-// opened with rights to change it by a process that may not write the hive
-// is virtualized: a write would go to a per-user store, never to the hive.
-// The program writes nothing, so no such store exists.
+// read the hive opens its keys with whatever rights they ask for: the
+// program only reads, so rights to change a key are never used.
 class HiveRegistry final : public Registry {
 public:
-    // mayWrite tells whether the process may write the hive; by default, the
-    // file system's answer for the hive file.
-    explicit HiveRegistry(const QString &hivePath, std::function<bool()> mayWrite = {});
+    explicit HiveRegistry(const QString &hivePath);
 
     long RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result) override;
     long RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32_t options,
@@ -28,17 +23,9 @@ public:
     long RegCloseKey(HKEY key) override;
 
     [[nodiscard]] int openHandles() const { return static_cast<int>(m_handles.size()); }
-    // Whether the open key would send its writes to the per-user store.
-    [[nodiscard]] bool isVirtualized(HKEY key) const;
 
 private:
-    struct OpenKey {
-        QString path;
-        bool virtualized = false;
-    };
-
     RegistryHive m_hive;
-    std::function<bool()> m_mayWrite;
-    QHash<HKEY, OpenKey> m_handles;
+    QHash<HKEY, QString> m_handles; // the key path of each open handle
     HKEY m_nextHandle = 0x100;
 };

@@ -25,10 +25,9 @@ struct Fixture : TempFolder {
     FakeMessageBox box;
     std::unique_ptr<SysInfoLauncher> sysInfo;
 
-    explicit Fixture(const QByteArray &hive, bool mayWrite = true)
+    explicit Fixture(const QByteArray &hive)
     {
-        registry = std::make_unique<HiveRegistry>(
-            write("hklm.reg", "REGEDIT4\n" + hive), [mayWrite] { return mayWrite; });
+        registry = std::make_unique<HiveRegistry>(write("hklm.reg", "REGEDIT4\n" + hive));
         sysInfo = std::make_unique<SysInfoLauncher>(*registry, files, launcher, box);
     }
 };
@@ -52,7 +51,6 @@ private slots:
     void lookups_data()
     {
         QTest::addColumn<QByteArray>("hive");
-        QTest::addColumn<bool>("mayWrite");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("started");
         QTest::addColumn<bool>("message");
@@ -61,45 +59,38 @@ private slots:
         const QString program = QString::fromLatin1(kSysInfoProgramFile);
         const QStringList hardinfo { "/usr/bin" + program };
         QTest::newRow("first place, started without a file test")
-            << first << true << QStringList() << QStringList { "/opt/si/sysinfo" } << false;
+            << first << QStringList() << QStringList { "/opt/si/sysinfo" } << false;
         QTest::newRow("the first place wins")
-            << first + second << true << hardinfo << QStringList { "/opt/si/sysinfo" } << false;
+            << first + second << hardinfo << QStringList { "/opt/si/sysinfo" } << false;
         QTest::newRow("second place with the program there")
-            << second << true << hardinfo << hardinfo << false;
+            << second << hardinfo << hardinfo << false;
         QTest::newRow("second place without it")
-            << second << true << QStringList() << QStringList() << true;
-        QTest::newRow("neither place") << QByteArray() << true << hardinfo << QStringList() << true;
+            << second << QStringList() << QStringList() << true;
+        QTest::newRow("neither place") << QByteArray() << hardinfo << QStringList() << true;
         QTest::newRow("stored without a terminator, same path")
             << kFirst + "\"PATH\"=hex(1):2f,61\n"
-            << true << QStringList() << QStringList { "/a" } << false;
-        QTest::newRow("stored with a terminator")
-            << kFirst + "\"PATH\"=hex(1):2f,61,00\n"
-            << true << QStringList() << QStringList { "/a" } << false;
+            << QStringList() << QStringList { "/a" } << false;
+        QTest::newRow("stored with a terminator") << kFirst + "\"PATH\"=hex(1):2f,61,00\n"
+                                                  << QStringList() << QStringList { "/a" } << false;
         QTest::newRow("zero bytes at the first place: no second try")
-            << kFirst + "\"PATH\"=hex(1):\n" + second << true << hardinfo << QStringList() << true;
+            << kFirst + "\"PATH\"=hex(1):\n" + second << hardinfo << QStringList() << true;
         QTest::newRow("expandable string: an empty path that fails to start")
-            << kFirst + "\"PATH\"=hex(2):2f,61,00\n" + second << true << hardinfo
-            << QStringList { "" } << true;
+            << kFirst + "\"PATH\"=hex(2):2f,61,00\n" + second << hardinfo << QStringList { "" }
+            << true;
         QTest::newRow("expandable string at the second place")
             << kSecond + "\"MSINFO\"=hex(2):2f,61,00\n"
-            << true << QStringList { program } << QStringList { program } << false;
-        // Injected: the suite runs as root, who may write any file.
-        QTest::newRow("hive not writable: the first place read all the same")
-            << first + second << false << hardinfo << QStringList { "/opt/si/sysinfo" } << false;
-        QTest::newRow("hive not writable: the second place read all the same")
-            << second << false << hardinfo << hardinfo << false;
+            << QStringList { program } << QStringList { program } << false;
         QTest::newRow("longer than 1024 bytes counts as missing")
-            << kFirst + "\"PATH\"=\"/" + QByteArray(1100, 'x') + "\"\n" + second << true << hardinfo
+            << kFirst + "\"PATH\"=\"/" + QByteArray(1100, 'x') + "\"\n" + second << hardinfo
             << hardinfo << false;
     }
     void lookups()
     {
         QFETCH(QByteArray, hive);
-        QFETCH(bool, mayWrite);
         QFETCH(QStringList, files);
         QFETCH(QStringList, started);
         QFETCH(bool, message);
-        Fixture fx(hive, mayWrite);
+        Fixture fx(hive);
         fx.files.files = QSet<QString>(files.begin(), files.end());
         fx.sysInfo->StartSysInfo();
         QCOMPARE(fx.launcher.started, started);
