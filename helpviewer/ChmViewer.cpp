@@ -4,11 +4,10 @@
 
 #include "helpviewer/CodeGlue.h"
 #include "helpviewer/PageLimits.h"
+#include "helpviewer/ResponsiveLoad.h"
 #include "platform/ProgramLauncher.h"
 
 #include <QAction>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QHideEvent>
 #include <QMimeData>
@@ -19,7 +18,6 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTextDocument>
-#include <QThread>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -68,26 +66,6 @@ QString unreadableFile(const QString &helpFile, const QString &reason)
 QString pageError(const QString &reason)
 {
     return helpErrorPage(QStringLiteral("This page cannot be shown"), reason);
-}
-
-// Reads the file on a thread of its own while the caller's events go on, so
-// that a file slow to read (one that never ends is read up to the size cap)
-// leaves the program responsive; the end of the program cancels the reading.
-std::optional<ChmArchive> loadResponsively(const QString &path, QString &whyNot)
-{
-    std::optional<ChmArchive> archive;
-    std::atomic<bool> cancel { false };
-    const std::unique_ptr<QThread> thread(
-        QThread::create([&] { archive = ChmArchive::load(path, &whyNot, &cancel); }));
-    QEventLoop loop;
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    constexpr int kQuickMs = 50; // an ordinary file is read by then
-    if (!thread->wait(QDeadlineTimer(kQuickMs)))
-        loop.exec();
-    cancel = true; // left early: the program is ending
-    thread->wait();
-    return archive;
 }
 
 } // namespace
@@ -196,7 +174,9 @@ QMimeData *ChmBrowser::createMimeDataFromSelection() const
 
 HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
 {
-    m_archive = loadResponsively(helpFile, m_whyNot);
+    m_archive = loadResponsively([this, &helpFile](const std::atomic<bool> &cancel) {
+        return ChmArchive::load(helpFile, &m_whyNot, &cancel);
+    });
     setObjectName(QStringLiteral("HelpWindow"));
     resize(820, 560);
     const QString fileName = QFileInfo(helpFile).fileName();

@@ -229,6 +229,14 @@ private slots:
         QVERIFY(!ChmArchive::load(path, &why));
         QVERIFY2(why.contains(reason), qPrintable(why));
     }
+
+    void readingGivesUpWhenTold()
+    {
+        const std::atomic<bool> cancel { true };
+        QString why;
+        QVERIFY(!ChmArchive::load(kHelpChm, &why, &cancel));
+        QVERIFY2(why.contains(u"cancelled"), qPrintable(why));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestChmArchive)
