@@ -8,6 +8,7 @@
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/RecordingView.h"
+#include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 
 #include <QTemporaryDir>
@@ -33,12 +34,39 @@ void writeDictionary(const QString &folder, const QString &stem)
     std::ofstream(QString(folder + '/' + stem + ".dic").toStdString()) << "1\nword\n";
 }
 
+const QString kNuspell = QString::fromLatin1(SpellEngineFactory::kNuspellProgId);
+const QString kHunspell = QString::fromLatin1(SpellEngineFactory::kHunspellProgId);
+
 void addEngineRows()
 {
-    QTest::addColumn<QString>("progId");
-    QTest::newRow("Nuspell") << QString::fromLatin1(SpellEngineFactory::kNuspellProgId);
-    QTest::newRow("Hunspell") << QString::fromLatin1(SpellEngineFactory::kHunspellProgId);
+    addRows<QString>("progId", { { "Nuspell", kNuspell }, { "Hunspell", kHunspell } });
 }
+
+struct LanguageRow {
+    const char *name;
+    QStringList variables; // name=value pairs
+    QString language;
+};
+struct CandidatesRow {
+    const char *name;
+    QStringList installed; // folder index / stem
+    QString language;
+    QStringList expected;
+};
+struct HostileRow {
+    const char *name;
+    QString dictionary; // in tests/data/dictionaries
+    QString progId;
+    bool serves; // accepts cat or act, refuses tca
+    QString told; // in what the factory says, empty: nothing
+};
+struct SelfTestRow {
+    const char *name;
+    QString ownWord; // empty: the checker names none
+    QStringList accepted;
+    bool passes;
+    QStringList asked;
+};
 
 } // namespace
 
@@ -48,30 +76,26 @@ class TestSpellEngines : public QObject {
 private slots:
     void language_data()
     {
-        QTest::addColumn<QStringList>("variables"); // name=value pairs
-        QTest::addColumn<QString>("language");
-        QTest::newRow("LANG with codeset") << QStringList { "LANG=en_GB.UTF-8" } << "en_GB";
-        QTest::newRow("modifier") << QStringList { "LANG=de_DE@euro" } << "de_DE";
-        QTest::newRow("LC_ALL wins")
-            << QStringList { "LC_ALL=fr_FR.UTF-8", "LC_MESSAGES=de_DE", "LANG=en_GB" } << "fr_FR";
-        QTest::newRow("LC_MESSAGES before LANG")
-            << QStringList { "LC_MESSAGES=de_DE.UTF-8", "LANG=en_GB" } << "de_DE";
-        QTest::newRow("empty LC_ALL is skipped")
-            << QStringList { "LC_ALL=", "LANG=nl_NL" } << "nl_NL";
-        QTest::newRow("C means none") << QStringList { "LC_ALL=C", "LANG=en_GB" } << "";
-        QTest::newRow("C.UTF-8 means none") << QStringList { "LANG=C.UTF-8" } << "";
-        QTest::newRow("POSIX means none") << QStringList { "LANG=POSIX" } << "";
-        QTest::newRow("nothing set") << QStringList {} << "";
+        addRows<LanguageRow>({
+            { "LANG with codeset", { "LANG=en_GB.UTF-8" }, "en_GB" },
+            { "modifier", { "LANG=de_DE@euro" }, "de_DE" },
+            { "LC_ALL wins", { "LC_ALL=fr_FR.UTF-8", "LC_MESSAGES=de_DE", "LANG=en_GB" }, "fr_FR" },
+            { "LC_MESSAGES before LANG", { "LC_MESSAGES=de_DE.UTF-8", "LANG=en_GB" }, "de_DE" },
+            { "empty LC_ALL is skipped", { "LC_ALL=", "LANG=nl_NL" }, "nl_NL" },
+            { "C means none", { "LC_ALL=C", "LANG=en_GB" }, "" },
+            { "C.UTF-8 means none", { "LANG=C.UTF-8" }, "" },
+            { "POSIX means none", { "LANG=POSIX" }, "" },
+            { "nothing set", {}, "" },
+        });
     }
     void language()
     {
-        QFETCH(QStringList, variables);
-        QFETCH(QString, language);
+        QFETCH(LanguageRow, row);
         Environment environment;
-        for (const QString &pair : variables)
+        for (const QString &pair : row.variables)
             environment[pair.section('=', 0, 0).toStdString()] = pair.section('=', 1).toStdString();
         const auto found = DictionaryLocator::languageFromEnvironment(lookupIn(environment));
-        QCOMPARE(QString::fromStdString(found.value_or("")), language);
+        QCOMPARE(QString::fromStdString(found.value_or("")), row.language);
     }
 
     void engines_data() { addEngineRows(); }
@@ -111,27 +135,23 @@ private slots:
 
     void candidatesInOrder_data()
     {
-        QTest::addColumn<QStringList>("installed"); // folder index / stem
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("the language in each folder, then en_US")
-            << QStringList { "0/en_US", "1/de_DE", "0/de_DE", "1/en_US" } << "de_DE"
-            << QStringList { "0/de_DE", "1/de_DE", "0/en_US", "1/en_US" };
-        QTest::newRow("en_US once when it is the language") << QStringList { "0/en_US",
-            "1/en_US" } << "en_US" << QStringList { "0/en_US", "1/en_US" };
-        QTest::newRow("only the .aff is no dictionary")
-            << QStringList { "0/de_DE.aff", "1/de_DE" } << "de_DE" << QStringList { "1/de_DE" };
-        QTest::newRow("nothing installed") << QStringList {} << "en_GB" << QStringList {};
-        QTest::newRow("a path is no language")
-            << QStringList { "0/en_US" } << "../0/en_US" << QStringList { "0/en_US" };
+        addRows<CandidatesRow>({
+            { "the language in each folder, then en_US",
+                { "0/en_US", "1/de_DE", "0/de_DE", "1/en_US" }, "de_DE",
+                { "0/de_DE", "1/de_DE", "0/en_US", "1/en_US" } },
+            { "en_US once when it is the language", { "0/en_US", "1/en_US" }, "en_US",
+                { "0/en_US", "1/en_US" } },
+            { "only the .aff is no dictionary", { "0/de_DE.aff", "1/de_DE" }, "de_DE",
+                { "1/de_DE" } },
+            { "nothing installed", {}, "en_GB", {} },
+            { "a path is no language", { "0/en_US" }, "../0/en_US", { "0/en_US" } },
+        });
     }
     void candidatesInOrder()
     {
-        QFETCH(QStringList, installed);
-        QFETCH(QString, language);
-        QFETCH(QStringList, expected);
+        QFETCH(CandidatesRow, row);
         QTemporaryDir root;
-        for (const QString &entry : installed) {
+        for (const QString &entry : row.installed) {
             const QString folder = entry.section('/', 0, 0);
             QDir(root.path()).mkpath(folder);
             const QString stem = entry.section('/', 1);
@@ -143,57 +163,47 @@ private slots:
         const std::vector<std::filesystem::path> folders { root.filePath("0").toStdString(),
             root.filePath("1").toStdString() };
         QStringList found;
-        for (const auto &path : DictionaryLocator::candidates(language.toStdString(), folders))
+        for (const auto &path : DictionaryLocator::candidates(row.language.toStdString(), folders))
             found.append(QDir(root.path()).relativeFilePath(QString::fromStdString(path.string())));
-        QCOMPARE(found, expected);
+        QCOMPARE(found, row.expected);
         // The engines load the first of them.
-        const auto first = DictionaryLocator::find(language.toStdString(), folders);
+        const auto first = DictionaryLocator::find(row.language.toStdString(), folders);
         QCOMPARE(first ? QDir(root.path()).relativeFilePath(QString::fromStdString(first->string()))
                        : QString(),
-            expected.value(0));
+            row.expected.value(0));
     }
 
     // Each tiny dictionary alone: which engine serves it, and what it is told.
     void hostileDictionaries_data()
     {
-        QTest::addColumn<QString>("dictionary");
-        QTest::addColumn<QString>("progId");
-        QTest::addColumn<bool>("serves"); // accepts cat or act, refuses tca
-        QTest::addColumn<QString>("told"); // in what the factory says, empty: nothing
-        const QString nuspell = QString::fromLatin1(SpellEngineFactory::kNuspellProgId);
-        const QString hunspell = QString::fromLatin1(SpellEngineFactory::kHunspellProgId);
-        QTest::newRow("good, Nuspell") << "good" << nuspell << true << "";
-        QTest::newRow("good, Hunspell") << "good" << hunspell << true << "";
-        QTest::newRow("unknown encoding never reaches Nuspell")
-            << "unknown-encoding" << nuspell << false << "Nuspell refused %1.aff: SET FOO-1";
-        QTest::newRow("unknown encoding, Hunspell reads it")
-            << "unknown-encoding" << hunspell << true << "";
-        QTest::newRow("FLAG bogus, Nuspell")
-            << "flag-bogus" << nuspell << false << "Nuspell refused %1.aff: FLAG bogus";
-        QTest::newRow("FLAG bogus, Hunspell")
-            << "flag-bogus" << hunspell << false << "Hunspell refused %1.aff: FLAG bogus";
-        QTest::newRow("UTF-16, Nuspell")
-            << "utf16" << nuspell << false << "Nuspell refused %1.aff: SET UTF-16";
-        QTest::newRow("UTF-16, Hunspell")
-            << "utf16" << hunspell << false << "Hunspell refused %1.aff: SET UTF-16";
-        QTest::newRow("Hunspell's spelling of cp1251, Nuspell")
-            << "hunspell-spellings" << nuspell << true << "";
+        addRows<HostileRow>({
+            { "good, Nuspell", "good", kNuspell, true, "" },
+            { "good, Hunspell", "good", kHunspell, true, "" },
+            { "unknown encoding never reaches Nuspell", "unknown-encoding", kNuspell, false,
+                "Nuspell refused %1.aff: SET FOO-1" },
+            { "unknown encoding, Hunspell reads it", "unknown-encoding", kHunspell, true, "" },
+            { "FLAG bogus, Nuspell", "flag-bogus", kNuspell, false,
+                "Nuspell refused %1.aff: FLAG bogus" },
+            { "FLAG bogus, Hunspell", "flag-bogus", kHunspell, false,
+                "Hunspell refused %1.aff: FLAG bogus" },
+            { "UTF-16, Nuspell", "utf16", kNuspell, false, "Nuspell refused %1.aff: SET UTF-16" },
+            { "UTF-16, Hunspell", "utf16", kHunspell, false,
+                "Hunspell refused %1.aff: SET UTF-16" },
+            { "Hunspell's spelling of cp1251, Nuspell", "hunspell-spellings", kNuspell, true, "" },
+        });
     }
     void hostileDictionaries()
     {
-        QFETCH(QString, dictionary);
-        QFETCH(QString, progId);
-        QFETCH(bool, serves);
-        QFETCH(QString, told);
-        const QString base = QStringLiteral(QUORVEL_TEST_DATA "/dictionaries/") + dictionary
+        QFETCH(HostileRow, row);
+        const QString base = QStringLiteral(QUORVEL_TEST_DATA "/dictionaries/") + row.dictionary
             + QStringLiteral("/xx_XX");
         SpellEngineFactory factory(
             [&] { return std::vector<std::filesystem::path> { base.toStdString() }; });
         QStringList said;
         factory.setDiagnostics(
             [&](const std::string &line) { said.append(QString::fromStdString(line)); });
-        const auto checker = factory.create(progId.toStdString());
-        if (serves) {
+        const auto checker = factory.create(row.progId.toStdString());
+        if (row.serves) {
             QVERIFY(checker);
             QCOMPARE(checker->checkSpelling("act"), std::optional(true));
             QCOMPARE(checker->checkSpelling("tca"), std::optional(false));
@@ -203,7 +213,7 @@ private slots:
         // Nuspell gives nothing; Hunspell a checker whose questions fail.
         QVERIFY(!checker || !checker->checkSpelling("hello"));
         QCOMPARE(said.size(), 1);
-        QVERIFY2(said.first().startsWith(told.arg(base)), qPrintable(said.first()));
+        QVERIFY2(said.first().startsWith(row.told.arg(base)), qPrintable(said.first()));
     }
 
     // A dictionary that fails is passed over for the next one that serves.
@@ -243,40 +253,31 @@ private slots:
 
     void selfTest_data()
     {
-        QTest::addColumn<QString>("ownWord"); // empty: the checker names none
-        QTest::addColumn<QStringList>("accepted");
-        QTest::addColumn<bool>("passes");
-        QTest::addColumn<QStringList>("asked");
         const QString noWord = QString::fromLatin1(kNoWordInAnyLanguage);
-        QTest::newRow("own word accepted, nonsense refused")
-            << "cat" << QStringList { "hello", "cat" } << true
-            << QStringList { "hello", "cat", noWord };
-        QTest::newRow("\"hello\" refused does not matter")
-            << "cat" << QStringList { "cat" } << true << QStringList { "hello", "cat", noWord };
-        QTest::newRow("own word refused")
-            << "cat" << QStringList {} << false << QStringList { "hello", "cat" };
-        QTest::newRow("accepts anything") << "cat" << QStringList { "cat", noWord } << false
-                                          << QStringList { "hello", "cat", noWord };
-        QTest::newRow("no own word: the question alone")
-            << "" << QStringList { noWord } << true << QStringList { "hello" };
+        addRows<SelfTestRow>({
+            { "own word accepted, nonsense refused", "cat", { "hello", "cat" }, true,
+                { "hello", "cat", noWord } },
+            { "\"hello\" refused does not matter", "cat", { "cat" }, true,
+                { "hello", "cat", noWord } },
+            { "own word refused", "cat", {}, false, { "hello", "cat" } },
+            { "accepts anything", "cat", { "cat", noWord }, false, { "hello", "cat", noWord } },
+            { "no own word: the question alone", "", { noWord }, true, { "hello" } },
+        });
     }
     void selfTest()
     {
-        QFETCH(QString, ownWord);
-        QFETCH(QStringList, accepted);
-        QFETCH(bool, passes);
-        QFETCH(QStringList, asked);
+        QFETCH(SelfTestRow, row);
         ScriptedCheckerFactory factory;
-        factory.script->accepted = QSet<QString>(accepted.begin(), accepted.end());
-        if (!ownWord.isEmpty())
-            factory.script->ownWord = ownWord.toStdString();
+        factory.script->accepted = QSet<QString>(row.accepted.begin(), row.accepted.end());
+        if (!row.ownWord.isEmpty())
+            factory.script->ownWord = row.ownWord.toStdString();
         FakeMessageBox box;
         FakeTerminator terminator;
         const auto checker = acquireChecker(factory, box, terminator);
-        QCOMPARE(static_cast<bool>(checker), passes);
-        QCOMPARE(terminator.isEnding(), !passes);
-        QCOMPARE(factory.script->asked, asked);
-        if (!passes)
+        QCOMPARE(static_cast<bool>(checker), row.passes);
+        QCOMPARE(terminator.isEnding(), !row.passes);
+        QCOMPARE(factory.script->asked, row.asked);
+        if (!row.passes)
             QCOMPARE(box.shown().first().text, QString::fromLatin1(Messages::kCheckerTooOld));
     }
 

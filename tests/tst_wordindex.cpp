@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/WordIndex.h"
 
+#include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
 #include <QTest>
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -26,6 +26,23 @@ WordIndexBuild fromText(const QByteArray &aff, const QByteArray &dic, const Read
         std::string_view(dic.constData(), static_cast<std::size_t>(dic.size())), limits);
 }
 
+struct ExpansionRow {
+    const char *name;
+    QString dictionary; // in tests/data/wordindex
+    QStringList present;
+    QStringList absent;
+};
+struct RefusalRow {
+    const char *name;
+    QByteArray aff;
+    bool trusted;
+};
+struct LimitRow {
+    const char *name;
+    std::size_t ReadLimits::*limit;
+    std::size_t value; // one short of what the dictionary needs
+};
+
 } // namespace
 
 class TestWordIndex : public QObject {
@@ -34,62 +51,47 @@ class TestWordIndex : public QObject {
 private slots:
     void expansion_data()
     {
-        QTest::addColumn<QString>("dictionary");
-        QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QStringList>("absent");
-        QTest::newRow("strip and conditions")
-            << "basic" << QStringList { "carry", "carried", "play", "played", "tie", "ties" }
-            << QStringList { "carryed", "plaied" };
-        QTest::newRow("prefixes and cross products")
-            << "basic" << QStringList { "uncarry", "uncarried", "unplayed", "replay" }
-            << QStringList { "replayed" };
-        QTest::newRow("sharp s also spelt ss")
-            << "basic" << QStringList { "strasse" } << QStringList {};
-        QTest::newRow("suffix after suffix")
-            << "continuation" << QStringList { "helpful", "helpfully" } << QStringList { "helply" };
-        QTest::newRow("suffix that a prefix allows")
-            << "continuation" << QStringList { "preview", "previewing" }
-            << QStringList { "viewing" };
-        QTest::newRow("prefix that a suffix allows")
-            << "continuation" << QStringList { "doer", "overdoer" } << QStringList { "overdo" };
-        QTest::newRow("prefix after prefix")
-            << "continuation" << QStringList { "rewind", "unrewind" } << QStringList { "unwind" };
-        QTest::newRow("flag aliases")
-            << "alias" << QStringList { "played", "unplay", "unplayed", "ties", "unties" }
-            << QStringList { "untie", "tied" };
-        QTest::newRow("long flags")
-            << "long" << QStringList { "locks", "unlock", "unlocks" } << QStringList { "locked" };
-        QTest::newRow("numeric flags")
-            << "num" << QStringList { "walking", "walker" } << QStringList { "walked" };
-        QTest::newRow("UTF-8 flags")
-            << "utf8flags" << QStringList { "hund", "hunden" } << QStringList { "hunds" };
-        QTest::newRow("Latin-1 text")
-            << "latin1" << QStringList { "cafes", "strasse" } << QStringList { "cafe" };
+        addRows<ExpansionRow>({
+            { "strip and conditions", "basic",
+                { "carry", "carried", "play", "played", "tie", "ties" }, { "carryed", "plaied" } },
+            { "prefixes and cross products", "basic",
+                { "uncarry", "uncarried", "unplayed", "replay" }, { "replayed" } },
+            { "sharp s also spelt ss", "basic", { "strasse" }, {} },
+            { "suffix after suffix", "continuation", { "helpful", "helpfully" }, { "helply" } },
+            { "suffix that a prefix allows", "continuation", { "preview", "previewing" },
+                { "viewing" } },
+            { "prefix that a suffix allows", "continuation", { "doer", "overdoer" }, { "overdo" } },
+            { "prefix after prefix", "continuation", { "rewind", "unrewind" }, { "unwind" } },
+            { "flag aliases", "alias", { "played", "unplay", "unplayed", "ties", "unties" },
+                { "untie", "tied" } },
+            { "long flags", "long", { "locks", "unlock", "unlocks" }, { "locked" } },
+            { "numeric flags", "num", { "walking", "walker" }, { "walked" } },
+            { "UTF-8 flags", "utf8flags", { "hund", "hunden" }, { "hunds" } },
+            { "Latin-1 text", "latin1", { "cafes", "strasse" }, { "cafe" } },
+        });
     }
     void expansion()
     {
-        QFETCH(QString, dictionary);
-        QFETCH(QStringList, present);
-        QFETCH(QStringList, absent);
-        const WordIndexBuild build = buildWordIndexFromFiles((kData + dictionary).toStdString());
+        QFETCH(ExpansionRow, row);
+        const WordIndexBuild build
+            = buildWordIndexFromFiles((kData + row.dictionary).toStdString());
         QVERIFY2(build.index, build.refusal.c_str());
-        for (const QString &word : present)
+        for (const QString &word : row.present)
             QVERIFY2(holds(*build.index, word), qPrintable(word));
-        for (const QString &word : absent)
+        for (const QString &word : row.absent)
             QVERIFY2(!holds(*build.index, word), qPrintable(word));
     }
 
     void dictionaryLines_data()
     {
-        QTest::addColumn<QByteArray>("dic");
-        QTest::newRow("plain") << QByteArray("1\nwalk/S\n");
-        QTest::newRow("no count line") << QByteArray("walk/S\n");
-        QTest::newRow("field after a blank") << QByteArray("1\nwalk/S po:verb\n");
-        QTest::newRow("field after a tab") << QByteArray("1\nwalk/S\tpo:verb\n");
-        QTest::newRow("leading blanks") << QByteArray("1\n  walk/S\n");
-        QTest::newRow("CR LF line ends") << QByteArray("1\r\nwalk/S\r\n");
-        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
-                                                       "1\nwalk/S\n");
+        addRows<QByteArray>("dic",
+            { { "plain", "1\nwalk/S\n" }, { "no count line", "walk/S\n" },
+                { "field after a blank", "1\nwalk/S po:verb\n" },
+                { "field after a tab", "1\nwalk/S\tpo:verb\n" },
+                { "leading blanks", "1\n  walk/S\n" }, { "CR LF line ends", "1\r\nwalk/S\r\n" },
+                { "byte order mark",
+                    "\xef\xbb\xbf"
+                    "1\nwalk/S\n" } });
     }
     void dictionaryLines()
     {
@@ -114,80 +116,62 @@ private slots:
 
     void refusal_data()
     {
-        QTest::addColumn<QByteArray>("aff");
-        QTest::addColumn<QByteArray>("dic");
-        QTest::addColumn<bool>("trusted");
-        const QByteArray words = "3\ncat/X\ndog/Y\n1st/12\n";
-        QTest::newRow("plain") << QByteArray("SET UTF-8\n") << words << true;
-        QTest::newRow("compound flag") << QByteArray("COMPOUNDFLAG X\n") << words << false;
-        QTest::newRow("compound begin") << QByteArray("COMPOUNDBEGIN X\n") << words << false;
-        QTest::newRow("compound middle") << QByteArray("COMPOUNDMIDDLE X\n") << words << false;
-        QTest::newRow("compound end") << QByteArray("COMPOUNDEND X\n") << words << false;
-        QTest::newRow("compound rule over letter words")
-            << QByteArray("COMPOUNDRULE 1\nCOMPOUNDRULE X*Y\n") << words << false;
-        QTest::newRow("compound rule needing a digit word")
-            << QByteArray("COMPOUNDRULE 1\nCOMPOUNDRULE X*1\n") << words << true;
-        QTest::newRow("compound rule with the digit word optional")
-            << QByteArray("COMPOUNDRULE 1\nCOMPOUNDRULE X1?\n") << words << false;
-        QTest::newRow("break at letters") << QByteArray("BREAK 1\nBREAK ab\n") << words << false;
-        QTest::newRow("break at hyphens")
-            << QByteArray("BREAK 3\nBREAK -\nBREAK ^-\nBREAK -$\n") << words << true;
-        QTest::newRow("input conversion of letters")
-            << QByteArray("ICONV 1\nICONV ph f\n") << words << false;
-        QTest::newRow("input conversion of quotes")
-            << QByteArray("ICONV 1\nICONV \xe2\x80\x99 '\n") << words << true;
-        QTest::newRow("ignored characters") << QByteArray("IGNORE \xc2\xad\n") << words << false;
-        QTest::newRow("Turkish") << QByteArray("LANG tr_TR\n") << words << false;
-        QTest::newRow("Azerbaijani") << QByteArray("LANG az_AZ\n") << words << false;
-        QTest::newRow("Crimean Tatar") << QByteArray("LANG crh\n") << words << false;
-        QTest::newRow("English") << QByteArray("LANG en_US\n") << words << true;
-        QTest::newRow("prefixes and suffixes turned around")
-            << QByteArray("COMPLEXPREFIXES\n") << words << false;
-        QTest::newRow("unknown directive") << QByteArray("FOOBAR 1\n") << words << false;
-        QTest::newRow("unknown encoding") << QByteArray("SET NO-SUCH-CODE\n") << words << false;
-        QTest::newRow("unknown flag type") << QByteArray("FLAG weird\n") << words << false;
-        QTest::newRow("affix class short of rules")
-            << QByteArray("SFX X Y 2\nSFX X 0 s .\n") << words << false;
-        QTest::newRow("open condition")
-            << QByteArray("SFX X Y 1\nSFX X 0 s [ab\n") << words << false;
-        QTest::newRow("line too long")
-            << QByteArray("TRY " + QByteArray(9000, 'a') + "\n") << words << false;
+        addRows<RefusalRow>({
+            { "plain", "SET UTF-8\n", true },
+            { "compound flag", "COMPOUNDFLAG X\n", false },
+            { "compound begin", "COMPOUNDBEGIN X\n", false },
+            { "compound middle", "COMPOUNDMIDDLE X\n", false },
+            { "compound end", "COMPOUNDEND X\n", false },
+            { "compound rule over letter words", "COMPOUNDRULE 1\nCOMPOUNDRULE X*Y\n", false },
+            { "compound rule needing a digit word", "COMPOUNDRULE 1\nCOMPOUNDRULE X*1\n", true },
+            { "compound rule with the digit word optional", "COMPOUNDRULE 1\nCOMPOUNDRULE X1?\n",
+                false },
+            { "break at letters", "BREAK 1\nBREAK ab\n", false },
+            { "break at hyphens", "BREAK 3\nBREAK -\nBREAK ^-\nBREAK -$\n", true },
+            { "input conversion of letters", "ICONV 1\nICONV ph f\n", false },
+            { "input conversion of quotes", "ICONV 1\nICONV \xe2\x80\x99 '\n", true },
+            { "ignored characters", "IGNORE \xc2\xad\n", false },
+            { "Turkish", "LANG tr_TR\n", false },
+            { "Azerbaijani", "LANG az_AZ\n", false },
+            { "Crimean Tatar", "LANG crh\n", false },
+            { "English", "LANG en_US\n", true },
+            { "prefixes and suffixes turned around", "COMPLEXPREFIXES\n", false },
+            { "unknown directive", "FOOBAR 1\n", false },
+            { "unknown encoding", "SET NO-SUCH-CODE\n", false },
+            { "unknown flag type", "FLAG weird\n", false },
+            { "affix class short of rules", "SFX X Y 2\nSFX X 0 s .\n", false },
+            { "open condition", "SFX X Y 1\nSFX X 0 s [ab\n", false },
+            { "line too long", "TRY " + QByteArray(9000, 'a') + "\n", false },
+        });
     }
     void refusal()
     {
-        QFETCH(QByteArray, aff);
-        QFETCH(QByteArray, dic);
-        QFETCH(bool, trusted);
-        const WordIndexBuild build = fromText(aff, dic);
-        QCOMPARE(build.index != nullptr, trusted);
-        QCOMPARE(build.refusal.empty(), trusted);
+        QFETCH(RefusalRow, row);
+        const WordIndexBuild build = fromText(row.aff, "3\ncat/X\ndog/Y\n1st/12\n");
+        QCOMPARE(build.index != nullptr, row.trusted);
+        QCOMPARE(build.refusal.empty(), row.trusted);
     }
 
     void limits_data()
     {
-        QTest::addColumn<int>("which");
-        QTest::newRow("forms of one stem") << 0;
-        QTest::newRow("forms in all") << 1;
-        QTest::newRow("stored forms") << 2;
-        QTest::newRow("rules") << 3;
-        QTest::newRow("dictionary words") << 4;
-        QTest::newRow("affix rules tried") << 5;
+        // Three stems with three suffixes each: 12 forms, 9 rules tried.
+        addRows<LimitRow>({
+            { "forms of one stem", &ReadLimits::maxFormsPerStem, 3 },
+            { "forms in all", &ReadLimits::maxTotalForms, 11 },
+            { "stored forms", &ReadLimits::maxStoredForms, 11 },
+            { "rules", &ReadLimits::maxRules, 2 },
+            { "dictionary words", &ReadLimits::maxEntries, 2 },
+            { "affix rules tried", &ReadLimits::maxRuleTests, 8 },
+        });
     }
     void limits()
     {
-        QFETCH(int, which);
+        QFETCH(LimitRow, row);
         const QByteArray aff = "SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX X 0 ing .\n";
-        const QByteArray dic = "3\nwalk/X\ntalk/X\nbark/X\n"; // 12 forms
+        const QByteArray dic = "3\nwalk/X\ntalk/X\nbark/X\n";
         ReadLimits limits;
         QVERIFY(fromText(aff, dic, limits).index);
-        const std::function<void(ReadLimits &)> tighten[] = {
-            [](ReadLimits &l) { l.maxFormsPerStem = 3; },
-            [](ReadLimits &l) { l.maxTotalForms = 11; },
-            [](ReadLimits &l) { l.maxStoredForms = 11; }, [](ReadLimits &l) { l.maxRules = 2; },
-            [](ReadLimits &l) { l.maxEntries = 2; },
-            [](ReadLimits &l) { l.maxRuleTests = 8; }, // 3 stems, 3 rules each
-        };
-        tighten[which](limits);
+        limits.*row.limit = row.value;
         const WordIndexBuild build = fromText(aff, dic, limits);
         QVERIFY(!build.index);
         QVERIFY(!build.refusal.empty());
