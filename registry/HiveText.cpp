@@ -11,9 +11,7 @@ QString decode(const QByteArray &file)
         return QString::fromUtf16(
             reinterpret_cast<const char16_t *>(body.constData()), body.size() / 2);
     }
-    if (file.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(file.mid(3));
-    return QString::fromUtf8(file);
+    return QString::fromUtf8(file); // drops a UTF-8 byte-order mark
 }
 
 bool onlyCommentAfter(const QString &line, qsizetype at)

@@ -98,7 +98,8 @@ private:
     {
         m_key.reset();
         const qsizetype close = line.lastIndexOf(u']');
-        if (close < 0 || !onlyCommentAfter(line, close + 1) || line.startsWith(u"[-"))
+        // A key to delete ("[-HKEY_...") names no root of ours either.
+        if (close < 0 || !onlyCommentAfter(line, close + 1))
             return;
         const QStringView path = QStringView(line).sliced(1, close - 1);
         const qsizetype cut = path.indexOf(u'\\');
