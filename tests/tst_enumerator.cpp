@@ -27,6 +27,8 @@ struct WalkRow {
     int steps;
     int distinct; // the words among them when the walk covers every arrangement, else 0
 };
+const std::string kForty = "abcdefghijklmnopqrstuvwxyzabcdefghijklmn";
+
 struct FactRow {
     const char *name;
     double x;
@@ -101,8 +103,9 @@ private slots:
                 3000, 0 },
             { "25 letters, last exact counter", "abcdefghijklmnopqrstuvwxy", 9007199254740991.0,
                 3000, 0 },
-            { "40 letters, digit 20 set", "abcdefghijklmnopqrstuvwxyzabcdefghijklmn",
-                ::fact(20) * 7, 3000, 0 },
+            { "40 letters, digit 20 set", kForty, ::fact(20) * 7, 3000, 0 },
+            { "40 letters, digits above the kept levels", kForty, ::fact(39) + ::fact(30) * 3, 3000,
+                0 },
         });
     }
     void walkMatchesReorder()

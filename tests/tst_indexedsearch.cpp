@@ -53,7 +53,7 @@ private slots:
     void exhaustiveSmallInputs()
     {
         const QStringList accepted { "ab", "Ab", "bA", "aab", "ABA", "baA", "bab", "aabb", "BbAa",
-            "abab", "baba", "abBa", "aaabb", "bAbaA", "bbbaa", "a", "B" };
+            "abab", "baba", "abBa", "aaabb", "bAbaA", "bbbaa", "a", "B", "aAb", "Aab" };
         std::vector<std::string> forms;
         for (const QString &word : accepted)
             forms.push_back(word.toLower().toStdString());

@@ -90,7 +90,7 @@ private slots:
         const CheckedRequest request = checkRequest(typed);
         const auto box
             = request.refusal ? request.refusal : confirmationFor(request.letters.size());
-        QCOMPARE(fx.box.shown(), QList<MessageRequest> { box.value() });
+        QCOMPARE(fx.box.shown(), QList<MessageRequest> { box.value_or(MessageRequest()) });
         QCOMPARE(fx.view.resultsText, kPreviousResult);
         // A refusal makes no checker; the question needs one first, to know
         // whether the index answers. Nothing else happens.
