@@ -1,21 +1,39 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/Enumerator.h"
+#include "tests/support/Rows.h"
 
-#include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <map>
 
 namespace {
 
-QStringList allArrangements(const std::string &letters)
-{
-    QStringList words;
-    Arrangements arrangements(letters);
-    do
-        words.append(QString::fromStdString(arrangements.current()));
-    while (arrangements.advance());
-    return words;
-}
+struct OrderRow {
+    const char *name;
+    std::string letters;
+    QStringList expected;
+};
+struct CounterRow {
+    const char *name;
+    int counter;
+    std::string expected;
+    QList<int> digits;
+};
+struct WalkRow {
+    const char *name;
+    std::string letters;
+    double from; // the counter value the walk seeks first
+    int steps;
+    int distinct; // the words among them when the walk covers every arrangement, else 0
+};
+const std::string kForty = "abcdefghijklmnopqrstuvwxyzabcdefghijklmn";
+
+struct FactRow {
+    const char *name;
+    double x;
+    double expected;
+};
 
 } // namespace
 
@@ -25,150 +43,113 @@ class TestEnumerator : public QObject {
 private slots:
     void order_data()
     {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("one letter") << "a" << QStringList { "a" };
-        QTest::newRow("two letters") << "ab" << QStringList { "ab", "ba" };
-        QTest::newRow("abc") << "abc" << QStringList { "abc", "bac", "cab", "acb", "bca", "cba" };
-        QTest::newRow("cat") << "cat" << QStringList { "cat", "act", "tca", "cta", "atc", "tac" };
-        QTest::newRow("repeated letter")
-            << "aab" << QStringList { "aab", "aab", "baa", "aba", "aba", "baa" };
-        QTest::newRow("case kept")
-            << "CaT" << QStringList { "CaT", "aCT", "TCa", "CTa", "aTC", "TaC" };
+        addRows<OrderRow>({
+            { "one letter", "a", { "a" } },
+            { "two letters", "ab", { "ab", "ba" } },
+            { "abc", "abc", { "abc", "bac", "cab", "acb", "bca", "cba" } },
+            { "cat", "cat", { "cat", "act", "tca", "cta", "atc", "tac" } },
+            { "repeated letter", "aab", { "aab", "aab", "baa", "aba", "aba", "baa" } },
+            { "case kept", "CaT", { "CaT", "aCT", "TCa", "CTa", "aTC", "TaC" } },
+        });
     }
     void order()
     {
-        QFETCH(QString, letters);
-        QFETCH(QStringList, expected);
-        QCOMPARE(allArrangements(letters.toStdString()), expected);
+        QFETCH(OrderRow, row);
+        QStringList words;
+        Arrangements arrangements(row.letters);
+        do
+            words.append(QString::fromStdString(arrangements.current()));
+        while (arrangements.advance());
+        QCOMPARE(words, row.expected);
     }
 
     void abcdCounters_data()
     {
-        QTest::addColumn<int>("counter");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QList<int>>("digits");
-        QTest::newRow("first") << 0 << "abcd" << QList<int> { 0, 0, 0, 0 };
-        QTest::newRow("fifth") << 5 << "cbad" << QList<int> { 0, 1, 2, 0 };
-        QTest::newRow("rotation of the whole word starts")
-            << 6 << "dabc" << QList<int> { 0, 0, 0, 1 };
-        QTest::newRow("then the first two swap") << 7 << "adbc" << QList<int> { 0, 1, 0, 1 };
-        QTest::newRow("last") << 23 << "dcba" << QList<int> { 0, 1, 2, 3 };
+        addRows<CounterRow>({
+            { "first", 0, "abcd", { 0, 0, 0, 0 } },
+            { "fifth", 5, "cbad", { 0, 1, 2, 0 } },
+            { "rotation of the whole word starts", 6, "dabc", { 0, 0, 0, 1 } },
+            { "then the first two swap", 7, "adbc", { 0, 1, 0, 1 } },
+            { "last", 23, "dcba", { 0, 1, 2, 3 } },
+        });
     }
     void abcdCounters()
     {
-        QFETCH(int, counter);
-        QFETCH(QString, expected);
-        QFETCH(QList<int>, digits);
+        QFETCH(CounterRow, row);
         Arrangements arrangements("abcd");
-        for (int i = 0; i < counter; ++i)
+        for (int i = 0; i < row.counter; ++i)
             QVERIFY(arrangements.advance());
-        QCOMPARE(QString::fromStdString(arrangements.current()), expected);
-        QCOMPARE(QList<int>(arrangements.offsets().begin(), arrangements.offsets().end()), digits);
+        QCOMPARE(arrangements.current(), row.expected);
+        QCOMPARE(
+            QList<int>(arrangements.offsets().begin(), arrangements.offsets().end()), row.digits);
         std::string scratch = "abcd";
-        QCOMPARE(QString::fromStdString(reorder(scratch, arrangements.offsets())), expected);
-        QCOMPARE(QString::fromStdString(scratch), expected);
-        QCOMPARE(arrangements.advance(), counter != 23); // the last has no next step
+        QCOMPARE(reorder(scratch, arrangements.offsets()), row.expected);
+        QCOMPARE(scratch, row.expected);
+        QCOMPARE(arrangements.advance(), row.counter != 23); // the last has no next step
     }
 
     // The incremental walk must give, at every counter value, exactly what
-    // building the arrangement from the typed letters gives.
-    void walkMatchesReorderEverywhere_data()
+    // building the arrangement from the typed letters gives. Past the kept
+    // levels of rotation (20 letters) it folds the higher ones into the top
+    // level: a seek far into a long word and the steps after it must agree too.
+    void walkMatchesReorder_data()
     {
-        QTest::addColumn<QString>("letters");
-        QTest::newRow("six distinct") << "abcdef";
-        QTest::newRow("seven with repeats") << "aabbcDd";
+        addRows<WalkRow>({
+            { "six distinct", "abcdef", 0, 720, 720 },
+            { "seven with repeats", "aabbcDd", 0, 5040, 1260 },
+            { "two and three times", "aabbb", 0, 120, 10 },
+            { "21 letters, counter 0", "abcdefghijklmnopqrstu", 0, 3000, 0 },
+            { "22 letters, a high digit set", "abcdefghijklmnopqrstuv", 3.0 * ::fact(18) + 12345,
+                3000, 0 },
+            { "25 letters, last exact counter", "abcdefghijklmnopqrstuvwxy", 9007199254740991.0,
+                3000, 0 },
+            { "40 letters, digit 20 set", kForty, ::fact(20) * 7, 3000, 0 },
+            { "40 letters, digits above the kept levels", kForty, ::fact(39) + ::fact(30) * 3, 3000,
+                0 },
+        });
     }
-    void walkMatchesReorderEverywhere()
+    void walkMatchesReorder()
     {
-        QFETCH(QString, letters);
-        const std::string typed = letters.toStdString();
-        Arrangements arrangements(typed);
-        int count = 0;
-        do {
-            std::string scratch = typed;
+        QFETCH(WalkRow, row);
+        Arrangements arrangements(row.letters);
+        arrangements.seek(row.from);
+        std::map<std::string, int> seen;
+        for (int step = 0; step < row.steps; ++step) {
+            std::string scratch = row.letters;
             QCOMPARE(arrangements.current(), reorder(scratch, arrangements.offsets()));
-            ++count;
-        } while (arrangements.advance());
-        QCOMPARE(count, static_cast<int>(::fact(static_cast<double>(typed.size()))));
-    }
-
-    // Past the kept levels of rotation the walk folds the higher ones into
-    // the top level: a seek far into a long word and the steps after it must
-    // still give what reorder() builds.
-    void longWordsBeyondTheKeptLevels_data()
-    {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<double>("counter");
-        QTest::newRow("22 letters, a high digit set") << 22 << 3.0 * ::fact(18) + 12345;
-        QTest::newRow("25 letters, last exact counter") << 25 << 9007199254740991.0;
-        QTest::newRow("40 letters, digit 20 set") << 40 << ::fact(20) * 7;
-        QTest::newRow("21 letters, counter 0") << 21 << 0.0;
-    }
-    void longWordsBeyondTheKeptLevels()
-    {
-        QFETCH(int, length);
-        QFETCH(double, counter);
-        std::string typed;
-        for (int i = 0; i < length; ++i)
-            typed += static_cast<char>('a' + i % 26);
-        Arrangements arrangements(typed);
-        arrangements.seek(counter);
-        for (int step = 0; step < 3000; ++step) {
-            std::string scratch = typed;
-            QCOMPARE(arrangements.current(), reorder(scratch, arrangements.offsets()));
-            QVERIFY(arrangements.advance());
+            ++seen[arrangements.current()];
+            QCOMPARE(arrangements.advance(), step + 1 < row.steps || row.distinct == 0);
         }
-    }
-
-    void multiplicity_data()
-    {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<int>("distinct");
-        QTest::addColumn<int>("timesEach");
-        QTest::newRow("distinct letters") << "abcde" << 120 << 1;
-        QTest::newRow("one letter twice") << "aabcd" << 60 << 2;
-        QTest::newRow("two and three times") << "aabbb" << 10 << 12;
-    }
-    void multiplicity()
-    {
-        QFETCH(QString, letters);
-        QFETCH(int, distinct);
-        QFETCH(int, timesEach);
-        const QStringList words = allArrangements(letters.toStdString());
-        const QSet<QString> unique(words.begin(), words.end());
-        QCOMPARE(unique.size(), distinct);
-        for (const QString &word : unique) {
-            QCOMPARE(words.count(word), timesEach);
-            QString sortedWord = word, sortedLetters = letters;
-            std::sort(sortedWord.begin(), sortedWord.end());
-            std::sort(sortedLetters.begin(), sortedLetters.end());
-            QCOMPARE(sortedWord, sortedLetters);
+        if (row.distinct == 0)
+            return;
+        // A whole walk gives every arrangement of the letters, each as often.
+        QCOMPARE(static_cast<int>(seen.size()), row.distinct);
+        for (const auto &[word, times] : seen) {
+            QCOMPARE(times, row.steps / row.distinct);
+            QVERIFY(std::ranges::is_permutation(word, row.letters));
         }
     }
 
     void fact_data()
     {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("zero") << 0.0 << 1.0;
-        QTest::newRow("below one") << -3.0 << 1.0;
-        QTest::newRow("largest exact 32-bit") << 12.0 << 479001600.0;
-        QTest::newRow("first past 32 bits") << 13.0 << 6227020800.0;
-        QTest::newRow("twenty") << 20.0 << 2432902008176640000.0;
+        addRows<FactRow>({
+            { "zero", 0, 1 },
+            { "below one", -3, 1 },
+            { "largest exact 32-bit", 12, 479001600 },
+            { "first past 32 bits", 13, 6227020800 },
+            { "twenty", 20, 2432902008176640000.0 },
+        });
     }
     void fact()
     {
-        QFETCH(double, x);
-        QFETCH(double, expected);
-        QCOMPARE(::fact(x), expected);
+        QFETCH(FactRow, row);
+        QCOMPARE(::fact(row.x), row.expected);
     }
 
     void resetlettersMovesEachCharacter()
     {
         std::string letters = "abcd";
-        const std::vector<int> neworder { 2, 0, 3, 1 };
-        resetletters(letters, neworder);
+        resetletters(letters, std::vector { 2, 0, 3, 1 });
         QCOMPARE(letters, std::string("bdac"));
     }
 };

@@ -2,28 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/Enumerator.h"
 #include "search/FirstCounter.h"
+#include "tests/support/AllStrings.h"
+#include "tests/support/Rows.h"
 
 #include <QTest>
 #include <map>
+#include <numeric>
 
 namespace {
 
-// Every string over the alphabet with 1 to maxLength characters.
-std::vector<std::string> allStrings(const std::string &alphabet, std::size_t maxLength)
-{
-    std::vector<std::string> strings { "" };
-    std::vector<std::string> all;
-    for (std::size_t length = 1; length <= maxLength; ++length) {
-        std::vector<std::string> longer;
-        for (const std::string &s : strings) {
-            for (const char c : alphabet)
-                longer.push_back(s + c);
-        }
-        all.insert(all.end(), longer.begin(), longer.end());
-        strings = std::move(longer);
-    }
-    return all;
-}
+struct EnumerationRow {
+    const char *name;
+    std::string alphabet;
+    std::size_t maxLength;
+};
+struct OtherRow {
+    const char *name;
+    std::string letters;
+    std::string target;
+};
 
 } // namespace
 
@@ -35,18 +32,16 @@ private slots:
     // string; the computed digits must be those of that very value.
     void matchesTheEnumeration_data()
     {
-        QTest::addColumn<QString>("alphabet");
-        QTest::addColumn<int>("maxLength");
-        QTest::newRow("distinct and repeated letters") << "abc" << 6;
-        QTest::newRow("one letter in both cases") << "aAb" << 6;
-        QTest::newRow("two letters, longer words") << "aB" << 7;
+        addRows<EnumerationRow>({
+            { "distinct and repeated letters", "abc", 6 },
+            { "one letter in both cases", "aAb", 6 },
+            { "two letters, longer words", "aB", 7 },
+        });
     }
     void matchesTheEnumeration()
     {
-        QFETCH(QString, alphabet);
-        QFETCH(int, maxLength);
-        for (const std::string &letters :
-            allStrings(alphabet.toStdString(), static_cast<std::size_t>(maxLength))) {
+        QFETCH(EnumerationRow, row);
+        for (const std::string &letters : allStrings(row.alphabet, row.maxLength)) {
             std::map<std::string, std::vector<int>> first;
             Arrangements arrangements(letters);
             std::vector<int> previous;
@@ -57,32 +52,25 @@ private slots:
                     QVERIFY(counterBefore(previous, arrangements.offsets()));
                 previous = arrangements.offsets();
             } while (arrangements.advance());
-            for (const auto &[target, offsets] : first) {
-                const auto computed = firstOffsets(letters, target);
-                QVERIFY2(computed, (letters + " -> " + target).c_str());
-                QVERIFY2(*computed == offsets, (letters + " -> " + target).c_str());
-            }
+            for (const auto &[target, offsets] : first)
+                QVERIFY2(
+                    firstOffsets(letters, target) == offsets, (letters + " -> " + target).c_str());
         }
     }
 
     void noCounterForOtherLetters_data()
     {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<QString>("target");
-        QTest::newRow("another letter") << "cat"
-                                        << "cot";
-        QTest::newRow("another case") << "cat"
-                                      << "Cat";
-        QTest::newRow("another count") << "aab"
-                                       << "abb";
-        QTest::newRow("another length") << "cat"
-                                        << "cats";
+        addRows<OtherRow>({
+            { "another letter", "cat", "cot" },
+            { "another case", "cat", "Cat" },
+            { "another count", "aab", "abb" },
+            { "another length", "cat", "cats" },
+        });
     }
     void noCounterForOtherLetters()
     {
-        QFETCH(QString, letters);
-        QFETCH(QString, target);
-        QVERIFY(!firstOffsets(letters.toStdString(), target.toStdString()));
+        QFETCH(OtherRow, row);
+        QVERIFY(!firstOffsets(row.letters, row.target));
     }
 
     // Beyond 20 letters the counter passes 64 bits; the digits still name the
@@ -102,8 +90,7 @@ private slots:
         std::vector<int> high(30, 0);
         high[29] = 1;
         std::vector<int> low(30, 0);
-        for (std::size_t j = 0; j < 29; ++j)
-            low[j] = static_cast<int>(j);
+        std::iota(low.begin(), low.end() - 1, 0);
         QVERIFY(counterBefore(low, high));
         QVERIFY(!counterBefore(high, low));
         QVERIFY(!counterBefore(low, low));

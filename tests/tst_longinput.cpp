@@ -5,7 +5,8 @@
 // letters whatever the threads, and the run stops when cancelled. Every
 // allocation through operator new in this program is counted, so the test
 // sees the peak, not a timing.
-#include "tests/support/ThreadedSearch.h"
+#include "tests/support/Rows.h"
+#include "tests/support/SearchFixture.h"
 
 #include <QTest>
 #include <atomic>
@@ -20,19 +21,16 @@ std::atomic<long long> g_peak { 0 };
 
 void *allocate(std::size_t size) noexcept
 {
+    // malloc_usable_size() of a null pointer is 0.
     void *block = std::malloc(size == 0 ? 1 : size);
-    if (block) {
-        const long long now = g_allocated += static_cast<long long>(malloc_usable_size(block));
-        long long peak = g_peak.load();
-        while (now > peak && !g_peak.compare_exchange_weak(peak, now)) { }
-    }
+    const long long now = g_allocated += static_cast<long long>(malloc_usable_size(block));
+    long long peak = g_peak.load();
+    while (now > peak && !g_peak.compare_exchange_weak(peak, now)) { }
     return block;
 }
 
 void release(void *block) noexcept
 {
-    if (!block)
-        return;
     g_allocated -= static_cast<long long>(malloc_usable_size(block));
     std::free(block);
 }
@@ -91,20 +89,13 @@ class TestLongInput : public QObject {
 private slots:
     void cancelledRunStaysSmall_data()
     {
-        QTest::addColumn<unsigned>("threads");
-        QTest::newRow("one thread") << 1u;
-        QTest::newRow("two workers") << 2u;
-        QTest::newRow("four workers") << 4u;
+        addRows<unsigned>(
+            "threads", { { "one thread", 1 }, { "two workers", 2 }, { "four workers", 4 } });
     }
     void cancelledRunStaysSmall()
     {
         QFETCH(unsigned, threads);
-        constexpr std::size_t kLetters = 40000;
-        // Some copies of the letters are unavoidable (the workers' own
-        // arrangements, the answers held ahead); a few hundred words' worth
-        // are not, and n copies per worker would be 1.6 GB.
-        constexpr long long kBound = 64LL * 1024 * 1024;
-        const std::string letters(kLetters, 'a');
+        const std::string letters(40000, 'a');
 
         // Every question accepted: every block of answers holds as many words as it can.
         ThreadedSearch fx({ std::chrono::milliseconds(1), threads });
@@ -120,7 +111,10 @@ private slots:
 
         QVERIFY(fx.checkers.script->asked >= 200);
         QCOMPARE(fx.view.resultsText, QString()); // cancelled: no result
-        QVERIFY2(peak < kBound, qPrintable(QStringLiteral("peak %1 bytes").arg(peak)));
+        // Some copies of the letters are unavoidable (the workers' own
+        // arrangements, the answers held ahead); a few hundred words' worth
+        // are not, and n copies per worker would be 1.6 GB.
+        QVERIFY2(peak < 64LL * 1024 * 1024, qPrintable(QStringLiteral("peak %1 bytes").arg(peak)));
         QVERIFY(g_allocated.load() - before < 1024 * 1024); // nothing of the run is left
     }
 };

@@ -1,21 +1,41 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "search/Enumerator.h"
 #include "search/Messages.h"
+#include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
 
 #include <QTest>
 
 namespace {
 
-using Fixture = SearchFixture;
+struct ResultRow {
+    const char *name;
+    QString letters;
+    float repaintStep; // the counter values between two repaints of the bar
+    QSet<QString> accepted;
+    QString text;
+    QSet<QString> failing = {};
+};
+struct CheckerRow {
+    const char *name;
+    QSet<QString> creatable;
+    QSet<QString> failing;
+    qsizetype tried; // names tried, in order
+    const char *fatal; // the message that ends the program, if any
+};
+struct StopRow {
+    const char *name;
+    QString letters;
+    int pass; // the event pass that stops the run
+    bool programEnd; // else Cancel
+    qsizetype asked;
+    QString text = {};
+};
 
-QStringList setOf(std::initializer_list<const char *> words)
-{
-    QStringList list;
-    for (const char *word : words)
-        list.append(QString::fromLatin1(word));
-    return list;
-}
+const QStringList kCheckerNames { "excel.application", "word.application" };
+const QString kNoWords = QString::fromLatin1(Messages::kNoWordsFound);
+const QString kAlphabet = "abcdefghijklmnopqrstuvwxyz";
 
 } // namespace
 
@@ -25,213 +45,120 @@ class TestSearch : public QObject {
 private slots:
     void results_data()
     {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<QStringList>("accepted");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<RgbColor>("color");
-        QTest::newRow("three words in the order found")
-            << "cat" << setOf({ "cat", "act", "tac" }) << "Done - Found 3 words: cat, act, tac"
-            << kDarkGreen;
-        QTest::newRow("asked in capitals as typed")
-            << "CAT" << setOf({ "CAT", "ACT", "TAC" }) << "Done - Found 3 words: CAT, ACT, TAC"
-            << kDarkGreen;
-        QTest::newRow("one word still in the plural")
-            << "god" << setOf({ "dog" }) << "Done - Found 1 words: dog" << kDarkGreen;
-        QTest::newRow("no words") << "xq" << setOf({}) << "Done - No words found" << kDarkRed;
-        QTest::newRow("repeated letters list a word once")
-            << "aab" << setOf({ "aba", "baa" }) << "Done - Found 2 words: baa, aba" << kDarkGreen;
-        QTest::newRow("case variants: the first found wins")
-            << "Aa" << setOf({ "Aa", "aA" }) << "Done - Found 1 words: Aa" << kDarkGreen;
-        QTest::newRow("one letter")
-            << "a" << setOf({ "a" }) << "Done - Found 1 words: a" << kDarkGreen;
+        addRows<ResultRow>({
+            { "capitals as typed, in the order found", "CAT", 1, { "CAT", "ACT", "TAC" },
+                "Done - Found 3 words: CAT, ACT, TAC" },
+            { "a failing question is no word", "cat", 1, { "cat", "act", "tac" },
+                "Done - Found 2 words: cat, tac", { "act" } },
+            { "one word still in the plural", "god", 1, { "dog" }, "Done - Found 1 words: dog" },
+            { "no words", "xq", 1, {}, kNoWords },
+            { "repeats listed once", "aab", 1, { "aba", "baa" }, "Done - Found 2 words: baa, aba" },
+            { "the first case variant wins", "Aa", 1, { "Aa", "aA" }, "Done - Found 1 words: Aa" },
+            { "one letter", "a", 1, { "a" }, "Done - Found 1 words: a" },
+            { "five letters: every sixth repainted", "abcde", 6, {}, kNoWords },
+            { "eight letters: every 2016th", "abcdefgh", 2016, { "hgfedcba" },
+                "Done - Found 1 words: hgfedcba" },
+        });
     }
     void results()
     {
-        QFETCH(QString, letters);
-        QFETCH(QStringList, accepted);
-        QFETCH(QString, text);
-        QFETCH(RgbColor, color);
-        Fixture fx;
-        fx.checkers.script->accepted = QSet<QString>(accepted.begin(), accepted.end());
-        fx.search.f(letters.toStdString());
-        QCOMPARE(fx.view.resultsText, text);
-        QCOMPARE(fx.view.resultsColor, color);
+        QFETCH(ResultRow, row);
+        SearchFixture fx;
+        fx.checkers.script->accepted = row.accepted;
+        fx.checkers.script->failing = row.failing;
+        fx.search.f(row.letters.toStdString());
+        QCOMPARE(fx.view.resultsText, row.text);
+        QCOMPARE(fx.view.resultsColor, row.text == kNoWords ? kDarkRed : kDarkGreen);
         // The colour is set before the text.
         QCOMPARE(fx.log.entries().mid(fx.log.entries().size() - 2),
-            (QStringList { "results color", "results: " + text }));
+            (QStringList { "results color", "results: " + row.text }));
+        const double total = ::fact(row.letters.size());
+        // The self-test, then every arrangement, duplicates included.
+        QCOMPARE(fx.checkers.script->asked.size(), 1 + qsizetype(total));
         QCOMPARE(fx.checkers.script->alive, 0);
+        QList<float> repaints;
+        for (float at = 0; at < total; at += row.repaintStep)
+            repaints.append(at);
+        QCOMPARE(fx.view.repaintedAt, repaints);
+        QCOMPARE(fx.view.progressMinimum, 0.0f);
+        QCOMPARE(fx.view.progressMaximum, float(total - 1));
+        QCOMPARE(fx.view.progressValue, float(total - 1)); // a finished run leaves the bar full
     }
 
-    void everyArrangementIsAskedDuplicatesIncluded()
+    // A failing self-test question ends the program before any arrangement
+    // is asked; which answers it takes is the checker module's business.
+    void checkerAcquisition_data()
     {
-        Fixture fx;
-        fx.search.f("aab");
-        QCOMPARE(fx.checkers.script->asked,
-            (QStringList { "hello", "aab", "aab", "baa", "aba", "aba", "baa" }));
+        addRows<CheckerRow>({
+            { "first name creates", { "excel.application", "word.application" }, {}, 1, nullptr },
+            { "only the second creates, silently", { "word.application" }, {}, 2, nullptr },
+            { "neither creates", {}, {}, 2, Messages::kNoChecker },
+            { "failing self-test, never falls back", { "excel.application", "word.application" },
+                { "hello" }, 1, Messages::kCheckerTooOld },
+        });
     }
-
-    void checkerFallback_data()
+    void checkerAcquisition()
     {
-        QTest::addColumn<QStringList>("creatable");
-        QTest::addColumn<QStringList>("attempts");
-        QTest::addColumn<QString>("fatal");
-        QTest::newRow("first name creates") << setOf({ "excel.application", "word.application" })
-                                            << setOf({ "excel.application" }) << QString();
-        QTest::newRow("only the second creates, silently")
-            << setOf({ "word.application" }) << setOf({ "excel.application", "word.application" })
-            << QString();
-        QTest::newRow("neither creates")
-            << setOf({}) << setOf({ "excel.application", "word.application" })
-            << QString::fromLatin1(Messages::kNoChecker);
-    }
-    void checkerFallback()
-    {
-        QFETCH(QStringList, creatable);
-        QFETCH(QStringList, attempts);
-        QFETCH(QString, fatal);
-        Fixture fx;
-        fx.checkers.creatable = QSet<QString>(creatable.begin(), creatable.end());
-        fx.search.f("cat");
-        QCOMPARE(fx.checkers.attempts, attempts);
-        if (fatal.isEmpty()) {
+        QFETCH(CheckerRow, row);
+        SearchFixture fx;
+        fx.checkers.creatable = row.creatable;
+        fx.checkers.script->failing = row.failing;
+        fx.view.input = "cat";
+        fx.search.startanalysis();
+        QCOMPARE(fx.checkers.attempts, kCheckerNames.first(row.tried));
+        QCOMPARE(fx.checkers.script->alive, 0);
+        if (!row.fatal) {
             QVERIFY(fx.box.shown().isEmpty());
             QCOMPARE(fx.terminator.endCount(), 0);
-            QCOMPARE(fx.view.resultsText, QString::fromLatin1(Messages::kNoWordsFound));
+            QCOMPARE(fx.view.resultsText, kNoWords);
             return;
         }
         QCOMPARE(fx.box.shown(),
-            (QList<MessageRequest> {
-                { fatal, "PROBLEM", MessageButtons::Ok, MessageIcon::Critical } }));
+            (QList<MessageRequest> { { row.fatal, Messages::kProblemTitle, MessageButtons::Ok,
+                MessageIcon::Critical } }));
         QCOMPARE(fx.terminator.endCount(), 1);
         QCOMPARE(fx.log.entriesAfter(FakeTerminator::kEntry), QStringList());
+        // Only the failing question, if any, was asked.
+        QCOMPARE(fx.checkers.script->asked, QStringList(row.failing.begin(), row.failing.end()));
     }
 
-    // Which answers the self-test takes is the checker module's business; a
-    // failing question ends the program before any arrangement is asked.
-    void failingSelfTestEndsTheProgram()
-    {
-        Fixture fx;
-        fx.view.input = "cat";
-        fx.checkers.script->failing = { "hello" };
-        fx.search.startanalysis();
-        QCOMPARE(fx.checkers.attempts, setOf({ "excel.application" })); // never falls back
-        QCOMPARE(fx.checkers.script->asked, setOf({ "hello" }));
-        QCOMPARE(fx.checkers.script->alive, 0);
-        QCOMPARE(fx.box.shown().size(), 1);
-        QCOMPARE(fx.log.entriesAfter(FakeTerminator::kEntry), QStringList());
-    }
-
-    void failingQuestionCountsAsNoWord()
-    {
-        Fixture fx;
-        fx.checkers.script->accepted = { "cat", "act", "tac" };
-        fx.checkers.script->failing = { "act" };
-        fx.search.f("cat");
-        QCOMPARE(fx.view.resultsText, QStringLiteral("Done - Found 2 words: cat, tac"));
-        QCOMPARE(fx.checkers.script->asked.size(), 7);
-    }
-
-    void progress_data()
-    {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<float>("maximum");
-        QTest::addColumn<QList<float>>("repaints");
-        QTest::newRow("one letter") << "a" << 0.0f << QList<float> { 0 };
-        QTest::newRow("three letters: after every arrangement")
-            << "abc" << 5.0f << QList<float> { 0, 1, 2, 3, 4, 5 };
-        QList<float> everySixth;
-        for (int i = 0; i < 20; ++i)
-            everySixth.append(6.0f * i);
-        QTest::newRow("five letters: every sixth") << "abcde" << 119.0f << everySixth;
-        QList<float> eightLetters;
-        for (int i = 0; i < 20; ++i)
-            eightLetters.append(2016.0f * i);
-        QTest::newRow("eight letters: every 2016th") << "abcdefgh" << 40319.0f << eightLetters;
-    }
-    void progress()
-    {
-        QFETCH(QString, letters);
-        QFETCH(float, maximum);
-        QFETCH(QList<float>, repaints);
-        Fixture fx;
-        fx.search.f(letters.toStdString());
-        QCOMPARE(fx.view.progressMinimum, 0.0f);
-        QCOMPARE(fx.view.progressMaximum, maximum);
-        QCOMPARE(fx.view.progressValue, maximum); // a finished run leaves the bar full
-        QCOMPARE(fx.view.repaintedAt, repaints);
-    }
-
-    void cancelStopsAfterTheNextArrangement()
-    {
-        Fixture fx;
-        fx.view.input = "abcde";
-        fx.checkers.script->accepted = { "abcde" };
-        fx.view.onEvents = [&] {
-            if (fx.view.eventPasses == 10)
-                fx.search.cmdCancel_Click();
-        };
-        fx.search.startanalysis();
-        // Asked: hello, ten arrangements before the click, one after it.
-        QCOMPARE(fx.checkers.script->asked.size(), 12);
-        QCOMPARE(fx.view.resultsText, QString());
-        QCOMPARE(fx.view.progressValue, 0.0f);
-        QVERIFY(fx.view.searchingVisible);
-        QVERIFY(!fx.view.cancelVisible);
-        QCOMPARE(fx.checkers.script->alive, 0);
-        QVERIFY(!fx.log.entries().contains("results color"));
-    }
-
-    void cancelAfterTheLastArrangementIsTooLate()
-    {
-        Fixture fx;
-        fx.view.onEvents = [&] {
-            if (fx.view.eventPasses == 6)
-                fx.search.cmdCancel_Click();
-        };
-        fx.search.f("abc");
-        QCOMPARE(fx.view.resultsText, QString::fromLatin1(Messages::kNoWordsFound));
-    }
-
-    void programEndDuringRunStopsEverything()
-    {
-        Fixture fx;
-        fx.view.input = "abcdef";
-        fx.view.onEvents = [&] {
-            if (fx.view.eventPasses == 50)
-                fx.terminator.endNow();
-        };
-        fx.search.startanalysis();
-        QCOMPARE(fx.checkers.script->asked.size(), 51);
-        QCOMPARE(fx.log.entriesAfter(FakeTerminator::kEntry), QStringList());
-        QCOMPARE(fx.checkers.script->alive, 0);
-    }
-
-    // 20 and 200 letters have more arrangements than any counter holds
+    // Cancel stops after the next arrangement, the program's end at once.
+    // 20 and 208 letters have more arrangements than any counter holds
     // exactly; the run must start, show progress and stop on cancel without
     // allocating anything of that size.
-    void hugeInputsStartAndCancel_data()
+    void stop_data()
     {
-        QTest::addColumn<int>("length");
-        QTest::newRow("20 letters") << 20;
-        QTest::newRow("200 letters") << 200;
+        addRows<StopRow>({
+            { "cancel", "abcde", 10, false, 12 },
+            { "cancel after the last arrangement is too late", "abc", 6, false, 7,
+                "Done - Found 1 words: abc" },
+            { "program end", "abcdef", 50, true, 51 },
+            { "cancel, 20 letters", kAlphabet.left(20), 1000, false, 1002 },
+            { "cancel, 208 letters", kAlphabet.repeated(8), 1000, false, 1002 },
+        });
     }
-    void hugeInputsStartAndCancel()
+    void stop()
     {
-        QFETCH(int, length);
-        Fixture fx;
-        std::string letters;
-        for (int i = 0; i < length; ++i)
-            letters.push_back(static_cast<char>('a' + i % 26));
+        QFETCH(StopRow, row);
+        SearchFixture fx;
+        fx.view.input = row.letters;
+        fx.checkers.script->accepted = { row.letters };
         fx.view.onEvents = [&] {
-            if (fx.view.eventPasses == 1000)
-                fx.search.cmdCancel_Click();
+            if (fx.view.eventPasses == row.pass)
+                row.programEnd ? fx.terminator.endNow() : fx.search.cmdCancel_Click();
         };
-        fx.search.f(letters);
-        QVERIFY(fx.view.progressMaximum > 1e18f);
+        fx.search.startanalysis();
+        QCOMPARE(fx.checkers.script->asked.size(), row.asked);
+        QCOMPARE(fx.view.resultsText, row.text);
+        QCOMPARE(fx.log.entries().contains("results color"), !row.text.isEmpty());
+        QCOMPARE(
+            fx.log.entries().last(), row.programEnd ? FakeTerminator::kEntry : "cancel hidden");
+        QCOMPARE(fx.checkers.script->alive, 0);
+        QVERIFY(fx.view.searchingVisible);
+        QCOMPARE(fx.view.progressMaximum, static_cast<float>(::fact(row.letters.size()) - 1));
         QCOMPARE(fx.view.repaintedAt.first(), 0.0f);
-        QCOMPARE(fx.view.progressValue, 0.0f);
-        QCOMPARE(fx.view.resultsText, QString());
-        QCOMPARE(fx.checkers.script->asked.size(), 1002);
+        if (!row.programEnd) // a cancelled run empties the bar
+            QCOMPARE(fx.view.progressValue, row.text.isEmpty() ? 0.0f : fx.view.progressMaximum);
     }
 };
 

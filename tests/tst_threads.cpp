@@ -3,44 +3,40 @@
 // The search with worker threads asking the checker: the same words in the
 // same order as one thread, and nothing left running after a run. Headless,
 // so it also runs under ThreadSanitizer.
-#include "search/Enumerator.h"
 #include "search/WordSearch.h"
-#include "tests/support/ThreadedSearch.h"
+#include "tests/support/Rows.h"
+#include "tests/support/SearchFixture.h"
 
 #include <QTest>
 
 namespace {
 
-const auto kTwentyMicroseconds = [](std::string_view) { return std::chrono::microseconds(20); };
-
-struct Outcome {
-    QString results;
-    QList<float> repaints;
-    float progress = 0;
-    long asked = 0;
+struct OutputRow {
+    const char *name;
+    std::string letters;
+    std::set<std::string, std::less<>> accepted;
+    bool acceptAll = false;
 };
 
-Outcome run(const std::string &letters, const std::set<std::string, std::less<>> &accepted,
-    unsigned threads, std::function<std::chrono::microseconds(std::string_view)> delay = {})
+// Questions take from 0 to 63 microseconds, so workers finish their blocks
+// out of order.
+const QuestionDelay kUneven = [](std::string_view word) {
+    return std::chrono::microseconds(std::hash<std::string_view>()(word) % 64);
+};
+const QuestionDelay kTwentyMicroseconds
+    = [](std::string_view) { return std::chrono::microseconds(20); };
+
+// What the window shows of a run, and how many questions it took.
+using Outcome = std::tuple<QString, QList<float>, float, long>;
+
+Outcome run(const OutputRow &row, unsigned threads, const QuestionDelay &delay = {})
 {
-    ThreadedSearch fx({ std::chrono::milliseconds(5), threads, 0 }, std::move(delay));
-    fx.checkers.script->accepted = accepted;
-    fx.search.f(letters);
+    ThreadedSearch fx({ std::chrono::milliseconds(5), threads, 0 }, delay);
+    fx.checkers.script->accepted = row.accepted;
+    fx.checkers.script->acceptAll = row.acceptAll;
+    fx.search.f(row.letters);
     return { fx.view.resultsText, fx.view.repaintedAt, fx.view.progressValue,
         fx.checkers.script->asked.load() };
-}
-
-// Every arrangement of the letters whose first letter is the given one, so a
-// run accepts many words spread over every block of counter values.
-std::set<std::string, std::less<>> startingWith(const std::string &letters, char first)
-{
-    std::set<std::string, std::less<>> words;
-    Arrangements arrangements(letters);
-    do {
-        if (arrangements.current().front() == first)
-            words.insert(arrangements.current());
-    } while (arrangements.advance());
-    return words;
 }
 
 } // namespace
@@ -51,62 +47,63 @@ class TestThreads : public QObject {
 private slots:
     void sameOutputForAnyThreadCount_data()
     {
-        QTest::addColumn<QString>("letters");
-        QTest::addColumn<QStringList>("accepted");
-        QTest::newRow("distinct letters") << "tca" << QStringList { "cat", "act" };
-        QTest::newRow("repeated letters") << "aabb" << QStringList { "abab", "baba", "bbaa" };
-        QTest::newRow("capitals") << "CAT" << QStringList { "CAT", "ACT", "ATC" };
-        QTest::newRow("case variants of one word") << "Aab" << QStringList { "Aab", "aAb", "baA" };
-        QTest::newRow("no words") << "xyzw" << QStringList();
-        QTest::newRow("words in several blocks")
-            << "abcdefg" << QStringList { "abcdefg", "gfedcba", "dcbaefg", "bagfedc", "fgabcde" };
-        QTest::newRow("the last arrangement") << "abcdefgh" << QStringList { "hgfedcba" };
+        addRows<OutputRow>({
+            { "distinct letters", "tca", { "cat", "act" } },
+            { "repeated letters", "aabb", { "abab", "baba", "bbaa" } },
+            { "capitals", "CAT", { "CAT", "ACT", "ATC" } },
+            { "case variants of one word", "Aab", { "Aab", "aAb", "baA" } },
+            { "no words", "xyzw", {} },
+            { "words in several blocks", "abcdefg",
+                { "abcdefg", "gfedcba", "dcbaefg", "bagfedc", "fgabcde" } },
+            { "the last arrangement", "abcdefgh", { "hgfedcba" } },
+            { "every arrangement, repeats in other blocks", "abcdeff", {}, true },
+        });
     }
     void sameOutputForAnyThreadCount()
     {
-        QFETCH(QString, letters);
-        QFETCH(QStringList, accepted);
-        std::set<std::string, std::less<>> words;
-        for (const QString &word : accepted)
-            words.insert(word.toStdString());
-        const Outcome one = run(letters.toStdString(), words, 1);
-        for (unsigned threads : { 2u, 3u }) {
-            const Outcome many = run(letters.toStdString(), words, threads);
-            QCOMPARE(many.results, one.results);
-            QCOMPARE(many.repaints, one.repaints);
-            QCOMPARE(many.progress, one.progress);
-            QCOMPARE(many.asked, one.asked);
-        }
+        QFETCH(OutputRow, row);
+        const Outcome one = run(row, 1);
+        QCOMPARE(run(row, 2, kUneven), one);
+        QCOMPARE(run(row, 3), one);
     }
 
-    void slowAndUnevenAnswersKeepTheOrder()
+    void workersAskOnlyOnLongRuns_data()
     {
-        const std::string letters = "bacdef";
-        const auto words = startingWith(letters, 'e');
-        // Questions take from 0 to 63 microseconds, so workers finish their
-        // blocks out of order.
-        const auto uneven = [](std::string_view word) {
-            return std::chrono::microseconds(std::hash<std::string_view>()(word) % 64);
-        };
-        const Outcome one = run(letters, words, 1);
-        QVERIFY(one.results.startsWith("Done - Found 120 words: ebacdf"));
-        QCOMPARE(run(letters, words, 2, uneven).results, one.results);
-        QCOMPARE(run(letters, words, 3, uneven).results, one.results);
+        addRows<bool>("parallel",
+            { { "long run: two workers ask", true }, { "short run: the run asks", false } });
+    }
+    void workersAskOnlyOnLongRuns()
+    {
+        QFETCH(bool, parallel);
+        // Slow enough that every worker is busy with a block of its own.
+        ThreadedSearch fx(
+            { std::chrono::milliseconds(5), 2, parallel ? 0 : SearchOptions().parallelFrom },
+            parallel ? kTwentyMicroseconds : QuestionDelay());
+        fx.search.f("abcdefgh"); // 40,320 arrangements, 20 blocks
+        const auto &askers = fx.checkers.script->askers;
+        // The run's own thread asks its "hello" and, without workers, the rest.
+        QCOMPARE(askers.at(std::this_thread::get_id()), parallel ? 1L : 40321L);
+        QCOMPARE(askers.size(), std::size_t(parallel ? 3 : 1));
+        QCOMPARE(fx.checkers.script->clones.load(), parallel ? 2 : 0);
+        QCOMPARE(fx.checkers.script->asked.load(), 40321L);
     }
 
-    void cancelStopsEveryWorker_data()
+    void stopReachesWorkersInsideABlock_data()
     {
-        QTest::addColumn<bool>("programEnd"); // else Cancel
-        QTest::newRow("cancel") << false;
-        QTest::newRow("program end") << true;
+        addRows<bool>("programEnd", { { "cancel", false }, { "program end", true } });
     }
-    void cancelStopsEveryWorker()
+    void stopReachesWorkersInsideABlock()
     {
         QFETCH(bool, programEnd);
-        ThreadedSearch fx({ std::chrono::milliseconds(1), 2, 0 }, kTwentyMicroseconds);
+        // A block of 2048 questions takes a worker about a second.
+        ThreadedSearch fx({ std::chrono::milliseconds(1), 2, 0 },
+            [](std::string_view) { return std::chrono::microseconds(500); });
+        long askedAtStop = -1;
         fx.view.onEvents = [&] {
-            if (fx.view.eventPasses == 3)
+            if (fx.view.eventPasses == 3) {
+                askedAtStop = fx.checkers.script->asked.load();
                 programEnd ? fx.terminator.endNow() : fx.search.cmdCancel_Click();
+            }
         };
         fx.search.f("abcdefghijk"); // 39,916,800 arrangements: far from done
         QCOMPARE(fx.checkers.script->clones.load(), 2);
@@ -118,53 +115,11 @@ private slots:
         QCOMPARE(fx.view.resultsText, QString());
         if (!programEnd)
             QCOMPARE(fx.view.progressValue, 0.0f);
-        // Held ahead: a few blocks per worker, not the whole run.
+        // Each worker finishes the question it is asking, and no more of its
+        // block; held ahead are a few blocks per worker, not the whole run.
+        QVERIFY(askedAtStop > 0);
+        QVERIFY2(asked - askedAtStop <= 4, qPrintable(QString::number(asked - askedAtStop)));
         QVERIFY(asked < 64 * 2048);
-    }
-
-    void workersAskAndTheRunDoesNot()
-    {
-        // Slow enough that every worker is busy with a block of its own.
-        ThreadedSearch fx({ std::chrono::milliseconds(5), 2, 0 }, kTwentyMicroseconds);
-        fx.search.f("abcdefgh"); // 40,320 arrangements, 20 blocks
-        auto askers = fx.checkers.script->askers();
-        // The run's own thread asks only its "hello"; two workers ask the rest.
-        QCOMPARE(askers[std::this_thread::get_id()], 1L);
-        askers.erase(std::this_thread::get_id());
-        QCOMPARE(askers.size(), std::size_t(2));
-        long total = 0;
-        for (const auto &[thread, asked] : askers)
-            total += asked;
-        QCOMPARE(total, 40320L);
-    }
-
-    void shortRunsMakeNoWorkers()
-    {
-        ThreadedSearch fx({ std::chrono::milliseconds(5), 2 });
-        fx.search.f("abcdefgh"); // 40,320 arrangements: less than a second on one thread
-        QCOMPARE(fx.checkers.script->clones.load(), 0);
-        QCOMPARE(fx.checkers.script->askers().size(), std::size_t(1));
-    }
-
-    void stopReachesWorkersInsideABlock_data() { cancelStopsEveryWorker_data(); }
-    void stopReachesWorkersInsideABlock()
-    {
-        QFETCH(bool, programEnd);
-        // A block of 2048 questions takes a worker about a second.
-        ThreadedSearch fx({ std::chrono::milliseconds(1), 2, 0 },
-            [](std::string_view) { return std::chrono::microseconds(500); });
-        long askedAtCancel = -1;
-        fx.view.onEvents = [&] {
-            if (fx.view.eventPasses == 3) {
-                askedAtCancel = fx.checkers.script->asked.load();
-                programEnd ? fx.terminator.endNow() : fx.search.cmdCancel_Click();
-            }
-        };
-        fx.search.f("abcdefghijk");
-        QVERIFY(askedAtCancel > 0);
-        // Each worker finishes the question it is asking, and no more of its block.
-        const long after = fx.checkers.script->asked.load() - askedAtCancel;
-        QVERIFY2(after <= 4, qPrintable(QString::number(after)));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/ScriptedChecker.h"
+#include "tests/support/ThreadSafeChecker.h"
 
 // A search over a recording window with scripted services, which lets the
 // window handle its events at every arrangement.
@@ -18,4 +19,20 @@ struct SearchFixture {
     FakeTerminator terminator { &log };
     WordSearch search { view, { box, checkers, terminator, view },
         { std::chrono::nanoseconds(0) } };
+};
+
+// The same over a checker that many threads may ask.
+struct ThreadedSearch {
+    CallLog log;
+    RecordingView view { log };
+    FakeMessageBox box;
+    ThreadSafeCheckerFactory checkers;
+    FakeTerminator terminator { &log };
+    WordSearch search;
+
+    explicit ThreadedSearch(const SearchOptions &options, QuestionDelay delay = {})
+        : search(view, { box, checkers, terminator, view }, options)
+    {
+        checkers.script->delay = std::move(delay);
+    }
 };

@@ -14,33 +14,24 @@
 #include <string>
 #include <thread>
 
+// How long a question to the checker takes.
+using QuestionDelay = std::function<std::chrono::microseconds(std::string_view)>;
+
 // A checker that many threads may ask at once: every clone shares the
 // script, which counts questions, checkers alive and questions in flight.
 // Standard types only, so ThreadSanitizer sees all of it.
 struct ThreadScript {
     std::set<std::string, std::less<>> accepted;
     bool acceptAll = false;
-    std::function<std::chrono::microseconds(std::string_view)> delay; // how long a question takes
+    QuestionDelay delay;
     std::atomic<long> asked { 0 };
     std::atomic<int> inFlight { 0 };
     std::atomic<int> alive { 0 };
     std::atomic<int> clones { 0 };
-
-    // How many questions each thread asked, to tell workers from the run's own thread.
-    [[nodiscard]] std::map<std::thread::id, long> askers() const
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_askers;
-    }
-    void noteAsker()
-    {
-        const std::lock_guard lock(m_mutex);
-        ++m_askers[std::this_thread::get_id()];
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    std::map<std::thread::id, long> m_askers;
+    // How many questions each thread asked, to tell workers from the run's
+    // own thread; read once the run is over.
+    std::mutex mutex;
+    std::map<std::thread::id, long> askers;
 };
 
 class ThreadSafeChecker final : public SpellChecker {
@@ -56,11 +47,13 @@ public:
     {
         ++m_script->inFlight;
         ++m_script->asked;
-        m_script->noteAsker();
+        {
+            const std::lock_guard lock(m_script->mutex);
+            ++m_script->askers[std::this_thread::get_id()];
+        }
         if (m_script->delay)
             std::this_thread::sleep_for(m_script->delay(word));
-        const bool accepted
-            = m_script->acceptAll || m_script->accepted.find(word) != m_script->accepted.end();
+        const bool accepted = m_script->acceptAll || m_script->accepted.contains(word);
         --m_script->inFlight;
         return accepted;
     }
