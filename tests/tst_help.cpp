@@ -36,14 +36,12 @@ public:
     QStringList shown;
 };
 
-using Status = OpenFileResult::Status;
-
 struct CommandRow {
     const char *name;
     const char *HelpFile;
     const char *existing; // the one file that exists, if any
     MessageAnswer answer; // to the first message
-    Status dialog;
+    OpenFileResult::Status dialog;
     const char *chosen;
     int messages; // the not-found message, then an error
     const char *viewed; // and kept as HelpFile; none: nothing shown, HelpFile as it was
@@ -76,7 +74,7 @@ private slots:
     void helpCommand_data()
     {
         using enum MessageAnswer;
-        using enum Status;
+        using enum OpenFileResult::Status;
         const char *qv = "/help/qv.chm";
         addRows<CommandRow>({ { "found at once", qv, qv, Ok, Accepted, "", 0, qv },
             { "missing, then Cancel", qv, nullptr, Cancel, Accepted, "/x.chm", 1, nullptr },
@@ -107,8 +105,7 @@ private slots:
         QCOMPARE(viewer.shown, row.viewed ? QStringList { row.viewed } : QStringList());
         QCOMPARE(HelpFile, QString::fromLatin1(row.viewed ? row.viewed : row.HelpFile));
         const bool dialogShown = row.messages > 0 && row.answer == MessageAnswer::Ok;
-        QCOMPARE(
-            dialog.filters, dialogShown ? QStringList { HelpCommand::kFilter } : QStringList());
+        QCOMPARE(dialog.filters, QStringList { HelpCommand::kFilter }.first(dialogShown));
         if (row.messages > 0) // OK goes on to the dialog, Cancel gives up
             QCOMPARE(box.shown().first().buttons, MessageButtons::OkCancel);
     }
@@ -145,11 +142,10 @@ private slots:
         QVERIFY2(window.isReadable(), "chmcmd's file must open despite its repeated header GUID");
         QCOMPARE(window.windowTitle(), ChmArchive::load(kHelpChm)->title());
         QVERIFY(window.contents()->topLevelItemCount() > 0);
-        ChmBrowser *page = window.browser();
-        QVERIFY(!page->toPlainText().contains(u"cannot be shown"));
+        QVERIFY(!window.browser()->toPlainText().contains(u"cannot be shown"));
         // The picture comes out of the archive.
-        const QVariant image
-            = page->loadResource(QTextDocument::ImageResource, QUrl("images/mainwindow.png"));
+        const QVariant image = window.browser()->loadResource(
+            QTextDocument::ImageResource, QUrl("images/mainwindow.png"));
         QVERIFY(QImage::fromData(image.toByteArray()).width() > 100);
     }
 

@@ -122,9 +122,8 @@ private slots:
     {
         TempFolder dir;
         RecordingLauncher launcher;
-        const QString contents
-            = "<ul>" + kEntry.arg("x", "a.html").repeated(kMaxContentsEntries + 10);
-        HelpWindow window(dir.write("long.chm", book(contents)), launcher);
+        const QString contents = kEntry.arg("x", "a.html").repeated(kMaxContentsEntries + 10);
+        HelpWindow window(dir.write("long.chm", book("<ul>" + contents)), launcher);
         QTreeWidget *tree = window.contents();
         QCOMPARE(tree->topLevelItemCount(), kMaxContentsEntries + 1);
         const QString note = tree->topLevelItem(kMaxContentsEntries)->text(0);

@@ -21,8 +21,7 @@ public:
     struct Entry {
         QByteArray name;
         int section = 0;
-        quint64 offset = 0;
-        quint64 length = 0;
+        quint64 offset = 0, length = 0;
     };
 
     // A file that starts with a #SYSTEM of these records, each {code, data}.
@@ -84,21 +83,19 @@ public:
             put<quint16>(chunk.data(), { { kChunkSize - 2, listed[i].size() } });
             chunks.append(chunk);
         }
-        const quint64 directoryAt = 0x78;
-        const quint64 storedAt = directoryAt + 0x54 + n * kChunkSize;
-        QByteArray file = "ITSF" + QByteArray(directoryAt - 4, '\0') + "ITSP"
-            + QByteArray(0x54 - 4, '\0') + chunks;
-        file.replace(0x18, 32,
-            QByteArray::fromHex(
-                "10FD017CAA7BD0119E0C00A0C922E6EC11FD017CAA7BD0119E0C00A0C922E6EC"));
+        // The headers, then the directory at 0x78, then the stored section.
+        const quint64 directorySize = 0x54 + n * kChunkSize, storedAt = 0x78 + directorySize;
+        QByteArray file = "ITSF" + QByteArray(0x14, '\0')
+            + QByteArray::fromHex(
+                "10FD017CAA7BD0119E0C00A0C922E6EC11FD017CAA7BD0119E0C00A0C922E6EC")
+            + QByteArray(0x40, '\0') + "ITSP" + QByteArray(0x50, '\0') + chunks;
         put<quint32>(file.data(),
             { { 0x04, 3 }, { 0x08, 0x60 }, { 0x0C, 1 }, { 0x14, 0x409 }, { 0x60, 0x1FE } });
         put<quint64>(file.data(),
-            { { 0x38, 0x60 }, { 0x40, 0x18 }, { 0x48, directoryAt },
-                { 0x50, 0x54 + n * kChunkSize }, { 0x58, storedAt },
-                { 0x68, storedAt + m_stored.size() } });
+            { { 0x38, 0x60 }, { 0x40, 0x18 }, { 0x48, 0x78 }, { 0x50, directorySize },
+                { 0x58, storedAt }, { 0x68, storedAt + m_stored.size() } });
         // One level of listing chunks and no index chunks.
-        put<quint32>(file.data() + directoryAt,
+        put<quint32>(file.data() + 0x78,
             { { 0x04, 1 }, { 0x08, 0x54 }, { 0x0C, 0x0A }, { 0x10, kChunkSize }, { 0x14, 2 },
                 { 0x18, 1 }, { 0x1C, kNoChunk }, { 0x20, 0 }, { 0x24, n - 1 }, { 0x28, kNoChunk },
                 { 0x2C, n }, { 0x44, 0x54 } });
