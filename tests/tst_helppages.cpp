@@ -70,6 +70,7 @@ private slots:
             { "deeply nested blocks", div.repeated(L::kMaxNesting + 1), L::kMaxNesting },
             { "many elements", br.repeated(L::kMaxElements + 1), L::kMaxElements },
             { "many table cells", tr + td.repeated(L::kMaxTableCells + 1), L::kMaxTableCells },
+            { "a page at the size limit", QString(L::kMaxPageBytes - 6, u'x') + "inside", 0 },
             { "tables nested to the limit", nest.repeated(L::kMaxTableNesting) + "inside", 0 },
             { "blocks nested to the limit", div.repeated(L::kMaxNesting) + "inside", 0 },
             { "elements to the limit", br.repeated(L::kMaxElements - 1) + "<b>inside</b>", 0 },
