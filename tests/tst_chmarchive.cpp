@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpviewer/ChmArchive.h"
 #include "tests/support/ChmWriter.h"
+#include "tests/support/Rows.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,42 +11,26 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 const QString kHelpChm = QStringLiteral(QUORVEL_HELP_CHM);
-using Links = QHash<int, quint32>;
-const QByteArray kContent = "::DataSpace/Storage/MSCompressed/Content";
 
-// A writer that already holds a start page, so that the file loads.
-ChmWriter withStartPage()
-{
-    ChmWriter writer;
-    writer.addFile("/#SYSTEM", ChmWriter::system(ChmWriter::systemRecord(2, "a.html\0")));
-    writer.addFile("/a.html", "<p>A</p>");
-    return writer;
-}
-
-// The compressed section of the built help file, with the stored files the
-// decompressor needs (names are looked up in any case), under a directory
-// the test writes itself.
-struct CompressedStream {
-    ChmWriter writer;
-    quint64 length = 0; // of the uncompressed stream
+struct LinkRow {
+    const char *name;
+    int chunks;
+    QHash<int, quint32> links;
+    bool loads;
 };
-
-CompressedStream compressedStreamOfTheHelpFile()
-{
-    CompressedStream stream;
-    const auto real = ChmArchive::load(kHelpChm);
-    if (!real)
-        return stream;
-    for (const QString &name : real->names()) {
-        const ChmEntry entry = *real->entry(name);
-        if (entry.section == 1)
-            stream.length = std::max(stream.length, entry.offset + entry.length);
-        else if (name.startsWith(u"::dataspace/storage/mscompressed/")) // in any case
-            stream.writer.addFile(name.toUtf8(), *real->read(name));
-    }
-    return stream;
-}
+struct StartRow {
+    const char *name;
+    QList<std::pair<quint16, QByteArray>> system; // #WINDOWS and #STRINGS name start.html
+    QString topic;
+    QByteArray title; // UTF-8
+};
+struct FileRow {
+    const char *name;
+    QString path;
+    const char *reason;
+};
 
 } // namespace
 
@@ -55,39 +40,37 @@ class TestChmArchive : public QObject {
 private slots:
     void directoryLinks_data()
     {
-        QTest::addColumn<int>("chunks");
-        QTest::addColumn<Links>("links");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("a plain chain") << 3 << Links() << true;
-        QTest::newRow("a chunk that points to itself") << 1 << Links { { 0, 0 } } << false;
-        QTest::newRow("a cycle of two") << 2 << Links { { 1, 0 } } << false;
-        QTest::newRow("a cycle back to the middle") << 4 << Links { { 3, 1 } } << false;
-        QTest::newRow("a link past the directory") << 2 << Links { { 0, 7 } } << false;
+        addRows<LinkRow>({ { "a plain chain", 3, {}, true },
+            { "a chunk that points to itself", 1, { { 0, 0 } }, false },
+            { "a cycle of two", 2, { { 1, 0 } }, false },
+            { "a cycle back to the middle", 4, { { 3, 1 } }, false },
+            { "a link past the directory", 2, { { 0, 7 } }, false } });
     }
     void directoryLinks()
     {
-        QFETCH(int, chunks);
-        QFETCH(Links, links);
-        QFETCH(bool, loads);
-        ChmWriter writer = withStartPage();
-        for (int i = 2; i < chunks; ++i)
+        QFETCH(LinkRow, row);
+        ChmWriter writer({ { 0, "toc.hhc" } });
+        for (int i = 1; i < row.chunks; ++i)
             writer.addFile("/page" + QByteArray::number(i) + ".html", "<p>x</p>");
         writer.entriesPerChunk = 1;
-        writer.nextChunk = links;
+        writer.nextChunk = row.links;
         QString why;
         const auto archive = ChmArchive::fromBytes(writer.build(), &why);
-        QCOMPARE(bool(archive), loads);
-        if (loads) {
-            QCOMPARE(archive->entryCount(), qsizetype(chunks));
-            QCOMPARE(archive->defaultTopic(), QStringLiteral("a.html"));
+        QCOMPARE(bool(archive), row.loads);
+        if (row.loads) {
+            QCOMPARE(archive->entryCount(), qsizetype(row.chunks));
+            QCOMPARE(archive->contentsFile(), u"toc.hhc"_s);
         } else {
             QVERIFY2(why.contains(u"chunk"), qPrintable(why));
         }
     }
 
-    void entriesAreReadWhenAskedFor()
+    void entriesAreReadWhenAskedForUpToTheTotalCap()
     {
-        ChmWriter writer = withStartPage();
+        ChmWriter writer;
+        const QStringList names { "one", "two", "three" };
+        for (const QString &name : names)
+            writer.addFile("/" + name.toLatin1(), QByteArray(100, 'x'));
         writer.addFile("/big.bin", QByteArray(1 << 20, 'b'));
         writer.addEntry({ "/broken.html", 0, 1u << 30, 10 }); // past the end of the file
         const auto archive = ChmArchive::fromBytes(writer.build());
@@ -95,139 +78,96 @@ private slots:
         QVERIFY2(archive->bytesRead() < 64 * 1024, "opening must not read every file");
         QVERIFY(!archive->read("broken.html"));
         QCOMPARE(archive->read("/BIG.bin")->size(), 1 << 20);
+        QCOMPARE(archive->readAll(names, 300).size(), 3);
+        const QHash<QString, QByteArray> capped = archive->readAll(names, 250);
+        QVERIFY(capped.size() == 2 && capped.contains("one") && capped.contains("two")); // in order
     }
 
-    void manyTinyEntriesAreReadInStreamOrder()
+    void manyTinyEntriesAreReadInStreamOrderWithinTheStreamCap()
     {
-        CompressedStream stream = compressedStreamOfTheHelpFile();
-        QVERIFY(stream.length > 1000);
+        // The compressed section of the built help file, with the stored files the
+        // decompressor needs (names are looked up in any case), under a directory of our own.
+        const auto real = ChmArchive::load(kHelpChm);
+        QVERIFY(real);
+        ChmWriter writer;
+        quint64 length = 0; // of the uncompressed stream
+        for (const QString &name : real->names()) {
+            const ChmEntry entry = *real->entry(name);
+            if (entry.section == 1)
+                length = std::max(length, entry.offset + entry.length);
+            else if (name.startsWith(u"::dataspace/storage/mscompressed/")) // in any case
+                writer.addFile(name.toUtf8(), *real->read(name));
+        }
+        QVERIFY(length > 1000);
         constexpr int kCount = 200000;
         // Named in the opposite order of their places in the stream.
         QStringList names;
         for (int i = 0; i < kCount; ++i) {
             const QByteArray name = "/e" + QByteArray::number(i).rightJustified(6, '0');
-            stream.writer.addEntry({ name, 1, quint64(kCount - 1 - i) % stream.length, 1 });
+            writer.addEntry({ name, 1, quint64(kCount - 1 - i) % length, 1 });
             names.append(QString::fromLatin1(name));
         }
-        stream.writer.addEntry({ "/whole", 1, 0, stream.length });
-        const auto archive = ChmArchive::fromBytes(stream.writer.build());
+        writer.addEntry({ "/whole", 1, 0, length });
+        writer.addEntry({ "/far", 1, quint64(ChmArchive::kMaxTotalSize) - 10, 20 });
+        const auto archive = ChmArchive::fromBytes(writer.build());
         QVERIFY(archive);
+        const qint64 opened = archive->bytesRead(); // before the stream is decompressed
+        QVERIFY(!archive->read("far")); // it ends past the cap
+        QCOMPARE(archive->bytesRead(), opened); // refused before decompressing anything
         const QByteArray whole = *archive->read("whole");
         const qint64 before = archive->bytesRead();
         const QHash<QString, QByteArray> files = archive->readAll(names);
         QCOMPARE(files.size(), kCount);
-        const qint64 compressed = archive->entry(QString::fromLatin1(kContent))->length;
-        QVERIFY2(archive->bytesRead() - before < 3 * compressed,
+        const qint64 packed = archive->entry("::DataSpace/Storage/MSCompressed/Content")->length;
+        QVERIFY2(archive->bytesRead() - before < 3 * packed,
             "the decompressor must go forward along the stream, not start again for each file");
         for (int i : { 0, 1, kCount / 2, kCount - 1 }) {
-            const qsizetype offset = qsizetype(quint64(kCount - 1 - i) % stream.length);
+            const qsizetype offset = qsizetype(quint64(kCount - 1 - i) % length);
             QCOMPARE(files.value(names[i].mid(1)), whole.mid(offset, 1));
         }
     }
 
-    void streamCap()
-    {
-        CompressedStream stream = compressedStreamOfTheHelpFile();
-        stream.writer.addEntry(
-            { "/far", 1, quint64(ChmArchive::kMaxTotalSize) - 10, 20 }); // ends past the cap
-        stream.writer.addEntry({ "/near", 1, 0, 20 });
-        const auto archive = ChmArchive::fromBytes(stream.writer.build());
-        QVERIFY(archive);
-        const qint64 before = archive->bytesRead();
-        QVERIFY(!archive->read("far"));
-        QCOMPARE(archive->bytesRead(), before); // refused before decompressing anything
-        QCOMPARE(archive->read("near")->size(), 20);
-    }
-
-    void totalSizeCap()
-    {
-        ChmWriter writer = withStartPage();
-        writer.addFile("/one", QByteArray(100, '1'));
-        writer.addFile("/two", QByteArray(100, '2'));
-        writer.addFile("/three", QByteArray(100, '3'));
-        const auto archive = ChmArchive::fromBytes(writer.build());
-        QVERIFY(archive);
-        const QStringList names { "one", "two", "three" };
-        QCOMPARE(archive->readAll(names, 300).size(), 3);
-        const QHash<QString, QByteArray> capped = archive->readAll(names, 250);
-        QCOMPARE(capped.keys().size(), 2); // in file order: one, two
-        QVERIFY(capped.contains("one") && capped.contains("two"));
-    }
-
     void startPage_data()
     {
-        QTest::addColumn<QByteArray>("system");
-        QTest::addColumn<QByteArray>("windows");
-        QTest::addColumn<QByteArray>("strings");
-        QTest::addColumn<QString>("topic");
-        QTest::addColumn<QString>("title");
-        QByteArray windows(8 + 0x100, '\0');
-        qToLittleEndian<quint32>(1, windows.data());
-        qToLittleEndian<quint32>(0x100, windows.data() + 4);
-        qToLittleEndian<quint32>(5, windows.data() + 8 + 0x68);
-        const QByteArray strings("\0abc\0start.html\0", 16);
-        QTest::newRow("only in #WINDOWS and #STRINGS")
-            << ChmWriter::system(ChmWriter::systemRecord(3, QByteArray("T\0", 2))) << windows
-            << strings << "start.html"
-            << "T";
-        QTest::newRow("#SYSTEM first")
-            << ChmWriter::system(ChmWriter::systemRecord(2, QByteArray("own.html\0", 9))) << windows
-            << strings << "own.html"
-            << "";
-        const QByteArray wide(300, 'w');
-        QTest::newRow("records of 256 bytes and more")
-            << ChmWriter::system(ChmWriter::systemRecord(9, wide)
-                   + ChmWriter::systemRecord(3, wide + QByteArray(1, '\0'))
-                   + ChmWriter::systemRecord(2, "p.html"))
-            << QByteArray() << QByteArray() << "p.html" << QString::fromLatin1(wide);
-        QTest::newRow("a string without its NUL")
-            << ChmWriter::system(ChmWriter::systemRecord(3, "Title")
-                   + ChmWriter::systemRecord(2, QByteArray("b.html\0", 7)))
-            << QByteArray() << QByteArray() << "b.html"
-            << "Title";
+        const QByteArray big(300, 'w'); // records of 256 bytes and more
+        addRows<StartRow>({ { "only in #WINDOWS/#STRINGS", { { 3, "T\0"_ba } }, "start.html", "T" },
+            { "#SYSTEM first", { { 2, "own.html\0"_ba } }, "own.html", "" },
+            { "long records", { { 9, big }, { 3, big + '\0' }, { 2, "p.html" } }, "p.html", big },
+            { "title with no NUL", { { 3, "Title" }, { 2, "b.html\0"_ba } }, "b.html", "Title" } });
     }
     void startPage()
     {
-        QFETCH(QByteArray, system);
-        QFETCH(QByteArray, windows);
-        QFETCH(QByteArray, strings);
-        QFETCH(QString, topic);
-        QFETCH(QString, title);
-        ChmWriter writer;
-        writer.addFile("/#SYSTEM", system);
+        QFETCH(StartRow, row);
+        ChmWriter writer(row.system);
+        // One window type of 0x100 bytes, its start page at 5 in #STRINGS.
+        QByteArray windows = QByteArray::fromHex("0100000000010000") + QByteArray(0x100, '\0');
+        windows[8 + 0x68] = 5;
         writer.addFile("/#WINDOWS", windows);
-        writer.addFile("/#STRINGS", strings);
+        writer.addFile("/#STRINGS", "\0abc\0start.html\0"_ba);
         const auto archive = ChmArchive::fromBytes(writer.build());
         QVERIFY(archive);
-        QCOMPARE(archive->defaultTopic(), topic);
-        QCOMPARE(archive->title(), title);
+        QCOMPARE(archive->defaultTopic(), row.topic);
+        QCOMPARE(archive->title(), QString::fromUtf8(row.title));
     }
 
     void onlyRegularFilesOfBoundedSize_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("a size of 0 that never ends") << "/proc/self/pagemap"
-                                                     << "larger";
-        QTest::newRow("a device") << "/dev/zero"
-                                  << "not a regular file";
-        QTest::newRow("a folder") << "/tmp"
-                                  << "not a regular file";
-        QTest::newRow("a FIFO") << "fifo"
-                                << "not a regular file";
+        addRows<FileRow>({ { "a size of 0 that never ends", "/proc/self/pagemap", "larger" },
+            { "a device", "/dev/zero", "not a regular file" },
+            { "a folder", "/tmp", "not a regular file" },
+            { "a FIFO", "fifo", "not a regular file" } });
     }
     void onlyRegularFilesOfBoundedSize()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, reason);
+        QFETCH(FileRow, row);
         QTemporaryDir dir;
-        if (path == u"fifo") {
-            path = dir.filePath("help.chm");
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (row.path == u"fifo") {
+            row.path = dir.filePath("help.chm");
+            QCOMPARE(::mkfifo(QFile::encodeName(row.path).constData(), 0600), 0);
         }
         QString why;
-        QVERIFY(!ChmArchive::load(path, &why));
-        QVERIFY2(why.contains(reason), qPrintable(why));
+        QVERIFY(!ChmArchive::load(row.path, &why));
+        QVERIFY2(why.contains(row.reason), qPrintable(why));
     }
 
     void readingGivesUpWhenTold()

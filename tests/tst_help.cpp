@@ -5,18 +5,19 @@
 #include "helpviewer/ChmViewer.h"
 #include "mainwindow/HelpCommand.h"
 #include "platform/HelpViewer.h"
+#include "tests/support/ChmWriter.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordingLauncher.h"
+#include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
 
 const QString kHelpChm = QStringLiteral(QUORVEL_HELP_CHM);
+const QString kNotFound = QStringLiteral("Help file (qv.chm) not found:");
 
 class ScriptedOpenDialog final : public OpenFileDialog {
 public:
@@ -35,16 +36,34 @@ public:
     QStringList shown;
 };
 
-struct Fixture {
-    QString HelpFile = QStringLiteral("/help/qv.chm");
-    FakeFileSystem files;
-    FakeMessageBox box;
-    ScriptedOpenDialog dialog;
-    RecordingViewer viewer;
-    HelpCommand command { HelpFile, { files, box, dialog, viewer } };
+struct CommandRow {
+    const char *name;
+    const char *HelpFile;
+    const char *existing; // the one file that exists, if any
+    MessageAnswer answer; // to the first message
+    OpenFileResult::Status dialog;
+    const char *chosen;
+    int messages; // the not-found message, then an error
+    const char *viewed; // and kept as HelpFile; none: nothing shown, HelpFile as it was
 };
-
-using Status = OpenFileResult::Status;
+struct FileSystemRow {
+    const char *name;
+    QString path;
+    bool exists;
+    bool ordinary;
+};
+struct LinkRow {
+    const char *name;
+    const char *link;
+    bool handedOn; // to the launcher
+    const char *source; // the page afterwards
+};
+struct ErrorRow {
+    const char *name;
+    QByteArray file;
+    bool readable;
+    const char *named; // on the error page, besides that it cannot be shown
+};
 
 } // namespace
 
@@ -54,96 +73,58 @@ class TestHelp : public QObject {
 private slots:
     void helpCommand_data()
     {
-        QTest::addColumn<QString>("HelpFile");
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<int>("firstAnswer"); // MessageAnswer of the first message
-        QTest::addColumn<int>("dialogStatus");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QStringList>("messages"); // titles, in order
-        QTest::addColumn<QStringList>("viewed");
-        QTest::addColumn<QString>("HelpFileAfter");
-        const QString notFound = QStringLiteral("Help file (qv.chm) not found:");
-        const int ok = int(MessageAnswer::Ok), cancel = int(MessageAnswer::Cancel);
-        const int accepted = int(Status::Accepted), cancelled = int(Status::Cancelled),
-                  failed = int(Status::Failed);
-        QTest::newRow("found at once")
-            << "/help/qv.chm" << QStringList { "/help/qv.chm" } << ok << accepted << ""
-            << QStringList() << QStringList { "/help/qv.chm" } << "/help/qv.chm";
-        QTest::newRow("missing, then Cancel")
-            << "/help/qv.chm" << QStringList() << cancel << accepted << "/x.chm"
-            << QStringList { notFound } << QStringList() << "/help/qv.chm";
-        QTest::newRow("missing, OK, dialog cancelled")
-            << "/help/qv.chm" << QStringList() << ok << cancelled << "" << QStringList { notFound }
-            << QStringList() << "/help/qv.chm";
-        QTest::newRow("missing, OK, chosen file missing")
-            << "/help/qv.chm" << QStringList() << ok << accepted << "/gone.chm"
-            << QStringList { notFound, "Error" } << QStringList() << "/help/qv.chm";
-        QTest::newRow("missing, OK, chosen file exists")
-            << "/help/qv.chm" << QStringList { "/new/qv.chm" } << ok << accepted << "/new/qv.chm"
-            << QStringList { notFound } << QStringList { "/new/qv.chm" } << "/new/qv.chm";
-        QTest::newRow("any existing file is taken")
-            << "/help/qv.chm" << QStringList { "/etc/hostname" } << ok << accepted
-            << "/etc/hostname" << QStringList { notFound } << QStringList { "/etc/hostname" }
-            << "/etc/hostname";
-        QTest::newRow("the empty path is missing")
-            << "" << QStringList() << cancel << accepted << "" << QStringList { notFound }
-            << QStringList() << "";
-        QTest::newRow("the dialog fails")
-            << "/help/qv.chm" << QStringList() << ok << failed << ""
-            << QStringList { notFound, "Error" } << QStringList() << "/help/qv.chm";
+        using enum MessageAnswer;
+        using enum OpenFileResult::Status;
+        const char *qv = "/help/qv.chm";
+        addRows<CommandRow>({ { "found at once", qv, qv, Ok, Accepted, "", 0, qv },
+            { "missing, then Cancel", qv, nullptr, Cancel, Accepted, "/x.chm", 1, nullptr },
+            { "missing, OK, dialog cancelled", qv, nullptr, Ok, Cancelled, "", 1, nullptr },
+            { "chosen file missing", qv, nullptr, Ok, Accepted, "/gone.chm", 2, nullptr },
+            { "chosen file exists", qv, "/new.chm", Ok, Accepted, "/new.chm", 1, "/new.chm" },
+            { "any file is taken", qv, "/etc/hosts", Ok, Accepted, "/etc/hosts", 1, "/etc/hosts" },
+            { "the empty path is missing", "", nullptr, Cancel, Accepted, "", 1, nullptr },
+            { "the dialog fails", qv, nullptr, Ok, Failed, "", 2, nullptr } });
     }
     void helpCommand()
     {
-        QFETCH(QString, HelpFile);
-        QFETCH(QStringList, existing);
-        QFETCH(int, firstAnswer);
-        QFETCH(int, dialogStatus);
-        QFETCH(QString, chosen);
-        QFETCH(QStringList, messages);
-        QFETCH(QStringList, viewed);
-        QFETCH(QString, HelpFileAfter);
-        Fixture fx;
-        fx.HelpFile = HelpFile;
-        fx.files.files = QSet<QString>(existing.begin(), existing.end());
-        fx.box.queueAnswer(MessageAnswer(firstAnswer));
-        fx.dialog.result = { Status(dialogStatus), chosen, QStringLiteral("the dialog broke") };
-        fx.command.mnu_qvhelp_Click();
+        QFETCH(CommandRow, row);
+        QString HelpFile = row.HelpFile;
+        FakeFileSystem files;
+        FakeMessageBox box;
+        ScriptedOpenDialog dialog;
+        RecordingViewer viewer;
+        if (row.existing)
+            files.files.insert(row.existing);
+        box.queueAnswer(row.answer);
+        dialog.result = { row.dialog, row.chosen, QStringLiteral("the dialog broke") };
+        HelpCommand(HelpFile, { files, box, dialog, viewer }).mnu_qvhelp_Click();
         QStringList titles;
-        for (const MessageRequest &shown : fx.box.shown())
+        for (const MessageRequest &shown : box.shown())
             titles.append(shown.title);
-        QCOMPARE(titles, messages);
-        QCOMPARE(fx.viewer.shown, viewed);
-        QCOMPARE(fx.HelpFile, HelpFileAfter);
-        const bool dialogShown = messages.value(0) == u"Help file (qv.chm) not found:"
-            && firstAnswer == int(MessageAnswer::Ok);
-        QCOMPARE(
-            fx.dialog.filters, dialogShown ? QStringList { HelpCommand::kFilter } : QStringList());
-        if (!messages.isEmpty()) // OK goes on to the dialog, Cancel gives up
-            QCOMPARE(fx.box.shown().first().buttons, MessageButtons::OkCancel);
+        QCOMPARE(titles, QStringList({ kNotFound, "Error" }).first(row.messages));
+        QCOMPARE(viewer.shown, row.viewed ? QStringList { row.viewed } : QStringList());
+        QCOMPARE(HelpFile, QString::fromLatin1(row.viewed ? row.viewed : row.HelpFile));
+        const bool dialogShown = row.messages > 0 && row.answer == MessageAnswer::Ok;
+        QCOMPARE(dialog.filters, QStringList { HelpCommand::kFilter }.first(dialogShown));
+        if (row.messages > 0) // OK goes on to the dialog, Cancel gives up
+            QCOMPARE(box.shown().first().buttons, MessageButtons::OkCancel);
     }
 
     void realFileSystem_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<bool>("ordinary");
-        QTest::newRow("a file") << kHelpChm << true << true;
-        QTest::newRow("a folder") << QStringLiteral("/tmp") << false << false;
-        QTest::newRow("the empty path") << QString() << false << false;
-        QTest::newRow("missing") << QStringLiteral("/no/such/file") << false << false;
-        QTest::newRow("hidden") << QStringLiteral("hidden") << true << false;
+        addRows<FileSystemRow>({ { "a file", kHelpChm, true, true },
+            { "a folder", "/tmp", false, false }, { "the empty path", "", false, false },
+            { "missing", "/no/such/file", false, false }, { "hidden", "hidden", true, false } });
     }
     void realFileSystem()
     {
-        QFETCH(QString, path);
-        QFETCH(bool, exists);
-        QFETCH(bool, ordinary);
+        QFETCH(FileSystemRow, row);
         TempFolder dir;
-        if (path == u"hidden")
-            path = dir.write(".hardinfo", {});
+        if (row.path == u"hidden")
+            row.path = dir.write(".hardinfo", {});
         LocalFileSystem files;
-        QCOMPARE(files.fileExists(path), exists);
-        QCOMPARE(files.isOrdinaryFile(path), ordinary);
+        QCOMPARE(files.fileExists(row.path), row.exists);
+        QCOMPARE(files.isOrdinaryFile(row.path), row.ordinary);
     }
 
     void filterAsQtWritesIt()
@@ -154,112 +135,65 @@ private slots:
             QStringLiteral("Text (*.txt *.text);;All (*)"));
     }
 
-    void archiveOfTheBuiltHelpFile()
-    {
-        const auto archive = ChmArchive::load(kHelpChm);
-        QVERIFY2(archive, "chmcmd's file must open despite its repeated header GUID");
-        QCOMPARE(archive->contentsFile(), QStringLiteral("qv.hhc"));
-        QVERIFY(archive->read("/INDEX.HTML"));
-    }
-
-    void viewerShowsTheRealHelpFile()
+    void realHelpFileIsShown()
     {
         RecordingLauncher launcher;
-        ChmHelpViewer viewer(launcher);
-        viewer.displayTopic(nullptr, kHelpChm);
-        HelpWindow *window = viewer.window(kHelpChm);
-        QVERIFY(window && window->isVisible() && window->isReadable());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Quorvel Help"));
-        ChmBrowser *page = window->browser();
-        QCOMPARE(page->source(), QUrl("chm:/index.html"));
-        QCOMPARE(page->documentTitle(), QStringLiteral("Quorvel Help"));
-        QCOMPARE(window->contents()->topLevelItem(0)->childCount(), 6);
-
+        HelpWindow window(kHelpChm, launcher);
+        QVERIFY2(window.isReadable(), "chmcmd's file must open despite its repeated header GUID");
+        QCOMPARE(window.windowTitle(), ChmArchive::load(kHelpChm)->title());
+        QVERIFY(window.contents()->topLevelItemCount() > 0);
+        QVERIFY(!window.browser()->toPlainText().contains(u"cannot be shown"));
         // The picture comes out of the archive.
-        const QVariant image
-            = page->loadResource(QTextDocument::ImageResource, QUrl("images/mainwindow.png"));
+        const QVariant image = window.browser()->loadResource(
+            QTextDocument::ImageResource, QUrl("images/mainwindow.png"));
         QVERIFY(QImage::fromData(image.toByteArray()).width() > 100);
-
-        page->followLink(QUrl("steps.html"));
-        QCOMPARE(page->source(), QUrl("chm:/steps.html"));
-        QCOMPARE(page->documentTitle(), QStringLiteral("The four steps"));
-        page->backward();
-        QCOMPARE(page->source(), QUrl("chm:/index.html"));
-
-        // Only one window per file, brought back.
-        viewer.displayTopic(nullptr, kHelpChm);
-        QCOMPARE(viewer.window(kHelpChm), window);
     }
 
     void linksThatLeaveTheFile_data()
     {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("opened"); // in the browser; empty: nothing
-        QTest::addColumn<QString>("source"); // the page afterwards
-        QTest::newRow("file: URL") << "file:///etc/passwd"
-                                   << ""
-                                   << "chm:/index.html";
-        QTest::newRow("climbing out") << "../../etc/passwd"
-                                      << ""
-                                      << "chm:/index.html";
-        QTest::newRow("climbing out, encoded") << "%2e%2e/%2E%2E/etc/passwd"
-                                               << ""
-                                               << "chm:/index.html";
-        QTest::newRow("another CHM") << "ms-its:other.chm::/index.html"
-                                     << ""
-                                     << "chm:/index.html";
-        QTest::newRow("this CHM by name") << "ms-its:qv.chm::/words.html"
-                                          << ""
-                                          << "chm:/words.html";
-        QTest::newRow("web page") << "https://example.org/x"
-                                  << "https://example.org/x"
-                                  << "chm:/index.html";
-        QTest::newRow("mail") << "mailto:a@example.org"
-                              << "mailto:a@example.org"
-                              << "chm:/index.html";
+        addRows<LinkRow>({ { "file: URL", "file:///etc/passwd", false, "chm:/index.html" },
+            { "climbing out", "../../etc/passwd", false, "chm:/index.html" },
+            { "climbing out, encoded", "%2e%2e/%2E%2E/etc/passwd", false, "chm:/index.html" },
+            { "another CHM", "ms-its:other.chm::/index.html", false, "chm:/index.html" },
+            { "this CHM by name", "ms-its:qv.chm::/words.html", false, "chm:/words.html" },
+            { "web page", "https://example.org/x", true, "chm:/index.html" },
+            { "mail", "mailto:a@example.org", true, "chm:/index.html" } });
     }
     void linksThatLeaveTheFile()
     {
-        QFETCH(QString, link);
-        QFETCH(QString, opened);
-        QFETCH(QString, source);
+        QFETCH(LinkRow, row);
         RecordingLauncher launcher;
         HelpWindow window(kHelpChm, launcher);
-        window.browser()->followLink(QUrl(link));
-        QCOMPARE(launcher.opened, opened.isEmpty() ? QStringList() : QStringList { opened });
-        QCOMPARE(window.browser()->source(), QUrl(source));
-        QVERIFY(window.browser()->loadResource(QTextDocument::HtmlResource, QUrl(link)).isNull()
-            || link.startsWith("ms-its:qv.chm"));
+        window.browser()->followLink(QUrl(row.link));
+        QCOMPARE(launcher.opened, row.handedOn ? QStringList { row.link } : QStringList());
+        QCOMPARE(window.browser()->source(), QUrl(row.source));
+        QVERIFY(window.browser()->loadResource(QTextDocument::HtmlResource, QUrl(row.link)).isNull()
+            || QByteArray(row.link).startsWith("ms-its:qv.chm"));
     }
 
-    void passwdInAPageIsNotRead()
+    void nothingToShowGivesTheErrorPage_data()
     {
-        RecordingLauncher launcher;
-        HelpWindow window(kHelpChm, launcher);
-        window.browser()->setHtml("<img src=\"file:///etc/passwd\"><link rel=stylesheet "
-                                  "href=\"/etc/passwd\">");
-        QVERIFY(window.browser()
-                    ->loadResource(QTextDocument::ImageResource, QUrl("file:///etc/passwd"))
-                    .isNull());
+        ChmWriter loop({ { 2, "a.html" } });
+        loop.nextChunk = { { 0, 0 } };
+        addRows<ErrorRow>(
+            { { "not a CHM", "plain text, not a help file", false, "" }, { "empty", "", false, "" },
+                { "truncated", ChmWriter::onePage("<p>x</p>").left(200), false, "" },
+                { "a directory that loops", loop.build(), false, "chunk 0" },
+                { "the start page is missing",
+                    ChmWriter::onePage("<p>x</p>", { { 2, "gone.html" } }), true, "" },
+                { "the start page is empty", ChmWriter::onePage("<html> </html>"), true, "" },
+                { "no start page named", ChmWriter::onePage("<p>x</p>", {}), true, "" } });
     }
-
-    void malformedFileShowsTheErrorPage_data()
+    void nothingToShowGivesTheErrorPage()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("not a CHM") << QByteArray("plain text, not a help file");
-        QTest::newRow("empty") << QByteArray();
-        QFile real(kHelpChm);
-        QVERIFY(real.open(QIODevice::ReadOnly));
-        QTest::newRow("truncated") << real.read(200);
-    }
-    void malformedFileShowsTheErrorPage()
-    {
-        QFETCH(QByteArray, bytes);
+        QFETCH(ErrorRow, row);
         TempFolder dir;
         RecordingLauncher launcher;
-        HelpWindow window(dir.write("qv.chm", bytes), launcher);
-        QVERIFY(!window.isReadable());
-        QVERIFY(window.browser()->toPlainText().contains("cannot be shown"));
+        HelpWindow window(dir.write("qv.chm", row.file), launcher);
+        QCOMPARE(window.isReadable(), row.readable);
+        const QString shown = window.browser()->toPlainText();
+        QVERIFY2(
+            shown.contains(u"cannot be shown") && shown.contains(row.named), qPrintable(shown));
     }
 };
 

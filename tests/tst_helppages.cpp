@@ -5,14 +5,14 @@
 #include "helpviewer/ResponsiveLoad.h"
 #include "tests/support/ChmWriter.h"
 #include "tests/support/RecordingLauncher.h"
+#include "tests/support/Rows.h"
+#include "tests/support/TempFolder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QSplitter>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -23,51 +23,33 @@
 
 namespace {
 
-QString repeated(const QString &piece, int times)
-{
-    return piece.repeated(times);
-}
+using namespace Qt::StringLiterals;
 
-// A help file whose start page is page.html with the given text (none: no page).
-QString writeHelpFile(const QTemporaryDir &dir, const std::optional<QByteArray> &page,
-    const QByteArray &startPage = "page.html")
-{
-    ChmWriter writer;
-    writer.addFile("/#SYSTEM",
-        ChmWriter::system(startPage.isEmpty()
-                ? QByteArray()
-                : ChmWriter::systemRecord(2, startPage + QByteArray(1, '\0'))));
-    if (page)
-        writer.addFile("/page.html", *page);
-    const QString path = dir.filePath("help.chm");
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(writer.build());
-    return path;
-}
+struct PageRow {
+    const char *name;
+    QString page;
+    int limit; // named on the error page; 0: the page is shown, with its word "inside"
+};
+struct StepsRow {
+    const char *name;
+    QStringList steps; // links followed, or back or forward
+    QString selected; // empty: nothing
+};
 
-// Contents "First" (a.html) with a longer entry (b.html) inside; a.html is the
-// start page, and no entry names c.html.
+const QString kEntry
+    = "<li><object><param name=Name value=\"%1\"><param name=Local value=%2></object>";
 const QString kSecond = QStringLiteral("Where the help file lives and how it is found");
 
-QString writeBook(const QTemporaryDir &dir)
+// A help file with pages a, b and c, a.html its start page, and these contents:
+// by default "First" (a.html) with a longer entry (b.html) inside, none naming c.html.
+QByteArray book(const QString &contents
+    = "<ul>" + kEntry.arg("First", "a.html") + "<ul>" + kEntry.arg(kSecond, "B.html#top"))
 {
-    const QString entry
-        = "<li><object><param name=Name value=\"%1\"><param name=Local value=%2></object>";
-    ChmWriter writer;
-    writer.addFile("/#SYSTEM",
-        ChmWriter::system(
-            ChmWriter::systemRecord(2, "a.html") + ChmWriter::systemRecord(0, "toc.hhc")));
-    writer.addFile("/toc.hhc",
-        ("<ul>" + entry.arg("First", "a.html") + "<ul>" + entry.arg(kSecond, "B.html#top"))
-            .toUtf8());
+    ChmWriter writer({ { 2, "a.html" }, { 0, "toc.hhc" } });
+    writer.addFile("/toc.hhc", contents.toUtf8());
     for (const QByteArray name : { "a", "b", "c" })
         writer.addFile("/" + name + ".html", "<p id=part>" + name);
-    const QString path = dir.filePath("book.chm");
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(writer.build());
-    return path;
+    return writer.build();
 }
 
 } // namespace
@@ -76,109 +58,46 @@ class TestHelpPages : public QObject {
     Q_OBJECT
 
 private slots:
-    void pagesBeyondTheLimits_data()
+    void pageLimits_data()
     {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<int>("limit"); // named on the error page
-        QTest::newRow("2,000 nested tables")
-            << repeated("<table><tr><td>", 2000) + "x" << PageLimits::kMaxTableNesting;
-        QTest::newRow("16 MB of <p>x")
-            << repeated("<p>x", 4 * 1024 * 1024) << int(PageLimits::kMaxPageBytes / 1024);
-        QTest::newRow("a page just over the size limit") << QString(
-            PageLimits::kMaxPageBytes + 1, u'x') << int(PageLimits::kMaxPageBytes / 1024);
-        QTest::newRow("deeply nested blocks")
-            << repeated("<div>", PageLimits::kMaxNesting + 1) << PageLimits::kMaxNesting;
-        QTest::newRow("many elements")
-            << repeated("<br>", PageLimits::kMaxElements + 1) << PageLimits::kMaxElements;
-        QTest::newRow("many table cells")
-            << "<table><tr>" + repeated("<td>", PageLimits::kMaxTableCells + 1)
-            << PageLimits::kMaxTableCells;
+        using L = PageLimits;
+        const int kb = int(L::kMaxPageBytes / 1024);
+        const QString tr = u"<table><tr>"_s, td = u"<td>"_s, nest = tr + td, div = u"<div>"_s,
+                      br = u"<br>"_s;
+        addRows<PageRow>({ { "16 MB of <p>x", u"<p>x"_s.repeated(4 * 1024 * 1024), kb },
+            { "2,000 nested tables", nest.repeated(2000) + "x", L::kMaxTableNesting },
+            { "a page just over the size limit", QString(L::kMaxPageBytes + 1, u'x'), kb },
+            { "deeply nested blocks", div.repeated(L::kMaxNesting + 1), L::kMaxNesting },
+            { "many elements", br.repeated(L::kMaxElements + 1), L::kMaxElements },
+            { "many table cells", tr + td.repeated(L::kMaxTableCells + 1), L::kMaxTableCells },
+            { "a page at the size limit", QString(L::kMaxPageBytes - 6, u'x') + "inside", 0 },
+            { "tables nested to the limit", nest.repeated(L::kMaxTableNesting) + "inside", 0 },
+            { "blocks nested to the limit", div.repeated(L::kMaxNesting) + "inside", 0 },
+            { "elements to the limit", br.repeated(L::kMaxElements - 1) + "<b>inside</b>", 0 },
+            { "cells to the limit", tr + td.repeated(L::kMaxTableCells - 1) + "<td>inside", 0 },
+            { "closed tables do not add up",
+                (nest + "a</td></tr></table>").repeated(L::kMaxTableNesting + 2) + "inside", 0 } });
     }
-    void pagesBeyondTheLimits()
+    void pageLimits()
     {
-        QFETCH(QString, page);
-        QFETCH(int, limit);
-        QTemporaryDir dir;
+        QFETCH(PageRow, row);
+        TempFolder dir;
         RecordingLauncher launcher;
-        HelpWindow window(writeHelpFile(dir, page.toUtf8()), launcher);
+        HelpWindow window(dir.write("help.chm", ChmWriter::onePage(row.page.toUtf8())), launcher);
         QVERIFY(window.isReadable());
         const QString shown = window.browser()->toPlainText();
-        QVERIFY2(shown.contains(u"cannot be shown") && shown.contains(QString::number(limit)),
+        QCOMPARE(shown.contains(u"cannot be shown"), row.limit > 0);
+        QVERIFY2(shown.contains(row.limit > 0 ? QString::number(row.limit) : u"inside"_s),
             qPrintable(shown.left(200)));
-    }
-
-    void pagesWithinTheLimits_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::newRow("tables nested to the limit")
-            << repeated("<table><tr><td>", PageLimits::kMaxTableNesting) + "inside";
-        QTest::newRow("blocks nested to the limit")
-            << repeated("<div>", PageLimits::kMaxNesting) + "inside";
-        QTest::newRow("elements to the limit")
-            << repeated("<br>", PageLimits::kMaxElements - 1) + "<b>inside</b>";
-        QTest::newRow("cells to the limit")
-            << "<table><tr>" + repeated("<td>", PageLimits::kMaxTableCells - 1) + "<td>inside";
-        QTest::newRow("closed tables do not add up")
-            << repeated("<table><tr><td>a</td></tr></table>", PageLimits::kMaxTableNesting + 2)
-                + "inside";
-    }
-    void pagesWithinTheLimits()
-    {
-        QFETCH(QString, page);
-        QTemporaryDir dir;
-        RecordingLauncher launcher;
-        HelpWindow window(writeHelpFile(dir, page.toUtf8()), launcher);
-        const QString shown = window.browser()->toPlainText();
-        QVERIFY2(shown.contains(u"inside") && !shown.contains(u"cannot be shown"),
-            qPrintable(shown.left(200)));
-    }
-
-    void nothingToShowGivesTheErrorPage_data()
-    {
-        QTest::addColumn<std::optional<QByteArray>>("page");
-        QTest::addColumn<QByteArray>("startPage");
-        QTest::newRow("the start page is missing")
-            << std::optional<QByteArray>() << QByteArray("page.html");
-        QTest::newRow("the start page is empty")
-            << std::optional<QByteArray>("<html> </html>") << QByteArray("page.html");
-        QTest::newRow("no start page named")
-            << std::optional<QByteArray>("<p>x</p>") << QByteArray();
-    }
-    void nothingToShowGivesTheErrorPage()
-    {
-        QFETCH(std::optional<QByteArray>, page);
-        QFETCH(QByteArray, startPage);
-        QTemporaryDir dir;
-        RecordingLauncher launcher;
-        HelpWindow window(writeHelpFile(dir, page, startPage), launcher);
-        QVERIFY(window.isReadable());
-        QVERIFY(window.browser()->toPlainText().contains(u"cannot be shown"));
-    }
-
-    void damagedDirectoryIsNamedOnTheErrorPage()
-    {
-        ChmWriter writer;
-        writer.addFile("/#SYSTEM", ChmWriter::system(ChmWriter::systemRecord(2, "a.html")));
-        writer.nextChunk = { { 0, 0 } };
-        QTemporaryDir dir;
-        QFile file(dir.filePath("loop.chm"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(writer.build());
-        file.close();
-        RecordingLauncher launcher;
-        HelpWindow window(file.fileName(), launcher);
-        QVERIFY(!window.isReadable());
-        const QString shown = window.browser()->toPlainText();
-        QVERIFY(shown.contains(u"cannot be shown") && shown.contains(u"chunk 0"));
     }
 
     void contentsParserIsLinear_data()
     {
-        QTest::addColumn<QString>("hhc");
-        QTest::newRow("< and a million blanks") << "<" + QString(1000000, u' ');
-        QTest::newRow("unclosed tags") << repeated("<param name=x ", 200000);
-        QTest::newRow("an unclosed quote") << "<object><param name=\"" + QString(1000000, u'a');
-        QTest::newRow("an unclosed comment") << repeated("<!--", 200000);
+        addRows<QString>("hhc",
+            { { "< and a million blanks", "<" + QString(1000000, u' ') },
+                { "unclosed tags", u"<param name=x "_s.repeated(200000) },
+                { "an unclosed quote", "<object><param name=\"" + QString(1000000, u'a') },
+                { "an unclosed comment", u"<!--"_s.repeated(200000) } });
     }
     void contentsParserIsLinear()
     {
@@ -194,38 +113,22 @@ private slots:
                             "<!-- <object><param name=\"Name\" value=\"C\"></object> -->"
                             "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul>"
                             "<li><object><param name=\"Name\" value=\"E\"></object></ul>";
-        const QList<ContentsEntry> entries = parseContents(hhc);
-        QCOMPARE(entries.size(), 3);
-        QCOMPARE(entries[0].name, QStringLiteral("A > B"));
-        QCOMPARE(entries[0].local, QStringLiteral("a.html"));
-        QCOMPARE(entries[1].name, QStringLiteral("D"));
-        QCOMPARE(entries[1].depth, 1);
-        QCOMPARE(entries[2].depth, 0); // back out of the inner list
+        QStringList read;
+        for (const ContentsEntry &entry : parseContents(hhc))
+            read.append(entry.name + '|' + entry.local + '|' + QString::number(entry.depth));
+        QCOMPARE(read, QStringList({ "A > B|a.html|0", "D||1", "E||0" })); // E back out of D's list
     }
 
     void contentsAreCappedWithANote()
     {
-        const QString line = "<li><object><param name=\"Name\" value=\"x\"></object>";
-        const QString hhc = "<ul>" + repeated(line, kMaxContentsEntries + 10) + "</ul>";
-        QCOMPARE(parseContents(hhc).size(), kMaxContentsEntries);
-        ChmWriter writer;
-        writer.addFile("/#SYSTEM",
-            ChmWriter::system(
-                ChmWriter::systemRecord(2, "page.html") + ChmWriter::systemRecord(0, "toc.hhc")));
-        writer.addFile("/page.html", "<p>x");
-        writer.addFile("/toc.hhc", hhc.toUtf8());
-        QTemporaryDir dir;
-        QFile file(dir.filePath("long.chm"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(writer.build());
-        file.close();
+        TempFolder dir;
         RecordingLauncher launcher;
-        HelpWindow window(file.fileName(), launcher);
+        const QString contents = kEntry.arg("x", "a.html").repeated(kMaxContentsEntries + 10);
+        HelpWindow window(dir.write("long.chm", book("<ul>" + contents)), launcher);
         QTreeWidget *tree = window.contents();
         QCOMPARE(tree->topLevelItemCount(), kMaxContentsEntries + 1);
-        QVERIFY(tree->topLevelItem(kMaxContentsEntries)
-                    ->text(0)
-                    .contains(QString::number(kMaxContentsEntries)));
+        const QString note = tree->topLevelItem(kMaxContentsEntries)->text(0);
+        QVERIFY2(note.contains(QString::number(kMaxContentsEntries)), qPrintable(note));
     }
 
     void slowReadingLeavesEventsGoingAndEndsWithTheProgram()
@@ -247,18 +150,6 @@ private slots:
         QVERIFY(gaveUp && !archive);
     }
 
-    void escapeClosesTheWindow()
-    {
-        QTemporaryDir dir;
-        RecordingLauncher launcher;
-        auto *window = new HelpWindow(writeHelpFile(dir, QByteArray("<p>x</p>")), launcher);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QTest::keyClick(window->browser(), Qt::Key_Escape);
-        QTRY_VERIFY(!window->isVisible()); // closed, and kept to come back as it was
-        delete window;
-    }
-
     void initTestCase()
     {
         QVERIFY(m_settings.isValid());
@@ -269,28 +160,25 @@ private slots:
 
     void contentsFollowThePage_data()
     {
-        QTest::addColumn<QStringList>("steps"); // links followed, or back or forward
-        QTest::addColumn<QString>("selected"); // empty: nothing
-        QTest::newRow("the start page") << QStringList() << "First";
-        QTest::newRow("a link with a #fragment") << QStringList { "b.html#part" } << kSecond;
-        QTest::newRow("a page no entry names") << QStringList { "c.html" } << "";
-        QTest::newRow("back") << QStringList { "b.html", "back" } << "First";
-        QTest::newRow("forward") << QStringList { "b.html", "back", "forward" } << kSecond;
+        addRows<StepsRow>({ { "the start page", {}, "First" },
+            { "a link with a #fragment", { "b.html#part" }, kSecond },
+            { "a page no entry names", { "c.html" }, "" },
+            { "back", { "b.html", "back" }, "First" },
+            { "forward", { "b.html", "back", "forward" }, kSecond } });
     }
     void contentsFollowThePage()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, selected);
-        QTemporaryDir dir;
+        QFETCH(StepsRow, row);
+        TempFolder dir;
         RecordingLauncher launcher;
-        HelpWindow window(writeBook(dir), launcher);
+        HelpWindow window(dir.write("book.chm", book()), launcher);
         ChmBrowser *page = window.browser();
-        for (const QString &step : steps)
+        for (const QString &step : row.steps)
             step == u"back"          ? page->backward()
                 : step == u"forward" ? page->forward()
                                      : page->followLink(QUrl(step));
         const QList<QTreeWidgetItem *> items = window.contents()->selectedItems();
-        QCOMPARE(items.isEmpty() ? QString() : items.first()->text(0), selected);
+        QCOMPARE(items.isEmpty() ? QString() : items.first()->text(0), row.selected);
     }
 
     void reopensAsItWasAndFitsItsContents_data()
@@ -304,8 +192,8 @@ private slots:
     {
         QFETCH(QRect, place);
         QFETCH(int, split);
-        QTemporaryDir dir;
-        const QString path = writeBook(dir);
+        TempFolder dir;
+        const QString path = dir.write("book.chm", book());
         RecordingLauncher launcher;
         auto viewer = std::make_unique<ChmHelpViewer>(launcher);
         viewer->displayTopic(nullptr, path);
@@ -318,7 +206,7 @@ private slots:
         window->browser()->followLink(QUrl("c.html"));
         window->setGeometry(place);
         window->splitter()->setSizes({ split, place.width() - split });
-        QTest::keyClick(window->browser(), Qt::Key_Escape);
+        QTest::keyClick(window->browser(), Qt::Key_Escape); // closes it, kept to come back
         QTRY_VERIFY(window && !window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         viewer->displayTopic(nullptr, path); // within the run: the same window
@@ -335,19 +223,18 @@ private slots:
 
     void codeAndPathsStayWhole_data()
     {
-        QTest::addColumn<QString>("code");
-        QTest::newRow("a path") << "/usr/share/hunspell";
-        QTest::newRow("a command") << "sudo apt-get install hunspell-en-us";
+        addRows<QString>("code",
+            { { "a path", "/usr/share/hunspell" },
+                { "a command", "sudo apt-get install hunspell-en-us" } });
     }
     void codeAndPathsStayWhole()
     {
         QFETCH(QString, code);
         const QString before = "Words before ", after = " and after.";
-        QTemporaryDir dir;
+        TempFolder dir;
         RecordingLauncher launcher;
-        HelpWindow window(
-            writeHelpFile(dir, ("<p>" + before + "<code>" + code + "</code>" + after).toUtf8()),
-            launcher);
+        const QString html = "<p>" + before + "<code>" + code + "</code>" + after;
+        HelpWindow window(dir.write("help.chm", ChmWriter::onePage(html.toUtf8())), launcher);
         ChmBrowser *page = window.browser();
         QTextCursor inCode(page->document());
         inCode.setPosition(int(before.size()) + 1);

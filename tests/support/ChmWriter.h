@@ -7,6 +7,8 @@
 #include <QList>
 #include <QtEndian>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 // Writes small compiled help (CHM) files for the tests: a stored section of
 // the files added, and a directory of listing chunks whose entries and links
@@ -19,9 +21,29 @@ public:
     struct Entry {
         QByteArray name;
         int section = 0;
-        quint64 offset = 0;
-        quint64 length = 0;
+        quint64 offset = 0, length = 0;
     };
+
+    // A file that starts with a #SYSTEM of these records, each {code, data}.
+    explicit ChmWriter(const QList<std::pair<quint16, QByteArray>> &systemRecords = {})
+    {
+        QByteArray system("\x03\0\0\0", 4); // the version
+        for (const auto &[code, data] : systemRecords) {
+            system.append(4, '\0');
+            put<quint16>(system.data() + system.size() - 4, { { 0, code }, { 2, data.size() } });
+            system.append(data);
+        }
+        addFile("/#SYSTEM", system);
+    }
+
+    // A file of one page, page.html, holding this text.
+    static QByteArray onePage(const QByteArray &page,
+        const QList<std::pair<quint16, QByteArray>> &systemRecords = { { 2, "page.html" } })
+    {
+        ChmWriter writer(systemRecords);
+        writer.addFile("/page.html", page);
+        return writer.build();
+    }
 
     // A file in the stored section.
     void addFile(const QByteArray &name, const QByteArray &contents)
@@ -32,19 +54,6 @@ public:
     // An entry as given, pointing wherever the test wants.
     void addEntry(const Entry &entry) { m_entries.append(entry); }
 
-    // #SYSTEM records, each {code, length, data}, after the version.
-    static QByteArray systemRecord(quint16 code, const QByteArray &data)
-    {
-        QByteArray record(4, '\0');
-        qToLittleEndian<quint16>(code, record.data());
-        qToLittleEndian<quint16>(quint16(data.size()), record.data() + 2);
-        return record + data;
-    }
-    static QByteArray system(const QByteArray &records)
-    {
-        return QByteArray("\x03\0\0\0", 4) + records;
-    }
-
     // Listing chunks hold at most this many entries each (0: as many as fit).
     int entriesPerChunk = 0;
     // Next-chunk links to write instead of the plain chain.
@@ -52,78 +61,54 @@ public:
 
     [[nodiscard]] QByteArray build() const
     {
-        QList<QByteArray> chunks;
-        QByteArray body;
-        int count = 0;
-        auto finish = [&] {
-            QByteArray chunk(kChunkSize, '\0');
-            std::memcpy(chunk.data(), "PMGL", 4);
-            qToLittleEndian<quint32>(quint32(kChunkSize - 0x14 - body.size()), chunk.data() + 4);
-            std::memcpy(chunk.data() + 0x14, body.constData(), size_t(body.size()));
-            qToLittleEndian<quint16>(quint16(count), chunk.data() + kChunkSize - 2);
-            chunks.append(chunk);
-            body.clear();
-            count = 0;
-        };
+        QList<QByteArrayList> listed(1); // the entries of each chunk
         for (const Entry &entry : m_entries) {
-            QByteArray encoded = number(quint64(entry.name.size())) + entry.name
-                + number(quint64(entry.section)) + number(entry.offset) + number(entry.length);
-            if (body.size() + encoded.size() > qsizetype(kChunkSize) - 0x14 - 2
-                || (entriesPerChunk > 0 && count == entriesPerChunk))
-                finish();
-            body.append(encoded);
-            ++count;
+            const QByteArray encoded = number(entry.name.size()) + entry.name
+                + number(entry.section) + number(entry.offset) + number(entry.length);
+            if (listed.last().join().size() + encoded.size() > kChunkSize - 0x14 - 2
+                || (entriesPerChunk > 0 && listed.last().size() == entriesPerChunk))
+                listed.append(QByteArrayList());
+            listed.last().append(encoded);
         }
-        finish();
-        const int n = int(chunks.size());
-        for (int i = 0; i < n; ++i) {
-            const quint32 next = nextChunk.value(i, i + 1 < n ? quint32(i + 1) : kNoChunk);
-            qToLittleEndian<quint32>(i > 0 ? quint32(i - 1) : kNoChunk, chunks[i].data() + 0x0C);
-            qToLittleEndian<quint32>(next, chunks[i].data() + 0x10);
+        const quint32 n = quint32(listed.size());
+        QByteArray chunks;
+        for (quint32 i = 0; i < n; ++i) {
+            const QByteArray body = listed[i].join();
+            const quint32 next = nextChunk.value(int(i), i + 1 < n ? i + 1 : kNoChunk);
+            QByteArray chunk = "PMGL" + QByteArray(0x10, '\0') + body;
+            chunk.append(kChunkSize - chunk.size(), '\0');
+            put<quint32>(chunk.data(),
+                { { 4, kChunkSize - 0x14 - body.size() }, { 0x0C, i > 0 ? i - 1 : kNoChunk },
+                    { 0x10, next } });
+            put<quint16>(chunk.data(), { { kChunkSize - 2, listed[i].size() } });
+            chunks.append(chunk);
         }
-
-        const quint64 directoryAt = 0x78;
-        const quint64 storedAt = directoryAt + 0x54 + quint64(n) * kChunkSize;
-        const quint64 total = storedAt + quint64(m_stored.size());
-        QByteArray file(qsizetype(storedAt), '\0');
-        char *p = file.data();
-        std::memcpy(p, "ITSF", 4);
-        qToLittleEndian<quint32>(3, p + 0x04);
-        qToLittleEndian<quint32>(0x60, p + 0x08);
-        qToLittleEndian<quint32>(1, p + 0x0C);
-        qToLittleEndian<quint32>(0x409, p + 0x14);
-        static const unsigned char guids[32] = { 0x10, 0xFD, 0x01, 0x7C, 0xAA, 0x7B, 0xD0, 0x11,
-            0x9E, 0x0C, 0x00, 0xA0, 0xC9, 0x22, 0xE6, 0xEC, 0x11, 0xFD, 0x01, 0x7C, 0xAA, 0x7B,
-            0xD0, 0x11, 0x9E, 0x0C, 0x00, 0xA0, 0xC9, 0x22, 0xE6, 0xEC };
-        std::memcpy(p + 0x18, guids, 32);
-        qToLittleEndian<quint64>(0x60, p + 0x38);
-        qToLittleEndian<quint64>(0x18, p + 0x40);
-        qToLittleEndian<quint64>(directoryAt, p + 0x48);
-        qToLittleEndian<quint64>(0x54 + quint64(n) * kChunkSize, p + 0x50);
-        qToLittleEndian<quint64>(storedAt, p + 0x58);
-        qToLittleEndian<quint32>(0x1FE, p + 0x60);
-        qToLittleEndian<quint64>(total, p + 0x68);
-        char *itsp = p + directoryAt;
-        std::memcpy(itsp, "ITSP", 4);
-        qToLittleEndian<quint32>(1, itsp + 0x04);
-        qToLittleEndian<quint32>(0x54, itsp + 0x08);
-        qToLittleEndian<quint32>(0x0A, itsp + 0x0C);
-        qToLittleEndian<quint32>(kChunkSize, itsp + 0x10);
-        qToLittleEndian<quint32>(2, itsp + 0x14);
-        qToLittleEndian<quint32>(1, itsp + 0x18);
-        qToLittleEndian<quint32>(kNoChunk, itsp + 0x1C); // no index chunks
-        qToLittleEndian<quint32>(0, itsp + 0x20);
-        qToLittleEndian<quint32>(quint32(n - 1), itsp + 0x24);
-        qToLittleEndian<quint32>(kNoChunk, itsp + 0x28);
-        qToLittleEndian<quint32>(quint32(n), itsp + 0x2C);
-        qToLittleEndian<quint32>(0x54, itsp + 0x44);
-        for (int i = 0; i < n; ++i)
-            std::memcpy(p + directoryAt + 0x54 + quint64(i) * kChunkSize, chunks[i].constData(),
-                kChunkSize);
+        // The headers, then the directory at 0x78, then the stored section.
+        const quint64 directorySize = 0x54 + n * kChunkSize, storedAt = 0x78 + directorySize;
+        QByteArray file = "ITSF" + QByteArray(0x14, '\0')
+            + QByteArray::fromHex(
+                "10FD017CAA7BD0119E0C00A0C922E6EC11FD017CAA7BD0119E0C00A0C922E6EC")
+            + QByteArray(0x40, '\0') + "ITSP" + QByteArray(0x50, '\0') + chunks;
+        put<quint32>(file.data(),
+            { { 0x04, 3 }, { 0x08, 0x60 }, { 0x0C, 1 }, { 0x14, 0x409 }, { 0x60, 0x1FE } });
+        put<quint64>(file.data(),
+            { { 0x38, 0x60 }, { 0x40, 0x18 }, { 0x48, 0x78 }, { 0x50, directorySize },
+                { 0x58, storedAt }, { 0x68, storedAt + m_stored.size() } });
+        // One level of listing chunks and no index chunks.
+        put<quint32>(file.data() + 0x78,
+            { { 0x04, 1 }, { 0x08, 0x54 }, { 0x0C, 0x0A }, { 0x10, kChunkSize }, { 0x14, 2 },
+                { 0x18, 1 }, { 0x1C, kNoChunk }, { 0x20, 0 }, { 0x24, n - 1 }, { 0x28, kNoChunk },
+                { 0x2C, n }, { 0x44, 0x54 } });
         return file + m_stored;
     }
 
 private:
+    template<typename T>
+    static void put(char *to, std::initializer_list<std::pair<quint64, T>> fields)
+    {
+        for (const auto &[offset, value] : fields)
+            qToLittleEndian<T>(value, to + offset);
+    }
     static QByteArray number(quint64 value)
     {
         QByteArray bytes(1, char(value & 0x7F));
