@@ -9,6 +9,7 @@
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDir>
 #include <QTest>
 #include <QWidget>
 
@@ -286,7 +287,7 @@ private slots:
 
     void machineHiveOfTheInstalledTree()
     {
-        if (QLatin1String(kProgramToPrefix) != QLatin1String("..")
+        if (QDir::cleanPath(QStringLiteral("/p/bin/") + kProgramToPrefix) != u"/p"
             || QLatin1String(kConfigurationFolder) != QLatin1String("etc"))
             QSKIP("configured with other install folders than bin and etc");
         // /usr keeps it in /etc, and so does /; any other folder is a prefix.
