@@ -109,8 +109,9 @@ private slots:
         QVERIFY(offCentre.manhattanLength() <= 4);
         // Between the frame and the lower buttons only the window's own
         // background shows; it is the design's yellow, whatever the scheme.
-        const QImage shot = fx.window.centralWidget()->grab().toImage();
-        const QRect frame = fx.control("Frame1")->geometry();
+        const QImage shot = fx.window.grab().toImage();
+        const QRect frame
+            = fx.control("Frame1")->geometry().translated(fx.window.centralWidget()->pos());
         QCOMPARE(shot.pixelColor(frame.left() / 2, frame.bottom() + 4), QColor(255, 255, 192));
         // What has a background of its own keeps its text readable on it;
         // no text is cut.
