@@ -156,11 +156,10 @@ private slots:
     {
         QFETCH(qreal, desktopPoints);
         const QFont desktop = QApplication::font();
-        if (desktopPoints > 0) {
-            QFont font = desktop;
+        QFont font = desktop;
+        if (desktopPoints > 0)
             font.setPointSizeF(desktopPoints);
-            QApplication::setFont(font);
-        }
+        QApplication::setFont(font);
         Fixture fx;
         frmAbout *dialog = fx.about.dialog();
         QApplication::setFont(desktop);

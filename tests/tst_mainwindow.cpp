@@ -42,7 +42,6 @@ private slots:
         QVERIFY(fx.control("ProgressBar1")->isVisible());
         QCOMPARE(QApplication::focusWidget(), fx.input());
         QVERIFY(fx.results()->isReadOnly());
-        QVERIFY(!fx.control<QPushButton>("cmdGo")->autoDefault());
         QStringList seen;
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -82,7 +81,6 @@ private slots:
         fx.input()->setText(row.letters);
         fx.control("cmdGo")->setFocus();
         QTest::keyClick(fx.control("cmdGo"), Qt::Key_Space);
-        QCOMPARE(fx.runs(), 1);
         QVERIFY(cancelShown);
         QCOMPARE(fx.results()->toPlainText(), row.result);
         QCOMPARE(fx.results()->palette().color(QPalette::Text), row.color);
@@ -139,12 +137,15 @@ private slots:
         QCOMPARE(requests(), 0); // nothing while it is held
         send(QEvent::KeyRelease);
         QCOMPARE(requests(), 1);
-        // A new press counts again; repeats alone, with no press of their own, do not.
+        // A new press counts again; a key held down elsewhere, whose repeats
+        // and release alone come here, does not.
         send(QEvent::KeyPress);
         send(QEvent::KeyRelease);
         QCOMPARE(requests(), 2);
         send(QEvent::KeyPress, true);
         send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+        send(QEvent::KeyRelease);
         QCOMPARE(requests(), 2);
     }
 

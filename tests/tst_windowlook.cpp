@@ -98,11 +98,10 @@ private slots:
         DesktopLook restore;
         if (row.dark)
             QApplication::setPalette(darkScheme());
-        if (row.desktopPoints > 0) {
-            QFont font = QApplication::font();
+        QFont font = QApplication::font();
+        if (row.desktopPoints > 0)
             font.setPointSizeF(row.desktopPoints);
-            QApplication::setFont(font);
-        }
+        QApplication::setFont(font);
         Fixture fx;
         const QPoint offCentre
             = fx.window.frameGeometry().center() - fx.window.screen()->availableGeometry().center();
