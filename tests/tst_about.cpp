@@ -6,11 +6,11 @@
 #include "registry/HiveRegistry.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordingLauncher.h"
+#include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -19,27 +19,34 @@ const QByteArray kFirst = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tool
 const QByteArray kSecond = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\n";
 
 struct Fixture : TempFolder {
-    std::unique_ptr<HiveRegistry> registry;
+    HiveRegistry registry;
     FakeFileSystem files;
     RecordingLauncher launcher;
     FakeMessageBox box;
-    std::unique_ptr<SysInfoLauncher> sysInfo;
+    SysInfoLauncher sysInfo { registry, files, launcher, box };
+    AboutCommand about { sysInfo, launcher };
 
-    explicit Fixture(const QByteArray &hive)
-    {
-        registry = std::make_unique<HiveRegistry>(write("hklm.reg", "REGEDIT4\n" + hive));
-        sysInfo = std::make_unique<SysInfoLauncher>(*registry, files, launcher, box);
-    }
-};
-
-// Help > About chosen once.
-struct AboutShown : Fixture {
-    AboutCommand about { *sysInfo, launcher };
-    explicit AboutShown(const QByteArray &hive = {})
-        : Fixture(hive)
+    // Help > About chosen once, on a machine with this hive.
+    explicit Fixture(const QByteArray &hive = {})
+        : registry(write("hklm.reg", "REGEDIT4\n" + hive))
     {
         about.mnu_about_Click();
     }
+};
+
+struct LookupRow {
+    const char *name;
+    QByteArray hive;
+    QStringList files;
+    QStringList started;
+    bool message;
+};
+struct KeyRow {
+    const char *name;
+    bool toSystemInfo; // tabbed on from OK, which has the focus at first
+    Qt::Key key;
+    bool closes;
+    qsizetype starts;
 };
 
 } // namespace
@@ -50,79 +57,51 @@ class TestAbout : public QObject {
 private slots:
     void lookups_data()
     {
-        QTest::addColumn<QByteArray>("hive");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("started");
-        QTest::addColumn<bool>("message");
         const QByteArray first = kFirst + "\"PATH\"=\"/opt/si/sysinfo\"\n";
         const QByteArray second = kSecond + "\"MSINFO\"=\"/usr/bin\"\n";
         const QString program = QString::fromLatin1(kSysInfoProgramFile);
         const QStringList hardinfo { "/usr/bin" + program };
-        QTest::newRow("first place, started without a file test")
-            << first << QStringList() << QStringList { "/opt/si/sysinfo" } << false;
-        QTest::newRow("the first place wins")
-            << first + second << hardinfo << QStringList { "/opt/si/sysinfo" } << false;
-        QTest::newRow("second place with the program there")
-            << second << hardinfo << hardinfo << false;
-        QTest::newRow("second place without it")
-            << second << QStringList() << QStringList() << true;
-        QTest::newRow("neither place") << QByteArray() << hardinfo << QStringList() << true;
-        QTest::newRow("stored without a terminator, same path")
-            << kFirst + "\"PATH\"=hex(1):2f,61\n"
-            << QStringList() << QStringList { "/a" } << false;
-        QTest::newRow("stored with a terminator") << kFirst + "\"PATH\"=hex(1):2f,61,00\n"
-                                                  << QStringList() << QStringList { "/a" } << false;
-        QTest::newRow("zero bytes at the first place: no second try")
-            << kFirst + "\"PATH\"=hex(1):\n" + second << hardinfo << QStringList() << true;
-        QTest::newRow("expandable string: an empty path that fails to start")
-            << kFirst + "\"PATH\"=hex(2):2f,61,00\n" + second << hardinfo << QStringList { "" }
-            << true;
-        QTest::newRow("expandable string at the second place")
-            << kSecond + "\"MSINFO\"=hex(2):2f,61,00\n"
-            << QStringList { program } << QStringList { program } << false;
-        QTest::newRow("longer than 1024 bytes counts as missing")
-            << kFirst + "\"PATH\"=\"/" + QByteArray(1100, 'x') + "\"\n" + second << hardinfo
-            << hardinfo << false;
+        const QStringList none;
+        addRows<LookupRow>({
+            { "first place, started without a file test", first, none, { "/opt/si/sysinfo" },
+                false },
+            { "the first place wins", first + second, hardinfo, { "/opt/si/sysinfo" }, false },
+            { "second place with the program there", second, hardinfo, hardinfo, false },
+            { "second place without it", second, none, none, true },
+            { "neither place", {}, hardinfo, none, true },
+            { "stored without a terminator, same path", kFirst + "\"PATH\"=hex(1):2f,61\n", none,
+                { "/a" }, false },
+            { "stored with a terminator", kFirst + "\"PATH\"=hex(1):2f,61,00\n", none, { "/a" },
+                false },
+            { "a dword is read as text", kFirst + "\"PATH\"=dword:ffffffff\n", none, { "-1" },
+                false },
+            { "zero bytes at the first place: no second try",
+                kFirst + "\"PATH\"=hex(1):\n" + second, hardinfo, none, true },
+            { "expandable string: an empty path that fails to start",
+                kFirst + "\"PATH\"=hex(2):2f,61,00\n" + second, hardinfo, { "" }, true },
+            { "expandable string at the second place", kSecond + "\"MSINFO\"=hex(2):2f,61,00\n",
+                { program }, { program }, false },
+            { "longer than 1024 bytes counts as missing",
+                kFirst + "\"PATH\"=\"/" + QByteArray(1100, 'x') + "\"\n" + second, hardinfo,
+                hardinfo, false },
+        });
     }
     void lookups()
     {
-        QFETCH(QByteArray, hive);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, started);
-        QFETCH(bool, message);
-        Fixture fx(hive);
-        fx.files.files = QSet<QString>(files.begin(), files.end());
-        fx.sysInfo->StartSysInfo();
-        QCOMPARE(fx.launcher.started, started);
-        QCOMPARE(fx.box.shown().size(), message ? 1 : 0);
-        if (message)
-            QCOMPARE(
-                fx.box.shown().first().text, QString::fromLatin1(SysInfoLauncher::kUnavailable));
-        QCOMPARE(fx.registry->openHandles(), 0);
+        QFETCH(LookupRow, row);
+        Fixture fx(row.hive);
+        fx.files.files = QSet<QString>(row.files.begin(), row.files.end());
+        fx.sysInfo.StartSysInfo();
+        QCOMPARE(fx.launcher.started, row.started);
+        QCOMPARE(fx.box.shown().size(), row.message ? 1 : 0);
+        for (const MessageRequest &message : fx.box.shown())
+            QCOMPARE(message.text, QString::fromLatin1(SysInfoLauncher::kUnavailable));
+        QCOMPARE(fx.registry.openHandles(), 0);
     }
 
-    void failedStartShowsTheMessage()
+    void dialogOpensOnceComesForwardAndLinksHome()
     {
-        Fixture fx(kFirst + "\"PATH\"=\"/not/a/program\"\n");
-        fx.launcher.startable = QSet<QString>();
-        fx.sysInfo->StartSysInfo();
-        QCOMPARE(fx.launcher.started, QStringList { "/not/a/program" });
-        QCOMPARE(fx.box.shown().size(), 1);
-    }
-
-    void dwordIsReadAsText()
-    {
-        Fixture fx(kFirst + "\"PATH\"=dword:ffffffff\n");
-        QString value = QStringLiteral("old");
-        QCOMPARE(
-            fx.sysInfo->GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoLauncher::kFirstKey, "PATH", value),
-            std::optional(true));
-        QCOMPARE(value, QStringLiteral("-1"));
-    }
-
-    void dialogOpensOnceAndComesForward()
-    {
-        AboutShown fx;
+        Fixture fx;
         frmAbout *first = fx.about.dialog();
         QVERIFY(first && first->isVisible());
         QVERIFY(!first->isModal());
@@ -136,103 +115,56 @@ private slots:
         fx.about.mnu_about_Click();
         QCOMPARE(fx.about.dialog(), first);
         QVERIFY(QTest::qWaitForWindowActive(first));
-        int dialogs = 0;
-        for (QWidget *window : QApplication::topLevelWidgets())
-            dialogs += qobject_cast<frmAbout *>(window) && window->isVisible();
-        QCOMPARE(dialogs, 1);
-    }
-
-    void escapeClosesFromSystemInfo()
-    {
-        const QString focused = QStringLiteral("cmdSysInfo");
-        AboutShown fx;
-        auto *button = fx.about.dialog()->findChild<QPushButton *>(focused);
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key_Escape);
-        QTRY_VERIFY(!fx.about.dialog()); // closed and destroyed
-        QVERIFY(fx.launcher.started.isEmpty());
-    }
-
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<QString>("focused");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<int>("starts");
-        QTest::newRow("OK has the focus at first") << "" << true << 0;
-        QTest::newRow("tabbed to System Info") << "cmdSysInfo" << false << 1;
-    }
-    void enterPressesTheFocusedButton()
-    {
-        QFETCH(QString, focused);
-        QFETCH(bool, closes);
-        QFETCH(int, starts);
-        AboutShown fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
-        frmAbout *dialog = fx.about.dialog();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
-        if (!focused.isEmpty())
-            QTest::keyClick(dialog, Qt::Key_Tab); // OK, then System Info (the icon takes no focus)
-        QCOMPARE(QApplication::focusWidget()->objectName(),
-            focused.isEmpty() ? QStringLiteral("cmdOK") : focused);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(!fx.about.dialog(), closes);
-        QCOMPARE(fx.launcher.started.size(), starts);
-    }
-
-    void systemInfoButtonAndReopenFocusesOk()
-    {
-        AboutShown fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
-        QVERIFY(QTest::qWaitForWindowActive(fx.about.dialog()));
-        // Offscreen, QtTest's Alt+S does not reach the shortcut map (under
-        // Xvfb it starts the program), so the mnemonic is checked and the
-        // button it belongs to is pressed.
-        auto *sysInfoButton = fx.about.dialog()->findChild<QPushButton *>("cmdSysInfo");
-        QCOMPARE(sysInfoButton->shortcut(), QKeySequence(QStringLiteral("Alt+S")));
-        sysInfoButton->animateClick();
-        QTRY_COMPARE(fx.launcher.started, QStringList { "/opt/si" });
-        QVERIFY(fx.about.dialog()); // stays open
-        sysInfoButton->click();
-        QCOMPARE(fx.launcher.started.size(), 2); // twice pressed, twice started
-        fx.about.dialog()->findChild<QPushButton *>("cmdSysInfo")->setFocus();
-        QTest::mouseClick(fx.about.dialog()->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
-        QTRY_VERIFY(!fx.about.dialog());
-        fx.about.mnu_about_Click();
-        QVERIFY(QTest::qWaitForWindowActive(fx.about.dialog()));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
-    }
-
-    void linkOpensTheHomePage()
-    {
-        AboutShown fx;
-        QVERIFY(QTest::qWaitForWindowExposed(fx.about.dialog()));
-        auto *link = fx.about.dialog()->findChild<QLabel *>("vbhHome");
-        // A click on the shown address, as the user makes it.
+        // A click on the shown address, as the user makes it, opens it.
+        auto *link = first->findChild<QLabel *>("vbhHome");
         const QPoint onText(QFontMetrics(link->font()).averageCharWidth() * 3, link->height() / 2);
         QTest::mouseClick(link, Qt::LeftButton, {}, onText);
         QCOMPARE(fx.launcher.opened, QStringList { frmAbout::kHomePage });
         QVERIFY(link->text().contains(QString::fromLatin1(frmAbout::kHomePage) + "</a>"));
     }
 
-    void textsFitTheirBoxes_data()
+    void keysPressTheFocusedButton_data()
     {
-        QTest::addColumn<qreal>("desktopPoints");
-        QTest::newRow("desktop font as it comes") << 0.0;
-        QTest::newRow("12 pt desktop font") << 12.0;
+        addRows<KeyRow>({
+            { "Enter on OK", false, Qt::Key_Return, true, 0 },
+            { "Enter on System Info", true, Qt::Key_Return, false, 1 },
+            { "Escape on System Info", true, Qt::Key_Escape, true, 0 },
+        });
     }
-    void textsFitTheirBoxes()
+    void keysPressTheFocusedButton()
+    {
+        QFETCH(KeyRow, row);
+        Fixture fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
+        frmAbout *dialog = fx.about.dialog();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        if (row.toSystemInfo) {
+            QTest::keyClick(dialog, Qt::Key_Tab); // the icon takes no focus
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSysInfo"));
+        }
+        QTest::keyClick(QApplication::focusWidget(), row.key);
+        QTRY_COMPARE(!fx.about.dialog(), row.closes); // closed and destroyed
+        QCOMPARE(fx.launcher.started.size(), row.starts);
+    }
+
+    void drawnWhole_data()
+    {
+        addRows<qreal>("desktopPoints",
+            { { "desktop font as it comes", 0.0 }, { "12 pt desktop font", 12.0 } });
+    }
+    void drawnWhole()
     {
         QFETCH(qreal, desktopPoints);
         const QFont desktop = QApplication::font();
-        if (desktopPoints > 0) {
-            QFont font = desktop;
+        QFont font = desktop;
+        if (desktopPoints > 0)
             font.setPointSizeF(desktopPoints);
-            QApplication::setFont(font);
-        }
-        AboutShown fx;
+        QApplication::setFont(font);
+        Fixture fx;
+        frmAbout *dialog = fx.about.dialog();
         QApplication::setFont(desktop);
-        for (QLabel *label : fx.about.dialog()->findChildren<QLabel *>()) {
-            if (label->text().isEmpty() || label->textFormat() == Qt::RichText
-                || label->text().startsWith('<'))
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->text().isEmpty() || label->text().startsWith('<'))
                 continue;
             // A long text wraps at word boundaries inside its box, the
             // others stand on one line; none is cut.
@@ -244,21 +176,15 @@ private slots:
             QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height(),
                 qPrintable(label->objectName()));
         }
-    }
-
-    void etchedRuleHasBothLines()
-    {
-        AboutShown fx;
-        const QImage shot = fx.about.dialog()->grab().toImage();
-        // Down the middle of the dialog: one grey row, the white pair under it.
-        const int x = shot.width() / 2;
+        // Down the middle, the etched rule: one grey row, the white pair under it.
+        const QImage shot = dialog->grab().toImage();
         QList<int> grey;
         QList<int> white;
         for (int y = 0; y < shot.height(); ++y) {
-            const QColor pixel = shot.pixelColor(x, y);
+            const QColor pixel = shot.pixelColor(shot.width() / 2, y);
             if (pixel == QColor(128, 128, 128))
                 grey.append(y);
-            else if (pixel == QColor(Qt::white))
+            else if (pixel == Qt::white)
                 white.append(y);
         }
         QCOMPARE(grey.size(), 1);

@@ -58,7 +58,6 @@ struct Fixture {
                 QMetaObject::invokeMethod(&window, action, Qt::QueuedConnection);
         };
     }
-    QColor resultsColor() const { return results()->palette().color(QPalette::Text); }
 
     void typeAndEnter(const QString &letters)
     {
