@@ -18,58 +18,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int *argc, char ***argv);
 __attribute__((weak)) std::string quorvelDescribeInput(const std::uint8_t *data, std::size_t size);
 
-namespace {
-
-std::string baseName(const std::string &path)
-{
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::map<std::string, std::string> readExpectations(const char *path, bool &ok)
-{
-    std::map<std::string, std::string> expected;
-    std::ifstream file(path);
-    ok = bool(file);
-    for (std::string line; std::getline(file, line);) {
-        const auto tab = line.find('\t');
-        if (!line.empty() && line[0] != '#' && tab != std::string::npos)
-            expected[line.substr(0, tab)] = line.substr(tab + 1);
-    }
-    return expected;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     if (LLVMFuzzerInitialize)
         LLVMFuzzerInitialize(&argc, &argv);
-    int first = 1;
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool describing = mode == "--describe";
+    const bool expecting = mode == "--expect" && argc > 2;
     std::map<std::string, std::string> expected;
-    bool expecting = false;
-    if (argc > 1 && std::string(argv[1]) == "--describe" && quorvelDescribeInput) {
-        for (int i = 2; i < argc; ++i) {
-            std::ifstream file(argv[i], std::ios::binary);
-            const std::string bytes((std::istreambuf_iterator<char>(file)), {});
-            std::printf("%s\t%s\n", baseName(argv[i]).c_str(),
-                quorvelDescribeInput(
-                    reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size())
-                    .c_str());
+    if (expecting) {
+        std::ifstream file(argv[2]);
+        for (std::string line; std::getline(file, line);) {
+            const auto tab = line.find('\t');
+            if (!line.empty() && line[0] != '#' && tab != std::string::npos)
+                expected[line.substr(0, tab)] = line.substr(tab + 1);
         }
-        return 0;
     }
-    if (argc > 2 && std::string(argv[1]) == "--expect") {
-        bool ok = false;
-        expected = readExpectations(argv[2], ok);
-        if (!ok || !quorvelDescribeInput) {
-            std::fprintf(stderr, "cannot check against %s\n", argv[2]);
-            return 1;
-        }
-        expecting = true;
-        first = 3;
+    if ((describing || expecting) && (!quorvelDescribeInput || (expecting && expected.empty()))) {
+        std::fprintf(stderr, "no descriptions to check against%s%s\n", expecting ? " in " : "",
+            expecting ? argv[2] : "");
+        return 1;
     }
     int failed = 0;
+    const int first = expecting ? 3 : describing ? 2 : 1;
     for (int i = first; i < argc; ++i) {
         std::ifstream file(argv[i], std::ios::binary);
         if (!file) {
@@ -78,10 +49,15 @@ int main(int argc, char **argv)
         }
         const std::string bytes((std::istreambuf_iterator<char>(file)), {});
         const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.data());
+        const std::string path = argv[i];
+        const std::string name = path.substr(path.find_last_of('/') + 1);
+        if (describing) {
+            std::printf("%s\t%s\n", name.c_str(), quorvelDescribeInput(data, bytes.size()).c_str());
+            continue;
+        }
         LLVMFuzzerTestOneInput(data, bytes.size());
         if (!expecting)
             continue;
-        const std::string name = baseName(argv[i]);
         const std::string got = quorvelDescribeInput(data, bytes.size());
         const auto found = expected.find(name);
         if (found == expected.end() || found->second != got) {
