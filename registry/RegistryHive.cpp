@@ -6,6 +6,7 @@
 #include "registry/HiveText.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <algorithm>
 
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <variant>
 
 using namespace HiveText;
 
@@ -231,55 +233,54 @@ RegistryHive RegistryHive::parse(const QByteArray &file)
     return hive;
 }
 
-RegistryHive RegistryHive::load(const QString &path)
+namespace {
+
+// The bytes of the hive file, or why it is not read (empty for a missing file).
+std::variant<QByteArray, QString> readHiveFile(const QString &path, qsizetype maxSize)
 {
-    const auto report = [&path](const QString &what) {
-        std::fprintf(stderr, "quorvel: machine hive %s: %s\n", qPrintable(path), qPrintable(what));
-    };
+    const auto failure = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
     // Non-blocking, so a FIFO or a device put in the hive's place cannot hold
     // up the start; only a regular file is then read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT)
-            report(QString::fromLocal8Bit(std::strerror(errno)));
-        return {};
-    }
+    if (fd < 0)
+        return errno == ENOENT ? QString() : failure();
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
     struct stat status { };
-    QByteArray bytes;
-    bool ok = ::fstat(fd, &status) == 0;
-    if (!ok) {
-        report(QString::fromLocal8Bit(std::strerror(errno)));
-    } else if (!S_ISREG(status.st_mode)) {
-        report(QStringLiteral("not a regular file; not read"));
-        ok = false;
-    } else if (status.st_size > kMaxFileSize) {
-        report(QStringLiteral("larger than %1 bytes; not read").arg(kMaxFileSize));
-        ok = false;
-    } else {
-        bytes.resize(static_cast<qsizetype>(status.st_size));
-        qsizetype got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n
-                = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                report(QString::fromLocal8Bit(std::strerror(errno)));
-                ok = false;
-                break;
-            }
-            if (n == 0)
-                break; // shrunk while read: what is there is the file
-            got += n;
-        }
-        bytes.truncate(got);
+    if (::fstat(fd, &status) != 0)
+        return failure();
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("not a regular file; not read");
+    if (status.st_size > maxSize)
+        return QStringLiteral("larger than %1 bytes; not read").arg(maxSize);
+    QByteArray bytes(static_cast<qsizetype>(status.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failure();
+        if (n == 0)
+            break; // shrunk while read: what is there is the file
+        got += n;
     }
-    ::close(fd);
-    if (!ok)
-        return {};
-    RegistryHive hive = parse(bytes);
+    bytes.truncate(got);
+    return bytes;
+}
+
+} // namespace
+
+RegistryHive RegistryHive::load(const QString &path)
+{
+    RegistryHive hive;
+    auto file = readHiveFile(path, kMaxFileSize);
+    if (auto *bytes = std::get_if<QByteArray>(&file))
+        hive = parse(*bytes);
+    else if (const QString &why = std::get<QString>(file); !why.isEmpty())
+        hive.addProblem(0, why);
     for (const QString &problem : hive.problems())
-        report(problem);
+        std::fprintf(
+            stderr, "quorvel: machine hive %s: %s\n", qPrintable(path), qPrintable(problem));
     return hive;
 }
 

@@ -36,8 +36,8 @@ public:
 
     [[nodiscard]] static RegistryHive parse(const QByteArray &file);
     // A missing file is an empty hive. Anything else that keeps the file
-    // from being read (not a regular file, too large, unreadable), and every
-    // problem the parser reports, is written to stderr.
+    // from being read (not a regular file, too large, unreadable) is its one
+    // problem; every problem is also written to stderr.
     [[nodiscard]] static RegistryHive load(const QString &path);
 
     // keyPath is relative to HKEY_LOCAL_MACHINE, e.g. "Software\Vendor".
@@ -45,7 +45,7 @@ public:
     [[nodiscard]] std::optional<Value> value(const QString &keyPath, const QString &name) const;
     [[nodiscard]] qsizetype keyCount() const { return m_children.size(); }
     [[nodiscard]] qsizetype valueCount() const;
-    // What the parser skipped and why ("line 7: ..."), at most kMaxProblems.
+    // What was skipped and why ("line 7: ..."), at most kMaxProblems.
     [[nodiscard]] const QStringList &problems() const { return m_problems; }
 
 private:

@@ -21,6 +21,11 @@ struct LimitRow {
     QByteArray line; // line 4 of the file
     bool kept;
 };
+struct FileRow {
+    const char *name;
+    QString kind;
+    QString problem; // how the one problem starts; empty: none
+};
 
 } // namespace
 
@@ -67,28 +72,36 @@ private slots:
         QCOMPARE(hive.keyCount(), (row.kept ? key.count(u'\\') + 1 : 0) + 3);
     }
 
+    // Each refusal is the hive's one problem; a missing file is no problem.
     void onlyARegularFileIsRead_data()
     {
-        addRows<QString>("kind",
-            { { "a FIFO", "fifo" }, { "a folder", "folder" }, { "no file", "missing" },
-                { "a file over the size limit", "huge" }, { "a regular file", "file" } });
+        addRows<FileRow>({
+            { "a FIFO", "fifo", "not a regular file" },
+            { "a folder", "folder", "not a regular file" },
+            { "no file", "missing", "" },
+            { "a file over the size limit", "huge", "larger than" },
+            { "a regular file", "file", "" },
+        });
     }
     void onlyARegularFileIsRead()
     {
-        QFETCH(QString, kind);
+        QFETCH(FileRow, row);
         TempFolder dir;
         const QString path = dir.path("hklm.reg");
-        if (kind == "fifo") {
+        if (row.kind == "fifo") {
             // Nobody ever writes it: a blocking open would wait forever.
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == "folder") {
+        } else if (row.kind == "folder") {
             QVERIFY(QDir(dir.dir.path()).mkdir("hklm.reg"));
-        } else if (kind != "missing") {
+        } else if (row.kind != "missing") {
             dir.write("hklm.reg", kTestKey + "\"v\"=\"x\"\n");
-            if (kind == "huge") // sparse: nothing is really written
+            if (row.kind == "huge") // sparse: nothing is really written
                 QVERIFY(QFile::resize(path, RegistryHive::kMaxFileSize + 1));
         }
-        QCOMPARE(RegistryHive::load(path).hasKey("Software\\Test"), kind == "file");
+        const RegistryHive hive = RegistryHive::load(path);
+        QCOMPARE(hive.hasKey("Software\\Test"), row.kind == "file");
+        QCOMPARE(hive.problems().size(), row.problem.isEmpty() ? 0 : 1);
+        QCOMPARE(hive.problems().value(0).left(row.problem.size()), row.problem);
     }
 };
 
