@@ -176,10 +176,6 @@ private:
 RegistryHive RegistryHive::parse(const QByteArray &file)
 {
     RegistryHive hive;
-    if (file.size() > kMaxFileSize) {
-        hive.addProblem(0, QStringLiteral("larger than %1 bytes; not read").arg(kMaxFileSize));
-        return hive;
-    }
     const QString text = decode(file);
     LineReader lines(text);
     const auto first = lines.next();

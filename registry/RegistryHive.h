@@ -26,6 +26,7 @@ public:
         QByteArray data;
     };
 
+    // A larger hive file is not read at all.
     static constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
     // In characters, after line continuations are joined.
     static constexpr qsizetype kMaxLineSize = 1024 * 1024;
