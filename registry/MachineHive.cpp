@@ -17,8 +17,7 @@ QString machineHivePath(const QString &programFolder)
         // configuration in /etc, every other prefix in a folder of its own.
         const QString prefix
             = QDir::cleanPath(programFolder + u'/' + QString::fromUtf8(kProgramToPrefix));
-        const bool system = prefix == QStringLiteral("/") || prefix == QStringLiteral("/usr");
-        folder = QDir::cleanPath((system ? QString() : prefix) + u'/' + configured);
+        folder = QDir::cleanPath((prefix == u"/usr" ? QString() : prefix) + u'/' + configured);
     }
     return folder + u'/' + QString::fromUtf8(kMachineHiveName);
 }
