@@ -18,13 +18,6 @@ bool holds(const WordIndex &index, const QString &word)
     return std::ranges::find(forms, std::string_view(form)) != forms.end();
 }
 
-ReadLimits oneShort(std::size_t ReadLimits::*limit, std::size_t value)
-{
-    ReadLimits limits;
-    limits.*limit = value;
-    return limits;
-}
-
 struct BuildRow {
     const char *name;
     QByteArray aff; // without dic: the name of a dictionary in tests/data/wordindex
@@ -44,7 +37,6 @@ private slots:
     {
         const QByteArray words = "3\ncat/X\ndog/Y\n1st/12\n";
         const QByteArray walkAff = "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n";
-        const QStringList walks { "walk", "walks" };
         // Three stems with three suffixes each: 12 forms, 9 rules tried.
         const QByteArray aff3 = "SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX X 0 ing .\n";
         const QByteArray dic3 = "3\nwalk/X\ntalk/X\nbark/X\n";
@@ -64,16 +56,13 @@ private slots:
             { "UTF-8 flags", "utf8flags", {}, { "hund", "hunden" }, { "hunds" } },
             { "Latin-1 text", "latin1", {}, { "cafes", "strasse" }, { "cafe" } },
 
-            { "plain line", walkAff, "1\nwalk/S\n", walks },
-            { "no count line", walkAff, "walk/S\n", walks },
-            { "field after a blank", walkAff, "1\nwalk/S po:verb\n", walks },
-            { "field after a tab", walkAff, "1\nwalk/S\tpo:verb\n", walks },
-            { "leading blanks", walkAff, "1\n  walk/S\n", walks },
-            { "CR LF line ends", walkAff, "1\r\nwalk/S\r\n", walks },
-            { "byte order mark", walkAff,
-                "\xef\xbb\xbf"
-                "1\nwalk/S\n",
-                walks },
+            { "plain line", walkAff, "1\nwalk/S\n", { "walk", "walks" } },
+            { "no count line", walkAff, "walk/S\n", { "walk", "walks" } },
+            { "field after a blank", walkAff, "1\nwalk/S po:verb\n", { "walk", "walks" } },
+            { "field after a tab", walkAff, "1\nwalk/S\tpo:verb\n", { "walk", "walks" } },
+            { "leading blanks", walkAff, "1\n  walk/S\n", { "walk", "walks" } },
+            { "CR LF line ends", walkAff, "1\r\nwalk/S\r\n", { "walk", "walks" } },
+            { "byte order mark", walkAff, "\357\273\2771\nwalk/S\n", { "walk", "walks" } },
 
             { "plain affix file", "SET UTF-8\n", words, { "cat" } },
             { "compound flag", "COMPOUNDFLAG X\n", words },
@@ -103,23 +92,20 @@ private slots:
             { "line too long", "TRY " + QByteArray(9000, 'a') + "\n", words },
 
             { "within the read limits", aff3, dic3, { "walks", "talked", "barking" } },
-            { "forms of one stem", aff3, dic3, {}, {}, oneShort(&ReadLimits::maxFormsPerStem, 3) },
-            { "forms in all", aff3, dic3, {}, {}, oneShort(&ReadLimits::maxTotalForms, 11) },
-            { "stored forms", aff3, dic3, {}, {}, oneShort(&ReadLimits::maxStoredForms, 11) },
-            { "rules", aff3, dic3, {}, {}, oneShort(&ReadLimits::maxRules, 2) },
-            { "dictionary words", aff3, dic3, {}, {}, oneShort(&ReadLimits::maxEntries, 2) },
-            { "affix rules tried", aff3, dic3, {}, {}, oneShort(&ReadLimits::maxRuleTests, 8) },
+            { "forms of one stem", aff3, dic3, {}, {}, { .maxFormsPerStem = 3 } },
+            { "forms in all", aff3, dic3, {}, {}, { .maxTotalForms = 11 } },
+            { "stored forms", aff3, dic3, {}, {}, { .maxStoredForms = 11 } },
+            { "rules", aff3, dic3, {}, {}, { .maxRules = 2 } },
+            { "dictionary words", aff3, dic3, {}, {}, { .maxEntries = 2 } },
+            { "affix rules tried", aff3, dic3, {}, {}, { .maxRuleTests = 8 } },
         });
     }
     void build()
     {
         QFETCH(BuildRow, row);
-        const auto text = [](const QByteArray &bytes) {
-            return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        };
         const WordIndexBuild build = row.dic.isEmpty()
             ? buildWordIndexFromFiles(QUORVEL_TEST_DATA "/wordindex/" + row.aff.toStdString())
-            : buildWordIndex(text(row.aff), text(row.dic), row.limits);
+            : buildWordIndex(row.aff.toStdString(), row.dic.toStdString(), row.limits);
         QVERIFY2((build.index != nullptr) == !row.present.isEmpty(), build.refusal.c_str());
         QCOMPARE(build.refusal.empty(), !row.present.isEmpty());
         for (const QString &word : row.present)
