@@ -61,8 +61,8 @@ private slots:
             { "field after a blank", walkAff, "1\nwalk/S po:verb\n", { "walk", "walks" } },
             { "field after a tab", walkAff, "1\nwalk/S\tpo:verb\n", { "walk", "walks" } },
             { "leading blanks", walkAff, "1\n  walk/S\n", { "walk", "walks" } },
-            { "CR LF line ends", walkAff, "1\r\nwalk/S\r\n", { "walk", "walks" } },
-            { "byte order mark", walkAff, "\357\273\2771\nwalk/S\n", { "walk", "walks" } },
+            { "CR LF line ends", walkAff, "1\r\nwalk\r\n", { "walk" } },
+            { "byte order mark", walkAff, "\357\273\277walk/S\n", { "walk", "walks" } },
 
             { "plain affix file", "SET UTF-8\n", words, { "cat" } },
             { "compound flag", "COMPOUNDFLAG X\n", words },
