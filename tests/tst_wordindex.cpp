@@ -142,10 +142,12 @@ private slots:
         const auto first = cache.get(base).index;
         QVERIFY(first);
         QCOMPARE(cache.get(base).index, first);
-        dir.write("x.dic", "2\ncat\ndog\n"); // another size
+        dir.write("x.dic", "2\ncat/S\ndog\n"); // another size
         const auto second = cache.get(base).index;
         QVERIFY(second && second != first);
         QVERIFY(holds(*second, QStringLiteral("dog")));
+        dir.write("x.aff", "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n"); // the affix file counts too
+        QVERIFY(holds(*cache.get(base).index, QStringLiteral("cats")));
     }
 };
 
