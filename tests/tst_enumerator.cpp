@@ -18,7 +18,7 @@ struct CounterRow {
     const char *name;
     int counter;
     std::string expected;
-    QList<int> digits;
+    std::vector<int> digits;
 };
 struct WalkRow {
     const char *name;
@@ -47,7 +47,6 @@ private slots:
             { "one letter", "a", { "a" } },
             { "two letters", "ab", { "ab", "ba" } },
             { "abc", "abc", { "abc", "bac", "cab", "acb", "bca", "cba" } },
-            { "cat", "cat", { "cat", "act", "tca", "cta", "atc", "tac" } },
             { "repeated letter", "aab", { "aab", "aab", "baa", "aba", "aba", "baa" } },
             { "case kept", "CaT", { "CaT", "aCT", "TCa", "CTa", "aTC", "TaC" } },
         });
@@ -66,7 +65,6 @@ private slots:
     void abcdCounters_data()
     {
         addRows<CounterRow>({
-            { "first", 0, "abcd", { 0, 0, 0, 0 } },
             { "fifth", 5, "cbad", { 0, 1, 2, 0 } },
             { "rotation of the whole word starts", 6, "dabc", { 0, 0, 0, 1 } },
             { "then the first two swap", 7, "adbc", { 0, 1, 0, 1 } },
@@ -80,8 +78,7 @@ private slots:
         for (int i = 0; i < row.counter; ++i)
             QVERIFY(arrangements.advance());
         QCOMPARE(arrangements.current(), row.expected);
-        QCOMPARE(
-            QList<int>(arrangements.offsets().begin(), arrangements.offsets().end()), row.digits);
+        QCOMPARE(arrangements.offsets(), row.digits);
         std::string scratch = "abcd";
         QCOMPARE(reorder(scratch, arrangements.offsets()), row.expected);
         QCOMPARE(scratch, row.expected);
@@ -97,8 +94,6 @@ private slots:
         addRows<WalkRow>({
             { "six distinct", "abcdef", 0, 720, 720 },
             { "seven with repeats", "aabbcDd", 0, 5040, 1260 },
-            { "two and three times", "aabbb", 0, 120, 10 },
-            { "21 letters, counter 0", "abcdefghijklmnopqrstu", 0, 3000, 0 },
             { "22 letters, a high digit set", "abcdefghijklmnopqrstuv", 3.0 * ::fact(18) + 12345,
                 3000, 0 },
             { "25 letters, last exact counter", "abcdefghijklmnopqrstuvwxy", 9007199254740991.0,
@@ -135,7 +130,6 @@ private slots:
         addRows<FactRow>({
             { "zero", 0, 1 },
             { "below one", -3, 1 },
-            { "largest exact 32-bit", 12, 479001600 },
             { "first past 32 bits", 13, 6227020800 },
             { "twenty", 20, 2432902008176640000.0 },
         });
@@ -144,13 +138,6 @@ private slots:
     {
         QFETCH(FactRow, row);
         QCOMPARE(::fact(row.x), row.expected);
-    }
-
-    void resetlettersMovesEachCharacter()
-    {
-        std::string letters = "abcd";
-        resetletters(letters, std::vector { 2, 0, 3, 1 });
-        QCOMPARE(letters, std::string("bdac"));
     }
 };
 

@@ -10,11 +10,6 @@ class CallLog {
 public:
     void add(const QString &entry) { m_entries.append(entry); }
     [[nodiscard]] const QStringList &entries() const { return m_entries; }
-    [[nodiscard]] QStringList entriesAfter(const QString &entry) const
-    {
-        const qsizetype at = m_entries.indexOf(entry);
-        return at < 0 ? QStringList() : m_entries.mid(at + 1);
-    }
     void clear() { m_entries.clear(); }
 
 private:

@@ -25,7 +25,7 @@ public:
         m_log.add(QStringLiteral("progress range"));
     }
     void setProgressValue(float value) override { progressValue = value; }
-    void setProgressVisible(bool visible) override { progressVisible = visible; }
+    void setProgressVisible(bool) override { }
     void repaintProgress() override { repaintedAt.append(progressValue); }
     void setSearchingVisible(bool visible) override { searchingVisible = visible; }
     void setResultsColor(RgbColor color) override
@@ -47,7 +47,6 @@ public:
     QString inputText() const override { return input; }
     void setCancelVisible(bool visible) override
     {
-        cancelVisible = visible;
         m_log.add(visible ? QStringLiteral("cancel shown") : QStringLiteral("cancel hidden"));
     }
 
@@ -55,9 +54,7 @@ public:
     float progressMinimum = 0;
     float progressMaximum = 100;
     float progressValue = 0;
-    bool progressVisible = true;
     bool searchingVisible = true;
-    bool cancelVisible = false;
     QString resultsText;
     RgbColor resultsColor;
     QList<float> repaintedAt;

@@ -23,14 +23,25 @@ struct CheckerScript {
     std::optional<std::string> ownWord; // what selfTestWord() names
 };
 
-class ScriptedChecker final : public SpellChecker {
+// A checker answering from a script it shares with the test, and counted
+// alive in it until released.
+template<typename Script> class CountedChecker : public SpellChecker {
 public:
-    explicit ScriptedChecker(std::shared_ptr<CheckerScript> script)
+    explicit CountedChecker(std::shared_ptr<Script> script)
         : m_script(std::move(script))
     {
         ++m_script->alive;
     }
-    ~ScriptedChecker() override { --m_script->alive; }
+    ~CountedChecker() override { --m_script->alive; }
+
+protected:
+    std::shared_ptr<Script> m_script;
+};
+
+class ScriptedChecker final : public CountedChecker<CheckerScript> {
+public:
+    using Script = CheckerScript;
+    using CountedChecker::CountedChecker;
 
     std::optional<bool> checkSpelling(std::string_view word) override
     {
@@ -43,15 +54,12 @@ public:
         return m_script->accepted.contains(text);
     }
     std::optional<std::string> selfTestWord() const override { return m_script->ownWord; }
-
-private:
-    std::shared_ptr<CheckerScript> m_script;
 };
 
-// Creates scripted checkers for the names it is told to, and logs every attempt.
-class ScriptedCheckerFactory final : public SpellCheckerFactory {
+// Creates checkers for the names it is told to, and logs every attempt.
+template<typename Checker> class ScriptedFactory final : public SpellCheckerFactory {
 public:
-    explicit ScriptedCheckerFactory(CallLog *log = nullptr)
+    explicit ScriptedFactory(CallLog *log = nullptr)
         : m_log(log)
     {
     }
@@ -65,14 +73,15 @@ public:
             m_log->add(QStringLiteral("create: ") + name);
         if (!creatable.contains(name))
             return nullptr;
-        return std::make_unique<ScriptedChecker>(script);
+        return std::make_unique<Checker>(script);
     }
 
     QSet<QString> creatable { QStringLiteral("excel.application"),
         QStringLiteral("word.application") };
     QStringList attempts;
-    std::shared_ptr<CheckerScript> script = std::make_shared<CheckerScript>();
+    std::shared_ptr<typename Checker::Script> script = std::make_shared<typename Checker::Script>();
 
 private:
     CallLog *m_log;
 };
+using ScriptedCheckerFactory = ScriptedFactory<ScriptedChecker>;

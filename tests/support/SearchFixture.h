@@ -6,33 +6,23 @@
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/RecordingView.h"
-#include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
 
-// A search over a recording window with scripted services, which lets the
-// window handle its events at every arrangement.
-struct SearchFixture {
+// A search over a recording window with fake services, which lets the
+// window handle its events at every arrangement unless told otherwise.
+template<typename Checker> struct SearchOver {
     CallLog log;
     RecordingView view { log };
     FakeMessageBox box { &log };
-    ScriptedCheckerFactory checkers { &log };
-    FakeTerminator terminator { &log };
-    WordSearch search { view, { box, checkers, terminator, view },
-        { std::chrono::nanoseconds(0) } };
-};
-
-// The same over a checker that many threads may ask.
-struct ThreadedSearch {
-    CallLog log;
-    RecordingView view { log };
-    FakeMessageBox box;
-    ThreadSafeCheckerFactory checkers;
+    ScriptedFactory<Checker> checkers { &log };
     FakeTerminator terminator { &log };
     WordSearch search;
 
-    explicit ThreadedSearch(const SearchOptions &options, QuestionDelay delay = {})
+    explicit SearchOver(const SearchOptions &options = { std::chrono::nanoseconds(0) })
         : search(view, { box, checkers, terminator, view }, options)
     {
-        checkers.script->delay = std::move(delay);
     }
 };
+using SearchFixture = SearchOver<ScriptedChecker>;
+// The same over a checker that many threads may ask.
+using ThreadedSearch = SearchOver<ThreadSafeChecker>;

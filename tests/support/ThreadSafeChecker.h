@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/SpellChecker.h"
+#include "tests/support/ScriptedChecker.h"
 
 #include <atomic>
 #include <chrono>
@@ -18,14 +18,13 @@
 using QuestionDelay = std::function<std::chrono::microseconds(std::string_view)>;
 
 // A checker that many threads may ask at once: every clone shares the
-// script, which counts questions, checkers alive and questions in flight.
+// script, which counts questions, checkers alive and clones.
 // Standard types only, so ThreadSanitizer sees all of it.
 struct ThreadScript {
     std::set<std::string, std::less<>> accepted;
     bool acceptAll = false;
     QuestionDelay delay;
     std::atomic<long> asked { 0 };
-    std::atomic<int> inFlight { 0 };
     std::atomic<int> alive { 0 };
     std::atomic<int> clones { 0 };
     // How many questions each thread asked, to tell workers from the run's
@@ -34,18 +33,13 @@ struct ThreadScript {
     std::map<std::thread::id, long> askers;
 };
 
-class ThreadSafeChecker final : public SpellChecker {
+class ThreadSafeChecker final : public CountedChecker<ThreadScript> {
 public:
-    explicit ThreadSafeChecker(std::shared_ptr<ThreadScript> script)
-        : m_script(std::move(script))
-    {
-        ++m_script->alive;
-    }
-    ~ThreadSafeChecker() override { --m_script->alive; }
+    using Script = ThreadScript;
+    using CountedChecker::CountedChecker;
 
     std::optional<bool> checkSpelling(std::string_view word) override
     {
-        ++m_script->inFlight;
         ++m_script->asked;
         {
             const std::lock_guard lock(m_script->mutex);
@@ -53,9 +47,7 @@ public:
         }
         if (m_script->delay)
             std::this_thread::sleep_for(m_script->delay(word));
-        const bool accepted = m_script->acceptAll || m_script->accepted.contains(word);
-        --m_script->inFlight;
-        return accepted;
+        return m_script->acceptAll || m_script->accepted.contains(word);
     }
 
     std::unique_ptr<SpellChecker> cloneForThread() override
@@ -63,16 +55,4 @@ public:
         ++m_script->clones;
         return std::make_unique<ThreadSafeChecker>(m_script);
     }
-
-private:
-    std::shared_ptr<ThreadScript> m_script;
-};
-
-class ThreadSafeCheckerFactory final : public SpellCheckerFactory {
-public:
-    std::unique_ptr<SpellChecker> create(std::string_view) override
-    {
-        return std::make_unique<ThreadSafeChecker>(script);
-    }
-    std::shared_ptr<ThreadScript> script = std::make_shared<ThreadScript>();
 };
