@@ -75,11 +75,12 @@ private slots:
     void cancelledRunStaysSmall()
     {
         QFETCH(unsigned, threads);
-        // Every question accepted: every block of answers holds as many words as it can.
+        // Every question accepted: every block of answers holds as many words as
+        // it can, and 3,000 answers are enough to fill more blocks than are held.
         ThreadedSearch fx({ std::chrono::milliseconds(1), threads });
         fx.checkers.script->acceptAll = true;
         fx.view.onEvents = [&] {
-            if (fx.checkers.script->asked >= 200)
+            if (fx.checkers.script->asked >= 3000)
                 fx.search.cmdCancel_Click();
         };
         const long long before = g_allocated.load();
@@ -87,11 +88,11 @@ private slots:
         fx.search.f(std::string(40000, 'a'));
         const long long peak = g_peak.load() - before;
 
-        QVERIFY(fx.checkers.script->asked >= 200);
+        QVERIFY(fx.checkers.script->asked >= 3000);
         QCOMPARE(fx.view.resultsText, QString()); // cancelled: no result
         // Some copies of the letters are unavoidable (the workers' own
-        // arrangements, the answers held ahead); a few hundred words' worth
-        // are not, and n copies per worker would be 1.6 GB.
+        // arrangements, the answers held ahead); blocks of 2,048 words, or more
+        // blocks held ahead, are not, and n copies per worker would be 1.6 GB.
         QVERIFY2(peak < 64LL * 1024 * 1024, qPrintable(QStringLiteral("peak %1 bytes").arg(peak)));
         QVERIFY(g_allocated.load() - before < 1024 * 1024); // nothing of the run is left
     }
