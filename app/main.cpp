@@ -3,6 +3,7 @@
 // The composition root: the real window system, spelling engines, registry
 // and program end, handed to the main window.
 #include "BuildConfig.h"
+#include "HelperPath.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
 #include "artwork/Artwork.h"
@@ -20,11 +21,14 @@
 #include "registry/HiveRegistry.h"
 #include "registry/MachineHive.h"
 #include "search/WordSearch.h"
-#include "spelling/SpellEngines.h"
-#include "wordindex/WordIndex.h"
+#include "spelling/DictionaryLocator.h"
+#include "spelling/DictionaryService.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -35,7 +39,6 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(Artwork::icon());
 
     QtMessageBox messageBox;
-    SpellEngineFactory checkers;
     QtProgramTerminator terminator;
     QtEventPump events;
     HiveRegistry registry(machineHivePath(QCoreApplication::applicationDirPath()));
@@ -54,14 +57,24 @@ int main(int argc, char **argv)
         QStringLiteral(
             "Try every arrangement, even where the dictionary's word index could answer."));
     parser.addOption(exhaustive);
+    const QCommandLineOption noCache(QStringLiteral("no-cache"),
+        QStringLiteral("Neither read nor write the dictionary cache (~/.cache/quorvel)."));
+    parser.addOption(noCache);
     parser.addHelpOption();
     parser.process(app);
     WordSearch::Options options;
     options.exhaustive = parser.isSet(exhaustive);
 
-    WordIndexCache indexes;
+    const auto language = DictionaryLocator::userLanguage();
+    DictionaryService dictionaries({ [&language] {
+                                        return DictionaryLocator::candidates(
+                                            language, DictionaryLocator::defaultFolders());
+                                    },
+        language, helperPath(QCoreApplication::applicationDirPath()),
+        parser.isSet(noCache) ? std::nullopt : std::optional(cacheFolder()) });
     frmMain window;
-    WordSearch search(window, { messageBox, checkers, terminator, events, &indexes }, options);
+    WordSearch search(
+        window, { messageBox, dictionaries, terminator, events, &dictionaries }, options);
     connectAnalysis(window, search, terminator);
     QObject::connect(&window, &frmMain::aboutRequested, [&about] { about.mnu_about_Click(); });
     QtOpenFileDialog openDialog;
@@ -69,5 +82,16 @@ int main(int argc, char **argv)
     HelpCommand help(HelpFile, { files, messageBox, openDialog, viewer }, &window);
     QObject::connect(&window, &frmMain::helpRequested, [&help] { help.mnu_qvhelp_Click(); });
     Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath());
-    return QApplication::exec();
+    // The dictionary is made ready as soon as the window is up, so that the
+    // first Enter usually finds it loaded.
+    QTimer::singleShot(0, &window, [&dictionaries] { dictionaries.startInBackground(); });
+    const int status = QApplication::exec();
+    // The program is to end at once: a dictionary still loading on its own
+    // thread is not waited for (an engine cannot be stopped inside a load).
+    dictionaries.cancel();
+    if (!dictionaries.finishedWithin(std::chrono::milliseconds(300))) {
+        std::fflush(nullptr);
+        _exit(status);
+    }
+    return status;
 }

@@ -3,15 +3,15 @@
 // quorvel-search: one analysis without a window, for scripts and for
 // measuring; it prints exactly the line the results box would show.
 #include "BuildConfig.h"
+#include "HelperPath.h"
 #include "search/HeadlessView.h"
 #include "search/Request.h"
 #include "search/WordSearch.h"
-#include "spelling/SpellEngines.h"
-#include "wordindex/WordIndex.h"
+#include "spelling/DictionaryLocator.h"
+#include "spelling/DictionaryService.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -53,6 +53,9 @@ int main(int argc, char **argv)
         QStringLiteral("Try every arrangement, even where the dictionary's word index could "
                        "answer at once."));
     parser.addOption(exhaustiveOption);
+    const QCommandLineOption noCacheOption(QStringLiteral("no-cache"),
+        QStringLiteral("Neither read nor write the dictionary cache (~/.cache/quorvel)."));
+    parser.addOption(noCacheOption);
     parser.addPositionalArgument(
         QStringLiteral("letters"), QStringLiteral("The jumbled letters (A to Z, either case)."));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -84,28 +87,38 @@ int main(int argc, char **argv)
 
     HeadlessView view(request.letters);
     StderrMessageBox box;
-    SpellEngineFactory checkers;
-    // Which dictionary an engine turned down, and why, before another answers.
-    checkers.setDiagnostics(
+    const auto language = DictionaryLocator::userLanguage();
+    DictionaryService dictionaries(
+        { [&language] {
+             return DictionaryLocator::candidates(language, DictionaryLocator::defaultFolders());
+         },
+            language, helperPath(QCoreApplication::applicationDirPath()),
+            parser.isSet(noCacheOption) ? std::nullopt : std::optional(cacheFolder()) },
+        // Which dictionary an engine turned down, and why, before another answers.
         [](const std::string &line) { std::fprintf(stderr, "%s\n", line.c_str()); });
     FlagTerminator terminator;
     NoEvents events;
-    WordIndexCache indexes;
-    WordSearch search(view, { box, checkers, terminator, events, &indexes }, options);
+    WordSearch search(view, { box, dictionaries, terminator, events, &dictionaries }, options);
 
-    const auto start = std::chrono::steady_clock::now();
     search.f(request.letters.toStdString());
-    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     if (terminator.isEnding())
         return kExitNoChecker;
 
     std::printf("%s\n", qPrintable(view.resultsText()));
-    if (!search.indexRefusal().empty())
-        std::fprintf(stderr, "every arrangement tried: %s\n", search.indexRefusal().c_str());
-    if (search.lastRunIndexed())
-        std::fprintf(stderr, "answered by the word index, %.3f s\n", seconds.count());
+    std::fflush(stdout);
+    const RunReport &run = search.lastRun();
+    const double seconds = std::chrono::duration<double>(run.time).count();
+    if (const auto choice = dictionaries.choice())
+        std::fprintf(stderr, "dictionary %s (%s), engine %s\n", choice->language.c_str(),
+            choice->base.c_str(), engineName(choice->engine));
+    if (!run.fallback.empty())
+        std::fprintf(stderr, "every arrangement tried: %s\n", run.fallback.c_str());
+    if (run.indexed)
+        std::fprintf(stderr, "answered by the word index, %.3f s\n", seconds);
     else
         std::fprintf(stderr, "%.0f arrangements, %.3f s, %.0f arrangements/s\n",
-            view.progressUpdates(), seconds.count(), view.progressUpdates() / seconds.count());
+            view.progressUpdates(), seconds, view.progressUpdates() / seconds);
+    // The answer is out; the index built meanwhile is kept for the next run.
+    dictionaries.finish();
     return 0;
 }

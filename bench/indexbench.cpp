@@ -1,113 +1,147 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// How long the word index of a dictionary takes to build and how much memory
-// it holds, and how long a search through it takes once the dictionary is
-// loaded, for long inputs that the enumeration could never finish.
-// Usage: quorvel-indexbench [dictionary path without .aff/.dic]
+// For each dictionary (paths without .aff/.dic, or folders of them): which
+// engine answers (as the program chooses it, each engine tried first in its
+// helper), whether the word index answers and, where it does not, why; how
+// long the index takes to build and how much memory the build takes at its
+// peak (each dictionary in a process of its own, so that the figures are its
+// own); and how long a search through the index takes once the dictionary
+// is loaded, for inputs of 12 and of 20 letters made of the dictionary's own
+// forms (joined, so that compounds occur), in mixed case.
+// Usage: quorvel-indexbench [--runs N] [DICTIONARY|FOLDER ...]
+#include "DifferentialInputs.h"
 #include "search/IndexedSearch.h"
-#include "search/WordList.h"
-#include "spelling/DictionaryLocator.h"
-#include "spelling/SpellEngines.h"
-#include "wordindex/WordIndex.h"
+#include "spelling/DictionaryService.h"
+#include "wordindex/IndexBuilder.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <string>
 #include <sys/resource.h>
-#include <vector>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
-double milliseconds(std::chrono::steady_clock::time_point start)
+double milliseconds(std::chrono::steady_clock::duration time)
 {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double cpuMilliseconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-long peakKilobytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    return std::chrono::duration<double, std::milli>(time).count();
 }
 
 double median(std::vector<double> values)
 {
     std::ranges::sort(values);
-    return values[values.size() / 2];
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Builds the index in a child, which reports its time and its peak size.
+struct BuildFigures {
+    double seconds = 0;
+    double peakMegabytes = 0;
+};
+BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return {};
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        const auto start = std::chrono::steady_clock::now();
+        (void)buildWordIndexFromFiles(base, dialect);
+        rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        const BuildFigures figures { milliseconds(std::chrono::steady_clock::now() - start) / 1e3,
+            static_cast<double>(usage.ru_maxrss) / 1024 };
+        (void)!::write(pipe[1], &figures, sizeof(figures));
+        _exit(0);
+    }
+    ::close(pipe[1]);
+    BuildFigures figures;
+    (void)!::read(pipe[0], &figures, sizeof(figures));
+    ::close(pipe[0]);
+    waitpid(child, nullptr, 0);
+    return figures;
+}
+
+void measure(const std::filesystem::path &base, const std::filesystem::path &helper, int runs)
+{
+    const std::string name = base.filename().string();
+    DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
+    const auto checker = service.create(DictionaryService::kNuspellProgId);
+    if (!checker) {
+        std::printf("%-28s replaced: no engine serves it\n", name.c_str());
+        return;
+    }
+    const auto offer = service.indexFor(base, std::chrono::hours(1));
+    const std::string engine = checker->engineName();
+    const Dialect dialect = engine == "Nuspell" ? Dialect::Nuspell : Dialect::Hunspell;
+    const BuildFigures build = buildInChild(base, dialect);
+    if (!offer.index) {
+        std::printf("%-28s %-8s falls back: %s (%.2f s, %.0f MB)\n", name.c_str(), engine.c_str(),
+            offer.refusal.c_str(), build.seconds, build.peakMegabytes);
+        return;
+    }
+    std::vector<double> at12;
+    std::vector<double> at20;
+    std::size_t gaveUp = 0;
+    DifferentialInputs inputs(7, base, offer.index.get(), 12, 20);
+    for (int run = 0; run < runs; ++run) {
+        for (const std::size_t length : { 12u, 20u }) {
+            DifferentialInputs sized(static_cast<std::uint64_t>(run) * 31 + length, base,
+                offer.index.get(), length, length);
+            const std::string letters = sized.next(true);
+            const auto start = std::chrono::steady_clock::now();
+            const IndexedAnswer answer = indexedSearch(letters, *offer.index, *checker);
+            (length == 12 ? at12 : at20).push_back(milliseconds(std::chrono::steady_clock::now() - start));
+            gaveUp += !answer.words;
+        }
+    }
+    std::printf("%-28s %-8s index: build %.2f s, peak %.0f MB, %zu forms, %.1f MB; search "
+                "12 letters median %.2f ms (max %.2f), 20 letters median %.2f ms (max %.2f)%s\n",
+        name.c_str(), engine.c_str(), build.seconds, build.peakMegabytes,
+        offer.index->formCount(), static_cast<double>(offer.index->memoryBytes()) / 1e6,
+        median(at12), at12.empty() ? 0 : *std::ranges::max_element(at12), median(at20),
+        at20.empty() ? 0 : *std::ranges::max_element(at20),
+        gaveUp ? (", " + std::to_string(gaveUp) + " gave up").c_str() : "");
+    std::fflush(stdout);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const auto base = argc > 1
-        ? std::optional<std::filesystem::path>(argv[1])
-        : DictionaryLocator::find("en_US", DictionaryLocator::defaultFolders());
-    if (!base) {
-        std::fprintf(stderr, "no en_US dictionary: install hunspell-en-us\n");
-        return 1;
-    }
-    std::vector<double> buildTimes;
-    std::vector<double> buildCpu;
-    WordIndexBuild build;
-    for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        const double cpuStart = cpuMilliseconds();
-        build = buildWordIndexFromFiles(*base);
-        buildTimes.push_back(milliseconds(start));
-        buildCpu.push_back(cpuMilliseconds() - cpuStart);
-    }
-    std::printf("dictionary: %s\n", base->c_str());
-    if (!build.index) {
-        std::printf("index not trusted: %s\n", build.refusal.c_str());
-        return 0;
-    }
-    std::printf("index build: median %.1f ms of 5 (min %.1f ms), processor time median %.1f ms\n",
-        median(buildTimes), *std::ranges::min_element(buildTimes), median(buildCpu));
-    std::printf("peak resident size of this process so far (building included): %.1f MB\n",
-        static_cast<double>(peakKilobytes()) / 1e3);
-    std::printf("index: %zu forms under %zu keys, about %.1f MB\n", build.index->formCount(),
-        build.index->keyCount(), static_cast<double>(build.index->memoryBytes()) / 1e6);
-
-    SpellEngineFactory engines([&base] { return std::vector { *base }; });
-    const auto checker = engines.create(SpellEngineFactory::kNuspellProgId);
-    if (!checker) {
-        std::fprintf(stderr, "Nuspell cannot load %s\n", base->c_str());
-        return 1;
-    }
-    WordIndexCache cache;
-    (void)cache.get(*base); // built once, as the program would at its first search
-    const std::vector<std::string> inputs { "pihsnoitaler", "TIRACHSERACTIC",
-        "noitazilanoitanretni", "NoitazilanoitanretnI", "qwertyuiopasdfghjklzxcvbnmabcd",
-        "lanoitanretniNOITAZILANOITAnre" };
-    for (const std::string &letters : inputs) {
-        std::vector<double> searchTimes;
-        std::vector<double> withLookup;
-        std::optional<WordList> list;
-        for (int run = 0; run < 9; ++run) {
-            auto start = std::chrono::steady_clock::now();
-            list = indexedSearch(letters, *build.index, *checker);
-            searchTimes.push_back(milliseconds(start));
-            start = std::chrono::steady_clock::now();
-            const auto cached = cache.get(*base);
-            if (cached.index)
-                (void)indexedSearch(letters, *cached.index, *checker);
-            withLookup.push_back(milliseconds(start));
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Times building the word index and searching through it."));
+    parser.addHelpOption();
+    const QCommandLineOption runsOption(QStringLiteral("runs"),
+        QStringLiteral("Inputs of each length per dictionary."), QStringLiteral("n"),
+        QStringLiteral("20"));
+    parser.addOption(runsOption);
+    parser.addPositionalArgument(QStringLiteral("dictionaries"),
+        QStringLiteral("Dictionaries (without .aff/.dic) or folders of them; default the "
+                       "installed en_US."));
+    parser.process(app);
+    QStringList given = parser.positionalArguments();
+    if (given.isEmpty())
+        given.append(QStringLiteral("/usr/share/hunspell/en_US"));
+    const std::filesystem::path helper
+        = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvel-probe")).toStdString();
+    for (const QString &path : given) {
+        const QDir folder(path);
+        if (!folder.exists()) {
+            measure(path.toStdString(), helper, parser.value(runsOption).toInt());
+            continue;
         }
-        std::printf("%2zu letters %-32s search %.3f ms, with the cache look-up %.3f ms: %s\n",
-            letters.size(), letters.c_str(), median(searchTimes), median(withLookup),
-            list ? resultFor(*list).text.toStdString().c_str() : "(falls back)");
+        for (const QString &aff : folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
+            measure(folder.filePath(aff.chopped(4)).toStdString(), helper,
+                parser.value(runsOption).toInt());
     }
     return 0;
 }

@@ -11,7 +11,7 @@
 #include "search/Enumerator.h"
 #include "search/HeadlessView.h"
 #include "search/WordSearch.h"
-#include "spelling/SpellEngines.h"
+#include "spelling/LoadedDictionary.h"
 
 #include <QApplication>
 #include <chrono>
@@ -68,8 +68,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    SpellEngineFactory engines;
-    const auto checker = engines.create(SpellEngineFactory::kNuspellProgId);
+    const auto loaded = LoadedDictionary::load(Engine::Nuspell, "/usr/share/hunspell/en_US");
+    const auto checker = loaded ? loaded->checker() : nullptr;
     if (!checker) {
         std::fprintf(stderr, "no en_US dictionary: install hunspell-en-us\n");
         return 1;

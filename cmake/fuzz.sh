@@ -2,14 +2,14 @@
 # SPDX-FileCopyrightText: 2026 Quorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a libFuzzer target with clang and runs it.
-#   bash cmake/fuzz.sh hive|chm|dictionary [SECONDS]
+#   bash cmake/fuzz.sh hive|chm|dictionary|cache [SECONDS]
 # Each input must finish within a second and 512 MB, as the program must.
 # New crashes, hangs and memory blow-ups land in build-fuzz/; keep each as a
 # regression file in tests/fuzz/<target>-regressions/ (and its line in
 # <target>-expected.tsv), which the test suite replays.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-target=${1:?usage: bash cmake/fuzz.sh hive|chm|dictionary [SECONDS]}
+target=${1:?usage: bash cmake/fuzz.sh hive|chm|dictionary|cache [SECONDS]}
 seconds=${2:-600}
 case "$target" in
 hive) sources=(registry/RegistryHive.cpp registry/HiveText.cpp tests/fuzz/fuzz_hive.cpp); libs=Qt6Core ;;
@@ -19,8 +19,11 @@ chm)
         tests/fuzz/fuzz_chm.cpp)
     libs="Qt6Gui libmspack" ;;
 dictionary)
-    sources=(wordindex/*.cpp spelling/*.cpp tests/fuzz/fuzz_dictionary.cpp)
-    libs="nuspell hunspell icu-uc" ;;
+    sources=(wordindex/*.cpp fileio/*.cpp tests/fuzz/fuzz_dictionary.cpp)
+    libs="libxxhash" ;;
+cache)
+    sources=(wordindex/*.cpp fileio/*.cpp tests/fuzz/fuzz_cache.cpp)
+    libs="libxxhash" ;;
 *) echo "unknown target: $target" >&2; exit 2 ;;
 esac
 mkdir -p build-fuzz/"$target"-corpus tests/fuzz/"$target"-regressions

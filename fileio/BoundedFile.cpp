@@ -88,8 +88,13 @@ std::string FileRefusal::text() const
     return reason;
 }
 
-std::variant<FileBytes, FileRefusal> readBounded(
-    const std::filesystem::path &path, const BoundedRead &limits)
+namespace {
+
+// Reads into a buffer of bytes (a string, or words seen as bytes) that
+// resize(n) makes n bytes long.
+template<typename Resize, typename Data>
+std::variant<std::size_t, FileRefusal> readInto(const std::filesystem::path &path,
+    const BoundedRead &limits, FileStamp &stamp, Resize &&resize, Data &&data)
 {
     const Descriptor fd(::open(path.c_str(), openFlags(limits.followLinks)));
     if (fd.get() < 0)
@@ -101,20 +106,22 @@ std::variant<FileBytes, FileRefusal> readBounded(
         return refusal(FileRefusal::Kind::NotRegular);
     if (static_cast<std::uintmax_t>(status.st_size) > limits.maxBytes)
         return refusal(FileRefusal::Kind::TooLarge);
-    FileBytes file;
-    file.stamp = stampFrom(status);
+    stamp = stampFrom(status);
     // One byte past the limit tells a file that is larger than it said.
     const std::size_t stopAt = std::min(limits.wanted, limits.maxBytes + 1);
     // Whole pieces at a time: some kernel files read only in aligned units.
-    file.bytes.resize(
-        std::min(stopAt, std::max(static_cast<std::size_t>(status.st_size) + 1, kPiece)));
+    std::size_t size
+        = std::min(stopAt, std::max(static_cast<std::size_t>(status.st_size) + 1, kPiece));
+    resize(size);
     std::size_t got = 0;
     while (got < stopAt) {
         if (limits.cancel && limits.cancel->load(std::memory_order_relaxed))
             return refusal(FileRefusal::Kind::Cancelled);
-        if (got == file.bytes.size())
-            file.bytes.resize(std::min(stopAt, got + kPiece));
-        const ssize_t n = ::read(fd.get(), file.bytes.data() + got, file.bytes.size() - got);
+        if (got == size) {
+            size = std::min(stopAt, got + kPiece);
+            resize(size);
+        }
+        const ssize_t n = ::read(fd.get(), data() + got, size - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -125,7 +132,38 @@ std::variant<FileBytes, FileRefusal> readBounded(
     }
     if (got > limits.maxBytes)
         return refusal(FileRefusal::Kind::TooLarge);
-    file.bytes.resize(got);
+    resize(got);
+    return got;
+}
+
+} // namespace
+
+std::variant<FileBytes, FileRefusal> readBounded(
+    const std::filesystem::path &path, const BoundedRead &limits)
+{
+    FileBytes file;
+    auto read = readInto(
+        path, limits, file.stamp, [&](std::size_t n) { file.bytes.resize(n); },
+        [&] { return file.bytes.data(); });
+    if (auto *refused = std::get_if<FileRefusal>(&read))
+        return *refused;
+    return file;
+}
+
+std::variant<FileWords, FileRefusal> readBoundedWords(
+    const std::filesystem::path &path, const BoundedRead &limits)
+{
+    FileWords file;
+    auto read = readInto(
+        path, limits, file.stamp, [&](std::size_t n) { file.words.resize(n / 8 + (n % 8 != 0)); },
+        [&] { return reinterpret_cast<char *>(file.words.data()); });
+    if (auto *refused = std::get_if<FileRefusal>(&read))
+        return *refused;
+    file.bytes = std::get<std::size_t>(read);
+    // The bytes past the end of the file in its last word are zero.
+    if (file.bytes % 8 != 0)
+        std::memset(reinterpret_cast<char *>(file.words.data()) + file.bytes, 0,
+            8 - file.bytes % 8);
     return file;
 }
 

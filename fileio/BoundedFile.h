@@ -9,6 +9,7 @@
 #include <limits>
 #include <string>
 #include <variant>
+#include <vector>
 
 // What identifies one version of a file: a cache keyed by it sees a file
 // that was replaced, rewritten or touched as a new one.
@@ -51,6 +52,16 @@ struct FileBytes {
 // file whose size says 0 may still never end (/proc), and one may grow
 // while it is read.
 [[nodiscard]] std::variant<FileBytes, FileRefusal> readBounded(
+    const std::filesystem::path &path, const BoundedRead &limits);
+
+// The same, into 64-bit words (the last one padded with zero bytes), for a
+// file that is an image of words: it is then used where it was read.
+struct FileWords {
+    std::vector<std::uint64_t> words;
+    std::size_t bytes = 0;
+    FileStamp stamp;
+};
+[[nodiscard]] std::variant<FileWords, FileRefusal> readBoundedWords(
     const std::filesystem::path &path, const BoundedRead &limits);
 
 // The stamp of a regular file; a refusal for anything else.

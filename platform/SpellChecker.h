@@ -18,10 +18,8 @@ public:
     // this one is asked; nullptr when the engine cannot give one. Called on
     // one thread, one after another.
     [[nodiscard]] virtual std::unique_ptr<SpellChecker> cloneForThread() { return nullptr; }
-    // A word that this checker's own dictionary holds as it stands, so the
-    // checker must accept it whatever the language; nothing when the
-    // checker cannot name one (its self-test is then the question alone).
-    [[nodiscard]] virtual std::optional<std::string> selfTestWord() const { return std::nullopt; }
+    // The engine that answers ("Nuspell"); empty for a stand-in.
+    [[nodiscard]] virtual std::string engineName() const { return {}; }
     // The Hunspell-format dictionary the checker answers from (its path
     // without .aff and .dic), so that its word index can stand in for the
     // enumeration; nothing when there is no such file to read.
@@ -40,4 +38,8 @@ class SpellCheckerFactory {
 public:
     virtual ~SpellCheckerFactory() = default;
     [[nodiscard]] virtual std::unique_ptr<SpellChecker> create(std::string_view progId) = 0;
+    // Whether create() answers at once. The first call starts the slow part
+    // of creating (finding, trying and loading the dictionary) on a thread
+    // of its own, so that a window can go on handling its events meanwhile.
+    [[nodiscard]] virtual bool ready() { return true; }
 };

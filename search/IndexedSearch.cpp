@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -20,6 +20,11 @@ bool isLetter(char c)
 int letterIndex(char c)
 {
     return c >= 'a' ? c - 'a' : c - 'A';
+}
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // Ways to place k capitals among n places, saturating at limit + 1.
@@ -42,19 +47,57 @@ struct Found {
     std::string word;
 };
 
+// The strings of exactly the typed letters, in lower case, that the index
+// names: the forms filed under the letters, then the compounds.
+std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
+    const WordIndex &index, const CompoundBudget &budget, std::string &fallback, bool &stopped)
+{
+    std::vector<std::string> candidates;
+    std::unordered_set<std::string> seen;
+    const auto forms = index.formsFor(WordIndex::keyOf(letters));
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        std::string form(forms[i]);
+        std::ranges::transform(form, form.begin(), lower);
+        if (seen.insert(form).second)
+            candidates.push_back(std::move(form));
+    }
+    CompoundCandidates compounds = compoundCandidates(index, letters, budget);
+    if (!compounds.unfinished.empty()) {
+        fallback = compounds.unfinished;
+        stopped = compounds.stopped;
+        return std::nullopt;
+    }
+    for (std::string &word : compounds.words) {
+        if (seen.insert(word).second)
+            candidates.push_back(std::move(word));
+    }
+    return candidates;
+}
+
 } // namespace
 
-std::optional<WordList> indexedSearch(std::string_view letters, const WordIndex &index,
-    SpellChecker &checker, std::size_t maxArrangements)
+IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
+    SpellChecker &checker, std::size_t maxArrangements, const CompoundBudget &budget,
+    const std::function<bool()> &keepGoing)
 {
-    if (letters.empty() || !std::ranges::all_of(letters, isLetter))
-        return std::nullopt;
+    IndexedAnswer answer;
+    if (letters.empty() || !std::ranges::all_of(letters, isLetter)) {
+        answer.fallback = "the letters are not all A to Z";
+        return answer;
+    }
+    if (letters.size() >= (std::size_t(1) << 20)) {
+        answer.fallback = "the letters are too many to count their arrangements exactly";
+        return answer;
+    }
     maxArrangements = std::min<std::size_t>(maxArrangements, std::size_t(1) << 40);
-    const auto forms = index.formsFor(WordIndex::keyOf(letters));
-    if (forms.empty())
-        return WordList(); // however the cases spread, no arrangement is a word
-    if (letters.size() >= (std::size_t(1) << 20))
-        return std::nullopt; // keeps the counting below exact
+    const auto candidates = candidatesFor(letters, index, budget, answer.fallback, answer.stopped);
+    if (!candidates)
+        return answer;
+    answer.candidates = candidates->size();
+    if (candidates->empty()) {
+        answer.words = WordList(); // however the cases spread, no arrangement is a word
+        return answer;
+    }
     // The typed characters of each letter, as a sorted pattern whose
     // permutations are the distinct ways to spread their cases.
     std::array<std::string, 26> typed;
@@ -70,17 +113,21 @@ std::optional<WordList> indexedSearch(std::string_view letters, const WordIndex 
         const auto capitals = static_cast<std::size_t>(
             std::ranges::count_if(typed[x], [](char c) { return c >= 'A' && c <= 'Z'; }));
         const std::size_t ways = choose(typed[x].size(), capitals, maxArrangements);
-        if (ways > maxArrangements / perForm)
-            return std::nullopt;
+        if (ways > maxArrangements / perForm) {
+            answer.fallback = "the capitals typed spread in too many ways";
+            return answer;
+        }
         perForm *= ways;
     }
-    if (perForm > maxArrangements / forms.size())
-        return std::nullopt;
+    if (perForm > maxArrangements / candidates->size()) {
+        answer.fallback = "the index names more arrangements than trying them all is worth";
+        return answer;
+    }
 
     std::vector<Found> found;
     std::array<std::vector<std::size_t>, 26> places;
     std::string candidate(letters.size(), ' ');
-    for (const std::string_view form : forms) {
+    for (const std::string &form : *candidates) {
         for (auto &p : places)
             p.clear();
         for (std::size_t i = 0; i < form.size(); ++i)
@@ -91,6 +138,11 @@ std::optional<WordList> indexedSearch(std::string_view letters, const WordIndex 
             for (const std::size_t x : present) {
                 for (std::size_t k = 0; k < places[x].size(); ++k)
                     candidate[places[x][k]] = patterns[x][k];
+            }
+            // A window handles its events now and then.
+            if (++answer.questions % 64 == 0 && keepGoing && !keepGoing()) {
+                answer.stopped = true;
+                return answer;
             }
             if (testword(checker, candidate)) {
                 auto offsets = firstOffsets(letters, candidate);
@@ -112,5 +164,6 @@ std::optional<WordList> indexedSearch(std::string_view letters, const WordIndex 
     WordList list;
     for (const Found &word : found)
         addword(word.word, list);
-    return list;
+    answer.words = std::move(list);
+    return answer;
 }

@@ -4,22 +4,39 @@
 
 #include "platform/SpellChecker.h"
 #include "search/WordList.h"
+#include "wordindex/CompoundSearch.h"
 #include "wordindex/WordIndex.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // More questions than this and the index is no quicker than it is worth.
 inline constexpr std::size_t kMaxArrangementsTried = 1'000'000;
 
+struct IndexedAnswer {
+    // The word list of the whole run; nothing when only trying every
+    // arrangement can tell, and then why in fallback.
+    std::optional<WordList> words;
+    std::string fallback;
+    std::size_t questions = 0; // asked of the checker
+    std::size_t candidates = 0; // strings of the letters the index named
+    bool stopped = false; // by keepGoing: no answer, and none is needed
+};
+
 // The word list that a run over every arrangement of letters would give,
-// found without the enumeration: the index names the candidate words, the
-// checker judges each arrangement of the typed characters (case as typed)
-// that spells one, and each word keeps the arrangement that the enumeration
-// would have reached first, in the order it would have reached them.
-// Nothing when the letters are not all a-z/A-Z, or when more than
-// maxArrangements questions would be needed: the caller then enumerates.
-[[nodiscard]] std::optional<WordList> indexedSearch(std::string_view letters,
-    const WordIndex &index, SpellChecker &checker,
-    std::size_t maxArrangements = kMaxArrangementsTried);
+// found without the enumeration: the index names the candidate words (its
+// forms of exactly these letters, and the compounds its parts can make),
+// the checker judges each arrangement of the typed characters (case as
+// typed) that spells one, and each word keeps the arrangement that the
+// enumeration would have reached first, in the order it would have reached
+// them. Nothing when the letters are not all a-z/A-Z, when more than
+// maxArrangements questions would be needed, or when the search for
+// compounds passes its budget: the caller then enumerates.
+// keepGoing is asked now and then (a window handles its events there);
+// false stops the search.
+[[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
+    SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
+    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});

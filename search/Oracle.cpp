@@ -36,15 +36,7 @@ std::unique_ptr<SpellChecker> acquireChecker(
         endWithProblem(box, terminator, Messages::kNoChecker);
         return nullptr;
     }
-    // Whether "hello" is a word depends on the language, so its answer does
-    // not count, only whether the question can be asked; a word of the
-    // checker's own dictionary and a string that is no word tell whether its
-    // answers mean anything.
-    const auto ownWord = checker->selfTestWord();
-    if (!askChecker(*checker, "hello")
-        || (ownWord
-            && (askChecker(*checker, *ownWord) != true
-                || askChecker(*checker, kNoWordInAnyLanguage) != false))) {
+    if (!askChecker(*checker, "hello")) {
         endWithProblem(box, terminator, Messages::kCheckerTooOld);
         return nullptr;
     }

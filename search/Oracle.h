@@ -10,12 +10,13 @@
 class MessageBox;
 class ProgramTerminator;
 
-// The spelling checker of one run: Nuspell under the name "excel.application"
-// if it can be created, else Hunspell under "word.application", tested once
-// with "hello" and, when the checker names a word of its own dictionary, with
-// that word (which it must accept) and a string that is no word (which it
-// must refuse). When neither can be created, or the test fails, the user is
-// told and the program ends; the result is then nullptr.
+// The spelling checker of one run: the one created under the name
+// "excel.application" if there is one, else "word.application", tested once
+// with "hello": only whether the question can be asked counts, since whether
+// "hello" is a word depends on the language (whether the checker's answers
+// mean anything for its dictionary was tested when it was chosen). When
+// neither can be created, or the question fails, the user is told and the
+// program ends; the result is then nullptr.
 [[nodiscard]] std::unique_ptr<SpellChecker> acquireChecker(
     SpellCheckerFactory &factory, MessageBox &box, ProgramTerminator &terminator);
 

@@ -12,6 +12,7 @@
 #include "search/ParallelAnswers.h"
 #include "search/Request.h"
 #include "search/SearchView.h"
+#include "wordindex/IndexSource.h"
 #include "search/WordList.h"
 
 #include <cmath>
@@ -99,6 +100,13 @@ std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker,
     return checkers;
 }
 
+// About what a question to the checker costs: a short run tries its
+// arrangements rather than wait for an index that takes longer to build.
+constexpr auto kQuestionCost = std::chrono::microseconds(4);
+
+// How often a request that waits for the dictionary looks again.
+constexpr auto kWaitSlice = std::chrono::milliseconds(5);
+
 } // namespace
 
 WordSearch::WordSearch(AnalysisView &view, Services services, Options options)
@@ -131,7 +139,7 @@ void WordSearch::startanalysis()
         m_view.setResultsText(QString());
         m_view.setCancelVisible(true);
         m_running = true;
-        run(next.letters, *next.checker, next.found);
+        run(next);
         m_running = false;
     }
     // Hidden once, after the last of the runs: between a replaced run and
@@ -140,54 +148,137 @@ void WordSearch::startanalysis()
         m_view.setCancelVisible(false);
 }
 
+bool WordSearch::keepGoing(unsigned request, unsigned cancelClicks)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_lastEvents >= m_options.eventInterval) {
+        m_lastEvents = now;
+        m_services.events.processPendingEvents();
+    }
+    return !m_services.terminator.isEnding() && request == m_requests
+        && cancelClicks == m_cancelClicks;
+}
+
+bool WordSearch::checkerReady(unsigned request, unsigned cancelClicks)
+{
+    if (m_services.checkers.ready())
+        return true;
+    // The dictionary is being found and loaded elsewhere; meanwhile the
+    // window shows a request under way (a busy bar and Cancel) and answers
+    // the user, and a newer request, Cancel or Exit ends the wait.
+    if (!m_running) {
+        m_view.setCancelVisible(true);
+        m_view.setProgressRange(0, 0);
+    }
+    bool ready = false;
+    while (!(ready = m_services.checkers.ready()) && keepGoing(request, cancelClicks))
+        std::this_thread::sleep_for(kWaitSlice);
+    if (!m_running && !m_services.terminator.isEnding()) {
+        m_view.setProgressRange(0, 100);
+        m_view.setCancelVisible(false);
+    }
+    return ready;
+}
+
 std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
 {
-    CheckedRequest request = checkRequest(m_view.inputText());
-    if (request.refusal) {
-        (void)m_services.messageBox.show(*request.refusal);
+    const unsigned request = ++m_requests;
+    const unsigned cancelClicks = m_cancelClicks;
+    CheckedRequest checked = checkRequest(m_view.inputText());
+    if (checked.refusal) {
+        (void)m_services.messageBox.show(*checked.refusal);
         return std::nullopt;
     }
-    PreparedRun prepared { request.letters.toStdString(),
-        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {} };
+    if (!checkerReady(request, cancelClicks))
+        return std::nullopt;
+    PreparedRun prepared { checked.letters.toStdString(),
+        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {},
+        {} };
     if (!prepared.checker)
         return std::nullopt;
-    prepared.found = indexedWords(prepared.letters, *prepared.checker);
+    const auto started = std::chrono::steady_clock::now();
+    bool stopped = false;
+    const std::function<bool()> going = [&] { return keepGoing(request, cancelClicks); };
+    prepared.found
+        = indexedWords(prepared.letters, *prepared.checker, prepared.report, going, stopped);
+    prepared.report.time = std::chrono::steady_clock::now() - started;
+    if (stopped)
+        return std::nullopt;
     // The question warns of a long wait, so it is asked only when every
     // arrangement is to be tried.
-    if (const auto question = confirmationFor(request.letters.size());
+    if (const auto question = confirmationFor(checked.letters.size());
         question && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
         return std::nullopt;
     return prepared;
 }
 
-std::optional<WordList> WordSearch::indexedWords(const std::string &letters, SpellChecker &checker)
+std::optional<WordList> WordSearch::indexedWords(const std::string &letters,
+    SpellChecker &checker, RunReport &report, const std::function<bool()> &going, bool &stopped)
 {
-    m_indexRefusal.clear();
-    if (m_options.exhaustive || !m_services.indexes)
-        return std::nullopt;
-    const auto dictionary = checker.dictionary();
-    if (!dictionary)
-        return std::nullopt;
-    const WordIndexBuild build = m_services.indexes->get(*dictionary);
-    if (!build.index) {
-        m_indexRefusal = build.refusal;
+    report.dictionary = checker.dictionary();
+    report.engine = checker.engineName();
+    if (m_options.exhaustive) {
+        report.fallback = "asked to (--exhaustive)";
         return std::nullopt;
     }
-    return indexedSearch(letters, *build.index, checker);
+    if (!m_services.indexes || !report.dictionary)
+        return std::nullopt;
+    IndexSource::Offer offer = m_services.indexes->indexFor(*report.dictionary, {});
+    while (offer.pending()) {
+        // A short input does not wait for an index that takes longer to
+        // build than trying its arrangements; the index is there next time.
+        const auto left = m_services.indexes->buildTimeLeft(*report.dictionary);
+        if (fact(static_cast<double>(letters.size())) * kQuestionCost.count()
+            < static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
+            report.fallback = "the word index is still being built, and trying every arrangement "
+                              "is quicker";
+            return std::nullopt;
+        }
+        if (!going()) {
+            stopped = true;
+            return std::nullopt;
+        }
+        offer = m_services.indexes->indexFor(*report.dictionary, kWaitSlice);
+    }
+    if (!offer.index) {
+        report.fallback = offer.refusal;
+        return std::nullopt;
+    }
+    CompoundBudget budget;
+    budget.keepGoing = going;
+    IndexedAnswer answer = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried,
+        budget, going);
+    report.questions = static_cast<double>(answer.questions);
+    if (answer.stopped) {
+        stopped = true;
+        return std::nullopt;
+    }
+    if (!answer.words)
+        report.fallback = answer.fallback;
+    report.indexed = answer.words.has_value();
+    return std::move(answer.words);
 }
 
 void WordSearch::f(const std::string &letters)
 {
-    const auto checker
-        = acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator);
-    if (!checker)
+    PreparedRun prepared { letters,
+        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {},
+        {} };
+    if (!prepared.checker)
         return;
-    run(letters, *checker, indexedWords(letters, *checker));
+    const auto started = std::chrono::steady_clock::now();
+    bool stopped = false;
+    prepared.found = indexedWords(
+        letters, *prepared.checker, prepared.report, [] { return true; }, stopped);
+    prepared.report.time = std::chrono::steady_clock::now() - started;
+    run(prepared);
 }
 
-void WordSearch::run(
-    const std::string &letters, SpellChecker &checker, const std::optional<WordList> &found)
+void WordSearch::run(const PreparedRun &prepared)
 {
+    const std::string &letters = prepared.letters;
+    SpellChecker &checker = *prepared.checker;
+    const auto started = std::chrono::steady_clock::now();
     const std::size_t n = letters.size();
     const double total = fact(static_cast<double>(n));
     m_view.setProgressRange(0, static_cast<float>(total - 1));
@@ -195,11 +286,12 @@ void WordSearch::run(
     m_view.setSearchingVisible(true);
 
     WordList list;
-    if (found) {
+    RunReport report = prepared.report;
+    if (prepared.found) {
         // The index has answered: the bar shows the whole run as done.
         m_view.setProgressValue(static_cast<float>(total - 1));
         m_view.repaintProgress();
-        list = *found;
+        list = *prepared.found;
     } else {
         // Workers pay for themselves only on a long run: each needs a
         // checker of its own, and Hunspell loads its dictionary again for it.
@@ -216,11 +308,15 @@ void WordSearch::run(
         }
         if (!finished)
             return;
+        report.questions += total;
     }
-    m_indexed = found.has_value();
+    report.time += std::chrono::steady_clock::now() - started;
+    m_report = report;
     const SearchResult result = resultFor(list);
     m_view.setResultsColor(result.color);
     m_view.setResultsText(result.text);
+    if (m_runFinished)
+        m_runFinished(m_report);
 }
 
 bool WordSearch::enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list)

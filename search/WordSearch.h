@@ -8,16 +8,17 @@
 #include <QString>
 #include <chrono>
 #include <concepts>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 class AnalysisView;
 class EventPump;
+class IndexSource;
 class MessageBox;
 class ProgramTerminator;
-class SpellCheckerFactory;
-class WordIndexCache;
 
 // Where a run's answers come from, in counter order: asked on the run's own
 // thread, or by workers ahead of the run. next() waits at most the timeout
@@ -47,6 +48,16 @@ struct SearchOptions {
     bool exhaustive = false;
 };
 
+// How the last finished run was answered, for the tools and the tooltips.
+struct RunReport {
+    bool indexed = false; // by the word index, else by trying every arrangement
+    std::string fallback; // why every arrangement was tried; empty: not asked to
+    std::optional<std::filesystem::path> dictionary;
+    std::string engine;
+    std::chrono::steady_clock::duration time {};
+    double questions = 0; // asked of the checker
+};
+
 // The analysis of the main window: the request that checks what was typed,
 // the search run over every arrangement, and the cancel flag between them.
 class WordSearch {
@@ -60,7 +71,7 @@ public:
         // The window's events, let through while a run goes on.
         EventPump &events;
         // The dictionaries' word indexes; without them every run enumerates.
-        WordIndexCache *indexes = nullptr;
+        IndexSource *indexes = nullptr;
     };
 
     WordSearch(AnalysisView &view, Services services, Options options = {});
@@ -68,15 +79,20 @@ public:
     void startanalysis();
     // One run over the letters, which are already trimmed, valid and not empty.
     void f(const std::string &letters);
-    void cmdCancel_Click() { m_bolCancel = true; }
+    void cmdCancel_Click()
+    {
+        m_bolCancel = true;
+        ++m_cancelClicks;
+    }
 
     [[nodiscard]] bool bolCancel() const { return m_bolCancel; }
     [[nodiscard]] bool isRunning() const { return m_running; }
-    // Whether the last finished run was answered by the word index.
-    [[nodiscard]] bool lastRunIndexed() const { return m_indexed; }
-    // Why the index could not stand in for the checker on the last request;
-    // empty when it could, or was not asked.
-    [[nodiscard]] const std::string &indexRefusal() const { return m_indexRefusal; }
+    [[nodiscard]] const RunReport &lastRun() const { return m_report; }
+    // Told after each finished run, with how it was answered.
+    void setRunFinished(std::function<void(const RunReport &)> told)
+    {
+        m_runFinished = std::move(told);
+    }
 
 private:
     // A request that is ready to run: its letters, its checker and, when the
@@ -85,18 +101,27 @@ private:
         std::string letters;
         std::unique_ptr<SpellChecker> checker;
         std::optional<WordList> found;
+        RunReport report;
     };
 
     // The request in the letter box, checked, with its checker and, when the
     // index cannot answer, confirmed; nothing when the user was told why
-    // not, or said No.
+    // not, said No, cancelled while the dictionary was made ready, or typed
+    // a newer request meanwhile.
     [[nodiscard]] std::optional<PreparedRun> acceptedRequest();
+    // Lets the window handle its events while the slow work goes on
+    // elsewhere; false once the request is to stop (Cancel, a newer
+    // request, the program's end).
+    [[nodiscard]] bool keepGoing(unsigned request, unsigned cancelClicks);
+    // Waits, handling events, for the checker to be ready to create.
+    [[nodiscard]] bool checkerReady(unsigned request, unsigned cancelClicks);
     // The words of a whole run through the word index; nothing when only
-    // trying every arrangement can tell.
-    [[nodiscard]] std::optional<WordList> indexedWords(
-        const std::string &letters, SpellChecker &checker);
-    void run(
-        const std::string &letters, SpellChecker &checker, const std::optional<WordList> &found);
+    // trying every arrangement can tell (why in the report), or when the
+    // request is to stop (false in going).
+    [[nodiscard]] std::optional<WordList> indexedWords(const std::string &letters,
+        SpellChecker &checker, RunReport &report, const std::function<bool()> &going,
+        bool &stopped);
+    void run(const PreparedRun &prepared);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
@@ -105,7 +130,10 @@ private:
     Options m_options;
     bool m_bolCancel = false;
     bool m_running = false;
+    unsigned m_requests = 0; // requests made, to tell a newer one
+    unsigned m_cancelClicks = 0;
     std::optional<PreparedRun> m_pending; // waiting for the running search to unwind
-    bool m_indexed = false;
-    std::string m_indexRefusal;
+    RunReport m_report;
+    std::chrono::steady_clock::time_point m_lastEvents {};
+    std::function<void(const RunReport &)> m_runFinished;
 };

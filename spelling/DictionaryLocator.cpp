@@ -27,15 +27,6 @@ void addInstalled(const std::string &stem, const std::vector<std::filesystem::pa
     }
 }
 
-std::optional<std::string> userLanguage()
-{
-    const auto lookup = [](const char *name) -> std::optional<std::string> {
-        const char *value = std::getenv(name);
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    };
-    return languageFromEnvironment(lookup);
-}
-
 } // namespace
 
 std::optional<std::string> languageFromEnvironment(const EnvironmentLookup &lookup)
@@ -80,14 +71,12 @@ std::optional<std::filesystem::path> find(
     return std::move(found.front());
 }
 
-std::optional<std::filesystem::path> findForUser()
+std::optional<std::string> userLanguage()
 {
-    return find(userLanguage(), defaultFolders());
-}
-
-std::vector<std::filesystem::path> candidatesForUser()
-{
-    return candidates(userLanguage(), defaultFolders());
+    return languageFromEnvironment([](const char *name) -> std::optional<std::string> {
+        const char *value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    });
 }
 
 } // namespace DictionaryLocator

@@ -31,9 +31,7 @@ using EnvironmentLookup = std::function<std::optional<std::string>(const char *n
 [[nodiscard]] std::vector<std::filesystem::path> candidates(
     const std::optional<std::string> &language, const std::vector<std::filesystem::path> &folders);
 
-// find() for the process's own environment and the default folders.
-[[nodiscard]] std::optional<std::filesystem::path> findForUser();
-// candidates() for the process's own environment and the default folders.
-[[nodiscard]] std::vector<std::filesystem::path> candidatesForUser();
+// The language the process's own environment names.
+[[nodiscard]] std::optional<std::string> userLanguage();
 
 } // namespace DictionaryLocator

@@ -2,108 +2,148 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/EngineProbe.h"
 
-#include <hunspell/hunspell.hxx>
-#include <nuspell/dictionary.hxx>
-
-#include <chrono>
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
-#include <map>
-#include <mutex>
+#include <poll.h>
+#include <spawn.h>
 #include <sys/wait.h>
-#include <thread>
-#include <tuple>
 #include <unistd.h>
+
+extern char **environ;
 
 namespace {
 
-// Longer than any real dictionary takes to load; a child that is still at
-// it then is taken to hang.
-constexpr auto kLoadTimeLimit = std::chrono::seconds(5);
+constexpr std::size_t kMaxOutput = 4096;
+constexpr std::string_view kUsable = "usable";
+constexpr std::string_view kRefused = "refused\t";
 
-using Stamp
-    = std::tuple<int, std::string, std::uintmax_t, std::int64_t, std::uintmax_t, std::int64_t>;
-
-std::optional<Stamp> stampOf(EngineProbe::Engine engine, const std::filesystem::path &base)
-{
-    std::error_code error;
-    const std::filesystem::path aff = base.string() + ".aff";
-    const std::filesystem::path dic = base.string() + ".dic";
-    const auto affSize = std::filesystem::file_size(aff, error);
-    const auto affTime = std::filesystem::last_write_time(aff, error);
-    const auto dicSize = std::filesystem::file_size(dic, error);
-    const auto dicTime = std::filesystem::last_write_time(dic, error);
-    if (error)
-        return std::nullopt;
-    return Stamp { static_cast<int>(engine), base.string(), affSize,
-        affTime.time_since_epoch().count(), dicSize, dicTime.time_since_epoch().count() };
-}
-
-// In the child: load, ask one word, and say by the exit status how it went.
-[[noreturn]] void loadInChild(EngineProbe::Engine engine, const std::filesystem::path &base)
-{
-    // Whatever handlers the program (or a sanitizer) set, the child dies
-    // plainly, so that the parent reads the signal.
-    for (const int signal : { SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL })
-        std::signal(signal, SIG_DFL);
-    // What an engine prints on its way down is not the user's business.
-    if (const int nowhere = open("/dev/null", O_WRONLY); nowhere >= 0)
-        dup2(nowhere, STDERR_FILENO);
-    try {
-        if (engine == EngineProbe::Engine::Nuspell) {
-            nuspell::Dictionary dictionary;
-            dictionary.load_aff_dic(std::filesystem::path(base.string() + ".aff"));
-            (void)dictionary.spell("hello");
-        } else {
-            Hunspell hunspell((base.string() + ".aff").c_str(), (base.string() + ".dic").c_str());
-            (void)hunspell.spell(std::string("hello"));
-        }
-    } catch (...) {
-        // A refusal by exception is the engine's own clean answer, which the
-        // program gets again when it loads the files itself.
+class Pipe {
+public:
+    Pipe()
+    {
+        if (::pipe2(m_fds, O_CLOEXEC) != 0)
+            m_fds[0] = m_fds[1] = -1;
     }
-    _exit(0);
-}
-
-std::optional<std::string> probe(EngineProbe::Engine engine, const std::filesystem::path &base)
-{
-    const pid_t child = fork();
-    if (child < 0)
-        return "no process could be started to try it";
-    if (child == 0)
-        loadInChild(engine, base);
-    const auto deadline = std::chrono::steady_clock::now() + kLoadTimeLimit;
-    int status = 0;
-    pid_t ended = 0;
-    while ((ended = waitpid(child, &status, WNOHANG)) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return "it takes longer than any dictionary should to load";
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ~Pipe()
+    {
+        closeRead();
+        closeWrite();
     }
-    if (ended < 0)
-        return "the process that tried it was lost";
-    if (WIFSIGNALED(status))
-        return "it dies loading it (signal " + std::to_string(WTERMSIG(status)) + ")";
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return "it fails loading it";
-    return std::nullopt;
-}
+    Pipe(const Pipe &) = delete;
+    Pipe &operator=(const Pipe &) = delete;
+    [[nodiscard]] bool ok() const { return m_fds[0] >= 0; }
+    [[nodiscard]] int read() const { return m_fds[0]; }
+    [[nodiscard]] int write() const { return m_fds[1]; }
+    void closeRead() { closeFd(m_fds[0]); }
+    void closeWrite() { closeFd(m_fds[1]); }
+
+private:
+    static void closeFd(int &fd)
+    {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+    int m_fds[2] = { -1, -1 };
+};
 
 } // namespace
 
-std::optional<std::string> EngineProbe::whyNot(Engine engine, const std::filesystem::path &base)
+namespace ProbeReport {
+
+std::string line(const std::optional<std::string> &refusal)
 {
-    static std::mutex mutex;
-    static std::map<Stamp, std::optional<std::string>> verdicts;
-    const auto stamp = stampOf(engine, base);
-    if (!stamp)
-        return "its files cannot be read";
-    const std::lock_guard lock(mutex);
-    const auto known = verdicts.find(*stamp);
-    if (known != verdicts.end())
-        return known->second;
-    return verdicts[*stamp] = probe(engine, base);
+    if (!refusal)
+        return std::string(kUsable) + "\n";
+    std::string why = *refusal;
+    std::ranges::replace(why, '\n', ' ');
+    return std::string(kRefused) + why + "\n";
+}
+
+std::optional<EngineProbe::Verdict> parse(std::string_view output)
+{
+    output = output.substr(0, output.find('\n'));
+    if (output == kUsable)
+        return EngineProbe::Verdict { true, {}, true };
+    if (output.starts_with(kRefused))
+        return EngineProbe::Verdict { false, std::string(output.substr(kRefused.size())), true };
+    return std::nullopt;
+}
+
+} // namespace ProbeReport
+
+EngineProbe::EngineProbe(std::filesystem::path helper, std::chrono::steady_clock::duration deadline)
+    : m_helper(std::move(helper))
+    , m_deadline(deadline)
+{
+}
+
+EngineProbe::Verdict EngineProbe::probe(
+    Engine engine, const std::filesystem::path &base, const std::atomic<bool> *cancel) const
+{
+    Pipe output;
+    if (!output.ok())
+        return { false, "no process could be started to try it", false };
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    // What the engine prints on its way down is not the user's business.
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, output.write(), STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const std::string helper = m_helper.string();
+    const std::string engineArgument = engine == Engine::Nuspell ? "nuspell" : "hunspell";
+    const std::string baseArgument = base.string();
+    char *argv[] = { const_cast<char *>(helper.c_str()), const_cast<char *>(engineArgument.c_str()),
+        const_cast<char *>(baseArgument.c_str()), nullptr };
+    pid_t child = 0;
+    const int spawned = ::posix_spawn(&child, helper.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    output.closeWrite();
+    if (spawned != 0)
+        return { false, "the helper program " + helper + " cannot be started", false };
+
+    // Read what it says until it ends, the deadline passes or the caller gives up.
+    const auto deadline = std::chrono::steady_clock::now() + m_deadline;
+    std::string said;
+    Verdict cut { false, {}, true };
+    while (true) {
+        if (cancel && cancel->load()) {
+            cut = { false, "the trying was cut short", false };
+            break;
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            cut = { false, "it takes longer than any dictionary should to load", true };
+            break;
+        }
+        pollfd ready { output.read(), POLLIN, 0 };
+        if (::poll(&ready, 1, 20) <= 0)
+            continue;
+        char buffer[512];
+        const ssize_t n = ::read(output.read(), buffer, sizeof(buffer));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break; // the helper has ended, or closed its output
+        said.append(buffer, static_cast<std::size_t>(std::min<std::size_t>(n, kMaxOutput)));
+        if (said.size() > kMaxOutput)
+            said.resize(kMaxOutput);
+    }
+    if (!cut.why.empty())
+        ::kill(child, SIGKILL);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
+    if (!cut.why.empty())
+        return cut;
+    if (WIFSIGNALED(status)) {
+        const int signal = WTERMSIG(status);
+        if (signal == SIGXCPU || signal == SIGKILL)
+            return { false, "it takes more processor time than any dictionary should to load", true };
+        return { false, "it dies loading it (signal " + std::to_string(signal) + ")", true };
+    }
+    if (const auto verdict = ProbeReport::parse(said); verdict && WIFEXITED(status))
+        return *verdict;
+    return { false, "it fails loading it", true };
 }

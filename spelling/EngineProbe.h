@@ -2,23 +2,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "spelling/LoadedDictionary.h"
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
 
-// Some affix files make an engine die while it loads them (Nuspell asserts
-// on a directive with no value, and reads past a converter it failed to
-// open), and no look at the text can foresee every such case. So the first
-// time a dictionary is seen (its files' paths, sizes and times of change),
-// the engine loads it in a short-lived child process; only when that child
-// ends well does the program load it itself. The verdict is kept for the
-// rest of the run.
-namespace EngineProbe {
+// Some affix files make an engine die or hang while it loads them (Nuspell
+// asserts on a directive with no value, and reads past a converter it
+// failed to open), and no look at the text can foresee every such case.
+// So before the program loads a dictionary itself, a helper program
+// (quorvel-probe) loads it with the engine and runs its self-test, under
+// limits of memory and processor time and with a deadline, and says how it
+// went; only a dictionary the helper found usable is loaded here.
+class EngineProbe {
+public:
+    // The longest a helper is waited for: longer than any real dictionary
+    // takes to load on a busy machine.
+    static constexpr std::chrono::seconds kDeadline { 20 };
 
-enum class Engine { Nuspell, Hunspell };
+    explicit EngineProbe(
+        std::filesystem::path helper, std::chrono::steady_clock::duration deadline = kDeadline);
 
-// Why the engine cannot be trusted with the dictionary at base (its path
-// without .aff and .dic); nothing when the child loaded it and ended well.
-[[nodiscard]] std::optional<std::string> whyNot(Engine engine, const std::filesystem::path &base);
+    struct Verdict {
+        bool usable = false;
+        std::string why; // when not usable
+        bool settled = true; // false when the trying was cut short: not to be kept
+    };
+    // Blocks until the helper ends, the deadline passes, or cancel is set.
+    [[nodiscard]] Verdict probe(Engine engine, const std::filesystem::path &base,
+        const std::atomic<bool> *cancel = nullptr) const;
 
-} // namespace EngineProbe
+    [[nodiscard]] bool available() const { return !m_helper.empty(); }
+
+private:
+    std::filesystem::path m_helper;
+    std::chrono::steady_clock::duration m_deadline;
+};
+
+// What the helper prints: one line, and the verdict it stands for.
+namespace ProbeReport {
+[[nodiscard]] std::string line(const std::optional<std::string> &refusal);
+[[nodiscard]] std::optional<EngineProbe::Verdict> parse(std::string_view output);
+} // namespace ProbeReport

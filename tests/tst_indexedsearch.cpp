@@ -6,15 +6,19 @@
 #include "tests/support/AllStrings.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
+#include "wordindex/Expander.h"
 
 #include <QTest>
 
 namespace {
 
+using namespace FormRole;
+
 struct GiveUpRow {
     const char *name;
     std::string letters;
     std::size_t limit;
+    std::size_t enough; // a limit that lets it answer; 0: none does
 };
 
 // What the run over every arrangement, in counter order, finds.
@@ -31,8 +35,16 @@ QString enumerated(const std::string &letters, SpellChecker &checker)
 
 QString indexed(const std::string &letters, const WordIndex &index, SpellChecker &checker)
 {
-    const auto list = indexedSearch(letters, index, checker);
-    return list ? resultFor(*list).text : QStringLiteral("(none)");
+    const auto answer = indexedSearch(letters, index, checker);
+    return answer.words ? resultFor(*answer.words).text : QStringLiteral("(none)");
+}
+
+WordIndex wordsIndex(std::initializer_list<const char *> words, CompoundSettings settings = {})
+{
+    std::vector<std::pair<std::string, std::uint8_t>> forms;
+    for (const char *word : words)
+        forms.emplace_back(word, Word);
+    return WordIndex::fromForms(forms, settings);
 }
 
 } // namespace
@@ -47,12 +59,31 @@ private slots:
     {
         const QSet<QString> accepted { "ab", "Ab", "bA", "aab", "ABA", "baA", "bab", "aabb", "BbAa",
             "abab", "baba", "abBa", "aaabb", "bAbaA", "bbbaa", "a", "B", "aAb", "Aab" };
-        std::vector<std::string> forms;
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
         for (const QString &word : accepted)
-            forms.push_back(word.toLower().toStdString());
+            forms.emplace_back(word.toLower().toStdString(), Word);
         const WordIndex index = WordIndex::fromForms(forms);
         ScriptedChecker checker(std::make_shared<CheckerScript>(accepted));
         for (const std::string &letters : allStrings("aAbB", 5))
+            QCOMPARE(indexed(letters, index, checker), enumerated(letters, checker));
+    }
+
+    // The same with compounds: the checker accepts words of the index and
+    // words its parts join into (a part at the start, parts inside, one at
+    // the end, at least two letters each); the index finds exactly what
+    // trying every arrangement finds, in the same order.
+    void exhaustiveSmallCompounds()
+    {
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 2;
+        const WordIndex index = WordIndex::fromForms({ { "ab", Word | Begin }, { "ba", Middle },
+                                                         { "bb", End }, { "Ca", Begin | End } },
+            settings);
+        const QSet<QString> accepted { "ab", "abbb", "Abbb", "abca", "caBb", "cabb", "abbabb",
+            "cabaca" };
+        ScriptedChecker checker(std::make_shared<CheckerScript>(accepted));
+        for (const std::string &letters : allStrings("abcB", 6))
             QCOMPARE(indexed(letters, index, checker), enumerated(letters, checker));
     }
 
@@ -62,12 +93,12 @@ private slots:
     // spreads of case the letters have.
     void onlyCandidatesAreAsked()
     {
-        const WordIndex index = WordIndex::fromForms({ "cat", "act", "tac" });
+        const WordIndex index = wordsIndex({ "cat", "act", "tac" });
         const auto answers = std::make_shared<CheckerScript>(
             QSet<QString> { "act", "tac" }, QSet<QString> { "tac" });
         ScriptedChecker checker(answers);
         const auto none = indexedSearch("aAbBcCdDeEfFgGhHiIjJ", index, checker, 10);
-        QVERIFY(none && none->empty());
+        QVERIFY(none.words && none.words->empty());
         QVERIFY(answers->asked.isEmpty());
         QCOMPARE(indexed("cat", index, checker), QStringLiteral("Done - Found 1 words: act"));
         QCOMPARE(answers->asked.size(), 3); // one question per candidate arrangement
@@ -75,21 +106,42 @@ private slots:
 
     void givesUp_data()
     {
-        // aAaA: 6 spreads of case, times 2 forms = 12 questions.
+        // aAaAb: 6 spreads of case, times 2 forms = 12 questions.
         addRows<GiveUpRow>({
-            { "not letters", "ca t", 100 },
-            { "digits", "cat1", 100 },
-            { "nothing typed", "", 100 },
-            { "too many questions", "aAaAb", 11 },
+            { "not letters", "ca t", 100, 0 },
+            { "digits", "cat1", 100, 0 },
+            { "nothing typed", "", 100, 0 },
+            { "too many questions", "aAaAb", 11, 12 },
         });
     }
     void givesUp()
     {
         QFETCH(GiveUpRow, row);
-        const WordIndex index = WordIndex::fromForms({ "aaaab", "baaaa", "cat" });
+        const WordIndex index = wordsIndex({ "aaaab", "baaaa", "cat" });
         ScriptedChecker checker(std::make_shared<CheckerScript>());
-        QVERIFY(!indexedSearch(row.letters, index, checker, row.limit));
-        QVERIFY(indexedSearch("aAaAb", index, checker, 12));
+        const auto answer = indexedSearch(row.letters, index, checker, row.limit);
+        QVERIFY(!answer.words);
+        QVERIFY(!answer.fallback.empty());
+        QCOMPARE(answer.questions, 0u);
+        if (row.enough)
+            QVERIFY(indexedSearch(row.letters, index, checker, row.enough).words);
+    }
+
+    // The window's events are let through while the index is searched, and
+    // a newer request stops the search at once.
+    void stopsWhenTold()
+    {
+        // 70 spreads of case: the search asks whether to go on after 64.
+        const WordIndex index = wordsIndex({ "aaaaaaaa" });
+        ScriptedChecker checker(std::make_shared<CheckerScript>(QSet<QString> { "aaaaAAAA" }));
+        int asked = 0;
+        const auto answer = indexedSearch("aAaAaAaA", index, checker, kMaxArrangementsTried, {},
+            [&asked] { return ++asked > 0; });
+        QCOMPARE(asked, 1);
+        QCOMPARE(resultFor(*answer.words).text, QStringLiteral("Done - Found 1 words: aaaaAAAA"));
+        const auto stopped = indexedSearch(
+            "aAaAaAaA", index, checker, kMaxArrangementsTried, {}, [] { return false; });
+        QVERIFY(stopped.stopped && !stopped.words);
     }
 };
 

@@ -1,25 +1,23 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/Messages.h"
-#include "search/Oracle.h"
 #include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
-#include "spelling/SpellEngines.h"
+#include "spelling/DictionaryService.h"
+#include "spelling/EngineProbe.h"
+#include "spelling/SelfTest.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
+#include "tests/support/TempFolder.h"
+#include "wordindex/CacheFile.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 #include <map>
 
 namespace {
-
-// What a factory gives: no checker, one whose every question fails, or one that serves.
-enum Gives { None, Failing, Serving };
 
 struct LanguageRow {
     const char *name;
@@ -35,17 +33,55 @@ struct CandidatesRow {
 struct HostileRow {
     const char *name;
     QStringList dictionaries; // in tests/data/dictionaries, tried in turn
-    Gives nuspell;
-    Gives hunspell; // accepts act, refuses tca when it serves
-    QString refusal; // of the first, when it is passed over
+    QString answers; // "folder engine", or empty when none serves
+    QString firstRefusal; // said of the first one passed over
+};
+struct ProbeRow {
+    const char *name;
+    const char *helper; // a shell script's body
+    bool usable;
+    QString why;
+    bool settled = true;
 };
 struct SelfTestRow {
     const char *name;
-    std::optional<std::string> ownWord;
+    std::vector<std::string> ownWords;
     QSet<QString> accepted;
+    QSet<QString> failing;
     bool passes;
-    QStringList asked;
 };
+
+std::filesystem::path dictionary(const QString &folder)
+{
+    return QUORVEL_TEST_DATA "/dictionaries/" + folder.toStdString() + "/xx_XX";
+}
+
+// A service over the dictionaries, each tried with the real helper.
+struct Service {
+    QStringList said;
+    DictionaryService service;
+    Service(std::vector<std::filesystem::path> bases,
+        std::optional<std::filesystem::path> cache = {}, std::filesystem::path helper = QUORVEL_PROBE)
+        : service({ [bases] { return bases; }, "xx_XX", std::move(helper), std::move(cache) },
+            [this](const std::string &line) { said.append(QString::fromStdString(line)); })
+    {
+    }
+};
+
+// A helper that counts its starts in a file, then runs the real one.
+QString countingHelper(const TempFolder &folder)
+{
+    const QString path = folder.write(QStringLiteral("helper"),
+        "#!/bin/sh\necho >> \"$(dirname \"$0\")/starts\"\nexec " QUORVEL_PROBE " \"$@\"\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+int starts(const TempFolder &folder)
+{
+    QFile file(folder.path(QStringLiteral("starts")));
+    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
+}
 
 } // namespace
 
@@ -98,8 +134,8 @@ private slots:
     void candidatesInOrder()
     {
         QFETCH(CandidatesRow, row);
-        QTemporaryDir root;
-        const QDir top(root.path());
+        TempFolder root;
+        const QDir top(root.dir.path());
         for (const QString &entry : row.installed) {
             top.mkpath(entry.section('/', 0, 0));
             // A stem stands for both files of a dictionary, else the one file is written.
@@ -110,119 +146,188 @@ private slots:
         }
         const std::vector<std::filesystem::path> folders { top.filePath("0").toStdString(),
             top.filePath("1").toStdString() };
-        const auto candidates = DictionaryLocator::candidates(row.language.toStdString(), folders);
         QStringList found;
-        for (const auto &path : candidates)
+        for (const auto &path : DictionaryLocator::candidates(row.language.toStdString(), folders))
             found.append(top.relativeFilePath(QString::fromStdString(path.string())));
         QCOMPARE(found, row.expected);
-        // The engines load the first of them.
-        QCOMPARE(DictionaryLocator::find(row.language.toStdString(), folders),
-            candidates.empty() ? std::nullopt : std::optional(candidates.front()));
     }
 
-    // Each engine over tiny dictionaries tried in turn: what it gives, which
-    // dictionary it loaded, and a line for each one it passed over.
+    // Tiny dictionaries tried in turn, each with Nuspell and then Hunspell:
+    // which one answers, with which engine, and a line for each passed over.
     void hostileDictionaries_data()
     {
         addRows<HostileRow>({
-            { "good", { "good" }, Serving, Serving, "" },
-            { "unknown encoding", { "unknown-encoding" }, None, Serving, "SET FOO-1" },
-            { "FLAG bogus", { "flag-bogus" }, None, Failing, "FLAG bogus" },
-            { "UTF-16", { "utf16" }, None, Failing, "SET UTF-16" },
-            { "Hunspell's spelling of cp1251", { "hunspell-spellings" }, Serving, Serving, "" },
-            { "two passed over", { "flag-bogus", "utf16", "good" }, Serving, Serving,
-                "FLAG bogus" },
-            { "no dictionary at all", {}, None, None, "" },
+            { "good", { "good" }, "good Nuspell", "" },
+            { "an encoding Nuspell dies on: Hunspell", { "unknown-encoding" },
+                "unknown-encoding Hunspell", "Nuspell refused" },
+            { "Nuspell dies in the helper: Hunspell", { "dies-in-nuspell" },
+                "dies-in-nuspell Hunspell", "Nuspell refused" },
+            { "answers that mean nothing", { "flag-bogus" }, "", "Nuspell refused" },
+            { "UTF-16", { "utf16" }, "", "Nuspell and Hunspell refused" },
+            { "Hunspell's spelling of cp1251", { "hunspell-spellings" },
+                "hunspell-spellings Nuspell", "" },
+            { "accepts any string of letters: the next one", { "accepts-anything", "good" },
+                "good Nuspell", "Nuspell refused" },
+            { "two passed over", { "flag-bogus", "utf16", "good" }, "good Nuspell",
+                "Nuspell refused" },
+            { "no dictionary at all", {}, "", "" },
         });
     }
     void hostileDictionaries()
     {
         QFETCH(HostileRow, row);
         std::vector<std::filesystem::path> bases;
-        for (const QString &dictionary : row.dictionaries)
-            bases.emplace_back(
-                QUORVEL_TEST_DATA "/dictionaries/" + dictionary.toStdString() + "/xx_XX");
-        SpellEngineFactory factory([&] { return bases; });
-        QStringList said;
-        factory.setDiagnostics(
-            [&](const std::string &line) { said.append(QString::fromStdString(line)); });
-        const std::tuple<std::string_view, QString, Gives> engines[] {
-            { SpellEngineFactory::kNuspellProgId, "Nuspell", row.nuspell },
-            { SpellEngineFactory::kHunspellProgId, "Hunspell", row.hunspell }
-        };
-        for (const auto &[progId, engine, gives] : engines) {
-            said.clear();
-            const auto checker = factory.create(progId);
-            const bool serves = gives == Serving;
-            QCOMPARE(said.size(), row.dictionaries.size() - (serves ? 1 : 0));
-            // A line names the engine and the first dictionary, which the count shows is there.
-            QVERIFY2(said.isEmpty()
-                    || said.first().startsWith(engine + " refused "
-                        + QString::fromStdString(bases.front().string()) + ".aff: " + row.refusal),
-                qPrintable(said.value(0)));
-            QCOMPARE(checker != nullptr, gives != None);
-            if (!checker)
-                continue;
-            QCOMPARE(checker->checkSpelling("act"), serves ? std::optional(true) : std::nullopt);
-            QCOMPARE(checker->checkSpelling("tca"), serves ? std::optional(false) : std::nullopt);
-            QCOMPARE(checker->dictionary(), serves ? std::optional(bases.back()) : std::nullopt);
-            // A worker's checker reads the same dictionary, and so the same index.
-            if (const auto clone = checker->cloneForThread())
-                QCOMPARE(clone->dictionary(), checker->dictionary());
-        }
+        for (const QString &folder : row.dictionaries)
+            bases.push_back(dictionary(folder));
+        Service fx(bases);
+        const auto checker = fx.service.create(DictionaryService::kNuspellProgId);
+        QCOMPARE(checker != nullptr, !row.answers.isEmpty());
+        QVERIFY2(fx.said.isEmpty() == row.firstRefusal.isEmpty(), qPrintable(fx.said.join('\n')));
+        if (!fx.said.isEmpty())
+            QVERIFY2(fx.said.first().startsWith(row.firstRefusal + " "
+                         + QString::fromStdString(bases.front().string()) + ".aff: "),
+                qPrintable(fx.said.first()));
+        // Dictionaries there but none serving: a checker whose every question fails.
+        const auto second = fx.service.create(DictionaryService::kHunspellProgId);
+        QCOMPARE(second != nullptr, !row.answers.isEmpty() ? false : !bases.empty());
+        if (second)
+            QCOMPARE(second->checkSpelling("act"), std::nullopt);
+        if (!checker)
+            return;
+        QCOMPARE(checker->checkSpelling("act"), std::optional(true));
+        QCOMPARE(checker->checkSpelling("tca"), std::optional(false));
+        const auto choice = fx.service.choice();
+        QCOMPARE(QString::fromStdString(choice->base.parent_path().filename().string()) + " "
+                + engineName(choice->engine),
+            row.answers);
+        QCOMPARE(choice->passedOver.size(), std::size_t(fx.said.size()));
+        QCOMPARE(checker->engineName(), std::string(engineName(choice->engine)));
+        // A worker's checker reads the same dictionary, and so the same index.
+        if (const auto clone = checker->cloneForThread())
+            QCOMPARE(clone->dictionary(), checker->dictionary());
+        QVERIFY(fx.service.indexFor(choice->base, std::chrono::seconds(60)).index);
+    }
+
+    // What the helper's end says of the dictionary.
+    void helpersEnd_data()
+    {
+        addRows<ProbeRow>({
+            { "usable", "echo usable", true, "" },
+            { "refused, and why", "printf 'refused\\tno good\\n'", false, "no good" },
+            { "says nothing it should", "echo what", false, "it fails loading it" },
+            { "dies", "kill -SEGV $$", false, "it dies loading it (signal 11)" },
+            { "out of processor time", "kill -XCPU $$", false,
+                "it takes more processor time than any dictionary should to load" },
+            { "past the deadline", "sleep 30", false,
+                "it takes longer than any dictionary should to load" },
+        });
+    }
+    void helpersEnd()
+    {
+        QFETCH(ProbeRow, row);
+        TempFolder folder;
+        const QString helper = folder.write(QStringLiteral("helper"),
+            QByteArray("#!/bin/sh\n") + row.helper + "\n");
+        QFile::setPermissions(helper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const EngineProbe probe(helper.toStdString(), std::chrono::milliseconds(500));
+        const auto verdict = probe.probe(Engine::Nuspell, dictionary("good"));
+        QCOMPARE(verdict.usable, row.usable);
+        QCOMPARE(QString::fromStdString(verdict.why), row.why);
+        QCOMPARE(verdict.settled, row.settled);
+        // A helper not there is no verdict to keep.
+        const auto missing = EngineProbe(folder.path("none").toStdString()).probe(Engine::Nuspell, dictionary("good"));
+        QVERIFY(!missing.usable && !missing.settled);
     }
 
     void selfTest_data()
     {
         const QString noWord = QString::fromLatin1(kNoWordInAnyLanguage);
-        const QStringList all { "hello", "cat", noWord };
         addRows<SelfTestRow>({
-            { "own word accepted, nonsense refused", "cat", { "hello", "cat" }, true, all },
-            { "\"hello\" refused does not matter", "cat", { "cat" }, true, all },
-            { "own word refused", "cat", {}, false, { "hello", "cat" } },
-            { "accepts anything", "cat", { "cat", noWord }, false, all },
-            { "no own word: the question alone", {}, { noWord }, true, { "hello" } },
+            { "one of its own words accepted", { "a lot", "cat" }, { "cat" }, {}, true },
+            { "none of them", { "cat", "dog" }, { "hello" }, {}, false },
+            { "accepts anything", { "cat" }, { "cat", noWord }, {}, false },
+            { "a question fails", { "cat" }, { "cat" }, { "hello" }, false },
+            { "no own words: nonsense refused", {}, {}, {}, true },
         });
     }
     void selfTest()
     {
         QFETCH(SelfTestRow, row);
-        ScriptedCheckerFactory factory;
-        factory.script->accepted = row.accepted;
-        factory.script->ownWord = row.ownWord;
-        FakeMessageBox box;
-        FakeTerminator terminator;
-        const auto checker = acquireChecker(factory, box, terminator);
-        QCOMPARE(static_cast<bool>(checker), row.passes);
-        QCOMPARE(terminator.isEnding(), !row.passes);
-        QCOMPARE(factory.script->asked, row.asked);
-        if (!row.passes)
-            QCOMPARE(box.shown().first().text, QString::fromLatin1(Messages::kCheckerTooOld));
+        ScriptedChecker checker(std::make_shared<CheckerScript>(row.accepted, row.failing));
+        QCOMPARE(!failedSelfTest(checker, row.ownWords).has_value(), row.passes);
+    }
+
+    // The engines' verdicts and the index are kept: a second run starts no
+    // helper and builds nothing; a damaged, replaced or linked entry is
+    // worked out again, with the same answer.
+    void theCacheKeepsVerdictsAndIndex()
+    {
+        TempFolder folder;
+        const std::filesystem::path cache = folder.path(QStringLiteral("cache")).toStdString();
+        const QString helper = countingHelper(folder);
+        const auto answer = [&](bool withCache = true) {
+            Service fx({ dictionary("unknown-encoding") }, withCache ? std::optional(cache) : std::nullopt,
+                helper.toStdString());
+            const auto checker = fx.service.create(DictionaryService::kNuspellProgId);
+            const auto index
+                = fx.service.indexFor(dictionary("unknown-encoding"), std::chrono::seconds(60));
+            fx.service.finish();
+            return checker && index.index && checker->checkSpelling("act") == true
+                && index.index->formsFor("act").size() == 2;
+        };
+        QVERIFY(answer());
+        QCOMPARE(starts(folder), 1); // Nuspell is refused without a helper; Hunspell is tried
+        QVERIFY(answer());
+        QCOMPARE(starts(folder), 1);
+        const auto entry = CacheFile::fileFor(cache, dictionary("unknown-encoding").string());
+        QVERIFY(std::filesystem::exists(entry));
+        std::filesystem::resize_file(entry, std::filesystem::file_size(entry) - 8);
+        QVERIFY(answer());
+        QCOMPARE(starts(folder), 2);
+        const auto kept = folder.path(QStringLiteral("kept")).toStdString();
+        std::filesystem::rename(entry, kept);
+        std::filesystem::create_symlink(kept, entry);
+        QVERIFY(answer());
+        QCOMPARE(starts(folder), 3);
+        // Without the cache, nothing is read or written.
+        QVERIFY(answer(false));
+        QCOMPARE(starts(folder), 4);
+        // A cache that cannot be written only costs time, and is said.
+        std::filesystem::remove_all(cache);
+        std::ofstream(cache.string()) << "a file where the folder should be";
+        Service fx({ dictionary("good") }, cache, helper.toStdString());
+        QVERIFY(fx.service.create(DictionaryService::kNuspellProgId));
+        fx.service.finish();
+        QVERIFY2(fx.said.last().contains("is not written"), qPrintable(fx.said.join('\n')));
     }
 
     // The one test on the installed en_US dictionary: each engine's answers,
-    // and a search through it.
+    // and a search through its index.
     void realDictionary()
     {
-        SpellEngineFactory factory;
-        for (const auto progId :
-            { SpellEngineFactory::kNuspellProgId, SpellEngineFactory::kHunspellProgId }) {
-            const auto checker = factory.create(progId);
-            QVERIFY2(checker, "the en_US dictionary (hunspell-en-us) must be installed");
+        const std::filesystem::path enUS = "/usr/share/hunspell/en_US";
+        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
+            const auto loaded = LoadedDictionary::load(engine, enUS);
+            QVERIFY2(loaded, "the en_US dictionary (hunspell-en-us) must be installed");
+            const auto checker = loaded->checker();
             QCOMPARE(checker->checkSpelling("cat"), std::optional(true));
             QCOMPARE(checker->checkSpelling("tca"), std::optional(false));
             QCOMPARE(checker->checkSpelling(std::string(1000, 'a')), std::optional(false));
         }
+        Service fx({ enUS });
+        QVERIFY(fx.service.indexFor(enUS, std::chrono::seconds(60)).index);
         CallLog log;
         RecordingView view(log);
         FakeMessageBox box;
         FakeTerminator terminator;
-        WordSearch search(view, { box, factory, terminator, view });
+        WordSearch search(view, { box, fx.service, terminator, view, &fx.service });
         search.f("tca");
         QCOMPARE(view.resultsText, QStringLiteral("Done - Found 2 words: cat, act"));
         search.f("CAT");
         // In capitals the dictionary also knows abbreviations.
         QCOMPARE(view.resultsText, QStringLiteral("Done - Found 3 words: CAT, ACT, ATC"));
+        QVERIFY(search.lastRun().indexed);
+        QCOMPARE(search.lastRun().engine, std::string("Nuspell"));
     }
 };
 

@@ -1,21 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/WordIndex.h"
+#include "wordindex/Expander.h"
+#include "wordindex/IndexBuilder.h"
+#include "wordindex/SelfTestWords.h"
 
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
 #include <QTest>
-#include <algorithm>
 
 namespace {
 
-bool holds(const WordIndex &index, const QString &word)
+// The roles of a form as the index holds it (0: not there).
+std::uint8_t rolesOf(const WordIndex &index, const QString &word)
 {
     const std::string form = word.toStdString();
     const auto forms = index.formsFor(WordIndex::keyOf(form));
-    return std::ranges::find(forms, std::string_view(form)) != forms.end();
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        if (forms[i] == form)
+            return forms.roles[i];
+    }
+    return 0;
 }
 
 struct BuildRow {
@@ -25,7 +31,32 @@ struct BuildRow {
     QStringList present = {}; // none: the index is refused
     QStringList absent = {};
     ReadLimits limits = {};
+    Dialect dialect = Dialect::Nuspell;
 };
+
+struct RoleRow {
+    const char *name;
+    QString form;
+    std::uint8_t roles;
+};
+
+struct SelfTestRow {
+    const char *name;
+    QByteArray dic;
+    QStringList words;
+};
+
+using namespace FormRole;
+
+// Compounding flags on stems and on affixes: x begins, y is inside, z ends,
+// c lets a suffix begin a compound, f forbids compounds, o only in them.
+constexpr char kCompoundAff[] = "SET UTF-8\nCOMPOUNDBEGIN x\nCOMPOUNDMIDDLE y\nCOMPOUNDEND z\n"
+                                "COMPOUNDPERMITFLAG c\nCOMPOUNDFORBIDFLAG f\nONLYINCOMPOUND o\n"
+                                "NEEDAFFIX n\nCOMPOUNDRULE 1\nCOMPOUNDRULE ab\n"
+                                "SFX S Y 1\nSFX S 0 s .\nSFX P Y 1\nSFX P 0 n/c .\n"
+                                "SFX F Y 1\nSFX F 0 ing/f .\nPFX U Y 1\nPFX U 0 un .\n";
+constexpr char kCompoundDic[] = "8\nhaus/xSU\ntier/yzS\narzt/z\nfuge/oxP\nbau/xF\nneed/nxS\n"
+                                "ein/a\nzwei/bS\n";
 
 } // namespace
 
@@ -43,57 +74,67 @@ private slots:
         addRows<BuildRow>({
             { "strip, conditions, prefixes, cross products, sharp s also spelt ss", "basic", {},
                 { "carry", "carried", "play", "played", "tie", "ties", "uncarry", "uncarried",
-                    "unplayed", "replay", "strasse" },
+                    "unplayed", "replay", "Strasse" },
                 { "carryed", "plaied", "replayed" } },
             { "suffix after suffix or prefix, prefix after suffix or prefix", "continuation", {},
                 { "helpful", "helpfully", "preview", "previewing", "doer", "overdoer", "rewind",
                     "unrewind" },
                 { "helply", "viewing", "overdo", "unwind" } },
-            { "flag aliases", "alias", {}, { "played", "unplay", "unplayed", "ties", "unties" },
-                { "untie", "tied" } },
+            { "flag aliases, an alias line read as flags", "alias", {},
+                { "played", "unplay", "unplayed", "ties", "unties" }, { "untie", "tied" } },
             { "long flags", "long", {}, { "locks", "unlock", "unlocks" }, { "locked" } },
             { "numeric flags", "num", {}, { "walking", "walker" }, { "walked" } },
             { "UTF-8 flags", "utf8flags", {}, { "hund", "hunden" }, { "hunds" } },
-            { "Latin-1 text", "latin1", {}, { "cafes", "strasse" }, { "cafe" } },
+            { "Latin-1 text", "latin1", {}, { "cafes", "Strasse" }, { "cafe" } },
 
             { "plain line", walkAff, "1\nwalk/S\n", { "walk", "walks" } },
             { "no count line", walkAff, "walk/S\n", { "walk", "walks" } },
             { "field after a blank", walkAff, "1\nwalk/S po:verb\n", { "walk", "walks" } },
             { "field after a tab", walkAff, "1\nwalk/S\tpo:verb\n", { "walk", "walks" } },
+            { "a blank inside the word", walkAff, "1\na lot ph:alot\n", { "a" }, { "alot" } },
+            { "an escaped slash", walkAff, "2\nand\\/or/S\nwalk\n", { "walk" },
+                { "andor", "andors" } },
             { "leading blanks", walkAff, "1\n  walk/S\n", { "walk", "walks" } },
             { "CR LF line ends", walkAff, "1\r\nwalk\r\n", { "walk" } },
             { "byte order mark", walkAff, "\357\273\277walk/S\n", { "walk", "walks" } },
 
             { "plain affix file", "SET UTF-8\n", words, { "cat" } },
-            { "compound flag", "COMPOUNDFLAG X\n", words },
-            { "compound begin", "COMPOUNDBEGIN X\n", words },
-            { "compound middle", "COMPOUNDMIDDLE X\n", words },
-            { "compound end", "COMPOUNDEND X\n", words },
-            { "compound rule over letter words", "COMPOUNDRULE 1\nCOMPOUNDRULE X*Y\n", words },
-            { "compound rule needing a digit word", "COMPOUNDRULE 1\nCOMPOUNDRULE X*1\n", words,
-                { "cat" } },
-            { "compound rule with the digit word optional", "COMPOUNDRULE 1\nCOMPOUNDRULE X1?\n",
-                words },
+            { "compounds", kCompoundAff, kCompoundDic, { "haus", "tier", "arzt" } },
             { "break at letters", "BREAK 1\nBREAK ab\n", words },
             { "break at hyphens", "BREAK 3\nBREAK -\nBREAK ^-\nBREAK -$\n", words, { "cat" } },
-            { "input conversion of letters", "ICONV 1\nICONV ph f\n", words },
+            { "input conversion of letters into letters", "ICONV 1\nICONV ph f\n", words },
+            { "input conversion of letters into digits", "ICONV 1\nICONV a 0\n", words },
+            { "input conversion of letters into a ligature: its letters spell it",
+                "SET UTF-8\nICONV 2\nICONV ij \xc4\xb3\nICONV IJ \xc4\xb2\n",
+                "2\n\xc4\xb3s\n\xc4\xb2sland\n", { "ijs", "IJsland" } },
             { "input conversion of quotes", "ICONV 1\nICONV \xe2\x80\x99 '\n", words, { "cat" } },
-            { "ignored characters", "IGNORE \xc2\xad\n", words },
-            { "Turkish", "LANG tr_TR\n", words },
-            { "Azerbaijani", "LANG az_AZ\n", words },
-            { "Crimean Tatar", "LANG crh\n", words },
-            { "English", "LANG en_US\n", words, { "cat" } },
+            { "ignored characters are dropped from words", "SET UTF-8\nIGNORE \xc2\xad\n",
+                "1\nca\xc2\xadt\n", { "cat" } },
+            { "ignoring letters", "IGNORE a\n", words },
+            { "Turkish", "LANG tr_TR\nSET UTF-8\n", "2\n\xc4\xb1s\xc4\xb1k\nkitap\n",
+                { "isik", "kitap" } },
             { "prefixes and suffixes turned around", "COMPLEXPREFIXES\n", words },
-            { "unknown directive", "FOOBAR 1\n", words },
+            { "unknown directive", "FOOBAR 1\n", words, { "cat" } },
             { "unknown encoding", "SET NO-SUCH-CODE\n", words },
-            { "unknown flag type", "FLAG weird\n", words },
-            { "affix class short of rules", "SFX X Y 2\nSFX X 0 s .\n", words },
+            { "unknown flag type: characters", "FLAG weird\nSFX X Y 1\nSFX X 0 s .\n", words,
+                { "cats" } },
+            { "a class of flag 0 (FLAG num)", "FLAG num\nSFX 0 Y 1\nSFX 0 0 s .\n",
+                "1\ncat/0\n", { "cats" } },
+            { "a keyword in small letters: Nuspell reads it",
+                "flag long\nSFX Xx Y 1\nSFX Xx 0 s .\n", "1\ncat/Xx\n", { "cats" } },
+            { "a keyword in small letters: Hunspell does not",
+                "flag long\nSFX Xx Y 1\nSFX Xx 0 s .\n", "1\ncat/X\n", { "cats" }, {}, {},
+                Dialect::Hunspell },
+            { "a table cut short: Hunspell reads no further",
+                "REP 2\nREP a b\nSFX X Y 1\nSFX X 0 s .\n", "1\ncat/X\n", { "cat" }, { "cats" },
+                {}, Dialect::Hunspell },
+            { "a table cut short: Nuspell reads on", "REP 2\nREP a b\nSFX X Y 1\nSFX X 0 s .\n",
+                "1\ncat/X\n", { "cat", "cats" } },
             { "open condition", "SFX X Y 1\nSFX X 0 s [ab\n", words },
             { "line too long", "TRY " + QByteArray(9000, 'a') + "\n", words },
 
             { "within the read limits", aff3, dic3, { "walks", "talked", "barking" } },
             { "forms of one stem", aff3, dic3, {}, {}, { .maxFormsPerStem = 3 } },
-            { "forms in all", aff3, dic3, {}, {}, { .maxTotalForms = 11 } },
             { "stored forms", aff3, dic3, {}, {}, { .maxStoredForms = 11 } },
             { "rules", aff3, dic3, {}, {}, { .maxRules = 2 } },
             { "dictionary words", aff3, dic3, {}, {}, { .maxEntries = 2 } },
@@ -104,50 +145,126 @@ private slots:
     {
         QFETCH(BuildRow, row);
         const WordIndexBuild build = row.dic.isEmpty()
-            ? buildWordIndexFromFiles(QUORVEL_TEST_DATA "/wordindex/" + row.aff.toStdString())
-            : buildWordIndex(row.aff.toStdString(), row.dic.toStdString(), row.limits);
+            ? buildWordIndexFromFiles(
+                QUORVEL_TEST_DATA "/wordindex/" + row.aff.toStdString(), row.dialect)
+            : buildWordIndex(
+                row.aff.toStdString(), row.dic.toStdString(), row.dialect, row.limits);
         QVERIFY2((build.index != nullptr) == !row.present.isEmpty(), build.refusal.c_str());
         QCOMPARE(build.refusal.empty(), !row.present.isEmpty());
         for (const QString &word : row.present)
-            QVERIFY2(holds(*build.index, word), qPrintable(word));
+            QVERIFY2(rolesOf(*build.index, word) & Word, qPrintable(word));
         for (const QString &word : row.absent)
-            QVERIFY2(!holds(*build.index, word), qPrintable(word));
+            QVERIFY2(!rolesOf(*build.index, word), qPrintable(word));
+    }
+
+    // What each form may be: a word alone, a part at the start, inside or at
+    // the end of a compound, a part of a COMPOUNDRULE.
+    void roles_data()
+    {
+        addRows<RoleRow>({
+            { "a stem that begins", "haus", Word | Begin },
+            { "a prefix is fine at the start", "unhaus", Word | Begin },
+            { "a suffix there needs COMPOUNDPERMITFLAG", "hauss", Word },
+            { "a stem inside and at the end", "tier", Word | Middle | End },
+            { "a suffix is fine at the end", "tiers", Word | Middle | End },
+            { "only in compounds: no word alone; its suffix permits the start", "fugen", Begin },
+            { "an affix that forbids compounds", "bauing", Word },
+            { "a stem that needs an affix is no word alone", "need", 0 },
+            { "... nor a part", "needs", Word },
+            { "a rule part, bare", "ein", Word | Rule },
+            { "a rule part with a suffix: only last", "zweis", Word | RuleLast },
+        });
+    }
+    void roles()
+    {
+        QFETCH(RoleRow, row);
+        const WordIndexBuild build = buildWordIndex(kCompoundAff, kCompoundDic);
+        QVERIFY2(build.index, build.refusal.c_str());
+        QCOMPARE(int(rolesOf(*build.index, row.form)), int(row.roles));
     }
 
     void formsAreFiledByTheirLetters()
     {
-        const WordIndex index = WordIndex::fromForms({ "act", "cat", "tac", "dog", "Cat", "café" });
-        QCOMPARE(index.formCount(), 4u); // "Cat" and "café" are no lower-case a-z forms
+        const WordIndex index = WordIndex::fromForms(
+            { { "act", Word }, { "cat", Word }, { "tac", End }, { "dog", Word },
+                { "Cat", Begin }, { "café", Word } });
+        QCOMPARE(index.formCount(), 5u); // "café" is no form of letters
         const auto forms = index.formsFor(WordIndex::keyOf("TCa"));
-        QCOMPARE(std::vector<std::string_view>(forms.begin(), forms.end()),
-            (std::vector<std::string_view> { "act", "cat", "tac" }));
-        QVERIFY(index.formsFor(WordIndex::keyOf("god")).size() == 1);
-        QVERIFY(index.formsFor(WordIndex::keyOf("cats")).empty());
-        QVERIFY(index.formsFor("").empty());
+        QCOMPARE(forms.size(), 4u);
+        // Spellings of one word stay together, the dictionary's capitals kept,
+        // in the order the dictionary gave them.
+        QCOMPARE((std::vector<std::string_view> { forms[0], forms[1], forms[2], forms[3] }),
+            (std::vector<std::string_view> { "act", "cat", "Cat", "tac" }));
+        QCOMPARE(int(forms.roles[2]), int(Begin));
+        QCOMPARE(int(index.rolesBelow(WordIndex::root())), int(Word | Begin | End));
+        QCOMPARE(index.formsFor(WordIndex::keyOf("god")).size(), 1u);
+        QCOMPARE(index.formsFor(WordIndex::keyOf("cats")).size(), 0u);
+        QCOMPARE(index.formsFor("").size(), 0u);
     }
 
-    // A folder where the .aff belongs is refused; the cache then builds each
-    // version of the files once.
-    void filesAndTheCache()
+    // An index read back from its block of memory is the same; a damaged
+    // block is refused, whatever part of it is damaged, never read past.
+    void imagesAreCheckedWhole()
+    {
+        const WordIndexBuild build = buildWordIndex(kCompoundAff, kCompoundDic);
+        QVERIFY(build.index);
+        const std::vector<std::uint64_t> &image = build.index->image();
+        const auto again = WordIndex::fromImage(image);
+        QVERIFY(again);
+        QCOMPARE(again->formCount(), build.index->formCount());
+        QCOMPARE(again->compounds().rules.size(), 1u);
+        QCOMPARE(int(rolesOf(*again, QStringLiteral("fugen"))), int(Begin));
+        for (std::size_t cut = 0; cut < image.size(); ++cut) {
+            std::vector<std::uint64_t> shorter(image.begin(), image.begin() + long(cut));
+            QVERIFY(!WordIndex::fromImage(shorter));
+        }
+        // Every word after the header changed in turn: refused, or still an index
+        // whose forms are letters (a changed role or letter only the cache's
+        // checksum can tell).
+        for (std::size_t at = 8; at < image.size(); ++at) {
+            std::vector<std::uint64_t> changed = image;
+            changed[at] ^= 0x0101010101010101ull;
+            std::string why;
+            if (const auto read = WordIndex::fromImage(changed, &why))
+                QVERIFY(read->formCount() == build.index->formCount());
+        }
+        std::vector<std::uint64_t> otherVersion = image;
+        ++otherVersion[1];
+        QVERIFY(!WordIndex::fromImage(otherVersion));
+    }
+
+    // The words a self-test asks for: entries as the engines read them, none
+    // that needs an affix, only ever in compounds, or is forbidden.
+    void selfTestWords_data()
+    {
+        addRows<SelfTestRow>({
+            { "fields after a blank", "2\na lot ph:alot\ncat\n", { "a lot", "cat" } },
+            { "flags and escaped slashes", "2\nword/XY\none\\/two\n", { "word", "one/two" } },
+            { "not those that need more", "4\nonly/O\nneeds/N\nbad/F\ncat\n", { "cat" } },
+        });
+    }
+    void selfTestWords()
+    {
+        QFETCH(SelfTestRow, row);
+        const auto words = ::selfTestWords(
+            "ONLYINCOMPOUND O\nNEEDAFFIX N\nFORBIDDENWORD F\n", row.dic.constData(),
+            Dialect::Nuspell);
+        QStringList got;
+        for (const SelfTestWord &word : words)
+            got.append(QString::fromStdString(word.utf8));
+        QCOMPARE(got, row.words);
+    }
+
+    // Files that are not there, or not regular files, are refused.
+    void filesThatAreNoFiles()
     {
         TempFolder dir;
         QVERIFY(QDir(dir.dir.path()).mkdir(QStringLiteral("x.aff")));
         QVERIFY(!dir.write("x.dic", "1\ncat\n").isEmpty());
-        const std::filesystem::path base = dir.path("x").toStdString();
-        QVERIFY(!buildWordIndexFromFiles(base).index);
-        WordIndexCache cache;
-        QVERIFY(!cache.get(base).index);
-        QVERIFY(QDir(dir.dir.path()).rmdir(QStringLiteral("x.aff")));
-        QVERIFY(!dir.write("x.aff", "SET UTF-8\n").isEmpty());
-        const auto first = cache.get(base).index;
-        QVERIFY(first);
-        QCOMPARE(cache.get(base).index, first);
-        dir.write("x.dic", "2\ncat/S\ndog\n"); // another size
-        const auto second = cache.get(base).index;
-        QVERIFY(second && second != first);
-        QVERIFY(holds(*second, QStringLiteral("dog")));
-        dir.write("x.aff", "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n"); // the affix file counts too
-        QVERIFY(holds(*cache.get(base).index, QStringLiteral("cats")));
+        const WordIndexBuild folder = buildWordIndexFromFiles(dir.path("x").toStdString());
+        QVERIFY(!folder.index);
+        QVERIFY(folder.refusal.find("not a regular file") != std::string::npos);
+        QVERIFY(!buildWordIndexFromFiles(dir.path("none").toStdString()).index);
     }
 };
 

@@ -43,193 +43,272 @@ bool prefixConditionHolds(const AffixRule &rule, std::u32string_view stem)
     return true;
 }
 
-std::u32string withSuffix(const AffixRule &rule, const std::u32string &stem)
+bool has(const FlagList &flags, Flag flag)
 {
-    std::u32string form = stem.substr(0, stem.size() - rule.strip.size());
-    form += rule.add;
-    return form;
+    return flag != 0 && std::ranges::binary_search(flags, flag);
 }
 
-std::u32string withPrefix(const AffixRule &rule, const std::u32string &stem)
+// The rules of a class that can apply to word: those filed under the
+// character at its edge, and those that need none.
+template<typename Visit> void forEachCandidate(const AffixClass &affixClass, std::u32string_view word, Visit &&visit)
 {
-    return rule.add + stem.substr(rule.strip.size());
-}
-
-FlagList merged(const FlagList &a, const FlagList &b)
-{
-    FlagList all;
-    std::ranges::set_union(a, b, std::back_inserter(all));
-    return all;
+    if (!word.empty()) {
+        const char32_t edge = affixClass.prefix ? word.front() : word.back();
+        const auto [first, last] = std::ranges::equal_range(affixClass.byEdge, edge, {},
+            [](const std::pair<char32_t, std::uint32_t> &entry) { return entry.first; });
+        for (auto it = first; it != last; ++it)
+            visit(affixClass.rules[it->second]);
+    }
+    for (const std::uint32_t r : affixClass.anyEdge)
+        visit(affixClass.rules[r]);
 }
 
 } // namespace
 
-std::optional<std::string> foldToLetters(std::u32string_view word)
-{
-    std::string letters;
-    letters.reserve(word.size());
-    for (const char32_t c : word) {
-        if (c >= U'a' && c <= U'z') {
-            letters.push_back(static_cast<char>(c));
-        } else if (c >= U'A' && c <= U'Z') {
-            letters.push_back(static_cast<char>(c - U'A' + U'a'));
-        } else {
-            switch (c) {
-            case U'\u00DF': // ß
-            case U'\u1E9E': // ẞ
-                letters += "ss";
-                break;
-            case U'\u0131': // dotless i
-            case U'\u0130': // capital I with dot
-                letters += 'i';
-                break;
-            case U'\u017F': // long s
-                letters += 's';
-                break;
-            case U'\u212A': // Kelvin sign
-                letters += 'k';
-                break;
-            case U'\uFB00':
-                letters += "ff";
-                break;
-            case U'\uFB01':
-                letters += "fi";
-                break;
-            case U'\uFB02':
-                letters += "fl";
-                break;
-            case U'\uFB03':
-                letters += "ffi";
-                break;
-            case U'\uFB04':
-                letters += "ffl";
-                break;
-            case U'\uFB05':
-            case U'\uFB06':
-                letters += "st";
-                break;
-            default:
-                return std::nullopt;
-            }
-        }
-    }
-    return letters;
-}
-
-Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests)
+Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests,
+    std::function<bool(char32_t)> typable)
     : m_affixes(affixes)
     , m_maxForms(maxForms)
     , m_maxTests(maxTests)
+    , m_typable(std::move(typable))
 {
-}
-
-void Expander::suffixChains(
-    const std::u32string &stem, const FlagList &flags, std::vector<Chain> &chains)
-{
-    for (const Flag flag : flags) {
-        const auto found = m_affixes.suffixes.find(flag);
-        if (found == m_affixes.suffixes.end())
-            continue;
-        for (const AffixRule &rule : found->second) {
-            if (!tried())
-                return;
-            if (!suffixConditionHolds(rule, stem))
-                continue;
-            std::u32string once = withSuffix(rule, stem);
-            // A second suffix comes only from the first one's continuation class.
-            for (const Flag inner : rule.continuation) {
-                const auto second = m_affixes.suffixes.find(inner);
-                if (second == m_affixes.suffixes.end())
-                    continue;
-                for (const AffixRule &outer : second->second) {
-                    if (tried() && suffixConditionHolds(outer, once))
-                        chains.push_back({ withSuffix(outer, once), rule.cross || outer.cross,
-                            merged(rule.continuation, outer.continuation) });
-                }
-                if (chains.size() > m_maxForms)
-                    return;
-            }
-            chains.push_back({ std::move(once), rule.cross, rule.continuation });
+    for (const AffixClass &affixClass : affixes.classes) {
+        for (const AffixRule &rule : affixClass.rules) {
+            std::size_t &reach = affixClass.prefix ? m_prefixReach : m_suffixReach;
+            // Two affixes on one side, each stripping at most the longest strip.
+            reach = std::max(reach, 2 * rule.strip.size());
         }
     }
+    for (const auto &rule : affixes.compounds.rules) {
+        for (const RuleElement &element : rule)
+            m_ruleFlags.push_back(element.flag);
+    }
+    std::ranges::sort(m_ruleFlags);
+    m_ruleFlags.erase(std::unique(m_ruleFlags.begin(), m_ruleFlags.end()), m_ruleFlags.end());
 }
 
-void Expander::prefixed(
-    const AffixRule &rule, const std::u32string &word, const std::u32string &stem)
+std::uint64_t Expander::ruleBit(Flag flag) const
 {
-    // The checkers test a prefix's condition on what follows it, suffixes
-    // included; the bare stem is tried as well, in case they differ.
-    if (word.starts_with(rule.strip)
-        && (prefixConditionHolds(rule, word) || prefixConditionHolds(rule, stem)))
-        m_out->push_back(withPrefix(rule, word));
+    const auto found = std::ranges::lower_bound(m_ruleFlags, flag);
+    if (found == m_ruleFlags.end() || *found != flag)
+        return 0;
+    const auto index = static_cast<std::size_t>(found - m_ruleFlags.begin());
+    return m_ruleFlags.size() > 64 ? ~std::uint64_t(0) : std::uint64_t(1) << index;
 }
 
-bool Expander::expand(
-    const std::u32string &stem, const FlagList &flags, std::vector<std::u32string> &forms)
+std::uint64_t Expander::ruleBits(const FlagList &flags) const
 {
-    forms.clear();
-    m_out = &forms;
-    forms.push_back(stem);
-    std::vector<Chain> chains;
-    suffixChains(stem, flags, chains);
-    if (chains.size() > m_maxForms || exhausted())
-        return false;
-    for (const Chain &chain : chains)
-        forms.push_back(chain.form);
+    std::uint64_t bits = 0;
+    for (const Flag flag : flags)
+        bits |= ruleBit(flag);
+    return bits;
+}
 
-    std::vector<Chain> enabled;
+bool Expander::hopeless(std::u32string_view form, std::size_t suffixReach) const
+{
+    return m_typable && form.size() > m_prefixReach + suffixReach
+        && !std::all_of(form.begin() + static_cast<std::ptrdiff_t>(m_prefixReach),
+            form.end() - static_cast<std::ptrdiff_t>(suffixReach), m_typable);
+}
+
+void Expander::give(const std::u32string &form, const Applied &prefixes, const Applied &suffixes)
+{
+    const FlagList &stemFlags = *m_stemFlags;
+    const CompoundModel &model = m_affixes.compounds;
+    const std::size_t affixCount = static_cast<std::size_t>(prefixes.count + suffixes.count);
+    bool onlyInCompound = has(stemFlags, model.onlyInCompound);
+    bool forbidden = false;
+    bool permitPrefix = true;
+    bool permitSuffix = true;
+    bool anywhere = has(stemFlags, model.anywhere);
+    bool begin = has(stemFlags, model.begin);
+    bool middle = has(stemFlags, model.middle);
+    bool end = has(stemFlags, model.end);
+    const auto look = [&](const Applied &applied, bool &permit) {
+        for (int i = 0; i < applied.count; ++i) {
+            const FlagList &cont = applied.rules[i]->continuation;
+            onlyInCompound = onlyInCompound || has(cont, model.onlyInCompound);
+            forbidden = forbidden || has(cont, model.forbid);
+            permit = permit && has(cont, model.permit);
+            anywhere = anywhere || has(cont, model.anywhere);
+            begin = begin || has(cont, model.begin);
+            middle = middle || has(cont, model.middle);
+            end = end || has(cont, model.end);
+        }
+    };
+    look(prefixes, permitPrefix);
+    look(suffixes, permitSuffix);
+    std::uint8_t roles = 0;
+    // A stem that needs an affix is no word, nor a part, alone.
+    const bool bare = affixCount == 0;
+    if (!onlyInCompound && !(bare && has(stemFlags, m_affixes.needAffix)))
+        roles |= FormRole::Word;
+    if (model.classic() && !forbidden && !(bare && has(stemFlags, m_affixes.needAffix))) {
+        // Prefixes go at the start of a compound, suffixes at its end; in
+        // other places only with COMPOUNDPERMITFLAG (Nuspell lets either
+        // inside a compound). Two suffixes end a compound, or with
+        // COMPOUNDMORESUFFIXES stand anywhere.
+        const bool fewSuffixes = suffixes.count < 2 || model.moreSuffixes;
+        if ((anywhere || begin) && (suffixes.count == 0 || permitSuffix) && fewSuffixes)
+            roles |= FormRole::Begin;
+        if ((anywhere || middle) && fewSuffixes)
+            roles |= FormRole::Middle;
+        if ((anywhere || end) && (prefixes.count == 0 || permitPrefix))
+            roles |= FormRole::End;
+    }
+    if (m_stemRuleBits != 0 && !has(stemFlags, m_affixes.needAffix))
+        roles |= bare ? FormRole::Rule : FormRole::RuleLast;
+    if (roles == 0)
+        return;
+    ++m_count;
+    m_sink->form(form, roles, m_stemRuleBits);
+}
+
+void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
+{
+    const std::u32string &stem = *m_stem;
     for (const Flag flag : flags) {
-        const auto found = m_affixes.prefixes.find(flag);
-        if (found == m_affixes.prefixes.end())
+        const AffixClass *affixClass = m_affixes.suffix(flag);
+        if (!affixClass)
             continue;
-        for (const AffixRule &rule : found->second) {
-            if (!tried())
-                return false;
-            if (!prefixConditionHolds(rule, stem))
-                continue;
-            const std::u32string once = withPrefix(rule, stem);
-            forms.push_back(once);
-            for (const Chain &chain : chains) {
-                if (rule.cross && chain.cross)
-                    prefixed(rule, chain.form, stem);
-            }
-            // Suffixes that the prefix itself allows, cross product or not.
-            enabled.clear();
-            suffixChains(stem, rule.continuation, enabled);
-            for (const Chain &chain : enabled)
-                prefixed(rule, chain.form, stem);
-            // A second prefix from the first one's continuation class.
-            for (const Flag inner : rule.continuation) {
-                const auto second = m_affixes.prefixes.find(inner);
-                if (second == m_affixes.prefixes.end())
-                    continue;
-                for (const AffixRule &outer : second->second) {
-                    if (!tried())
-                        return false;
-                    prefixed(outer, once, stem);
-                    for (const Chain &chain : chains) {
-                        if (rule.cross && chain.cross && prefixConditionHolds(rule, chain.form))
-                            prefixed(outer, withPrefix(rule, chain.form), stem);
+        forEachCandidate(*affixClass, stem, [&](const AffixRule &rule) {
+            ++m_tests;
+            if (stop() || !suffixConditionHolds(rule, stem))
+                return;
+            Chain once { stem.substr(0, stem.size() - rule.strip.size()) + rule.add, {},
+                affixClass->cross };
+            // A character that cannot be typed, beyond what a second suffix
+            // or the prefixes can strip, leaves nothing worth making here.
+            if (hopeless(once.form, m_suffixReach / 2))
+                return;
+            once.suffixes.add(rule);
+            // Where the first character that cannot be typed stands (past
+            // what prefixes strip): a second suffix must strip it.
+            std::size_t untypable = once.form.size();
+            if (m_typable) {
+                for (std::size_t i = m_prefixReach; i < once.form.size(); ++i) {
+                    if (!m_typable(once.form[i])) {
+                        untypable = i;
+                        break;
                     }
                 }
             }
-            if (full())
-                return false;
-        }
-    }
-    // Prefixes that a suffix's continuation class allows.
-    for (const Chain &chain : chains) {
-        for (const Flag flag : chain.continuation) {
-            const auto found = m_affixes.prefixes.find(flag);
-            if (found == m_affixes.prefixes.end())
-                continue;
-            for (const AffixRule &rule : found->second) {
-                if (tried())
-                    prefixed(rule, chain.form, stem);
+            for (const Flag inner : rule.continuation) {
+                const AffixClass *second = m_affixes.suffix(inner);
+                if (!second)
+                    continue;
+                forEachCandidate(*second, once.form, [&](const AffixRule &outer) {
+                    ++m_tests;
+                    if (stop() || untypable < once.form.size() - std::min(outer.strip.size(), once.form.size())
+                        || (m_typable && !std::ranges::all_of(outer.add, m_typable))
+                        || !suffixConditionHolds(outer, once.form))
+                        return;
+                    Chain twice { once.form.substr(0, once.form.size() - outer.strip.size())
+                            + outer.add,
+                        once.suffixes, once.cross || second->cross };
+                    twice.suffixes.add(outer);
+                    chains.push_back(std::move(twice));
+                });
             }
-        }
-        if (full())
+            chains.push_back(std::move(once));
+        });
+        if (stop())
+            return;
+    }
+}
+
+void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool crossing)
+{
+    const std::u32string &stem = *m_stem;
+    // A character that cannot be typed past what prefixes strip stays in
+    // every prefixed form.
+    if (m_typable
+        && !std::all_of(chain.form.begin()
+                + static_cast<std::ptrdiff_t>(std::min(m_prefixReach, chain.form.size())),
+            chain.form.end(), m_typable))
+        return;
+    std::u32string once;
+    std::u32string twice;
+    for (const Flag flag : flags) {
+        const AffixClass *affixClass = m_affixes.prefix(flag);
+        if (!affixClass || (crossing && !affixClass->cross))
+            continue;
+        forEachCandidate(*affixClass, chain.form, [&](const AffixRule &rule) {
+            ++m_tests;
+            // The checkers test a prefix's condition on what follows it,
+            // suffixes included; the bare stem is tried as well, in case they differ.
+            if (stop() || !chain.form.starts_with(rule.strip)
+                || !(prefixConditionHolds(rule, chain.form) || prefixConditionHolds(rule, stem)))
+                return;
+            once = rule.add;
+            once.append(chain.form, rule.strip.size());
+            Applied prefixes;
+            prefixes.add(rule);
+            give(once, prefixes, chain.suffixes);
+            for (const Flag inner : rule.continuation) {
+                const AffixClass *second = m_affixes.prefix(inner);
+                if (!second)
+                    continue;
+                forEachCandidate(*second, once, [&](const AffixRule &outer) {
+                    ++m_tests;
+                    if (stop() || !once.starts_with(outer.strip)
+                        || !(prefixConditionHolds(outer, once) || prefixConditionHolds(outer, stem)))
+                        return;
+                    twice = outer.add;
+                    twice.append(once, outer.strip.size());
+                    Applied both = prefixes;
+                    both.add(outer);
+                    give(twice, both, chain.suffixes);
+                });
+            }
+        });
+    }
+}
+
+bool Expander::expand(const std::u32string &stem, const FlagList &flags, FormSink &sink)
+{
+    m_stemFlags = &flags;
+    m_stem = &stem;
+    m_sink = &sink;
+    m_count = 0;
+    m_stemRuleBits = ruleBits(flags);
+    if (hopeless(stem, m_suffixReach))
+        return true;
+    std::vector<Chain> chains { { stem, {}, true } };
+    addChains(flags, chains);
+    for (const Chain &chain : chains) {
+        give(chain.form, {}, chain.suffixes);
+        // Prefixes of the stem's own classes go on suffixed forms where
+        // both cross; those that a suffix's continuation names, always.
+        if (chain.suffixes.count == 0 || chain.cross)
+            prefixChain(chain, flags, chain.suffixes.count > 0);
+        for (int i = 0; i < chain.suffixes.count; ++i)
+            prefixChain(chain, chain.suffixes.rules[i]->continuation, false);
+        if (stop())
             return false;
     }
-    return !full();
+    // Suffixes that a prefix's continuation class names, cross product or not.
+    for (const Flag flag : flags) {
+        const AffixClass *affixClass = m_affixes.prefix(flag);
+        if (!affixClass)
+            continue;
+        forEachCandidate(*affixClass, stem, [&](const AffixRule &rule) {
+            if (rule.continuation.empty() || stop())
+                return;
+            std::vector<Chain> enabled;
+            addChains(rule.continuation, enabled);
+            for (const Chain &chain : enabled) {
+                if (!chain.form.starts_with(rule.strip)
+                    || !(prefixConditionHolds(rule, chain.form)
+                        || prefixConditionHolds(rule, stem)))
+                    continue;
+                std::u32string form = rule.add;
+                form.append(chain.form, rule.strip.size());
+                Applied prefixes;
+                prefixes.add(rule);
+                give(form, prefixes, chain.suffixes);
+            }
+        });
+    }
+    return !stop();
 }

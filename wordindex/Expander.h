@@ -4,49 +4,90 @@
 
 #include "wordindex/AffixFile.h"
 
-#include <optional>
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-// The word as it can be typed with the letters a-z, in lower case, or nothing
-// when some character has no such spelling. Characters whose case mapping
-// leads to plain letters count as those letters (ß and ẞ as "ss", dotless ı
-// as "i", the long s as "s", the Latin ligatures as their letters), since a
-// checker may accept the plain spelling for them.
-[[nodiscard]] std::optional<std::string> foldToLetters(std::u32string_view word);
+// What a form of a dictionary word may be: a word on its own, or a part of
+// a compound at the start, inside or at the end, or a part that a
+// COMPOUNDRULE joins (a bare stem, or with affixes only as the last part).
+namespace FormRole {
+inline constexpr std::uint8_t Word = 1;
+inline constexpr std::uint8_t Begin = 2;
+inline constexpr std::uint8_t Middle = 4;
+inline constexpr std::uint8_t End = 8;
+inline constexpr std::uint8_t Rule = 16;
+inline constexpr std::uint8_t RuleLast = 32;
+inline constexpr std::uint8_t Parts = Begin | Middle | End | Rule | RuleLast;
+} // namespace FormRole
+
+// Receives the forms of a stem, in the dictionary's own characters.
+class FormSink {
+public:
+    virtual ~FormSink() = default;
+    // ruleFlags: the stem's COMPOUNDRULE flags as bits (see Expander::ruleBit).
+    virtual void form(std::u32string_view form, std::uint8_t roles, std::uint64_t ruleFlags) = 0;
+};
 
 // Every form of a dictionary stem that its flags allow: the stem, up to two
 // suffixes (the second from the first one's continuation), up to two
-// prefixes, and the combinations of both that cross products or continuation
-// classes permit. It rather makes a form too many than one too few.
+// prefixes, and the combinations of both that cross products or
+// continuation classes permit, each with the roles its flags give it. It
+// rather makes a form too many, or gives a role too many, than one too few.
 class Expander {
 public:
-    // maxTests bounds the affix rules tried over all stems together.
-    Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests);
+    // maxTests bounds the affix rules tried over all stems together. A stem
+    // with a character that cannot be typed, where no affix can strip it,
+    // has no form worth making.
+    Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests,
+        std::function<bool(char32_t)> typable = {});
 
-    // Replaces forms with those of the stem; false when there were more than
-    // the limit (forms then holds only part of them).
-    bool expand(
-        const std::u32string &stem, const FlagList &flags, std::vector<std::u32string> &forms);
-    // Whether the rules tried passed the bound (expand then gave false).
+    // False when the stem had more forms than the limit, or the rules tried
+    // passed their bound (see exhausted()).
+    bool expand(const std::u32string &stem, const FlagList &flags, FormSink &sink);
     [[nodiscard]] bool exhausted() const { return m_tests > m_maxTests; }
+    // Bits for the flags that COMPOUNDRULE names; every bit when there are
+    // more than 64 of them, so that no rule is left out.
+    [[nodiscard]] std::uint64_t ruleBits(const FlagList &flags) const;
+    [[nodiscard]] std::uint64_t ruleBit(Flag flag) const;
 
 private:
+    struct Applied {
+        const AffixRule *rules[2] = { nullptr, nullptr };
+        int count = 0;
+        void add(const AffixRule &rule) { rules[count++] = &rule; }
+    };
+    // The stem with one or two suffixes, or none.
     struct Chain {
         std::u32string form;
-        bool cross;
-        FlagList continuation; // of every suffix applied
+        Applied suffixes;
+        bool cross = false; // some suffix class allows a prefix too
     };
-    void suffixChains(
-        const std::u32string &stem, const FlagList &flags, std::vector<Chain> &chains);
-    void prefixed(const AffixRule &rule, const std::u32string &word, const std::u32string &stem);
-    bool full() const { return m_out->size() > m_maxForms || exhausted(); }
-    bool tried() { return ++m_tests <= m_maxTests; }
+    // The stem with one suffix of a class that flags name, and with a second
+    // from that one's continuation class.
+    void addChains(const FlagList &flags, std::vector<Chain> &chains);
+    // Prefixes of the classes that flags name on a chain, and a second
+    // prefix from the first one's continuation class.
+    void prefixChain(const Chain &chain, const FlagList &flags, bool crossing);
+    void give(const std::u32string &form, const Applied &prefixes, const Applied &suffixes);
+    // Whether the form keeps a character that cannot be typed whatever
+    // affixes follow (prefixes, and suffixes stripping up to suffixReach).
+    [[nodiscard]] bool hopeless(std::u32string_view form, std::size_t suffixReach) const;
+    [[nodiscard]] bool stop() const { return m_count > m_maxForms || m_tests > m_maxTests; }
 
     const AffixFile &m_affixes;
     std::size_t m_maxForms;
     std::size_t m_maxTests;
     std::size_t m_tests = 0;
-    std::vector<std::u32string> *m_out = nullptr;
+    std::vector<Flag> m_ruleFlags; // sorted
+    std::function<bool(char32_t)> m_typable;
+    std::size_t m_prefixReach = 0; // characters two prefixes can strip, at most
+    std::size_t m_suffixReach = 0;
+    // The stem being expanded.
+    const FlagList *m_stemFlags = nullptr;
+    const std::u32string *m_stem = nullptr;
+    FormSink *m_sink = nullptr;
+    std::size_t m_count = 0;
+    std::uint64_t m_stemRuleBits = 0;
 };

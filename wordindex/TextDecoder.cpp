@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/TextDecoder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <iconv.h>
 #include <memory>
 
@@ -30,57 +32,80 @@ void decodeUtf8(std::string_view bytes, std::u32string &out)
     }
 }
 
+namespace {
+
+// The iconv name of an encoding as dictionaries spell it.
+std::string iconvName(std::string_view name)
+{
+    std::string upper(name);
+    std::ranges::transform(upper, upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    // Built anew rather than inserted into: GCC 12 at -O3 mistakes the
+    // insertion for an overlapping copy (-Wrestrict).
+    if (upper.starts_with("ISO8859-"))
+        return "ISO-" + upper.substr(3);
+    if (upper == "MICROSOFT-CP1251")
+        return "CP1251";
+    if (upper == "TIS620-2533")
+        return "TIS-620";
+    return upper;
+}
+
+} // namespace
+
 std::optional<TextDecoder> TextDecoder::forEncoding(std::string_view name)
 {
     TextDecoder decoder;
-    if (name == "UTF-8" || name == "utf-8" || name == "UTF8")
+    std::string upper(name);
+    std::ranges::transform(upper, upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (upper == "UTF-8" || upper == "UTF8")
         return decoder;
-    std::string iconvName(name);
-    // Built anew rather than inserted into: GCC 12 at -O3 mistakes the
-    // insertion for an overlapping copy (-Wrestrict).
-    if (iconvName.starts_with("ISO8859-"))
-        iconvName = "ISO-" + iconvName.substr(3);
-    else if (iconvName == "microsoft-cp1251")
-        iconvName = "CP1251";
-    else if (iconvName == "TIS620-2533")
-        iconvName = "TIS-620";
-    const iconv_t probe = iconv_open("UTF-8", iconvName.c_str());
+    const std::unique_ptr<void, int (*)(iconv_t)> cd(
+        iconv_open("UTF-32LE", iconvName(name).c_str()), &iconv_close);
     // iconv_open's failure value is (iconv_t)-1, as POSIX defines it.
-    if (probe == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
+    if (cd.get() == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
         return std::nullopt;
-    iconv_close(probe);
-    decoder.m_iconvName = std::move(iconvName);
+    std::array<char32_t, 256> table {};
+    for (int byte = 0; byte < 256; ++byte) {
+        char in = static_cast<char>(byte);
+        unsigned char out[8] = {};
+        char *inPtr = &in;
+        auto *outPtr = reinterpret_cast<char *>(out);
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof(out);
+        iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+        const bool one = iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft)
+                != static_cast<std::size_t>(-1)
+            && inLeft == 0 && outLeft == sizeof(out) - 4;
+        // A byte the encoding leaves unmapped, or spreads over more than one
+        // character, is no letter.
+        table[static_cast<std::size_t>(byte)] = one
+            ? static_cast<char32_t>(out[0] | (out[1] << 8) | (out[2] << 16) | (out[3] << 24))
+            : U'\uFFFD';
+    }
+    // The files' keywords are ASCII: an encoding that does not keep it
+    // (UTF-16 and the like) is no encoding a dictionary can be written in.
+    for (int byte = 0x20; byte < 0x7F; ++byte) {
+        if (table[static_cast<std::size_t>(byte)] != static_cast<char32_t>(byte))
+            return std::nullopt;
+    }
+    decoder.m_table = table;
     return decoder;
+}
+
+void TextDecoder::decodeInto(std::string_view bytes, std::u32string &out) const
+{
+    if (!m_table) {
+        decodeUtf8(bytes, out);
+        return;
+    }
+    for (const char byte : bytes)
+        out.push_back((*m_table)[static_cast<unsigned char>(byte)]);
 }
 
 std::u32string TextDecoder::decode(std::string_view bytes) const
 {
     std::u32string out;
-    if (m_iconvName.empty()) {
-        decodeUtf8(bytes, out);
-        return out;
-    }
-    // Every 8-bit character set here gives at most 3 UTF-8 bytes per byte.
-    std::string utf8(bytes.size() * 4 + 4, '\0');
-    const std::unique_ptr<void, int (*)(iconv_t)> cd(
-        iconv_open("UTF-8", m_iconvName.c_str()), &iconv_close);
-    std::string input(bytes);
-    char *in = input.data();
-    std::size_t inLeft = input.size();
-    char *outPtr = utf8.data();
-    std::size_t outLeft = utf8.size();
-    while (inLeft > 0) {
-        if (iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1))
-            break;
-        // An unmapped byte is no letter: keep a replacement and go on.
-        ++in;
-        --inLeft;
-        if (outLeft < 3)
-            break;
-        *outPtr++ = '?';
-        --outLeft;
-    }
-    utf8.resize(utf8.size() - outLeft);
-    decodeUtf8(utf8, out);
+    out.reserve(bytes.size());
+    decodeInto(bytes, out);
     return out;
 }

@@ -2,101 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/WordIndex.h"
 
-#include "wordindex/Expander.h"
-#include "wordindex/TextDecoder.h"
+#include "wordindex/IndexLayout.h"
 
 #include <algorithm>
-#include <charconv>
-#include <fstream>
-#include <unordered_set>
-#include <utility>
+#include <array>
+#include <cstring>
 
-namespace {
-
-struct DicEntry {
-    std::string word;
-    std::string_view flags;
-};
-
-// A line of the .dic file: the word, "/" and its flags, then optional
-// morphological fields after a tab or after a space before "xx:". A slash
-// inside the word is written "\/".
-DicEntry splitEntry(std::string_view line)
-{
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
-        line.remove_prefix(1);
-    std::size_t cut = line.find('\t');
-    for (std::size_t p = line.find(':'); p != std::string_view::npos && p < cut;
-         p = line.find(':', p + 1)) {
-        if (p >= 3 && (line[p - 3] == ' ' || line[p - 3] == '\t')) {
-            cut = p - 3;
-            break;
-        }
-    }
-    line = line.substr(0, cut);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
-        line.remove_suffix(1);
-    DicEntry entry;
-    std::size_t slash = std::string_view::npos;
-    for (std::size_t i = 1; i < line.size(); ++i) {
-        if (line[i] == '/' && line[i - 1] != '\\') {
-            slash = i;
-            break;
-        }
-    }
-    const std::string_view word = line.substr(0, slash);
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if (word[i] == '\\' && i + 1 < word.size() && word[i + 1] == '/')
-            continue;
-        entry.word.push_back(word[i]);
-    }
-    if (slash != std::string_view::npos) {
-        entry.flags = line.substr(slash + 1);
-        entry.flags = entry.flags.substr(0, entry.flags.find_first_of(" \t"));
-    }
-    return entry;
-}
-
-bool isCountLine(std::string_view line)
-{
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
-        line.remove_suffix(1);
-    return !line.empty() && std::ranges::all_of(line, [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A compound rule can join words of letters only if each of its parts that
-// must be there can be such a word: a part whose flag only entries with other
-// characters (digits, in the English ordinals) carry keeps the rule harmless.
-bool ruleJoinsLetters(
-    const std::vector<CompoundRuleElement> &rule, const std::unordered_set<Flag> &letterFlags)
-{
-    return std::ranges::none_of(rule, [&letterFlags](const CompoundRuleElement &element) {
-        return !element.optional && !letterFlags.contains(element.flag);
-    });
-}
-
-std::optional<std::string> readBounded(const std::filesystem::path &path, std::size_t maxBytes)
-{
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > maxBytes)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    // One byte more than the size tells a file that grew since.
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (got > size)
-        return std::nullopt;
-    text.resize(got);
-    return text;
-}
-
-} // namespace
+using namespace IndexLayout;
 
 std::string WordIndex::keyOf(std::string_view word)
 {
@@ -109,191 +21,204 @@ std::string WordIndex::keyOf(std::string_view word)
     return key;
 }
 
-WordIndex WordIndex::fromForms(std::vector<std::string> forms)
+WordIndex WordIndex::fromForms(
+    const std::vector<std::pair<std::string, std::uint8_t>> &forms, CompoundSettings settings)
 {
-    std::erase_if(forms, [](const std::string &form) {
-        return form.empty()
-            || !std::ranges::all_of(form, [](char c) { return c >= 'a' && c <= 'z'; });
-    });
-    // Each form is filed as its key, a blank (below every letter, so no
-    // other key can sort in between) and itself: one sort puts the keys in
-    // order and the forms of a key together, and drops repeats.
-    std::vector<std::string> filed;
-    filed.reserve(forms.size());
-    for (const std::string &form : forms) {
-        std::string entry = keyOf(form);
-        entry += ' ';
-        entry += form;
-        filed.push_back(std::move(entry));
-    }
-    forms = {};
-    std::ranges::sort(filed);
-    filed.erase(std::unique(filed.begin(), filed.end()), filed.end());
-
-    WordIndex index;
-    index.m_formCount = filed.size();
-    std::string_view lastKey;
-    for (const std::string &entry : filed) {
-        const std::string_view key = std::string_view(entry).substr(0, entry.size() / 2);
-        const std::string_view form = std::string_view(entry).substr(key.size() + 1);
-        if (key != lastKey) {
-            index.m_keyStart.push_back(static_cast<std::uint32_t>(index.m_keys.size()));
-            index.m_formStart.push_back(static_cast<std::uint32_t>(index.m_forms.size()));
-            index.m_keys += key;
-            lastKey = key;
+    // Sorted as the builder sorts: by key, then the form in lower case, then as given.
+    std::vector<std::tuple<std::string, std::string, std::size_t>> keyed;
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        const std::string &form = forms[i].first;
+        if (!form.empty() && std::ranges::all_of(form, [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+            })) {
+            std::string lower = form;
+            for (char &c : lower)
+                c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            keyed.emplace_back(keyOf(form), std::move(lower), i);
         }
-        index.m_forms += form;
     }
-    index.m_keyStart.push_back(static_cast<std::uint32_t>(index.m_keys.size()));
-    index.m_formStart.push_back(static_cast<std::uint32_t>(index.m_forms.size()));
-    index.m_keys.shrink_to_fit();
-    index.m_forms.shrink_to_fit();
-    return index;
+    std::ranges::sort(keyed);
+    keyed.erase(std::unique(keyed.begin(), keyed.end(),
+                    [&forms](const auto &a, const auto &b) {
+                        return forms[std::get<2>(a)].first == forms[std::get<2>(b)].first;
+                    }),
+        keyed.end());
+    WordIndexWriter::Counts counts;
+    std::string_view previous;
+    for (const auto &[key, lower, i] : keyed) {
+        counts.count(previous, key, false);
+        previous = key;
+    }
+    WordIndexWriter writer(counts, settings);
+    for (const auto &[key, lower, i] : keyed)
+        writer.add(key, forms[i].first, forms[i].second, 0);
+    return writer.finish();
 }
 
-std::vector<std::string_view> WordIndex::formsFor(std::string_view key) const
+WordIndex::NodeId WordIndex::endOf(NodeId node) const
 {
-    std::vector<std::string_view> forms;
-    const std::size_t count = keyCount();
-    const auto keyAt = [this](std::size_t i) {
-        return std::string_view(m_keys).substr(m_keyStart[i], m_keyStart[i + 1] - m_keyStart[i]);
-    };
-    // Binary search over the sorted keys.
+    return static_cast<NodeId>(m_nodes[node] & kEndMask);
+}
+
+char WordIndex::letterOf(NodeId node) const
+{
+    const auto letter = (m_nodes[node] >> kLetterShift) & 31;
+    return letter == 0 ? '\0' : static_cast<char>('a' + letter - 1);
+}
+
+std::uint8_t WordIndex::rolesBelow(NodeId node) const
+{
+    return static_cast<std::uint8_t>((m_nodes[node] >> kRolesShift) & 63);
+}
+
+std::optional<WordIndex::KeyId> WordIndex::keyAt(NodeId node) const
+{
+    if (!(m_nodes[node] >> kTerminalShift))
+        return std::nullopt;
+    return static_cast<KeyId>((m_nodes[node] >> kKeysShift) & kKeysMask);
+}
+
+WordIndex::Forms WordIndex::formsOf(KeyId key) const
+{
+    const std::uint32_t first = m_keyForm[key];
+    const std::uint32_t count = m_keyForm[key + 1] - first;
+    const std::size_t bytes = m_keyText[key + 1] - m_keyText[key];
+    return { m_text.substr(m_keyText[key], bytes), m_roles.subspan(first, count),
+        count == 0 ? 0 : bytes / count, first };
+}
+
+WordIndex::Forms WordIndex::formsFor(std::string_view key) const
+{
+    if (key.empty() || m_nodes.empty())
+        return {};
+    NodeId node = root();
+    for (const char c : key) {
+        std::optional<NodeId> next;
+        forEachChild(node, [&](NodeId child) {
+            if (!next && letterOf(child) == c)
+                next = child;
+        });
+        if (!next)
+            return {};
+        node = *next;
+    }
+    const auto id = keyAt(node);
+    return id ? formsOf(*id) : Forms {};
+}
+
+std::uint64_t WordIndex::ruleFlags(std::uint32_t form) const
+{
     std::size_t low = 0;
-    std::size_t high = count;
+    std::size_t high = m_rules.size() / 2;
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        if (keyAt(middle) < key)
+        if (m_rules[middle * 2] < form)
             low = middle + 1;
         else
             high = middle;
     }
-    if (low == count || keyAt(low) != key || key.empty())
-        return forms;
-    const std::string_view block = std::string_view(m_forms).substr(
-        m_formStart[low], m_formStart[low + 1] - m_formStart[low]);
-    for (std::size_t at = 0; at < block.size(); at += key.size())
-        forms.push_back(block.substr(at, key.size()));
-    return forms;
+    return low < m_rules.size() / 2 && m_rules[low * 2] == form ? m_rules[low * 2 + 1] : 0;
 }
 
-std::size_t WordIndex::memoryBytes() const
+std::optional<WordIndex> WordIndex::fromImage(std::vector<std::uint64_t> image, std::string *whyNot)
 {
-    return sizeof(*this) + m_keys.capacity() + m_forms.capacity()
-        + (m_keyStart.capacity() + m_formStart.capacity()) * sizeof(std::uint32_t);
+    WordIndex index;
+    index.m_image = std::make_shared<const std::vector<std::uint64_t>>(std::move(image));
+    if (!index.map(whyNot) || !index.validate(whyNot))
+        return std::nullopt;
+    return index;
 }
 
-WordIndexBuild buildWordIndex(
-    std::string_view affText, std::string_view dicText, const ReadLimits &limits)
+bool WordIndex::map(std::string *whyNot)
 {
-    WordIndexBuild build;
-    const AffixFile affixes = parseAffixFile(affText, limits);
-    if (!affixes.refusal.empty()) {
-        build.refusal = affixes.refusal;
-        return build;
-    }
-    const auto decoder = TextDecoder::forEncoding(affixes.encoding);
-    Expander expander(affixes, limits.maxFormsPerStem, limits.maxRuleTests);
-    std::unordered_set<Flag> letterFlags;
-    std::vector<std::string> stored;
-    std::vector<std::u32string> forms;
-    std::size_t entries = 0;
-    std::size_t generated = 0;
-    bool first = true;
-    const auto entry = [&](const std::u32string &stem, const FlagList &flags) {
-        if (!affixes.compoundRules.empty() && foldToLetters(stem))
-            letterFlags.insert(flags.begin(), flags.end());
-        if (!expander.expand(stem, flags, forms)) {
-            build.refusal = expander.exhausted() ? "the affix rules take too long to apply"
-                                                 : "a dictionary word has too many forms";
-            return false;
-        }
-        generated += forms.size();
-        for (const std::u32string &form : forms) {
-            if (auto letters = foldToLetters(form); letters && !letters->empty())
-                stored.push_back(std::move(*letters));
-        }
-        if (generated > limits.maxTotalForms || stored.size() > limits.maxStoredForms) {
-            build.refusal = "the dictionary has too many forms";
-            return false;
-        }
-        return true;
+    const auto fail = [whyNot](const char *why) {
+        if (whyNot)
+            *whyNot = why;
+        return false;
     };
-    const bool whole = forEachLine(dicText, limits.maxLineBytes, [&](std::string_view line) {
-        if (std::exchange(first, false) && isCountLine(line))
-            return true;
-        if (++entries > limits.maxEntries) {
-            build.refusal = "the dictionary has too many words";
-            return false;
+    const std::vector<std::uint64_t> &image = *m_image;
+    const auto sections = Sections::of(image);
+    if (!sections)
+        return fail("it is not a word index of this version");
+    const auto bytes = [&image](std::size_t word) {
+        return reinterpret_cast<const std::uint8_t *>(image.data() + word);
+    };
+    const Sections &s = *sections;
+    m_nodes = { image.data() + s.nodes, s.counts.nodes };
+    m_keyForm = { reinterpret_cast<const std::uint32_t *>(bytes(s.keyForm)), s.counts.keys + 1 };
+    m_keyText = { reinterpret_cast<const std::uint32_t *>(bytes(s.keyText)), s.counts.keys + 1 };
+    m_roles = { bytes(s.roles), s.counts.forms };
+    m_rules = { image.data() + s.rules, s.counts.rules * 2 };
+    m_text = { reinterpret_cast<const char *>(bytes(s.text)), s.counts.textBytes };
+    const auto settings = readSettings(
+        { reinterpret_cast<const char *>(bytes(s.settings)), s.counts.settingsBytes });
+    if (!settings)
+        return fail("its compound settings are damaged");
+    m_compounds = *settings;
+    return true;
+}
+
+bool WordIndex::validate(std::string *whyNot) const
+{
+    const auto fail = [whyNot](const char *why) {
+        if (whyNot)
+            *whyNot = why;
+        return false;
+    };
+    const std::size_t nodes = m_nodes.size();
+    const std::size_t keys = keyCount();
+    if (nodes == 0 || endOf(0) != nodes || letterOf(0) != '\0' || m_keyForm[0] != 0
+        || m_keyText[0] != 0 || m_keyForm[keys] != m_roles.size()
+        || m_keyText[keys] != m_text.size())
+        return fail("its sections do not agree");
+    // One pass over the tree in its order checks that every node lies
+    // inside its parent, that the keys are counted as they come, and that
+    // each key's forms are made of the key's letters.
+    std::vector<NodeId> parents { 0 };
+    std::array<std::uint32_t, 26> counts {};
+    std::string path;
+    std::size_t seen = 0;
+    for (NodeId node = 1; node < nodes; ++node) {
+        while (parents.size() > 1 && endOf(parents.back()) <= node) {
+            --counts[static_cast<std::size_t>(path.back() - 'a')];
+            path.pop_back();
+            parents.pop_back();
         }
-        const DicEntry parsed = splitEntry(line);
-        if (parsed.word.empty())
-            return true;
-        const std::u32string stem = decoder->decode(parsed.word);
-        const FlagList flags = affixes.parseFlags(parsed.flags);
-        if (!entry(stem, flags))
-            return false;
-        // A checker that ends the word at its first blank reads another word.
-        if (const auto blank = stem.find(U' '); blank != std::u32string::npos && blank > 0)
-            return entry(stem.substr(0, blank), flags);
-        return true;
-    });
-    if (!whole)
-        build.refusal = "the dictionary has a line that is too long";
-    if (!build.refusal.empty())
-        return build;
-    for (const auto &rule : affixes.compoundRules) {
-        if (ruleJoinsLetters(rule, letterFlags)) {
-            build.refusal = "COMPOUNDRULE joins words made of letters";
-            return build;
+        const char letter = letterOf(node);
+        const std::uint64_t keysBefore = (m_nodes[node] >> kKeysShift) & kKeysMask;
+        if (letter < 'a' || letter > 'z' || endOf(node) <= node
+            || endOf(node) > endOf(parents.back()) || keysBefore != seen)
+            return fail("its tree of keys is damaged");
+        path.push_back(letter);
+        ++counts[static_cast<std::size_t>(letter - 'a')];
+        parents.push_back(node);
+        if (!keyAt(node))
+            continue;
+        if (++seen > keys || m_keyForm[seen] <= m_keyForm[seen - 1]
+            || m_keyForm[seen] > m_roles.size() || m_keyText[seen] < m_keyText[seen - 1]
+            || m_keyText[seen] - m_keyText[seen - 1]
+                != std::size_t(m_keyForm[seen] - m_keyForm[seen - 1]) * path.size()
+            || m_keyText[seen] > m_text.size())
+            return fail("its keys do not match their forms");
+        const std::string_view text
+            = m_text.substr(m_keyText[seen - 1], m_keyText[seen] - m_keyText[seen - 1]);
+        for (std::size_t at = 0; at < text.size(); at += path.size()) {
+            std::array<std::uint32_t, 26> letters {};
+            for (const char c : text.substr(at, path.size())) {
+                const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+                if (lower < 'a' || lower > 'z')
+                    return fail("a form holds other characters than letters");
+                ++letters[static_cast<std::size_t>(lower - 'a')];
+            }
+            if (letters != counts)
+                return fail("a form is not made of its key's letters");
         }
     }
-    build.index = std::make_shared<const WordIndex>(WordIndex::fromForms(std::move(stored)));
-    return build;
-}
-
-WordIndexBuild buildWordIndexFromFiles(const std::filesystem::path &base, const ReadLimits &limits)
-{
-    const auto aff
-        = readBounded(std::filesystem::path(base.string() + ".aff"), limits.maxFileBytes);
-    const auto dic
-        = readBounded(std::filesystem::path(base.string() + ".dic"), limits.maxFileBytes);
-    if (!aff || !dic)
-        return { nullptr, "the dictionary files cannot be read as regular files of bounded size" };
-    return buildWordIndex(*aff, *dic, limits);
-}
-
-WordIndexBuild WordIndexCache::get(const std::filesystem::path &base)
-{
-    const std::filesystem::path aff(base.string() + ".aff");
-    const std::filesystem::path dic(base.string() + ".dic");
-    const auto stampOf = [](const std::filesystem::path &path)
-        -> std::optional<std::pair<std::uintmax_t, std::int64_t>> {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error))
-            return std::nullopt;
-        const auto size = std::filesystem::file_size(path, error);
-        if (error)
-            return std::nullopt;
-        const auto time = std::filesystem::last_write_time(path, error);
-        if (error)
-            return std::nullopt;
-        return std::pair(size, static_cast<std::int64_t>(time.time_since_epoch().count()));
-    };
-    const auto affStamp = stampOf(aff);
-    const auto dicStamp = stampOf(dic);
-    if (!affStamp || !dicStamp)
-        return { nullptr, "the dictionary files are not regular files" };
-    std::error_code error;
-    const Stamp stamp { std::filesystem::weakly_canonical(base, error).string(), affStamp->first,
-        affStamp->second, dicStamp->first, dicStamp->second };
-    const std::lock_guard lock(m_mutex);
-    if (const auto found = m_builds.find(stamp); found != m_builds.end())
-        return found->second;
-    // Only the dictionaries of a few languages are ever in use at once.
-    if (m_builds.size() >= 8)
-        m_builds.clear();
-    WordIndexBuild build = buildWordIndexFromFiles(base);
-    m_builds.emplace(stamp, build);
-    return build;
+    if (seen != keys)
+        return fail("its keys do not match their forms");
+    for (std::size_t i = 0; i < m_rules.size(); i += 2) {
+        if (m_rules[i] >= m_roles.size() || (i > 0 && m_rules[i] <= m_rules[i - 2]))
+            return fail("its compound rule flags are damaged");
+    }
+    return true;
 }

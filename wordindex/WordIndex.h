@@ -2,70 +2,163 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
-
 #include <cstdint>
-#include <filesystem>
-#include <map>
 #include <memory>
-#include <mutex>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
-// Every form a dictionary can spell with the letters a-z, in lower case,
-// filed under its letters in alphabetical order: the forms made of exactly
-// the typed letters are the only words a search can find.
+// How a compounding dictionary joins its parts, as far as the search for
+// compounds needs it (see CompoundSearch.h).
+struct CompoundSettings {
+    std::uint32_t minPart = 3; // letters of the shortest part
+    std::uint32_t maxWords = 0; // 0: no limit
+    bool classic = false; // COMPOUNDFLAG, COMPOUNDBEGIN and the like
+    bool simplifiedTriple = false;
+    // One element of a COMPOUNDRULE: the bit of its flag (see FormRole::Rule).
+    struct RuleElement {
+        std::uint64_t bit = 0;
+        bool optional = false;
+        bool repeats = false;
+    };
+    std::vector<std::vector<RuleElement>> rules;
+    // Boundary replacements, in typed letters (lower case).
+    struct Replacement {
+        std::string endChars;
+        std::string beginChars;
+        std::string replacement;
+    };
+    std::vector<Replacement> replacements;
+
+    [[nodiscard]] bool any() const { return classic || !rules.empty(); }
+};
+
+// Every form a dictionary can spell with the letters A-Z, filed under its
+// letters in lower case and alphabetical order (the key its anagrams share),
+// with the roles its flags give it (a word alone, a part of a compound) and
+// the dictionary's own spelling as far as letter case goes. The keys form a
+// tree by their letters, so that every key made of some of a word's letters
+// is found without trying the others.
+//
+// The index is one block of memory, the same as the file the cache keeps:
+// read back, it is checked whole before any of it is used.
 class WordIndex {
 public:
+    using NodeId = std::uint32_t;
+    using KeyId = std::uint32_t;
+
     // The letters of word in lower case, sorted: the key its anagrams share.
     [[nodiscard]] static std::string keyOf(std::string_view word);
 
-    // An index of exactly these forms (lower case a-z; others are left out).
-    [[nodiscard]] static WordIndex fromForms(std::vector<std::string> forms);
+    // An index of exactly these forms (letters a-z and A-Z; others are left
+    // out), each with its roles; for tests and the word-game search.
+    [[nodiscard]] static WordIndex fromForms(
+        const std::vector<std::pair<std::string, std::uint8_t>> &forms,
+        CompoundSettings settings = {});
 
-    // The forms filed under key, which keyOf() made.
-    [[nodiscard]] std::vector<std::string_view> formsFor(std::string_view key) const;
+    // The index a block of memory holds; nothing, and why in whyNot, when
+    // the block is not one (damaged, cut short, of another version or byte order).
+    [[nodiscard]] static std::optional<WordIndex> fromImage(
+        std::vector<std::uint64_t> image, std::string *whyNot = nullptr);
+    [[nodiscard]] const std::vector<std::uint64_t> &image() const { return *m_image; }
 
-    [[nodiscard]] std::size_t formCount() const { return m_formCount; }
+    // The key's forms, as the dictionary spells them, and their roles.
+    struct Forms {
+        std::string_view text; // the forms one after another, each keyLength long
+        std::span<const std::uint8_t> roles;
+        std::size_t keyLength = 0;
+        std::uint32_t firstForm = 0;
+        [[nodiscard]] std::size_t size() const { return roles.size(); }
+        [[nodiscard]] std::string_view operator[](std::size_t i) const
+        {
+            return text.substr(i * keyLength, keyLength);
+        }
+    };
+    [[nodiscard]] Forms formsFor(std::string_view key) const;
+    [[nodiscard]] Forms formsOf(KeyId key) const;
+    // The COMPOUNDRULE flags of a form with the role Rule or RuleLast.
+    [[nodiscard]] std::uint64_t ruleFlags(std::uint32_t form) const;
+
+    // The tree of keys: a node is a key's letters so far.
+    [[nodiscard]] static NodeId root() { return 0; }
+    [[nodiscard]] char letterOf(NodeId node) const;
+    // The roles of every form of every key at or below the node.
+    [[nodiscard]] std::uint8_t rolesBelow(NodeId node) const;
+    [[nodiscard]] std::optional<KeyId> keyAt(NodeId node) const;
+    // Calls visit(child) for each child, in alphabetical order.
+    template<typename Visit> void forEachChild(NodeId node, Visit &&visit) const
+    {
+        const NodeId end = endOf(node);
+        for (NodeId child = node + 1; child < end; child = endOf(child))
+            visit(child);
+    }
+
+    [[nodiscard]] const CompoundSettings &compounds() const { return m_compounds; }
+    [[nodiscard]] std::size_t formCount() const { return m_roles.size(); }
     [[nodiscard]] std::size_t keyCount() const
     {
-        return m_keyStart.empty() ? 0 : m_keyStart.size() - 1;
+        return m_keyForm.empty() ? 0 : m_keyForm.size() - 1;
     }
-    [[nodiscard]] std::size_t memoryBytes() const;
+    [[nodiscard]] std::size_t nodeCount() const { return m_nodes.size(); }
+    [[nodiscard]] std::size_t memoryBytes() const { return m_image->size() * 8; }
 
 private:
-    std::string m_keys; // every key, one after the other, in sorted order
-    std::vector<std::uint32_t> m_keyStart; // key i is m_keys[m_keyStart[i], m_keyStart[i+1])
-    std::string m_forms; // the forms of key i: m_forms from m_formStart[i], each as long as the key
-    std::vector<std::uint32_t> m_formStart;
-    std::size_t m_formCount = 0;
+    friend class WordIndexWriter;
+    WordIndex() = default;
+    [[nodiscard]] NodeId endOf(NodeId node) const;
+    // Points the spans into the image; false when its sections do not fit it.
+    bool map(std::string *whyNot);
+    [[nodiscard]] bool validate(std::string *whyNot) const;
+
+    std::shared_ptr<const std::vector<std::uint64_t>> m_image;
+    std::span<const std::uint64_t> m_nodes;
+    std::span<const std::uint32_t> m_keyForm; // key k: forms m_keyForm[k] .. m_keyForm[k+1]
+    std::span<const std::uint32_t> m_keyText; // key k: its forms' text from m_keyText[k]
+    std::span<const std::uint8_t> m_roles;
+    std::span<const std::uint64_t> m_rules; // pairs: form, flags; sorted by form
+    std::string_view m_text;
+    CompoundSettings m_compounds;
 };
 
-struct WordIndexBuild {
-    std::shared_ptr<const WordIndex> index; // nullptr when refused
-    std::string refusal; // why the index cannot stand in for the checker
-};
-
-// The index of a dictionary from the text of its two files.
-[[nodiscard]] WordIndexBuild buildWordIndex(
-    std::string_view affText, std::string_view dicText, const ReadLimits &limits = {});
-
-// The index of the dictionary at base (the path without .aff and .dic).
-[[nodiscard]] WordIndexBuild buildWordIndexFromFiles(
-    const std::filesystem::path &base, const ReadLimits &limits = {});
-
-// One index per dictionary file, built the first time it is asked for and
-// built again when either file changes (path, size or time of change).
-// Safe to use from several threads.
-class WordIndexCache {
+// Writes an index's block of memory from its forms, given sorted by key:
+// the sizes are counted first, so that the block is made once, at its size.
+class WordIndexWriter {
 public:
-    [[nodiscard]] WordIndexBuild get(const std::filesystem::path &base);
+    struct Counts {
+        std::size_t nodes = 1; // the root
+        std::size_t keys = 0;
+        std::size_t forms = 0;
+        std::size_t textBytes = 0;
+        std::size_t rules = 0;
+        // Counts one more form; keys come in sorted order.
+        void count(std::string_view previousKey, std::string_view key, bool hasRuleFlags);
+    };
+    WordIndexWriter(const Counts &counts, const CompoundSettings &settings);
+    void add(std::string_view key, std::string_view form, std::uint8_t roles,
+        std::uint64_t ruleFlags);
+    [[nodiscard]] WordIndex finish();
 
 private:
-    using Stamp
-        = std::tuple<std::string, std::uintmax_t, std::int64_t, std::uintmax_t, std::int64_t>;
-    std::mutex m_mutex;
-    std::map<Stamp, WordIndexBuild> m_builds;
+    void closeTo(std::size_t depth);
+
+    std::vector<std::uint64_t> m_image;
+    Counts m_counts;
+    // Where the sections start, in words.
+    std::size_t m_nodesAt = 0;
+    std::size_t m_keyFormAt = 0;
+    std::size_t m_keyTextAt = 0;
+    std::size_t m_rolesAt = 0;
+    std::size_t m_rulesAt = 0;
+    std::size_t m_textAt = 0;
+    std::size_t m_nodes = 1;
+    std::size_t m_keys = 0;
+    std::size_t m_forms = 0;
+    std::size_t m_text = 0;
+    std::size_t m_rules = 0;
+    std::string m_key; // the last key added
+    std::vector<std::uint32_t> m_path; // the open nodes, the root first
+    std::vector<std::uint8_t> m_pathRoles;
+    WordIndex m_index;
 };

@@ -7,6 +7,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,7 +21,8 @@ struct CheckerScript {
     QStringList asked; // every question, in order
     int alive = 0; // checkers created and not yet released
     std::function<void(const QString &)> onAsk;
-    std::optional<std::string> ownWord; // what selfTestWord() names
+    // The dictionary the checkers say they answer from; none: no index for them.
+    std::optional<std::filesystem::path> dictionary;
 };
 
 // A checker answering from a script it shares with the test, and counted
@@ -53,7 +55,10 @@ public:
             return std::nullopt;
         return m_script->accepted.contains(text);
     }
-    std::optional<std::string> selfTestWord() const override { return m_script->ownWord; }
+    std::optional<std::filesystem::path> dictionary() const override
+    {
+        return m_script->dictionary;
+    }
 };
 
 // Creates checkers for the names it is told to, and logs every attempt.

@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordindex/Expander.h"
+#include "wordindex/WordIndex.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <random>
+#include <string>
+
+// Seeded inputs for the differential program, made from a dictionary's own
+// forms: one form shuffled (in the dictionary's capitals, or in lower or
+// upper case, or mixed), two or three forms that may be parts of a compound
+// joined, a form with extra letters, and random letters.
+class DifferentialInputs {
+public:
+    DifferentialInputs(std::uint64_t seed, const std::filesystem::path &, const WordIndex *index,
+        std::size_t minLength, std::size_t maxLength)
+        : m_random(seed)
+        , m_index(index)
+        , m_min(minLength)
+        , m_max(maxLength)
+    {
+    }
+
+    std::string next(bool longest)
+    {
+        const std::size_t length = longest ? m_max : pick(m_min, m_max);
+        std::string letters;
+        switch (pick(0, 5)) {
+        case 0: // random letters, all 26
+            while (letters.size() < length)
+                letters += static_cast<char>('a' + pick(0, 25));
+            break;
+        case 1: // random letters from a few, so they repeat
+            while (letters.size() < length)
+                letters += "aeinrst"[pick(0, 6)];
+            break;
+        case 2: // parts of a compound, or words, joined
+        case 3:
+            for (int tries = 0; tries < 50 && letters.size() < length; ++tries) {
+                const std::string form = randomForm(letters.empty() ? FormRole::Begin : FormRole::Middle | FormRole::End);
+                if (!form.empty() && letters.size() + form.size() <= length)
+                    letters += form;
+            }
+            break;
+        default: // a form of just that length, or with letters to make it up
+            for (int tries = 0; tries < 200; ++tries) {
+                const std::string form = randomForm(0xFF);
+                if (form.size() == length || (tries > 100 && form.size() < length)) {
+                    letters = form;
+                    break;
+                }
+            }
+            break;
+        }
+        while (letters.size() < length)
+            letters += static_cast<char>('a' + pick(0, 25));
+        std::shuffle(letters.begin(), letters.end(), m_random);
+        switch (pick(0, 4)) {
+        case 0: // as the dictionary spells them
+            break;
+        case 1:
+            for (char &c : letters)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            break;
+        case 2:
+            for (char &c : letters)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            break;
+        default: // some capitals
+            for (char &c : letters) {
+                if (pick(0, 3) == 0)
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            }
+            break;
+        }
+        return letters;
+    }
+
+private:
+    std::size_t pick(std::size_t low, std::size_t high)
+    {
+        return std::uniform_int_distribution<std::size_t>(low, high)(m_random);
+    }
+
+    // A form of the index with one of the roles; empty when none was found.
+    std::string randomForm(std::uint8_t roles)
+    {
+        if (!m_index || m_index->keyCount() == 0)
+            return {};
+        for (int tries = 0; tries < 20; ++tries) {
+            const auto forms
+                = m_index->formsOf(static_cast<WordIndex::KeyId>(pick(0, m_index->keyCount() - 1)));
+            const std::size_t i = pick(0, forms.size() - 1);
+            if ((forms.roles[i] & roles) != 0 && forms[i].size() <= m_max)
+                return std::string(forms[i]);
+        }
+        return {};
+    }
+
+    std::mt19937_64 m_random;
+    const WordIndex *m_index;
+    std::size_t m_min;
+    std::size_t m_max;
+};

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "spelling/SelfTest.h"
+
+#include <algorithm>
+
+std::optional<std::string> failedSelfTest(
+    SpellChecker &checker, const std::vector<std::string> &ownWords)
+{
+    if (!checker.checkSpelling("hello"))
+        return "a question to it fails";
+    if (!ownWords.empty() && std::ranges::none_of(ownWords, [&checker](const std::string &word) {
+            return checker.checkSpelling(word) == true;
+        }))
+        return "it accepts none of \"" + ownWords.front()
+            + "\" and the other first entries of its own word list";
+    if (checker.checkSpelling(kNoWordInAnyLanguage) != false)
+        return "it accepts \"" + std::string(kNoWordInAnyLanguage)
+            + "\", which is no word: it accepts any string of Latin letters";
+    return std::nullopt;
+}

@@ -1,0 +1,375 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordindex/AffixDirectives.h"
+
+#include "wordindex/TextDecoder.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+std::optional<std::size_t> number(std::string_view text)
+{
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+bool isAsciiLetter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
+
+bool allAsciiLetters(std::u32string_view text)
+{
+    return !text.empty() && std::ranges::all_of(text, isAsciiLetter);
+}
+
+std::optional<std::vector<ConditionElement>> parseCondition(std::u32string_view text)
+{
+    std::vector<ConditionElement> elements;
+    if (text == U".")
+        return elements; // the common "any stem" needs no test
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        ConditionElement element;
+        if (text[i] == U'[') {
+            const auto close = text.find(U']', i + 1);
+            if (close == std::u32string_view::npos)
+                return std::nullopt;
+            std::u32string_view group = text.substr(i + 1, close - i - 1);
+            if (group.starts_with(U'^')) {
+                element.negated = true;
+                group.remove_prefix(1);
+            }
+            element.chars = group;
+            if (element.chars.empty() && !element.negated)
+                return std::nullopt;
+            i = close;
+        } else if (text[i] != U'.') {
+            element.chars = text[i];
+        }
+        // A character the decoder could not read may be anything to the
+        // engine: it is taken as any character.
+        if (element.chars.find(U'\uFFFD') != std::u32string::npos)
+            element = {};
+        elements.push_back(std::move(element));
+    }
+    return elements;
+}
+
+// Conversions that can touch typed letters and that the index models: a
+// run of letters turned into one character that no typed word can hold.
+// Others (letters into other letters, digits or nothing) change which
+// strings the checker accepts in ways the index does not follow.
+bool modelledConversion(std::u32string_view from, std::u32string_view to)
+{
+    return to.size() == 1 && to[0] > 0x7F && to[0] != U'\uFFFD' && !from.empty();
+}
+
+} // namespace
+
+AffixDirectives::AffixDirectives(
+    AffixFile &file, const TextDecoder &decoder, const ReadLimits &limits)
+    : m_file(file)
+    , m_decoder(decoder)
+    , m_limits(limits)
+{
+}
+
+bool AffixDirectives::refuse(std::string reason)
+{
+    m_file.refusal = std::move(reason);
+    return false;
+}
+
+bool AffixDirectives::countRule()
+{
+    if (++m_rules > m_limits.maxRules)
+        return refuse("the affix file has too many rules");
+    return true;
+}
+
+bool AffixDirectives::inBlock() const
+{
+    return m_affixLeft > 0 || std::ranges::any_of(m_tableLeft, [](auto &e) { return e.second; });
+}
+
+void AffixDirectives::stop()
+{
+    // Hunspell gives up reading the file's directives where a block breaks
+    // off, but still reads the aliases and IGNORE, which it takes in a pass
+    // of its own.
+    m_stopped = true;
+    m_affixLeft = 0;
+    for (auto &entry : m_tableLeft)
+        entry.second = 0;
+}
+
+bool AffixDirectives::line(const AffixLine &line)
+{
+    const std::string_view keyword = line.keyword;
+    const bool hunspell = m_file.dialect == Dialect::Hunspell;
+    // Hunspell takes the lines after a header or a table's count as its
+    // rows, whatever they hold; one that is not a row ends its reading.
+    if (hunspell && inBlock()) {
+        const bool row = m_affixLeft > 0
+            ? keyword == m_affixKeyword && line.words.size() > 1
+                && m_file.firstFlag(line.words[1]) == m_file.classes[m_class].flag
+            : m_tableLeft.contains(keyword) && m_tableLeft.find(keyword)->second > 0;
+        if (!row) {
+            stop();
+            return true;
+        }
+    }
+    if (keyword.empty() || (m_stopped && keyword != "AF" && keyword != "IGNORE"))
+        return true;
+    if (keyword == "PFX" || keyword == "SFX")
+        return affix(line);
+    if (keyword == "AF" || keyword == "AM" || keyword == "BREAK" || keyword == "ICONV"
+        || keyword == "COMPOUNDRULE" || keyword == "CHECKCOMPOUNDPATTERN" || keyword == "REP"
+        || keyword == "MAP" || keyword == "PHONE" || keyword == "OCONV")
+        return table(keyword, line);
+    if (keyword == "COMPLEXPREFIXES")
+        return refuse("COMPLEXPREFIXES turns the affix rules around");
+    if (keyword == "IGNORE") {
+        if (line.words.size() < 2)
+            return true;
+        m_file.ignored = m_decoder.decode(line.words[1]);
+        if (std::ranges::any_of(m_file.ignored, isAsciiLetter))
+            return refuse("IGNORE removes letters before the check");
+        return true;
+    }
+    if (keyword == "COMPOUNDMIN" || keyword == "COMPOUNDWORDMAX") {
+        const auto value = line.words.size() > 1 ? number(line.words[1]) : std::nullopt;
+        if (!value)
+            return true; // the engines keep their default
+        if (keyword == "COMPOUNDWORDMAX")
+            m_file.compounds.maxWords = *value;
+        else if (m_file.dialect == Dialect::Hunspell)
+            m_file.compounds.minPart = std::max<std::size_t>(*value, 1);
+        else
+            m_file.compounds.minPart = *value == 0 ? 3 : *value;
+        return true;
+    }
+    if (keyword == "COMPOUNDSYLLABLE") {
+        m_file.compounds.syllableLimit = true;
+        return true;
+    }
+    if (keyword == "SIMPLIFIEDTRIPLE" || keyword == "COMPOUNDMORESUFFIXES") {
+        (keyword == "SIMPLIFIEDTRIPLE" ? m_file.compounds.simplifiedTriple
+                                       : m_file.compounds.moreSuffixes)
+            = true;
+        return true;
+    }
+    return flagDirective(keyword, line);
+}
+
+bool AffixDirectives::flagDirective(std::string_view keyword, const AffixLine &line)
+{
+    CompoundModel &compounds = m_file.compounds;
+    const std::pair<std::string_view, Flag *> flags[] = { { "COMPOUNDFLAG", &compounds.anywhere },
+        { "COMPOUNDBEGIN", &compounds.begin }, { "COMPOUNDMIDDLE", &compounds.middle },
+        { "COMPOUNDEND", &compounds.end }, { "ONLYINCOMPOUND", &compounds.onlyInCompound },
+        { "COMPOUNDPERMITFLAG", &compounds.permit }, { "COMPOUNDFORBIDFLAG", &compounds.forbid },
+        { "COMPOUNDROOT", &compounds.root }, { "NEEDAFFIX", &m_file.needAffix },
+        { "CIRCUMFIX", &m_file.circumfix } };
+    for (const auto &[name, flag] : flags) {
+        if (keyword == name) {
+            if (line.words.size() > 1)
+                *flag = m_file.firstFlag(line.words[1]);
+            return true;
+        }
+    }
+    return true; // no effect on which words are accepted
+}
+
+bool AffixDirectives::table(std::string_view keyword, const AffixLine &line)
+{
+    const auto left = m_tableLeft.find(keyword);
+    if (left == m_tableLeft.end()) {
+        const auto count = line.words.size() > 1 ? number(line.words[1]) : std::nullopt;
+        if (!count)
+            return refuse(std::string(keyword) + " has no count");
+        m_tableLeft.emplace(std::string(keyword), *count);
+        return true;
+    }
+    // A table once read, the engines take no second one: Hunspell stops,
+    // Nuspell passes over the extra lines.
+    if (left->second == 0) {
+        if (m_file.dialect == Dialect::Hunspell)
+            stop();
+        return true;
+    }
+    --left->second;
+    if (!countRule())
+        return false;
+    return tableLine(keyword, line);
+}
+
+bool AffixDirectives::tableLine(std::string_view keyword, const AffixLine &line)
+{
+    if (line.words.size() < 2)
+        return refuse(std::string(keyword) + " line without a value");
+    const std::string_view value = line.words[1];
+    if (keyword == "AF") {
+        m_file.aliases.push_back(m_file.parseFlagsAsWritten(value));
+    } else if (keyword == "BREAK") {
+        std::u32string pattern = m_decoder.decode(value);
+        if (pattern.starts_with(U'^'))
+            pattern.erase(0, 1);
+        if (pattern.ends_with(U'$'))
+            pattern.pop_back();
+        // A pattern with any character other than a letter never occurs in typed letters.
+        if (pattern.empty() || allAsciiLetters(pattern))
+            return refuse("BREAK splits words at letters");
+        m_file.breaks.push_back(std::move(pattern));
+    } else if (keyword == "ICONV") {
+        std::u32string from = m_decoder.decode(value);
+        std::u32string to = line.words.size() > 2 ? m_decoder.decode(line.words[2]) : U"";
+        // "_" marks the start or the end of the word, which letters can be at.
+        std::erase(from, U'_');
+        // Only a pattern of letters alone can match in typed letters.
+        if (allAsciiLetters(from)) {
+            if (!modelledConversion(from, to))
+                return refuse("ICONV converts letters before the check");
+            m_file.inputConversions.emplace_back(std::move(from), std::move(to));
+        }
+    } else if (keyword == "COMPOUNDRULE") {
+        return compoundRule(value);
+    } else if (keyword == "CHECKCOMPOUNDPATTERN") {
+        return compoundPattern(line);
+    }
+    return true;
+}
+
+bool AffixDirectives::compoundPattern(const AffixLine &line)
+{
+    // Without a replacement a pattern only forbids compounds.
+    if (line.words.size() < 4 || line.words[3].starts_with('#'))
+        return true;
+    const auto chars = [this](std::string_view field) {
+        return m_decoder.decode(field.substr(0, field.find('/')));
+    };
+    m_file.compounds.replacements.push_back(
+        { chars(line.words[1]), chars(line.words[2]), m_decoder.decode(line.words[3]) });
+    return true;
+}
+
+bool AffixDirectives::compoundRule(std::string_view rule)
+{
+    std::vector<RuleElement> elements;
+    const auto quantifier = [&elements](char c) {
+        if (!elements.empty()) {
+            elements.back().optional = true;
+            elements.back().repeats = elements.back().repeats || c == '*';
+        }
+    };
+    if (m_file.flagType == FlagType::Long || m_file.flagType == FlagType::Number) {
+        for (std::size_t i = 0; i < rule.size(); ++i) {
+            if (rule[i] == '*' || rule[i] == '?') {
+                quantifier(rule[i]);
+            } else if (rule[i] == '(') {
+                const auto close = rule.find(')', i);
+                if (close == std::string_view::npos)
+                    return refuse("COMPOUNDRULE with an open group");
+                for (const Flag flag : m_file.parseFlags(rule.substr(i + 1, close - i - 1)))
+                    elements.push_back({ flag });
+                i = close;
+            }
+        }
+    } else {
+        // One flag a character: a byte, or in UTF-8 a whole character.
+        std::u32string chars;
+        if (m_file.flagType == FlagType::Utf8)
+            decodeUtf8(rule, chars);
+        else
+            std::ranges::transform(rule, std::back_inserter(chars),
+                [](char c) { return static_cast<char32_t>(static_cast<unsigned char>(c)); });
+        for (const char32_t c : chars) {
+            if (c == U'*' || c == U'?')
+                quantifier(static_cast<char>(c));
+            else if (c <= 0xFFFF)
+                elements.push_back({ static_cast<Flag>(c) });
+        }
+    }
+    m_file.compounds.rules.push_back(std::move(elements));
+    return true;
+}
+
+bool AffixDirectives::affix(const AffixLine &line)
+{
+    const auto &words = line.words;
+    if (words.size() < 4)
+        return refuse("an affix line is too short");
+    const bool prefix = line.keyword == "PFX";
+    const Flag flag = m_file.firstFlag(words[1]);
+    const auto known = std::ranges::find_if(m_file.classes,
+        [&](const AffixClass &c) { return c.flag == flag && c.prefix == prefix; });
+    const auto index = static_cast<std::size_t>(known - m_file.classes.begin());
+    // Nuspell counts each class's rules wherever they stand; Hunspell reads
+    // them as the lines right after the header (see line()).
+    const bool row = m_file.dialect == Dialect::Hunspell
+        ? m_affixLeft > 0
+        : known != m_file.classes.end() && m_classLeft[index] > 0;
+    if (row) {
+        m_class = index;
+        if (m_file.dialect == Dialect::Hunspell)
+            --m_affixLeft;
+        else
+            --m_classLeft[index];
+        if (!countRule())
+            return false;
+        return affixRule(line);
+    }
+    if (m_file.dialect == Dialect::Nuspell && known != m_file.classes.end())
+        return true; // a second header of a class Nuspell has read: passed over
+    const auto count = number(words[3]);
+    if (!count)
+        return refuse("an affix header is malformed");
+    if (words[1].empty())
+        return refuse("an affix header names no flag");
+    m_affixKeyword = line.keyword;
+    m_affixLeft = *count;
+    // Two headers whose flags begin alike (in a UTF-8 file read a byte a
+    // flag) name one class to Hunspell, which takes the rules of both.
+    m_class = index;
+    if (known == m_file.classes.end()) {
+        m_file.classes.push_back({ flag, prefix, false, {}, {}, {} });
+        m_classLeft.push_back(*count);
+    }
+    m_file.classes[m_class].cross = m_file.classes[m_class].cross || words[2] == "Y";
+    return true;
+}
+
+bool AffixDirectives::affixRule(const AffixLine &line)
+{
+    const auto &words = line.words;
+    AffixRule rule;
+    if (words[2] != "0")
+        rule.strip = m_decoder.decode(words[2]);
+    std::string_view add = words[3];
+    if (const auto slash = add.find('/'); slash != std::string_view::npos) {
+        rule.continuation = m_file.parseFlags(add.substr(slash + 1));
+        add = add.substr(0, slash);
+    }
+    if (add != "0")
+        rule.add = m_decoder.decode(add);
+    // The engines drop ignored characters from what an affix adds.
+    std::erase_if(rule.add, [this](char32_t c) {
+        return m_file.ignored.find(c) != std::u32string::npos;
+    });
+    auto condition = parseCondition(words.size() > 4 ? m_decoder.decode(words[4]) : U".");
+    if (!condition)
+        return refuse("an affix condition is malformed");
+    rule.condition = std::move(*condition);
+    m_file.classes[m_class].rules.push_back(std::move(rule));
+    return true;
+}
+
+void AffixDirectives::finish()
+{
+    // A class or table cut short is one the engines read as far as it goes.
+}

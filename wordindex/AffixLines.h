@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordindex/AffixFile.h"
+
+#include <string_view>
+#include <vector>
+
+class TextDecoder;
+
+// The steps of reading an affix file, apart so that each stays short.
+
+// A line as an engine sees it: the keyword it starts (empty: a line the
+// engine passes over) and its blank-separated words, the keyword first.
+struct AffixLine {
+    std::string_view keyword;
+    std::vector<std::string_view> words;
+};
+[[nodiscard]] AffixLine splitAffixLine(std::string_view line, Dialect dialect);
+
+// SET and FLAG, which govern how every other line is read; false when the
+// file is refused.
+[[nodiscard]] bool readSettings(
+    std::string_view text, Dialect dialect, const ReadLimits &limits, AffixFile &file);
+
+// Every other directive.
+void readDirectives(std::string_view text, const TextDecoder &decoder, const ReadLimits &limits,
+    AffixFile &file);
+
+// Files each affix class's rules by the character at the stem's edge they need.
+void indexAffixClasses(AffixFile &file);

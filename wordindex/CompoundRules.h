@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordindex/WordIndex.h"
+
+#include <cstdint>
+#include <vector>
+
+// Where a sequence of compound parts has got to in the COMPOUNDRULE
+// patterns: one bit for each place in each rule that it may have reached.
+struct RuleState {
+    std::vector<std::uint64_t> bits;
+    [[nodiscard]] bool none() const
+    {
+        for (const auto word : bits) {
+            if (word != 0)
+                return false;
+        }
+        return true;
+    }
+};
+
+// The COMPOUNDRULE patterns as one automaton over the parts' flags: a part
+// moves every rule on whose next element it carries the flag of; an
+// element with "*" may repeat and with "?" or "*" may be left out.
+class CompoundRules {
+public:
+    explicit CompoundRules(std::vector<std::vector<CompoundSettings::RuleElement>> rules);
+
+    [[nodiscard]] bool empty() const { return m_rules.empty(); }
+    [[nodiscard]] RuleState start() const;
+    [[nodiscard]] RuleState advance(const RuleState &state, std::uint64_t partFlags) const;
+    // Whether the parts so far make a whole rule.
+    [[nodiscard]] bool accepts(const RuleState &state) const;
+
+private:
+    void set(RuleState &state, std::size_t rule, std::size_t place) const;
+    [[nodiscard]] bool has(const RuleState &state, std::size_t position) const;
+
+    std::vector<std::vector<CompoundSettings::RuleElement>> m_rules;
+    std::vector<std::size_t> m_first; // the position of each rule's first place
+    std::size_t m_positions = 0;
+};

@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordindex/FormTable.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <malloc.h>
+#include <xxhash.h>
+
+namespace {
+
+// The key's first eight letters, five bits each (1 to 26), from the most
+// significant bits down, above a 24-bit spelling number: sorted as plain
+// numbers, spellings come in the order of their keys' first eight letters.
+constexpr int kIndexBits = 24;
+constexpr std::size_t kCodeLetters = 8;
+
+std::uint64_t sortCode(std::string_view key, std::uint32_t index)
+{
+    std::uint64_t code = 0;
+    for (std::size_t i = 0; i < kCodeLetters; ++i) {
+        const std::uint64_t letter = i < key.size() ? std::uint64_t(key[i] - 'a' + 1) : 0;
+        code = (code << 5) | letter;
+    }
+    return (code << kIndexBits) | index;
+}
+
+std::uint32_t indexOf(std::uint64_t code)
+{
+    return static_cast<std::uint32_t>(code & ((std::uint64_t(1) << kIndexBits) - 1));
+}
+
+// The key of a spelling: its letters in lower case, sorted (a counting sort).
+void keyInto(std::string_view spelling, std::string &key)
+{
+    std::array<std::uint8_t, 26> counts {};
+    for (const char c : spelling)
+        ++counts[static_cast<std::size_t>((c | 0x20) - 'a')];
+    key.resize(spelling.size());
+    char *out = key.data();
+    for (std::size_t letter = 0; letter < 26; ++letter) {
+        for (std::uint8_t n = counts[letter]; n > 0; --n)
+            *out++ = static_cast<char>('a' + letter);
+    }
+}
+
+// Frees what a container holds (assigning {} would keep its capacity).
+template<typename Container> void release(Container &container)
+{
+    Container().swap(container);
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return lower;
+}
+
+} // namespace
+
+FormTable::FormTable(std::size_t maxForms)
+    : m_maxForms(std::min(maxForms, (std::size_t(1) << kIndexBits) - 1))
+    , m_slots(1024, 0)
+{
+}
+
+void FormTable::grow()
+{
+    std::vector<std::uint32_t> slots(m_slots.size() * 2, 0);
+    const std::size_t mask = slots.size() - 1;
+    for (const std::uint32_t entry : m_slots) {
+        if (entry == 0)
+            continue;
+        const std::string_view text = spelling(entry - 1);
+        std::size_t at = XXH3_64bits(text.data(), text.size()) & mask;
+        while (slots[at] != 0)
+            at = (at + 1) & mask;
+        slots[at] = entry;
+    }
+    m_slots = std::move(slots);
+}
+
+void FormTable::add(std::string_view text, std::uint8_t roles, std::uint64_t ruleFlags)
+{
+    if (m_full || text.size() > std::numeric_limits<std::uint16_t>::max())
+        return;
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t at = XXH3_64bits(text.data(), text.size()) & mask;
+    while (m_slots[at] != 0) {
+        const std::uint32_t i = m_slots[at] - 1;
+        if (spelling(i) == text) {
+            m_roles[i] |= roles;
+            if (ruleFlags != 0)
+                m_ruleFlags[i] |= ruleFlags;
+            return;
+        }
+        at = (at + 1) & mask;
+    }
+    if (m_offsets.size() >= m_maxForms || m_text.size() + text.size() > 0xFFFF'FFFFu) {
+        m_full = true;
+        return;
+    }
+    const auto index = static_cast<std::uint32_t>(m_offsets.size());
+    m_offsets.push_back(static_cast<std::uint32_t>(m_text.size()));
+    m_lengths.push_back(static_cast<std::uint16_t>(text.size()));
+    m_roles.push_back(roles);
+    if (ruleFlags != 0)
+        m_ruleFlags[index] = ruleFlags;
+    m_text += text;
+    m_slots[at] = index + 1;
+    // Half full at most, so that a probe ends soon.
+    if (m_offsets.size() * 2 > m_slots.size())
+        grow();
+}
+
+WordIndex FormTable::write(const CompoundSettings &settings)
+{
+    release(m_slots);
+    // Sorted by key, then by the spelling in lower case, then in the order
+    // met (so that of two spellings of a word the dictionary's first comes
+    // first): as numbers for the keys' first letters, then within each run
+    // of equal numbers by the whole comparison.
+    std::vector<std::uint64_t> order(m_offsets.size());
+    std::string key;
+    for (std::uint32_t i = 0; i < m_offsets.size(); ++i) {
+        keyInto(spelling(i), key);
+        order[i] = sortCode(key, i);
+    }
+    std::ranges::sort(order);
+    struct Tie {
+        std::string key;
+        std::string lower;
+        std::uint64_t code;
+    };
+    std::vector<Tie> ties;
+    const auto runOf = [](std::uint64_t code) { return code >> kIndexBits; };
+    for (std::size_t run = 0; run < order.size();) {
+        std::size_t end = run + 1;
+        while (end < order.size() && runOf(order[end]) == runOf(order[run]))
+            ++end;
+        if (end - run > 1) {
+            ties.clear();
+            for (std::size_t i = run; i < end; ++i) {
+                keyInto(spelling(indexOf(order[i])), key);
+                ties.push_back({ key, lowered(spelling(indexOf(order[i]))), order[i] });
+            }
+            std::ranges::sort(ties, [](const Tie &a, const Tie &b) {
+                return std::tie(a.key, a.lower, a.code) < std::tie(b.key, b.lower, b.code);
+            });
+            for (std::size_t i = run; i < end; ++i)
+                order[i] = ties[i - run].code;
+        }
+        run = end;
+    }
+    // The spellings copied out in that order, so that the passes below read
+    // them one after another rather than all over the table.
+    std::string sorted;
+    sorted.reserve(m_text.size());
+    std::vector<std::uint16_t> lengths(order.size());
+    std::vector<std::uint8_t> roles(order.size());
+    std::unordered_map<std::uint32_t, std::uint64_t> ruleFlags;
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        const std::uint32_t i = indexOf(order[at]);
+        sorted += spelling(i);
+        lengths[at] = m_lengths[i];
+        roles[at] = m_roles[i];
+        if (const auto rules = m_ruleFlags.find(i); rules != m_ruleFlags.end())
+            ruleFlags.emplace(static_cast<std::uint32_t>(at), rules->second);
+    }
+    release(order);
+    release(m_text);
+    release(m_offsets);
+    release(m_lengths);
+    release(m_roles);
+    release(m_ruleFlags);
+    // The C library keeps what was just freed for later use by default; the
+    // index about to be written is the largest block of all, and the
+    // process's peak size is what the user sees.
+    malloc_trim(0);
+    WordIndexWriter::Counts counts;
+    std::string previous;
+    std::size_t offset = 0;
+    for (std::size_t at = 0; at < lengths.size(); offset += lengths[at++]) {
+        keyInto(std::string_view(sorted).substr(offset, lengths[at]), key);
+        counts.count(previous, key, ruleFlags.contains(static_cast<std::uint32_t>(at)));
+        std::swap(previous, key);
+    }
+    WordIndexWriter writer(counts, settings);
+    offset = 0;
+    for (std::size_t at = 0; at < lengths.size(); offset += lengths[at++]) {
+        const std::string_view form = std::string_view(sorted).substr(offset, lengths[at]);
+        keyInto(form, key);
+        const auto rules = ruleFlags.find(static_cast<std::uint32_t>(at));
+        writer.add(key, form, roles[at], rules == ruleFlags.end() ? 0 : rules->second);
+    }
+    return writer.finish();
+}

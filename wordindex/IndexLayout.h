@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordindex/WordIndex.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The block of memory of a word index, which is also the file the cache
+// keeps: a header of eight 64-bit words, then the sections, each starting
+// on a word.
+//   header: magic, version, nodes, keys, forms, rules, text bytes, settings bytes
+//   nodes: one word each, in the order of the tree (a node, then its children)
+//   key forms, key text: 32-bit offsets, keys + 1 of each
+//   roles: a byte a form
+//   rules: (form, flags) word pairs, sorted by form
+//   settings: the compound settings, written by writeSettings
+//   text: the forms, key after key
+namespace IndexLayout {
+
+// "QVINDEX" and a byte that is read back differently in the other byte order.
+inline constexpr std::uint64_t kMagic = 0x015845444E495651ULL;
+// Raised whenever the layout or what the index holds changes.
+inline constexpr std::uint64_t kVersion = 1;
+inline constexpr std::size_t kHeaderWords = 8;
+
+// A node: where its subtree ends, how many keys come before it, its
+// letter (1 to 26; 0 for the root), the roles below it, whether a key ends there.
+inline constexpr std::uint64_t kEndMask = (std::uint64_t(1) << 27) - 1;
+inline constexpr int kKeysShift = 27;
+inline constexpr std::uint64_t kKeysMask = (std::uint64_t(1) << 25) - 1;
+inline constexpr int kLetterShift = 52;
+inline constexpr int kRolesShift = 57;
+inline constexpr int kTerminalShift = 63;
+inline constexpr std::size_t kMaxNodes = kEndMask;
+inline constexpr std::size_t kMaxKeys = kKeysMask;
+
+struct Counts {
+    std::size_t nodes = 0;
+    std::size_t keys = 0;
+    std::size_t forms = 0;
+    std::size_t rules = 0;
+    std::size_t textBytes = 0;
+    std::size_t settingsBytes = 0;
+};
+
+// Where each section starts, in words.
+struct Sections {
+    Counts counts;
+    std::size_t nodes = 0;
+    std::size_t keyForm = 0;
+    std::size_t keyText = 0;
+    std::size_t roles = 0;
+    std::size_t rules = 0;
+    std::size_t settings = 0;
+    std::size_t text = 0;
+    std::size_t total = 0;
+
+    // The sections of counts laid out; nothing when they could not be.
+    [[nodiscard]] static std::optional<Sections> layout(const Counts &counts);
+    // The sections an image's header names; nothing unless they fill it exactly.
+    [[nodiscard]] static std::optional<Sections> of(const std::vector<std::uint64_t> &image);
+};
+
+[[nodiscard]] std::string writeSettings(const CompoundSettings &settings);
+[[nodiscard]] std::optional<CompoundSettings> readSettings(std::string_view bytes);
+
+} // namespace IndexLayout

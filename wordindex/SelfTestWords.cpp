@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordindex/SelfTestWords.h"
+
+#include "wordindex/IndexBuilder.h"
+#include "wordindex/TextDecoder.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Entries of the word list looked at for plain ones.
+constexpr std::size_t kEntriesLooked = 2000;
+constexpr std::size_t kMaxWordBytes = 100;
+
+void appendUtf8(char32_t c, std::string &out)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+bool has(const FlagList &flags, Flag flag)
+{
+    return flag != 0 && std::ranges::binary_search(flags, flag);
+}
+
+// FORBIDDENWORD, which the word index has no use for.
+Flag forbiddenFlag(std::string_view affText, const AffixFile &affixes, const ReadLimits &limits)
+{
+    Flag flag = 0;
+    forEachLine(affText, limits.maxLineBytes, [&](std::string_view line) {
+        const std::string_view keyword = "FORBIDDENWORD";
+        if (line.starts_with(keyword) && line.size() > keyword.size()) {
+            std::string_view value = line.substr(keyword.size());
+            while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+                value.remove_prefix(1);
+            flag = affixes.firstFlag(value.substr(0, value.find_first_of(" \t")));
+        }
+        return true;
+    });
+    return flag;
+}
+
+} // namespace
+
+std::vector<SelfTestWord> selfTestWords(std::string_view affText, std::string_view dicText,
+    Dialect dialect, std::size_t count, const ReadLimits &limits)
+{
+    std::vector<SelfTestWord> words;
+    const AffixFile affixes = parseAffixFile(affText, dialect, limits);
+    // Even where the index refuses the file, its flags still read.
+    const auto decoder = TextDecoder::forEncoding(affixes.encoding);
+    const Flag forbidden = forbiddenFlag(affText, affixes, limits);
+    std::size_t looked = 0;
+    bool first = true;
+    forEachLine(dicText, limits.maxLineBytes, [&](std::string_view line) {
+        if (std::exchange(first, false) && isCountLine(line))
+            return true;
+        const DicEntry entry = splitDicEntry(line);
+        const FlagList flags = affixes.parseFlags(entry.flags);
+        if (!entry.word.empty() && entry.word.size() <= kMaxWordBytes
+            && !has(flags, affixes.needAffix) && !has(flags, affixes.compounds.onlyInCompound)
+            && !has(flags, forbidden)) {
+            SelfTestWord word { entry.word, {} };
+            if (decoder) {
+                for (const char32_t c : decoder->decode(entry.word))
+                    appendUtf8(c, word.utf8);
+            } else {
+                word.utf8 = entry.word;
+            }
+            words.push_back(std::move(word));
+        }
+        return ++looked < kEntriesLooked && words.size() < count;
+    });
+    return words;
+}
