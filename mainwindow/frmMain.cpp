@@ -7,6 +7,7 @@
 #include "artwork/Twips.h"
 #include "mainwindow/Controls.h"
 #include "mainwindow/ProgressDisplay.h"
+#include "mainwindow/ScreenPlace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,7 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QWindow>
 #include <limits>
 #include <utility>
 
@@ -84,8 +85,10 @@ void describe(QWidget *widget, const QString &description)
 
 } // namespace
 
-frmMain::frmMain()
+frmMain::frmMain(QScreen *display)
 {
+    if (display)
+        setScreen(display);
     setObjectName(QStringLiteral("frmMain"));
     // The version as the caption has always shown it: the revision runs on
     // after the minor number ("v1.20" for 1.2.0).
@@ -95,12 +98,13 @@ frmMain::frmMain()
                        .arg(kVersionMinor)
                        .arg(kVersionRevision));
     setWindowIcon(Artwork::icon());
-    const qreal dpi = layoutDpi(screen());
+    m_openOn = screen();
+    const qreal dpi = layoutDpi(m_openOn);
     buildControls(dpi);
     buildMenus();
-    resize(pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
-    if (const QScreen *display = screen())
-        move(display->availableGeometry().center() - rect().center());
+    m_designedSize = QSize(
+        pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
+    resize(m_designedSize);
     txtInput->setFocus();
 }
 
@@ -231,7 +235,12 @@ void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtInput
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        // On the screen at last, framed by the window manager: the frame
+        // the first place guessed at is known now.
+        windowHandle()->removeEventFilter(this);
+        placeAgainOnceFramed(*this, m_designedSize);
+    } else if (watched == txtInput
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -257,6 +266,17 @@ void frmMain::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     // The banner strip alone follows the width; nothing else is laid out again.
     Picture1->resize(centralWidget()->width(), Picture1->height());
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // Placed when it first opens, on the screen it was laid out for.
+    if (const QPointer<QScreen> display = std::exchange(m_openOn, nullptr)) {
+        placeOnScreen(*this, *display, m_designedSize);
+        if (QWindow *handle = windowHandle())
+            handle->installEventFilter(this);
+    }
+    QMainWindow::showEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

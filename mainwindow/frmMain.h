@@ -5,6 +5,7 @@
 #include "search/SearchView.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class PictureBox;
 class ProgressDisplay;
@@ -15,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QScreen;
 
 // The working window: four numbered steps in a frame, under a banner. It is
 // a view: it shows what the search tells it and reports the user's commands
@@ -24,7 +26,8 @@ class frmMain : public QMainWindow, public AnalysisView {
     Q_OBJECT
 
 public:
-    frmMain();
+    // Laid out for the screen it opens on: the primary one, unless named.
+    explicit frmMain(QScreen *display = nullptr);
     ~frmMain() override;
 
     // AnalysisView
@@ -52,6 +55,7 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -60,6 +64,9 @@ private:
     void txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
 
     bool m_enterPressedHere = false;
+    QSize m_designedSize;
+    // The screen it was laid out for, which it opens on; cleared once placed.
+    QPointer<QScreen> m_openOn;
 
     PictureBox *Picture1 = nullptr;
     StepFrame *Frame1 = nullptr;
