@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
 #include <limits>
 #include <utility>
@@ -102,6 +103,7 @@ frmMain::frmMain(QScreen *display)
     const qreal dpi = layoutDpi(m_openOn);
     buildControls(dpi);
     buildMenus();
+    buildKeys();
     m_designedSize = QSize(
         pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
     resize(m_designedSize);
@@ -227,6 +229,19 @@ void frmMain::buildMenus()
     mnu_about->setObjectName(QStringLiteral("mnu_about"));
 }
 
+void frmMain::buildKeys()
+{
+    // Keys of the whole window rather than of the menu items, whose captions
+    // stay as designed, without shortcuts beside them.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+        &frmMain::helpRequested);
+    // Escape cancels a run as the button does; at rest it stays the
+    // controls' own key, and the window does nothing with it.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, &frmMain::cancelRequested);
+}
+
 void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 {
     if (keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter)
@@ -340,4 +355,5 @@ void frmMain::setCancelVisible(bool visible)
         ProgressBar1->endRun();
     }
     cmdCancel->setVisible(visible);
+    m_escape->setEnabled(visible);
 }

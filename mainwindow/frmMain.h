@@ -12,6 +12,7 @@ class ProgressDisplay;
 class PushButton;
 class StepFrame;
 class QAction;
+class QShortcut;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -44,11 +45,13 @@ public:
 signals:
     // Enter released in the letter box, or Analyze clicked.
     void analysisRequested();
+    // cancel analysis clicked, or Escape pressed while a run goes on.
     void cancelRequested();
     // Exit, from the button or the File menu.
     void exitRequested();
     // The window's close box, or the desktop closing it.
     void closeRequested();
+    // Help > Quorvel Help, or F1 anywhere in the window.
     void helpRequested();
     void aboutRequested();
 
@@ -61,12 +64,14 @@ protected:
 private:
     void buildControls(qreal dpi);
     void buildMenus();
+    void buildKeys();
     void txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
 
     bool m_enterPressedHere = false;
     QSize m_designedSize;
     // The screen it was laid out for, which it opens on; cleared once placed.
     QPointer<QScreen> m_openOn;
+    QShortcut *m_escape = nullptr;
 
     PictureBox *Picture1 = nullptr;
     StepFrame *Frame1 = nullptr;
