@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     LocalFileSystem files;
     QtProgramLauncher launcher;
     SysInfoLauncher sysInfo(registry, files, launcher, messageBox);
-    AboutCommand about(sysInfo, launcher);
+    AboutCommand about({ sysInfo, launcher, messageBox });
 
     // One switch, for the curious and for comparing: every arrangement is
     // tried, as without a word index.
