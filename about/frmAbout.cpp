@@ -6,6 +6,7 @@
 #include "about/SysInfo.h"
 #include "artwork/Artwork.h"
 #include "artwork/Twips.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramLauncher.h"
 
 #include <QApplication>
@@ -34,7 +35,8 @@ QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
 
 } // namespace
 
-frmAbout::frmAbout(SysInfoLauncher &sysInfo, ProgramLauncher &browser)
+frmAbout::frmAbout(Services services)
+    : m_services(services)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -93,9 +95,8 @@ frmAbout::frmAbout(SysInfoLauncher &sysInfo, ProgramLauncher &browser)
     vbhHome->setCursor(Qt::PointingHandCursor);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo, &QPushButton::clicked, this, [&sysInfo] { sysInfo.StartSysInfo(); });
-    connect(vbhHome, &QLabel::linkActivated, this,
-        [&browser](const QString &address) { browser.openUrl(address); });
+    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { m_services.sysInfo.StartSysInfo(); });
+    connect(vbhHome, &QLabel::linkActivated, this, &frmAbout::openHomePage);
 
     Form_Load();
 }
@@ -109,6 +110,18 @@ void frmAbout::Form_Load()
                             .arg(kVersionMinor)
                             .arg(kVersionRevision));
     lblTitle->setText(title);
+}
+
+void frmAbout::openHomePage(const QString &address)
+{
+    if (m_services.browser.openUrl(address))
+        return;
+    // Where no browser can be started the click would go nowhere: the
+    // address, shown, can still be typed or copied into one.
+    (void)m_services.messageBox.show(
+        { tr("The home page could not be opened in a web browser.\n\nIts address is %1")
+                .arg(address),
+            QString::fromLatin1(kApplicationTitle), MessageButtons::Ok, MessageIcon::Exclamation });
 }
 
 void frmAbout::showEvent(QShowEvent *event)
@@ -130,9 +143,8 @@ void frmAbout::paintEvent(QPaintEvent *event)
     painter.drawLine(x(105), x(2460) + 1, x(5654), x(2460) + 1);
 }
 
-AboutCommand::AboutCommand(SysInfoLauncher &sysInfo, ProgramLauncher &browser)
-    : m_sysInfo(sysInfo)
-    , m_browser(browser)
+AboutCommand::AboutCommand(frmAbout::Services services)
+    : m_services(services)
 {
 }
 
@@ -144,7 +156,7 @@ AboutCommand::~AboutCommand()
 void AboutCommand::mnu_about_Click()
 {
     if (!m_dialog)
-        m_dialog = new frmAbout(m_sysInfo, m_browser); // no owner: it stands on its own
+        m_dialog = new frmAbout(m_services); // no owner: it stands on its own
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
+class MessageBox;
 class QLabel;
 class QPushButton;
 class SysInfoLauncher;
@@ -16,7 +17,14 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    frmAbout(SysInfoLauncher &sysInfo, ProgramLauncher &browser);
+    // The browser opens the home page; the message box says so when it cannot.
+    struct Services {
+        SysInfoLauncher &sysInfo;
+        ProgramLauncher &browser;
+        MessageBox &messageBox;
+    };
+
+    explicit frmAbout(Services services);
 
     static constexpr char kHomePage[] = "https://kelmstar.example/qv";
 
@@ -26,7 +34,9 @@ protected:
 
 private:
     void Form_Load();
+    void openHomePage(const QString &address);
 
+    Services m_services;
     qreal m_dpi = 96; // the logical DPI the twip layout is drawn at
     QPushButton *cmdOK = nullptr;
     QLabel *picIcon = nullptr;
@@ -43,14 +53,13 @@ private:
 // blocking; a second command brings the open one to the front.
 class AboutCommand {
 public:
-    AboutCommand(SysInfoLauncher &sysInfo, ProgramLauncher &browser);
+    explicit AboutCommand(frmAbout::Services services);
     ~AboutCommand();
 
     void mnu_about_Click();
     [[nodiscard]] frmAbout *dialog() const { return m_dialog; }
 
 private:
-    SysInfoLauncher &m_sysInfo;
-    ProgramLauncher &m_browser;
+    frmAbout::Services m_services;
     QPointer<frmAbout> m_dialog; // cleared when the dialog is closed and destroyed
 };

@@ -28,14 +28,90 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
+
+namespace {
+
+constexpr int kExitUsage = 2; // as quorvel-search has it
+
+// The command line: --help and --version answer on the terminal and end the
+// program, so does a wrong option, with exit status 2; no window opens then.
+class CommandLine {
+public:
+    CommandLine()
+    {
+        m_parser.setApplicationDescription(QStringLiteral(
+            "Lists every word made of all the letters typed, in a window. See quorvel(1)."));
+        m_parser.addHelpOption();
+        m_parser.addVersionOption();
+        m_parser.addOption(m_exhaustive);
+        m_parser.addOption(m_noCache);
+    }
+
+    // Nothing when the window is to open. Before the window system takes
+    // its own options (-platform, -style ...) out, an option not known here
+    // may still be one of them: only the last reading calls it wrong.
+    [[nodiscard]] std::optional<int> read(const QStringList &arguments, bool last)
+    {
+        if (!m_parser.parse(arguments)) {
+            if (!last)
+                return std::nullopt;
+            return usageError(m_parser.errorText());
+        }
+        // The window system's own options are known only once it is there.
+        if (!last && m_parser.isSet(QStringLiteral("help-all")))
+            return std::nullopt;
+        m_parser.process(arguments); // --help, --help-all and --version end the program here
+        if (!m_parser.positionalArguments().isEmpty())
+            return usageError(QStringLiteral("Unexpected argument '%1': the letters are typed "
+                                             "in the window (quorvel-search takes them here).")
+                                  .arg(m_parser.positionalArguments().constFirst()));
+        return std::nullopt;
+    }
+
+    [[nodiscard]] bool exhaustive() const { return m_parser.isSet(m_exhaustive); }
+    [[nodiscard]] bool noCache() const { return m_parser.isSet(m_noCache); }
+
+private:
+    static int usageError(const QString &message)
+    {
+        std::fprintf(
+            stderr, "%s\nTry 'quorvel --help' for more information.\n", qPrintable(message));
+        return kExitUsage;
+    }
+
+    QCommandLineParser m_parser;
+    // For the curious and for comparing: every arrangement is tried, as
+    // without a word index.
+    const QCommandLineOption m_exhaustive { QStringLiteral("exhaustive"),
+        QStringLiteral(
+            "Try every arrangement, even where the dictionary's word index could answer.") };
+    // For a dictionary that is being edited, and for measuring.
+    const QCommandLineOption m_noCache { QStringLiteral("no-cache"),
+        QStringLiteral("Neither read nor write the dictionary cache (~/.cache/quorvel).") };
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    CommandLine commandLine;
+    {
+        // Read first without the window system, so that --help and --version
+        // answer on a terminal that has no display.
+        const QCoreApplication terminal(argc, argv);
+        if (const auto status = commandLine.read(QCoreApplication::arguments(), false))
+            return *status;
+    }
     QApplication app(argc, argv);
+    if (const auto status = commandLine.read(QCoreApplication::arguments(), true))
+        return *status;
     // Where the settings go (the help viewer's size, place and split).
     QApplication::setOrganizationName(QStringLiteral("Kelmstar Software"));
-    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setWindowIcon(Artwork::icon());
 
     QtMessageBox messageBox;
@@ -48,22 +124,10 @@ int main(int argc, char **argv)
     LocalFileSystem files;
     QtProgramLauncher launcher;
     SysInfoLauncher sysInfo(registry, files, launcher, messageBox);
-    AboutCommand about(sysInfo, launcher);
+    AboutCommand about({ sysInfo, launcher, messageBox });
 
-    // One switch, for the curious and for comparing: every arrangement is
-    // tried, as without a word index.
-    QCommandLineParser parser;
-    const QCommandLineOption exhaustive(QStringLiteral("exhaustive"),
-        QStringLiteral(
-            "Try every arrangement, even where the dictionary's word index could answer."));
-    parser.addOption(exhaustive);
-    const QCommandLineOption noCache(QStringLiteral("no-cache"),
-        QStringLiteral("Neither read nor write the dictionary cache (~/.cache/quorvel)."));
-    parser.addOption(noCache);
-    parser.addHelpOption();
-    parser.process(app);
     WordSearch::Options options;
-    options.exhaustive = parser.isSet(exhaustive);
+    options.exhaustive = commandLine.exhaustive();
 
     const auto language = DictionaryLocator::userLanguage();
     DictionaryService dictionaries({ [&language] {
@@ -71,7 +135,7 @@ int main(int argc, char **argv)
                                             language, DictionaryLocator::defaultFolders());
                                     },
         language, helperPath(QCoreApplication::applicationDirPath()),
-        parser.isSet(noCache) ? std::nullopt : std::optional(cacheFolder()) });
+        commandLine.noCache() ? std::nullopt : std::optional(cacheFolder()) });
     frmMain window;
     WordSearch search(
         window, { messageBox, dictionaries, terminator, events, &dictionaries }, options);

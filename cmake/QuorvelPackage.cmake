@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VENDOR "Kelmstar Software")
 set(CPACK_PACKAGE_CONTACT "Kelmstar Software <quorvel@kelmstar.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "letter jumble solver")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quorvel tries every arrangement of a set of jumbled letters, asks the spelling checker of the user's language about each one and lists the words it finds.")
+    "Quorvel lists every word made of all of a set of jumbled letters, as the Hunspell dictionary of the user's language spells it. Most dictionaries answer at once through an index of their word forms, each word confirmed by Nuspell or Hunspell; otherwise every arrangement of the letters is put to the spelling checker.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

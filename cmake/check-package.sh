@@ -36,7 +36,8 @@ check "depends on libmspack" has_field Depends libmspack0
 check "recommends the en_US dictionary" has_field Recommends hunspell-en-us
 check "suggests hardinfo" has_field Suggests hardinfo
 for file in usr/bin/quorvel etc/quorvel/hklm.reg usr/share/quorvel/help/qv.chm \
-    usr/bin/quorvel-search usr/share/man/man1/quorvel-search.1 usr/share/doc/quorvel/copyright \
+    usr/bin/quorvel-search usr/share/man/man1/quorvel.1 usr/share/man/man1/quorvel-search.1 \
+    usr/share/doc/quorvel/copyright \
     usr/share/applications/quorvel.desktop \
     usr/share/metainfo/example.kelmstar.Quorvel.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/quorvel.png usr/share/icons/hicolor/32x32/apps/quorvel.png \

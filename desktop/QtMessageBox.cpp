@@ -47,6 +47,8 @@ MessageAnswer QtMessageBox::show(const MessageRequest &request)
     QMessageBox box(toQt(request.icon), request.title, request.text, buttons.first | buttons.second,
         QApplication::activeWindow());
     box.setDefaultButton(buttons.first);
+    // An address or a path in a message can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;

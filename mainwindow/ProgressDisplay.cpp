@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/ProgressDisplay.h"
 
+#include <QHelpEvent>
 #include <QLocale>
+#include <QToolTip>
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -11,8 +14,8 @@ namespace {
 constexpr int kSteps = 10000;
 // The estimate needs a second of the run to go on.
 constexpr qint64 kEstimateAfterMs = 1000;
-// Tooltip and description follow the bar at most this often.
-constexpr qint64 kTextEveryMs = 200;
+// Tooltip and description follow the run this often.
+constexpr int kTextEveryMs = 200;
 
 // Counts that a float carries: n! - 1 past 2^24 rounds to n! itself, and one
 // more is then no more at all, which keeps "of n!" right for 11 and 12 letters.
@@ -41,14 +44,24 @@ constexpr qint64 kTextEveryMs = 200;
     return ProgressDisplay::tr("years left");
 }
 
+[[nodiscard]] qint64 steadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 } // namespace
 
-ProgressDisplay::ProgressDisplay(QWidget *parent)
+ProgressDisplay::ProgressDisplay(QWidget *parent, Clock clock)
     : QProgressBar(parent)
+    , m_clock(clock ? std::move(clock) : steadyMilliseconds)
 {
     QProgressBar::setRange(0, kSteps);
     QProgressBar::setValue(0);
     setTextVisible(false);
+    m_refresh.setInterval(kTextEveryMs);
+    connect(&m_refresh, &QTimer::timeout, this, &ProgressDisplay::showRunText);
 }
 
 void ProgressDisplay::setRange(float minimum, float maximum)
@@ -56,22 +69,27 @@ void ProgressDisplay::setRange(float minimum, float maximum)
     m_minimum = minimum;
     m_maximum = maximum;
     m_running = true;
-    m_clock.start();
-    m_textShownAt = -1;
+    m_textShown = false;
+    m_startedAt = m_clock();
+    m_refresh.start();
     (void)updateDrawnPosition();
 }
 
 void ProgressDisplay::setValue(float value)
 {
     m_value = value;
-    // The text follows the bar: it is worth a look only when the bar moved.
-    if (updateDrawnPosition() || m_textShownAt < 0)
-        updateRunText();
+    (void)updateDrawnPosition();
+    // The run's first count is told at once, the others on the beat.
+    if (!m_textShown)
+        showRunText();
 }
 
 void ProgressDisplay::endRun()
 {
     m_running = false;
+    m_refresh.stop();
+    if (QToolTip::isVisible() && QToolTip::text() == toolTip())
+        QToolTip::hideText();
     setToolTip(QString());
     setAccessibleDescription(tr("No analysis is running."));
 }
@@ -81,7 +99,7 @@ QString ProgressDisplay::runText() const
     const float total = countAfter(m_maximum - m_minimum);
     const float done = std::min(countAfter(m_value - m_minimum), total);
     QString text = tr("%1 of %2").arg(countText(done), countText(total));
-    const qint64 elapsed = m_clock.isValid() ? m_clock.elapsed() : 0;
+    const qint64 elapsed = m_running ? m_clock() - m_startedAt : 0;
     if (elapsed >= kEstimateAfterMs && done > 0 && std::isfinite(total) && done < total) {
         const double left = elapsed / 1000.0 * (double(total) - done) / done;
         text += QStringLiteral(", ") + timeLeftText(left);
@@ -89,17 +107,26 @@ QString ProgressDisplay::runText() const
     return text;
 }
 
-void ProgressDisplay::updateRunText()
+bool ProgressDisplay::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip)
+        m_tipAt = static_cast<QHelpEvent *>(event)->globalPos();
+    return QProgressBar::event(event);
+}
+
+void ProgressDisplay::showRunText()
 {
     if (!m_running)
         return;
-    const qint64 now = m_clock.elapsed();
-    if (m_textShownAt >= 0 && now - m_textShownAt < kTextEveryMs && m_value < m_maximum)
-        return;
-    m_textShownAt = now;
+    m_textShown = true;
     const QString text = runText();
+    // A tooltip on the screen keeps the text it was shown with; shown again
+    // where it stands, it tells the new one.
+    const bool tipShown = QToolTip::isVisible() && QToolTip::text() == toolTip();
     setToolTip(text);
     setAccessibleDescription(text);
+    if (tipShown)
+        QToolTip::showText(m_tipAt, text, this);
 }
 
 bool ProgressDisplay::updateDrawnPosition()

@@ -7,6 +7,7 @@
 #include "artwork/Twips.h"
 #include "mainwindow/Controls.h"
 #include "mainwindow/ProgressDisplay.h"
+#include "mainwindow/ScreenPlace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,7 +18,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
+#include <QWindow>
 #include <limits>
 #include <utility>
 
@@ -84,8 +86,10 @@ void describe(QWidget *widget, const QString &description)
 
 } // namespace
 
-frmMain::frmMain()
+frmMain::frmMain(QScreen *display)
 {
+    if (display)
+        setScreen(display);
     setObjectName(QStringLiteral("frmMain"));
     // The version as the caption has always shown it: the revision runs on
     // after the minor number ("v1.20" for 1.2.0).
@@ -95,12 +99,14 @@ frmMain::frmMain()
                        .arg(kVersionMinor)
                        .arg(kVersionRevision));
     setWindowIcon(Artwork::icon());
-    const qreal dpi = layoutDpi(screen());
+    m_openOn = screen();
+    const qreal dpi = layoutDpi(m_openOn);
     buildControls(dpi);
     buildMenus();
-    resize(pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
-    if (const QScreen *display = screen())
-        move(display->availableGeometry().center() - rect().center());
+    buildKeys();
+    m_designedSize = QSize(
+        pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
+    resize(m_designedSize);
     txtInput->setFocus();
 }
 
@@ -223,6 +229,19 @@ void frmMain::buildMenus()
     mnu_about->setObjectName(QStringLiteral("mnu_about"));
 }
 
+void frmMain::buildKeys()
+{
+    // Keys of the whole window rather than of the menu items, whose captions
+    // stay as designed, without shortcuts beside them.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+        &frmMain::helpRequested);
+    // Escape cancels a run as the button does; at rest it stays the
+    // controls' own key, and the window does nothing with it.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, &frmMain::cancelRequested);
+}
+
 void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 {
     if (keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter)
@@ -231,7 +250,12 @@ void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtInput
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        // On the screen at last, framed by the window manager: the frame
+        // the first place guessed at is known now.
+        windowHandle()->removeEventFilter(this);
+        placeAgainOnceFramed(*this, m_designedSize);
+    } else if (watched == txtInput
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -257,6 +281,17 @@ void frmMain::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     // The banner strip alone follows the width; nothing else is laid out again.
     Picture1->resize(centralWidget()->width(), Picture1->height());
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // Placed when it first opens, on the screen it was laid out for.
+    if (const QPointer<QScreen> display = std::exchange(m_openOn, nullptr)) {
+        placeOnScreen(*this, *display, m_designedSize);
+        if (QWindow *handle = windowHandle())
+            handle->installEventFilter(this);
+    }
+    QMainWindow::showEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -320,4 +355,5 @@ void frmMain::setCancelVisible(bool visible)
         ProgressBar1->endRun();
     }
     cmdCancel->setVisible(visible);
+    m_escape->setEnabled(visible);
 }

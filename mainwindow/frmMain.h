@@ -5,16 +5,19 @@
 #include "search/SearchView.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class PictureBox;
 class ProgressDisplay;
 class PushButton;
 class StepFrame;
 class QAction;
+class QShortcut;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QScreen;
 
 // The working window: four numbered steps in a frame, under a banner. It is
 // a view: it shows what the search tells it and reports the user's commands
@@ -24,7 +27,8 @@ class frmMain : public QMainWindow, public AnalysisView {
     Q_OBJECT
 
 public:
-    frmMain();
+    // Laid out for the screen it opens on: the primary one, unless named.
+    explicit frmMain(QScreen *display = nullptr);
     ~frmMain() override;
 
     // AnalysisView
@@ -41,25 +45,33 @@ public:
 signals:
     // Enter released in the letter box, or Analyze clicked.
     void analysisRequested();
+    // cancel analysis clicked, or Escape pressed while a run goes on.
     void cancelRequested();
     // Exit, from the button or the File menu.
     void exitRequested();
     // The window's close box, or the desktop closing it.
     void closeRequested();
+    // Help > Quorvel Help, or F1 anywhere in the window.
     void helpRequested();
     void aboutRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls(qreal dpi);
     void buildMenus();
+    void buildKeys();
     void txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
 
     bool m_enterPressedHere = false;
+    QSize m_designedSize;
+    // The screen it was laid out for, which it opens on; cleared once placed.
+    QPointer<QScreen> m_openOn;
+    QShortcut *m_escape = nullptr;
 
     PictureBox *Picture1 = nullptr;
     StepFrame *Frame1 = nullptr;

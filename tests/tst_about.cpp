@@ -18,16 +18,16 @@ namespace {
 const QByteArray kFirst = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n";
 const QByteArray kSecond = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\n";
 
-struct Fixture : TempFolder {
+// Help > About chosen once, on a machine with this hive.
+struct Machine : TempFolder {
     HiveRegistry registry;
     FakeFileSystem files;
     RecordingLauncher launcher;
     FakeMessageBox box;
     SysInfoLauncher sysInfo { registry, files, launcher, box };
-    AboutCommand about { sysInfo, launcher };
+    AboutCommand about { { sysInfo, launcher, box } };
 
-    // Help > About chosen once, on a machine with this hive.
-    explicit Fixture(const QByteArray &hive = {})
+    explicit Machine(const QByteArray &hive = {})
         : registry(write("hklm.reg", "REGEDIT4\n" + hive))
     {
         about.mnu_about_Click();
@@ -38,15 +38,13 @@ struct LookupRow {
     const char *name;
     QByteArray hive;
     QStringList files;
-    QStringList started;
-    bool message;
+    QStringList started; // the last one starts, unless it is empty
 };
 struct KeyRow {
     const char *name;
     bool toSystemInfo; // tabbed on from OK, which has the focus at first
     Qt::Key key;
-    bool closes;
-    qsizetype starts;
+    bool closes; // or else starts the system information program
 };
 
 } // namespace
@@ -63,46 +61,45 @@ private slots:
         const QStringList hardinfo { "/usr/bin" + program };
         const QStringList none;
         addRows<LookupRow>({
-            { "first place, started without a file test", first, none, { "/opt/si/sysinfo" },
-                false },
-            { "the first place wins", first + second, hardinfo, { "/opt/si/sysinfo" }, false },
-            { "second place with the program there", second, hardinfo, hardinfo, false },
-            { "second place without it", second, none, none, true },
-            { "neither place", {}, hardinfo, none, true },
+            { "first place, started without a file test", first, none, { "/opt/si/sysinfo" } },
+            { "the first place wins", first + second, hardinfo, { "/opt/si/sysinfo" } },
+            { "second place with the program there", second, hardinfo, hardinfo },
+            { "second place without it", second, none, none },
+            { "neither place", {}, hardinfo, none },
             { "stored without a terminator, same path", kFirst + "\"PATH\"=hex(1):2f,61\n", none,
-                { "/a" }, false },
-            { "stored with a terminator", kFirst + "\"PATH\"=hex(1):2f,61,00\n", none, { "/a" },
-                false },
-            { "a dword is read as text", kFirst + "\"PATH\"=dword:ffffffff\n", none, { "-1" },
-                false },
+                { "/a" } },
+            { "stored with a terminator", kFirst + "\"PATH\"=hex(1):2f,61,00\n", none, { "/a" } },
+            { "a dword is read as text", kFirst + "\"PATH\"=dword:ffffffff\n", none, { "-1" } },
             { "zero bytes at the first place: no second try",
-                kFirst + "\"PATH\"=hex(1):\n" + second, hardinfo, none, true },
+                kFirst + "\"PATH\"=hex(1):\n" + second, hardinfo, none },
             { "expandable string: an empty path that fails to start",
-                kFirst + "\"PATH\"=hex(2):2f,61,00\n" + second, hardinfo, { "" }, true },
+                kFirst + "\"PATH\"=hex(2):2f,61,00\n" + second, hardinfo, { "" } },
             { "expandable string at the second place", kSecond + "\"MSINFO\"=hex(2):2f,61,00\n",
-                { program }, { program }, false },
+                { program }, { program } },
             { "longer than 1024 bytes counts as missing",
                 kFirst + "\"PATH\"=\"/" + QByteArray(1100, 'x') + "\"\n" + second, hardinfo,
-                hardinfo, false },
+                hardinfo },
         });
     }
     void lookups()
     {
         QFETCH(LookupRow, row);
-        Fixture fx(row.hive);
-        fx.files.files = QSet<QString>(row.files.begin(), row.files.end());
-        fx.sysInfo.StartSysInfo();
-        QCOMPARE(fx.launcher.started, row.started);
-        QCOMPARE(fx.box.shown().size(), row.message ? 1 : 0);
-        for (const MessageRequest &message : fx.box.shown())
+        Machine machine(row.hive);
+        machine.files.files = QSet<QString>(row.files.begin(), row.files.end());
+        machine.sysInfo.StartSysInfo();
+        QCOMPARE(machine.launcher.started, row.started);
+        // One message exactly when nothing could be started.
+        const bool started = !row.started.isEmpty() && !row.started.last().isEmpty();
+        QCOMPARE(machine.box.shown().size(), started ? 0 : 1);
+        for (const MessageRequest &message : machine.box.shown())
             QCOMPARE(message.text, QString::fromLatin1(SysInfoLauncher::kUnavailable));
-        QCOMPARE(fx.registry.openHandles(), 0);
+        QCOMPARE(machine.registry.openHandles(), 0);
     }
 
     void dialogOpensOnceComesForwardAndLinksHome()
     {
-        Fixture fx;
-        frmAbout *first = fx.about.dialog();
+        Machine machine;
+        frmAbout *first = machine.about.dialog();
         QVERIFY(first && first->isVisible());
         QVERIFY(!first->isModal());
         QVERIFY(!first->parentWidget());
@@ -112,30 +109,36 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        fx.about.mnu_about_Click();
-        QCOMPARE(fx.about.dialog(), first);
+        machine.about.mnu_about_Click();
+        QCOMPARE(machine.about.dialog(), first);
         QVERIFY(QTest::qWaitForWindowActive(first));
-        // A click on the shown address, as the user makes it, opens it.
+        // A click on the shown address, as the user makes it, opens it; where
+        // no browser can, a box says so and shows the address.
         auto *link = first->findChild<QLabel *>("vbhHome");
-        const QPoint onText(QFontMetrics(link->font()).averageCharWidth() * 3, link->height() / 2);
-        QTest::mouseClick(link, Qt::LeftButton, {}, onText);
-        QCOMPARE(fx.launcher.opened, QStringList { frmAbout::kHomePage });
         QVERIFY(link->text().contains(QString::fromLatin1(frmAbout::kHomePage) + "</a>"));
+        const QPoint onText(QFontMetrics(link->font()).averageCharWidth() * 3, link->height() / 2);
+        for (const bool browserStarts : { true, false }) {
+            machine.launcher.browserStarts = browserStarts;
+            QTest::mouseClick(link, Qt::LeftButton, {}, onText);
+        }
+        QCOMPARE(machine.launcher.opened, QStringList(2, frmAbout::kHomePage));
+        QCOMPARE(machine.box.shown().size(), 1);
+        QVERIFY(
+            machine.box.shown().first().text.contains(QString::fromLatin1(frmAbout::kHomePage)));
+        QCOMPARE(machine.box.shown().first().icon, MessageIcon::Exclamation);
     }
 
     void keysPressTheFocusedButton_data()
     {
-        addRows<KeyRow>({
-            { "Enter on OK", false, Qt::Key_Return, true, 0 },
-            { "Enter on System Info", true, Qt::Key_Return, false, 1 },
-            { "Escape on System Info", true, Qt::Key_Escape, true, 0 },
-        });
+        addRows<KeyRow>({ { "Enter on OK", false, Qt::Key_Return, true },
+            { "Enter on System Info", true, Qt::Key_Return, false },
+            { "Escape on System Info", true, Qt::Key_Escape, true } });
     }
     void keysPressTheFocusedButton()
     {
         QFETCH(KeyRow, row);
-        Fixture fx(kFirst + "\"PATH\"=\"/opt/si\"\n");
-        frmAbout *dialog = fx.about.dialog();
+        Machine machine(kFirst + "\"PATH\"=\"/opt/si\"\n");
+        frmAbout *dialog = machine.about.dialog();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
         if (row.toSystemInfo) {
@@ -143,8 +146,8 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSysInfo"));
         }
         QTest::keyClick(QApplication::focusWidget(), row.key);
-        QTRY_COMPARE(!fx.about.dialog(), row.closes); // closed and destroyed
-        QCOMPARE(fx.launcher.started.size(), row.starts);
+        QTRY_COMPARE(!machine.about.dialog(), row.closes); // closed and destroyed
+        QCOMPARE(machine.launcher.started.size(), row.closes ? 0 : 1);
     }
 
     void drawnWhole_data()
@@ -160,8 +163,8 @@ private slots:
         if (desktopPoints > 0)
             font.setPointSizeF(desktopPoints);
         QApplication::setFont(font);
-        Fixture fx;
-        frmAbout *dialog = fx.about.dialog();
+        Machine machine;
+        frmAbout *dialog = machine.about.dialog();
         QApplication::setFont(desktop);
         for (QLabel *label : dialog->findChildren<QLabel *>()) {
             if (label->text().isEmpty() || label->text().startsWith('<'))

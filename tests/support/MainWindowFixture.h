@@ -34,7 +34,9 @@ struct Fixture {
     WordSearch search { window, { box, checkers, terminator, events },
         { std::chrono::nanoseconds(0) } };
 
-    Fixture()
+    // The window opens on the screen named, else on the primary one.
+    explicit Fixture(QScreen *screen = nullptr)
+        : window(screen)
     {
         connectAnalysis(window, search, terminator);
         checkers.script->accepted = { "cat", "act", "tac" };

@@ -20,10 +20,11 @@ public:
     bool openUrl(const QString &address) override
     {
         opened.append(address);
-        return true;
+        return browserStarts;
     }
 
     std::optional<QSet<QString>> startable;
+    bool browserStarts = true;
     QStringList started;
     QStringList opened;
 };

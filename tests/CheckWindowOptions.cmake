@@ -1,0 +1,26 @@
+# SPDX-FileCopyrightText: 2026 Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs quorvel with options that answer on the terminal: none of them opens a
+# window, which would wait for the user until the test's timeout.
+# cmake -DPROGRAM=<quorvel> -DVERSION=<x.y.z> -P CheckWindowOptions.cmake
+function(expect status stdout stderr)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env ${ARGN} RESULT_VARIABLE got_status
+                    OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
+    if(NOT got_status STREQUAL status OR NOT got_stdout MATCHES "${stdout}"
+       OR NOT got_stderr MATCHES "${stderr}")
+        message(FATAL_ERROR "${ARGN}: status ${got_status}, stdout '${got_stdout}', stderr "
+                            "'${got_stderr}'; expected ${status}, '${stdout}', '${stderr}'")
+    endif()
+endfunction()
+
+set(offscreen QT_QPA_PLATFORM=offscreen ${PROGRAM})
+expect(0 "^Quorvel ${VERSION}\n$" "" ${offscreen} --version)
+expect(0 "Usage: .*quorvel.*--exhaustive" "" ${offscreen} --help)
+# A terminal without a display: answered before the window system is asked.
+expect(0 "^Quorvel ${VERSION}\n$" "" --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
+       ${PROGRAM} --version)
+# The window system's own options are options, not errors.
+expect(0 "^Quorvel ${VERSION}\n$" "" ${PROGRAM} -platform offscreen --version)
+# Wrong options and stray arguments: a usage error, exit status 2, no window.
+expect(2 "^$" "bogus.*quorvel --help" ${offscreen} --bogus)
+expect(2 "^$" "letters" ${offscreen} tca)
