@@ -223,7 +223,7 @@ private slots:
         SearchFixture fx(options);
         fx.checkers.script->dictionary = "/dictionaries/xx_XX";
         fx.checkers.script->accepted = { "cat", "act", "ihgfedcba" };
-        fx.indexes.index = std::make_shared<const WordIndex>(
+        fx.indexes.index = std::make_shared<const KeptForms>(
             WordIndex::fromForms({ { "cat", FormRole::Word }, { "act", FormRole::Word },
                 { "tac", FormRole::Word }, { "ihgfedcba", FormRole::Word } }));
         if (row.index == Index::Refused) {

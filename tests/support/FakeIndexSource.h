@@ -22,7 +22,7 @@ public:
         return offers < pendingFor ? timeLeft : std::chrono::steady_clock::duration::zero();
     }
 
-    std::shared_ptr<const WordIndex> index;
+    std::shared_ptr<const FormSource> index;
     std::string refusal;
     int pendingFor = 0;
     std::chrono::steady_clock::duration timeLeft = std::chrono::seconds(1);
