@@ -14,8 +14,8 @@ seconds=${2:-600}
 case "$target" in
 hive) sources=(registry/RegistryHive.cpp registry/HiveText.cpp tests/fuzz/fuzz_hive.cpp); libs=Qt6Core ;;
 chm)
-    sources=(helpviewer/ChmArchive.cpp helpviewer/ChmDecompressor.cpp helpviewer/ChmDirectory.cpp
-        helpviewer/ContentsParser.cpp helpviewer/HtmlTokenizer.cpp helpviewer/PageLimits.cpp
+    sources=(chmreader/ChmArchive.cpp chmreader/ChmDecompressor.cpp chmreader/ChmDirectory.cpp
+        chmreader/ContentsParser.cpp chmreader/HtmlTokenizer.cpp chmreader/PageLimits.cpp
         tests/fuzz/fuzz_chm.cpp)
     libs="Qt6Gui libmspack" ;;
 dictionary)

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "chmreader/ContentsParser.h"
+#include "chmreader/PageLimits.h"
 #include "helpviewer/ChmViewer.h"
-#include "helpviewer/PageLimits.h"
 #include "helpviewer/ResponsiveLoad.h"
 #include "tests/support/ChmWriter.h"
 #include "tests/support/RecordingLauncher.h"

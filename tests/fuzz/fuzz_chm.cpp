@@ -6,9 +6,9 @@
 // it is within them. Built by cmake/fuzz.sh with clang; linked with
 // replay_main.cpp it reads the regression files in the test suite and
 // checks each against its expected outcome.
-#include "helpviewer/ChmArchive.h"
-#include "helpviewer/ContentsParser.h"
-#include "helpviewer/PageLimits.h"
+#include "chmreader/ChmArchive.h"
+#include "chmreader/ContentsParser.h"
+#include "chmreader/PageLimits.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

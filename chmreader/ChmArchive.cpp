@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helpviewer/ChmArchive.h"
+#include "chmreader/ChmArchive.h"
 
-#include "helpviewer/ChmDecompressor.h"
+#include "chmreader/ChmDecompressor.h"
 
 #include <QFile>
 #include <algorithm>
@@ -50,14 +50,6 @@ ChmArchive::ChmArchive() = default;
 ChmArchive::ChmArchive(ChmArchive &&) noexcept = default;
 ChmArchive &ChmArchive::operator=(ChmArchive &&) noexcept = default;
 ChmArchive::~ChmArchive() = default;
-
-QString ChmArchive::normalizedName(const QString &name)
-{
-    QString normal = name.toLower();
-    while (normal.startsWith(u'/'))
-        normal.remove(0, 1);
-    return normal;
-}
 
 std::optional<ChmArchive> ChmArchive::fromBytes(QByteArray file, QString *whyNot)
 {
@@ -135,7 +127,7 @@ std::optional<ChmArchive> ChmArchive::load(
 
 std::optional<ChmEntry> ChmArchive::entry(const QString &name) const
 {
-    const auto found = m_entries.constFind(normalizedName(name));
+    const auto found = m_entries.constFind(ChmDirectory::normalizedName(name));
     if (found == m_entries.cend())
         return std::nullopt;
     return *found;
@@ -155,7 +147,7 @@ QHash<QString, QByteArray> ChmArchive::readAll(const QStringList &names, qsizety
     for (const QString &name : names) {
         const auto found = entry(name);
         if (found && found->length <= quint64(kMaxEntrySize))
-            wanted.append({ normalizedName(name), *found });
+            wanted.append({ ChmDirectory::normalizedName(name), *found });
     }
     std::sort(wanted.begin(), wanted.end(), [](const auto &a, const auto &b) {
         return std::tie(a.second.section, a.second.offset, a.second.length)
