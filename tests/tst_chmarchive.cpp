@@ -152,7 +152,8 @@ private slots:
 
     void onlyRegularFilesOfBoundedSize_data()
     {
-        addRows<FileRow>({ { "a size of 0 that never ends", "/proc/self/pagemap", "larger" },
+        // Refused before it is read at all: reading a terabyte would time the test out.
+        addRows<FileRow>({ { "a file that says it is a terabyte", "sparse", "larger than 64 MB" },
             { "a device", "/dev/zero", "not a regular file" },
             { "a folder", "/tmp", "not a regular file" },
             { "a FIFO", "fifo", "not a regular file" } });
@@ -161,10 +162,13 @@ private slots:
     {
         QFETCH(FileRow, row);
         QTemporaryDir dir;
-        if (row.path == u"fifo") {
-            row.path = dir.filePath("help.chm");
-            QCOMPARE(::mkfifo(QFile::encodeName(row.path).constData(), 0600), 0);
-        }
+        QFile file(dir.filePath("help.chm"));
+        if (row.path == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(file.fileName()).constData(), 0600), 0);
+        else if (row.path == u"sparse") // nothing is really written
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 40));
+        if (!row.path.startsWith(u'/'))
+            row.path = file.fileName();
         QString why;
         QVERIFY(!ChmArchive::load(row.path, &why));
         QVERIFY2(why.contains(row.reason), qPrintable(why));
