@@ -22,8 +22,6 @@ public:
         std::uint8_t *data, std::uint32_t *size) override;
     long RegCloseKey(HKEY key) override;
 
-    [[nodiscard]] int openHandles() const { return static_cast<int>(m_handles.size()); }
-
 private:
     RegistryHive m_hive;
     QHash<HKEY, QString> m_handles; // the key path of each open handle
