@@ -76,8 +76,9 @@ private slots:
             { "blocks nested to the limit", div.repeated(L::kMaxNesting) + "inside", 0 },
             { "elements to the limit", br.repeated(L::kMaxElements - 1) + "<b>inside</b>", 0 },
             { "cells to the limit", tr + td.repeated(L::kMaxTableCells - 1) + "<td>inside", 0 },
+            // One after another, each closed: no deeper than one level, however many.
             { "closed tables do not add up",
-                (nest + "a</td></tr></table>").repeated(L::kMaxTableNesting + 2) + "inside", 0 } });
+                (nest + "a</td></tr></table>").repeated(L::kMaxNesting / 2 + 1) + "inside", 0 } });
     }
     void pageLimits()
     {
@@ -109,8 +110,9 @@ private slots:
 
     void contentsParserReadsAttributes()
     {
-        const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' "
-                            "value=\"A > B\">\n<param value=a.html name=local /></object>"
+        // "x:name" and "ul:x" are names of their own, not "name" and "ul".
+        const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' x:name=Local "
+                            "value=\"A > B\">\n<param value=a.html name=local /></object><ul:x>"
                             "<!-- <object><param name=\"Name\" value=\"C\"></object> -->"
                             "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul>"
                             "<li><object><param name=\"Name\" value=\"E\"></object></ul>";
