@@ -48,7 +48,6 @@ public:
         const QStringList &names, qsizetype maxTotal = kMaxTotalSize) const;
     [[nodiscard]] std::optional<ChmEntry> entry(const QString &name) const;
     [[nodiscard]] QStringList names() const { return m_entries.keys(); }
-    [[nodiscard]] qsizetype entryCount() const { return m_entries.size(); }
     // Bytes of the file read so far.
     [[nodiscard]] qint64 bytesRead() const;
 

@@ -25,8 +25,6 @@ public:
 
     QVariant loadResource(int type, const QUrl &name) override;
     void followLink(const QUrl &link);
-    // The page's address inside the archive ("chm:/index.html"), if allowed.
-    [[nodiscard]] std::optional<QUrl> resolve(const QUrl &link) const;
 
     static constexpr char kScheme[] = "chm";
 
@@ -35,6 +33,9 @@ protected:
     [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    // The page's address inside the archive ("chm:/index.html"), if allowed.
+    [[nodiscard]] std::optional<QUrl> resolve(const QUrl &link) const;
+
     const ChmArchive *m_archive;
     QString m_fileName; // the CHM's own file name, for ms-its: links into it
     ProgramLauncher &m_launcher;

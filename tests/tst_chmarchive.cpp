@@ -58,7 +58,7 @@ private slots:
         const auto archive = ChmArchive::fromBytes(writer.build(), &why);
         QCOMPARE(bool(archive), row.loads);
         if (row.loads) {
-            QCOMPARE(archive->entryCount(), qsizetype(row.chunks));
+            QCOMPARE(archive->names().size(), qsizetype(row.chunks));
             QCOMPARE(archive->contentsFile(), u"toc.hhc"_s);
         } else {
             QVERIFY2(why.contains(u"chunk"), qPrintable(why));

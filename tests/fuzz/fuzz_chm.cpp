@@ -71,7 +71,7 @@ QString describe(const QByteArray &bytes)
     // Every file, in one forward pass, as a bulk reader would.
     (void)archive->readAll(archive->names(), 16 * 1024 * 1024);
     return QStringLiteral("loads entries=%1 topic=%2 title-length=%3 page=%4 contents=%5 index=%6")
-        .arg(archive->entryCount())
+        .arg(archive->names().size())
         .arg(archive->defaultTopic())
         .arg(archive->title().size())
         .arg(page)
