@@ -11,6 +11,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QSplitter>
@@ -30,6 +31,11 @@ struct PageRow {
     const char *name;
     QString page;
     int limit; // named on the error page; 0: the page is shown, with its word "inside"
+};
+struct CodeRow {
+    const char *name;
+    QString markup; // around the code, at %1
+    QString code;
 };
 struct StepsRow {
     const char *name;
@@ -156,6 +162,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_settings.isValid());
+        const int font = QFontDatabase::addApplicationFont(
+            QUORVEL_TEST_DATA "/fonts/LiberationMono-Regular.ttf");
+        m_fixedFamily = QFontDatabase::applicationFontFamilies(font).value(0);
+        QVERIFY(QFontInfo(QFont(m_fixedFamily)).fixedPitch());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         QCoreApplication::setOrganizationName("Quorvel tests");
     }
@@ -224,19 +234,24 @@ private slots:
         QCOMPARE(next.splitter()->sizes().first(), split);
     }
 
+    // Code in the generic fixed-pitch family, which fontconfig may resolve to
+    // a font it does not call fixed-pitch, and in a fixed-pitch font the page
+    // names, as the help's style sheet does; that font comes with the test.
     void codeAndPathsStayWhole_data()
     {
-        addRows<QString>("code",
-            { { "a path", "/usr/share/hunspell" },
-                { "a command", "sudo apt-get install hunspell-en-us" } });
+        addRows<CodeRow>({ { "a path in <code>", "<code>%1</code>", "/usr/share/hunspell" },
+            { "a command in a font of the page's choosing",
+                "<span style=\"font-family: '" + m_fixedFamily + "'\">%1</span>",
+                "sudo apt-get install hunspell-en-us" } });
     }
     void codeAndPathsStayWhole()
     {
-        QFETCH(QString, code);
+        QFETCH(CodeRow, row);
+        const QString &code = row.code;
         const QString before = "Words before ", after = " and after.";
         TempFolder dir;
         RecordingLauncher launcher;
-        const QString html = "<p>" + before + "<code>" + code + "</code>" + after;
+        const QString html = "<p>" + before + row.markup.arg(code) + after;
         HelpWindow window(dir.write("help.chm", ChmWriter::onePage(html.toUtf8())), launcher);
         ChmBrowser *page = window.browser();
         QTextCursor inCode(page->document());
@@ -257,6 +272,7 @@ private slots:
 
 private:
     QTemporaryDir m_settings;
+    QString m_fixedFamily;
 };
 
 QTEST_MAIN(TestHelpPages)
