@@ -9,7 +9,10 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QHideEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
@@ -63,6 +66,9 @@ HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
     m_contents = new QTreeWidget(m_splitter);
     m_contents->setObjectName(QStringLiteral("contents"));
     m_contents->setHeaderHidden(true);
+    // Every entry whole: a pane narrower than the longest one scrolls sideways.
+    m_contents->header()->setStretchLastSection(false);
+    m_contents->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_browser = new ChmBrowser(m_archive ? &*m_archive : nullptr, fileName, launcher, m_splitter);
     m_browser->setObjectName(QStringLiteral("page"));
     // A wider or narrower window gives or takes room from the page only.
@@ -197,7 +203,7 @@ void HelpWindow::selectTopic(const QUrl &page)
 void HelpWindow::restoreLayout()
 {
     const QSettings settings;
-    restoreGeometry(settings.value(kGeometryKey).toByteArray());
+    m_placed = restoreGeometry(settings.value(kGeometryKey).toByteArray());
     m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
 }
 
@@ -228,7 +234,44 @@ ChmHelpViewer::~ChmHelpViewer()
         delete window.data();
 }
 
-void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
+// The window's frame around it: known once it has been shown, until then a
+// title bar and a border on each side, so that the frame is not left out.
+QMargins HelpWindow::frameMargins() const
+{
+    const QRect inner = geometry(), outer = frameGeometry();
+    if (inner != outer)
+        return { inner.left() - outer.left(), inner.top() - outer.top(),
+            outer.right() - inner.right(), outer.bottom() - inner.bottom() };
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return { border, title + border, border, border };
+}
+
+// Where it was last, if that is on a screen, or else centred on the screen
+// of the window that asked for help; either way frame and all inside the
+// available area of that screen. A default size larger than the screen at
+// a large scale, or a place kept from a larger screen, would otherwise put
+// the title bar or the close button out of reach.
+void HelpWindow::placeOnScreen(QScreen *callerScreen)
+{
+    QScreen *screen = m_placed ? QGuiApplication::screenAt(frameGeometry().center()) : nullptr;
+    if (!screen)
+        screen = callerScreen ? callerScreen : QGuiApplication::primaryScreen();
+    setScreen(screen);
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = frameMargins();
+    resize(size().boundedTo(available.marginsRemoved(frame).size()));
+    const QSize outer = size().grownBy(frame);
+    // Qt places a window by the corner of its frame.
+    QPoint corner
+        = m_placed ? pos() : available.center() - QPoint(outer.width(), outer.height()) / 2;
+    corner.setX(std::clamp(corner.x(), available.left(), available.right() + 1 - outer.width()));
+    corner.setY(std::clamp(corner.y(), available.top(), available.bottom() + 1 - outer.height()));
+    move(corner);
+    m_placed = true;
+}
+
+void ChmHelpViewer::displayTopic(QWidget *caller, const QString &helpFile)
 {
     const QString key = QFileInfo(helpFile).absoluteFilePath();
     // The window reads its file while events go on, and one of them may ask
@@ -246,6 +289,8 @@ void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
         m_opening.remove(key);
         m_windows.insert(key, window);
     }
+    if (!window->isVisible())
+        window->placeOnScreen(caller ? caller->screen() : nullptr);
     window->show();
     window->raise();
     window->activateWindow();

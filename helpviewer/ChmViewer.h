@@ -14,6 +14,7 @@
 #include <optional>
 
 class ProgramLauncher;
+class QScreen;
 class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -33,6 +34,8 @@ public:
     [[nodiscard]] QTreeWidget *contents() const { return m_contents; }
     [[nodiscard]] QSplitter *splitter() const { return m_splitter; }
     [[nodiscard]] bool isReadable() const { return m_archive.has_value(); }
+    // Before it is shown; callerScreen is that of the window asking for help.
+    void placeOnScreen(QScreen *callerScreen);
 
 protected:
     void hideEvent(QHideEvent *event) override;
@@ -43,9 +46,11 @@ private:
     void selectTopic(const QUrl &page);
     void restoreLayout();
     void saveLayout() const;
+    [[nodiscard]] QMargins frameMargins() const;
     [[nodiscard]] QString startTopic() const;
 
     QString m_whyNot; // why the file could not be read
+    bool m_placed = false; // has a place of its own, kept or given
     std::optional<ChmArchive> m_archive;
     ChmBrowser *m_browser = nullptr;
     QTreeWidget *m_contents = nullptr;

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
@@ -199,7 +200,7 @@ private slots:
         QTest::addColumn<QRect>("place");
         QTest::addColumn<int>("split"); // the contents' width, set by hand
         QTest::newRow("small, narrow contents") << QRect(40, 50, 500, 360) << 160;
-        QTest::newRow("large, wide contents") << QRect(10, 20, 900, 640) << 320;
+        QTest::newRow("large, wide contents") << QRect(10, 20, 700, 600) << 320;
     }
     void reopensAsItWasAndFitsItsContents()
     {
@@ -219,6 +220,9 @@ private slots:
         window->browser()->followLink(QUrl("c.html"));
         window->setGeometry(place);
         window->splitter()->setSizes({ split, place.width() - split });
+        // Narrower than the longest entry, which stays whole, to be scrolled to.
+        QVERIFY(tree->visualItemRect(longest).width()
+            >= tree->fontMetrics().horizontalAdvance(kSecond));
         QTest::keyClick(window->browser(), Qt::Key_Escape); // closes it, kept to come back
         QTRY_VERIFY(window && !window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -232,6 +236,47 @@ private slots:
         next.show();
         QVERIFY(QTest::qWaitForWindowExposed(&next));
         QCOMPARE(next.splitter()->sizes().first(), split);
+    }
+
+    // Opened from a window on each screen, with no place kept and with one
+    // kept from a larger screen: on that screen, frame and all.
+    void opensWithinTheScreen_data()
+    {
+        QTest::addColumn<QScreen *>("screen");
+        QTest::addColumn<bool>("keptLarger");
+        for (QScreen *screen : QGuiApplication::screens()) {
+            for (const bool kept : { false, true })
+                QTest::addRow("%s %dx%d, %s", qPrintable(screen->name()), screen->size().width(),
+                    screen->size().height(), kept ? "kept larger" : "no place kept")
+                    << screen << kept;
+        }
+    }
+    void opensWithinTheScreen()
+    {
+        QFETCH(QScreen *, screen);
+        QFETCH(bool, keptLarger);
+        TempFolder dir;
+        const QString path = dir.write("book.chm", book());
+        RecordingLauncher launcher;
+        if (keptLarger) {
+            HelpWindow larger(path, launcher);
+            larger.show();
+            larger.setGeometry(screen->geometry().adjusted(-40, -40, 400, 300));
+        } // saved as it closes
+        QWidget caller;
+        caller.setScreen(screen);
+        caller.setGeometry(
+            QRect(screen->availableGeometry().topLeft() + QPoint(20, 20), QSize(50, 50)));
+        caller.show();
+        ChmHelpViewer viewer(launcher);
+        viewer.displayTopic(&caller, path);
+        HelpWindow *window = viewer.window(path);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->screen(), screen);
+        QVERIFY2(screen->availableGeometry().contains(window->frameGeometry()),
+            qPrintable(QStringLiteral("%1 %2")
+                           .arg(window->frameGeometry().width())
+                           .arg(window->frameGeometry().height())));
     }
 
     // Code in the generic fixed-pitch family, which fontconfig may resolve to
