@@ -5,9 +5,12 @@
 #include "chmreader/ChmArchive.h"
 #include "chmreader/PageLimits.h"
 #include "helpviewer/CodeGlue.h"
+#include "helpviewer/PageColours.h"
 #include "platform/ProgramLauncher.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -50,7 +53,25 @@ ChmBrowser::ChmBrowser(
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::followLink);
     // Also after Back and Forward, which do not pass through doSetSource().
-    connect(this, &QTextBrowser::sourceChanged, this, [this] { keepCodeTogether(*document()); });
+    connect(this, &QTextBrowser::sourceChanged, this, [this] {
+        keepCodeTogether(*document());
+        makeLinksReadable(*document(), QGuiApplication::palette().color(QPalette::Link));
+    });
+    // Every page, error pages too, and however it came.
+    connect(this, &QTextEdit::textChanged, this, &ChmBrowser::followPageColours);
+}
+
+void ChmBrowser::followPageColours()
+{
+    setPalette(coloursForPage(*document(), QApplication::palette(this)));
+}
+
+bool ChmBrowser::event(QEvent *event)
+{
+    const bool handled = QTextBrowser::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange) // the desktop changed its scheme
+        followPageColours();
+    return handled;
 }
 
 std::optional<QUrl> ChmBrowser::resolve(const QUrl &link) const

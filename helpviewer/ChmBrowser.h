@@ -29,10 +29,12 @@ public:
     static constexpr char kScheme[] = "chm";
 
 protected:
+    bool event(QEvent *event) override;
     void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
     [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    void followPageColours();
     // The page's address inside the archive ("chm:/index.html"), if allowed.
     [[nodiscard]] std::optional<QUrl> resolve(const QUrl &link) const;
 

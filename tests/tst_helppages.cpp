@@ -10,9 +10,11 @@
 #include "tests/support/TempFolder.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -37,6 +39,12 @@ struct CodeRow {
     const char *name;
     QString markup; // around the code, at %1
     QString code;
+};
+struct ColourRow {
+    const char *name;
+    bool darkDesktop;
+    QString style; // of the page's body
+    QString html;
 };
 struct StepsRow {
     const char *name;
@@ -277,6 +285,49 @@ private slots:
             qPrintable(QStringLiteral("%1 %2")
                            .arg(window->frameGeometry().width())
                            .arg(window->frameGeometry().height())));
+    }
+
+    // A dark desktop scheme and a page with a light background of its own,
+    // a light scheme and a dark page, a page in the desktop's colours: the
+    // bullets and the links Qt draws in the desktop's colours stand out.
+    void bulletsAndLinksStandOut_data()
+    {
+        // Text in the page's own colour: only what Qt colours can stand out.
+        const QString light = "background: #fffff0; color: #fffff0", bullet = "<ul><li>x</ul>";
+        addRows<ColourRow>({ { "a bullet on a light page, dark desktop", true, light, bullet },
+            { "a link on a light page, dark desktop", true, light, "<a href=b.html>link</a>" },
+            { "a bullet on a dark page, light desktop", false,
+                "background: #202020; color: #202020", bullet },
+            { "a bullet in the desktop's colours", true, "", bullet } });
+    }
+    void bulletsAndLinksStandOut()
+    {
+        QFETCH(ColourRow, row);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        QPalette desktop = before; // the colours of a dark scheme, or of a light one
+        for (const auto &[role, dark, light] : { std::tuple(QPalette::Base, 0x3d3d3d, 0xffffff),
+                 std::tuple(QPalette::Text, 0xffffff, 0x000000),
+                 std::tuple(QPalette::Link, 0x8ab4f8, 0x0000ee) })
+            desktop.setColor(role, QColor::fromRgb(row.darkDesktop ? dark : light));
+        QApplication::setPalette(desktop);
+        TempFolder dir;
+        RecordingLauncher launcher;
+        const QString html = "<body style='" + row.style + "'>" + row.html;
+        HelpWindow window(dir.write("page.chm", ChmWriter::onePage(html.toUtf8())), launcher);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage shown = window.browser()->viewport()->grab().toImage();
+        const QColor page = shown.pixelColor(1, 1); // in the page's margin
+        if (row.style.isEmpty())
+            QCOMPARE(page, desktop.color(QPalette::Base));
+        float farthest = 0; // in lightness from the page
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                farthest = std::max(
+                    farthest, std::abs(shown.pixelColor(x, y).lightnessF() - page.lightnessF()));
+        }
+        QVERIFY2(farthest >= 0.4f, qPrintable(QString::number(farthest)));
     }
 
     // Code in the generic fixed-pitch family, which fontconfig may resolve to
