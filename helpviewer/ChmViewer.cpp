@@ -20,12 +20,10 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 
 constexpr int kTopicRole = Qt::UserRole;
-constexpr int kDepthRole = Qt::UserRole + 1;
 constexpr int kMinContentsWidth = 150;
 constexpr int kMaxContentsWidth = 350;
 const QString kGeometryKey = QStringLiteral("HelpViewer/geometry");
@@ -141,7 +139,6 @@ void HelpWindow::showContents()
                                        : new QTreeWidgetItem(parents.last());
         item->setText(0, entry.name);
         item->setData(0, kTopicRole, entry.local);
-        item->setData(0, kDepthRole, int(depth));
         const QString topic = topicPath(topicUrl(entry.local));
         if (!entry.local.isEmpty() && !m_topics.contains(topic))
             m_topics.insert(topic, item); // a page named twice selects its first entry
@@ -172,22 +169,16 @@ void HelpWindow::hideEvent(QHideEvent *event)
 }
 
 // As wide as the longest entry with its indentation (the entries are
-// capped in number), within reason; the splitter lets the reader change it.
+// capped in number), within reason and never more than two fifths of the
+// window; the splitter lets the reader change it.
 void HelpWindow::fitContents()
 {
-    const QFontMetrics metrics = m_contents->fontMetrics();
-    const int textMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    int widest = 0;
-    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
-        // Each level is one indentation in, the top one too (its sign).
-        const int depth = (*it)->data(0, kDepthRole).toInt() + 1;
-        widest = std::max(
-            widest, depth * m_contents->indentation() + metrics.horizontalAdvance((*it)->text(0)));
-    }
-    const int scrollBar = m_contents->verticalScrollBar()->sizeHint().width();
-    const int wanted = widest + textMargin + 2 * m_contents->frameWidth() + scrollBar;
-    const int width = std::clamp(wanted, kMinContentsWidth, kMaxContentsWidth);
-    m_splitter->setSizes({ width, std::max(this->width() - width, 1) });
+    const QAbstractItemView &view = *m_contents; // its widest entry, indentation and all
+    const int wanted = view.sizeHintForColumn(0) + 2 * m_contents->frameWidth()
+        + m_contents->verticalScrollBar()->sizeHint().width();
+    const int widest = std::max(kMinContentsWidth, std::min(kMaxContentsWidth, width() * 2 / 5));
+    const int contents = std::clamp(wanted, kMinContentsWidth, widest);
+    m_splitter->setSizes({ contents, std::max(width() - contents, 1) });
 }
 
 void HelpWindow::selectTopic(const QUrl &page)
@@ -204,7 +195,7 @@ void HelpWindow::restoreLayout()
 {
     const QSettings settings;
     m_placed = restoreGeometry(settings.value(kGeometryKey).toByteArray());
-    m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+    m_splitKept = m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
 }
 
 void HelpWindow::saveLayout() const
@@ -260,7 +251,13 @@ void HelpWindow::placeOnScreen(QScreen *callerScreen)
     setScreen(screen);
     const QRect available = screen->availableGeometry();
     const QMargins frame = frameMargins();
-    resize(size().boundedTo(available.marginsRemoved(frame).size()));
+    const QSize fitting = size().boundedTo(available.marginsRemoved(frame).size());
+    // Fitted to the size it first opens at, or afresh when it must shrink
+    // to fit this screen; otherwise the reader's split stays.
+    if (!std::exchange(m_splitKept, true) || fitting != size()) {
+        resize(fitting);
+        fitContents();
+    }
     const QSize outer = size().grownBy(frame);
     // Qt places a window by the corner of its frame.
     QPoint corner

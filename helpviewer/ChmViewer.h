@@ -51,6 +51,7 @@ private:
 
     QString m_whyNot; // why the file could not be read
     bool m_placed = false; // has a place of its own, kept or given
+    bool m_splitKept = false; // the split between contents and page, from the settings
     std::optional<ChmArchive> m_archive;
     ChmBrowser *m_browser = nullptr;
     QTreeWidget *m_contents = nullptr;

@@ -281,6 +281,9 @@ private slots:
         HelpWindow *window = viewer.window(path);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(window->screen(), screen);
+        const QList<int> split = window->splitter()->sizes(); // the page keeps the most room
+        QVERIFY2(split.at(1) >= split.at(0),
+            qPrintable(QStringLiteral("%1 %2").arg(split.at(0)).arg(split.at(1))));
         QVERIFY2(screen->availableGeometry().contains(window->frameGeometry()),
             qPrintable(QStringLiteral("%1 %2")
                            .arg(window->frameGeometry().width())
