@@ -11,7 +11,7 @@
 // HKEY_LOCAL_MACHINE read from the machine hive file. Every user who can
 // read the hive opens its keys with whatever rights they ask for: the
 // program only reads, so rights to change a key are never used.
-class HiveRegistry final : public Registry {
+class HiveRegistry : public Registry {
 public:
     explicit HiveRegistry(const QString &hivePath);
 

@@ -28,7 +28,7 @@ struct StartRow {
 };
 struct FileRow {
     const char *name;
-    QString path;
+    QString kind; // of what is in the help file's place
     const char *reason;
 };
 
@@ -161,8 +161,6 @@ private slots:
     {
         // Refused before it is read at all: reading a terabyte would time the test out.
         addRows<FileRow>({ { "a file that says it is a terabyte", "sparse", "larger than 64 MB" },
-            { "a device", "/dev/zero", "not a regular file" },
-            { "a folder", "/tmp", "not a regular file" },
             { "a FIFO", "fifo", "not a regular file" } });
     }
     void onlyRegularFilesOfBoundedSize()
@@ -170,14 +168,12 @@ private slots:
         QFETCH(FileRow, row);
         QTemporaryDir dir;
         QFile file(dir.filePath("help.chm"));
-        if (row.path == u"fifo")
+        if (row.kind == u"fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(file.fileName()).constData(), 0600), 0);
-        else if (row.path == u"sparse") // nothing is really written
+        else if (row.kind == u"sparse") // nothing is really written
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 40));
-        if (!row.path.startsWith(u'/'))
-            row.path = file.fileName();
         QString why;
-        QVERIFY(!ChmArchive::load(row.path, &why));
+        QVERIFY(!ChmArchive::load(file.fileName(), &why));
         QVERIFY2(why.contains(row.reason), qPrintable(why));
     }
 

@@ -273,21 +273,16 @@ private slots:
         } // saved as it closes
         QWidget caller;
         caller.setScreen(screen);
-        caller.setGeometry(
-            QRect(screen->availableGeometry().topLeft() + QPoint(20, 20), QSize(50, 50)));
+        caller.move(screen->availableGeometry().topLeft());
         caller.show();
         ChmHelpViewer viewer(launcher);
         viewer.displayTopic(&caller, path);
         HelpWindow *window = viewer.window(path);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(window->screen(), screen);
+        QVERIFY(screen->availableGeometry().contains(window->frameGeometry()));
         const QList<int> split = window->splitter()->sizes(); // the page keeps the most room
-        QVERIFY2(split.at(1) >= split.at(0),
-            qPrintable(QStringLiteral("%1 %2").arg(split.at(0)).arg(split.at(1))));
-        QVERIFY2(screen->availableGeometry().contains(window->frameGeometry()),
-            qPrintable(QStringLiteral("%1 %2")
-                           .arg(window->frameGeometry().width())
-                           .arg(window->frameGeometry().height())));
+        QVERIFY(split.at(1) >= split.at(0));
     }
 
     // A dark desktop scheme and a page with a light background of its own,

@@ -8,32 +8,26 @@
 
 // The machine hive as the program reads it, keeping count of the keys opened
 // and not yet closed: whoever reads it must close every key it opened.
-class CountingRegistry final : public Registry {
+// RegOpenKeyA opens through RegOpenKeyExA.
+class CountingRegistry final : public HiveRegistry {
 public:
-    explicit CountingRegistry(const QString &hivePath)
-        : m_hive(hivePath)
-    {
-    }
+    using HiveRegistry::HiveRegistry;
 
-    long RegOpenKeyA(HKEY root, std::string_view subKey, HKEY *result) override
-    {
-        const long status = m_hive.RegOpenKeyA(root, subKey, result);
-        return opened(status, *result);
-    }
     long RegOpenKeyExA(HKEY root, std::string_view subKey, std::uint32_t options,
         std::uint32_t access, HKEY *result) override
     {
-        const long status = m_hive.RegOpenKeyExA(root, subKey, options, access, result);
-        return opened(status, *result);
+        const long status = HiveRegistry::RegOpenKeyExA(root, subKey, options, access, result);
+        m_openHandles += *result != 0 ? 1 : 0;
+        return called(status);
     }
     long RegQueryValueExA(HKEY key, std::string_view valueName, std::uint32_t *type,
         std::uint8_t *data, std::uint32_t *size) override
     {
-        return called(m_hive.RegQueryValueExA(key, valueName, type, data, size));
+        return called(HiveRegistry::RegQueryValueExA(key, valueName, type, data, size));
     }
     long RegCloseKey(HKEY key) override
     {
-        const long status = m_hive.RegCloseKey(key);
+        const long status = HiveRegistry::RegCloseKey(key);
         m_openHandles -= status == RegistryStatus::kSuccess ? 1 : 0;
         return called(status);
     }
@@ -42,11 +36,6 @@ public:
     std::function<void()> onCall; // after every call
 
 private:
-    long opened(long status, HKEY key)
-    {
-        m_openHandles += key != 0 ? 1 : 0;
-        return called(status);
-    }
     long called(long status)
     {
         if (onCall)
@@ -54,6 +43,5 @@ private:
         return status;
     }
 
-    HiveRegistry m_hive;
     int m_openHandles = 0;
 };
