@@ -63,15 +63,15 @@ ChmBrowser::ChmBrowser(
 
 void ChmBrowser::followPageColours()
 {
+    // Comes back here as a change, which sets the same palette and ends there.
     setPalette(coloursForPage(*document(), QApplication::palette(this)));
 }
 
-bool ChmBrowser::event(QEvent *event)
+void ChmBrowser::changeEvent(QEvent *event)
 {
-    const bool handled = QTextBrowser::event(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) // the desktop changed its scheme
+    QTextBrowser::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) // the desktop may have changed its scheme
         followPageColours();
-    return handled;
 }
 
 std::optional<QUrl> ChmBrowser::resolve(const QUrl &link) const

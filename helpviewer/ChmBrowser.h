@@ -29,7 +29,7 @@ public:
     static constexpr char kScheme[] = "chm";
 
 protected:
-    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
     [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
 

@@ -40,9 +40,10 @@ struct CodeRow {
     QString markup; // around the code, at %1
     QString code;
 };
+enum class Desktop { Light, Dark, TurnsDark }; // dark once the page is open
 struct ColourRow {
     const char *name;
-    bool darkDesktop;
+    Desktop desktop;
     QString style; // of the page's body
     QString html;
 };
@@ -292,11 +293,13 @@ private slots:
     {
         // Text in the page's own colour: only what Qt colours can stand out.
         const QString light = "background: #fffff0; color: #fffff0", bullet = "<ul><li>x</ul>";
-        addRows<ColourRow>({ { "a bullet on a light page, dark desktop", true, light, bullet },
-            { "a link on a light page, dark desktop", true, light, "<a href=b.html>link</a>" },
-            { "a bullet on a dark page, light desktop", false,
-                "background: #202020; color: #202020", bullet },
-            { "a bullet in the desktop's colours", true, "", bullet } });
+        using enum Desktop;
+        addRows<ColourRow>(
+            { { "a bullet on a light page, desktop turning dark", TurnsDark, light, bullet },
+                { "a link on a light page, dark desktop", Dark, light, "<a href=b.html>link</a>" },
+                { "a bullet on a dark page, light desktop", Light,
+                    "background: #202020; color: #202020", bullet },
+                { "a bullet in the desktop's colours", Dark, "", bullet } });
     }
     void bulletsAndLinksStandOut()
     {
@@ -307,14 +310,18 @@ private slots:
         for (const auto &[role, dark, light] : { std::tuple(QPalette::Base, 0x3d3d3d, 0xffffff),
                  std::tuple(QPalette::Text, 0xffffff, 0x000000),
                  std::tuple(QPalette::Link, 0x8ab4f8, 0x0000ee) })
-            desktop.setColor(role, QColor::fromRgb(row.darkDesktop ? dark : light));
-        QApplication::setPalette(desktop);
+            desktop.setColor(role, QColor::fromRgb(row.desktop != Desktop::Light ? dark : light));
+        if (row.desktop != Desktop::TurnsDark)
+            QApplication::setPalette(desktop);
         TempFolder dir;
         RecordingLauncher launcher;
         const QString html = "<body style='" + row.style + "'>" + row.html;
         HelpWindow window(dir.write("page.chm", ChmWriter::onePage(html.toUtf8())), launcher);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::setPalette(desktop); // reaches the window's widgets with the events
+        QTRY_COMPARE(
+            window.browser()->palette().color(QPalette::Base), desktop.color(QPalette::Base));
         const QImage shown = window.browser()->viewport()->grab().toImage();
         const QColor page = shown.pixelColor(1, 1); // in the page's margin
         if (row.style.isEmpty())
