@@ -93,6 +93,12 @@ private slots:
                 "ISIK" },
             { "CHECKSHARPS: SS for \xc3\x9f", "SET UTF-8\nCHECKSHARPS\n", "1\nStra\xc3\x9f" "e\n",
                 "STRASSE" },
+            { "capitals throughout, with an affix that needs the small letter",
+                "SFX B Y 1\nSFX B a eta a\n", "1\nDYA/B\n", "DYETA" },
+            { "capitals inside, with an affix that needs the small letter",
+                "SFX B Y 1\nSFX B a eta a\n", "1\nDyA/B\n", "DYETA" },
+            { "Turkish capitals throughout: I as dotless i", "SET UTF-8\nLANG tr_TR\nSFX B Y 1\nSFX B \xc4\xb1 a \xc4\xb1\n",
+                "1\nKAPI/B\n", "KAPA" },
         });
     }
     void candidatesHoldWhatTheEnginesAccept()

@@ -10,6 +10,7 @@
 #include "wordindex/TextDecoder.h"
 
 #include <algorithm>
+#include <unicode/uchar.h>
 #include <limits>
 #include <utility>
 
@@ -97,6 +98,46 @@ CompoundSettings compoundSettingsOf(const AffixFile &affixes)
     return settings;
 }
 
+namespace {
+
+// The words both engines add beside one with capitals inside it, or in
+// capitals throughout with affixes ("OpenOffice", "CIA/S"): the word with
+// only its first letter a capital, whose forms they accept typed in
+// capitals ("OPENOFFICE", "CIA'S"). Its affixes may apply where the
+// capitals' did not. Turkish and its neighbours lower I to dotless i:
+// that spelling is added too, since the affix file may not say its language.
+void hiddenHomonyms(const std::u32string &word, bool hasFlags, std::vector<std::u32string> &out)
+{
+    out.clear();
+    std::size_t upper = 0;
+    std::size_t lower = 0;
+    for (const char32_t c : word) {
+        upper += u_isupper(static_cast<UChar32>(c)) || u_istitle(static_cast<UChar32>(c));
+        lower += u_islower(static_cast<UChar32>(c));
+    }
+    const bool firstUpper = u_isupper(static_cast<UChar32>(word[0])) || u_istitle(static_cast<UChar32>(word[0]));
+    const bool allCapitals = upper > 0 && lower == 0;
+    const bool mixed = upper > 0 && lower > 0 && !(upper == 1 && firstUpper);
+    if (!(mixed || (allCapitals && hasFlags)))
+        return;
+    for (const bool turkish : { false, true }) {
+        std::u32string title;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            const auto c = static_cast<UChar32>(word[i]);
+            if (turkish && i > 0 && c == U'I')
+                title.push_back(U'\u0131');
+            else if (turkish && i > 0 && c == U'\u0130')
+                title.push_back(U'i');
+            else
+                title.push_back(static_cast<char32_t>(i == 0 ? u_totitle(c) : u_tolower(c)));
+        }
+        if (title != word && std::ranges::find(out, title) == out.end())
+            out.push_back(std::move(title));
+    }
+}
+
+} // namespace
+
 std::string forEachDicWord(const AffixFile &affixes, std::string_view dicText,
     const ReadLimits &limits, const std::atomic<bool> *cancel, const DicWordVisit &visit)
 {
@@ -106,6 +147,7 @@ std::string forEachDicWord(const AffixFile &affixes, std::string_view dicText,
     bool first = true;
     std::u32string word;
     std::u32string head;
+    std::vector<std::u32string> hidden;
     const auto ignored = [&](char32_t c) { return affixes.ignored.find(c) != std::u32string::npos; };
     const bool whole = forEachLine(dicText, limits.maxLineBytes, [&](std::string_view line) {
         if (std::exchange(first, false) && isCountLine(line))
@@ -130,8 +172,15 @@ std::string forEachDicWord(const AffixFile &affixes, std::string_view dicText,
         // The engines drop ignored characters from the words they load.
         for (std::u32string *each : { &word, &head }) {
             std::erase_if(*each, ignored);
-            if (!each->empty() && !visit(*each, flags))
+            if (each->empty())
+                continue;
+            hiddenHomonyms(*each, !flags.empty(), hidden);
+            if (!visit(*each, flags))
                 return false;
+            for (std::u32string &homonym : hidden) {
+                if (!visit(homonym, flags))
+                    return false;
+            }
         }
         return true;
     });

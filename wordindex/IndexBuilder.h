@@ -41,7 +41,8 @@ struct DicEntry {
 
 // Calls visit(word, flags) for each word of a word list as the engines load
 // it (ignored characters dropped; an entry with a blank also as its first
-// word alone) until it gives false. Gives why the list could not be read
+// word alone; a word with capitals inside also with only its first one)
+// until it gives false. Gives why the list could not be read
 // to its end by itself, or nothing.
 using DicWordVisit = std::function<bool(std::u32string &word, const FlagList &flags)>;
 [[nodiscard]] std::string forEachDicWord(const AffixFile &affixes, std::string_view dicText,
