@@ -13,7 +13,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libnuspell-dev libhunspell-dev libmspack-dev libicu-dev
+    qt6-base-dev libnuspell-dev libhunspell-dev libmspack-dev libicu-dev libxxhash-dev
     hunspell-en-us fonts-liberation fp-utils hardinfo
     xvfb xauth
     desktop-file-utils appstream
