@@ -140,6 +140,7 @@ int main(int argc, char **argv)
     WordSearch search(
         window, { messageBox, dictionaries, terminator, events, &dictionaries }, options);
     connectAnalysis(window, search, terminator);
+    connectRunNotes(window, search, language);
     QObject::connect(&window, &frmMain::aboutRequested, [&about] { about.mnu_about_Click(); });
     QtOpenFileDialog openDialog;
     ChmHelpViewer viewer(launcher);

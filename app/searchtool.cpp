@@ -6,6 +6,7 @@
 #include "HelperPath.h"
 #include "search/HeadlessView.h"
 #include "search/Request.h"
+#include "search/RunSummary.h"
 #include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/DictionaryService.h"
@@ -111,6 +112,8 @@ int main(int argc, char **argv)
     if (const auto choice = dictionaries.choice())
         std::fprintf(stderr, "dictionary %s (%s), engine %s\n", choice->language.c_str(),
             choice->base.c_str(), engineName(choice->engine));
+    if (const QString note = missingLanguageNote(language, run); !note.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(note));
     if (!run.fallback.empty())
         std::fprintf(stderr, "every arrangement tried: %s\n", run.fallback.c_str());
     if (run.indexed)

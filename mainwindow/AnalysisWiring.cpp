@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/AnalysisWiring.h"
 
+#include "search/RunSummary.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ProgramTerminator.h"
 #include "search/WordSearch.h"
+
+#include <memory>
 
 void connectAnalysis(frmMain &window, WordSearch &search, ProgramTerminator &terminator)
 {
@@ -19,5 +22,20 @@ void connectAnalysis(frmMain &window, WordSearch &search, ProgramTerminator &ter
     QObject::connect(&window, &frmMain::closeRequested, &window, [&search, &terminator] {
         if (search.isRunning())
             terminator.endNow();
+    });
+}
+
+void connectRunNotes(frmMain &window, WordSearch &search, std::optional<std::string> askedLanguage)
+{
+    auto firstRun = std::make_shared<bool>(true);
+    search.setRunStarting([&window, askedLanguage, firstRun](const RunReport &run) {
+        if (*firstRun)
+            window.setRunNotes({}, missingLanguageNote(askedLanguage, run));
+    });
+    search.setRunFinished([&window, askedLanguage, firstRun](const RunReport &run) {
+        const QString note = *firstRun ? missingLanguageNote(askedLanguage, run) : QString();
+        window.setRunNotes(
+            note.isEmpty() ? runSummary(run) : runSummary(run) + QStringLiteral("\n\n") + note, note);
+        *firstRun = false;
     });
 }

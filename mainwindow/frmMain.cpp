@@ -341,6 +341,12 @@ void frmMain::setResultsText(const QString &text)
         text.isEmpty() ? tr("The words found appear here when an analysis ends") : text);
 }
 
+void frmMain::setRunNotes(const QString &results, const QString &progress)
+{
+    txtResults->setToolTip(results);
+    lblSearching->setToolTip(progress);
+}
+
 QString frmMain::inputText() const
 {
     return txtInput->text();

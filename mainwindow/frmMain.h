@@ -42,6 +42,10 @@ public:
     [[nodiscard]] QString inputText() const override;
     void setCancelVisible(bool visible) override;
 
+    // What the results box's and the searching label's tooltips say of the
+    // last run, or of the one going on: which dictionary and engine answer, and how.
+    void setRunNotes(const QString &results, const QString &progress);
+
 signals:
     // Enter released in the letter box, or Analyze clicked.
     void analysisRequested();

@@ -230,7 +230,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters,
         const auto left = m_services.indexes->buildTimeLeft(*report.dictionary);
         if (fact(static_cast<double>(letters.size())) * kQuestionCost.count()
             < static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
-            report.fallback = "the word index is still being built, and trying every arrangement "
+            report.fallback = "the word index is still being built or read, and trying every arrangement "
                               "is quicker";
             return std::nullopt;
         }
@@ -284,6 +284,8 @@ void WordSearch::run(const PreparedRun &prepared)
     m_view.setProgressRange(0, static_cast<float>(total - 1));
     m_view.setProgressVisible(true);
     m_view.setSearchingVisible(true);
+    if (m_runStarting)
+        m_runStarting(prepared.report);
 
     WordList list;
     RunReport report = prepared.report;

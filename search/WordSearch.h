@@ -93,6 +93,11 @@ public:
     {
         m_runFinished = std::move(told);
     }
+    // Told as each run starts, with its dictionary and how it is answered.
+    void setRunStarting(std::function<void(const RunReport &)> told)
+    {
+        m_runStarting = std::move(told);
+    }
 
 private:
     // A request that is ready to run: its letters, its checker and, when the
@@ -136,4 +141,5 @@ private:
     RunReport m_report;
     std::chrono::steady_clock::time_point m_lastEvents {};
     std::function<void(const RunReport &)> m_runFinished;
+    std::function<void(const RunReport &)> m_runStarting;
 };

@@ -246,7 +246,11 @@ bool DictionaryService::tryDictionary(const std::filesystem::path &base, CacheEn
         m_loaded = std::move(loaded);
         m_choice = DictionaryChoice {
             base, engine, base.filename().string(), m_settings.language, m_passedOver };
-        m_indexDue = std::chrono::steady_clock::now() + buildEstimate(entry.dic);
+        // An index kept in the cache is only read back.
+        const bool kept = entry.dialect == static_cast<std::uint32_t>(dialectOf(engine))
+            && (!entry.image.empty() || !entry.indexRefusal.empty());
+        m_indexDue = std::chrono::steady_clock::now()
+            + (kept ? std::chrono::milliseconds(2 + entry.image.size() / 125'000) : buildEstimate(entry.dic));
         return true;
     }
     // Neither engine: what was found out is kept, so the next run skips it at once.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/ProgressDisplay.h"
+#include "search/RunSummary.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/Rows.h"
 
@@ -24,6 +25,11 @@ struct CancelRow {
     const char *name;
     const char *control; // where the key is pressed, after the second arrangement
     Qt::Key key;
+};
+struct NoteRow {
+    const char *name;
+    std::optional<std::string> asked; // the locale's language
+    bool noted; // the first run says that it has no dictionary
 };
 struct EnterRow {
     const char *name;
@@ -108,6 +114,51 @@ private slots:
         QCOMPARE(program.results()->toPlainText(), row.result);
         QCOMPARE(program.results()->palette().color(QPalette::Text), row.color);
         checkAtRest(program);
+    }
+
+    // The tooltips name the dictionary, its path and engine, and how the run
+    // was answered; the first run, while it goes and once it is done, also
+    // says when the locale's language has no dictionary and another answered.
+    void runNotesNameTheDictionary_data()
+    {
+        addRows<NoteRow>({ { "another language", "ja_JP", true },
+            { "the same language elsewhere", "en_GB", false },
+            { "a locale without a language", std::nullopt, false } });
+    }
+    void runNotesNameTheDictionary()
+    {
+        QFETCH(NoteRow, row);
+        Program program;
+        program.checkers.script->dictionary = "/dictionaries/en_US";
+        connectRunNotes(program.window, program.search, row.asked);
+        QString labelDuringRun;
+        program.duringRun(2, [&] { labelDuringRun = program.control("lblSearching")->toolTip(); });
+        startOnAnalyze(program, "cat");
+        const QString first = program.results()->toolTip();
+        for (const char *part : { "en_US", "/dictionaries/en_US", "Scripted" })
+            QVERIFY2(first.contains(QLatin1String(part)), qPrintable(first));
+        const QString asked = QString::fromStdString(row.asked.value_or("none"));
+        QCOMPARE(first.contains(asked), row.noted);
+        QCOMPARE(labelDuringRun.contains(asked), row.noted);
+        QCOMPARE(program.control("lblSearching")->toolTip().contains(asked), row.noted);
+        startOnAnalyze(program, "act");
+        QCOMPARE(program.results()->toolTip().section(QLatin1Char('\n'), 0, 1), first.section(QLatin1Char('\n'), 0, 1));
+        QVERIFY(!program.results()->toolTip().contains(asked));
+        QVERIFY(program.control("lblSearching")->toolTip().isEmpty());
+    }
+
+    // How a run was answered: through the index, or every arrangement and why.
+    void runSummaryTellsHow()
+    {
+        RunReport run;
+        run.fallback = "the dictionary joins words by rules";
+        const QString tried = runSummary(run);
+        QVERIFY(tried.contains(QLatin1String("the dictionary joins words by rules")));
+        run = RunReport();
+        run.indexed = true;
+        QVERIFY(runSummary(run) != tried && !runSummary(run).contains(QLatin1String("joins")));
+        run.time = std::chrono::milliseconds(1250);
+        QVERIFY(runSummary(run).contains(QLocale().toString(1.25, 'f', 2)));
     }
 
     void cancelKeysStopTheRun_data()

@@ -59,6 +59,7 @@ public:
     {
         return m_script->dictionary;
     }
+    std::string engineName() const override { return "Scripted"; }
 };
 
 // Creates checkers for the names it is told to, and logs every attempt.
