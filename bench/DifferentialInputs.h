@@ -94,7 +94,7 @@ private:
     {
         for (int tries = 0; tries < 20; ++tries) {
             if (m_stems && m_stems->size() > 0) {
-                const auto forms = m_stems->formsOfStem(pick(0, m_stems->size() - 1));
+                const auto forms = m_stems->formsOfStem(pick(0, m_stems->size() - 1), 5000);
                 if (forms.empty())
                     continue;
                 const auto &[form, formRoles] = forms[pick(0, forms.size() - 1)];

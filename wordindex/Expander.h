@@ -37,6 +37,8 @@ public:
     // passed their bound (see exhausted()).
     bool expand(const std::u32string &stem, const FlagList &flags, FormSink &sink);
     [[nodiscard]] bool exhausted() const { return m_tests > m_maxTests; }
+    // The forms one stem may have from now on.
+    void setMaxForms(std::size_t maxForms) { m_maxForms = maxForms; }
     // Bits for the flags that COMPOUNDRULE names; every bit when there are
     // more than 64 of them, so that no rule is left out.
     [[nodiscard]] std::uint64_t ruleBits(const FlagList &flags) const;

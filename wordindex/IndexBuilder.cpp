@@ -227,24 +227,29 @@ public:
     std::size_t count = 0;
 };
 
-// The forms the dictionary's words would have, told from every so many of them.
-std::size_t estimatedForms(const AffixFile &affixes, std::string_view dicText, const ReadLimits &limits)
+// Whether the dictionary's words have more forms than the limit, told from
+// every so many of them; it stops as soon as their forms pass their share.
+bool moreFormsThan(std::size_t limit, const AffixFile &affixes, std::string_view dicText,
+    const ReadLimits &limits)
 {
     constexpr std::size_t kSamples = 4096;
     const auto lines = static_cast<std::size_t>(std::ranges::count(dicText, '\n')) + 1;
     const std::size_t stride = std::max<std::size_t>(1, lines / kSamples);
+    const std::size_t share = limit / stride;
     const LetterFold fold(affixes);
-    Expander expander(affixes, limits.maxFormsPerStem, limits.maxRuleTests / 64,
+    Expander expander(affixes, limits.maxFormsPerStem, limits.maxRuleTests,
         [&fold](char32_t c) { return fold.typable(c); });
     CountingSink sink;
     std::size_t seen = 0;
-    bool overflow = false;
+    bool more = false;
     (void)forEachDicWord(affixes, dicText, limits, nullptr, [&](std::u32string &word, const FlagList &flags) {
-        if (seen++ % stride == 0 && !expander.expand(word, flags, sink))
-            overflow = true;
-        return !overflow;
+        if (seen++ % stride != 0)
+            return true;
+        expander.setMaxForms(std::min(limits.maxFormsPerStem, share - sink.count));
+        more = !expander.expand(word, flags, sink) || sink.count > share;
+        return !more;
     });
-    return overflow ? std::numeric_limits<std::size_t>::max() : sink.count * stride;
+    return more;
 }
 
 WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
@@ -283,7 +288,7 @@ WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText
     if (!affixes->refusal.empty())
         return { nullptr, affixes->refusal };
     if (kind == IndexKind::Chosen)
-        kind = estimatedForms(*affixes, dicText, limits) > std::min(kKeepFormsUpTo, limits.maxStoredForms)
+        kind = moreFormsThan(std::min(kKeepFormsUpTo, limits.maxStoredForms), *affixes, dicText, limits)
             ? IndexKind::Stems
             : IndexKind::Forms;
     if (kind == IndexKind::Forms)

@@ -214,13 +214,14 @@ FormsWithin StemIndex::within(std::string_view letters, const std::function<bool
     return result;
 }
 
-std::vector<std::pair<std::string, std::uint8_t>> StemIndex::formsOfStem(std::size_t s) const
+std::vector<std::pair<std::string, std::uint8_t>> StemIndex::formsOfStem(
+    std::size_t s, std::size_t maxForms) const
 {
     LetterCounts any;
     any.fill(255);
     FormTable table(m_limits.maxFormsPerStem);
     Gather gather(*m_fold, any, table);
-    Expander expander(*m_affixes, m_limits.maxFormsPerStem, m_limits.maxRuleTests,
+    Expander expander(*m_affixes, std::min(maxForms, m_limits.maxFormsPerStem), m_limits.maxRuleTests,
         [this](char32_t c) { return m_fold->typable(c); });
     const std::u32string stem(m_text.begin() + m_stemText[s], m_text.begin() + m_stemText[s + 1]);
     const std::uint32_t list = m_stemFlags[s];

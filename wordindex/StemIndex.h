@@ -44,8 +44,10 @@ public:
     [[nodiscard]] std::size_t size() const override { return m_stemFlags.size(); }
     [[nodiscard]] std::size_t memoryBytes() const override { return m_image->size() * 8; }
     [[nodiscard]] bool keepsForms() const override { return false; }
-    // Every typed form of one stem, with its roles (for tests and benches).
-    [[nodiscard]] std::vector<std::pair<std::string, std::uint8_t>> formsOfStem(std::size_t stem) const;
+    // The typed forms of one stem, with their roles, up to about maxForms
+    // of them (for tests and benches).
+    [[nodiscard]] std::vector<std::pair<std::string, std::uint8_t>> formsOfStem(
+        std::size_t stem, std::size_t maxForms) const;
 
 private:
     StemIndex() = default;
