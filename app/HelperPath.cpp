@@ -11,10 +11,9 @@
 std::filesystem::path helperPath(const QString &programFolder)
 {
     const QDir folder(programFolder);
-    for (const QString &path :
-        { folder.filePath(QString::fromLatin1(kHelperName)),
-            folder.filePath(QString::fromLatin1(kProgramToHelper) + QLatin1Char('/')
-                + QString::fromLatin1(kHelperName)) }) {
+    for (const QString &path : { folder.filePath(QString::fromLatin1(kHelperName)),
+             folder.filePath(QString::fromLatin1(kProgramToHelper) + QLatin1Char('/')
+                 + QString::fromLatin1(kHelperName)) }) {
         const QFileInfo file(QDir::cleanPath(path));
         if (file.isFile() && file.isExecutable())
             return QFile::encodeName(file.filePath()).toStdString();
@@ -25,8 +24,7 @@ std::filesystem::path helperPath(const QString &programFolder)
 std::filesystem::path cacheFolder()
 {
     // GenericCacheLocation is $XDG_CACHE_HOME, else ~/.cache.
-    return QFile::encodeName(
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
         + QStringLiteral("/quorvel"))
         .toStdString();
 }

@@ -39,8 +39,8 @@ std::optional<std::string> trial(Engine engine, const std::filesystem::path &bas
     const auto dic = readBounded(base.string() + ".dic", { .maxBytes = kMaxFileBytes });
     std::vector<std::string> ownWords;
     if (std::holds_alternative<FileBytes>(aff) && std::holds_alternative<FileBytes>(dic)) {
-        for (auto &word : selfTestWords(std::get<FileBytes>(aff).bytes,
-                 std::get<FileBytes>(dic).bytes, dialectOf(engine)))
+        for (auto &word : selfTestWords(
+                 std::get<FileBytes>(aff).bytes, std::get<FileBytes>(dic).bytes, dialectOf(engine)))
             ownWords.push_back(engine == Engine::Nuspell ? word.utf8 : word.raw);
     }
     const auto checker = loaded->checker();

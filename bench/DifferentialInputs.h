@@ -44,7 +44,8 @@ public:
         case 2: // parts of a compound, or words, joined
         case 3:
             for (int tries = 0; tries < 50 && letters.size() < length; ++tries) {
-                const std::string form = randomForm(letters.empty() ? FormRole::Begin : FormRole::Middle | FormRole::End);
+                const std::string form = randomForm(
+                    letters.empty() ? FormRole::Begin : FormRole::Middle | FormRole::End);
                 if (!form.empty() && letters.size() + form.size() <= length)
                     letters += form;
             }
@@ -105,7 +106,8 @@ private:
             if (!m_kept || m_kept->index().keyCount() == 0)
                 return {};
             const WordIndex &index = m_kept->index();
-            const auto forms = index.formsOf(static_cast<WordIndex::KeyId>(pick(0, index.keyCount() - 1)));
+            const auto forms
+                = index.formsOf(static_cast<WordIndex::KeyId>(pick(0, index.keyCount() - 1)));
             const std::size_t i = pick(0, forms.size() - 1);
             if ((forms.roles[i] & roles) != 0 && forms[i].size() <= m_max)
                 return std::string(forms[i]);

@@ -180,8 +180,8 @@ int main(int argc, char **argv)
     const QCommandLineOption kindOption(QStringLiteral("kind"),
         QStringLiteral("The kind of index: chosen (as the program chooses), forms or stems."),
         QStringLiteral("kind"), QStringLiteral("chosen"));
-    parser.addOptions({ dictionaryOption, countOption, longOption, seedOption, minOption,
-        maxOption, quietOption, kindOption });
+    parser.addOptions({ dictionaryOption, countOption, longOption, seedOption, minOption, maxOption,
+        quietOption, kindOption });
     parser.process(app);
 
     std::vector<std::filesystem::path> bases;
@@ -194,16 +194,19 @@ int main(int argc, char **argv)
             bases.emplace_back(path.toStdString());
             continue;
         }
-        for (const QString &aff : folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
+        for (const QString &aff :
+            folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
             bases.emplace_back(folder.filePath(aff.chopped(4)).toStdString());
     }
     const auto minLength = std::clamp<std::size_t>(parser.value(minOption).toULongLong(), 1, 11);
     const Settings settings { parser.value(countOption).toULongLong(),
         parser.value(longOption).toULongLong(), parser.value(seedOption).toULongLong(), minLength,
         std::clamp<std::size_t>(parser.value(maxOption).toULongLong(), minLength, 11),
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvel-probe")).toStdString(),
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(QStringLiteral("quorvel-probe"))
+            .toStdString(),
         !parser.isSet(quietOption),
-        parser.value(kindOption) == QLatin1String("forms") ? IndexKind::Forms
+        parser.value(kindOption) == QLatin1String("forms")       ? IndexKind::Forms
             : parser.value(kindOption) == QLatin1String("stems") ? IndexKind::Stems
                                                                  : IndexKind::Chosen };
     std::printf("inputs: %zu per dictionary, %zu of them %zu letters long, lengths %zu to %zu, "

@@ -68,7 +68,8 @@ BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect, In
     return figures;
 }
 
-void measure(const std::filesystem::path &base, const std::filesystem::path &helper, int runs, IndexKind kind)
+void measure(const std::filesystem::path &base, const std::filesystem::path &helper, int runs,
+    IndexKind kind)
 {
     const std::string name = base.filename().string();
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
@@ -101,15 +102,17 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
             const std::string letters = sized.next(true);
             const auto start = std::chrono::steady_clock::now();
             const IndexedAnswer answer = indexedSearch(letters, *offer.index, *checker);
-            (length == 12 ? at12 : at20).push_back(milliseconds(std::chrono::steady_clock::now() - start));
+            (length == 12 ? at12 : at20)
+                .push_back(milliseconds(std::chrono::steady_clock::now() - start));
             gaveUp += !answer.words;
         }
     }
     std::printf("%-28s %-8s index: build %.2f s, peak %.0f MB, %zu %s, %.1f MB; search "
                 "12 letters median %.2f ms (max %.2f), 20 letters median %.2f ms (max %.2f)%s\n",
-        name.c_str(), engine.c_str(), build.seconds, build.peakMegabytes,
-        offer.index->size(), offer.index->keepsForms() ? "forms" : "stems", static_cast<double>(offer.index->memoryBytes()) / 1e6,
-        median(at12), at12.empty() ? 0 : *std::ranges::max_element(at12), median(at20),
+        name.c_str(), engine.c_str(), build.seconds, build.peakMegabytes, offer.index->size(),
+        offer.index->keepsForms() ? "forms" : "stems",
+        static_cast<double>(offer.index->memoryBytes()) / 1e6, median(at12),
+        at12.empty() ? 0 : *std::ranges::max_element(at12), median(at20),
         at20.empty() ? 0 : *std::ranges::max_element(at20),
         gaveUp ? (", " + std::to_string(gaveUp) + " gave up").c_str() : "");
     std::fflush(stdout);
@@ -139,8 +142,9 @@ int main(int argc, char **argv)
     QStringList given = parser.positionalArguments();
     if (given.isEmpty())
         given.append(QStringLiteral("/usr/share/hunspell/en_US"));
-    const std::filesystem::path helper
-        = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvel-probe")).toStdString();
+    const std::filesystem::path helper = QDir(QCoreApplication::applicationDirPath())
+                                             .filePath(QStringLiteral("quorvel-probe"))
+                                             .toStdString();
     const QString kindName = parser.value(kindOption);
     const IndexKind kind = kindName == QLatin1String("forms") ? IndexKind::Forms
         : kindName == QLatin1String("stems")                  ? IndexKind::Stems
@@ -151,7 +155,8 @@ int main(int argc, char **argv)
             measure(path.toStdString(), helper, parser.value(runsOption).toInt(), kind);
             continue;
         }
-        for (const QString &aff : folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
+        for (const QString &aff :
+            folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
             measure(folder.filePath(aff.chopped(4)).toStdString(), helper,
                 parser.value(runsOption).toInt(), kind);
     }

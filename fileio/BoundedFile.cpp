@@ -162,8 +162,8 @@ std::variant<FileWords, FileRefusal> readBoundedWords(
     file.bytes = std::get<std::size_t>(read);
     // The bytes past the end of the file in its last word are zero.
     if (file.bytes % 8 != 0)
-        std::memset(reinterpret_cast<char *>(file.words.data()) + file.bytes, 0,
-            8 - file.bytes % 8);
+        std::memset(
+            reinterpret_cast<char *>(file.words.data()) + file.bytes, 0, 8 - file.bytes % 8);
     return file;
 }
 

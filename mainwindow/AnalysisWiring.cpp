@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/AnalysisWiring.h"
 
-#include "search/RunSummary.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ProgramTerminator.h"
+#include "search/RunSummary.h"
 #include "search/WordSearch.h"
 
 #include <memory>
@@ -35,7 +35,8 @@ void connectRunNotes(frmMain &window, WordSearch &search, std::optional<std::str
     search.setRunFinished([&window, askedLanguage, firstRun](const RunReport &run) {
         const QString note = *firstRun ? missingLanguageNote(askedLanguage, run) : QString();
         window.setRunNotes(
-            note.isEmpty() ? runSummary(run) : runSummary(run) + QStringLiteral("\n\n") + note, note);
+            note.isEmpty() ? runSummary(run) : runSummary(run) + QStringLiteral("\n\n") + note,
+            note);
         *firstRun = false;
     });
 }

@@ -76,8 +76,8 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
 
 } // namespace
 
-IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
-    SpellChecker &checker, std::size_t maxArrangements, const CompoundBudget &budget,
+IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,
+    std::size_t maxArrangements, const CompoundBudget &budget,
     const std::function<bool()> &keepGoing)
 {
     return indexedSearch(letters, KeptForms(index), checker, maxArrangements, budget, keepGoing);
@@ -103,7 +103,8 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         answer.stopped = within.stopped;
         return answer;
     }
-    const auto candidates = candidatesFor(letters, *within.index, budget, answer.fallback, answer.stopped);
+    const auto candidates
+        = candidatesFor(letters, *within.index, budget, answer.fallback, answer.stopped);
     if (!candidates)
         return answer;
     answer.candidates = candidates->size();

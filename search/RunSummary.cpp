@@ -10,7 +10,10 @@ namespace {
 // "de" of "de_DE", "de-AT", "de_DE@euro" or "de".
 QString languageCode(const QString &name)
 {
-    return name.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
+    return name.section(QLatin1Char('@'), 0, 0)
+        .section(QLatin1Char('_'), 0, 0)
+        .section(QLatin1Char('-'), 0, 0)
+        .toLower();
 }
 
 QString dictionaryName(const RunReport &run)
@@ -28,7 +31,8 @@ QString runSummary(const RunReport &run)
                      .arg(dictionaryName(run), QString::fromStdString(run.dictionary->string()));
     }
     if (!run.engine.empty())
-        lines << QCoreApplication::translate("RunSummary", "Spelling checker: %1").arg(QString::fromStdString(run.engine));
+        lines << QCoreApplication::translate("RunSummary", "Spelling checker: %1")
+                     .arg(QString::fromStdString(run.engine));
     if (run.indexed) {
         lines << QCoreApplication::translate(
             "RunSummary", "Found through the word index, each word confirmed by the checker");

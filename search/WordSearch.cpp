@@ -12,8 +12,8 @@
 #include "search/ParallelAnswers.h"
 #include "search/Request.h"
 #include "search/SearchView.h"
-#include "wordindex/IndexSource.h"
 #include "search/WordList.h"
+#include "wordindex/IndexSource.h"
 
 #include <cmath>
 #include <thread>
@@ -192,8 +192,7 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     if (!checkerReady(request, cancelClicks))
         return std::nullopt;
     PreparedRun prepared { checked.letters.toStdString(),
-        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {},
-        {} };
+        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {}, {} };
     if (!prepared.checker)
         return std::nullopt;
     const auto started = std::chrono::steady_clock::now();
@@ -212,8 +211,8 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     return prepared;
 }
 
-std::optional<WordList> WordSearch::indexedWords(const std::string &letters,
-    SpellChecker &checker, RunReport &report, const std::function<bool()> &going, bool &stopped)
+std::optional<WordList> WordSearch::indexedWords(const std::string &letters, SpellChecker &checker,
+    RunReport &report, const std::function<bool()> &going, bool &stopped)
 {
     report.dictionary = checker.dictionary();
     report.engine = checker.engineName();
@@ -228,10 +227,11 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters,
         // A short input does not wait for an index that takes longer to
         // build than trying its arrangements; the index is there next time.
         const auto left = m_services.indexes->buildTimeLeft(*report.dictionary);
-        if (fact(static_cast<double>(letters.size())) * kQuestionCost.count()
-            < static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
-            report.fallback = "the word index is still being built or read, and trying every arrangement "
-                              "is quicker";
+        if (fact(static_cast<double>(letters.size())) * kQuestionCost.count() < static_cast<double>(
+                std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
+            report.fallback
+                = "the word index is still being built or read, and trying every arrangement "
+                  "is quicker";
             return std::nullopt;
         }
         if (!going()) {
@@ -246,8 +246,8 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters,
     }
     CompoundBudget budget;
     budget.keepGoing = going;
-    IndexedAnswer answer = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried,
-        budget, going);
+    IndexedAnswer answer
+        = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried, budget, going);
     report.questions = static_cast<double>(answer.questions);
     if (answer.stopped) {
         stopped = true;
@@ -262,8 +262,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters,
 void WordSearch::f(const std::string &letters)
 {
     PreparedRun prepared { letters,
-        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {},
-        {} };
+        acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {}, {} };
     if (!prepared.checker)
         return;
     const auto started = std::chrono::steady_clock::now();

@@ -49,10 +49,11 @@ bool readsAsciiAsIs(const std::string &encoding)
     const std::string sample = "SET FLAG TRY abcxyz ABCXYZ 0129/\t";
     std::string out(sample.size() * 4 + 4, '\0');
     UErrorCode error = U_ZERO_ERROR;
-    const int32_t length = ucnv_convert("UTF-8", encoding.c_str(), out.data(),
-        static_cast<int32_t>(out.size()), sample.data(), static_cast<int32_t>(sample.size()),
-        &error);
-    return U_SUCCESS(error) && std::string_view(out.data(), static_cast<std::size_t>(length)) == sample;
+    const int32_t length
+        = ucnv_convert("UTF-8", encoding.c_str(), out.data(), static_cast<int32_t>(out.size()),
+            sample.data(), static_cast<int32_t>(sample.size()), &error);
+    return U_SUCCESS(error)
+        && std::string_view(out.data(), static_cast<std::size_t>(length)) == sample;
 }
 
 } // namespace
@@ -64,9 +65,8 @@ Report inspect(const std::filesystem::path &base)
     // The whole word list is loaded by the engines, so its size counts,
     // though nothing of it is read here.
     const auto words = stampOf(base.string() + ".dic");
-    for (const auto &[file, refusal] :
-        { std::pair(".aff", std::get_if<FileRefusal>(&affix)),
-            std::pair(".dic", std::get_if<FileRefusal>(&words)) }) {
+    for (const auto &[file, refusal] : { std::pair(".aff", std::get_if<FileRefusal>(&affix)),
+             std::pair(".dic", std::get_if<FileRefusal>(&words)) }) {
         if (refusal) {
             report.refusal = base.string() + file + ": " + refusal->text();
             return report;
@@ -80,16 +80,18 @@ Report inspect(const std::filesystem::path &base)
     // so each one is looked at: one it cannot convert is enough to crash it.
     std::string encoding;
     std::optional<std::string> unconvertible;
-    forEachLine(std::get<FileBytes>(affix).bytes, std::string_view::npos, [&](std::string_view line) {
-        const AffixLine split = splitAffixLine(line, Dialect::Nuspell);
-        if (split.keyword == "SET" && split.words.size() > 1) {
-            if (encoding.empty())
-                encoding = split.words[1];
-            if (!unconvertible && !convertible(nuspellEncodingName(std::string(split.words[1]))))
-                unconvertible = split.words[1];
-        }
-        return true;
-    });
+    forEachLine(
+        std::get<FileBytes>(affix).bytes, std::string_view::npos, [&](std::string_view line) {
+            const AffixLine split = splitAffixLine(line, Dialect::Nuspell);
+            if (split.keyword == "SET" && split.words.size() > 1) {
+                if (encoding.empty())
+                    encoding = split.words[1];
+                if (!unconvertible
+                    && !convertible(nuspellEncodingName(std::string(split.words[1]))))
+                    unconvertible = split.words[1];
+            }
+            return true;
+        });
     const std::string converter = nuspellEncodingName(encoding);
     if (unconvertible || !convertible(converter))
         report.nuspellRefusal = "SET " + unconvertible.value_or(encoding)

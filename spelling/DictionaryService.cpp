@@ -145,8 +145,8 @@ std::chrono::steady_clock::duration DictionaryService::buildTimeLeft(
     const std::lock_guard lock(m_mutex);
     if (m_phase == Phase::Done || !m_choice || m_choice->base != base)
         return {};
-    return std::max(std::chrono::steady_clock::duration::zero(),
-        m_indexDue - std::chrono::steady_clock::now());
+    return std::max(
+        std::chrono::steady_clock::duration::zero(), m_indexDue - std::chrono::steady_clock::now());
 }
 
 void DictionaryService::run()
@@ -161,8 +161,8 @@ void DictionaryService::run()
 
 void DictionaryService::work()
 {
-    const auto candidates = m_settings.candidates ? m_settings.candidates()
-                                                  : std::vector<std::filesystem::path>();
+    const auto candidates
+        = m_settings.candidates ? m_settings.candidates() : std::vector<std::filesystem::path>();
     CacheEntry entry;
     bool chosen = false;
     for (const auto &base : candidates) {
@@ -212,7 +212,8 @@ bool DictionaryService::tryDictionary(const std::filesystem::path &base, CacheEn
     entry.dic = std::get<FileStamp>(dicStamp);
     if (m_settings.cacheFolder) {
         std::string why;
-        auto kept = CacheFile::read(CacheFile::fileFor(*m_settings.cacheFolder, entry.dictionary), &why);
+        auto kept
+            = CacheFile::read(CacheFile::fileFor(*m_settings.cacheFolder, entry.dictionary), &why);
         if (kept && kept->dictionary == entry.dictionary && kept->aff == entry.aff
             && kept->dic == entry.dic)
             entry = std::move(*kept);
@@ -244,13 +245,14 @@ bool DictionaryService::tryDictionary(const std::filesystem::path &base, CacheEn
         }
         const std::lock_guard lock(m_mutex);
         m_loaded = std::move(loaded);
-        m_choice = DictionaryChoice {
-            base, engine, base.filename().string(), m_settings.language, m_passedOver };
+        m_choice = DictionaryChoice { base, engine, base.filename().string(), m_settings.language,
+            m_passedOver };
         // An index kept in the cache is only read back.
         const bool kept = entry.dialect == static_cast<std::uint32_t>(dialectOf(engine))
             && (!entry.image.empty() || !entry.indexRefusal.empty());
         m_indexDue = std::chrono::steady_clock::now()
-            + (kept ? std::chrono::milliseconds(2 + entry.image.size() / 125'000) : buildEstimate(entry.dic));
+            + (kept ? std::chrono::milliseconds(2 + entry.image.size() / 125'000)
+                    : buildEstimate(entry.dic));
         return true;
     }
     // Neither engine: what was found out is kept, so the next run skips it at once.
@@ -276,8 +278,8 @@ void DictionaryService::indexChosen(CacheEntry &entry)
         }
     }
     if (!index && refusal.empty()) {
-        const WordIndexBuild build = buildWordIndexFromFiles(
-            m_choice->base, dialectOf(engine), {}, &m_cancel);
+        const WordIndexBuild build
+            = buildWordIndexFromFiles(m_choice->base, dialectOf(engine), {}, &m_cancel);
         index = build.forms;
         refusal = build.refusal;
         entry.dialect = m_cancel ? std::nullopt : std::optional(dialect);

@@ -140,7 +140,8 @@ EngineProbe::Verdict EngineProbe::probe(
     if (WIFSIGNALED(status)) {
         const int signal = WTERMSIG(status);
         if (signal == SIGXCPU || signal == SIGKILL)
-            return { false, "it takes more processor time than any dictionary should to load", true };
+            return { false, "it takes more processor time than any dictionary should to load",
+                true };
         return { false, "it dies loading it (signal " + std::to_string(signal) + ")", true };
     }
     if (const auto verdict = ProbeReport::parse(said); verdict && WIFEXITED(status))

@@ -39,8 +39,8 @@ std::vector<std::uint64_t> bytesOf(const std::filesystem::path &file)
     return words;
 }
 
-void writeWords(const std::filesystem::path &file, const std::vector<std::uint64_t> &words,
-    std::size_t bytes)
+void writeWords(
+    const std::filesystem::path &file, const std::vector<std::uint64_t> &words, std::size_t bytes)
 {
     std::ofstream(file, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char *>(words.data()), static_cast<std::streamsize>(bytes));

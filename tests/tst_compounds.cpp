@@ -57,10 +57,10 @@ private slots:
             { "COMPOUNDBEGIN, COMPOUNDMIDDLE, COMPOUNDEND",
                 "COMPOUNDBEGIN B\nCOMPOUNDMIDDLE M\nCOMPOUNDEND E\n", "3\nfoo/B\nbar/M\nbaz/E\n",
                 "foobarbaz" },
-            { "ONLYINCOMPOUND", "COMPOUNDFLAG X\nONLYINCOMPOUND O\n",
-                "3\nfoo/X\nbar/X\nens/OX\n", "fooensbar" },
-            { "a prefix at the start",
-                "COMPOUNDFLAG X\nPFX U Y 1\nPFX U 0 un .\n", "2\nfoo/XU\nbar/X\n", "unfoobar" },
+            { "ONLYINCOMPOUND", "COMPOUNDFLAG X\nONLYINCOMPOUND O\n", "3\nfoo/X\nbar/X\nens/OX\n",
+                "fooensbar" },
+            { "a prefix at the start", "COMPOUNDFLAG X\nPFX U Y 1\nPFX U 0 un .\n",
+                "2\nfoo/XU\nbar/X\n", "unfoobar" },
             { "a suffix at the end", "COMPOUNDFLAG X\nSFX S Y 1\nSFX S 0 s .\n",
                 "2\nfoo/X\nbar/XS\n", "foobars" },
             { "COMPOUNDPERMITFLAG: a suffix at the start",
@@ -72,8 +72,7 @@ private slots:
             { "COMPOUNDRULE", "COMPOUNDMIN 1\nCOMPOUNDRULE 1\nCOMPOUNDRULE AB*\n",
                 "2\none/A\ntwo/B\n", "onetwotwo" },
             { "COMPOUNDMIN", "COMPOUNDFLAG X\nCOMPOUNDMIN 2\n", "2\nab/X\ncd/X\n", "abcd" },
-            { "SIMPLIFIEDTRIPLE",
-                "COMPOUNDFLAG X\nCHECKCOMPOUNDTRIPLE\nSIMPLIFIEDTRIPLE\n",
+            { "SIMPLIFIEDTRIPLE", "COMPOUNDFLAG X\nCHECKCOMPOUNDTRIPLE\nSIMPLIFIEDTRIPLE\n",
                 "2\nschiff/X\nfahrt/X\n", "schiffahrt" },
             { "CHECKCOMPOUNDPATTERN with a replacement",
                 "COMPOUNDFLAG X\nCHECKCOMPOUNDPATTERN 1\nCHECKCOMPOUNDPATTERN o b z\n",
@@ -91,14 +90,17 @@ private slots:
                 "1\nca\xc2\xadt\n", "cat" },
             { "LANG tr_TR: I and dotless i", "SET UTF-8\nLANG tr_TR\n", "1\n\xc4\xb1s\xc4\xb1k\n",
                 "ISIK" },
-            { "CHECKSHARPS: SS for \xc3\x9f", "SET UTF-8\nCHECKSHARPS\n", "1\nStra\xc3\x9f" "e\n",
+            { "CHECKSHARPS: SS for \xc3\x9f", "SET UTF-8\nCHECKSHARPS\n",
+                "1\nStra\xc3\x9f"
+                "e\n",
                 "STRASSE" },
             { "capitals throughout, with an affix that needs the small letter",
                 "SFX B Y 1\nSFX B a eta a\n", "1\nDYA/B\n", "DYETA" },
             { "capitals inside, with an affix that needs the small letter",
                 "SFX B Y 1\nSFX B a eta a\n", "1\nDyA/B\n", "DYETA" },
-            { "Turkish capitals throughout: I as dotless i", "SET UTF-8\nLANG tr_TR\nSFX B Y 1\nSFX B \xc4\xb1 a \xc4\xb1\n",
-                "1\nKAPI/B\n", "KAPA" },
+            { "Turkish capitals throughout: I as dotless i",
+                "SET UTF-8\nLANG tr_TR\nSFX B Y 1\nSFX B \xc4\xb1 a \xc4\xb1\n", "1\nKAPI/B\n",
+                "KAPA" },
         });
     }
     void candidatesHoldWhatTheEnginesAccept()
@@ -125,7 +127,9 @@ private slots:
                 QVERIFY2(build.forms, build.refusal.c_str());
                 const auto named = namedBy(*build.forms, word);
                 QVERIFY2(std::ranges::find(named, lower) != named.end(),
-                    (std::string(engineName(engine)) + (kind == IndexKind::Stems ? ", stems" : ", forms")).c_str());
+                    (std::string(engineName(engine))
+                        + (kind == IndexKind::Stems ? ", stems" : ", forms"))
+                        .c_str());
             }
         }
         QVERIFY2(accepted, "neither engine accepts the row's word");
@@ -134,8 +138,8 @@ private slots:
     // The keys within some letters: each found once, with no key outside them.
     void keysWithin()
     {
-        const WordIndex index = WordIndex::fromForms({ { "ab", 1 }, { "abc", 1 }, { "abcd", 1 },
-            { "bb", 1 }, { "c", 2 }, { "ddd", 1 } });
+        const WordIndex index = WordIndex::fromForms(
+            { { "ab", 1 }, { "abc", 1 }, { "abcd", 1 }, { "bb", 1 }, { "c", 2 }, { "ddd", 1 } });
         QStringList found;
         forEachKeyWithin(index, countLetters("dcba"), 1, 2, [&](WordIndex::KeyId key, std::size_t) {
             found.append(QString::fromLatin1(index.formsOf(key)[0]));

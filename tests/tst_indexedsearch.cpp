@@ -77,8 +77,8 @@ private slots:
         CompoundSettings settings;
         settings.classic = true;
         settings.minPart = 2;
-        const WordIndex index = WordIndex::fromForms({ { "ab", Word | Begin }, { "ba", Middle },
-                                                         { "bb", End }, { "Ca", Begin | End } },
+        const WordIndex index = WordIndex::fromForms(
+            { { "ab", Word | Begin }, { "ba", Middle }, { "bb", End }, { "Ca", Begin | End } },
             settings);
         const QSet<QString> accepted { "ab", "abbb", "Abbb", "abca", "caBb", "cabb", "abbabb",
             "cabaca" };

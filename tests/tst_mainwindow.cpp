@@ -142,7 +142,8 @@ private slots:
         QCOMPARE(labelDuringRun.contains(asked), row.noted);
         QCOMPARE(program.control("lblSearching")->toolTip().contains(asked), row.noted);
         startOnAnalyze(program, "act");
-        QCOMPARE(program.results()->toolTip().section(QLatin1Char('\n'), 0, 1), first.section(QLatin1Char('\n'), 0, 1));
+        QCOMPARE(program.results()->toolTip().section(QLatin1Char('\n'), 0, 1),
+            first.section(QLatin1Char('\n'), 0, 1));
         QVERIFY(!program.results()->toolTip().contains(asked));
         QVERIFY(program.control("lblSearching")->toolTip().isEmpty());
     }

@@ -27,8 +27,10 @@ struct Program {
     WordSearch search { window, { box, dictionaries, terminator, events, &dictionaries } };
 
     explicit Program(const QByteArray &helperBody)
-        : dictionaries({ [] { return std::vector<std::filesystem::path> {
-                                  QUORVEL_TEST_DATA "/dictionaries/good/xx_XX" }; },
+        : dictionaries({ [] {
+                            return std::vector<std::filesystem::path> { QUORVEL_TEST_DATA
+                                "/dictionaries/good/xx_XX" };
+                        },
             "xx_XX", helper(folder, helperBody), std::nullopt })
     {
         connectAnalysis(window, search, terminator);
@@ -61,7 +63,8 @@ private slots:
         bool menuOpened = false;
         // While the run waits for the dictionary: Tab, the File menu, then File > Exit.
         QTimer::singleShot(100, &program.window, [&] {
-            busyShown = program.window.findChild<QWidget *>(QStringLiteral("cmdCancel"))->isVisible();
+            busyShown
+                = program.window.findChild<QWidget *>(QStringLiteral("cmdCancel"))->isVisible();
             stillProbing = !program.dictionaries.ready();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             focusAfterTab = QApplication::focusWidget()->objectName();

@@ -61,7 +61,8 @@ struct Service {
     QStringList said;
     DictionaryService service;
     Service(std::vector<std::filesystem::path> bases,
-        std::optional<std::filesystem::path> cache = {}, std::filesystem::path helper = QUORVEL_PROBE)
+        std::optional<std::filesystem::path> cache = {},
+        std::filesystem::path helper = QUORVEL_PROBE)
         : service({ [bases] { return bases; }, "xx_XX", std::move(helper), std::move(cache) },
             [this](const std::string &line) { said.append(QString::fromStdString(line)); })
     {
@@ -226,8 +227,8 @@ private slots:
     {
         QFETCH(ProbeRow, row);
         TempFolder folder;
-        const QString helper = folder.write(QStringLiteral("helper"),
-            QByteArray("#!/bin/sh\n") + row.helper + "\n");
+        const QString helper
+            = folder.write(QStringLiteral("helper"), QByteArray("#!/bin/sh\n") + row.helper + "\n");
         QFile::setPermissions(helper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const EngineProbe probe(helper.toStdString(), std::chrono::milliseconds(500));
         const auto verdict = probe.probe(Engine::Nuspell, dictionary("good"));
@@ -235,7 +236,8 @@ private slots:
         QCOMPARE(QString::fromStdString(verdict.why), row.why);
         QCOMPARE(verdict.settled, row.settled);
         // A helper not there is no verdict to keep.
-        const auto missing = EngineProbe(folder.path("none").toStdString()).probe(Engine::Nuspell, dictionary("good"));
+        const auto missing = EngineProbe(folder.path("none").toStdString())
+                                 .probe(Engine::Nuspell, dictionary("good"));
         QVERIFY(!missing.usable && !missing.settled);
     }
 
@@ -266,8 +268,8 @@ private slots:
         const std::filesystem::path cache = folder.path(QStringLiteral("cache")).toStdString();
         const QString helper = countingHelper(folder);
         const auto answer = [&](bool withCache = true) {
-            Service fx({ dictionary("unknown-encoding") }, withCache ? std::optional(cache) : std::nullopt,
-                helper.toStdString());
+            Service fx({ dictionary("unknown-encoding") },
+                withCache ? std::optional(cache) : std::nullopt, helper.toStdString());
             const auto checker = fx.service.create(DictionaryService::kNuspellProgId);
             const auto index
                 = fx.service.indexFor(dictionary("unknown-encoding"), std::chrono::seconds(60));

@@ -130,8 +130,8 @@ private slots:
             { "unknown encoding", "SET NO-SUCH-CODE\n", words },
             { "unknown flag type: characters", "FLAG weird\nSFX X Y 1\nSFX X 0 s .\n", words,
                 { "cats" } },
-            { "a class of flag 0 (FLAG num)", "FLAG num\nSFX 0 Y 1\nSFX 0 0 s .\n",
-                "1\ncat/0\n", { "cats" } },
+            { "a class of flag 0 (FLAG num)", "FLAG num\nSFX 0 Y 1\nSFX 0 0 s .\n", "1\ncat/0\n",
+                { "cats" } },
             { "a keyword in small letters: Nuspell reads it",
                 "flag long\nSFX Xx Y 1\nSFX Xx 0 s .\n", "1\ncat/Xx\n", { "cats" } },
             { "a keyword in small letters: Hunspell does not",
@@ -155,8 +155,8 @@ private slots:
             const WordIndexBuild build = row.dic.isEmpty()
                 ? buildWordIndexFromFiles(QUORVEL_TEST_DATA "/wordindex/" + row.aff.toStdString(),
                     row.dialect, {}, nullptr, kind)
-                : buildWordIndex(row.aff.toStdString(), row.dic.toStdString(), row.dialect, {},
-                    nullptr, kind);
+                : buildWordIndex(
+                    row.aff.toStdString(), row.dic.toStdString(), row.dialect, {}, nullptr, kind);
             QVERIFY2((build.forms != nullptr) == !row.present.isEmpty(), build.refusal.c_str());
             QCOMPARE(build.refusal.empty(), !row.present.isEmpty());
             if (!build.forms)
@@ -189,7 +189,8 @@ private slots:
         // Three stems with three suffixes each: 12 forms, 9 rules tried.
         const std::string aff = "SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX X 0 ing .\n";
         const std::string dic = "3\nwalk/X\ntalk/X\nbark/X\n";
-        const WordIndexBuild forms = buildWordIndex(aff, dic, Dialect::Nuspell, row.limits, nullptr, IndexKind::Forms);
+        const WordIndexBuild forms
+            = buildWordIndex(aff, dic, Dialect::Nuspell, row.limits, nullptr, IndexKind::Forms);
         QCOMPARE(forms.forms != nullptr, row.formsKept);
         const WordIndexBuild chosen = buildWordIndex(aff, dic, Dialect::Nuspell, row.limits);
         QCOMPARE(chosen.forms != nullptr, row.stems);
@@ -233,9 +234,8 @@ private slots:
 
     void formsAreFiledByTheirLetters()
     {
-        const WordIndex index = WordIndex::fromForms(
-            { { "act", Word }, { "cat", Word }, { "tac", End }, { "dog", Word },
-                { "Cat", Begin }, { "café", Word } });
+        const WordIndex index = WordIndex::fromForms({ { "act", Word }, { "cat", Word },
+            { "tac", End }, { "dog", Word }, { "Cat", Begin }, { "café", Word } });
         QCOMPARE(index.formCount(), 5u); // "café" is no form of letters
         const auto forms = index.formsFor(WordIndex::keyOf("TCa"));
         QCOMPARE(forms.size(), 4u);
@@ -294,9 +294,8 @@ private slots:
     void selfTestWords()
     {
         QFETCH(SelfTestRow, row);
-        const auto words = ::selfTestWords(
-            "ONLYINCOMPOUND O\nNEEDAFFIX N\nFORBIDDENWORD F\n", row.dic.constData(),
-            Dialect::Nuspell);
+        const auto words = ::selfTestWords("ONLYINCOMPOUND O\nNEEDAFFIX N\nFORBIDDENWORD F\n",
+            row.dic.constData(), Dialect::Nuspell);
         QStringList got;
         for (const SelfTestWord &word : words)
             got.append(QString::fromStdString(word.utf8));

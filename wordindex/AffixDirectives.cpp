@@ -306,8 +306,8 @@ bool AffixDirectives::affix(const AffixLine &line)
         return refuse("an affix line is too short");
     const bool prefix = line.keyword == "PFX";
     const Flag flag = m_file.firstFlag(words[1]);
-    const auto known = std::ranges::find_if(m_file.classes,
-        [&](const AffixClass &c) { return c.flag == flag && c.prefix == prefix; });
+    const auto known = std::ranges::find_if(
+        m_file.classes, [&](const AffixClass &c) { return c.flag == flag && c.prefix == prefix; });
     const auto index = static_cast<std::size_t>(known - m_file.classes.begin());
     // Nuspell counts each class's rules wherever they stand; Hunspell reads
     // them as the lines right after the header (see line()).
@@ -358,9 +358,8 @@ bool AffixDirectives::affixRule(const AffixLine &line)
     if (add != "0")
         rule.add = m_decoder.decode(add);
     // The engines drop ignored characters from what an affix adds.
-    std::erase_if(rule.add, [this](char32_t c) {
-        return m_file.ignored.find(c) != std::u32string::npos;
-    });
+    std::erase_if(
+        rule.add, [this](char32_t c) { return m_file.ignored.find(c) != std::u32string::npos; });
     auto condition = parseCondition(words.size() > 4 ? m_decoder.decode(words[4]) : U".");
     if (!condition)
         return refuse("an affix condition is malformed");

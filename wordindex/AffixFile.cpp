@@ -55,7 +55,8 @@ FlagList AffixFile::parseFlagsAsWritten(std::string_view raw) const
                 flags.push_back(high); // an odd last byte stands alone
                 break;
             }
-            flags.push_back(static_cast<Flag>((high << 8) | static_cast<unsigned char>(raw[i + 1])));
+            flags.push_back(
+                static_cast<Flag>((high << 8) | static_cast<unsigned char>(raw[i + 1])));
         }
         break;
     case FlagType::Number:

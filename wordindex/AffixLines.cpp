@@ -19,11 +19,11 @@ constexpr std::array kKeywords { "AF", "AM", "BREAK", "CHECKCOMPOUNDCASE", "CHEC
     "CIRCUMFIX", "COMPLEXPREFIXES", "COMPOUNDBEGIN", "COMPOUNDEND", "COMPOUNDFLAG",
     "COMPOUNDFORBIDFLAG", "COMPOUNDMIDDLE", "COMPOUNDMIN", "COMPOUNDMORESUFFIXES",
     "COMPOUNDPERMITFLAG", "COMPOUNDROOT", "COMPOUNDRULE", "COMPOUNDSYLLABLE", "COMPOUNDWORDMAX",
-    "FLAG", "FORBIDDENWORD", "FORBIDWARN", "FORCEUCASE", "FULLSTRIP", "ICONV", "IGNORE",
-    "KEEPCASE", "KEY", "LANG", "LEMMA_PRESENT", "MAP", "MAXCPDSUGS", "MAXDIFF", "MAXNGRAMSUGS",
-    "NEEDAFFIX", "NONGRAMSUGGEST", "NOSPLITSUGS", "NOSUGGEST", "OCONV", "ONLYINCOMPOUND",
-    "ONLYMAXDIFF", "PFX", "PHONE", "PSEUDOROOT", "REP", "SET", "SFX", "SIMPLIFIEDTRIPLE",
-    "SUBSTANDARD", "SUGSWITHDOTS", "SYLLABLENUM", "TRY", "VERSION", "WARN", "WORDCHARS" };
+    "FLAG", "FORBIDDENWORD", "FORBIDWARN", "FORCEUCASE", "FULLSTRIP", "ICONV", "IGNORE", "KEEPCASE",
+    "KEY", "LANG", "LEMMA_PRESENT", "MAP", "MAXCPDSUGS", "MAXDIFF", "MAXNGRAMSUGS", "NEEDAFFIX",
+    "NONGRAMSUGGEST", "NOSPLITSUGS", "NOSUGGEST", "OCONV", "ONLYINCOMPOUND", "ONLYMAXDIFF", "PFX",
+    "PHONE", "PSEUDOROOT", "REP", "SET", "SFX", "SIMPLIFIEDTRIPLE", "SUBSTANDARD", "SUGSWITHDOTS",
+    "SYLLABLENUM", "TRY", "VERSION", "WARN", "WORDCHARS" };
 
 std::vector<std::string_view> blankSeparated(std::string_view line)
 {
@@ -146,8 +146,8 @@ bool readSettings(std::string_view text, Dialect dialect, const ReadLimits &limi
     return file.refusal.empty();
 }
 
-void readDirectives(std::string_view text, const TextDecoder &decoder, const ReadLimits &limits,
-    AffixFile &file)
+void readDirectives(
+    std::string_view text, const TextDecoder &decoder, const ReadLimits &limits, AffixFile &file)
 {
     AffixDirectives directives(file, decoder, limits);
     forEachLine(text, limits.maxLineBytes,

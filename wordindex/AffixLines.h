@@ -25,8 +25,8 @@ struct AffixLine {
     std::string_view text, Dialect dialect, const ReadLimits &limits, AffixFile &file);
 
 // Every other directive.
-void readDirectives(std::string_view text, const TextDecoder &decoder, const ReadLimits &limits,
-    AffixFile &file);
+void readDirectives(
+    std::string_view text, const TextDecoder &decoder, const ReadLimits &limits, AffixFile &file);
 
 // Files each affix class's rules by the character at the stem's edge they need.
 void indexAffixClasses(AffixFile &file);

@@ -5,8 +5,8 @@
 #include "wordindex/AffixFile.h"
 
 #include <algorithm>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 // Whether an affix rule applies to a word, as the expansion of stems and
 // the reach of their affixes both ask it.

@@ -247,7 +247,8 @@ std::optional<CacheEntry> read(const std::filesystem::path &file, std::string *w
     auto entry = fields(bytes.words, imageAt, whyNot);
     if (entry) {
         // The index stays in the words it was read into.
-        bytes.words.erase(bytes.words.begin(), bytes.words.begin() + static_cast<std::ptrdiff_t>(imageAt));
+        bytes.words.erase(
+            bytes.words.begin(), bytes.words.begin() + static_cast<std::ptrdiff_t>(imageAt));
         entry->image = std::move(bytes.words);
     }
     return entry;
@@ -278,13 +279,13 @@ bool write(const std::filesystem::path &folder, const CacheEntry &entry,
     const auto temporary = folder
         / ("." + final.filename().string() + "." + std::to_string(getpid()) + "."
             + std::to_string(random()) + ".part");
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd
+        = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return setWhy(whyNot, std::string("it cannot be created: ") + std::strerror(errno));
     bool ok = true;
     for (const std::span<const std::uint64_t> piece :
-        { std::span<const std::uint64_t>(header), std::span<const std::uint64_t>(fields),
-            image }) {
+        { std::span<const std::uint64_t>(header), std::span<const std::uint64_t>(fields), image }) {
         const auto *bytes = reinterpret_cast<const char *>(piece.data());
         std::size_t left = piece.size_bytes();
         while (ok && left > 0) {
@@ -302,8 +303,8 @@ bool write(const std::filesystem::path &folder, const CacheEntry &entry,
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(temporary.c_str(), final.c_str()) != 0) {
         std::filesystem::remove(temporary, error);
-        return setWhy(whyNot,
-            std::string("it cannot be written: ") + std::strerror(ok ? errno : writeError));
+        return setWhy(
+            whyNot, std::string("it cannot be written: ") + std::strerror(ok ? errno : writeError));
     }
     prune(folder);
     return true;

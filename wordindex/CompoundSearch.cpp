@@ -135,15 +135,16 @@ private:
         if (!fresh)
             return found->second;
         std::size_t steps = 0;
-        forEachKeyWithin(m_index, letters, roles, m_settings.minPart,
-            [&](WordIndex::KeyId id, std::size_t) {
+        forEachKeyWithin(
+            m_index, letters, roles, m_settings.minPart, [&](WordIndex::KeyId id, std::size_t) {
                 ++steps;
                 const auto forms = m_index.formsOf(id);
                 Part part { WordIndex::keyOf(forms[0]), {} };
                 // The index keeps a key's spellings of one word together.
                 for (std::size_t f = 0; f < forms.size(); ++f) {
                     std::string text = lowered(forms[f]);
-                    const std::uint64_t flags = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
+                    const std::uint64_t flags
+                        = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
                         ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
                         : 0;
                     if (!part.forms.empty() && part.forms.back().text == text) {
@@ -169,7 +170,8 @@ private:
             return false;
         std::string memoKey;
         if (onlyWhether) {
-            memoKey = stateKey(rest, credit, m_settings.maxWords ? parts : std::min<std::size_t>(parts, 1), rules);
+            memoKey = stateKey(
+                rest, credit, m_settings.maxWords ? parts : std::min<std::size_t>(parts, 1), rules);
             if (const auto known = m_finishes.find(memoKey); known != m_finishes.end())
                 return known->second;
         }
@@ -218,8 +220,8 @@ private:
                     || (replacement && !form.ends_with(replacement->endChars)))
                     continue;
                 const std::string piece = replacement
-                    ? form.substr(credit.size(),
-                          form.size() - credit.size() - replacement->endChars.size())
+                    ? form.substr(
+                          credit.size(), form.size() - credit.size() - replacement->endChars.size())
                         + replacement->replacement
                     : form.substr(credit.size());
                 RuleState next;
@@ -232,7 +234,8 @@ private:
                     const bool ends = byRules
                         ? m_rules.accepts(next) && (roles & (FormRole::Rule | FormRole::RuleLast))
                         : (roles & FormRole::End) != 0;
-                    if (parts >= 1 && ends && (m_settings.maxWords == 0 || parts < m_settings.maxWords)) {
+                    if (parts >= 1 && ends
+                        && (m_settings.maxWords == 0 || parts < m_settings.maxWords)) {
                         any = true;
                         if (!onlyWhether)
                             addCandidate(prefix + piece);

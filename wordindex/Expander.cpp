@@ -61,7 +61,8 @@ bool Expander::beyondLetters(std::u32string_view form, std::size_t front, std::s
     LetterCounts counts {};
     for (std::size_t i = front; i < form.size() - back; ++i) {
         const char32_t lower = form[i] | 0x20;
-        if (lower >= U'a' && lower <= U'z' && ++counts[lower - U'a'] > m_filter->letters[lower - U'a'])
+        if (lower >= U'a' && lower <= U'z'
+            && ++counts[lower - U'a'] > m_filter->letters[lower - U'a'])
             return true;
     }
     return false;
@@ -139,7 +140,8 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
             const std::size_t next = m_filter && rule.id < m_filter->nextSuffixStrip->size()
                 ? (*m_filter->nextSuffixStrip)[rule.id]
                 : m_suffixReach / 2;
-            if (hopeless(once.form, m_suffixReach / 2) || beyondLetters(once.form, m_prefixReach, next))
+            if (hopeless(once.form, m_suffixReach / 2)
+                || beyondLetters(once.form, m_prefixReach, next))
                 return;
             once.suffixes.add(rule);
             // Where the first character that cannot be typed stands (past
@@ -170,23 +172,26 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
                 const AffixClass *second = m_affixes.suffix(inner);
                 if (!second)
                     continue;
-                forEachCandidate(*second, once.form, counting ? &m_filter->admittedLast : admitted(),
-                    [&](const AffixRule &outer) {
-                    if (counting && !fitsWithin((*m_filter->addLetters)[outer.id], left))
-                        return;
-                    ++m_tests;
-                    if (stop() || untypable < once.form.size() - std::min(outer.strip.size(), once.form.size())
-                        || (m_typable && !counting && !std::ranges::all_of(outer.add, m_typable))
-                        || !suffixConditionHolds(outer, once.form))
-                        return;
-                    Chain twice { once.form.substr(0, once.form.size() - outer.strip.size())
-                            + outer.add,
-                        once.suffixes, once.cross || second->cross };
-                    if (beyondLetters(twice.form, m_prefixReach, 0))
-                        return;
-                    twice.suffixes.add(outer);
-                    chains.push_back(std::move(twice));
-                });
+                forEachCandidate(*second, once.form,
+                    counting ? &m_filter->admittedLast : admitted(), [&](const AffixRule &outer) {
+                        if (counting && !fitsWithin((*m_filter->addLetters)[outer.id], left))
+                            return;
+                        ++m_tests;
+                        if (stop()
+                            || untypable
+                                < once.form.size() - std::min(outer.strip.size(), once.form.size())
+                            || (m_typable && !counting
+                                && !std::ranges::all_of(outer.add, m_typable))
+                            || !suffixConditionHolds(outer, once.form))
+                            return;
+                        Chain twice { once.form.substr(0, once.form.size() - outer.strip.size())
+                                + outer.add,
+                            once.suffixes, once.cross || second->cross };
+                        if (beyondLetters(twice.form, m_prefixReach, 0))
+                            return;
+                        twice.suffixes.add(outer);
+                        chains.push_back(std::move(twice));
+                    });
             }
             chains.push_back(std::move(once));
         });
@@ -232,7 +237,8 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
                 forEachCandidate(*second, once, admitted(), [&](const AffixRule &outer) {
                     ++m_tests;
                     if (stop() || !once.starts_with(outer.strip)
-                        || !(prefixConditionHolds(outer, once) || prefixConditionHolds(outer, stem)))
+                        || !(
+                            prefixConditionHolds(outer, once) || prefixConditionHolds(outer, stem)))
                         return;
                     twice = outer.add;
                     twice.append(once, outer.strip.size());
@@ -279,8 +285,8 @@ bool Expander::expand(const std::u32string &stem, const FlagList &flags, FormSin
             addChains(rule.continuation, enabled);
             for (const Chain &chain : enabled) {
                 if (!chain.form.starts_with(rule.strip)
-                    || !(prefixConditionHolds(rule, chain.form)
-                        || prefixConditionHolds(rule, stem)))
+                    || !(
+                        prefixConditionHolds(rule, chain.form) || prefixConditionHolds(rule, stem)))
                     continue;
                 std::u32string form = rule.add;
                 form.append(chain.form, rule.strip.size());

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-
 // Receives the forms of a stem, in the dictionary's own characters.
 class FormSink {
 public:
@@ -87,7 +86,8 @@ private:
     [[nodiscard]] bool hopeless(std::u32string_view form, std::size_t suffixReach) const;
     // Whether the plain letters of the form, past front characters and
     // before the last back ones, are more than the letters wanted.
-    [[nodiscard]] bool beyondLetters(std::u32string_view form, std::size_t front, std::size_t back) const;
+    [[nodiscard]] bool beyondLetters(
+        std::u32string_view form, std::size_t front, std::size_t back) const;
     [[nodiscard]] const std::vector<bool> *admitted() const
     {
         return m_filter ? &m_filter->admitted : nullptr;

@@ -29,8 +29,7 @@ public:
 
     // keepGoing is asked now and then; false ends the work unfinished.
     [[nodiscard]] virtual FormsWithin within(
-        std::string_view letters, const std::function<bool()> &keepGoing = {}) const
-        = 0;
+        std::string_view letters, const std::function<bool()> &keepGoing = {}) const = 0;
     [[nodiscard]] virtual const CompoundSettings &compounds() const = 0;
     // The block of memory the cache keeps.
     [[nodiscard]] virtual const std::vector<std::uint64_t> &image() const = 0;

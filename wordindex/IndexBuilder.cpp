@@ -10,8 +10,8 @@
 #include "wordindex/TextDecoder.h"
 
 #include <algorithm>
-#include <unicode/uchar.h>
 #include <limits>
+#include <unicode/uchar.h>
 #include <utility>
 
 bool isCountLine(std::string_view line)
@@ -71,7 +71,8 @@ CompoundSettings compoundSettingsOf(const AffixFile &affixes)
     for (const auto &rule : model.rules) {
         auto &elements = settings.rules.emplace_back();
         for (const RuleElement &element : rule)
-            elements.push_back({ expander.ruleBit(element.flag), element.optional, element.repeats });
+            elements.push_back(
+                { expander.ruleBit(element.flag), element.optional, element.repeats });
     }
     // A replacement is typed; the characters it stands for are the parts'
     // own and fold as their forms do.
@@ -115,7 +116,8 @@ void hiddenHomonyms(const std::u32string &word, bool hasFlags, std::vector<std::
         upper += u_isupper(static_cast<UChar32>(c)) || u_istitle(static_cast<UChar32>(c));
         lower += u_islower(static_cast<UChar32>(c));
     }
-    const bool firstUpper = u_isupper(static_cast<UChar32>(word[0])) || u_istitle(static_cast<UChar32>(word[0]));
+    const bool firstUpper
+        = u_isupper(static_cast<UChar32>(word[0])) || u_istitle(static_cast<UChar32>(word[0]));
     const bool allCapitals = upper > 0 && lower == 0;
     const bool mixed = upper > 0 && lower > 0 && !(upper == 1 && firstUpper);
     if (!(mixed || (allCapitals && hasFlags)))
@@ -148,7 +150,8 @@ std::string forEachDicWord(const AffixFile &affixes, std::string_view dicText,
     std::u32string word;
     std::u32string head;
     std::vector<std::u32string> hidden;
-    const auto ignored = [&](char32_t c) { return affixes.ignored.find(c) != std::u32string::npos; };
+    const auto ignored
+        = [&](char32_t c) { return affixes.ignored.find(c) != std::u32string::npos; };
     const bool whole = forEachLine(dicText, limits.maxLineBytes, [&](std::string_view line) {
         if (std::exchange(first, false) && isCountLine(line))
             return true;
@@ -229,8 +232,8 @@ public:
 
 // Whether the dictionary's words have more forms than the limit, told from
 // every so many of them; it stops as soon as their forms pass their share.
-bool moreFormsThan(std::size_t limit, const AffixFile &affixes, std::string_view dicText,
-    const ReadLimits &limits)
+bool moreFormsThan(
+    std::size_t limit, const AffixFile &affixes, std::string_view dicText, const ReadLimits &limits)
 {
     constexpr std::size_t kSamples = 4096;
     const auto lines = static_cast<std::size_t>(std::ranges::count(dicText, '\n')) + 1;
@@ -242,13 +245,14 @@ bool moreFormsThan(std::size_t limit, const AffixFile &affixes, std::string_view
     CountingSink sink;
     std::size_t seen = 0;
     bool more = false;
-    (void)forEachDicWord(affixes, dicText, limits, nullptr, [&](std::u32string &word, const FlagList &flags) {
-        if (seen++ % stride != 0)
-            return true;
-        expander.setMaxForms(std::min(limits.maxFormsPerStem, share - sink.count));
-        more = !expander.expand(word, flags, sink) || sink.count > share;
-        return !more;
-    });
+    (void)forEachDicWord(
+        affixes, dicText, limits, nullptr, [&](std::u32string &word, const FlagList &flags) {
+            if (seen++ % stride != 0)
+                return true;
+            expander.setMaxForms(std::min(limits.maxFormsPerStem, share - sink.count));
+            more = !expander.expand(word, flags, sink) || sink.count > share;
+            return !more;
+        });
     return more;
 }
 
@@ -261,8 +265,8 @@ WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
     auto table = std::make_unique<FormTable>(limits.maxStoredForms);
     FoldingSink sink(fold, *table);
     std::string refusal;
-    std::string own = forEachDicWord(affixes, dicText, limits, cancel,
-        [&](std::u32string &word, const FlagList &flags) {
+    std::string own = forEachDicWord(
+        affixes, dicText, limits, cancel, [&](std::u32string &word, const FlagList &flags) {
             if (!expander.expand(word, flags, sink))
                 refusal = expander.exhausted() ? "the affix rules take too long to apply"
                                                : "a dictionary word has too many forms";
@@ -288,7 +292,8 @@ WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText
     if (!affixes->refusal.empty())
         return { nullptr, affixes->refusal };
     if (kind == IndexKind::Chosen)
-        kind = moreFormsThan(std::min(kKeepFormsUpTo, limits.maxStoredForms), *affixes, dicText, limits)
+        kind = moreFormsThan(
+                   std::min(kKeepFormsUpTo, limits.maxStoredForms), *affixes, dicText, limits)
             ? IndexKind::Stems
             : IndexKind::Forms;
     if (kind == IndexKind::Forms)

@@ -77,8 +77,8 @@ private:
 std::optional<Sections> Sections::layout(const Counts &counts)
 {
     if (counts.nodes == 0 || counts.nodes > kMaxNodes || counts.keys > kMaxKeys
-        || counts.forms > kMaxForms || counts.rules > kMaxForms
-        || counts.textBytes > kMaxTextBytes || counts.settingsBytes > kMaxSettingsBytes)
+        || counts.forms > kMaxForms || counts.rules > kMaxForms || counts.textBytes > kMaxTextBytes
+        || counts.settingsBytes > kMaxSettingsBytes)
         return std::nullopt;
     Sections s;
     s.counts = counts;

@@ -70,9 +70,8 @@ bool LetterFold::spellings(
     out.emplace_back();
     out.back().reserve(word.size());
     // Most forms are plain letters: one spelling, themselves.
-    if (std::ranges::all_of(word, [](char32_t c) {
-            return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
-        })) {
+    if (std::ranges::all_of(word,
+            [](char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); })) {
         out.back().assign(word.begin(), word.end());
         if (out.back().empty())
             out.pop_back();

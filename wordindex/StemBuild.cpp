@@ -22,7 +22,8 @@ struct Stem {
     std::uint32_t flags = 0; // its flag list
 };
 
-template<typename T> void put(std::vector<std::uint64_t> &image, std::size_t at, const std::vector<T> &items)
+template<typename T>
+void put(std::vector<std::uint64_t> &image, std::size_t at, const std::vector<T> &items)
 {
     if (!items.empty())
         std::memcpy(image.data() + at, items.data(), items.size() * sizeof(T));
@@ -54,9 +55,10 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
     };
     std::vector<Stem> stems;
     std::vector<char32_t> text;
-    std::string refusal = forEachDicWord(*affixes, dicText, limits, cancel,
-        [&](std::u32string &word, const FlagList &flags) {
-            const auto list = listOf.try_emplace(flags, static_cast<std::uint32_t>(listOf.size())).first;
+    std::string refusal = forEachDicWord(
+        *affixes, dicText, limits, cancel, [&](std::u32string &word, const FlagList &flags) {
+            const auto list
+                = listOf.try_emplace(flags, static_cast<std::uint32_t>(listOf.size())).first;
             const auto [front, back] = edges.of(word, flags);
             Stem stem { {}, static_cast<std::uint32_t>(text.size()),
                 static_cast<std::uint32_t>(word.size()), list->second };
@@ -89,7 +91,8 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
     stemChars.reserve(text.size());
     for (std::uint32_t s = 0; s < stems.size(); ++s) {
         const Stem &stem = stems[s];
-        stemChars.insert(stemChars.end(), text.begin() + stem.text, text.begin() + stem.text + stem.length);
+        stemChars.insert(
+            stemChars.end(), text.begin() + stem.text, text.begin() + stem.text + stem.length);
         stemText.push_back(static_cast<std::uint32_t>(stemChars.size()));
         stemFlags.push_back(stem.flags);
         if (stem.key.empty()) {
@@ -121,8 +124,8 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
     image[0] = kMagic;
     image[1] = kVersion;
     const Counts &c = s.counts;
-    std::ranges::copy(std::initializer_list<std::uint64_t> { c.coreWords, c.keys, c.stemRefs, c.stems,
-                          c.textChars, c.flagLists, c.flags, c.coreless },
+    std::ranges::copy(std::initializer_list<std::uint64_t> { c.coreWords, c.keys, c.stemRefs,
+                          c.stems, c.textChars, c.flagLists, c.flags, c.coreless },
         image.begin() + 2);
     put(image, s.cores, cores.image());
     put(image, s.keyStem, keyStem);

@@ -52,7 +52,8 @@ StemEdges::StemEdges(const AffixFile &affixes)
             m_longestReach[c] = std::max(m_longestReach[c], longest);
         }
         m_strips[c].assign(byStrip.begin(), byStrip.end());
-        std::ranges::stable_sort(m_strips[c], std::greater<>(), &std::pair<std::u32string, std::size_t>::second);
+        std::ranges::stable_sort(
+            m_strips[c], std::greater<>(), &std::pair<std::u32string, std::size_t>::second);
         FlagList &after = m_prefixesAfter[c];
         const auto collect = [&](const AffixClass &from) {
             for (const AffixRule &rule : from.rules) {
@@ -91,7 +92,8 @@ std::size_t StemEdges::reach(const AffixRule &rule, bool prefix) const
     return rule.strip.size() + (next > rule.add.size() ? next - rule.add.size() : 0);
 }
 
-std::optional<std::size_t> StemEdges::reachOn(const AffixClass &affixClass, const std::u32string &stem) const
+std::optional<std::size_t> StemEdges::reachOn(
+    const AffixClass &affixClass, const std::u32string &stem) const
 {
     for (const auto &[strip, longest] : m_strips[classNumber(affixClass)]) {
         if (affixClass.prefix ? stem.starts_with(strip) : stem.ends_with(strip))
@@ -100,7 +102,8 @@ std::optional<std::size_t> StemEdges::reachOn(const AffixClass &affixClass, cons
     return std::nullopt;
 }
 
-std::pair<std::size_t, std::size_t> StemEdges::of(const std::u32string &stem, const FlagList &flags) const
+std::pair<std::size_t, std::size_t> StemEdges::of(
+    const std::u32string &stem, const FlagList &flags) const
 {
     // The suffixes: those of the stem's flags, and those its prefixes' continuations name.
     FlagList suffixFlags;
@@ -132,7 +135,8 @@ std::pair<std::size_t, std::size_t> StemEdges::of(const std::u32string &stem, co
     for (const Flag flag : prefixFlags) {
         const AffixClass &prefixClass = *m_affixes.prefix(flag);
         front = std::max(front,
-            whole ? m_longestReach[classNumber(prefixClass)] : reachOn(prefixClass, stem).value_or(0));
+            whole ? m_longestReach[classNumber(prefixClass)]
+                  : reachOn(prefixClass, stem).value_or(0));
     }
     return { front, back };
 }

@@ -19,7 +19,10 @@ public:
     [[nodiscard]] std::pair<std::size_t, std::size_t> of(
         const std::u32string &stem, const FlagList &flags) const;
     // By rule number: the longest strip of the suffixes its continuation names.
-    [[nodiscard]] const std::vector<std::size_t> &nextSuffixStrip() const { return m_nextSuffixStrip; }
+    [[nodiscard]] const std::vector<std::size_t> &nextSuffixStrip() const
+    {
+        return m_nextSuffixStrip;
+    }
 
 private:
     // What a rule strips, with what a second affix of the same side may

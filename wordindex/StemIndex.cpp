@@ -115,12 +115,14 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
         return offsets.front() == 0 && offsets.back() == end && std::ranges::is_sorted(offsets);
     };
     const auto stemNumbers = [this](std::span<const std::uint32_t> stems) {
-        return std::ranges::all_of(stems, [this](std::uint32_t stem) { return stem < m_stemFlags.size(); });
+        return std::ranges::all_of(
+            stems, [this](std::uint32_t stem) { return stem < m_stemFlags.size(); });
     };
     if (m_cores->keyCount() != s.counts.keys || !ordered(m_keyStem, m_stemRefs.size())
         || !ordered(m_stemText, m_text.size()) || !ordered(m_flagStart, m_flags.size())
         || !stemNumbers(m_stemRefs) || !stemNumbers(m_coreless)
-        || !std::ranges::all_of(m_stemFlags, [this](std::uint32_t list) { return list + 1 < m_flagStart.size(); }))
+        || !std::ranges::all_of(
+            m_stemFlags, [this](std::uint32_t list) { return list + 1 < m_flagStart.size(); }))
         return fail("its stems do not fit together");
     if (!affixes || !affixes->refusal.empty())
         return fail("its affix file cannot be read");
@@ -136,7 +138,8 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
         for (const AffixRule &rule : affixClass.rules) {
             if (rule.id >= m_addLetters.size())
                 continue;
-            m_addTypable[rule.id] = std::ranges::all_of(rule.add, [this](char32_t c) { return m_fold->typable(c); });
+            m_addTypable[rule.id]
+                = std::ranges::all_of(rule.add, [this](char32_t c) { return m_fold->typable(c); });
             for (const char32_t c : rule.add) {
                 const char32_t lower = c | 0x20;
                 if (lower < U'a' || lower > U'z')
@@ -149,7 +152,8 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
     return true;
 }
 
-FormsWithin StemIndex::within(std::string_view letters, const std::function<bool()> &keepGoing) const
+FormsWithin StemIndex::within(
+    std::string_view letters, const std::function<bool()> &keepGoing) const
 {
     // A part of a compound whose boundary a replacement stands for holds
     // letters the typed ones lack: the replaced end, the replaced start.
@@ -203,11 +207,12 @@ FormsWithin StemIndex::within(std::string_view letters, const std::function<bool
     };
     bool going = std::ranges::all_of(m_coreless, expand);
     if (going) {
-        forEachKeyWithin(*m_cores, counts, FormRole::Word, 1, [&](WordIndex::KeyId key, std::size_t) {
-            for (std::uint32_t at = m_keyStem[key]; going && at < m_keyStem[key + 1]; ++at)
-                going = expand(m_stemRefs[at]);
-            return going;
-        });
+        forEachKeyWithin(
+            *m_cores, counts, FormRole::Word, 1, [&](WordIndex::KeyId key, std::size_t) {
+                for (std::uint32_t at = m_keyStem[key]; going && at < m_keyStem[key + 1]; ++at)
+                    going = expand(m_stemRefs[at]);
+                return going;
+            });
     }
     if (going)
         result.index = std::make_shared<const WordIndex>(table.write(m_settings, false));
@@ -221,11 +226,12 @@ std::vector<std::pair<std::string, std::uint8_t>> StemIndex::formsOfStem(
     any.fill(255);
     FormTable table(m_limits.maxFormsPerStem);
     Gather gather(*m_fold, any, table);
-    Expander expander(*m_affixes, std::min(maxForms, m_limits.maxFormsPerStem), m_limits.maxRuleTests,
-        [this](char32_t c) { return m_fold->typable(c); });
+    Expander expander(*m_affixes, std::min(maxForms, m_limits.maxFormsPerStem),
+        m_limits.maxRuleTests, [this](char32_t c) { return m_fold->typable(c); });
     const std::u32string stem(m_text.begin() + m_stemText[s], m_text.begin() + m_stemText[s + 1]);
     const std::uint32_t list = m_stemFlags[s];
-    const FlagList flags(m_flags.begin() + m_flagStart[list], m_flags.begin() + m_flagStart[list + 1]);
+    const FlagList flags(
+        m_flags.begin() + m_flagStart[list], m_flags.begin() + m_flagStart[list + 1]);
     (void)expander.expand(stem, flags, gather);
     const WordIndex forms = table.write(m_settings, false);
     std::vector<std::pair<std::string, std::uint8_t>> out;

@@ -51,8 +51,8 @@ std::optional<Sections> Sections::of(const std::vector<std::uint64_t> &image)
     return sections;
 }
 
-std::vector<std::optional<LetterCounts>> addedLetters(
-    const AffixFile &affixes, const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach)
+std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
+    const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach)
 {
     std::size_t rules = 0;
     for (const AffixClass &affixClass : affixes.classes)
@@ -75,7 +75,8 @@ std::vector<std::optional<LetterCounts>> addedLetters(
                     break;
                 }
                 spellings.clear();
-                if (!fold.spellings(std::u32string_view(&c, 1), spellings, 1) || spellings.size() != 1) {
+                if (!fold.spellings(std::u32string_view(&c, 1), spellings, 1)
+                    || spellings.size() != 1) {
                     told = false;
                     break;
                 }

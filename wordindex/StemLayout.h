@@ -63,7 +63,7 @@ struct Sections {
 // prefixes where the stem is short, and the other way round for prefixes.
 // Nothing where a character has more than one spelling; a character no one
 // can type counts as more of every letter than any word holds.
-[[nodiscard]] std::vector<std::optional<LetterCounts>> addedLetters(
-    const AffixFile &affixes, const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach);
+[[nodiscard]] std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
+    const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach);
 
 } // namespace StemLayout

@@ -73,8 +73,8 @@ std::optional<TextDecoder> TextDecoder::forEncoding(std::string_view name)
         std::size_t inLeft = 1;
         std::size_t outLeft = sizeof(out);
         iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
-        const bool one = iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft)
-                != static_cast<std::size_t>(-1)
+        const bool one
+            = iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)
             && inLeft == 0 && outLeft == sizeof(out) - 4;
         // A byte the encoding leaves unmapped, or spreads over more than one
         // character, is no letter.

@@ -136,8 +136,8 @@ public:
         void count(std::string_view previousKey, std::string_view key, bool hasRuleFlags);
     };
     WordIndexWriter(const Counts &counts, const CompoundSettings &settings);
-    void add(std::string_view key, std::string_view form, std::uint8_t roles,
-        std::uint64_t ruleFlags);
+    void add(
+        std::string_view key, std::string_view form, std::uint8_t roles, std::uint64_t ruleFlags);
     [[nodiscard]] WordIndex finish();
 
 private:

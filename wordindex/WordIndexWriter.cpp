@@ -111,8 +111,8 @@ void WordIndexWriter::add(
         m_image[m_rulesAt + m_rules * 2 + 1] = ruleFlags;
         ++m_rules;
     }
-    std::memcpy(reinterpret_cast<char *>(m_image.data() + m_textAt) + m_text, form.data(),
-        form.size());
+    std::memcpy(
+        reinterpret_cast<char *>(m_image.data() + m_textAt) + m_text, form.data(), form.size());
     m_text += form.size();
     ++m_forms;
 }
