@@ -14,11 +14,11 @@ struct RgbColor {
 inline constexpr RgbColor kDarkRed { 50, 0, 0 };
 inline constexpr RgbColor kDarkGreen { 0, 50, 0 };
 
-// What a search run needs of the window, so that it runs the same in the
+// What an analysis needs of the window, so that it runs the same in the
 // main window, in tests and in the command-line tools.
-class SearchView {
+class AnalysisView {
 public:
-    virtual ~SearchView() = default;
+    virtual ~AnalysisView() = default;
 
     // Progress values are single-precision floats: n! - 1 outgrows any int.
     virtual void setProgressRange(float minimum, float maximum) = 0;
@@ -28,11 +28,7 @@ public:
     virtual void setSearchingVisible(bool visible) = 0;
     virtual void setResultsColor(RgbColor color) = 0;
     virtual void setResultsText(const QString &text) = 0;
-};
-
-// What an analysis request needs on top of the run's needs.
-class AnalysisView : public SearchView {
-public:
+    // The letters typed.
     [[nodiscard]] virtual QString inputText() const = 0;
     virtual void setCancelVisible(bool visible) = 0;
 };

@@ -104,10 +104,9 @@ private slots:
         };
         fx.search.f("abcdefghijk"); // 39,916,800 arrangements: far from done
         QCOMPARE(fx.checkers.script->clones.load(), 2);
+        // Every worker's checker is gone, so no thread is left asking.
         QCOMPARE(fx.checkers.script->alive.load(), 0);
         const long asked = fx.checkers.script->asked.load();
-        QTest::qSleep(30);
-        QCOMPARE(fx.checkers.script->asked.load(), asked); // no thread left asking
         QCOMPARE(fx.view.resultsText, QString());
         if (!programEnd)
             QCOMPARE(fx.view.progressValue, 0.0f);

@@ -123,6 +123,8 @@ private slots:
             { "ignored characters are dropped from words", "SET UTF-8\nIGNORE \xc2\xad\n",
                 "1\nca\xc2\xadt\n", { "cat" } },
             { "ignoring letters", "IGNORE a\n", words },
+            { "the long s and the st ligatures spelt with their letters", "SET UTF-8\n",
+                "3\n\xc5\xbfun\n\xef\xac\x86op\nla\xef\xac\x85\n", { "sun", "stop", "last" } },
             { "Turkish", "LANG tr_TR\nSET UTF-8\n", "2\n\xc4\xb1s\xc4\xb1k\nkitap\n",
                 { "isik", "kitap" } },
             { "prefixes and suffixes turned around", "COMPLEXPREFIXES\n", words },

@@ -66,9 +66,10 @@ inline void forEachCandidate(const AffixClass &affixClass, std::u32string_view w
     };
     if (!word.empty()) {
         const char32_t edge = affixClass.prefix ? word.front() : word.back();
-        const auto [first, last] = std::ranges::equal_range(affixClass.byEdge, edge, {},
-            [](const std::pair<char32_t, std::uint32_t> &entry) { return entry.first; });
-        for (auto it = first; it != last; ++it)
+        const auto &byEdge = affixClass.byEdge;
+        auto it = std::lower_bound(byEdge.begin(), byEdge.end(), edge,
+            [](const std::pair<char32_t, std::uint32_t> &entry, char32_t c) { return entry.first < c; });
+        for (; it != byEdge.end() && it->first == edge; ++it)
             offer(affixClass.rules[it->second]);
     }
     for (const std::uint32_t r : affixClass.anyEdge)
