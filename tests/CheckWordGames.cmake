@@ -18,7 +18,7 @@ set(games ${DATA}/qq_QQ)
 # names the dictionary and engine that answered.
 expect(0 "^angles\nangel\nangle\nGalen\nglean\nlean\ngel\nleg\nan\n$"
     --some --dictionary ${games}.dic lgnaes STDERR "dictionary qq_QQ (${games}), engine ")
-expect(0 "^angles\nangel\nangle\n$" --some --limit 3 --dictionary ${games}.aff LGNAES STDERR "--limit 3")
+expect(0 "^angles\nangel\nangle\n$" --some --limit 3 --dictionary ${games}.aff LGNAES STDERR "--limit")
 expect(0 "^\\[{\"letters\":9,\"words\":\\[\"dirt\",\"roomy\"\\]},.*\\]\n$"
     --phrases --json --dictionary ${games} dirtyroom)
 expect(0 "^dirty moor\ndirty room\n$" --phrases 2 --pattern "d???? ????" --dictionary ${games} dirtyroo?)

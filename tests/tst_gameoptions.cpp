@@ -179,7 +179,7 @@ private slots:
                 "" },
             { "no index", { "--some" }, "tca", false, kExitNoChecker, "", "two encodings" },
             { "stopped by --limit", { "--some", "--limit", "1" }, "tca", true, 0, "act\n",
-                "--limit 1" },
+                "--limit" },
             // What was found is printed, and that the budget stopped it told.
             { "stopped by the budget", { "--some" }, "??????", true, kExitUnfinished, "act\ncat\n",
                 "1000" },

@@ -109,11 +109,11 @@ std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &ou
         outcome.results.size(), some ? "words" : "phrases", outcome.candidates, outcome.questions,
         std::chrono::duration<double>(outcome.time).count()));
     if (outcome.limited && some)
-        notes.push_back(format("stopped after %zu of %zu words (--limit %zu)",
-            outcome.results.size(), outcome.found, *query.limit));
+        notes.push_back(format("stopped after %zu of %zu words, the limit (--limit)",
+            outcome.results.size(), outcome.found));
     else if (outcome.limited)
-        notes.push_back(format("stopped after %zu phrases (--limit %zu); there are more",
-            outcome.results.size(), *query.limit));
+        notes.push_back(format("stopped after %zu phrases, the limit (--limit); there are more",
+            outcome.results.size()));
     if (!outcome.unfinished.empty())
         notes.push_back("stopped early: " + outcome.unfinished + "; the list is not complete");
     return notes;
