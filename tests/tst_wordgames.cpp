@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
+#include "tests/support/ThreadSafeChecker.h"
 #include "wordgames/GameOptions.h"
 #include "wordgames/GameRun.h"
 #include "wordindex/Expander.h"
@@ -189,6 +190,43 @@ private slots:
         }));
         // Small enough, the same index answers in full.
         QVERIFY(playGame(queryFor({ "--some" }, "a?"), index, checker, budget).unfinished.empty());
+    }
+    // Many candidates are judged by workers too, each with a checker of its
+    // own; the words are the same as on one thread.
+    void workersJudgeToo()
+    {
+        // Every multiset of one to four of twenty letters, a form each;
+        // the checker takes every third.
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        const auto script = std::make_shared<ThreadScript>();
+        const std::string letters = "abcdefghijklmnopqrst";
+        const std::function<void(std::string, std::size_t)> add
+            = [&](std::string form, std::size_t from) {
+                  if (!form.empty()) {
+                      if (forms.size() % 3 == 0)
+                          script->accepted.insert(form);
+                      forms.emplace_back(form, Word);
+                  }
+                  for (std::size_t i = from; form.size() < 4 && i < letters.size(); ++i)
+                      add(form + letters[i], i);
+              };
+        add({}, 0);
+        QVERIFY(forms.size() > 8192);
+        const WordIndex index = WordIndex::fromForms(forms);
+        const GameQuery query
+            = queryFor({ "--some", "--min-length", "1" }, "abcdefghijklmnopqrst????");
+        ThreadSafeChecker checker(script);
+        GameBudget budget;
+        budget.threads = 1;
+        const GameOutcome alone = playGame(query, index, checker, budget);
+        QCOMPARE(script->askers.size(), std::size_t(1));
+        script->askers.clear();
+        budget.threads = 3;
+        const GameOutcome together = playGame(query, index, checker, budget);
+        QCOMPARE(script->askers.size(), std::size_t(3));
+        QCOMPARE(together.results.size(), script->accepted.size());
+        QCOMPARE(formatResults(together.results, false), formatResults(alone.results, false));
+        QCOMPARE(together.questions, alone.questions);
     }
 };
 

@@ -89,6 +89,7 @@ GameOutcome playGame(
     HuntBudget hunt;
     hunt.maxCandidates = budget.maxCandidates;
     hunt.deadline = started + budget.maxTime;
+    hunt.threads = budget.threads;
     if (budget.progress)
         hunt.progress = [&budget](std::size_t done, std::size_t total) {
             budget.progress(done, total, "candidate words judged");

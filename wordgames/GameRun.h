@@ -35,6 +35,8 @@ struct GameQuery {
 struct GameBudget {
     std::size_t maxCandidates = 1'000'000;
     std::chrono::steady_clock::duration maxTime = std::chrono::seconds(60);
+    // Threads that ask the checker; 0: one per core.
+    unsigned threads = 0;
     // Told now and then how far the run is: done of total, and of what.
     std::function<void(std::size_t done, std::size_t total, const char *what)> progress;
 };

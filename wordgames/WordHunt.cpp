@@ -8,6 +8,9 @@
 #include "wordindex/Expander.h"
 
 #include <algorithm>
+#include <atomic>
+#include <iterator>
+#include <thread>
 
 namespace {
 
@@ -26,8 +29,29 @@ bool isLower(std::string_view text)
     return std::ranges::none_of(text, [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-// How often the progress is told and the clock read, in keys and compounds judged.
-constexpr std::size_t kStride = 256;
+// Keys and compounds judged at a time, between two looks at the clock.
+constexpr std::size_t kChunk = 256;
+
+// From so many keys and compounds on, workers judge them too: each needs a
+// checker of its own, which Hunspell makes by loading its dictionary again
+// (as long as a few thousand of its questions take).
+constexpr std::size_t kParallelFrom = 8192;
+
+// A checker for each worker besides the run's own thread; none where the
+// checker cannot give one.
+std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker, unsigned threads)
+{
+    if (threads == 0)
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::unique_ptr<SpellChecker>> clones;
+    while (clones.size() + 1 < threads) {
+        auto clone = checker.cloneForThread();
+        if (!clone)
+            break;
+        clones.push_back(std::move(clone));
+    }
+    return clones;
+}
 
 class Hunt {
 public:
@@ -145,23 +169,46 @@ WordHunt huntWords(
     result.unfinished
         = compoundsWithin(index, { query.pool, query.minLength, query.maxLength, query.required },
             limits, [&compounds](const std::string &word) { compounds.push_back(word); });
-    Hunt hunt(index, checker, query, result);
+
+    // The keys and compounds are judged in chunks: each thread's first one
+    // its own, the others taken in turn by whichever thread is free.
     const std::size_t total = keys.size() + compounds.size();
-    for (std::size_t done = 0; done < total; ++done) {
-        if (done % kStride == kStride - 1) {
-            if (budget.progress)
-                budget.progress(done, total);
-            if (std::chrono::steady_clock::now() > budget.deadline) {
-                result.unfinished = "the search took longer than its budget";
-                break;
+    const auto clones = total >= kParallelFrom ? workerCheckers(checker, budget.threads)
+                                               : std::vector<std::unique_ptr<SpellChecker>>();
+    std::atomic<std::size_t> next = (clones.size() + 1) * kChunk;
+    std::atomic<std::size_t> judged = 0;
+    std::atomic<bool> late = false;
+    const auto judge = [&](SpellChecker &asked, WordHunt &part, std::size_t first, bool tells) {
+        Hunt hunt(index, asked, query, part);
+        for (std::size_t begin = first; begin < total && !late; begin = next.fetch_add(kChunk)) {
+            const std::size_t end = std::min(total, begin + kChunk);
+            for (std::size_t item = begin; item < end; ++item) {
+                if (item < keys.size())
+                    hunt.judgeKey(keys[item]);
+                else
+                    hunt.judgeCompound(compounds[item - keys.size()]);
             }
+            judged += end - begin;
+            if (std::chrono::steady_clock::now() > budget.deadline)
+                late = true;
+            if (tells && budget.progress)
+                budget.progress(judged, total);
         }
-        if (done < keys.size())
-            hunt.judgeKey(keys[done]);
-        else
-            hunt.judgeCompound(compounds[done - keys.size()]);
+    };
+    std::vector<WordHunt> parts(clones.size());
+    std::vector<std::jthread> workers;
+    for (std::size_t i = 0; i < clones.size(); ++i)
+        workers.emplace_back([&, i] { judge(*clones[i], parts[i], (i + 1) * kChunk, false); });
+    judge(checker, result, 0, true);
+    workers.clear(); // joins them
+    for (WordHunt &part : parts) {
+        std::ranges::move(part.words, std::back_inserter(result.words));
+        result.candidates += part.candidates;
+        result.questions += part.questions;
     }
+    if (late && result.unfinished.empty())
+        result.unfinished = "the search took longer than its budget";
     if (budget.progress)
-        budget.progress(total, total);
+        budget.progress(judged, total);
     return result;
 }

@@ -28,8 +28,11 @@ struct HuntBudget {
     // of too many blanks, or a language that joins too many compounds.
     std::size_t maxCandidates = 1'000'000;
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
-    // Told now and then how many candidates the checker has judged, of how many.
+    // Told now and then how many candidates the checker has judged, of how
+    // many; on the caller's thread.
     std::function<void(std::size_t done, std::size_t total)> progress;
+    // Threads that ask the checker about many candidates; 0: one per core.
+    unsigned threads = 0;
 };
 
 struct FoundWord {
