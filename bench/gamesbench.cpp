@@ -130,6 +130,7 @@ int main(int argc, char **argv)
     for (const Case &game : cases) {
         DifferentialInputs inputs(7, base, offer.index.get(), 6, 12);
         std::vector<double> times;
+        std::string slowest;
         std::size_t results = 0;
         std::size_t unfinished = 0;
         for (qulonglong i = 0; i < inputCount; ++i) {
@@ -144,12 +145,15 @@ int main(int argc, char **argv)
             const auto start = std::chrono::steady_clock::now();
             const GameOutcome outcome = playGame(query, *offer.index, *checker);
             times.push_back(milliseconds(std::chrono::steady_clock::now() - start));
+            if (times.back() >= std::ranges::max(times))
+                slowest = letters;
             results += outcome.results.size();
             unfinished += !outcome.unfinished.empty();
         }
-        std::printf("  %-38s median %8.1f ms, slowest %8.1f ms (target %.0f ms); %zu results "
-                    "in all, %zu stopped at the budget\n",
-            game.name, median(times), std::ranges::max(times), game.targetMs, results, unfinished);
+        std::printf("  %-38s median %8.1f ms, slowest %8.1f ms (%s; target %.0f ms); %zu "
+                    "results in all, %zu stopped at the budget\n",
+            game.name, median(times), std::ranges::max(times), slowest.c_str(), game.targetMs,
+            results, unfinished);
     }
     if (!parser.isSet(vsOption))
         return 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cstring>
 #include <cstdint>
 #include <unordered_map>
 
@@ -13,10 +14,19 @@ namespace {
 // per set (a pattern has at most eight places).
 using Fillings = std::bitset<256>;
 
-std::string keyOf(const LetterCounts &counts)
-{
-    return { reinterpret_cast<const char *>(counts.data()), counts.size() };
-}
+// A hash of letter counts that needs no string made of them: the search
+// looks up the last word of a phrase by its letters once per word before it.
+struct CountsHash {
+    std::size_t operator()(const LetterCounts &counts) const
+    {
+        std::uint64_t words[4] = {};
+        std::memcpy(words, counts.data(), counts.size());
+        std::uint64_t hash = 0;
+        for (const std::uint64_t word : words)
+            hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(hash ^ (hash >> 29));
+    }
+};
 
 std::uint32_t maskOf(const LetterCounts &counts)
 {
@@ -53,7 +63,7 @@ public:
             Word w { word.letters, maskOf(word.letters), word.text.size(),
                 query.pattern ? query.pattern->placesOf(word.text) : 0,
                 query.contains && holds(word.letters, *query.contains) };
-            m_byLetters[keyOf(w.letters)].push_back(static_cast<std::uint32_t>(m_words.size()));
+            m_byLetters[w.letters].push_back(static_cast<std::uint32_t>(m_words.size()));
             m_shortest = std::min(m_shortest, w.length);
             m_longest = std::max(m_longest, w.length);
             m_words.push_back(w);
@@ -173,7 +183,7 @@ private:
     {
         Level &next = m_levels[depth + 1];
         if (m_count - depth - 1 == 1 && next.rest.blanks == 0) {
-            const auto found = m_byLetters.find(keyOf(next.rest.counts));
+            const auto found = m_byLetters.find(next.rest.counts);
             if (found == m_byLetters.end())
                 return;
             for (const std::uint32_t last : found->second) {
@@ -221,7 +231,7 @@ private:
     const PhraseQuery &m_query;
     const PhraseBudget &m_budget;
     std::vector<Word> m_words;
-    std::unordered_map<std::string, std::vector<std::uint32_t>> m_byLetters;
+    std::unordered_map<LetterCounts, std::vector<std::uint32_t>, CountsHash> m_byLetters;
     std::vector<Level> m_levels;
     std::vector<std::uint32_t> m_chosen;
     std::size_t m_shortest = SIZE_MAX;
