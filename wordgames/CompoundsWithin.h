@@ -23,7 +23,7 @@ struct CompoundLimits {
     // Steps through the parts and compounds named; past either, or past
     // the time, the search stops and says why.
     std::size_t maxSteps = 50'000'000;
-    std::size_t maxCandidates = 1'000'000;
+    std::size_t maxCandidates = 250'000;
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
 };
 

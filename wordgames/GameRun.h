@@ -33,7 +33,8 @@ struct GameQuery {
 // or one in a language that joins words into compounds, can name more
 // candidates than anyone would wait for.
 struct GameBudget {
-    std::size_t maxCandidates = 1'000'000;
+    std::size_t maxCandidates = 250'000; // compounds
+    // The time of the whole search, judging and phrases included.
     std::chrono::steady_clock::duration maxTime = std::chrono::seconds(60);
     // Threads that ask the checker; 0: one per core.
     unsigned threads = 0;

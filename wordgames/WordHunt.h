@@ -24,9 +24,11 @@ struct WordQuery {
 };
 
 struct HuntBudget {
-    // Candidates the index may name, and when the hunt gives up: a query
-    // of too many blanks, or a language that joins too many compounds.
-    std::size_t maxCandidates = 1'000'000;
+    // Compounds the index's parts may name, and when the hunt gives up: a
+    // query of many blanks, or of many letters in a language that joins
+    // words into compounds, names more than anyone would wait for. The
+    // forms of the index are bounded by its size.
+    std::size_t maxCandidates = 250'000;
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
     // Told now and then how many candidates the checker has judged, of how
     // many; on the caller's thread.
