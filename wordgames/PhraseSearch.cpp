@@ -225,6 +225,10 @@ private:
             m_stop = true;
             return;
         }
+        if (m_result.phrases.size() >= m_budget.maxPhrases) {
+            stopFor("the phrases passed their budget of " + std::to_string(m_budget.maxPhrases));
+            return;
+        }
         m_result.phrases.push_back(m_chosen);
     }
 

@@ -24,6 +24,7 @@ struct PhraseQuery {
 
 struct PhraseBudget {
     std::size_t maxSteps = 4'000'000'000;
+    std::size_t maxPhrases = 10'000'000; // kept in memory, past any limit a reader wants
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
     std::function<void(std::size_t done, std::size_t total)> progress;
 };
