@@ -5,6 +5,7 @@
 #include "tests/support/ThreadSafeChecker.h"
 #include "wordgames/GameOptions.h"
 #include "wordgames/GameRun.h"
+#include "wordgames/PhraseSearch.h"
 #include "wordindex/Expander.h"
 
 #include <QJsonArray>
@@ -191,6 +192,21 @@ private slots:
         // Small enough, the same index answers in full.
         QVERIFY(playGame(queryFor({ "--some" }, "a?"), index, checker, budget).unfinished.empty());
     }
+    // Phrases past their budget stop the search, the first ones kept.
+    void phraseBudget()
+    {
+        std::vector<FoundWord> words;
+        for (const char *word : { "aa", "ab", "bb" })
+            words.push_back({ word, lettersOf(word) });
+        PhraseBudget budget;
+        budget.maxPhrases = 1;
+        const Phrases phrases = findPhrases(
+            words, { std::get<LetterPool>(parsePool("aabb")), 2, nullptr, {}, {} }, budget);
+        QCOMPARE(phrases.phrases, (std::vector<std::vector<std::uint32_t>> { { 0, 2 } }));
+        QVERIFY(!phrases.unfinished.empty());
+        QVERIFY(!phrases.more);
+    }
+
     // Many candidates are judged by workers too, each with a checker of its
     // own; the words are the same as on one thread.
     void workersJudgeToo()
