@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <bitset>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <unordered_map>
 
 namespace {
