@@ -3,7 +3,8 @@
 #pragma once
 
 #include "wordindex/Expander.h"
-#include "wordindex/WordIndex.h"
+#include "wordindex/FormSource.h"
+#include "wordindex/StemIndex.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,10 +18,11 @@
 // joined, a form with extra letters, and random letters.
 class DifferentialInputs {
 public:
-    DifferentialInputs(std::uint64_t seed, const std::filesystem::path &, const WordIndex *index,
+    DifferentialInputs(std::uint64_t seed, const std::filesystem::path &, const FormSource *forms,
         std::size_t minLength, std::size_t maxLength)
         : m_random(seed)
-        , m_index(index)
+        , m_kept(dynamic_cast<const KeptForms *>(forms))
+        , m_stems(dynamic_cast<const StemIndex *>(forms))
         , m_min(minLength)
         , m_max(maxLength)
     {
@@ -90,11 +92,20 @@ private:
     // A form of the index with one of the roles; empty when none was found.
     std::string randomForm(std::uint8_t roles)
     {
-        if (!m_index || m_index->keyCount() == 0)
-            return {};
         for (int tries = 0; tries < 20; ++tries) {
-            const auto forms
-                = m_index->formsOf(static_cast<WordIndex::KeyId>(pick(0, m_index->keyCount() - 1)));
+            if (m_stems && m_stems->size() > 0) {
+                const auto forms = m_stems->formsOfStem(pick(0, m_stems->size() - 1));
+                if (forms.empty())
+                    continue;
+                const auto &[form, formRoles] = forms[pick(0, forms.size() - 1)];
+                if ((formRoles & roles) != 0 && form.size() <= m_max)
+                    return form;
+                continue;
+            }
+            if (!m_kept || m_kept->index().keyCount() == 0)
+                return {};
+            const WordIndex &index = m_kept->index();
+            const auto forms = index.formsOf(static_cast<WordIndex::KeyId>(pick(0, index.keyCount() - 1)));
             const std::size_t i = pick(0, forms.size() - 1);
             if ((forms.roles[i] & roles) != 0 && forms[i].size() <= m_max)
                 return std::string(forms[i]);
@@ -103,7 +114,8 @@ private:
     }
 
     std::mt19937_64 m_random;
-    const WordIndex *m_index;
+    const KeptForms *m_kept;
+    const StemIndex *m_stems;
     std::size_t m_min;
     std::size_t m_max;
 };

@@ -17,6 +17,7 @@
 #include "search/Oracle.h"
 #include "search/WordList.h"
 #include "spelling/DictionaryService.h"
+#include "wordindex/IndexBuilder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -77,6 +78,7 @@ struct Settings {
     std::size_t maxLength;
     std::filesystem::path helper;
     bool showDifferences;
+    IndexKind kind;
 };
 
 // Checks one dictionary; gives the number of differences.
@@ -93,9 +95,14 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             passedOver.empty() ? "" : passedOver.back().c_str());
         return 0;
     }
-    const auto offer = service.indexFor(base, std::chrono::hours(1));
-    const double prepared = seconds(std::chrono::steady_clock::now() - start);
+    auto offer = service.indexFor(base, std::chrono::hours(1));
     const std::string engine = checker->engineName();
+    if (settings.kind != IndexKind::Chosen) {
+        const WordIndexBuild forced = buildWordIndexFromFiles(base,
+            engine == "Nuspell" ? Dialect::Nuspell : Dialect::Hunspell, {}, nullptr, settings.kind);
+        offer = { forced.forms, forced.refusal };
+    }
+    const double prepared = seconds(std::chrono::steady_clock::now() - start);
     if (!offer.index) {
         std::printf("%-28s %-8s FALLBACK (%s), ready in %.1f s\n", name.c_str(), engine.c_str(),
             offer.refusal.c_str(), prepared);
@@ -128,7 +135,9 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         const QString got = resultFor(*indexed.words).text;
         const QString expected = resultFor(full).text;
         withWords += !full.empty();
-        compounds += indexed.candidates > offer.index->formsFor(WordIndex::keyOf(letters)).size();
+        const auto within = offer.index->within(letters);
+        compounds += within.index
+            && indexed.candidates > within.index->formsFor(WordIndex::keyOf(letters)).size();
         if (got != expected && ++differences <= 10 && settings.showDifferences)
             std::printf("  DIFFERENCE for %s\n    index: %s\n    full:  %s\n", letters.c_str(),
                 got.toStdString().c_str(), expected.toStdString().c_str());
@@ -168,8 +177,11 @@ int main(int argc, char **argv)
         QStringLiteral("Longest input."), QStringLiteral("n"), QStringLiteral("8"));
     const QCommandLineOption quietOption(
         QStringLiteral("quiet"), QStringLiteral("Count differences without showing them."));
-    parser.addOptions(
-        { dictionaryOption, countOption, longOption, seedOption, minOption, maxOption, quietOption });
+    const QCommandLineOption kindOption(QStringLiteral("kind"),
+        QStringLiteral("The kind of index: chosen (as the program chooses), forms or stems."),
+        QStringLiteral("kind"), QStringLiteral("chosen"));
+    parser.addOptions({ dictionaryOption, countOption, longOption, seedOption, minOption,
+        maxOption, quietOption, kindOption });
     parser.process(app);
 
     std::vector<std::filesystem::path> bases;
@@ -190,7 +202,10 @@ int main(int argc, char **argv)
         parser.value(longOption).toULongLong(), parser.value(seedOption).toULongLong(), minLength,
         std::clamp<std::size_t>(parser.value(maxOption).toULongLong(), minLength, 11),
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvel-probe")).toStdString(),
-        !parser.isSet(quietOption) };
+        !parser.isSet(quietOption),
+        parser.value(kindOption) == QLatin1String("forms") ? IndexKind::Forms
+            : parser.value(kindOption) == QLatin1String("stems") ? IndexKind::Stems
+                                                                 : IndexKind::Chosen };
     std::printf("inputs: %zu per dictionary, %zu of them %zu letters long, lengths %zu to %zu, "
                 "seed %llu\n",
         settings.count, settings.longCount, settings.maxLength, settings.minLength,

@@ -143,7 +143,12 @@ int main(int argc, char **argv)
             query.maxWords = game.maxWords;
             query.limit = game.limit;
             const auto start = std::chrono::steady_clock::now();
-            const GameOutcome outcome = playGame(query, *offer.index, *checker);
+            const FormsWithin within = offer.index->within(query.pool.reach());
+            if (!within.index) {
+                ++unfinished;
+                continue;
+            }
+            const GameOutcome outcome = playGame(query, *within.index, *checker);
             times.push_back(milliseconds(std::chrono::steady_clock::now() - start));
             if (times.back() >= std::ranges::max(times))
                 slowest = letters;

@@ -175,7 +175,13 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         query.minLength = settings.minLength;
         withBlanks += query.pool.blanks > 0;
         auto at = std::chrono::steady_clock::now();
-        const GameOutcome outcome = playGame(query, *offer.index, *checker);
+        const FormsWithin within = offer.index->within(query.pool.reach());
+        if (!within.index) {
+            std::printf("  NO FORMS within %s: %s\n", typed.c_str(), within.unfinished.c_str());
+            ++differences;
+            continue;
+        }
+        const GameOutcome outcome = playGame(query, *within.index, *checker);
         gameTime += std::chrono::steady_clock::now() - at;
         WordSet game;
         for (const GameResult &result : outcome.results) {

@@ -9,7 +9,7 @@
 // own); and how long a search through the index takes once the dictionary
 // is loaded, for inputs of 12 and of 20 letters made of the dictionary's own
 // forms (joined, so that compounds occur), in mixed case.
-// Usage: quorvel-indexbench [--runs N] [DICTIONARY|FOLDER ...]
+// Usage: quorvel-indexbench [--runs N] [--kind chosen|forms|stems] [DICTIONARY|FOLDER ...]
 #include "DifferentialInputs.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
@@ -43,7 +43,7 @@ struct BuildFigures {
     double seconds = 0;
     double peakMegabytes = 0;
 };
-BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect)
+BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect, IndexKind kind)
 {
     int pipe[2];
     if (::pipe(pipe) != 0)
@@ -52,7 +52,7 @@ BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect)
     if (child == 0) {
         ::close(pipe[0]);
         const auto start = std::chrono::steady_clock::now();
-        (void)buildWordIndexFromFiles(base, dialect);
+        (void)buildWordIndexFromFiles(base, dialect, {}, nullptr, kind);
         rusage usage {};
         getrusage(RUSAGE_SELF, &usage);
         const BuildFigures figures { milliseconds(std::chrono::steady_clock::now() - start) / 1e3,
@@ -68,7 +68,7 @@ BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect)
     return figures;
 }
 
-void measure(const std::filesystem::path &base, const std::filesystem::path &helper, int runs)
+void measure(const std::filesystem::path &base, const std::filesystem::path &helper, int runs, IndexKind kind)
 {
     const std::string name = base.filename().string();
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
@@ -77,10 +77,14 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
         std::printf("%-28s replaced: no engine serves it\n", name.c_str());
         return;
     }
-    const auto offer = service.indexFor(base, std::chrono::hours(1));
     const std::string engine = checker->engineName();
     const Dialect dialect = engine == "Nuspell" ? Dialect::Nuspell : Dialect::Hunspell;
-    const BuildFigures build = buildInChild(base, dialect);
+    auto offer = service.indexFor(base, std::chrono::hours(1));
+    if (kind != IndexKind::Chosen) {
+        const WordIndexBuild forced = buildWordIndexFromFiles(base, dialect, {}, nullptr, kind);
+        offer = { forced.forms, forced.refusal };
+    }
+    const BuildFigures build = buildInChild(base, dialect, kind);
     if (!offer.index) {
         std::printf("%-28s %-8s falls back: %s (%.2f s, %.0f MB)\n", name.c_str(), engine.c_str(),
             offer.refusal.c_str(), build.seconds, build.peakMegabytes);
@@ -101,10 +105,10 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
             gaveUp += !answer.words;
         }
     }
-    std::printf("%-28s %-8s index: build %.2f s, peak %.0f MB, %zu forms, %.1f MB; search "
+    std::printf("%-28s %-8s index: build %.2f s, peak %.0f MB, %zu %s, %.1f MB; search "
                 "12 letters median %.2f ms (max %.2f), 20 letters median %.2f ms (max %.2f)%s\n",
         name.c_str(), engine.c_str(), build.seconds, build.peakMegabytes,
-        offer.index->formCount(), static_cast<double>(offer.index->memoryBytes()) / 1e6,
+        offer.index->size(), offer.index->keepsForms() ? "forms" : "stems", static_cast<double>(offer.index->memoryBytes()) / 1e6,
         median(at12), at12.empty() ? 0 : *std::ranges::max_element(at12), median(at20),
         at20.empty() ? 0 : *std::ranges::max_element(at20),
         gaveUp ? (", " + std::to_string(gaveUp) + " gave up").c_str() : "");
@@ -124,6 +128,10 @@ int main(int argc, char **argv)
         QStringLiteral("Inputs of each length per dictionary."), QStringLiteral("n"),
         QStringLiteral("20"));
     parser.addOption(runsOption);
+    const QCommandLineOption kindOption(QStringLiteral("kind"),
+        QStringLiteral("The kind of index: chosen (as the program chooses), forms or stems."),
+        QStringLiteral("kind"), QStringLiteral("chosen"));
+    parser.addOption(kindOption);
     parser.addPositionalArgument(QStringLiteral("dictionaries"),
         QStringLiteral("Dictionaries (without .aff/.dic) or folders of them; default the "
                        "installed en_US."));
@@ -133,15 +141,19 @@ int main(int argc, char **argv)
         given.append(QStringLiteral("/usr/share/hunspell/en_US"));
     const std::filesystem::path helper
         = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvel-probe")).toStdString();
+    const QString kindName = parser.value(kindOption);
+    const IndexKind kind = kindName == QLatin1String("forms") ? IndexKind::Forms
+        : kindName == QLatin1String("stems")                  ? IndexKind::Stems
+                                                              : IndexKind::Chosen;
     for (const QString &path : given) {
         const QDir folder(path);
         if (!folder.exists()) {
-            measure(path.toStdString(), helper, parser.value(runsOption).toInt());
+            measure(path.toStdString(), helper, parser.value(runsOption).toInt(), kind);
             continue;
         }
         for (const QString &aff : folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
             measure(folder.filePath(aff.chopped(4)).toStdString(), helper,
-                parser.value(runsOption).toInt());
+                parser.value(runsOption).toInt(), kind);
     }
     return 0;
 }

@@ -33,10 +33,11 @@ check "depends on Qt widgets" has_field Depends libqt6widgets6
 check "depends on Nuspell" has_field Depends libnuspell5
 check "depends on Hunspell" has_field Depends libhunspell-1.7-0
 check "depends on libmspack" has_field Depends libmspack0
+check "depends on xxHash" has_field Depends libxxhash0
 check "recommends the en_US dictionary" has_field Recommends hunspell-en-us
 check "suggests hardinfo" has_field Suggests hardinfo
 for file in usr/bin/quorvel etc/quorvel/hklm.reg usr/share/quorvel/help/qv.chm \
-    usr/bin/quorvel-search usr/share/man/man1/quorvel.1 usr/share/man/man1/quorvel-search.1 \
+    usr/bin/quorvel-search usr/libexec/quorvel/quorvel-probe usr/share/man/man1/quorvel.1 usr/share/man/man1/quorvel-search.1 \
     usr/share/doc/quorvel/copyright \
     usr/share/applications/quorvel.desktop \
     usr/share/metainfo/example.kelmstar.Quorvel.metainfo.xml \

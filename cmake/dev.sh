@@ -13,7 +13,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libnuspell-dev libhunspell-dev libmspack-dev libicu-dev
+    qt6-base-dev libnuspell-dev libhunspell-dev libmspack-dev libicu-dev libxxhash-dev
     hunspell-en-us fonts-liberation fp-utils hardinfo
     xvfb xauth
     desktop-file-utils appstream
@@ -73,7 +73,7 @@ lint)
     reuse lint
     # Sources of the program and its tools; the tests keep QtTest's idioms.
     run-clang-tidy -p build -quiet \
-        "$(pwd)/(about|app|artwork|desktop|fileio|helpviewer|mainwindow|registry|search|spelling|wordgames|wordindex)/.*\.cpp$"
+        "$(pwd)/(about|app|artwork|chmreader|desktop|fileio|helpviewer|mainwindow|registry|search|spelling|wordgames|wordindex)/.*\.cpp$"
     ;;
 package)
     install_packages

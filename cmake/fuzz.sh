@@ -12,11 +12,14 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 target=${1:?usage: bash cmake/fuzz.sh hive|chm|dictionary|cache [SECONDS]}
 seconds=${2:-600}
 case "$target" in
-hive) sources=(registry/RegistryHive.cpp registry/HiveText.cpp tests/fuzz/fuzz_hive.cpp); libs=Qt6Core ;;
+hive)
+    sources=(registry/RegistryHive.cpp registry/HiveText.cpp fileio/BoundedFile.cpp
+        tests/fuzz/fuzz_hive.cpp)
+    libs=Qt6Core ;;
 chm)
-    sources=(helpviewer/ChmArchive.cpp helpviewer/ChmDecompressor.cpp helpviewer/ChmDirectory.cpp
-        helpviewer/ContentsParser.cpp helpviewer/HtmlTokenizer.cpp helpviewer/PageLimits.cpp
-        tests/fuzz/fuzz_chm.cpp)
+    sources=(chmreader/ChmArchive.cpp chmreader/ChmDecompressor.cpp chmreader/ChmDirectory.cpp
+        chmreader/ContentsParser.cpp chmreader/HtmlTokenizer.cpp chmreader/PageLimits.cpp
+        fileio/BoundedFile.cpp tests/fuzz/fuzz_chm.cpp)
     libs="Qt6Gui libmspack" ;;
 dictionary)
     sources=(wordindex/*.cpp fileio/*.cpp tests/fuzz/fuzz_dictionary.cpp)

@@ -2,30 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpviewer/ChmViewer.h"
 
-#include "helpviewer/CodeGlue.h"
-#include "helpviewer/PageLimits.h"
+#include "chmreader/ContentsParser.h"
+#include "chmreader/PageLimits.h"
 #include "helpviewer/ResponsiveLoad.h"
 #include "platform/ProgramLauncher.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QHideEvent>
-#include <QMimeData>
-#include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
-#include <QTextDocument>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 
 constexpr int kTopicRole = Qt::UserRole;
-constexpr int kDepthRole = Qt::UserRole + 1;
 constexpr int kMinContentsWidth = 150;
 constexpr int kMaxContentsWidth = 350;
 const QString kGeometryKey = QStringLiteral("HelpViewer/geometry");
@@ -35,25 +33,12 @@ const QString kSplitterKey = QStringLiteral("HelpViewer/splitter");
 // compared: its path in the archive, without a #fragment.
 QString topicPath(const QUrl &page)
 {
-    return ChmArchive::normalizedName(page.path());
+    return ChmDirectory::normalizedName(page.path());
 }
 
 QUrl topicUrl(const QString &local)
 {
-    return QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(local));
-}
-
-// A path that climbs out of the archive, however it is spelt: a ".." step,
-// plain or percent-encoded, with either slash.
-bool climbsOut(const QString &text)
-{
-    static const QRegularExpression separators(QStringLiteral("[/\\\\:]"));
-    const QString decoded = QUrl::fromPercentEncoding(text.toUtf8());
-    for (const QString &step : decoded.split(separators)) {
-        if (step == QLatin1String(".."))
-            return true;
-    }
-    return false;
+    return QUrl(QStringLiteral("chm:/") + ChmDirectory::normalizedName(local));
 }
 
 QString unreadableFile(const QString &helpFile, const QString &reason)
@@ -63,114 +48,7 @@ QString unreadableFile(const QString &helpFile, const QString &reason)
             .arg(helpFile, reason.isEmpty() ? QStringLiteral("it cannot be read") : reason));
 }
 
-QString pageError(const QString &reason)
-{
-    return helpErrorPage(QStringLiteral("This page cannot be shown"), reason);
-}
-
 } // namespace
-
-QString helpErrorPage(const QString &heading, const QString &reason)
-{
-    return QStringLiteral("<h2>%1</h2><p>%2</p>")
-        .arg(heading.toHtmlEscaped(), reason.toHtmlEscaped());
-}
-
-ChmBrowser::ChmBrowser(
-    const ChmArchive *archive, QString fileName, ProgramLauncher &launcher, QWidget *parent)
-    : QTextBrowser(parent)
-    , m_archive(archive)
-    , m_fileName(std::move(fileName))
-    , m_launcher(launcher)
-{
-    setOpenLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::followLink);
-    // Also after Back and Forward, which do not pass through doSetSource().
-    connect(this, &QTextBrowser::sourceChanged, this, [this] { keepCodeTogether(*document()); });
-}
-
-std::optional<QUrl> ChmBrowser::resolve(const QUrl &link) const
-{
-    if (climbsOut(link.toString(QUrl::FullyEncoded)))
-        return std::nullopt;
-    const QString scheme = link.scheme().toLower();
-    if (scheme == u"ms-its" || scheme == u"mk") {
-        // "ms-its:qv.chm::/page.html": only this very file may be named.
-        const QString text = link.toString(QUrl::RemoveScheme);
-        const qsizetype split = text.indexOf(QLatin1String("::"));
-        if (split < 0)
-            return std::nullopt;
-        QString file = text.left(split);
-        file.remove(QStringLiteral("@MSITStore:"), Qt::CaseInsensitive);
-        if (QFileInfo(file).fileName().compare(m_fileName, Qt::CaseInsensitive) != 0)
-            return std::nullopt;
-        return QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(text.mid(split + 2)));
-    }
-    const QUrl target = source().isEmpty() ? link : source().resolved(link);
-    if (target.scheme() != QLatin1String(kScheme))
-        return std::nullopt;
-    return target;
-}
-
-void ChmBrowser::followLink(const QUrl &link)
-{
-    const QString scheme = link.scheme().toLower();
-    if (scheme == u"http" || scheme == u"https" || scheme == u"mailto") {
-        m_launcher.openUrl(link.toString());
-        return;
-    }
-    if (const auto target = resolve(link))
-        setSource(*target);
-}
-
-QVariant ChmBrowser::loadResource(int type, const QUrl &name)
-{
-    if (!m_archive)
-        return {};
-    const auto target = resolve(name);
-    if (!target)
-        return {};
-    // The size first: a page too large to show is not even read.
-    const auto entry = m_archive->entry(target->path());
-    if (type == QTextDocument::HtmlResource && entry
-        && entry->length > quint64(PageLimits::kMaxPageBytes))
-        return pageError(QStringLiteral("The page is larger than the limit of %1 KB.")
-                             .arg(PageLimits::kMaxPageBytes / 1024));
-    const auto data = m_archive->read(target->path());
-    if (type == QTextDocument::HtmlResource) {
-        if (!data)
-            return pageError(QStringLiteral("The page %1 is not in this help file, or cannot be "
-                                            "read from it.")
-                                 .arg(target->path()));
-        if (const auto breach = PageLimits::breach(*data))
-            return pageError(*breach);
-        return QString::fromUtf8(*data);
-    }
-    if (!data)
-        return {};
-    if (type == QTextDocument::StyleSheetResource)
-        return data->size() > PageLimits::kMaxPageBytes ? QString() : QString::fromUtf8(*data);
-    return *data;
-}
-
-void ChmBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
-{
-    QTextBrowser::doSetSource(name, type);
-    // A page that comes out as nothing would leave a blank window.
-    if (document()->isEmpty() || toPlainText().trimmed().isEmpty())
-        setHtml(pageError(QStringLiteral("The page %1 has nothing to show.").arg(name.path())));
-}
-
-QMimeData *ChmBrowser::createMimeDataFromSelection() const
-{
-    // A copied path must work when pasted: without the glue.
-    auto *data = QTextBrowser::createMimeDataFromSelection();
-    if (data && data->hasText())
-        data->setText(withoutGlue(data->text()));
-    if (data && data->hasHtml())
-        data->setHtml(withoutGlue(data->html()));
-    return data;
-}
 
 HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
 {
@@ -186,6 +64,9 @@ HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
     m_contents = new QTreeWidget(m_splitter);
     m_contents->setObjectName(QStringLiteral("contents"));
     m_contents->setHeaderHidden(true);
+    // Every entry whole: a pane narrower than the longest one scrolls sideways.
+    m_contents->header()->setStretchLastSection(false);
+    m_contents->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_browser = new ChmBrowser(m_archive ? &*m_archive : nullptr, fileName, launcher, m_splitter);
     m_browser->setObjectName(QStringLiteral("page"));
     // A wider or narrower window gives or takes room from the page only.
@@ -231,7 +112,7 @@ HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
         m_browser->setHtml(unreadableFile(helpFile, QStringLiteral("it names no start page")));
         return;
     }
-    m_browser->setSource(QUrl(QStringLiteral("chm:/") + ChmArchive::normalizedName(topic)));
+    m_browser->setSource(QUrl(QStringLiteral("chm:/") + ChmDirectory::normalizedName(topic)));
 }
 
 void HelpWindow::showContents()
@@ -258,7 +139,6 @@ void HelpWindow::showContents()
                                        : new QTreeWidgetItem(parents.last());
         item->setText(0, entry.name);
         item->setData(0, kTopicRole, entry.local);
-        item->setData(0, kDepthRole, int(depth));
         const QString topic = topicPath(topicUrl(entry.local));
         if (!entry.local.isEmpty() && !m_topics.contains(topic))
             m_topics.insert(topic, item); // a page named twice selects its first entry
@@ -289,22 +169,16 @@ void HelpWindow::hideEvent(QHideEvent *event)
 }
 
 // As wide as the longest entry with its indentation (the entries are
-// capped in number), within reason; the splitter lets the reader change it.
+// capped in number), within reason and never more than two fifths of the
+// window; the splitter lets the reader change it.
 void HelpWindow::fitContents()
 {
-    const QFontMetrics metrics = m_contents->fontMetrics();
-    const int textMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    int widest = 0;
-    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
-        // Each level is one indentation in, the top one too (its sign).
-        const int depth = (*it)->data(0, kDepthRole).toInt() + 1;
-        widest = std::max(
-            widest, depth * m_contents->indentation() + metrics.horizontalAdvance((*it)->text(0)));
-    }
-    const int scrollBar = m_contents->verticalScrollBar()->sizeHint().width();
-    const int wanted = widest + textMargin + 2 * m_contents->frameWidth() + scrollBar;
-    const int width = std::clamp(wanted, kMinContentsWidth, kMaxContentsWidth);
-    m_splitter->setSizes({ width, std::max(this->width() - width, 1) });
+    const QAbstractItemView &view = *m_contents; // its widest entry, indentation and all
+    const int wanted = view.sizeHintForColumn(0) + 2 * m_contents->frameWidth()
+        + m_contents->verticalScrollBar()->sizeHint().width();
+    const int widest = std::max(kMinContentsWidth, std::min(kMaxContentsWidth, width() * 2 / 5));
+    const int contents = std::clamp(wanted, kMinContentsWidth, widest);
+    m_splitter->setSizes({ contents, std::max(width() - contents, 1) });
 }
 
 void HelpWindow::selectTopic(const QUrl &page)
@@ -320,8 +194,8 @@ void HelpWindow::selectTopic(const QUrl &page)
 void HelpWindow::restoreLayout()
 {
     const QSettings settings;
-    restoreGeometry(settings.value(kGeometryKey).toByteArray());
-    m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+    m_placed = restoreGeometry(settings.value(kGeometryKey).toByteArray());
+    m_splitKept = m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
 }
 
 void HelpWindow::saveLayout() const
@@ -351,7 +225,50 @@ ChmHelpViewer::~ChmHelpViewer()
         delete window.data();
 }
 
-void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
+// The window's frame around it: known once it has been shown, until then a
+// title bar and a border on each side, so that the frame is not left out.
+QMargins HelpWindow::frameMargins() const
+{
+    const QRect inner = geometry(), outer = frameGeometry();
+    if (inner != outer)
+        return { inner.left() - outer.left(), inner.top() - outer.top(),
+            outer.right() - inner.right(), outer.bottom() - inner.bottom() };
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return { border, title + border, border, border };
+}
+
+// Where it was last, if that is on a screen, or else centred on the screen
+// of the window that asked for help; either way frame and all inside the
+// available area of that screen. A default size larger than the screen at
+// a large scale, or a place kept from a larger screen, would otherwise put
+// the title bar or the close button out of reach.
+void HelpWindow::placeOnScreen(QScreen *callerScreen)
+{
+    QScreen *screen = m_placed ? QGuiApplication::screenAt(frameGeometry().center()) : nullptr;
+    if (!screen)
+        screen = callerScreen ? callerScreen : QGuiApplication::primaryScreen();
+    setScreen(screen);
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = frameMargins();
+    const QSize fitting = size().boundedTo(available.marginsRemoved(frame).size());
+    // Fitted to the size it first opens at, or afresh when it must shrink
+    // to fit this screen; otherwise the reader's split stays.
+    if (!std::exchange(m_splitKept, true) || fitting != size()) {
+        resize(fitting);
+        fitContents();
+    }
+    const QSize outer = size().grownBy(frame);
+    // Qt places a window by the corner of its frame.
+    QPoint corner
+        = m_placed ? pos() : available.center() - QPoint(outer.width(), outer.height()) / 2;
+    corner.setX(std::clamp(corner.x(), available.left(), available.right() + 1 - outer.width()));
+    corner.setY(std::clamp(corner.y(), available.top(), available.bottom() + 1 - outer.height()));
+    move(corner);
+    m_placed = true;
+}
+
+void ChmHelpViewer::displayTopic(QWidget *caller, const QString &helpFile)
 {
     const QString key = QFileInfo(helpFile).absoluteFilePath();
     // The window reads its file while events go on, and one of them may ask
@@ -369,6 +286,8 @@ void ChmHelpViewer::displayTopic(QWidget *, const QString &helpFile)
         m_opening.remove(key);
         m_windows.insert(key, window);
     }
+    if (!window->isVisible())
+        window->placeOnScreen(caller ? caller->screen() : nullptr);
     window->show();
     window->raise();
     window->activateWindow();

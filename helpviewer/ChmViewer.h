@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "helpviewer/ChmArchive.h"
-#include "helpviewer/ContentsParser.h"
+#include "chmreader/ChmArchive.h"
+#include "helpviewer/ChmBrowser.h"
 #include "platform/HelpViewer.h"
 
 #include <QHash>
@@ -11,45 +11,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
-#include <QTextBrowser>
 #include <optional>
 
 class ProgramLauncher;
+class QScreen;
 class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// The page shown instead of one that cannot be shown: a heading and the reason.
-[[nodiscard]] QString helpErrorPage(const QString &heading, const QString &reason);
-
-// Shows pages of one CHM file, and nothing from anywhere else: resources are
-// read from the archive only, file: and links to other files are refused,
-// and web and mail links go to the desktop's browser. A page that is missing,
-// too large or too deeply nested, or that comes out empty, gives the error
-// page in its place, never a blank one.
-class ChmBrowser : public QTextBrowser {
-    Q_OBJECT
-
-public:
-    ChmBrowser(const ChmArchive *archive, QString fileName, ProgramLauncher &launcher,
-        QWidget *parent = nullptr);
-
-    QVariant loadResource(int type, const QUrl &name) override;
-    void followLink(const QUrl &link);
-    // The page's address inside the archive ("chm:/index.html"), if allowed.
-    [[nodiscard]] std::optional<QUrl> resolve(const QUrl &link) const;
-
-    static constexpr char kScheme[] = "chm";
-
-protected:
-    void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
-    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
-
-private:
-    const ChmArchive *m_archive;
-    QString m_fileName; // the CHM's own file name, for ms-its: links into it
-    ProgramLauncher &m_launcher;
-};
 
 // The viewer window of one help file: contents beside the page, back and
 // forward; Escape closes it. Closing only hides it, so that it comes back
@@ -66,6 +34,8 @@ public:
     [[nodiscard]] QTreeWidget *contents() const { return m_contents; }
     [[nodiscard]] QSplitter *splitter() const { return m_splitter; }
     [[nodiscard]] bool isReadable() const { return m_archive.has_value(); }
+    // Before it is shown; callerScreen is that of the window asking for help.
+    void placeOnScreen(QScreen *callerScreen);
 
 protected:
     void hideEvent(QHideEvent *event) override;
@@ -76,9 +46,12 @@ private:
     void selectTopic(const QUrl &page);
     void restoreLayout();
     void saveLayout() const;
+    [[nodiscard]] QMargins frameMargins() const;
     [[nodiscard]] QString startTopic() const;
 
     QString m_whyNot; // why the file could not be read
+    bool m_placed = false; // has a place of its own, kept or given
+    bool m_splitKept = false; // the split between contents and page, from the settings
     std::optional<ChmArchive> m_archive;
     ChmBrowser *m_browser = nullptr;
     QTreeWidget *m_contents = nullptr;

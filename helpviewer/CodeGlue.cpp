@@ -13,6 +13,16 @@ namespace {
 // The invisible character that forbids a line break where it stands.
 constexpr QChar kWordJoiner(0x2060);
 
+// Code is what is shown in a fixed-pitch font, however the page asks for it:
+// a font of its own, or the generic family, which <code> asks for and which
+// fontconfig may give a font it does not call fixed-pitch (Noto Sans Mono).
+bool isCode(const QTextCharFormat &format)
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    return format.fontFixedPitch() || QFontInfo(format.font()).fixedPitch()
+        || families.contains(QStringLiteral("monospace"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 // Qt's pages honour "white-space" only for whole paragraphs, so code and
@@ -28,10 +38,8 @@ void keepCodeTogether(QTextDocument &document)
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            // Code is what is shown in a fixed-pitch font, however the page asks for it.
             if (fragment.isValid() && !block.blockFormat().nonBreakableLines()
-                && (fragment.charFormat().fontFixedPitch()
-                    || QFontInfo(fragment.charFormat().font()).fixedPitch()))
+                && isCode(fragment.charFormat()))
                 spans.append({ fragment.position(), fragment.text() });
         }
     }

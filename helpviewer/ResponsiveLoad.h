@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "helpviewer/ChmArchive.h"
+#include "chmreader/ChmArchive.h"
 
 #include <atomic>
 #include <functional>

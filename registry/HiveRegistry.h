@@ -11,7 +11,7 @@
 // HKEY_LOCAL_MACHINE read from the machine hive file. Every user who can
 // read the hive opens its keys with whatever rights they ask for: the
 // program only reads, so rights to change a key are never used.
-class HiveRegistry final : public Registry {
+class HiveRegistry : public Registry {
 public:
     explicit HiveRegistry(const QString &hivePath);
 
@@ -21,8 +21,6 @@ public:
     long RegQueryValueExA(HKEY key, std::string_view valueName, std::uint32_t *type,
         std::uint8_t *data, std::uint32_t *size) override;
     long RegCloseKey(HKEY key) override;
-
-    [[nodiscard]] int openHandles() const { return static_cast<int>(m_handles.size()); }
 
 private:
     RegistryHive m_hive;

@@ -1,20 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registry/RegistryHive.h"
-#include "platform/Registry.h"
 
+#include "fileio/BoundedFile.h"
+#include "platform/Registry.h"
 #include "registry/HiveText.h"
 
 #include <QFile>
-#include <QScopeGuard>
 #include <algorithm>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <variant>
 
 using namespace HiveText;
@@ -231,37 +226,23 @@ RegistryHive RegistryHive::parse(const QByteArray &file)
 
 namespace {
 
-// The bytes of the hive file, or why it is not read (empty for a missing file).
-std::variant<QByteArray, QString> readHiveFile(const QString &path, qsizetype maxSize)
+// Why the hive was not read, as its one problem; nothing for a missing file,
+// which is what a program run from its build tree finds.
+QString whyNotRead(const FileRefusal &refusal)
 {
-    const auto failure = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
-    // Non-blocking, so a FIFO or a device put in the hive's place cannot hold
-    // up the start; only a regular file is then read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? QString() : failure();
-    const auto closing = qScopeGuard([fd] { ::close(fd); });
-    struct stat status { };
-    if (::fstat(fd, &status) != 0)
-        return failure();
-    if (!S_ISREG(status.st_mode))
+    switch (refusal.kind) {
+    case FileRefusal::Kind::Missing:
+        return {};
+    case FileRefusal::Kind::NotRegular:
         return QStringLiteral("not a regular file; not read");
-    if (status.st_size > maxSize)
-        return QStringLiteral("larger than %1 bytes; not read").arg(maxSize);
-    QByteArray bytes(static_cast<qsizetype>(status.st_size), Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return failure();
-        if (n == 0)
-            break; // shrunk while read: what is there is the file
-        got += n;
+    case FileRefusal::Kind::TooLarge:
+        return QStringLiteral("larger than %1 bytes; not read").arg(RegistryHive::kMaxFileSize);
+    case FileRefusal::Kind::CannotOpen:
+    case FileRefusal::Kind::ReadFailed:
+    case FileRefusal::Kind::Cancelled:
+        break;
     }
-    bytes.truncate(got);
-    return bytes;
+    return QString::fromLocal8Bit(std::strerror(refusal.error));
 }
 
 } // namespace
@@ -269,10 +250,13 @@ std::variant<QByteArray, QString> readHiveFile(const QString &path, qsizetype ma
 RegistryHive RegistryHive::load(const QString &path)
 {
     RegistryHive hive;
-    auto file = readHiveFile(path, kMaxFileSize);
-    if (auto *bytes = std::get_if<QByteArray>(&file))
-        hive = parse(*bytes);
-    else if (const QString &why = std::get<QString>(file); !why.isEmpty())
+    // Without blocking and for a regular file only, so that a FIFO or a
+    // device put in the hive's place cannot hold up the start.
+    const auto file = readBounded(
+        QFile::encodeName(path).toStdString(), { .maxBytes = std::size_t(kMaxFileSize) });
+    if (const auto *bytes = std::get_if<FileBytes>(&file))
+        hive = parse(QByteArray(bytes->bytes.data(), qsizetype(bytes->bytes.size())));
+    else if (const QString why = whyNotRead(std::get<FileRefusal>(file)); !why.isEmpty())
         hive.addProblem(0, why);
     for (const QString &problem : hive.problems())
         std::fprintf(

@@ -80,6 +80,13 @@ IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
     SpellChecker &checker, std::size_t maxArrangements, const CompoundBudget &budget,
     const std::function<bool()> &keepGoing)
 {
+    return indexedSearch(letters, KeptForms(index), checker, maxArrangements, budget, keepGoing);
+}
+
+IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
+    SpellChecker &checker, std::size_t maxArrangements, const CompoundBudget &budget,
+    const std::function<bool()> &keepGoing)
+{
     IndexedAnswer answer;
     if (letters.empty() || !std::ranges::all_of(letters, isLetter)) {
         answer.fallback = "the letters are not all A to Z";
@@ -90,7 +97,13 @@ IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
         return answer;
     }
     maxArrangements = std::min<std::size_t>(maxArrangements, std::size_t(1) << 40);
-    const auto candidates = candidatesFor(letters, index, budget, answer.fallback, answer.stopped);
+    const FormsWithin within = forms.within(letters, keepGoing);
+    if (!within.index) {
+        answer.fallback = within.unfinished;
+        answer.stopped = within.stopped;
+        return answer;
+    }
+    const auto candidates = candidatesFor(letters, *within.index, budget, answer.fallback, answer.stopped);
     if (!candidates)
         return answer;
     answer.candidates = candidates->size();

@@ -5,7 +5,7 @@
 #include "platform/SpellChecker.h"
 #include "search/WordList.h"
 #include "wordindex/CompoundSearch.h"
-#include "wordindex/WordIndex.h"
+#include "wordindex/FormSource.h"
 
 #include <cstddef>
 #include <functional>
@@ -36,7 +36,10 @@ struct IndexedAnswer {
 // maxArrangements questions would be needed, or when the search for
 // compounds passes its budget: the caller then enumerates.
 // keepGoing is asked now and then (a window handles its events there);
-// false stops the search.
+// false stops the search. A word index serves as its own source of forms.
+[[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
+    SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
+    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});

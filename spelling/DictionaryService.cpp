@@ -258,16 +258,15 @@ void DictionaryService::indexChosen(CacheEntry &entry)
 {
     const Engine engine = m_choice->engine;
     const auto dialect = static_cast<std::uint32_t>(dialectOf(engine));
-    std::shared_ptr<const WordIndex> index;
+    std::shared_ptr<const FormSource> index;
     std::string refusal;
     if (entry.dialect == dialect) {
         if (!entry.indexRefusal.empty()) {
             refusal = entry.indexRefusal;
         } else {
             std::string why;
-            if (auto read = WordIndex::fromImage(std::move(entry.image), &why))
-                index = std::make_shared<const WordIndex>(std::move(*read));
-            else
+            index = readWordIndex(std::move(entry.image), m_choice->base, dialectOf(engine), &why);
+            if (!index)
                 tell("the kept word index of " + entry.dictionary + " is not used: " + why);
             entry.image.clear();
         }
@@ -275,7 +274,7 @@ void DictionaryService::indexChosen(CacheEntry &entry)
     if (!index && refusal.empty()) {
         const WordIndexBuild build = buildWordIndexFromFiles(
             m_choice->base, dialectOf(engine), {}, &m_cancel);
-        index = build.index;
+        index = build.forms;
         refusal = build.refusal;
         entry.dialect = m_cancel ? std::nullopt : std::optional(dialect);
         entry.indexRefusal = refusal;
@@ -290,7 +289,7 @@ void DictionaryService::keep(const CacheEntry &entry)
 {
     if (!m_settings.cacheFolder || entry.dictionary.empty())
         return;
-    std::shared_ptr<const WordIndex> index;
+    std::shared_ptr<const FormSource> index;
     {
         const std::lock_guard lock(m_mutex);
         if (m_choice && m_choice->base.string() == entry.dictionary)

@@ -107,7 +107,7 @@ private:
     std::shared_ptr<LoadedDictionary> m_loaded;
     std::optional<DictionaryChoice> m_choice;
     std::vector<std::string> m_passedOver;
-    std::shared_ptr<const WordIndex> m_index;
+    std::shared_ptr<const FormSource> m_index;
     std::string m_indexRefusal;
     std::chrono::steady_clock::time_point m_indexDue;
     bool m_workerDone = false;

@@ -3,7 +3,7 @@
 #include "BuildConfig.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
-#include "registry/HiveRegistry.h"
+#include "tests/support/CountingRegistry.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/Rows.h"
@@ -20,7 +20,7 @@ const QByteArray kSecond = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Too
 
 // Help > About chosen once, on a machine with this hive.
 struct Machine : TempFolder {
-    HiveRegistry registry;
+    CountingRegistry registry;
     FakeFileSystem files;
     RecordingLauncher launcher;
     FakeMessageBox box;

@@ -26,7 +26,7 @@ CacheEntry sampleEntry()
     entry.dialect = 0;
     const WordIndexBuild build
         = buildWordIndex("COMPOUNDFLAG X\nSFX S Y 1\nSFX S 0 s .\n", "2\ncat/XS\ndog/X\n");
-    entry.image = build.index->image();
+    entry.image = build.forms->image();
     return entry;
 }
 

@@ -21,9 +21,13 @@ struct CandidateRow {
 
 // The strings of the word's letters the index names: its forms filed
 // under them and the compounds its parts make.
-std::vector<std::string> namedBy(const WordIndex &index, const std::string &letters)
+std::vector<std::string> namedBy(const FormSource &source, const std::string &letters)
 {
     std::vector<std::string> named;
+    const FormsWithin within = source.within(letters);
+    if (!within.index)
+        return named;
+    const WordIndex &index = *within.index;
     const auto forms = index.formsFor(WordIndex::keyOf(letters));
     for (std::size_t i = 0; i < forms.size(); ++i)
         named.emplace_back(forms[i]);
@@ -89,6 +93,12 @@ private slots:
                 "ISIK" },
             { "CHECKSHARPS: SS for \xc3\x9f", "SET UTF-8\nCHECKSHARPS\n", "1\nStra\xc3\x9f" "e\n",
                 "STRASSE" },
+            { "capitals throughout, with an affix that needs the small letter",
+                "SFX B Y 1\nSFX B a eta a\n", "1\nDYA/B\n", "DYETA" },
+            { "capitals inside, with an affix that needs the small letter",
+                "SFX B Y 1\nSFX B a eta a\n", "1\nDyA/B\n", "DYETA" },
+            { "Turkish capitals throughout: I as dotless i", "SET UTF-8\nLANG tr_TR\nSFX B Y 1\nSFX B \xc4\xb1 a \xc4\xb1\n",
+                "1\nKAPI/B\n", "KAPA" },
         });
     }
     void candidatesHoldWhatTheEnginesAccept()
@@ -106,14 +116,17 @@ private slots:
             if (!loaded || loaded->checker()->checkSpelling(word) != true)
                 continue;
             accepted = true;
-            const WordIndexBuild build
-                = buildWordIndex(aff.toStdString(), row.dic.toStdString(), dialectOf(engine));
-            QVERIFY2(build.index, build.refusal.c_str());
             std::string lower = word;
             std::ranges::transform(
                 lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
-            const auto named = namedBy(*build.index, word);
-            QVERIFY2(std::ranges::find(named, lower) != named.end(), engineName(engine));
+            for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
+                const WordIndexBuild build = buildWordIndex(
+                    aff.toStdString(), row.dic.toStdString(), dialectOf(engine), {}, nullptr, kind);
+                QVERIFY2(build.forms, build.refusal.c_str());
+                const auto named = namedBy(*build.forms, word);
+                QVERIFY2(std::ranges::find(named, lower) != named.end(),
+                    (std::string(engineName(engine)) + (kind == IndexKind::Stems ? ", stems" : ", forms")).c_str());
+            }
         }
         QVERIFY2(accepted, "neither engine accepts the row's word");
     }
@@ -140,13 +153,14 @@ private slots:
         for (char c = 'a'; c <= 'z'; ++c)
             dic += std::string(1, c) + "/X\n";
         const WordIndexBuild build = buildWordIndex("COMPOUNDFLAG X\nCOMPOUNDMIN 1\n", dic);
-        QVERIFY(build.index);
+        QVERIFY(build.forms);
+        const auto index = build.forms->within("abcdefghij").index;
         CompoundBudget budget;
         budget.maxCandidates = 1000;
-        const auto candidates = compoundCandidates(*build.index, "abcdefghij", budget);
+        const auto candidates = compoundCandidates(*index, "abcdefghij", budget);
         QVERIFY(!candidates.unfinished.empty());
         QVERIFY(candidates.words.empty());
-        const auto small = compoundCandidates(*build.index, "abc", budget);
+        const auto small = compoundCandidates(*index, "abc", budget);
         QVERIFY(small.unfinished.empty());
         QCOMPARE(small.words.size(), 6u); // every order of three one-letter parts
     }

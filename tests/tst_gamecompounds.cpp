@@ -130,27 +130,39 @@ private slots:
                 continue;
             ++engines;
             const auto checker = loaded->checker();
-            const WordIndexBuild build
-                = buildWordIndex(aff.toStdString(), row.dic.toStdString(), dialectOf(engine));
-            QVERIFY2(build.index, build.refusal.c_str());
-            for (const QString &typed : row.pools) {
-                GameQuery query;
-                query.pool = std::get<LetterPool>(parsePool(typed.toStdString()));
-                const GameOutcome outcome = playGame(query, *build.index, *checker);
-                QVERIFY(outcome.unfinished.empty());
-                WordSet found;
-                for (const GameResult &result : outcome.results) {
-                    const std::string &word = result.words.front();
-                    QVERIFY2(testword(*checker, word), word.c_str());
-                    found.insert(QString::fromStdString(word).toLower().toStdString());
-                }
-                const WordSet expected = Reference(*checker).words(query.pool);
-                QCOMPARE(listOf(found), listOf(expected));
-                if (typed == row.pools.first())
-                    QVERIFY2(found.contains(row.sample.toStdString()), engineName(engine));
-            }
+            // Both kinds of index: every form kept, or the stems whose
+            // forms within the letters (and blanks) are made when asked.
+            for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems })
+                checkPools(row, *checker, engineName(engine),
+                    buildWordIndex(aff.toStdString(), row.dic.toStdString(), dialectOf(engine), {},
+                        nullptr, kind));
         }
         QVERIFY2(engines > 0, "neither engine loads the row's dictionary");
+    }
+
+private:
+    static void checkPools(const DictionaryRow &row, SpellChecker &checker, const char *engine,
+        const WordIndexBuild &build)
+    {
+        QVERIFY2(build.forms, build.refusal.c_str());
+        for (const QString &typed : row.pools) {
+            GameQuery query;
+            query.pool = std::get<LetterPool>(parsePool(typed.toStdString()));
+            const FormsWithin within = build.forms->within(query.pool.reach());
+            QVERIFY2(within.index, within.unfinished.c_str());
+            const GameOutcome outcome = playGame(query, *within.index, checker);
+            QVERIFY(outcome.unfinished.empty());
+            WordSet found;
+            for (const GameResult &result : outcome.results) {
+                const std::string &word = result.words.front();
+                QVERIFY2(testword(checker, word), word.c_str());
+                found.insert(QString::fromStdString(word).toLower().toStdString());
+            }
+            const WordSet expected = Reference(checker).words(query.pool);
+            QCOMPARE(listOf(found), listOf(expected));
+            if (typed == row.pools.first())
+                QVERIFY2(found.contains(row.sample.toStdString()), engine);
+        }
     }
 };
 

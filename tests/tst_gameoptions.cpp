@@ -206,7 +206,7 @@ private slots:
         FixedIndexSource indexes;
         if (row.indexed)
             indexes.offer.index
-                = std::make_shared<const WordIndex>(WordIndex::fromForms(forms, settings));
+                = std::make_shared<const KeptForms>(WordIndex::fromForms(forms, settings));
         else
             indexes.offer.refusal = "the affix file has two encodings";
         FakeMessageBox box;

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "chmreader/ContentsParser.h"
+#include "chmreader/PageLimits.h"
 #include "helpviewer/ChmViewer.h"
-#include "helpviewer/PageLimits.h"
 #include "helpviewer/ResponsiveLoad.h"
 #include "tests/support/ChmWriter.h"
 #include "tests/support/RecordingLauncher.h"
@@ -9,8 +10,12 @@
 #include "tests/support/TempFolder.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
@@ -29,6 +34,18 @@ struct PageRow {
     const char *name;
     QString page;
     int limit; // named on the error page; 0: the page is shown, with its word "inside"
+};
+struct CodeRow {
+    const char *name;
+    QString markup; // around the code, at %1
+    QString code;
+};
+enum class Desktop { Light, Dark, TurnsDark }; // dark once the page is open
+struct ColourRow {
+    const char *name;
+    Desktop desktop;
+    QString style; // of the page's body
+    QString html;
 };
 struct StepsRow {
     const char *name;
@@ -75,8 +92,9 @@ private slots:
             { "blocks nested to the limit", div.repeated(L::kMaxNesting) + "inside", 0 },
             { "elements to the limit", br.repeated(L::kMaxElements - 1) + "<b>inside</b>", 0 },
             { "cells to the limit", tr + td.repeated(L::kMaxTableCells - 1) + "<td>inside", 0 },
+            // One after another, each closed: no deeper than one level, however many.
             { "closed tables do not add up",
-                (nest + "a</td></tr></table>").repeated(L::kMaxTableNesting + 2) + "inside", 0 } });
+                (nest + "a</td></tr></table>").repeated(L::kMaxNesting / 2 + 1) + "inside", 0 } });
     }
     void pageLimits()
     {
@@ -108,8 +126,9 @@ private slots:
 
     void contentsParserReadsAttributes()
     {
-        const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' "
-                            "value=\"A > B\">\n<param value=a.html name=local /></object>"
+        // "x:name" and "ul:x" are names of their own, not "name" and "ul".
+        const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' x:name=Local "
+                            "value=\"A > B\">\n<param value=a.html name=local /></object><ul:x>"
                             "<!-- <object><param name=\"Name\" value=\"C\"></object> -->"
                             "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul>"
                             "<li><object><param name=\"Name\" value=\"E\"></object></ul>";
@@ -153,6 +172,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_settings.isValid());
+        const int font = QFontDatabase::addApplicationFont(
+            QUORVEL_TEST_DATA "/fonts/LiberationMono-Regular.ttf");
+        m_fixedFamily = QFontDatabase::applicationFontFamilies(font).value(0);
+        QVERIFY(QFontInfo(QFont(m_fixedFamily)).fixedPitch());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         QCoreApplication::setOrganizationName("Quorvel tests");
     }
@@ -186,7 +209,7 @@ private slots:
         QTest::addColumn<QRect>("place");
         QTest::addColumn<int>("split"); // the contents' width, set by hand
         QTest::newRow("small, narrow contents") << QRect(40, 50, 500, 360) << 160;
-        QTest::newRow("large, wide contents") << QRect(10, 20, 900, 640) << 320;
+        QTest::newRow("large, wide contents") << QRect(10, 20, 700, 600) << 320;
     }
     void reopensAsItWasAndFitsItsContents()
     {
@@ -206,6 +229,9 @@ private slots:
         window->browser()->followLink(QUrl("c.html"));
         window->setGeometry(place);
         window->splitter()->setSizes({ split, place.width() - split });
+        // Narrower than the longest entry, which stays whole, to be scrolled to.
+        QVERIFY(tree->visualItemRect(longest).width()
+            >= tree->fontMetrics().horizontalAdvance(kSecond));
         QTest::keyClick(window->browser(), Qt::Key_Escape); // closes it, kept to come back
         QTRY_VERIFY(window && !window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -221,19 +247,112 @@ private slots:
         QCOMPARE(next.splitter()->sizes().first(), split);
     }
 
+    // Opened from a window on each screen, with no place kept and with one
+    // kept from a larger screen: on that screen, frame and all.
+    void opensWithinTheScreen_data()
+    {
+        QTest::addColumn<QScreen *>("screen");
+        QTest::addColumn<bool>("keptLarger");
+        for (QScreen *screen : QGuiApplication::screens()) {
+            for (const bool kept : { false, true })
+                QTest::addRow("%s %dx%d, %s", qPrintable(screen->name()), screen->size().width(),
+                    screen->size().height(), kept ? "kept larger" : "no place kept")
+                    << screen << kept;
+        }
+    }
+    void opensWithinTheScreen()
+    {
+        QFETCH(QScreen *, screen);
+        QFETCH(bool, keptLarger);
+        TempFolder dir;
+        const QString path = dir.write("book.chm", book());
+        RecordingLauncher launcher;
+        if (keptLarger) {
+            HelpWindow larger(path, launcher);
+            larger.show();
+            larger.setGeometry(screen->geometry().adjusted(-40, -40, 400, 300));
+        } // saved as it closes
+        QWidget caller;
+        caller.setScreen(screen);
+        caller.move(screen->availableGeometry().topLeft());
+        caller.show();
+        ChmHelpViewer viewer(launcher);
+        viewer.displayTopic(&caller, path);
+        HelpWindow *window = viewer.window(path);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->screen(), screen);
+        QVERIFY(screen->availableGeometry().contains(window->frameGeometry()));
+        const QList<int> split = window->splitter()->sizes(); // the page keeps the most room
+        QVERIFY(split.at(1) >= split.at(0));
+    }
+
+    // A dark desktop scheme and a page with a light background of its own,
+    // a light scheme and a dark page, a page in the desktop's colours: the
+    // bullets and the links Qt draws in the desktop's colours stand out.
+    void bulletsAndLinksStandOut_data()
+    {
+        // Text in the page's own colour: only what Qt colours can stand out.
+        const QString light = "background: #fffff0; color: #fffff0", bullet = "<ul><li>x</ul>";
+        using enum Desktop;
+        addRows<ColourRow>(
+            { { "a bullet on a light page, desktop turning dark", TurnsDark, light, bullet },
+                { "a link on a light page, dark desktop", Dark, light, "<a href=b.html>link</a>" },
+                { "a bullet on a dark page, light desktop", Light,
+                    "background: #202020; color: #202020", bullet },
+                { "a bullet in the desktop's colours", Dark, "", bullet } });
+    }
+    void bulletsAndLinksStandOut()
+    {
+        QFETCH(ColourRow, row);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        QPalette desktop = before; // the colours of a dark scheme, or of a light one
+        for (const auto &[role, dark, light] : { std::tuple(QPalette::Base, 0x3d3d3d, 0xffffff),
+                 std::tuple(QPalette::Text, 0xffffff, 0x000000),
+                 std::tuple(QPalette::Link, 0x8ab4f8, 0x0000ee) })
+            desktop.setColor(role, QColor::fromRgb(row.desktop != Desktop::Light ? dark : light));
+        if (row.desktop != Desktop::TurnsDark)
+            QApplication::setPalette(desktop);
+        TempFolder dir;
+        RecordingLauncher launcher;
+        const QString html = "<body style='" + row.style + "'>" + row.html;
+        HelpWindow window(dir.write("page.chm", ChmWriter::onePage(html.toUtf8())), launcher);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::setPalette(desktop); // reaches the window's widgets with the events
+        QTRY_COMPARE(
+            window.browser()->palette().color(QPalette::Base), desktop.color(QPalette::Base));
+        const QImage shown = window.browser()->viewport()->grab().toImage();
+        const QColor page = shown.pixelColor(1, 1); // in the page's margin
+        if (row.style.isEmpty())
+            QCOMPARE(page, desktop.color(QPalette::Base));
+        float farthest = 0; // in lightness from the page
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                farthest = std::max(
+                    farthest, std::abs(shown.pixelColor(x, y).lightnessF() - page.lightnessF()));
+        }
+        QVERIFY2(farthest >= 0.4f, qPrintable(QString::number(farthest)));
+    }
+
+    // Code in the generic fixed-pitch family, which fontconfig may resolve to
+    // a font it does not call fixed-pitch, and in a fixed-pitch font the page
+    // names, as the help's style sheet does; that font comes with the test.
     void codeAndPathsStayWhole_data()
     {
-        addRows<QString>("code",
-            { { "a path", "/usr/share/hunspell" },
-                { "a command", "sudo apt-get install hunspell-en-us" } });
+        addRows<CodeRow>({ { "a path in <code>", "<code>%1</code>", "/usr/share/hunspell" },
+            { "a command in a font of the page's choosing",
+                "<span style=\"font-family: '" + m_fixedFamily + "'\">%1</span>",
+                "sudo apt-get install hunspell-en-us" } });
     }
     void codeAndPathsStayWhole()
     {
-        QFETCH(QString, code);
+        QFETCH(CodeRow, row);
+        const QString &code = row.code;
         const QString before = "Words before ", after = " and after.";
         TempFolder dir;
         RecordingLauncher launcher;
-        const QString html = "<p>" + before + "<code>" + code + "</code>" + after;
+        const QString html = "<p>" + before + row.markup.arg(code) + after;
         HelpWindow window(dir.write("help.chm", ChmWriter::onePage(html.toUtf8())), launcher);
         ChmBrowser *page = window.browser();
         QTextCursor inCode(page->document());
@@ -254,6 +373,7 @@ private slots:
 
 private:
     QTemporaryDir m_settings;
+    QString m_fixedFamily;
 };
 
 QTEST_MAIN(TestHelpPages)

@@ -1,7 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/Messages.h"
-#include "search/Request.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
 
@@ -9,15 +7,34 @@
 
 namespace {
 
+// What the window does with a request: runs it at once, asks first, or
+// refuses it for having no letters or a character that is not one.
+enum class Outcome { Runs, Asks, NoLetters, Invalid };
+
 struct RequestRow {
     const char *name;
     QString typed;
-    const char *refusal; // nullptr: the request is accepted
-    QString letters = {}; // what an accepted request searches
+    Outcome outcome;
+    QString letters = {}; // what is searched, or counted in the question
 };
 
 const QString kPreviousResult = QStringLiteral("Done - Found 1 words: dog");
-const char *const kInvalid = Messages::kInvalidCharacter;
+
+// The window after the user typed this and pressed Enter, answering No to
+// any question.
+struct Typed : SearchFixture {
+    explicit Typed(const QString &typed)
+    {
+        view.input = typed;
+        view.resultsText = kPreviousResult;
+        box.queueAnswer(MessageAnswer::No);
+        search.startanalysis();
+    }
+    [[nodiscard]] MessageRequest onlyBox() const
+    {
+        return box.shown().size() == 1 ? box.shown().first() : MessageRequest();
+    }
+};
 
 } // namespace
 
@@ -25,75 +42,70 @@ class TestRequest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Only spaces are trimmed; what is left must be Latin letters only.
-    void checkedRequest_data()
+    // Only spaces are trimmed; what is left must be Latin letters only, and
+    // from nine letters on the user is asked first.
+    void request_data()
     {
+        using enum Outcome;
         const QString alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
         addRows<RequestRow>({
-            { "whole alphabet", alphabet, nullptr, alphabet },
-            { "spaces around", "  cat  ", nullptr, "cat" },
-            { "empty", "", Messages::kNoLetters },
-            { "only spaces", "    ", Messages::kNoLetters },
-            { "inner space stays", " c at ", kInvalid },
-            { "tabs are not trimmed", "\tcat\t", kInvalid },
-            { "digit", "cat1", kInvalid },
-            { "punctuation", "ca-t", kInvalid },
-            { "diacritic", QStringLiteral("café"), kInvalid },
-            { "dotless i upper-cases to I", QStringLiteral("\u0131t"), kInvalid },
-            { "fullwidth letter", QStringLiteral("\uFF41b"), kInvalid },
-            { "just past the letters", "[`{@", kInvalid },
-            { "10000 letters then a digit", QString(9999, u'a') + u'7', kInvalid },
+            { "whole alphabet", alphabet, Asks, alphabet },
+            { "spaces around", "  cat  ", Runs, "cat" },
+            { "8 letters run at once", "abcdefgh", Runs, "abcdefgh" },
+            { "9 letters once trimmed are asked about", "  abcdefghi  ", Asks, "abcdefghi" },
+            { "empty", "", NoLetters },
+            { "only spaces", "    ", NoLetters },
+            { "inner space stays", " c at ", Invalid },
+            { "a tab before is not trimmed", "\tcat", Invalid },
+            { "a tab after is not trimmed", "cat\t", Invalid },
+            { "digit", "cat1", Invalid },
+            { "punctuation", "ca-t", Invalid },
+            { "diacritic", QStringLiteral("café"), Invalid },
+            { "dotless i upper-cases to I", QStringLiteral("\u0131t"), Invalid },
+            { "fullwidth letter", QStringLiteral("\uFF41b"), Invalid },
+            { "just past the letters", "[`{@", Invalid },
+            { "10000 letters then a digit", QString(9999, u'a') + u'7', Invalid },
         });
     }
-    void checkedRequest()
+    void request()
     {
         QFETCH(RequestRow, row);
-        const CheckedRequest request = checkRequest(row.typed);
-        if (!row.refusal) {
-            QVERIFY(!request.refusal);
-            QCOMPARE(request.letters, row.letters);
-            return;
-        }
-        const auto icon
-            = row.refusal == kInvalid ? MessageIcon::Critical : MessageIcon::Exclamation;
-        QCOMPARE(request.refusal.value_or(MessageRequest()),
-            (MessageRequest { row.refusal, Messages::kProblemTitle, MessageButtons::Ok, icon }));
-    }
-
-    void confirmationFromNineLetters()
-    {
-        QVERIFY(!confirmationFor(8));
-        QCOMPARE(confirmationFor(9).value_or(MessageRequest()),
-            (MessageRequest {
-                Messages::kConfirmBefore + QStringLiteral("9") + Messages::kConfirmAfter,
-                Messages::kConfirmTitle, MessageButtons::YesNo, MessageIcon::None }));
-    }
-
-    // A refused request, or one the user says No to, shows its box and
-    // leaves the window as it was.
-    void unrunRequestChangesNothing_data()
-    {
-        addRows<QString>("typed",
-            { { "refused", "cat1" }, { "9 letters once trimmed, answered No", "  abcdefghi  " } });
-    }
-    void unrunRequestChangesNothing()
-    {
-        QFETCH(QString, typed);
-        SearchFixture fx;
-        fx.view.input = typed;
-        fx.view.resultsText = kPreviousResult;
-        fx.box.queueAnswer(MessageAnswer::No);
-        fx.search.startanalysis();
-        const CheckedRequest request = checkRequest(typed);
-        const auto box
-            = request.refusal ? request.refusal : confirmationFor(request.letters.size());
-        QCOMPARE(fx.box.shown(), QList<MessageRequest> { box.value_or(MessageRequest()) });
-        QCOMPARE(fx.view.resultsText, kPreviousResult);
+        const Typed fx(row.typed);
+        const bool runs = row.outcome == Outcome::Runs;
+        // A run starts from the letters as they stand, after the checker's own test word.
+        QCOMPARE(fx.checkers.script->asked.mid(1, 1),
+            runs ? QStringList { row.letters } : QStringList());
+        QCOMPARE(fx.view.resultsText == kPreviousResult, !runs);
+        QCOMPARE(fx.log.entries().contains("cancel shown"), runs);
         // A refusal makes no checker; the question needs one first, to know
-        // whether the index answers. Nothing else happens.
-        QCOMPARE(fx.log.entries().size(), request.refusal ? 1 : 2);
-        QCOMPARE(fx.checkers.attempts.size(), request.refusal ? 0 : 1);
-        QVERIFY(!fx.checkers.script->asked.contains(request.letters));
+        // whether the index answers.
+        QCOMPARE(fx.checkers.attempts.isEmpty(), !runs && row.outcome != Outcome::Asks);
+        QCOMPARE(fx.checkers.script->alive, 0);
+        if (runs) {
+            QVERIFY(fx.box.shown().isEmpty());
+        } else if (row.outcome == Outcome::Asks) {
+            const MessageRequest question = fx.onlyBox();
+            QCOMPARE(std::pair(question.buttons, question.icon),
+                std::pair(MessageButtons::YesNo, MessageIcon::None));
+            const QString count = u' ' + QString::number(row.letters.size()) + u' ';
+            QVERIFY2(question.text.contains(count), qPrintable(question.text));
+        } else {
+            // The same box as for any other input of its kind.
+            QCOMPARE(
+                fx.onlyBox(), Typed(row.outcome == Outcome::NoLetters ? "" : "cat1").onlyBox());
+        }
+    }
+
+    // No letters is a warning, a wrong character an error; both under one title.
+    void refusalsTellNoLettersFromAWrongCharacter()
+    {
+        const MessageRequest none = Typed("").onlyBox(), wrong = Typed("cat1").onlyBox();
+        QVERIFY(!none.text.isEmpty() && !wrong.text.isEmpty() && none.text != wrong.text);
+        QVERIFY(!none.title.isEmpty() && none.title == wrong.title);
+        QCOMPARE(std::pair(none.buttons, none.icon),
+            std::pair(MessageButtons::Ok, MessageIcon::Exclamation));
+        QCOMPARE(std::pair(wrong.buttons, wrong.icon),
+            std::pair(MessageButtons::Ok, MessageIcon::Critical));
     }
 
     // Trimmed, 8 letters run without a question, from a click on Cancel

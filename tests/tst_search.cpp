@@ -4,6 +4,7 @@
 #include "search/Messages.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
+#include "wordindex/Expander.h"
 
 #include <QTest>
 
@@ -31,6 +32,24 @@ struct StopRow {
     bool programEnd; // else Cancel
     qsizetype asked;
     QString text = {};
+};
+
+// How the index takes part in a request.
+enum class Index { Answers, Refused, Building, BuildingLong, Exhaustive };
+
+struct IndexRow {
+    const char *name;
+    Index index;
+    QString letters;
+    bool indexed; // answered by the index, else by every arrangement
+    bool confirmed; // the question for long inputs was asked
+};
+
+struct WaitRow {
+    const char *name;
+    int pass; // the event pass that acts while the dictionary is made ready
+    QString action; // "cancel", "exit", "request" (a newer one), or nothing
+    QString results; // what the results box holds at the end
 };
 
 const QStringList kCheckerNames { "excel.application", "word.application" };
@@ -155,6 +174,131 @@ private slots:
         QCOMPARE(fx.view.repaintedAt.first(), 0.0f);
         if (!row.programEnd) // a cancelled run empties the bar
             QCOMPARE(fx.view.progressValue, row.text.isEmpty() ? 0.0f : fx.view.progressMaximum);
+    }
+
+    // The index answers where it can: no question for a long input, the bar
+    // full at once, the checker asked only about the index's candidates;
+    // refused, still building for longer than a short input takes, or
+    // --exhaustive, every arrangement is tried, with the question.
+    void throughTheIndex_data()
+    {
+        addRows<IndexRow>({
+            { .name = "answered by the index",
+                .index = Index::Answers,
+                .letters = "tca",
+                .indexed = true,
+                .confirmed = false },
+            { .name = "nine letters: no question",
+                .index = Index::Answers,
+                .letters = "abcdefghi",
+                .indexed = true,
+                .confirmed = false },
+            { .name = "refused",
+                .index = Index::Refused,
+                .letters = "abcdefghi",
+                .indexed = false,
+                .confirmed = true },
+            { .name = "still building: a short input does not wait",
+                .index = Index::BuildingLong,
+                .letters = "tca",
+                .indexed = false,
+                .confirmed = false },
+            { .name = "still building: a long input waits",
+                .index = Index::Building,
+                .letters = "abcdefghi",
+                .indexed = true,
+                .confirmed = false },
+            { .name = "--exhaustive",
+                .index = Index::Exhaustive,
+                .letters = "tca",
+                .indexed = false,
+                .confirmed = false },
+        });
+    }
+    void throughTheIndex()
+    {
+        QFETCH(IndexRow, row);
+        SearchOptions options { std::chrono::nanoseconds(0) };
+        options.exhaustive = row.index == Index::Exhaustive;
+        SearchFixture fx(options);
+        fx.checkers.script->dictionary = "/dictionaries/xx_XX";
+        fx.checkers.script->accepted = { "cat", "act", "ihgfedcba" };
+        fx.indexes.index = std::make_shared<const KeptForms>(
+            WordIndex::fromForms({ { "cat", FormRole::Word }, { "act", FormRole::Word },
+                { "tac", FormRole::Word }, { "ihgfedcba", FormRole::Word } }));
+        if (row.index == Index::Refused) {
+            fx.indexes.index = nullptr;
+            fx.indexes.refusal = "no index for it";
+        }
+        fx.indexes.pendingFor
+            = row.index == Index::Building || row.index == Index::BuildingLong ? 3 : 0;
+        fx.indexes.timeLeft = row.index == Index::BuildingLong ? std::chrono::seconds(60)
+                                                               : std::chrono::microseconds(10);
+        fx.view.input = row.letters;
+        fx.search.startanalysis();
+        QCOMPARE(fx.search.lastRun().indexed, row.indexed);
+        QCOMPARE(fx.box.shown().size(), row.confirmed ? 1 : 0);
+        const double total = ::fact(row.letters.size());
+        QCOMPARE(fx.view.progressValue, float(total - 1));
+        if (row.indexed) {
+            QCOMPARE(fx.view.repaintedAt, QList<float> { float(total - 1) });
+            QCOMPARE(fx.search.lastRun().fallback, std::string());
+            // The self-test, then only the index's candidates.
+            QVERIFY(fx.checkers.script->asked.size() < 10);
+            QCOMPARE(fx.view.resultsText,
+                row.letters == "tca" ? QStringLiteral("Done - Found 2 words: cat, act")
+                                     : QStringLiteral("Done - Found 1 words: ihgfedcba"));
+        } else {
+            QCOMPARE(fx.checkers.script->asked.size(), 1 + qsizetype(total));
+            QVERIFY(!fx.search.lastRun().fallback.empty());
+        }
+        // The index of the checker's own dictionary, and none when every
+        // arrangement is to be tried anyway.
+        QCOMPARE(fx.indexes.asked,
+            std::filesystem::path(row.index == Index::Exhaustive ? "" : "/dictionaries/xx_XX"));
+    }
+
+    // While the dictionary is being made ready the window handles its
+    // events: it shows Cancel and a busy bar, Cancel or Exit ends the wait,
+    // and a newer request takes the place of the waiting one.
+    void waitingForTheDictionary_data()
+    {
+        addRows<WaitRow>({
+            { "then the run", 0, "", "Done - Found 1 words: cat" },
+            { "cancelled", 2, "cancel", "before" },
+            { "the program ends", 2, "exit", "before" },
+            { "a newer request", 2, "request", "Done - Found 1 words: dog" },
+        });
+    }
+    void waitingForTheDictionary()
+    {
+        QFETCH(WaitRow, row);
+        SearchFixture fx;
+        fx.checkers.notReadyFor = 5;
+        fx.checkers.script->accepted = { "cat", "dog" };
+        fx.view.resultsText = "before";
+        fx.view.input = "cat";
+        fx.view.onEvents = [&] {
+            if (fx.view.eventPasses != row.pass)
+                return;
+            if (row.action == "cancel")
+                fx.search.cmdCancel_Click();
+            else if (row.action == "exit")
+                fx.terminator.endNow();
+            else if (row.action == "request") {
+                fx.view.input = "dog";
+                fx.search.startanalysis();
+            }
+        };
+        fx.search.startanalysis();
+        QCOMPARE(fx.view.resultsText, row.results);
+        const QStringList log = fx.log.entries();
+        // The busy bar and Cancel came first, while waiting.
+        QCOMPARE(log.mid(0, 2), (QStringList { "cancel shown", "progress range" }));
+        if (row.action != "exit")
+            QCOMPARE(log.last(), QStringLiteral("cancel hidden"));
+        // No dictionary was asked for before it was ready.
+        QCOMPARE(fx.checkers.attempts.isEmpty(), row.results == "before");
     }
 };
 

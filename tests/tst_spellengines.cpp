@@ -273,7 +273,7 @@ private slots:
                 = fx.service.indexFor(dictionary("unknown-encoding"), std::chrono::seconds(60));
             fx.service.finish();
             return checker && index.index && checker->checkSpelling("act") == true
-                && index.index->formsFor("act").size() == 2;
+                && index.index->within("act").index->formsFor("act").size() == 2;
         };
         QVERIFY(answer());
         QCOMPARE(starts(folder), 1); // Nuspell is refused without a helper; Hunspell is tried

@@ -24,14 +24,29 @@ std::uint8_t rolesOf(const WordIndex &index, const QString &word)
     return 0;
 }
 
+// The same through a source of forms: what it gives for the word's letters.
+std::uint8_t rolesOf(const FormSource &source, const QString &word)
+{
+    const FormsWithin within = source.within(word.toStdString());
+    return within.index ? rolesOf(*within.index, word) : 0;
+}
+
+constexpr std::array kBothKinds { IndexKind::Forms, IndexKind::Stems };
+
 struct BuildRow {
     const char *name;
     QByteArray aff; // without dic: the name of a dictionary in tests/data/wordindex
     QByteArray dic;
     QStringList present = {}; // none: the index is refused
     QStringList absent = {};
-    ReadLimits limits = {};
     Dialect dialect = Dialect::Nuspell;
+};
+
+struct LimitRow {
+    const char *name;
+    ReadLimits limits;
+    bool formsKept; // keeping every form keeps to the limits
+    bool stems; // an index of stems does
 };
 
 struct RoleRow {
@@ -68,9 +83,6 @@ private slots:
     {
         const QByteArray words = "3\ncat/X\ndog/Y\n1st/12\n";
         const QByteArray walkAff = "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n";
-        // Three stems with three suffixes each: 12 forms, 9 rules tried.
-        const QByteArray aff3 = "SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX X 0 ing .\n";
-        const QByteArray dic3 = "3\nwalk/X\ntalk/X\nbark/X\n";
         addRows<BuildRow>({
             { "strip, conditions, prefixes, cross products, sharp s also spelt ss", "basic", {},
                 { "carry", "carried", "play", "played", "tie", "ties", "uncarry", "uncarried",
@@ -123,38 +135,71 @@ private slots:
             { "a keyword in small letters: Nuspell reads it",
                 "flag long\nSFX Xx Y 1\nSFX Xx 0 s .\n", "1\ncat/Xx\n", { "cats" } },
             { "a keyword in small letters: Hunspell does not",
-                "flag long\nSFX Xx Y 1\nSFX Xx 0 s .\n", "1\ncat/X\n", { "cats" }, {}, {},
+                "flag long\nSFX Xx Y 1\nSFX Xx 0 s .\n", "1\ncat/X\n", { "cats" }, {},
                 Dialect::Hunspell },
             { "a table cut short: Hunspell reads no further",
                 "REP 2\nREP a b\nSFX X Y 1\nSFX X 0 s .\n", "1\ncat/X\n", { "cat" }, { "cats" },
-                {}, Dialect::Hunspell },
+                Dialect::Hunspell },
             { "a table cut short: Nuspell reads on", "REP 2\nREP a b\nSFX X Y 1\nSFX X 0 s .\n",
                 "1\ncat/X\n", { "cat", "cats" } },
             { "open condition", "SFX X Y 1\nSFX X 0 s [ab\n", words },
             { "line too long", "TRY " + QByteArray(9000, 'a') + "\n", words },
 
-            { "within the read limits", aff3, dic3, { "walks", "talked", "barking" } },
-            { "forms of one stem", aff3, dic3, {}, {}, { .maxFormsPerStem = 3 } },
-            { "stored forms", aff3, dic3, {}, {}, { .maxStoredForms = 11 } },
-            { "rules", aff3, dic3, {}, {}, { .maxRules = 2 } },
-            { "dictionary words", aff3, dic3, {}, {}, { .maxEntries = 2 } },
-            { "affix rules tried", aff3, dic3, {}, {}, { .maxRuleTests = 8 } },
         });
     }
     void build()
     {
         QFETCH(BuildRow, row);
-        const WordIndexBuild build = row.dic.isEmpty()
-            ? buildWordIndexFromFiles(
-                QUORVEL_TEST_DATA "/wordindex/" + row.aff.toStdString(), row.dialect)
-            : buildWordIndex(
-                row.aff.toStdString(), row.dic.toStdString(), row.dialect, row.limits);
-        QVERIFY2((build.index != nullptr) == !row.present.isEmpty(), build.refusal.c_str());
-        QCOMPARE(build.refusal.empty(), !row.present.isEmpty());
-        for (const QString &word : row.present)
-            QVERIFY2(rolesOf(*build.index, word) & Word, qPrintable(word));
-        for (const QString &word : row.absent)
-            QVERIFY2(!rolesOf(*build.index, word), qPrintable(word));
+        // An index of stems makes the same forms as one that keeps them all.
+        for (const IndexKind kind : kBothKinds) {
+            const WordIndexBuild build = row.dic.isEmpty()
+                ? buildWordIndexFromFiles(QUORVEL_TEST_DATA "/wordindex/" + row.aff.toStdString(),
+                    row.dialect, {}, nullptr, kind)
+                : buildWordIndex(row.aff.toStdString(), row.dic.toStdString(), row.dialect, {},
+                    nullptr, kind);
+            QVERIFY2((build.forms != nullptr) == !row.present.isEmpty(), build.refusal.c_str());
+            QCOMPARE(build.refusal.empty(), !row.present.isEmpty());
+            if (!build.forms)
+                continue;
+            QCOMPARE(build.forms->keepsForms(), kind == IndexKind::Forms);
+            for (const QString &word : row.present)
+                QVERIFY2(rolesOf(*build.forms, word) & Word, qPrintable(word));
+            for (const QString &word : row.absent)
+                QVERIFY2(!rolesOf(*build.forms, word), qPrintable(word));
+        }
+    }
+
+    // A limit that keeping every form would pass makes an index of stems,
+    // which keeps to it for the letters asked: those with few forms are
+    // answered, those with too many are not.
+    void limits_data()
+    {
+        addRows<LimitRow>({
+            { "within the read limits", {}, true, true },
+            { "forms of one stem", { .maxFormsPerStem = 3 }, false, true },
+            { "stored forms", { .maxStoredForms = 11 }, false, true },
+            { "affix rules tried", { .maxRuleTests = 8 }, false, true },
+            { "rules", { .maxRules = 2 }, false, false },
+            { "dictionary words", { .maxEntries = 2 }, false, false },
+        });
+    }
+    void limits()
+    {
+        QFETCH(LimitRow, row);
+        // Three stems with three suffixes each: 12 forms, 9 rules tried.
+        const std::string aff = "SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX X 0 ing .\n";
+        const std::string dic = "3\nwalk/X\ntalk/X\nbark/X\n";
+        const WordIndexBuild forms = buildWordIndex(aff, dic, Dialect::Nuspell, row.limits, nullptr, IndexKind::Forms);
+        QCOMPARE(forms.forms != nullptr, row.formsKept);
+        const WordIndexBuild chosen = buildWordIndex(aff, dic, Dialect::Nuspell, row.limits);
+        QCOMPARE(chosen.forms != nullptr, row.stems);
+        if (!chosen.forms)
+            return;
+        QCOMPARE(chosen.forms->keepsForms(), row.formsKept);
+        QVERIFY(rolesOf(*chosen.forms, QStringLiteral("walks")) & Word);
+        const FormsWithin all = chosen.forms->within("walkedtalkingbarks");
+        QCOMPARE(all.index != nullptr, row.formsKept);
+        QCOMPARE(all.unfinished.empty(), row.formsKept);
     }
 
     // What each form may be: a word alone, a part at the start, inside or at
@@ -178,9 +223,12 @@ private slots:
     void roles()
     {
         QFETCH(RoleRow, row);
-        const WordIndexBuild build = buildWordIndex(kCompoundAff, kCompoundDic);
-        QVERIFY2(build.index, build.refusal.c_str());
-        QCOMPARE(int(rolesOf(*build.index, row.form)), int(row.roles));
+        for (const IndexKind kind : kBothKinds) {
+            const WordIndexBuild build
+                = buildWordIndex(kCompoundAff, kCompoundDic, Dialect::Nuspell, {}, nullptr, kind);
+            QVERIFY2(build.forms, build.refusal.c_str());
+            QCOMPARE(int(rolesOf(*build.forms, row.form)), int(row.roles));
+        }
     }
 
     void formsAreFiledByTheirLetters()
@@ -207,11 +255,11 @@ private slots:
     void imagesAreCheckedWhole()
     {
         const WordIndexBuild build = buildWordIndex(kCompoundAff, kCompoundDic);
-        QVERIFY(build.index);
-        const std::vector<std::uint64_t> &image = build.index->image();
+        QVERIFY(build.forms && build.forms->keepsForms());
+        const std::vector<std::uint64_t> &image = build.forms->image();
         const auto again = WordIndex::fromImage(image);
         QVERIFY(again);
-        QCOMPARE(again->formCount(), build.index->formCount());
+        QCOMPARE(again->formCount(), build.forms->size());
         QCOMPARE(again->compounds().rules.size(), 1u);
         QCOMPARE(int(rolesOf(*again, QStringLiteral("fugen"))), int(Begin));
         for (std::size_t cut = 0; cut < image.size(); ++cut) {
@@ -226,7 +274,7 @@ private slots:
             changed[at] ^= 0x0101010101010101ull;
             std::string why;
             if (const auto read = WordIndex::fromImage(changed, &why))
-                QVERIFY(read->formCount() == build.index->formCount());
+                QVERIFY(read->formCount() == build.forms->size());
         }
         std::vector<std::uint64_t> otherVersion = image;
         ++otherVersion[1];
@@ -262,9 +310,9 @@ private slots:
         QVERIFY(QDir(dir.dir.path()).mkdir(QStringLiteral("x.aff")));
         QVERIFY(!dir.write("x.dic", "1\ncat\n").isEmpty());
         const WordIndexBuild folder = buildWordIndexFromFiles(dir.path("x").toStdString());
-        QVERIFY(!folder.index);
+        QVERIFY(!folder.forms);
         QVERIFY(folder.refusal.find("not a regular file") != std::string::npos);
-        QVERIFY(!buildWordIndexFromFiles(dir.path("none").toStdString()).index);
+        QVERIFY(!buildWordIndexFromFiles(dir.path("none").toStdString()).forms);
     }
 };
 

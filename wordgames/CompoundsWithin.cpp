@@ -253,7 +253,7 @@ private:
     // Whether the word is one the query wants; it is told once.
     bool offer(const std::string &word)
     {
-        if (word.size() < m_query.minLength || !holds(countLetters(word), m_query.required))
+        if (word.size() < m_query.minLength || !fitsWithin(m_query.required, countLetters(word)))
             return false;
         tick(1);
         if (!stopped() && m_seen.insert(word).second) {

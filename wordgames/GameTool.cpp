@@ -37,12 +37,16 @@ int runGameTool(const GameQuery &query, const GameToolServices &services, const 
             offer = services.indexes.indexFor(*dictionary, kWaitSlice);
         }
     }
-    if (!offer.index) {
+    // An index of stems makes the forms within the letters now; one of
+    // forms has them all.
+    const FormsWithin forms
+        = offer.index ? offer.index->within(query.pool.reach()) : FormsWithin { nullptr, offer.refusal };
+    if (!forms.index) {
         if (progress)
             progress->clear();
         io.errLine("--some and --phrases need the word index of the dictionary, which cannot "
                    "serve it: "
-            + offer.refusal);
+            + forms.unfinished);
         return kExitNoChecker;
     }
     GameBudget budget = io.budget;
@@ -50,7 +54,7 @@ int runGameTool(const GameQuery &query, const GameToolServices &services, const 
         budget.progress = [&progress](std::size_t done, std::size_t total, const char *what) {
             progress->update(done, total, what);
         };
-    const GameOutcome outcome = playGame(query, *offer.index, *checker, budget);
+    const GameOutcome outcome = playGame(query, *forms.index, *checker, budget);
     if (progress)
         progress->clear();
     io.out(formatResults(outcome.results, query.json));

@@ -24,13 +24,12 @@ std::size_t shortfall(const LetterCounts &have, const LetterCounts &word)
     return missing;
 }
 
-bool holds(const LetterCounts &whole, const LetterCounts &part)
+std::string LetterPool::reach() const
 {
-    for (std::size_t x = 0; x < whole.size(); ++x) {
-        if (part[x] > whole[x])
-            return false;
-    }
-    return true;
+    std::string letters;
+    for (std::size_t x = 0; x < counts.size(); ++x)
+        letters.append(counts[x] + blanks, static_cast<char>('a' + x));
+    return letters;
 }
 
 bool take(LetterPool &pool, const LetterCounts &word)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/CompoundSearch.h"
+#include "wordindex/LetterCounts.h"
 
 #include <cstddef>
 #include <string>
@@ -17,6 +17,9 @@ struct LetterPool {
 
     [[nodiscard]] std::size_t letters() const;
     [[nodiscard]] std::size_t size() const { return letters() + blanks; }
+    // Every letter a word of the pool may have, each as often as it may:
+    // the letters, and each letter once more for each blank.
+    [[nodiscard]] std::string reach() const;
 };
 
 // The letters of a word's spelling, in lower case; nothing past 255 of one.
@@ -27,9 +30,6 @@ struct LetterPool {
 
 // How many of the word's letters the counts do not hold: the blanks it needs.
 [[nodiscard]] std::size_t shortfall(const LetterCounts &have, const LetterCounts &word);
-
-// Whether every letter of part is in whole at least as often.
-[[nodiscard]] bool holds(const LetterCounts &whole, const LetterCounts &part);
 
 // Takes a word's letters out of the pool, blanks for those it lacks; false,
 // and the pool unchanged, when the blanks do not reach.

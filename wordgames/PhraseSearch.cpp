@@ -62,7 +62,7 @@ public:
         for (const FoundWord &word : found) {
             Word w { word.letters, maskOf(word.letters), word.text.size(),
                 query.pattern ? query.pattern->placesOf(word.text) : 0,
-                query.contains && holds(word.letters, *query.contains) };
+                query.contains && fitsWithin(*query.contains, word.letters) };
             m_byLetters[w.letters].push_back(static_cast<std::uint32_t>(m_words.size()));
             m_shortest = std::min(m_shortest, w.length);
             m_longest = std::max(m_longest, w.length);

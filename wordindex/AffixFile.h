@@ -37,6 +37,7 @@ struct AffixRule {
     std::u32string add;
     FlagList continuation;
     std::vector<ConditionElement> condition;
+    std::uint32_t id = 0; // the rule's number among all of the file's rules
 };
 
 // The rules of one flag. Suffix rules are filed by the character the stem

@@ -160,8 +160,11 @@ void indexAffixClasses(AffixFile &file)
 {
     file.prefixOf.assign(65536, 0);
     file.suffixOf.assign(65536, 0);
+    std::uint32_t id = 0;
     for (std::size_t i = 0; i < file.classes.size(); ++i) {
         AffixClass &affixClass = file.classes[i];
+        for (AffixRule &rule : affixClass.rules)
+            rule.id = id++;
         (affixClass.prefix ? file.prefixOf : file.suffixOf)[affixClass.flag]
             = static_cast<std::uint32_t>(i + 1);
         for (std::uint32_t r = 0; r < affixClass.rules.size(); ++r) {

@@ -299,17 +299,6 @@ private:
 
 } // namespace
 
-LetterCounts countLetters(std::string_view letters)
-{
-    LetterCounts counts {};
-    for (const char c : letters) {
-        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lower >= 'a' && lower <= 'z' && counts[static_cast<std::size_t>(lower - 'a')] < 255)
-            ++counts[static_cast<std::size_t>(lower - 'a')];
-    }
-    return counts;
-}
-
 void forEachKeyWithin(const WordIndex &index, const LetterCounts &letters, std::uint8_t roles,
     std::size_t minLength, const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wordindex/LetterCounts.h"
 #include "wordindex/WordIndex.h"
 
 #include <array>
@@ -11,10 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Counts of the letters a to z.
-using LetterCounts = std::array<std::uint8_t, 26>;
-[[nodiscard]] LetterCounts countLetters(std::string_view letters);
 
 // Calls visit(key) for every key of the index made of some of the letters
 // (each used at most as often as counted) with a form of one of the roles;

@@ -2,68 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/Expander.h"
 
+#include "wordindex/AffixMatch.h"
+
 #include <algorithm>
 
-namespace {
-
-bool elementMatches(const ConditionElement &element, char32_t c)
-{
-    if (element.chars.empty())
-        return true;
-    const bool inGroup = element.chars.find(c) != std::u32string::npos;
-    return inGroup != element.negated;
-}
-
-// The condition is tested where the stem keeps its letters. A stem shorter
-// than the condition is tested on the letters it has: a form too many is
-// harmless, a form too few is not.
-bool suffixConditionHolds(const AffixRule &rule, std::u32string_view stem)
-{
-    if (!stem.ends_with(rule.strip))
-        return false;
-    const auto &condition = rule.condition;
-    const std::size_t overlap = std::min(condition.size(), stem.size());
-    for (std::size_t i = 0; i < overlap; ++i) {
-        if (!elementMatches(
-                condition[condition.size() - overlap + i], stem[stem.size() - overlap + i]))
-            return false;
-    }
-    return true;
-}
-
-bool prefixConditionHolds(const AffixRule &rule, std::u32string_view stem)
-{
-    if (!stem.starts_with(rule.strip))
-        return false;
-    const std::size_t overlap = std::min(rule.condition.size(), stem.size());
-    for (std::size_t i = 0; i < overlap; ++i) {
-        if (!elementMatches(rule.condition[i], stem[i]))
-            return false;
-    }
-    return true;
-}
-
-bool has(const FlagList &flags, Flag flag)
-{
-    return flag != 0 && std::ranges::binary_search(flags, flag);
-}
-
-// The rules of a class that can apply to word: those filed under the
-// character at its edge, and those that need none.
-template<typename Visit> void forEachCandidate(const AffixClass &affixClass, std::u32string_view word, Visit &&visit)
-{
-    if (!word.empty()) {
-        const char32_t edge = affixClass.prefix ? word.front() : word.back();
-        const auto [first, last] = std::ranges::equal_range(affixClass.byEdge, edge, {},
-            [](const std::pair<char32_t, std::uint32_t> &entry) { return entry.first; });
-        for (auto it = first; it != last; ++it)
-            visit(affixClass.rules[it->second]);
-    }
-    for (const std::uint32_t r : affixClass.anyEdge)
-        visit(affixClass.rules[r]);
-}
-
-} // namespace
+using namespace AffixMatch;
 
 Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests,
     std::function<bool(char32_t)> typable)
@@ -109,6 +52,19 @@ bool Expander::hopeless(std::u32string_view form, std::size_t suffixReach) const
     return m_typable && form.size() > m_prefixReach + suffixReach
         && !std::all_of(form.begin() + static_cast<std::ptrdiff_t>(m_prefixReach),
             form.end() - static_cast<std::ptrdiff_t>(suffixReach), m_typable);
+}
+
+bool Expander::beyondLetters(std::u32string_view form, std::size_t front, std::size_t back) const
+{
+    if (!m_filter || form.size() <= front + back)
+        return false;
+    LetterCounts counts {};
+    for (std::size_t i = front; i < form.size() - back; ++i) {
+        const char32_t lower = form[i] | 0x20;
+        if (lower >= U'a' && lower <= U'z' && ++counts[lower - U'a'] > m_filter->letters[lower - U'a'])
+            return true;
+    }
+    return false;
 }
 
 void Expander::give(const std::u32string &form, const Applied &prefixes, const Applied &suffixes)
@@ -171,7 +127,7 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
         const AffixClass *affixClass = m_affixes.suffix(flag);
         if (!affixClass)
             continue;
-        forEachCandidate(*affixClass, stem, [&](const AffixRule &rule) {
+        forEachCandidate(*affixClass, stem, admitted(), [&](const AffixRule &rule) {
             ++m_tests;
             if (stop() || !suffixConditionHolds(rule, stem))
                 return;
@@ -179,7 +135,11 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
                 affixClass->cross };
             // A character that cannot be typed, beyond what a second suffix
             // or the prefixes can strip, leaves nothing worth making here.
-            if (hopeless(once.form, m_suffixReach / 2))
+            // What a second suffix may strip of this form, at most.
+            const std::size_t next = m_filter && rule.id < m_filter->nextSuffixStrip->size()
+                ? (*m_filter->nextSuffixStrip)[rule.id]
+                : m_suffixReach / 2;
+            if (hopeless(once.form, m_suffixReach / 2) || beyondLetters(once.form, m_prefixReach, next))
                 return;
             once.suffixes.add(rule);
             // Where the first character that cannot be typed stands (past
@@ -193,19 +153,37 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
                     }
                 }
             }
+            // What a second suffix may add: what the letters leave beside
+            // the part of this form that it cannot strip. Nothing strips
+            // what the last suffix adds, as long as prefixes cannot reach it.
+            LetterCounts left {};
+            const bool counting = m_filter && once.form.size() > m_prefixReach + next;
+            if (counting) {
+                left = m_filter->letters;
+                for (std::size_t i = m_prefixReach; i < once.form.size() - next; ++i) {
+                    const char32_t lower = once.form[i] | 0x20;
+                    if (lower >= U'a' && lower <= U'z')
+                        --left[lower - U'a'];
+                }
+            }
             for (const Flag inner : rule.continuation) {
                 const AffixClass *second = m_affixes.suffix(inner);
                 if (!second)
                     continue;
-                forEachCandidate(*second, once.form, [&](const AffixRule &outer) {
+                forEachCandidate(*second, once.form, counting ? &m_filter->admittedLast : admitted(),
+                    [&](const AffixRule &outer) {
+                    if (counting && !fitsWithin((*m_filter->addLetters)[outer.id], left))
+                        return;
                     ++m_tests;
                     if (stop() || untypable < once.form.size() - std::min(outer.strip.size(), once.form.size())
-                        || (m_typable && !std::ranges::all_of(outer.add, m_typable))
+                        || (m_typable && !counting && !std::ranges::all_of(outer.add, m_typable))
                         || !suffixConditionHolds(outer, once.form))
                         return;
                     Chain twice { once.form.substr(0, once.form.size() - outer.strip.size())
                             + outer.add,
                         once.suffixes, once.cross || second->cross };
+                    if (beyondLetters(twice.form, m_prefixReach, 0))
+                        return;
                     twice.suffixes.add(outer);
                     chains.push_back(std::move(twice));
                 });
@@ -233,7 +211,7 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
         const AffixClass *affixClass = m_affixes.prefix(flag);
         if (!affixClass || (crossing && !affixClass->cross))
             continue;
-        forEachCandidate(*affixClass, chain.form, [&](const AffixRule &rule) {
+        forEachCandidate(*affixClass, chain.form, admitted(), [&](const AffixRule &rule) {
             ++m_tests;
             // The checkers test a prefix's condition on what follows it,
             // suffixes included; the bare stem is tried as well, in case they differ.
@@ -242,6 +220,8 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
                 return;
             once = rule.add;
             once.append(chain.form, rule.strip.size());
+            if (beyondLetters(once, m_prefixReach / 2, 0))
+                return;
             Applied prefixes;
             prefixes.add(rule);
             give(once, prefixes, chain.suffixes);
@@ -249,7 +229,7 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
                 const AffixClass *second = m_affixes.prefix(inner);
                 if (!second)
                     continue;
-                forEachCandidate(*second, once, [&](const AffixRule &outer) {
+                forEachCandidate(*second, once, admitted(), [&](const AffixRule &outer) {
                     ++m_tests;
                     if (stop() || !once.starts_with(outer.strip)
                         || !(prefixConditionHolds(outer, once) || prefixConditionHolds(outer, stem)))
@@ -272,7 +252,7 @@ bool Expander::expand(const std::u32string &stem, const FlagList &flags, FormSin
     m_sink = &sink;
     m_count = 0;
     m_stemRuleBits = ruleBits(flags);
-    if (hopeless(stem, m_suffixReach))
+    if (hopeless(stem, m_suffixReach) || beyondLetters(stem, m_prefixReach, m_suffixReach))
         return true;
     std::vector<Chain> chains { { stem, {}, true } };
     addChains(flags, chains);
@@ -292,7 +272,7 @@ bool Expander::expand(const std::u32string &stem, const FlagList &flags, FormSin
         const AffixClass *affixClass = m_affixes.prefix(flag);
         if (!affixClass)
             continue;
-        forEachCandidate(*affixClass, stem, [&](const AffixRule &rule) {
+        forEachCandidate(*affixClass, stem, admitted(), [&](const AffixRule &rule) {
             if (rule.continuation.empty() || stop())
                 return;
             std::vector<Chain> enabled;

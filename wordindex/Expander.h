@@ -3,24 +3,14 @@
 #pragma once
 
 #include "wordindex/AffixFile.h"
+#include "wordindex/FormRole.h"
+#include "wordindex/LetterCounts.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-// What a form of a dictionary word may be: a word on its own, or a part of
-// a compound at the start, inside or at the end, or a part that a
-// COMPOUNDRULE joins (a bare stem, or with affixes only as the last part).
-namespace FormRole {
-inline constexpr std::uint8_t Word = 1;
-inline constexpr std::uint8_t Begin = 2;
-inline constexpr std::uint8_t Middle = 4;
-inline constexpr std::uint8_t End = 8;
-inline constexpr std::uint8_t Rule = 16;
-inline constexpr std::uint8_t RuleLast = 32;
-inline constexpr std::uint8_t Parts = Begin | Middle | End | Rule | RuleLast;
-} // namespace FormRole
 
 // Receives the forms of a stem, in the dictionary's own characters.
 class FormSink {
@@ -51,6 +41,25 @@ public:
     // more than 64 of them, so that no rule is left out.
     [[nodiscard]] std::uint64_t ruleBits(const FlagList &flags) const;
     [[nodiscard]] std::uint64_t ruleBit(Flag flag) const;
+    // Only forms within some letters are wanted (a search for the forms of
+    // those letters): a form on its way whose plain letters that no later
+    // affix can strip are more than these is taken no further, and affix
+    // rules that add letters the forms cannot hold are passed over.
+    struct LetterFilter {
+        LetterCounts letters {};
+        // By rule number: the plain letters each adds, whether it may be
+        // applied at all, whether it may be the last suffix (all it adds
+        // is kept, so it must be typed and within the letters).
+        const std::vector<LetterCounts> *addLetters = nullptr;
+        // By rule number: what a suffix after it may strip, at most.
+        const std::vector<std::size_t> *nextSuffixStrip = nullptr;
+        std::vector<bool> admitted;
+        std::vector<bool> admittedLast;
+    };
+    void setFilter(const LetterFilter *filter) { m_filter = filter; }
+    // Characters that prefixes (suffixes) can strip from a stem, at most.
+    [[nodiscard]] std::size_t prefixReach() const { return m_prefixReach; }
+    [[nodiscard]] std::size_t suffixReach() const { return m_suffixReach; }
 
 private:
     struct Applied {
@@ -74,6 +83,13 @@ private:
     // Whether the form keeps a character that cannot be typed whatever
     // affixes follow (prefixes, and suffixes stripping up to suffixReach).
     [[nodiscard]] bool hopeless(std::u32string_view form, std::size_t suffixReach) const;
+    // Whether the plain letters of the form, past front characters and
+    // before the last back ones, are more than the letters wanted.
+    [[nodiscard]] bool beyondLetters(std::u32string_view form, std::size_t front, std::size_t back) const;
+    [[nodiscard]] const std::vector<bool> *admitted() const
+    {
+        return m_filter ? &m_filter->admitted : nullptr;
+    }
     [[nodiscard]] bool stop() const { return m_count > m_maxForms || m_tests > m_maxTests; }
 
     const AffixFile &m_affixes;
@@ -82,6 +98,7 @@ private:
     std::size_t m_tests = 0;
     std::vector<Flag> m_ruleFlags; // sorted
     std::function<bool(char32_t)> m_typable;
+    const LetterFilter *m_filter = nullptr;
     std::size_t m_prefixReach = 0; // characters two prefixes can strip, at most
     std::size_t m_suffixReach = 0;
     // The stem being expanded.

@@ -116,7 +116,7 @@ void FormTable::add(std::string_view text, std::uint8_t roles, std::uint64_t rul
         grow();
 }
 
-WordIndex FormTable::write(const CompoundSettings &settings)
+WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
 {
     release(m_slots);
     // Sorted by key, then by the spelling in lower case, then in the order
@@ -179,7 +179,8 @@ WordIndex FormTable::write(const CompoundSettings &settings)
     // The C library keeps what was just freed for later use by default; the
     // index about to be written is the largest block of all, and the
     // process's peak size is what the user sees.
-    malloc_trim(0);
+    if (giveBack)
+        malloc_trim(0);
     WordIndexWriter::Counts counts;
     std::string previous;
     std::size_t offset = 0;

@@ -22,8 +22,9 @@ public:
     [[nodiscard]] bool full() const { return m_full; }
     [[nodiscard]] std::size_t size() const { return m_offsets.size(); }
 
-    // The index of every spelling, sorted by key. Empties the table.
-    [[nodiscard]] WordIndex write(const CompoundSettings &settings);
+    // The index of every spelling, sorted by key. Empties the table; gives
+    // the memory freed back to the system when asked (worth it for a large table).
+    [[nodiscard]] WordIndex write(const CompoundSettings &settings, bool giveBack = true);
 
 private:
     [[nodiscard]] std::string_view spelling(std::uint32_t i) const

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/WordIndex.h"
+#include "wordindex/FormSource.h"
 
 #include <chrono>
 #include <filesystem>
@@ -15,7 +15,7 @@
 class IndexSource {
 public:
     struct Offer {
-        std::shared_ptr<const WordIndex> index; // nullptr: none (yet)
+        std::shared_ptr<const FormSource> index; // nullptr: none (yet)
         std::string refusal; // why there is none; empty while it is being built
         [[nodiscard]] bool pending() const { return !index && refusal.empty(); }
     };

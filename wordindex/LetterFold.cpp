@@ -50,6 +50,9 @@ LetterFold::LetterFold(const AffixFile &affixes)
         if (std::ranges::find(ways, letters) == ways.end())
             ways.push_back(std::move(letters));
     }
+    m_typableBelow.assign(kTable, false);
+    for (char32_t c = 0; c < kTable; ++c)
+        m_typableBelow[c] = waysOf(c) != nullptr;
 }
 
 const std::vector<std::string> *LetterFold::waysOf(char32_t c) const

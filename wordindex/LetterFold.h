@@ -27,11 +27,17 @@ public:
         std::u32string_view word, std::vector<std::string> &out, std::size_t maxSpellings) const;
 
     // Whether the character can be typed at all (alone or as part of a longer spelling).
-    [[nodiscard]] bool typable(char32_t c) const { return waysOf(c) != nullptr; }
+    [[nodiscard]] bool typable(char32_t c) const
+    {
+        // Asked for every character of every form: most are answered from a table.
+        return c < kTable ? m_typableBelow[c] : waysOf(c) != nullptr;
+    }
 
 private:
     // The ways to type one character; empty: it cannot be typed.
     [[nodiscard]] const std::vector<std::string> *waysOf(char32_t c) const;
     std::unordered_map<char32_t, std::vector<std::string>> m_ways;
     std::vector<std::vector<std::string>> m_ascii; // letters: themselves
+    static constexpr char32_t kTable = 0x3000;
+    std::vector<bool> m_typableBelow;
 };

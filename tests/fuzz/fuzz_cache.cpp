@@ -11,6 +11,7 @@
 // cache-expected.tsv.
 #include "wordindex/CacheFile.h"
 #include "wordindex/CompoundSearch.h"
+#include "wordindex/StemIndex.h"
 #include "wordindex/WordIndex.h"
 
 #include <cstdint>
@@ -39,6 +40,24 @@ std::string describe(const std::uint8_t *data, std::size_t size)
     std::string text = "entry of " + std::to_string(entry->notes.size()) + " notes, ";
     if (entry->image.empty())
         return text + "no index kept" + (entry->indexRefusal.empty() ? "" : " (refused)");
+    if (StemIndex::isStemImage(entry->image)) {
+        // An index of stems is read with the affix file it was made from.
+        static const auto affixes = std::make_shared<const AffixFile>(
+            parseAffixFile("COMPOUNDFLAG X\nSFX S Y 1\nSFX S 0 s .\nPFX P Y 1\nPFX P 0 re .\n"));
+        const auto stems = StemIndex::fromImage(std::move(entry->image), affixes, &why);
+        if (!stems)
+            return text + "no index of stems (" + why + ")";
+        const FormsWithin within = stems->within("catdogs");
+        if (!within.index)
+            return text + "index of " + std::to_string(stems->size()) + " stems, no forms ("
+                + within.unfinished + ")";
+        CompoundBudget budget;
+        budget.maxTime = std::chrono::milliseconds(200);
+        const auto compounds = compoundCandidates(*within.index, "catdogs", budget);
+        return text + "index of " + std::to_string(stems->size()) + " stems, "
+            + std::to_string(within.index->formCount()) + " forms within, "
+            + std::to_string(compounds.words.size()) + " compounds";
+    }
     auto index = WordIndex::fromImage(std::move(entry->image), &why);
     if (!index)
         return text + "no index (" + why + ")";

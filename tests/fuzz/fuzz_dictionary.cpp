@@ -42,19 +42,30 @@ std::string describe(const std::uint8_t *data, std::size_t size)
     std::string text;
     for (const auto &[dialect, name] :
         { std::pair(Dialect::Nuspell, "Nuspell"), std::pair(Dialect::Hunspell, "Hunspell") }) {
-        const WordIndexBuild build = buildWordIndex(aff, kWords, dialect);
-        text += std::string(text.empty() ? "" : ", ") + name + ": ";
-        if (!build.index) {
-            text += "no index (" + build.refusal + ")";
-            continue;
+        for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
+            const WordIndexBuild build = buildWordIndex(aff, kWords, dialect, {}, nullptr, kind);
+            text += std::string(text.empty() ? "" : ", ") + name
+                + (kind == IndexKind::Stems ? " stems: " : ": ");
+            if (!build.forms) {
+                text += "no index (" + build.refusal + ")";
+                continue;
+            }
+            const FormsWithin within = build.forms->within("catdogs");
+            if (!within.index) {
+                text += "no forms (" + within.unfinished + ")";
+                continue;
+            }
+            CompoundBudget budget;
+            budget.maxTime = std::chrono::milliseconds(200);
+            const auto compounds = compoundCandidates(*within.index, "catdogs", budget);
+            text += "index " + std::to_string(build.forms->size())
+                + (kind == IndexKind::Stems
+                        ? " stems, " + std::to_string(within.index->formCount()) + " forms within, "
+                        : std::string(" forms, "))
+                + std::to_string(compounds.words.size()) + " compounds";
+            if (!compounds.unfinished.empty())
+                text += " (" + compounds.unfinished + ")";
         }
-        CompoundBudget budget;
-        budget.maxTime = std::chrono::milliseconds(200);
-        const auto compounds = compoundCandidates(*build.index, "catdogs", budget);
-        text += "index " + std::to_string(build.index->formCount()) + " forms, "
-            + std::to_string(compounds.words.size()) + " compounds";
-        if (!compounds.unfinished.empty())
-            text += " (" + compounds.unfinished + ")";
     }
     text += ", " + std::to_string(selfTestWords(aff, kWords, Dialect::Nuspell).size())
         + " self-test words";

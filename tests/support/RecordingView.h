@@ -54,7 +54,7 @@ public:
     float progressMinimum = 0;
     float progressMaximum = 100;
     float progressValue = 0;
-    bool searchingVisible = true;
+    bool searchingVisible = false; // the window shows it; a run must too
     QString resultsText;
     RgbColor resultsColor;
     QList<float> repaintedAt;

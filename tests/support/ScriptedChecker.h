@@ -80,9 +80,14 @@ public:
             return nullptr;
         return std::make_unique<Checker>(script);
     }
+    // Not ready for the first few times it is asked, as a dictionary that
+    // is still being loaded.
+    bool ready() override { return ++readyChecks > notReadyFor; }
 
     QSet<QString> creatable { QStringLiteral("excel.application"),
         QStringLiteral("word.application") };
+    int notReadyFor = 0;
+    int readyChecks = 0;
     QStringList attempts;
     std::shared_ptr<typename Checker::Script> script = std::make_shared<typename Checker::Script>();
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "search/WordSearch.h"
+#include "tests/support/FakeIndexSource.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/RecordingView.h"
@@ -16,10 +17,12 @@ template<typename Checker> struct SearchOver {
     FakeMessageBox box { &log };
     ScriptedFactory<Checker> checkers { &log };
     FakeTerminator terminator { &log };
+    // Asked only when the checker names a dictionary.
+    FakeIndexSource indexes;
     WordSearch search;
 
     explicit SearchOver(const SearchOptions &options = { std::chrono::nanoseconds(0) })
-        : search(view, { box, checkers, terminator, view }, options)
+        : search(view, { box, checkers, terminator, view, &indexes }, options)
     {
     }
 };

@@ -34,9 +34,13 @@ public:
     [[nodiscard]] static std::variant<ChmDirectory, QString> read(
         const QByteArray &file, const Layout &layout);
 
-    // Names are lower case, without a leading slash ("index.html",
+    // Names are kept as normalizedName() spells them ("index.html",
     // "::dataspace/storage/mscompressed/content").
     [[nodiscard]] const QHash<QString, ChmEntry> &entries() const { return m_entries; }
+
+    // A name as the directory keeps it: links and the contents name files in
+    // any case, with or without a leading slash, and all of them mean one file.
+    [[nodiscard]] static QString normalizedName(const QString &name);
 
 private:
     QHash<QString, ChmEntry> m_entries;

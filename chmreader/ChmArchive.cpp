@@ -1,16 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helpviewer/ChmArchive.h"
+#include "chmreader/ChmArchive.h"
 
-#include "helpviewer/ChmDecompressor.h"
+#include "chmreader/ChmDecompressor.h"
+#include "fileio/BoundedFile.h"
 
 #include <QFile>
 #include <algorithm>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <tuple>
-#include <unistd.h>
 
 namespace {
 
@@ -44,6 +42,30 @@ void setReason(QString *whyNot, const QString &reason)
         *whyNot = reason;
 }
 
+QString tooLarge()
+{
+    return QStringLiteral("it is larger than %1 MB").arg(ChmArchive::kMaxFileSize >> 20);
+}
+
+// Completes "... is not a readable compiled help (CHM) file: ...".
+QString refusalText(const FileRefusal &refusal)
+{
+    switch (refusal.kind) {
+    case FileRefusal::Kind::Missing:
+    case FileRefusal::Kind::CannotOpen:
+        return QStringLiteral("it cannot be opened");
+    case FileRefusal::Kind::NotRegular:
+        return QStringLiteral("it is not a regular file");
+    case FileRefusal::Kind::TooLarge:
+        return tooLarge();
+    case FileRefusal::Kind::ReadFailed:
+        return QStringLiteral("it cannot be read");
+    case FileRefusal::Kind::Cancelled:
+        return QStringLiteral("its reading was cancelled");
+    }
+    return QStringLiteral("it cannot be read");
+}
+
 } // namespace
 
 ChmArchive::ChmArchive() = default;
@@ -51,18 +73,10 @@ ChmArchive::ChmArchive(ChmArchive &&) noexcept = default;
 ChmArchive &ChmArchive::operator=(ChmArchive &&) noexcept = default;
 ChmArchive::~ChmArchive() = default;
 
-QString ChmArchive::normalizedName(const QString &name)
-{
-    QString normal = name.toLower();
-    while (normal.startsWith(u'/'))
-        normal.remove(0, 1);
-    return normal;
-}
-
 std::optional<ChmArchive> ChmArchive::fromBytes(QByteArray file, QString *whyNot)
 {
     if (file.size() > kMaxFileSize) {
-        setReason(whyNot, QStringLiteral("it is larger than %1 MB").arg(kMaxFileSize >> 20));
+        setReason(whyNot, tooLarge());
         return std::nullopt;
     }
     auto opened = ChmDecompressor::open(std::move(file));
@@ -93,49 +107,19 @@ std::optional<ChmArchive> ChmArchive::fromBytes(QByteArray file, QString *whyNot
 std::optional<ChmArchive> ChmArchive::load(
     const QString &path, QString *whyNot, const std::atomic<bool> *cancel)
 {
-    // Without blocking: a FIFO or a device would otherwise hang the open.
-    const int descriptor
-        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        setReason(whyNot, QStringLiteral("it cannot be opened"));
+    auto file = readBounded(QFile::encodeName(path).toStdString(),
+        { .maxBytes = std::size_t(kMaxFileSize), .cancel = cancel });
+    if (const auto *refusal = std::get_if<FileRefusal>(&file)) {
+        setReason(whyNot, refusalText(*refusal));
         return std::nullopt;
     }
-    struct stat status { };
-    QFile file;
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        setReason(whyNot, QStringLiteral("it is not a regular file"));
-        return std::nullopt;
-    }
-    // The size the file system gives may be 0 for a file that never ends.
-    QByteArray bytes;
-    constexpr qsizetype kPiece = 64 * 1024;
-    while (bytes.size() <= kMaxFileSize) {
-        if (cancel && *cancel) {
-            setReason(whyNot, QStringLiteral("its reading was cancelled"));
-            return std::nullopt;
-        }
-        const QByteArray piece = file.read(kPiece);
-        if (piece.isEmpty()) {
-            if (file.error() != QFileDevice::NoError) {
-                setReason(whyNot, QStringLiteral("it cannot be read"));
-                return std::nullopt;
-            }
-            break;
-        }
-        bytes.append(piece);
-    }
-    if (bytes.size() > kMaxFileSize) {
-        setReason(whyNot, QStringLiteral("it is larger than %1 MB").arg(kMaxFileSize >> 20));
-        return std::nullopt;
-    }
-    return fromBytes(bytes, whyNot);
+    const std::string &bytes = std::get<FileBytes>(file).bytes;
+    return fromBytes(QByteArray(bytes.data(), qsizetype(bytes.size())), whyNot);
 }
 
 std::optional<ChmEntry> ChmArchive::entry(const QString &name) const
 {
-    const auto found = m_entries.constFind(normalizedName(name));
+    const auto found = m_entries.constFind(ChmDirectory::normalizedName(name));
     if (found == m_entries.cend())
         return std::nullopt;
     return *found;
@@ -155,7 +139,7 @@ QHash<QString, QByteArray> ChmArchive::readAll(const QStringList &names, qsizety
     for (const QString &name : names) {
         const auto found = entry(name);
         if (found && found->length <= quint64(kMaxEntrySize))
-            wanted.append({ normalizedName(name), *found });
+            wanted.append({ ChmDirectory::normalizedName(name), *found });
     }
     std::sort(wanted.begin(), wanted.end(), [](const auto &a, const auto &b) {
         return std::tie(a.second.section, a.second.offset, a.second.length)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "helpviewer/ChmDirectory.h"
+#include "chmreader/ChmDirectory.h"
 
 #include <QByteArray>
 #include <memory>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "helpviewer/ChmDirectory.h"
+#include "chmreader/ChmDirectory.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -40,7 +40,7 @@ public:
     ChmArchive &operator=(ChmArchive &&) noexcept;
     ~ChmArchive();
 
-    // Names are compared without regard to case, with or without a leading slash.
+    // Names are compared as ChmDirectory::normalizedName() spells them.
     [[nodiscard]] std::optional<QByteArray> read(const QString &name) const;
     // Several files at once, read in the order they lie in the stream so that
     // decompression only goes forward; what does not fit in maxTotal is left out.
@@ -48,7 +48,6 @@ public:
         const QStringList &names, qsizetype maxTotal = kMaxTotalSize) const;
     [[nodiscard]] std::optional<ChmEntry> entry(const QString &name) const;
     [[nodiscard]] QStringList names() const { return m_entries.keys(); }
-    [[nodiscard]] qsizetype entryCount() const { return m_entries.size(); }
     // Bytes of the file read so far.
     [[nodiscard]] qint64 bytesRead() const;
 
@@ -58,8 +57,6 @@ public:
     [[nodiscard]] const QString &defaultTopic() const { return m_defaultTopic; }
     [[nodiscard]] const QString &title() const { return m_title; }
     [[nodiscard]] const QString &contentsFile() const { return m_contentsFile; }
-
-    [[nodiscard]] static QString normalizedName(const QString &name);
 
 private:
     ChmArchive();

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helpviewer/ChmDirectory.h"
-
-#include "helpviewer/ChmArchive.h"
+#include "chmreader/ChmDirectory.h"
 
 #include <vector>
 
@@ -58,6 +56,14 @@ private:
 
 } // namespace
 
+QString ChmDirectory::normalizedName(const QString &name)
+{
+    QString normal = name.toLower();
+    while (normal.startsWith(u'/'))
+        normal.remove(0, 1);
+    return normal;
+}
+
 std::variant<ChmDirectory, QString> ChmDirectory::read(const QByteArray &file, const Layout &layout)
 {
     if (layout.chunkSize < kEntriesAt + 2 || layout.chunkCount == 0)
@@ -99,7 +105,7 @@ std::variant<ChmDirectory, QString> ChmDirectory::read(const QByteArray &file, c
             entry.section = static_cast<int>(section);
             if (directory.m_entries.size() >= kMaxEntries)
                 return QStringLiteral("it lists more than %L1 files").arg(kMaxEntries);
-            directory.m_entries.insert(ChmArchive::normalizedName(QString::fromUtf8(name)), entry);
+            directory.m_entries.insert(normalizedName(QString::fromUtf8(name)), entry);
         }
         chunk = u32At(begin + kNextChunkAt);
     }

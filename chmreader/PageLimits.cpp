@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helpviewer/PageLimits.h"
+#include "chmreader/PageLimits.h"
 
-#include "helpviewer/HtmlTokenizer.h"
+#include "chmreader/HtmlTokenizer.h"
 
 #include <QSet>
 

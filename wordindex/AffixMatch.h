@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordindex/AffixFile.h"
+
+#include <algorithm>
+#include <vector>
+#include <string_view>
+
+// Whether an affix rule applies to a word, as the expansion of stems and
+// the reach of their affixes both ask it.
+namespace AffixMatch {
+
+inline bool elementMatches(const ConditionElement &element, char32_t c)
+{
+    if (element.chars.empty())
+        return true;
+    const bool inGroup = element.chars.find(c) != std::u32string::npos;
+    return inGroup != element.negated;
+}
+
+// The condition is tested where the stem keeps its letters. A stem shorter
+// than the condition is tested on the letters it has: a form too many is
+// harmless, a form too few is not.
+inline bool suffixConditionHolds(const AffixRule &rule, std::u32string_view stem)
+{
+    if (!stem.ends_with(rule.strip))
+        return false;
+    const auto &condition = rule.condition;
+    const std::size_t overlap = std::min(condition.size(), stem.size());
+    for (std::size_t i = 0; i < overlap; ++i) {
+        if (!elementMatches(
+                condition[condition.size() - overlap + i], stem[stem.size() - overlap + i]))
+            return false;
+    }
+    return true;
+}
+
+inline bool prefixConditionHolds(const AffixRule &rule, std::u32string_view stem)
+{
+    if (!stem.starts_with(rule.strip))
+        return false;
+    const std::size_t overlap = std::min(rule.condition.size(), stem.size());
+    for (std::size_t i = 0; i < overlap; ++i) {
+        if (!elementMatches(rule.condition[i], stem[i]))
+            return false;
+    }
+    return true;
+}
+
+inline bool has(const FlagList &flags, Flag flag)
+{
+    return flag != 0 && std::ranges::binary_search(flags, flag);
+}
+
+// The rules of a class that can apply to word: those filed under the
+// character at its edge, and those that need none.
+template<typename Visit>
+inline void forEachCandidate(const AffixClass &affixClass, std::u32string_view word,
+    const std::vector<bool> *admitted, Visit &&visit)
+{
+    const auto offer = [&](const AffixRule &rule) {
+        if (!admitted || (rule.id < admitted->size() && (*admitted)[rule.id]))
+            visit(rule);
+    };
+    if (!word.empty()) {
+        const char32_t edge = affixClass.prefix ? word.front() : word.back();
+        const auto [first, last] = std::ranges::equal_range(affixClass.byEdge, edge, {},
+            [](const std::pair<char32_t, std::uint32_t> &entry) { return entry.first; });
+        for (auto it = first; it != last; ++it)
+            offer(affixClass.rules[it->second]);
+    }
+    for (const std::uint32_t r : affixClass.anyEdge)
+        offer(affixClass.rules[r]);
+}
+
+} // namespace AffixMatch

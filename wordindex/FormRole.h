@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+
+// What a form of a dictionary word may be: a word on its own, or a part of
+// a compound at the start, inside or at the end, or a part that a
+// COMPOUNDRULE joins (a bare stem, or with affixes only as the last part).
+namespace FormRole {
+inline constexpr std::uint8_t Word = 1;
+inline constexpr std::uint8_t Begin = 2;
+inline constexpr std::uint8_t Middle = 4;
+inline constexpr std::uint8_t End = 8;
+inline constexpr std::uint8_t Rule = 16;
+inline constexpr std::uint8_t RuleLast = 32;
+inline constexpr std::uint8_t Parts = Begin | Middle | End | Rule | RuleLast;
+} // namespace FormRole

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordindex/WordIndex.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The forms a search for some letters needs: an index holding at least
+// every form made of some of them, or, when they could not be told, why.
+struct FormsWithin {
+    std::shared_ptr<const WordIndex> index;
+    std::string unfinished;
+    bool stopped = false; // by keepGoing
+};
+
+// Where the searches find the forms of a dictionary: either every form,
+// made once and kept (KeptForms), or, for a dictionary whose words have
+// more forms than are worth keeping, its stems, whose forms within some
+// letters are made when they are asked for (StemIndex). Both answer the same.
+class FormSource {
+public:
+    virtual ~FormSource() = default;
+
+    // keepGoing is asked now and then; false ends the work unfinished.
+    [[nodiscard]] virtual FormsWithin within(
+        std::string_view letters, const std::function<bool()> &keepGoing = {}) const
+        = 0;
+    [[nodiscard]] virtual const CompoundSettings &compounds() const = 0;
+    // The block of memory the cache keeps.
+    [[nodiscard]] virtual const std::vector<std::uint64_t> &image() const = 0;
+    // Forms kept, or stems for an index of stems.
+    [[nodiscard]] virtual std::size_t size() const = 0;
+    [[nodiscard]] virtual std::size_t memoryBytes() const = 0;
+    [[nodiscard]] virtual bool keepsForms() const = 0;
+};
+
+// Every form of a dictionary, kept in a word index.
+class KeptForms final : public FormSource {
+public:
+    explicit KeptForms(WordIndex index)
+        : m_index(std::make_shared<const WordIndex>(std::move(index)))
+    {
+    }
+    [[nodiscard]] FormsWithin within(
+        std::string_view, const std::function<bool()> & = {}) const override
+    {
+        return { m_index, {} };
+    }
+    [[nodiscard]] const CompoundSettings &compounds() const override
+    {
+        return m_index->compounds();
+    }
+    [[nodiscard]] const std::vector<std::uint64_t> &image() const override
+    {
+        return m_index->image();
+    }
+    [[nodiscard]] std::size_t size() const override { return m_index->formCount(); }
+    [[nodiscard]] std::size_t memoryBytes() const override { return m_index->memoryBytes(); }
+    [[nodiscard]] bool keepsForms() const override { return true; }
+    [[nodiscard]] const WordIndex &index() const { return *m_index; }
+
+private:
+    std::shared_ptr<const WordIndex> m_index;
+};

@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordindex/StemEdges.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+std::size_t longestStrip(const AffixClass *affixClass)
+{
+    std::size_t longest = 0;
+    if (affixClass) {
+        for (const AffixRule &rule : affixClass->rules)
+            longest = std::max(longest, rule.strip.size());
+    }
+    return longest;
+}
+
+} // namespace
+
+StemEdges::StemEdges(const AffixFile &affixes)
+    : m_affixes(affixes)
+    , m_prefixesAfter(affixes.classes.size())
+    , m_suffixesAfter(affixes.classes.size())
+    , m_strips(affixes.classes.size())
+    , m_longestReach(affixes.classes.size(), 0)
+{
+    std::size_t rules = 0;
+    for (const AffixClass &affixClass : affixes.classes)
+        rules += affixClass.rules.size();
+    m_nextPrefixStrip.assign(rules, 0);
+    m_nextSuffixStrip.assign(rules, 0);
+    for (const AffixClass &affixClass : affixes.classes) {
+        for (const AffixRule &rule : affixClass.rules) {
+            if (rule.id >= rules)
+                continue;
+            for (const Flag next : rule.continuation) {
+                m_nextPrefixStrip[rule.id]
+                    = std::max(m_nextPrefixStrip[rule.id], longestStrip(affixes.prefix(next)));
+                m_nextSuffixStrip[rule.id]
+                    = std::max(m_nextSuffixStrip[rule.id], longestStrip(affixes.suffix(next)));
+            }
+        }
+    }
+    for (std::size_t c = 0; c < affixes.classes.size(); ++c) {
+        const AffixClass &affixClass = affixes.classes[c];
+        std::map<std::u32string, std::size_t> byStrip;
+        for (const AffixRule &rule : affixClass.rules) {
+            std::size_t &longest = byStrip[rule.strip];
+            longest = std::max(longest, reach(rule, affixClass.prefix));
+            m_longestReach[c] = std::max(m_longestReach[c], longest);
+        }
+        m_strips[c].assign(byStrip.begin(), byStrip.end());
+        std::ranges::stable_sort(m_strips[c], std::greater<>(), &std::pair<std::u32string, std::size_t>::second);
+        FlagList &after = m_prefixesAfter[c];
+        const auto collect = [&](const AffixClass &from) {
+            for (const AffixRule &rule : from.rules) {
+                for (const Flag next : rule.continuation) {
+                    if (affixes.prefix(next))
+                        after.push_back(next);
+                }
+            }
+        };
+        collect(affixClass);
+        for (const AffixRule &rule : affixClass.rules) {
+            for (const Flag next : rule.continuation) {
+                if (const AffixClass *second = affixes.suffix(next))
+                    collect(*second);
+            }
+        }
+        FlagList &suffixes = m_suffixesAfter[c];
+        for (const AffixRule &rule : affixClass.rules) {
+            for (const Flag next : rule.continuation) {
+                if (affixes.suffix(next))
+                    suffixes.push_back(next);
+            }
+        }
+        for (FlagList *list : { &after, &suffixes }) {
+            std::ranges::sort(*list);
+            list->erase(std::unique(list->begin(), list->end()), list->end());
+        }
+    }
+}
+
+std::size_t StemEdges::reach(const AffixRule &rule, bool prefix) const
+{
+    const std::size_t next = rule.id < m_nextSuffixStrip.size()
+        ? (prefix ? m_nextPrefixStrip : m_nextSuffixStrip)[rule.id]
+        : 0;
+    return rule.strip.size() + (next > rule.add.size() ? next - rule.add.size() : 0);
+}
+
+std::optional<std::size_t> StemEdges::reachOn(const AffixClass &affixClass, const std::u32string &stem) const
+{
+    for (const auto &[strip, longest] : m_strips[classNumber(affixClass)]) {
+        if (affixClass.prefix ? stem.starts_with(strip) : stem.ends_with(strip))
+            return longest;
+    }
+    return std::nullopt;
+}
+
+std::pair<std::size_t, std::size_t> StemEdges::of(const std::u32string &stem, const FlagList &flags) const
+{
+    // The suffixes: those of the stem's flags, and those its prefixes' continuations name.
+    FlagList suffixFlags;
+    FlagList prefixFlags;
+    for (const Flag flag : flags) {
+        if (m_affixes.suffix(flag))
+            suffixFlags.push_back(flag);
+        const AffixClass *prefixClass = m_affixes.prefix(flag);
+        if (!prefixClass)
+            continue;
+        prefixFlags.push_back(flag);
+        const FlagList &after = m_suffixesAfter[classNumber(*prefixClass)];
+        suffixFlags.insert(suffixFlags.end(), after.begin(), after.end());
+    }
+    std::size_t back = 0;
+    for (const Flag flag : suffixFlags) {
+        const AffixClass &suffixClass = *m_affixes.suffix(flag);
+        const auto reach = reachOn(suffixClass, stem);
+        if (!reach)
+            continue;
+        back = std::max(back, *reach);
+        // Prefixes that a suffix, or the suffix after it, names.
+        const FlagList &after = m_prefixesAfter[classNumber(suffixClass)];
+        prefixFlags.insert(prefixFlags.end(), after.begin(), after.end());
+    }
+    std::size_t front = 0;
+    // A stem that suffixes can strip whole has its start changed too.
+    const bool whole = back >= stem.size();
+    for (const Flag flag : prefixFlags) {
+        const AffixClass &prefixClass = *m_affixes.prefix(flag);
+        front = std::max(front,
+            whole ? m_longestReach[classNumber(prefixClass)] : reachOn(prefixClass, stem).value_or(0));
+    }
+    return { front, back };
+}

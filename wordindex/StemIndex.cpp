@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordindex/StemIndex.h"
+
+#include "wordindex/Expander.h"
+#include "wordindex/FormTable.h"
+#include "wordindex/IndexBuilder.h"
+#include "wordindex/StemEdges.h"
+#include "wordindex/StemLayout.h"
+
+#include <algorithm>
+
+using namespace StemLayout;
+
+namespace {
+
+// Keeps the spellings of a stem's forms that the letters can spell.
+class Gather final : public FormSink {
+public:
+    Gather(const LetterFold &fold, const LetterCounts &letters, FormTable &table)
+        : m_fold(fold)
+        , m_letters(letters)
+        , m_table(table)
+    {
+    }
+    void form(std::u32string_view form, std::uint8_t roles, std::uint64_t ruleFlags) override
+    {
+        // Most forms are plain letters, most of them too many for the letters
+        // asked; no character is typed with fewer letters than none.
+        LetterCounts plain {};
+        bool allPlain = true;
+        for (const char32_t c : form) {
+            const char32_t lower = c | 0x20;
+            if (lower < U'a' || lower > U'z') {
+                allPlain = false;
+                break;
+            }
+            if (++plain[lower - U'a'] > m_letters[lower - U'a'])
+                return;
+        }
+        if (allPlain) {
+            m_plain.assign(form.begin(), form.end());
+            if (!m_plain.empty())
+                m_table.add(m_plain, roles, ruleFlags);
+            return;
+        }
+        m_spellings.clear();
+        if (!m_fold.spellings(form, m_spellings, kMaxSpellings)) {
+            m_tooMany = true;
+            return;
+        }
+        for (const std::string &spelling : m_spellings) {
+            if (!spelling.empty() && fitsWithin(countLetters(spelling), m_letters))
+                m_table.add(spelling, roles, ruleFlags);
+        }
+    }
+    [[nodiscard]] bool tooMany() const { return m_tooMany; }
+
+private:
+    const LetterFold &m_fold;
+    const LetterCounts &m_letters;
+    FormTable &m_table;
+    std::vector<std::string> m_spellings;
+    std::string m_plain;
+    bool m_tooMany = false;
+};
+
+} // namespace
+
+bool StemIndex::isStemImage(const std::vector<std::uint64_t> &image)
+{
+    return !image.empty() && image[0] == kMagic;
+}
+
+std::optional<StemIndex> StemIndex::fromImage(std::vector<std::uint64_t> image,
+    std::shared_ptr<const AffixFile> affixes, std::string *whyNot, const ReadLimits &limits)
+{
+    StemIndex index;
+    index.m_limits = limits;
+    index.m_image = std::make_shared<const std::vector<std::uint64_t>>(std::move(image));
+    if (!index.attach(std::move(affixes), whyNot))
+        return std::nullopt;
+    return index;
+}
+
+bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *whyNot)
+{
+    const auto fail = [whyNot](const char *why) {
+        if (whyNot)
+            *whyNot = why;
+        return false;
+    };
+    const auto sections = Sections::of(*m_image);
+    if (!sections)
+        return fail("it is not an index of stems of this version");
+    const Sections &s = *sections;
+    const std::uint64_t *words = m_image->data();
+    const auto span32 = [words](std::size_t at, std::size_t count) {
+        return std::span(reinterpret_cast<const std::uint32_t *>(words + at), count);
+    };
+    auto cores = WordIndex::fromImage(
+        std::vector<std::uint64_t>(words + s.cores, words + s.cores + s.counts.coreWords), whyNot);
+    if (!cores)
+        return false;
+    m_cores = std::make_shared<const WordIndex>(std::move(*cores));
+    m_keyStem = span32(s.keyStem, s.counts.keys + 1);
+    m_stemRefs = span32(s.stemRefs, s.counts.stemRefs);
+    m_stemText = span32(s.stemText, s.counts.stems + 1);
+    m_text = std::span(reinterpret_cast<const char32_t *>(words + s.text), s.counts.textChars);
+    m_stemFlags = span32(s.stemFlags, s.counts.stems);
+    m_flagStart = span32(s.flagStart, s.counts.flagLists + 1);
+    m_flags = std::span(reinterpret_cast<const std::uint16_t *>(words + s.flags), s.counts.flags);
+    m_coreless = span32(s.coreless, s.counts.coreless);
+    const auto ordered = [](std::span<const std::uint32_t> offsets, std::size_t end) {
+        return offsets.front() == 0 && offsets.back() == end && std::ranges::is_sorted(offsets);
+    };
+    const auto stemNumbers = [this](std::span<const std::uint32_t> stems) {
+        return std::ranges::all_of(stems, [this](std::uint32_t stem) { return stem < m_stemFlags.size(); });
+    };
+    if (m_cores->keyCount() != s.counts.keys || !ordered(m_keyStem, m_stemRefs.size())
+        || !ordered(m_stemText, m_text.size()) || !ordered(m_flagStart, m_flags.size())
+        || !stemNumbers(m_stemRefs) || !stemNumbers(m_coreless)
+        || !std::ranges::all_of(m_stemFlags, [this](std::uint32_t list) { return list + 1 < m_flagStart.size(); }))
+        return fail("its stems do not fit together");
+    if (!affixes || !affixes->refusal.empty())
+        return fail("its affix file cannot be read");
+    m_affixes = std::move(affixes);
+    m_fold = std::make_shared<const LetterFold>(*m_affixes);
+    m_settings = compoundSettingsOf(*m_affixes);
+    const Expander expander(*m_affixes, 0, 0);
+    m_added = addedLetters(*m_affixes, *m_fold, expander.prefixReach(), expander.suffixReach());
+    m_nextSuffixStrip = StemEdges(*m_affixes).nextSuffixStrip();
+    m_addLetters.assign(m_added.size(), LetterCounts {});
+    m_addTypable.assign(m_added.size(), true);
+    for (const AffixClass &affixClass : m_affixes->classes) {
+        for (const AffixRule &rule : affixClass.rules) {
+            if (rule.id >= m_addLetters.size())
+                continue;
+            m_addTypable[rule.id] = std::ranges::all_of(rule.add, [this](char32_t c) { return m_fold->typable(c); });
+            for (const char32_t c : rule.add) {
+                const char32_t lower = c | 0x20;
+                if (lower < U'a' || lower > U'z')
+                    continue;
+                auto &n = m_addLetters[rule.id][lower - U'a'];
+                n = static_cast<std::uint8_t>(std::min(255, n + 1));
+            }
+        }
+    }
+    return true;
+}
+
+FormsWithin StemIndex::within(std::string_view letters, const std::function<bool()> &keepGoing) const
+{
+    // A part of a compound whose boundary a replacement stands for holds
+    // letters the typed ones lack: the replaced end, the replaced start.
+    LetterCounts counts = countLetters(letters);
+    LetterCounts ends {};
+    LetterCounts begins {};
+    for (const CompoundSettings::Replacement &replacement : m_settings.replacements) {
+        const LetterCounts end = countLetters(replacement.endChars);
+        const LetterCounts begin = countLetters(replacement.beginChars);
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            ends[i] = std::max(ends[i], end[i]);
+            begins[i] = std::max(begins[i], begin[i]);
+        }
+    }
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        counts[i] = static_cast<std::uint8_t>(std::min(255, counts[i] + ends[i] + begins[i]));
+    Expander expander(*m_affixes, m_limits.maxFormsPerStem, m_limits.maxRuleTests,
+        [this](char32_t c) { return m_fold->typable(c); });
+    // An affix that adds letters the forms cannot hold is not tried.
+    Expander::LetterFilter filter { counts, &m_addLetters, &m_nextSuffixStrip,
+        std::vector<bool>(m_added.size()), std::vector<bool>(m_added.size()) };
+    for (std::size_t rule = 0; rule < m_added.size(); ++rule) {
+        filter.admitted[rule] = !m_added[rule] || fitsWithin(*m_added[rule], counts);
+        filter.admittedLast[rule] = m_addTypable[rule] && fitsWithin(m_addLetters[rule], counts);
+    }
+    expander.setFilter(&filter);
+    FormTable table(m_limits.maxStoredForms);
+    Gather gather(*m_fold, counts, table);
+    FormsWithin result;
+    std::u32string stem;
+    FlagList flags;
+    std::size_t expanded = 0;
+    const auto expand = [&](std::uint32_t s) {
+        if (++expanded % 256 == 0 && keepGoing && !keepGoing()) {
+            result.unfinished = "the search for the forms was stopped";
+            result.stopped = true;
+            return false;
+        }
+        stem.assign(m_text.begin() + m_stemText[s], m_text.begin() + m_stemText[s + 1]);
+        const std::uint32_t list = m_stemFlags[s];
+        flags.assign(m_flags.begin() + m_flagStart[list], m_flags.begin() + m_flagStart[list + 1]);
+        if (!expander.expand(stem, flags, gather)) {
+            result.unfinished = expander.exhausted() ? "the affix rules take too long to apply"
+                                                     : "a dictionary word has too many forms";
+        } else if (gather.tooMany()) {
+            result.unfinished = "a dictionary word has too many spellings in letters";
+        } else if (table.full()) {
+            result.unfinished = "the letters have too many forms";
+        }
+        return result.unfinished.empty();
+    };
+    bool going = std::ranges::all_of(m_coreless, expand);
+    if (going) {
+        forEachKeyWithin(*m_cores, counts, FormRole::Word, 1, [&](WordIndex::KeyId key, std::size_t) {
+            for (std::uint32_t at = m_keyStem[key]; going && at < m_keyStem[key + 1]; ++at)
+                going = expand(m_stemRefs[at]);
+            return going;
+        });
+    }
+    if (going)
+        result.index = std::make_shared<const WordIndex>(table.write(m_settings, false));
+    return result;
+}
+
+std::vector<std::pair<std::string, std::uint8_t>> StemIndex::formsOfStem(std::size_t s) const
+{
+    LetterCounts any;
+    any.fill(255);
+    FormTable table(m_limits.maxFormsPerStem);
+    Gather gather(*m_fold, any, table);
+    Expander expander(*m_affixes, m_limits.maxFormsPerStem, m_limits.maxRuleTests,
+        [this](char32_t c) { return m_fold->typable(c); });
+    const std::u32string stem(m_text.begin() + m_stemText[s], m_text.begin() + m_stemText[s + 1]);
+    const std::uint32_t list = m_stemFlags[s];
+    const FlagList flags(m_flags.begin() + m_flagStart[list], m_flags.begin() + m_flagStart[list + 1]);
+    (void)expander.expand(stem, flags, gather);
+    const WordIndex forms = table.write(m_settings, false);
+    std::vector<std::pair<std::string, std::uint8_t>> out;
+    for (WordIndex::KeyId key = 0; key < forms.keyCount(); ++key) {
+        const auto of = forms.formsOf(key);
+        for (std::size_t i = 0; i < of.size(); ++i)
+            out.emplace_back(std::string(of[i]), of.roles[i]);
+    }
+    return out;
+}

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordindex/StemLayout.h"
+
+#include <algorithm>
+
+namespace StemLayout {
+
+namespace {
+
+std::size_t wordsFor(std::size_t bytes)
+{
+    return bytes / 8 + (bytes % 8 != 0);
+}
+
+constexpr std::size_t kMaxCount = std::size_t(1) << 31;
+
+} // namespace
+
+std::optional<Sections> Sections::layout(const Counts &c)
+{
+    for (const std::size_t count : { c.coreWords, c.keys, c.stemRefs, c.stems, c.textChars,
+             c.flagLists, c.flags, c.coreless }) {
+        if (count >= kMaxCount)
+            return std::nullopt;
+    }
+    Sections s;
+    s.counts = c;
+    s.cores = kHeaderWords;
+    s.keyStem = s.cores + c.coreWords;
+    s.stemRefs = s.keyStem + wordsFor((c.keys + 1) * 4);
+    s.stemText = s.stemRefs + wordsFor(c.stemRefs * 4);
+    s.text = s.stemText + wordsFor((c.stems + 1) * 4);
+    s.stemFlags = s.text + wordsFor(c.textChars * 4);
+    s.flagStart = s.stemFlags + wordsFor(c.stems * 4);
+    s.flags = s.flagStart + wordsFor((c.flagLists + 1) * 4);
+    s.coreless = s.flags + wordsFor(c.flags * 2);
+    s.total = s.coreless + wordsFor(c.coreless * 4);
+    return s;
+}
+
+std::optional<Sections> Sections::of(const std::vector<std::uint64_t> &image)
+{
+    if (image.size() < kHeaderWords || image[0] != kMagic || image[1] != kVersion)
+        return std::nullopt;
+    const Counts counts { image[2], image[3], image[4], image[5], image[6], image[7], image[8],
+        image[9] };
+    auto sections = layout(counts);
+    if (!sections || sections->total != image.size())
+        return std::nullopt;
+    return sections;
+}
+
+std::vector<std::optional<LetterCounts>> addedLetters(
+    const AffixFile &affixes, const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach)
+{
+    std::size_t rules = 0;
+    for (const AffixClass &affixClass : affixes.classes)
+        rules += affixClass.rules.size();
+    std::vector<std::optional<LetterCounts>> added(rules);
+    std::vector<std::string> spellings;
+    for (const AffixClass &affixClass : affixes.classes) {
+        // Reach counts two affixes of a side; one more of the same side strips half.
+        const std::size_t front = affixClass.prefix ? prefixReach / 2 : prefixReach;
+        const std::size_t back = affixClass.prefix ? suffixReach : suffixReach / 2;
+        for (const AffixRule &rule : affixClass.rules) {
+            if (rule.id >= rules)
+                continue;
+            LetterCounts counts {};
+            bool told = true;
+            for (std::size_t i = front; told && i + back < rule.add.size(); ++i) {
+                const char32_t c = rule.add[i];
+                if (!fold.typable(c)) {
+                    counts.fill(255);
+                    break;
+                }
+                spellings.clear();
+                if (!fold.spellings(std::u32string_view(&c, 1), spellings, 1) || spellings.size() != 1) {
+                    told = false;
+                    break;
+                }
+                for (const char letter : spellings[0]) {
+                    auto &n = counts[static_cast<std::size_t>((letter | 0x20) - 'a')];
+                    n = static_cast<std::uint8_t>(std::min(254, n + 1));
+                }
+            }
+            if (told)
+                added[rule.id] = counts;
+        }
+    }
+    return added;
+}
+
+} // namespace StemLayout
