@@ -36,8 +36,8 @@ GameOptions::GameOptions()
         QStringLiteral("List the words made of some of the letters, each used at most as often "
                        "as given; \"?\" is a blank for any letter."))
     , m_phrases(QStringLiteral("phrases"),
-          QStringLiteral("List the phrases of up to N words (1 to %1; default %2) that use all "
-                         "the letters and blanks.")
+          QStringLiteral("List the phrases of up to N words (1 to %1; %2 when N is left out) "
+                         "that use all the letters and blanks.")
               .arg(WordPattern::kMaxWords)
               .arg(kDefaultPhraseWords),
           QStringLiteral("N"))
