@@ -73,7 +73,7 @@ lint)
     reuse lint
     # Sources of the program and its tools; the tests keep QtTest's idioms.
     run-clang-tidy -p build -quiet \
-        "$(pwd)/(about|app|artwork|chmreader|desktop|fileio|helpviewer|mainwindow|registry|search|spelling|wordindex)/.*\.cpp$"
+        "$(pwd)/(about|app|artwork|chmreader|desktop|fileio|helpviewer|mainwindow|registry|search|spelling|wordgames|wordindex)/.*\.cpp$"
     ;;
 package)
     install_packages

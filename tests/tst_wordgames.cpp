@@ -1,0 +1,250 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/Rows.h"
+#include "tests/support/ScriptedChecker.h"
+#include "tests/support/ThreadSafeChecker.h"
+#include "wordgames/GameOptions.h"
+#include "wordgames/GameRun.h"
+#include "wordgames/PhraseSearch.h"
+#include "wordindex/Expander.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+using namespace FormRole;
+
+// A command line of the games, and the lines they print.
+struct GameRow {
+    const char *name;
+    QStringList options;
+    QString letters;
+    QStringList lines; // each result, the words of a phrase between spaces
+    bool limited = false; // a limit left some out
+};
+
+// A lexicon whose index holds a word the checker refuses in every case
+// (gnale), one it takes only in capitals (Strasse, as "STRASSE" for
+// "Straße") and one it lists in two spellings, the capitalised one first.
+const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "angel", Word },
+    { "angle", Word }, { "glean", Word }, { "Galen", Word }, { "lean", Word }, { "gel", Word },
+    { "leg", Word }, { "an", Word }, { "a", Word }, { "nag", Word }, { "gal", Word },
+    { "lag", Word }, { "ale", Word }, { "gnale", Word }, { "dirt", Word }, { "dirty", Word },
+    { "room", Word }, { "roomy", Word }, { "moor", Word }, { "Polish", Word }, { "polish", Word },
+    { "Paris", Word }, { "Strasse", Word }, { "ab", Word }, { "aba", Word }, { "baa", Word },
+    { "aa", Word }, { "bb", Word }, { "nb", Begin } };
+
+QSet<QString> acceptedWords()
+{
+    QSet<QString> accepted;
+    for (const auto &[form, roles] : kForms)
+        accepted.insert(QString::fromStdString(form));
+    accepted -= QSet<QString> { "gnale", "Strasse", "nb" };
+    accepted.insert(QStringLiteral("STRASSE"));
+    return accepted;
+}
+
+const QStringList kFiveLetters { "angel", "angle", "Galen", "glean", "lean", "ale", "gal", "gel",
+    "lag", "leg", "nag", "an" };
+// The same with a blank beside an a: aa and ab too.
+const QStringList kBlankBesideA { "angel", "angle", "Galen", "glean", "lean", "ale", "gal", "gel",
+    "lag", "leg", "nag", "aa", "ab", "an" };
+
+} // namespace
+
+class TestWordGames : public QObject {
+    Q_OBJECT
+
+    // The query the command line asks for, as quorvel-search reads it.
+    static GameQuery queryFor(const QStringList &options, const QString &letters)
+    {
+        QCommandLineParser parser;
+        const GameOptions games;
+        games.addTo(parser);
+        if (!parser.parse(GameOptions::withPhraseDefault(QStringList { "tool" } + options)))
+            qFatal("%s", qPrintable(parser.errorText()));
+        auto read = games.read(parser, letters);
+        if (const auto *refusal = std::get_if<GameRefusal>(&read))
+            qFatal("%s", qPrintable(refusal->message));
+        return std::get<GameQuery>(read);
+    }
+
+private slots:
+    void play_data()
+    {
+        addRows<GameRow>({
+            // Words of some of the letters: longest first, then alphabetical
+            // whatever their case; "a" is shorter than two letters, gnale
+            // the checker refuses.
+            { "some of the letters", { "--some" }, "lgnae", kFiveLetters },
+            { "letters in capitals", { "--some" }, "LGNAE", kFiveLetters },
+            { "--min-length 4", { "--some", "--min-length", "4" }, "lgnae",
+                { "angel", "angle", "Galen", "glean", "lean" } },
+            { "--min-length 1", { "--some", "--min-length", "1" }, "lgnae",
+                kFiveLetters + QStringList { "a" } },
+            // A blank in place of each letter in turn: every word still
+            // needs at most the one letter the blank stands for, and
+            // beside an a the blank is a second a, or a b.
+            { "a blank first", { "--some" }, "?ngel", kFiveLetters },
+            { "a blank second", { "--some" }, "a?gel", kBlankBesideA },
+            { "a blank third", { "--some" }, "an?el", kBlankBesideA },
+            { "a blank fourth", { "--some" }, "ang?l", kBlankBesideA },
+            { "a blank last", { "--some" }, "ange?", kBlankBesideA },
+            { "two blanks", { "--some" }, "??", { "aa", "ab", "an", "bb" } },
+            { "a letter as often as given", { "--some" }, "aab", { "aba", "baa", "aa", "ab" } },
+            { "--pattern", { "--some", "--pattern", "g????" }, "lgnae?", { "Galen", "glean" } },
+            { "--contains", { "--some", "--contains", "GL" }, "lgnae",
+                { "angel", "angle", "Galen", "glean", "gal", "gel", "lag", "leg" } },
+            { "--contains, --pattern and --min-length",
+                { "--some", "--contains", "e", "--pattern", "??e", "--min-length", "3" }, "lgnae",
+                { "ale" } },
+            { "--limit", { "--some", "--limit", "3" }, "lgnae", { "angel", "angle", "Galen" },
+                true },
+            { "--limit above the count", { "--some", "--limit", "12" }, "lgnae", kFiveLetters },
+            // The spelling printed: lower case where the dictionary has
+            // several, its own capitals, else the case the checker takes.
+            { "the lower-case spelling first", { "--some" }, "hsilop", { "polish" } },
+            { "the dictionary's capitals", { "--some" }, "sirap", { "Paris" } },
+            { "a case the index does not keep", { "--some" }, "ssaerts", { "STRASSE" } },
+            // Phrases: fewer words first, then alphabetical; each once.
+            { "phrases", { "--phrases" }, "dirtyroom",
+                { "dirt roomy", "dirty moor", "dirty room" } },
+            { "a word twice", { "--phrases" }, "abab", { "aa bb", "ab ab" } },
+            { "one word only", { "--phrases", "1" }, "abab", {} },
+            { "fewer words first", { "--phrases", "3", "--min-length", "1" }, "aabb",
+                { "aa bb", "ab ab", "a a bb" } },
+            { "a blank in a phrase", { "--phrases" }, "dirtyroo?",
+                { "dirt roomy", "dirty moor", "dirty room" } },
+            { "a phrase of one word", { "--phrases" }, "?irty", { "dirty" } },
+            { "a pattern fits in some order", { "--phrases", "--pattern", "????? ????" },
+                "dirtyroom", { "dirt roomy", "dirty moor", "dirty room" } },
+            { "a pattern's letters", { "--phrases", "--pattern", "d???? ????" }, "dirtyroom",
+                { "dirty moor", "dirty room" } },
+            { "a phrase's letters in one word", { "--phrases", "--contains", "my" }, "dirtyroom",
+                { "dirt roomy" } },
+            { "a phrase limit", { "--phrases", "--limit", "2" }, "dirtyroom",
+                { "dirt roomy", "dirty moor" }, true },
+            { "a phrase limit just reached", { "--phrases", "--limit", "3" }, "dirtyroom",
+                { "dirt roomy", "dirty moor", "dirty room" } },
+        });
+    }
+    void play()
+    {
+        QFETCH(GameRow, row);
+        const WordIndex index = WordIndex::fromForms(kForms);
+        const auto script = std::make_shared<CheckerScript>(acceptedWords());
+        ScriptedChecker checker(script);
+        const GameQuery query = queryFor(row.options, row.letters);
+        const GameOutcome outcome = playGame(query, index, checker);
+        const QStringList lines = QString::fromUtf8(formatResults(outcome.results, false))
+                                      .split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines, row.lines);
+        QCOMPARE(outcome.limited, row.limited);
+        QVERIFY(outcome.unfinished.empty());
+        // The checker has the last word: each word printed was asked as printed.
+        for (const GameResult &result : outcome.results) {
+            for (const std::string &word : result.words)
+                QVERIFY(script->asked.contains(QString::fromStdString(word)));
+        }
+    }
+
+    // JSON: one array, an object a result with its words and their letters.
+    void json()
+    {
+        const WordIndex index = WordIndex::fromForms(kForms);
+        ScriptedChecker checker(std::make_shared<CheckerScript>(acceptedWords()));
+        const GameOutcome outcome
+            = playGame(queryFor({ "--phrases", "--json" }, "dirtyroom"), index, checker);
+        const QJsonDocument document
+            = QJsonDocument::fromJson(formatResults(outcome.results, true));
+        QVERIFY(document.isArray());
+        const QJsonArray array = document.array();
+        QCOMPARE(array.size(), 3);
+        const QJsonObject first = array.first().toObject();
+        QCOMPARE(first.value("words").toArray(), (QJsonArray { "dirt", "roomy" }));
+        QCOMPARE(first.value("letters").toInt(), 9);
+    }
+
+    // A pool of many blanks over an index that joins any two parts: the
+    // compounds pass the budget, and the game says so rather than go on.
+    void budgetStops()
+    {
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        for (char c = 'a'; c <= 'z'; ++c)
+            forms.emplace_back(std::string(1, c), Begin | Middle | End);
+        const WordIndex index = WordIndex::fromForms(forms, settings);
+        ScriptedChecker checker(std::make_shared<CheckerScript>(QSet<QString> { "ab" }));
+        GameBudget budget;
+        budget.maxCandidates = 1000;
+        const GameOutcome outcome
+            = playGame(queryFor({ "--some" }, "????????"), index, checker, budget);
+        QVERIFY(!outcome.unfinished.empty());
+        const auto notes = gameNotes(queryFor({ "--some" }, "????????"), outcome);
+        QVERIFY(std::ranges::any_of(notes, [&](const std::string &note) {
+            return note.find(outcome.unfinished) != std::string::npos;
+        }));
+        // Small enough, the same index answers in full.
+        QVERIFY(playGame(queryFor({ "--some" }, "a?"), index, checker, budget).unfinished.empty());
+    }
+    // Phrases past their budget stop the search, the first ones kept.
+    void phraseBudget()
+    {
+        std::vector<FoundWord> words;
+        for (const char *word : { "aa", "ab", "bb" })
+            words.push_back({ word, lettersOf(word) });
+        PhraseBudget budget;
+        budget.maxPhrases = 1;
+        const Phrases phrases = findPhrases(
+            words, { std::get<LetterPool>(parsePool("aabb")), 2, nullptr, {}, {} }, budget);
+        QCOMPARE(phrases.phrases, (std::vector<std::vector<std::uint32_t>> { { 0, 2 } }));
+        QVERIFY(!phrases.unfinished.empty());
+        QVERIFY(!phrases.more);
+    }
+
+    // Many candidates are judged by workers too, each with a checker of its
+    // own; the words are the same as on one thread.
+    void workersJudgeToo()
+    {
+        // Every multiset of one to four of twenty letters, a form each;
+        // the checker takes every third.
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        const auto script = std::make_shared<ThreadScript>();
+        const std::string letters = "abcdefghijklmnopqrst";
+        const std::function<void(std::string, std::size_t)> add
+            = [&](std::string form, std::size_t from) {
+                  if (!form.empty()) {
+                      if (forms.size() % 3 == 0)
+                          script->accepted.insert(form);
+                      forms.emplace_back(form, Word);
+                  }
+                  for (std::size_t i = from; form.size() < 4 && i < letters.size(); ++i)
+                      add(form + letters[i], i);
+              };
+        add({}, 0);
+        QVERIFY(forms.size() > 8192);
+        const WordIndex index = WordIndex::fromForms(forms);
+        const GameQuery query
+            = queryFor({ "--some", "--min-length", "1" }, "abcdefghijklmnopqrst????");
+        ThreadSafeChecker checker(script);
+        GameBudget budget;
+        budget.threads = 1;
+        const GameOutcome alone = playGame(query, index, checker, budget);
+        QCOMPARE(script->askers.size(), std::size_t(1));
+        script->askers.clear();
+        budget.threads = 3;
+        const GameOutcome together = playGame(query, index, checker, budget);
+        QCOMPARE(script->askers.size(), std::size_t(3));
+        QCOMPARE(together.results.size(), script->accepted.size());
+        QCOMPARE(formatResults(together.results, false), formatResults(alone.results, false));
+        QCOMPARE(together.questions, alone.questions);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordGames)
+#include "tst_wordgames.moc"

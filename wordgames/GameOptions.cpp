@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordgames/GameOptions.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kDefaultPhraseWords = 2;
+constexpr std::size_t kMaxLetters = 64;
+
+GameRefusal usage(const QString &message)
+{
+    return { GameOptions::kExitUsage, message };
+}
+
+// A whole number from low to high, or nothing.
+std::optional<std::size_t> number(const QString &text, std::size_t low, std::size_t high)
+{
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return static_cast<std::size_t>(value);
+}
+
+bool isNumber(const QString &text)
+{
+    return !text.isEmpty() && std::ranges::all_of(text, [](QChar c) { return c.isDigit(); });
+}
+
+} // namespace
+
+GameOptions::GameOptions()
+    : m_some(QStringLiteral("some"),
+        QStringLiteral("List the words made of some of the letters, each used at most as often "
+                       "as given; \"?\" is a blank for any letter."))
+    , m_phrases(QStringLiteral("phrases"),
+          QStringLiteral("List the phrases of up to N words (1 to %1; %2 when N is left out) "
+                         "that use all the letters and blanks.")
+              .arg(WordPattern::kMaxWords)
+              .arg(kDefaultPhraseWords),
+          QStringLiteral("N"))
+    , m_minLength(QStringLiteral("min-length"),
+          QStringLiteral("With --some or --phrases: words of at least N letters (default 2)."),
+          QStringLiteral("N"), QStringLiteral("2"))
+    , m_pattern(QStringLiteral("pattern"),
+          QStringLiteral("With --some or --phrases: only words that fit P, one character per "
+                         "letter: \"?\" any letter, a letter itself, a space between words."),
+          QStringLiteral("P"))
+    , m_contains(QStringLiteral("contains"),
+          QStringLiteral("With --some or --phrases: only words (phrases with a word) that hold "
+                         "the letters of W."),
+          QStringLiteral("W"))
+    , m_limit(QStringLiteral("limit"),
+          QStringLiteral("With --some or --phrases: stop after N results (default: all words, "
+                         "%1 phrases).")
+              .arg(kDefaultPhraseLimit),
+          QStringLiteral("N"))
+    , m_json(QStringLiteral("json"),
+          QStringLiteral("With --some or --phrases: print one JSON array of {\"words\", "
+                         "\"letters\"} objects."))
+{
+}
+
+void GameOptions::addTo(QCommandLineParser &parser) const
+{
+    parser.addOptions({ m_some, m_phrases, m_minLength, m_pattern, m_contains, m_limit, m_json });
+}
+
+bool GameOptions::asked(const QCommandLineParser &parser) const
+{
+    return parser.isSet(m_some) || parser.isSet(m_phrases);
+}
+
+std::optional<QString> GameOptions::gameOnlyOption(const QCommandLineParser &parser) const
+{
+    for (const QCommandLineOption *option :
+        { &m_minLength, &m_pattern, &m_contains, &m_limit, &m_json }) {
+        if (parser.isSet(*option))
+            return QStringLiteral("--") + option->names().constFirst();
+    }
+    return std::nullopt;
+}
+
+QStringList GameOptions::withPhraseDefault(QStringList arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--"))
+            break;
+        if (arguments[i] == QLatin1String("--phrases")
+            && (i + 1 == arguments.size() || !isNumber(arguments[i + 1])))
+            arguments[i] = QStringLiteral("--phrases=%1").arg(kDefaultPhraseWords);
+    }
+    return arguments;
+}
+
+std::variant<GameQuery, GameRefusal> GameOptions::read(
+    const QCommandLineParser &parser, const QString &letters) const
+{
+    GameQuery query;
+    if (parser.isSet(m_some) && parser.isSet(m_phrases))
+        return usage(QStringLiteral("--some and --phrases cannot be given together."));
+    auto pool = parsePool(letters.toStdString());
+    if (const auto *why = std::get_if<std::string>(&pool))
+        return GameRefusal { kExitRefused,
+            QStringLiteral("The letters are refused: %1.").arg(QString::fromStdString(*why)) };
+    query.pool = std::get<LetterPool>(pool);
+    if (parser.isSet(m_phrases)) {
+        query.mode = GameMode::Phrases;
+        const auto words = number(parser.value(m_phrases), 1, WordPattern::kMaxWords);
+        if (!words)
+            return usage(QStringLiteral("--phrases takes a number of words from 1 to %1.")
+                             .arg(WordPattern::kMaxWords));
+        query.maxWords = *words;
+        query.limit = kDefaultPhraseLimit;
+    }
+    const auto minLength = number(parser.value(m_minLength), 1, kMaxLetters);
+    if (!minLength)
+        return usage(QStringLiteral("--min-length takes a number of letters from 1 to %1.")
+                         .arg(kMaxLetters));
+    query.minLength = *minLength;
+    if (parser.isSet(m_limit)) {
+        const auto limit = number(parser.value(m_limit), 1, SIZE_MAX);
+        if (!limit)
+            return usage(QStringLiteral("--limit takes a number of results from 1 on."));
+        query.limit = *limit;
+    }
+    query.json = parser.isSet(m_json);
+    if (parser.isSet(m_contains)) {
+        const QString word = parser.value(m_contains);
+        auto letters = parsePool(word.toStdString());
+        const auto *pool = std::get_if<LetterPool>(&letters);
+        if (!pool || pool->blanks != 0 || word.contains(u' '))
+            return usage(QStringLiteral("--contains takes letters A to Z."));
+        if (shortfall(query.pool.counts, pool->counts) > query.pool.blanks)
+            return usage(QStringLiteral("--contains %1: the letters given do not hold its letters.")
+                             .arg(word));
+        query.contains = pool->counts;
+    }
+    if (!parser.isSet(m_pattern))
+        return query;
+    const QString text = parser.value(m_pattern);
+    auto pattern = WordPattern::parse(text.toStdString());
+    if (const auto *why = std::get_if<std::string>(&pattern))
+        return usage(
+            QStringLiteral("--pattern \"%1\": %2.").arg(text, QString::fromStdString(*why)));
+    const auto &parsed = std::get<WordPattern>(pattern);
+    const auto places = parsed.words().size();
+    const auto shortest = std::ranges::min(parsed.words(), {}, &std::string::size).size();
+    if (query.mode == GameMode::Some && places > 1)
+        return usage(QStringLiteral("--pattern \"%1\" has spaces between words: it fits phrases "
+                                    "(--phrases), not words.")
+                         .arg(text));
+    if (query.mode == GameMode::Phrases && places > query.maxWords)
+        return usage(QStringLiteral("--pattern \"%1\" has %2 words, more than --phrases %3.")
+                         .arg(text)
+                         .arg(places)
+                         .arg(query.maxWords));
+    if (shortest < query.minLength)
+        return usage(QStringLiteral("--pattern \"%1\" has a word of %2 letters, shorter than "
+                                    "--min-length %3.")
+                         .arg(text)
+                         .arg(shortest)
+                         .arg(query.minLength));
+    const bool some = query.mode == GameMode::Some;
+    if (some ? parsed.letters() > query.pool.size() : parsed.letters() != query.pool.size())
+        return usage(QStringLiteral("--pattern \"%1\" has %2 letters, but %3 letters and blanks "
+                                    "were given.")
+                         .arg(text)
+                         .arg(parsed.letters())
+                         .arg(query.pool.size()));
+    query.pattern = std::get<WordPattern>(std::move(pattern));
+    return query;
+}

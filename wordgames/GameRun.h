@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/SpellChecker.h"
+#include "wordgames/GameOutput.h"
+#include "wordgames/LetterPool.h"
+#include "wordgames/WordPattern.h"
+#include "wordindex/WordIndex.h"
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class GameMode { Some, Phrases };
+
+// One question of a word-game player.
+struct GameQuery {
+    GameMode mode = GameMode::Some;
+    LetterPool pool;
+    std::size_t minLength = 2;
+    std::size_t maxWords = 2; // in a phrase
+    std::optional<WordPattern> pattern;
+    std::optional<LetterCounts> contains;
+    std::optional<std::size_t> limit;
+    bool json = false;
+};
+
+// What bounds a game, stated in the manual page: a query of many blanks,
+// or one in a language that joins words into compounds, can name more
+// candidates than anyone would wait for.
+struct GameBudget {
+    std::size_t maxCandidates = 250'000; // compounds
+    // The time of the whole search, judging and phrases included.
+    std::chrono::steady_clock::duration maxTime = std::chrono::seconds(60);
+    // Threads that ask the checker; 0: one per core.
+    unsigned threads = 0;
+    // Told now and then how far the run is: done of total, and of what.
+    std::function<void(std::size_t done, std::size_t total, const char *what)> progress;
+};
+
+struct GameOutcome {
+    std::vector<GameResult> results; // in the order printed, at most the limit
+    std::size_t found = 0; // words found before the limit; for phrases, those printed
+    bool limited = false; // the limit left some out
+    std::string unfinished; // why the budget stopped it; empty: it did not
+    std::size_t candidates = 0;
+    std::size_t questions = 0;
+    std::chrono::steady_clock::duration time {};
+};
+
+[[nodiscard]] GameOutcome playGame(const GameQuery &query, const WordIndex &index,
+    SpellChecker &checker, const GameBudget &budget = {});
+
+// The lines for standard error after a game: what was found, and where a
+// limit or the budget stopped it.
+[[nodiscard]] std::vector<std::string> gameNotes(
+    const GameQuery &query, const GameOutcome &outcome);

@@ -1,0 +1,257 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordgames/PhraseSearch.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
+
+namespace {
+
+// The sets of a pattern's places that the words so far can fill, one bit
+// per set (a pattern has at most eight places).
+using Fillings = std::bitset<256>;
+
+// A hash of letter counts that needs no string made of them: the search
+// looks up the last word of a phrase by its letters once per word before it.
+struct CountsHash {
+    std::size_t operator()(const LetterCounts &counts) const
+    {
+        std::uint64_t words[4] = {};
+        std::memcpy(words, counts.data(), counts.size());
+        std::uint64_t hash = 0;
+        for (const std::uint64_t word : words)
+            hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(hash ^ (hash >> 29));
+    }
+};
+
+std::uint32_t maskOf(const LetterCounts &counts)
+{
+    std::uint32_t mask = 0;
+    for (std::size_t x = 0; x < counts.size(); ++x)
+        mask |= counts[x] ? std::uint32_t(1) << x : 0;
+    return mask;
+}
+
+struct Word {
+    LetterCounts letters {};
+    std::uint32_t mask = 0; // the letters it has, a bit each
+    std::size_t length = 0;
+    std::uint32_t places = 0; // of the pattern, a bit each
+    bool contains = false; // it holds the letters the query asks for
+};
+
+// What is left to fill at one depth of the search.
+struct Level {
+    LetterPool rest;
+    std::vector<std::uint32_t> words; // that fit the rest, in alphabetical order
+    bool contains = false;
+    Fillings fillings;
+};
+
+class Search {
+public:
+    Search(
+        const std::vector<FoundWord> &found, const PhraseQuery &query, const PhraseBudget &budget)
+        : m_query(query)
+        , m_budget(budget)
+    {
+        for (const FoundWord &word : found) {
+            Word w { word.letters, maskOf(word.letters), word.text.size(),
+                query.pattern ? query.pattern->placesOf(word.text) : 0,
+                query.contains && fitsWithin(*query.contains, word.letters) };
+            m_byLetters[w.letters].push_back(static_cast<std::uint32_t>(m_words.size()));
+            m_shortest = std::min(m_shortest, w.length);
+            m_longest = std::max(m_longest, w.length);
+            m_words.push_back(w);
+        }
+    }
+
+    Phrases run()
+    {
+        Level top { m_query.pool, {}, !m_query.contains, {} };
+        top.fillings.set(0);
+        for (std::uint32_t i = 0; i < m_words.size(); ++i) {
+            if (fits(top.rest, usable(top.rest), top.rest.size(), m_words[i])
+                && (!m_query.pattern || m_words[i].places))
+                top.words.push_back(i);
+        }
+        const std::size_t first = m_query.pattern ? m_query.pattern->words().size() : 1;
+        const std::size_t last = m_query.pattern ? first : m_query.maxWords;
+        for (m_count = first; m_count <= last && !m_stop; ++m_count) {
+            m_chosen.clear();
+            m_levels.assign(m_count + 1, {});
+            m_levels[0] = top;
+            m_progressBase = (m_count - first) * top.words.size();
+            m_progressTotal = (last - first + 1) * top.words.size();
+            descend(0, 0);
+        }
+        if (m_budget.progress)
+            m_budget.progress(m_progressTotal, m_progressTotal);
+        return std::move(m_result);
+    }
+
+private:
+    // Whether the word's letters come from the rest (whose letters are the
+    // mask, or any with a blank left), and leave enough for the words after it.
+    bool fits(const LetterPool &rest, std::uint32_t mask, std::size_t longest, const Word &word)
+    {
+        if (++m_steps % 65536 == 0) {
+            if (m_steps > m_budget.maxSteps)
+                stopFor("the phrase search took more steps than its budget of "
+                    + std::to_string(m_budget.maxSteps));
+            else if (std::chrono::steady_clock::now() > m_budget.deadline)
+                stopFor("the search took longer than its budget");
+        }
+        if (word.length > longest || (word.mask & ~mask) != 0)
+            return false;
+        return shortfall(rest.counts, word.letters) <= rest.blanks;
+    }
+
+    // The letters a word may have to fit the rest: any, while a blank is left.
+    static std::uint32_t usable(const LetterPool &rest)
+    {
+        return rest.blanks ? ~std::uint32_t(0) : maskOf(rest.counts);
+    }
+
+    void stopFor(std::string why)
+    {
+        m_result.unfinished = std::move(why);
+        m_stop = true;
+    }
+
+    [[nodiscard]] Fillings fill(const Fillings &before, const Word &word) const
+    {
+        if (!m_query.pattern)
+            return before;
+        Fillings after;
+        for (std::size_t set = 0; set < before.size(); ++set) {
+            if (!before.test(set))
+                continue;
+            for (std::size_t place = 0; place < m_query.pattern->words().size(); ++place) {
+                if ((word.places >> place & 1) && !(set >> place & 1))
+                    after.set(set | (std::size_t(1) << place));
+            }
+        }
+        return after;
+    }
+
+    // Chooses the word at depth from the level's words at from on.
+    void descend(std::size_t depth, std::size_t from)
+    {
+        const Level &level = m_levels[depth];
+        const std::size_t wordsLeft = m_count - depth;
+        for (std::size_t at = from; at < level.words.size() && !m_stop; ++at) {
+            if (depth == 0 && m_budget.progress && at % 64 == 0)
+                m_budget.progress(m_progressBase + at, m_progressTotal);
+            const std::uint32_t id = level.words[at];
+            const Word &word = m_words[id];
+            Level &next = m_levels[depth + 1];
+            next.rest = level.rest;
+            if (!take(next.rest, word.letters))
+                continue;
+            next.contains = level.contains || word.contains;
+            next.fillings = fill(level.fillings, word);
+            if (m_query.pattern && next.fillings.none())
+                continue;
+            m_chosen.push_back(id);
+            if (wordsLeft == 1)
+                finish(next);
+            else if (hopeful(next, wordsLeft - 1))
+                onward(depth, at, id);
+            m_chosen.pop_back();
+        }
+    }
+
+    // Whether the rest can still make wordsLeft words of the phrase.
+    bool hopeful(const Level &next, std::size_t wordsLeft) const
+    {
+        const std::size_t size = next.rest.size();
+        if (size < wordsLeft * m_shortest || size > wordsLeft * m_longest)
+            return false;
+        // The word that holds the letters asked for is still to come.
+        return next.contains || !m_query.contains
+            || shortfall(next.rest.counts, *m_query.contains) <= next.rest.blanks;
+    }
+
+    // The next words, from the chosen one on: the last one is looked up
+    // by its letters where no blank is left.
+    void onward(std::size_t depth, std::size_t at, std::uint32_t id)
+    {
+        Level &next = m_levels[depth + 1];
+        if (m_count - depth - 1 == 1 && next.rest.blanks == 0) {
+            const auto found = m_byLetters.find(next.rest.counts);
+            if (found == m_byLetters.end())
+                return;
+            for (const std::uint32_t last : found->second) {
+                if (last < id)
+                    continue;
+                const Word &word = m_words[last];
+                Level &end = m_levels[depth + 2];
+                end.rest = {};
+                end.contains = next.contains || word.contains;
+                end.fillings = fill(next.fillings, word);
+                m_chosen.push_back(last);
+                finish(end);
+                m_chosen.pop_back();
+                if (m_stop)
+                    return;
+            }
+            return;
+        }
+        const Level &level = m_levels[depth];
+        next.words.clear();
+        const std::uint32_t mask = usable(next.rest);
+        // The words after the next one need some letters too.
+        const std::size_t longest = next.rest.size() - (m_count - depth - 2) * m_shortest;
+        for (std::size_t later = at; later < level.words.size(); ++later) {
+            if (fits(next.rest, mask, longest, m_words[level.words[later]]))
+                next.words.push_back(level.words[later]);
+        }
+        descend(depth + 1, 0);
+    }
+
+    void finish(const Level &end)
+    {
+        if (end.rest.size() != 0 || !end.contains)
+            return;
+        if (m_query.pattern && !end.fillings.test((std::size_t(1) << m_count) - 1))
+            return;
+        if (m_query.limit && m_result.phrases.size() >= *m_query.limit) {
+            m_result.more = true;
+            m_stop = true;
+            return;
+        }
+        if (m_result.phrases.size() >= m_budget.maxPhrases) {
+            stopFor("the phrases passed their budget of " + std::to_string(m_budget.maxPhrases));
+            return;
+        }
+        m_result.phrases.push_back(m_chosen);
+    }
+
+    const PhraseQuery &m_query;
+    const PhraseBudget &m_budget;
+    std::vector<Word> m_words;
+    std::unordered_map<LetterCounts, std::vector<std::uint32_t>, CountsHash> m_byLetters;
+    std::vector<Level> m_levels;
+    std::vector<std::uint32_t> m_chosen;
+    std::size_t m_shortest = SIZE_MAX;
+    std::size_t m_longest = 0;
+    std::size_t m_count = 0; // words in the phrases sought now
+    std::size_t m_steps = 0;
+    std::size_t m_progressBase = 0;
+    std::size_t m_progressTotal = 0;
+    bool m_stop = false;
+    Phrases m_result;
+};
+
+} // namespace
+
+Phrases findPhrases(
+    const std::vector<FoundWord> &words, const PhraseQuery &query, const PhraseBudget &budget)
+{
+    return Search(words, query, budget).run();
+}

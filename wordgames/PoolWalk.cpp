@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordgames/PoolWalk.h"
+
+#include <algorithm>
+
+namespace {
+
+class Walk {
+public:
+    Walk(const WordIndex &index, const KeyFilter &filter,
+        const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
+        : m_index(index)
+        , m_filter(filter)
+        , m_left(filter.pool.counts)
+        , m_blanks(filter.pool.blanks)
+        , m_missing(filter.required)
+        , m_visit(visit)
+    {
+    }
+
+    void run() { walk(WordIndex::root(), 0); }
+
+private:
+    void walk(WordIndex::NodeId node, std::size_t depth)
+    {
+        if (depth >= m_filter.maxLength)
+            return;
+        m_index.forEachChild(node, [&](WordIndex::NodeId child) {
+            if (!m_going)
+                return;
+            const auto letter = static_cast<std::size_t>(m_index.letterOf(child) - 'a');
+            if ((m_index.rolesBelow(child) & m_filter.roles) == 0)
+                return;
+            // Below this letter only it and later ones follow: an earlier
+            // required letter that is still missing will never come.
+            if (std::any_of(m_missing.begin(), m_missing.begin() + static_cast<long>(letter),
+                    [](std::uint8_t n) { return n != 0; }))
+                return;
+            const bool blank = m_left[letter] == 0;
+            if (blank && m_blanks == 0)
+                return;
+            blank ? --m_blanks : --m_left[letter];
+            const bool wanted = m_missing[letter] != 0;
+            if (wanted)
+                --m_missing[letter];
+            visitKey(child, depth + 1);
+            if (m_going)
+                walk(child, depth + 1);
+            if (wanted)
+                ++m_missing[letter];
+            blank ? ++m_blanks : ++m_left[letter];
+        });
+    }
+
+    void visitKey(WordIndex::NodeId node, std::size_t length)
+    {
+        const auto key = m_index.keyAt(node);
+        if (!key || length < m_filter.minLength
+            || std::any_of(m_missing.begin(), m_missing.end(), [](std::uint8_t n) { return n; }))
+            return;
+        const auto forms = m_index.formsOf(*key);
+        const std::uint8_t roles = m_filter.roles;
+        if (std::ranges::any_of(forms.roles, [roles](std::uint8_t r) { return r & roles; }))
+            m_going = m_visit(*key, length);
+    }
+
+    const WordIndex &m_index;
+    const KeyFilter &m_filter;
+    LetterCounts m_left;
+    std::size_t m_blanks;
+    LetterCounts m_missing;
+    const std::function<bool(WordIndex::KeyId, std::size_t)> &m_visit;
+    bool m_going = true;
+};
+
+} // namespace
+
+void forEachKeyInPool(const WordIndex &index, const KeyFilter &filter,
+    const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
+{
+    Walk(index, filter, visit).run();
+}

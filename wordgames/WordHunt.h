@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/SpellChecker.h"
+#include "wordgames/LetterPool.h"
+#include "wordindex/WordIndex.h"
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Which words a hunt is after.
+struct WordQuery {
+    LetterPool pool; // a word's letters come from it, blanks for the missing ones
+    std::size_t minLength = 2;
+    std::size_t maxLength = 255;
+    LetterCounts required {}; // letters every word holds
+    // Whether a word (in lower case) is wanted besides; empty: every one.
+    std::function<bool(std::string_view)> wanted;
+};
+
+struct HuntBudget {
+    // Compounds the index's parts may name, and when the hunt gives up: a
+    // query of many blanks, or of many letters in a language that joins
+    // words into compounds, names more than anyone would wait for. The
+    // forms of the index are bounded by its size.
+    std::size_t maxCandidates = 250'000;
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+    // Told now and then how many candidates the checker has judged, of how
+    // many; on the caller's thread.
+    std::function<void(std::size_t done, std::size_t total)> progress;
+    // Threads that ask the checker about many candidates; 0: one per core.
+    unsigned threads = 0;
+};
+
+struct FoundWord {
+    std::string text; // as the checker accepted it
+    LetterCounts letters {};
+};
+
+struct WordHunt {
+    std::vector<FoundWord> words; // in no particular order, no two equal but for case
+    std::string unfinished; // why the hunt stopped early; empty: it did not
+    std::size_t candidates = 0; // words in lower case the index named
+    std::size_t questions = 0; // asked of the checker
+};
+
+// Every word the checker accepts that the query wants: the index names the
+// candidates (its forms and the compounds its parts make), the checker
+// judges each in its dictionary spelling, and each word is kept once, in
+// the spelling printed: the one in lower case where the dictionary has
+// several and accepts it, else the first it lists that the checker
+// accepts; a candidate none of whose spellings is accepted is asked in
+// lower case, capitalised and in capitals, since the checker may take a
+// word in another case than the index keeps ("STRASSE" for "Straße").
+[[nodiscard]] WordHunt huntWords(const WordIndex &index, SpellChecker &checker,
+    const WordQuery &query, const HuntBudget &budget = {});
