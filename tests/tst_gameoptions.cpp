@@ -172,17 +172,43 @@ private slots:
     void tool_data()
     {
         addRows<ToolRow>({
-            { "words", { "--some" }, "tca", true, 0, "act\ncat\n", "" },
-            { "JSON", { "--some", "--json" }, "tca", true, 0,
-                R"([{"letters":3,"words":["act"]},{"letters":3,"words":["cat"]}])"
-                "\n",
-                "" },
-            { "no index", { "--some" }, "tca", false, kExitNoChecker, "", "two encodings" },
-            { "stopped by --limit", { "--some", "--limit", "1" }, "tca", true, 0, "act\n",
-                "--limit" },
+            { .name = "words",
+                .options = { "--some" },
+                .letters = "tca",
+                .indexed = true,
+                .status = 0,
+                .out = "act\ncat\n",
+                .err = "" },
+            { .name = "JSON",
+                .options = { "--some", "--json" },
+                .letters = "tca",
+                .indexed = true,
+                .status = 0,
+                .out = R"([{"letters":3,"words":["act"]},{"letters":3,"words":["cat"]}])"
+                       "\n",
+                .err = "" },
+            { .name = "no index",
+                .options = { "--some" },
+                .letters = "tca",
+                .indexed = false,
+                .status = kExitNoChecker,
+                .out = "",
+                .err = "two encodings" },
+            { .name = "stopped by --limit",
+                .options = { "--some", "--limit", "1" },
+                .letters = "tca",
+                .indexed = true,
+                .status = 0,
+                .out = "act\n",
+                .err = "--limit" },
             // What was found is printed, and that the budget stopped it told.
-            { "stopped by the budget", { "--some" }, "??????", true, kExitUnfinished, "act\ncat\n",
-                "1000" },
+            { .name = "stopped by the budget",
+                .options = { "--some" },
+                .letters = "??????",
+                .indexed = true,
+                .status = kExitUnfinished,
+                .out = "act\ncat\n",
+                .err = "1000" },
         });
     }
     void tool()

@@ -72,7 +72,7 @@ void Expander::give(const std::u32string &form, const Applied &prefixes, const A
 {
     const FlagList &stemFlags = *m_stemFlags;
     const CompoundModel &model = m_affixes.compounds;
-    const std::size_t affixCount = static_cast<std::size_t>(prefixes.count + suffixes.count);
+    const bool bare = prefixes.count + suffixes.count == 0;
     bool onlyInCompound = has(stemFlags, model.onlyInCompound);
     bool forbidden = false;
     bool permitPrefix = true;
@@ -97,7 +97,6 @@ void Expander::give(const std::u32string &form, const Applied &prefixes, const A
     look(suffixes, permitSuffix);
     std::uint8_t roles = 0;
     // A stem that needs an affix is no word, nor a part, alone.
-    const bool bare = affixCount == 0;
     if (!onlyInCompound && !(bare && has(stemFlags, m_affixes.needAffix)))
         roles |= FormRole::Word;
     if (model.classic() && !forbidden && !(bare && has(stemFlags, m_affixes.needAffix))) {
