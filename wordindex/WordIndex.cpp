@@ -21,8 +21,8 @@ std::string WordIndex::keyOf(std::string_view word)
     return key;
 }
 
-WordIndex WordIndex::fromForms(
-    const std::vector<std::pair<std::string, std::uint8_t>> &forms, CompoundSettings settings)
+WordIndex WordIndex::fromForms(const std::vector<std::pair<std::string, std::uint8_t>> &forms,
+    const CompoundSettings &settings)
 {
     // Sorted as the builder sorts: by key, then the form in lower case, then as given.
     std::vector<std::tuple<std::string, std::string, std::size_t>> keyed;

@@ -56,7 +56,7 @@ public:
     // out), each with its roles; for tests and the word-game search.
     [[nodiscard]] static WordIndex fromForms(
         const std::vector<std::pair<std::string, std::uint8_t>> &forms,
-        CompoundSettings settings = {});
+        const CompoundSettings &settings = {});
 
     // The index a block of memory holds; nothing, and why in whyNot, when
     // the block is not one (damaged, cut short, of another version or byte order).
