@@ -173,6 +173,7 @@ void DictionaryService::work()
             m_foundAny = true;
         }
         entry = CacheEntry();
+        m_keptAsRead = false;
         if (tryDictionary(base, entry)) {
             chosen = true;
             break;
@@ -215,8 +216,10 @@ bool DictionaryService::tryDictionary(const std::filesystem::path &base, CacheEn
         auto kept
             = CacheFile::read(CacheFile::fileFor(*m_settings.cacheFolder, entry.dictionary), &why);
         if (kept && kept->dictionary == entry.dictionary && kept->aff == entry.aff
-            && kept->dic == entry.dic)
+            && kept->dic == entry.dic) {
             entry = std::move(*kept);
+            m_keptAsRead = true;
+        }
     }
     const EngineProbe probe(m_settings.probeHelper);
     for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
@@ -228,8 +231,10 @@ bool DictionaryService::tryDictionary(const std::filesystem::path &base, CacheEn
         auto verdict = verdictOf(entry.note(name));
         if (!verdict && probe.available()) {
             verdict = probe.probe(engine, base, &m_cancel);
-            if (verdict->settled)
+            if (verdict->settled) {
                 entry.setNote(name, verdictNote(*verdict));
+                m_keptAsRead = false;
+            }
         }
         if (verdict && !verdict->usable) {
             tell(name + " refused " + aff + ": " + verdict->why);
@@ -272,8 +277,10 @@ void DictionaryService::indexChosen(CacheEntry &entry)
         } else {
             std::string why;
             index = readWordIndex(std::move(entry.image), m_choice->base, dialectOf(engine), &why);
-            if (!index)
+            if (!index) {
                 tell("the kept word index of " + entry.dictionary + " is not used: " + why);
+                m_keptAsRead = false;
+            }
             entry.image.clear();
         }
     }
@@ -285,6 +292,7 @@ void DictionaryService::indexChosen(CacheEntry &entry)
         entry.dialect = m_cancel ? std::nullopt : std::optional(dialect);
         entry.indexRefusal = refusal;
         entry.image.clear();
+        m_keptAsRead = false;
     }
     const std::lock_guard lock(m_mutex);
     m_index = std::move(index);
@@ -295,6 +303,11 @@ void DictionaryService::keep(const CacheEntry &entry)
 {
     if (!m_settings.cacheFolder || entry.dictionary.empty())
         return;
+    // Writing a large index again would cost the run's end more than the answer took.
+    if (m_keptAsRead) {
+        CacheFile::markUsed(*m_settings.cacheFolder, entry.dictionary);
+        return;
+    }
     std::shared_ptr<const FormSource> index;
     {
         const std::lock_guard lock(m_mutex);

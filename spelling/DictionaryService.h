@@ -111,5 +111,7 @@ private:
     std::string m_indexRefusal;
     std::chrono::steady_clock::time_point m_indexDue;
     bool m_workerDone = false;
+    // The worker's own: the entry read from the cache is what it would write.
+    bool m_keptAsRead = false;
     std::thread m_worker;
 };

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <fstream>
 #include <map>
+#include <sys/stat.h>
 
 namespace {
 
@@ -279,10 +280,19 @@ private slots:
         };
         QVERIFY(answer());
         QCOMPARE(starts(folder), 1); // Nuspell is refused without a helper; Hunspell is tried
+        const auto entry = CacheFile::fileFor(cache, dictionary("unknown-encoding").string());
+        const auto inode = [&entry] {
+            struct stat about { };
+            return ::stat(entry.c_str(), &about) == 0 ? about.st_ino : 0;
+        };
+        const auto written = inode();
+        const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+        std::filesystem::last_write_time(entry, old);
         QVERIFY(answer());
         QCOMPARE(starts(folder), 1);
-        const auto entry = CacheFile::fileFor(cache, dictionary("unknown-encoding").string());
-        QVERIFY(std::filesystem::exists(entry));
+        // Read, not written again (that would be a new file), but marked as used.
+        QCOMPARE(inode(), written);
+        QVERIFY(std::filesystem::last_write_time(entry) > old);
         std::filesystem::resize_file(entry, std::filesystem::file_size(entry) - 8);
         QVERIFY(answer());
         QCOMPARE(starts(folder), 2);

@@ -310,4 +310,13 @@ bool write(const std::filesystem::path &folder, const CacheEntry &entry,
     return true;
 }
 
+void markUsed(const std::filesystem::path &folder, const std::string &dictionary)
+{
+    const std::filesystem::path file = fileFor(folder, dictionary);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error)))
+        std::filesystem::last_write_time(
+            file, std::filesystem::file_time_type::clock::now(), error);
+}
+
 } // namespace CacheFile

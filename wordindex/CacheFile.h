@@ -62,5 +62,8 @@ inline constexpr std::size_t kMaxEntries = 32;
 // folder within its bounds; false, and why, when it could not be written.
 bool write(const std::filesystem::path &folder, const CacheEntry &entry,
     std::span<const std::uint64_t> image, std::string *whyNot = nullptr);
+// Marks the entry's file as just used, so that pruning keeps it longest,
+// without writing it again.
+void markUsed(const std::filesystem::path &folder, const std::string &dictionary);
 
 } // namespace CacheFile
