@@ -25,7 +25,8 @@ void connectAnalysis(frmMain &window, WordSearch &search, ProgramTerminator &ter
     });
 }
 
-void connectRunNotes(frmMain &window, WordSearch &search, std::optional<std::string> askedLanguage)
+void connectRunNotes(
+    frmMain &window, WordSearch &search, const std::optional<std::string> &askedLanguage)
 {
     auto firstRun = std::make_shared<bool>(true);
     search.setRunStarting([&window, askedLanguage, firstRun](const RunReport &run) {

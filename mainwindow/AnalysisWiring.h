@@ -16,4 +16,5 @@ void connectAnalysis(frmMain &window, WordSearch &search, ProgramTerminator &ter
 // Has the window's tooltips name the dictionary, the engine and how each run
 // was answered; the first run also says so when the language the locale asks
 // for has no dictionary and another answered.
-void connectRunNotes(frmMain &window, WordSearch &search, std::optional<std::string> askedLanguage);
+void connectRunNotes(
+    frmMain &window, WordSearch &search, const std::optional<std::string> &askedLanguage);

@@ -39,8 +39,8 @@ int runGameTool(const GameQuery &query, const GameToolServices &services, const 
     }
     // An index of stems makes the forms within the letters now; one of
     // forms has them all.
-    const FormsWithin forms
-        = offer.index ? offer.index->within(query.pool.reach()) : FormsWithin { nullptr, offer.refusal };
+    const FormsWithin forms = offer.index ? offer.index->within(query.pool.reach())
+                                          : FormsWithin { nullptr, offer.refusal };
     if (!forms.index) {
         if (progress)
             progress->clear();

@@ -68,7 +68,9 @@ inline void forEachCandidate(const AffixClass &affixClass, std::u32string_view w
         const char32_t edge = affixClass.prefix ? word.front() : word.back();
         const auto &byEdge = affixClass.byEdge;
         auto it = std::lower_bound(byEdge.begin(), byEdge.end(), edge,
-            [](const std::pair<char32_t, std::uint32_t> &entry, char32_t c) { return entry.first < c; });
+            [](const std::pair<char32_t, std::uint32_t> &entry, char32_t c) {
+                return entry.first < c;
+            });
         for (; it != byEdge.end() && it->first == edge; ++it)
             offer(affixClass.rules[it->second]);
     }

@@ -238,7 +238,7 @@ std::optional<CacheEntry> read(const std::filesystem::path &file, std::string *w
         setWhy(whyNot, refusal->text());
         return std::nullopt;
     }
-    FileWords &bytes = std::get<FileWords>(got);
+    auto &bytes = std::get<FileWords>(got);
     if (bytes.bytes % 8 != 0) {
         setWhy(whyNot, "it is damaged or cut short");
         return std::nullopt;

@@ -131,8 +131,9 @@ private:
     {
         std::string key(reinterpret_cast<const char *>(letters.data()), letters.size());
         key += static_cast<char>(roles);
-        auto [found, fresh] = m_parts.try_emplace(std::move(key));
-        if (!fresh)
+        const auto tried = m_parts.try_emplace(std::move(key));
+        auto found = tried.first;
+        if (!tried.second)
             return found->second;
         std::size_t steps = 0;
         forEachKeyWithin(

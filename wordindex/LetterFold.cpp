@@ -34,7 +34,9 @@ LetterFold::LetterFold(const AffixFile &affixes)
 {
     for (char c = 'a'; c <= 'z'; ++c) {
         m_ascii[static_cast<std::size_t>(c)] = { std::string(1, c) };
-        m_ascii[static_cast<std::size_t>(c - 'a' + 'A')] = { std::string(1, c - 'a' + 'A') };
+        const auto upper = static_cast<char>(c - 'a' + 'A');
+        m_ascii[static_cast<std::size_t>(static_cast<unsigned char>(upper))]
+            = { std::string(1, upper) };
     }
     for (const Fold &fold : kFolds)
         m_ways[fold.c].emplace_back(fold.letters);
