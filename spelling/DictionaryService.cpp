@@ -104,6 +104,11 @@ bool DictionaryService::ready()
 
 void DictionaryService::finish()
 {
+    if (!m_settings.cacheFolder) {
+        // Nothing would keep the index: building it on would only delay the end.
+        cancel();
+        return;
+    }
     startInBackground();
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return m_workerDone; });

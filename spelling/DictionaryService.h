@@ -78,7 +78,7 @@ public:
     // Ends the work at once (a helper that runs is stopped): the program ends.
     void cancel();
     // Waits until the work is done (the command-line tool, before it ends,
-    // so that the cache is written).
+    // so that the cache is written); without a cache, stops it instead.
     void finish();
     // Whether the work is done, or ends within the time.
     [[nodiscard]] bool finishedWithin(std::chrono::steady_clock::duration time);
