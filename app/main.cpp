@@ -3,6 +3,7 @@
 // The composition root: the real window system, spelling engines, registry
 // and program end, handed to the main window.
 #include "BuildConfig.h"
+#include "DictionaryOption.h"
 #include "HelperPath.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
@@ -47,6 +48,7 @@ public:
         m_parser.addVersionOption();
         m_parser.addOption(m_exhaustive);
         m_parser.addOption(m_noCache);
+        m_parser.addOption(m_dictionary);
     }
 
     // Nothing when the window is to open. Before the window system takes
@@ -67,11 +69,23 @@ public:
             return usageError(QStringLiteral("Unexpected argument '%1': the letters are typed "
                                              "in the window (quorvel-search takes them here).")
                                   .arg(m_parser.positionalArguments().constFirst()));
+        if (m_parser.isSet(m_dictionary)) {
+            // Named before the window opens, so that a wrong name is told on
+            // the terminal it was typed on.
+            auto named = pickDictionary(
+                m_parser.value(m_dictionary).toStdString(), DictionaryLocator::defaultFolders());
+            if (const auto *why = std::get_if<std::string>(&named))
+                return usageError(
+                    QStringLiteral("--dictionary: %1.").arg(QString::fromStdString(*why)));
+            m_pick = std::get<DictionaryPick>(std::move(named));
+        }
         return std::nullopt;
     }
 
     [[nodiscard]] bool exhaustive() const { return m_parser.isSet(m_exhaustive); }
     [[nodiscard]] bool noCache() const { return m_parser.isSet(m_noCache); }
+    // The dictionary --dictionary names; nothing: the user's language picks.
+    [[nodiscard]] const std::optional<DictionaryPick> &dictionary() const { return m_pick; }
 
 private:
     static int usageError(const QString &message)
@@ -90,6 +104,11 @@ private:
     // For a dictionary that is being edited, and for measuring.
     const QCommandLineOption m_noCache { QStringLiteral("no-cache"),
         QStringLiteral("Neither read nor write the dictionary cache (~/.cache/quorvel).") };
+    const QCommandLineOption m_dictionary { QStringLiteral("dictionary"),
+        QStringLiteral("Use the dictionary of this language (de_DE) or at this path (a .dic "
+                       "file, or its path without the extension)."),
+        QStringLiteral("NAME_OR_PATH") };
+    std::optional<DictionaryPick> m_pick;
 };
 
 } // namespace
@@ -129,10 +148,12 @@ int main(int argc, char **argv)
     WordSearch::Options options;
     options.exhaustive = commandLine.exhaustive();
 
-    const auto language = DictionaryLocator::userLanguage();
-    DictionaryService dictionaries({ [&language] {
-                                        return DictionaryLocator::candidates(
-                                            language, DictionaryLocator::defaultFolders());
+    const auto &named = commandLine.dictionary();
+    const auto language = named ? named->language : DictionaryLocator::userLanguage();
+    DictionaryService dictionaries({ [&named, &language] {
+                                        return named ? named->candidates
+                                                     : DictionaryLocator::candidates(language,
+                                                         DictionaryLocator::defaultFolders());
                                     },
         language, helperPath(QCoreApplication::applicationDirPath()),
         commandLine.noCache() ? std::nullopt : std::optional(cacheFolder()) });

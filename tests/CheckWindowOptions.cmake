@@ -15,7 +15,7 @@ endfunction()
 
 set(offscreen QT_QPA_PLATFORM=offscreen ${PROGRAM})
 expect(0 "^Quorvel ${VERSION}\n$" "" ${offscreen} --version)
-expect(0 "Usage: .*quorvel.*--exhaustive" "" ${offscreen} --help)
+expect(0 "Usage: .*quorvel.*--exhaustive.*--dictionary" "" ${offscreen} --help)
 # A terminal without a display: answered before the window system is asked.
 expect(0 "^Quorvel ${VERSION}\n$" "" --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
        ${PROGRAM} --version)
@@ -24,3 +24,6 @@ expect(0 "^Quorvel ${VERSION}\n$" "" ${PROGRAM} -platform offscreen --version)
 # Wrong options and stray arguments: a usage error, exit status 2, no window.
 expect(2 "^$" "bogus.*quorvel --help" ${offscreen} --bogus)
 expect(2 "^$" "letters" ${offscreen} tca)
+# A dictionary that is not there is told on the terminal, before any window.
+expect(2 "^$" "--dictionary: no dictionary xx_YY was found" ${offscreen} --dictionary xx_YY)
+expect(2 "^$" "--dictionary: .*/nowhere/xx.dic" ${offscreen} --dictionary /nowhere/xx.dic)
