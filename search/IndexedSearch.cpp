@@ -76,6 +76,20 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
 
 } // namespace
 
+std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
+{
+    using Seconds = std::chrono::duration<double>;
+    const Seconds least = CompoundBudget {}.maxTime;
+    const Seconds most = std::chrono::seconds(30);
+    double arrangements = 1;
+    for (std::size_t k = 2; k <= letters && arrangements < 1e15; ++k)
+        arrangements *= static_cast<double>(k);
+    // At about 4 microseconds a question, a hundredth of the enumeration.
+    const Seconds share(arrangements * 4e-6 / 100);
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::clamp(share, least, most));
+}
+
 IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,
     std::size_t maxArrangements, const CompoundBudget &budget,
     const std::function<bool()> &keepGoing)

@@ -7,6 +7,7 @@
 #include "wordindex/CompoundSearch.h"
 #include "wordindex/FormSource.h"
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -15,6 +16,12 @@
 
 // More questions than this and the index is no quicker than it is worth.
 inline constexpr std::size_t kMaxArrangementsTried = 1'000'000;
+
+// How long the search for compounds may go on for this many letters before
+// it gives up and every arrangement is tried instead: short where trying
+// them is soon done, longer (but bounded) where it would take hours, as a
+// long input on a large compounding dictionary needs.
+[[nodiscard]] std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters);
 
 struct IndexedAnswer {
     // The word list of the whole run; nothing when only trying every

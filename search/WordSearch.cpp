@@ -246,6 +246,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     }
     CompoundBudget budget;
     budget.keepGoing = going;
+    budget.maxTime = compoundTimeFor(letters.size());
     IndexedAnswer answer
         = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried, budget, going);
     report.questions = static_cast<double>(answer.questions);

@@ -127,6 +127,20 @@ private slots:
             QVERIFY(indexedSearch(row.letters, index, checker, row.enough).words);
     }
 
+    // A short input soon falls back to its few arrangements; a long one,
+    // whose arrangements would take hours, lets the compounds be searched
+    // longer, but never without bound.
+    void compoundTimeGrowsWithTheLetters()
+    {
+        const auto least = CompoundBudget {}.maxTime;
+        QCOMPARE(compoundTimeFor(3), least);
+        QCOMPARE(compoundTimeFor(8), least);
+        QVERIFY(compoundTimeFor(13) > least);
+        for (std::size_t letters = 1; letters < 40; ++letters)
+            QVERIFY(compoundTimeFor(letters) <= compoundTimeFor(letters + 1));
+        QVERIFY(compoundTimeFor(1'000'000) <= std::chrono::minutes(1));
+    }
+
     // The window's events are let through while the index is searched, and
     // a newer request stops the search at once.
     void stopsWhenTold()
