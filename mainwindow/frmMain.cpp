@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QWindow>
 #include <limits>
@@ -121,7 +122,20 @@ void frmMain::buildControls(qreal dpi)
     client->setObjectName(QStringLiteral("client"));
     fixColors(client, { { QPalette::Window, kPaleYellow } });
     client->setAutoFillBackground(true);
-    setCentralWidget(client);
+    // On a screen too small for the designed window (a high scale factor on
+    // a small display) the window takes the room there is, and what does
+    // not fit can be scrolled to rather than being out of reach.
+    client->setMinimumSize(pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi));
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("clientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control as designed; the scroller follows.
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(client);
+    setCentralWidget(scroller);
+    m_client = client;
+    client->installEventFilter(this);
 
     Picture1 = place(new PictureBox(client), "Picture1", twips(0, 0, 6330, 930));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -255,6 +269,9 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         // the first place guessed at is known now.
         windowHandle()->removeEventFilter(this);
         placeAgainOnceFramed(*this, m_designedSize);
+    } else if (watched == m_client && event->type() == QEvent::Resize) {
+        // The banner strip alone follows the width; nothing else is laid out again.
+        Picture1->resize(m_client->width(), Picture1->height());
     } else if (watched == txtInput
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -274,13 +291,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         m_enterPressedHere = false;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    // The banner strip alone follows the width; nothing else is laid out again.
-    Picture1->resize(centralWidget()->width(), Picture1->height());
 }
 
 void frmMain::showEvent(QShowEvent *event)

@@ -61,7 +61,6 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -73,6 +72,7 @@ private:
 
     bool m_enterPressedHere = false;
     QSize m_designedSize;
+    QWidget *m_client = nullptr; // the controls' parent, inside its scroller
     // The screen it was laid out for, which it opens on; cleared once placed.
     QPointer<QScreen> m_openOn;
     QShortcut *m_escape = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <limits>
@@ -293,7 +294,8 @@ private slots:
         Program program;
         QWidget *banner = program.control("Picture1");
         QHash<QWidget *, QRect> before;
-        for (QWidget *widget : program.window.centralWidget()->findChildren<QWidget *>())
+        QWidget *client = program.window.findChild<QScrollArea *>()->widget();
+        for (QWidget *widget : client->findChildren<QWidget *>())
             before.insert(widget, widget->geometry());
         const QSize size = banner->size();
         program.window.resize(program.window.width() + 200, program.window.height() + 150);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -165,9 +166,17 @@ private slots:
         QVERIFY((frame.center() - free.center()).manhattanLength() <= 2);
         // Where there is room, every control is in view; where there is
         // not, the window takes the room there is, but for what a frame
-        // guessed before the platform tells it may leave.
-        QWidget *client = program.window.centralWidget();
-        QCOMPARE(client->rect().contains(client->childrenRect()), row.roomy);
+        // guessed before the platform tells it may leave, and what does not
+        // fit can be scrolled to.
+        const auto *scroller = program.window.findChild<QScrollArea *>();
+        QWidget *client = scroller->widget();
+        QVERIFY(client->rect().contains(client->childrenRect()));
+        const QSize view = scroller->viewport()->size();
+        QCOMPARE(view.width() >= client->width() && view.height() >= client->height(), row.roomy);
+        QTRY_COMPARE(scroller->horizontalScrollBar()->maximum(),
+            std::max(0, client->width() - view.width()));
+        QTRY_COMPARE(scroller->verticalScrollBar()->maximum(),
+            std::max(0, client->height() - view.height()));
         const QSize spare = free.size() - frame.size();
         if (!row.roomy)
             QVERIFY(std::min(spare.width(), spare.height()) < 8);
