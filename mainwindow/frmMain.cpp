@@ -351,10 +351,23 @@ void frmMain::setResultsText(const QString &text)
         text.isEmpty() ? tr("The words found appear here when an analysis ends") : text);
 }
 
+namespace {
+
+// As rich text a long note wraps, instead of running off a small screen;
+// its lines stay as written.
+QString wrappingTip(const QString &text)
+{
+    return text.isEmpty()
+        ? text
+        : QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(text.toHtmlEscaped());
+}
+
+} // namespace
+
 void frmMain::setRunNotes(const QString &results, const QString &progress)
 {
-    txtResults->setToolTip(results);
-    lblSearching->setToolTip(progress);
+    txtResults->setToolTip(wrappingTip(results));
+    lblSearching->setToolTip(wrappingTip(progress));
 }
 
 QString frmMain::inputText() const
