@@ -23,10 +23,10 @@ chm)
     libs="Qt6Gui libmspack" ;;
 dictionary)
     sources=(wordindex/*.cpp fileio/*.cpp tests/fuzz/fuzz_dictionary.cpp)
-    libs="libxxhash" ;;
+    libs="libxxhash icu-uc" ;;
 cache)
     sources=(wordindex/*.cpp fileio/*.cpp tests/fuzz/fuzz_cache.cpp)
-    libs="libxxhash" ;;
+    libs="libxxhash icu-uc" ;;
 *) echo "unknown target: $target" >&2; exit 2 ;;
 esac
 mkdir -p build-fuzz/"$target"-corpus tests/fuzz/"$target"-regressions
