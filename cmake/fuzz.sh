@@ -31,7 +31,7 @@ cache)
 esac
 mkdir -p build-fuzz/"$target"-corpus tests/fuzz/"$target"-regressions
 # shellcheck disable=SC2046
-clang++-14 -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -I. \
+clang++-14 -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I. \
     $(pkg-config --cflags $libs) "${sources[@]}" $(pkg-config --libs $libs) \
     -o build-fuzz/fuzz_"$target"
 cd build-fuzz

@@ -122,7 +122,7 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
         || !ordered(m_stemText, m_text.size()) || !ordered(m_flagStart, m_flags.size())
         || !stemNumbers(m_stemRefs) || !stemNumbers(m_coreless)
         || !std::ranges::all_of(
-            m_stemFlags, [this](std::uint32_t list) { return list + 1 < m_flagStart.size(); }))
+            m_stemFlags, [this](std::uint32_t list) { return list < m_flagStart.size() - 1; }))
         return fail("its stems do not fit together");
     if (!affixes || !affixes->refusal.empty())
         return fail("its affix file cannot be read");
