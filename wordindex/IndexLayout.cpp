@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/IndexLayout.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace IndexLayout {
@@ -162,6 +163,13 @@ std::optional<CompoundSettings> readSettings(std::string_view bytes)
         replacement.endChars = in.text();
         replacement.beginChars = in.text();
         replacement.replacement = in.text();
+        // The search counts these letters off the typed ones: a to z only,
+        // as the builder writes them.
+        for (const std::string *text :
+            { &replacement.endChars, &replacement.beginChars, &replacement.replacement }) {
+            if (!std::ranges::all_of(*text, [](char c) { return c >= 'a' && c <= 'z'; }))
+                in.fail();
+        }
     }
     // A shortest part of no letters would let a search go on for ever.
     if (!in.done() || settings.minPart == 0)
