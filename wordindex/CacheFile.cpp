@@ -276,9 +276,16 @@ bool write(const std::filesystem::path &folder, const CacheEntry &entry,
         kHeaderWords + fields.size() + image.size(), checksum(fields, image) };
     const auto final = fileFor(folder, entry.dictionary);
     std::random_device random;
-    const auto temporary = folder
-        / ("." + final.filename().string() + "." + std::to_string(getpid()) + "."
-            + std::to_string(random()) + ".part");
+    // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict) of
+    // a string literal joined to a temporary string.
+    std::string name = ".";
+    name += final.filename().string();
+    name += '.';
+    name += std::to_string(getpid());
+    name += '.';
+    name += std::to_string(random());
+    name += ".part";
+    const auto temporary = folder / name;
     const int fd
         = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
