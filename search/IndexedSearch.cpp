@@ -84,8 +84,8 @@ std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
     double arrangements = 1;
     for (std::size_t k = 2; k <= letters && arrangements < 1e15; ++k)
         arrangements *= static_cast<double>(k);
-    // At about 4 microseconds a question, a hundredth of the enumeration.
-    const Seconds share(arrangements * 4e-6 / 100);
+    // A hundredth of what trying them all would take.
+    const Seconds share(arrangements * Seconds(kQuestionCost).count() / 100);
     return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::clamp(share, least, most));
 }

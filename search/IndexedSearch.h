@@ -17,6 +17,10 @@
 // More questions than this and the index is no quicker than it is worth.
 inline constexpr std::size_t kMaxArrangementsTried = 1'000'000;
 
+// About what a question to the checker costs, for weighing a wait or a
+// search against trying every arrangement.
+inline constexpr auto kQuestionCost = std::chrono::microseconds(4);
+
 // How long the search for compounds may go on for this many letters before
 // it gives up and every arrangement is tried instead: short where trying
 // them is soon done, longer (but bounded) where it would take hours, as a

@@ -100,10 +100,6 @@ std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker,
     return checkers;
 }
 
-// About what a question to the checker costs: a short run tries its
-// arrangements rather than wait for an index that takes longer to build.
-constexpr auto kQuestionCost = std::chrono::microseconds(4);
-
 // How often a request that waits for the dictionary looks again.
 constexpr auto kWaitSlice = std::chrono::milliseconds(5);
 
