@@ -18,12 +18,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -38,38 +37,50 @@ double median(std::vector<double> values)
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-// Builds the index in a child, which reports its time and its peak size.
+// Builds the index in a fresh process of this program, which reports its
+// time and its peak size: a forked child would count the parent's loaded
+// engine among its pages.
 struct BuildFigures {
     double seconds = 0;
     double peakMegabytes = 0;
 };
-BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect, IndexKind kind)
+const QString kBuildOnly = QStringLiteral("build-only");
+
+int buildAndReport(const std::filesystem::path &base, Dialect dialect, IndexKind kind)
 {
-    int pipe[2];
-    if (::pipe(pipe) != 0)
-        return {};
-    const pid_t child = fork();
-    if (child == 0) {
-        ::close(pipe[0]);
-        const auto start = std::chrono::steady_clock::now();
-        (void)buildWordIndexFromFiles(base, dialect, {}, nullptr, kind);
-        rusage usage {};
-        getrusage(RUSAGE_SELF, &usage);
-        const BuildFigures figures { milliseconds(std::chrono::steady_clock::now() - start) / 1e3,
-            static_cast<double>(usage.ru_maxrss) / 1024 };
-        (void)!::write(pipe[1], &figures, sizeof(figures));
-        _exit(0);
+    const auto start = std::chrono::steady_clock::now();
+    (void)buildWordIndexFromFiles(base, dialect, {}, nullptr, kind);
+    // The peak of this program's own memory: getrusage keeps the peak of the
+    // process that started it, from before the exec.
+    double peakKilobytes = 0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                peakKilobytes = line.mid(6).trimmed().split(' ').front().toDouble();
+        }
     }
-    ::close(pipe[1]);
-    BuildFigures figures;
-    (void)!::read(pipe[0], &figures, sizeof(figures));
-    ::close(pipe[0]);
-    waitpid(child, nullptr, 0);
-    return figures;
+    std::printf("%f %f\n", milliseconds(std::chrono::steady_clock::now() - start) / 1e3,
+        peakKilobytes / 1024);
+    return 0;
+}
+
+BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect, const QString &kind)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+        { QStringLiteral("--") + kBuildOnly,
+            dialect == Dialect::Nuspell ? QStringLiteral("nuspell") : QStringLiteral("hunspell"),
+            QStringLiteral("--kind"), kind, QString::fromStdString(base.string()) });
+    child.waitForFinished(-1);
+    const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+    if (figures.size() != 2)
+        return {};
+    return { figures[0].toDouble(), figures[1].toDouble() };
 }
 
 void measure(const std::filesystem::path &base, const std::filesystem::path &helper, int runs,
-    IndexKind kind)
+    IndexKind kind, const QString &kindName)
 {
     const std::string name = base.filename().string();
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
@@ -85,7 +96,7 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
         const WordIndexBuild forced = buildWordIndexFromFiles(base, dialect, {}, nullptr, kind);
         offer = { forced.forms, forced.refusal };
     }
-    const BuildFigures build = buildInChild(base, dialect, kind);
+    const BuildFigures build = buildInChild(base, dialect, kindName);
     if (!offer.index) {
         std::printf("%-28s %-8s falls back: %s (%.2f s, %.0f MB)\n", name.c_str(), engine.c_str(),
             offer.refusal.c_str(), build.seconds, build.peakMegabytes);
@@ -135,6 +146,10 @@ int main(int argc, char **argv)
         QStringLiteral("The kind of index: chosen (as the program chooses), forms or stems."),
         QStringLiteral("kind"), QStringLiteral("chosen"));
     parser.addOption(kindOption);
+    // Internal: builds one index and prints its time and peak size.
+    QCommandLineOption buildOnlyOption(kBuildOnly, QString(), QStringLiteral("dialect"));
+    buildOnlyOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(buildOnlyOption);
     parser.addPositionalArgument(QStringLiteral("dictionaries"),
         QStringLiteral("Dictionaries (without .aff/.dic) or folders of them; default the "
                        "installed en_US."));
@@ -149,16 +164,21 @@ int main(int argc, char **argv)
     const IndexKind kind = kindName == QLatin1String("forms") ? IndexKind::Forms
         : kindName == QLatin1String("stems")                  ? IndexKind::Stems
                                                               : IndexKind::Chosen;
+    if (parser.isSet(buildOnlyOption) && given.size() == 1)
+        return buildAndReport(given.front().toStdString(),
+            parser.value(buildOnlyOption) == QLatin1String("nuspell") ? Dialect::Nuspell
+                                                                      : Dialect::Hunspell,
+            kind);
     for (const QString &path : given) {
         const QDir folder(path);
         if (!folder.exists()) {
-            measure(path.toStdString(), helper, parser.value(runsOption).toInt(), kind);
+            measure(path.toStdString(), helper, parser.value(runsOption).toInt(), kind, kindName);
             continue;
         }
         for (const QString &aff :
             folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
             measure(folder.filePath(aff.chopped(4)).toStdString(), helper,
-                parser.value(runsOption).toInt(), kind);
+                parser.value(runsOption).toInt(), kind, kindName);
     }
     return 0;
 }
