@@ -104,6 +104,9 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
     }
     std::vector<double> at12;
     std::vector<double> at20;
+    std::vector<double> index12;
+    std::vector<double> index20;
+    std::vector<double> words12;
     std::size_t gaveUp = 0;
     DifferentialInputs inputs(7, base, offer.index.get(), 12, 20);
     for (int run = 0; run < runs; ++run) {
@@ -116,15 +119,27 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
             (length == 12 ? at12 : at20)
                 .push_back(milliseconds(std::chrono::steady_clock::now() - start));
             gaveUp += !answer.words;
+            // The same search without the checker's judgement: what the
+            // index itself costs, the forms within the letters and the
+            // compounds of them.
+            const auto own = std::chrono::steady_clock::now();
+            const FormsWithin within = offer.index->within(letters);
+            if (within.index)
+                (void)compoundCandidates(*within.index, letters);
+            (length == 12 ? index12 : index20)
+                .push_back(milliseconds(std::chrono::steady_clock::now() - own));
+            if (length == 12)
+                words12.push_back(answer.words ? static_cast<double>(answer.words->size()) : 0);
         }
     }
     std::printf("%-28s %-8s index: build %.2f s, peak %.0f MB, %zu %s, %.1f MB; search "
-                "12 letters median %.2f ms (max %.2f), 20 letters median %.2f ms (max %.2f)%s\n",
+                "12 letters median %.2f ms (max %.2f; index alone %.2f, %.0f words), 20 letters "
+                "median %.2f ms (max %.2f; index alone %.2f)%s\n",
         name.c_str(), engine.c_str(), build.seconds, build.peakMegabytes, offer.index->size(),
         offer.index->keepsForms() ? "forms" : "stems",
         static_cast<double>(offer.index->memoryBytes()) / 1e6, median(at12),
-        at12.empty() ? 0 : *std::ranges::max_element(at12), median(at20),
-        at20.empty() ? 0 : *std::ranges::max_element(at20),
+        at12.empty() ? 0 : *std::ranges::max_element(at12), median(index12), median(words12),
+        median(at20), at20.empty() ? 0 : *std::ranges::max_element(at20), median(index20),
         gaveUp ? (", " + std::to_string(gaveUp) + " gave up").c_str() : "");
     std::fflush(stdout);
 }
