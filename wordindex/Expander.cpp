@@ -15,6 +15,13 @@ Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t m
     , m_maxTests(maxTests)
     , m_typable(std::move(typable))
 {
+    // Asked for every character of every form on its way: a table for
+    // the characters most dictionaries use.
+    if (m_typable) {
+        m_typableBelow.resize(kTypableTable);
+        for (char32_t c = 0; c < kTypableTable; ++c)
+            m_typableBelow[c] = m_typable(c);
+    }
     for (const AffixClass &affixClass : affixes.classes) {
         for (const AffixRule &rule : affixClass.rules) {
             std::size_t &reach = affixClass.prefix ? m_prefixReach : m_suffixReach;
@@ -51,16 +58,24 @@ bool Expander::hopeless(std::u32string_view form, std::size_t suffixReach) const
 {
     return m_typable && form.size() > m_prefixReach + suffixReach
         && !std::all_of(form.begin() + static_cast<std::ptrdiff_t>(m_prefixReach),
-            form.end() - static_cast<std::ptrdiff_t>(suffixReach), m_typable);
+            form.end() - static_cast<std::ptrdiff_t>(suffixReach),
+            [this](char32_t c) { return typable(c); });
 }
 
 bool Expander::beyondLetters(std::u32string_view form, std::size_t front, std::size_t back) const
 {
-    if (!m_filter || form.size() <= front + back)
+    return beyondLetters(form, {}, front, back);
+}
+
+bool Expander::beyondLetters(
+    std::u32string_view head, std::u32string_view tail, std::size_t front, std::size_t back) const
+{
+    const std::size_t size = head.size() + tail.size();
+    if (!m_filter || size <= front + back)
         return false;
     LetterCounts counts {};
-    for (std::size_t i = front; i < form.size() - back; ++i) {
-        const char32_t lower = form[i] | 0x20;
+    for (std::size_t i = front; i < size - back; ++i) {
+        const char32_t lower = (i < head.size() ? head[i] : tail[i - head.size()]) | 0x20;
         if (lower >= U'a' && lower <= U'z'
             && ++counts[lower - U'a'] > m_filter->letters[lower - U'a'])
             return true;
@@ -129,18 +144,23 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
             continue;
         forEachCandidate(*affixClass, stem, admitted(), [&](const AffixRule &rule) {
             ++m_tests;
-            if (stop() || !suffixConditionHolds(rule, stem))
+            if (stop() || !stem.ends_with(rule.strip))
                 return;
-            Chain once { stem.substr(0, stem.size() - rule.strip.size()) + rule.add, {},
-                affixClass->cross };
-            // A character that cannot be typed, beyond what a second suffix
-            // or the prefixes can strip, leaves nothing worth making here.
             // What a second suffix may strip of this form, at most.
             const std::size_t next = m_filter && rule.id < m_filter->nextSuffixStrip->size()
                 ? (*m_filter->nextSuffixStrip)[rule.id]
                 : m_suffixReach / 2;
-            if (hopeless(once.form, m_suffixReach / 2)
-                || beyondLetters(once.form, m_prefixReach, next))
+            // Most rules make a form with too many letters: told before the
+            // form is made, and before the rule's condition is read, since
+            // those are most of a Hungarian search.
+            const std::u32string_view kept(stem.data(), stem.size() - rule.strip.size());
+            if (beyondLetters(kept, rule.add, m_prefixReach, next)
+                || !suffixConditionHolds(rule, stem))
+                return;
+            Chain once { std::u32string(kept) + rule.add, {}, affixClass->cross };
+            // A character that cannot be typed, beyond what a second suffix
+            // or the prefixes can strip, leaves nothing worth making here.
+            if (hopeless(once.form, m_suffixReach / 2))
                 return;
             once.suffixes.add(rule);
             // Where the first character that cannot be typed stands (past
@@ -148,7 +168,7 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
             std::size_t untypable = once.form.size();
             if (m_typable) {
                 for (std::size_t i = m_prefixReach; i < once.form.size(); ++i) {
-                    if (!m_typable(once.form[i])) {
+                    if (!typable(once.form[i])) {
                         untypable = i;
                         break;
                     }
@@ -180,14 +200,16 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
                             || untypable
                                 < once.form.size() - std::min(outer.strip.size(), once.form.size())
                             || (m_typable && !counting
-                                && !std::ranges::all_of(outer.add, m_typable))
+                                && !std::ranges::all_of(
+                                    outer.add, [this](char32_t c) { return typable(c); }))
                             || !suffixConditionHolds(outer, once.form))
                             return;
-                        Chain twice { once.form.substr(0, once.form.size() - outer.strip.size())
-                                + outer.add,
-                            once.suffixes, once.cross || second->cross };
-                        if (beyondLetters(twice.form, m_prefixReach, 0))
+                        const std::u32string_view base(
+                            once.form.data(), once.form.size() - outer.strip.size());
+                        if (beyondLetters(base, outer.add, m_prefixReach, 0))
                             return;
+                        Chain twice { std::u32string(base) + outer.add, once.suffixes,
+                            once.cross || second->cross };
                         twice.suffixes.add(outer);
                         chains.push_back(std::move(twice));
                     });
@@ -207,7 +229,7 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
     if (m_typable
         && !std::all_of(chain.form.begin()
                 + static_cast<std::ptrdiff_t>(std::min(m_prefixReach, chain.form.size())),
-            chain.form.end(), m_typable))
+            chain.form.end(), [this](char32_t c) { return typable(c); }))
         return;
     std::u32string once;
     std::u32string twice;

@@ -88,6 +88,9 @@ private:
     // before the last back ones, are more than the letters wanted.
     [[nodiscard]] bool beyondLetters(
         std::u32string_view form, std::size_t front, std::size_t back) const;
+    // The same for the form head + tail, without making it.
+    [[nodiscard]] bool beyondLetters(std::u32string_view head, std::u32string_view tail,
+        std::size_t front, std::size_t back) const;
     [[nodiscard]] const std::vector<bool> *admitted() const
     {
         return m_filter ? &m_filter->admitted : nullptr;
@@ -100,6 +103,12 @@ private:
     std::size_t m_tests = 0;
     std::vector<Flag> m_ruleFlags; // sorted
     std::function<bool(char32_t)> m_typable;
+    static constexpr char32_t kTypableTable = 0x800;
+    std::vector<char> m_typableBelow; // m_typable's answers below kTypableTable
+    [[nodiscard]] bool typable(char32_t c) const
+    {
+        return c < m_typableBelow.size() ? m_typableBelow[c] != 0 : m_typable(c);
+    }
     const LetterFilter *m_filter = nullptr;
     std::size_t m_prefixReach = 0; // characters two prefixes can strip, at most
     std::size_t m_suffixReach = 0;

@@ -130,8 +130,9 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
     m_fold = std::make_shared<const LetterFold>(*m_affixes);
     m_settings = compoundSettingsOf(*m_affixes);
     const Expander expander(*m_affixes, 0, 0);
-    m_added = addedLetters(*m_affixes, *m_fold, expander.prefixReach(), expander.suffixReach());
     m_nextSuffixStrip = StemEdges(*m_affixes).nextSuffixStrip();
+    m_added = addedLetters(*m_affixes, *m_fold, expander.prefixReach(), expander.suffixReach(),
+        m_nextSuffixStrip);
     m_addLetters.assign(m_added.size(), LetterCounts {});
     m_addTypable.assign(m_added.size(), true);
     for (const AffixClass &affixClass : m_affixes->classes) {

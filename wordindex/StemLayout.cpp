@@ -52,7 +52,8 @@ std::optional<Sections> Sections::of(const std::vector<std::uint64_t> &image)
 }
 
 std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
-    const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach)
+    const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach,
+    const std::vector<std::size_t> &nextSuffixStrip)
 {
     std::size_t rules = 0;
     for (const AffixClass &affixClass : affixes.classes)
@@ -66,9 +67,13 @@ std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
         for (const AffixRule &rule : affixClass.rules) {
             if (rule.id >= rules)
                 continue;
+            // Only a suffix that the rule's continuation names may follow it.
+            const std::size_t last = !affixClass.prefix && rule.id < nextSuffixStrip.size()
+                ? std::min(back, nextSuffixStrip[rule.id])
+                : back;
             LetterCounts counts {};
             bool told = true;
-            for (std::size_t i = front; told && i + back < rule.add.size(); ++i) {
+            for (std::size_t i = front; told && i + last < rule.add.size(); ++i) {
                 const char32_t c = rule.add[i];
                 if (!fold.typable(c)) {
                     counts.fill(255);

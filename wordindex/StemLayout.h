@@ -59,11 +59,13 @@ struct Sections {
 };
 
 // The letters each rule adds that no affix can strip again, by rule
-// number: a suffix's end may be stripped by a second suffix, its start by
+// number: a suffix's end may be stripped by a second suffix (one that its
+// continuation names: nextSuffixStrip, by rule number), its start by
 // prefixes where the stem is short, and the other way round for prefixes.
 // Nothing where a character has more than one spelling; a character no one
 // can type counts as more of every letter than any word holds.
 [[nodiscard]] std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
-    const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach);
+    const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach,
+    const std::vector<std::size_t> &nextSuffixStrip);
 
 } // namespace StemLayout
