@@ -92,7 +92,7 @@ private slots:
             { .name = "suffix after suffix or prefix, prefix after suffix or prefix",
                 .aff = "continuation",
                 .present = { "helpful", "helpfully", "preview", "previewing", "doer", "overdoer",
-                    "rewind", "unrewind", "korabx", "korabyz" },
+                    "rewind", "unrewind", "korabx", "korabyz", "xcd", "zykol", "dc" },
                 .absent = { "helply", "viewing", "overdo", "unwind" } },
             { .name = "flag aliases, an alias line read as flags",
                 .aff = "alias",

@@ -29,6 +29,37 @@ Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t m
             reach = std::max(reach, 2 * rule.strip.size());
         }
     }
+    // What prefixes can strip from the start of a stem whose start they
+    // match: a rule's strip, and what a prefix its continuation names
+    // strips beyond what the rule adds; the longest first.
+    std::size_t rules = 0;
+    for (const AffixClass &affixClass : affixes.classes)
+        rules += affixClass.rules.size();
+    m_nextPrefixStrip.assign(rules, 0);
+    for (const AffixClass &affixClass : affixes.classes) {
+        for (const AffixRule &rule : affixClass.rules) {
+            if (rule.id >= rules)
+                continue;
+            for (const Flag next : rule.continuation) {
+                if (const AffixClass *second = affixes.prefix(next)) {
+                    for (const AffixRule &outer : second->rules)
+                        m_nextPrefixStrip[rule.id]
+                            = std::max(m_nextPrefixStrip[rule.id], outer.strip.size());
+                }
+            }
+        }
+    }
+    for (const AffixClass &affixClass : affixes.classes) {
+        if (!affixClass.prefix)
+            continue;
+        for (const AffixRule &rule : affixClass.rules) {
+            const std::size_t next = rule.id < rules ? m_nextPrefixStrip[rule.id] : m_prefixReach;
+            m_prefixStrips.emplace_back(
+                rule.strip, rule.strip.size() + (next > rule.add.size() ? next - rule.add.size() : 0));
+        }
+    }
+    std::ranges::sort(m_prefixStrips, std::greater<>(), &std::pair<std::u32string, std::size_t>::second);
+    m_prefixStrips.erase(std::unique(m_prefixStrips.begin(), m_prefixStrips.end()), m_prefixStrips.end());
     for (const auto &rule : affixes.compounds.rules) {
         for (const RuleElement &element : rule)
             m_ruleFlags.push_back(element.flag);
@@ -52,6 +83,16 @@ std::uint64_t Expander::ruleBits(const FlagList &flags) const
     for (const Flag flag : flags)
         bits |= ruleBit(flag);
     return bits;
+}
+
+std::size_t Expander::frontOf(const std::u32string &stem) const
+{
+    // A suffix may change the start of a short stem: then any prefix may apply.
+    for (const auto &[strip, reach] : m_prefixStrips) {
+        if (stem.starts_with(strip) || strip.size() + m_suffixReach > stem.size())
+            return std::min(reach, m_prefixReach);
+    }
+    return 0;
 }
 
 bool Expander::hopeless(std::u32string_view form, std::size_t suffixReach) const
@@ -154,7 +195,7 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
             // form is made, and before the rule's condition is read, since
             // those are most of a Hungarian search.
             const std::u32string_view kept(stem.data(), stem.size() - rule.strip.size());
-            if (beyondLetters(kept, rule.add, m_prefixReach, next)
+            if (beyondLetters(kept, rule.add, m_front, next)
                 || !suffixConditionHolds(rule, stem))
                 return;
             Chain once { std::u32string(kept) + rule.add, {}, affixClass->cross };
@@ -178,10 +219,10 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
             // the part of this form that it cannot strip. Nothing strips
             // what the last suffix adds, as long as prefixes cannot reach it.
             LetterCounts left {};
-            const bool counting = m_filter && once.form.size() > m_prefixReach + next;
+            const bool counting = m_filter && once.form.size() > m_front + next;
             if (counting) {
                 left = m_filter->letters;
-                for (std::size_t i = m_prefixReach; i < once.form.size() - next; ++i) {
+                for (std::size_t i = m_front; i < once.form.size() - next; ++i) {
                     const char32_t lower = once.form[i] | 0x20;
                     if (lower >= U'a' && lower <= U'z')
                         --left[lower - U'a'];
@@ -206,7 +247,7 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
                             return;
                         const std::u32string_view base(
                             once.form.data(), once.form.size() - outer.strip.size());
-                        if (beyondLetters(base, outer.add, m_prefixReach, 0))
+                        if (beyondLetters(base, outer.add, m_front, 0))
                             return;
                         Chain twice { std::u32string(base) + outer.add, once.suffixes,
                             once.cross || second->cross };
@@ -244,10 +285,15 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
             if (stop() || !chain.form.starts_with(rule.strip)
                 || !(prefixConditionHolds(rule, chain.form) || prefixConditionHolds(rule, stem)))
                 return;
+            // Only a prefix that the rule's continuation names may strip
+            // the start of this one.
+            const std::size_t next
+                = rule.id < m_nextPrefixStrip.size() ? m_nextPrefixStrip[rule.id] : m_prefixReach;
+            if (beyondLetters(rule.add, std::u32string_view(chain.form).substr(rule.strip.size()),
+                    next, 0))
+                return;
             once = rule.add;
             once.append(chain.form, rule.strip.size());
-            if (beyondLetters(once, m_prefixReach / 2, 0))
-                return;
             Applied prefixes;
             prefixes.add(rule);
             give(once, prefixes, chain.suffixes);
@@ -279,18 +325,25 @@ bool Expander::expand(const std::u32string &stem, const FlagList &flags, FormSin
     m_sink = &sink;
     m_count = 0;
     m_stemRuleBits = ruleBits(flags);
-    if (hopeless(stem, m_suffixReach) || beyondLetters(stem, m_prefixReach, m_suffixReach))
+    // What prefixes may strip of this stem's forms, where only forms within
+    // some letters are wanted.
+    m_front = m_filter ? frontOf(stem) : m_prefixReach;
+    if (hopeless(stem, m_suffixReach) || beyondLetters(stem, m_front, m_suffixReach))
         return true;
     std::vector<Chain> chains { { stem, {}, true } };
     addChains(flags, chains);
     for (const Chain &chain : chains) {
         give(chain.form, {}, chain.suffixes);
-        // Prefixes of the stem's own classes go on suffixed forms where
-        // both cross; those that a suffix's continuation names, always.
-        if (chain.suffixes.count == 0 || chain.cross)
-            prefixChain(chain, flags, chain.suffixes.count > 0);
-        for (int i = 0; i < chain.suffixes.count; ++i)
-            prefixChain(chain, chain.suffixes.rules[i]->continuation, false);
+        // A form kept for a second suffix to strip its end may have more
+        // letters than are wanted, and prefixes only strip its start.
+        if (!beyondLetters(chain.form, m_front, 0)) {
+            // Prefixes of the stem's own classes go on suffixed forms where
+            // both cross; those that a suffix's continuation names, always.
+            if (chain.suffixes.count == 0 || chain.cross)
+                prefixChain(chain, flags, chain.suffixes.count > 0);
+            for (int i = 0; i < chain.suffixes.count; ++i)
+                prefixChain(chain, chain.suffixes.rules[i]->continuation, false);
+        }
         if (stop())
             return false;
     }

@@ -84,6 +84,8 @@ private:
     // Whether the form keeps a character that cannot be typed whatever
     // affixes follow (prefixes, and suffixes stripping up to suffixReach).
     [[nodiscard]] bool hopeless(std::u32string_view form, std::size_t suffixReach) const;
+    // Characters prefixes can strip from the start of the stem's forms, at most.
+    [[nodiscard]] std::size_t frontOf(const std::u32string &stem) const;
     // Whether the plain letters of the form, past front characters and
     // before the last back ones, are more than the letters wanted.
     [[nodiscard]] bool beyondLetters(
@@ -112,6 +114,9 @@ private:
     const LetterFilter *m_filter = nullptr;
     std::size_t m_prefixReach = 0; // characters two prefixes can strip, at most
     std::size_t m_suffixReach = 0;
+    std::vector<std::size_t> m_nextPrefixStrip; // by rule: the longest strip of the prefixes it names
+    std::vector<std::pair<std::u32string, std::size_t>> m_prefixStrips; // strip, reach; longest first
+    std::size_t m_front = 0; // frontOf the stem being expanded, when filtering
     // The stem being expanded.
     const FlagList *m_stemFlags = nullptr;
     const std::u32string *m_stem = nullptr;

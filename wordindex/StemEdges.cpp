@@ -24,7 +24,6 @@ StemEdges::StemEdges(const AffixFile &affixes)
     , m_prefixesAfter(affixes.classes.size())
     , m_suffixesAfter(affixes.classes.size())
     , m_strips(affixes.classes.size())
-    , m_longestReach(affixes.classes.size(), 0)
 {
     std::size_t rules = 0;
     for (const AffixClass &affixClass : affixes.classes)
@@ -49,7 +48,6 @@ StemEdges::StemEdges(const AffixFile &affixes)
         for (const AffixRule &rule : affixClass.rules) {
             std::size_t &longest = byStrip[rule.strip];
             longest = std::max(longest, reach(rule, affixClass.prefix));
-            m_longestReach[c] = std::max(m_longestReach[c], longest);
         }
         m_strips[c].assign(byStrip.begin(), byStrip.end());
         std::ranges::stable_sort(
@@ -130,13 +128,20 @@ std::pair<std::size_t, std::size_t> StemEdges::of(
         prefixFlags.insert(prefixFlags.end(), after.begin(), after.end());
     }
     std::size_t front = 0;
-    // A stem that suffixes can strip whole has its start changed too.
+    // A stem that suffixes can strip whole has its start changed too; a
+    // prefix's strip longer than what they leave of it may run on into
+    // what they add ("a" + "bc", less "ab").
     const bool whole = back >= stem.size();
     for (const Flag flag : prefixFlags) {
         const AffixClass &prefixClass = *m_affixes.prefix(flag);
-        front = std::max(front,
-            whole ? m_longestReach[classNumber(prefixClass)]
-                  : reachOn(prefixClass, stem).value_or(0));
+        std::size_t reach = 0;
+        for (const auto &[strip, longest] : m_strips[classNumber(prefixClass)]) {
+            if (whole || stem.starts_with(strip) || strip.size() + back > stem.size()) {
+                reach = longest;
+                break;
+            }
+        }
+        front = std::max(front, reach);
     }
     return { front, back };
 }

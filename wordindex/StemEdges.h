@@ -23,6 +23,11 @@ public:
     {
         return m_nextSuffixStrip;
     }
+    // By rule number: the longest strip of the prefixes its continuation names.
+    [[nodiscard]] const std::vector<std::size_t> &nextPrefixStrip() const
+    {
+        return m_nextPrefixStrip;
+    }
 
 private:
     // What a rule strips, with what a second affix of the same side may
@@ -50,5 +55,4 @@ private:
     // rules, the longest first. (A rule's condition is not asked: a reach
     // too long only files a stem under fewer letters.)
     std::vector<std::vector<std::pair<std::u32string, std::size_t>>> m_strips;
-    std::vector<std::size_t> m_longestReach; // by class
 };

@@ -130,9 +130,10 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
     m_fold = std::make_shared<const LetterFold>(*m_affixes);
     m_settings = compoundSettingsOf(*m_affixes);
     const Expander expander(*m_affixes, 0, 0);
-    m_nextSuffixStrip = StemEdges(*m_affixes).nextSuffixStrip();
+    const StemEdges edges(*m_affixes);
+    m_nextSuffixStrip = edges.nextSuffixStrip();
     m_added = addedLetters(*m_affixes, *m_fold, expander.prefixReach(), expander.suffixReach(),
-        m_nextSuffixStrip);
+        m_nextSuffixStrip, edges.nextPrefixStrip());
     m_addLetters.assign(m_added.size(), LetterCounts {});
     m_addTypable.assign(m_added.size(), true);
     for (const AffixClass &affixClass : m_affixes->classes) {

@@ -27,7 +27,7 @@ namespace StemLayout {
 
 // "QVSTEMS" and a byte that is read back differently in the other byte order.
 inline constexpr std::uint64_t kMagic = 0x01534D4554535651ULL;
-inline constexpr std::uint64_t kVersion = 1;
+inline constexpr std::uint64_t kVersion = 2;
 inline constexpr std::size_t kHeaderWords = 10;
 
 struct Counts {
@@ -60,12 +60,14 @@ struct Sections {
 
 // The letters each rule adds that no affix can strip again, by rule
 // number: a suffix's end may be stripped by a second suffix (one that its
-// continuation names: nextSuffixStrip, by rule number), its start by
-// prefixes where the stem is short, and the other way round for prefixes.
+// continuation names: nextSuffixStrip, by rule number), its start by a
+// prefix whose strip ends the way it begins, where the stem is short; a
+// prefix's start by a second prefix (nextPrefixStrip), its end by suffixes.
 // Nothing where a character has more than one spelling; a character no one
 // can type counts as more of every letter than any word holds.
 [[nodiscard]] std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
     const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach,
-    const std::vector<std::size_t> &nextSuffixStrip);
+    const std::vector<std::size_t> &nextSuffixStrip,
+    const std::vector<std::size_t> &nextPrefixStrip);
 
 } // namespace StemLayout
