@@ -87,9 +87,12 @@ std::uint64_t Expander::ruleBits(const FlagList &flags) const
 
 std::size_t Expander::frontOf(const std::u32string &stem) const
 {
-    // A suffix may change the start of a short stem: then any prefix may apply.
+    // Suffixes may change the end of a short stem: a strip longer than
+    // what they leave of it applies where it begins with that.
+    const std::u32string_view kept = std::u32string_view(stem).substr(
+        0, stem.size() > m_suffixReach ? stem.size() - m_suffixReach : 0);
     for (const auto &[strip, reach] : m_prefixStrips) {
-        if (stem.starts_with(strip) || strip.size() + m_suffixReach > stem.size())
+        if (stem.starts_with(strip) || (strip.size() > kept.size() && strip.starts_with(kept)))
             return std::min(reach, m_prefixReach);
     }
     return 0;

@@ -132,11 +132,13 @@ std::pair<std::size_t, std::size_t> StemEdges::of(
     // prefix's strip longer than what they leave of it may run on into
     // what they add ("a" + "bc", less "ab").
     const bool whole = back >= stem.size();
+    const std::u32string_view kept = std::u32string_view(stem).substr(0, whole ? 0 : stem.size() - back);
     for (const Flag flag : prefixFlags) {
         const AffixClass &prefixClass = *m_affixes.prefix(flag);
         std::size_t reach = 0;
         for (const auto &[strip, longest] : m_strips[classNumber(prefixClass)]) {
-            if (whole || stem.starts_with(strip) || strip.size() + back > stem.size()) {
+            if (stem.starts_with(strip)
+                || (strip.size() > kept.size() && strip.starts_with(kept))) {
                 reach = longest;
                 break;
             }
