@@ -54,12 +54,14 @@ Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t m
             continue;
         for (const AffixRule &rule : affixClass.rules) {
             const std::size_t next = rule.id < rules ? m_nextPrefixStrip[rule.id] : m_prefixReach;
-            m_prefixStrips.emplace_back(
-                rule.strip, rule.strip.size() + (next > rule.add.size() ? next - rule.add.size() : 0));
+            m_prefixStrips.emplace_back(rule.strip,
+                rule.strip.size() + (next > rule.add.size() ? next - rule.add.size() : 0));
         }
     }
-    std::ranges::sort(m_prefixStrips, std::greater<>(), &std::pair<std::u32string, std::size_t>::second);
-    m_prefixStrips.erase(std::unique(m_prefixStrips.begin(), m_prefixStrips.end()), m_prefixStrips.end());
+    std::ranges::sort(
+        m_prefixStrips, std::greater<>(), &std::pair<std::u32string, std::size_t>::second);
+    m_prefixStrips.erase(
+        std::unique(m_prefixStrips.begin(), m_prefixStrips.end()), m_prefixStrips.end());
     for (const auto &rule : affixes.compounds.rules) {
         for (const RuleElement &element : rule)
             m_ruleFlags.push_back(element.flag);
@@ -198,8 +200,7 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
             // form is made, and before the rule's condition is read, since
             // those are most of a Hungarian search.
             const std::u32string_view kept(stem.data(), stem.size() - rule.strip.size());
-            if (beyondLetters(kept, rule.add, m_front, next)
-                || !suffixConditionHolds(rule, stem))
+            if (beyondLetters(kept, rule.add, m_front, next) || !suffixConditionHolds(rule, stem))
                 return;
             Chain once { std::u32string(kept) + rule.add, {}, affixClass->cross };
             // A character that cannot be typed, beyond what a second suffix
@@ -292,8 +293,8 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
             // the start of this one.
             const std::size_t next
                 = rule.id < m_nextPrefixStrip.size() ? m_nextPrefixStrip[rule.id] : m_prefixReach;
-            if (beyondLetters(rule.add, std::u32string_view(chain.form).substr(rule.strip.size()),
-                    next, 0))
+            if (beyondLetters(
+                    rule.add, std::u32string_view(chain.form).substr(rule.strip.size()), next, 0))
                 return;
             once = rule.add;
             once.append(chain.form, rule.strip.size());

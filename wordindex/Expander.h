@@ -114,8 +114,10 @@ private:
     const LetterFilter *m_filter = nullptr;
     std::size_t m_prefixReach = 0; // characters two prefixes can strip, at most
     std::size_t m_suffixReach = 0;
-    std::vector<std::size_t> m_nextPrefixStrip; // by rule: the longest strip of the prefixes it names
-    std::vector<std::pair<std::u32string, std::size_t>> m_prefixStrips; // strip, reach; longest first
+    std::vector<std::size_t>
+        m_nextPrefixStrip; // by rule: the longest strip of the prefixes it names
+    std::vector<std::pair<std::u32string, std::size_t>>
+        m_prefixStrips; // strip, reach; longest first
     std::size_t m_front = 0; // frontOf the stem being expanded, when filtering
     // The stem being expanded.
     const FlagList *m_stemFlags = nullptr;

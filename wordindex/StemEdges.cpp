@@ -132,7 +132,8 @@ std::pair<std::size_t, std::size_t> StemEdges::of(
     // prefix's strip longer than what they leave of it may run on into
     // what they add ("a" + "bc", less "ab").
     const bool whole = back >= stem.size();
-    const std::u32string_view kept = std::u32string_view(stem).substr(0, whole ? 0 : stem.size() - back);
+    const std::u32string_view kept
+        = std::u32string_view(stem).substr(0, whole ? 0 : stem.size() - back);
     for (const Flag flag : prefixFlags) {
         const AffixClass &prefixClass = *m_affixes.prefix(flag);
         std::size_t reach = 0;

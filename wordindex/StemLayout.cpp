@@ -95,14 +95,16 @@ public:
     }
 
 private:
-    std::vector<std::pair<std::u32string, std::size_t>> m_strips; // strip, what a next strips beyond
+    std::vector<std::pair<std::u32string, std::size_t>>
+        m_strips; // strip, what a next strips beyond
 };
 
 } // namespace
 
 std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
     const LetterFold &fold, std::size_t prefixReach, std::size_t suffixReach,
-    const std::vector<std::size_t> &nextSuffixStrip, const std::vector<std::size_t> &nextPrefixStrip)
+    const std::vector<std::size_t> &nextSuffixStrip,
+    const std::vector<std::size_t> &nextPrefixStrip)
 {
     std::size_t rules = 0;
     for (const AffixClass &affixClass : affixes.classes)
