@@ -3,6 +3,7 @@
 #include "wordindex/Expander.h"
 
 #include "wordindex/AffixMatch.h"
+#include "wordindex/StemEdges.h"
 
 #include <algorithm>
 
@@ -32,28 +33,13 @@ Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t m
     // What prefixes can strip from the start of a stem whose start they
     // match: a rule's strip, and what a prefix its continuation names
     // strips beyond what the rule adds; the longest first.
-    std::size_t rules = 0;
-    for (const AffixClass &affixClass : affixes.classes)
-        rules += affixClass.rules.size();
-    m_nextPrefixStrip.assign(rules, 0);
-    for (const AffixClass &affixClass : affixes.classes) {
-        for (const AffixRule &rule : affixClass.rules) {
-            if (rule.id >= rules)
-                continue;
-            for (const Flag next : rule.continuation) {
-                if (const AffixClass *second = affixes.prefix(next)) {
-                    for (const AffixRule &outer : second->rules)
-                        m_nextPrefixStrip[rule.id]
-                            = std::max(m_nextPrefixStrip[rule.id], outer.strip.size());
-                }
-            }
-        }
-    }
+    m_nextPrefixStrip = longestNextStrips(affixes, true);
     for (const AffixClass &affixClass : affixes.classes) {
         if (!affixClass.prefix)
             continue;
         for (const AffixRule &rule : affixClass.rules) {
-            const std::size_t next = rule.id < rules ? m_nextPrefixStrip[rule.id] : m_prefixReach;
+            const std::size_t next
+                = rule.id < m_nextPrefixStrip.size() ? m_nextPrefixStrip[rule.id] : m_prefixReach;
             m_prefixStrips.emplace_back(rule.strip,
                 rule.strip.size() + (next > rule.add.size() ? next - rule.add.size() : 0));
         }

@@ -19,29 +19,33 @@ std::size_t longestStrip(const AffixClass *affixClass)
 
 } // namespace
 
+std::vector<std::size_t> longestNextStrips(const AffixFile &affixes, bool prefix)
+{
+    std::size_t rules = 0;
+    for (const AffixClass &affixClass : affixes.classes)
+        rules += affixClass.rules.size();
+    std::vector<std::size_t> longest(rules, 0);
+    for (const AffixClass &affixClass : affixes.classes) {
+        for (const AffixRule &rule : affixClass.rules) {
+            if (rule.id >= rules)
+                continue;
+            for (const Flag next : rule.continuation) {
+                longest[rule.id] = std::max(longest[rule.id],
+                    longestStrip(prefix ? affixes.prefix(next) : affixes.suffix(next)));
+            }
+        }
+    }
+    return longest;
+}
+
 StemEdges::StemEdges(const AffixFile &affixes)
     : m_affixes(affixes)
     , m_prefixesAfter(affixes.classes.size())
     , m_suffixesAfter(affixes.classes.size())
     , m_strips(affixes.classes.size())
 {
-    std::size_t rules = 0;
-    for (const AffixClass &affixClass : affixes.classes)
-        rules += affixClass.rules.size();
-    m_nextPrefixStrip.assign(rules, 0);
-    m_nextSuffixStrip.assign(rules, 0);
-    for (const AffixClass &affixClass : affixes.classes) {
-        for (const AffixRule &rule : affixClass.rules) {
-            if (rule.id >= rules)
-                continue;
-            for (const Flag next : rule.continuation) {
-                m_nextPrefixStrip[rule.id]
-                    = std::max(m_nextPrefixStrip[rule.id], longestStrip(affixes.prefix(next)));
-                m_nextSuffixStrip[rule.id]
-                    = std::max(m_nextSuffixStrip[rule.id], longestStrip(affixes.suffix(next)));
-            }
-        }
-    }
+    m_nextPrefixStrip = longestNextStrips(affixes, true);
+    m_nextSuffixStrip = longestNextStrips(affixes, false);
     for (std::size_t c = 0; c < affixes.classes.size(); ++c) {
         const AffixClass &affixClass = affixes.classes[c];
         std::map<std::u32string, std::size_t> byStrip;

@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+// By rule number: the longest strip of the prefixes (or suffixes) that the
+// rule's continuation names.
+[[nodiscard]] std::vector<std::size_t> longestNextStrips(const AffixFile &affixes, bool prefix);
+
 // How many characters at the start and at the end of a stem some form of it
 // may lack: what the affixes its flags allow, and those they allow in turn,
 // strip from it. A bound, never less than an expansion of the stem strips:
