@@ -4,6 +4,7 @@
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
 #include "wordgames/GameOptions.h"
+#include "wordgames/GameOutput.h"
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"
 #include "wordindex/Expander.h"

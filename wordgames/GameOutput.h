@@ -2,22 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wordgames/GameResult.h"
+
 #include <QByteArray>
-#include <cstddef>
-#include <string>
-#include <string_view>
 #include <vector>
-
-// Alphabetical order ignoring letter case, then by the word as written.
-[[nodiscard]] bool wordOrder(std::string_view a, std::string_view b);
-// Longest first, then alphabetical (as wordOrder).
-[[nodiscard]] bool longestFirst(std::string_view a, std::string_view b);
-
-// One line of the answer: a word, or the words of a phrase in alphabetical order.
-struct GameResult {
-    std::vector<std::string> words;
-    [[nodiscard]] std::size_t letters() const;
-};
 
 // One result a line, the words of a phrase between single spaces; or, for
 // programs, one JSON array of objects, each with its words and their

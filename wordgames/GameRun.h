@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
-#include "wordgames/GameOutput.h"
+#include "wordgames/GameResult.h"
 #include "wordgames/LetterPool.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/WordIndex.h"

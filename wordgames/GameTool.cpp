@@ -4,6 +4,7 @@
 
 #include "platform/ProgramTerminator.h"
 #include "search/Oracle.h"
+#include "wordgames/GameOutput.h"
 #include "wordindex/IndexSource.h"
 
 #include <optional>
