@@ -3,11 +3,11 @@
 // The composition root: the real window system, spelling engines, registry
 // and program end, handed to the main window.
 #include "BuildConfig.h"
-#include "DictionaryOption.h"
 #include "HelperPath.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
 #include "artwork/Artwork.h"
+#include "cli/DictionaryOption.h"
 #include "desktop/LocalFileSystem.h"
 #include "desktop/QtEventPump.h"
 #include "desktop/QtMessageBox.h"

@@ -4,16 +4,16 @@
 // measuring; it prints exactly the line the results box would show. With
 // --some or --phrases it plays the word games instead (wordgames/).
 #include "BuildConfig.h"
-#include "DictionaryOption.h"
 #include "HelperPath.h"
+#include "cli/DictionaryOption.h"
+#include "cli/GameOptions.h"
+#include "cli/GameTool.h"
 #include "search/HeadlessView.h"
 #include "search/Request.h"
 #include "search/RunSummary.h"
 #include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/DictionaryService.h"
-#include "wordgames/GameOptions.h"
-#include "wordgames/GameTool.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/GameOptions.h"
+#include "cli/GameTool.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
-#include "wordgames/GameOptions.h"
-#include "wordgames/GameTool.h"
 #include "wordindex/Expander.h"
 #include "wordindex/IndexSource.h"
 

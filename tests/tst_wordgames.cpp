@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/GameOptions.h"
+#include "cli/GameOutput.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
-#include "wordgames/GameOptions.h"
-#include "wordgames/GameOutput.h"
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"
 #include "wordindex/Expander.h"

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/ProgressLine.h"
 #include "wordgames/GameRun.h"
-#include "wordgames/ProgressLine.h"
 
 #include <QByteArray>
 #include <functional>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordgames/GameTool.h"
+#include "cli/GameTool.h"
 
+#include "cli/GameOutput.h"
 #include "platform/ProgramTerminator.h"
 #include "search/Oracle.h"
-#include "wordgames/GameOutput.h"
 #include "wordindex/IndexSource.h"
 
 #include <optional>
