@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOutput.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-QByteArray formatResults(const std::vector<GameResult> &results, bool json)
+QByteArray formatResults(const std::vector<GameResult> &results, GameFormat format)
 {
-    if (json) {
+    if (format == GameFormat::Json) {
         QJsonArray array;
         for (const GameResult &result : results) {
             QJsonArray words;
@@ -29,4 +30,38 @@ QByteArray formatResults(const std::vector<GameResult> &results, bool json)
         text += '\n';
     }
     return text;
+}
+
+std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &outcome)
+{
+    const bool some = query.mode == GameMode::Some;
+    const auto shown = static_cast<qulonglong>(outcome.results.size());
+    std::vector<QString> notes;
+    notes.push_back((some ? QCoreApplication::translate("GameOutput",
+                         "%1 words, from %2 candidate words and %3 questions to the "
+                         "checker, %4 s")
+                          : QCoreApplication::translate("GameOutput",
+                              "%1 phrases, from %2 candidate words and %3 questions to the "
+                              "checker, %4 s"))
+                        .arg(shown)
+                        .arg(static_cast<qulonglong>(outcome.candidates))
+                        .arg(static_cast<qulonglong>(outcome.questions))
+                        .arg(std::chrono::duration<double>(outcome.time).count(), 0, 'f', 3));
+    if (outcome.limited && some)
+        notes.push_back(QCoreApplication::translate(
+            "GameOutput", "stopped after %1 of %2 words, the limit (--limit)")
+                            .arg(shown)
+                            .arg(static_cast<qulonglong>(outcome.found)));
+    else if (outcome.limited)
+        notes.push_back(QCoreApplication::translate(
+            "GameOutput", "stopped after %1 phrases, the limit (--limit); there are more")
+                            .arg(shown));
+    if (!outcome.unfinished.empty())
+        notes.push_back(
+            QCoreApplication::translate("GameOutput", "stopped early: %1; the list is not complete")
+                .arg(QString::fromStdString(outcome.unfinished)));
+    std::vector<std::string> lines;
+    for (const QString &note : notes)
+        lines.push_back(note.toStdString());
+    return lines;
 }

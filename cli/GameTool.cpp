@@ -7,7 +7,9 @@
 #include "search/Oracle.h"
 #include "wordindex/IndexSource.h"
 
+#include <QCoreApplication>
 #include <optional>
+#include <variant>
 
 namespace {
 
@@ -15,14 +17,30 @@ namespace {
 // line can say how long it still takes.
 constexpr auto kWaitSlice = std::chrono::milliseconds(100);
 
+// The forms within the letters, or why the word index cannot give them.
+std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
+    const IndexSource::Offer &offer, const LetterPool &pool)
+{
+    if (!offer.index)
+        return offer.refusal;
+    // An index of stems makes the forms within the letters now; one of
+    // forms has them all.
+    FormsWithin forms = offer.index->within(pool.reach());
+    if (!forms.index)
+        return std::move(forms.unfinished);
+    return std::move(forms.index);
+}
+
 } // namespace
 
-int runGameTool(const GameQuery &query, const GameToolServices &services, const GameToolIo &io)
+ExitStatus runGameTool(const GameCommand &command, const ToolServices &services, const ToolIo &io,
+    const GameBudget &gameBudget)
 {
+    const GameQuery &query = command.query;
     const auto checker
         = acquireChecker(services.checkers, services.messageBox, services.terminator);
     if (!checker || services.terminator.isEnding())
-        return kExitNoChecker;
+        return ExitStatus::NoChecker;
     std::optional<ProgressLine> progress;
     if (io.terminal)
         progress.emplace(io.terminal, io.clock);
@@ -38,28 +56,31 @@ int runGameTool(const GameQuery &query, const GameToolServices &services, const 
             offer = services.indexes.indexFor(*dictionary, kWaitSlice);
         }
     }
-    // An index of stems makes the forms within the letters now; one of
-    // forms has them all.
-    const FormsWithin forms = offer.index ? offer.index->within(query.pool.reach())
-                                          : FormsWithin { nullptr, offer.refusal };
-    if (!forms.index) {
+    const auto forms = formsWithin(offer, query.pool);
+    if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {
         if (progress)
             progress->clear();
-        io.errLine("--some and --phrases need the word index of the dictionary, which cannot "
-                   "serve it: "
-            + forms.unfinished);
-        return kExitNoChecker;
+        io.errLine(QCoreApplication::translate("GameTool",
+            "--some and --phrases need the word index of the dictionary, which cannot serve "
+            "it: %1")
+                       .arg(QString::fromStdString(*indexRefusal))
+                       .toStdString());
+        if (dictionary)
+            io.errLine(answeredByLine(*dictionary, checker->engineName()));
+        return ExitStatus::IndexRefused;
     }
-    GameBudget budget = io.budget;
+    GameBudget budget = gameBudget;
     if (progress)
         budget.progress = [&progress](std::size_t done, std::size_t total, const char *what) {
             progress->update(done, total, what);
         };
-    const GameOutcome outcome = playGame(query, *forms.index, *checker, budget);
+    const GameOutcome outcome
+        = playGame(query, *std::get<std::shared_ptr<const WordIndex>>(forms), *checker, budget);
     if (progress)
         progress->clear();
-    io.out(formatResults(outcome.results, query.json));
+    io.out(formatResults(outcome.results, command.format));
     for (const std::string &line : gameNotes(query, outcome))
         io.errLine(line);
-    return outcome.unfinished.empty() ? 0 : kExitUnfinished;
+    io.errLine(answeredByLine(*dictionary, checker->engineName()));
+    return outcome.unfinished.empty() ? ExitStatus::Success : ExitStatus::Unfinished;
 }

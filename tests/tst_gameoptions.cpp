@@ -1,13 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/GameOptions.h"
-#include "cli/GameTool.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/FakeTerminator.h"
+#include "cli/SearchCommand.h"
 #include "tests/support/Rows.h"
-#include "tests/support/ScriptedChecker.h"
-#include "wordindex/Expander.h"
-#include "wordindex/IndexSource.h"
 
 #include <QTest>
 
@@ -15,46 +9,38 @@ namespace {
 
 struct RefusalRow {
     const char *name;
-    QStringList options;
-    QString letters;
-    int status;
+    QStringList arguments;
+    ExitStatus status;
     QString named; // what the message names
 };
+
+// What a command line of quorvel-search asks for.
+struct CommandRow {
+    const char *name;
+    QStringList arguments;
+    unsigned threads = 0;
+    bool exhaustive = false;
+    bool noCache = false;
+    bool game = false;
+    bool list = false;
+    QString dictionary = "/wordgames/qq_QQ"; // how the path of the dictionary chosen ends
+};
+
+const QString kData = QStringLiteral(QUORVEL_TEST_DATA);
+
+// The command line read with the test's dictionaries, the user's
+// language having none.
+std::variant<SearchCommand, CommandRefusal> readCommand(const QStringList &arguments)
+{
+    SearchCommandLine commandLine;
+    return commandLine.read(QStringList { "quorvel-search" } + arguments,
+        { std::filesystem::path(kData.toStdString()) / "wordgames" }, "qq_QQ");
+}
 
 struct PhrasesRow {
     const char *name;
     QStringList arguments;
     std::size_t words;
-};
-
-struct ToolRow {
-    const char *name;
-    QStringList options;
-    QString letters;
-    bool indexed; // the dictionary has an index; else it is refused
-    int status;
-    QString out;
-    QString err; // a piece of a line on standard error
-};
-
-// The index of the checker's dictionary, or a refusal, at once.
-class FixedIndexSource final : public IndexSource {
-public:
-    Offer offer;
-    Offer indexFor(const std::filesystem::path &, std::chrono::steady_clock::duration) override
-    {
-        return offer;
-    }
-    std::chrono::steady_clock::duration buildTimeLeft(const std::filesystem::path &) const override
-    {
-        return {};
-    }
-};
-
-// A clock the test moves on by hand.
-struct HandClock {
-    std::chrono::steady_clock::time_point now {};
-    void advance(std::chrono::milliseconds time) { now += time; }
 };
 
 } // namespace
@@ -66,50 +52,73 @@ private slots:
     void refusals_data()
     {
         addRows<RefusalRow>({
-            { "both games", { "--some", "--phrases" }, "abc", 2, "--phrases" },
-            { "no words", { "--phrases", "0" }, "abc", 2, "--phrases" },
-            { "too many words", { "--phrases", "9" }, "abc", 2, "--phrases" },
-            { "words not a number", { "--phrases=x" }, "abc", 2, "--phrases" },
-            { "min-length 0", { "--some", "--min-length", "0" }, "abc", 2, "--min-length" },
-            { "min-length not a number", { "--some", "--min-length", "two" }, "abc", 2,
+            { "both games", { "--some", "--phrases", "abc" }, ExitStatus::Usage, "--phrases" },
+            { "no words", { "--phrases", "0", "abc" }, ExitStatus::Usage, "--phrases" },
+            { "too many words", { "--phrases", "9", "abc" }, ExitStatus::Usage, "--phrases" },
+            { "words not a number", { "--phrases=x", "abc" }, ExitStatus::Usage, "--phrases" },
+            { "min-length 0", { "--some", "--min-length", "0", "abc" }, ExitStatus::Usage,
                 "--min-length" },
-            { "limit 0", { "--some", "--limit", "0" }, "abc", 2, "--limit" },
-            { "limit below 0", { "--some", "--limit", "-1" }, "abc", 2, "--limit" },
-            { "contains a digit", { "--some", "--contains", "a1" }, "abc", 2, "--contains" },
-            { "contains nothing", { "--some", "--contains", "" }, "abc", 2, "--contains" },
-            { "contains a blank", { "--some", "--contains", "a?" }, "abc", 2, "--contains" },
-            { "contains more than given", { "--some", "--contains", "abb" }, "abc", 2,
+            { "min-length not a number", { "--some", "--min-length", "two", "abc" },
+                ExitStatus::Usage, "--min-length" },
+            { "limit 0", { "--some", "--limit", "0", "abc" }, ExitStatus::Usage, "--limit" },
+            { "limit below 0", { "--some", "--limit", "-1", "abc" }, ExitStatus::Usage, "--limit" },
+            { "contains a digit", { "--some", "--contains", "a1", "abc" }, ExitStatus::Usage,
                 "--contains" },
-            { "a pattern of other characters", { "--some", "--pattern", "a?c!" }, "abcd", 2,
+            { "contains nothing", { "--some", "--contains", "", "abc" }, ExitStatus::Usage,
+                "--contains" },
+            { "contains a blank", { "--some", "--contains", "a?", "abc" }, ExitStatus::Usage,
+                "--contains" },
+            { "contains more than given", { "--some", "--contains", "abb", "abc" },
+                ExitStatus::Usage, "--contains" },
+            { "a pattern of other characters", { "--some", "--pattern", "a?c!", "abcd" },
+                ExitStatus::Usage, "--pattern" },
+            { "an empty pattern", { "--some", "--pattern", "", "abcd" }, ExitStatus::Usage,
                 "--pattern" },
-            { "an empty pattern", { "--some", "--pattern", "" }, "abcd", 2, "--pattern" },
-            { "two spaces", { "--phrases", "--pattern", "??  ??" }, "abcd", 2, "--pattern" },
-            { "a space first", { "--phrases", "--pattern", " ????" }, "abcd", 2, "--pattern" },
-            { "a space last", { "--phrases", "--pattern", "???? " }, "abcd", 2, "--pattern" },
-            { "spaces in a word's pattern", { "--some", "--pattern", "?? ??" }, "abcd", 2,
+            { "two spaces", { "--phrases", "--pattern", "??  ??", "abcd" }, ExitStatus::Usage,
                 "--pattern" },
-            { "more words than phrases have", { "--phrases", "--pattern", "?? ?? ??" }, "abcdef", 2,
-                "--phrases" },
-            { "a phrase pattern too short", { "--phrases", "--pattern", "??? ??" }, "abcdef", 2,
+            { "a space first", { "--phrases", "--pattern", " ????", "abcd" }, ExitStatus::Usage,
                 "--pattern" },
-            { "a word pattern too long", { "--some", "--pattern", "?????" }, "abcd", 2,
+            { "a space last", { "--phrases", "--pattern", "???? ", "abcd" }, ExitStatus::Usage,
                 "--pattern" },
-            { "a word shorter than min-length", { "--some", "--pattern", "?" }, "abcd", 2,
-                "--min-length" },
+            { "spaces in a word's pattern", { "--some", "--pattern", "?? ??", "abcd" },
+                ExitStatus::Usage, "--pattern" },
+            { "more words than phrases have", { "--phrases", "--pattern", "?? ?? ??", "abcdef" },
+                ExitStatus::Usage, "--phrases" },
+            { "a phrase pattern too short", { "--phrases", "--pattern", "??? ??", "abcdef" },
+                ExitStatus::Usage, "--pattern" },
+            { "a word pattern too long", { "--some", "--pattern", "?????", "abcd" },
+                ExitStatus::Usage, "--pattern" },
+            { "a word shorter than min-length", { "--some", "--pattern", "?", "abcd" },
+                ExitStatus::Usage, "--min-length" },
+            // The command line of the tool itself.
+            { "--threads 0", { "--threads", "0", "tca" }, ExitStatus::Usage, "--threads" },
+            { "--threads past the most", { "--threads", "257", "tca" }, ExitStatus::Usage,
+                "--threads" },
+            { "--threads not a number", { "--threads", "x", "tca" }, ExitStatus::Usage,
+                "--threads" },
+            { "an unknown option", { "--bogus", "tca" }, ExitStatus::Usage, "bogus" },
+            { "two arguments", { "tca", "act" }, ExitStatus::Usage, "one argument" },
+            { "no letters", {}, ExitStatus::Usage, "one argument" },
+            { "a game's option alone", { "--json", "tca" }, ExitStatus::Usage, "--json" },
+            { "--threads in a game", { "--some", "--threads", "2", "abc" }, ExitStatus::Usage,
+                "--threads" },
+            { "--exhaustive in a game", { "--phrases", "--exhaustive", "abc" }, ExitStatus::Usage,
+                "--exhaustive" },
+            { "no such dictionary", { "--dictionary", "xx_NOPE", "tca" }, ExitStatus::Usage,
+                "--dictionary: no dictionary xx_NOPE" },
+            { "no dictionary at the path", { "--dictionary", kData + "/missing.dic", "tca" },
+                ExitStatus::Usage, "missing.aff" },
+            { "a game's letters", { "--some", "ab-c" }, ExitStatus::Refused, "refused" },
             // The letters themselves: refused as the whole-word search refuses them.
-            { "a digit among the letters", { "--some" }, "ab1", 1, "" },
-            { "no letters", { "--some" }, " ", 1, "" },
+            { "a digit among the letters", { "--some", "ab1" }, ExitStatus::Refused, "" },
+            { "a game without letters", { "--some", " " }, ExitStatus::Refused, "" },
         });
     }
     void refusals()
     {
         QFETCH(RefusalRow, row);
-        QCommandLineParser parser;
-        const GameOptions games;
-        games.addTo(parser);
-        QVERIFY(parser.parse(GameOptions::withPhraseDefault(QStringList { "tool" } + row.options)));
-        const auto read = games.read(parser, row.letters);
-        const auto *refusal = std::get_if<GameRefusal>(&read);
+        const auto read = readCommand(row.arguments);
+        const auto *refusal = std::get_if<CommandRefusal>(&read);
         QVERIFY(refusal);
         QCOMPARE(refusal->status, row.status);
         QVERIFY2(refusal->message.contains(row.named), qPrintable(refusal->message));
@@ -128,145 +137,48 @@ private slots:
     void phrasesAlone()
     {
         QFETCH(PhrasesRow, row);
-        QCommandLineParser parser;
-        const GameOptions games;
-        games.addTo(parser);
-        QVERIFY(
-            parser.parse(GameOptions::withPhraseDefault(QStringList { "tool" } + row.arguments)));
-        QCOMPARE(parser.positionalArguments(), QStringList { "abc" });
-        const auto read = games.read(parser, QStringLiteral("abc"));
-        QCOMPARE(std::get<GameQuery>(read).maxWords, row.words);
+        const auto read = readCommand(row.arguments);
+        const SearchCommand &command = std::get<SearchCommand>(read);
+        QCOMPARE(command.letters, QStringLiteral("abc"));
+        QCOMPARE(command.game->query.maxWords, row.words);
     }
 
-    // The line shows from a second on, with the count, the rate and the
-    // time left, is drawn at most five times a second and cleared at the end.
-    void progressLine()
+    void commands_data()
     {
-        HandClock clock;
-        QStringList written;
-        ProgressLine line(
-            [&](const std::string &text) { written.append(QString::fromStdString(text)); },
-            [&clock] { return clock.now; });
-        line.update(0, 1000, "words");
-        clock.advance(std::chrono::milliseconds(900));
-        line.update(500, 1000, "words");
-        line.clear();
-        QVERIFY(written.isEmpty()); // a short run shows nothing, and clears nothing
-        clock.advance(std::chrono::milliseconds(600)); // 1.5 s: 600 done, 400/s
-        line.update(600, 1000, "words");
-        QCOMPARE(written.size(), 1);
-        QVERIFY2(written.last().contains("600") && written.last().contains("1000")
-                && written.last().contains("400") && written.last().contains(" 1 s"),
-            qPrintable(written.last()));
-        clock.advance(std::chrono::milliseconds(100));
-        line.update(700, 1000, "words");
-        QCOMPARE(written.size(), 1);
-        clock.advance(std::chrono::milliseconds(100));
-        line.update(800, 1000, "words");
-        QCOMPARE(written.size(), 2);
-        line.clear();
-        QCOMPARE(written.size(), 3);
-        QVERIFY(!written.last().contains("800"));
-    }
-
-    void tool_data()
-    {
-        addRows<ToolRow>({
-            { .name = "words",
-                .options = { "--some" },
-                .letters = "tca",
-                .indexed = true,
-                .status = 0,
-                .out = "act\ncat\n",
-                .err = "" },
-            { .name = "JSON",
-                .options = { "--some", "--json" },
-                .letters = "tca",
-                .indexed = true,
-                .status = 0,
-                .out = R"([{"letters":3,"words":["act"]},{"letters":3,"words":["cat"]}])"
-                       "\n",
-                .err = "" },
-            { .name = "no index",
-                .options = { "--some" },
-                .letters = "tca",
-                .indexed = false,
-                .status = kExitNoChecker,
-                .out = "",
-                .err = "two encodings" },
-            { .name = "stopped by --limit",
-                .options = { "--some", "--limit", "1" },
-                .letters = "tca",
-                .indexed = true,
-                .status = 0,
-                .out = "act\n",
-                .err = "--limit" },
-            // What was found is printed, and that the budget stopped it told.
-            { .name = "stopped by the budget",
-                .options = { "--some" },
-                .letters = "??????",
-                .indexed = true,
-                .status = kExitUnfinished,
-                .out = "act\ncat\n",
-                .err = "1000" },
+        addRows<CommandRow>({
+            { .name = "the whole-word search", .arguments = { "tca" } },
+            { .name = "--threads and --exhaustive",
+                .arguments = { "--threads", "256", "--exhaustive", "tca" },
+                .threads = 256,
+                .exhaustive = true },
+            { .name = "--no-cache", .arguments = { "--no-cache", "tca" }, .noCache = true },
+            { .name = "a game", .arguments = { "--some", "tca" }, .game = true },
+            { .name = "a dictionary by its path",
+                .arguments = { "--dictionary", kData + "/wordgames/noindex/qq_QQ.aff", "tca" },
+                .dictionary = "/wordgames/noindex/qq_QQ" },
+            // The list needs no letters, and names no dictionary.
+            { .name = "--list-dictionaries",
+                .arguments = { "--list-dictionaries" },
+                .list = true,
+                .dictionary = "" },
         });
     }
-    void tool()
+    void commands()
     {
-        QFETCH(ToolRow, row);
-        QCommandLineParser parser;
-        const GameOptions games;
-        games.addTo(parser);
-        QVERIFY(parser.parse(QStringList { "tool" } + row.options));
-        const GameQuery query = std::get<GameQuery>(games.read(parser, row.letters));
-        ScriptedCheckerFactory checkers;
-        checkers.script->accepted = { "act", "cat", "hello" };
-        checkers.script->dictionary = std::filesystem::path("/dictionaries/xx_XX");
-        CompoundSettings settings;
-        settings.classic = true;
-        settings.minPart = 1;
-        std::vector<std::pair<std::string, std::uint8_t>> forms { { "act", FormRole::Word },
-            { "cat", FormRole::Word } };
-        for (char c = 'a'; c <= 'z'; ++c)
-            forms.emplace_back(std::string(1, c), FormRole::Parts);
-        FixedIndexSource indexes;
-        if (row.indexed)
-            indexes.offer.index
-                = std::make_shared<const KeptForms>(WordIndex::fromForms(forms, settings));
-        else
-            indexes.offer.refusal = "the affix file has two encodings";
-        FakeMessageBox box;
-        FakeTerminator terminator;
-        QByteArray out;
-        QStringList err;
-        GameToolIo io;
-        io.out = [&out](const QByteArray &bytes) { out += bytes; };
-        io.errLine = [&err](const std::string &line) { err.append(QString::fromStdString(line)); };
-        io.budget.maxCandidates = 1000;
-        QCOMPARE(runGameTool(query, { checkers, indexes, box, terminator }, io), row.status);
-        QCOMPARE(QString::fromUtf8(out), row.out);
-        QVERIFY2(err.join(u'\n').contains(row.err), qPrintable(err.join(u'\n')));
-        QVERIFY(box.shown().isEmpty());
-    }
-
-    // Without a checker the user is told as the whole-word search tells,
-    // and nothing is printed.
-    void noChecker()
-    {
-        ScriptedCheckerFactory checkers;
-        checkers.creatable.clear();
-        FixedIndexSource indexes;
-        FakeMessageBox box;
-        FakeTerminator terminator;
-        QByteArray out;
-        GameToolIo io;
-        io.out = [&out](const QByteArray &bytes) { out += bytes; };
-        io.errLine = [](const std::string &) {};
-        GameQuery query;
-        query.pool = std::get<LetterPool>(parsePool("tca"));
-        QCOMPARE(runGameTool(query, { checkers, indexes, box, terminator }, io), kExitNoChecker);
-        QCOMPARE(box.shown().size(), 1);
-        QVERIFY(out.isEmpty());
+        QFETCH(CommandRow, row);
+        const auto read = readCommand(row.arguments);
+        const auto *refusal = std::get_if<CommandRefusal>(&read);
+        QVERIFY2(!refusal, refusal ? qPrintable(refusal->message) : "");
+        const SearchCommand &command = std::get<SearchCommand>(read);
+        QCOMPARE(command.listDictionaries, row.list);
+        QCOMPARE(command.search.threads, row.threads);
+        QCOMPARE(command.search.exhaustive, row.exhaustive);
+        QCOMPARE(command.noCache, row.noCache);
+        QCOMPARE(command.game.has_value(), row.game);
+        QCOMPARE(command.letters, row.list ? QString() : QStringLiteral("tca"));
+        QCOMPARE(command.dictionary.candidates.size(), row.list ? 0u : 1u);
+        for (const auto &base : command.dictionary.candidates)
+            QVERIFY2(QString::fromStdString(base.string()).endsWith(row.dictionary), base.c_str());
     }
 };
 
