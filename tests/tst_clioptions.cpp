@@ -45,7 +45,7 @@ struct PhrasesRow {
 
 } // namespace
 
-class TestGameOptions : public QObject {
+class TestCliOptions : public QObject {
     Q_OBJECT
 
 private slots:
@@ -182,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGameOptions)
-#include "tst_gameoptions.moc"
+QTEST_GUILESS_MAIN(TestCliOptions)
+#include "tst_clioptions.moc"
