@@ -28,6 +28,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -187,6 +188,30 @@ private slots:
             }
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    // As each help file first opens, every contents entry fits the pane the
+    // viewer gives the contents: translated titles are longer.
+    void builtContentsFitTheirPane_data() { builtPagesInEachLanguage_data(); }
+    void builtContentsFitTheirPane()
+    {
+        QFETCH(QString, language);
+        const QString folder = QStringLiteral(QUORVEL_HELP_FOLDER);
+        RecordingLauncher launcher;
+        HelpWindow window(
+            folder + (language.isEmpty() ? "" : "/" + language) + "/qv.chm", launcher);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QTreeWidget *tree = window.contents();
+        QStringList cut;
+        for (QTreeWidgetItemIterator item(window.contents()); *item; ++item) {
+            const QString text = (*item)->text(0);
+            if (tree->visualItemRect(*item).x() + tree->fontMetrics().horizontalAdvance(text)
+                > tree->viewport()->width())
+                cut.append(text);
+        }
+        QVERIFY(tree->topLevelItemCount() > 0);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     void pageLimits_data()
