@@ -156,7 +156,10 @@ private slots:
             { "fr_FR", { "fr-FR", "fr-Latn-FR", "fr" }, both, "/app/bin/help/fr/qv.chm" },
             { "de_AT takes de", { "de-AT", "de-Latn-AT" }, both, german },
             { "ru has none: English", { "ru", "ru-Cyrl-RU", "ru-RU" }, both, english },
-            { "C: English", { "C" }, both, english },
+            // Locales that name no language, even with a folder of their name.
+            { "C: English", { "C" }, both + QStringList { "/app/bin/help/c/qv.chm" }, english },
+            { "POSIX: English", { "POSIX" }, both + QStringList { "/app/bin/help/posix/qv.chm" },
+                english },
             { "no languages: English", {}, both, english },
             { "German missing: English", { "de" }, { "/app/bin/help/fr/qv.chm" }, english },
             { "the list in its order", { "ru", "fr", "de" }, both, "/app/bin/help/fr/qv.chm" },
