@@ -59,7 +59,7 @@ QString helpFileInLanguage(
             // even where a later language has a translation.
             if (folder == u"en")
                 return englishFile;
-            const QString translated = english.path() + u'/' + folder + u'/' + english.fileName();
+            QString translated = english.path() + u'/' + folder + u'/' + english.fileName();
             if (files.fileExists(translated))
                 return translated;
         }
