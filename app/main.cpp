@@ -27,6 +27,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -144,7 +145,9 @@ int main(int argc, char **argv)
     ChmHelpViewer viewer(launcher);
     HelpCommand help(HelpFile, { files, messageBox, openDialog, viewer }, &window);
     QObject::connect(&window, &frmMain::helpRequested, [&help] { help.mnu_qvhelp_Click(); });
-    Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath());
+    // The help opens in the interface's language, where it is translated.
+    Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath(),
+        { QLocale::system().uiLanguages(), files });
     // The dictionary is made ready as soon as the window is up, so that the
     // first Enter usually finds it loaded.
     QTimer::singleShot(0, &window, [&dictionaries] { dictionaries.startInBackground(); });

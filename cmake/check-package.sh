@@ -45,6 +45,11 @@ for file in usr/bin/quorvel etc/quorvel/hklm.reg usr/share/quorvel/help/qv.chm \
     usr/share/icons/hicolor/48x48/apps/quorvel.png usr/share/icons/hicolor/128x128/apps/quorvel.png; do
     check "contains /$file" has_file "$file"
 done
+# Each translation of the help, a folder of its sources with its own qv.hhp.
+for hhp in help/*/qv.hhp; do
+    language=$(basename "$(dirname "$hhp")")
+    check "contains the help in $language" has_file "usr/share/quorvel/help/$language/qv.chm"
+done
 check "the hive is a conffile" \
     bash -c "dpkg-deb --ctrl-tarfile '$deb' | tar -xO ./conffiles | grep -qx /etc/quorvel/hklm.reg"
 

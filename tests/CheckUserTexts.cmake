@@ -24,10 +24,10 @@ endfunction()
 
 file(STRINGS "${PROGRAM}" program_lines REGEX "Excel|Word|Windows|\\.exe")
 scan("program" "${program_lines}")
-file(GLOB help_files "${HELP}/*.html" "${HELP}/*.hh?")
+file(GLOB help_files "${HELP}/*.html" "${HELP}/*.hh?" "${HELP}/*/*.html" "${HELP}/*/*.hh?")
 foreach(help_file IN LISTS help_files)
     file(STRINGS "${help_file}" help_lines REGEX "Excel|Word|Windows|\\.exe")
-    get_filename_component(name "${help_file}" NAME)
+    file(RELATIVE_PATH name "${HELP}" "${help_file}")
     scan("${name}" "${help_lines}")
 endforeach()
 
