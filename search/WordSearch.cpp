@@ -201,7 +201,8 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         return std::nullopt;
     // The question warns of a long wait, so it is asked only when every
     // arrangement is to be tried.
-    if (const auto question = confirmationFor(checked.letters.size());
+    if (const auto question
+        = confirmationFor(static_cast<qsizetype>(letterCount(checked.letters.toStdString())));
         question && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
         return std::nullopt;
     return prepared;
@@ -223,7 +224,8 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
         // A short input does not wait for an index that takes longer to
         // build than trying its arrangements; the index is there next time.
         const auto left = m_services.indexes->buildTimeLeft(*report.dictionary);
-        if (fact(static_cast<double>(letters.size())) * kQuestionCost.count() < static_cast<double>(
+        if (fact(static_cast<double>(letterCount(letters))) * kQuestionCost.count()
+            < static_cast<double>(
                 std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
             report.fallback
                 = "the word index is still being built or read, and trying every arrangement "
@@ -242,7 +244,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     }
     CompoundBudget budget;
     budget.keepGoing = going;
-    budget.maxTime = compoundTimeFor(letters.size());
+    budget.maxTime = compoundTimeFor(letterCount(letters));
     IndexedAnswer answer
         = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried, budget, going);
     report.questions = static_cast<double>(answer.questions);
@@ -275,7 +277,7 @@ void WordSearch::run(const PreparedRun &prepared)
     const std::string &letters = prepared.letters;
     SpellChecker &checker = *prepared.checker;
     const auto started = std::chrono::steady_clock::now();
-    const std::size_t n = letters.size();
+    const std::size_t n = letterCount(letters);
     const double total = fact(static_cast<double>(n));
     m_view.setProgressRange(0, static_cast<float>(total - 1));
     m_view.setProgressVisible(true);
