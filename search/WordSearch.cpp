@@ -180,7 +180,7 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
 {
     const unsigned request = ++m_requests;
     const unsigned cancelClicks = m_cancelClicks;
-    CheckedRequest checked = checkRequest(m_view.inputText());
+    CheckedRequest checked = checkRequest(m_view.inputText(), m_options.letters);
     if (checked.refusal) {
         (void)m_services.messageBox.show(*checked.refusal);
         return std::nullopt;

@@ -19,6 +19,8 @@ expect(0 "^Done - Found 2 words: cat, act\n$" --threads 1 "  tca ")
 expect(0 "^Done - Found 2 words: cat, act\n$" --threads 3 "  tca ")
 # Refused requests: the window's message, on stderr.
 expect(1 "^$" "c at" STDERR "invalid character")
+expect(1 "^$" "c at" STDERR "U+0020 SPACE")
+expect(1 "^$" "ca1" STDERR "U+0031 DIGIT ONE")
 expect(1 "^$" "   " STDERR "didn't enter any letters")
 # Usage errors.
 expect(2 "^$" --threads 0 tca STDERR "--threads")
