@@ -17,10 +17,10 @@
 
 namespace {
 
-constexpr char kDescription[]
-    = "This application takes a jumbled set of letters and lists all valid words that can be "
-      "made from all those letters.  It uses the spelling dictionaries of Nuspell and/or "
-      "Hunspell in part of the analysis.";
+constexpr char kDescription[] = QT_TRANSLATE_NOOP("frmAbout",
+    "This application takes a jumbled set of letters and lists all valid words that can be made "
+    "from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in "
+    "part of the analysis.");
 constexpr char kCopyright[] = "Copyright \u00A9 2026 Kelmstar Software";
 
 // The labels stand on the desktop's button face, so their text is the
@@ -59,22 +59,21 @@ frmAbout::frmAbout(Services services)
     setAutoFillBackground(true);
 
     // Created in tab order: OK, the icon, System Info, then the labels.
-    cmdOK
-        = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", twips(4245, 2625, 1260, 345));
+    cmdOK = place(new QPushButton(tr("OK"), this), "cmdOK", twips(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
     picIcon = place(new QLabel(this), "picIcon", twips(240, 240, 540, 540));
     // The icon is 32 pixels at 96 DPI and grows with the layout.
     picIcon->setPixmap(Artwork::iconImage(pixelsFromTwips(480, m_dpi), devicePixelRatioF()));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdSysInfo = place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
-        twips(4260, 3075, 1245, 345));
+    cmdSysInfo = place(
+        new QPushButton(tr("&System Info..."), this), "cmdSysInfo", twips(4260, 3075, 1245, 345));
 
     lblDescription = label(this, "lblDescription", twips(1050, 1125, 3885, 1170));
-    lblDescription->setText(QString::fromLatin1(kDescription));
+    lblDescription->setText(tr(kDescription));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer = label(this, "lblDisclaimer", twips(240, 2640, 870, 225));
-    lblDisclaimer->setText(QStringLiteral("Visit us at: "));
+    lblDisclaimer->setText(tr("Visit us at: "));
     lblDisclaimer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTitle = label(this, "lblTitle", twips(1050, 240, 3885, 480));
     lblVersion = place(new QLabel(this), "lblVersion", twips(1050, 780, 3885, 225));
@@ -104,11 +103,9 @@ frmAbout::frmAbout(Services services)
 void frmAbout::Form_Load()
 {
     const QString title = QString::fromLatin1(kApplicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(kVersionMajor)
-                            .arg(kVersionMinor)
-                            .arg(kVersionRevision));
+    setWindowTitle(tr("About %1").arg(title));
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     lblTitle->setText(title);
 }
 

@@ -24,9 +24,11 @@
 #include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/DictionaryService.h"
+#include "translations/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -42,13 +44,14 @@ class CommandLine {
 public:
     CommandLine()
     {
-        m_parser.setApplicationDescription(QStringLiteral(
+        m_parser.setApplicationDescription(QCoreApplication::translate("quorvel",
             "Lists every word made of all the letters typed, in a window. See quorvel(1)."));
         m_parser.addHelpOption();
         m_parser.addVersionOption();
         m_parser.addOption(m_exhaustive);
         m_parser.addOption(m_noCache);
         m_parser.addOption(m_dictionary);
+        m_parser.addOption(m_language);
     }
 
     // Nothing when the window is to open. Before the window system takes
@@ -66,8 +69,9 @@ public:
             return std::nullopt;
         m_parser.process(arguments); // --help, --help-all and --version end the program here
         if (!m_parser.positionalArguments().isEmpty())
-            return usageError(QStringLiteral("Unexpected argument '%1': the letters are typed "
-                                             "in the window (quorvel-search takes them here).")
+            return usageError(QCoreApplication::translate("quorvel",
+                "Unexpected argument '%1': the letters are typed in the window (quorvel-search "
+                "takes them here).")
                                   .arg(m_parser.positionalArguments().constFirst()));
         if (m_parser.isSet(m_dictionary)) {
             // Named before the window opens, so that a wrong name is told on
@@ -75,8 +79,8 @@ public:
             auto named = pickDictionary(
                 m_parser.value(m_dictionary).toStdString(), DictionaryLocator::defaultFolders());
             if (const auto *why = std::get_if<std::string>(&named))
-                return usageError(
-                    QStringLiteral("--dictionary: %1.").arg(QString::fromStdString(*why)));
+                return usageError(QCoreApplication::translate("quorvel", "--dictionary: %1.")
+                                      .arg(QString::fromStdString(*why)));
             m_pick = std::get<DictionaryPick>(std::move(named));
         }
         return std::nullopt;
@@ -88,26 +92,37 @@ public:
     [[nodiscard]] const std::optional<DictionaryPick> &dictionary() const { return m_pick; }
 
 private:
+public:
     static int usageError(const QString &message)
     {
-        std::fprintf(
-            stderr, "%s\nTry 'quorvel --help' for more information.\n", qPrintable(message));
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(message),
+            qPrintable(QCoreApplication::translate(
+                "quorvel", "Try 'quorvel --help' for more information.")));
         return kExitUsage;
     }
 
+private:
     QCommandLineParser m_parser;
     // For the curious and for comparing: every arrangement is tried, as
     // without a word index.
     const QCommandLineOption m_exhaustive { QStringLiteral("exhaustive"),
-        QStringLiteral(
+        QCoreApplication::translate("quorvel",
             "Try every arrangement, even where the dictionary's word index could answer.") };
     // For a dictionary that is being edited, and for measuring.
     const QCommandLineOption m_noCache { QStringLiteral("no-cache"),
-        QStringLiteral("Neither read nor write the dictionary cache (~/.cache/quorvel).") };
+        QCoreApplication::translate(
+            "quorvel", "Neither read nor write the dictionary cache (~/.cache/quorvel).") };
     const QCommandLineOption m_dictionary { QStringLiteral("dictionary"),
-        QStringLiteral("Use the dictionary of this language (de_DE) or at this path (a .dic "
-                       "file, or its path without the extension)."),
-        QStringLiteral("NAME_OR_PATH") };
+        QCoreApplication::translate("quorvel",
+            "Use the dictionary of this language (de_DE) or at this path (a .dic file, or its "
+            "path without the extension)."),
+        QCoreApplication::translate("quorvel", "NAME_OR_PATH") };
+    // Read before everything else (InterfaceLanguage::choose); here for --help.
+    const QCommandLineOption m_language { QString::fromLatin1(InterfaceLanguage::kOption),
+        QCoreApplication::translate("quorvel",
+            "Speak this language (de, fr, pt_BR; en for English) instead of the one the locale "
+            "names. The dictionary is chosen apart from it."),
+        QCoreApplication::translate("quorvel", "LANGUAGE") };
     std::optional<DictionaryPick> m_pick;
 };
 
@@ -118,16 +133,27 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
-    CommandLine commandLine;
+    std::optional<CommandLine> commandLine;
+    InterfaceLanguage::Choice speaking;
+    QStringList catalogues;
     {
         // Read first without the window system, so that --help and --version
         // answer on a terminal that has no display.
         const QCoreApplication terminal(argc, argv);
-        if (const auto status = commandLine.read(QCoreApplication::arguments(), false))
+        catalogues = InterfaceLanguage::catalogueFolders(QCoreApplication::applicationDirPath());
+        speaking = InterfaceLanguage::choose(
+            QCoreApplication::arguments(), QLocale::system().uiLanguages(), catalogues);
+        InterfaceLanguage::install(speaking.language, catalogues);
+        if (speaking.unknown)
+            return CommandLine::usageError(
+                InterfaceLanguage::unknownLanguage(*speaking.unknown, catalogues));
+        commandLine.emplace(); // its --help in that language
+        if (const auto status = commandLine->read(QCoreApplication::arguments(), false))
             return *status;
     }
     QApplication app(argc, argv);
-    if (const auto status = commandLine.read(QCoreApplication::arguments(), true))
+    InterfaceLanguage::install(speaking.language, catalogues);
+    if (const auto status = commandLine->read(QCoreApplication::arguments(), true))
         return *status;
     // Where the settings go (the help viewer's size, place and split).
     QApplication::setOrganizationName(QStringLiteral("Kelmstar Software"));
@@ -146,9 +172,9 @@ int main(int argc, char **argv)
     AboutCommand about({ sysInfo, launcher, messageBox });
 
     WordSearch::Options options;
-    options.exhaustive = commandLine.exhaustive();
+    options.exhaustive = commandLine->exhaustive();
 
-    const auto &named = commandLine.dictionary();
+    const auto &named = commandLine->dictionary();
     const auto language = named ? named->language : DictionaryLocator::userLanguage();
     DictionaryService dictionaries({ [&named, &language] {
                                         return named ? named->candidates
@@ -156,7 +182,7 @@ int main(int argc, char **argv)
                                                          DictionaryLocator::defaultFolders());
                                     },
         language, helperPath(QCoreApplication::applicationDirPath()),
-        commandLine.noCache() ? std::nullopt : std::optional(cacheFolder()) });
+        commandLine->noCache() ? std::nullopt : std::optional(cacheFolder()) });
     frmMain window;
     WordSearch search(
         window, { messageBox, dictionaries, terminator, events, &dictionaries }, options);

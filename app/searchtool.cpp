@@ -164,6 +164,7 @@ int main(int argc, char **argv)
         return usageError(QStringLiteral("--threads and --exhaustive belong to the search for "
                                          "words of all the letters, not to --some or --phrases."));
     WordSearch::Options options;
+    options.resultLanguage = ResultLanguage::English; // what scripts read stays as it is
     if (parser.isSet(threadsOption)) {
         bool ok = false;
         const uint threads = parser.value(threadsOption).toUInt(&ok);
