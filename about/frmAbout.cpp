@@ -98,6 +98,38 @@ frmAbout::frmAbout(Services services)
     connect(vbhHome, &QLabel::linkActivated, this, &frmAbout::openHomePage);
 
     Form_Load();
+    makeRoomForTexts();
+}
+
+void frmAbout::makeRoomForTexts()
+{
+    // A translation longer than the designed text widens the dialog rather
+    // than being cut off; the designed texts leave it as it is.
+    const int gap = pixelsFromTwips(90, m_dpi);
+    const int label = qMax(0, lblDisclaimer->sizeHint().width() - lblDisclaimer->width());
+    lblDisclaimer->resize(lblDisclaimer->width() + label, lblDisclaimer->height());
+    vbhHome->move(vbhHome->x() + label, vbhHome->y());
+    // The buttons grow to the left, as wide as each other.
+    const int buttons
+        = qMax(qMax(cmdOK->sizeHint().width(), cmdSysInfo->sizeHint().width()), cmdOK->width());
+    for (QPushButton *button : { cmdOK, cmdSysInfo })
+        button->setGeometry(button->geometry().adjusted(button->width() - buttons, 0, 0, 0));
+    int extra = qMax(vbhHome->x() + vbhHome->sizeHint().width() + gap - cmdOK->x(),
+        Label1->x() + Label1->sizeHint().width() + gap - cmdSysInfo->x());
+    // The description wraps; where its lines do not fit its height, it widens.
+    const int step = pixelsFromTwips(150, m_dpi);
+    int wider = 0;
+    while (
+        lblDescription->heightForWidth(lblDescription->width() + wider) > lblDescription->height())
+        wider += step;
+    extra = qMax(extra, wider);
+    if (extra <= 0)
+        return;
+    for (QLabel *text : { lblDescription, lblTitle, lblVersion })
+        text->resize(text->width() + extra, text->height());
+    for (QPushButton *button : { cmdOK, cmdSysInfo })
+        button->move(button->x() + extra, button->y());
+    setFixedSize(width() + extra, height());
 }
 
 void frmAbout::Form_Load()
@@ -135,9 +167,10 @@ void frmAbout::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const auto x = [this](int twips) { return pixelsFromTwips(twips, m_dpi); };
     painter.setPen(QPen(QColor(128, 128, 128), 1));
-    painter.drawLine(x(90), x(2445), x(5654), x(2445));
+    const int end = width() - x(5730 - 5654); // the dialog may have widened
+    painter.drawLine(x(90), x(2445), end, x(2445));
     painter.setPen(QPen(Qt::white, 2));
-    painter.drawLine(x(105), x(2460) + 1, x(5654), x(2460) + 1);
+    painter.drawLine(x(105), x(2460) + 1, end, x(2460) + 1);
 }
 
 AboutCommand::AboutCommand(frmAbout::Services services)

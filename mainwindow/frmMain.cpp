@@ -8,6 +8,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/ProgressDisplay.h"
 #include "mainwindow/ScreenPlace.h"
+#include "mainwindow/TextRoom.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,10 +104,17 @@ frmMain::frmMain(QScreen *display)
     m_openOn = screen();
     const qreal dpi = layoutDpi(m_openOn);
     buildControls(dpi);
+    // A translation longer than the designed text widens the window rather
+    // than being cut off.
+    const int wider = makeRoomForTexts({ Frame1,
+        { { lblInput, txtInput }, { lblStep2, cmdGo }, { lblSearching, cmdCancel },
+            { lblResults, nullptr } },
+        ProgressBar1, txtResults, cmdHelp, cmdExit });
+    m_client->setMinimumWidth(m_client->minimumWidth() + wider);
     buildMenus();
     buildKeys();
-    m_designedSize = QSize(
-        pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
+    m_designedSize = QSize(pixelsFromTwips(6330, dpi) + wider,
+        pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
     resize(m_designedSize);
     txtInput->setFocus();
 }
