@@ -3,11 +3,11 @@
 // The composition root: the real window system, spelling engines, registry
 // and program end, handed to the main window.
 #include "BuildConfig.h"
-#include "DictionaryOption.h"
 #include "HelperPath.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
 #include "artwork/Artwork.h"
+#include "cli/CommonOptions.h"
 #include "desktop/LocalFileSystem.h"
 #include "desktop/QtEventPump.h"
 #include "desktop/QtMessageBox.h"
@@ -36,22 +36,15 @@
 
 namespace {
 
-constexpr int kExitUsage = 2; // as quorvel-search has it
-
 // The command line: --help and --version answer on the terminal and end the
-// program, so does a wrong option, with exit status 2; no window opens then.
+// program, so does a wrong option, as a usage error; no window opens then.
 class CommandLine {
 public:
     CommandLine()
     {
         m_parser.setApplicationDescription(QCoreApplication::translate("quorvel",
             "Lists every word made of all the letters typed, in a window. See quorvel(1)."));
-        m_parser.addHelpOption();
-        m_parser.addVersionOption();
-        m_parser.addOption(m_exhaustive);
-        m_parser.addOption(m_noCache);
-        m_parser.addOption(m_dictionary);
-        m_parser.addOption(m_language);
+        m_options.addTo(m_parser);
     }
 
     // Nothing when the window is to open. Before the window system takes
@@ -73,56 +66,28 @@ public:
                 "Unexpected argument '%1': the letters are typed in the window (quorvel-search "
                 "takes them here).")
                                   .arg(m_parser.positionalArguments().constFirst()));
-        if (m_parser.isSet(m_dictionary)) {
-            // Named before the window opens, so that a wrong name is told on
-            // the terminal it was typed on.
-            auto named = pickDictionary(
-                m_parser.value(m_dictionary).toStdString(), DictionaryLocator::defaultFolders());
-            if (const auto *why = std::get_if<std::string>(&named))
-                return usageError(QCoreApplication::translate("quorvel", "--dictionary: %1.")
-                                      .arg(QString::fromStdString(*why)));
-            m_pick = std::get<DictionaryPick>(std::move(named));
-        }
+        // Named before the window opens, so that a wrong name is told on
+        // the terminal it was typed on.
+        auto named = m_options.dictionary(m_parser, DictionaryLocator::defaultFolders());
+        if (const auto *refusal = std::get_if<CommandRefusal>(&named))
+            return exitCode(tellRefusal(*refusal, QStringLiteral("quorvel")));
+        m_pick = std::get<std::optional<DictionaryPick>>(std::move(named));
         return std::nullopt;
     }
 
-    [[nodiscard]] bool exhaustive() const { return m_parser.isSet(m_exhaustive); }
-    [[nodiscard]] bool noCache() const { return m_parser.isSet(m_noCache); }
+    [[nodiscard]] bool exhaustive() const { return m_options.exhaustive(m_parser); }
+    [[nodiscard]] bool noCache() const { return m_options.noCache(m_parser); }
     // The dictionary --dictionary names; nothing: the user's language picks.
     [[nodiscard]] const std::optional<DictionaryPick> &dictionary() const { return m_pick; }
 
-private:
-public:
     static int usageError(const QString &message)
     {
-        std::fprintf(stderr, "%s\n%s\n", qPrintable(message),
-            qPrintable(QCoreApplication::translate(
-                "quorvel", "Try 'quorvel --help' for more information.")));
-        return kExitUsage;
+        return exitCode(tellRefusal({ ExitStatus::Usage, message }, QStringLiteral("quorvel")));
     }
 
 private:
     QCommandLineParser m_parser;
-    // For the curious and for comparing: every arrangement is tried, as
-    // without a word index.
-    const QCommandLineOption m_exhaustive { QStringLiteral("exhaustive"),
-        QCoreApplication::translate("quorvel",
-            "Try every arrangement, even where the dictionary's word index could answer.") };
-    // For a dictionary that is being edited, and for measuring.
-    const QCommandLineOption m_noCache { QStringLiteral("no-cache"),
-        QCoreApplication::translate(
-            "quorvel", "Neither read nor write the dictionary cache (~/.cache/quorvel).") };
-    const QCommandLineOption m_dictionary { QStringLiteral("dictionary"),
-        QCoreApplication::translate("quorvel",
-            "Use the dictionary of this language (de_DE) or at this path (a .dic file, or its "
-            "path without the extension)."),
-        QCoreApplication::translate("quorvel", "NAME_OR_PATH") };
-    // Read before everything else (InterfaceLanguage::choose); here for --help.
-    const QCommandLineOption m_language { QString::fromLatin1(InterfaceLanguage::kOption),
-        QCoreApplication::translate("quorvel",
-            "Speak this language (de, fr, pt_BR; en for English) instead of the one the locale "
-            "names. The dictionary is chosen apart from it."),
-        QCoreApplication::translate("quorvel", "LANGUAGE") };
+    const CommonOptions m_options;
     std::optional<DictionaryPick> m_pick;
 };
 

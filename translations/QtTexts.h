@@ -4,8 +4,9 @@
 
 #include <QtGlobal>
 
-// Qt's own texts that the program shows: the message boxes' buttons and the
-// context menus of the letter box and the results box. Qt's catalogue
+// Qt's own texts that the program shows: the message boxes' buttons, the
+// context menus of the letter box and the results box, and the command
+// line's usage text and errors. Qt's catalogue
 // (qtbase_*.qm) has them for most languages, not for every one of ours (Greek):
 // listed here, they come into the program's catalogues too, worded as Qt's
 // catalogue words them where it has one.
@@ -26,6 +27,21 @@ inline constexpr const char *kTexts[][2] = {
     { "QWidgetTextControl", QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy") },
     { "QWidgetTextControl", QT_TRANSLATE_NOOP("QWidgetTextControl", "Copy &Link Location") },
     { "QWidgetTextControl", QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All") },
+    { "QCommandLineParser", QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1") },
+    { "QCommandLineParser", QT_TRANSLATE_NOOP("QCommandLineParser", "[options]") },
+    { "QCommandLineParser", QT_TRANSLATE_NOOP("QCommandLineParser", "Options:") },
+    { "QCommandLineParser", QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:") },
+    { "QCommandLineParser",
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options.") },
+    { "QCommandLineParser",
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.") },
+    { "QCommandLineParser",
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information.") },
+    { "QCommandLineParser", QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'.") },
+    { "QCommandLineParser", QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1.") },
+    { "QCommandLineParser", QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'.") },
+    { "QCommandLineParser",
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'.") },
 };
 
 } // namespace QtTexts

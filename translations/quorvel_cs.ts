@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>vyzkoušena všechna uspořádání: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>odpověděl rejstřík slov, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>uspořádání: %1, %2 s, %3 uspořádání/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>Stránka %1 nemá co zobrazit.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Zkoušet všechna uspořádání, i tam, kde by rejstřík slov slovníku mohl odpovědět hned.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Nečíst ani nezapisovat mezipaměť slovníků (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Použít slovník tohoto jazyka (de_DE) nebo na této cestě (soubor .dic nebo jeho cesta bez přípony).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Mluvit tímto jazykem (de, fr, pt_BR; en pro angličtinu) místo jazyka, který určuje prostředí (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Slovník se volí nezávisle.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Z písmen „tca“ vzniknou slova „cat“ a „act“</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>neexistuje %1.aff se souborem %1.dic vedle</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>slovník %1 nebyl v %2 nalezen</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>národní prostředí žádá %1; hledání zkusí nejprve %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>národní prostředí žádá %1; nebyl nalezen slovník pro něj ani pro en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>národní prostředí neurčuje jazyk (americká angličtina); hledání zkusí nejprve %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>národní prostředí neurčuje jazyk (americká angličtina); nebyl nalezen slovník pro ni ani pro en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Více informací: „%1 --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Vypsat slova složená z části písmen, každé použité nejvýše tolikrát, kolikrát je zadáno; „?“ je žolík za libovolné písmeno.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Vypsat fráze nejvýše o N slovech (1 až %1; %2, když N chybí), které použijí všechna písmena a žolíky.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>S --some nebo --phrases: slova o nejméně N písmenech (výchozí 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>S --some nebo --phrases: jen slova odpovídající P, jeden znak na písmeno: „?“ libovolné písmeno, písmeno samo sebe, mezera mezi slovy.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>S --some nebo --phrases: jen slova (fráze se slovem), která obsahují písmena W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>S --some nebo --phrases: skončit po N výsledcích (výchozí: všechna slova, %1 frází).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>S --some nebo --phrases: vypsat jedno pole JSON objektů {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some a --phrases nelze zadat zároveň.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Písmena jsou odmítnuta: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases přijímá počet slov od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length přijímá počet písmen od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit přijímá počet výsledků od 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains přijímá písmena A až Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: zadaná písmena neobsahují jeho písmena.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern „%1“ má mezery mezi slovy: hodí se pro fráze (--phrases), ne pro slova.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern „%1“ má slov: %2, víc než --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern „%1“ má slovo o %2 písmenech, kratší než --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern „%1“ má písmen: %2, ale zadáno bylo písmen a žolíků: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>slova: %1; kandidáti: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>fráze: %1; kandidáti: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>zastaveno po %1 z %2 slov, na limitu (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>zastaveno po frázích v počtu %1, na limitu (--limit); je jich víc</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>zastaveno předčasně: %1; seznam není úplný</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some a --phrases potřebují rejstřík slov slovníku, který zde nemůže posloužit: %1</translation>
     </message>
 </context>
 <context>
@@ -211,6 +392,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 z %2, %4/s, zbývá asi %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, zbývá asi %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>vyzkoušená první slova frází</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>posouzení kandidáti</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Použití: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[volby]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenty:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zobrazí nápovědu k volbám příkazového řádku.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zobrazí nápovědu včetně voleb specifických pro Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazit informace o verzi.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznámá volba &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Chybějící hodnota po &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Neočekávaná hodnota po &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -314,10 +565,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Ptát se kontroly pravopisu z N vláken (1: jeden dotaz po druhém; výchozí: jedno na jádro).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Vypsat nalezené slovníky a který z nich volí národní prostředí.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Vypíše každé slovo složené ze všech zadaných písmen, jako okno Quorvel; s --some nebo --phrases slova z části písmen nebo fráze ze všech.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Zpřeházená písmena (A až Z, velká i malá); s --some nebo --phrases je „?“ žolík.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 vyžaduje --some nebo --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads a --exhaustive patří k hledání slov ze všech písmen, ne k --some nebo --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads přijímá číslo od 1 do %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Zadejte písmena jako jeden argument.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Informace o systému nejsou momentálně k dispozici</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>slovník %1 (%2), jádro %3</translation>
     </message>
 </context>
 <context>
@@ -455,38 +748,6 @@ Její adresa je %1</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Neočekávaný argument „%1“: písmena se píší do okna (zde je přijímá quorvel-search).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Více informací: „quorvel --help“.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Zkoušet všechna uspořádání, i tam, kde by mohl odpovědět rejstřík slov slovníku.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>Nečíst ani nezapisovat mezipaměť slovníků (~/.cache/quorvel).</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Použít slovník tohoto jazyka (de_DE) nebo na této cestě (soubor .dic nebo jeho cesta bez přípony).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>NÁZEV_NEBO_CESTA</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>Mluvit tímto jazykem (de, fr, pt_BR; en pro angličtinu) místo jazyka podle národního prostředí. Slovník se volí nezávisle.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>JAZYK</translation>
     </message>
 </context>
 </TS>

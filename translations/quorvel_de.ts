@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>jede Anordnung ausprobiert: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>vom Wortindex beantwortet, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>Anordnungen: %1, %2 s, %3 Anordnungen/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>Die Seite %1 hat keinen Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Jede Anordnung ausprobieren, auch wo der Wortindex des Wörterbuchs sofort antworten könnte.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Den Wörterbuch-Zwischenspeicher (~/.cache/quorvel) weder lesen noch schreiben.</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Das Wörterbuch dieser Sprache (de_DE) oder unter diesem Pfad verwenden (eine .dic-Datei oder ihr Pfad ohne Endung).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>In dieser Sprache sprechen (de, fr, pt_BR; en für Englisch) statt in der, die die Umgebung nennt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Das Wörterbuch wird unabhängig davon gewählt.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Aus den Buchstaben „tca“ werden die Wörter „cat“ und „act“</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>es gibt keine %1.aff mit einer %1.dic daneben</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>kein Wörterbuch %1 in %2 gefunden</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>die Locale verlangt %1; die Suche versucht zuerst %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>die Locale verlangt %1; weder dafür noch für en_US wurde ein Wörterbuch gefunden</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>die Locale nennt keine Sprache (amerikanisches Englisch); die Suche versucht zuerst %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>die Locale nennt keine Sprache (amerikanisches Englisch); weder dafür noch für en_US wurde ein Wörterbuch gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>„%1 --help“ gibt weitere Informationen.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Die Wörter auflisten, die sich aus einem Teil der Buchstaben bilden lassen, jeder höchstens so oft wie angegeben; „?“ ist ein Joker für einen beliebigen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Die Wortgruppen aus bis zu N Wörtern auflisten (1 bis %1; %2, wenn N fehlt), die alle Buchstaben und Joker verwenden.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Mit --some oder --phrases: Wörter aus mindestens N Buchstaben (Vorgabe 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Mit --some oder --phrases: nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ ein beliebiger Buchstabe, ein Buchstabe er selbst, ein Leerzeichen zwischen Wörtern.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Mit --some oder --phrases: nur Wörter (Wortgruppen mit einem Wort), die die Buchstaben von W enthalten.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Mit --some oder --phrases: nach N Ergebnissen aufhören (Vorgabe: alle Wörter, %1 Wortgruppen).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Mit --some oder --phrases: ein JSON-Array aus {&quot;words&quot;, &quot;letters&quot;}-Objekten ausgeben.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some und --phrases können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Die Buchstaben werden abgelehnt: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases nimmt eine Anzahl Wörter von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length nimmt eine Anzahl Buchstaben von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit nimmt eine Anzahl Ergebnisse ab 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains nimmt Buchstaben von A bis Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: Die angegebenen Buchstaben enthalten dessen Buchstaben nicht.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern „%1“ hat Leerzeichen zwischen Wörtern: Es passt zu Wortgruppen (--phrases), nicht zu Wörtern.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern „%1“ hat %2 Wörter, mehr als --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern „%1“ hat ein Wort aus %2 Buchstaben, kürzer als --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern „%1“ hat %2 Buchstaben, angegeben wurden aber %3 Buchstaben und Joker.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>Wörter: %1, aus Kandidaten: %2, Fragen an die Rechtschreibprüfung: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>Wortgruppen: %1, aus Kandidaten: %2, Fragen an die Rechtschreibprüfung: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>angehalten nach %1 von %2 Wörtern, der Grenze (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>angehalten nach %1 Wortgruppen, der Grenze (--limit); es gibt weitere</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>vorzeitig angehalten: %1; die Liste ist unvollständig</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some und --phrases brauchen den Wortindex des Wörterbuchs, der dafür nicht dienen kann: %1</translation>
     </message>
 </context>
 <context>
@@ -205,6 +386,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 von %2, %4/s, noch etwa %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, noch etwa %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>erste Wörter von Wortgruppen ausprobiert</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>Kandidaten geprüft</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformation an.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach &apos;%1&apos; fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Wert unerwartet nach &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -308,10 +559,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Die Rechtschreibprüfung aus N Threads befragen (1: eine Frage nach der anderen; Vorgabe: einer je Kern).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Die gefundenen Wörterbücher auflisten und welches die Locale wählt.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Listet jedes Wort auf, das aus allen angegebenen Buchstaben besteht, wie das Quorvel-Fenster; mit --some oder --phrases die Wörter aus einem Teil davon oder die Wortgruppen aus allen.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Die durcheinandergewürfelten Buchstaben (A bis Z, groß oder klein); mit --some oder --phrases ist „?“ ein Joker.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 braucht --some oder --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads und --exhaustive gehören zur Suche nach Wörtern aus allen Buchstaben, nicht zu --some oder --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads nimmt eine Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Geben Sie die Buchstaben als ein Argument an.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>Wörterbuch %1 (%2), Prüfprogramm %3</translation>
     </message>
 </context>
 <context>
@@ -449,38 +742,6 @@ Ihre Adresse lautet %1</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Unerwartetes Argument „%1“: Die Buchstaben werden im Fenster eingegeben (quorvel-search nimmt sie hier entgegen).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>„quorvel --help“ gibt weitere Informationen.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Jede Anordnung ausprobieren, auch wo der Wortindex des Wörterbuchs antworten könnte.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>Den Wörterbuch-Zwischenspeicher (~/.cache/quorvel) weder lesen noch schreiben.</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Das Wörterbuch dieser Sprache (de_DE) oder unter diesem Pfad verwenden (eine .dic-Datei oder ihr Pfad ohne Endung).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>NAME_ODER_PFAD</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>In dieser Sprache sprechen (de, fr, pt_BR; en für Englisch) statt in der, die die Locale nennt. Das Wörterbuch wird unabhängig davon gewählt.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>SPRACHE</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>δοκιμάστηκαν όλες οι διατάξεις: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>απάντησε το ευρετήριο λέξεων, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>διατάξεις: %1, %2 s, %3 διατάξεις/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>Η σελίδα %1 δεν έχει τίποτα να εμφανίσει.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Δοκιμή κάθε διάταξης, ακόμη κι όπου το ευρετήριο λέξεων του λεξικού θα μπορούσε να απαντήσει αμέσως.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Να μην διαβάζεται ούτε να γράφεται η κρυφή μνήμη λεξικών (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Χρήση του λεξικού αυτής της γλώσσας (de_DE) ή αυτής της διαδρομής (ένα αρχείο .dic ή η διαδρομή του χωρίς την κατάληξη).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Χρήση αυτής της γλώσσας (de, fr, pt_BR· en για αγγλικά) αντί αυτής που ορίζει το περιβάλλον (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Το λεξικό επιλέγεται ανεξάρτητα.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Τα γράμματα «tca» δίνουν τις λέξεις «cat» και «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>δεν υπάρχει %1.aff με ένα %1.dic δίπλα του</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>δεν βρέθηκε λεξικό %1 στο %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>οι τοπικές ρυθμίσεις ζητούν %1· η αναζήτηση δοκιμάζει πρώτα το %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>οι τοπικές ρυθμίσεις ζητούν %1· δεν βρέθηκε λεξικό ούτε γι’ αυτό ούτε για en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>οι τοπικές ρυθμίσεις δεν ορίζουν γλώσσα (αμερικανικά αγγλικά)· η αναζήτηση δοκιμάζει πρώτα το %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>οι τοπικές ρυθμίσεις δεν ορίζουν γλώσσα (αμερικανικά αγγλικά)· δεν βρέθηκε λεξικό ούτε γι’ αυτά ούτε για en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Δοκιμάστε «%1 --help» για περισσότερες πληροφορίες.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Εμφάνιση των λέξεων που σχηματίζονται από μέρος των γραμμάτων, το καθένα το πολύ όσες φορές δόθηκε· το «?» είναι μπαλαντέρ για οποιοδήποτε γράμμα.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Εμφάνιση των φράσεων έως N λέξεων (1 έως %1· %2 αν παραλειφθεί το N) που χρησιμοποιούν όλα τα γράμματα και τους μπαλαντέρ.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Με --some ή --phrases: λέξεις τουλάχιστον N γραμμάτων (προεπιλογή 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Με --some ή --phrases: μόνο λέξεις που ταιριάζουν στο P, ένας χαρακτήρας ανά γράμμα: «?» οποιοδήποτε γράμμα, ένα γράμμα τον εαυτό του, ένα κενό ανάμεσα σε λέξεις.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Με --some ή --phrases: μόνο λέξεις (φράσεις με λέξη) που περιέχουν τα γράμματα του W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Με --some ή --phrases: διακοπή μετά από N αποτελέσματα (προεπιλογή: όλες οι λέξεις, %1 φράσεις).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Με --some ή --phrases: εκτύπωση ενός πίνακα JSON με αντικείμενα {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>Τα --some και --phrases δεν μπορούν να δοθούν μαζί.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Τα γράμματα απορρίφθηκαν: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>Το --phrases δέχεται αριθμό λέξεων από 1 έως %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>Το --min-length δέχεται αριθμό γραμμάτων από 1 έως %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>Το --limit δέχεται αριθμό αποτελεσμάτων από 1 και πάνω.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>Το --contains δέχεται γράμματα από A έως Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: τα γράμματα που δόθηκαν δεν περιέχουν τα γράμματά του.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>Το --pattern «%1» έχει κενά ανάμεσα σε λέξεις: ταιριάζει σε φράσεις (--phrases), όχι σε λέξεις.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>Το --pattern «%1» έχει λέξεις: %2, περισσότερες από --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>Το --pattern «%1» έχει λέξη %2 γραμμάτων, μικρότερη από --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>Το --pattern «%1» έχει γράμματα: %2, αλλά δόθηκαν γράμματα και μπαλαντέρ: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>λέξεις: %1· υποψήφιες: %2· ερωτήσεις στον ορθογραφικό έλεγχο: %3· %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>φράσεις: %1· υποψήφιες λέξεις: %2· ερωτήσεις στον ορθογραφικό έλεγχο: %3· %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>διακοπή μετά από %1 από %2 λέξεις, στο όριο (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>διακοπή μετά από φράσεις: %1, στο όριο (--limit)· υπάρχουν κι άλλες</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>πρόωρη διακοπή: %1· η λίστα δεν είναι πλήρης</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>Τα --some και --phrases χρειάζονται το ευρετήριο λέξεων του λεξικού, που εδώ δεν μπορεί να χρησιμοποιηθεί: %1</translation>
     </message>
 </context>
 <context>
@@ -205,6 +386,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 από %2, %4/s, απομένουν περίπου %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 από %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, απομένουν περίπου %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>πρώτες λέξεις φράσεων που δοκιμάστηκαν</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>υποψήφιες λέξεις που κρίθηκαν</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Χρήση: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[επιλογές]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Επιλογές:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Ορίσματα:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Εμφανίζει βοήθεια για τις επιλογές της γραμμής εντολών.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Εμφανίζει βοήθεια μαζί με τις επιλογές που αφορούν το Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Εμφανίζει πληροφορίες έκδοσης.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Άγνωστη επιλογή «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Άγνωστες επιλογές: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Λείπει τιμή μετά το «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Μη αναμενόμενη τιμή μετά το «%1».</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -308,10 +559,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Ερωτήσεις στον ορθογραφικό έλεγχο από N νήματα (1: η μία ερώτηση μετά την άλλη· προεπιλογή: ένα ανά πυρήνα).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Εμφάνιση των λεξικών που βρέθηκαν και ποιο επιλέγουν οι τοπικές ρυθμίσεις.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Εμφανίζει κάθε λέξη που σχηματίζεται από όλα τα γράμματα που δόθηκαν, όπως το παράθυρο του Quorvel· με --some ή --phrases, τις λέξεις από μέρος τους ή τις φράσεις από όλα.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Τα ανακατεμένα γράμματα (A έως Z, κεφαλαία ή πεζά)· με --some ή --phrases το «?» είναι μπαλαντέρ.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>Το %1 χρειάζεται --some ή --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>Τα --threads και --exhaustive αφορούν την αναζήτηση λέξεων από όλα τα γράμματα, όχι τα --some ή --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>Το --threads δέχεται αριθμό από 1 έως %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Δώστε τα γράμματα ως ένα όρισμα.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Οι πληροφορίες συστήματος δεν είναι διαθέσιμες αυτή τη στιγμή</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>λεξικό %1 (%2), μηχανή %3</translation>
     </message>
 </context>
 <context>
@@ -449,38 +742,6 @@ Its address is %1</source>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Μη αναμενόμενο όρισμα «%1»: τα γράμματα πληκτρολογούνται στο παράθυρο (το quorvel-search τα δέχεται εδώ).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Δοκιμάστε «quorvel --help» για περισσότερες πληροφορίες.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Δοκιμή κάθε διάταξης, ακόμη κι όπου θα μπορούσε να απαντήσει το ευρετήριο λέξεων του λεξικού.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>Να μην διαβάζεται ούτε να γράφεται η κρυφή μνήμη λεξικών (~/.cache/quorvel).</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Χρήση του λεξικού αυτής της γλώσσας (de_DE) ή αυτής της διαδρομής (ένα αρχείο .dic ή η διαδρομή του χωρίς την κατάληξη).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>ΟΝΟΜΑ_Ή_ΔΙΑΔΡΟΜΗ</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>Χρήση αυτής της γλώσσας (de, fr, pt_BR· en για αγγλικά) αντί αυτής που ορίζουν οι τοπικές ρυθμίσεις. Το λεξικό επιλέγεται ανεξάρτητα.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>ΓΛΩΣΣΑ</translation>
     </message>
 </context>
 </TS>

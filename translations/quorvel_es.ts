@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>se probaron todas las combinaciones: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>respondido por el índice de palabras, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>combinaciones: %1, %2 s, %3 combinaciones/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>La página %1 no tiene nada que mostrar.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Probar todas las combinaciones, incluso donde el índice de palabras del diccionario podría responder al instante.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>No leer ni escribir la caché de diccionarios (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Usar el diccionario de este idioma (de_DE) o de esta ruta (un archivo .dic, o su ruta sin la extensión).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Usar este idioma (de, fr, pt_BR; en para inglés) en lugar del que indica el entorno (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). El diccionario se elige por separado.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Las letras «tca» dan las palabras «cat» y «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>no hay ningún %1.aff con un %1.dic al lado</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>no se encontró ningún diccionario %1 en %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>la configuración regional pide %1; la búsqueda prueba primero %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>la configuración regional pide %1; no se encontró ningún diccionario de ese idioma ni de en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>la configuración regional no indica ningún idioma (inglés estadounidense); la búsqueda prueba primero %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>la configuración regional no indica ningún idioma (inglés estadounidense); no se encontró ningún diccionario de ese idioma ni de en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Mostrar las palabras formadas con parte de las letras, cada una usada como mucho tantas veces como se indique; «?» es un comodín para cualquier letra.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Mostrar las frases de hasta N palabras (de 1 a %1; %2 si se omite N) que usan todas las letras y comodines.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Con --some o --phrases: palabras de al menos N letras (2 de forma predeterminada).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Con --some o --phrases: solo las palabras que encajan en P, un carácter por letra: «?» cualquier letra, una letra ella misma, un espacio entre palabras.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Con --some o --phrases: solo las palabras (frases con una palabra) que contienen las letras de W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Con --some o --phrases: parar tras N resultados (de forma predeterminada: todas las palabras, %1 frases).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Con --some o --phrases: escribir una matriz JSON de objetos {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some y --phrases no pueden indicarse juntos.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Se rechazan las letras: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases acepta un número de palabras de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length acepta un número de letras de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit acepta un número de resultados a partir de 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains acepta letras de la A a la Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: las letras indicadas no contienen sus letras.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern «%1» tiene espacios entre palabras: sirve para frases (--phrases), no para palabras.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern «%1» tiene %2 palabras, más que --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern «%1» tiene una palabra de %2 letras, más corta que --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern «%1» tiene %2 letras, pero se indicaron %3 letras y comodines.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>palabras: %1; candidatas: %2; preguntas al corrector: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>frases: %1; candidatas: %2; preguntas al corrector: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>detenido tras %1 de %2 palabras, el límite (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>detenido tras %1 frases, el límite (--limit); hay más</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>detenido antes de tiempo: %1; la lista no está completa</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some y --phrases necesitan el índice de palabras del diccionario, que no puede servir aquí: %1</translation>
     </message>
 </context>
 <context>
@@ -205,6 +386,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 de %2, %4/s, quedan unos %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, quedan unos %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>primeras palabras de frases probadas</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>candidatas evaluadas</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de versión.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta valor tras «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado tras «%1».</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -308,10 +559,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Consultar el corrector ortográfico desde N hilos (1: una pregunta tras otra; de forma predeterminada: uno por núcleo).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Mostrar los diccionarios encontrados y cuál elige la configuración regional.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Muestra cada palabra formada con todas las letras dadas, como la ventana de Quorvel; con --some o --phrases, las palabras formadas con parte de ellas o las frases formadas con todas.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Las letras revueltas (de la A a la Z, mayúsculas o minúsculas); con --some o --phrases, «?» es un comodín.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 necesita --some o --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads y --exhaustive son de la búsqueda de palabras con todas las letras, no de --some ni de --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads acepta un número de 1 a %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Indique las letras como un solo argumento.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>diccionario %1 (%2), motor %3</translation>
     </message>
 </context>
 <context>
@@ -449,38 +742,6 @@ Su dirección es %1</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Argumento inesperado «%1»: las letras se escriben en la ventana (quorvel-search sí las acepta aquí).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Pruebe «quorvel --help» para más información.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Probar todas las combinaciones, incluso donde el índice de palabras del diccionario podría responder.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>No leer ni escribir la caché de diccionarios (~/.cache/quorvel).</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Usar el diccionario de este idioma (de_DE) o de esta ruta (un archivo .dic, o su ruta sin la extensión).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>NOMBRE_O_RUTA</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>Usar este idioma (de, fr, pt_BR; en para inglés) en lugar del que indica la configuración regional. El diccionario se elige por separado.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>IDIOMA</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>toutes les combinaisons essayées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>réponse de l&apos;index des mots, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>combinaisons&#xa0;: %1, %2 s, %3 combinaisons/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>La page %1 n&apos;a rien à afficher.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Essayer toutes les combinaisons, même là où l&apos;index des mots du dictionnaire pourrait répondre immédiatement.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Ne pas lire ni écrire le cache des dictionnaires (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Utiliser le dictionnaire de cette langue (de_DE) ou à cet emplacement (un fichier .dic, ou son chemin sans l&apos;extension).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Parler cette langue (de, fr, pt_BR&#xa0;; en pour l&apos;anglais) au lieu de celle que nomme l&apos;environnement (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Le dictionnaire est choisi indépendamment.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Les lettres «&#xa0;tca&#xa0;» donnent les mots «&#xa0;cat&#xa0;» et «&#xa0;act&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>il n&apos;y a pas de %1.aff accompagné d&apos;un %1.dic</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>aucun dictionnaire %1 trouvé dans %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>la locale demande %1&#xa0;; la recherche essaie d&apos;abord %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>la locale demande %1&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour elle ni pour en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>la locale ne nomme aucune langue (anglais américain)&#xa0;; la recherche essaie d&apos;abord %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>la locale ne nomme aucune langue (anglais américain)&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour elle ni pour en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Afficher les mots formés avec une partie des lettres, chacune utilisée au plus autant de fois que donnée&#xa0;; «&#xa0;?&#xa0;» est un joker pour n&apos;importe quelle lettre.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Afficher les expressions d&apos;au plus N mots (1 à %1&#xa0;; %2 si N est omis) qui utilisent toutes les lettres et tous les jokers.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Avec --some ou --phrases&#xa0;: mots d&apos;au moins N lettres (2 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Avec --some ou --phrases&#xa0;: seulement les mots conformes à P, un caractère par lettre&#xa0;: «&#xa0;?&#xa0;» pour n&apos;importe quelle lettre, une lettre pour elle-même, une espace entre les mots.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Avec --some ou --phrases&#xa0;: seulement les mots (les expressions ayant un mot) qui contiennent les lettres de W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Avec --some ou --phrases&#xa0;: s&apos;arrêter après N résultats (par défaut&#xa0;: tous les mots, %1 expressions).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Avec --some ou --phrases&#xa0;: afficher un tableau JSON d&apos;objets {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some et --phrases ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Les lettres sont refusées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases prend un nombre de mots de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length prend un nombre de lettres de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit prend un nombre de résultats à partir de 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains prend des lettres de A à Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1&#xa0;: les lettres données ne contiennent pas ses lettres.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» contient des espaces entre les mots&#xa0;: il convient aux expressions (--phrases), pas aux mots.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» a %2 mots, plus que --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» a un mot de %2 lettres, plus court que --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» a %2 lettres, mais %3 lettres et jokers ont été donnés.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>mots&#xa0;: %1, candidats&#xa0;: %2, questions au correcteur&#xa0;: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>expressions&#xa0;: %1, candidats&#xa0;: %2, questions au correcteur&#xa0;: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>arrêté après %1 mots sur %2, la limite (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>arrêté après %1 expressions, la limite (--limit)&#xa0;; il y en a d&apos;autres</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>arrêté avant la fin&#xa0;: %1&#xa0;; la liste est incomplète</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some et --phrases ont besoin de l&apos;index des mots du dictionnaire, qui ne peut pas servir ici&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -205,6 +386,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3&#xa0;: %1 sur %2, %4/s, environ %5 s restantes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, environ %2 s restantes</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>premiers mots d&apos;expressions essayés</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>candidats examinés</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Afficher les informations de version.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -308,10 +559,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Interroger le correcteur orthographique depuis N threads (1&#xa0;: une question après l&apos;autre&#xa0;; par défaut&#xa0;: un par cœur).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Afficher les dictionnaires trouvés, et celui que choisit la locale.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Affiche chaque mot formé avec toutes les lettres données, comme la fenêtre de Quorvel&#xa0;; avec --some ou --phrases, les mots formés avec une partie d&apos;entre elles ou les expressions formées avec toutes.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Les lettres mélangées (A à Z, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, «&#xa0;?&#xa0;» est un joker.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 nécessite --some ou --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads et --exhaustive s&apos;appliquent à la recherche de mots formés avec toutes les lettres, pas à --some ni à --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads prend un nombre de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Donnez les lettres en un seul argument.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>dictionnaire %1 (%2), moteur %3</translation>
     </message>
 </context>
 <context>
@@ -449,38 +742,6 @@ Son adresse est %1</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;»&#xa0;: les lettres se saisissent dans la fenêtre (quorvel-search, lui, les prend ici).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Essayez «&#xa0;quorvel --help&#xa0;» pour plus d&apos;informations.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Essayer toutes les combinaisons, même là où l&apos;index des mots du dictionnaire pourrait répondre.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>Ne pas lire ni écrire le cache des dictionnaires (~/.cache/quorvel).</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Utiliser le dictionnaire de cette langue (de_DE) ou à cet emplacement (un fichier .dic, ou son chemin sans l&apos;extension).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>NOM_OU_CHEMIN</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>Parler cette langue (de, fr, pt_BR&#xa0;; en pour l&apos;anglais) au lieu de celle de la locale. Le dictionnaire est choisi indépendamment.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>LANGUE</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>provate tutte le combinazioni: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>risposta dall&apos;indice delle parole, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>combinazioni: %1, %2 s, %3 combinazioni/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>La pagina %1 non ha nulla da mostrare.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Prova tutte le combinazioni, anche dove l&apos;indice delle parole del dizionario potrebbe rispondere subito.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Non leggere né scrivere la cache dei dizionari (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Usa il dizionario di questa lingua (de_DE) o in questo percorso (un file .dic, o il suo percorso senza estensione).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Usa questa lingua (de, fr, pt_BR; en per l&apos;inglese) invece di quella indicata dall&apos;ambiente (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Il dizionario viene scelto a parte.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Le lettere «tca» danno le parole «cat» e «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>non c&apos;è un %1.aff con accanto un %1.dic</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>nessun dizionario %1 trovato in %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>la localizzazione chiede %1; la ricerca prova prima %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>la localizzazione chiede %1; non è stato trovato alcun dizionario né per essa né per en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>la localizzazione non indica alcuna lingua (inglese americano); la ricerca prova prima %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>la localizzazione non indica alcuna lingua (inglese americano); non è stato trovato alcun dizionario né per essa né per en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Prova «%1 --help» per maggiori informazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Elenca le parole formate con una parte delle lettere, ciascuna usata al massimo quante volte è data; «?» è un jolly per qualsiasi lettera.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Elenca le frasi di al massimo N parole (da 1 a %1; %2 se N è omesso) che usano tutte le lettere e i jolly.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Con --some o --phrases: parole di almeno N lettere (predefinito 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Con --some o --phrases: solo le parole conformi a P, un carattere per lettera: «?» qualsiasi lettera, una lettera sé stessa, uno spazio tra le parole.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Con --some o --phrases: solo le parole (le frasi con una parola) che contengono le lettere di W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Con --some o --phrases: fermati dopo N risultati (predefinito: tutte le parole, %1 frasi).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Con --some o --phrases: stampa un array JSON di oggetti {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some e --phrases non si possono indicare insieme.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Le lettere sono rifiutate: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases accetta un numero di parole da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length accetta un numero di lettere da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit accetta un numero di risultati da 1 in su.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains accetta lettere dalla A alla Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: le lettere date non contengono le sue lettere.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern «%1» ha spazi tra le parole: si adatta alle frasi (--phrases), non alle parole.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern «%1» ha %2 parole, più di --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern «%1» ha una parola di %2 lettere, più corta di --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern «%1» ha %2 lettere, ma sono state date %3 lettere e jolly.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>parole: %1; candidate: %2; domande al correttore: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>frasi: %1; candidate: %2; domande al correttore: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>fermato dopo %1 parole su %2, il limite (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>fermato dopo %1 frasi, il limite (--limit); ce ne sono altre</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>fermato in anticipo: %1; l&apos;elenco non è completo</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some e --phrases richiedono l&apos;indice delle parole del dizionario, che qui non può servire: %1</translation>
     </message>
 </context>
 <context>
@@ -205,6 +386,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 di %2, %4/s, circa %5 s rimanenti</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, circa %2 s rimanenti</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>prime parole di frasi provate</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>candidate valutate</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilizzo: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opzioni]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Parametri:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra la guida sulle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra la guida, comprese le opzioni specifiche di Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valore mancante dopo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore non previsto dopo &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -308,10 +559,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Interroga il correttore ortografico da N thread (1: una domanda dopo l&apos;altra; predefinito: uno per core).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Elenca i dizionari trovati e quale sceglie la localizzazione.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Elenca ogni parola formata con tutte le lettere date, come fa la finestra di Quorvel; con --some o --phrases, le parole formate con una parte di esse o le frasi formate con tutte.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Le lettere rimescolate (dalla A alla Z, maiuscole o minuscole); con --some o --phrases «?» è un jolly.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 richiede --some o --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads e --exhaustive riguardano la ricerca di parole con tutte le lettere, non --some né --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads accetta un numero da 1 a %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Indica le lettere come un solo argomento.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Le informazioni di sistema non sono al momento disponibili</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>dizionario %1 (%2), motore %3</translation>
     </message>
 </context>
 <context>
@@ -449,38 +742,6 @@ Il suo indirizzo è %1</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Argomento inatteso «%1»: le lettere si digitano nella finestra (quorvel-search invece le accetta qui).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Prova «quorvel --help» per maggiori informazioni.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Prova tutte le combinazioni, anche dove l&apos;indice delle parole del dizionario potrebbe rispondere.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>Non leggere né scrivere la cache dei dizionari (~/.cache/quorvel).</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Usa il dizionario di questa lingua (de_DE) o in questo percorso (un file .dic, o il suo percorso senza estensione).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>NOME_O_PERCORSO</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>Usa questa lingua (de, fr, pt_BR; en per l&apos;inglese) invece di quella indicata dalla localizzazione. Il dizionario viene scelto a parte.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>LINGUA</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>elke volgorde geprobeerd: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>beantwoord door de woordindex, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>volgordes: %1, %2 s, %3 volgordes/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>De pagina %1 heeft niets om weer te geven.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Elke volgorde proberen, ook waar de woordindex van het woordenboek meteen zou kunnen antwoorden.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>De woordenboekcache (~/.cache/quorvel) lezen noch schrijven.</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Het woordenboek van deze taal (de_DE) of op dit pad gebruiken (een .dic-bestand, of het pad ervan zonder extensie).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Deze taal spreken (de, fr, pt_BR; en voor Engels) in plaats van die welke de omgeving noemt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Het woordenboek wordt los daarvan gekozen.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>De letters ‘tca’ geven de woorden ‘cat’ en ‘act’</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>er is geen %1.aff met een %1.dic ernaast</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>geen woordenboek %1 gevonden in %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>de locale vraagt om %1; de zoekopdracht probeert eerst %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>de locale vraagt om %1; er is geen woordenboek daarvan of van en_US gevonden</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>de locale noemt geen taal (Amerikaans Engels); de zoekopdracht probeert eerst %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>de locale noemt geen taal (Amerikaans Engels); er is geen woordenboek daarvan of van en_US gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Probeer ‘%1 --help’ voor meer informatie.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>De woorden tonen die met een deel van de letters te maken zijn, elke letter hoogstens zo vaak als gegeven; ‘?’ is een joker voor elke letter.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>De woordgroepen van hoogstens N woorden tonen (1 tot %1; %2 als N ontbreekt) die alle letters en jokers gebruiken.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Met --some of --phrases: woorden van minstens N letters (standaard 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Met --some of --phrases: alleen woorden die bij P passen, één teken per letter: ‘?’ een willekeurige letter, een letter zichzelf, een spatie tussen woorden.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Met --some of --phrases: alleen woorden (woordgroepen met een woord) die de letters van W bevatten.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Met --some of --phrases: stoppen na N resultaten (standaard: alle woorden, %1 woordgroepen).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Met --some of --phrases: één JSON-array van {&quot;words&quot;, &quot;letters&quot;}-objecten afdrukken.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some en --phrases kunnen niet samen worden opgegeven.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>De letters worden geweigerd: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases neemt een aantal woorden van 1 tot %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length neemt een aantal letters van 1 tot %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit neemt een aantal resultaten vanaf 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains neemt letters A tot Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: de gegeven letters bevatten de letters ervan niet.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern ‘%1’: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern ‘%1’ heeft spaties tussen woorden: het past bij woordgroepen (--phrases), niet bij woorden.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern ‘%1’ heeft %2 woorden, meer dan --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern ‘%1’ heeft een woord van %2 letters, korter dan --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern ‘%1’ heeft %2 letters, maar er zijn %3 letters en jokers gegeven.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>woorden: %1; kandidaten: %2; vragen aan de spellingcontrole: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>woordgroepen: %1; kandidaten: %2; vragen aan de spellingcontrole: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>gestopt na %1 van %2 woorden, de limiet (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>gestopt na %1 woordgroepen, de limiet (--limit); er zijn er meer</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>voortijdig gestopt: %1; de lijst is niet volledig</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some en --phrases hebben de woordindex van het woordenboek nodig, die hier niet kan dienen: %1</translation>
     </message>
 </context>
 <context>
@@ -205,6 +386,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 van %2, %4/s, nog ongeveer %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 van %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, nog ongeveer %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>eerste woorden van woordgroepen geprobeerd</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>kandidaten beoordeeld</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Gebruik: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opties]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenten:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Help tonen over de opties voor de opdrachtregel.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Help tonen inclusief Qt specifieke opties.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Toont versie-informatie.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Ontbrekende waarde na &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -308,10 +559,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>De spellingcontrole vanuit N threads bevragen (1: de ene vraag na de andere; standaard: één per kern).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>De gevonden woordenboeken tonen, en welk de locale kiest.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Toont elk woord dat uit alle gegeven letters bestaat, zoals het Quorvel-venster; met --some of --phrases de woorden uit een deel ervan of de woordgroepen uit alle.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>De gehusselde letters (A tot Z, hoofd- of kleine letters); met --some of --phrases is ‘?’ een joker.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 heeft --some of --phrases nodig.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads en --exhaustive horen bij het zoeken naar woorden van alle letters, niet bij --some of --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads neemt een getal van 1 tot %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Geef de letters als één argument.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>woordenboek %1 (%2), engine %3</translation>
     </message>
 </context>
 <context>
@@ -449,38 +742,6 @@ Het adres is %1</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Onverwacht argument ‘%1’: de letters worden in het venster getypt (quorvel-search neemt ze hier wel aan).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Probeer ‘quorvel --help’ voor meer informatie.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Elke volgorde proberen, ook waar de woordindex van het woordenboek zou kunnen antwoorden.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>De woordenboekcache (~/.cache/quorvel) lezen noch schrijven.</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Het woordenboek van deze taal (de_DE) of op dit pad gebruiken (een .dic-bestand, of het pad ervan zonder extensie).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>NAAM_OF_PAD</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>Deze taal spreken (de, fr, pt_BR; en voor Engels) in plaats van die van de locale. Het woordenboek wordt los daarvan gekozen.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>TAAL</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>sprawdzono wszystkie ułożenia: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>odpowiedź z indeksu słów, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>ułożenia: %1, %2 s, %3 ułożeń/s</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -18,6 +33,29 @@
     <message>
         <source>The page %1 has nothing to show.</source>
         <translation>Strona %1 nie zawiera nic do wyświetlenia.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Sprawdzaj wszystkie ułożenia, nawet tam, gdzie indeks słów słownika mógłby odpowiedzieć od razu.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Nie odczytuj ani nie zapisuj pamięci podręcznej słowników (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Użyj słownika tego języka (de_DE) lub z tej ścieżki (plik .dic albo jego ścieżka bez rozszerzenia).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Używaj tego języka (de, fr, pt_BR; en dla angielskiego) zamiast wskazanego przez środowisko (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Słownik jest wybierany niezależnie.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
     </message>
 </context>
 <context>
@@ -45,6 +83,149 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Z liter „tca” powstają słowa „cat” i „act”</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>nie ma pliku %1.aff z plikiem %1.dic obok</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>nie znaleziono słownika %1 w %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>ustawienia regionalne wskazują %1; wyszukiwanie najpierw próbuje %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>ustawienia regionalne wskazują %1; nie znaleziono słownika ani dla tego języka, ani dla en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>ustawienia regionalne nie wskazują języka (amerykański angielski); wyszukiwanie najpierw próbuje %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>ustawienia regionalne nie wskazują języka (amerykański angielski); nie znaleziono słownika ani dla niego, ani dla en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Polecenie „%1 --help” poda więcej informacji.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Wypisz słowa ułożone z części liter, każdej użytej najwyżej tyle razy, ile podano; „?” to blank zastępujący dowolną literę.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Wypisz wyrażenia złożone z najwyżej N słów (od 1 do %1; %2, gdy pominięto N), które używają wszystkich liter i blanków.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Z --some lub --phrases: słowa co najmniej N-literowe (domyślnie 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Z --some lub --phrases: tylko słowa pasujące do P, jeden znak na literę: „?” dowolna litera, litera oznacza samą siebie, spacja między słowami.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Z --some lub --phrases: tylko słowa (wyrażenia ze słowem) zawierające litery W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Z --some lub --phrases: zatrzymaj się po N wynikach (domyślnie: wszystkie słowa, %1 wyrażeń).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Z --some lub --phrases: wypisz jedną tablicę JSON obiektów {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>Nie można podać jednocześnie --some i --phrases.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Litery zostały odrzucone: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases przyjmuje liczbę słów od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length przyjmuje liczbę liter od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit przyjmuje liczbę wyników od 1 wzwyż.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains przyjmuje litery od A do Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: podane litery nie zawierają jego liter.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern „%1” ma spacje między słowami: pasuje do wyrażeń (--phrases), nie do słów.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern „%1” ma słowa w liczbie %2, więcej niż --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern „%1” ma słowo o długości %2 liter, krótsze niż --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern „%1” ma liter: %2, a podano liter i blanków: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>słowa: %1; kandydaci: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>wyrażenia: %1; kandydaci: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>zatrzymano po %1 z %2 słów, na limicie (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>zatrzymano po wyrażeniach w liczbie %1, na limicie (--limit); jest ich więcej</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>zatrzymano przedwcześnie: %1; lista nie jest kompletna</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some i --phrases wymagają indeksu słów słownika, który nie może tu posłużyć: %1</translation>
     </message>
 </context>
 <context>
@@ -211,6 +392,76 @@
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 z %2, %4/s, pozostało około %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, pozostało około %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>sprawdzone pierwsze słowa wyrażeń</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>ocenieni kandydaci</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Sposób użycia: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opcje]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenty:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Wyświetla pomoc łącznie z opcjami właściwymi dla Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Wyświetla numer wersji.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Nieznana opcja &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Nieznane opcje: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Brak wartości po &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nieoczekiwana wartość po &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -314,10 +565,52 @@
     </message>
 </context>
 <context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Pytaj moduł sprawdzania pisowni z N wątków (1: pytanie po pytaniu; domyślnie: jeden na rdzeń).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Wypisz znalezione słowniki i to, który wybierają ustawienia regionalne.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Wypisuje każde słowo ułożone ze wszystkich podanych liter, tak jak okno programu Quorvel; z --some lub --phrases słowa ułożone z części liter lub wyrażenia ułożone ze wszystkich.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Pomieszane litery (od A do Z, wielkie lub małe); z --some lub --phrases „?” to blank.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 wymaga --some lub --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads i --exhaustive dotyczą wyszukiwania słów ze wszystkich liter, nie --some ani --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads przyjmuje liczbę od 1 do %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Podaj litery jako jeden argument.</translation>
+    </message>
+</context>
+<context>
     <name>SysInfoLauncher</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Informacje o systemie są w tej chwili niedostępne</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>słownik %1 (%2), silnik %3</translation>
     </message>
 </context>
 <context>
@@ -455,38 +748,6 @@ Jej adres to %1</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
         <translation>Nieoczekiwany argument „%1”: litery wpisuje się w oknie (to quorvel-search przyjmuje je tutaj).</translation>
-    </message>
-    <message>
-        <source>--dictionary: %1.</source>
-        <translation>--dictionary: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Polecenie „quorvel --help” poda więcej informacji.</translation>
-    </message>
-    <message>
-        <source>Try every arrangement, even where the dictionary&apos;s word index could answer.</source>
-        <translation>Sprawdzaj wszystkie ułożenia, nawet tam, gdzie mógłby odpowiedzieć indeks słów słownika.</translation>
-    </message>
-    <message>
-        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>Nie odczytuj ani nie zapisuj pamięci podręcznej słowników (~/.cache/quorvel).</translation>
-    </message>
-    <message>
-        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
-        <translation>Użyj słownika tego języka (de_DE) lub z tej ścieżki (plik .dic albo jego ścieżka bez rozszerzenia).</translation>
-    </message>
-    <message>
-        <source>NAME_OR_PATH</source>
-        <translation>NAZWA_LUB_ŚCIEŻKA</translation>
-    </message>
-    <message>
-        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the locale names. The dictionary is chosen apart from it.</source>
-        <translation>Używaj tego języka (de, fr, pt_BR; en dla angielskiego) zamiast wskazanego przez ustawienia regionalne. Słownik jest wybierany niezależnie.</translation>
-    </message>
-    <message>
-        <source>LANGUAGE</source>
-        <translation>JĘZYK</translation>
     </message>
 </context>
 </TS>
