@@ -6,8 +6,6 @@
 #include "letters/Letters.h"
 #include "search/Messages.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 // From this many letters on, a run that tries every arrangement asks first.
@@ -18,7 +16,7 @@ constexpr qsizetype kConfirmFrom = 9;
 CheckedRequest checkRequest(const QString &typed, LetterRule rule)
 {
     CheckedRequest request { trimSpaces(typed), std::nullopt };
-    const QString title = QString::fromLatin1(Messages::kProblemTitle);
+    const QString title = Messages::text(Messages::kProblemTitle);
     QString strerr;
     const bool valid = rule == LetterRule::LatinAZ
         ? bolValidLetters(request.letters, strerr)
@@ -27,7 +25,7 @@ CheckedRequest checkRequest(const QString &typed, LetterRule rule)
         request.refusal
             = MessageRequest { strerr, title, MessageButtons::Ok, MessageIcon::Critical };
     else if (request.letters.isEmpty())
-        request.refusal = MessageRequest { QString::fromLatin1(Messages::kNoLetters), title,
+        request.refusal = MessageRequest { Messages::text(Messages::kNoLetters), title,
             MessageButtons::Ok, MessageIcon::Exclamation };
     return request;
 }
@@ -36,9 +34,8 @@ std::optional<MessageRequest> confirmationFor(qsizetype n)
 {
     if (n < kConfirmFrom)
         return std::nullopt;
-    return MessageRequest { QLatin1String(Messages::kConfirmBefore) + QString::number(n)
-            + QLatin1String(Messages::kConfirmAfter),
-        QString::fromLatin1(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None };
+    return MessageRequest { Messages::text(Messages::kConfirm, n),
+        Messages::text(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None };
 }
 
 QString trimSpaces(const QString &text)
@@ -59,7 +56,7 @@ bool bolValidLetters(const QString &letters, QString &strerr)
     for (const QChar c : letters) {
         const char16_t code = c.unicode();
         if (!((code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z'))) {
-            strerr = QString::fromLatin1(Messages::kInvalidCharacter);
+            strerr = Messages::text(Messages::kInvalidCharacter);
             return false;
         }
     }
@@ -72,14 +69,12 @@ bool validLettersOfAnyAlphabet(const QString &letters, QString &strerr)
     // comes out as a replacement character: refused below as no letter.
     const auto split = splitLetters(letters.toStdString());
     if (!split) {
-        strerr = QString::fromLatin1(Messages::kInvalidCharacter);
+        strerr = Messages::text(Messages::kInvalidCharacter);
         return false;
     }
     for (const std::string &letter : *split) {
         if (!isAlphabetic(letter)) {
-            strerr = QCoreApplication::translate("Request",
-                "You entered an invalid character: %1.  Please only enter letters (no spaces, "
-                "punctuation marks, numbers or symbols).")
+            strerr = Messages::text(Messages::kNotALetter)
                          .arg(QString::fromStdString(describeLetter(letter)));
             return false;
         }

@@ -49,6 +49,8 @@ struct SearchOptions {
     bool exhaustive = false;
     // Which letters a request may hold.
     LetterRule letters = LetterRule::LatinAZ;
+    // The language of the result line (the command-line tool's is English).
+    ResultLanguage resultLanguage = ResultLanguage::Interface;
 };
 
 // How the last finished run was answered, for the tools and the tooltips.
