@@ -4,6 +4,7 @@
 
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/uscript.h>
 
 #include <algorithm>
 
@@ -33,6 +34,18 @@ icu::Locale localeOf(std::string_view language)
 }
 
 } // namespace
+
+std::string scriptOfLanguage(std::string_view language)
+{
+    icu::Locale locale = localeOf(language);
+    UErrorCode status = U_ZERO_ERROR;
+    locale.addLikelySubtags(status);
+    if (U_FAILURE(status) || std::string_view(locale.getScript()).empty())
+        return {};
+    const UScriptCode code
+        = static_cast<UScriptCode>(u_getPropertyValueEnum(UCHAR_SCRIPT, locale.getScript()));
+    return code == USCRIPT_INVALID_CODE ? std::string() : uscript_getName(code);
+}
 
 LetterCase::LetterCase(std::string_view language)
     : m_locale(localeOf(language))

@@ -11,6 +11,11 @@
 // Turkish and Azerbaijani I and ı pair, İ and i; German ß has the capital
 // SS (ẞ lower-cases to ß); a Greek capital sigma at the end of a word
 // lower-cases to ς; Dutch gives IJ a capital as one letter in a title.
+// The script a language is written in, by its Unicode name ("Latin",
+// "Greek", "Cyrillic"), as ICU's likely subtags have it ("sr_RS" Cyrillic,
+// "sr_Latn" Latin); empty for a language ICU does not know.
+[[nodiscard]] std::string scriptOfLanguage(std::string_view language);
+
 class LetterCase {
 public:
     // language: a dictionary's name or a locale ("tr_TR", "de-DE", "el").

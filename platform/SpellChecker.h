@@ -42,4 +42,7 @@ public:
     // of creating (finding, trying and loading the dictionary) on a thread
     // of its own, so that a window can go on handling its events meanwhile.
     [[nodiscard]] virtual bool ready() { return true; }
+    // The Hunspell-format dictionary create() answers from, once ready;
+    // nothing when it is not known (a stand-in).
+    [[nodiscard]] virtual std::optional<std::filesystem::path> dictionary() { return std::nullopt; }
 };

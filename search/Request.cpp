@@ -18,7 +18,7 @@ CheckedRequest checkRequest(const QString &typed, LetterRule rule)
     CheckedRequest request { trimSpaces(typed), std::nullopt };
     const QString title = Messages::text(Messages::kProblemTitle);
     QString strerr;
-    const bool valid = rule == LetterRule::LatinAZ
+    const bool valid = rule != LetterRule::AnyLetter
         ? bolValidLetters(request.letters, strerr)
         : validLettersOfAnyAlphabet(request.letters, strerr);
     if (!valid)

@@ -17,7 +17,9 @@ struct CheckedRequest {
 // Which letters a request takes: the 26 Latin letters the window has always
 // taken, or any letter of any alphabet (an extended grapheme cluster that
 // begins with an alphabetic character), as the command-line tool does.
-enum class LetterRule { LatinAZ, AnyLetter };
+// ByScript is the window's: A to Z for a dictionary of a language written
+// in Latin letters (or of one not known), any letter for one written otherwise.
+enum class LetterRule { ByScript, LatinAZ, AnyLetter };
 
 [[nodiscard]] CheckedRequest checkRequest(
     const QString &typed, LetterRule rule = LetterRule::LatinAZ);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/WordSearch.h"
 
+#include "letters/LetterCase.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
@@ -181,6 +182,18 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     const unsigned request = ++m_requests;
     const unsigned cancelClicks = m_cancelClicks;
     CheckedRequest checked = checkRequest(m_view.inputText(), m_options.letters);
+    // Letters beyond A to Z wait for the dictionary: its language's script
+    // tells whether they are letters to search or the invalid characters
+    // they have always been.
+    if (checked.refusal && m_options.letters == LetterRule::ByScript
+        && !checkRequest(m_view.inputText(), LetterRule::AnyLetter).refusal) {
+        if (!checkerReady(request, cancelClicks))
+            return std::nullopt;
+        if (const auto dictionary = m_services.checkers.dictionary(); dictionary
+            && !scriptOfLanguage(dictionary->filename().string()).empty()
+            && scriptOfLanguage(dictionary->filename().string()) != "Latin")
+            checked = checkRequest(m_view.inputText(), LetterRule::AnyLetter);
+    }
     if (checked.refusal) {
         (void)m_services.messageBox.show(*checked.refusal);
         return std::nullopt;

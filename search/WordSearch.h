@@ -48,7 +48,7 @@ struct SearchOptions {
     // Try every arrangement even where the dictionary's word index could answer.
     bool exhaustive = false;
     // Which letters a request may hold.
-    LetterRule letters = LetterRule::LatinAZ;
+    LetterRule letters = LetterRule::ByScript;
     // The language of the result line (the command-line tool's is English).
     ResultLanguage resultLanguage = ResultLanguage::Interface;
 };

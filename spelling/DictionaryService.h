@@ -66,6 +66,7 @@ public:
 
     [[nodiscard]] std::unique_ptr<SpellChecker> create(std::string_view progId) override;
     [[nodiscard]] bool ready() override;
+    [[nodiscard]] std::optional<std::filesystem::path> dictionary() override;
     // Blocks until create() answers at once.
     void prepare();
     [[nodiscard]] Offer indexFor(

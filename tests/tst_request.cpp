@@ -30,9 +30,11 @@ SearchOptions optionsFor(LetterRule rule)
 }
 
 struct Typed : SearchFixture {
-    explicit Typed(const QString &typed, LetterRule rule = LetterRule::LatinAZ)
+    explicit Typed(const QString &typed, LetterRule rule = LetterRule::ByScript,
+        std::optional<std::filesystem::path> dictionary = std::nullopt)
         : SearchFixture(optionsFor(rule))
     {
+        checkers.dictionaryPath = std::move(dictionary);
         view.input = typed;
         view.resultsText = kPreviousResult;
         box.queueAnswer(MessageAnswer::No);
@@ -42,6 +44,14 @@ struct Typed : SearchFixture {
     {
         return box.shown().size() == 1 ? box.shown().first() : MessageRequest();
     }
+};
+
+// A request in the window, whose dictionary's script decides.
+struct ScriptRow {
+    const char *name;
+    const char *dictionary; // the file's name; "": not known
+    QString typed;
+    bool runs;
 };
 
 // A request of the command-line tool, which takes the letters of any alphabet.
@@ -160,6 +170,37 @@ private slots:
             QVERIFY2(box.text.contains(row.named), qPrintable(box.text));
             break;
         }
+    }
+
+    // The window takes A to Z for a dictionary of a language written in Latin
+    // letters, and any letter for one written in another script.
+    void windowByScript_data()
+    {
+        addRows<ScriptRow>({
+            { "Greek for a Greek dictionary", "el_GR", QStringLiteral("λόγος"), true },
+            { "Cyrillic for a Russian dictionary", "ru_RU", QStringLiteral("кот"), true },
+            { "Cyrillic for a Serbian dictionary", "sr", QStringLiteral("пас"), true },
+            { "Latin letters for a Greek dictionary", "el_GR", QStringLiteral("cat"), true },
+            { "a digit for a Greek dictionary", "el_GR", QStringLiteral("λ1"), false },
+            { "accents for a French dictionary", "fr", QStringLiteral("été"), false },
+            { "Cyrillic for a Latin-script Serbian dictionary", "sr_Latn_RS", QStringLiteral("пас"),
+                false },
+            { "Greek for a dictionary of no known language", "qq_QQ", QStringLiteral("λόγος"),
+                false },
+            { "Greek for a checker of no dictionary", "", QStringLiteral("λόγος"), false },
+        });
+    }
+    void windowByScript()
+    {
+        QFETCH(ScriptRow, row);
+        const std::string name = row.dictionary;
+        const Typed fx(row.typed, LetterRule::ByScript,
+            name.empty() ? std::nullopt : std::optional(std::filesystem::path("/dicts") / name));
+        QCOMPARE(fx.checkers.script->asked.mid(1, 1),
+            row.runs ? QStringList { row.typed } : QStringList());
+        // Refused as A to Z has always been refused.
+        if (!row.runs)
+            QCOMPARE(fx.onlyBox(), Typed("cat1").onlyBox());
     }
 
     // No letters is a warning, a wrong character an error; both under one title.

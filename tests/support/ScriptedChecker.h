@@ -84,9 +84,11 @@ public:
     // Not ready for the first few times it is asked, as a dictionary that
     // is still being loaded.
     bool ready() override { return ++readyChecks > notReadyFor; }
+    std::optional<std::filesystem::path> dictionary() override { return dictionaryPath; }
 
     QSet<QString> creatable { QStringLiteral("excel.application"),
         QStringLiteral("word.application") };
+    std::optional<std::filesystem::path> dictionaryPath;
     int notReadyFor = 0;
     int readyChecks = 0;
     QStringList attempts;
