@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/QtMessageBox.h"
 
+#include "desktop/FreshKeysOnly.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -40,16 +42,24 @@ ButtonPair toQt(MessageButtons buttons)
 
 } // namespace
 
-MessageAnswer QtMessageBox::show(const MessageRequest &request)
+std::unique_ptr<QMessageBox> QtMessageBox::build(const MessageRequest &request)
 {
     const ButtonPair buttons = toQt(request.buttons);
     // Parented to the active window so the box is centred on it and stays on top.
-    QMessageBox box(toQt(request.icon), request.title, request.text, buttons.first | buttons.second,
-        QApplication::activeWindow());
-    box.setDefaultButton(buttons.first);
+    auto box = std::make_unique<QMessageBox>(toQt(request.icon), request.title, request.text,
+        buttons.first | buttons.second, QApplication::activeWindow());
+    box->setDefaultButton(buttons.first);
     // An address or a path in a message can be selected and copied.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    switch (box.exec()) {
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Only a key pressed while the box is up answers it.
+    new FreshKeysOnly(*box);
+    return box;
+}
+
+MessageAnswer QtMessageBox::show(const MessageRequest &request)
+{
+    const auto box = build(request);
+    switch (box->exec()) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;
     case QMessageBox::Yes:

@@ -4,7 +4,13 @@
 
 #include "platform/MessageBox.h"
 
+#include <memory>
+
+class QMessageBox;
+
 class QtMessageBox final : public MessageBox {
 public:
     [[nodiscard]] MessageAnswer show(const MessageRequest &request) override;
+    // The box show() runs, made but not yet shown.
+    [[nodiscard]] static std::unique_ptr<QMessageBox> build(const MessageRequest &request);
 };
