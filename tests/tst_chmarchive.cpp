@@ -26,6 +26,12 @@ struct StartRow {
     QString topic;
     QByteArray title; // UTF-8
 };
+struct WindowsRow {
+    const char *name;
+    quint32 entrySize; // as #WINDOWS says
+    int bytes; // of window types the file holds
+    bool read; // the start page is taken from it
+};
 struct FileRow {
     const char *name;
     QString kind; // of what is in the help file's place
@@ -155,6 +161,31 @@ private slots:
         QVERIFY(archive);
         QCOMPARE(archive->defaultTopic(), row.topic);
         QCOMPARE(archive->title(), QString::fromUtf8(row.title));
+    }
+
+    // The start page is read from a window type only where its entry holds
+    // the page's offset and the file holds the entry.
+    void windowEntriesBounded_data()
+    {
+        addRows<WindowsRow>({ { "an entry just holding the offset", 0x6C, 0x6C, true },
+            { "an entry a byte short of it", 0x6B, 0x100, false },
+            { "an entry filling the file", 0x100, 0x100, true },
+            { "an entry a byte past the file", 0x100, 0xFF, false } });
+    }
+    void windowEntriesBounded()
+    {
+        QFETCH(WindowsRow, row);
+        ChmWriter writer;
+        QByteArray windows(8 + row.bytes, '\0');
+        windows[0] = 1;
+        for (int i = 0; i < 4; ++i)
+            windows[4 + i] = char(row.entrySize >> (8 * i));
+        windows[8 + 0x68] = 5;
+        writer.addFile("/#WINDOWS", windows);
+        writer.addFile("/#STRINGS", "\0abc\0start.html\0"_ba);
+        const auto archive = ChmArchive::fromBytes(writer.build());
+        QVERIFY(archive);
+        QCOMPARE(archive->defaultTopic(), row.read ? QStringLiteral("start.html") : QString());
     }
 
     void onlyRegularFilesOfBoundedSize_data()
