@@ -44,5 +44,5 @@ public:
     // call starts the slow part of creating (finding, trying and loading the
     // dictionary) on a thread of its own, so that a window can go on
     // handling its events meanwhile.
-    virtual void whenReady(std::function<void()> ready) { ready(); }
+    virtual void whenReady(const std::function<void()> &ready) { ready(); }
 };

@@ -116,13 +116,13 @@ bool DictionaryService::ready()
     return readyLocked();
 }
 
-void DictionaryService::whenReady(std::function<void()> ready)
+void DictionaryService::whenReady(const std::function<void()> &ready)
 {
     startInBackground();
     {
         const std::lock_guard lock(m_mutex);
         if (!readyLocked()) {
-            m_whenReady.push_back(std::move(ready));
+            m_whenReady.push_back(ready);
             return;
         }
     }

@@ -70,7 +70,7 @@ public:
     // The names the search asks for: "excel.application" is the chosen
     // engine, "word.application" the failing stand-in.
     [[nodiscard]] std::unique_ptr<SpellChecker> create(std::string_view progId) override;
-    void whenReady(std::function<void()> ready) override;
+    void whenReady(const std::function<void()> &ready) override;
     // Whether create() answers at once; starts the work if it has not started.
     [[nodiscard]] bool ready();
     // Blocks until create() answers at once.

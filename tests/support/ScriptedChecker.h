@@ -85,10 +85,10 @@ public:
     }
     // While loading, as a dictionary that is still being made ready, those
     // who ask are told only when becomeReady() is called.
-    void whenReady(std::function<void()> ready) override
+    void whenReady(const std::function<void()> &ready) override
     {
         if (loading)
-            waiting.push_back(std::move(ready));
+            waiting.push_back(ready);
         else
             ready();
     }
