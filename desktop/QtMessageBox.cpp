@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/QtMessageBox.h"
 
-#include "desktop/FreshKeysOnly.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -52,7 +50,7 @@ std::unique_ptr<QMessageBox> QtMessageBox::build(const MessageRequest &request)
     // An address or a path in a message can be selected and copied.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Only a key pressed while the box is up answers it.
-    new FreshKeysOnly(*box);
+    new FreshKeysOnly(*box, m_releases);
     return box;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktop/FreshKeysOnly.h"
 #include "platform/MessageBox.h"
 
 #include <memory>
@@ -12,5 +13,8 @@ class QtMessageBox final : public MessageBox {
 public:
     [[nodiscard]] MessageAnswer show(const MessageRequest &request) override;
     // The box show() runs, made but not yet shown.
-    [[nodiscard]] static std::unique_ptr<QMessageBox> build(const MessageRequest &request);
+    [[nodiscard]] std::unique_ptr<QMessageBox> build(const MessageRequest &request);
+
+private:
+    KeyReleases m_releases; // from the start, so that a box knows the keys held before it
 };
