@@ -160,7 +160,7 @@ int main(int argc, char **argv)
     QObject::connect(&window, &frmMain::helpRequested, [&help] { help.mnu_qvhelp_Click(); });
     // The help opens in the interface's language, where it is translated.
     Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath(),
-        { QLocale::system().uiLanguages(), files });
+        { { speaking.language }, files });
     // The dictionary is made ready as soon as the window is up, so that the
     // first Enter usually finds it loaded.
     QTimer::singleShot(0, &window, [&dictionaries] { dictionaries.startInBackground(); });

@@ -269,11 +269,16 @@ void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        // On the screen at last, framed by the window manager: the frame
-        // the first place guessed at is known now.
-        windowHandle()->removeEventFilter(this);
-        placeAgainOnceFramed(*this, m_designedSize);
+    if (watched == windowHandle()
+        && (event->type() == QEvent::Expose || event->type() == QEvent::Move)) {
+        // On the screen at last, and framed by the window manager: the frame
+        // the first place guessed at is known now. A busy window manager
+        // frames the window only after it is first shown.
+        // Mended a few times at most: a window manager that will not have it
+        // is not fought.
+        if (placeAgainOnceFramed(*this, m_designedSize, m_askedPlace)
+            || (frameKnown(*this) && ++m_placings > 3))
+            windowHandle()->removeEventFilter(this);
     } else if (watched == m_client && event->type() == QEvent::Resize) {
         // The banner strip alone follows the width; nothing else is laid out again.
         Picture1->resize(m_client->width(), Picture1->height());
@@ -302,7 +307,7 @@ void frmMain::showEvent(QShowEvent *event)
 {
     // Placed when it first opens, on the screen it was laid out for.
     if (const QPointer<QScreen> display = std::exchange(m_openOn, nullptr)) {
-        placeOnScreen(*this, *display, m_designedSize);
+        m_askedPlace = placeOnScreen(*this, *display, m_designedSize);
         if (QWindow *handle = windowHandle())
             handle->installEventFilter(this);
     }

@@ -16,7 +16,9 @@
 #include "search/WordList.h"
 #include "wordindex/IndexSource.h"
 
+#include <atomic>
 #include <cmath>
+#include <memory>
 #include <thread>
 #include <utility>
 
@@ -158,7 +160,14 @@ bool WordSearch::keepGoing(unsigned request, unsigned cancelClicks)
 
 bool WordSearch::checkerReady(unsigned request, unsigned cancelClicks)
 {
-    if (m_services.checkers.ready())
+    // Told from the thread that makes the checker ready, which may tell
+    // after this wait has ended: the flag is shared with it.
+    const auto told = std::make_shared<std::atomic<bool>>(false);
+    m_services.checkers.whenReady([told, &events = m_services.events] {
+        *told = true;
+        events.wake();
+    });
+    if (*told)
         return true;
     // The dictionary is being found and loaded elsewhere; meanwhile the
     // window shows a request under way (a busy bar and Cancel) and answers
@@ -167,9 +176,11 @@ bool WordSearch::checkerReady(unsigned request, unsigned cancelClicks)
         m_view.setCancelVisible(true);
         m_view.setProgressRange(0, 0);
     }
-    bool ready = false;
-    while (!(ready = m_services.checkers.ready()) && keepGoing(request, cancelClicks))
-        std::this_thread::sleep_for(kWaitSlice);
+    while (!*told && keepGoing(request, cancelClicks))
+        m_services.events.waitForEvents();
+    // What the last wait handled (Cancel, a newer request) may have ended
+    // this request just as the checker became ready.
+    const bool ready = *told && keepGoing(request, cancelClicks);
     if (!m_running && !m_services.terminator.isEnding()) {
         m_view.setProgressRange(0, 100);
         m_view.setCancelVisible(false);

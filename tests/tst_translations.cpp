@@ -205,7 +205,8 @@ private slots:
         }
         QCOMPARE(shown.text.contains(QLatin1String("9")), !letters.isEmpty());
         // The box the desktop opens for it: Qt's buttons, in the same language.
-        const auto box = QtMessageBox::makeBox(shown, nullptr);
+        QtMessageBox messages;
+        const auto box = messages.build(shown);
         for (QAbstractButton *button : box->buttons()) {
             const QString english = box->standardButton(button) == QMessageBox::Ok
                 ? QStringLiteral("OK")

@@ -3,6 +3,7 @@
 // The main window as the desktop shows it: on screens of any size, scale and
 // DPI (CTest hands it the screens of tests/data/screens.json), its colours
 // under any scheme, what a screen reader hears of it.
+#include "mainwindow/ScreenPlace.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/Rows.h"
 #include "tests/support/WindowTexts.h"
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWindow>
 #include <functional>
 
 using Program = MainWindowFixture::Fixture;
@@ -139,8 +141,45 @@ private slots:
         const QSize spare = free.size() - frame.size();
         if (!row.roomy)
             QVERIFY(std::min(spare.width(), spare.height()) < 8);
+        // A scroll bar for one side only: the other side is as large as the
+        // bar would cut it, where the screen has room for that.
+        const int bar = scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (scroller->verticalScrollBar()->isVisible() && spare.width() >= bar)
+            QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+        if (scroller->horizontalScrollBar()->isVisible() && spare.height() >= bar)
+            QVERIFY(!scroller->verticalScrollBar()->isVisible());
         checkControlsInsideTheirFrame(program.window);
         checkTextsWhole(program.window);
+    }
+
+    // Some window managers put the frame, not the window, where the window
+    // asked to be, which leaves the bottom of a window as tall as the screen
+    // below it: asked again, the window allows for it and ends on the screen.
+    void placedAgainWhereTheFrameWasPutAsked_data()
+    {
+        addRows<QString>(
+            "screen", { { "short screen", "1280x800 at 2" }, { "roomy screen", "1280x800 at 1" } });
+    }
+    void placedAgainWhereTheFrameWasPutAsked()
+    {
+        QFETCH(QString, screen);
+        QScreen *display = screenNamed(screen);
+        QVERIFY(display);
+        QWidget window;
+        window.setScreen(display);
+        const QSize designed(844, 900);
+        QRect asked = placeOnScreen(window, *display, designed);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QMargins frame = window.windowHandle()->frameMargins();
+        QVERIFY(!frame.isNull());
+        bool settled = false;
+        for (int tries = 0; tries < 3 && !settled; ++tries) {
+            window.setGeometry(asked.translated(frame.left(), frame.top()));
+            settled = placeAgainOnceFramed(window, designed, asked);
+        }
+        QVERIFY(settled);
+        QVERIFY(display->availableGeometry().contains(window.frameGeometry()));
     }
 
     void coloursFixedReadableAndWhole_data()

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
-        <translation>Mluvit tímto jazykem (de, fr, pt_BR; en pro angličtinu) místo jazyka, který určuje prostředí (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Slovník se volí nezávisle.</translation>
+        <translation>Používat tento jazyk (de, fr, pt_BR; en pro angličtinu) místo jazyka, který určuje prostředí (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Slovník se volí nezávisle.</translation>
     </message>
     <message>
         <source>--dictionary: %1.</source>
@@ -62,7 +62,7 @@
     <name>DesktopEntry</name>
     <message>
         <source>Letter Jumble Solver</source>
-        <translation>Řešitel přesmyček</translation>
+        <translation>Řešení přesmyček</translation>
     </message>
     <message>
         <source>Find every word that can be made from all of a set of jumbled letters</source>
@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Quorvel řeší přesmyčky. Napište zpřeházená písmena a vypíše každé slovo složené ze všech z nich, každé jednou. Většina slovníků odpoví okamžitě, ať napíšete písmen kolik chcete.</translation>
+        <translation>Quorvel řeší přesmyčky. Napište zpřeházená písmena a program vypíše každé slovo složené ze všech těchto písmen, přičemž každé písmeno použije právě jednou. Většina slovníků odpoví okamžitě bez ohledu na to, kolik písmen napíšete.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>Nemá vlastní seznam slov: používá slovník Hunspell vašeho jazyka a zachovává velikost písmen, jak je napíšete, takže velké písmeno najde jména a názvy, které se jím píší.</translation>
+        <translation>Nemá vlastní seznam slov: používá slovník Hunspell vašeho jazyka a řídí se velikostí písmen, jak je napíšete, takže velké písmeno najde vlastní jména a podstatná jména, která se píší s velkým písmenem.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -89,7 +89,7 @@
     <name>DictionaryOption</name>
     <message>
         <source>there is no %1.aff with a %1.dic beside it</source>
-        <translation>neexistuje %1.aff se souborem %1.dic vedle</translation>
+        <translation>neexistuje soubor %1.aff a vedle něj soubor %1.dic</translation>
     </message>
     <message>
         <source>no dictionary %1 was found in %2</source>
@@ -202,11 +202,11 @@
     <name>GameOutput</name>
     <message>
         <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>slova: %1; kandidáti: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
+        <translation>slova: %1; kandidátní slova: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
     </message>
     <message>
         <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>fráze: %1; kandidáti: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
+        <translation>fráze: %1; kandidátní slova: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
     </message>
     <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
@@ -225,7 +225,7 @@
     <name>GameTool</name>
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
-        <translation>--some a --phrases potřebují rejstřík slov slovníku, který zde nemůže posloužit: %1</translation>
+        <translation>--some a --phrases potřebují rejstřík slov slovníku, který ho nemůže poskytnout: %1</translation>
     </message>
 </context>
 <context>
@@ -384,7 +384,7 @@
     </message>
     <message>
         <source>years left</source>
-        <translation>zbývají roky</translation>
+        <translation>zbývá několik let</translation>
     </message>
     <message>
         <source>No analysis is running.</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>candidate words judged</source>
-        <translation>posouzení kandidáti</translation>
+        <translation>posouzená kandidátní slova</translation>
     </message>
 </context>
 <context>
@@ -446,11 +446,11 @@
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation>Zobrazit informace o verzi.</translation>
+        <translation>Zobrazí informace o verzi.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Neznámá volba &apos;%1&apos;.</translation>
+        <translation>Neznámá volba „%1“.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -458,11 +458,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Chybějící hodnota po &apos;%1&apos;.</translation>
+        <translation>Chybějící hodnota po „%1“.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Neočekávaná hodnota po &apos;%1&apos;.</translation>
+        <translation>Neočekávaná hodnota po „%1“.</translation>
     </message>
 </context>
 <context>
@@ -473,11 +473,11 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Znovu</translation>
+        <translation>Z&amp;novu</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;Vyjmout</translation>
+        <translation>Vyj&amp;mout</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>Copy &amp;Link Location</source>
-        <translation>&amp;Kopírovat adresu odkazu</translation>
+        <translation>Kopírovat adresu &amp;odkazu</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -736,7 +736,7 @@ Její adresa je %1</translation>
     </message>
     <message>
         <source>Quorvel H&amp;elp</source>
-        <translation>&amp;Nápověda Quorvel</translation>
+        <translation>Nápověda &amp;Quorvel</translation>
     </message>
     <message>
         <source>&amp;About</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
-        <translation>In dieser Sprache sprechen (de, fr, pt_BR; en für Englisch) statt in der, die die Umgebung nennt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Das Wörterbuch wird unabhängig davon gewählt.</translation>
+        <translation>Meldungen in dieser Sprache ausgeben (de, fr, pt_BR; en für Englisch) statt in der, die die Umgebung nennt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Das Wörterbuch wird unabhängig davon gewählt.</translation>
     </message>
     <message>
         <source>--dictionary: %1.</source>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
-        <translation>Aus den Buchstaben „tca“ werden die Wörter „cat“ und „act“</translation>
+        <translation>Die Buchstaben „tca“ ergeben die Wörter „cat“ und „act“</translation>
     </message>
 </context>
 <context>
@@ -135,11 +135,11 @@
     </message>
     <message>
         <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Mit --some oder --phrases: nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ ein beliebiger Buchstabe, ein Buchstabe er selbst, ein Leerzeichen zwischen Wörtern.</translation>
+        <translation>Mit --some oder --phrases: nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ für einen beliebigen Buchstaben, ein Buchstabe für sich selbst, ein Leerzeichen zwischen Wörtern.</translation>
     </message>
     <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
-        <translation>Mit --some oder --phrases: nur Wörter (Wortgruppen mit einem Wort), die die Buchstaben von W enthalten.</translation>
+        <translation>Mit --some oder --phrases: nur Wörter, die die Buchstaben von W enthalten (bei Wortgruppen: nur solche, in denen ein Wort sie enthält).</translation>
     </message>
     <message>
         <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
-        <translation>angehalten nach %1 von %2 Wörtern, der Grenze (--limit)</translation>
+        <translation>angehalten nach %1 von %2 Wörtern: Grenze erreicht (--limit)</translation>
     </message>
     <message>
         <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>angehalten nach %1 Wortgruppen, der Grenze (--limit); es gibt weitere</translation>
+        <translation>angehalten nach %1 Wortgruppen: Grenze erreicht (--limit); es gibt weitere</translation>
     </message>
     <message>
         <source>stopped early: %1; the list is not complete</source>
@@ -225,7 +225,7 @@
     <name>GameTool</name>
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
-        <translation>--some und --phrases brauchen den Wortindex des Wörterbuchs, der dafür nicht dienen kann: %1</translation>
+        <translation>--some und --phrases brauchen den Wortindex des Wörterbuchs, der sich dafür nicht verwenden lässt: %1</translation>
     </message>
 </context>
 <context>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation>Vor</translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>it names no start page</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Unbekannte Option &apos;%1&apos;.</translation>
+        <translation>Unbekannte Option „%1“.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -452,11 +452,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Nach &apos;%1&apos; fehlt der Wert.</translation>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Wert unerwartet nach &apos;%1&apos;.</translation>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
     </message>
 </context>
 <context>
@@ -570,7 +570,7 @@
     </message>
     <message>
         <source>List the dictionaries found, and which one the locale picks.</source>
-        <translation>Die gefundenen Wörterbücher auflisten und welches die Locale wählt.</translation>
+        <translation>Die gefundenen Wörterbücher auflisten und angeben, welches die Locale wählt.</translation>
     </message>
     <message>
         <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>Visit us at: </source>
-        <translation>Besuchen Sie uns: </translation>
+        <translation>Besuchen Sie uns unter: </translation>
     </message>
     <message>
         <source>About %1</source>
@@ -647,7 +647,7 @@
 Its address is %1</source>
         <translation>Die Homepage konnte nicht in einem Webbrowser geöffnet werden.
 
-Ihre Adresse lautet %1</translation>
+Die Adresse lautet %1</translation>
     </message>
 </context>
 <context>

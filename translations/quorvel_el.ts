@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Το Quorvel λύνει ανακατεμένα γράμματα. Πληκτρολογήστε τα γράμματα και εμφανίζει κάθε λέξη που σχηματίζεται από όλα, από μία φορά. Τα περισσότερα λεξικά απαντούν αμέσως, όσα γράμματα κι αν πληκτρολογηθούν.</translation>
+        <translation>Το Quorvel λύνει ανακατεμένα γράμματα. Πληκτρολογήστε τα ανακατεμένα γράμματα και το πρόγραμμα εμφανίζει κάθε λέξη που σχηματίζεται από όλα, με το καθένα από μία φορά. Τα περισσότερα λεξικά απαντούν αμέσως, όσα γράμματα κι αν πληκτρολογηθούν.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>Δεν έχει δικό του κατάλογο λέξεων: χρησιμοποιεί το λεξικό Hunspell της γλώσσας σας και τηρεί τα κεφαλαία και πεζά όπως τα πληκτρολογείτε, ώστε ένα κεφαλαίο να βρίσκει τα ονόματα που γράφονται με κεφαλαίο.</translation>
+        <translation>Δεν έχει δικό του κατάλογο λέξεων: χρησιμοποιεί το λεξικό Hunspell της γλώσσας σας και τηρεί τα κεφαλαία και πεζά όπως τα πληκτρολογείτε, ώστε ένα κεφαλαίο να βρίσκει τα κύρια ονόματα και τα ουσιαστικά που γράφονται με κεφαλαίο.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -202,7 +202,7 @@
     <name>GameOutput</name>
     <message>
         <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>λέξεις: %1· υποψήφιες: %2· ερωτήσεις στον ορθογραφικό έλεγχο: %3· %4 s</translation>
+        <translation>λέξεις: %1· υποψήφιες λέξεις: %2· ερωτήσεις στον ορθογραφικό έλεγχο: %3· %4 s</translation>
     </message>
     <message>
         <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
-        <translation>διακοπή μετά από %1 από %2 λέξεις, στο όριο (--limit)</translation>
+        <translation>διακοπή μετά από %1 από τις %2 λέξεις, στο όριο (--limit)</translation>
     </message>
     <message>
         <source>stopped after %1 phrases, the limit (--limit); there are more</source>
@@ -225,7 +225,7 @@
     <name>GameTool</name>
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
-        <translation>Τα --some και --phrases χρειάζονται το ευρετήριο λέξεων του λεξικού, που εδώ δεν μπορεί να χρησιμοποιηθεί: %1</translation>
+        <translation>Τα --some και --phrases χρειάζονται το ευρετήριο λέξεων του λεξικού, το οποίο αυτό το λεξικό δεν μπορεί να παράσχει: %1</translation>
     </message>
 </context>
 <context>
@@ -645,7 +645,7 @@
         <source>The home page could not be opened in a web browser.
 
 Its address is %1</source>
-        <translation>Δεν ήταν δυνατό να ανοίξει η ιστοσελίδα σε πρόγραμμα περιήγησης.
+        <translation>Δεν ήταν δυνατό να ανοίξει η αρχική σελίδα σε πρόγραμμα περιήγησης.
 
 Η διεύθυνσή της είναι %1</translation>
     </message>
@@ -654,7 +654,7 @@ Its address is %1</source>
     <name>frmMain</name>
     <message>
         <source>The program&apos;s banner</source>
-        <translation>Το λάβαρο του προγράμματος</translation>
+        <translation>Η εικόνα κεφαλίδας του προγράμματος</translation>
     </message>
     <message>
         <source>4 Easy steps: </source>
@@ -666,7 +666,7 @@ Its address is %1</source>
     </message>
     <message>
         <source>(1) Type the jumbled letters here:</source>
-        <translation>(1) Πληκτρολογήστε εδώ τα γράμματα:</translation>
+        <translation>(1) Πληκτρολογήστε εδώ τα ανακατεμένα γράμματα:</translation>
     </message>
     <message>
         <source>Letters A to Z only; Enter starts the analysis</source>
@@ -682,7 +682,7 @@ Its address is %1</source>
     </message>
     <message>
         <source>Finds every word made of all the letters typed</source>
-        <translation>Βρίσκει κάθε λέξη που σχηματίζεται από όλα τα γράμματα</translation>
+        <translation>Βρίσκει κάθε λέξη που σχηματίζεται από όλα τα γράμματα που πληκτρολογήσατε</translation>
     </message>
     <message>
         <source>(3) Wait for analysis:</source>
@@ -730,7 +730,7 @@ Its address is %1</source>
     </message>
     <message>
         <source>Quorvel H&amp;elp</source>
-        <translation>&amp;Βοήθεια του Quorvel</translation>
+        <translation>Βοή&amp;θεια του Quorvel</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -745,7 +745,7 @@ Its address is %1</source>
     <name>quorvel</name>
     <message>
         <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
-        <translation>Εμφανίζει σε ένα παράθυρο κάθε λέξη που σχηματίζεται από όλα τα γράμματα. Δείτε quorvel(1).</translation>
+        <translation>Εμφανίζει σε ένα παράθυρο κάθε λέξη που σχηματίζεται από όλα τα γράμματα που πληκτρολογούνται. Δείτε quorvel(1).</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>

@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Quorvel resuelve letras revueltas. Escriba las letras desordenadas y mostrará cada palabra formada con todas ellas, una sola vez. La mayoría de los diccionarios responden al instante, sin importar cuántas letras se escriban.</translation>
+        <translation>Quorvel resuelve letras revueltas. Escriba las letras desordenadas y mostrará cada palabra formada con todas ellas, usando cada letra una sola vez. La mayoría de los diccionarios responden al instante, sin importar cuántas letras se escriban.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>No lleva ninguna lista de palabras propia: usa el diccionario Hunspell de su idioma y respeta las mayúsculas y minúsculas que escriba, de modo que una mayúscula encuentra los nombres que se escriben con ella.</translation>
+        <translation>No lleva ninguna lista de palabras propia: usa el diccionario Hunspell de su idioma y respeta las mayúsculas y minúsculas que escriba, de modo que una mayúscula encuentra los nombres propios y los sustantivos que se escriben con ella.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Con --some o --phrases: solo las palabras que encajan en P, un carácter por letra: «?» cualquier letra, una letra ella misma, un espacio entre palabras.</translation>
+        <translation>Con --some o --phrases: solo las palabras que encajan en P, un carácter por letra: «?» representa cualquier letra; una letra, a sí misma; un espacio, la separación entre palabras.</translation>
     </message>
     <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Falta valor tras «%1».</translation>
+        <translation>Falta un valor tras «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
@@ -566,7 +566,7 @@
     <name>SearchCommandLine</name>
     <message>
         <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
-        <translation>Consultar el corrector ortográfico desde N hilos (1: una pregunta tras otra; de forma predeterminada: uno por núcleo).</translation>
+        <translation>Consultar el corrector ortográfico con N hilos (1: una pregunta tras otra; de forma predeterminada: uno por núcleo).</translation>
     </message>
     <message>
         <source>List the dictionaries found, and which one the locale picks.</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
-        <translation>--threads y --exhaustive son de la búsqueda de palabras con todas las letras, no de --some ni de --phrases.</translation>
+        <translation>--threads y --exhaustive corresponden a la búsqueda de palabras con todas las letras, no a --some ni a --phrases.</translation>
     </message>
     <message>
         <source>--threads takes a number from 1 to %1</source>
@@ -645,7 +645,7 @@
         <source>The home page could not be opened in a web browser.
 
 Its address is %1</source>
-        <translation>No se pudo abrir la página web en un navegador.
+        <translation>No se pudo abrir la página principal en un navegador web.
 
 Su dirección es %1</translation>
     </message>
@@ -730,7 +730,7 @@ Su dirección es %1</translation>
     </message>
     <message>
         <source>Quorvel H&amp;elp</source>
-        <translation>&amp;Ayuda de Quorvel</translation>
+        <translation>Ayuda de &amp;Quorvel</translation>
     </message>
     <message>
         <source>&amp;About</source>

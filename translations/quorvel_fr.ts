@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
-        <translation>Ne pas lire ni écrire le cache des dictionnaires (~/.cache/quorvel).</translation>
+        <translation>Ne lire ni écrire le cache des dictionnaires (~/.cache/quorvel).</translation>
     </message>
     <message>
         <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
-        <translation>Parler cette langue (de, fr, pt_BR&#xa0;; en pour l&apos;anglais) au lieu de celle que nomme l&apos;environnement (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Le dictionnaire est choisi indépendamment.</translation>
+        <translation>Afficher les messages dans cette langue (de, fr, pt_BR&#xa0;; en pour l&apos;anglais) au lieu de celle que nomme l&apos;environnement (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Le dictionnaire est choisi indépendamment.</translation>
     </message>
     <message>
         <source>--dictionary: %1.</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Quorvel résout les lettres mélangées. Saisissez les lettres et il affiche chaque mot formé avec toutes ces lettres, une seule fois chacun. La plupart des dictionnaires répondent immédiatement, quel que soit le nombre de lettres saisies.</translation>
+        <translation>Quorvel résout les énigmes de lettres mélangées. Saisissez les lettres et il affiche chaque mot formé avec toutes ces lettres, une seule fois chacun. La plupart des dictionnaires répondent immédiatement, quel que soit le nombre de lettres saisies.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
-        <translation>la locale demande %1&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour elle ni pour en_US</translation>
+        <translation>la locale demande %1&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour cette langue ni pour en_US</translation>
     </message>
     <message>
         <source>the locale names no language (American English); the search tries %1 first (%2)</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
-        <translation>la locale ne nomme aucune langue (anglais américain)&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour elle ni pour en_US</translation>
+        <translation>la locale ne nomme aucune langue (anglais américain)&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour cette langue ni pour en_US</translation>
     </message>
 </context>
 <context>
@@ -123,7 +123,7 @@
     <name>GameOptions</name>
     <message>
         <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
-        <translation>Afficher les mots formés avec une partie des lettres, chacune utilisée au plus autant de fois que donnée&#xa0;; «&#xa0;?&#xa0;» est un joker pour n&apos;importe quelle lettre.</translation>
+        <translation>Afficher les mots formés avec une partie des lettres, chacune utilisée au plus autant de fois qu&apos;elle est donnée&#xa0;; «&#xa0;?&#xa0;» est un joker pour n&apos;importe quelle lettre.</translation>
     </message>
     <message>
         <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
-        <translation>Avec --some ou --phrases&#xa0;: seulement les mots (les expressions ayant un mot) qui contiennent les lettres de W.</translation>
+        <translation>Avec --some ou --phrases&#xa0;: seulement les mots qui contiennent les lettres de W (pour les expressions&#xa0;: celles dont un mot les contient).</translation>
     </message>
     <message>
         <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
-        <translation>arrêté après %1 mots sur %2, la limite (--limit)</translation>
+        <translation>arrêté après %1 mots sur %2&#xa0;: limite atteinte (--limit)</translation>
     </message>
     <message>
         <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>arrêté après %1 expressions, la limite (--limit)&#xa0;; il y en a d&apos;autres</translation>
+        <translation>arrêté après %1 expressions&#xa0;: limite atteinte (--limit)&#xa0;; il y en a d&apos;autres</translation>
     </message>
     <message>
         <source>stopped early: %1; the list is not complete</source>
@@ -416,7 +416,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>[options]</source>
@@ -424,11 +424,11 @@
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation>Arguments :</translation>
+        <translation>Arguments&#xa0;:</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -440,23 +440,23 @@
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation>Afficher les informations de version.</translation>
+        <translation>Affiche les informations de version.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Option inconnue &quot;%1&quot;.</translation>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>Options inconnues : %1.</translation>
+        <translation>Options inconnues&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après &quot;%1&quot;.</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valeur inattendue après &quot;%1&quot;.</translation>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>Visit us at: </source>
-        <translation>Visitez-nous&#xa0;: </translation>
+        <translation>Retrouvez-nous sur&#xa0;: </translation>
     </message>
     <message>
         <source>About %1</source>
@@ -690,7 +690,7 @@ Son adresse est %1</translation>
     </message>
     <message>
         <source>cancel analysis</source>
-        <translation>annuler l&apos;analyse</translation>
+        <translation>Annuler l&apos;analyse</translation>
     </message>
     <message>
         <source>Stops the analysis under way</source>

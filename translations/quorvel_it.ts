@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Quorvel risolve le lettere rimescolate. Digita le lettere e mostra ogni parola formata con tutte, una volta sola. La maggior parte dei dizionari risponde subito, per quante lettere si digitino.</translation>
+        <translation>Quorvel risolve le lettere rimescolate. Digita le lettere e il programma elenca ogni parola formata con tutte, usando ciascuna una volta sola. La maggior parte dei dizionari risponde subito, per quante lettere si digitino.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>Non ha un elenco di parole proprio: usa il dizionario Hunspell della tua lingua e rispetta maiuscole e minuscole come le digiti, così una maiuscola trova i nomi che si scrivono con essa.</translation>
+        <translation>Non ha un elenco di parole proprio: usa il dizionario Hunspell della tua lingua e rispetta maiuscole e minuscole come le digiti, così una maiuscola trova i nomi propri e i sostantivi che si scrivono con essa.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Con --some o --phrases: solo le parole conformi a P, un carattere per lettera: «?» qualsiasi lettera, una lettera sé stessa, uno spazio tra le parole.</translation>
+        <translation>Con --some o --phrases: solo le parole conformi a P, un carattere per lettera: «?» sta per qualsiasi lettera, una lettera per sé stessa, uno spazio per la separazione tra le parole.</translation>
     </message>
     <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Con --some o --phrases: fermati dopo N risultati (predefinito: tutte le parole, %1 frasi).</translation>
+        <translation>Con --some o --phrases: interrompi dopo N risultati (predefinito: tutte le parole, %1 frasi).</translation>
     </message>
     <message>
         <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>Arguments:</source>
-        <translation>Parametri:</translation>
+        <translation>Argomenti:</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Opzione sconosciuta &apos;%1&apos;.</translation>
+        <translation>Opzione sconosciuta «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -452,11 +452,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valore mancante dopo &apos;%1&apos;.</translation>
+        <translation>Valore mancante dopo «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valore non previsto dopo &apos;%1&apos;.</translation>
+        <translation>Valore non previsto dopo «%1».</translation>
     </message>
 </context>
 <context>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
-        <translation>Deze taal spreken (de, fr, pt_BR; en voor Engels) in plaats van die welke de omgeving noemt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Het woordenboek wordt los daarvan gekozen.</translation>
+        <translation>Deze taal gebruiken (de, fr, pt_BR; en voor Engels) in plaats van die welke de omgeving noemt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Het woordenboek wordt los daarvan gekozen.</translation>
     </message>
     <message>
         <source>--dictionary: %1.</source>
@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Quorvel lost letterpuzzels op. Typ de door elkaar gehusselde letters en het toont elk woord dat met al die letters te maken is, elk één keer. De meeste woordenboeken antwoorden meteen, hoeveel letters er ook getypt worden.</translation>
+        <translation>Quorvel lost letterpuzzels op. Typ de door elkaar gehusselde letters en het toont elk woord dat met al die letters te maken is, waarbij elke letter één keer wordt gebruikt. De meeste woordenboeken antwoorden meteen, hoeveel letters er ook getypt worden.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>Het heeft geen eigen woordenlijst: het gebruikt het Hunspell-woordenboek van uw taal en houdt rekening met de hoofdletters die u typt, zodat een hoofdletter de namen vindt die met een hoofdletter worden geschreven.</translation>
+        <translation>Het heeft geen eigen woordenlijst: het gebruikt het Hunspell-woordenboek van uw taal en houdt rekening met de hoofdletters die u typt, zodat een hoofdletter de namen en zelfstandige naamwoorden vindt die met een hoofdletter worden geschreven.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -123,11 +123,11 @@
     <name>GameOptions</name>
     <message>
         <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
-        <translation>De woorden tonen die met een deel van de letters te maken zijn, elke letter hoogstens zo vaak als gegeven; ‘?’ is een joker voor elke letter.</translation>
+        <translation>De woorden tonen die met een deel van de letters te maken zijn, elke letter hoogstens zo vaak als gegeven; ‘?’ is een joker voor een willekeurige letter.</translation>
     </message>
     <message>
         <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
-        <translation>De woordgroepen van hoogstens N woorden tonen (1 tot %1; %2 als N ontbreekt) die alle letters en jokers gebruiken.</translation>
+        <translation>De woordgroepen van hoogstens N woorden tonen (1 tot en met %1; %2 als N ontbreekt) die alle letters en jokers gebruiken.</translation>
     </message>
     <message>
         <source>With --some or --phrases: words of at least N letters (default 2).</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Met --some of --phrases: alleen woorden die bij P passen, één teken per letter: ‘?’ een willekeurige letter, een letter zichzelf, een spatie tussen woorden.</translation>
+        <translation>Met --some of --phrases: alleen woorden die bij P passen, één teken per letter: ‘?’ staat voor een willekeurige letter, een letter voor zichzelf, een spatie voor de scheiding tussen woorden.</translation>
     </message>
     <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
@@ -159,19 +159,19 @@
     </message>
     <message>
         <source>--phrases takes a number of words from 1 to %1.</source>
-        <translation>--phrases neemt een aantal woorden van 1 tot %1.</translation>
+        <translation>--phrases verwacht een aantal woorden van 1 tot en met %1.</translation>
     </message>
     <message>
         <source>--min-length takes a number of letters from 1 to %1.</source>
-        <translation>--min-length neemt een aantal letters van 1 tot %1.</translation>
+        <translation>--min-length verwacht een aantal letters van 1 tot en met %1.</translation>
     </message>
     <message>
         <source>--limit takes a number of results from 1 on.</source>
-        <translation>--limit neemt een aantal resultaten vanaf 1.</translation>
+        <translation>--limit verwacht een aantal resultaten vanaf 1.</translation>
     </message>
     <message>
         <source>--contains takes letters A to Z.</source>
-        <translation>--contains neemt letters A tot Z.</translation>
+        <translation>--contains verwacht letters van A tot Z.</translation>
     </message>
     <message>
         <source>--contains %1: the letters given do not hold its letters.</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Please Confirm</source>
-        <translation>Bevestig</translation>
+        <translation>Bevestigen</translation>
     </message>
     <message numerus="yes">
         <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
@@ -432,11 +432,11 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Help tonen over de opties voor de opdrachtregel.</translation>
+        <translation>Toont hulp over de opties voor de opdrachtregel.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Help tonen inclusief Qt specifieke opties.</translation>
+        <translation>Toont hulp inclusief Qt-specifieke opties.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Onbekende optie: &apos;%1&apos;.</translation>
+        <translation>Onbekende optie: ‘%1’.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -452,11 +452,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Ontbrekende waarde na &apos;%1&apos;.</translation>
+        <translation>Ontbrekende waarde na ‘%1’.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Onverwachte waarde na &apos;%1&apos;.</translation>
+        <translation>Onverwachte waarde na ‘%1’.</translation>
     </message>
 </context>
 <context>
@@ -570,11 +570,11 @@
     </message>
     <message>
         <source>List the dictionaries found, and which one the locale picks.</source>
-        <translation>De gevonden woordenboeken tonen, en welk de locale kiest.</translation>
+        <translation>De gevonden woordenboeken tonen, en welke daarvan de locale kiest.</translation>
     </message>
     <message>
         <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
-        <translation>Toont elk woord dat uit alle gegeven letters bestaat, zoals het Quorvel-venster; met --some of --phrases de woorden uit een deel ervan of de woordgroepen uit alle.</translation>
+        <translation>Toont elk woord dat uit alle gegeven letters bestaat, zoals het Quorvel-venster; met --some of --phrases de woorden uit een deel ervan of de woordgroepen uit alle letters.</translation>
     </message>
     <message>
         <source>%1 needs --some or --phrases.</source>
@@ -586,7 +586,7 @@
     </message>
     <message>
         <source>--threads takes a number from 1 to %1</source>
-        <translation>--threads neemt een getal van 1 tot %1</translation>
+        <translation>--threads verwacht een getal van 1 tot en met %1</translation>
     </message>
     <message>
         <source>Give the letters as one argument.</source>

@@ -62,7 +62,7 @@
     <name>DesktopEntry</name>
     <message>
         <source>Letter Jumble Solver</source>
-        <translation>Rozwiązywacz anagramów</translation>
+        <translation>Rozwiązywanie anagramów</translation>
     </message>
     <message>
         <source>Find every word that can be made from all of a set of jumbled letters</source>
@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Quorvel rozwiązuje anagramy. Wpisz pomieszane litery, a wyświetli każde słowo ułożone ze wszystkich, każde raz. Większość słowników odpowiada od razu, niezależnie od liczby wpisanych liter.</translation>
+        <translation>Quorvel rozwiązuje anagramy. Wpisz pomieszane litery, a program wyświetli każde słowo ułożone ze wszystkich tych liter, z każdej użytej jeden raz. Większość słowników odpowiada od razu, niezależnie od liczby wpisanych liter.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>Nie ma własnej listy słów: korzysta ze słownika Hunspell w Twoim języku i zachowuje wielkość liter, jaką wpiszesz, więc wielka litera znajduje nazwy własne pisane wielką literą.</translation>
+        <translation>Nie ma własnej listy słów: korzysta ze słownika Hunspell w Twoim języku i uwzględnia wielkość wpisanych liter, więc wielka litera znajduje nazwy własne i rzeczowniki pisane wielką literą.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -202,11 +202,11 @@
     <name>GameOutput</name>
     <message>
         <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>słowa: %1; kandydaci: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
+        <translation>słowa: %1; słowa kandydujące: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
     </message>
     <message>
         <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>wyrażenia: %1; kandydaci: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
+        <translation>wyrażenia: %1; słowa kandydujące: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
     </message>
     <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
@@ -225,7 +225,7 @@
     <name>GameTool</name>
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
-        <translation>--some i --phrases wymagają indeksu słów słownika, który nie może tu posłużyć: %1</translation>
+        <translation>--some i --phrases wymagają indeksu słów słownika, a ten słownik nie może go udostępnić: %1</translation>
     </message>
 </context>
 <context>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation>Dalej</translation>
+        <translation>Naprzód</translation>
     </message>
     <message>
         <source>it names no start page</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>(The rest is left out: more than %1 lines.)</source>
-        <translation>(Pominięto resztę: ponad %1 wierszy).</translation>
+        <translation>(Pominięto resztę: ponad %1 wierszy.)</translation>
     </message>
 </context>
 <context>
@@ -353,32 +353,32 @@
     <message numerus="yes">
         <source>about %n second(s) left</source>
         <translation>
-            <numerusform>pozostała około %n sekunda</numerusform>
-            <numerusform>pozostały około %n sekundy</numerusform>
+            <numerusform>pozostało około %n sekundy</numerusform>
+            <numerusform>pozostało około %n sekund</numerusform>
             <numerusform>pozostało około %n sekund</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>about %n minute(s) left</source>
         <translation>
-            <numerusform>pozostała około %n minuta</numerusform>
-            <numerusform>pozostały około %n minuty</numerusform>
+            <numerusform>pozostało około %n minuty</numerusform>
+            <numerusform>pozostało około %n minut</numerusform>
             <numerusform>pozostało około %n minut</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>about %n hour(s) left</source>
         <translation>
-            <numerusform>pozostała około %n godzina</numerusform>
-            <numerusform>pozostały około %n godziny</numerusform>
+            <numerusform>pozostało około %n godziny</numerusform>
+            <numerusform>pozostało około %n godzin</numerusform>
             <numerusform>pozostało około %n godzin</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>about %n day(s) left</source>
         <translation>
-            <numerusform>pozostał około %n dzień</numerusform>
-            <numerusform>pozostały około %n dni</numerusform>
+            <numerusform>pozostało około %n dnia</numerusform>
+            <numerusform>pozostało około %n dni</numerusform>
             <numerusform>pozostało około %n dni</numerusform>
         </translation>
     </message>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>candidate words judged</source>
-        <translation>ocenieni kandydaci</translation>
+        <translation>ocenione słowa kandydujące</translation>
     </message>
 </context>
 <context>
@@ -446,11 +446,11 @@
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation>Wyświetla numer wersji.</translation>
+        <translation>Wyświetla informacje o wersji.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Nieznana opcja &quot;%1&quot;.</translation>
+        <translation>Nieznana opcja „%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -458,11 +458,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Brak wartości po &quot;%1&quot;.</translation>
+        <translation>Brak wartości po „%1”.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Nieoczekiwana wartość po &quot;%1&quot;.</translation>
+        <translation>Nieoczekiwana wartość po „%1”.</translation>
     </message>
 </context>
 <context>
@@ -736,7 +736,7 @@ Jej adres to %1</translation>
     </message>
     <message>
         <source>Quorvel H&amp;elp</source>
-        <translation>&amp;Pomoc programu Quorvel</translation>
+        <translation>Pomoc programu &amp;Quorvel</translation>
     </message>
     <message>
         <source>&amp;About</source>

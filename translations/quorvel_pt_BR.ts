@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>O Quorvel resolve letras embaralhadas. Digite as letras e ele lista cada palavra formada com todas elas, uma única vez. A maioria dos dicionários responde na hora, não importa quantas letras sejam digitadas.</translation>
+        <translation>O Quorvel resolve letras embaralhadas. Digite as letras e ele lista cada palavra formada com todas elas, usando cada letra uma única vez. A maioria dos dicionários responde na hora, não importa quantas letras sejam digitadas.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>Ele não traz uma lista de palavras própria: usa o dicionário Hunspell do seu idioma e respeita as maiúsculas e minúsculas que você digitar, de modo que uma maiúscula encontra os nomes escritos com ela.</translation>
+        <translation>Ele não traz uma lista de palavras própria: usa o dicionário Hunspell do seu idioma e respeita as maiúsculas e minúsculas que você digitar, de modo que uma maiúscula encontra os nomes próprios e os substantivos escritos com ela.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
-        <translation>a localidade pede %1; não foi encontrado nenhum dicionário dele nem de en_US</translation>
+        <translation>a localidade pede %1; não foi encontrado nenhum dicionário desse idioma nem de en_US</translation>
     </message>
     <message>
         <source>the locale names no language (American English); the search tries %1 first (%2)</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
-        <translation>a localidade não indica nenhum idioma (inglês americano); não foi encontrado nenhum dicionário dele nem de en_US</translation>
+        <translation>a localidade não indica nenhum idioma (inglês americano); não foi encontrado nenhum dicionário desse idioma nem de en_US</translation>
     </message>
 </context>
 <context>
@@ -123,7 +123,7 @@
     <name>GameOptions</name>
     <message>
         <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
-        <translation>Listar as palavras formadas com parte das letras, cada uma usada no máximo tantas vezes quanto dada; “?” é um curinga para qualquer letra.</translation>
+        <translation>Listar as palavras formadas com parte das letras, cada uma usada no máximo tantas vezes quantas foi dada; “?” é um curinga para qualquer letra.</translation>
     </message>
     <message>
         <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Com --some ou --phrases: apenas palavras que se encaixam em P, um caractere por letra: “?” qualquer letra, uma letra ela mesma, um espaço entre palavras.</translation>
+        <translation>Com --some ou --phrases: apenas palavras que se encaixam em P, um caractere por letra: “?” representa qualquer letra; uma letra, a si mesma; um espaço, a separação entre palavras.</translation>
     </message>
     <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
@@ -432,11 +432,11 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
+        <translation>Mostra a ajuda, incluindo as opções específicas do Qt.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Opção desconhecida &apos;%1&apos;.</translation>
+        <translation>Opção desconhecida “%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -452,11 +452,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Faltando valor após &apos;%1&apos;.</translation>
+        <translation>Falta um valor após “%1”.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valor inesperado após &apos;%1&apos;.</translation>
+        <translation>Valor inesperado após “%1”.</translation>
     </message>
 </context>
 <context>
@@ -566,7 +566,7 @@
     <name>SearchCommandLine</name>
     <message>
         <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
-        <translation>Consultar o verificador ortográfico a partir de N threads (1: uma pergunta após a outra; padrão: uma por núcleo).</translation>
+        <translation>Consultar o verificador ortográfico com N threads (1: uma pergunta após a outra; padrão: uma por núcleo).</translation>
     </message>
     <message>
         <source>List the dictionaries found, and which one the locale picks.</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
-        <translation>--threads e --exhaustive são da pesquisa de palavras com todas as letras, não de --some nem de --phrases.</translation>
+        <translation>--threads e --exhaustive se aplicam à pesquisa de palavras com todas as letras, não a --some nem a --phrases.</translation>
     </message>
     <message>
         <source>--threads takes a number from 1 to %1</source>
@@ -730,11 +730,11 @@ O endereço é %1</translation>
     </message>
     <message>
         <source>Quorvel H&amp;elp</source>
-        <translation>&amp;Ajuda do Quorvel</translation>
+        <translation>Ajuda do &amp;Quorvel</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Sobre</translation>
+        <translation>S&amp;obre</translation>
     </message>
     <message>
         <source>The words found appear here when an analysis ends</source>

@@ -62,7 +62,7 @@
     <name>DesktopEntry</name>
     <message>
         <source>Letter Jumble Solver</source>
-        <translation>Решатель анаграмм</translation>
+        <translation>Решение анаграмм</translation>
     </message>
     <message>
         <source>Find every word that can be made from all of a set of jumbled letters</source>
@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
-        <translation>Quorvel разгадывает перемешанные буквы. Введите буквы, и программа покажет каждое слово, составленное из всех них, по одному разу. Большинство словарей отвечают сразу, сколько бы букв ни было введено.</translation>
+        <translation>Quorvel решает задачи с перемешанными буквами. Введите буквы, и программа покажет каждое слово, составленное из всех этих букв, причём каждая буква используется один раз. Большинство словарей отвечают сразу, сколько бы букв ни было введено.</translation>
     </message>
     <message>
         <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
-        <translation>У программы нет собственного списка слов: она использует словарь Hunspell вашего языка и учитывает регистр вводимых букв, так что заглавная буква находит имена и названия, которые пишутся с заглавной.</translation>
+        <translation>У программы нет собственного списка слов: она использует словарь Hunspell вашего языка и учитывает регистр вводимых букв, так что заглавная буква находит имена собственные и существительные, которые пишутся с заглавной.</translation>
     </message>
     <message>
         <source>The letters tca give the words cat and act</source>
@@ -89,7 +89,7 @@
     <name>DictionaryOption</name>
     <message>
         <source>there is no %1.aff with a %1.dic beside it</source>
-        <translation>нет файла %1.aff с файлом %1.dic рядом</translation>
+        <translation>нет файла %1.aff рядом с файлом %1.dic</translation>
     </message>
     <message>
         <source>no dictionary %1 was found in %2</source>
@@ -123,7 +123,7 @@
     <name>GameOptions</name>
     <message>
         <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
-        <translation>Вывести слова, составленные из части букв, каждая из которых используется не больше, чем дана; «?» — пустая фишка для любой буквы.</translation>
+        <translation>Вывести слова, составленные из части букв, причём каждая буква используется не больше раз, чем дана; «?» — пустая фишка, заменяющая любую букву.</translation>
     </message>
     <message>
         <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: данные буквы не содержат его букв.</translation>
+        <translation>--contains %1: указанные буквы не содержат его букв.</translation>
     </message>
     <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
@@ -202,11 +202,11 @@
     <name>GameOutput</name>
     <message>
         <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>слов: %1; кандидатов: %2; вопросов к проверке орфографии: %3; %4 с</translation>
+        <translation>слов: %1; кандидатов: %2; запросов к проверке орфографии: %3; %4 с</translation>
     </message>
     <message>
         <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>фраз: %1; кандидатов: %2; вопросов к проверке орфографии: %3; %4 с</translation>
+        <translation>фраз: %1; кандидатов: %2; запросов к проверке орфографии: %3; %4 с</translation>
     </message>
     <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
@@ -225,7 +225,7 @@
     <name>GameTool</name>
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
-        <translation>Для --some и --phrases нужен индекс слов словаря, а он здесь не годится: %1</translation>
+        <translation>Для --some и --phrases нужен индекс слов словаря, а этот словарь не может его предоставить: %1</translation>
     </message>
 </context>
 <context>
@@ -438,15 +438,15 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Вывод справки по параметрам командной строки.</translation>
+        <translation>Показывает справку по параметрам командной строки.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Вывод справки с особыми параметрами Qt.</translation>
+        <translation>Показывает справку, включая параметры Qt.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation>Показать сведения о версии.</translation>
+        <translation>Показывает сведения о версии.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
@@ -572,7 +572,7 @@
     <name>SearchCommandLine</name>
     <message>
         <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
-        <translation>Опрашивать проверку орфографии из N потоков (1 — по одному вопросу; по умолчанию — по потоку на ядро).</translation>
+        <translation>Опрашивать проверку орфографии из N потоков (1 — запросы по очереди; по умолчанию — по потоку на ядро).</translation>
     </message>
     <message>
         <source>List the dictionaries found, and which one the locale picks.</source>
@@ -672,7 +672,7 @@ Its address is %1</source>
     </message>
     <message>
         <source>(1) Type the jumbled letters here:</source>
-        <translation>(1) Введите перемешанные буквы:</translation>
+        <translation>(1) Введите перемешанные буквы здесь:</translation>
     </message>
     <message>
         <source>Letters A to Z only; Enter starts the analysis</source>
@@ -704,7 +704,7 @@ Its address is %1</source>
     </message>
     <message>
         <source>(4) Read results below here:</source>
-        <translation>(4) Результаты ниже:</translation>
+        <translation>(4) Смотрите результаты ниже:</translation>
     </message>
     <message>
         <source>Help</source>
@@ -736,7 +736,7 @@ Its address is %1</source>
     </message>
     <message>
         <source>Quorvel H&amp;elp</source>
-        <translation>&amp;Справка Quorvel</translation>
+        <translation>Сп&amp;равка Quorvel</translation>
     </message>
     <message>
         <source>&amp;About</source>
