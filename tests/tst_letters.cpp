@@ -38,6 +38,8 @@ struct AlphabetRow {
     const char *script;
 };
 
+using LanguageScript = std::pair<QString, QString>; // a dictionary's name, its script
+
 QByteArray shown(const std::vector<std::string> &letters)
 {
     QByteArray out;
@@ -197,6 +199,27 @@ private slots:
         QCOMPARE(alphabet->script(), std::string(row.script));
         // Through the cache and back, the same letters under the same numbers.
         QCOMPARE(Alphabet::fromSerialised(alphabet->serialised()), alphabet);
+    }
+
+    void scriptOfLanguage_data()
+    {
+        addRows<LanguageScript>("names",
+            {
+                { "Greek", { "el_GR", "Greek" } },
+                { "Russian", { "ru_RU", "Cyrillic" } },
+                { "Serbian in its likely script", { "sr", "Cyrillic" } },
+                { "Serbian in Latin letters", { "sr_Latn_RS", "Latin" } },
+                { "German with a variant", { "de_DE_frami", "Latin" } },
+                { "Hebrew", { "he_IL", "Hebrew" } },
+                { "Bengali", { "bn_BD", "Bengali" } },
+                { "no language", { "qq_QQ", "" } },
+            });
+    }
+    void scriptOfLanguage()
+    {
+        QFETCH(LanguageScript, names);
+        QCOMPARE(
+            QString::fromStdString(::scriptOfLanguage(names.first.toStdString())), names.second);
     }
 
     void refusedLetterIsNamed()
