@@ -3,6 +3,7 @@
 #include "spelling/LoadedDictionary.h"
 #include "wordindex/CompoundSearch.h"
 #include "wordindex/IndexBuilder.h"
+#include "wordindex/KeyWalk.h"
 
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/SelfTestWords.h"
 
-#include "wordindex/IndexBuilder.h"
+#include "wordindex/AffixReader.h"
+#include "wordindex/DicFile.h"
 #include "wordindex/TextDecoder.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordindex/DicFile.h"
 #include "wordindex/Expander.h"
-#include "wordindex/IndexBuilder.h"
 #include "wordindex/StemEdges.h"
 #include "wordindex/StemIndex.h"
 #include "wordindex/StemLayout.h"

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/StemIndex.h"
 
+#include "wordindex/AddedLetters.h"
 #include "wordindex/Expander.h"
 #include "wordindex/FormTable.h"
 #include "wordindex/IndexBuilder.h"
+#include "wordindex/KeyWalk.h"
 #include "wordindex/StemEdges.h"
 #include "wordindex/StemLayout.h"
 

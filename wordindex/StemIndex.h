@@ -3,8 +3,8 @@
 #pragma once
 
 #include "wordindex/AffixFile.h"
-#include "wordindex/CompoundSearch.h"
 #include "wordindex/FormSource.h"
+#include "wordindex/LetterCounts.h"
 #include "wordindex/LetterFold.h"
 
 #include <atomic>

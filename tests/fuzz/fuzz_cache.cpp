@@ -9,6 +9,7 @@
 // Built by cmake/fuzz.sh with clang; linked with replay_main.cpp it reads
 // the regression files in the test suite and checks each against
 // cache-expected.tsv.
+#include "wordindex/AffixReader.h"
 #include "wordindex/CacheFile.h"
 #include "wordindex/CompoundSearch.h"
 #include "wordindex/StemIndex.h"
