@@ -3,9 +3,9 @@
 #include "spelling/DictionaryService.h"
 
 #include "fileio/BoundedFile.h"
+#include "spelling/CacheFile.h"
 #include "spelling/DictionaryCheck.h"
 #include "spelling/EngineProbe.h"
-#include "wordindex/CacheFile.h"
 #include "wordindex/IndexBuilder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "candidates/CompoundSearch.h"
 #include "spelling/LoadedDictionary.h"
-#include "wordindex/CompoundSearch.h"
 #include "wordindex/IndexBuilder.h"
 #include "wordindex/KeyWalk.h"
 

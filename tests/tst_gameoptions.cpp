@@ -4,9 +4,9 @@
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
+#include "wordforms/Expander.h"
 #include "wordgames/GameOptions.h"
 #include "wordgames/GameTool.h"
-#include "wordindex/Expander.h"
 #include "wordindex/IndexSource.h"
 
 #include <QTest>

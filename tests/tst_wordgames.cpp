@@ -3,10 +3,10 @@
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
+#include "wordforms/Expander.h"
 #include "wordgames/GameOptions.h"
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"
-#include "wordindex/Expander.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

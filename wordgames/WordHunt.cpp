@@ -3,9 +3,9 @@
 #include "wordgames/WordHunt.h"
 
 #include "search/Oracle.h"
+#include "wordforms/Expander.h"
 #include "wordgames/CompoundsWithin.h"
 #include "wordgames/PoolWalk.h"
-#include "wordindex/Expander.h"
 
 #include <algorithm>
 #include <atomic>

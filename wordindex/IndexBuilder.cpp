@@ -3,11 +3,11 @@
 #include "wordindex/IndexBuilder.h"
 
 #include "fileio/BoundedFile.h"
-#include "wordindex/AffixReader.h"
-#include "wordindex/DicFile.h"
-#include "wordindex/Expander.h"
+#include "hunspellfiles/AffixReader.h"
+#include "hunspellfiles/DicFile.h"
+#include "wordforms/Expander.h"
+#include "wordforms/LetterFold.h"
 #include "wordindex/FormTable.h"
-#include "wordindex/LetterFold.h"
 #include "wordindex/StemIndex.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
-#include "wordindex/LetterCounts.h"
-#include "wordindex/LetterFold.h"
+#include "hunspellfiles/AffixFile.h"
+#include "wordforms/LetterCounts.h"
+#include "wordforms/LetterFold.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/DicFile.h"
+#include "hunspellfiles/DicFile.h"
 
-#include "wordindex/TextDecoder.h"
+#include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
 #include <unicode/uchar.h>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/AffixReader.h"
+#include "hunspellfiles/AffixReader.h"
 
-#include "wordindex/AffixDirectives.h"
-#include "wordindex/AffixLines.h"
-#include "wordindex/TextDecoder.h"
+#include "hunspellfiles/AffixDirectives.h"
+#include "hunspellfiles/AffixLines.h"
+#include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
 #include <cctype>

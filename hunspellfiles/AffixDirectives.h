@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
-#include "wordindex/AffixLines.h"
+#include "hunspellfiles/AffixFile.h"
+#include "hunspellfiles/AffixLines.h"
 
 #include <map>
 #include <string>

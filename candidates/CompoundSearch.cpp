@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/CompoundSearch.h"
+#include "candidates/CompoundSearch.h"
 
-#include "wordindex/CompoundRules.h"
-#include "wordindex/Expander.h"
+#include "candidates/CompoundRules.h"
+#include "wordforms/Expander.h"
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
