@@ -3,7 +3,7 @@
 #include "candidates/CompoundSearch.h"
 
 #include "candidates/CompoundRules.h"
-#include "wordforms/Expander.h"
+#include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>

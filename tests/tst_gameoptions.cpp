@@ -4,7 +4,7 @@
 #include "tests/support/FakeTerminator.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
-#include "wordforms/Expander.h"
+#include "wordforms/FormRole.h"
 #include "wordgames/GameOptions.h"
 #include "wordgames/GameTool.h"
 #include "wordindex/IndexSource.h"

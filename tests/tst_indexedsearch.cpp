@@ -6,7 +6,7 @@
 #include "tests/support/AllStrings.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
-#include "wordforms/Expander.h"
+#include "wordforms/FormRole.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
-#include "wordforms/Expander.h"
+#include "wordforms/FormRole.h"
 #include "wordgames/GameOptions.h"
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"

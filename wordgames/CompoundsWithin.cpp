@@ -3,7 +3,7 @@
 #include "wordgames/CompoundsWithin.h"
 
 #include "candidates/CompoundRules.h"
-#include "wordforms/Expander.h"
+#include "wordforms/FormRole.h"
 #include "wordgames/PoolWalk.h"
 
 #include <unordered_map>

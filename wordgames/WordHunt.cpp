@@ -3,7 +3,7 @@
 #include "wordgames/WordHunt.h"
 
 #include "search/Oracle.h"
-#include "wordforms/Expander.h"
+#include "wordforms/FormRole.h"
 #include "wordgames/CompoundsWithin.h"
 #include "wordgames/PoolWalk.h"
 

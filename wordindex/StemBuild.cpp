@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/DicFile.h"
-#include "wordforms/Expander.h"
+#include "wordforms/FormRole.h"
 #include "wordforms/StemEdges.h"
 #include "wordindex/StemIndex.h"
 #include "wordindex/StemLayout.h"
