@@ -367,8 +367,3 @@ bool AffixDirectives::affixRule(const AffixLine &line)
     m_file.classes[m_class].rules.push_back(std::move(rule));
     return true;
 }
-
-void AffixDirectives::finish()
-{
-    // A class or table cut short is one the engines read as far as it goes.
-}

@@ -19,7 +19,6 @@ public:
 
     // False stops the reading: the file is refused.
     bool line(const AffixLine &line);
-    void finish();
 
 private:
     bool refuse(std::string reason);

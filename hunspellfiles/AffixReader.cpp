@@ -30,15 +30,14 @@ std::string hunspellEncoding(const std::string &name)
     return std::ranges::find(kKnown, normal) != std::end(kKnown) ? name : "ISO8859-1";
 }
 
-// Every directive other than SET and FLAG.
+// Every directive other than SET and FLAG. A class or table that the file
+// cuts short is one the engines read as far as it goes.
 void readDirectives(
     std::string_view text, const TextDecoder &decoder, const ReadLimits &limits, AffixFile &file)
 {
     AffixDirectives directives(file, decoder, limits);
     forEachLine(text, limits.maxLineBytes,
         [&](std::string_view raw) { return directives.line(splitAffixLine(raw, file.dialect)); });
-    if (file.refusal.empty())
-        directives.finish();
 }
 
 // Files each affix class's rules by the character at the stem's edge they need.
