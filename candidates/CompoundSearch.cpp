@@ -3,6 +3,7 @@
 #include "candidates/CompoundSearch.h"
 
 #include "candidates/CompoundRules.h"
+#include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
 
@@ -11,14 +12,6 @@
 #include <unordered_set>
 
 namespace {
-
-std::string lowered(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return lower;
-}
 
 bool add(LetterCounts &counts, std::string_view letters)
 {
@@ -144,7 +137,7 @@ private:
                 Part part { WordIndex::keyOf(forms[0]), {} };
                 // The index keeps a key's spellings of one word together.
                 for (std::size_t f = 0; f < forms.size(); ++f) {
-                    std::string text = lowered(forms[f]);
+                    std::string text = asciiLowered(forms[f]);
                     const std::uint64_t flags
                         = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
                         ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))

@@ -5,6 +5,7 @@
 #include "fileio/BoundedFile.h"
 #include "hunspellfiles/AffixReader.h"
 #include "hunspellfiles/DicFile.h"
+#include "wordforms/AsciiLetters.h"
 #include "wordforms/Expander.h"
 #include "wordforms/LetterFold.h"
 #include "wordindex/FormTable.h"
@@ -33,11 +34,6 @@ CompoundSettings compoundSettingsOf(const AffixFile &affixes)
     // A replacement is typed; the characters it stands for are the parts'
     // own and fold as their forms do.
     const LetterFold fold(affixes);
-    const auto lower = [](std::string text) {
-        for (char &c : text)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        return text;
-    };
     for (const BoundaryReplacement &pattern : model.replacements) {
         std::vector<std::string> end;
         std::vector<std::string> begin;
@@ -48,7 +44,8 @@ CompoundSettings compoundSettingsOf(const AffixFile &affixes)
         for (const auto &e : end) {
             for (const auto &b : begin) {
                 for (const auto &t : typed)
-                    settings.replacements.push_back({ lower(e), lower(b), lower(t) });
+                    settings.replacements.push_back(
+                        { asciiLowered(e), asciiLowered(b), asciiLowered(t) });
             }
         }
     }
