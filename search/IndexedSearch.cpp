@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/IndexedSearch.h"
 
+#include "search/CheckerQuestions.h"
 #include "search/FirstCounter.h"
-#include "search/Oracle.h"
 #include "wordforms/AsciiLetters.h"
 
 #include <algorithm>

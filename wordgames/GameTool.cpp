@@ -3,7 +3,7 @@
 #include "wordgames/GameTool.h"
 
 #include "platform/ProgramTerminator.h"
-#include "search/Oracle.h"
+#include "search/CheckerQuestions.h"
 #include "wordindex/IndexSource.h"
 
 #include <optional>
