@@ -23,13 +23,6 @@ struct WordIndexBuild {
 enum class IndexKind { Chosen, Forms, Stems };
 inline constexpr std::size_t kKeepFormsUpTo = 1'500'000;
 
-// More spellings of one form than this (each ICONV target character may be
-// typed in more than one way) and the index is not trusted.
-inline constexpr std::size_t kMaxSpellings = 64;
-
-// How the index joins compounds, from the affix file.
-[[nodiscard]] CompoundSettings compoundSettingsOf(const AffixFile &affixes);
-
 // The index of a dictionary from the text of its two files, read as the
 // engine of the dialect reads them. cancel, when set from another thread,
 // ends the build with a refusal.

@@ -5,8 +5,8 @@
 #include "wordforms/AddedLetters.h"
 #include "wordforms/Expander.h"
 #include "wordforms/StemEdges.h"
+#include "wordindex/CompoundSettings.h"
 #include "wordindex/FormTable.h"
-#include "wordindex/IndexBuilder.h"
 #include "wordindex/KeyWalk.h"
 #include "wordindex/StemLayout.h"
 
