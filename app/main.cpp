@@ -3,11 +3,11 @@
 // The composition root: the real window system, spelling engines, registry
 // and program end, handed to the main window.
 #include "BuildConfig.h"
-#include "DictionaryOption.h"
 #include "HelperPath.h"
 #include "about/SysInfo.h"
 #include "about/frmAbout.h"
 #include "artwork/Artwork.h"
+#include "cli/CommonOptions.h"
 #include "desktop/LocalFileSystem.h"
 #include "desktop/QtEventPump.h"
 #include "desktop/QtMessageBox.h"
@@ -24,9 +24,11 @@
 #include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/DictionaryService.h"
+#include "translations/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -34,21 +36,15 @@
 
 namespace {
 
-constexpr int kExitUsage = 2; // as quorvel-search has it
-
 // The command line: --help and --version answer on the terminal and end the
-// program, so does a wrong option, with exit status 2; no window opens then.
+// program, so does a wrong option, as a usage error; no window opens then.
 class CommandLine {
 public:
     CommandLine()
     {
-        m_parser.setApplicationDescription(QStringLiteral(
+        m_parser.setApplicationDescription(QCoreApplication::translate("quorvel",
             "Lists every word made of all the letters typed, in a window. See quorvel(1)."));
-        m_parser.addHelpOption();
-        m_parser.addVersionOption();
-        m_parser.addOption(m_exhaustive);
-        m_parser.addOption(m_noCache);
-        m_parser.addOption(m_dictionary);
+        m_options.addTo(m_parser);
     }
 
     // Nothing when the window is to open. Before the window system takes
@@ -66,48 +62,32 @@ public:
             return std::nullopt;
         m_parser.process(arguments); // --help, --help-all and --version end the program here
         if (!m_parser.positionalArguments().isEmpty())
-            return usageError(QStringLiteral("Unexpected argument '%1': the letters are typed "
-                                             "in the window (quorvel-search takes them here).")
+            return usageError(QCoreApplication::translate("quorvel",
+                "Unexpected argument '%1': the letters are typed in the window (quorvel-search "
+                "takes them here).")
                                   .arg(m_parser.positionalArguments().constFirst()));
-        if (m_parser.isSet(m_dictionary)) {
-            // Named before the window opens, so that a wrong name is told on
-            // the terminal it was typed on.
-            auto named = pickDictionary(
-                m_parser.value(m_dictionary).toStdString(), DictionaryLocator::defaultFolders());
-            if (const auto *why = std::get_if<std::string>(&named))
-                return usageError(
-                    QStringLiteral("--dictionary: %1.").arg(QString::fromStdString(*why)));
-            m_pick = std::get<DictionaryPick>(std::move(named));
-        }
+        // Named before the window opens, so that a wrong name is told on
+        // the terminal it was typed on.
+        auto named = m_options.dictionary(m_parser, DictionaryLocator::defaultFolders());
+        if (const auto *refusal = std::get_if<CommandRefusal>(&named))
+            return exitCode(tellRefusal(*refusal, QStringLiteral("quorvel")));
+        m_pick = std::get<std::optional<DictionaryPick>>(std::move(named));
         return std::nullopt;
     }
 
-    [[nodiscard]] bool exhaustive() const { return m_parser.isSet(m_exhaustive); }
-    [[nodiscard]] bool noCache() const { return m_parser.isSet(m_noCache); }
+    [[nodiscard]] bool exhaustive() const { return m_options.exhaustive(m_parser); }
+    [[nodiscard]] bool noCache() const { return m_options.noCache(m_parser); }
     // The dictionary --dictionary names; nothing: the user's language picks.
     [[nodiscard]] const std::optional<DictionaryPick> &dictionary() const { return m_pick; }
 
-private:
     static int usageError(const QString &message)
     {
-        std::fprintf(
-            stderr, "%s\nTry 'quorvel --help' for more information.\n", qPrintable(message));
-        return kExitUsage;
+        return exitCode(tellRefusal({ ExitStatus::Usage, message }, QStringLiteral("quorvel")));
     }
 
+private:
     QCommandLineParser m_parser;
-    // For the curious and for comparing: every arrangement is tried, as
-    // without a word index.
-    const QCommandLineOption m_exhaustive { QStringLiteral("exhaustive"),
-        QStringLiteral(
-            "Try every arrangement, even where the dictionary's word index could answer.") };
-    // For a dictionary that is being edited, and for measuring.
-    const QCommandLineOption m_noCache { QStringLiteral("no-cache"),
-        QStringLiteral("Neither read nor write the dictionary cache (~/.cache/quorvel).") };
-    const QCommandLineOption m_dictionary { QStringLiteral("dictionary"),
-        QStringLiteral("Use the dictionary of this language (de_DE) or at this path (a .dic "
-                       "file, or its path without the extension)."),
-        QStringLiteral("NAME_OR_PATH") };
+    const CommonOptions m_options;
     std::optional<DictionaryPick> m_pick;
 };
 
@@ -118,16 +98,27 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
-    CommandLine commandLine;
+    std::optional<CommandLine> commandLine;
+    InterfaceLanguage::Choice speaking;
+    QStringList catalogues;
     {
         // Read first without the window system, so that --help and --version
         // answer on a terminal that has no display.
         const QCoreApplication terminal(argc, argv);
-        if (const auto status = commandLine.read(QCoreApplication::arguments(), false))
+        catalogues = InterfaceLanguage::catalogueFolders(QCoreApplication::applicationDirPath());
+        speaking = InterfaceLanguage::choose(
+            QCoreApplication::arguments(), QLocale::system().uiLanguages(), catalogues);
+        InterfaceLanguage::install(speaking.language, catalogues);
+        if (speaking.unknown)
+            return CommandLine::usageError(
+                InterfaceLanguage::unknownLanguage(*speaking.unknown, catalogues));
+        commandLine.emplace(); // its --help in that language
+        if (const auto status = commandLine->read(QCoreApplication::arguments(), false))
             return *status;
     }
     QApplication app(argc, argv);
-    if (const auto status = commandLine.read(QCoreApplication::arguments(), true))
+    InterfaceLanguage::install(speaking.language, catalogues);
+    if (const auto status = commandLine->read(QCoreApplication::arguments(), true))
         return *status;
     // Where the settings go (the help viewer's size, place and split).
     QApplication::setOrganizationName(QStringLiteral("Kelmstar Software"));
@@ -146,9 +137,9 @@ int main(int argc, char **argv)
     AboutCommand about({ sysInfo, launcher, messageBox });
 
     WordSearch::Options options;
-    options.exhaustive = commandLine.exhaustive();
+    options.exhaustive = commandLine->exhaustive();
 
-    const auto &named = commandLine.dictionary();
+    const auto &named = commandLine->dictionary();
     const auto language = named ? named->language : DictionaryLocator::userLanguage();
     DictionaryService dictionaries({ [&named, &language] {
                                         return named ? named->candidates
@@ -156,7 +147,7 @@ int main(int argc, char **argv)
                                                          DictionaryLocator::defaultFolders());
                                     },
         language, helperPath(QCoreApplication::applicationDirPath()),
-        commandLine.noCache() ? std::nullopt : std::optional(cacheFolder()) });
+        commandLine->noCache() ? std::nullopt : std::optional(cacheFolder()) });
     frmMain window;
     WordSearch search(
         window, { messageBox, dictionaries, terminator, events, &dictionaries }, options);
@@ -167,7 +158,9 @@ int main(int argc, char **argv)
     ChmHelpViewer viewer(launcher);
     HelpCommand help(HelpFile, { files, messageBox, openDialog, viewer }, &window);
     QObject::connect(&window, &frmMain::helpRequested, [&help] { help.mnu_qvhelp_Click(); });
-    Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath());
+    // The help opens in the interface's language, where it is translated.
+    Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath(),
+        { QLocale::system().uiLanguages(), files });
     // The dictionary is made ready as soon as the window is up, so that the
     // first Enter usually finds it loaded.
     QTimer::singleShot(0, &window, [&dictionaries] { dictionaries.startInBackground(); });

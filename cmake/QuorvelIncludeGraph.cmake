@@ -8,7 +8,7 @@
 
 set(QUORVEL_LIBRARY_FOLDERS
     platform fileio desktop artwork registry hunspellfiles wordforms wordindex candidates spelling search
-    wordgames chmreader helpviewer mainwindow about)
+    wordgames cli chmreader helpviewer mainwindow about)
 
 # The quorvel_* libraries that target links, directly or indirectly.
 function(quorvel_link_closure target out)

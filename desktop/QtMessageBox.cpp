@@ -40,16 +40,22 @@ ButtonPair toQt(MessageButtons buttons)
 
 } // namespace
 
-MessageAnswer QtMessageBox::show(const MessageRequest &request)
+std::unique_ptr<QMessageBox> QtMessageBox::makeBox(const MessageRequest &request, QWidget *parent)
 {
     const ButtonPair buttons = toQt(request.buttons);
-    // Parented to the active window so the box is centred on it and stays on top.
-    QMessageBox box(toQt(request.icon), request.title, request.text, buttons.first | buttons.second,
-        QApplication::activeWindow());
-    box.setDefaultButton(buttons.first);
+    auto box = std::make_unique<QMessageBox>(
+        toQt(request.icon), request.title, request.text, buttons.first | buttons.second, parent);
+    box->setDefaultButton(buttons.first);
     // An address or a path in a message can be selected and copied.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    switch (box.exec()) {
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return box;
+}
+
+MessageAnswer QtMessageBox::show(const MessageRequest &request)
+{
+    // Parented to the active window so the box is centred on it and stays on top.
+    const auto box = makeBox(request, QApplication::activeWindow());
+    switch (box->exec()) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;
     case QMessageBox::Yes:

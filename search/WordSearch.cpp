@@ -310,7 +310,7 @@ void WordSearch::run(const PreparedRun &prepared)
     }
     report.time += std::chrono::steady_clock::now() - started;
     m_report = report;
-    const SearchResult result = resultFor(list);
+    const SearchResult result = resultFor(list, m_options.resultLanguage);
     m_view.setResultsColor(result.color);
     m_view.setResultsText(result.text);
     if (m_runFinished)

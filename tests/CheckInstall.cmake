@@ -4,7 +4,10 @@
 # Installs the built tree under prefixes other than the configured one, with
 # and without DESTDIR staging, and checks that the machine hive lands in the
 # prefix's configuration folder and records the paths of that install.
-# cmake -DBUILD=<build tree> -DWORK=<scratch folder> -P CheckInstall.cmake
+# Every translation of the help (a folder of the help's sources with its own
+# qv.hhp) is installed in its language's folder beside the English file.
+# cmake -DBUILD=<build tree> -DWORK=<scratch folder> -DHELP=<help source folder>
+#       -P CheckInstall.cmake
 file(REMOVE_RECURSE "${WORK}")
 
 function(install_to prefix destdir)
@@ -34,17 +37,30 @@ function(expect_file file)
     endif()
 endfunction()
 
+file(GLOB translations RELATIVE "${HELP}" "${HELP}/*/qv.hhp")
+list(TRANSFORM translations REPLACE "/qv.hhp$" "")
+if(NOT translations)
+    message(FATAL_ERROR "no translations of the help in ${HELP}")
+endif()
+function(expect_help prefix)
+    expect_file("${prefix}/share/quorvel/help/qv.chm")
+    foreach(language IN LISTS translations)
+        expect_file("${prefix}/share/quorvel/help/${language}/qv.chm")
+    endforeach()
+endfunction()
+
 # A prefix of the user's own: everything under it, the hive in its etc.
 set(prefix "${WORK}/own prefix")
 install_to("${prefix}" "")
 expect_file("${prefix}/bin/quorvel")
-expect_file("${prefix}/share/quorvel/help/qv.chm")
+expect_help("${prefix}")
 expect_hive("${prefix}/etc/quorvel/hklm.reg" "${prefix}/share/quorvel/help/qv.chm")
 
 # /usr, staged: the hive in the staged /etc, recording the final paths.
 set(stage "${WORK}/stage")
 install_to("/usr" "${stage}")
 expect_file("${stage}/usr/bin/quorvel")
+expect_help("${stage}/usr")
 expect_hive("${stage}/etc/quorvel/hklm.reg" "/usr/share/quorvel/help/qv.chm")
 if(EXISTS "${stage}/usr/etc")
     message(FATAL_ERROR "a /usr install wrote ${stage}/usr/etc")

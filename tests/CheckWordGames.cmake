@@ -28,7 +28,7 @@ expect(0 "^Done - Found 1 words: lean\n$" --dictionary qq_QQ nael STDERR "dictio
 expect(0 "^lean\n" --some --dictionary qq_QQ nael)
 # A dictionary its word index cannot serve: the games refuse, the
 # whole-word search tries every arrangement.
-expect(3 "^$" --some --dictionary ${DATA}/noindex/qq_QQ tca STDERR "--some")
+expect(5 "^$" --some --dictionary ${DATA}/noindex/qq_QQ tca STDERR "--some")
 expect(0 "^Done - Found 2 words: cat, act\n$" --dictionary ${DATA}/noindex/qq_QQ tca)
 # The dictionaries found, each with its path, then the locale's pick.
 expect(0 "qq_QQ\t${games}\n" --list-dictionaries)

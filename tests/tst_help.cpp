@@ -4,7 +4,9 @@
 #include "desktop/QtOpenFileDialog.h"
 #include "helpviewer/ChmViewer.h"
 #include "mainwindow/HelpCommand.h"
+#include "mainwindow/Startup.h"
 #include "platform/HelpViewer.h"
+#include "registry/HiveRegistry.h"
 #include "tests/support/ChmWriter.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordingLauncher.h"
@@ -17,6 +19,7 @@
 namespace {
 
 const QString kHelpChm = QStringLiteral(QUORVEL_HELP_CHM);
+const QString kBuiltPrograms = QStringLiteral(QUORVEL_PROGRAM_FOLDER);
 const QString kDialogError = QStringLiteral("the dialog broke");
 
 // Which box the user saw, told by what they see of it: whether it asks
@@ -60,6 +63,13 @@ struct CommandRow {
     const char *chosen = "";
     QStringList boxes = {}; // kindOf() each box shown
     const char *viewed = nullptr; // and kept as HelpFile; none: nothing shown, HelpFile as it was
+};
+struct LanguageRow {
+    const char *name;
+    QStringList uiLanguages; // as QLocale::uiLanguages() gives them
+    QStringList existing; // besides the English file
+    const char *HelpFile; // after start-up
+    const char *stored = nullptr; // in the machine hive; none: the program's folder is taken
 };
 struct FileSystemRow {
     const char *name;
@@ -132,6 +142,81 @@ private slots:
         // OK in the first box goes on to the dialog, Cancel gives up.
         const bool dialogShown = !row.boxes.isEmpty() && row.answer == MessageAnswer::Ok;
         QCOMPARE(dialog.filters, QStringList { HelpCommand::kFilter }.first(dialogShown));
+    }
+
+    // Start-up in each language: the help file of the first interface
+    // language that has one beside the English file, else the English one.
+    void startUpLanguage_data()
+    {
+        const QStringList both { "/app/bin/help/de/qv.chm", "/app/bin/help/fr/qv.chm" };
+        const char *english = "/app/bin/help/qv.chm";
+        const char *german = "/app/bin/help/de/qv.chm";
+        addRows<LanguageRow>({
+            { "de", { "de", "de-Latn-DE", "de-DE" }, both, german },
+            { "fr_FR", { "fr-FR", "fr-Latn-FR", "fr" }, both, "/app/bin/help/fr/qv.chm" },
+            { "de_AT takes de", { "de-AT", "de-Latn-AT" }, both, german },
+            { "ru has none: English", { "ru", "ru-Cyrl-RU", "ru-RU" }, both, english },
+            // Locales that name no language, even with a folder of their name.
+            { "C: English", { "C" }, both + QStringList { "/app/bin/help/c/qv.chm" }, english },
+            { "POSIX: English", { "POSIX" }, both + QStringList { "/app/bin/help/posix/qv.chm" },
+                english },
+            { "no languages: English", {}, both, english },
+            { "German missing: English", { "de" }, { "/app/bin/help/fr/qv.chm" }, english },
+            { "the list in its order", { "ru", "fr", "de" }, both, "/app/bin/help/fr/qv.chm" },
+            { "English first wins over a translation", { "en", "en-US", "de" }, both, english },
+            { "the country's own before the language's", { "pt-BR", "pt-Latn-BR", "pt" },
+                { "/app/bin/help/pt/qv.chm", "/app/bin/help/pt_BR/qv.chm" },
+                "/app/bin/help/pt_BR/qv.chm" },
+            { "names that are no language make no path", { "..", "x/y", "de/../fr" },
+                { "/app/bin/help/../qv.chm", "/app/bin/help/x/y/qv.chm" }, english },
+            { "stored, with de beside it", { "de" }, { "/opt/qv/de/qv.chm" }, "/opt/qv/de/qv.chm",
+                "/opt/qv/qv.chm" },
+            { "stored, without de beside it", { "de" }, both, "/opt/qv/qv.chm", "/opt/qv/qv.chm" },
+            { "stored under its own name", { "de" },
+                { "/opt/qv/de/hilfe.chm", "/opt/qv/de/qv.chm" }, "/opt/qv/de/hilfe.chm",
+                "/opt/qv/hilfe.chm" },
+            { "stored with spaces, kept", { "ru" }, both, "  /opt/qv.chm ", "  /opt/qv.chm " },
+        });
+    }
+    void startUpLanguage()
+    {
+        QFETCH(LanguageRow, row);
+        TempFolder dir;
+        QByteArray hive = "REGEDIT4\n";
+        if (row.stored)
+            hive += "[HKEY_LOCAL_MACHINE\\Software\\KelmstarSoftware\\Quorvel\\Help]\n"
+                    "\"help_file_location\"=\""
+                + QByteArray(row.stored) + "\"\n";
+        HiveRegistry registry(dir.write("hklm.reg", hive));
+        FakeFileSystem files;
+        for (const QString &path : row.existing)
+            files.files.insert(path);
+        QWidget window;
+        QString HelpFile;
+        Form_Load(window, registry, HelpFile, "/app/bin", { row.uiLanguages, files });
+        QCOMPARE(HelpFile, QString::fromUtf8(row.HelpFile));
+        QVERIFY(window.isVisible());
+    }
+
+    // The built help files where start-up looks for them.
+    void builtTranslationsAreFound_data()
+    {
+        addRows<QString>("language", { { "de", "de" }, { "fr", "fr" } });
+    }
+    void builtTranslationsAreFound()
+    {
+        QFETCH(QString, language);
+        LocalFileSystem files;
+        const QString chosen
+            = helpFileInLanguage(defaultHelpFile(kBuiltPrograms), { language + "-CH" }, files);
+        QCOMPARE(chosen, kBuiltPrograms + "/help/" + language + "/qv.chm");
+        RecordingLauncher launcher;
+        HelpWindow window(chosen, launcher);
+        QVERIFY(window.isReadable());
+        QVERIFY(window.contents()->topLevelItemCount() > 0);
+        // Translated: not the English file's title.
+        QVERIFY(!window.windowTitle().isEmpty());
+        QCOMPARE_NE(window.windowTitle(), ChmArchive::load(kHelpChm)->title());
     }
 
     void realFileSystem_data()

@@ -5,6 +5,7 @@
 #include "registry/MachineHive.h"
 #include "registry/basRegistry.h"
 #include "tests/support/CountingRegistry.h"
+#include "tests/support/RecordingLauncher.h"
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
 
@@ -92,7 +93,9 @@ private slots:
         Machine machine(row.hive);
         machine.window.show(); // even a window that was shown is hidden first
         QString helpFile;
-        Form_Load(machine.window, machine.registry, helpFile, QStringLiteral("/app/bin"));
+        FakeFileSystem files; // no language asks for a translation
+        Form_Load(
+            machine.window, machine.registry, helpFile, QStringLiteral("/app/bin"), { {}, files });
         QCOMPARE(helpFile,
             row.location.isEmpty() ? QStringLiteral("/app/bin/help/qv.chm") : row.location);
         QVERIFY(machine.window.isVisible());

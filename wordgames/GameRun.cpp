@@ -5,8 +5,8 @@
 #include "wordgames/PhraseSearch.h"
 #include "wordgames/WordHunt.h"
 
+#include <QtGlobal>
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -57,7 +57,8 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
     phraseBudget.deadline = budget.deadline;
     if (game.progress)
         phraseBudget.progress = [&game](std::size_t done, std::size_t total) {
-            game.progress(done, total, "first words of phrases tried");
+            game.progress(
+                done, total, QT_TRANSLATE_NOOP("ProgressLine", "first words of phrases tried"));
         };
     Phrases found = findPhrases(hunt.words, phraseQuery, phraseBudget);
     if (outcome.unfinished.empty())
@@ -73,13 +74,6 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
     return outcome;
 }
 
-std::string format(const char *pattern, auto... values)
-{
-    char line[256];
-    std::snprintf(line, sizeof line, pattern, values...);
-    return line;
-}
-
 } // namespace
 
 GameOutcome playGame(
@@ -92,30 +86,12 @@ GameOutcome playGame(
     hunt.threads = budget.threads;
     if (budget.progress)
         hunt.progress = [&budget](std::size_t done, std::size_t total) {
-            budget.progress(done, total, "candidate words judged");
+            budget.progress(
+                done, total, QT_TRANSLATE_NOOP("ProgressLine", "candidate words judged"));
         };
     GameOutcome outcome = query.mode == GameMode::Some
         ? someWords(query, index, checker, hunt)
         : phrases(query, index, checker, hunt, budget);
     outcome.time = std::chrono::steady_clock::now() - started;
     return outcome;
-}
-
-std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &outcome)
-{
-    const bool some = query.mode == GameMode::Some;
-    std::vector<std::string> notes;
-    notes.push_back(format("%zu %s, from %zu candidate words and %zu questions to the checker, "
-                           "%.3f s",
-        outcome.results.size(), some ? "words" : "phrases", outcome.candidates, outcome.questions,
-        std::chrono::duration<double>(outcome.time).count()));
-    if (outcome.limited && some)
-        notes.push_back(format("stopped after %zu of %zu words, the limit (--limit)",
-            outcome.results.size(), outcome.found));
-    else if (outcome.limited)
-        notes.push_back(format("stopped after %zu phrases, the limit (--limit); there are more",
-            outcome.results.size()));
-    if (!outcome.unfinished.empty())
-        notes.push_back("stopped early: " + outcome.unfinished + "; the list is not complete");
-    return notes;
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
-#include "wordgames/GameOutput.h"
+#include "wordgames/GameResult.h"
 #include "wordgames/LetterPool.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/WordIndex.h"
@@ -26,7 +26,6 @@ struct GameQuery {
     std::optional<WordPattern> pattern;
     std::optional<LetterCounts> contains;
     std::optional<std::size_t> limit;
-    bool json = false;
 };
 
 // What bounds a game, stated in the manual page: a query of many blanks,
@@ -38,7 +37,8 @@ struct GameBudget {
     std::chrono::steady_clock::duration maxTime = std::chrono::seconds(60);
     // Threads that ask the checker; 0: one per core.
     unsigned threads = 0;
-    // Told now and then how far the run is: done of total, and of what.
+    // Told now and then how far the run is: done of total, and of what (a
+    // text marked for translation in the context of the progress line).
     std::function<void(std::size_t done, std::size_t total, const char *what)> progress;
 };
 
@@ -54,8 +54,3 @@ struct GameOutcome {
 
 [[nodiscard]] GameOutcome playGame(const GameQuery &query, const WordIndex &index,
     SpellChecker &checker, const GameBudget &budget = {});
-
-// The lines for standard error after a game: what was found, and where a
-// limit or the budget stopped it.
-[[nodiscard]] std::vector<std::string> gameNotes(
-    const GameQuery &query, const GameOutcome &outcome);

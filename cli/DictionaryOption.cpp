@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DictionaryOption.h"
+#include "cli/DictionaryOption.h"
 
 #include "spelling/DictionaryLocator.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <set>
 
@@ -13,6 +14,16 @@ bool isRegularFile(const std::filesystem::path &path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("DictionaryOption", text);
+}
+
+QString text(const std::string &text)
+{
+    return QString::fromStdString(text);
 }
 
 bool isDictionary(const std::filesystem::path &base)
@@ -33,8 +44,10 @@ std::variant<DictionaryPick, std::string> pickDictionary(
         std::error_code error;
         const auto base = std::filesystem::absolute(path, error);
         if (error || !isDictionary(base))
-            return "there is no " + path.string() + ".aff with a " + path.string()
-                + ".dic beside it";
+            return translated(
+                QT_TRANSLATE_NOOP("DictionaryOption", "there is no %1.aff with a %1.dic beside it"))
+                .arg(text(path.string()))
+                .toStdString();
         return DictionaryPick { { base }, base.filename().string() };
     }
     auto found = DictionaryLocator::candidates(nameOrPath, folders);
@@ -43,7 +56,9 @@ std::variant<DictionaryPick, std::string> pickDictionary(
         std::string searched;
         for (const auto &folder : folders)
             searched += (searched.empty() ? "" : ", ") + folder.string();
-        return "no dictionary " + nameOrPath + " was found in " + searched;
+        return translated(QT_TRANSLATE_NOOP("DictionaryOption", "no dictionary %1 was found in %2"))
+            .arg(text(nameOrPath), text(searched))
+            .toStdString();
     }
     return DictionaryPick { std::move(found), nameOrPath };
 }
@@ -64,10 +79,25 @@ std::vector<std::string> dictionaryList(
             lines.push_back(base.filename().string() + '\t' + base.string());
     }
     const auto first = DictionaryLocator::find(language, folders);
-    const std::string asked = language ? "the locale asks for " + *language
-                                       : "the locale names no language (American English)";
-    lines.push_back(first ? asked + "; the search tries " + first->filename().string() + " first ("
-                + first->string() + ")"
-                          : asked + "; no dictionary of it or of en_US was found");
+    QString said;
+    if (language && first)
+        said = translated(QT_TRANSLATE_NOOP("DictionaryOption",
+                              "the locale asks for %1; the search tries %2 first (%3)"))
+                   .arg(text(*language), text(first->filename().string()), text(first->string()));
+    else if (language)
+        said = translated(QT_TRANSLATE_NOOP("DictionaryOption",
+                              "the locale asks for %1; no dictionary of it or of en_US was found"))
+                   .arg(text(*language));
+    else if (first)
+        said
+            = translated(QT_TRANSLATE_NOOP("DictionaryOption",
+                             "the locale names no language (American English); the search tries %1 "
+                             "first (%2)"))
+                  .arg(text(first->filename().string()), text(first->string()));
+    else
+        said = translated(QT_TRANSLATE_NOOP("DictionaryOption",
+            "the locale names no language (American English); no dictionary of it or of en_US "
+            "was found"));
+    lines.push_back(said.toStdString());
     return lines;
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordgames/GameOptions.h"
+#include "cli/GameOptions.h"
 
 #include <algorithm>
 
@@ -9,9 +9,9 @@ namespace {
 constexpr std::size_t kDefaultPhraseWords = 2;
 constexpr std::size_t kMaxLetters = 64;
 
-GameRefusal usage(const QString &message)
+CommandRefusal usage(const QString &message)
 {
-    return { GameOptions::kExitUsage, message };
+    return { ExitStatus::Usage, message };
 }
 
 // A whole number from low to high, or nothing.
@@ -33,33 +33,32 @@ bool isNumber(const QString &text)
 
 GameOptions::GameOptions()
     : m_some(QStringLiteral("some"),
-        QStringLiteral("List the words made of some of the letters, each used at most as often "
-                       "as given; \"?\" is a blank for any letter."))
+        tr("List the words made of some of the letters, each used at most as often as given; "
+           "\"?\" is a blank for any letter."))
     , m_phrases(QStringLiteral("phrases"),
-          QStringLiteral("List the phrases of up to N words (1 to %1; %2 when N is left out) "
-                         "that use all the letters and blanks.")
+          tr("List the phrases of up to N words (1 to %1; %2 when N is left out) that use all "
+             "the letters and blanks.")
               .arg(WordPattern::kMaxWords)
               .arg(kDefaultPhraseWords),
           QStringLiteral("N"))
     , m_minLength(QStringLiteral("min-length"),
-          QStringLiteral("With --some or --phrases: words of at least N letters (default 2)."),
+          tr("With --some or --phrases: words of at least N letters (default 2)."),
           QStringLiteral("N"), QStringLiteral("2"))
     , m_pattern(QStringLiteral("pattern"),
-          QStringLiteral("With --some or --phrases: only words that fit P, one character per "
-                         "letter: \"?\" any letter, a letter itself, a space between words."),
+          tr("With --some or --phrases: only words that fit P, one character per letter: \"?\" "
+             "any letter, a letter itself, a space between words."),
           QStringLiteral("P"))
     , m_contains(QStringLiteral("contains"),
-          QStringLiteral("With --some or --phrases: only words (phrases with a word) that hold "
-                         "the letters of W."),
+          tr("With --some or --phrases: only words (phrases with a word) that hold the letters "
+             "of W."),
           QStringLiteral("W"))
     , m_limit(QStringLiteral("limit"),
-          QStringLiteral("With --some or --phrases: stop after N results (default: all words, "
-                         "%1 phrases).")
+          tr("With --some or --phrases: stop after N results (default: all words, %1 phrases).")
               .arg(kDefaultPhraseLimit),
           QStringLiteral("N"))
     , m_json(QStringLiteral("json"),
-          QStringLiteral("With --some or --phrases: print one JSON array of {\"words\", "
-                         "\"letters\"} objects."))
+          tr("With --some or --phrases: print one JSON array of {\"words\", \"letters\"} "
+             "objects."))
 {
 }
 
@@ -95,81 +94,78 @@ QStringList GameOptions::withPhraseDefault(QStringList arguments)
     return arguments;
 }
 
-std::variant<GameQuery, GameRefusal> GameOptions::read(
+std::variant<GameCommand, CommandRefusal> GameOptions::read(
     const QCommandLineParser &parser, const QString &letters) const
 {
-    GameQuery query;
+    GameCommand command;
+    GameQuery &query = command.query;
     if (parser.isSet(m_some) && parser.isSet(m_phrases))
-        return usage(QStringLiteral("--some and --phrases cannot be given together."));
+        return usage(tr("--some and --phrases cannot be given together."));
     auto pool = parsePool(letters.toStdString());
     if (const auto *why = std::get_if<std::string>(&pool))
-        return GameRefusal { kExitRefused,
-            QStringLiteral("The letters are refused: %1.").arg(QString::fromStdString(*why)) };
+        return CommandRefusal { ExitStatus::Refused,
+            tr("The letters are refused: %1.").arg(QString::fromStdString(*why)) };
     query.pool = std::get<LetterPool>(pool);
     if (parser.isSet(m_phrases)) {
         query.mode = GameMode::Phrases;
         const auto words = number(parser.value(m_phrases), 1, WordPattern::kMaxWords);
         if (!words)
-            return usage(QStringLiteral("--phrases takes a number of words from 1 to %1.")
-                             .arg(WordPattern::kMaxWords));
+            return usage(
+                tr("--phrases takes a number of words from 1 to %1.").arg(WordPattern::kMaxWords));
         query.maxWords = *words;
         query.limit = kDefaultPhraseLimit;
     }
     const auto minLength = number(parser.value(m_minLength), 1, kMaxLetters);
     if (!minLength)
-        return usage(QStringLiteral("--min-length takes a number of letters from 1 to %1.")
-                         .arg(kMaxLetters));
+        return usage(tr("--min-length takes a number of letters from 1 to %1.").arg(kMaxLetters));
     query.minLength = *minLength;
     if (parser.isSet(m_limit)) {
         const auto limit = number(parser.value(m_limit), 1, SIZE_MAX);
         if (!limit)
-            return usage(QStringLiteral("--limit takes a number of results from 1 on."));
+            return usage(tr("--limit takes a number of results from 1 on."));
         query.limit = *limit;
     }
-    query.json = parser.isSet(m_json);
+    if (parser.isSet(m_json))
+        command.format = GameFormat::Json;
     if (parser.isSet(m_contains)) {
         const QString word = parser.value(m_contains);
         auto letters = parsePool(word.toStdString());
         const auto *pool = std::get_if<LetterPool>(&letters);
         if (!pool || pool->blanks != 0 || word.contains(u' '))
-            return usage(QStringLiteral("--contains takes letters A to Z."));
+            return usage(tr("--contains takes letters A to Z."));
         if (shortfall(query.pool.counts, pool->counts) > query.pool.blanks)
-            return usage(QStringLiteral("--contains %1: the letters given do not hold its letters.")
-                             .arg(word));
+            return usage(tr("--contains %1: the letters given do not hold its letters.").arg(word));
         query.contains = pool->counts;
     }
     if (!parser.isSet(m_pattern))
-        return query;
+        return command;
     const QString text = parser.value(m_pattern);
     auto pattern = WordPattern::parse(text.toStdString());
     if (const auto *why = std::get_if<std::string>(&pattern))
-        return usage(
-            QStringLiteral("--pattern \"%1\": %2.").arg(text, QString::fromStdString(*why)));
+        return usage(tr("--pattern \"%1\": %2.").arg(text, QString::fromStdString(*why)));
     const auto &parsed = std::get<WordPattern>(pattern);
     const auto places = parsed.words().size();
     const auto shortest = std::ranges::min(parsed.words(), {}, &std::string::size).size();
     if (query.mode == GameMode::Some && places > 1)
-        return usage(QStringLiteral("--pattern \"%1\" has spaces between words: it fits phrases "
-                                    "(--phrases), not words.")
+        return usage(tr("--pattern \"%1\" has spaces between words: it fits phrases (--phrases), "
+                        "not words.")
                          .arg(text));
     if (query.mode == GameMode::Phrases && places > query.maxWords)
-        return usage(QStringLiteral("--pattern \"%1\" has %2 words, more than --phrases %3.")
+        return usage(tr("--pattern \"%1\" has %2 words, more than --phrases %3.")
                          .arg(text)
                          .arg(places)
                          .arg(query.maxWords));
     if (shortest < query.minLength)
-        return usage(QStringLiteral("--pattern \"%1\" has a word of %2 letters, shorter than "
-                                    "--min-length %3.")
+        return usage(tr("--pattern \"%1\" has a word of %2 letters, shorter than --min-length %3.")
                          .arg(text)
                          .arg(shortest)
                          .arg(query.minLength));
     const bool some = query.mode == GameMode::Some;
     if (some ? parsed.letters() > query.pool.size() : parsed.letters() != query.pool.size())
-        return usage(QStringLiteral("--pattern \"%1\" has %2 letters, but %3 letters and blanks "
-                                    "were given.")
+        return usage(tr("--pattern \"%1\" has %2 letters, but %3 letters and blanks were given.")
                          .arg(text)
                          .arg(parsed.letters())
                          .arg(query.pool.size()));
     query.pattern = std::get<WordPattern>(std::move(pattern));
-    return query;
+    return command;
 }

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -18,8 +17,3 @@ struct GameResult {
     std::vector<std::string> words;
     [[nodiscard]] std::size_t letters() const;
 };
-
-// One result a line, the words of a phrase between single spaces; or, for
-// programs, one JSON array of objects, each with its words and their
-// letter count: [{"words": ["angel"], "letters": 5}].
-[[nodiscard]] QByteArray formatResults(const std::vector<GameResult> &results, bool json);

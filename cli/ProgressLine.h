@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <chrono>
 #include <cstddef>
 #include <functional>
@@ -18,9 +19,11 @@ public:
 
     ProgressLine(Write write, Clock clock);
 
-    // done of total for what is counted now; a new total starts a new count.
+    // done of total for what is counted now (a text marked for translation
+    // in the context "ProgressLine"); a new total starts a new count.
     void update(std::size_t done, std::size_t total, const char *what);
-    // Something being waited for, and about how long it still takes.
+    // Something being waited for (marked as what is counted is), and about
+    // how long it still takes.
     void waiting(const char *what, std::chrono::seconds left);
     // Clears the line, if one was drawn.
     void clear();
@@ -28,7 +31,7 @@ public:
 private:
     // Whether it is time to draw; then the text is drawn.
     [[nodiscard]] bool due(std::chrono::steady_clock::time_point now) const;
-    void draw(const char *text, std::chrono::steady_clock::time_point now);
+    void draw(const QString &text, std::chrono::steady_clock::time_point now);
 
     Write m_write;
     Clock m_clock;

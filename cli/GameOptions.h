@@ -2,25 +2,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/ExitStatus.h"
+#include "cli/GameOutput.h"
 #include "wordgames/GameRun.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <variant>
 
-// Why a command line asks for no game that can be played, and the exit
-// status that says so.
-struct GameRefusal {
-    int status = 2;
-    QString message;
+// A word game as the command line asks for it: what to look for, and how
+// to print what is found.
+struct GameCommand {
+    GameQuery query;
+    GameFormat format = GameFormat::Lines;
 };
 
 // The options of the word games (words from some of the letters, phrases),
-// read into a query.
+// read into a game.
 class GameOptions {
+    Q_DECLARE_TR_FUNCTIONS(GameOptions)
+
 public:
     GameOptions();
     void addTo(QCommandLineParser &parser) const;
@@ -30,15 +35,15 @@ public:
     // Whether it gives an option that only a game takes (for the refusal
     // of one without --some or --phrases); its name, or nothing.
     [[nodiscard]] std::optional<QString> gameOnlyOption(const QCommandLineParser &parser) const;
-    [[nodiscard]] std::variant<GameQuery, GameRefusal> read(
+    // The game, or why there is none: the letters refused (ExitStatus::Refused)
+    // or options that do not fit together (ExitStatus::Usage).
+    [[nodiscard]] std::variant<GameCommand, CommandRefusal> read(
         const QCommandLineParser &parser, const QString &letters) const;
 
     // "--phrases" without a number means two words: the arguments with
     // the number written out, since the parser knows no optional values.
     [[nodiscard]] static QStringList withPhraseDefault(QStringList arguments);
 
-    static constexpr int kExitRefused = 1; // the letters
-    static constexpr int kExitUsage = 2;
     static constexpr std::size_t kDefaultPhraseLimit = 1000;
 
 private:

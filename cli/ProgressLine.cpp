@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordgames/ProgressLine.h"
+#include "cli/ProgressLine.h"
 
-#include <cstdio>
+#include <QCoreApplication>
 
 namespace {
 
@@ -35,13 +35,21 @@ void ProgressLine::update(std::size_t done, std::size_t total, const char *what)
         return;
     const double seconds = std::chrono::duration<double>(now - m_countStarted).count();
     const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0;
-    char line[160];
+    const QString counted = QCoreApplication::translate("ProgressLine", what);
     if (rate > 0 && done < total)
-        std::snprintf(line, sizeof line, "%zu of %zu %s, %.0f/s, about %.0f s left", done, total,
-            what, rate, static_cast<double>(total - done) / rate);
+        draw(QCoreApplication::translate("ProgressLine", "%1 of %2 %3, %4/s, about %5 s left")
+                 .arg(static_cast<qulonglong>(done))
+                 .arg(static_cast<qulonglong>(total))
+                 .arg(counted)
+                 .arg(rate, 0, 'f', 0)
+                 .arg(static_cast<double>(total - done) / rate, 0, 'f', 0),
+            now);
     else
-        std::snprintf(line, sizeof line, "%zu of %zu %s", done, total, what);
-    draw(line, now);
+        draw(QCoreApplication::translate("ProgressLine", "%1 of %2 %3")
+                 .arg(static_cast<qulonglong>(done))
+                 .arg(static_cast<qulonglong>(total))
+                 .arg(counted),
+            now);
 }
 
 void ProgressLine::waiting(const char *what, std::chrono::seconds left)
@@ -49,10 +57,10 @@ void ProgressLine::waiting(const char *what, std::chrono::seconds left)
     const auto now = m_clock();
     if (!due(now))
         return;
-    char line[160];
-    std::snprintf(
-        line, sizeof line, "%s, about %lld s left", what, static_cast<long long>(left.count()));
-    draw(line, now);
+    draw(QCoreApplication::translate("ProgressLine", "%1, about %2 s left")
+             .arg(QCoreApplication::translate("ProgressLine", what))
+             .arg(static_cast<qlonglong>(left.count())),
+        now);
 }
 
 bool ProgressLine::due(std::chrono::steady_clock::time_point now) const
@@ -60,9 +68,9 @@ bool ProgressLine::due(std::chrono::steady_clock::time_point now) const
     return now - m_started >= kShowAfter && (!m_shown || now - m_drawn >= kRedrawEvery);
 }
 
-void ProgressLine::draw(const char *text, std::chrono::steady_clock::time_point now)
+void ProgressLine::draw(const QString &text, std::chrono::steady_clock::time_point now)
 {
-    m_write(std::string(kClearLine) + text);
+    m_write(kClearLine + text.toStdString());
     m_drawn = now;
     m_shown = true;
 }

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/AnalysisTool.h"
+
+#include "platform/ProgramTerminator.h"
+#include "search/HeadlessView.h"
+#include "search/RunSummary.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
+    const SearchOptions &options, const ToolIo &io, const std::optional<std::string> &askedLanguage)
+{
+    HeadlessView view(letters);
+    NoEvents events;
+    SearchOptions englishResult = options;
+    englishResult.resultLanguage = ResultLanguage::English; // what scripts read stays as it is
+    WordSearch search(view,
+        { services.messageBox, services.checkers, services.terminator, events, &services.indexes },
+        englishResult);
+    std::optional<RunReport> finished;
+    search.setRunFinished([&finished](const RunReport &run) { finished = run; });
+    search.startanalysis();
+    if (services.terminator.isEnding())
+        return ExitStatus::NoChecker;
+    // No run, and the program goes on: the request was refused, and the
+    // message box has told why.
+    if (!finished)
+        return ExitStatus::Refused;
+
+    io.out(view.resultsText().toUtf8() + '\n');
+    if (finished->dictionary)
+        io.errLine(answeredByLine(*finished->dictionary, finished->engine));
+    if (const QString note = missingLanguageNote(askedLanguage, *finished); !note.isEmpty())
+        io.errLine(note.toStdString());
+    // Scripts read these two lines: in English (LANGUAGE=en, or no
+    // catalogue) they are word for word what they have always been.
+    if (!finished->fallback.empty())
+        io.errLine(QCoreApplication::translate("AnalysisTool", "every arrangement tried: %1")
+                       .arg(QString::fromStdString(finished->fallback))
+                       .toStdString());
+    const double seconds = std::chrono::duration<double>(finished->time).count();
+    if (finished->indexed) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%.3f", seconds);
+        io.errLine(QCoreApplication::translate("AnalysisTool", "answered by the word index, %1 s")
+                       .arg(QString::fromLatin1(number))
+                       .toStdString());
+    } else {
+        const double tried = view.progressUpdates();
+        io.errLine(
+            QCoreApplication::translate("AnalysisTool", "%1 arrangements, %2 s, %3 arrangements/s")
+                .arg(tried, 0, 'f', 0)
+                .arg(seconds, 0, 'f', 3)
+                .arg(tried / seconds, 0, 'f', 0)
+                .toStdString());
+    }
+    return ExitStatus::Success;
+}

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/GameOutput.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+QByteArray formatResults(const std::vector<GameResult> &results, GameFormat format)
+{
+    if (format == GameFormat::Json) {
+        QJsonArray array;
+        for (const GameResult &result : results) {
+            QJsonArray words;
+            for (const std::string &word : result.words)
+                words.append(QString::fromStdString(word));
+            array.append(QJsonObject { { QStringLiteral("words"), words },
+                { QStringLiteral("letters"), static_cast<qint64>(result.letters()) } });
+        }
+        return QJsonDocument(array).toJson(QJsonDocument::Compact) + '\n';
+    }
+    QByteArray text;
+    for (const GameResult &result : results) {
+        for (std::size_t i = 0; i < result.words.size(); ++i) {
+            if (i > 0)
+                text += ' ';
+            text += result.words[i];
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &outcome)
+{
+    const bool some = query.mode == GameMode::Some;
+    const auto shown = static_cast<qulonglong>(outcome.results.size());
+    std::vector<QString> notes;
+    notes.push_back((some ? QCoreApplication::translate("GameOutput",
+                         "%1 words, from %2 candidate words and %3 questions to the "
+                         "checker, %4 s")
+                          : QCoreApplication::translate("GameOutput",
+                              "%1 phrases, from %2 candidate words and %3 questions to the "
+                              "checker, %4 s"))
+                        .arg(shown)
+                        .arg(static_cast<qulonglong>(outcome.candidates))
+                        .arg(static_cast<qulonglong>(outcome.questions))
+                        .arg(std::chrono::duration<double>(outcome.time).count(), 0, 'f', 3));
+    if (outcome.limited && some)
+        notes.push_back(QCoreApplication::translate(
+            "GameOutput", "stopped after %1 of %2 words, the limit (--limit)")
+                            .arg(shown)
+                            .arg(static_cast<qulonglong>(outcome.found)));
+    else if (outcome.limited)
+        notes.push_back(QCoreApplication::translate(
+            "GameOutput", "stopped after %1 phrases, the limit (--limit); there are more")
+                            .arg(shown));
+    if (!outcome.unfinished.empty())
+        notes.push_back(
+            QCoreApplication::translate("GameOutput", "stopped early: %1; the list is not complete")
+                .arg(QString::fromStdString(outcome.unfinished)));
+    std::vector<std::string> lines;
+    for (const QString &note : notes)
+        lines.push_back(note.toStdString());
+    return lines;
+}

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/SearchCommand.h"
+
+#include "spelling/DictionaryLocator.h"
+
+namespace {
+
+CommandRefusal usage(const QString &message)
+{
+    return { ExitStatus::Usage, message };
+}
+
+} // namespace
+
+SearchCommandLine::SearchCommandLine()
+    : m_threads(QStringLiteral("threads"),
+        tr("Ask the spelling checker from N threads (1: one question after another; default: "
+           "one per core)."),
+        QStringLiteral("N"))
+    , m_list(QStringLiteral("list-dictionaries"),
+          tr("List the dictionaries found, and which one the locale picks."))
+{
+    m_parser.setApplicationDescription(
+        tr("Lists every word made of all the given letters, as the Quorvel window does; with "
+           "--some or --phrases, the words made of some of them or the phrases made of all of "
+           "them."));
+    m_common.addTo(m_parser);
+    m_parser.addOptions({ m_threads, m_list });
+    m_games.addTo(m_parser);
+    m_parser.addPositionalArgument(QStringLiteral("letters"),
+        tr("The jumbled letters (A to Z, either case); with --some or --phrases \"?\" is a "
+           "blank tile."));
+}
+
+std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStringList &arguments,
+    const std::vector<std::filesystem::path> &folders,
+    const std::optional<std::string> &userLanguage)
+{
+    if (!m_parser.parse(GameOptions::withPhraseDefault(arguments)))
+        return usage(m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help")))
+        m_parser.showHelp(0);
+    if (m_parser.isSet(QStringLiteral("version")))
+        m_parser.showVersion();
+
+    SearchCommand command;
+    command.dictionary.language = userLanguage;
+    if (m_parser.isSet(m_list)) {
+        command.listDictionaries = true;
+        return command;
+    }
+    const bool game = m_games.asked(m_parser);
+    if (const auto option = m_games.gameOnlyOption(m_parser); option && !game)
+        return usage(tr("%1 needs --some or --phrases.").arg(*option));
+    command.search.exhaustive = m_common.exhaustive(m_parser);
+    if (game && (m_parser.isSet(m_threads) || command.search.exhaustive))
+        return usage(tr("--threads and --exhaustive belong to the search for words of all the "
+                        "letters, not to --some or --phrases."));
+    if (m_parser.isSet(m_threads)) {
+        bool ok = false;
+        const uint threads = m_parser.value(m_threads).toUInt(&ok);
+        if (!ok || threads < 1 || threads > kMaxThreads)
+            return usage(tr("--threads takes a number from 1 to %1").arg(kMaxThreads));
+        command.search.threads = threads;
+    }
+    const QStringList positional = m_parser.positionalArguments();
+    if (positional.size() != 1)
+        return usage(tr("Give the letters as one argument."));
+    command.letters = positional.constFirst();
+    auto named = m_common.dictionary(m_parser, folders);
+    if (auto *refusal = std::get_if<CommandRefusal>(&named))
+        return std::move(*refusal);
+    if (auto &pick = std::get<std::optional<DictionaryPick>>(named))
+        command.dictionary = std::move(*pick);
+    else
+        command.dictionary.candidates = DictionaryLocator::candidates(userLanguage, folders);
+    command.noCache = m_common.noCache(m_parser);
+    if (game) {
+        auto read = m_games.read(m_parser, command.letters);
+        if (auto *refusal = std::get_if<CommandRefusal>(&read))
+            return std::move(*refusal);
+        command.game = std::get<GameCommand>(std::move(read));
+    }
+    return command;
+}

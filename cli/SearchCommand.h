@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/CommonOptions.h"
+#include "cli/DictionaryOption.h"
+#include "cli/ExitStatus.h"
+#include "cli/GameOptions.h"
+#include "search/WordSearch.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+// What quorvel-search is asked to do.
+struct SearchCommand {
+    bool listDictionaries = false;
+    // As given: the whole-word search checks them as it checks typed ones.
+    QString letters;
+    SearchOptions search; // --threads and --exhaustive
+    std::optional<GameCommand> game; // a word game instead of the whole-word search
+    DictionaryPick dictionary;
+    bool noCache = false;
+};
+
+// The command line of quorvel-search: the options both programs take, its
+// own, and the word games'.
+class SearchCommandLine {
+    Q_DECLARE_TR_FUNCTIONS(SearchCommandLine)
+
+public:
+    SearchCommandLine();
+
+    // The command, or why there is none. --help and --version are answered
+    // here and end the program. Without --dictionary the dictionaries of
+    // the user's language in the folders are the candidates.
+    [[nodiscard]] std::variant<SearchCommand, CommandRefusal> read(const QStringList &arguments,
+        const std::vector<std::filesystem::path> &folders,
+        const std::optional<std::string> &userLanguage);
+
+    static constexpr unsigned kMaxThreads = 256;
+
+private:
+    QCommandLineParser m_parser;
+    CommonOptions m_common;
+    GameOptions m_games;
+    QCommandLineOption m_threads;
+    QCommandLineOption m_list;
+};

@@ -1,0 +1,322 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/AnalysisTool.h"
+#include "cli/GameOptions.h"
+#include "cli/GameOutput.h"
+#include "cli/GameTool.h"
+#include "cli/ProgressLine.h"
+#include "cli/ToolIo.h"
+#include "search/HeadlessView.h"
+#include "tests/support/FakeIndexSource.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/Rows.h"
+#include "tests/support/ScriptedChecker.h"
+#include "wordforms/FormRole.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+// Which word index the dictionary has.
+enum class Index {
+    Forms, // every form of act and cat, and every letter as a compound's part
+    Refused, // none: the index source refuses it
+    RefusedWithin, // one that cannot tell the forms within the letters
+};
+
+// A run of the tool: its options, its letters, and what it ends with.
+struct RunRow {
+    const char *name;
+    QStringList options;
+    QString letters;
+    Index index;
+    ExitStatus status;
+    QString out;
+    QString err; // a piece of a line on standard error
+};
+
+struct NotesRow {
+    const char *name;
+    GameMode mode;
+    bool limited;
+    std::string unfinished;
+    QString note; // a piece of the last note
+};
+
+// A clock the test moves on by hand.
+struct HandClock {
+    std::chrono::steady_clock::time_point now {};
+    void advance(std::chrono::milliseconds time) { now += time; }
+};
+
+// An index of stems that cannot make the forms within any letters.
+class RefusingForms final : public FormSource {
+public:
+    FormsWithin within(std::string_view, const std::function<bool()> &) const override
+    {
+        return { nullptr, "the letters have too many forms" };
+    }
+    const CompoundSettings &compounds() const override { return m_settings; }
+    const std::vector<std::uint64_t> &image() const override { return m_image; }
+    std::size_t size() const override { return 0; }
+    std::size_t memoryBytes() const override { return 0; }
+    bool keepsForms() const override { return false; }
+
+private:
+    CompoundSettings m_settings;
+    std::vector<std::uint64_t> m_image;
+};
+
+const std::filesystem::path kDictionary("/dictionaries/xx_XX");
+
+// The services of a run over a dictionary of act and cat, and what it writes.
+struct ToolFixture {
+    explicit ToolFixture(Index index)
+    {
+        checkers.script->accepted = { "act", "cat", "hello" };
+        checkers.script->dictionary = kDictionary;
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        std::vector<std::pair<std::string, std::uint8_t>> forms { { "act", FormRole::Word },
+            { "cat", FormRole::Word } };
+        for (char c = 'a'; c <= 'z'; ++c)
+            forms.emplace_back(std::string(1, c), FormRole::Parts);
+        if (index == Index::Forms)
+            indexes.index
+                = std::make_shared<const KeptForms>(WordIndex::fromForms(forms, settings));
+        else if (index == Index::RefusedWithin)
+            indexes.index = std::make_shared<const RefusingForms>();
+        else
+            indexes.refusal = "the affix file has two encodings";
+        io.out = [this](const QByteArray &bytes) { out += bytes; };
+        io.errLine = [this](const std::string &line) { err.append(QString::fromStdString(line)); };
+    }
+
+    [[nodiscard]] ToolServices services() { return { checkers, indexes, box, terminator }; }
+    [[nodiscard]] QString errText() const { return err.join(u'\n'); }
+
+    ScriptedCheckerFactory checkers;
+    FakeIndexSource indexes;
+    FakeMessageBox box;
+    FlagTerminator terminator;
+    ToolIo io;
+    QByteArray out;
+    QStringList err;
+};
+
+GameCommand gameFor(const QStringList &options, const QString &letters)
+{
+    QCommandLineParser parser;
+    const GameOptions games;
+    games.addTo(parser);
+    if (!parser.parse(GameOptions::withPhraseDefault(QStringList { "tool" } + options)))
+        qFatal("%s", qPrintable(parser.errorText()));
+    return std::get<GameCommand>(games.read(parser, letters));
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The line shows from a second on, with the count, the rate and the
+    // time left, is drawn at most five times a second and cleared at the end.
+    void progressLine()
+    {
+        HandClock clock;
+        QStringList written;
+        ProgressLine line(
+            [&](const std::string &text) { written.append(QString::fromStdString(text)); },
+            [&clock] { return clock.now; });
+        line.update(0, 1000, "words");
+        clock.advance(std::chrono::milliseconds(900));
+        line.update(500, 1000, "words");
+        line.clear();
+        QVERIFY(written.isEmpty()); // a short run shows nothing, and clears nothing
+        clock.advance(std::chrono::milliseconds(600)); // 1.5 s: 600 done, 400/s
+        line.update(600, 1000, "words");
+        QCOMPARE(written.size(), 1);
+        QVERIFY2(written.last().contains("600") && written.last().contains("1000")
+                && written.last().contains("400") && written.last().contains(" 1 s"),
+            qPrintable(written.last()));
+        clock.advance(std::chrono::milliseconds(100));
+        line.update(700, 1000, "words");
+        QCOMPARE(written.size(), 1);
+        clock.advance(std::chrono::milliseconds(100));
+        line.update(800, 1000, "words");
+        QCOMPARE(written.size(), 2);
+        line.clear();
+        QCOMPARE(written.size(), 3);
+        QVERIFY(!written.last().contains("800"));
+    }
+
+    void game_data()
+    {
+        addRows<RunRow>({
+            { "words", { "--some" }, "tca", Index::Forms, ExitStatus::Success, "act\ncat\n",
+                "dictionary xx_XX (/dictionaries/xx_XX), engine Scripted" },
+            { "JSON", { "--some", "--json" }, "tca", Index::Forms, ExitStatus::Success,
+                R"([{"letters":3,"words":["act"]},{"letters":3,"words":["cat"]}])"
+                "\n",
+                "" },
+            { "no index", { "--some" }, "tca", Index::Refused, ExitStatus::IndexRefused, "",
+                "two encodings" },
+            { "no forms within the letters", { "--phrases" }, "tca", Index::RefusedWithin,
+                ExitStatus::IndexRefused, "", "too many forms" },
+            { "stopped by --limit", { "--some", "--limit", "1" }, "tca", Index::Forms,
+                ExitStatus::Success, "act\n", "--limit" },
+            // What was found is printed, and that the budget stopped it told.
+            { "stopped by the budget", { "--some" }, "??????", Index::Forms, ExitStatus::Unfinished,
+                "act\ncat\n", "1000" },
+        });
+    }
+    void game()
+    {
+        QFETCH(RunRow, row);
+        ToolFixture tool(row.index);
+        GameBudget budget;
+        budget.maxCandidates = 1000;
+        QCOMPARE(runGameTool(gameFor(row.options, row.letters), tool.services(), tool.io, budget),
+            row.status);
+        QCOMPARE(QString::fromUtf8(tool.out), row.out);
+        QVERIFY2(tool.errText().contains(row.err), qPrintable(tool.errText()));
+        QVERIFY(tool.box.shown().isEmpty());
+    }
+
+    // An index still being built is waited for, then the game is played.
+    void gameWaitsForTheIndex()
+    {
+        ToolFixture tool(Index::Forms);
+        tool.indexes.pendingFor = 2;
+        QCOMPARE(runGameTool(gameFor({ "--some" }, "tca"), tool.services(), tool.io),
+            ExitStatus::Success);
+        QCOMPARE(tool.indexes.offers, 3);
+        QCOMPARE(tool.out, QByteArray("act\ncat\n"));
+    }
+
+    // Without a checker the user is told as the whole-word search tells,
+    // and nothing is printed.
+    void gameWithoutChecker()
+    {
+        ToolFixture tool(Index::Forms);
+        tool.checkers.creatable.clear();
+        QCOMPARE(runGameTool(gameFor({ "--some" }, "tca"), tool.services(), tool.io),
+            ExitStatus::NoChecker);
+        QCOMPARE(tool.box.shown().size(), 1);
+        QVERIFY(tool.out.isEmpty());
+    }
+
+    // The letters go in as typed ones do: checked and trimmed by the
+    // request, answered by the index where it can, and the results box's
+    // line printed.
+    void analysis_data()
+    {
+        addRows<RunRow>({
+            { "by the index", {}, "  tca ", Index::Forms, ExitStatus::Success,
+                "Done - Found 2 words: cat, act\n", "answered by the word index" },
+            { "the dictionary named", {}, "tca", Index::Forms, ExitStatus::Success,
+                "Done - Found 2 words: cat, act\n",
+                "dictionary xx_XX (/dictionaries/xx_XX), engine Scripted" },
+            { "every arrangement, the index refused", {}, "tca", Index::Refused,
+                ExitStatus::Success, "Done - Found 2 words: cat, act\n",
+                "every arrangement tried: the affix file has two encodings" },
+            { "every arrangement, as asked", { "--exhaustive" }, "tca", Index::Forms,
+                ExitStatus::Success, "Done - Found 2 words: cat, act\n", "6 arrangements" },
+            { "no words", {}, "xqz", Index::Forms, ExitStatus::Success, "Done - No words found\n",
+                "" },
+            { "a character refused", {}, "c at", Index::Forms, ExitStatus::Refused, "",
+                "invalid character" },
+            { "no letters", {}, "   ", Index::Forms, ExitStatus::Refused, "",
+                "didn't enter any letters" },
+        });
+    }
+    void analysis()
+    {
+        QFETCH(RunRow, row);
+        ToolFixture tool(row.index);
+        ToolMessageBox box(tool.io.errLine);
+        SearchOptions options;
+        options.exhaustive = row.options.contains("--exhaustive");
+        options.threads = 1;
+        const ToolServices services { tool.checkers, tool.indexes, box, tool.terminator };
+        QCOMPARE(runAnalysis(row.letters, services, options, tool.io, "xx_XX"), row.status);
+        QCOMPARE(QString::fromUtf8(tool.out), row.out);
+        QVERIFY2(tool.errText().contains(row.err), qPrintable(tool.errText()));
+    }
+
+    void analysisWithoutChecker()
+    {
+        ToolFixture tool(Index::Forms);
+        tool.checkers.creatable.clear();
+        QCOMPARE(runAnalysis("tca", tool.services(), {}, tool.io, "xx_XX"), ExitStatus::NoChecker);
+        QCOMPARE(tool.box.shown().size(), 1);
+        QVERIFY(tool.out.isEmpty());
+    }
+
+    // A message is a line of standard error; a question, such as the one
+    // before a long run, is answered Yes and never printed.
+    void messages()
+    {
+        QStringList err;
+        ToolMessageBox box([&err](const std::string &line) { err.append(line.c_str()); });
+        QCOMPARE(
+            box.show({ "Continue?", "Please Confirm", MessageButtons::YesNo, MessageIcon::None }),
+            MessageAnswer::Yes);
+        QVERIFY(err.isEmpty());
+        QCOMPARE(box.show({ "Refused.", "PROBLEM", MessageButtons::Ok, MessageIcon::Critical }),
+            MessageAnswer::Ok);
+        QCOMPARE(err, QStringList { "Refused." });
+    }
+
+    // A line a result, its words between single spaces; or one JSON
+    // array, an object a result with its words and their letters.
+    void formats()
+    {
+        const std::vector<GameResult> results { { { "dirt", "roomy" } }, { { "angel" } } };
+        QCOMPARE(formatResults(results, GameFormat::Lines), QByteArray("dirt roomy\nangel\n"));
+        const QJsonDocument document
+            = QJsonDocument::fromJson(formatResults(results, GameFormat::Json));
+        QVERIFY(document.isArray());
+        const QJsonArray array = document.array();
+        QCOMPARE(array.size(), 2);
+        const QJsonObject first = array.first().toObject();
+        QCOMPARE(first.value("words").toArray(), (QJsonArray { "dirt", "roomy" }));
+        QCOMPARE(first.value("letters").toInt(), 9);
+        QCOMPARE(array.last().toObject().value("letters").toInt(), 5);
+    }
+
+    // After the count, where a limit or the budget stopped the game.
+    void notes_data()
+    {
+        addRows<NotesRow>({
+            { "all words", GameMode::Some, false, "", "1 words, from 7 candidate words" },
+            { "words past the limit", GameMode::Some, true, "", "after 1 of 2 words" },
+            { "phrases past the limit", GameMode::Phrases, true, "", "there are more" },
+            { "the budget", GameMode::Phrases, false, "the search took longer than its budget",
+                "stopped early: the search took longer than its budget" },
+        });
+    }
+    void notes()
+    {
+        QFETCH(NotesRow, row);
+        GameQuery query;
+        query.mode = row.mode;
+        GameOutcome outcome;
+        outcome.results = { { { "angel" } } };
+        outcome.found = 2;
+        outcome.candidates = 7;
+        outcome.limited = row.limited;
+        outcome.unfinished = row.unfinished;
+        const auto notes = gameNotes(query, outcome);
+        QCOMPARE(notes.size(), row.limited || !row.unfinished.empty() ? 2u : 1u);
+        QVERIFY2(QString::fromStdString(notes.back()).contains(row.note), notes.back().c_str());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
