@@ -3,6 +3,7 @@
 #include "spelling/LoadedDictionary.h"
 #include "wordindex/CompoundSearch.h"
 #include "wordindex/IndexBuilder.h"
+#include "wordindex/KeyWalk.h"
 
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
@@ -141,10 +142,11 @@ private slots:
         const WordIndex index = WordIndex::fromForms(
             { { "ab", 1 }, { "abc", 1 }, { "abcd", 1 }, { "bb", 1 }, { "c", 2 }, { "ddd", 1 } });
         QStringList found;
-        forEachKeyWithin(index, countLetters("dcba"), 1, 2, [&](WordIndex::KeyId key, std::size_t) {
-            found.append(QString::fromLatin1(index.formsOf(key)[0]));
-            return true;
-        });
+        forEachKeyWithin(
+            index, { { countLetters("dcba"), 0 }, 1, 2 }, [&](WordIndex::KeyId key, std::size_t) {
+                found.append(QString::fromLatin1(index.formsOf(key)[0]));
+                return true;
+            });
         QCOMPARE(found, (QStringList { "ab", "abc", "abcd" }));
     }
 

@@ -197,7 +197,7 @@ private slots:
     {
         std::vector<FoundWord> words;
         for (const char *word : { "aa", "ab", "bb" })
-            words.push_back({ word, lettersOf(word) });
+            words.push_back({ word, countLetters(word) });
         PhraseBudget budget;
         budget.maxPhrases = 1;
         const Phrases phrases = findPhrases(

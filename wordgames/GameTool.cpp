@@ -3,6 +3,7 @@
 #include "wordgames/GameTool.h"
 
 #include "platform/ProgramTerminator.h"
+#include "search/IndexWait.h"
 #include "search/Oracle.h"
 #include "wordindex/IndexSource.h"
 
@@ -28,14 +29,13 @@ int runGameTool(const GameQuery &query, const GameToolServices &services, const 
     const auto dictionary = checker->dictionary();
     IndexSource::Offer offer { nullptr, "the checker reads no dictionary file" };
     if (dictionary) {
-        offer = services.indexes.indexFor(*dictionary, {});
-        while (offer.pending()) {
-            if (progress)
-                progress->waiting("building the dictionary's word index",
-                    std::chrono::ceil<std::chrono::seconds>(
-                        services.indexes.buildTimeLeft(*dictionary)));
-            offer = services.indexes.indexFor(*dictionary, kWaitSlice);
-        }
+        offer = waitForIndex(services.indexes, *dictionary, kWaitSlice,
+            [&progress](std::chrono::steady_clock::duration left) {
+                if (progress)
+                    progress->waiting("building the dictionary's word index",
+                        std::chrono::ceil<std::chrono::seconds>(left));
+                return true;
+            });
     }
     // An index of stems makes the forms within the letters now; one of
     // forms has them all.

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordgames/PoolWalk.h"
+#include "wordindex/KeyWalk.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -15,6 +16,7 @@ public:
         , m_left(filter.pool.counts)
         , m_blanks(filter.pool.blanks)
         , m_missing(filter.required)
+        , m_missingCount(std::accumulate(m_missing.begin(), m_missing.end(), std::size_t(0)))
         , m_visit(visit)
     {
     }
@@ -26,29 +28,35 @@ private:
     {
         if (depth >= m_filter.maxLength)
             return;
+        // Below a letter only it and later ones follow: past the first
+        // required letter still missing, it will never come.
+        const auto firstMissing = m_missingCount == 0
+            ? m_missing.size()
+            : static_cast<std::size_t>(std::ranges::find_if(m_missing, [](std::uint8_t n) {
+                  return n != 0;
+              }) - m_missing.begin());
         m_index.forEachChild(node, [&](WordIndex::NodeId child) {
             if (!m_going)
                 return;
             const auto letter = static_cast<std::size_t>(m_index.letterOf(child) - 'a');
-            if ((m_index.rolesBelow(child) & m_filter.roles) == 0)
-                return;
-            // Below this letter only it and later ones follow: an earlier
-            // required letter that is still missing will never come.
-            if (std::any_of(m_missing.begin(), m_missing.begin() + static_cast<long>(letter),
-                    [](std::uint8_t n) { return n != 0; }))
+            if ((m_index.rolesBelow(child) & m_filter.roles) == 0 || letter > firstMissing)
                 return;
             const bool blank = m_left[letter] == 0;
             if (blank && m_blanks == 0)
                 return;
             blank ? --m_blanks : --m_left[letter];
             const bool wanted = m_missing[letter] != 0;
-            if (wanted)
+            if (wanted) {
                 --m_missing[letter];
+                --m_missingCount;
+            }
             visitKey(child, depth + 1);
             if (m_going)
                 walk(child, depth + 1);
-            if (wanted)
+            if (wanted) {
                 ++m_missing[letter];
+                ++m_missingCount;
+            }
             blank ? ++m_blanks : ++m_left[letter];
         });
     }
@@ -56,8 +64,7 @@ private:
     void visitKey(WordIndex::NodeId node, std::size_t length)
     {
         const auto key = m_index.keyAt(node);
-        if (!key || length < m_filter.minLength
-            || std::any_of(m_missing.begin(), m_missing.end(), [](std::uint8_t n) { return n; }))
+        if (!key || length < m_filter.minLength || m_missingCount != 0)
             return;
         const auto forms = m_index.formsOf(*key);
         const std::uint8_t roles = m_filter.roles;
@@ -70,13 +77,14 @@ private:
     LetterCounts m_left;
     std::size_t m_blanks;
     LetterCounts m_missing;
+    std::size_t m_missingCount;
     const std::function<bool(WordIndex::KeyId, std::size_t)> &m_visit;
     bool m_going = true;
 };
 
 } // namespace
 
-void forEachKeyInPool(const WordIndex &index, const KeyFilter &filter,
+void forEachKeyWithin(const WordIndex &index, const KeyFilter &filter,
     const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
 {
     Walk(index, filter, visit).run();
