@@ -12,6 +12,7 @@
 
 #include <QTest>
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace {
@@ -39,6 +40,13 @@ struct KeyRow {
     std::size_t maxLength;
     const char *required;
     QStringList keys;
+};
+
+// Tiles as typed, and how many there are; none when they are refused.
+struct PoolRow {
+    const char *name;
+    std::string typed;
+    std::optional<std::size_t> tiles;
 };
 
 using WordSet = std::set<std::string>;
@@ -258,6 +266,29 @@ private slots:
         });
         QCOMPARE(found, row.keys);
         QVERIFY(lengthsRight);
+    }
+
+    // The tiles typed: letters in either case and blanks, spaces between
+    // them, up to the most a game has; anything else is refused.
+    void pools_data()
+    {
+        addRows<PoolRow>({
+            { "letters and blanks", "Ab ?a", 4 },
+            { "the most tiles", std::string(63, 'a') + "?", 64 },
+            { "spaces are no tiles", " " + std::string(64, 'z') + " ", 64 },
+            { "a tile too many", std::string(64, 'a') + "?", std::nullopt },
+            { "a digit", "ab1", std::nullopt },
+            { "nothing", " ", std::nullopt },
+        });
+    }
+    void pools()
+    {
+        QFETCH(PoolRow, row);
+        const auto parsed = parsePool(row.typed);
+        const auto *pool = std::get_if<LetterPool>(&parsed);
+        QCOMPARE(pool ? std::optional(pool->size()) : std::nullopt, row.tiles);
+        if (!pool)
+            QVERIFY(!std::get<std::string>(parsed).empty());
     }
 
     // A dictionary made to join into more compounds than any real one: the
