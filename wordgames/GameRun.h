@@ -4,7 +4,7 @@
 
 #include "platform/SpellChecker.h"
 #include "wordgames/GameResult.h"
-#include "wordgames/LetterPool.h"
+#include "wordindex/LetterPool.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/WordIndex.h"
 
