@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "candidates/CompoundSearch.h"
 #include "search/CheckerQuestions.h"
 #include "spelling/LoadedDictionary.h"
 #include "wordgames/GameRun.h"
-#include "candidates/CompoundSearch.h"
 #include "wordindex/IndexBuilder.h"
 #include "wordindex/KeyWalk.h"
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/WordHunt.h"
 
+#include "candidates/CompoundSearch.h"
 #include "search/CheckerQuestions.h"
 #include "search/WorkerCheckers.h"
-#include "candidates/CompoundSearch.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
 
