@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DictionaryOption.h"
 
+#include "letters/LetterCase.h"
 #include "spelling/DictionaryLocator.h"
 
 #include <QCoreApplication>
@@ -75,8 +76,12 @@ std::vector<std::string> dictionaryList(
             if (base.extension() == ".aff" && isDictionary(base.replace_extension()))
                 bases.insert(base);
         }
-        for (const auto &base : bases)
-            lines.push_back(base.filename().string() + '\t' + base.string());
+        for (const auto &base : bases) {
+            // The script its language is written in, when the name tells it.
+            const std::string script = scriptOfLanguage(base.filename().string());
+            lines.push_back(base.filename().string() + '\t' + base.string()
+                + (script.empty() ? "" : '\t' + script));
+        }
     }
     const auto first = DictionaryLocator::find(language, folders);
     QString said;

@@ -29,8 +29,8 @@ SearchCommandLine::SearchCommandLine()
     m_parser.addOptions({ m_threads, m_list });
     m_games.addTo(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("letters"),
-        tr("The jumbled letters (A to Z, either case); with --some or --phrases \"?\" is a "
-           "blank tile."));
+        tr("The jumbled letters (of any alphabet, in either case); with --some or --phrases the "
+           "letters A to Z, and \"?\" is a blank tile."));
 }
 
 std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStringList &arguments,
@@ -68,6 +68,13 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
     if (positional.size() != 1)
         return usage(tr("Give the letters as one argument."));
     command.letters = positional.constFirst();
+    // The command line comes as bytes; what is not UTF-8 reaches us as
+    // replacement characters, which nobody types as letters.
+    if (command.letters.contains(QChar::ReplacementCharacter))
+        return usage(tr("The letters given are not UTF-8 text."));
+    // The word games count their letters against tiles of A to Z still.
+    if (!game)
+        command.search.letters = LetterRule::AnyLetter;
     auto named = m_common.dictionary(m_parser, folders);
     if (auto *refusal = std::get_if<CommandRefusal>(&named))
         return std::move(*refusal);

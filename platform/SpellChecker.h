@@ -45,4 +45,7 @@ public:
     // dictionary) on a thread of its own, so that a window can go on
     // handling its events meanwhile.
     virtual void whenReady(const std::function<void()> &ready) { ready(); }
+    // The Hunspell-format dictionary create() answers from, once ready;
+    // nothing when it is not known (a stand-in).
+    [[nodiscard]] virtual std::optional<std::filesystem::path> dictionary() { return std::nullopt; }
 };

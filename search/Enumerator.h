@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 // Arrangements of the typed letters, numbered by a counter written in the
@@ -13,15 +14,26 @@
 // for j!. Counting numbers are doubles: exact up to 2^53, so up to 18 letters
 // every counter value is exact, and beyond that no run ever gets that far.
 
+// What is arranged are letters, not bytes: a letter is what a reader takes
+// for one character (letters/Letters.h), so é, however it was typed, and an
+// Indic consonant with its vowel sign each move as one.
+
 [[nodiscard]] double fact(double x);
 
-// Puts the character at position p of letters at position neworder[p].
+// The letters of typed text; text that is not UTF-8 (which no request lets
+// through) counts a letter a byte.
+[[nodiscard]] std::vector<std::string> lettersOf(const std::string &text);
+[[nodiscard]] std::size_t letterCount(const std::string &text);
+
+// Puts the letter at position p of letters at position neworder[p].
+void resetletters(std::vector<std::string> &letters, std::span<const int> neworder);
 void resetletters(std::string &letters, std::span<const int> neworder);
 
 // The arrangement that the offsets name, built from the letters as typed:
-// rotate the whole word right by offsets[n-1], then the first n-1 characters
+// rotate the whole word right by offsets[n-1], then the first n-1 letters
 // by offsets[n-2], and so on down to the first two. Leaves letters holding
-// the arrangement and returns a copy of it.
+// the arrangement and returns a copy of it, as text.
+std::string reorder(std::vector<std::string> &letters, std::span<const int> offsets);
 std::string reorder(std::string &letters, std::span<const int> offsets);
 
 // The counter step: adds one to the offsets and gives the position of the
@@ -36,13 +48,17 @@ std::string reorder(std::string &letters, std::span<const int> offsets);
 // first two letters). Only the lowest levels are kept: a digit above them
 // goes up after 21! arrangements, which no run lives to see, so memory is
 // linear in the letters however many are typed.
+//
+// Letters of one byte each (A-Z) are rotated where they stand; any other
+// letters are rotated as numbers, one for each different letter, and the
+// arrangement is spelt out after each step.
 class Arrangements {
 public:
     explicit Arrangements(const std::string &letters);
     // Starts over at the arrangement of the counter value (a whole number).
     void seek(double counter);
 
-    [[nodiscard]] const std::string &current() const { return m_levels[1]; }
+    [[nodiscard]] const std::string &current() const;
     [[nodiscard]] const std::vector<int> &offsets() const { return m_offsets; }
     // False, and nothing changes, at the last arrangement.
     bool advance();
@@ -50,13 +66,19 @@ public:
     static constexpr std::size_t kKeptLevels = 20;
 
 private:
-    // Builds the kept levels from the typed word and the offsets.
-    void rebuild();
-
-    std::string m_typed;
-    std::vector<int> m_offsets;
     // m_levels[i] is level i+1 with its first i+1 letters rotated right by
     // m_offsets[i], where the level above the last kept one is the typed word
     // with every higher rotation done. m_levels[0] is unused.
-    std::vector<std::string> m_levels;
+    template<typename Word> struct Levels {
+        Word typed;
+        std::vector<Word> levels;
+    };
+    template<typename Word> void rebuild(Levels<Word> &walk);
+    template<typename Word> void step(Levels<Word> &walk, std::size_t j);
+    void spell();
+
+    std::vector<int> m_offsets;
+    std::variant<Levels<std::string>, Levels<std::u32string>> m_walk;
+    std::vector<std::string> m_letters; // each different letter once, by its number
+    std::string m_spelt; // the current arrangement when letters are numbers
 };

@@ -16,6 +16,10 @@ inline constexpr char kProblemTitle[] = QT_TRANSLATE_NOOP("Messages", "PROBLEM")
 inline constexpr char kInvalidCharacter[] = QT_TRANSLATE_NOOP("Messages",
     "You entered at least one invalid character.  Please only enter letter (no spaces, "
     "punctuation marks, numbers or symbols).");
+// %1: the character, then its code and Unicode name in brackets.
+inline constexpr char kNotALetter[] = QT_TRANSLATE_NOOP("Messages",
+    "You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation "
+    "marks, numbers or symbols).");
 inline constexpr char kNoLetters[] = QT_TRANSLATE_NOOP("Messages",
     "You didn't enter any letters.  Please enter your jumbled letters, then press the button to "
     "analyze.");

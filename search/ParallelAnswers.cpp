@@ -19,7 +19,7 @@ ParallelAnswers::ParallelAnswers(
     std::string letters, double total, std::vector<std::unique_ptr<SpellChecker>> checkers)
     : m_letters(std::move(letters))
     , m_total(total)
-    , m_blockSize(blockSizeFor(m_letters.size()))
+    , m_blockSize(blockSizeFor(letterCount(m_letters)))
     , m_window(kBlocksAheadPerWorker * checkers.size())
     , m_blocks(m_window)
     , m_checkers(std::move(checkers))

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/Request.h"
 
+#include "letters/Alphabet.h"
+#include "letters/Letters.h"
 #include "search/Messages.h"
 
 namespace {
@@ -11,12 +13,15 @@ constexpr qsizetype kConfirmFrom = 9;
 
 } // namespace
 
-CheckedRequest checkRequest(const QString &typed)
+CheckedRequest checkRequest(const QString &typed, LetterRule rule)
 {
     CheckedRequest request { trimSpaces(typed), std::nullopt };
     const QString title = Messages::text(Messages::kProblemTitle);
     QString strerr;
-    if (!bolValidLetters(request.letters, strerr))
+    const bool valid = rule != LetterRule::AnyLetter
+        ? bolValidLetters(request.letters, strerr)
+        : validLettersOfAnyAlphabet(request.letters, strerr);
+    if (!valid)
         request.refusal
             = MessageRequest { strerr, title, MessageButtons::Ok, MessageIcon::Critical };
     else if (request.letters.isEmpty())
@@ -52,6 +57,25 @@ bool bolValidLetters(const QString &letters, QString &strerr)
         const char16_t code = c.unicode();
         if (!((code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z'))) {
             strerr = Messages::text(Messages::kInvalidCharacter);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool validLettersOfAnyAlphabet(const QString &letters, QString &strerr)
+{
+    // A QString holds no broken UTF-8, but may hold a lone surrogate, which
+    // comes out as a replacement character: refused below as no letter.
+    const auto split = splitLetters(letters.toStdString());
+    if (!split) {
+        strerr = Messages::text(Messages::kInvalidCharacter);
+        return false;
+    }
+    for (const std::string &letter : *split) {
+        if (!isAlphabetic(letter)) {
+            strerr = Messages::text(Messages::kNotALetter)
+                         .arg(QString::fromStdString(describeLetter(letter)));
             return false;
         }
     }

@@ -14,7 +14,15 @@ struct CheckedRequest {
     std::optional<MessageRequest> refusal; // what to tell the user instead
 };
 
-[[nodiscard]] CheckedRequest checkRequest(const QString &typed);
+// Which letters a request takes: the 26 Latin letters the window has always
+// taken, or any letter of any alphabet (an extended grapheme cluster that
+// begins with an alphabetic character), as the command-line tool does.
+// ByScript is the window's: A to Z for a dictionary of a language written
+// in Latin letters (or of one not known), any letter for one written otherwise.
+enum class LetterRule { ByScript, LatinAZ, AnyLetter };
+
+[[nodiscard]] CheckedRequest checkRequest(
+    const QString &typed, LetterRule rule = LetterRule::LatinAZ);
 
 // The question asked before a run that tries every arrangement of n letters:
 // from nine letters on the count of arrangements takes long enough to ask.
@@ -27,3 +35,8 @@ struct CheckedRequest {
 // True when every character is one of the 26 Latin letters, in either case;
 // otherwise strerr gets the message for the user. The empty text passes.
 [[nodiscard]] bool bolValidLetters(const QString &letters, QString &strerr);
+
+// True when every letter (not byte, not code unit) is a letter of some
+// alphabet; otherwise strerr names the first that is not, by its Unicode
+// name too, since it may be invisible or a mark on its own.
+[[nodiscard]] bool validLettersOfAnyAlphabet(const QString &letters, QString &strerr);

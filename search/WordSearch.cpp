@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/WordSearch.h"
 
+#include "letters/LetterCase.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
@@ -175,7 +176,19 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
 {
     const unsigned request = ++m_requests;
     const unsigned cancelClicks = m_cancelClicks;
-    CheckedRequest checked = checkRequest(m_view.inputText());
+    CheckedRequest checked = checkRequest(m_view.inputText(), m_options.letters);
+    // Letters beyond A to Z wait for the dictionary: its language's script
+    // tells whether they are letters to search or the invalid characters
+    // they have always been.
+    if (checked.refusal && m_options.letters == LetterRule::ByScript
+        && !checkRequest(m_view.inputText(), LetterRule::AnyLetter).refusal) {
+        if (!checkerReady(request, cancelClicks))
+            return std::nullopt;
+        if (const auto dictionary = m_services.checkers.dictionary(); dictionary
+            && !scriptOfLanguage(dictionary->filename().string()).empty()
+            && scriptOfLanguage(dictionary->filename().string()) != "Latin")
+            checked = checkRequest(m_view.inputText(), LetterRule::AnyLetter);
+    }
     if (checked.refusal) {
         (void)m_services.messageBox.show(*checked.refusal);
         return std::nullopt;
@@ -196,7 +209,8 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         return std::nullopt;
     // The question warns of a long wait, so it is asked only when every
     // arrangement is to be tried.
-    if (const auto question = confirmationFor(checked.letters.size());
+    if (const auto question
+        = confirmationFor(static_cast<qsizetype>(letterCount(checked.letters.toStdString())));
         question && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
         return std::nullopt;
     return prepared;
@@ -215,7 +229,8 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
         return std::nullopt;
     // A short input does not wait for an index that takes longer to build
     // than trying its arrangements; the index is there next time.
-    const double enumeration = fact(static_cast<double>(letters.size())) * kQuestionCost.count();
+    const double enumeration
+        = fact(static_cast<double>(letterCount(letters))) * kQuestionCost.count();
     const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *report.dictionary,
         kWaitSlice, [&](std::chrono::steady_clock::duration left) {
             if (enumeration < static_cast<double>(
@@ -235,7 +250,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     }
     CompoundBudget budget;
     budget.keepGoing = going;
-    budget.maxTime = compoundTimeFor(letters.size());
+    budget.maxTime = compoundTimeFor(letterCount(letters));
     IndexedAnswer answer
         = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried, budget, going);
     report.questions = static_cast<double>(answer.questions);
@@ -268,7 +283,7 @@ void WordSearch::run(const PreparedRun &prepared)
     const std::string &letters = prepared.letters;
     SpellChecker &checker = *prepared.checker;
     const auto started = std::chrono::steady_clock::now();
-    const std::size_t n = letters.size();
+    const std::size_t n = letterCount(letters);
     const double total = fact(static_cast<double>(n));
     m_view.setProgressRange(0, static_cast<float>(total - 1));
     m_view.setProgressVisible(true);

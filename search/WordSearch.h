@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
+#include "search/Request.h"
 #include "search/WordList.h"
 
 #include <QString>
@@ -46,6 +47,8 @@ struct SearchOptions {
     double parallelFrom = 362880;
     // Try every arrangement even where the dictionary's word index could answer.
     bool exhaustive = false;
+    // Which letters a request may hold.
+    LetterRule letters = LetterRule::ByScript;
     // The language of the result line (the command-line tool's is English).
     ResultLanguage resultLanguage = ResultLanguage::Interface;
 };

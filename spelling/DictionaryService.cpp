@@ -160,6 +160,12 @@ std::unique_ptr<SpellChecker> DictionaryService::create(std::string_view progId)
     return which ? checker(*which) : nullptr;
 }
 
+std::optional<std::filesystem::path> DictionaryService::dictionary()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_loaded && m_choice ? std::optional(m_choice->base) : std::nullopt;
+}
+
 std::optional<DictionaryChoice> DictionaryService::choice() const
 {
     const std::lock_guard lock(m_mutex);

@@ -73,6 +73,7 @@ public:
     void whenReady(const std::function<void()> &ready) override;
     // Whether create() answers at once; starts the work if it has not started.
     [[nodiscard]] bool ready();
+    [[nodiscard]] std::optional<std::filesystem::path> dictionary() override;
     // Blocks until create() answers at once.
     void prepare();
     [[nodiscard]] Offer indexFor(

@@ -112,6 +112,8 @@ private slots:
             // The letters themselves: refused as the whole-word search refuses them.
             { "a digit among the letters", { "--some", "ab1" }, ExitStatus::Refused, "" },
             { "a game without letters", { "--some", " " }, ExitStatus::Refused, "" },
+            { "letters that are not UTF-8", { QString::fromUtf8("k\xC3t") }, ExitStatus::Usage,
+                "UTF-8" },
         });
     }
     void refusals()
@@ -176,6 +178,8 @@ private slots:
         QCOMPARE(command.noCache, row.noCache);
         QCOMPARE(command.game.has_value(), row.game);
         QCOMPARE(command.letters, row.list ? QString() : QStringLiteral("tca"));
+        // The whole-word search takes the letters of any alphabet.
+        QCOMPARE(command.search.letters == LetterRule::AnyLetter, !row.list && !row.game);
         QCOMPARE(command.dictionary.candidates.size(), row.list ? 0u : 1u);
         for (const auto &base : command.dictionary.candidates)
             QVERIFY2(QString::fromStdString(base.string()).endsWith(row.dictionary), base.c_str());

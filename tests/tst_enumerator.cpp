@@ -49,6 +49,11 @@ private slots:
             { "abc", "abc", { "abc", "bac", "cab", "acb", "bca", "cba" } },
             { "repeated letter", "aab", { "aab", "aab", "baa", "aba", "aba", "baa" } },
             { "case kept", "CaT", { "CaT", "aCT", "TCa", "CTa", "aTC", "TaC" } },
+            { "letters of two bytes", "éta", { "éta", "téa", "aét", "éat", "taé", "até" } },
+            { "a combining accent moves with its letter", "e\u0301ta",
+                { "éta", "téa", "aét", "éat", "taé", "até" } },
+            { "a vowel sign moves with its consonant", "বাংলা", { "বাংলা", "লাবাং" } },
+            { "Greek", "ός", { "ός", "ςό" } },
         });
     }
     void order()
@@ -94,6 +99,9 @@ private slots:
         addRows<WalkRow>({
             { "six distinct", "abcdef", 0, 720, 720 },
             { "seven with repeats", "aabbcDd", 0, 5040, 1260 },
+            { "seven letters beyond A-Z with repeats", "łódźłóD", 0, 5040, 1260 },
+            { "22 letters beyond A-Z, a high digit set", "αβγδεζηθικλμνξοπρστυφχ",
+                3.0 * ::fact(18) + 12345, 3000, 0 },
             { "22 letters, a high digit set", "abcdefghijklmnopqrstuv", 3.0 * ::fact(18) + 12345,
                 3000, 0 },
             { "25 letters, last exact counter", "abcdefghijklmnopqrstuvwxy", 9007199254740991.0,

@@ -22,9 +22,19 @@ const QString kPreviousResult = QStringLiteral("Done - Found 1 words: dog");
 
 // The window after the user typed this and pressed Enter, answering No to
 // any question.
+SearchOptions optionsFor(LetterRule rule)
+{
+    SearchOptions options { std::chrono::nanoseconds(0) };
+    options.letters = rule;
+    return options;
+}
+
 struct Typed : SearchFixture {
-    explicit Typed(const QString &typed)
+    explicit Typed(const QString &typed, LetterRule rule = LetterRule::ByScript,
+        std::optional<std::filesystem::path> dictionary = std::nullopt)
+        : SearchFixture(optionsFor(rule))
     {
+        checkers.dictionaryPath = std::move(dictionary);
         view.input = typed;
         view.resultsText = kPreviousResult;
         box.queueAnswer(MessageAnswer::No);
@@ -34,6 +44,24 @@ struct Typed : SearchFixture {
     {
         return box.shown().size() == 1 ? box.shown().first() : MessageRequest();
     }
+};
+
+// A request in the window, whose dictionary's script decides.
+struct ScriptRow {
+    const char *name;
+    const char *dictionary; // the file's name; "": not known
+    QString typed;
+    bool runs;
+};
+
+// A request of the command-line tool, which takes the letters of any alphabet.
+struct AnyLetterRow {
+    const char *name;
+    QString typed;
+    Outcome outcome;
+    QString searched = {}; // the first arrangement asked
+    int count = 0; // the letters the question counts
+    QString named = {}; // in the refusal
 };
 
 } // namespace
@@ -94,6 +122,85 @@ private slots:
             QCOMPARE(
                 fx.onlyBox(), Typed(row.outcome == Outcome::NoLetters ? "" : "cat1").onlyBox());
         }
+    }
+
+    void anyLetter_data()
+    {
+        using enum Outcome;
+        addRows<AnyLetterRow>({
+            { "Greek letters run", QStringLiteral("λόγος"), Runs, QStringLiteral("λόγος") },
+            { "Cyrillic capitals run", QStringLiteral("КОТ"), Runs, QStringLiteral("КОТ") },
+            { "a combining accent typed separately is one letter", QStringLiteral("e\u0301te"),
+                Runs, QStringLiteral("\u00E9te") },
+            { "eight Bengali letters of two characters each run at once",
+                QString(QStringLiteral("কি")).repeated(8), Runs,
+                QString(QStringLiteral("কি")).repeated(8) },
+            { "nine letters typed as eighteen characters are asked about",
+                QString(QStringLiteral("e\u0301")).repeated(9), Asks, {}, 9 },
+            { "a digit is named", QStringLiteral("кот1"), Invalid, {}, 0,
+                QStringLiteral("U+0031 DIGIT ONE") },
+            { "a lone mark is named", QStringLiteral("\u0301кот"), Invalid, {}, 0,
+                QStringLiteral("U+0301 COMBINING ACUTE ACCENT") },
+            { "an inner space is named", QStringLiteral("к т"), Invalid, {}, 0,
+                QStringLiteral("U+0020 SPACE") },
+            { "only spaces are no letters", QStringLiteral("   "), NoLetters },
+        });
+    }
+    void anyLetter()
+    {
+        QFETCH(AnyLetterRow, row);
+        const Typed fx(row.typed, LetterRule::AnyLetter);
+        QCOMPARE(fx.checkers.script->asked.mid(1, 1),
+            row.outcome == Outcome::Runs ? QStringList { row.searched } : QStringList());
+        const MessageRequest box = fx.onlyBox();
+        switch (row.outcome) {
+        case Outcome::Runs:
+            QVERIFY(fx.box.shown().isEmpty());
+            break;
+        case Outcome::Asks:
+            QVERIFY2(
+                box.text.contains(u' ' + QString::number(row.count) + u' '), qPrintable(box.text));
+            break;
+        case Outcome::NoLetters:
+            QCOMPARE(box, Typed("").onlyBox());
+            break;
+        case Outcome::Invalid:
+            QCOMPARE(std::pair(box.buttons, box.icon),
+                std::pair(MessageButtons::Ok, MessageIcon::Critical));
+            QVERIFY2(box.text.contains(row.named), qPrintable(box.text));
+            break;
+        }
+    }
+
+    // The window takes A to Z for a dictionary of a language written in Latin
+    // letters, and any letter for one written in another script.
+    void windowByScript_data()
+    {
+        addRows<ScriptRow>({
+            { "Greek for a Greek dictionary", "el_GR", QStringLiteral("λόγος"), true },
+            { "Cyrillic for a Russian dictionary", "ru_RU", QStringLiteral("кот"), true },
+            { "Cyrillic for a Serbian dictionary", "sr", QStringLiteral("пас"), true },
+            { "Latin letters for a Greek dictionary", "el_GR", QStringLiteral("cat"), true },
+            { "a digit for a Greek dictionary", "el_GR", QStringLiteral("λ1"), false },
+            { "accents for a French dictionary", "fr", QStringLiteral("été"), false },
+            { "Cyrillic for a Latin-script Serbian dictionary", "sr_Latn_RS", QStringLiteral("пас"),
+                false },
+            { "Greek for a dictionary of no known language", "qq_QQ", QStringLiteral("λόγος"),
+                false },
+            { "Greek for a checker of no dictionary", "", QStringLiteral("λόγος"), false },
+        });
+    }
+    void windowByScript()
+    {
+        QFETCH(ScriptRow, row);
+        const std::string name = row.dictionary;
+        const Typed fx(row.typed, LetterRule::ByScript,
+            name.empty() ? std::nullopt : std::optional(std::filesystem::path("/dicts") / name));
+        QCOMPARE(fx.checkers.script->asked.mid(1, 1),
+            row.runs ? QStringList { row.typed } : QStringList());
+        // Refused as A to Z has always been refused.
+        if (!row.runs)
+            QCOMPARE(fx.onlyBox(), Typed("cat1").onlyBox());
     }
 
     // No letters is a warning, a wrong character an error; both under one title.

@@ -343,6 +343,10 @@
             <numerusform>Hotovo – nalezeno %n slov: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Zadali jste neplatný znak: %1. Zadávejte prosím pouze písmena (žádné mezery, interpunkci, číslice ani symboly).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -579,10 +583,6 @@
         <translation>Vypíše každé slovo složené ze všech zadaných písmen, jako okno Quorvel; s --some nebo --phrases slova z části písmen nebo fráze ze všech.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Zpřeházená písmena (A až Z, velká i malá); s --some nebo --phrases je „?“ žolík.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 vyžaduje --some nebo --phrases.</translation>
     </message>
@@ -597,6 +597,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Zadejte písmena jako jeden argument.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Zpřeházená písmena (libovolné abecedy, velká i malá); s --some nebo --phrases písmena A až Z a „?“ je žolík.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Zadaná písmena nejsou text v UTF-8.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>Fertig – %n Wörter gefunden: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Sie haben ein ungültiges Zeichen eingegeben: %1. Bitte geben Sie nur Buchstaben ein (keine Leerzeichen, Satzzeichen, Ziffern oder Symbole).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -573,10 +577,6 @@
         <translation>Listet jedes Wort auf, das aus allen angegebenen Buchstaben besteht, wie das Quorvel-Fenster; mit --some oder --phrases die Wörter aus einem Teil davon oder die Wortgruppen aus allen.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Die durcheinandergewürfelten Buchstaben (A bis Z, groß oder klein); mit --some oder --phrases ist „?“ ein Joker.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 braucht --some oder --phrases.</translation>
     </message>
@@ -591,6 +591,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Geben Sie die Buchstaben als ein Argument an.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Die durcheinandergewürfelten Buchstaben (jedes Alphabets, groß oder klein); mit --some oder --phrases die Buchstaben A bis Z, und „?“ ist ein Joker.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Die angegebenen Buchstaben sind kein UTF-8-Text.</translation>
     </message>
 </context>
 <context>

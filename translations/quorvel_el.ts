@@ -341,6 +341,10 @@
             <numerusform>Ολοκληρώθηκε – βρέθηκαν %n λέξεις: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Πληκτρολογήσατε μη έγκυρο χαρακτήρα: %1. Πληκτρολογήστε μόνο γράμματα (χωρίς κενά, σημεία στίξης, αριθμούς ή σύμβολα).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -573,10 +577,6 @@
         <translation>Εμφανίζει κάθε λέξη που σχηματίζεται από όλα τα γράμματα που δόθηκαν, όπως το παράθυρο του Quorvel· με --some ή --phrases, τις λέξεις από μέρος τους ή τις φράσεις από όλα.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Τα ανακατεμένα γράμματα (A έως Z, κεφαλαία ή πεζά)· με --some ή --phrases το «?» είναι μπαλαντέρ.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>Το %1 χρειάζεται --some ή --phrases.</translation>
     </message>
@@ -591,6 +591,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Δώστε τα γράμματα ως ένα όρισμα.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Τα ανακατεμένα γράμματα (οποιουδήποτε αλφαβήτου, κεφαλαία ή πεζά)· με --some ή --phrases τα γράμματα A έως Z, και το «?» είναι μπαλαντέρ.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Τα γράμματα που δόθηκαν δεν είναι κείμενο UTF-8.</translation>
     </message>
 </context>
 <context>

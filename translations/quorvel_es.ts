@@ -341,6 +341,10 @@
             <numerusform>Terminado: se encontraron %n palabras: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Ha escrito un carácter no válido: %1. Escriba solo letras (sin espacios, signos de puntuación, números ni símbolos).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -573,10 +577,6 @@
         <translation>Muestra cada palabra formada con todas las letras dadas, como la ventana de Quorvel; con --some o --phrases, las palabras formadas con parte de ellas o las frases formadas con todas.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Las letras revueltas (de la A a la Z, mayúsculas o minúsculas); con --some o --phrases, «?» es un comodín.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 necesita --some o --phrases.</translation>
     </message>
@@ -591,6 +591,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Indique las letras como un solo argumento.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Las letras revueltas (de cualquier alfabeto, mayúsculas o minúsculas); con --some o --phrases, las letras de la A a la Z, y «?» es un comodín.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Las letras dadas no son texto UTF-8.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>Terminé – %n mots trouvés&#xa0;: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Vous avez saisi un caractère non valide&#xa0;: %1. Veuillez ne saisir que des lettres (ni espaces, ni signes de ponctuation, ni chiffres, ni symboles).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -573,10 +577,6 @@
         <translation>Affiche chaque mot formé avec toutes les lettres données, comme la fenêtre de Quorvel&#xa0;; avec --some ou --phrases, les mots formés avec une partie d&apos;entre elles ou les expressions formées avec toutes.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Les lettres mélangées (A à Z, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, «&#xa0;?&#xa0;» est un joker.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 nécessite --some ou --phrases.</translation>
     </message>
@@ -591,6 +591,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Donnez les lettres en un seul argument.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Les lettres mélangées (de n’importe quel alphabet, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, les lettres A à Z, et «&#xa0;?&#xa0;» est un joker.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Les lettres données ne sont pas du texte UTF-8.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>Fatto: trovate %n parole: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Hai inserito un carattere non valido: %1. Inserisci solo lettere (niente spazi, segni di punteggiatura, numeri o simboli).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -573,10 +577,6 @@
         <translation>Elenca ogni parola formata con tutte le lettere date, come fa la finestra di Quorvel; con --some o --phrases, le parole formate con una parte di esse o le frasi formate con tutte.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Le lettere rimescolate (dalla A alla Z, maiuscole o minuscole); con --some o --phrases «?» è un jolly.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 richiede --some o --phrases.</translation>
     </message>
@@ -591,6 +591,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Indica le lettere come un solo argomento.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Le lettere rimescolate (di qualsiasi alfabeto, maiuscole o minuscole); con --some o --phrases le lettere dalla A alla Z, e «?» è un jolly.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Le lettere date non sono testo UTF-8.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,10 @@
             <numerusform>Klaar – %n woorden gevonden: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>U hebt een ongeldig teken ingevoerd: %1. Voer alleen letters in (geen spaties, leestekens, cijfers of symbolen).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -573,10 +577,6 @@
         <translation>Toont elk woord dat uit alle gegeven letters bestaat, zoals het Quorvel-venster; met --some of --phrases de woorden uit een deel ervan of de woordgroepen uit alle letters.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>De gehusselde letters (A tot Z, hoofd- of kleine letters); met --some of --phrases is ‘?’ een joker.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 heeft --some of --phrases nodig.</translation>
     </message>
@@ -591,6 +591,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Geef de letters als één argument.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>De gehusselde letters (van elk alfabet, hoofd- of kleine letters); met --some of --phrases de letters A tot Z, en ‘?’ is een joker.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>De opgegeven letters zijn geen UTF-8-tekst.</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,10 @@
             <numerusform>Gotowe – znaleziono %n słów: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Wpisano nieprawidłowy znak: %1. Wpisuj tylko litery (bez spacji, znaków interpunkcyjnych, cyfr i symboli).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -579,10 +583,6 @@
         <translation>Wypisuje każde słowo ułożone ze wszystkich podanych liter, tak jak okno programu Quorvel; z --some lub --phrases słowa ułożone z części liter lub wyrażenia ułożone ze wszystkich.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Pomieszane litery (od A do Z, wielkie lub małe); z --some lub --phrases „?” to blank.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 wymaga --some lub --phrases.</translation>
     </message>
@@ -597,6 +597,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Podaj litery jako jeden argument.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Pomieszane litery (dowolnego alfabetu, wielkie lub małe); z --some lub --phrases litery od A do Z, a „?” to blank.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Podane litery nie są tekstem UTF-8.</translation>
     </message>
 </context>
 <context>

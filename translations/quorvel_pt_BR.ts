@@ -341,6 +341,10 @@
             <numerusform>Concluído – %n palavras encontradas: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Você digitou um caractere inválido: %1. Digite apenas letras (sem espaços, sinais de pontuação, números ou símbolos).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -573,10 +577,6 @@
         <translation>Lista cada palavra formada com todas as letras dadas, como a janela do Quorvel; com --some ou --phrases, as palavras formadas com parte delas ou as frases formadas com todas.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>As letras embaralhadas (de A a Z, maiúsculas ou minúsculas); com --some ou --phrases, “?” é um curinga.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 precisa de --some ou --phrases.</translation>
     </message>
@@ -591,6 +591,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Informe as letras como um único argumento.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>As letras embaralhadas (de qualquer alfabeto, maiúsculas ou minúsculas); com --some ou --phrases, as letras de A a Z, e “?” é um curinga.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>As letras dadas não são texto UTF-8.</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,10 @@
             <numerusform>Готово — найдено %n слов: </numerusform>
         </translation>
     </message>
+    <message>
+        <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Вы ввели недопустимый символ: %1. Вводите только буквы (без пробелов, знаков препинания, цифр и символов).</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -579,10 +583,6 @@
         <translation>Выводит все слова, составленные из всех данных букв, как окно Quorvel; с --some или --phrases — слова из части букв или фразы из всех букв.</translation>
     </message>
     <message>
-        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
-        <translation>Перемешанные буквы (от A до Z, в любом регистре); с --some или --phrases «?» — пустая фишка.</translation>
-    </message>
-    <message>
         <source>%1 needs --some or --phrases.</source>
         <translation>%1 требует --some или --phrases.</translation>
     </message>
@@ -597,6 +597,14 @@
     <message>
         <source>Give the letters as one argument.</source>
         <translation>Укажите буквы одним аргументом.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
+        <translation>Перемешанные буквы (любого алфавита, в любом регистре); с --some или --phrases буквы от A до Z, а «?» — пустая фишка.</translation>
+    </message>
+    <message>
+        <source>The letters given are not UTF-8 text.</source>
+        <translation>Указанные буквы — не текст в UTF-8.</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,7 @@ public:
         else
             ready();
     }
+    std::optional<std::filesystem::path> dictionary() override { return dictionaryPath; }
     void becomeReady()
     {
         loading = false;
@@ -101,6 +102,7 @@ public:
 
     QSet<QString> creatable { QStringLiteral("excel.application"),
         QStringLiteral("word.application") };
+    std::optional<std::filesystem::path> dictionaryPath;
     bool loading = false;
     std::vector<std::function<void()>> waiting;
     QStringList attempts;
