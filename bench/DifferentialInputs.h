@@ -86,8 +86,7 @@ public:
 
     // Two to four forms joined, of the lengths given, shuffled: the first may
     // begin a compound and the others continue one, or all are words; in
-    // lower case but for the first form's first letter, as a compound of
-    // them would be written.
+    // lower case but for one capital, as a compound of them would begin.
     std::string joined(std::size_t fewest, std::size_t most)
     {
         const std::size_t count = pick(fewest, most);
@@ -102,8 +101,8 @@ public:
                 std::string form = randomForm(roles);
                 if (form.empty())
                     form = randomForm(0xFF);
-                for (std::size_t i = word == 0 ? 1 : 0; i < form.size(); ++i)
-                    form[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(form[i])));
+                for (char &c : form)
+                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
                 letters += form;
             }
             if (letters.size() >= m_min && letters.size() <= m_max)
@@ -113,6 +112,8 @@ public:
             letters.resize(m_max);
         while (letters.size() < m_min)
             letters += static_cast<char>('a' + pick(0, 25));
+        letters.front()
+            = static_cast<char>(std::toupper(static_cast<unsigned char>(letters.front())));
         std::shuffle(letters.begin(), letters.end(), m_random);
         return letters;
     }

@@ -73,7 +73,16 @@ struct Piece {
     std::string text; // lower case
     LetterCounts counts {};
     std::uint8_t roles = 0;
+    std::uint32_t mask = 0; // the letters it has, a bit each
 };
+
+std::uint32_t maskOf(const LetterCounts &counts)
+{
+    std::uint32_t mask = 0;
+    for (std::size_t x = 0; x < counts.size(); ++x)
+        mask |= counts[x] ? std::uint32_t(1) << x : 0;
+    return mask;
+}
 
 bool within(const LetterCounts &part, const LetterCounts &whole)
 {
@@ -94,10 +103,12 @@ bool empty(const LetterCounts &counts)
 // the .aff file lets it.
 class SlowSearch {
 public:
-    SlowSearch(std::vector<Piece> pieces, const AffCompounding &aff, std::size_t maxCandidates)
+    SlowSearch(std::vector<Piece> pieces, const AffCompounding &aff, std::size_t maxCandidates,
+        std::chrono::steady_clock::time_point deadline)
         : m_pieces(std::move(pieces))
         , m_aff(aff)
         , m_maxCandidates(maxCandidates)
+        , m_deadline(deadline)
     {
     }
 
@@ -123,8 +134,10 @@ private:
     {
         const bool triple = m_aff.simplifiedTriple && prefix.size() >= 2
             && prefix.back() == prefix[prefix.size() - 2];
+        const std::uint32_t mask
+            = maskOf(rest) | (triple ? maskOf(countLetters(prefix.substr(prefix.size() - 1))) : 0);
         for (const Piece &piece : m_pieces) {
-            if (piece.text.size() < m_aff.minPart)
+            if (piece.text.size() < m_aff.minPart || (piece.mask & ~mask) != 0)
                 continue;
             if (within(piece.counts, rest)) {
                 LetterCounts left = rest;
@@ -149,9 +162,17 @@ private:
     // pieces may take depends on the prefix only by its last two letters.
     bool finishes(const LetterCounts &rest, std::size_t parts, const std::string &prefix)
     {
+        if (m_overflow
+            || (++m_steps % 4096 == 0 && std::chrono::steady_clock::now() > m_deadline)) {
+            m_overflow = true;
+            return false;
+        }
         std::string key(reinterpret_cast<const char *>(rest.data()), rest.size());
         key += static_cast<char>(std::min<std::size_t>(parts, 1));
-        key += prefix.size() >= 2 ? prefix.substr(prefix.size() - 2) : prefix;
+        // The prefix matters only by a doubled letter at its end.
+        if (m_aff.simplifiedTriple && prefix.size() >= 2
+            && prefix.back() == prefix[prefix.size() - 2])
+            key += prefix.back();
         if (const auto known = m_finishes.find(key); known != m_finishes.end())
             return known->second;
         bool any = false;
@@ -164,7 +185,8 @@ private:
                 else if (piece.roles & (parts == 0 ? kFirst : kInside))
                     any = finishes(left, parts + 1, prefix + std::string(written));
             });
-        m_finishes.emplace(std::move(key), any);
+        if (!m_overflow)
+            m_finishes.emplace(std::move(key), any);
         return any;
     }
 
@@ -178,7 +200,7 @@ private:
                 if (empty(left)) {
                     if (parts >= 1 && (piece.roles & kLast)) {
                         m_found.insert(prefix + std::string(written));
-                        m_overflow = m_found.size() > m_maxCandidates;
+                        m_overflow = m_overflow || m_found.size() > m_maxCandidates;
                     }
                     return;
                 }
@@ -194,7 +216,9 @@ private:
     std::vector<Piece> m_pieces;
     AffCompounding m_aff;
     std::size_t m_maxCandidates;
-    bool m_overflow = false;
+    std::chrono::steady_clock::time_point m_deadline;
+    std::size_t m_steps = 0;
+    bool m_overflow = false; // past the bound of candidates or time
     std::unordered_map<std::string, bool> m_finishes;
     std::set<std::string> m_found;
 };
@@ -239,6 +263,7 @@ struct Settings {
     std::size_t minLength;
     std::size_t maxLength;
     std::size_t maxCandidates;
+    std::chrono::seconds slowTime;
     std::filesystem::path helper;
     bool showDifferences;
     bool showEach;
@@ -277,7 +302,11 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     for (std::size_t i = 0; i < settings.count; ++i) {
         const std::string letters = inputs.joined(2, 4);
         auto at = std::chrono::steady_clock::now();
-        const IndexedAnswer indexed = indexedSearch(letters, *offer.index, *checker);
+        // The budget the program gives a search of this many letters.
+        CompoundBudget budget;
+        budget.maxTime = compoundTimeFor(letters.size());
+        const IndexedAnswer indexed
+            = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
         indexTime += std::chrono::steady_clock::now() - at;
         at = std::chrono::steady_clock::now();
         // The slow search's pieces: every form within the letters, found by
@@ -292,7 +321,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             for (WordIndex::KeyId key = 0; key < index.keyCount(); ++key) {
                 const auto forms = index.formsOf(key);
                 for (std::size_t f = 0; f < forms.size(); ++f) {
-                    Piece piece { lowered(forms[f]), countLetters(forms[f]), forms.roles[f] };
+                    Piece piece { lowered(forms[f]), countLetters(forms[f]), forms.roles[f], 0 };
+                    piece.mask = maskOf(piece.counts);
                     if (!within(piece.counts, counts))
                         continue;
                     if (piece.text.size() == letters.size())
@@ -305,7 +335,9 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
                 }
             }
         }
-        auto found = SlowSearch(std::move(pieces), aff, settings.maxCandidates).run(counts);
+        auto found = SlowSearch(std::move(pieces), aff, settings.maxCandidates,
+            std::chrono::steady_clock::now() + settings.slowTime)
+                         .run(counts);
         std::set<std::string> expected;
         if (found) {
             candidates += found->size();
@@ -323,15 +355,14 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
                 found ? found->size() : 0, expected.size(),
                 std::chrono::duration<double>(slow).count());
         std::fflush(stdout);
+        tooMany += !found;
         if (!indexed.words) {
             if (gaveUp++ == 0)
                 firstGiveUp = indexed.fallback;
             continue;
         }
-        if (!found) {
-            ++tooMany;
+        if (!found)
             continue;
-        }
         std::set<std::string> got;
         for (const std::string &word : *indexed.words)
             got.insert(lowered(word));
@@ -353,7 +384,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         }
     }
     std::printf("%-16s %-8s %4zu inputs, %4zu with words, %4zu with compounds, %zu candidates, "
-                "%zu past the slow search's bound, %zu gave up%s%s, %zu differences; index "
+                "%zu past the slow search's bounds, %zu gave up%s%s, %zu differences; index "
                 "%.2f s, slow search %.1f s\n",
         name.c_str(), engine.c_str(), settings.count, withWords, compoundWords, candidates, tooMany,
         gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences,
@@ -387,12 +418,15 @@ int main(int argc, char **argv)
     const QCommandLineOption boundOption(QStringLiteral("max-candidates"),
         QStringLiteral("Candidates of the slow search past which an input is counted apart."),
         QStringLiteral("n"), QStringLiteral("2000000"));
+    const QCommandLineOption slowOption(QStringLiteral("slow-seconds"),
+        QStringLiteral("Time of the slow search for one input past which it is counted apart."),
+        QStringLiteral("n"), QStringLiteral("60"));
     const QCommandLineOption quietOption(
         QStringLiteral("quiet"), QStringLiteral("Count differences without showing them."));
     const QCommandLineOption eachOption(
         QStringLiteral("each"), QStringLiteral("A line for each input: its candidates and time."));
     parser.addOptions({ dictionaryOption, countOption, seedOption, minOption, maxOption,
-        boundOption, quietOption, eachOption });
+        boundOption, slowOption, quietOption, eachOption });
     parser.process(app);
 
     std::vector<std::filesystem::path> bases;
@@ -414,6 +448,7 @@ int main(int argc, char **argv)
         parser.value(seedOption).toULongLong(), minLength,
         std::clamp<std::size_t>(parser.value(maxOption).toULongLong(), minLength, 40),
         parser.value(boundOption).toULongLong(),
+        std::chrono::seconds(parser.value(slowOption).toLongLong()),
         QDir(QCoreApplication::applicationDirPath())
             .filePath(QStringLiteral("quorvel-probe"))
             .toStdString(),
