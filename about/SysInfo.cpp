@@ -8,6 +8,7 @@
 #include "platform/ProgramLauncher.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace {
 
@@ -31,7 +32,7 @@ void SysInfoLauncher::StartSysInfo()
 {
     if (tryStart())
         return;
-    (void)m_messageBox.show({ QString::fromLatin1(kUnavailable),
+    (void)m_messageBox.show({ QCoreApplication::translate("SysInfoLauncher", kUnavailable),
         QString::fromLatin1(kApplicationTitle), MessageButtons::Ok, MessageIcon::None });
 }
 

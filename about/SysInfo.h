@@ -4,6 +4,7 @@
 
 #include "platform/Registry.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -31,7 +32,8 @@ public:
     static constexpr char kFirstValue[] = "PATH";
     static constexpr char kSecondKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
     static constexpr char kSecondValue[] = "MSINFO";
-    static constexpr char kUnavailable[] = "System Information Is Unavailable At This Time";
+    static constexpr char kUnavailable[]
+        = QT_TRANSLATE_NOOP("SysInfoLauncher", "System Information Is Unavailable At This Time");
 
 private:
     [[nodiscard]] bool tryStart();

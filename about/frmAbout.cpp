@@ -17,10 +17,10 @@
 
 namespace {
 
-constexpr char kDescription[]
-    = "This application takes a jumbled set of letters and lists all valid words that can be "
-      "made from all those letters.  It uses the spelling dictionaries of Nuspell and/or "
-      "Hunspell in part of the analysis.";
+constexpr char kDescription[] = QT_TRANSLATE_NOOP("frmAbout",
+    "This application takes a jumbled set of letters and lists all valid words that can be made "
+    "from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in "
+    "part of the analysis.");
 constexpr char kCopyright[] = "Copyright \u00A9 2026 Kelmstar Software";
 
 // The labels stand on the desktop's button face, so their text is the
@@ -59,22 +59,21 @@ frmAbout::frmAbout(Services services)
     setAutoFillBackground(true);
 
     // Created in tab order: OK, the icon, System Info, then the labels.
-    cmdOK
-        = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", twips(4245, 2625, 1260, 345));
+    cmdOK = place(new QPushButton(tr("OK"), this), "cmdOK", twips(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
     picIcon = place(new QLabel(this), "picIcon", twips(240, 240, 540, 540));
     // The icon is 32 pixels at 96 DPI and grows with the layout.
     picIcon->setPixmap(Artwork::iconImage(pixelsFromTwips(480, m_dpi), devicePixelRatioF()));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdSysInfo = place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
-        twips(4260, 3075, 1245, 345));
+    cmdSysInfo = place(
+        new QPushButton(tr("&System Info..."), this), "cmdSysInfo", twips(4260, 3075, 1245, 345));
 
     lblDescription = label(this, "lblDescription", twips(1050, 1125, 3885, 1170));
-    lblDescription->setText(QString::fromLatin1(kDescription));
+    lblDescription->setText(tr(kDescription));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer = label(this, "lblDisclaimer", twips(240, 2640, 870, 225));
-    lblDisclaimer->setText(QStringLiteral("Visit us at: "));
+    lblDisclaimer->setText(tr("Visit us at: "));
     lblDisclaimer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTitle = label(this, "lblTitle", twips(1050, 240, 3885, 480));
     lblVersion = place(new QLabel(this), "lblVersion", twips(1050, 780, 3885, 225));
@@ -99,16 +98,46 @@ frmAbout::frmAbout(Services services)
     connect(vbhHome, &QLabel::linkActivated, this, &frmAbout::openHomePage);
 
     Form_Load();
+    makeRoomForTexts();
+}
+
+void frmAbout::makeRoomForTexts()
+{
+    // A translation longer than the designed text widens the dialog rather
+    // than being cut off; the designed texts leave it as it is.
+    const int gap = pixelsFromTwips(90, m_dpi);
+    const int label = qMax(0, lblDisclaimer->sizeHint().width() - lblDisclaimer->width());
+    lblDisclaimer->resize(lblDisclaimer->width() + label, lblDisclaimer->height());
+    vbhHome->move(vbhHome->x() + label, vbhHome->y());
+    // The buttons grow to the left, as wide as each other.
+    const int buttons
+        = qMax(qMax(cmdOK->sizeHint().width(), cmdSysInfo->sizeHint().width()), cmdOK->width());
+    for (QPushButton *button : { cmdOK, cmdSysInfo })
+        button->setGeometry(button->geometry().adjusted(button->width() - buttons, 0, 0, 0));
+    int extra = qMax(vbhHome->x() + vbhHome->sizeHint().width() + gap - cmdOK->x(),
+        Label1->x() + Label1->sizeHint().width() + gap - cmdSysInfo->x());
+    // The description wraps; where its lines do not fit its height, it widens.
+    const int step = pixelsFromTwips(150, m_dpi);
+    int wider = 0;
+    while (
+        lblDescription->heightForWidth(lblDescription->width() + wider) > lblDescription->height())
+        wider += step;
+    extra = qMax(extra, wider);
+    if (extra <= 0)
+        return;
+    for (QLabel *text : { lblDescription, lblTitle, lblVersion })
+        text->resize(text->width() + extra, text->height());
+    for (QPushButton *button : { cmdOK, cmdSysInfo })
+        button->move(button->x() + extra, button->y());
+    setFixedSize(width() + extra, height());
 }
 
 void frmAbout::Form_Load()
 {
     const QString title = QString::fromLatin1(kApplicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(kVersionMajor)
-                            .arg(kVersionMinor)
-                            .arg(kVersionRevision));
+    setWindowTitle(tr("About %1").arg(title));
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     lblTitle->setText(title);
 }
 
@@ -138,9 +167,10 @@ void frmAbout::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const auto x = [this](int twips) { return pixelsFromTwips(twips, m_dpi); };
     painter.setPen(QPen(QColor(128, 128, 128), 1));
-    painter.drawLine(x(90), x(2445), x(5654), x(2445));
+    const int end = width() - x(5730 - 5654); // the dialog may have widened
+    painter.drawLine(x(90), x(2445), end, x(2445));
     painter.setPen(QPen(Qt::white, 2));
-    painter.drawLine(x(105), x(2460) + 1, x(5654), x(2460) + 1);
+    painter.drawLine(x(105), x(2460) + 1, end, x(2460) + 1);
 }
 
 AboutCommand::AboutCommand(frmAbout::Services services)

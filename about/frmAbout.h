@@ -34,6 +34,7 @@ protected:
 
 private:
     void Form_Load();
+    void makeRoomForTexts();
     void openHomePage(const QString &address);
 
     Services m_services;

@@ -24,6 +24,7 @@
 #include "search/WordSearch.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/DictionaryService.h"
+#include "translations/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,7 +42,7 @@ class CommandLine {
 public:
     CommandLine()
     {
-        m_parser.setApplicationDescription(QStringLiteral(
+        m_parser.setApplicationDescription(QCoreApplication::translate("quorvel",
             "Lists every word made of all the letters typed, in a window. See quorvel(1)."));
         m_options.addTo(m_parser);
     }
@@ -61,8 +62,9 @@ public:
             return std::nullopt;
         m_parser.process(arguments); // --help, --help-all and --version end the program here
         if (!m_parser.positionalArguments().isEmpty())
-            return usageError(QStringLiteral("Unexpected argument '%1': the letters are typed "
-                                             "in the window (quorvel-search takes them here).")
+            return usageError(QCoreApplication::translate("quorvel",
+                "Unexpected argument '%1': the letters are typed in the window (quorvel-search "
+                "takes them here).")
                                   .arg(m_parser.positionalArguments().constFirst()));
         // Named before the window opens, so that a wrong name is told on
         // the terminal it was typed on.
@@ -78,12 +80,12 @@ public:
     // The dictionary --dictionary names; nothing: the user's language picks.
     [[nodiscard]] const std::optional<DictionaryPick> &dictionary() const { return m_pick; }
 
-private:
     static int usageError(const QString &message)
     {
         return exitCode(tellRefusal({ ExitStatus::Usage, message }, QStringLiteral("quorvel")));
     }
 
+private:
     QCommandLineParser m_parser;
     const CommonOptions m_options;
     std::optional<DictionaryPick> m_pick;
@@ -96,16 +98,27 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
-    CommandLine commandLine;
+    std::optional<CommandLine> commandLine;
+    InterfaceLanguage::Choice speaking;
+    QStringList catalogues;
     {
         // Read first without the window system, so that --help and --version
         // answer on a terminal that has no display.
         const QCoreApplication terminal(argc, argv);
-        if (const auto status = commandLine.read(QCoreApplication::arguments(), false))
+        catalogues = InterfaceLanguage::catalogueFolders(QCoreApplication::applicationDirPath());
+        speaking = InterfaceLanguage::choose(
+            QCoreApplication::arguments(), QLocale::system().uiLanguages(), catalogues);
+        InterfaceLanguage::install(speaking.language, catalogues);
+        if (speaking.unknown)
+            return CommandLine::usageError(
+                InterfaceLanguage::unknownLanguage(*speaking.unknown, catalogues));
+        commandLine.emplace(); // its --help in that language
+        if (const auto status = commandLine->read(QCoreApplication::arguments(), false))
             return *status;
     }
     QApplication app(argc, argv);
-    if (const auto status = commandLine.read(QCoreApplication::arguments(), true))
+    InterfaceLanguage::install(speaking.language, catalogues);
+    if (const auto status = commandLine->read(QCoreApplication::arguments(), true))
         return *status;
     // Where the settings go (the help viewer's size, place and split).
     QApplication::setOrganizationName(QStringLiteral("Kelmstar Software"));
@@ -124,9 +137,9 @@ int main(int argc, char **argv)
     AboutCommand about({ sysInfo, launcher, messageBox });
 
     WordSearch::Options options;
-    options.exhaustive = commandLine.exhaustive();
+    options.exhaustive = commandLine->exhaustive();
 
-    const auto &named = commandLine.dictionary();
+    const auto &named = commandLine->dictionary();
     const auto language = named ? named->language : DictionaryLocator::userLanguage();
     DictionaryService dictionaries({ [&named, &language] {
                                         return named ? named->candidates
@@ -134,7 +147,7 @@ int main(int argc, char **argv)
                                                          DictionaryLocator::defaultFolders());
                                     },
         language, helperPath(QCoreApplication::applicationDirPath()),
-        commandLine.noCache() ? std::nullopt : std::optional(cacheFolder()) });
+        commandLine->noCache() ? std::nullopt : std::optional(cacheFolder()) });
     frmMain window;
     WordSearch search(
         window, { messageBox, dictionaries, terminator, events, &dictionaries }, options);
@@ -147,7 +160,7 @@ int main(int argc, char **argv)
     QObject::connect(&window, &frmMain::helpRequested, [&help] { help.mnu_qvhelp_Click(); });
     // The help opens in the interface's language, where it is translated.
     Form_Load(window, registry, HelpFile, QCoreApplication::applicationDirPath(),
-        { QLocale::system().uiLanguages(), files });
+        { { speaking.language }, files });
     // The dictionary is made ready as soon as the window is up, so that the
     // first Enter usually finds it loaded.
     QTimer::singleShot(0, &window, [&dictionaries] { dictionaries.startInBackground(); });

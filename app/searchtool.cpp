@@ -12,8 +12,10 @@
 #include "search/HeadlessView.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/DictionaryService.h"
+#include "translations/Language.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <cstdio>
 #include <unistd.h>
 
@@ -50,6 +52,18 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("quorvel-search"));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+
+    // The language first, so that the usage text and every error speak it.
+    const QStringList catalogues
+        = InterfaceLanguage::catalogueFolders(QCoreApplication::applicationDirPath());
+    const InterfaceLanguage::Choice speaking = InterfaceLanguage::choose(
+        QCoreApplication::arguments(), QLocale::system().uiLanguages(), catalogues);
+    InterfaceLanguage::install(speaking.language, catalogues);
+    if (speaking.unknown)
+        return exitCode(
+            tellRefusal({ ExitStatus::Usage,
+                            InterfaceLanguage::unknownLanguage(*speaking.unknown, catalogues) },
+                QStringLiteral("quorvel-search")));
 
     const auto folders = DictionaryLocator::defaultFolders();
     SearchCommandLine commandLine;

@@ -88,7 +88,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::vector<std::string> passedOver;
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, settings.helper, {} },
         [&passedOver](const std::string &line) { passedOver.push_back(line); });
-    const auto checker = service.create(DictionaryService::kNuspellProgId);
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
     const std::string name = base.filename().string();
     if (!checker) {
         std::printf("%-28s no engine serves: %s\n", name.c_str(),

@@ -112,7 +112,7 @@ int main(int argc, char **argv)
     const QString programs = QCoreApplication::applicationDirPath();
     DictionaryService service({ [&base] { return std::vector { base }; }, {},
         QDir(programs).filePath(QStringLiteral("quorvel-probe")).toStdString(), {} });
-    const auto checker = service.create(DictionaryService::kNuspellProgId);
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
     const auto offer = service.indexFor(base, std::chrono::hours(1));
     if (!checker || !offer.index) {
         std::printf("%s: no checker or no word index (%s)\n", base.c_str(), offer.refusal.c_str());

@@ -141,7 +141,7 @@ std::optional<Figures> measure(const std::filesystem::path &base,
 {
     const std::string name = base.filename().string();
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
-    const auto checker = service.create(DictionaryService::kNuspellProgId);
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
     if (!checker) {
         if (!figuresOnly)
             std::printf("%-28s replaced: no engine serves it\n", name.c_str());

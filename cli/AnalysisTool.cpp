@@ -14,9 +14,11 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
 {
     HeadlessView view(letters);
     NoEvents events;
+    SearchOptions englishResult = options;
+    englishResult.resultLanguage = ResultLanguage::English; // what scripts read stays as it is
     WordSearch search(view,
         { services.messageBox, services.checkers, services.terminator, events, &services.indexes },
-        options);
+        englishResult);
     std::optional<RunReport> finished;
     search.setRunFinished([&finished](const RunReport &run) { finished = run; });
     search.startanalysis();
@@ -32,14 +34,19 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
         io.errLine(answeredByLine(*finished->dictionary, finished->engine));
     if (const QString note = missingLanguageNote(askedLanguage, *finished); !note.isEmpty())
         io.errLine(note.toStdString());
-    // Scripts read these two lines: they are never translated.
+    // Scripts read these two lines: in English (LANGUAGE=en, or no
+    // catalogue) they are word for word what they have always been.
     if (!finished->fallback.empty())
-        io.errLine("every arrangement tried: " + finished->fallback);
+        io.errLine(QCoreApplication::translate("AnalysisTool", "every arrangement tried: %1")
+                       .arg(QString::fromStdString(finished->fallback))
+                       .toStdString());
     const double seconds = std::chrono::duration<double>(finished->time).count();
-    char line[96];
     if (finished->indexed) {
-        std::snprintf(line, sizeof line, "answered by the word index, %.3f s", seconds);
-        io.errLine(line);
+        char number[32];
+        std::snprintf(number, sizeof number, "%.3f", seconds);
+        io.errLine(QCoreApplication::translate("AnalysisTool", "answered by the word index, %1 s")
+                       .arg(QString::fromLatin1(number))
+                       .toStdString());
     } else {
         const double tried = view.progressUpdates();
         io.errLine(

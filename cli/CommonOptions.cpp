@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommonOptions.h"
 
+#include "translations/Language.h"
+
 CommonOptions::CommonOptions()
     : m_exhaustive(QStringLiteral("exhaustive"),
         tr("Try every arrangement, even where the dictionary's word index could answer at once."))
@@ -11,6 +13,11 @@ CommonOptions::CommonOptions()
           tr("Use the dictionary of this language (de_DE) or at this path (a .dic file, or its "
              "path without the extension)."),
           QStringLiteral("NAME_OR_PATH"))
+    , m_language(QString::fromLatin1(InterfaceLanguage::kOption),
+          tr("Speak this language (de, fr, pt_BR; en for English) instead of the one the "
+             "environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen "
+             "apart from it."),
+          QStringLiteral("LANGUAGE"))
 {
 }
 
@@ -18,7 +25,7 @@ void CommonOptions::addTo(QCommandLineParser &parser) const
 {
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({ m_exhaustive, m_noCache, m_dictionary });
+    parser.addOptions({ m_exhaustive, m_noCache, m_dictionary, m_language });
 }
 
 bool CommonOptions::exhaustive(const QCommandLineParser &parser) const

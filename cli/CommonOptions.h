@@ -15,7 +15,7 @@
 
 // The options both programs take, added to either's parser by one builder
 // so that they are spelt, explained and read alike: --help, --version,
-// --exhaustive, --no-cache and --dictionary.
+// --exhaustive, --no-cache, --dictionary and --language.
 class CommonOptions {
     Q_DECLARE_TR_FUNCTIONS(CommonOptions)
 
@@ -38,4 +38,7 @@ private:
     // For a dictionary that is being edited, and for measuring.
     QCommandLineOption m_noCache;
     QCommandLineOption m_dictionary;
+    // Read before everything else (InterfaceLanguage::choose), so that the
+    // rest is told in that language; here for --help.
+    QCommandLineOption m_language;
 };

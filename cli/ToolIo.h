@@ -44,6 +44,7 @@ private:
 };
 
 // The line that names the dictionary and the engine that answered. Scripts
-// read it: it is never translated.
+// read it: in English (LANGUAGE=en, or no catalogue) it is word for word
+// what it has always been.
 [[nodiscard]] std::string answeredByLine(
     const std::filesystem::path &dictionary, const std::string &engine);

@@ -15,7 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kelmstar.example/qv")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libnuspell5, libhunspell-1.7-0, libmspack0, libicu72, libxxhash0, libc6, libstdc++6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo")
 # The machine hive is the administrator's to change: dpkg keeps their edits.
 file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles

@@ -35,10 +35,12 @@ check "depends on Hunspell" has_field Depends libhunspell-1.7-0
 check "depends on libmspack" has_field Depends libmspack0
 check "depends on xxHash" has_field Depends libxxhash0
 check "recommends the en_US dictionary" has_field Recommends hunspell-en-us
+check "recommends Qt's translations" has_field Recommends qt6-translations-l10n
 check "suggests hardinfo" has_field Suggests hardinfo
 for file in usr/bin/quorvel etc/quorvel/hklm.reg usr/share/quorvel/help/qv.chm \
     usr/bin/quorvel-search usr/libexec/quorvel/quorvel-probe usr/share/man/man1/quorvel.1 usr/share/man/man1/quorvel-search.1 \
     usr/share/doc/quorvel/copyright \
+    usr/share/quorvel/translations/quorvel_de.qm usr/share/quorvel/translations/quorvel_pt_BR.qm \
     usr/share/applications/quorvel.desktop \
     usr/share/metainfo/example.kelmstar.Quorvel.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/quorvel.png usr/share/icons/hicolor/32x32/apps/quorvel.png \
@@ -61,6 +63,13 @@ check "the hive records the installed help file" \
 check "desktop entry is valid" desktop-file-validate "$root/usr/share/applications/quorvel.desktop"
 check "AppStream metadata is valid" appstreamcli validate --no-net --pedantic \
     "$root/usr/share/metainfo/example.kelmstar.Quorvel.metainfo.xml"
+check "the desktop entry speaks German" \
+    grep -qx 'GenericName\[de\]=Buchstabensalat-Löser' "$root/usr/share/applications/quorvel.desktop"
+check "the AppStream summary speaks French" \
+    grep -q '<summary xml:lang="fr">' "$root/usr/share/metainfo/example.kelmstar.Quorvel.metainfo.xml"
+# The installed program finds its installed catalogues.
+check "the unpacked program's usage text speaks French" \
+    bash -c "LANGUAGE=fr '$root/usr/bin/quorvel' --help | grep -q '^Affiche dans une fenêtre'"
 # Still running after two seconds (timeout's 124) means it started and waits for the user.
 starts() {
     QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/bin/quorvel" >/dev/null 2>&1

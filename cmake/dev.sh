@@ -15,6 +15,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev libnuspell-dev libhunspell-dev libmspack-dev libicu-dev libxxhash-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     hunspell-en-us fonts-liberation fp-utils hardinfo
     xvfb xauth
     desktop-file-utils appstream

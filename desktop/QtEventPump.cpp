@@ -8,3 +8,16 @@ void QtEventPump::processPendingEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
+
+void QtEventPump::waitForEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtEventPump::wake()
+{
+    // An event of no consequence, posted from any thread, ends the wait.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app, [] {}, Qt::QueuedConnection);
+}

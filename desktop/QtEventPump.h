@@ -7,4 +7,6 @@
 class QtEventPump final : public EventPump {
 public:
     void processPendingEvents() override;
+    void waitForEvents() override;
+    void wake() override;
 };

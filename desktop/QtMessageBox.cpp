@@ -40,16 +40,24 @@ ButtonPair toQt(MessageButtons buttons)
 
 } // namespace
 
-MessageAnswer QtMessageBox::show(const MessageRequest &request)
+std::unique_ptr<QMessageBox> QtMessageBox::build(const MessageRequest &request)
 {
     const ButtonPair buttons = toQt(request.buttons);
     // Parented to the active window so the box is centred on it and stays on top.
-    QMessageBox box(toQt(request.icon), request.title, request.text, buttons.first | buttons.second,
-        QApplication::activeWindow());
-    box.setDefaultButton(buttons.first);
+    auto box = std::make_unique<QMessageBox>(toQt(request.icon), request.title, request.text,
+        buttons.first | buttons.second, QApplication::activeWindow());
+    box->setDefaultButton(buttons.first);
     // An address or a path in a message can be selected and copied.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    switch (box.exec()) {
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Only a key pressed while the box is up answers it.
+    new FreshKeysOnly(*box, m_releases);
+    return box;
+}
+
+MessageAnswer QtMessageBox::show(const MessageRequest &request)
+{
+    const auto box = build(request);
+    switch (box->exec()) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;
     case QMessageBox::Yes:

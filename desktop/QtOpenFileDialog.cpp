@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/QtOpenFileDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -32,6 +33,7 @@ OpenFileResult QtOpenFileDialog::showOpen(QWidget *parent, const QString &filter
     // open: opening a FIFO would wait for a writer.)
     if (!QFileInfo(chosen).isReadable())
         return { OpenFileResult::Status::Failed, {},
-            QStringLiteral("Permission denied: %1").arg(QDir::toNativeSeparators(chosen)) };
+            QCoreApplication::translate("QtOpenFileDialog", "Permission denied: %1")
+                .arg(QDir::toNativeSeparators(chosen)) };
     return { OpenFileResult::Status::Accepted, chosen, {} };
 }

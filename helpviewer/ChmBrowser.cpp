@@ -32,7 +32,7 @@ bool climbsOut(const QString &text)
 
 QString pageError(const QString &reason)
 {
-    return helpErrorPage(QStringLiteral("This page cannot be shown"), reason);
+    return helpErrorPage(ChmBrowser::tr("This page cannot be shown"), reason);
 }
 
 } // namespace
@@ -119,13 +119,12 @@ QVariant ChmBrowser::loadResource(int type, const QUrl &name)
     const auto entry = m_archive->entry(target->path());
     if (type == QTextDocument::HtmlResource && entry
         && entry->length > quint64(PageLimits::kMaxPageBytes))
-        return pageError(QStringLiteral("The page is larger than the limit of %1 KB.")
+        return pageError(tr("The page is larger than the limit of %1 KB.")
                              .arg(PageLimits::kMaxPageBytes / 1024));
     const auto data = m_archive->read(target->path());
     if (type == QTextDocument::HtmlResource) {
         if (!data)
-            return pageError(QStringLiteral("The page %1 is not in this help file, or cannot be "
-                                            "read from it.")
+            return pageError(tr("The page %1 is not in this help file, or cannot be read from it.")
                                  .arg(target->path()));
         if (const auto breach = PageLimits::breach(*data))
             return pageError(*breach);
@@ -143,7 +142,7 @@ void ChmBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
     QTextBrowser::doSetSource(name, type);
     // A page that comes out as nothing would leave a blank window.
     if (document()->isEmpty() || toPlainText().trimmed().isEmpty())
-        setHtml(pageError(QStringLiteral("The page %1 has nothing to show.").arg(name.path())));
+        setHtml(pageError(tr("The page %1 has nothing to show.").arg(name.path())));
 }
 
 QMimeData *ChmBrowser::createMimeDataFromSelection() const

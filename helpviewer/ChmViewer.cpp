@@ -43,9 +43,9 @@ QUrl topicUrl(const QString &local)
 
 QString unreadableFile(const QString &helpFile, const QString &reason)
 {
-    return helpErrorPage(QStringLiteral("This help file cannot be shown"),
-        QStringLiteral("%1 is not a readable compiled help (CHM) file: %2.")
-            .arg(helpFile, reason.isEmpty() ? QStringLiteral("it cannot be read") : reason));
+    return helpErrorPage(HelpWindow::tr("This help file cannot be shown"),
+        HelpWindow::tr("%1 is not a readable compiled help (CHM) file: %2.")
+            .arg(helpFile, reason.isEmpty() ? HelpWindow::tr("it cannot be read") : reason));
 }
 
 } // namespace
@@ -109,7 +109,7 @@ HelpWindow::HelpWindow(const QString &helpFile, ProgramLauncher &launcher)
     restoreLayout();
     const QString topic = startTopic();
     if (topic.isEmpty()) {
-        m_browser->setHtml(unreadableFile(helpFile, QStringLiteral("it names no start page")));
+        m_browser->setHtml(unreadableFile(helpFile, tr("it names no start page")));
         return;
     }
     m_browser->setSource(QUrl(QStringLiteral("chm:/") + ChmDirectory::normalizedName(topic)));

@@ -9,10 +9,16 @@
 
 namespace {
 
-constexpr char kNotFoundTitle[] = "Help file (qv.chm) not found:";
-constexpr char kChosenMissing[] = "The help file you chose does not exist.";
-constexpr char kErrorTitle[] = "Error";
-constexpr char kErrorOccurred[] = "Error occurred: ";
+constexpr char kNotFoundTitle[] = QT_TRANSLATE_NOOP("HelpCommand", "Help file (qv.chm) not found:");
+constexpr char kChosenMissing[]
+    = QT_TRANSLATE_NOOP("HelpCommand", "The help file you chose does not exist.");
+constexpr char kErrorTitle[] = QT_TRANSLATE_NOOP("HelpCommand", "Error");
+constexpr char kErrorOccurred[] = QT_TRANSLATE_NOOP("HelpCommand", "Error occurred: ");
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("HelpCommand", source);
+}
 
 } // namespace
 
@@ -27,26 +33,24 @@ void HelpCommand::mnu_qvhelp_Click()
 {
     const QString path = m_helpFile;
     if (!m_services.files.fileExists(path)) {
-        const MessageAnswer answer = m_services.messageBox.show({ QString::fromLatin1(kNotFound),
-            QString::fromLatin1(kNotFoundTitle), MessageButtons::OkCancel, MessageIcon::None });
+        const MessageAnswer answer = m_services.messageBox.show(
+            { text(kNotFound), text(kNotFoundTitle), MessageButtons::OkCancel, MessageIcon::None });
         if (answer != MessageAnswer::Ok)
             return;
-        const OpenFileResult chosen
-            = m_services.openDialog.showOpen(m_window, QString::fromLatin1(kFilter));
+        const OpenFileResult chosen = m_services.openDialog.showOpen(m_window, text(kFilter));
         switch (chosen.status) {
         case OpenFileResult::Status::Cancelled:
             return;
         case OpenFileResult::Status::Failed:
-            (void)m_services.messageBox.show(
-                { QLatin1String(kErrorOccurred) + chosen.errorDescription,
-                    QString::fromLatin1(kErrorTitle), MessageButtons::Ok, MessageIcon::Critical });
+            (void)m_services.messageBox.show({ text(kErrorOccurred) + chosen.errorDescription,
+                text(kErrorTitle), MessageButtons::Ok, MessageIcon::Critical });
             return;
         case OpenFileResult::Status::Accepted:
             break;
         }
         if (!m_services.files.fileExists(chosen.fileName)) {
-            (void)m_services.messageBox.show({ QString::fromLatin1(kChosenMissing),
-                QString::fromLatin1(kErrorTitle), MessageButtons::Ok, MessageIcon::Exclamation });
+            (void)m_services.messageBox.show({ text(kChosenMissing), text(kErrorTitle),
+                MessageButtons::Ok, MessageIcon::Exclamation });
             return;
         }
         // Any existing file is taken, whatever its kind; the viewer tells

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class FileSystem;
@@ -25,14 +26,15 @@ public:
 
     void mnu_qvhelp_Click();
 
-    static constexpr char kFilter[] = "Help File (*.chm)|*.chm";
+    // The texts are the English sources of the catalogues (context "HelpCommand").
+    static constexpr char kFilter[] = QT_TRANSLATE_NOOP("HelpCommand", "Help File (*.chm)|*.chm");
     // Shown when no file is at HelpFile.
-    static constexpr char kNotFound[]
-        = "The help file could not be found.  This could be caused by the Quorvel program file "
-          "being copied or moved away from the location where it was initially installed.  "
-          "If you would like to view the help file then please specify its location.  The name "
-          "of the file is qv.chm and the default location is in the directory where the Quorvel "
-          "program was initially installed.";
+    static constexpr char kNotFound[] = QT_TRANSLATE_NOOP("HelpCommand",
+        "The help file could not be found.  This could be caused by the Quorvel program file "
+        "being copied or moved away from the location where it was initially installed.  If you "
+        "would like to view the help file then please specify its location.  The name of the "
+        "file is qv.chm and the default location is in the directory where the Quorvel program "
+        "was initially installed.");
 
 private:
     QString &m_helpFile;

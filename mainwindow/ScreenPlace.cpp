@@ -22,6 +22,11 @@ QMargins frameOf(const QWidget &window)
     return { border, title + border, border, border };
 }
 
+int scrollBarOf(const QWidget &window)
+{
+    return window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window);
+}
+
 QRect frameGeometryOf(const QWidget &window)
 {
     // The window's own record of its frame is fresher than the widget's.
@@ -31,39 +36,83 @@ QRect frameGeometryOf(const QWidget &window)
 
 } // namespace
 
-QRect placedFrame(const QRect &available, QSize client, const QMargins &frame)
+QRect placedFrame(const QRect &available, QSize client, const QMargins &frame, int scrollBar)
 {
+    // A side cut short brings its scroll bar, which takes room from the other
+    // side: that side grows by the bar where the free area has room for it,
+    // so that no second bar comes only for the first one's sake.
+    QSize wanted = client.grownBy(frame);
+    const QSize room = available.size();
+    const bool cutHeight = wanted.height() > room.height();
+    if (cutHeight)
+        wanted.rwidth() += scrollBar;
+    if (wanted.width() > room.width()) {
+        wanted.rheight() += scrollBar;
+        if (!cutHeight && wanted.height() > room.height())
+            wanted.rwidth() += scrollBar;
+    }
     // No larger than the free area, the centred frame cannot reach above or
     // left of it either.
-    QRect placed(QPoint(), client.grownBy(frame).boundedTo(available.size()));
+    QRect placed(QPoint(), wanted.boundedTo(room));
     placed.moveCenter(available.center());
     return placed;
 }
 
-void placeOnScreen(QWidget &window, const QScreen &screen, QSize designed)
+bool frameKnown(const QWidget &window)
+{
+    const QWindow *handle = window.windowHandle();
+    return handle && !handle->frameMargins().isNull();
+}
+
+namespace {
+
+QMargins frameGuessed(const QWidget &window, const QScreen &screen)
 {
     QMargins frame = frameOf(window);
     // Scaled, a frame a third of a pixel wide is told as none: a pixel more
     // on each side keeps its border on the screen too.
     if (screen.devicePixelRatio() != 1)
         frame += QMargins(1, 1, 1, 1);
+    return frame;
+}
+
+QRect clientPlaced(const QWidget &window, const QScreen &screen, QSize designed)
+{
+    const QMargins frame = frameGuessed(window, screen);
+    return placedFrame(screen.availableGeometry(), designed, frame, scrollBarOf(window))
+        .marginsRemoved(frame);
+}
+
+} // namespace
+
+QRect placeOnScreen(QWidget &window, const QScreen &screen, QSize designed)
+{
     // The window manager puts its frame around the window where it stands:
     // placed inside the frame it is given room for, the title bar is on the
     // screen as long as the real one is no taller than the guess.
-    window.setGeometry(
-        placedFrame(screen.availableGeometry(), designed, frame).marginsRemoved(frame));
+    const QRect placed = clientPlaced(window, screen, designed);
+    window.setGeometry(placed);
+    return placed;
 }
 
-void placeAgainOnceFramed(QWidget &window, QSize designed)
+bool placeAgainOnceFramed(QWidget &window, QSize designed, QRect &asked)
 {
     const QScreen *screen = window.screen();
     if (!screen)
-        return;
+        return true;
+    if (!frameKnown(window))
+        return false;
     // A window of its designed size is left where it opened, a few pixels
     // off the middle at most: moved now, it would be seen to jump.
-    const bool outside = !screen->availableGeometry().contains(frameGeometryOf(window));
-    const bool madeSmaller
-        = window.width() < designed.width() || window.height() < designed.height();
-    if (outside || madeSmaller)
-        placeOnScreen(window, *screen, designed);
+    const QRect placed = clientPlaced(window, *screen, designed);
+    if (screen->availableGeometry().contains(frameGeometryOf(window))
+        && window.size() == placed.size())
+        return true;
+    // Not every window manager reads a window's place alike: some put the
+    // frame where the window asked to be. Asked again, the window allows for
+    // how far from the place asked for it was put.
+    const QPoint off = window.geometry().topLeft() - asked.topLeft();
+    asked = placed.translated(-off);
+    window.setGeometry(asked);
+    return false;
 }

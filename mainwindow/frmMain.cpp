@@ -8,6 +8,7 @@
 #include "mainwindow/Controls.h"
 #include "mainwindow/ProgressDisplay.h"
 #include "mainwindow/ScreenPlace.h"
+#include "mainwindow/TextRoom.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,10 +104,17 @@ frmMain::frmMain(QScreen *display)
     m_openOn = screen();
     const qreal dpi = layoutDpi(m_openOn);
     buildControls(dpi);
+    // A translation longer than the designed text widens the window rather
+    // than being cut off.
+    const int wider = makeRoomForTexts({ Frame1,
+        { { lblInput, txtInput }, { lblStep2, cmdGo }, { lblSearching, cmdCancel },
+            { lblResults, nullptr } },
+        ProgressBar1, txtResults, cmdHelp, cmdExit });
+    m_client->setMinimumWidth(m_client->minimumWidth() + wider);
     buildMenus();
     buildKeys();
-    m_designedSize = QSize(
-        pixelsFromTwips(6330, dpi), pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
+    m_designedSize = QSize(pixelsFromTwips(6330, dpi) + wider,
+        pixelsFromTwips(6600, dpi) + menuBar()->sizeHint().height());
     resize(m_designedSize);
     txtInput->setFocus();
 }
@@ -146,7 +154,7 @@ void frmMain::buildControls(qreal dpi)
     Picture1->setAccessibleName(QLatin1String(kApplicationTitle));
     describe(Picture1, tr("The program's banner"));
 
-    Frame1 = place(new StepFrame(QStringLiteral("4 Easy steps: "), kCaptionRed, client), "Frame1",
+    Frame1 = place(new StepFrame(tr("4 Easy steps: "), kCaptionRed, client), "Frame1",
         twips(278, 1200, 5775, 4215));
     Frame1->setFont(designFont(kStepPoints, true));
     // Only the caption is red: the colour stays with the frame's own drawing
@@ -155,26 +163,25 @@ void frmMain::buildControls(qreal dpi)
     Frame1->setAutoFillBackground(true);
     describe(Frame1, tr("Type the letters, analyze them, wait, then read the words found"));
 
-    lblInput = stepLabel(Frame1, "lblInput", QStringLiteral("(1) Type the jumbled letters here:"),
-        twips(360, 480, 3495, 255));
+    lblInput = stepLabel(
+        Frame1, "lblInput", tr("(1) Type the jumbled letters here:"), twips(360, 480, 3495, 255));
     txtInput = place(new QLineEdit(Frame1), "txtInput", twips(3840, 480, 1575, 285));
     txtInput->setMaxLength(std::numeric_limits<int>::max());
     txtInput->installEventFilter(this);
     lblInput->setBuddy(txtInput);
     describe(txtInput, tr("Letters A to Z only; Enter starts the analysis"));
 
-    lblStep2 = stepLabel(
-        Frame1, "lblStep2", QStringLiteral("(2) Click Here:"), twips(360, 1080, 3255, 255));
+    lblStep2 = stepLabel(Frame1, "lblStep2", tr("(2) Click Here:"), twips(360, 1080, 3255, 255));
     // Created after lblStep2, so it is drawn above the label's right end.
-    cmdGo = button(Frame1, "cmdGo", QStringLiteral("Analyze letters"), kStepPoints,
-        twips(1920, 960, 3495, 375));
+    cmdGo
+        = button(Frame1, "cmdGo", tr("Analyze letters"), kStepPoints, twips(1920, 960, 3495, 375));
     lblStep2->setBuddy(cmdGo);
     describe(cmdGo, tr("Finds every word made of all the letters typed"));
 
-    lblSearching = stepLabel(Frame1, "lblSearching", QStringLiteral("(3) Wait for analysis:"),
-        twips(360, 1680, 2295, 255));
-    cmdCancel = button(Frame1, "cmdCancel", QStringLiteral("cancel analysis"), kStepPoints,
-        twips(3480, 1560, 1935, 375));
+    lblSearching = stepLabel(
+        Frame1, "lblSearching", tr("(3) Wait for analysis:"), twips(360, 1680, 2295, 255));
+    cmdCancel = button(
+        Frame1, "cmdCancel", tr("cancel analysis"), kStepPoints, twips(3480, 1560, 1935, 375));
     cmdCancel->hide();
     lblSearching->setBuddy(cmdCancel);
     describe(cmdCancel, tr("Stops the analysis under way"));
@@ -182,8 +189,8 @@ void frmMain::buildControls(qreal dpi)
     ProgressBar1->setAccessibleName(lblSearching->text());
     ProgressBar1->endRun();
 
-    lblResults = stepLabel(Frame1, "lblResults", QStringLiteral("(4) Read results below here:"),
-        twips(360, 2520, 3135, 255));
+    lblResults = stepLabel(
+        Frame1, "lblResults", tr("(4) Read results below here:"), twips(360, 2520, 3135, 255));
     txtResults = place(new QPlainTextEdit(Frame1), "txtResults", twips(360, 2880, 5055, 975));
     // The platform's sunken two-line border: the style's one-line frame is
     // lost at a device pixel ratio of 1.5.
@@ -207,11 +214,10 @@ void frmMain::buildControls(qreal dpi)
                 { QPalette::HighlightedText, kSelectedText } });
     }
 
-    cmdHelp = button(
-        client, "cmdHelp", QStringLiteral("Help"), kLowerButtonPoints, twips(240, 5880, 975, 495));
+    cmdHelp = button(client, "cmdHelp", tr("Help"), kLowerButtonPoints, twips(240, 5880, 975, 495));
     describe(cmdHelp, tr("Opens the help, as Help > Quorvel Help does"));
-    cmdExit = button(
-        client, "cmdExit", QStringLiteral("Exit"), kLowerButtonPoints, twips(5160, 5880, 855, 495));
+    cmdExit
+        = button(client, "cmdExit", tr("Exit"), kLowerButtonPoints, twips(5160, 5880, 855, 495));
     describe(cmdExit, tr("Ends the program"));
 
     setTabOrder(txtInput, cmdGo);
@@ -229,17 +235,16 @@ void frmMain::buildControls(qreal dpi)
 
 void frmMain::buildMenus()
 {
-    mnu_file = menuBar()->addMenu(QStringLiteral("&File"));
+    mnu_file = menuBar()->addMenu(tr("&File"));
     mnu_file->setObjectName(QStringLiteral("mnu_file"));
-    mnu_exit = mnu_file->addAction(QStringLiteral("E&xit"), this, &frmMain::exitRequested);
+    mnu_exit = mnu_file->addAction(tr("E&xit"), this, &frmMain::exitRequested);
     mnu_exit->setObjectName(QStringLiteral("mnu_exit"));
 
-    mnu_help = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnu_help = menuBar()->addMenu(tr("&Help"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
-    mnu_qvhelp
-        = mnu_help->addAction(QStringLiteral("Quorvel H&elp"), this, &frmMain::helpRequested);
+    mnu_qvhelp = mnu_help->addAction(tr("Quorvel H&elp"), this, &frmMain::helpRequested);
     mnu_qvhelp->setObjectName(QStringLiteral("mnu_qvhelp"));
-    mnu_about = mnu_help->addAction(QStringLiteral("&About"), this, &frmMain::aboutRequested);
+    mnu_about = mnu_help->addAction(tr("&About"), this, &frmMain::aboutRequested);
     mnu_about->setObjectName(QStringLiteral("mnu_about"));
 }
 
@@ -264,11 +269,16 @@ void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        // On the screen at last, framed by the window manager: the frame
-        // the first place guessed at is known now.
-        windowHandle()->removeEventFilter(this);
-        placeAgainOnceFramed(*this, m_designedSize);
+    if (watched == windowHandle()
+        && (event->type() == QEvent::Expose || event->type() == QEvent::Move)) {
+        // On the screen at last, and framed by the window manager: the frame
+        // the first place guessed at is known now. A busy window manager
+        // frames the window only after it is first shown.
+        // Mended a few times at most: a window manager that will not have it
+        // is not fought.
+        if (placeAgainOnceFramed(*this, m_designedSize, m_askedPlace)
+            || (frameKnown(*this) && ++m_placings > 3))
+            windowHandle()->removeEventFilter(this);
     } else if (watched == m_client && event->type() == QEvent::Resize) {
         // The banner strip alone follows the width; nothing else is laid out again.
         Picture1->resize(m_client->width(), Picture1->height());
@@ -297,7 +307,7 @@ void frmMain::showEvent(QShowEvent *event)
 {
     // Placed when it first opens, on the screen it was laid out for.
     if (const QPointer<QScreen> display = std::exchange(m_openOn, nullptr)) {
-        placeOnScreen(*this, *display, m_designedSize);
+        m_askedPlace = placeOnScreen(*this, *display, m_designedSize);
         if (QWindow *handle = windowHandle())
             handle->installEventFilter(this);
     }

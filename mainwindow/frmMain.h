@@ -72,6 +72,8 @@ private:
 
     bool m_enterPressedHere = false;
     QSize m_designedSize;
+    QRect m_askedPlace; // where the window last asked the window manager to put it
+    int m_placings = 0;
     QWidget *m_client = nullptr; // the controls' parent, inside its scroller
     // The screen it was laid out for, which it opens on; cleared once placed.
     QPointer<QScreen> m_openOn;

@@ -8,4 +8,10 @@ class EventPump {
 public:
     virtual ~EventPump() = default;
     virtual void processPendingEvents() = 0;
+    // Waits until an event comes, or until wake() is called, and handles
+    // what came. A pump without events of its own only handles what is
+    // pending.
+    virtual void waitForEvents() { processPendingEvents(); }
+    // Ends a waitForEvents() under way, or the next one; any thread may call it.
+    virtual void wake() { }
 };

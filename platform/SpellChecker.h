@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,8 +39,10 @@ class SpellCheckerFactory {
 public:
     virtual ~SpellCheckerFactory() = default;
     [[nodiscard]] virtual std::unique_ptr<SpellChecker> create(std::string_view progId) = 0;
-    // Whether create() answers at once. The first call starts the slow part
-    // of creating (finding, trying and loading the dictionary) on a thread
-    // of its own, so that a window can go on handling its events meanwhile.
-    [[nodiscard]] virtual bool ready() { return true; }
+    // Calls ready once create() answers at once: at once when it does
+    // already, else later, from the thread that made it ready. The first
+    // call starts the slow part of creating (finding, trying and loading the
+    // dictionary) on a thread of its own, so that a window can go on
+    // handling its events meanwhile.
+    virtual void whenReady(const std::function<void()> &ready) { ready(); }
 };

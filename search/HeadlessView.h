@@ -7,7 +7,9 @@
 #include "platform/ProgramTerminator.h"
 #include "search/SearchView.h"
 
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 
 // A window that only remembers what a run shows, for the command-line tools.
 class HeadlessView final : public AnalysisView {
@@ -48,10 +50,29 @@ public:
     }
 };
 
-// No window, so no events to handle.
+// No window, so no events to handle: a wait only ends when woken.
 class NoEvents final : public EventPump {
 public:
     void processPendingEvents() override { }
+    void waitForEvents() override
+    {
+        std::unique_lock lock(m_mutex);
+        m_woken.wait(lock, [this] { return m_wake; });
+        m_wake = false;
+    }
+    void wake() override
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_wake = true;
+        }
+        m_woken.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_woken;
+    bool m_wake = false;
 };
 
 // Remembers that the program is to end; the tool then returns from main.

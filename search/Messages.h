@@ -2,29 +2,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The texts the user sees from the search; spacing is exactly as shown.
+#include <QCoreApplication>
+#include <climits>
+
+// The texts the user sees from the search; spacing is exactly as shown. They
+// are the English source texts of the catalogues: text() gives them in the
+// user's language.
 namespace Messages {
 
-inline constexpr char kProblemTitle[] = "PROBLEM";
-inline constexpr char kInvalidCharacter[]
-    = "You entered at least one invalid character.  Please only enter letter (no spaces, "
-      "punctuation marks, numbers or symbols).";
-inline constexpr char kNoLetters[] = "You didn't enter any letters.  Please enter your jumbled "
-                                     "letters, then press the button to analyze.";
-inline constexpr char kConfirmTitle[] = "Please Confirm";
-inline constexpr char kConfirmBefore[] = "You entered ";
-inline constexpr char kConfirmAfter[]
-    = " letters to analyze.  It could take a significant amount of time.  Do you want to "
-      "continue?";
-inline constexpr char kNoChecker[]
-    = "You need to have a Hunspell dictionary for your language or for American English (Debian "
-      "package hunspell-en-us) installed on your PC for this program to run.  Neither was found "
-      "on your computer.  This program can not continue.";
-inline constexpr char kCheckerTooOld[]
-    = "You don't seem to have a new enough version of Nuspell or Hunspell for this program to "
-      "run. This program can not continue.";
-inline constexpr char kNoWordsFound[] = "Done - No words found";
-inline constexpr char kFoundBefore[] = "Done - Found ";
-inline constexpr char kFoundAfter[] = " words: ";
+inline constexpr char kContext[] = "Messages";
+
+inline constexpr char kProblemTitle[] = QT_TRANSLATE_NOOP("Messages", "PROBLEM");
+inline constexpr char kInvalidCharacter[] = QT_TRANSLATE_NOOP("Messages",
+    "You entered at least one invalid character.  Please only enter letter (no spaces, "
+    "punctuation marks, numbers or symbols).");
+inline constexpr char kNoLetters[] = QT_TRANSLATE_NOOP("Messages",
+    "You didn't enter any letters.  Please enter your jumbled letters, then press the button to "
+    "analyze.");
+inline constexpr char kConfirmTitle[] = QT_TRANSLATE_NOOP("Messages", "Please Confirm");
+// %n: the number of letters, written as a plain decimal number.
+inline constexpr char kConfirm[] = QT_TRANSLATE_N_NOOP("Messages",
+    "You entered %n letters to analyze.  It could take a significant amount of time.  Do you "
+    "want to continue?");
+inline constexpr char kNoChecker[] = QT_TRANSLATE_NOOP("Messages",
+    "You need to have a Hunspell dictionary for your language or for American English (Debian "
+    "package hunspell-en-us) installed on your PC for this program to run.  Neither was found "
+    "on your computer.  This program can not continue.");
+inline constexpr char kCheckerTooOld[] = QT_TRANSLATE_NOOP("Messages",
+    "You don't seem to have a new enough version of Nuspell or Hunspell for this program to "
+    "run. This program can not continue.");
+inline constexpr char kNoWordsFound[] = QT_TRANSLATE_NOOP("Messages", "Done - No words found");
+// The words found follow, separated by ", ". The plural is used for every
+// count, one included: "Done - Found 1 words: cat".
+inline constexpr char kFound[] = QT_TRANSLATE_N_NOOP("Messages", "Done - Found %n words: ");
+
+// One of the texts above in the user's language; n for the counts.
+[[nodiscard]] inline QString text(const char *source, qsizetype n = -1)
+{
+    return QCoreApplication::translate(
+        kContext, source, nullptr, static_cast<int>(qMin<qsizetype>(n, INT_MAX)));
+}
 
 } // namespace Messages

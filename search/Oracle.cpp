@@ -10,7 +10,7 @@ namespace {
 
 void endWithProblem(MessageBox &box, ProgramTerminator &terminator, const char *text)
 {
-    (void)box.show({ QString::fromLatin1(text), QString::fromLatin1(Messages::kProblemTitle),
+    (void)box.show({ Messages::text(text), Messages::text(Messages::kProblemTitle),
         MessageButtons::Ok, MessageIcon::Critical });
     terminator.endNow();
 }

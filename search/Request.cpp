@@ -14,13 +14,13 @@ constexpr qsizetype kConfirmFrom = 9;
 CheckedRequest checkRequest(const QString &typed)
 {
     CheckedRequest request { trimSpaces(typed), std::nullopt };
-    const QString title = QString::fromLatin1(Messages::kProblemTitle);
+    const QString title = Messages::text(Messages::kProblemTitle);
     QString strerr;
     if (!bolValidLetters(request.letters, strerr))
         request.refusal
             = MessageRequest { strerr, title, MessageButtons::Ok, MessageIcon::Critical };
     else if (request.letters.isEmpty())
-        request.refusal = MessageRequest { QString::fromLatin1(Messages::kNoLetters), title,
+        request.refusal = MessageRequest { Messages::text(Messages::kNoLetters), title,
             MessageButtons::Ok, MessageIcon::Exclamation };
     return request;
 }
@@ -29,9 +29,8 @@ std::optional<MessageRequest> confirmationFor(qsizetype n)
 {
     if (n < kConfirmFrom)
         return std::nullopt;
-    return MessageRequest { QLatin1String(Messages::kConfirmBefore) + QString::number(n)
-            + QLatin1String(Messages::kConfirmAfter),
-        QString::fromLatin1(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None };
+    return MessageRequest { Messages::text(Messages::kConfirm, n),
+        Messages::text(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None };
 }
 
 QString trimSpaces(const QString &text)
@@ -52,7 +51,7 @@ bool bolValidLetters(const QString &letters, QString &strerr)
     for (const QChar c : letters) {
         const char16_t code = c.unicode();
         if (!((code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z'))) {
-            strerr = QString::fromLatin1(Messages::kInvalidCharacter);
+            strerr = Messages::text(Messages::kInvalidCharacter);
             return false;
         }
     }

@@ -28,13 +28,16 @@ void addword(const std::string &word, WordList &list)
         list.push_back(word);
 }
 
-SearchResult resultFor(const WordList &list)
+SearchResult resultFor(const WordList &list, ResultLanguage language)
 {
+    const auto message = [language](const char *source, qsizetype n = -1) {
+        return language == ResultLanguage::English
+            ? QString::fromLatin1(source).replace(QLatin1String("%n"), QString::number(n))
+            : Messages::text(source, n);
+    };
     if (list.empty())
-        return { QString::fromLatin1(Messages::kNoWordsFound), kDarkRed };
-    // The plural is used for every count, one included.
-    QString text = QLatin1String(Messages::kFoundBefore) + QString::number(list.size())
-        + QLatin1String(Messages::kFoundAfter);
+        return { message(Messages::kNoWordsFound), kDarkRed };
+    QString text = message(Messages::kFound, static_cast<qsizetype>(list.size()));
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i > 0)
             text += QLatin1String(", ");

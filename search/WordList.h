@@ -19,4 +19,9 @@ struct SearchResult {
     RgbColor color;
 };
 
-[[nodiscard]] SearchResult resultFor(const WordList &list);
+// The result line in the language of the interface, or in English whatever
+// it is, for the command-line tool, whose output scripts read.
+enum class ResultLanguage { Interface, English };
+
+[[nodiscard]] SearchResult resultFor(
+    const WordList &list, ResultLanguage language = ResultLanguage::Interface);

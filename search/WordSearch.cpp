@@ -15,7 +15,9 @@
 #include "search/WordList.h"
 #include "wordindex/IndexSource.h"
 
+#include <atomic>
 #include <cmath>
+#include <memory>
 #include <thread>
 #include <utility>
 
@@ -157,7 +159,14 @@ bool WordSearch::keepGoing(unsigned request, unsigned cancelClicks)
 
 bool WordSearch::checkerReady(unsigned request, unsigned cancelClicks)
 {
-    if (m_services.checkers.ready())
+    // Told from the thread that makes the checker ready, which may tell
+    // after this wait has ended: the flag is shared with it.
+    const auto told = std::make_shared<std::atomic<bool>>(false);
+    m_services.checkers.whenReady([told, &events = m_services.events] {
+        *told = true;
+        events.wake();
+    });
+    if (*told)
         return true;
     // The dictionary is being found and loaded elsewhere; meanwhile the
     // window shows a request under way (a busy bar and Cancel) and answers
@@ -166,9 +175,11 @@ bool WordSearch::checkerReady(unsigned request, unsigned cancelClicks)
         m_view.setCancelVisible(true);
         m_view.setProgressRange(0, 0);
     }
-    bool ready = false;
-    while (!(ready = m_services.checkers.ready()) && keepGoing(request, cancelClicks))
-        std::this_thread::sleep_for(kWaitSlice);
+    while (!*told && keepGoing(request, cancelClicks))
+        m_services.events.waitForEvents();
+    // What the last wait handled (Cancel, a newer request) may have ended
+    // this request just as the checker became ready.
+    const bool ready = *told && keepGoing(request, cancelClicks);
     if (!m_running && !m_services.terminator.isEnding()) {
         m_view.setProgressRange(0, 100);
         m_view.setCancelVisible(false);
@@ -310,7 +321,7 @@ void WordSearch::run(const PreparedRun &prepared)
     }
     report.time += std::chrono::steady_clock::now() - started;
     m_report = report;
-    const SearchResult result = resultFor(list);
+    const SearchResult result = resultFor(list, m_options.resultLanguage);
     m_view.setResultsColor(result.color);
     m_view.setResultsText(result.text);
     if (m_runFinished)

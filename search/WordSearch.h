@@ -46,6 +46,8 @@ struct SearchOptions {
     double parallelFrom = 362880;
     // Try every arrangement even where the dictionary's word index could answer.
     bool exhaustive = false;
+    // The language of the result line (the command-line tool's is English).
+    ResultLanguage resultLanguage = ResultLanguage::Interface;
 };
 
 // How the last finished run was answered, for the tools and the tooltips.

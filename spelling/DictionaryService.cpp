@@ -2,11 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/DictionaryService.h"
 
-#include "fileio/BoundedFile.h"
-#include "spelling/DictionaryCheck.h"
-#include "spelling/EngineProbe.h"
-#include "wordindex/CacheFile.h"
-#include "wordindex/IndexBuilder.h"
+#include "spelling/IndexLoading.h"
 
 namespace {
 
@@ -17,21 +13,14 @@ public:
     std::optional<bool> checkSpelling(std::string_view) override { return std::nullopt; }
 };
 
-// About how long an index takes to build, from the size of the word list:
-// a short input is answered by trying its arrangements rather than wait.
-std::chrono::steady_clock::duration buildEstimate(const FileStamp &dic)
+// The names the search creates its checker by, best first.
+std::optional<DictionaryService::Checker> checkerNamed(std::string_view progId)
 {
-    return std::chrono::milliseconds(100 + dic.size / 1200);
-}
-
-std::string verdictNote(const EngineProbe::Verdict &verdict)
-{
-    return verdict.usable ? "usable" : "refused\t" + verdict.why;
-}
-
-std::optional<EngineProbe::Verdict> verdictOf(const std::string *note)
-{
-    return note ? ProbeReport::parse(*note) : std::nullopt;
+    if (progId == "excel.application")
+        return DictionaryService::Checker::Chosen;
+    if (progId == "word.application")
+        return DictionaryService::Checker::FailingStandIn;
+    return std::nullopt;
 }
 
 } // namespace
@@ -44,6 +33,11 @@ DictionaryService::DictionaryService(Settings settings, Diagnostics diagnostics)
 
 DictionaryService::~DictionaryService()
 {
+    {
+        // Nobody who asked is there to be told any more.
+        const std::lock_guard lock(m_mutex);
+        m_whenReady.clear();
+    }
     cancel();
     if (m_worker.joinable())
         m_worker.join();
@@ -69,10 +63,30 @@ void DictionaryService::startInBackground()
     m_worker = std::thread([this] { run(); });
 }
 
+bool DictionaryService::readyLocked() const
+{
+    return m_phase >= Phase::Indexing || m_cancel;
+}
+
+// Moves on to the phase, and tells those waiting for the checker once it is ready.
+void DictionaryService::enter(Phase phase)
+{
+    std::vector<std::function<void()>> told;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_phase = std::max(m_phase, phase);
+        if (readyLocked())
+            told = std::exchange(m_whenReady, {});
+    }
+    m_changed.notify_all();
+    for (const auto &ready : told)
+        ready();
+}
+
 void DictionaryService::cancel()
 {
     m_cancel = true;
-    m_changed.notify_all();
+    enter(Phase::Idle);
 }
 
 void DictionaryService::waitFor(Phase phase)
@@ -99,7 +113,20 @@ bool DictionaryService::ready()
 {
     startInBackground();
     const std::lock_guard lock(m_mutex);
-    return m_phase >= Phase::Indexing || m_cancel;
+    return readyLocked();
+}
+
+void DictionaryService::whenReady(const std::function<void()> &ready)
+{
+    startInBackground();
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!readyLocked()) {
+            m_whenReady.push_back(ready);
+            return;
+        }
+    }
+    ready();
 }
 
 void DictionaryService::finish()
@@ -114,15 +141,23 @@ void DictionaryService::finish()
     m_changed.wait(lock, [this] { return m_workerDone; });
 }
 
-std::unique_ptr<SpellChecker> DictionaryService::create(std::string_view progId)
+std::unique_ptr<SpellChecker> DictionaryService::checker(Checker which)
 {
     prepare();
     const std::lock_guard lock(m_mutex);
-    if (progId == kNuspellProgId)
+    switch (which) {
+    case Checker::Chosen:
         return m_loaded ? m_loaded->checker() : nullptr;
-    if (progId == kHunspellProgId && !m_loaded && m_foundAny)
-        return std::make_unique<UnusableChecker>();
+    case Checker::FailingStandIn:
+        return !m_loaded && m_foundAny ? std::make_unique<UnusableChecker>() : nullptr;
+    }
     return nullptr;
+}
+
+std::unique_ptr<SpellChecker> DictionaryService::create(std::string_view progId)
+{
+    const auto which = checkerNamed(progId);
+    return which ? checker(*which) : nullptr;
 }
 
 std::optional<DictionaryChoice> DictionaryService::choice() const
@@ -161,15 +196,16 @@ void DictionaryService::run()
         const std::lock_guard lock(m_mutex);
         m_workerDone = true;
     }
-    m_changed.notify_all();
+    enter(Phase::Done);
 }
 
 void DictionaryService::work()
 {
     const auto candidates
         = m_settings.candidates ? m_settings.candidates() : std::vector<std::filesystem::path>();
-    CacheEntry entry;
-    bool chosen = false;
+    DictionaryChooser chooser({ m_settings.probeHelper, m_settings.cacheFolder }, m_cancel,
+        [this](const std::string &line) { tell(line); });
+    std::optional<ChosenDictionary> chosen;
     for (const auto &base : candidates) {
         if (m_cancel)
             break;
@@ -177,150 +213,34 @@ void DictionaryService::work()
             const std::lock_guard lock(m_mutex);
             m_foundAny = true;
         }
-        entry = CacheEntry();
-        m_keptAsRead = false;
-        if (tryDictionary(base, entry)) {
-            chosen = true;
+        if ((chosen = chooser.tryDictionary(base)))
             break;
-        }
     }
-    {
-        const std::lock_guard lock(m_mutex);
-        m_phase = chosen ? Phase::Indexing : Phase::Done;
-    }
-    m_changed.notify_all();
-    if (!chosen)
-        return;
-    indexChosen(entry);
-    {
-        const std::lock_guard lock(m_mutex);
-        m_phase = Phase::Done;
-    }
-    m_changed.notify_all();
-    if (!m_cancel)
-        keep(entry);
-}
-
-bool DictionaryService::tryDictionary(const std::filesystem::path &base, CacheEntry &entry)
-{
-    const std::string aff = base.string() + ".aff";
-    const auto affStamp = stampOf(aff);
-    const auto dicStamp = stampOf(base.string() + ".dic");
-    const DictionaryCheck::Report report = DictionaryCheck::inspect(base);
-    if (report.refusal || !std::holds_alternative<FileStamp>(affStamp)
-        || !std::holds_alternative<FileStamp>(dicStamp)) {
-        tell("Nuspell and Hunspell refused " + aff + ": "
-            + report.refusal.value_or("its files cannot be read"));
-        return false;
-    }
-    entry.dictionary = base.string();
-    entry.aff = std::get<FileStamp>(affStamp);
-    entry.dic = std::get<FileStamp>(dicStamp);
-    if (m_settings.cacheFolder) {
-        std::string why;
-        auto kept
-            = CacheFile::read(CacheFile::fileFor(*m_settings.cacheFolder, entry.dictionary), &why);
-        if (kept && kept->dictionary == entry.dictionary && kept->aff == entry.aff
-            && kept->dic == entry.dic) {
-            entry = std::move(*kept);
-            m_keptAsRead = true;
-        }
-    }
-    const EngineProbe probe(m_settings.probeHelper);
-    for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-        const std::string name = engineName(engine);
-        if (engine == Engine::Nuspell && report.nuspellRefusal) {
-            tell(name + " refused " + aff + ": " + *report.nuspellRefusal);
-            continue;
-        }
-        auto verdict = verdictOf(entry.note(name));
-        if (!verdict && probe.available()) {
-            verdict = probe.probe(engine, base, &m_cancel);
-            if (verdict->settled) {
-                entry.setNote(name, verdictNote(*verdict));
-                m_keptAsRead = false;
-            }
-        }
-        if (verdict && !verdict->usable) {
-            tell(name + " refused " + aff + ": " + verdict->why);
-            continue;
-        }
-        if (m_cancel)
-            return false;
-        std::string why;
-        auto loaded = LoadedDictionary::load(engine, base, &why);
-        if (!loaded) {
-            tell(name + " refused " + aff + ": " + why);
-            continue;
-        }
-        const std::lock_guard lock(m_mutex);
-        m_loaded = std::move(loaded);
-        m_choice = DictionaryChoice { base, engine, base.filename().string(), m_settings.language,
-            m_passedOver };
-        // An index kept in the cache is only read back.
-        const bool kept = entry.dialect == static_cast<std::uint32_t>(dialectOf(engine))
-            && (!entry.image.empty() || !entry.indexRefusal.empty());
-        m_indexDue = std::chrono::steady_clock::now()
-            + (kept ? std::chrono::milliseconds(2 + entry.image.size() / 125'000)
-                    : buildEstimate(entry.dic));
-        return true;
-    }
-    // Neither engine: what was found out is kept, so the next run skips it at once.
-    keep(entry);
-    return false;
-}
-
-void DictionaryService::indexChosen(CacheEntry &entry)
-{
-    const Engine engine = m_choice->engine;
-    const auto dialect = static_cast<std::uint32_t>(dialectOf(engine));
-    std::shared_ptr<const FormSource> index;
-    std::string refusal;
-    if (entry.dialect == dialect) {
-        if (!entry.indexRefusal.empty()) {
-            refusal = entry.indexRefusal;
-        } else {
-            std::string why;
-            index = readWordIndex(std::move(entry.image), m_choice->base, dialectOf(engine), &why);
-            if (!index) {
-                tell("the kept word index of " + entry.dictionary + " is not used: " + why);
-                m_keptAsRead = false;
-            }
-            entry.image.clear();
-        }
-    }
-    if (!index && refusal.empty()) {
-        const WordIndexBuild build
-            = buildWordIndexFromFiles(m_choice->base, dialectOf(engine), {}, &m_cancel);
-        index = build.forms;
-        refusal = build.refusal;
-        entry.dialect = m_cancel ? std::nullopt : std::optional(dialect);
-        entry.indexRefusal = refusal;
-        entry.image.clear();
-        m_keptAsRead = false;
-    }
-    const std::lock_guard lock(m_mutex);
-    m_index = std::move(index);
-    m_indexRefusal = std::move(refusal);
-}
-
-void DictionaryService::keep(const CacheEntry &entry)
-{
-    if (!m_settings.cacheFolder || entry.dictionary.empty())
-        return;
-    // Writing a large index again would cost the run's end more than the answer took.
-    if (m_keptAsRead) {
-        CacheFile::markUsed(*m_settings.cacheFolder, entry.dictionary);
+    if (!chosen) {
+        enter(Phase::Done);
         return;
     }
-    std::shared_ptr<const FormSource> index;
+    const Engine engine = chosen->loaded->engine();
     {
         const std::lock_guard lock(m_mutex);
-        if (m_choice && m_choice->base.string() == entry.dictionary)
-            index = m_index;
+        m_loaded = chosen->loaded;
+        m_choice = DictionaryChoice { chosen->base, engine, chosen->base.filename().string(),
+            m_settings.language, m_passedOver };
+        m_indexDue = std::chrono::steady_clock::now() + indexReadyIn(chosen->kept, engine);
     }
-    std::string why;
-    if (!CacheFile::write(*m_settings.cacheFolder, entry,
-            index ? std::span(index->image()) : std::span<const std::uint64_t>(), &why))
-        tell("the cache in " + m_settings.cacheFolder->string() + " is not written: " + why);
+    enter(Phase::Indexing);
+    LoadedIndex loaded = loadIndex(chosen->kept, chosen->base, engine, m_cancel,
+        [this](const std::string &line) { tell(line); });
+    const std::shared_ptr<const FormSource> index = loaded.index;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_index = index;
+        m_indexRefusal = std::move(loaded.refusal);
+    }
+    enter(Phase::Done);
+    if (m_cancel)
+        return;
+    if (const auto problem = chosen->kept.keep(m_settings.cacheFolder,
+            index ? std::span(index->image()) : std::span<const std::uint64_t>()))
+        tell(*problem);
 }

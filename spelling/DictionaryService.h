@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
-#include "spelling/LoadedDictionary.h"
+#include "spelling/DictionaryChooser.h"
 #include "wordindex/IndexSource.h"
 
 #include <atomic>
@@ -18,8 +18,6 @@
 #include <thread>
 #include <vector>
 
-struct CacheEntry;
-
 // Which dictionary answers, and how it was chosen.
 struct DictionaryChoice {
     std::filesystem::path base; // without .aff and .dic
@@ -32,17 +30,11 @@ struct DictionaryChoice {
 };
 
 // The spelling checker of the program and the word index of its dictionary:
-// the dictionaries are tried best first, each with Nuspell and then
-// Hunspell, and the first that an engine loads and that passes its
-// self-test answers; then its word index is read from the cache or built.
-// All of it runs once, on a worker thread of its own, started early (or
-// when first needed); the cache keeps the engines' verdicts and the index
-// for the next run.
-//
-// The names the search asks for: "excel.application" is the chosen engine;
-// "word.application" is there only when dictionaries were found but none
-// serves, and then every question to it fails, so that the search tells the
-// user that the checker fails its self-test.
+// the dictionaries are tried best first (see DictionaryChooser), and the
+// first that an engine loads and that passes its self-test answers; then its
+// word index is read from the cache or built (see loadIndex). All of it runs
+// once, on a worker thread of its own, started early (or when first needed);
+// the cache keeps the engines' verdicts and the index for the next run.
 class DictionaryService final : public SpellCheckerFactory, public IndexSource {
 public:
     struct Settings {
@@ -59,13 +51,28 @@ public:
     // the cache could not do; called on the worker thread.
     using Diagnostics = std::function<void(const std::string &line)>;
 
+    // The checkers the service offers.
+    enum class Checker {
+        Chosen, // the chosen dictionary's engine
+        // There only when dictionaries were found but none serves: every
+        // question to it fails, so that the search tells the user that the
+        // checker fails its self-test.
+        FailingStandIn,
+    };
+
     explicit DictionaryService(Settings settings, Diagnostics diagnostics = {});
     ~DictionaryService() override;
     DictionaryService(const DictionaryService &) = delete;
     DictionaryService &operator=(const DictionaryService &) = delete;
 
+    // Blocks until the choice is made; nullptr when there is no such checker.
+    [[nodiscard]] std::unique_ptr<SpellChecker> checker(Checker which);
+    // The names the search asks for: "excel.application" is the chosen
+    // engine, "word.application" the failing stand-in.
     [[nodiscard]] std::unique_ptr<SpellChecker> create(std::string_view progId) override;
-    [[nodiscard]] bool ready() override;
+    void whenReady(const std::function<void()> &ready) override;
+    // Whether create() answers at once; starts the work if it has not started.
+    [[nodiscard]] bool ready();
     // Blocks until create() answers at once.
     void prepare();
     [[nodiscard]] Offer indexFor(
@@ -84,18 +91,14 @@ public:
     [[nodiscard]] bool finishedWithin(std::chrono::steady_clock::duration time);
     [[nodiscard]] std::optional<DictionaryChoice> choice() const;
 
-    static constexpr std::string_view kNuspellProgId = "excel.application";
-    static constexpr std::string_view kHunspellProgId = "word.application";
-
 private:
     enum class Phase { Idle, Choosing, Indexing, Done };
     void run();
     void work();
-    bool tryDictionary(const std::filesystem::path &base, CacheEntry &entry);
-    void indexChosen(CacheEntry &entry);
-    void keep(const CacheEntry &entry);
+    void enter(Phase phase);
     void tell(const std::string &line);
     void waitFor(Phase phase);
+    [[nodiscard]] bool readyLocked() const;
 
     Settings m_settings;
     Diagnostics m_diagnostics;
@@ -103,6 +106,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     Phase m_phase = Phase::Idle;
+    std::vector<std::function<void()>> m_whenReady;
     bool m_foundAny = false; // some dictionary was there to try
     std::shared_ptr<LoadedDictionary> m_loaded;
     std::optional<DictionaryChoice> m_choice;
@@ -111,7 +115,5 @@ private:
     std::string m_indexRefusal;
     std::chrono::steady_clock::time_point m_indexDue;
     bool m_workerDone = false;
-    // The worker's own: the entry read from the cache is what it would write.
-    bool m_keptAsRead = false;
     std::thread m_worker;
 };

@@ -13,7 +13,9 @@ function(expect status stdout)
     endif()
 endfunction()
 
-expect(0 "^Done - Found 2 words: cat, act\n$" "  tca ")
+# What scripts read is English, as a script reading standard error asks.
+set(ENV{LANGUAGE} en)
+expect(0 "^Done - Found 2 words: cat, act\n$" "  tca " STDERR "dictionary en_US (")
 expect(0 "^Done - No words found\n$" xqz)
 expect(0 "^Done - Found 2 words: cat, act\n$" --threads 1 "  tca ")
 expect(0 "^Done - Found 2 words: cat, act\n$" --threads 3 "  tca ")
@@ -29,3 +31,15 @@ expect(2 "^$")
 # Options are options, never letters to search.
 expect(0 "Usage: .*quorvel-search" --help)
 expect(0 "quorvel-search ${VERSION}" --version)
+
+# In the user's language: the usage text, the errors and the notes on
+# standard error; the result line on standard output stays as scripts read it.
+set(ENV{LANGUAGE} fr)
+expect(0 "Affiche chaque mot formé avec toutes les lettres données" --help)
+expect(0 "^Done - Found 2 words: cat, act\n$" tca STDERR "dictionnaire en_US (")
+expect(1 "^$" "c at" STDERR "caractère non valide")
+expect(0 "^Done - No words found\n$" --language de xqz STDERR "Wörterbuch en_US (")
+expect(0 "^Done - Found 2 words: cat, act\n$" --language en tca STDERR "dictionary en_US (")
+# A language with no translation is a usage error, told in the user's language.
+expect(2 "^$" --language xx tca STDERR "aucune traduction pour")
+expect(2 "^$" --language=../fr tca STDERR "--language")

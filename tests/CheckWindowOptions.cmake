@@ -13,6 +13,8 @@ function(expect status stdout stderr)
     endif()
 endfunction()
 
+# The texts below are the English ones, whatever language the machine speaks.
+set(ENV{LANGUAGE} en)
 set(offscreen QT_QPA_PLATFORM=offscreen ${PROGRAM})
 expect(0 "^Quorvel ${VERSION}\n$" "" ${offscreen} --version)
 expect(0 "Usage: .*quorvel.*--exhaustive.*--dictionary" "" ${offscreen} --help)
@@ -27,3 +29,10 @@ expect(2 "^$" "letters" ${offscreen} tca)
 # A dictionary that is not there is told on the terminal, before any window.
 expect(2 "^$" "--dictionary: no dictionary xx_YY was found" ${offscreen} --dictionary xx_YY)
 expect(2 "^$" "--dictionary: .*/nowhere/xx.dic" ${offscreen} --dictionary /nowhere/xx.dic)
+# The usage text and the errors in the user's language, or in the one
+# --language names; a language with no translation is a usage error.
+expect(0 "Listet in einem Fenster jedes Wort auf" "" LANGUAGE=de ${offscreen} --help)
+expect(0 "Affiche dans une fenêtre chaque mot" "" LANGUAGE=de ${offscreen} --language fr --help)
+expect(0 "Lists every word made of all the letters typed" "" LANGUAGE=de ${offscreen} --language en --help)
+expect(2 "^$" "Argumento inesperado" LANGUAGE=es ${offscreen} tca)
+expect(2 "^$" "--language: there is no translation for 'xx'" LANGUAGE=en ${offscreen} --language xx)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chmreader/ChmArchive.h"
+#include "chmreader/ContentsParser.h"
 #include "tests/support/ChmWriter.h"
 #include "tests/support/Rows.h"
 
@@ -25,6 +26,12 @@ struct StartRow {
     QList<std::pair<quint16, QByteArray>> system; // #WINDOWS and #STRINGS name start.html
     QString topic;
     QByteArray title; // UTF-8
+};
+struct WindowsRow {
+    const char *name;
+    quint32 entrySize; // as #WINDOWS says
+    int bytes; // of window types the file holds
+    bool read; // the start page is taken from it
 };
 struct FileRow {
     const char *name;
@@ -155,6 +162,60 @@ private slots:
         QVERIFY(archive);
         QCOMPARE(archive->defaultTopic(), row.topic);
         QCOMPARE(archive->title(), QString::fromUtf8(row.title));
+    }
+
+    void contentsParserIsLinear_data()
+    {
+        addRows<QString>("hhc",
+            { { "< and a million blanks", "<" + QString(1000000, u' ') },
+                { "unclosed tags", u"<param name=x "_s.repeated(200000) },
+                { "an unclosed quote", "<object><param name=\"" + QString(1000000, u'a') },
+                { "an unclosed comment", u"<!--"_s.repeated(200000) } });
+    }
+    void contentsParserIsLinear()
+    {
+        // A backtracking parser takes minutes here, and the test's timeout fails it.
+        QFETCH(QString, hhc);
+        QVERIFY(parseContents(hhc).isEmpty());
+    }
+
+    void contentsParserReadsAttributes()
+    {
+        // "x:name" and "ul:x" are names of their own, not "name" and "ul".
+        const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' x:name=Local "
+                            "value=\"A > B\">\n<param value=a.html name=local /></object><ul:x>"
+                            "<!-- <object><param name=\"Name\" value=\"C\"></object> -->"
+                            "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul>"
+                            "<li><object><param name=\"Name\" value=\"E\"></object></ul>";
+        QStringList read;
+        for (const ContentsEntry &entry : parseContents(hhc))
+            read.append(entry.name + '|' + entry.local + '|' + QString::number(entry.depth));
+        QCOMPARE(read, QStringList({ "A > B|a.html|0", "D||1", "E||0" })); // E back out of D's list
+    }
+
+    // The start page is read from a window type only where its entry holds
+    // the page's offset and the file holds the entry.
+    void windowEntriesBounded_data()
+    {
+        addRows<WindowsRow>({ { "an entry just holding the offset", 0x6C, 0x6C, true },
+            { "an entry a byte short of it", 0x6B, 0x100, false },
+            { "an entry filling the file", 0x100, 0x100, true },
+            { "an entry a byte past the file", 0x100, 0xFF, false } });
+    }
+    void windowEntriesBounded()
+    {
+        QFETCH(WindowsRow, row);
+        ChmWriter writer;
+        QByteArray windows(8 + row.bytes, '\0');
+        windows[0] = 1;
+        for (int i = 0; i < 4; ++i)
+            windows[4 + i] = char(row.entrySize >> (8 * i));
+        windows[8 + 0x68] = 5;
+        writer.addFile("/#WINDOWS", windows);
+        writer.addFile("/#STRINGS", "\0abc\0start.html\0"_ba);
+        const auto archive = ChmArchive::fromBytes(writer.build());
+        QVERIFY(archive);
+        QCOMPARE(archive->defaultTopic(), row.read ? QStringLiteral("start.html") : QString());
     }
 
     void onlyRegularFilesOfBoundedSize_data()

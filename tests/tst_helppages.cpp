@@ -248,35 +248,6 @@ private slots:
             qPrintable(shown.left(200)));
     }
 
-    void contentsParserIsLinear_data()
-    {
-        addRows<QString>("hhc",
-            { { "< and a million blanks", "<" + QString(1000000, u' ') },
-                { "unclosed tags", u"<param name=x "_s.repeated(200000) },
-                { "an unclosed quote", "<object><param name=\"" + QString(1000000, u'a') },
-                { "an unclosed comment", u"<!--"_s.repeated(200000) } });
-    }
-    void contentsParserIsLinear()
-    {
-        // A backtracking parser takes minutes here, and the test's timeout fails it.
-        QFETCH(QString, hhc);
-        QVERIFY(parseContents(hhc).isEmpty());
-    }
-
-    void contentsParserReadsAttributes()
-    {
-        // "x:name" and "ul:x" are names of their own, not "name" and "ul".
-        const QString hhc = "<ul><li><object type=text/sitemap><param name='Name' x:name=Local "
-                            "value=\"A > B\">\n<param value=a.html name=local /></object><ul:x>"
-                            "<!-- <object><param name=\"Name\" value=\"C\"></object> -->"
-                            "<ul><li><object><param name=\"Name\" value=\"D\"></object></ul>"
-                            "<li><object><param name=\"Name\" value=\"E\"></object></ul>";
-        QStringList read;
-        for (const ContentsEntry &entry : parseContents(hhc))
-            read.append(entry.name + '|' + entry.local + '|' + QString::number(entry.depth));
-        QCOMPARE(read, QStringList({ "A > B|a.html|0", "D||1", "E||0" })); // E back out of D's list
-    }
-
     void contentsAreCappedWithANote()
     {
         TempFolder dir;

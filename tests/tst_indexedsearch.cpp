@@ -19,6 +19,8 @@ struct GiveUpRow {
     std::string letters;
     std::size_t limit;
     std::size_t enough; // a limit that lets it answer; 0: none does
+    const char *cause; // a word the reason given names its cause by
+    std::size_t compoundSteps = CompoundBudget {}.maxSteps;
 };
 
 // What the run over every arrangement, in counter order, finds.
@@ -108,20 +110,35 @@ private slots:
     {
         // aAaAb: 6 spreads of case, times 2 forms = 12 questions.
         addRows<GiveUpRow>({
-            { "not letters", "ca t", 100, 0 },
-            { "digits", "cat1", 100, 0 },
-            { "nothing typed", "", 100, 0 },
-            { "too many questions", "aAaAb", 11, 12 },
+            { "not letters", "ca t", 100, 0, "A to Z" },
+            { "digits", "cat1", 100, 0, "A to Z" },
+            { "nothing typed", "", 100, 0, "A to Z" },
+            { "too many questions", "aAaAb", 11, 12, "arrangements" },
+            { "too many spreads of case", "aaaaAAAA", 69, 70, "capitals" },
+            { "too many letters to count", std::string(std::size_t(1) << 20, 'a'), 100, 0,
+                "too many" },
+            { "compounds past their budget", "abba", 100, 0, "compounds", 0 },
         });
     }
     void givesUp()
     {
         QFETCH(GiveUpRow, row);
-        const WordIndex index = wordsIndex({ "aaaab", "baaaa", "cat" });
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 2;
+        const WordIndex index
+            = WordIndex::fromForms({ { "aaaab", Word }, { "baaaa", Word }, { "cat", Word },
+                                       { "aaaaaaaa", Word }, { "ab", Begin }, { "ba", End } },
+                settings);
         ScriptedChecker checker(std::make_shared<CheckerScript>());
-        const auto answer = indexedSearch(row.letters, index, checker, row.limit);
+        CompoundBudget budget;
+        budget.maxSteps = row.compoundSteps;
+        const auto answer = indexedSearch(row.letters, index, checker, row.limit, budget);
         QVERIFY(!answer.words);
-        QVERIFY(!answer.fallback.empty());
+        QVERIFY(!answer.stopped);
+        // The reason names its cause: a script reading "every arrangement
+        // tried: REASON" tells one from another.
+        QVERIFY2(answer.fallback.find(row.cause) != std::string::npos, answer.fallback.c_str());
         QCOMPARE(answer.questions, 0u);
         if (row.enough)
             QVERIFY(indexedSearch(row.letters, index, checker, row.enough).words);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolTip>
 #include <limits>
 
@@ -225,9 +226,15 @@ private slots:
         send(QEvent::KeyPress);
         if (auto *button = qobject_cast<QPushButton *>(target))
             QVERIFY(button->isDown());
+        // Meanwhile the caret blinks: the control's other events leave the
+        // press counted.
+        QTimer blinker;
+        blinker.start(std::chrono::hours(1));
         for (int i = 0; i < 5; ++i) {
             send(QEvent::KeyRelease, true);
             send(QEvent::KeyPress, true);
+            QTimerEvent blink(blinker.timerId());
+            QApplication::sendEvent(target, &blink);
         }
         QCOMPARE(requests(), 0); // nothing while it is held
         send(QEvent::KeyRelease);

@@ -136,6 +136,9 @@ private slots:
             { "hex(N) type", v4Value + "hex(4):05,00,00,00", kDword, five },
             { "hex(100000000)", v4Value + "hex(100000000):01", kNoValue, noData },
             { "hex, odd digit", v4Value + "hex:1", kNoValue, noData },
+            { "hex, first digit no digit", v4Value + "hex:z1", kNoValue, noData },
+            { "hex, second digit no digit", v4Value + "hex:1z", kNoValue, noData },
+            { "string ending in an escape", v4Value + "\"abc\\", kNoValue, noData },
             { "unterminated string", v4Value + "\"abc", kNoValue, noData },
             { "text after the string", v4Value + "\"a\" b", kNoValue, noData },
             { "comment line", kTestKey + ";\"v\"=\"x\"", kNoValue, noData },
@@ -246,6 +249,19 @@ private slots:
             QByteArray(sizeOnly || row.queried != kSuccess ? "" : "hello"));
         QCOMPARE(registry.RegCloseKey(key), kSuccess);
         QCOMPARE(registry.RegQueryValueExA(key, "v", &type, nullptr, &size), kInvalidHandle);
+    }
+
+    // A key that does not open reads as the empty string, as any other
+    // registry failure does; only an over-long string gives no result.
+    void valueOfAKeyThatDoesNotOpen()
+    {
+        Machine machine(kTestKey + "\"v\"=\"hello\"\n");
+        const auto value = basRegistry::GetRegistryValue(machine.registry, HKEY_LOCAL_MACHINE,
+            QStringLiteral("Software\\Nope"), QStringLiteral("v"));
+        QCOMPARE(value, std::optional(basRegistry::RegistryValue(QString())));
+        QCOMPARE(basRegistry::GetRegistryValue(machine.registry, HKEY_LOCAL_MACHINE,
+                     QStringLiteral("Software\\Test"), QStringLiteral("v")),
+            std::optional(basRegistry::RegistryValue(QStringLiteral("hello"))));
     }
 
     void machineHiveOfTheInstalledTree()

@@ -316,11 +316,13 @@ private slots:
     {
         QFETCH(WaitRow, row);
         SearchFixture fx;
-        fx.checkers.notReadyFor = 5;
+        fx.checkers.loading = true;
         fx.checkers.script->accepted = { "cat", "dog" };
         fx.view.resultsText = "before";
         fx.view.input = "cat";
         fx.view.onEvents = [&] {
+            if (fx.view.eventPasses == 4)
+                fx.checkers.becomeReady();
             if (fx.view.eventPasses != row.pass)
                 return;
             if (row.action == "cancel")

@@ -15,8 +15,10 @@
 
 #include <QTest>
 #include <fstream>
+#include <future>
 #include <map>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -182,7 +184,7 @@ private slots:
         for (const QString &folder : row.dictionaries)
             bases.push_back(dictionary(folder));
         Service fx(bases);
-        const auto checker = fx.service.create(DictionaryService::kNuspellProgId);
+        const auto checker = fx.service.checker(DictionaryService::Checker::Chosen);
         QCOMPARE(checker != nullptr, !row.answers.isEmpty());
         QVERIFY2(fx.said.isEmpty() == row.firstRefusal.isEmpty(), qPrintable(fx.said.join('\n')));
         if (!fx.said.isEmpty())
@@ -190,7 +192,7 @@ private slots:
                          + QString::fromStdString(bases.front().string()) + ".aff: "),
                 qPrintable(fx.said.first()));
         // Dictionaries there but none serving: a checker whose every question fails.
-        const auto second = fx.service.create(DictionaryService::kHunspellProgId);
+        const auto second = fx.service.checker(DictionaryService::Checker::FailingStandIn);
         QCOMPARE(second != nullptr, !row.answers.isEmpty() ? false : !bases.empty());
         if (second)
             QCOMPARE(second->checkSpelling("act"), std::nullopt);
@@ -287,7 +289,7 @@ private slots:
         const auto answer = [&](bool withCache = true) {
             Service fx({ dictionary("unknown-encoding") },
                 withCache ? std::optional(cache) : std::nullopt, helper.toStdString());
-            const auto checker = fx.service.create(DictionaryService::kNuspellProgId);
+            const auto checker = fx.service.checker(DictionaryService::Checker::Chosen);
             const auto index
                 = fx.service.indexFor(dictionary("unknown-encoding"), std::chrono::seconds(60));
             fx.service.finish();
@@ -324,9 +326,26 @@ private slots:
         std::filesystem::remove_all(cache);
         std::ofstream(cache.string()) << "a file where the folder should be";
         Service fx({ dictionary("good") }, cache, helper.toStdString());
-        QVERIFY(fx.service.create(DictionaryService::kNuspellProgId));
+        QVERIFY(fx.service.checker(DictionaryService::Checker::Chosen));
         fx.service.finish();
         QVERIFY2(fx.said.last().contains("is not written"), qPrintable(fx.said.join('\n')));
+    }
+
+    // Those waiting for the checker are told once it is ready, from the
+    // service's thread; asked afterwards, at once.
+    void toldWhenReady()
+    {
+        Service fx({ dictionary("good") });
+        std::promise<std::thread::id> told;
+        fx.service.whenReady([&told] { told.set_value(std::this_thread::get_id()); });
+        auto telling = told.get_future();
+        QCOMPARE(telling.wait_for(std::chrono::seconds(60)), std::future_status::ready);
+        QVERIFY(telling.get() != std::this_thread::get_id());
+        QVERIFY(fx.service.ready());
+        bool toldAtOnce = false;
+        fx.service.whenReady([&toldAtOnce] { toldAtOnce = true; });
+        QVERIFY(toldAtOnce);
+        QVERIFY(fx.service.checker(DictionaryService::Checker::Chosen));
     }
 
     // The one test on the installed en_US dictionary: each engine's answers,
@@ -343,14 +362,21 @@ private slots:
             QCOMPARE(checker->checkSpelling(std::string(1000, 'a')), std::optional(false));
         }
         Service fx({ enUS });
-        QVERIFY(fx.service.indexFor(enUS, std::chrono::seconds(60)).index);
         CallLog log;
         RecordingView view(log);
         FakeMessageBox box;
         FakeTerminator terminator;
         WordSearch search(view, { box, fx.service, terminator, view, &fx.service });
+        // While its index is still being built, three letters do not wait
+        // for it: their six arrangements are tried at once.
         search.f("tca");
         QCOMPARE(view.resultsText, QStringLiteral("Done - Found 2 words: cat, act"));
+        QVERIFY2(!search.lastRun().indexed && !search.lastRun().fallback.empty(),
+            search.lastRun().fallback.c_str());
+        QVERIFY(fx.service.indexFor(enUS, std::chrono::seconds(60)).index);
+        search.f("tca");
+        QCOMPARE(view.resultsText, QStringLiteral("Done - Found 2 words: cat, act"));
+        QVERIFY(search.lastRun().indexed);
         search.f("CAT");
         // In capitals the dictionary also knows abbreviations.
         QCOMPARE(view.resultsText, QStringLiteral("Done - Found 3 words: CAT, ACT, ATC"));

@@ -23,6 +23,15 @@ namespace MainWindowFixture {
 class QtPump final : public EventPump {
 public:
     void processPendingEvents() override { QCoreApplication::processEvents(); }
+    void waitForEvents() override
+    {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    void wake() override
+    {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
+    }
 };
 
 struct Fixture {

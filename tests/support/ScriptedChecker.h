@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // What a scripted checker says, shared with the test after the checker has
 // been handed to a run (and released by it).
@@ -81,14 +83,26 @@ public:
             return nullptr;
         return std::make_unique<Checker>(script);
     }
-    // Not ready for the first few times it is asked, as a dictionary that
-    // is still being loaded.
-    bool ready() override { return ++readyChecks > notReadyFor; }
+    // While loading, as a dictionary that is still being made ready, those
+    // who ask are told only when becomeReady() is called.
+    void whenReady(const std::function<void()> &ready) override
+    {
+        if (loading)
+            waiting.push_back(ready);
+        else
+            ready();
+    }
+    void becomeReady()
+    {
+        loading = false;
+        for (const auto &ready : std::exchange(waiting, {}))
+            ready();
+    }
 
     QSet<QString> creatable { QStringLiteral("excel.application"),
         QStringLiteral("word.application") };
-    int notReadyFor = 0;
-    int readyChecks = 0;
+    bool loading = false;
+    std::vector<std::function<void()>> waiting;
     QStringList attempts;
     std::shared_ptr<typename Checker::Script> script = std::make_shared<typename Checker::Script>();
 

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "spelling/IndexLoading.h"
+
+#include "wordindex/IndexBuilder.h"
+
+std::chrono::steady_clock::duration indexReadyIn(const KeptDictionary &kept, Engine engine)
+{
+    if (kept.holdsIndexFor(engine))
+        return std::chrono::milliseconds(2 + kept.imageWords() / 125'000);
+    return std::chrono::milliseconds(100 + kept.dicStamp().size / 1200);
+}
+
+LoadedIndex loadIndex(KeptDictionary &kept, const std::filesystem::path &base, Engine engine,
+    const std::atomic<bool> &cancel, const std::function<void(const std::string &)> &tell)
+{
+    if (kept.holdsIndexFor(engine)) {
+        if (!kept.indexRefusal().empty())
+            return { nullptr, kept.indexRefusal() };
+        std::string why;
+        if (auto index = readWordIndex(kept.takeImage(), base, dialectOf(engine), &why))
+            return { std::move(index), {} };
+        tell("the kept word index of " + kept.dictionary() + " is not used: " + why);
+        kept.dropIndex();
+    }
+    const WordIndexBuild build = buildWordIndexFromFiles(base, dialectOf(engine), {}, &cancel);
+    kept.setIndexBuilt(cancel ? std::nullopt : std::optional(engine), build.refusal);
+    return { build.forms, build.refusal };
+}

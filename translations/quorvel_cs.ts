@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>vyzkoušena všechna uspořádání: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>odpověděl rejstřík slov, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>uspořádání: %1, %2 s, %3 uspořádání/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Tuto stránku nelze zobrazit</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Stránka překračuje limit %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>Stránka %1 v tomto souboru nápovědy není, nebo ji z něj nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>Stránka %1 nemá co zobrazit.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Zkoušet všechna uspořádání, i tam, kde by rejstřík slov slovníku mohl odpovědět hned.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Nečíst ani nezapisovat mezipaměť slovníků (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Použít slovník tohoto jazyka (de_DE) nebo na této cestě (soubor .dic nebo jeho cesta bez přípony).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Používat tento jazyk (de, fr, pt_BR; en pro angličtinu) místo jazyka, který určuje prostředí (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Slovník se volí nezávisle.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Řešení přesmyček</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Najde každé slovo, které lze složit ze všech písmen zpřeházené sady</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>přesmyčka;anagram;písmena;slovo;hádanka;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel řeší přesmyčky. Napište zpřeházená písmena a program vypíše každé slovo složené ze všech těchto písmen, přičemž každé písmeno použije právě jednou. Většina slovníků odpoví okamžitě bez ohledu na to, kolik písmen napíšete.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Nemá vlastní seznam slov: používá slovník Hunspell vašeho jazyka a řídí se velikostí písmen, jak je napíšete, takže velké písmeno najde vlastní jména a podstatná jména, která se píší s velkým písmenem.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Z písmen „tca“ vzniknou slova „cat“ a „act“</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>neexistuje soubor %1.aff a vedle něj soubor %1.dic</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>slovník %1 nebyl v %2 nalezen</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>národní prostředí žádá %1; hledání zkusí nejprve %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>národní prostředí žádá %1; nebyl nalezen slovník pro něj ani pro en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>národní prostředí neurčuje jazyk (americká angličtina); hledání zkusí nejprve %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>národní prostředí neurčuje jazyk (americká angličtina); nebyl nalezen slovník pro ni ani pro en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Více informací: „%1 --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Vypsat slova složená z části písmen, každé použité nejvýše tolikrát, kolikrát je zadáno; „?“ je žolík za libovolné písmeno.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Vypsat fráze nejvýše o N slovech (1 až %1; %2, když N chybí), které použijí všechna písmena a žolíky.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>S --some nebo --phrases: slova o nejméně N písmenech (výchozí 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>S --some nebo --phrases: jen slova odpovídající P, jeden znak na písmeno: „?“ libovolné písmeno, písmeno samo sebe, mezera mezi slovy.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>S --some nebo --phrases: jen slova (fráze se slovem), která obsahují písmena W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>S --some nebo --phrases: skončit po N výsledcích (výchozí: všechna slova, %1 frází).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>S --some nebo --phrases: vypsat jedno pole JSON objektů {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some a --phrases nelze zadat zároveň.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Písmena jsou odmítnuta: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases přijímá počet slov od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length přijímá počet písmen od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit přijímá počet výsledků od 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains přijímá písmena A až Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: zadaná písmena neobsahují jeho písmena.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern „%1“ má mezery mezi slovy: hodí se pro fráze (--phrases), ne pro slova.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern „%1“ má slov: %2, víc než --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern „%1“ má slovo o %2 písmenech, kratší než --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern „%1“ má písmen: %2, ale zadáno bylo písmen a žolíků: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>slova: %1; kandidátní slova: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>fráze: %1; kandidátní slova: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>zastaveno po %1 z %2 slov, na limitu (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>zastaveno po frázích v počtu %1, na limitu (--limit); je jich víc</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>zastaveno předčasně: %1; seznam není úplný</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some a --phrases potřebují rejstřík slov slovníku, který ho nemůže poskytnout: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Soubor nápovědy (qv.chm) nebyl nalezen:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Vybraný soubor nápovědy neexistuje.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Došlo k chybě: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Soubor nápovědy (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Soubor nápovědy nebyl nalezen. Příčinou může být, že soubor programu Quorvel byl zkopírován nebo přesunut z místa, kam byl původně nainstalován. Chcete-li nápovědu zobrazit, zadejte prosím, kde se nachází. Soubor se jmenuje qv.chm a ve výchozím stavu je ve složce, do které byl Quorvel původně nainstalován.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Tento soubor nápovědy nelze zobrazit</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 není čitelný soubor kompilované nápovědy (CHM): %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>nelze jej přečíst</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigace</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vpřed</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>neuvádí žádnou úvodní stránku</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(Zbytek je vynechán: více než %1 řádků.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: pro „%1“ neexistuje překlad; dostupné jazyky: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLÉM</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Zadali jste alespoň jeden neplatný znak. Zadávejte prosím pouze písmena (žádné mezery, interpunkci, číslice ani symboly).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Nezadali jste žádná písmena. Zadejte prosím zpřeházená písmena a pak stiskněte tlačítko pro analýzu.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Potvrďte prosím</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Zadali jste k analýze %n písmeno. Může to trvat velmi dlouho. Chcete pokračovat?</numerusform>
+            <numerusform>Zadali jste k analýze %n písmena. Může to trvat velmi dlouho. Chcete pokračovat?</numerusform>
+            <numerusform>Zadali jste k analýze %n písmen. Může to trvat velmi dlouho. Chcete pokračovat?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Ke spuštění tohoto programu musí být v počítači nainstalován slovník Hunspell pro váš jazyk nebo pro americkou angličtinu (balíček Debianu hunspell-en-us). Nebyl nalezen ani jeden. Program nemůže pokračovat.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Vaše verze Nuspell nebo Hunspell se zdá být pro tento program příliš stará. Program nemůže pokračovat.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Hotovo – nenalezena žádná slova</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Hotovo – nalezeno %n slovo: </numerusform>
+            <numerusform>Hotovo – nalezena %n slova: </numerusform>
+            <numerusform>Hotovo – nalezeno %n slov: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>zbývá asi %n sekunda</numerusform>
+            <numerusform>zbývají asi %n sekundy</numerusform>
+            <numerusform>zbývá asi %n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>zbývá asi %n minuta</numerusform>
+            <numerusform>zbývají asi %n minuty</numerusform>
+            <numerusform>zbývá asi %n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>zbývá asi %n hodina</numerusform>
+            <numerusform>zbývají asi %n hodiny</numerusform>
+            <numerusform>zbývá asi %n hodin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>zbývá asi %n den</numerusform>
+            <numerusform>zbývají asi %n dny</numerusform>
+            <numerusform>zbývá asi %n dní</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>zbývá několik let</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Neprobíhá žádná analýza.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 z %2, %4/s, zbývá asi %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, zbývá asi %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>vyzkoušená první slova frází</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>posouzená kandidátní slova</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Použití: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[volby]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenty:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zobrazí nápovědu k volbám příkazového řádku.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zobrazí nápovědu včetně voleb specifických pro Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí informace o verzi.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Chybějící hodnota po „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Neočekávaná hodnota po „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Zpět</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Z&amp;novu</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Vyj&amp;mout</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Vložit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Kopírovat adresu &amp;odkazu</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Přístup odepřen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Slovník: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Kontrola pravopisu: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Nalezeno pomocí rejstříku slov, každé slovo potvrzeno kontrolou pravopisu</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Vyzkoušena všechna uspořádání: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Vyzkoušena všechna uspořádání</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Čas: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Pro váš jazyk (%1) není nainstalován žádný slovník, proto odpověděl slovník %2. Chcete-li hledat ve svém jazyce, nainstalujte jeho slovník Hunspell (balíček s názvem jako hunspell-%3).</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Ptát se kontroly pravopisu z N vláken (1: jeden dotaz po druhém; výchozí: jedno na jádro).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Vypsat nalezené slovníky a který z nich volí národní prostředí.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Vypíše každé slovo složené ze všech zadaných písmen, jako okno Quorvel; s --some nebo --phrases slova z části písmen nebo fráze ze všech.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Zpřeházená písmena (A až Z, velká i malá); s --some nebo --phrases je „?“ žolík.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 vyžaduje --some nebo --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads a --exhaustive patří k hledání slov ze všech písmen, ne k --some nebo --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads přijímá číslo od 1 do %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Zadejte písmena jako jeden argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Informace o systému nejsou momentálně k dispozici</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>slovník %1 (%2), jádro %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Tento program vezme sadu zpřeházených písmen a vypíše všechna platná slova, která lze složit ze všech těchto písmen. Pro část analýzy používá pravopisné slovníky Nuspell a/nebo Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informace o &amp;systému…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Navštivte nás: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>O aplikaci %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Verze %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>Domovskou stránku se nepodařilo otevřít ve webovém prohlížeči.
+
+Její adresa je %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>Banner programu</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 snadné kroky: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Napište písmena, nechte je analyzovat, počkejte a přečtěte si nalezená slova</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Sem napište zpřeházená písmena:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Pouze písmena A až Z; Enter spustí analýzu</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Klikněte sem:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Analyzovat písmena</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Najde každé slovo složené ze všech napsaných písmen</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Počkejte na analýzu:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>zrušit analýzu</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Zastaví probíhající analýzu</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Výsledky čtěte níže:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Otevře nápovědu, stejně jako Nápověda &gt; Nápověda Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ukončit</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Ukončí program</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Ukončit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>Nápověda &amp;Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O aplikaci</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Nalezená slova se zde objeví po skončení analýzy</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Vypíše v okně každé slovo složené ze všech napsaných písmen. Viz quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Neočekávaný argument „%1“: písmena se píší do okna (zde je přijímá quorvel-search).</translation>
+    </message>
+</context>
+</TS>

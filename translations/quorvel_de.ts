@@ -1,0 +1,747 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>jede Anordnung ausprobiert: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>vom Wortindex beantwortet, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>Anordnungen: %1, %2 s, %3 Anordnungen/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Diese Seite kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Die Seite ist größer als die Grenze von %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>Die Seite %1 ist nicht in dieser Hilfedatei oder kann nicht aus ihr gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>Die Seite %1 hat keinen Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Jede Anordnung ausprobieren, auch wo der Wortindex des Wörterbuchs sofort antworten könnte.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Den Wörterbuch-Zwischenspeicher (~/.cache/quorvel) weder lesen noch schreiben.</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Das Wörterbuch dieser Sprache (de_DE) oder unter diesem Pfad verwenden (eine .dic-Datei oder ihr Pfad ohne Endung).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Meldungen in dieser Sprache ausgeben (de, fr, pt_BR; en für Englisch) statt in der, die die Umgebung nennt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Das Wörterbuch wird unabhängig davon gewählt.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Buchstabensalat-Löser</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Jedes Wort finden, das sich aus allen Buchstaben eines Buchstabensalats bilden lässt</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>Anagramm;Buchstabensalat;Wort;Rätsel;Worträtsel;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel löst Buchstabensalate. Geben Sie die durcheinandergewürfelten Buchstaben ein, und es listet jedes Wort auf, das aus allen gebildet wird, jedes einmal. Die meisten Wörterbücher antworten sofort, ganz gleich, wie viele Buchstaben eingegeben werden.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Es bringt keine eigene Wortliste mit: Es verwendet das Hunspell-Wörterbuch Ihrer Sprache und die Groß- und Kleinschreibung Ihrer Eingabe, sodass ein Großbuchstabe auch Namen und Substantive findet, die großgeschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Die Buchstaben „tca“ ergeben die Wörter „cat“ und „act“</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>es gibt keine %1.aff mit einer %1.dic daneben</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>kein Wörterbuch %1 in %2 gefunden</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>die Locale verlangt %1; die Suche versucht zuerst %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>die Locale verlangt %1; weder dafür noch für en_US wurde ein Wörterbuch gefunden</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>die Locale nennt keine Sprache (amerikanisches Englisch); die Suche versucht zuerst %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>die Locale nennt keine Sprache (amerikanisches Englisch); weder dafür noch für en_US wurde ein Wörterbuch gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>„%1 --help“ gibt weitere Informationen.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Die Wörter auflisten, die sich aus einem Teil der Buchstaben bilden lassen, jeder höchstens so oft wie angegeben; „?“ ist ein Joker für einen beliebigen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Die Wortgruppen aus bis zu N Wörtern auflisten (1 bis %1; %2, wenn N fehlt), die alle Buchstaben und Joker verwenden.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Mit --some oder --phrases: Wörter aus mindestens N Buchstaben (Vorgabe 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Mit --some oder --phrases: nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ für einen beliebigen Buchstaben, ein Buchstabe für sich selbst, ein Leerzeichen zwischen Wörtern.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Mit --some oder --phrases: nur Wörter, die die Buchstaben von W enthalten (bei Wortgruppen: nur solche, in denen ein Wort sie enthält).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Mit --some oder --phrases: nach N Ergebnissen aufhören (Vorgabe: alle Wörter, %1 Wortgruppen).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Mit --some oder --phrases: ein JSON-Array aus {&quot;words&quot;, &quot;letters&quot;}-Objekten ausgeben.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some und --phrases können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Die Buchstaben werden abgelehnt: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases nimmt eine Anzahl Wörter von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length nimmt eine Anzahl Buchstaben von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit nimmt eine Anzahl Ergebnisse ab 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains nimmt Buchstaben von A bis Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: Die angegebenen Buchstaben enthalten dessen Buchstaben nicht.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern „%1“ hat Leerzeichen zwischen Wörtern: Es passt zu Wortgruppen (--phrases), nicht zu Wörtern.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern „%1“ hat %2 Wörter, mehr als --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern „%1“ hat ein Wort aus %2 Buchstaben, kürzer als --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern „%1“ hat %2 Buchstaben, angegeben wurden aber %3 Buchstaben und Joker.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>Wörter: %1, aus Kandidaten: %2, Fragen an die Rechtschreibprüfung: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>Wortgruppen: %1, aus Kandidaten: %2, Fragen an die Rechtschreibprüfung: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>angehalten nach %1 von %2 Wörtern: Grenze erreicht (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>angehalten nach %1 Wortgruppen: Grenze erreicht (--limit); es gibt weitere</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>vorzeitig angehalten: %1; die Liste ist unvollständig</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some und --phrases brauchen den Wortindex des Wörterbuchs, der sich dafür nicht verwenden lässt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Hilfedatei (qv.chm) nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Die gewählte Hilfedatei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Ein Fehler ist aufgetreten: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Hilfedatei (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Die Hilfedatei wurde nicht gefunden. Möglicherweise wurde die Programmdatei von Quorvel von ihrem ursprünglichen Installationsort weg kopiert oder verschoben. Wenn Sie die Hilfe lesen möchten, geben Sie bitte an, wo sie liegt. Die Datei heißt qv.chm und liegt normalerweise in dem Ordner, in den Quorvel ursprünglich installiert wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Diese Hilfedatei kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 ist keine lesbare kompilierte Hilfedatei (CHM): %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>sie nennt keine Startseite</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(Der Rest wird ausgelassen: mehr als %1 Zeilen.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: Für „%1“ gibt es keine Übersetzung; verfügbare Sprachen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLEM</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Sie haben mindestens ein ungültiges Zeichen eingegeben. Bitte geben Sie nur Buchstaben ein (keine Leerzeichen, Satzzeichen, Ziffern oder Symbole).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Sie haben keine Buchstaben eingegeben. Bitte geben Sie die durcheinandergewürfelten Buchstaben ein und klicken Sie dann auf die Schaltfläche zum Analysieren.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Bitte bestätigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Sie haben %n Buchstaben zum Analysieren eingegeben. Das kann sehr lange dauern. Möchten Sie fortfahren?</numerusform>
+            <numerusform>Sie haben %n Buchstaben zum Analysieren eingegeben. Das kann sehr lange dauern. Möchten Sie fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Damit dieses Programm läuft, muss ein Hunspell-Wörterbuch für Ihre Sprache oder für amerikanisches Englisch (Debian-Paket hunspell-en-us) auf Ihrem Rechner installiert sein. Keines von beiden wurde gefunden. Das Programm kann nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Ihre Version von Nuspell oder Hunspell scheint für dieses Programm nicht neu genug zu sein. Das Programm kann nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Fertig – keine Wörter gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Fertig – %n Wort gefunden: </numerusform>
+            <numerusform>Fertig – %n Wörter gefunden: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>noch etwa %n Sekunde</numerusform>
+            <numerusform>noch etwa %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>noch etwa %n Minute</numerusform>
+            <numerusform>noch etwa %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>noch etwa %n Stunde</numerusform>
+            <numerusform>noch etwa %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>noch etwa %n Tag</numerusform>
+            <numerusform>noch etwa %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>noch Jahre</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Es läuft keine Analyse.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 von %2, %4/s, noch etwa %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, noch etwa %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>erste Wörter von Wortgruppen ausprobiert</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>Kandidaten geprüft</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformation an.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>&amp;Link-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Zugriff verweigert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Wörterbuch: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Rechtschreibprüfung: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Über den Wortindex gefunden, jedes Wort von der Rechtschreibprüfung bestätigt</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Jede Anordnung ausprobiert: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Jede Anordnung ausprobiert</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Für Ihre Sprache (%1) ist kein Wörterbuch installiert, deshalb hat das Wörterbuch %2 geantwortet. Installieren Sie das Hunspell-Wörterbuch Ihrer Sprache (ein Paket mit einem Namen wie hunspell-%3), um darin zu suchen.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Die Rechtschreibprüfung aus N Threads befragen (1: eine Frage nach der anderen; Vorgabe: einer je Kern).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Die gefundenen Wörterbücher auflisten und angeben, welches die Locale wählt.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Listet jedes Wort auf, das aus allen angegebenen Buchstaben besteht, wie das Quorvel-Fenster; mit --some oder --phrases die Wörter aus einem Teil davon oder die Wortgruppen aus allen.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Die durcheinandergewürfelten Buchstaben (A bis Z, groß oder klein); mit --some oder --phrases ist „?“ ein Joker.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 braucht --some oder --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads und --exhaustive gehören zur Suche nach Wörtern aus allen Buchstaben, nicht zu --some oder --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads nimmt eine Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Geben Sie die Buchstaben als ein Argument an.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>Wörterbuch %1 (%2), Prüfprogramm %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Dieses Programm nimmt einen Buchstabensalat und listet alle gültigen Wörter auf, die sich aus allen diesen Buchstaben bilden lassen. Für einen Teil der Analyse verwendet es die Rechtschreibwörterbücher von Nuspell und/oder Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminfo …</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Besuchen Sie uns unter: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>Die Homepage konnte nicht in einem Webbrowser geöffnet werden.
+
+Die Adresse lautet %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>Das Banner des Programms</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>In 4 einfachen Schritten: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Buchstaben eingeben, analysieren, warten, dann die gefundenen Wörter lesen</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Buchstabensalat hier eingeben:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Nur Buchstaben von A bis Z; die Eingabetaste startet die Analyse</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Hier klicken:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Buchstaben analysieren</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Findet jedes Wort, das aus allen eingegebenen Buchstaben besteht</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Auf die Analyse warten:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>Analyse abbrechen</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Bricht die laufende Analyse ab</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Ergebnisse hier unten lesen:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Öffnet die Hilfe, wie Hilfe &gt; Quorvel-Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Beendet das Programm</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>Quorvel-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Hier erscheinen die gefundenen Wörter, sobald eine Analyse endet</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Listet in einem Fenster jedes Wort auf, das aus allen eingegebenen Buchstaben besteht. Siehe quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Unerwartetes Argument „%1“: Die Buchstaben werden im Fenster eingegeben (quorvel-search nimmt sie hier entgegen).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,747 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>δοκιμάστηκαν όλες οι διατάξεις: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>απάντησε το ευρετήριο λέξεων, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>διατάξεις: %1, %2 s, %3 διατάξεις/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Δεν είναι δυνατή η εμφάνιση αυτής της σελίδας</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Η σελίδα υπερβαίνει το όριο των %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>Η σελίδα %1 δεν υπάρχει σε αυτό το αρχείο βοήθειας ή δεν μπορεί να διαβαστεί από αυτό.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>Η σελίδα %1 δεν έχει τίποτα να εμφανίσει.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Δοκιμή κάθε διάταξης, ακόμη κι όπου το ευρετήριο λέξεων του λεξικού θα μπορούσε να απαντήσει αμέσως.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Να μην διαβάζεται ούτε να γράφεται η κρυφή μνήμη λεξικών (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Χρήση του λεξικού αυτής της γλώσσας (de_DE) ή αυτής της διαδρομής (ένα αρχείο .dic ή η διαδρομή του χωρίς την κατάληξη).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Χρήση αυτής της γλώσσας (de, fr, pt_BR· en για αγγλικά) αντί αυτής που ορίζει το περιβάλλον (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Το λεξικό επιλέγεται ανεξάρτητα.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Επίλυση αναγραμματισμών</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Βρείτε κάθε λέξη που σχηματίζεται από όλα τα γράμματα ενός ανακατεμένου συνόλου</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>αναγραμματισμός;γράμματα;λέξη;γρίφος;σπαζοκεφαλιά;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Το Quorvel λύνει ανακατεμένα γράμματα. Πληκτρολογήστε τα ανακατεμένα γράμματα και το πρόγραμμα εμφανίζει κάθε λέξη που σχηματίζεται από όλα, με το καθένα από μία φορά. Τα περισσότερα λεξικά απαντούν αμέσως, όσα γράμματα κι αν πληκτρολογηθούν.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Δεν έχει δικό του κατάλογο λέξεων: χρησιμοποιεί το λεξικό Hunspell της γλώσσας σας και τηρεί τα κεφαλαία και πεζά όπως τα πληκτρολογείτε, ώστε ένα κεφαλαίο να βρίσκει τα κύρια ονόματα και τα ουσιαστικά που γράφονται με κεφαλαίο.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Τα γράμματα «tca» δίνουν τις λέξεις «cat» και «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>δεν υπάρχει %1.aff με ένα %1.dic δίπλα του</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>δεν βρέθηκε λεξικό %1 στο %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>οι τοπικές ρυθμίσεις ζητούν %1· η αναζήτηση δοκιμάζει πρώτα το %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>οι τοπικές ρυθμίσεις ζητούν %1· δεν βρέθηκε λεξικό ούτε γι’ αυτό ούτε για en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>οι τοπικές ρυθμίσεις δεν ορίζουν γλώσσα (αμερικανικά αγγλικά)· η αναζήτηση δοκιμάζει πρώτα το %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>οι τοπικές ρυθμίσεις δεν ορίζουν γλώσσα (αμερικανικά αγγλικά)· δεν βρέθηκε λεξικό ούτε γι’ αυτά ούτε για en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Δοκιμάστε «%1 --help» για περισσότερες πληροφορίες.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Εμφάνιση των λέξεων που σχηματίζονται από μέρος των γραμμάτων, το καθένα το πολύ όσες φορές δόθηκε· το «?» είναι μπαλαντέρ για οποιοδήποτε γράμμα.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Εμφάνιση των φράσεων έως N λέξεων (1 έως %1· %2 αν παραλειφθεί το N) που χρησιμοποιούν όλα τα γράμματα και τους μπαλαντέρ.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Με --some ή --phrases: λέξεις τουλάχιστον N γραμμάτων (προεπιλογή 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Με --some ή --phrases: μόνο λέξεις που ταιριάζουν στο P, ένας χαρακτήρας ανά γράμμα: «?» οποιοδήποτε γράμμα, ένα γράμμα τον εαυτό του, ένα κενό ανάμεσα σε λέξεις.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Με --some ή --phrases: μόνο λέξεις (φράσεις με λέξη) που περιέχουν τα γράμματα του W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Με --some ή --phrases: διακοπή μετά από N αποτελέσματα (προεπιλογή: όλες οι λέξεις, %1 φράσεις).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Με --some ή --phrases: εκτύπωση ενός πίνακα JSON με αντικείμενα {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>Τα --some και --phrases δεν μπορούν να δοθούν μαζί.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Τα γράμματα απορρίφθηκαν: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>Το --phrases δέχεται αριθμό λέξεων από 1 έως %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>Το --min-length δέχεται αριθμό γραμμάτων από 1 έως %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>Το --limit δέχεται αριθμό αποτελεσμάτων από 1 και πάνω.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>Το --contains δέχεται γράμματα από A έως Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: τα γράμματα που δόθηκαν δεν περιέχουν τα γράμματά του.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>Το --pattern «%1» έχει κενά ανάμεσα σε λέξεις: ταιριάζει σε φράσεις (--phrases), όχι σε λέξεις.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>Το --pattern «%1» έχει λέξεις: %2, περισσότερες από --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>Το --pattern «%1» έχει λέξη %2 γραμμάτων, μικρότερη από --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>Το --pattern «%1» έχει γράμματα: %2, αλλά δόθηκαν γράμματα και μπαλαντέρ: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>λέξεις: %1· υποψήφιες λέξεις: %2· ερωτήσεις στον ορθογραφικό έλεγχο: %3· %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>φράσεις: %1· υποψήφιες λέξεις: %2· ερωτήσεις στον ορθογραφικό έλεγχο: %3· %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>διακοπή μετά από %1 από τις %2 λέξεις, στο όριο (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>διακοπή μετά από φράσεις: %1, στο όριο (--limit)· υπάρχουν κι άλλες</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>πρόωρη διακοπή: %1· η λίστα δεν είναι πλήρης</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>Τα --some και --phrases χρειάζονται το ευρετήριο λέξεων του λεξικού, το οποίο αυτό το λεξικό δεν μπορεί να παράσχει: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Το αρχείο βοήθειας (qv.chm) δεν βρέθηκε:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Το αρχείο βοήθειας που επιλέξατε δεν υπάρχει.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Παρουσιάστηκε σφάλμα: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Αρχείο βοήθειας (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Το αρχείο βοήθειας δεν βρέθηκε. Ίσως το αρχείο του προγράμματος Quorvel αντιγράφηκε ή μετακινήθηκε από τη θέση όπου εγκαταστάθηκε αρχικά. Αν θέλετε να δείτε τη βοήθεια, υποδείξτε πού βρίσκεται. Το αρχείο ονομάζεται qv.chm και από προεπιλογή βρίσκεται στον φάκελο όπου εγκαταστάθηκε αρχικά το Quorvel.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Δεν είναι δυνατή η εμφάνιση αυτού του αρχείου βοήθειας</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>Το %1 δεν είναι αναγνώσιμο μεταγλωττισμένο αρχείο βοήθειας (CHM): %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>δεν μπορεί να διαβαστεί</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Πλοήγηση</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Εμπρός</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>δεν ορίζει αρχική σελίδα</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(Τα υπόλοιπα παραλείπονται: περισσότερες από %1 γραμμές.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: δεν υπάρχει μετάφραση για «%1»· διαθέσιμες γλώσσες: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>ΠΡΟΒΛΗΜΑ</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Πληκτρολογήσατε τουλάχιστον έναν μη έγκυρο χαρακτήρα. Πληκτρολογήστε μόνο γράμματα (χωρίς κενά, σημεία στίξης, αριθμούς ή σύμβολα).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Δεν πληκτρολογήσατε κανένα γράμμα. Πληκτρολογήστε τα ανακατεμένα γράμματα και πατήστε το κουμπί για ανάλυση.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Επιβεβαίωση</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Πληκτρολογήσατε %n γράμμα για ανάλυση. Αυτό μπορεί να πάρει πολύ χρόνο. Θέλετε να συνεχίσετε;</numerusform>
+            <numerusform>Πληκτρολογήσατε %n γράμματα για ανάλυση. Αυτό μπορεί να πάρει πολύ χρόνο. Θέλετε να συνεχίσετε;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Για να λειτουργήσει αυτό το πρόγραμμα, πρέπει να είναι εγκατεστημένο στον υπολογιστή σας ένα λεξικό Hunspell για τη γλώσσα σας ή για αμερικανικά αγγλικά (πακέτο Debian hunspell-en-us). Δεν βρέθηκε κανένα από τα δύο. Το πρόγραμμα δεν μπορεί να συνεχίσει.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Η έκδοση του Nuspell ή του Hunspell που έχετε δεν φαίνεται αρκετά νέα για αυτό το πρόγραμμα. Το πρόγραμμα δεν μπορεί να συνεχίσει.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Ολοκληρώθηκε – δεν βρέθηκαν λέξεις</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Ολοκληρώθηκε – βρέθηκε %n λέξη: </numerusform>
+            <numerusform>Ολοκληρώθηκε – βρέθηκαν %n λέξεις: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>απομένει περίπου %n δευτερόλεπτο</numerusform>
+            <numerusform>απομένουν περίπου %n δευτερόλεπτα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>απομένει περίπου %n λεπτό</numerusform>
+            <numerusform>απομένουν περίπου %n λεπτά</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>απομένει περίπου %n ώρα</numerusform>
+            <numerusform>απομένουν περίπου %n ώρες</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>απομένει περίπου %n ημέρα</numerusform>
+            <numerusform>απομένουν περίπου %n ημέρες</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>απομένουν χρόνια</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Δεν εκτελείται καμία ανάλυση.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 από %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 από %2, %4/s, απομένουν περίπου %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 από %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, απομένουν περίπου %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>πρώτες λέξεις φράσεων που δοκιμάστηκαν</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>υποψήφιες λέξεις που κρίθηκαν</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Χρήση: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[επιλογές]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Επιλογές:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Ορίσματα:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Εμφανίζει βοήθεια για τις επιλογές της γραμμής εντολών.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Εμφανίζει βοήθεια μαζί με τις επιλογές που αφορούν το Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Εμφανίζει πληροφορίες έκδοσης.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Άγνωστη επιλογή «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Άγνωστες επιλογές: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Λείπει τιμή μετά το «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Μη αναμενόμενη τιμή μετά το «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Αναίρεση</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Ακύρωση α&amp;ναίρεσης</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Απο&amp;κοπή</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Αντι&amp;γραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Επικόλληση</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ναι</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>Ό&amp;χι</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Αντι&amp;γραφή</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Αντιγραφή θέσης &amp;συνδέσμου</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Δεν επιτρέπεται η πρόσβαση: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Λεξικό: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Ορθογραφικός έλεγχος: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Βρέθηκαν μέσω του ευρετηρίου λέξεων, κάθε λέξη επιβεβαιωμένη από τον ορθογραφικό έλεγχο</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Δοκιμάστηκαν όλες οι διατάξεις: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Δοκιμάστηκαν όλες οι διατάξεις</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Χρόνος: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Δεν είναι εγκατεστημένο λεξικό για τη γλώσσα σας (%1), οπότε απάντησε το λεξικό %2. Εγκαταστήστε το λεξικό Hunspell της γλώσσας σας (ένα πακέτο με όνομα όπως hunspell-%3) για να κάνετε αναζήτηση σε αυτό.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Ερωτήσεις στον ορθογραφικό έλεγχο από N νήματα (1: η μία ερώτηση μετά την άλλη· προεπιλογή: ένα ανά πυρήνα).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Εμφάνιση των λεξικών που βρέθηκαν και ποιο επιλέγουν οι τοπικές ρυθμίσεις.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Εμφανίζει κάθε λέξη που σχηματίζεται από όλα τα γράμματα που δόθηκαν, όπως το παράθυρο του Quorvel· με --some ή --phrases, τις λέξεις από μέρος τους ή τις φράσεις από όλα.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Τα ανακατεμένα γράμματα (A έως Z, κεφαλαία ή πεζά)· με --some ή --phrases το «?» είναι μπαλαντέρ.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>Το %1 χρειάζεται --some ή --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>Τα --threads και --exhaustive αφορούν την αναζήτηση λέξεων από όλα τα γράμματα, όχι τα --some ή --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>Το --threads δέχεται αριθμό από 1 έως %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Δώστε τα γράμματα ως ένα όρισμα.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Οι πληροφορίες συστήματος δεν είναι διαθέσιμες αυτή τη στιγμή</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>λεξικό %1 (%2), μηχανή %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Αυτή η εφαρμογή παίρνει ένα σύνολο ανακατεμένων γραμμάτων και εμφανίζει όλες τις έγκυρες λέξεις που σχηματίζονται από όλα αυτά τα γράμματα. Για μέρος της ανάλυσης χρησιμοποιεί τα ορθογραφικά λεξικά του Nuspell ή/και του Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Πληροφορίες &amp;συστήματος…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Επισκεφθείτε μας: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Σχετικά με το %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Έκδοση %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>Δεν ήταν δυνατό να ανοίξει η αρχική σελίδα σε πρόγραμμα περιήγησης.
+
+Η διεύθυνσή της είναι %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>Η εικόνα κεφαλίδας του προγράμματος</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 εύκολα βήματα: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Πληκτρολογήστε τα γράμματα, αναλύστε τα, περιμένετε και διαβάστε τις λέξεις που βρέθηκαν</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Πληκτρολογήστε εδώ τα ανακατεμένα γράμματα:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Μόνο γράμματα από A έως Z· το Enter ξεκινά την ανάλυση</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Κάντε κλικ εδώ:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Ανάλυση γραμμάτων</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Βρίσκει κάθε λέξη που σχηματίζεται από όλα τα γράμματα που πληκτρολογήσατε</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Περιμένετε την ανάλυση:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>ακύρωση ανάλυσης</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Διακόπτει την ανάλυση σε εξέλιξη</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Διαβάστε τα αποτελέσματα παρακάτω:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Ανοίγει τη βοήθεια, όπως το Βοήθεια &gt; Βοήθεια του Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Τερματίζει το πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Αρχείο</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Έ&amp;ξοδος</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Βοήθεια</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>Βοή&amp;θεια του Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Σ&amp;χετικά</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Οι λέξεις που βρέθηκαν εμφανίζονται εδώ όταν τελειώσει μια ανάλυση</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Εμφανίζει σε ένα παράθυρο κάθε λέξη που σχηματίζεται από όλα τα γράμματα που πληκτρολογούνται. Δείτε quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Μη αναμενόμενο όρισμα «%1»: τα γράμματα πληκτρολογούνται στο παράθυρο (το quorvel-search τα δέχεται εδώ).</translation>
+    </message>
+</context>
+</TS>

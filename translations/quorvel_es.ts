@@ -1,0 +1,747 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>se probaron todas las combinaciones: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>respondido por el índice de palabras, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>combinaciones: %1, %2 s, %3 combinaciones/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>No se puede mostrar esta página</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>La página supera el límite de %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>La página %1 no está en este archivo de ayuda o no se puede leer de él.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>La página %1 no tiene nada que mostrar.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Probar todas las combinaciones, incluso donde el índice de palabras del diccionario podría responder al instante.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>No leer ni escribir la caché de diccionarios (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Usar el diccionario de este idioma (de_DE) o de esta ruta (un archivo .dic, o su ruta sin la extensión).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Usar este idioma (de, fr, pt_BR; en para inglés) en lugar del que indica el entorno (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). El diccionario se elige por separado.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Solucionador de letras revueltas</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Encuentre todas las palabras que se pueden formar con todas las letras de un conjunto revuelto</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>anagrama;letras revueltas;palabra;pasatiempo;acertijo;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel resuelve letras revueltas. Escriba las letras desordenadas y mostrará cada palabra formada con todas ellas, usando cada letra una sola vez. La mayoría de los diccionarios responden al instante, sin importar cuántas letras se escriban.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>No lleva ninguna lista de palabras propia: usa el diccionario Hunspell de su idioma y respeta las mayúsculas y minúsculas que escriba, de modo que una mayúscula encuentra los nombres propios y los sustantivos que se escriben con ella.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Las letras «tca» dan las palabras «cat» y «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>no hay ningún %1.aff con un %1.dic al lado</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>no se encontró ningún diccionario %1 en %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>la configuración regional pide %1; la búsqueda prueba primero %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>la configuración regional pide %1; no se encontró ningún diccionario de ese idioma ni de en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>la configuración regional no indica ningún idioma (inglés estadounidense); la búsqueda prueba primero %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>la configuración regional no indica ningún idioma (inglés estadounidense); no se encontró ningún diccionario de ese idioma ni de en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Mostrar las palabras formadas con parte de las letras, cada una usada como mucho tantas veces como se indique; «?» es un comodín para cualquier letra.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Mostrar las frases de hasta N palabras (de 1 a %1; %2 si se omite N) que usan todas las letras y comodines.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Con --some o --phrases: palabras de al menos N letras (2 de forma predeterminada).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Con --some o --phrases: solo las palabras que encajan en P, un carácter por letra: «?» representa cualquier letra; una letra, a sí misma; un espacio, la separación entre palabras.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Con --some o --phrases: solo las palabras (frases con una palabra) que contienen las letras de W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Con --some o --phrases: parar tras N resultados (de forma predeterminada: todas las palabras, %1 frases).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Con --some o --phrases: escribir una matriz JSON de objetos {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some y --phrases no pueden indicarse juntos.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Se rechazan las letras: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases acepta un número de palabras de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length acepta un número de letras de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit acepta un número de resultados a partir de 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains acepta letras de la A a la Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: las letras indicadas no contienen sus letras.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern «%1» tiene espacios entre palabras: sirve para frases (--phrases), no para palabras.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern «%1» tiene %2 palabras, más que --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern «%1» tiene una palabra de %2 letras, más corta que --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern «%1» tiene %2 letras, pero se indicaron %3 letras y comodines.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>palabras: %1; candidatas: %2; preguntas al corrector: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>frases: %1; candidatas: %2; preguntas al corrector: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>detenido tras %1 de %2 palabras, el límite (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>detenido tras %1 frases, el límite (--limit); hay más</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>detenido antes de tiempo: %1; la lista no está completa</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some y --phrases necesitan el índice de palabras del diccionario, que no puede servir aquí: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>No se encontró el archivo de ayuda (qv.chm):</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>El archivo de ayuda elegido no existe.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Se produjo un error: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Archivo de ayuda (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>No se encontró el archivo de ayuda. Puede deberse a que el archivo del programa Quorvel se copió o se movió fuera del lugar donde se instaló. Si desea ver la ayuda, indique dónde se encuentra. El archivo se llama qv.chm y de forma predeterminada está en la carpeta donde se instaló Quorvel.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>No se puede mostrar este archivo de ayuda</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 no es un archivo de ayuda compilado (CHM) legible: %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegación</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>no indica ninguna página de inicio</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(Se omite el resto: más de %1 líneas).</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: no hay traducción para «%1»; los idiomas disponibles son: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLEMA</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Ha escrito al menos un carácter no válido. Escriba solo letras (sin espacios, signos de puntuación, números ni símbolos).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>No ha escrito ninguna letra. Escriba las letras revueltas y después pulse el botón para analizarlas.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Confirme, por favor</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Ha escrito %n letra para analizar. Puede llevar mucho tiempo. ¿Desea continuar?</numerusform>
+            <numerusform>Ha escrito %n letras para analizar. Puede llevar mucho tiempo. ¿Desea continuar?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Para que este programa funcione, debe tener instalado en su equipo un diccionario Hunspell de su idioma o de inglés estadounidense (paquete de Debian hunspell-en-us). No se encontró ninguno de los dos. El programa no puede continuar.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Parece que su versión de Nuspell o Hunspell no es lo bastante reciente para este programa. El programa no puede continuar.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Terminado: no se encontró ninguna palabra</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Terminado: se encontró %n palabra: </numerusform>
+            <numerusform>Terminado: se encontraron %n palabras: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>queda aproximadamente %n segundo</numerusform>
+            <numerusform>quedan aproximadamente %n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>queda aproximadamente %n minuto</numerusform>
+            <numerusform>quedan aproximadamente %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>queda aproximadamente %n hora</numerusform>
+            <numerusform>quedan aproximadamente %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>queda aproximadamente %n día</numerusform>
+            <numerusform>quedan aproximadamente %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>quedan años</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>No hay ningún análisis en curso.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 de %2, %4/s, quedan unos %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, quedan unos %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>primeras palabras de frases probadas</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>candidatas evaluadas</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de versión.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor tras «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado tras «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Copiar la ubicación del en&amp;lace</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permiso denegado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Diccionario: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Corrector ortográfico: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Encontrado mediante el índice de palabras; cada palabra confirmada por el corrector</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Se probaron todas las combinaciones: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Se probaron todas las combinaciones</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Tiempo: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>No hay ningún diccionario instalado para su idioma (%1), así que respondió el diccionario %2. Instale el diccionario Hunspell de su idioma (un paquete con un nombre como hunspell-%3) para buscar en él.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Consultar el corrector ortográfico con N hilos (1: una pregunta tras otra; de forma predeterminada: uno por núcleo).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Mostrar los diccionarios encontrados y cuál elige la configuración regional.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Muestra cada palabra formada con todas las letras dadas, como la ventana de Quorvel; con --some o --phrases, las palabras formadas con parte de ellas o las frases formadas con todas.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Las letras revueltas (de la A a la Z, mayúsculas o minúsculas); con --some o --phrases, «?» es un comodín.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 necesita --some o --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads y --exhaustive corresponden a la búsqueda de palabras con todas las letras, no a --some ni a --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads acepta un número de 1 a %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Indique las letras como un solo argumento.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>diccionario %1 (%2), motor %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Este programa toma un conjunto de letras revueltas y muestra todas las palabras válidas que se pueden formar con todas ellas. Para parte del análisis utiliza los diccionarios ortográficos de Nuspell o Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Información del &amp;sistema…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Visítenos en: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>No se pudo abrir la página principal en un navegador web.
+
+Su dirección es %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>El banner del programa</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 pasos sencillos: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Escriba las letras, analícelas, espere y lea las palabras encontradas</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Escriba aquí las letras revueltas:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Solo letras de la A a la Z; Intro inicia el análisis</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Pulse aquí:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Analizar letras</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Encuentra cada palabra formada con todas las letras escritas</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Espere al análisis:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>cancelar análisis</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Detiene el análisis en curso</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Lea los resultados aquí abajo:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Abre la ayuda, como Ayuda &gt; Ayuda de Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Cierra el programa</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>Ayuda de &amp;Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Las palabras encontradas aparecen aquí cuando termina un análisis</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Muestra en una ventana cada palabra formada con todas las letras escritas. Véase quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Argumento inesperado «%1»: las letras se escriben en la ventana (quorvel-search sí las acepta aquí).</translation>
+    </message>
+</context>
+</TS>

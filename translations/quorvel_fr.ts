@@ -1,0 +1,747 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>toutes les combinaisons essayées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>réponse de l&apos;index des mots, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>combinaisons&#xa0;: %1, %2 s, %3 combinaisons/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Impossible d&apos;afficher cette page</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>La page dépasse la limite de %1 Ko.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>La page %1 ne se trouve pas dans ce fichier d&apos;aide ou ne peut pas y être lue.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>La page %1 n&apos;a rien à afficher.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Essayer toutes les combinaisons, même là où l&apos;index des mots du dictionnaire pourrait répondre immédiatement.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Ne lire ni écrire le cache des dictionnaires (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Utiliser le dictionnaire de cette langue (de_DE) ou à cet emplacement (un fichier .dic, ou son chemin sans l&apos;extension).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Afficher les messages dans cette langue (de, fr, pt_BR&#xa0;; en pour l&apos;anglais) au lieu de celle que nomme l&apos;environnement (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Le dictionnaire est choisi indépendamment.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Solveur de mots mélangés</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Trouver tous les mots que l&apos;on peut former avec toutes les lettres d&apos;un ensemble mélangé</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>anagramme;lettres mélangées;mot;jeu de lettres;énigme;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel résout les énigmes de lettres mélangées. Saisissez les lettres et il affiche chaque mot formé avec toutes ces lettres, une seule fois chacun. La plupart des dictionnaires répondent immédiatement, quel que soit le nombre de lettres saisies.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Il n&apos;a pas de liste de mots à lui&#xa0;: il utilise le dictionnaire Hunspell de votre langue et respecte la casse que vous saisissez, si bien qu&apos;une majuscule trouve les noms qui en prennent une.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Les lettres «&#xa0;tca&#xa0;» donnent les mots «&#xa0;cat&#xa0;» et «&#xa0;act&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>il n&apos;y a pas de %1.aff accompagné d&apos;un %1.dic</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>aucun dictionnaire %1 trouvé dans %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>la locale demande %1&#xa0;; la recherche essaie d&apos;abord %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>la locale demande %1&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour cette langue ni pour en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>la locale ne nomme aucune langue (anglais américain)&#xa0;; la recherche essaie d&apos;abord %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>la locale ne nomme aucune langue (anglais américain)&#xa0;; aucun dictionnaire n&apos;a été trouvé ni pour cette langue ni pour en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Afficher les mots formés avec une partie des lettres, chacune utilisée au plus autant de fois qu&apos;elle est donnée&#xa0;; «&#xa0;?&#xa0;» est un joker pour n&apos;importe quelle lettre.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Afficher les expressions d&apos;au plus N mots (1 à %1&#xa0;; %2 si N est omis) qui utilisent toutes les lettres et tous les jokers.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Avec --some ou --phrases&#xa0;: mots d&apos;au moins N lettres (2 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Avec --some ou --phrases&#xa0;: seulement les mots conformes à P, un caractère par lettre&#xa0;: «&#xa0;?&#xa0;» pour n&apos;importe quelle lettre, une lettre pour elle-même, une espace entre les mots.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Avec --some ou --phrases&#xa0;: seulement les mots qui contiennent les lettres de W (pour les expressions&#xa0;: celles dont un mot les contient).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Avec --some ou --phrases&#xa0;: s&apos;arrêter après N résultats (par défaut&#xa0;: tous les mots, %1 expressions).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Avec --some ou --phrases&#xa0;: afficher un tableau JSON d&apos;objets {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some et --phrases ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Les lettres sont refusées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases prend un nombre de mots de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length prend un nombre de lettres de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit prend un nombre de résultats à partir de 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains prend des lettres de A à Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1&#xa0;: les lettres données ne contiennent pas ses lettres.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» contient des espaces entre les mots&#xa0;: il convient aux expressions (--phrases), pas aux mots.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» a %2 mots, plus que --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» a un mot de %2 lettres, plus court que --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern «&#xa0;%1&#xa0;» a %2 lettres, mais %3 lettres et jokers ont été donnés.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>mots&#xa0;: %1, candidats&#xa0;: %2, questions au correcteur&#xa0;: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>expressions&#xa0;: %1, candidats&#xa0;: %2, questions au correcteur&#xa0;: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>arrêté après %1 mots sur %2&#xa0;: limite atteinte (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>arrêté après %1 expressions&#xa0;: limite atteinte (--limit)&#xa0;; il y en a d&apos;autres</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>arrêté avant la fin&#xa0;: %1&#xa0;; la liste est incomplète</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some et --phrases ont besoin de l&apos;index des mots du dictionnaire, qui ne peut pas servir ici&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Fichier d&apos;aide (qv.chm) introuvable&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Le fichier d&apos;aide choisi n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Une erreur s&apos;est produite&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Fichier d&apos;aide (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Le fichier d&apos;aide est introuvable. Le fichier du programme Quorvel a peut-être été copié ou déplacé hors de l&apos;emplacement où il a été installé. Si vous souhaitez consulter l&apos;aide, veuillez indiquer où elle se trouve. Le fichier s&apos;appelle qv.chm et se trouve par défaut dans le dossier où Quorvel a été installé.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Impossible d&apos;afficher ce fichier d&apos;aide</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 n&apos;est pas un fichier d&apos;aide compilé (CHM) lisible&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il est illisible</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>il n&apos;indique aucune page d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(La suite est omise&#xa0;: plus de %1 lignes.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language&#xa0;: aucune traduction pour «&#xa0;%1&#xa0;»&#xa0;; langues disponibles&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLÈME</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Vous avez saisi au moins un caractère non valide. Veuillez ne saisir que des lettres (ni espaces, ni signes de ponctuation, ni chiffres, ni symboles).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Vous n&apos;avez saisi aucune lettre. Veuillez saisir vos lettres mélangées, puis cliquer sur le bouton pour les analyser.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Veuillez confirmer</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Vous avez saisi %n lettre à analyser. Cela peut prendre beaucoup de temps. Voulez-vous continuer&#xa0;?</numerusform>
+            <numerusform>Vous avez saisi %n lettres à analyser. Cela peut prendre beaucoup de temps. Voulez-vous continuer&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Pour que ce programme fonctionne, un dictionnaire Hunspell pour votre langue ou pour l&apos;anglais américain (paquet Debian hunspell-en-us) doit être installé sur votre ordinateur. Aucun des deux n&apos;a été trouvé. Le programme ne peut pas continuer.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Votre version de Nuspell ou de Hunspell ne semble pas assez récente pour ce programme. Le programme ne peut pas continuer.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Terminé – aucun mot trouvé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Terminé – %n mot trouvé&#xa0;: </numerusform>
+            <numerusform>Terminé – %n mots trouvés&#xa0;: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>environ %n seconde restante</numerusform>
+            <numerusform>environ %n secondes restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>environ %n minute restante</numerusform>
+            <numerusform>environ %n minutes restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>environ %n heure restante</numerusform>
+            <numerusform>environ %n heures restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>environ %n jour restant</numerusform>
+            <numerusform>environ %n jours restants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>des années restantes</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Aucune analyse en cours.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3&#xa0;: %1 sur %2, %4/s, environ %5 s restantes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, environ %2 s restantes</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>premiers mots d&apos;expressions essayés</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>candidats examinés</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Cop&amp;ier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Cop&amp;ier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Copier l&apos;adresse du &amp;lien</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permission refusée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Dictionnaire&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Correcteur orthographique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Trouvé grâce à l&apos;index des mots, chaque mot confirmé par le correcteur</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Toutes les combinaisons essayées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Toutes les combinaisons essayées</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Durée&#xa0;: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Aucun dictionnaire n&apos;est installé pour votre langue (%1)&#xa0;; c&apos;est donc le dictionnaire %2 qui a répondu. Installez le dictionnaire Hunspell de votre langue (un paquet nommé par exemple hunspell-%3) pour chercher dans celle-ci.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Interroger le correcteur orthographique depuis N threads (1&#xa0;: une question après l&apos;autre&#xa0;; par défaut&#xa0;: un par cœur).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Afficher les dictionnaires trouvés, et celui que choisit la locale.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Affiche chaque mot formé avec toutes les lettres données, comme la fenêtre de Quorvel&#xa0;; avec --some ou --phrases, les mots formés avec une partie d&apos;entre elles ou les expressions formées avec toutes.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Les lettres mélangées (A à Z, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, «&#xa0;?&#xa0;» est un joker.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 nécessite --some ou --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads et --exhaustive s&apos;appliquent à la recherche de mots formés avec toutes les lettres, pas à --some ni à --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads prend un nombre de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Donnez les lettres en un seul argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>dictionnaire %1 (%2), moteur %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Ce programme prend un ensemble de lettres mélangées et affiche tous les mots valides que l&apos;on peut former avec toutes ces lettres. Il utilise pour une partie de l&apos;analyse les dictionnaires orthographiques de Nuspell et/ou de Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Infos &amp;système…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Retrouvez-nous sur&#xa0;: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>La page d&apos;accueil n&apos;a pas pu être ouverte dans un navigateur web.
+
+Son adresse est %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>La bannière du programme</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 étapes faciles&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Saisir les lettres, les analyser, patienter, puis lire les mots trouvés</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Saisissez les lettres mélangées ici&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Lettres de A à Z uniquement&#xa0;; Entrée lance l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Cliquez ici&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Analyser les lettres</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Trouve chaque mot formé avec toutes les lettres saisies</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Patientez pendant l&apos;analyse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>Annuler l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Arrête l&apos;analyse en cours</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Lisez les résultats ci-dessous&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Ouvre l&apos;aide, comme Aide &gt; Aide de Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Quitte le programme</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>&amp;Aide de Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Les mots trouvés s&apos;affichent ici à la fin d&apos;une analyse</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Affiche dans une fenêtre chaque mot formé avec toutes les lettres saisies. Voir quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;»&#xa0;: les lettres se saisissent dans la fenêtre (quorvel-search, lui, les prend ici).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,747 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>provate tutte le combinazioni: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>risposta dall&apos;indice delle parole, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>combinazioni: %1, %2 s, %3 combinazioni/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Impossibile mostrare questa pagina</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>La pagina supera il limite di %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>La pagina %1 non è in questo file della guida o non è possibile leggerla.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>La pagina %1 non ha nulla da mostrare.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Prova tutte le combinazioni, anche dove l&apos;indice delle parole del dizionario potrebbe rispondere subito.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Non leggere né scrivere la cache dei dizionari (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Usa il dizionario di questa lingua (de_DE) o in questo percorso (un file .dic, o il suo percorso senza estensione).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Usa questa lingua (de, fr, pt_BR; en per l&apos;inglese) invece di quella indicata dall&apos;ambiente (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Il dizionario viene scelto a parte.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Risolutore di anagrammi</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Trova ogni parola che si può formare con tutte le lettere di un insieme rimescolato</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>anagramma;lettere;parola;rompicapo;enigmistica;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel risolve le lettere rimescolate. Digita le lettere e il programma elenca ogni parola formata con tutte, usando ciascuna una volta sola. La maggior parte dei dizionari risponde subito, per quante lettere si digitino.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Non ha un elenco di parole proprio: usa il dizionario Hunspell della tua lingua e rispetta maiuscole e minuscole come le digiti, così una maiuscola trova i nomi propri e i sostantivi che si scrivono con essa.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Le lettere «tca» danno le parole «cat» e «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>non c&apos;è un %1.aff con accanto un %1.dic</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>nessun dizionario %1 trovato in %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>la localizzazione chiede %1; la ricerca prova prima %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>la localizzazione chiede %1; non è stato trovato alcun dizionario né per essa né per en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>la localizzazione non indica alcuna lingua (inglese americano); la ricerca prova prima %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>la localizzazione non indica alcuna lingua (inglese americano); non è stato trovato alcun dizionario né per essa né per en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Prova «%1 --help» per maggiori informazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Elenca le parole formate con una parte delle lettere, ciascuna usata al massimo quante volte è data; «?» è un jolly per qualsiasi lettera.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Elenca le frasi di al massimo N parole (da 1 a %1; %2 se N è omesso) che usano tutte le lettere e i jolly.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Con --some o --phrases: parole di almeno N lettere (predefinito 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Con --some o --phrases: solo le parole conformi a P, un carattere per lettera: «?» sta per qualsiasi lettera, una lettera per sé stessa, uno spazio per la separazione tra le parole.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Con --some o --phrases: solo le parole (le frasi con una parola) che contengono le lettere di W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Con --some o --phrases: interrompi dopo N risultati (predefinito: tutte le parole, %1 frasi).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Con --some o --phrases: stampa un array JSON di oggetti {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some e --phrases non si possono indicare insieme.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Le lettere sono rifiutate: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases accetta un numero di parole da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length accetta un numero di lettere da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit accetta un numero di risultati da 1 in su.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains accetta lettere dalla A alla Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: le lettere date non contengono le sue lettere.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern «%1» ha spazi tra le parole: si adatta alle frasi (--phrases), non alle parole.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern «%1» ha %2 parole, più di --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern «%1» ha una parola di %2 lettere, più corta di --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern «%1» ha %2 lettere, ma sono state date %3 lettere e jolly.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>parole: %1; candidate: %2; domande al correttore: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>frasi: %1; candidate: %2; domande al correttore: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>fermato dopo %1 parole su %2, il limite (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>fermato dopo %1 frasi, il limite (--limit); ce ne sono altre</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>fermato in anticipo: %1; l&apos;elenco non è completo</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some e --phrases richiedono l&apos;indice delle parole del dizionario, che qui non può servire: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>File della guida (qv.chm) non trovato:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Il file della guida scelto non esiste.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Si è verificato un errore: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>File della guida (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Impossibile trovare il file della guida. Il file del programma Quorvel potrebbe essere stato copiato o spostato dalla posizione in cui era stato installato. Per consultare la guida, indica dove si trova. Il file si chiama qv.chm e di norma si trova nella cartella in cui Quorvel era stato installato.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Impossibile mostrare questo file della guida</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 non è un file della guida compilato (CHM) leggibile: %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non è leggibile</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigazione</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>non indica alcuna pagina iniziale</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(Il resto è omesso: più di %1 righe.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: non esiste una traduzione per «%1»; le lingue disponibili sono: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLEMA</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Hai inserito almeno un carattere non valido. Inserisci solo lettere (niente spazi, segni di punteggiatura, numeri o simboli).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Non hai inserito alcuna lettera. Inserisci le lettere rimescolate, poi premi il pulsante per analizzarle.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Conferma</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Hai inserito %n lettera da analizzare. Potrebbe richiedere molto tempo. Vuoi continuare?</numerusform>
+            <numerusform>Hai inserito %n lettere da analizzare. Potrebbe richiedere molto tempo. Vuoi continuare?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Per il funzionamento di questo programma deve essere installato sul computer un dizionario Hunspell della tua lingua o dell&apos;inglese americano (pacchetto Debian hunspell-en-us). Non è stato trovato nessuno dei due. Il programma non può continuare.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>La tua versione di Nuspell o Hunspell non sembra abbastanza recente per questo programma. Il programma non può continuare.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Fatto: nessuna parola trovata</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Fatto: trovata %n parola: </numerusform>
+            <numerusform>Fatto: trovate %n parole: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>circa %n secondo rimanente</numerusform>
+            <numerusform>circa %n secondi rimanenti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>circa %n minuto rimanente</numerusform>
+            <numerusform>circa %n minuti rimanenti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>circa %n ora rimanente</numerusform>
+            <numerusform>circa %n ore rimanenti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>circa %n giorno rimanente</numerusform>
+            <numerusform>circa %n giorni rimanenti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>anni rimanenti</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Nessuna analisi in corso.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 di %2, %4/s, circa %5 s rimanenti</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, circa %2 s rimanenti</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>prime parole di frasi provate</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>candidate valutate</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilizzo: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opzioni]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argomenti:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra la guida sulle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra la guida, comprese le opzioni specifiche di Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valore mancante dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore non previsto dopo «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rifai</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Copia il co&amp;llegamento</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permesso negato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Dizionario: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Correttore ortografico: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Trovate tramite l&apos;indice delle parole, ognuna confermata dal correttore</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Provate tutte le combinazioni: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Provate tutte le combinazioni</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Tempo: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Non è installato alcun dizionario per la tua lingua (%1), quindi ha risposto il dizionario %2. Installa il dizionario Hunspell della tua lingua (un pacchetto con un nome come hunspell-%3) per cercare in esso.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Interroga il correttore ortografico da N thread (1: una domanda dopo l&apos;altra; predefinito: uno per core).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Elenca i dizionari trovati e quale sceglie la localizzazione.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Elenca ogni parola formata con tutte le lettere date, come fa la finestra di Quorvel; con --some o --phrases, le parole formate con una parte di esse o le frasi formate con tutte.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Le lettere rimescolate (dalla A alla Z, maiuscole o minuscole); con --some o --phrases «?» è un jolly.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 richiede --some o --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads e --exhaustive riguardano la ricerca di parole con tutte le lettere, non --some né --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads accetta un numero da 1 a %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Indica le lettere come un solo argomento.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Le informazioni di sistema non sono al momento disponibili</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>dizionario %1 (%2), motore %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Questo programma prende un insieme di lettere rimescolate ed elenca tutte le parole valide che si possono formare con tutte quelle lettere. Per parte dell&apos;analisi usa i dizionari ortografici di Nuspell e/o Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informazioni di &amp;sistema…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Visitaci su: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versione %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>Impossibile aprire il sito web in un browser.
+
+Il suo indirizzo è %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>Il banner del programma</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 semplici passi: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Digita le lettere, analizzale, attendi, poi leggi le parole trovate</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Digita qui le lettere rimescolate:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Solo lettere dalla A alla Z; Invio avvia l&apos;analisi</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Fai clic qui:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Analizza le lettere</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Trova ogni parola formata con tutte le lettere digitate</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Attendi l&apos;analisi:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>annulla l&apos;analisi</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Interrompe l&apos;analisi in corso</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Leggi i risultati qui sotto:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Apre la guida, come Aiuto &gt; Guida di Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Chiude il programma</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>&amp;Guida di Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Le parole trovate compaiono qui al termine di un&apos;analisi</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Elenca in una finestra ogni parola formata con tutte le lettere digitate. Vedi quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Argomento inatteso «%1»: le lettere si digitano nella finestra (quorvel-search invece le accetta qui).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,747 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>elke volgorde geprobeerd: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>beantwoord door de woordindex, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>volgordes: %1, %2 s, %3 volgordes/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Deze pagina kan niet worden weergegeven</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>De pagina is groter dan de limiet van %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>De pagina %1 staat niet in dit helpbestand of kan er niet uit worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>De pagina %1 heeft niets om weer te geven.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Elke volgorde proberen, ook waar de woordindex van het woordenboek meteen zou kunnen antwoorden.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>De woordenboekcache (~/.cache/quorvel) lezen noch schrijven.</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Het woordenboek van deze taal (de_DE) of op dit pad gebruiken (een .dic-bestand, of het pad ervan zonder extensie).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Deze taal gebruiken (de, fr, pt_BR; en voor Engels) in plaats van die welke de omgeving noemt (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Het woordenboek wordt los daarvan gekozen.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Letterpuzzeloplosser</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Vind elk woord dat te maken is met alle letters van een door elkaar gehusselde reeks</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>anagram;letters;woord;puzzel;raadsel;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel lost letterpuzzels op. Typ de door elkaar gehusselde letters en het toont elk woord dat met al die letters te maken is, waarbij elke letter één keer wordt gebruikt. De meeste woordenboeken antwoorden meteen, hoeveel letters er ook getypt worden.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Het heeft geen eigen woordenlijst: het gebruikt het Hunspell-woordenboek van uw taal en houdt rekening met de hoofdletters die u typt, zodat een hoofdletter de namen en zelfstandige naamwoorden vindt die met een hoofdletter worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>De letters ‘tca’ geven de woorden ‘cat’ en ‘act’</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>er is geen %1.aff met een %1.dic ernaast</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>geen woordenboek %1 gevonden in %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>de locale vraagt om %1; de zoekopdracht probeert eerst %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>de locale vraagt om %1; er is geen woordenboek daarvan of van en_US gevonden</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>de locale noemt geen taal (Amerikaans Engels); de zoekopdracht probeert eerst %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>de locale noemt geen taal (Amerikaans Engels); er is geen woordenboek daarvan of van en_US gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Probeer ‘%1 --help’ voor meer informatie.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>De woorden tonen die met een deel van de letters te maken zijn, elke letter hoogstens zo vaak als gegeven; ‘?’ is een joker voor een willekeurige letter.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>De woordgroepen van hoogstens N woorden tonen (1 tot en met %1; %2 als N ontbreekt) die alle letters en jokers gebruiken.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Met --some of --phrases: woorden van minstens N letters (standaard 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Met --some of --phrases: alleen woorden die bij P passen, één teken per letter: ‘?’ staat voor een willekeurige letter, een letter voor zichzelf, een spatie voor de scheiding tussen woorden.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Met --some of --phrases: alleen woorden (woordgroepen met een woord) die de letters van W bevatten.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Met --some of --phrases: stoppen na N resultaten (standaard: alle woorden, %1 woordgroepen).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Met --some of --phrases: één JSON-array van {&quot;words&quot;, &quot;letters&quot;}-objecten afdrukken.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some en --phrases kunnen niet samen worden opgegeven.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>De letters worden geweigerd: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases verwacht een aantal woorden van 1 tot en met %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length verwacht een aantal letters van 1 tot en met %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit verwacht een aantal resultaten vanaf 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains verwacht letters van A tot Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: de gegeven letters bevatten de letters ervan niet.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern ‘%1’: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern ‘%1’ heeft spaties tussen woorden: het past bij woordgroepen (--phrases), niet bij woorden.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern ‘%1’ heeft %2 woorden, meer dan --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern ‘%1’ heeft een woord van %2 letters, korter dan --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern ‘%1’ heeft %2 letters, maar er zijn %3 letters en jokers gegeven.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>woorden: %1; kandidaten: %2; vragen aan de spellingcontrole: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>woordgroepen: %1; kandidaten: %2; vragen aan de spellingcontrole: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>gestopt na %1 van %2 woorden, de limiet (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>gestopt na %1 woordgroepen, de limiet (--limit); er zijn er meer</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>voortijdig gestopt: %1; de lijst is niet volledig</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some en --phrases hebben de woordindex van het woordenboek nodig, die hier niet kan dienen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Helpbestand (qv.chm) niet gevonden:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Het gekozen helpbestand bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Er is een fout opgetreden: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Helpbestand (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Het helpbestand kan niet worden gevonden. Mogelijk is het programmabestand van Quorvel gekopieerd of verplaatst vanaf de plek waar het oorspronkelijk is geïnstalleerd. Als u de help wilt bekijken, geef dan aan waar deze staat. Het bestand heet qv.chm en staat standaard in de map waarin Quorvel oorspronkelijk is geïnstalleerd.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Dit helpbestand kan niet worden weergegeven</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 is geen leesbaar gecompileerd helpbestand (CHM): %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigatie</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vooruit</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>het noemt geen startpagina</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(De rest is weggelaten: meer dan %1 regels.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: er is geen vertaling voor ‘%1’; beschikbare talen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLEEM</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>U hebt minstens één ongeldig teken ingevoerd. Voer alleen letters in (geen spaties, leestekens, cijfers of symbolen).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>U hebt geen letters ingevoerd. Voer uw door elkaar gehusselde letters in en klik dan op de knop om ze te analyseren.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Bevestigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>U hebt %n letter ingevoerd om te analyseren. Dat kan veel tijd kosten. Wilt u doorgaan?</numerusform>
+            <numerusform>U hebt %n letters ingevoerd om te analyseren. Dat kan veel tijd kosten. Wilt u doorgaan?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Voor dit programma moet er op uw computer een Hunspell-woordenboek voor uw taal of voor Amerikaans Engels (Debian-pakket hunspell-en-us) geïnstalleerd zijn. Geen van beide is gevonden. Het programma kan niet verder.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Uw versie van Nuspell of Hunspell lijkt niet recent genoeg voor dit programma. Het programma kan niet verder.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Klaar – geen woorden gevonden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Klaar – %n woord gevonden: </numerusform>
+            <numerusform>Klaar – %n woorden gevonden: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>nog ongeveer %n seconde</numerusform>
+            <numerusform>nog ongeveer %n seconden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>nog ongeveer %n minuut</numerusform>
+            <numerusform>nog ongeveer %n minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>nog ongeveer %n uur</numerusform>
+            <numerusform>nog ongeveer %n uur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>nog ongeveer %n dag</numerusform>
+            <numerusform>nog ongeveer %n dagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>nog jaren</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Er loopt geen analyse.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 van %2, %4/s, nog ongeveer %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 van %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, nog ongeveer %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>eerste woorden van woordgroepen geprobeerd</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>kandidaten beoordeeld</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Gebruik: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opties]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenten:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Toont hulp over de opties voor de opdrachtregel.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Toont hulp inclusief Qt-specifieke opties.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Toont versie-informatie.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie: ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Ontbrekende waarde na ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na ‘%1’.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnie&amp;uw</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Kni&amp;ppen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>P&amp;lakken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Koppe&amp;ling kopiëren</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Toegang geweigerd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Woordenboek: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Spellingcontrole: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Gevonden via de woordindex, elk woord bevestigd door de spellingcontrole</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Elke volgorde geprobeerd: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Elke volgorde geprobeerd</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Tijd: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Er is geen woordenboek voor uw taal (%1) geïnstalleerd, dus heeft het woordenboek %2 geantwoord. Installeer het Hunspell-woordenboek van uw taal (een pakket met een naam als hunspell-%3) om daarin te zoeken.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>De spellingcontrole vanuit N threads bevragen (1: de ene vraag na de andere; standaard: één per kern).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>De gevonden woordenboeken tonen, en welke daarvan de locale kiest.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Toont elk woord dat uit alle gegeven letters bestaat, zoals het Quorvel-venster; met --some of --phrases de woorden uit een deel ervan of de woordgroepen uit alle letters.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>De gehusselde letters (A tot Z, hoofd- of kleine letters); met --some of --phrases is ‘?’ een joker.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 heeft --some of --phrases nodig.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads en --exhaustive horen bij het zoeken naar woorden van alle letters, niet bij --some of --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads verwacht een getal van 1 tot en met %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Geef de letters als één argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>woordenboek %1 (%2), engine %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Dit programma neemt een reeks door elkaar gehusselde letters en toont alle geldige woorden die met al die letters te maken zijn. Voor een deel van de analyse gebruikt het de spellingwoordenboeken van Nuspell en/of Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeeminfo…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Bezoek ons op: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versie %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>De website kon niet in een webbrowser worden geopend.
+
+Het adres is %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>De banner van het programma</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 eenvoudige stappen: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Typ de letters, analyseer ze, wacht en lees dan de gevonden woorden</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Typ hier de gehusselde letters:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Alleen de letters A tot Z; Enter start de analyse</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Klik hier:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Letters analyseren</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Vindt elk woord dat uit alle getypte letters bestaat</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Wacht op de analyse:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>analyse annuleren</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Stopt de lopende analyse</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Lees hieronder de resultaten:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Opent de help, zoals Help &gt; Quorvel-help</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Sluit het programma af</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>&amp;Quorvel-help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>De gevonden woorden verschijnen hier als een analyse klaar is</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Toont in een venster elk woord dat uit alle getypte letters bestaat. Zie quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Onverwacht argument ‘%1’: de letters worden in het venster getypt (quorvel-search neemt ze hier wel aan).</translation>
+    </message>
+</context>
+</TS>

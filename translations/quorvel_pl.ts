@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>sprawdzono wszystkie ułożenia: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>odpowiedź z indeksu słów, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>ułożenia: %1, %2 s, %3 ułożeń/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Nie można wyświetlić tej strony</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Strona przekracza limit %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>Strony %1 nie ma w tym pliku pomocy lub nie można jej z niego odczytać.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>Strona %1 nie zawiera nic do wyświetlenia.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Sprawdzaj wszystkie ułożenia, nawet tam, gdzie indeks słów słownika mógłby odpowiedzieć od razu.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Nie odczytuj ani nie zapisuj pamięci podręcznej słowników (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Użyj słownika tego języka (de_DE) lub z tej ścieżki (plik .dic albo jego ścieżka bez rozszerzenia).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Używaj tego języka (de, fr, pt_BR; en dla angielskiego) zamiast wskazanego przez środowisko (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Słownik jest wybierany niezależnie.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Rozwiązywanie anagramów</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Znajdź każde słowo, które da się ułożyć ze wszystkich liter pomieszanego zestawu</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>anagram;litery;słowo;łamigłówka;zagadka;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel rozwiązuje anagramy. Wpisz pomieszane litery, a program wyświetli każde słowo ułożone ze wszystkich tych liter, z każdej użytej jeden raz. Większość słowników odpowiada od razu, niezależnie od liczby wpisanych liter.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Nie ma własnej listy słów: korzysta ze słownika Hunspell w Twoim języku i uwzględnia wielkość wpisanych liter, więc wielka litera znajduje nazwy własne i rzeczowniki pisane wielką literą.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Z liter „tca” powstają słowa „cat” i „act”</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>nie ma pliku %1.aff z plikiem %1.dic obok</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>nie znaleziono słownika %1 w %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>ustawienia regionalne wskazują %1; wyszukiwanie najpierw próbuje %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>ustawienia regionalne wskazują %1; nie znaleziono słownika ani dla tego języka, ani dla en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>ustawienia regionalne nie wskazują języka (amerykański angielski); wyszukiwanie najpierw próbuje %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>ustawienia regionalne nie wskazują języka (amerykański angielski); nie znaleziono słownika ani dla niego, ani dla en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Polecenie „%1 --help” poda więcej informacji.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Wypisz słowa ułożone z części liter, każdej użytej najwyżej tyle razy, ile podano; „?” to blank zastępujący dowolną literę.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Wypisz wyrażenia złożone z najwyżej N słów (od 1 do %1; %2, gdy pominięto N), które używają wszystkich liter i blanków.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Z --some lub --phrases: słowa co najmniej N-literowe (domyślnie 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Z --some lub --phrases: tylko słowa pasujące do P, jeden znak na literę: „?” dowolna litera, litera oznacza samą siebie, spacja między słowami.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Z --some lub --phrases: tylko słowa (wyrażenia ze słowem) zawierające litery W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Z --some lub --phrases: zatrzymaj się po N wynikach (domyślnie: wszystkie słowa, %1 wyrażeń).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Z --some lub --phrases: wypisz jedną tablicę JSON obiektów {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>Nie można podać jednocześnie --some i --phrases.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Litery zostały odrzucone: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases przyjmuje liczbę słów od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length przyjmuje liczbę liter od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit przyjmuje liczbę wyników od 1 wzwyż.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains przyjmuje litery od A do Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: podane litery nie zawierają jego liter.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern „%1” ma spacje między słowami: pasuje do wyrażeń (--phrases), nie do słów.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern „%1” ma słowa w liczbie %2, więcej niż --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern „%1” ma słowo o długości %2 liter, krótsze niż --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern „%1” ma liter: %2, a podano liter i blanków: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>słowa: %1; słowa kandydujące: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>wyrażenia: %1; słowa kandydujące: %2; pytania do modułu sprawdzania pisowni: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>zatrzymano po %1 z %2 słów, na limicie (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>zatrzymano po wyrażeniach w liczbie %1, na limicie (--limit); jest ich więcej</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>zatrzymano przedwcześnie: %1; lista nie jest kompletna</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some i --phrases wymagają indeksu słów słownika, a ten słownik nie może go udostępnić: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Nie znaleziono pliku pomocy (qv.chm):</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Wybrany plik pomocy nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Wystąpił błąd: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Plik pomocy (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Nie można znaleźć pliku pomocy. Być może plik programu Quorvel został skopiowany lub przeniesiony z miejsca, w którym go zainstalowano. Aby wyświetlić pomoc, wskaż jej położenie. Plik nazywa się qv.chm i domyślnie znajduje się w katalogu, w którym zainstalowano program Quorvel.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Nie można wyświetlić tego pliku pomocy</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 nie jest czytelnym skompilowanym plikiem pomocy (CHM): %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>nie można go odczytać</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Nawigacja</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Naprzód</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>nie wskazuje strony startowej</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(Pominięto resztę: ponad %1 wierszy.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: brak tłumaczenia dla „%1”; dostępne języki: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLEM</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Wpisano co najmniej jeden nieprawidłowy znak. Wpisuj tylko litery (bez spacji, znaków interpunkcyjnych, cyfr i symboli).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Nie wpisano żadnych liter. Wpisz pomieszane litery, a następnie naciśnij przycisk, aby je przeanalizować.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Potwierdź</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Wpisano %n literę do analizy. Może to potrwać bardzo długo. Czy kontynuować?</numerusform>
+            <numerusform>Wpisano %n litery do analizy. Może to potrwać bardzo długo. Czy kontynuować?</numerusform>
+            <numerusform>Wpisano %n liter do analizy. Może to potrwać bardzo długo. Czy kontynuować?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Do działania tego programu potrzebny jest zainstalowany na komputerze słownik Hunspell dla Twojego języka lub dla amerykańskiego angielskiego (pakiet Debiana hunspell-en-us). Nie znaleziono żadnego z nich. Program nie może kontynuować.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Twoja wersja Nuspell lub Hunspell wydaje się zbyt stara dla tego programu. Program nie może kontynuować.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Gotowe – nie znaleziono żadnych słów</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Gotowe – znaleziono %n słowo: </numerusform>
+            <numerusform>Gotowe – znaleziono %n słowa: </numerusform>
+            <numerusform>Gotowe – znaleziono %n słów: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>pozostało około %n sekundy</numerusform>
+            <numerusform>pozostało około %n sekund</numerusform>
+            <numerusform>pozostało około %n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>pozostało około %n minuty</numerusform>
+            <numerusform>pozostało około %n minut</numerusform>
+            <numerusform>pozostało około %n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>pozostało około %n godziny</numerusform>
+            <numerusform>pozostało około %n godzin</numerusform>
+            <numerusform>pozostało około %n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>pozostało około %n dnia</numerusform>
+            <numerusform>pozostało około %n dni</numerusform>
+            <numerusform>pozostało około %n dni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>pozostały lata</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Żadna analiza nie jest w toku.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 z %2, %4/s, pozostało około %5 s</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, pozostało około %2 s</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>sprawdzone pierwsze słowa wyrażeń</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>ocenione słowa kandydujące</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Sposób użycia: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opcje]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenty:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Wyświetla pomoc łącznie z opcjami właściwymi dla Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Nieznane opcje: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Brak wartości po „%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nieoczekiwana wartość po „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Przywróć</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>W&amp;ytnij</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>S&amp;kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Wklej</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>S&amp;kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Skopiuj &amp;adres odsyłacza</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Odmowa dostępu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Słownik: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Sprawdzanie pisowni: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Znalezione dzięki indeksowi słów, każde słowo potwierdzone przez moduł sprawdzania pisowni</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Sprawdzono wszystkie ułożenia: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Sprawdzono wszystkie ułożenia</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Czas: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Nie zainstalowano słownika dla Twojego języka (%1), więc odpowiedział słownik %2. Zainstaluj słownik Hunspell dla swojego języka (pakiet o nazwie w rodzaju hunspell-%3), aby w nim wyszukiwać.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Pytaj moduł sprawdzania pisowni z N wątków (1: pytanie po pytaniu; domyślnie: jeden na rdzeń).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Wypisz znalezione słowniki i to, który wybierają ustawienia regionalne.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Wypisuje każde słowo ułożone ze wszystkich podanych liter, tak jak okno programu Quorvel; z --some lub --phrases słowa ułożone z części liter lub wyrażenia ułożone ze wszystkich.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Pomieszane litery (od A do Z, wielkie lub małe); z --some lub --phrases „?” to blank.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 wymaga --some lub --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads i --exhaustive dotyczą wyszukiwania słów ze wszystkich liter, nie --some ani --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads przyjmuje liczbę od 1 do %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Podaj litery jako jeden argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Informacje o systemie są w tej chwili niedostępne</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>słownik %1 (%2), silnik %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Ten program przyjmuje zestaw pomieszanych liter i wyświetla wszystkie poprawne słowa, które da się ułożyć ze wszystkich tych liter. W części analizy korzysta ze słowników ortograficznych Nuspell i/lub Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informacje o &amp;systemie…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Odwiedź nas: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Wersja %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>Nie udało się otworzyć strony domowej w przeglądarce.
+
+Jej adres to %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>Baner programu</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 proste kroki: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Wpisz litery, przeanalizuj je, poczekaj, a potem przeczytaj znalezione słowa</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Wpisz tutaj pomieszane litery:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Tylko litery od A do Z; Enter rozpoczyna analizę</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Kliknij tutaj:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Analizuj litery</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Znajduje każde słowo ułożone ze wszystkich wpisanych liter</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Poczekaj na analizę:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>anuluj analizę</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Zatrzymuje trwającą analizę</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Przeczytaj wyniki poniżej:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Otwiera pomoc, tak jak Pomoc &gt; Pomoc programu Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Kończy działanie programu</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Po&amp;moc</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>Pomoc programu &amp;Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Znalezione słowa pojawią się tutaj po zakończeniu analizy</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Wyświetla w oknie każde słowo ułożone ze wszystkich wpisanych liter. Zobacz quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Nieoczekiwany argument „%1”: litery wpisuje się w oknie (to quorvel-search przyjmuje je tutaj).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,747 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>todas as combinações testadas: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>respondido pelo índice de palavras, %1 s</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>combinações: %1, %2 s, %3 combinações/s</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Não é possível exibir esta página</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>A página é maior que o limite de %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>A página %1 não está neste arquivo de ajuda ou não pode ser lida dele.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>A página %1 não tem nada para exibir.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Testar todas as combinações, mesmo onde o índice de palavras do dicionário poderia responder na hora.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Não ler nem gravar o cache de dicionários (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Usar o dicionário deste idioma (de_DE) ou deste caminho (um arquivo .dic, ou seu caminho sem a extensão).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Usar este idioma (de, fr, pt_BR; en para inglês) em vez do indicado pelo ambiente (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). O dicionário é escolhido à parte.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Solucionador de letras embaralhadas</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Encontre todas as palavras que podem ser formadas com todas as letras de um conjunto embaralhado</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>anagrama;letras embaralhadas;palavra;passatempo;charada;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>O Quorvel resolve letras embaralhadas. Digite as letras e ele lista cada palavra formada com todas elas, usando cada letra uma única vez. A maioria dos dicionários responde na hora, não importa quantas letras sejam digitadas.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>Ele não traz uma lista de palavras própria: usa o dicionário Hunspell do seu idioma e respeita as maiúsculas e minúsculas que você digitar, de modo que uma maiúscula encontra os nomes próprios e os substantivos escritos com ela.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>As letras “tca” formam as palavras “cat” e “act”</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>não há um %1.aff com um %1.dic ao lado</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>nenhum dicionário %1 foi encontrado em %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>a localidade pede %1; a pesquisa tenta primeiro %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>a localidade pede %1; não foi encontrado nenhum dicionário desse idioma nem de en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>a localidade não indica nenhum idioma (inglês americano); a pesquisa tenta primeiro %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>a localidade não indica nenhum idioma (inglês americano); não foi encontrado nenhum dicionário desse idioma nem de en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Tente “%1 --help” para mais informações.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Listar as palavras formadas com parte das letras, cada uma usada no máximo tantas vezes quantas foi dada; “?” é um curinga para qualquer letra.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Listar as frases de até N palavras (de 1 a %1; %2 se N for omitido) que usam todas as letras e curingas.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>Com --some ou --phrases: palavras de pelo menos N letras (padrão 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>Com --some ou --phrases: apenas palavras que se encaixam em P, um caractere por letra: “?” representa qualquer letra; uma letra, a si mesma; um espaço, a separação entre palavras.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>Com --some ou --phrases: apenas palavras (frases com uma palavra) que contêm as letras de W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>Com --some ou --phrases: parar após N resultados (padrão: todas as palavras, %1 frases).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>Com --some ou --phrases: imprimir um array JSON de objetos {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some e --phrases não podem ser usados juntos.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>As letras foram recusadas: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases aceita um número de palavras de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length aceita um número de letras de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit aceita um número de resultados a partir de 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains aceita letras de A a Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: as letras dadas não contêm as letras dele.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>--pattern “%1” tem espaços entre palavras: serve para frases (--phrases), não para palavras.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>--pattern “%1” tem %2 palavras, mais que --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>--pattern “%1” tem uma palavra de %2 letras, mais curta que --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>--pattern “%1” tem %2 letras, mas foram dadas %3 letras e curingas.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>palavras: %1; candidatas: %2; perguntas ao verificador: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>frases: %1; candidatas: %2; perguntas ao verificador: %3; %4 s</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>interrompido após %1 de %2 palavras, o limite (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>interrompido após %1 frases, o limite (--limit); há mais</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>interrompido antes do fim: %1; a lista não está completa</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--some e --phrases precisam do índice de palavras do dicionário, que não pode servir aqui: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Arquivo de ajuda (qv.chm) não encontrado:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>O arquivo de ajuda escolhido não existe.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Ocorreu um erro: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Arquivo de ajuda (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Não foi possível encontrar o arquivo de ajuda. Talvez o arquivo do programa Quorvel tenha sido copiado ou movido do local onde foi instalado. Se quiser ver a ajuda, indique onde ela está. O arquivo se chama qv.chm e fica, por padrão, na pasta em que o Quorvel foi instalado.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Não é possível exibir este arquivo de ajuda</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 não é um arquivo de ajuda compilado (CHM) legível: %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegação</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>não indica nenhuma página inicial</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(O restante foi omitido: mais de %1 linhas.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: não há tradução para “%1”; os idiomas disponíveis são: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>PROBLEMA</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Você digitou pelo menos um caractere inválido. Digite apenas letras (sem espaços, sinais de pontuação, números ou símbolos).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Você não digitou nenhuma letra. Digite as letras embaralhadas e depois clique no botão para analisá-las.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Confirme</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Você digitou %n letra para analisar. Isso pode levar muito tempo. Deseja continuar?</numerusform>
+            <numerusform>Você digitou %n letras para analisar. Isso pode levar muito tempo. Deseja continuar?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Para este programa funcionar, é preciso ter instalado no computador um dicionário Hunspell do seu idioma ou de inglês americano (pacote Debian hunspell-en-us). Nenhum dos dois foi encontrado. O programa não pode continuar.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Sua versão do Nuspell ou do Hunspell não parece ser recente o bastante para este programa. O programa não pode continuar.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Concluído – nenhuma palavra encontrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Concluído – %n palavra encontrada: </numerusform>
+            <numerusform>Concluído – %n palavras encontradas: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>cerca de %n segundo restante</numerusform>
+            <numerusform>cerca de %n segundos restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>cerca de %n minuto restante</numerusform>
+            <numerusform>cerca de %n minutos restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>cerca de %n hora restante</numerusform>
+            <numerusform>cerca de %n horas restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>cerca de %n dia restante</numerusform>
+            <numerusform>cerca de %n dias restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>anos restantes</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Nenhuma análise em andamento.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 de %2, %4/s, cerca de %5 s restantes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, cerca de %2 s restantes</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>primeiras palavras de frases testadas</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>candidatas avaliadas</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opções]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda, incluindo as opções específicas do Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra informações sobre a versão.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta um valor após “%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado após “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Copiar localização do &amp;link</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permissão negada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Dicionário: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Verificador ortográfico: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Encontrado pelo índice de palavras, cada palavra confirmada pelo verificador</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Todas as combinações testadas: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Todas as combinações testadas</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Tempo: %1 s</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Não há dicionário instalado para o seu idioma (%1), por isso respondeu o dicionário %2. Instale o dicionário Hunspell do seu idioma (um pacote com nome como hunspell-%3) para pesquisar nele.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Consultar o verificador ortográfico com N threads (1: uma pergunta após a outra; padrão: uma por núcleo).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Listar os dicionários encontrados e qual deles a localidade escolhe.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Lista cada palavra formada com todas as letras dadas, como a janela do Quorvel; com --some ou --phrases, as palavras formadas com parte delas ou as frases formadas com todas.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>As letras embaralhadas (de A a Z, maiúsculas ou minúsculas); com --some ou --phrases, “?” é um curinga.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 precisa de --some ou --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads e --exhaustive se aplicam à pesquisa de palavras com todas as letras, não a --some nem a --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads aceita um número de 1 a %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Informe as letras como um único argumento.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>dicionário %1 (%2), mecanismo %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Este programa recebe um conjunto de letras embaralhadas e lista todas as palavras válidas que podem ser formadas com todas essas letras. Em parte da análise, ele usa os dicionários ortográficos do Nuspell e/ou do Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informações do &amp;sistema…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Visite-nos em: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>Não foi possível abrir a página inicial em um navegador.
+
+O endereço é %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>O banner do programa</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 passos fáceis: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Digite as letras, analise-as, aguarde e leia as palavras encontradas</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Digite aqui as letras embaralhadas:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Apenas letras de A a Z; Enter inicia a análise</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Clique aqui:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Analisar letras</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Encontra cada palavra formada com todas as letras digitadas</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Aguarde a análise:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>cancelar análise</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Interrompe a análise em andamento</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Leia os resultados aqui embaixo:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Abre a ajuda, como Ajuda &gt; Ajuda do Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Fecha o programa</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>Ajuda do &amp;Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>S&amp;obre</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>As palavras encontradas aparecem aqui quando uma análise termina</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Lista em uma janela cada palavra formada com todas as letras digitadas. Veja quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Argumento inesperado “%1”: as letras são digitadas na janela (o quorvel-search é que as recebe aqui).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>AnalysisTool</name>
+    <message>
+        <source>every arrangement tried: %1</source>
+        <translation>перебраны все перестановки: %1</translation>
+    </message>
+    <message>
+        <source>answered by the word index, %1 s</source>
+        <translation>ответ дан по индексу слов, %1 с</translation>
+    </message>
+    <message>
+        <source>%1 arrangements, %2 s, %3 arrangements/s</source>
+        <translation>перестановок: %1, %2 с, %3 перестановок/с</translation>
+    </message>
+</context>
+<context>
+    <name>ChmBrowser</name>
+    <message>
+        <source>This page cannot be shown</source>
+        <translation>Не удаётся показать эту страницу</translation>
+    </message>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Страница превышает ограничение в %1 КБ.</translation>
+    </message>
+    <message>
+        <source>The page %1 is not in this help file, or cannot be read from it.</source>
+        <translation>Страницы %1 нет в этом файле справки, или её не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>The page %1 has nothing to show.</source>
+        <translation>На странице %1 нечего показать.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonOptions</name>
+    <message>
+        <source>Try every arrangement, even where the dictionary&apos;s word index could answer at once.</source>
+        <translation>Перебирать все перестановки, даже там, где индекс слов словаря мог бы ответить сразу.</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the dictionary cache (~/.cache/quorvel).</source>
+        <translation>Не читать и не записывать кэш словарей (~/.cache/quorvel).</translation>
+    </message>
+    <message>
+        <source>Use the dictionary of this language (de_DE) or at this path (a .dic file, or its path without the extension).</source>
+        <translation>Использовать словарь этого языка (de_DE) или по этому пути (файл .dic или путь к нему без расширения).</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR; en for English) instead of the one the environment names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). The dictionary is chosen apart from it.</source>
+        <translation>Использовать этот язык (de, fr, pt_BR; en — английский) вместо указанного окружением (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Словарь выбирается независимо.</translation>
+    </message>
+    <message>
+        <source>--dictionary: %1.</source>
+        <translation>--dictionary: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Letter Jumble Solver</source>
+        <translation>Решение анаграмм</translation>
+    </message>
+    <message>
+        <source>Find every word that can be made from all of a set of jumbled letters</source>
+        <translation>Находит все слова, которые можно составить из всех букв перемешанного набора</translation>
+    </message>
+    <message>
+        <source>anagram;jumble;word;puzzle;</source>
+        <translation>анаграмма;буквы;слово;головоломка;загадка;</translation>
+    </message>
+    <message>
+        <source>Quorvel solves letter jumbles. Type the jumbled letters and it lists every word made of all of them, each once. Most dictionaries answer at once, however many letters are typed.</source>
+        <translation>Quorvel решает задачи с перемешанными буквами. Введите буквы, и программа покажет каждое слово, составленное из всех этих букв, причём каждая буква используется один раз. Большинство словарей отвечают сразу, сколько бы букв ни было введено.</translation>
+    </message>
+    <message>
+        <source>It carries no word list of its own: it uses the Hunspell dictionary of your language and the letter case you type, so a capital finds the names and nouns that are written with one.</source>
+        <translation>У программы нет собственного списка слов: она использует словарь Hunspell вашего языка и учитывает регистр вводимых букв, так что заглавная буква находит имена собственные и существительные, которые пишутся с заглавной.</translation>
+    </message>
+    <message>
+        <source>The letters tca give the words cat and act</source>
+        <translation>Из букв «tca» получаются слова «cat» и «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryOption</name>
+    <message>
+        <source>there is no %1.aff with a %1.dic beside it</source>
+        <translation>нет файла %1.aff рядом с файлом %1.dic</translation>
+    </message>
+    <message>
+        <source>no dictionary %1 was found in %2</source>
+        <translation>словарь %1 не найден в %2</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; the search tries %2 first (%3)</source>
+        <translation>локаль запрашивает %1; поиск сначала пробует %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the locale asks for %1; no dictionary of it or of en_US was found</source>
+        <translation>локаль запрашивает %1; не найден словарь ни для него, ни для en_US</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); the search tries %1 first (%2)</source>
+        <translation>локаль не указывает язык (американский английский); поиск сначала пробует %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the locale names no language (American English); no dictionary of it or of en_US was found</source>
+        <translation>локаль не указывает язык (американский английский); не найден словарь ни для него, ни для en_US</translation>
+    </message>
+</context>
+<context>
+    <name>ExitStatus</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Подробности: «%1 --help».</translation>
+    </message>
+</context>
+<context>
+    <name>GameOptions</name>
+    <message>
+        <source>List the words made of some of the letters, each used at most as often as given; &quot;?&quot; is a blank for any letter.</source>
+        <translation>Вывести слова, составленные из части букв, причём каждая буква используется не больше раз, чем дана; «?» — пустая фишка, заменяющая любую букву.</translation>
+    </message>
+    <message>
+        <source>List the phrases of up to N words (1 to %1; %2 when N is left out) that use all the letters and blanks.</source>
+        <translation>Вывести фразы не более чем из N слов (от 1 до %1; %2, если N не указано), в которых использованы все буквы и пустые фишки.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: words of at least N letters (default 2).</source>
+        <translation>С --some или --phrases: слова не короче N букв (по умолчанию 2).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
+        <translation>С --some или --phrases: только слова, подходящие под P, по символу на букву: «?» — любая буква, буква — сама эта буква, пробел — между словами.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
+        <translation>С --some или --phrases: только слова (фразы со словом), содержащие буквы W.</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
+        <translation>С --some или --phrases: остановиться после N результатов (по умолчанию: все слова, %1 фраз).</translation>
+    </message>
+    <message>
+        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
+        <translation>С --some или --phrases: вывести один массив JSON из объектов {&quot;words&quot;, &quot;letters&quot;}.</translation>
+    </message>
+    <message>
+        <source>--some and --phrases cannot be given together.</source>
+        <translation>--some и --phrases нельзя указывать вместе.</translation>
+    </message>
+    <message>
+        <source>The letters are refused: %1.</source>
+        <translation>Буквы отклонены: %1.</translation>
+    </message>
+    <message>
+        <source>--phrases takes a number of words from 1 to %1.</source>
+        <translation>--phrases принимает число слов от 1 до %1.</translation>
+    </message>
+    <message>
+        <source>--min-length takes a number of letters from 1 to %1.</source>
+        <translation>--min-length принимает число букв от 1 до %1.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of results from 1 on.</source>
+        <translation>--limit принимает число результатов от 1.</translation>
+    </message>
+    <message>
+        <source>--contains takes letters A to Z.</source>
+        <translation>--contains принимает буквы от A до Z.</translation>
+    </message>
+    <message>
+        <source>--contains %1: the letters given do not hold its letters.</source>
+        <translation>--contains %1: указанные буквы не содержат его букв.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot;: %2.</source>
+        <translation>--pattern «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has spaces between words: it fits phrases (--phrases), not words.</source>
+        <translation>В --pattern «%1» есть пробелы между словами: он подходит для фраз (--phrases), а не для слов.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 words, more than --phrases %3.</source>
+        <translation>В --pattern «%1» слов: %2, больше, чем --phrases %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has a word of %2 letters, shorter than --min-length %3.</source>
+        <translation>В --pattern «%1» есть слово из %2 букв, короче, чем --min-length %3.</translation>
+    </message>
+    <message>
+        <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
+        <translation>В --pattern «%1» букв: %2, а дано букв и пустых фишек: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOutput</name>
+    <message>
+        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>слов: %1; кандидатов: %2; запросов к проверке орфографии: %3; %4 с</translation>
+    </message>
+    <message>
+        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
+        <translation>фраз: %1; кандидатов: %2; запросов к проверке орфографии: %3; %4 с</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 words, the limit (--limit)</source>
+        <translation>остановлено после %1 из %2 слов, по ограничению (--limit)</translation>
+    </message>
+    <message>
+        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
+        <translation>остановлено после фраз: %1, по ограничению (--limit); есть ещё</translation>
+    </message>
+    <message>
+        <source>stopped early: %1; the list is not complete</source>
+        <translation>остановлено досрочно: %1; список неполный</translation>
+    </message>
+</context>
+<context>
+    <name>GameTool</name>
+    <message>
+        <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>Для --some и --phrases нужен индекс слов словаря, а этот словарь не может его предоставить: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Help file (qv.chm) not found:</source>
+        <translation>Файл справки (qv.chm) не найден:</translation>
+    </message>
+    <message>
+        <source>The help file you chose does not exist.</source>
+        <translation>Выбранный файл справки не существует.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Error occurred: </source>
+        <translation>Произошла ошибка: </translation>
+    </message>
+    <message>
+        <source>Help File (*.chm)|*.chm</source>
+        <translation>Файл справки (*.chm)|*.chm</translation>
+    </message>
+    <message>
+        <source>The help file could not be found.  This could be caused by the Quorvel program file being copied or moved away from the location where it was initially installed.  If you would like to view the help file then please specify its location.  The name of the file is qv.chm and the default location is in the directory where the Quorvel program was initially installed.</source>
+        <translation>Не удалось найти файл справки. Возможно, файл программы Quorvel был скопирован или перемещён из того места, куда он был установлен. Если вы хотите открыть справку, укажите, где она находится. Файл называется qv.chm и по умолчанию находится в каталоге, куда была установлена программа Quorvel.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>This help file cannot be shown</source>
+        <translation>Не удаётся показать этот файл справки</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable compiled help (CHM) file: %2.</source>
+        <translation>%1 не является читаемым файлом скомпилированной справки (CHM): %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>его не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Навигация</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>it names no start page</source>
+        <translation>в нём не указана начальная страница</translation>
+    </message>
+    <message>
+        <source>(The rest is left out: more than %1 lines.)</source>
+        <translation>(Остальное опущено: больше %1 строк.)</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
+        <translation>--language: перевода для «%1» нет; доступные языки: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>PROBLEM</source>
+        <translation>ПРОБЛЕМА</translation>
+    </message>
+    <message>
+        <source>You entered at least one invalid character.  Please only enter letter (no spaces, punctuation marks, numbers or symbols).</source>
+        <translation>Вы ввели хотя бы один недопустимый символ. Вводите только буквы (без пробелов, знаков препинания, цифр и символов).</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter any letters.  Please enter your jumbled letters, then press the button to analyze.</source>
+        <translation>Вы не ввели ни одной буквы. Введите перемешанные буквы, а затем нажмите кнопку, чтобы начать анализ.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Подтвердите</translation>
+    </message>
+    <message numerus="yes">
+        <source>You entered %n letters to analyze.  It could take a significant amount of time.  Do you want to continue?</source>
+        <translation>
+            <numerusform>Вы ввели для анализа %n букву. Это может занять очень много времени. Продолжить?</numerusform>
+            <numerusform>Вы ввели для анализа %n буквы. Это может занять очень много времени. Продолжить?</numerusform>
+            <numerusform>Вы ввели для анализа %n букв. Это может занять очень много времени. Продолжить?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You need to have a Hunspell dictionary for your language or for American English (Debian package hunspell-en-us) installed on your PC for this program to run.  Neither was found on your computer.  This program can not continue.</source>
+        <translation>Для работы программы на компьютере должен быть установлен словарь Hunspell для вашего языка или для американского английского (пакет Debian hunspell-en-us). Ни один из них не найден. Программа не может продолжить работу.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t seem to have a new enough version of Nuspell or Hunspell for this program to run. This program can not continue.</source>
+        <translation>Похоже, ваша версия Nuspell или Hunspell слишком старая для этой программы. Программа не может продолжить работу.</translation>
+    </message>
+    <message>
+        <source>Done - No words found</source>
+        <translation>Готово — слов не найдено</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done - Found %n words: </source>
+        <translation>
+            <numerusform>Готово — найдено %n слово: </numerusform>
+            <numerusform>Готово — найдено %n слова: </numerusform>
+            <numerusform>Готово — найдено %n слов: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message numerus="yes">
+        <source>about %n second(s) left</source>
+        <translation>
+            <numerusform>осталась примерно %n секунда</numerusform>
+            <numerusform>осталось примерно %n секунды</numerusform>
+            <numerusform>осталось примерно %n секунд</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s) left</source>
+        <translation>
+            <numerusform>осталась примерно %n минута</numerusform>
+            <numerusform>осталось примерно %n минуты</numerusform>
+            <numerusform>осталось примерно %n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hour(s) left</source>
+        <translation>
+            <numerusform>остался примерно %n час</numerusform>
+            <numerusform>осталось примерно %n часа</numerusform>
+            <numerusform>осталось примерно %n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n day(s) left</source>
+        <translation>
+            <numerusform>остался примерно %n день</numerusform>
+            <numerusform>осталось примерно %n дня</numerusform>
+            <numerusform>осталось примерно %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>years left</source>
+        <translation>осталось несколько лет</translation>
+    </message>
+    <message>
+        <source>No analysis is running.</source>
+        <translation>Анализ не выполняется.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 of %2 %3, %4/s, about %5 s left</source>
+        <translation>%3: %1 из %2, %4/с, осталось около %5 с</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%3: %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1, about %2 s left</source>
+        <translation>%1, осталось около %2 с</translation>
+    </message>
+    <message>
+        <source>first words of phrases tried</source>
+        <translation>опробовано первых слов фраз</translation>
+    </message>
+    <message>
+        <source>candidate words judged</source>
+        <translation>проверено кандидатов</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Использование: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[параметры]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Аргументы:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показывает справку по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Показывает справку, включая параметры Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показывает сведения о версии.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Неизвестный параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Неизвестные параметры: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Отсутствует значение после «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неожиданное значение после «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить действие</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить действие</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>В&amp;ставить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить всё</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Скопировать &amp;адрес ссылки</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить всё</translation>
+    </message>
+</context>
+<context>
+    <name>QtOpenFileDialog</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Доступ запрещён: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Словарь: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Spelling checker: %1</source>
+        <translation>Проверка орфографии: %1</translation>
+    </message>
+    <message>
+        <source>Found through the word index, each word confirmed by the checker</source>
+        <translation>Найдено по индексу слов, каждое слово подтверждено проверкой орфографии</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried: %1</source>
+        <translation>Перебраны все перестановки: %1</translation>
+    </message>
+    <message>
+        <source>Every arrangement tried</source>
+        <translation>Перебраны все перестановки</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Время: %1 с</translation>
+    </message>
+    <message>
+        <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
+        <translation>Словарь для вашего языка (%1) не установлен, поэтому ответил словарь %2. Установите словарь Hunspell для своего языка (пакет с названием вроде hunspell-%3), чтобы искать по нему.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommandLine</name>
+    <message>
+        <source>Ask the spelling checker from N threads (1: one question after another; default: one per core).</source>
+        <translation>Опрашивать проверку орфографии из N потоков (1 — запросы по очереди; по умолчанию — по потоку на ядро).</translation>
+    </message>
+    <message>
+        <source>List the dictionaries found, and which one the locale picks.</source>
+        <translation>Вывести найденные словари и тот, который выбирает локаль.</translation>
+    </message>
+    <message>
+        <source>Lists every word made of all the given letters, as the Quorvel window does; with --some or --phrases, the words made of some of them or the phrases made of all of them.</source>
+        <translation>Выводит все слова, составленные из всех данных букв, как окно Quorvel; с --some или --phrases — слова из части букв или фразы из всех букв.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (A to Z, either case); with --some or --phrases &quot;?&quot; is a blank tile.</source>
+        <translation>Перемешанные буквы (от A до Z, в любом регистре); с --some или --phrases «?» — пустая фишка.</translation>
+    </message>
+    <message>
+        <source>%1 needs --some or --phrases.</source>
+        <translation>%1 требует --some или --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads and --exhaustive belong to the search for words of all the letters, not to --some or --phrases.</source>
+        <translation>--threads и --exhaustive относятся к поиску слов из всех букв, а не к --some или --phrases.</translation>
+    </message>
+    <message>
+        <source>--threads takes a number from 1 to %1</source>
+        <translation>--threads принимает число от 1 до %1</translation>
+    </message>
+    <message>
+        <source>Give the letters as one argument.</source>
+        <translation>Укажите буквы одним аргументом.</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfoLauncher</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Сведения о системе сейчас недоступны</translation>
+    </message>
+</context>
+<context>
+    <name>ToolIo</name>
+    <message>
+        <source>dictionary %1 (%2), engine %3</source>
+        <translation>словарь %1 (%2), движок %3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This application takes a jumbled set of letters and lists all valid words that can be made from all those letters.  It uses the spelling dictionaries of Nuspell and/or Hunspell in part of the analysis.</source>
+        <translation>Эта программа принимает набор перемешанных букв и показывает все допустимые слова, которые можно составить из всех этих букв. Для части анализа она использует орфографические словари Nuspell и/или Hunspell.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Сведения о &amp;системе…</translation>
+    </message>
+    <message>
+        <source>Visit us at: </source>
+        <translation>Наш сайт: </translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>О программе %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Версия %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The home page could not be opened in a web browser.
+
+Its address is %1</source>
+        <translation>Не удалось открыть домашнюю страницу в веб-браузере.
+
+Её адрес: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The program&apos;s banner</source>
+        <translation>Баннер программы</translation>
+    </message>
+    <message>
+        <source>4 Easy steps: </source>
+        <translation>4 простых шага: </translation>
+    </message>
+    <message>
+        <source>Type the letters, analyze them, wait, then read the words found</source>
+        <translation>Введите буквы, запустите анализ, подождите и прочитайте найденные слова</translation>
+    </message>
+    <message>
+        <source>(1) Type the jumbled letters here:</source>
+        <translation>(1) Введите перемешанные буквы здесь:</translation>
+    </message>
+    <message>
+        <source>Letters A to Z only; Enter starts the analysis</source>
+        <translation>Только буквы от A до Z; Enter запускает анализ</translation>
+    </message>
+    <message>
+        <source>(2) Click Here:</source>
+        <translation>(2) Нажмите здесь:</translation>
+    </message>
+    <message>
+        <source>Analyze letters</source>
+        <translation>Анализировать буквы</translation>
+    </message>
+    <message>
+        <source>Finds every word made of all the letters typed</source>
+        <translation>Находит все слова, составленные из всех введённых букв</translation>
+    </message>
+    <message>
+        <source>(3) Wait for analysis:</source>
+        <translation>(3) Дождитесь анализа:</translation>
+    </message>
+    <message>
+        <source>cancel analysis</source>
+        <translation>отменить анализ</translation>
+    </message>
+    <message>
+        <source>Stops the analysis under way</source>
+        <translation>Останавливает текущий анализ</translation>
+    </message>
+    <message>
+        <source>(4) Read results below here:</source>
+        <translation>(4) Смотрите результаты ниже:</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Opens the help, as Help &gt; Quorvel Help does</source>
+        <translation>Открывает справку, как Справка &gt; Справка Quorvel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Завершает программу</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Quorvel H&amp;elp</source>
+        <translation>Сп&amp;равка Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>The words found appear here when an analysis ends</source>
+        <translation>Найденные слова появятся здесь после окончания анализа</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel</name>
+    <message>
+        <source>Lists every word made of all the letters typed, in a window. See quorvel(1).</source>
+        <translation>Показывает в окне все слова, составленные из всех введённых букв. См. quorvel(1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the letters are typed in the window (quorvel-search takes them here).</source>
+        <translation>Неожиданный аргумент «%1»: буквы вводятся в окне (их принимает здесь quorvel-search).</translation>
+    </message>
+</context>
+</TS>
