@@ -274,7 +274,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
 {
     DictionaryService service(
         { [&base] { return std::vector { base }; }, {}, settings.helper, {} });
-    const auto checker = service.create(DictionaryService::kNuspellProgId);
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
     const std::string name = base.filename().string();
     if (!checker) {
         std::printf("%-16s no engine serves it\n", name.c_str());
