@@ -7,10 +7,10 @@
 // so that an engine that dies or hangs on a file takes only this process;
 // the limits below see to a hang, and the program's deadline to the rest.
 #include "fileio/BoundedFile.h"
+#include "hunspellfiles/SelfTestWords.h"
 #include "spelling/EngineProbe.h"
 #include "spelling/LoadedDictionary.h"
 #include "spelling/SelfTest.h"
-#include "wordindex/SelfTestWords.h"
 
 #include <cstdio>
 #include <cstring>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/Expander.h"
+#include "wordforms/FormRole.h"
 #include "wordindex/FormSource.h"
 #include "wordindex/StemIndex.h"
 

@@ -12,9 +12,9 @@
 // over two threads; the order of the words is still that of one run.
 // One line per dictionary: the engine, how many inputs, and the differences.
 #include "DifferentialInputs.h"
+#include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
-#include "search/Oracle.h"
 #include "search/WordList.h"
 #include "spelling/DictionaryService.h"
 #include "wordindex/IndexBuilder.h"

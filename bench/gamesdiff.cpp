@@ -13,7 +13,7 @@
 // same checker, which the program's own dictionary service chose and
 // loaded. One line per dictionary: the engine, the inputs, the differences.
 #include "DifferentialInputs.h"
-#include "search/Oracle.h"
+#include "search/CheckerQuestions.h"
 #include "spelling/DictionaryService.h"
 #include "wordgames/GameRun.h"
 

@@ -13,10 +13,10 @@
 // then judges each candidate in every spread of the typed capitals.
 // One line per dictionary: the engine, how many inputs, the differences.
 #include "DifferentialInputs.h"
+#include "search/CheckerQuestions.h"
 #include "search/IndexedSearch.h"
-#include "search/Oracle.h"
 #include "spelling/DictionaryService.h"
-#include "wordindex/FormRole.h"
+#include "wordforms/FormRole.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

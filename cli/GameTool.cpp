@@ -4,7 +4,7 @@
 
 #include "cli/GameOutput.h"
 #include "platform/ProgramTerminator.h"
-#include "search/Oracle.h"
+#include "search/CheckerQuestions.h"
 #include "wordindex/IndexSource.h"
 
 #include <QCoreApplication>

@@ -7,8 +7,8 @@
 # dependency graph in ARCHITECTURE.md the one the code follows.
 
 set(QUORVEL_LIBRARY_FOLDERS
-    platform fileio desktop artwork registry spelling wordindex search wordgames cli chmreader helpviewer
-    mainwindow about)
+    platform fileio desktop artwork registry hunspellfiles wordforms wordindex candidates spelling search
+    wordgames cli chmreader helpviewer mainwindow about)
 
 # The quorvel_* libraries that target links, directly or indirectly.
 function(quorvel_link_closure target out)

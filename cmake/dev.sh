@@ -87,7 +87,7 @@ lint)
     reuse lint
     # Sources of the program and its tools; the tests keep QtTest's idioms.
     run-clang-tidy -p build -quiet \
-        "$(pwd)/(about|app|artwork|chmreader|desktop|fileio|helpviewer|mainwindow|registry|search|spelling|wordgames|wordindex)/.*\.cpp$"
+        "$(pwd)/(about|app|artwork|candidates|chmreader|cli|desktop|fileio|helpviewer|hunspellfiles|mainwindow|registry|search|spelling|translations|wordforms|wordgames|wordindex)/.*\.cpp$"
     ;;
 package)
     install_packages

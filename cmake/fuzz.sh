@@ -22,10 +22,12 @@ chm)
         fileio/BoundedFile.cpp tests/fuzz/fuzz_chm.cpp)
     libs="Qt6Gui libmspack" ;;
 dictionary)
-    sources=(wordindex/*.cpp fileio/*.cpp tests/fuzz/fuzz_dictionary.cpp)
+    sources=(hunspellfiles/*.cpp wordforms/*.cpp wordindex/*.cpp candidates/*.cpp fileio/*.cpp
+        tests/fuzz/fuzz_dictionary.cpp)
     libs="libxxhash icu-uc" ;;
 cache)
-    sources=(wordindex/*.cpp fileio/*.cpp tests/fuzz/fuzz_cache.cpp)
+    sources=(hunspellfiles/*.cpp wordforms/*.cpp wordindex/*.cpp candidates/*.cpp
+        spelling/CacheFile.cpp fileio/*.cpp tests/fuzz/fuzz_cache.cpp)
     libs="libxxhash icu-uc" ;;
 *) echo "unknown target: $target" >&2; exit 2 ;;
 esac

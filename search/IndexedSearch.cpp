@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/IndexedSearch.h"
 
+#include "search/CheckerQuestions.h"
 #include "search/FirstCounter.h"
-#include "search/Oracle.h"
+#include "wordforms/AsciiLetters.h"
 
 #include <algorithm>
 #include <array>
@@ -14,19 +15,9 @@
 
 namespace {
 
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 int letterIndex(char c)
 {
     return c >= 'a' ? c - 'a' : c - 'A';
-}
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // Ways to place k capitals among n places, saturating at limit + 1.
@@ -59,7 +50,7 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
     const auto forms = index.formsFor(WordIndex::keyOf(letters));
     for (std::size_t i = 0; i < forms.size(); ++i) {
         std::string form(forms[i]);
-        std::ranges::transform(form, form.begin(), lower);
+        std::ranges::transform(form, form.begin(), asciiLower);
         if (seen.insert(form).second)
             candidates.push_back(std::move(form));
     }
@@ -179,7 +170,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     const std::function<bool()> &keepGoing, unsigned threads)
 {
     IndexedAnswer answer;
-    if (letters.empty() || !std::ranges::all_of(letters, isLetter)) {
+    if (letters.empty() || !std::ranges::all_of(letters, isAsciiLetter)) {
         answer.fallback = "the letters are not all A to Z";
         return answer;
     }
@@ -215,8 +206,8 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
             continue;
         present.push_back(x);
         std::ranges::sort(typed[x]);
-        const auto capitals = static_cast<std::size_t>(
-            std::ranges::count_if(typed[x], [](char c) { return c >= 'A' && c <= 'Z'; }));
+        const auto capitals
+            = static_cast<std::size_t>(std::ranges::count_if(typed[x], isAsciiUpper));
         const std::size_t ways = choose(typed[x].size(), capitals, maxArrangements);
         if (ways > maxArrangements / perForm) {
             answer.fallback = "the capitals typed spread in too many ways";

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "candidates/CompoundSearch.h"
 #include "platform/SpellChecker.h"
 #include "search/WordList.h"
-#include "wordindex/CompoundSearch.h"
 #include "wordindex/FormSource.h"
 
 #include <chrono>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/ParallelAnswers.h"
 
+#include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
-#include "search/Oracle.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "spelling/DictionaryCheck.h"
 
 #include "fileio/BoundedFile.h"
-#include "wordindex/AffixLines.h"
+#include "hunspellfiles/AffixLines.h"
 
 #include <algorithm>
 #include <cctype>

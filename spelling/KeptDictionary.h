@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "spelling/CacheFile.h"
 #include "spelling/EngineProbe.h"
-#include "wordindex/CacheFile.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "hunspellfiles/AffixFile.h"
 #include "platform/SpellChecker.h"
-#include "wordindex/AffixFile.h"
 
 #include <filesystem>
 #include <memory>

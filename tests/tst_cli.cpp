@@ -11,7 +11,7 @@
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
-#include "wordindex/Expander.h"
+#include "wordforms/FormRole.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

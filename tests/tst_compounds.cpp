@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "candidates/CompoundSearch.h"
 #include "spelling/LoadedDictionary.h"
-#include "wordindex/CompoundSearch.h"
 #include "wordindex/IndexBuilder.h"
+#include "wordindex/KeyWalk.h"
 
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
@@ -66,6 +67,8 @@ private slots:
             { "COMPOUNDPERMITFLAG: a suffix at the start",
                 "COMPOUNDFLAG X\nCOMPOUNDPERMITFLAG P\nSFX S Y 1\nSFX S 0 s/P .\n",
                 "2\nfoo/XS\nbar/X\n", "foosbar" },
+            { "COMPOUNDFLAG from a suffix", "COMPOUNDFLAG X\nSFX A Y 1\nSFX A 0 s/X .\n",
+                "2\nwork/A\nshop/X\n", "shopworks" },
             { "compound flags from an affix that adds nothing",
                 "COMPOUNDBEGIN B\nCOMPOUNDEND E\nCOMPOUNDPERMITFLAG P\nSFX J Y 1\nSFX J 0 0/BP .\n",
                 "2\nhaus/J\ntier/E\n", "haustier" },

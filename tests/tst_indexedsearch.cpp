@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
-#include "search/Oracle.h"
 #include "tests/support/AllStrings.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
-#include "wordindex/Expander.h"
+#include "wordforms/FormRole.h"
 
 #include <QTest>
 #include <ranges>

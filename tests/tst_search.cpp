@@ -4,7 +4,7 @@
 #include "search/Messages.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
-#include "wordindex/Expander.h"
+#include "wordforms/FormRole.h"
 
 #include <QTest>
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/WordSearch.h"
+#include "spelling/CacheFile.h"
 #include "spelling/DictionaryLocator.h"
 #include "spelling/DictionaryService.h"
 #include "spelling/EngineProbe.h"
@@ -11,7 +12,6 @@
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/TempFolder.h"
-#include "wordindex/CacheFile.h"
 
 #include <QTest>
 #include <fstream>

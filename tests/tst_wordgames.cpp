@@ -4,9 +4,9 @@
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
+#include "wordforms/FormRole.h"
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"
-#include "wordindex/Expander.h"
 
 #include <QTest>
 

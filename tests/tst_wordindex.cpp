@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/Expander.h"
+#include "hunspellfiles/SelfTestWords.h"
+#include "wordforms/FormRole.h"
 #include "wordindex/IndexBuilder.h"
-#include "wordindex/SelfTestWords.h"
 
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/CompoundsWithin.h"
 
+#include "candidates/CompoundRules.h"
+#include "wordforms/FormRole.h"
 #include "wordgames/PoolWalk.h"
-#include "wordindex/CompoundRules.h"
-#include "wordindex/Expander.h"
 
 #include <unordered_map>
 #include <unordered_set>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/LetterCounts.h"
+#include "wordforms/LetterCounts.h"
 
 #include <cstddef>
 #include <string>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/WordHunt.h"
 
-#include "search/Oracle.h"
+#include "search/CheckerQuestions.h"
+#include "wordforms/FormRole.h"
 #include "wordgames/CompoundsWithin.h"
 #include "wordgames/PoolWalk.h"
-#include "wordindex/Expander.h"
 
 #include <algorithm>
 #include <atomic>

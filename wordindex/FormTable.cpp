@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/FormTable.h"
 
+#include "wordforms/AsciiLetters.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -49,14 +51,6 @@ void keyInto(std::string_view spelling, std::string &key)
 template<typename Container> void release(Container &container)
 {
     Container().swap(container);
-}
-
-std::string lowered(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return lower;
 }
 
 } // namespace
@@ -145,7 +139,7 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
             ties.clear();
             for (std::size_t i = run; i < end; ++i) {
                 keyInto(spelling(indexOf(order[i])), key);
-                ties.push_back({ key, lowered(spelling(indexOf(order[i]))), order[i] });
+                ties.push_back({ key, asciiLowered(spelling(indexOf(order[i]))), order[i] });
             }
             std::ranges::sort(ties, [](const Tie &a, const Tie &b) {
                 return std::tie(a.key, a.lower, a.code) < std::tie(b.key, b.lower, b.code);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/WordIndex.h"
+#include "wordindex/CompoundSettings.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/Expander.h"
-#include "wordindex/IndexBuilder.h"
-#include "wordindex/StemEdges.h"
+#include "hunspellfiles/DicFile.h"
+#include "wordforms/FormRole.h"
+#include "wordforms/StemEdges.h"
 #include "wordindex/StemIndex.h"
 #include "wordindex/StemLayout.h"
 

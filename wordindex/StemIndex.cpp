@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/StemIndex.h"
 
-#include "wordindex/Expander.h"
+#include "wordforms/AddedLetters.h"
+#include "wordforms/Expander.h"
+#include "wordforms/StemEdges.h"
+#include "wordindex/CompoundSettings.h"
 #include "wordindex/FormTable.h"
-#include "wordindex/IndexBuilder.h"
-#include "wordindex/StemEdges.h"
+#include "wordindex/KeyWalk.h"
 #include "wordindex/StemLayout.h"
 
 #include <algorithm>

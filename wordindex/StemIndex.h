@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
-#include "wordindex/CompoundSearch.h"
+#include "hunspellfiles/AffixFile.h"
+#include "wordforms/LetterCounts.h"
+#include "wordforms/LetterFold.h"
 #include "wordindex/FormSource.h"
-#include "wordindex/LetterFold.h"
 
 #include <atomic>
 #include <memory>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/WordIndex.h"
 
+#include "wordforms/AsciiLetters.h"
 #include "wordindex/IndexLayout.h"
 
 #include <algorithm>
@@ -12,11 +13,7 @@ using namespace IndexLayout;
 
 std::string WordIndex::keyOf(std::string_view word)
 {
-    std::string key(word);
-    for (char &c : key) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
+    std::string key = asciiLowered(word);
     std::ranges::sort(key);
     return key;
 }
@@ -28,14 +25,8 @@ WordIndex WordIndex::fromForms(const std::vector<std::pair<std::string, std::uin
     std::vector<std::tuple<std::string, std::string, std::size_t>> keyed;
     for (std::size_t i = 0; i < forms.size(); ++i) {
         const std::string &form = forms[i].first;
-        if (!form.empty() && std::ranges::all_of(form, [](char c) {
-                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-            })) {
-            std::string lower = form;
-            for (char &c : lower)
-                c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-            keyed.emplace_back(keyOf(form), std::move(lower), i);
-        }
+        if (!form.empty() && std::ranges::all_of(form, isAsciiLetter))
+            keyed.emplace_back(keyOf(form), asciiLowered(form), i);
     }
     std::ranges::sort(keyed);
     keyed.erase(std::unique(keyed.begin(), keyed.end(),
@@ -205,8 +196,8 @@ bool WordIndex::validate(std::string *whyNot) const
         for (std::size_t at = 0; at < text.size(); at += path.size()) {
             std::array<std::uint32_t, 26> letters {};
             for (const char c : text.substr(at, path.size())) {
-                const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-                if (lower < 'a' || lower > 'z')
+                const char lower = asciiLower(c);
+                if (!isAsciiLetter(lower))
                     return fail("a form holds other characters than letters");
                 ++letters[static_cast<std::size_t>(lower - 'a')];
             }

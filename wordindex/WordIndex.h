@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wordindex/CompoundSettings.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -9,31 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// How a compounding dictionary joins its parts, as far as the search for
-// compounds needs it (see CompoundSearch.h).
-struct CompoundSettings {
-    std::uint32_t minPart = 3; // letters of the shortest part
-    std::uint32_t maxWords = 0; // 0: no limit
-    bool classic = false; // COMPOUNDFLAG, COMPOUNDBEGIN and the like
-    bool simplifiedTriple = false;
-    // One element of a COMPOUNDRULE: the bit of its flag (see FormRole::Rule).
-    struct RuleElement {
-        std::uint64_t bit = 0;
-        bool optional = false;
-        bool repeats = false;
-    };
-    std::vector<std::vector<RuleElement>> rules;
-    // Boundary replacements, in typed letters (lower case).
-    struct Replacement {
-        std::string endChars;
-        std::string beginChars;
-        std::string replacement;
-    };
-    std::vector<Replacement> replacements;
-
-    [[nodiscard]] bool any() const { return classic || !rules.empty(); }
-};
 
 // Every form a dictionary can spell with the letters A-Z, filed under its
 // letters in lower case and alphabetical order (the key its anagrams share),

@@ -9,8 +9,9 @@
 // Built by cmake/fuzz.sh with clang; linked with replay_main.cpp it reads
 // the regression files in the test suite and checks each against
 // cache-expected.tsv.
-#include "wordindex/CacheFile.h"
-#include "wordindex/CompoundSearch.h"
+#include "candidates/CompoundSearch.h"
+#include "hunspellfiles/AffixReader.h"
+#include "spelling/CacheFile.h"
 #include "wordindex/StemIndex.h"
 #include "wordindex/WordIndex.h"
 

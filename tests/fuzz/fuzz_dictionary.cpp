@@ -8,9 +8,9 @@
 // The word list is small and fixed. Built by cmake/fuzz.sh with clang;
 // linked with replay_main.cpp it reads the regression files in the test
 // suite and checks each against dictionary-expected.tsv.
-#include "wordindex/CompoundSearch.h"
+#include "candidates/CompoundSearch.h"
+#include "hunspellfiles/SelfTestWords.h"
 #include "wordindex/IndexBuilder.h"
-#include "wordindex/SelfTestWords.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/CacheFile.h"
+#include "spelling/CacheFile.h"
 
 #include "wordindex/IndexLayout.h"
 

@@ -131,15 +131,6 @@ struct AffixFile {
     }
 };
 
-// Reads the affix file's text as the engine of the dialect does. Never
-// throws; problems land in refusal.
-[[nodiscard]] AffixFile parseAffixFile(
-    std::string_view text, Dialect dialect = Dialect::Nuspell, const ReadLimits &limits = {});
-
-// Whether the two engines take some line of the file differently, so that
-// an index built for one does not serve the other.
-[[nodiscard]] bool dialectsDiffer(std::string_view text, const ReadLimits &limits = {});
-
 // Splits a file's text into lines without their end-of-line characters.
 // Gives false when a line is longer than the limit.
 template<typename Visitor>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/LetterCounts.h"
+#include "wordforms/LetterCounts.h"
 #include "wordindex/WordIndex.h"
 
 #include <array>
@@ -12,13 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Calls visit(key) for every key of the index made of some of the letters
-// (each used at most as often as counted) with a form of one of the roles;
-// visit gives false to stop. The tree of keys is walked only where such a
-// key lies below: the work follows the keys found, not the letters' subsets.
-void forEachKeyWithin(const WordIndex &index, const LetterCounts &letters, std::uint8_t roles,
-    std::size_t minLength, const std::function<bool(WordIndex::KeyId, std::size_t)> &visit);
 
 struct CompoundBudget {
     // Candidates, and steps through the tree of keys; past either the

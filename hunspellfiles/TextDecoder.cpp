@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/TextDecoder.h"
+#include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wordforms/AsciiLetters.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -14,7 +16,7 @@ using LetterCounts = std::array<std::uint8_t, 26>;
 {
     LetterCounts counts {};
     for (const char c : text) {
-        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        const char lower = asciiLower(c);
         if (lower >= 'a' && lower <= 'z' && counts[static_cast<std::size_t>(lower - 'a')] < 255)
             ++counts[static_cast<std::size_t>(lower - 'a')];
     }

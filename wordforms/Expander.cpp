@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/Expander.h"
+#include "wordforms/Expander.h"
 
-#include "wordindex/AffixMatch.h"
-#include "wordindex/StemEdges.h"
+#include "wordforms/AffixMatch.h"
+#include "wordforms/StemEdges.h"
 
 #include <algorithm>
 

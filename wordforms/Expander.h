@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
-#include "wordindex/FormRole.h"
-#include "wordindex/LetterCounts.h"
+#include "hunspellfiles/AffixFile.h"
+#include "wordforms/FormRole.h"
+#include "wordforms/LetterCounts.h"
 
 #include <cstdint>
 #include <functional>

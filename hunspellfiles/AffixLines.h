@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
+#include "hunspellfiles/AffixFile.h"
 
 #include <string_view>
 #include <vector>
-
-class TextDecoder;
 
 // The steps of reading an affix file, apart so that each stays short.
 
@@ -23,10 +21,3 @@ struct AffixLine {
 // file is refused.
 [[nodiscard]] bool readSettings(
     std::string_view text, Dialect dialect, const ReadLimits &limits, AffixFile &file);
-
-// Every other directive.
-void readDirectives(
-    std::string_view text, const TextDecoder &decoder, const ReadLimits &limits, AffixFile &file);
-
-// Files each affix class's rules by the character at the stem's edge they need.
-void indexAffixClasses(AffixFile &file);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
+#include "hunspellfiles/AffixFile.h"
 
 #include <algorithm>
 #include <string_view>

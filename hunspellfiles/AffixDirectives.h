@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
-#include "wordindex/AffixLines.h"
+#include "hunspellfiles/AffixFile.h"
+#include "hunspellfiles/AffixLines.h"
 
 #include <map>
 #include <string>
@@ -19,7 +19,6 @@ public:
 
     // False stops the reading: the file is refused.
     bool line(const AffixLine &line);
-    void finish();
 
 private:
     bool refuse(std::string reason);

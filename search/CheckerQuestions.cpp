@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/Oracle.h"
+#include "search/CheckerQuestions.h"
 
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/StemEdges.h"
+#include "wordforms/StemEdges.h"
 
 #include <algorithm>
 #include <map>

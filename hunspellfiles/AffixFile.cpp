@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/AffixFile.h"
+#include "hunspellfiles/AffixFile.h"
 
-#include "wordindex/AffixLines.h"
-#include "wordindex/TextDecoder.h"
+#include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 
 namespace {
@@ -101,46 +99,4 @@ Flag AffixFile::firstFlag(std::string_view raw) const
     }
     }
     return 0;
-}
-
-namespace {
-
-// Hunspell reads UTF-8 when SET says so in exactly those capitals, knows
-// these 8-bit encodings by their names in small letters without signs, and
-// takes ISO-8859-1 for any other.
-std::string hunspellEncoding(const std::string &name)
-{
-    if (name == "UTF-8")
-        return name;
-    std::string normal;
-    for (const char c : name) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            normal.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-    }
-    constexpr std::string_view kKnown[] = { "iso88591", "iso88592", "iso88593", "iso88594",
-        "iso88595", "iso88596", "iso88597", "iso88598", "iso88599", "iso885910", "tis620",
-        "tis6202533", "iso885911", "iso885913", "iso885914", "iso885915", "koi8r", "koi8u",
-        "cp1251", "microsoftcp1251", "xisciias", "isciidevanagari" };
-    return std::ranges::find(kKnown, normal) != std::end(kKnown) ? name : "ISO8859-1";
-}
-
-} // namespace
-
-AffixFile parseAffixFile(std::string_view text, Dialect dialect, const ReadLimits &limits)
-{
-    AffixFile file;
-    file.dialect = dialect;
-    if (!readSettings(text, dialect, limits, file))
-        return file;
-    if (dialect == Dialect::Hunspell)
-        file.encoding = hunspellEncoding(file.encoding);
-    const auto decoder = TextDecoder::forEncoding(file.encoding);
-    if (!decoder) {
-        file.refusal = "the encoding " + file.encoding.substr(0, 40) + " is not known";
-        return file;
-    }
-    readDirectives(text, *decoder, limits, file);
-    if (file.refusal.empty())
-        indexAffixClasses(file);
-    return file;
 }

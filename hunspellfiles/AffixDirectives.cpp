@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/AffixDirectives.h"
+#include "hunspellfiles/AffixDirectives.h"
 
-#include "wordindex/TextDecoder.h"
+#include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
 #include <charconv>
@@ -366,9 +366,4 @@ bool AffixDirectives::affixRule(const AffixLine &line)
     rule.condition = std::move(*condition);
     m_file.classes[m_class].rules.push_back(std::move(rule));
     return true;
-}
-
-void AffixDirectives::finish()
-{
-    // A class or table cut short is one the engines read as far as it goes.
 }

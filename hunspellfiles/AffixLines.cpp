@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/AffixLines.h"
-
-#include "wordindex/AffixDirectives.h"
+#include "hunspellfiles/AffixLines.h"
 
 #include <algorithm>
 #include <array>
@@ -144,51 +142,4 @@ bool readSettings(std::string_view text, Dialect dialect, const ReadLimits &limi
     if (encoding)
         file.encoding = *encoding;
     return file.refusal.empty();
-}
-
-void readDirectives(
-    std::string_view text, const TextDecoder &decoder, const ReadLimits &limits, AffixFile &file)
-{
-    AffixDirectives directives(file, decoder, limits);
-    forEachLine(text, limits.maxLineBytes,
-        [&](std::string_view raw) { return directives.line(splitAffixLine(raw, file.dialect)); });
-    if (file.refusal.empty())
-        directives.finish();
-}
-
-void indexAffixClasses(AffixFile &file)
-{
-    file.prefixOf.assign(65536, 0);
-    file.suffixOf.assign(65536, 0);
-    std::uint32_t id = 0;
-    for (std::size_t i = 0; i < file.classes.size(); ++i) {
-        AffixClass &affixClass = file.classes[i];
-        for (AffixRule &rule : affixClass.rules)
-            rule.id = id++;
-        (affixClass.prefix ? file.prefixOf : file.suffixOf)[affixClass.flag]
-            = static_cast<std::uint32_t>(i + 1);
-        for (std::uint32_t r = 0; r < affixClass.rules.size(); ++r) {
-            const AffixRule &rule = affixClass.rules[r];
-            // The character at the edge of the stem that the rule needs: the
-            // edge of what it strips, else the edge element of its condition.
-            std::u32string edge;
-            if (!rule.strip.empty()) {
-                edge = affixClass.prefix ? rule.strip.front() : rule.strip.back();
-            } else if (!rule.condition.empty()) {
-                const ConditionElement &element
-                    = affixClass.prefix ? rule.condition.front() : rule.condition.back();
-                if (!element.negated)
-                    edge = element.chars;
-            }
-            if (edge.empty()) {
-                affixClass.anyEdge.push_back(r);
-                continue;
-            }
-            std::ranges::sort(edge);
-            edge.erase(std::unique(edge.begin(), edge.end()), edge.end());
-            for (const char32_t c : edge)
-                affixClass.byEdge.emplace_back(c, r);
-        }
-        std::ranges::sort(affixClass.byEdge);
-    }
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/CompoundRules.h"
+#include "candidates/CompoundRules.h"
 
 CompoundRules::CompoundRules(std::vector<std::vector<CompoundSettings::RuleElement>> rules)
     : m_rules(std::move(rules))

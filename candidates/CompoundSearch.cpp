@@ -1,23 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/CompoundSearch.h"
+#include "candidates/CompoundSearch.h"
 
-#include "wordindex/CompoundRules.h"
-#include "wordindex/Expander.h"
+#include "candidates/CompoundRules.h"
+#include "wordforms/AsciiLetters.h"
+#include "wordforms/FormRole.h"
+#include "wordindex/KeyWalk.h"
 
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace {
-
-std::string lowered(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return lower;
-}
 
 bool add(LetterCounts &counts, std::string_view letters)
 {
@@ -159,7 +153,7 @@ private:
                 Part part { WordIndex::keyOf(forms[0]), {} };
                 // The index keeps a key's spellings of one word together.
                 for (std::size_t f = 0; f < forms.size(); ++f) {
-                    std::string text = lowered(forms[f]);
+                    std::string text = asciiLowered(forms[f]);
                     const std::uint64_t flags
                         = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
                         ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
@@ -319,33 +313,6 @@ private:
 };
 
 } // namespace
-
-void forEachKeyWithin(const WordIndex &index, const LetterCounts &letters, std::uint8_t roles,
-    std::size_t minLength, const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
-{
-    LetterCounts left = letters;
-    bool going = true;
-    // Keys are sorted letters: below a letter only it and later ones follow.
-    const auto walk = [&](auto &self, WordIndex::NodeId node, std::size_t depth) -> void {
-        index.forEachChild(node, [&](WordIndex::NodeId child) {
-            if (!going)
-                return;
-            const auto letter = static_cast<std::size_t>(index.letterOf(child) - 'a');
-            if (left[letter] == 0 || (index.rolesBelow(child) & roles) == 0)
-                return;
-            --left[letter];
-            if (const auto key = index.keyAt(child); key && depth + 1 >= minLength) {
-                const auto forms = index.formsOf(*key);
-                if (std::ranges::any_of(forms.roles, [roles](std::uint8_t r) { return r & roles; }))
-                    going = visit(*key, depth + 1);
-            }
-            if (going)
-                self(self, child, depth + 1);
-            ++left[letter];
-        });
-    };
-    walk(walk, WordIndex::root(), 0);
-}
 
 CompoundCandidates compoundCandidates(
     const WordIndex &index, std::string_view letters, const CompoundBudget &budget)

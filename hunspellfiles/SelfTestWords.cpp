@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordindex/SelfTestWords.h"
+#include "hunspellfiles/SelfTestWords.h"
 
-#include "wordindex/IndexBuilder.h"
-#include "wordindex/TextDecoder.h"
+#include "hunspellfiles/AffixReader.h"
+#include "hunspellfiles/DicFile.h"
+#include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
 #include <utility>

@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordindex/AffixFile.h"
+#include "hunspellfiles/AffixFile.h"
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+// More spellings of one form than this (each ICONV target character may be
+// typed in more than one way) and the index is not trusted.
+inline constexpr std::size_t kMaxSpellings = 64;
 
 // How a form of a dictionary word can be typed with the letters A-Z: each
 // letter as it stands, each character whose case mapping leads to plain
