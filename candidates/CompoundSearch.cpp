@@ -13,7 +13,7 @@
 
 namespace {
 
-bool add(LetterCounts &counts, std::string_view letters)
+bool addLetters(LetterCounts &counts, std::string_view letters)
 {
     for (const char c : letters) {
         auto &count = counts[static_cast<std::size_t>(c - 'a')];
@@ -24,93 +24,74 @@ bool add(LetterCounts &counts, std::string_view letters)
     return true;
 }
 
-bool remove(LetterCounts &counts, std::string_view letters)
+void appendBytes(std::string &key, const void *data, std::size_t size)
 {
-    for (const char c : letters) {
-        auto &count = counts[static_cast<std::size_t>(c - 'a')];
-        if (count == 0)
-            return false;
-        --count;
-    }
-    return true;
+    key.append(static_cast<const char *>(data), size);
 }
 
-bool empty(const LetterCounts &counts)
-{
-    return std::ranges::all_of(counts, [](std::uint8_t n) { return n == 0; });
-}
-
-std::size_t total(const LetterCounts &counts)
-{
-    std::size_t n = 0;
-    for (const auto c : counts)
-        n += c;
-    return n;
-}
-
-// A key of the index that lies within some letters: its letters, and its
-// forms in lower case, each with the roles and rule flags of all its
-// spellings (a part is found in lower case: "Haus" begins "Haustier").
+// A key of the index within the pool: its letters, and its forms in lower
+// case, each with the roles and rule flags of all its spellings (a part is
+// found in lower case: "Haus" begins "Haustier").
 struct Part {
     struct Form {
         std::string text;
         std::uint8_t roles = 0;
         std::uint64_t ruleFlags = 0;
     };
-    std::string letters;
+    LetterCounts letters {};
     std::vector<Form> forms;
 };
 
-// What one state of the search is: the letters left, those the next part
-// begins with that the word does not hold, how many parts came before, and
-// (for COMPOUNDRULE) where in the rules the parts so far have led.
-std::string stateKey(
-    const LetterCounts &rest, std::string_view credit, std::size_t parts, const RuleState &rules)
+// Where the parts so far have led: what a state of the search is.
+struct State {
+    LetterPool rest;
+    std::string credit; // letters the next part begins with that the word does not hold
+    std::size_t parts = 0;
+    RuleState rules;
+};
+
+std::chrono::steady_clock::time_point deadlineOf(const CompoundBudget &budget)
 {
-    std::string key(reinterpret_cast<const char *>(rest.data()), rest.size());
-    key += credit;
-    key += '|';
-    key += std::to_string(parts);
-    key += '|';
-    for (const auto word : rules.bits)
-        key.append(reinterpret_cast<const char *>(&word), sizeof(word));
-    return key;
+    const auto now = std::chrono::steady_clock::now();
+    return budget.deadline - now > budget.maxTime ? now + budget.maxTime : budget.deadline;
 }
 
 class Search {
 public:
-    Search(const WordIndex &index, const CompoundBudget &budget)
+    Search(const WordIndex &index, const CompoundQuery &query, const CompoundBudget &budget,
+        const std::function<void(const std::string &)> &found)
         : m_index(index)
         , m_settings(index.compounds())
         , m_rules(index.compounds().rules)
+        , m_query(query)
         , m_budget(budget)
-        , m_deadline(std::chrono::steady_clock::now() + budget.maxTime)
+        , m_deadline(deadlineOf(budget))
+        , m_found(found)
     {
     }
 
-    CompoundCandidates run(const LetterCounts &letters)
+    CompoundSearchEnd run()
     {
         std::string prefix;
         if (m_settings.classic)
-            (void)step(letters, {}, 0, {}, prefix, false);
-        if (!m_rules.empty() && m_unfinished.empty())
-            (void)step(letters, {}, 0, m_rules.start(), prefix, false);
-        if (!m_unfinished.empty())
-            m_words.clear();
-        return { std::move(m_words), std::move(m_unfinished), m_stoppedByCaller };
+            (void)step({ m_query.pool, {}, 0, {} }, prefix);
+        if (!m_rules.empty() && !stopped())
+            (void)step({ m_query.pool, {}, 0, m_rules.start() }, prefix);
+        return { std::move(m_unfinished), m_stoppedByCaller };
     }
 
 private:
     [[nodiscard]] bool stopped() const { return !m_unfinished.empty(); }
 
-    bool tick(std::size_t steps)
+    void tick(std::size_t steps)
     {
         m_steps += steps;
         if (m_steps > m_budget.maxSteps) {
-            m_unfinished = "the search for compounds took more steps than its budget";
-            return false;
+            m_unfinished = "the search for compounds took more steps than its budget of "
+                + std::to_string(m_budget.maxSteps);
+            return;
         }
-        return pace(steps);
+        pace(steps);
     }
 
     // The clock and the caller are asked after every 64 units of work (a
@@ -122,9 +103,9 @@ private:
         m_work += work;
         if (m_work >= 64) {
             m_work = 0;
-            if (std::chrono::steady_clock::now() > m_deadline)
+            if (std::chrono::steady_clock::now() > m_deadline) {
                 m_unfinished = "the search for compounds took longer than its budget";
-            else if (m_budget.keepGoing && !m_budget.keepGoing()) {
+            } else if (m_budget.keepGoing && !m_budget.keepGoing()) {
                 m_unfinished = "the search for compounds was stopped";
                 m_stoppedByCaller = true;
             }
@@ -132,25 +113,27 @@ private:
         return !stopped();
     }
 
-    // The keys within the letters that have a form of the roles, each
-    // list found once per state.
-    const std::vector<Part> &partsWithin(const LetterCounts &letters, std::uint8_t roles)
+    // The keys within the pool that have a form of the roles, each list
+    // found once.
+    const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
     {
-        std::string key(reinterpret_cast<const char *>(letters.data()), letters.size());
+        std::string key;
+        appendBytes(key, pool.counts.data(), pool.counts.size());
+        key += static_cast<char>(pool.blanks);
         key += static_cast<char>(roles);
-        const auto tried = m_parts.try_emplace(std::move(key));
-        auto found = tried.first;
-        if (!tried.second)
-            return found->second;
+        const auto emplaced = m_parts.try_emplace(std::move(key));
+        std::vector<Part> &parts = emplaced.first->second;
+        if (!emplaced.second)
+            return parts;
         std::size_t steps = 0;
-        // Many letters reach many keys of many forms: the walk keeps pace.
-        forEachKeyWithin(
-            m_index, letters, roles, m_settings.minPart, [&](WordIndex::KeyId id, std::size_t) {
+        forEachKeyWithin(m_index, { pool, roles, m_settings.minPart, m_query.maxLength, {} },
+            [&](WordIndex::KeyId id, std::size_t) {
                 ++steps;
                 const auto forms = m_index.formsOf(id);
+                // Many letters reach many keys of many forms: the walk keeps pace.
                 if (!pace(1 + forms.size()))
                     return false;
-                Part part { WordIndex::keyOf(forms[0]), {} };
+                Part part { countLetters(forms[0]), {} };
                 // The index keeps a key's spellings of one word together.
                 for (std::size_t f = 0; f < forms.size(); ++f) {
                     std::string text = asciiLowered(forms[f]);
@@ -165,162 +148,197 @@ private:
                         part.forms.push_back({ std::move(text), forms.roles[f], flags });
                     }
                 }
-                found->second.push_back(std::move(part));
+                parts.push_back(std::move(part));
                 return true;
             });
-        (void)tick(steps + 1);
-        return found->second;
+        tick(steps + 1);
+        return parts;
     }
 
-    // Finds the compounds of the letters left as the next parts, after
-    // prefix; with onlyWhether, just whether there is one (remembered per state).
-    bool step(const LetterCounts &rest, const std::string &credit, std::size_t parts,
-        const RuleState &rules, std::string &prefix, bool onlyWhether)
+    // What decides whether a state can still end a compound the query
+    // wants: besides the state, the letters so far. Without blanks those
+    // are the pool's less the letters left; with blanks they are not.
+    std::string deadKey(const State &state, const std::string &prefix) const
+    {
+        std::string key;
+        appendBytes(key, state.rest.counts.data(), state.rest.counts.size());
+        key += static_cast<char>(state.rest.blanks);
+        key += state.credit;
+        key += '|';
+        key += std::to_string(
+            m_settings.maxWords ? state.parts : std::min<std::size_t>(state.parts, 1));
+        key += '|';
+        for (const auto word : state.rules.bits)
+            appendBytes(key, &word, sizeof(word));
+        if (m_query.pool.blanks != 0) {
+            const LetterCounts so = countLetters(prefix);
+            appendBytes(key, so.data(), so.size());
+        }
+        return key;
+    }
+
+    // Finds the compounds that go on from the state after prefix; whether
+    // there was one. A state that ends none is remembered.
+    bool step(const State &state, std::string &prefix)
     {
         if (stopped())
             return false;
-        std::string memoKey;
-        if (onlyWhether) {
-            memoKey = stateKey(
-                rest, credit, m_settings.maxWords ? parts : std::min<std::size_t>(parts, 1), rules);
-            if (const auto known = m_finishes.find(memoKey); known != m_finishes.end())
-                return known->second;
-        }
-        const bool byRules = !rules.bits.empty();
-        LetterCounts within = rest;
+        std::string dead = deadKey(state, prefix);
+        if (m_dead.contains(dead))
+            return false;
+        const bool byRules = !state.rules.bits.empty();
+        LetterPool within = state.rest;
         bool any = false;
-        if (add(within, credit)) {
-            any = tryParts(within, credit, parts, rules, prefix, onlyWhether, byRules, nullptr);
-            if (!byRules) {
-                for (const auto &replacement : m_settings.replacements) {
-                    if (any && onlyWhether)
-                        break;
-                    LetterCounts wider = within;
-                    if (add(wider, replacement.endChars))
-                        any = tryParts(wider, credit, parts, rules, prefix, onlyWhether, false,
-                                  &replacement)
-                            || any;
-                }
+        if (addLetters(within.counts, state.credit)) {
+            any = tryParts(within, state, prefix, byRules, nullptr);
+            for (const auto &replacement : m_settings.replacements) {
+                if (byRules)
+                    break;
+                LetterPool wider = within;
+                if (addLetters(wider.counts, replacement.endChars))
+                    any = tryParts(wider, state, prefix, false, &replacement) || any;
             }
         }
-        if (onlyWhether && !stopped())
-            m_finishes.emplace(std::move(memoKey), any);
+        if (!any && !stopped())
+            m_dead.insert(std::move(dead));
         return any;
     }
 
-    bool tryParts(const LetterCounts &within, const std::string &credit, std::size_t parts,
-        const RuleState &rules, std::string &prefix, bool onlyWhether, bool byRules,
+    bool tryParts(const LetterPool &within, const State &state, std::string &prefix, bool byRules,
         const CompoundSettings::Replacement *replacement)
     {
         const std::uint8_t wanted = byRules ? FormRole::Rule | FormRole::RuleLast
-            : parts == 0                    ? FormRole::Begin
+            : state.parts == 0              ? FormRole::Begin
                                             : FormRole::Middle | FormRole::End;
+        const std::size_t parts = state.parts;
         bool any = false;
         for (const Part &part : partsWithin(within, wanted)) {
-            LetterCounts left = within;
-            (void)remove(left, part.letters);
-            if (replacement && !remove(left, replacement->replacement))
+            LetterPool left = within;
+            (void)take(left, part.letters);
+            if (replacement && !take(left, countLetters(replacement->replacement)))
                 continue;
-            const bool last = empty(left) && !replacement;
+            // Where the whole pool is used, only the part that takes the
+            // last of it ends the word, and it goes on no further.
+            const bool last = left.size() == 0 && !replacement;
             for (const Part::Form &variant : part.forms) {
-                if (stopped() || (any && onlyWhether))
+                if (stopped())
                     return any;
                 const std::string &form = variant.text;
                 const std::uint8_t roles = variant.roles;
-                if (!form.starts_with(credit)
+                if (!form.starts_with(state.credit)
                     || (replacement && !form.ends_with(replacement->endChars)))
                     continue;
                 const std::string piece = replacement
-                    ? form.substr(
-                          credit.size(), form.size() - credit.size() - replacement->endChars.size())
+                    ? form.substr(state.credit.size(),
+                          form.size() - state.credit.size() - replacement->endChars.size())
                         + replacement->replacement
-                    : form.substr(credit.size());
+                    : form.substr(state.credit.size());
+                if (prefix.size() + piece.size() > m_query.maxLength)
+                    continue;
                 RuleState next;
                 if (byRules) {
-                    next = m_rules.advance(rules, variant.ruleFlags);
+                    next = m_rules.advance(state.rules, variant.ruleFlags);
                     if (next.none())
                         continue;
                 }
-                if (last) {
-                    const bool ends = byRules
-                        ? m_rules.accepts(next) && (roles & (FormRole::Rule | FormRole::RuleLast))
-                        : (roles & FormRole::End) != 0;
-                    if (parts >= 1 && ends
-                        && (m_settings.maxWords == 0 || parts < m_settings.maxWords)) {
-                        any = true;
-                        if (!onlyWhether)
-                            addCandidate(prefix + piece);
-                    }
+                const bool ends = byRules
+                    ? m_rules.accepts(next) && (roles & (FormRole::Rule | FormRole::RuleLast))
+                    : (roles & FormRole::End) != 0;
+                if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
+                    && (m_settings.maxWords == 0 || parts < m_settings.maxWords))
+                    any = offer(prefix + piece) || any;
+                if (last && m_query.wholePool)
                     continue;
-                }
                 const bool goesOn = byRules ? (roles & FormRole::Rule) != 0
                     : parts == 0            ? (roles & FormRole::Begin) != 0
                                             : (roles & FormRole::Middle) != 0;
                 if (!goesOn || (m_settings.maxWords != 0 && parts + 2 > m_settings.maxWords))
                     continue;
-                any = follow(left, replacement ? replacement->beginChars : std::string(), parts,
-                          next, prefix, piece, onlyWhether)
-                    || any;
+                const std::string credit = replacement ? replacement->beginChars : std::string();
+                // The next part adds a letter unless it begins with a credit.
+                if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
+                    continue;
+                any = follow({ left, credit, parts + 1, next }, prefix, piece) || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
                 if (!byRules && !replacement && m_settings.simplifiedTriple && piece.size() >= 2
                     && piece.back() == piece[piece.size() - 2])
-                    any = follow(left, std::string(1, piece.back()), parts, next, prefix, piece,
-                              onlyWhether)
+                    any = follow({ left, std::string(1, piece.back()), parts + 1, next }, prefix,
+                              piece)
                         || any;
             }
         }
         return any;
     }
 
-    bool follow(const LetterCounts &left, const std::string &credit, std::size_t parts,
-        const RuleState &rules, std::string &prefix, const std::string &piece, bool onlyWhether)
+    bool follow(const State &next, std::string &prefix, const std::string &piece)
     {
-        if (!step(left, credit, parts + 1, rules, prefix, true))
-            return false;
-        if (onlyWhether)
-            return true;
         const std::size_t length = prefix.size();
         prefix += piece;
-        (void)step(left, credit, parts + 1, rules, prefix, false);
+        const bool any = step(next, prefix);
         prefix.resize(length);
-        return true;
+        return any;
     }
 
-    void addCandidate(std::string word)
+    // Whether the word is one the query wants; it is told once.
+    bool offer(const std::string &word)
     {
-        if (!tick(1))
-            return;
-        if (m_found.insert(word).second)
-            m_words.push_back(std::move(word));
-        if (m_words.size() > m_budget.maxCandidates)
-            m_unfinished = "the search for compounds found more candidates than its budget";
+        if (word.size() < m_query.minLength || !fitsWithin(m_query.required, countLetters(word)))
+            return false;
+        tick(1);
+        if (!stopped() && m_seen.insert(word).second) {
+            if (m_seen.size() > m_budget.maxCandidates) {
+                m_unfinished = "the search for compounds named more than "
+                    + std::to_string(m_budget.maxCandidates) + " candidates, its budget";
+                return true;
+            }
+            m_found(word);
+        }
+        return true;
     }
 
     const WordIndex &m_index;
     const CompoundSettings &m_settings;
     CompoundRules m_rules;
-    CompoundBudget m_budget;
+    const CompoundQuery &m_query;
+    const CompoundBudget &m_budget;
     std::chrono::steady_clock::time_point m_deadline;
+    const std::function<void(const std::string &)> &m_found;
     std::size_t m_steps = 0;
     std::size_t m_work = 0; // since the clock was last asked
     std::string m_unfinished;
     bool m_stoppedByCaller = false;
     std::unordered_map<std::string, std::vector<Part>> m_parts;
-    std::unordered_map<std::string, bool> m_finishes;
-    std::unordered_set<std::string> m_found;
-    std::vector<std::string> m_words;
+    std::unordered_set<std::string> m_dead;
+    std::unordered_set<std::string> m_seen;
 };
 
 } // namespace
 
+CompoundSearchEnd searchCompounds(const WordIndex &index, const CompoundQuery &query,
+    const CompoundBudget &budget, const std::function<void(const std::string &)> &found)
+{
+    if (!index.compounds().any() || query.pool.size() == 0)
+        return {};
+    return Search(index, query, budget, found).run();
+}
+
 CompoundCandidates compoundCandidates(
     const WordIndex &index, std::string_view letters, const CompoundBudget &budget)
 {
-    if (!index.compounds().any() || letters.empty())
+    CompoundQuery query;
+    query.pool.counts = countLetters(letters);
+    if (query.pool.letters() != letters.size())
         return {};
-    const LetterCounts counts = countLetters(letters);
-    if (total(counts) != letters.size())
-        return {};
-    return Search(index, budget).run(counts);
+    query.wholePool = true;
+    query.minLength = letters.size();
+    query.maxLength = letters.size();
+    CompoundCandidates candidates;
+    CompoundSearchEnd end = searchCompounds(index, query, budget,
+        [&candidates](const std::string &word) { candidates.words.push_back(word); });
+    if (!end.unfinished.empty())
+        candidates.words.clear();
+    candidates.unfinished = std::move(end.unfinished);
+    candidates.stopped = end.stopped;
+    return candidates;
 }

@@ -2,37 +2,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordforms/LetterCounts.h"
+#include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
-#include <array>
 #include <chrono>
-#include <cstdint>
+#include <cstddef>
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// What a search for compounds looks for: strings whose letters the pool
+// holds, blanks for the missing ones.
+struct CompoundQuery {
+    LetterPool pool;
+    // Every letter and blank of the pool is used: the strings of exactly
+    // some letters, as an arrangement of them all spells.
+    bool wholePool = false;
+    std::size_t minLength = 1;
+    std::size_t maxLength = std::numeric_limits<std::size_t>::max();
+    LetterCounts required {}; // letters every compound holds
+};
+
 struct CompoundBudget {
-    // Candidates, and steps through the tree of keys; past either the
-    // search stops and says so. No real dictionary comes near.
+    // Candidates, and steps through the tree of keys; past either, or past
+    // the time, the search stops and says so. No real dictionary comes near
+    // on the letters of a word.
     std::size_t maxCandidates = 200'000;
     std::size_t maxSteps = 20'000'000;
     std::chrono::steady_clock::duration maxTime = std::chrono::seconds(2);
+    // A point in time the search does not go past either.
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
     // Asked now and then; false stops the search (the user went on).
     std::function<bool()> keepGoing;
 };
 
+struct CompoundSearchEnd {
+    std::string unfinished; // empty when the search finished; otherwise why it stopped
+    bool stopped = false; // by keepGoing
+};
+
+// Names, in lower case and each once, every string that the query wants
+// and the dictionary's compounding could accept: parts from the index in
+// an order their roles allow, joined as the rules join them. It rather
+// names a string too many than one too few; the checker decides.
+CompoundSearchEnd searchCompounds(const WordIndex &index, const CompoundQuery &query,
+    const CompoundBudget &budget, const std::function<void(const std::string &)> &found);
+
 struct CompoundCandidates {
-    // Every string of exactly the letters (lower case) that the dictionary's
-    // compounding could accept: parts from the index in an order their
-    // roles allow, joined as the rules join them. It rather holds a string
-    // too many than one too few; the checker decides.
+    // The compounds of exactly the letters (lower case); nothing when the
+    // search did not finish.
     std::vector<std::string> words;
-    // Empty when the search finished; otherwise why it stopped.
     std::string unfinished;
     bool stopped = false; // by keepGoing
 };
 
+// The compounds of exactly the letters a to z given: the whole of a pool
+// without blanks. Nothing for any other character.
 [[nodiscard]] CompoundCandidates compoundCandidates(
     const WordIndex &index, std::string_view letters, const CompoundBudget &budget = {});

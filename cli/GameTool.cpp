@@ -5,6 +5,7 @@
 #include "cli/GameOutput.h"
 #include "platform/ProgramTerminator.h"
 #include "search/CheckerQuestions.h"
+#include "search/IndexWait.h"
 #include "wordindex/IndexSource.h"
 
 #include <QCoreApplication>
@@ -47,14 +48,13 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
     const auto dictionary = checker->dictionary();
     IndexSource::Offer offer { nullptr, "the checker reads no dictionary file" };
     if (dictionary) {
-        offer = services.indexes.indexFor(*dictionary, {});
-        while (offer.pending()) {
-            if (progress)
-                progress->waiting("building the dictionary's word index",
-                    std::chrono::ceil<std::chrono::seconds>(
-                        services.indexes.buildTimeLeft(*dictionary)));
-            offer = services.indexes.indexFor(*dictionary, kWaitSlice);
-        }
+        offer = waitForIndex(services.indexes, *dictionary, kWaitSlice,
+            [&progress](std::chrono::steady_clock::duration left) {
+                if (progress)
+                    progress->waiting("building the dictionary's word index",
+                        std::chrono::ceil<std::chrono::seconds>(left));
+                return true;
+            });
     }
     const auto forms = formsWithin(offer, query.pool);
     if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {

@@ -7,12 +7,14 @@
 #include "platform/ProgramTerminator.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
+#include "search/IndexWait.h"
 #include "search/IndexedSearch.h"
 #include "search/Messages.h"
 #include "search/ParallelAnswers.h"
 #include "search/Request.h"
 #include "search/SearchView.h"
 #include "search/WordList.h"
+#include "search/WorkerCheckers.h"
 #include "wordindex/IndexSource.h"
 
 #include <atomic>
@@ -83,24 +85,6 @@ private:
     Arrangements m_arrangements;
     bool m_asked = false;
 };
-
-// A checker for each worker, made one after another; fewer than two means
-// the run asks on its own thread.
-std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker, unsigned threads)
-{
-    if (threads == 0)
-        threads = std::max(1u, std::thread::hardware_concurrency());
-    std::vector<std::unique_ptr<SpellChecker>> checkers;
-    for (unsigned i = 0; i < threads && threads > 1; ++i) {
-        auto clone = checker.cloneForThread();
-        if (!clone)
-            break;
-        checkers.push_back(std::move(clone));
-    }
-    if (checkers.size() < 2)
-        checkers.clear();
-    return checkers;
-}
 
 // How often a request that waits for the dictionary looks again.
 constexpr auto kWaitSlice = std::chrono::milliseconds(5);
@@ -229,24 +213,22 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     }
     if (!m_services.indexes || !report.dictionary)
         return std::nullopt;
-    IndexSource::Offer offer = m_services.indexes->indexFor(*report.dictionary, {});
-    while (offer.pending()) {
-        // A short input does not wait for an index that takes longer to
-        // build than trying its arrangements; the index is there next time.
-        const auto left = m_services.indexes->buildTimeLeft(*report.dictionary);
-        if (fact(static_cast<double>(letters.size())) * kQuestionCost.count() < static_cast<double>(
-                std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
-            report.fallback
-                = "the word index is still being built or read, and trying every arrangement "
-                  "is quicker";
-            return std::nullopt;
-        }
-        if (!going()) {
-            stopped = true;
-            return std::nullopt;
-        }
-        offer = m_services.indexes->indexFor(*report.dictionary, kWaitSlice);
-    }
+    // A short input does not wait for an index that takes longer to build
+    // than trying its arrangements; the index is there next time.
+    const double enumeration = fact(static_cast<double>(letters.size())) * kQuestionCost.count();
+    const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *report.dictionary,
+        kWaitSlice, [&](std::chrono::steady_clock::duration left) {
+            if (enumeration < static_cast<double>(
+                    std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
+                report.fallback = "the word index is still being built or read, and trying every "
+                                  "arrangement is quicker";
+                return false;
+            }
+            stopped = !going();
+            return !stopped;
+        });
+    if (offer.pending())
+        return std::nullopt;
     if (!offer.index) {
         report.fallback = offer.refusal;
         return std::nullopt;
@@ -305,7 +287,7 @@ void WordSearch::run(const PreparedRun &prepared)
         // Workers pay for themselves only on a long run: each needs a
         // checker of its own, and Hunspell loads its dictionary again for it.
         auto checkers = total >= m_options.parallelFrom
-            ? workerCheckers(checker, m_options.threads)
+            ? workerCheckers(checker, m_options.threads, CallerAsks::No)
             : std::vector<std::unique_ptr<SpellChecker>>();
         bool finished = false;
         if (!checkers.empty()) {

@@ -146,6 +146,29 @@ private slots:
             QVERIFY(indexedSearch(row.letters, index, checker, row.enough).words);
     }
 
+    // Compounds past their budget: no answer, and the reason is told so
+    // that the user sees why every arrangement is tried.
+    void compoundsPastTheirBudget()
+    {
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        for (const char c : std::string("abcdef"))
+            forms.emplace_back(std::string(1, c), Begin | Middle | End);
+        const WordIndex index = WordIndex::fromForms(forms, settings);
+        ScriptedChecker checker(std::make_shared<CheckerScript>());
+        CompoundBudget budget;
+        budget.maxCandidates = 100;
+        const auto answer = indexedSearch("abcdef", index, checker, kMaxArrangementsTried, budget);
+        QVERIFY(!answer.words && !answer.stopped);
+        QVERIFY(!answer.fallback.empty());
+        // Every order of the six parts is a candidate: within a larger budget
+        // the index answers.
+        budget.maxCandidates = 720;
+        QVERIFY(indexedSearch("abcdef", index, checker, kMaxArrangementsTried, budget).words);
+    }
+
     // A short input soon falls back to its few arrangements; a long one,
     // whose arrangements would take hours, lets the compounds be searched
     // longer, but never without bound.

@@ -25,14 +25,16 @@ struct GameRow {
 
 // A lexicon whose index holds a word the checker refuses in every case
 // (gnale), one it takes only in capitals (Strasse, as "STRASSE" for
-// "Straße") and one it lists in two spellings, the capitalised one first.
+// "Straße"), one it lists in two spellings, the capitalised one first, and
+// two parts that join into compounds the checker takes in every case.
 const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "angel", Word },
     { "angle", Word }, { "glean", Word }, { "Galen", Word }, { "lean", Word }, { "gel", Word },
     { "leg", Word }, { "an", Word }, { "a", Word }, { "nag", Word }, { "gal", Word },
     { "lag", Word }, { "ale", Word }, { "gnale", Word }, { "dirt", Word }, { "dirty", Word },
     { "room", Word }, { "roomy", Word }, { "moor", Word }, { "Polish", Word }, { "polish", Word },
     { "Paris", Word }, { "Strasse", Word }, { "ab", Word }, { "aba", Word }, { "baa", Word },
-    { "aa", Word }, { "bb", Word }, { "nb", Begin } };
+    { "aa", Word }, { "bb", Word }, { "nb", Begin }, { "book", Word | Begin | End },
+    { "case", Word | Begin | End } };
 
 QSet<QString> acceptedWords()
 {
@@ -41,6 +43,8 @@ QSet<QString> acceptedWords()
         accepted.insert(QString::fromStdString(form));
     accepted -= QSet<QString> { "gnale", "Strasse", "nb" };
     accepted.insert(QStringLiteral("STRASSE"));
+    for (const QString &compound : { QStringLiteral("bookcase"), QStringLiteral("casebook") })
+        accepted += { compound, compound.left(1).toUpper() + compound.mid(1), compound.toUpper() };
     return accepted;
 }
 
@@ -119,6 +123,8 @@ private slots:
             { "the lower-case spelling first", { "--some" }, "hsilop", { "polish" } },
             { "the dictionary's capitals", { "--some" }, "sirap", { "Paris" } },
             { "a case the index does not keep", { "--some" }, "ssaerts", { "STRASSE" } },
+            { "compounds in lower case", { "--some", "--min-length", "5" }, "bookcase",
+                { "bookcase", "casebook" } },
             // Phrases: fewer words first, then alphabetical; each once.
             { "phrases", { "--phrases" }, "dirtyroom",
                 { "dirt roomy", "dirty moor", "dirty room" } },
@@ -133,6 +139,8 @@ private slots:
                 "dirtyroom", { "dirt roomy", "dirty moor", "dirty room" } },
             { "a pattern's letters", { "--phrases", "--pattern", "d???? ????" }, "dirtyroom",
                 { "dirty moor", "dirty room" } },
+            { "each place of a pattern filled once", { "--phrases", "--pattern", "a?? b??" },
+                "aaaabb", { "aba baa" } },
             { "a phrase's letters in one word", { "--phrases", "--contains", "my" }, "dirtyroom",
                 { "dirt roomy" } },
             { "a phrase limit", { "--phrases", "--limit", "2" }, "dirtyroom",
@@ -144,7 +152,10 @@ private slots:
     void play()
     {
         QFETCH(GameRow, row);
-        const WordIndex index = WordIndex::fromForms(kForms);
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        const WordIndex index = WordIndex::fromForms(kForms, settings);
         const auto script = std::make_shared<CheckerScript>(acceptedWords());
         ScriptedChecker checker(script);
         const GameQuery query = queryFor(row.options, row.letters);
@@ -184,7 +195,7 @@ private slots:
     {
         std::vector<FoundWord> words;
         for (const char *word : { "aa", "ab", "bb" })
-            words.push_back({ word, lettersOf(word) });
+            words.push_back({ word, countLetters(word) });
         PhraseBudget budget;
         budget.maxPhrases = 1;
         const Phrases phrases = findPhrases(

@@ -4,8 +4,8 @@
 
 #include "platform/SpellChecker.h"
 #include "wordgames/GameResult.h"
-#include "wordgames/LetterPool.h"
 #include "wordgames/WordPattern.h"
+#include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
 #include <chrono>

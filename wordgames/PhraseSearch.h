@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordgames/LetterPool.h"
 #include "wordgames/WordHunt.h"
 #include "wordgames/WordPattern.h"
+#include "wordindex/LetterPool.h"
 
 #include <chrono>
 #include <cstddef>

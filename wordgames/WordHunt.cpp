@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/WordHunt.h"
 
+#include "candidates/CompoundSearch.h"
 #include "search/CheckerQuestions.h"
+#include "search/WorkerCheckers.h"
 #include "wordforms/FormRole.h"
-#include "wordgames/CompoundsWithin.h"
-#include "wordgames/PoolWalk.h"
+#include "wordindex/KeyWalk.h"
 
 #include <algorithm>
 #include <atomic>
@@ -37,21 +38,9 @@ constexpr std::size_t kChunk = 256;
 // (as long as a few thousand of its questions take).
 constexpr std::size_t kParallelFrom = 8192;
 
-// A checker for each worker besides the run's own thread; none where the
-// checker cannot give one.
-std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker, unsigned threads)
-{
-    if (threads == 0)
-        threads = std::max(1u, std::thread::hardware_concurrency());
-    std::vector<std::unique_ptr<SpellChecker>> clones;
-    while (clones.size() + 1 < threads) {
-        auto clone = checker.cloneForThread();
-        if (!clone)
-            break;
-        clones.push_back(std::move(clone));
-    }
-    return clones;
-}
+// Steps through the tree of keys the search for compounds may take: a
+// pool with blanks walks more of it than the letters of a word do.
+constexpr std::size_t kMaxCompoundSteps = 50'000'000;
 
 class Hunt {
 public:
@@ -156,25 +145,30 @@ WordHunt huntWords(
 {
     WordHunt result;
     std::vector<WordIndex::KeyId> keys;
-    forEachKeyInPool(index,
+    forEachKeyWithin(index,
         { query.pool, FormRole::Word, query.minLength, query.maxLength, query.required },
         [&keys](WordIndex::KeyId key, std::size_t) {
             keys.push_back(key);
             return true;
         });
     std::vector<std::string> compounds;
-    CompoundLimits limits;
-    limits.deadline = budget.deadline;
+    CompoundBudget limits;
     limits.maxCandidates = budget.maxCandidates;
-    result.unfinished
-        = compoundsWithin(index, { query.pool, query.minLength, query.maxLength, query.required },
-            limits, [&compounds](const std::string &word) { compounds.push_back(word); });
+    limits.maxSteps = kMaxCompoundSteps;
+    limits.maxTime = std::chrono::steady_clock::duration::max();
+    limits.deadline = budget.deadline;
+    result.unfinished = searchCompounds(index,
+        { query.pool, false, query.minLength, query.maxLength, query.required }, limits,
+        [&compounds](const std::string &word) {
+            compounds.push_back(word);
+        }).unfinished;
 
     // The keys and compounds are judged in chunks: each thread's first one
     // its own, the others taken in turn by whichever thread is free.
     const std::size_t total = keys.size() + compounds.size();
-    const auto clones = total >= kParallelFrom ? workerCheckers(checker, budget.threads)
-                                               : std::vector<std::unique_ptr<SpellChecker>>();
+    const auto clones = total >= kParallelFrom
+        ? workerCheckers(checker, budget.threads, CallerAsks::Yes)
+        : std::vector<std::unique_ptr<SpellChecker>>();
     std::atomic<std::size_t> next = (clones.size() + 1) * kChunk;
     std::atomic<std::size_t> judged = 0;
     std::atomic<bool> late = false;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
-#include "wordgames/LetterPool.h"
+#include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
 #include <chrono>

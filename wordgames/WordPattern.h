@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "wordgames/LetterPool.h"
+#include "wordindex/LetterPool.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,30 +3,89 @@
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
+#include <numeric>
 
-void forEachKeyWithin(const WordIndex &index, const LetterCounts &letters, std::uint8_t roles,
-    std::size_t minLength, const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
-{
-    LetterCounts left = letters;
-    bool going = true;
-    // Keys are sorted letters: below a letter only it and later ones follow.
-    const auto walk = [&](auto &self, WordIndex::NodeId node, std::size_t depth) -> void {
-        index.forEachChild(node, [&](WordIndex::NodeId child) {
-            if (!going)
+namespace {
+
+class Walk {
+public:
+    Walk(const WordIndex &index, const KeyFilter &filter,
+        const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
+        : m_index(index)
+        , m_filter(filter)
+        , m_left(filter.pool.counts)
+        , m_blanks(filter.pool.blanks)
+        , m_missing(filter.required)
+        , m_missingCount(std::accumulate(m_missing.begin(), m_missing.end(), std::size_t(0)))
+        , m_visit(visit)
+    {
+    }
+
+    void run() { walk(WordIndex::root(), 0); }
+
+private:
+    void walk(WordIndex::NodeId node, std::size_t depth)
+    {
+        if (depth >= m_filter.maxLength)
+            return;
+        // Below a letter only it and later ones follow: past the first
+        // required letter still missing, it will never come.
+        const auto firstMissing = m_missingCount == 0
+            ? m_missing.size()
+            : static_cast<std::size_t>(std::ranges::find_if(m_missing, [](std::uint8_t n) {
+                  return n != 0;
+              }) - m_missing.begin());
+        m_index.forEachChild(node, [&](WordIndex::NodeId child) {
+            if (!m_going)
                 return;
-            const auto letter = static_cast<std::size_t>(index.letterOf(child) - 'a');
-            if (left[letter] == 0 || (index.rolesBelow(child) & roles) == 0)
+            const auto letter = static_cast<std::size_t>(m_index.letterOf(child) - 'a');
+            if ((m_index.rolesBelow(child) & m_filter.roles) == 0 || letter > firstMissing)
                 return;
-            --left[letter];
-            if (const auto key = index.keyAt(child); key && depth + 1 >= minLength) {
-                const auto forms = index.formsOf(*key);
-                if (std::ranges::any_of(forms.roles, [roles](std::uint8_t r) { return r & roles; }))
-                    going = visit(*key, depth + 1);
+            const bool blank = m_left[letter] == 0;
+            if (blank && m_blanks == 0)
+                return;
+            blank ? --m_blanks : --m_left[letter];
+            const bool wanted = m_missing[letter] != 0;
+            if (wanted) {
+                --m_missing[letter];
+                --m_missingCount;
             }
-            if (going)
-                self(self, child, depth + 1);
-            ++left[letter];
+            visitKey(child, depth + 1);
+            if (m_going)
+                walk(child, depth + 1);
+            if (wanted) {
+                ++m_missing[letter];
+                ++m_missingCount;
+            }
+            blank ? ++m_blanks : ++m_left[letter];
         });
-    };
-    walk(walk, WordIndex::root(), 0);
+    }
+
+    void visitKey(WordIndex::NodeId node, std::size_t length)
+    {
+        const auto key = m_index.keyAt(node);
+        if (!key || length < m_filter.minLength || m_missingCount != 0)
+            return;
+        const auto forms = m_index.formsOf(*key);
+        const std::uint8_t roles = m_filter.roles;
+        if (std::ranges::any_of(forms.roles, [roles](std::uint8_t r) { return r & roles; }))
+            m_going = m_visit(*key, length);
+    }
+
+    const WordIndex &m_index;
+    const KeyFilter &m_filter;
+    LetterCounts m_left;
+    std::size_t m_blanks;
+    LetterCounts m_missing;
+    std::size_t m_missingCount;
+    const std::function<bool(WordIndex::KeyId, std::size_t)> &m_visit;
+    bool m_going = true;
+};
+
+} // namespace
+
+void forEachKeyWithin(const WordIndex &index, const KeyFilter &filter,
+    const std::function<bool(WordIndex::KeyId, std::size_t)> &visit)
+{
+    Walk(index, filter, visit).run();
 }

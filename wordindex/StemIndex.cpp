@@ -214,7 +214,7 @@ FormsWithin StemIndex::within(
     bool going = std::ranges::all_of(m_coreless, expand);
     if (going) {
         forEachKeyWithin(
-            *m_cores, counts, FormRole::Word, 1, [&](WordIndex::KeyId key, std::size_t) {
+            *m_cores, { { counts, 0 }, FormRole::Word }, [&](WordIndex::KeyId key, std::size_t) {
                 for (std::uint32_t at = m_keyStem[key]; going && at < m_keyStem[key + 1]; ++at)
                     going = expand(m_stemRefs[at]);
                 return going;

@@ -22,12 +22,6 @@ struct LetterPool {
     [[nodiscard]] std::string reach() const;
 };
 
-// The letters of a word's spelling, in lower case; nothing past 255 of one.
-[[nodiscard]] inline LetterCounts lettersOf(std::string_view word)
-{
-    return countLetters(word);
-}
-
 // How many of the word's letters the counts do not hold: the blanks it needs.
 [[nodiscard]] std::size_t shortfall(const LetterCounts &have, const LetterCounts &word);
 

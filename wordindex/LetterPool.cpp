@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wordgames/LetterPool.h"
+#include "wordindex/LetterPool.h"
 
 #include <numeric>
 

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordindex/IndexSource.h"
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+
+// The word index of the dictionary at base, waited for a slice at a time
+// while it is being built or read. Before each slice keepWaiting is told
+// about how long the index still takes, and gives false to stop waiting:
+// the offer is then still pending.
+[[nodiscard]] IndexSource::Offer waitForIndex(IndexSource &indexes,
+    const std::filesystem::path &base, std::chrono::steady_clock::duration slice,
+    const std::function<bool(std::chrono::steady_clock::duration left)> &keepWaiting);
