@@ -4,6 +4,7 @@
 
 #include "search/CheckerQuestions.h"
 #include "search/FirstCounter.h"
+#include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 
 #include <algorithm>
@@ -72,22 +73,6 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
 // dictionary again, as long as a few thousand questions take.
 constexpr std::size_t kJudgedAtOnce = 16;
 constexpr std::size_t kParallelFrom = 8192;
-
-// A checker for each worker besides the calling thread; fewer where the
-// checker cannot give one.
-std::vector<std::unique_ptr<SpellChecker>> workerCheckers(SpellChecker &checker, unsigned threads)
-{
-    if (threads == 0)
-        threads = std::max(1u, std::thread::hardware_concurrency());
-    std::vector<std::unique_ptr<SpellChecker>> clones;
-    while (clones.size() + 1 < threads) {
-        auto clone = checker.cloneForThread();
-        if (!clone)
-            break;
-        clones.push_back(std::move(clone));
-    }
-    return clones;
-}
 
 // Finds the arrangement of the typed characters that spells a candidate and
 // that the enumeration would reach first among those the checker accepts.
@@ -251,7 +236,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     };
     std::vector<std::jthread> workers;
     if (candidates->size() * perForm >= kParallelFrom) {
-        for (auto &clone : workerCheckers(checker, threads)) {
+        for (auto &clone : workerCheckers(checker, threads, CallerAsks::Yes)) {
             workers.emplace_back(
                 [&judgeAll, clone = std::move(clone)] { judgeAll(*clone, false); });
         }

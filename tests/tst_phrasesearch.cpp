@@ -57,7 +57,7 @@ std::vector<FoundWord> wordsFrom(std::mt19937 &random)
     std::ranges::sort(texts);
     std::vector<FoundWord> words;
     for (const std::string &text : texts)
-        words.push_back({ text, lettersOf(text) });
+        words.push_back({ text, countLetters(text) });
     return words;
 }
 
@@ -131,7 +131,7 @@ private slots:
         std::ranges::sort(texts);
         std::vector<FoundWord> words;
         for (const std::string &text : texts)
-            words.push_back({ text, lettersOf(text) });
+            words.push_back({ text, countLetters(text) });
         PhraseQuery query;
         query.pool = std::get<LetterPool>(parsePool("abcdefghijz"));
         query.maxWords = 5;
