@@ -84,6 +84,40 @@ public:
         return letters;
     }
 
+    // Two to four forms joined, of the lengths given, shuffled: the first may
+    // begin a compound and the others continue one, or all are words; in
+    // lower case but for one capital, as a compound of them would begin.
+    std::string joined(std::size_t fewest, std::size_t most)
+    {
+        const std::size_t count = pick(fewest, most);
+        const bool parts = pick(0, 3) != 0;
+        std::string letters;
+        for (int tries = 0; tries < 200; ++tries) {
+            letters.clear();
+            for (std::size_t word = 0; word < count; ++word) {
+                const std::uint8_t roles = !parts ? FormRole::Word
+                    : word == 0                   ? FormRole::Begin
+                                                  : FormRole::Middle | FormRole::End;
+                std::string form = randomForm(roles);
+                if (form.empty())
+                    form = randomForm(0xFF);
+                for (char &c : form)
+                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                letters += form;
+            }
+            if (letters.size() >= m_min && letters.size() <= m_max)
+                break;
+        }
+        if (letters.size() > m_max)
+            letters.resize(m_max);
+        while (letters.size() < m_min)
+            letters += static_cast<char>('a' + pick(0, 25));
+        letters.front()
+            = static_cast<char>(std::toupper(static_cast<unsigned char>(letters.front())));
+        std::shuffle(letters.begin(), letters.end(), m_random);
+        return letters;
+    }
+
 private:
     std::size_t pick(std::size_t low, std::size_t high)
     {

@@ -8,8 +8,11 @@
 // peak (each dictionary in a process of its own, so that the figures are its
 // own); and how long a search through the index takes once the dictionary
 // is loaded, for inputs of 12 and of 20 letters made of the dictionary's own
-// forms (joined, so that compounds occur), in mixed case.
-// Usage: quorvel-indexbench [--runs N] [--kind chosen|forms|stems] [DICTIONARY|FOLDER ...]
+// forms (joined, so that compounds occur), in mixed case, and for real
+// compounds of 24 to 30 letters where the bench knows some; with --peer, the
+// same figures of another build, and the ratios.
+// Usage: quorvel-indexbench [--runs N] [--kind chosen|forms|stems] [--peer PROGRAM]
+//                           [DICTIONARY|FOLDER ...]
 #include "DifferentialInputs.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
@@ -23,6 +26,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
+#include <random>
 
 namespace {
 
@@ -79,15 +84,68 @@ BuildFigures buildInChild(const std::filesystem::path &base, Dialect dialect, co
     return { figures[0].toDouble(), figures[1].toDouble() };
 }
 
-void measure(const std::filesystem::path &base, const std::filesystem::path &helper, int runs,
-    IndexKind kind, const QString &kindName)
+// Real compounds of 21 to 33 letters, as a user types them (a capital where
+// the language writes one), that each dictionary accepts: the long inputs a
+// search must answer from the index, shuffled.
+const std::vector<std::pair<std::string, std::vector<std::string>>> kLongWords {
+    { "de_",
+        { "Hausaufgabenheftumschlag", "Rechtsschutzversicherungsgesellschaften",
+            "Donaudampfschifffahrt", "Haftpflichtversicherung" } },
+    { "nl", { "gemeenteraadsverkiezingen", "arbeidsongeschiktheidsverzekering" } },
+    { "sv_", { "arbetsmarknadsdepartementet", "arbetsmarknadsdepartementets" } },
+    { "nb_NO", { "stortingsrepresentantene", "kommunestyrerepresentanten" } },
+    { "nn_NO", { "stortingsrepresentantane", "kommunestyrerepresentanten" } },
+    { "da_DK", { "kommunalbestyrelsesmedlem", "kommunalbestyrelsesmedlemmer" } },
+    { "hu_HU", { "hadseregparancsnokainknak", "hadseregparancsnokoknak" } },
+    { "et_EE", { "riigikogusaadikukandidaat", "linnavalitsuseesimeestele" } },
+};
+
+std::vector<std::string> longWordsOf(const std::string &name)
+{
+    for (const auto &[prefix, words] : kLongWords) {
+        if (name.starts_with(prefix))
+            return words;
+    }
+    return {};
+}
+
+// The medians of one dictionary's searches, in milliseconds; a peer prints
+// them on one line for the run that compares.
+struct Figures {
+    double at12 = 0;
+    double at20 = 0;
+    double atLong = 0; // the real compounds; 0 where the bench has none
+    std::size_t gaveUp = 0;
+};
+
+// How a search through the index fares: its time, and whether it answered.
+struct Timed {
+    double milliseconds = 0;
+    bool answered = false;
+};
+
+Timed timedSearch(const std::string &letters, const FormSource &index, SpellChecker &checker)
+{
+    // The budget the program gives a search of this many letters.
+    CompoundBudget budget;
+    budget.maxTime = compoundTimeFor(letters.size());
+    const auto start = std::chrono::steady_clock::now();
+    const IndexedAnswer answer
+        = indexedSearch(letters, index, checker, kMaxArrangementsTried, budget);
+    return { milliseconds(std::chrono::steady_clock::now() - start), answer.words.has_value() };
+}
+
+std::optional<Figures> measure(const std::filesystem::path &base,
+    const std::filesystem::path &helper, int runs, IndexKind kind, const QString &kindName,
+    bool figuresOnly)
 {
     const std::string name = base.filename().string();
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
     const auto checker = service.checker(DictionaryService::Checker::Chosen);
     if (!checker) {
-        std::printf("%-28s replaced: no engine serves it\n", name.c_str());
-        return;
+        if (!figuresOnly)
+            std::printf("%-28s replaced: no engine serves it\n", name.c_str());
+        return std::nullopt;
     }
     const std::string engine = checker->engineName();
     const Dialect dialect = engine == "Nuspell" ? Dialect::Nuspell : Dialect::Hunspell;
@@ -96,29 +154,31 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
         const WordIndexBuild forced = buildWordIndexFromFiles(base, dialect, {}, nullptr, kind);
         offer = { forced.forms, forced.refusal };
     }
-    const BuildFigures build = buildInChild(base, dialect, kindName);
+    const BuildFigures build
+        = figuresOnly ? BuildFigures {} : buildInChild(base, dialect, kindName);
     if (!offer.index) {
-        std::printf("%-28s %-8s falls back: %s (%.2f s, %.0f MB)\n", name.c_str(), engine.c_str(),
-            offer.refusal.c_str(), build.seconds, build.peakMegabytes);
-        return;
+        if (!figuresOnly)
+            std::printf("%-28s %-8s falls back: %s (%.2f s, %.0f MB)\n", name.c_str(),
+                engine.c_str(), offer.refusal.c_str(), build.seconds, build.peakMegabytes);
+        return std::nullopt;
     }
     std::vector<double> at12;
     std::vector<double> at20;
+    std::vector<double> atLong;
     std::vector<double> index12;
     std::vector<double> index20;
     std::vector<double> words12;
     std::size_t gaveUp = 0;
-    DifferentialInputs inputs(7, base, offer.index.get(), 12, 20);
     for (int run = 0; run < runs; ++run) {
         for (const std::size_t length : { 12u, 20u }) {
             DifferentialInputs sized(static_cast<std::uint64_t>(run) * 31 + length, base,
                 offer.index.get(), length, length);
             const std::string letters = sized.next(true);
-            const auto start = std::chrono::steady_clock::now();
-            const IndexedAnswer answer = indexedSearch(letters, *offer.index, *checker);
-            (length == 12 ? at12 : at20)
-                .push_back(milliseconds(std::chrono::steady_clock::now() - start));
-            gaveUp += !answer.words;
+            const Timed timed = timedSearch(letters, *offer.index, *checker);
+            (length == 12 ? at12 : at20).push_back(timed.milliseconds);
+            gaveUp += !timed.answered;
+            if (figuresOnly)
+                continue;
             // The same search without the checker's judgement: what the
             // index itself costs, the forms within the letters and the
             // compounds of them.
@@ -128,19 +188,69 @@ void measure(const std::filesystem::path &base, const std::filesystem::path &hel
                 (void)compoundCandidates(*within.index, letters);
             (length == 12 ? index12 : index20)
                 .push_back(milliseconds(std::chrono::steady_clock::now() - own));
-            if (length == 12)
+            if (length == 12) {
+                const IndexedAnswer answer = indexedSearch(letters, *offer.index, *checker);
                 words12.push_back(answer.words ? static_cast<double>(answer.words->size()) : 0);
+            }
         }
     }
+    // The real compounds, each shuffled once: a long search is slow enough
+    // that one time each tells.
+    std::mt19937_64 random(7);
+    for (std::string letters : longWordsOf(name)) {
+        std::shuffle(letters.begin(), letters.end(), random);
+        const Timed timed = timedSearch(letters, *offer.index, *checker);
+        atLong.push_back(timed.milliseconds);
+        gaveUp += !timed.answered;
+    }
+    const Figures figures { median(at12), median(at20), median(atLong), gaveUp };
+    if (figuresOnly)
+        return figures;
     std::printf("%-28s %-8s index: build %.2f s, peak %.0f MB, %zu %s, %.1f MB; search "
                 "12 letters median %.2f ms (max %.2f; index alone %.2f, %.0f words), 20 letters "
-                "median %.2f ms (max %.2f; index alone %.2f)%s\n",
+                "median %.2f ms (max %.2f; index alone %.2f), real compounds median %.2f ms "
+                "(%zu)%s\n",
         name.c_str(), engine.c_str(), build.seconds, build.peakMegabytes, offer.index->size(),
         offer.index->keepsForms() ? "forms" : "stems",
         static_cast<double>(offer.index->memoryBytes()) / 1e6, median(at12),
         at12.empty() ? 0 : *std::ranges::max_element(at12), median(index12), median(words12),
         median(at20), at20.empty() ? 0 : *std::ranges::max_element(at20), median(index20),
+        median(atLong), atLong.size(),
         gaveUp ? (", " + std::to_string(gaveUp) + " gave up").c_str() : "");
+    std::fflush(stdout);
+    return figures;
+}
+
+// The figures of another build of this program (of an earlier commit) on
+// the same dictionary and inputs, so that a change is weighed in one run
+// on one machine load.
+std::optional<Figures> peerFigures(
+    const QString &peer, const std::filesystem::path &base, int runs, const QString &kindName)
+{
+    QProcess child;
+    child.start(peer,
+        { QStringLiteral("--figures"), QStringLiteral("--runs"), QString::number(runs),
+            QStringLiteral("--kind"), kindName, QString::fromStdString(base.string()) });
+    child.waitForFinished(-1);
+    const QList<QByteArray> values = child.readAllStandardOutput().trimmed().split(' ');
+    if (values.size() != 4)
+        return std::nullopt;
+    return Figures { values[0].toDouble(), values[1].toDouble(), values[2].toDouble(),
+        values[3].toULongLong() };
+}
+
+void compare(const std::string &name, const Figures &now, const std::optional<Figures> &before)
+{
+    if (!before) {
+        std::printf("%-28s the peer gave no figures\n", name.c_str());
+        return;
+    }
+    const auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
+    std::printf("%-28s against the peer: 12 letters %.2f / %.2f ms (x%.2f), 20 letters %.2f / "
+                "%.2f ms (x%.2f), real compounds %.2f / %.2f ms (x%.2f); gave up %zu / %zu\n",
+        name.c_str(), now.at12, before->at12, ratio(now.at12, before->at12), now.at20, before->at20,
+        ratio(now.at20, before->at20), now.atLong, before->atLong,
+        ratio(now.atLong, before->atLong), now.gaveUp, before->gaveUp);
     std::fflush(stdout);
 }
 
@@ -161,6 +271,15 @@ int main(int argc, char **argv)
         QStringLiteral("The kind of index: chosen (as the program chooses), forms or stems."),
         QStringLiteral("kind"), QStringLiteral("chosen"));
     parser.addOption(kindOption);
+    const QCommandLineOption peerOption(QStringLiteral("peer"),
+        QStringLiteral("Another build of this program (of an earlier commit): its figures on "
+                       "the same inputs, and the ratios, after each dictionary's own."),
+        QStringLiteral("program"));
+    parser.addOption(peerOption);
+    // Internal: only the medians, on one line, for the run that compares.
+    QCommandLineOption figuresOption(QStringLiteral("figures"));
+    figuresOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(figuresOption);
     // Internal: builds one index and prints its time and peak size.
     QCommandLineOption buildOnlyOption(kBuildOnly, QString(), QStringLiteral("dialect"));
     buildOnlyOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -184,16 +303,30 @@ int main(int argc, char **argv)
             parser.value(buildOnlyOption) == QLatin1String("nuspell") ? Dialect::Nuspell
                                                                       : Dialect::Hunspell,
             kind);
+    std::vector<std::filesystem::path> bases;
     for (const QString &path : given) {
         const QDir folder(path);
         if (!folder.exists()) {
-            measure(path.toStdString(), helper, parser.value(runsOption).toInt(), kind, kindName);
+            bases.emplace_back(path.toStdString());
             continue;
         }
         for (const QString &aff :
             folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
-            measure(folder.filePath(aff.chopped(4)).toStdString(), helper,
-                parser.value(runsOption).toInt(), kind, kindName);
+            bases.emplace_back(folder.filePath(aff.chopped(4)).toStdString());
+    }
+    const int runs = parser.value(runsOption).toInt();
+    const bool figuresOnly = parser.isSet(figuresOption);
+    for (const auto &base : bases) {
+        const auto figures = measure(base, helper, runs, kind, kindName, figuresOnly);
+        if (figuresOnly) {
+            if (figures)
+                std::printf("%f %f %f %zu\n", figures->at12, figures->at20, figures->atLong,
+                    figures->gaveUp);
+            continue;
+        }
+        if (figures && parser.isSet(peerOption))
+            compare(base.filename().string(), *figures,
+                peerFigures(parser.value(peerOption), base, runs, kindName));
     }
     return 0;
 }

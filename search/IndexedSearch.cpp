@@ -4,10 +4,13 @@
 
 #include "search/CheckerQuestions.h"
 #include "search/FirstCounter.h"
+#include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <thread>
 #include <unordered_set>
 #include <vector>
 
@@ -65,6 +68,64 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
     return candidates;
 }
 
+// Candidates a thread takes at once, and the fewest questions for which
+// workers ask too: Hunspell gives a worker its own checker by loading the
+// dictionary again, as long as a few thousand questions take.
+constexpr std::size_t kJudgedAtOnce = 16;
+constexpr std::size_t kParallelFrom = 8192;
+
+// Finds the arrangement of the typed characters that spells a candidate and
+// that the enumeration would reach first among those the checker accepts.
+class Judge {
+public:
+    Judge(std::string_view letters, const std::array<std::string, 26> &typed,
+        const std::vector<std::size_t> &present, SpellChecker &checker)
+        : m_letters(letters)
+        , m_typed(typed)
+        , m_present(present)
+        , m_checker(checker)
+        , m_candidate(letters.size(), ' ')
+    {
+    }
+
+    std::optional<Found> first(const std::string &form, std::size_t &questions)
+    {
+        for (auto &p : m_places)
+            p.clear();
+        for (std::size_t i = 0; i < form.size(); ++i)
+            m_places[static_cast<std::size_t>(form[i] - 'a')].push_back(i);
+        std::optional<Found> first;
+        auto patterns = m_typed;
+        while (true) {
+            for (const std::size_t x : m_present) {
+                for (std::size_t k = 0; k < m_places[x].size(); ++k)
+                    m_candidate[m_places[x][k]] = patterns[x][k];
+            }
+            ++questions;
+            if (testword(m_checker, m_candidate)) {
+                auto offsets = firstOffsets(m_letters, m_candidate);
+                if (offsets && (!first || counterBefore(*offsets, first->offsets)))
+                    first = Found { std::move(*offsets), m_candidate };
+            }
+            // Next spread of cases: an odometer over the letters.
+            std::size_t d = 0;
+            while (d < m_present.size()
+                && !std::ranges::next_permutation(patterns[m_present[d]]).found)
+                ++d;
+            if (d == m_present.size())
+                return first;
+        }
+    }
+
+private:
+    std::string_view m_letters;
+    const std::array<std::string, 26> &m_typed;
+    const std::vector<std::size_t> &m_present;
+    SpellChecker &m_checker;
+    std::array<std::vector<std::size_t>, 26> m_places;
+    std::string m_candidate;
+};
+
 } // namespace
 
 std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
@@ -83,14 +144,15 @@ std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
 
 IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,
     std::size_t maxArrangements, const CompoundBudget &budget,
-    const std::function<bool()> &keepGoing)
+    const std::function<bool()> &keepGoing, unsigned threads)
 {
-    return indexedSearch(letters, KeptForms(index), checker, maxArrangements, budget, keepGoing);
+    return indexedSearch(
+        letters, KeptForms(index), checker, maxArrangements, budget, keepGoing, threads);
 }
 
 IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     SpellChecker &checker, std::size_t maxArrangements, const CompoundBudget &budget,
-    const std::function<bool()> &keepGoing)
+    const std::function<bool()> &keepGoing, unsigned threads)
 {
     IndexedAnswer answer;
     if (letters.empty() || !std::ranges::all_of(letters, isAsciiLetter)) {
@@ -143,40 +205,54 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
 
-    std::vector<Found> found;
-    std::array<std::vector<std::size_t>, 26> places;
-    std::string candidate(letters.size(), ' ');
-    for (const std::string &form : *candidates) {
-        for (auto &p : places)
-            p.clear();
-        for (std::size_t i = 0; i < form.size(); ++i)
-            places[static_cast<std::size_t>(form[i] - 'a')].push_back(i);
-        std::optional<Found> first;
-        auto patterns = typed;
-        while (true) {
-            for (const std::size_t x : present) {
-                for (std::size_t k = 0; k < places[x].size(); ++k)
-                    candidate[places[x][k]] = patterns[x][k];
-            }
-            // A window handles its events now and then.
-            if (++answer.questions % 64 == 0 && keepGoing && !keepGoing()) {
-                answer.stopped = true;
-                return answer;
-            }
-            if (testword(checker, candidate)) {
-                auto offsets = firstOffsets(letters, candidate);
-                if (offsets && (!first || counterBefore(*offsets, first->offsets)))
-                    first = Found { std::move(*offsets), candidate };
-            }
-            // Next spread of cases: an odometer over the letters.
-            std::size_t d = 0;
-            while (d < present.size() && !std::ranges::next_permutation(patterns[present[d]]).found)
-                ++d;
-            if (d == present.size())
+    // Each candidate's first accepted spread of the cases, judged on all
+    // cores where there are enough questions to pay for the workers.
+    std::vector<std::optional<Found>> judged(candidates->size());
+    std::atomic<std::size_t> nextCandidate { 0 };
+    std::atomic<bool> stop { false };
+    std::atomic<std::size_t> questions { 0 };
+    const auto judgeAll = [&](SpellChecker &asked, bool ownThread) {
+        Judge judge(letters, typed, present, asked);
+        std::size_t mine = 0;
+        std::size_t told = 0;
+        while (!stop.load(std::memory_order_relaxed)) {
+            const std::size_t first = nextCandidate.fetch_add(kJudgedAtOnce);
+            if (first >= candidates->size())
                 break;
+            const std::size_t end = std::min(first + kJudgedAtOnce, candidates->size());
+            for (std::size_t c = first; c < end; ++c) {
+                judged[c] = judge.first((*candidates)[c], mine);
+                // A window handles its events now and then, on its own thread.
+                if (ownThread && keepGoing && mine - told >= 64) {
+                    told = mine;
+                    if (!keepGoing()) {
+                        stop = true;
+                        break;
+                    }
+                }
+            }
         }
-        if (first)
-            found.push_back(std::move(*first));
+        questions += mine;
+    };
+    std::vector<std::jthread> workers;
+    if (candidates->size() * perForm >= kParallelFrom) {
+        for (auto &clone : workerCheckers(checker, threads, CallerAsks::Yes)) {
+            workers.emplace_back(
+                [&judgeAll, clone = std::move(clone)] { judgeAll(*clone, false); });
+        }
+    }
+    judgeAll(checker, true);
+    for (auto &worker : workers)
+        worker.join();
+    answer.questions = questions;
+    if (stop) {
+        answer.stopped = true;
+        return answer;
+    }
+    std::vector<Found> found;
+    for (auto &word : judged) {
+        if (word)
+            found.push_back(std::move(*word));
     }
     std::ranges::sort(
         found, [](const Found &a, const Found &b) { return counterBefore(a.offsets, b.offsets); });

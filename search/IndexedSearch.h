@@ -47,10 +47,15 @@ struct IndexedAnswer {
 // maxArrangements questions would be needed, or when the search for
 // compounds passes its budget: the caller then enumerates.
 // keepGoing is asked now and then (a window handles its events there);
-// false stops the search. A word index serves as its own source of forms.
+// false stops the search. Many candidates are judged on threads threads
+// (0: one per core), each worker with a checker of its own; keepGoing is
+// asked on the calling thread only. A word index serves as its own source
+// of forms.
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
-    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});
+    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
+    unsigned threads = 0);
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
-    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});
+    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
+    unsigned threads = 0);

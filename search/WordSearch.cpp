@@ -251,8 +251,8 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     CompoundBudget budget;
     budget.keepGoing = going;
     budget.maxTime = compoundTimeFor(letterCount(letters));
-    IndexedAnswer answer
-        = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried, budget, going);
+    IndexedAnswer answer = indexedSearch(
+        letters, *offer.index, checker, kMaxArrangementsTried, budget, going, m_options.threads);
     report.questions = static_cast<double>(answer.questions);
     if (answer.stopped) {
         stopped = true;

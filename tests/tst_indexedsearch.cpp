@@ -6,9 +6,11 @@
 #include "tests/support/AllStrings.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
+#include "tests/support/ThreadSafeChecker.h"
 #include "wordforms/FormRole.h"
 
 #include <QTest>
+#include <ranges>
 
 namespace {
 
@@ -196,6 +198,46 @@ private slots:
         const auto stopped = indexedSearch(
             "aAaAaAaA", index, checker, kMaxArrangementsTried, {}, [] { return false; });
         QVERIFY(stopped.stopped && !stopped.words);
+    }
+
+    // Many questions are asked from worker threads too, each with a checker
+    // of its own, and the words are those of asking on one thread: the
+    // first accepted spread of the cases of each candidate, in counter order.
+    void workersJudgeToo()
+    {
+        // Two hundred orders of the same letters, a form each, and 70
+        // spreads of the four capitals typed among the eight a's.
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        std::string order = "aaaaaaaabcdefg";
+        const auto script = std::make_shared<ThreadScript>();
+        while (forms.size() < 200 && std::ranges::next_permutation(order).found) {
+            if (forms.size() % 7 == 0) {
+                std::string spelled = order;
+                int capitals = 0;
+                for (char &c : spelled | std::views::reverse) {
+                    if (c == 'a' && capitals++ < 4)
+                        c = 'A';
+                }
+                script->accepted.insert(spelled);
+            }
+            forms.emplace_back(order, Word);
+        }
+        // Slow enough questions that each worker is running before the
+        // candidates run out, however busy the machine.
+        script->delay = [](std::string_view) { return std::chrono::microseconds(50); };
+        const WordIndex index = WordIndex::fromForms(forms);
+        const std::string letters = "aAaAaAaAgfedcb";
+        ThreadSafeChecker checker(script);
+        const auto alone = indexedSearch(letters, index, checker, kMaxArrangementsTried, {}, {}, 1);
+        QCOMPARE(script->askers.size(), std::size_t(1));
+        script->askers.clear();
+        const auto together
+            = indexedSearch(letters, index, checker, kMaxArrangementsTried, {}, {}, 3);
+        QCOMPARE(script->askers.size(), std::size_t(3));
+        QVERIFY(alone.words && together.words);
+        QCOMPARE(together.words->size(), script->accepted.size());
+        QCOMPARE(*together.words, *alone.words);
+        QCOMPARE(together.questions, alone.questions);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "wordgames/PhraseSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <cstring>
@@ -64,9 +65,28 @@ public:
                 query.pattern ? query.pattern->placesOf(word.text) : 0,
                 query.contains && fitsWithin(*query.contains, word.letters) };
             m_byLetters[w.letters].push_back(static_cast<std::uint32_t>(m_words.size()));
+            m_present[CountsHash {}(w.letters) % m_present.size()] = true;
+            for (std::size_t x = 0; x < w.letters.size(); ++x) {
+                if (w.letters[x])
+                    m_wordsHolding[x].push_back(static_cast<std::uint32_t>(m_words.size()));
+            }
             m_shortest = std::min(m_shortest, w.length);
             m_longest = std::max(m_longest, w.length);
             m_words.push_back(w);
+        }
+        // The distinct sets of letters, and for each letter those that hold it.
+        std::unordered_map<LetterCounts, std::uint32_t, CountsHash> seen;
+        for (const Word &word : m_words) {
+            if (!seen.try_emplace(word.letters, static_cast<std::uint32_t>(m_sets.size())).second)
+                continue;
+            const LetterSet set { word.letters, maskOf(word.letters), total(word.letters) };
+            for (std::size_t x = 0; x < set.letters.size(); ++x) {
+                if (set.letters[x])
+                    m_holding[x].push_back(static_cast<std::uint32_t>(m_sets.size()));
+            }
+            m_fewestLetters = std::min(m_fewestLetters, set.size);
+            m_mostLetters = std::max(m_mostLetters, set.size);
+            m_sets.push_back(set);
         }
     }
 
@@ -87,6 +107,10 @@ public:
             m_levels[0] = top;
             m_progressBase = (m_count - first) * top.words.size();
             m_progressTotal = (last - first + 1) * top.words.size();
+            m_progressDone = m_progressBase;
+            if (m_count >= 2 && top.rest.blanks == 0
+                && !splits(top.rest.counts, top.rest.size(), m_count))
+                continue;
             descend(0, 0);
         }
         if (m_budget.progress)
@@ -99,16 +123,24 @@ private:
     // mask, or any with a blank left), and leave enough for the words after it.
     bool fits(const LetterPool &rest, std::uint32_t mask, std::size_t longest, const Word &word)
     {
+        tick();
+        if (word.length > longest || (word.mask & ~mask) != 0)
+            return false;
+        return shortfall(rest.counts, word.letters) <= rest.blanks;
+    }
+
+    void tick()
+    {
         if (++m_steps % 65536 == 0) {
+            // Proving that letters do not split may take a while at one word.
+            if (m_budget.progress)
+                m_budget.progress(m_progressDone, m_progressTotal);
             if (m_steps > m_budget.maxSteps)
                 stopFor("the phrase search took more steps than its budget of "
                     + std::to_string(m_budget.maxSteps));
             else if (std::chrono::steady_clock::now() > m_budget.deadline)
                 stopFor("the search took longer than its budget");
         }
-        if (word.length > longest || (word.mask & ~mask) != 0)
-            return false;
-        return shortfall(rest.counts, word.letters) <= rest.blanks;
     }
 
     // The letters a word may have to fit the rest: any, while a blank is left.
@@ -145,8 +177,11 @@ private:
         const Level &level = m_levels[depth];
         const std::size_t wordsLeft = m_count - depth;
         for (std::size_t at = from; at < level.words.size() && !m_stop; ++at) {
-            if (depth == 0 && m_budget.progress && at % 64 == 0)
-                m_budget.progress(m_progressBase + at, m_progressTotal);
+            if (depth == 0) {
+                m_progressDone = m_progressBase + at;
+                if (m_budget.progress && at % 64 == 0)
+                    m_budget.progress(m_progressDone, m_progressTotal);
+            }
             const std::uint32_t id = level.words[at];
             const Word &word = m_words[id];
             Level &next = m_levels[depth + 1];
@@ -157,6 +192,10 @@ private:
             next.fillings = fill(level.fillings, word);
             if (m_query.pattern && next.fillings.none())
                 continue;
+            // The last word, or the last two, are found by their letters anyway.
+            if (wordsLeft >= 4 && next.rest.blanks == 0
+                && !splits(next.rest.counts, next.rest.size(), wordsLeft - 1))
+                continue;
             m_chosen.push_back(id);
             if (wordsLeft == 1)
                 finish(next);
@@ -164,6 +203,60 @@ private:
                 onward(depth, at, id);
             m_chosen.pop_back();
         }
+    }
+
+    // Whether a word has just these letters; most asked have none, and a
+    // bit of a table tells most of those at once.
+    bool isWord(const LetterCounts &letters) const
+    {
+        return m_present[CountsHash {}(letters) % m_present.size()]
+            && m_byLetters.contains(letters);
+    }
+
+    // Whether some words of the list, whatever their order, use exactly
+    // these letters, count of them: one of them holds the letter that the
+    // fewest hold, so only those are tried there. It asks for no order of
+    // the words, no pattern and no letters held, so that a no is certain
+    // and one answer serves every branch that leaves the same letters.
+    bool splits(const LetterCounts &rest, std::size_t size, std::size_t count)
+    {
+        if (count == 1)
+            return isWord(rest);
+        if (m_sets.empty() || size < count * m_fewestLetters || size > count * m_mostLetters)
+            return false;
+        auto *known = count < m_splits.size() ? &m_splits[count] : nullptr;
+        if (known) {
+            if (const auto found = known->find(rest); found != known->end())
+                return found->second;
+        }
+        std::size_t pivot = rest.size();
+        for (std::size_t x = 0; x < rest.size(); ++x) {
+            if (rest[x] && (pivot == rest.size() || m_holding[x].size() < m_holding[pivot].size()))
+                pivot = x;
+        }
+        const std::uint32_t mask = maskOf(rest);
+        bool any = false;
+        for (const std::uint32_t id : m_holding[pivot]) {
+            if (m_stop)
+                return false;
+            tick();
+            const LetterSet &set = m_sets[id];
+            const std::size_t left = size - std::min(size, set.size);
+            if ((set.mask & ~mask) != 0 || set.size > size || left < (count - 1) * m_fewestLetters
+                || left > (count - 1) * m_mostLetters || !fitsWithin(set.letters, rest))
+                continue;
+            LetterCounts after = rest;
+            for (std::size_t x = 0; x < after.size(); ++x)
+                after[x] = static_cast<std::uint8_t>(after[x] - set.letters[x]);
+            if (splits(after, left, count - 1)) {
+                any = true;
+                break;
+            }
+        }
+        // A stopped search knows nothing for certain.
+        if (known && !m_stop)
+            known->emplace(rest, any);
+        return any;
     }
 
     // Whether the rest can still make wordsLeft words of the phrase.
@@ -202,6 +295,10 @@ private:
             }
             return;
         }
+        if (m_count - depth - 1 == 2 && next.rest.blanks == 0) {
+            lastTwo(depth, at);
+            return;
+        }
         const Level &level = m_levels[depth];
         next.words.clear();
         const std::uint32_t mask = usable(next.rest);
@@ -212,6 +309,69 @@ private:
                 next.words.push_back(level.words[later]);
         }
         descend(depth + 1, 0);
+    }
+
+    // The last two words where no blank is left, the first of them from the
+    // level's words at from on: one of the two holds the letter that the
+    // fewest words hold, and the other is looked up by the letters left, so
+    // that the work follows the pairs found, not the whole list of words.
+    void lastTwo(std::size_t depth, std::size_t from)
+    {
+        const Level &level = m_levels[depth];
+        const Level &next = m_levels[depth + 1];
+        const LetterCounts &rest = next.rest.counts;
+        std::size_t pivot = rest.size();
+        for (std::size_t x = 0; x < rest.size(); ++x) {
+            if (rest[x]
+                && (pivot == rest.size()
+                    || m_wordsHolding[x].size() < m_wordsHolding[pivot].size()))
+                pivot = x;
+        }
+        if (pivot == rest.size())
+            return;
+        const std::uint32_t mask = maskOf(rest);
+        const std::size_t size = next.rest.size();
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
+        for (const std::uint32_t one : m_wordsHolding[pivot]) {
+            tick();
+            if (m_stop)
+                return;
+            const Word &word = m_words[one];
+            if (word.length >= size || (word.mask & ~mask) != 0 || !fitsWithin(word.letters, rest))
+                continue;
+            LetterCounts left = rest;
+            for (std::size_t x = 0; x < left.size(); ++x)
+                left[x] = static_cast<std::uint8_t>(left[x] - word.letters[x]);
+            if (!m_present[CountsHash {}(left) % m_present.size()])
+                continue;
+            const auto found = m_byLetters.find(left);
+            if (found == m_byLetters.end())
+                continue;
+            for (const std::uint32_t other : found->second) {
+                const std::uint32_t first = std::min(one, other);
+                if (std::binary_search(level.words.begin() + static_cast<std::ptrdiff_t>(from),
+                        level.words.end(), first))
+                    pairs.emplace_back(first, std::max(one, other));
+            }
+        }
+        std::ranges::sort(pairs);
+        const auto [last, end] = std::ranges::unique(pairs);
+        pairs.erase(last, end);
+        for (const auto &[first, second] : pairs) {
+            Level &middle = m_levels[depth + 2];
+            middle.contains = next.contains || m_words[first].contains;
+            middle.fillings = fill(next.fillings, m_words[first]);
+            Level &done = m_levels[depth + 3];
+            done.rest = {};
+            done.contains = middle.contains || m_words[second].contains;
+            done.fillings = fill(middle.fillings, m_words[second]);
+            m_chosen.push_back(first);
+            m_chosen.push_back(second);
+            finish(done);
+            m_chosen.resize(m_chosen.size() - 2);
+            if (m_stop)
+                return;
+        }
     }
 
     void finish(const Level &end)
@@ -232,9 +392,34 @@ private:
         m_result.phrases.push_back(m_chosen);
     }
 
+    // The letters of one or more words, each made of them in some order.
+    struct LetterSet {
+        LetterCounts letters {};
+        std::uint32_t mask = 0;
+        std::size_t size = 0;
+    };
+
+    static std::size_t total(const LetterCounts &counts)
+    {
+        std::size_t n = 0;
+        for (const auto c : counts)
+            n += c;
+        return n;
+    }
+
     const PhraseQuery &m_query;
     const PhraseBudget &m_budget;
     std::vector<Word> m_words;
+    std::vector<LetterSet> m_sets;
+    std::array<std::vector<std::uint32_t>, 26> m_holding; // sets that hold each letter
+    std::array<std::vector<std::uint32_t>, 26> m_wordsHolding;
+    // A bit for the hash of each word's letters.
+    std::vector<bool> m_present = std::vector<bool>(std::size_t(1) << 20);
+    std::size_t m_fewestLetters = SIZE_MAX;
+    std::size_t m_mostLetters = 0;
+    // Per count of words: which letters split into that many.
+    std::array<std::unordered_map<LetterCounts, bool, CountsHash>, WordPattern::kMaxWords + 1>
+        m_splits;
     std::unordered_map<LetterCounts, std::vector<std::uint32_t>, CountsHash> m_byLetters;
     std::vector<Level> m_levels;
     std::vector<std::uint32_t> m_chosen;
@@ -244,6 +429,7 @@ private:
     std::size_t m_steps = 0;
     std::size_t m_progressBase = 0;
     std::size_t m_progressTotal = 0;
+    std::size_t m_progressDone = 0;
     bool m_stop = false;
     Phrases m_result;
 };

@@ -1,0 +1,466 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Checks the indexed search on long inputs, where trying every arrangement
+// would never end: for seeded inputs of 16 to 30 letters made of two to four
+// of a dictionary's own forms joined and shuffled, it compares the words the
+// index answers with those of a slow search of its own that knows nothing of
+// the index's compound search. That search tries, over the multiset of the
+// letters rather than over arrangements, every split of them into forms of
+// the dictionary that may stand in a compound (any part role, in any place,
+// each at least COMPOUNDMIN letters long, read from the .aff file itself),
+// so that it names a superset of the compounds the rules allow; the checker
+// then judges each candidate in every spread of the typed capitals.
+// One line per dictionary: the engine, how many inputs, the differences.
+#include "DifferentialInputs.h"
+#include "search/CheckerQuestions.h"
+#include "search/IndexedSearch.h"
+#include "spelling/DictionaryService.h"
+#include "wordforms/FormRole.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <unordered_map>
+
+namespace {
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result)
+        c = lower(c);
+    return result;
+}
+
+// What the .aff file says about compounds, read here and not from the index.
+struct AffCompounding {
+    std::size_t minPart = 3; // Hunspell's default
+    bool simplifiedTriple = false;
+};
+
+AffCompounding readAff(const std::filesystem::path &base)
+{
+    AffCompounding result;
+    std::ifstream aff(base.string() + ".aff");
+    std::string line;
+    while (std::getline(aff, line)) {
+        std::istringstream words(line);
+        std::string name;
+        words >> name;
+        if (name == "COMPOUNDMIN") {
+            long value = 0;
+            words >> value;
+            result.minPart = static_cast<std::size_t>(std::max(value, 1L));
+        } else if (name == "SIMPLIFIEDTRIPLE") {
+            result.simplifiedTriple = true;
+        }
+    }
+    return result;
+}
+
+struct Piece {
+    std::string text; // lower case
+    LetterCounts counts {};
+    std::uint8_t roles = 0;
+    std::uint32_t mask = 0; // the letters it has, a bit each
+};
+
+std::uint32_t maskOf(const LetterCounts &counts)
+{
+    std::uint32_t mask = 0;
+    for (std::size_t x = 0; x < counts.size(); ++x)
+        mask |= counts[x] ? std::uint32_t(1) << x : 0;
+    return mask;
+}
+
+bool within(const LetterCounts &part, const LetterCounts &whole)
+{
+    for (std::size_t x = 0; x < part.size(); ++x) {
+        if (part[x] > whole[x])
+            return false;
+    }
+    return true;
+}
+
+bool empty(const LetterCounts &counts)
+{
+    return std::ranges::all_of(counts, [](std::uint8_t n) { return n == 0; });
+}
+
+// Every string of exactly the letters made of two or more pieces, each in a
+// place its roles allow, the doubled letter of a triple written twice where
+// the .aff file lets it.
+class SlowSearch {
+public:
+    SlowSearch(std::vector<Piece> pieces, const AffCompounding &aff, std::size_t maxCandidates,
+        std::chrono::steady_clock::time_point deadline)
+        : m_pieces(std::move(pieces))
+        , m_aff(aff)
+        , m_maxCandidates(maxCandidates)
+        , m_deadline(deadline)
+    {
+    }
+
+    // Nothing when the candidates passed their bound.
+    std::optional<std::set<std::string>> run(const LetterCounts &letters)
+    {
+        std::string prefix;
+        walk(letters, 0, prefix);
+        if (m_overflow)
+            return std::nullopt;
+        return std::move(m_found);
+    }
+
+private:
+    static constexpr std::uint8_t kFirst = FormRole::Begin | FormRole::Rule;
+    static constexpr std::uint8_t kInside = FormRole::Middle | FormRole::Rule;
+    static constexpr std::uint8_t kLast = FormRole::End | FormRole::Rule | FormRole::RuleLast;
+
+    // The letters a piece takes: all of them, or all but its first where
+    // the part before ends in the same letter doubled.
+    template<typename Visit>
+    void eachUse(const LetterCounts &rest, const std::string &prefix, const Visit &visit) const
+    {
+        const bool triple = m_aff.simplifiedTriple && prefix.size() >= 2
+            && prefix.back() == prefix[prefix.size() - 2];
+        const std::uint32_t mask
+            = maskOf(rest) | (triple ? maskOf(countLetters(prefix.substr(prefix.size() - 1))) : 0);
+        for (const Piece &piece : m_pieces) {
+            if (piece.text.size() < m_aff.minPart || (piece.mask & ~mask) != 0)
+                continue;
+            if (within(piece.counts, rest)) {
+                LetterCounts left = rest;
+                for (std::size_t x = 0; x < left.size(); ++x)
+                    left[x] = static_cast<std::uint8_t>(left[x] - piece.counts[x]);
+                visit(piece, left, std::string_view(piece.text));
+            }
+            if (triple && piece.text.front() == prefix.back()) {
+                LetterCounts need = piece.counts;
+                --need[static_cast<std::size_t>(piece.text.front() - 'a')];
+                if (!within(need, rest))
+                    continue;
+                LetterCounts left = rest;
+                for (std::size_t x = 0; x < left.size(); ++x)
+                    left[x] = static_cast<std::uint8_t>(left[x] - need[x]);
+                visit(piece, left, std::string_view(piece.text).substr(1));
+            }
+        }
+    }
+
+    // Whether the rest can be the last parts, after parts before; what the
+    // pieces may take depends on the prefix only by its last two letters.
+    bool finishes(const LetterCounts &rest, std::size_t parts, const std::string &prefix)
+    {
+        if (m_overflow
+            || (++m_steps % 4096 == 0 && std::chrono::steady_clock::now() > m_deadline)) {
+            m_overflow = true;
+            return false;
+        }
+        std::string key(reinterpret_cast<const char *>(rest.data()), rest.size());
+        key += static_cast<char>(std::min<std::size_t>(parts, 1));
+        // The prefix matters only by a doubled letter at its end.
+        if (m_aff.simplifiedTriple && prefix.size() >= 2
+            && prefix.back() == prefix[prefix.size() - 2])
+            key += prefix.back();
+        if (const auto known = m_finishes.find(key); known != m_finishes.end())
+            return known->second;
+        bool any = false;
+        eachUse(rest, prefix,
+            [&](const Piece &piece, const LetterCounts &left, std::string_view written) {
+                if (any)
+                    return;
+                if (empty(left))
+                    any = parts >= 1 && (piece.roles & kLast);
+                else if (piece.roles & (parts == 0 ? kFirst : kInside))
+                    any = finishes(left, parts + 1, prefix + std::string(written));
+            });
+        if (!m_overflow)
+            m_finishes.emplace(std::move(key), any);
+        return any;
+    }
+
+    void walk(const LetterCounts &rest, std::size_t parts, std::string &prefix)
+    {
+        if (m_overflow)
+            return;
+        eachUse(rest, prefix,
+            [&](const Piece &piece, const LetterCounts &left, std::string_view written) {
+                const std::size_t length = prefix.size();
+                if (empty(left)) {
+                    if (parts >= 1 && (piece.roles & kLast)) {
+                        m_found.insert(prefix + std::string(written));
+                        m_overflow = m_overflow || m_found.size() > m_maxCandidates;
+                    }
+                    return;
+                }
+                if (!(piece.roles & (parts == 0 ? kFirst : kInside)))
+                    return;
+                prefix += written;
+                if (finishes(left, parts + 1, prefix))
+                    walk(left, parts + 1, prefix);
+                prefix.resize(length);
+            });
+    }
+
+    std::vector<Piece> m_pieces;
+    AffCompounding m_aff;
+    std::size_t m_maxCandidates;
+    std::chrono::steady_clock::time_point m_deadline;
+    std::size_t m_steps = 0;
+    bool m_overflow = false; // past the bound of candidates or time
+    std::unordered_map<std::string, bool> m_finishes;
+    std::set<std::string> m_found;
+};
+
+// Whether the checker takes the candidate in some spread of the typed
+// capitals over its letters.
+bool accepted(SpellChecker &checker, const std::string &candidate, std::string_view typed)
+{
+    std::array<std::size_t, 26> capitals {};
+    for (const char c : typed) {
+        if (c >= 'A' && c <= 'Z')
+            ++capitals[static_cast<std::size_t>(c - 'A')];
+    }
+    std::string spelled = candidate;
+    // Places each letter's capitals, letter by letter, from position from on.
+    const auto place
+        = [&](auto &self, std::size_t letter, std::size_t from, std::size_t left) -> bool {
+        while (letter < 26 && left == 0) {
+            ++letter;
+            from = 0;
+            left = letter < 26 ? capitals[letter] : 0;
+        }
+        if (letter == 26)
+            return testword(checker, spelled);
+        for (std::size_t i = from; i < spelled.size(); ++i) {
+            if (spelled[i] != static_cast<char>('a' + letter))
+                continue;
+            spelled[i] = static_cast<char>('A' + letter);
+            const bool yes = self(self, letter, i + 1, left - 1);
+            spelled[i] = static_cast<char>('a' + letter);
+            if (yes)
+                return true;
+        }
+        return false;
+    };
+    return place(place, 0, 0, capitals[0]);
+}
+
+struct Settings {
+    std::size_t count;
+    std::uint64_t seed;
+    std::size_t minLength;
+    std::size_t maxLength;
+    std::size_t maxCandidates;
+    std::chrono::seconds slowTime;
+    std::filesystem::path helper;
+    bool showDifferences;
+    bool showEach;
+};
+
+// Checks one dictionary; gives the number of differences and give-ups.
+std::size_t check(const std::filesystem::path &base, const Settings &settings)
+{
+    DictionaryService service(
+        { [&base] { return std::vector { base }; }, {}, settings.helper, {} });
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
+    const std::string name = base.filename().string();
+    if (!checker) {
+        std::printf("%-16s no engine serves it\n", name.c_str());
+        return 0;
+    }
+    const auto offer = service.indexFor(base, std::chrono::hours(1));
+    const std::string engine = checker->engineName();
+    if (!offer.index) {
+        std::printf(
+            "%-16s %-8s FALLBACK (%s)\n", name.c_str(), engine.c_str(), offer.refusal.c_str());
+        return 0;
+    }
+    const AffCompounding aff = readAff(base);
+    DifferentialInputs inputs(
+        settings.seed, base, offer.index.get(), settings.minLength, settings.maxLength);
+    std::size_t differences = 0;
+    std::size_t gaveUp = 0;
+    std::size_t tooMany = 0;
+    std::size_t withWords = 0;
+    std::size_t compoundWords = 0;
+    std::size_t candidates = 0;
+    std::chrono::steady_clock::duration indexTime {};
+    std::chrono::steady_clock::duration slowTime {};
+    std::string firstGiveUp;
+    for (std::size_t i = 0; i < settings.count; ++i) {
+        const std::string letters = inputs.joined(2, 4);
+        auto at = std::chrono::steady_clock::now();
+        // The budget the program gives a search of this many letters.
+        CompoundBudget budget;
+        budget.maxTime = compoundTimeFor(letters.size());
+        const IndexedAnswer indexed
+            = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
+        indexTime += std::chrono::steady_clock::now() - at;
+        at = std::chrono::steady_clock::now();
+        // The slow search's pieces: every form within the letters, found by
+        // going through all the keys.
+        const FormsWithin formsWithin = offer.index->within(letters);
+        const LetterCounts counts = countLetters(letters);
+        std::vector<Piece> pieces;
+        std::set<std::string> whole;
+        if (formsWithin.index) {
+            const WordIndex &index = *formsWithin.index;
+            std::unordered_map<std::string, std::size_t> seen;
+            for (WordIndex::KeyId key = 0; key < index.keyCount(); ++key) {
+                const auto forms = index.formsOf(key);
+                for (std::size_t f = 0; f < forms.size(); ++f) {
+                    Piece piece { lowered(forms[f]), countLetters(forms[f]), forms.roles[f], 0 };
+                    piece.mask = maskOf(piece.counts);
+                    if (!within(piece.counts, counts))
+                        continue;
+                    if (piece.text.size() == letters.size())
+                        whole.insert(piece.text);
+                    const auto [known, fresh] = seen.try_emplace(piece.text, pieces.size());
+                    if (fresh)
+                        pieces.push_back(std::move(piece));
+                    else
+                        pieces[known->second].roles |= piece.roles;
+                }
+            }
+        }
+        auto found = SlowSearch(std::move(pieces), aff, settings.maxCandidates,
+            std::chrono::steady_clock::now() + settings.slowTime)
+                         .run(counts);
+        std::set<std::string> expected;
+        if (found) {
+            candidates += found->size();
+            found->insert(whole.begin(), whole.end());
+            for (const std::string &candidate : *found) {
+                if (accepted(*checker, candidate, letters))
+                    expected.insert(candidate);
+            }
+        }
+        const auto slow = std::chrono::steady_clock::now() - at;
+        slowTime += slow;
+        if (settings.showEach)
+            std::printf("  %-30s index %zu candidates%s, slow search %zu, %zu words; %.2f s\n",
+                letters.c_str(), indexed.candidates, indexed.words ? "" : " (gave up)",
+                found ? found->size() : 0, expected.size(),
+                std::chrono::duration<double>(slow).count());
+        std::fflush(stdout);
+        tooMany += !found;
+        if (!indexed.words) {
+            if (gaveUp++ == 0)
+                firstGiveUp = indexed.fallback;
+            continue;
+        }
+        if (!found)
+            continue;
+        std::set<std::string> got;
+        for (const std::string &word : *indexed.words)
+            got.insert(lowered(word));
+        withWords += !expected.empty();
+        compoundWords += std::ranges::any_of(
+            expected, [&whole](const std::string &word) { return !whole.contains(word); });
+        if (got == expected)
+            continue;
+        if (++differences <= 10 && settings.showDifferences) {
+            std::printf("  DIFFERENCE for %s\n", letters.c_str());
+            for (const std::string &word : got) {
+                if (!expected.contains(word))
+                    std::printf("    only the index: %s\n", word.c_str());
+            }
+            for (const std::string &word : expected) {
+                if (!got.contains(word))
+                    std::printf("    only the slow search: %s\n", word.c_str());
+            }
+        }
+    }
+    std::printf("%-16s %-8s %4zu inputs, %4zu with words, %4zu with compounds, %zu candidates, "
+                "%zu past the slow search's bounds, %zu gave up%s%s, %zu differences; index "
+                "%.2f s, slow search %.1f s\n",
+        name.c_str(), engine.c_str(), settings.count, withWords, compoundWords, candidates, tooMany,
+        gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences,
+        std::chrono::duration<double>(indexTime).count(),
+        std::chrono::duration<double>(slowTime).count());
+    std::fflush(stdout);
+    return differences + gaveUp + tooMany;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Compares the indexed search on long inputs with a slow search of splits."));
+    parser.addHelpOption();
+    const QCommandLineOption dictionaryOption(QStringLiteral("dictionary"),
+        QStringLiteral("A dictionary path without .aff/.dic, or a folder of dictionaries; may "
+                       "be given more than once (default: the installed de_DE)."),
+        QStringLiteral("path"));
+    const QCommandLineOption countOption(QStringLiteral("count"),
+        QStringLiteral("Inputs per dictionary."), QStringLiteral("n"), QStringLiteral("200"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Random seed."),
+        QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption minOption(QStringLiteral("min-length"),
+        QStringLiteral("Shortest input."), QStringLiteral("n"), QStringLiteral("16"));
+    const QCommandLineOption maxOption(QStringLiteral("max-length"),
+        QStringLiteral("Longest input."), QStringLiteral("n"), QStringLiteral("30"));
+    const QCommandLineOption boundOption(QStringLiteral("max-candidates"),
+        QStringLiteral("Candidates of the slow search past which an input is counted apart."),
+        QStringLiteral("n"), QStringLiteral("2000000"));
+    const QCommandLineOption slowOption(QStringLiteral("slow-seconds"),
+        QStringLiteral("Time of the slow search for one input past which it is counted apart."),
+        QStringLiteral("n"), QStringLiteral("60"));
+    const QCommandLineOption quietOption(
+        QStringLiteral("quiet"), QStringLiteral("Count differences without showing them."));
+    const QCommandLineOption eachOption(
+        QStringLiteral("each"), QStringLiteral("A line for each input: its candidates and time."));
+    parser.addOptions({ dictionaryOption, countOption, seedOption, minOption, maxOption,
+        boundOption, slowOption, quietOption, eachOption });
+    parser.process(app);
+
+    std::vector<std::filesystem::path> bases;
+    QStringList given = parser.values(dictionaryOption);
+    if (given.isEmpty())
+        given.append(QStringLiteral("/usr/share/hunspell/de_DE"));
+    for (const QString &path : given) {
+        const QDir folder(path);
+        if (!folder.exists()) {
+            bases.emplace_back(path.toStdString());
+            continue;
+        }
+        for (const QString &aff :
+            folder.entryList({ QStringLiteral("*.aff") }, QDir::Files, QDir::Name))
+            bases.emplace_back(folder.filePath(aff.chopped(4)).toStdString());
+    }
+    const auto minLength = std::clamp<std::size_t>(parser.value(minOption).toULongLong(), 2, 40);
+    const Settings settings { parser.value(countOption).toULongLong(),
+        parser.value(seedOption).toULongLong(), minLength,
+        std::clamp<std::size_t>(parser.value(maxOption).toULongLong(), minLength, 40),
+        parser.value(boundOption).toULongLong(),
+        std::chrono::seconds(parser.value(slowOption).toLongLong()),
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(QStringLiteral("quorvel-probe"))
+            .toStdString(),
+        !parser.isSet(quietOption), parser.isSet(eachOption) };
+    std::printf("inputs: %zu per dictionary, %zu to %zu letters of two to four forms, seed %llu\n",
+        settings.count, settings.minLength, settings.maxLength,
+        static_cast<unsigned long long>(settings.seed));
+    std::fflush(stdout);
+    std::size_t failures = 0;
+    for (const auto &base : bases)
+        failures += check(base, settings);
+    std::printf("dictionaries: %zu; differences, give-ups and inputs past the bound: %zu\n",
+        bases.size(), failures);
+    return failures == 0 ? 0 : 1;
+}
