@@ -7,7 +7,9 @@
 // reference takes every sub-multiset of the letters of at least the
 // shortest length, every arrangement of it and every letter for each
 // blank, and asks the checker about each string in lower case, capitalised
-// and in capitals; a string is a word when any of the three is accepted.
+// and in capitals, and with the capitals of any of the dictionary's words
+// spelt with a capital inside (THz, EU) that begins it, so that THz and EUs
+// are found; a string is a word when any of these is accepted.
 // The word sets, compared without letter case, must be the same, and each
 // word the games print must be accepted exactly as printed. Both ask the
 // same checker, which the program's own dictionary service chose and
@@ -23,6 +25,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -37,15 +40,46 @@ std::string lowered(std::string text)
     return text;
 }
 
-// Accepted in lower case, capitalised or in capitals.
-bool acceptedInSomeCase(SpellChecker &checker, const std::string &lower)
+// The words of the dictionary's word list spelt with the letters A-Z and a
+// capital after the first letter (THz, NiCd, EU), read as plain text.
+std::vector<std::string> innerCapitals(const std::filesystem::path &base)
+{
+    std::vector<std::string> words;
+    std::ifstream list(base.string() + ".dic");
+    std::string line;
+    std::getline(list, line); // the count
+    while (std::getline(list, line)) {
+        const std::string word = line.substr(0, line.find_first_of("/\t "));
+        const bool letters = !word.empty() && std::ranges::all_of(word, [](char c) {
+            return std::isalpha(static_cast<unsigned char>(c));
+        });
+        if (letters && std::any_of(word.begin() + 1, word.end(), [](char c) {
+                return std::isupper(static_cast<unsigned char>(c));
+            }))
+            words.push_back(word);
+    }
+    return words;
+}
+
+// Accepted in lower case, capitalised or in capitals, or with the capitals
+// of a word of the list spelt so that begins it (EUs from EU).
+bool acceptedInSomeCase(
+    SpellChecker &checker, const std::string &lower, const std::vector<std::string> &inner)
 {
     std::string capital = lower;
     capital[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(capital[0])));
     std::string upper = lower;
     for (char &c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return testword(checker, lower) || testword(checker, capital) || testword(checker, upper);
+    if (testword(checker, lower) || testword(checker, capital) || testword(checker, upper))
+        return true;
+    for (const std::string &word : inner) {
+        if (word.size() > lower.size() || lowered(word) != lower.substr(0, word.size()))
+            continue;
+        if (testword(checker, word + lower.substr(word.size())))
+            return true;
+    }
+    return false;
 }
 
 // Every distinct string of the letters and blanks, of minLength letters
@@ -53,9 +87,10 @@ bool acceptedInSomeCase(SpellChecker &checker, const std::string &lower)
 // a sub-multiset of the letters, blanks standing for any letter.
 class Reference {
 public:
-    Reference(SpellChecker &checker, std::size_t minLength)
+    Reference(SpellChecker &checker, std::size_t minLength, const std::vector<std::string> &inner)
         : m_checker(checker)
         , m_minLength(minLength)
+        , m_inner(inner)
     {
     }
 
@@ -82,7 +117,7 @@ private:
         prefix.push_back(c);
         if (prefix.size() >= m_minLength) {
             m_questions += 3;
-            if (acceptedInSomeCase(m_checker, prefix))
+            if (acceptedInSomeCase(m_checker, prefix, m_inner))
                 m_found.insert(prefix);
         }
         for (char next = 'a'; next <= 'z'; ++next)
@@ -93,26 +128,28 @@ private:
 
     SpellChecker &m_checker;
     std::size_t m_minLength;
+    const std::vector<std::string> &m_inner;
     WordSet m_found;
     std::size_t m_questions = 0;
 };
 
 // The reference on two threads, each with a checker of its own, the first
 // letters split between them.
-WordSet referenceWords(const LetterPool &pool, std::size_t minLength, SpellChecker &checker,
-    SpellChecker *second, std::size_t &questions)
+WordSet referenceWords(const LetterPool &pool, std::size_t minLength,
+    const std::vector<std::string> &inner, SpellChecker &checker, SpellChecker *second,
+    std::size_t &questions)
 {
     const std::string all = "abcdefghijklmnopqrstuvwxyz";
     if (!second) {
-        Reference reference(checker, minLength);
+        Reference reference(checker, minLength, inner);
         WordSet words = reference.words(pool, all);
         questions += reference.questions();
         return words;
     }
-    Reference late(*second, minLength);
+    Reference late(*second, minLength, inner);
     WordSet lateWords;
     std::thread worker([&] { lateWords = late.words(pool, all.substr(13)); });
-    Reference early(checker, minLength);
+    Reference early(checker, minLength, inner);
     WordSet words = early.words(pool, all.substr(0, 13));
     worker.join();
     words.insert(lateWords.begin(), lateWords.end());
@@ -155,6 +192,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         return 1;
     }
     const auto second = checker->cloneForThread();
+    const std::vector<std::string> inner = innerCapitals(base);
     DifferentialInputs inputs(settings.seed, base, offer.index.get(), 1, settings.maxLength);
     std::mt19937_64 random(settings.seed);
     std::size_t differences = 0;
@@ -193,7 +231,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         }
         at = std::chrono::steady_clock::now();
         const WordSet reference = referenceWords(
-            query.pool, settings.minLength, *checker, second.get(), referenceQuestions);
+            query.pool, settings.minLength, inner, *checker, second.get(), referenceQuestions);
         referenceTime += std::chrono::steady_clock::now() - at;
         words += reference.size();
         if (game != reference || !outcome.unfinished.empty()) {

@@ -33,9 +33,8 @@ bool isAlphabetic(std::string_view letter)
 
 std::optional<Alphabet> Alphabet::of(std::vector<std::string> letters)
 {
-    std::ranges::sort(letters);
-    const auto [first, last] = std::ranges::unique(letters);
-    letters.erase(first, last);
+    std::sort(letters.begin(), letters.end());
+    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
     if (letters.size() > kMaxLetters)
         return std::nullopt;
     Alphabet alphabet;
@@ -118,7 +117,7 @@ AlphabetBuilder::AlphabetBuilder(std::string_view language)
     : m_case(language)
 {
     for (char c = 0x21; c < 0x7F; ++c)
-        m_asciiSmall[static_cast<std::size_t>(c)] = m_case.lower(std::string(1, c));
+        m_asciiSmall[static_cast<unsigned char>(c)] = m_case.lower(std::string(1, c));
 }
 
 bool AlphabetBuilder::addWord(std::string_view utf8)
@@ -129,7 +128,7 @@ bool AlphabetBuilder::addWord(std::string_view utf8)
         for (const char c : utf8) {
             const std::string letter(1, c);
             if (isAlphabetic(letter))
-                small.push_back(m_asciiSmall[static_cast<std::size_t>(c)]);
+                small.push_back(m_asciiSmall[static_cast<unsigned char>(c)]);
         }
     } else {
         auto letters = m_splitter.split(utf8);
@@ -147,8 +146,8 @@ bool AlphabetBuilder::addWord(std::string_view utf8)
                 small.push_back(known->second);
         }
     }
-    std::ranges::sort(small);
-    small.erase(std::ranges::unique(small).begin(), small.end());
+    std::sort(small.begin(), small.end());
+    small.erase(std::unique(small.begin(), small.end()), small.end());
     const auto added = std::ranges::count_if(
         small, [this](const std::string &letter) { return !m_found.contains(letter); });
     if (m_found.size() + static_cast<std::size_t>(added) > Alphabet::kMaxLetters)

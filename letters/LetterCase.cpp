@@ -42,7 +42,7 @@ std::string scriptOfLanguage(std::string_view language)
     locale.addLikelySubtags(status);
     if (U_FAILURE(status) || std::string_view(locale.getScript()).empty())
         return {};
-    const UScriptCode code
+    const auto code
         = static_cast<UScriptCode>(u_getPropertyValueEnum(UCHAR_SCRIPT, locale.getScript()));
     return code == USCRIPT_INVALID_CODE ? std::string() : uscript_getName(code);
 }

@@ -354,9 +354,8 @@ private:
                     pairs.emplace_back(first, std::max(one, other));
             }
         }
-        std::ranges::sort(pairs);
-        const auto [last, end] = std::ranges::unique(pairs);
-        pairs.erase(last, end);
+        std::sort(pairs.begin(), pairs.end());
+        pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
         for (const auto &[first, second] : pairs) {
             Level &middle = m_levels[depth + 2];
             middle.contains = next.contains || m_words[first].contains;
