@@ -7,7 +7,6 @@
 namespace {
 
 constexpr std::size_t kDefaultPhraseWords = 2;
-constexpr std::size_t kMaxLetters = 64;
 
 CommandRefusal usage(const QString &message)
 {
@@ -115,9 +114,10 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
         query.maxWords = *words;
         query.limit = kDefaultPhraseLimit;
     }
-    const auto minLength = number(parser.value(m_minLength), 1, kMaxLetters);
+    const auto minLength = number(parser.value(m_minLength), 1, LetterPool::kMaxTiles);
     if (!minLength)
-        return usage(tr("--min-length takes a number of letters from 1 to %1.").arg(kMaxLetters));
+        return usage(
+            tr("--min-length takes a number of letters from 1 to %1.").arg(LetterPool::kMaxTiles));
     query.minLength = *minLength;
     if (parser.isSet(m_limit)) {
         const auto limit = number(parser.value(m_limit), 1, SIZE_MAX);

@@ -4,13 +4,6 @@
 
 #include <numeric>
 
-namespace {
-
-// More than a game has tiles, and below what a count of one letter can hold.
-constexpr std::size_t kMaxTiles = 64;
-
-} // namespace
-
 std::size_t LetterPool::letters() const
 {
     return std::accumulate(counts.begin(), counts.end(), std::size_t(0));
@@ -50,8 +43,8 @@ std::variant<LetterPool, std::string> parsePool(std::string_view typed)
     for (const char c : typed) {
         if (c == ' ')
             continue;
-        if (++tiles > kMaxTiles)
-            return "more than " + std::to_string(kMaxTiles) + " letters and blanks";
+        if (++tiles > LetterPool::kMaxTiles)
+            return "more than " + std::to_string(LetterPool::kMaxTiles) + " letters and blanks";
         if (c == '?')
             ++pool.blanks;
         else if (c >= 'a' && c <= 'z')

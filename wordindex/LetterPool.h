@@ -12,6 +12,9 @@
 // The tiles of a word game: letters, each as often as given, and blanks
 // that stand for any one letter.
 struct LetterPool {
+    // More than a game has tiles, and below what a count of one letter can hold.
+    static constexpr std::size_t kMaxTiles = 64;
+
     LetterCounts counts {};
     std::size_t blanks = 0;
 
