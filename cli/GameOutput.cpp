@@ -61,6 +61,7 @@ std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &ou
             QCoreApplication::translate("GameOutput", "stopped early: %1; the list is not complete")
                 .arg(QString::fromStdString(outcome.unfinished)));
     std::vector<std::string> lines;
+    lines.reserve(notes.size());
     for (const QString &note : notes)
         lines.push_back(note.toStdString());
     return lines;
