@@ -2,22 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/GameResult.h"
 
+#include "wordforms/AsciiLetters.h"
+
 #include <algorithm>
 #include <compare>
-
-namespace {
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
 
 bool wordOrder(std::string_view a, std::string_view b)
 {
     const auto folded = std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(),
-        b.end(), [](char x, char y) { return lower(x) <=> lower(y); });
+        b.end(), [](char x, char y) { return asciiLower(x) <=> asciiLower(y); });
     return std::is_neq(folded) ? std::is_lt(folded) : a < b;
 }
 

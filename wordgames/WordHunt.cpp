@@ -5,6 +5,7 @@
 #include "candidates/CompoundSearch.h"
 #include "search/CheckerQuestions.h"
 #include "search/WorkerCheckers.h"
+#include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
 
@@ -14,11 +15,6 @@
 #include <thread>
 
 namespace {
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 char upper(char c)
 {
@@ -60,12 +56,12 @@ public:
         for (std::size_t first = 0; first < forms.size();) {
             std::size_t end = first;
             m_lower.assign(forms[first]);
-            std::ranges::transform(m_lower, m_lower.begin(), lower);
+            std::ranges::transform(m_lower, m_lower.begin(), asciiLower);
             m_spellings.clear();
             for (; end < forms.size(); ++end) {
                 const std::string_view form = forms[end];
                 if (!std::ranges::equal(
-                        form, m_lower, [](char a, char b) { return lower(a) == b; }))
+                        form, m_lower, [](char a, char b) { return asciiLower(a) == b; }))
                     break;
                 if (forms.roles[end] & FormRole::Word)
                     m_spellings.push_back(form);
@@ -95,7 +91,8 @@ public:
         const auto forms = m_index.formsFor(WordIndex::keyOf(word));
         for (std::size_t f = 0; f < forms.size(); ++f) {
             if ((forms.roles[f] & FormRole::Word)
-                && std::ranges::equal(forms[f], word, [](char a, char b) { return lower(a) == b; }))
+                && std::ranges::equal(
+                    forms[f], word, [](char a, char b) { return asciiLower(a) == b; }))
                 return;
         }
         ++m_result.candidates;

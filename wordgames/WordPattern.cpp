@@ -2,23 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/WordPattern.h"
 
+#include "wordforms/AsciiLetters.h"
+
 #include <numeric>
-
-namespace {
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
 
 std::variant<WordPattern, std::string> WordPattern::parse(std::string_view text)
 {
     WordPattern pattern;
     std::string word;
     for (std::size_t i = 0; i <= text.size(); ++i) {
-        const char c = i < text.size() ? lower(text[i]) : ' ';
+        const char c = i < text.size() ? asciiLower(text[i]) : ' ';
         if (c == ' ') {
             // Two spaces, or one at either end, would be a word of no letters.
             if (word.empty())
@@ -52,7 +45,7 @@ bool WordPattern::fits(std::size_t place, std::string_view word) const
     if (word.size() != want.size())
         return false;
     for (std::size_t i = 0; i < want.size(); ++i) {
-        if (want[i] != '?' && want[i] != lower(word[i]))
+        if (want[i] != '?' && want[i] != asciiLower(word[i]))
             return false;
     }
     return true;
