@@ -35,7 +35,8 @@ constexpr std::array kBothKinds { IndexKind::Forms, IndexKind::Stems };
 
 struct BuildRow {
     const char *name;
-    QByteArray aff; // without dic: the name of a dictionary in tests/data/wordindex
+    const char *folder = nullptr; // a dictionary's files in tests/data/wordindex, or:
+    QByteArray aff = {}; // the texts of its two files
     QByteArray dic = {};
     QStringList present = {}; // none: the index is refused
     QStringList absent = {};
@@ -85,12 +86,12 @@ private slots:
         const QByteArray walkAff = "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n";
         addRows<BuildRow>({
             { .name = "strip, conditions, prefixes, cross products, sharp s also spelt ss",
-                .aff = "basic",
+                .folder = "basic",
                 .present = { "carry", "carried", "play", "played", "tie", "ties", "uncarry",
                     "uncarried", "unplayed", "replay", "Strasse" },
                 .absent = { "carryed", "plaied", "replayed" } },
             { .name = "suffix after suffix or prefix, prefix after suffix or prefix",
-                .aff = "continuation",
+                .folder = "continuation",
                 .present = { "helpful", "helpfully", "preview", "previewing", "doer", "overdoer",
                     "rewind", "unrewind", "korabx", "korabyz", "xcd", "zykol", "dc" },
                 .absent = { "helply", "viewing", "overdo", "unwind" } },
@@ -99,23 +100,23 @@ private slots:
                 .dic = "1\nkol/V\n",
                 .present = { "xykol", "zykol" } },
             { .name = "flag aliases, an alias line read as flags",
-                .aff = "alias",
+                .folder = "alias",
                 .present = { "played", "unplay", "unplayed", "ties", "unties" },
                 .absent = { "untie", "tied" } },
             { .name = "long flags",
-                .aff = "long",
+                .folder = "long",
                 .present = { "locks", "unlock", "unlocks" },
                 .absent = { "locked" } },
             { .name = "numeric flags",
-                .aff = "num",
+                .folder = "num",
                 .present = { "walking", "walker" },
                 .absent = { "walked" } },
             { .name = "UTF-8 flags",
-                .aff = "utf8flags",
+                .folder = "utf8flags",
                 .present = { "hund", "hunden" },
                 .absent = { "hunds" } },
             { .name = "Latin-1 text",
-                .aff = "latin1",
+                .folder = "latin1",
                 .present = { "cafes", "Strasse" },
                 .absent = { "cafe" } },
 
@@ -244,8 +245,8 @@ private slots:
         QFETCH(BuildRow, row);
         // An index of stems makes the same forms as one that keeps them all.
         for (const IndexKind kind : kBothKinds) {
-            const WordIndexBuild build = row.dic.isEmpty()
-                ? buildWordIndexFromFiles(QUORVEL_TEST_DATA "/wordindex/" + row.aff.toStdString(),
+            const WordIndexBuild build = row.folder
+                ? buildWordIndexFromFiles(QUORVEL_TEST_DATA "/wordindex/" + std::string(row.folder),
                     row.dialect, {}, nullptr, kind)
                 : buildWordIndex(
                     row.aff.toStdString(), row.dic.toStdString(), row.dialect, {}, nullptr, kind);
