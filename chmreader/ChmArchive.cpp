@@ -5,6 +5,7 @@
 #include "chmreader/ChmDecompressor.h"
 #include "fileio/BoundedFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cstring>
@@ -44,7 +45,8 @@ void setReason(QString *whyNot, const QString &reason)
 
 QString tooLarge()
 {
-    return QStringLiteral("it is larger than %1 MB").arg(ChmArchive::kMaxFileSize >> 20);
+    return QCoreApplication::translate("ChmArchive", "it is larger than %1 MB")
+        .arg(ChmArchive::kMaxFileSize >> 20);
 }
 
 // Completes "... is not a readable compiled help (CHM) file: ...".
@@ -53,17 +55,17 @@ QString refusalText(const FileRefusal &refusal)
     switch (refusal.kind) {
     case FileRefusal::Kind::Missing:
     case FileRefusal::Kind::CannotOpen:
-        return QStringLiteral("it cannot be opened");
+        return QCoreApplication::translate("ChmArchive", "it cannot be opened");
     case FileRefusal::Kind::NotRegular:
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("ChmArchive", "it is not a regular file");
     case FileRefusal::Kind::TooLarge:
         return tooLarge();
     case FileRefusal::Kind::ReadFailed:
-        return QStringLiteral("it cannot be read");
+        return QCoreApplication::translate("ChmArchive", "it cannot be read");
     case FileRefusal::Kind::Cancelled:
-        return QStringLiteral("its reading was cancelled");
+        return QCoreApplication::translate("ChmArchive", "its reading was cancelled");
     }
-    return QStringLiteral("it cannot be read");
+    return QCoreApplication::translate("ChmArchive", "it cannot be read");
 }
 
 } // namespace

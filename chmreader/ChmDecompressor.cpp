@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chmreader/ChmDecompressor.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -180,11 +181,12 @@ std::variant<std::unique_ptr<ChmDecompressor>, QString> ChmDecompressor::open(QB
     state.input = std::move(file);
     state.decompressor = mspack_create_chm_decompressor(&state.base);
     if (!state.decompressor)
-        return QStringLiteral("the decompressor cannot be started");
+        return QCoreApplication::translate("ChmArchive", "the decompressor cannot be started");
     // The headers only: the directory is ours to walk.
     state.header = state.decompressor->fast_open(state.decompressor, kInputName);
     if (!state.header)
-        return QStringLiteral("its headers are not those of a compiled help file");
+        return QCoreApplication::translate(
+            "ChmArchive", "its headers are not those of a compiled help file");
     for (mschmd_file &stand : state.systemFiles)
         stand = {};
     state.header->sec1.content = &state.systemFiles[0];

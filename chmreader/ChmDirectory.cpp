@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chmreader/ChmDirectory.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace {
@@ -67,10 +68,11 @@ QString ChmDirectory::normalizedName(const QString &name)
 std::variant<ChmDirectory, QString> ChmDirectory::read(const QByteArray &file, const Layout &layout)
 {
     if (layout.chunkSize < kEntriesAt + 2 || layout.chunkCount == 0)
-        return QStringLiteral("its directory has no chunks");
+        return QCoreApplication::translate("ChmArchive", "its directory has no chunks");
     const quint64 directoryEnd = layout.chunksAt + quint64(layout.chunkSize) * layout.chunkCount;
     if (layout.chunksAt > quint64(file.size()) || directoryEnd > quint64(file.size()))
-        return QStringLiteral("its directory runs past the end of the file");
+        return QCoreApplication::translate(
+            "ChmArchive", "its directory runs past the end of the file");
 
     ChmDirectory directory;
     // Each chunk is read at most once and the walk takes at most one step
@@ -79,15 +81,19 @@ std::variant<ChmDirectory, QString> ChmDirectory::read(const QByteArray &file, c
     quint32 chunk = layout.firstListing;
     for (quint32 steps = 0; chunk != kNoChunk; ++steps) {
         if (chunk >= layout.chunkCount)
-            return QStringLiteral("its directory links to chunk %1, which does not exist")
+            return QCoreApplication::translate(
+                "ChmArchive", "its directory links to chunk %1, which does not exist")
                 .arg(chunk);
         if (visited[chunk] || steps >= layout.chunkCount)
-            return QStringLiteral("its directory links back to chunk %1").arg(chunk);
+            return QCoreApplication::translate("ChmArchive", "its directory links back to chunk %1")
+                .arg(chunk);
         visited[chunk] = true;
         const char *begin = file.constData() + layout.chunksAt + quint64(chunk) * layout.chunkSize;
         const char *end = begin + layout.chunkSize;
         if (QByteArray::fromRawData(begin, 4) != "PMGL")
-            return QStringLiteral("its directory chunk %1 is not a listing").arg(chunk);
+            return QCoreApplication::translate(
+                "ChmArchive", "its directory chunk %1 is not a listing")
+                .arg(chunk);
         const quint32 count
             = static_cast<unsigned char>(end[-2]) | static_cast<unsigned char>(end[-1]) << 8;
         ChunkReader reader(begin + kEntriesAt, end - 2);
@@ -99,12 +105,15 @@ std::variant<ChmDirectory, QString> ChmDirectory::read(const QByteArray &file, c
             if (!reader.number(nameLength) || !reader.bytes(nameLength, name)
                 || !reader.number(section) || !reader.number(entry.offset)
                 || !reader.number(entry.length))
-                return QStringLiteral("its directory chunk %1 is damaged").arg(chunk);
+                return QCoreApplication::translate(
+                    "ChmArchive", "its directory chunk %1 is damaged")
+                    .arg(chunk);
             if (section > 1 || name.size() < 2 || name.endsWith('/'))
                 continue; // folders, and sections this reader does not know
             entry.section = static_cast<int>(section);
             if (directory.m_entries.size() >= kMaxEntries)
-                return QStringLiteral("it lists more than %L1 files").arg(kMaxEntries);
+                return QCoreApplication::translate("ChmArchive", "it lists more than %L1 files")
+                    .arg(kMaxEntries);
             directory.m_entries.insert(normalizedName(QString::fromUtf8(name)), entry);
         }
         chunk = u32At(begin + kNextChunkAt);

@@ -4,6 +4,7 @@
 
 #include "chmreader/HtmlTokenizer.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -23,20 +24,23 @@ bool nests(QStringView name)
 std::optional<QString> PageLimits::breach(const QByteArray &html)
 {
     if (html.size() > kMaxPageBytes)
-        return QStringLiteral("The page is larger than the limit of %1 KB.")
+        return QCoreApplication::translate(
+            "PageLimits", "The page is larger than the limit of %1 KB.")
             .arg(kMaxPageBytes / 1024);
     const QString text = QString::fromUtf8(html);
     int depth = 0, tables = 0, elements = 0, cells = 0;
     HtmlTokenizer tokens(text);
     while (const auto tag = tokens.next()) {
         if (!tag->closing && ++elements > kMaxElements)
-            return QStringLiteral("The page has more elements than the limit of %1.")
+            return QCoreApplication::translate(
+                "PageLimits", "The page has more elements than the limit of %1.")
                 .arg(kMaxElements);
         if (!tag->closing
             && (tag->name.compare(u"td", Qt::CaseInsensitive) == 0
                 || tag->name.compare(u"th", Qt::CaseInsensitive) == 0)
             && ++cells > kMaxTableCells)
-            return QStringLiteral("The page has more table cells than the limit of %1.")
+            return QCoreApplication::translate(
+                "PageLimits", "The page has more table cells than the limit of %1.")
                 .arg(kMaxTableCells);
         if (!nests(tag->name))
             continue;
@@ -48,10 +52,12 @@ std::optional<QString> PageLimits::breach(const QByteArray &html)
             continue;
         }
         if (++depth > kMaxNesting)
-            return QStringLiteral("The page nests its elements deeper than the limit of %1 levels.")
+            return QCoreApplication::translate(
+                "PageLimits", "The page nests its elements deeper than the limit of %1 levels.")
                 .arg(kMaxNesting);
         if (table && ++tables > kMaxTableNesting)
-            return QStringLiteral("The page nests tables deeper than the limit of %1 levels.")
+            return QCoreApplication::translate(
+                "PageLimits", "The page nests tables deeper than the limit of %1 levels.")
                 .arg(kMaxTableNesting);
     }
     return std::nullopt;

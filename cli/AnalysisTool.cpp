@@ -38,7 +38,7 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
     // catalogue) they are word for word what they have always been.
     if (!finished->fallback.empty())
         io.errLine(QCoreApplication::translate("AnalysisTool", "every arrangement tried: %1")
-                       .arg(QString::fromStdString(finished->fallback))
+                       .arg(reasonText(finished->fallback))
                        .toStdString());
     const double seconds = std::chrono::duration<double>(finished->time).count();
     if (finished->indexed) {

@@ -6,6 +6,7 @@
 #include "platform/ProgramTerminator.h"
 #include "search/CheckerQuestions.h"
 #include "search/IndexWait.h"
+#include "search/RunSummary.h"
 #include "wordindex/IndexSource.h"
 
 #include <QCoreApplication>
@@ -46,12 +47,14 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
     if (io.terminal)
         progress.emplace(io.terminal, io.clock);
     const auto dictionary = checker->dictionary();
-    IndexSource::Offer offer { nullptr, "the checker reads no dictionary file" };
+    IndexSource::Offer offer { nullptr,
+        QT_TRANSLATE_NOOP("Reason", "the checker reads no dictionary file") };
     if (dictionary) {
         offer = waitForIndex(services.indexes, *dictionary, kWaitSlice,
             [&progress](std::chrono::steady_clock::duration left) {
                 if (progress)
-                    progress->waiting("building the dictionary's word index",
+                    progress->waiting(
+                        QT_TRANSLATE_NOOP("ProgressLine", "building the dictionary's word index"),
                         std::chrono::ceil<std::chrono::seconds>(left));
                 return true;
             });
@@ -63,7 +66,7 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         io.errLine(QCoreApplication::translate("GameTool",
             "--some and --phrases need the word index of the dictionary, which cannot serve "
             "it: %1")
-                       .arg(QString::fromStdString(*indexRefusal))
+                       .arg(reasonText(*indexRefusal))
                        .toStdString());
         if (dictionary)
             io.errLine(answeredByLine(*dictionary, checker->engineName()));

@@ -7,6 +7,7 @@
 #include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -156,11 +157,12 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
 {
     IndexedAnswer answer;
     if (letters.empty() || !std::ranges::all_of(letters, isAsciiLetter)) {
-        answer.fallback = "the letters are not all A to Z";
+        answer.fallback = QT_TRANSLATE_NOOP("Reason", "the letters are not all A to Z");
         return answer;
     }
     if (letters.size() >= (std::size_t(1) << 20)) {
-        answer.fallback = "the letters are too many to count their arrangements exactly";
+        answer.fallback = QT_TRANSLATE_NOOP(
+            "Reason", "the letters are too many to count their arrangements exactly");
         return answer;
     }
     maxArrangements = std::min<std::size_t>(maxArrangements, std::size_t(1) << 40);
@@ -195,13 +197,15 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
             = static_cast<std::size_t>(std::ranges::count_if(typed[x], isAsciiUpper));
         const std::size_t ways = choose(typed[x].size(), capitals, maxArrangements);
         if (ways > maxArrangements / perForm) {
-            answer.fallback = "the capitals typed spread in too many ways";
+            answer.fallback
+                = QT_TRANSLATE_NOOP("Reason", "the capitals typed spread in too many ways");
             return answer;
         }
         perForm *= ways;
     }
     if (perForm > maxArrangements / candidates->size()) {
-        answer.fallback = "the index names more arrangements than trying them all is worth";
+        answer.fallback = QT_TRANSLATE_NOOP(
+            "Reason", "the index names more arrangements than trying them all is worth");
         return answer;
     }
 

@@ -23,6 +23,11 @@ QString dictionaryName(const RunReport &run)
 
 } // namespace
 
+QString reasonText(const std::string &reason)
+{
+    return QCoreApplication::translate("Reason", reason.c_str());
+}
+
 QString runSummary(const RunReport &run)
 {
     QStringList lines;
@@ -38,7 +43,7 @@ QString runSummary(const RunReport &run)
             "RunSummary", "Found through the word index, each word confirmed by the checker");
     } else if (!run.fallback.empty()) {
         lines << QCoreApplication::translate("RunSummary", "Every arrangement tried: %1")
-                     .arg(QString::fromStdString(run.fallback));
+                     .arg(reasonText(run.fallback));
     } else {
         lines << QCoreApplication::translate("RunSummary", "Every arrangement tried");
     }

@@ -222,7 +222,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     report.dictionary = checker.dictionary();
     report.engine = checker.engineName();
     if (m_options.exhaustive) {
-        report.fallback = "asked to (--exhaustive)";
+        report.fallback = QT_TRANSLATE_NOOP("Reason", "asked to (--exhaustive)");
         return std::nullopt;
     }
     if (!m_services.indexes || !report.dictionary)
@@ -235,8 +235,9 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
         kWaitSlice, [&](std::chrono::steady_clock::duration left) {
             if (enumeration < static_cast<double>(
                     std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
-                report.fallback = "the word index is still being built or read, and trying every "
-                                  "arrangement is quicker";
+                report.fallback = QT_TRANSLATE_NOOP("Reason",
+                    "the word index is still being built or read, and trying every arrangement "
+                    "is quicker");
                 return false;
             }
             stopped = !going();

@@ -4,6 +4,7 @@
 
 #include "wordindex/IndexLayout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -115,6 +116,14 @@ bool setWhy(std::string *whyNot, std::string why)
     if (whyNot)
         *whyNot = std::move(why);
     return false;
+}
+
+// A reason in the user's language with the system's own words (errno) in it.
+std::string systemSaid(const char *source, int error)
+{
+    return QCoreApplication::translate("CacheFile", source)
+        .arg(QString::fromLocal8Bit(std::strerror(error)))
+        .toStdString();
 }
 
 // Deletes the oldest entries (and leftovers of writes that never finished)
@@ -289,7 +298,8 @@ bool write(const std::filesystem::path &folder, const CacheEntry &entry,
     const int fd
         = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
-        return setWhy(whyNot, std::string("it cannot be created: ") + std::strerror(errno));
+        return setWhy(
+            whyNot, systemSaid(QT_TRANSLATE_NOOP("CacheFile", "it cannot be created: %1"), errno));
     bool ok = true;
     for (const std::span<const std::uint64_t> piece :
         { std::span<const std::uint64_t>(header), std::span<const std::uint64_t>(fields), image }) {
@@ -310,8 +320,9 @@ bool write(const std::filesystem::path &folder, const CacheEntry &entry,
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(temporary.c_str(), final.c_str()) != 0) {
         std::filesystem::remove(temporary, error);
-        return setWhy(
-            whyNot, std::string("it cannot be written: ") + std::strerror(ok ? errno : writeError));
+        return setWhy(whyNot,
+            systemSaid(QT_TRANSLATE_NOOP("CacheFile", "it cannot be written: %1"),
+                ok ? errno : writeError));
     }
     prune(folder);
     return true;

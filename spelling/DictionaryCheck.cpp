@@ -5,8 +5,10 @@
 #include "fileio/BoundedFile.h"
 #include "hunspellfiles/AffixLines.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <unicode/ucnv.h>
 
 namespace DictionaryCheck {
@@ -56,6 +58,47 @@ bool readsAsciiAsIs(const std::string &encoding)
         && std::string_view(out.data(), static_cast<std::size_t>(length)) == sample;
 }
 
+// Why a dictionary's file cannot be read, in the user's language.
+QString refusalText(const FileRefusal &refusal)
+{
+    const char *reason = QT_TRANSLATE_NOOP("DictionaryCheck", "it cannot be read");
+    bool systemSaid = true;
+    switch (refusal.kind) {
+    case FileRefusal::Kind::Missing:
+        reason = QT_TRANSLATE_NOOP("DictionaryCheck", "it does not exist");
+        break;
+    case FileRefusal::Kind::CannotOpen:
+        reason = QT_TRANSLATE_NOOP("DictionaryCheck", "it cannot be opened");
+        break;
+    case FileRefusal::Kind::NotRegular:
+        reason = QT_TRANSLATE_NOOP("DictionaryCheck", "it is not a regular file");
+        systemSaid = false;
+        break;
+    case FileRefusal::Kind::TooLarge:
+        reason = QT_TRANSLATE_NOOP("DictionaryCheck", "it is larger than the program reads");
+        systemSaid = false;
+        break;
+    case FileRefusal::Kind::ReadFailed:
+        break;
+    case FileRefusal::Kind::Cancelled:
+        reason = QT_TRANSLATE_NOOP("DictionaryCheck", "its reading was cancelled");
+        systemSaid = false;
+        break;
+    }
+    QString text = QCoreApplication::translate("DictionaryCheck", reason);
+    // The system's own words, in the language of the C library's locale.
+    if (systemSaid && refusal.error != 0)
+        text += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(refusal.error)));
+    return text;
+}
+
+std::string said(const char *source, const std::string &argument)
+{
+    return QCoreApplication::translate("DictionaryCheck", source)
+        .arg(QString::fromStdString(argument))
+        .toStdString();
+}
+
 } // namespace
 
 Report inspect(const std::filesystem::path &base)
@@ -68,12 +111,17 @@ Report inspect(const std::filesystem::path &base)
     for (const auto &[file, refusal] : { std::pair(".aff", std::get_if<FileRefusal>(&affix)),
              std::pair(".dic", std::get_if<FileRefusal>(&words)) }) {
         if (refusal) {
-            report.refusal = base.string() + file + ": " + refusal->text();
+            report.refusal
+                = QCoreApplication::translate("DictionaryCheck", "%1: %2")
+                      .arg(QString::fromStdString(base.string() + file), refusalText(*refusal))
+                      .toStdString();
             return report;
         }
     }
     if (std::get<FileStamp>(words).size > kMaxWordListSize) {
-        report.refusal = base.string() + ".dic is larger than the program reads";
+        report.refusal
+            = said(QT_TRANSLATE_NOOP("DictionaryCheck", "%1.dic is larger than the program reads"),
+                base.string());
         return report;
     }
     // Nuspell reads keywords in any case ("sET") and acts on every SET line,
@@ -94,10 +142,13 @@ Report inspect(const std::filesystem::path &base)
         });
     const std::string converter = nuspellEncodingName(encoding);
     if (unconvertible || !convertible(converter))
-        report.nuspellRefusal = "SET " + unconvertible.value_or(encoding)
-            + " names an encoding that cannot be converted";
+        report.nuspellRefusal = said(QT_TRANSLATE_NOOP("DictionaryCheck",
+                                         "SET %1 names an encoding that cannot be converted"),
+            unconvertible.value_or(encoding));
     else if (!readsAsciiAsIs(converter))
-        report.refusal = "SET " + encoding + " is no encoding a dictionary file can be in";
+        report.refusal = said(QT_TRANSLATE_NOOP("DictionaryCheck",
+                                  "SET %1 is no encoding a dictionary file can be in"),
+            encoding);
     return report;
 }
 

@@ -6,6 +6,27 @@
 #include "spelling/DictionaryCheck.h"
 #include "spelling/EngineProbe.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The reasons are kept in the cache as they are written, in English; the
+// note says them in the user's language.
+QString reason(const std::string &why)
+{
+    return QCoreApplication::translate("Reason", why.c_str());
+}
+
+// "Nuspell refused de_DE.aff: ...", the note a run shows on standard error.
+std::string refusedNote(Engine engine, const std::string &aff, const std::string &why)
+{
+    return QCoreApplication::translate("DictionaryChooser", "%1 refused %2: %3")
+        .arg(QString::fromStdString(engineName(engine)), QString::fromStdString(aff), reason(why))
+        .toStdString();
+}
+
+} // namespace
+
 DictionaryChooser::DictionaryChooser(Settings settings, const std::atomic<bool> &cancel, Tell tell)
     : m_settings(std::move(settings))
     , m_cancel(cancel)
@@ -21,17 +42,20 @@ std::optional<ChosenDictionary> DictionaryChooser::tryDictionary(const std::file
     const DictionaryCheck::Report report = DictionaryCheck::inspect(base);
     if (report.refusal || !std::holds_alternative<FileStamp>(affStamp)
         || !std::holds_alternative<FileStamp>(dicStamp)) {
-        m_tell("Nuspell and Hunspell refused " + aff + ": "
-            + report.refusal.value_or("its files cannot be read"));
+        m_tell(
+            QCoreApplication::translate("DictionaryChooser", "Nuspell and Hunspell refused %1: %2")
+                .arg(QString::fromStdString(aff),
+                    reason(report.refusal.value_or(
+                        QT_TRANSLATE_NOOP("Reason", "its files cannot be read"))))
+                .toStdString());
         return std::nullopt;
     }
     KeptDictionary kept = KeptDictionary::forFiles(m_settings.cacheFolder, base.string(),
         std::get<FileStamp>(affStamp), std::get<FileStamp>(dicStamp));
     const EngineProbe probe(m_settings.probeHelper);
     for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-        const std::string name = engineName(engine);
         if (engine == Engine::Nuspell && report.nuspellRefusal) {
-            m_tell(name + " refused " + aff + ": " + *report.nuspellRefusal);
+            m_tell(refusedNote(engine, aff, *report.nuspellRefusal));
             continue;
         }
         auto verdict = kept.verdict(engine);
@@ -41,7 +65,7 @@ std::optional<ChosenDictionary> DictionaryChooser::tryDictionary(const std::file
                 kept.setVerdict(engine, *verdict);
         }
         if (verdict && !verdict->usable) {
-            m_tell(name + " refused " + aff + ": " + verdict->why);
+            m_tell(refusedNote(engine, aff, verdict->why));
             continue;
         }
         if (m_cancel)
@@ -49,7 +73,7 @@ std::optional<ChosenDictionary> DictionaryChooser::tryDictionary(const std::file
         std::string why;
         auto loaded = LoadedDictionary::load(engine, base, &why);
         if (!loaded) {
-            m_tell(name + " refused " + aff + ": " + why);
+            m_tell(refusedNote(engine, aff, why));
             continue;
         }
         return ChosenDictionary { base, std::move(loaded), std::move(kept) };

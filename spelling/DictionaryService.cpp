@@ -4,6 +4,8 @@
 
 #include "spelling/IndexLoading.h"
 
+#include <QtGlobal>
+
 namespace {
 
 // What is left when dictionaries are there but none serves: every question
@@ -179,9 +181,10 @@ IndexSource::Offer DictionaryService::indexFor(
     std::unique_lock lock(m_mutex);
     m_changed.wait_for(lock, wait, [&] { return m_phase == Phase::Done || m_cancel; });
     if (!m_choice || m_choice->base != base)
-        return { nullptr, "the word index is of another dictionary" };
+        return { nullptr, QT_TRANSLATE_NOOP("Reason", "the word index is of another dictionary") };
     if (m_phase != Phase::Done)
-        return { nullptr, m_cancel ? "the index was not finished" : "" };
+        return { nullptr,
+            m_cancel ? QT_TRANSLATE_NOOP("Reason", "the index was not finished") : "" };
     return { m_index, m_indexRefusal };
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/EngineProbe.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -86,7 +87,8 @@ EngineProbe::Verdict EngineProbe::probe(
 {
     Pipe output;
     if (!output.ok())
-        return { false, "no process could be started to try it", false };
+        return { false, QT_TRANSLATE_NOOP("Reason", "no process could be started to try it"),
+            false };
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     // What the engine prints on its way down is not the user's business.
@@ -111,14 +113,16 @@ EngineProbe::Verdict EngineProbe::probe(
     Verdict cut { false, {}, true };
     while (true) {
         if (cancel && cancel->load()) {
-            cut = { false, "the trying was cut short", false };
+            cut = { false, QT_TRANSLATE_NOOP("Reason", "the trying was cut short"), false };
             break;
         }
         if (std::chrono::steady_clock::now() > deadline) {
             // Not kept: a busy machine passes the deadline as a slow
             // dictionary does (the helper's processor limit is the one that
             // speaks of the dictionary alone).
-            cut = { false, "it takes longer than any dictionary should to load", false };
+            cut = { false,
+                QT_TRANSLATE_NOOP("Reason", "it takes longer than any dictionary should to load"),
+                false };
             break;
         }
         pollfd ready { output.read(), POLLIN, 0 };
@@ -143,11 +147,13 @@ EngineProbe::Verdict EngineProbe::probe(
     if (WIFSIGNALED(status)) {
         const int signal = WTERMSIG(status);
         if (signal == SIGXCPU || signal == SIGKILL)
-            return { false, "it takes more processor time than any dictionary should to load",
+            return { false,
+                QT_TRANSLATE_NOOP(
+                    "Reason", "it takes more processor time than any dictionary should to load"),
                 true };
         return { false, "it dies loading it (signal " + std::to_string(signal) + ")", true };
     }
     if (const auto verdict = ProbeReport::parse(said); verdict && WIFEXITED(status))
         return *verdict;
-    return { false, "it fails loading it", true };
+    return { false, QT_TRANSLATE_NOOP("Reason", "it fails loading it"), true };
 }

@@ -4,6 +4,8 @@
 
 #include "wordindex/IndexBuilder.h"
 
+#include <QCoreApplication>
+
 std::chrono::steady_clock::duration indexReadyIn(const KeptDictionary &kept, Engine engine)
 {
     if (kept.holdsIndexFor(engine))
@@ -20,7 +22,10 @@ LoadedIndex loadIndex(KeptDictionary &kept, const std::filesystem::path &base, E
         std::string why;
         if (auto index = readWordIndex(kept.takeImage(), base, dialectOf(engine), &why))
             return { std::move(index), {} };
-        tell("the kept word index of " + kept.dictionary() + " is not used: " + why);
+        tell(
+            QCoreApplication::translate("IndexLoading", "the kept word index of %1 is not used: %2")
+                .arg(QString::fromStdString(kept.dictionary()), QString::fromStdString(why))
+                .toStdString());
         kept.dropIndex();
     }
     const WordIndexBuild build = buildWordIndexFromFiles(base, dialectOf(engine), {}, &cancel);

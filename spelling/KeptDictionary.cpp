@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/KeptDictionary.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 std::uint32_t dialectNumber(Engine engine)
@@ -79,5 +81,7 @@ std::optional<std::string> KeptDictionary::keep(
     std::string why;
     if (CacheFile::write(*folder, m_entry, image, &why))
         return std::nullopt;
-    return "the cache in " + folder->string() + " is not written: " + why;
+    return QCoreApplication::translate("KeptDictionary", "the cache in %1 is not written: %2")
+        .arg(QString::fromStdString(folder->string()), QString::fromStdString(why))
+        .toStdString();
 }

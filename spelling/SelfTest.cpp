@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/SelfTest.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 std::optional<std::string> failedSelfTest(
     SpellChecker &checker, const std::vector<std::string> &ownWords)
 {
     if (!checker.checkSpelling("hello"))
-        return "a question to it fails";
+        return QT_TRANSLATE_NOOP("Reason", "a question to it fails");
     if (!ownWords.empty() && std::ranges::none_of(ownWords, [&checker](const std::string &word) {
             return checker.checkSpelling(word) == true;
         }))

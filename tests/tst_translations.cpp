@@ -7,6 +7,7 @@
 #include "desktop/QtMessageBox.h"
 #include "search/Messages.h"
 #include "search/Request.h"
+#include "tests/support/Catalogue.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/Rows.h"
 #include "translations/Language.h"
@@ -18,52 +19,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 using Program = MainWindowFixture::Fixture;
 
 namespace {
 
 const QString kFolder = QStringLiteral(QUORVEL_TRANSLATIONS);
-
-struct Message {
-    QString context;
-    QString source;
-    QStringList translations; // one, or one per plural form
-    QString type; // "unfinished", "vanished", "obsolete" or empty
-};
-
-QList<Message> readCatalogue(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader xml(&file);
-    QList<Message> messages;
-    QString context;
-    bool numerus = false;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
-            continue;
-        const auto name = xml.name();
-        if (name == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
-            messages.append({ context, {}, {}, {} });
-            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        } else if (name == QLatin1String("source")) {
-            messages.last().source = xml.readElementText();
-        } else if (name == QLatin1String("translation")) {
-            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            // A count's plural forms are inside, read one by one below.
-            if (!numerus)
-                messages.last().translations << xml.readElementText();
-        } else if (name == QLatin1String("numerusform")) {
-            messages.last().translations << xml.readElementText();
-        }
-    }
-    return messages;
-}
 
 QStringList placeholders(const QString &text)
 {
@@ -142,7 +103,7 @@ private slots:
         QFETCH(QString, catalogue);
         const auto messages = readCatalogue(QStringLiteral(QUORVEL_TS_FOLDER "/") + catalogue);
         QVERIFY(!messages.isEmpty());
-        for (const Message &message : messages) {
+        for (const CatalogueMessage &message : messages) {
             const QString where = message.context + QStringLiteral(": ") + message.source;
             QVERIFY2(
                 message.type.isEmpty(), qPrintable(message.type + QStringLiteral(" ") + where));
@@ -226,7 +187,7 @@ private:
     static void checkLanguage(const QString &shown, const char *context)
     {
         bool fromCatalogue = false;
-        for (const Message &message :
+        for (const CatalogueMessage &message :
             readCatalogue(QStringLiteral(QUORVEL_TS_FOLDER "/quorvel_de.ts"))) {
             if (message.context != QLatin1String(context))
                 continue;

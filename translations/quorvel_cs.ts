@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>soubor nelze vytvořit: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>soubor nelze zapsat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>je větší než %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>nelze jej otevřít</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>nejde o běžný soubor</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>nelze jej přečíst</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>jeho čtení bylo zrušeno</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>dekompresor nelze spustit</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>jeho hlavičky neodpovídají souboru kompilované nápovědy</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>jeho adresář nemá žádné bloky</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>jeho adresář přesahuje konec souboru</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>jeho adresář odkazuje na blok %1, který neexistuje</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>jeho adresář odkazuje zpět na blok %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>blok %1 jeho adresáře není výpis</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>blok %1 jeho adresáře je poškozený</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>obsahuje více než %L1 souborů</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Z písmen „tca“ vzniknou slova „cat“ a „act“</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>soubor nelze přečíst</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>soubor neexistuje</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>soubor nelze otevřít</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>nejde o běžný soubor</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>soubor je větší, než program načítá</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>čtení bylo zrušeno</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic je větší, než program načítá</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 uvádí kódování, které nelze převést</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 není kódování, v němž může být soubor slovníku uložen</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 odmítl %2: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell i Hunspell odmítly %1: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>uložený rejstřík slov %1 se nepoužívá: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: pro „%1“ neexistuje překlad; dostupné jazyky: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>mezipaměť v %1 se nezapisuje: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +484,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Zadali jste neplatný znak: %1. Zadávejte prosím pouze písmena (žádné mezery, interpunkci, číslice ani symboly).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Stránka překračuje limit %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>Stránka má více prvků, než je limit %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>Stránka má více buněk tabulky, než je limit %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>Stránka vnořuje své prvky hlouběji, než dovoluje limit vnoření (%1).</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>Stránka vnořuje tabulky hlouběji, než dovoluje limit vnoření (%1).</translation>
     </message>
 </context>
 <context>
@@ -416,6 +577,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>posouzená kandidátní slova</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>vytváření rejstříku slov slovníku</translation>
     </message>
 </context>
 <context>
@@ -535,6 +700,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Přístup odepřen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>kontrola pravopisu nečte žádný soubor slovníku</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>ne všechna písmena jsou A až Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>písmen je příliš mnoho na to, aby šla přesně spočítat jejich uspořádání</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>zadaná velká písmena lze rozmístit příliš mnoha způsoby</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>rejstřík navrhuje tolik uspořádání, že se vyplatí vyzkoušet všechna</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>na vyžádání (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>rejstřík slov se ještě vytváří nebo načítá a vyzkoušet všechna uspořádání je rychlejší</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>soubory slovníku nelze přečíst</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>rejstřík slov patří k jinému slovníku</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>rejstřík nebyl dokončen</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>nepodařilo se spustit proces, který by jej vyzkoušel</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>zkouška byla přerušena</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>načítání trvá déle, než by u jakéhokoli slovníku mělo</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>načítání zabírá více procesorového času, než by u jakéhokoli slovníku mělo</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>načítání selže</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>dotaz na něj selže</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>die Datei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>die Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>sie kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>das Lesen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>der Dekomprimierer kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>ihre Kopfdaten sind nicht die einer kompilierten Hilfedatei</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>ihr Verzeichnis hat keine Blöcke</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>ihr Verzeichnis reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>ihr Verzeichnis verweist auf Block %1, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>ihr Verzeichnis verweist zurück auf Block %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>Block %1 ihres Verzeichnisses ist keine Auflistung</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>Block %1 ihres Verzeichnisses ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>sie führt mehr als %L1 Dateien auf</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Die Buchstaben „tca“ ergeben die Wörter „cat“ und „act“</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>die Datei ist größer, als das Programm liest</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>das Lesen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic ist größer, als das Programm liest</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 nennt eine Kodierung, die sich nicht umwandeln lässt</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 ist keine Kodierung, in der eine Wörterbuchdatei vorliegen kann</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 hat %2 abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell und Hunspell haben %1 abgelehnt: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>der gespeicherte Wortindex von %1 wird nicht verwendet: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: Für „%1“ gibt es keine Übersetzung; verfügbare Sprachen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>der Zwischenspeicher in %1 wird nicht geschrieben: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +482,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Sie haben ein ungültiges Zeichen eingegeben: %1. Bitte geben Sie nur Buchstaben ein (keine Leerzeichen, Satzzeichen, Ziffern oder Symbole).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Die Seite ist größer als die Grenze von %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>Die Seite hat mehr Elemente als die Grenze von %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>Die Seite hat mehr Tabellenzellen als die Grenze von %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>Die Seite verschachtelt ihre Elemente tiefer als die Grenze von %1 Ebenen.</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>Die Seite verschachtelt Tabellen tiefer als die Grenze von %1 Ebenen.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +571,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>Kandidaten geprüft</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>Wortindex des Wörterbuchs wird erstellt</translation>
     </message>
 </context>
 <context>
@@ -529,6 +694,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Zugriff verweigert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>die Rechtschreibprüfung liest keine Wörterbuchdatei</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>nicht alle Buchstaben liegen zwischen A und Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>es sind zu viele Buchstaben, um ihre Anordnungen genau zu zählen</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>die eingegebenen Großbuchstaben lassen sich auf zu viele Arten verteilen</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>der Index nennt so viele Anordnungen, dass sich das Ausprobieren aller mehr lohnt</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>so verlangt (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>der Wortindex wird noch erstellt oder gelesen, und jede Anordnung auszuprobieren geht schneller</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>die Dateien des Wörterbuchs können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>der Wortindex gehört zu einem anderen Wörterbuch</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>der Index wurde nicht fertiggestellt</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>es ließ sich kein Prozess starten, um es auszuprobieren</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>das Ausprobieren wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>das Laden dauert länger, als es bei einem Wörterbuch je dauern sollte</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>das Laden braucht mehr Prozessorzeit, als ein Wörterbuch je brauchen sollte</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>das Laden schlägt fehl</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>eine Anfrage an die Prüfung schlägt fehl</translation>
     </message>
 </context>
 <context>

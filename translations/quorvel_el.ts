@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>δεν είναι δυνατή η δημιουργία του αρχείου: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>δεν είναι δυνατή η εγγραφή του αρχείου: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>είναι μεγαλύτερο από %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>δεν μπορεί να ανοιχτεί</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>δεν είναι κανονικό αρχείο</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>δεν μπορεί να διαβαστεί</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>η ανάγνωσή του ακυρώθηκε</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>δεν είναι δυνατή η εκκίνηση του αποσυμπιεστή</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>οι κεφαλίδες του δεν είναι αυτές ενός μεταγλωττισμένου αρχείου βοήθειας</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>ο κατάλογός του δεν έχει τμήματα</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>ο κατάλογός του εκτείνεται πέρα από το τέλος του αρχείου</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>ο κατάλογός του παραπέμπει στο τμήμα %1, το οποίο δεν υπάρχει</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>ο κατάλογός του παραπέμπει ξανά στο τμήμα %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>το τμήμα %1 του καταλόγου του δεν είναι λίστα</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>το τμήμα %1 του καταλόγου του είναι κατεστραμμένο</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>περιέχει περισσότερα από %L1 αρχεία</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Τα γράμματα «tca» δίνουν τις λέξεις «cat» και «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>το αρχείο δεν μπορεί να διαβαστεί</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>το αρχείο δεν υπάρχει</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>δεν είναι δυνατό το άνοιγμα του αρχείου</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>δεν είναι κανονικό αρχείο</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>το αρχείο είναι μεγαλύτερο από όσο διαβάζει το πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>η ανάγνωση ακυρώθηκε</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>το %1.dic είναι μεγαλύτερο από όσο διαβάζει το πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>το SET %1 ορίζει κωδικοποίηση που δεν μπορεί να μετατραπεί</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>το SET %1 δεν είναι κωδικοποίηση στην οποία μπορεί να είναι γραμμένο ένα αρχείο λεξικού</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>Το %1 απέρριψε το %2: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Το Nuspell και το Hunspell απέρριψαν το %1: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>το αποθηκευμένο ευρετήριο λέξεων του %1 δεν χρησιμοποιείται: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: δεν υπάρχει μετάφραση για «%1»· διαθέσιμες γλώσσες: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>η κρυφή μνήμη στο %1 δεν γράφεται: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +482,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Πληκτρολογήσατε μη έγκυρο χαρακτήρα: %1. Πληκτρολογήστε μόνο γράμματα (χωρίς κενά, σημεία στίξης, αριθμούς ή σύμβολα).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Η σελίδα υπερβαίνει το όριο των %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>Η σελίδα έχει περισσότερα στοιχεία από το όριο των %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>Η σελίδα έχει περισσότερα κελιά πίνακα από το όριο των %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>Η σελίδα εμφωλεύει τα στοιχεία της βαθύτερα από το όριο των %1 επιπέδων.</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>Η σελίδα εμφωλεύει πίνακες βαθύτερα από το όριο των %1 επιπέδων.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +571,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>υποψήφιες λέξεις που κρίθηκαν</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>δημιουργία του ευρετηρίου λέξεων του λεξικού</translation>
     </message>
 </context>
 <context>
@@ -529,6 +694,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Δεν επιτρέπεται η πρόσβαση: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>ο ορθογραφικός έλεγχος δεν διαβάζει αρχείο λεξικού</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>δεν είναι όλα τα γράμματα από το A έως το Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>τα γράμματα είναι πάρα πολλά για να μετρηθούν ακριβώς οι διατάξεις τους</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>τα κεφαλαία που πληκτρολογήθηκαν κατανέμονται με πάρα πολλούς τρόπους</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>το ευρετήριο προτείνει τόσες διατάξεις που συμφέρει να δοκιμαστούν όλες</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>κατόπιν αιτήματος (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>το ευρετήριο λέξεων ακόμη δημιουργείται ή διαβάζεται, και η δοκιμή κάθε διάταξης είναι ταχύτερη</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>τα αρχεία του λεξικού δεν μπορούν να διαβαστούν</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>το ευρετήριο λέξεων ανήκει σε άλλο λεξικό</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>το ευρετήριο δεν ολοκληρώθηκε</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>δεν ήταν δυνατή η εκκίνηση διεργασίας για τη δοκιμή του</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>η δοκιμή διακόπηκε</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>η φόρτωση διαρκεί περισσότερο απ&apos; όσο θα έπρεπε για οποιοδήποτε λεξικό</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>η φόρτωση απαιτεί περισσότερο χρόνο επεξεργαστή απ&apos; όσο θα έπρεπε για οποιοδήποτε λεξικό</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>η φόρτωση αποτυγχάνει</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>ένα ερώτημα προς αυτό αποτυγχάνει</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>no se puede crear el archivo: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>no se puede escribir el archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>se canceló su lectura</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>no se puede iniciar el descompresor</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>sus cabeceras no son las de un archivo de ayuda compilado</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>su directorio no tiene bloques</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>su directorio sobrepasa el final del archivo</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>su directorio remite al bloque %1, que no existe</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>su directorio vuelve a remitir al bloque %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>el bloque %1 de su directorio no es un listado</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>el bloque %1 de su directorio está dañado</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>enumera más de %L1 archivos</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Las letras «tca» dan las palabras «cat» y «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>el archivo es más grande de lo que el programa lee</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>se canceló la lectura</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic es más grande de lo que el programa lee</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 indica una codificación que no se puede convertir</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 no es una codificación posible para un archivo de diccionario</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 rechazó %2: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell y Hunspell rechazaron %1: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>no se usa el índice de palabras guardado de %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: no hay traducción para «%1»; los idiomas disponibles son: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>la caché en %1 no se escribe: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +482,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Ha escrito un carácter no válido: %1. Escriba solo letras (sin espacios, signos de puntuación, números ni símbolos).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>La página supera el límite de %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>La página tiene más elementos que el límite de %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>La página tiene más celdas de tabla que el límite de %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>La página anida sus elementos a más profundidad que el límite de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>La página anida tablas a más profundidad que el límite de %1 niveles.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +571,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>candidatas evaluadas</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>creando el índice de palabras del diccionario</translation>
     </message>
 </context>
 <context>
@@ -529,6 +694,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permiso denegado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>el corrector no lee ningún archivo de diccionario</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>no todas las letras son de la A a la Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>hay demasiadas letras para contar sus combinaciones con exactitud</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>las mayúsculas escritas se reparten de demasiadas maneras</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>el índice propone tantas combinaciones que conviene más probarlas todas</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>a petición (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>el índice de palabras aún se está creando o leyendo, y probar todas las combinaciones es más rápido</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>no se pueden leer los archivos del diccionario</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>el índice de palabras es de otro diccionario</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>el índice no se terminó</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>no se pudo iniciar ningún proceso para probarlo</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>la prueba se interrumpió</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>tarda en cargarse más de lo que debería tardar cualquier diccionario</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>cargarlo consume más tiempo de procesador del que debería necesitar cualquier diccionario</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>falla al cargarlo</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>falla una consulta que se le hace</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>le fichier ne peut pas être créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>le fichier ne peut pas être écrit&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>il dépasse %1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>il ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il est illisible</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>sa lecture a été annulée</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>le décompresseur ne peut pas être lancé</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>ses en-têtes ne sont pas ceux d&apos;un fichier d&apos;aide compilé</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>son répertoire ne contient aucun bloc</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>son répertoire dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>son répertoire renvoie au bloc %1, qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>son répertoire renvoie de nouveau au bloc %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>le bloc %1 de son répertoire n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>le bloc %1 de son répertoire est endommagé</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>il répertorie plus de %L1 fichiers</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Les lettres «&#xa0;tca&#xa0;» donnent les mots «&#xa0;cat&#xa0;» et «&#xa0;act&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>le fichier est illisible</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>le fichier dépasse la taille que le programme accepte de lire</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>la lecture a été annulée</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic dépasse la taille que le programme accepte de lire</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 désigne un encodage qui ne peut pas être converti</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 n&apos;est pas un encodage possible pour un fichier de dictionnaire</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 a refusé %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell et Hunspell ont refusé %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>l&apos;index des mots conservé de %1 n&apos;est pas utilisé&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language&#xa0;: aucune traduction pour «&#xa0;%1&#xa0;»&#xa0;; langues disponibles&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>le cache dans %1 n&apos;est pas écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +482,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Vous avez saisi un caractère non valide&#xa0;: %1. Veuillez ne saisir que des lettres (ni espaces, ni signes de ponctuation, ni chiffres, ni symboles).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>La page dépasse la limite de %1&#xa0;Ko.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>La page contient plus d&apos;éléments que la limite de %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>La page contient plus de cellules de tableau que la limite de %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>La page imbrique ses éléments au-delà de la limite de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>La page imbrique des tableaux au-delà de la limite de %1 niveaux.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +571,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>candidats examinés</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>construction de l&apos;index des mots du dictionnaire</translation>
     </message>
 </context>
 <context>
@@ -529,6 +694,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permission refusée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>le correcteur ne lit aucun fichier de dictionnaire</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>les lettres ne sont pas toutes de A à Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>les lettres sont trop nombreuses pour compter exactement leurs combinaisons</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>les majuscules saisies se répartissent de trop de façons</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>l&apos;index propose tant de combinaisons qu&apos;il vaut mieux toutes les essayer</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>à la demande (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>l&apos;index des mots est encore en cours de construction ou de lecture, et essayer toutes les combinaisons est plus rapide</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>les fichiers du dictionnaire sont illisibles</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>l&apos;index des mots est celui d&apos;un autre dictionnaire</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>l&apos;index n&apos;a pas été terminé</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>aucun processus n&apos;a pu être lancé pour l&apos;essayer</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>l&apos;essai a été interrompu</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>le chargement prend plus de temps que ne devrait en prendre n&apos;importe quel dictionnaire</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>le chargement consomme plus de temps processeur que ne devrait en demander n&apos;importe quel dictionnaire</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>le chargement échoue</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>une question qui lui est posée échoue</translation>
     </message>
 </context>
 <context>

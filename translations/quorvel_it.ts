@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>impossibile creare il file: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>impossibile scrivere il file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>supera i %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>non si può aprire</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non è leggibile</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>la lettura è stata annullata</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>impossibile avviare il decompressore</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>le sue intestazioni non sono quelle di un file della guida compilato</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>la sua directory non ha blocchi</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>la sua directory va oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>la sua directory rimanda al blocco %1, che non esiste</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>la sua directory rimanda di nuovo al blocco %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>il blocco %1 della sua directory non è un elenco</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>il blocco %1 della sua directory è danneggiato</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>elenca più di %L1 file</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Le lettere «tca» danno le parole «cat» e «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il file non è leggibile</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>il file è più grande di quanto il programma legga</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>la lettura è stata annullata</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic è più grande di quanto il programma legga</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 indica una codifica che non può essere convertita</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 non è una codifica possibile per un file di dizionario</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 ha rifiutato %2: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell e Hunspell hanno rifiutato %1: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>l&apos;indice delle parole salvato di %1 non viene usato: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: non esiste una traduzione per «%1»; le lingue disponibili sono: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>la cache in %1 non viene scritta: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +482,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Hai inserito un carattere non valido: %1. Inserisci solo lettere (niente spazi, segni di punteggiatura, numeri o simboli).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>La pagina supera il limite di %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>La pagina ha più elementi del limite di %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>La pagina ha più celle di tabella del limite di %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>La pagina annida i suoi elementi oltre il limite di %1 livelli.</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>La pagina annida tabelle oltre il limite di %1 livelli.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +571,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>candidate valutate</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>creazione dell&apos;indice delle parole del dizionario</translation>
     </message>
 </context>
 <context>
@@ -529,6 +694,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permesso negato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>il correttore non legge alcun file di dizionario</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>non tutte le lettere sono dalla A alla Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>le lettere sono troppe per contarne esattamente le combinazioni</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>le maiuscole digitate si distribuiscono in troppi modi</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>l&apos;indice propone così tante combinazioni che conviene provarle tutte</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>su richiesta (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>l&apos;indice delle parole è ancora in costruzione o in lettura, e provare tutte le combinazioni è più veloce</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>i file del dizionario non sono leggibili</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>l&apos;indice delle parole è di un altro dizionario</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>l&apos;indice non è stato completato</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>non è stato possibile avviare alcun processo per provarlo</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>la prova è stata interrotta</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>il caricamento richiede più tempo di quanto dovrebbe richiedere qualsiasi dizionario</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>il caricamento richiede più tempo di processore di quanto dovrebbe richiedere qualsiasi dizionario</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>il caricamento non riesce</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>una domanda che gli viene posta non riesce</translation>
     </message>
 </context>
 <context>

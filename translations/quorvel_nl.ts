@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>het bestand kan niet worden aangemaakt: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>het bestand kan niet worden geschreven: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>het is groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>het kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>het lezen is geannuleerd</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>de decompressor kan niet worden gestart</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>de headers zijn niet die van een gecompileerd helpbestand</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>de directory bevat geen blokken</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>de directory loopt voorbij het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>de directory verwijst naar blok %1, dat niet bestaat</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>de directory verwijst terug naar blok %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>blok %1 van de directory is geen lijst</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>blok %1 van de directory is beschadigd</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>het bevat meer dan %L1 bestanden</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>De letters ‘tca’ geven de woorden ‘cat’ en ‘act’</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>het bestand kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>het bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>het bestand kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>het bestand is groter dan het programma inleest</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>het lezen is geannuleerd</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic is groter dan het programma inleest</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 noemt een codering die niet kan worden omgezet</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 is geen codering waarin een woordenboekbestand kan staan</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 heeft %2 geweigerd: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell en Hunspell hebben %1 geweigerd: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>de bewaarde woordindex van %1 wordt niet gebruikt: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: er is geen vertaling voor ‘%1’; beschikbare talen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>de cache in %1 wordt niet geschreven: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +482,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>U hebt een ongeldig teken ingevoerd: %1. Voer alleen letters in (geen spaties, leestekens, cijfers of symbolen).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>De pagina is groter dan de limiet van %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>De pagina heeft meer elementen dan de limiet van %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>De pagina heeft meer tabelcellen dan de limiet van %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>De pagina nest haar elementen dieper dan de limiet van %1 niveaus.</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>De pagina nest tabellen dieper dan de limiet van %1 niveaus.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +571,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>kandidaten beoordeeld</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>woordindex van het woordenboek wordt opgebouwd</translation>
     </message>
 </context>
 <context>
@@ -529,6 +694,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Toegang geweigerd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>de spellingcontrole leest geen woordenboekbestand</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>niet alle letters zijn A tot en met Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>er zijn te veel letters om hun volgordes precies te tellen</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>de getypte hoofdletters kunnen op te veel manieren worden verdeeld</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>de index noemt zoveel volgordes dat het beter is ze allemaal te proberen</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>op verzoek (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>de woordindex wordt nog opgebouwd of gelezen, en elke volgorde proberen is sneller</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>de bestanden van het woordenboek kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>de woordindex hoort bij een ander woordenboek</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>de index is niet voltooid</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>er kon geen proces worden gestart om het te proberen</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>het proberen is afgebroken</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>het laden duurt langer dan bij welk woordenboek dan ook zou mogen</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>het laden kost meer processortijd dan bij welk woordenboek dan ook zou mogen</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>het laden mislukt</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>een vraag eraan mislukt</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>nie można utworzyć pliku: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>nie można zapisać pliku: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>jest większy niż %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>nie można go otworzyć</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>nie można go odczytać</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>jego odczyt został anulowany</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>nie można uruchomić dekompresora</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>jego nagłówki nie są nagłówkami skompilowanego pliku pomocy</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>jego katalog nie ma bloków</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>jego katalog wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>jego katalog odsyła do bloku %1, który nie istnieje</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>jego katalog odsyła z powrotem do bloku %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>blok %1 jego katalogu nie jest listą</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>blok %1 jego katalogu jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>zawiera więcej niż %L1 plików</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Z liter „tca” powstają słowa „cat” i „act”</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>nie można odczytać pliku</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>plik nie istnieje</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>plik jest większy, niż program wczytuje</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>odczyt został anulowany</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic jest większy, niż program wczytuje</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 wskazuje kodowanie, którego nie można przekonwertować</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 nie jest kodowaniem, w którym może być zapisany plik słownika</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 odrzucił %2: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell i Hunspell odrzuciły %1: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>zapisany indeks słów %1 nie jest używany: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: brak tłumaczenia dla „%1”; dostępne języki: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>pamięć podręczna w %1 nie jest zapisywana: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +484,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Wpisano nieprawidłowy znak: %1. Wpisuj tylko litery (bez spacji, znaków interpunkcyjnych, cyfr i symboli).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Strona przekracza limit %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>Strona ma więcej elementów niż limit %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>Strona ma więcej komórek tabeli niż limit %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>Strona zagnieżdża elementy głębiej, niż pozwala limit zagnieżdżenia (%1).</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>Strona zagnieżdża tabele głębiej, niż pozwala limit zagnieżdżenia (%1).</translation>
     </message>
 </context>
 <context>
@@ -416,6 +577,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>ocenione słowa kandydujące</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>budowanie indeksu słów słownika</translation>
     </message>
 </context>
 <context>
@@ -535,6 +700,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Odmowa dostępu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>moduł sprawdzania pisowni nie czyta żadnego pliku słownika</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>nie wszystkie litery należą do zakresu A–Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>liter jest zbyt wiele, by dokładnie policzyć ich ułożenia</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>wpisane wielkie litery można rozmieścić na zbyt wiele sposobów</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>indeks wskazuje tyle ułożeń, że lepiej sprawdzić wszystkie</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>na żądanie (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>indeks słów jest jeszcze budowany lub wczytywany, a sprawdzenie wszystkich ułożeń jest szybsze</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>nie można odczytać plików słownika</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>indeks słów należy do innego słownika</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>indeks nie został ukończony</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>nie udało się uruchomić procesu, by go wypróbować</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>próba została przerwana</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>wczytywanie trwa dłużej, niż powinno trwać dla jakiegokolwiek słownika</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>wczytywanie zajmuje więcej czasu procesora, niż powinno dla jakiegokolwiek słownika</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>wczytywanie kończy się błędem</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>zapytanie do niego kończy się błędem</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>não é possível criar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>não é possível gravar o arquivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>é maior que %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>a leitura foi cancelada</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>não é possível iniciar o descompactador</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>seus cabeçalhos não são os de um arquivo de ajuda compilado</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>seu diretório não tem blocos</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>seu diretório ultrapassa o fim do arquivo</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>seu diretório aponta para o bloco %1, que não existe</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>seu diretório aponta de volta para o bloco %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>o bloco %1 do seu diretório não é uma listagem</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>o bloco %1 do seu diretório está danificado</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>lista mais de %L1 arquivos</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>As letras “tca” formam as palavras “cat” e “act”</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>o arquivo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>não é possível abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>o arquivo é maior do que o programa lê</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>a leitura foi cancelada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic é maior do que o programa lê</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 indica uma codificação que não pode ser convertida</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 não é uma codificação possível para um arquivo de dicionário</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 recusou %2: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell e Hunspell recusaram %1: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>o índice de palavras guardado de %1 não é usado: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: não há tradução para “%1”; os idiomas disponíveis são: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>o cache em %1 não é gravado: %2</translation>
     </message>
 </context>
 <context>
@@ -344,6 +482,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Você digitou um caractere inválido: %1. Digite apenas letras (sem espaços, sinais de pontuação, números ou símbolos).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>A página é maior que o limite de %1 KB.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>A página tem mais elementos que o limite de %1.</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>A página tem mais células de tabela que o limite de %1.</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>A página aninha seus elementos além do limite de %1 níveis.</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>A página aninha tabelas além do limite de %1 níveis.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +571,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>candidatas avaliadas</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>criando o índice de palavras do dicionário</translation>
     </message>
 </context>
 <context>
@@ -529,6 +694,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permissão negada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>o verificador não lê nenhum arquivo de dicionário</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>nem todas as letras são de A a Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>há letras demais para contar suas combinações com exatidão</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>as maiúsculas digitadas se distribuem de maneiras demais</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>o índice aponta tantas combinações que vale mais a pena testar todas</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>a pedido (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>o índice de palavras ainda está sendo criado ou lido, e testar todas as combinações é mais rápido</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>os arquivos do dicionário não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>o índice de palavras é de outro dicionário</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>o índice não foi concluído</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>nenhum processo pôde ser iniciado para testá-lo</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>o teste foi interrompido</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>o carregamento demora mais do que qualquer dicionário deveria demorar</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>o carregamento consome mais tempo de processador do que qualquer dicionário deveria</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>falha ao carregá-lo</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>uma consulta a ele falha</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>CacheFile</name>
+    <message>
+        <source>it cannot be created: %1</source>
+        <translation>не удаётся создать файл: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation>не удаётся записать файл: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChmArchive</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>он больше %1 МБ</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>его не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>его не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>его чтение было отменено</translation>
+    </message>
+    <message>
+        <source>the decompressor cannot be started</source>
+        <translation>не удаётся запустить распаковщик</translation>
+    </message>
+    <message>
+        <source>its headers are not those of a compiled help file</source>
+        <translation>его заголовки не соответствуют файлу скомпилированной справки</translation>
+    </message>
+    <message>
+        <source>its directory has no chunks</source>
+        <translation>в его каталоге нет блоков</translation>
+    </message>
+    <message>
+        <source>its directory runs past the end of the file</source>
+        <translation>его каталог выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>its directory links to chunk %1, which does not exist</source>
+        <translation>его каталог ссылается на блок %1, которого нет</translation>
+    </message>
+    <message>
+        <source>its directory links back to chunk %1</source>
+        <translation>его каталог снова ссылается на блок %1</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is not a listing</source>
+        <translation>блок %1 его каталога не является списком</translation>
+    </message>
+    <message>
+        <source>its directory chunk %1 is damaged</source>
+        <translation>блок %1 его каталога повреждён</translation>
+    </message>
+    <message>
+        <source>it lists more than %L1 files</source>
+        <translation>в нём более %L1 файлов</translation>
+    </message>
+</context>
+<context>
     <name>ChmBrowser</name>
     <message>
         <source>This page cannot be shown</source>
@@ -83,6 +153,60 @@
     <message>
         <source>The letters tca give the words cat and act</source>
         <translation>Из букв «tca» получаются слова «cat» и «act»</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryCheck</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation>не удаётся прочитать файл</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>файл не существует</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>не удаётся открыть файл</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is larger than the program reads</source>
+        <translation>файл больше, чем программа может прочитать</translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation>чтение было отменено</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1.dic is larger than the program reads</source>
+        <translation>%1.dic больше, чем программа может прочитать</translation>
+    </message>
+    <message>
+        <source>SET %1 names an encoding that cannot be converted</source>
+        <translation>SET %1 указывает кодировку, которую невозможно преобразовать</translation>
+    </message>
+    <message>
+        <source>SET %1 is no encoding a dictionary file can be in</source>
+        <translation>SET %1 — не та кодировка, в которой может быть записан файл словаря</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChooser</name>
+    <message>
+        <source>%1 refused %2: %3</source>
+        <translation>%1 отклонил %2: %3</translation>
+    </message>
+    <message>
+        <source>Nuspell and Hunspell refused %1: %2</source>
+        <translation>Nuspell и Hunspell отклонили %1: %2</translation>
     </message>
 </context>
 <context>
@@ -291,10 +415,24 @@
     </message>
 </context>
 <context>
+    <name>IndexLoading</name>
+    <message>
+        <source>the kept word index of %1 is not used: %2</source>
+        <translation>сохранённый индекс слов %1 не используется: %2</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>--language: there is no translation for &apos;%1&apos;; the languages are: %2.</source>
         <translation>--language: перевода для «%1» нет; доступные языки: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDictionary</name>
+    <message>
+        <source>the cache in %1 is not written: %2</source>
+        <translation>кэш в %1 не записывается: %2</translation>
     </message>
 </context>
 <context>
@@ -346,6 +484,29 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Вы ввели недопустимый символ: %1. Вводите только буквы (без пробелов, знаков препинания, цифр и символов).</translation>
+    </message>
+</context>
+<context>
+    <name>PageLimits</name>
+    <message>
+        <source>The page is larger than the limit of %1 KB.</source>
+        <translation>Страница превышает ограничение в %1 КБ.</translation>
+    </message>
+    <message>
+        <source>The page has more elements than the limit of %1.</source>
+        <translation>На странице больше элементов, чем допускает ограничение (%1).</translation>
+    </message>
+    <message>
+        <source>The page has more table cells than the limit of %1.</source>
+        <translation>На странице больше ячеек таблиц, чем допускает ограничение (%1).</translation>
+    </message>
+    <message>
+        <source>The page nests its elements deeper than the limit of %1 levels.</source>
+        <translation>Элементы на странице вложены глубже, чем допускает ограничение вложенности (%1).</translation>
+    </message>
+    <message>
+        <source>The page nests tables deeper than the limit of %1 levels.</source>
+        <translation>Таблицы на странице вложены глубже, чем допускает ограничение вложенности (%1).</translation>
     </message>
 </context>
 <context>
@@ -416,6 +577,10 @@
     <message>
         <source>candidate words judged</source>
         <translation>проверено кандидатов</translation>
+    </message>
+    <message>
+        <source>building the dictionary&apos;s word index</source>
+        <translation>построение индекса слов словаря</translation>
     </message>
 </context>
 <context>
@@ -535,6 +700,73 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Доступ запрещён: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>the checker reads no dictionary file</source>
+        <translation>проверка орфографии не читает файл словаря</translation>
+    </message>
+    <message>
+        <source>the letters are not all A to Z</source>
+        <translation>не все буквы из диапазона A–Z</translation>
+    </message>
+    <message>
+        <source>the letters are too many to count their arrangements exactly</source>
+        <translation>букв слишком много, чтобы точно сосчитать их перестановки</translation>
+    </message>
+    <message>
+        <source>the capitals typed spread in too many ways</source>
+        <translation>введённые заглавные буквы распределяются слишком многими способами</translation>
+    </message>
+    <message>
+        <source>the index names more arrangements than trying them all is worth</source>
+        <translation>индекс предлагает столько перестановок, что выгоднее перебрать все</translation>
+    </message>
+    <message>
+        <source>asked to (--exhaustive)</source>
+        <translation>по запросу (--exhaustive)</translation>
+    </message>
+    <message>
+        <source>the word index is still being built or read, and trying every arrangement is quicker</source>
+        <translation>индекс слов ещё строится или читается, а перебрать все перестановки быстрее</translation>
+    </message>
+    <message>
+        <source>its files cannot be read</source>
+        <translation>не удаётся прочитать файлы словаря</translation>
+    </message>
+    <message>
+        <source>the word index is of another dictionary</source>
+        <translation>индекс слов относится к другому словарю</translation>
+    </message>
+    <message>
+        <source>the index was not finished</source>
+        <translation>индекс не был достроен</translation>
+    </message>
+    <message>
+        <source>no process could be started to try it</source>
+        <translation>не удалось запустить процесс для его проверки</translation>
+    </message>
+    <message>
+        <source>the trying was cut short</source>
+        <translation>проверка была прервана</translation>
+    </message>
+    <message>
+        <source>it takes longer than any dictionary should to load</source>
+        <translation>загрузка длится дольше, чем должна длиться для любого словаря</translation>
+    </message>
+    <message>
+        <source>it takes more processor time than any dictionary should to load</source>
+        <translation>загрузка занимает больше процессорного времени, чем должна для любого словаря</translation>
+    </message>
+    <message>
+        <source>it fails loading it</source>
+        <translation>загрузка завершается ошибкой</translation>
+    </message>
+    <message>
+        <source>a question to it fails</source>
+        <translation>запрос к нему завершается ошибкой</translation>
     </message>
 </context>
 <context>

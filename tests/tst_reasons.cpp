@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reasons the lower layers give, read by the user in the interface's
+// language: why every arrangement was tried (the window's tooltip and
+// quorvel-search's standard error), why a help file cannot be read, why a
+// dictionary or an engine was passed over. Each is made twice, with no
+// catalogue (English, the source texts) and under the German one.
+#include "chmreader/ChmArchive.h"
+#include "cli/AnalysisTool.h"
+#include "search/HeadlessView.h"
+#include "search/RunSummary.h"
+#include "spelling/DictionaryChooser.h"
+#include "tests/support/Catalogue.h"
+#include "tests/support/Rows.h"
+#include "tests/support/SearchFixture.h"
+#include "tests/support/TempFolder.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <functional>
+
+namespace {
+
+const std::filesystem::path kDictionary("/dictionaries/xx_XX");
+
+struct ReasonRow {
+    const char *name;
+    // The catalogue's contexts of the texts the reason is made of.
+    QStringList contexts;
+    // What the user reads, in the language installed.
+    std::function<QString()> shown;
+};
+
+// A catalogue text as a pattern: its placeholders stand for anything.
+QRegularExpression pattern(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%(L?\\d+|n)"));
+    QString expression;
+    qsizetype at = 0;
+    for (const auto &match : marker.globalMatch(text)) {
+        expression += QRegularExpression::escape(text.mid(at, match.capturedStart() - at))
+            + QStringLiteral(".*");
+        at = match.capturedEnd();
+    }
+    expression += QRegularExpression::escape(text.mid(at));
+    return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+}
+
+bool holds(const QString &shown, const QString &text)
+{
+    return pattern(text).match(shown).hasMatch();
+}
+
+SearchOptions everyArrangement()
+{
+    SearchOptions options { std::chrono::nanoseconds(0) };
+    options.exhaustive = true;
+    return options;
+}
+
+// The tooltip of the window's results after a run asked to try every arrangement.
+QString windowTooltip()
+{
+    SearchFixture fx(everyArrangement());
+    fx.checkers.script->dictionary = kDictionary;
+    fx.checkers.script->accepted = { "hello", "cat" };
+    fx.view.input = QStringLiteral("tca");
+    fx.search.startanalysis();
+    return runSummary(fx.search.lastRun());
+}
+
+// quorvel-search's standard error after the same run.
+QString toolErrors()
+{
+    ScriptedCheckerFactory checkers;
+    checkers.script->dictionary = kDictionary;
+    checkers.script->accepted = { "hello", "cat" };
+    FakeIndexSource indexes;
+    FakeMessageBox box;
+    FlagTerminator terminator;
+    QStringList lines;
+    ToolIo io;
+    io.out = [](const QByteArray &) {};
+    io.errLine = [&lines](const std::string &line) { lines << QString::fromStdString(line); };
+    const ToolServices services { checkers, indexes, box, terminator };
+    if (runAnalysis(QStringLiteral("tca"), services, everyArrangement(), io, std::nullopt)
+        != ExitStatus::Success)
+        return {};
+    return lines.join(u'\n');
+}
+
+// Why the help file at path cannot be read.
+QString helpFileRefusal(const QString &path)
+{
+    QString why;
+    if (ChmArchive::load(path, &why))
+        return {};
+    return why;
+}
+
+QString notAHelpFile()
+{
+    const TempFolder folder;
+    return helpFileRefusal(folder.write(QStringLiteral("qv.chm"), "<html>no help</html>"));
+}
+
+QString noHelpFile()
+{
+    const TempFolder folder;
+    return helpFileRefusal(folder.path(QStringLiteral("qv.chm")));
+}
+
+// The notes of trying the dictionary at base, with the engines tried first
+// by the helper program given (none: loaded at once).
+QString dictionaryNotes(const std::filesystem::path &base, const std::filesystem::path &helper)
+{
+    const std::atomic<bool> cancel = false;
+    QStringList notes;
+    DictionaryChooser chooser({ helper, std::nullopt }, cancel,
+        [&notes](const std::string &line) { notes << QString::fromStdString(line); });
+    if (chooser.tryDictionary(base))
+        return {};
+    return notes.join(u'\n');
+}
+
+QString missingDictionary()
+{
+    const TempFolder folder;
+    return dictionaryNotes(folder.path(QStringLiteral("xx_XX")).toStdString(), {});
+}
+
+// A helper that says nothing an engine's verdict is made of.
+QString enginesRefuse()
+{
+    const TempFolder folder;
+    const QString helper = folder.write(QStringLiteral("helper"), "#!/bin/sh\necho what\n");
+    QFile::setPermissions(helper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return dictionaryNotes(QUORVEL_TEST_DATA "/dictionaries/good/xx_XX", helper.toStdString());
+}
+
+} // namespace
+
+class TestReasons : public QObject {
+    Q_OBJECT
+
+private slots:
+    void inTheInterfaceLanguage_data()
+    {
+        addRows<ReasonRow>({
+            { "search: the window's tooltip", { "RunSummary", "Reason" }, windowTooltip },
+            { "search: quorvel-search's standard error", { "AnalysisTool", "Reason" }, toolErrors },
+            { "help file reader: not a help file", { "ChmArchive" }, notAHelpFile },
+            { "help file reader: no file", { "ChmArchive" }, noHelpFile },
+            { "dictionaries: files not there", { "DictionaryChooser", "DictionaryCheck" },
+                missingDictionary },
+            { "dictionaries: an engine's verdict", { "DictionaryChooser", "Reason" },
+                enginesRefuse },
+        });
+    }
+
+    void inTheInterfaceLanguage()
+    {
+        QFETCH(ReasonRow, row);
+        const auto catalogue = readCatalogue(QStringLiteral(QUORVEL_TS_FOLDER "/quorvel_de.ts"));
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral("quorvel_de"), QStringLiteral(QUORVEL_TRANSLATIONS)));
+        const QString english = row.shown();
+        QVERIFY(!english.isEmpty());
+        QCoreApplication::installTranslator(&german);
+        const QString translated = row.shown();
+        QCoreApplication::removeTranslator(&german);
+        for (const QString &context : row.contexts) {
+            // The longest text of the context that the English reason holds.
+            const CatalogueMessage *used = nullptr;
+            for (const CatalogueMessage &message : catalogue) {
+                if (message.context == context && holds(english, message.source)
+                    && (!used || message.source.size() > used->source.size()))
+                    used = &message;
+            }
+            QVERIFY2(used, qPrintable(context + QStringLiteral(": ") + english));
+            const QString translation = used->translations.value(0);
+            QVERIFY2(translation != used->source, qPrintable(used->source));
+            QVERIFY2(holds(translated, translation),
+                qPrintable(translated + QStringLiteral(" / ") + translation));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReasons)
+#include "tst_reasons.moc"
