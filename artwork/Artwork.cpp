@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <QtMath>
 
 namespace Artwork {
 
@@ -64,27 +65,34 @@ void drawLetters(QPainter &painter, const QRect &area, const QString &text, int 
 
 } // namespace
 
-QPixmap banner(qreal scale, qreal devicePixelRatio)
+QPixmap banner(qreal scale, qreal devicePixelRatio, int width)
 {
     constexpr int kWidth = 418;
     constexpr int kHeight = 58;
     constexpr int kTile = 29; // two rows of tiles
-    const QSize shown(qRound(kWidth * scale), qRound(kHeight * scale));
+    constexpr int kColumns = (kWidth + kTile - 1) / kTile;
+    const QSize designed(qRound(kWidth * scale), qRound(kHeight * scale));
+    const QSize shown(qMax(width, designed.width()), designed.height());
     QPixmap pixmap(shown * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&pixmap);
     // Drawn in the design's own 418 × 58 units, whatever the pixels.
-    painter.scale(qreal(shown.width()) / kWidth, qreal(shown.height()) / kHeight);
-    quint32 seed = 1;
-    for (int y = 0; y < kHeight; y += kTile) {
-        for (int x = 0; x < kWidth; x += kTile) {
+    const qreal across = qreal(designed.width()) / kWidth;
+    painter.scale(across, qreal(designed.height()) / kHeight);
+    const int units = shown.width() > designed.width() ? qCeil(shown.width() / across) : kWidth;
+    for (int row = 0; row * kTile < kHeight; ++row) {
+        for (int column = 0; column * kTile < units; ++column) {
+            // The designed tiles keep their look; those beyond get their own.
+            const auto seed = static_cast<quint32>(
+                column < kColumns ? 1 + row * kColumns + column : 1000 * (row + 1) + column);
             const QColor base = QColor(118, 72, 38).darker(95 + static_cast<int>(seed * 7 % 20));
-            mottle(painter, QRect(x, y, kTile, kTile), base, 90, 4, seed++);
+            const QRect tile(column * kTile, row * kTile, kTile, kTile);
+            mottle(painter, tile, base, 90, 4, seed);
             painter.setPen(QColor(70, 40, 20));
-            painter.drawRect(x, y, kTile - 1, kTile - 1);
+            painter.drawRect(tile.adjusted(0, 0, -1, -1));
         }
     }
-    drawLetters(painter, QRect(0, 0, kWidth, kHeight), QStringLiteral("Quorvel"), 44,
+    drawLetters(painter, QRect(0, 0, units, kHeight), QStringLiteral("Quorvel"), 44,
         QColor(250, 240, 200), QColor(40, 20, 8), 2);
     return pixmap;
 }

@@ -12,8 +12,10 @@ namespace Artwork {
 
 // The product name in cream serif letters on brown mottled tiles: 418 × 58
 // at scale 1, grown by scale (the screen's logical DPI over 96) and drawn
-// with devicePixelRatio device pixels to each of those.
-[[nodiscard]] QPixmap banner(qreal scale = 1, qreal devicePixelRatio = 1);
+// with devicePixelRatio device pixels to each of those. Wider than that
+// (width, in the same pixels), the tiles go on to fill it and the name stays
+// in the middle; the designed part's tiles are the same at every width.
+[[nodiscard]] QPixmap banner(qreal scale = 1, qreal devicePixelRatio = 1, int width = 0);
 
 // "QV" in white serif capitals on a dark red and olive mottled tile, size
 // pixels square, drawn with devicePixelRatio device pixels to each.

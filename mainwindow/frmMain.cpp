@@ -148,7 +148,8 @@ void frmMain::buildControls(qreal dpi)
     Picture1 = place(new PictureBox(client), "Picture1", twips(0, 0, 6330, 930));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(qMax(1, pixelsFromTwips(30, dpi)));
-    Picture1->setPixmap(Artwork::banner(dpi / kBaseDpi, devicePixelRatioF()));
+    m_bannerScale = dpi / kBaseDpi;
+    drawBanner();
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);
     Picture1->setAccessibleName(QLatin1String(kApplicationTitle));
@@ -233,6 +234,16 @@ void frmMain::buildControls(qreal dpi)
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::helpRequested);
 }
 
+void frmMain::drawBanner()
+{
+    const int width = Picture1->contentsRect().width();
+    const QPixmap shown = Picture1->pixmap();
+    if (!shown.isNull() && qRound(shown.deviceIndependentSize().width()) == width
+        && shown.devicePixelRatio() == devicePixelRatioF())
+        return; // a height change, or the same width again
+    Picture1->setPixmap(Artwork::banner(m_bannerScale, devicePixelRatioF(), width));
+}
+
 void frmMain::buildMenus()
 {
     mnu_file = menuBar()->addMenu(tr("&File"));
@@ -282,6 +293,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == m_client && event->type() == QEvent::Resize) {
         // The banner strip alone follows the width; nothing else is laid out again.
         Picture1->resize(m_client->width(), Picture1->height());
+        drawBanner();
     } else if (watched == txtInput
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -68,6 +68,8 @@ private:
     void buildControls(qreal dpi);
     void buildMenus();
     void buildKeys();
+    // The banner drawn across the strip's width, at the layout's scale.
+    void drawBanner();
     void txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
 
     bool m_enterPressedHere = false;
@@ -75,6 +77,7 @@ private:
     QRect m_askedPlace; // where the window last asked the window manager to put it
     int m_placings = 0;
     QWidget *m_client = nullptr; // the controls' parent, inside its scroller
+    qreal m_bannerScale = 1; // the layout's DPI over 96
     // The screen it was laid out for, which it opens on; cleared once placed.
     QPointer<QScreen> m_openOn;
     QShortcut *m_escape = nullptr;

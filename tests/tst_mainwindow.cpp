@@ -6,11 +6,13 @@
 #include "tests/support/Rows.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolTip>
+#include <array>
 #include <limits>
 
 using Program = MainWindowFixture::Fixture;
@@ -310,6 +312,33 @@ private slots:
         before.remove(banner);
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             QVERIFY2(it.key()->geometry() == it.value(), qPrintable(it.key()->objectName()));
+        // The picture fills the grown strip: its end is tiles as its start
+        // is, not the background nor a picture never drawn.
+        auto *picture = qobject_cast<QLabel *>(banner);
+        const QRect inside = picture->contentsRect();
+        QCOMPARE(qRound(picture->pixmap().deviceIndependentSize().width()), inside.width());
+        const QImage drawn = picture->grab().toImage();
+        const auto band = [&drawn, &inside](int left) {
+            const qreal ratio = drawn.devicePixelRatio();
+            std::array<double, 3> sum {};
+            int pixels = 0;
+            for (int x = left; x < left + 10; ++x) {
+                for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                    const QColor color = drawn.pixelColor(QPoint(x, y) * ratio);
+                    sum[0] += color.red();
+                    sum[1] += color.green();
+                    sum[2] += color.blue();
+                    ++pixels;
+                }
+            }
+            return QColor(
+                qRound(sum[0] / pixels), qRound(sum[1] / pixels), qRound(sum[2] / pixels));
+        };
+        const QColor start = band(inside.left()), end = band(inside.right() - 9);
+        QVERIFY2(qAbs(start.red() - end.red()) + qAbs(start.green() - end.green())
+                    + qAbs(start.blue() - end.blue())
+                < 60,
+            qPrintable(start.name() + QStringLiteral(" ") + end.name()));
     }
 
     void progressBarTouchedOnlyWhenItMoves()
