@@ -104,18 +104,24 @@ frmAbout::frmAbout(Services services)
 void frmAbout::makeRoomForTexts()
 {
     // A translation longer than the designed text widens the dialog rather
-    // than being cut off; the designed texts leave it as it is.
-    const int gap = pixelsFromTwips(90, m_dpi);
+    // than being cut off; the designed texts leave it as it is. Each row
+    // keeps the room the design leaves between its text and its button.
+    const auto end = [](const QWidget *text) { return text->x() + text->sizeHint().width(); };
+    const int linkRoom = cmdOK->x() - end(vbhHome);
+    const int copyrightRoom = cmdSysInfo->x() - end(Label1);
     const int label = qMax(0, lblDisclaimer->sizeHint().width() - lblDisclaimer->width());
     lblDisclaimer->resize(lblDisclaimer->width() + label, lblDisclaimer->height());
     vbhHome->move(vbhHome->x() + label, vbhHome->y());
-    // The buttons grow to the left, as wide as each other.
-    const int buttons
-        = qMax(qMax(cmdOK->sizeHint().width(), cmdSysInfo->sizeHint().width()), cmdOK->width());
-    for (QPushButton *button : { cmdOK, cmdSysInfo })
-        button->setGeometry(button->geometry().adjusted(button->width() - buttons, 0, 0, 0));
-    int extra = qMax(vbhHome->x() + vbhHome->sizeHint().width() + gap - cmdOK->x(),
-        Label1->x() + Label1->sizeHint().width() + gap - cmdSysInfo->x());
+    // A caption longer than its button grows both to the left, as wide as
+    // each other.
+    const int needed = qMax(cmdOK->sizeHint().width(), cmdSysInfo->sizeHint().width());
+    if (needed > cmdOK->width() || needed > cmdSysInfo->width()) {
+        const int buttons = qMax(needed, cmdOK->width());
+        for (QPushButton *button : { cmdOK, cmdSysInfo })
+            button->setGeometry(button->geometry().adjusted(button->width() - buttons, 0, 0, 0));
+    }
+    int extra
+        = qMax(end(vbhHome) + linkRoom - cmdOK->x(), end(Label1) + copyrightRoom - cmdSysInfo->x());
     // The description wraps; where its lines do not fit its height, it widens.
     const int step = pixelsFromTwips(150, m_dpi);
     int wider = 0;

@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTranslator>
 
 using Program = MainWindowFixture::Fixture;
 
@@ -57,6 +58,14 @@ void checkAccelerators(const QList<QAction *> &actions, const QString &where)
 
 const char *const kScreens[]
     = { "1280x800 at 1", "1280x800 at 2", "1024x768 at 1", "1024x768 at 2", "1024x768 at 144 DPI" };
+
+// The room between the end of the About box's link and its OK button.
+int linkRoom(const frmAbout &about)
+{
+    const auto *link = about.findChild<QWidget *>(QStringLiteral("vbhHome"));
+    const auto *ok = about.findChild<QWidget *>(QStringLiteral("cmdOK"));
+    return ok->x() - (link->x() + link->sizeHint().width());
+}
 
 } // namespace
 
@@ -147,6 +156,17 @@ private slots:
         }
         QVERIFY(about);
         checkTextsWhole(*about);
+        // The link keeps at least the room to OK that the English dialog has
+        // (a pixel more where the copyright's row, which System Info's wider
+        // button pushes further, is what widens the dialog).
+        const QList<QTranslator *> catalogues = qApp->findChildren<QTranslator *>();
+        for (QTranslator *catalogue : catalogues)
+            QCoreApplication::removeTranslator(catalogue);
+        const frmAbout english({ sysInfo, launcher, box });
+        for (QTranslator *catalogue : catalogues)
+            QCoreApplication::installTranslator(catalogue);
+        QVERIFY2(linkRoom(*about) >= linkRoom(english),
+            qPrintable(QStringLiteral("%1 < %2").arg(linkRoom(*about)).arg(linkRoom(english))));
     }
 
 private:
