@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>asked to (--exhaustive)</source>
-        <translation>so verlangt (--exhaustive)</translation>
+        <translation>auf Wunsch (--exhaustive)</translation>
     </message>
     <message>
         <source>the word index is still being built or read, and trying every arrangement is quicker</source>
@@ -760,7 +760,7 @@
     </message>
     <message>
         <source>a question to it fails</source>
-        <translation>eine Anfrage an die Prüfung schlägt fehl</translation>
+        <translation>eine Abfrage an die Rechtschreibprüfung schlägt fehl</translation>
     </message>
 </context>
 <context>

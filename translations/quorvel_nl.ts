@@ -760,7 +760,7 @@
     </message>
     <message>
         <source>a question to it fails</source>
-        <translation>een vraag eraan mislukt</translation>
+        <translation>een vraag aan de spellingcontrole mislukt</translation>
     </message>
 </context>
 <context>
