@@ -5,23 +5,19 @@
 #include "fileio/BoundedFile.h"
 #include "spelling/DictionaryCheck.h"
 #include "spelling/EngineProbe.h"
+#include "spelling/Reasons.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-// The reasons are kept in the cache as they are written, in English; the
-// note says them in the user's language.
-QString reason(const std::string &why)
-{
-    return QCoreApplication::translate("Reason", why.c_str());
-}
-
-// "Nuspell refused de_DE.aff: ...", the note a run shows on standard error.
+// "Nuspell refused de_DE.aff: ...", the note a run shows on standard error;
+// the reason, kept in the cache as it is written, in the user's language.
 std::string refusedNote(Engine engine, const std::string &aff, const std::string &why)
 {
     return QCoreApplication::translate("DictionaryChooser", "%1 refused %2: %3")
-        .arg(QString::fromStdString(engineName(engine)), QString::fromStdString(aff), reason(why))
+        .arg(QString::fromStdString(engineName(engine)), QString::fromStdString(aff),
+            Reasons::said(why))
         .toStdString();
 }
 
@@ -45,7 +41,7 @@ std::optional<ChosenDictionary> DictionaryChooser::tryDictionary(const std::file
         m_tell(
             QCoreApplication::translate("DictionaryChooser", "Nuspell and Hunspell refused %1: %2")
                 .arg(QString::fromStdString(aff),
-                    reason(report.refusal.value_or(
+                    Reasons::said(report.refusal.value_or(
                         QT_TRANSLATE_NOOP("Reason", "its files cannot be read"))))
                 .toStdString());
         return std::nullopt;

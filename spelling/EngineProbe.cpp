@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/EngineProbe.h"
 
+#include "spelling/Reasons.h"
+
 #include <QtGlobal>
 #include <algorithm>
 #include <cerrno>
@@ -105,7 +107,7 @@ EngineProbe::Verdict EngineProbe::probe(
     posix_spawn_file_actions_destroy(&actions);
     output.closeWrite();
     if (spawned != 0)
-        return { false, "the helper program " + helper + " cannot be started", false };
+        return { false, Reasons::english(Reasons::kHelperNotStarted, helper), false };
 
     // Read what it says until it ends, the deadline passes or the caller gives up.
     const auto deadline = std::chrono::steady_clock::now() + m_deadline;
@@ -151,7 +153,7 @@ EngineProbe::Verdict EngineProbe::probe(
                 QT_TRANSLATE_NOOP(
                     "Reason", "it takes more processor time than any dictionary should to load"),
                 true };
-        return { false, "it dies loading it (signal " + std::to_string(signal) + ")", true };
+        return { false, Reasons::english(Reasons::kDies, std::to_string(signal)), true };
     }
     if (const auto verdict = ProbeReport::parse(said); verdict && WIFEXITED(status))
         return *verdict;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/SelfTest.h"
 
+#include "spelling/Reasons.h"
+
 #include <QtGlobal>
 #include <algorithm>
 
@@ -13,10 +15,8 @@ std::optional<std::string> failedSelfTest(
     if (!ownWords.empty() && std::ranges::none_of(ownWords, [&checker](const std::string &word) {
             return checker.checkSpelling(word) == true;
         }))
-        return "it accepts none of \"" + ownWords.front()
-            + "\" and the other first entries of its own word list";
+        return Reasons::english(Reasons::kAcceptsNoneOfItsOwn, ownWords.front());
     if (checker.checkSpelling(kNoWordInAnyLanguage) != false)
-        return "it accepts \"" + std::string(kNoWordInAnyLanguage)
-            + "\", which is no word: it accepts any string of Latin letters";
+        return Reasons::english(Reasons::kAcceptsAnything, std::string(kNoWordInAnyLanguage));
     return std::nullopt;
 }

@@ -130,13 +130,30 @@ QString missingDictionary()
     return dictionaryNotes(folder.path(QStringLiteral("xx_XX")).toStdString(), {});
 }
 
-// A helper that says nothing an engine's verdict is made of.
-QString enginesRefuse()
+// The notes of trying a dictionary of the tests with a helper that runs script.
+QString helperSays(const QByteArray &script, const QString &dictionary = QStringLiteral("good"))
 {
     const TempFolder folder;
-    const QString helper = folder.write(QStringLiteral("helper"), "#!/bin/sh\necho what\n");
+    const QString helper = folder.write(QStringLiteral("helper"), "#!/bin/sh\n" + script + "\n");
     QFile::setPermissions(helper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return dictionaryNotes(QUORVEL_TEST_DATA "/dictionaries/good/xx_XX", helper.toStdString());
+    return dictionaryNotes(QUORVEL_TEST_DATA "/dictionaries/" + dictionary.toStdString() + "/xx_XX",
+        helper.toStdString());
+}
+
+QString helperSaysNothing()
+{
+    return helperSays("echo what");
+}
+
+QString engineDies()
+{
+    return helperSays("kill -SEGV $$");
+}
+
+// The helper program itself, on a dictionary whose engines accept any string.
+QString selfTestFails()
+{
+    return helperSays("exec " QUORVEL_PROBE " \"$@\"", QStringLiteral("accepts-anything"));
 }
 
 } // namespace
@@ -155,7 +172,9 @@ private slots:
             { "dictionaries: files not there", { "DictionaryChooser", "DictionaryCheck" },
                 missingDictionary },
             { "dictionaries: an engine's verdict", { "DictionaryChooser", "Reason" },
-                enginesRefuse },
+                helperSaysNothing },
+            { "dictionaries: an engine dies", { "DictionaryChooser", "Reason" }, engineDies },
+            { "dictionaries: the self-test", { "DictionaryChooser", "Reason" }, selfTestFails },
         });
     }
 

@@ -768,6 +768,22 @@
         <source>a question to it fails</source>
         <translation>dotaz na něj selže</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>při načítání spadne (signál %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>pomocný program %1 nelze spustit</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>nepřijímá „%1“ ani další první položky vlastního seznamu slov</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>přijímá „%1“, což není slovo: přijímá jakýkoli řetězec latinských písmen</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -762,6 +762,22 @@
         <source>a question to it fails</source>
         <translation>eine Abfrage an die Rechtschreibprüfung schlägt fehl</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>es stürzt beim Laden ab (Signal %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>das Hilfsprogramm %1 kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>es akzeptiert weder „%1“ noch die anderen ersten Einträge seiner eigenen Wortliste</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>es akzeptiert „%1“, das kein Wort ist: es akzeptiert jede Folge lateinischer Buchstaben</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

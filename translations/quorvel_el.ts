@@ -762,6 +762,22 @@
         <source>a question to it fails</source>
         <translation>ένα ερώτημα προς αυτό αποτυγχάνει</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>τερματίζεται απρόσμενα κατά τη φόρτωση (σήμα %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>δεν είναι δυνατή η εκκίνηση του βοηθητικού προγράμματος %1</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>δεν δέχεται ούτε το «%1» ούτε τις άλλες πρώτες καταχωρίσεις του δικού του καταλόγου λέξεων</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>δέχεται το «%1», που δεν είναι λέξη: δέχεται οποιαδήποτε σειρά λατινικών γραμμάτων</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -762,6 +762,22 @@
         <source>a question to it fails</source>
         <translation>falla una consulta que se le hace</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>termina de forma inesperada al cargarlo (señal %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>no se puede iniciar el programa auxiliar %1</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>no acepta «%1» ni las demás primeras entradas de su propia lista de palabras</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>acepta «%1», que no es ninguna palabra: acepta cualquier secuencia de letras latinas</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -762,6 +762,22 @@
         <source>a question to it fails</source>
         <translation>une question qui lui est posée échoue</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>il plante au chargement (signal %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>le programme auxiliaire %1 ne peut pas être lancé</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>il n&apos;accepte ni «&#xa0;%1&#xa0;» ni les autres premières entrées de sa propre liste de mots</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>il accepte «&#xa0;%1&#xa0;», qui n&apos;est pas un mot&#xa0;: il accepte n&apos;importe quelle suite de lettres latines</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

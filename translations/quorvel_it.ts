@@ -762,6 +762,22 @@
         <source>a question to it fails</source>
         <translation>una domanda che gli viene posta non riesce</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>si arresta in modo anomalo durante il caricamento (segnale %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>impossibile avviare il programma ausiliario %1</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>non accetta né «%1» né le altre prime voci del suo stesso elenco di parole</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>accetta «%1», che non è una parola: accetta qualsiasi sequenza di lettere latine</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -762,6 +762,22 @@
         <source>a question to it fails</source>
         <translation>een vraag aan de spellingcontrole mislukt</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>het crasht tijdens het laden (signaal %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>het hulpprogramma %1 kan niet worden gestart</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>het accepteert noch „%1” noch de andere eerste items van zijn eigen woordenlijst</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>het accepteert „%1”, dat geen woord is: het accepteert elke reeks Latijnse letters</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

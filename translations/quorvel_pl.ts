@@ -768,6 +768,22 @@
         <source>a question to it fails</source>
         <translation>zapytanie do niego kończy się błędem</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>ulega awarii podczas wczytywania (sygnał %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>nie można uruchomić programu pomocniczego %1</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>nie akceptuje ani „%1”, ani pozostałych pierwszych haseł własnej listy słów</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>akceptuje „%1”, co nie jest słowem: akceptuje dowolny ciąg liter łacińskich</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -762,6 +762,22 @@
         <source>a question to it fails</source>
         <translation>uma consulta a ele falha</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>encerra inesperadamente ao carregá-lo (sinal %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>não é possível iniciar o programa auxiliar %1</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>não aceita “%1” nem as outras primeiras entradas da sua própria lista de palavras</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>aceita “%1”, que não é uma palavra: aceita qualquer sequência de letras latinas</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -768,6 +768,22 @@
         <source>a question to it fails</source>
         <translation>запрос к нему завершается ошибкой</translation>
     </message>
+    <message>
+        <source>it dies loading it (signal %1)</source>
+        <translation>аварийно завершается при загрузке (сигнал %1)</translation>
+    </message>
+    <message>
+        <source>the helper program %1 cannot be started</source>
+        <translation>не удаётся запустить вспомогательную программу %1</translation>
+    </message>
+    <message>
+        <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
+        <translation>не принимает ни «%1», ни другие первые записи собственного списка слов</translation>
+    </message>
+    <message>
+        <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
+        <translation>принимает «%1», хотя это не слово: принимает любую последовательность латинских букв</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
