@@ -710,11 +710,11 @@
     </message>
     <message>
         <source>the letters are not all A to Z</source>
-        <translation>ne všechna písmena jsou A až Z</translation>
+        <translation>ne všechna písmena patří do rozsahu A až Z</translation>
     </message>
     <message>
         <source>the letters are too many to count their arrangements exactly</source>
-        <translation>písmen je příliš mnoho na to, aby šla přesně spočítat jejich uspořádání</translation>
+        <translation>písmen je příliš mnoho na to, aby bylo možné přesně spočítat jejich uspořádání</translation>
     </message>
     <message>
         <source>the capitals typed spread in too many ways</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>it dies loading it (signal %1)</source>
-        <translation>při načítání spadne (signál %1)</translation>
+        <translation>při načítání havaruje (signál %1)</translation>
     </message>
     <message>
         <source>the helper program %1 cannot be started</source>
