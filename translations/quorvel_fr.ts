@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>the letters are not all A to Z</source>
-        <translation>les lettres ne sont pas toutes de A à Z</translation>
+        <translation>les lettres ne sont pas toutes comprises entre A et Z</translation>
     </message>
     <message>
         <source>the letters are too many to count their arrangements exactly</source>
@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>it dies loading it (signal %1)</source>
-        <translation>il plante au chargement (signal %1)</translation>
+        <translation>il se termine brutalement au chargement (signal %1)</translation>
     </message>
     <message>
         <source>the helper program %1 cannot be started</source>
