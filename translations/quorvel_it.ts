@@ -760,7 +760,7 @@
     </message>
     <message>
         <source>a question to it fails</source>
-        <translation>una domanda che gli viene posta non riesce</translation>
+        <translation>una richiesta che gli viene rivolta non va a buon fine</translation>
     </message>
     <message>
         <source>it dies loading it (signal %1)</source>
