@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>the letters are not all A to Z</source>
-        <translation>niet alle letters zijn A tot en met Z</translation>
+        <translation>niet alle letters vallen binnen A tot en met Z</translation>
     </message>
     <message>
         <source>the letters are too many to count their arrangements exactly</source>
@@ -772,11 +772,11 @@
     </message>
     <message>
         <source>it accepts none of &quot;%1&quot; and the other first entries of its own word list</source>
-        <translation>het accepteert noch „%1” noch de andere eerste items van zijn eigen woordenlijst</translation>
+        <translation>het accepteert noch ‘%1’ noch de andere eerste items van zijn eigen woordenlijst</translation>
     </message>
     <message>
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
-        <translation>het accepteert „%1”, dat geen woord is: het accepteert elke reeks Latijnse letters</translation>
+        <translation>het accepteert ‘%1’, dat geen woord is: het accepteert elke reeks Latijnse letters</translation>
     </message>
 </context>
 <context>
