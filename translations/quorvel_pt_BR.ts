@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>the capitals typed spread in too many ways</source>
-        <translation>as maiúsculas digitadas se distribuem de maneiras demais</translation>
+        <translation>há maneiras demais de distribuir as maiúsculas digitadas</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
