@@ -39,11 +39,12 @@ struct IndexedAnswer {
 
 // The word list that a run over every arrangement of letters would give,
 // found without the enumeration: the index names the candidate words (its
-// forms of exactly these letters, and the compounds its parts can make),
-// the checker judges each arrangement of the typed characters (case as
-// typed) that spells one, and each word keeps the arrangement that the
-// enumeration would have reached first, in the order it would have reached
-// them. Nothing when the letters are not all a-z/A-Z, when more than
+// forms filed under exactly these letters' key letters, and the compounds
+// its parts can make), the checker judges each arrangement of the typed
+// letters (marks and case as typed) that the key letters of one spell, and
+// each word keeps the arrangement that the enumeration would have reached
+// first, in the order it would have reached them. Nothing when a letter is
+// none a word is spelt with (a lone mark, a digit), when more than
 // maxArrangements questions would be needed, or when the search for
 // compounds passes its budget: the caller then enumerates.
 // keepGoing is asked now and then (a window handles its events there);

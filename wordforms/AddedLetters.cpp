@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordforms/AddedLetters.h"
 
+#include "wordforms/KeyLetters.h"
+
 #include <algorithm>
 
 namespace {
@@ -85,6 +87,12 @@ std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
             bool told = true;
             for (std::size_t i = first; told && i + last < rule.add.size(); ++i) {
                 const char32_t c = rule.add[i];
+                // A prepended letter is one with the next: counting neither
+                // leaves the count at what the form surely holds.
+                if (joinsNext(c)) {
+                    ++i;
+                    continue;
+                }
                 if (!fold.typable(c)) {
                     counts.fill(255);
                     break;
@@ -96,7 +104,10 @@ std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
                     break;
                 }
                 for (const char letter : spellings[0]) {
-                    auto &n = counts[static_cast<std::size_t>((letter | 0x20) - 'a')];
+                    const int number = keyLetterNumber(letter);
+                    if (number < 0)
+                        continue;
+                    auto &n = counts[static_cast<std::size_t>(number)];
                     n = static_cast<std::uint8_t>(std::min(254, n + 1));
                 }
             }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordforms/LetterFold.h"
 
+#include "wordforms/KeyLetters.h"
+
 #include <algorithm>
 
 namespace {
@@ -30,39 +32,65 @@ constexpr Fold kFolds[] = {
 } // namespace
 
 LetterFold::LetterFold(const AffixFile &affixes)
-    : m_ascii(128)
 {
-    for (char c = 'a'; c <= 'z'; ++c) {
-        m_ascii[static_cast<std::size_t>(c)] = { std::string(1, c) };
-        const auto upper = static_cast<char>(c - 'a' + 'A');
-        m_ascii[static_cast<std::size_t>(static_cast<unsigned char>(upper))]
-            = { std::string(1, upper) };
-    }
     for (const Fold &fold : kFolds)
-        m_ways[fold.c].emplace_back(fold.letters);
-    for (const char32_t c : affixes.ignored) {
-        if (c >= 128)
-            m_ways[c] = { std::string() };
-    }
+        m_extra[fold.c].emplace_back(fold.letters);
+    // A character that ICONV makes of typed ones may be typed as those,
+    // when each of them is a letter (a mark may join one).
     for (const auto &[from, to] : affixes.inputConversions) {
         std::string letters;
-        for (const char32_t c : from)
-            letters.push_back(static_cast<char>(c));
-        auto &ways = m_ways[to[0]];
-        if (std::ranges::find(ways, letters) == ways.end())
+        bool typable = !from.empty();
+        for (const char32_t c : from) {
+            const KeyLetter key = keyLetterOf(c);
+            if (key.role == KeyRole::Letter)
+                letters.push_back(key.byte);
+            else if (key.role == KeyRole::None)
+                typable = false;
+        }
+        auto &ways = m_extra[to[0]];
+        if (typable && !letters.empty() && std::ranges::find(ways, letters) == ways.end())
             ways.push_back(std::move(letters));
     }
+    for (const char32_t c : affixes.ignored) {
+        if (c >= 128)
+            m_extra[c] = { std::string() };
+    }
+    m_table.resize(kTable);
     m_typableBelow.assign(kTable, false);
-    for (char32_t c = 0; c < kTable; ++c)
-        m_typableBelow[c] = waysOf(c) != nullptr;
+    for (char32_t c = 0; c < kTable; ++c) {
+        waysInto(c, m_table[c]);
+        m_typableBelow[c] = !m_table[c].empty();
+    }
 }
 
-const std::vector<std::string> *LetterFold::waysOf(char32_t c) const
+void LetterFold::waysInto(char32_t c, std::vector<std::string> &ways) const
 {
-    if (c < 128)
-        return m_ascii[c].empty() ? nullptr : &m_ascii[c];
-    const auto found = m_ways.find(c);
-    return found == m_ways.end() ? nullptr : &found->second;
+    ways.clear();
+    const auto extra = m_extra.find(c);
+    if (extra != m_extra.end() && extra->second.size() == 1 && extra->second[0].empty()) {
+        ways.emplace_back(); // ignored
+        return;
+    }
+    const KeyLetter key = keyLetterOf(c);
+    if (key.role == KeyRole::Letter)
+        ways.emplace_back(1, key.byte);
+    else if (key.role == KeyRole::Joins)
+        ways.emplace_back();
+    if (extra != m_extra.end()) {
+        for (const std::string &way : extra->second) {
+            if (std::ranges::find(ways, way) == ways.end())
+                ways.push_back(way);
+        }
+    }
+}
+
+const std::vector<std::string> *LetterFold::waysOf(
+    char32_t c, std::vector<std::string> &scratch) const
+{
+    if (c < kTable)
+        return m_table[c].empty() ? nullptr : &m_table[c];
+    waysInto(c, scratch);
+    return scratch.empty() ? nullptr : &scratch;
 }
 
 bool LetterFold::spellings(
@@ -79,8 +107,13 @@ bool LetterFold::spellings(
             out.pop_back();
         return true;
     }
+    std::vector<std::string> scratch;
+    const std::vector<std::string> joined { std::string() };
+    bool afterPrepend = false;
     for (const char32_t c : word) {
-        const std::vector<std::string> *ways = waysOf(c);
+        // A letter that a prepended one joins is typed with it, as one.
+        const std::vector<std::string> *ways = afterPrepend ? &joined : waysOf(c, scratch);
+        afterPrepend = joinsNext(c);
         if (!ways) {
             out.resize(first);
             return true;
@@ -98,7 +131,10 @@ bool LetterFold::spellings(
         for (std::size_t i = 0; i < count; ++i)
             out[first + i] += (*ways)[0];
     }
-    if (out.back().empty() && out.size() == first + 1)
-        out.resize(first); // nothing left to type
+    // Spellings that are nothing at all, or came out twice, are dropped.
+    std::sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
+    out.erase(std::unique(out.begin() + static_cast<std::ptrdiff_t>(first), out.end()), out.end());
+    if (out.size() > first && out[first].empty())
+        out.erase(out.begin() + static_cast<std::ptrdiff_t>(first));
     return true;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/DicFile.h"
 #include "wordforms/FormRole.h"
+#include "wordforms/KeyLetters.h"
 #include "wordforms/StemEdges.h"
 #include "wordindex/StemIndex.h"
 #include "wordindex/StemLayout.h"
@@ -49,7 +50,7 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
             if (fold.spellings(std::u32string_view(&c, 1), spellings, 1) && spellings.size() == 1)
                 found->second = spellings[0];
             for (char &letter : found->second)
-                letter = static_cast<char>(letter | 0x20);
+                letter = asciiLower(letter);
         }
         return found->second;
     };
@@ -62,17 +63,23 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
             const auto [front, back] = edges.of(word, flags);
             Stem stem { {}, static_cast<std::uint32_t>(text.size()),
                 static_cast<std::uint32_t>(word.size()), list->second };
+            bool joined = false;
             for (std::size_t i = front; i + back < word.size(); ++i) {
                 // A character no one can type that every form keeps: no form is typed.
                 if (!fold.typable(word[i]))
                     return true;
-                stem.key += lettersOf(word[i]);
+                // A prepended letter and the one it joins are one letter,
+                // which of their key letters it is being left open.
+                const bool joins = joinsNext(word[i]);
+                if (!joins && !joined)
+                    stem.key += lettersOf(word[i]);
+                joined = joins;
             }
             if (text.size() + word.size() >= (std::size_t(1) << 31)) {
                 refusal = "the dictionary has too many words";
                 return false;
             }
-            std::ranges::sort(stem.key);
+            stem.key = WordIndex::keyOf(stem.key);
             text.insert(text.end(), word.begin(), word.end());
             stems.push_back(std::move(stem));
             return true;
