@@ -5,6 +5,7 @@
 #include "fileio/BoundedFile.h"
 #include "hunspellfiles/AffixReader.h"
 #include "hunspellfiles/DicFile.h"
+#include "letters/Alphabet.h"
 #include "letters/LetterCase.h"
 #include "search/Enumerator.h"
 #include "wordindex/FormSource.h"
@@ -111,9 +112,17 @@ private:
         if (!std::holds_alternative<FileBytes>(aff) || !std::holds_alternative<FileBytes>(dic))
             return;
         const AffixFile affixes = parseAffixFile(std::get<FileBytes>(aff).bytes);
+        // The words' letters only: an apostrophe or a hyphen is no letter
+        // a user types.
         const auto utf8 = [](const std::u32string &text) {
-            return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()))
-                .toStdString();
+            std::string letters;
+            for (const std::string &letter : lettersOf(
+                     QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()))
+                         .toStdString())) {
+                if (isAlphabetic(letter))
+                    letters += letter;
+            }
+            return letters;
         };
         (void)forEachDicWord(affixes, std::get<FileBytes>(dic).bytes, {}, nullptr,
             [&](std::u32string &word, const FlagList &) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <iterator>
 #include <thread>
 #include <unordered_set>
 #include <vector>
@@ -87,8 +88,12 @@ struct Tokens {
     std::vector<std::size_t> present; // key letters typed
 };
 
-// Finds the arrangement of the typed letters that spells a candidate and
-// that the enumeration would reach first among those the checker accepts.
+// Finds the arrangements of the typed letters that spell a candidate and
+// that the checker accepts, each with the counter value at which the
+// enumeration would reach it first. Spreads of a candidate's letters can
+// be different words (ένοχες and ενοχές; Ab and aB are one, since the word
+// list tells A to Z by their letters, not their case): the list keeps each
+// at the first counter value that spells it.
 class Judge {
 public:
     Judge(const Tokens &tokens, SpellChecker &checker)
@@ -98,13 +103,12 @@ public:
     {
     }
 
-    std::optional<Found> first(const std::string &form, std::size_t &questions)
+    void judge(const std::string &form, std::size_t &questions, std::vector<Found> &accepted)
     {
         for (auto &p : m_places)
             p.clear();
         for (std::size_t i = 0; i < form.size(); ++i)
             m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
-        std::optional<Found> first;
         auto patterns = m_tokens.byKey;
         while (true) {
             for (const std::size_t x : m_tokens.present) {
@@ -116,9 +120,8 @@ public:
                 m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
             ++questions;
             if (testword(m_checker, m_word)) {
-                auto offsets = firstOffsets(m_tokens.typed, m_candidate);
-                if (offsets && (!first || counterBefore(*offsets, first->offsets)))
-                    first = Found { std::move(*offsets), m_word };
+                if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
+                    accepted.push_back({ std::move(*offsets), m_word });
             }
             // Next spread of the letters: an odometer over the key letters.
             std::size_t d = 0;
@@ -126,7 +129,7 @@ public:
                 && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
                 ++d;
             if (d == m_tokens.present.size())
-                return first;
+                return;
         }
     }
 
@@ -239,9 +242,9 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
 
-    // Each candidate's first accepted spread of the cases, judged on all
+    // Each candidate's accepted spreads of the letters, judged on all
     // cores where there are enough questions to pay for the workers.
-    std::vector<std::optional<Found>> judged(candidates->size());
+    std::vector<std::vector<Found>> judged(candidates->size());
     std::atomic<std::size_t> nextCandidate { 0 };
     std::atomic<bool> stop { false };
     std::atomic<std::size_t> questions { 0 };
@@ -255,7 +258,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
                 break;
             const std::size_t end = std::min(first + kJudgedAtOnce, candidates->size());
             for (std::size_t c = first; c < end; ++c) {
-                judged[c] = judge.first((*candidates)[c], mine);
+                judge.judge((*candidates)[c], mine, judged[c]);
                 // A window handles its events now and then, on its own thread.
                 if (ownThread && keepGoing && mine - told >= 64) {
                     told = mine;
@@ -284,10 +287,8 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
     std::vector<Found> found;
-    for (auto &word : judged) {
-        if (word)
-            found.push_back(std::move(*word));
-    }
+    for (auto &words : judged)
+        std::ranges::move(words, std::back_inserter(found));
     std::ranges::sort(
         found, [](const Found &a, const Found &b) { return counterBefore(a.offsets, b.offsets); });
     WordList list;

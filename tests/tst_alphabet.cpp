@@ -51,6 +51,8 @@ private slots:
             { "Turkish dotless i typed small", "tr_TR", "\u0131k\u0131l", "\u0131l\u0131k" },
             { "Greek final sigma", "el_GR", "\u03c2\u03bf\u03bb\u03b3\u03cc", "λόγος" },
             { "Greek capitals", "el_GR", "\u0391\u0398\u0389\u039d\u0391", "ΑΘΉΝΑ" },
+            { "two words of one key, their accents on other letters", "el_GR",
+                "\u03ad\u03b5\u03bf\u03c2\u03bd\u03c7", "ενοχές" },
             { "German sharp s in capitals as SS", "de_DE", "ESSTRAS", "STRASSE" },
             { "German sharp s small", "de_DE", "u\u00dfF", "Fuß" },
             // Nuspell takes FUẞ for Fuß, Hunspell does not.

@@ -87,12 +87,12 @@ std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
             bool told = true;
             for (std::size_t i = first; told && i + last < rule.add.size(); ++i) {
                 const char32_t c = rule.add[i];
-                // A prepended letter is one with the next: counting neither
-                // leaves the count at what the form surely holds.
-                if (joinsNext(c)) {
-                    ++i;
+                // A letter that may be one with the character before it (the
+                // stem's, or a virama or a prepended letter) and one that
+                // joins the next are not counted: the count stays at what
+                // the form surely holds.
+                if ((c >= 0x80 && (i == 0 || mayJoinNext(rule.add[i - 1]))) || joinsNext(c))
                     continue;
-                }
                 if (!fold.typable(c)) {
                     counts.fill(255);
                     break;

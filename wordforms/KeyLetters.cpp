@@ -31,6 +31,11 @@ bool joinsNext(char32_t c)
         == U_GCB_PREPEND;
 }
 
+bool mayJoinNext(char32_t c)
+{
+    return joinsNext(c) || keyLetterOf(c).role == KeyRole::Joins;
+}
+
 KeyLetter keyLetterOf(char32_t c)
 {
     const auto code = static_cast<UChar32>(c);

@@ -29,6 +29,9 @@ struct KeyLetter {
 
 // Whether the next character joins this one (a prepended letter of an Indic script).
 [[nodiscard]] bool joinsNext(char32_t c);
+// Whether the next letter may be one with this character: after a prepended
+// letter, or after a mark (a virama joins two Indic consonants into one letter).
+[[nodiscard]] bool mayJoinNext(char32_t c);
 
 // The key letters of typed letters (extended grapheme clusters, as
 // letters/Letters.h splits them), in small letters, one for each; nothing

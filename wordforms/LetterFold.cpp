@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordforms/LetterFold.h"
 
+#include "letters/Letters.h"
 #include "wordforms/KeyLetters.h"
+
+#include <unicode/unistr.h>
 
 #include <algorithm>
 
@@ -57,9 +60,11 @@ LetterFold::LetterFold(const AffixFile &affixes)
     }
     m_table.resize(kTable);
     m_typableBelow.assign(kTable, false);
+    m_mayJoinBelow.assign(kTable, false);
     for (char32_t c = 0; c < kTable; ++c) {
         waysInto(c, m_table[c]);
         m_typableBelow[c] = !m_table[c].empty();
+        m_mayJoinBelow[c] = keyLetterOf(c).role == KeyRole::Joins || joinsNext(c);
     }
 }
 
@@ -93,6 +98,22 @@ const std::vector<std::string> *LetterFold::waysOf(
     return scratch.empty() ? nullptr : &scratch;
 }
 
+std::vector<std::string> LetterFold::clusterWay(std::u32string_view cluster) const
+{
+    // One letter however many characters: the key letter of its first
+    // that is a letter and not ignored, as the typed letter's first is.
+    std::vector<std::string> scratch;
+    for (const char32_t c : cluster) {
+        const std::vector<std::string> *ways = waysOf(c, scratch);
+        if (!ways)
+            return {};
+        const KeyLetter key = keyLetterOf(c);
+        if (key.role == KeyRole::Letter && !(*ways)[0].empty())
+            return { std::string(1, key.byte) };
+    }
+    return { std::string() };
+}
+
 bool LetterFold::spellings(
     std::u32string_view word, std::vector<std::string> &out, std::size_t maxSpellings) const
 {
@@ -107,23 +128,64 @@ bool LetterFold::spellings(
             out.pop_back();
         return true;
     }
+    // The ways to type each letter: each character's own, but where a mark
+    // or a prepended letter may make several characters one letter (an
+    // Indic consonant, its virama and the next consonant), the letters as
+    // the typed ones are split, each as one key letter.
+    std::vector<std::vector<std::string>> own;
+    std::vector<const std::vector<std::string> *> steps;
     std::vector<std::string> scratch;
-    const std::vector<std::string> joined { std::string() };
-    bool afterPrepend = false;
-    for (const char32_t c : word) {
-        // A letter that a prepended one joins is typed with it, as one.
-        const std::vector<std::string> *ways = afterPrepend ? &joined : waysOf(c, scratch);
-        afterPrepend = joinsNext(c);
-        if (!ways) {
+    if (std::ranges::any_of(word, [this](char32_t c) { return mayJoin(c); })) {
+        thread_local LetterSplitter splitter;
+        std::string utf8;
+        icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32 *>(word.data()),
+            static_cast<std::int32_t>(word.size()))
+            .toUTF8String(utf8);
+        const auto letters = splitter.split(utf8);
+        if (!letters) {
             out.resize(first);
             return true;
         }
+        own.reserve(letters->size());
+        for (const std::string &letter : *letters) {
+            std::u32string cluster;
+            icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
+            for (std::int32_t at = 0; at < text.length(); at = text.moveIndex32(at, 1))
+                cluster.push_back(static_cast<char32_t>(text.char32At(at)));
+            if (cluster.size() == 1) {
+                own.emplace_back();
+                waysInto(cluster[0], own.back());
+            } else {
+                own.push_back(clusterWay(cluster));
+            }
+            if (own.back().empty()) {
+                out.resize(first);
+                return true;
+            }
+            steps.push_back(&own.back());
+        }
+    } else {
+        own.reserve(word.size());
+        for (const char32_t c : word) {
+            const std::vector<std::string> *ways = waysOf(c, scratch);
+            if (!ways) {
+                out.resize(first);
+                return true;
+            }
+            if (ways == &scratch) {
+                own.push_back(scratch);
+                ways = &own.back();
+            }
+            steps.push_back(ways);
+        }
+    }
+    for (const std::vector<std::string> *ways : steps) {
         const std::size_t count = out.size() - first;
         if (count * ways->size() > maxSpellings) {
             out.resize(first);
             return false;
         }
-        // Each spelling so far goes on with each way of typing the character.
+        // Each spelling so far goes on with each way of typing the letter.
         for (std::size_t w = 1; w < ways->size(); ++w) {
             for (std::size_t i = 0; i < count; ++i)
                 out.push_back(out[first + i] + (*ways)[w]);

@@ -48,8 +48,16 @@ private:
     [[nodiscard]] const std::vector<std::string> *waysOf(
         char32_t c, std::vector<std::string> &scratch) const;
     void waysInto(char32_t c, std::vector<std::string> &ways) const;
+    // The one way to type a letter of several characters.
+    [[nodiscard]] std::vector<std::string> clusterWay(std::u32string_view cluster) const;
+    // Whether the character may make one letter with another (a mark, a virama, a prepended letter).
+    [[nodiscard]] bool mayJoin(char32_t c) const
+    {
+        return c < kTable ? m_mayJoinBelow[c] : c >= 0x300;
+    }
     std::unordered_map<char32_t, std::vector<std::string>> m_extra; // ß, ligatures, ICONV, IGNORE
     static constexpr char32_t kTable = 0x3000;
     std::vector<std::vector<std::string>> m_table; // every character below kTable
     std::vector<bool> m_typableBelow;
+    std::vector<bool> m_mayJoinBelow;
 };
