@@ -60,6 +60,8 @@ private slots:
             { "a Hebrew final letter", "he_IL", "\u05dd\u05d5\u05dc\u05e9", "שלום" },
             { "a Hebrew letter not in its final form", "he_IL", "\u05de\u05d5\u05dc\u05e9", "" },
             { "an Indic cluster kept whole", "bn_BD", "\u09ac\u09a4\u09be\u0995\u09bf", "কিতাব" },
+            { "an Indic conjunct kept whole", "bn_BD",
+                "\u09aa\u09c1\u09a4\u09cd\u09ae\u09be\u09a3\u09cd\u09af\u09be", "পুণ্যাত্মা" },
             { "an Indic vowel sign on another letter", "bn_BD", "\u09ac\u09a4\u0995\u09be\u09bf",
                 "" },
         });

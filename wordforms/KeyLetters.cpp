@@ -51,12 +51,10 @@ KeyLetter keyLetterOf(char32_t c)
     }
     if (!u_hasBinaryProperty(code, UCHAR_ALPHABETIC))
         return { KeyRole::None, 0 };
-    // The dotless i folds to itself; the Turkish pairing of the i's is the
-    // engines' business, and one key for all four is safe whatever they do.
-    char32_t base
+    // The dotless i keys as itself: the fold (wordforms/LetterFold.h) also
+    // types it as i, since an engine may take a capital I for either.
+    const auto base
         = static_cast<char32_t>(u_foldCase(static_cast<UChar32>(baseOf(c)), U_FOLD_CASE_DEFAULT));
-    if (base == U'\u0131')
-        base = U'i';
     if (base >= U'a' && base <= U'z') {
         const bool capital = u_isupper(code) || u_istitle(code);
         return { KeyRole::Letter, static_cast<char>(capital ? base - U'a' + U'A' : base) };

@@ -138,8 +138,8 @@ bool LetterFold::spellings(
     if (std::ranges::any_of(word, [this](char32_t c) { return mayJoin(c); })) {
         thread_local LetterSplitter splitter;
         std::string utf8;
-        icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32 *>(word.data()),
-            static_cast<std::int32_t>(word.size()))
+        icu::UnicodeString::fromUTF32(
+            reinterpret_cast<const UChar32 *>(word.data()), static_cast<std::int32_t>(word.size()))
             .toUTF8String(utf8);
         const auto letters = splitter.split(utf8);
         if (!letters) {

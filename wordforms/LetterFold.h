@@ -50,7 +50,8 @@ private:
     void waysInto(char32_t c, std::vector<std::string> &ways) const;
     // The one way to type a letter of several characters.
     [[nodiscard]] std::vector<std::string> clusterWay(std::u32string_view cluster) const;
-    // Whether the character may make one letter with another (a mark, a virama, a prepended letter).
+    // Whether the character may make one letter with another (a mark, a virama, a prepended
+    // letter).
     [[nodiscard]] bool mayJoin(char32_t c) const
     {
         return c < kTable ? m_mayJoinBelow[c] : c >= 0x300;
