@@ -157,6 +157,20 @@ std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
         std::clamp(share, least, most));
 }
 
+KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
+    const CompoundBudget &budget, const std::function<bool()> &keepGoing)
+{
+    KeyCandidates named;
+    const FormsWithin within = forms.within(keys, keepGoing);
+    if (!within.index) {
+        named.fallback = within.unfinished;
+        named.stopped = within.stopped;
+        return named;
+    }
+    named.words = candidatesFor(keys, *within.index, budget, named.fallback, named.stopped);
+    return named;
+}
+
 IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,
     std::size_t maxArrangements, const CompoundBudget &budget,
     const std::function<bool()> &keepGoing, unsigned threads)
@@ -195,16 +209,13 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
     maxArrangements = std::min<std::size_t>(maxArrangements, std::size_t(1) << 40);
-    const FormsWithin within = forms.within(*keys, keepGoing);
-    if (!within.index) {
-        answer.fallback = within.unfinished;
-        answer.stopped = within.stopped;
+    KeyCandidates named = keyCandidates(*keys, forms, budget, keepGoing);
+    if (!named.words) {
+        answer.fallback = std::move(named.fallback);
+        answer.stopped = named.stopped;
         return answer;
     }
-    const auto candidates
-        = candidatesFor(*keys, *within.index, budget, answer.fallback, answer.stopped);
-    if (!candidates)
-        return answer;
+    const auto &candidates = named.words;
     answer.candidates = candidates->size();
     if (candidates->empty()) {
         answer.words = WordList(); // however the letters spread, no arrangement is a word

@@ -33,7 +33,16 @@ bool joinsNext(char32_t c)
 
 bool mayJoinNext(char32_t c)
 {
-    return joinsNext(c) || keyLetterOf(c).role == KeyRole::Joins;
+    // ICU joins an Indic consonant to the one before when a virama (or an
+    // invisible stacker, or a joiner) comes between: any other mark ends the letter.
+    const auto code = static_cast<UChar32>(c);
+    switch (u_getIntPropertyValue(code, UCHAR_INDIC_SYLLABIC_CATEGORY)) {
+    case U_INSC_VIRAMA:
+    case U_INSC_INVISIBLE_STACKER:
+        return true;
+    default:
+        return joinsNext(c) || c == U'\u200D';
+    }
 }
 
 KeyLetter keyLetterOf(char32_t c)

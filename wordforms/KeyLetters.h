@@ -29,7 +29,7 @@ struct KeyLetter {
 // Whether the next character joins this one (a prepended letter of an Indic script).
 [[nodiscard]] bool joinsNext(char32_t c);
 // Whether the next letter may be one with this character: after a prepended
-// letter, or after a mark (a virama joins two Indic consonants into one letter).
+// letter, a virama (which joins two Indic consonants into one letter) or a joiner.
 [[nodiscard]] bool mayJoinNext(char32_t c);
 
 // The key letters of typed letters (extended grapheme clusters, as
