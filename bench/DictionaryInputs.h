@@ -116,9 +116,9 @@ private:
         // a user types.
         const auto utf8 = [](const std::u32string &text) {
             std::string letters;
-            for (const std::string &letter : lettersOf(
-                     QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()))
-                         .toStdString())) {
+            for (const std::string &letter :
+                lettersOf(QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()))
+                              .toStdString())) {
                 if (isAlphabetic(letter))
                     letters += letter;
             }

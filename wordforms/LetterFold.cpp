@@ -128,6 +128,22 @@ bool LetterFold::spellings(
             out.pop_back();
         return true;
     }
+    // Most forms of every alphabet: each character one letter, one way.
+    std::string &single = out.back();
+    bool simple = true;
+    for (const char32_t c : word) {
+        if (c >= kTable || m_table[c].size() != 1 || m_mayJoinBelow[c] || m_table[c][0].empty()) {
+            simple = false;
+            break;
+        }
+        single += m_table[c][0];
+    }
+    if (simple) {
+        if (single.empty())
+            out.pop_back();
+        return true;
+    }
+    single.clear();
     // The ways to type each letter: each character's own, but where a mark
     // or a prepended letter may make several characters one letter (an
     // Indic consonant, its virama and the next consonant), the letters as
