@@ -34,18 +34,15 @@ std::uint32_t indexOf(std::uint64_t code)
     return static_cast<std::uint32_t>(code & ((std::uint64_t(1) << kIndexBits) - 1));
 }
 
-// The key of a spelling: its letters in lower case, sorted (a counting sort).
+// The key of a spelling: its letters in lower case, sorted. The small key
+// letters' bytes, taken unsigned, come in the order of their numbers.
 void keyInto(std::string_view spelling, std::string &key)
 {
-    std::array<std::uint16_t, kKeyLetters> counts {};
-    for (const char c : spelling)
-        ++counts[static_cast<std::size_t>(keyLetterNumber(c))];
     key.resize(spelling.size());
-    char *out = key.data();
-    for (std::size_t letter = 0; letter < kKeyLetters; ++letter) {
-        for (std::uint16_t n = counts[letter]; n > 0; --n)
-            *out++ = keyLetterByte(letter);
-    }
+    std::ranges::transform(spelling, key.begin(), asciiLower);
+    std::ranges::sort(key, [](char a, char b) {
+        return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+    });
 }
 
 // Frees what a container holds (assigning {} would keep its capacity).
