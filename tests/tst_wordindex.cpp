@@ -133,6 +133,13 @@ private slots:
                 .present = { "cafes", "Strasse", "café", "Straße", "naïve" },
                 .absent = { "cafées" } },
 
+            // One spelling however many dotless i's: two ways each would be too many.
+            { .name = "a Turkish word of seven dotless i's",
+                .aff = "SET UTF-8\nLANG tr_TR\n",
+                .dic
+                = "1\nk\xc4\xb1r\xc4\xb1l\xc4\xb1ml\xc4\xb1l\xc4\xb1\xc4\x9f\xc4\xb1n\xc4\xb1\n",
+                .present = { "kırılımlılığını" } },
+
             { .name = "plain line",
                 .aff = walkAff,
                 .dic = "1\nwalk/S\n",

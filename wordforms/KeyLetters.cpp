@@ -60,10 +60,13 @@ KeyLetter keyLetterOf(char32_t c)
     }
     if (!u_hasBinaryProperty(code, UCHAR_ALPHABETIC))
         return { KeyRole::None, 0 };
-    // The dotless i keys as itself: the fold (wordforms/LetterFold.h) also
-    // types it as i, since an engine may take a capital I for either.
-    const auto base
+    // The dotless i keys as i: an engine may take a capital I for either,
+    // and one key letter (not two ways to type it) keeps a Turkish word of
+    // many i's to one spelling.
+    auto base
         = static_cast<char32_t>(u_foldCase(static_cast<UChar32>(baseOf(c)), U_FOLD_CASE_DEFAULT));
+    if (base == U'\u0131')
+        base = U'i';
     if (base >= U'a' && base <= U'z') {
         const bool capital = u_isupper(code) || u_istitle(code);
         return { KeyRole::Letter, static_cast<char>(capital ? base - U'a' + U'A' : base) };

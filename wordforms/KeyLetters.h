@@ -8,7 +8,7 @@
 
 // Which key letter (wordforms/LetterCounts.h) a character of any alphabet
 // is filed under. A letter's marks and case never count (é, É and e are
-// all e; ς, Σ and σ are one; İ, I and i are one, and the fold types ı as i too), and the letters of
+// all e; ς, Σ and σ are one; İ, ı, I and i are one), and the letters of
 // the other alphabets share the kOtherKeyLetters numbers, many to one where an alphabet has more of
 // them. So a key may hold more forms than the typed letters can spell, never fewer: the checker
 // judges each one, and the coarser the key, the more certain it is that no spelling a checker could

@@ -19,7 +19,6 @@ struct Fold {
 constexpr Fold kFolds[] = {
     { U'\u00DF', "ss" }, // ß
     { U'\u1E9E', "SS" }, // ẞ
-    { U'\u0131', "i" }, // dotless i
     { U'\u0130', "I" }, // capital I with dot
     { U'\u017F', "s" }, // long s
     { U'\u212A', "K" }, // Kelvin sign
