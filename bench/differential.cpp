@@ -2,21 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Checks the indexed search against the enumeration it stands in for, on
-// real dictionaries: for seeded inputs (the dictionary's own words
-// shuffled, two or three of them joined so that compounds occur, words with
-// extra letters, random letters; all in mixed case) it compares the result
+// real dictionaries of every script: for seeded inputs (the dictionary's own
+// words with their marks, shuffled, two or three of them joined so that
+// compounds occur, words with extra letters, random letters of its
+// alphabet; all in mixed case) it compares the result
 // line of the index with the result line of the full run over every
 // arrangement in counter order, both asking the same checker, which the
 // program's own dictionary service chose and loaded. The full run remembers
 // the checker's answer for each distinct string and splits the counter range
 // over two threads; the order of the words is still that of one run.
 // One line per dictionary: the engine, how many inputs, and the differences.
-#include "DifferentialInputs.h"
+#include "DictionaryInputs.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
 #include "search/WordList.h"
 #include "spelling/DictionaryService.h"
+#include "wordforms/KeyLetters.h"
 #include "wordindex/IndexBuilder.h"
 
 #include <QCommandLineParser>
@@ -51,8 +53,9 @@ WordList enumerate(const std::string &letters, double begin, double end, SpellCh
 
 WordList fullRun(const std::string &letters, SpellChecker &checker, SpellChecker *second)
 {
-    const double total = fact(static_cast<double>(letters.size()));
-    if (!second || letters.size() < 7)
+    const std::size_t count = letterCount(letters);
+    const double total = fact(static_cast<double>(count));
+    if (!second || count < 7)
         return enumerate(letters, 0, total, checker);
     const double half = total / 2; // n! is even from two letters on
     WordList late;
@@ -109,7 +112,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         return 0;
     }
     const auto second = checker->cloneForThread();
-    DifferentialInputs inputs(
+    DictionaryInputs inputs(
         settings.seed, base, offer.index.get(), settings.minLength, settings.maxLength);
     std::size_t differences = 0;
     std::size_t gaveUp = 0;
@@ -135,9 +138,11 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         const QString got = resultFor(*indexed.words).text;
         const QString expected = resultFor(full).text;
         withWords += !full.empty();
-        const auto within = offer.index->within(letters);
-        compounds += within.index
-            && indexed.candidates > within.index->formsFor(WordIndex::keyOf(letters)).size();
+        const std::vector<std::string> each = lettersOf(letters);
+        const auto keys = keyLettersOf(each.data(), each.size());
+        const auto within = offer.index->within(keys ? *keys : std::string());
+        compounds += keys && within.index
+            && indexed.candidates > within.index->formsFor(WordIndex::keyOf(*keys)).size();
         if (got != expected && ++differences <= 10 && settings.showDifferences)
             std::printf("  DIFFERENCE for %s\n    index: %s\n    full:  %s\n", letters.c_str(),
                 got.toStdString().c_str(), expected.toStdString().c_str());

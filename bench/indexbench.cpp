@@ -8,14 +8,15 @@
 // peak (each dictionary in a process of its own, so that the figures are its
 // own); and how long a search through the index takes once the dictionary
 // is loaded, for inputs of 12 and of 20 letters made of the dictionary's own
-// forms (joined, so that compounds occur), in mixed case, and for real
+// words with their marks (joined, so that compounds occur), in mixed case, and for real
 // compounds of 24 to 30 letters where the bench knows some; with --peer, the
 // same figures of another build, and the ratios.
 // Usage: quorvel-indexbench [--runs N] [--kind chosen|forms|stems] [--peer PROGRAM]
 //                           [DICTIONARY|FOLDER ...]
-#include "DifferentialInputs.h"
+#include "DictionaryInputs.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
+#include "wordforms/KeyLetters.h"
 #include "wordindex/IndexBuilder.h"
 
 #include <QCommandLineParser>
@@ -171,7 +172,7 @@ std::optional<Figures> measure(const std::filesystem::path &base,
     std::size_t gaveUp = 0;
     for (int run = 0; run < runs; ++run) {
         for (const std::size_t length : { 12u, 20u }) {
-            DifferentialInputs sized(static_cast<std::uint64_t>(run) * 31 + length, base,
+            DictionaryInputs sized(static_cast<std::uint64_t>(run) * 31 + length, base,
                 offer.index.get(), length, length);
             const std::string letters = sized.next(true);
             const Timed timed = timedSearch(letters, *offer.index, *checker);
@@ -183,9 +184,11 @@ std::optional<Figures> measure(const std::filesystem::path &base,
             // index itself costs, the forms within the letters and the
             // compounds of them.
             const auto own = std::chrono::steady_clock::now();
-            const FormsWithin within = offer.index->within(letters);
+            const std::vector<std::string> each = lettersOf(letters);
+            const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
+            const FormsWithin within = offer.index->within(keys);
             if (within.index)
-                (void)compoundCandidates(*within.index, letters);
+                (void)compoundCandidates(*within.index, keys);
             (length == 12 ? index12 : index20)
                 .push_back(milliseconds(std::chrono::steady_clock::now() - own));
             if (length == 12) {

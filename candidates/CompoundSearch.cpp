@@ -16,7 +16,7 @@ namespace {
 bool addLetters(LetterCounts &counts, std::string_view letters)
 {
     for (const char c : letters) {
-        auto &count = counts[static_cast<std::size_t>(c - 'a')];
+        auto &count = counts[static_cast<std::size_t>(keyLetterNumber(c))];
         if (count == 255)
             return false;
         ++count;

@@ -7,6 +7,7 @@
 #   bash cmake/dev.sh test-sanitize   the suite again, built with ASan + UBSan
 #   bash cmake/dev.sh test-threads    the worker tests, built with TSan
 #   bash cmake/dev.sh differential    the index against every arrangement on compounding dictionaries
+#                                     and on letters beyond A to Z
 #   bash cmake/dev.sh lint            clang-format, clang-tidy and reuse lint
 #   bash cmake/dev.sh package         build the Debian package and check it
 set -euo pipefail
@@ -72,6 +73,13 @@ differential)
     for dictionary in de_DE nl sv_SE; do
         build/bin/quorvel-differential --dictionary "/usr/share/hunspell/$dictionary" \
             --count 400 --long 20 --max-length 8 --seed 11 --quiet
+    done
+    # Letters beyond A to Z: accents, háčeks and a script that is not Latin.
+    packages+=(hunspell-fr hunspell-cs hunspell-el)
+    install_packages
+    for dictionary in fr cs_CZ el_GR; do
+        build/bin/quorvel-differential --dictionary "/usr/share/hunspell/$dictionary" \
+            --count 300 --max-length 8 --seed 11 --quiet
     done
     ;;
 test-sanitize)

@@ -3,36 +3,40 @@
 #include "search/IndexedSearch.h"
 
 #include "search/CheckerQuestions.h"
+#include "search/Enumerator.h"
 #include "search/FirstCounter.h"
 #include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
+#include "wordforms/KeyLetters.h"
+#include "wordforms/LetterCounts.h"
 
 #include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <iterator>
 #include <thread>
 #include <unordered_set>
 #include <vector>
 
 namespace {
 
-int letterIndex(char c)
+// Ways to arrange a multiset whose kinds come count by count (a multinomial
+// coefficient), saturating at limit + 1.
+std::size_t arrangementsOf(const std::vector<std::size_t> &counts, std::size_t limit)
 {
-    return c >= 'a' ? c - 'a' : c - 'A';
-}
-
-// Ways to place k capitals among n places, saturating at limit + 1.
-std::size_t choose(std::size_t n, std::size_t k, std::size_t limit)
-{
-    k = std::min(k, n - k);
     std::size_t ways = 1;
-    for (std::size_t i = 1; i <= k; ++i) {
-        // Exact: ways * (n - k + i) is i times a binomial coefficient; it
-        // stays below 2^40 * 2^20 since ways <= limit and n is a string length.
-        ways = ways * (n - k + i) / i;
-        if (ways > limit)
-            return limit + 1;
+    std::size_t placed = 0;
+    for (const std::size_t count : counts) {
+        for (std::size_t i = 1; i <= count; ++i) {
+            // Exact: each step multiplies by a binomial's next factor; it
+            // stays below 2^40 * 2^20 since ways <= limit and placed is a count of letters.
+            ++placed;
+            ways = ways * placed / i;
+            if (ways > limit)
+                return limit + 1;
+        }
     }
     return ways;
 }
@@ -42,21 +46,21 @@ struct Found {
     std::string word;
 };
 
-// The strings of exactly the typed letters, in lower case, that the index
-// names: the forms filed under the letters, then the compounds.
-std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
-    const WordIndex &index, const CompoundBudget &budget, std::string &fallback, bool &stopped)
+// The strings of exactly the typed letters' key letters, in small letters,
+// that the index names: the forms filed under the letters, then the compounds.
+std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, const WordIndex &index,
+    const CompoundBudget &budget, std::string &fallback, bool &stopped)
 {
     std::vector<std::string> candidates;
     std::unordered_set<std::string> seen;
-    const auto forms = index.formsFor(WordIndex::keyOf(letters));
+    const auto forms = index.formsFor(WordIndex::keyOf(keys));
     for (std::size_t i = 0; i < forms.size(); ++i) {
         std::string form(forms[i]);
         std::ranges::transform(form, form.begin(), asciiLower);
         if (seen.insert(form).second)
             candidates.push_back(std::move(form));
     }
-    CompoundCandidates compounds = compoundCandidates(index, letters, budget);
+    CompoundCandidates compounds = compoundCandidates(index, keys, budget);
     if (!compounds.unfinished.empty()) {
         fallback = compounds.unfinished;
         stopped = compounds.stopped;
@@ -75,56 +79,68 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view letters,
 constexpr std::size_t kJudgedAtOnce = 16;
 constexpr std::size_t kParallelFrom = 8192;
 
-// Finds the arrangement of the typed characters that spells a candidate and
-// that the enumeration would reach first among those the checker accepts.
+// The typed letters as one byte each (a token for each different letter,
+// from 1), so that arrangements compare and count as the enumerator's do.
+struct Tokens {
+    std::vector<std::string> letters; // each different letter, by its token - 1
+    std::string typed; // the typed letters' tokens, in the order typed
+    // The typed tokens of each key letter, sorted: their permutations are
+    // the distinct ways to spread those letters over the key letter's places.
+    std::array<std::string, kKeyLetters> byKey;
+    std::vector<std::size_t> present; // key letters typed
+};
+
+// Finds the arrangements of the typed letters that spell a candidate and
+// that the checker accepts, each with the counter value at which the
+// enumeration would reach it first. Spreads of a candidate's letters can
+// be different words (ένοχες and ενοχές; Ab and aB are one, since the word
+// list tells A to Z by their letters, not their case): the list keeps each
+// at the first counter value that spells it.
 class Judge {
 public:
-    Judge(std::string_view letters, const std::array<std::string, 26> &typed,
-        const std::vector<std::size_t> &present, SpellChecker &checker)
-        : m_letters(letters)
-        , m_typed(typed)
-        , m_present(present)
+    Judge(const Tokens &tokens, SpellChecker &checker)
+        : m_tokens(tokens)
         , m_checker(checker)
-        , m_candidate(letters.size(), ' ')
+        , m_candidate(tokens.typed.size(), ' ')
     {
     }
 
-    std::optional<Found> first(const std::string &form, std::size_t &questions)
+    void judge(const std::string &form, std::size_t &questions, std::vector<Found> &accepted)
     {
         for (auto &p : m_places)
             p.clear();
         for (std::size_t i = 0; i < form.size(); ++i)
-            m_places[static_cast<std::size_t>(form[i] - 'a')].push_back(i);
-        std::optional<Found> first;
-        auto patterns = m_typed;
+            m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
+        auto patterns = m_tokens.byKey;
         while (true) {
-            for (const std::size_t x : m_present) {
+            for (const std::size_t x : m_tokens.present) {
                 for (std::size_t k = 0; k < m_places[x].size(); ++k)
                     m_candidate[m_places[x][k]] = patterns[x][k];
             }
+            m_word.clear();
+            for (const char token : m_candidate)
+                m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
             ++questions;
-            if (testword(m_checker, m_candidate)) {
-                auto offsets = firstOffsets(m_letters, m_candidate);
-                if (offsets && (!first || counterBefore(*offsets, first->offsets)))
-                    first = Found { std::move(*offsets), m_candidate };
+            if (testword(m_checker, m_word)) {
+                if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
+                    accepted.push_back({ std::move(*offsets), m_word });
             }
-            // Next spread of cases: an odometer over the letters.
+            // Next spread of the letters: an odometer over the key letters.
             std::size_t d = 0;
-            while (d < m_present.size()
-                && !std::ranges::next_permutation(patterns[m_present[d]]).found)
+            while (d < m_tokens.present.size()
+                && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
                 ++d;
-            if (d == m_present.size())
-                return first;
+            if (d == m_tokens.present.size())
+                return;
         }
     }
 
 private:
-    std::string_view m_letters;
-    const std::array<std::string, 26> &m_typed;
-    const std::vector<std::size_t> &m_present;
+    const Tokens &m_tokens;
     SpellChecker &m_checker;
-    std::array<std::vector<std::size_t>, 26> m_places;
+    std::array<std::vector<std::size_t>, kKeyLetters> m_places;
     std::string m_candidate;
+    std::string m_word;
 };
 
 } // namespace
@@ -143,6 +159,20 @@ std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
         std::clamp(share, least, most));
 }
 
+KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
+    const CompoundBudget &budget, const std::function<bool()> &keepGoing)
+{
+    KeyCandidates named;
+    const FormsWithin within = forms.within(keys, keepGoing);
+    if (!within.index) {
+        named.fallback = within.unfinished;
+        named.stopped = within.stopped;
+        return named;
+    }
+    named.words = candidatesFor(keys, *within.index, budget, named.fallback, named.stopped);
+    return named;
+}
+
 IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,
     std::size_t maxArrangements, const CompoundBudget &budget,
     const std::function<bool()> &keepGoing, unsigned threads)
@@ -156,49 +186,69 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     const std::function<bool()> &keepGoing, unsigned threads)
 {
     IndexedAnswer answer;
-    if (letters.empty() || !std::ranges::all_of(letters, isAsciiLetter)) {
-        answer.fallback = QT_TRANSLATE_NOOP("Reason", "the letters are not all A to Z");
+    if (letters.empty()) {
+        answer.fallback = QT_TRANSLATE_NOOP("Reason", "no letters were typed");
         return answer;
     }
-    if (letters.size() >= (std::size_t(1) << 20)) {
+    // Every different letter gets a byte of its own: the most a byte holds.
+    Tokens tokens;
+    const std::vector<std::string> typed = lettersOf(std::string(letters));
+    tokens.letters = typed;
+    std::ranges::sort(tokens.letters);
+    tokens.letters.erase(
+        std::unique(tokens.letters.begin(), tokens.letters.end()), tokens.letters.end());
+    if (tokens.letters.size() > 255) {
+        answer.fallback = QT_TRANSLATE_NOOP("Reason", "more than 255 different letters were typed");
+        return answer;
+    }
+    const auto keys = keyLettersOf(typed.data(), typed.size());
+    if (!keys) {
+        answer.fallback
+            = QT_TRANSLATE_NOOP("Reason", "a letter typed is no letter a word is spelt with");
+        return answer;
+    }
+    if (typed.size() >= (std::size_t(1) << 20)) {
         answer.fallback = QT_TRANSLATE_NOOP(
             "Reason", "the letters are too many to count their arrangements exactly");
         return answer;
     }
     maxArrangements = std::min<std::size_t>(maxArrangements, std::size_t(1) << 40);
-    const FormsWithin within = forms.within(letters, keepGoing);
-    if (!within.index) {
-        answer.fallback = within.unfinished;
-        answer.stopped = within.stopped;
+    KeyCandidates named = keyCandidates(*keys, forms, budget, keepGoing);
+    if (!named.words) {
+        answer.fallback = std::move(named.fallback);
+        answer.stopped = named.stopped;
         return answer;
     }
-    const auto candidates
-        = candidatesFor(letters, *within.index, budget, answer.fallback, answer.stopped);
-    if (!candidates)
-        return answer;
+    const auto &candidates = named.words;
     answer.candidates = candidates->size();
     if (candidates->empty()) {
-        answer.words = WordList(); // however the cases spread, no arrangement is a word
+        answer.words = WordList(); // however the letters spread, no arrangement is a word
         return answer;
     }
-    // The typed characters of each letter, as a sorted pattern whose
-    // permutations are the distinct ways to spread their cases.
-    std::array<std::string, 26> typed;
-    for (const char c : letters)
-        typed[static_cast<std::size_t>(letterIndex(c))].push_back(c);
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const auto token = std::ranges::lower_bound(tokens.letters, typed[i]);
+        const auto c = static_cast<char>(token - tokens.letters.begin() + 1);
+        tokens.typed.push_back(c);
+        tokens.byKey[static_cast<std::size_t>(keyLetterNumber((*keys)[i]))].push_back(c);
+    }
     std::size_t perForm = 1;
-    std::vector<std::size_t> present;
-    for (std::size_t x = 0; x < typed.size(); ++x) {
-        if (typed[x].empty())
+    for (std::size_t x = 0; x < tokens.byKey.size(); ++x) {
+        std::string &pattern = tokens.byKey[x];
+        if (pattern.empty())
             continue;
-        present.push_back(x);
-        std::ranges::sort(typed[x]);
-        const auto capitals
-            = static_cast<std::size_t>(std::ranges::count_if(typed[x], isAsciiUpper));
-        const std::size_t ways = choose(typed[x].size(), capitals, maxArrangements);
+        tokens.present.push_back(x);
+        std::ranges::sort(pattern);
+        std::vector<std::size_t> counts;
+        for (std::size_t at = 0; at < pattern.size();) {
+            const std::size_t end = pattern.find_first_not_of(pattern[at], at);
+            const std::size_t stop = end == std::string::npos ? pattern.size() : end;
+            counts.push_back(stop - at);
+            at = stop;
+        }
+        const std::size_t ways = arrangementsOf(counts, maxArrangements);
         if (ways > maxArrangements / perForm) {
             answer.fallback
-                = QT_TRANSLATE_NOOP("Reason", "the capitals typed spread in too many ways");
+                = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
             return answer;
         }
         perForm *= ways;
@@ -209,14 +259,14 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
 
-    // Each candidate's first accepted spread of the cases, judged on all
+    // Each candidate's accepted spreads of the letters, judged on all
     // cores where there are enough questions to pay for the workers.
-    std::vector<std::optional<Found>> judged(candidates->size());
+    std::vector<std::vector<Found>> judged(candidates->size());
     std::atomic<std::size_t> nextCandidate { 0 };
     std::atomic<bool> stop { false };
     std::atomic<std::size_t> questions { 0 };
     const auto judgeAll = [&](SpellChecker &asked, bool ownThread) {
-        Judge judge(letters, typed, present, asked);
+        Judge judge(tokens, asked);
         std::size_t mine = 0;
         std::size_t told = 0;
         while (!stop.load(std::memory_order_relaxed)) {
@@ -225,7 +275,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
                 break;
             const std::size_t end = std::min(first + kJudgedAtOnce, candidates->size());
             for (std::size_t c = first; c < end; ++c) {
-                judged[c] = judge.first((*candidates)[c], mine);
+                judge.judge((*candidates)[c], mine, judged[c]);
                 // A window handles its events now and then, on its own thread.
                 if (ownThread && keepGoing && mine - told >= 64) {
                     told = mine;
@@ -254,10 +304,8 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
     std::vector<Found> found;
-    for (auto &word : judged) {
-        if (word)
-            found.push_back(std::move(*word));
-    }
+    for (auto &words : judged)
+        std::ranges::move(words, std::back_inserter(found));
     std::ranges::sort(
         found, [](const Found &a, const Found &b) { return counterBefore(a.offsets, b.offsets); });
     WordList list;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // More questions than this and the index is no quicker than it is worth.
 inline constexpr std::size_t kMaxArrangementsTried = 1'000'000;
@@ -39,11 +40,12 @@ struct IndexedAnswer {
 
 // The word list that a run over every arrangement of letters would give,
 // found without the enumeration: the index names the candidate words (its
-// forms of exactly these letters, and the compounds its parts can make),
-// the checker judges each arrangement of the typed characters (case as
-// typed) that spells one, and each word keeps the arrangement that the
-// enumeration would have reached first, in the order it would have reached
-// them. Nothing when the letters are not all a-z/A-Z, when more than
+// forms filed under exactly these letters' key letters, and the compounds
+// its parts can make), the checker judges each arrangement of the typed
+// letters (marks and case as typed) that the key letters of one spell, and
+// each word keeps the arrangement that the enumeration would have reached
+// first, in the order it would have reached them. Nothing when a letter is
+// none a word is spelt with (a lone mark, a digit), when more than
 // maxArrangements questions would be needed, or when the search for
 // compounds passes its budget: the caller then enumerates.
 // keepGoing is asked now and then (a window handles its events there);
@@ -51,6 +53,20 @@ struct IndexedAnswer {
 // (0: one per core), each worker with a checker of its own; keepGoing is
 // asked on the calling thread only. A word index serves as its own source
 // of forms.
+// The strings the index names for typed letters' key letters (keyLettersOf
+// in wordforms/KeyLetters.h), in small key letters, each once: the forms
+// filed under exactly those key letters, then the compounds of forms. A
+// spelling of a candidate puts at each place a letter of that place's key
+// letter: the indexed search spreads the typed letters so; a loose search
+// spreads the letters each typed one stands for, and the checker judges each.
+struct KeyCandidates {
+    std::optional<std::vector<std::string>> words; // nothing: the index cannot tell
+    std::string fallback; // why not
+    bool stopped = false; // by keepGoing
+};
+[[nodiscard]] KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
+    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});
+
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},

@@ -112,11 +112,12 @@ private slots:
     {
         // aAaAb: 6 spreads of case, times 2 forms = 12 questions.
         addRows<GiveUpRow>({
-            { "not letters", "ca t", 100, 0, "A to Z" },
-            { "digits", "cat1", 100, 0, "A to Z" },
-            { "nothing typed", "", 100, 0, "A to Z" },
+            { "not letters", "ca t", 100, 0, "no letter a word" },
+            { "digits", "cat1", 100, 0, "no letter a word" },
+            { "a lone mark", "\u0301cat", 100, 0, "no letter a word" },
+            { "nothing typed", "", 100, 0, "no letters" },
             { "too many questions", "aAaAb", 11, 12, "arrangements" },
-            { "too many spreads of case", "aaaaAAAA", 69, 70, "capitals" },
+            { "too many spreads of case", "aaaaAAAA", 69, 70, "spread" },
             { "too many letters to count", std::string(std::size_t(1) << 20, 'a'), 100, 0,
                 "too many" },
             { "compounds past their budget", "abba", 100, 0, "compounds", 0 },

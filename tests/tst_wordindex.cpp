@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/SelfTestWords.h"
 #include "wordforms/FormRole.h"
+#include "wordforms/KeyLetters.h"
 #include "wordindex/IndexBuilder.h"
 
 #include "tests/support/Rows.h"
@@ -13,9 +14,21 @@
 namespace {
 
 // The roles of a form as the index holds it (0: not there).
+// The word as the index spells it: each letter as its key letter.
+std::string keySpelling(const QString &word)
+{
+    std::string spelling;
+    for (const char32_t c : word.toUcs4()) {
+        const KeyLetter key = keyLetterOf(c);
+        if (key.role == KeyRole::Letter)
+            spelling.push_back(key.byte);
+    }
+    return spelling;
+}
+
 std::uint8_t rolesOf(const WordIndex &index, const QString &word)
 {
-    const std::string form = word.toStdString();
+    const std::string form = keySpelling(word);
     const auto forms = index.formsFor(WordIndex::keyOf(form));
     for (std::size_t i = 0; i < forms.size(); ++i) {
         if (forms[i] == form)
@@ -27,7 +40,7 @@ std::uint8_t rolesOf(const WordIndex &index, const QString &word)
 // The same through a source of forms: what it gives for the word's letters.
 std::uint8_t rolesOf(const FormSource &source, const QString &word)
 {
-    const FormsWithin within = source.within(word.toStdString());
+    const FormsWithin within = source.within(keySpelling(word));
     return within.index ? rolesOf(*within.index, word) : 0;
 }
 
@@ -117,8 +130,15 @@ private slots:
                 .absent = { "hunds" } },
             { .name = "Latin-1 text",
                 .folder = "latin1",
-                .present = { "cafes", "Strasse" },
-                .absent = { "cafe" } },
+                .present = { "cafes", "Strasse", "café", "Straße", "naïve" },
+                .absent = { "cafées" } },
+
+            // One spelling however many dotless i's: two ways each would be too many.
+            { .name = "a Turkish word of seven dotless i's",
+                .aff = "SET UTF-8\nLANG tr_TR\n",
+                .dic
+                = "1\nk\xc4\xb1r\xc4\xb1l\xc4\xb1ml\xc4\xb1l\xc4\xb1\xc4\x9f\xc4\xb1n\xc4\xb1\n",
+                .present = { "kırılımlılığını" } },
 
             { .name = "plain line",
                 .aff = walkAff,

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordforms/AddedLetters.h"
 
+#include "wordforms/KeyLetters.h"
+
 #include <algorithm>
 
 namespace {
@@ -85,6 +87,12 @@ std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
             bool told = true;
             for (std::size_t i = first; told && i + last < rule.add.size(); ++i) {
                 const char32_t c = rule.add[i];
+                // A letter that may be one with the character before it (the
+                // stem's, or a virama or a prepended letter) and one that
+                // joins the next are not counted: the count stays at what
+                // the form surely holds.
+                if ((c >= 0x80 && (i == 0 || mayJoinNext(rule.add[i - 1]))) || joinsNext(c))
+                    continue;
                 if (!fold.typable(c)) {
                     counts.fill(255);
                     break;
@@ -96,7 +104,10 @@ std::vector<std::optional<LetterCounts>> addedLetters(const AffixFile &affixes,
                     break;
                 }
                 for (const char letter : spellings[0]) {
-                    auto &n = counts[static_cast<std::size_t>((letter | 0x20) - 'a')];
+                    const int number = keyLetterNumber(letter);
+                    if (number < 0)
+                        continue;
+                    auto &n = counts[static_cast<std::size_t>(number)];
                     n = static_cast<std::uint8_t>(std::min(254, n + 1));
                 }
             }

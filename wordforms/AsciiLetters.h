@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-// The letters A to Z, all that a user types and all that the index files
-// forms under: their case changed by these alone, never by the locale's
-// rules (a Turkish locale lowers I to a dotless i).
+// The letters A to Z, as the index's key letters and the word games have
+// them: their case changed by these alone, never by the locale's rules (a
+// Turkish locale lowers I to a dotless i).
 
 [[nodiscard]] constexpr bool isAsciiUpper(char c)
 {

@@ -8,17 +8,47 @@
 #include <cstdint>
 #include <string_view>
 
-// Counts of the letters a to z.
-using LetterCounts = std::array<std::uint8_t, 26>;
+// The letters the index files forms under, one byte each: a to z (A to Z
+// counted as them), then kOtherKeyLetters more for the letters of every
+// other alphabet (wordforms/KeyLetters.h says which letter takes which).
+inline constexpr std::size_t kAsciiKeyLetters = 26;
+inline constexpr std::size_t kOtherKeyLetters = 37;
+inline constexpr std::size_t kKeyLetters = kAsciiKeyLetters + kOtherKeyLetters;
+inline constexpr unsigned char kFirstOtherKeyByte = 0x80;
 
-// The letters a to z in text, either case, each counted up to 255.
+// The number of a key letter (0 to kKeyLetters - 1); -1 for any other byte.
+[[nodiscard]] constexpr int keyLetterNumber(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 'a' && byte <= 'z')
+        return byte - 'a';
+    if (byte >= 'A' && byte <= 'Z')
+        return byte - 'A';
+    if (byte >= kFirstOtherKeyByte && byte < kFirstOtherKeyByte + kOtherKeyLetters)
+        return static_cast<int>(kAsciiKeyLetters) + (byte - kFirstOtherKeyByte);
+    return -1;
+}
+
+// The byte of a key letter by its number, in small letters.
+[[nodiscard]] constexpr char keyLetterByte(std::size_t number)
+{
+    return number < kAsciiKeyLetters
+        ? static_cast<char>('a' + number)
+        : static_cast<char>(kFirstOtherKeyByte + (number - kAsciiKeyLetters));
+}
+
+// Counts of the key letters, by their numbers: a fixed size, whatever the alphabet.
+using LetterCounts = std::array<std::uint8_t, 64>;
+static_assert(kKeyLetters <= std::tuple_size_v<LetterCounts>);
+
+// The key letters in text, either case, each counted up to 255.
 [[nodiscard]] inline LetterCounts countLetters(std::string_view text)
 {
     LetterCounts counts {};
     for (const char c : text) {
-        const char lower = asciiLower(c);
-        if (lower >= 'a' && lower <= 'z' && counts[static_cast<std::size_t>(lower - 'a')] < 255)
-            ++counts[static_cast<std::size_t>(lower - 'a')];
+        const int number = keyLetterNumber(c);
+        if (number >= 0 && counts[static_cast<std::size_t>(number)] < 255)
+            ++counts[static_cast<std::size_t>(number)];
     }
     return counts;
 }

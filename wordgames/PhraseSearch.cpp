@@ -20,7 +20,8 @@ using Fillings = std::bitset<256>;
 struct CountsHash {
     std::size_t operator()(const LetterCounts &counts) const
     {
-        std::uint64_t words[4] = {};
+        std::uint64_t words[sizeof(LetterCounts) / 8] = {};
+        static_assert(sizeof(words) == sizeof(LetterCounts));
         std::memcpy(words, counts.data(), counts.size());
         std::uint64_t hash = 0;
         for (const std::uint64_t word : words)

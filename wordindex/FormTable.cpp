@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/FormTable.h"
 
-#include "wordforms/AsciiLetters.h"
+#include "wordforms/LetterCounts.h"
 
 #include <algorithm>
 #include <array>
@@ -12,18 +12,19 @@
 
 namespace {
 
-// The key's first eight letters, five bits each (1 to 26), from the most
-// significant bits down, above a 24-bit spelling number: sorted as plain
-// numbers, spellings come in the order of their keys' first eight letters.
+// The key's first six letters, six bits each (their numbers + 1), from the
+// most significant bits down, above a 24-bit spelling number: sorted as plain
+// numbers, spellings come in the order of their keys' first six letters.
 constexpr int kIndexBits = 24;
-constexpr std::size_t kCodeLetters = 8;
+constexpr std::size_t kCodeLetters = 6;
 
 std::uint64_t sortCode(std::string_view key, std::uint32_t index)
 {
     std::uint64_t code = 0;
     for (std::size_t i = 0; i < kCodeLetters; ++i) {
-        const std::uint64_t letter = i < key.size() ? std::uint64_t(key[i] - 'a' + 1) : 0;
-        code = (code << 5) | letter;
+        const std::uint64_t letter
+            = i < key.size() ? std::uint64_t(keyLetterNumber(key[i]) + 1) : 0;
+        code = (code << 6) | letter;
     }
     return (code << kIndexBits) | index;
 }
@@ -33,18 +34,15 @@ std::uint32_t indexOf(std::uint64_t code)
     return static_cast<std::uint32_t>(code & ((std::uint64_t(1) << kIndexBits) - 1));
 }
 
-// The key of a spelling: its letters in lower case, sorted (a counting sort).
+// The key of a spelling: its letters in lower case, sorted. The small key
+// letters' bytes, taken unsigned, come in the order of their numbers.
 void keyInto(std::string_view spelling, std::string &key)
 {
-    std::array<std::uint8_t, 26> counts {};
-    for (const char c : spelling)
-        ++counts[static_cast<std::size_t>((c | 0x20) - 'a')];
     key.resize(spelling.size());
-    char *out = key.data();
-    for (std::size_t letter = 0; letter < 26; ++letter) {
-        for (std::uint8_t n = counts[letter]; n > 0; --n)
-            *out++ = static_cast<char>('a' + letter);
-    }
+    std::ranges::transform(spelling, key.begin(), asciiLower);
+    std::ranges::sort(key, [](char a, char b) {
+        return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+    });
 }
 
 // Frees what a container holds (assigning {} would keep its capacity).

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/IndexLayout.h"
 
+#include "wordforms/LetterCounts.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -163,11 +165,12 @@ std::optional<CompoundSettings> readSettings(std::string_view bytes)
         replacement.endChars = in.text();
         replacement.beginChars = in.text();
         replacement.replacement = in.text();
-        // The search counts these letters off the typed ones: a to z only,
-        // as the builder writes them.
+        // The search counts these letters off the typed ones: key letters
+        // in small letters only, as the builder writes them.
         for (const std::string *text :
             { &replacement.endChars, &replacement.beginChars, &replacement.replacement }) {
-            if (!std::ranges::all_of(*text, [](char c) { return c >= 'a' && c <= 'z'; }))
+            if (!std::ranges::all_of(
+                    *text, [](char c) { return keyLetterNumber(c) >= 0 && !isAsciiUpper(c); }))
                 in.fail();
         }
     }

@@ -25,15 +25,16 @@ namespace IndexLayout {
 // "QVINDEX" and a byte that is read back differently in the other byte order.
 inline constexpr std::uint64_t kMagic = 0x015845444E495651ULL;
 // Raised whenever the layout or what the index holds changes.
-inline constexpr std::uint64_t kVersion = 1;
+inline constexpr std::uint64_t kVersion = 2;
 inline constexpr std::size_t kHeaderWords = 8;
 
-// A node: where its subtree ends, how many keys come before it, its
-// letter (1 to 26; 0 for the root), the roles below it, whether a key ends there.
+// A node: where its subtree ends, how many keys come before it, its key
+// letter's number + 1 (0 for the root), the roles below it, whether a key ends there.
 inline constexpr std::uint64_t kEndMask = (std::uint64_t(1) << 27) - 1;
 inline constexpr int kKeysShift = 27;
-inline constexpr std::uint64_t kKeysMask = (std::uint64_t(1) << 25) - 1;
-inline constexpr int kLetterShift = 52;
+inline constexpr std::uint64_t kKeysMask = (std::uint64_t(1) << 24) - 1;
+inline constexpr int kLetterShift = 51;
+inline constexpr std::uint64_t kLetterMask = 63;
 inline constexpr int kRolesShift = 57;
 inline constexpr int kTerminalShift = 63;
 inline constexpr std::size_t kMaxNodes = kEndMask;

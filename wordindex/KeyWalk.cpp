@@ -38,11 +38,12 @@ private:
         m_index.forEachChild(node, [&](WordIndex::NodeId child) {
             if (!m_going)
                 return;
-            const auto letter = static_cast<std::size_t>(m_index.letterOf(child) - 'a');
+            const auto letter = static_cast<std::size_t>(keyLetterNumber(m_index.letterOf(child)));
             if ((m_index.rolesBelow(child) & m_filter.roles) == 0 || letter > firstMissing)
                 return;
             const bool blank = m_left[letter] == 0;
-            if (blank && m_blanks == 0)
+            // A blank stands for a letter A to Z only: the word games take no other.
+            if (blank && (m_blanks == 0 || letter >= kAsciiKeyLetters))
                 return;
             blank ? --m_blanks : --m_left[letter];
             const bool wanted = m_missing[letter] != 0;

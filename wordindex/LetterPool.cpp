@@ -20,8 +20,9 @@ std::size_t shortfall(const LetterCounts &have, const LetterCounts &word)
 std::string LetterPool::reach() const
 {
     std::string letters;
-    for (std::size_t x = 0; x < counts.size(); ++x)
-        letters.append(counts[x] + blanks, static_cast<char>('a' + x));
+    // A blank stands for a letter A to Z only: the word games take no other.
+    for (std::size_t x = 0; x < kKeyLetters; ++x)
+        letters.append(counts[x] + (x < kAsciiKeyLetters ? blanks : 0), keyLetterByte(x));
     return letters;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/DicFile.h"
 #include "wordforms/FormRole.h"
+#include "wordforms/KeyLetters.h"
 #include "wordforms/StemEdges.h"
 #include "wordindex/StemIndex.h"
 #include "wordindex/StemLayout.h"
@@ -39,6 +40,13 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
     const LetterFold fold(*affixes);
     const StemEdges edges(*affixes);
     std::map<FlagList, std::uint32_t> listOf;
+    // Whether a prefix may end in a character that joins the stem's first
+    // letter to its own (a virama): that letter is then not the form's.
+    const bool prefixMayJoin = std::ranges::any_of(affixes->classes, [](const AffixClass &c) {
+        return c.prefix && std::ranges::any_of(c.rules, [](const AffixRule &rule) {
+            return !rule.add.empty() && rule.add.back() >= 0x80 && mayJoinNext(rule.add.back());
+        });
+    });
     // The one way to type each character of a core, or none (it counts no letter then).
     std::unordered_map<char32_t, std::string> letters;
     std::vector<std::string> spellings;
@@ -49,7 +57,7 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
             if (fold.spellings(std::u32string_view(&c, 1), spellings, 1) && spellings.size() == 1)
                 found->second = spellings[0];
             for (char &letter : found->second)
-                letter = static_cast<char>(letter | 0x20);
+                letter = asciiLower(letter);
         }
         return found->second;
     };
@@ -62,17 +70,24 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
             const auto [front, back] = edges.of(word, flags);
             Stem stem { {}, static_cast<std::uint32_t>(text.size()),
                 static_cast<std::uint32_t>(word.size()), list->second };
+            bool joined = front == 0 ? prefixMayJoin
+                                     : word[front - 1] >= 0x80 && mayJoinNext(word[front - 1]);
             for (std::size_t i = front; i + back < word.size(); ++i) {
                 // A character no one can type that every form keeps: no form is typed.
                 if (!fold.typable(word[i]))
                     return true;
-                stem.key += lettersOf(word[i]);
+                // A letter that may be one with the character before it
+                // (after a virama or a prepended letter) is not counted:
+                // which key letter the two make is left open.
+                if (!joined && !joinsNext(word[i]))
+                    stem.key += lettersOf(word[i]);
+                joined = word[i] >= 0x80 && mayJoinNext(word[i]);
             }
             if (text.size() + word.size() >= (std::size_t(1) << 31)) {
                 refusal = "the dictionary has too many words";
                 return false;
             }
-            std::ranges::sort(stem.key);
+            stem.key = WordIndex::keyOf(stem.key);
             text.insert(text.end(), word.begin(), word.end());
             stems.push_back(std::move(stem));
             return true;

@@ -24,7 +24,7 @@ namespace StemLayout {
 
 // "QVSTEMS" and a byte that is read back differently in the other byte order.
 inline constexpr std::uint64_t kMagic = 0x01534D4554535651ULL;
-inline constexpr std::uint64_t kVersion = 3;
+inline constexpr std::uint64_t kVersion = 4;
 inline constexpr std::size_t kHeaderWords = 10;
 
 struct Counts {

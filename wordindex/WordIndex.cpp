@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/WordIndex.h"
 
-#include "wordforms/AsciiLetters.h"
+#include "wordforms/LetterCounts.h"
 #include "wordindex/IndexLayout.h"
 
 #include <algorithm>
@@ -13,8 +13,11 @@ using namespace IndexLayout;
 
 std::string WordIndex::keyOf(std::string_view word)
 {
-    std::string key = asciiLowered(word);
-    std::ranges::sort(key);
+    // Sorted by the letters' numbers, as the tree holds them.
+    LetterCounts counts = countLetters(word);
+    std::string key;
+    for (std::size_t letter = 0; letter < kKeyLetters; ++letter)
+        key.append(counts[letter], keyLetterByte(letter));
     return key;
 }
 
@@ -25,7 +28,8 @@ WordIndex WordIndex::fromForms(const std::vector<std::pair<std::string, std::uin
     std::vector<std::tuple<std::string, std::string, std::size_t>> keyed;
     for (std::size_t i = 0; i < forms.size(); ++i) {
         const std::string &form = forms[i].first;
-        if (!form.empty() && std::ranges::all_of(form, isAsciiLetter))
+        if (!form.empty()
+            && std::ranges::all_of(form, [](char c) { return keyLetterNumber(c) >= 0; }))
             keyed.emplace_back(keyOf(form), asciiLowered(form), i);
     }
     std::ranges::sort(keyed);
@@ -53,8 +57,8 @@ WordIndex::NodeId WordIndex::endOf(NodeId node) const
 
 char WordIndex::letterOf(NodeId node) const
 {
-    const auto letter = (m_nodes[node] >> kLetterShift) & 31;
-    return letter == 0 ? '\0' : static_cast<char>('a' + letter - 1);
+    const auto letter = (m_nodes[node] >> kLetterShift) & kLetterMask;
+    return letter == 0 ? '\0' : keyLetterByte(letter - 1);
 }
 
 std::uint8_t WordIndex::rolesBelow(NodeId node) const
@@ -166,22 +170,22 @@ bool WordIndex::validate(std::string *whyNot) const
     // inside its parent, that the keys are counted as they come, and that
     // each key's forms are made of the key's letters.
     std::vector<NodeId> parents { 0 };
-    std::array<std::uint32_t, 26> counts {};
+    std::array<std::uint32_t, kKeyLetters> counts {};
     std::string path;
     std::size_t seen = 0;
     for (NodeId node = 1; node < nodes; ++node) {
         while (parents.size() > 1 && endOf(parents.back()) <= node) {
-            --counts[static_cast<std::size_t>(path.back() - 'a')];
+            --counts[static_cast<std::size_t>(keyLetterNumber(path.back()))];
             path.pop_back();
             parents.pop_back();
         }
         const char letter = letterOf(node);
         const std::uint64_t keysBefore = (m_nodes[node] >> kKeysShift) & kKeysMask;
-        if (letter < 'a' || letter > 'z' || endOf(node) <= node
+        if (keyLetterNumber(letter) < 0 || endOf(node) <= node
             || endOf(node) > endOf(parents.back()) || keysBefore != seen)
             return fail("its tree of keys is damaged");
         path.push_back(letter);
-        ++counts[static_cast<std::size_t>(letter - 'a')];
+        ++counts[static_cast<std::size_t>(keyLetterNumber(letter))];
         parents.push_back(node);
         if (!keyAt(node))
             continue;
@@ -194,12 +198,12 @@ bool WordIndex::validate(std::string *whyNot) const
         const std::string_view text
             = m_text.substr(m_keyText[seen - 1], m_keyText[seen] - m_keyText[seen - 1]);
         for (std::size_t at = 0; at < text.size(); at += path.size()) {
-            std::array<std::uint32_t, 26> letters {};
+            std::array<std::uint32_t, kKeyLetters> letters {};
             for (const char c : text.substr(at, path.size())) {
-                const char lower = asciiLower(c);
-                if (!isAsciiLetter(lower))
+                const int number = keyLetterNumber(c);
+                if (number < 0)
                     return fail("a form holds other characters than letters");
-                ++letters[static_cast<std::size_t>(lower - 'a')];
+                ++letters[static_cast<std::size_t>(number)];
             }
             if (letters != counts)
                 return fail("a form is not made of its key's letters");

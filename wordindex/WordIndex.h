@@ -12,10 +12,11 @@
 #include <string_view>
 #include <vector>
 
-// Every form a dictionary can spell with the letters A-Z, filed under its
-// letters in lower case and alphabetical order (the key its anagrams share),
-// with the roles its flags give it (a word alone, a part of a compound) and
-// the dictionary's own spelling as far as letter case goes. The keys form a
+// Every form a dictionary can spell, in key letters (wordforms/KeyLetters.h),
+// filed under its key letters in lower case and in the order of their
+// numbers (the key its anagrams share), with the roles its flags give it (a
+// word alone, a part of a compound) and the dictionary's own spelling as far
+// as the case of A to Z goes. The keys form a
 // tree by their letters, so that every key made of some of a word's letters
 // is found without trying the others.
 //
@@ -26,10 +27,10 @@ public:
     using NodeId = std::uint32_t;
     using KeyId = std::uint32_t;
 
-    // The letters of word in lower case, sorted: the key its anagrams share.
+    // The key letters of word in lower case, sorted: the key its anagrams share.
     [[nodiscard]] static std::string keyOf(std::string_view word);
 
-    // An index of exactly these forms (letters a-z and A-Z; others are left
+    // An index of exactly these forms (in key letters; others are left
     // out), each with its roles; for tests and the word-game search.
     [[nodiscard]] static WordIndex fromForms(
         const std::vector<std::pair<std::string, std::uint8_t>> &forms,

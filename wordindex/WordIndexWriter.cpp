@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordforms/LetterCounts.h"
 #include "wordindex/IndexLayout.h"
 #include "wordindex/WordIndex.h"
 
@@ -92,7 +93,7 @@ void WordIndexWriter::add(
     if (newKey) {
         closeTo(shared);
         for (std::size_t depth = shared; depth < key.size(); ++depth) {
-            const auto letter = static_cast<std::uint64_t>(key[depth] - 'a') + 1;
+            const auto letter = static_cast<std::uint64_t>(keyLetterNumber(key[depth]) + 1);
             m_image[m_nodesAt + m_nodes] = (std::uint64_t(m_keys) << kKeysShift)
                 | (letter << kLetterShift)
                 | (depth + 1 == key.size() ? std::uint64_t(1) << kTerminalShift : 0);
