@@ -19,11 +19,13 @@
 // translates it there. A reason with a part that varies is written from one
 // of the forms below, so that the place showing it can tell the form and the
 // part apart again.
-struct Reason {
-    QUORVEL_REASON_CONTEXT(Reason)
-
+struct ReasonMark {
     // The text itself, marked for translation.
     static constexpr const char *mark(const char *text) { return text; }
+};
+
+struct Reason : ReasonMark {
+    QUORVEL_REASON_CONTEXT(Reason)
 
     static constexpr const char *kStepsOverBudget
         = mark("the search for compounds took more steps than its budget of %1");
