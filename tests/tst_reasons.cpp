@@ -11,6 +11,7 @@
 #include "search/HeadlessView.h"
 #include "search/RunSummary.h"
 #include "spelling/DictionaryChooser.h"
+#include "spelling/IndexLoading.h"
 #include "tests/support/Catalogue.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
@@ -157,6 +158,26 @@ QString compoundBudget()
             .unfinished);
 }
 
+// The note of a kept index of stems whose affix file is gone since.
+QString keptIndexWithoutAffixFile()
+{
+    const TempFolder folder;
+    const std::filesystem::path cache = folder.path(QStringLiteral("cache")).toStdString();
+    std::filesystem::create_directory(cache);
+    const WordIndexBuild stems = buildWordIndex(
+        "SFX A Y 1\nSFX A 0 s .\n", "1\ncat/A\n", Dialect::Nuspell, {}, nullptr, IndexKind::Stems);
+    KeptDictionary built = KeptDictionary::forFiles(cache, "xx_XX", {}, {});
+    built.setIndexBuilt(Engine::Nuspell, {});
+    if (!stems.forms || built.keep(cache, stems.forms->image()))
+        return {};
+    KeptDictionary kept = KeptDictionary::forFiles(cache, "xx_XX", {}, {});
+    const std::atomic<bool> cancel = false;
+    QStringList notes;
+    (void)loadIndex(kept, folder.path(QStringLiteral("xx_XX")).toStdString(), Engine::Nuspell,
+        cancel, [&notes](const std::string &line) { notes << QString::fromStdString(line); });
+    return notes.join(u'\n');
+}
+
 // Why the help file at path cannot be read.
 QString helpFileRefusal(const QString &path)
 {
@@ -255,6 +276,8 @@ private slots:
             { "dictionaries: the self-test", { "DictionaryChooser", "Reason" }, selfTestFails },
             { "dictionaries: an engine's own error", { "DictionaryChooser", "Reason" },
                 engineThrows },
+            { "word index: a kept one not read back", { "IndexLoading", "Reason" },
+                keptIndexWithoutAffixFile },
             { "affix file reader: a directive", { "RunSummary", "Reason" }, affixFileDirective },
             { "affix file reader: an encoding", { "RunSummary", "Reason" }, affixFileEncoding },
             { "word index: a word's forms", { "RunSummary", "Reason" }, wordTooManyForms },
