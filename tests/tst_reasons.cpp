@@ -8,6 +8,7 @@
 #include "candidates/CompoundSearch.h"
 #include "chmreader/ChmArchive.h"
 #include "cli/AnalysisTool.h"
+#include "cli/GameOptions.h"
 #include "search/HeadlessView.h"
 #include "search/RunSummary.h"
 #include "spelling/DictionaryChooser.h"
@@ -17,6 +18,7 @@
 #include "tests/support/SearchFixture.h"
 #include "tests/support/TempFolder.h"
 #include "wordindex/IndexBuilder.h"
+#include "wordindex/LetterPool.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -178,6 +180,19 @@ QString keptIndexWithoutAffixFile()
     return notes.join(u'\n');
 }
 
+// quorvel-search's word games, given one letter more than they take.
+QString lettersRefused()
+{
+    QCommandLineParser parser;
+    const GameOptions games;
+    games.addTo(parser);
+    if (!parser.parse(GameOptions::withPhraseDefault({ QStringLiteral("tool") })))
+        return {};
+    const auto read = games.read(parser, QString(qsizetype(LetterPool::kMaxTiles + 1), u'a'));
+    const auto *refusal = std::get_if<CommandRefusal>(&read);
+    return refusal ? refusal->message : QString();
+}
+
 // Why the help file at path cannot be read.
 QString helpFileRefusal(const QString &path)
 {
@@ -278,6 +293,8 @@ private slots:
                 engineThrows },
             { "word index: a kept one not read back", { "IndexLoading", "Reason" },
                 keptIndexWithoutAffixFile },
+            { "word index: too many letters for a game", { "GameOptions", "Reason" },
+                lettersRefused },
             { "affix file reader: a directive", { "RunSummary", "Reason" }, affixFileDirective },
             { "affix file reader: an encoding", { "RunSummary", "Reason" }, affixFileEncoding },
             { "word index: a word's forms", { "RunSummary", "Reason" }, wordTooManyForms },
