@@ -852,7 +852,7 @@
     </message>
     <message>
         <source>the search for compounds named more than %1 candidates, its budget</source>
-        <translation>la búsqueda de palabras compuestas propuso más candidatas que su límite de %1</translation>
+        <translation>la búsqueda de palabras compuestas propuso más candidatos que su límite de %1</translation>
     </message>
     <message>
         <source>the dictionary files cannot be read: %1</source>

@@ -904,7 +904,7 @@
     </message>
     <message>
         <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>seuls les lettres de A à Z, «&#xa0;?&#xa0;» pour un joker et les espaces sont acceptés</translation>
+        <translation>on ne peut indiquer que les lettres de A à Z, «&#xa0;?&#xa0;» pour un joker et des espaces</translation>
     </message>
     <message>
         <source>no letters were given</source>

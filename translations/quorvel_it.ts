@@ -852,7 +852,7 @@
     </message>
     <message>
         <source>the search for compounds named more than %1 candidates, its budget</source>
-        <translation>la ricerca di parole composte ha proposto più candidate del suo limite di %1</translation>
+        <translation>la ricerca di parole composte ha proposto più candidati del suo limite di %1</translation>
     </message>
     <message>
         <source>the dictionary files cannot be read: %1</source>

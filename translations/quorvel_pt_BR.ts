@@ -852,7 +852,7 @@
     </message>
     <message>
         <source>the search for compounds named more than %1 candidates, its budget</source>
-        <translation>a busca por palavras compostas apontou mais candidatas do que seu limite de %1</translation>
+        <translation>a busca por palavras compostas apontou mais candidatos do que seu limite de %1</translation>
     </message>
     <message>
         <source>the dictionary files cannot be read: %1</source>

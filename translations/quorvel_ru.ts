@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>%1 has no count</source>
-        <translation>в %1 не указано число строк</translation>
+        <translation>для %1 не указано число строк</translation>
     </message>
     <message>
         <source>%1 line without a value</source>
