@@ -3,6 +3,7 @@
 #include "candidates/CompoundSearch.h"
 
 #include "candidates/CompoundRules.h"
+#include "hunspellfiles/Reason.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
@@ -87,8 +88,8 @@ private:
     {
         m_steps += steps;
         if (m_steps > m_budget.maxSteps) {
-            m_unfinished = "the search for compounds took more steps than its budget of "
-                + std::to_string(m_budget.maxSteps);
+            m_unfinished
+                = Reason::with(Reason::kStepsOverBudget, std::to_string(m_budget.maxSteps));
             return;
         }
         pace(steps);
@@ -104,9 +105,9 @@ private:
         if (m_work >= 64) {
             m_work = 0;
             if (std::chrono::steady_clock::now() > m_deadline) {
-                m_unfinished = "the search for compounds took longer than its budget";
+                m_unfinished = Reason::mark("the search for compounds took longer than its budget");
             } else if (m_budget.keepGoing && !m_budget.keepGoing()) {
-                m_unfinished = "the search for compounds was stopped";
+                m_unfinished = Reason::mark("the search for compounds was stopped");
                 m_stoppedByCaller = true;
             }
         }
@@ -288,8 +289,8 @@ private:
         tick(1);
         if (!stopped() && m_seen.insert(word).second) {
             if (m_seen.size() > m_budget.maxCandidates) {
-                m_unfinished = "the search for compounds named more than "
-                    + std::to_string(m_budget.maxCandidates) + " candidates, its budget";
+                m_unfinished = Reason::with(
+                    Reason::kCandidatesOverBudget, std::to_string(m_budget.maxCandidates));
                 return true;
             }
             m_found(word);

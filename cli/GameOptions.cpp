@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOptions.h"
 
+#include "search/RunSummary.h"
+
 #include <algorithm>
 
 namespace {
@@ -103,7 +105,7 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     auto pool = parsePool(letters.toStdString());
     if (const auto *why = std::get_if<std::string>(&pool))
         return CommandRefusal { ExitStatus::Refused,
-            tr("The letters are refused: %1.").arg(QString::fromStdString(*why)) };
+            tr("The letters are refused: %1.").arg(reasonText(*why)) };
     query.pool = std::get<LetterPool>(pool);
     if (parser.isSet(m_phrases)) {
         query.mode = GameMode::Phrases;

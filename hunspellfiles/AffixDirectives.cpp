@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/AffixDirectives.h"
 
+#include "hunspellfiles/Reason.h"
 #include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ bool AffixDirectives::refuse(std::string reason)
 bool AffixDirectives::countRule()
 {
     if (++m_rules > m_limits.maxRules)
-        return refuse("the affix file has too many rules");
+        return refuse(Reason::mark("the affix file has too many rules"));
     return true;
 }
 
@@ -133,13 +134,13 @@ bool AffixDirectives::line(const AffixLine &line)
         || keyword == "MAP" || keyword == "PHONE" || keyword == "OCONV")
         return table(keyword, line);
     if (keyword == "COMPLEXPREFIXES")
-        return refuse("COMPLEXPREFIXES turns the affix rules around");
+        return refuse(Reason::mark("COMPLEXPREFIXES turns the affix rules around"));
     if (keyword == "IGNORE") {
         if (line.words.size() < 2)
             return true;
         m_file.ignored = m_decoder.decode(line.words[1]);
         if (std::ranges::any_of(m_file.ignored, isAsciiLetter))
-            return refuse("IGNORE removes letters before the check");
+            return refuse(Reason::mark("IGNORE removes letters before the check"));
         return true;
     }
     if (keyword == "COMPOUNDMIN" || keyword == "COMPOUNDWORDMAX") {
@@ -192,7 +193,7 @@ bool AffixDirectives::table(std::string_view keyword, const AffixLine &line)
     if (left == m_tableLeft.end()) {
         const auto count = line.words.size() > 1 ? number(line.words[1]) : std::nullopt;
         if (!count)
-            return refuse(std::string(keyword) + " has no count");
+            return refuse(Reason::with(Reason::kNoCount, keyword));
         m_tableLeft.emplace(std::string(keyword), *count);
         return true;
     }
@@ -212,7 +213,7 @@ bool AffixDirectives::table(std::string_view keyword, const AffixLine &line)
 bool AffixDirectives::tableLine(std::string_view keyword, const AffixLine &line)
 {
     if (line.words.size() < 2)
-        return refuse(std::string(keyword) + " line without a value");
+        return refuse(Reason::with(Reason::kNoValue, keyword));
     const std::string_view value = line.words[1];
     if (keyword == "AF") {
         m_file.aliases.push_back(m_file.parseFlagsAsWritten(value));
@@ -224,7 +225,7 @@ bool AffixDirectives::tableLine(std::string_view keyword, const AffixLine &line)
             pattern.pop_back();
         // A pattern with any character other than a letter never occurs in typed letters.
         if (pattern.empty() || allAsciiLetters(pattern))
-            return refuse("BREAK splits words at letters");
+            return refuse(Reason::mark("BREAK splits words at letters"));
         m_file.breaks.push_back(std::move(pattern));
     } else if (keyword == "ICONV") {
         std::u32string from = m_decoder.decode(value);
@@ -234,7 +235,7 @@ bool AffixDirectives::tableLine(std::string_view keyword, const AffixLine &line)
         // Only a pattern of letters alone can match in typed letters.
         if (allAsciiLetters(from)) {
             if (!modelledConversion(from, to))
-                return refuse("ICONV converts letters before the check");
+                return refuse(Reason::mark("ICONV converts letters before the check"));
             m_file.inputConversions.emplace_back(std::move(from), std::move(to));
         }
     } else if (keyword == "COMPOUNDRULE") {
@@ -274,7 +275,7 @@ bool AffixDirectives::compoundRule(std::string_view rule)
             } else if (rule[i] == '(') {
                 const auto close = rule.find(')', i);
                 if (close == std::string_view::npos)
-                    return refuse("COMPOUNDRULE with an open group");
+                    return refuse(Reason::mark("COMPOUNDRULE with an open group"));
                 for (const Flag flag : m_file.parseFlags(rule.substr(i + 1, close - i - 1)))
                     elements.push_back({ flag });
                 i = close;
@@ -303,7 +304,7 @@ bool AffixDirectives::affix(const AffixLine &line)
 {
     const auto &words = line.words;
     if (words.size() < 4)
-        return refuse("an affix line is too short");
+        return refuse(Reason::mark("an affix line is too short"));
     const bool prefix = line.keyword == "PFX";
     const Flag flag = m_file.firstFlag(words[1]);
     const auto known = std::ranges::find_if(
@@ -328,9 +329,9 @@ bool AffixDirectives::affix(const AffixLine &line)
         return true; // a second header of a class Nuspell has read: passed over
     const auto count = number(words[3]);
     if (!count)
-        return refuse("an affix header is malformed");
+        return refuse(Reason::mark("an affix header is malformed"));
     if (words[1].empty())
-        return refuse("an affix header names no flag");
+        return refuse(Reason::mark("an affix header names no flag"));
     m_affixKeyword = line.keyword;
     m_affixLeft = *count;
     // Two headers whose flags begin alike (in a UTF-8 file read a byte a
@@ -362,7 +363,7 @@ bool AffixDirectives::affixRule(const AffixLine &line)
         rule.add, [this](char32_t c) { return m_file.ignored.find(c) != std::u32string::npos; });
     auto condition = parseCondition(words.size() > 4 ? m_decoder.decode(words[4]) : U".");
     if (!condition)
-        return refuse("an affix condition is malformed");
+        return refuse(Reason::mark("an affix condition is malformed"));
     rule.condition = std::move(*condition);
     m_file.classes[m_class].rules.push_back(std::move(rule));
     return true;

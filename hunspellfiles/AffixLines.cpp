@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/AffixLines.h"
 
+#include "hunspellfiles/Reason.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -123,13 +125,13 @@ bool readSettings(std::string_view text, Dialect dialect, const ReadLimits &limi
                 std::ranges::transform(
                     name, name.begin(), [](unsigned char c) { return std::toupper(c); });
             if (encoding && *encoding != name)
-                file.refusal = "the affix file names more than one encoding";
+                file.refusal = Reason::mark("the affix file names more than one encoding");
             encoding = name;
         } else if (line.keyword == "FLAG") {
             // A type neither engine knows leaves the one they had.
             const auto type = flagTypeOf(line, raw, dialect).value_or(file.flagType);
             if (flagsSeen && type != file.flagType)
-                file.refusal = "FLAG comes after lines that use flags";
+                file.refusal = Reason::mark("FLAG comes after lines that use flags");
             else
                 file.flagType = type;
         } else if (usesFlags(line.keyword)) {
@@ -138,7 +140,7 @@ bool readSettings(std::string_view text, Dialect dialect, const ReadLimits &limi
         return file.refusal.empty();
     });
     if (!whole)
-        file.refusal = "the affix file has a line that is too long";
+        file.refusal = Reason::mark("the affix file has a line that is too long");
     if (encoding)
         file.encoding = *encoding;
     return file.refusal.empty();

@@ -4,6 +4,7 @@
 
 #include "hunspellfiles/AffixDirectives.h"
 #include "hunspellfiles/AffixLines.h"
+#include "hunspellfiles/Reason.h"
 #include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ AffixFile parseAffixFile(std::string_view text, Dialect dialect, const ReadLimit
         file.encoding = hunspellEncoding(file.encoding);
     const auto decoder = TextDecoder::forEncoding(file.encoding);
     if (!decoder) {
-        file.refusal = "the encoding " + file.encoding.substr(0, 40) + " is not known";
+        file.refusal = Reason::with(Reason::kUnknownEncoding, file.encoding.substr(0, 40));
         return file;
     }
     readDirectives(text, *decoder, limits, file);

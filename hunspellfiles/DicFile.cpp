@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/DicFile.h"
 
+#include "hunspellfiles/Reason.h"
 #include "hunspellfiles/TextDecoder.h"
 
 #include <algorithm>
@@ -109,11 +110,11 @@ std::string forEachDicWord(const AffixFile &affixes, std::string_view dicText,
         if (std::exchange(first, false) && isCountLine(line))
             return true;
         if (++entries > limits.maxEntries) {
-            refusal = "the dictionary has too many words";
+            refusal = Reason::mark("the dictionary has too many words");
             return false;
         }
         if (cancel && entries % 1024 == 0 && cancel->load(std::memory_order_relaxed)) {
-            refusal = "the index was not finished";
+            refusal = Reason::mark("the index was not finished");
             return false;
         }
         const DicEntry parsed = splitDicEntry(line);
@@ -141,6 +142,6 @@ std::string forEachDicWord(const AffixFile &affixes, std::string_view dicText,
         return true;
     });
     if (!whole)
-        refusal = "the dictionary has a line that is too long";
+        refusal = Reason::mark("the dictionary has a line that is too long");
     return refusal;
 }

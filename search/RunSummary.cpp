@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/RunSummary.h"
 
+#include "hunspellfiles/Reason.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -25,6 +27,9 @@ QString dictionaryName(const RunReport &run)
 
 QString reasonText(const std::string &reason)
 {
+    // A reason with a part of its own: the part may be a reason too.
+    if (const auto parsed = Reason::parse(reason))
+        return QCoreApplication::translate("Reason", parsed->form).arg(reasonText(parsed->part));
     return QCoreApplication::translate("Reason", reason.c_str());
 }
 

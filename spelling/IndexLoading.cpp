@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/IndexLoading.h"
 
+#include "spelling/Reasons.h"
 #include "wordindex/IndexBuilder.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ LoadedIndex loadIndex(KeptDictionary &kept, const std::filesystem::path &base, E
             return { std::move(index), {} };
         tell(
             QCoreApplication::translate("IndexLoading", "the kept word index of %1 is not used: %2")
-                .arg(QString::fromStdString(kept.dictionary()), QString::fromStdString(why))
+                .arg(QString::fromStdString(kept.dictionary()), Reasons::said(why))
                 .toStdString());
         kept.dropIndex();
     }

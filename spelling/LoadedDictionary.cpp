@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/LoadedDictionary.h"
 
+#include "spelling/Reasons.h"
+
 #include <hunspell/hunspell.hxx>
 #include <nuspell/dictionary.hxx>
 
@@ -138,7 +140,7 @@ std::shared_ptr<LoadedDictionary> LoadedDictionary::load(
     } catch (const std::exception &error) {
         // Nuspell refuses some affix files that Hunspell reads.
         if (whyNot)
-            *whyNot = error.what();
+            *whyNot = Reasons::english(Reasons::kEngineSays, error.what());
         return nullptr;
     }
 }

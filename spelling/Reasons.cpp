@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/Reasons.h"
 
+#include "hunspellfiles/Reason.h"
+
 #include <QCoreApplication>
 
 namespace Reasons {
@@ -9,7 +11,7 @@ namespace Reasons {
 namespace {
 
 constexpr const char *kForms[]
-    = { kDies, kHelperNotStarted, kAcceptsNoneOfItsOwn, kAcceptsAnything };
+    = { kDies, kHelperNotStarted, kAcceptsNoneOfItsOwn, kAcceptsAnything, kEngineSays };
 const QString kMarker = QStringLiteral("%1");
 
 } // namespace
@@ -34,6 +36,9 @@ QString said(const std::string &reason)
                 .arg(text.mid(before.size(), text.size() - before.size() - after.size()));
         }
     }
+    // The lower layers' forms, whose part may be a reason too.
+    if (const auto parsed = Reason::parse(reason))
+        return QCoreApplication::translate("Reason", parsed->form).arg(said(parsed->part));
     return QCoreApplication::translate("Reason", reason.c_str());
 }
 

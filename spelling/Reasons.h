@@ -19,6 +19,10 @@ inline constexpr char kAcceptsNoneOfItsOwn[] = QT_TRANSLATE_NOOP(
 inline constexpr char kAcceptsAnything[] = QT_TRANSLATE_NOOP(
     "Reason", "it accepts \"%1\", which is no word: it accepts any string of Latin letters");
 
+// What an engine's own message says when it throws on the files; the message
+// itself is the engine's, in English.
+inline constexpr char kEngineSays[] = QT_TRANSLATE_NOOP("Reason", "it reports: %1");
+
 // One of the texts above with what it names, in English.
 [[nodiscard]] std::string english(const char *form, const std::string &named);
 

@@ -5,15 +5,20 @@
 // quorvel-search's standard error), why a help file cannot be read, why a
 // dictionary or an engine was passed over. Each is made twice, with no
 // catalogue (English, the source texts) and under the German one.
+#include "candidates/CompoundSearch.h"
 #include "chmreader/ChmArchive.h"
 #include "cli/AnalysisTool.h"
+#include "cli/GameOptions.h"
 #include "search/HeadlessView.h"
 #include "search/RunSummary.h"
 #include "spelling/DictionaryChooser.h"
+#include "spelling/IndexLoading.h"
 #include "tests/support/Catalogue.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
 #include "tests/support/TempFolder.h"
+#include "wordindex/IndexBuilder.h"
+#include "wordindex/LetterPool.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -90,6 +95,104 @@ QString toolErrors()
     return lines.join(u'\n');
 }
 
+// The tooltip of the window's results when the dictionary's word index is
+// not there for the reason its builder gave.
+QString windowTooltipWithout(const std::string &reason)
+{
+    // No index and no reason: the window would wait for one.
+    if (reason.empty())
+        return {};
+    SearchFixture fx;
+    fx.checkers.script->dictionary = kDictionary;
+    fx.checkers.script->accepted = { "cat" };
+    fx.indexes.refusal = reason;
+    fx.view.input = QStringLiteral("tca");
+    fx.search.startanalysis();
+    return runSummary(fx.search.lastRun());
+}
+
+// The window after the affix file reader turned down the affix file aff.
+QString affixFileRefused(const std::string &aff)
+{
+    return windowTooltipWithout(buildWordIndex(aff, "1\ncat\n").refusal);
+}
+
+QString affixFileDirective()
+{
+    return affixFileRefused("COMPLEXPREFIXES\n");
+}
+
+QString affixFileEncoding()
+{
+    return affixFileRefused("SET FOO-9\n");
+}
+
+QString wordTooManyForms()
+{
+    ReadLimits limits;
+    limits.maxFormsPerStem = 1;
+    return windowTooltipWithout(buildWordIndex("SFX A Y 1\nSFX A 0 s .\n", "1\ncat/A\n",
+        Dialect::Nuspell, limits, nullptr, IndexKind::Forms)
+                                    .refusal);
+}
+
+QString dictionaryFilesMissing()
+{
+    const TempFolder folder;
+    return windowTooltipWithout(
+        buildWordIndexFromFiles(folder.path(QStringLiteral("xx_XX")).toStdString()).refusal);
+}
+
+// Every one-letter word compounds with every other: more candidates than
+// the budget allows.
+QString compoundBudget()
+{
+    std::string dic = "26\n";
+    for (char c = 'a'; c <= 'z'; ++c)
+        dic += std::string(1, c) + "/X\n";
+    const WordIndexBuild build = buildWordIndex("COMPOUNDFLAG X\nCOMPOUNDMIN 1\n", dic);
+    if (!build.forms)
+        return {};
+    CompoundBudget budget;
+    budget.maxCandidates = 1000;
+    return windowTooltipWithout(
+        compoundCandidates(*build.forms->within("abcdefghij").index, "abcdefghij", budget)
+            .unfinished);
+}
+
+// The note of a kept index of stems whose affix file is gone since.
+QString keptIndexWithoutAffixFile()
+{
+    const TempFolder folder;
+    const std::filesystem::path cache = folder.path(QStringLiteral("cache")).toStdString();
+    std::filesystem::create_directory(cache);
+    const WordIndexBuild stems = buildWordIndex(
+        "SFX A Y 1\nSFX A 0 s .\n", "1\ncat/A\n", Dialect::Nuspell, {}, nullptr, IndexKind::Stems);
+    KeptDictionary built = KeptDictionary::forFiles(cache, "xx_XX", {}, {});
+    built.setIndexBuilt(Engine::Nuspell, {});
+    if (!stems.forms || built.keep(cache, stems.forms->image()))
+        return {};
+    KeptDictionary kept = KeptDictionary::forFiles(cache, "xx_XX", {}, {});
+    const std::atomic<bool> cancel = false;
+    QStringList notes;
+    (void)loadIndex(kept, folder.path(QStringLiteral("xx_XX")).toStdString(), Engine::Nuspell,
+        cancel, [&notes](const std::string &line) { notes << QString::fromStdString(line); });
+    return notes.join(u'\n');
+}
+
+// quorvel-search's word games, given one letter more than they take.
+QString lettersRefused()
+{
+    QCommandLineParser parser;
+    const GameOptions games;
+    games.addTo(parser);
+    if (!parser.parse(GameOptions::withPhraseDefault({ QStringLiteral("tool") })))
+        return {};
+    const auto read = games.read(parser, QString(qsizetype(LetterPool::kMaxTiles + 1), u'a'));
+    const auto *refusal = std::get_if<CommandRefusal>(&read);
+    return refusal ? refusal->message : QString();
+}
+
 // Why the help file at path cannot be read.
 QString helpFileRefusal(const QString &path)
 {
@@ -140,6 +243,17 @@ QString helperSays(const QByteArray &script, const QString &dictionary = QString
         helper.toStdString());
 }
 
+// The notes of trying a dictionary that Nuspell throws on, loaded at once.
+QString engineThrows()
+{
+    const std::atomic<bool> cancel = false;
+    QStringList notes;
+    DictionaryChooser chooser({ {}, std::nullopt }, cancel,
+        [&notes](const std::string &line) { notes << QString::fromStdString(line); });
+    (void)chooser.tryDictionary(QUORVEL_TEST_DATA "/dictionaries/flag-bogus/xx_XX");
+    return notes.join(u'\n');
+}
+
 QString helperSaysNothing()
 {
     return helperSays("echo what");
@@ -175,6 +289,17 @@ private slots:
                 helperSaysNothing },
             { "dictionaries: an engine dies", { "DictionaryChooser", "Reason" }, engineDies },
             { "dictionaries: the self-test", { "DictionaryChooser", "Reason" }, selfTestFails },
+            { "dictionaries: an engine's own error", { "DictionaryChooser", "Reason" },
+                engineThrows },
+            { "word index: a kept one not read back", { "IndexLoading", "Reason" },
+                keptIndexWithoutAffixFile },
+            { "word index: too many letters for a game", { "GameOptions", "Reason" },
+                lettersRefused },
+            { "affix file reader: a directive", { "RunSummary", "Reason" }, affixFileDirective },
+            { "affix file reader: an encoding", { "RunSummary", "Reason" }, affixFileEncoding },
+            { "word index: a word's forms", { "RunSummary", "Reason" }, wordTooManyForms },
+            { "word index: no files", { "RunSummary", "Reason" }, dictionaryFilesMissing },
+            { "compound search: its budget", { "RunSummary", "Reason" }, compoundBudget },
         });
     }
 
@@ -199,7 +324,8 @@ private slots:
             }
             QVERIFY2(used, qPrintable(context + QStringLiteral(": ") + english));
             const QString translation = used->translations.value(0);
-            QVERIFY2(translation != used->source, qPrintable(used->source));
+            QVERIFY2(used->type.isEmpty() && !translation.isEmpty() && translation != used->source,
+                qPrintable(used->source));
             QVERIFY2(holds(translated, translation),
                 qPrintable(translated + QStringLiteral(" / ") + translation));
         }

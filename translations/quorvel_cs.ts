@@ -784,6 +784,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>přijímá „%1“, což není slovo: přijímá jakýkoli řetězec latinských písmen</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>hledání složených slov trvalo déle, než bylo vyhrazeno</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>hledání složených slov bylo zastaveno</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>soubor afixů má příliš mnoho pravidel</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES obrací pravidla afixů</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE odstraňuje písmena před kontrolou</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK rozděluje slova u písmen</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV převádí písmena před kontrolou</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE s neuzavřenou skupinou</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>řádek afixu je příliš krátký</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>hlavička afixu je chybná</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>hlavička afixu neuvádí žádný příznak</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>podmínka afixu je chybná</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>soubor afixů uvádí více než jedno kódování</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG stojí až za řádky, které používají příznaky</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>soubor afixů má příliš dlouhý řádek</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>slovník má příliš mnoho slov</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>slovník má příliš dlouhý řádek</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>hledání složených slov překročilo limit kroků (%1)</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>hledání složených slov překročilo limit kandidátů (%1)</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>soubory slovníku nelze přečíst: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>jeho soubor afixů nelze přečíst: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>rejstřík kmenů nelze znovu načíst: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>příliš mnoho písmen a žolíků (více než %1)</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>kódování %1 není známé</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>%1 neuvádí počet řádků</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>řádek %1 bez hodnoty</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>hlášení: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>použití pravidel afixů trvá příliš dlouho</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>slovo ze slovníku má příliš mnoho tvarů</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>slovo ze slovníku lze zapsat písmeny příliš mnoha způsoby</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>slovník má příliš mnoho tvarů</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>lze zadat jen písmena A až Z, „?“ pro žolíka a mezery</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>nebyla zadána žádná písmena</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>soubor afixů nelze přečíst</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>není to rejstřík kmenů této verze</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>jeho kmeny k sobě nepasují</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>jeho soubor afixů nelze přečíst</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>hledání tvarů bylo zastaveno</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>písmena dávají příliš mnoho tvarů</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>není to rejstřík slov této verze</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>jeho nastavení složených slov je poškozené</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>jeho oddíly si neodpovídají</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>jeho strom klíčů je poškozený</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>jeho klíče neodpovídají svým tvarům</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>tvar obsahuje jiné znaky než písmena</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>tvar se neskládá z písmen svého klíče</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>jeho příznaky pravidel složených slov jsou poškozené</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -778,6 +778,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>es akzeptiert „%1“, das kein Wort ist: es akzeptiert jede Folge lateinischer Buchstaben</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>die Suche nach zusammengesetzten Wörtern dauerte länger als vorgesehen</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>die Suche nach zusammengesetzten Wörtern wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>die Affixdatei hat zu viele Regeln</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES kehrt die Affixregeln um</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE entfernt vor der Prüfung Buchstaben</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK trennt Wörter an Buchstaben</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV wandelt vor der Prüfung Buchstaben um</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE mit einer nicht geschlossenen Gruppe</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>eine Affixzeile ist zu kurz</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>ein Affixkopf ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>ein Affixkopf nennt kein Flag</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>eine Affixbedingung ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>die Affixdatei nennt mehr als eine Kodierung</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG steht nach Zeilen, die Flags verwenden</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>die Affixdatei hat eine zu lange Zeile</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>das Wörterbuch hat zu viele Wörter</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>das Wörterbuch hat eine zu lange Zeile</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>die Suche nach zusammengesetzten Wörtern brauchte mehr Schritte als die vorgesehenen %1</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>die Suche nach zusammengesetzten Wörtern nannte mehr Kandidaten als die vorgesehenen %1</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>die Dateien des Wörterbuchs können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>seine Affixdatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>der Stammindex lässt sich nicht wieder einlesen: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>mehr als %1 Buchstaben und Joker</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>die Kodierung %1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>bei %1 fehlt die Anzahl der Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>%1-Zeile ohne Wert</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>die Meldung lautet: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>die Anwendung der Affixregeln dauert zu lange</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>ein Wort des Wörterbuchs hat zu viele Formen</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>ein Wort des Wörterbuchs lässt sich auf zu viele Arten in Buchstaben schreiben</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>das Wörterbuch hat zu viele Formen</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>nur die Buchstaben A bis Z, „?“ als Joker und Leerzeichen sind erlaubt</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>es wurden keine Buchstaben angegeben</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>die Affixdatei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>es ist kein Stammindex dieser Version</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>seine Stämme passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>seine Affixdatei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>die Suche nach den Formen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>die Buchstaben ergeben zu viele Formen</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>es ist kein Wortindex dieser Version</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>seine Einstellungen für zusammengesetzte Wörter sind beschädigt</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>seine Abschnitte passen nicht zueinander</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>sein Schlüsselbaum ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>seine Schlüssel passen nicht zu ihren Formen</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>eine Form enthält andere Zeichen als Buchstaben</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>eine Form besteht nicht aus den Buchstaben ihres Schlüssels</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>seine Flags der Regeln für zusammengesetzte Wörter sind beschädigt</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

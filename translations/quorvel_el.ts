@@ -778,6 +778,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>δέχεται το «%1», που δεν είναι λέξη: δέχεται οποιαδήποτε σειρά λατινικών γραμμάτων</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>η αναζήτηση σύνθετων λέξεων διήρκεσε περισσότερο από το προβλεπόμενο</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>η αναζήτηση σύνθετων λέξεων διακόπηκε</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>το αρχείο προσφυμάτων έχει πάρα πολλούς κανόνες</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>το COMPLEXPREFIXES αντιστρέφει τους κανόνες προσφυμάτων</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>το IGNORE αφαιρεί γράμματα πριν από τον έλεγχο</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>το BREAK χωρίζει λέξεις σε γράμματα</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>το ICONV μετατρέπει γράμματα πριν από τον έλεγχο</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE με ομάδα που δεν κλείνει</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>μια γραμμή προσφύματος είναι πολύ σύντομη</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>μια κεφαλίδα προσφύματος είναι κακοσχηματισμένη</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>μια κεφαλίδα προσφύματος δεν ορίζει σημαία</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>μια συνθήκη προσφύματος είναι κακοσχηματισμένη</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>το αρχείο προσφυμάτων ορίζει περισσότερες από μία κωδικοποιήσεις</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>το FLAG βρίσκεται μετά από γραμμές που χρησιμοποιούν σημαίες</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>το αρχείο προσφυμάτων έχει πολύ μεγάλη γραμμή</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>το λεξικό έχει πάρα πολλές λέξεις</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>το λεξικό έχει πολύ μεγάλη γραμμή</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>η αναζήτηση σύνθετων λέξεων ξεπέρασε το όριο βημάτων (%1)</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>η αναζήτηση σύνθετων λέξεων ξεπέρασε το όριο υποψηφίων (%1)</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>τα αρχεία του λεξικού δεν μπορούν να διαβαστούν: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>το αρχείο προσφυμάτων του δεν μπορεί να διαβαστεί: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>το ευρετήριο θεμάτων δεν μπορεί να ξαναδιαβαστεί: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>περισσότερα από %1 γράμματα και μπαλαντέρ</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>η κωδικοποίηση %1 είναι άγνωστη</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>το %1 δεν ορίζει πλήθος γραμμών</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>γραμμή %1 χωρίς τιμή</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>μήνυμα: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>η εφαρμογή των κανόνων προσφυμάτων διαρκεί πολύ</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>μια λέξη του λεξικού έχει πάρα πολλές μορφές</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>μια λέξη του λεξικού γράφεται με γράμματα με πάρα πολλούς τρόπους</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>το λεξικό έχει πάρα πολλές μορφές</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>μπορούν να δοθούν μόνο τα γράμματα A έως Z, το «?» για μπαλαντέρ και κενά</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>δεν δόθηκαν γράμματα</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>το αρχείο προσφυμάτων δεν μπορεί να διαβαστεί</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>δεν είναι ευρετήριο θεμάτων αυτής της έκδοσης</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>τα θέματά του δεν ταιριάζουν μεταξύ τους</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>το αρχείο προσφυμάτων του δεν μπορεί να διαβαστεί</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>η αναζήτηση των μορφών διακόπηκε</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>τα γράμματα δίνουν πάρα πολλές μορφές</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>δεν είναι ευρετήριο λέξεων αυτής της έκδοσης</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>οι ρυθμίσεις σύνθετων λέξεων του είναι κατεστραμμένες</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>οι ενότητές του δεν συμφωνούν</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>το δέντρο κλειδιών του είναι κατεστραμμένο</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>τα κλειδιά του δεν αντιστοιχούν στις μορφές τους</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>μια μορφή περιέχει χαρακτήρες που δεν είναι γράμματα</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>μια μορφή δεν αποτελείται από τα γράμματα του κλειδιού της</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>οι σημαίες κανόνων σύνθετων λέξεων του είναι κατεστραμμένες</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -778,6 +778,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>acepta «%1», que no es ninguna palabra: acepta cualquier secuencia de letras latinas</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>la búsqueda de palabras compuestas tardó más de lo previsto</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>la búsqueda de palabras compuestas se detuvo</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>el archivo de afijos tiene demasiadas reglas</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES invierte las reglas de afijos</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE elimina letras antes de la comprobación</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK divide las palabras por letras</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV convierte letras antes de la comprobación</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE con un grupo sin cerrar</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>una línea de afijo es demasiado corta</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>una cabecera de afijo está mal formada</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>una cabecera de afijo no indica ninguna marca</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>una condición de afijo está mal formada</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>el archivo de afijos indica más de una codificación</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG aparece después de líneas que usan marcas</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>el archivo de afijos tiene una línea demasiado larga</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>el diccionario tiene demasiadas palabras</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>el diccionario tiene una línea demasiado larga</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>la búsqueda de palabras compuestas necesitó más pasos que su límite de %1</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>la búsqueda de palabras compuestas propuso más candidatos que su límite de %1</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>no se pueden leer los archivos del diccionario: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>no se puede leer su archivo de afijos: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>el índice de raíces no se puede volver a leer: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>más de %1 letras y comodines</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>la codificación %1 es desconocida</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>%1 no indica el número de líneas</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>línea %1 sin valor</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>informa: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>aplicar las reglas de afijos lleva demasiado tiempo</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>una palabra del diccionario tiene demasiadas formas</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>una palabra del diccionario se escribe en letras de demasiadas maneras</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>el diccionario tiene demasiadas formas</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>solo se pueden indicar las letras de la A a la Z, «?» como comodín y espacios</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>no se indicó ninguna letra</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>no se puede leer el archivo de afijos</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>no es un índice de raíces de esta versión</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>sus raíces no encajan entre sí</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>no se puede leer su archivo de afijos</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>la búsqueda de las formas se detuvo</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>las letras dan demasiadas formas</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>no es un índice de palabras de esta versión</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>su configuración de palabras compuestas está dañada</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>sus secciones no concuerdan</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>su árbol de claves está dañado</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>sus claves no coinciden con sus formas</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>una forma contiene caracteres que no son letras</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>una forma no está hecha de las letras de su clave</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>sus marcas de reglas de palabras compuestas están dañadas</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

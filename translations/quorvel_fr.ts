@@ -778,6 +778,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>il accepte «&#xa0;%1&#xa0;», qui n&apos;est pas un mot&#xa0;: il accepte n&apos;importe quelle suite de lettres latines</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>la recherche de mots composés a pris plus de temps que prévu</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>la recherche de mots composés a été interrompue</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>le fichier d&apos;affixes contient trop de règles</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES inverse les règles d&apos;affixes</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE supprime des lettres avant la vérification</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK coupe les mots sur des lettres</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV convertit des lettres avant la vérification</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE avec un groupe non fermé</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>une ligne d&apos;affixe est trop courte</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>un en-tête d&apos;affixe est mal formé</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>un en-tête d&apos;affixe n&apos;indique aucun drapeau</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>une condition d&apos;affixe est mal formée</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>le fichier d&apos;affixes indique plus d&apos;un encodage</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG vient après des lignes qui utilisent des drapeaux</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>le fichier d&apos;affixes contient une ligne trop longue</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>le dictionnaire contient trop de mots</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>le dictionnaire contient une ligne trop longue</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>la recherche de mots composés a demandé plus d&apos;étapes que sa limite de %1</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>la recherche de mots composés a proposé plus de candidats que sa limite de %1</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>les fichiers du dictionnaire sont illisibles&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>son fichier d&apos;affixes est illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>l&apos;index des radicaux ne peut pas être relu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>plus de %1 lettres et jokers</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>l&apos;encodage %1 est inconnu</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>%1 n&apos;indique pas le nombre de lignes</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>ligne %1 sans valeur</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>il signale&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>l&apos;application des règles d&apos;affixes prend trop de temps</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>un mot du dictionnaire a trop de formes</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>un mot du dictionnaire s&apos;écrit en lettres de trop de façons</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>le dictionnaire a trop de formes</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>on ne peut indiquer que les lettres de A à Z, «&#xa0;?&#xa0;» pour un joker et des espaces</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>aucune lettre n&apos;a été donnée</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>le fichier d&apos;affixes est illisible</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>ce n&apos;est pas un index des radicaux de cette version</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>ses radicaux ne concordent pas</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>son fichier d&apos;affixes est illisible</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>la recherche des formes a été interrompue</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>les lettres donnent trop de formes</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>ce n&apos;est pas un index des mots de cette version</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>ses réglages des mots composés sont endommagés</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>ses sections ne concordent pas</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>son arbre de clés est endommagé</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>ses clés ne correspondent pas à leurs formes</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>une forme contient d&apos;autres caractères que des lettres</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>une forme n&apos;est pas faite des lettres de sa clé</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>ses drapeaux des règles de mots composés sont endommagés</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

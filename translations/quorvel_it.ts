@@ -778,6 +778,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>accetta «%1», che non è una parola: accetta qualsiasi sequenza di lettere latine</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>la ricerca di parole composte ha richiesto più tempo del previsto</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>la ricerca di parole composte è stata interrotta</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>il file degli affissi ha troppe regole</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES inverte le regole degli affissi</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE rimuove lettere prima del controllo</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK divide le parole in corrispondenza di lettere</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV converte lettere prima del controllo</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE con un gruppo non chiuso</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>una riga di affisso è troppo corta</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>un&apos;intestazione di affisso non è valida</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>un&apos;intestazione di affisso non indica alcun flag</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>una condizione di affisso non è valida</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>il file degli affissi indica più di una codifica</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG viene dopo righe che usano flag</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>il file degli affissi ha una riga troppo lunga</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>il dizionario ha troppe parole</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>il dizionario ha una riga troppo lunga</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>la ricerca di parole composte ha richiesto più passi del suo limite di %1</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>la ricerca di parole composte ha proposto più candidati del suo limite di %1</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>i file del dizionario non sono leggibili: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>il suo file degli affissi non è leggibile: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>non è possibile rileggere l&apos;indice delle radici: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>più di %1 lettere e jolly</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>la codifica %1 è sconosciuta</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>%1 non indica il numero di righe</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>riga %1 senza valore</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>segnala: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>applicare le regole degli affissi richiede troppo tempo</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>una parola del dizionario ha troppe forme</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>una parola del dizionario si scrive in lettere in troppi modi</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>il dizionario ha troppe forme</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>si possono indicare solo le lettere dalla A alla Z, «?» per un jolly e gli spazi</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>non è stata indicata alcuna lettera</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>il file degli affissi non è leggibile</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>non è un indice delle radici di questa versione</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>le sue radici non sono coerenti tra loro</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>il suo file degli affissi non è leggibile</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>la ricerca delle forme è stata interrotta</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>le lettere danno troppe forme</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>non è un indice delle parole di questa versione</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>le sue impostazioni delle parole composte sono danneggiate</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>le sue sezioni non concordano</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>il suo albero delle chiavi è danneggiato</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>le sue chiavi non corrispondono alle loro forme</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>una forma contiene caratteri che non sono lettere</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>una forma non è composta dalle lettere della sua chiave</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>i suoi flag delle regole delle parole composte sono danneggiati</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -778,6 +778,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>het accepteert ‘%1’, dat geen woord is: het accepteert elke reeks Latijnse letters</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>het zoeken naar samenstellingen duurde langer dan voorzien</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>het zoeken naar samenstellingen is gestopt</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>het affixbestand heeft te veel affixregels</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES draait de affixregels om</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE verwijdert letters vóór de controle</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK splitst woorden bij letters</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV zet letters om vóór de controle</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE met een niet-gesloten groep</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>een PFX- of SFX-regel is te kort</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>de kop van een affix is onjuist</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>de kop van een affix noemt geen vlag</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>een affixvoorwaarde is onjuist</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>het affixbestand noemt meer dan één codering</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG staat na regels die vlaggen gebruiken</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>het affixbestand heeft een te lange regel</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>het woordenboek heeft te veel woorden</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>het woordenboek heeft een te lange regel</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>het zoeken naar samenstellingen had meer stappen nodig dan de limiet van %1</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>het zoeken naar samenstellingen leverde meer kandidaten op dan de limiet van %1</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>de bestanden van het woordenboek kunnen niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>zijn affixbestand kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>de stamindex kan niet opnieuw worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>meer dan %1 letters en jokers</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>de codering %1 is onbekend</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>%1 geeft geen aantal regels</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>%1-regel zonder waarde</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>melding: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>het toepassen van de affixregels duurt te lang</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>een woord uit het woordenboek heeft te veel vormen</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>een woord uit het woordenboek is op te veel manieren in letters te schrijven</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>het woordenboek heeft te veel vormen</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>alleen de letters A tot en met Z, ‘?’ voor een joker en spaties zijn toegestaan</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>er zijn geen letters gegeven</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>het affixbestand kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>het is geen stamindex van deze versie</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>zijn stammen passen niet bij elkaar</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>zijn affixbestand kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>het zoeken naar de vormen is gestopt</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>de letters geven te veel vormen</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>het is geen woordindex van deze versie</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>zijn instellingen voor samenstellingen zijn beschadigd</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>zijn secties komen niet overeen</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>zijn sleutelboom is beschadigd</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>zijn sleutels passen niet bij hun vormen</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>een vorm bevat andere tekens dan letters</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>een vorm bestaat niet uit de letters van zijn sleutel</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>zijn vlaggen voor samenstellingsregels zijn beschadigd</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -784,6 +784,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>akceptuje „%1”, co nie jest słowem: akceptuje dowolny ciąg liter łacińskich</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>wyszukiwanie wyrazów złożonych trwało dłużej, niż przewidziano</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>wyszukiwanie wyrazów złożonych zostało przerwane</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>plik afiksów ma za dużo reguł</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES odwraca reguły afiksów</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE usuwa litery przed sprawdzeniem</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK dzieli wyrazy na literach</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV zamienia litery przed sprawdzeniem</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE z niezamkniętą grupą</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>wiersz afiksu jest za krótki</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>nagłówek afiksu jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>nagłówek afiksu nie podaje żadnej flagi</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>warunek afiksu jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>plik afiksów podaje więcej niż jedno kodowanie</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG występuje po wierszach, które używają flag</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>plik afiksów ma za długi wiersz</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>słownik ma za dużo słów</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>słownik ma za długi wiersz</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>wyszukiwanie wyrazów złożonych przekroczyło limit kroków (%1)</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>wyszukiwanie wyrazów złożonych przekroczyło limit kandydatów (%1)</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>nie można odczytać plików słownika: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>nie można odczytać jego pliku afiksów: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>nie można ponownie odczytać indeksu rdzeni: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>za dużo liter i blanków (ponad %1)</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>kodowanie %1 jest nieznane</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>%1 nie podaje liczby wierszy</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>wiersz %1 bez wartości</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>zgłasza: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>stosowanie reguł afiksów trwa za długo</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>słowo ze słownika ma za dużo form</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>słowo ze słownika można zapisać literami na za dużo sposobów</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>słownik ma za dużo form</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>można podać tylko litery od A do Z, „?” jako blank i spacje</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>nie podano żadnych liter</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>nie można odczytać pliku afiksów</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>to nie jest indeks rdzeni tej wersji</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>jego rdzenie do siebie nie pasują</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>nie można odczytać jego pliku afiksów</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>wyszukiwanie form zostało przerwane</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>litery dają za dużo form</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>to nie jest indeks słów tej wersji</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>jego ustawienia wyrazów złożonych są uszkodzone</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>jego sekcje nie są ze sobą zgodne</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>jego drzewo kluczy jest uszkodzone</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>jego klucze nie pasują do swoich form</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>forma zawiera znaki inne niż litery</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>forma nie składa się z liter swojego klucza</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>jego flagi reguł wyrazów złożonych są uszkodzone</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -778,6 +778,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>aceita “%1”, que não é uma palavra: aceita qualquer sequência de letras latinas</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>a busca por palavras compostas demorou mais do que o previsto</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>a busca por palavras compostas foi interrompida</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>o arquivo de afixos tem regras demais</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES inverte as regras de afixos</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE remove letras antes da verificação</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK divide palavras em letras</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV converte letras antes da verificação</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE com um grupo não fechado</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>uma linha de afixo é curta demais</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>um cabeçalho de afixo está malformado</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>um cabeçalho de afixo não indica nenhum sinalizador</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>uma condição de afixo está malformada</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>o arquivo de afixos indica mais de uma codificação</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG vem depois de linhas que usam sinalizadores</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>o arquivo de afixos tem uma linha longa demais</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>o dicionário tem palavras demais</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>o dicionário tem uma linha longa demais</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>a busca por palavras compostas precisou de mais passos do que seu limite de %1</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>a busca por palavras compostas apontou mais candidatos do que seu limite de %1</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>os arquivos do dicionário não podem ser lidos: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>seu arquivo de afixos não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>não foi possível reler o índice de radicais: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>mais de %1 letras e curingas</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>a codificação %1 é desconhecida</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>%1 não indica o número de linhas</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>linha %1 sem valor</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>informa: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>aplicar as regras de afixos demora demais</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>uma palavra do dicionário tem formas demais</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>uma palavra do dicionário se escreve em letras de maneiras demais</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>o dicionário tem formas demais</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>só podem ser dadas as letras de A a Z, “?” para um curinga e espaços</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>nenhuma letra foi dada</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>o arquivo de afixos não pode ser lido</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>não é um índice de radicais desta versão</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>seus radicais não se encaixam</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>seu arquivo de afixos não pode ser lido</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>a busca pelas formas foi interrompida</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>as letras dão formas demais</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>não é um índice de palavras desta versão</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>suas configurações de palavras compostas estão danificadas</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>suas seções não concordam</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>sua árvore de chaves está danificada</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>suas chaves não correspondem às suas formas</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>uma forma contém outros caracteres além de letras</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>uma forma não é feita das letras da sua chave</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>seus sinalizadores das regras de palavras compostas estão danificados</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

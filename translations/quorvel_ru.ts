@@ -784,6 +784,194 @@
         <source>it accepts &quot;%1&quot;, which is no word: it accepts any string of Latin letters</source>
         <translation>принимает «%1», хотя это не слово: принимает любую последовательность латинских букв</translation>
     </message>
+    <message>
+        <source>the search for compounds took longer than its budget</source>
+        <translation>поиск составных слов занял больше времени, чем предусмотрено</translation>
+    </message>
+    <message>
+        <source>the search for compounds was stopped</source>
+        <translation>поиск составных слов был прерван</translation>
+    </message>
+    <message>
+        <source>the affix file has too many rules</source>
+        <translation>в файле аффиксов слишком много правил</translation>
+    </message>
+    <message>
+        <source>COMPLEXPREFIXES turns the affix rules around</source>
+        <translation>COMPLEXPREFIXES переворачивает правила аффиксов</translation>
+    </message>
+    <message>
+        <source>IGNORE removes letters before the check</source>
+        <translation>IGNORE удаляет буквы перед проверкой</translation>
+    </message>
+    <message>
+        <source>BREAK splits words at letters</source>
+        <translation>BREAK разбивает слова по буквам</translation>
+    </message>
+    <message>
+        <source>ICONV converts letters before the check</source>
+        <translation>ICONV преобразует буквы перед проверкой</translation>
+    </message>
+    <message>
+        <source>COMPOUNDRULE with an open group</source>
+        <translation>COMPOUNDRULE с незакрытой группой</translation>
+    </message>
+    <message>
+        <source>an affix line is too short</source>
+        <translation>строка аффикса слишком короткая</translation>
+    </message>
+    <message>
+        <source>an affix header is malformed</source>
+        <translation>заголовок аффикса имеет неверный формат</translation>
+    </message>
+    <message>
+        <source>an affix header names no flag</source>
+        <translation>в заголовке аффикса не указан флаг</translation>
+    </message>
+    <message>
+        <source>an affix condition is malformed</source>
+        <translation>условие аффикса имеет неверный формат</translation>
+    </message>
+    <message>
+        <source>the affix file names more than one encoding</source>
+        <translation>в файле аффиксов указано больше одной кодировки</translation>
+    </message>
+    <message>
+        <source>FLAG comes after lines that use flags</source>
+        <translation>FLAG стоит после строк, в которых используются флаги</translation>
+    </message>
+    <message>
+        <source>the affix file has a line that is too long</source>
+        <translation>в файле аффиксов есть слишком длинная строка</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many words</source>
+        <translation>в словаре слишком много слов</translation>
+    </message>
+    <message>
+        <source>the dictionary has a line that is too long</source>
+        <translation>в словаре есть слишком длинная строка</translation>
+    </message>
+    <message>
+        <source>the search for compounds took more steps than its budget of %1</source>
+        <translation>поиск составных слов превысил лимит шагов (%1)</translation>
+    </message>
+    <message>
+        <source>the search for compounds named more than %1 candidates, its budget</source>
+        <translation>поиск составных слов превысил лимит кандидатов (%1)</translation>
+    </message>
+    <message>
+        <source>the dictionary files cannot be read: %1</source>
+        <translation>не удаётся прочитать файлы словаря: %1</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read: %1</source>
+        <translation>не удаётся прочитать его файл аффиксов: %1</translation>
+    </message>
+    <message>
+        <source>the index of stems does not read back: %1</source>
+        <translation>не удаётся заново прочитать индекс основ: %1</translation>
+    </message>
+    <message>
+        <source>more than %1 letters and blanks</source>
+        <translation>слишком много букв и пустых фишек (больше %1)</translation>
+    </message>
+    <message>
+        <source>the encoding %1 is not known</source>
+        <translation>кодировка %1 неизвестна</translation>
+    </message>
+    <message>
+        <source>%1 has no count</source>
+        <translation>для %1 не указано число строк</translation>
+    </message>
+    <message>
+        <source>%1 line without a value</source>
+        <translation>строка %1 без значения</translation>
+    </message>
+    <message>
+        <source>it reports: %1</source>
+        <translation>сообщение: %1</translation>
+    </message>
+    <message>
+        <source>the affix rules take too long to apply</source>
+        <translation>применение правил аффиксов занимает слишком много времени</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many forms</source>
+        <translation>у слова из словаря слишком много форм</translation>
+    </message>
+    <message>
+        <source>a dictionary word has too many spellings in letters</source>
+        <translation>слово из словаря записывается буквами слишком многими способами</translation>
+    </message>
+    <message>
+        <source>the dictionary has too many forms</source>
+        <translation>в словаре слишком много форм</translation>
+    </message>
+    <message>
+        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
+        <translation>можно вводить только буквы от A до Z, «?» для пустой фишки и пробелы</translation>
+    </message>
+    <message>
+        <source>no letters were given</source>
+        <translation>буквы не заданы</translation>
+    </message>
+    <message>
+        <source>the affix file cannot be read</source>
+        <translation>не удаётся прочитать файл аффиксов</translation>
+    </message>
+    <message>
+        <source>it is not an index of stems of this version</source>
+        <translation>это не индекс основ этой версии</translation>
+    </message>
+    <message>
+        <source>its stems do not fit together</source>
+        <translation>его основы не согласуются друг с другом</translation>
+    </message>
+    <message>
+        <source>its affix file cannot be read</source>
+        <translation>не удаётся прочитать его файл аффиксов</translation>
+    </message>
+    <message>
+        <source>the search for the forms was stopped</source>
+        <translation>поиск форм был прерван</translation>
+    </message>
+    <message>
+        <source>the letters have too many forms</source>
+        <translation>буквы дают слишком много форм</translation>
+    </message>
+    <message>
+        <source>it is not a word index of this version</source>
+        <translation>это не индекс слов этой версии</translation>
+    </message>
+    <message>
+        <source>its compound settings are damaged</source>
+        <translation>его настройки составных слов повреждены</translation>
+    </message>
+    <message>
+        <source>its sections do not agree</source>
+        <translation>его разделы не согласуются</translation>
+    </message>
+    <message>
+        <source>its tree of keys is damaged</source>
+        <translation>его дерево ключей повреждено</translation>
+    </message>
+    <message>
+        <source>its keys do not match their forms</source>
+        <translation>его ключи не соответствуют своим формам</translation>
+    </message>
+    <message>
+        <source>a form holds other characters than letters</source>
+        <translation>форма содержит символы, отличные от букв</translation>
+    </message>
+    <message>
+        <source>a form is not made of its key&apos;s letters</source>
+        <translation>форма не состоит из букв своего ключа</translation>
+    </message>
+    <message>
+        <source>its compound rule flags are damaged</source>
+        <translation>его флаги правил составных слов повреждены</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

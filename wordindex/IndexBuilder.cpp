@@ -5,6 +5,7 @@
 #include "fileio/BoundedFile.h"
 #include "hunspellfiles/AffixReader.h"
 #include "hunspellfiles/DicFile.h"
+#include "hunspellfiles/Reason.h"
 #include "wordforms/Expander.h"
 #include "wordforms/LetterFold.h"
 #include "wordindex/CompoundSettings.h"
@@ -91,12 +92,13 @@ WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
     std::string own = forEachDicWord(
         affixes, dicText, limits, cancel, [&](std::u32string &word, const FlagList &flags) {
             if (!expander.expand(word, flags, sink))
-                refusal = expander.exhausted() ? "the affix rules take too long to apply"
-                                               : "a dictionary word has too many forms";
+                refusal = expander.exhausted()
+                    ? Reason::mark("the affix rules take too long to apply")
+                    : Reason::mark("a dictionary word has too many forms");
             else if (sink.tooMany())
-                refusal = "a dictionary word has too many spellings in letters";
+                refusal = Reason::mark("a dictionary word has too many spellings in letters");
             else if (table->full())
-                refusal = "the dictionary has too many forms";
+                refusal = Reason::mark("the dictionary has too many forms");
             return refusal.empty();
         });
     if (refusal.empty())
@@ -135,7 +137,7 @@ WordIndexBuild buildWordIndexFromFiles(const std::filesystem::path &base, Dialec
     auto dic = readBounded(base.string() + ".dic", bounds);
     for (const auto *file : { &aff, &dic }) {
         if (const auto *refusal = std::get_if<FileRefusal>(file))
-            return { nullptr, "the dictionary files cannot be read: " + refusal->text() };
+            return { nullptr, Reason::with(Reason::kFilesUnread, refusal->text()) };
     }
     return buildWordIndex(std::get<FileBytes>(aff).bytes, std::get<FileBytes>(dic).bytes, dialect,
         limits, cancel, kind);
@@ -153,7 +155,7 @@ std::shared_ptr<const FormSource> readWordIndex(std::vector<std::uint64_t> image
     auto aff = readBounded(base.string() + ".aff", { .maxBytes = limits.maxFileBytes });
     if (const auto *refusal = std::get_if<FileRefusal>(&aff)) {
         if (whyNot)
-            *whyNot = "its affix file cannot be read: " + refusal->text();
+            *whyNot = Reason::with(Reason::kAffixFileUnread, refusal->text());
         return nullptr;
     }
     auto affixes = std::make_shared<const AffixFile>(

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/LetterPool.h"
 
+#include "hunspellfiles/Reason.h"
+
 #include <numeric>
 
 std::size_t LetterPool::letters() const
@@ -45,7 +47,7 @@ std::variant<LetterPool, std::string> parsePool(std::string_view typed)
         if (c == ' ')
             continue;
         if (++tiles > LetterPool::kMaxTiles)
-            return "more than " + std::to_string(LetterPool::kMaxTiles) + " letters and blanks";
+            return Reason::with(Reason::kTooManyTiles, std::to_string(LetterPool::kMaxTiles));
         if (c == '?')
             ++pool.blanks;
         else if (c >= 'a' && c <= 'z')
@@ -53,9 +55,10 @@ std::variant<LetterPool, std::string> parsePool(std::string_view typed)
         else if (c >= 'A' && c <= 'Z')
             ++pool.counts[static_cast<std::size_t>(c - 'A')];
         else
-            return "only the letters A to Z, \"?\" for a blank and spaces can be given";
+            return Reason::mark(
+                "only the letters A to Z, \"?\" for a blank and spaces can be given");
     }
     if (tiles == 0)
-        return "no letters were given";
+        return Reason::mark("no letters were given");
     return pool;
 }

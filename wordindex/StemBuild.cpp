@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hunspellfiles/DicFile.h"
+#include "hunspellfiles/Reason.h"
 #include "wordforms/FormRole.h"
 #include "wordforms/KeyLetters.h"
 #include "wordforms/StemEdges.h"
@@ -36,7 +37,8 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
     std::string_view dicText, const ReadLimits &limits, const std::atomic<bool> *cancel)
 {
     if (!affixes || !affixes->refusal.empty())
-        return affixes ? affixes->refusal : std::string("the affix file cannot be read");
+        return affixes ? affixes->refusal
+                       : std::string(Reason::mark("the affix file cannot be read"));
     const LetterFold fold(*affixes);
     const StemEdges edges(*affixes);
     std::map<FlagList, std::uint32_t> listOf;
@@ -84,7 +86,7 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
                 joined = word[i] >= 0x80 && mayJoinNext(word[i]);
             }
             if (text.size() + word.size() >= (std::size_t(1) << 31)) {
-                refusal = "the dictionary has too many words";
+                refusal = Reason::mark("the dictionary has too many words");
                 return false;
             }
             stem.key = WordIndex::keyOf(stem.key);
@@ -133,7 +135,7 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
     const auto sections = Sections::layout({ cores.image().size(), keys.size(), stemRefs.size(),
         stemFlags.size(), stemChars.size(), listOf.size(), flags.size(), coreless.size() });
     if (!sections || cores.keyCount() != keys.size())
-        return std::string("the dictionary has too many words");
+        return std::string(Reason::mark("the dictionary has too many words"));
     const Sections &s = *sections;
     std::vector<std::uint64_t> image(s.total, 0);
     image[0] = kMagic;
@@ -154,6 +156,6 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
     std::string whyNot;
     auto index = fromImage(std::move(image), std::move(affixes), &whyNot, limits);
     if (!index)
-        return "the index of stems does not read back: " + whyNot;
+        return Reason::with(Reason::kStemsUnread, whyNot);
     return std::move(*index);
 }

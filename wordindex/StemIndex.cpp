@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/StemIndex.h"
 
+#include "hunspellfiles/Reason.h"
 #include "wordforms/AddedLetters.h"
 #include "wordforms/Expander.h"
 #include "wordforms/StemEdges.h"
@@ -94,7 +95,7 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
     };
     const auto sections = Sections::of(*m_image);
     if (!sections)
-        return fail("it is not an index of stems of this version");
+        return fail(Reason::mark("it is not an index of stems of this version"));
     const Sections &s = *sections;
     const std::uint64_t *words = m_image->data();
     const auto span32 = [words](std::size_t at, std::size_t count) {
@@ -125,9 +126,9 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
         || !stemNumbers(m_stemRefs) || !stemNumbers(m_coreless)
         || !std::ranges::all_of(
             m_stemFlags, [this](std::uint32_t list) { return list < m_flagStart.size() - 1; }))
-        return fail("its stems do not fit together");
+        return fail(Reason::mark("its stems do not fit together"));
     if (!affixes || !affixes->refusal.empty())
-        return fail("its affix file cannot be read");
+        return fail(Reason::mark("its affix file cannot be read"));
     m_affixes = std::move(affixes);
     m_fold = std::make_shared<const LetterFold>(*m_affixes);
     m_settings = compoundSettingsOf(*m_affixes);
@@ -194,7 +195,7 @@ FormsWithin StemIndex::within(
         // A Hungarian stem can take a millisecond to expand: asking every
         // 256 stems kept a window from its events for 0.2 s.
         if (++expanded % 16 == 0 && keepGoing && !keepGoing()) {
-            result.unfinished = "the search for the forms was stopped";
+            result.unfinished = Reason::mark("the search for the forms was stopped");
             result.stopped = true;
             return false;
         }
@@ -202,12 +203,13 @@ FormsWithin StemIndex::within(
         const std::uint32_t list = m_stemFlags[s];
         flags.assign(m_flags.begin() + m_flagStart[list], m_flags.begin() + m_flagStart[list + 1]);
         if (!expander.expand(stem, flags, gather)) {
-            result.unfinished = expander.exhausted() ? "the affix rules take too long to apply"
-                                                     : "a dictionary word has too many forms";
+            result.unfinished = expander.exhausted()
+                ? Reason::mark("the affix rules take too long to apply")
+                : Reason::mark("a dictionary word has too many forms");
         } else if (gather.tooMany()) {
-            result.unfinished = "a dictionary word has too many spellings in letters";
+            result.unfinished = Reason::mark("a dictionary word has too many spellings in letters");
         } else if (table.full()) {
-            result.unfinished = "the letters have too many forms";
+            result.unfinished = Reason::mark("the letters have too many forms");
         }
         return result.unfinished.empty();
     };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordindex/WordIndex.h"
 
+#include "hunspellfiles/Reason.h"
 #include "wordforms/LetterCounts.h"
 #include "wordindex/IndexLayout.h"
 
@@ -134,7 +135,7 @@ bool WordIndex::map(std::string *whyNot)
     const std::vector<std::uint64_t> &image = *m_image;
     const auto sections = Sections::of(image);
     if (!sections)
-        return fail("it is not a word index of this version");
+        return fail(Reason::mark("it is not a word index of this version"));
     const auto bytes = [&image](std::size_t word) {
         return reinterpret_cast<const std::uint8_t *>(image.data() + word);
     };
@@ -148,7 +149,7 @@ bool WordIndex::map(std::string *whyNot)
     const auto settings = readSettings(
         { reinterpret_cast<const char *>(bytes(s.settings)), s.counts.settingsBytes });
     if (!settings)
-        return fail("its compound settings are damaged");
+        return fail(Reason::mark("its compound settings are damaged"));
     m_compounds = *settings;
     return true;
 }
@@ -165,7 +166,7 @@ bool WordIndex::validate(std::string *whyNot) const
     if (nodes == 0 || endOf(0) != nodes || letterOf(0) != '\0' || m_keyForm[0] != 0
         || m_keyText[0] != 0 || m_keyForm[keys] != m_roles.size()
         || m_keyText[keys] != m_text.size())
-        return fail("its sections do not agree");
+        return fail(Reason::mark("its sections do not agree"));
     // One pass over the tree in its order checks that every node lies
     // inside its parent, that the keys are counted as they come, and that
     // each key's forms are made of the key's letters.
@@ -183,7 +184,7 @@ bool WordIndex::validate(std::string *whyNot) const
         const std::uint64_t keysBefore = (m_nodes[node] >> kKeysShift) & kKeysMask;
         if (keyLetterNumber(letter) < 0 || endOf(node) <= node
             || endOf(node) > endOf(parents.back()) || keysBefore != seen)
-            return fail("its tree of keys is damaged");
+            return fail(Reason::mark("its tree of keys is damaged"));
         path.push_back(letter);
         ++counts[static_cast<std::size_t>(keyLetterNumber(letter))];
         parents.push_back(node);
@@ -194,7 +195,7 @@ bool WordIndex::validate(std::string *whyNot) const
             || m_keyText[seen] - m_keyText[seen - 1]
                 != std::size_t(m_keyForm[seen] - m_keyForm[seen - 1]) * path.size()
             || m_keyText[seen] > m_text.size())
-            return fail("its keys do not match their forms");
+            return fail(Reason::mark("its keys do not match their forms"));
         const std::string_view text
             = m_text.substr(m_keyText[seen - 1], m_keyText[seen] - m_keyText[seen - 1]);
         for (std::size_t at = 0; at < text.size(); at += path.size()) {
@@ -202,18 +203,18 @@ bool WordIndex::validate(std::string *whyNot) const
             for (const char c : text.substr(at, path.size())) {
                 const int number = keyLetterNumber(c);
                 if (number < 0)
-                    return fail("a form holds other characters than letters");
+                    return fail(Reason::mark("a form holds other characters than letters"));
                 ++letters[static_cast<std::size_t>(number)];
             }
             if (letters != counts)
-                return fail("a form is not made of its key's letters");
+                return fail(Reason::mark("a form is not made of its key's letters"));
         }
     }
     if (seen != keys)
-        return fail("its keys do not match their forms");
+        return fail(Reason::mark("its keys do not match their forms"));
     for (std::size_t i = 0; i < m_rules.size(); i += 2) {
         if (m_rules[i] >= m_roles.size() || (i > 0 && m_rules[i] <= m_rules[i - 2]))
-            return fail("its compound rule flags are damaged");
+            return fail(Reason::mark("its compound rule flags are damaged"));
     }
     return true;
 }
