@@ -709,16 +709,8 @@
         <translation>kontrola pravopisu nečte žádný soubor slovníku</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>ne všechna písmena patří do rozsahu A až Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>písmen je příliš mnoho na to, aby bylo možné přesně spočítat jejich uspořádání</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>zadaná velká písmena lze rozmístit příliš mnoha způsoby</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -971,6 +963,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>jeho příznaky pravidel složených slov jsou poškozené</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>nebyla zadána žádná písmena</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>bylo zadáno více než 255 různých písmen</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>zadané písmeno se v žádném slově nevyskytuje</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>zadaná písmena lze rozmístit příliš mnoha způsoby</translation>
     </message>
 </context>
 <context>

@@ -703,16 +703,8 @@
         <translation>die Rechtschreibprüfung liest keine Wörterbuchdatei</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>nicht alle Buchstaben liegen zwischen A und Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>es sind zu viele Buchstaben, um ihre Anordnungen genau zu zählen</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>die eingegebenen Großbuchstaben lassen sich auf zu viele Arten verteilen</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -965,6 +957,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>seine Flags der Regeln für zusammengesetzte Wörter sind beschädigt</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>es wurden keine Buchstaben eingegeben</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>es wurden mehr als 255 verschiedene Buchstaben eingegeben</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>ein eingegebener Buchstabe kommt in keinem Wort vor</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>die eingegebenen Buchstaben lassen sich auf zu viele Arten verteilen</translation>
     </message>
 </context>
 <context>

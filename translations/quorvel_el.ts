@@ -703,16 +703,8 @@
         <translation>ο ορθογραφικός έλεγχος δεν διαβάζει αρχείο λεξικού</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>δεν είναι όλα τα γράμματα από το A έως το Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>τα γράμματα είναι πάρα πολλά για να μετρηθούν ακριβώς οι διατάξεις τους</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>τα κεφαλαία που πληκτρολογήθηκαν κατανέμονται με πάρα πολλούς τρόπους</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -965,6 +957,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>οι σημαίες κανόνων σύνθετων λέξεων του είναι κατεστραμμένες</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>δεν πληκτρολογήθηκαν γράμματα</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>πληκτρολογήθηκαν περισσότερα από 255 διαφορετικά γράμματα</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>ένα πληκτρολογημένο γράμμα δεν χρησιμοποιείται σε καμία λέξη</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>τα γράμματα που πληκτρολογήθηκαν κατανέμονται με πάρα πολλούς τρόπους</translation>
     </message>
 </context>
 <context>

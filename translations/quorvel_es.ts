@@ -703,16 +703,8 @@
         <translation>el corrector no lee ningún archivo de diccionario</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>no todas las letras son de la A a la Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>hay demasiadas letras para contar sus combinaciones con exactitud</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>las mayúsculas escritas se reparten de demasiadas maneras</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -965,6 +957,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>sus marcas de reglas de palabras compuestas están dañadas</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>no se escribió ninguna letra</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>se escribieron más de 255 letras distintas</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>una de las letras escritas no aparece en ninguna palabra</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>las letras escritas se reparten de demasiadas maneras</translation>
     </message>
 </context>
 <context>

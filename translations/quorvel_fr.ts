@@ -703,16 +703,8 @@
         <translation>le correcteur ne lit aucun fichier de dictionnaire</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>les lettres ne sont pas toutes comprises entre A et Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>les lettres sont trop nombreuses pour compter exactement leurs combinaisons</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>les majuscules saisies se répartissent de trop de façons</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -965,6 +957,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>ses drapeaux des règles de mots composés sont endommagés</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>aucune lettre n&apos;a été saisie</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>plus de 255 lettres différentes ont été saisies</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>une lettre saisie n&apos;apparaît dans aucun mot</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>les lettres saisies se répartissent de trop de façons</translation>
     </message>
 </context>
 <context>

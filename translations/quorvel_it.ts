@@ -703,16 +703,8 @@
         <translation>il correttore non legge alcun file di dizionario</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>non tutte le lettere sono dalla A alla Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>le lettere sono troppe per contarne esattamente le combinazioni</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>le maiuscole digitate si distribuiscono in troppi modi</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -965,6 +957,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>i suoi flag delle regole delle parole composte sono danneggiati</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>non è stata digitata alcuna lettera</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>sono state digitate più di 255 lettere diverse</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>una lettera digitata non compare in nessuna parola</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>le lettere digitate si distribuiscono in troppi modi</translation>
     </message>
 </context>
 <context>

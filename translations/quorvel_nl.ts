@@ -703,16 +703,8 @@
         <translation>de spellingcontrole leest geen woordenboekbestand</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>niet alle letters vallen binnen A tot en met Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>er zijn te veel letters om hun volgordes precies te tellen</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>de getypte hoofdletters kunnen op te veel manieren worden verdeeld</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -965,6 +957,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>zijn vlaggen voor samenstellingsregels zijn beschadigd</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>er zijn geen letters getypt</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>er zijn meer dan 255 verschillende letters getypt</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>een getypte letter komt in geen enkel woord voor</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>de getypte letters kunnen op te veel manieren worden verdeeld</translation>
     </message>
 </context>
 <context>

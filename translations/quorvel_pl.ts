@@ -709,16 +709,8 @@
         <translation>moduł sprawdzania pisowni nie czyta żadnego pliku słownika</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>nie wszystkie litery należą do zakresu A–Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>liter jest zbyt wiele, by dokładnie policzyć ich ułożenia</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>wpisane wielkie litery można rozmieścić na zbyt wiele sposobów</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -971,6 +963,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>jego flagi reguł wyrazów złożonych są uszkodzone</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>nie wpisano żadnych liter</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>wpisano ponad 255 różnych liter</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>wpisana litera nie występuje w żadnym słowie</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>wpisane litery można rozmieścić na zbyt wiele sposobów</translation>
     </message>
 </context>
 <context>

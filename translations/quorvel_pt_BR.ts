@@ -703,16 +703,8 @@
         <translation>o verificador não lê nenhum arquivo de dicionário</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>nem todas as letras são de A a Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>há letras demais para contar suas combinações com exatidão</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>há maneiras demais de distribuir as maiúsculas digitadas</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -965,6 +957,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>seus sinalizadores das regras de palavras compostas estão danificados</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>nenhuma letra foi digitada</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>foram digitadas mais de 255 letras diferentes</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>uma letra digitada não aparece em nenhuma palavra</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>há maneiras demais de distribuir as letras digitadas</translation>
     </message>
 </context>
 <context>

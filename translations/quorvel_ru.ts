@@ -709,16 +709,8 @@
         <translation>проверка орфографии не читает файл словаря</translation>
     </message>
     <message>
-        <source>the letters are not all A to Z</source>
-        <translation>не все буквы из диапазона A–Z</translation>
-    </message>
-    <message>
         <source>the letters are too many to count their arrangements exactly</source>
         <translation>букв слишком много, чтобы точно сосчитать их перестановки</translation>
-    </message>
-    <message>
-        <source>the capitals typed spread in too many ways</source>
-        <translation>введённые заглавные буквы распределяются слишком многими способами</translation>
     </message>
     <message>
         <source>the index names more arrangements than trying them all is worth</source>
@@ -971,6 +963,22 @@
     <message>
         <source>its compound rule flags are damaged</source>
         <translation>его флаги правил составных слов повреждены</translation>
+    </message>
+    <message>
+        <source>no letters were typed</source>
+        <translation>не введено ни одной буквы</translation>
+    </message>
+    <message>
+        <source>more than 255 different letters were typed</source>
+        <translation>введено более 255 различных букв</translation>
+    </message>
+    <message>
+        <source>a letter typed is no letter a word is spelt with</source>
+        <translation>введённая буква не встречается ни в одном слове</translation>
+    </message>
+    <message>
+        <source>the letters typed spread in too many ways</source>
+        <translation>введённые буквы распределяются слишком многими способами</translation>
     </message>
 </context>
 <context>
