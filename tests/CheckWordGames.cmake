@@ -1,11 +1,15 @@
 # SPDX-FileCopyrightText: 2026 Quorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs quorvel-search's word games on the tiny dictionaries in DATA and
-# compares stdout, the exit status and, where given, a piece of stderr.
+# compares stdout, the exit status and, where given, a piece of stderr;
+# INPUT names a file for standard input (else it is empty).
 function(expect status stdout)
-    cmake_parse_arguments(ARG "" "STDERR" "" ${ARGN})
+    cmake_parse_arguments(ARG "" "STDERR;INPUT" "" ${ARGN})
+    if(NOT ARG_INPUT)
+        set(ARG_INPUT /dev/null)
+    endif()
     execute_process(COMMAND ${TOOL} ${ARG_UNPARSED_ARGUMENTS} RESULT_VARIABLE got_status
-                    OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
+                    INPUT_FILE ${ARG_INPUT} OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
     string(FIND "${got_stderr}" "${ARG_STDERR}" at)
     if(NOT got_status STREQUAL status OR NOT got_stdout MATCHES "${stdout}" OR at EQUAL -1)
         message(FATAL_ERROR "quorvel-search ${ARG_UNPARSED_ARGUMENTS}: status ${got_status}, stdout "
@@ -44,3 +48,10 @@ expect(2 "^$" --some --phrases abc STDERR "--phrases")
 expect(1 "^$" --some "ab-c")
 # Blanks belong to the games only.
 expect(1 "^$" "an?el" STDERR "invalid character")
+# Many queries, a line each: the empty one skipped, the refused one told
+# and the next still answered; the status is the refused line's.
+expect(1 "^Done - Found 1 words: lean\nDone - Found 2 words: [gl]e[gl], [gl]e[gl]\n$"
+    --stdin --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "invalid character")
+expect(1 "^lean\ngel\nleg\n$" --stdin --some --min-length 3 --dictionary qq_QQ
+    INPUT ${DATA}/queries.txt STDERR "A to Z")
+expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")

@@ -5,6 +5,7 @@
 #include "cli/GameOutput.h"
 #include "cli/GameTool.h"
 #include "cli/ProgressLine.h"
+#include "cli/QueryLines.h"
 #include "cli/ToolIo.h"
 #include "search/HeadlessView.h"
 #include "tests/support/FakeIndexSource.h"
@@ -36,6 +37,16 @@ struct RunRow {
     ExitStatus status;
     QString out;
     QString err; // a piece of a line on standard error
+};
+
+// Lines of standard input, how each is answered, and what the run gives.
+struct LinesRow {
+    const char *name;
+    QByteArray input;
+    QHash<QString, ExitStatus> failing; // the others are answered
+    QStringList answered; // the letters asked, in order
+    int errLines; // told on standard error by the loop itself
+    ExitStatus status;
 };
 
 struct NotesRow {
@@ -315,6 +326,67 @@ private slots:
         const auto notes = gameNotes(query, outcome);
         QCOMPARE(notes.size(), row.limited || !row.unfinished.empty() ? 2u : 1u);
         QVERIFY2(QString::fromStdString(notes.back()).contains(row.note), notes.back().c_str());
+    }
+
+    void queryLines_data()
+    {
+        const QByteArray longLine(QueryLines::kMaxLineBytes + 1, 'a');
+        const QByteArray longest(QueryLines::kMaxLineBytes, 'a');
+        addRows<LinesRow>({
+            { "each line answered", "tca\npainters\n", {}, { "tca", "painters" }, 0,
+                ExitStatus::Success },
+            { "the last line without its end", "tca\npainters", {}, { "tca", "painters" }, 0,
+                ExitStatus::Success },
+            { "empty and blank lines skipped", "\n  \ntca\n\n", {}, { "tca" }, 0,
+                ExitStatus::Success },
+            { "lines ended as on Windows", "tca\r\nact\r\n", {}, { "tca", "act" }, 0,
+                ExitStatus::Success },
+            { "a space inside kept", "a b\n", {}, { "a b" }, 0, ExitStatus::Success },
+            { "a refused line, the next answered", "ab-c\ntca\n",
+                { { "ab-c", ExitStatus::Refused } }, { "ab-c", "tca" }, 0, ExitStatus::Refused },
+            { "the first failure is the status", "ab-c\nxy\ntca\n",
+                { { "ab-c", ExitStatus::Refused }, { "xy", ExitStatus::Usage } },
+                { "ab-c", "xy", "tca" }, 0, ExitStatus::Refused },
+            { "a stopped game, the next answered", "????\ntca\n",
+                { { "????", ExitStatus::Unfinished } }, { "????", "tca" }, 0,
+                ExitStatus::Unfinished },
+            { "no checker ends it", "tca\nact\n", { { "tca", ExitStatus::NoChecker } }, { "tca" },
+                0, ExitStatus::NoChecker },
+            { "no word index ends it", "tca\nact\n", { { "tca", ExitStatus::IndexRefused } },
+                { "tca" }, 0, ExitStatus::IndexRefused },
+            { "a line too long", longLine + "\ntca\n", {}, { "tca" }, 1, ExitStatus::Usage },
+            { "a line just short enough", longest + "\ntca\n", {},
+                { QString::fromLatin1(longest), "tca" }, 0, ExitStatus::Success },
+        });
+    }
+    void queryLines()
+    {
+        QFETCH(LinesRow, row);
+        QByteArray input = row.input;
+        std::unique_ptr<std::FILE, int (*)(std::FILE *)> in(
+            fmemopen(input.data(), static_cast<std::size_t>(input.size()), "r"), &std::fclose);
+        QVERIFY(in);
+        QStringList answered;
+        QStringList errors;
+        ToolIo io;
+        io.errLine
+            = [&errors](const std::string &line) { errors.append(QString::fromStdString(line)); };
+        int prompts = 0;
+        const ExitStatus status = QueryLines::answerAll(
+            in.get(),
+            [&](const QString &letters) {
+                answered.append(letters);
+                return row.failing.value(letters, ExitStatus::Success);
+            },
+            io, [&prompts] { ++prompts; });
+        QCOMPARE(answered, row.answered);
+        QCOMPARE(errors.size(), row.errLines);
+        QCOMPARE(status, row.status);
+        // A prompt before each line read, and before the end of the input
+        // where the run goes on to it.
+        const bool toTheEnd
+            = row.status != ExitStatus::NoChecker && row.status != ExitStatus::IndexRefused;
+        QCOMPARE(prompts > answered.size(), toTheEnd);
     }
 };
 

@@ -538,6 +538,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Řádek %1 je delší než %2 bajtů a nedostane odpověď.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -605,6 +612,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Zadaná písmena nejsou text v UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Odpovědět na jeden dotaz na každém řádku standardního vstupu, na každý hned po přečtení, se slovníkem načteným jen jednou (písmena se nezadávají jako argument).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>S volbou --stdin přicházejí písmena ze standardního vstupu, ne jako argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Písmena: </translation>
     </message>
 </context>
 <context>

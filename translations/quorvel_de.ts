@@ -532,6 +532,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Zeile %1 ist länger als %2 Bytes und wird nicht beantwortet.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -599,6 +606,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Die angegebenen Buchstaben sind kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Eine Anfrage je Zeile der Standardeingabe beantworten, jede sobald sie gelesen ist, das Wörterbuch nur einmal geladen (die Buchstaben werden nicht als Argument angegeben).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Mit --stdin kommen die Buchstaben von der Standardeingabe, nicht als Argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Buchstaben: </translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Η γραμμή %1 είναι μεγαλύτερη από %2 byte και δεν απαντάται.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -599,6 +606,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Τα γράμματα που δόθηκαν δεν είναι κείμενο UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Απάντηση σε ένα ερώτημα ανά γραμμή της τυπικής εισόδου, στο καθένα μόλις διαβαστεί, με το λεξικό φορτωμένο μία φορά (τα γράμματα δεν δίνονται ως όρισμα).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Με το --stdin τα γράμματα έρχονται από την τυπική είσοδο, όχι ως όρισμα.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Γράμματα: </translation>
     </message>
 </context>
 <context>

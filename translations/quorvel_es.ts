@@ -532,6 +532,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>La línea %1 tiene más de %2 bytes y no se responde.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -599,6 +606,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Las letras dadas no son texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Responder a una consulta por línea de la entrada estándar, a cada una en cuanto se lee, con el diccionario cargado una sola vez (las letras no se dan como argumento).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Con --stdin las letras llegan por la entrada estándar, no como argumento.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Letras: </translation>
     </message>
 </context>
 <context>

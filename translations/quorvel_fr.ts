@@ -532,6 +532,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>La ligne %1 dépasse %2 octets et ne reçoit pas de réponse.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -599,6 +606,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Les lettres données ne sont pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Répondre à une requête par ligne de l&apos;entrée standard, à chacune dès qu&apos;elle est lue, le dictionnaire chargé une seule fois (les lettres ne sont pas données en argument).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Avec --stdin, les lettres viennent de l&apos;entrée standard, pas d&apos;un argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Lettres&#xa0;: </translation>
     </message>
 </context>
 <context>

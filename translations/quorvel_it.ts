@@ -532,6 +532,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>La riga %1 è più lunga di %2 byte e non riceve risposta.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -599,6 +606,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Le lettere date non sono testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Rispondere a una richiesta per riga dello standard input, a ciascuna appena letta, con il dizionario caricato una sola volta (le lettere non si danno come argomento).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Con --stdin le lettere arrivano dallo standard input, non come argomento.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Lettere: </translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Wiersz %1 jest dłuższy niż %2 bajtów i nie dostaje odpowiedzi.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -605,6 +612,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Podane litery nie są tekstem UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Odpowiadać na jedno zapytanie w każdym wierszu standardowego wejścia, na każde zaraz po wczytaniu, ze słownikiem wczytanym raz (litery nie są podawane jako argument).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Z --stdin litery przychodzą ze standardowego wejścia, nie jako argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Litery: </translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Строка %1 длиннее %2 байт, ответа на неё нет.</translation>
+    </message>
+</context>
+<context>
     <name>RunSummary</name>
     <message>
         <source>Dictionary: %1 (%2)</source>
@@ -605,6 +612,21 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Указанные буквы — не текст в UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Отвечать на один запрос в каждой строке стандартного ввода, на каждый сразу после чтения, загрузив словарь один раз (буквы не передаются аргументом).</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>С --stdin буквы поступают со стандартного ввода, а не аргументом.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Буквы: </translation>
     </message>
 </context>
 <context>
