@@ -32,6 +32,9 @@ public:
 
     // Whether the command line asks for a game rather than the whole-word search.
     [[nodiscard]] bool asked(const QCommandLineParser &parser) const;
+    // Whether the game is the crossword's: --pattern alone, every word of
+    // the dictionary that fits it, no letters given.
+    [[nodiscard]] bool crossword(const QCommandLineParser &parser) const;
     // Whether it gives an option that only a game takes (for the refusal
     // of one without --some or --phrases); its name, or nothing.
     [[nodiscard]] std::optional<QString> gameOnlyOption(const QCommandLineParser &parser) const;
@@ -47,6 +50,10 @@ public:
     static constexpr std::size_t kDefaultPhraseLimit = 1000;
 
 private:
+    // The letters an option names, A to Z, or its refusal.
+    [[nodiscard]] std::variant<LetterCounts, CommandRefusal> lettersOf(
+        const QCommandLineParser &parser, const QCommandLineOption &option) const;
+
     QCommandLineOption m_some;
     QCommandLineOption m_phrases;
     QCommandLineOption m_minLength;
@@ -54,4 +61,7 @@ private:
     QCommandLineOption m_contains;
     QCommandLineOption m_limit;
     QCommandLineOption m_json;
+    QCommandLineOption m_exclude;
+    QCommandLineOption m_include;
+    QCommandLineOption m_containsWord;
 };

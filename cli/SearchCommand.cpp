@@ -69,9 +69,13 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
     }
     const QStringList positional = m_parser.positionalArguments();
     command.readLines = m_parser.isSet(m_stdin);
+    const bool crossword = m_games.crossword(m_parser);
+    if (crossword && (command.readLines || !positional.isEmpty()))
+        return usage(tr("--pattern without --some or --phrases lists the dictionary's words "
+                        "that fit it, and takes no letters."));
     if (command.readLines && !positional.isEmpty())
         return usage(tr("With --stdin the letters come from standard input, not as an argument."));
-    if (!command.readLines && positional.size() != 1)
+    if (!command.readLines && !crossword && positional.size() != 1)
         return usage(tr("Give the letters as one argument."));
     // The word games count their letters against tiles of A to Z still.
     if (!game)
@@ -86,7 +90,7 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
     command.noCache = m_common.noCache(m_parser);
     if (command.readLines)
         return command;
-    return withLetters(std::move(command), positional.constFirst());
+    return withLetters(std::move(command), crossword ? QString() : positional.constFirst());
 }
 
 std::variant<SearchCommand, CommandRefusal> SearchCommandLine::withLetters(

@@ -55,3 +55,10 @@ expect(1 "^Done - Found 1 words: lean\nDone - Found 2 words: [gl]e[gl], [gl]e[gl
 expect(1 "^lean\ngel\nleg\n$" --stdin --some --min-length 3 --dictionary qq_QQ
     INPUT ${DATA}/queries.txt STDERR "A to Z")
 expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")
+# The crossword: every word of the dictionary that fits, with classes and
+# letters kept or left out; a phrase in its pattern's order, one with a word.
+expect(0 "^Galen\nglean\n$" --pattern "G????" --dictionary qq_QQ)
+expect(0 "^angel\nangle\n$" --pattern "[^g]???[^s]" --include g --exclude o --dictionary qq_QQ)
+expect(0 "^roomy dirt\ndirty moor\ndirty room\n$" --phrases --pattern "????? ????"
+    --dictionary qq_QQ dirtyroom)
+expect(0 "^dirty room\n$" --phrases --contains-word room --dictionary qq_QQ dirtyroom)

@@ -136,7 +136,7 @@ private slots:
                 { "dirt roomy", "dirty moor", "dirty room" } },
             { "a phrase of one word", { "--phrases" }, "?irty", { "dirty" } },
             { "a pattern fits in some order", { "--phrases", "--pattern", "????? ????" },
-                "dirtyroom", { "dirt roomy", "dirty moor", "dirty room" } },
+                "dirtyroom", { "roomy dirt", "dirty moor", "dirty room" } },
             { "a pattern's letters", { "--phrases", "--pattern", "d???? ????" }, "dirtyroom",
                 { "dirty moor", "dirty room" } },
             { "each place of a pattern filled once", { "--phrases", "--pattern", "a?? b??" },
@@ -145,6 +145,39 @@ private slots:
                 { "dirt roomy" } },
             { "a phrase limit", { "--phrases", "--limit", "2" }, "dirtyroom",
                 { "dirt roomy", "dirty moor" }, true },
+            // The crossword: a pattern alone, every word of the lexicon
+            // that fits it; the letters fixed, a class, a class of none.
+            { "a crossword", { "--pattern", "G????" }, "", { "Galen", "glean" } },
+            { "a crossword of open squares", { "--pattern", "???" }, "",
+                { "aba", "ale", "baa", "gal", "gel", "lag", "leg", "nag" } },
+            { "a class", { "--pattern", "[gL]e?" }, "", { "gel", "leg" } },
+            { "a class of none", { "--pattern", "[^gl]??" }, "", { "aba", "ale", "baa", "nag" } },
+            { "a class in a game", { "--some", "--pattern", "?[ae]?" }, "lgnae",
+                { "gal", "gel", "lag", "leg", "nag" } },
+            { "a class of one letter is fixed", { "--pattern", "[a]??" }, "", { "aba", "ale" } },
+            // The Wordle: letters left out, letters kept, and where not.
+            { "--exclude", { "--some", "--exclude", "GN" }, "lgnae", { "ale" } },
+            { "--include", { "--some", "--include", "ng" }, "lgnae",
+                { "angel", "angle", "Galen", "glean", "nag" } },
+            { "--include twice the letter", { "--some", "--include", "aa" }, "aab",
+                { "aba", "baa", "aa" } },
+            { "g somewhere but not first, no o",
+                { "--pattern", "[^g]????", "--include", "g", "--exclude", "o" }, "",
+                { "angel", "angle" } },
+            { "--exclude in phrases", { "--phrases", "--exclude", "t" }, "abab",
+                { "aa bb", "ab ab" } },
+            { "--exclude of a phrase's letter", { "--phrases", "--exclude", "d" }, "dirtyroom",
+                {} },
+            // A phrase of a pattern reads in the pattern's order.
+            { "a phrase in the pattern's order", { "--phrases", "--pattern", "???? ?????" },
+                "dirtyroom", { "dirt roomy", "moor dirty", "room dirty" } },
+            { "a phrase whose words fit either place", { "--phrases", "--pattern", "[ab]?? b??" },
+                "aaaabb", { "aba baa", "baa baa" } },
+            // A phrase with the word itself, not only its letters.
+            { "--contains-word", { "--phrases", "--contains-word", "room" }, "dirtyroom",
+                { "dirty room" } },
+            { "--contains-word in capitals", { "--phrases", "--contains-word", "ROOMY" },
+                "dirtyroom", { "dirt roomy" } },
             { "a phrase limit just reached", { "--phrases", "--limit", "3" }, "dirtyroom",
                 { "dirt roomy", "dirty moor", "dirty room" } },
         });
@@ -199,7 +232,7 @@ private slots:
         PhraseBudget budget;
         budget.maxPhrases = 1;
         const Phrases phrases = findPhrases(
-            words, { std::get<LetterPool>(parsePool("aabb")), 2, nullptr, {}, {} }, budget);
+            words, { std::get<LetterPool>(parsePool("aabb")), 2, nullptr, {}, {}, {} }, budget);
         QCOMPARE(phrases.phrases, (std::vector<std::vector<std::uint32_t>> { { 0, 2 } }));
         QVERIFY(!phrases.unfinished.empty());
         QVERIFY(!phrases.more);

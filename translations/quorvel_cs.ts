@@ -134,10 +134,6 @@
         <translation>S --some nebo --phrases: slova o nejméně N písmenech (výchozí 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>S --some nebo --phrases: jen slova odpovídající P, jeden znak na písmeno: „?“ libovolné písmeno, písmeno samo sebe, mezera mezi slovy.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>S --some nebo --phrases: jen slova (fráze se slovem), která obsahují písmena W.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit přijímá počet výsledků od 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains přijímá písmena A až Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: zadaná písmena neobsahují jeho písmena.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern „%1“: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern „%1“ má písmen: %2, ale zadáno bylo písmen a žolíků: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Jen slova odpovídající P, jeden znak na písmeno: „?“ libovolné písmeno, písmeno samo sebe, [abc] jedno z těchto písmen, [^abc] žádné z nich, mezera mezi slovy. Bez --some a --phrases a bez písmen: každé slovo slovníku, které odpovídá.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Ve hře: vynechat slova, která obsahují kterékoli z těchto písmen.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>S --some nebo --pattern: ponechat jen slova se všemi těmito písmeny.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>S --phrases: jen fráze, jejichž jedno slovo je W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 přijímá písmena A až Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 a %2 nelze zadat zároveň.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: zadaná písmena neobsahují jeho písmena.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 vyžaduje --phrases.</translation>
     </message>
 </context>
 <context>
@@ -620,6 +640,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>S volbou --stdin přicházejí písmena ze standardního vstupu, ne jako argument.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern bez --some a --phrases vypíše slova slovníku, která mu odpovídají, a nepřijímá žádná písmena.</translation>
     </message>
 </context>
 <context>

@@ -134,10 +134,6 @@
         <translation>Mit --some oder --phrases: Wörter aus mindestens N Buchstaben (Vorgabe 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Mit --some oder --phrases: nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ für einen beliebigen Buchstaben, ein Buchstabe für sich selbst, ein Leerzeichen zwischen Wörtern.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Mit --some oder --phrases: nur Wörter, die die Buchstaben von W enthalten (bei Wortgruppen: nur solche, in denen ein Wort sie enthält).</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit nimmt eine Anzahl Ergebnisse ab 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains nimmt Buchstaben von A bis Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: Die angegebenen Buchstaben enthalten dessen Buchstaben nicht.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern „%1“: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern „%1“ hat %2 Buchstaben, angegeben wurden aber %3 Buchstaben und Joker.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ für einen beliebigen Buchstaben, ein Buchstabe für sich selbst, [abc] für einen dieser Buchstaben, [^abc] für keinen von ihnen, ein Leerzeichen zwischen Wörtern. Ohne --some oder --phrases und ohne Buchstaben: jedes passende Wort des Wörterbuchs.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>In einem Spiel: die Wörter mit einem dieser Buchstaben weglassen.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Mit --some oder --pattern: nur die Wörter mit allen diesen Buchstaben behalten.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Mit --phrases: nur die Wortgruppen, von denen ein Wort W ist.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 nimmt Buchstaben von A bis Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 und %2 können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: Die angegebenen Buchstaben enthalten dessen Buchstaben nicht.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 braucht --phrases.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Mit --stdin kommen die Buchstaben von der Standardeingabe, nicht als Argument.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern ohne --some oder --phrases listet die passenden Wörter des Wörterbuchs und nimmt keine Buchstaben.</translation>
     </message>
 </context>
 <context>

@@ -134,10 +134,6 @@
         <translation>Με --some ή --phrases: λέξεις τουλάχιστον N γραμμάτων (προεπιλογή 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Με --some ή --phrases: μόνο λέξεις που ταιριάζουν στο P, ένας χαρακτήρας ανά γράμμα: «?» οποιοδήποτε γράμμα, ένα γράμμα τον εαυτό του, ένα κενό ανάμεσα σε λέξεις.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Με --some ή --phrases: μόνο λέξεις (φράσεις με λέξη) που περιέχουν τα γράμματα του W.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>Το --limit δέχεται αριθμό αποτελεσμάτων από 1 και πάνω.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>Το --contains δέχεται γράμματα από A έως Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: τα γράμματα που δόθηκαν δεν περιέχουν τα γράμματά του.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>Το --pattern «%1» έχει γράμματα: %2, αλλά δόθηκαν γράμματα και μπαλαντέρ: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Μόνο λέξεις που ταιριάζουν στο P, ένας χαρακτήρας ανά γράμμα: «?» οποιοδήποτε γράμμα, ένα γράμμα τον εαυτό του, [abc] ένα από αυτά τα γράμματα, [^abc] κανένα από αυτά, ένα κενό ανάμεσα σε λέξεις. Χωρίς --some ή --phrases και χωρίς γράμματα: κάθε λέξη του λεξικού που ταιριάζει.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων με οποιοδήποτε από αυτά τα γράμματα.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Με --some ή --pattern: μόνο οι λέξεις με όλα αυτά τα γράμματα.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Με --phrases: μόνο οι φράσεις που μία από τις λέξεις τους είναι η W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>Το %1 δέχεται γράμματα από A έως Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>Τα %1 και %2 δεν μπορούν να δοθούν μαζί.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: τα γράμματα που δόθηκαν δεν περιέχουν τα γράμματά του.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>Το %1 χρειάζεται το --phrases.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Με το --stdin τα γράμματα έρχονται από την τυπική είσοδο, όχι ως όρισμα.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>Το --pattern χωρίς --some ή --phrases παραθέτει τις λέξεις του λεξικού που ταιριάζουν και δεν δέχεται γράμματα.</translation>
     </message>
 </context>
 <context>

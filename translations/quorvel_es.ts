@@ -134,10 +134,6 @@
         <translation>Con --some o --phrases: palabras de al menos N letras (2 de forma predeterminada).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Con --some o --phrases: solo las palabras que encajan en P, un carácter por letra: «?» representa cualquier letra; una letra, a sí misma; un espacio, la separación entre palabras.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Con --some o --phrases: solo las palabras (frases con una palabra) que contienen las letras de W.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit acepta un número de resultados a partir de 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains acepta letras de la A a la Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: las letras indicadas no contienen sus letras.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern «%1» tiene %2 letras, pero se indicaron %3 letras y comodines.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Solo las palabras que encajan en P, un carácter por letra: «?» representa cualquier letra; una letra, a sí misma; [abc], una de estas letras; [^abc], ninguna de ellas; un espacio, la separación entre palabras. Sin --some ni --phrases, y sin letras: cada palabra del diccionario que encaja.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>En un juego: omitir las palabras con cualquiera de estas letras.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Con --some o --pattern: conservar solo las palabras con todas estas letras.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Con --phrases: solo las frases una de cuyas palabras es W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 acepta letras de la A a la Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 y %2 no pueden darse juntas.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: las letras indicadas no contienen sus letras.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 necesita --phrases.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Con --stdin las letras llegan por la entrada estándar, no como argumento.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern sin --some ni --phrases lista las palabras del diccionario que encajan en él y no acepta letras.</translation>
     </message>
 </context>
 <context>

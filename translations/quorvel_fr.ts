@@ -134,10 +134,6 @@
         <translation>Avec --some ou --phrases&#xa0;: mots d&apos;au moins N lettres (2 par défaut).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Avec --some ou --phrases&#xa0;: seulement les mots conformes à P, un caractère par lettre&#xa0;: «&#xa0;?&#xa0;» pour n&apos;importe quelle lettre, une lettre pour elle-même, une espace entre les mots.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Avec --some ou --phrases&#xa0;: seulement les mots qui contiennent les lettres de W (pour les expressions&#xa0;: celles dont un mot les contient).</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit prend un nombre de résultats à partir de 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains prend des lettres de A à Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1&#xa0;: les lettres données ne contiennent pas ses lettres.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern «&#xa0;%1&#xa0;» a %2 lettres, mais %3 lettres et jokers ont été donnés.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Seulement les mots conformes à P, un caractère par lettre&#xa0;: «&#xa0;?&#xa0;» pour n&apos;importe quelle lettre, une lettre pour elle-même, [abc] pour l&apos;une de ces lettres, [^abc] pour aucune d&apos;elles, une espace entre les mots. Sans --some ni --phrases, et sans lettres&#xa0;: chaque mot du dictionnaire qui convient.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Dans un jeu&#xa0;: écarter les mots qui ont l&apos;une de ces lettres.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Avec --some ou --pattern&#xa0;: garder seulement les mots qui ont toutes ces lettres.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Avec --phrases&#xa0;: seulement les expressions dont l&apos;un des mots est W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 prend des lettres de A à Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 et %2 ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2&#xa0;: les lettres données ne contiennent pas ses lettres.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 demande --phrases.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Avec --stdin, les lettres viennent de l&apos;entrée standard, pas d&apos;un argument.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern sans --some ni --phrases liste les mots du dictionnaire qui lui conviennent, et ne prend pas de lettres.</translation>
     </message>
 </context>
 <context>

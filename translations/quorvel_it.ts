@@ -134,10 +134,6 @@
         <translation>Con --some o --phrases: parole di almeno N lettere (predefinito 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Con --some o --phrases: solo le parole conformi a P, un carattere per lettera: «?» sta per qualsiasi lettera, una lettera per sé stessa, uno spazio per la separazione tra le parole.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Con --some o --phrases: solo le parole (le frasi con una parola) che contengono le lettere di W.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit accetta un numero di risultati da 1 in su.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains accetta lettere dalla A alla Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: le lettere date non contengono le sue lettere.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern «%1» ha %2 lettere, ma sono state date %3 lettere e jolly.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Solo le parole conformi a P, un carattere per lettera: «?» sta per qualsiasi lettera, una lettera per sé stessa, [abc] per una di queste lettere, [^abc] per nessuna di esse, uno spazio per la separazione tra le parole. Senza --some o --phrases, e senza lettere: ogni parola del dizionario che è conforme.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>In un gioco: tralasciare le parole con una qualsiasi di queste lettere.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Con --some o --pattern: tenere solo le parole con tutte queste lettere.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Con --phrases: solo le frasi una delle cui parole è W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 accetta lettere dalla A alla Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 e %2 non possono essere dati insieme.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: le lettere date non contengono le sue lettere.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 richiede --phrases.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Con --stdin le lettere arrivano dallo standard input, non come argomento.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern senza --some o --phrases elenca le parole del dizionario conformi, e non accetta lettere.</translation>
     </message>
 </context>
 <context>

@@ -134,10 +134,6 @@
         <translation>Met --some of --phrases: woorden van minstens N letters (standaard 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Met --some of --phrases: alleen woorden die bij P passen, één teken per letter: ‘?’ staat voor een willekeurige letter, een letter voor zichzelf, een spatie voor de scheiding tussen woorden.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Met --some of --phrases: alleen woorden (woordgroepen met een woord) die de letters van W bevatten.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit verwacht een aantal resultaten vanaf 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains verwacht letters van A tot Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: de gegeven letters bevatten de letters ervan niet.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern ‘%1’: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern ‘%1’ heeft %2 letters, maar er zijn %3 letters en jokers gegeven.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Alleen woorden die bij P passen, één teken per letter: ‘?’ staat voor een willekeurige letter, een letter voor zichzelf, [abc] voor een van deze letters, [^abc] voor geen van deze, een spatie voor de scheiding tussen woorden. Zonder --some of --phrases, en zonder letters: elk woord van het woordenboek dat past.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>In een spel: de woorden met een van deze letters weglaten.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Met --some of --pattern: alleen de woorden met al deze letters houden.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Met --phrases: alleen de woordgroepen waarvan een woord W is.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 verwacht letters van A tot Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 en %2 kunnen niet samen worden gegeven.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: de gegeven letters bevatten de letters ervan niet.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 vereist --phrases.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Met --stdin komen de letters van de standaardinvoer, niet als argument.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern zonder --some of --phrases toont de woorden van het woordenboek die erbij passen, en neemt geen letters.</translation>
     </message>
 </context>
 <context>

@@ -134,10 +134,6 @@
         <translation>Z --some lub --phrases: słowa co najmniej N-literowe (domyślnie 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Z --some lub --phrases: tylko słowa pasujące do P, jeden znak na literę: „?” dowolna litera, litera oznacza samą siebie, spacja między słowami.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Z --some lub --phrases: tylko słowa (wyrażenia ze słowem) zawierające litery W.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit przyjmuje liczbę wyników od 1 wzwyż.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains przyjmuje litery od A do Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: podane litery nie zawierają jego liter.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern „%1”: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern „%1” ma liter: %2, a podano liter i blanków: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Tylko słowa pasujące do P, jeden znak na literę: „?” dowolna litera, litera oznacza samą siebie, [abc] jedna z tych liter, [^abc] żadna z nich, spacja między słowami. Bez --some i --phrases oraz bez liter: każde pasujące słowo ze słownika.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>W grze: pominąć słowa z którąkolwiek z tych liter.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Z --some lub --pattern: zostawić tylko słowa ze wszystkimi tymi literami.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Z --phrases: tylko frazy, których jednym ze słów jest W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 przyjmuje litery od A do Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 i %2 nie mogą być podane razem.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: podane litery nie zawierają jego liter.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 wymaga --phrases.</translation>
     </message>
 </context>
 <context>
@@ -620,6 +640,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Z --stdin litery przychodzą ze standardowego wejścia, nie jako argument.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern bez --some i --phrases wypisuje pasujące do niego słowa ze słownika i nie przyjmuje liter.</translation>
     </message>
 </context>
 <context>

@@ -134,10 +134,6 @@
         <translation>Com --some ou --phrases: palavras de pelo menos N letras (padrão 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Com --some ou --phrases: apenas palavras que se encaixam em P, um caractere por letra: “?” representa qualquer letra; uma letra, a si mesma; um espaço, a separação entre palavras.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Com --some ou --phrases: apenas palavras (frases com uma palavra) que contêm as letras de W.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit aceita um número de resultados a partir de 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains aceita letras de A a Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: as letras dadas não contêm as letras dele.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern “%1”: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern “%1” tem %2 letras, mas foram dadas %3 letras e curingas.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Apenas palavras que se encaixam em P, um caractere por letra: “?” representa qualquer letra; uma letra, a si mesma; [abc], uma destas letras; [^abc], nenhuma delas; um espaço, a separação entre palavras. Sem --some ou --phrases, e sem letras: cada palavra do dicionário que se encaixa.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Em um jogo: deixar de fora as palavras com qualquer destas letras.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Com --some ou --pattern: manter apenas as palavras com todas estas letras.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Com --phrases: apenas as frases em que uma das palavras é W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 aceita letras de A a Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 e %2 não podem ser dadas juntas.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: as letras dadas não contêm as letras dele.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 precisa de --phrases.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Com --stdin as letras vêm da entrada padrão, não como argumento.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern sem --some ou --phrases lista as palavras do dicionário que se encaixam nele, e não aceita letras.</translation>
     </message>
 </context>
 <context>

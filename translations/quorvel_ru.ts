@@ -134,10 +134,6 @@
         <translation>С --some или --phrases: слова не короче N букв (по умолчанию 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>С --some или --phrases: только слова, подходящие под P, по символу на букву: «?» — любая буква, буква — сама эта буква, пробел — между словами.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>С --some или --phrases: только слова (фразы со словом), содержащие буквы W.</translation>
     </message>
@@ -170,14 +166,6 @@
         <translation>--limit принимает число результатов от 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains принимает буквы от A до Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: указанные буквы не содержат его букв.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -196,6 +184,38 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>В --pattern «%1» букв: %2, а дано букв и пустых фишек: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Только слова, подходящие под P, по символу на букву: «?» — любая буква, буква — сама эта буква, [abc] — одна из этих букв, [^abc] — ни одна из них, пробел — между словами. Без --some и --phrases и без букв: все подходящие слова словаря.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>В игре: пропускать слова с любой из этих букв.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>С --some или --pattern: оставлять только слова со всеми этими буквами.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>С --phrases: только фразы, одно из слов которых — W.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 принимает буквы от A до Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 и %2 нельзя указывать вместе.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: указанные буквы не содержат его букв.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 требует --phrases.</translation>
     </message>
 </context>
 <context>
@@ -620,6 +640,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>С --stdin буквы поступают со стандартного ввода, а не аргументом.</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern без --some и --phrases выводит подходящие под него слова словаря и не принимает букв.</translation>
     </message>
 </context>
 <context>

@@ -7,8 +7,36 @@
 
 #include <QtGlobal>
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace {
+
+// Whether the word has none of the letters left out.
+bool without(const LetterCounts &exclude, std::string_view word)
+{
+    const LetterCounts letters = countLetters(word);
+    for (std::size_t x = 0; x < letters.size(); ++x) {
+        if (letters[x] && exclude[x])
+            return false;
+    }
+    return true;
+}
+
+// The words a query wants besides their letters: those that fit the place
+// of the pattern (or any place), and have no letter left out.
+std::function<bool(std::string_view)> wantedBy(const GameQuery &query, bool onePlace)
+{
+    const bool excludes = std::ranges::any_of(query.exclude, [](auto count) { return count; });
+    if (!query.pattern && !excludes)
+        return {};
+    return [&query, onePlace, excludes](std::string_view word) {
+        if (query.pattern
+            && !(onePlace ? query.pattern->fits(0, word) : query.pattern->placesOf(word) != 0))
+            return false;
+        return !excludes || without(query.exclude, word);
+    };
+}
 
 GameOutcome someWords(
     const GameQuery &query, const WordIndex &index, SpellChecker &checker, const HuntBudget &budget)
@@ -16,12 +44,14 @@ GameOutcome someWords(
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {} };
     if (query.contains)
         words.required = *query.contains;
+    for (std::size_t x = 0; x < words.required.size(); ++x)
+        words.required[x] = std::max(words.required[x], query.include[x]);
     if (const auto &pattern = query.pattern) {
         words.maxLength = pattern->letters();
         for (std::size_t x = 0; x < words.required.size(); ++x)
             words.required[x] = std::max(words.required[x], pattern->fixed()[x]);
-        words.wanted = [&pattern](std::string_view word) { return pattern->fits(0, word); };
     }
+    words.wanted = wantedBy(query, true);
     WordHunt hunt = huntWords(index, checker, words, budget);
     std::ranges::sort(hunt.words,
         [](const FoundWord &a, const FoundWord &b) { return longestFirst(a.text, b.text); });
@@ -41,8 +71,7 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
     const HuntBudget &budget, const GameBudget &game)
 {
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {} };
-    if (const auto &pattern = query.pattern)
-        words.wanted = [&pattern](std::string_view word) { return pattern->placesOf(word) != 0; };
+    words.wanted = wantedBy(query, false);
     // The words are judged first, and their progress told; then the phrases'.
     WordHunt hunt = huntWords(index, checker, words, budget);
     std::ranges::sort(hunt.words,
@@ -52,7 +81,8 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
     outcome.questions = hunt.questions;
     outcome.unfinished = hunt.unfinished;
     const PhraseQuery phraseQuery { query.pool, query.maxWords,
-        query.pattern ? &*query.pattern : nullptr, query.contains, query.limit };
+        query.pattern ? &*query.pattern : nullptr, query.contains, query.containsWord,
+        query.limit };
     PhraseBudget phraseBudget;
     phraseBudget.deadline = budget.deadline;
     if (game.progress)
@@ -69,6 +99,15 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
         GameResult result;
         for (const std::uint32_t word : phrase)
             result.words.push_back(hunt.words[word].text);
+        // A phrase of a pattern reads as the crossword's row does.
+        if (query.pattern) {
+            if (const auto order = query.pattern->order(result.words)) {
+                std::vector<std::string> placed;
+                for (const std::size_t word : *order)
+                    placed.push_back(result.words[word]);
+                result.words = std::move(placed);
+            }
+        }
         outcome.results.push_back(std::move(result));
     }
     return outcome;

@@ -25,6 +25,9 @@ struct GameQuery {
     std::size_t maxWords = 2; // in a phrase
     std::optional<WordPattern> pattern;
     std::optional<LetterCounts> contains;
+    std::optional<std::string> containsWord; // in lower case; with contains, its letters
+    LetterCounts include {}; // every word has these letters
+    LetterCounts exclude {}; // no word has any of these
     std::optional<std::size_t> limit;
 };
 
