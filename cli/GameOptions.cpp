@@ -67,13 +67,21 @@ GameOptions::GameOptions()
           QStringLiteral("LETTERS"))
     , m_containsWord(QStringLiteral("contains-word"),
           tr("With --phrases: only the phrases one of whose words is W."), QStringLiteral("W"))
+    , m_noAbbreviations(QStringLiteral("no-abbreviations"),
+          tr("In a game: leave out the words spelt all in capitals (abbreviations)."))
+    , m_noNames(QStringLiteral("no-names"),
+          tr("In a game: leave out the words the dictionary spells only with a capital (names). "
+             "In German, where every noun has a capital, only those spelt all in capitals."))
+    , m_noCompounds(QStringLiteral("no-compounds"),
+          tr("In a game: only the words the dictionary lists, with their affixes; none that its "
+             "rules for compounds make."))
 {
 }
 
 void GameOptions::addTo(QCommandLineParser &parser) const
 {
     parser.addOptions({ m_some, m_phrases, m_minLength, m_pattern, m_contains, m_limit, m_json,
-        m_exclude, m_include, m_containsWord });
+        m_exclude, m_include, m_containsWord, m_noAbbreviations, m_noNames, m_noCompounds });
 }
 
 bool GameOptions::asked(const QCommandLineParser &parser) const
@@ -164,6 +172,9 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     }
     if (parser.isSet(m_json))
         command.format = GameFormat::Json;
+    query.abbreviations = !parser.isSet(m_noAbbreviations);
+    query.names = !parser.isSet(m_noNames);
+    query.compounds = !parser.isSet(m_noCompounds);
     if (parser.isSet(m_contains) && parser.isSet(m_containsWord))
         return usage(tr("%1 and %2 cannot be given together.")
                          .arg(QStringLiteral("--contains"), QStringLiteral("--contains-word")));

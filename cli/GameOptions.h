@@ -64,4 +64,7 @@ private:
     QCommandLineOption m_exclude;
     QCommandLineOption m_include;
     QCommandLineOption m_containsWord;
+    QCommandLineOption m_noAbbreviations;
+    QCommandLineOption m_noNames;
+    QCommandLineOption m_noCompounds;
 };

@@ -74,8 +74,10 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         budget.progress = [&progress](std::size_t done, std::size_t total, const char *what) {
             progress->update(done, total, what);
         };
+    GameQuery asked = query;
+    asked.capitalNouns = capitalisesNouns(dictionary->filename().string());
     const GameOutcome outcome
-        = playGame(query, *std::get<std::shared_ptr<const WordIndex>>(forms), *checker, budget);
+        = playGame(asked, *std::get<std::shared_ptr<const WordIndex>>(forms), *checker, budget);
     if (progress)
         progress->clear();
     io.out(formatResults(outcome.results, command.format));

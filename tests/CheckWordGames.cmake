@@ -62,3 +62,5 @@ expect(0 "^angel\nangle\n$" --pattern "[^g]???[^s]" --include g --exclude o --di
 expect(0 "^roomy dirt\ndirty moor\ndirty room\n$" --phrases --pattern "????? ????"
     --dictionary qq_QQ dirtyroom)
 expect(0 "^dirty room\n$" --phrases --contains-word room --dictionary qq_QQ dirtyroom)
+# Results people would play: no names (Galen), in any game.
+expect(0 "^angles\nangel\nangle\nglean\nlean\ngel\nleg\nan\n$" --some --no-names --dictionary qq_QQ lgnaes)

@@ -21,6 +21,13 @@ struct GameRow {
     QString letters;
     QStringList lines; // each result, the words of a phrase between spaces
     bool limited = false; // a limit left some out
+    bool capitalNouns = false; // the language writes its nouns with a capital
+};
+
+struct NounsRow {
+    const char *name;
+    const char *language;
+    bool capitalised;
 };
 
 // A lexicon whose index holds a word the checker refuses in every case
@@ -34,7 +41,7 @@ const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "angel", Word
     { "room", Word }, { "roomy", Word }, { "moor", Word }, { "Polish", Word }, { "polish", Word },
     { "Paris", Word }, { "Strasse", Word }, { "ab", Word }, { "aba", Word }, { "baa", Word },
     { "aa", Word }, { "bb", Word }, { "nb", Begin }, { "book", Word | Begin | End },
-    { "case", Word | Begin | End } };
+    { "case", Word | Begin | End }, { "USS", Word } };
 
 QSet<QString> acceptedWords()
 {
@@ -149,9 +156,10 @@ private slots:
             // that fits it; the letters fixed, a class, a class of none.
             { "a crossword", { "--pattern", "G????" }, "", { "Galen", "glean" } },
             { "a crossword of open squares", { "--pattern", "???" }, "",
-                { "aba", "ale", "baa", "gal", "gel", "lag", "leg", "nag" } },
+                { "aba", "ale", "baa", "gal", "gel", "lag", "leg", "nag", "USS" } },
             { "a class", { "--pattern", "[gL]e?" }, "", { "gel", "leg" } },
-            { "a class of none", { "--pattern", "[^gl]??" }, "", { "aba", "ale", "baa", "nag" } },
+            { "a class of none", { "--pattern", "[^gl]??" }, "",
+                { "aba", "ale", "baa", "nag", "USS" } },
             { "a class in a game", { "--some", "--pattern", "?[ae]?" }, "lgnae",
                 { "gal", "gel", "lag", "leg", "nag" } },
             { "a class of one letter is fixed", { "--pattern", "[a]??" }, "", { "aba", "ale" } },
@@ -178,6 +186,28 @@ private slots:
                 { "dirty room" } },
             { "--contains-word in capitals", { "--phrases", "--contains-word", "ROOMY" },
                 "dirtyroom", { "dirt roomy" } },
+            // Results people would play: no abbreviations, no names, no
+            // compounds the rules make; in German only capitals are names.
+            { "an abbreviation", { "--some" }, "ssu", { "USS" } },
+            { "--no-abbreviations", { "--some", "--no-abbreviations" }, "ssu", {} },
+            { "--no-abbreviations keeps a name", { "--some", "--no-abbreviations" }, "sirap",
+                { "Paris" } },
+            { "--no-names", { "--some", "--no-names" }, "lgnae",
+                { "angel", "angle", "glean", "lean", "ale", "gal", "gel", "lag", "leg", "nag",
+                    "an" } },
+            { "--no-names keeps the lower-case spelling", { "--some", "--no-names" }, "hsilop",
+                { "polish" } },
+            { "--no-names and capitals", { "--some", "--no-names" }, "ssu", {} },
+            { "--no-names in German keeps a noun", { "--some", "--no-names" }, "sirap", { "Paris" },
+                false, true },
+            { "--no-names in German leaves out capitals", { "--some", "--no-names" }, "ssu", {},
+                false, true },
+            { "--no-names in phrases", { "--phrases", "--no-names", "--min-length", "1" }, "gnalea",
+                { "a angel", "a angle", "a glean", "ale nag" } },
+            { "--no-compounds", { "--some", "--min-length", "5", "--no-compounds" }, "bookcase",
+                {} },
+            { "--no-compounds keeps the words listed", { "--some", "--no-compounds" }, "kobo",
+                { "book" } },
             { "a phrase limit just reached", { "--phrases", "--limit", "3" }, "dirtyroom",
                 { "dirt roomy", "dirty moor", "dirty room" } },
         });
@@ -191,7 +221,8 @@ private slots:
         const WordIndex index = WordIndex::fromForms(kForms, settings);
         const auto script = std::make_shared<CheckerScript>(acceptedWords());
         ScriptedChecker checker(script);
-        const GameQuery query = queryFor(row.options, row.letters);
+        GameQuery query = queryFor(row.options, row.letters);
+        query.capitalNouns = row.capitalNouns;
         const GameOutcome outcome = playGame(query, index, checker);
         QCOMPARE(linesOf(outcome), row.lines);
         QCOMPARE(outcome.limited, row.limited);
@@ -201,6 +232,25 @@ private slots:
             for (const std::string &word : result.words)
                 QVERIFY(script->asked.contains(QString::fromStdString(word)));
         }
+    }
+
+    void capitalNouns_data()
+    {
+        addRows<NounsRow>({
+            { "German", "de_DE", true },
+            { "German alone", "de", true },
+            { "Swiss German", "de_CH", true },
+            { "German by a hyphen", "de-AT", true },
+            { "Luxembourgish", "lb_LU", true },
+            { "a longer code that begins alike", "del", false },
+            { "English", "en_US", false },
+            { "Dutch", "nl", false },
+        });
+    }
+    void capitalNouns()
+    {
+        QFETCH(NounsRow, row);
+        QCOMPARE(capitalisesNouns(row.language), row.capitalised);
     }
 
     // A pool of many blanks over an index that joins any two parts: the

@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 vyžaduje --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Ve hře: vynechat slova psaná celá velkými písmeny (zkratky).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Ve hře: vynechat slova, která slovník píše jen s velkým počátečním písmenem (jména). V němčině, kde každé podstatné jméno začíná velkým písmenem, jen slova psaná celá velkými písmeny.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Ve hře: jen slova, která slovník uvádí, s jejich afixy; žádná, která tvoří jeho pravidla pro složeniny.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 braucht --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>In einem Spiel: die Wörter weglassen, die ganz in Großbuchstaben geschrieben sind (Abkürzungen).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>In einem Spiel: die Wörter weglassen, die das Wörterbuch nur mit großem Anfangsbuchstaben schreibt (Namen). Im Deutschen, wo jedes Substantiv groß beginnt, nur die ganz in Großbuchstaben geschriebenen.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>In einem Spiel: nur die Wörter, die das Wörterbuch mit ihren Affixen aufführt; keine, die seine Regeln für Zusammensetzungen bilden.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

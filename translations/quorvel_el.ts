@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>Το %1 χρειάζεται το --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων που γράφονται όλες με κεφαλαία (συντομογραφίες).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων που το λεξικό γράφει μόνο με κεφαλαίο αρχικό (ονόματα). Στα γερμανικά, όπου κάθε ουσιαστικό έχει κεφαλαίο, μόνο όσων γράφονται όλες με κεφαλαία.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Σε παιχνίδι: μόνο οι λέξεις που περιέχει το λεξικό, με τα προσφύματά τους· καμία που σχηματίζουν οι κανόνες του για σύνθετες λέξεις.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 necesita --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>En un juego: omitir las palabras escritas todas en mayúsculas (abreviaturas).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>En un juego: omitir las palabras que el diccionario escribe solo con mayúscula inicial (nombres). En alemán, donde todo sustantivo lleva mayúscula, solo las escritas todas en mayúsculas.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>En un juego: solo las palabras que el diccionario incluye, con sus afijos; ninguna que formen sus reglas de compuestos.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 demande --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Dans un jeu&#xa0;: écarter les mots écrits tout en capitales (abréviations).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Dans un jeu&#xa0;: écarter les mots que le dictionnaire n&apos;écrit qu&apos;avec une majuscule (noms propres). En allemand, où chaque nom a une majuscule, seulement ceux écrits tout en capitales.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Dans un jeu&#xa0;: seulement les mots que le dictionnaire donne, avec leurs affixes&#xa0;; aucun que ses règles de composition forment.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

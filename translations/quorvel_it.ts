@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 richiede --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>In un gioco: tralasciare le parole scritte tutte in maiuscolo (abbreviazioni).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>In un gioco: tralasciare le parole che il dizionario scrive solo con l&apos;iniziale maiuscola (nomi). In tedesco, dove ogni sostantivo ha la maiuscola, solo quelle scritte tutte in maiuscolo.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>In un gioco: solo le parole che il dizionario elenca, con i loro affissi; nessuna formata dalle sue regole per i composti.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 vereist --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>In een spel: de woorden weglaten die helemaal in hoofdletters zijn gespeld (afkortingen).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>In een spel: de woorden weglaten die het woordenboek alleen met een hoofdletter spelt (namen). In het Duits, waar elk zelfstandig naamwoord een hoofdletter heeft, alleen die helemaal in hoofdletters.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>In een spel: alleen de woorden die het woordenboek noemt, met hun affixen; geen die zijn regels voor samenstellingen vormen.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

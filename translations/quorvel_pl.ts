@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 wymaga --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>W grze: pominąć słowa pisane w całości wielkimi literami (skróty).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>W grze: pominąć słowa, które słownik zapisuje tylko wielką literą (nazwy własne). W niemieckim, gdzie każdy rzeczownik pisze się wielką literą, tylko słowa pisane w całości wielkimi literami.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>W grze: tylko słowa, które słownik wymienia, z ich afiksami; żadnych tworzonych przez jego reguły złożeń.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 precisa de --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Em um jogo: deixar de fora as palavras escritas todas em maiúsculas (abreviaturas).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Em um jogo: deixar de fora as palavras que o dicionário escreve só com inicial maiúscula (nomes). Em alemão, onde todo substantivo tem maiúscula, apenas as escritas todas em maiúsculas.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Em um jogo: apenas as palavras que o dicionário lista, com seus afixos; nenhuma que suas regras de compostos formem.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

@@ -217,6 +217,18 @@
         <source>%1 needs --phrases.</source>
         <translation>%1 требует --phrases.</translation>
     </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>В игре: пропускать слова, написанные целиком заглавными буквами (сокращения).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>В игре: пропускать слова, которые словарь пишет только с заглавной буквы (имена). В немецком, где каждое существительное пишется с заглавной, — только слова, написанные целиком заглавными.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>В игре: только слова, которые перечисляет словарь, с их аффиксами; никаких, образованных его правилами словосложения.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/GameRun.h"
 
+#include "wordforms/AsciiLetters.h"
 #include "wordgames/PhraseSearch.h"
 #include "wordgames/WordHunt.h"
 
@@ -38,6 +39,25 @@ std::function<bool(std::string_view)> wantedBy(const GameQuery &query, bool oneP
     };
 }
 
+bool inCapitals(std::string_view word)
+{
+    return word.size() > 1
+        && std::ranges::none_of(word, [](char c) { return isAsciiLetter(c) && !isAsciiUpper(c); });
+}
+
+// Leaves out the words the query does not want as printed: abbreviations,
+// names.
+void leaveOut(const GameQuery &query, std::vector<FoundWord> &words)
+{
+    std::erase_if(words, [&query](const FoundWord &word) {
+        if (!query.abbreviations && inCapitals(word.text))
+            return true;
+        if (query.names)
+            return false;
+        return query.capitalNouns ? inCapitals(word.text) : isAsciiUpper(word.text.front());
+    });
+}
+
 GameOutcome someWords(
     const GameQuery &query, const WordIndex &index, SpellChecker &checker, const HuntBudget &budget)
 {
@@ -52,7 +72,9 @@ GameOutcome someWords(
             words.required[x] = std::max(words.required[x], pattern->fixed()[x]);
     }
     words.wanted = wantedBy(query, true);
+    words.compounds = query.compounds;
     WordHunt hunt = huntWords(index, checker, words, budget);
+    leaveOut(query, hunt.words);
     std::ranges::sort(hunt.words,
         [](const FoundWord &a, const FoundWord &b) { return longestFirst(a.text, b.text); });
     GameOutcome outcome;
@@ -72,8 +94,10 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
 {
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {} };
     words.wanted = wantedBy(query, false);
+    words.compounds = query.compounds;
     // The words are judged first, and their progress told; then the phrases'.
     WordHunt hunt = huntWords(index, checker, words, budget);
+    leaveOut(query, hunt.words);
     std::ranges::sort(hunt.words,
         [](const FoundWord &a, const FoundWord &b) { return wordOrder(a.text, b.text); });
     GameOutcome outcome;
@@ -114,6 +138,18 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
 }
 
 } // namespace
+
+bool capitalisesNouns(std::string_view language)
+{
+    // German, and Luxembourgish, which writes as German does.
+    for (const std::string_view code : { "de", "lb" }) {
+        if (language.starts_with(code)
+            && (language.size() == code.size() || language[code.size()] == '_'
+                || language[code.size()] == '-'))
+            return true;
+    }
+    return false;
+}
 
 GameOutcome playGame(
     const GameQuery &query, const WordIndex &index, SpellChecker &checker, const GameBudget &budget)

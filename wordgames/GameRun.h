@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class GameMode { Some, Phrases };
@@ -29,7 +30,16 @@ struct GameQuery {
     LetterCounts include {}; // every word has these letters
     LetterCounts exclude {}; // no word has any of these
     std::optional<std::size_t> limit;
+    bool abbreviations = true; // words spelt all in capitals
+    bool names = true; // words the dictionary spells only with a capital
+    bool compounds = true; // words made by the dictionary's rules for compounds
+    // The language writes its nouns with a capital (German): only words
+    // in capitals count as names.
+    bool capitalNouns = false;
 };
+
+// Whether the language (a dictionary's name: de_DE) writes every noun with a capital.
+[[nodiscard]] bool capitalisesNouns(std::string_view language);
 
 // What bounds a game, stated in the manual page: a query of many blanks,
 // or one in a language that joins words into compounds, can name more
