@@ -75,13 +75,21 @@ GameOptions::GameOptions()
     , m_noCompounds(QStringLiteral("no-compounds"),
           tr("In a game: only the words the dictionary lists, with their affixes; none that its "
              "rules for compounds make."))
+    , m_scores(QStringLiteral("scores"),
+          tr("In a game: print each word's value with the tiles of the dictionary's language, a "
+             "blank worth 0."))
+    , m_sort(QStringLiteral("sort"),
+          tr("With --some or --pattern: the order of the words, score (highest first), length "
+             "(longest first, the default) or alpha."),
+          QStringLiteral("ORDER"))
 {
 }
 
 void GameOptions::addTo(QCommandLineParser &parser) const
 {
     parser.addOptions({ m_some, m_phrases, m_minLength, m_pattern, m_contains, m_limit, m_json,
-        m_exclude, m_include, m_containsWord, m_noAbbreviations, m_noNames, m_noCompounds });
+        m_exclude, m_include, m_containsWord, m_noAbbreviations, m_noNames, m_noCompounds, m_scores,
+        m_sort });
 }
 
 bool GameOptions::asked(const QCommandLineParser &parser) const
@@ -175,6 +183,22 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     query.abbreviations = !parser.isSet(m_noAbbreviations);
     query.names = !parser.isSet(m_noNames);
     query.compounds = !parser.isSet(m_noCompounds);
+    query.tiles = !crossword;
+    command.scores = parser.isSet(m_scores);
+    if (parser.isSet(m_sort)) {
+        const QString order = parser.value(m_sort);
+        if (query.mode == GameMode::Phrases)
+            return usage(tr("%1 and %2 cannot be given together.")
+                             .arg(QStringLiteral("--sort"), QStringLiteral("--phrases")));
+        if (order == QLatin1String("score"))
+            query.sort = GameSort::Score;
+        else if (order == QLatin1String("alpha"))
+            query.sort = GameSort::Alpha;
+        else if (order != QLatin1String("length"))
+            return usage(tr("--sort takes score, length or alpha."));
+        if (query.sort == GameSort::Score && !command.scores)
+            return usage(tr("--sort score needs --scores."));
+    }
     if (parser.isSet(m_contains) && parser.isSet(m_containsWord))
         return usage(tr("%1 and %2 cannot be given together.")
                          .arg(QStringLiteral("--contains"), QStringLiteral("--contains-word")));

@@ -18,6 +18,7 @@
 // to print what is found.
 struct GameCommand {
     GameQuery query;
+    bool scores = false; // each word's value with the tiles of the dictionary's language
     GameFormat format = GameFormat::Lines;
 };
 
@@ -67,4 +68,6 @@ private:
     QCommandLineOption m_noAbbreviations;
     QCommandLineOption m_noNames;
     QCommandLineOption m_noCompounds;
+    QCommandLineOption m_scores;
+    QCommandLineOption m_sort;
 };

@@ -75,7 +75,24 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
             progress->update(done, total, what);
         };
     GameQuery asked = query;
-    asked.capitalNouns = capitalisesNouns(dictionary->filename().string());
+    const std::string language = dictionary->filename().string();
+    asked.capitalNouns = capitalisesNouns(language);
+    if (command.scores) {
+        asked.scores = TileSet::forLanguage(language);
+        if (!asked.scores) {
+            if (progress)
+                progress->clear();
+            QStringList languages;
+            for (const std::string &code : TileSet::languages())
+                languages.append(QString::fromStdString(code));
+            io.errLine(QCoreApplication::translate("GameTool",
+                "--scores: the language of the dictionary %1 has no tile set here; these have "
+                "one: %2.")
+                           .arg(QString::fromStdString(language), languages.join(u' '))
+                           .toStdString());
+            return ExitStatus::Usage;
+        }
+    }
     const GameOutcome outcome
         = playGame(asked, *std::get<std::shared_ptr<const WordIndex>>(forms), *checker, budget);
     if (progress)

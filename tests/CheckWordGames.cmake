@@ -23,9 +23,10 @@ set(games ${DATA}/qq_QQ)
 expect(0 "^angles\nangel\nangle\nGalen\nglean\nlean\ngel\nleg\nan\n$"
     --some --dictionary ${games}.dic lgnaes STDERR "dictionary qq_QQ (${games}), engine ")
 expect(0 "^angles\nangel\nangle\n$" --some --limit 3 --dictionary ${games}.aff LGNAES STDERR "--limit")
-expect(0 "^\\[{\"letters\":9,\"words\":\\[\"dirt\",\"roomy\"\\]},.*\\]\n$"
+expect(0 "^\\[{\"blanks\":\\[\\[\\],\\[\\]\\],\"letters\":9,\"words\":\\[\"dirt\",\"roomy\"\\]},.*\\]\n$"
     --phrases --json --dictionary ${games} dirtyroom)
-expect(0 "^dirty moor\ndirty room\n$" --phrases 2 --pattern "d???? ????" --dictionary ${games} dirtyroo?)
+# The letter the blank stands for, in brackets.
+expect(0 "^dirty \\[m\\]oor\ndirty roo\\[m\\]\n$" --phrases 2 --pattern "d???? ????" --dictionary ${games} dirtyroo?)
 expect(0 "^polish\n$" --some --min-length 6 --dictionary ${games} hsilop)
 # By its name, from DICPATH; the whole-word search takes it too.
 expect(0 "^Done - Found 1 words: lean\n$" --dictionary qq_QQ nael STDERR "dictionary qq_QQ")

@@ -172,7 +172,7 @@ private slots:
             { "words", { "--some" }, "tca", Index::Forms, ExitStatus::Success, "act\ncat\n",
                 "dictionary xx_XX (/dictionaries/xx_XX), engine Scripted" },
             { "JSON", { "--some", "--json" }, "tca", Index::Forms, ExitStatus::Success,
-                R"([{"letters":3,"words":["act"]},{"letters":3,"words":["cat"]}])"
+                R"([{"blanks":[[]],"letters":3,"words":["act"]},{"blanks":[[]],"letters":3,"words":["cat"]}])"
                 "\n",
                 "" },
             { "no index", { "--some" }, "tca", Index::Refused, ExitStatus::IndexRefused, "",
@@ -182,8 +182,11 @@ private slots:
             { "stopped by --limit", { "--some", "--limit", "1" }, "tca", Index::Forms,
                 ExitStatus::Success, "act\n", "--limit" },
             // What was found is printed, and that the budget stopped it told.
+            // A language with no tile set gets a clear message, not zeros.
+            { "no tile set", { "--some", "--scores" }, "tca", Index::Forms, ExitStatus::Usage, "",
+                "--scores" },
             { "stopped by the budget", { "--some" }, "??????", Index::Forms, ExitStatus::Unfinished,
-                "act\ncat\n", "1000" },
+                "[a][c][t]\n[c][a][t]\n", "1000" },
         });
     }
     void game()
@@ -284,12 +287,16 @@ private slots:
         QCOMPARE(err, QStringList { "Refused." });
     }
 
-    // A line a result, its words between single spaces; or one JSON
-    // array, an object a result with its words and their letters.
+    // A line a result, its words between single spaces, the letters blanks
+    // stand for in brackets, a tab and the score where there is one; or one
+    // JSON array, an object a result with its words, their letters, the
+    // blanks' positions and the score where there is one.
     void formats()
     {
-        const std::vector<GameResult> results { { { "dirt", "roomy" } }, { { "angel" } } };
-        QCOMPARE(formatResults(results, GameFormat::Lines), QByteArray("dirt roomy\nangel\n"));
+        const std::vector<GameResult> results { { { "dirt", "roomy" }, { {}, { 1 } }, {} },
+            { { "angel" }, { { 0, 4 } }, 7 } };
+        QCOMPARE(
+            formatResults(results, GameFormat::Lines), QByteArray("dirt r[o]omy\n[a]nge[l]\t7\n"));
         const QJsonDocument document
             = QJsonDocument::fromJson(formatResults(results, GameFormat::Json));
         QVERIFY(document.isArray());
@@ -298,7 +305,12 @@ private slots:
         const QJsonObject first = array.first().toObject();
         QCOMPARE(first.value("words").toArray(), (QJsonArray { "dirt", "roomy" }));
         QCOMPARE(first.value("letters").toInt(), 9);
-        QCOMPARE(array.last().toObject().value("letters").toInt(), 5);
+        QCOMPARE(first.value("blanks").toArray(), (QJsonArray { QJsonArray {}, QJsonArray { 1 } }));
+        QVERIFY(!first.contains("score"));
+        const QJsonObject last = array.last().toObject();
+        QCOMPARE(last.value("letters").toInt(), 5);
+        QCOMPARE(last.value("blanks").toArray(), (QJsonArray { QJsonArray { 0, 4 } }));
+        QCOMPARE(last.value("score").toInt(), 7);
     }
 
     // After the count, where a limit or the budget stopped the game.
@@ -318,7 +330,7 @@ private slots:
         GameQuery query;
         query.mode = row.mode;
         GameOutcome outcome;
-        outcome.results = { { { "angel" } } };
+        outcome.results = { { { "angel" }, {}, {} } };
         outcome.found = 2;
         outcome.candidates = 7;
         outcome.limited = row.limited;

@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>Ve hře: jen slova, která slovník uvádí, s jejich afixy; žádná, která tvoří jeho pravidla pro složeniny.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Ve hře: vypsat hodnotu každého slova podle kamenů jazyka slovníku, žolík za 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>S --some nebo --pattern: pořadí slov, score (nejvyšší hodnota první), length (nejdelší první, výchozí) nebo alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort přijímá score, length nebo alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score vyžaduje --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some a --phrases potřebují rejstřík slov slovníku, který ho nemůže poskytnout: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: jazyk slovníku %1 zde nemá sadu kamenů; mají ji tyto: %2.</translation>
     </message>
 </context>
 <context>

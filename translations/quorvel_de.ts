@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>In einem Spiel: nur die Wörter, die das Wörterbuch mit ihren Affixen aufführt; keine, die seine Regeln für Zusammensetzungen bilden.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>In einem Spiel: den Wert jedes Wortes mit den Spielsteinen der Sprache des Wörterbuchs ausgeben, ein Blanko zählt 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Mit --some oder --pattern: die Reihenfolge der Wörter, score (höchster Wert zuerst), length (längstes zuerst, der Standard) oder alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort nimmt score, length oder alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score braucht --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some und --phrases brauchen den Wortindex des Wörterbuchs, der sich dafür nicht verwenden lässt: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: Die Sprache des Wörterbuchs %1 hat hier keinen Satz Spielsteine; diese haben einen: %2.</translation>
     </message>
 </context>
 <context>

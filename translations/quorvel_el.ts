@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>Σε παιχνίδι: μόνο οι λέξεις που περιέχει το λεξικό, με τα προσφύματά τους· καμία που σχηματίζουν οι κανόνες του για σύνθετες λέξεις.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Σε παιχνίδι: εμφάνιση της αξίας κάθε λέξης με τα πλακίδια της γλώσσας του λεξικού· το λευκό πλακίδιο μετρά 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Με --some ή --pattern: η σειρά των λέξεων, score (πρώτα η μεγαλύτερη αξία), length (πρώτα η μακρύτερη, η προεπιλογή) ή alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>Το --sort δέχεται score, length ή alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>Το --sort score χρειάζεται το --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>Τα --some και --phrases χρειάζονται το ευρετήριο λέξεων του λεξικού, το οποίο αυτό το λεξικό δεν μπορεί να παράσχει: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: η γλώσσα του λεξικού %1 δεν έχει εδώ σετ πλακιδίων· έχουν αυτές: %2.</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>En un juego: solo las palabras que el diccionario incluye, con sus afijos; ninguna que formen sus reglas de compuestos.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>En un juego: mostrar el valor de cada palabra con las fichas del idioma del diccionario; un comodín vale 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Con --some o --pattern: el orden de las palabras, score (mayor valor primero), length (la más larga primero, el predeterminado) o alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort acepta score, length o alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score necesita --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some y --phrases necesitan el índice de palabras del diccionario, que no puede servir aquí: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: el idioma del diccionario %1 no tiene aquí un juego de fichas; estos lo tienen: %2.</translation>
     </message>
 </context>
 <context>

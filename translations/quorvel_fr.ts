@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>Dans un jeu&#xa0;: seulement les mots que le dictionnaire donne, avec leurs affixes&#xa0;; aucun que ses règles de composition forment.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Dans un jeu&#xa0;: afficher la valeur de chaque mot avec les jetons de la langue du dictionnaire, un joker valant 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Avec --some ou --pattern&#xa0;: l&apos;ordre des mots, score (la plus haute valeur d&apos;abord), length (le plus long d&apos;abord, par défaut) ou alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort prend score, length ou alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score demande --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some et --phrases ont besoin de l&apos;index des mots du dictionnaire, qui ne peut pas servir ici&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores&#xa0;: la langue du dictionnaire %1 n&apos;a pas de jeu de jetons ici&#xa0;; celles-ci en ont un&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>In un gioco: solo le parole che il dizionario elenca, con i loro affissi; nessuna formata dalle sue regole per i composti.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>In un gioco: stampare il valore di ogni parola con le tessere della lingua del dizionario; un jolly vale 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Con --some o --pattern: l&apos;ordine delle parole, score (prima il valore più alto), length (prima la più lunga, il predefinito) o alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort accetta score, length o alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score richiede --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some e --phrases richiedono l&apos;indice delle parole del dizionario, che qui non può servire: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: la lingua del dizionario %1 qui non ha un set di tessere; queste lo hanno: %2.</translation>
     </message>
 </context>
 <context>

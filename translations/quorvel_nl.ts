@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>In een spel: alleen de woorden die het woordenboek noemt, met hun affixen; geen die zijn regels voor samenstellingen vormen.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>In een spel: de waarde van elk woord tonen met de letterstenen van de taal van het woordenboek; een blanco steen telt 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Met --some of --pattern: de volgorde van de woorden, score (hoogste waarde eerst), length (langste eerst, de standaard) of alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort verwacht score, length of alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score vereist --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some en --phrases hebben de woordindex van het woordenboek nodig, die hier niet kan dienen: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: de taal van het woordenboek %1 heeft hier geen set letterstenen; deze hebben er een: %2.</translation>
     </message>
 </context>
 <context>

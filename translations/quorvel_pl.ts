@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>W grze: tylko słowa, które słownik wymienia, z ich afiksami; żadnych tworzonych przez jego reguły złożeń.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>W grze: wypisać wartość każdego słowa według płytek języka słownika; blank jest wart 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Z --some lub --pattern: kolejność słów, score (najwyższa wartość najpierw), length (najdłuższe najpierw, domyślnie) lub alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort przyjmuje score, length lub alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score wymaga --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some i --phrases wymagają indeksu słów słownika, a ten słownik nie może go udostępnić: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: język słownika %1 nie ma tu zestawu płytek; mają go te: %2.</translation>
     </message>
 </context>
 <context>

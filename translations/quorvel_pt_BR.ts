@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>Em um jogo: apenas as palavras que o dicionário lista, com seus afixos; nenhuma que suas regras de compostos formem.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Em um jogo: mostrar o valor de cada palavra com as peças do idioma do dicionário; um curinga vale 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Com --some ou --pattern: a ordem das palavras, score (maior valor primeiro), length (a mais longa primeiro, o padrão) ou alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort aceita score, length ou alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score precisa de --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some e --phrases precisam do índice de palavras do dicionário, que não pode servir aqui: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: o idioma do dicionário %1 não tem aqui um conjunto de peças; estes têm: %2.</translation>
     </message>
 </context>
 <context>

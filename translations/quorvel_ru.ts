@@ -229,6 +229,22 @@
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
         <translation>В игре: только слова, которые перечисляет словарь, с их аффиксами; никаких, образованных его правилами словосложения.</translation>
     </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>В игре: выводить ценность каждого слова по фишкам языка словаря; пустая фишка стоит 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>С --some или --pattern: порядок слов — score (сначала самые ценные), length (сначала самые длинные, по умолчанию) или alpha.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort принимает score, length или alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score требует --scores.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -258,6 +274,10 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>Для --some и --phrases нужен индекс слов словаря, а этот словарь не может его предоставить: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: для языка словаря %1 здесь нет набора фишек; он есть у этих: %2.</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,49 @@ std::function<bool(std::string_view)> wantedBy(const GameQuery &query, bool oneP
     };
 }
 
+// For each word of a line, the positions of the letters blanks stand for:
+// those the pool lacks, the last of the line.
+std::vector<std::vector<std::size_t>> blanksOf(
+    const LetterPool &pool, const std::vector<std::string> &words)
+{
+    LetterCounts need {};
+    for (const std::string &word : words) {
+        const LetterCounts letters = countLetters(word);
+        for (std::size_t x = 0; x < need.size(); ++x)
+            need[x] = static_cast<std::uint8_t>(need[x] + letters[x]);
+    }
+    for (std::size_t x = 0; x < need.size(); ++x)
+        need[x]
+            = need[x] > pool.counts[x] ? static_cast<std::uint8_t>(need[x] - pool.counts[x]) : 0;
+    std::vector<std::vector<std::size_t>> blanks(words.size());
+    for (std::size_t w = words.size(); w-- > 0;) {
+        for (std::size_t at = words[w].size(); at-- > 0;) {
+            const LetterCounts one = countLetters(std::string_view(words[w]).substr(at, 1));
+            for (std::size_t x = 0; x < need.size(); ++x) {
+                if (one[x] && need[x]) {
+                    --need[x];
+                    blanks[w].insert(blanks[w].begin(), at);
+                }
+            }
+        }
+    }
+    return blanks;
+}
+
+// The blanks and the score of a line, where the query asks for them.
+void tell(const GameQuery &query, GameResult &result)
+{
+    result.blanks = query.tiles && query.pool.blanks > 0
+        ? blanksOf(query.pool, result.words)
+        : std::vector<std::vector<std::size_t>>(result.words.size());
+    if (!query.scores)
+        return;
+    unsigned score = 0;
+    for (std::size_t w = 0; w < result.words.size(); ++w)
+        score += query.scores->score(result.words[w], result.blanks[w]);
+    result.score = score;
+}
+
 bool inCapitals(std::string_view word)
 {
     return word.size() > 1
@@ -75,17 +118,40 @@ GameOutcome someWords(
     words.compounds = query.compounds;
     WordHunt hunt = huntWords(index, checker, words, budget);
     leaveOut(query, hunt.words);
-    std::ranges::sort(hunt.words,
-        [](const FoundWord &a, const FoundWord &b) { return longestFirst(a.text, b.text); });
+    std::vector<GameResult> results;
+    results.reserve(hunt.words.size());
+    for (FoundWord &word : hunt.words) {
+        GameResult result { { std::move(word.text) }, {}, {} };
+        tell(query, result);
+        results.push_back(std::move(result));
+    }
+    const auto longer = [](const GameResult &a, const GameResult &b) {
+        return longestFirst(a.words.front(), b.words.front());
+    };
+    switch (query.sort) {
+    case GameSort::Length:
+        std::ranges::sort(results, longer);
+        break;
+    case GameSort::Alpha:
+        std::ranges::sort(results, [](const GameResult &a, const GameResult &b) {
+            return wordOrder(a.words.front(), b.words.front());
+        });
+        break;
+    case GameSort::Score:
+        std::ranges::sort(results, [&longer](const GameResult &a, const GameResult &b) {
+            return a.score != b.score ? a.score > b.score : longer(a, b);
+        });
+        break;
+    }
     GameOutcome outcome;
-    outcome.found = hunt.words.size();
+    outcome.found = results.size();
     outcome.candidates = hunt.candidates;
     outcome.questions = hunt.questions;
     outcome.unfinished = hunt.unfinished;
-    const std::size_t shown = std::min(hunt.words.size(), query.limit.value_or(SIZE_MAX));
-    outcome.limited = shown < hunt.words.size();
-    for (std::size_t i = 0; i < shown; ++i)
-        outcome.results.push_back({ { std::move(hunt.words[i].text) } });
+    const std::size_t shown = std::min(results.size(), query.limit.value_or(SIZE_MAX));
+    outcome.limited = shown < results.size();
+    results.resize(shown);
+    outcome.results = std::move(results);
     return outcome;
 }
 
@@ -132,6 +198,7 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
                 result.words = std::move(placed);
             }
         }
+        tell(query, result);
         outcome.results.push_back(std::move(result));
     }
     return outcome;
@@ -142,13 +209,7 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
 bool capitalisesNouns(std::string_view language)
 {
     // German, and Luxembourgish, which writes as German does.
-    for (const std::string_view code : { "de", "lb" }) {
-        if (language.starts_with(code)
-            && (language.size() == code.size() || language[code.size()] == '_'
-                || language[code.size()] == '-'))
-            return true;
-    }
-    return false;
+    return languageIs(language, "de") || languageIs(language, "lb");
 }
 
 GameOutcome playGame(

@@ -4,6 +4,7 @@
 
 #include "platform/SpellChecker.h"
 #include "wordgames/GameResult.h"
+#include "wordgames/TileSet.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
@@ -17,6 +18,10 @@
 #include <vector>
 
 enum class GameMode { Some, Phrases };
+
+// The order of the words printed: longest first (as today), highest score
+// first, alphabetical.
+enum class GameSort { Length, Score, Alpha };
 
 // One question of a word-game player.
 struct GameQuery {
@@ -36,6 +41,11 @@ struct GameQuery {
     // The language writes its nouns with a capital (German): only words
     // in capitals count as names.
     bool capitalNouns = false;
+    // The pool is the player's tiles, its blanks blank tiles (not a
+    // crossword's open squares): the letters they stand for are told.
+    bool tiles = true;
+    std::optional<TileSet> scores; // each word's value with these tiles
+    GameSort sort = GameSort::Length;
 };
 
 // Whether the language (a dictionary's name: de_DE) writes every noun with a capital.
