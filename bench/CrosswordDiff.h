@@ -15,8 +15,8 @@
 #include "wordindex/FormSource.h"
 
 #include <QCommandLineParser>
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <functional>
