@@ -82,6 +82,10 @@ GameOptions::GameOptions()
           tr("With --some or --pattern: the order of the words, score (highest first), length "
              "(longest first, the default) or alpha."),
           QStringLiteral("ORDER"))
+    , m_wordlist(QStringLiteral("wordlist"),
+          tr("In a game: the words of this list (one a line, UTF-8, # comments) instead of the "
+             "dictionary's; the spelling checker is not asked."),
+          QStringLiteral("FILE"))
 {
 }
 
@@ -89,7 +93,7 @@ void GameOptions::addTo(QCommandLineParser &parser) const
 {
     parser.addOptions({ m_some, m_phrases, m_minLength, m_pattern, m_contains, m_limit, m_json,
         m_exclude, m_include, m_containsWord, m_noAbbreviations, m_noNames, m_noCompounds, m_scores,
-        m_sort });
+        m_sort, m_wordlist });
 }
 
 bool GameOptions::asked(const QCommandLineParser &parser) const
@@ -105,7 +109,8 @@ bool GameOptions::crossword(const QCommandLineParser &parser) const
 std::optional<QString> GameOptions::gameOnlyOption(const QCommandLineParser &parser) const
 {
     for (const QCommandLineOption *option :
-        { &m_minLength, &m_contains, &m_limit, &m_json, &m_exclude, &m_include, &m_containsWord }) {
+        { &m_minLength, &m_contains, &m_limit, &m_json, &m_exclude, &m_include, &m_containsWord,
+            &m_noAbbreviations, &m_noNames, &m_noCompounds, &m_scores, &m_sort, &m_wordlist }) {
         if (parser.isSet(*option))
             return QStringLiteral("--") + option->names().constFirst();
     }
@@ -185,6 +190,8 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     query.compounds = !parser.isSet(m_noCompounds);
     query.tiles = !crossword;
     command.scores = parser.isSet(m_scores);
+    if (parser.isSet(m_wordlist))
+        command.wordlist = std::filesystem::path(parser.value(m_wordlist).toStdString());
     if (parser.isSet(m_sort)) {
         const QString order = parser.value(m_sort);
         if (query.mode == GameMode::Phrases)

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <optional>
 #include <variant>
 
@@ -19,6 +20,10 @@
 struct GameCommand {
     GameQuery query;
     bool scores = false; // each word's value with the tiles of the dictionary's language
+    // The player's own word list, judged instead of the dictionary, and the
+    // language whose tiles count (the dictionary's that would have been used).
+    std::optional<std::filesystem::path> wordlist;
+    std::string listLanguage;
     GameFormat format = GameFormat::Lines;
 };
 
@@ -70,4 +75,5 @@ private:
     QCommandLineOption m_noCompounds;
     QCommandLineOption m_scores;
     QCommandLineOption m_sort;
+    QCommandLineOption m_wordlist;
 };

@@ -106,6 +106,11 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::withLetters(
         if (auto *refusal = std::get_if<CommandRefusal>(&read))
             return std::move(*refusal);
         command.game = std::get<GameCommand>(std::move(read));
+        // The tiles of a word list's words are those of the dictionary's language.
+        command.game->listLanguage
+            = command.dictionary.language.value_or(command.dictionary.candidates.empty()
+                    ? std::string()
+                    : command.dictionary.candidates.front().filename().string());
     }
     return command;
 }

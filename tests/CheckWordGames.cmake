@@ -65,3 +65,6 @@ expect(0 "^roomy dirt\ndirty moor\ndirty room\n$" --phrases --pattern "????? ???
 expect(0 "^dirty room\n$" --phrases --contains-word room --dictionary qq_QQ dirtyroom)
 # Results people would play: no names (Galen), in any game.
 expect(0 "^angles\nangel\nangle\nglean\nlean\ngel\nleg\nan\n$" --some --no-names --dictionary qq_QQ lgnaes)
+# The player's own list: its words, not the dictionary's; the checker not asked.
+expect(0 "^elan\nlean\n$" --some --min-length 4 --wordlist ${DATA}/list.txt nael STDERR "not asked")
+expect(2 "^$" --some --wordlist ${DATA} nael STDERR "--wordlist")

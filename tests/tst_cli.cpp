@@ -13,11 +13,14 @@
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "wordforms/FormRole.h"
+#include "wordgames/PlayerList.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,6 +50,18 @@ struct LinesRow {
     QStringList answered; // the letters asked, in order
     int errLines; // told on standard error by the loop itself
     ExitStatus status;
+};
+
+// Where --wordlist points: a file of these bytes, or something else.
+enum class ListFile { Bytes, Missing, Directory, Fifo, Huge };
+
+struct WordListRow {
+    const char *name;
+    ListFile file;
+    QByteArray bytes;
+    ExitStatus status;
+    QString out;
+    QString err; // a piece of a line on standard error
 };
 
 struct NotesRow {
@@ -399,6 +414,70 @@ private slots:
         const bool toTheEnd
             = row.status != ExitStatus::NoChecker && row.status != ExitStatus::IndexRefused;
         QCOMPARE(prompts > answered.size(), toTheEnd);
+    }
+
+    // The player's own list: its words judged by nothing but the list, the
+    // checker never asked; a file that is no word list is refused, status 2.
+    void wordList_data()
+    {
+        addRows<WordListRow>({
+            { "the list's words", ListFile::Bytes, "# my list\nact\ncat\ntac\n",
+                ExitStatus::Success, "act\ncat\ntac\n", "not asked" },
+            { "no end of line", ListFile::Bytes, "act\ncat", ExitStatus::Success, "act\ncat\n",
+                "2 words" },
+            { "lines as on Windows, spaces", ListFile::Bytes, " act \r\ncat\r\n",
+                ExitStatus::Success, "act\ncat\n", "2 words" },
+            { "a word twice", ListFile::Bytes, "act\nact\n", ExitStatus::Success, "act\n",
+                "1 words" },
+            { "a word of other letters", ListFile::Bytes, "act\nna\xc3\xafve\n",
+                ExitStatus::Success, "act\n", "1 left out" },
+            { "NUL bytes", ListFile::Bytes, QByteArray("act\nc\0t\n", 8), ExitStatus::Usage, "",
+                "line 2" },
+            { "not UTF-8", ListFile::Bytes, "act\n\xff\xfe\n", ExitStatus::Usage, "", "UTF-8" },
+            { "a huge line", ListFile::Bytes, QByteArray(PlayerList::kMaxLine + 1, 'a'),
+                ExitStatus::Usage, "", "line 1" },
+            { "no word", ListFile::Bytes, "# nothing\n", ExitStatus::Usage, "", "no word" },
+            { "missing", ListFile::Missing, {}, ExitStatus::Usage, "", "--wordlist" },
+            { "a folder", ListFile::Directory, {}, ExitStatus::Usage, "", "not a regular file" },
+            { "a FIFO", ListFile::Fifo, {}, ExitStatus::Usage, "", "not a regular file" },
+            { "a file of a gigabyte", ListFile::Huge, {}, ExitStatus::Usage, "", "larger" },
+        });
+    }
+    void wordList()
+    {
+        QFETCH(WordListRow, row);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QString path = folder.filePath("list.txt");
+        QFile file(path);
+        switch (row.file) {
+        case ListFile::Bytes:
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(row.bytes), row.bytes.size());
+            file.close();
+            break;
+        case ListFile::Missing:
+            break;
+        case ListFile::Directory:
+            path = folder.path();
+            break;
+        case ListFile::Fifo:
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            break;
+        case ListFile::Huge:
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(1) << 30)); // sparse: nothing is written
+            file.close();
+            break;
+        }
+        ToolFixture tool(Index::Forms);
+        QCOMPARE(runGameTool(gameFor({ "--some", "--min-length", "3", "--wordlist", path }, "tca"),
+                     tool.services(), tool.io),
+            row.status);
+        QCOMPARE(QString::fromUtf8(tool.out), row.out);
+        QVERIFY2(tool.errText().contains(row.err), qPrintable(tool.errText()));
+        // The dictionary's checker was never made, let alone asked.
+        QVERIFY(tool.checkers.script->asked.isEmpty());
     }
 };
 

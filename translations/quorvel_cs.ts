@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score vyžaduje --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Ve hře: slova z tohoto seznamu (jedno na řádek, UTF-8, # pro komentáře) místo slov slovníku; kontrola pravopisu se neptá.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: jazyk slovníku %1 zde nemá sadu kamenů; mají ji tyto: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>slova ze seznamu %1: slov %2, vynecháno %3 kvůli písmenům mimo A až Z; kontrola pravopisu nebyla dotázána</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score braucht --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>In einem Spiel: die Wörter dieser Liste (eines je Zeile, UTF-8, # für Kommentare) statt der des Wörterbuchs; die Rechtschreibprüfung wird nicht gefragt.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: Die Sprache des Wörterbuchs %1 hat hier keinen Satz Spielsteine; diese haben einen: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>die Wörter der Liste %1: %2 Wörter, %3 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht gefragt</translation>
     </message>
 </context>
 <context>

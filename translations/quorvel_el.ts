@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>Το --sort score χρειάζεται το --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Σε παιχνίδι: οι λέξεις αυτής της λίστας (μία ανά γραμμή, UTF-8, # για σχόλια) αντί για του λεξικού· ο ορθογραφικός έλεγχος δεν ερωτάται.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: η γλώσσα του λεξικού %1 δεν έχει εδώ σετ πλακιδίων· έχουν αυτές: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>οι λέξεις της λίστας %1: %2 λέξεις, %3 παραλείφθηκαν λόγω γραμμάτων εκτός A έως Z· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score necesita --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>En un juego: las palabras de esta lista (una por línea, UTF-8, # para comentarios) en lugar de las del diccionario; no se consulta al corrector ortográfico.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: el idioma del diccionario %1 no tiene aquí un juego de fichas; estos lo tienen: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>las palabras de la lista %1: %2 palabras, %3 omitidas por letras fuera de la A a la Z; no se consultó al corrector ortográfico</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score demande --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Dans un jeu&#xa0;: les mots de cette liste (un par ligne, UTF-8, # pour les commentaires) au lieu de ceux du dictionnaire&#xa0;; le correcteur orthographique n&apos;est pas interrogé.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores&#xa0;: la langue du dictionnaire %1 n&apos;a pas de jeu de jetons ici&#xa0;; celles-ci en ont un&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>les mots de la liste %1&#xa0;: %2 mots, %3 écartés pour des lettres hors de A à Z&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score richiede --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>In un gioco: le parole di questo elenco (una per riga, UTF-8, # per i commenti) invece di quelle del dizionario; il correttore ortografico non viene interrogato.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: la lingua del dizionario %1 qui non ha un set di tessere; queste lo hanno: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>le parole dell&apos;elenco %1: %2 parole, %3 tralasciate per lettere oltre la A-Z; il correttore ortografico non è stato interrogato</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score vereist --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>In een spel: de woorden van deze lijst (één per regel, UTF-8, # voor commentaar) in plaats van die van het woordenboek; de spellingcontrole wordt niet gevraagd.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: de taal van het woordenboek %1 heeft hier geen set letterstenen; deze hebben er een: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>de woorden van de lijst %1: %2 woorden, %3 weggelaten om letters buiten A tot Z; de spellingcontrole is niet gevraagd</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score wymaga --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>W grze: słowa z tej listy (jedno w wierszu, UTF-8, # dla komentarzy) zamiast słów ze słownika; sprawdzanie pisowni nie jest pytane.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: język słownika %1 nie ma tu zestawu płytek; mają go te: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>słowa z listy %1: słów %2, pominiętych %3 z powodu liter spoza A–Z; sprawdzanie pisowni nie było pytane</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score precisa de --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Em um jogo: as palavras desta lista (uma por linha, UTF-8, # para comentários) em vez das do dicionário; o verificador ortográfico não é consultado.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: o idioma do dicionário %1 não tem aqui um conjunto de peças; estes têm: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>as palavras da lista %1: %2 palavras, %3 deixadas de fora por letras além de A a Z; o verificador ortográfico não foi consultado</translation>
     </message>
 </context>
 <context>

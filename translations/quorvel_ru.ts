@@ -245,6 +245,10 @@
         <source>--sort score needs --scores.</source>
         <translation>--sort score требует --scores.</translation>
     </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>В игре: слова из этого списка (по одному в строке, UTF-8, # для комментариев) вместо слов словаря; проверка орфографии не опрашивается.</translation>
+    </message>
 </context>
 <context>
     <name>GameOutput</name>
@@ -278,6 +282,14 @@
     <message>
         <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
         <translation>--scores: для языка словаря %1 здесь нет набора фишек; он есть у этих: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>слова из списка %1: слов — %2, пропущено %3 из-за букв вне A–Z; проверка орфографии не опрашивалась</translation>
     </message>
 </context>
 <context>
