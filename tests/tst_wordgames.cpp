@@ -1,21 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOptions.h"
-#include "cli/GameOutput.h"
+#include "tests/support/GameLexicon.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
 #include "wordforms/FormRole.h"
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"
-#include "wordgames/TileSet.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
 
 using namespace FormRole;
+using namespace GameLexicon;
 
 // A command line of the games, and the lines they print.
 struct GameRow {
@@ -27,51 +26,11 @@ struct GameRow {
     bool capitalNouns = false; // the language writes its nouns with a capital
 };
 
-// What the tests' tile set makes a word worth, blanks at these positions.
-struct ScoreRow {
-    const char *name;
-    const char *word;
-    std::vector<std::size_t> blanks;
-    unsigned score;
-};
-
-// A table of tiles that is wrong, and what its refusal names.
-struct TableRow {
-    const char *name;
-    const char *table;
-    const char *named;
-};
-
 struct NounsRow {
     const char *name;
     const char *language;
     bool capitalised;
 };
-
-// A lexicon whose index holds a word the checker refuses in every case
-// (gnale), one it takes only in capitals (Strasse, as "STRASSE" for
-// "Straße"), one it lists in two spellings, the capitalised one first, and
-// two parts that join into compounds the checker takes in every case.
-const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "angel", Word },
-    { "angle", Word }, { "glean", Word }, { "Galen", Word }, { "lean", Word }, { "gel", Word },
-    { "leg", Word }, { "an", Word }, { "a", Word }, { "nag", Word }, { "gal", Word },
-    { "lag", Word }, { "ale", Word }, { "gnale", Word }, { "dirt", Word }, { "dirty", Word },
-    { "room", Word }, { "roomy", Word }, { "moor", Word }, { "Polish", Word }, { "polish", Word },
-    { "Paris", Word }, { "Strasse", Word }, { "ab", Word }, { "aba", Word }, { "baa", Word },
-    { "aa", Word }, { "bb", Word }, { "nb", Begin }, { "book", Word | Begin | End },
-    { "case", Word | Begin | End }, { "USS", Word } };
-
-QSet<QString> acceptedWords()
-{
-    QSet<QString> accepted;
-    for (const auto &[form, roles] : kForms)
-        accepted.insert(QString::fromStdString(form));
-    accepted -= QSet<QString> { "gnale", "Strasse", "nb" };
-    accepted.insert(QStringLiteral("STRASSE"));
-    for (const QString &compound : { QStringLiteral("bookcase"), QStringLiteral("casebook") })
-        accepted += { compound, compound.left(1).toUpper() + compound.mid(1), compound.toUpper() };
-    return accepted;
-}
 
 const QStringList kFiveLetters { "angel", "angle", "Galen", "glean", "lean", "ale", "gal", "gel",
     "lag", "leg", "nag", "an" };
@@ -80,19 +39,6 @@ const QStringList kBlankBesideA { "angel", "angle", "Galen", "glean", "lean", "a
     "lag", "leg", "nag", "aa", "ab", "an" };
 
 } // namespace
-
-// The tests' own tile set (tests/data/wordgames/tiles.txt).
-TileSet testTiles()
-{
-    QFile file(QStringLiteral(QUORVEL_TEST_DATA "/wordgames/tiles.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("no tiles.txt");
-    const QByteArray text = file.readAll();
-    auto sets = TileSet::parse(std::string_view(text.constData(), text.size()));
-    if (const auto *why = std::get_if<std::string>(&sets))
-        qFatal("%s", why->c_str());
-    return std::get<std::vector<TileSet>>(sets).front();
-}
 
 class TestWordGames : public QObject {
     Q_OBJECT
@@ -263,136 +209,6 @@ private slots:
             for (const std::string &word : result.words)
                 QVERIFY(script->asked.contains(QString::fromStdString(word)));
         }
-    }
-
-    // Scores, blanks marked and the orders of words, with the tests' tiles.
-    void scores_data()
-    {
-        addRows<GameRow>({
-            { "each word's value", { "--some", "--scores", "--min-length", "5" }, "lgnae",
-                { "angel\t6", "angle\t6", "Galen\t6", "glean\t6" } },
-            { "a blank worth 0, marked", { "--some", "--scores", "--min-length", "5" }, "?ngel",
-                { "[a]ngel\t5", "[a]ngle\t5", "G[a]len\t5", "gle[a]n\t5" } },
-            { "the last letter is the blank's", { "--some", "--scores", "--pattern", "a??" }, "ab?",
-                { "ab[a]\t4" } },
-            { "blanks marked without scores", { "--some", "--min-length", "3" }, "??", {} },
-            { "two blanks", { "--some" }, "a??",
-                { "a[b][a]", "a[l][e]", "[b]a[a]", "[g]a[l]", "[l]a[g]", "[n]a[g]", "a[a]", "a[b]",
-                    "a[n]", "[b][b]" } },
-            { "highest score first",
-                { "--some", "--scores", "--sort", "score", "--min-length", "3" }, "bagle",
-                { "gal\t4", "gel\t4", "lag\t4", "leg\t4", "ale\t3" } },
-            { "longest first", { "--some", "--sort", "length", "--min-length", "3" }, "bagle",
-                { "ale", "gal", "gel", "lag", "leg" } },
-            { "alphabetical", { "--some", "--sort", "alpha" }, "lgnae",
-                { "ale", "an", "angel", "angle", "gal", "Galen", "gel", "glean", "lag", "lean",
-                    "leg", "nag" } },
-            { "a phrase's blanks and score", { "--phrases", "--scores" }, "abab?",
-                { "ab ab[a]\t8", "ab ba[a]\t8", "aba b[b]\t8", "baa b[b]\t8" } },
-            { "a crossword has no blanks", { "--pattern", "gl???", "--scores" }, "",
-                { "glean\t6" } },
-        });
-    }
-    void scores()
-    {
-        QFETCH(GameRow, row);
-        CompoundSettings settings;
-        settings.classic = true;
-        settings.minPart = 1;
-        const WordIndex index = WordIndex::fromForms(kForms, settings);
-        ScriptedChecker checker(std::make_shared<CheckerScript>(acceptedWords()));
-        QCommandLineParser parser;
-        const GameOptions games;
-        games.addTo(parser);
-        QVERIFY(parser.parse(GameOptions::withPhraseDefault(QStringList { "tool" } + row.options)));
-        auto read = games.read(parser, row.letters);
-        QVERIFY(std::holds_alternative<GameCommand>(read));
-        GameCommand command = std::get<GameCommand>(read);
-        if (command.scores)
-            command.query.scores = testTiles();
-        const GameOutcome outcome = playGame(command.query, index, checker);
-        const QString printed
-            = QString::fromUtf8(formatResults(outcome.results, GameFormat::Lines));
-        QCOMPARE(printed.split(u'\n', Qt::SkipEmptyParts), row.lines);
-    }
-
-    // A word's value: a tile of two letters before its letters, none for a
-    // letter the set has no tile for, any case.
-    void tileScore_data()
-    {
-        addRows<ScoreRow>({
-            { "letters", "bagel", {}, 8 },
-            { "capitals", "BAGEL", {}, 8 },
-            { "a blank", "bagel", { 0 }, 5 },
-            { "two blanks", "bagel", { 0, 4 }, 4 },
-            { "a tile of two letters", "ach", {}, 6 },
-            { "a blank for a tile of two letters", "ach", { 2 }, 1 },
-            { "its letters apart", "hac", {}, 7 },
-            { "a letter with no tile", "ax", {}, 1 },
-        });
-    }
-    void tileScore()
-    {
-        QFETCH(ScoreRow, row);
-        QCOMPARE(testTiles().score(row.word, row.blanks), row.score);
-    }
-
-    // A table that is wrong is refused with the line that is wrong.
-    void tileTables_data()
-    {
-        addRows<TableRow>({
-            { "a tile before any section", "a 1 2\n", "line 1" },
-            { "a value not a number", "[qq]\na x 2\n", "line 2" },
-            { "no tiles of a letter", "[qq]\na 1 0\n", "line 2" },
-            { "a value past the bound", "[qq]\na 1001 1\n", "line 2" },
-            { "two fields", "[qq]\na 1\n", "line 2" },
-            { "two letters not in []", "[qq]\nch 1 1\n", "line 2" },
-            { "a capital", "[qq]\nA 1 1\n", "line 2" },
-            { "a tile twice", "# twice\n[qq]\na 1 1\na 2 1\n", "line 4" },
-            { "a section of no language", "[ ]\n", "line 1" },
-        });
-    }
-    void tileTables()
-    {
-        QFETCH(TableRow, row);
-        const auto parsed = TileSet::parse(row.table);
-        const auto *why = std::get_if<std::string>(&parsed);
-        QVERIFY(why);
-        QVERIFY2(why->starts_with(std::string(row.named) + ":"), why->c_str());
-    }
-
-    // The program's own table: every language the players asked for has a
-    // set, each with blanks and tiles; a language without one has none.
-    void programTiles_data()
-    {
-        addRows<ScoreRow>({
-            { "en_US", "quiz", {}, 22 },
-            { "fr", "whisky", {}, 36 },
-            { "de_DE", "Quiz", {}, 15 },
-            { "es_ES", "chorro", {}, 15 }, // CH and RR are tiles of their own
-            { "it_IT", "zucchero", {}, 27 },
-            { "nl", "quiz", {}, 19 },
-            { "pl_PL", "\u017c\u00f3\u0142w", {}, 14 }, // żółw
-            { "pt_BR", "xadrez", {}, 21 },
-            { "sv_SE", "kaffe", {}, 10 },
-            { "nb_NO", "fjord", {}, 10 },
-            { "da_DK", "hygge", {}, 15 },
-            { "cs_CZ", "xylofon", {}, 21 },
-            { "el_GR", "\u03c8\u03c5\u03c7\u03b7", {}, 21 }, // ψυχη
-            { "ru_RU", "\u0449\u0443\u043a\u0430", {}, 15 }, // щука
-            { "tr_TR", "\u00e7ay", {}, 8 },
-        });
-    }
-    // The program's own table: every language the players asked for has a
-    // set, and a word worked out by hand from the published set scores so.
-    void programTiles()
-    {
-        QFETCH(ScoreRow, row);
-        const auto tiles = TileSet::forLanguage(row.name);
-        QVERIFY(tiles);
-        QVERIFY(tiles->blanks() > 0);
-        QCOMPARE(tiles->score(row.word, row.blanks), row.score);
-        QVERIFY(!TileSet::forLanguage("hu_HU"));
     }
 
     void capitalNouns_data()
