@@ -8,6 +8,7 @@
 #include "HelperPath.h"
 #include "cli/AnalysisTool.h"
 #include "cli/GameTool.h"
+#include "cli/QueryLines.h"
 #include "cli/SearchCommand.h"
 #include "search/HeadlessView.h"
 #include "spelling/DictionaryLocator.h"
@@ -88,9 +89,35 @@ int main(int argc, char **argv)
     ToolMessageBox box(io.errLine);
     FlagTerminator terminator;
     const ToolServices services { dictionaries, dictionaries, box, terminator };
-    const ExitStatus status = command.game
-        ? runGameTool(*command.game, services, io)
-        : runAnalysis(command.letters, services, command.search, io, command.dictionary.language);
+    const auto answer = [&](const SearchCommand &query) {
+        return query.game
+            ? runGameTool(*query.game, services, io)
+            : runAnalysis(query.letters, services, query.search, io, query.dictionary.language);
+    };
+    ExitStatus status = ExitStatus::Success;
+    if (command.readLines) {
+        // The prompt goes where the progress goes, so that the answers piped on stay clean.
+        std::function<void()> prompt;
+        if (isatty(STDIN_FILENO) && isatty(STDERR_FILENO))
+            prompt = [] {
+                std::fputs(
+                    qPrintable(QCoreApplication::translate("SearchTool", "Letters: ")), stderr);
+                std::fflush(stderr);
+            };
+        status = QueryLines::answerAll(
+            stdin,
+            [&](const QString &letters) {
+                auto line = commandLine.withLetters(command, letters);
+                if (const auto *refusal = std::get_if<CommandRefusal>(&line)) {
+                    printLine(refusal->message.toStdString());
+                    return refusal->status;
+                }
+                return answer(std::get<SearchCommand>(line));
+            },
+            io, prompt);
+    } else {
+        status = answer(command);
+    }
     if (status == ExitStatus::Success || status == ExitStatus::Unfinished)
         // The answer is out; the index built meanwhile is kept for the next run.
         dictionaries.finish();

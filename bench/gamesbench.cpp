@@ -8,7 +8,10 @@
 // forms, with the median and the slowest. With --vs-an it also runs the
 // whole tool and Debian's `an` (-w, -l 2) on the same letters, one after
 // the other, several times, and prints the medians of their wall times.
-// Usage: quorvel-gamesbench [--dictionary PATH] [--inputs N] [--vs-an]
+// With --jumbles N it gives quorvel-search N jumbles of 8 letters (the
+// letters of the dictionary's own forms, shuffled) piped in one run with
+// --stdin, and the same N as separate runs, each after a warm-up run.
+// Usage: quorvel-gamesbench [--dictionary PATH] [--inputs N] [--vs-an] [--jumbles N]
 #include "DifferentialInputs.h"
 #include "spelling/DictionaryService.h"
 #include "wordgames/GameRun.h"
@@ -20,6 +23,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <random>
 
 namespace {
 
@@ -90,6 +94,46 @@ void versusAn(const QString &tool, const QString &dictionary, const QString &let
         qPrintable(anMode.join(u' ')), median(anTimes), runs);
 }
 
+// N jumbles of 8 letters: the dictionary's forms of 8 letters, shuffled.
+QStringList jumbles(DifferentialInputs &inputs, qulonglong count)
+{
+    constexpr std::size_t kLetters = 8;
+    std::mt19937 random(11);
+    QStringList lines;
+    while (static_cast<qulonglong>(lines.size()) < count) {
+        std::string word = inputs.next(true);
+        if (word.size() != kLetters || !std::ranges::all_of(word, [](char c) {
+                return std::isalpha(static_cast<unsigned char>(c));
+            }))
+            continue;
+        std::ranges::shuffle(word, random);
+        lines.append(QString::fromStdString(word).toLower());
+    }
+    return lines;
+}
+
+// The same jumbles piped into one run with --stdin, and as separate runs.
+void pipedVersusSeparate(const QString &tool, const QString &dictionary, const QStringList &lines)
+{
+    const QStringList arguments { QStringLiteral("--dictionary"), dictionary };
+    (void)runOnce(tool, arguments + QStringList { lines.constFirst() }); // the cache is warm
+    QProcess piped;
+    piped.setStandardErrorFile(QProcess::nullDevice());
+    const auto start = std::chrono::steady_clock::now();
+    piped.start(tool, arguments + QStringList { QStringLiteral("--stdin") });
+    piped.write((lines.join(u'\n') + u'\n').toUtf8());
+    piped.closeWriteChannel();
+    piped.waitForFinished(-1);
+    const double pipedMs = milliseconds(std::chrono::steady_clock::now() - start);
+    const auto answers = piped.readAllStandardOutput().count('\n');
+    double separateMs = 0;
+    for (const QString &line : lines)
+        separateMs += runOnce(tool, arguments + QStringList { line });
+    std::printf("  %lld jumbles of 8 letters: piped into one run with --stdin %8.1f ms (%lld "
+                "answer lines; target 1000 ms); as separate runs %8.1f ms\n",
+        static_cast<long long>(lines.size()), pipedMs, static_cast<long long>(answers), separateMs);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -105,7 +149,11 @@ int main(int argc, char **argv)
         QStringLiteral("Inputs per case."), QStringLiteral("n"), QStringLiteral("20"));
     const QCommandLineOption vsOption(QStringLiteral("vs-an"),
         QStringLiteral("Also compare the whole tool with an, end to end."));
-    parser.addOptions({ dictionaryOption, inputsOption, vsOption });
+    const QCommandLineOption jumblesOption(QStringLiteral("jumbles"),
+        QStringLiteral("Also time n jumbles of 8 letters piped with --stdin against n separate "
+                       "runs."),
+        QStringLiteral("n"));
+    parser.addOptions({ dictionaryOption, inputsOption, vsOption, jumblesOption });
     parser.process(app);
 
     const std::filesystem::path base = parser.value(dictionaryOption).toStdString();
@@ -160,12 +208,19 @@ int main(int argc, char **argv)
             game.name, median(times), std::ranges::max(times), slowest.c_str(), game.targetMs,
             results, unfinished);
     }
+    const QString tool = QDir(programs).filePath(QStringLiteral("quorvel-search"));
+    const QString dictionary = QString::fromStdString(base.string());
+    if (parser.isSet(jumblesOption)) {
+        std::printf("many queries, end to end (the tool loads its dictionary and index from the "
+                    "cache):\n");
+        DifferentialInputs inputs(13, base, offer.index.get(), 8, 8);
+        pipedVersusSeparate(tool, dictionary,
+            jumbles(inputs, std::max<qulonglong>(1, parser.value(jumblesOption).toULongLong())));
+    }
     if (!parser.isSet(vsOption))
         return 0;
     std::printf("end to end, the whole process (the tool loads its dictionary and index from "
                 "the cache):\n");
-    const QString tool = QDir(programs).filePath(QStringLiteral("quorvel-search"));
-    const QString dictionary = QString::fromStdString(base.string());
     const std::string some = examples[0].substr(0, 15);
     versusAn(tool, dictionary, QString::fromStdString(some), { QStringLiteral("--some") },
         { QStringLiteral("-w") }, 7);

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Checks the words of --some against a slow reference written from what
+// Checks the words of --some (and with --crosswords, of --pattern alone:
+// see CrosswordDiff.h) against a slow reference written from what
 // the option promises, on real dictionaries: for seeded inputs (letters
 // made from the dictionary's own forms, or random, with blanks) the
 // reference takes every sub-multiset of the letters of at least the
@@ -14,7 +15,9 @@
 // word the games print must be accepted exactly as printed. Both ask the
 // same checker, which the program's own dictionary service chose and
 // loaded. One line per dictionary: the engine, the inputs, the differences.
+#include "CrosswordDiff.h"
 #include "DifferentialInputs.h"
+#include "WordsReference.h"
 #include "search/CheckerQuestions.h"
 #include "spelling/DictionaryService.h"
 #include "wordgames/GameRun.h"
@@ -32,55 +35,6 @@
 namespace {
 
 using WordSet = std::set<std::string>;
-
-std::string lowered(std::string text)
-{
-    for (char &c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// The words of the dictionary's word list spelt with the letters A-Z and a
-// capital after the first letter (THz, NiCd, EU), read as plain text.
-std::vector<std::string> innerCapitals(const std::filesystem::path &base)
-{
-    std::vector<std::string> words;
-    std::ifstream list(base.string() + ".dic");
-    std::string line;
-    std::getline(list, line); // the count
-    while (std::getline(list, line)) {
-        const std::string word = line.substr(0, line.find_first_of("/\t "));
-        const bool letters = !word.empty() && std::ranges::all_of(word, [](char c) {
-            return std::isalpha(static_cast<unsigned char>(c));
-        });
-        if (letters && std::any_of(word.begin() + 1, word.end(), [](char c) {
-                return std::isupper(static_cast<unsigned char>(c));
-            }))
-            words.push_back(word);
-    }
-    return words;
-}
-
-// Accepted in lower case, capitalised or in capitals, or with the capitals
-// of a word of the list spelt so that begins it (EUs from EU).
-bool acceptedInSomeCase(
-    SpellChecker &checker, const std::string &lower, const std::vector<std::string> &inner)
-{
-    std::string capital = lower;
-    capital[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(capital[0])));
-    std::string upper = lower;
-    for (char &c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (testword(checker, lower) || testword(checker, capital) || testword(checker, upper))
-        return true;
-    for (const std::string &word : inner) {
-        if (word.size() > lower.size() || lowered(word) != lower.substr(0, word.size()))
-            continue;
-        if (testword(checker, word + lower.substr(word.size())))
-            return true;
-    }
-    return false;
-}
 
 // Every distinct string of the letters and blanks, of minLength letters
 // on, whose first letter is one of firsts: each string is an arrangement of
@@ -169,6 +123,8 @@ struct Settings {
     std::size_t maxBlanks;
     std::size_t minLength;
     std::filesystem::path helper;
+    std::size_t crosswords; // patterns per dictionary
+    std::size_t maxOpen; // open squares in a pattern
 };
 
 // Checks one dictionary; gives the number of differences.
@@ -254,7 +210,19 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         name.c_str(), checker->engineName().c_str(), settings.count, withBlanks, words, differences,
         unaccepted, prepared, seconds(gameTime), seconds(referenceTime), referenceQuestions);
     std::fflush(stdout);
-    return differences + unaccepted;
+    if (settings.crosswords == 0)
+        return differences + unaccepted;
+    CrosswordTally crosswords;
+    CrosswordDiff(base, settings.seed, settings.maxOpen)
+        .check(*offer.index, *checker, inner, settings.crosswords, crosswords);
+    std::printf("%-10s %-8s %5zu crossword patterns (up to %zu open squares), %zu words; %zu "
+                "differences, %zu printed words not accepted as printed; games %.2f s, "
+                "reference %.1f s (%zu questions)\n",
+        name.c_str(), checker->engineName().c_str(), crosswords.patterns, settings.maxOpen,
+        crosswords.words, crosswords.differences, crosswords.unaccepted,
+        seconds(crosswords.gameTime), seconds(crosswords.referenceTime), crosswords.questions);
+    std::fflush(stdout);
+    return differences + unaccepted + crosswords.differences + crosswords.unaccepted;
 }
 
 } // namespace
@@ -281,8 +249,15 @@ int main(int argc, char **argv)
         QStringLiteral("Most blanks in an input."), QStringLiteral("n"), QStringLiteral("2"));
     const QCommandLineOption minOption(QStringLiteral("min-length"),
         QStringLiteral("Shortest word."), QStringLiteral("n"), QStringLiteral("2"));
-    parser.addOptions(
-        { dictionaryOption, countOption, seedOption, maxOption, blanksOption, minOption });
+    const QCommandLineOption crosswordOption(QStringLiteral("crosswords"),
+        QStringLiteral("Crossword patterns per dictionary (--pattern alone, with classes, "
+                       "--exclude and --include)."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption openOption(QStringLiteral("max-open"),
+        QStringLiteral("Most open squares in a crossword pattern."), QStringLiteral("n"),
+        QStringLiteral("4"));
+    parser.addOptions({ dictionaryOption, countOption, seedOption, maxOption, blanksOption,
+        minOption, crosswordOption, openOption });
     parser.process(app);
 
     QStringList given = parser.values(dictionaryOption);
@@ -295,7 +270,9 @@ int main(int argc, char **argv)
         std::clamp<std::size_t>(parser.value(minOption).toULongLong(), 1, 9),
         QDir(QCoreApplication::applicationDirPath())
             .filePath(QStringLiteral("quorvel-probe"))
-            .toStdString() };
+            .toStdString(),
+        parser.value(crosswordOption).toULongLong(),
+        std::clamp<std::size_t>(parser.value(openOption).toULongLong(), 1, 4) };
     std::printf("inputs: %zu per dictionary, up to %zu letters and blanks, up to %zu blanks, "
                 "words of %zu letters on, seed %llu\n",
         settings.count, settings.maxLength, settings.maxBlanks, settings.minLength,

@@ -46,8 +46,9 @@ GameOptions::GameOptions()
           tr("With --some or --phrases: words of at least N letters (default 2)."),
           QStringLiteral("N"), QStringLiteral("2"))
     , m_pattern(QStringLiteral("pattern"),
-          tr("With --some or --phrases: only words that fit P, one character per letter: \"?\" "
-             "any letter, a letter itself, a space between words."),
+          tr("Only words that fit P, one character per letter: \"?\" any letter, a letter "
+             "itself, [abc] one of these, [^abc] none of these, a space between words. Without "
+             "--some or --phrases, and without letters: every word of the dictionary that fits."),
           QStringLiteral("P"))
     , m_contains(QStringLiteral("contains"),
           tr("With --some or --phrases: only words (phrases with a word) that hold the letters "
@@ -60,23 +61,58 @@ GameOptions::GameOptions()
     , m_json(QStringLiteral("json"),
           tr("With --some or --phrases: print one JSON array of {\"words\", \"letters\"} "
              "objects."))
+    , m_exclude(QStringLiteral("exclude"),
+          tr("In a game: leave out the words with any of these letters."),
+          QStringLiteral("LETTERS"))
+    , m_include(QStringLiteral("include"),
+          tr("With --some or --pattern: keep only the words with all of these letters."),
+          QStringLiteral("LETTERS"))
+    , m_containsWord(QStringLiteral("contains-word"),
+          tr("With --phrases: only the phrases one of whose words is W."), QStringLiteral("W"))
+    , m_noAbbreviations(QStringLiteral("no-abbreviations"),
+          tr("In a game: leave out the words spelt all in capitals (abbreviations)."))
+    , m_noNames(QStringLiteral("no-names"),
+          tr("In a game: leave out the words the dictionary spells only with a capital (names). "
+             "In German, where every noun has a capital, only those spelt all in capitals."))
+    , m_noCompounds(QStringLiteral("no-compounds"),
+          tr("In a game: only the words the dictionary lists, with their affixes; none that its "
+             "rules for compounds make."))
+    , m_scores(QStringLiteral("scores"),
+          tr("In a game: print each word's value with the tiles of the dictionary's language, a "
+             "blank worth 0."))
+    , m_sort(QStringLiteral("sort"),
+          tr("With --some or --pattern: the order of the words, score (highest first), length "
+             "(longest first, the default) or alpha."),
+          QStringLiteral("ORDER"))
+    , m_wordlist(QStringLiteral("wordlist"),
+          tr("In a game: the words of this list (one a line, UTF-8, # comments) instead of the "
+             "dictionary's; the spelling checker is not asked."),
+          QStringLiteral("FILE"))
 {
 }
 
 void GameOptions::addTo(QCommandLineParser &parser) const
 {
-    parser.addOptions({ m_some, m_phrases, m_minLength, m_pattern, m_contains, m_limit, m_json });
+    parser.addOptions({ m_some, m_phrases, m_minLength, m_pattern, m_contains, m_limit, m_json,
+        m_exclude, m_include, m_containsWord, m_noAbbreviations, m_noNames, m_noCompounds, m_scores,
+        m_sort, m_wordlist });
 }
 
 bool GameOptions::asked(const QCommandLineParser &parser) const
 {
-    return parser.isSet(m_some) || parser.isSet(m_phrases);
+    return parser.isSet(m_some) || parser.isSet(m_phrases) || parser.isSet(m_pattern);
+}
+
+bool GameOptions::crossword(const QCommandLineParser &parser) const
+{
+    return parser.isSet(m_pattern) && !parser.isSet(m_some) && !parser.isSet(m_phrases);
 }
 
 std::optional<QString> GameOptions::gameOnlyOption(const QCommandLineParser &parser) const
 {
     for (const QCommandLineOption *option :
-        { &m_minLength, &m_pattern, &m_contains, &m_limit, &m_json }) {
+        { &m_minLength, &m_contains, &m_limit, &m_json, &m_exclude, &m_include, &m_containsWord,
+            &m_noAbbreviations, &m_noNames, &m_noCompounds, &m_scores, &m_sort, &m_wordlist }) {
         if (parser.isSet(*option))
             return QStringLiteral("--") + option->names().constFirst();
     }
@@ -95,6 +131,18 @@ QStringList GameOptions::withPhraseDefault(QStringList arguments)
     return arguments;
 }
 
+std::variant<LetterCounts, CommandRefusal> GameOptions::lettersOf(
+    const QCommandLineParser &parser, const QCommandLineOption &option) const
+{
+    const QString word = parser.value(option);
+    auto letters = parsePool(word.toStdString());
+    const auto *pool = std::get_if<LetterPool>(&letters);
+    if (!pool || pool->blanks != 0 || word.contains(u' '))
+        return usage(
+            tr("%1 takes letters A to Z.").arg(QStringLiteral("--") + option.names().constFirst()));
+    return pool->counts;
+}
+
 std::variant<GameCommand, CommandRefusal> GameOptions::read(
     const QCommandLineParser &parser, const QString &letters) const
 {
@@ -102,7 +150,17 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     GameQuery &query = command.query;
     if (parser.isSet(m_some) && parser.isSet(m_phrases))
         return usage(tr("--some and --phrases cannot be given together."));
-    auto pool = parsePool(letters.toStdString());
+    const bool crossword = this->crossword(parser);
+    std::optional<WordPattern> pattern;
+    const QString text = parser.value(m_pattern);
+    if (parser.isSet(m_pattern)) {
+        auto parsed = WordPattern::parse(text.toStdString());
+        if (const auto *why = std::get_if<std::string>(&parsed))
+            return usage(tr("--pattern \"%1\": %2.").arg(text, QString::fromStdString(*why)));
+        pattern = std::get<WordPattern>(std::move(parsed));
+    }
+    // The crossword's tiles are the pattern's: its letters, a blank for each other square.
+    auto pool = parsePool(crossword ? pattern->tiles() : letters.toStdString());
     if (const auto *why = std::get_if<std::string>(&pool))
         return CommandRefusal { ExitStatus::Refused,
             tr("The letters are refused: %1.").arg(reasonText(*why)) };
@@ -129,25 +187,64 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     }
     if (parser.isSet(m_json))
         command.format = GameFormat::Json;
-    if (parser.isSet(m_contains)) {
-        const QString word = parser.value(m_contains);
-        auto letters = parsePool(word.toStdString());
-        const auto *pool = std::get_if<LetterPool>(&letters);
-        if (!pool || pool->blanks != 0 || word.contains(u' '))
-            return usage(tr("--contains takes letters A to Z."));
-        if (shortfall(query.pool.counts, pool->counts) > query.pool.blanks)
-            return usage(tr("--contains %1: the letters given do not hold its letters.").arg(word));
-        query.contains = pool->counts;
+    query.abbreviations = !parser.isSet(m_noAbbreviations);
+    query.names = !parser.isSet(m_noNames);
+    query.compounds = !parser.isSet(m_noCompounds);
+    query.tiles = !crossword;
+    command.scores = parser.isSet(m_scores);
+    if (parser.isSet(m_wordlist))
+        command.wordlist = std::filesystem::path(parser.value(m_wordlist).toStdString());
+    if (parser.isSet(m_sort)) {
+        const QString order = parser.value(m_sort);
+        if (query.mode == GameMode::Phrases)
+            return usage(tr("%1 and %2 cannot be given together.")
+                             .arg(QStringLiteral("--sort"), QStringLiteral("--phrases")));
+        if (order == QLatin1String("score"))
+            query.sort = GameSort::Score;
+        else if (order == QLatin1String("alpha"))
+            query.sort = GameSort::Alpha;
+        else if (order != QLatin1String("length"))
+            return usage(tr("--sort takes score, length or alpha."));
+        if (query.sort == GameSort::Score && !command.scores)
+            return usage(tr("--sort score needs --scores."));
     }
-    if (!parser.isSet(m_pattern))
+    if (parser.isSet(m_contains) && parser.isSet(m_containsWord))
+        return usage(tr("%1 and %2 cannot be given together.")
+                         .arg(QStringLiteral("--contains"), QStringLiteral("--contains-word")));
+    for (const QCommandLineOption *option : { &m_contains, &m_containsWord }) {
+        if (!parser.isSet(*option))
+            continue;
+        auto counts = lettersOf(parser, *option);
+        if (auto *refusal = std::get_if<CommandRefusal>(&counts))
+            return std::move(*refusal);
+        if (shortfall(query.pool.counts, std::get<LetterCounts>(counts)) > query.pool.blanks)
+            return usage(tr("%1 %2: the letters given do not hold its letters.")
+                             .arg(QStringLiteral("--") + option->names().constFirst(),
+                                 parser.value(*option)));
+        query.contains = std::get<LetterCounts>(counts);
+    }
+    if (parser.isSet(m_containsWord)) {
+        if (query.mode != GameMode::Phrases)
+            return usage(tr("%1 needs --phrases.").arg(QStringLiteral("--contains-word")));
+        query.containsWord = parser.value(m_containsWord).toLower().toStdString();
+    }
+    for (const auto &[option, counts] :
+        { std::pair(&m_include, &query.include), std::pair(&m_exclude, &query.exclude) }) {
+        if (!parser.isSet(*option))
+            continue;
+        auto read = lettersOf(parser, *option);
+        if (auto *refusal = std::get_if<CommandRefusal>(&read))
+            return std::move(*refusal);
+        *counts = std::get<LetterCounts>(read);
+    }
+    if (parser.isSet(m_include) && query.mode == GameMode::Phrases)
+        return usage(tr("%1 and %2 cannot be given together.")
+                         .arg(QStringLiteral("--include"), QStringLiteral("--phrases")));
+    if (!pattern)
         return command;
-    const QString text = parser.value(m_pattern);
-    auto pattern = WordPattern::parse(text.toStdString());
-    if (const auto *why = std::get_if<std::string>(&pattern))
-        return usage(tr("--pattern \"%1\": %2.").arg(text, QString::fromStdString(*why)));
-    const auto &parsed = std::get<WordPattern>(pattern);
+    const auto &parsed = *pattern;
     const auto places = parsed.words().size();
-    const auto shortest = std::ranges::min(parsed.words(), {}, &std::string::size).size();
+    const auto shortest = std::ranges::min(parsed.words(), {}, &WordPattern::Place::size).size();
     if (query.mode == GameMode::Some && places > 1)
         return usage(tr("--pattern \"%1\" has spaces between words: it fits phrases (--phrases), "
                         "not words.")
@@ -162,12 +259,15 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
                          .arg(text)
                          .arg(shortest)
                          .arg(query.minLength));
+    // A crossword's words have the pattern's length: no shorter one is looked for.
+    if (crossword)
+        query.minLength = parsed.letters();
     const bool some = query.mode == GameMode::Some;
     if (some ? parsed.letters() > query.pool.size() : parsed.letters() != query.pool.size())
         return usage(tr("--pattern \"%1\" has %2 letters, but %3 letters and blanks were given.")
                          .arg(text)
                          .arg(parsed.letters())
                          .arg(query.pool.size()));
-    query.pattern = std::get<WordPattern>(std::move(pattern));
+    query.pattern = std::move(pattern);
     return command;
 }

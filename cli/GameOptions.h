@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <optional>
 #include <variant>
 
@@ -18,6 +19,11 @@
 // to print what is found.
 struct GameCommand {
     GameQuery query;
+    bool scores = false; // each word's value with the tiles of the dictionary's language
+    // The player's own word list, judged instead of the dictionary, and the
+    // language whose tiles count (the dictionary's that would have been used).
+    std::optional<std::filesystem::path> wordlist;
+    std::string listLanguage;
     GameFormat format = GameFormat::Lines;
 };
 
@@ -32,6 +38,9 @@ public:
 
     // Whether the command line asks for a game rather than the whole-word search.
     [[nodiscard]] bool asked(const QCommandLineParser &parser) const;
+    // Whether the game is the crossword's: --pattern alone, every word of
+    // the dictionary that fits it, no letters given.
+    [[nodiscard]] bool crossword(const QCommandLineParser &parser) const;
     // Whether it gives an option that only a game takes (for the refusal
     // of one without --some or --phrases); its name, or nothing.
     [[nodiscard]] std::optional<QString> gameOnlyOption(const QCommandLineParser &parser) const;
@@ -47,6 +56,10 @@ public:
     static constexpr std::size_t kDefaultPhraseLimit = 1000;
 
 private:
+    // The letters an option names, A to Z, or its refusal.
+    [[nodiscard]] std::variant<LetterCounts, CommandRefusal> lettersOf(
+        const QCommandLineParser &parser, const QCommandLineOption &option) const;
+
     QCommandLineOption m_some;
     QCommandLineOption m_phrases;
     QCommandLineOption m_minLength;
@@ -54,4 +67,13 @@ private:
     QCommandLineOption m_contains;
     QCommandLineOption m_limit;
     QCommandLineOption m_json;
+    QCommandLineOption m_exclude;
+    QCommandLineOption m_include;
+    QCommandLineOption m_containsWord;
+    QCommandLineOption m_noAbbreviations;
+    QCommandLineOption m_noNames;
+    QCommandLineOption m_noCompounds;
+    QCommandLineOption m_scores;
+    QCommandLineOption m_sort;
+    QCommandLineOption m_wordlist;
 };

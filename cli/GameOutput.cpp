@@ -6,6 +6,26 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+
+namespace {
+
+// The word with the letters blanks stand for in brackets: a[b]st[a]iner.
+QByteArray marked(const std::string &word, const std::vector<std::size_t> &blanks)
+{
+    QByteArray text;
+    for (std::size_t at = 0; at < word.size(); ++at) {
+        const bool blank = std::ranges::find(blanks, at) != blanks.end();
+        if (blank)
+            text += '[';
+        text += word[at];
+        if (blank)
+            text += ']';
+    }
+    return text;
+}
+
+} // namespace
 
 QByteArray formatResults(const std::vector<GameResult> &results, GameFormat format)
 {
@@ -13,10 +33,22 @@ QByteArray formatResults(const std::vector<GameResult> &results, GameFormat form
         QJsonArray array;
         for (const GameResult &result : results) {
             QJsonArray words;
-            for (const std::string &word : result.words)
-                words.append(QString::fromStdString(word));
-            array.append(QJsonObject { { QStringLiteral("words"), words },
-                { QStringLiteral("letters"), static_cast<qint64>(result.letters()) } });
+            QJsonArray blanks;
+            for (std::size_t w = 0; w < result.words.size(); ++w) {
+                words.append(QString::fromStdString(result.words[w]));
+                QJsonArray positions;
+                if (w < result.blanks.size()) {
+                    for (const std::size_t position : result.blanks[w])
+                        positions.append(static_cast<qint64>(position));
+                }
+                blanks.append(positions);
+            }
+            QJsonObject object { { QStringLiteral("words"), words },
+                { QStringLiteral("letters"), static_cast<qint64>(result.letters()) },
+                { QStringLiteral("blanks"), blanks } };
+            if (result.score)
+                object.insert(QStringLiteral("score"), static_cast<qint64>(*result.score));
+            array.append(object);
         }
         return QJsonDocument(array).toJson(QJsonDocument::Compact) + '\n';
     }
@@ -25,8 +57,11 @@ QByteArray formatResults(const std::vector<GameResult> &results, GameFormat form
         for (std::size_t i = 0; i < result.words.size(); ++i) {
             if (i > 0)
                 text += ' ';
-            text += result.words[i];
+            text += i < result.blanks.size() ? marked(result.words[i], result.blanks[i])
+                                             : QByteArray::fromStdString(result.words[i]);
         }
+        if (result.score)
+            text += '\t' + QByteArray::number(*result.score);
         text += '\n';
     }
     return text;

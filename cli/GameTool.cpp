@@ -3,13 +3,16 @@
 #include "cli/GameTool.h"
 
 #include "cli/GameOutput.h"
+#include "fileio/BoundedFile.h"
 #include "platform/ProgramTerminator.h"
 #include "search/CheckerQuestions.h"
 #include "search/IndexWait.h"
 #include "search/RunSummary.h"
+#include "wordgames/PlayerList.h"
 #include "wordindex/IndexSource.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <optional>
 #include <variant>
 
@@ -33,11 +36,74 @@ std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
     return std::move(forms.index);
 }
 
+// The largest word list read: a tournament list is a few megabytes.
+constexpr std::size_t kMaxWordListBytes = 64 * 1024 * 1024;
+
+// The tiles of the language for --scores, set in the query; false, and why
+// on errLine, when the language has none.
+bool withScores(
+    const GameCommand &command, const std::string &language, GameQuery &query, const ToolIo &io)
+{
+    query.capitalNouns = capitalisesNouns(language);
+    if (!command.scores)
+        return true;
+    query.scores = TileSet::forLanguage(language);
+    if (query.scores)
+        return true;
+    QStringList languages;
+    for (const std::string &code : TileSet::languages())
+        languages.append(QString::fromStdString(code));
+    io.errLine(QCoreApplication::translate("GameTool",
+        "--scores: the language of the dictionary %1 has no tile set here; these have "
+        "one: %2.")
+                   .arg(QString::fromStdString(language), languages.join(u' '))
+                   .toStdString());
+    return false;
+}
+
+// The game on the player's own word list: no dictionary, no checker.
+ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const GameBudget &budget)
+{
+    const QString path = QString::fromStdString(command.wordlist->string());
+    const auto refuse = [&](const std::string &why) {
+        io.errLine(QCoreApplication::translate("GameTool", "--wordlist %1: %2.")
+                       .arg(path, QString::fromStdString(why))
+                       .toStdString());
+        return ExitStatus::Usage;
+    };
+    const auto read = readBounded(*command.wordlist, { kMaxWordListBytes });
+    if (const auto *refusal = std::get_if<FileRefusal>(&read))
+        return refuse(refusal->text());
+    const auto parsed = PlayerList::parse(std::get<FileBytes>(read).bytes);
+    if (const auto *why = std::get_if<std::string>(&parsed))
+        return refuse(*why);
+    const PlayerList &list = std::get<PlayerList>(parsed);
+    GameQuery query = command.query;
+    if (!withScores(command, command.listLanguage, query, io))
+        return ExitStatus::Usage;
+    const WordIndex index = list.index();
+    ListChecker checker(list);
+    const GameOutcome outcome = playGame(query, index, checker, budget);
+    io.out(formatResults(outcome.results, command.format));
+    for (const std::string &line : gameNotes(query, outcome))
+        io.errLine(line);
+    io.errLine(QCoreApplication::translate("GameTool",
+        "the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the "
+        "spelling checker was not asked")
+                   .arg(path)
+                   .arg(static_cast<qulonglong>(list.words.size()))
+                   .arg(static_cast<qulonglong>(list.skipped))
+                   .toStdString());
+    return outcome.unfinished.empty() ? ExitStatus::Success : ExitStatus::Unfinished;
+}
+
 } // namespace
 
 ExitStatus runGameTool(const GameCommand &command, const ToolServices &services, const ToolIo &io,
     const GameBudget &gameBudget)
 {
+    if (command.wordlist)
+        return playOnWordList(command, io, gameBudget);
     const GameQuery &query = command.query;
     const auto checker
         = acquireChecker(services.checkers, services.messageBox, services.terminator);
@@ -77,8 +143,13 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         budget.progress = [&progress](std::size_t done, std::size_t total, const char *what) {
             progress->update(done, total, what);
         };
+    GameQuery asked = query;
+    if (command.scores && progress)
+        progress->clear(); // before a refusal is told
+    if (!withScores(command, dictionary->filename().string(), asked, io))
+        return ExitStatus::Usage;
     const GameOutcome outcome
-        = playGame(query, *std::get<std::shared_ptr<const WordIndex>>(forms), *checker, budget);
+        = playGame(asked, *std::get<std::shared_ptr<const WordIndex>>(forms), *checker, budget);
     if (progress)
         progress->clear();
     io.out(formatResults(outcome.results, command.format));

@@ -20,13 +20,16 @@ SearchCommandLine::SearchCommandLine()
         QStringLiteral("N"))
     , m_list(QStringLiteral("list-dictionaries"),
           tr("List the dictionaries found, and which one the locale picks."))
+    , m_stdin(QStringLiteral("stdin"),
+          tr("Answer one query per line of standard input, the dictionary loaded once, each "
+             "as soon as it is read (the letters are not given as an argument)."))
 {
     m_parser.setApplicationDescription(
         tr("Lists every word made of all the given letters, as the Quorvel window does; with "
            "--some or --phrases, the words made of some of them or the phrases made of all of "
            "them."));
     m_common.addTo(m_parser);
-    m_parser.addOptions({ m_threads, m_list });
+    m_parser.addOptions({ m_threads, m_list, m_stdin });
     m_games.addTo(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("letters"),
         tr("The jumbled letters (of any alphabet, in either case); with --some or --phrases the "
@@ -65,13 +68,15 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
         command.search.threads = threads;
     }
     const QStringList positional = m_parser.positionalArguments();
-    if (positional.size() != 1)
+    command.readLines = m_parser.isSet(m_stdin);
+    const bool crossword = m_games.crossword(m_parser);
+    if (crossword && (command.readLines || !positional.isEmpty()))
+        return usage(tr("--pattern without --some or --phrases lists the dictionary's words "
+                        "that fit it, and takes no letters."));
+    if (command.readLines && !positional.isEmpty())
+        return usage(tr("With --stdin the letters come from standard input, not as an argument."));
+    if (!command.readLines && !crossword && positional.size() != 1)
         return usage(tr("Give the letters as one argument."));
-    command.letters = positional.constFirst();
-    // The command line comes as bytes; what is not UTF-8 reaches us as
-    // replacement characters, which nobody types as letters.
-    if (command.letters.contains(QChar::ReplacementCharacter))
-        return usage(tr("The letters given are not UTF-8 text."));
     // The word games count their letters against tiles of A to Z still.
     if (!game)
         command.search.letters = LetterRule::AnyLetter;
@@ -83,11 +88,29 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
     else
         command.dictionary.candidates = DictionaryLocator::candidates(userLanguage, folders);
     command.noCache = m_common.noCache(m_parser);
-    if (game) {
+    if (command.readLines)
+        return command;
+    return withLetters(std::move(command), crossword ? QString() : positional.constFirst());
+}
+
+std::variant<SearchCommand, CommandRefusal> SearchCommandLine::withLetters(
+    SearchCommand command, const QString &letters) const
+{
+    command.letters = letters;
+    // The command line comes as bytes; what is not UTF-8 reaches us as
+    // replacement characters, which nobody types as letters.
+    if (command.letters.contains(QChar::ReplacementCharacter))
+        return usage(tr("The letters given are not UTF-8 text."));
+    if (m_games.asked(m_parser)) {
         auto read = m_games.read(m_parser, command.letters);
         if (auto *refusal = std::get_if<CommandRefusal>(&read))
             return std::move(*refusal);
         command.game = std::get<GameCommand>(std::move(read));
+        // The tiles of a word list's words are those of the dictionary's language.
+        command.game->listLanguage
+            = command.dictionary.language.value_or(command.dictionary.candidates.empty()
+                    ? std::string()
+                    : command.dictionary.candidates.front().filename().string());
     }
     return command;
 }

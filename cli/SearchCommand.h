@@ -28,6 +28,7 @@ struct SearchCommand {
     std::optional<GameCommand> game; // a word game instead of the whole-word search
     DictionaryPick dictionary;
     bool noCache = false;
+    bool readLines = false; // --stdin: the letters of each query on a line of standard input
 };
 
 // The command line of quorvel-search: the options both programs take, its
@@ -44,6 +45,10 @@ public:
     [[nodiscard]] std::variant<SearchCommand, CommandRefusal> read(const QStringList &arguments,
         const std::vector<std::filesystem::path> &folders,
         const std::optional<std::string> &userLanguage);
+    // The command read, for other letters (a line of --stdin): the same
+    // checks as letters given as an argument.
+    [[nodiscard]] std::variant<SearchCommand, CommandRefusal> withLetters(
+        SearchCommand command, const QString &letters) const;
 
     static constexpr unsigned kMaxThreads = 256;
 
@@ -53,4 +58,5 @@ private:
     GameOptions m_games;
     QCommandLineOption m_threads;
     QCommandLineOption m_list;
+    QCommandLineOption m_stdin;
 };

@@ -1,11 +1,15 @@
 # SPDX-FileCopyrightText: 2026 Quorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs quorvel-search's word games on the tiny dictionaries in DATA and
-# compares stdout, the exit status and, where given, a piece of stderr.
+# compares stdout, the exit status and, where given, a piece of stderr;
+# INPUT names a file for standard input (else it is empty).
 function(expect status stdout)
-    cmake_parse_arguments(ARG "" "STDERR" "" ${ARGN})
+    cmake_parse_arguments(ARG "" "STDERR;INPUT" "" ${ARGN})
+    if(NOT ARG_INPUT)
+        set(ARG_INPUT /dev/null)
+    endif()
     execute_process(COMMAND ${TOOL} ${ARG_UNPARSED_ARGUMENTS} RESULT_VARIABLE got_status
-                    OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
+                    INPUT_FILE ${ARG_INPUT} OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
     string(FIND "${got_stderr}" "${ARG_STDERR}" at)
     if(NOT got_status STREQUAL status OR NOT got_stdout MATCHES "${stdout}" OR at EQUAL -1)
         message(FATAL_ERROR "quorvel-search ${ARG_UNPARSED_ARGUMENTS}: status ${got_status}, stdout "
@@ -19,9 +23,10 @@ set(games ${DATA}/qq_QQ)
 expect(0 "^angles\nangel\nangle\nGalen\nglean\nlean\ngel\nleg\nan\n$"
     --some --dictionary ${games}.dic lgnaes STDERR "dictionary qq_QQ (${games}), engine ")
 expect(0 "^angles\nangel\nangle\n$" --some --limit 3 --dictionary ${games}.aff LGNAES STDERR "--limit")
-expect(0 "^\\[{\"letters\":9,\"words\":\\[\"dirt\",\"roomy\"\\]},.*\\]\n$"
+expect(0 "^\\[{\"blanks\":\\[\\[\\],\\[\\]\\],\"letters\":9,\"words\":\\[\"dirt\",\"roomy\"\\]},.*\\]\n$"
     --phrases --json --dictionary ${games} dirtyroom)
-expect(0 "^dirty moor\ndirty room\n$" --phrases 2 --pattern "d???? ????" --dictionary ${games} dirtyroo?)
+# The letter the blank stands for, in brackets.
+expect(0 "^dirty \\[m\\]oor\ndirty roo\\[m\\]\n$" --phrases 2 --pattern "d???? ????" --dictionary ${games} dirtyroo?)
 expect(0 "^polish\n$" --some --min-length 6 --dictionary ${games} hsilop)
 # By its name, from DICPATH; the whole-word search takes it too.
 expect(0 "^Done - Found 1 words: lean\n$" --dictionary qq_QQ nael STDERR "dictionary qq_QQ")
@@ -44,3 +49,22 @@ expect(2 "^$" --some --phrases abc STDERR "--phrases")
 expect(1 "^$" --some "ab-c")
 # Blanks belong to the games only.
 expect(1 "^$" "an?el" STDERR "invalid character")
+# Many queries, a line each: the empty one skipped, the refused one told
+# and the next still answered; the status is the refused line's.
+expect(1 "^Done - Found 1 words: lean\nDone - Found 2 words: [gl]e[gl], [gl]e[gl]\n$"
+    --stdin --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "invalid character")
+expect(1 "^lean\ngel\nleg\n$" --stdin --some --min-length 3 --dictionary qq_QQ
+    INPUT ${DATA}/queries.txt STDERR "A to Z")
+expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")
+# The crossword: every word of the dictionary that fits, with classes and
+# letters kept or left out; a phrase in its pattern's order, one with a word.
+expect(0 "^Galen\nglean\n$" --pattern "G????" --dictionary qq_QQ)
+expect(0 "^angel\nangle\n$" --pattern "[^g]???[^s]" --include g --exclude o --dictionary qq_QQ)
+expect(0 "^roomy dirt\ndirty moor\ndirty room\n$" --phrases --pattern "????? ????"
+    --dictionary qq_QQ dirtyroom)
+expect(0 "^dirty room\n$" --phrases --contains-word room --dictionary qq_QQ dirtyroom)
+# Results people would play: no names (Galen), in any game.
+expect(0 "^angles\nangel\nangle\nglean\nlean\ngel\nleg\nan\n$" --some --no-names --dictionary qq_QQ lgnaes)
+# The player's own list: its words, not the dictionary's; the checker not asked.
+expect(0 "^elan\nlean\n$" --some --min-length 4 --wordlist ${DATA}/list.txt nael STDERR "not asked")
+expect(2 "^$" --some --wordlist ${DATA} nael STDERR "--wordlist")

@@ -5,6 +5,7 @@
 #include "cli/GameOutput.h"
 #include "cli/GameTool.h"
 #include "cli/ProgressLine.h"
+#include "cli/QueryLines.h"
 #include "cli/ToolIo.h"
 #include "search/HeadlessView.h"
 #include "tests/support/FakeIndexSource.h"
@@ -12,11 +13,14 @@
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "wordforms/FormRole.h"
+#include "wordgames/PlayerList.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,6 +37,28 @@ struct RunRow {
     QStringList options;
     QString letters;
     Index index;
+    ExitStatus status;
+    QString out;
+    QString err; // a piece of a line on standard error
+};
+
+// Lines of standard input, how each is answered, and what the run gives.
+struct LinesRow {
+    const char *name;
+    QByteArray input;
+    QHash<QString, ExitStatus> failing; // the others are answered
+    QStringList answered; // the letters asked, in order
+    int errLines; // told on standard error by the loop itself
+    ExitStatus status;
+};
+
+// Where --wordlist points: a file of these bytes, or something else.
+enum class ListFile { Bytes, Missing, Directory, Fifo, Huge };
+
+struct WordListRow {
+    const char *name;
+    ListFile file;
+    QByteArray bytes;
     ExitStatus status;
     QString out;
     QString err; // a piece of a line on standard error
@@ -161,7 +187,7 @@ private slots:
             { "words", { "--some" }, "tca", Index::Forms, ExitStatus::Success, "act\ncat\n",
                 "dictionary xx_XX (/dictionaries/xx_XX), engine Scripted" },
             { "JSON", { "--some", "--json" }, "tca", Index::Forms, ExitStatus::Success,
-                R"([{"letters":3,"words":["act"]},{"letters":3,"words":["cat"]}])"
+                R"([{"blanks":[[]],"letters":3,"words":["act"]},{"blanks":[[]],"letters":3,"words":["cat"]}])"
                 "\n",
                 "" },
             { "no index", { "--some" }, "tca", Index::Refused, ExitStatus::IndexRefused, "",
@@ -171,8 +197,11 @@ private slots:
             { "stopped by --limit", { "--some", "--limit", "1" }, "tca", Index::Forms,
                 ExitStatus::Success, "act\n", "--limit" },
             // What was found is printed, and that the budget stopped it told.
+            // A language with no tile set gets a clear message, not zeros.
+            { "no tile set", { "--some", "--scores" }, "tca", Index::Forms, ExitStatus::Usage, "",
+                "--scores" },
             { "stopped by the budget", { "--some" }, "??????", Index::Forms, ExitStatus::Unfinished,
-                "act\ncat\n", "1000" },
+                "[a][c][t]\n[c][a][t]\n", "1000" },
         });
     }
     void game()
@@ -273,12 +302,16 @@ private slots:
         QCOMPARE(err, QStringList { "Refused." });
     }
 
-    // A line a result, its words between single spaces; or one JSON
-    // array, an object a result with its words and their letters.
+    // A line a result, its words between single spaces, the letters blanks
+    // stand for in brackets, a tab and the score where there is one; or one
+    // JSON array, an object a result with its words, their letters, the
+    // blanks' positions and the score where there is one.
     void formats()
     {
-        const std::vector<GameResult> results { { { "dirt", "roomy" } }, { { "angel" } } };
-        QCOMPARE(formatResults(results, GameFormat::Lines), QByteArray("dirt roomy\nangel\n"));
+        const std::vector<GameResult> results { { { "dirt", "roomy" }, { {}, { 1 } }, {} },
+            { { "angel" }, { { 0, 4 } }, 7 } };
+        QCOMPARE(
+            formatResults(results, GameFormat::Lines), QByteArray("dirt r[o]omy\n[a]nge[l]\t7\n"));
         const QJsonDocument document
             = QJsonDocument::fromJson(formatResults(results, GameFormat::Json));
         QVERIFY(document.isArray());
@@ -287,7 +320,12 @@ private slots:
         const QJsonObject first = array.first().toObject();
         QCOMPARE(first.value("words").toArray(), (QJsonArray { "dirt", "roomy" }));
         QCOMPARE(first.value("letters").toInt(), 9);
-        QCOMPARE(array.last().toObject().value("letters").toInt(), 5);
+        QCOMPARE(first.value("blanks").toArray(), (QJsonArray { QJsonArray {}, QJsonArray { 1 } }));
+        QVERIFY(!first.contains("score"));
+        const QJsonObject last = array.last().toObject();
+        QCOMPARE(last.value("letters").toInt(), 5);
+        QCOMPARE(last.value("blanks").toArray(), (QJsonArray { QJsonArray { 0, 4 } }));
+        QCOMPARE(last.value("score").toInt(), 7);
     }
 
     // After the count, where a limit or the budget stopped the game.
@@ -307,7 +345,7 @@ private slots:
         GameQuery query;
         query.mode = row.mode;
         GameOutcome outcome;
-        outcome.results = { { { "angel" } } };
+        outcome.results = { { { "angel" }, {}, {} } };
         outcome.found = 2;
         outcome.candidates = 7;
         outcome.limited = row.limited;
@@ -315,6 +353,131 @@ private slots:
         const auto notes = gameNotes(query, outcome);
         QCOMPARE(notes.size(), row.limited || !row.unfinished.empty() ? 2u : 1u);
         QVERIFY2(QString::fromStdString(notes.back()).contains(row.note), notes.back().c_str());
+    }
+
+    void queryLines_data()
+    {
+        const QByteArray longLine(QueryLines::kMaxLineBytes + 1, 'a');
+        const QByteArray longest(QueryLines::kMaxLineBytes, 'a');
+        addRows<LinesRow>({
+            { "each line answered", "tca\npainters\n", {}, { "tca", "painters" }, 0,
+                ExitStatus::Success },
+            { "the last line without its end", "tca\npainters", {}, { "tca", "painters" }, 0,
+                ExitStatus::Success },
+            { "empty and blank lines skipped", "\n  \ntca\n\n", {}, { "tca" }, 0,
+                ExitStatus::Success },
+            { "lines ended as on Windows", "tca\r\nact\r\n", {}, { "tca", "act" }, 0,
+                ExitStatus::Success },
+            { "a space inside kept", "a b\n", {}, { "a b" }, 0, ExitStatus::Success },
+            { "a refused line, the next answered", "ab-c\ntca\n",
+                { { "ab-c", ExitStatus::Refused } }, { "ab-c", "tca" }, 0, ExitStatus::Refused },
+            { "the first failure is the status", "ab-c\nxy\ntca\n",
+                { { "ab-c", ExitStatus::Refused }, { "xy", ExitStatus::Usage } },
+                { "ab-c", "xy", "tca" }, 0, ExitStatus::Refused },
+            { "a stopped game, the next answered", "????\ntca\n",
+                { { "????", ExitStatus::Unfinished } }, { "????", "tca" }, 0,
+                ExitStatus::Unfinished },
+            { "no checker ends it", "tca\nact\n", { { "tca", ExitStatus::NoChecker } }, { "tca" },
+                0, ExitStatus::NoChecker },
+            { "no word index ends it", "tca\nact\n", { { "tca", ExitStatus::IndexRefused } },
+                { "tca" }, 0, ExitStatus::IndexRefused },
+            { "a line too long", longLine + "\ntca\n", {}, { "tca" }, 1, ExitStatus::Usage },
+            { "a line just short enough", longest + "\ntca\n", {},
+                { QString::fromLatin1(longest), "tca" }, 0, ExitStatus::Success },
+        });
+    }
+    void queryLines()
+    {
+        QFETCH(LinesRow, row);
+        QByteArray input = row.input;
+        std::unique_ptr<std::FILE, int (*)(std::FILE *)> in(
+            fmemopen(input.data(), static_cast<std::size_t>(input.size()), "r"), &std::fclose);
+        QVERIFY(in);
+        QStringList answered;
+        QStringList errors;
+        ToolIo io;
+        io.errLine
+            = [&errors](const std::string &line) { errors.append(QString::fromStdString(line)); };
+        int prompts = 0;
+        const ExitStatus status = QueryLines::answerAll(
+            in.get(),
+            [&](const QString &letters) {
+                answered.append(letters);
+                return row.failing.value(letters, ExitStatus::Success);
+            },
+            io, [&prompts] { ++prompts; });
+        QCOMPARE(answered, row.answered);
+        QCOMPARE(errors.size(), row.errLines);
+        QCOMPARE(status, row.status);
+        // A prompt before each line read, and before the end of the input
+        // where the run goes on to it.
+        const bool toTheEnd
+            = row.status != ExitStatus::NoChecker && row.status != ExitStatus::IndexRefused;
+        QCOMPARE(prompts > answered.size(), toTheEnd);
+    }
+
+    // The player's own list: its words judged by nothing but the list, the
+    // checker never asked; a file that is no word list is refused, status 2.
+    void wordList_data()
+    {
+        addRows<WordListRow>({
+            { "the list's words", ListFile::Bytes, "# my list\nact\ncat\ntac\n",
+                ExitStatus::Success, "act\ncat\ntac\n", "not asked" },
+            { "no end of line", ListFile::Bytes, "act\ncat", ExitStatus::Success, "act\ncat\n",
+                "2 words" },
+            { "lines as on Windows, spaces", ListFile::Bytes, " act \r\ncat\r\n",
+                ExitStatus::Success, "act\ncat\n", "2 words" },
+            { "a word twice", ListFile::Bytes, "act\nact\n", ExitStatus::Success, "act\n",
+                "1 words" },
+            { "a word of other letters", ListFile::Bytes, "act\nna\xc3\xafve\n",
+                ExitStatus::Success, "act\n", "1 left out" },
+            { "NUL bytes", ListFile::Bytes, QByteArray("act\nc\0t\n", 8), ExitStatus::Usage, "",
+                "line 2" },
+            { "not UTF-8", ListFile::Bytes, "act\n\xff\xfe\n", ExitStatus::Usage, "", "UTF-8" },
+            { "a huge line", ListFile::Bytes, QByteArray(PlayerList::kMaxLine + 1, 'a'),
+                ExitStatus::Usage, "", "line 1" },
+            { "no word", ListFile::Bytes, "# nothing\n", ExitStatus::Usage, "", "no word" },
+            { "missing", ListFile::Missing, {}, ExitStatus::Usage, "", "--wordlist" },
+            { "a folder", ListFile::Directory, {}, ExitStatus::Usage, "", "not a regular file" },
+            { "a FIFO", ListFile::Fifo, {}, ExitStatus::Usage, "", "not a regular file" },
+            { "a file of a gigabyte", ListFile::Huge, {}, ExitStatus::Usage, "", "larger" },
+        });
+    }
+    void wordList()
+    {
+        QFETCH(WordListRow, row);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QString path = folder.filePath("list.txt");
+        QFile file(path);
+        switch (row.file) {
+        case ListFile::Bytes:
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(row.bytes), row.bytes.size());
+            file.close();
+            break;
+        case ListFile::Missing:
+            break;
+        case ListFile::Directory:
+            path = folder.path();
+            break;
+        case ListFile::Fifo:
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            break;
+        case ListFile::Huge:
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(1) << 30)); // sparse: nothing is written
+            file.close();
+            break;
+        }
+        ToolFixture tool(Index::Forms);
+        QCOMPARE(runGameTool(gameFor({ "--some", "--min-length", "3", "--wordlist", path }, "tca"),
+                     tool.services(), tool.io),
+            row.status);
+        QCOMPARE(QString::fromUtf8(tool.out), row.out);
+        QVERIFY2(tool.errText().contains(row.err), qPrintable(tool.errText()));
+        // The dictionary's checker was never made, let alone asked.
+        QVERIFY(tool.checkers.script->asked.isEmpty());
     }
 };
 

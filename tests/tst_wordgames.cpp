@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOptions.h"
+#include "tests/support/GameLexicon.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
@@ -13,6 +14,7 @@
 namespace {
 
 using namespace FormRole;
+using namespace GameLexicon;
 
 // A command line of the games, and the lines they print.
 struct GameRow {
@@ -21,32 +23,14 @@ struct GameRow {
     QString letters;
     QStringList lines; // each result, the words of a phrase between spaces
     bool limited = false; // a limit left some out
+    bool capitalNouns = false; // the language writes its nouns with a capital
 };
 
-// A lexicon whose index holds a word the checker refuses in every case
-// (gnale), one it takes only in capitals (Strasse, as "STRASSE" for
-// "Straße"), one it lists in two spellings, the capitalised one first, and
-// two parts that join into compounds the checker takes in every case.
-const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "angel", Word },
-    { "angle", Word }, { "glean", Word }, { "Galen", Word }, { "lean", Word }, { "gel", Word },
-    { "leg", Word }, { "an", Word }, { "a", Word }, { "nag", Word }, { "gal", Word },
-    { "lag", Word }, { "ale", Word }, { "gnale", Word }, { "dirt", Word }, { "dirty", Word },
-    { "room", Word }, { "roomy", Word }, { "moor", Word }, { "Polish", Word }, { "polish", Word },
-    { "Paris", Word }, { "Strasse", Word }, { "ab", Word }, { "aba", Word }, { "baa", Word },
-    { "aa", Word }, { "bb", Word }, { "nb", Begin }, { "book", Word | Begin | End },
-    { "case", Word | Begin | End } };
-
-QSet<QString> acceptedWords()
-{
-    QSet<QString> accepted;
-    for (const auto &[form, roles] : kForms)
-        accepted.insert(QString::fromStdString(form));
-    accepted -= QSet<QString> { "gnale", "Strasse", "nb" };
-    accepted.insert(QStringLiteral("STRASSE"));
-    for (const QString &compound : { QStringLiteral("bookcase"), QStringLiteral("casebook") })
-        accepted += { compound, compound.left(1).toUpper() + compound.mid(1), compound.toUpper() };
-    return accepted;
-}
+struct NounsRow {
+    const char *name;
+    const char *language;
+    bool capitalised;
+};
 
 const QStringList kFiveLetters { "angel", "angle", "Galen", "glean", "lean", "ale", "gal", "gel",
     "lag", "leg", "nag", "an" };
@@ -136,7 +120,7 @@ private slots:
                 { "dirt roomy", "dirty moor", "dirty room" } },
             { "a phrase of one word", { "--phrases" }, "?irty", { "dirty" } },
             { "a pattern fits in some order", { "--phrases", "--pattern", "????? ????" },
-                "dirtyroom", { "dirt roomy", "dirty moor", "dirty room" } },
+                "dirtyroom", { "roomy dirt", "dirty moor", "dirty room" } },
             { "a pattern's letters", { "--phrases", "--pattern", "d???? ????" }, "dirtyroom",
                 { "dirty moor", "dirty room" } },
             { "each place of a pattern filled once", { "--phrases", "--pattern", "a?? b??" },
@@ -145,6 +129,62 @@ private slots:
                 { "dirt roomy" } },
             { "a phrase limit", { "--phrases", "--limit", "2" }, "dirtyroom",
                 { "dirt roomy", "dirty moor" }, true },
+            // The crossword: a pattern alone, every word of the lexicon
+            // that fits it; the letters fixed, a class, a class of none.
+            { "a crossword", { "--pattern", "G????" }, "", { "Galen", "glean" } },
+            { "a crossword of open squares", { "--pattern", "???" }, "",
+                { "aba", "ale", "baa", "gal", "gel", "lag", "leg", "nag", "USS" } },
+            { "a class", { "--pattern", "[gL]e?" }, "", { "gel", "leg" } },
+            { "a class of none", { "--pattern", "[^gl]??" }, "",
+                { "aba", "ale", "baa", "nag", "USS" } },
+            { "a class in a game", { "--some", "--pattern", "?[ae]?" }, "lgnae",
+                { "gal", "gel", "lag", "leg", "nag" } },
+            { "a class of one letter is fixed", { "--pattern", "[a]??" }, "", { "aba", "ale" } },
+            // The Wordle: letters left out, letters kept, and where not.
+            { "--exclude", { "--some", "--exclude", "GN" }, "lgnae", { "ale" } },
+            { "--include", { "--some", "--include", "ng" }, "lgnae",
+                { "angel", "angle", "Galen", "glean", "nag" } },
+            { "--include twice the letter", { "--some", "--include", "aa" }, "aab",
+                { "aba", "baa", "aa" } },
+            { "g somewhere but not first, no o",
+                { "--pattern", "[^g]????", "--include", "g", "--exclude", "o" }, "",
+                { "angel", "angle" } },
+            { "--exclude in phrases", { "--phrases", "--exclude", "t" }, "abab",
+                { "aa bb", "ab ab" } },
+            { "--exclude of a phrase's letter", { "--phrases", "--exclude", "d" }, "dirtyroom",
+                {} },
+            // A phrase of a pattern reads in the pattern's order.
+            { "a phrase in the pattern's order", { "--phrases", "--pattern", "???? ?????" },
+                "dirtyroom", { "dirt roomy", "moor dirty", "room dirty" } },
+            { "a phrase whose words fit either place", { "--phrases", "--pattern", "[ab]?? b??" },
+                "aaaabb", { "aba baa", "baa baa" } },
+            // A phrase with the word itself, not only its letters.
+            { "--contains-word", { "--phrases", "--contains-word", "room" }, "dirtyroom",
+                { "dirty room" } },
+            { "--contains-word in capitals", { "--phrases", "--contains-word", "ROOMY" },
+                "dirtyroom", { "dirt roomy" } },
+            // Results people would play: no abbreviations, no names, no
+            // compounds the rules make; in German only capitals are names.
+            { "an abbreviation", { "--some" }, "ssu", { "USS" } },
+            { "--no-abbreviations", { "--some", "--no-abbreviations" }, "ssu", {} },
+            { "--no-abbreviations keeps a name", { "--some", "--no-abbreviations" }, "sirap",
+                { "Paris" } },
+            { "--no-names", { "--some", "--no-names" }, "lgnae",
+                { "angel", "angle", "glean", "lean", "ale", "gal", "gel", "lag", "leg", "nag",
+                    "an" } },
+            { "--no-names keeps the lower-case spelling", { "--some", "--no-names" }, "hsilop",
+                { "polish" } },
+            { "--no-names and capitals", { "--some", "--no-names" }, "ssu", {} },
+            { "--no-names in German keeps a noun", { "--some", "--no-names" }, "sirap", { "Paris" },
+                false, true },
+            { "--no-names in German leaves out capitals", { "--some", "--no-names" }, "ssu", {},
+                false, true },
+            { "--no-names in phrases", { "--phrases", "--no-names", "--min-length", "1" }, "gnalea",
+                { "a angel", "a angle", "a glean", "ale nag" } },
+            { "--no-compounds", { "--some", "--min-length", "5", "--no-compounds" }, "bookcase",
+                {} },
+            { "--no-compounds keeps the words listed", { "--some", "--no-compounds" }, "kobo",
+                { "book" } },
             { "a phrase limit just reached", { "--phrases", "--limit", "3" }, "dirtyroom",
                 { "dirt roomy", "dirty moor", "dirty room" } },
         });
@@ -158,7 +198,8 @@ private slots:
         const WordIndex index = WordIndex::fromForms(kForms, settings);
         const auto script = std::make_shared<CheckerScript>(acceptedWords());
         ScriptedChecker checker(script);
-        const GameQuery query = queryFor(row.options, row.letters);
+        GameQuery query = queryFor(row.options, row.letters);
+        query.capitalNouns = row.capitalNouns;
         const GameOutcome outcome = playGame(query, index, checker);
         QCOMPARE(linesOf(outcome), row.lines);
         QCOMPARE(outcome.limited, row.limited);
@@ -168,6 +209,25 @@ private slots:
             for (const std::string &word : result.words)
                 QVERIFY(script->asked.contains(QString::fromStdString(word)));
         }
+    }
+
+    void capitalNouns_data()
+    {
+        addRows<NounsRow>({
+            { "German", "de_DE", true },
+            { "German alone", "de", true },
+            { "Swiss German", "de_CH", true },
+            { "German by a hyphen", "de-AT", true },
+            { "Luxembourgish", "lb_LU", true },
+            { "a longer code that begins alike", "del", false },
+            { "English", "en_US", false },
+            { "Dutch", "nl", false },
+        });
+    }
+    void capitalNouns()
+    {
+        QFETCH(NounsRow, row);
+        QCOMPARE(capitalisesNouns(row.language), row.capitalised);
     }
 
     // A pool of many blanks over an index that joins any two parts: the
@@ -199,7 +259,7 @@ private slots:
         PhraseBudget budget;
         budget.maxPhrases = 1;
         const Phrases phrases = findPhrases(
-            words, { std::get<LetterPool>(parsePool("aabb")), 2, nullptr, {}, {} }, budget);
+            words, { std::get<LetterPool>(parsePool("aabb")), 2, nullptr, {}, {}, {} }, budget);
         QCOMPARE(phrases.phrases, (std::vector<std::vector<std::uint32_t>> { { 0, 2 } }));
         QVERIFY(!phrases.unfinished.empty());
         QVERIFY(!phrases.more);

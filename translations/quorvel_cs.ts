@@ -258,10 +258,6 @@
         <translation>S --some nebo --phrases: slova o nejméně N písmenech (výchozí 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>S --some nebo --phrases: jen slova odpovídající P, jeden znak na písmeno: „?“ libovolné písmeno, písmeno samo sebe, mezera mezi slovy.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>S --some nebo --phrases: jen slova (fráze se slovem), která obsahují písmena W.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit přijímá počet výsledků od 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains přijímá písmena A až Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: zadaná písmena neobsahují jeho písmena.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern „%1“: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern „%1“ má písmen: %2, ale zadáno bylo písmen a žolíků: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Jen slova odpovídající P, jeden znak na písmeno: „?“ libovolné písmeno, písmeno samo sebe, [abc] jedno z těchto písmen, [^abc] žádné z nich, mezera mezi slovy. Bez --some a --phrases a bez písmen: každé slovo slovníku, které odpovídá.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Ve hře: vynechat slova, která obsahují kterékoli z těchto písmen.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>S --some nebo --pattern: ponechat jen slova se všemi těmito písmeny.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>S --phrases: jen fráze, jejichž jedno slovo je W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Ve hře: vynechat slova psaná celá velkými písmeny (zkratky).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Ve hře: vynechat slova, která slovník píše jen s velkým počátečním písmenem (jména). V němčině, kde každé podstatné jméno začíná velkým písmenem, jen slova psaná celá velkými písmeny.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Ve hře: jen slova, která slovník uvádí, s jejich afixy; žádná, která tvoří jeho pravidla pro složeniny.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Ve hře: vypsat hodnotu každého slova podle kamenů jazyka slovníku, žolík za 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>S --some nebo --pattern: pořadí slov, score (nejvyšší hodnota první), length (nejdelší první, výchozí) nebo alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Ve hře: slova z tohoto seznamu (jedno na řádek, UTF-8, # pro komentáře) místo slov slovníku; kontrola pravopisu se neptá.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 přijímá písmena A až Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 a %2 nelze zadat zároveň.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort přijímá score, length nebo alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score vyžaduje --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: zadaná písmena neobsahují jeho písmena.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 vyžaduje --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some a --phrases potřebují rejstřík slov slovníku, který ho nemůže poskytnout: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: jazyk slovníku %1 zde nemá sadu kamenů; mají ji tyto: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>slova ze seznamu %1: slov %2, vynecháno %3 kvůli písmenům mimo A až Z; kontrola pravopisu nebyla dotázána</translation>
     </message>
 </context>
 <context>
@@ -703,6 +767,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Řádek %1 je delší než %2 bajtů a nedostane odpověď.</translation>
+    </message>
+</context>
+<context>
     <name>Reason</name>
     <message>
         <source>the checker reads no dictionary file</source>
@@ -1049,6 +1120,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Zadaná písmena nejsou text v UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Odpovědět na jeden dotaz na každém řádku standardního vstupu, na každý hned po přečtení, se slovníkem načteným jen jednou (písmena se nezadávají jako argument).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern bez --some a --phrases vypíše slova slovníku, která mu odpovídají, a nepřijímá žádná písmena.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>S volbou --stdin přicházejí písmena ze standardního vstupu, ne jako argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Písmena: </translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>Mit --some oder --phrases: Wörter aus mindestens N Buchstaben (Vorgabe 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Mit --some oder --phrases: nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ für einen beliebigen Buchstaben, ein Buchstabe für sich selbst, ein Leerzeichen zwischen Wörtern.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Mit --some oder --phrases: nur Wörter, die die Buchstaben von W enthalten (bei Wortgruppen: nur solche, in denen ein Wort sie enthält).</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit nimmt eine Anzahl Ergebnisse ab 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains nimmt Buchstaben von A bis Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: Die angegebenen Buchstaben enthalten dessen Buchstaben nicht.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern „%1“: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern „%1“ hat %2 Buchstaben, angegeben wurden aber %3 Buchstaben und Joker.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Nur Wörter, die zu P passen, ein Zeichen je Buchstabe: „?“ für einen beliebigen Buchstaben, ein Buchstabe für sich selbst, [abc] für einen dieser Buchstaben, [^abc] für keinen von ihnen, ein Leerzeichen zwischen Wörtern. Ohne --some oder --phrases und ohne Buchstaben: jedes passende Wort des Wörterbuchs.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>In einem Spiel: die Wörter mit einem dieser Buchstaben weglassen.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Mit --some oder --pattern: nur die Wörter mit allen diesen Buchstaben behalten.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Mit --phrases: nur die Wortgruppen, von denen ein Wort W ist.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>In einem Spiel: die Wörter weglassen, die ganz in Großbuchstaben geschrieben sind (Abkürzungen).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>In einem Spiel: die Wörter weglassen, die das Wörterbuch nur mit großem Anfangsbuchstaben schreibt (Namen). Im Deutschen, wo jedes Substantiv groß beginnt, nur die ganz in Großbuchstaben geschriebenen.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>In einem Spiel: nur die Wörter, die das Wörterbuch mit ihren Affixen aufführt; keine, die seine Regeln für Zusammensetzungen bilden.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>In einem Spiel: den Wert jedes Wortes mit den Spielsteinen der Sprache des Wörterbuchs ausgeben, ein Blanko zählt 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Mit --some oder --pattern: die Reihenfolge der Wörter, score (höchster Wert zuerst), length (längstes zuerst, der Standard) oder alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>In einem Spiel: die Wörter dieser Liste (eines je Zeile, UTF-8, # für Kommentare) statt der des Wörterbuchs; die Rechtschreibprüfung wird nicht gefragt.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 nimmt Buchstaben von A bis Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 und %2 können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort nimmt score, length oder alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score braucht --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: Die angegebenen Buchstaben enthalten dessen Buchstaben nicht.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 braucht --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some und --phrases brauchen den Wortindex des Wörterbuchs, der sich dafür nicht verwenden lässt: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: Die Sprache des Wörterbuchs %1 hat hier keinen Satz Spielsteine; diese haben einen: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>die Wörter der Liste %1: %2 Wörter, %3 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht gefragt</translation>
     </message>
 </context>
 <context>
@@ -694,6 +758,13 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Zugriff verweigert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Zeile %1 ist länger als %2 Bytes und wird nicht beantwortet.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1114,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Die angegebenen Buchstaben sind kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Eine Anfrage je Zeile der Standardeingabe beantworten, jede sobald sie gelesen ist, das Wörterbuch nur einmal geladen (die Buchstaben werden nicht als Argument angegeben).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern ohne --some oder --phrases listet die passenden Wörter des Wörterbuchs und nimmt keine Buchstaben.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Mit --stdin kommen die Buchstaben von der Standardeingabe, nicht als Argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Buchstaben: </translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>Με --some ή --phrases: λέξεις τουλάχιστον N γραμμάτων (προεπιλογή 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Με --some ή --phrases: μόνο λέξεις που ταιριάζουν στο P, ένας χαρακτήρας ανά γράμμα: «?» οποιοδήποτε γράμμα, ένα γράμμα τον εαυτό του, ένα κενό ανάμεσα σε λέξεις.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Με --some ή --phrases: μόνο λέξεις (φράσεις με λέξη) που περιέχουν τα γράμματα του W.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>Το --limit δέχεται αριθμό αποτελεσμάτων από 1 και πάνω.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>Το --contains δέχεται γράμματα από A έως Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: τα γράμματα που δόθηκαν δεν περιέχουν τα γράμματά του.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>Το --pattern «%1» έχει γράμματα: %2, αλλά δόθηκαν γράμματα και μπαλαντέρ: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Μόνο λέξεις που ταιριάζουν στο P, ένας χαρακτήρας ανά γράμμα: «?» οποιοδήποτε γράμμα, ένα γράμμα τον εαυτό του, [abc] ένα από αυτά τα γράμματα, [^abc] κανένα από αυτά, ένα κενό ανάμεσα σε λέξεις. Χωρίς --some ή --phrases και χωρίς γράμματα: κάθε λέξη του λεξικού που ταιριάζει.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων με οποιοδήποτε από αυτά τα γράμματα.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Με --some ή --pattern: μόνο οι λέξεις με όλα αυτά τα γράμματα.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Με --phrases: μόνο οι φράσεις που μία από τις λέξεις τους είναι η W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων που γράφονται όλες με κεφαλαία (συντομογραφίες).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων που το λεξικό γράφει μόνο με κεφαλαίο αρχικό (ονόματα). Στα γερμανικά, όπου κάθε ουσιαστικό έχει κεφαλαίο, μόνο όσων γράφονται όλες με κεφαλαία.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Σε παιχνίδι: μόνο οι λέξεις που περιέχει το λεξικό, με τα προσφύματά τους· καμία που σχηματίζουν οι κανόνες του για σύνθετες λέξεις.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Σε παιχνίδι: εμφάνιση της αξίας κάθε λέξης με τα πλακίδια της γλώσσας του λεξικού· το λευκό πλακίδιο μετρά 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Με --some ή --pattern: η σειρά των λέξεων, score (πρώτα η μεγαλύτερη αξία), length (πρώτα η μακρύτερη, η προεπιλογή) ή alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Σε παιχνίδι: οι λέξεις αυτής της λίστας (μία ανά γραμμή, UTF-8, # για σχόλια) αντί για του λεξικού· ο ορθογραφικός έλεγχος δεν ερωτάται.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>Το %1 δέχεται γράμματα από A έως Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>Τα %1 και %2 δεν μπορούν να δοθούν μαζί.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>Το --sort δέχεται score, length ή alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>Το --sort score χρειάζεται το --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: τα γράμματα που δόθηκαν δεν περιέχουν τα γράμματά του.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>Το %1 χρειάζεται το --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>Τα --some και --phrases χρειάζονται το ευρετήριο λέξεων του λεξικού, το οποίο αυτό το λεξικό δεν μπορεί να παράσχει: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: η γλώσσα του λεξικού %1 δεν έχει εδώ σετ πλακιδίων· έχουν αυτές: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>οι λέξεις της λίστας %1: %2 λέξεις, %3 παραλείφθηκαν λόγω γραμμάτων εκτός A έως Z· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</translation>
     </message>
 </context>
 <context>
@@ -694,6 +758,13 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Δεν επιτρέπεται η πρόσβαση: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Η γραμμή %1 είναι μεγαλύτερη από %2 byte και δεν απαντάται.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1114,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Τα γράμματα που δόθηκαν δεν είναι κείμενο UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Απάντηση σε ένα ερώτημα ανά γραμμή της τυπικής εισόδου, στο καθένα μόλις διαβαστεί, με το λεξικό φορτωμένο μία φορά (τα γράμματα δεν δίνονται ως όρισμα).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>Το --pattern χωρίς --some ή --phrases παραθέτει τις λέξεις του λεξικού που ταιριάζουν και δεν δέχεται γράμματα.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Με το --stdin τα γράμματα έρχονται από την τυπική είσοδο, όχι ως όρισμα.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Γράμματα: </translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>Con --some o --phrases: palabras de al menos N letras (2 de forma predeterminada).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Con --some o --phrases: solo las palabras que encajan en P, un carácter por letra: «?» representa cualquier letra; una letra, a sí misma; un espacio, la separación entre palabras.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Con --some o --phrases: solo las palabras (frases con una palabra) que contienen las letras de W.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit acepta un número de resultados a partir de 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains acepta letras de la A a la Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: las letras indicadas no contienen sus letras.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern «%1» tiene %2 letras, pero se indicaron %3 letras y comodines.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Solo las palabras que encajan en P, un carácter por letra: «?» representa cualquier letra; una letra, a sí misma; [abc], una de estas letras; [^abc], ninguna de ellas; un espacio, la separación entre palabras. Sin --some ni --phrases, y sin letras: cada palabra del diccionario que encaja.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>En un juego: omitir las palabras con cualquiera de estas letras.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Con --some o --pattern: conservar solo las palabras con todas estas letras.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Con --phrases: solo las frases una de cuyas palabras es W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>En un juego: omitir las palabras escritas todas en mayúsculas (abreviaturas).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>En un juego: omitir las palabras que el diccionario escribe solo con mayúscula inicial (nombres). En alemán, donde todo sustantivo lleva mayúscula, solo las escritas todas en mayúsculas.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>En un juego: solo las palabras que el diccionario incluye, con sus afijos; ninguna que formen sus reglas de compuestos.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>En un juego: mostrar el valor de cada palabra con las fichas del idioma del diccionario; un comodín vale 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Con --some o --pattern: el orden de las palabras, score (mayor valor primero), length (la más larga primero, el predeterminado) o alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>En un juego: las palabras de esta lista (una por línea, UTF-8, # para comentarios) en lugar de las del diccionario; no se consulta al corrector ortográfico.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 acepta letras de la A a la Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 y %2 no pueden darse juntas.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort acepta score, length o alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score necesita --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: las letras indicadas no contienen sus letras.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 necesita --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some y --phrases necesitan el índice de palabras del diccionario, que no puede servir aquí: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: el idioma del diccionario %1 no tiene aquí un juego de fichas; estos lo tienen: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>las palabras de la lista %1: %2 palabras, %3 omitidas por letras fuera de la A a la Z; no se consultó al corrector ortográfico</translation>
     </message>
 </context>
 <context>
@@ -694,6 +758,13 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permiso denegado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>La línea %1 tiene más de %2 bytes y no se responde.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1114,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Las letras dadas no son texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Responder a una consulta por línea de la entrada estándar, a cada una en cuanto se lee, con el diccionario cargado una sola vez (las letras no se dan como argumento).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern sin --some ni --phrases lista las palabras del diccionario que encajan en él y no acepta letras.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Con --stdin las letras llegan por la entrada estándar, no como argumento.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Letras: </translation>
     </message>
 </context>
 <context>

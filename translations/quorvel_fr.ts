@@ -258,10 +258,6 @@
         <translation>Avec --some ou --phrases&#xa0;: mots d&apos;au moins N lettres (2 par défaut).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Avec --some ou --phrases&#xa0;: seulement les mots conformes à P, un caractère par lettre&#xa0;: «&#xa0;?&#xa0;» pour n&apos;importe quelle lettre, une lettre pour elle-même, une espace entre les mots.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Avec --some ou --phrases&#xa0;: seulement les mots qui contiennent les lettres de W (pour les expressions&#xa0;: celles dont un mot les contient).</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit prend un nombre de résultats à partir de 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains prend des lettres de A à Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1&#xa0;: les lettres données ne contiennent pas ses lettres.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern «&#xa0;%1&#xa0;» a %2 lettres, mais %3 lettres et jokers ont été donnés.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Seulement les mots conformes à P, un caractère par lettre&#xa0;: «&#xa0;?&#xa0;» pour n&apos;importe quelle lettre, une lettre pour elle-même, [abc] pour l&apos;une de ces lettres, [^abc] pour aucune d&apos;elles, une espace entre les mots. Sans --some ni --phrases, et sans lettres&#xa0;: chaque mot du dictionnaire qui convient.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Dans un jeu&#xa0;: écarter les mots qui ont l&apos;une de ces lettres.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Avec --some ou --pattern&#xa0;: garder seulement les mots qui ont toutes ces lettres.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Avec --phrases&#xa0;: seulement les expressions dont l&apos;un des mots est W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Dans un jeu&#xa0;: écarter les mots écrits tout en capitales (abréviations).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Dans un jeu&#xa0;: écarter les mots que le dictionnaire n&apos;écrit qu&apos;avec une majuscule (noms propres). En allemand, où chaque nom a une majuscule, seulement ceux écrits tout en capitales.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Dans un jeu&#xa0;: seulement les mots que le dictionnaire donne, avec leurs affixes&#xa0;; aucun que ses règles de composition forment.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Dans un jeu&#xa0;: afficher la valeur de chaque mot avec les jetons de la langue du dictionnaire, un joker valant 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Avec --some ou --pattern&#xa0;: l&apos;ordre des mots, score (la plus haute valeur d&apos;abord), length (le plus long d&apos;abord, par défaut) ou alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Dans un jeu&#xa0;: les mots de cette liste (un par ligne, UTF-8, # pour les commentaires) au lieu de ceux du dictionnaire&#xa0;; le correcteur orthographique n&apos;est pas interrogé.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 prend des lettres de A à Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 et %2 ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort prend score, length ou alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score demande --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2&#xa0;: les lettres données ne contiennent pas ses lettres.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 demande --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some et --phrases ont besoin de l&apos;index des mots du dictionnaire, qui ne peut pas servir ici&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores&#xa0;: la langue du dictionnaire %1 n&apos;a pas de jeu de jetons ici&#xa0;; celles-ci en ont un&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>les mots de la liste %1&#xa0;: %2 mots, %3 écartés pour des lettres hors de A à Z&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</translation>
     </message>
 </context>
 <context>
@@ -694,6 +758,13 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permission refusée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>La ligne %1 dépasse %2 octets et ne reçoit pas de réponse.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1114,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Les lettres données ne sont pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Répondre à une requête par ligne de l&apos;entrée standard, à chacune dès qu&apos;elle est lue, le dictionnaire chargé une seule fois (les lettres ne sont pas données en argument).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern sans --some ni --phrases liste les mots du dictionnaire qui lui conviennent, et ne prend pas de lettres.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Avec --stdin, les lettres viennent de l&apos;entrée standard, pas d&apos;un argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Lettres&#xa0;: </translation>
     </message>
 </context>
 <context>

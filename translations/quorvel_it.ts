@@ -258,10 +258,6 @@
         <translation>Con --some o --phrases: parole di almeno N lettere (predefinito 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Con --some o --phrases: solo le parole conformi a P, un carattere per lettera: «?» sta per qualsiasi lettera, una lettera per sé stessa, uno spazio per la separazione tra le parole.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Con --some o --phrases: solo le parole (le frasi con una parola) che contengono le lettere di W.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit accetta un numero di risultati da 1 in su.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains accetta lettere dalla A alla Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: le lettere date non contengono le sue lettere.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern «%1» ha %2 lettere, ma sono state date %3 lettere e jolly.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Solo le parole conformi a P, un carattere per lettera: «?» sta per qualsiasi lettera, una lettera per sé stessa, [abc] per una di queste lettere, [^abc] per nessuna di esse, uno spazio per la separazione tra le parole. Senza --some o --phrases, e senza lettere: ogni parola del dizionario che è conforme.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>In un gioco: tralasciare le parole con una qualsiasi di queste lettere.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Con --some o --pattern: tenere solo le parole con tutte queste lettere.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Con --phrases: solo le frasi una delle cui parole è W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>In un gioco: tralasciare le parole scritte tutte in maiuscolo (abbreviazioni).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>In un gioco: tralasciare le parole che il dizionario scrive solo con l&apos;iniziale maiuscola (nomi). In tedesco, dove ogni sostantivo ha la maiuscola, solo quelle scritte tutte in maiuscolo.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>In un gioco: solo le parole che il dizionario elenca, con i loro affissi; nessuna formata dalle sue regole per i composti.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>In un gioco: stampare il valore di ogni parola con le tessere della lingua del dizionario; un jolly vale 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Con --some o --pattern: l&apos;ordine delle parole, score (prima il valore più alto), length (prima la più lunga, il predefinito) o alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>In un gioco: le parole di questo elenco (una per riga, UTF-8, # per i commenti) invece di quelle del dizionario; il correttore ortografico non viene interrogato.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 accetta lettere dalla A alla Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 e %2 non possono essere dati insieme.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort accetta score, length o alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score richiede --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: le lettere date non contengono le sue lettere.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 richiede --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some e --phrases richiedono l&apos;indice delle parole del dizionario, che qui non può servire: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: la lingua del dizionario %1 qui non ha un set di tessere; queste lo hanno: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>le parole dell&apos;elenco %1: %2 parole, %3 tralasciate per lettere oltre la A-Z; il correttore ortografico non è stato interrogato</translation>
     </message>
 </context>
 <context>
@@ -694,6 +758,13 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permesso negato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>La riga %1 è più lunga di %2 byte e non riceve risposta.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1114,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Le lettere date non sono testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Rispondere a una richiesta per riga dello standard input, a ciascuna appena letta, con il dizionario caricato una sola volta (le lettere non si danno come argomento).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern senza --some o --phrases elenca le parole del dizionario conformi, e non accetta lettere.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Con --stdin le lettere arrivano dallo standard input, non come argomento.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Lettere: </translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>Met --some of --phrases: woorden van minstens N letters (standaard 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Met --some of --phrases: alleen woorden die bij P passen, één teken per letter: ‘?’ staat voor een willekeurige letter, een letter voor zichzelf, een spatie voor de scheiding tussen woorden.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Met --some of --phrases: alleen woorden (woordgroepen met een woord) die de letters van W bevatten.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit verwacht een aantal resultaten vanaf 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains verwacht letters van A tot Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: de gegeven letters bevatten de letters ervan niet.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern ‘%1’: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern ‘%1’ heeft %2 letters, maar er zijn %3 letters en jokers gegeven.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Alleen woorden die bij P passen, één teken per letter: ‘?’ staat voor een willekeurige letter, een letter voor zichzelf, [abc] voor een van deze letters, [^abc] voor geen van deze, een spatie voor de scheiding tussen woorden. Zonder --some of --phrases, en zonder letters: elk woord van het woordenboek dat past.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>In een spel: de woorden met een van deze letters weglaten.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Met --some of --pattern: alleen de woorden met al deze letters houden.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Met --phrases: alleen de woordgroepen waarvan een woord W is.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>In een spel: de woorden weglaten die helemaal in hoofdletters zijn gespeld (afkortingen).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>In een spel: de woorden weglaten die het woordenboek alleen met een hoofdletter spelt (namen). In het Duits, waar elk zelfstandig naamwoord een hoofdletter heeft, alleen die helemaal in hoofdletters.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>In een spel: alleen de woorden die het woordenboek noemt, met hun affixen; geen die zijn regels voor samenstellingen vormen.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>In een spel: de waarde van elk woord tonen met de letterstenen van de taal van het woordenboek; een blanco steen telt 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Met --some of --pattern: de volgorde van de woorden, score (hoogste waarde eerst), length (langste eerst, de standaard) of alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>In een spel: de woorden van deze lijst (één per regel, UTF-8, # voor commentaar) in plaats van die van het woordenboek; de spellingcontrole wordt niet gevraagd.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 verwacht letters van A tot Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 en %2 kunnen niet samen worden gegeven.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort verwacht score, length of alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score vereist --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: de gegeven letters bevatten de letters ervan niet.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 vereist --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some en --phrases hebben de woordindex van het woordenboek nodig, die hier niet kan dienen: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: de taal van het woordenboek %1 heeft hier geen set letterstenen; deze hebben er een: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>de woorden van de lijst %1: %2 woorden, %3 weggelaten om letters buiten A tot Z; de spellingcontrole is niet gevraagd</translation>
     </message>
 </context>
 <context>
@@ -694,6 +758,13 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Toegang geweigerd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Regel %1 is langer dan %2 bytes en wordt niet beantwoord.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1114,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>De opgegeven letters zijn geen UTF-8-tekst.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Eén vraag per regel van de standaardinvoer beantwoorden, elke zodra hij gelezen is, met het woordenboek één keer geladen (de letters worden niet als argument gegeven).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern zonder --some of --phrases toont de woorden van het woordenboek die erbij passen, en neemt geen letters.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Met --stdin komen de letters van de standaardinvoer, niet als argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Letters: </translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>Z --some lub --phrases: słowa co najmniej N-literowe (domyślnie 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Z --some lub --phrases: tylko słowa pasujące do P, jeden znak na literę: „?” dowolna litera, litera oznacza samą siebie, spacja między słowami.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Z --some lub --phrases: tylko słowa (wyrażenia ze słowem) zawierające litery W.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit przyjmuje liczbę wyników od 1 wzwyż.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains przyjmuje litery od A do Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: podane litery nie zawierają jego liter.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern „%1”: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern „%1” ma liter: %2, a podano liter i blanków: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Tylko słowa pasujące do P, jeden znak na literę: „?” dowolna litera, litera oznacza samą siebie, [abc] jedna z tych liter, [^abc] żadna z nich, spacja między słowami. Bez --some i --phrases oraz bez liter: każde pasujące słowo ze słownika.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>W grze: pominąć słowa z którąkolwiek z tych liter.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Z --some lub --pattern: zostawić tylko słowa ze wszystkimi tymi literami.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Z --phrases: tylko frazy, których jednym ze słów jest W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>W grze: pominąć słowa pisane w całości wielkimi literami (skróty).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>W grze: pominąć słowa, które słownik zapisuje tylko wielką literą (nazwy własne). W niemieckim, gdzie każdy rzeczownik pisze się wielką literą, tylko słowa pisane w całości wielkimi literami.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>W grze: tylko słowa, które słownik wymienia, z ich afiksami; żadnych tworzonych przez jego reguły złożeń.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>W grze: wypisać wartość każdego słowa według płytek języka słownika; blank jest wart 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Z --some lub --pattern: kolejność słów, score (najwyższa wartość najpierw), length (najdłuższe najpierw, domyślnie) lub alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>W grze: słowa z tej listy (jedno w wierszu, UTF-8, # dla komentarzy) zamiast słów ze słownika; sprawdzanie pisowni nie jest pytane.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 przyjmuje litery od A do Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 i %2 nie mogą być podane razem.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort przyjmuje score, length lub alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score wymaga --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: podane litery nie zawierają jego liter.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 wymaga --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some i --phrases wymagają indeksu słów słownika, a ten słownik nie może go udostępnić: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: język słownika %1 nie ma tu zestawu płytek; mają go te: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>słowa z listy %1: słów %2, pominiętych %3 z powodu liter spoza A–Z; sprawdzanie pisowni nie było pytane</translation>
     </message>
 </context>
 <context>
@@ -703,6 +767,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Wiersz %1 jest dłuższy niż %2 bajtów i nie dostaje odpowiedzi.</translation>
+    </message>
+</context>
+<context>
     <name>Reason</name>
     <message>
         <source>the checker reads no dictionary file</source>
@@ -1049,6 +1120,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Podane litery nie są tekstem UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Odpowiadać na jedno zapytanie w każdym wierszu standardowego wejścia, na każde zaraz po wczytaniu, ze słownikiem wczytanym raz (litery nie są podawane jako argument).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern bez --some i --phrases wypisuje pasujące do niego słowa ze słownika i nie przyjmuje liter.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Z --stdin litery przychodzą ze standardowego wejścia, nie jako argument.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Litery: </translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>Com --some ou --phrases: palavras de pelo menos N letras (padrão 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>Com --some ou --phrases: apenas palavras que se encaixam em P, um caractere por letra: “?” representa qualquer letra; uma letra, a si mesma; um espaço, a separação entre palavras.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Com --some ou --phrases: apenas palavras (frases com uma palavra) que contêm as letras de W.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit aceita um número de resultados a partir de 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains aceita letras de A a Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: as letras dadas não contêm as letras dele.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern “%1”: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>--pattern “%1” tem %2 letras, mas foram dadas %3 letras e curingas.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Apenas palavras que se encaixam em P, um caractere por letra: “?” representa qualquer letra; uma letra, a si mesma; [abc], uma destas letras; [^abc], nenhuma delas; um espaço, a separação entre palavras. Sem --some ou --phrases, e sem letras: cada palavra do dicionário que se encaixa.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>Em um jogo: deixar de fora as palavras com qualquer destas letras.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>Com --some ou --pattern: manter apenas as palavras com todas estas letras.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>Com --phrases: apenas as frases em que uma das palavras é W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>Em um jogo: deixar de fora as palavras escritas todas em maiúsculas (abreviaturas).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>Em um jogo: deixar de fora as palavras que o dicionário escreve só com inicial maiúscula (nomes). Em alemão, onde todo substantivo tem maiúscula, apenas as escritas todas em maiúsculas.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>Em um jogo: apenas as palavras que o dicionário lista, com seus afixos; nenhuma que suas regras de compostos formem.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>Em um jogo: mostrar o valor de cada palavra com as peças do idioma do dicionário; um curinga vale 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>Com --some ou --pattern: a ordem das palavras, score (maior valor primeiro), length (a mais longa primeiro, o padrão) ou alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>Em um jogo: as palavras desta lista (uma por linha, UTF-8, # para comentários) em vez das do dicionário; o verificador ortográfico não é consultado.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 aceita letras de A a Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 e %2 não podem ser dadas juntas.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort aceita score, length ou alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score precisa de --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: as letras dadas não contêm as letras dele.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 precisa de --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>--some e --phrases precisam do índice de palavras do dicionário, que não pode servir aqui: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: o idioma do dicionário %1 não tem aqui um conjunto de peças; estes têm: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>as palavras da lista %1: %2 palavras, %3 deixadas de fora por letras além de A a Z; o verificador ortográfico não foi consultado</translation>
     </message>
 </context>
 <context>
@@ -694,6 +758,13 @@
     <message>
         <source>Permission denied: %1</source>
         <translation>Permissão negada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>A linha %1 tem mais de %2 bytes e não é respondida.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1114,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>As letras dadas não são texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Responder a uma consulta por linha da entrada padrão, a cada uma assim que é lida, com o dicionário carregado uma só vez (as letras não são dadas como argumento).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern sem --some ou --phrases lista as palavras do dicionário que se encaixam nele, e não aceita letras.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>Com --stdin as letras vêm da entrada padrão, não como argumento.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Letras: </translation>
     </message>
 </context>
 <context>

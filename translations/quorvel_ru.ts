@@ -258,10 +258,6 @@
         <translation>С --some или --phrases: слова не короче N букв (по умолчанию 2).</translation>
     </message>
     <message>
-        <source>With --some or --phrases: only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, a space between words.</source>
-        <translation>С --some или --phrases: только слова, подходящие под P, по символу на букву: «?» — любая буква, буква — сама эта буква, пробел — между словами.</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>С --some или --phrases: только слова (фразы со словом), содержащие буквы W.</translation>
     </message>
@@ -294,14 +290,6 @@
         <translation>--limit принимает число результатов от 1.</translation>
     </message>
     <message>
-        <source>--contains takes letters A to Z.</source>
-        <translation>--contains принимает буквы от A до Z.</translation>
-    </message>
-    <message>
-        <source>--contains %1: the letters given do not hold its letters.</source>
-        <translation>--contains %1: указанные буквы не содержат его букв.</translation>
-    </message>
-    <message>
         <source>--pattern &quot;%1&quot;: %2.</source>
         <translation>--pattern «%1»: %2.</translation>
     </message>
@@ -320,6 +308,70 @@
     <message>
         <source>--pattern &quot;%1&quot; has %2 letters, but %3 letters and blanks were given.</source>
         <translation>В --pattern «%1» букв: %2, а дано букв и пустых фишек: %3.</translation>
+    </message>
+    <message>
+        <source>Only words that fit P, one character per letter: &quot;?&quot; any letter, a letter itself, [abc] one of these, [^abc] none of these, a space between words. Without --some or --phrases, and without letters: every word of the dictionary that fits.</source>
+        <translation>Только слова, подходящие под P, по символу на букву: «?» — любая буква, буква — сама эта буква, [abc] — одна из этих букв, [^abc] — ни одна из них, пробел — между словами. Без --some и --phrases и без букв: все подходящие слова словаря.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words with any of these letters.</source>
+        <translation>В игре: пропускать слова с любой из этих букв.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: keep only the words with all of these letters.</source>
+        <translation>С --some или --pattern: оставлять только слова со всеми этими буквами.</translation>
+    </message>
+    <message>
+        <source>With --phrases: only the phrases one of whose words is W.</source>
+        <translation>С --phrases: только фразы, одно из слов которых — W.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words spelt all in capitals (abbreviations).</source>
+        <translation>В игре: пропускать слова, написанные целиком заглавными буквами (сокращения).</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
+        <translation>В игре: пропускать слова, которые словарь пишет только с заглавной буквы (имена). В немецком, где каждое существительное пишется с заглавной, — только слова, написанные целиком заглавными.</translation>
+    </message>
+    <message>
+        <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
+        <translation>В игре: только слова, которые перечисляет словарь, с их аффиксами; никаких, образованных его правилами словосложения.</translation>
+    </message>
+    <message>
+        <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
+        <translation>В игре: выводить ценность каждого слова по фишкам языка словаря; пустая фишка стоит 0.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
+        <translation>С --some или --pattern: порядок слов — score (сначала самые ценные), length (сначала самые длинные, по умолчанию) или alpha.</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
+        <translation>В игре: слова из этого списка (по одному в строке, UTF-8, # для комментариев) вместо слов словаря; проверка орфографии не опрашивается.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters A to Z.</source>
+        <translation>%1 принимает буквы от A до Z.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 и %2 нельзя указывать вместе.</translation>
+    </message>
+    <message>
+        <source>--sort takes score, length or alpha.</source>
+        <translation>--sort принимает score, length или alpha.</translation>
+    </message>
+    <message>
+        <source>--sort score needs --scores.</source>
+        <translation>--sort score требует --scores.</translation>
+    </message>
+    <message>
+        <source>%1 %2: the letters given do not hold its letters.</source>
+        <translation>%1 %2: указанные буквы не содержат его букв.</translation>
+    </message>
+    <message>
+        <source>%1 needs --phrases.</source>
+        <translation>%1 требует --phrases.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +402,18 @@
     <message>
         <source>--some and --phrases need the word index of the dictionary, which cannot serve it: %1</source>
         <translation>Для --some и --phrases нужен индекс слов словаря, а этот словарь не может его предоставить: %1</translation>
+    </message>
+    <message>
+        <source>--scores: the language of the dictionary %1 has no tile set here; these have one: %2.</source>
+        <translation>--scores: для языка словаря %1 здесь нет набора фишек; он есть у этих: %2.</translation>
+    </message>
+    <message>
+        <source>--wordlist %1: %2.</source>
+        <translation>--wordlist %1: %2.</translation>
+    </message>
+    <message>
+        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation>слова из списка %1: слов — %2, пропущено %3 из-за букв вне A–Z; проверка орфографии не опрашивалась</translation>
     </message>
 </context>
 <context>
@@ -703,6 +767,13 @@
     </message>
 </context>
 <context>
+    <name>QueryLines</name>
+    <message>
+        <source>Line %1 is longer than %2 bytes and is not answered.</source>
+        <translation>Строка %1 длиннее %2 байт, ответа на неё нет.</translation>
+    </message>
+</context>
+<context>
     <name>Reason</name>
     <message>
         <source>the checker reads no dictionary file</source>
@@ -1049,6 +1120,25 @@
     <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Указанные буквы — не текст в UTF-8.</translation>
+    </message>
+    <message>
+        <source>Answer one query per line of standard input, the dictionary loaded once, each as soon as it is read (the letters are not given as an argument).</source>
+        <translation>Отвечать на один запрос в каждой строке стандартного ввода, на каждый сразу после чтения, загрузив словарь один раз (буквы не передаются аргументом).</translation>
+    </message>
+    <message>
+        <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
+        <translation>--pattern без --some и --phrases выводит подходящие под него слова словаря и не принимает букв.</translation>
+    </message>
+    <message>
+        <source>With --stdin the letters come from standard input, not as an argument.</source>
+        <translation>С --stdin буквы поступают со стандартного ввода, а не аргументом.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchTool</name>
+    <message>
+        <source>Letters: </source>
+        <translation>Буквы: </translation>
     </message>
 </context>
 <context>

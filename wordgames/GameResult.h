@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,12 @@
 // Longest first, then alphabetical (as wordOrder).
 [[nodiscard]] bool longestFirst(std::string_view a, std::string_view b);
 
-// One line of the answer: a word, or the words of a phrase in alphabetical order.
+// One line of the answer: a word, or the words of a phrase (in alphabetical
+// order, or in the order of the pattern's places).
 struct GameResult {
     std::vector<std::string> words;
+    // For each word, the positions (from 0) of the letters blank tiles stand for.
+    std::vector<std::vector<std::size_t>> blanks;
+    std::optional<unsigned> score; // with the language's tiles, where asked
     [[nodiscard]] std::size_t letters() const;
 };

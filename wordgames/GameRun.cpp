@@ -2,13 +2,104 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/GameRun.h"
 
+#include "wordforms/AsciiLetters.h"
 #include "wordgames/PhraseSearch.h"
 #include "wordgames/WordHunt.h"
 
 #include <QtGlobal>
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace {
+
+// Whether the word has none of the letters left out.
+bool without(const LetterCounts &exclude, std::string_view word)
+{
+    const LetterCounts letters = countLetters(word);
+    for (std::size_t x = 0; x < letters.size(); ++x) {
+        if (letters[x] && exclude[x])
+            return false;
+    }
+    return true;
+}
+
+// The words a query wants besides their letters: those that fit the place
+// of the pattern (or any place), and have no letter left out.
+std::function<bool(std::string_view)> wantedBy(const GameQuery &query, bool onePlace)
+{
+    const bool excludes = std::ranges::any_of(query.exclude, [](auto count) { return count; });
+    if (!query.pattern && !excludes)
+        return {};
+    return [&query, onePlace, excludes](std::string_view word) {
+        if (query.pattern
+            && !(onePlace ? query.pattern->fits(0, word) : query.pattern->placesOf(word) != 0))
+            return false;
+        return !excludes || without(query.exclude, word);
+    };
+}
+
+// For each word of a line, the positions of the letters blanks stand for:
+// those the pool lacks, the last of the line.
+std::vector<std::vector<std::size_t>> blanksOf(
+    const LetterPool &pool, const std::vector<std::string> &words)
+{
+    LetterCounts need {};
+    for (const std::string &word : words) {
+        const LetterCounts letters = countLetters(word);
+        for (std::size_t x = 0; x < need.size(); ++x)
+            need[x] = static_cast<std::uint8_t>(need[x] + letters[x]);
+    }
+    for (std::size_t x = 0; x < need.size(); ++x)
+        need[x]
+            = need[x] > pool.counts[x] ? static_cast<std::uint8_t>(need[x] - pool.counts[x]) : 0;
+    std::vector<std::vector<std::size_t>> blanks(words.size());
+    for (std::size_t w = words.size(); w-- > 0;) {
+        for (std::size_t at = words[w].size(); at-- > 0;) {
+            const LetterCounts one = countLetters(std::string_view(words[w]).substr(at, 1));
+            for (std::size_t x = 0; x < need.size(); ++x) {
+                if (one[x] && need[x]) {
+                    --need[x];
+                    blanks[w].insert(blanks[w].begin(), at);
+                }
+            }
+        }
+    }
+    return blanks;
+}
+
+// The blanks and the score of a line, where the query asks for them.
+void tell(const GameQuery &query, GameResult &result)
+{
+    result.blanks = query.tiles && query.pool.blanks > 0
+        ? blanksOf(query.pool, result.words)
+        : std::vector<std::vector<std::size_t>>(result.words.size());
+    if (!query.scores)
+        return;
+    unsigned score = 0;
+    for (std::size_t w = 0; w < result.words.size(); ++w)
+        score += query.scores->score(result.words[w], result.blanks[w]);
+    result.score = score;
+}
+
+bool inCapitals(std::string_view word)
+{
+    return word.size() > 1
+        && std::ranges::none_of(word, [](char c) { return isAsciiLetter(c) && !isAsciiUpper(c); });
+}
+
+// Leaves out the words the query does not want as printed: abbreviations,
+// names.
+void leaveOut(const GameQuery &query, std::vector<FoundWord> &words)
+{
+    std::erase_if(words, [&query](const FoundWord &word) {
+        if (!query.abbreviations && inCapitals(word.text))
+            return true;
+        if (query.names)
+            return false;
+        return query.capitalNouns ? inCapitals(word.text) : isAsciiUpper(word.text.front());
+    });
+}
 
 GameOutcome someWords(
     const GameQuery &query, const WordIndex &index, SpellChecker &checker, const HuntBudget &budget)
@@ -16,24 +107,51 @@ GameOutcome someWords(
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {} };
     if (query.contains)
         words.required = *query.contains;
+    for (std::size_t x = 0; x < words.required.size(); ++x)
+        words.required[x] = std::max(words.required[x], query.include[x]);
     if (const auto &pattern = query.pattern) {
         words.maxLength = pattern->letters();
         for (std::size_t x = 0; x < words.required.size(); ++x)
             words.required[x] = std::max(words.required[x], pattern->fixed()[x]);
-        words.wanted = [&pattern](std::string_view word) { return pattern->fits(0, word); };
     }
+    words.wanted = wantedBy(query, true);
+    words.compounds = query.compounds;
     WordHunt hunt = huntWords(index, checker, words, budget);
-    std::ranges::sort(hunt.words,
-        [](const FoundWord &a, const FoundWord &b) { return longestFirst(a.text, b.text); });
+    leaveOut(query, hunt.words);
+    std::vector<GameResult> results;
+    results.reserve(hunt.words.size());
+    for (FoundWord &word : hunt.words) {
+        GameResult result { { std::move(word.text) }, {}, {} };
+        tell(query, result);
+        results.push_back(std::move(result));
+    }
+    const auto longer = [](const GameResult &a, const GameResult &b) {
+        return longestFirst(a.words.front(), b.words.front());
+    };
+    switch (query.sort) {
+    case GameSort::Length:
+        std::ranges::sort(results, longer);
+        break;
+    case GameSort::Alpha:
+        std::ranges::sort(results, [](const GameResult &a, const GameResult &b) {
+            return wordOrder(a.words.front(), b.words.front());
+        });
+        break;
+    case GameSort::Score:
+        std::ranges::sort(results, [&longer](const GameResult &a, const GameResult &b) {
+            return a.score != b.score ? a.score > b.score : longer(a, b);
+        });
+        break;
+    }
     GameOutcome outcome;
-    outcome.found = hunt.words.size();
+    outcome.found = results.size();
     outcome.candidates = hunt.candidates;
     outcome.questions = hunt.questions;
     outcome.unfinished = hunt.unfinished;
-    const std::size_t shown = std::min(hunt.words.size(), query.limit.value_or(SIZE_MAX));
-    outcome.limited = shown < hunt.words.size();
-    for (std::size_t i = 0; i < shown; ++i)
-        outcome.results.push_back({ { std::move(hunt.words[i].text) } });
+    const std::size_t shown = std::min(results.size(), query.limit.value_or(SIZE_MAX));
+    outcome.limited = shown < results.size();
+    results.resize(shown);
+    outcome.results = std::move(results);
     return outcome;
 }
 
@@ -41,10 +159,11 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
     const HuntBudget &budget, const GameBudget &game)
 {
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {} };
-    if (const auto &pattern = query.pattern)
-        words.wanted = [&pattern](std::string_view word) { return pattern->placesOf(word) != 0; };
+    words.wanted = wantedBy(query, false);
+    words.compounds = query.compounds;
     // The words are judged first, and their progress told; then the phrases'.
     WordHunt hunt = huntWords(index, checker, words, budget);
+    leaveOut(query, hunt.words);
     std::ranges::sort(hunt.words,
         [](const FoundWord &a, const FoundWord &b) { return wordOrder(a.text, b.text); });
     GameOutcome outcome;
@@ -52,7 +171,8 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
     outcome.questions = hunt.questions;
     outcome.unfinished = hunt.unfinished;
     const PhraseQuery phraseQuery { query.pool, query.maxWords,
-        query.pattern ? &*query.pattern : nullptr, query.contains, query.limit };
+        query.pattern ? &*query.pattern : nullptr, query.contains, query.containsWord,
+        query.limit };
     PhraseBudget phraseBudget;
     phraseBudget.deadline = budget.deadline;
     if (game.progress)
@@ -69,12 +189,28 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
         GameResult result;
         for (const std::uint32_t word : phrase)
             result.words.push_back(hunt.words[word].text);
+        // A phrase of a pattern reads as the crossword's row does.
+        if (query.pattern) {
+            if (const auto order = query.pattern->order(result.words)) {
+                std::vector<std::string> placed;
+                for (const std::size_t word : *order)
+                    placed.push_back(result.words[word]);
+                result.words = std::move(placed);
+            }
+        }
+        tell(query, result);
         outcome.results.push_back(std::move(result));
     }
     return outcome;
 }
 
 } // namespace
+
+bool capitalisesNouns(std::string_view language)
+{
+    // German, and Luxembourgish, which writes as German does.
+    return languageIs(language, "de") || languageIs(language, "lb");
+}
 
 GameOutcome playGame(
     const GameQuery &query, const WordIndex &index, SpellChecker &checker, const GameBudget &budget)

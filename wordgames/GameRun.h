@@ -4,6 +4,7 @@
 
 #include "platform/SpellChecker.h"
 #include "wordgames/GameResult.h"
+#include "wordgames/TileSet.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
@@ -13,9 +14,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class GameMode { Some, Phrases };
+
+// The order of the words printed: longest first (as today), highest score
+// first, alphabetical.
+enum class GameSort { Length, Score, Alpha };
 
 // One question of a word-game player.
 struct GameQuery {
@@ -25,8 +31,25 @@ struct GameQuery {
     std::size_t maxWords = 2; // in a phrase
     std::optional<WordPattern> pattern;
     std::optional<LetterCounts> contains;
+    std::optional<std::string> containsWord; // in lower case; with contains, its letters
+    LetterCounts include {}; // every word has these letters
+    LetterCounts exclude {}; // no word has any of these
     std::optional<std::size_t> limit;
+    bool abbreviations = true; // words spelt all in capitals
+    bool names = true; // words the dictionary spells only with a capital
+    bool compounds = true; // words made by the dictionary's rules for compounds
+    // The language writes its nouns with a capital (German): only words
+    // in capitals count as names.
+    bool capitalNouns = false;
+    // The pool is the player's tiles, its blanks blank tiles (not a
+    // crossword's open squares): the letters they stand for are told.
+    bool tiles = true;
+    std::optional<TileSet> scores; // each word's value with these tiles
+    GameSort sort = GameSort::Length;
 };
+
+// Whether the language (a dictionary's name: de_DE) writes every noun with a capital.
+[[nodiscard]] bool capitalisesNouns(std::string_view language);
 
 // What bounds a game, stated in the manual page: a query of many blanks,
 // or one in a language that joins words into compounds, can name more

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/PhraseSearch.h"
 
+#include "wordforms/AsciiLetters.h"
+
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -43,7 +45,7 @@ struct Word {
     std::uint32_t mask = 0; // the letters it has, a bit each
     std::size_t length = 0;
     std::uint32_t places = 0; // of the pattern, a bit each
-    bool contains = false; // it holds the letters the query asks for
+    bool contains = false; // it holds the letters the query asks for (is its word)
 };
 
 // What is left to fill at one depth of the search.
@@ -64,7 +66,8 @@ public:
         for (const FoundWord &word : found) {
             Word w { word.letters, maskOf(word.letters), word.text.size(),
                 query.pattern ? query.pattern->placesOf(word.text) : 0,
-                query.contains && fitsWithin(*query.contains, word.letters) };
+                query.contains && fitsWithin(*query.contains, word.letters)
+                    && (!query.word || asciiLowered(word.text) == *query.word) };
             m_byLetters[w.letters].push_back(static_cast<std::uint32_t>(m_words.size()));
             m_present[CountsHash {}(w.letters) % m_present.size()] = true;
             for (std::size_t x = 0; x < w.letters.size(); ++x) {

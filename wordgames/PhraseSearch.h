@@ -19,6 +19,8 @@ struct PhraseQuery {
     std::size_t maxWords = 2;
     const WordPattern *pattern = nullptr; // the phrase's words fill its places in some order
     std::optional<LetterCounts> contains; // one word holds these letters
+    // ... and is this word (in lower case); with contains, its letters
+    std::optional<std::string> word;
     std::optional<std::size_t> limit;
 };
 

@@ -154,11 +154,12 @@ WordHunt huntWords(
     limits.maxSteps = kMaxCompoundSteps;
     limits.maxTime = std::chrono::steady_clock::duration::max();
     limits.deadline = budget.deadline;
-    result.unfinished = searchCompounds(index,
-        { query.pool, false, query.minLength, query.maxLength, query.required }, limits,
-        [&compounds](const std::string &word) {
-            compounds.push_back(word);
-        }).unfinished;
+    if (query.compounds)
+        result.unfinished = searchCompounds(index,
+            { query.pool, false, query.minLength, query.maxLength, query.required }, limits,
+            [&compounds](const std::string &word) {
+                compounds.push_back(word);
+            }).unfinished;
 
     // The keys and compounds are judged in chunks: each thread's first one
     // its own, the others taken in turn by whichever thread is free.

@@ -21,6 +21,8 @@ struct WordQuery {
     LetterCounts required {}; // letters every word holds
     // Whether a word (in lower case) is wanted besides; empty: every one.
     std::function<bool(std::string_view)> wanted;
+    // The compounds the dictionary's rules make, besides the words it lists.
+    bool compounds = true;
 };
 
 struct HuntBudget {
