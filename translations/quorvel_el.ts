@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>BREAK splits words at letters</source>
-        <translation>το BREAK χωρίζει λέξεις σε γράμματα</translation>
+        <translation>το BREAK χωρίζει τις λέξεις όπου υπάρχουν ορισμένα γράμματα</translation>
     </message>
     <message>
         <source>ICONV converts letters before the check</source>

@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>BREAK splits words at letters</source>
-        <translation>BREAK divide las palabras por letras</translation>
+        <translation>BREAK divide las palabras donde aparecen ciertas letras</translation>
     </message>
     <message>
         <source>ICONV converts letters before the check</source>

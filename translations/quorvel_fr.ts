@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>BREAK splits words at letters</source>
-        <translation>BREAK coupe les mots sur des lettres</translation>
+        <translation>BREAK coupe les mots au niveau de certaines lettres</translation>
     </message>
     <message>
         <source>ICONV converts letters before the check</source>

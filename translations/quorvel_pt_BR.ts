@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>BREAK splits words at letters</source>
-        <translation>BREAK divide palavras em letras</translation>
+        <translation>BREAK divide as palavras onde aparecem certas letras</translation>
     </message>
     <message>
         <source>ICONV converts letters before the check</source>

@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>BREAK splits words at letters</source>
-        <translation>BREAK разбивает слова по буквам</translation>
+        <translation>BREAK разбивает слова по некоторым буквам</translation>
     </message>
     <message>
         <source>ICONV converts letters before the check</source>
