@@ -24,7 +24,7 @@ struct SearchCommand {
     bool listDictionaries = false;
     // As given: the whole-word search checks them as it checks typed ones.
     QString letters;
-    SearchOptions search; // --threads and --exhaustive
+    SearchOptions search; // --threads, --exhaustive and --loose
     std::optional<GameCommand> game; // a word game instead of the whole-word search
     DictionaryPick dictionary;
     bool noCache = false;
@@ -53,4 +53,5 @@ private:
     GameOptions m_games;
     QCommandLineOption m_threads;
     QCommandLineOption m_list;
+    QCommandLineOption m_loose;
 };
