@@ -137,9 +137,9 @@ void sortInLanguageOrder(std::vector<std::string> &words, std::string_view langu
     }
     std::ranges::sort(words, [&](const std::string &a, const std::string &b) {
         UErrorCode order = U_ZERO_ERROR;
-        const UCollationResult result = collator->compareUTF8(
-            icu::StringPiece(a.data(), int32_t(a.size())),
-            icu::StringPiece(b.data(), int32_t(b.size())), order);
+        const UCollationResult result
+            = collator->compareUTF8(icu::StringPiece(a.data(), int32_t(a.size())),
+                icu::StringPiece(b.data(), int32_t(b.size())), order);
         if (U_FAILURE(order) || result == UCOL_EQUAL)
             return a < b;
         return result == UCOL_LESS;

@@ -46,8 +46,8 @@ void WordSearch::prepareLoose(PreparedRun &prepared)
     prepared.report.fallback = m_options.exhaustive
         ? "asked to (--exhaustive)"
         : "the word index does not match letters loosely yet";
-    prepared.looseQuestions = std::max(
-        1.0, looseQuestionBound(prepared.letters, looseAlphabet(*prepared.checker)));
+    prepared.looseQuestions
+        = std::max(1.0, looseQuestionBound(prepared.letters, looseAlphabet(*prepared.checker)));
 }
 
 bool WordSearch::runLoose(const PreparedRun &prepared, WordList &list, RunReport &report)

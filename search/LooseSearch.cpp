@@ -12,6 +12,8 @@
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 
+#include <unicode/uchar.h>
+
 #include <algorithm>
 #include <map>
 #include <unordered_set>
@@ -45,6 +47,15 @@ std::string utf8Of(const std::u32string &text)
         }
     }
     return out;
+}
+
+// Whether a character is a letter by itself wherever it stands: no mark
+// or joiner that clusters with what is beside it.
+bool standsAlone(char32_t c)
+{
+    return c < 0x300
+        || u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
+        == U_GCB_OTHER;
 }
 
 // Every distinct string of the typed letters, each replaced by each of its
@@ -151,11 +162,19 @@ std::unique_ptr<LooseAlphabet> LooseAlphabet::ofDictionary(
         for (const AffixRule &rule : affixClass.rules)
             (void)builder.addWord(utf8Of(rule.add));
     }
+    // Splitting every word into letters takes seconds on a large list; a
+    // word whose characters each make a letter alone gives its characters.
+    std::unordered_set<char32_t> alone;
     const std::string unread = forEachDicWord(affixes, std::get<FileBytes>(dic).bytes, limits,
         nullptr, [&](std::u32string &word, const FlagList &) {
-            (void)builder.addWord(utf8Of(word));
+            if (std::ranges::all_of(word, standsAlone))
+                alone.insert(word.begin(), word.end());
+            else
+                (void)builder.addWord(utf8Of(word));
             return true;
         });
+    for (const char32_t c : alone)
+        (void)builder.addWord(utf8Of(std::u32string(1, c)));
     const auto alphabet = builder.build();
     if (!unread.empty() || !alphabet) {
         if (whyNot)

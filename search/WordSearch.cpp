@@ -180,8 +180,8 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     const unsigned request = ++m_requests;
     const unsigned cancelClicks = m_cancelClicks;
     const bool loose = m_options.matching == Matching::Loose;
-    CheckedRequest checked = checkRequest(
-        m_view.inputText(), loose ? LetterRule::AnyLetter : m_options.letters);
+    CheckedRequest checked
+        = checkRequest(m_view.inputText(), loose ? LetterRule::AnyLetter : m_options.letters);
     // Letters beyond A to Z wait for the dictionary: its language's script
     // tells whether they are letters to search or the invalid characters
     // they have always been.
