@@ -60,8 +60,10 @@ std::pair<std::string, std::string> dictionaryText(const std::filesystem::path &
     std::string encoding = "ISO8859-1";
     std::istringstream lines(aff);
     for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("SET ")) {
-            std::istringstream words(line.substr(4));
+        // "SET", a space or a tab, the name.
+        std::istringstream words(line);
+        std::string directive;
+        if (words >> directive && directive == "SET") {
             words >> encoding;
             break;
         }
