@@ -92,10 +92,25 @@ public:
         : m_case(language)
         , m_loose(language)
     {
+        // What IGNORE names is no part of a word's letters: the checker
+        // takes it out of every word it is asked about (Arabic vowel marks).
+        QString ignored;
+        std::istringstream lines(affText);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream words(line);
+            std::string directive;
+            std::string characters;
+            if (words >> directive >> characters && directive == "IGNORE")
+                ignored = QString::fromStdString(characters);
+        }
         std::set<std::string> letters;
-        for (const std::string *text : { &affText, &dicText }) {
+        for (const std::string *file : { &affText, &dicText }) {
+            QString kept = QString::fromStdString(*file);
+            for (const QChar c : std::as_const(ignored))
+                kept.remove(c);
+            const std::string text = kept.toStdString();
             std::set<std::string> seen;
-            for (std::string &letter : splitLetters(*text).value_or(std::vector<std::string> {}))
+            for (std::string &letter : splitLetters(text).value_or(std::vector<std::string> {}))
                 seen.insert(std::move(letter));
             for (const std::string &letter : seen) {
                 if (isAlphabetic(letter))
