@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <unordered_set>
 
 namespace {
@@ -157,10 +158,17 @@ std::unique_ptr<LooseAlphabet> LooseAlphabet::ofDictionary(
     }
     const AffixFile affixes = parseAffixFile(std::get<FileBytes>(aff).bytes);
     AlphabetBuilder builder(base.filename().string());
-    // What the affixes add is spelt with letters the word list may not have.
+    // What the affixes add is spelt with letters the word list may not have;
+    // an ending that begins with a mark makes one letter with the stem's
+    // last (Arabic tanween, an Indic vowel sign), so it is tried on each.
+    std::set<std::u32string> marksFirst;
     for (const AffixClass &affixClass : affixes.classes) {
-        for (const AffixRule &rule : affixClass.rules)
+        for (const AffixRule &rule : affixClass.rules) {
             (void)builder.addWord(utf8Of(rule.add));
+            const auto marks = std::ranges::find_if(rule.add, standsAlone);
+            if (!affixClass.prefix && marks != rule.add.begin())
+                marksFirst.emplace(rule.add.begin(), marks);
+        }
     }
     // Splitting every word into letters takes seconds on a large list; a
     // word whose characters each make a letter alone gives its characters.
@@ -173,8 +181,11 @@ std::unique_ptr<LooseAlphabet> LooseAlphabet::ofDictionary(
                 (void)builder.addWord(utf8Of(word));
             return true;
         });
-    for (const char32_t c : alone)
+    for (const char32_t c : alone) {
         (void)builder.addWord(utf8Of(std::u32string(1, c)));
+        for (const std::u32string &marks : marksFirst)
+            (void)builder.addWord(utf8Of(c + marks));
+    }
     const auto alphabet = builder.build();
     if (!unread.empty() || !alphabet) {
         if (whyNot)

@@ -62,6 +62,7 @@ private slots:
             { "Greek accent and final sigma", "el_GR", "λογοσ", { "λόγος" } },
             { "Greek in the language's order", "el_GR", "ΑΤΟΚ", { "κότα", "τόκα" } },
             { "Greek capital in the dictionary's spelling", "el_GR", "ναηθα", { "Αθήνα" } },
+            { "a mark an ending puts on the stem's last letter", "ar", "ادس", { "سدًا" } },
         });
     }
     void words()
