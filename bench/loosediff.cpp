@@ -104,6 +104,9 @@ public:
                 ignored = QString::fromStdString(characters);
         }
         std::set<std::string> letters;
+        // The marks written after a character anywhere (an affix's ending
+        // may begin with one that lands on a stem's last letter).
+        std::set<std::u32string> marks;
         for (const std::string *file : { &affText, &dicText }) {
             QString kept = QString::fromStdString(*file);
             for (const QChar c : std::as_const(ignored))
@@ -115,8 +118,25 @@ public:
             for (const std::string &letter : seen) {
                 if (isAlphabetic(letter))
                     letters.insert(m_case.lower(letter));
+                const std::u32string points = QString::fromStdString(letter).toStdU32String();
+                if (points.size() > 1)
+                    marks.insert(points.substr(1));
             }
         }
+        // Every letter of one character with every run of marks seen: more
+        // letters than the dictionary has, never fewer.
+        std::set<std::string> marked;
+        for (const std::string &letter : letters) {
+            const std::u32string base = QString::fromStdString(letter).toStdU32String();
+            if (base.size() != 1)
+                continue;
+            for (const std::u32string &run : marks) {
+                const auto one = splitLetters(QString::fromStdU32String(base + run).toStdString());
+                if (one && one->size() == 1 && isAlphabetic(one->front()))
+                    marked.insert(m_case.lower(one->front()));
+            }
+        }
+        letters.merge(marked);
         for (const std::string &letter : letters)
             m_byKey[m_loose.key(letter)].push_back(letter);
     }
