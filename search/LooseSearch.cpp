@@ -181,6 +181,12 @@ std::unique_ptr<LooseAlphabet> LooseAlphabet::ofDictionary(
                 (void)builder.addWord(utf8Of(word));
             return true;
         });
+    // A letter the checker turns into others as it reads a word (ICONV: an
+    // Arabic ligature) is typed and accepted like them.
+    for (const auto &[from, to] : affixes.inputConversions) {
+        if (std::ranges::all_of(from, standsAlone))
+            alone.insert(from.begin(), from.end());
+    }
     for (const char32_t c : alone) {
         (void)builder.addWord(utf8Of(std::u32string(1, c)));
         for (const std::u32string &marks : marksFirst)
