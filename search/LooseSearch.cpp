@@ -5,6 +5,7 @@
 #include "fileio/BoundedFile.h"
 #include "hunspellfiles/AffixReader.h"
 #include "hunspellfiles/DicFile.h"
+#include "hunspellfiles/TextDecoder.h"
 #include "letters/Alphabet.h"
 #include "letters/LetterCase.h"
 #include "letters/Letters.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <sstream>
 #include <unordered_set>
 
 namespace {
@@ -183,9 +185,22 @@ std::unique_ptr<LooseAlphabet> LooseAlphabet::ofDictionary(
         });
     // A letter the checker turns into others as it reads a word (ICONV: an
     // Arabic ligature) is typed and accepted like them.
-    for (const auto &[from, to] : affixes.inputConversions) {
-        if (std::ranges::all_of(from, standsAlone))
-            alone.insert(from.begin(), from.end());
+    // The affix file's model keeps only the conversions of A to Z, so its
+    // lines are read here.
+    if (const auto decoder = TextDecoder::forEncoding(affixes.encoding)) {
+        (void)forEachLine(
+            std::get<FileBytes>(aff).bytes, limits.maxLineBytes, [&](std::string_view line) {
+                std::istringstream fields { std::string(line) };
+                std::string keyword;
+                std::string from;
+                std::string to;
+                if (fields >> keyword >> from >> to && keyword == "ICONV") {
+                    const std::u32string letters = decoder->decode(from);
+                    if (std::ranges::all_of(letters, standsAlone))
+                        alone.insert(letters.begin(), letters.end());
+                }
+                return true;
+            });
     }
     for (const char32_t c : alone) {
         (void)builder.addWord(utf8Of(std::u32string(1, c)));

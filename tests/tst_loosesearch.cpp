@@ -63,6 +63,7 @@ private slots:
             { "Greek in the language's order", "el_GR", "ΑΤΟΚ", { "κότα", "τόκα" } },
             { "Greek capital in the dictionary's spelling", "el_GR", "ναηθα", { "Αθήνα" } },
             { "a mark an ending puts on the stem's last letter", "ar", "ادس", { "سدًا" } },
+            { "a ligature the dictionary converts, with a mark", "ar", "ﻻ", { "ﻻ", "ﻻً" } },
         });
     }
     void words()
