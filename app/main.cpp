@@ -17,6 +17,7 @@
 #include "helpviewer/ChmViewer.h"
 #include "mainwindow/AnalysisWiring.h"
 #include "mainwindow/HelpCommand.h"
+#include "mainwindow/LooseMatching.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/frmMain.h"
 #include "registry/HiveRegistry.h"
@@ -153,6 +154,7 @@ int main(int argc, char **argv)
         window, { messageBox, dictionaries, terminator, events, &dictionaries }, options);
     connectAnalysis(window, search, terminator);
     connectRunNotes(window, search, language);
+    connectLooseMatching(window, search, dictionaries);
     QObject::connect(&window, &frmMain::aboutRequested, [&about] { about.mnu_about_Click(); });
     QtOpenFileDialog openDialog;
     ChmHelpViewer viewer(launcher);

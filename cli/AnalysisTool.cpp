@@ -48,7 +48,8 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
                        .arg(QString::fromLatin1(number))
                        .toStdString());
     } else {
-        const double tried = view.progressUpdates();
+        // A loose run shows its progress every few questions, not every one.
+        const double tried = finished->loose ? finished->questions : view.progressUpdates();
         io.errLine(
             QCoreApplication::translate("AnalysisTool", "%1 arrangements, %2 s, %3 arrangements/s")
                 .arg(tried, 0, 'f', 0)

@@ -23,13 +23,17 @@ SearchCommandLine::SearchCommandLine()
     , m_stdin(QStringLiteral("stdin"),
           tr("Answer one query per line of standard input, the dictionary loaded once, each "
              "as soon as it is read (the letters are not given as an argument)."))
+    , m_loose(QStringLiteral("loose"),
+          tr("Match the letters loosely, as word-game players count them: case does not matter, "
+             "nor a mark the dictionary's language has no letter of its own for (in French "
+             "\"ete\" finds \"été\"; in Spanish \"n\" never stands for \"ñ\")."))
 {
     m_parser.setApplicationDescription(
         tr("Lists every word made of all the given letters, as the Quorvel window does; with "
            "--some or --phrases, the words made of some of them or the phrases made of all of "
            "them."));
     m_common.addTo(m_parser);
-    m_parser.addOptions({ m_threads, m_list, m_stdin });
+    m_parser.addOptions({ m_threads, m_list, m_stdin, m_loose });
     m_games.addTo(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("letters"),
         tr("The jumbled letters (of any alphabet, in either case); with --some or --phrases the "
@@ -80,6 +84,8 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
     // The word games count their letters against tiles of A to Z still.
     if (!game)
         command.search.letters = LetterRule::AnyLetter;
+    if (m_parser.isSet(m_loose))
+        command.search.matching = Matching::Loose;
     auto named = m_common.dictionary(m_parser, folders);
     if (auto *refusal = std::get_if<CommandRefusal>(&named))
         return std::move(*refusal);

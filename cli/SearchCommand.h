@@ -24,7 +24,7 @@ struct SearchCommand {
     bool listDictionaries = false;
     // As given: the whole-word search checks them as it checks typed ones.
     QString letters;
-    SearchOptions search; // --threads and --exhaustive
+    SearchOptions search; // --threads, --exhaustive and --loose
     std::optional<GameCommand> game; // a word game instead of the whole-word search
     DictionaryPick dictionary;
     bool noCache = false;
@@ -59,4 +59,5 @@ private:
     QCommandLineOption m_threads;
     QCommandLineOption m_list;
     QCommandLineOption m_stdin;
+    QCommandLineOption m_loose;
 };

@@ -7,6 +7,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -122,4 +123,25 @@ std::string LooseLetters::key(std::string_view letter) const
     std::string out;
     bare.toUTF8String(out);
     return out;
+}
+
+void sortInLanguageOrder(std::vector<std::string> &words, std::string_view language)
+{
+    const LetterCase letterCase(language);
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::Collator> collator(
+        icu::Collator::createInstance(letterCase.locale(), status));
+    if (U_FAILURE(status) || !collator) {
+        std::ranges::sort(words);
+        return;
+    }
+    std::ranges::sort(words, [&](const std::string &a, const std::string &b) {
+        UErrorCode order = U_ZERO_ERROR;
+        const UCollationResult result
+            = collator->compareUTF8(icu::StringPiece(a.data(), int32_t(a.size())),
+                icu::StringPiece(b.data(), int32_t(b.size())), order);
+        if (U_FAILURE(order) || result == UCOL_EQUAL)
+            return a < b;
+        return result == UCOL_LESS;
+    });
 }

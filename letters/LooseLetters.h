@@ -9,6 +9,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include <unicode/uversion.h>
 
@@ -48,3 +49,8 @@ private:
     std::unordered_map<std::string, std::string> m_folds;
     std::unique_ptr<icu::Collator> m_collator;
 };
+
+// Sorts words in the alphabetical order of the language (its ICU collator),
+// words the collator takes for equal by their bytes, so that the order is
+// always the same; by bytes alone where ICU has no collator.
+void sortInLanguageOrder(std::vector<std::string> &words, std::string_view language);

@@ -251,6 +251,13 @@ void frmMain::buildMenus()
     mnu_exit = mnu_file->addAction(tr("E&xit"), this, &frmMain::exitRequested);
     mnu_exit->setObjectName(QStringLiteral("mnu_exit"));
 
+    mnu_options = menuBar()->addMenu(tr("&Options"));
+    mnu_options->setObjectName(QStringLiteral("mnu_options"));
+    mnu_loose = mnu_options->addAction(tr("Match Letters &Loosely"));
+    mnu_loose->setObjectName(QStringLiteral("mnu_loose"));
+    mnu_loose->setCheckable(true);
+    connect(mnu_loose, &QAction::triggered, this, &frmMain::looseMatchingChosen);
+
     mnu_help = menuBar()->addMenu(tr("&Help"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
     mnu_qvhelp = mnu_help->addAction(tr("Quorvel H&elp"), this, &frmMain::helpRequested);
@@ -385,6 +392,16 @@ QString wrappingTip(const QString &text)
 }
 
 } // namespace
+
+void frmMain::setLooseMatching(bool loose)
+{
+    mnu_loose->setChecked(loose);
+}
+
+bool frmMain::looseMatching() const
+{
+    return mnu_loose->isChecked();
+}
 
 void frmMain::setRunNotes(const QString &results, const QString &progress)
 {

@@ -46,6 +46,10 @@ public:
     // last run, or of the one going on: which dictionary and engine answer, and how.
     void setRunNotes(const QString &results, const QString &progress);
 
+    // Options > Match Letters Loosely, checked or not; setting it tells no one.
+    void setLooseMatching(bool loose);
+    [[nodiscard]] bool looseMatching() const;
+
 signals:
     // Enter released in the letter box, or Analyze clicked.
     void analysisRequested();
@@ -58,6 +62,8 @@ signals:
     // Help > Quorvel Help, or F1 anywhere in the window.
     void helpRequested();
     void aboutRequested();
+    // Options > Match Letters Loosely chosen by the user, now checked or not.
+    void looseMatchingChosen(bool loose);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -97,6 +103,8 @@ private:
     PushButton *cmdExit = nullptr;
     QMenu *mnu_file = nullptr;
     QAction *mnu_exit = nullptr;
+    QMenu *mnu_options = nullptr;
+    QAction *mnu_loose = nullptr;
     QMenu *mnu_help = nullptr;
     QAction *mnu_qvhelp = nullptr;
     QAction *mnu_about = nullptr;

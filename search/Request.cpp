@@ -38,6 +38,17 @@ std::optional<MessageRequest> confirmationFor(qsizetype n)
         Messages::text(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None };
 }
 
+std::optional<MessageRequest> looseConfirmationFor(qsizetype n, double questions)
+{
+    double asking = 1; // the arrangements of kConfirmFrom letters
+    for (qsizetype k = 2; k <= kConfirmFrom; ++k)
+        asking *= static_cast<double>(k);
+    if (questions < asking)
+        return std::nullopt;
+    return MessageRequest { Messages::text(Messages::kConfirm, n),
+        Messages::text(Messages::kConfirmTitle), MessageButtons::YesNo, MessageIcon::None };
+}
+
 QString trimSpaces(const QString &text)
 {
     qsizetype first = 0;

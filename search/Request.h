@@ -21,12 +21,23 @@ struct CheckedRequest {
 // in Latin letters (or of one not known), any letter for one written otherwise.
 enum class LetterRule { ByScript, LatinAZ, AnyLetter };
 
+// How typed letters match a dictionary's words: as typed (each arrangement
+// of exactly those letters in exactly that case), or loosely, as word-game
+// players count letters (case does not matter, nor a mark the language does
+// not count as a letter of its own: "ete" finds été in French, but "n" never
+// stands for "ñ" in Spanish).
+enum class Matching { AsTyped, Loose };
+
 [[nodiscard]] CheckedRequest checkRequest(
     const QString &typed, LetterRule rule = LetterRule::LatinAZ);
 
 // The question asked before a run that tries every arrangement of n letters:
 // from nine letters on the count of arrangements takes long enough to ask.
 [[nodiscard]] std::optional<MessageRequest> confirmationFor(qsizetype n);
+// The same question before a loose run of n letters that asks the checker
+// up to this many questions: asked when they are as many as the
+// arrangements of the letters that make a run ask.
+[[nodiscard]] std::optional<MessageRequest> looseConfirmationFor(qsizetype n, double questions);
 
 // Removes leading and trailing blanks (the space character only: a tab or an
 // inner space stays and makes the input invalid).

@@ -43,6 +43,11 @@ QString runSummary(const RunReport &run)
     if (!run.engine.empty())
         lines << QCoreApplication::translate("RunSummary", "Spelling checker: %1")
                      .arg(QString::fromStdString(run.engine));
+    if (run.loose) {
+        lines << QCoreApplication::translate("RunSummary",
+            "Letters matched loosely: case does not matter, nor a mark that is no letter of its "
+            "own in the dictionary's language");
+    }
     if (run.indexed) {
         lines << QCoreApplication::translate(
             "RunSummary", "Found through the word index, each word confirmed by the checker");

@@ -10,6 +10,7 @@
 #include "search/Enumerator.h"
 #include "search/IndexWait.h"
 #include "search/IndexedSearch.h"
+#include "search/LooseSearch.h"
 #include "search/Messages.h"
 #include "search/ParallelAnswers.h"
 #include "search/Request.h"
@@ -99,6 +100,8 @@ WordSearch::WordSearch(AnalysisView &view, Services services, Options options)
 {
 }
 
+WordSearch::~WordSearch() = default;
+
 void WordSearch::startanalysis()
 {
     // The request is checked, and confirmed where it asks to be, before it
@@ -176,7 +179,9 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
 {
     const unsigned request = ++m_requests;
     const unsigned cancelClicks = m_cancelClicks;
-    CheckedRequest checked = checkRequest(m_view.inputText(), m_options.letters);
+    const bool loose = m_options.matching == Matching::Loose;
+    CheckedRequest checked
+        = checkRequest(m_view.inputText(), loose ? LetterRule::AnyLetter : m_options.letters);
     // Letters beyond A to Z wait for the dictionary: its language's script
     // tells whether they are letters to search or the invalid characters
     // they have always been.
@@ -199,6 +204,14 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {}, {} };
     if (!prepared.checker)
         return std::nullopt;
+    if (loose) {
+        prepareLoose(prepared);
+        if (const auto question = looseConfirmationFor(
+                static_cast<qsizetype>(letterCount(prepared.letters)), prepared.looseQuestions);
+            question && m_services.messageBox.show(*question) != MessageAnswer::Yes)
+            return std::nullopt;
+        return prepared;
+    }
     const auto started = std::chrono::steady_clock::now();
     bool stopped = false;
     const std::function<bool()> going = [&] { return keepGoing(request, cancelClicks); };
@@ -271,6 +284,11 @@ void WordSearch::f(const std::string &letters)
         acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {}, {} };
     if (!prepared.checker)
         return;
+    if (m_options.matching == Matching::Loose) {
+        prepareLoose(prepared);
+        run(prepared);
+        return;
+    }
     const auto started = std::chrono::steady_clock::now();
     bool stopped = false;
     prepared.found = indexedWords(
@@ -285,7 +303,8 @@ void WordSearch::run(const PreparedRun &prepared)
     SpellChecker &checker = *prepared.checker;
     const auto started = std::chrono::steady_clock::now();
     const std::size_t n = letterCount(letters);
-    const double total = fact(static_cast<double>(n));
+    const double total
+        = prepared.looseQuestions > 0 ? prepared.looseQuestions : fact(static_cast<double>(n));
     m_view.setProgressRange(0, static_cast<float>(total - 1));
     m_view.setProgressVisible(true);
     m_view.setSearchingVisible(true);
@@ -294,7 +313,10 @@ void WordSearch::run(const PreparedRun &prepared)
 
     WordList list;
     RunReport report = prepared.report;
-    if (prepared.found) {
+    if (prepared.looseQuestions > 0) {
+        if (!runLoose(prepared, list, report))
+            return;
+    } else if (prepared.found) {
         // The index has answered: the bar shows the whole run as done.
         m_view.setProgressValue(static_cast<float>(total - 1));
         m_view.repaintProgress();

@@ -18,6 +18,7 @@
 class AnalysisView;
 class EventPump;
 class IndexSource;
+class LooseAlphabet;
 class MessageBox;
 class ProgramTerminator;
 
@@ -49,6 +50,9 @@ struct SearchOptions {
     bool exhaustive = false;
     // Which letters a request may hold.
     LetterRule letters = LetterRule::ByScript;
+    // How the letters match the dictionary's; a loose request takes any
+    // alphabet's letters, whatever letters says.
+    Matching matching = Matching::AsTyped;
     // The language of the result line (the command-line tool's is English).
     ResultLanguage resultLanguage = ResultLanguage::Interface;
 };
@@ -61,6 +65,7 @@ struct RunReport {
     std::string engine;
     std::chrono::steady_clock::duration time {};
     double questions = 0; // asked of the checker
+    bool loose = false; // the letters were matched loosely
 };
 
 // The analysis of the main window: the request that checks what was typed,
@@ -80,6 +85,9 @@ public:
     };
 
     WordSearch(AnalysisView &view, Services services, Options options = {});
+    ~WordSearch();
+    WordSearch(const WordSearch &) = delete;
+    WordSearch &operator=(const WordSearch &) = delete;
 
     void startanalysis();
     // One run over the letters, which are already trimmed, valid and not empty.
@@ -89,6 +97,10 @@ public:
         m_bolCancel = true;
         ++m_cancelClicks;
     }
+
+    // For the requests to come; a run going on keeps its own.
+    void setMatching(Matching matching) { m_options.matching = matching; }
+    [[nodiscard]] Matching matching() const { return m_options.matching; }
 
     [[nodiscard]] bool bolCancel() const { return m_bolCancel; }
     [[nodiscard]] bool isRunning() const { return m_running; }
@@ -112,6 +124,7 @@ private:
         std::unique_ptr<SpellChecker> checker;
         std::optional<WordList> found;
         RunReport report;
+        double looseQuestions = 0; // the most a loose run asks; 0: not loose
     };
 
     // The request in the letter box, checked, with its checker and, when the
@@ -132,6 +145,13 @@ private:
         SpellChecker &checker, RunReport &report, const std::function<bool()> &going,
         bool &stopped);
     void run(const PreparedRun &prepared);
+    // The loose matching of the letters (search/LooseSearch.h) for the
+    // checker's dictionary, read once for each dictionary.
+    [[nodiscard]] const LooseAlphabet &looseAlphabet(const SpellChecker &checker);
+    // Prepares a loose run: how it is answered, and how long it may take.
+    void prepareLoose(PreparedRun &prepared);
+    // The loop of a loose run; false when it ended without a result.
+    bool runLoose(const PreparedRun &prepared, WordList &list, RunReport &report);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
@@ -144,6 +164,8 @@ private:
     unsigned m_cancelClicks = 0;
     std::optional<PreparedRun> m_pending; // waiting for the running search to unwind
     RunReport m_report;
+    std::unique_ptr<LooseAlphabet> m_looseAlphabet;
+    std::optional<std::filesystem::path> m_looseDictionary; // the one m_looseAlphabet is of
     std::chrono::steady_clock::time_point m_lastEvents {};
     std::function<void(const RunReport &)> m_runFinished;
     std::function<void(const RunReport &)> m_runStarting;

@@ -128,7 +128,7 @@ private slots:
         QList<QAction *> entries = bar->actions();
         for (const QAction *title : bar->actions())
             entries << title->menu()->actions();
-        QCOMPARE(entries.size(), 5);
+        QCOMPARE(entries.size(), 7);
         for (const QAction *entry : entries)
             checkLanguage(entry->text(), "frmMain");
         for (const QLabel *label : program.window.findChildren<QLabel *>()) {

@@ -1082,6 +1082,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Pro váš jazyk (%1) není nainstalován žádný slovník, proto odpověděl slovník %2. Chcete-li hledat ve svém jazyce, nainstalujte jeho slovník Hunspell (balíček s názvem jako hunspell-%3).</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Písmena porovnána volně: nezáleží na velikosti písmen ani na znaménku, které v jazyce slovníku netvoří samostatné písmeno</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1132,6 +1136,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>S volbou --stdin přicházejí písmena ze standardního vstupu, ne jako argument.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Porovnávat písmena volně, jak je počítají hráči slovních her: nezáleží na velikosti písmen ani na znaménku, pro které jazyk slovníku nemá samostatné písmeno (ve francouzštině „ete“ najde „été“; ve španělštině „n“ nikdy nezastupuje „ñ“).</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1287,14 @@ Její adresa je %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Nalezená slova se zde objeví po skončení analýzy</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Možnosti</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>&amp;Volné porovnávání písmen</translation>
     </message>
 </context>
 <context>

@@ -1076,6 +1076,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Für Ihre Sprache (%1) ist kein Wörterbuch installiert, deshalb hat das Wörterbuch %2 geantwortet. Installieren Sie das Hunspell-Wörterbuch Ihrer Sprache (ein Paket mit einem Namen wie hunspell-%3), um darin zu suchen.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Buchstaben großzügig verglichen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein Zeichen, das in der Sprache des Wörterbuchs keinen eigenen Buchstaben bildet</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1126,6 +1130,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Mit --stdin kommen die Buchstaben von der Standardeingabe, nicht als Argument.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Buchstaben großzügig vergleichen, wie Spieler von Wortspielen sie zählen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein Zeichen, für das die Sprache des Wörterbuchs keinen eigenen Buchstaben hat (im Französischen findet „ete“ „été“; im Spanischen steht „n“ nie für „ñ“).</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1281,14 @@ Die Adresse lautet %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Hier erscheinen die gefundenen Wörter, sobald eine Analyse endet</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>Buchstaben &amp;großzügig vergleichen</translation>
     </message>
 </context>
 <context>

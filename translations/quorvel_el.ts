@@ -1076,6 +1076,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Δεν είναι εγκατεστημένο λεξικό για τη γλώσσα σας (%1), οπότε απάντησε το λεξικό %2. Εγκαταστήστε το λεξικό Hunspell της γλώσσας σας (ένα πακέτο με όνομα όπως hunspell-%3) για να κάνετε αναζήτηση σε αυτό.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Χαλαρή αντιστοίχιση γραμμάτων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα σημάδι που δεν αποτελεί ξεχωριστό γράμμα στη γλώσσα του λεξικού</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1126,6 +1130,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Με το --stdin τα γράμματα έρχονται από την τυπική είσοδο, όχι ως όρισμα.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Χαλαρή αντιστοίχιση των γραμμάτων, όπως τα μετρούν οι παίκτες παιχνιδιών λέξεων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα σημάδι για το οποίο η γλώσσα του λεξικού δεν έχει ξεχωριστό γράμμα (στα γαλλικά το «ete» βρίσκει το «été»· στα ισπανικά το «n» δεν αντιστοιχεί ποτέ στο «ñ»).</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1281,14 @@ Its address is %1</source>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Οι λέξεις που βρέθηκαν εμφανίζονται εδώ όταν τελειώσει μια ανάλυση</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Επιλογές</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>&amp;Χαλαρή αντιστοίχιση γραμμάτων</translation>
     </message>
 </context>
 <context>

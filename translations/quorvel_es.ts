@@ -1076,6 +1076,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>No hay ningún diccionario instalado para su idioma (%1), así que respondió el diccionario %2. Instale el diccionario Hunspell de su idioma (un paquete con un nombre como hunspell-%3) para buscar en él.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Letras comparadas de forma flexible: no importan las mayúsculas ni una marca que en el idioma del diccionario no forma una letra propia</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1126,6 +1130,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Con --stdin las letras llegan por la entrada estándar, no como argumento.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Comparar las letras de forma flexible, como las cuentan los jugadores de juegos de palabras: no importan las mayúsculas ni una marca para la que el idioma del diccionario no tiene una letra propia (en francés «ete» encuentra «été»; en español la «n» nunca sustituye a la «ñ»).</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1281,14 @@ Su dirección es %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Las palabras encontradas aparecen aquí cuando termina un análisis</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>Coincidencia &amp;flexible de letras</translation>
     </message>
 </context>
 <context>

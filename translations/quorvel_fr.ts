@@ -1076,6 +1076,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Aucun dictionnaire n&apos;est installé pour votre langue (%1)&#xa0;; c&apos;est donc le dictionnaire %2 qui a répondu. Installez le dictionnaire Hunspell de votre langue (un paquet nommé par exemple hunspell-%3) pour chercher dans celle-ci.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Lettres comparées avec souplesse&#xa0;: ni la casse ni un signe qui ne forme pas une lettre à part entière dans la langue du dictionnaire ne comptent</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1126,6 +1130,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Avec --stdin, les lettres viennent de l&apos;entrée standard, pas d&apos;un argument.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Comparer les lettres avec souplesse, comme les comptent les joueurs de jeux de lettres&#xa0;: ni la casse ni un signe pour lequel la langue du dictionnaire n’a pas de lettre à part entière ne comptent (en français «&#xa0;ete&#xa0;» trouve «&#xa0;été&#xa0;»&#xa0;; en espagnol «&#xa0;n&#xa0;» ne remplace jamais «&#xa0;ñ&#xa0;»).</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1281,14 @@ Son adresse est %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Les mots trouvés s&apos;affichent ici à la fin d&apos;une analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>Correspondance &amp;souple des lettres</translation>
     </message>
 </context>
 <context>

@@ -1076,6 +1076,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Non è installato alcun dizionario per la tua lingua (%1), quindi ha risposto il dizionario %2. Installa il dizionario Hunspell della tua lingua (un pacchetto con un nome come hunspell-%3) per cercare in esso.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Lettere confrontate in modo flessibile: non contano né le maiuscole né un segno che nella lingua del dizionario non forma una lettera a sé</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1126,6 +1130,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Con --stdin le lettere arrivano dallo standard input, non come argomento.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Confronta le lettere in modo flessibile, come le contano i giocatori di giochi di parole: non contano né le maiuscole né un segno per cui la lingua del dizionario non ha una lettera a sé (in francese «ete» trova «été»; in spagnolo «n» non sostituisce mai «ñ»).</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1281,14 @@ Il suo indirizzo è %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Le parole trovate compaiono qui al termine di un&apos;analisi</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>Corrispondenza &amp;flessibile delle lettere</translation>
     </message>
 </context>
 <context>

@@ -1076,6 +1076,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Er is geen woordenboek voor uw taal (%1) geïnstalleerd, dus heeft het woordenboek %2 geantwoord. Installeer het Hunspell-woordenboek van uw taal (een pakket met een naam als hunspell-%3) om daarin te zoeken.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Letters soepel vergeleken: hoofdletters tellen niet mee, en ook geen teken dat in de taal van het woordenboek geen eigen letter vormt</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1126,6 +1130,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Met --stdin komen de letters van de standaardinvoer, niet als argument.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Letters soepel vergelijken, zoals spelers van woordspellen ze tellen: hoofdletters tellen niet mee, en ook geen teken waarvoor de taal van het woordenboek geen eigen letter heeft (in het Frans vindt ‘ete’ ‘été’; in het Spaans staat ‘n’ nooit voor ‘ñ’).</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1281,14 @@ Het adres is %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>De gevonden woorden verschijnen hier als een analyse klaar is</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>Letters &amp;soepel vergelijken</translation>
     </message>
 </context>
 <context>

@@ -1082,6 +1082,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Nie zainstalowano słownika dla Twojego języka (%1), więc odpowiedział słownik %2. Zainstaluj słownik Hunspell dla swojego języka (pakiet o nazwie w rodzaju hunspell-%3), aby w nim wyszukiwać.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Litery dopasowane luźno: nie ma znaczenia wielkość liter ani znak, który w języku słownika nie tworzy osobnej litery</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1132,6 +1136,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Z --stdin litery przychodzą ze standardowego wejścia, nie jako argument.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Dopasowuj litery luźno, tak jak liczą je gracze w gry słowne: nie ma znaczenia wielkość liter ani znak, dla którego język słownika nie ma osobnej litery (po francusku „ete” znajduje „été”; po hiszpańsku „n” nigdy nie zastępuje „ñ”).</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1287,14 @@ Jej adres to %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Znalezione słowa pojawią się tutaj po zakończeniu analizy</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>&amp;Luźne dopasowanie liter</translation>
     </message>
 </context>
 <context>

@@ -1076,6 +1076,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Não há dicionário instalado para o seu idioma (%1), por isso respondeu o dicionário %2. Instale o dicionário Hunspell do seu idioma (um pacote com nome como hunspell-%3) para pesquisar nele.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Letras comparadas de forma flexível: não importam maiúsculas e minúsculas nem um sinal que não forma uma letra própria no idioma do dicionário</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1126,6 +1130,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>Com --stdin as letras vêm da entrada padrão, não como argumento.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Comparar as letras de forma flexível, como os jogadores de jogos de palavras as contam: não importam maiúsculas e minúsculas nem um sinal para o qual o idioma do dicionário não tem uma letra própria (em francês “ete” encontra “été”; em espanhol “n” nunca substitui “ñ”).</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1281,14 @@ O endereço é %1</translation>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>As palavras encontradas aparecem aqui quando uma análise termina</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>Correspondência &amp;flexível de letras</translation>
     </message>
 </context>
 <context>

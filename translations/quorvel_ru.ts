@@ -1082,6 +1082,10 @@
         <source>No dictionary for your language (%1) is installed, so the %2 dictionary answered. Install the Hunspell dictionary of your language (a package named like hunspell-%3) to search in it.</source>
         <translation>Словарь для вашего языка (%1) не установлен, поэтому ответил словарь %2. Установите словарь Hunspell для своего языка (пакет с названием вроде hunspell-%3), чтобы искать по нему.</translation>
     </message>
+    <message>
+        <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
+        <translation>Буквы сравниваются нестрого: регистр не важен, как и знак, который в языке словаря не образует отдельной буквы</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommandLine</name>
@@ -1132,6 +1136,10 @@
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
         <translation>С --stdin буквы поступают со стандартного ввода, а не аргументом.</translation>
+    </message>
+    <message>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
+        <translation>Сравнивать буквы нестрого, как их считают игроки в словесные игры: регистр не важен, как и знак, для которого в языке словаря нет отдельной буквы (во французском «ete» находит «été»; в испанском «n» никогда не заменяет «ñ»).</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1287,14 @@ Its address is %1</source>
     <message>
         <source>The words found appear here when an analysis ends</source>
         <translation>Найденные слова появятся здесь после окончания анализа</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>Match Letters &amp;Loosely</source>
+        <translation>&amp;Нестрогое сравнение букв</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,416 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Checks loose matching (quorvel-search --loose, the window's loose entry)
+// against a slow reference written from what loose matching promises, on
+// real dictionaries. Inputs are the dictionary's own words with their marks
+// and case, some letters folded to the letter they count as, some put in
+// capitals, shuffled; and some random letters of the dictionary. The
+// reference takes every letter written anywhere in the dictionary's two
+// files, lets each typed letter stand for every one of them that counts as
+// the same letter (and for its capital), tries every arrangement of the
+// typed letters with every such choice, and asks the checker about each
+// string; of the strings accepted that differ only in case, the one with the
+// fewest capitals is the word. The words must be the same, each accepted as
+// printed, in the language's order. Both ask the same checker, which the
+// program's own dictionary service chose and loaded. One line per dictionary.
+#include "hunspellfiles/TextDecoder.h"
+#include "letters/Alphabet.h"
+#include "letters/LetterCase.h"
+#include "letters/Letters.h"
+#include "letters/LooseLetters.h"
+#include "search/CheckerQuestions.h"
+#include "search/LooseSearch.h"
+#include "spelling/DictionaryService.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double seconds(Clock::duration time)
+{
+    return std::chrono::duration<double>(time).count();
+}
+
+std::string fileText(const std::filesystem::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The two files' text as UTF-8, in the encoding the affix file names.
+std::pair<std::string, std::string> dictionaryText(const std::filesystem::path &base)
+{
+    const std::string aff = fileText(base.string() + ".aff");
+    const std::string dic = fileText(base.string() + ".dic");
+    std::string encoding = "ISO8859-1";
+    std::istringstream lines(aff);
+    for (std::string line; std::getline(lines, line);) {
+        // "SET", a space or a tab, the name.
+        std::istringstream words(line);
+        std::string directive;
+        if (words >> directive && directive == "SET") {
+            words >> encoding;
+            break;
+        }
+    }
+    const auto decoder = TextDecoder::forEncoding(encoding);
+    const auto utf8 = [&](const std::string &bytes) {
+        if (!decoder)
+            return bytes;
+        const std::u32string text = decoder->decode(bytes);
+        return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+    };
+    return { utf8(aff), utf8(dic) };
+}
+
+struct Settings {
+    std::size_t count;
+    std::uint64_t seed;
+    std::size_t maxLength;
+    double maxStrings; // an input whose reference would try more is drawn again
+    std::filesystem::path helper;
+};
+
+class Reference {
+public:
+    Reference(const std::string &language, const std::string &affText, const std::string &dicText)
+        : m_case(language)
+        , m_loose(language)
+    {
+        // What IGNORE names is no part of a word's letters: the checker
+        // takes it out of every word it is asked about (Arabic vowel marks).
+        QString ignored;
+        std::istringstream lines(affText);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream words(line);
+            std::string directive;
+            std::string characters;
+            if (words >> directive >> characters && directive == "IGNORE")
+                ignored = QString::fromStdString(characters);
+        }
+        std::set<std::string> letters;
+        // The marks written after a character anywhere (an affix's ending
+        // may begin with one that lands on a stem's last letter).
+        std::set<std::u32string> marks;
+        for (const std::string *file : { &affText, &dicText }) {
+            QString kept = QString::fromStdString(*file);
+            for (const QChar c : std::as_const(ignored))
+                kept.remove(c);
+            const std::string text = kept.toStdString();
+            std::set<std::string> seen;
+            for (std::string &letter : splitLetters(text).value_or(std::vector<std::string> {}))
+                seen.insert(std::move(letter));
+            for (const std::string &letter : seen) {
+                if (isAlphabetic(letter))
+                    letters.insert(m_case.lower(letter));
+                const std::u32string points = QString::fromStdString(letter).toStdU32String();
+                if (points.size() > 1)
+                    marks.insert(points.substr(1));
+            }
+        }
+        // Every letter of one character with every run of marks seen: more
+        // letters than the dictionary has, never fewer.
+        std::set<std::string> marked;
+        for (const std::string &letter : letters) {
+            const std::u32string base = QString::fromStdString(letter).toStdU32String();
+            if (base.size() != 1)
+                continue;
+            for (const std::u32string &run : marks) {
+                const auto one = splitLetters(QString::fromStdU32String(base + run).toStdString());
+                if (one && one->size() == 1 && isAlphabetic(one->front()))
+                    marked.insert(m_case.lower(one->front()));
+            }
+        }
+        letters.merge(marked);
+        for (const std::string &letter : letters)
+            m_byKey[m_loose.key(letter)].push_back(letter);
+    }
+
+    // Each letter a typed letter may stand for, in small letters and capitals.
+    [[nodiscard]] std::vector<std::string> variants(const std::string &typed) const
+    {
+        std::set<std::string> out { m_case.lower(typed), m_case.upper(m_case.lower(typed)) };
+        if (const auto same = m_byKey.find(m_loose.key(typed)); same != m_byKey.end()) {
+            for (const std::string &letter : same->second) {
+                out.insert(letter);
+                out.insert(m_case.upper(letter));
+            }
+        }
+        return { out.begin(), out.end() };
+    }
+
+    [[nodiscard]] double strings(const std::vector<std::string> &typed) const
+    {
+        double count = 1;
+        for (std::size_t k = 0; k < typed.size(); ++k)
+            count *= static_cast<double>((k + 1) * variants(typed[k]).size());
+        return count;
+    }
+
+    // The words: of each set of accepted strings equal but for case, the
+    // one with the fewest capitals (then the first by bytes).
+    std::set<std::string> words(
+        const std::vector<std::string> &typed, SpellChecker &checker, std::size_t &questions)
+    {
+        std::vector<std::vector<std::string>> choices;
+        for (const std::string &letter : typed)
+            choices.push_back(variants(letter));
+        std::set<std::string> strings;
+        std::vector<std::size_t> order(typed.size());
+        for (std::size_t k = 0; k < order.size(); ++k)
+            order[k] = k;
+        do {
+            std::vector<std::size_t> pick(typed.size(), 0);
+            for (;;) {
+                std::string text;
+                for (std::size_t k = 0; k < order.size(); ++k)
+                    text += choices[order[k]][pick[k]];
+                strings.insert(text);
+                std::size_t k = 0;
+                while (k < pick.size() && ++pick[k] == choices[order[k]].size())
+                    pick[k++] = 0;
+                if (k == pick.size())
+                    break;
+            }
+        } while (std::next_permutation(order.begin(), order.end()));
+        std::map<std::string, std::pair<std::size_t, std::string>> best;
+        for (const std::string &text : strings) {
+            ++questions;
+            if (!testword(checker, text))
+                continue;
+            std::size_t capitals = 0;
+            for (const std::string &letter :
+                splitLetters(text).value_or(std::vector<std::string> {}))
+                capitals += m_case.lower(letter) != letter ? 1 : 0;
+            const std::pair<std::size_t, std::string> candidate { capitals, text };
+            auto [at, added] = best.try_emplace(m_case.folded(text), candidate);
+            if (!added && candidate < at->second)
+                at->second = candidate;
+        }
+        std::set<std::string> out;
+        for (const auto &[caseless, word] : best)
+            out.insert(word.second);
+        return out;
+    }
+
+    [[nodiscard]] const LetterCase &letterCase() const { return m_case; }
+    [[nodiscard]] const LooseLetters &loose() const { return m_loose; }
+    [[nodiscard]] std::vector<std::string> alphabet() const
+    {
+        std::vector<std::string> out;
+        for (const auto &[key, letters] : m_byKey)
+            out.insert(out.end(), letters.begin(), letters.end());
+        return out;
+    }
+
+private:
+    LetterCase m_case;
+    LooseLetters m_loose;
+    std::map<std::string, std::vector<std::string>> m_byKey;
+};
+
+// Inputs from the dictionary's words of up to maxLength letters.
+class Inputs {
+public:
+    Inputs(std::uint64_t seed, const std::string &dicText, const Reference &reference,
+        std::size_t maxLength)
+        : m_random(seed)
+        , m_reference(reference)
+        , m_maxLength(maxLength)
+        , m_alphabet(reference.alphabet())
+    {
+        std::istringstream lines(dicText);
+        std::string line;
+        std::getline(lines, line); // the count
+        while (std::getline(lines, line)) {
+            const std::string word = line.substr(0, line.find_first_of("/\t "));
+            const auto letters = splitLetters(word);
+            if (letters && !letters->empty() && letters->size() <= maxLength
+                && std::ranges::all_of(*letters, isAlphabetic))
+                m_words.push_back(*letters);
+        }
+    }
+
+    std::vector<std::string> next()
+    {
+        std::vector<std::string> letters;
+        if (m_words.empty() || pick(0, 5) == 0) {
+            const std::size_t length = pick(1, m_maxLength);
+            while (!m_alphabet.empty() && letters.size() < length)
+                letters.push_back(m_alphabet[pick(0, m_alphabet.size() - 1)]);
+        } else {
+            letters = m_words[pick(0, m_words.size() - 1)];
+        }
+        const std::size_t style = pick(0, 3); // as spelt, small, capitals, mixed
+        for (std::string &letter : letters) {
+            if (pick(0, 1) == 0)
+                letter = m_reference.loose().key(letter); // the mark dropped where it may be
+            if (style == 1 || (style == 3 && pick(0, 1) == 0))
+                letter = m_reference.letterCase().lower(letter);
+            else if (style == 2 || (style == 3 && pick(0, 1) == 0))
+                letter = m_reference.letterCase().upper(letter);
+        }
+        std::shuffle(letters.begin(), letters.end(), m_random);
+        return letters;
+    }
+
+private:
+    std::size_t pick(std::size_t low, std::size_t high)
+    {
+        return std::uniform_int_distribution<std::size_t>(low, high)(m_random);
+    }
+
+    std::mt19937_64 m_random;
+    const Reference &m_reference;
+    std::size_t m_maxLength;
+    std::vector<std::string> m_alphabet;
+    std::vector<std::vector<std::string>> m_words;
+};
+
+std::string joined(const std::vector<std::string> &words, const char *separator)
+{
+    std::string out;
+    for (const std::string &word : words)
+        out += (out.empty() ? "" : separator) + word;
+    return out;
+}
+
+// Checks one dictionary; gives the number of differences.
+std::size_t check(const std::filesystem::path &base, const Settings &settings)
+{
+    const auto start = Clock::now();
+    std::vector<std::string> passedOver;
+    DictionaryService service({ [&base] { return std::vector { base }; }, {}, settings.helper, {} },
+        [&passedOver](const std::string &line) { passedOver.push_back(line); });
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
+    const std::string name = base.filename().string();
+    if (!checker) {
+        std::printf("%-10s no engine serves: %s\n", name.c_str(),
+            passedOver.empty() ? "" : passedOver.back().c_str());
+        return 1;
+    }
+    std::string whyNot;
+    const auto alphabet = LooseAlphabet::ofDictionary(base, &whyNot);
+    if (!alphabet) {
+        std::printf("%-10s no alphabet: %s\n", name.c_str(), whyNot.c_str());
+        return 1;
+    }
+    const auto [affText, dicText] = dictionaryText(base);
+    Reference reference(name, affText, dicText);
+    Inputs inputs(settings.seed, dicText, reference, settings.maxLength);
+    const double prepared = seconds(Clock::now() - start);
+    std::size_t differences = 0;
+    std::size_t words = 0;
+    std::size_t redrawn = 0;
+    std::size_t referenceQuestions = 0;
+    double looseQuestions = 0;
+    Clock::duration looseTime {};
+    Clock::duration referenceTime {};
+    for (std::size_t i = 0; i < settings.count; ++i) {
+        std::vector<std::string> typed = inputs.next();
+        while (reference.strings(typed) > settings.maxStrings) {
+            ++redrawn;
+            typed = inputs.next();
+        }
+        const std::string letters = joined(typed, "");
+        auto at = Clock::now();
+        const LooseAnswer answer
+            = looseWords(letters, *alphabet, *checker, [](double) { return true; });
+        looseTime += Clock::now() - at;
+        looseQuestions += answer.questions;
+        at = Clock::now();
+        const std::set<std::string> expected = reference.words(typed, *checker, referenceQuestions);
+        referenceTime += Clock::now() - at;
+        words += expected.size();
+        std::vector<std::string> ordered = answer.words;
+        sortInLanguageOrder(ordered, name);
+        const std::set<std::string> found(answer.words.begin(), answer.words.end());
+        std::string problem;
+        if (found != expected || found.size() != answer.words.size())
+            problem = "words";
+        else if (ordered != answer.words)
+            problem = "order";
+        for (const std::string &word : answer.words) {
+            if (!testword(*checker, word))
+                problem = "not accepted as printed: " + word;
+        }
+        if (!problem.empty() && ++differences <= 10) {
+            std::vector<std::string> expectedList(expected.begin(), expected.end());
+            sortInLanguageOrder(expectedList, name);
+            std::printf("  DIFFERENCE (%s) for %s: --loose: %s; reference: %s\n", problem.c_str(),
+                letters.c_str(), joined(answer.words, ", ").c_str(),
+                joined(expectedList, ", ").c_str());
+        }
+    }
+    std::printf("%-10s %-8s %4zu inputs (%zu drawn again as too costly), %zu words, alphabet "
+                "%zu; %zu differences; ready %.1f s, --loose %.2f s (%.0f questions), reference "
+                "%.1f s (%zu questions)\n",
+        name.c_str(), checker->engineName().c_str(), settings.count, redrawn, words,
+        reference.alphabet().size(), differences, prepared, seconds(looseTime), looseQuestions,
+        seconds(referenceTime), referenceQuestions);
+    std::fflush(stdout);
+    return differences;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Compares loose matching with a reference that tries every arrangement of every "
+        "letter that counts as each typed one, in either case."));
+    parser.addHelpOption();
+    const QCommandLineOption dictionaryOption(QStringLiteral("dictionary"),
+        QStringLiteral("A dictionary path without .aff/.dic; may be given more than once "
+                       "(default: the installed de_DE)."),
+        QStringLiteral("path"));
+    const QCommandLineOption countOption(QStringLiteral("count"),
+        QStringLiteral("Inputs per dictionary."), QStringLiteral("n"), QStringLiteral("300"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Random seed."),
+        QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption maxOption(QStringLiteral("max-length"),
+        QStringLiteral("Longest input, in letters."), QStringLiteral("n"), QStringLiteral("6"));
+    const QCommandLineOption stringsOption(QStringLiteral("max-strings"),
+        QStringLiteral("Most strings the reference may try for one input; a costlier input is "
+                       "drawn again."),
+        QStringLiteral("n"), QStringLiteral("200000"));
+    parser.addOptions({ dictionaryOption, countOption, seedOption, maxOption, stringsOption });
+    parser.process(app);
+
+    QStringList given = parser.values(dictionaryOption);
+    if (given.isEmpty())
+        given.append(QStringLiteral("/usr/share/hunspell/de_DE"));
+    const Settings settings { parser.value(countOption).toULongLong(),
+        parser.value(seedOption).toULongLong(),
+        std::clamp<std::size_t>(parser.value(maxOption).toULongLong(), 1, 8),
+        std::max(1.0, parser.value(stringsOption).toDouble()),
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(QStringLiteral("quorvel-probe"))
+            .toStdString() };
+    std::printf("inputs: %zu per dictionary, 1 to %zu letters, seed %llu, at most %.0f strings\n",
+        settings.count, settings.maxLength, static_cast<unsigned long long>(settings.seed),
+        settings.maxStrings);
+    std::size_t failures = 0;
+    for (const QString &path : given)
+        failures += check(path.toStdString(), settings);
+    std::printf(
+        "dictionaries: %lld; differences: %zu\n", static_cast<long long>(given.size()), failures);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,281 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "search/LooseSearch.h"
+
+#include "fileio/BoundedFile.h"
+#include "hunspellfiles/AffixReader.h"
+#include "hunspellfiles/DicFile.h"
+#include "hunspellfiles/TextDecoder.h"
+#include "letters/Alphabet.h"
+#include "letters/LetterCase.h"
+#include "letters/Letters.h"
+#include "letters/LooseLetters.h"
+#include "search/CheckerQuestions.h"
+#include "search/Enumerator.h"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
+#include <unordered_set>
+
+namespace {
+
+// How many questions go by between two calls of keepGoing: the checker
+// answers one in a few microseconds, so the window still gets its events
+// well within its 5 ms.
+constexpr double kQuestionsBetweenCalls = 64;
+
+std::string utf8Of(const std::u32string &text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// Whether a character is a letter by itself wherever it stands: no mark
+// or joiner that clusters with what is beside it.
+bool standsAlone(char32_t c)
+{
+    return c < 0x300
+        || u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
+        == U_GCB_OTHER;
+}
+
+// Every distinct string of the typed letters, each replaced by each of its
+// variants, asked of the checker in turn.
+class LooseWalk {
+public:
+    LooseWalk(std::vector<std::vector<std::string>> variants, SpellChecker &checker,
+        const std::function<bool(double)> &keepGoing)
+        : m_variants(std::move(variants))
+        , m_used(m_variants.size(), false)
+        , m_checker(checker)
+        , m_keepGoing(keepGoing)
+    {
+    }
+
+    // False when keepGoing said to stop.
+    bool walk() { return place(0); }
+    [[nodiscard]] const std::vector<std::string> &accepted() const { return m_accepted; }
+    [[nodiscard]] double questions() const { return m_questions; }
+
+private:
+    bool place(std::size_t depth)
+    {
+        if (depth == m_variants.size())
+            return ask();
+        // A string placed here once is not placed again: the letters it
+        // could have come from count as the same letter, so what is left
+        // to arrange after it is the same either way.
+        std::unordered_set<std::string> placed;
+        for (std::size_t i = 0; i < m_variants.size(); ++i) {
+            if (m_used[i])
+                continue;
+            for (const std::string &variant : m_variants[i]) {
+                if (!placed.insert(variant).second)
+                    continue;
+                m_used[i] = true;
+                const std::size_t length = m_prefix.size();
+                m_prefix += variant;
+                const bool going = place(depth + 1);
+                m_prefix.resize(length);
+                m_used[i] = false;
+                if (!going)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    bool ask()
+    {
+        if (testword(m_checker, m_prefix))
+            m_accepted.push_back(m_prefix);
+        m_questions += 1;
+        if (--m_countdown > 0)
+            return true;
+        m_countdown = kQuestionsBetweenCalls;
+        return m_keepGoing(m_questions);
+    }
+
+    std::vector<std::vector<std::string>> m_variants;
+    std::vector<bool> m_used;
+    SpellChecker &m_checker;
+    const std::function<bool(double)> &m_keepGoing;
+    std::string m_prefix;
+    std::vector<std::string> m_accepted;
+    double m_questions = 0;
+    double m_countdown = kQuestionsBetweenCalls;
+};
+
+} // namespace
+
+LooseAlphabet::LooseAlphabet(std::string_view language, const std::vector<std::string> &letters)
+    : m_language(language)
+    , m_case(std::make_unique<LetterCase>(language))
+    , m_loose(std::make_unique<LooseLetters>(language))
+{
+    for (const std::string &letter : letters) {
+        auto &same = m_byKey[m_loose->key(letter)];
+        if (std::ranges::find(same, letter) == same.end())
+            same.push_back(letter);
+    }
+}
+
+LooseAlphabet::~LooseAlphabet() = default;
+
+std::unique_ptr<LooseAlphabet> LooseAlphabet::ofDictionary(
+    const std::filesystem::path &base, std::string *whyNot)
+{
+    const ReadLimits limits;
+    const BoundedRead bounds { .maxBytes = limits.maxFileBytes };
+    auto aff = readBounded(base.string() + ".aff", bounds);
+    auto dic = readBounded(base.string() + ".dic", bounds);
+    for (const auto *file : { &aff, &dic }) {
+        if (const auto *refusal = std::get_if<FileRefusal>(file)) {
+            if (whyNot)
+                *whyNot = "the dictionary files cannot be read: " + refusal->text();
+            return nullptr;
+        }
+    }
+    const AffixFile affixes = parseAffixFile(std::get<FileBytes>(aff).bytes);
+    AlphabetBuilder builder(base.filename().string());
+    // What the affixes add is spelt with letters the word list may not have;
+    // an ending that begins with a mark makes one letter with the stem's
+    // last (Arabic tanween, an Indic vowel sign), so it is tried on each.
+    std::set<std::u32string> marksFirst;
+    for (const AffixClass &affixClass : affixes.classes) {
+        for (const AffixRule &rule : affixClass.rules) {
+            (void)builder.addWord(utf8Of(rule.add));
+            const auto marks = std::ranges::find_if(rule.add, standsAlone);
+            if (!affixClass.prefix && marks != rule.add.begin())
+                marksFirst.emplace(rule.add.begin(), marks);
+        }
+    }
+    // Splitting every word into letters takes seconds on a large list; a
+    // word whose characters each make a letter alone gives its characters.
+    std::unordered_set<char32_t> alone;
+    const std::string unread = forEachDicWord(affixes, std::get<FileBytes>(dic).bytes, limits,
+        nullptr, [&](std::u32string &word, const FlagList &) {
+            if (std::ranges::all_of(word, standsAlone))
+                alone.insert(word.begin(), word.end());
+            else
+                (void)builder.addWord(utf8Of(word));
+            return true;
+        });
+    // A letter the checker turns into others as it reads a word (ICONV: an
+    // Arabic ligature) is typed and accepted like them.
+    // The affix file's model keeps only the conversions of A to Z, so its
+    // lines are read here.
+    if (const auto decoder = TextDecoder::forEncoding(affixes.encoding)) {
+        (void)forEachLine(
+            std::get<FileBytes>(aff).bytes, limits.maxLineBytes, [&](std::string_view line) {
+                std::istringstream fields { std::string(line) };
+                std::string keyword;
+                std::string from;
+                std::string to;
+                if (fields >> keyword >> from >> to && keyword == "ICONV") {
+                    const std::u32string letters = decoder->decode(from);
+                    if (std::ranges::all_of(letters, standsAlone))
+                        alone.insert(letters.begin(), letters.end());
+                }
+                return true;
+            });
+    }
+    for (const char32_t c : alone) {
+        (void)builder.addWord(utf8Of(std::u32string(1, c)));
+        for (const std::u32string &marks : marksFirst)
+            (void)builder.addWord(utf8Of(c + marks));
+    }
+    const auto alphabet = builder.build();
+    if (!unread.empty() || !alphabet) {
+        if (whyNot)
+            *whyNot = unread.empty() ? "the dictionary has too many letters" : unread;
+        return nullptr;
+    }
+    return std::make_unique<LooseAlphabet>(base.filename().string(), alphabet->letters());
+}
+
+std::vector<std::string> LooseAlphabet::variants(std::string_view letter) const
+{
+    const auto same = m_byKey.find(m_loose->key(letter));
+    const std::vector<std::string> small
+        = same != m_byKey.end() ? same->second : std::vector { m_case->lower(letter) };
+    std::vector<std::string> out;
+    for (const std::string &each : small) {
+        for (std::string form : { each, m_case->upper(each) }) {
+            if (std::ranges::find(out, form) == out.end())
+                out.push_back(std::move(form));
+        }
+    }
+    return out;
+}
+
+std::string LooseAlphabet::caseless(std::string_view word) const
+{
+    return m_case->folded(word);
+}
+
+std::size_t LooseAlphabet::capitals(std::string_view word) const
+{
+    std::size_t count = 0;
+    for (const std::string &letter : lettersOf(std::string(word)))
+        count += m_case->lower(letter) != letter ? 1 : 0;
+    return count;
+}
+
+double looseQuestionBound(const std::string &letters, const LooseAlphabet &alphabet)
+{
+    const std::vector<std::string> each = lettersOf(letters);
+    double bound = fact(static_cast<double>(each.size()));
+    for (const std::string &letter : each)
+        bound *= static_cast<double>(alphabet.variants(letter).size());
+    return bound;
+}
+
+LooseAnswer looseWords(const std::string &letters, const LooseAlphabet &alphabet,
+    SpellChecker &checker, const std::function<bool(double asked)> &keepGoing)
+{
+    std::vector<std::vector<std::string>> variants;
+    for (const std::string &letter : lettersOf(letters))
+        variants.push_back(alphabet.variants(letter));
+    LooseWalk walk(std::move(variants), checker, keepGoing);
+    LooseAnswer answer;
+    answer.stopped = !walk.walk();
+    answer.questions = walk.questions();
+    if (answer.stopped)
+        return answer;
+    // Of the spellings the checker accepts that differ only in case, the
+    // one with the fewest capitals, which the others are made from.
+    std::map<std::string, std::pair<std::size_t, std::string>> spelling;
+    for (const std::string &word : walk.accepted()) {
+        const std::pair<std::size_t, std::string> candidate { alphabet.capitals(word), word };
+        auto [at, added] = spelling.try_emplace(alphabet.caseless(word), candidate);
+        if (!added && candidate < at->second)
+            at->second = candidate;
+    }
+    for (auto &[caseless, best] : spelling)
+        answer.words.push_back(std::move(best.second));
+    sortInLanguageOrder(answer.words, alphabet.language());
+    return answer;
+}

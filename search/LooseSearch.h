@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/SpellChecker.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class LetterCase;
+class LooseLetters;
+
+// Matching letters loosely, as word-game players count them: case never
+// counts, and a mark counts only where the language has a letter of its own
+// for it (letters/LooseLetters.h). A typed letter stands for every letter of
+// the dictionary's alphabet that counts as the same one, in small letters
+// and in capitals.
+class LooseAlphabet {
+public:
+    // language: the dictionary's name ("fr_FR"); letters: its alphabet, in
+    // small letters, in any order.
+    LooseAlphabet(std::string_view language, const std::vector<std::string> &letters);
+    ~LooseAlphabet();
+    LooseAlphabet(const LooseAlphabet &) = delete;
+    LooseAlphabet &operator=(const LooseAlphabet &) = delete;
+
+    // The alphabet of the dictionary at base (its path without .aff and
+    // .dic): the letters of its words and of what its affixes add. Nothing,
+    // and why in whyNot, when its files cannot be read.
+    [[nodiscard]] static std::unique_ptr<LooseAlphabet> ofDictionary(
+        const std::filesystem::path &base, std::string *whyNot = nullptr);
+
+    // Every letter a typed letter stands for, each once: those of the
+    // alphabet that count as the same letter, each in small letters and
+    // in capitals; the typed letter in small letters and in capitals when
+    // the alphabet has none.
+    [[nodiscard]] std::vector<std::string> variants(std::string_view letter) const;
+    // The form of a word that tells it apart from another but for case.
+    [[nodiscard]] std::string caseless(std::string_view word) const;
+    // How many of the word's letters are capitals.
+    [[nodiscard]] std::size_t capitals(std::string_view word) const;
+    [[nodiscard]] const std::string &language() const { return m_language; }
+
+private:
+    std::string m_language;
+    std::unique_ptr<LetterCase> m_case;
+    std::unique_ptr<LooseLetters> m_loose;
+    std::unordered_map<std::string, std::vector<std::string>> m_byKey; // key -> small letters
+};
+
+// What a loose search found: each word once, in the dictionary's spelling,
+// in the alphabetical order of its language.
+struct LooseAnswer {
+    std::vector<std::string> words;
+    double questions = 0; // asked of the checker
+    bool stopped = false; // keepGoing said no: the words are not all there
+};
+
+// The most questions a loose search of the letters asks: every arrangement
+// times every variant of each letter (fewer when letters repeat).
+[[nodiscard]] double looseQuestionBound(const std::string &letters, const LooseAlphabet &alphabet);
+
+// The definition of loose matching: every arrangement of the letters, with
+// each letter replaced by each of its variants, each distinct string asked
+// of the checker once. Of the strings accepted that differ only in case the
+// one with the fewest capitals is the dictionary's spelling (Tisch, not
+// TISCH; gehen, not Gehen; EU). keepGoing, told the questions asked so far,
+// is called every few questions; once it says no the search stops.
+//
+// The one function through which every front end searches loosely, so that
+// a faster engine (the word index) can take its place behind it.
+[[nodiscard]] LooseAnswer looseWords(const std::string &letters, const LooseAlphabet &alphabet,
+    SpellChecker &checker, const std::function<bool(double asked)> &keepGoing);

@@ -1,0 +1,174 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "search/LooseSearch.h"
+#include "search/Messages.h"
+#include "spelling/LoadedDictionary.h"
+#include "tests/support/Rows.h"
+#include "tests/support/SearchFixture.h"
+
+#include <QTest>
+
+namespace {
+
+const std::filesystem::path kLoose = std::filesystem::path(QUORVEL_TEST_DATA) / "loose";
+
+struct WordsRow {
+    const char *name;
+    const char *dictionary; // in tests/data/loose
+    QString letters;
+    QStringList words; // in this order
+};
+
+struct WindowRow {
+    const char *name;
+    Matching matching;
+    QString letters;
+    QSet<QString> accepted;
+    QStringList words; // the words of the result line, in order
+    bool confirmed; // the question for long inputs was asked
+};
+
+QStringList listOf(const std::vector<std::string> &words)
+{
+    QStringList out;
+    for (const std::string &word : words)
+        out << QString::fromStdString(word);
+    return out;
+}
+
+} // namespace
+
+class TestLooseSearch : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each row runs on both engines: the words of a loose search over the
+    // dictionary, each once, in its spelling and its language's order.
+    void words_data()
+    {
+        addRows<WordsRow>({
+            { "French marks do not count", "fr", "ete", { "été", "tee" } },
+            { "a French capital with a mark", "fr", "ÉTÉ", { "été", "tee" } },
+            { "a German noun typed in small letters", "de_DE", "hctsi", { "stich", "Tisch" } },
+            { "German a never stands for ä", "de_DE", "bar", { "rab" } },
+            { "German ä typed as a capital", "de_DE", "RÄB", { "Bär" } },
+            { "Swedish a never stands for ä", "sv_SE", "rah", {} },
+            { "Swedish ä finds it", "sv_SE", "räh", { "här" } },
+            { "Spanish n never stands for ñ", "es_ES", "oan", {} },
+            { "Spanish ñ finds it", "es_ES", "OÑA", { "año" } },
+            { "a letter only an affix adds", "es_ES", "natec", { "canté" } },
+            { "Polish a never stands for ą", "pl_PL", "baz", {} },
+            { "Polish ą finds it", "pl_PL", "bąz", { "ząb" } },
+            { "Greek accent and final sigma", "el_GR", "λογοσ", { "λόγος" } },
+            { "Greek in the language's order", "el_GR", "ΑΤΟΚ", { "κότα", "τόκα" } },
+            { "Greek capital in the dictionary's spelling", "el_GR", "ναηθα", { "Αθήνα" } },
+            { "a mark an ending puts on the stem's last letter", "ar", "ادس", { "سدًا" } },
+            { "a ligature the dictionary converts, with a mark", "ar", "ﻻ", { "ﻻ", "ﻻً" } },
+        });
+    }
+    void words()
+    {
+        QFETCH(WordsRow, row);
+        const std::filesystem::path base = kLoose / row.dictionary;
+        std::string whyNot;
+        const auto alphabet = LooseAlphabet::ofDictionary(base, &whyNot);
+        QVERIFY2(alphabet, whyNot.c_str());
+        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
+            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
+            QVERIFY2(loaded, whyNot.c_str());
+            const auto checker = loaded->checker();
+            const LooseAnswer answer = looseWords(
+                row.letters.toStdString(), *alphabet, *checker, [](double) { return true; });
+            QVERIFY(!answer.stopped);
+            QCOMPARE(listOf(answer.words), row.words);
+            // Every word is accepted exactly as listed.
+            for (const std::string &word : answer.words)
+                QCOMPARE(checker->checkSpelling(word), std::optional<bool>(true));
+        }
+    }
+
+    // Letters that count as one are arranged once: each distinct string is
+    // asked once, however often its letters were typed or however typed.
+    void eachStringAskedOnce_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<double>("strings");
+        // e: e é and their capitals; t: t T. Arrangements of e e t, 3, each
+        // with 4 * 4 * 2 spellings.
+        QTest::newRow("a letter typed twice") << QStringLiteral("ete") << 3.0 * 32;
+        QTest::newRow("the same letter typed two ways") << QStringLiteral("étE") << 3.0 * 32;
+        QTest::newRow("different letters") << QStringLiteral("tea") << 6.0 * 4 * 2 * 2;
+    }
+    void eachStringAskedOnce()
+    {
+        QFETCH(QString, letters);
+        QFETCH(double, strings);
+        const LooseAlphabet alphabet("fr", { "a", "e", "é", "t" });
+        auto shared = std::make_shared<CheckerScript>();
+        ScriptedChecker checker(shared);
+        const LooseAnswer answer
+            = looseWords(letters.toStdString(), alphabet, checker, [](double) { return true; });
+        QCOMPARE(answer.questions, strings);
+        QCOMPARE(double(QSet<QString>(shared->asked.begin(), shared->asked.end()).size()), strings);
+        QVERIFY(looseQuestionBound(letters.toStdString(), alphabet) >= strings);
+    }
+
+    // keepGoing is heard: a search told to stop says so and lists nothing.
+    void stops()
+    {
+        const LooseAlphabet alphabet("fr", { "a", "e", "é", "t" });
+        auto shared = std::make_shared<CheckerScript>();
+        shared->accepted = { "tea" };
+        ScriptedChecker checker(shared);
+        int calls = 0;
+        const LooseAnswer answer = looseWords("teatea", alphabet, checker, [&](double asked) {
+            ++calls;
+            return asked < 100;
+        });
+        QVERIFY(answer.stopped);
+        QVERIFY(answer.words.empty());
+        QCOMPARE(calls, 2);
+        QVERIFY(answer.questions < 200);
+    }
+
+    // The window's search, loose or as typed, over a scripted checker that
+    // answers from the German tiny dictionary's letters.
+    void window_data()
+    {
+        addRows<WindowRow>({
+            { "as typed, the case typed", Matching::AsTyped, "hctsi", { "Tisch" }, {}, false },
+            { "loose, any case", Matching::Loose, "hctsi", { "Tisch", "TISCH" }, { "Tisch" },
+                false },
+            { "loose, a letter beyond A to Z", Matching::Loose, "räb", { "Bär" }, { "Bär" },
+                false },
+            { "loose, seven letters ask first", Matching::Loose, "abcdefg", {}, {}, true },
+            { "as typed, seven letters do not", Matching::AsTyped, "abcdefg", {}, {}, false },
+        });
+    }
+    void window()
+    {
+        QFETCH(WindowRow, row);
+        SearchFixture fx;
+        fx.checkers.script->dictionary = kLoose / "de_DE";
+        fx.checkers.script->accepted = row.accepted;
+        fx.indexes.refusal = "no index for it";
+        fx.search.setMatching(row.matching);
+        fx.view.input = row.letters;
+        // Said No to, a question ends the request before it runs.
+        fx.box.queueAnswer(MessageAnswer::No);
+        fx.search.startanalysis();
+        QCOMPARE(fx.box.shown().size(), row.confirmed ? 1 : 0);
+        if (row.confirmed) {
+            QCOMPARE(fx.view.resultsText, QString());
+            return;
+        }
+        QCOMPARE(fx.search.lastRun().loose, row.matching == Matching::Loose);
+        const QString noWords = Messages::text(Messages::kNoWordsFound);
+        const QString found = Messages::text(Messages::kFound, row.words.size());
+        QCOMPARE(fx.view.resultsText,
+            row.words.isEmpty() ? noWords : found + row.words.join(QStringLiteral(", ")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLooseSearch)
+#include "tst_loosesearch.moc"
