@@ -339,15 +339,15 @@
     </message>
     <message>
         <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
-        <translation>In einem Spiel: den Wert jedes Wortes mit den Spielsteinen der Sprache des Wörterbuchs ausgeben, ein Blanko zählt 0.</translation>
+        <translation>In einem Spiel: den Wert jedes Wortes mit den Spielsteinen der Sprache des Wörterbuchs ausgeben, ein Joker zählt 0.</translation>
     </message>
     <message>
         <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Mit --some oder --pattern: die Reihenfolge der Wörter, score (höchster Wert zuerst), length (längstes zuerst, der Standard) oder alpha.</translation>
+        <translation>Mit --some oder --pattern: die Reihenfolge der Wörter, score (höchster Wert zuerst), length (längste zuerst, die Vorgabe) oder alpha.</translation>
     </message>
     <message>
         <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>In einem Spiel: die Wörter dieser Liste (eines je Zeile, UTF-8, # für Kommentare) statt der des Wörterbuchs; die Rechtschreibprüfung wird nicht gefragt.</translation>
+        <translation>In einem Spiel: die Wörter dieser Liste (eines je Zeile, UTF-8, # für Kommentare) statt der des Wörterbuchs; die Rechtschreibprüfung wird nicht befragt.</translation>
     </message>
     <message>
         <source>%1 takes letters A to Z.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>die Wörter der Liste %1: %2 Wörter, %3 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht gefragt</translation>
+        <translation>die Wörter der Liste %1: %2 Wörter, %3 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht befragt</translation>
     </message>
 </context>
 <context>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Buchstaben großzügig verglichen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein Zeichen, das in der Sprache des Wörterbuchs keinen eigenen Buchstaben bildet</translation>
+        <translation>Buchstaben großzügig verglichen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein diakritisches Zeichen, das in der Sprache des Wörterbuchs keinen eigenen Buchstaben bildet</translation>
     </message>
 </context>
 <context>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Buchstaben großzügig vergleichen, wie Spieler von Wortspielen sie zählen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein Zeichen, für das die Sprache des Wörterbuchs keinen eigenen Buchstaben hat (im Französischen findet „ete“ „été“; im Spanischen steht „n“ nie für „ñ“).</translation>
+        <translation>Buchstaben großzügig vergleichen, wie Spieler von Wortspielen sie zählen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein diakritisches Zeichen, für das die Sprache des Wörterbuchs keinen eigenen Buchstaben hat (im Französischen findet „ete“ „été“; im Spanischen steht „n“ nie für „ñ“).</translation>
     </message>
 </context>
 <context>
