@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>--sort score needs --scores.</source>
-        <translation>--sort score demande --scores.</translation>
+        <translation>--sort score nécessite --scores.</translation>
     </message>
     <message>
         <source>%1 %2: the letters given do not hold its letters.</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>%1 needs --phrases.</source>
-        <translation>%1 demande --phrases.</translation>
+        <translation>%1 nécessite --phrases.</translation>
     </message>
 </context>
 <context>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Lettres comparées avec souplesse&#xa0;: ni la casse ni un signe qui ne forme pas une lettre à part entière dans la langue du dictionnaire ne comptent</translation>
+        <translation>Lettres comparées avec souplesse&#xa0;: ni la casse ni un signe diacritique qui ne forme pas une lettre à part entière dans la langue du dictionnaire ne comptent</translation>
     </message>
 </context>
 <context>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Comparer les lettres avec souplesse, comme les comptent les joueurs de jeux de lettres&#xa0;: ni la casse ni un signe pour lequel la langue du dictionnaire n’a pas de lettre à part entière ne comptent (en français «&#xa0;ete&#xa0;» trouve «&#xa0;été&#xa0;»&#xa0;; en espagnol «&#xa0;n&#xa0;» ne remplace jamais «&#xa0;ñ&#xa0;»).</translation>
+        <translation>Comparer les lettres avec souplesse, comme les comptent les joueurs de jeux de lettres&#xa0;: ni la casse ni un signe diacritique pour lequel la langue du dictionnaire n&apos;a pas de lettre à part entière ne comptent (en français «&#xa0;ete&#xa0;» trouve «&#xa0;été&#xa0;»&#xa0;; en espagnol «&#xa0;n&#xa0;» ne remplace jamais «&#xa0;ñ&#xa0;»).</translation>
     </message>
 </context>
 <context>
