@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
-        <translation>En un juego: omitir las palabras que el diccionario escribe solo con mayúscula inicial (nombres). En alemán, donde todo sustantivo lleva mayúscula, solo las escritas todas en mayúsculas.</translation>
+        <translation>En un juego: omitir las palabras que el diccionario escribe solo con mayúscula inicial (nombres propios). En alemán, donde todo sustantivo lleva mayúscula, solo las escritas todas en mayúsculas.</translation>
     </message>
     <message>
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>%1 and %2 cannot be given together.</source>
-        <translation>%1 y %2 no pueden darse juntas.</translation>
+        <translation>%1 y %2 no pueden indicarse juntos.</translation>
     </message>
     <message>
         <source>--sort takes score, length or alpha.</source>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Letras comparadas de forma flexible: no importan las mayúsculas ni una marca que en el idioma del diccionario no forma una letra propia</translation>
+        <translation>Letras comparadas de forma flexible: no importan las mayúsculas ni un signo diacrítico que en el idioma del diccionario no forma una letra propia</translation>
     </message>
 </context>
 <context>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Comparar las letras de forma flexible, como las cuentan los jugadores de juegos de palabras: no importan las mayúsculas ni una marca para la que el idioma del diccionario no tiene una letra propia (en francés «ete» encuentra «été»; en español la «n» nunca sustituye a la «ñ»).</translation>
+        <translation>Comparar las letras de forma flexible, como las cuentan los jugadores de juegos de palabras: no importan las mayúsculas ni un signo diacrítico para el que el idioma del diccionario no tiene una letra propia (en francés «ete» encuentra «été»; en español la «n» nunca sustituye a la «ñ»).</translation>
     </message>
 </context>
 <context>
