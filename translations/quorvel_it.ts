@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
-        <translation>In un gioco: tralasciare le parole che il dizionario scrive solo con l&apos;iniziale maiuscola (nomi). In tedesco, dove ogni sostantivo ha la maiuscola, solo quelle scritte tutte in maiuscolo.</translation>
+        <translation>In un gioco: tralasciare le parole che il dizionario scrive solo con l&apos;iniziale maiuscola (nomi propri). In tedesco, dove ogni sostantivo ha la maiuscola, solo quelle scritte tutte in maiuscolo.</translation>
     </message>
     <message>
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>%1 and %2 cannot be given together.</source>
-        <translation>%1 e %2 non possono essere dati insieme.</translation>
+        <translation>%1 e %2 non si possono indicare insieme.</translation>
     </message>
     <message>
         <source>--sort takes score, length or alpha.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>le parole dell&apos;elenco %1: %2 parole, %3 tralasciate per lettere oltre la A-Z; il correttore ortografico non è stato interrogato</translation>
+        <translation>le parole dell&apos;elenco %1: %2 parole, %3 tralasciate per lettere non comprese tra la A e la Z; il correttore ortografico non è stato interrogato</translation>
     </message>
 </context>
 <context>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Lettere confrontate in modo flessibile: non contano né le maiuscole né un segno che nella lingua del dizionario non forma una lettera a sé</translation>
+        <translation>Lettere confrontate in modo flessibile: non contano né le maiuscole né un segno diacritico che nella lingua del dizionario non forma una lettera a sé</translation>
     </message>
 </context>
 <context>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Confronta le lettere in modo flessibile, come le contano i giocatori di giochi di parole: non contano né le maiuscole né un segno per cui la lingua del dizionario non ha una lettera a sé (in francese «ete» trova «été»; in spagnolo «n» non sostituisce mai «ñ»).</translation>
+        <translation>Confrontare le lettere in modo flessibile, come le contano i giocatori di giochi di parole: non contano né le maiuscole né un segno diacritico per cui la lingua del dizionario non ha una lettera a sé (in francese «ete» trova «été»; in spagnolo «n» non sostituisce mai «ñ»).</translation>
     </message>
 </context>
 <context>
