@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
-        <translation>Em um jogo: deixar de fora as palavras que o dicionário escreve só com inicial maiúscula (nomes). Em alemão, onde todo substantivo tem maiúscula, apenas as escritas todas em maiúsculas.</translation>
+        <translation>Em um jogo: deixar de fora as palavras que o dicionário escreve só com inicial maiúscula (nomes próprios). Em alemão, onde todo substantivo tem maiúscula, apenas as escritas todas em maiúsculas.</translation>
     </message>
     <message>
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>%1 and %2 cannot be given together.</source>
-        <translation>%1 e %2 não podem ser dadas juntas.</translation>
+        <translation>%1 e %2 não podem ser usados juntos.</translation>
     </message>
     <message>
         <source>--sort takes score, length or alpha.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>as palavras da lista %1: %2 palavras, %3 deixadas de fora por letras além de A a Z; o verificador ortográfico não foi consultado</translation>
+        <translation>as palavras da lista %1: %2 palavras, %3 deixadas de fora por terem letras fora de A a Z; o verificador ortográfico não foi consultado</translation>
     </message>
 </context>
 <context>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Letras comparadas de forma flexível: não importam maiúsculas e minúsculas nem um sinal que não forma uma letra própria no idioma do dicionário</translation>
+        <translation>Letras comparadas de forma flexível: não importam maiúsculas e minúsculas nem um sinal diacrítico que não forma uma letra própria no idioma do dicionário</translation>
     </message>
 </context>
 <context>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Comparar as letras de forma flexível, como os jogadores de jogos de palavras as contam: não importam maiúsculas e minúsculas nem um sinal para o qual o idioma do dicionário não tem uma letra própria (em francês “ete” encontra “été”; em espanhol “n” nunca substitui “ñ”).</translation>
+        <translation>Comparar as letras de forma flexível, como os jogadores de jogos de palavras as contam: não importam maiúsculas e minúsculas nem um sinal diacrítico para o qual o idioma do dicionário não tem uma letra própria (em francês “ete” encontra “été”; em espanhol “n” nunca substitui “ñ”).</translation>
     </message>
 </context>
 <context>
