@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
-        <translation>In een spel: de waarde van elk woord tonen met de letterstenen van de taal van het woordenboek; een blanco steen telt 0.</translation>
+        <translation>In een spel: de waarde van elk woord tonen met de letterstenen van de taal van het woordenboek; een joker is 0 punten waard.</translation>
     </message>
     <message>
         <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>In een spel: de woorden van deze lijst (één per regel, UTF-8, # voor commentaar) in plaats van die van het woordenboek; de spellingcontrole wordt niet gevraagd.</translation>
+        <translation>In een spel: de woorden van deze lijst (één per regel, UTF-8, # voor commentaar) in plaats van die van het woordenboek; de spellingcontrole wordt niet bevraagd.</translation>
     </message>
     <message>
         <source>%1 takes letters A to Z.</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>%1 and %2 cannot be given together.</source>
-        <translation>%1 en %2 kunnen niet samen worden gegeven.</translation>
+        <translation>%1 en %2 kunnen niet samen worden opgegeven.</translation>
     </message>
     <message>
         <source>--sort takes score, length or alpha.</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>%1 %2: the letters given do not hold its letters.</source>
-        <translation>%1 %2: de gegeven letters bevatten de letters ervan niet.</translation>
+        <translation>%1 %2: de opgegeven letters bevatten de letters ervan niet.</translation>
     </message>
     <message>
         <source>%1 needs --phrases.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>de woorden van de lijst %1: %2 woorden, %3 weggelaten om letters buiten A tot Z; de spellingcontrole is niet gevraagd</translation>
+        <translation>de woorden van de lijst %1: %2 woorden, %3 weggelaten wegens letters buiten A tot Z; de spellingcontrole is niet bevraagd</translation>
     </message>
 </context>
 <context>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Letters soepel vergeleken: hoofdletters tellen niet mee, en ook geen teken dat in de taal van het woordenboek geen eigen letter vormt</translation>
+        <translation>Letters soepel vergeleken: hoofd- of kleine letters maken geen verschil, net zomin als een diakritisch teken dat in de taal van het woordenboek geen eigen letter vormt</translation>
     </message>
 </context>
 <context>
@@ -1125,15 +1125,15 @@
     </message>
     <message>
         <source>--pattern without --some or --phrases lists the dictionary&apos;s words that fit it, and takes no letters.</source>
-        <translation>--pattern zonder --some of --phrases toont de woorden van het woordenboek die erbij passen, en neemt geen letters.</translation>
+        <translation>--pattern zonder --some of --phrases toont de woorden van het woordenboek die erbij passen, en verwacht geen letters.</translation>
     </message>
     <message>
         <source>With --stdin the letters come from standard input, not as an argument.</source>
-        <translation>Met --stdin komen de letters van de standaardinvoer, niet als argument.</translation>
+        <translation>Met --stdin komen de letters uit de standaardinvoer, niet als argument.</translation>
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Letters soepel vergelijken, zoals spelers van woordspellen ze tellen: hoofdletters tellen niet mee, en ook geen teken waarvoor de taal van het woordenboek geen eigen letter heeft (in het Frans vindt ‘ete’ ‘été’; in het Spaans staat ‘n’ nooit voor ‘ñ’).</translation>
+        <translation>Letters soepel vergelijken, zoals spelers van woordspellen ze tellen: hoofd- of kleine letters maken geen verschil, net zomin als een diakritisch teken waarvoor de taal van het woordenboek geen eigen letter heeft (in het Frans vindt ‘ete’ ‘été’; in het Spaans staat ‘n’ nooit voor ‘ñ’).</translation>
     </message>
 </context>
 <context>
