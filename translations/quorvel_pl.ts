@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
-        <translation>W grze: pominąć słowa, które słownik zapisuje tylko wielką literą (nazwy własne). W niemieckim, gdzie każdy rzeczownik pisze się wielką literą, tylko słowa pisane w całości wielkimi literami.</translation>
+        <translation>W grze: pominąć słowa, które słownik zapisuje tylko z wielkiej litery (nazwy własne). W niemieckim, gdzie każdy rzeczownik pisze się wielką literą, tylko słowa pisane w całości wielkimi literami.</translation>
     </message>
     <message>
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>W grze: słowa z tej listy (jedno w wierszu, UTF-8, # dla komentarzy) zamiast słów ze słownika; sprawdzanie pisowni nie jest pytane.</translation>
+        <translation>W grze: słowa z tej listy (jedno w wierszu, UTF-8, # dla komentarzy) zamiast słów ze słownika; moduł sprawdzania pisowni nie jest pytany.</translation>
     </message>
     <message>
         <source>%1 takes letters A to Z.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>słowa z listy %1: słów %2, pominiętych %3 z powodu liter spoza A–Z; sprawdzanie pisowni nie było pytane</translation>
+        <translation>słowa z listy %1: słów %2, pominiętych %3 z powodu liter spoza A–Z; moduł sprawdzania pisowni nie był pytany</translation>
     </message>
 </context>
 <context>
@@ -1084,7 +1084,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Litery dopasowane luźno: nie ma znaczenia wielkość liter ani znak, który w języku słownika nie tworzy osobnej litery</translation>
+        <translation>Litery dopasowane luźno: nie ma znaczenia wielkość liter ani znak diakrytyczny, który w języku słownika nie tworzy osobnej litery</translation>
     </message>
 </context>
 <context>
@@ -1139,7 +1139,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Dopasowuj litery luźno, tak jak liczą je gracze w gry słowne: nie ma znaczenia wielkość liter ani znak, dla którego język słownika nie ma osobnej litery (po francusku „ete” znajduje „été”; po hiszpańsku „n” nigdy nie zastępuje „ñ”).</translation>
+        <translation>Dopasowuj litery luźno, tak jak liczą je gracze w gry słowne: nie ma znaczenia wielkość liter ani znak diakrytyczny, dla którego język słownika nie ma osobnej litery (po francusku „ete” znajduje „été”; po hiszpańsku „n” nigdy nie zastępuje „ñ”).</translation>
     </message>
 </context>
 <context>
