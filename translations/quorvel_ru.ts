@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
-        <translation>В игре: пропускать слова, которые словарь пишет только с заглавной буквы (имена). В немецком, где каждое существительное пишется с заглавной, — только слова, написанные целиком заглавными.</translation>
+        <translation>В игре: пропускать слова, которые словарь пишет только с заглавной буквы (имена собственные). В немецком, где каждое существительное пишется с заглавной, — только слова, написанные целиком заглавными.</translation>
     </message>
     <message>
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
-        <translation>В игре: выводить ценность каждого слова по фишкам языка словаря; пустая фишка стоит 0.</translation>
+        <translation>В игре: выводить стоимость каждого слова по фишкам языка словаря; пустая фишка стоит 0.</translation>
     </message>
     <message>
         <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
@@ -1084,7 +1084,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Буквы сравниваются нестрого: регистр не важен, как и знак, который в языке словаря не образует отдельной буквы</translation>
+        <translation>Буквы сравниваются нестрого: регистр не важен, как и диакритический знак, который в языке словаря не образует отдельной буквы</translation>
     </message>
 </context>
 <context>
@@ -1139,7 +1139,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Сравнивать буквы нестрого, как их считают игроки в словесные игры: регистр не важен, как и знак, для которого в языке словаря нет отдельной буквы (во французском «ete» находит «été»; в испанском «n» никогда не заменяет «ñ»).</translation>
+        <translation>Сравнивать буквы нестрого, как их считают игроки в словесные игры: регистр не важен, как и диакритический знак, для которого в языке словаря нет отдельной буквы (во французском «ete» находит «été»; в испанском «n» никогда не заменяет «ñ»).</translation>
     </message>
 </context>
 <context>
