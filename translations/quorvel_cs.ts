@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
-        <translation>Ve hře: vynechat slova, která slovník píše jen s velkým počátečním písmenem (jména). V němčině, kde každé podstatné jméno začíná velkým písmenem, jen slova psaná celá velkými písmeny.</translation>
+        <translation>Ve hře: vynechat slova, která slovník píše jen s velkým počátečním písmenem (vlastní jména). V němčině, kde každé podstatné jméno začíná velkým písmenem, jen slova psaná celá velkými písmeny.</translation>
     </message>
     <message>
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
-        <translation>Ve hře: vypsat hodnotu každého slova podle kamenů jazyka slovníku, žolík za 0.</translation>
+        <translation>Ve hře: vypsat hodnotu každého slova podle kamenů jazyka slovníku, žolík má hodnotu 0.</translation>
     </message>
     <message>
         <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>Ve hře: slova z tohoto seznamu (jedno na řádek, UTF-8, # pro komentáře) místo slov slovníku; kontrola pravopisu se neptá.</translation>
+        <translation>Ve hře: slova z tohoto seznamu (jedno na řádek, UTF-8, # pro komentáře) místo slov slovníku; kontroly pravopisu se program neptá.</translation>
     </message>
     <message>
         <source>%1 takes letters A to Z.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>slova ze seznamu %1: slov %2, vynecháno %3 kvůli písmenům mimo A až Z; kontrola pravopisu nebyla dotázána</translation>
+        <translation>slova ze seznamu %1: slov %2, vynecháno %3 kvůli písmenům mimo A až Z; kontroly pravopisu se program neptal</translation>
     </message>
 </context>
 <context>
