@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>In a game: leave out the words the dictionary spells only with a capital (names). In German, where every noun has a capital, only those spelt all in capitals.</source>
-        <translation>Σε παιχνίδι: παράλειψη των λέξεων που το λεξικό γράφει μόνο με κεφαλαίο αρχικό (ονόματα). Στα γερμανικά, όπου κάθε ουσιαστικό έχει κεφαλαίο, μόνο όσων γράφονται όλες με κεφαλαία.</translation>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων που το λεξικό γράφει μόνο με κεφαλαίο αρχικό (κύρια ονόματα). Στα γερμανικά, όπου κάθε ουσιαστικό έχει κεφαλαίο, μόνο όσων γράφονται όλες με κεφαλαία.</translation>
     </message>
     <message>
         <source>In a game: only the words the dictionary lists, with their affixes; none that its rules for compounds make.</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>In a game: print each word&apos;s value with the tiles of the dictionary&apos;s language, a blank worth 0.</source>
-        <translation>Σε παιχνίδι: εμφάνιση της αξίας κάθε λέξης με τα πλακίδια της γλώσσας του λεξικού· το λευκό πλακίδιο μετρά 0.</translation>
+        <translation>Σε παιχνίδι: εμφάνιση της αξίας κάθε λέξης με τα πλακίδια της γλώσσας του λεξικού· ένας μπαλαντέρ μετρά 0.</translation>
     </message>
     <message>
         <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Letters matched loosely: case does not matter, nor a mark that is no letter of its own in the dictionary&apos;s language</source>
-        <translation>Χαλαρή αντιστοίχιση γραμμάτων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα σημάδι που δεν αποτελεί ξεχωριστό γράμμα στη γλώσσα του λεξικού</translation>
+        <translation>Χαλαρή αντιστοίχιση γραμμάτων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα διακριτικό σημείο που δεν αποτελεί ξεχωριστό γράμμα στη γλώσσα του λεξικού</translation>
     </message>
 </context>
 <context>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Χαλαρή αντιστοίχιση των γραμμάτων, όπως τα μετρούν οι παίκτες παιχνιδιών λέξεων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα σημάδι για το οποίο η γλώσσα του λεξικού δεν έχει ξεχωριστό γράμμα (στα γαλλικά το «ete» βρίσκει το «été»· στα ισπανικά το «n» δεν αντιστοιχεί ποτέ στο «ñ»).</translation>
+        <translation>Χαλαρή αντιστοίχιση των γραμμάτων, όπως τα μετρούν οι παίκτες παιχνιδιών λέξεων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα διακριτικό σημείο για το οποίο η γλώσσα του λεξικού δεν έχει ξεχωριστό γράμμα (στα γαλλικά το «ete» βρίσκει το «été»· στα ισπανικά το «n» δεν αντιστοιχεί ποτέ στο «ñ»).</translation>
     </message>
 </context>
 <context>
