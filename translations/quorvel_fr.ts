@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Les lettres mélangées (de n’importe quel alphabet, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, les lettres A à Z, et «&#xa0;?&#xa0;» est un joker.</translation>
+        <translation>Les lettres mélangées (de n&apos;importe quel alphabet, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, les lettres A à Z, et «&#xa0;?&#xa0;» est un joker.</translation>
     </message>
     <message>
         <source>The letters given are not UTF-8 text.</source>
