@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundSearch.h"
 
+#include "candidates/CompoundCover.h"
 #include "candidates/CompoundRules.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -24,10 +27,66 @@ bool addLetters(LetterCounts &counts, std::string_view letters)
     return true;
 }
 
-void appendBytes(std::string &key, const void *data, std::size_t size)
-{
-    key.append(static_cast<const char *>(data), size);
-}
+// The hash of a key of fixed size, its parts given one after another.
+class KeyHash {
+public:
+    void add(std::uint64_t word)
+    {
+        m_hash ^= word;
+        m_hash *= 0x100000001b3ULL;
+        m_hash ^= m_hash >> 29;
+    }
+    void add(const LetterCounts &counts) { add(LetterCountsHash {}(counts)); }
+    [[nodiscard]] std::size_t value() const { return static_cast<std::size_t>(m_hash); }
+
+private:
+    std::uint64_t m_hash = 0xcbf29ce484222325ULL;
+};
+
+// The letters and blanks a walk for parts is within, and the roles it is after.
+struct PoolKey {
+    LetterCounts counts {};
+    std::size_t blanks = 0;
+    std::uint8_t roles = 0;
+    bool operator==(const PoolKey &) const = default;
+};
+struct PoolKeyHash {
+    std::size_t operator()(const PoolKey &key) const noexcept
+    {
+        KeyHash hash;
+        hash.add(key.counts);
+        hash.add(key.blanks << 8 | key.roles);
+        return hash.value();
+    }
+};
+
+// What decides whether a state of the search can still end a compound the
+// query wants (see Search::keyOf).
+struct StateKey {
+    static constexpr std::size_t kMaxCredit = 8;
+    LetterCounts rest {};
+    LetterCounts sofar {};
+    RuleState rules;
+    std::array<char, kMaxCredit> credit {};
+    std::size_t blanks = 0;
+    std::size_t parts = 0;
+    bool byRules = false;
+    bool operator==(const StateKey &) const = default;
+};
+struct StateKeyHash {
+    std::size_t operator()(const StateKey &key) const noexcept
+    {
+        KeyHash hash;
+        hash.add(key.rest);
+        hash.add(key.sofar);
+        for (const auto word : key.rules.bits)
+            hash.add(word);
+        for (const char c : key.credit)
+            hash.add(static_cast<unsigned char>(c));
+        hash.add(key.blanks << 16 | key.parts << 1 | static_cast<std::size_t>(key.byRules));
+        return hash.value();
+    }
+};
 
 // A key of the index within the pool: its letters, and its forms in lower
 // case, each with the roles and rule flags of all its spellings (a part is
@@ -48,6 +107,7 @@ struct State {
     std::string credit; // letters the next part begins with that the word does not hold
     std::size_t parts = 0;
     RuleState rules;
+    bool byRules = false; // joined by the COMPOUNDRULE patterns
 };
 
 std::chrono::steady_clock::time_point deadlineOf(const CompoundBudget &budget)
@@ -73,10 +133,14 @@ public:
     CompoundSearchEnd run()
     {
         std::string prefix;
+        if (m_rules.tooMany()) {
+            m_unfinished = "the dictionary has more compounding rules than the search follows";
+            return { std::move(m_unfinished), false };
+        }
         if (m_settings.classic)
-            (void)step({ m_query.pool, {}, 0, {} }, prefix);
+            (void)step({ m_query.pool, {}, 0, {}, false }, prefix);
         if (!m_rules.empty() && !stopped())
-            (void)step({ m_query.pool, {}, 0, m_rules.start() }, prefix);
+            (void)step({ m_query.pool, {}, 0, m_rules.start(), true }, prefix);
         return { std::move(m_unfinished), m_stoppedByCaller };
     }
 
@@ -117,11 +181,7 @@ private:
     // found once.
     const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
     {
-        std::string key;
-        appendBytes(key, pool.counts.data(), pool.counts.size());
-        key += static_cast<char>(pool.blanks);
-        key += static_cast<char>(roles);
-        const auto emplaced = m_parts.try_emplace(std::move(key));
+        const auto emplaced = m_parts.try_emplace(PoolKey { pool.counts, pool.blanks, roles });
         std::vector<Part> &parts = emplaced.first->second;
         if (!emplaced.second)
             return parts;
@@ -158,22 +218,20 @@ private:
     // What decides whether a state can still end a compound the query
     // wants: besides the state, the letters so far. Without blanks those
     // are the pool's less the letters left; with blanks they are not.
-    std::string deadKey(const State &state, const std::string &prefix) const
+    // Nothing for a credit too long to keep: that state is not remembered.
+    std::optional<StateKey> keyOf(const State &state, const std::string &prefix) const
     {
-        std::string key;
-        appendBytes(key, state.rest.counts.data(), state.rest.counts.size());
-        key += static_cast<char>(state.rest.blanks);
-        key += state.credit;
-        key += '|';
-        key += std::to_string(
-            m_settings.maxWords ? state.parts : std::min<std::size_t>(state.parts, 1));
-        key += '|';
-        for (const auto word : state.rules.bits)
-            appendBytes(key, &word, sizeof(word));
-        if (m_query.pool.blanks != 0) {
-            const LetterCounts so = countLetters(prefix);
-            appendBytes(key, so.data(), so.size());
-        }
+        if (state.credit.size() > StateKey::kMaxCredit)
+            return std::nullopt;
+        StateKey key;
+        key.rest = state.rest.counts;
+        key.blanks = state.rest.blanks;
+        std::ranges::copy(state.credit, key.credit.begin());
+        key.parts = m_settings.maxWords ? state.parts : std::min<std::size_t>(state.parts, 1);
+        key.rules = state.rules;
+        key.byRules = state.byRules;
+        if (m_query.pool.blanks != 0)
+            key.sofar = countLetters(prefix);
         return key;
     }
 
@@ -183,10 +241,10 @@ private:
     {
         if (stopped())
             return false;
-        std::string dead = deadKey(state, prefix);
-        if (m_dead.contains(dead))
+        std::optional<StateKey> dead = keyOf(state, prefix);
+        if (dead && m_dead.contains(*dead))
             return false;
-        const bool byRules = !state.rules.bits.empty();
+        const bool byRules = state.byRules;
         LetterPool within = state.rest;
         bool any = false;
         if (addLetters(within.counts, state.credit)) {
@@ -199,8 +257,8 @@ private:
                     any = tryParts(wider, state, prefix, false, &replacement) || any;
             }
         }
-        if (!any && !stopped())
-            m_dead.insert(std::move(dead));
+        if (!any && !stopped() && dead)
+            m_dead.insert(*dead);
         return any;
     }
 
@@ -216,6 +274,9 @@ private:
             LetterPool left = within;
             (void)take(left, part.letters);
             if (replacement && !take(left, countLetters(replacement->replacement)))
+                continue;
+            // A split whose letters left no parts can use up never ends.
+            if (m_query.wholePool && left.size() != 0 && !cover(byRules).coverable(left.counts))
                 continue;
             // Where the whole pool is used, only the part that takes the
             // last of it ends the word, and it goes on no further.
@@ -258,17 +319,28 @@ private:
                 // The next part adds a letter unless it begins with a credit.
                 if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
                     continue;
-                any = follow({ left, credit, parts + 1, next }, prefix, piece) || any;
+                any = follow({ left, credit, parts + 1, next, byRules }, prefix, piece) || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
                 if (!byRules && !replacement && m_settings.simplifiedTriple && piece.size() >= 2
                     && piece.back() == piece[piece.size() - 2])
-                    any = follow({ left, std::string(1, piece.back()), parts + 1, next }, prefix,
-                              piece)
+                    any = follow({ left, std::string(1, piece.back()), parts + 1, next, byRules },
+                              prefix, piece)
                         || any;
             }
         }
         return any;
+    }
+
+    // What the parts after the first may use up, by the roles they join by.
+    CompoundCover &cover(bool byRules)
+    {
+        std::optional<CompoundCover> &cover = byRules ? m_ruleCover : m_classicCover;
+        if (!cover)
+            cover.emplace(m_index, m_query.pool.counts,
+                byRules ? FormRole::Rule | FormRole::RuleLast : FormRole::Middle | FormRole::End,
+                [this](std::size_t work) { return pace(work); });
+        return *cover;
     }
 
     bool follow(const State &next, std::string &prefix, const std::string &piece)
@@ -308,8 +380,10 @@ private:
     std::size_t m_work = 0; // since the clock was last asked
     std::string m_unfinished;
     bool m_stoppedByCaller = false;
-    std::unordered_map<std::string, std::vector<Part>> m_parts;
-    std::unordered_set<std::string> m_dead;
+    std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
+    std::unordered_set<StateKey, StateKeyHash> m_dead;
+    std::optional<CompoundCover> m_classicCover;
+    std::optional<CompoundCover> m_ruleCover;
     std::unordered_set<std::string> m_seen;
 };
 
