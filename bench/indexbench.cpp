@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <optional>
 #include <random>
 
@@ -274,19 +275,23 @@ void probe(const std::filesystem::path &base, const std::filesystem::path &helpe
     const auto start = std::chrono::steady_clock::now();
     const FormsWithin within = offer.index->within(letters);
     const auto formsDone = std::chrono::steady_clock::now();
+    const std::clock_t cpuBefore = std::clock();
     CompoundCandidates compounds;
     CompoundBudget budget;
     budget.maxTime = compoundTimeFor(letters.size());
     if (within.index)
         compounds = compoundCandidates(*within.index, letters, budget);
     const auto compoundsDone = std::chrono::steady_clock::now();
+    const double compoundsCpu
+        = 1e3 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
     const IndexedAnswer answer
         = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
     const auto end = std::chrono::steady_clock::now();
-    std::printf("%-28s %s: forms within %.2f ms, compounds %.2f ms (%zu candidates%s%s), whole "
+    std::printf("%-28s %s: forms within %.2f ms, compounds %.2f ms (processor %.2f ms; %zu "
+                "candidates%s%s), whole "
                 "search %.2f ms (%zu questions, %zu words%s%s)\n",
         name.c_str(), letters.c_str(), milliseconds(formsDone - start),
-        milliseconds(compoundsDone - formsDone), compounds.words.size(),
+        milliseconds(compoundsDone - formsDone), compoundsCpu, compounds.words.size(),
         compounds.unfinished.empty() ? "" : ", ", compounds.unfinished.c_str(),
         milliseconds(end - compoundsDone), answer.questions,
         answer.words ? answer.words->size() : 0,

@@ -6,18 +6,21 @@
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <string>
 
 std::size_t LetterCountsHash::operator()(const LetterCounts &counts) const noexcept
 {
-    // FNV-1a over the counts: a few dozen bytes, no string made.
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const auto count : counts) {
-        hash ^= count;
-        hash *= 1099511628211ULL;
+    // Eight counts at a time, mixed: a few dozen bytes, no string made.
+    std::uint64_t hash = 0x9e3779b97f4a7c15ULL;
+    for (std::size_t at = 0; at < counts.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, counts.data() + at, std::min(sizeof word, counts.size() - at));
+        hash = (hash ^ word) * 0xff51afd7ed558ccdULL;
+        hash ^= hash >> 32;
     }
-    return static_cast<std::size_t>(hash ^ (hash >> 32));
+    return static_cast<std::size_t>(hash);
 }
 
 namespace {

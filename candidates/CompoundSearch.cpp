@@ -88,6 +88,25 @@ struct StateKeyHash {
     }
 };
 
+// A state of the search as far as it is known, and the ways on from one
+// that ends some compound: a piece of text, then either the end of the
+// word or another state.
+struct Node;
+struct Edge {
+    std::string piece;
+    const Node *next = nullptr; // the word ends here
+};
+struct Node {
+    enum Known : std::uint8_t { Unknown, Searching, Dead, Live };
+    Known known = Unknown;
+    std::vector<Edge> edges;
+};
+// The ways on from the state being searched, as they are found.
+struct Recording {
+    std::vector<Edge> edges;
+    bool whole = true; // false: a way on leads to a state not remembered
+};
+
 // A key of the index within the pool: its letters, and its forms in lower
 // case, each with the roles and rule flags of all its spellings (a part is
 // found in lower case: "Haus" begins "Haustier").
@@ -236,34 +255,69 @@ private:
     }
 
     // Finds the compounds that go on from the state after prefix; whether
-    // there was one. A state that ends none is remembered.
-    bool step(const State &state, std::string &prefix)
+    // there was one. A state is searched once: one that ends none is
+    // remembered as such, and one that ends some with the ways on from it
+    // that do, which a later visit from another prefix follows without
+    // looking for parts again.
+    bool step(const State &state, std::string &prefix, Node **reached = nullptr)
     {
         if (stopped())
             return false;
-        std::optional<StateKey> dead = keyOf(state, prefix);
-        if (dead && m_dead.contains(*dead))
+        const std::optional<StateKey> key = keyOf(state, prefix);
+        Node *node = key ? &m_nodes[*key] : nullptr;
+        if (reached)
+            *reached = node;
+        if (node && node->known == Node::Dead)
             return false;
+        if (node && node->known == Node::Live)
+            return replay(*node, prefix);
+        const bool remember = node && node->known == Node::Unknown;
+        if (remember)
+            node->known = Node::Searching;
+        Recording recording;
+        Recording *record = remember ? &recording : nullptr;
         const bool byRules = state.byRules;
         LetterPool within = state.rest;
         bool any = false;
         if (addLetters(within.counts, state.credit)) {
-            any = tryParts(within, state, prefix, byRules, nullptr);
+            any = tryParts(within, state, prefix, byRules, nullptr, record);
             for (const auto &replacement : m_settings.replacements) {
                 if (byRules)
                     break;
                 LetterPool wider = within;
                 if (addLetters(wider.counts, replacement.endChars))
-                    any = tryParts(wider, state, prefix, false, &replacement) || any;
+                    any = tryParts(wider, state, prefix, false, &replacement, record) || any;
             }
         }
-        if (!any && !stopped() && dead)
-            m_dead.insert(*dead);
+        if (remember) {
+            node->known = stopped() || !recording.whole ? Node::Unknown
+                : any                                   ? Node::Live
+                                                        : Node::Dead;
+            if (node->known == Node::Live)
+                node->edges = std::move(recording.edges);
+        }
         return any;
     }
 
+    // The compounds on from a state searched before, by the ways it found.
+    bool replay(const Node &node, std::string &prefix)
+    {
+        for (const Edge &edge : node.edges) {
+            if (!pace(1))
+                break;
+            const std::size_t length = prefix.size();
+            prefix += edge.piece;
+            if (edge.next)
+                (void)replay(*edge.next, prefix);
+            else
+                (void)offer(prefix);
+            prefix.resize(length);
+        }
+        return true;
+    }
+
     bool tryParts(const LetterPool &within, const State &state, std::string &prefix, bool byRules,
-        const CompoundSettings::Replacement *replacement)
+        const CompoundSettings::Replacement *replacement, Recording *record)
     {
         const std::uint8_t wanted = byRules ? FormRole::Rule | FormRole::RuleLast
             : state.parts == 0              ? FormRole::Begin
@@ -306,8 +360,12 @@ private:
                     ? m_rules.accepts(next) && (roles & (FormRole::Rule | FormRole::RuleLast))
                     : (roles & FormRole::End) != 0;
                 if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
-                    && (m_settings.maxWords == 0 || parts < m_settings.maxWords))
-                    any = offer(prefix + piece) || any;
+                    && (m_settings.maxWords == 0 || parts < m_settings.maxWords)
+                    && offer(prefix + piece)) {
+                    any = true;
+                    if (record)
+                        record->edges.push_back({ piece, nullptr });
+                }
                 if (last && m_query.wholePool)
                     continue;
                 const bool goesOn = byRules ? (roles & FormRole::Rule) != 0
@@ -319,13 +377,14 @@ private:
                 // The next part adds a letter unless it begins with a credit.
                 if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
                     continue;
-                any = follow({ left, credit, parts + 1, next, byRules }, prefix, piece) || any;
+                any = follow({ left, credit, parts + 1, next, byRules }, prefix, piece, record)
+                    || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
                 if (!byRules && !replacement && m_settings.simplifiedTriple && piece.size() >= 2
                     && piece.back() == piece[piece.size() - 2])
                     any = follow({ left, std::string(1, piece.back()), parts + 1, next, byRules },
-                              prefix, piece)
+                              prefix, piece, record)
                         || any;
             }
         }
@@ -343,12 +402,20 @@ private:
         return *cover;
     }
 
-    bool follow(const State &next, std::string &prefix, const std::string &piece)
+    bool follow(const State &next, std::string &prefix, const std::string &piece, Recording *record)
     {
         const std::size_t length = prefix.size();
         prefix += piece;
-        const bool any = step(next, prefix);
+        Node *reached = nullptr;
+        const bool any = step(next, prefix, &reached);
         prefix.resize(length);
+        if (any && record) {
+            // A way on to a state that is not remembered cannot be followed again.
+            if (reached && reached->known == Node::Live)
+                record->edges.push_back({ piece, reached });
+            else
+                record->whole = false;
+        }
         return any;
     }
 
@@ -381,7 +448,7 @@ private:
     std::string m_unfinished;
     bool m_stoppedByCaller = false;
     std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
-    std::unordered_set<StateKey, StateKeyHash> m_dead;
+    std::unordered_map<StateKey, Node, StateKeyHash> m_nodes;
     std::optional<CompoundCover> m_classicCover;
     std::optional<CompoundCover> m_ruleCover;
     std::unordered_set<std::string> m_seen;
