@@ -125,11 +125,14 @@ struct Timed {
     bool answered = false;
 };
 
+constexpr auto kPatience = std::chrono::seconds(60);
+
 Timed timedSearch(const std::string &letters, const FormSource &index, SpellChecker &checker)
 {
-    // The budget the program gives a search of this many letters.
-    CompoundBudget budget;
-    budget.maxTime = compoundTimeFor(letters.size());
+    // The budget the program gives a search of this many letters, within
+    // the bench's patience: a search past it counts as given up.
+    CompoundBudget budget = compoundBudgetFor(letters.size());
+    budget.deadline = std::chrono::steady_clock::now() + kPatience;
     const auto start = std::chrono::steady_clock::now();
     const IndexedAnswer answer
         = indexedSearch(letters, index, checker, kMaxArrangementsTried, budget);
@@ -277,8 +280,7 @@ void probe(const std::filesystem::path &base, const std::filesystem::path &helpe
     const auto formsDone = std::chrono::steady_clock::now();
     const std::clock_t cpuBefore = std::clock();
     CompoundCandidates compounds;
-    CompoundBudget budget;
-    budget.maxTime = compoundTimeFor(letters.size());
+    CompoundBudget budget = compoundBudgetFor(letters.size());
     if (within.index)
         compounds = compoundCandidates(*within.index, letters, budget);
     const auto compoundsDone = std::chrono::steady_clock::now();

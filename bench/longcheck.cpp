@@ -303,8 +303,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         const std::string letters = inputs.joined(2, 4);
         auto at = std::chrono::steady_clock::now();
         // The budget the program gives a search of this many letters.
-        CompoundBudget budget;
-        budget.maxTime = compoundTimeFor(letters.size());
+        const CompoundBudget budget = compoundBudgetFor(letters.size());
         const IndexedAnswer indexed
             = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
         indexTime += std::chrono::steady_clock::now() - at;
