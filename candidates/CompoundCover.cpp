@@ -55,10 +55,11 @@ CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, s
     , m_pace(std::move(pace))
 {
     const CompoundSettings &settings = index.compounds();
-    // A part may hold letters the word does not: the first, which a part
-    // that ends doubled lends it, and the letters a replacement takes away
-    // at either end.
-    KeyFilter filter { { pool, settings.simplifiedTriple ? 1u : 0u }, roles, settings.minPart,
+    // A part may hold letters the word does not: those a replacement takes
+    // away at either end. (The first letter that a part ending doubled
+    // lends the next by SIMPLIFIEDTRIPLE is not one: the word has it twice
+    // before, so the part that takes it still fits the pool.)
+    KeyFilter filter { { pool, 0 }, roles, settings.minPart,
         std::numeric_limits<std::size_t>::max(), {} };
     LetterCounts begins {};
     LetterCounts ends {};
