@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <optional>
 #include <random>
 
@@ -125,11 +126,14 @@ struct Timed {
     bool answered = false;
 };
 
+constexpr auto kPatience = std::chrono::seconds(60);
+
 Timed timedSearch(const std::string &letters, const FormSource &index, SpellChecker &checker)
 {
-    // The budget the program gives a search of this many letters.
-    CompoundBudget budget;
-    budget.maxTime = compoundTimeFor(letters.size());
+    // The budget the program gives a search of this many letters, within
+    // the bench's patience: a search past it counts as given up.
+    CompoundBudget budget = compoundBudgetFor(letters.size());
+    budget.deadline = std::chrono::steady_clock::now() + kPatience;
     const auto start = std::chrono::steady_clock::now();
     const IndexedAnswer answer
         = indexedSearch(letters, index, checker, kMaxArrangementsTried, budget);
@@ -257,6 +261,49 @@ void compare(const std::string &name, const Figures &now, const std::optional<Fi
     std::fflush(stdout);
 }
 
+// One input, its time in each stage: the forms within the letters, the
+// compounds of them, and the whole search with the checker.
+void probe(const std::filesystem::path &base, const std::filesystem::path &helper,
+    const std::string &letters)
+{
+    const std::string name = base.filename().string();
+    DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
+    if (!checker) {
+        std::printf("%-28s no checker\n", name.c_str());
+        return;
+    }
+    const auto offer = service.indexFor(base, std::chrono::hours(1));
+    if (!offer.index) {
+        std::printf("%-28s no index\n", name.c_str());
+        return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const FormsWithin within = offer.index->within(letters);
+    const auto formsDone = std::chrono::steady_clock::now();
+    const std::clock_t cpuBefore = std::clock();
+    CompoundCandidates compounds;
+    CompoundBudget budget = compoundBudgetFor(letters.size());
+    if (within.index)
+        compounds = compoundCandidates(*within.index, letters, budget);
+    const auto compoundsDone = std::chrono::steady_clock::now();
+    const double compoundsCpu
+        = 1e3 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    const IndexedAnswer answer
+        = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
+    const auto end = std::chrono::steady_clock::now();
+    std::printf("%-28s %s: forms within %.2f ms, compounds %.2f ms (processor %.2f ms; %zu "
+                "candidates%s%s), whole "
+                "search %.2f ms (%zu questions, %zu words%s%s)\n",
+        name.c_str(), letters.c_str(), milliseconds(formsDone - start),
+        milliseconds(compoundsDone - formsDone), compoundsCpu, compounds.words.size(),
+        compounds.unfinished.empty() ? "" : ", ", compounds.unfinished.c_str(),
+        milliseconds(end - compoundsDone), answer.questions,
+        answer.words ? answer.words->size() : 0,
+        answer.words ? "" : "; every arrangement: ", answer.fallback.c_str());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -279,6 +326,10 @@ int main(int argc, char **argv)
                        "the same inputs, and the ratios, after each dictionary's own."),
         QStringLiteral("program"));
     parser.addOption(peerOption);
+    const QCommandLineOption lettersOption(QStringLiteral("letters"),
+        QStringLiteral("Only these letters: the time of each stage of their search."),
+        QStringLiteral("letters"));
+    parser.addOption(lettersOption);
     // Internal: only the medians, on one line, for the run that compares.
     QCommandLineOption figuresOption(QStringLiteral("figures"));
     figuresOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -320,6 +371,10 @@ int main(int argc, char **argv)
     const int runs = parser.value(runsOption).toInt();
     const bool figuresOnly = parser.isSet(figuresOption);
     for (const auto &base : bases) {
+        if (parser.isSet(lettersOption)) {
+            probe(base, helper, parser.value(lettersOption).toStdString());
+            continue;
+        }
         const auto figures = measure(base, helper, runs, kind, kindName, figuresOnly);
         if (figuresOnly) {
             if (figures)

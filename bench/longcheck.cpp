@@ -302,9 +302,10 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     for (std::size_t i = 0; i < settings.count; ++i) {
         const std::string letters = inputs.joined(2, 4);
         auto at = std::chrono::steady_clock::now();
-        // The budget the program gives a search of this many letters.
-        CompoundBudget budget;
-        budget.maxTime = compoundTimeFor(letters.size());
+        // The budget the program gives a search of this many letters, which
+        // has no end of time: the check's patience is the slow search's.
+        CompoundBudget budget = compoundBudgetFor(letters.size());
+        budget.deadline = at + settings.slowTime;
         const IndexedAnswer indexed
             = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
         indexTime += std::chrono::steady_clock::now() - at;

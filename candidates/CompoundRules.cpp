@@ -30,7 +30,9 @@ void CompoundRules::set(RuleState &state, std::size_t rule, std::size_t place) c
 
 RuleState CompoundRules::start() const
 {
-    RuleState state { std::vector<std::uint64_t>(m_positions / 64 + 1, 0) };
+    RuleState state;
+    if (tooMany())
+        return state;
     for (std::size_t rule = 0; rule < m_rules.size(); ++rule)
         set(state, rule, 0);
     return state;
@@ -38,7 +40,9 @@ RuleState CompoundRules::start() const
 
 RuleState CompoundRules::advance(const RuleState &state, std::uint64_t partFlags) const
 {
-    RuleState next { std::vector<std::uint64_t>(state.bits.size(), 0) };
+    RuleState next;
+    if (tooMany())
+        return next;
     for (std::size_t rule = 0; rule < m_rules.size(); ++rule) {
         const auto &elements = m_rules[rule];
         for (std::size_t place = 0; place < elements.size(); ++place) {
@@ -54,7 +58,7 @@ RuleState CompoundRules::advance(const RuleState &state, std::uint64_t partFlags
 
 bool CompoundRules::accepts(const RuleState &state) const
 {
-    for (std::size_t rule = 0; rule < m_rules.size(); ++rule) {
+    for (std::size_t rule = 0; rule < m_rules.size() && !tooMany(); ++rule) {
         if (has(state, m_first[rule] + m_rules[rule].size()))
             return true;
     }

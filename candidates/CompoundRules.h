@@ -4,13 +4,18 @@
 
 #include "wordindex/WordIndex.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 // Where a sequence of compound parts has got to in the COMPOUNDRULE
 // patterns: one bit for each place in each rule that it may have reached.
+// Fixed in size, so that a state of the search is a key of its own.
 struct RuleState {
-    std::vector<std::uint64_t> bits;
+    // Places enough for every installed dictionary's rules (nl's 37 have 277).
+    static constexpr std::size_t kMaxPlaces = 512;
+    std::array<std::uint64_t, kMaxPlaces / 64> bits {};
     [[nodiscard]] bool none() const
     {
         for (const auto word : bits) {
@@ -19,6 +24,7 @@ struct RuleState {
         }
         return true;
     }
+    bool operator==(const RuleState &) const = default;
 };
 
 // The COMPOUNDRULE patterns as one automaton over the parts' flags: a part
@@ -29,6 +35,8 @@ public:
     explicit CompoundRules(std::vector<std::vector<CompoundSettings::RuleElement>> rules);
 
     [[nodiscard]] bool empty() const { return m_rules.empty(); }
+    // More places than a state holds: the rules cannot be followed.
+    [[nodiscard]] bool tooMany() const { return m_positions > RuleState::kMaxPlaces; }
     [[nodiscard]] RuleState start() const;
     [[nodiscard]] RuleState advance(const RuleState &state, std::uint64_t partFlags) const;
     // Whether the parts so far make a whole rule.

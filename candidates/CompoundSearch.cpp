@@ -2,17 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundSearch.h"
 
+#include "candidates/CompoundCover.h"
 #include "candidates/CompoundRules.h"
+#include "candidates/SearchStates.h"
 #include "hunspellfiles/Reason.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace {
+
+using namespace compoundsearch;
 
 bool addLetters(LetterCounts &counts, std::string_view letters)
 {
@@ -23,11 +29,6 @@ bool addLetters(LetterCounts &counts, std::string_view letters)
         ++count;
     }
     return true;
-}
-
-void appendBytes(std::string &key, const void *data, std::size_t size)
-{
-    key.append(static_cast<const char *>(data), size);
 }
 
 // A key of the index within the pool: its letters, and its forms in lower
@@ -49,6 +50,7 @@ struct State {
     std::string credit; // letters the next part begins with that the word does not hold
     std::size_t parts = 0;
     RuleState rules;
+    bool byRules = false; // joined by the COMPOUNDRULE patterns
 };
 
 std::chrono::steady_clock::time_point deadlineOf(const CompoundBudget &budget)
@@ -74,10 +76,15 @@ public:
     CompoundSearchEnd run()
     {
         std::string prefix;
+        if (m_rules.tooMany()) {
+            m_unfinished
+                = Reason::mark("the dictionary has more compounding rules than the search follows");
+            return { std::move(m_unfinished), false };
+        }
         if (m_settings.classic)
-            (void)step({ m_query.pool, {}, 0, {} }, prefix);
+            (void)step({ m_query.pool, {}, 0, {}, false }, prefix);
         if (!m_rules.empty() && !stopped())
-            (void)step({ m_query.pool, {}, 0, m_rules.start() }, prefix);
+            (void)step({ m_query.pool, {}, 0, m_rules.start(), true }, prefix);
         return { std::move(m_unfinished), m_stoppedByCaller };
     }
 
@@ -118,11 +125,7 @@ private:
     // found once.
     const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
     {
-        std::string key;
-        appendBytes(key, pool.counts.data(), pool.counts.size());
-        key += static_cast<char>(pool.blanks);
-        key += static_cast<char>(roles);
-        const auto emplaced = m_parts.try_emplace(std::move(key));
+        const auto emplaced = m_parts.try_emplace(PoolKey { pool.counts, pool.blanks, roles });
         std::vector<Part> &parts = emplaced.first->second;
         if (!emplaced.second)
             return parts;
@@ -159,54 +162,87 @@ private:
     // What decides whether a state can still end a compound the query
     // wants: besides the state, the letters so far. Without blanks those
     // are the pool's less the letters left; with blanks they are not.
-    std::string deadKey(const State &state, const std::string &prefix) const
+    // Nothing for a credit too long to keep: that state is not remembered.
+    std::optional<StateKey> keyOf(const State &state, const std::string &prefix) const
     {
-        std::string key;
-        appendBytes(key, state.rest.counts.data(), state.rest.counts.size());
-        key += static_cast<char>(state.rest.blanks);
-        key += state.credit;
-        key += '|';
-        key += std::to_string(
-            m_settings.maxWords ? state.parts : std::min<std::size_t>(state.parts, 1));
-        key += '|';
-        for (const auto word : state.rules.bits)
-            appendBytes(key, &word, sizeof(word));
-        if (m_query.pool.blanks != 0) {
-            const LetterCounts so = countLetters(prefix);
-            appendBytes(key, so.data(), so.size());
-        }
+        if (state.credit.size() > StateKey::kMaxCredit)
+            return std::nullopt;
+        StateKey key;
+        key.rest = state.rest.counts;
+        key.blanks = state.rest.blanks;
+        std::ranges::copy(state.credit, key.credit.begin());
+        key.parts = m_settings.maxWords ? state.parts : std::min<std::size_t>(state.parts, 1);
+        key.rules = state.rules;
+        key.byRules = state.byRules;
+        if (m_query.pool.blanks != 0)
+            key.sofar = countLetters(prefix);
         return key;
     }
 
     // Finds the compounds that go on from the state after prefix; whether
-    // there was one. A state that ends none is remembered.
-    bool step(const State &state, std::string &prefix)
+    // there was one. A state is searched once: one that ends none is
+    // remembered as such, and one that ends some with the ways on from it
+    // that do, which a later visit from another prefix follows without
+    // looking for parts again.
+    bool step(const State &state, std::string &prefix, Node **reached = nullptr)
     {
         if (stopped())
             return false;
-        std::string dead = deadKey(state, prefix);
-        if (m_dead.contains(dead))
+        const std::optional<StateKey> key = keyOf(state, prefix);
+        Node *node = key ? &m_nodes[*key] : nullptr;
+        if (reached)
+            *reached = node;
+        if (node && node->known == Node::Dead)
             return false;
-        const bool byRules = !state.rules.bits.empty();
+        if (node && node->known == Node::Live)
+            return replay(*node, prefix);
+        const bool remember = node && node->known == Node::Unknown;
+        if (remember)
+            node->known = Node::Searching;
+        Recording recording;
+        Recording *record = remember ? &recording : nullptr;
+        const bool byRules = state.byRules;
         LetterPool within = state.rest;
         bool any = false;
         if (addLetters(within.counts, state.credit)) {
-            any = tryParts(within, state, prefix, byRules, nullptr);
+            any = tryParts(within, state, prefix, byRules, nullptr, record);
             for (const auto &replacement : m_settings.replacements) {
                 if (byRules)
                     break;
                 LetterPool wider = within;
                 if (addLetters(wider.counts, replacement.endChars))
-                    any = tryParts(wider, state, prefix, false, &replacement) || any;
+                    any = tryParts(wider, state, prefix, false, &replacement, record) || any;
             }
         }
-        if (!any && !stopped())
-            m_dead.insert(std::move(dead));
+        if (remember) {
+            node->known = stopped() || !recording.whole ? Node::Unknown
+                : any                                   ? Node::Live
+                                                        : Node::Dead;
+            if (node->known == Node::Live)
+                node->edges = std::move(recording.edges);
+        }
         return any;
     }
 
+    // The compounds on from a state searched before, by the ways it found.
+    bool replay(const Node &node, std::string &prefix)
+    {
+        for (const Edge &edge : node.edges) {
+            if (!pace(1))
+                break;
+            const std::size_t length = prefix.size();
+            prefix += edge.piece;
+            if (edge.next)
+                (void)replay(*edge.next, prefix);
+            else
+                (void)offer(prefix);
+            prefix.resize(length);
+        }
+        return true;
+    }
+
     bool tryParts(const LetterPool &within, const State &state, std::string &prefix, bool byRules,
-        const CompoundSettings::Replacement *replacement)
+        const CompoundSettings::Replacement *replacement, Recording *record)
     {
         const std::uint8_t wanted = byRules ? FormRole::Rule | FormRole::RuleLast
             : state.parts == 0              ? FormRole::Begin
@@ -217,6 +253,9 @@ private:
             LetterPool left = within;
             (void)take(left, part.letters);
             if (replacement && !take(left, countLetters(replacement->replacement)))
+                continue;
+            // A split whose letters left no parts can use up never ends.
+            if (m_query.wholePool && left.size() != 0 && !cover(byRules).coverable(left.counts))
                 continue;
             // Where the whole pool is used, only the part that takes the
             // last of it ends the word, and it goes on no further.
@@ -246,8 +285,12 @@ private:
                     ? m_rules.accepts(next) && (roles & (FormRole::Rule | FormRole::RuleLast))
                     : (roles & FormRole::End) != 0;
                 if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
-                    && (m_settings.maxWords == 0 || parts < m_settings.maxWords))
-                    any = offer(prefix + piece) || any;
+                    && (m_settings.maxWords == 0 || parts < m_settings.maxWords)
+                    && offer(prefix + piece)) {
+                    any = true;
+                    if (record)
+                        record->edges.push_back({ piece, nullptr });
+                }
                 if (last && m_query.wholePool)
                     continue;
                 const bool goesOn = byRules ? (roles & FormRole::Rule) != 0
@@ -259,25 +302,45 @@ private:
                 // The next part adds a letter unless it begins with a credit.
                 if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
                     continue;
-                any = follow({ left, credit, parts + 1, next }, prefix, piece) || any;
+                any = follow({ left, credit, parts + 1, next, byRules }, prefix, piece, record)
+                    || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
                 if (!byRules && !replacement && m_settings.simplifiedTriple && piece.size() >= 2
                     && piece.back() == piece[piece.size() - 2])
-                    any = follow({ left, std::string(1, piece.back()), parts + 1, next }, prefix,
-                              piece)
+                    any = follow({ left, std::string(1, piece.back()), parts + 1, next, byRules },
+                              prefix, piece, record)
                         || any;
             }
         }
         return any;
     }
 
-    bool follow(const State &next, std::string &prefix, const std::string &piece)
+    // What the parts after the first may use up, by the roles they join by.
+    CompoundCover &cover(bool byRules)
+    {
+        std::optional<CompoundCover> &cover = byRules ? m_ruleCover : m_classicCover;
+        if (!cover)
+            cover.emplace(m_index, m_query.pool.counts,
+                byRules ? FormRole::Rule | FormRole::RuleLast : FormRole::Middle | FormRole::End,
+                [this](std::size_t work) { return pace(work); });
+        return *cover;
+    }
+
+    bool follow(const State &next, std::string &prefix, const std::string &piece, Recording *record)
     {
         const std::size_t length = prefix.size();
         prefix += piece;
-        const bool any = step(next, prefix);
+        Node *reached = nullptr;
+        const bool any = step(next, prefix, &reached);
         prefix.resize(length);
+        if (any && record) {
+            // A way on to a state that is not remembered cannot be followed again.
+            if (reached && reached->known == Node::Live)
+                record->edges.push_back({ piece, reached });
+            else
+                record->whole = false;
+        }
         return any;
     }
 
@@ -309,8 +372,10 @@ private:
     std::size_t m_work = 0; // since the clock was last asked
     std::string m_unfinished;
     bool m_stoppedByCaller = false;
-    std::unordered_map<std::string, std::vector<Part>> m_parts;
-    std::unordered_set<std::string> m_dead;
+    std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
+    std::unordered_map<StateKey, Node, StateKeyHash> m_nodes;
+    std::optional<CompoundCover> m_classicCover;
+    std::optional<CompoundCover> m_ruleCover;
     std::unordered_set<std::string> m_seen;
 };
 

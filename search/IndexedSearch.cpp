@@ -16,6 +16,7 @@
 #include <array>
 #include <atomic>
 #include <iterator>
+#include <limits>
 #include <thread>
 #include <unordered_set>
 #include <vector>
@@ -155,6 +156,10 @@ std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
         arrangements *= static_cast<double>(k);
     // A hundredth of what trying them all would take.
     const Seconds share(arrangements * Seconds(kQuestionCost).count() / 100);
+    // Where trying every arrangement would take hours it is no way out: the
+    // search for compounds goes on until it ends or the user stops it.
+    if (share > most)
+        return std::chrono::steady_clock::duration::max();
     return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::clamp(share, least, most));
 }
@@ -171,6 +176,18 @@ KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
     }
     named.words = candidatesFor(keys, *within.index, budget, named.fallback, named.stopped);
     return named;
+}
+
+CompoundBudget compoundBudgetFor(std::size_t letters, std::function<bool()> keepGoing)
+{
+    CompoundBudget budget;
+    budget.keepGoing = std::move(keepGoing);
+    budget.maxTime = compoundTimeFor(letters);
+    if (budget.maxTime == std::chrono::steady_clock::duration::max()) {
+        budget.maxSteps = std::numeric_limits<std::size_t>::max();
+        budget.maxCandidates = kMostCompoundCandidates;
+    }
+    return budget;
 }
 
 IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,

@@ -24,9 +24,20 @@ inline constexpr auto kQuestionCost = std::chrono::microseconds(4);
 
 // How long the search for compounds may go on for this many letters before
 // it gives up and every arrangement is tried instead: short where trying
-// them is soon done, longer (but bounded) where it would take hours, as a
-// long input on a large compounding dictionary needs.
+// them is soon done, longer where it takes minutes, and without end (the
+// user stops it) where it would take hours.
 [[nodiscard]] std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters);
+
+// The candidates the search for compounds of many letters may name: a
+// German word of 24 letters has some 300,000 (each a compound the rules
+// allow), and each costs some 250 bytes until it is judged.
+inline constexpr std::size_t kMostCompoundCandidates = 1'000'000;
+
+// The budget of the search for compounds of this many letters: its time
+// (compoundTimeFor), and where that has no end, no bound on its steps and
+// room for the candidates of a long word.
+[[nodiscard]] CompoundBudget compoundBudgetFor(
+    std::size_t letters, std::function<bool()> keepGoing = {});
 
 struct IndexedAnswer {
     // The word list of the whole run; nothing when only trying every

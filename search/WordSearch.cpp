@@ -262,9 +262,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
         report.fallback = offer.refusal;
         return std::nullopt;
     }
-    CompoundBudget budget;
-    budget.keepGoing = going;
-    budget.maxTime = compoundTimeFor(letterCount(letters));
+    const CompoundBudget budget = compoundBudgetFor(letterCount(letters), going);
     IndexedAnswer answer = indexedSearch(
         letters, *offer.index, checker, kMaxArrangementsTried, budget, going, m_options.threads);
     report.questions = static_cast<double>(answer.questions);

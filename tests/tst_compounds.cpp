@@ -42,6 +42,17 @@ struct KeyRow {
     QStringList keys;
 };
 
+// Letters most of which many parts could begin to use up, and the
+// compounds of them, found within fewer steps than trying each split.
+struct CutRow {
+    const char *name;
+    const char *aff;
+    std::string dic;
+    const char *letters;
+    std::size_t maxSteps;
+    QStringList words;
+};
+
 // Tiles as typed, and how many there are; none when they are refused.
 struct PoolRow {
     const char *name;
@@ -176,6 +187,9 @@ private slots:
             { "CHECKCOMPOUNDPATTERN with a replacement",
                 "COMPOUNDFLAG X\nCHECKCOMPOUNDPATTERN 1\nCHECKCOMPOUNDPATTERN o b z\n",
                 "2\nfooo/X\nbbar/X\n", "foozbar", { "foozbar" } },
+            { "CHECKCOMPOUNDPATTERN with a replacement after the first part",
+                "COMPOUNDFLAG X\nCHECKCOMPOUNDPATTERN 1\nCHECKCOMPOUNDPATTERN o b z\n",
+                "3\nqux/X\nfooo/X\nbbar/X\n", "quxfoozbar", {} },
             { "COMPOUNDSYLLABLE: more words if short",
                 "COMPOUNDFLAG X\nCOMPOUNDMIN 1\nCOMPOUNDWORDMAX 2\nCOMPOUNDSYLLABLE 6 aeiou\n",
                 "3\nab/X\nod/X\nel/X\n", "abodel", {} },
@@ -310,6 +324,34 @@ private slots:
         const auto small = compoundCandidates(*index, "abc", budget);
         QVERIFY(small.unfinished.empty());
         QCOMPARE(small.words.size(), 6u); // every order of three one-letter parts
+    }
+
+    // A split whose letters left no parts can use up is left at once: the
+    // search does not try every order of the parts before it finds that out.
+    void cut_data()
+    {
+        std::string single = "15\n";
+        for (char c = 'a'; c <= 'o'; ++c)
+            single += std::string(1, c) + "/X\n";
+        addRows<CutRow>({
+            { "a letter no part holds", "COMPOUNDFLAG X\nCOMPOUNDMIN 1\n", single,
+                "abcdefghijklmnoz", 2000, {} },
+            { "a letter only a part of two holds", "COMPOUNDFLAG X\nCOMPOUNDMIN 1\n",
+                "16\nyz/X\n" + single.substr(3), "abcdefghijklmnoz", 2000, {} },
+        });
+    }
+    void cut()
+    {
+        QFETCH(CutRow, row);
+        const WordIndexBuild build = buildWordIndex(row.aff, row.dic);
+        QVERIFY(build.forms);
+        const auto index = build.forms->within(row.letters).index;
+        CompoundBudget budget;
+        budget.maxSteps = row.maxSteps;
+        const auto candidates = compoundCandidates(*index, row.letters, budget);
+        QCOMPARE(QString::fromStdString(candidates.unfinished), QString());
+        WordSet words(candidates.words.begin(), candidates.words.end());
+        QCOMPARE(listOf(words), row.words);
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "wordforms/FormRole.h"
 
 #include <QTest>
+#include <limits>
 #include <ranges>
 
 namespace {
@@ -170,18 +171,26 @@ private slots:
         QVERIFY(indexedSearch("abcdef", index, checker, kMaxArrangementsTried, budget).words);
     }
 
-    // A short input soon falls back to its few arrangements; a long one,
-    // whose arrangements would take hours, lets the compounds be searched
-    // longer, but never without bound.
+    // A short input soon falls back to its few arrangements; one whose
+    // arrangements take minutes lets the compounds be searched longer; one
+    // whose arrangements would take hours never falls back for time or
+    // steps (the user stops it), and has room for a long word's candidates.
     void compoundTimeGrowsWithTheLetters()
     {
         const auto least = CompoundBudget {}.maxTime;
+        const auto endless = std::chrono::steady_clock::duration::max();
         QCOMPARE(compoundTimeFor(3), least);
         QCOMPARE(compoundTimeFor(8), least);
-        QVERIFY(compoundTimeFor(13) > least);
+        QVERIFY(compoundTimeFor(12) > least);
+        QVERIFY(compoundTimeFor(12) <= std::chrono::minutes(1));
+        QCOMPARE(compoundTimeFor(13), endless);
         for (std::size_t letters = 1; letters < 40; ++letters)
             QVERIFY(compoundTimeFor(letters) <= compoundTimeFor(letters + 1));
-        QVERIFY(compoundTimeFor(1'000'000) <= std::chrono::minutes(1));
+        QCOMPARE(compoundBudgetFor(8).maxSteps, CompoundBudget {}.maxSteps);
+        const CompoundBudget longWord = compoundBudgetFor(24);
+        QCOMPARE(longWord.maxTime, endless);
+        QCOMPARE(longWord.maxSteps, std::numeric_limits<std::size_t>::max());
+        QVERIFY(longWord.maxCandidates > CompoundBudget {}.maxCandidates);
     }
 
     // The window's events are let through while the index is searched, and

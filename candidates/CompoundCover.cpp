@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "candidates/CompoundCover.h"
+
+#include "wordforms/AsciiLetters.h"
+#include "wordindex/KeyWalk.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <string>
+
+std::size_t LetterCountsHash::operator()(const LetterCounts &counts) const noexcept
+{
+    // Eight counts at a time, mixed: a few dozen bytes, no string made.
+    std::uint64_t hash = 0x9e3779b97f4a7c15ULL;
+    for (std::size_t at = 0; at < counts.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, counts.data() + at, std::min(sizeof word, counts.size() - at));
+        hash = (hash ^ word) * 0xff51afd7ed558ccdULL;
+        hash ^= hash >> 32;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+namespace {
+
+// The letters less those of text; false when text has a letter they lack.
+bool remove(LetterCounts &letters, std::string_view text)
+{
+    const LetterCounts taken = countLetters(text);
+    if (!fitsWithin(taken, letters))
+        return false;
+    for (std::size_t x = 0; x < letters.size(); ++x)
+        letters[x] = static_cast<std::uint8_t>(letters[x] - taken[x]);
+    return true;
+}
+
+bool addText(LetterCounts &letters, std::string_view text)
+{
+    const LetterCounts added = countLetters(text);
+    for (std::size_t x = 0; x < letters.size(); ++x) {
+        if (letters[x] + added[x] > 255)
+            return false;
+        letters[x] = static_cast<std::uint8_t>(letters[x] + added[x]);
+    }
+    return true;
+}
+
+} // namespace
+
+CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
+    std::function<bool(std::size_t)> pace)
+    : m_byFirst(pool.size())
+    , m_pace(std::move(pace))
+{
+    const CompoundSettings &settings = index.compounds();
+    // A part may hold letters the word does not: those a replacement takes
+    // away at either end. (The first letter that a part ending doubled
+    // lends the next by SIMPLIFIEDTRIPLE is not one: the word has it twice
+    // before, so the part that takes it still fits the pool.)
+    KeyFilter filter { { pool, 0 }, roles, settings.minPart,
+        std::numeric_limits<std::size_t>::max(), {} };
+    LetterCounts begins {};
+    LetterCounts ends {};
+    for (const auto &replacement : settings.replacements) {
+        const LetterCounts begin = countLetters(replacement.beginChars);
+        const LetterCounts end = countLetters(replacement.endChars);
+        for (std::size_t x = 0; x < begin.size(); ++x) {
+            begins[x] = std::max(begins[x], begin[x]);
+            ends[x] = std::max(ends[x], end[x]);
+        }
+    }
+    for (std::size_t x = 0; x < pool.size(); ++x)
+        filter.pool.counts[x]
+            = static_cast<std::uint8_t>(std::min(255, pool[x] + begins[x] + ends[x]));
+    std::size_t work = 0;
+    forEachKeyWithin(index, filter, [&](WordIndex::KeyId id, std::size_t) {
+        const auto forms = index.formsOf(id);
+        const LetterCounts letters = countLetters(forms[0]);
+        for (std::size_t f = 0; f < forms.size(); ++f) {
+            if (forms.roles[f] & roles)
+                addForm(settings, asciiLowered(forms[f]), letters, pool);
+        }
+        work += 1 + forms.size();
+        if (work >= 64) {
+            if (!m_pace(work))
+                m_stopped = true;
+            work = 0;
+        }
+        return !m_stopped && !m_always;
+    });
+    if (m_stopped)
+        m_always = true;
+    for (auto &parts : m_byFirst) {
+        std::ranges::sort(parts);
+        parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
+    }
+}
+
+void CompoundCover::addForm(const CompoundSettings &settings, std::string_view form,
+    const LetterCounts &letters, const LetterCounts &pool)
+{
+    // What a part takes from the word: its letters, less those it begins
+    // with that the part before lends it, less those it ends with that a
+    // replacement stands for, with the replacement's.
+    std::vector<std::string> begins { std::string() };
+    if (settings.simplifiedTriple && !form.empty())
+        begins.emplace_back(form.substr(0, 1));
+    for (const auto &replacement : settings.replacements) {
+        if (form.starts_with(replacement.beginChars))
+            begins.push_back(replacement.beginChars);
+    }
+    for (const std::string &begin : begins) {
+        LetterCounts taken = letters;
+        if (!remove(taken, begin)) {
+            m_always = true;
+            return;
+        }
+        add(taken, pool);
+        for (const auto &replacement : settings.replacements) {
+            if (!form.ends_with(replacement.endChars))
+                continue;
+            LetterCounts replaced = taken;
+            if (!remove(replaced, replacement.endChars)
+                || !addText(replaced, replacement.replacement)) {
+                m_always = true;
+                return;
+            }
+            add(replaced, pool);
+        }
+    }
+}
+
+void CompoundCover::add(const LetterCounts &letters, const LetterCounts &pool)
+{
+    if (!fitsWithin(letters, pool))
+        return;
+    const auto first = std::ranges::find_if(letters, [](std::uint8_t n) { return n != 0; });
+    // A part that takes nothing covers nothing.
+    if (first != letters.end())
+        m_byFirst[static_cast<std::size_t>(first - letters.begin())].push_back(letters);
+}
+
+bool CompoundCover::coverable(const LetterCounts &letters)
+{
+    if (m_always || m_stopped)
+        return true;
+    const auto first = std::ranges::find_if(letters, [](std::uint8_t n) { return n != 0; });
+    if (first == letters.end())
+        return true;
+    if (const auto known = m_known.find(letters); known != m_known.end())
+        return known->second;
+    bool can = false;
+    const auto &parts = m_byFirst[static_cast<std::size_t>(first - letters.begin())];
+    for (const LetterCounts &part : parts) {
+        if (!fitsWithin(part, letters))
+            continue;
+        LetterCounts rest = letters;
+        for (std::size_t x = 0; x < rest.size(); ++x)
+            rest[x] = static_cast<std::uint8_t>(rest[x] - part[x]);
+        if (coverable(rest)) {
+            can = true;
+            break;
+        }
+        if (m_stopped)
+            return true;
+    }
+    if (!m_pace(1 + parts.size())) {
+        m_stopped = true;
+        return true;
+    }
+    m_known.emplace(letters, can);
+    return can;
+}

@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordforms/LetterCounts.h"
+#include "wordindex/WordIndex.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+// A fixed-size set of letter counts as a hash table's key.
+struct LetterCountsHash {
+    [[nodiscard]] std::size_t operator()(const LetterCounts &counts) const noexcept;
+};
+
+// Whether some letters can still be used up by parts of the index: the cut
+// that lets the search for compounds leave a split that can never end.
+// The parts' order, their roles beyond the ones asked for and the rules'
+// states are not followed, and every boundary may change the letters as a
+// rule of the dictionary could (a letter taken from the next part by
+// SIMPLIFIEDTRIPLE, a CHECKCOMPOUNDPATTERN replacement): so it may say yes
+// where no compound ends, never no where one does.
+class CompoundCover {
+public:
+    // The parts are the keys of the roles within pool; pace is told the work
+    // done now and then and gives false to stop (then the answer is yes).
+    CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
+        std::function<bool(std::size_t)> pace);
+
+    // Whether the letters, some of the pool's, are the letters of some parts.
+    [[nodiscard]] bool coverable(const LetterCounts &letters);
+
+private:
+    void addForm(const CompoundSettings &settings, std::string_view form,
+        const LetterCounts &letters, const LetterCounts &pool);
+    void add(const LetterCounts &letters, const LetterCounts &pool);
+
+    // What a part may take from the letters, filed under its first letter
+    // in the alphabet: the first letter left in the letters is taken by a
+    // part whose first letter it is.
+    std::vector<std::vector<LetterCounts>> m_byFirst;
+    std::unordered_map<LetterCounts, bool, LetterCountsHash> m_known;
+    std::function<bool(std::size_t)> m_pace;
+    bool m_always = false; // a rule gives letters back: no cut is safe
+    bool m_stopped = false;
+};

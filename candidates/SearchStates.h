@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the search for compounds remembers, keyed by values of a fixed size
+// so that no string is made or hashed for a look-up: the parts within some
+// letters, and each state of the search, with the ways on from it.
+#include "candidates/CompoundCover.h"
+#include "candidates/CompoundRules.h"
+#include "wordforms/LetterCounts.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace compoundsearch {
+
+// The hash of a key of fixed size, its parts given one after another.
+class KeyHash {
+public:
+    void add(std::uint64_t word)
+    {
+        m_hash ^= word;
+        m_hash *= 0x100000001b3ULL;
+        m_hash ^= m_hash >> 29;
+    }
+    void add(const LetterCounts &counts) { add(LetterCountsHash {}(counts)); }
+    [[nodiscard]] std::size_t value() const { return static_cast<std::size_t>(m_hash); }
+
+private:
+    std::uint64_t m_hash = 0xcbf29ce484222325ULL;
+};
+
+// The letters and blanks a walk for parts is within, and the roles it is after.
+struct PoolKey {
+    LetterCounts counts {};
+    std::size_t blanks = 0;
+    std::uint8_t roles = 0;
+    bool operator==(const PoolKey &) const = default;
+};
+struct PoolKeyHash {
+    std::size_t operator()(const PoolKey &key) const noexcept
+    {
+        KeyHash hash;
+        hash.add(key.counts);
+        hash.add(key.blanks << 8 | key.roles);
+        return hash.value();
+    }
+};
+
+// What decides whether a state of the search can still end a compound the
+// query wants (see Search::keyOf).
+struct StateKey {
+    static constexpr std::size_t kMaxCredit = 8;
+    LetterCounts rest {};
+    LetterCounts sofar {};
+    RuleState rules;
+    std::array<char, kMaxCredit> credit {};
+    std::size_t blanks = 0;
+    std::size_t parts = 0;
+    bool byRules = false;
+    bool operator==(const StateKey &) const = default;
+};
+struct StateKeyHash {
+    std::size_t operator()(const StateKey &key) const noexcept
+    {
+        KeyHash hash;
+        hash.add(key.rest);
+        hash.add(key.sofar);
+        for (const auto word : key.rules.bits)
+            hash.add(word);
+        for (const char c : key.credit)
+            hash.add(static_cast<unsigned char>(c));
+        hash.add(key.blanks << 16 | key.parts << 1 | static_cast<std::size_t>(key.byRules));
+        return hash.value();
+    }
+};
+
+// A state of the search as far as it is known, and the ways on from one
+// that ends some compound: a piece of text, then either the end of the
+// word or another state.
+struct Node;
+struct Edge {
+    std::string piece;
+    const Node *next = nullptr; // the word ends here
+};
+struct Node {
+    enum Known : std::uint8_t { Unknown, Searching, Dead, Live };
+    Known known = Unknown;
+    std::vector<Edge> edges;
+};
+// The ways on from the state being searched, as they are found.
+struct Recording {
+    std::vector<Edge> edges;
+    bool whole = true; // false: a way on leads to a state not remembered
+};
+
+} // namespace compoundsearch
