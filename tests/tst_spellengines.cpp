@@ -390,8 +390,8 @@ private slots:
             fx.service.finish();
             // The alphabet comes with the index, built or kept: a, c, t.
             return checker && index.index && checker->checkSpelling("act") == true
-                && index.index->within("act").index->formsFor("act").size() == 2
-                && index.alphabet && index.alphabet->size() == 3 && index.alphabet->id("t");
+                && index.index->within("act").index->formsFor("act").size() == 2 && index.alphabet
+                && index.alphabet->size() == 3 && index.alphabet->id("t");
         };
         QVERIFY(answer());
         QCOMPARE(starts(folder), 1); // Nuspell is refused without a helper; Hunspell is tried
