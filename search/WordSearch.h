@@ -93,6 +93,12 @@ public:
     [[nodiscard]] bool bolCancel() const { return m_bolCancel; }
     [[nodiscard]] bool isRunning() const { return m_running; }
     [[nodiscard]] const RunReport &lastRun() const { return m_report; }
+    // The letter the last request was refused for, as not in the
+    // dictionary's alphabet; nothing when it was not.
+    [[nodiscard]] const std::optional<std::string> &outsideAlphabet() const
+    {
+        return m_outsideAlphabet;
+    }
     // Told after each finished run, with how it was answered.
     void setRunFinished(std::function<void(const RunReport &)> told)
     {
@@ -132,6 +138,10 @@ private:
         SpellChecker &checker, RunReport &report, const std::function<bool()> &going,
         bool &stopped);
     void run(const PreparedRun &prepared);
+    // False, the user told, when a letter is not in the dictionary's
+    // alphabet (or the wait for it was cut short).
+    [[nodiscard]] bool inAlphabet(
+        const std::string &letters, SpellChecker &checker, const std::function<bool()> &going);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
@@ -144,6 +154,7 @@ private:
     unsigned m_cancelClicks = 0;
     std::optional<PreparedRun> m_pending; // waiting for the running search to unwind
     RunReport m_report;
+    std::optional<std::string> m_outsideAlphabet;
     std::chrono::steady_clock::time_point m_lastEvents {};
     std::function<void(const RunReport &)> m_runFinished;
     std::function<void(const RunReport &)> m_runStarting;

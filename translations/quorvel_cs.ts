@@ -485,6 +485,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Zadali jste neplatný znak: %1. Zadávejte prosím pouze písmena (žádné mezery, interpunkci, číslice ani symboly).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Písmeno %1 nepatří do abecedy slovníku %2. Zadávejte prosím pouze písmena této abecedy.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

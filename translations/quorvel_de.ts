@@ -483,6 +483,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Sie haben ein ungültiges Zeichen eingegeben: %1. Bitte geben Sie nur Buchstaben ein (keine Leerzeichen, Satzzeichen, Ziffern oder Symbole).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Der Buchstabe %1 gehört nicht zum Alphabet des Wörterbuchs %2. Bitte geben Sie nur Buchstaben dieses Alphabets ein.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

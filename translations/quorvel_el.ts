@@ -483,6 +483,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Πληκτρολογήσατε μη έγκυρο χαρακτήρα: %1. Πληκτρολογήστε μόνο γράμματα (χωρίς κενά, σημεία στίξης, αριθμούς ή σύμβολα).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Το γράμμα %1 δεν ανήκει στο αλφάβητο του λεξικού %2. Πληκτρολογήστε μόνο γράμματα αυτού του αλφαβήτου.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

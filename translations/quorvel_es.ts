@@ -483,6 +483,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Ha escrito un carácter no válido: %1. Escriba solo letras (sin espacios, signos de puntuación, números ni símbolos).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>La letra %1 no pertenece al alfabeto del diccionario %2. Escriba solo letras de ese alfabeto.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

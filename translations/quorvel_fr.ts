@@ -483,6 +483,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Vous avez saisi un caractère non valide&#xa0;: %1. Veuillez ne saisir que des lettres (ni espaces, ni signes de ponctuation, ni chiffres, ni symboles).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>La lettre %1 ne fait pas partie de l&apos;alphabet du dictionnaire %2. Veuillez ne saisir que des lettres de cet alphabet.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

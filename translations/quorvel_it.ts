@@ -483,6 +483,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Hai inserito un carattere non valido: %1. Inserisci solo lettere (niente spazi, segni di punteggiatura, numeri o simboli).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>La lettera %1 non fa parte dell&apos;alfabeto del dizionario %2. Inserisci solo lettere di questo alfabeto.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

@@ -483,6 +483,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>U hebt een ongeldig teken ingevoerd: %1. Voer alleen letters in (geen spaties, leestekens, cijfers of symbolen).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>De letter %1 hoort niet bij het alfabet van woordenboek %2. Voer alleen letters van dat alfabet in.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

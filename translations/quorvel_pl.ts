@@ -485,6 +485,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Wpisano nieprawidłowy znak: %1. Wpisuj tylko litery (bez spacji, znaków interpunkcyjnych, cyfr i symboli).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Litera %1 nie należy do alfabetu słownika %2. Wpisuj tylko litery tego alfabetu.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

@@ -483,6 +483,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Você digitou um caractere inválido: %1. Digite apenas letras (sem espaços, sinais de pontuação, números ou símbolos).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>A letra %1 não faz parte do alfabeto do dicionário %2. Digite apenas letras desse alfabeto.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>

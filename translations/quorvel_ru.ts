@@ -485,6 +485,10 @@
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Вы ввели недопустимый символ: %1. Вводите только буквы (без пробелов, знаков препинания, цифр и символов).</translation>
     </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Буква %1 не входит в алфавит словаря %2. Вводите только буквы этого алфавита.</translation>
+    </message>
 </context>
 <context>
     <name>PageLimits</name>
