@@ -92,8 +92,9 @@ struct ToolFixture {
             indexes.index = std::make_shared<const RefusingForms>();
         else
             indexes.refusal = "the affix file has two encodings";
-        // The letters of its words, and one that only an ending adds.
-        indexes.alphabet = std::make_shared<const Alphabet>(*Alphabet::of({ "a", "c", "t", "é" }));
+        // The letters of its words, and a few more of other alphabets.
+        indexes.alphabet
+            = std::make_shared<const Alphabet>(*Alphabet::of({ "a", "c", "t", "é", "ς" }));
         io.out = [this](const QByteArray &bytes) { out += bytes; };
         io.errLine = [this](const std::string &line) { err.append(QString::fromStdString(line)); };
     }
@@ -239,6 +240,8 @@ private slots:
                 ExitStatus::Success, "Done - No words found\n", "" },
             { "a capital of a letter of the alphabet", {}, "tcaÉ", Index::Forms,
                 ExitStatus::Success, "Done - No words found\n", "" },
+            { "the letter a final form is of", {}, "tcaσ", Index::Forms, ExitStatus::Success,
+                "Done - No words found\n", "" },
             { "a letter outside the alphabet, named", {}, "tcaж", Index::Forms, ExitStatus::Usage,
                 "", "ж (U+0436 CYRILLIC SMALL LETTER ZHE)" },
             { "a letter outside the alphabet, the dictionary named", { "--exhaustive" }, "жtca",
