@@ -219,6 +219,18 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>slovník %1 nebyl v %2 nalezen</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>abeceda: %n písmeno</numerusform>
+            <numerusform>abeceda: %n písmena</numerusform>
+            <numerusform>abeceda: %n písmen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>abeceda není známa, dokud se slovník poprvé nepoužije</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>národní prostředí žádá %1; hledání zkusí nejprve %2 (%3)</translation>

@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>δεν βρέθηκε λεξικό %1 στο %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>αλφάβητο %n γράμματος</numerusform>
+            <numerusform>αλφάβητο %n γραμμάτων</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>το αλφάβητο δεν είναι γνωστό πριν από την πρώτη χρήση του λεξικού</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>οι τοπικές ρυθμίσεις ζητούν %1· η αναζήτηση δοκιμάζει πρώτα το %2 (%3)</translation>

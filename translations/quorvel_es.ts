@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>no se encontró ningún diccionario %1 en %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabeto de %n letra</numerusform>
+            <numerusform>alfabeto de %n letras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabeto desconocido hasta que se use el diccionario por primera vez</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>la configuración regional pide %1; la búsqueda prueba primero %2 (%3)</translation>

@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>aucun dictionnaire %1 trouvé dans %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alphabet de %n lettre</numerusform>
+            <numerusform>alphabet de %n lettres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alphabet inconnu tant que le dictionnaire n&apos;a pas été utilisé</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>la locale demande %1&#xa0;; la recherche essaie d&apos;abord %2 (%3)</translation>

@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>nessun dizionario %1 trovato in %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabeto di %n lettera</numerusform>
+            <numerusform>alfabeto di %n lettere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabeto non noto finché il dizionario non viene usato per la prima volta</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>la localizzazione chiede %1; la ricerca prova prima %2 (%3)</translation>

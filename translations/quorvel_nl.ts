@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>geen woordenboek %1 gevonden in %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabet van %n letter</numerusform>
+            <numerusform>alfabet van %n letters</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabet pas bekend als het woordenboek voor het eerst wordt gebruikt</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>de locale vraagt om %1; de zoekopdracht probeert eerst %2 (%3)</translation>

@@ -219,6 +219,18 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>nie znaleziono słownika %1 w %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabet: %n litera</numerusform>
+            <numerusform>alfabet: %n litery</numerusform>
+            <numerusform>alfabet: %n liter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabet nieznany do pierwszego użycia słownika</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>ustawienia regionalne wskazują %1; wyszukiwanie najpierw próbuje %2 (%3)</translation>

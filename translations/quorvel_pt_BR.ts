@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>nenhum dicionário %1 foi encontrado em %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabeto de %n letra</numerusform>
+            <numerusform>alfabeto de %n letras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabeto desconhecido até o dicionário ser usado pela primeira vez</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>a localidade pede %1; a pesquisa tenta primeiro %2 (%3)</translation>
