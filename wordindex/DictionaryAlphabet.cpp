@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -34,6 +35,31 @@ bool joinsLetterBefore(char32_t c)
     return (mask & (U_GC_MN_MASK | U_GC_MC_MASK | U_GC_ME_MASK)) != 0 || c == 0x200C || c == 0x200D;
 }
 
+// Code points that are a letter on their own wherever they stand (no mark,
+// joiner or jamo joins them to a neighbour), once a word has had them: a
+// word of these alone has no letter to add, and is not split again. Most
+// words of most dictionaries are such, and splitting is what costs.
+class SeenAlone {
+public:
+    [[nodiscard]] bool allSeen(std::u32string_view word) const
+    {
+        return std::ranges::all_of(word, [this](char32_t c) { return c < kSize && m_seen[c]; });
+    }
+    void see(std::u32string_view word)
+    {
+        for (const char32_t c : word) {
+            if (c < kSize
+                && u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
+                    == U_GCB_OTHER)
+                m_seen[c] = true;
+        }
+    }
+
+private:
+    static constexpr char32_t kSize = 0x10000;
+    std::vector<bool> m_seen = std::vector<bool>(kSize);
+};
+
 } // namespace
 
 std::optional<Alphabet> dictionaryAlphabet(const AffixFile &affixes, std::string_view dicText,
@@ -56,9 +82,13 @@ std::optional<Alphabet> dictionaryAlphabet(const AffixFile &affixes, std::string
             }
         }
     }
+    SeenAlone seen;
     const std::string unread = forEachDicWord(
         affixes, dicText, limits, cancel, [&](std::u32string &word, const FlagList &) {
-            fits = builder.addWord(utf8Of(word));
+            if (!seen.allSeen(word)) {
+                fits = builder.addWord(utf8Of(word));
+                seen.see(word);
+            }
             if (!leadingMarks.empty() && !word.empty())
                 stemEnds.insert(word.substr(word.size() - std::min<std::size_t>(2, word.size())));
             return fits;
