@@ -38,13 +38,17 @@ std::optional<std::string> trial(Engine engine, const std::filesystem::path &bas
     const auto aff = readBounded(base.string() + ".aff", { .maxBytes = kMaxFileBytes });
     const auto dic = readBounded(base.string() + ".dic", { .maxBytes = kMaxFileBytes });
     std::vector<std::string> ownWords;
+    std::optional<std::string> ownNonsense;
     if (std::holds_alternative<FileBytes>(aff) && std::holds_alternative<FileBytes>(dic)) {
-        for (auto &word : selfTestWords(
-                 std::get<FileBytes>(aff).bytes, std::get<FileBytes>(dic).bytes, dialectOf(engine)))
+        const auto words = selfTestWords(
+            std::get<FileBytes>(aff).bytes, std::get<FileBytes>(dic).bytes, dialectOf(engine));
+        for (const auto &word : words)
             ownWords.push_back(engine == Engine::Nuspell ? word.utf8 : word.raw);
+        if (const auto nonsense = nonsenseInOwnLetters(words))
+            ownNonsense = engine == Engine::Nuspell ? nonsense->utf8 : nonsense->raw;
     }
     const auto checker = loaded->checker();
-    return failedSelfTest(*checker, ownWords);
+    return failedSelfTest(*checker, ownWords, ownNonsense);
 }
 
 } // namespace

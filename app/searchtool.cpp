@@ -74,7 +74,8 @@ int main(int argc, char **argv)
         return exitCode(tellRefusal(*refusal, QStringLiteral("quorvel-search")));
     const SearchCommand command = std::get<SearchCommand>(std::move(read));
     if (command.listDictionaries) {
-        for (const std::string &line : dictionaryList(folders, command.dictionary.language))
+        for (const std::string &line : dictionaryList(folders, command.dictionary.language,
+                 command.noCache ? std::nullopt : std::optional(cacheFolder())))
             std::printf("%s\n", line.c_str());
         return exitCode(ExitStatus::Success);
     }

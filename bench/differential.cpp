@@ -103,7 +103,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     if (settings.kind != IndexKind::Chosen) {
         const WordIndexBuild forced = buildWordIndexFromFiles(base,
             engine == "Nuspell" ? Dialect::Nuspell : Dialect::Hunspell, {}, nullptr, settings.kind);
-        offer = { forced.forms, forced.refusal };
+        offer = { forced.forms, forced.refusal, offer.alphabet };
     }
     const double prepared = seconds(std::chrono::steady_clock::now() - start);
     if (!offer.index) {

@@ -157,7 +157,7 @@ std::optional<Figures> measure(const std::filesystem::path &base,
     auto offer = service.indexFor(base, std::chrono::hours(1));
     if (kind != IndexKind::Chosen) {
         const WordIndexBuild forced = buildWordIndexFromFiles(base, dialect, {}, nullptr, kind);
-        offer = { forced.forms, forced.refusal };
+        offer = { forced.forms, forced.refusal, offer.alphabet };
     }
     const BuildFigures build
         = figuresOnly ? BuildFigures {} : buildInChild(base, dialect, kindName);

@@ -27,7 +27,7 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
     // No run, and the program goes on: the request was refused, and the
     // message box has told why.
     if (!finished)
-        return ExitStatus::Refused;
+        return search.outsideAlphabet() ? ExitStatus::Usage : ExitStatus::Refused;
 
     io.out(view.resultsText().toUtf8() + '\n');
     if (finished->dictionary)

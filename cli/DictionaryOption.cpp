@@ -4,6 +4,7 @@
 
 #include "letters/LetterCase.h"
 #include "spelling/DictionaryLocator.h"
+#include "spelling/KeptDictionary.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -30,6 +31,25 @@ QString text(const std::string &text)
 bool isDictionary(const std::filesystem::path &base)
 {
     return isRegularFile(base.string() + ".aff") && isRegularFile(base.string() + ".dic");
+}
+
+// The size of the alphabet the cache keeps for the files as they are now,
+// or that it is not known before the dictionary's index is built.
+QString alphabetNote(
+    const std::filesystem::path &base, const std::optional<std::filesystem::path> &cacheFolder)
+{
+    const auto aff = stampOf(base.string() + ".aff");
+    const auto dic = stampOf(base.string() + ".dic");
+    if (cacheFolder && std::holds_alternative<FileStamp>(aff)
+        && std::holds_alternative<FileStamp>(dic)) {
+        const auto kept = KeptDictionary::forFiles(
+            cacheFolder, base.string(), std::get<FileStamp>(aff), std::get<FileStamp>(dic));
+        if (const auto alphabet = kept.alphabet())
+            return QCoreApplication::translate(
+                "DictionaryOption", "alphabet of %n letters", nullptr, int(alphabet->size()));
+    }
+    return translated(QT_TRANSLATE_NOOP(
+        "DictionaryOption", "alphabet not known until the dictionary is first used"));
 }
 
 } // namespace
@@ -64,8 +84,9 @@ std::variant<DictionaryPick, std::string> pickDictionary(
     return DictionaryPick { std::move(found), nameOrPath };
 }
 
-std::vector<std::string> dictionaryList(
-    const std::vector<std::filesystem::path> &folders, const std::optional<std::string> &language)
+std::vector<std::string> dictionaryList(const std::vector<std::filesystem::path> &folders,
+    const std::optional<std::string> &language,
+    const std::optional<std::filesystem::path> &cacheFolder)
 {
     std::vector<std::string> lines;
     for (const auto &folder : folders) {
@@ -79,8 +100,8 @@ std::vector<std::string> dictionaryList(
         for (const auto &base : bases) {
             // The script its language is written in, when the name tells it.
             const std::string script = scriptOfLanguage(base.filename().string());
-            lines.push_back(base.filename().string() + '\t' + base.string()
-                + (script.empty() ? "" : '\t' + script));
+            lines.push_back(base.filename().string() + '\t' + base.string() + '\t' + script + '\t'
+                + alphabetNote(base, cacheFolder).toStdString());
         }
     }
     const auto first = DictionaryLocator::find(language, folders);

@@ -22,7 +22,10 @@ struct DictionaryPick {
     const std::string &nameOrPath, const std::vector<std::filesystem::path> &folders);
 
 // The lines --list-dictionaries prints: each dictionary found, a line
-// each ("de_DE<TAB>/usr/share/hunspell/de_DE"), in the order the folders
-// are searched, then which one the locale's language picks.
+// each ("de_DE<TAB>/usr/share/hunspell/de_DE<TAB>Latin<TAB>alphabet of 30
+// letters": the script, when its name tells it, and the alphabet the cache
+// keeps), in the order the folders are searched, then which one the
+// locale's language picks.
 [[nodiscard]] std::vector<std::string> dictionaryList(
-    const std::vector<std::filesystem::path> &folders, const std::optional<std::string> &language);
+    const std::vector<std::filesystem::path> &folders, const std::optional<std::string> &language,
+    const std::optional<std::filesystem::path> &cacheFolder = std::nullopt);

@@ -114,7 +114,7 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         progress.emplace(io.terminal, io.clock);
     const auto dictionary = checker->dictionary();
     IndexSource::Offer offer { nullptr,
-        QT_TRANSLATE_NOOP("Reason", "the checker reads no dictionary file") };
+        QT_TRANSLATE_NOOP("Reason", "the checker reads no dictionary file"), nullptr };
     if (dictionary) {
         offer = waitForIndex(services.indexes, *dictionary, kWaitSlice,
             [&progress](std::chrono::steady_clock::duration left) {

@@ -232,6 +232,8 @@ bool AffixDirectives::tableLine(std::string_view keyword, const AffixLine &line)
         std::u32string to = line.words.size() > 2 ? m_decoder.decode(line.words[2]) : U"";
         // "_" marks the start or the end of the word, which letters can be at.
         std::erase(from, U'_');
+        if (m_file.typedConversions.size() < kMaxTypedConversions)
+            m_file.typedConversions.emplace_back(from, to);
         // Only a pattern of letters alone can match in typed letters.
         if (allAsciiLetters(from)) {
             if (!modelledConversion(from, to))

@@ -99,6 +99,8 @@ struct CompoundModel {
     [[nodiscard]] bool any() const { return classic() || !rules.empty(); }
 };
 
+inline constexpr std::size_t kMaxTypedConversions = 4096;
+
 struct AffixFile {
     Dialect dialect = Dialect::Nuspell;
     FlagType flagType = FlagType::Char;
@@ -111,6 +113,9 @@ struct AffixFile {
     Flag needAffix = 0;
     Flag circumfix = 0;
     std::vector<std::pair<std::u32string, std::u32string>> inputConversions; // ICONV
+    // Every ICONV pair, whatever it converts (the first so many): a letter
+    // typed that the checker turns into the dictionary's letters.
+    std::vector<std::pair<std::u32string, std::u32string>> typedConversions;
     std::u32string ignored; // IGNORE
     std::vector<std::u32string> breaks; // BREAK, anchors removed
     std::string refusal; // why the index cannot be trusted; empty when it can

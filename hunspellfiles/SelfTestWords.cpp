@@ -6,6 +6,10 @@
 #include "hunspellfiles/DicFile.h"
 #include "hunspellfiles/TextDecoder.h"
 
+#include <unicode/uchar.h>
+#include <unicode/uscript.h>
+#include <unicode/utf8.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -88,4 +92,52 @@ std::vector<SelfTestWord> selfTestWords(std::string_view affText, std::string_vi
         return ++looked < kEntriesLooked && words.size() < count;
     });
     return words;
+}
+
+namespace {
+
+std::size_t codePoints(std::string_view utf8)
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(utf8, [](char byte) { return (byte & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
+std::optional<SelfTestWord> nonsenseInOwnLetters(const std::vector<SelfTestWord> &words)
+{
+    constexpr int kRepeats = 7;
+    for (const SelfTestWord &word : words) {
+        const auto *bytes = reinterpret_cast<const uint8_t *>(word.utf8.data());
+        const auto length = static_cast<int32_t>(word.utf8.size());
+        std::size_t characters = 0;
+        for (int32_t at = 0; at < length; ++characters) {
+            const int32_t start = at;
+            UChar32 c = 0;
+            U8_NEXT(bytes, at, length, c);
+            if (c < 0 || !u_isalpha(c))
+                continue;
+            UErrorCode status = U_ZERO_ERROR;
+            const UScriptCode script = uscript_getScript(c, &status);
+            if (U_FAILURE(status) || script == USCRIPT_LATIN || script == USCRIPT_COMMON
+                || script == USCRIPT_INHERITED)
+                continue;
+            const std::string letter = word.utf8.substr(start, at - start);
+            // An 8-bit encoding spells each character with one byte.
+            std::string raw;
+            if (word.raw == word.utf8)
+                raw = letter;
+            else if (word.raw.size() == codePoints(word.utf8))
+                raw = word.raw.substr(characters, 1);
+            else
+                return std::nullopt;
+            SelfTestWord nonsense;
+            for (int i = 0; i < kRepeats; ++i) {
+                nonsense.utf8 += letter;
+                nonsense.raw += raw;
+            }
+            return nonsense;
+        }
+    }
+    return std::nullopt;
 }

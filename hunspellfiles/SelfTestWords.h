@@ -4,6 +4,7 @@
 
 #include "hunspellfiles/AffixFile.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,3 +22,12 @@ struct SelfTestWord {
 [[nodiscard]] std::vector<SelfTestWord> selfTestWords(std::string_view affText,
     std::string_view dicText, Dialect dialect, std::size_t count = 8,
     const ReadLimits &limits = {});
+
+// A string of the dictionary's own letters that is no word: the first letter
+// of the words that is neither Latin nor common to every script, seven
+// times over. Asked of a checker that takes every string of Latin letters
+// (uk_UA lets foreign words pass so), it tells whether the checker still
+// judges the words of its own alphabet. Nothing for words spelt only in
+// Latin letters, or in an encoding of more than one byte a letter but UTF-8.
+[[nodiscard]] std::optional<SelfTestWord> nonsenseInOwnLetters(
+    const std::vector<SelfTestWord> &words);

@@ -20,6 +20,11 @@ inline constexpr char kInvalidCharacter[] = QT_TRANSLATE_NOOP("Messages",
 inline constexpr char kNotALetter[] = QT_TRANSLATE_NOOP("Messages",
     "You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation "
     "marks, numbers or symbols).");
+// %1: the letter, then its code and Unicode name in brackets; %2: the
+// dictionary ("uk_UA").
+inline constexpr char kOutsideAlphabet[] = QT_TRANSLATE_NOOP("Messages",
+    "The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of "
+    "that alphabet.");
 inline constexpr char kNoLetters[] = QT_TRANSLATE_NOOP("Messages",
     "You didn't enter any letters.  Please enter your jumbled letters, then press the button to "
     "analyze.");

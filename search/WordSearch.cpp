@@ -6,6 +6,7 @@
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramTerminator.h"
+#include "search/AlphabetCheck.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexWait.h"
@@ -204,6 +205,9 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {}, {} };
     if (!prepared.checker)
         return std::nullopt;
+    const std::function<bool()> going = [&] { return keepGoing(request, cancelClicks); };
+    if (!inAlphabet(prepared.letters, *prepared.checker, going))
+        return std::nullopt;
     if (loose) {
         prepareLoose(prepared);
         if (const auto question = looseConfirmationFor(
@@ -214,7 +218,6 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     }
     const auto started = std::chrono::steady_clock::now();
     bool stopped = false;
-    const std::function<bool()> going = [&] { return keepGoing(request, cancelClicks); };
     prepared.found
         = indexedWords(prepared.letters, *prepared.checker, prepared.report, going, stopped);
     prepared.report.time = std::chrono::steady_clock::now() - started;
@@ -227,6 +230,38 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         question && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
         return std::nullopt;
     return prepared;
+}
+
+bool WordSearch::inAlphabet(
+    const std::string &letters, SpellChecker &checker, const std::function<bool()> &going)
+{
+    m_outsideAlphabet.reset();
+    const auto dictionary = checker.dictionary();
+    if (!m_services.indexes || !dictionary)
+        return true;
+    const std::string language = dictionary->filename().string();
+    if (!needsAlphabetCheck(letters, language))
+        return true;
+    // The alphabet comes with the index, read from the cache or built at
+    // the start: a letter the dictionary cannot have is told, never
+    // answered with "No words found".
+    bool stopped = false;
+    const IndexSource::Offer offer = waitForIndex(
+        *m_services.indexes, *dictionary, kWaitSlice, [&](std::chrono::steady_clock::duration) {
+            stopped = !going();
+            return !stopped;
+        });
+    if (stopped)
+        return false;
+    if (!offer.alphabet)
+        return true;
+    m_outsideAlphabet = letterOutside(letters, *offer.alphabet, language);
+    if (!m_outsideAlphabet)
+        return true;
+    (void)m_services.messageBox.show(
+        { outsideAlphabetText(*m_outsideAlphabet, QString::fromStdString(language)),
+            Messages::text(Messages::kProblemTitle), MessageButtons::Ok, MessageIcon::Critical });
+    return false;
 }
 
 std::optional<WordList> WordSearch::indexedWords(const std::string &letters, SpellChecker &checker,

@@ -105,6 +105,12 @@ public:
     [[nodiscard]] bool bolCancel() const { return m_bolCancel; }
     [[nodiscard]] bool isRunning() const { return m_running; }
     [[nodiscard]] const RunReport &lastRun() const { return m_report; }
+    // The letter the last request was refused for, as not in the
+    // dictionary's alphabet; nothing when it was not.
+    [[nodiscard]] const std::optional<std::string> &outsideAlphabet() const
+    {
+        return m_outsideAlphabet;
+    }
     // Told after each finished run, with how it was answered.
     void setRunFinished(std::function<void(const RunReport &)> told)
     {
@@ -152,6 +158,10 @@ private:
     void prepareLoose(PreparedRun &prepared);
     // The loop of a loose run; false when it ended without a result.
     bool runLoose(const PreparedRun &prepared, WordList &list, RunReport &report);
+    // False, the user told, when a letter is not in the dictionary's
+    // alphabet (or the wait for it was cut short).
+    [[nodiscard]] bool inAlphabet(
+        const std::string &letters, SpellChecker &checker, const std::function<bool()> &going);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
@@ -166,6 +176,7 @@ private:
     RunReport m_report;
     std::unique_ptr<LooseAlphabet> m_looseAlphabet;
     std::optional<std::filesystem::path> m_looseDictionary; // the one m_looseAlphabet is of
+    std::optional<std::string> m_outsideAlphabet;
     std::chrono::steady_clock::time_point m_lastEvents {};
     std::function<void(const RunReport &)> m_runFinished;
     std::function<void(const RunReport &)> m_runStarting;

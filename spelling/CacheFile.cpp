@@ -19,9 +19,12 @@ namespace {
 // "QVCACHE" and a byte that is read back differently in the other byte order.
 constexpr std::uint64_t kMagic = 0x0145484341435651ULL;
 // The layout of the entry, and of the index inside it.
-constexpr std::uint64_t kVersion = (1u << 16) | IndexLayout::kVersion;
+// The first half counts the versions of the entry's own fields and notes
+// (2: the alphabet is kept), the second is the index's.
+constexpr std::uint64_t kVersion = (2u << 16) | IndexLayout::kVersion;
 constexpr std::size_t kHeaderWords = 4; // magic, version, words, checksum
-constexpr std::size_t kMaxText = 16 * 1024;
+// An alphabet of Indic clusters is a long note.
+constexpr std::size_t kMaxText = 2u << 20;
 constexpr std::size_t kMaxNotes = 16;
 constexpr std::uint64_t kNoDialect = ~std::uint64_t(0);
 

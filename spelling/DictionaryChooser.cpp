@@ -72,6 +72,12 @@ std::optional<ChosenDictionary> DictionaryChooser::tryDictionary(const std::file
             m_tell(refusedNote(engine, aff, why));
             continue;
         }
+        // Past the self-test, a dictionary that still takes any string of
+        // Latin letters judges its own alphabet properly (the helper asked
+        // it about nonsense in its own letters): only its Latin answers
+        // are worthless, and it answers no to them.
+        if (loaded->checker()->checkSpelling(kNoWordInAnyLanguage) == true)
+            loaded->refuseLatinWords();
         return ChosenDictionary { base, std::move(loaded), std::move(kept) };
     }
     if (const auto problem = kept.keep(m_settings.cacheFolder, {}))

@@ -181,11 +181,12 @@ IndexSource::Offer DictionaryService::indexFor(
     std::unique_lock lock(m_mutex);
     m_changed.wait_for(lock, wait, [&] { return m_phase == Phase::Done || m_cancel; });
     if (!m_choice || m_choice->base != base)
-        return { nullptr, QT_TRANSLATE_NOOP("Reason", "the word index is of another dictionary") };
+        return { nullptr, QT_TRANSLATE_NOOP("Reason", "the word index is of another dictionary"),
+            nullptr };
     if (m_phase != Phase::Done)
-        return { nullptr,
-            m_cancel ? QT_TRANSLATE_NOOP("Reason", "the index was not finished") : "" };
-    return { m_index, m_indexRefusal };
+        return { nullptr, m_cancel ? QT_TRANSLATE_NOOP("Reason", "the index was not finished") : "",
+            nullptr };
+    return { m_index, m_indexRefusal, m_alphabet };
 }
 
 std::chrono::steady_clock::duration DictionaryService::buildTimeLeft(
@@ -245,6 +246,7 @@ void DictionaryService::work()
         const std::lock_guard lock(m_mutex);
         m_index = index;
         m_indexRefusal = std::move(loaded.refusal);
+        m_alphabet = std::move(loaded.alphabet);
     }
     enter(Phase::Done);
     if (m_cancel)

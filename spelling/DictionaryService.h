@@ -114,6 +114,7 @@ private:
     std::vector<std::string> m_passedOver;
     std::shared_ptr<const FormSource> m_index;
     std::string m_indexRefusal;
+    std::shared_ptr<const Alphabet> m_alphabet;
     std::chrono::steady_clock::time_point m_indexDue;
     bool m_workerDone = false;
     std::thread m_worker;

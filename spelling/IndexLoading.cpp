@@ -18,11 +18,13 @@ LoadedIndex loadIndex(KeptDictionary &kept, const std::filesystem::path &base, E
     const std::atomic<bool> &cancel, const std::function<void(const std::string &)> &tell)
 {
     if (kept.holdsIndexFor(engine)) {
+        auto alphabet = kept.alphabet();
+        auto shared = alphabet ? std::make_shared<const Alphabet>(std::move(*alphabet)) : nullptr;
         if (!kept.indexRefusal().empty())
-            return { nullptr, kept.indexRefusal() };
+            return { nullptr, kept.indexRefusal(), std::move(shared) };
         std::string why;
         if (auto index = readWordIndex(kept.takeImage(), base, dialectOf(engine), &why))
-            return { std::move(index), {} };
+            return { std::move(index), {}, std::move(shared) };
         tell(
             QCoreApplication::translate("IndexLoading", "the kept word index of %1 is not used: %2")
                 .arg(QString::fromStdString(kept.dictionary()), Reasons::said(why))
@@ -30,6 +32,8 @@ LoadedIndex loadIndex(KeptDictionary &kept, const std::filesystem::path &base, E
         kept.dropIndex();
     }
     const WordIndexBuild build = buildWordIndexFromFiles(base, dialectOf(engine), {}, &cancel);
-    kept.setIndexBuilt(cancel ? std::nullopt : std::optional(engine), build.refusal);
-    return { build.forms, build.refusal };
+    kept.setIndexBuilt(
+        cancel ? std::nullopt : std::optional(engine), build.refusal, build.alphabet);
+    return { build.forms, build.refusal,
+        build.alphabet ? std::make_shared<const Alphabet>(std::move(*build.alphabet)) : nullptr };
 }

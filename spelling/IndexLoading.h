@@ -17,6 +17,8 @@
 struct LoadedIndex {
     std::shared_ptr<const FormSource> index; // nullptr when refused or cut short
     std::string refusal;
+    // The letters of the dictionary's words; nullptr when not known.
+    std::shared_ptr<const Alphabet> alphabet;
 };
 
 // About how long the index takes to be ready: read back from the cache, or

@@ -11,6 +11,8 @@ std::uint32_t dialectNumber(Engine engine)
     return static_cast<std::uint32_t>(dialectOf(engine));
 }
 
+constexpr char kAlphabetNote[] = "alphabet";
+
 } // namespace
 
 KeptDictionary KeptDictionary::forFiles(const std::optional<std::filesystem::path> &folder,
@@ -50,6 +52,12 @@ bool KeptDictionary::holdsIndexFor(Engine engine) const
         && (!m_entry.image.empty() || !m_entry.indexRefusal.empty());
 }
 
+std::optional<Alphabet> KeptDictionary::alphabet() const
+{
+    const std::string *note = m_entry.note(kAlphabetNote);
+    return note ? Alphabet::fromSerialised(*note) : std::nullopt;
+}
+
 std::vector<std::uint64_t> KeptDictionary::takeImage()
 {
     return std::exchange(m_entry.image, {});
@@ -61,8 +69,10 @@ void KeptDictionary::dropIndex()
     m_asRead = false;
 }
 
-void KeptDictionary::setIndexBuilt(std::optional<Engine> engine, const std::string &refusal)
+void KeptDictionary::setIndexBuilt(std::optional<Engine> engine, const std::string &refusal,
+    const std::optional<Alphabet> &alphabet)
 {
+    m_entry.setNote(kAlphabetNote, alphabet ? alphabet->serialised() : std::string());
     m_entry.dialect = engine ? std::optional(dialectNumber(*engine)) : std::nullopt;
     m_entry.indexRefusal = refusal;
     m_entry.image.clear();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "letters/Alphabet.h"
 #include "spelling/CacheFile.h"
 #include "spelling/EngineProbe.h"
 
@@ -40,8 +41,12 @@ public:
     [[nodiscard]] std::vector<std::uint64_t> takeImage();
     // The kept index could not be read: it is to be written anew.
     void dropIndex();
-    // An index was built for this engine (none, where cut short), or refused.
-    void setIndexBuilt(std::optional<Engine> engine, const std::string &refusal);
+    // An index was built for this engine (none, where cut short), or
+    // refused, and the dictionary's alphabet found (or not).
+    void setIndexBuilt(std::optional<Engine> engine, const std::string &refusal,
+        const std::optional<Alphabet> &alphabet = std::nullopt);
+    // The alphabet kept with the index; nothing when none is.
+    [[nodiscard]] std::optional<Alphabet> alphabet() const;
 
     // Writes the entry with this index into the cache folder, or, where
     // nothing changed since it was read, only marks it used. Gives the line

@@ -7,6 +7,7 @@
 #include <hunspell/hunspell.hxx>
 #include <nuspell/dictionary.hxx>
 
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -36,6 +37,8 @@ public:
     }
     std::optional<bool> checkSpelling(std::string_view word) override
     {
+        if (m_dictionary->refusesLatinWords() && LoadedDictionary::onlyLatinLetters(word))
+            return false;
         try {
             return m_dictionary->spell(word);
         } catch (const std::exception &) {
@@ -91,6 +94,8 @@ public:
     }
     std::optional<bool> checkSpelling(std::string_view word) override
     {
+        if (m_dictionary->refusesLatinWords() && LoadedDictionary::onlyLatinLetters(word))
+            return false;
         try {
             return m_dictionary->spell(word);
         } catch (const std::exception &) {
@@ -101,6 +106,8 @@ public:
     std::unique_ptr<SpellChecker> cloneForThread() override
     {
         const auto loaded = LoadedDictionary::load(Engine::Hunspell, m_dictionary->base());
+        if (loaded && m_dictionary->refusesLatinWords())
+            loaded->refuseLatinWords();
         return loaded ? loaded->checker() : nullptr; // the run then asks from fewer threads
     }
     std::optional<std::filesystem::path> dictionary() const override
@@ -128,6 +135,13 @@ const char *engineName(Engine engine)
 Dialect dialectOf(Engine engine)
 {
     return engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell;
+}
+
+bool LoadedDictionary::onlyLatinLetters(std::string_view word)
+{
+    return !word.empty() && std::ranges::all_of(word, [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
 }
 
 std::shared_ptr<LoadedDictionary> LoadedDictionary::load(

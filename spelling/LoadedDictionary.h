@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // The two spelling engines that read Hunspell-format dictionaries.
 enum class Engine { Nuspell, Hunspell };
@@ -33,6 +34,16 @@ public:
     // A checker that asks this dictionary; it keeps the dictionary loaded.
     [[nodiscard]] virtual std::unique_ptr<SpellChecker> checker() = 0;
 
+    // The dictionary takes every string of Latin letters for a word though
+    // its alphabet is another (uk_UA turns them into digits with ICONV, so
+    // that foreign words pass): from now on its checkers answer no to a
+    // word of Latin letters alone, as its word list does. Set before the
+    // dictionary is shared.
+    void refuseLatinWords() { m_refusesLatinWords = true; }
+    [[nodiscard]] bool refusesLatinWords() const { return m_refusesLatinWords; }
+    // Whether the word is all letters A to Z, in either case.
+    [[nodiscard]] static bool onlyLatinLetters(std::string_view word);
+
 protected:
     LoadedDictionary(Engine engine, std::filesystem::path base)
         : m_engine(engine)
@@ -43,4 +54,5 @@ protected:
 private:
     Engine m_engine;
     std::filesystem::path m_base;
+    bool m_refusesLatinWords = false;
 };

@@ -7,8 +7,8 @@
 #include <QtGlobal>
 #include <algorithm>
 
-std::optional<std::string> failedSelfTest(
-    SpellChecker &checker, const std::vector<std::string> &ownWords)
+std::optional<std::string> failedSelfTest(SpellChecker &checker,
+    const std::vector<std::string> &ownWords, const std::optional<std::string> &ownNonsense)
 {
     if (!checker.checkSpelling("hello"))
         return QT_TRANSLATE_NOOP("Reason", "a question to it fails");
@@ -16,7 +16,8 @@ std::optional<std::string> failedSelfTest(
             return checker.checkSpelling(word) == true;
         }))
         return Reasons::english(Reasons::kAcceptsNoneOfItsOwn, ownWords.front());
-    if (checker.checkSpelling(kNoWordInAnyLanguage) != false)
+    if (checker.checkSpelling(kNoWordInAnyLanguage) != false
+        && (!ownNonsense || checker.checkSpelling(*ownNonsense) != false))
         return Reasons::english(Reasons::kAcceptsAnything, std::string(kNoWordInAnyLanguage));
     return std::nullopt;
 }

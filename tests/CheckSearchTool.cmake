@@ -25,16 +25,18 @@ expect(1 "^$" "c at" STDERR "U+0020 SPACE")
 expect(1 "^$" "ca1" STDERR "U+0031 DIGIT ONE")
 expect(1 "^$" "   " STDERR "didn't enter any letters")
 # Letters of another alphabet, arranged whole: a Greek dictionary of its own
-# (the arrangements are tried, and standard error says why: the letters are
-# not all A to Z, or, on a busy machine, the index is not ready yet), an accent typed
-# as a combining mark after its letter, capitals as typed.
+# (its index, built first, holds its alphabet to judge the letters by), an
+# accent typed as a combining mark after its letter, capitals as typed.
 set(greek --no-cache --dictionary ${DATA}/letters/el_GR)
 expect(0 "^Done - Found 1 words: λόγος\n$" ${greek} "όγλςο"
-    STDERR "every arrangement tried: ")
+    STDERR "answered by the word index")
 expect(0 "^Done - Found 2 words: κότα, τόκα\n$" ${greek} "κταό")
 expect(0 "^Done - Found 1 words: Αθήνα\n$" ${greek} "ναΑθή")
 expect(0 "^Done - No words found\n$" ${greek} "λογοσ")
 expect(1 "^$" ${greek} "λόγος1" STDERR "U+0031 DIGIT ONE")
+# A letter its words are not spelt with is a usage error, in every mode.
+expect(2 "^$" ${greek} "λόγοж" STDERR "U+0436 CYRILLIC SMALL LETTER ZHE")
+expect(2 "^$" ${greek} --exhaustive "λόγοж" STDERR "el_GR")
 # Usage errors.
 expect(2 "^$" --threads 0 tca STDERR "--threads")
 expect(2 "^$" --threads x tca STDERR "--threads")

@@ -36,7 +36,7 @@ expect(0 "^lean\n" --some --dictionary qq_QQ nael)
 expect(5 "^$" --some --dictionary ${DATA}/noindex/qq_QQ tca STDERR "--some")
 expect(0 "^Done - Found 2 words: cat, act\n$" --dictionary ${DATA}/noindex/qq_QQ tca)
 # The dictionaries found, each with its path, then the locale's pick.
-expect(0 "qq_QQ\t${games}\n" --list-dictionaries)
+expect(0 "qq_QQ\t${games}\t\talphabet " --list-dictionaries)
 # Usage errors.
 expect(2 "^$" --some --dictionary xx_NOPE abc STDERR "xx_NOPE")
 expect(2 "^$" --some --dictionary ${DATA}/missing.dic abc STDERR "missing")

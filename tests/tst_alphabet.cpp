@@ -23,6 +23,13 @@ struct AlphabetRow {
     const char *found; // a word the letters make, or empty: none; null: as each engine has it
 };
 
+struct LetterRow {
+    const char *name;
+    const char *dictionary; // in tests/data/alphabet
+    const char *letter;
+    bool inAlphabet;
+};
+
 WordList enumerated(const std::string &letters, SpellChecker &checker)
 {
     WordList list;
@@ -98,6 +105,59 @@ private slots:
             }
         }
         QVERIFY(loaded);
+    }
+
+    // The dictionary's alphabet, found with its index: the letters of its
+    // words as the checker takes them, in their small form.
+    void alphabetOfTheWords_data()
+    {
+        addRows<LetterRow>({
+            { "a letter of a word", "uk_UA", "к", true },
+            { "a letter only an ending adds", "uk_UA", "ї", true },
+            { "a letter ICONV turns into one", "uk_UA", "ґ", true },
+            { "a letter ICONV turns into none of them", "uk_UA", "ё", false },
+            { "a mark IGNORE drops makes no other letter", "uk_UA", "о́", false },
+            { "a Latin letter", "uk_UA", "a", false },
+            { "the small form of a capital", "de_DE", "s", true },
+            { "not the capital", "de_DE", "S", false },
+            { "a vowel sign an ending joins to the stem", "hi_IN", "मा", true },
+            { "the stem's letter alone too", "hi_IN", "म", true },
+            { "the sign alone is no letter", "hi_IN", "ा", false },
+            { "the dotless i of Turkish", "tr_TR", "ı", true },
+            { "Greek final sigma", "el_GR", "ς", true },
+        });
+    }
+    void alphabetOfTheWords()
+    {
+        QFETCH(LetterRow, row);
+        const std::filesystem::path base
+            = std::filesystem::path(QUORVEL_TEST_DATA) / "alphabet" / row.dictionary;
+        for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
+            const WordIndexBuild build
+                = buildWordIndexFromFiles(base, Dialect::Nuspell, {}, nullptr, kind);
+            QVERIFY(build.alphabet);
+            QCOMPARE(build.alphabet->id(row.letter).has_value(), row.inAlphabet);
+        }
+    }
+
+    // A dictionary whose rules the index refuses still has an alphabet; one
+    // whose words are no text has none.
+    void alphabetWithoutIndex()
+    {
+        ReadLimits limits;
+        limits.maxStoredForms = 2;
+        const WordIndexBuild refused = buildWordIndex("SET UTF-8\n", "3\nкіт\nтік\nкит\n",
+            Dialect::Nuspell, limits, nullptr, IndexKind::Forms, "uk_UA");
+        QVERIFY(!refused.forms);
+        QVERIFY(refused.alphabet);
+        QCOMPARE(refused.alphabet->size(), std::size_t(4));
+        // More letters than any alphabet has: a word list of one letter each.
+        QString many = QString::number(Alphabet::kMaxLetters + 1) + "\n";
+        for (char32_t c = 0x4E00; c <= 0x4E00 + Alphabet::kMaxLetters; ++c)
+            many += QString::fromUcs4(&c, 1) + "\n";
+        const WordIndexBuild broken = buildWordIndex("SET UTF-8\n", many.toStdString(),
+            Dialect::Nuspell, {}, nullptr, IndexKind::Stems, "zh_CN");
+        QVERIFY(!broken.alphabet);
     }
 };
 

@@ -118,6 +118,9 @@ struct ToolFixture {
             indexes.index = std::make_shared<const RefusingForms>();
         else
             indexes.refusal = "the affix file has two encodings";
+        // The letters of its words, and a few more of other alphabets.
+        indexes.alphabet
+            = std::make_shared<const Alphabet>(*Alphabet::of({ "a", "c", "t", "é", "ς" }));
         io.out = [this](const QByteArray &bytes) { out += bytes; };
         io.errLine = [this](const std::string &line) { err.append(QString::fromStdString(line)); };
     }
@@ -262,6 +265,18 @@ private slots:
                 "invalid character" },
             { "no letters", {}, "   ", Index::Forms, ExitStatus::Refused, "",
                 "didn't enter any letters" },
+            { "letters of the alphabet beyond A to Z", {}, "tcaé", Index::Forms,
+                ExitStatus::Success, "Done - No words found\n", "" },
+            { "a capital of a letter of the alphabet", {}, "tcaÉ", Index::Forms,
+                ExitStatus::Success, "Done - No words found\n", "" },
+            { "the letter a final form is of", {}, "tcaσ", Index::Forms, ExitStatus::Success,
+                "Done - No words found\n", "" },
+            { "a letter outside the alphabet, named", {}, "tcaж", Index::Forms, ExitStatus::Usage,
+                "", "ж (U+0436 CYRILLIC SMALL LETTER ZHE)" },
+            { "a letter outside the alphabet, the dictionary named", { "--exhaustive" }, "жtca",
+                Index::Forms, ExitStatus::Usage, "", "xx_XX" },
+            { "A to Z outside it find nothing, as they always have", {}, "xqz", Index::Forms,
+                ExitStatus::Success, "Done - No words found\n", "" },
         });
     }
     void analysis()
@@ -272,6 +287,7 @@ private slots:
         SearchOptions options;
         options.exhaustive = row.options.contains("--exhaustive");
         options.threads = 1;
+        options.letters = LetterRule::AnyLetter; // as the tool reads them
         const ToolServices services { tool.checkers, tool.indexes, box, tool.terminator };
         QCOMPARE(runAnalysis(row.letters, services, options, tool.io, "xx_XX"), row.status);
         QCOMPARE(QString::fromUtf8(tool.out), row.out);

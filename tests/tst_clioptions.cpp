@@ -1,7 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/DictionaryOption.h"
 #include "cli/SearchCommand.h"
+#include "spelling/KeptDictionary.h"
 #include "tests/support/Rows.h"
+#include "tests/support/TempFolder.h"
+
+#include <QDir>
 
 #include <QTest>
 
@@ -221,6 +226,35 @@ private slots:
         QCOMPARE(command.dictionary.candidates.size(), row.list ? 0u : 1u);
         for (const auto &base : command.dictionary.candidates)
             QVERIFY2(QString::fromStdString(base.string()).endsWith(row.dictionary), base.c_str());
+    }
+
+    // The list says the size of the alphabet the cache keeps for the
+    // dictionary's files as they are, and else that it is not known yet.
+    void listShowsTheKeptAlphabet()
+    {
+        TempFolder folder;
+        QVERIFY(QDir(folder.dir.path()).mkpath("dictionaries"));
+        folder.write("dictionaries/xx_XX.aff", "SET UTF-8\n");
+        folder.write("dictionaries/xx_XX.dic", "2\nкіт\nтік\n");
+        const std::filesystem::path base = folder.path("dictionaries/xx_XX").toStdString();
+        const std::filesystem::path cache = folder.path("cache").toStdString();
+        const auto alphabetColumn = [&] {
+            const auto lines = dictionaryList({ base.parent_path() }, "xx_XX", cache);
+            return QString::fromStdString(lines.front()).section('\t', 3);
+        };
+        const QString unknown = alphabetColumn();
+        QVERIFY2(!unknown.contains(QRegularExpression("[0-9]")), qPrintable(unknown));
+        const auto stamp = [&](const char *extension) {
+            return std::get<FileStamp>(stampOf(base.string() + extension));
+        };
+        KeptDictionary kept
+            = KeptDictionary::forFiles(cache, base.string(), stamp(".aff"), stamp(".dic"));
+        kept.setIndexBuilt(Engine::Nuspell, "no index", Alphabet::of({ "і", "к", "т" }));
+        QVERIFY(!kept.keep(cache, {}));
+        QVERIFY2(alphabetColumn().contains(" 3 "), qPrintable(alphabetColumn()));
+        // Other files: the kept alphabet is not theirs.
+        folder.write("dictionaries/xx_XX.dic", "3\nкіт\nтік\nїжак\n");
+        QCOMPARE(alphabetColumn(), unknown);
     }
 };
 

@@ -45,6 +45,12 @@ struct IndexRow {
     bool confirmed; // the question for long inputs was asked
 };
 
+struct AlphabetRow {
+    const char *name;
+    QString letters;
+    QString refused; // the letter the box names; empty: the search runs
+};
+
 struct WaitRow {
     const char *name;
     int pass; // the event pass that acts while the dictionary is made ready
@@ -257,6 +263,42 @@ private slots:
                 .confirmed = false },
         });
     }
+    // In the window, a letter the Russian dictionary's words are not spelt
+    // with gets a box that names it and the dictionary, not "No words found".
+    void lettersOutsideTheAlphabet_data()
+    {
+        addRows<AlphabetRow>({
+            { "its own letters", "окт", "" },
+            { "its own letters in capitals", "ОКТ", "" },
+            { "a Ukrainian letter", "кіт", "і" },
+            { "a Latin letter among them", "котa", "a" },
+            { "Latin letters alone", "cat", "c" },
+        });
+    }
+    void lettersOutsideTheAlphabet()
+    {
+        QFETCH(AlphabetRow, row);
+        SearchFixture fx(SearchOptions { std::chrono::nanoseconds(0) });
+        fx.checkers.script->dictionary = "/dictionaries/ru_RU";
+        fx.checkers.dictionaryPath = fx.checkers.script->dictionary;
+        fx.checkers.script->accepted = { "кот", "кто", "ток" };
+        fx.indexes.index = std::make_shared<const KeptForms>(WordIndex::fromForms({}));
+        fx.indexes.alphabet = std::make_shared<const Alphabet>(*Alphabet::of({ "к", "о", "т" }));
+        fx.view.input = row.letters;
+        fx.search.startanalysis();
+        if (row.refused.isEmpty()) {
+            QVERIFY(fx.box.shown().isEmpty());
+            QVERIFY(!fx.view.resultsText.isEmpty());
+            return;
+        }
+        QCOMPARE(fx.box.shown().size(), 1);
+        const MessageRequest &box = fx.box.shown().first();
+        QVERIFY2(box.text.contains(row.refused + " (U+") && box.text.contains("ru_RU"),
+            qPrintable(box.text));
+        QCOMPARE(box.icon, MessageIcon::Critical);
+        QVERIFY(fx.view.resultsText.isEmpty());
+    }
+
     void throughTheIndex()
     {
         QFETCH(IndexRow, row);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "hunspellfiles/SelfTestWords.h"
 #include "search/WordSearch.h"
 #include "spelling/CacheFile.h"
 #include "spelling/DictionaryLocator.h"
@@ -52,6 +53,20 @@ struct SelfTestRow {
     QSet<QString> accepted;
     QSet<QString> failing;
     bool passes;
+    std::optional<std::string> ownNonsense = std::nullopt;
+};
+struct LatinRow {
+    const char *name;
+    QStringList dictionaries;
+    QString answers; // the folder of the dictionary chosen
+    QSet<QString> words; // the words of Latin and other letters asked
+    QSet<QString> accepted;
+};
+struct NonsenseRow {
+    const char *name;
+    std::vector<SelfTestWord> words;
+    std::optional<std::string> utf8; // nothing: no nonsense of its own letters
+    std::string raw;
 };
 
 std::filesystem::path dictionary(const QString &folder)
@@ -269,13 +284,93 @@ private slots:
             { "accepts anything", { "cat" }, { "cat", noWord }, {}, false },
             { "a question fails", { "cat" }, { "cat" }, { "hello" }, false },
             { "no own words: nonsense refused", {}, {}, {}, true },
+            { "any Latin string, its own letters judged", { "кіт" }, { "кіт", noWord }, {}, true,
+                "ккккккк" },
+            { "any Latin string and its own nonsense", { "кіт" }, { "кіт", noWord, "ккккккк" }, {},
+                false, "ккккккк" },
         });
     }
     void selfTest()
     {
         QFETCH(SelfTestRow, row);
         ScriptedChecker checker(std::make_shared<CheckerScript>(row.accepted, row.failing));
-        QCOMPARE(!failedSelfTest(checker, row.ownWords).has_value(), row.passes);
+        QCOMPARE(!failedSelfTest(checker, row.ownWords, row.ownNonsense).has_value(), row.passes);
+    }
+
+    // A dictionary that takes every string of Latin letters serves for its
+    // own alphabet, when it judges that, and says no to every Latin word.
+    void latinForAnything_data()
+    {
+        addRows<LatinRow>({
+            { "its own letters judged: chosen", { "latin-anything", "good" }, "latin-anything",
+                { "кіт", "тік", "ітк", "act", "qzxvkqj", "ACT" }, { "кіт", "тік" } },
+            { "everything accepted: passed over", { "accepts-anything", "good" }, "good",
+                { "act", "qzxvkqj" }, { "act" } },
+        });
+    }
+    void latinForAnything()
+    {
+        QFETCH(LatinRow, row);
+        std::vector<std::filesystem::path> bases;
+        for (const QString &folder : row.dictionaries)
+            bases.push_back(dictionary(folder));
+        Service fx(bases);
+        const auto checker = fx.service.checker(DictionaryService::Checker::Chosen);
+        QVERIFY(checker);
+        QCOMPARE(
+            QString::fromStdString(fx.service.choice()->base.parent_path().filename().string()),
+            row.answers);
+        // A worker thread's checker answers the same.
+        const auto clone = checker->cloneForThread();
+        for (const QString &word : row.words) {
+            const std::optional<bool> expected = row.accepted.contains(word);
+            QCOMPARE(checker->checkSpelling(word.toStdString()), expected);
+            if (clone)
+                QCOMPARE(clone->checkSpelling(word.toStdString()), expected);
+        }
+    }
+
+    // Hunspell's worker threads load the dictionary again: they keep the no.
+    void workersRefuseLatinWordsToo_data()
+    {
+        QTest::addColumn<Engine>("engine");
+        QTest::newRow("Nuspell") << Engine::Nuspell;
+        QTest::newRow("Hunspell") << Engine::Hunspell;
+    }
+    void workersRefuseLatinWordsToo()
+    {
+        QFETCH(Engine, engine);
+        const auto loaded = LoadedDictionary::load(engine, dictionary("latin-anything"));
+        QVERIFY(loaded);
+        loaded->refuseLatinWords();
+        const auto clone = loaded->checker()->cloneForThread();
+        QVERIFY(clone);
+        QCOMPARE(clone->checkSpelling("act"), std::optional(false));
+        QCOMPARE(clone->checkSpelling("кіт"), std::optional(true));
+    }
+
+    void nonsenseInOwnLetters_data()
+    {
+        addRows<NonsenseRow>({
+            { "Cyrillic in UTF-8", { { "кіт", "кіт" } }, "ккккккк", "ккккккк" },
+            { "the first letter not Latin", { { "a-bé", "a-bé" }, { "xλy", "xλy" } }, "λλλλλλλ",
+                "λλλλλλλ" },
+            { "an 8-bit encoding: its byte", { { "\xEA\xB3\xF2", "кіт" } }, "ккккккк",
+                std::string(7, '\xEA') },
+            { "Latin only: none", { { "cat", "cat" }, { "été", "été" } }, std::nullopt, "" },
+            { "an encoding of more bytes a letter: none", { { "\x82\xA0\x82", "кі" } },
+                std::nullopt, "" },
+        });
+    }
+    void nonsenseInOwnLetters()
+    {
+        QFETCH(NonsenseRow, row);
+        const auto nonsense = ::nonsenseInOwnLetters(row.words);
+        QCOMPARE(nonsense.has_value(), row.utf8.has_value());
+        if (!nonsense)
+            return;
+        QCOMPARE(nonsense->utf8, *row.utf8);
+        QCOMPARE(nonsense->raw, row.raw);
     }
 
     // The engines' verdicts and the index are kept: a second run starts no
@@ -293,8 +388,10 @@ private slots:
             const auto index
                 = fx.service.indexFor(dictionary("unknown-encoding"), std::chrono::seconds(60));
             fx.service.finish();
+            // The alphabet comes with the index, built or kept: a, c, t.
             return checker && index.index && checker->checkSpelling("act") == true
-                && index.index->within("act").index->formsFor("act").size() == 2;
+                && index.index->within("act").index->formsFor("act").size() == 2 && index.alphabet
+                && index.alphabet->size() == 3 && index.alphabet->id("t");
         };
         QVERIFY(answer());
         QCOMPARE(starts(folder), 1); // Nuspell is refused without a helper; Hunspell is tried

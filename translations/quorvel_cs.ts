@@ -219,6 +219,18 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>slovník %1 nebyl v %2 nalezen</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>abeceda: %n písmeno</numerusform>
+            <numerusform>abeceda: %n písmena</numerusform>
+            <numerusform>abeceda: %n písmen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>abeceda není známa, dokud se slovník poprvé nepoužije</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>národní prostředí žádá %1; hledání zkusí nejprve %2 (%3)</translation>
@@ -548,6 +560,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Zadali jste neplatný znak: %1. Zadávejte prosím pouze písmena (žádné mezery, interpunkci, číslice ani symboly).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Písmeno %1 nepatří do abecedy slovníku %2. Zadávejte prosím pouze písmena této abecedy.</translation>
     </message>
 </context>
 <context>

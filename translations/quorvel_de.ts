@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>kein Wörterbuch %1 in %2 gefunden</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>Alphabet mit %n Buchstaben</numerusform>
+            <numerusform>Alphabet mit %n Buchstaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>Alphabet erst bekannt, wenn das Wörterbuch zum ersten Mal verwendet wird</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>die Locale verlangt %1; die Suche versucht zuerst %2 (%3)</translation>
@@ -546,6 +557,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Sie haben ein ungültiges Zeichen eingegeben: %1. Bitte geben Sie nur Buchstaben ein (keine Leerzeichen, Satzzeichen, Ziffern oder Symbole).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Der Buchstabe %1 gehört nicht zum Alphabet des Wörterbuchs %2. Bitte geben Sie nur Buchstaben dieses Alphabets ein.</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>δεν βρέθηκε λεξικό %1 στο %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>αλφάβητο %n γράμματος</numerusform>
+            <numerusform>αλφάβητο %n γραμμάτων</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>το αλφάβητο δεν είναι γνωστό πριν από την πρώτη χρήση του λεξικού</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>οι τοπικές ρυθμίσεις ζητούν %1· η αναζήτηση δοκιμάζει πρώτα το %2 (%3)</translation>
@@ -546,6 +557,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Πληκτρολογήσατε μη έγκυρο χαρακτήρα: %1. Πληκτρολογήστε μόνο γράμματα (χωρίς κενά, σημεία στίξης, αριθμούς ή σύμβολα).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Το γράμμα %1 δεν ανήκει στο αλφάβητο του λεξικού %2. Πληκτρολογήστε μόνο γράμματα αυτού του αλφαβήτου.</translation>
     </message>
 </context>
 <context>

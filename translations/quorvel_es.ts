@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>no se encontró ningún diccionario %1 en %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabeto de %n letra</numerusform>
+            <numerusform>alfabeto de %n letras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabeto desconocido hasta que se use el diccionario por primera vez</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>la configuración regional pide %1; la búsqueda prueba primero %2 (%3)</translation>
@@ -546,6 +557,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Ha escrito un carácter no válido: %1. Escriba solo letras (sin espacios, signos de puntuación, números ni símbolos).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>La letra %1 no pertenece al alfabeto del diccionario %2. Escriba solo letras de ese alfabeto.</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>aucun dictionnaire %1 trouvé dans %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alphabet de %n lettre</numerusform>
+            <numerusform>alphabet de %n lettres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alphabet inconnu tant que le dictionnaire n&apos;a pas été utilisé</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>la locale demande %1&#xa0;; la recherche essaie d&apos;abord %2 (%3)</translation>
@@ -546,6 +557,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Vous avez saisi un caractère non valide&#xa0;: %1. Veuillez ne saisir que des lettres (ni espaces, ni signes de ponctuation, ni chiffres, ni symboles).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>La lettre %1 ne fait pas partie de l&apos;alphabet du dictionnaire %2. Veuillez ne saisir que des lettres de cet alphabet.</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>nessun dizionario %1 trovato in %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabeto di %n lettera</numerusform>
+            <numerusform>alfabeto di %n lettere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabeto non noto finché il dizionario non viene usato per la prima volta</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>la localizzazione chiede %1; la ricerca prova prima %2 (%3)</translation>
@@ -546,6 +557,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Hai inserito un carattere non valido: %1. Inserisci solo lettere (niente spazi, segni di punteggiatura, numeri o simboli).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>La lettera %1 non fa parte dell&apos;alfabeto del dizionario %2. Inserisci solo lettere di questo alfabeto.</translation>
     </message>
 </context>
 <context>

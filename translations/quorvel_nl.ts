@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>geen woordenboek %1 gevonden in %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabet van %n letter</numerusform>
+            <numerusform>alfabet van %n letters</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabet pas bekend als het woordenboek voor het eerst wordt gebruikt</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>de locale vraagt om %1; de zoekopdracht probeert eerst %2 (%3)</translation>
@@ -546,6 +557,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>U hebt een ongeldig teken ingevoerd: %1. Voer alleen letters in (geen spaties, leestekens, cijfers of symbolen).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>De letter %1 hoort niet bij het alfabet van woordenboek %2. Voer alleen letters van dat alfabet in.</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,18 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>nie znaleziono słownika %1 w %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabet: %n litera</numerusform>
+            <numerusform>alfabet: %n litery</numerusform>
+            <numerusform>alfabet: %n liter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabet nieznany do pierwszego użycia słownika</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>ustawienia regionalne wskazują %1; wyszukiwanie najpierw próbuje %2 (%3)</translation>
@@ -548,6 +560,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Wpisano nieprawidłowy znak: %1. Wpisuj tylko litery (bez spacji, znaków interpunkcyjnych, cyfr i symboli).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Litera %1 nie należy do alfabetu słownika %2. Wpisuj tylko litery tego alfabetu.</translation>
     </message>
 </context>
 <context>

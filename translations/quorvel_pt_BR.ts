@@ -219,6 +219,17 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>nenhum dicionário %1 foi encontrado em %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>alfabeto de %n letra</numerusform>
+            <numerusform>alfabeto de %n letras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>alfabeto desconhecido até o dicionário ser usado pela primeira vez</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>a localidade pede %1; a pesquisa tenta primeiro %2 (%3)</translation>
@@ -546,6 +557,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Você digitou um caractere inválido: %1. Digite apenas letras (sem espaços, sinais de pontuação, números ou símbolos).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>A letra %1 não faz parte do alfabeto do dicionário %2. Digite apenas letras desse alfabeto.</translation>
     </message>
 </context>
 <context>

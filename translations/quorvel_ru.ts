@@ -219,6 +219,18 @@
         <source>no dictionary %1 was found in %2</source>
         <translation>словарь %1 не найден в %2</translation>
     </message>
+    <message numerus="yes">
+        <source>alphabet of %n letters</source>
+        <translation>
+            <numerusform>алфавит: %n буква</numerusform>
+            <numerusform>алфавит: %n буквы</numerusform>
+            <numerusform>алфавит: %n букв</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>alphabet not known until the dictionary is first used</source>
+        <translation>алфавит неизвестен до первого использования словаря</translation>
+    </message>
     <message>
         <source>the locale asks for %1; the search tries %2 first (%3)</source>
         <translation>локаль запрашивает %1; поиск сначала пробует %2 (%3)</translation>
@@ -548,6 +560,10 @@
     <message>
         <source>You entered an invalid character: %1.  Please only enter letters (no spaces, punctuation marks, numbers or symbols).</source>
         <translation>Вы ввели недопустимый символ: %1. Вводите только буквы (без пробелов, знаков препинания, цифр и символов).</translation>
+    </message>
+    <message>
+        <source>The letter %1 is not in the alphabet of the dictionary %2.  Please only enter letters of that alphabet.</source>
+        <translation>Буква %1 не входит в алфавит словаря %2. Вводите только буквы этого алфавита.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "wordforms/Expander.h"
 #include "wordforms/LetterFold.h"
 #include "wordindex/CompoundSettings.h"
+#include "wordindex/DictionaryAlphabet.h"
 #include "wordindex/FormTable.h"
 #include "wordindex/StemIndex.h"
 
@@ -104,18 +105,13 @@ WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
     if (refusal.empty())
         refusal = std::move(own);
     if (!refusal.empty())
-        return { nullptr, std::move(refusal) };
-    return { std::make_shared<const KeptForms>(table->write(compoundSettingsOf(affixes))), {} };
+        return { nullptr, std::move(refusal), {} };
+    return { std::make_shared<const KeptForms>(table->write(compoundSettingsOf(affixes))), {}, {} };
 }
 
-} // namespace
-
-WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText, Dialect dialect,
+WordIndexBuild indexOf(std::shared_ptr<const AffixFile> affixes, std::string_view dicText,
     const ReadLimits &limits, const std::atomic<bool> *cancel, IndexKind kind)
 {
-    auto affixes = std::make_shared<const AffixFile>(parseAffixFile(affText, dialect, limits));
-    if (!affixes->refusal.empty())
-        return { nullptr, affixes->refusal };
     if (kind == IndexKind::Chosen)
         kind = moreFormsThan(
                    std::min(kKeepFormsUpTo, limits.maxStoredForms), *affixes, dicText, limits)
@@ -125,8 +121,23 @@ WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText
         return keptForms(*affixes, dicText, limits, cancel);
     auto stems = StemIndex::build(std::move(affixes), dicText, limits, cancel);
     if (auto *refusal = std::get_if<std::string>(&stems))
-        return { nullptr, std::move(*refusal) };
-    return { std::make_shared<const StemIndex>(std::move(std::get<StemIndex>(stems))), {} };
+        return { nullptr, std::move(*refusal), {} };
+    return { std::make_shared<const StemIndex>(std::move(std::get<StemIndex>(stems))), {}, {} };
+}
+
+} // namespace
+
+WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText, Dialect dialect,
+    const ReadLimits &limits, const std::atomic<bool> *cancel, IndexKind kind,
+    std::string_view language)
+{
+    auto affixes = std::make_shared<const AffixFile>(parseAffixFile(affText, dialect, limits));
+    if (!affixes->refusal.empty())
+        return { nullptr, affixes->refusal, {} };
+    WordIndexBuild build = indexOf(affixes, dicText, limits, cancel, kind);
+    // An index refused for its rules still has words to know the letters of.
+    build.alphabet = dictionaryAlphabet(*affixes, dicText, language, limits, cancel);
+    return build;
 }
 
 WordIndexBuild buildWordIndexFromFiles(const std::filesystem::path &base, Dialect dialect,
@@ -137,10 +148,10 @@ WordIndexBuild buildWordIndexFromFiles(const std::filesystem::path &base, Dialec
     auto dic = readBounded(base.string() + ".dic", bounds);
     for (const auto *file : { &aff, &dic }) {
         if (const auto *refusal = std::get_if<FileRefusal>(file))
-            return { nullptr, Reason::with(Reason::kFilesUnread, refusal->text()) };
+            return { nullptr, Reason::with(Reason::kFilesUnread, refusal->text()), {} };
     }
     return buildWordIndex(std::get<FileBytes>(aff).bytes, std::get<FileBytes>(dic).bytes, dialect,
-        limits, cancel, kind);
+        limits, cancel, kind, base.filename().string());
 }
 
 std::shared_ptr<const FormSource> readWordIndex(std::vector<std::uint64_t> image,

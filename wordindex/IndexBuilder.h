@@ -3,6 +3,7 @@
 #pragma once
 
 #include "hunspellfiles/AffixFile.h"
+#include "letters/Alphabet.h"
 #include "wordindex/FormSource.h"
 #include "wordindex/WordIndex.h"
 
@@ -10,12 +11,16 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 struct WordIndexBuild {
     std::shared_ptr<const FormSource> forms; // nullptr when refused
     std::string refusal; // why the index cannot stand in for the checker
+    // The letters its words are spelt with (see dictionaryAlphabet), also
+    // when the index is refused; nothing when they could not be told.
+    std::optional<Alphabet> alphabet;
 };
 
 // Whether to keep every form or the stems: chosen by the forms the words
@@ -24,13 +29,16 @@ enum class IndexKind { Chosen, Forms, Stems };
 inline constexpr std::size_t kKeepFormsUpTo = 1'500'000;
 
 // The index of a dictionary from the text of its two files, read as the
-// engine of the dialect reads them. cancel, when set from another thread,
-// ends the build with a refusal.
+// engine of the dialect reads them, and its alphabet, in the small letters
+// of the language ("tr_TR": its dotted and dotless i). cancel, when set
+// from another thread, ends the build with a refusal.
 [[nodiscard]] WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText,
     Dialect dialect = Dialect::Nuspell, const ReadLimits &limits = {},
-    const std::atomic<bool> *cancel = nullptr, IndexKind kind = IndexKind::Chosen);
+    const std::atomic<bool> *cancel = nullptr, IndexKind kind = IndexKind::Chosen,
+    std::string_view language = {});
 
-// The index of the dictionary at base (the path without .aff and .dic).
+// The index of the dictionary at base (the path without .aff and .dic),
+// whose file name names its language.
 [[nodiscard]] WordIndexBuild buildWordIndexFromFiles(const std::filesystem::path &base,
     Dialect dialect = Dialect::Nuspell, const ReadLimits &limits = {},
     const std::atomic<bool> *cancel = nullptr, IndexKind kind = IndexKind::Chosen);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "letters/Alphabet.h"
 #include "wordindex/FormSource.h"
 
 #include <chrono>
@@ -17,6 +18,9 @@ public:
     struct Offer {
         std::shared_ptr<const FormSource> index; // nullptr: none (yet)
         std::string refusal; // why there is none; empty while it is being built
+        // The letters the dictionary's words are spelt with (see
+        // dictionaryAlphabet); nullptr while pending, or when not known.
+        std::shared_ptr<const Alphabet> alphabet;
         [[nodiscard]] bool pending() const { return !index && refusal.empty(); }
     };
     virtual ~IndexSource() = default;

@@ -15,7 +15,7 @@ public:
         asked = base;
         if (++offers <= pendingFor)
             return {};
-        return { index, refusal };
+        return { index, refusal, alphabet };
     }
     std::chrono::steady_clock::duration buildTimeLeft(const std::filesystem::path &) const override
     {
@@ -24,6 +24,7 @@ public:
 
     std::shared_ptr<const FormSource> index;
     std::string refusal;
+    std::shared_ptr<const Alphabet> alphabet; // none: every letter is one
     int pendingFor = 0;
     std::chrono::steady_clock::duration timeLeft = std::chrono::seconds(1);
     int offers = 0;
