@@ -1067,6 +1067,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>zadaná písmena lze rozmístit příliš mnoha způsoby</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>slovník má více pravidel pro složená slova, než kolik jich hledání sleduje</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

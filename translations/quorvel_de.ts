@@ -1060,6 +1060,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>die eingegebenen Buchstaben lassen sich auf zu viele Arten verteilen</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>das Wörterbuch hat mehr Regeln für zusammengesetzte Wörter, als die Suche verfolgt</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

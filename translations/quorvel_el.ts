@@ -1060,6 +1060,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>τα γράμματα που πληκτρολογήθηκαν κατανέμονται με πάρα πολλούς τρόπους</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>το λεξικό έχει περισσότερους κανόνες σύνθετων λέξεων από όσους ακολουθεί η αναζήτηση</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1060,6 +1060,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>las letras escritas se reparten de demasiadas maneras</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>el diccionario tiene más reglas de palabras compuestas de las que sigue la búsqueda</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

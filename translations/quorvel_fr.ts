@@ -1060,6 +1060,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>les lettres saisies se répartissent de trop de façons</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>le dictionnaire a plus de règles de mots composés que la recherche n&apos;en suit</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

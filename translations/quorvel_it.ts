@@ -1060,6 +1060,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>le lettere digitate si distribuiscono in troppi modi</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>il dizionario ha più regole per le parole composte di quante ne segua la ricerca</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1060,6 +1060,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>de getypte letters kunnen op te veel manieren worden verdeeld</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>het woordenboek heeft meer regels voor samenstellingen dan de zoekopdracht volgt</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1067,6 +1067,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>wpisane litery można rozmieścić na zbyt wiele sposobów</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>słownik ma więcej reguł wyrazów złożonych, niż wyszukiwanie uwzględnia</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1060,6 +1060,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>há maneiras demais de distribuir as letras digitadas</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>o dicionário tem mais regras de palavras compostas do que a busca acompanha</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

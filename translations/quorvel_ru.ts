@@ -1067,6 +1067,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>введённые буквы распределяются слишком многими способами</translation>
     </message>
+    <message>
+        <source>the dictionary has more compounding rules than the search follows</source>
+        <translation>в словаре больше правил составных слов, чем учитывает поиск</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
