@@ -19,6 +19,8 @@
 #include "search/Enumerator.h"
 
 #include <QtGlobal>
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
 
 #include <algorithm>
 #include <array>
@@ -28,6 +30,22 @@
 #include <unordered_set>
 
 namespace {
+
+// Whether a letter is written as a compatibility character (an Arabic
+// ligature, a Latin ﬁ) that a dictionary's conversions may turn into other
+// letters, which the index files apart from it.
+bool compatibilityForm(const std::string &letter)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(status);
+    const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status))
+        return true;
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
+    const icu::UnicodeString compatible = nfkc->normalize(text, status);
+    const icu::UnicodeString canonical = nfc->normalize(text, status);
+    return U_FAILURE(status) || compatible != canonical;
+}
 
 // The fewest questions for which workers ask too (as the indexed search).
 constexpr std::size_t kParallelFrom = 8192;
@@ -156,7 +174,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
         // looked for in the wrong place.
         for (const std::string &variant : variants) {
             const auto key = keyLettersOf(&variant, 1);
-            if (lettersOf(variant).size() != 1 || !key || *key != keys->substr(i, 1)) {
+            if (lettersOf(variant).size() != 1 || compatibilityForm(variant) || !key
+                || *key != keys->substr(i, 1)) {
                 answer.fallback = QT_TRANSLATE_NOOP(
                     "Reason", "a letter typed stands for letters the word index files apart");
                 return answer;

@@ -152,6 +152,9 @@ private:
     void prepareLoose(PreparedRun &prepared);
     // The loop of a loose run; false when it ended without a result.
     bool runLoose(const PreparedRun &prepared, WordList &list, RunReport &report);
+    // Answers a prepared loose run from the word index where it can (its
+    // words in prepared.found); false when going said to stop.
+    bool looseFromIndex(PreparedRun &prepared, const std::function<bool()> &going);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 
