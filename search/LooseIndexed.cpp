@@ -31,10 +31,12 @@
 
 namespace {
 
-// Whether a letter is written as a compatibility character (an Arabic
-// ligature, a Latin ﬁ) that a dictionary's conversions may turn into other
-// letters, which the index files apart from it.
-bool compatibilityForm(const std::string &letter)
+// Whether a letter is written as a compatibility character that stands
+// for other letters (an Arabic ligature, a Latin ﬁ): a dictionary's
+// conversions may turn it into them, which the index files apart from it.
+// One that stands for one letter of the same key letter (ſ for s) is filed
+// with it.
+bool compatibilityForm(const std::string &letter, const std::string &key)
 {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(status);
@@ -44,7 +46,14 @@ bool compatibilityForm(const std::string &letter)
     const icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
     const icu::UnicodeString compatible = nfkc->normalize(text, status);
     const icu::UnicodeString canonical = nfc->normalize(text, status);
-    return U_FAILURE(status) || compatible != canonical;
+    if (U_FAILURE(status))
+        return true;
+    if (compatible == canonical)
+        return false;
+    std::string written;
+    compatible.toUTF8String(written);
+    const std::vector<std::string> letters = lettersOf(written);
+    return letters.size() != 1 || keyLettersOf(letters.data(), 1) != key;
 }
 
 // The fewest questions for which workers ask too (as the indexed search).
@@ -174,8 +183,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
         // looked for in the wrong place.
         for (const std::string &variant : variants) {
             const auto key = keyLettersOf(&variant, 1);
-            if (lettersOf(variant).size() != 1 || compatibilityForm(variant) || !key
-                || *key != keys->substr(i, 1)) {
+            if (lettersOf(variant).size() != 1 || compatibilityForm(variant, keys->substr(i, 1))
+                || !key || *key != keys->substr(i, 1)) {
                 answer.fallback = QT_TRANSLATE_NOOP(
                     "Reason", "a letter typed stands for letters the word index files apart");
                 return answer;
