@@ -1051,6 +1051,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>zadaná písmena lze rozmístit příliš mnoha způsoby</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>zadané písmeno zastupuje písmena, která rejstřík slov řadí jinam</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

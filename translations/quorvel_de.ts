@@ -1045,6 +1045,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>die eingegebenen Buchstaben lassen sich auf zu viele Arten verteilen</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>ein eingegebener Buchstabe steht für Buchstaben, die der Wortindex getrennt ablegt</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1045,6 +1045,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>τα γράμματα που πληκτρολογήθηκαν κατανέμονται με πάρα πολλούς τρόπους</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>ένα πληκτρολογημένο γράμμα αντιστοιχεί σε γράμματα που το ευρετήριο λέξεων καταχωρίζει χωριστά</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1045,6 +1045,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>las letras escritas se reparten de demasiadas maneras</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>una letra escrita representa letras que el índice de palabras archiva por separado</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1045,6 +1045,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>les lettres saisies se répartissent de trop de façons</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>une lettre saisie représente des lettres que l’index des mots classe à part</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1045,6 +1045,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>le lettere digitate si distribuiscono in troppi modi</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>una lettera digitata sta per lettere che l’indice delle parole archivia separatamente</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

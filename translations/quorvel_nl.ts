@@ -1045,6 +1045,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>de getypte letters kunnen op te veel manieren worden verdeeld</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>een getypte letter staat voor letters die de woordindex apart opslaat</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

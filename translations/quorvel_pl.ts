@@ -1051,6 +1051,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>wpisane litery można rozmieścić na zbyt wiele sposobów</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>wpisana litera oznacza litery, które indeks słów przechowuje osobno</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

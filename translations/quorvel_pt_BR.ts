@@ -1045,6 +1045,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>há maneiras demais de distribuir as letras digitadas</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>uma letra digitada representa letras que o índice de palavras arquiva separadamente</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

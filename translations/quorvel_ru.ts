@@ -1051,6 +1051,10 @@
         <source>the letters typed spread in too many ways</source>
         <translation>введённые буквы распределяются слишком многими способами</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>введённая буква заменяет буквы, которые указатель слов хранит отдельно</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
