@@ -310,6 +310,11 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         std::printf("%-10s no alphabet: %s\n", name.c_str(), whyNot.c_str());
         return 1;
     }
+    // The loose search under test answers from the word index where it can.
+    const auto offer = service.indexFor(base, std::chrono::hours(1));
+    LooseIndex index;
+    index.forms = offer.index.get();
+    std::size_t indexed = 0;
     const auto [affText, dicText] = dictionaryText(base);
     Reference reference(name, affText, dicText);
     Inputs inputs(settings.seed, dicText, reference, settings.maxLength);
@@ -329,8 +334,12 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         }
         const std::string letters = joined(typed, "");
         auto at = Clock::now();
-        const LooseAnswer answer
-            = looseWords(letters, *alphabet, *checker, [](double) { return true; });
+        const LooseAnswer answer = looseWords(
+            letters, *alphabet, *checker, [](double) { return true; }, index);
+        indexed += answer.indexed ? 1 : 0;
+        if (!answer.indexed && !answer.fallback.empty() && settings.count <= 1000)
+            std::printf(
+                "  every arrangement tried for %s: %s\n", letters.c_str(), answer.fallback.c_str());
         looseTime += Clock::now() - at;
         looseQuestions += answer.questions;
         at = Clock::now();
@@ -358,11 +367,12 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         }
     }
     std::printf("%-10s %-8s %4zu inputs (%zu drawn again as too costly), %zu words, alphabet "
-                "%zu; %zu differences; ready %.1f s, --loose %.2f s (%.0f questions), reference "
+                "%zu; %zu differences; %zu by the word index; ready %.1f s, --loose %.2f s (%.0f "
+                "questions), reference "
                 "%.1f s (%zu questions)\n",
         name.c_str(), checker->engineName().c_str(), settings.count, redrawn, words,
-        reference.alphabet().size(), differences, prepared, seconds(looseTime), looseQuestions,
-        seconds(referenceTime), referenceQuestions);
+        reference.alphabet().size(), differences, indexed, prepared, seconds(looseTime),
+        looseQuestions, seconds(referenceTime), referenceQuestions);
     std::fflush(stdout);
     return differences;
 }

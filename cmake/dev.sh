@@ -81,6 +81,11 @@ differential)
         build/bin/quorvel-differential --dictionary "/usr/share/hunspell/$dictionary" \
             --count 300 --max-length 8 --seed 11 --quiet
     done
+    # Loose matching, answered by the word index, against its reference that
+    # tries every arrangement of every letter each typed one stands for.
+    build/bin/quorvel-loosediff --dictionary /usr/share/hunspell/fr \
+        --dictionary /usr/share/hunspell/cs_CZ --dictionary /usr/share/hunspell/el_GR \
+        --count 60 --seed 11
     ;;
 test-sanitize)
     install_packages

@@ -6,6 +6,9 @@
 // as the run over every arrangement is.
 #include "platform/EventPump.h"
 #include "platform/ProgramTerminator.h"
+#include "search/Enumerator.h"
+#include "search/IndexWait.h"
+#include "search/IndexedSearch.h"
 #include "search/LooseSearch.h"
 #include "search/SearchView.h"
 #include "search/WordSearch.h"
@@ -43,15 +46,73 @@ void WordSearch::prepareLoose(PreparedRun &prepared)
     prepared.report.dictionary = prepared.checker->dictionary();
     prepared.report.engine = prepared.checker->engineName();
     prepared.report.loose = true;
-    prepared.report.fallback = m_options.exhaustive
-        ? "asked to (--exhaustive)"
-        : "the word index does not match letters loosely yet";
+    prepared.report.fallback = m_options.exhaustive ? "asked to (--exhaustive)" : "";
     prepared.looseQuestions
         = std::max(1.0, looseQuestionBound(prepared.letters, looseAlphabet(*prepared.checker)));
 }
 
+bool WordSearch::looseFromIndex(PreparedRun &prepared, const std::function<bool()> &going)
+{
+    RunReport &report = prepared.report;
+    if (m_options.exhaustive || !m_services.indexes || !report.dictionary)
+        return true;
+    const auto started = std::chrono::steady_clock::now();
+    // As the search as typed: a short input does not wait for an index that
+    // takes longer to build than trying its spellings.
+    const double enumeration = prepared.looseQuestions * kQuestionCost.count();
+    bool stopped = false;
+    const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *report.dictionary,
+        std::chrono::milliseconds(5), [&](std::chrono::steady_clock::duration left) {
+            if (enumeration < static_cast<double>(
+                    std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
+                report.fallback = QT_TRANSLATE_NOOP("Reason",
+                    "the word index is still being built or read, and trying every arrangement "
+                    "is quicker");
+                return false;
+            }
+            stopped = !going();
+            return !stopped;
+        });
+    if (stopped)
+        return false;
+    if (offer.pending())
+        return true;
+    if (!offer.index) {
+        report.fallback = offer.refusal;
+        return true;
+    }
+    LooseIndex index;
+    index.forms = offer.index.get();
+    index.budget.keepGoing = going;
+    index.budget.maxTime = compoundTimeFor(letterCount(prepared.letters));
+    index.threads = m_options.threads;
+    index.indexOnly = true;
+    LooseAnswer answer = looseWords(
+        prepared.letters, looseAlphabet(*prepared.checker), *prepared.checker,
+        [&](double) { return going(); }, index);
+    if (answer.stopped)
+        return false;
+    if (!answer.indexed) {
+        report.fallback = std::move(answer.fallback);
+        return true;
+    }
+    report.fallback.clear();
+    report.indexed = true;
+    report.questions = answer.questions;
+    report.time = std::chrono::steady_clock::now() - started;
+    prepared.found = std::move(answer.words);
+    return true;
+}
+
 bool WordSearch::runLoose(const PreparedRun &prepared, WordList &list, RunReport &report)
 {
+    if (prepared.found) {
+        // The index has answered: the bar shows the whole run as done.
+        m_view.setProgressValue(static_cast<float>(prepared.looseQuestions - 1));
+        m_view.repaintProgress();
+        list = *prepared.found;
+        return true;
+    }
     const LooseAlphabet &alphabet = looseAlphabet(*prepared.checker);
     const double last = prepared.looseQuestions - 1;
     const double interval = std::max(1.0, std::floor(prepared.looseQuestions / kLooseRepaints));

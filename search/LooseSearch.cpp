@@ -253,29 +253,46 @@ double looseQuestionBound(const std::string &letters, const LooseAlphabet &alpha
     return bound;
 }
 
-LooseAnswer looseWords(const std::string &letters, const LooseAlphabet &alphabet,
-    SpellChecker &checker, const std::function<bool(double asked)> &keepGoing)
+std::vector<std::string> looseSpellings(
+    const std::vector<std::string> &accepted, const LooseAlphabet &alphabet)
 {
-    std::vector<std::vector<std::string>> variants;
-    for (const std::string &letter : lettersOf(letters))
-        variants.push_back(alphabet.variants(letter));
-    LooseWalk walk(std::move(variants), checker, keepGoing);
-    LooseAnswer answer;
-    answer.stopped = !walk.walk();
-    answer.questions = walk.questions();
-    if (answer.stopped)
-        return answer;
     // Of the spellings the checker accepts that differ only in case, the
     // one with the fewest capitals, which the others are made from.
     std::map<std::string, std::pair<std::size_t, std::string>> spelling;
-    for (const std::string &word : walk.accepted()) {
+    for (const std::string &word : accepted) {
         const std::pair<std::size_t, std::string> candidate { alphabet.capitals(word), word };
         auto [at, added] = spelling.try_emplace(alphabet.caseless(word), candidate);
         if (!added && candidate < at->second)
             at->second = candidate;
     }
+    std::vector<std::string> words;
     for (auto &[caseless, best] : spelling)
-        answer.words.push_back(std::move(best.second));
-    sortInLanguageOrder(answer.words, alphabet.language());
+        words.push_back(std::move(best.second));
+    sortInLanguageOrder(words, alphabet.language());
+    return words;
+}
+
+LooseAnswer looseWords(const std::string &letters, const LooseAlphabet &alphabet,
+    SpellChecker &checker, const std::function<bool(double asked)> &keepGoing,
+    const LooseIndex &index)
+{
+    std::string fallback;
+    if (index.forms) {
+        LooseAnswer indexed = indexedLooseWords(letters, alphabet, checker, keepGoing, index);
+        if (indexed.indexed || indexed.stopped || index.indexOnly)
+            return indexed;
+        fallback = std::move(indexed.fallback);
+    }
+    std::vector<std::vector<std::string>> variants;
+    for (const std::string &letter : lettersOf(letters))
+        variants.push_back(alphabet.variants(letter));
+    LooseWalk walk(std::move(variants), checker, keepGoing);
+    LooseAnswer answer;
+    answer.fallback = std::move(fallback);
+    answer.stopped = !walk.walk();
+    answer.questions = walk.questions();
+    if (answer.stopped)
+        return answer;
+    answer.words = looseSpellings(walk.accepted(), alphabet);
     return answer;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "candidates/CompoundSearch.h"
 #include "platform/SpellChecker.h"
 
 #include <filesystem>
@@ -59,6 +60,23 @@ struct LooseAnswer {
     std::vector<std::string> words;
     double questions = 0; // asked of the checker
     bool stopped = false; // keepGoing said no: the words are not all there
+    bool indexed = false; // answered by the word index
+    std::string fallback; // why every arrangement was tried (or is to be), when it was
+};
+
+class FormSource;
+
+// How a loose search may use the dictionary's word index.
+struct LooseIndex {
+    const FormSource *forms = nullptr; // nothing: every arrangement is tried
+    CompoundBudget budget;
+    unsigned threads = 0; // checkers judging at once (0: one per core)
+    // The most questions the index may ask before trying every arrangement is
+    // thought better.
+    std::size_t maxQuestions = 1'000'000;
+    // Only the index answers: when it cannot, the answer has no words, says
+    // why in fallback and is not indexed, and the caller decides.
+    bool indexOnly = false;
 };
 
 // The most questions a loose search of the letters asks: every arrangement
@@ -74,5 +92,20 @@ struct LooseAnswer {
 //
 // The one function through which every front end searches loosely, so that
 // a faster engine (the word index) can take its place behind it.
+//
+// With an index, the index names the candidate words for the loose keys of
+// the letters and only their spellings are asked: the same words, found
+// without trying every arrangement (search/LooseIndexed.cpp).
 [[nodiscard]] LooseAnswer looseWords(const std::string &letters, const LooseAlphabet &alphabet,
-    SpellChecker &checker, const std::function<bool(double asked)> &keepGoing);
+    SpellChecker &checker, const std::function<bool(double asked)> &keepGoing,
+    const LooseIndex &index = {});
+
+// The words of the strings a loose search had accepted: of those that differ
+// only in case, the one with the fewest capitals, in the language's order.
+[[nodiscard]] std::vector<std::string> looseSpellings(
+    const std::vector<std::string> &accepted, const LooseAlphabet &alphabet);
+
+// The word index's answer alone (see LooseIndex::indexOnly).
+[[nodiscard]] LooseAnswer indexedLooseWords(const std::string &letters,
+    const LooseAlphabet &alphabet, SpellChecker &checker,
+    const std::function<bool(double asked)> &keepGoing, const LooseIndex &index);

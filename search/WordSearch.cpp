@@ -210,9 +210,12 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         return std::nullopt;
     if (loose) {
         prepareLoose(prepared);
+        if (!looseFromIndex(prepared, going))
+            return std::nullopt;
         if (const auto question = looseConfirmationFor(
                 static_cast<qsizetype>(letterCount(prepared.letters)), prepared.looseQuestions);
-            question && m_services.messageBox.show(*question) != MessageAnswer::Yes)
+            question && !prepared.found
+            && m_services.messageBox.show(*question) != MessageAnswer::Yes)
             return std::nullopt;
         return prepared;
     }
@@ -319,7 +322,8 @@ void WordSearch::f(const std::string &letters)
         return;
     if (m_options.matching == Matching::Loose) {
         prepareLoose(prepared);
-        run(prepared);
+        if (looseFromIndex(prepared, [] { return true; }))
+            run(prepared);
         return;
     }
     const auto started = std::chrono::steady_clock::now();

@@ -162,6 +162,9 @@ private:
     // alphabet (or the wait for it was cut short).
     [[nodiscard]] bool inAlphabet(
         const std::string &letters, SpellChecker &checker, const std::function<bool()> &going);
+    // Answers a prepared loose run from the word index where it can (its
+    // words in prepared.found); false when going said to stop.
+    bool looseFromIndex(PreparedRun &prepared, const std::function<bool()> &going);
     // The loop over every arrangement; false when it ended without a result.
     bool enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list);
 

@@ -5,6 +5,7 @@
 #include "spelling/LoadedDictionary.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
+#include "wordindex/IndexBuilder.h"
 
 #include <QTest>
 
@@ -84,6 +85,21 @@ private slots:
             // Every word is accepted exactly as listed.
             for (const std::string &word : answer.words)
                 QCOMPARE(checker->checkSpelling(word), std::optional<bool>(true));
+            // The word index gives the same words, without trying every
+            // arrangement (a candidate left out or a letter's variant not
+            // spelt at a place loses a word here).
+            const WordIndexBuild build = buildWordIndexFromFiles(
+                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
+            QVERIFY2(build.forms, build.refusal.c_str());
+            LooseIndex index;
+            index.forms = build.forms.get();
+            const LooseAnswer indexed = looseWords(
+                row.letters.toStdString(), *alphabet, *checker, [](double) { return true; }, index);
+            QCOMPARE(listOf(indexed.words), row.words);
+            // Only a ligature the dictionary converts is beyond the index.
+            QCOMPARE(indexed.indexed,
+                std::string_view(row.dictionary) != "ar" || row.letters != QStringLiteral("ﻻ"));
+            QVERIFY(indexed.questions <= answer.questions);
         }
     }
 

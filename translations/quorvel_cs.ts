@@ -1071,6 +1071,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>slovník má více pravidel pro složená slova, než kolik jich hledání sleduje</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>zadané písmeno zastupuje písmena, která rejstřík slov řadí jinam</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

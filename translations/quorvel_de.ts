@@ -1064,6 +1064,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>das Wörterbuch hat mehr Regeln für zusammengesetzte Wörter, als die Suche verfolgt</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>ein eingegebener Buchstabe steht für Buchstaben, die der Wortindex getrennt ablegt</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

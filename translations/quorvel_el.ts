@@ -1064,6 +1064,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>το λεξικό έχει περισσότερους κανόνες σύνθετων λέξεων από όσους ακολουθεί η αναζήτηση</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>ένα πληκτρολογημένο γράμμα αντιστοιχεί σε γράμματα που το ευρετήριο λέξεων καταχωρίζει χωριστά</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1064,6 +1064,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>el diccionario tiene más reglas de palabras compuestas de las que sigue la búsqueda</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>una letra escrita representa letras que el índice de palabras archiva por separado</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1064,6 +1064,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>le dictionnaire a plus de règles de mots composés que la recherche n&apos;en suit</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>une lettre saisie représente des lettres que l’index des mots classe à part</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1064,6 +1064,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>il dizionario ha più regole per le parole composte di quante ne segua la ricerca</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>una lettera digitata sta per lettere che l’indice delle parole archivia separatamente</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

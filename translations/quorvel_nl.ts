@@ -1064,6 +1064,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>het woordenboek heeft meer regels voor samenstellingen dan de zoekopdracht volgt</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>een getypte letter staat voor letters die de woordindex apart opslaat</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

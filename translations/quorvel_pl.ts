@@ -1071,6 +1071,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>słownik ma więcej reguł wyrazów złożonych, niż wyszukiwanie uwzględnia</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>wpisana litera oznacza litery, które indeks słów przechowuje osobno</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1064,6 +1064,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>o dicionário tem mais regras de palavras compostas do que a busca acompanha</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>uma letra digitada representa letras que o índice de palavras arquiva separadamente</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

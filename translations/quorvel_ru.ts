@@ -1071,6 +1071,10 @@
         <source>the dictionary has more compounding rules than the search follows</source>
         <translation>в словаре больше правил составных слов, чем учитывает поиск</translation>
     </message>
+    <message>
+        <source>a letter typed stands for letters the word index files apart</source>
+        <translation>введённая буква заменяет буквы, которые указатель слов хранит отдельно</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

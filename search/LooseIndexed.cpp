@@ -1,0 +1,274 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A loose search answered by the word index. The index files each form
+// under the key letters of its letters (wordforms/KeyLetters.h), where
+// neither case nor marks count; a loose spelling of the typed letters puts
+// for each typed letter one of the letters it stands for, all of which the
+// index files under the typed letter's key letter. So every spelling the
+// checker could accept is a spread of the typed letters over a candidate
+// the index names for the typed letters' key letters, and only those are asked.
+#include "search/CheckerQuestions.h"
+#include "search/IndexedSearch.h"
+#include "search/LooseSearch.h"
+#include "search/WorkerCheckers.h"
+#include "wordforms/KeyLetters.h"
+#include "wordforms/LetterCounts.h"
+#include "wordindex/FormSource.h"
+
+#include "search/Enumerator.h"
+
+#include <QtGlobal>
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <map>
+#include <thread>
+#include <unordered_set>
+
+namespace {
+
+// Whether a letter is written as a compatibility character that stands
+// for other letters (an Arabic ligature, a Latin ﬁ): a dictionary's
+// conversions may turn it into them, which the index files apart from it.
+// One that stands for one letter of the same key letter (ſ for s) is filed
+// with it.
+bool compatibilityForm(const std::string &letter, const std::string &key)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(status);
+    const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status))
+        return true;
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
+    const icu::UnicodeString compatible = nfkc->normalize(text, status);
+    const icu::UnicodeString canonical = nfc->normalize(text, status);
+    if (U_FAILURE(status))
+        return true;
+    if (compatible == canonical)
+        return false;
+    std::string written;
+    compatible.toUTF8String(written);
+    const std::vector<std::string> letters = lettersOf(written);
+    return letters.size() != 1 || keyLettersOf(letters.data(), 1) != key;
+}
+
+// The fewest questions for which workers ask too (as the indexed search).
+constexpr std::size_t kParallelFrom = 8192;
+constexpr std::size_t kJudgedAtOnce = 256;
+
+// The typed letters, a token for each different set of letters a typed
+// letter stands for (from 1), grouped by key letter.
+struct LooseTokens {
+    std::vector<std::vector<std::string>> variants; // by token - 1
+    std::array<std::string, kKeyLetters> byKey; // sorted tokens of each key letter
+    std::vector<std::size_t> present; // key letters typed
+};
+
+// Ways to arrange a multiset of sorted tokens, saturating past limit.
+double spreadsOf(const std::string &sorted)
+{
+    double ways = 1;
+    std::size_t placed = 0;
+    for (std::size_t at = 0; at < sorted.size();) {
+        const std::size_t end = sorted.find_first_not_of(sorted[at], at);
+        const std::size_t stop = end == std::string::npos ? sorted.size() : end;
+        for (std::size_t i = 1; i <= stop - at; ++i) {
+            ++placed;
+            ways = ways * static_cast<double>(placed) / static_cast<double>(i);
+        }
+        at = stop;
+    }
+    return ways;
+}
+
+// Every spelling of one candidate: each spread of the tokens over the
+// places of their key letters, each token at a place replaced by each of
+// its letters. Each string new to seen is added to strings.
+class Speller {
+public:
+    Speller(const LooseTokens &tokens, std::size_t length)
+        : m_tokens(tokens)
+        , m_placed(length, 0)
+    {
+    }
+
+    void spell(const std::string &form, std::unordered_set<std::string> &seen,
+        std::vector<std::string> &strings)
+    {
+        for (auto &p : m_places)
+            p.clear();
+        for (std::size_t i = 0; i < form.size(); ++i) {
+            const int x = keyLetterNumber(form[i]);
+            if (x < 0)
+                return;
+            m_places[static_cast<std::size_t>(x)].push_back(i);
+        }
+        for (const std::size_t x : m_tokens.present) {
+            if (m_places[x].size() != m_tokens.byKey[x].size())
+                return;
+        }
+        auto patterns = m_tokens.byKey;
+        while (true) {
+            for (const std::size_t x : m_tokens.present) {
+                for (std::size_t k = 0; k < m_places[x].size(); ++k)
+                    m_placed[m_places[x][k]] = patterns[x][k];
+            }
+            fill(0, seen, strings);
+            std::size_t d = 0;
+            while (d < m_tokens.present.size()
+                && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
+                ++d;
+            if (d == m_tokens.present.size())
+                return;
+        }
+    }
+
+private:
+    void fill(
+        std::size_t at, std::unordered_set<std::string> &seen, std::vector<std::string> &strings)
+    {
+        if (at == m_placed.size()) {
+            if (seen.insert(m_word).second)
+                strings.push_back(m_word);
+            return;
+        }
+        const std::size_t length = m_word.size();
+        for (const std::string &letter :
+            m_tokens.variants[static_cast<unsigned char>(m_placed[at]) - 1]) {
+            m_word += letter;
+            fill(at + 1, seen, strings);
+            m_word.resize(length);
+        }
+    }
+
+    const LooseTokens &m_tokens;
+    std::array<std::vector<std::size_t>, kKeyLetters> m_places;
+    std::string m_placed;
+    std::string m_word;
+};
+
+} // namespace
+
+LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &alphabet,
+    SpellChecker &checker, const std::function<bool(double asked)> &keepGoing,
+    const LooseIndex &index)
+{
+    LooseAnswer answer;
+    const std::vector<std::string> typed = lettersOf(letters);
+    if (!index.forms) {
+        return answer; // looseWords asks no index it has not got
+    }
+    if (typed.empty()) {
+        answer.fallback = QT_TRANSLATE_NOOP("Reason", "no letters were typed");
+        return answer;
+    }
+    const auto keys = keyLettersOf(typed.data(), typed.size());
+    if (!keys) {
+        answer.fallback
+            = QT_TRANSLATE_NOOP("Reason", "a letter typed is no letter a word is spelt with");
+        return answer;
+    }
+    LooseTokens tokens;
+    std::map<std::vector<std::string>, char> tokenOf;
+    double perForm = 1;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        std::vector<std::string> variants = alphabet.variants(typed[i]);
+        // A letter that stands for one the index files under another key
+        // letter (a capital that is two letters, as SS for ß) would be
+        // looked for in the wrong place.
+        for (const std::string &variant : variants) {
+            const auto key = keyLettersOf(&variant, 1);
+            if (lettersOf(variant).size() != 1 || compatibilityForm(variant, keys->substr(i, 1))
+                || !key || *key != keys->substr(i, 1)) {
+                answer.fallback = QT_TRANSLATE_NOOP(
+                    "Reason", "a letter typed stands for letters the word index files apart");
+                return answer;
+            }
+        }
+        perForm *= static_cast<double>(variants.size());
+        auto [at, added] = tokenOf.try_emplace(variants, static_cast<char>(tokenOf.size() + 1));
+        if (added) {
+            if (tokenOf.size() > 255) {
+                answer.fallback
+                    = QT_TRANSLATE_NOOP("Reason", "more than 255 different letters were typed");
+                return answer;
+            }
+            tokens.variants.push_back(std::move(variants));
+        }
+        tokens.byKey[static_cast<std::size_t>(keyLetterNumber((*keys)[i]))].push_back(at->second);
+    }
+    for (std::size_t x = 0; x < tokens.byKey.size(); ++x) {
+        if (tokens.byKey[x].empty())
+            continue;
+        tokens.present.push_back(x);
+        std::ranges::sort(tokens.byKey[x]);
+        perForm *= spreadsOf(tokens.byKey[x]);
+    }
+    const double maxQuestions = static_cast<double>(index.maxQuestions);
+    if (perForm > maxQuestions) {
+        answer.fallback = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
+        return answer;
+    }
+    KeyCandidates named
+        = keyCandidates(*keys, *index.forms, index.budget, [&] { return keepGoing(0); });
+    if (!named.words) {
+        answer.fallback = std::move(named.fallback);
+        answer.stopped = named.stopped;
+        return answer;
+    }
+    if (perForm * static_cast<double>(named.words->size()) > maxQuestions) {
+        answer.fallback = QT_TRANSLATE_NOOP(
+            "Reason", "the index names more arrangements than trying them all is worth");
+        return answer;
+    }
+    // Each distinct spelling once, then judged on all cores where there
+    // are enough of them to pay for the workers.
+    std::unordered_set<std::string> seen;
+    std::vector<std::string> strings;
+    Speller speller(tokens, typed.size());
+    for (const std::string &form : *named.words)
+        speller.spell(form, seen, strings);
+    seen.clear();
+    std::vector<char> accepted(strings.size(), 0);
+    std::atomic<std::size_t> next { 0 };
+    std::atomic<bool> stop { false };
+    const auto judgeAll = [&](SpellChecker &asked, bool ownThread) {
+        while (!stop.load(std::memory_order_relaxed)) {
+            const std::size_t first = next.fetch_add(kJudgedAtOnce);
+            if (first >= strings.size())
+                break;
+            const std::size_t end = std::min(first + kJudgedAtOnce, strings.size());
+            for (std::size_t s = first; s < end; ++s)
+                accepted[s] = testword(asked, strings[s]) ? 1 : 0;
+            // A window handles its events now and then, on its own thread.
+            if (ownThread && !keepGoing(static_cast<double>(std::min(end, strings.size()))))
+                stop = true;
+        }
+    };
+    std::vector<std::jthread> workers;
+    if (strings.size() >= kParallelFrom) {
+        for (auto &clone : workerCheckers(checker, index.threads, CallerAsks::Yes))
+            workers.emplace_back(
+                [&judgeAll, clone = std::move(clone)] { judgeAll(*clone, false); });
+    }
+    judgeAll(checker, true);
+    for (auto &worker : workers)
+        worker.join();
+    answer.questions = static_cast<double>(strings.size());
+    if (stop) {
+        answer.stopped = true;
+        return answer;
+    }
+    std::vector<std::string> words;
+    for (std::size_t s = 0; s < strings.size(); ++s) {
+        if (accepted[s])
+            words.push_back(std::move(strings[s]));
+    }
+    answer.words = looseSpellings(words, alphabet);
+    answer.indexed = true;
+    return answer;
+}
