@@ -208,7 +208,7 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
         std::ranges::sort(tokens.byKey[x]);
         perForm *= spreadsOf(tokens.byKey[x]);
     }
-    const double maxQuestions = static_cast<double>(index.maxQuestions);
+    const auto maxQuestions = static_cast<double>(index.maxQuestions);
     if (perForm > maxQuestions) {
         answer.fallback = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
         return answer;

@@ -266,6 +266,7 @@ std::vector<std::string> looseSpellings(
             at->second = candidate;
     }
     std::vector<std::string> words;
+    words.reserve(spelling.size());
     for (auto &[caseless, best] : spelling)
         words.push_back(std::move(best.second));
     sortInLanguageOrder(words, alphabet.language());
