@@ -77,7 +77,7 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
     const auto parsed = PlayerList::parse(std::get<FileBytes>(read).bytes);
     if (const auto *why = std::get_if<std::string>(&parsed))
         return refuse(*why);
-    const PlayerList &list = std::get<PlayerList>(parsed);
+    const auto &list = std::get<PlayerList>(parsed);
     GameQuery query = command.query;
     if (!withScores(command, command.listLanguage, query, io))
         return ExitStatus::Usage;

@@ -35,5 +35,5 @@ LoadedIndex loadIndex(KeptDictionary &kept, const std::filesystem::path &base, E
     kept.setIndexBuilt(
         cancel ? std::nullopt : std::optional(engine), build.refusal, build.alphabet);
     return { build.forms, build.refusal,
-        build.alphabet ? std::make_shared<const Alphabet>(std::move(*build.alphabet)) : nullptr };
+        build.alphabet ? std::make_shared<const Alphabet>(*build.alphabet) : nullptr };
 }

@@ -141,6 +141,7 @@ std::optional<std::vector<std::size_t>> WordPattern::order(
     if (words.size() != m_words.size())
         return std::nullopt;
     std::vector<std::uint32_t> fills;
+    fills.reserve(words.size());
     for (const std::string &word : words)
         fills.push_back(placesOf(word));
     // Place by place, the first word free that fills it; the sets of words

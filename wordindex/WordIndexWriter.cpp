@@ -93,7 +93,7 @@ void WordIndexWriter::add(
     if (newKey) {
         closeTo(shared);
         for (std::size_t depth = shared; depth < key.size(); ++depth) {
-            const auto letter = static_cast<std::uint64_t>(keyLetterNumber(key[depth]) + 1);
+            const auto letter = static_cast<std::uint64_t>(keyLetterNumber(key[depth])) + 1;
             m_image[m_nodesAt + m_nodes] = (std::uint64_t(m_keys) << kKeysShift)
                 | (letter << kLetterShift)
                 | (depth + 1 == key.size() ? std::uint64_t(1) << kTerminalShift : 0);
