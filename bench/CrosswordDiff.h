@@ -171,9 +171,14 @@ private:
         std::string text(place.size(), ' ');
         const std::function<void(std::size_t)> fill = [&](std::size_t at) {
             if (at == place.size()) {
-                const LetterCounts letters = countLetters(text);
-                for (std::size_t x = 0; x < letters.size(); ++x) {
-                    if ((letters[x] && query.exclude[x]) || letters[x] < query.include[x])
+                const std::vector<std::string> letters = query.letters->looseLetters(text);
+                for (const std::string &left : query.exclude.loose) {
+                    if (std::ranges::count(letters, left) > 0)
+                        return;
+                }
+                for (const std::string &kept : query.include.loose) {
+                    if (std::ranges::count(letters, kept)
+                        < std::ranges::count(query.include.loose, kept))
                         return;
                 }
                 tally.questions += 3;
@@ -182,7 +187,7 @@ private:
                 return;
             }
             for (const char c : kAlphabet) {
-                if (place[at].takes(c)) {
+                if (place[at].takes(std::string(1, c))) {
                     text[at] = c;
                     fill(at + 1);
                 }

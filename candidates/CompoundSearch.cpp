@@ -4,6 +4,7 @@
 
 #include "candidates/CompoundCover.h"
 #include "candidates/CompoundRules.h"
+#include "candidates/PatternSquares.h"
 #include "candidates/SearchStates.h"
 #include "hunspellfiles/Reason.h"
 #include "wordforms/AsciiLetters.h"
@@ -275,6 +276,12 @@ private:
                     : form.substr(state.credit.size());
                 if (prefix.size() + piece.size() > m_query.maxLength)
                     continue;
+                // A crossword's squares leave most parts out where they begin.
+                const SquaresFit square = m_query.squares.empty()
+                    ? SquaresFit {}
+                    : squaresFit(m_query.squares, prefix, piece);
+                if (!square.fits)
+                    continue;
                 RuleState next;
                 if (byRules) {
                     next = m_rules.advance(state.rules, variant.ruleFlags);
@@ -285,6 +292,7 @@ private:
                     ? m_rules.accepts(next) && (roles & (FormRole::Rule | FormRole::RuleLast))
                     : (roles & FormRole::End) != 0;
                 if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
+                    && (m_query.squares.empty() || square.full)
                     && (m_settings.maxWords == 0 || parts < m_settings.maxWords)
                     && offer(prefix + piece)) {
                     any = true;
@@ -296,7 +304,8 @@ private:
                 const bool goesOn = byRules ? (roles & FormRole::Rule) != 0
                     : parts == 0            ? (roles & FormRole::Begin) != 0
                                             : (roles & FormRole::Middle) != 0;
-                if (!goesOn || (m_settings.maxWords != 0 && parts + 2 > m_settings.maxWords))
+                if (!goesOn || (m_settings.maxWords != 0 && parts + 2 > m_settings.maxWords)
+                    || !square.room)
                     continue;
                 const std::string credit = replacement ? replacement->beginChars : std::string();
                 // The next part adds a letter unless it begins with a credit.

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
@@ -23,6 +24,10 @@ struct CompoundQuery {
     std::size_t minLength = 1;
     std::size_t maxLength = std::numeric_limits<std::size_t>::max();
     LetterCounts required {}; // letters every compound holds
+    // A crossword's squares, when not empty: the key letters each letter may
+    // be, a bit each; a compound then has as many letters as squares, and
+    // maxLength counts bytes no more.
+    std::vector<std::uint64_t> squares;
 };
 
 struct CompoundBudget {

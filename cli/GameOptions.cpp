@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOptions.h"
 
+#include "letters/Alphabet.h"
+#include "letters/Letters.h"
 #include "search/RunSummary.h"
 
 #include <algorithm>
@@ -159,12 +161,17 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
             return usage(tr("--pattern \"%1\": %2.").arg(text, QString::fromStdString(*why)));
         pattern = std::get<WordPattern>(std::move(parsed));
     }
-    // The crossword's tiles are the pattern's: its letters, a blank for each other square.
-    auto pool = parsePool(crossword ? pattern->tiles() : letters.toStdString());
-    if (const auto *why = std::get_if<std::string>(&pool))
-        return CommandRefusal { ExitStatus::Refused,
-            tr("The letters are refused: %1.").arg(reasonText(*why)) };
-    query.pool = std::get<LetterPool>(pool);
+    // The crossword's tiles are the pattern's: each square's letters.
+    query.crossword = crossword;
+    if (crossword) {
+        query.pool = pattern->pool();
+    } else {
+        auto pool = parsePool(letters.toStdString());
+        if (const auto *why = std::get_if<std::string>(&pool))
+            return CommandRefusal { ExitStatus::Refused,
+                tr("The letters are refused: %1.").arg(reasonText(*why)) };
+        query.pool = std::get<LetterPool>(pool);
+    }
     if (parser.isSet(m_phrases)) {
         query.mode = GameMode::Phrases;
         const auto words = number(parser.value(m_phrases), 1, WordPattern::kMaxWords);
@@ -228,20 +235,29 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
             return usage(tr("%1 needs --phrases.").arg(QStringLiteral("--contains-word")));
         query.containsWord = parser.value(m_containsWord).toLower().toStdString();
     }
-    for (const auto &[option, counts] :
+    for (const auto &[option, named] :
         { std::pair(&m_include, &query.include), std::pair(&m_exclude, &query.exclude) }) {
         if (!parser.isSet(*option))
             continue;
-        auto read = lettersOf(parser, *option);
-        if (auto *refusal = std::get_if<CommandRefusal>(&read))
-            return std::move(*refusal);
-        *counts = std::get<LetterCounts>(read);
+        const auto typed
+            = splitLetters(normalised(parser.value(*option).toStdString()).value_or(""));
+        if (!typed || typed->empty() || !std::ranges::all_of(*typed, isAlphabetic))
+            return usage(tr("%1 takes letters of the dictionary's alphabet.")
+                             .arg(QStringLiteral("--") + option->names().constFirst()));
+        named->typed = *typed;
     }
+
     if (parser.isSet(m_include) && query.mode == GameMode::Phrases)
         return usage(tr("%1 and %2 cannot be given together.")
                          .arg(QStringLiteral("--include"), QStringLiteral("--phrases")));
+    // Loosely in no language in particular, until the dictionary's letters
+    // are known: every letter is one.
+    const auto bound = [&command] {
+        (void)bindLetters(command.query, std::make_shared<const GameLetters>(std::string_view()));
+        return std::move(command);
+    };
     if (!pattern)
-        return command;
+        return bound();
     const auto &parsed = *pattern;
     const auto places = parsed.words().size();
     const auto shortest = std::ranges::min(parsed.words(), {}, &WordPattern::Place::size).size();
@@ -263,11 +279,12 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     if (crossword)
         query.minLength = parsed.letters();
     const bool some = query.mode == GameMode::Some;
-    if (some ? parsed.letters() > query.pool.size() : parsed.letters() != query.pool.size())
+    if (!crossword
+        && (some ? parsed.letters() > query.pool.size() : parsed.letters() != query.pool.size()))
         return usage(tr("--pattern \"%1\" has %2 letters, but %3 letters and blanks were given.")
                          .arg(text)
                          .arg(parsed.letters())
                          .arg(query.pool.size()));
     query.pattern = std::move(pattern);
-    return command;
+    return bound();
 }

@@ -5,6 +5,7 @@
 #include "cli/GameOutput.h"
 #include "fileio/BoundedFile.h"
 #include "platform/ProgramTerminator.h"
+#include "search/AlphabetCheck.h"
 #include "search/CheckerQuestions.h"
 #include "search/IndexWait.h"
 #include "search/RunSummary.h"
@@ -79,6 +80,7 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
         return refuse(*why);
     const auto &list = std::get<PlayerList>(parsed);
     GameQuery query = command.query;
+    (void)bindLetters(query, std::make_shared<const GameLetters>(command.listLanguage));
     if (!withScores(command, command.listLanguage, query, io))
         return ExitStatus::Usage;
     const WordIndex index = list.index();
@@ -125,7 +127,22 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
                 return true;
             });
     }
-    const auto forms = formsWithin(offer, query.pool);
+    GameQuery asked = query;
+    if (dictionary) {
+        // The letters typed as the dictionary's, a letter it lacks refused by name.
+        const std::string language = dictionary->filename().string();
+        const auto letters = offer.alphabet
+            ? std::make_shared<const GameLetters>(*offer.alphabet, language)
+            : std::make_shared<const GameLetters>(language);
+        if (const auto outside = bindLetters(asked, letters)) {
+            if (progress)
+                progress->clear();
+            io.errLine(
+                outsideAlphabetText(*outside, QString::fromStdString(language)).toStdString());
+            return ExitStatus::Usage;
+        }
+    }
+    const auto forms = formsWithin(offer, asked.pool);
     if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {
         if (progress)
             progress->clear();
@@ -143,7 +160,6 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         budget.progress = [&progress](std::size_t done, std::size_t total, const char *what) {
             progress->update(done, total, what);
         };
-    GameQuery asked = query;
     if (command.scores && progress)
         progress->clear(); // before a refusal is told
     if (!withScores(command, dictionary->filename().string(), asked, io))

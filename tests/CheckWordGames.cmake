@@ -60,6 +60,10 @@ expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")
 # letters kept or left out; a phrase in its pattern's order, one with a word.
 expect(0 "^Galen\nglean\n$" --pattern "G????" --dictionary qq_QQ)
 expect(0 "^angel\nangle\n$" --pattern "[^g]???[^s]" --include g --exclude o --dictionary qq_QQ)
+# A letter no letter of the dictionary's alphabet counts as, named: in the
+# pattern, or among the letters left out.
+expect(2 "^$" --pattern "ж????" --dictionary qq_QQ STDERR "U+0436 CYRILLIC SMALL LETTER ZHE")
+expect(2 "^$" --pattern "?????" --exclude "aж" --dictionary qq_QQ STDERR "U+0436")
 expect(0 "^roomy dirt\ndirty moor\ndirty room\n$" --phrases --pattern "????? ????"
     --dictionary qq_QQ dirtyroom)
 expect(0 "^dirty room\n$" --phrases --contains-word room --dictionary qq_QQ dirtyroom)

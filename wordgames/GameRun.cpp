@@ -8,34 +8,43 @@
 
 #include <QtGlobal>
 #include <algorithm>
+#include <bit>
 #include <functional>
+#include <ranges>
 #include <string_view>
 
 namespace {
 
-// Whether the word has none of the letters left out.
-bool without(const LetterCounts &exclude, std::string_view word)
+// Whether the loose letters of a word hold every letter named, as often
+// as named, and none of those left out.
+bool holds(const GameQuery &query, const std::vector<std::string> &word)
 {
-    const LetterCounts letters = countLetters(word);
-    for (std::size_t x = 0; x < letters.size(); ++x) {
-        if (letters[x] && exclude[x])
+    for (const std::string &letter : query.exclude.loose) {
+        if (std::ranges::find(word, letter) != word.end())
             return false;
     }
-    return true;
+    const auto &named = query.include.loose;
+    return std::ranges::all_of(named, [&](const std::string &letter) {
+        return std::ranges::count(word, letter) >= std::ranges::count(named, letter);
+    });
 }
 
 // The words a query wants besides their letters: those that fit the place
-// of the pattern (or any place), and have no letter left out.
+// of the pattern (or any place), hold the letters named and none left out.
 std::function<bool(std::string_view)> wantedBy(const GameQuery &query, bool onePlace)
 {
-    const bool excludes = std::ranges::any_of(query.exclude, [](auto count) { return count; });
-    if (!query.pattern && !excludes)
+    if (!query.pattern && query.exclude.empty() && query.include.empty())
         return {};
-    return [&query, onePlace, excludes](std::string_view word) {
-        if (query.pattern
-            && !(onePlace ? query.pattern->fits(0, word) : query.pattern->placesOf(word) != 0))
+    return [&query, onePlace](std::string_view word) {
+        const auto &pattern = query.pattern;
+        const std::vector<std::string> loose = query.letters->looseLetters(word);
+        if (pattern
+            && !(onePlace
+                    ? pattern->fits(0, loose)
+                    : std::ranges::any_of(std::views::iota(std::size_t(0), pattern->words().size()),
+                        [&](std::size_t place) { return pattern->fits(place, loose); })))
             return false;
-        return !excludes || without(query.exclude, word);
+        return holds(query, loose);
     };
 }
 
@@ -104,13 +113,18 @@ void leaveOut(const GameQuery &query, std::vector<FoundWord> &words)
 GameOutcome someWords(
     const GameQuery &query, const WordIndex &index, SpellChecker &checker, const HuntBudget &budget)
 {
-    WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {} };
+    WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {}, true, {} };
     if (query.contains)
         words.required = *query.contains;
     for (std::size_t x = 0; x < words.required.size(); ++x)
-        words.required[x] = std::max(words.required[x], query.include[x]);
+        words.required[x] = std::max(words.required[x], query.include.keys[x]);
     if (const auto &pattern = query.pattern) {
         words.maxLength = pattern->letters();
+        words.squares = pattern->keySquares(0);
+        if (query.crossword && query.letters->beyondKeys()) {
+            words.spread = query.letters.get();
+            words.place = &pattern->words().front();
+        }
         for (std::size_t x = 0; x < words.required.size(); ++x)
             words.required[x] = std::max(words.required[x], pattern->fixed()[x]);
     }
@@ -158,7 +172,7 @@ GameOutcome someWords(
 GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker &checker,
     const HuntBudget &budget, const GameBudget &game)
 {
-    WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {} };
+    WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {}, true, {} };
     words.wanted = wantedBy(query, false);
     words.compounds = query.compounds;
     // The words are judged first, and their progress told; then the phrases'.
@@ -206,6 +220,31 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
 
 } // namespace
 
+std::optional<std::string> bindLetters(GameQuery &query, std::shared_ptr<const GameLetters> letters)
+{
+    query.letters = std::move(letters);
+    if (query.pattern) {
+        if (auto outside = query.pattern->bind(query.letters))
+            return outside;
+        if (query.crossword)
+            query.pool = query.pattern->pool();
+    }
+    for (NamedLetters *named : { &query.include, &query.exclude }) {
+        named->loose.clear();
+        named->keys = {};
+        for (const std::string &typed : named->typed) {
+            auto loose = query.letters->looseLetter(typed);
+            if (!loose)
+                return typed;
+            const std::uint64_t keys = query.letters->keyLetters(*loose);
+            if (std::has_single_bit(keys))
+                ++named->keys[static_cast<std::size_t>(std::countr_zero(keys))];
+            named->loose.push_back(std::move(*loose));
+        }
+    }
+    return std::nullopt;
+}
+
 bool capitalisesNouns(std::string_view language)
 {
     // German, and Luxembourgish, which writes as German does.
@@ -216,6 +255,12 @@ GameOutcome playGame(
     const GameQuery &query, const WordIndex &index, SpellChecker &checker, const GameBudget &budget)
 {
     const auto started = std::chrono::steady_clock::now();
+    if (!query.letters) {
+        // Bound by no dictionary: every letter is known.
+        GameQuery bound = query;
+        (void)bindLetters(bound, std::make_shared<const GameLetters>(std::string_view()));
+        return playGame(bound, index, checker, budget);
+    }
     HuntBudget hunt;
     hunt.maxCandidates = budget.maxCandidates;
     hunt.deadline = started + budget.maxTime;

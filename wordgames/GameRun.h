@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
+#include "wordgames/GameLetters.h"
 #include "wordgames/GameResult.h"
 #include "wordgames/TileSet.h"
 #include "wordgames/WordPattern.h"
@@ -12,12 +13,22 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 enum class GameMode { Some, Phrases };
+
+// Letters a player names (--include, --exclude): as typed, and as the
+// loose letters of the dictionary once bound (bindLetters).
+struct NamedLetters {
+    std::vector<std::string> typed; // in normal form C, as often as given
+    std::vector<std::string> loose;
+    LetterCounts keys {}; // the key letters of those filed under one
+    [[nodiscard]] bool empty() const { return typed.empty(); }
+};
 
 // The order of the words printed: longest first (as today), highest score
 // first, alphabetical.
@@ -32,8 +43,12 @@ struct GameQuery {
     std::optional<WordPattern> pattern;
     std::optional<LetterCounts> contains;
     std::optional<std::string> containsWord; // in lower case; with contains, its letters
-    LetterCounts include {}; // every word has these letters
-    LetterCounts exclude {}; // no word has any of these
+    NamedLetters include; // every word has these letters
+    NamedLetters exclude; // no word has any of these
+    // How the letters typed match the dictionary's; nothing: loosely in no
+    // language in particular.
+    std::shared_ptr<const GameLetters> letters;
+    bool crossword = false; // the pattern's words from the whole dictionary
     std::optional<std::size_t> limit;
     bool abbreviations = true; // words spelt all in capitals
     bool names = true; // words the dictionary spells only with a capital
@@ -47,6 +62,12 @@ struct GameQuery {
     std::optional<TileSet> scores; // each word's value with these tiles
     GameSort sort = GameSort::Length;
 };
+
+// Matches the query's letters (its pattern, --include, --exclude) as the
+// dictionary's: the first letter typed that none of its letters counts as,
+// or nothing. A crossword's pool is then its pattern's.
+[[nodiscard]] std::optional<std::string> bindLetters(
+    GameQuery &query, std::shared_ptr<const GameLetters> letters);
 
 // Whether the language (a dictionary's name: de_DE) writes every noun with a capital.
 [[nodiscard]] bool capitalisesNouns(std::string_view language);

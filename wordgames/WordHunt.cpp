@@ -7,12 +7,16 @@
 #include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
+#include "wordgames/FormSpellings.h"
 #include "wordindex/KeyWalk.h"
 
+#include <QScopeGuard>
 #include <algorithm>
 #include <atomic>
 #include <iterator>
+#include <limits>
 #include <thread>
+#include <unordered_set>
 
 namespace {
 
@@ -37,6 +41,9 @@ constexpr std::size_t kParallelFrom = 8192;
 // Steps through the tree of keys the search for compounds may take: a
 // pool with blanks walks more of it than the letters of a word do.
 constexpr std::size_t kMaxCompoundSteps = 50'000'000;
+
+// Spellings of one form asked at most (FormSpellings.h).
+constexpr std::size_t kMaxSpellings = 4096;
 
 class Hunt {
 public:
@@ -67,7 +74,13 @@ public:
                     m_spellings.push_back(form);
             }
             first = end;
-            if (m_spellings.empty() || (m_query.wanted && !m_query.wanted(m_lower)))
+            if (m_spellings.empty())
+                continue;
+            if (m_query.spread) {
+                judgeSpellings();
+                continue;
+            }
+            if (m_query.wanted && !m_query.wanted(m_lower))
                 continue;
             ++m_result.candidates;
             // Where the dictionary lists the word in several spellings, the
@@ -86,7 +99,7 @@ public:
     // A compound, unless a form of the index is the same word.
     void judgeCompound(const std::string &word)
     {
-        if (m_query.wanted && !m_query.wanted(word))
+        if (!m_query.spread && m_query.wanted && !m_query.wanted(word))
             return;
         const auto forms = m_index.formsFor(WordIndex::keyOf(word));
         for (std::size_t f = 0; f < forms.size(); ++f) {
@@ -95,12 +108,59 @@ public:
                     forms[f], word, [](char a, char b) { return asciiLower(a) == b; }))
                 return;
         }
-        ++m_result.candidates;
         m_lower = word;
+        if (m_query.spread) {
+            m_spellings.clear();
+            judgeSpellings();
+            return;
+        }
+        ++m_result.candidates;
         askInEveryCase(false);
     }
 
+    // Whether some form had more spellings than are asked.
+    [[nodiscard]] bool tooMany() const { return m_tooMany; }
+
 private:
+    // Each spelling of the form in lower case and of the forms alike but
+    // for case that the query wants: in lower case, as the dictionary
+    // spells the form, capitalised, in capitals; the first the checker takes.
+    void judgeSpellings()
+    {
+        const GameLetters &letters = *m_query.spread;
+        std::vector<std::vector<std::string>> spread(m_spellings.size() + 1);
+        if (!formSpellings(m_lower, letters, m_query.place, kMaxSpellings, spread[0])) {
+            m_tooMany = true;
+            return;
+        }
+        for (std::size_t s = 0; s < m_spellings.size(); ++s)
+            (void)formSpellings(m_spellings[s], letters, m_query.place, SIZE_MAX, spread[s + 1]);
+        std::vector<std::string> asked;
+        for (std::size_t k = 0; k < spread[0].size(); ++k) {
+            const std::string &lower = spread[0][k];
+            // Forms of other stems may spell it too.
+            if ((m_query.wanted && !m_query.wanted(lower)) || !m_judged.insert(lower).second)
+                continue;
+            ++m_result.candidates;
+            asked.clear();
+            const auto askOnce = [&](std::string spelling) {
+                if (std::ranges::find(asked, spelling) != asked.end())
+                    return false;
+                asked.push_back(spelling);
+                return ask(spelling);
+            };
+            if (askOnce(lower))
+                continue;
+            bool found = false;
+            // The spellings of a cased form follow the lower case one's, letter for letter.
+            for (std::size_t s = 1; s < spread.size() && !found; ++s)
+                found = k < spread[s].size() && askOnce(spread[s][k]);
+            if (found || askOnce(letters.title(lower)))
+                continue;
+            (void)askOnce(letters.upper(lower));
+        }
+    }
+
     bool ask(std::string_view spelling)
     {
         ++m_result.questions;
@@ -133,6 +193,8 @@ private:
     std::string m_lower;
     std::string m_variant;
     std::vector<std::string_view> m_spellings;
+    bool m_tooMany = false;
+    std::unordered_set<std::string> m_judged; // spellings in lower case
 };
 
 } // namespace
@@ -154,9 +216,12 @@ WordHunt huntWords(
     limits.maxSteps = kMaxCompoundSteps;
     limits.maxTime = std::chrono::steady_clock::duration::max();
     limits.deadline = budget.deadline;
+    // The squares count letters; the search's greatest length, bytes.
+    const std::size_t longest
+        = query.squares.empty() ? query.maxLength : std::numeric_limits<std::size_t>::max();
     if (query.compounds)
         result.unfinished = searchCompounds(index,
-            { query.pool, false, query.minLength, query.maxLength, query.required }, limits,
+            { query.pool, false, query.minLength, longest, query.required, query.squares }, limits,
             [&compounds](const std::string &word) {
                 compounds.push_back(word);
             }).unfinished;
@@ -170,8 +235,13 @@ WordHunt huntWords(
     std::atomic<std::size_t> next = (clones.size() + 1) * kChunk;
     std::atomic<std::size_t> judged = 0;
     std::atomic<bool> late = false;
+    std::atomic<bool> tooMany = false;
     const auto judge = [&](SpellChecker &asked, WordHunt &part, std::size_t first, bool tells) {
         Hunt hunt(index, asked, query, part);
+        const auto told = qScopeGuard([&] {
+            if (hunt.tooMany())
+                tooMany = true;
+        });
         for (std::size_t begin = first; begin < total && !late; begin = next.fetch_add(kChunk)) {
             const std::size_t end = std::min(total, begin + kChunk);
             for (std::size_t item = begin; item < end; ++item) {
@@ -198,6 +268,23 @@ WordHunt huntWords(
         result.candidates += part.candidates;
         result.questions += part.questions;
     }
+    if (query.spread) {
+        // Threads may have judged one spelling each: the first in lower case is kept.
+        std::vector<std::pair<std::string, FoundWord>> keyed;
+        for (FoundWord &word : result.words)
+            keyed.emplace_back(query.spread->lower(word.text), std::move(word));
+        std::ranges::stable_sort(keyed, {}, [](const auto &word) {
+            return std::pair(std::string_view(word.first), word.first != word.second.text);
+        });
+        result.words.clear();
+        for (std::size_t i = 0; i < keyed.size(); ++i) {
+            if (i == 0 || keyed[i].first != keyed[i - 1].first)
+                result.words.push_back(std::move(keyed[i].second));
+        }
+    }
+    if (tooMany && result.unfinished.empty())
+        result.unfinished = "a word found had more than " + std::to_string(kMaxSpellings)
+            + " spellings in the letters of the pattern";
     if (late && result.unfinished.empty())
         result.unfinished = "the search took longer than its budget";
     if (budget.progress)

@@ -3,11 +3,14 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
+#include "wordgames/GameLetters.h"
+#include "wordgames/WordPattern.h"
 #include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -23,6 +26,15 @@ struct WordQuery {
     std::function<bool(std::string_view)> wanted;
     // The compounds the dictionary's rules make, besides the words it lists.
     bool compounds = true;
+    // A crossword's squares: the key letters each letter may be, a bit each
+    // (CompoundQuery::squares); empty: any word of the lengths.
+    std::vector<std::uint64_t> squares;
+    // In a dictionary whose letters go beyond the index's key letters, the
+    // letters a form of key letters is spread over (FormSpellings.h), and
+    // the place whose squares they are to take; nullptr: a form is asked
+    // as the index keeps it.
+    const GameLetters *spread = nullptr;
+    const WordPattern::Place *place = nullptr;
 };
 
 struct HuntBudget {

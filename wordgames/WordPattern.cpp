@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/WordPattern.h"
 
-#include "wordforms/AsciiLetters.h"
+#include "letters/Alphabet.h"
+#include "letters/Letters.h"
 
 #include <algorithm>
+#include <bit>
 #include <functional>
 #include <numeric>
 
@@ -15,41 +17,37 @@ std::string at(std::size_t i)
     return "character " + std::to_string(i + 1);
 }
 
-// The class that starts at text[open] ("[" ... "]"): its square, and the
+// The class that starts at letters[open] ("[" ... "]"): its square, and the
 // place of its "]"; or why it is none.
 std::variant<std::pair<WordPattern::Square, std::size_t>, std::string> parseClass(
-    std::string_view text, std::size_t open)
+    const std::vector<std::string> &letters, std::size_t open)
 {
     WordPattern::Square square;
     std::size_t i = open + 1;
-    square.except = i < text.size() && text[i] == '^';
+    square.except = i < letters.size() && letters[i] == "^";
     if (square.except)
         ++i;
-    for (; i < text.size() && text[i] != ']'; ++i) {
-        if (!isAsciiLetter(text[i]))
+    for (; i < letters.size() && letters[i] != "]"; ++i) {
+        if (!isAlphabetic(letters[i]))
             return at(i)
-                + " stands in a class of letters, where only letters A-Z and a first "
-                  "\"^\" can";
-        const char lower = asciiLower(text[i]);
-        if (square.letters.find(lower) == std::string::npos)
-            square.letters.push_back(lower);
+                + " stands in a class of letters, where only letters and a first \"^\" can";
+        square.typed.push_back(letters[i]);
     }
-    if (i == text.size())
+    if (i == letters.size())
         return "the class of letters at " + at(open) + " has no \"]\"";
-    if (square.letters.empty())
+    if (square.typed.empty())
         return "the class of letters at " + at(open) + " names no letters";
-    std::ranges::sort(square.letters);
     return std::pair(std::move(square), i);
 }
 
 } // namespace
 
-bool WordPattern::Square::takes(char lower) const
+bool WordPattern::Square::takes(const std::string &loose) const
 {
-    return (letters.find(lower) != std::string::npos) != except;
+    return (std::ranges::find(letters, loose) != letters.end()) != except;
 }
 
-std::optional<char> WordPattern::Square::fixed() const
+std::optional<std::string> WordPattern::Square::fixed() const
 {
     if (except || letters.size() != 1)
         return std::nullopt;
@@ -58,12 +56,15 @@ std::optional<char> WordPattern::Square::fixed() const
 
 std::variant<WordPattern, std::string> WordPattern::parse(std::string_view text)
 {
+    const auto split = splitLetters(normalised(text).value_or(std::string()));
+    if (!isValidUtf8(text) || !split)
+        return std::string("it is not UTF-8 text");
+    const std::vector<std::string> &letters = *split;
     WordPattern pattern;
     Place word;
-    std::string fixed;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        const char c = i < text.size() ? asciiLower(text[i]) : ' ';
-        if (c == ' ') {
+    for (std::size_t i = 0; i <= letters.size(); ++i) {
+        const std::string c = i < letters.size() ? letters[i] : " ";
+        if (c == " ") {
             // Two spaces, or one at either end, would be a word of no letters.
             if (word.empty())
                 return std::string(
@@ -72,29 +73,50 @@ std::variant<WordPattern, std::string> WordPattern::parse(std::string_view text)
             word.clear();
             if (pattern.m_words.size() > kMaxWords)
                 return "it has more than " + std::to_string(kMaxWords) + " words";
-        } else if (c == '?') {
+        } else if (c == "?") {
             word.push_back({});
-        } else if (isAsciiLetter(c)) {
-            word.push_back({ std::string(1, c), false });
-        } else if (c == '[') {
-            auto square = parseClass(text, i);
+        } else if (c == "[") {
+            auto square = parseClass(letters, i);
             if (auto *why = std::get_if<std::string>(&square))
                 return std::move(*why);
             auto &[parsed, close] = std::get<0>(square);
             word.push_back(std::move(parsed));
             i = close;
+        } else if (isAlphabetic(c)) {
+            word.push_back({ { c }, {}, false });
         } else {
             return at(i)
-                + " is none of a letter A-Z, \"?\", a class of letters in \"[]\" or a "
-                  "space between words";
+                + " is none of a letter, \"?\", a class of letters in \"[]\" or a space "
+                  "between words";
         }
-        if (!word.empty() && word.back().fixed())
-            fixed.push_back(*word.back().fixed());
         if (word.size() > LetterPool::kMaxTiles)
             return "a word has more than " + std::to_string(LetterPool::kMaxTiles) + " letters";
     }
-    pattern.m_fixed = countLetters(fixed);
+    (void)pattern.bind(std::make_shared<const GameLetters>(std::string_view()));
     return pattern;
+}
+
+std::optional<std::string> WordPattern::bind(std::shared_ptr<const GameLetters> letters)
+{
+    m_letters = std::move(letters);
+    m_fixed = {};
+    for (Place &word : m_words) {
+        for (Square &square : word) {
+            square.letters.clear();
+            for (const std::string &typed : square.typed) {
+                auto loose = m_letters->looseLetter(typed);
+                if (!loose)
+                    return typed;
+                if (std::ranges::find(square.letters, *loose) == square.letters.end())
+                    square.letters.push_back(std::move(*loose));
+            }
+            const auto fixed = square.fixed();
+            const std::uint64_t keys = fixed ? m_letters->keyLetters(*fixed) : 0;
+            if (std::has_single_bit(keys))
+                ++m_fixed[static_cast<std::size_t>(std::countr_zero(keys))];
+        }
+    }
+    return std::nullopt;
 }
 
 std::size_t WordPattern::letters() const
@@ -103,33 +125,57 @@ std::size_t WordPattern::letters() const
         [](std::size_t sum, const Place &word) { return sum + word.size(); });
 }
 
-std::string WordPattern::tiles() const
+std::vector<std::uint64_t> WordPattern::keySquares(std::size_t place) const
 {
-    std::string tiles;
-    for (const Place &word : m_words) {
-        for (const Square &square : word)
-            tiles.push_back(square.fixed().value_or('?'));
+    std::vector<std::uint64_t> keys;
+    for (const Square &square : m_words[place]) {
+        std::uint64_t may = square.except ? m_letters->anyKeyLetter() : 0;
+        // A letter left out may share its key letter with one that is not (ñ and n).
+        if (!square.except) {
+            for (const std::string &loose : square.letters)
+                may |= m_letters->keyLetters(loose);
+        }
+        keys.push_back(may);
     }
-    return tiles;
+    return keys;
 }
 
-bool WordPattern::fits(std::size_t place, std::string_view word) const
+LetterPool WordPattern::pool() const
+{
+    LetterPool pool;
+    for (std::size_t place = 0; place < m_words.size(); ++place) {
+        for (const std::uint64_t may : keySquares(place)) {
+            for (std::size_t x = 0; x < kKeyLetters; ++x)
+                pool.counts[x] = static_cast<std::uint8_t>(
+                    std::min(255, pool.counts[x] + static_cast<int>(may >> x & 1)));
+        }
+    }
+    return pool;
+}
+
+bool WordPattern::fits(std::size_t place, const std::vector<std::string> &word) const
 {
     const Place &want = m_words[place];
     if (word.size() != want.size())
         return false;
     for (std::size_t i = 0; i < want.size(); ++i) {
-        if (!want[i].takes(asciiLower(word[i])))
+        if (!want[i].takes(word[i]))
             return false;
     }
     return true;
 }
 
+bool WordPattern::fits(std::size_t place, std::string_view word) const
+{
+    return fits(place, m_letters->looseLetters(word));
+}
+
 std::uint32_t WordPattern::placesOf(std::string_view word) const
 {
+    const std::vector<std::string> loose = m_letters->looseLetters(word);
     std::uint32_t places = 0;
     for (std::size_t place = 0; place < m_words.size(); ++place) {
-        if (fits(place, word))
+        if (fits(place, loose))
             places |= std::uint32_t(1) << place;
     }
     return places;

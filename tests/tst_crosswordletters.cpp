@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/GameOptions.h"
+#include "letters/Alphabet.h"
+#include "tests/support/Rows.h"
+#include "tests/support/ScriptedChecker.h"
+#include "wordforms/FormRole.h"
+#include "wordgames/GameRun.h"
+
+#include <QTest>
+
+namespace {
+
+using namespace FormRole;
+
+// A crossword in a dictionary whose letters go beyond A to Z: the lines
+// printed, or the letter refused.
+struct LettersRow {
+    const char *name;
+    const char *language;
+    QStringList options;
+    QStringList lines;
+    const char *refused = nullptr; // the letter named as outside the alphabet
+};
+
+// The index keeps its forms in key letters (año as "ano", Tür as "tur"),
+// the checker the dictionary's spellings; Spanish counts ñ as a letter of
+// its own, German ü, and neither é.
+const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "ano", Word }, { "cana", Word },
+    { "cafe", Word }, { "nino", Word }, { "haus", Word | Begin | End },
+    { "Tur", Word | Begin | End }, { "ol", Word }, { "e", End }, { "McTur", Word } };
+const QSet<QString> kAccepted { "año", "ano", "caña", "cana", "café", "niño", "Haus", "Tür",
+    "Haustür", "Hause", "Öl", "McTür" };
+
+Alphabet alphabetOf(const char *language)
+{
+    std::vector<std::string> letters;
+    for (char c = 'a'; c <= 'z'; ++c)
+        letters.emplace_back(1, c);
+    for (const char *more : { "é", std::string_view(language) == "es" ? "ñ" : "ü", "ö" })
+        letters.emplace_back(more);
+    return *Alphabet::of(letters);
+}
+
+} // namespace
+
+class TestCrosswordLetters : public QObject {
+    Q_OBJECT
+
+    // The query the command line asks for, its letters bound to the dictionary's.
+    static std::variant<GameQuery, std::string> queryFor(
+        const QStringList &options, const char *language)
+    {
+        QCommandLineParser parser;
+        const GameOptions games;
+        games.addTo(parser);
+        if (!parser.parse(QStringList { "tool" } + options))
+            qFatal("%s", qPrintable(parser.errorText()));
+        auto read = games.read(parser, {});
+        if (const auto *refusal = std::get_if<CommandRefusal>(&read))
+            qFatal("%s", qPrintable(refusal->message));
+        GameQuery query = std::get<GameCommand>(read).query;
+        if (auto outside = bindLetters(
+                query, std::make_shared<const GameLetters>(alphabetOf(language), language)))
+            return std::move(*outside);
+        return query;
+    }
+
+private slots:
+    void crossword_data()
+    {
+        addRows<LettersRow>({
+            // A letter fixed as typed, in either case: ñ is no n in Spanish,
+            // é is e.
+            { "ñ fixed", "es", { "--pattern", "?ñ?" }, { "año" } },
+            { "Ñ fixed", "es", { "--pattern", "?Ñ?" }, { "año" } },
+            { "n fixed", "es", { "--pattern", "?n?" }, { "ano" } },
+            { "an accented fixed letter", "es", { "--pattern", "?afé" }, { "café" } },
+            { "the letter without its mark", "es", { "--pattern", "?afe" }, { "café" } },
+            { "an open square takes either", "es", { "--pattern", "ca?a" }, { "cana", "caña" } },
+            // Classes and the letters named.
+            { "a class of ñ", "es", { "--pattern", "ca[ñx]a" }, { "caña" } },
+            { "a class of all but ñ", "es", { "--pattern", "ca[^ñ]a" }, { "cana" } },
+            { "--exclude ñ", "es", { "--pattern", "ca?a", "--exclude", "ñ" }, { "cana" } },
+            { "--exclude Ñ", "es", { "--pattern", "ca?a", "--exclude", "Ñ" }, { "cana" } },
+            { "--include ñ", "es", { "--pattern", "???a", "--include", "ñ" }, { "caña" } },
+            { "--include ñ and n", "es", { "--pattern", "???o", "--include", "ñn" }, { "niño" } },
+            { "--include ñ twice", "es", { "--pattern", "???o", "--include", "ññ" }, {} },
+            // A German crossword that only a compound fills, and a
+            // capital with its mark.
+            { "a compound", "de", { "--pattern", "????t?r" }, { "Haustür" } },
+            { "a compound with the mark fixed", "de", { "--pattern", "h????ü?" }, { "Haustür" } },
+            { "no compound without the mark", "de", { "--pattern", "h????u?" }, {} },
+            { "a compound's last part of one letter", "de", { "--pattern", "haus?" }, { "Hause" } },
+            { "a spelling with a capital inside", "de", { "--pattern", "???ü?" }, { "McTür" } },
+            { "a capital with its mark", "de", { "--pattern", "ö?" }, { "Öl" } },
+            // A letter no letter of the alphabet counts as, by name.
+            { "a letter of another alphabet", "es", { "--pattern", "ж??" }, {}, "ж" },
+            { "in a class", "es", { "--pattern", "[aж]??" }, {}, "ж" },
+            { "left out", "es", { "--pattern", "???", "--exclude", "ж" }, {}, "ж" },
+            { "a letter the dictionary lacks", "de", { "--pattern", "?ß?" }, {}, "ß" },
+        });
+    }
+    void crossword()
+    {
+        QFETCH(LettersRow, row);
+        const auto query = queryFor(row.options, row.language);
+        if (const auto *outside = std::get_if<std::string>(&query)) {
+            QCOMPARE(QString::fromStdString(*outside), QString::fromUtf8(row.refused));
+            return;
+        }
+        QVERIFY(!row.refused);
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        const WordIndex index = WordIndex::fromForms(kForms, settings);
+        const auto script = std::make_shared<CheckerScript>(kAccepted);
+        ScriptedChecker checker(script);
+        const GameOutcome outcome = playGame(std::get<GameQuery>(query), index, checker);
+        QStringList lines;
+        for (const GameResult &result : outcome.results)
+            lines.append(QString::fromStdString(result.words.front()));
+        lines.sort();
+        QCOMPARE(lines, row.lines);
+        QVERIFY(outcome.unfinished.empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCrosswordLetters)
+#include "tst_crosswordletters.moc"
