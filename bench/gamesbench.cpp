@@ -11,7 +11,13 @@
 // With --jumbles N it gives quorvel-search N jumbles of 8 letters (the
 // letters of the dictionary's own forms, shuffled) piped in one run with
 // --stdin, and the same N as separate runs, each after a warm-up run.
+// With --crosswords N it times N crossword patterns (--pattern alone) made
+// from the dictionary's own words of 3 to 15 letters, one to half of their
+// letters kept and the others opened to "?", with the median, the slowest
+// and how many took longer than 1 s.
 // Usage: quorvel-gamesbench [--dictionary PATH] [--inputs N] [--vs-an] [--jumbles N]
+//        [--crosswords N]
+#include "CrosswordBench.h"
 #include "DifferentialInputs.h"
 #include "spelling/DictionaryService.h"
 #include "wordgames/GameRun.h"
@@ -153,7 +159,11 @@ int main(int argc, char **argv)
         QStringLiteral("Also time n jumbles of 8 letters piped with --stdin against n separate "
                        "runs."),
         QStringLiteral("n"));
-    parser.addOptions({ dictionaryOption, inputsOption, vsOption, jumblesOption });
+    const QCommandLineOption crosswordsOption(QStringLiteral("crosswords"),
+        QStringLiteral("Only time n crossword patterns from the dictionary's words."),
+        QStringLiteral("n"));
+    parser.addOptions(
+        { dictionaryOption, inputsOption, vsOption, jumblesOption, crosswordsOption });
     parser.process(app);
 
     const std::filesystem::path base = parser.value(dictionaryOption).toStdString();
@@ -168,6 +178,11 @@ int main(int argc, char **argv)
     }
     std::printf("%s, %s; search alone, once the dictionary is loaded:\n", base.c_str(),
         checker->engineName().c_str());
+    if (parser.isSet(crosswordsOption)) {
+        timeCrosswords(base, offer, *checker,
+            std::max<qulonglong>(1, parser.value(crosswordsOption).toULongLong()));
+        return 0;
+    }
     const Case cases[] = {
         { "--some, 15 letters and 2 blanks", GameMode::Some, 15, 2, 1, std::nullopt, 50 },
         { "--phrases 2, 12 letters, complete", GameMode::Phrases, 12, 0, 2, std::nullopt, 1000 },
