@@ -45,7 +45,8 @@ GameOptions::GameOptions()
               .arg(kDefaultPhraseWords),
           QStringLiteral("N"))
     , m_minLength(QStringLiteral("min-length"),
-          tr("With --some or --phrases: words of at least N letters (default 2)."),
+          tr("In a game: leave out the words of fewer than N letters (default 2); in a phrase, "
+             "each of its words."),
           QStringLiteral("N"), QStringLiteral("2"))
     , m_pattern(QStringLiteral("pattern"),
           tr("Only words that fit P, one character per letter: \"?\" any letter, a letter "
@@ -57,12 +58,14 @@ GameOptions::GameOptions()
              "of W."),
           QStringLiteral("W"))
     , m_limit(QStringLiteral("limit"),
-          tr("With --some or --phrases: stop after N results (default: all words, %1 phrases).")
+          tr("In a game: print no more than N results, and say on standard error when some "
+             "were left out (default: every word, the first %1 phrases).")
               .arg(kDefaultPhraseLimit),
           QStringLiteral("N"))
     , m_json(QStringLiteral("json"),
-          tr("With --some or --phrases: print one JSON array of {\"words\", \"letters\"} "
-             "objects."))
+          tr("In a game: print the results as one JSON array instead of a line each; per "
+             "result its \"words\", its number of \"letters\", in each word the positions of "
+             "the letters \"blanks\" stand for, and with --scores its \"score\"."))
     , m_exclude(QStringLiteral("exclude"),
           tr("In a game: leave out the words with any of these letters."),
           QStringLiteral("LETTERS"))

@@ -266,20 +266,8 @@
         <translation>Vypsat fráze nejvýše o N slovech (1 až %1; %2, když N chybí), které použijí všechna písmena a žolíky.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>S --some nebo --phrases: slova o nejméně N písmenech (výchozí 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>S --some nebo --phrases: jen slova (fráze se slovem), která obsahují písmena W.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>S --some nebo --phrases: skončit po N výsledcích (výchozí: všechna slova, %1 frází).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>S --some nebo --phrases: vypsat jedno pole JSON objektů {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -384,6 +372,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 vyžaduje --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>Ve hře: vynechat slova o méně než N písmenech (výchozí 2); ve frázi každé z jejích slov.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>Ve hře: vypsat nejvýše N výsledků a na standardním chybovém výstupu říci, když byly některé vynechány (výchozí: všechna slova, prvních %1 frází).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>Ve hře: vypsat výsledky jako jedno pole JSON místo řádku pro každý; u každého výsledku jeho slova &quot;words&quot;, počet písmen &quot;letters&quot;, v každém slově pozice písmen, která zastupují žolíky &quot;blanks&quot;, a s --scores jeho hodnotu &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 přijímá písmena abecedy slovníku.</translation>
     </message>
 </context>
 <context>

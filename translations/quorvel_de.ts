@@ -265,20 +265,8 @@
         <translation>Die Wortgruppen aus bis zu N Wörtern auflisten (1 bis %1; %2, wenn N fehlt), die alle Buchstaben und Joker verwenden.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Mit --some oder --phrases: Wörter aus mindestens N Buchstaben (Vorgabe 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Mit --some oder --phrases: nur Wörter, die die Buchstaben von W enthalten (bei Wortgruppen: nur solche, in denen ein Wort sie enthält).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Mit --some oder --phrases: nach N Ergebnissen aufhören (Vorgabe: alle Wörter, %1 Wortgruppen).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Mit --some oder --phrases: ein JSON-Array aus {&quot;words&quot;, &quot;letters&quot;}-Objekten ausgeben.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -383,6 +371,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 braucht --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>Im Spiel: Wörter aus weniger als N Buchstaben auslassen (Vorgabe 2); bei Wortgruppen jedes ihrer Wörter.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>Im Spiel: höchstens N Ergebnisse ausgeben und auf der Standardfehlerausgabe sagen, wenn welche ausgelassen wurden (Vorgabe: alle Wörter, die ersten %1 Wortgruppen).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>Im Spiel: die Ergebnisse als ein JSON-Array statt einer Zeile je Ergebnis ausgeben; je Ergebnis seine &quot;words&quot;, seine Zahl der Buchstaben &quot;letters&quot;, in jedem Wort die Stellen der Buchstaben, für die Joker stehen (&quot;blanks&quot;), und mit --scores seinen Wert &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 nimmt Buchstaben aus dem Alphabet des Wörterbuchs.</translation>
     </message>
 </context>
 <context>

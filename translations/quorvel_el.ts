@@ -265,20 +265,8 @@
         <translation>Εμφάνιση των φράσεων έως N λέξεων (1 έως %1· %2 αν παραλειφθεί το N) που χρησιμοποιούν όλα τα γράμματα και τους μπαλαντέρ.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Με --some ή --phrases: λέξεις τουλάχιστον N γραμμάτων (προεπιλογή 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Με --some ή --phrases: μόνο λέξεις (φράσεις με λέξη) που περιέχουν τα γράμματα του W.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Με --some ή --phrases: διακοπή μετά από N αποτελέσματα (προεπιλογή: όλες οι λέξεις, %1 φράσεις).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Με --some ή --phrases: εκτύπωση ενός πίνακα JSON με αντικείμενα {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -383,6 +371,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>Το %1 χρειάζεται το --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>Σε παιχνίδι: παράλειψη των λέξεων με λιγότερα από N γράμματα (προεπιλογή 2)· σε φράση, καθεμιάς από τις λέξεις της.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>Σε παιχνίδι: εμφάνιση το πολύ N αποτελεσμάτων, με ένδειξη στην τυπική έξοδο σφαλμάτων όταν παραλείφθηκαν κάποια (προεπιλογή: όλες οι λέξεις, οι πρώτες %1 φράσεις).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>Σε παιχνίδι: εμφάνιση των αποτελεσμάτων ως έναν πίνακα JSON αντί για μία γραμμή το καθένα· για κάθε αποτέλεσμα οι λέξεις του &quot;words&quot;, ο αριθμός των γραμμάτων του &quot;letters&quot;, σε κάθε λέξη οι θέσεις των γραμμάτων που αντικαθιστούν τα μπαλαντέρ &quot;blanks&quot;, και με --scores η αξία του &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>Το %1 δέχεται γράμματα του αλφαβήτου του λεξικού.</translation>
     </message>
 </context>
 <context>

@@ -265,20 +265,8 @@
         <translation>Mostrar las frases de hasta N palabras (de 1 a %1; %2 si se omite N) que usan todas las letras y comodines.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Con --some o --phrases: palabras de al menos N letras (2 de forma predeterminada).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Con --some o --phrases: solo las palabras (frases con una palabra) que contienen las letras de W.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Con --some o --phrases: parar tras N resultados (de forma predeterminada: todas las palabras, %1 frases).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Con --some o --phrases: escribir una matriz JSON de objetos {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -383,6 +371,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 necesita --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>En un juego: omitir las palabras de menos de N letras (2 por defecto); en una frase, cada una de sus palabras.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>En un juego: mostrar como mucho N resultados, y decir en la salida de errores cuándo se omitieron algunos (por defecto: todas las palabras, las primeras %1 frases).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>En un juego: mostrar los resultados como una sola matriz JSON en lugar de una línea cada uno; por resultado sus palabras &quot;words&quot;, su número de letras &quot;letters&quot;, en cada palabra las posiciones de las letras que representan los comodines &quot;blanks&quot;, y con --scores su valor &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 acepta letras del alfabeto del diccionario.</translation>
     </message>
 </context>
 <context>

@@ -265,20 +265,8 @@
         <translation>Afficher les expressions d&apos;au plus N mots (1 à %1&#xa0;; %2 si N est omis) qui utilisent toutes les lettres et tous les jokers.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Avec --some ou --phrases&#xa0;: mots d&apos;au moins N lettres (2 par défaut).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Avec --some ou --phrases&#xa0;: seulement les mots qui contiennent les lettres de W (pour les expressions&#xa0;: celles dont un mot les contient).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Avec --some ou --phrases&#xa0;: s&apos;arrêter après N résultats (par défaut&#xa0;: tous les mots, %1 expressions).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Avec --some ou --phrases&#xa0;: afficher un tableau JSON d&apos;objets {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -383,6 +371,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 nécessite --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>Dans un jeu : écarter les mots de moins de N lettres (2 par défaut) ; dans une phrase, chacun de ses mots.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>Dans un jeu : afficher au plus N résultats, et dire sur la sortie d&apos;erreur quand certains ont été écartés (par défaut : tous les mots, les %1 premières phrases).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>Dans un jeu : afficher les résultats en un seul tableau JSON au lieu d&apos;une ligne chacun ; pour chaque résultat ses mots &quot;words&quot;, son nombre de lettres &quot;letters&quot;, dans chaque mot les positions des lettres que remplacent les jokers &quot;blanks&quot;, et avec --scores sa valeur &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 prend des lettres de l&apos;alphabet du dictionnaire.</translation>
     </message>
 </context>
 <context>

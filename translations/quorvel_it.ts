@@ -265,20 +265,8 @@
         <translation>Elenca le frasi di al massimo N parole (da 1 a %1; %2 se N è omesso) che usano tutte le lettere e i jolly.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Con --some o --phrases: parole di almeno N lettere (predefinito 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Con --some o --phrases: solo le parole (le frasi con una parola) che contengono le lettere di W.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Con --some o --phrases: interrompi dopo N risultati (predefinito: tutte le parole, %1 frasi).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Con --some o --phrases: stampa un array JSON di oggetti {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -383,6 +371,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 richiede --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>In un gioco: tralasciare le parole di meno di N lettere (predefinito 2); in una frase, ciascuna delle sue parole.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>In un gioco: stampare al massimo N risultati, e dire sullo standard error quando alcuni sono stati tralasciati (predefinito: tutte le parole, le prime %1 frasi).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>In un gioco: stampare i risultati come un unico array JSON invece di una riga ciascuno; per ogni risultato le sue parole &quot;words&quot;, il suo numero di lettere &quot;letters&quot;, in ogni parola le posizioni delle lettere che i jolly sostituiscono &quot;blanks&quot;, e con --scores il suo valore &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 accetta lettere dell&apos;alfabeto del dizionario.</translation>
     </message>
 </context>
 <context>

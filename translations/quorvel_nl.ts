@@ -265,20 +265,8 @@
         <translation>De woordgroepen van hoogstens N woorden tonen (1 tot en met %1; %2 als N ontbreekt) die alle letters en jokers gebruiken.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Met --some of --phrases: woorden van minstens N letters (standaard 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Met --some of --phrases: alleen woorden (woordgroepen met een woord) die de letters van W bevatten.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Met --some of --phrases: stoppen na N resultaten (standaard: alle woorden, %1 woordgroepen).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Met --some of --phrases: één JSON-array van {&quot;words&quot;, &quot;letters&quot;}-objecten afdrukken.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -383,6 +371,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 vereist --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>In een spel: woorden van minder dan N letters weglaten (standaard 2); in een woordgroep elk van haar woorden.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>In een spel: hoogstens N resultaten tonen, en op de standaardfoutuitvoer melden wanneer er zijn weggelaten (standaard: alle woorden, de eerste %1 woordgroepen).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>In een spel: de resultaten als één JSON-array tonen in plaats van een regel per resultaat; per resultaat de woorden &quot;words&quot;, het aantal letters &quot;letters&quot;, in elk woord de posities van de letters waarvoor blanco stenen staan &quot;blanks&quot;, en met --scores de waarde &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 neemt letters uit het alfabet van het woordenboek.</translation>
     </message>
 </context>
 <context>

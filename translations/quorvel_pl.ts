@@ -266,20 +266,8 @@
         <translation>Wypisz wyrażenia złożone z najwyżej N słów (od 1 do %1; %2, gdy pominięto N), które używają wszystkich liter i blanków.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Z --some lub --phrases: słowa co najmniej N-literowe (domyślnie 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Z --some lub --phrases: tylko słowa (wyrażenia ze słowem) zawierające litery W.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Z --some lub --phrases: zatrzymaj się po N wynikach (domyślnie: wszystkie słowa, %1 wyrażeń).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Z --some lub --phrases: wypisz jedną tablicę JSON obiektów {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -384,6 +372,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 wymaga --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>W grze: pomiń słowa krótsze niż N liter (domyślnie 2); we frazie każde z jej słów.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>W grze: wypisz co najwyżej N wyników i powiedz na standardowym wyjściu błędów, gdy jakieś pominięto (domyślnie: wszystkie słowa, pierwsze %1 fraz).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>W grze: wypisz wyniki jako jedną tablicę JSON zamiast wiersza na wynik; dla każdego wyniku jego słowa &quot;words&quot;, liczbę liter &quot;letters&quot;, w każdym słowie pozycje liter, które zastępują mydła &quot;blanks&quot;, a z --scores jego wartość &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 przyjmuje litery alfabetu słownika.</translation>
     </message>
 </context>
 <context>

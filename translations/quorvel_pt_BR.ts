@@ -265,20 +265,8 @@
         <translation>Listar as frases de até N palavras (de 1 a %1; %2 se N for omitido) que usam todas as letras e curingas.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>Com --some ou --phrases: palavras de pelo menos N letras (padrão 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>Com --some ou --phrases: apenas palavras (frases com uma palavra) que contêm as letras de W.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>Com --some ou --phrases: parar após N resultados (padrão: todas as palavras, %1 frases).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>Com --some ou --phrases: imprimir um array JSON de objetos {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -383,6 +371,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 precisa de --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>Em um jogo: deixar de fora as palavras de menos de N letras (padrão 2); em uma frase, cada uma de suas palavras.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>Em um jogo: mostrar no máximo N resultados e dizer na saída de erros quando alguns foram deixados de fora (padrão: todas as palavras, as primeiras %1 frases).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>Em um jogo: mostrar os resultados como um único array JSON em vez de uma linha cada; por resultado suas palavras &quot;words&quot;, seu número de letras &quot;letters&quot;, em cada palavra as posições das letras que os curingas representam &quot;blanks&quot;, e com --scores seu valor &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 aceita letras do alfabeto do dicionário.</translation>
     </message>
 </context>
 <context>

@@ -266,20 +266,8 @@
         <translation>Вывести фразы не более чем из N слов (от 1 до %1; %2, если N не указано), в которых использованы все буквы и пустые фишки.</translation>
     </message>
     <message>
-        <source>With --some or --phrases: words of at least N letters (default 2).</source>
-        <translation>С --some или --phrases: слова не короче N букв (по умолчанию 2).</translation>
-    </message>
-    <message>
         <source>With --some or --phrases: only words (phrases with a word) that hold the letters of W.</source>
         <translation>С --some или --phrases: только слова (фразы со словом), содержащие буквы W.</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: stop after N results (default: all words, %1 phrases).</source>
-        <translation>С --some или --phrases: остановиться после N результатов (по умолчанию: все слова, %1 фраз).</translation>
-    </message>
-    <message>
-        <source>With --some or --phrases: print one JSON array of {&quot;words&quot;, &quot;letters&quot;} objects.</source>
-        <translation>С --some или --phrases: вывести один массив JSON из объектов {&quot;words&quot;, &quot;letters&quot;}.</translation>
     </message>
     <message>
         <source>--some and --phrases cannot be given together.</source>
@@ -384,6 +372,22 @@
     <message>
         <source>%1 needs --phrases.</source>
         <translation>%1 требует --phrases.</translation>
+    </message>
+    <message>
+        <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
+        <translation>В игре: пропускать слова короче N букв (по умолчанию 2); во фразе — каждое из её слов.</translation>
+    </message>
+    <message>
+        <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
+        <translation>В игре: выводить не больше N результатов и сообщать в стандартный поток ошибок, когда какие-то пропущены (по умолчанию: все слова, первые %1 фраз).</translation>
+    </message>
+    <message>
+        <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
+        <translation>В игре: выводить результаты одним массивом JSON вместо строки на каждый; для каждого результата его слова &quot;words&quot;, число букв &quot;letters&quot;, в каждом слове позиции букв, которые заменяют пустые фишки &quot;blanks&quot;, и с --scores его стоимость &quot;score&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
+        <translation>%1 принимает буквы алфавита словаря.</translation>
     </message>
 </context>
 <context>
