@@ -74,7 +74,7 @@ inline void timeCrosswords(const std::filesystem::path &base, const IndexSource:
         if (bindLetters(query, gameLetters))
             continue;
         const auto start = std::chrono::steady_clock::now();
-        const FormsWithin within = offer.index->within(query.pool.reach());
+        const FormsWithin within = offer.index->withinUpTo(query.pool.reach(), word.size());
         bool stopped = !within.index;
         if (within.index) {
             const GameOutcome outcome = playGame(query, *within.index, checker);

@@ -72,6 +72,8 @@ public:
         , m_deadline(deadlineOf(budget))
         , m_found(found)
     {
+        for (std::size_t from = 0; from < m_query.squares.size(); ++from)
+            m_fromSquare.push_back(squaresFrom(m_query.squares, from));
     }
 
     CompoundSearchEnd run()
@@ -250,7 +252,11 @@ private:
                                             : FormRole::Middle | FormRole::End;
         const std::size_t parts = state.parts;
         bool any = false;
-        for (const Part &part : partsWithin(within, wanted)) {
+        // A crossword's part is looked for only in the letters of the squares it stands on.
+        const LetterPool &looked = m_fromSquare.empty() || replacement
+            ? within
+            : onSquares(within, m_fromSquare, prefix, state.credit.size());
+        for (const Part &part : partsWithin(looked, wanted)) {
             LetterPool left = within;
             (void)take(left, part.letters);
             if (replacement && !take(left, countLetters(replacement->replacement)))
@@ -386,6 +392,7 @@ private:
     std::optional<CompoundCover> m_classicCover;
     std::optional<CompoundCover> m_ruleCover;
     std::unordered_set<std::string> m_seen;
+    std::vector<LetterCounts> m_fromSquare; // a crossword's letters from each square on
 };
 
 } // namespace

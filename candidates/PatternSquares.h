@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wordindex/LetterPool.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -20,3 +23,14 @@ struct SquaresFit {
 // way on is left open.
 [[nodiscard]] SquaresFit squaresFit(
     const std::vector<std::uint64_t> &squares, std::string_view prefix, std::string_view piece);
+
+// The letters a part may have that begins at square from on: each key
+// letter as often as the squares from there may be it.
+[[nodiscard]] LetterCounts squaresFrom(const std::vector<std::uint64_t> &squares, std::size_t from);
+
+// The part of the pool a part may use that begins after prefix with credit
+// (the letters of prefix it begins with again): no more of a letter than
+// the squares from there may be. The pool itself where prefix has a byte
+// that is no key letter.
+[[nodiscard]] LetterPool onSquares(const LetterPool &pool,
+    const std::vector<LetterCounts> &fromSquare, std::string_view prefix, std::size_t credit);

@@ -25,13 +25,15 @@ constexpr auto kWaitSlice = std::chrono::milliseconds(100);
 
 // The forms within the letters, or why the word index cannot give them.
 std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
-    const IndexSource::Offer &offer, const LetterPool &pool)
+    const IndexSource::Offer &offer, const GameQuery &query)
 {
     if (!offer.index)
         return offer.refusal;
-    // An index of stems makes the forms within the letters now; one of
-    // forms has them all.
-    FormsWithin forms = offer.index->within(pool.reach());
+    // An index of stems makes the forms within the letters now, no longer
+    // than a word of the game can be; one of forms has them all.
+    const std::size_t longest
+        = query.crossword && query.pattern ? query.pattern->letters() : query.pool.size();
+    FormsWithin forms = offer.index->withinUpTo(query.pool.reach(), longest);
     if (!forms.index)
         return std::move(forms.unfinished);
     return std::move(forms.index);
@@ -142,7 +144,7 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
             return ExitStatus::Usage;
         }
     }
-    const auto forms = formsWithin(offer, asked.pool);
+    const auto forms = formsWithin(offer, asked);
     if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {
         if (progress)
             progress->clear();

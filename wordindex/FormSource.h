@@ -30,6 +30,15 @@ public:
     // keepGoing is asked now and then; false ends the work unfinished.
     [[nodiscard]] virtual FormsWithin within(
         std::string_view letters, const std::function<bool()> &keepGoing = {}) const = 0;
+    // The same for words of at most longest letters (a crossword's): an
+    // index of stems then makes no longer forms, nor those of stems whose
+    // letters that no affix strips are more.
+    [[nodiscard]] virtual FormsWithin withinUpTo(std::string_view letters, std::size_t longest,
+        const std::function<bool()> &keepGoing = {}) const
+    {
+        (void)longest;
+        return within(letters, keepGoing);
+    }
     [[nodiscard]] virtual const CompoundSettings &compounds() const = 0;
     // The block of memory the cache keeps.
     [[nodiscard]] virtual const std::vector<std::uint64_t> &image() const = 0;

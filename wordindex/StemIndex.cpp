@@ -12,6 +12,7 @@
 #include "wordindex/StemLayout.h"
 
 #include <algorithm>
+#include <limits>
 
 using namespace StemLayout;
 
@@ -20,10 +21,12 @@ namespace {
 // Keeps the spellings of a stem's forms that the letters can spell.
 class Gather final : public FormSink {
 public:
-    Gather(const LetterFold &fold, const LetterCounts &letters, FormTable &table)
+    Gather(const LetterFold &fold, const LetterCounts &letters, FormTable &table,
+        std::size_t longest = std::numeric_limits<std::size_t>::max())
         : m_fold(fold)
         , m_letters(letters)
         , m_table(table)
+        , m_longest(longest)
     {
     }
     void form(std::u32string_view form, std::uint8_t roles, std::uint64_t ruleFlags) override
@@ -42,6 +45,8 @@ public:
                 return;
         }
         if (allPlain) {
+            if (form.size() > m_longest)
+                return;
             m_plain.assign(form.begin(), form.end());
             if (!m_plain.empty())
                 m_table.add(m_plain, roles, ruleFlags);
@@ -53,7 +58,9 @@ public:
             return;
         }
         for (const std::string &spelling : m_spellings) {
-            if (!spelling.empty() && fitsWithin(countLetters(spelling), m_letters))
+            // A spelling in key letters has a byte a letter.
+            if (!spelling.empty() && spelling.size() <= m_longest
+                && fitsWithin(countLetters(spelling), m_letters))
                 m_table.add(spelling, roles, ruleFlags);
         }
     }
@@ -65,6 +72,7 @@ private:
     FormTable &m_table;
     std::vector<std::string> m_spellings;
     std::string m_plain;
+    std::size_t m_longest;
     bool m_tooMany = false;
 };
 
@@ -160,6 +168,12 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
 FormsWithin StemIndex::within(
     std::string_view letters, const std::function<bool()> &keepGoing) const
 {
+    return withinUpTo(letters, std::numeric_limits<std::size_t>::max(), keepGoing);
+}
+
+FormsWithin StemIndex::withinUpTo(
+    std::string_view letters, std::size_t longest, const std::function<bool()> &keepGoing) const
+{
     // A part of a compound whose boundary a replacement stands for holds
     // letters the typed ones lack: the replaced end, the replaced start.
     LetterCounts counts = countLetters(letters);
@@ -173,8 +187,16 @@ FormsWithin StemIndex::within(
             begins[i] = std::max(begins[i], begin[i]);
         }
     }
-    for (std::size_t i = 0; i < counts.size(); ++i)
+    std::size_t slack = 0;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
         counts[i] = static_cast<std::uint8_t>(std::min(255, counts[i] + ends[i] + begins[i]));
+        slack += ends[i] + begins[i];
+    }
+    // A part of a compound may be longer than the word by what a replacement
+    // at its boundary takes away, and by the letter a tripled one drops.
+    const std::size_t reach = longest > std::numeric_limits<std::size_t>::max() - slack - 1
+        ? longest
+        : longest + slack + 1;
     Expander expander(*m_affixes, m_limits.maxFormsPerStem, m_limits.maxRuleTests,
         [this](char32_t c) { return m_fold->typable(c); });
     // An affix that adds letters the forms cannot hold is not tried.
@@ -186,7 +208,7 @@ FormsWithin StemIndex::within(
     }
     expander.setFilter(&filter);
     FormTable table(m_limits.maxStoredForms);
-    Gather gather(*m_fold, counts, table);
+    Gather gather(*m_fold, counts, table, reach);
     FormsWithin result;
     std::u32string stem;
     FlagList flags;
@@ -215,8 +237,8 @@ FormsWithin StemIndex::within(
     };
     bool going = std::ranges::all_of(m_coreless, expand);
     if (going) {
-        forEachKeyWithin(
-            *m_cores, { { counts, 0 }, FormRole::Word }, [&](WordIndex::KeyId key, std::size_t) {
+        forEachKeyWithin(*m_cores, { { counts, 0 }, FormRole::Word, 1, reach },
+            [&](WordIndex::KeyId key, std::size_t) {
                 for (std::uint32_t at = m_keyStem[key]; going && at < m_keyStem[key + 1]; ++at)
                     going = expand(m_stemRefs[at]);
                 return going;
