@@ -6,6 +6,7 @@
 #include "tests/support/ScriptedChecker.h"
 #include "wordforms/FormRole.h"
 #include "wordgames/GameRun.h"
+#include "wordindex/IndexBuilder.h"
 
 #include <QTest>
 
@@ -15,6 +16,14 @@ using namespace FormRole;
 
 // A crossword in a dictionary whose letters go beyond A to Z: the lines
 // printed, or the letter refused.
+// The forms an index of stems makes for a word of at most so many letters.
+struct LengthRow {
+    const char *name;
+    std::size_t longest;
+    QStringList made;
+    QStringList notMade;
+};
+
 struct LettersRow {
     const char *name;
     const char *language;
@@ -90,6 +99,7 @@ private slots:
             // capital with its mark.
             { "a compound", "de", { "--pattern", "????t?r" }, { "Haustür" } },
             { "a compound with the mark fixed", "de", { "--pattern", "h????ü?" }, { "Haustür" } },
+            { "a compound of letters all fixed", "de", { "--pattern", "haustür" }, { "Haustür" } },
             { "no compound without the mark", "de", { "--pattern", "h????u?" }, {} },
             { "a compound's last part of one letter", "de", { "--pattern", "haus?" }, { "Hause" } },
             { "a spelling with a capital inside", "de", { "--pattern", "???ü?" }, { "McTür" } },
@@ -123,6 +133,33 @@ private slots:
         lines.sort();
         QCOMPARE(lines, row.lines);
         QVERIFY(outcome.unfinished.empty());
+    }
+
+    // An index of stems makes no form longer than a crossword's word, but
+    // for the one letter a compound's boundary may drop (its slack here).
+    void upTo_data()
+    {
+        addRows<LengthRow>({
+            { "four letters", 4, { "walk", "walks" }, { "walked", "walking" } },
+            { "six letters", 6, { "walk", "walks", "walked", "walking" }, {} },
+            { "any length", SIZE_MAX, { "walk", "walks", "walked", "walking" }, {} },
+        });
+    }
+    void upTo()
+    {
+        QFETCH(LengthRow, row);
+        const WordIndexBuild build = buildWordIndex("SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX "
+                                                    "X 0 ing .\n",
+            "2\nwalk/X\nbark/X\n", Dialect::Nuspell, {}, nullptr, IndexKind::Stems);
+        QVERIFY(build.forms && !build.forms->keepsForms());
+        const FormsWithin within = build.forms->withinUpTo("aaaaddeegiiklnnsw", row.longest);
+        QVERIFY(within.index);
+        for (const QString &form : row.made)
+            QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 1,
+                qPrintable(form));
+        for (const QString &form : row.notMade)
+            QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 0,
+                qPrintable(form));
     }
 };
 
