@@ -3,14 +3,20 @@
 #pragma once
 
 // The crossword's part of the games differential: patterns made from the
-// dictionary's own words (some squares opened to "?", to a class of three
-// letters that holds the word's letter, or to one of three that does not),
-// now and then with letters left out or kept, read by quorvel-search's own
-// options; the reference takes every string that fits the pattern over the
-// alphabet, keeps those the letter options allow, and asks the checker
-// about each as the words' reference does.
+// dictionary's own words in any of its letters (some squares opened to "?",
+// to a class of three letters that holds the word's letter, or to one of
+// three that does not), now and then with letters left out or kept, read by
+// quorvel-search's own options and bound to the dictionary's alphabet as the
+// tool binds them; the reference takes every string that fits the pattern
+// over the alphabet (its small letters), keeps those the letter options
+// allow, and asks the checker about each in small letters, capitalised and
+// in capitals, and with the inner capitals of the word list's words. A
+// pattern whose reference would ask more than kMaxReference strings is
+// passed over and counted.
 #include "WordsReference.h"
 #include "cli/GameOptions.h"
+#include "letters/Alphabet.h"
+#include "letters/Letters.h"
 #include "wordgames/GameRun.h"
 #include "wordindex/FormSource.h"
 
@@ -32,35 +38,46 @@ struct CrosswordTally {
     std::size_t differences = 0;
     std::size_t unaccepted = 0;
     std::size_t questions = 0;
+    std::size_t passedOver = 0; // patterns whose reference is too large
     std::chrono::steady_clock::duration gameTime {};
     std::chrono::steady_clock::duration referenceTime {};
 };
 
 class CrosswordDiff {
 public:
-    // The letters the reference tries in an open square.
-    static constexpr std::string_view kAlphabet = "abcdefghijklmnopqrstuvwxyz";
+    static constexpr std::size_t kMaxReference = 2'000'000;
 
-    CrosswordDiff(const std::filesystem::path &base, std::uint64_t seed, std::size_t maxOpen)
+    CrosswordDiff(const std::filesystem::path &base, const Alphabet &alphabet, std::uint64_t seed,
+        std::size_t maxOpen)
         : m_random(seed)
         , m_maxOpen(maxOpen)
+        , m_language(base.filename().string())
+        , m_letters(std::make_shared<const GameLetters>(alphabet, m_language))
     {
-        // The dictionary's words of three to ten letters A to Z, in lower case.
+        for (const std::string &letter : alphabet.letters()) {
+            if (isAlphabetic(letter))
+                m_alphabet.push_back(letter);
+        }
+        // The dictionary's words of three to ten letters of its alphabet, in small letters.
         std::ifstream list(base.string() + ".dic");
         std::string line;
         std::getline(list, line);
+        LetterSplitter splitter;
         while (std::getline(list, line)) {
-            const std::string word = lowered(line.substr(0, line.find_first_of("/\t ")));
-            if (word.size() >= 3 && word.size() <= 10
-                && std::ranges::all_of(word, [](char c) { return c >= 'a' && c <= 'z'; }))
-                m_words.push_back(word);
+            const auto letters
+                = splitter.split(m_letters->lower(line.substr(0, line.find_first_of("/\t "))));
+            if (letters && letters->size() >= 3 && letters->size() <= 10
+                && std::ranges::all_of(*letters, [&](const std::string &letter) {
+                       return std::ranges::find(m_alphabet, letter) != m_alphabet.end();
+                   }))
+                m_words.push_back(*letters);
         }
     }
 
     void check(const FormSource &index, SpellChecker &checker,
         const std::vector<std::string> &inner, std::size_t count, CrosswordTally &tally)
     {
-        for (std::size_t i = 0; i < count && !m_words.empty(); ++i) {
+        for (std::size_t i = 0; i < count && !m_words.empty() && !m_alphabet.empty(); ++i) {
             const QStringList options = next();
             QCommandLineParser parser;
             const GameOptions games;
@@ -70,24 +87,35 @@ public:
                 ++tally.differences;
                 continue;
             }
-            const auto read = games.read(parser, {});
+            auto read = games.read(parser, {});
             if (const auto *refusal = std::get_if<CommandRefusal>(&read)) {
                 std::printf("  REFUSED %s: %s\n", qPrintable(options.join(u' ')),
                     qPrintable(refusal->message));
                 ++tally.differences;
                 continue;
             }
-            const GameQuery &query = std::get<GameCommand>(read).query;
+            GameQuery query = std::get<GameCommand>(std::move(read)).query;
+            if (const auto outside = bindLetters(query, m_letters)) {
+                std::printf("  REFUSED %s: %s is outside the alphabet\n",
+                    qPrintable(options.join(u' ')), outside->c_str());
+                ++tally.differences;
+                continue;
+            }
+            if (referenceSize(query) > kMaxReference) {
+                ++tally.passedOver;
+                continue;
+            }
             ++tally.patterns;
             auto at = std::chrono::steady_clock::now();
-            const FormsWithin within = index.within(query.pool.reach());
+            const FormsWithin within
+                = index.withinUpTo(query.pool.reach(), query.pattern->letters());
             std::set<std::string> game;
             std::string unfinished = within.unfinished;
             if (within.index) {
                 const GameOutcome outcome = playGame(query, *within.index, checker);
                 unfinished = outcome.unfinished;
                 for (const GameResult &result : outcome.results) {
-                    game.insert(lowered(result.words.front()));
+                    game.insert(m_letters->lower(result.words.front()));
                     if (!testword(checker, result.words.front()) && ++tally.unaccepted <= 10)
                         std::printf("  NOT ACCEPTED as printed: %s (%s)\n",
                             result.words.front().c_str(), qPrintable(options.join(u' ')));
@@ -120,31 +148,35 @@ private:
     {
         return std::uniform_int_distribution<std::size_t>(low, high)(m_random);
     }
-    char letter() { return kAlphabet[pick(0, kAlphabet.size() - 1)]; }
+    const std::string &letter() { return m_alphabet[pick(0, m_alphabet.size() - 1)]; }
 
     // Three letters, the word's own among them, or not.
-    std::string classOf(char own, bool holds)
+    std::string classOf(const std::string &own, bool holds)
     {
-        std::string letters = holds ? std::string(1, own) : std::string();
-        while (letters.size() < 3) {
-            const char c = letter();
-            if (c != own && letters.find(c) == std::string::npos)
+        std::vector<std::string> letters;
+        if (holds)
+            letters.push_back(own);
+        for (std::size_t tries = 0; letters.size() < 3 && tries < 100; ++tries) {
+            const std::string &c = letter();
+            if (m_letters->looseOf(c) != m_letters->looseOf(own)
+                && std::ranges::find(letters, c) == letters.end())
                 letters.push_back(c);
         }
-        return (holds ? "[" : "[^") + letters + "]";
+        std::string text = holds ? "[" : "[^";
+        for (const std::string &c : letters)
+            text += c;
+        return text + "]";
     }
 
     // The options of the next crossword.
     QStringList next()
     {
-        const std::string &word = m_words[pick(0, m_words.size() - 1)];
+        const auto &word = m_words[pick(0, m_words.size() - 1)];
         std::vector<std::size_t> squares(word.size());
         std::iota(squares.begin(), squares.end(), 0);
         std::ranges::shuffle(squares, m_random);
         squares.resize(pick(1, std::min(m_maxOpen, word.size())));
-        std::vector<std::string> pattern;
-        for (const char c : word)
-            pattern.emplace_back(1, c);
+        std::vector<std::string> pattern = word;
         for (const std::size_t square : squares) {
             const std::size_t kind = pick(0, 4);
             pattern[square] = kind < 3 ? std::string("?") : classOf(word[square], kind == 3);
@@ -154,43 +186,88 @@ private:
             text += square;
         QStringList options { QStringLiteral("--pattern"), QString::fromStdString(text) };
         if (pick(0, 3) == 0)
-            options << QStringLiteral("--exclude")
-                    << QString::fromStdString(std::string { letter(), letter() });
+            options << QStringLiteral("--exclude") << QString::fromStdString(letter() + letter());
         if (pick(0, 3) == 0)
             options << QStringLiteral("--include")
-                    << QString::fromStdString(std::string(1, word[pick(0, word.size() - 1)]));
+                    << QString::fromStdString(word[pick(0, word.size() - 1)]);
         return options;
     }
 
-    // Every string that fits the pattern and the letter options, asked.
-    static std::set<std::string> referenceWords(const GameQuery &query, SpellChecker &checker,
-        const std::vector<std::string> &inner, CrosswordTally &tally)
+    // The letters of the alphabet each square takes.
+    std::vector<std::vector<std::string>> choices(const GameQuery &query) const
     {
-        const WordPattern::Place &place = query.pattern->words().front();
+        std::vector<std::vector<std::string>> out;
+        for (const WordPattern::Square &square : query.pattern->words().front()) {
+            out.emplace_back();
+            for (const std::string &letter : m_alphabet) {
+                if (square.takes(m_letters->looseOf(letter)))
+                    out.back().push_back(letter);
+            }
+        }
+        return out;
+    }
+
+    std::size_t referenceSize(const GameQuery &query) const
+    {
+        std::size_t size = 1;
+        for (const auto &square : choices(query)) {
+            size *= std::max<std::size_t>(1, square.size());
+            if (size > kMaxReference)
+                return size;
+        }
+        return size;
+    }
+
+    // Whether the checker takes the string in small letters, capitalised, in
+    // capitals, or with a word list word's inner capitals (A to Z) at its start.
+    bool accepted(SpellChecker &checker, const std::string &lower,
+        const std::vector<std::string> &inner, CrosswordTally &tally) const
+    {
+        tally.questions += 3;
+        if (testword(checker, lower) || testword(checker, m_letters->title(lower))
+            || testword(checker, m_letters->upper(lower)))
+            return true;
+        for (const std::string &word : inner) {
+            if (word.size() > lower.size() || lowered(word) != lower.substr(0, word.size()))
+                continue;
+            ++tally.questions;
+            if (testword(checker, word + lower.substr(word.size())))
+                return true;
+        }
+        return false;
+    }
+
+    // Every string that fits the pattern and the letter options, asked.
+    std::set<std::string> referenceWords(const GameQuery &query, SpellChecker &checker,
+        const std::vector<std::string> &inner, CrosswordTally &tally) const
+    {
+        const auto squares = choices(query);
         std::set<std::string> found;
-        std::string text(place.size(), ' ');
+        std::vector<std::string> text(squares.size());
         const std::function<void(std::size_t)> fill = [&](std::size_t at) {
-            if (at == place.size()) {
-                const std::vector<std::string> letters = query.letters->looseLetters(text);
+            if (at == squares.size()) {
+                std::vector<std::string> loose;
+                std::string word;
+                for (const std::string &letter : text) {
+                    loose.push_back(m_letters->looseOf(letter));
+                    word += letter;
+                }
                 for (const std::string &left : query.exclude.loose) {
-                    if (std::ranges::count(letters, left) > 0)
+                    if (std::ranges::count(loose, left) > 0)
                         return;
                 }
                 for (const std::string &kept : query.include.loose) {
-                    if (std::ranges::count(letters, kept)
+                    if (std::ranges::count(loose, kept)
                         < std::ranges::count(query.include.loose, kept))
                         return;
                 }
-                tally.questions += 3;
-                if (acceptedInSomeCase(checker, text, inner))
-                    found.insert(text);
+                if (accepted(checker, word, inner, tally))
+                    found.insert(word);
                 return;
             }
-            for (const char c : kAlphabet) {
-                if (place[at].takes(std::string(1, c))) {
-                    text[at] = c;
-                    fill(at + 1);
-                }
+            for (const std::string &letter : squares[at]) {
+                text[at] = letter;
+                fill(at + 1);
             }
         };
         fill(0);
@@ -199,5 +276,8 @@ private:
 
     std::mt19937_64 m_random;
     std::size_t m_maxOpen;
-    std::vector<std::string> m_words;
+    std::string m_language;
+    std::shared_ptr<const GameLetters> m_letters;
+    std::vector<std::string> m_alphabet; // small letters
+    std::vector<std::vector<std::string>> m_words; // their letters
 };

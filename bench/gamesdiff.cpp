@@ -213,14 +213,18 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     if (settings.crosswords == 0)
         return differences + unaccepted;
     CrosswordTally crosswords;
-    CrosswordDiff(base, settings.seed, settings.maxOpen)
-        .check(*offer.index, *checker, inner, settings.crosswords, crosswords);
+    if (offer.alphabet)
+        CrosswordDiff(base, *offer.alphabet, settings.seed, settings.maxOpen)
+            .check(*offer.index, *checker, inner, settings.crosswords, crosswords);
+    else
+        std::printf("%-10s no alphabet for the crosswords\n", name.c_str());
     std::printf("%-10s %-8s %5zu crossword patterns (up to %zu open squares), %zu words; %zu "
                 "differences, %zu printed words not accepted as printed; games %.2f s, "
-                "reference %.1f s (%zu questions)\n",
+                "reference %.1f s (%zu questions); %zu passed over, their reference too large\n",
         name.c_str(), checker->engineName().c_str(), crosswords.patterns, settings.maxOpen,
         crosswords.words, crosswords.differences, crosswords.unaccepted,
-        seconds(crosswords.gameTime), seconds(crosswords.referenceTime), crosswords.questions);
+        seconds(crosswords.gameTime), seconds(crosswords.referenceTime), crosswords.questions,
+        crosswords.passedOver);
     std::fflush(stdout);
     return differences + unaccepted + crosswords.differences + crosswords.unaccepted;
 }
