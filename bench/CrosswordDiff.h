@@ -27,6 +27,7 @@
 #include <fstream>
 #include <functional>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -218,23 +219,26 @@ private:
         return size;
     }
 
-    // Whether the checker takes the string in small letters, capitalised, in
-    // capitals, or with a word list word's inner capitals (A to Z) at its start.
-    bool accepted(SpellChecker &checker, const std::string &lower,
+    // The first spelling the checker takes of the string in small letters,
+    // capitalised, in capitals, or with a word list word's inner capitals (A
+    // to Z) at its start; nothing when it takes none. (In capitals two
+    // strings may be one word: "esnıfar" and "esnifar" are both ESNIFAR.)
+    std::optional<std::string> accepted(SpellChecker &checker, const std::string &lower,
         const std::vector<std::string> &inner, CrosswordTally &tally) const
     {
         tally.questions += 3;
-        if (testword(checker, lower) || testword(checker, m_letters->title(lower))
-            || testword(checker, m_letters->upper(lower)))
-            return true;
+        for (std::string spelling : { lower, m_letters->title(lower), m_letters->upper(lower) }) {
+            if (testword(checker, spelling))
+                return spelling;
+        }
         for (const std::string &word : inner) {
             if (word.size() > lower.size() || lowered(word) != lower.substr(0, word.size()))
                 continue;
             ++tally.questions;
             if (testword(checker, word + lower.substr(word.size())))
-                return true;
+                return word + lower.substr(word.size());
         }
-        return false;
+        return std::nullopt;
     }
 
     // Every string that fits the pattern and the letter options, asked.
@@ -261,8 +265,8 @@ private:
                         < std::ranges::count(query.include.loose, kept))
                         return;
                 }
-                if (accepted(checker, word, inner, tally))
-                    found.insert(word);
+                if (const auto spelling = accepted(checker, word, inner, tally))
+                    found.insert(m_letters->lower(*spelling));
                 return;
             }
             for (const std::string &letter : squares[at]) {
