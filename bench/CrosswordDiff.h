@@ -265,7 +265,9 @@ private:
                         < std::ranges::count(query.include.loose, kept))
                         return;
                 }
-                if (const auto spelling = accepted(checker, word, inner, tally))
+                // What the checker takes must fit the squares too (ß in capitals is SS).
+                const auto spelling = accepted(checker, word, inner, tally);
+                if (spelling && query.pattern->fits(0, *spelling))
                     found.insert(m_letters->lower(*spelling));
                 return;
             }

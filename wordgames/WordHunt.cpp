@@ -143,8 +143,10 @@ private:
                 continue;
             ++m_result.candidates;
             asked.clear();
+            // A spelling in capitals may no longer fit (ß as SS).
             const auto askOnce = [&](std::string spelling) {
-                if (std::ranges::find(asked, spelling) != asked.end())
+                if (std::ranges::find(asked, spelling) != asked.end()
+                    || (m_query.wanted && !m_query.wanted(spelling)))
                     return false;
                 asked.push_back(spelling);
                 return ask(spelling);
