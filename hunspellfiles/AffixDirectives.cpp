@@ -235,7 +235,15 @@ bool AffixDirectives::tableLine(std::string_view keyword, const AffixLine &line)
         if (m_file.typedConversions.size() < kMaxTypedConversions)
             m_file.typedConversions.emplace_back(from, to);
         // Only a pattern of letters alone can match in typed letters.
-        if (allAsciiLetters(from)) {
+        const bool intoDigits = !to.empty()
+            && std::ranges::all_of(to, [](char32_t c) { return c >= U'0' && c <= U'9'; });
+        if (allAsciiLetters(from) && intoDigits) {
+            // Whether the index may stand in then depends on the alphabet
+            // (wordindex/IndexBuilder).
+            if (m_file.numberConversions.size() >= kMaxTypedConversions)
+                return refuse(Reason::mark("ICONV converts letters before the check"));
+            m_file.numberConversions.push_back(std::move(from));
+        } else if (allAsciiLetters(from)) {
             if (!modelledConversion(from, to))
                 return refuse(Reason::mark("ICONV converts letters before the check"));
             m_file.inputConversions.emplace_back(std::move(from), std::move(to));
