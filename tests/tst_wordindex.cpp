@@ -264,6 +264,13 @@ private slots:
                 .present = { "cat" },
                 .absent = { "cats" },
                 .dialect = Dialect::Hunspell },
+            // mn_MN has such a row; the classes after it were lost.
+            { .name = "a row whose first word is not its block's: Hunspell reads it by its flag",
+                .aff = "SFX X Y 2\nSFX X 0 s .\nSFT X 0 ing .\nSFX Y Y 1\nSFX Y 0 er .\n",
+                .dic = "1\nwalk/XY\n",
+                .present = { "walks", "walking", "walker" },
+                .absent = {},
+                .dialect = Dialect::Hunspell },
             { .name = "a table cut short: Nuspell reads on",
                 .aff = "REP 2\nREP a b\nSFX X Y 1\nSFX X 0 s .\n",
                 .dic = "1\ncat/X\n",
