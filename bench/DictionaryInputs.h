@@ -75,6 +75,10 @@ public:
             }
             break;
         }
+        // Now and then, letters typed as a letter the checker converts into
+        // them (ICONV: the Arabic lam-alif ligature for lam and alif).
+        if (!m_conversions.empty() && pick(0, 3) == 0)
+            typeConverted(letters);
         while (letters.size() < length)
             letters.push_back(randomLetter());
         std::string text;
@@ -99,6 +103,25 @@ public:
     }
 
 private:
+    // Replaces the first letters that one of the conversions, tried from a
+    // random one on, makes with the letter it converts.
+    void typeConverted(std::vector<std::string> &letters)
+    {
+        std::string text;
+        for (const std::string &letter : letters)
+            text += letter;
+        const std::size_t first = pick(0, m_conversions.size() - 1);
+        for (std::size_t k = 0; k < m_conversions.size(); ++k) {
+            const auto &[from, to] = m_conversions[(first + k) % m_conversions.size()];
+            const std::size_t at = text.find(to);
+            if (at == std::string::npos)
+                continue;
+            text.replace(at, to.size(), from);
+            letters = lettersOf(text);
+            return;
+        }
+    }
+
     std::size_t pick(std::size_t low, std::size_t high)
     {
         return std::uniform_int_distribution<std::size_t>(low, high)(m_random);
@@ -130,6 +153,18 @@ private:
                     m_words.push_back(utf8(word));
                 return true;
             });
+        // Conversions of one letter into letters of words (not of letters
+        // into digits or apostrophes).
+        for (const auto &[from, to] : affixes.typedConversions) {
+            const std::string letter = utf8(from);
+            const std::string letters = utf8(to);
+            if (!letters.empty() && lettersOf(letter).size() == 1
+                && letters.size()
+                    == QString::fromUcs4(to.data(), static_cast<qsizetype>(to.size()))
+                           .toStdString()
+                           .size())
+                m_conversions.emplace_back(letter, letters);
+        }
         for (const AffixClass &affixClass : affixes.classes) {
             for (const AffixRule &rule : affixClass.rules) {
                 if (!rule.add.empty())
@@ -172,4 +207,5 @@ private:
     std::vector<std::string> m_prefixes;
     std::vector<std::string> m_suffixes;
     std::vector<std::string> m_letters;
+    std::vector<std::pair<std::string, std::string>> m_conversions; // the letter, what it makes
 };

@@ -118,12 +118,14 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::size_t gaveUp = 0;
     std::size_t withWords = 0;
     std::size_t compounds = 0;
+    std::vector<std::size_t> lengths(settings.maxLength + 1, 0); // how many inputs of each length
     std::chrono::steady_clock::duration indexTime {};
     std::chrono::steady_clock::duration fullTime {};
     std::string firstGiveUp;
     for (std::size_t i = 0; i < settings.count; ++i) {
         const bool longest = i >= settings.count - std::min(settings.longCount, settings.count);
         const std::string letters = inputs.next(longest);
+        ++lengths[std::min(letterCount(letters), settings.maxLength)];
         auto at = std::chrono::steady_clock::now();
         const IndexedAnswer indexed = indexedSearch(letters, *offer.index, *checker);
         indexTime += std::chrono::steady_clock::now() - at;
@@ -147,10 +149,14 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             std::printf("  DIFFERENCE for %s\n    index: %s\n    full:  %s\n", letters.c_str(),
                 got.toStdString().c_str(), expected.toStdString().c_str());
     }
-    std::printf("%-28s %-8s %5zu inputs, %4zu with words, %4zu with compound candidates, "
-                "%zu gave up%s%s, %zu differences; ready %.1f s, index %.2f s, full %.1f s\n",
-        name.c_str(), engine.c_str(), settings.count, withWords, compounds, gaveUp,
-        gaveUp ? ": " : "", firstGiveUp.c_str(), differences, prepared, seconds(indexTime),
+    std::string byLength;
+    for (std::size_t length = settings.minLength; length <= settings.maxLength; ++length)
+        byLength += (byLength.empty() ? "" : "/") + std::to_string(lengths[length]);
+    std::printf("%-28s %-8s %5zu inputs (%s by length), %4zu with words, %4zu with compound "
+                "candidates, %zu gave up%s%s, %zu differences; ready %.1f s, index %.2f s, "
+                "full %.1f s\n",
+        name.c_str(), engine.c_str(), settings.count, byLength.c_str(), withWords, compounds,
+        gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences, prepared, seconds(indexTime),
         seconds(fullTime));
     std::fflush(stdout);
     return differences + gaveUp;

@@ -115,15 +115,19 @@ bool AffixDirectives::line(const AffixLine &line)
     const bool hunspell = m_file.dialect == Dialect::Hunspell;
     // Hunspell takes the lines after a header or a table's count as its
     // rows, whatever they hold; one that is not a row ends its reading.
+    // An affix row is told by its flag alone: Hunspell passes over its
+    // first word, so "SFT" in a block of SFX rows is one of them (mn_MN).
     if (hunspell && inBlock()) {
         const bool row = m_affixLeft > 0
-            ? keyword == m_affixKeyword && line.words.size() > 1
+            ? line.words.size() > 1
                 && m_file.firstFlag(line.words[1]) == m_file.classes[m_class].flag
             : m_tableLeft.contains(keyword) && m_tableLeft.find(keyword)->second > 0;
         if (!row) {
             stop();
             return true;
         }
+        if (m_affixLeft > 0)
+            return affix(line);
     }
     if (keyword.empty() || (m_stopped && keyword != "AF" && keyword != "IGNORE"))
         return true;
@@ -235,7 +239,15 @@ bool AffixDirectives::tableLine(std::string_view keyword, const AffixLine &line)
         if (m_file.typedConversions.size() < kMaxTypedConversions)
             m_file.typedConversions.emplace_back(from, to);
         // Only a pattern of letters alone can match in typed letters.
-        if (allAsciiLetters(from)) {
+        const bool intoDigits = !to.empty()
+            && std::ranges::all_of(to, [](char32_t c) { return c >= U'0' && c <= U'9'; });
+        if (allAsciiLetters(from) && intoDigits) {
+            // Whether the index may stand in then depends on the alphabet
+            // (wordindex/IndexBuilder).
+            if (m_file.numberConversions.size() >= kMaxTypedConversions)
+                return refuse(Reason::mark("ICONV converts letters before the check"));
+            m_file.numberConversions.push_back(std::move(from));
+        } else if (allAsciiLetters(from)) {
             if (!modelledConversion(from, to))
                 return refuse(Reason::mark("ICONV converts letters before the check"));
             m_file.inputConversions.emplace_back(std::move(from), std::move(to));
@@ -307,22 +319,25 @@ bool AffixDirectives::affix(const AffixLine &line)
     const auto &words = line.words;
     if (words.size() < 4)
         return refuse(Reason::mark("an affix line is too short"));
+    // A Hunspell row belongs to the class of its block whatever its first word.
+    if (m_file.dialect == Dialect::Hunspell && m_affixLeft > 0) {
+        --m_affixLeft;
+        if (!countRule())
+            return false;
+        return affixRule(line);
+    }
     const bool prefix = line.keyword == "PFX";
     const Flag flag = m_file.firstFlag(words[1]);
     const auto known = std::ranges::find_if(
         m_file.classes, [&](const AffixClass &c) { return c.flag == flag && c.prefix == prefix; });
     const auto index = static_cast<std::size_t>(known - m_file.classes.begin());
     // Nuspell counts each class's rules wherever they stand; Hunspell reads
-    // them as the lines right after the header (see line()).
-    const bool row = m_file.dialect == Dialect::Hunspell
-        ? m_affixLeft > 0
-        : known != m_file.classes.end() && m_classLeft[index] > 0;
+    // them as the lines right after the header (above, and line()).
+    const bool row = m_file.dialect == Dialect::Nuspell && known != m_file.classes.end()
+        && m_classLeft[index] > 0;
     if (row) {
         m_class = index;
-        if (m_file.dialect == Dialect::Hunspell)
-            --m_affixLeft;
-        else
-            --m_classLeft[index];
+        --m_classLeft[index];
         if (!countRule())
             return false;
         return affixRule(line);
@@ -334,7 +349,6 @@ bool AffixDirectives::affix(const AffixLine &line)
         return refuse(Reason::mark("an affix header is malformed"));
     if (words[1].empty())
         return refuse(Reason::mark("an affix header names no flag"));
-    m_affixKeyword = line.keyword;
     m_affixLeft = *count;
     // Two headers whose flags begin alike (in a UTF-8 file read a byte a
     // flag) name one class to Hunspell, which takes the rules of both.

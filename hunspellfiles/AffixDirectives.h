@@ -39,7 +39,6 @@ private:
     const ReadLimits &m_limits;
     std::size_t m_rules = 0;
     std::size_t m_affixLeft = 0;
-    std::string_view m_affixKeyword;
     std::size_t m_class = 0; // the class whose rules follow
     std::vector<std::size_t> m_classLeft; // rules yet to come of each class (Nuspell)
     bool m_stopped = false; // Hunspell reads no further

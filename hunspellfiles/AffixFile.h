@@ -116,6 +116,9 @@ struct AffixFile {
     // Every ICONV pair, whatever it converts (the first so many): a letter
     // typed that the checker turns into the dictionary's letters.
     std::vector<std::pair<std::u32string, std::u32string>> typedConversions;
+    // ICONV patterns of letters that it turns into digits alone: a word
+    // of them is a number to the checker, whatever the word list holds.
+    std::vector<std::u32string> numberConversions;
     std::u32string ignored; // IGNORE
     std::vector<std::u32string> breaks; // BREAK, anchors removed
     std::string refusal; // why the index cannot be trusted; empty when it can

@@ -81,6 +81,14 @@ std::string Alphabet::serialised() const
         out.push_back(static_cast<char>(letter.size()));
         out += letter;
     }
+    // Then, where the checker ignores characters, their bytes' count (2
+    // bytes, little-endian) and the bytes.
+    if (!m_ignored.empty()) {
+        const auto size = static_cast<uint16_t>(std::min<std::size_t>(m_ignored.size(), 0xFFFF));
+        out.push_back(static_cast<char>(size & 0xFF));
+        out.push_back(static_cast<char>(size >> 8));
+        out.append(m_ignored, 0, size);
+    }
     return out;
 }
 
@@ -106,11 +114,25 @@ std::optional<Alphabet> Alphabet::fromSerialised(std::string_view bytes)
         letters.emplace_back(bytes.substr(0, length));
         bytes.remove_prefix(length);
     }
+    std::string ignored;
+    if (!bytes.empty()) {
+        if (bytes.size() < 2)
+            return std::nullopt;
+        const std::size_t size = static_cast<unsigned char>(bytes[0])
+            | std::size_t(static_cast<unsigned char>(bytes[1])) << 8;
+        bytes.remove_prefix(2);
+        if (size == 0 || size != bytes.size() || !isValidUtf8(bytes))
+            return std::nullopt;
+        ignored = bytes;
+        bytes = {};
+    }
     // Written sorted and once each: anything else was not written by us.
-    if (!bytes.empty() || !std::ranges::is_sorted(letters)
-        || std::ranges::adjacent_find(letters) != letters.end())
+    if (!std::ranges::is_sorted(letters) || std::ranges::adjacent_find(letters) != letters.end())
         return std::nullopt;
-    return of(std::move(letters));
+    auto alphabet = of(std::move(letters));
+    if (alphabet)
+        alphabet->setIgnored(std::move(ignored));
+    return alphabet;
 }
 
 AlphabetBuilder::AlphabetBuilder(std::string_view language)

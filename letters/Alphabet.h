@@ -38,6 +38,12 @@ public:
     [[nodiscard]] const std::string &letter(LetterId id) const { return m_letters[id]; }
     [[nodiscard]] const std::vector<std::string> &letters() const { return m_letters; }
 
+    // The characters the checker drops from every word it is asked about
+    // (the affix file's IGNORE), in UTF-8: a typed letter is one of the
+    // alphabet's with them taken out (an Arabic letter with its vowel sign).
+    [[nodiscard]] const std::string &ignored() const { return m_ignored; }
+    void setIgnored(std::string utf8) { m_ignored = std::move(utf8); }
+
     // The script most of the letters are written in, by its Unicode name
     // ("Latin", "Greek", "Cyrillic", "Hebrew", "Bengali"); "Common" when none.
     [[nodiscard]] std::string script() const;
@@ -50,12 +56,13 @@ public:
 
     friend bool operator==(const Alphabet &a, const Alphabet &b)
     {
-        return a.m_letters == b.m_letters;
+        return a.m_letters == b.m_letters && a.m_ignored == b.m_ignored;
     }
 
 private:
     std::vector<std::string> m_letters; // sorted by their bytes: the numbers are stable
     std::unordered_map<std::string, LetterId> m_ids;
+    std::string m_ignored;
 };
 
 // Whether a letter is one a word is spelt with: its first character is

@@ -26,6 +26,26 @@ std::string folded(const std::string &letter, std::string_view language)
     return out;
 }
 
+// The letter without the characters the checker drops from what it is
+// asked (the affix file's IGNORE): a stress mark on a Ukrainian vowel, a
+// vowel sign on an Arabic letter.
+std::string withoutIgnored(const std::string &letter, const std::string &ignored)
+{
+    if (ignored.empty())
+        return letter;
+    const icu::UnicodeString dropped = icu::UnicodeString::fromUTF8(ignored);
+    icu::UnicodeString kept;
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
+    for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
+        const UChar32 c = text.char32At(i);
+        if (dropped.indexOf(c) < 0)
+            kept.append(c);
+    }
+    std::string out;
+    kept.toUTF8String(out);
+    return out;
+}
+
 } // namespace
 
 bool needsAlphabetCheck(const std::string &letters, std::string_view language)
@@ -44,7 +64,10 @@ std::optional<std::string> letterOutside(
         return std::nullopt; // no text: refused before, as no letters
     const LetterCase letterCase(language);
     std::unordered_set<std::string> foldedAlphabet;
-    for (const std::string &letter : *split) {
+    for (const std::string &typed : *split) {
+        // A letter the checker only sees without some of its characters is
+        // that letter (one that is nothing without them is none).
+        const std::string letter = withoutIgnored(typed, alphabet.ignored());
         if (alphabet.id(letter) || alphabet.id(letterCase.lower(letter)))
             continue;
         if (foldedAlphabet.empty()) {
@@ -52,7 +75,7 @@ std::optional<std::string> letterOutside(
                 foldedAlphabet.insert(folded(known, language));
         }
         if (!foldedAlphabet.contains(folded(letter, language)))
-            return letter;
+            return typed;
     }
     return std::nullopt;
 }

@@ -16,7 +16,8 @@
 [[nodiscard]] bool needsAlphabetCheck(const std::string &letters, std::string_view language);
 
 // The first typed letter (in the form typed) that is not in the alphabet in
-// either case of the language, or nothing when every one is.
+// either case of the language, once what the checker ignores is taken out
+// of it, or nothing when every one is.
 [[nodiscard]] std::optional<std::string> letterOutside(
     const std::string &letters, const Alphabet &alphabet, std::string_view language);
 

@@ -12,6 +12,9 @@
 
 #include <QtGlobal>
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -22,6 +25,29 @@
 #include <vector>
 
 namespace {
+
+// Whether a typed letter is a compatibility character whose letters the
+// index files apart or under another key letter: the Arabic lam-alif
+// ligature, which the dictionary converts to lam and alif before it checks
+// a word, the fi ligature. The forms hold the letters, not the character.
+bool filedApart(const std::string &letter, char key)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(status);
+    if (U_FAILURE(status))
+        return true;
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
+    if (nfkc->isNormalized(text, status) && U_SUCCESS(status))
+        return false;
+    const icu::UnicodeString compatible = nfkc->normalize(text, status);
+    if (U_FAILURE(status))
+        return true;
+    std::string written;
+    compatible.toUTF8String(written);
+    const std::vector<std::string> letters = lettersOf(written);
+    const auto keys = keyLettersOf(letters.data(), letters.size());
+    return letters.size() != 1 || !keys || (*keys)[0] != key;
+}
 
 // Ways to arrange a multiset whose kinds come count by count (a multinomial
 // coefficient), saturating at limit + 1.
@@ -223,6 +249,13 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         answer.fallback
             = QT_TRANSLATE_NOOP("Reason", "a letter typed is no letter a word is spelt with");
         return answer;
+    }
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (filedApart(typed[i], (*keys)[i])) {
+            answer.fallback = QT_TRANSLATE_NOOP(
+                "Reason", "a letter typed stands for letters the word index files apart");
+            return answer;
+        }
     }
     if (typed.size() >= (std::size_t(1) << 20)) {
         answer.fallback = QT_TRANSLATE_NOOP(

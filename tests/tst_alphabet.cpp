@@ -4,6 +4,7 @@
 // tests/data/alphabet, built both ways (every form kept, stems) and judged by
 // each engine that loads it, the indexed search answers (it does not fall
 // back) with exactly what trying every arrangement finds.
+#include "search/AlphabetCheck.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
@@ -71,6 +72,9 @@ private slots:
                 "\u09aa\u09c1\u09a4\u09cd\u09ae\u09be\u09a3\u09cd\u09af\u09be", "পুণ্যাত্মা" },
             { "an Indic vowel sign on another letter", "bn_BD", "\u09ac\u09a4\u0995\u09be\u09bf",
                 "" },
+            { "Cyrillic where ICONV turns Latin letters into digits", "uk_UA", "\u0456\u0442\u043a",
+                "кіт" },
+            { "a stress mark the checker ignores", "uk_UA", "\u0442\u0456\u0301\u043a", "кі́т" },
         });
     }
     void indexAnswersAsTyped()
@@ -138,6 +142,27 @@ private slots:
             QVERIFY(build.alphabet);
             QCOMPARE(build.alphabet->id(row.letter).has_value(), row.inAlphabet);
         }
+    }
+
+    // A typed letter is one of the alphabet's once what the checker ignores
+    // (uk_UA's stress mark) is taken out of it; a mark alone is none.
+    void ignoredCharactersTyped_data()
+    {
+        addRows<LetterRow>({
+            { "a stressed vowel", "uk_UA", "кі\u0301т", true },
+            { "a stressed capital", "uk_UA", "КІ\u0301Т", true },
+            { "the stress mark alone", "uk_UA", "\u0301кіт", false },
+            { "a mark the checker does not ignore", "uk_UA", "кі\u0300т", false },
+            { "a Latin letter, which ICONV makes a digit", "uk_UA", "кat", false },
+        });
+    }
+    void ignoredCharactersTyped()
+    {
+        QFETCH(LetterRow, row);
+        const WordIndexBuild build = buildWordIndexFromFiles(
+            std::filesystem::path(QUORVEL_TEST_DATA) / "alphabet" / row.dictionary);
+        QVERIFY(build.alphabet);
+        QCOMPARE(!letterOutside(row.letter, *build.alphabet, row.dictionary), row.inAlphabet);
     }
 
     // A dictionary whose rules the index refuses still has an alphabet; one

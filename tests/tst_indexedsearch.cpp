@@ -117,6 +117,9 @@ private slots:
             { "digits", "cat1", 100, 0, "no letter a word" },
             { "a lone mark", "\u0301cat", 100, 0, "no letter a word" },
             { "nothing typed", "", 100, 0, "no letters" },
+            // The checker converts them (ICONV) into letters the forms hold.
+            { "the Arabic lam-alif ligature", "cat\uFEFB", 100, 0, "files apart" },
+            { "the fi ligature", "\uFB01cat", 100, 0, "files apart" },
             { "too many questions", "aAaAb", 11, 12, "arrangements" },
             { "too many spreads of case", "aaaaAAAA", 69, 70, "spread" },
             { "too many letters to count", std::string(std::size_t(1) << 20, 'a'), 100, 0,

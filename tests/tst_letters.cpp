@@ -229,11 +229,29 @@ private slots:
             std::string("e\u0301 (U+0065 LATIN SMALL LETTER E + U+0301 COMBINING ACUTE ACCENT)"));
     }
 
+    // What the checker ignores goes to the cache with the letters, and
+    // makes another alphabet.
+    void ignoredCharactersKept()
+    {
+        auto alphabet = Alphabet::of({ "а", "і" });
+        const auto plain = alphabet;
+        alphabet->setIgnored("\u0301\u0640");
+        QVERIFY(alphabet != plain);
+        QCOMPARE(Alphabet::fromSerialised(alphabet->serialised()), alphabet);
+        QCOMPARE(Alphabet::fromSerialised(plain->serialised()), plain);
+    }
+
     void serialisedBytesAreChecked_data()
     {
         const std::string good = Alphabet::of({ "a", "b" })->serialised();
+        auto ignoring = Alphabet::of({ "a", "b" });
+        ignoring->setIgnored("\u0301");
+        const std::string withIgnored = ignoring->serialised();
         addRows<std::string>("bytes",
             {
+                { "ignored characters cut short", withIgnored.substr(0, withIgnored.size() - 1) },
+                { "ignored characters not UTF-8", good + std::string("\x01\0\xC3", 3) },
+                { "no ignored characters after their count", good + std::string("\0\0", 2) },
                 { "cut short", good.substr(0, good.size() - 1) },
                 { "a byte too many", good + "x" },
                 { "too many letters", std::string("\xFF\xFF\xFF\x7F", 4) },

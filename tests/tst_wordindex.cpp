@@ -198,6 +198,19 @@ private slots:
             { .name = "input conversion of letters into digits",
                 .aff = "ICONV 1\nICONV a 0\n",
                 .dic = words },
+            // A typed word of it is a number to the checker, and A to Z are
+            // searched with a Latin dictionary whether its words have them or not.
+            { .name = "input conversion into digits of a letter no word has",
+                .aff = "ICONV 1\nICONV q 0\n",
+                .dic = words },
+            // Latin letters are refused with a Cyrillic dictionary, unless its words have them.
+            { .name = "input conversion of Latin letters into digits, Cyrillic words",
+                .aff = "SET UTF-8\nICONV 2\nICONV a 0\nICONV B 0\n",
+                .dic = "2\n\xd0\xba\xd1\x96\xd1\x82\n\xd1\x82\xd1\x96\xd0\xba\n",
+                .present = { "\xd0\xba\xd1\x96\xd1\x82" } },
+            { .name = "input conversion into digits of a letter the Cyrillic words have",
+                .aff = "SET UTF-8\nICONV 2\nICONV a 0\nICONV B 0\n",
+                .dic = "3\n\xd0\xba\xd1\x96\xd1\x82\n\xd1\x82\xd1\x96\xd0\xba\nb\n" },
             { .name = "input conversion of letters into a ligature: its letters spell it",
                 .aff = "SET UTF-8\nICONV 2\nICONV ij \xc4\xb3\nICONV IJ \xc4\xb2\n",
                 .dic = "2\n\xc4\xb3s\n\xc4\xb2sland\n",
@@ -250,6 +263,13 @@ private slots:
                 .dic = "1\ncat/X\n",
                 .present = { "cat" },
                 .absent = { "cats" },
+                .dialect = Dialect::Hunspell },
+            // mn_MN has such a row; the classes after it were lost.
+            { .name = "a row whose first word is not its block's: Hunspell reads it by its flag",
+                .aff = "SFX X Y 2\nSFX X 0 s .\nSFT X 0 ing .\nSFX Y Y 1\nSFX Y 0 er .\n",
+                .dic = "1\nwalk/XY\n",
+                .present = { "walks", "walking", "walker" },
+                .absent = {},
                 .dialect = Dialect::Hunspell },
             { .name = "a table cut short: Nuspell reads on",
                 .aff = "REP 2\nREP a b\nSFX X Y 1\nSFX X 0 s .\n",

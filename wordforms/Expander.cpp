@@ -107,9 +107,11 @@ bool Expander::beyondLetters(
         return false;
     LetterCounts counts {};
     for (std::size_t i = front; i < size - back; ++i) {
-        const char32_t lower = (i < head.size() ? head[i] : tail[i - head.size()]) | 0x20;
-        if (lower >= U'a' && lower <= U'z'
-            && ++counts[lower - U'a'] > m_filter->letters[lower - U'a'])
+        const int key
+            = m_filter->fold->countedKey(i < head.size() ? head[i] : tail[i - head.size()]);
+        if (key >= 0
+            && ++counts[static_cast<std::size_t>(key)]
+                > m_filter->letters[static_cast<std::size_t>(key)])
             return true;
     }
     return false;
@@ -213,9 +215,9 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
             if (counting) {
                 left = m_filter->letters;
                 for (std::size_t i = m_front; i < once.form.size() - next; ++i) {
-                    const char32_t lower = once.form[i] | 0x20;
-                    if (lower >= U'a' && lower <= U'z')
-                        --left[lower - U'a'];
+                    const int key = m_filter->fold->countedKey(once.form[i]);
+                    if (key >= 0)
+                        --left[static_cast<std::size_t>(key)];
                 }
             }
             for (const Flag inner : rule.continuation) {

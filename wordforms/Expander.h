@@ -5,6 +5,7 @@
 #include "hunspellfiles/AffixFile.h"
 #include "wordforms/FormRole.h"
 #include "wordforms/LetterCounts.h"
+#include "wordforms/LetterFold.h"
 
 #include <cstdint>
 #include <functional>
@@ -56,6 +57,8 @@ public:
         const std::vector<std::size_t> *nextSuffixStrip = nullptr;
         std::vector<bool> admitted;
         std::vector<bool> admittedLast;
+        // Which key letter a character of a form is counted as (LetterFold::countedKey).
+        const LetterFold *fold = nullptr;
     };
     void setFilter(const LetterFilter *filter) { m_filter = filter; }
     // Characters that prefixes (suffixes) can strip from a stem, at most.

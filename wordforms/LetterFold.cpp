@@ -4,8 +4,10 @@
 
 #include "letters/Letters.h"
 #include "wordforms/KeyLetters.h"
+#include "wordforms/LetterCounts.h"
 
 #include <unicode/unistr.h>
+#include <unicode/uscript.h>
 
 #include <algorithm>
 
@@ -30,6 +32,28 @@ constexpr Fold kFolds[] = {
     { U'\uFB05', "st" },
     { U'\uFB06', "st" },
 };
+
+// Whether a letter of the script is always a letter of its own: no
+// virama joins it to the one before, as in the Indic scripts.
+bool standsAlone(char32_t c)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const UScriptCode script = uscript_getScript(static_cast<UChar32>(c), &status);
+    if (U_FAILURE(status))
+        return false;
+    switch (script) {
+    case USCRIPT_LATIN:
+    case USCRIPT_GREEK:
+    case USCRIPT_CYRILLIC:
+    case USCRIPT_ARMENIAN:
+    case USCRIPT_GEORGIAN:
+    case USCRIPT_HEBREW:
+    case USCRIPT_ARABIC:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -60,10 +84,17 @@ LetterFold::LetterFold(const AffixFile &affixes)
     m_table.resize(kTable);
     m_typableBelow.assign(kTable, false);
     m_mayJoinBelow.assign(kTable, false);
+    m_countedKey.assign(kTable, -1);
     for (char32_t c = 0; c < kTable; ++c) {
         waysInto(c, m_table[c]);
         m_typableBelow[c] = !m_table[c].empty();
         m_mayJoinBelow[c] = keyLetterOf(c).role == KeyRole::Joins || joinsNext(c);
+        const char32_t lower = c | 0x20;
+        if (lower >= U'a' && lower <= U'z')
+            m_countedKey[c] = static_cast<std::int8_t>(lower - U'a');
+        else if (c >= 0x80 && m_table[c].size() == 1 && m_table[c][0].size() == 1
+            && !m_mayJoinBelow[c] && standsAlone(c))
+            m_countedKey[c] = static_cast<std::int8_t>(keyLetterNumber(m_table[c][0][0]));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "hunspellfiles/AffixFile.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -41,6 +42,14 @@ public:
         return waysOf(c, scratch) != nullptr;
     }
 
+    // The number of the key letter (wordforms/LetterCounts.h) that every
+    // typed spelling of the character holds, for it alone: A to Z, and the
+    // letters of alphabets whose letters stand alone (Latin, Greek,
+    // Cyrillic, Armenian, Georgian, Hebrew, Arabic) that have one way to be
+    // typed; -1 for any other (a mark, ß, a letter an Indic cluster may hold).
+    // Counting these in a form never counts more than its letters.
+    [[nodiscard]] int countedKey(char32_t c) const { return c < kTable ? m_countedKey[c] : -1; }
+
 private:
     // The ways to type one character (an empty way: it joins the letter
     // before it or is ignored); none: it cannot be typed. Those of a
@@ -61,4 +70,5 @@ private:
     std::vector<std::vector<std::string>> m_table; // every character below kTable
     std::vector<bool> m_typableBelow;
     std::vector<bool> m_mayJoinBelow;
+    std::vector<std::int8_t> m_countedKey;
 };

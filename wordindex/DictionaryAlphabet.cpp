@@ -116,5 +116,9 @@ std::optional<Alphabet> dictionaryAlphabet(const AffixFile &affixes, std::string
                 [&](const std::string &letter) { return alphabet->id(letter).has_value(); }))
             converted = builder.addWord(utf8Of(from)) || converted;
     }
-    return converted ? builder.build() : alphabet;
+    if (converted)
+        alphabet = builder.build();
+    if (alphabet)
+        alphabet->setIgnored(utf8Of(affixes.ignored));
+    return alphabet;
 }

@@ -15,8 +15,9 @@
 // ending begins with (a vowel sign after a consonant is one letter); and a
 // letter ICONV turns into letters of these, which the checker takes as
 // typed. Cheaper than the forms themselves, and never short of a letter of
-// one: a typed letter outside it is refused. Nothing when the words cannot
-// be read, or have more letters than an alphabet holds.
+// one: a typed letter outside it is refused. It keeps what IGNORE drops,
+// which a typed letter may hold besides. Nothing when the words cannot be
+// read, or have more letters than an alphabet holds.
 [[nodiscard]] std::optional<Alphabet> dictionaryAlphabet(const AffixFile &affixes,
     std::string_view dicText, std::string_view language, const ReadLimits &limits = {},
     const std::atomic<bool> *cancel = nullptr);

@@ -125,6 +125,25 @@ WordIndexBuild indexOf(std::shared_ptr<const AffixFile> affixes, std::string_vie
     return { std::make_shared<const StemIndex>(std::move(std::get<StemIndex>(stems))), {}, {} };
 }
 
+// Whether typed letters could make a number of the checker's (ICONV of
+// letters into digits): the index names no such word. It may stand in
+// only where those letters are outside the alphabet of a script other than
+// Latin (uk_UA turns every Latin letter into a digit), since such letters
+// are then refused before any search (search/AlphabetCheck.h).
+bool typesNumbers(const AffixFile &affixes, const std::optional<Alphabet> &alphabet)
+{
+    if (affixes.numberConversions.empty())
+        return false;
+    if (!alphabet || alphabet->isLatin())
+        return true;
+    return std::ranges::any_of(affixes.numberConversions, [&](const std::u32string &from) {
+        return std::ranges::any_of(from, [&](char32_t c) {
+            const char small = static_cast<char>(c | 0x20); // from holds A to Z only
+            return alphabet->id(std::string(1, small)).has_value();
+        });
+    });
+}
+
 } // namespace
 
 WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText, Dialect dialect,
@@ -137,6 +156,10 @@ WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText
     WordIndexBuild build = indexOf(affixes, dicText, limits, cancel, kind);
     // An index refused for its rules still has words to know the letters of.
     build.alphabet = dictionaryAlphabet(*affixes, dicText, language, limits, cancel);
+    if (build.forms && typesNumbers(*affixes, build.alphabet)) {
+        build.forms = nullptr;
+        build.refusal = Reason::mark("ICONV converts letters before the check");
+    }
     return build;
 }
 

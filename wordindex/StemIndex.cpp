@@ -154,10 +154,10 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
             m_addTypable[rule.id]
                 = std::ranges::all_of(rule.add, [this](char32_t c) { return m_fold->typable(c); });
             for (const char32_t c : rule.add) {
-                const char32_t lower = c | 0x20;
-                if (lower < U'a' || lower > U'z')
+                const int key = m_fold->countedKey(c);
+                if (key < 0)
                     continue;
-                auto &n = m_addLetters[rule.id][lower - U'a'];
+                auto &n = m_addLetters[rule.id][static_cast<std::size_t>(key)];
                 n = static_cast<std::uint8_t>(std::min(255, n + 1));
             }
         }
@@ -201,7 +201,7 @@ FormsWithin StemIndex::withinUpTo(
         [this](char32_t c) { return m_fold->typable(c); });
     // An affix that adds letters the forms cannot hold is not tried.
     Expander::LetterFilter filter { counts, &m_addLetters, &m_nextSuffixStrip,
-        std::vector<bool>(m_added.size()), std::vector<bool>(m_added.size()) };
+        std::vector<bool>(m_added.size()), std::vector<bool>(m_added.size()), m_fold.get() };
     for (std::size_t rule = 0; rule < m_added.size(); ++rule) {
         filter.admitted[rule] = !m_added[rule] || fitsWithin(*m_added[rule], counts);
         filter.admittedLast[rule] = m_addTypable[rule] && fitsWithin(m_addLetters[rule], counts);
