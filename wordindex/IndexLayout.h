@@ -25,7 +25,7 @@ namespace IndexLayout {
 // "QVINDEX" and a byte that is read back differently in the other byte order.
 inline constexpr std::uint64_t kMagic = 0x015845444E495651ULL;
 // Raised whenever the layout or what the index holds changes.
-inline constexpr std::uint64_t kVersion = 2;
+inline constexpr std::uint64_t kVersion = 3;
 inline constexpr std::size_t kHeaderWords = 8;
 
 // A node: where its subtree ends, how many keys come before it, its key
@@ -36,6 +36,9 @@ inline constexpr std::uint64_t kKeysMask = (std::uint64_t(1) << 24) - 1;
 inline constexpr int kLetterShift = 51;
 inline constexpr std::uint64_t kLetterMask = 63;
 inline constexpr int kRolesShift = 57;
+// The roles a node keeps of the forms below it: those a walk looks for
+// (FormRole::Sure is a form's own, and the bit above is the terminal's).
+inline constexpr std::uint64_t kRolesMask = 63;
 inline constexpr int kTerminalShift = 63;
 inline constexpr std::size_t kMaxNodes = kEndMask;
 inline constexpr std::size_t kMaxKeys = kKeysMask;
