@@ -83,8 +83,9 @@ public:
         }
     }
 
-    // A compound, unless a form of the index is the same word.
-    void judgeCompound(const std::string &word)
+    // A compound, unless a form of the index is the same word; one of
+    // parts that leave no doubt is taken in small letters unasked.
+    void judgeCompound(const std::string &word, bool sure)
     {
         if (m_query.wanted && !m_query.wanted(word))
             return;
@@ -96,6 +97,10 @@ public:
                 return;
         }
         ++m_result.candidates;
+        if (sure) {
+            m_result.words.push_back({ word, countLetters(word) });
+            return;
+        }
         m_lower = word;
         askInEveryCase(false);
     }
@@ -149,16 +154,21 @@ WordHunt huntWords(
             return true;
         });
     std::vector<std::string> compounds;
+    std::vector<bool> sure; // of each compound
     CompoundBudget limits;
     limits.maxCandidates = budget.maxCandidates;
     limits.maxSteps = kMaxCompoundSteps;
     limits.maxTime = std::chrono::steady_clock::duration::max();
     limits.deadline = budget.deadline;
     if (query.compounds)
-        result.unfinished = searchCompounds(index,
-            { query.pool, false, query.minLength, query.maxLength, query.required }, limits,
-            [&compounds](const std::string &word) {
+        result.unfinished = searchCompounds(
+            index, { query.pool, false, query.minLength, query.maxLength, query.required }, limits,
+            [&](const std::string &word) {
                 compounds.push_back(word);
+                sure.push_back(false);
+            },
+            [&sure](std::size_t number) {
+                sure[number] = true;
             }).unfinished;
 
     // The keys and compounds are judged in chunks: each thread's first one
@@ -178,7 +188,7 @@ WordHunt huntWords(
                 if (item < keys.size())
                     hunt.judgeKey(keys[item]);
                 else
-                    hunt.judgeCompound(compounds[item - keys.size()]);
+                    hunt.judgeCompound(compounds[item - keys.size()], sure[item - keys.size()]);
             }
             judged += end - begin;
             if (std::chrono::steady_clock::now() > budget.deadline)
