@@ -345,7 +345,9 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         questions += mine;
     };
     std::vector<std::jthread> workers;
-    if (candidates->size() * perForm >= kParallelFrom) {
+    // A sure compound is asked about its other spreads of the letters only.
+    const auto sure = static_cast<std::size_t>(std::ranges::count(named.sure, true));
+    if (candidates->size() * perForm - sure >= kParallelFrom) {
         for (auto &clone : workerCheckers(checker, threads, CallerAsks::Yes)) {
             workers.emplace_back(
                 [&judgeAll, clone = std::move(clone)] { judgeAll(*clone, false); });
