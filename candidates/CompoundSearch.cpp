@@ -15,7 +15,6 @@
 #include <array>
 #include <optional>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace {
 
@@ -40,6 +39,7 @@ struct Part {
         std::string text;
         std::uint8_t roles = 0;
         std::uint64_t ruleFlags = 0;
+        bool sure = false; // a spelling in small letters is FormRole::Sure
     };
     LetterCounts letters {};
     std::vector<Form> forms;
@@ -52,6 +52,7 @@ struct State {
     std::size_t parts = 0;
     RuleState rules;
     bool byRules = false; // joined by the COMPOUNDRULE patterns
+    bool sure = true; // every part so far leaves no doubt
 };
 
 std::chrono::steady_clock::time_point deadlineOf(const CompoundBudget &budget)
@@ -63,7 +64,8 @@ std::chrono::steady_clock::time_point deadlineOf(const CompoundBudget &budget)
 class Search {
 public:
     Search(const WordIndex &index, const CompoundQuery &query, const CompoundBudget &budget,
-        const std::function<void(const std::string &)> &found)
+        const std::function<void(const std::string &)> &found,
+        const std::function<void(std::size_t)> &sure)
         : m_index(index)
         , m_settings(index.compounds())
         , m_rules(index.compounds().rules)
@@ -71,6 +73,7 @@ public:
         , m_budget(budget)
         , m_deadline(deadlineOf(budget))
         , m_found(found)
+        , m_sure(sure)
     {
         for (std::size_t from = 0; from < m_query.squares.size(); ++from)
             m_fromSquare.push_back(squaresFrom(m_query.squares, from));
@@ -148,11 +151,13 @@ private:
                         = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
                         ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
                         : 0;
+                    const bool sure = (forms.roles[f] & FormRole::Sure) && forms[f] == text;
                     if (!part.forms.empty() && part.forms.back().text == text) {
                         part.forms.back().roles |= forms.roles[f];
                         part.forms.back().ruleFlags |= flags;
+                        part.forms.back().sure = part.forms.back().sure || sure;
                     } else {
-                        part.forms.push_back({ std::move(text), forms.roles[f], flags });
+                        part.forms.push_back({ std::move(text), forms.roles[f], flags, sure });
                     }
                 }
                 parts.push_back(std::move(part));
@@ -198,7 +203,7 @@ private:
         if (node && node->known == Node::Dead)
             return false;
         if (node && node->known == Node::Live)
-            return replay(*node, prefix);
+            return replay(*node, prefix, state.sure);
         const bool remember = node && node->known == Node::Unknown;
         if (remember)
             node->known = Node::Searching;
@@ -228,7 +233,7 @@ private:
     }
 
     // The compounds on from a state searched before, by the ways it found.
-    bool replay(const Node &node, std::string &prefix)
+    bool replay(const Node &node, std::string &prefix, bool sure)
     {
         for (const Edge &edge : node.edges) {
             if (!pace(1))
@@ -236,9 +241,9 @@ private:
             const std::size_t length = prefix.size();
             prefix += edge.piece;
             if (edge.next)
-                (void)replay(*edge.next, prefix);
+                (void)replay(*edge.next, prefix, sure && edge.sure);
             else
-                (void)offer(prefix);
+                (void)offer(prefix, sure && edge.sure);
             prefix.resize(length);
         }
         return true;
@@ -272,6 +277,9 @@ private:
                     return any;
                 const std::string &form = variant.text;
                 const std::uint8_t roles = variant.roles;
+                // Only a part as the dictionary spells it, joined by
+                // COMPOUNDFLAG, leaves no doubt (the state is part of the key).
+                const bool sure = variant.sure && !byRules && !replacement && state.credit.empty();
                 if (!form.starts_with(state.credit)
                     || (replacement && !form.ends_with(replacement->endChars)))
                     continue;
@@ -300,10 +308,10 @@ private:
                 if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
                     && (m_query.squares.empty() || square.full)
                     && (m_settings.maxWords == 0 || parts < m_settings.maxWords)
-                    && offer(prefix + piece)) {
+                    && offer(prefix + piece, state.sure && sure)) {
                     any = true;
                     if (record)
-                        record->edges.push_back({ piece, nullptr });
+                        record->edges.push_back({ piece, nullptr, sure });
                 }
                 if (last && m_query.wholePool)
                     continue;
@@ -317,14 +325,16 @@ private:
                 // The next part adds a letter unless it begins with a credit.
                 if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
                     continue;
-                any = follow({ left, credit, parts + 1, next, byRules }, prefix, piece, record)
+                any = follow({ left, credit, parts + 1, next, byRules, state.sure && sure }, prefix,
+                          piece, record, sure)
                     || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
                 if (!byRules && !replacement && m_settings.simplifiedTriple && piece.size() >= 2
                     && piece.back() == piece[piece.size() - 2])
-                    any = follow({ left, std::string(1, piece.back()), parts + 1, next, byRules },
-                              prefix, piece, record)
+                    any = follow({ left, std::string(1, piece.back()), parts + 1, next, byRules,
+                                     false },
+                              prefix, piece, record, false)
                         || any;
             }
         }
@@ -342,7 +352,8 @@ private:
         return *cover;
     }
 
-    bool follow(const State &next, std::string &prefix, const std::string &piece, Recording *record)
+    bool follow(const State &next, std::string &prefix, const std::string &piece, Recording *record,
+        bool sure)
     {
         const std::size_t length = prefix.size();
         prefix += piece;
@@ -352,26 +363,35 @@ private:
         if (any && record) {
             // A way on to a state that is not remembered cannot be followed again.
             if (reached && reached->known == Node::Live)
-                record->edges.push_back({ piece, reached });
+                record->edges.push_back({ piece, reached, sure });
             else
                 record->whole = false;
         }
         return any;
     }
 
-    // Whether the word is one the query wants; it is told once.
-    bool offer(const std::string &word)
+    // Whether the word is one the query wants; it is told once, and once
+    // more where it is first found sure.
+    bool offer(const std::string &word, bool sure)
     {
         if (word.size() < m_query.minLength || !fitsWithin(m_query.required, countLetters(word)))
             return false;
         tick(1);
-        if (!stopped() && m_seen.insert(word).second) {
+        if (stopped())
+            return true;
+        const auto [seen, fresh] = m_seen.try_emplace(word, Seen { m_seen.size(), false });
+        if (fresh) {
             if (m_seen.size() > m_budget.maxCandidates) {
                 m_unfinished = Reason::with(
                     Reason::kCandidatesOverBudget, std::to_string(m_budget.maxCandidates));
                 return true;
             }
             m_found(word);
+        }
+        if (sure && !seen->second.sure) {
+            seen->second.sure = true;
+            if (m_sure)
+                m_sure(seen->second.number);
         }
         return true;
     }
@@ -383,6 +403,7 @@ private:
     const CompoundBudget &m_budget;
     std::chrono::steady_clock::time_point m_deadline;
     const std::function<void(const std::string &)> &m_found;
+    const std::function<void(std::size_t)> &m_sure;
     std::size_t m_steps = 0;
     std::size_t m_work = 0; // since the clock was last asked
     std::string m_unfinished;
@@ -391,18 +412,23 @@ private:
     std::unordered_map<StateKey, Node, StateKeyHash> m_nodes;
     std::optional<CompoundCover> m_classicCover;
     std::optional<CompoundCover> m_ruleCover;
-    std::unordered_set<std::string> m_seen;
+    struct Seen {
+        std::size_t number = 0; // in the order found
+        bool sure = false;
+    };
+    std::unordered_map<std::string, Seen> m_seen;
     std::vector<LetterCounts> m_fromSquare; // a crossword's letters from each square on
 };
 
 } // namespace
 
 CompoundSearchEnd searchCompounds(const WordIndex &index, const CompoundQuery &query,
-    const CompoundBudget &budget, const std::function<void(const std::string &)> &found)
+    const CompoundBudget &budget, const std::function<void(const std::string &)> &found,
+    const std::function<void(std::size_t)> &sure)
 {
     if (!index.compounds().any() || query.pool.size() == 0)
         return {};
-    return Search(index, query, budget, found).run();
+    return Search(index, query, budget, found, sure).run();
 }
 
 CompoundCandidates compoundCandidates(
@@ -416,10 +442,17 @@ CompoundCandidates compoundCandidates(
     query.minLength = letters.size();
     query.maxLength = letters.size();
     CompoundCandidates candidates;
-    CompoundSearchEnd end = searchCompounds(index, query, budget,
-        [&candidates](const std::string &word) { candidates.words.push_back(word); });
-    if (!end.unfinished.empty())
+    CompoundSearchEnd end = searchCompounds(
+        index, query, budget,
+        [&candidates](const std::string &word) {
+            candidates.words.push_back(word);
+            candidates.sure.push_back(false);
+        },
+        [&candidates](std::size_t number) { candidates.sure[number] = true; });
+    if (!end.unfinished.empty()) {
         candidates.words.clear();
+        candidates.sure.clear();
+    }
     candidates.unfinished = std::move(end.unfinished);
     candidates.stopped = end.stopped;
     return candidates;

@@ -52,13 +52,19 @@ struct CompoundSearchEnd {
 // and the dictionary's compounding could accept: parts from the index in
 // an order their roles allow, joined as the rules join them. It rather
 // names a string too many than one too few; the checker decides.
+// sure, where given, is told the number of a word found (0 for the first
+// found) once it is found of parts that each leave no doubt (FormRole::Sure):
+// then the checker takes it for certain, in small letters and capitalised.
 CompoundSearchEnd searchCompounds(const WordIndex &index, const CompoundQuery &query,
-    const CompoundBudget &budget, const std::function<void(const std::string &)> &found);
+    const CompoundBudget &budget, const std::function<void(const std::string &)> &found,
+    const std::function<void(std::size_t)> &sure = {});
 
 struct CompoundCandidates {
     // The compounds of exactly the letters (lower case); nothing when the
     // search did not finish.
     std::vector<std::string> words;
+    // Of each word, whether it is made of parts that leave no doubt.
+    std::vector<bool> sure;
     std::string unfinished;
     bool stopped = false; // by keepGoing
 };

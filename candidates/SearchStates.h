@@ -85,6 +85,7 @@ struct Node;
 struct Edge {
     std::string piece;
     const Node *next = nullptr; // the word ends here
+    bool sure = false; // the piece is a part that leaves no doubt (FormRole::Sure)
 };
 struct Node {
     enum Known : std::uint8_t { Unknown, Searching, Dead, Live };

@@ -10,6 +10,22 @@
 
 namespace {
 
+// Options after which a compound of bare stems that COMPOUNDFLAG joins is
+// still a word, written in small letters or capitalised: the affixes and
+// their flags (a bare stem has none), suggestions, the characters of words.
+// BREAK only adds words. Any other may refuse such a compound (the checks
+// at a boundary, forbidden and case-keeping words, a language's own rules).
+bool leavesCompoundsCertain(std::string_view keyword)
+{
+    static constexpr std::string_view kFollowed[] = { "AF", "AM", "BREAK", "CIRCUMFIX",
+        "COMPOUNDBEGIN", "COMPOUNDEND", "COMPOUNDFLAG", "COMPOUNDMIDDLE", "COMPOUNDMIN",
+        "COMPOUNDMORESUFFIXES", "COMPOUNDPERMITFLAG", "COMPOUNDWORDMAX", "FLAG", "FULLSTRIP",
+        "HOME", "KEY", "MAP", "MAXCPDSUGS", "MAXDIFF", "MAXNGRAMSUGS", "NAME", "NOSPLITSUGS",
+        "NOSUGGEST", "ONLYINCOMPOUND", "ONLYMAXDIFF", "PFX", "PHONE", "REP", "SET", "SFX",
+        "SUGSWITHDOTS", "TRY", "VERSION", "WARN", "WORDCHARS" };
+    return std::ranges::find(kFollowed, keyword) != std::end(kFollowed);
+}
+
 std::optional<std::size_t> number(std::string_view text)
 {
     std::size_t value = 0;
@@ -131,6 +147,8 @@ bool AffixDirectives::line(const AffixLine &line)
     }
     if (keyword.empty() || (m_stopped && keyword != "AF" && keyword != "IGNORE"))
         return true;
+    if (!leavesCompoundsCertain(keyword))
+        m_doubts = true;
     if (keyword == "PFX" || keyword == "SFX")
         return affix(line);
     if (keyword == "AF" || keyword == "AM" || keyword == "BREAK" || keyword == "ICONV"

@@ -19,6 +19,8 @@ public:
 
     // False stops the reading: the file is refused.
     bool line(const AffixLine &line);
+    // Whether a line named an option the search for compounds does not follow.
+    [[nodiscard]] bool doubts() const { return m_doubts; }
 
 private:
     bool refuse(std::string reason);
@@ -42,5 +44,6 @@ private:
     std::size_t m_class = 0; // the class whose rules follow
     std::vector<std::size_t> m_classLeft; // rules yet to come of each class (Nuspell)
     bool m_stopped = false; // Hunspell reads no further
+    bool m_doubts = false;
     std::map<std::string, std::size_t, std::less<>> m_tableLeft;
 };

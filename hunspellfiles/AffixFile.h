@@ -92,6 +92,10 @@ struct CompoundModel {
     bool simplifiedTriple = false;
     bool moreSuffixes = false;
     bool syllableLimit = false; // COMPOUNDSYLLABLE: more words if they are short
+    // Every option of the file is one that leaves a compound of bare stems
+    // with COMPOUNDFLAG as certain as the search for compounds takes it
+    // (no CHECKCOMPOUND*, FORBIDDENWORD, KEEPCASE, LANG and the like).
+    bool onlyFollowedOptions = false;
     std::vector<std::vector<RuleElement>> rules;
     std::vector<BoundaryReplacement> replacements;
 

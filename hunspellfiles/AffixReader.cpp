@@ -39,6 +39,7 @@ void readDirectives(
     AffixDirectives directives(file, decoder, limits);
     forEachLine(text, limits.maxLineBytes,
         [&](std::string_view raw) { return directives.line(splitAffixLine(raw, file.dialect)); });
+    file.compounds.onlyFollowedOptions = !directives.doubts();
 }
 
 // Files each affix class's rules by the character at the stem's edge they need.

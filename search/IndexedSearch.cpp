@@ -76,7 +76,7 @@ struct Found {
 // The strings of exactly the typed letters' key letters, in small letters,
 // that the index names: the forms filed under the letters, then the compounds.
 std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, const WordIndex &index,
-    const CompoundBudget &budget, std::string &fallback, bool &stopped)
+    const CompoundBudget &budget, std::string &fallback, bool &stopped, std::vector<bool> &sure)
 {
     std::vector<std::string> candidates;
     std::unordered_set<std::string> seen;
@@ -93,9 +93,15 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, con
         stopped = compounds.stopped;
         return std::nullopt;
     }
-    for (std::string &word : compounds.words) {
-        if (seen.insert(word).second)
-            candidates.push_back(std::move(word));
+    // The search names each compound once: only a form can be the same
+    // string, and a long word's compounds are too many to keep twice.
+    candidates.reserve(candidates.size() + compounds.words.size());
+    sure.assign(candidates.size(), false);
+    for (std::size_t c = 0; c < compounds.words.size(); ++c) {
+        if (!seen.contains(compounds.words[c])) {
+            candidates.push_back(std::move(compounds.words[c]));
+            sure.push_back(compounds.sure[c]);
+        }
     }
     return candidates;
 }
@@ -117,6 +123,16 @@ struct Tokens {
     std::vector<std::size_t> present; // key letters typed
 };
 
+// Whether a spelling is a sure compound's own (FormRole::Sure): in small
+// letters as the index keeps it, or capitalised.
+bool spelledAsSure(std::string_view spelling, std::string_view form)
+{
+    return spelling.size() == form.size() && !form.empty()
+        && (spelling[0] == form[0]
+            || (form[0] >= 'a' && form[0] <= 'z' && spelling[0] == form[0] - 'a' + 'A'))
+        && spelling.substr(1) == form.substr(1);
+}
+
 // Finds the arrangements of the typed letters that spell a candidate and
 // that the checker accepts, each with the counter value at which the
 // enumeration would reach it first. Spreads of a candidate's letters can
@@ -132,7 +148,11 @@ public:
     {
     }
 
-    void judge(const std::string &form, std::size_t &questions, std::vector<Found> &accepted)
+    // sure: the form is a compound the checker takes for certain in small
+    // letters and capitalised (KeyCandidates::sure); those spellings are
+    // not asked about.
+    void judge(
+        const std::string &form, bool sure, std::size_t &questions, std::vector<Found> &accepted)
     {
         for (auto &p : m_places)
             p.clear();
@@ -147,8 +167,9 @@ public:
             m_word.clear();
             for (const char token : m_candidate)
                 m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
-            ++questions;
-            if (testword(m_checker, m_word)) {
+            const bool certain = sure && spelledAsSure(m_word, form);
+            questions += certain ? 0 : 1;
+            if (certain || testword(m_checker, m_word)) {
                 if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
                     accepted.push_back({ std::move(*offsets), m_word });
             }
@@ -200,7 +221,8 @@ KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
         named.stopped = within.stopped;
         return named;
     }
-    named.words = candidatesFor(keys, *within.index, budget, named.fallback, named.stopped);
+    named.words
+        = candidatesFor(keys, *within.index, budget, named.fallback, named.stopped, named.sure);
     return named;
 }
 
@@ -209,10 +231,13 @@ CompoundBudget compoundBudgetFor(std::size_t letters, std::function<bool()> keep
     CompoundBudget budget;
     budget.keepGoing = std::move(keepGoing);
     budget.maxTime = compoundTimeFor(letters);
-    if (budget.maxTime == std::chrono::steady_clock::duration::max()) {
-        budget.maxSteps = std::numeric_limits<std::size_t>::max();
+    // Where trying every arrangement takes longer than the least time, the
+    // index is worth the candidates of many short parts (12 Estonian
+    // letters name some 300,000).
+    if (budget.maxTime > CompoundBudget {}.maxTime)
         budget.maxCandidates = kMostCompoundCandidates;
-    }
+    if (budget.maxTime == std::chrono::steady_clock::duration::max())
+        budget.maxSteps = std::numeric_limits<std::size_t>::max();
     return budget;
 }
 
@@ -262,7 +287,21 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
             "Reason", "the letters are too many to count their arrangements exactly");
         return answer;
     }
-    maxArrangements = std::min<std::size_t>(maxArrangements, std::size_t(1) << 40);
+    // The index is worth a hundredth of the questions that trying every
+    // arrangement asks (as the time the compounds may take is): past 12
+    // letters no count of candidates makes trying them all the quicker way.
+    constexpr std::size_t kMostQuestions = std::size_t(1) << 40;
+    std::vector<std::string> sorted = typed;
+    std::ranges::sort(sorted);
+    std::vector<std::size_t> typedCounts;
+    for (auto at = sorted.begin(); at != sorted.end();) {
+        const auto end
+            = std::ranges::find_if(at, sorted.end(), [&](const auto &l) { return l != *at; });
+        typedCounts.push_back(static_cast<std::size_t>(end - at));
+        at = end;
+    }
+    maxArrangements = std::min(kMostQuestions,
+        std::max(maxArrangements, arrangementsOf(typedCounts, kMostQuestions) / 100));
     KeyCandidates named = keyCandidates(*keys, forms, budget, keepGoing);
     if (!named.words) {
         answer.fallback = std::move(named.fallback);
@@ -325,7 +364,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
                 break;
             const std::size_t end = std::min(first + kJudgedAtOnce, candidates->size());
             for (std::size_t c = first; c < end; ++c) {
-                judge.judge((*candidates)[c], mine, judged[c]);
+                judge.judge((*candidates)[c], named.sure[c], mine, judged[c]);
                 // A window handles its events now and then, on its own thread.
                 if (ownThread && keepGoing && mine - told >= 64) {
                     told = mine;
@@ -339,7 +378,9 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         questions += mine;
     };
     std::vector<std::jthread> workers;
-    if (candidates->size() * perForm >= kParallelFrom) {
+    // A sure compound is asked about its other spreads of the letters only.
+    const auto sure = static_cast<std::size_t>(std::ranges::count(named.sure, true));
+    if (candidates->size() * perForm - sure >= kParallelFrom) {
         for (auto &clone : workerCheckers(checker, threads, CallerAsks::Yes)) {
             workers.emplace_back(
                 [&judgeAll, clone = std::move(clone)] { judgeAll(*clone, false); });

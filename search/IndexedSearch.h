@@ -72,6 +72,10 @@ struct IndexedAnswer {
 // spreads the letters each typed one stands for, and the checker judges each.
 struct KeyCandidates {
     std::optional<std::vector<std::string>> words; // nothing: the index cannot tell
+    // Of each word, whether it is a compound of parts that leave no doubt
+    // (FormRole::Sure): the checker takes it, in small letters and
+    // capitalised, without being asked.
+    std::vector<bool> sure;
     std::string fallback; // why not
     bool stopped = false; // by keepGoing
 };

@@ -151,6 +151,60 @@ private slots:
             QVERIFY(indexedSearch(row.letters, index, checker, row.enough).words);
     }
 
+    // A compound of parts that leave no doubt (FormRole::Sure) is taken
+    // without a question in small letters and capitalised; any other spread
+    // of case, and a compound with a part in doubt, is asked: the answer is
+    // the enumeration's with a checker that takes those compounds.
+    void sureCompoundsAreNotAsked_data()
+    {
+        addRows(
+            "questions", { std::pair { "abcd", 0 }, { "Abcd", 1 }, { "ABcd", 2 }, { "abef", 2 } });
+    }
+    void sureCompoundsAreNotAsked()
+    {
+        QFETCH(int, questions);
+        const std::string letters = QTest::currentDataTag();
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 2;
+        const std::uint8_t parts = Begin | Middle | End;
+        const WordIndex index = WordIndex::fromForms(
+            { { "ab", parts | Sure }, { "cd", parts | Sure }, { "ef", parts } }, settings);
+        const auto answers = std::make_shared<CheckerScript>(
+            QSet<QString> { "abcd", "cdab", "Abcd", "Cdab", "abef" });
+        ScriptedChecker checker(answers);
+        const auto answer = indexedSearch(letters, index, checker);
+        QVERIFY(answer.words);
+        QCOMPARE(answer.questions, std::size_t(questions));
+        QCOMPARE(answers->asked.size(), questions);
+        QCOMPARE(resultFor(*answer.words).text, enumerated(letters, checker));
+    }
+
+    // The index asks at most the limit, or a hundredth of the questions
+    // trying every arrangement would ask where that is more: 8 anagrams are
+    // 8 questions, 6 letters arrange in 720 ways, 7 in 5,040, 8 in 40,320.
+    void questionsGrowWithTheArrangements_data()
+    {
+        addRows("answers",
+            { std::pair { "6 letters", false }, { "7 letters", true }, { "8 letters", true } });
+    }
+    void questionsGrowWithTheArrangements()
+    {
+        QFETCH(bool, answers);
+        const std::string name = QTest::currentDataTag();
+        std::string letters = std::string("abcdefgh").substr(0, name.front() - '0');
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        for (int anagram = 0; anagram < 8; ++anagram) {
+            forms.emplace_back(letters, Word);
+            std::ranges::next_permutation(letters);
+        }
+        const WordIndex index = WordIndex::fromForms(forms, {});
+        ScriptedChecker checker(std::make_shared<CheckerScript>());
+        const auto answer = indexedSearch(letters, index, checker, 5);
+        QCOMPARE(answer.words.has_value(), answers);
+        QCOMPARE(answer.questions, answers ? 8u : 0u);
+    }
+
     // Compounds past their budget: no answer, and the reason is told so
     // that the user sees why every arrangement is tried.
     void compoundsPastTheirBudget()
@@ -194,6 +248,9 @@ private slots:
         QCOMPARE(longWord.maxTime, endless);
         QCOMPARE(longWord.maxSteps, std::numeric_limits<std::size_t>::max());
         QVERIFY(longWord.maxCandidates > CompoundBudget {}.maxCandidates);
+        // 12 letters take half an hour to arrange: room for many candidates too.
+        QCOMPARE(compoundBudgetFor(12).maxCandidates, longWord.maxCandidates);
+        QCOMPARE(compoundBudgetFor(11).maxCandidates, CompoundBudget {}.maxCandidates);
     }
 
     // The window's events are let through while the index is searched, and

@@ -8,6 +8,7 @@
 #include "wordforms/FormRole.h"
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"
+#include "wordgames/WordHunt.h"
 
 #include <QTest>
 
@@ -267,6 +268,37 @@ private slots:
 
     // Many candidates are judged by workers too, each with a checker of its
     // own; the words are the same as on one thread.
+    // A compound of parts that leave no doubt (FormRole::Sure) is found in
+    // small letters without a question; one with a part in doubt is asked.
+    void sureCompoundsAreNotAsked()
+    {
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 2;
+        const std::uint8_t parts = Begin | Middle | End;
+        const WordIndex index = WordIndex::fromForms(
+            { { "ab", parts | Sure }, { "cd", parts | Sure }, { "ef", parts } }, settings);
+        const auto script = std::make_shared<CheckerScript>();
+        ScriptedChecker checker(script);
+        WordQuery query;
+        query.pool.counts = countLetters("abcd");
+        query.pool.blanks = 2;
+        query.minLength = 4;
+        query.maxLength = 4;
+        const WordHunt hunt = huntWords(index, checker, query);
+        QStringList found;
+        for (const FoundWord &word : hunt.words)
+            found.append(QString::fromStdString(word.text));
+        found.sort();
+        // Two blanks make abab and cdcd too; abef, efab, cdef and efcd
+        // have a part in doubt: each asked in small letters, capitalised and
+        // in capitals, and refused.
+        QCOMPARE(found, (QStringList { "abab", "abcd", "cdab", "cdcd" }));
+        QCOMPARE(hunt.candidates, std::size_t(8));
+        QCOMPARE(hunt.questions, std::size_t(12));
+        QCOMPARE(script->asked.size(), 12);
+    }
+
     void workersJudgeToo()
     {
         // Every multiset of one to four of twenty letters, a form each;

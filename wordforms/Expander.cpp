@@ -165,6 +165,10 @@ void Expander::give(const std::u32string &form, const Applied &prefixes, const A
         roles |= bare ? FormRole::Rule : FormRole::RuleLast;
     if (roles == 0)
         return;
+    if (bare && model.onlyFollowedOptions && model.anywhere && has(stemFlags, model.anywhere)
+        && (roles & FormRole::Begin) && (roles & FormRole::Middle) && (roles & FormRole::End)
+        && std::ranges::all_of(form, [](char32_t c) { return c >= U'a' && c <= U'z'; }))
+        roles |= FormRole::Sure;
     ++m_count;
     m_sink->form(form, roles, m_stemRuleBits);
 }

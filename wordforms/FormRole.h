@@ -15,4 +15,9 @@ inline constexpr std::uint8_t End = 8;
 inline constexpr std::uint8_t Rule = 16;
 inline constexpr std::uint8_t RuleLast = 32;
 inline constexpr std::uint8_t Parts = Begin | Middle | End | Rule | RuleLast;
+// Besides: the form, as the dictionary spells it in small letters a to z,
+// is a stem without affixes that COMPOUNDFLAG puts anywhere in a compound,
+// and the dictionary has no option that could refuse a compound of such
+// stems: one is a word for certain, in small letters and capitalised.
+inline constexpr std::uint8_t Sure = 64;
 } // namespace FormRole

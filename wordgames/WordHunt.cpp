@@ -96,8 +96,9 @@ public:
         }
     }
 
-    // A compound, unless a form of the index is the same word.
-    void judgeCompound(const std::string &word)
+    // A compound, unless a form of the index is the same word; one of
+    // parts that leave no doubt is taken in small letters unasked.
+    void judgeCompound(const std::string &word, bool sure)
     {
         if (!m_query.spread && m_query.wanted && !m_query.wanted(word))
             return;
@@ -107,6 +108,13 @@ public:
                 && std::ranges::equal(
                     forms[f], word, [](char a, char b) { return asciiLower(a) == b; }))
                 return;
+        }
+        // A crossword's compound is spread over the alphabet's letters
+        // below, each spelling asked.
+        if (sure && !m_query.spread) {
+            ++m_result.candidates;
+            m_result.words.push_back({ word, countLetters(word) });
+            return;
         }
         m_lower = word;
         if (m_query.spread) {
@@ -213,6 +221,7 @@ WordHunt huntWords(
             return true;
         });
     std::vector<std::string> compounds;
+    std::vector<bool> sure; // of each compound
     CompoundBudget limits;
     limits.maxCandidates = budget.maxCandidates;
     limits.maxSteps = kMaxCompoundSteps;
@@ -224,8 +233,12 @@ WordHunt huntWords(
     if (query.compounds)
         result.unfinished = searchCompounds(index,
             { query.pool, false, query.minLength, longest, query.required, query.squares }, limits,
-            [&compounds](const std::string &word) {
+            [&](const std::string &word) {
                 compounds.push_back(word);
+                sure.push_back(false);
+            },
+            [&sure](std::size_t number) {
+                sure[number] = true;
             }).unfinished;
 
     // The keys and compounds are judged in chunks: each thread's first one
@@ -250,7 +263,7 @@ WordHunt huntWords(
                 if (item < keys.size())
                     hunt.judgeKey(keys[item]);
                 else
-                    hunt.judgeCompound(compounds[item - keys.size()]);
+                    hunt.judgeCompound(compounds[item - keys.size()], sure[item - keys.size()]);
             }
             judged += end - begin;
             if (std::chrono::steady_clock::now() > budget.deadline)

@@ -36,6 +36,9 @@ inline constexpr std::uint64_t kKeysMask = (std::uint64_t(1) << 24) - 1;
 inline constexpr int kLetterShift = 51;
 inline constexpr std::uint64_t kLetterMask = 63;
 inline constexpr int kRolesShift = 57;
+// The roles a node keeps of the forms below it: those a walk looks for
+// (FormRole::Sure is a form's own, and the bit above is the terminal's).
+inline constexpr std::uint64_t kRolesMask = 63;
 inline constexpr int kTerminalShift = 63;
 inline constexpr std::size_t kMaxNodes = kEndMask;
 inline constexpr std::size_t kMaxKeys = kKeysMask;

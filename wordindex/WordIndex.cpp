@@ -64,7 +64,7 @@ char WordIndex::letterOf(NodeId node) const
 
 std::uint8_t WordIndex::rolesBelow(NodeId node) const
 {
-    return static_cast<std::uint8_t>((m_nodes[node] >> kRolesShift) & 63);
+    return static_cast<std::uint8_t>((m_nodes[node] >> kRolesShift) & kRolesMask);
 }
 
 std::optional<WordIndex::KeyId> WordIndex::keyAt(NodeId node) const

@@ -70,7 +70,7 @@ void WordIndexWriter::closeTo(std::size_t depth)
     while (m_path.size() > depth + 1) {
         const std::uint32_t node = m_path.back();
         const std::uint8_t roles = m_pathRoles.back();
-        m_image[m_nodesAt + node] |= m_nodes | (std::uint64_t(roles) << kRolesShift);
+        m_image[m_nodesAt + node] |= m_nodes | ((roles & kRolesMask) << kRolesShift);
         m_path.pop_back();
         m_pathRoles.pop_back();
         m_pathRoles.back() |= roles;
@@ -122,7 +122,7 @@ WordIndex WordIndexWriter::finish()
 {
     closeTo(0);
     // The root: the whole tree below it.
-    m_image[m_nodesAt] = m_nodes | (std::uint64_t(m_pathRoles.front()) << kRolesShift);
+    m_image[m_nodesAt] = m_nodes | ((m_pathRoles.front() & kRolesMask) << kRolesShift);
     auto *keyForm = reinterpret_cast<std::uint32_t *>(m_image.data() + m_keyFormAt);
     auto *keyText = reinterpret_cast<std::uint32_t *>(m_image.data() + m_keyTextAt);
     keyForm[m_keys] = static_cast<std::uint32_t>(m_forms);
