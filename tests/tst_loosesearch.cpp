@@ -72,14 +72,18 @@ private slots:
         QFETCH(WordsRow, row);
         const std::filesystem::path base = kLoose / row.dictionary;
         std::string whyNot;
-        const auto alphabet = LooseAlphabet::ofDictionary(base, &whyNot);
-        QVERIFY2(alphabet, whyNot.c_str());
         for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
             const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
             QVERIFY2(loaded, whyNot.c_str());
             const auto checker = loaded->checker();
+            // The alphabet the window and the tool use: the one found with
+            // the word index.
+            const WordIndexBuild build = buildWordIndexFromFiles(
+                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
+            QVERIFY(build.alphabet);
+            const LooseAlphabet alphabet(row.dictionary, build.alphabet->letters());
             const LooseAnswer answer = looseWords(
-                row.letters.toStdString(), *alphabet, *checker, [](double) { return true; });
+                row.letters.toStdString(), alphabet, *checker, [](double) { return true; });
             QVERIFY(!answer.stopped);
             QCOMPARE(listOf(answer.words), row.words);
             // Every word is accepted exactly as listed.
@@ -88,13 +92,11 @@ private slots:
             // The word index gives the same words, without trying every
             // arrangement (a candidate left out or a letter's variant not
             // spelt at a place loses a word here).
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
             QVERIFY2(build.forms, build.refusal.c_str());
             LooseIndex index;
             index.forms = build.forms.get();
             const LooseAnswer indexed = looseWords(
-                row.letters.toStdString(), *alphabet, *checker, [](double) { return true; }, index);
+                row.letters.toStdString(), alphabet, *checker, [](double) { return true; }, index);
             QCOMPARE(listOf(indexed.words), row.words);
             // Only a ligature the dictionary converts is beyond the index.
             QCOMPARE(indexed.indexed,
