@@ -64,6 +64,9 @@ private slots:
             { "Greek in the language's order", "el_GR", "ΑΤΟΚ", { "κότα", "τόκα" } },
             { "Greek capital in the dictionary's spelling", "el_GR", "ναηθα", { "Αθήνα" } },
             { "a mark an ending puts on the stem's last letter", "ar", "ادس", { "سدًا" } },
+            { "a Hebrew letter stands for its final form", "he_IL", "כלמ", { "מלך" } },
+            { "a Hebrew final form stands for its letter", "he_IL", "ךלמ", { "מלך" } },
+            { "a Hebrew letter typed twice, once final", "he_IL", "ככ", { "כך" } },
             { "a ligature the dictionary converts, with a mark", "ar", "ﻻ", { "ﻻ", "ﻻً" } },
         });
     }
