@@ -241,6 +241,13 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
     std::map<std::vector<std::string>, std::size_t> letterOf;
     std::vector<TypedLetter> distinct;
     for (const std::string &each : typed) {
+        // The index files only the letters of the alphabet; the checker
+        // may take another as one it converts it to.
+        if (!alphabet.knows(each)) {
+            answer.fallback
+                = QT_TRANSLATE_NOOP("Reason", "a letter typed is no letter a word is spelt with");
+            return answer;
+        }
         std::vector<std::string> variants = alphabet.variants(each);
         const auto [at, added] = letterOf.try_emplace(variants, distinct.size());
         if (!added) {

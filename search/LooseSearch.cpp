@@ -117,6 +117,11 @@ std::vector<std::string> LooseAlphabet::variants(std::string_view letter) const
     return out;
 }
 
+bool LooseAlphabet::knows(std::string_view letter) const
+{
+    return m_byKey.contains(m_loose->key(letter));
+}
+
 std::string LooseAlphabet::caseless(std::string_view word) const
 {
     return m_case->folded(word);

@@ -35,6 +35,10 @@ public:
     // in capitals; the typed letter in small letters and in capitals when
     // the alphabet has none.
     [[nodiscard]] std::vector<std::string> variants(std::string_view letter) const;
+    // Whether the letter counts as one of the alphabet's: one the dictionary
+    // is not spelt with may still be accepted, through a conversion the
+    // checker makes as it reads a word (ICONV: ʼ to an apostrophe).
+    [[nodiscard]] bool knows(std::string_view letter) const;
     // The form of a word that tells it apart from another but for case.
     [[nodiscard]] std::string caseless(std::string_view word) const;
     // How many of the word's letters are capitals.
