@@ -304,14 +304,14 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             passedOver.empty() ? "" : passedOver.back().c_str());
         return 1;
     }
-    std::string whyNot;
-    const auto alphabet = LooseAlphabet::ofDictionary(base, &whyNot);
-    if (!alphabet) {
-        std::printf("%-10s no alphabet: %s\n", name.c_str(), whyNot.c_str());
+    // The loose search under test answers from the word index where it can,
+    // with the alphabet found with it, as the window and the tool do.
+    const auto offer = service.indexFor(base, std::chrono::hours(1));
+    if (!offer.alphabet) {
+        std::printf("%-10s no alphabet: %s\n", name.c_str(), offer.refusal.c_str());
         return 1;
     }
-    // The loose search under test answers from the word index where it can.
-    const auto offer = service.indexFor(base, std::chrono::hours(1));
+    const auto alphabet = std::make_unique<const LooseAlphabet>(name, offer.alphabet->letters());
     LooseIndex index;
     index.forms = offer.index.get();
     std::size_t indexed = 0;

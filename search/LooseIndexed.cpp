@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <thread>
 #include <unordered_set>
@@ -151,6 +152,70 @@ private:
     std::string m_word;
 };
 
+// A typed letter: the letters it stands for, grouped by the key letter
+// the index files each under (one group but for a letter that folds into
+// one filed apart, as a Hebrew final form into its letter), and how often
+// it was typed.
+struct TypedLetter {
+    std::vector<std::pair<char, std::vector<std::string>>> groups;
+    std::size_t count = 0;
+};
+
+// The most ways of sharing letters out among their key letters that are
+// each looked up in the index.
+constexpr std::size_t kMostShares = 256;
+
+// Every way of putting count letters into groups places, each as how many
+// go to each place; at most limit of them (one more when there are more).
+void sharesOf(std::size_t count, std::size_t groups, std::size_t limit,
+    std::vector<std::size_t> &share, std::vector<std::vector<std::size_t>> &out)
+{
+    if (out.size() > limit)
+        return;
+    if (share.size() + 1 == groups) {
+        share.push_back(count);
+        out.push_back(share);
+        share.pop_back();
+        return;
+    }
+    for (std::size_t here = 0; here <= count; ++here) {
+        share.push_back(here);
+        sharesOf(count - here, groups, limit, share, out);
+        share.pop_back();
+    }
+}
+
+// Every way of sharing each typed letter's count out among its groups,
+// given to visit as each group's count (for the letters in turn, their
+// groups in turn); false when there are more than limit ways (none
+// visited), or visit said to stop.
+bool forEachShare(const std::vector<TypedLetter> &typed, std::size_t limit,
+    const std::function<bool(const std::vector<std::vector<std::size_t>> &)> &visit)
+{
+    std::vector<std::vector<std::vector<std::size_t>>> ways(typed.size());
+    double all = 1;
+    for (std::size_t t = 0; t < typed.size(); ++t) {
+        std::vector<std::size_t> share;
+        sharesOf(typed[t].count, typed[t].groups.size(), limit, share, ways[t]);
+        all *= static_cast<double>(ways[t].size());
+        if (all > static_cast<double>(limit))
+            return false;
+    }
+    std::vector<std::size_t> at(typed.size(), 0);
+    std::vector<std::vector<std::size_t>> share(typed.size());
+    while (true) {
+        for (std::size_t t = 0; t < typed.size(); ++t)
+            share[t] = ways[t][at[t]];
+        if (!visit(share))
+            return false;
+        std::size_t t = 0;
+        while (t < typed.size() && ++at[t] == ways[t].size())
+            at[t++] = 0;
+        if (t == typed.size())
+            return true;
+    }
+}
+
 } // namespace
 
 LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &alphabet,
@@ -172,66 +237,117 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
             = QT_TRANSLATE_NOOP("Reason", "a letter typed is no letter a word is spelt with");
         return answer;
     }
-    LooseTokens tokens;
-    std::map<std::vector<std::string>, char> tokenOf;
-    double perForm = 1;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        std::vector<std::string> variants = alphabet.variants(typed[i]);
-        // A letter that stands for one the index files under another key
-        // letter (a capital that is two letters, as SS for ß) would be
-        // looked for in the wrong place.
+    // The typed letters, those that stand for the same letters together.
+    std::map<std::vector<std::string>, std::size_t> letterOf;
+    std::vector<TypedLetter> distinct;
+    for (const std::string &each : typed) {
+        // The index files only the letters of the alphabet; the checker
+        // may take another as one it converts it to.
+        if (!alphabet.knows(each)) {
+            answer.fallback
+                = QT_TRANSLATE_NOOP("Reason", "a letter typed is no letter a word is spelt with");
+            return answer;
+        }
+        std::vector<std::string> variants = alphabet.variants(each);
+        const auto [at, added] = letterOf.try_emplace(variants, distinct.size());
+        if (!added) {
+            ++distinct[at->second].count;
+            continue;
+        }
+        TypedLetter letter;
+        letter.count = 1;
         for (const std::string &variant : variants) {
+            // A letter that stands for one the index files as several (a
+            // capital that is two letters, as SS for ß; a ligature the
+            // dictionary converts) would be looked for in the wrong place.
             const auto key = keyLettersOf(&variant, 1);
-            if (lettersOf(variant).size() != 1 || compatibilityForm(variant, keys->substr(i, 1))
-                || !key || *key != keys->substr(i, 1)) {
+            if (lettersOf(variant).size() != 1 || !key || compatibilityForm(variant, *key)) {
                 answer.fallback = QT_TRANSLATE_NOOP(
                     "Reason", "a letter typed stands for letters the word index files apart");
                 return answer;
             }
+            auto group = std::ranges::find(
+                letter.groups, (*key)[0], &decltype(letter.groups)::value_type::first);
+            if (group == letter.groups.end())
+                letter.groups.push_back({ (*key)[0], { variant } });
+            else
+                group->second.push_back(variant);
         }
-        perForm *= static_cast<double>(variants.size());
-        auto [at, added] = tokenOf.try_emplace(variants, static_cast<char>(tokenOf.size() + 1));
-        if (added) {
-            if (tokenOf.size() > 255) {
-                answer.fallback
-                    = QT_TRANSLATE_NOOP("Reason", "more than 255 different letters were typed");
-                return answer;
-            }
-            tokens.variants.push_back(std::move(variants));
-        }
-        tokens.byKey[static_cast<std::size_t>(keyLetterNumber((*keys)[i]))].push_back(at->second);
+        distinct.push_back(std::move(letter));
     }
-    for (std::size_t x = 0; x < tokens.byKey.size(); ++x) {
-        if (tokens.byKey[x].empty())
-            continue;
-        tokens.present.push_back(x);
-        std::ranges::sort(tokens.byKey[x]);
-        perForm *= spreadsOf(tokens.byKey[x]);
-    }
-    const auto maxQuestions = static_cast<double>(index.maxQuestions);
-    if (perForm > maxQuestions) {
-        answer.fallback = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
-        return answer;
-    }
-    KeyCandidates named
-        = keyCandidates(*keys, *index.forms, index.budget, [&] { return keepGoing(0); });
-    if (!named.words) {
-        answer.fallback = std::move(named.fallback);
-        answer.stopped = named.stopped;
-        return answer;
-    }
-    if (perForm * static_cast<double>(named.words->size()) > maxQuestions) {
-        answer.fallback = QT_TRANSLATE_NOOP(
-            "Reason", "the index names more arrangements than trying them all is worth");
-        return answer;
-    }
-    // Each distinct spelling once, then judged on all cores where there
-    // are enough of them to pay for the workers.
+    // Each way of sharing the letters out among their key letters is looked
+    // up apart; the spellings of all of them are judged together.
     std::unordered_set<std::string> seen;
     std::vector<std::string> strings;
-    Speller speller(tokens, typed.size());
-    for (const std::string &form : *named.words)
-        speller.spell(form, seen, strings);
+    const auto maxQuestions = static_cast<double>(index.maxQuestions);
+    double questions = 0;
+    bool stopped = false;
+    // Until a share says otherwise, more shares than are worth looking up.
+    answer.fallback = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
+    const bool shared = forEachShare(
+        distinct, kMostShares, [&](const std::vector<std::vector<std::size_t>> &share) {
+            answer.fallback.clear();
+            LooseTokens tokens;
+            std::string shareKeys;
+            double perForm = 1;
+            for (std::size_t t = 0; t < distinct.size(); ++t) {
+                for (std::size_t g = 0; g < distinct[t].groups.size(); ++g) {
+                    const std::size_t count = share[t][g];
+                    if (count == 0)
+                        continue;
+                    const auto &[key, variants] = distinct[t].groups[g];
+                    if (tokens.variants.size() >= 255) {
+                        answer.fallback = QT_TRANSLATE_NOOP(
+                            "Reason", "more than 255 different letters were typed");
+                        return false;
+                    }
+                    tokens.variants.push_back(variants);
+                    const auto token = static_cast<char>(tokens.variants.size());
+                    for (std::size_t c = 0; c < count; ++c) {
+                        tokens.byKey[static_cast<std::size_t>(keyLetterNumber(key))].push_back(
+                            token);
+                        perForm *= static_cast<double>(variants.size());
+                    }
+                    shareKeys.append(count, key);
+                }
+            }
+            for (std::size_t x = 0; x < tokens.byKey.size(); ++x) {
+                if (tokens.byKey[x].empty())
+                    continue;
+                tokens.present.push_back(x);
+                std::ranges::sort(tokens.byKey[x]);
+                perForm *= spreadsOf(tokens.byKey[x]);
+            }
+            if (perForm > maxQuestions) {
+                answer.fallback
+                    = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
+                return false;
+            }
+            KeyCandidates named = keyCandidates(
+                shareKeys, *index.forms, index.budget, [&] { return keepGoing(0); });
+            if (!named.words) {
+                answer.fallback = std::move(named.fallback);
+                stopped = named.stopped;
+                return false;
+            }
+            questions += perForm * static_cast<double>(named.words->size());
+            if (questions > maxQuestions) {
+                answer.fallback = QT_TRANSLATE_NOOP(
+                    "Reason", "the index names more arrangements than trying them all is worth");
+                return false;
+            }
+            Speller speller(tokens, typed.size());
+            for (const std::string &form : *named.words)
+                speller.spell(form, seen, strings);
+            return true;
+        });
+    if (!shared) {
+        answer.stopped = stopped;
+        return answer;
+    }
+    answer.fallback.clear();
+    // Each distinct spelling once, then judged on all cores where there
+    // are enough of them to pay for the workers.
     seen.clear();
     std::vector<char> accepted(strings.size(), 0);
     std::atomic<std::size_t> next { 0 };

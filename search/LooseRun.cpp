@@ -4,6 +4,7 @@
 // The window's side of a loose run: the search itself is looseWords()
 // (search/LooseSearch.h), which this paces, shows and lets be cancelled
 // as the run over every arrangement is.
+#include "letters/Alphabet.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramTerminator.h"
 #include "search/Enumerator.h"
@@ -23,32 +24,46 @@ constexpr double kLooseRepaints = 20;
 
 } // namespace
 
-const LooseAlphabet &WordSearch::looseAlphabet(const SpellChecker &checker)
+std::shared_ptr<const LooseAlphabet> WordSearch::looseAlphabet(
+    const SpellChecker &checker, const std::function<bool()> &going)
 {
     const auto dictionary = checker.dictionary();
     if (m_looseAlphabet && m_looseDictionary == dictionary)
-        return *m_looseAlphabet;
-    m_looseAlphabet.reset();
-    if (dictionary)
-        m_looseAlphabet = LooseAlphabet::ofDictionary(*dictionary);
-    // Without the dictionary's files a letter stands for itself in either
-    // case: what the checker accepts is still all that is listed.
-    if (!m_looseAlphabet)
-        m_looseAlphabet = std::make_unique<LooseAlphabet>(
-            dictionary ? dictionary->filename().string() : std::string(),
-            std::vector<std::string> {});
+        return m_looseAlphabet;
+    // The alphabet is found with the word index, off this thread, and kept
+    // in the cache with it: the window only waits, handling its events.
+    std::shared_ptr<const Alphabet> letters;
+    if (m_services.indexes && dictionary) {
+        bool stopped = false;
+        const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *dictionary,
+            std::chrono::milliseconds(5), [&](std::chrono::steady_clock::duration) {
+                stopped = !going();
+                return !stopped;
+            });
+        if (stopped)
+            return nullptr;
+        letters = offer.alphabet;
+    }
+    // Without the dictionary's alphabet a letter stands for itself in
+    // either case: what the checker accepts is still all that is listed.
+    m_looseAlphabet = std::make_shared<const LooseAlphabet>(
+        dictionary ? dictionary->filename().string() : std::string(),
+        letters ? letters->letters() : std::vector<std::string> {});
     m_looseDictionary = dictionary;
-    return *m_looseAlphabet;
+    return m_looseAlphabet;
 }
 
-void WordSearch::prepareLoose(PreparedRun &prepared)
+bool WordSearch::prepareLoose(PreparedRun &prepared, const std::function<bool()> &going)
 {
     prepared.report.dictionary = prepared.checker->dictionary();
     prepared.report.engine = prepared.checker->engineName();
     prepared.report.loose = true;
     prepared.report.fallback = m_options.exhaustive ? "asked to (--exhaustive)" : "";
-    prepared.looseQuestions
-        = std::max(1.0, looseQuestionBound(prepared.letters, looseAlphabet(*prepared.checker)));
+    prepared.loose = looseAlphabet(*prepared.checker, going);
+    if (!prepared.loose)
+        return false;
+    prepared.looseQuestions = std::max(1.0, looseQuestionBound(prepared.letters, *prepared.loose));
+    return true;
 }
 
 bool WordSearch::looseFromIndex(PreparedRun &prepared, const std::function<bool()> &going)
@@ -88,8 +103,8 @@ bool WordSearch::looseFromIndex(PreparedRun &prepared, const std::function<bool(
     index.threads = m_options.threads;
     index.indexOnly = true;
     LooseAnswer answer = looseWords(
-        prepared.letters, looseAlphabet(*prepared.checker), *prepared.checker,
-        [&](double) { return going(); }, index);
+        prepared.letters, *prepared.loose, *prepared.checker, [&](double) { return going(); },
+        index);
     if (answer.stopped)
         return false;
     if (!answer.indexed) {
@@ -113,7 +128,7 @@ bool WordSearch::runLoose(const PreparedRun &prepared, WordList &list, RunReport
         list = *prepared.found;
         return true;
     }
-    const LooseAlphabet &alphabet = looseAlphabet(*prepared.checker);
+    const LooseAlphabet &alphabet = *prepared.loose;
     const double last = prepared.looseQuestions - 1;
     const double interval = std::max(1.0, std::floor(prepared.looseQuestions / kLooseRepaints));
     double nextRepaint = 0;

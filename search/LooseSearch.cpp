@@ -2,23 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/LooseSearch.h"
 
-#include "fileio/BoundedFile.h"
-#include "hunspellfiles/AffixReader.h"
-#include "hunspellfiles/DicFile.h"
-#include "hunspellfiles/TextDecoder.h"
-#include "letters/Alphabet.h"
 #include "letters/LetterCase.h"
 #include "letters/Letters.h"
 #include "letters/LooseLetters.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 #include <map>
-#include <set>
-#include <sstream>
 #include <unordered_set>
 
 namespace {
@@ -27,39 +18,6 @@ namespace {
 // answers one in a few microseconds, so the window still gets its events
 // well within its 5 ms.
 constexpr double kQuestionsBetweenCalls = 64;
-
-std::string utf8Of(const std::u32string &text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-// Whether a character is a letter by itself wherever it stands: no mark
-// or joiner that clusters with what is beside it.
-bool standsAlone(char32_t c)
-{
-    return c < 0x300
-        || u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
-        == U_GCB_OTHER;
-}
 
 // Every distinct string of the typed letters, each replaced by each of its
 // variants, asked of the checker in turn.
@@ -144,78 +102,6 @@ LooseAlphabet::LooseAlphabet(std::string_view language, const std::vector<std::s
 
 LooseAlphabet::~LooseAlphabet() = default;
 
-std::unique_ptr<LooseAlphabet> LooseAlphabet::ofDictionary(
-    const std::filesystem::path &base, std::string *whyNot)
-{
-    const ReadLimits limits;
-    const BoundedRead bounds { .maxBytes = limits.maxFileBytes };
-    auto aff = readBounded(base.string() + ".aff", bounds);
-    auto dic = readBounded(base.string() + ".dic", bounds);
-    for (const auto *file : { &aff, &dic }) {
-        if (const auto *refusal = std::get_if<FileRefusal>(file)) {
-            if (whyNot)
-                *whyNot = "the dictionary files cannot be read: " + refusal->text();
-            return nullptr;
-        }
-    }
-    const AffixFile affixes = parseAffixFile(std::get<FileBytes>(aff).bytes);
-    AlphabetBuilder builder(base.filename().string());
-    // What the affixes add is spelt with letters the word list may not have;
-    // an ending that begins with a mark makes one letter with the stem's
-    // last (Arabic tanween, an Indic vowel sign), so it is tried on each.
-    std::set<std::u32string> marksFirst;
-    for (const AffixClass &affixClass : affixes.classes) {
-        for (const AffixRule &rule : affixClass.rules) {
-            (void)builder.addWord(utf8Of(rule.add));
-            const auto marks = std::ranges::find_if(rule.add, standsAlone);
-            if (!affixClass.prefix && marks != rule.add.begin())
-                marksFirst.emplace(rule.add.begin(), marks);
-        }
-    }
-    // Splitting every word into letters takes seconds on a large list; a
-    // word whose characters each make a letter alone gives its characters.
-    std::unordered_set<char32_t> alone;
-    const std::string unread = forEachDicWord(affixes, std::get<FileBytes>(dic).bytes, limits,
-        nullptr, [&](std::u32string &word, const FlagList &) {
-            if (std::ranges::all_of(word, standsAlone))
-                alone.insert(word.begin(), word.end());
-            else
-                (void)builder.addWord(utf8Of(word));
-            return true;
-        });
-    // A letter the checker turns into others as it reads a word (ICONV: an
-    // Arabic ligature) is typed and accepted like them.
-    // The affix file's model keeps only the conversions of A to Z, so its
-    // lines are read here.
-    if (const auto decoder = TextDecoder::forEncoding(affixes.encoding)) {
-        (void)forEachLine(
-            std::get<FileBytes>(aff).bytes, limits.maxLineBytes, [&](std::string_view line) {
-                std::istringstream fields { std::string(line) };
-                std::string keyword;
-                std::string from;
-                std::string to;
-                if (fields >> keyword >> from >> to && keyword == "ICONV") {
-                    const std::u32string letters = decoder->decode(from);
-                    if (std::ranges::all_of(letters, standsAlone))
-                        alone.insert(letters.begin(), letters.end());
-                }
-                return true;
-            });
-    }
-    for (const char32_t c : alone) {
-        (void)builder.addWord(utf8Of(std::u32string(1, c)));
-        for (const std::u32string &marks : marksFirst)
-            (void)builder.addWord(utf8Of(c + marks));
-    }
-    const auto alphabet = builder.build();
-    if (!unread.empty() || !alphabet) {
-        if (whyNot)
-            *whyNot = unread.empty() ? "the dictionary has too many letters" : unread;
-        return nullptr;
-    }
-    return std::make_unique<LooseAlphabet>(base.filename().string(), alphabet->letters());
-}
-
 std::vector<std::string> LooseAlphabet::variants(std::string_view letter) const
 {
     const auto same = m_byKey.find(m_loose->key(letter));
@@ -229,6 +115,11 @@ std::vector<std::string> LooseAlphabet::variants(std::string_view letter) const
         }
     }
     return out;
+}
+
+bool LooseAlphabet::knows(std::string_view letter) const
+{
+    return m_byKey.contains(m_loose->key(letter));
 }
 
 std::string LooseAlphabet::caseless(std::string_view word) const

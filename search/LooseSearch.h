@@ -5,7 +5,6 @@
 #include "candidates/CompoundSearch.h"
 #include "platform/SpellChecker.h"
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,23 +23,22 @@ class LooseLetters;
 class LooseAlphabet {
 public:
     // language: the dictionary's name ("fr_FR"); letters: its alphabet, in
-    // small letters, in any order.
+    // small letters, in any order (the one its word index is built with,
+    // wordindex/DictionaryAlphabet.h).
     LooseAlphabet(std::string_view language, const std::vector<std::string> &letters);
     ~LooseAlphabet();
     LooseAlphabet(const LooseAlphabet &) = delete;
     LooseAlphabet &operator=(const LooseAlphabet &) = delete;
-
-    // The alphabet of the dictionary at base (its path without .aff and
-    // .dic): the letters of its words and of what its affixes add. Nothing,
-    // and why in whyNot, when its files cannot be read.
-    [[nodiscard]] static std::unique_ptr<LooseAlphabet> ofDictionary(
-        const std::filesystem::path &base, std::string *whyNot = nullptr);
 
     // Every letter a typed letter stands for, each once: those of the
     // alphabet that count as the same letter, each in small letters and
     // in capitals; the typed letter in small letters and in capitals when
     // the alphabet has none.
     [[nodiscard]] std::vector<std::string> variants(std::string_view letter) const;
+    // Whether the letter counts as one of the alphabet's: one the dictionary
+    // is not spelt with may still be accepted, through a conversion the
+    // checker makes as it reads a word (ICONV: ʼ to an apostrophe).
+    [[nodiscard]] bool knows(std::string_view letter) const;
     // The form of a word that tells it apart from another but for case.
     [[nodiscard]] std::string caseless(std::string_view word) const;
     // How many of the word's letters are capitals.

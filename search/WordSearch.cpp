@@ -209,8 +209,7 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     if (!inAlphabet(prepared.letters, *prepared.checker, going))
         return std::nullopt;
     if (loose) {
-        prepareLoose(prepared);
-        if (!looseFromIndex(prepared, going))
+        if (!prepareLoose(prepared, going) || !looseFromIndex(prepared, going))
             return std::nullopt;
         if (const auto question = looseConfirmationFor(
                 static_cast<qsizetype>(letterCount(prepared.letters)), prepared.looseQuestions);
@@ -321,8 +320,8 @@ void WordSearch::f(const std::string &letters)
     if (!prepared.checker)
         return;
     if (m_options.matching == Matching::Loose) {
-        prepareLoose(prepared);
-        if (looseFromIndex(prepared, [] { return true; }))
+        const std::function<bool()> always = [] { return true; };
+        if (prepareLoose(prepared, always) && looseFromIndex(prepared, always))
             run(prepared);
         return;
     }

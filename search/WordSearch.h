@@ -131,6 +131,9 @@ private:
         std::optional<WordList> found;
         RunReport report;
         double looseQuestions = 0; // the most a loose run asks; 0: not loose
+        // Its letters' loose matching, kept by the run: a newer request
+        // for another dictionary, made while this one runs, has its own.
+        std::shared_ptr<const LooseAlphabet> loose = nullptr;
     };
 
     // The request in the letter box, checked, with its checker and, when the
@@ -152,10 +155,14 @@ private:
         bool &stopped);
     void run(const PreparedRun &prepared);
     // The loose matching of the letters (search/LooseSearch.h) for the
-    // checker's dictionary, read once for each dictionary.
-    [[nodiscard]] const LooseAlphabet &looseAlphabet(const SpellChecker &checker);
-    // Prepares a loose run: how it is answered, and how long it may take.
-    void prepareLoose(PreparedRun &prepared);
+    // checker's dictionary, made once for each dictionary from the alphabet
+    // its word index comes with, waited for (handling events) while the
+    // index is built; nothing when going said to stop meanwhile.
+    [[nodiscard]] std::shared_ptr<const LooseAlphabet> looseAlphabet(
+        const SpellChecker &checker, const std::function<bool()> &going);
+    // Prepares a loose run: how it is answered, and how long it may take;
+    // false when going said to stop.
+    [[nodiscard]] bool prepareLoose(PreparedRun &prepared, const std::function<bool()> &going);
     // The loop of a loose run; false when it ended without a result.
     bool runLoose(const PreparedRun &prepared, WordList &list, RunReport &report);
     // False, the user told, when a letter is not in the dictionary's
@@ -177,7 +184,7 @@ private:
     unsigned m_cancelClicks = 0;
     std::optional<PreparedRun> m_pending; // waiting for the running search to unwind
     RunReport m_report;
-    std::unique_ptr<LooseAlphabet> m_looseAlphabet;
+    std::shared_ptr<const LooseAlphabet> m_looseAlphabet;
     std::optional<std::filesystem::path> m_looseDictionary; // the one m_looseAlphabet is of
     std::optional<std::string> m_outsideAlphabet;
     std::chrono::steady_clock::time_point m_lastEvents {};

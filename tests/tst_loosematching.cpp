@@ -7,6 +7,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSettings>
 
@@ -50,6 +51,8 @@ private slots:
             { "Greek, chosen off", "el_GR", Stored::Off, false, false },
             { "Greek, chosen off, made ready later", "el_GR", Stored::Off, true, false },
             { "Latin, chosen on", "de_DE", Stored::On, false, true },
+            { "Hebrew, not chosen", "he_IL", Stored::Nothing, false, true },
+            { "Arabic, made ready later", "ar", Stored::Nothing, true, true },
         });
     }
     void startsAsChosenOrByScript()
@@ -126,6 +129,36 @@ private slots:
         entry(program)->trigger();
         program.window.analysisRequested();
         QVERIFY(!program.results()->toPlainText().contains(QLatin1String("Cat")));
+    }
+
+    // Letters of a right-to-left script read from the right in the letter
+    // box, as the user typed them, though the window is laid out left to
+    // right: the first letter typed (the start of the text) is at the
+    // right edge. The text's first letter decides, as in a browser's box.
+    void rightToLeftLetters_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<bool>("fromTheRight");
+        QTest::newRow("Hebrew") << QStringLiteral("םולש") << true;
+        QTest::newRow("Arabic") << QStringLiteral("ملاس") << true;
+        QTest::newRow("Hebrew first, then Latin") << QStringLiteral("שab") << true;
+        QTest::newRow("Latin") << QStringLiteral("tac") << false;
+        QTest::newRow("Latin first, then Hebrew") << QStringLiteral("abש") << false;
+    }
+    void rightToLeftLetters()
+    {
+        QFETCH(QString, letters);
+        QFETCH(bool, fromTheRight);
+        Program program;
+        connectLooseMatching(program.window, program.search, program.checkers);
+        QLineEdit *box = program.input();
+        box->setText(letters);
+        box->setCursorPosition(0);
+        (void)box->grab(); // the box places its text as it paints it
+        const QRect start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QCOMPARE(start.center().x() > box->width() / 2, fromTheRight);
+        // What was typed is what is searched, in the order typed.
+        QCOMPARE(program.window.inputText(), letters);
     }
 
 private:

@@ -104,17 +104,22 @@ std::optional<Alphabet> dictionaryAlphabet(const AffixFile &affixes, std::string
     auto alphabet = builder.build();
     if (!alphabet)
         return std::nullopt;
-    // What ICONV turns into letters of the alphabet is typed as one of them.
+    // What ICONV turns into letters of the alphabet is typed as one of them,
+    // also with the marks an ending begins with (an Arabic lam-alif
+    // ligature with tanween is converted to lam and alif with tanween).
     bool converted = false;
+    leadingMarks.insert(std::u32string());
     for (const auto &[from, to] : affixes.typedConversions) {
-        AlphabetBuilder target(language);
-        if (!target.addWord(utf8Of(to)))
-            continue;
-        const auto letters = target.build();
-        if (letters && !letters->empty()
-            && std::ranges::all_of(letters->letters(),
-                [&](const std::string &letter) { return alphabet->id(letter).has_value(); }))
-            converted = builder.addWord(utf8Of(from)) || converted;
+        for (const std::u32string &marks : leadingMarks) {
+            AlphabetBuilder target(language);
+            if (!target.addWord(utf8Of(to + marks)))
+                continue;
+            const auto letters = target.build();
+            if (letters && !letters->empty()
+                && std::ranges::all_of(letters->letters(),
+                    [&](const std::string &letter) { return alphabet->id(letter).has_value(); }))
+                converted = builder.addWord(utf8Of(from + marks)) || converted;
+        }
     }
     if (converted)
         alphabet = builder.build();
