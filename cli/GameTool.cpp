@@ -4,10 +4,14 @@
 
 #include "cli/GameOutput.h"
 #include "fileio/BoundedFile.h"
+#include "letters/Letters.h"
 #include "platform/ProgramTerminator.h"
+#include "search/AlphabetCheck.h"
 #include "search/CheckerQuestions.h"
 #include "search/IndexWait.h"
+#include "search/LooseSearch.h"
 #include "search/RunSummary.h"
+#include "wordforms/KeyLetters.h"
 #include "wordgames/PlayerList.h"
 #include "wordindex/IndexSource.h"
 
@@ -34,6 +38,60 @@ std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
     if (!forms.index)
         return std::move(forms.unfinished);
     return std::move(forms.index);
+}
+
+// The game's tiles as word-game players count them in the dictionary's
+// alphabet: what each stands for, what a blank may be. The game stays
+// with a to z where the alphabet is not known.
+struct GameLetters {
+    std::unique_ptr<LooseAlphabet> alphabet;
+    std::optional<LooseTiles> tiles;
+    std::optional<ExitStatus> refused; // told on standard error
+};
+
+// The letters of the game over the alphabet, or the refusal told on errLine:
+// a letter outside it (named, with the dictionary), too many different letters.
+GameLetters gameLetters(
+    GameQuery &query, const Alphabet *alphabet, const std::string &language, const ToolIo &io)
+{
+    GameLetters game;
+    if (!alphabet || alphabet->empty())
+        return game;
+    const std::vector<std::string> &letters = alphabet->letters();
+    // The pool's letters and those a word must hold, each letter of a tile apart.
+    std::vector<std::string> typed = query.containsLetters;
+    for (const std::string &tile : query.pool.tiles) {
+        for (const std::string &letter : splitLetters(tile).value_or(std::vector { tile }))
+            typed.push_back(letter);
+    }
+    std::string joined;
+    for (const std::string &letter : typed)
+        joined += letter;
+    if (needsAlphabetCheck(joined, language)) {
+        if (const auto outside = letterOutside(joined, *alphabet, language)) {
+            io.errLine(
+                outsideAlphabetText(*outside, QString::fromStdString(language)).toStdString());
+            game.refused = ExitStatus::Usage;
+            return game;
+        }
+    }
+    query.pool.blankKeys = 0;
+    for (const std::string &letter : letters) {
+        if (const auto key = keyLettersOf(&letter, 1))
+            query.pool.blankKeys |= std::uint64_t(1) << keyLetterNumber(key->front());
+    }
+    game.alphabet = std::make_unique<LooseAlphabet>(language, letters);
+    auto tiles = LooseTiles::of(query.pool, *game.alphabet, letters, query.containsLetters);
+    if (const auto *why = std::get_if<std::string>(&tiles)) {
+        io.errLine(QCoreApplication::translate("GameOptions", "The letters are refused: %1.")
+                       .arg(reasonText(*why))
+                       .toStdString());
+        game.refused = ExitStatus::Refused;
+        return game;
+    }
+    game.tiles.emplace(std::get<LooseTiles>(std::move(tiles)));
+    query.looseTiles = &*game.tiles;
+    return game;
 }
 
 // The largest word list read: a tournament list is a few megabytes.
@@ -125,7 +183,14 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
                 return true;
             });
     }
-    const auto forms = formsWithin(offer, query.pool);
+    GameQuery asked = query;
+    const std::string language = dictionary ? dictionary->filename().string() : std::string();
+    if (progress)
+        progress->clear(); // before a refusal is told
+    const GameLetters letters = gameLetters(asked, offer.alphabet.get(), language, io);
+    if (letters.refused)
+        return *letters.refused;
+    const auto forms = formsWithin(offer, letters.tiles ? letters.tiles->walked() : asked.pool);
     if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {
         if (progress)
             progress->clear();
@@ -143,7 +208,6 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         budget.progress = [&progress](std::size_t done, std::size_t total, const char *what) {
             progress->update(done, total, what);
         };
-    GameQuery asked = query;
     if (command.scores && progress)
         progress->clear(); // before a refusal is told
     if (!withScores(command, dictionary->filename().string(), asked, io))

@@ -54,7 +54,7 @@ expect(1 "^$" "an?el" STDERR "invalid character")
 expect(1 "^Done - Found 1 words: lean\nDone - Found 2 words: [gl]e[gl], [gl]e[gl]\n$"
     --stdin --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "invalid character")
 expect(1 "^lean\ngel\nleg\n$" --stdin --some --min-length 3 --dictionary qq_QQ
-    INPUT ${DATA}/queries.txt STDERR "A to Z")
+    INPUT ${DATA}/queries.txt STDERR "only letters")
 expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")
 # The crossword: every word of the dictionary that fits, with classes and
 # letters kept or left out; a phrase in its pattern's order, one with a word.

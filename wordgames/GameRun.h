@@ -4,6 +4,7 @@
 
 #include "platform/SpellChecker.h"
 #include "wordgames/GameResult.h"
+#include "wordgames/LooseTiles.h"
 #include "wordgames/TileSet.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/LetterPool.h"
@@ -32,6 +33,7 @@ struct GameQuery {
     std::optional<WordPattern> pattern;
     std::optional<LetterCounts> contains;
     std::optional<std::string> containsWord; // in lower case; with contains, its letters
+    std::vector<std::string> containsLetters; // the letters of contains, as typed
     LetterCounts include {}; // every word has these letters
     LetterCounts exclude {}; // no word has any of these
     std::optional<std::size_t> limit;
@@ -46,6 +48,10 @@ struct GameQuery {
     bool tiles = true;
     std::optional<TileSet> scores; // each word's value with these tiles
     GameSort sort = GameSort::Length;
+    // The letters the pool's tiles stand for, as word-game players count
+    // them in the dictionary's alphabet; nothing: each key letter a to z
+    // one of its own.
+    const LooseTiles *looseTiles = nullptr;
 };
 
 // Whether the language (a dictionary's name: de_DE) writes every noun with a capital.

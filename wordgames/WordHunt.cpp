@@ -16,11 +16,6 @@
 
 namespace {
 
-char upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool isLower(std::string_view text)
 {
     return std::ranges::none_of(text, [](char c) { return c >= 'A' && c <= 'Z'; });
@@ -44,12 +39,14 @@ public:
         : m_index(index)
         , m_checker(checker)
         , m_query(query)
+        , m_tiles(*query.tiles)
         , m_result(result)
     {
     }
 
     // The key's forms that may stand alone, a word each of those alike but
-    // for case (the index keeps them together, in the dictionary's order).
+    // for case (the index keeps them together, in the dictionary's order),
+    // each spelt in the letters the tiles make of it.
     void judgeKey(WordIndex::KeyId key)
     {
         const auto forms = m_index.formsOf(key);
@@ -69,17 +66,7 @@ public:
             first = end;
             if (m_spellings.empty() || (m_query.wanted && !m_query.wanted(m_lower)))
                 continue;
-            ++m_result.candidates;
-            // Where the dictionary lists the word in several spellings, the
-            // one in lower case is preferred.
-            const auto plain = std::ranges::find_if(m_spellings, isLower);
-            if (plain != m_spellings.end() && ask(*plain))
-                continue;
-            if (std::ranges::any_of(m_spellings, [&](std::string_view spelling) {
-                    return spelling != m_lower && ask(spelling);
-                }))
-                continue;
-            askInEveryCase(plain != m_spellings.end());
+            spellAndJudge();
         }
     }
 
@@ -95,44 +82,80 @@ public:
                     forms[f], word, [](char a, char b) { return asciiLower(a) == b; }))
                 return;
         }
-        ++m_result.candidates;
         m_lower = word;
-        askInEveryCase(false);
+        m_spellings.clear();
+        spellAndJudge();
     }
 
 private:
-    bool ask(std::string_view spelling)
+    void spellAndJudge()
     {
+        m_tiles.spell(m_lower, [this](const std::string &word, const LetterCounts &counts) {
+            if (!fitsWithin(m_query.held, counts))
+                return;
+            ++m_result.candidates;
+            m_counts = counts;
+            judge(word);
+        });
+    }
+
+    // One spelling in small letters: where the dictionary lists the word in
+    // several spellings, the one in lower case is preferred, then the
+    // others (their capitals where they have them).
+    void judge(const std::string &word)
+    {
+        m_asked.clear();
+        const bool plain = std::ranges::any_of(m_spellings, isLower);
+        if (plain && ask(word))
+            return;
+        const bool same = word == m_lower;
+        for (const std::string_view spelling : m_spellings) {
+            if (isLower(spelling))
+                continue;
+            m_capitals.clear();
+            for (std::size_t at = 0; at < spelling.size(); ++at) {
+                if (spelling[at] >= 'A' && spelling[at] <= 'Z')
+                    m_capitals.push_back(at);
+            }
+            if (ask(same ? std::string(spelling) : m_tiles.withCapitals(word, m_capitals)))
+                return;
+        }
+        askInEveryCase(word, plain);
+    }
+
+    bool ask(const std::string &spelling)
+    {
+        if (std::ranges::find(m_asked, spelling) != m_asked.end())
+            return false;
+        m_asked.push_back(spelling);
         ++m_result.questions;
         if (!testword(m_checker, spelling))
             return false;
-        std::string text(spelling);
-        m_result.words.push_back({ std::move(text), countLetters(spelling) });
+        m_result.words.push_back({ spelling, m_counts });
         return true;
     }
 
     // The checker may take a word in another case than the index keeps it
     // in ("STRASSE" for "Straße"): lower case, capitalised, capitals.
-    void askInEveryCase(bool lowerAsked)
+    void askInEveryCase(const std::string &word, bool lowerAsked)
     {
-        if (!lowerAsked && ask(m_lower))
+        if (!lowerAsked && ask(word))
             return;
-        m_variant = m_lower;
-        m_variant[0] = upper(m_variant[0]);
-        if (std::ranges::find(m_spellings, m_variant) == m_spellings.end() && ask(m_variant))
+        if (ask(m_tiles.capitalised(word)))
             return;
-        std::ranges::transform(m_variant, m_variant.begin(), upper);
-        if (std::ranges::find(m_spellings, m_variant) == m_spellings.end())
-            (void)ask(m_variant);
+        (void)ask(m_tiles.upper(word));
     }
 
     const WordIndex &m_index;
     SpellChecker &m_checker;
     const WordQuery &m_query;
+    const LooseTiles &m_tiles;
     WordHunt &m_result;
     std::string m_lower;
-    std::string m_variant;
     std::vector<std::string_view> m_spellings;
+    std::vector<std::string> m_asked; // of the spelling judged
+    std::vector<std::size_t> m_capitals;
+    LetterCounts m_counts {};
 };
 
 } // namespace
@@ -142,8 +165,16 @@ WordHunt huntWords(
 {
     WordHunt result;
     std::vector<WordIndex::KeyId> keys;
+    // Without the dictionary's alphabet each key letter is a letter of its own.
+    WordQuery hunted = query;
+    const LooseTiles own(query.pool);
+    if (!hunted.tiles) {
+        hunted.tiles = &own;
+        hunted.held = query.required;
+    }
+    const LetterPool &walked = hunted.tiles->walked();
     forEachKeyWithin(index,
-        { query.pool, FormRole::Word, query.minLength, query.maxLength, query.required },
+        { walked, FormRole::Word, query.minLength, query.maxLength, query.required },
         [&keys](WordIndex::KeyId key, std::size_t) {
             keys.push_back(key);
             return true;
@@ -156,7 +187,7 @@ WordHunt huntWords(
     limits.deadline = budget.deadline;
     if (query.compounds)
         result.unfinished = searchCompounds(index,
-            { query.pool, false, query.minLength, query.maxLength, query.required }, limits,
+            { walked, false, query.minLength, query.maxLength, query.required }, limits,
             [&compounds](const std::string &word) {
                 compounds.push_back(word);
             }).unfinished;
@@ -171,7 +202,7 @@ WordHunt huntWords(
     std::atomic<std::size_t> judged = 0;
     std::atomic<bool> late = false;
     const auto judge = [&](SpellChecker &asked, WordHunt &part, std::size_t first, bool tells) {
-        Hunt hunt(index, asked, query, part);
+        Hunt hunt(index, asked, hunted, part);
         for (std::size_t begin = first; begin < total && !late; begin = next.fetch_add(kChunk)) {
             const std::size_t end = std::min(total, begin + kChunk);
             for (std::size_t item = begin; item < end; ++item) {
@@ -198,6 +229,8 @@ WordHunt huntWords(
         result.candidates += part.candidates;
         result.questions += part.questions;
     }
+    hunted.tiles->keepOneCase(
+        result.words, [](const FoundWord &word) -> const std::string & { return word.text; });
     if (late && result.unfinished.empty())
         result.unfinished = "the search took longer than its budget";
     if (budget.progress)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/SpellChecker.h"
+#include "wordgames/LooseTiles.h"
 #include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
@@ -23,6 +24,10 @@ struct WordQuery {
     std::function<bool(std::string_view)> wanted;
     // The compounds the dictionary's rules make, besides the words it lists.
     bool compounds = true;
+    // How the tiles spell the index's forms, and count a word's letters;
+    // nothing: a to z, each key letter a letter of its own.
+    const LooseTiles *tiles = nullptr;
+    LetterCounts held {}; // loose letters (as tiles counts them) every word holds
 };
 
 struct HuntBudget {
@@ -41,7 +46,7 @@ struct HuntBudget {
 
 struct FoundWord {
     std::string text; // as the checker accepted it
-    LetterCounts letters {};
+    LetterCounts letters {}; // by loose letter, as the query's tiles count them
 };
 
 struct WordHunt {
