@@ -11,7 +11,6 @@
 #include "search/IndexWait.h"
 #include "search/LooseSearch.h"
 #include "search/RunSummary.h"
-#include "wordforms/KeyLetters.h"
 #include "wordgames/PlayerList.h"
 #include "wordindex/IndexSource.h"
 
@@ -74,11 +73,6 @@ GameLetters gameLetters(
             game.refused = ExitStatus::Usage;
             return game;
         }
-    }
-    query.pool.blankKeys = 0;
-    for (const std::string &letter : letters) {
-        if (const auto key = keyLettersOf(&letter, 1))
-            query.pool.blankKeys |= std::uint64_t(1) << keyLetterNumber(key->front());
     }
     game.alphabet = std::make_unique<LooseAlphabet>(language, letters);
     auto tiles = LooseTiles::of(query.pool, *game.alphabet, letters, query.containsLetters);

@@ -10,6 +10,9 @@
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/KeyLetters.h"
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
 #include <algorithm>
 #include <map>
 
@@ -19,6 +22,20 @@ std::size_t keyNumberOf(const std::string &letter)
 {
     const auto key = keyLettersOf(&letter, 1);
     return key ? static_cast<std::size_t>(keyLetterNumber(key->front())) : LooseTiles::kOther;
+}
+
+// Whether a letter is written as a compatibility character (a ligature such
+// as ﬁ, the micro sign): a dictionary converts it to the letters it stands
+// for, and no word-game set has a tile for it.
+bool compatibilityCharacter(const std::string &letter)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(status);
+    if (U_FAILURE(status))
+        return false;
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
+    const bool normal = nfkc->isNormalized(text, status);
+    return U_SUCCESS(status) && !normal;
 }
 
 } // namespace
@@ -94,7 +111,14 @@ std::variant<LooseTiles, std::string> LooseTiles::of(const LetterPool &pool,
         return at->second;
     };
     tiles.m_walked = pool;
-    tiles.m_counted = pool;
+    // A blank stands for any letter of the alphabet: it reaches their key letters.
+    tiles.m_walked.blankKeys = 0;
+    for (const std::string &letter : letters) {
+        if (const std::size_t key = keyNumberOf(letter);
+            key < kKeyLetters && !compatibilityCharacter(letter))
+            tiles.m_walked.blankKeys |= std::uint64_t(1) << key;
+    }
+    tiles.m_counted = tiles.m_walked;
     tiles.m_counted.counts = {};
     for (const std::string &tile : pool.tiles) {
         for (const std::string &letter : lettersOf(tile)) {
@@ -110,7 +134,7 @@ std::variant<LooseTiles, std::string> LooseTiles::of(const LetterPool &pool,
     }
     for (const std::string &letter : letters) {
         const std::size_t key = keyNumberOf(letter);
-        if (key >= kKeyLetters)
+        if (key >= kKeyLetters || compatibilityCharacter(letter))
             continue;
         const auto found = numbers.find(alphabet.variants(letter));
         tiles.m_byKey[key].push_back({ letter, found != numbers.end() ? found->second : kOther });

@@ -39,7 +39,9 @@ public:
     LooseTiles &operator=(LooseTiles &&) noexcept;
 
     // The tiles of the pool over the dictionary's alphabet (its small
-    // letters); held: letters a word must hold besides (--contains). The
+    // letters), a blank standing for any of them but those written as
+    // compatibility characters (ﬁ, which the dictionary reads as f and i,
+    // and no tile set has); held: letters a word must hold besides (--contains). The
     // reason when they have more different letters than can be counted.
     [[nodiscard]] static std::variant<LooseTiles, std::string> of(const LetterPool &pool,
         const LooseAlphabet &alphabet, const std::vector<std::string> &letters,

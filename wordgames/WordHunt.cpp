@@ -4,6 +4,7 @@
 
 #include "candidates/CompoundSearch.h"
 #include "search/CheckerQuestions.h"
+#include "search/Enumerator.h"
 #include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
@@ -20,6 +21,10 @@ bool isLower(std::string_view text)
 {
     return std::ranges::none_of(text, [](char c) { return c >= 'A' && c <= 'Z'; });
 }
+
+// The longest word asked in every mix of capitals at the letters whose case
+// the index does not keep.
+constexpr std::size_t kEveryMixUpTo = 3;
 
 // Keys and compounds judged at a time, between two looks at the clock.
 constexpr std::size_t kChunk = 256;
@@ -141,9 +146,35 @@ private:
     {
         if (!lowerAsked && ask(word))
             return;
-        if (ask(m_tiles.capitalised(word)))
+        if (ask(m_tiles.capitalised(word)) || ask(m_tiles.upper(word)))
             return;
-        (void)ask(m_tiles.upper(word));
+        askEveryMix(word);
+    }
+
+    // The index keeps the case of a to z only: a short word may have a
+    // capital of another alphabet anywhere (cΩ, a prefix on a unit), so
+    // each mix of capitals at those letters is asked.
+    void askEveryMix(const std::string &word)
+    {
+        if (m_lower.size() > kEveryMixUpTo || std::ranges::all_of(m_lower, [](char c) {
+                return static_cast<unsigned char>(c) < 0x80;
+            }))
+            return;
+        const std::vector<std::string> letters = lettersOf(word);
+        if (letters.size() != m_lower.size())
+            return;
+        for (std::size_t mix = 1; mix < (std::size_t(1) << letters.size()); ++mix) {
+            m_capitals.clear();
+            bool kept = true;
+            for (std::size_t i = 0; i < letters.size(); ++i) {
+                if (!((mix >> i) & 1))
+                    continue;
+                kept = kept && static_cast<unsigned char>(m_lower[i]) >= 0x80;
+                m_capitals.push_back(i);
+            }
+            if (kept && ask(m_tiles.withCapitals(word, m_capitals)))
+                return;
+        }
     }
 
     const WordIndex &m_index;
