@@ -115,7 +115,7 @@ private:
                 for (std::size_t i = 0; i < letters.size(); ++i)
                     spelt += (capitals >> i) & 1 ? m_case.upper(letters[i]) : letters[i];
                 ++m_questions;
-                if (testword(m_checker, spelt)) {
+                if (lettersOf(spelt).size() == letters.size() && testword(m_checker, spelt)) {
                     m_found.insert(m_case.folded(spelt));
                     return;
                 }
@@ -129,7 +129,8 @@ private:
         // another's (TI of tı and of ti).
         m_questions += 3;
         for (const std::string &spelt : { lower, capital, m_case.upper(lower) }) {
-            if (testword(m_checker, spelt)) {
+            // A capital that is two letters (SS of ß) is no spelling of these tiles.
+            if (lettersOf(spelt).size() == letters.size() && testword(m_checker, spelt)) {
                 m_found.insert(m_case.folded(spelt));
                 return;
             }

@@ -4,6 +4,7 @@
 
 #include "cli/GameOutput.h"
 #include "fileio/BoundedFile.h"
+#include "letters/LetterCase.h"
 #include "letters/Letters.h"
 #include "platform/ProgramTerminator.h"
 #include "search/AlphabetCheck.h"
@@ -54,6 +55,23 @@ GameLetters gameLetters(
     GameQuery &query, const Alphabet *alphabet, const std::string &language, const ToolIo &io)
 {
     GameLetters game;
+    // A tile of several letters is one of the language's own set (Spanish CH).
+    const auto set = TileSet::forLanguage(language);
+    for (const std::string &tile : query.pool.tiles) {
+        if (splitLetters(tile).value_or(std::vector<std::string> {}).size() < 2)
+            continue;
+        const bool known = set && std::ranges::any_of(set->tiles(), [&](const TileSet::Tile &own) {
+            return own.letters == LetterCase(language).lower(tile);
+        });
+        if (!known) {
+            io.errLine(QCoreApplication::translate("GameTool",
+                "The tile [%1] is not one of the tile set of the language of the dictionary %2.")
+                           .arg(QString::fromStdString(tile), QString::fromStdString(language))
+                           .toStdString());
+            game.refused = ExitStatus::Usage;
+            return game;
+        }
+    }
     if (!alphabet || alphabet->empty())
         return game;
     const std::vector<std::string> &letters = alphabet->letters();

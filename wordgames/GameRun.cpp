@@ -48,10 +48,12 @@ std::vector<std::vector<std::size_t>> blanksOf(
     std::vector<std::vector<LetterCounts>> letters(words.size());
     LetterCounts need {};
     for (std::size_t w = 0; w < words.size(); ++w) {
-        for (const std::string &letter : lettersOf(words[w])) {
-            letters[w].push_back(tiles.countsOf({ letter }));
-            for (std::size_t x = 0; x < need.size(); ++x)
-                need[x] = static_cast<std::uint8_t>(need[x] + letters[w].back()[x]);
+        for (const std::size_t x : tiles.counted(lettersOf(words[w]))) {
+            letters[w].emplace_back();
+            if (x < need.size()) {
+                ++letters[w].back()[x];
+                ++need[x];
+            }
         }
     }
     const LetterCounts &have = tiles.counted().counts;

@@ -44,6 +44,12 @@ bool compatibilityCharacter(const std::string &letter)
 // letters its key letter may be, a tile of that loose letter used while
 // one is left, else a blank.
 struct LooseTiles::Spelling {
+    struct Spelt {
+        std::string word;
+        LetterCounts counts;
+        std::size_t blanks = 0;
+    };
+
     const LooseTiles &tiles;
     std::string_view form;
     const std::function<void(const std::string &, const LetterCounts &)> &visit;
@@ -51,17 +57,38 @@ struct LooseTiles::Spelling {
     LetterCounts left;
     std::size_t blanks;
     LetterCounts counts {};
+    // With tiles of several letters a word may be spelt in two ways (CH
+    // as a tile, or C and H): the one with the fewest blanks is kept.
+    std::vector<Spelt> spelt;
 
     void fill(std::size_t at)
     {
         if (at == form.size()) {
-            visit(word, counts);
+            if (tiles.m_multi.empty())
+                visit(word, counts);
+            else
+                spelt.push_back({ word, counts, blanks });
             return;
         }
         const int key = keyLetterNumber(form[at]);
         if (key < 0)
             return;
         const std::size_t length = word.size();
+        for (const Multi &multi : tiles.m_multi) {
+            if (left[multi.counted] == 0 || at + multi.keys.size() > form.size()
+                || !std::ranges::equal(
+                    multi.keys, form.substr(at, multi.keys.size()), [](std::size_t x, char c) {
+                        return keyLetterNumber(c) == static_cast<int>(x);
+                    }))
+                continue;
+            --left[multi.counted];
+            ++counts[multi.counted];
+            word += multi.letters;
+            fill(at + multi.keys.size());
+            word.resize(length);
+            --counts[multi.counted];
+            ++left[multi.counted];
+        }
         for (const Option &option : tiles.m_byKey[static_cast<std::size_t>(key)]) {
             const std::size_t x = option.counted;
             const bool tile = x != kOther && left[x] > 0;
@@ -74,6 +101,18 @@ struct LooseTiles::Spelling {
             word.resize(length);
             --counts[x];
             tile ? ++left[x] : ++blanks;
+        }
+    }
+
+    void tell()
+    {
+        // Most blanks left first: the spelling that used the fewest.
+        std::ranges::sort(spelt, [](const Spelt &a, const Spelt &b) {
+            return a.word != b.word ? a.word < b.word : a.blanks > b.blanks;
+        });
+        for (std::size_t i = 0; i < spelt.size(); ++i) {
+            if (i == 0 || spelt[i].word != spelt[i - 1].word)
+                visit(spelt[i].word, spelt[i].counts);
         }
     }
 };
@@ -121,7 +160,25 @@ std::variant<LooseTiles, std::string> LooseTiles::of(const LetterPool &pool,
     tiles.m_counted = tiles.m_walked;
     tiles.m_counted.counts = {};
     for (const std::string &tile : pool.tiles) {
-        for (const std::string &letter : lettersOf(tile)) {
+        const std::vector<std::string> letters = lettersOf(tile);
+        // A tile of several letters (CH) is a letter of its own, played
+        // only where its letters stand together.
+        if (letters.size() > 1) {
+            const auto [at, added] = numbers.try_emplace(
+                std::vector { "[" + tiles.m_case->lower(tile) + "]" }, numbers.size());
+            if (at->second >= kOther)
+                return Reason::with(Reason::kTooManyTiles, std::to_string(kOther));
+            if (added) {
+                tiles.m_classes.push_back(at->first);
+                Multi multi { tiles.m_case->lower(tile), {}, at->second };
+                for (const std::string &letter : letters)
+                    multi.keys.push_back(keyNumberOf(letter));
+                tiles.m_multi.push_back(std::move(multi));
+            }
+            ++tiles.m_counted.counts[at->second];
+            continue;
+        }
+        for (const std::string &letter : letters) {
             const auto x = numberOf(letter);
             if (!x)
                 return Reason::with(Reason::kTooManyTiles, std::to_string(kOther));
@@ -184,9 +241,10 @@ LetterCounts LooseTiles::countsOf(const std::vector<std::string> &letters) const
 void LooseTiles::spell(std::string_view form,
     const std::function<void(const std::string &word, const LetterCounts &counts)> &visit) const
 {
-    Spelling spelling { *this, form, visit, {}, m_counted.counts, m_counted.blanks };
+    Spelling spelling { *this, form, visit, {}, m_counted.counts, m_counted.blanks, {}, {} };
     spelling.word.reserve(form.size() * 2);
     spelling.fill(0);
+    spelling.tell();
 }
 
 std::string LooseTiles::upper(std::string_view word) const
@@ -253,4 +311,32 @@ std::size_t LooseTiles::capitals(std::string_view word) const
     return m_alphabet ? m_alphabet->capitals(word)
                       : static_cast<std::size_t>(
                           std::ranges::count_if(word, [](char c) { return c >= 'A' && c <= 'Z'; }));
+}
+
+std::vector<std::size_t> LooseTiles::counted(const std::vector<std::string> &letters) const
+{
+    std::vector<std::size_t> numbers(letters.size(), kNone);
+    LetterCounts multiLeft = m_counted.counts;
+    for (std::size_t at = 0; at < letters.size(); ++at) {
+        if (numbers[at] != kNone)
+            continue;
+        const auto multi = std::ranges::find_if(m_multi, [&](const Multi &tile) {
+            std::string joined;
+            for (std::size_t i = at; i < letters.size() && joined.size() < tile.letters.size(); ++i)
+                joined += letters[i];
+            return multiLeft[tile.counted] > 0 && m_case->lower(joined) == tile.letters;
+        });
+        if (multi != m_multi.end()) {
+            --multiLeft[multi->counted];
+            numbers[at] = multi->counted;
+            // The other letters of the tile are not counted again.
+            for (std::size_t i = at + 1; i < at + multi->keys.size(); ++i)
+                numbers[i] = kPartOfTile;
+            continue;
+        }
+        const LetterCounts one = countsOf({ letters[at] });
+        const auto x = std::ranges::find_if(one, [](std::uint8_t n) { return n != 0; });
+        numbers[at] = x != one.end() ? static_cast<std::size_t>(x - one.begin()) : kOther;
+    }
+    return numbers;
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,6 +53,12 @@ public:
     [[nodiscard]] const LetterPool &walked() const { return m_walked; }
     // The pool counted by loose letter, its blanks as they are.
     [[nodiscard]] const LetterPool &counted() const { return m_counted; }
+    // For each letter of a word, the loose letter it counts as; a tile of
+    // several letters the pool has counts on its first (kPartOfTile on the
+    // others).
+    static constexpr std::size_t kNone = SIZE_MAX;
+    static constexpr std::size_t kPartOfTile = SIZE_MAX - 1;
+    [[nodiscard]] std::vector<std::size_t> counted(const std::vector<std::string> &letters) const;
     // The loose letters of typed letters (held ones included).
     [[nodiscard]] LetterCounts countsOf(const std::vector<std::string> &letters) const;
 
@@ -88,11 +95,17 @@ private:
         std::size_t counted = kOther;
     };
     struct Spelling;
+    struct Multi {
+        std::string letters; // in small letters
+        std::vector<std::size_t> keys; // the key letter of each
+        std::size_t counted = kOther;
+    };
 
     const LooseAlphabet *m_alphabet = nullptr;
     std::unique_ptr<LetterCase> m_case;
     std::vector<std::vector<std::string>> m_classes; // the variants of each counted letter
     std::array<std::vector<Option>, 64> m_byKey; // the small letters filed under each key letter
+    std::vector<Multi> m_multi; // the pool's tiles of several letters
     LetterPool m_walked;
     LetterPool m_counted;
 };

@@ -8,6 +8,7 @@
 #include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
+#include "wordgames/GameResult.h"
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
@@ -146,8 +147,14 @@ private:
     {
         if (!lowerAsked && ask(word))
             return;
-        if (ask(m_tiles.capitalised(word)) || ask(m_tiles.upper(word)))
+        if (ask(m_tiles.capitalised(word)))
             return;
+        // Not a capital that is two letters (SS of ß): the tiles make one.
+        const std::string capitals = m_tiles.upper(word);
+        if (capitals.size() == word.size() || letterCount(capitals) == letterCount(word)) {
+            if (ask(capitals))
+                return;
+        }
         askEveryMix(word);
     }
 
