@@ -84,15 +84,22 @@ GameLetters gameLetters(
     std::string joined;
     for (const std::string &letter : typed)
         joined += letter;
+    game.alphabet = std::make_unique<LooseAlphabet>(language, letters);
+    // A letter is outside the alphabet when no letter of it counts as it
+    // (a French e stands for é where the words have no plain e).
     if (needsAlphabetCheck(joined, language)) {
-        if (const auto outside = letterOutside(joined, *alphabet, language)) {
+        for (const std::string &letter : typed) {
+            const auto outside = letterOutside(letter, *alphabet, language);
+            if (!outside
+                || std::ranges::any_of(game.alphabet->variants(letter),
+                    [&](const std::string &variant) { return alphabet->id(variant).has_value(); }))
+                continue;
             io.errLine(
                 outsideAlphabetText(*outside, QString::fromStdString(language)).toStdString());
             game.refused = ExitStatus::Usage;
             return game;
         }
     }
-    game.alphabet = std::make_unique<LooseAlphabet>(language, letters);
     auto tiles = LooseTiles::of(query.pool, *game.alphabet, letters, query.containsLetters);
     if (const auto *why = std::get_if<std::string>(&tiles)) {
         io.errLine(QCoreApplication::translate("GameOptions", "The letters are refused: %1.")

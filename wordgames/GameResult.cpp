@@ -12,8 +12,12 @@
 
 bool wordOrder(std::string_view a, std::string_view b)
 {
-    const auto folded = std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(),
-        b.end(), [](char x, char y) { return asciiLower(x) <=> asciiLower(y); });
+    const auto folded = std::lexicographical_compare_three_way(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            // Bytes beyond ASCII after it, as their code points come.
+            return static_cast<unsigned char>(asciiLower(x))
+                <=> static_cast<unsigned char>(asciiLower(y));
+        });
     return std::is_neq(folded) ? std::is_lt(folded) : a < b;
 }
 
