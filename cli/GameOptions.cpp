@@ -136,16 +136,20 @@ QStringList GameOptions::withPhraseDefault(QStringList arguments)
     return arguments;
 }
 
-std::variant<LetterCounts, CommandRefusal> GameOptions::lettersOf(
-    const QCommandLineParser &parser, const QCommandLineOption &option) const
+std::variant<LetterPool, CommandRefusal> GameOptions::lettersOf(
+    const QCommandLineParser &parser, const QCommandLineOption &option, bool anyAlphabet) const
 {
     const QString word = parser.value(option);
     auto letters = parsePool(word.toStdString());
     const auto *pool = std::get_if<LetterPool>(&letters);
-    if (!pool || pool->blanks != 0 || word.contains(u' '))
+    const bool az = std::ranges::all_of(
+        word, [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
+    if (anyAlphabet && pool && pool->blanks == 0 && !word.contains(u' '))
+        return *pool;
+    if (!pool || pool->blanks != 0 || !az)
         return usage(
             tr("%1 takes letters A to Z.").arg(QStringLiteral("--") + option.names().constFirst()));
-    return pool->counts;
+    return *pool;
 }
 
 std::variant<GameCommand, CommandRefusal> GameOptions::read(
@@ -224,19 +228,29 @@ std::variant<GameCommand, CommandRefusal> GameOptions::read(
     for (const QCommandLineOption *option : { &m_contains, &m_containsWord }) {
         if (!parser.isSet(*option))
             continue;
-        auto counts = lettersOf(parser, *option);
-        if (auto *refusal = std::get_if<CommandRefusal>(&counts))
+        auto held = lettersOf(parser, *option, true);
+        if (auto *refusal = std::get_if<CommandRefusal>(&held))
             return std::move(*refusal);
-        if (shortfall(query.pool.counts, std::get<LetterCounts>(counts)) > query.pool.blanks)
+        const LetterPool &letters = std::get<LetterPool>(held);
+        if (shortfall(query.pool.counts, letters.counts) > query.pool.blanks)
             return usage(tr("%1 %2: the letters given do not hold its letters.")
                              .arg(QStringLiteral("--") + option->names().constFirst(),
                                  parser.value(*option)));
-        query.contains = std::get<LetterCounts>(counts);
+        query.contains = letters.counts;
+        // Counted as the game's tiles are, loosely, once the alphabet is known.
+        query.containsLetters.clear();
+        for (const std::string &tile : letters.tiles) {
+            for (const std::string &letter : splitLetters(tile).value_or(std::vector { tile }))
+                query.containsLetters.push_back(letter);
+        }
     }
     if (parser.isSet(m_containsWord)) {
         if (query.mode != GameMode::Phrases)
             return usage(tr("%1 needs --phrases.").arg(QStringLiteral("--contains-word")));
-        query.containsWord = parser.value(m_containsWord).toLower().toStdString();
+        query.containsWord = parser.value(m_containsWord)
+                                 .normalized(QString::NormalizationForm_C)
+                                 .toLower()
+                                 .toStdString();
     }
     for (const auto &[option, named] :
         { std::pair(&m_include, &query.include), std::pair(&m_exclude, &query.exclude) }) {

@@ -56,9 +56,9 @@ public:
     static constexpr std::size_t kDefaultPhraseLimit = 1000;
 
 private:
-    // The letters an option names, A to Z, or its refusal.
-    [[nodiscard]] std::variant<LetterCounts, CommandRefusal> lettersOf(
-        const QCommandLineParser &parser, const QCommandLineOption &option) const;
+    // The letters an option names, of any alphabet or A to Z only, or its refusal.
+    [[nodiscard]] std::variant<LetterPool, CommandRefusal> lettersOf(
+        const QCommandLineParser &parser, const QCommandLineOption &option, bool anyAlphabet) const;
 
     QCommandLineOption m_some;
     QCommandLineOption m_phrases;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOutput.h"
 
+#include "letters/Letters.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,15 +12,19 @@
 
 namespace {
 
-// The word with the letters blanks stand for in brackets: a[b]st[a]iner.
+// The word with the letters blanks stand for in brackets: a[b]st[a]iner,
+// [ñ]oño.
 QByteArray marked(const std::string &word, const std::vector<std::size_t> &blanks)
 {
+    if (blanks.empty())
+        return QByteArray::fromStdString(word);
     QByteArray text;
-    for (std::size_t at = 0; at < word.size(); ++at) {
+    const std::vector<std::string> letters = splitLetters(word).value_or(std::vector { word });
+    for (std::size_t at = 0; at < letters.size(); ++at) {
         const bool blank = std::ranges::find(blanks, at) != blanks.end();
         if (blank)
             text += '[';
-        text += word[at];
+        text += QByteArray::fromStdString(letters[at]);
         if (blank)
             text += ']';
     }

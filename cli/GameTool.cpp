@@ -4,10 +4,13 @@
 
 #include "cli/GameOutput.h"
 #include "fileio/BoundedFile.h"
+#include "letters/LetterCase.h"
+#include "letters/Letters.h"
 #include "platform/ProgramTerminator.h"
 #include "search/AlphabetCheck.h"
 #include "search/CheckerQuestions.h"
 #include "search/IndexWait.h"
+#include "search/LooseSearch.h"
 #include "search/RunSummary.h"
 #include "wordgames/PlayerList.h"
 #include "wordindex/IndexSource.h"
@@ -25,18 +28,91 @@ constexpr auto kWaitSlice = std::chrono::milliseconds(100);
 
 // The forms within the letters, or why the word index cannot give them.
 std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
-    const IndexSource::Offer &offer, const GameQuery &query)
+    const IndexSource::Offer &offer, const GameQuery &query, const LetterPool &pool)
 {
     if (!offer.index)
         return offer.refusal;
     // An index of stems makes the forms within the letters now, no longer
     // than a word of the game can be; one of forms has them all.
     const std::size_t longest
-        = query.crossword && query.pattern ? query.pattern->letters() : query.pool.size();
-    FormsWithin forms = offer.index->withinUpTo(query.pool.reach(), longest);
+        = query.crossword && query.pattern ? query.pattern->letters() : pool.size();
+    FormsWithin forms = offer.index->withinUpTo(pool.reach(), longest);
     if (!forms.index)
         return std::move(forms.unfinished);
     return std::move(forms.index);
+}
+
+// The game's tiles as word-game players count them in the dictionary's
+// alphabet: what each stands for, what a blank may be. The game stays
+// with a to z where the alphabet is not known.
+struct PoolTiles {
+    std::unique_ptr<LooseAlphabet> alphabet;
+    std::optional<LooseTiles> tiles;
+    std::optional<ExitStatus> refused; // told on standard error
+};
+
+// The letters of the game over the alphabet, or the refusal told on errLine:
+// a letter outside it (named, with the dictionary), too many different letters.
+PoolTiles poolTiles(
+    GameQuery &query, const Alphabet *alphabet, const std::string &language, const ToolIo &io)
+{
+    PoolTiles game;
+    // A tile of several letters is one of the language's own set (Spanish CH).
+    const auto set = TileSet::forLanguage(language);
+    for (const std::string &tile : query.pool.tiles) {
+        if (splitLetters(tile).value_or(std::vector<std::string> {}).size() < 2)
+            continue;
+        const bool known = set && std::ranges::any_of(set->tiles(), [&](const TileSet::Tile &own) {
+            return own.letters == LetterCase(language).lower(tile);
+        });
+        if (!known) {
+            io.errLine(QCoreApplication::translate("GameTool",
+                "The tile [%1] is not one of the tile set of the language of the dictionary %2.")
+                           .arg(QString::fromStdString(tile), QString::fromStdString(language))
+                           .toStdString());
+            game.refused = ExitStatus::Usage;
+            return game;
+        }
+    }
+    if (!alphabet || alphabet->empty())
+        return game;
+    const std::vector<std::string> &letters = alphabet->letters();
+    // The pool's letters and those a word must hold, each letter of a tile apart.
+    std::vector<std::string> typed = query.containsLetters;
+    for (const std::string &tile : query.pool.tiles) {
+        for (const std::string &letter : splitLetters(tile).value_or(std::vector { tile }))
+            typed.push_back(letter);
+    }
+    std::string joined;
+    for (const std::string &letter : typed)
+        joined += letter;
+    game.alphabet = std::make_unique<LooseAlphabet>(language, letters);
+    // A letter is outside the alphabet when no letter of it counts as it
+    // (a French e stands for é where the words have no plain e).
+    if (needsAlphabetCheck(joined, language)) {
+        for (const std::string &letter : typed) {
+            const auto outside = letterOutside(letter, *alphabet, language);
+            if (!outside
+                || std::ranges::any_of(game.alphabet->variants(letter),
+                    [&](const std::string &variant) { return alphabet->id(variant).has_value(); }))
+                continue;
+            io.errLine(
+                outsideAlphabetText(*outside, QString::fromStdString(language)).toStdString());
+            game.refused = ExitStatus::Usage;
+            return game;
+        }
+    }
+    auto tiles = LooseTiles::of(query.pool, *game.alphabet, letters, query.containsLetters);
+    if (const auto *why = std::get_if<std::string>(&tiles)) {
+        io.errLine(QCoreApplication::translate("GameOptions", "The letters are refused: %1.")
+                       .arg(reasonText(*why))
+                       .toStdString());
+        game.refused = ExitStatus::Refused;
+        return game;
+    }
+    game.tiles.emplace(std::get<LooseTiles>(std::move(tiles)));
+    query.looseTiles = &*game.tiles;
+    return game;
 }
 
 // The largest word list read: a tournament list is a few megabytes.
@@ -130,21 +206,26 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
             });
     }
     GameQuery asked = query;
+    const std::string language = dictionary ? dictionary->filename().string() : std::string();
+    if (progress)
+        progress->clear(); // before a refusal is told
     if (dictionary) {
         // The letters typed as the dictionary's, a letter it lacks refused by name.
-        const std::string language = dictionary->filename().string();
         const auto letters = offer.alphabet
             ? std::make_shared<const GameLetters>(*offer.alphabet, language)
             : std::make_shared<const GameLetters>(language);
         if (const auto outside = bindLetters(asked, letters)) {
-            if (progress)
-                progress->clear();
             io.errLine(
                 outsideAlphabetText(*outside, QString::fromStdString(language)).toStdString());
             return ExitStatus::Usage;
         }
     }
-    const auto forms = formsWithin(offer, asked);
+    // A crossword's pool is its pattern's, whose squares say what each letter may be.
+    const PoolTiles tiles
+        = asked.crossword ? PoolTiles {} : poolTiles(asked, offer.alphabet.get(), language, io);
+    if (tiles.refused)
+        return *tiles.refused;
+    const auto forms = formsWithin(offer, asked, tiles.tiles ? tiles.tiles->walked() : asked.pool);
     if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {
         if (progress)
             progress->clear();

@@ -26,7 +26,8 @@ SearchCommandLine::SearchCommandLine()
     , m_loose(QStringLiteral("loose"),
           tr("Match the letters loosely, as word-game players count them: case does not matter, "
              "nor a mark the dictionary's language has no letter of its own for (in French "
-             "\"ete\" finds \"été\"; in Spanish \"n\" never stands for \"ñ\")."))
+             "\"ete\" finds \"été\"; in Spanish \"n\" never stands for \"ñ\"). The word games "
+             "(--some, --phrases, --pattern) always match so; with them it changes nothing."))
 {
     m_parser.setApplicationDescription(
         tr("Lists every word made of all the given letters, as the Quorvel window does; with "
@@ -36,8 +37,8 @@ SearchCommandLine::SearchCommandLine()
     m_parser.addOptions({ m_threads, m_list, m_stdin, m_loose });
     m_games.addTo(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("letters"),
-        tr("The jumbled letters (of any alphabet, in either case); with --some or --phrases the "
-           "letters A to Z, and \"?\" is a blank tile."));
+        tr("The jumbled letters (of any alphabet, in either case); with --some or --phrases "
+           "matched loosely, \"?\" is a blank tile and [ch] a tile of several letters."));
 }
 
 std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStringList &arguments,
@@ -81,7 +82,7 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
         return usage(tr("With --stdin the letters come from standard input, not as an argument."));
     if (!command.readLines && !crossword && positional.size() != 1)
         return usage(tr("Give the letters as one argument."));
-    // The word games count their letters against tiles of A to Z still.
+    // The word games read their letters as tiles, blanks and [ch] among them.
     if (!game)
         command.search.letters = LetterRule::AnyLetter;
     if (m_parser.isSet(m_loose))

@@ -54,7 +54,7 @@ expect(1 "^$" "an?el" STDERR "invalid character")
 expect(1 "^Done - Found 1 words: lean\nDone - Found 2 words: [gl]e[gl], [gl]e[gl]\n$"
     --stdin --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "invalid character")
 expect(1 "^lean\ngel\nleg\n$" --stdin --some --min-length 3 --dictionary qq_QQ
-    INPUT ${DATA}/queries.txt STDERR "A to Z")
+    INPUT ${DATA}/queries.txt STDERR "only letters")
 expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")
 # The crossword: every word of the dictionary that fits, with classes and
 # letters kept or left out; a phrase in its pattern's order, one with a word.
@@ -72,3 +72,20 @@ expect(0 "^angles\nangel\nangle\nglean\nlean\ngel\nleg\nan\n$" --some --no-names
 # The player's own list: its words, not the dictionary's; the checker not asked.
 expect(0 "^elan\nlean\n$" --some --min-length 4 --wordlist ${DATA}/list.txt nael STDERR "not asked")
 expect(2 "^$" --some --wordlist ${DATA} nael STDERR "--wordlist")
+# Letters of every alphabet, matched loosely as the dictionary's language
+# counts them: an accent typed as a combining mark; ñ a letter of its own in
+# Spanish, which n never stands for; a medial sigma for a final one; a blank
+# for a letter beyond A to Z, marked; [ch] one tile, played only where C and
+# H stand together; a tile the language's set lacks and a letter outside the
+# alphabet refused by name.
+set(letters ${DATA}/letters)
+expect(0 "^été\n$" --some --dictionary ${letters}/fr "été")
+expect(0 "^thé\nété\n$" --some --min-length 3 --dictionary ${letters}/fr "THÉETE")
+expect(0 "^cana\n$" --some --dictionary ${letters}/es_ES acan)
+expect(0 "^caña\n$" --some --dictionary ${letters}/es_ES añac)
+expect(0 "^ca\\[n\\]a\nca\\[ñ\\]a\n$" --some --dictionary ${letters}/es_ES "ca?a")
+expect(0 "^λόγος\n$" --some --dictionary ${letters}/el_GR σλογο)
+expect(0 "^chico\n$" --some --dictionary ${letters}/es_ES "[ch]ioco")
+expect(0 "^hocico\nchico\n$" --some --dictionary ${letters}/es_ES chioco)
+expect(2 "^$" --some --dictionary ${letters}/es_ES "[xy]ioco" STDERR "[xy]")
+expect(2 "^$" --some --dictionary ${letters}/fr "étж" STDERR "ж")

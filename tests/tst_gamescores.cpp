@@ -123,6 +123,7 @@ private slots:
             { "a blank for a tile of two letters", "ach", { 2 }, 1 },
             { "its letters apart", "hac", {}, 7 },
             { "a letter with no tile", "ax", {}, 1 },
+            { "a capital beyond A to Z", "AÑO", {}, 10 },
         });
     }
     void tileScore()

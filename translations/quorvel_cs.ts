@@ -431,6 +431,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>slova ze seznamu %1: slov %2, vynecháno %3 kvůli písmenům mimo A až Z; kontroly pravopisu se program neptal</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>Kámen [%1] nepatří do sady kamenů jazyka slovníku %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -992,10 +996,6 @@
         <translation>slovník má příliš mnoho tvarů</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>lze zadat jen písmena A až Z, „?“ pro žolíka a mezery</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>nebyla zadána žádná písmena</translation>
     </message>
@@ -1079,6 +1079,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>zadané písmeno zastupuje písmena, která rejstřík slov řadí jinam</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>lze zadat jen písmena, „?“ pro žolíka, kámen s několika písmeny v [ ] a mezery</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1146,10 +1150,6 @@
         <translation>Zadejte písmena jako jeden argument.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Zpřeházená písmena (libovolné abecedy, velká i malá); s --some nebo --phrases písmena A až Z a „?“ je žolík.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Zadaná písmena nejsou text v UTF-8.</translation>
     </message>
@@ -1166,8 +1166,12 @@
         <translation>S volbou --stdin přicházejí písmena ze standardního vstupu, ne jako argument.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Porovnávat písmena volně, jak je počítají hráči slovních her: nezáleží na velikosti písmen ani na znaménku, pro které jazyk slovníku nemá samostatné písmeno (ve francouzštině „ete“ najde „été“; ve španělštině „n“ nikdy nezastupuje „ñ“).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Porovnávat písmena volně, jak je počítají hráči slovních her: nezáleží na velikosti písmen ani na znaménku, pro které jazyk slovníku nemá samostatné písmeno (ve francouzštině „ete“ najde „été“; ve španělštině „n“ nikdy nezastupuje „ñ“). Slovní hry (--some, --phrases, --pattern) porovnávají vždy takto; s nimi nemění nic.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Zpřeházená písmena (libovolné abecedy, velká i malá); s --some nebo --phrases se porovnávají volně, „?“ je žolík a [ch] kámen s několika písmeny.</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>die Wörter der Liste %1: %2 Wörter, %3 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht befragt</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>Der Spielstein [%1] gehört nicht zum Spielsteinsatz der Sprache des Wörterbuchs %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -985,10 +989,6 @@
         <translation>das Wörterbuch hat zu viele Formen</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>nur die Buchstaben A bis Z, „?“ als Joker und Leerzeichen sind erlaubt</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>es wurden keine Buchstaben angegeben</translation>
     </message>
@@ -1072,6 +1072,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>ein eingegebener Buchstabe steht für Buchstaben, die der Wortindex getrennt ablegt</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>nur Buchstaben, „?“ als Joker, ein Spielstein aus mehreren Buchstaben in [ ] und Leerzeichen sind erlaubt</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1139,10 +1143,6 @@
         <translation>Geben Sie die Buchstaben als ein Argument an.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Die durcheinandergewürfelten Buchstaben (jedes Alphabets, groß oder klein); mit --some oder --phrases die Buchstaben A bis Z, und „?“ ist ein Joker.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Die angegebenen Buchstaben sind kein UTF-8-Text.</translation>
     </message>
@@ -1159,8 +1159,12 @@
         <translation>Mit --stdin kommen die Buchstaben von der Standardeingabe, nicht als Argument.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Buchstaben großzügig vergleichen, wie Spieler von Wortspielen sie zählen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein diakritisches Zeichen, für das die Sprache des Wörterbuchs keinen eigenen Buchstaben hat (im Französischen findet „ete“ „été“; im Spanischen steht „n“ nie für „ñ“).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Buchstaben großzügig vergleichen, wie Spieler von Wortspielen sie zählen: Groß- und Kleinschreibung zählt nicht, ebenso wenig ein diakritisches Zeichen, für das die Sprache des Wörterbuchs keinen eigenen Buchstaben hat (im Französischen findet „ete“ „été“; im Spanischen steht „n“ nie für „ñ“). Die Wortspiele (--some, --phrases, --pattern) vergleichen immer so; mit ihnen ändert die Option nichts.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Die durcheinandergewürfelten Buchstaben (jedes Alphabets, groß oder klein); mit --some oder --phrases großzügig verglichen, „?“ ist ein Joker und [ch] ein Spielstein aus mehreren Buchstaben.</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>οι λέξεις της λίστας %1: %2 λέξεις, %3 παραλείφθηκαν λόγω γραμμάτων εκτός A έως Z· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>Το πλακίδιο [%1] δεν ανήκει στο σετ πλακιδίων της γλώσσας του λεξικού %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -985,10 +989,6 @@
         <translation>το λεξικό έχει πάρα πολλές μορφές</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>μπορούν να δοθούν μόνο τα γράμματα A έως Z, το «?» για μπαλαντέρ και κενά</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>δεν δόθηκαν γράμματα</translation>
     </message>
@@ -1072,6 +1072,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>ένα πληκτρολογημένο γράμμα αντιστοιχεί σε γράμματα που το ευρετήριο λέξεων καταχωρίζει χωριστά</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>μπορούν να δοθούν μόνο γράμματα, το «?» για μπαλαντέρ, πλακίδιο πολλών γραμμάτων σε [ ] και κενά</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1139,10 +1143,6 @@
         <translation>Δώστε τα γράμματα ως ένα όρισμα.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Τα ανακατεμένα γράμματα (οποιουδήποτε αλφαβήτου, κεφαλαία ή πεζά)· με --some ή --phrases τα γράμματα A έως Z, και το «?» είναι μπαλαντέρ.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Τα γράμματα που δόθηκαν δεν είναι κείμενο UTF-8.</translation>
     </message>
@@ -1159,8 +1159,12 @@
         <translation>Με το --stdin τα γράμματα έρχονται από την τυπική είσοδο, όχι ως όρισμα.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Χαλαρή αντιστοίχιση των γραμμάτων, όπως τα μετρούν οι παίκτες παιχνιδιών λέξεων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα διακριτικό σημείο για το οποίο η γλώσσα του λεξικού δεν έχει ξεχωριστό γράμμα (στα γαλλικά το «ete» βρίσκει το «été»· στα ισπανικά το «n» δεν αντιστοιχεί ποτέ στο «ñ»).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Χαλαρή αντιστοίχιση των γραμμάτων, όπως τα μετρούν οι παίκτες παιχνιδιών λέξεων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα διακριτικό σημείο για το οποίο η γλώσσα του λεξικού δεν έχει ξεχωριστό γράμμα (στα γαλλικά το «ete» βρίσκει το «été»· στα ισπανικά το «n» δεν αντιστοιχεί ποτέ στο «ñ»). Τα παιχνίδια λέξεων (--some, --phrases, --pattern) αντιστοιχίζουν πάντα έτσι· μαζί τους δεν αλλάζει τίποτα.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Τα ανακατεμένα γράμματα (οποιουδήποτε αλφαβήτου, κεφαλαία ή πεζά)· με --some ή --phrases αντιστοιχίζονται χαλαρά, το «?» είναι μπαλαντέρ και το [ch] πλακίδιο πολλών γραμμάτων.</translation>
     </message>
 </context>
 <context>

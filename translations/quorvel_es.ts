@@ -430,6 +430,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>las palabras de la lista %1: %2 palabras, %3 omitidas por letras fuera de la A a la Z; no se consultó al corrector ortográfico</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>La ficha [%1] no es del juego de fichas del idioma del diccionario %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -985,10 +989,6 @@
         <translation>el diccionario tiene demasiadas formas</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>solo se pueden indicar las letras de la A a la Z, «?» como comodín y espacios</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>no se indicó ninguna letra</translation>
     </message>
@@ -1072,6 +1072,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>una letra escrita representa letras que el índice de palabras archiva por separado</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>solo se pueden indicar letras, «?» como comodín, una ficha de varias letras entre [ ] y espacios</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1139,10 +1143,6 @@
         <translation>Indique las letras como un solo argumento.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Las letras revueltas (de cualquier alfabeto, mayúsculas o minúsculas); con --some o --phrases, las letras de la A a la Z, y «?» es un comodín.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Las letras dadas no son texto UTF-8.</translation>
     </message>
@@ -1159,8 +1159,12 @@
         <translation>Con --stdin las letras llegan por la entrada estándar, no como argumento.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Comparar las letras de forma flexible, como las cuentan los jugadores de juegos de palabras: no importan las mayúsculas ni un signo diacrítico para el que el idioma del diccionario no tiene una letra propia (en francés «ete» encuentra «été»; en español la «n» nunca sustituye a la «ñ»).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Comparar las letras de forma flexible, como las cuentan los jugadores de juegos de palabras: no importan las mayúsculas ni un signo diacrítico para el que el idioma del diccionario no tiene una letra propia (en francés «ete» encuentra «été»; en español la «n» nunca sustituye a la «ñ»). Los juegos de palabras (--some, --phrases, --pattern) siempre comparan así; con ellos no cambia nada.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Las letras revueltas (de cualquier alfabeto, mayúsculas o minúsculas); con --some o --phrases se comparan de forma flexible, «?» es un comodín y [ch] una ficha de varias letras.</translation>
     </message>
 </context>
 <context>

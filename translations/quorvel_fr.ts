@@ -430,6 +430,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>les mots de la liste %1&#xa0;: %2 mots, %3 écartés pour des lettres hors de A à Z&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>La pièce [%1] n&apos;est pas du jeu de pièces de la langue du dictionnaire %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -985,10 +989,6 @@
         <translation>le dictionnaire a trop de formes</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>on ne peut indiquer que les lettres de A à Z, «&#xa0;?&#xa0;» pour un joker et des espaces</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>aucune lettre n&apos;a été donnée</translation>
     </message>
@@ -1072,6 +1072,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>une lettre saisie représente des lettres que l’index des mots classe à part</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>on ne peut indiquer que des lettres, «&#xa0;?&#xa0;» pour un joker, une pièce de plusieurs lettres entre [ ] et des espaces</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1139,10 +1143,6 @@
         <translation>Donnez les lettres en un seul argument.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Les lettres mélangées (de n&apos;importe quel alphabet, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, les lettres A à Z, et «&#xa0;?&#xa0;» est un joker.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Les lettres données ne sont pas du texte UTF-8.</translation>
     </message>
@@ -1159,8 +1159,12 @@
         <translation>Avec --stdin, les lettres viennent de l&apos;entrée standard, pas d&apos;un argument.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Comparer les lettres avec souplesse, comme les comptent les joueurs de jeux de lettres&#xa0;: ni la casse ni un signe diacritique pour lequel la langue du dictionnaire n&apos;a pas de lettre à part entière ne comptent (en français «&#xa0;ete&#xa0;» trouve «&#xa0;été&#xa0;»&#xa0;; en espagnol «&#xa0;n&#xa0;» ne remplace jamais «&#xa0;ñ&#xa0;»).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Comparer les lettres avec souplesse, comme les comptent les joueurs de jeux de lettres&#xa0;: ni la casse ni un signe diacritique pour lequel la langue du dictionnaire n&apos;a pas de lettre à part entière ne comptent (en français «&#xa0;ete&#xa0;» trouve «&#xa0;été&#xa0;»&#xa0;; en espagnol «&#xa0;n&#xa0;» ne remplace jamais «&#xa0;ñ&#xa0;»). Les jeux de lettres (--some, --phrases, --pattern) comparent toujours ainsi&#xa0;; avec eux, cette option ne change rien.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Les lettres mélangées (de n&apos;importe quel alphabet, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, comparées avec souplesse, «&#xa0;?&#xa0;» est un joker et [ch] une pièce de plusieurs lettres.</translation>
     </message>
 </context>
 <context>

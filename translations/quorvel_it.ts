@@ -430,6 +430,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>le parole dell&apos;elenco %1: %2 parole, %3 tralasciate per lettere non comprese tra la A e la Z; il correttore ortografico non è stato interrogato</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>La tessera [%1] non fa parte del set di tessere della lingua del dizionario %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -985,10 +989,6 @@
         <translation>il dizionario ha troppe forme</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>si possono indicare solo le lettere dalla A alla Z, «?» per un jolly e gli spazi</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>non è stata indicata alcuna lettera</translation>
     </message>
@@ -1072,6 +1072,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>una lettera digitata sta per lettere che l’indice delle parole archivia separatamente</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>si possono indicare solo lettere, «?» per un jolly, una tessera di più lettere tra [ ] e gli spazi</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1139,10 +1143,6 @@
         <translation>Indica le lettere come un solo argomento.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Le lettere rimescolate (di qualsiasi alfabeto, maiuscole o minuscole); con --some o --phrases le lettere dalla A alla Z, e «?» è un jolly.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Le lettere date non sono testo UTF-8.</translation>
     </message>
@@ -1159,8 +1159,12 @@
         <translation>Con --stdin le lettere arrivano dallo standard input, non come argomento.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Confrontare le lettere in modo flessibile, come le contano i giocatori di giochi di parole: non contano né le maiuscole né un segno diacritico per cui la lingua del dizionario non ha una lettera a sé (in francese «ete» trova «été»; in spagnolo «n» non sostituisce mai «ñ»).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Confrontare le lettere in modo flessibile, come le contano i giocatori di giochi di parole: non contano né le maiuscole né un segno diacritico per cui la lingua del dizionario non ha una lettera a sé (in francese «ete» trova «été»; in spagnolo «n» non sostituisce mai «ñ»). I giochi di parole (--some, --phrases, --pattern) confrontano sempre così; con essi non cambia nulla.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Le lettere rimescolate (di qualsiasi alfabeto, maiuscole o minuscole); con --some o --phrases confrontate in modo flessibile, «?» è un jolly e [ch] una tessera di più lettere.</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>de woorden van de lijst %1: %2 woorden, %3 weggelaten wegens letters buiten A tot Z; de spellingcontrole is niet bevraagd</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>De steen [%1] hoort niet bij de stenen van de taal van het woordenboek %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -985,10 +989,6 @@
         <translation>het woordenboek heeft te veel vormen</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>alleen de letters A tot en met Z, ‘?’ voor een joker en spaties zijn toegestaan</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>er zijn geen letters gegeven</translation>
     </message>
@@ -1072,6 +1072,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>een getypte letter staat voor letters die de woordindex apart opslaat</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>alleen letters, ‘?’ voor een joker, een steen van meer letters tussen [ ] en spaties zijn toegestaan</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1139,10 +1143,6 @@
         <translation>Geef de letters als één argument.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>De gehusselde letters (van elk alfabet, hoofd- of kleine letters); met --some of --phrases de letters A tot Z, en ‘?’ is een joker.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>De opgegeven letters zijn geen UTF-8-tekst.</translation>
     </message>
@@ -1159,8 +1159,12 @@
         <translation>Met --stdin komen de letters uit de standaardinvoer, niet als argument.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Letters soepel vergelijken, zoals spelers van woordspellen ze tellen: hoofd- of kleine letters maken geen verschil, net zomin als een diakritisch teken waarvoor de taal van het woordenboek geen eigen letter heeft (in het Frans vindt ‘ete’ ‘été’; in het Spaans staat ‘n’ nooit voor ‘ñ’).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Letters soepel vergelijken, zoals spelers van woordspellen ze tellen: hoofd- of kleine letters maken geen verschil, net zomin als een diakritisch teken waarvoor de taal van het woordenboek geen eigen letter heeft (in het Frans vindt ‘ete’ ‘été’; in het Spaans staat ‘n’ nooit voor ‘ñ’). De woordspellen (--some, --phrases, --pattern) vergelijken altijd zo; met hen verandert deze optie niets.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>De gehusselde letters (van elk alfabet, hoofd- of kleine letters); met --some of --phrases soepel vergeleken, ‘?’ is een joker en [ch] een steen van meer letters.</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>słowa z listy %1: słów %2, pominiętych %3 z powodu liter spoza A–Z; moduł sprawdzania pisowni nie był pytany</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>Płytki [%1] nie ma w zestawie płytek języka słownika %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -992,10 +996,6 @@
         <translation>słownik ma za dużo form</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>można podać tylko litery od A do Z, „?” jako blank i spacje</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>nie podano żadnych liter</translation>
     </message>
@@ -1079,6 +1079,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>wpisana litera oznacza litery, które indeks słów przechowuje osobno</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>można podać tylko litery, „?” jako blank, płytkę z kilkoma literami w [ ] i spacje</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1146,10 +1150,6 @@
         <translation>Podaj litery jako jeden argument.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Pomieszane litery (dowolnego alfabetu, wielkie lub małe); z --some lub --phrases litery od A do Z, a „?” to blank.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Podane litery nie są tekstem UTF-8.</translation>
     </message>
@@ -1166,8 +1166,12 @@
         <translation>Z --stdin litery przychodzą ze standardowego wejścia, nie jako argument.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Dopasowuj litery luźno, tak jak liczą je gracze w gry słowne: nie ma znaczenia wielkość liter ani znak diakrytyczny, dla którego język słownika nie ma osobnej litery (po francusku „ete” znajduje „été”; po hiszpańsku „n” nigdy nie zastępuje „ñ”).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Dopasowuj litery luźno, tak jak liczą je gracze w gry słowne: nie ma znaczenia wielkość liter ani znak diakrytyczny, dla którego język słownika nie ma osobnej litery (po francusku „ete” znajduje „été”; po hiszpańsku „n” nigdy nie zastępuje „ñ”). Gry słowne (--some, --phrases, --pattern) zawsze dopasowują w ten sposób; z nimi ta opcja niczego nie zmienia.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Pomieszane litery (dowolnego alfabetu, wielkie lub małe); z --some lub --phrases dopasowywane luźno, „?” to blank, a [ch] to płytka z kilkoma literami.</translation>
     </message>
 </context>
 <context>

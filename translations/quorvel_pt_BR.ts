@@ -430,6 +430,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>as palavras da lista %1: %2 palavras, %3 deixadas de fora por terem letras fora de A a Z; o verificador ortográfico não foi consultado</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>A peça [%1] não faz parte do conjunto de peças do idioma do dicionário %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -985,10 +989,6 @@
         <translation>o dicionário tem formas demais</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>só podem ser dadas as letras de A a Z, “?” para um curinga e espaços</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>nenhuma letra foi dada</translation>
     </message>
@@ -1072,6 +1072,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>uma letra digitada representa letras que o índice de palavras arquiva separadamente</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>só podem ser dadas letras, “?” para um curinga, uma peça de várias letras entre [ ] e espaços</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1139,10 +1143,6 @@
         <translation>Informe as letras como um único argumento.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>As letras embaralhadas (de qualquer alfabeto, maiúsculas ou minúsculas); com --some ou --phrases, as letras de A a Z, e “?” é um curinga.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>As letras dadas não são texto UTF-8.</translation>
     </message>
@@ -1159,8 +1159,12 @@
         <translation>Com --stdin as letras vêm da entrada padrão, não como argumento.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Comparar as letras de forma flexível, como os jogadores de jogos de palavras as contam: não importam maiúsculas e minúsculas nem um sinal diacrítico para o qual o idioma do dicionário não tem uma letra própria (em francês “ete” encontra “été”; em espanhol “n” nunca substitui “ñ”).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Comparar as letras de forma flexível, como os jogadores de jogos de palavras as contam: não importam maiúsculas e minúsculas nem um sinal diacrítico para o qual o idioma do dicionário não tem uma letra própria (em francês “ete” encontra “été”; em espanhol “n” nunca substitui “ñ”). Os jogos de palavras (--some, --phrases, --pattern) sempre comparam assim; com eles, nada muda.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>As letras embaralhadas (de qualquer alfabeto, maiúsculas ou minúsculas); com --some ou --phrases, comparadas de forma flexível, “?” é um curinga e [ch] uma peça de várias letras.</translation>
     </message>
 </context>
 <context>

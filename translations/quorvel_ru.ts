@@ -431,6 +431,10 @@
         <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
         <translation>слова из списка %1: слов — %2, пропущено %3 из-за букв вне A–Z; проверка орфографии не опрашивалась</translation>
     </message>
+    <message>
+        <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
+        <translation>Фишки [%1] нет в наборе фишек языка словаря %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -992,10 +996,6 @@
         <translation>в словаре слишком много форм</translation>
     </message>
     <message>
-        <source>only the letters A to Z, &quot;?&quot; for a blank and spaces can be given</source>
-        <translation>можно вводить только буквы от A до Z, «?» для пустой фишки и пробелы</translation>
-    </message>
-    <message>
         <source>no letters were given</source>
         <translation>буквы не заданы</translation>
     </message>
@@ -1079,6 +1079,10 @@
         <source>a letter typed stands for letters the word index files apart</source>
         <translation>введённая буква заменяет буквы, которые указатель слов хранит отдельно</translation>
     </message>
+    <message>
+        <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
+        <translation>можно вводить только буквы, «?» для пустой фишки, фишку из нескольких букв в [ ] и пробелы</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1146,10 +1150,6 @@
         <translation>Укажите буквы одним аргументом.</translation>
     </message>
     <message>
-        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases the letters A to Z, and &quot;?&quot; is a blank tile.</source>
-        <translation>Перемешанные буквы (любого алфавита, в любом регистре); с --some или --phrases буквы от A до Z, а «?» — пустая фишка.</translation>
-    </message>
-    <message>
         <source>The letters given are not UTF-8 text.</source>
         <translation>Указанные буквы — не текст в UTF-8.</translation>
     </message>
@@ -1166,8 +1166,12 @@
         <translation>С --stdin буквы поступают со стандартного ввода, а не аргументом.</translation>
     </message>
     <message>
-        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;).</source>
-        <translation>Сравнивать буквы нестрого, как их считают игроки в словесные игры: регистр не важен, как и диакритический знак, для которого в языке словаря нет отдельной буквы (во французском «ete» находит «été»; в испанском «n» никогда не заменяет «ñ»).</translation>
+        <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
+        <translation>Сравнивать буквы нестрого, как их считают игроки в словесные игры: регистр не важен, как и диакритический знак, для которого в языке словаря нет отдельной буквы (во французском «ete» находит «été»; в испанском «n» никогда не заменяет «ñ»). Словесные игры (--some, --phrases, --pattern) всегда сравнивают так; с ними этот параметр ничего не меняет.</translation>
+    </message>
+    <message>
+        <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
+        <translation>Перемешанные буквы (любого алфавита, в любом регистре); с --some или --phrases сравниваются нестрого, «?» — пустая фишка, а [ch] — фишка из нескольких букв.</translation>
     </message>
 </context>
 <context>

@@ -3,26 +3,51 @@
 #include "wordgames/GameResult.h"
 
 #include "wordforms/AsciiLetters.h"
+#include "wordforms/KeyLetters.h"
+
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <compare>
 
 bool wordOrder(std::string_view a, std::string_view b)
 {
-    const auto folded = std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(),
-        b.end(), [](char x, char y) { return asciiLower(x) <=> asciiLower(y); });
+    const auto folded = std::lexicographical_compare_three_way(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            // Bytes beyond ASCII after it, as their code points come.
+            return static_cast<unsigned char>(asciiLower(x))
+                <=> static_cast<unsigned char>(asciiLower(y));
+        });
     return std::is_neq(folded) ? std::is_lt(folded) : a < b;
+}
+
+std::size_t letterCount(std::string_view word)
+{
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(word.data());
+    const auto length = static_cast<std::int32_t>(word.size());
+    std::size_t count = 0;
+    for (std::int32_t at = 0; at < length;) {
+        const bool ascii = bytes[at] < 0x80;
+        UChar32 c = 0;
+        U8_NEXT(bytes, at, length, c);
+        // A mark, a vowel sign or a joiner makes one letter with the one before.
+        if (ascii || c < 0 || keyLetterOf(static_cast<char32_t>(c)).role != KeyRole::Joins)
+            ++count;
+    }
+    return count;
 }
 
 bool longestFirst(std::string_view a, std::string_view b)
 {
-    return a.size() != b.size() ? a.size() > b.size() : wordOrder(a, b);
+    const std::size_t first = letterCount(a);
+    const std::size_t second = letterCount(b);
+    return first != second ? first > second : wordOrder(a, b);
 }
 
 std::size_t GameResult::letters() const
 {
     std::size_t count = 0;
     for (const std::string &word : words)
-        count += word.size();
+        count += letterCount(word);
     return count;
 }

@@ -10,7 +10,9 @@
 
 // Alphabetical order ignoring letter case, then by the word as written.
 [[nodiscard]] bool wordOrder(std::string_view a, std::string_view b);
-// Longest first, then alphabetical (as wordOrder).
+// The letters of a word: its characters, a mark with the letter it is on.
+[[nodiscard]] std::size_t letterCount(std::string_view word);
+// Longest first (in letters), then alphabetical (as wordOrder).
 [[nodiscard]] bool longestFirst(std::string_view a, std::string_view b);
 
 // One line of the answer: a word, or the words of a phrase (in alphabetical

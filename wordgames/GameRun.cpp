@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/GameRun.h"
 
+#include "search/Enumerator.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordgames/PhraseSearch.h"
 #include "wordgames/WordHunt.h"
@@ -48,26 +49,30 @@ std::function<bool(std::string_view)> wantedBy(const GameQuery &query, bool oneP
     };
 }
 
-// For each word of a line, the positions of the letters blanks stand for:
-// those the pool lacks, the last of the line.
+// For each word of a line, the positions (of its letters) of those blanks
+// stand for: the loose letters the tiles lack, the last of the line.
 std::vector<std::vector<std::size_t>> blanksOf(
-    const LetterPool &pool, const std::vector<std::string> &words)
+    const LooseTiles &tiles, const std::vector<std::string> &words)
 {
+    std::vector<std::vector<LetterCounts>> letters(words.size());
     LetterCounts need {};
-    for (const std::string &word : words) {
-        const LetterCounts letters = countLetters(word);
-        for (std::size_t x = 0; x < need.size(); ++x)
-            need[x] = static_cast<std::uint8_t>(need[x] + letters[x]);
+    for (std::size_t w = 0; w < words.size(); ++w) {
+        for (const std::size_t x : tiles.counted(lettersOf(words[w]))) {
+            letters[w].emplace_back();
+            if (x < need.size()) {
+                ++letters[w].back()[x];
+                ++need[x];
+            }
+        }
     }
+    const LetterCounts &have = tiles.counted().counts;
     for (std::size_t x = 0; x < need.size(); ++x)
-        need[x]
-            = need[x] > pool.counts[x] ? static_cast<std::uint8_t>(need[x] - pool.counts[x]) : 0;
+        need[x] = need[x] > have[x] ? static_cast<std::uint8_t>(need[x] - have[x]) : 0;
     std::vector<std::vector<std::size_t>> blanks(words.size());
     for (std::size_t w = words.size(); w-- > 0;) {
-        for (std::size_t at = words[w].size(); at-- > 0;) {
-            const LetterCounts one = countLetters(std::string_view(words[w]).substr(at, 1));
+        for (std::size_t at = letters[w].size(); at-- > 0;) {
             for (std::size_t x = 0; x < need.size(); ++x) {
-                if (one[x] && need[x]) {
+                if (letters[w][at][x] && need[x]) {
                     --need[x];
                     blanks[w].insert(blanks[w].begin(), at);
                 }
@@ -78,10 +83,10 @@ std::vector<std::vector<std::size_t>> blanksOf(
 }
 
 // The blanks and the score of a line, where the query asks for them.
-void tell(const GameQuery &query, GameResult &result)
+void tell(const GameQuery &query, const LooseTiles &tiles, GameResult &result)
 {
     result.blanks = query.tiles && query.pool.blanks > 0
-        ? blanksOf(query.pool, result.words)
+        ? blanksOf(tiles, result.words)
         : std::vector<std::vector<std::size_t>>(result.words.size());
     if (!query.scores)
         return;
@@ -110,8 +115,16 @@ void leaveOut(const GameQuery &query, std::vector<FoundWord> &words)
     });
 }
 
-GameOutcome someWords(
-    const GameQuery &query, const WordIndex &index, SpellChecker &checker, const HuntBudget &budget)
+// The loose letters every word (of a phrase, one word) holds.
+LetterCounts heldBy(const GameQuery &query, const LooseTiles &tiles)
+{
+    if (!query.looseTiles)
+        return query.contains.value_or(LetterCounts {});
+    return tiles.countsOf(query.containsLetters);
+}
+
+GameOutcome someWords(const GameQuery &query, const LooseTiles &tiles, const WordIndex &index,
+    SpellChecker &checker, const HuntBudget &budget)
 {
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {}, true, {} };
     if (query.contains)
@@ -130,13 +143,15 @@ GameOutcome someWords(
     }
     words.wanted = wantedBy(query, true);
     words.compounds = query.compounds;
+    words.tiles = &tiles;
+    words.held = heldBy(query, tiles);
     WordHunt hunt = huntWords(index, checker, words, budget);
     leaveOut(query, hunt.words);
     std::vector<GameResult> results;
     results.reserve(hunt.words.size());
     for (FoundWord &word : hunt.words) {
         GameResult result { { std::move(word.text) }, {}, {} };
-        tell(query, result);
+        tell(query, tiles, result);
         results.push_back(std::move(result));
     }
     const auto longer = [](const GameResult &a, const GameResult &b) {
@@ -169,12 +184,13 @@ GameOutcome someWords(
     return outcome;
 }
 
-GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker &checker,
-    const HuntBudget &budget, const GameBudget &game)
+GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordIndex &index,
+    SpellChecker &checker, const HuntBudget &budget, const GameBudget &game)
 {
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {}, true, {} };
     words.wanted = wantedBy(query, false);
     words.compounds = query.compounds;
+    words.tiles = &tiles;
     // The words are judged first, and their progress told; then the phrases'.
     WordHunt hunt = huntWords(index, checker, words, budget);
     leaveOut(query, hunt.words);
@@ -184,9 +200,14 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
     outcome.candidates = hunt.candidates;
     outcome.questions = hunt.questions;
     outcome.unfinished = hunt.unfinished;
-    const PhraseQuery phraseQuery { query.pool, query.maxWords,
-        query.pattern ? &*query.pattern : nullptr, query.contains, query.containsWord,
-        query.limit };
+    std::function<bool(std::string_view)> isWord;
+    if (query.containsWord)
+        isWord = [&tiles, &query](std::string_view word) {
+            return tiles.sameLoosely(word, *query.containsWord);
+        };
+    const PhraseQuery phraseQuery { tiles.counted(), query.maxWords,
+        query.pattern ? &*query.pattern : nullptr,
+        query.contains ? std::optional(heldBy(query, tiles)) : std::nullopt, isWord, query.limit };
     PhraseBudget phraseBudget;
     phraseBudget.deadline = budget.deadline;
     if (game.progress)
@@ -212,7 +233,7 @@ GameOutcome phrases(const GameQuery &query, const WordIndex &index, SpellChecker
                 result.words = std::move(placed);
             }
         }
-        tell(query, result);
+        tell(query, tiles, result);
         outcome.results.push_back(std::move(result));
     }
     return outcome;
@@ -226,8 +247,11 @@ std::optional<std::string> bindLetters(GameQuery &query, std::shared_ptr<const G
     if (query.pattern) {
         if (auto outside = query.pattern->bind(query.letters))
             return outside;
-        if (query.crossword)
+        if (query.crossword) {
             query.pool = query.pattern->pool();
+            // Its open squares may be any letter of the alphabet.
+            query.pool.blankKeys = query.letters->anyKeyLetter();
+        }
     }
     for (NamedLetters *named : { &query.include, &query.exclude }) {
         named->loose.clear();
@@ -270,9 +294,14 @@ GameOutcome playGame(
             budget.progress(
                 done, total, QT_TRANSLATE_NOOP("ProgressLine", "candidate words judged"));
         };
+    // Without the dictionary's alphabet each key letter is a letter of its own.
+    std::optional<LooseTiles> own;
+    if (!query.looseTiles)
+        own.emplace(query.pool);
+    const LooseTiles &tiles = query.looseTiles ? *query.looseTiles : *own;
     GameOutcome outcome = query.mode == GameMode::Some
-        ? someWords(query, index, checker, hunt)
-        : phrases(query, index, checker, hunt, budget);
+        ? someWords(query, tiles, index, checker, hunt)
+        : phrases(query, tiles, index, checker, hunt, budget);
     outcome.time = std::chrono::steady_clock::now() - started;
     return outcome;
 }

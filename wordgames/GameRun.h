@@ -5,6 +5,7 @@
 #include "platform/SpellChecker.h"
 #include "wordgames/GameLetters.h"
 #include "wordgames/GameResult.h"
+#include "wordgames/LooseTiles.h"
 #include "wordgames/TileSet.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/LetterPool.h"
@@ -49,6 +50,7 @@ struct GameQuery {
     // language in particular.
     std::shared_ptr<const GameLetters> letters;
     bool crossword = false; // the pattern's words from the whole dictionary
+    std::vector<std::string> containsLetters; // the letters of contains, as typed
     std::optional<std::size_t> limit;
     bool abbreviations = true; // words spelt all in capitals
     bool names = true; // words the dictionary spells only with a capital
@@ -61,6 +63,10 @@ struct GameQuery {
     bool tiles = true;
     std::optional<TileSet> scores; // each word's value with these tiles
     GameSort sort = GameSort::Length;
+    // The letters the pool's tiles stand for, as word-game players count
+    // them in the dictionary's alphabet; nothing: each key letter a to z
+    // one of its own.
+    const LooseTiles *looseTiles = nullptr;
 };
 
 // Matches the query's letters (its pattern, --include, --exclude) as the

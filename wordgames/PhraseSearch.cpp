@@ -32,17 +32,21 @@ struct CountsHash {
     }
 };
 
-std::uint32_t maskOf(const LetterCounts &counts)
+// The letters counted, a bit each: every letter a count has a place for.
+using LetterMask = std::uint64_t;
+static_assert(std::tuple_size_v<LetterCounts> <= 64);
+
+LetterMask maskOf(const LetterCounts &counts)
 {
-    std::uint32_t mask = 0;
+    LetterMask mask = 0;
     for (std::size_t x = 0; x < counts.size(); ++x)
-        mask |= counts[x] ? std::uint32_t(1) << x : 0;
+        mask |= counts[x] ? LetterMask(1) << x : 0;
     return mask;
 }
 
 struct Word {
     LetterCounts letters {};
-    std::uint32_t mask = 0; // the letters it has, a bit each
+    LetterMask mask = 0; // the letters it has, a bit each
     std::size_t length = 0;
     std::uint32_t places = 0; // of the pattern, a bit each
     bool contains = false; // it holds the letters the query asks for (is its word)
@@ -64,10 +68,10 @@ public:
         , m_budget(budget)
     {
         for (const FoundWord &word : found) {
-            Word w { word.letters, maskOf(word.letters), word.text.size(),
+            Word w { word.letters, maskOf(word.letters), total(word.letters),
                 query.pattern ? query.pattern->placesOf(word.text) : 0,
                 query.contains && fitsWithin(*query.contains, word.letters)
-                    && (!query.word || asciiLowered(word.text) == *query.word) };
+                    && (!query.isWord || query.isWord(word.text)) };
             m_byLetters[w.letters].push_back(static_cast<std::uint32_t>(m_words.size()));
             m_present[CountsHash {}(w.letters) % m_present.size()] = true;
             for (std::size_t x = 0; x < w.letters.size(); ++x) {
@@ -125,7 +129,7 @@ public:
 private:
     // Whether the word's letters come from the rest (whose letters are the
     // mask, or any with a blank left), and leave enough for the words after it.
-    bool fits(const LetterPool &rest, std::uint32_t mask, std::size_t longest, const Word &word)
+    bool fits(const LetterPool &rest, LetterMask mask, std::size_t longest, const Word &word)
     {
         tick();
         if (word.length > longest || (word.mask & ~mask) != 0)
@@ -148,9 +152,9 @@ private:
     }
 
     // The letters a word may have to fit the rest: any, while a blank is left.
-    static std::uint32_t usable(const LetterPool &rest)
+    static LetterMask usable(const LetterPool &rest)
     {
-        return rest.blanks ? ~std::uint32_t(0) : maskOf(rest.counts);
+        return rest.blanks ? ~LetterMask(0) : maskOf(rest.counts);
     }
 
     void stopFor(std::string why)
@@ -238,7 +242,7 @@ private:
             if (rest[x] && (pivot == rest.size() || m_holding[x].size() < m_holding[pivot].size()))
                 pivot = x;
         }
-        const std::uint32_t mask = maskOf(rest);
+        const LetterMask mask = maskOf(rest);
         bool any = false;
         for (const std::uint32_t id : m_holding[pivot]) {
             if (m_stop)
@@ -305,7 +309,7 @@ private:
         }
         const Level &level = m_levels[depth];
         next.words.clear();
-        const std::uint32_t mask = usable(next.rest);
+        const LetterMask mask = usable(next.rest);
         // The words after the next one need some letters too.
         const std::size_t longest = next.rest.size() - (m_count - depth - 2) * m_shortest;
         for (std::size_t later = at; later < level.words.size(); ++later) {
@@ -333,7 +337,7 @@ private:
         }
         if (pivot == rest.size())
             return;
-        const std::uint32_t mask = maskOf(rest);
+        const LetterMask mask = maskOf(rest);
         const std::size_t size = next.rest.size();
         std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
         for (const std::uint32_t one : m_wordsHolding[pivot]) {
@@ -398,7 +402,7 @@ private:
     // The letters of one or more words, each made of them in some order.
     struct LetterSet {
         LetterCounts letters {};
-        std::uint32_t mask = 0;
+        LetterMask mask = 0;
         std::size_t size = 0;
     };
 
@@ -414,8 +418,9 @@ private:
     const PhraseBudget &m_budget;
     std::vector<Word> m_words;
     std::vector<LetterSet> m_sets;
-    std::array<std::vector<std::uint32_t>, 26> m_holding; // sets that hold each letter
-    std::array<std::vector<std::uint32_t>, 26> m_wordsHolding;
+    std::array<std::vector<std::uint32_t>, std::tuple_size_v<LetterCounts>>
+        m_holding; // sets that hold each letter
+    std::array<std::vector<std::uint32_t>, std::tuple_size_v<LetterCounts>> m_wordsHolding;
     // A bit for the hash of each word's letters.
     std::vector<bool> m_present = std::vector<bool>(std::size_t(1) << 20);
     std::size_t m_fewestLetters = SIZE_MAX;

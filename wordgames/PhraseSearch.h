@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct PhraseQuery {
@@ -19,8 +20,8 @@ struct PhraseQuery {
     std::size_t maxWords = 2;
     const WordPattern *pattern = nullptr; // the phrase's words fill its places in some order
     std::optional<LetterCounts> contains; // one word holds these letters
-    // ... and is this word (in lower case); with contains, its letters
-    std::optional<std::string> word;
+    // ... and is this word (told a word as spelt); with contains, its letters
+    std::function<bool(std::string_view)> isWord;
     std::optional<std::size_t> limit;
 };
 

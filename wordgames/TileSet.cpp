@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/TileSet.h"
 
+#include <QString>
+
 #include "wordforms/AsciiLetters.h"
 
 #include <algorithm>
@@ -133,7 +135,10 @@ std::vector<std::string> TileSet::languages()
 
 unsigned TileSet::score(std::string_view word, const std::vector<std::size_t> &blanks) const
 {
-    const std::string lower = asciiLowered(word);
+    // A capital of any alphabet counts as its tile (Ż as ż, О as о).
+    const std::string lower = QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()))
+                                  .toLower()
+                                  .toStdString();
     unsigned total = 0;
     std::size_t letter = 0; // the number of the letter at at
     for (std::size_t at = 0; at < lower.size();) {

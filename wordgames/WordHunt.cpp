@@ -4,10 +4,12 @@
 
 #include "candidates/CompoundSearch.h"
 #include "search/CheckerQuestions.h"
+#include "search/Enumerator.h"
 #include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
 #include "wordgames/FormSpellings.h"
+#include "wordgames/GameResult.h"
 #include "wordindex/KeyWalk.h"
 
 #include <QScopeGuard>
@@ -20,15 +22,14 @@
 
 namespace {
 
-char upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool isLower(std::string_view text)
 {
     return std::ranges::none_of(text, [](char c) { return c >= 'A' && c <= 'Z'; });
 }
+
+// The longest word asked in every mix of capitals at the letters whose case
+// the index does not keep.
+constexpr std::size_t kEveryMixUpTo = 3;
 
 // Keys and compounds judged at a time, between two looks at the clock.
 constexpr std::size_t kChunk = 256;
@@ -51,12 +52,14 @@ public:
         : m_index(index)
         , m_checker(checker)
         , m_query(query)
+        , m_tiles(*query.tiles)
         , m_result(result)
     {
     }
 
     // The key's forms that may stand alone, a word each of those alike but
-    // for case (the index keeps them together, in the dictionary's order).
+    // for case (the index keeps them together, in the dictionary's order),
+    // each spelt in the letters the tiles make of it.
     void judgeKey(WordIndex::KeyId key)
     {
         const auto forms = m_index.formsOf(key);
@@ -82,17 +85,7 @@ public:
             }
             if (m_query.wanted && !m_query.wanted(m_lower))
                 continue;
-            ++m_result.candidates;
-            // Where the dictionary lists the word in several spellings, the
-            // one in lower case is preferred.
-            const auto plain = std::ranges::find_if(m_spellings, isLower);
-            if (plain != m_spellings.end() && ask(*plain))
-                continue;
-            if (std::ranges::any_of(m_spellings, [&](std::string_view spelling) {
-                    return spelling != m_lower && ask(spelling);
-                }))
-                continue;
-            askInEveryCase(plain != m_spellings.end());
+            spellAndJudge();
         }
     }
 
@@ -109,21 +102,17 @@ public:
                     forms[f], word, [](char a, char b) { return asciiLower(a) == b; }))
                 return;
         }
-        // A crossword's compound is spread over the alphabet's letters
-        // below, each spelling asked.
-        if (sure && !m_query.spread) {
-            ++m_result.candidates;
-            m_result.words.push_back({ word, countLetters(word) });
-            return;
-        }
         m_lower = word;
+        m_spellings.clear();
+        // A crossword's compound is spread over the alphabet's letters,
+        // each spelling asked.
         if (m_query.spread) {
-            m_spellings.clear();
             judgeSpellings();
             return;
         }
-        ++m_result.candidates;
-        askInEveryCase(false);
+        m_sure = sure;
+        spellAndJudge();
+        m_sure = false;
     }
 
     // Whether some form had more spellings than are asked.
@@ -151,6 +140,8 @@ private:
                 continue;
             ++m_result.candidates;
             asked.clear();
+            m_asked.clear();
+            m_counts = countLetters(lower);
             // A spelling in capitals may no longer fit (ß as SS).
             const auto askOnce = [&](std::string spelling) {
                 if (std::ranges::find(asked, spelling) != asked.end()
@@ -171,40 +162,115 @@ private:
         }
     }
 
-    bool ask(std::string_view spelling)
+    void spellAndJudge()
     {
+        m_tiles.spell(m_lower, [this](const std::string &word, const LetterCounts &counts) {
+            if (!fitsWithin(m_query.held, counts))
+                return;
+            ++m_result.candidates;
+            m_counts = counts;
+            judge(word);
+        });
+    }
+
+    // One spelling in small letters: where the dictionary lists the word in
+    // several spellings, the one in lower case is preferred, then the
+    // others (their capitals where they have them).
+    void judge(const std::string &word)
+    {
+        m_asked.clear();
+        if (m_sure && word == m_lower) {
+            m_result.words.push_back({ word, m_counts });
+            return;
+        }
+        const bool plain = std::ranges::any_of(m_spellings, isLower);
+        if (plain && ask(word))
+            return;
+        const bool same = word == m_lower;
+        for (const std::string_view spelling : m_spellings) {
+            if (isLower(spelling))
+                continue;
+            m_capitals.clear();
+            for (std::size_t at = 0; at < spelling.size(); ++at) {
+                if (spelling[at] >= 'A' && spelling[at] <= 'Z')
+                    m_capitals.push_back(at);
+            }
+            if (ask(same ? std::string(spelling) : m_tiles.withCapitals(word, m_capitals)))
+                return;
+        }
+        askInEveryCase(word, plain);
+    }
+
+    bool ask(const std::string &spelling)
+    {
+        if (std::ranges::find(m_asked, spelling) != m_asked.end())
+            return false;
+        m_asked.push_back(spelling);
         ++m_result.questions;
         if (!testword(m_checker, spelling))
             return false;
-        std::string text(spelling);
-        m_result.words.push_back({ std::move(text), countLetters(spelling) });
+        m_result.words.push_back({ spelling, m_counts });
         return true;
     }
 
     // The checker may take a word in another case than the index keeps it
     // in ("STRASSE" for "Straße"): lower case, capitalised, capitals.
-    void askInEveryCase(bool lowerAsked)
+    void askInEveryCase(const std::string &word, bool lowerAsked)
     {
-        if (!lowerAsked && ask(m_lower))
+        if (!lowerAsked && ask(word))
             return;
-        m_variant = m_lower;
-        m_variant[0] = upper(m_variant[0]);
-        if (std::ranges::find(m_spellings, m_variant) == m_spellings.end() && ask(m_variant))
+        if (ask(m_tiles.capitalised(word)))
             return;
-        std::ranges::transform(m_variant, m_variant.begin(), upper);
-        if (std::ranges::find(m_spellings, m_variant) == m_spellings.end())
-            (void)ask(m_variant);
+        // Not a capital that is two letters (SS of ß): the tiles make one.
+        const std::string capitals = m_tiles.upper(word);
+        if (capitals.size() == word.size() || letterCount(capitals) == letterCount(word)) {
+            if (ask(capitals))
+                return;
+        }
+        askEveryMix(word);
+    }
+
+    // The index keeps the case of a to z only: a short word may have a
+    // capital of another alphabet anywhere (cΩ, a prefix on a unit), so
+    // each mix of capitals at those letters is asked.
+    void askEveryMix(const std::string &word)
+    {
+        if (m_lower.size() > kEveryMixUpTo || std::ranges::all_of(m_lower, [](char c) {
+                return static_cast<unsigned char>(c) < 0x80;
+            }))
+            return;
+        const std::vector<std::string> letters = lettersOf(word);
+        if (letters.size() != m_lower.size())
+            return;
+        for (std::size_t mix = 1; mix < (std::size_t(1) << letters.size()); ++mix) {
+            m_capitals.clear();
+            bool kept = true;
+            for (std::size_t i = 0; i < letters.size(); ++i) {
+                if (!((mix >> i) & 1))
+                    continue;
+                kept = kept && static_cast<unsigned char>(m_lower[i]) >= 0x80;
+                m_capitals.push_back(i);
+            }
+            if (kept && ask(m_tiles.withCapitals(word, m_capitals)))
+                return;
+        }
     }
 
     const WordIndex &m_index;
     SpellChecker &m_checker;
     const WordQuery &m_query;
+    const LooseTiles &m_tiles;
     WordHunt &m_result;
     std::string m_lower;
-    std::string m_variant;
     std::vector<std::string_view> m_spellings;
     bool m_tooMany = false;
     std::unordered_set<std::string> m_judged; // spellings in lower case
+    std::vector<std::string> m_asked; // of the spelling judged
+    std::vector<std::size_t> m_capitals;
+    LetterCounts m_counts {};
+    // The compound judged is made of parts that leave no doubt: its
+    // spelling in small letters is taken unasked.
+    bool m_sure = false;
 };
 
 } // namespace
@@ -214,8 +280,16 @@ WordHunt huntWords(
 {
     WordHunt result;
     std::vector<WordIndex::KeyId> keys;
+    // Without the dictionary's alphabet each key letter is a letter of its own.
+    WordQuery hunted = query;
+    const LooseTiles own(query.pool);
+    if (!hunted.tiles) {
+        hunted.tiles = &own;
+        hunted.held = query.required;
+    }
+    const LetterPool &walked = hunted.tiles->walked();
     forEachKeyWithin(index,
-        { query.pool, FormRole::Word, query.minLength, query.maxLength, query.required },
+        { walked, FormRole::Word, query.minLength, query.maxLength, query.required },
         [&keys](WordIndex::KeyId key, std::size_t) {
             keys.push_back(key);
             return true;
@@ -231,8 +305,9 @@ WordHunt huntWords(
     const std::size_t longest
         = query.squares.empty() ? query.maxLength : std::numeric_limits<std::size_t>::max();
     if (query.compounds)
-        result.unfinished = searchCompounds(index,
-            { query.pool, false, query.minLength, longest, query.required, query.squares }, limits,
+        result.unfinished = searchCompounds(
+            index, { walked, false, query.minLength, longest, query.required, query.squares },
+            limits,
             [&](const std::string &word) {
                 compounds.push_back(word);
                 sure.push_back(false);
@@ -252,7 +327,7 @@ WordHunt huntWords(
     std::atomic<bool> late = false;
     std::atomic<bool> tooMany = false;
     const auto judge = [&](SpellChecker &asked, WordHunt &part, std::size_t first, bool tells) {
-        Hunt hunt(index, asked, query, part);
+        Hunt hunt(index, asked, hunted, part);
         const auto told = qScopeGuard([&] {
             if (hunt.tooMany())
                 tooMany = true;
@@ -296,7 +371,9 @@ WordHunt huntWords(
             if (i == 0 || keyed[i].first != keyed[i - 1].first)
                 result.words.push_back(std::move(keyed[i].second));
         }
-    }
+    } else
+        hunted.tiles->keepOneCase(
+            result.words, [](const FoundWord &word) -> const std::string & { return word.text; });
     if (tooMany && result.unfinished.empty())
         result.unfinished = "a word found had more than " + std::to_string(kMaxSpellings)
             + " spellings in the letters of the pattern";

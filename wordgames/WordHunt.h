@@ -4,6 +4,7 @@
 
 #include "platform/SpellChecker.h"
 #include "wordgames/GameLetters.h"
+#include "wordgames/LooseTiles.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
@@ -35,6 +36,10 @@ struct WordQuery {
     // as the index keeps it.
     const GameLetters *spread = nullptr;
     const WordPattern::Place *place = nullptr;
+    // How the tiles spell the index's forms, and count a word's letters;
+    // nothing: a to z, each key letter a letter of its own.
+    const LooseTiles *tiles = nullptr;
+    LetterCounts held {}; // loose letters (as tiles counts them) every word holds
 };
 
 struct HuntBudget {
@@ -53,7 +58,7 @@ struct HuntBudget {
 
 struct FoundWord {
     std::string text; // as the checker accepted it
-    LetterCounts letters {};
+    LetterCounts letters {}; // by loose letter, as the query's tiles count them
 };
 
 struct WordHunt {

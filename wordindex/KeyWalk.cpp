@@ -42,8 +42,8 @@ private:
             if ((m_index.rolesBelow(child) & m_filter.roles) == 0 || letter > firstMissing)
                 return;
             const bool blank = m_left[letter] == 0;
-            // A blank stands for a letter A to Z only: the word games take no other.
-            if (blank && (m_blanks == 0 || letter >= kAsciiKeyLetters))
+            // A blank stands for a letter of the dictionary's alphabet only.
+            if (blank && (m_blanks == 0 || !m_filter.pool.blankReaches(letter)))
                 return;
             blank ? --m_blanks : --m_left[letter];
             const bool wanted = m_missing[letter] != 0;
