@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -78,13 +79,16 @@ std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &ou
     const bool some = query.mode == GameMode::Some;
     const auto shown = static_cast<qulonglong>(outcome.results.size());
     std::vector<QString> notes;
+    // The counts after the first are labelled, so that only the first needs a plural.
+    const int count = static_cast<int>(std::min<qulonglong>(shown, INT_MAX));
     notes.push_back((some ? QCoreApplication::translate("GameOutput",
-                         "%1 words, from %2 candidate words and %3 questions to the "
-                         "checker, %4 s")
+                         "%n word(s); candidate words: %1, questions to the checker: %2, "
+                         "%3 s",
+                         nullptr, count)
                           : QCoreApplication::translate("GameOutput",
-                              "%1 phrases, from %2 candidate words and %3 questions to the "
-                              "checker, %4 s"))
-                        .arg(shown)
+                              "%n phrase(s); candidate words: %1, questions to the checker: %2, "
+                              "%3 s",
+                              nullptr, count))
                         .arg(static_cast<qulonglong>(outcome.candidates))
                         .arg(static_cast<qulonglong>(outcome.questions))
                         .arg(std::chrono::duration<double>(outcome.time).count(), 0, 'f', 3));
@@ -94,9 +98,8 @@ std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &ou
                             .arg(shown)
                             .arg(static_cast<qulonglong>(outcome.found)));
     else if (outcome.limited)
-        notes.push_back(QCoreApplication::translate(
-            "GameOutput", "stopped after %1 phrases, the limit (--limit); there are more")
-                            .arg(shown));
+        notes.push_back(QCoreApplication::translate("GameOutput",
+            "stopped after %n phrase(s), the limit (--limit); there are more", nullptr, count));
     if (!outcome.unfinished.empty())
         notes.push_back(
             QCoreApplication::translate("GameOutput", "stopped early: %1; the list is not complete")

@@ -17,6 +17,8 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 #include <optional>
 #include <variant>
 
@@ -168,10 +170,10 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
     for (const std::string &line : gameNotes(query, outcome))
         io.errLine(line);
     io.errLine(QCoreApplication::translate("GameTool",
-        "the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the "
-        "spelling checker was not asked")
+        "the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the "
+        "spelling checker was not asked",
+        nullptr, static_cast<int>(std::min<std::size_t>(list.words.size(), INT_MAX)))
                    .arg(path)
-                   .arg(static_cast<qulonglong>(list.words.size()))
                    .arg(static_cast<qulonglong>(list.skipped))
                    .toStdString());
     return outcome.unfinished.empty() ? ExitStatus::Success : ExitStatus::Unfinished;

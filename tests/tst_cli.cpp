@@ -348,7 +348,7 @@ private slots:
     void notes_data()
     {
         addRows<NotesRow>({
-            { "all words", GameMode::Some, false, "", "1 words, from 7 candidate words" },
+            { "all words", GameMode::Some, false, "", "1 word(s); candidate words: 7" },
             { "words past the limit", GameMode::Some, true, "", "after 1 of 2 words" },
             { "phrases past the limit", GameMode::Phrases, true, "", "there are more" },
             { "the budget", GameMode::Phrases, false, "the search took longer than its budget",
@@ -440,11 +440,11 @@ private slots:
             { "the list's words", ListFile::Bytes, "# my list\nact\ncat\ntac\n",
                 ExitStatus::Success, "act\ncat\ntac\n", "not asked" },
             { "no end of line", ListFile::Bytes, "act\ncat", ExitStatus::Success, "act\ncat\n",
-                "2 words" },
+                "2 word(s)" },
             { "lines as on Windows, spaces", ListFile::Bytes, " act \r\ncat\r\n",
-                ExitStatus::Success, "act\ncat\n", "2 words" },
+                ExitStatus::Success, "act\ncat\n", "2 word(s)" },
             { "a word twice", ListFile::Bytes, "act\nact\n", ExitStatus::Success, "act\n",
-                "1 words" },
+                "1 word(s)" },
             { "a word of other letters", ListFile::Bytes, "act\nna\xc3\xafve\n",
                 ExitStatus::Success, "act\n", "1 left out" },
             { "NUL bytes", ListFile::Bytes, QByteArray("act\nc\0t\n", 8), ExitStatus::Usage, "",

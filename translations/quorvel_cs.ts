@@ -393,24 +393,36 @@
 <context>
     <name>GameOutput</name>
     <message>
-        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>slova: %1; kandidátní slova: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
-    </message>
-    <message>
-        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>fráze: %1; kandidátní slova: %2; dotazy na kontrolu pravopisu: %3; %4 s</translation>
-    </message>
-    <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
         <translation>zastaveno po %1 z %2 slov, na limitu (--limit)</translation>
     </message>
     <message>
-        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>zastaveno po frázích v počtu %1, na limitu (--limit); je jich víc</translation>
-    </message>
-    <message>
         <source>stopped early: %1; the list is not complete</source>
         <translation>zastaveno předčasně: %1; seznam není úplný</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -426,10 +438,6 @@
     <message>
         <source>--wordlist %1: %2.</source>
         <translation>--wordlist %1: %2.</translation>
-    </message>
-    <message>
-        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>slova ze seznamu %1: slov %2, vynecháno %3 kvůli písmenům mimo A až Z; kontroly pravopisu se program neptal</translation>
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>

@@ -392,24 +392,33 @@
 <context>
     <name>GameOutput</name>
     <message>
-        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>Wörter: %1, aus Kandidaten: %2, Fragen an die Rechtschreibprüfung: %3, %4 s</translation>
-    </message>
-    <message>
-        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>Wortgruppen: %1, aus Kandidaten: %2, Fragen an die Rechtschreibprüfung: %3, %4 s</translation>
-    </message>
-    <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
         <translation>angehalten nach %1 von %2 Wörtern: Grenze erreicht (--limit)</translation>
     </message>
     <message>
-        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>angehalten nach %1 Wortgruppen: Grenze erreicht (--limit); es gibt weitere</translation>
-    </message>
-    <message>
         <source>stopped early: %1; the list is not complete</source>
         <translation>vorzeitig angehalten: %1; die Liste ist unvollständig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -425,10 +434,6 @@
     <message>
         <source>--wordlist %1: %2.</source>
         <translation>--wordlist %1: %2.</translation>
-    </message>
-    <message>
-        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>die Wörter der Liste %1: %2 Wörter, %3 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht befragt</translation>
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>

@@ -392,24 +392,33 @@
 <context>
     <name>GameOutput</name>
     <message>
-        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>palabras: %1; candidatas: %2; preguntas al corrector: %3; %4 s</translation>
-    </message>
-    <message>
-        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>frases: %1; candidatas: %2; preguntas al corrector: %3; %4 s</translation>
-    </message>
-    <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
         <translation>detenido tras %1 de %2 palabras, el límite (--limit)</translation>
     </message>
     <message>
-        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>detenido tras %1 frases, el límite (--limit); hay más</translation>
-    </message>
-    <message>
         <source>stopped early: %1; the list is not complete</source>
         <translation>detenido antes de tiempo: %1; la lista no está completa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -425,10 +434,6 @@
     <message>
         <source>--wordlist %1: %2.</source>
         <translation>--wordlist %1: %2.</translation>
-    </message>
-    <message>
-        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>las palabras de la lista %1: %2 palabras, %3 omitidas por letras fuera de la A a la Z; no se consultó al corrector ortográfico</translation>
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>

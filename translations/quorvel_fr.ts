@@ -392,24 +392,33 @@
 <context>
     <name>GameOutput</name>
     <message>
-        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>mots&#xa0;: %1, candidats&#xa0;: %2, questions au correcteur&#xa0;: %3, %4 s</translation>
-    </message>
-    <message>
-        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>expressions&#xa0;: %1, candidats&#xa0;: %2, questions au correcteur&#xa0;: %3, %4 s</translation>
-    </message>
-    <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
         <translation>arrêté après %1 mots sur %2&#xa0;: limite atteinte (--limit)</translation>
     </message>
     <message>
-        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>arrêté après %1 expressions&#xa0;: limite atteinte (--limit)&#xa0;; il y en a d&apos;autres</translation>
-    </message>
-    <message>
         <source>stopped early: %1; the list is not complete</source>
         <translation>arrêté avant la fin&#xa0;: %1&#xa0;; la liste est incomplète</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -425,10 +434,6 @@
     <message>
         <source>--wordlist %1: %2.</source>
         <translation>--wordlist %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>les mots de la liste %1&#xa0;: %2 mots, %3 écartés pour des lettres hors de A à Z&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</translation>
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>

@@ -392,24 +392,33 @@
 <context>
     <name>GameOutput</name>
     <message>
-        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>parole: %1; candidate: %2; domande al correttore: %3; %4 s</translation>
-    </message>
-    <message>
-        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>frasi: %1; candidate: %2; domande al correttore: %3; %4 s</translation>
-    </message>
-    <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
         <translation>fermato dopo %1 parole su %2, il limite (--limit)</translation>
     </message>
     <message>
-        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>fermato dopo %1 frasi, il limite (--limit); ce ne sono altre</translation>
-    </message>
-    <message>
         <source>stopped early: %1; the list is not complete</source>
         <translation>fermato in anticipo: %1; l&apos;elenco non è completo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -425,10 +434,6 @@
     <message>
         <source>--wordlist %1: %2.</source>
         <translation>--wordlist %1: %2.</translation>
-    </message>
-    <message>
-        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>le parole dell&apos;elenco %1: %2 parole, %3 tralasciate per lettere non comprese tra la A e la Z; il correttore ortografico non è stato interrogato</translation>
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>

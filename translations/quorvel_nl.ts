@@ -392,24 +392,33 @@
 <context>
     <name>GameOutput</name>
     <message>
-        <source>%1 words, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>woorden: %1; kandidaten: %2; vragen aan de spellingcontrole: %3; %4 s</translation>
-    </message>
-    <message>
-        <source>%1 phrases, from %2 candidate words and %3 questions to the checker, %4 s</source>
-        <translation>woordgroepen: %1; kandidaten: %2; vragen aan de spellingcontrole: %3; %4 s</translation>
-    </message>
-    <message>
         <source>stopped after %1 of %2 words, the limit (--limit)</source>
         <translation>gestopt na %1 van %2 woorden, de limiet (--limit)</translation>
     </message>
     <message>
-        <source>stopped after %1 phrases, the limit (--limit); there are more</source>
-        <translation>gestopt na %1 woordgroepen, de limiet (--limit); er zijn er meer</translation>
-    </message>
-    <message>
         <source>stopped early: %1; the list is not complete</source>
         <translation>voortijdig gestopt: %1; de lijst is niet volledig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -425,10 +434,6 @@
     <message>
         <source>--wordlist %1: %2.</source>
         <translation>--wordlist %1: %2.</translation>
-    </message>
-    <message>
-        <source>the words of the list %1: %2 words, %3 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation>de woorden van de lijst %1: %2 woorden, %3 weggelaten wegens letters buiten A tot Z; de spellingcontrole is niet bevraagd</translation>
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
