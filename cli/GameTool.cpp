@@ -117,6 +117,11 @@ PoolTiles poolTiles(
     return game;
 }
 
+// Said after a game on the player's list.
+constexpr char kListNote[] = QT_TRANSLATE_N_NOOP("GameTool",
+    "the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the "
+    "spelling checker was not asked");
+
 // The largest word list read: a tournament list is a few megabytes.
 constexpr std::size_t kMaxWordListBytes = 64 * 1024 * 1024;
 
@@ -169,10 +174,8 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
     io.out(formatResults(outcome.results, command.format));
     for (const std::string &line : gameNotes(query, outcome))
         io.errLine(line);
-    io.errLine(QCoreApplication::translate("GameTool",
-        "the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the "
-        "spelling checker was not asked",
-        nullptr, static_cast<int>(std::min<std::size_t>(list.words.size(), INT_MAX)))
+    io.errLine(QCoreApplication::translate("GameTool", kListNote, nullptr,
+        static_cast<int>(std::min<std::size_t>(list.words.size(), INT_MAX)))
                    .arg(path)
                    .arg(static_cast<qulonglong>(list.skipped))
                    .toStdString());

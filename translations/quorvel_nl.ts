@@ -439,6 +439,13 @@
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
         <translation>De steen [%1] hoort niet bij de stenen van de taal van het woordenboek %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
