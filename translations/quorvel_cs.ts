@@ -379,11 +379,11 @@
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>Ve hře: vypsat nejvýše N výsledků a na standardním chybovém výstupu říci, když byly některé vynechány (výchozí: všechna slova, prvních %1 frází).</translation>
+        <translation>Ve hře: vypsat nejvýše N výsledků a na standardním chybovém výstupu oznámit, pokud byly některé vynechány (výchozí: všechna slova, prvních %1 frází).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>Ve hře: vypsat výsledky jako jedno pole JSON místo řádku pro každý; u každého výsledku jeho slova &quot;words&quot;, počet písmen &quot;letters&quot;, v každém slově pozice písmen, která zastupují žolíky &quot;blanks&quot;, a s --scores jeho hodnotu &quot;score&quot;.</translation>
+        <translation>Ve hře: vypsat výsledky jako jedno pole JSON místo řádku pro každý; u každého výsledku jeho slova &quot;words&quot;, počet písmen &quot;letters&quot;, v každém slově pozice písmen zastoupených žolíky &quot;blanks&quot;, a s --scores jeho hodnotu &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
@@ -402,26 +402,26 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n slovo; kandidátní slova: %1, dotazy na kontrolu pravopisu: %2, %3 s</numerusform>
+            <numerusform>%n slova; kandidátní slova: %1, dotazy na kontrolu pravopisu: %2, %3 s</numerusform>
+            <numerusform>%n slov; kandidátní slova: %1, dotazy na kontrolu pravopisu: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fráze; kandidátní slova: %1, dotazy na kontrolu pravopisu: %2, %3 s</numerusform>
+            <numerusform>%n fráze; kandidátní slova: %1, dotazy na kontrolu pravopisu: %2, %3 s</numerusform>
+            <numerusform>%n frází; kandidátní slova: %1, dotazy na kontrolu pravopisu: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>zastaveno po %n frázi, na limitu (--limit); je jich víc</numerusform>
+            <numerusform>zastaveno po %n frázích, na limitu (--limit); je jich víc</numerusform>
+            <numerusform>zastaveno po %n frázích, na limitu (--limit); je jich víc</numerusform>
         </translation>
     </message>
 </context>
@@ -445,10 +445,10 @@
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>slova ze seznamu %1: %n slovo, vynecháno kvůli písmenům mimo A až Z: %2; kontroly pravopisu se program neptal</numerusform>
+            <numerusform>slova ze seznamu %1: %n slova, vynecháno kvůli písmenům mimo A až Z: %2; kontroly pravopisu se program neptal</numerusform>
+            <numerusform>slova ze seznamu %1: %n slov, vynecháno kvůli písmenům mimo A až Z: %2; kontroly pravopisu se program neptal</numerusform>
         </translation>
     </message>
 </context>
@@ -1183,7 +1183,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
-        <translation>Porovnávat písmena volně, jak je počítají hráči slovních her: nezáleží na velikosti písmen ani na znaménku, pro které jazyk slovníku nemá samostatné písmeno (ve francouzštině „ete“ najde „été“; ve španělštině „n“ nikdy nezastupuje „ñ“). Slovní hry (--some, --phrases, --pattern) porovnávají vždy takto; s nimi nemění nic.</translation>
+        <translation>Porovnávat písmena volně, jak je počítají hráči slovních her: nezáleží na velikosti písmen ani na znaménku, pro které jazyk slovníku nemá samostatné písmeno (ve francouzštině „ete“ najde „été“; ve španělštině „n“ nikdy nezastupuje „ñ“). Slovní hry (--some, --phrases, --pattern) porovnávají vždy takto; s nimi tato volba nic nemění.</translation>
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>

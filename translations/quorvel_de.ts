@@ -374,19 +374,19 @@
     </message>
     <message>
         <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
-        <translation>Im Spiel: Wörter aus weniger als N Buchstaben auslassen (Vorgabe 2); bei Wortgruppen jedes ihrer Wörter.</translation>
+        <translation>In einem Spiel: die Wörter aus weniger als N Buchstaben weglassen (Vorgabe 2); bei Wortgruppen jedes ihrer Wörter.</translation>
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>Im Spiel: höchstens N Ergebnisse ausgeben und auf der Standardfehlerausgabe sagen, wenn welche ausgelassen wurden (Vorgabe: alle Wörter, die ersten %1 Wortgruppen).</translation>
+        <translation>In einem Spiel: höchstens N Ergebnisse ausgeben und auf der Standardfehlerausgabe melden, wenn welche weggelassen wurden (Vorgabe: alle Wörter, die ersten %1 Wortgruppen).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>Im Spiel: die Ergebnisse als ein JSON-Array statt einer Zeile je Ergebnis ausgeben; je Ergebnis seine &quot;words&quot;, seine Zahl der Buchstaben &quot;letters&quot;, in jedem Wort die Stellen der Buchstaben, für die Joker stehen (&quot;blanks&quot;), und mit --scores seinen Wert &quot;score&quot;.</translation>
+        <translation>In einem Spiel: die Ergebnisse als ein JSON-Array statt einer Zeile je Ergebnis ausgeben; je Ergebnis seine &quot;words&quot;, seine Zahl der Buchstaben &quot;letters&quot;, in jedem Wort die Stellen der Buchstaben, für die Joker stehen (&quot;blanks&quot;), und mit --scores seinen Wert &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
-        <translation>%1 nimmt Buchstaben aus dem Alphabet des Wörterbuchs.</translation>
+        <translation>%1 erwartet Buchstaben aus dem Alphabet des Wörterbuchs.</translation>
     </message>
 </context>
 <context>
@@ -401,23 +401,23 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort; Kandidaten: %1, Fragen an die Rechtschreibprüfung: %2, %3 s</numerusform>
+            <numerusform>%n Wörter; Kandidaten: %1, Fragen an die Rechtschreibprüfung: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wortgruppe; Kandidaten: %1, Fragen an die Rechtschreibprüfung: %2, %3 s</numerusform>
+            <numerusform>%n Wortgruppen; Kandidaten: %1, Fragen an die Rechtschreibprüfung: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>angehalten nach %n Wortgruppe: Grenze erreicht (--limit); es gibt weitere</numerusform>
+            <numerusform>angehalten nach %n Wortgruppen: Grenze erreicht (--limit); es gibt weitere</numerusform>
         </translation>
     </message>
 </context>
@@ -441,9 +441,9 @@
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Wörter der Liste %1: %n Wort, %2 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht befragt</numerusform>
+            <numerusform>die Wörter der Liste %1: %n Wörter, %2 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht befragt</numerusform>
         </translation>
     </message>
 </context>

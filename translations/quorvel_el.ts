@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>Σε παιχνίδι: εμφάνιση των αποτελεσμάτων ως έναν πίνακα JSON αντί για μία γραμμή το καθένα· για κάθε αποτέλεσμα οι λέξεις του &quot;words&quot;, ο αριθμός των γραμμάτων του &quot;letters&quot;, σε κάθε λέξη οι θέσεις των γραμμάτων που αντικαθιστούν τα μπαλαντέρ &quot;blanks&quot;, και με --scores η αξία του &quot;score&quot;.</translation>
+        <translation>Σε παιχνίδι: εμφάνιση των αποτελεσμάτων ως έναν πίνακα JSON αντί για μία γραμμή το καθένα· για κάθε αποτέλεσμα οι λέξεις του &quot;words&quot;, ο αριθμός των γραμμάτων του &quot;letters&quot;, σε κάθε λέξη οι θέσεις των γραμμάτων που αντιπροσωπεύονται από μπαλαντέρ &quot;blanks&quot;, και με --scores η αξία του &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
@@ -401,23 +401,23 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n λέξη· υποψήφιες λέξεις: %1, ερωτήσεις στον ορθογραφικό έλεγχο: %2, %3 s</numerusform>
+            <numerusform>%n λέξεις· υποψήφιες λέξεις: %1, ερωτήσεις στον ορθογραφικό έλεγχο: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n φράση· υποψήφιες λέξεις: %1, ερωτήσεις στον ορθογραφικό έλεγχο: %2, %3 s</numerusform>
+            <numerusform>%n φράσεις· υποψήφιες λέξεις: %1, ερωτήσεις στον ορθογραφικό έλεγχο: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>διακοπή μετά από %n φράση, στο όριο (--limit)· υπάρχουν κι άλλες</numerusform>
+            <numerusform>διακοπή μετά από %n φράσεις, στο όριο (--limit)· υπάρχουν κι άλλες</numerusform>
         </translation>
     </message>
 </context>
@@ -441,9 +441,9 @@
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>οι λέξεις της λίστας %1: %n λέξη, παραλείφθηκαν λόγω γραμμάτων εκτός A έως Z: %2· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</numerusform>
+            <numerusform>οι λέξεις της λίστας %1: %n λέξεις, παραλείφθηκαν λόγω γραμμάτων εκτός A έως Z: %2· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</numerusform>
         </translation>
     </message>
 </context>
@@ -1172,7 +1172,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
-        <translation>Χαλαρή αντιστοίχιση των γραμμάτων, όπως τα μετρούν οι παίκτες παιχνιδιών λέξεων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα διακριτικό σημείο για το οποίο η γλώσσα του λεξικού δεν έχει ξεχωριστό γράμμα (στα γαλλικά το «ete» βρίσκει το «été»· στα ισπανικά το «n» δεν αντιστοιχεί ποτέ στο «ñ»). Τα παιχνίδια λέξεων (--some, --phrases, --pattern) αντιστοιχίζουν πάντα έτσι· μαζί τους δεν αλλάζει τίποτα.</translation>
+        <translation>Χαλαρή αντιστοίχιση των γραμμάτων, όπως τα μετρούν οι παίκτες παιχνιδιών λέξεων: δεν έχει σημασία η διάκριση πεζών και κεφαλαίων ούτε ένα διακριτικό σημείο για το οποίο η γλώσσα του λεξικού δεν έχει ξεχωριστό γράμμα (στα γαλλικά το «ete» βρίσκει το «été»· στα ισπανικά το «n» δεν αντιστοιχεί ποτέ στο «ñ»). Τα παιχνίδια λέξεων (--some, --phrases, --pattern) αντιστοιχίζουν πάντα έτσι· μαζί τους η επιλογή αυτή δεν αλλάζει τίποτα.</translation>
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>

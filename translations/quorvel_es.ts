@@ -378,11 +378,11 @@
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>En un juego: mostrar como mucho N resultados, y decir en la salida de errores cuándo se omitieron algunos (por defecto: todas las palabras, las primeras %1 frases).</translation>
+        <translation>En un juego: mostrar como mucho N resultados, e indicar en la salida de errores estándar si se omitieron algunos (por defecto: todas las palabras, las primeras %1 frases).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>En un juego: mostrar los resultados como una sola matriz JSON en lugar de una línea cada uno; por resultado sus palabras &quot;words&quot;, su número de letras &quot;letters&quot;, en cada palabra las posiciones de las letras que representan los comodines &quot;blanks&quot;, y con --scores su valor &quot;score&quot;.</translation>
+        <translation>En un juego: mostrar los resultados como una sola matriz JSON en lugar de una línea cada uno; por resultado sus palabras &quot;words&quot;, su número de letras &quot;letters&quot;, en cada palabra las posiciones de las letras representadas por comodines &quot;blanks&quot;, y con --scores su valor &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
@@ -401,23 +401,23 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra; candidatas: %1, preguntas al corrector: %2, %3 s</numerusform>
+            <numerusform>%n palabras; candidatas: %1, preguntas al corrector: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frase; candidatas: %1, preguntas al corrector: %2, %3 s</numerusform>
+            <numerusform>%n frases; candidatas: %1, preguntas al corrector: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>detenido tras %n frase, el límite (--limit); hay más</numerusform>
+            <numerusform>detenido tras %n frases, el límite (--limit); hay más</numerusform>
         </translation>
     </message>
 </context>
@@ -437,13 +437,13 @@
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
-        <translation>La ficha [%1] no es del juego de fichas del idioma del diccionario %2.</translation>
+        <translation>La ficha [%1] no forma parte del juego de fichas del idioma del diccionario %2.</translation>
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>las palabras de la lista %1: %n palabra, omitidas por letras fuera de la A a la Z: %2; no se consultó al corrector ortográfico</numerusform>
+            <numerusform>las palabras de la lista %1: %n palabras, omitidas por letras fuera de la A a la Z: %2; no se consultó al corrector ortográfico</numerusform>
         </translation>
     </message>
 </context>
@@ -1172,7 +1172,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
-        <translation>Comparar las letras de forma flexible, como las cuentan los jugadores de juegos de palabras: no importan las mayúsculas ni un signo diacrítico para el que el idioma del diccionario no tiene una letra propia (en francés «ete» encuentra «été»; en español la «n» nunca sustituye a la «ñ»). Los juegos de palabras (--some, --phrases, --pattern) siempre comparan así; con ellos no cambia nada.</translation>
+        <translation>Comparar las letras de forma flexible, como las cuentan los jugadores de juegos de palabras: no importan las mayúsculas ni un signo diacrítico para el que el idioma del diccionario no tiene una letra propia (en francés «ete» encuentra «été»; en español la «n» nunca sustituye a la «ñ»). Los juegos de palabras (--some, --phrases, --pattern) siempre comparan así; con ellos, esta opción no cambia nada.</translation>
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>

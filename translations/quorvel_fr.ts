@@ -374,19 +374,19 @@
     </message>
     <message>
         <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
-        <translation>Dans un jeu : écarter les mots de moins de N lettres (2 par défaut) ; dans une phrase, chacun de ses mots.</translation>
+        <translation>Dans un jeu&#xa0;: écarter les mots de moins de N lettres (2 par défaut)&#xa0;; dans une expression, chacun de ses mots.</translation>
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>Dans un jeu : afficher au plus N résultats, et dire sur la sortie d&apos;erreur quand certains ont été écartés (par défaut : tous les mots, les %1 premières phrases).</translation>
+        <translation>Dans un jeu&#xa0;: afficher au plus N résultats, et signaler sur la sortie d&apos;erreur standard si certains ont été écartés (par défaut&#xa0;: tous les mots, les %1 premières expressions).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>Dans un jeu : afficher les résultats en un seul tableau JSON au lieu d&apos;une ligne chacun ; pour chaque résultat ses mots &quot;words&quot;, son nombre de lettres &quot;letters&quot;, dans chaque mot les positions des lettres que remplacent les jokers &quot;blanks&quot;, et avec --scores sa valeur &quot;score&quot;.</translation>
+        <translation>Dans un jeu&#xa0;: afficher les résultats en un seul tableau JSON au lieu d&apos;une ligne chacun&#xa0;; pour chaque résultat ses mots &quot;words&quot;, son nombre de lettres &quot;letters&quot;, dans chaque mot les positions des lettres que remplacent les jokers &quot;blanks&quot;, et avec --scores sa valeur &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
-        <translation>%1 prend des lettres de l&apos;alphabet du dictionnaire.</translation>
+        <translation>%1 attend des lettres de l&apos;alphabet du dictionnaire.</translation>
     </message>
 </context>
 <context>
@@ -401,23 +401,23 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot&#xa0;; candidats&#xa0;: %1, questions au correcteur&#xa0;: %2, %3 s</numerusform>
+            <numerusform>%n mots&#xa0;; candidats&#xa0;: %1, questions au correcteur&#xa0;: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n expression&#xa0;; candidats&#xa0;: %1, questions au correcteur&#xa0;: %2, %3 s</numerusform>
+            <numerusform>%n expressions&#xa0;; candidats&#xa0;: %1, questions au correcteur&#xa0;: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>arrêté après %n expression&#xa0;: limite atteinte (--limit)&#xa0;; il y en a d&apos;autres</numerusform>
+            <numerusform>arrêté après %n expressions&#xa0;: limite atteinte (--limit)&#xa0;; il y en a d&apos;autres</numerusform>
         </translation>
     </message>
 </context>
@@ -437,13 +437,13 @@
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
-        <translation>La pièce [%1] n&apos;est pas du jeu de pièces de la langue du dictionnaire %2.</translation>
+        <translation>Le jeton [%1] ne fait pas partie du jeu de jetons de la langue du dictionnaire %2.</translation>
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>les mots de la liste %1&#xa0;: %n mot, écartés pour des lettres hors de A à Z&#xa0;: %2&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</numerusform>
+            <numerusform>les mots de la liste %1&#xa0;: %n mots, écartés pour des lettres hors de A à Z&#xa0;: %2&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</numerusform>
         </translation>
     </message>
 </context>
@@ -1086,7 +1086,7 @@
     </message>
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
-        <translation>on ne peut indiquer que des lettres, «&#xa0;?&#xa0;» pour un joker, une pièce de plusieurs lettres entre [ ] et des espaces</translation>
+        <translation>on ne peut indiquer que des lettres, «&#xa0;?&#xa0;» pour un joker, un jeton de plusieurs lettres entre [ ] et des espaces</translation>
     </message>
 </context>
 <context>
@@ -1176,7 +1176,7 @@
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
-        <translation>Les lettres mélangées (de n&apos;importe quel alphabet, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, comparées avec souplesse, «&#xa0;?&#xa0;» est un joker et [ch] une pièce de plusieurs lettres.</translation>
+        <translation>Les lettres mélangées (de n&apos;importe quel alphabet, majuscules ou minuscules)&#xa0;; avec --some ou --phrases, comparées avec souplesse, «&#xa0;?&#xa0;» est un joker et [ch] un jeton de plusieurs lettres.</translation>
     </message>
 </context>
 <context>

@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>In un gioco: stampare al massimo N risultati, e dire sullo standard error quando alcuni sono stati tralasciati (predefinito: tutte le parole, le prime %1 frasi).</translation>
+        <translation>In un gioco: stampare al massimo N risultati, e segnalare sullo standard error se alcuni sono stati tralasciati (predefinito: tutte le parole, le prime %1 frasi).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
@@ -401,23 +401,23 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola; candidate: %1, domande al correttore: %2, %3 s</numerusform>
+            <numerusform>%n parole; candidate: %1, domande al correttore: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frase; candidate: %1, domande al correttore: %2, %3 s</numerusform>
+            <numerusform>%n frasi; candidate: %1, domande al correttore: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>fermato dopo %n frase, il limite (--limit); ce ne sono altre</numerusform>
+            <numerusform>fermato dopo %n frasi, il limite (--limit); ce ne sono altre</numerusform>
         </translation>
     </message>
 </context>
@@ -441,9 +441,9 @@
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le parole dell&apos;elenco %1: %n parola, tralasciate per lettere non comprese tra la A e la Z: %2; il correttore ortografico non è stato interrogato</numerusform>
+            <numerusform>le parole dell&apos;elenco %1: %n parole, tralasciate per lettere non comprese tra la A e la Z: %2; il correttore ortografico non è stato interrogato</numerusform>
         </translation>
     </message>
 </context>
@@ -1086,7 +1086,7 @@
     </message>
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
-        <translation>si possono indicare solo lettere, «?» per un jolly, una tessera di più lettere tra [ ] e gli spazi</translation>
+        <translation>si possono indicare solo lettere, «?» per un jolly, una tessera di più lettere tra [ ] e spazi</translation>
     </message>
 </context>
 <context>
@@ -1172,7 +1172,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
-        <translation>Confrontare le lettere in modo flessibile, come le contano i giocatori di giochi di parole: non contano né le maiuscole né un segno diacritico per cui la lingua del dizionario non ha una lettera a sé (in francese «ete» trova «été»; in spagnolo «n» non sostituisce mai «ñ»). I giochi di parole (--some, --phrases, --pattern) confrontano sempre così; con essi non cambia nulla.</translation>
+        <translation>Confrontare le lettere in modo flessibile, come le contano i giocatori di giochi di parole: non contano né le maiuscole né un segno diacritico per cui la lingua del dizionario non ha una lettera a sé (in francese «ete» trova «été»; in spagnolo «n» non sostituisce mai «ñ»). I giochi di parole (--some, --phrases, --pattern) confrontano sempre così; con essi questa opzione non cambia nulla.</translation>
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>

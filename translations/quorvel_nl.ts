@@ -374,19 +374,19 @@
     </message>
     <message>
         <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
-        <translation>In een spel: woorden van minder dan N letters weglaten (standaard 2); in een woordgroep elk van haar woorden.</translation>
+        <translation>In een spel: woorden van minder dan N letters weglaten (standaard 2); in een woordgroep geldt dit voor elk van haar woorden.</translation>
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>In een spel: hoogstens N resultaten tonen, en op de standaardfoutuitvoer melden wanneer er zijn weggelaten (standaard: alle woorden, de eerste %1 woordgroepen).</translation>
+        <translation>In een spel: hoogstens N resultaten tonen, en op de standaardfoutuitvoer melden als er resultaten zijn weggelaten (standaard: alle woorden, de eerste %1 woordgroepen).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>In een spel: de resultaten als één JSON-array tonen in plaats van een regel per resultaat; per resultaat de woorden &quot;words&quot;, het aantal letters &quot;letters&quot;, in elk woord de posities van de letters waarvoor blanco stenen staan &quot;blanks&quot;, en met --scores de waarde &quot;score&quot;.</translation>
+        <translation>In een spel: de resultaten als één JSON-array tonen in plaats van een regel per resultaat; per resultaat de woorden &quot;words&quot;, het aantal letters &quot;letters&quot;, in elk woord de posities van de letters waarvoor jokers staan &quot;blanks&quot;, en met --scores de waarde &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
-        <translation>%1 neemt letters uit het alfabet van het woordenboek.</translation>
+        <translation>%1 verwacht letters uit het alfabet van het woordenboek.</translation>
     </message>
 </context>
 <context>
@@ -401,23 +401,23 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n woord; kandidaten: %1, vragen aan de spellingcontrole: %2, %3 s</numerusform>
+            <numerusform>%n woorden; kandidaten: %1, vragen aan de spellingcontrole: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n woordgroep; kandidaten: %1, vragen aan de spellingcontrole: %2, %3 s</numerusform>
+            <numerusform>%n woordgroepen; kandidaten: %1, vragen aan de spellingcontrole: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>gestopt na %n woordgroep, de limiet (--limit); er zijn er meer</numerusform>
+            <numerusform>gestopt na %n woordgroepen, de limiet (--limit); er zijn er meer</numerusform>
         </translation>
     </message>
 </context>
@@ -437,13 +437,13 @@
     </message>
     <message>
         <source>The tile [%1] is not one of the tile set of the language of the dictionary %2.</source>
-        <translation>De steen [%1] hoort niet bij de stenen van de taal van het woordenboek %2.</translation>
+        <translation>De lettersteen [%1] hoort niet bij de set letterstenen van de taal van het woordenboek %2.</translation>
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de woorden van de lijst %1: %n woord, %2 weggelaten wegens letters buiten A tot Z; de spellingcontrole is niet bevraagd</numerusform>
+            <numerusform>de woorden van de lijst %1: %n woorden, %2 weggelaten wegens letters buiten A tot Z; de spellingcontrole is niet bevraagd</numerusform>
         </translation>
     </message>
 </context>
@@ -1086,7 +1086,7 @@
     </message>
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
-        <translation>alleen letters, ‘?’ voor een joker, een steen van meer letters tussen [ ] en spaties zijn toegestaan</translation>
+        <translation>alleen letters, ‘?’ voor een joker, een lettersteen van meerdere letters tussen [ ] en spaties zijn toegestaan</translation>
     </message>
 </context>
 <context>
@@ -1172,11 +1172,11 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
-        <translation>Letters soepel vergelijken, zoals spelers van woordspellen ze tellen: hoofd- of kleine letters maken geen verschil, net zomin als een diakritisch teken waarvoor de taal van het woordenboek geen eigen letter heeft (in het Frans vindt ‘ete’ ‘été’; in het Spaans staat ‘n’ nooit voor ‘ñ’). De woordspellen (--some, --phrases, --pattern) vergelijken altijd zo; met hen verandert deze optie niets.</translation>
+        <translation>Letters soepel vergelijken, zoals spelers van woordspellen ze tellen: hoofd- of kleine letters maken geen verschil, net zomin als een diakritisch teken waarvoor de taal van het woordenboek geen eigen letter heeft (in het Frans vindt ‘ete’ ‘été’; in het Spaans staat ‘n’ nooit voor ‘ñ’). De woordspellen (--some, --phrases, --pattern) vergelijken altijd zo; daarbij verandert deze optie niets.</translation>
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>
-        <translation>De gehusselde letters (van elk alfabet, hoofd- of kleine letters); met --some of --phrases soepel vergeleken, ‘?’ is een joker en [ch] een steen van meer letters.</translation>
+        <translation>De gehusselde letters (van elk alfabet, hoofd- of kleine letters); met --some of --phrases soepel vergeleken, ‘?’ is een joker en [ch] een lettersteen van meerdere letters.</translation>
     </message>
 </context>
 <context>

@@ -375,15 +375,15 @@
     </message>
     <message>
         <source>In a game: leave out the words of fewer than N letters (default 2); in a phrase, each of its words.</source>
-        <translation>W grze: pomiń słowa krótsze niż N liter (domyślnie 2); we frazie każde z jej słów.</translation>
+        <translation>W grze: pominąć słowa krótsze niż N liter (domyślnie 2); w wyrażeniu każde z jego słów.</translation>
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>W grze: wypisz co najwyżej N wyników i powiedz na standardowym wyjściu błędów, gdy jakieś pominięto (domyślnie: wszystkie słowa, pierwsze %1 fraz).</translation>
+        <translation>W grze: wypisać co najwyżej N wyników i zgłosić na standardowym wyjściu błędów, jeśli jakieś pominięto (domyślnie: wszystkie słowa, pierwsze %1 wyrażeń).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>W grze: wypisz wyniki jako jedną tablicę JSON zamiast wiersza na wynik; dla każdego wyniku jego słowa &quot;words&quot;, liczbę liter &quot;letters&quot;, w każdym słowie pozycje liter, które zastępują mydła &quot;blanks&quot;, a z --scores jego wartość &quot;score&quot;.</translation>
+        <translation>W grze: wypisać wyniki jako jedną tablicę JSON zamiast wiersza na wynik; dla każdego wyniku jego słowa &quot;words&quot;, liczbę liter &quot;letters&quot;, w każdym słowie pozycje liter, za które stoją blanki &quot;blanks&quot;, a z --scores jego wartość &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
@@ -402,26 +402,26 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n słowo; słowa kandydujące: %1, pytania do modułu sprawdzania pisowni: %2, %3 s</numerusform>
+            <numerusform>%n słowa; słowa kandydujące: %1, pytania do modułu sprawdzania pisowni: %2, %3 s</numerusform>
+            <numerusform>%n słów; słowa kandydujące: %1, pytania do modułu sprawdzania pisowni: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wyrażenie; słowa kandydujące: %1, pytania do modułu sprawdzania pisowni: %2, %3 s</numerusform>
+            <numerusform>%n wyrażenia; słowa kandydujące: %1, pytania do modułu sprawdzania pisowni: %2, %3 s</numerusform>
+            <numerusform>%n wyrażeń; słowa kandydujące: %1, pytania do modułu sprawdzania pisowni: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>zatrzymano po %n wyrażeniu, na limicie (--limit); jest ich więcej</numerusform>
+            <numerusform>zatrzymano po %n wyrażeniach, na limicie (--limit); jest ich więcej</numerusform>
+            <numerusform>zatrzymano po %n wyrażeniach, na limicie (--limit); jest ich więcej</numerusform>
         </translation>
     </message>
 </context>
@@ -445,10 +445,10 @@
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>słowa z listy %1: %n słowo, pominięte z powodu liter spoza A–Z: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
+            <numerusform>słowa z listy %1: %n słowa, pominięte z powodu liter spoza A–Z: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
+            <numerusform>słowa z listy %1: %n słów, pominięte z powodu liter spoza A–Z: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
         </translation>
     </message>
 </context>

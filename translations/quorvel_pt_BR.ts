@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>Em um jogo: mostrar no máximo N resultados e dizer na saída de erros quando alguns foram deixados de fora (padrão: todas as palavras, as primeiras %1 frases).</translation>
+        <translation>Em um jogo: mostrar no máximo N resultados e informar na saída de erro padrão se alguns foram deixados de fora (padrão: todas as palavras, as primeiras %1 frases).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
@@ -401,23 +401,23 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palavra; candidatas: %1, perguntas ao verificador: %2, %3 s</numerusform>
+            <numerusform>%n palavras; candidatas: %1, perguntas ao verificador: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frase; candidatas: %1, perguntas ao verificador: %2, %3 s</numerusform>
+            <numerusform>%n frases; candidatas: %1, perguntas ao verificador: %2, %3 s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>interrompido após %n frase, o limite (--limit); há mais</numerusform>
+            <numerusform>interrompido após %n frases, o limite (--limit); há mais</numerusform>
         </translation>
     </message>
 </context>
@@ -441,9 +441,9 @@
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>as palavras da lista %1: %n palavra, deixadas de fora por terem letras fora de A a Z: %2; o verificador ortográfico não foi consultado</numerusform>
+            <numerusform>as palavras da lista %1: %n palavras, deixadas de fora por terem letras fora de A a Z: %2; o verificador ortográfico não foi consultado</numerusform>
         </translation>
     </message>
 </context>
@@ -1086,7 +1086,7 @@
     </message>
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
-        <translation>só podem ser dadas letras, “?” para um curinga, uma peça de várias letras entre [ ] e espaços</translation>
+        <translation>só é possível informar letras, “?” para um curinga, uma peça de várias letras entre [ ] e espaços</translation>
     </message>
 </context>
 <context>
@@ -1172,7 +1172,7 @@
     </message>
     <message>
         <source>Match the letters loosely, as word-game players count them: case does not matter, nor a mark the dictionary&apos;s language has no letter of its own for (in French &quot;ete&quot; finds &quot;été&quot;; in Spanish &quot;n&quot; never stands for &quot;ñ&quot;). The word games (--some, --phrases, --pattern) always match so; with them it changes nothing.</source>
-        <translation>Comparar as letras de forma flexível, como os jogadores de jogos de palavras as contam: não importam maiúsculas e minúsculas nem um sinal diacrítico para o qual o idioma do dicionário não tem uma letra própria (em francês “ete” encontra “été”; em espanhol “n” nunca substitui “ñ”). Os jogos de palavras (--some, --phrases, --pattern) sempre comparam assim; com eles, nada muda.</translation>
+        <translation>Comparar as letras de forma flexível, como os jogadores de jogos de palavras as contam: não importam maiúsculas e minúsculas nem um sinal diacrítico para o qual o idioma do dicionário não tem uma letra própria (em francês “ete” encontra “été”; em espanhol “n” nunca substitui “ñ”). Os jogos de palavras (--some, --phrases, --pattern) sempre comparam assim; com eles, esta opção não muda nada.</translation>
     </message>
     <message>
         <source>The jumbled letters (of any alphabet, in either case); with --some or --phrases matched loosely, &quot;?&quot; is a blank tile and [ch] a tile of several letters.</source>

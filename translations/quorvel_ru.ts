@@ -379,11 +379,11 @@
     </message>
     <message>
         <source>In a game: print no more than N results, and say on standard error when some were left out (default: every word, the first %1 phrases).</source>
-        <translation>В игре: выводить не больше N результатов и сообщать в стандартный поток ошибок, когда какие-то пропущены (по умолчанию: все слова, первые %1 фраз).</translation>
+        <translation>В игре: выводить не больше N результатов и сообщать в стандартный поток ошибок, если какие-то из них пропущены (по умолчанию: все слова, первые %1 фраз).</translation>
     </message>
     <message>
         <source>In a game: print the results as one JSON array instead of a line each; per result its &quot;words&quot;, its number of &quot;letters&quot;, in each word the positions of the letters &quot;blanks&quot; stand for, and with --scores its &quot;score&quot;.</source>
-        <translation>В игре: выводить результаты одним массивом JSON вместо строки на каждый; для каждого результата его слова &quot;words&quot;, число букв &quot;letters&quot;, в каждом слове позиции букв, которые заменяют пустые фишки &quot;blanks&quot;, и с --scores его стоимость &quot;score&quot;.</translation>
+        <translation>В игре: выводить результаты одним массивом JSON вместо строки на каждый; для каждого результата его слова &quot;words&quot;, число букв &quot;letters&quot;, в каждом слове позиции букв, вместо которых стоят пустые фишки &quot;blanks&quot;, и с --scores его стоимость &quot;score&quot;.</translation>
     </message>
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
@@ -402,26 +402,26 @@
     </message>
     <message numerus="yes">
         <source>%n word(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n слово; кандидатов: %1, запросов к проверке орфографии: %2, %3 с</numerusform>
+            <numerusform>%n слова; кандидатов: %1, запросов к проверке орфографии: %2, %3 с</numerusform>
+            <numerusform>%n слов; кандидатов: %1, запросов к проверке орфографии: %2, %3 с</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phrase(s); candidate words: %1, questions to the checker: %2, %3 s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n фраза; кандидатов: %1, запросов к проверке орфографии: %2, %3 с</numerusform>
+            <numerusform>%n фразы; кандидатов: %1, запросов к проверке орфографии: %2, %3 с</numerusform>
+            <numerusform>%n фраз; кандидатов: %1, запросов к проверке орфографии: %2, %3 с</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>stopped after %n phrase(s), the limit (--limit); there are more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>остановлено после %n фразы, по ограничению (--limit); есть ещё</numerusform>
+            <numerusform>остановлено после %n фраз, по ограничению (--limit); есть ещё</numerusform>
+            <numerusform>остановлено после %n фраз, по ограничению (--limit); есть ещё</numerusform>
         </translation>
     </message>
 </context>
@@ -445,10 +445,10 @@
     </message>
     <message numerus="yes">
         <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>слова из списка %1: %n слово, пропущено из-за букв вне A–Z: %2; проверка орфографии не опрашивалась</numerusform>
+            <numerusform>слова из списка %1: %n слова, пропущено из-за букв вне A–Z: %2; проверка орфографии не опрашивалась</numerusform>
+            <numerusform>слова из списка %1: %n слов, пропущено из-за букв вне A–Z: %2; проверка орфографии не опрашивалась</numerusform>
         </translation>
     </message>
 </context>
