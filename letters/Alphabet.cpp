@@ -47,6 +47,13 @@ std::optional<Alphabet> Alphabet::of(std::vector<std::string> letters)
     return alphabet;
 }
 
+void Alphabet::setConverted(std::vector<std::string> letters)
+{
+    std::sort(letters.begin(), letters.end());
+    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+    m_converted = std::move(letters);
+}
+
 std::optional<LetterId> Alphabet::id(std::string_view letter) const
 {
     const auto found = m_ids.find(std::string(letter));
@@ -83,12 +90,21 @@ std::string Alphabet::serialised() const
     }
     // Then, where the checker ignores characters, their bytes' count (2
     // bytes, little-endian) and the bytes.
-    if (!m_ignored.empty()) {
-        const auto size = static_cast<uint16_t>(std::min<std::size_t>(m_ignored.size(), 0xFFFF));
+    // Then, where letters are converted, the same for them, each ended by a
+    // line feed (the ignored characters' count then written even when 0).
+    std::string converted;
+    for (const std::string &letter : m_converted)
+        converted += letter + '\n';
+    const auto append = [&out](const std::string &field) {
+        const auto size = static_cast<uint16_t>(std::min<std::size_t>(field.size(), 0xFFFF));
         out.push_back(static_cast<char>(size & 0xFF));
         out.push_back(static_cast<char>(size >> 8));
-        out.append(m_ignored, 0, size);
-    }
+        out.append(field, 0, size);
+    };
+    if (!m_ignored.empty() || !converted.empty())
+        append(m_ignored);
+    if (!converted.empty())
+        append(converted);
     return out;
 }
 
@@ -114,24 +130,52 @@ std::optional<Alphabet> Alphabet::fromSerialised(std::string_view bytes)
         letters.emplace_back(bytes.substr(0, length));
         bytes.remove_prefix(length);
     }
-    std::string ignored;
-    if (!bytes.empty()) {
+    // A field: its count of bytes (2, little-endian), then the bytes.
+    const auto field = [&bytes]() -> std::optional<std::string_view> {
         if (bytes.size() < 2)
             return std::nullopt;
         const std::size_t size = static_cast<unsigned char>(bytes[0])
             | std::size_t(static_cast<unsigned char>(bytes[1])) << 8;
         bytes.remove_prefix(2);
-        if (size == 0 || size != bytes.size() || !isValidUtf8(bytes))
+        if (size > bytes.size() || !isValidUtf8(bytes.substr(0, size)))
             return std::nullopt;
-        ignored = bytes;
-        bytes = {};
+        const std::string_view read = bytes.substr(0, size);
+        bytes.remove_prefix(size);
+        return read;
+    };
+    std::string ignored;
+    std::vector<std::string> converted;
+    if (!bytes.empty()) {
+        const auto read = field();
+        // Written empty only before converted letters.
+        if (!read || (read->empty() && bytes.empty()))
+            return std::nullopt;
+        ignored = *read;
+    }
+    if (!bytes.empty()) {
+        const auto read = field();
+        if (!read || read->empty() || !bytes.empty() || read->back() != '\n')
+            return std::nullopt;
+        for (std::string_view rest = *read; !rest.empty();) {
+            const std::size_t end = rest.find('\n');
+            converted.emplace_back(rest.substr(0, end));
+            rest.remove_prefix(end + 1);
+        }
     }
     // Written sorted and once each: anything else was not written by us.
     if (!std::ranges::is_sorted(letters) || std::ranges::adjacent_find(letters) != letters.end())
         return std::nullopt;
     auto alphabet = of(std::move(letters));
-    if (alphabet)
-        alphabet->setIgnored(std::move(ignored));
+    if (!alphabet)
+        return alphabet;
+    alphabet->setIgnored(std::move(ignored));
+    const std::size_t kept = converted.size();
+    alphabet->setConverted(std::move(converted));
+    // Each converted letter is one of the alphabet's, written once.
+    if (alphabet->m_converted.size() != kept
+        || !std::ranges::all_of(alphabet->m_converted,
+            [&](const std::string &letter) { return alphabet->id(letter).has_value(); }))
+        return std::nullopt;
     return alphabet;
 }
 

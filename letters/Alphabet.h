@@ -5,6 +5,7 @@
 #include "letters/LetterCase.h"
 #include "letters/Letters.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -44,6 +45,16 @@ public:
     [[nodiscard]] const std::string &ignored() const { return m_ignored; }
     void setIgnored(std::string utf8) { m_ignored = std::move(utf8); }
 
+    // Letters that are typed but that the dictionary converts (ICONV) into
+    // others before it checks a word, no word being spelt with them (the
+    // Arabic lam-alif ligature, Catalan ŀ); not a letter its words have
+    // (Dutch ĳ, which the dictionary also makes of i and j).
+    [[nodiscard]] bool isConverted(std::string_view letter) const
+    {
+        return std::ranges::binary_search(m_converted, letter);
+    }
+    void setConverted(std::vector<std::string> letters);
+
     // The script most of the letters are written in, by its Unicode name
     // ("Latin", "Greek", "Cyrillic", "Hebrew", "Bengali"); "Common" when none.
     [[nodiscard]] std::string script() const;
@@ -56,13 +67,15 @@ public:
 
     friend bool operator==(const Alphabet &a, const Alphabet &b)
     {
-        return a.m_letters == b.m_letters && a.m_ignored == b.m_ignored;
+        return a.m_letters == b.m_letters && a.m_ignored == b.m_ignored
+            && a.m_converted == b.m_converted;
     }
 
 private:
     std::vector<std::string> m_letters; // sorted by their bytes: the numbers are stable
     std::unordered_map<std::string, LetterId> m_ids;
     std::string m_ignored;
+    std::vector<std::string> m_converted; // sorted, each once, each a letter
 };
 
 // Whether a letter is one a word is spelt with: its first character is

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/IndexedSearch.h"
 
+#include "letters/Alphabet.h"
+
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/FirstCounter.h"
@@ -243,15 +245,15 @@ CompoundBudget compoundBudgetFor(std::size_t letters, std::function<bool()> keep
 
 IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,
     std::size_t maxArrangements, const CompoundBudget &budget,
-    const std::function<bool()> &keepGoing, unsigned threads)
+    const std::function<bool()> &keepGoing, unsigned threads, const Alphabet *alphabet)
 {
     return indexedSearch(
-        letters, KeptForms(index), checker, maxArrangements, budget, keepGoing, threads);
+        letters, KeptForms(index), checker, maxArrangements, budget, keepGoing, threads, alphabet);
 }
 
 IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     SpellChecker &checker, std::size_t maxArrangements, const CompoundBudget &budget,
-    const std::function<bool()> &keepGoing, unsigned threads)
+    const std::function<bool()> &keepGoing, unsigned threads, const Alphabet *alphabet)
 {
     IndexedAnswer answer;
     if (letters.empty()) {
@@ -276,7 +278,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
     for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (filedApart(typed[i], (*keys)[i])) {
+        if ((!alphabet || alphabet->isConverted(typed[i])) && filedApart(typed[i], (*keys)[i])) {
             answer.fallback = QT_TRANSLATE_NOOP(
                 "Reason", "a letter typed stands for letters the word index files apart");
             return answer;

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+class Alphabet;
+
 // More questions than this and the index is no quicker than it is worth.
 inline constexpr std::size_t kMaxArrangementsTried = 1'000'000;
 
@@ -82,11 +84,14 @@ struct KeyCandidates {
 [[nodiscard]] KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});
 
+// The alphabet, where known, says which typed letters the dictionary
+// converts into others (those the index cannot stand in for); without it,
+// every compatibility letter whose letters the index files apart is.
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
-    unsigned threads = 0);
+    unsigned threads = 0, const Alphabet *alphabet = nullptr);
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
-    unsigned threads = 0);
+    unsigned threads = 0, const Alphabet *alphabet = nullptr);

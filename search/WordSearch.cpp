@@ -300,8 +300,8 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
         return std::nullopt;
     }
     const CompoundBudget budget = compoundBudgetFor(letterCount(letters), going);
-    IndexedAnswer answer = indexedSearch(
-        letters, *offer.index, checker, kMaxArrangementsTried, budget, going, m_options.threads);
+    IndexedAnswer answer = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried,
+        budget, going, m_options.threads, offer.alphabet.get());
     report.questions = static_cast<double>(answer.questions);
     if (answer.stopped) {
         stopped = true;

@@ -144,6 +144,26 @@ private slots:
         }
     }
 
+    // Which of the alphabet's letters the checker converts before it looks a
+    // word up: the index holds no form spelt with them.
+    void convertedLetters_data()
+    {
+        addRows<LetterRow>({
+            { "a letter ICONV turns into one", "uk_UA", "ґ", true },
+            { "a letter of a word", "uk_UA", "г", false },
+        });
+    }
+    void convertedLetters()
+    {
+        QFETCH(LetterRow, row);
+        const std::filesystem::path base
+            = std::filesystem::path(QUORVEL_TEST_DATA) / "alphabet" / row.dictionary;
+        const WordIndexBuild build = buildWordIndexFromFiles(base, Dialect::Nuspell, {}, nullptr);
+        QVERIFY(build.alphabet);
+        QVERIFY(build.alphabet->id(row.letter));
+        QCOMPARE(build.alphabet->isConverted(row.letter), row.inAlphabet);
+    }
+
     // A typed letter is one of the alphabet's once what the checker ignores
     // (uk_UA's stress mark) is taken out of it; a mark alone is none.
     void ignoredCharactersTyped_data()

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "letters/Alphabet.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
@@ -8,6 +9,7 @@
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
 #include "wordforms/FormRole.h"
+#include "wordforms/KeyLetters.h"
 
 #include <QTest>
 #include <limits>
@@ -107,6 +109,28 @@ private slots:
         QVERIFY(answers->asked.isEmpty());
         QCOMPARE(indexed("cat", index, checker), QStringLiteral("Done - Found 1 words: act"));
         QCOMPARE(answers->asked.size(), 3); // one question per candidate arrangement
+    }
+
+    // A compatibility letter is left to every arrangement only where the
+    // dictionary converts it: Dutch words are spelt with the ĳ ligature
+    // itself, and the index answers it.
+    void ligatureOfTheWords()
+    {
+        // The index keeps its forms in key letters.
+        const std::vector<std::string> spelt { "\u0133", "s" };
+        const auto key = keyLettersOf(spelt.data(), spelt.size());
+        const WordIndex index = WordIndex::fromForms({ { *key, Word } });
+        ScriptedChecker checker(std::make_shared<CheckerScript>(QSet<QString> { "\u0133s" }));
+        auto alphabet = Alphabet::of({ "\u0133", "s", "\uFB01" });
+        alphabet->setConverted({ "\uFB01" });
+        const auto words = indexedSearch(
+            "s\u0133", index, checker, kMaxArrangementsTried, {}, {}, 0, &*alphabet);
+        QVERIFY2(words.words, words.fallback.c_str());
+        QCOMPARE(words.words->size(), 1u);
+        const auto converted = indexedSearch(
+            "s\uFB01", index, checker, kMaxArrangementsTried, {}, {}, 0, &*alphabet);
+        QVERIFY(!converted.words);
+        QVERIFY(converted.fallback.find("files apart") != std::string::npos);
     }
 
     void givesUp_data()

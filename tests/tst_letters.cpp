@@ -241,6 +241,24 @@ private slots:
         QCOMPARE(Alphabet::fromSerialised(plain->serialised()), plain);
     }
 
+    // Letters the dictionary converts go to the cache too, with or without
+    // ignored characters before them, and make another alphabet.
+    void convertedLettersKept()
+    {
+        for (const char *ignored : { "", "\u0640" }) {
+            auto alphabet = Alphabet::of({ "\u0644", "\u0627", "\uFEFB", "\u0133" });
+            alphabet->setIgnored(ignored);
+            const auto plain = alphabet;
+            alphabet->setConverted({ "\uFEFB" });
+            QVERIFY(alphabet != plain);
+            QVERIFY(alphabet->isConverted("\uFEFB"));
+            QVERIFY(!alphabet->isConverted("\u0133"));
+            const auto read = Alphabet::fromSerialised(alphabet->serialised());
+            QCOMPARE(read, alphabet);
+            QVERIFY(read->isConverted("\uFEFB"));
+        }
+    }
+
     void serialisedBytesAreChecked_data()
     {
         const std::string good = Alphabet::of({ "a", "b" })->serialised();
@@ -252,6 +270,11 @@ private slots:
                 { "ignored characters cut short", withIgnored.substr(0, withIgnored.size() - 1) },
                 { "ignored characters not UTF-8", good + std::string("\x01\0\xC3", 3) },
                 { "no ignored characters after their count", good + std::string("\0\0", 2) },
+                { "a converted letter not of the alphabet",
+                    good + std::string("\0\0\x02\0c\n", 6) },
+                { "a converted letter without its end", good + std::string("\0\0\x01\0a", 5) },
+                { "converted letters, and more", good + std::string("\0\0\x02\0a\nx", 7) },
+                { "a converted letter twice", good + std::string("\0\0\x04\0a\na\n", 8) },
                 { "cut short", good.substr(0, good.size() - 1) },
                 { "a byte too many", good + "x" },
                 { "too many letters", std::string("\xFF\xFF\xFF\x7F", 4) },

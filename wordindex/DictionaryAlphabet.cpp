@@ -108,6 +108,7 @@ std::optional<Alphabet> dictionaryAlphabet(const AffixFile &affixes, std::string
     // also with the marks an ending begins with (an Arabic lam-alif
     // ligature with tanween is converted to lam and alif with tanween).
     bool converted = false;
+    std::vector<std::string> typedOnly; // converted letters no word is spelt with
     leadingMarks.insert(std::u32string());
     for (const auto &[from, to] : affixes.typedConversions) {
         for (const std::u32string &marks : leadingMarks) {
@@ -117,13 +118,22 @@ std::optional<Alphabet> dictionaryAlphabet(const AffixFile &affixes, std::string
             const auto letters = target.build();
             if (letters && !letters->empty()
                 && std::ranges::all_of(letters->letters(),
-                    [&](const std::string &letter) { return alphabet->id(letter).has_value(); }))
+                    [&](const std::string &letter) { return alphabet->id(letter).has_value(); })) {
                 converted = builder.addWord(utf8Of(from + marks)) || converted;
+                for (std::string &letter :
+                    splitLetters(utf8Of(from + marks)).value_or(std::vector<std::string> {})) {
+                    if (!alphabet->id(letter))
+                        typedOnly.push_back(std::move(letter));
+                }
+            }
         }
     }
     if (converted)
         alphabet = builder.build();
-    if (alphabet)
+    if (alphabet) {
         alphabet->setIgnored(utf8Of(affixes.ignored));
+        std::erase_if(typedOnly, [&](const std::string &letter) { return !alphabet->id(letter); });
+        alphabet->setConverted(std::move(typedOnly));
+    }
     return alphabet;
 }
