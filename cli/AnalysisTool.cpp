@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/AnalysisTool.h"
 
+#include "cli/ProgressLine.h"
 #include "platform/ProgramTerminator.h"
 #include "search/HeadlessView.h"
 #include "search/RunSummary.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
     const SearchOptions &options, const ToolIo &io, const std::optional<std::string> &askedLanguage)
@@ -21,7 +24,22 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
         englishResult);
     std::optional<RunReport> finished;
     search.setRunFinished([&finished](const RunReport &run) { finished = run; });
+    // Trying every arrangement of many letters takes long: a terminal sees
+    // how far it is from the first second on.
+    std::optional<ProgressLine> progress;
+    if (io.terminal) {
+        progress.emplace(io.terminal, io.clock);
+        view.setProgressReport([&progress](double done, double total) {
+            const auto count = [](double value) {
+                return static_cast<std::size_t>(std::clamp(value, 0.0, 1e18));
+            };
+            progress->update(
+                count(done), count(total), QT_TRANSLATE_NOOP("ProgressLine", "arrangements tried"));
+        });
+    }
     search.startanalysis();
+    if (progress)
+        progress->clear();
     if (services.terminator.isEnding())
         return ExitStatus::NoChecker;
     // No run, and the program goes on: the request was refused, and the

@@ -9,6 +9,7 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <functional>
 #include <mutex>
 
 // A window that only remembers what a run shows, for the command-line tools.
@@ -19,8 +20,18 @@ public:
     {
     }
 
-    void setProgressRange(float, float) override { }
-    void setProgressValue(float) override { ++m_progressUpdates; }
+    // The values go from minimum to maximum, one for each arrangement.
+    void setProgressRange(float minimum, float maximum) override
+    {
+        m_minimum = minimum;
+        m_total = double(maximum) - double(minimum) + 1;
+    }
+    void setProgressValue(float value) override
+    {
+        ++m_progressUpdates;
+        if (m_progress)
+            m_progress(double(value) - double(m_minimum) + 1, m_total);
+    }
     void setProgressVisible(bool) override { }
     void repaintProgress() override { }
     void setSearchingVisible(bool) override { }
@@ -32,11 +43,19 @@ public:
     [[nodiscard]] const QString &resultsText() const { return m_results; }
     // One update per arrangement tried.
     [[nodiscard]] double progressUpdates() const { return m_progressUpdates; }
+    // Told each update: how far the run is, of how far it goes.
+    void setProgressReport(std::function<void(double done, double total)> report)
+    {
+        m_progress = std::move(report);
+    }
 
 private:
     QString m_input;
     QString m_results;
     double m_progressUpdates = 0;
+    float m_minimum = 0;
+    double m_total = 0;
+    std::function<void(double done, double total)> m_progress;
 };
 
 // Every message goes to stderr; a question is answered Yes, so the tools

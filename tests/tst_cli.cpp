@@ -294,6 +294,30 @@ private slots:
         QVERIFY2(tool.errText().contains(row.err), qPrintable(tool.errText()));
     }
 
+    // Trying every arrangement shows its progress on a terminal, and clears
+    // it before the result.
+    void analysisProgress()
+    {
+        ToolFixture tool(Index::Forms);
+        HandClock clock;
+        QStringList drawn;
+        tool.io.terminal
+            = [&drawn](const std::string &text) { drawn.append(QString::fromStdString(text)); };
+        tool.io.clock = [&clock] {
+            clock.advance(std::chrono::milliseconds(300));
+            return clock.now;
+        };
+        SearchOptions options;
+        options.exhaustive = true;
+        options.threads = 1;
+        QCOMPARE(
+            runAnalysis("tca", tool.services(), options, tool.io, "xx_XX"), ExitStatus::Success);
+        QVERIFY2(drawn.size() >= 2, qPrintable(drawn.join('|')));
+        QVERIFY2(drawn.first().contains("of 6 arrangements tried"), qPrintable(drawn.first()));
+        QCOMPARE(drawn.last(), QStringLiteral("\r\x1b[K")); // cleared
+        QCOMPARE(QString::fromUtf8(tool.out), QStringLiteral("Done - Found 2 words: cat, act\n"));
+    }
+
     void analysisWithoutChecker()
     {
         ToolFixture tool(Index::Forms);

@@ -686,6 +686,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>vytváření rejstříku slov slovníku</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>uspořádání vyzkoušeno</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -675,6 +675,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>Wortindex des Wörterbuchs wird erstellt</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>Anordnungen versucht</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

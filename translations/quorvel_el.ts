@@ -675,6 +675,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>δημιουργία του ευρετηρίου λέξεων του λεξικού</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>διατάξεις δοκιμάστηκαν</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

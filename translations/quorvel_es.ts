@@ -675,6 +675,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>creando el índice de palabras del diccionario</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>combinaciones probadas</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

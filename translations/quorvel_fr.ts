@@ -675,6 +675,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>construction de l&apos;index des mots du dictionnaire</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>combinaisons essayées</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

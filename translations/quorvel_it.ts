@@ -675,6 +675,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>creazione dell&apos;indice delle parole del dizionario</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>combinazioni provate</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

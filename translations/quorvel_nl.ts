@@ -675,6 +675,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>woordindex van het woordenboek wordt opgebouwd</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>volgordes geprobeerd</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

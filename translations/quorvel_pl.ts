@@ -686,6 +686,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>budowanie indeksu słów słownika</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>ułożeń sprawdzono</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -675,6 +675,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>criando o índice de palavras do dicionário</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>combinações testadas</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -686,6 +686,10 @@
         <source>building the dictionary&apos;s word index</source>
         <translation>построение индекса слов словаря</translation>
     </message>
+    <message>
+        <source>arrangements tried</source>
+        <translation>перестановок проверено</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
