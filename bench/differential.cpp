@@ -127,7 +127,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         const std::string letters = inputs.next(longest);
         ++lengths[std::min(letterCount(letters), settings.maxLength)];
         auto at = std::chrono::steady_clock::now();
-        const IndexedAnswer indexed = indexedSearch(letters, *offer.index, *checker);
+        const IndexedAnswer indexed = indexedSearch(letters, *offer.index, *checker,
+            kMaxArrangementsTried, {}, {}, 0, offer.alphabet.get());
         indexTime += std::chrono::steady_clock::now() - at;
         at = std::chrono::steady_clock::now();
         const WordList full = fullRun(letters, *checker, second.get());

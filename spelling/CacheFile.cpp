@@ -21,9 +21,10 @@ constexpr std::uint64_t kMagic = 0x0145484341435651ULL;
 // The layout of the entry, and of the index inside it.
 // The first half counts the versions of the entry's own fields and notes
 // (2: the alphabet is kept; 3: with the characters its checker ignores;
-// 4: and a converted ligature with the marks an ending begins with),
+// 4: and a converted ligature with the marks an ending begins with; 5: and
+// which of its letters the dictionary converts),
 // the second is the index's.
-constexpr std::uint64_t kVersion = (4u << 16) | IndexLayout::kVersion;
+constexpr std::uint64_t kVersion = (5u << 16) | IndexLayout::kVersion;
 constexpr std::size_t kHeaderWords = 4; // magic, version, words, checksum
 // An alphabet of Indic clusters is a long note.
 constexpr std::size_t kMaxText = 2u << 20;
