@@ -39,12 +39,14 @@ std::function<bool(std::string_view)> wantedBy(const GameQuery &query, bool oneP
     return [&query, onePlace](std::string_view word) {
         const auto &pattern = query.pattern;
         const std::vector<std::string> loose = query.letters->looseLetters(word);
-        if (pattern
-            && !(onePlace
-                    ? pattern->fits(0, loose)
-                    : std::ranges::any_of(std::views::iota(std::size_t(0), pattern->words().size()),
-                        [&](std::size_t place) { return pattern->fits(place, loose); })))
-            return false;
+        if (pattern) {
+            bool fits = false;
+            const std::size_t places = onePlace ? 1 : pattern->words().size();
+            for (std::size_t place = 0; place < places && !fits; ++place)
+                fits = pattern->fits(place, loose);
+            if (!fits)
+                return false;
+        }
         return holds(query, loose);
     };
 }

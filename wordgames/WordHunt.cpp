@@ -143,7 +143,7 @@ private:
             m_asked.clear();
             m_counts = countLetters(lower);
             // A spelling in capitals may no longer fit (ß as SS).
-            const auto askOnce = [&](std::string spelling) {
+            const auto askOnce = [&](const std::string &spelling) {
                 if (std::ranges::find(asked, spelling) != asked.end()
                     || (m_query.wanted && !m_query.wanted(spelling)))
                     return false;
