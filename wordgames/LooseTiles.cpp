@@ -164,8 +164,13 @@ std::variant<LooseTiles, std::string> LooseTiles::of(const LetterPool &pool,
         // A tile of several letters (CH) is a letter of its own, played
         // only where its letters stand together.
         if (letters.size() > 1) {
-            const auto [at, added] = numbers.try_emplace(
-                std::vector { "[" + tiles.m_case->lower(tile) + "]" }, numbers.size());
+            // Appended piece by piece: GCC 12's -O3 misreads "[" + string
+            // as an overlapping copy (-Werror=restrict).
+            std::string named(1, '[');
+            named += tiles.m_case->lower(tile);
+            named += ']';
+            const auto [at, added]
+                = numbers.try_emplace(std::vector { std::move(named) }, numbers.size());
             if (at->second >= kOther)
                 return Reason::with(Reason::kTooManyTiles, std::to_string(kOther));
             if (added) {
