@@ -15,11 +15,16 @@
 // any of these is accepted. The word sets, compared with case folded,
 // must be the same, and each word the games print must be accepted exactly
 // as printed. Both ask the same checker, which the program's own
-// dictionary service chose and loaded. One line per dictionary: the
-// engine, the inputs, the differences.
+// dictionary service chose and loaded. With --no-compounds the games leave
+// out what compounding rules make, and the reference is the dictionary's
+// expanded list instead (ExpandedList.h), for the words of some of the
+// tiles and for those of all of them (plain anagrams). One line per
+// dictionary: the engine, the inputs, the differences.
 #include "CrosswordDiff.h"
 #include "DictionaryInputs.h"
 #include "DifferentialInputs.h"
+#include "ExpandedList.h"
+#include "StringsReference.h"
 #include "WordsReference.h"
 #include "letters/LetterCase.h"
 #include "letters/Letters.h"
@@ -38,145 +43,14 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <thread>
 
 namespace {
 
-using WordSet = std::set<std::string>;
-
-// Strings of up to so many letters are asked in every mix of small letters and capitals.
-constexpr std::size_t kEveryCaseUpTo = 3;
-
-// Every distinct string of the alphabet's letters of minLength letters on,
-// whose first letter is one of firsts, that the tiles and blanks make: each
-// letter is taken by a tile it counts as (search/LooseSearch.h: the letters
-// of a tile's variants), else by a blank, which stands for any letter of
-// the alphabet. Each string is asked of the checker in lower case,
-// capitalised and in capitals.
-class Reference {
-public:
-    Reference(SpellChecker &checker, std::size_t minLength, const std::vector<std::string> &inner,
-        const std::vector<std::string> &alphabet, const LetterCase &letterCase)
-        : m_checker(checker)
-        , m_minLength(minLength)
-        , m_inner(inner)
-        , m_alphabet(alphabet)
-        , m_case(letterCase)
-    {
-    }
-
-    // tiles: for each tile, the letters of the alphabet it stands for.
-    WordSet words(std::vector<std::set<std::string>> tiles, std::size_t blanks,
-        const std::vector<std::string> &firsts)
-    {
-        m_found.clear();
-        m_questions = 0;
-        m_tiles = std::move(tiles);
-        m_used.assign(m_tiles.size(), false);
-        m_blanks = blanks;
-        std::vector<std::string> prefix;
-        for (const std::string &letter : firsts)
-            place(prefix, letter);
-        return m_found;
-    }
-    [[nodiscard]] std::size_t questions() const { return m_questions; }
-
-private:
-    void place(std::vector<std::string> &prefix, const std::string &letter)
-    {
-        // A tile is taken before a blank, so that each string comes once.
-        std::size_t tile = 0;
-        while (tile < m_tiles.size() && (m_used[tile] || !m_tiles[tile].contains(letter)))
-            ++tile;
-        const bool blank = tile == m_tiles.size();
-        if (blank && m_blanks == 0)
-            return;
-        blank ? --m_blanks : (m_used[tile] = true, 0);
-        prefix.push_back(letter);
-        if (prefix.size() >= m_minLength)
-            ask(prefix);
-        for (const std::string &next : m_alphabet)
-            place(prefix, next);
-        prefix.pop_back();
-        blank ? ++m_blanks : (m_used[tile] = false, 0);
-    }
-
-    void ask(const std::vector<std::string> &letters)
-    {
-        std::string lower;
-        for (const std::string &letter : letters)
-            lower += letter;
-        // A short word may have a capital anywhere (cT, a prefix on a unit).
-        if (letters.size() <= kEveryCaseUpTo) {
-            for (std::size_t capitals = 0; capitals < (std::size_t(1) << letters.size());
-                 ++capitals) {
-                std::string spelt;
-                for (std::size_t i = 0; i < letters.size(); ++i)
-                    spelt += (capitals >> i) & 1 ? m_case.upper(letters[i]) : letters[i];
-                ++m_questions;
-                if (lettersOf(spelt).size() == letters.size() && testword(m_checker, spelt)) {
-                    m_found.insert(m_case.folded(spelt));
-                    return;
-                }
-            }
-            return;
-        }
-        std::string capital = m_case.upper(letters.front());
-        for (std::size_t i = 1; i < letters.size(); ++i)
-            capital += letters[i];
-        // The word is the spelling accepted: a string's capitals may be
-        // another's (TI of tı and of ti).
-        m_questions += 3;
-        for (const std::string &spelt : { lower, capital, m_case.upper(lower) }) {
-            // A capital that is two letters (SS of ß) is no spelling of these tiles.
-            if (lettersOf(spelt).size() == letters.size() && testword(m_checker, spelt)) {
-                m_found.insert(m_case.folded(spelt));
-                return;
-            }
-        }
-        if (lower.size() == letters.size() && acceptedInSomeCase(m_checker, lower, m_inner))
-            m_found.insert(m_case.folded(lower));
-    }
-
-    SpellChecker &m_checker;
-    std::size_t m_minLength;
-    const std::vector<std::string> &m_inner;
-    const std::vector<std::string> &m_alphabet;
-    const LetterCase &m_case;
-    std::vector<std::set<std::string>> m_tiles;
-    std::vector<bool> m_used;
-    std::size_t m_blanks = 0;
-    WordSet m_found;
-    std::size_t m_questions = 0;
-};
-
-// The reference on two threads, each with a checker of its own, the first
-// letters split between them.
-WordSet referenceWords(const std::vector<std::set<std::string>> &tiles, std::size_t blanks,
-    std::size_t minLength, const std::vector<std::string> &inner,
-    const std::vector<std::string> &alphabet, const LetterCase &letterCase, SpellChecker &checker,
-    SpellChecker *second, std::size_t &questions)
-{
-    if (!second) {
-        Reference reference(checker, minLength, inner, alphabet, letterCase);
-        WordSet words = reference.words(tiles, blanks, alphabet);
-        questions += reference.questions();
-        return words;
-    }
-    const auto half = static_cast<std::ptrdiff_t>(alphabet.size() / 2);
-    const std::vector<std::string> early(alphabet.begin(), alphabet.begin() + half);
-    const std::vector<std::string> late(alphabet.begin() + half, alphabet.end());
-    Reference lateReference(*second, minLength, inner, alphabet, letterCase);
-    WordSet lateWords;
-    std::thread worker([&] { lateWords = lateReference.words(tiles, blanks, late); });
-    Reference earlyReference(checker, minLength, inner, alphabet, letterCase);
-    WordSet words = earlyReference.words(tiles, blanks, early);
-    worker.join();
-    words.insert(lateWords.begin(), lateWords.end());
-    questions += earlyReference.questions() + lateReference.questions();
-    return words;
-}
+using gamesdiff::referenceWords;
+using gamesdiff::WordSet;
 
 // Letters of the dictionary's words, with their marks and case, and blanks
 // in place of some: the letters that are none (an apostrophe) left out.
@@ -206,7 +80,42 @@ struct Settings {
     std::filesystem::path helper;
     std::size_t crosswords; // patterns per dictionary
     std::size_t maxOpen; // open squares in a pattern
+    bool noCompounds; // against the expanded list
 };
+
+// The words of a game's result, folded by letterCase; those the checker
+// does not accept as printed are told (the first ten) and counted.
+WordSet gameWords(const GameOutcome &outcome, const LetterCase &letterCase, SpellChecker &checker,
+    const std::string &typed, std::size_t &unaccepted)
+{
+    WordSet game;
+    for (const GameResult &result : outcome.results) {
+        const std::string &word = result.words.front();
+        game.insert(letterCase.folded(word));
+        if (!testword(checker, word) && ++unaccepted <= 10)
+            std::printf("  NOT ACCEPTED as printed: %s (input %s)\n", word.c_str(), typed.c_str());
+    }
+    return game;
+}
+
+// Tells a difference (the first ten); true when there is one.
+bool differ(const WordSet &game, const WordSet &reference, const GameOutcome &outcome,
+    const std::string &what, std::size_t &differences)
+{
+    if (game == reference && outcome.unfinished.empty())
+        return false;
+    if (++differences <= 10) {
+        std::string onlyGame;
+        std::string onlyReference;
+        for (const auto &word : game)
+            onlyGame += reference.contains(word) ? "" : " " + word;
+        for (const auto &word : reference)
+            onlyReference += game.contains(word) ? "" : " " + word;
+        std::printf("  DIFFERENCE for %s: only the games:%s; only the reference:%s%s\n",
+            what.c_str(), onlyGame.c_str(), onlyReference.c_str(), outcome.unfinished.c_str());
+    }
+    return true;
+}
 
 // Checks one dictionary; gives the number of differences.
 std::size_t check(const std::filesystem::path &base, const Settings &settings)
@@ -247,6 +156,14 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     const LooseAlphabet loose(name, alphabet);
     const LetterCase letterCase(name);
     const std::set<std::string> known(alphabet.begin(), alphabet.end());
+    std::optional<ExpandedList> expanded;
+    if (settings.noCompounds) {
+        expanded.emplace(base, settings.maxLength);
+        if (!expanded->read()) {
+            std::printf("%-10s its files cannot be read for the expanded list\n", name.c_str());
+            return 1;
+        }
+    }
     DictionaryInputs inputs(settings.seed, base, offer.index.get(), 1, settings.maxLength);
     std::mt19937_64 random(settings.seed);
     std::size_t differences = 0;
@@ -266,6 +183,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         GameQuery query;
         query.pool = std::get<LetterPool>(parsed);
         query.minLength = settings.minLength;
+        query.compounds = !settings.noCompounds;
         withBlanks += query.pool.blanks > 0;
         auto tiles = LooseTiles::of(query.pool, loose, alphabet);
         if (const auto *why = std::get_if<std::string>(&tiles)) {
@@ -284,14 +202,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         }
         const GameOutcome outcome = playGame(query, *within.index, *checker);
         gameTime += std::chrono::steady_clock::now() - at;
-        WordSet game;
-        for (const GameResult &result : outcome.results) {
-            const std::string &word = result.words.front();
-            game.insert(letterCase.folded(word));
-            if (!testword(*checker, word) && ++unaccepted <= 10)
-                std::printf(
-                    "  NOT ACCEPTED as printed: %s (input %s)\n", word.c_str(), typed.c_str());
-        }
+        const WordSet game = gameWords(outcome, letterCase, *checker, typed, unaccepted);
         at = std::chrono::steady_clock::now();
         std::vector<std::set<std::string>> standsFor;
         for (const std::string &tile : query.pool.tiles) {
@@ -302,24 +213,31 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             }
             standsFor.push_back(std::move(letters));
         }
-        const WordSet reference = referenceWords(standsFor, query.pool.blanks, settings.minLength,
-            inner, alphabet, letterCase, *checker, second.get(), referenceQuestions);
+        const WordSet reference = expanded
+            ? expanded->words(standsFor, query.pool.blanks, known, settings.minLength, false,
+                letterCase, *checker, referenceQuestions)
+            : referenceWords(standsFor, query.pool.blanks, settings.minLength, inner, alphabet,
+                letterCase, *checker, second.get(), referenceQuestions);
         referenceTime += std::chrono::steady_clock::now() - at;
         words += reference.size();
-        if (game != reference || !outcome.unfinished.empty()) {
-            if (++differences <= 10) {
-                std::string onlyGame;
-                std::string onlyReference;
-                for (const auto &word : game)
-                    onlyGame += reference.contains(word) ? "" : " " + word;
-                for (const auto &word : reference)
-                    onlyReference += game.contains(word) ? "" : " " + word;
-                std::printf("  DIFFERENCE for %s: only the games:%s; only the reference:%s%s\n",
-                    typed.c_str(), onlyGame.c_str(), onlyReference.c_str(),
-                    outcome.unfinished.c_str());
-            }
-        }
+        (void)differ(game, reference, outcome, typed, differences);
+        if (!expanded)
+            continue;
+        // The plain anagrams: the words of every tile.
+        const std::size_t every = query.pool.tiles.size() + query.pool.blanks;
+        query.minLength = every;
+        at = std::chrono::steady_clock::now();
+        const GameOutcome anagrams = playGame(query, *within.index, *checker);
+        gameTime += std::chrono::steady_clock::now() - at;
+        const WordSet all = expanded->words(standsFor, query.pool.blanks, known, every, true,
+            letterCase, *checker, referenceQuestions);
+        (void)differ(gameWords(anagrams, letterCase, *checker, typed, unaccepted), all, anagrams,
+            typed + " (anagrams)", differences);
     }
+    if (expanded)
+        std::printf("%-10s expanded list of %zu forms; games without compounds, also of every "
+                    "tile\n",
+            name.c_str(), expanded->size());
     std::printf("%-10s %-8s %5zu inputs (%zu with blanks), %zu words; %zu differences, %zu "
                 "printed words not accepted as printed; ready %.1f s, games %.2f s, reference "
                 "%.1f s (%zu questions)\n",
@@ -376,8 +294,11 @@ int main(int argc, char **argv)
     const QCommandLineOption openOption(QStringLiteral("max-open"),
         QStringLiteral("Most open squares in a crossword pattern."), QStringLiteral("n"),
         QStringLiteral("4"));
+    const QCommandLineOption noCompoundsOption(QStringLiteral("no-compounds"),
+        QStringLiteral("The games without compounds, against the dictionary's expanded list "
+                       "(its words with their affixes), for some of the letters and for all."));
     parser.addOptions({ dictionaryOption, countOption, seedOption, maxOption, blanksOption,
-        minOption, crosswordOption, openOption });
+        minOption, crosswordOption, openOption, noCompoundsOption });
     parser.process(app);
 
     QStringList given = parser.values(dictionaryOption);
@@ -392,7 +313,8 @@ int main(int argc, char **argv)
             .filePath(QStringLiteral("quorvel-probe"))
             .toStdString(),
         parser.value(crosswordOption).toULongLong(),
-        std::clamp<std::size_t>(parser.value(openOption).toULongLong(), 1, 4) };
+        std::clamp<std::size_t>(parser.value(openOption).toULongLong(), 1, 4),
+        parser.isSet(noCompoundsOption) };
     std::printf("inputs: %zu per dictionary, up to %zu letters and blanks, up to %zu blanks, "
                 "words of %zu letters on, seed %llu\n",
         settings.count, settings.maxLength, settings.maxBlanks, settings.minLength,

@@ -119,8 +119,8 @@ PoolTiles poolTiles(
 
 // Said after a game on the player's list.
 constexpr char kListNote[] = QT_TRANSLATE_N_NOOP("GameTool",
-    "the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the "
-    "spelling checker was not asked");
+    "the words of the list %1: %n word(s), %2 left out for characters that are no letters; "
+    "the spelling checker was not asked");
 
 // The largest word list read: a tournament list is a few megabytes.
 constexpr std::size_t kMaxWordListBytes = 64 * 1024 * 1024;
@@ -165,8 +165,32 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
         return refuse(*why);
     const auto &list = std::get<PlayerList>(parsed);
     GameQuery query = command.query;
-    (void)bindLetters(query, std::make_shared<const GameLetters>(command.listLanguage));
-    if (!withScores(command, command.listLanguage, query, io))
+    const std::string &language = command.listLanguage;
+    // The list's letters are matched as the language's players count them;
+    // a letter typed that no word of it has is one more of its alphabet.
+    std::vector<std::string> typed = query.containsLetters;
+    for (const std::string &tile : query.pool.tiles) {
+        for (std::string &letter : splitLetters(tile).value_or(std::vector { tile }))
+            typed.push_back(std::move(letter));
+    }
+    for (const NamedLetters *named : { &query.include, &query.exclude })
+        typed.insert(typed.end(), named->typed.begin(), named->typed.end());
+    std::optional<Alphabet> alphabet;
+    for (std::size_t tries = 0; tries <= typed.size() + 1; ++tries) {
+        alphabet = list.alphabet(language, typed);
+        if (!alphabet)
+            return refuse("its words have too many different letters");
+        const auto outside
+            = bindLetters(query, std::make_shared<const GameLetters>(*alphabet, language));
+        if (!outside)
+            break;
+        typed.push_back(*outside); // a letter of the pattern
+    }
+    const PoolTiles tiles
+        = query.crossword ? PoolTiles {} : poolTiles(query, &*alphabet, language, io);
+    if (tiles.refused)
+        return *tiles.refused;
+    if (!withScores(command, language, query, io))
         return ExitStatus::Usage;
     const WordIndex index = list.index();
     ListChecker checker(list);

@@ -444,11 +444,11 @@
         <translation>Kámen [%1] nepatří do sady kamenů jazyka slovníku %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>slova ze seznamu %1: %n slovo, vynecháno kvůli písmenům mimo A až Z: %2; kontroly pravopisu se program neptal</numerusform>
-            <numerusform>slova ze seznamu %1: %n slova, vynecháno kvůli písmenům mimo A až Z: %2; kontroly pravopisu se program neptal</numerusform>
-            <numerusform>slova ze seznamu %1: %n slov, vynecháno kvůli písmenům mimo A až Z: %2; kontroly pravopisu se program neptal</numerusform>
+            <numerusform>slova ze seznamu %1: %n slovo, vynecháno kvůli znakům, které nejsou písmeny: %2; kontroly pravopisu se program neptal</numerusform>
+            <numerusform>slova ze seznamu %1: %n slova, vynecháno kvůli znakům, které nejsou písmeny: %2; kontroly pravopisu se program neptal</numerusform>
+            <numerusform>slova ze seznamu %1: %n slov, vynecháno kvůli znakům, které nejsou písmeny: %2; kontroly pravopisu se program neptal</numerusform>
         </translation>
     </message>
 </context>

@@ -440,10 +440,10 @@
         <translation>Der Spielstein [%1] gehört nicht zum Spielsteinsatz der Sprache des Wörterbuchs %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>die Wörter der Liste %1: %n Wort, %2 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht befragt</numerusform>
-            <numerusform>die Wörter der Liste %1: %n Wörter, %2 wegen Buchstaben außerhalb von A bis Z weggelassen; die Rechtschreibprüfung wurde nicht befragt</numerusform>
+            <numerusform>die Wörter der Liste %1: %n Wort, %2 wegen Zeichen, die keine Buchstaben sind, weggelassen; die Rechtschreibprüfung wurde nicht befragt</numerusform>
+            <numerusform>die Wörter der Liste %1: %n Wörter, %2 wegen Zeichen, die keine Buchstaben sind, weggelassen; die Rechtschreibprüfung wurde nicht befragt</numerusform>
         </translation>
     </message>
 </context>

@@ -440,10 +440,10 @@
         <translation>Το πλακίδιο [%1] δεν ανήκει στο σετ πλακιδίων της γλώσσας του λεξικού %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>οι λέξεις της λίστας %1: %n λέξη, παραλείφθηκαν λόγω γραμμάτων εκτός A έως Z: %2· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</numerusform>
-            <numerusform>οι λέξεις της λίστας %1: %n λέξεις, παραλείφθηκαν λόγω γραμμάτων εκτός A έως Z: %2· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</numerusform>
+            <numerusform>οι λέξεις της λίστας %1: %n λέξη, παραλείφθηκαν λόγω χαρακτήρων που δεν είναι γράμματα: %2· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</numerusform>
+            <numerusform>οι λέξεις της λίστας %1: %n λέξεις, παραλείφθηκαν λόγω χαρακτήρων που δεν είναι γράμματα: %2· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</numerusform>
         </translation>
     </message>
 </context>

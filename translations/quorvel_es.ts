@@ -440,10 +440,10 @@
         <translation>La ficha [%1] no forma parte del juego de fichas del idioma del diccionario %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>las palabras de la lista %1: %n palabra, omitidas por letras fuera de la A a la Z: %2; no se consultó al corrector ortográfico</numerusform>
-            <numerusform>las palabras de la lista %1: %n palabras, omitidas por letras fuera de la A a la Z: %2; no se consultó al corrector ortográfico</numerusform>
+            <numerusform>las palabras de la lista %1: %n palabra, omitidas por caracteres que no son letras: %2; no se consultó al corrector ortográfico</numerusform>
+            <numerusform>las palabras de la lista %1: %n palabras, omitidas por caracteres que no son letras: %2; no se consultó al corrector ortográfico</numerusform>
         </translation>
     </message>
 </context>

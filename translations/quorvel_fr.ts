@@ -440,10 +440,10 @@
         <translation>Le jeton [%1] ne fait pas partie du jeu de jetons de la langue du dictionnaire %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>les mots de la liste %1&#xa0;: %n mot, écartés pour des lettres hors de A à Z&#xa0;: %2&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</numerusform>
-            <numerusform>les mots de la liste %1&#xa0;: %n mots, écartés pour des lettres hors de A à Z&#xa0;: %2&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</numerusform>
+            <numerusform>les mots de la liste %1&#xa0;: %n mot, écartés pour des caractères qui ne sont pas des lettres&#xa0;: %2&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</numerusform>
+            <numerusform>les mots de la liste %1&#xa0;: %n mots, écartés pour des caractères qui ne sont pas des lettres&#xa0;: %2&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</numerusform>
         </translation>
     </message>
 </context>

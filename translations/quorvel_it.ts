@@ -440,10 +440,10 @@
         <translation>La tessera [%1] non fa parte del set di tessere della lingua del dizionario %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>le parole dell&apos;elenco %1: %n parola, tralasciate per lettere non comprese tra la A e la Z: %2; il correttore ortografico non è stato interrogato</numerusform>
-            <numerusform>le parole dell&apos;elenco %1: %n parole, tralasciate per lettere non comprese tra la A e la Z: %2; il correttore ortografico non è stato interrogato</numerusform>
+            <numerusform>le parole dell&apos;elenco %1: %n parola, tralasciate per caratteri che non sono lettere: %2; il correttore ortografico non è stato interrogato</numerusform>
+            <numerusform>le parole dell&apos;elenco %1: %n parole, tralasciate per caratteri che non sono lettere: %2; il correttore ortografico non è stato interrogato</numerusform>
         </translation>
     </message>
 </context>

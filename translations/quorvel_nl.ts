@@ -440,10 +440,10 @@
         <translation>De lettersteen [%1] hoort niet bij de set letterstenen van de taal van het woordenboek %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>de woorden van de lijst %1: %n woord, %2 weggelaten wegens letters buiten A tot Z; de spellingcontrole is niet bevraagd</numerusform>
-            <numerusform>de woorden van de lijst %1: %n woorden, %2 weggelaten wegens letters buiten A tot Z; de spellingcontrole is niet bevraagd</numerusform>
+            <numerusform>de woorden van de lijst %1: %n woord, %2 weggelaten wegens tekens die geen letters zijn; de spellingcontrole is niet bevraagd</numerusform>
+            <numerusform>de woorden van de lijst %1: %n woorden, %2 weggelaten wegens tekens die geen letters zijn; de spellingcontrole is niet bevraagd</numerusform>
         </translation>
     </message>
 </context>

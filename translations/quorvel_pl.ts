@@ -444,11 +444,11 @@
         <translation>Płytki [%1] nie ma w zestawie płytek języka słownika %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>słowa z listy %1: %n słowo, pominięte z powodu liter spoza A–Z: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
-            <numerusform>słowa z listy %1: %n słowa, pominięte z powodu liter spoza A–Z: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
-            <numerusform>słowa z listy %1: %n słów, pominięte z powodu liter spoza A–Z: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
+            <numerusform>słowa z listy %1: %n słowo, pominięte z powodu znaków, które nie są literami: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
+            <numerusform>słowa z listy %1: %n słowa, pominięte z powodu znaków, które nie są literami: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
+            <numerusform>słowa z listy %1: %n słów, pominięte z powodu znaków, które nie są literami: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
         </translation>
     </message>
 </context>

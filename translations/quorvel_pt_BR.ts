@@ -440,10 +440,10 @@
         <translation>A peça [%1] não faz parte do conjunto de peças do idioma do dicionário %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>as palavras da lista %1: %n palavra, deixadas de fora por terem letras fora de A a Z: %2; o verificador ortográfico não foi consultado</numerusform>
-            <numerusform>as palavras da lista %1: %n palavras, deixadas de fora por terem letras fora de A a Z: %2; o verificador ortográfico não foi consultado</numerusform>
+            <numerusform>as palavras da lista %1: %n palavra, deixadas de fora por terem caracteres que não são letras: %2; o verificador ortográfico não foi consultado</numerusform>
+            <numerusform>as palavras da lista %1: %n palavras, deixadas de fora por terem caracteres que não são letras: %2; o verificador ortográfico não foi consultado</numerusform>
         </translation>
     </message>
 </context>

@@ -444,11 +444,11 @@
         <translation>Фишки [%1] нет в наборе фишек языка словаря %2.</translation>
     </message>
     <message numerus="yes">
-        <source>the words of the list %1: %n word(s), %2 left out for letters beyond A to Z; the spelling checker was not asked</source>
+        <source>the words of the list %1: %n word(s), %2 left out for characters that are no letters; the spelling checker was not asked</source>
         <translation>
-            <numerusform>слова из списка %1: %n слово, пропущено из-за букв вне A–Z: %2; проверка орфографии не опрашивалась</numerusform>
-            <numerusform>слова из списка %1: %n слова, пропущено из-за букв вне A–Z: %2; проверка орфографии не опрашивалась</numerusform>
-            <numerusform>слова из списка %1: %n слов, пропущено из-за букв вне A–Z: %2; проверка орфографии не опрашивалась</numerusform>
+            <numerusform>слова из списка %1: %n слово, пропущено из-за символов, которые не являются буквами: %2; проверка орфографии не опрашивалась</numerusform>
+            <numerusform>слова из списка %1: %n слова, пропущено из-за символов, которые не являются буквами: %2; проверка орфографии не опрашивалась</numerusform>
+            <numerusform>слова из списка %1: %n слов, пропущено из-за символов, которые не являются буквами: %2; проверка орфографии не опрашивалась</numerusform>
         </translation>
     </message>
 </context>

@@ -25,14 +25,16 @@ std::uint64_t keyBit(const std::string &letter)
 } // namespace
 
 GameLetters::GameLetters(std::string_view language)
-    : m_loose(language)
+    : m_language(language)
+    , m_loose(language)
     , m_case(language)
     , m_any((std::uint64_t(1) << kKeyLetters) - 1)
 {
 }
 
 GameLetters::GameLetters(const Alphabet &alphabet, std::string_view language)
-    : m_loose(language)
+    : m_language(language)
+    , m_loose(language)
     , m_case(language)
     , m_known(true)
     , m_under(256 + 26)

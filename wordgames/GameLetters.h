@@ -55,8 +55,11 @@ public:
     [[nodiscard]] std::string lower(std::string_view word) const { return m_case.lower(word); }
     [[nodiscard]] std::string upper(std::string_view word) const { return m_case.upper(word); }
     [[nodiscard]] std::string title(std::string_view word) const { return m_case.title(word); }
+    // The language, as given (a dictionary's name: fr, pl_PL).
+    [[nodiscard]] const std::string &language() const { return m_language; }
 
 private:
+    std::string m_language;
     LooseLetters m_loose;
     LetterCase m_case;
     bool m_known = false; // the alphabet is known

@@ -2,24 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/GameResult.h"
 
-#include "wordforms/AsciiLetters.h"
 #include "wordforms/KeyLetters.h"
 
 #include <unicode/utf8.h>
-
-#include <algorithm>
-#include <compare>
-
-bool wordOrder(std::string_view a, std::string_view b)
-{
-    const auto folded = std::lexicographical_compare_three_way(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            // Bytes beyond ASCII after it, as their code points come.
-            return static_cast<unsigned char>(asciiLower(x))
-                <=> static_cast<unsigned char>(asciiLower(y));
-        });
-    return std::is_neq(folded) ? std::is_lt(folded) : a < b;
-}
 
 std::size_t letterCount(std::string_view word)
 {
@@ -37,11 +22,11 @@ std::size_t letterCount(std::string_view word)
     return count;
 }
 
-bool longestFirst(std::string_view a, std::string_view b)
+bool longestFirst(std::string_view a, std::string_view b, const WordCollation &alphabetical)
 {
     const std::size_t first = letterCount(a);
     const std::size_t second = letterCount(b);
-    return first != second ? first > second : wordOrder(a, b);
+    return first != second ? first > second : alphabetical.before(a, b);
 }
 
 std::size_t GameResult::letters() const

@@ -2,18 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "letters/WordCollation.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Alphabetical order ignoring letter case, then by the word as written.
-[[nodiscard]] bool wordOrder(std::string_view a, std::string_view b);
 // The letters of a word: its characters, a mark with the letter it is on.
 [[nodiscard]] std::size_t letterCount(std::string_view word);
-// Longest first (in letters), then alphabetical (as wordOrder).
-[[nodiscard]] bool longestFirst(std::string_view a, std::string_view b);
+// Longest first (in letters), then in the language's alphabetical order.
+[[nodiscard]] bool longestFirst(
+    std::string_view a, std::string_view b, const WordCollation &alphabetical);
 
 // One line of the answer: a word, or the words of a phrase (in alphabetical
 // order, or in the order of the pattern's places).

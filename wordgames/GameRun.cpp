@@ -156,16 +156,17 @@ GameOutcome someWords(const GameQuery &query, const LooseTiles &tiles, const Wor
         tell(query, tiles, result);
         results.push_back(std::move(result));
     }
-    const auto longer = [](const GameResult &a, const GameResult &b) {
-        return longestFirst(a.words.front(), b.words.front());
+    const WordCollation alphabetical(query.letters->language());
+    const auto longer = [&alphabetical](const GameResult &a, const GameResult &b) {
+        return longestFirst(a.words.front(), b.words.front(), alphabetical);
     };
     switch (query.sort) {
     case GameSort::Length:
         std::ranges::sort(results, longer);
         break;
     case GameSort::Alpha:
-        std::ranges::sort(results, [](const GameResult &a, const GameResult &b) {
-            return wordOrder(a.words.front(), b.words.front());
+        std::ranges::sort(results, [&alphabetical](const GameResult &a, const GameResult &b) {
+            return alphabetical.before(a.words.front(), b.words.front());
         });
         break;
     case GameSort::Score:
@@ -196,8 +197,11 @@ GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordI
     // The words are judged first, and their progress told; then the phrases'.
     WordHunt hunt = huntWords(index, checker, words, budget);
     leaveOut(query, hunt.words);
-    std::ranges::sort(hunt.words,
-        [](const FoundWord &a, const FoundWord &b) { return wordOrder(a.text, b.text); });
+    // In the language's alphabetical order, which the phrases' words keep.
+    const WordCollation alphabetical(query.letters->language());
+    std::ranges::sort(hunt.words, [&alphabetical](const FoundWord &a, const FoundWord &b) {
+        return alphabetical.before(a.text, b.text);
+    });
     GameOutcome outcome;
     outcome.candidates = hunt.candidates;
     outcome.questions = hunt.questions;

@@ -42,7 +42,7 @@ struct Phrases {
 
 // Every phrase of up to maxWords words that uses the pool exactly, each
 // once whatever the order of its words, from words sorted alphabetically
-// (see wordOrder in GameResult.h). The phrases come in the order they are
+// (in the language's order: letters/WordCollation.h). The phrases come in the order they are
 // printed in, so that a limit stops the search itself.
 [[nodiscard]] Phrases findPhrases(
     const std::vector<FoundWord> &words, const PhraseQuery &query, const PhraseBudget &budget = {});

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordgames/PlayerList.h"
 
-#include "wordforms/AsciiLetters.h"
+#include "hunspellfiles/AffixFile.h"
+#include "letters/Letters.h"
 #include "wordforms/FormRole.h"
+#include "wordforms/LetterFold.h"
 
 #include <QString>
 #include <algorithm>
@@ -28,12 +30,34 @@ std::string_view trimmed(std::string_view line)
     return line;
 }
 
+// A list brings no affix file: nothing is ignored or converted.
+const LetterFold &plainFold()
+{
+    static const AffixFile none;
+    static const LetterFold fold(none);
+    return fold;
+}
+
+// The ways a word can be typed in key letters; none when a character of it
+// is no letter.
+std::vector<std::string> keySpellings(const std::string &word)
+{
+    std::vector<std::string> spellings;
+    const std::u32string text = QString::fromStdString(word).toStdU32String();
+    const bool letters = std::ranges::all_of(
+        text, [](char32_t c) { return QChar::isLetter(c) || QChar::isMark(c); });
+    if (!letters || !plainFold().spellings(text, spellings, kMaxSpellings))
+        spellings.clear();
+    std::erase(spellings, std::string());
+    return spellings;
+}
+
 } // namespace
 
 std::variant<PlayerList, std::string> PlayerList::parse(std::string_view bytes)
 {
     PlayerList list;
-    std::unordered_set<std::string_view> seen;
+    std::unordered_set<std::string> seen;
     std::size_t number = 0;
     for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
@@ -50,15 +74,17 @@ std::variant<PlayerList, std::string> PlayerList::parse(std::string_view bytes)
         const std::string_view word = trimmed(line);
         if (word.empty() || word.front() == '#')
             continue;
-        if (!std::ranges::all_of(word, isAsciiLetter)) {
+        // A word typed with its marks apart is the word typed with them on.
+        std::string composed = normalised(word).value_or(std::string());
+        if (keySpellings(composed).empty()) {
             ++list.skipped;
             continue;
         }
-        if (seen.insert(word).second)
-            list.words.emplace_back(word);
+        if (seen.insert(composed).second)
+            list.words.push_back(std::move(composed));
     }
     if (list.words.empty())
-        return std::string("it holds no word of the letters A to Z");
+        return std::string("it holds no word");
     return list;
 }
 
@@ -66,9 +92,23 @@ WordIndex PlayerList::index() const
 {
     std::vector<std::pair<std::string, std::uint8_t>> forms;
     forms.reserve(words.size());
-    for (const std::string &word : words)
-        forms.emplace_back(word, FormRole::Word);
+    for (const std::string &word : words) {
+        for (std::string &spelling : keySpellings(word))
+            forms.emplace_back(std::move(spelling), FormRole::Word);
+    }
     return WordIndex::fromForms(forms);
+}
+
+std::optional<Alphabet> PlayerList::alphabet(
+    std::string_view language, const std::vector<std::string> &typed) const
+{
+    AlphabetBuilder builder(language);
+    for (const std::string &word : words)
+        (void)builder.addWord(word);
+    // A typed letter no word of the list has is still a letter of the game.
+    for (const std::string &letter : typed)
+        (void)builder.addWord(letter);
+    return builder.build();
 }
 
 ListChecker::ListChecker(const PlayerList &list)

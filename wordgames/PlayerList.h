@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "letters/Alphabet.h"
 #include "platform/SpellChecker.h"
 #include "wordindex/WordIndex.h"
 
@@ -12,12 +13,13 @@
 #include <variant>
 #include <vector>
 
-// A player's own word list (a tournament list): one word a line, UTF-8,
+// A player's own word list (a tournament list): one word a line, UTF-8
+// (é as one character or as e and its mark: both are read as one),
 // "#" starting a comment line, spaces and a CR at the ends of a line
 // ignored.
 struct PlayerList {
-    std::vector<std::string> words; // as spelt in the list, each once
-    std::size_t skipped = 0; // words of letters the games do not play (yet)
+    std::vector<std::string> words; // as spelt in the list, in normal form C, each once
+    std::size_t skipped = 0; // words with a character that is no letter (a digit, a hyphen)
 
     // The longest line a word list has; a longer one is no word list.
     static constexpr std::size_t kMaxLine = 1024;
@@ -27,8 +29,14 @@ struct PlayerList {
     // word at all; each with the line it is on.
     [[nodiscard]] static std::variant<PlayerList, std::string> parse(std::string_view bytes);
 
-    // The word index of the list's words (no compounds).
+    // The word index of the list's words (no compounds), each filed as it
+    // can be typed in key letters (wordforms/LetterFold.h), as a
+    // dictionary's forms are.
     [[nodiscard]] WordIndex index() const;
+    // The letters the list's words and the typed ones are spelt with, in the
+    // language's small letters: the alphabet the games match them in.
+    [[nodiscard]] std::optional<Alphabet> alphabet(
+        std::string_view language, const std::vector<std::string> &typed) const;
 };
 
 // The judge of a game played on a word list: it takes the list's words as
