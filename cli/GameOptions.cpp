@@ -87,11 +87,13 @@ GameOptions::GameOptions()
              "blank worth 0."))
     , m_sort(QStringLiteral("sort"),
           tr("With --some or --pattern: the order of the words, score (highest first), length "
-             "(longest first, the default) or alpha."),
+             "(longest first, the default) or alpha (alphabetical, as the dictionary's language "
+             "sorts)."),
           QStringLiteral("ORDER"))
     , m_wordlist(QStringLiteral("wordlist"),
-          tr("In a game: the words of this list (one a line, UTF-8, # comments) instead of the "
-             "dictionary's; the spelling checker is not asked."),
+          tr("In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) "
+             "instead of the dictionary's, matched as the games match the letters of the "
+             "dictionary's language; the spelling checker is not asked."),
           QStringLiteral("FILE"))
 {
 }

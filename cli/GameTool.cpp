@@ -176,7 +176,7 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
     for (const NamedLetters *named : { &query.include, &query.exclude })
         typed.insert(typed.end(), named->typed.begin(), named->typed.end());
     std::optional<Alphabet> alphabet;
-    for (std::size_t tries = 0; tries <= typed.size() + 1; ++tries) {
+    for (;;) {
         alphabet = list.alphabet(language, typed);
         if (!alphabet)
             return refuse("its words have too many different letters");
@@ -184,7 +184,14 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
             = bindLetters(query, std::make_shared<const GameLetters>(*alphabet, language));
         if (!outside)
             break;
-        typed.push_back(*outside); // a letter of the pattern
+        // A letter of the pattern is one more of the alphabet; what it
+        // cannot take is no letter.
+        if (std::ranges::find(typed, *outside) != typed.end()) {
+            io.errLine(
+                outsideAlphabetText(*outside, QString::fromStdString(language)).toStdString());
+            return ExitStatus::Usage;
+        }
+        typed.push_back(*outside);
     }
     const PoolTiles tiles
         = query.crossword ? PoolTiles {} : poolTiles(query, &*alphabet, language, io);

@@ -213,6 +213,10 @@ private slots:
             { "Czech order: č before d", "cs_CZ", "cs.txt", alpha, "časdr", "čas\ndar\n" },
             { "Greek accent and final sigma", "el_GR", "el.txt", some, "γοσολ", "λόγος\n" },
             { "German order: ä with a", "de_DE", "de.txt", some, "bärus", "Bär\nBus\n" },
+            { "a crossword's open square, ą among its letters", "pl_PL", "pl.txt",
+                { "--pattern", "k?t" }, "", "kat\nkąt\n" },
+            { "a crossword's letter no word has", "pl_PL", "pl.txt", { "--pattern", "x?t" }, "",
+                "" },
         });
     }
     void wordListLanguages()

@@ -342,14 +342,6 @@
         <translation>Ve hře: vypsat hodnotu každého slova podle kamenů jazyka slovníku, žolík má hodnotu 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>S --some nebo --pattern: pořadí slov, score (nejvyšší hodnota první), length (nejdelší první, výchozí) nebo alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>Ve hře: slova z tohoto seznamu (jedno na řádek, UTF-8, # pro komentáře) místo slov slovníku; kontroly pravopisu se program neptá.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 přijímá písmena A až Z.</translation>
     </message>
@@ -388,6 +380,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 přijímá písmena abecedy slovníku.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>S --some nebo --pattern: pořadí slov, score (nejvyšší hodnota první), length (nejdelší první, výchozí) nebo alpha (abecedně, jak řadí jazyk slovníku).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>Ve hře: slova z tohoto seznamu (jedno na řádek, UTF-8, # pro komentáře, v jakékoli abecedě) místo slov slovníku, porovnávaná tak, jak hry porovnávají písmena jazyka slovníku; kontroly pravopisu se program neptá.</translation>
     </message>
 </context>
 <context>

@@ -341,14 +341,6 @@
         <translation>In einem Spiel: den Wert jedes Wortes mit den Spielsteinen der Sprache des Wörterbuchs ausgeben, ein Joker zählt 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Mit --some oder --pattern: die Reihenfolge der Wörter, score (höchster Wert zuerst), length (längste zuerst, die Vorgabe) oder alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>In einem Spiel: die Wörter dieser Liste (eines je Zeile, UTF-8, # für Kommentare) statt der des Wörterbuchs; die Rechtschreibprüfung wird nicht befragt.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 nimmt Buchstaben von A bis Z.</translation>
     </message>
@@ -387,6 +379,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 erwartet Buchstaben aus dem Alphabet des Wörterbuchs.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Mit --some oder --pattern: die Reihenfolge der Wörter, score (höchster Wert zuerst), length (längste zuerst, die Vorgabe) oder alpha (alphabetisch, wie die Sprache des Wörterbuchs sortiert).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>In einem Spiel: die Wörter dieser Liste (eines je Zeile, UTF-8, # für Kommentare, in jedem Alphabet) statt der des Wörterbuchs, verglichen, wie die Spiele die Buchstaben der Sprache des Wörterbuchs vergleichen; die Rechtschreibprüfung wird nicht befragt.</translation>
     </message>
 </context>
 <context>

@@ -341,14 +341,6 @@
         <translation>Σε παιχνίδι: εμφάνιση της αξίας κάθε λέξης με τα πλακίδια της γλώσσας του λεξικού· ένας μπαλαντέρ μετρά 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Με --some ή --pattern: η σειρά των λέξεων, score (πρώτα η μεγαλύτερη αξία), length (πρώτα η μακρύτερη, η προεπιλογή) ή alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>Σε παιχνίδι: οι λέξεις αυτής της λίστας (μία ανά γραμμή, UTF-8, # για σχόλια) αντί για του λεξικού· ο ορθογραφικός έλεγχος δεν ερωτάται.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>Το %1 δέχεται γράμματα από A έως Z.</translation>
     </message>
@@ -387,6 +379,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>Το %1 δέχεται γράμματα του αλφαβήτου του λεξικού.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Με --some ή --pattern: η σειρά των λέξεων, score (πρώτα η μεγαλύτερη αξία), length (πρώτα η μακρύτερη, η προεπιλογή) ή alpha (αλφαβητικά, όπως ταξινομεί η γλώσσα του λεξικού).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>Σε παιχνίδι: οι λέξεις αυτής της λίστας (μία ανά γραμμή, UTF-8, # για σχόλια, σε οποιοδήποτε αλφάβητο) αντί για του λεξικού, συγκρινόμενες όπως τα παιχνίδια συγκρίνουν τα γράμματα της γλώσσας του λεξικού· ο ορθογραφικός έλεγχος δεν ερωτάται.</translation>
     </message>
 </context>
 <context>

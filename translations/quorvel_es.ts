@@ -341,14 +341,6 @@
         <translation>En un juego: mostrar el valor de cada palabra con las fichas del idioma del diccionario; un comodín vale 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Con --some o --pattern: el orden de las palabras, score (mayor valor primero), length (la más larga primero, el predeterminado) o alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>En un juego: las palabras de esta lista (una por línea, UTF-8, # para comentarios) en lugar de las del diccionario; no se consulta al corrector ortográfico.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 acepta letras de la A a la Z.</translation>
     </message>
@@ -387,6 +379,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 acepta letras del alfabeto del diccionario.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Con --some o --pattern: el orden de las palabras, score (mayor valor primero), length (la más larga primero, el predeterminado) o alpha (alfabético, como ordena el idioma del diccionario).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>En un juego: las palabras de esta lista (una por línea, UTF-8, # para comentarios, en cualquier alfabeto) en lugar de las del diccionario, comparadas como los juegos comparan las letras del idioma del diccionario; no se consulta al corrector ortográfico.</translation>
     </message>
 </context>
 <context>

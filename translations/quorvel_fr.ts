@@ -341,14 +341,6 @@
         <translation>Dans un jeu&#xa0;: afficher la valeur de chaque mot avec les jetons de la langue du dictionnaire, un joker valant 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Avec --some ou --pattern&#xa0;: l&apos;ordre des mots, score (la plus haute valeur d&apos;abord), length (le plus long d&apos;abord, par défaut) ou alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>Dans un jeu&#xa0;: les mots de cette liste (un par ligne, UTF-8, # pour les commentaires) au lieu de ceux du dictionnaire&#xa0;; le correcteur orthographique n&apos;est pas interrogé.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 prend des lettres de A à Z.</translation>
     </message>
@@ -387,6 +379,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 attend des lettres de l&apos;alphabet du dictionnaire.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Avec --some ou --pattern&#xa0;: l&apos;ordre des mots, score (la plus haute valeur d&apos;abord), length (le plus long d&apos;abord, par défaut) ou alpha (alphabétique, comme trie la langue du dictionnaire).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>Dans un jeu&#xa0;: les mots de cette liste (un par ligne, UTF-8, # pour les commentaires, dans tout alphabet) au lieu de ceux du dictionnaire, comparés comme les jeux comparent les lettres de la langue du dictionnaire&#xa0;; le correcteur orthographique n&apos;est pas interrogé.</translation>
     </message>
 </context>
 <context>

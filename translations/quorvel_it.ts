@@ -341,14 +341,6 @@
         <translation>In un gioco: stampare il valore di ogni parola con le tessere della lingua del dizionario; un jolly vale 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Con --some o --pattern: l&apos;ordine delle parole, score (prima il valore più alto), length (prima la più lunga, il predefinito) o alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>In un gioco: le parole di questo elenco (una per riga, UTF-8, # per i commenti) invece di quelle del dizionario; il correttore ortografico non viene interrogato.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 accetta lettere dalla A alla Z.</translation>
     </message>
@@ -387,6 +379,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 accetta lettere dell&apos;alfabeto del dizionario.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Con --some o --pattern: l&apos;ordine delle parole, score (prima il valore più alto), length (prima la più lunga, il predefinito) o alpha (alfabetico, come ordina la lingua del dizionario).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>In un gioco: le parole di questo elenco (una per riga, UTF-8, # per i commenti, in qualsiasi alfabeto) invece di quelle del dizionario, confrontate come i giochi confrontano le lettere della lingua del dizionario; il correttore ortografico non viene interrogato.</translation>
     </message>
 </context>
 <context>

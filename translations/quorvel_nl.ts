@@ -341,14 +341,6 @@
         <translation>In een spel: de waarde van elk woord tonen met de letterstenen van de taal van het woordenboek; een joker is 0 punten waard.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Met --some of --pattern: de volgorde van de woorden, score (hoogste waarde eerst), length (langste eerst, de standaard) of alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>In een spel: de woorden van deze lijst (één per regel, UTF-8, # voor commentaar) in plaats van die van het woordenboek; de spellingcontrole wordt niet bevraagd.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 verwacht letters van A tot Z.</translation>
     </message>
@@ -387,6 +379,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 verwacht letters uit het alfabet van het woordenboek.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Met --some of --pattern: de volgorde van de woorden, score (hoogste waarde eerst), length (langste eerst, de standaard) of alpha (alfabetisch, zoals de taal van het woordenboek sorteert).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>In een spel: de woorden van deze lijst (één per regel, UTF-8, # voor commentaar, in elk alfabet) in plaats van die van het woordenboek, vergeleken zoals de spellen de letters van de taal van het woordenboek vergelijken; de spellingcontrole wordt niet bevraagd.</translation>
     </message>
 </context>
 <context>

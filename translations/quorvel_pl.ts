@@ -342,14 +342,6 @@
         <translation>W grze: wypisać wartość każdego słowa według płytek języka słownika; blank jest wart 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Z --some lub --pattern: kolejność słów, score (najwyższa wartość najpierw), length (najdłuższe najpierw, domyślnie) lub alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>W grze: słowa z tej listy (jedno w wierszu, UTF-8, # dla komentarzy) zamiast słów ze słownika; moduł sprawdzania pisowni nie jest pytany.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 przyjmuje litery od A do Z.</translation>
     </message>
@@ -388,6 +380,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 przyjmuje litery alfabetu słownika.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Z --some lub --pattern: kolejność słów, score (najwyższa wartość najpierw), length (najdłuższe najpierw, domyślnie) lub alpha (alfabetycznie, tak jak sortuje język słownika).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>W grze: słowa z tej listy (jedno w wierszu, UTF-8, # dla komentarzy, w dowolnym alfabecie) zamiast słów ze słownika, porównywane tak, jak gry porównują litery języka słownika; moduł sprawdzania pisowni nie jest pytany.</translation>
     </message>
 </context>
 <context>

@@ -341,14 +341,6 @@
         <translation>Em um jogo: mostrar o valor de cada palavra com as peças do idioma do dicionário; um curinga vale 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>Com --some ou --pattern: a ordem das palavras, score (maior valor primeiro), length (a mais longa primeiro, o padrão) ou alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>Em um jogo: as palavras desta lista (uma por linha, UTF-8, # para comentários) em vez das do dicionário; o verificador ortográfico não é consultado.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 aceita letras de A a Z.</translation>
     </message>
@@ -387,6 +379,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 aceita letras do alfabeto do dicionário.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>Com --some ou --pattern: a ordem das palavras, score (maior valor primeiro), length (a mais longa primeiro, o padrão) ou alpha (alfabética, como ordena o idioma do dicionário).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>Em um jogo: as palavras desta lista (uma por linha, UTF-8, # para comentários, em qualquer alfabeto) em vez das do dicionário, comparadas como os jogos comparam as letras do idioma do dicionário; o verificador ortográfico não é consultado.</translation>
     </message>
 </context>
 <context>

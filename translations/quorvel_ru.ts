@@ -342,14 +342,6 @@
         <translation>В игре: выводить стоимость каждого слова по фишкам языка словаря; пустая фишка стоит 0.</translation>
     </message>
     <message>
-        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha.</source>
-        <translation>С --some или --pattern: порядок слов — score (сначала самые ценные), length (сначала самые длинные, по умолчанию) или alpha.</translation>
-    </message>
-    <message>
-        <source>In a game: the words of this list (one a line, UTF-8, # comments) instead of the dictionary&apos;s; the spelling checker is not asked.</source>
-        <translation>В игре: слова из этого списка (по одному в строке, UTF-8, # для комментариев) вместо слов словаря; проверка орфографии не опрашивается.</translation>
-    </message>
-    <message>
         <source>%1 takes letters A to Z.</source>
         <translation>%1 принимает буквы от A до Z.</translation>
     </message>
@@ -388,6 +380,14 @@
     <message>
         <source>%1 takes letters of the dictionary&apos;s alphabet.</source>
         <translation>%1 принимает буквы алфавита словаря.</translation>
+    </message>
+    <message>
+        <source>With --some or --pattern: the order of the words, score (highest first), length (longest first, the default) or alpha (alphabetical, as the dictionary&apos;s language sorts).</source>
+        <translation>С --some или --pattern: порядок слов — score (сначала самые ценные), length (сначала самые длинные, по умолчанию) или alpha (по алфавиту, как сортирует язык словаря).</translation>
+    </message>
+    <message>
+        <source>In a game: the words of this list (one a line, UTF-8, # comments, any alphabet) instead of the dictionary&apos;s, matched as the games match the letters of the dictionary&apos;s language; the spelling checker is not asked.</source>
+        <translation>В игре: слова из этого списка (по одному в строке, UTF-8, # для комментариев, в любом алфавите) вместо слов словаря, сравниваемые так, как игры сравнивают буквы языка словаря; проверка орфографии не опрашивается.</translation>
     </message>
 </context>
 <context>
