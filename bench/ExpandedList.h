@@ -32,15 +32,17 @@ public:
         const BoundedRead bounds { .maxBytes = ReadLimits {}.maxFileBytes };
         auto aff = readBounded(base.string() + ".aff", bounds);
         auto dic = readBounded(base.string() + ".dic", bounds);
-        if (!std::holds_alternative<FileBytes>(aff) || !std::holds_alternative<FileBytes>(dic))
+        const auto *affBytes = std::get_if<FileBytes>(&aff);
+        const auto *dicBytes = std::get_if<FileBytes>(&dic);
+        if (!affBytes || !dicBytes)
             return;
-        const AffixFile affixes = parseAffixFile(std::get<FileBytes>(aff).bytes);
+        const AffixFile affixes = parseAffixFile(affBytes->bytes);
         const ReadLimits limits;
         Expander expander(affixes, limits.maxFormsPerStem, limits.maxRuleTests);
         for (const auto &[typed, converted] : affixes.typedConversions)
             m_typed.emplace_back(utf8(typed), utf8(converted));
         Collect sink(*this, maxLetters);
-        (void)forEachDicWord(affixes, std::get<FileBytes>(dic).bytes, limits, nullptr,
+        (void)forEachDicWord(affixes, dicBytes->bytes, limits, nullptr,
             [&](std::u32string &word, const FlagList &flags) {
                 (void)expander.expand(word, flags, sink);
                 return true;
