@@ -37,9 +37,11 @@ struct LettersRow {
 // its own, German ü, and neither é.
 const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "ano", Word }, { "cana", Word },
     { "cafe", Word }, { "nino", Word }, { "haus", Word | Begin | End },
-    { "Tur", Word | Begin | End }, { "ol", Word }, { "e", End }, { "McTur", Word } };
+    { "Tur", Word | Begin | End }, { "ol", Word }, { "e", End }, { "McTur", Word },
+    { "flan", Word } };
+// The checker reads the ligature ﬂ as f and l.
 const QSet<QString> kAccepted { "año", "ano", "caña", "cana", "café", "niño", "Haus", "Tür",
-    "Haustür", "Hause", "Öl", "McTür" };
+    "Haustür", "Hause", "Öl", "McTür", "flan", "ﬂan" };
 
 Alphabet alphabetOf(const char *language)
 {
@@ -48,6 +50,8 @@ Alphabet alphabetOf(const char *language)
         letters.emplace_back(1, c);
     for (const char *more : { "é", std::string_view(language) == "es" ? "ñ" : "ü", "ö" })
         letters.emplace_back(more);
+    if (std::string_view(language) == "fr")
+        letters.emplace_back("ﬂ");
     return *Alphabet::of(letters);
 }
 
@@ -104,6 +108,12 @@ private slots:
             { "a compound's last part of one letter", "de", { "--pattern", "haus?" }, { "Hause" } },
             { "a spelling with a capital inside", "de", { "--pattern", "???ü?" }, { "McTür" } },
             { "a capital with its mark", "de", { "--pattern", "ö?" }, { "Öl" } },
+            // A square holds a letter as the checker reads it: the ligature
+            // ﬂ, f and l, fills two squares.
+            { "a ligature typed", "fr", { "--pattern", "ﬂan" }, { "flan" } },
+            { "a ligature typed among open squares", "fr", { "--pattern", "ﬂ??" }, { "flan" } },
+            { "a ligature named is no letter of a square", "fr",
+                { "--pattern", "???", "--include", "ﬂ" }, {}, "ﬂ" },
             // A letter no letter of the alphabet counts as, by name.
             { "a letter of another alphabet", "es", { "--pattern", "ж??" }, {}, "ж" },
             { "in a class", "es", { "--pattern", "[aж]??" }, {}, "ж" },
