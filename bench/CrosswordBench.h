@@ -6,6 +6,7 @@
 // own words (its .dic file, the word before any flags), some letters kept
 // and the rest opened to "?", each searched as --pattern alone is, the
 // dictionary's letters bound as quorvel-search binds them.
+#include "DictionaryWords.h"
 #include "letters/Letters.h"
 #include "wordgames/GameRun.h"
 #include "wordindex/IndexSource.h"
@@ -14,7 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <random>
 #include <string>
@@ -27,12 +27,9 @@ inline void timeCrosswords(const std::filesystem::path &base, const IndexSource:
     constexpr std::size_t kLongest = 15;
     const std::string language = base.filename().string();
     std::vector<std::vector<std::string>> words;
-    std::ifstream list(base.string() + ".dic");
-    std::string line;
-    std::getline(list, line);
     LetterSplitter splitter;
-    while (std::getline(list, line)) {
-        const auto letters = splitter.split(line.substr(0, line.find_first_of("/\t ")));
+    for (const std::string &word : dictionaryWords(base)) {
+        const auto letters = splitter.split(word);
         if (letters && letters->size() >= kShortest && letters->size() <= kLongest
             && std::ranges::all_of(*letters, isAlphabetic))
             words.push_back(*letters);

@@ -13,6 +13,7 @@
 // in capitals, and with the inner capitals of the word list's words. A
 // pattern whose reference would ask more than kMaxReference strings is
 // passed over and counted.
+#include "DictionaryWords.h"
 #include "WordsReference.h"
 #include "cli/GameOptions.h"
 #include "letters/Alphabet.h"
@@ -24,7 +25,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <numeric>
 #include <optional>
@@ -55,18 +55,16 @@ public:
         , m_language(base.filename().string())
         , m_letters(std::make_shared<const GameLetters>(alphabet, m_language))
     {
+        // A square holds one letter as the checker reads it: a ligature it
+        // reads as two letters (ﬂ) holds none alone.
         for (const std::string &letter : alphabet.letters()) {
-            if (isAlphabetic(letter))
+            if (isAlphabetic(letter) && !GameLetters::ligatureLetters(letter))
                 m_alphabet.push_back(letter);
         }
         // The dictionary's words of three to ten letters of its alphabet, in small letters.
-        std::ifstream list(base.string() + ".dic");
-        std::string line;
-        std::getline(list, line);
         LetterSplitter splitter;
-        while (std::getline(list, line)) {
-            const auto letters
-                = splitter.split(m_letters->lower(line.substr(0, line.find_first_of("/\t "))));
+        for (const std::string &word : dictionaryWords(base)) {
+            const auto letters = splitter.split(m_letters->lower(word));
             if (letters && letters->size() >= 3 && letters->size() <= 10
                 && std::ranges::all_of(*letters, [&](const std::string &letter) {
                        return std::ranges::find(m_alphabet, letter) != m_alphabet.end();

@@ -14,7 +14,7 @@
 // With --crosswords N it times N crossword patterns (--pattern alone) made
 // from the dictionary's own words of 3 to 15 letters, one to half of their
 // letters kept and the others opened to "?", with the median, the slowest
-// and how many took longer than 1 s.
+// and how many took longer than 1 s, for each dictionary given.
 // Usage: quorvel-gamesbench [--dictionary PATH] [--inputs N] [--vs-an] [--jumbles N]
 //        [--crosswords N]
 #include "CrosswordBench.h"
@@ -140,6 +140,22 @@ void pipedVersusSeparate(const QString &tool, const QString &dictionary, const Q
         static_cast<long long>(lines.size()), pipedMs, static_cast<long long>(answers), separateMs);
 }
 
+int crosswordsOf(const std::filesystem::path &base, const QString &programs, std::size_t count)
+{
+    DictionaryService service({ [&base] { return std::vector { base }; }, {},
+        QDir(programs).filePath(QStringLiteral("quorvel-probe")).toStdString(), {} });
+    const auto checker = service.checker(DictionaryService::Checker::Chosen);
+    const auto offer = service.indexFor(base, std::chrono::hours(1));
+    if (!checker || !offer.index) {
+        std::printf("%s: no checker or no word index (%s)\n", base.c_str(), offer.refusal.c_str());
+        return 1;
+    }
+    std::printf("%s, %s; search alone, once the dictionary is loaded:\n", base.c_str(),
+        checker->engineName().c_str());
+    timeCrosswords(base, offer, *checker, count);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -149,7 +165,8 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral("Times the word games."));
     parser.addHelpOption();
     const QCommandLineOption dictionaryOption(QStringLiteral("dictionary"),
-        QStringLiteral("The dictionary, a path without .aff/.dic (default: the installed en_US)."),
+        QStringLiteral("The dictionary, a path without .aff/.dic (default: the installed en_US); "
+                       "with --crosswords, may be given more than once."),
         QStringLiteral("path"), QStringLiteral("/usr/share/hunspell/en_US"));
     const QCommandLineOption inputsOption(QStringLiteral("inputs"),
         QStringLiteral("Inputs per case."), QStringLiteral("n"), QStringLiteral("20"));
@@ -166,8 +183,16 @@ int main(int argc, char **argv)
         { dictionaryOption, inputsOption, vsOption, jumblesOption, crosswordsOption });
     parser.process(app);
 
-    const std::filesystem::path base = parser.value(dictionaryOption).toStdString();
     const QString programs = QCoreApplication::applicationDirPath();
+    if (parser.isSet(crosswordsOption)) {
+        // The crosswords of every dictionary given, one after the other.
+        int failed = 0;
+        for (const QString &path : parser.values(dictionaryOption))
+            failed |= crosswordsOf(path.toStdString(), programs,
+                std::max<qulonglong>(1, parser.value(crosswordsOption).toULongLong()));
+        return failed;
+    }
+    const std::filesystem::path base = parser.value(dictionaryOption).toStdString();
     DictionaryService service({ [&base] { return std::vector { base }; }, {},
         QDir(programs).filePath(QStringLiteral("quorvel-probe")).toStdString(), {} });
     const auto checker = service.checker(DictionaryService::Checker::Chosen);
@@ -178,11 +203,6 @@ int main(int argc, char **argv)
     }
     std::printf("%s, %s; search alone, once the dictionary is loaded:\n", base.c_str(),
         checker->engineName().c_str());
-    if (parser.isSet(crosswordsOption)) {
-        timeCrosswords(base, offer, *checker,
-            std::max<qulonglong>(1, parser.value(crosswordsOption).toULongLong()));
-        return 0;
-    }
     const Case cases[] = {
         { "--some, 15 letters and 2 blanks", GameMode::Some, 15, 2, 1, std::nullopt, 50 },
         { "--phrases 2, 12 letters, complete", GameMode::Phrases, 12, 0, 2, std::nullopt, 1000 },

@@ -9,6 +9,8 @@
 #include "wordforms/LetterCounts.h"
 
 #include <algorithm>
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
 
 namespace {
 
@@ -41,7 +43,7 @@ GameLetters::GameLetters(const Alphabet &alphabet, std::string_view language)
 {
     const LetterCase &letterCase = m_case;
     for (const std::string &letter : alphabet.letters()) {
-        if (!isAlphabetic(letter))
+        if (!isAlphabetic(letter) || ligatureLetters(letter))
             continue;
         if (const auto key = keyLettersOf(&letter, 1)) {
             const auto byte = static_cast<unsigned char>(key->front());
@@ -58,6 +60,25 @@ GameLetters::GameLetters(const Alphabet &alphabet, std::string_view language)
         }
         m_any |= m_keyLetters[loose];
     }
+}
+
+std::optional<std::vector<std::string>> GameLetters::ligatureLetters(std::string_view letter)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(letter.data(), static_cast<std::int32_t>(letter.size())));
+    if (nfkc->isNormalized(text, status) || U_FAILURE(status))
+        return std::nullopt;
+    std::string read;
+    nfkc->normalize(text, status).toUTF8String(read);
+    auto letters = splitLetters(read);
+    if (U_FAILURE(status) || !letters || letters->size() < 2
+        || !std::ranges::all_of(*letters, isAlphabetic))
+        return std::nullopt;
+    return letters;
 }
 
 std::string GameLetters::looseOf(std::string_view letter) const

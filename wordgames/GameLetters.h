@@ -51,6 +51,12 @@ public:
     // Whether a form of the index stands for spellings other than itself:
     // some letter of the alphabet is filed under a key letter not its own (é, ж).
     [[nodiscard]] bool beyondKeys() const { return m_beyondKeys; }
+    // The letters a dictionary reads a compatibility character as, where it
+    // is several (ﬂ as f and l): a crossword's square holds one letter as the
+    // checker reads it, so ﬂ fills two squares and is no letter of one.
+    // Nothing for any other letter (ſ is read as one letter, s).
+    [[nodiscard]] static std::optional<std::vector<std::string>> ligatureLetters(
+        std::string_view letter);
     // A word in the language's small letters, capitals, and with its first letter one.
     [[nodiscard]] std::string lower(std::string_view word) const { return m_case.lower(word); }
     [[nodiscard]] std::string upper(std::string_view word) const { return m_case.upper(word); }

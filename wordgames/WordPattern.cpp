@@ -82,6 +82,10 @@ std::variant<WordPattern, std::string> WordPattern::parse(std::string_view text)
             auto &[parsed, close] = std::get<0>(square);
             word.push_back(std::move(parsed));
             i = close;
+        } else if (const auto read = GameLetters::ligatureLetters(c)) {
+            // A ligature fills a square for each letter the checker reads it as.
+            for (const std::string &letter : *read)
+                word.push_back({ { letter }, {}, false });
         } else if (isAlphabetic(c)) {
             word.push_back({ { c }, {}, false });
         } else {

@@ -18,7 +18,8 @@
 // letter of any alphabet for itself (either case, matched loosely as the
 // games match: GameLetters), "[abc]" for one of these letters, "[^abc]" for
 // any but these, a space between two words. Matched a letter at a time: no
-// pattern engine ever backtracks over the user's text.
+// pattern engine ever backtracks over the user's text. A ligature (ﬂ) fills
+// a square for each letter the checker reads it as.
 class WordPattern {
 public:
     // One letter's square: the letters it takes, or with "^" those it does

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The words of a dictionary's .dic file (each line's word before its flags),
+// in UTF-8 whatever encoding the affix file's SET names (el_GR's is
+// ISO-8859-7), for the benches that make their inputs from them.
+#include "hunspellfiles/TextDecoder.h"
+
+#include <QString>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+inline std::vector<std::string> dictionaryWords(const std::filesystem::path &base)
+{
+    std::string encoding = "ISO8859-1";
+    std::ifstream aff(base.string() + ".aff");
+    for (std::string line; std::getline(aff, line);) {
+        std::istringstream words(line);
+        std::string directive;
+        if (words >> directive && directive == "SET") {
+            words >> encoding;
+            break;
+        }
+    }
+    const auto decoder = TextDecoder::forEncoding(encoding);
+    std::vector<std::string> out;
+    std::ifstream dic(base.string() + ".dic");
+    std::string line;
+    std::getline(dic, line); // the count
+    while (std::getline(dic, line)) {
+        std::string word = line.substr(0, line.find_first_of("/\t \r"));
+        if (decoder && !decoder->isUtf8()) {
+            const std::u32string text = decoder->decode(word);
+            word
+                = QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+        }
+        out.push_back(std::move(word));
+    }
+    return out;
+}
