@@ -31,6 +31,19 @@ bool addLetters(LetterCounts &counts, std::string_view letters)
     return true;
 }
 
+// Whether three same letters meet where piece follows before, as the
+// engines look for them under CHECKCOMPOUNDTRIPLE: the two letters before
+// the boundary and the first after it, or the last before it and the first
+// two after. A piece of one letter leaves the next boundary's letters
+// unknown here: a same letter on either side of it is taken as a triple.
+bool tripleAt(std::string_view before, std::string_view piece)
+{
+    if (before.empty() || piece.empty() || before.back() != piece.front())
+        return false;
+    return piece.size() < 2 || piece[1] == piece.front()
+        || (before.size() >= 2 && before[before.size() - 2] == before.back());
+}
+
 // A key of the index within the pool: its letters, and its forms in lower
 // case, each with the roles and rule flags of all its spellings (a part is
 // found in lower case: "Haus" begins "Haustier").
@@ -238,12 +251,15 @@ private:
         for (const Edge &edge : node.edges) {
             if (!pace(1))
                 break;
+            // An edge's certainty is its part's own: the boundary it makes
+            // depends on the way here.
+            const bool certain = sure && edge.sure && !triple(prefix, edge.piece);
             const std::size_t length = prefix.size();
             prefix += edge.piece;
             if (edge.next)
-                (void)replay(*edge.next, prefix, sure && edge.sure);
+                (void)replay(*edge.next, prefix, certain);
             else
-                (void)offer(prefix, sure && edge.sure);
+                (void)offer(prefix, certain);
             prefix.resize(length);
         }
         return true;
@@ -290,6 +306,9 @@ private:
                     : form.substr(state.credit.size());
                 if (prefix.size() + piece.size() > m_query.maxLength)
                     continue;
+                // Whether the parts so far and this one leave no doubt; the
+                // boundary with the prefix is not the part's own.
+                const bool certain = state.sure && sure && !triple(prefix, piece);
                 // A crossword's squares leave most parts out where they begin.
                 const SquaresFit square = m_query.squares.empty()
                     ? SquaresFit {}
@@ -308,7 +327,7 @@ private:
                 if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
                     && (m_query.squares.empty() || square.full)
                     && (m_settings.maxWords == 0 || parts < m_settings.maxWords)
-                    && offer(prefix + piece, state.sure && sure)) {
+                    && offer(prefix + piece, certain)) {
                     any = true;
                     if (record)
                         record->edges.push_back({ piece, nullptr, sure });
@@ -325,8 +344,8 @@ private:
                 // The next part adds a letter unless it begins with a credit.
                 if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
                     continue;
-                any = follow({ left, credit, parts + 1, next, byRules, state.sure && sure }, prefix,
-                          piece, record, sure)
+                any = follow({ left, credit, parts + 1, next, byRules, certain }, prefix, piece,
+                          record, sure)
                     || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
@@ -339,6 +358,12 @@ private:
             }
         }
         return any;
+    }
+
+    // Whether the engines would refuse three same letters where piece follows prefix.
+    [[nodiscard]] bool triple(std::string_view prefix, std::string_view piece) const
+    {
+        return m_settings.checkTriple && tripleAt(prefix, piece);
     }
 
     // What the parts after the first may use up, by the roles they join by.

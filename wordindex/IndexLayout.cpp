@@ -114,6 +114,7 @@ std::string writeSettings(const CompoundSettings &settings)
     put32(out, settings.maxWords);
     out.push_back(static_cast<char>(settings.classic));
     out.push_back(static_cast<char>(settings.simplifiedTriple));
+    out.push_back(static_cast<char>(settings.checkTriple));
     put32(out, static_cast<std::uint32_t>(settings.rules.size()));
     for (const auto &rule : settings.rules) {
         put32(out, static_cast<std::uint32_t>(rule.size()));
@@ -142,6 +143,7 @@ std::optional<CompoundSettings> readSettings(std::string_view bytes)
     settings.maxWords = in.take<std::uint32_t>();
     settings.classic = in.take<std::uint8_t>() != 0;
     settings.simplifiedTriple = in.take<std::uint8_t>() != 0;
+    settings.checkTriple = in.take<std::uint8_t>() != 0;
     const auto rules = in.take<std::uint32_t>();
     if (rules > kMaxRules)
         in.fail();
