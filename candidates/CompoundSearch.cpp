@@ -3,13 +3,13 @@
 #include "candidates/CompoundSearch.h"
 
 #include "candidates/CompoundCover.h"
+#include "candidates/CompoundParts.h"
 #include "candidates/CompoundRules.h"
 #include "candidates/PatternSquares.h"
 #include "candidates/SearchStates.h"
 #include "hunspellfiles/Reason.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
-#include "wordindex/KeyWalk.h"
 
 #include <algorithm>
 #include <array>
@@ -19,44 +19,6 @@
 namespace {
 
 using namespace compoundsearch;
-
-bool addLetters(LetterCounts &counts, std::string_view letters)
-{
-    for (const char c : letters) {
-        auto &count = counts[static_cast<std::size_t>(keyLetterNumber(c))];
-        if (count == 255)
-            return false;
-        ++count;
-    }
-    return true;
-}
-
-// Whether three same letters meet where piece follows before, as the
-// engines look for them under CHECKCOMPOUNDTRIPLE: the two letters before
-// the boundary and the first after it, or the last before it and the first
-// two after. A piece of one letter leaves the next boundary's letters
-// unknown here: a same letter on either side of it is taken as a triple.
-bool tripleAt(std::string_view before, std::string_view piece)
-{
-    if (before.empty() || piece.empty() || before.back() != piece.front())
-        return false;
-    return piece.size() < 2 || piece[1] == piece.front()
-        || (before.size() >= 2 && before[before.size() - 2] == before.back());
-}
-
-// A key of the index within the pool: its letters, and its forms in lower
-// case, each with the roles and rule flags of all its spellings (a part is
-// found in lower case: "Haus" begins "Haustier").
-struct Part {
-    struct Form {
-        std::string text;
-        std::uint8_t roles = 0;
-        std::uint64_t ruleFlags = 0;
-        bool sure = false; // a spelling in small letters is FormRole::Sure
-    };
-    LetterCounts letters {};
-    std::vector<Form> forms;
-};
 
 // Where the parts so far have led: what a state of the search is.
 struct State {
@@ -87,6 +49,8 @@ public:
         , m_deadline(deadlineOf(budget))
         , m_found(found)
         , m_sure(sure)
+        , m_parts(index, index.compounds().minPart, query.maxLength,
+              [this](std::size_t work) { return pace(work); })
     {
         for (std::size_t from = 0; from < m_query.squares.size(); ++from)
             m_fromSquare.push_back(squaresFrom(m_query.squares, from));
@@ -140,46 +104,6 @@ private:
         return !stopped();
     }
 
-    // The keys within the pool that have a form of the roles, each list
-    // found once.
-    const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
-    {
-        const auto emplaced = m_parts.try_emplace(PoolKey { pool.counts, pool.blanks, roles });
-        std::vector<Part> &parts = emplaced.first->second;
-        if (!emplaced.second)
-            return parts;
-        std::size_t steps = 0;
-        forEachKeyWithin(m_index, { pool, roles, m_settings.minPart, m_query.maxLength, {} },
-            [&](WordIndex::KeyId id, std::size_t) {
-                ++steps;
-                const auto forms = m_index.formsOf(id);
-                // Many letters reach many keys of many forms: the walk keeps pace.
-                if (!pace(1 + forms.size()))
-                    return false;
-                Part part { countLetters(forms[0]), {} };
-                // The index keeps a key's spellings of one word together.
-                for (std::size_t f = 0; f < forms.size(); ++f) {
-                    std::string text = asciiLowered(forms[f]);
-                    const std::uint64_t flags
-                        = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
-                        ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
-                        : 0;
-                    const bool sure = (forms.roles[f] & FormRole::Sure) && forms[f] == text;
-                    if (!part.forms.empty() && part.forms.back().text == text) {
-                        part.forms.back().roles |= forms.roles[f];
-                        part.forms.back().ruleFlags |= flags;
-                        part.forms.back().sure = part.forms.back().sure || sure;
-                    } else {
-                        part.forms.push_back({ std::move(text), forms.roles[f], flags, sure });
-                    }
-                }
-                parts.push_back(std::move(part));
-                return true;
-            });
-        tick(steps + 1);
-        return parts;
-    }
-
     // What decides whether a state can still end a compound the query
     // wants: besides the state, the letters so far. Without blanks those
     // are the pool's less the letters left; with blanks they are not.
@@ -198,6 +122,17 @@ private:
         if (m_query.pool.blanks != 0)
             key.sofar = countLetters(prefix);
         return key;
+    }
+
+    // The keys within the pool that have a form of the roles, each list
+    // found once.
+    const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
+    {
+        std::size_t steps = 0;
+        const std::vector<Part> &parts = m_parts.find(pool, roles, steps);
+        if (steps != 0)
+            tick(steps);
+        return parts;
     }
 
     // Finds the compounds that go on from the state after prefix; whether
@@ -433,7 +368,7 @@ private:
     std::size_t m_work = 0; // since the clock was last asked
     std::string m_unfinished;
     bool m_stoppedByCaller = false;
-    std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
+    PartsWithin m_parts;
     std::unordered_map<StateKey, Node, StateKeyHash> m_nodes;
     std::optional<CompoundCover> m_classicCover;
     std::optional<CompoundCover> m_ruleCover;
@@ -454,31 +389,4 @@ CompoundSearchEnd searchCompounds(const WordIndex &index, const CompoundQuery &q
     if (!index.compounds().any() || query.pool.size() == 0)
         return {};
     return Search(index, query, budget, found, sure).run();
-}
-
-CompoundCandidates compoundCandidates(
-    const WordIndex &index, std::string_view letters, const CompoundBudget &budget)
-{
-    CompoundQuery query;
-    query.pool.counts = countLetters(letters);
-    if (query.pool.letters() != letters.size())
-        return {};
-    query.wholePool = true;
-    query.minLength = letters.size();
-    query.maxLength = letters.size();
-    CompoundCandidates candidates;
-    CompoundSearchEnd end = searchCompounds(
-        index, query, budget,
-        [&candidates](const std::string &word) {
-            candidates.words.push_back(word);
-            candidates.sure.push_back(false);
-        },
-        [&candidates](std::size_t number) { candidates.sure[number] = true; });
-    if (!end.unfinished.empty()) {
-        candidates.words.clear();
-        candidates.sure.clear();
-    }
-    candidates.unfinished = std::move(end.unfinished);
-    candidates.stopped = end.stopped;
-    return candidates;
 }
