@@ -25,7 +25,7 @@ namespace IndexLayout {
 // "QVINDEX" and a byte that is read back differently in the other byte order.
 inline constexpr std::uint64_t kMagic = 0x015845444E495651ULL;
 // Raised whenever the layout or what the index holds changes.
-inline constexpr std::uint64_t kVersion = 3;
+inline constexpr std::uint64_t kVersion = 2;
 inline constexpr std::size_t kHeaderWords = 8;
 
 // A node: where its subtree ends, how many keys come before it, its key
