@@ -3,13 +3,13 @@
 #include "candidates/CompoundSearch.h"
 
 #include "candidates/CompoundCover.h"
+#include "candidates/CompoundParts.h"
 #include "candidates/CompoundRules.h"
 #include "candidates/PatternSquares.h"
 #include "candidates/SearchStates.h"
 #include "hunspellfiles/Reason.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
-#include "wordindex/KeyWalk.h"
 
 #include <algorithm>
 #include <array>
@@ -19,31 +19,6 @@
 namespace {
 
 using namespace compoundsearch;
-
-bool addLetters(LetterCounts &counts, std::string_view letters)
-{
-    for (const char c : letters) {
-        auto &count = counts[static_cast<std::size_t>(keyLetterNumber(c))];
-        if (count == 255)
-            return false;
-        ++count;
-    }
-    return true;
-}
-
-// A key of the index within the pool: its letters, and its forms in lower
-// case, each with the roles and rule flags of all its spellings (a part is
-// found in lower case: "Haus" begins "Haustier").
-struct Part {
-    struct Form {
-        std::string text;
-        std::uint8_t roles = 0;
-        std::uint64_t ruleFlags = 0;
-        bool sure = false; // a spelling in small letters is FormRole::Sure
-    };
-    LetterCounts letters {};
-    std::vector<Form> forms;
-};
 
 // Where the parts so far have led: what a state of the search is.
 struct State {
@@ -74,6 +49,8 @@ public:
         , m_deadline(deadlineOf(budget))
         , m_found(found)
         , m_sure(sure)
+        , m_parts(index, index.compounds().minPart, query.maxLength,
+              [this](std::size_t work) { return pace(work); })
     {
         for (std::size_t from = 0; from < m_query.squares.size(); ++from)
             m_fromSquare.push_back(squaresFrom(m_query.squares, from));
@@ -127,46 +104,6 @@ private:
         return !stopped();
     }
 
-    // The keys within the pool that have a form of the roles, each list
-    // found once.
-    const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
-    {
-        const auto emplaced = m_parts.try_emplace(PoolKey { pool.counts, pool.blanks, roles });
-        std::vector<Part> &parts = emplaced.first->second;
-        if (!emplaced.second)
-            return parts;
-        std::size_t steps = 0;
-        forEachKeyWithin(m_index, { pool, roles, m_settings.minPart, m_query.maxLength, {} },
-            [&](WordIndex::KeyId id, std::size_t) {
-                ++steps;
-                const auto forms = m_index.formsOf(id);
-                // Many letters reach many keys of many forms: the walk keeps pace.
-                if (!pace(1 + forms.size()))
-                    return false;
-                Part part { countLetters(forms[0]), {} };
-                // The index keeps a key's spellings of one word together.
-                for (std::size_t f = 0; f < forms.size(); ++f) {
-                    std::string text = asciiLowered(forms[f]);
-                    const std::uint64_t flags
-                        = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
-                        ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
-                        : 0;
-                    const bool sure = (forms.roles[f] & FormRole::Sure) && forms[f] == text;
-                    if (!part.forms.empty() && part.forms.back().text == text) {
-                        part.forms.back().roles |= forms.roles[f];
-                        part.forms.back().ruleFlags |= flags;
-                        part.forms.back().sure = part.forms.back().sure || sure;
-                    } else {
-                        part.forms.push_back({ std::move(text), forms.roles[f], flags, sure });
-                    }
-                }
-                parts.push_back(std::move(part));
-                return true;
-            });
-        tick(steps + 1);
-        return parts;
-    }
-
     // What decides whether a state can still end a compound the query
     // wants: besides the state, the letters so far. Without blanks those
     // are the pool's less the letters left; with blanks they are not.
@@ -185,6 +122,17 @@ private:
         if (m_query.pool.blanks != 0)
             key.sofar = countLetters(prefix);
         return key;
+    }
+
+    // The keys within the pool that have a form of the roles, each list
+    // found once.
+    const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
+    {
+        std::size_t steps = 0;
+        const std::vector<Part> &parts = m_parts.find(pool, roles, steps);
+        if (steps != 0)
+            tick(steps);
+        return parts;
     }
 
     // Finds the compounds that go on from the state after prefix; whether
@@ -238,12 +186,15 @@ private:
         for (const Edge &edge : node.edges) {
             if (!pace(1))
                 break;
+            // An edge's certainty is its part's own: the boundary it makes
+            // depends on the way here.
+            const bool certain = sure && edge.sure && !triple(prefix, edge.piece);
             const std::size_t length = prefix.size();
             prefix += edge.piece;
             if (edge.next)
-                (void)replay(*edge.next, prefix, sure && edge.sure);
+                (void)replay(*edge.next, prefix, certain);
             else
-                (void)offer(prefix, sure && edge.sure);
+                (void)offer(prefix, certain);
             prefix.resize(length);
         }
         return true;
@@ -290,6 +241,9 @@ private:
                     : form.substr(state.credit.size());
                 if (prefix.size() + piece.size() > m_query.maxLength)
                     continue;
+                // Whether the parts so far and this one leave no doubt; the
+                // boundary with the prefix is not the part's own.
+                const bool certain = state.sure && sure && !triple(prefix, piece);
                 // A crossword's squares leave most parts out where they begin.
                 const SquaresFit square = m_query.squares.empty()
                     ? SquaresFit {}
@@ -308,7 +262,7 @@ private:
                 if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
                     && (m_query.squares.empty() || square.full)
                     && (m_settings.maxWords == 0 || parts < m_settings.maxWords)
-                    && offer(prefix + piece, state.sure && sure)) {
+                    && offer(prefix + piece, certain)) {
                     any = true;
                     if (record)
                         record->edges.push_back({ piece, nullptr, sure });
@@ -325,8 +279,8 @@ private:
                 // The next part adds a letter unless it begins with a credit.
                 if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
                     continue;
-                any = follow({ left, credit, parts + 1, next, byRules, state.sure && sure }, prefix,
-                          piece, record, sure)
+                any = follow({ left, credit, parts + 1, next, byRules, certain }, prefix, piece,
+                          record, sure)
                     || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
@@ -339,6 +293,12 @@ private:
             }
         }
         return any;
+    }
+
+    // Whether the engines would refuse three same letters where piece follows prefix.
+    [[nodiscard]] bool triple(std::string_view prefix, std::string_view piece) const
+    {
+        return m_settings.checkTriple && tripleAt(prefix, piece);
     }
 
     // What the parts after the first may use up, by the roles they join by.
@@ -408,7 +368,7 @@ private:
     std::size_t m_work = 0; // since the clock was last asked
     std::string m_unfinished;
     bool m_stoppedByCaller = false;
-    std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
+    PartsWithin m_parts;
     std::unordered_map<StateKey, Node, StateKeyHash> m_nodes;
     std::optional<CompoundCover> m_classicCover;
     std::optional<CompoundCover> m_ruleCover;
@@ -429,31 +389,4 @@ CompoundSearchEnd searchCompounds(const WordIndex &index, const CompoundQuery &q
     if (!index.compounds().any() || query.pool.size() == 0)
         return {};
     return Search(index, query, budget, found, sure).run();
-}
-
-CompoundCandidates compoundCandidates(
-    const WordIndex &index, std::string_view letters, const CompoundBudget &budget)
-{
-    CompoundQuery query;
-    query.pool.counts = countLetters(letters);
-    if (query.pool.letters() != letters.size())
-        return {};
-    query.wholePool = true;
-    query.minLength = letters.size();
-    query.maxLength = letters.size();
-    CompoundCandidates candidates;
-    CompoundSearchEnd end = searchCompounds(
-        index, query, budget,
-        [&candidates](const std::string &word) {
-            candidates.words.push_back(word);
-            candidates.sure.push_back(false);
-        },
-        [&candidates](std::size_t number) { candidates.sure[number] = true; });
-    if (!end.unfinished.empty()) {
-        candidates.words.clear();
-        candidates.sure.clear();
-    }
-    candidates.unfinished = std::move(end.unfinished);
-    candidates.stopped = end.stopped;
-    return candidates;
 }

@@ -13,16 +13,19 @@ namespace {
 // Options after which a compound of bare stems that COMPOUNDFLAG joins is
 // still a word, written in small letters or capitalised: the affixes and
 // their flags (a bare stem has none), suggestions, the characters of words.
-// BREAK only adds words. Any other may refuse such a compound (the checks
-// at a boundary, forbidden and case-keeping words, a language's own rules).
+// BREAK and SIMPLIFIEDTRIPLE only add words; CHECKCOMPOUNDTRIPLE refuses
+// three same letters at a boundary, which the search for compounds sees
+// (CompoundSettings::checkTriple). Any other may refuse such a compound (the
+// other checks at a boundary, forbidden and case-keeping words, a language's
+// own rules).
 bool leavesCompoundsCertain(std::string_view keyword)
 {
-    static constexpr std::string_view kFollowed[] = { "AF", "AM", "BREAK", "CIRCUMFIX",
-        "COMPOUNDBEGIN", "COMPOUNDEND", "COMPOUNDFLAG", "COMPOUNDMIDDLE", "COMPOUNDMIN",
-        "COMPOUNDMORESUFFIXES", "COMPOUNDPERMITFLAG", "COMPOUNDWORDMAX", "FLAG", "FULLSTRIP",
-        "HOME", "KEY", "MAP", "MAXCPDSUGS", "MAXDIFF", "MAXNGRAMSUGS", "NAME", "NOSPLITSUGS",
-        "NOSUGGEST", "ONLYINCOMPOUND", "ONLYMAXDIFF", "PFX", "PHONE", "REP", "SET", "SFX",
-        "SUGSWITHDOTS", "TRY", "VERSION", "WARN", "WORDCHARS" };
+    static constexpr std::string_view kFollowed[] = { "AF", "AM", "BREAK", "CHECKCOMPOUNDTRIPLE",
+        "CIRCUMFIX", "COMPOUNDBEGIN", "COMPOUNDEND", "COMPOUNDFLAG", "COMPOUNDMIDDLE",
+        "COMPOUNDMIN", "COMPOUNDMORESUFFIXES", "COMPOUNDPERMITFLAG", "COMPOUNDWORDMAX", "FLAG",
+        "FULLSTRIP", "HOME", "KEY", "MAP", "MAXCPDSUGS", "MAXDIFF", "MAXNGRAMSUGS", "NAME",
+        "NOSPLITSUGS", "NOSUGGEST", "ONLYINCOMPOUND", "ONLYMAXDIFF", "PFX", "PHONE", "REP", "SET",
+        "SFX", "SIMPLIFIEDTRIPLE", "SUGSWITHDOTS", "TRY", "VERSION", "WARN", "WORDCHARS" };
     return std::ranges::find(kFollowed, keyword) != std::end(kFollowed);
 }
 
@@ -179,6 +182,10 @@ bool AffixDirectives::line(const AffixLine &line)
     }
     if (keyword == "COMPOUNDSYLLABLE") {
         m_file.compounds.syllableLimit = true;
+        return true;
+    }
+    if (keyword == "CHECKCOMPOUNDTRIPLE") {
+        m_file.compounds.checkTriple = true;
         return true;
     }
     if (keyword == "SIMPLIFIEDTRIPLE" || keyword == "COMPOUNDMORESUFFIXES") {

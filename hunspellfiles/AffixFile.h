@@ -90,11 +90,13 @@ struct CompoundModel {
     std::size_t minPart = 3; // letters of the shortest part
     std::size_t maxWords = 0; // 0: no limit
     bool simplifiedTriple = false;
+    bool checkTriple = false; // CHECKCOMPOUNDTRIPLE: no three same letters at a boundary
     bool moreSuffixes = false;
     bool syllableLimit = false; // COMPOUNDSYLLABLE: more words if they are short
     // Every option of the file is one that leaves a compound of bare stems
     // with COMPOUNDFLAG as certain as the search for compounds takes it
-    // (no CHECKCOMPOUND*, FORBIDDENWORD, KEEPCASE, LANG and the like).
+    // (no CHECKCOMPOUND* but the triple check, FORBIDDENWORD, KEEPCASE, LANG
+    // and the like).
     bool onlyFollowedOptions = false;
     std::vector<std::vector<RuleElement>> rules;
     std::vector<BoundaryReplacement> replacements;

@@ -65,8 +65,19 @@ private slots:
                 "3\nhaus/X\nboot/X\nhausboot/F\n", "hausboot", 0 },
             { "a part twice", withFlag("CHECKCOMPOUNDDUP\n"), "1\nhaus/X\n", "haushaus", 0 },
             { "the same without the check", kFlag, "1\nhaus/X\n", "haushaus", 1 },
+            // Three same letters at a boundary are refused: baaaab is in
+            // doubt; baabaa, aabaab and aabbaa are certain.
             { "triple letters", withFlag("CHECKCOMPOUNDTRIPLE\n"), "2\nbaa/X\naab/X\n", "baaaab",
-                0 },
+                3 },
+            // The triple of the first part's last two letters: xaaay.
+            { "a triple before the boundary", withFlag("CHECKCOMPOUNDTRIPLE\n"), "2\nxaa/X\nay/X\n",
+                "xaaay", 1 },
+            // The triple begun by the next part's two letters: xaaay.
+            { "a triple after the boundary", withFlag("CHECKCOMPOUNDTRIPLE\n"), "2\nxa/X\naay/X\n",
+                "xaaay", 1 },
+            // Shortened triples only add words: the rest stay certain.
+            { "simplified triples", withFlag("CHECKCOMPOUNDTRIPLE\nSIMPLIFIEDTRIPLE\n"),
+                "2\nbaa/X\naab/X\n", "baaaab", 3 },
             // baaaab, baabaa, aabaab, aabbaa.
             { "triple letters unchecked", kFlag, "2\nbaa/X\naab/X\n", "baaaab", 4 },
             { "begin and end flags", "COMPOUNDBEGIN B\nCOMPOUNDEND E\nCOMPOUNDMIN 2\n",

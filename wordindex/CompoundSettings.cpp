@@ -19,6 +19,7 @@ CompoundSettings compoundSettingsOf(const AffixFile &affixes)
     settings.maxWords = model.syllableLimit ? 0 : static_cast<std::uint32_t>(model.maxWords);
     settings.classic = model.classic();
     settings.simplifiedTriple = model.simplifiedTriple;
+    settings.checkTriple = model.checkTriple;
     for (const auto &rule : model.rules) {
         auto &elements = settings.rules.emplace_back();
         for (const RuleElement &element : rule)

@@ -15,6 +15,9 @@ struct CompoundSettings {
     std::uint32_t maxWords = 0; // 0: no limit
     bool classic = false; // COMPOUNDFLAG, COMPOUNDBEGIN and the like
     bool simplifiedTriple = false;
+    // CHECKCOMPOUNDTRIPLE: a compound with three same letters at a boundary
+    // of its parts is refused, so such a split is no certain word.
+    bool checkTriple = false;
     // One element of a COMPOUNDRULE: the bit of its flag (see FormRole::Rule).
     struct RuleElement {
         std::uint64_t bit = 0;

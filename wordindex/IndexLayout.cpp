@@ -113,7 +113,10 @@ std::string writeSettings(const CompoundSettings &settings)
     put32(out, settings.minPart);
     put32(out, settings.maxWords);
     out.push_back(static_cast<char>(settings.classic));
-    out.push_back(static_cast<char>(settings.simplifiedTriple));
+    // The triple check shares the byte: an index written before it has no
+    // certain parts where the dictionary checks triples, and keeps its layout.
+    out.push_back(static_cast<char>(
+        static_cast<int>(settings.simplifiedTriple) | static_cast<int>(settings.checkTriple) << 1));
     put32(out, static_cast<std::uint32_t>(settings.rules.size()));
     for (const auto &rule : settings.rules) {
         put32(out, static_cast<std::uint32_t>(rule.size()));
@@ -141,7 +144,9 @@ std::optional<CompoundSettings> readSettings(std::string_view bytes)
     settings.minPart = in.take<std::uint32_t>();
     settings.maxWords = in.take<std::uint32_t>();
     settings.classic = in.take<std::uint8_t>() != 0;
-    settings.simplifiedTriple = in.take<std::uint8_t>() != 0;
+    const auto triples = in.take<std::uint8_t>();
+    settings.simplifiedTriple = (triples & 1) != 0;
+    settings.checkTriple = (triples & 2) != 0;
     const auto rules = in.take<std::uint32_t>();
     if (rules > kMaxRules)
         in.fail();

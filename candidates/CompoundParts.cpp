@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "candidates/CompoundParts.h"
+
+#include "wordforms/AsciiLetters.h"
+#include "wordforms/FormRole.h"
+#include "wordindex/KeyWalk.h"
+
+#include <utility>
+
+namespace compoundsearch {
+
+bool addLetters(LetterCounts &counts, std::string_view letters)
+{
+    for (const char c : letters) {
+        auto &count = counts[static_cast<std::size_t>(keyLetterNumber(c))];
+        if (count == 255)
+            return false;
+        ++count;
+    }
+    return true;
+}
+
+bool tripleAt(std::string_view before, std::string_view piece)
+{
+    if (before.empty() || piece.empty() || before.back() != piece.front())
+        return false;
+    return piece.size() < 2 || piece[1] == piece.front()
+        || (before.size() >= 2 && before[before.size() - 2] == before.back());
+}
+
+PartsWithin::PartsWithin(const WordIndex &index, std::size_t minPart, std::size_t maxLength,
+    std::function<bool(std::size_t)> pace)
+    : m_index(index)
+    , m_minPart(minPart)
+    , m_maxLength(maxLength)
+    , m_pace(std::move(pace))
+{
+}
+
+const std::vector<Part> &PartsWithin::find(
+    const LetterPool &pool, std::uint8_t roles, std::size_t &steps)
+{
+    steps = 0;
+    const auto emplaced = m_parts.try_emplace(PoolKey { pool.counts, pool.blanks, roles });
+    std::vector<Part> &parts = emplaced.first->second;
+    if (!emplaced.second)
+        return parts;
+    forEachKeyWithin(m_index, { pool, roles, m_minPart, m_maxLength, {} },
+        [&](WordIndex::KeyId id, std::size_t) {
+            ++steps;
+            const auto forms = m_index.formsOf(id);
+            // Many letters reach many keys of many forms: the walk keeps pace.
+            if (!m_pace(1 + forms.size()))
+                return false;
+            Part part { countLetters(forms[0]), {} };
+            // The index keeps a key's spellings of one word together.
+            for (std::size_t f = 0; f < forms.size(); ++f) {
+                std::string text = asciiLowered(forms[f]);
+                const std::uint64_t flags = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
+                    ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
+                    : 0;
+                const bool sure = (forms.roles[f] & FormRole::Sure) && forms[f] == text;
+                if (!part.forms.empty() && part.forms.back().text == text) {
+                    part.forms.back().roles |= forms.roles[f];
+                    part.forms.back().ruleFlags |= flags;
+                    part.forms.back().sure = part.forms.back().sure || sure;
+                } else {
+                    part.forms.push_back({ std::move(text), forms.roles[f], flags, sure });
+                }
+            }
+            parts.push_back(std::move(part));
+            return true;
+        });
+    ++steps;
+    return parts;
+}
+
+} // namespace compoundsearch
