@@ -27,6 +27,12 @@ struct GameRow {
     bool capitalNouns = false; // the language writes its nouns with a capital
 };
 
+// A hunt's budget of compounds judged, and what it says it left out.
+struct LeftOutRow {
+    const char *name;
+    std::size_t budget;
+};
+
 struct NounsRow {
     const char *name;
     const char *language;
@@ -250,6 +256,48 @@ private slots:
         QVERIFY(!outcome.unfinished.empty());
         // Small enough, the same index answers in full.
         QVERIFY(playGame(queryFor({ "--some" }, "a?"), index, checker, budget).unfinished.empty());
+    }
+    // Every string of two or three letters is a compound of one-letter
+    // parts: past the budget the rest are counted, not judged, and the hunt
+    // says how many it left out; at least so many where even the count
+    // passes its bound.
+    void leftOutIsCounted_data()
+    {
+        addRows<LeftOutRow>({
+            { "every compound judged", 20000 },
+            { "the rest counted to the end", 5000 },
+            { "the count cut short too", 4000 },
+        });
+    }
+    void leftOutIsCounted()
+    {
+        QFETCH(LeftOutRow, row);
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        for (char c = 'a'; c <= 'z'; ++c)
+            forms.emplace_back(std::string(1, c), Begin | Middle | End);
+        const WordIndex index = WordIndex::fromForms(forms, settings);
+        ScriptedChecker checker(std::make_shared<CheckerScript>(QSet<QString> { "ab", "zzz" }));
+        WordQuery query;
+        query.pool.blanks = 3;
+        query.minLength = 2;
+        query.maxLength = 3;
+        HuntBudget budget;
+        budget.maxCandidates = row.budget;
+        budget.threads = 1;
+        const WordHunt hunt = huntWords(index, checker, query, budget);
+        const std::size_t named = 26 * 26 + 26 * 26 * 26;
+        const std::size_t counted = std::min(named, row.budget * HuntBudget::kCountedPast);
+        const std::size_t judged = std::min(named, row.budget);
+        QCOMPARE(hunt.leftOut, counted - judged);
+        QCOMPARE(hunt.leftOutAtLeast, counted < named);
+        QCOMPARE(hunt.candidates, judged);
+        QCOMPARE(hunt.unfinished.empty(), judged == named);
+        if (judged < named)
+            QVERIFY2(hunt.unfinished.find(std::to_string(hunt.leftOut)) != std::string::npos,
+                hunt.unfinished.c_str());
     }
     // Phrases past their budget stop the search, the first ones kept.
     void phraseBudget()

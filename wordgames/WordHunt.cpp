@@ -297,25 +297,36 @@ WordHunt huntWords(
     std::vector<std::string> compounds;
     std::vector<bool> sure; // of each compound
     CompoundBudget limits;
-    limits.maxCandidates = budget.maxCandidates;
+    // Past the budget the compounds are counted, not kept, so that the
+    // hunt says how many it left out rather than stop without a word.
+    const std::size_t judgedAtMost = budget.maxCandidates;
+    limits.maxCandidates = judgedAtMost > SIZE_MAX / HuntBudget::kCountedPast
+        ? SIZE_MAX
+        : judgedAtMost * HuntBudget::kCountedPast;
     limits.maxSteps = kMaxCompoundSteps;
     limits.maxTime = std::chrono::steady_clock::duration::max();
     limits.deadline = budget.deadline;
     // The squares count letters; the search's greatest length, bytes.
     const std::size_t longest
         = query.squares.empty() ? query.maxLength : std::numeric_limits<std::size_t>::max();
+    std::string compoundsCut;
+    std::size_t pastBudget = 0; // compounds counted, not kept
     if (query.compounds)
-        result.unfinished = searchCompounds(
+        compoundsCut = searchCompounds(
             index, { walked, false, query.minLength, longest, query.required, query.squares },
             limits,
             [&](const std::string &word) {
+                if (compounds.size() >= judgedAtMost) {
+                    ++pastBudget;
+                    return;
+                }
                 compounds.push_back(word);
                 sure.push_back(false);
             },
             [&sure](std::size_t number) {
-                sure[number] = true;
+                if (number < sure.size())
+                    sure[number] = true;
             }).unfinished;
-
     // The keys and compounds are judged in chunks: each thread's first one
     // its own, the others taken in turn by whichever thread is free.
     const std::size_t total = keys.size() + compounds.size();
@@ -374,11 +385,22 @@ WordHunt huntWords(
     } else
         hunted.tiles->keepOneCase(
             result.words, [](const FoundWord &word) -> const std::string & { return word.text; });
-    if (tooMany && result.unfinished.empty())
+    // What the budget and the clock left unjudged is counted and said.
+    const std::size_t unjudged = late ? total - std::min(total, judged.load()) : 0;
+    result.leftOut = pastBudget + unjudged;
+    result.leftOutAtLeast = pastBudget > 0 && !compoundsCut.empty();
+    if (pastBudget > 0)
+        result.unfinished = "the checker judged the first " + std::to_string(judgedAtMost)
+            + " compounds named; " + (result.leftOutAtLeast ? "at least " : "")
+            + std::to_string(result.leftOut) + " candidates were left out";
+    else if (!compoundsCut.empty())
+        result.unfinished = compoundsCut;
+    else if (tooMany)
         result.unfinished = "a word found had more than " + std::to_string(kMaxSpellings)
             + " spellings in the letters of the pattern";
-    if (late && result.unfinished.empty())
-        result.unfinished = "the search took longer than its budget";
+    else if (late)
+        result.unfinished = "the search took longer than its budget; " + std::to_string(unjudged)
+            + " candidates were left out unjudged";
     if (budget.progress)
         budget.progress(judged, total);
     return result;
