@@ -297,6 +297,7 @@ WordHunt huntWords(
     std::vector<std::string> compounds;
     std::vector<bool> sure; // of each compound
     CompoundBudget limits;
+    std::size_t pastBudget = 0; // compounds counted, not kept
     // Past the budget the compounds are counted, not kept, so that the
     // hunt says how many it left out rather than stop without a word.
     const std::size_t judgedAtMost = budget.maxCandidates;
@@ -306,11 +307,15 @@ WordHunt huntWords(
     limits.maxSteps = kMaxCompoundSteps;
     limits.maxTime = std::chrono::steady_clock::duration::max();
     limits.deadline = budget.deadline;
+    if (budget.naming)
+        limits.keepGoing = [&] {
+            budget.naming(compounds.size() + pastBudget, limits.maxCandidates);
+            return true;
+        };
     // The squares count letters; the search's greatest length, bytes.
     const std::size_t longest
         = query.squares.empty() ? query.maxLength : std::numeric_limits<std::size_t>::max();
     std::string compoundsCut;
-    std::size_t pastBudget = 0; // compounds counted, not kept
     if (query.compounds)
         compoundsCut = searchCompounds(
             index, { walked, false, query.minLength, longest, query.required, query.squares },
@@ -390,9 +395,10 @@ WordHunt huntWords(
     result.leftOut = pastBudget + unjudged;
     result.leftOutAtLeast = pastBudget > 0 && !compoundsCut.empty();
     if (pastBudget > 0)
-        result.unfinished = "the checker judged the first " + std::to_string(judgedAtMost)
-            + " compounds named; " + (result.leftOutAtLeast ? "at least " : "")
-            + std::to_string(result.leftOut) + " candidates were left out";
+        result.unfinished = "the checker judged " + std::to_string(total - unjudged)
+            + " candidates, the budget's " + std::to_string(judgedAtMost)
+            + " compounds among them; " + (result.leftOutAtLeast ? "at least " : "")
+            + std::to_string(result.leftOut) + " more were left out";
     else if (!compoundsCut.empty())
         result.unfinished = compoundsCut;
     else if (tooMany)

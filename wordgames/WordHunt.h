@@ -50,11 +50,14 @@ struct HuntBudget {
     // are still counted, up to kCountedPast times as many, so that the
     // hunt can say how many it left out.
     std::size_t maxCandidates = 250'000;
-    static constexpr std::size_t kCountedPast = 4;
+    static constexpr std::size_t kCountedPast = 2;
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
     // Told now and then how many candidates the checker has judged, of how
     // many; on the caller's thread.
     std::function<void(std::size_t done, std::size_t total)> progress;
+    // Told now and then, before, how many compounds are named so far, of at
+    // most how many; on the caller's thread.
+    std::function<void(std::size_t named, std::size_t most)> naming;
     // Threads that ask the checker about many candidates; 0: one per core.
     unsigned threads = 0;
 };
