@@ -309,6 +309,30 @@ private slots:
             QVERIFY2(hunt.unfinished.find(std::to_string(hunt.leftOut)) != std::string::npos,
                 hunt.unfinished.c_str());
     }
+    // A hunt past its time stops after the word it was judging, not after
+    // its chunk of words, and counts the rest as left out.
+    void lateHuntStopsAtOnce()
+    {
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        for (char a = 'a'; a <= 'z'; ++a) {
+            for (char b = 'a'; b <= 'z'; ++b)
+                forms.emplace_back(std::string { a, b }, Word);
+        }
+        const WordIndex index = WordIndex::fromForms(forms, CompoundSettings {});
+        ScriptedChecker checker(std::make_shared<CheckerScript>(QSet<QString> { "ab" }));
+        WordQuery query;
+        query.pool.blanks = 2;
+        query.compounds = false;
+        HuntBudget budget;
+        budget.deadline = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+        budget.threads = 1;
+        const WordHunt hunt = huntWords(index, checker, query, budget);
+        // The index keeps ab and ba under one key, which is judged whole.
+        const std::size_t keys = 26 * 27 / 2;
+        QCOMPARE(hunt.leftOut, keys - 1);
+        QVERIFY2(hunt.unfinished.find(std::to_string(hunt.leftOut)) != std::string::npos,
+            hunt.unfinished.c_str());
+    }
     // Phrases past their budget stop the search, the first ones kept.
     void phraseBudget()
     {

@@ -350,17 +350,19 @@ WordHunt huntWords(
         });
         for (std::size_t begin = first; begin < total && !late; begin = next.fetch_add(kChunk)) {
             const std::size_t end = std::min(total, begin + kChunk);
-            for (std::size_t item = begin; item < end; ++item) {
+            // One word may be spelt in hundreds of ways (every a as a or ä):
+            // the clock is read after each, so that a late hunt stops soon.
+            for (std::size_t item = begin; item < end && !late; ++item) {
                 if (item < keys.size())
                     hunt.judgeKey(keys[item]);
                 else
                     hunt.judgeCompound(compounds[item - keys.size()], sure[item - keys.size()]);
+                ++judged;
+                if (std::chrono::steady_clock::now() > budget.deadline)
+                    late = true;
+                if (tells && budget.progress)
+                    budget.progress(judged, total);
             }
-            judged += end - begin;
-            if (std::chrono::steady_clock::now() > budget.deadline)
-                late = true;
-            if (tells && budget.progress)
-                budget.progress(judged, total);
         }
     };
     std::vector<WordHunt> parts(clones.size());
@@ -396,9 +398,9 @@ WordHunt huntWords(
     result.leftOutAtLeast = pastBudget > 0 && !compoundsCut.empty();
     if (pastBudget > 0)
         result.unfinished = "the checker judged " + std::to_string(total - unjudged)
-            + " candidates, the budget's " + std::to_string(judgedAtMost)
-            + " compounds among them; " + (result.leftOutAtLeast ? "at least " : "")
-            + std::to_string(result.leftOut) + " more were left out";
+            + " candidates, of compounds at most the budget's " + std::to_string(judgedAtMost)
+            + "; " + (result.leftOutAtLeast ? "at least " : "") + std::to_string(result.leftOut)
+            + " more were left out";
     else if (!compoundsCut.empty())
         result.unfinished = compoundsCut;
     else if (tooMany)
