@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 std::size_t CountsHash::operator()(const LetterCounts &counts) const
 {
@@ -56,6 +57,63 @@ PhraseSplits::PhraseSplits(const std::vector<LetterCounts> &words, std::function
         m_mostLetters = std::max(m_mostLetters, set.size);
         m_sets.push_back(set);
     }
+    learnCovers();
+}
+
+void PhraseSplits::learnCovers()
+{
+    for (std::size_t x = 0; x < m_holding.size(); ++x) {
+        if (!m_holding[x].empty())
+            m_rare.push_back(x);
+    }
+    std::ranges::stable_sort(m_rare, {}, [this](std::size_t x) { return m_holding[x].size(); });
+    if (m_rare.size() > kRare)
+        m_rare.resize(kRare);
+    const std::size_t states = std::size_t(1) << m_rare.size();
+    // The sets of rare letters the words hold, each once.
+    std::vector<bool> seen(states);
+    std::vector<std::uint32_t> held;
+    for (const LetterSet &set : m_sets) {
+        const std::uint32_t mask = rareOf(set.mask);
+        if (!seen[mask]) {
+            seen[mask] = true;
+            held.push_back(mask);
+        }
+    }
+    // Breadth first: the fewest words whose rare letters are just these,
+    // up to the most words a phrase has.
+    constexpr std::uint8_t kNever = std::numeric_limits<std::uint8_t>::max();
+    m_covers.assign(states, kNever);
+    m_covers[0] = 0;
+    std::vector<std::uint32_t> layer { 0 };
+    for (std::uint8_t words = 1; words <= WordPattern::kMaxWords && !layer.empty(); ++words) {
+        std::vector<std::uint32_t> next;
+        for (const std::uint32_t from : layer) {
+            for (const std::uint32_t mask : held) {
+                if (m_covers[from | mask] == kNever) {
+                    m_covers[from | mask] = words;
+                    next.push_back(from | mask);
+                }
+            }
+        }
+        layer = std::move(next);
+    }
+    // Those that hold more rare letters cover fewer too.
+    for (std::size_t bit = 0; bit < m_rare.size(); ++bit) {
+        for (std::size_t mask = 0; mask < states; ++mask) {
+            if (!(mask >> bit & 1))
+                m_covers[mask] = std::min(m_covers[mask], m_covers[mask | std::size_t(1) << bit]);
+        }
+    }
+}
+
+// Of letters (a bit each), the rare ones, a bit each of m_rare.
+std::uint32_t PhraseSplits::rareOf(LetterMask mask) const
+{
+    std::uint32_t rare = 0;
+    for (std::size_t bit = 0; bit < m_rare.size(); ++bit)
+        rare |= static_cast<std::uint32_t>(mask >> m_rare[bit] & 1) << bit;
+    return rare;
 }
 
 const std::vector<std::uint32_t> *PhraseSplits::wordsOf(const LetterCounts &letters) const
@@ -75,6 +133,9 @@ bool PhraseSplits::splits(const LetterCounts &rest, std::size_t size, std::size_
         return isWord(rest);
     if (m_sets.empty() || size < count * m_fewestLetters || size > count * m_mostLetters)
         return false;
+    const LetterMask mask = maskOf(rest);
+    if (m_covers[rareOf(mask)] > count)
+        return false;
     auto *known = count < m_splits.size() ? &m_splits[count] : nullptr;
     if (known) {
         if (const auto found = known->find(rest); found != known->end())
@@ -85,7 +146,6 @@ bool PhraseSplits::splits(const LetterCounts &rest, std::size_t size, std::size_
         if (rest[x] && (pivot == rest.size() || m_holding[x].size() < m_holding[pivot].size()))
             pivot = x;
     }
-    const LetterMask mask = maskOf(rest);
     bool any = false;
     for (const std::uint32_t id : m_holding[pivot]) {
         if (m_stopped || !m_keepGoing()) {

@@ -54,6 +54,11 @@ public:
     }
 
 private:
+    // The fewest words whose rarest letters hold those of the rest: more
+    // than count, and the rest cannot split.
+    void learnCovers();
+    [[nodiscard]] std::uint32_t rareOf(LetterMask mask) const;
+
     // The letters of one or more words, each made of them in some order.
     struct LetterSet {
         LetterCounts letters {};
@@ -73,6 +78,11 @@ private:
     std::unordered_map<LetterCounts, std::vector<std::uint32_t>, CountsHash> m_byLetters;
     std::size_t m_fewestLetters = SIZE_MAX;
     std::size_t m_mostLetters = 0;
+    // The rarest letters, a bit each in the order of m_rare, and per set of
+    // them the fewest words that hold them all.
+    static constexpr std::size_t kRare = 12;
+    std::vector<std::size_t> m_rare;
+    std::vector<std::uint8_t> m_covers;
     // Per count of words: which letters split into that many.
     std::array<std::unordered_map<LetterCounts, bool, CountsHash>, WordPattern::kMaxWords + 1>
         m_splits;
