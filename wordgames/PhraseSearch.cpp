@@ -51,8 +51,8 @@ public:
             m_words.push_back(w);
             letters.push_back(word.letters);
         }
-        m_proofs.emplace(letters, [this] {
-            tick();
+        m_proofs.emplace(letters, [this](std::size_t steps) {
+            tick(steps);
             return !m_stop;
         });
     }
@@ -96,9 +96,11 @@ private:
         return shortfall(rest.counts, word.letters) <= rest.blanks;
     }
 
-    void tick()
+    void tick(std::size_t steps = 1)
     {
-        if (++m_steps % 65536 == 0) {
+        const std::size_t before = m_steps;
+        m_steps += steps;
+        if (before / 65536 != m_steps / 65536) {
             // Proving that letters do not split may take a while at one word.
             if (m_budget.progress)
                 m_budget.progress(m_progressDone, m_progressTotal);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 std::size_t CountsHash::operator()(const LetterCounts &counts) const
 {
@@ -33,7 +34,7 @@ std::size_t letterTotal(const LetterCounts &counts)
     return n;
 }
 
-PhraseSplits::PhraseSplits(const std::vector<LetterCounts> &words, std::function<bool()> keepGoing)
+PhraseSplits::PhraseSplits(const std::vector<LetterCounts> &words, KeepGoing keepGoing)
     : m_keepGoing(std::move(keepGoing))
 {
     // The distinct sets of letters, and for each letter those that hold it.
@@ -148,7 +149,7 @@ bool PhraseSplits::splits(const LetterCounts &rest, std::size_t size, std::size_
     }
     bool any = false;
     for (const std::uint32_t id : m_holding[pivot]) {
-        if (m_stopped || !m_keepGoing()) {
+        if (m_stopped || (++m_steps == kStepsTold && !m_keepGoing(std::exchange(m_steps, 0)))) {
             m_stopped = true;
             return false;
         }

@@ -33,8 +33,9 @@ static_assert(std::tuple_size_v<LetterCounts> <= 64);
 class PhraseSplits {
 public:
     // The letters of each word of the list, by its number; keepGoing is
-    // asked at every step, and false stops every proof under way.
-    PhraseSplits(const std::vector<LetterCounts> &words, std::function<bool()> keepGoing);
+    // told the steps taken now and then, and false stops every proof under way.
+    using KeepGoing = std::function<bool(std::size_t steps)>;
+    PhraseSplits(const std::vector<LetterCounts> &words, KeepGoing keepGoing);
 
     // The words with just these letters; nullptr: none.
     [[nodiscard]] const std::vector<std::uint32_t> *wordsOf(const LetterCounts &letters) const;
@@ -66,7 +67,10 @@ private:
         std::size_t size = 0;
     };
 
-    std::function<bool()> m_keepGoing;
+    // Steps between two calls of keepGoing: a call costs more than a step.
+    static constexpr std::size_t kStepsTold = 256;
+    KeepGoing m_keepGoing;
+    std::size_t m_steps = 0; // not yet told
     bool m_stopped = false;
     std::vector<LetterSet> m_sets;
     // The sets that hold each letter, and the words.
