@@ -140,6 +140,7 @@ private slots:
         }
         std::ranges::sort(texts);
         std::vector<FoundWord> words;
+        words.reserve(texts.size());
         for (const std::string &text : texts)
             words.push_back({ text, countLetters(text) });
         PhraseQuery query;
