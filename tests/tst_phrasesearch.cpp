@@ -112,6 +112,48 @@ private slots:
         QVERIFY(found.unfinished.empty());
     }
 
+    // Each word holds one of the rare letters p to u, each held by many
+    // words: letters with more of them than a phrase has words are told at
+    // once, before any word is tried; as many as it has words still split.
+    void rareLettersCountWords_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<bool>("split");
+        QTest::newRow("six rare letters, five words") << "pqrstuabcdefghij" << false;
+        QTest::newRow("five rare letters, five words") << "pqrstabcdefghij" << true;
+    }
+    void rareLettersCountWords()
+    {
+        QFETCH(QString, letters);
+        QFETCH(bool, split);
+        std::vector<std::string> texts;
+        const std::string ten = "abcdefghij";
+        for (const char rare : std::string("pqrstu")) {
+            for (std::size_t a = 0; a < ten.size(); ++a) {
+                texts.push_back({ rare, ten[a] });
+                for (std::size_t b = a + 1; b < ten.size(); ++b) {
+                    texts.push_back({ rare, ten[a], ten[b] });
+                    for (std::size_t c = b + 1; c < ten.size(); ++c)
+                        texts.push_back({ rare, ten[a], ten[b], ten[c] });
+                }
+            }
+        }
+        std::ranges::sort(texts);
+        std::vector<FoundWord> words;
+        words.reserve(texts.size());
+        for (const std::string &text : texts)
+            words.push_back({ text, countLetters(text) });
+        PhraseQuery query;
+        query.pool = std::get<LetterPool>(parsePool(letters.toStdString()));
+        query.maxWords = 5;
+        query.limit = 1;
+        PhraseBudget budget;
+        budget.maxSteps = 1000; // told at the first look at the steps
+        const Phrases found = findPhrases(words, query, budget);
+        QCOMPARE(found.phrases.empty(), !split);
+        QVERIFY2(found.unfinished.empty(), found.unfinished.c_str());
+    }
+
     // Letters that no run of words uses up are told at once, however many
     // words may start a phrase: the search asks whether the rest splits
     // before it tries the words, so its steps stay few.

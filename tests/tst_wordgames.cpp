@@ -27,6 +27,12 @@ struct GameRow {
     bool capitalNouns = false; // the language writes its nouns with a capital
 };
 
+// A hunt's budget of compounds judged, and what it says it left out.
+struct LeftOutRow {
+    const char *name;
+    std::size_t budget;
+};
+
 struct NounsRow {
     const char *name;
     const char *language;
@@ -250,6 +256,82 @@ private slots:
         QVERIFY(!outcome.unfinished.empty());
         // Small enough, the same index answers in full.
         QVERIFY(playGame(queryFor({ "--some" }, "a?"), index, checker, budget).unfinished.empty());
+    }
+    // Every string of two or three letters is a compound of one-letter
+    // parts: past the budget the rest are counted, not judged, and the hunt
+    // says how many it left out; at least so many where even the count
+    // passes its bound.
+    void leftOutIsCounted_data()
+    {
+        addRows<LeftOutRow>({
+            { "every compound judged", 20000 },
+            { "the rest counted to the end", 10000 },
+            { "the count cut short too", 8000 },
+        });
+    }
+    void leftOutIsCounted()
+    {
+        QFETCH(LeftOutRow, row);
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        for (char c = 'a'; c <= 'z'; ++c)
+            forms.emplace_back(std::string(1, c), Begin | Middle | End);
+        const WordIndex index = WordIndex::fromForms(forms, settings);
+        ScriptedChecker checker(std::make_shared<CheckerScript>(QSet<QString> { "ab", "zzz" }));
+        WordQuery query;
+        query.pool.blanks = 3;
+        query.minLength = 2;
+        query.maxLength = 3;
+        HuntBudget budget;
+        budget.maxCandidates = row.budget;
+        budget.threads = 1;
+        // The naming is told as it goes, against the bound of the count.
+        std::size_t named = 0;
+        std::size_t bound = 0;
+        budget.naming = [&](std::size_t sofar, std::size_t most) {
+            named = sofar;
+            bound = most;
+        };
+        const WordHunt hunt = huntWords(index, checker, query, budget);
+        QCOMPARE(bound, row.budget * HuntBudget::kCountedPast);
+        QVERIFY(named > 0);
+        const std::size_t strings = 26 * 26 + 26 * 26 * 26;
+        const std::size_t counted = std::min(strings, row.budget * HuntBudget::kCountedPast);
+        const std::size_t judged = std::min(strings, row.budget);
+        QVERIFY(named <= counted);
+        QCOMPARE(hunt.leftOut, counted - judged);
+        QCOMPARE(hunt.leftOutAtLeast, counted < strings);
+        QCOMPARE(hunt.candidates, judged);
+        QCOMPARE(hunt.unfinished.empty(), judged == strings);
+        if (judged < strings)
+            QVERIFY2(hunt.unfinished.find(std::to_string(hunt.leftOut)) != std::string::npos,
+                hunt.unfinished.c_str());
+    }
+    // A hunt past its time stops after the word it was judging, not after
+    // its chunk of words, and counts the rest as left out.
+    void lateHuntStopsAtOnce()
+    {
+        std::vector<std::pair<std::string, std::uint8_t>> forms;
+        for (char a = 'a'; a <= 'z'; ++a) {
+            for (char b = 'a'; b <= 'z'; ++b)
+                forms.emplace_back(std::string { a, b }, Word);
+        }
+        const WordIndex index = WordIndex::fromForms(forms, CompoundSettings {});
+        ScriptedChecker checker(std::make_shared<CheckerScript>(QSet<QString> { "ab" }));
+        WordQuery query;
+        query.pool.blanks = 2;
+        query.compounds = false;
+        HuntBudget budget;
+        budget.deadline = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+        budget.threads = 1;
+        const WordHunt hunt = huntWords(index, checker, query, budget);
+        // The index keeps ab and ba under one key, which is judged whole.
+        const std::size_t keys = 26 * 27 / 2;
+        QCOMPARE(hunt.leftOut, keys - 1);
+        QVERIFY2(hunt.unfinished.find(std::to_string(hunt.leftOut)) != std::string::npos,
+            hunt.unfinished.c_str());
     }
     // Phrases past their budget stop the search, the first ones kept.
     void phraseBudget()

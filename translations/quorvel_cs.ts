@@ -690,6 +690,10 @@
         <source>arrangements tried</source>
         <translation>uspořádání vyzkoušeno</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>složenin pojmenováno (z horní meze)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -679,6 +679,10 @@
         <source>arrangements tried</source>
         <translation>Anordnungen versucht</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>Komposita genannt (von einer Obergrenze)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -679,6 +679,10 @@
         <source>arrangements tried</source>
         <translation>διατάξεις δοκιμάστηκαν</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>σύνθετες λέξεις (από ένα ανώτατο όριο)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -679,6 +679,10 @@
         <source>arrangements tried</source>
         <translation>combinaciones probadas</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>compuestos nombrados (de un tope)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -679,6 +679,10 @@
         <source>arrangements tried</source>
         <translation>combinaisons essayées</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>composés nommés (sur un plafond)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -679,6 +679,10 @@
         <source>arrangements tried</source>
         <translation>combinazioni provate</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>composti nominati (su un limite)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

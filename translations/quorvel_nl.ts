@@ -679,6 +679,10 @@
         <source>arrangements tried</source>
         <translation>volgordes geprobeerd</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>samenstellingen genoemd (van een bovengrens)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

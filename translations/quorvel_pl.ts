@@ -690,6 +690,10 @@
         <source>arrangements tried</source>
         <translation>ułożeń sprawdzono</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>złożeń wskazanych (z górnej granicy)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

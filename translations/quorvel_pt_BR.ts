@@ -679,6 +679,10 @@
         <source>arrangements tried</source>
         <translation>combinações testadas</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>compostos nomeados (de um limite)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

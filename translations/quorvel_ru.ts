@@ -690,6 +690,10 @@
         <source>arrangements tried</source>
         <translation>перестановок проверено</translation>
     </message>
+    <message>
+        <source>compounds named (of a bound)</source>
+        <translation>составных слов названо (из верхней границы)</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

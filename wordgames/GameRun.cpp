@@ -300,6 +300,11 @@ GameOutcome playGame(
             budget.progress(
                 done, total, QT_TRANSLATE_NOOP("ProgressLine", "candidate words judged"));
         };
+    if (budget.progress)
+        hunt.naming = [&budget](std::size_t named, std::size_t most) {
+            budget.progress(
+                named, most, QT_TRANSLATE_NOOP("ProgressLine", "compounds named (of a bound)"));
+        };
     // Without the dictionary's alphabet each key letter is a letter of its own.
     std::optional<LooseTiles> own;
     if (!query.looseTiles)

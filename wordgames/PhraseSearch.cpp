@@ -3,46 +3,18 @@
 #include "wordgames/PhraseSearch.h"
 
 #include "wordforms/AsciiLetters.h"
+#include "wordgames/PhraseSplits.h"
 
 #include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
-#include <cstring>
-#include <unordered_map>
 
 namespace {
 
 // The sets of a pattern's places that the words so far can fill, one bit
 // per set (a pattern has at most eight places).
 using Fillings = std::bitset<256>;
-
-// A hash of letter counts that needs no string made of them: the search
-// looks up the last word of a phrase by its letters once per word before it.
-struct CountsHash {
-    std::size_t operator()(const LetterCounts &counts) const
-    {
-        std::uint64_t words[sizeof(LetterCounts) / 8] = {};
-        static_assert(sizeof(words) == sizeof(LetterCounts));
-        std::memcpy(words, counts.data(), counts.size());
-        std::uint64_t hash = 0;
-        for (const std::uint64_t word : words)
-            hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
-        return static_cast<std::size_t>(hash ^ (hash >> 29));
-    }
-};
-
-// The letters counted, a bit each: every letter a count has a place for.
-using LetterMask = std::uint64_t;
-static_assert(std::tuple_size_v<LetterCounts> <= 64);
-
-LetterMask maskOf(const LetterCounts &counts)
-{
-    LetterMask mask = 0;
-    for (std::size_t x = 0; x < counts.size(); ++x)
-        mask |= counts[x] ? LetterMask(1) << x : 0;
-    return mask;
-}
 
 struct Word {
     LetterCounts letters {};
@@ -67,35 +39,22 @@ public:
         : m_query(query)
         , m_budget(budget)
     {
+        std::vector<LetterCounts> letters;
+        letters.reserve(found.size());
         for (const FoundWord &word : found) {
-            Word w { word.letters, maskOf(word.letters), total(word.letters),
+            Word w { word.letters, maskOf(word.letters), letterTotal(word.letters),
                 query.pattern ? query.pattern->placesOf(word.text) : 0,
                 query.contains && fitsWithin(*query.contains, word.letters)
                     && (!query.isWord || query.isWord(word.text)) };
-            m_byLetters[w.letters].push_back(static_cast<std::uint32_t>(m_words.size()));
-            m_present[CountsHash {}(w.letters) % m_present.size()] = true;
-            for (std::size_t x = 0; x < w.letters.size(); ++x) {
-                if (w.letters[x])
-                    m_wordsHolding[x].push_back(static_cast<std::uint32_t>(m_words.size()));
-            }
             m_shortest = std::min(m_shortest, w.length);
             m_longest = std::max(m_longest, w.length);
             m_words.push_back(w);
+            letters.push_back(word.letters);
         }
-        // The distinct sets of letters, and for each letter those that hold it.
-        std::unordered_map<LetterCounts, std::uint32_t, CountsHash> seen;
-        for (const Word &word : m_words) {
-            if (!seen.try_emplace(word.letters, static_cast<std::uint32_t>(m_sets.size())).second)
-                continue;
-            const LetterSet set { word.letters, maskOf(word.letters), total(word.letters) };
-            for (std::size_t x = 0; x < set.letters.size(); ++x) {
-                if (set.letters[x])
-                    m_holding[x].push_back(static_cast<std::uint32_t>(m_sets.size()));
-            }
-            m_fewestLetters = std::min(m_fewestLetters, set.size);
-            m_mostLetters = std::max(m_mostLetters, set.size);
-            m_sets.push_back(set);
-        }
+        m_proofs.emplace(letters, [this](std::size_t steps) {
+            tick(steps);
+            return !m_stop;
+        });
     }
 
     Phrases run()
@@ -117,7 +76,7 @@ public:
             m_progressTotal = (last - first + 1) * top.words.size();
             m_progressDone = m_progressBase;
             if (m_count >= 2 && top.rest.blanks == 0
-                && !splits(top.rest.counts, top.rest.size(), m_count))
+                && !m_proofs->splits(top.rest.counts, top.rest.size(), m_count))
                 continue;
             descend(0, 0);
         }
@@ -137,9 +96,11 @@ private:
         return shortfall(rest.counts, word.letters) <= rest.blanks;
     }
 
-    void tick()
+    void tick(std::size_t steps = 1)
     {
-        if (++m_steps % 65536 == 0) {
+        const std::size_t before = m_steps;
+        m_steps += steps;
+        if (before / 65536 != m_steps / 65536) {
             // Proving that letters do not split may take a while at one word.
             if (m_budget.progress)
                 m_budget.progress(m_progressDone, m_progressTotal);
@@ -202,7 +163,7 @@ private:
                 continue;
             // The last word, or the last two, are found by their letters anyway.
             if (wordsLeft >= 4 && next.rest.blanks == 0
-                && !splits(next.rest.counts, next.rest.size(), wordsLeft - 1))
+                && !m_proofs->splits(next.rest.counts, next.rest.size(), wordsLeft - 1))
                 continue;
             m_chosen.push_back(id);
             if (wordsLeft == 1)
@@ -211,60 +172,6 @@ private:
                 onward(depth, at, id);
             m_chosen.pop_back();
         }
-    }
-
-    // Whether a word has just these letters; most asked have none, and a
-    // bit of a table tells most of those at once.
-    bool isWord(const LetterCounts &letters) const
-    {
-        return m_present[CountsHash {}(letters) % m_present.size()]
-            && m_byLetters.contains(letters);
-    }
-
-    // Whether some words of the list, whatever their order, use exactly
-    // these letters, count of them: one of them holds the letter that the
-    // fewest hold, so only those are tried there. It asks for no order of
-    // the words, no pattern and no letters held, so that a no is certain
-    // and one answer serves every branch that leaves the same letters.
-    bool splits(const LetterCounts &rest, std::size_t size, std::size_t count)
-    {
-        if (count == 1)
-            return isWord(rest);
-        if (m_sets.empty() || size < count * m_fewestLetters || size > count * m_mostLetters)
-            return false;
-        auto *known = count < m_splits.size() ? &m_splits[count] : nullptr;
-        if (known) {
-            if (const auto found = known->find(rest); found != known->end())
-                return found->second;
-        }
-        std::size_t pivot = rest.size();
-        for (std::size_t x = 0; x < rest.size(); ++x) {
-            if (rest[x] && (pivot == rest.size() || m_holding[x].size() < m_holding[pivot].size()))
-                pivot = x;
-        }
-        const LetterMask mask = maskOf(rest);
-        bool any = false;
-        for (const std::uint32_t id : m_holding[pivot]) {
-            if (m_stop)
-                return false;
-            tick();
-            const LetterSet &set = m_sets[id];
-            const std::size_t left = size - std::min(size, set.size);
-            if ((set.mask & ~mask) != 0 || set.size > size || left < (count - 1) * m_fewestLetters
-                || left > (count - 1) * m_mostLetters || !fitsWithin(set.letters, rest))
-                continue;
-            LetterCounts after = rest;
-            for (std::size_t x = 0; x < after.size(); ++x)
-                after[x] = static_cast<std::uint8_t>(after[x] - set.letters[x]);
-            if (splits(after, left, count - 1)) {
-                any = true;
-                break;
-            }
-        }
-        // A stopped search knows nothing for certain.
-        if (known && !m_stop)
-            known->emplace(rest, any);
-        return any;
     }
 
     // Whether the rest can still make wordsLeft words of the phrase.
@@ -284,10 +191,10 @@ private:
     {
         Level &next = m_levels[depth + 1];
         if (m_count - depth - 1 == 1 && next.rest.blanks == 0) {
-            const auto found = m_byLetters.find(next.rest.counts);
-            if (found == m_byLetters.end())
+            const auto *found = m_proofs->wordsOf(next.rest.counts);
+            if (!found)
                 return;
-            for (const std::uint32_t last : found->second) {
+            for (const std::uint32_t last : *found) {
                 if (last < id)
                     continue;
                 const Word &word = m_words[last];
@@ -332,7 +239,7 @@ private:
         for (std::size_t x = 0; x < rest.size(); ++x) {
             if (rest[x]
                 && (pivot == rest.size()
-                    || m_wordsHolding[x].size() < m_wordsHolding[pivot].size()))
+                    || m_proofs->wordsHolding(x).size() < m_proofs->wordsHolding(pivot).size()))
                 pivot = x;
         }
         if (pivot == rest.size())
@@ -340,7 +247,7 @@ private:
         const LetterMask mask = maskOf(rest);
         const std::size_t size = next.rest.size();
         std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
-        for (const std::uint32_t one : m_wordsHolding[pivot]) {
+        for (const std::uint32_t one : m_proofs->wordsHolding(pivot)) {
             tick();
             if (m_stop)
                 return;
@@ -350,12 +257,10 @@ private:
             LetterCounts left = rest;
             for (std::size_t x = 0; x < left.size(); ++x)
                 left[x] = static_cast<std::uint8_t>(left[x] - word.letters[x]);
-            if (!m_present[CountsHash {}(left) % m_present.size()])
+            const auto *found = m_proofs->wordsOf(left);
+            if (!found)
                 continue;
-            const auto found = m_byLetters.find(left);
-            if (found == m_byLetters.end())
-                continue;
-            for (const std::uint32_t other : found->second) {
+            for (const std::uint32_t other : *found) {
                 const std::uint32_t first = std::min(one, other);
                 if (std::binary_search(level.words.begin() + static_cast<std::ptrdiff_t>(from),
                         level.words.end(), first))
@@ -399,36 +304,10 @@ private:
         m_result.phrases.push_back(m_chosen);
     }
 
-    // The letters of one or more words, each made of them in some order.
-    struct LetterSet {
-        LetterCounts letters {};
-        LetterMask mask = 0;
-        std::size_t size = 0;
-    };
-
-    static std::size_t total(const LetterCounts &counts)
-    {
-        std::size_t n = 0;
-        for (const auto c : counts)
-            n += c;
-        return n;
-    }
-
     const PhraseQuery &m_query;
     const PhraseBudget &m_budget;
     std::vector<Word> m_words;
-    std::vector<LetterSet> m_sets;
-    std::array<std::vector<std::uint32_t>, std::tuple_size_v<LetterCounts>>
-        m_holding; // sets that hold each letter
-    std::array<std::vector<std::uint32_t>, std::tuple_size_v<LetterCounts>> m_wordsHolding;
-    // A bit for the hash of each word's letters.
-    std::vector<bool> m_present = std::vector<bool>(std::size_t(1) << 20);
-    std::size_t m_fewestLetters = SIZE_MAX;
-    std::size_t m_mostLetters = 0;
-    // Per count of words: which letters split into that many.
-    std::array<std::unordered_map<LetterCounts, bool, CountsHash>, WordPattern::kMaxWords + 1>
-        m_splits;
-    std::unordered_map<LetterCounts, std::vector<std::uint32_t>, CountsHash> m_byLetters;
+    std::optional<PhraseSplits> m_proofs; // made once the words are known
     std::vector<Level> m_levels;
     std::vector<std::uint32_t> m_chosen;
     std::size_t m_shortest = SIZE_MAX;

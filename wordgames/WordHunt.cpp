@@ -297,25 +297,41 @@ WordHunt huntWords(
     std::vector<std::string> compounds;
     std::vector<bool> sure; // of each compound
     CompoundBudget limits;
-    limits.maxCandidates = budget.maxCandidates;
+    std::size_t pastBudget = 0; // compounds counted, not kept
+    // Past the budget the compounds are counted, not kept, so that the
+    // hunt says how many it left out rather than stop without a word.
+    const std::size_t judgedAtMost = budget.maxCandidates;
+    limits.maxCandidates = judgedAtMost > SIZE_MAX / HuntBudget::kCountedPast
+        ? SIZE_MAX
+        : judgedAtMost * HuntBudget::kCountedPast;
     limits.maxSteps = kMaxCompoundSteps;
     limits.maxTime = std::chrono::steady_clock::duration::max();
     limits.deadline = budget.deadline;
+    if (budget.naming)
+        limits.keepGoing = [&] {
+            budget.naming(compounds.size() + pastBudget, limits.maxCandidates);
+            return true;
+        };
     // The squares count letters; the search's greatest length, bytes.
     const std::size_t longest
         = query.squares.empty() ? query.maxLength : std::numeric_limits<std::size_t>::max();
+    std::string compoundsCut;
     if (query.compounds)
-        result.unfinished = searchCompounds(
+        compoundsCut = searchCompounds(
             index, { walked, false, query.minLength, longest, query.required, query.squares },
             limits,
             [&](const std::string &word) {
+                if (compounds.size() >= judgedAtMost) {
+                    ++pastBudget;
+                    return;
+                }
                 compounds.push_back(word);
                 sure.push_back(false);
             },
             [&sure](std::size_t number) {
-                sure[number] = true;
+                if (number < sure.size())
+                    sure[number] = true;
             }).unfinished;
-
     // The keys and compounds are judged in chunks: each thread's first one
     // its own, the others taken in turn by whichever thread is free.
     const std::size_t total = keys.size() + compounds.size();
@@ -334,17 +350,19 @@ WordHunt huntWords(
         });
         for (std::size_t begin = first; begin < total && !late; begin = next.fetch_add(kChunk)) {
             const std::size_t end = std::min(total, begin + kChunk);
-            for (std::size_t item = begin; item < end; ++item) {
+            // One word may be spelt in hundreds of ways (every a as a or ä):
+            // the clock is read after each, so that a late hunt stops soon.
+            for (std::size_t item = begin; item < end && !late; ++item) {
                 if (item < keys.size())
                     hunt.judgeKey(keys[item]);
                 else
                     hunt.judgeCompound(compounds[item - keys.size()], sure[item - keys.size()]);
+                ++judged;
+                if (std::chrono::steady_clock::now() > budget.deadline)
+                    late = true;
+                if (tells && budget.progress)
+                    budget.progress(judged, total);
             }
-            judged += end - begin;
-            if (std::chrono::steady_clock::now() > budget.deadline)
-                late = true;
-            if (tells && budget.progress)
-                budget.progress(judged, total);
         }
     };
     std::vector<WordHunt> parts(clones.size());
@@ -374,11 +392,23 @@ WordHunt huntWords(
     } else
         hunted.tiles->keepOneCase(
             result.words, [](const FoundWord &word) -> const std::string & { return word.text; });
-    if (tooMany && result.unfinished.empty())
+    // What the budget and the clock left unjudged is counted and said.
+    const std::size_t unjudged = late ? total - std::min(total, judged.load()) : 0;
+    result.leftOut = pastBudget + unjudged;
+    result.leftOutAtLeast = pastBudget > 0 && !compoundsCut.empty();
+    if (pastBudget > 0)
+        result.unfinished = "the checker judged " + std::to_string(total - unjudged)
+            + " candidates, of compounds at most the budget's " + std::to_string(judgedAtMost)
+            + "; " + (result.leftOutAtLeast ? "at least " : "") + std::to_string(result.leftOut)
+            + " more were left out";
+    else if (!compoundsCut.empty())
+        result.unfinished = compoundsCut;
+    else if (tooMany)
         result.unfinished = "a word found had more than " + std::to_string(kMaxSpellings)
             + " spellings in the letters of the pattern";
-    if (late && result.unfinished.empty())
-        result.unfinished = "the search took longer than its budget";
+    else if (late)
+        result.unfinished = "the search took longer than its budget; " + std::to_string(unjudged)
+            + " candidates were left out unjudged";
     if (budget.progress)
         budget.progress(judged, total);
     return result;

@@ -46,12 +46,18 @@ struct HuntBudget {
     // Compounds the index's parts may name, and when the hunt gives up: a
     // query of many blanks, or of many letters in a language that joins
     // words into compounds, names more than anyone would wait for. The
-    // forms of the index are bounded by its size.
+    // forms of the index are bounded by its size. Past it the compounds
+    // are still counted, up to kCountedPast times as many, so that the
+    // hunt can say how many it left out.
     std::size_t maxCandidates = 250'000;
+    static constexpr std::size_t kCountedPast = 2;
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
     // Told now and then how many candidates the checker has judged, of how
     // many; on the caller's thread.
     std::function<void(std::size_t done, std::size_t total)> progress;
+    // Told now and then, before, how many compounds are named so far, of at
+    // most how many; on the caller's thread.
+    std::function<void(std::size_t named, std::size_t most)> naming;
     // Threads that ask the checker about many candidates; 0: one per core.
     unsigned threads = 0;
 };
@@ -66,6 +72,10 @@ struct WordHunt {
     std::string unfinished; // why the hunt stopped early; empty: it did not
     std::size_t candidates = 0; // words in lower case the index named
     std::size_t questions = 0; // asked of the checker
+    // Candidates named but never judged, past the budget or the time; at
+    // least so many where the count itself was cut short.
+    std::size_t leftOut = 0;
+    bool leftOutAtLeast = false;
 };
 
 // Every word the checker accepts that the query wants: the index names the
