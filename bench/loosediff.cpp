@@ -170,6 +170,7 @@ public:
         const std::vector<std::string> &typed, SpellChecker &checker, std::size_t &questions)
     {
         std::vector<std::vector<std::string>> choices;
+        choices.reserve(typed.size());
         for (const std::string &letter : typed)
             choices.push_back(variants(letter));
         std::set<std::string> strings;
