@@ -16,7 +16,9 @@
 // case the answer shows the one with the fewest. The index keeps the
 // dictionary's capitals among the letters it files under a to z, so those
 // three are asked: the letters in the candidate's case, with a capital first,
-// all capitals.
+// all capitals. A letter filed under another key letter (Greek, Cyrillic)
+// keeps no case in the index: there each of its letters is asked in either
+// case (ru_RU spells пФ so).
 #include "search/CheckerQuestions.h"
 #include "search/IndexedSearch.h"
 #include "search/LooseSearch.h"
@@ -76,6 +78,7 @@ constexpr std::size_t kJudgedAtOnce = 256;
 struct TokenLetters {
     std::vector<std::string> small;
     std::vector<std::string> capital;
+    std::vector<std::string> either; // where the index keeps no case
 };
 
 TokenLetters byCase(const std::vector<std::string> &variants, const LooseAlphabet &alphabet)
@@ -91,6 +94,7 @@ TokenLetters byCase(const std::vector<std::string> &variants, const LooseAlphabe
                 [&](const std::string &c) { return alphabet.caseless(c) == folded; }))
             letters.capital.push_back(small);
     }
+    letters.either = variants;
     return letters;
 }
 
@@ -150,12 +154,19 @@ public:
                 return;
         }
         // Each way of putting the candidate in case once.
-        std::vector<std::vector<bool>> cases;
+        std::vector<std::vector<char>> cases;
         for (const CaseOf each : kCases) {
-            std::vector<bool> capital(form.size());
+            // 0: small, 1: capital, 2: either, where the index keeps no
+            // case (a letter not filed under a to z: пФ is spelt so).
+            std::vector<char> capital(form.size());
             for (std::size_t i = 0; i < form.size(); ++i) {
-                capital[i] = each == CaseOf::AllCapitals || (each == CaseOf::FirstCapital && i == 0)
-                    || (form[i] >= 'A' && form[i] <= 'Z');
+                const bool latin
+                    = (form[i] >= 'A' && form[i] <= 'Z') || (form[i] >= 'a' && form[i] <= 'z');
+                capital[i] = !latin ? 2
+                    : each == CaseOf::AllCapitals || (each == CaseOf::FirstCapital && i == 0)
+                        || (form[i] >= 'A' && form[i] <= 'Z')
+                    ? 1
+                    : 0;
             }
             if (std::ranges::find(cases, capital) == cases.end())
                 cases.push_back(std::move(capital));
@@ -166,7 +177,7 @@ public:
                 for (std::size_t k = 0; k < m_places[x].size(); ++k)
                     m_placed[m_places[x][k]] = patterns[x][k];
             }
-            for (const std::vector<bool> &capital : cases) {
+            for (const std::vector<char> &capital : cases) {
                 m_capital = &capital;
                 fill(0, seen, strings);
             }
@@ -191,7 +202,10 @@ private:
         const std::size_t length = m_word.size();
         const TokenLetters &letters
             = m_tokens.variants[static_cast<unsigned char>(m_placed[at]) - 1];
-        for (const std::string &letter : (*m_capital)[at] ? letters.capital : letters.small) {
+        const char place = (*m_capital)[at];
+        for (const std::string &letter : place == 2 ? letters.either
+                : place == 1                        ? letters.capital
+                                                    : letters.small) {
             m_word += letter;
             fill(at + 1, seen, strings);
             m_word.resize(length);
@@ -202,7 +216,7 @@ private:
     std::array<std::vector<std::size_t>, kKeyLetters> m_places;
     std::string m_placed;
     std::string m_word;
-    const std::vector<bool> *m_capital = nullptr; // the places in capitals
+    const std::vector<char> *m_capital = nullptr; // the case of each place
 };
 
 // A typed letter: the letters it stands for, grouped by the key letter
@@ -397,8 +411,11 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                     }
                     tokens.variants.push_back(byCase(variants, alphabet));
                     const auto token = static_cast<char>(tokens.variants.size());
-                    const std::size_t most = std::max(
-                        tokens.variants.back().small.size(), tokens.variants.back().capital.size());
+                    const TokenLetters &letters = tokens.variants.back();
+                    const bool latin = key >= 'a' && key <= 'z';
+                    const std::size_t most = latin
+                        ? std::max(letters.small.size(), letters.capital.size())
+                        : letters.either.size();
                     for (std::size_t c = 0; c < count; ++c) {
                         tokens.byKey[static_cast<std::size_t>(keyLetterNumber(key))].push_back(
                             token);
