@@ -14,6 +14,7 @@
 // fewest capitals is the word. The words must be the same, each accepted as
 // printed, in the language's order. Both ask the same checker, which the
 // program's own dictionary service chose and loaded. One line per dictionary.
+#include "LooseLongCheck.h"
 #include "hunspellfiles/TextDecoder.h"
 #include "letters/Alphabet.h"
 #include "letters/LetterCase.h"
@@ -84,6 +85,7 @@ struct Settings {
     std::size_t maxLength;
     double maxStrings; // an input whose reference would try more is drawn again
     std::filesystem::path helper;
+    bool longInputs = false; // --long: 10 to 16 letters, by the word index alone
 };
 
 class Reference {
@@ -168,6 +170,7 @@ public:
         const std::vector<std::string> &typed, SpellChecker &checker, std::size_t &questions)
     {
         std::vector<std::vector<std::string>> choices;
+        choices.reserve(typed.size());
         for (const std::string &letter : typed)
             choices.push_back(variants(letter));
         std::set<std::string> strings;
@@ -316,6 +319,16 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     index.forms = offer.index.get();
     std::size_t indexed = 0;
     const auto [affText, dicText] = dictionaryText(base);
+    if (settings.longInputs) {
+        const LongCheck checked = checkLongInputs(
+            name, dicText, *alphabet, *checker, index, settings.count, settings.seed, 10, 16);
+        std::printf("%-10s %-8s %4zu inputs of 10 to 16 letters; %zu by the word index; %zu "
+                    "problems; --loose %.2f s (slowest %.2f s, %.0f questions)\n",
+            name.c_str(), checker->engineName().c_str(), checked.inputs, checked.indexed,
+            checked.problems, checked.seconds, checked.slowest, checked.questions);
+        std::fflush(stdout);
+        return checked.problems;
+    }
     Reference reference(name, affText, dicText);
     Inputs inputs(settings.seed, dicText, reference, settings.maxLength);
     const double prepared = seconds(Clock::now() - start);
@@ -401,7 +414,12 @@ int main(int argc, char **argv)
         QStringLiteral("Most strings the reference may try for one input; a costlier input is "
                        "drawn again."),
         QStringLiteral("n"), QStringLiteral("200000"));
-    parser.addOptions({ dictionaryOption, countOption, seedOption, maxOption, stringsOption });
+    const QCommandLineOption longOption(QStringLiteral("long"),
+        QStringLiteral("Inputs of 10 to 16 letters from the dictionary's words, too long for the "
+                       "reference: the word index must answer, with the word, and every word it "
+                       "shows must be accepted as shown."));
+    parser.addOptions(
+        { dictionaryOption, countOption, seedOption, maxOption, stringsOption, longOption });
     parser.process(app);
 
     QStringList given = parser.values(dictionaryOption);
@@ -413,7 +431,8 @@ int main(int argc, char **argv)
         std::max(1.0, parser.value(stringsOption).toDouble()),
         QDir(QCoreApplication::applicationDirPath())
             .filePath(QStringLiteral("quorvel-probe"))
-            .toStdString() };
+            .toStdString(),
+        parser.isSet(longOption) };
     std::printf("inputs: %zu per dictionary, 1 to %zu letters, seed %llu, at most %.0f strings\n",
         settings.count, settings.maxLength, static_cast<unsigned long long>(settings.seed),
         settings.maxStrings);

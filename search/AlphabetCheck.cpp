@@ -82,6 +82,15 @@ std::optional<std::string> letterOutside(
 
 QString outsideAlphabetText(const std::string &letter, const QString &dictionary)
 {
+    // A modifier letter the words are not spelt with is no letter to the
+    // user: the Arabic tatweel only draws a joining line out (the checker
+    // drops it), the modifier letter apostrophe is the French checker's
+    // apostrophe.
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(letter);
+    if (!text.isEmpty() && u_charType(text.char32At(0)) == U_MODIFIER_LETTER) {
+        return Messages::text(Messages::kNotALetter)
+            .arg(QString::fromStdString(describeLetter(letter)));
+    }
     return Messages::text(Messages::kOutsideAlphabet)
         .arg(QString::fromStdString(describeLetter(letter)), dictionary);
 }

@@ -8,6 +8,17 @@
 // index files under the typed letter's key letter. So every spelling the
 // checker could accept is a spread of the typed letters over a candidate
 // the index names for the typed letters' key letters, and only those are asked.
+//
+// Case is not spread letter by letter (two ways for each letter, 4,096 for
+// twelve): a checker takes a word in the case the dictionary spells it, with
+// its first letter a capital, or all in capitals, never with fewer capitals
+// than the dictionary's; and of the spellings it takes that differ but for
+// case the answer shows the one with the fewest. The index keeps the
+// dictionary's capitals among the letters it files under a to z, so those
+// three are asked: the letters in the candidate's case, with a capital first,
+// all capitals. A letter filed under another key letter (Greek, Cyrillic)
+// keeps no case in the index: there each of its letters is asked in either
+// case (ru_RU spells пФ so).
 #include "search/CheckerQuestions.h"
 #include "search/IndexedSearch.h"
 #include "search/LooseSearch.h"
@@ -27,6 +38,7 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <optional>
 #include <thread>
 #include <unordered_set>
 
@@ -61,10 +73,39 @@ bool compatibilityForm(const std::string &letter, const std::string &key)
 constexpr std::size_t kParallelFrom = 8192;
 constexpr std::size_t kJudgedAtOnce = 256;
 
+// The letters a token stands for in a place that is in small letters, and
+// in one that is a capital (a letter without case in both).
+struct TokenLetters {
+    std::vector<std::string> small;
+    std::vector<std::string> capital;
+    std::vector<std::string> either; // where the index keeps no case
+};
+
+TokenLetters byCase(const std::vector<std::string> &variants, const LooseAlphabet &alphabet)
+{
+    TokenLetters letters;
+    for (const std::string &variant : variants)
+        (alphabet.capitals(variant) > 0 ? letters.capital : letters.small).push_back(variant);
+    const std::size_t capitals = letters.capital.size();
+    for (const std::string &small : letters.small) {
+        const std::string folded = alphabet.caseless(small);
+        const auto end = letters.capital.begin() + static_cast<std::ptrdiff_t>(capitals);
+        if (std::none_of(letters.capital.begin(), end,
+                [&](const std::string &c) { return alphabet.caseless(c) == folded; }))
+            letters.capital.push_back(small);
+    }
+    letters.either = variants;
+    return letters;
+}
+
+// The ways a candidate's letters are put in case (see above).
+enum class CaseOf { Candidate, FirstCapital, AllCapitals };
+constexpr std::array kCases { CaseOf::Candidate, CaseOf::FirstCapital, CaseOf::AllCapitals };
+
 // The typed letters, a token for each different set of letters a typed
 // letter stands for (from 1), grouped by key letter.
 struct LooseTokens {
-    std::vector<std::vector<std::string>> variants; // by token - 1
+    std::vector<TokenLetters> variants; // by token - 1
     std::array<std::string, kKeyLetters> byKey; // sorted tokens of each key letter
     std::vector<std::size_t> present; // key letters typed
 };
@@ -112,13 +153,34 @@ public:
             if (m_places[x].size() != m_tokens.byKey[x].size())
                 return;
         }
+        // Each way of putting the candidate in case once.
+        std::vector<std::vector<char>> cases;
+        for (const CaseOf each : kCases) {
+            // 0: small, 1: capital, 2: either, where the index keeps no
+            // case (a letter not filed under a to z: пФ is spelt so).
+            std::vector<char> capital(form.size());
+            for (std::size_t i = 0; i < form.size(); ++i) {
+                const bool latin
+                    = (form[i] >= 'A' && form[i] <= 'Z') || (form[i] >= 'a' && form[i] <= 'z');
+                capital[i] = !latin ? 2
+                    : each == CaseOf::AllCapitals || (each == CaseOf::FirstCapital && i == 0)
+                        || (form[i] >= 'A' && form[i] <= 'Z')
+                    ? 1
+                    : 0;
+            }
+            if (std::ranges::find(cases, capital) == cases.end())
+                cases.push_back(std::move(capital));
+        }
         auto patterns = m_tokens.byKey;
         while (true) {
             for (const std::size_t x : m_tokens.present) {
                 for (std::size_t k = 0; k < m_places[x].size(); ++k)
                     m_placed[m_places[x][k]] = patterns[x][k];
             }
-            fill(0, seen, strings);
+            for (const std::vector<char> &capital : cases) {
+                m_capital = &capital;
+                fill(0, seen, strings);
+            }
             std::size_t d = 0;
             while (d < m_tokens.present.size()
                 && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
@@ -138,8 +200,12 @@ private:
             return;
         }
         const std::size_t length = m_word.size();
-        for (const std::string &letter :
-            m_tokens.variants[static_cast<unsigned char>(m_placed[at]) - 1]) {
+        const TokenLetters &letters
+            = m_tokens.variants[static_cast<unsigned char>(m_placed[at]) - 1];
+        const char place = (*m_capital)[at];
+        for (const std::string &letter : place == 2 ? letters.either
+                : place == 1                        ? letters.capital
+                                                    : letters.small) {
             m_word += letter;
             fill(at + 1, seen, strings);
             m_word.resize(length);
@@ -150,6 +216,7 @@ private:
     std::array<std::vector<std::size_t>, kKeyLetters> m_places;
     std::string m_placed;
     std::string m_word;
+    const std::vector<char> *m_capital = nullptr; // the case of each place
 };
 
 // A typed letter: the letters it stands for, grouped by the key letter
@@ -214,6 +281,47 @@ bool forEachShare(const std::vector<TypedLetter> &typed, std::size_t limit,
         if (t == typed.size())
             return true;
     }
+}
+
+// The forms the index names for the key letters as it keeps them, with the
+// dictionary's capitals among a to z, each once, then the compounds (in
+// small letters); nothing, and why, when it cannot tell.
+struct CasedCandidates {
+    std::optional<std::vector<std::string>> words;
+    std::string fallback;
+    bool stopped = false; // by keepGoing
+};
+
+CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
+    const CompoundBudget &budget, const std::function<bool()> &keepGoing)
+{
+    CasedCandidates named;
+    const FormsWithin within = source.within(keys, keepGoing);
+    if (!within.index) {
+        named.fallback = within.unfinished;
+        named.stopped = within.stopped;
+        return named;
+    }
+    std::vector<std::string> words;
+    std::unordered_set<std::string> seen;
+    const auto forms = within.index->formsFor(WordIndex::keyOf(keys));
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        std::string form(forms[i]);
+        if (seen.insert(form).second)
+            words.push_back(std::move(form));
+    }
+    CompoundCandidates compounds = compoundCandidates(*within.index, keys, budget);
+    if (!compounds.unfinished.empty()) {
+        named.fallback = std::move(compounds.unfinished);
+        named.stopped = compounds.stopped;
+        return named;
+    }
+    for (std::string &word : compounds.words) {
+        if (seen.insert(word).second)
+            words.push_back(std::move(word));
+    }
+    named.words = std::move(words);
+    return named;
 }
 
 } // namespace
@@ -301,16 +409,22 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                             "Reason", "more than 255 different letters were typed");
                         return false;
                     }
-                    tokens.variants.push_back(variants);
+                    tokens.variants.push_back(byCase(variants, alphabet));
                     const auto token = static_cast<char>(tokens.variants.size());
+                    const TokenLetters &letters = tokens.variants.back();
+                    const bool latin = key >= 'a' && key <= 'z';
+                    const std::size_t most = latin
+                        ? std::max(letters.small.size(), letters.capital.size())
+                        : letters.either.size();
                     for (std::size_t c = 0; c < count; ++c) {
                         tokens.byKey[static_cast<std::size_t>(keyLetterNumber(key))].push_back(
                             token);
-                        perForm *= static_cast<double>(variants.size());
+                        perForm *= static_cast<double>(most);
                     }
                     shareKeys.append(count, key);
                 }
             }
+            perForm *= static_cast<double>(kCases.size());
             for (std::size_t x = 0; x < tokens.byKey.size(); ++x) {
                 if (tokens.byKey[x].empty())
                     continue;
@@ -323,7 +437,7 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                     = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
                 return false;
             }
-            KeyCandidates named = keyCandidates(
+            CasedCandidates named = casedCandidates(
                 shareKeys, *index.forms, index.budget, [&] { return keepGoing(0); });
             if (!named.words) {
                 answer.fallback = std::move(named.fallback);

@@ -4,10 +4,12 @@
 // tests/data/alphabet, built both ways (every form kept, stems) and judged by
 // each engine that loads it, the indexed search answers (it does not fall
 // back) with exactly what trying every arrangement finds.
+#include "letters/Letters.h"
 #include "search/AlphabetCheck.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
+#include "search/Messages.h"
 #include "spelling/LoadedDictionary.h"
 #include "wordindex/IndexBuilder.h"
 
@@ -183,6 +185,30 @@ private slots:
             std::filesystem::path(QUORVEL_TEST_DATA) / "alphabet" / row.dictionary);
         QVERIFY(build.alphabet);
         QCOMPARE(!letterOutside(row.letter, *build.alphabet, row.dictionary), row.inAlphabet);
+    }
+
+    // A character outside the alphabet is named as no letter when it is a
+    // modifier letter (a lengthening line, an apostrophe), else as a letter
+    // of another alphabet.
+    void outsideText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("letter");
+        QTest::newRow("a lone Arabic tatweel") << QStringLiteral("\u0640") << false;
+        QTest::newRow("the modifier letter apostrophe") << QStringLiteral("\u02BC") << false;
+        QTest::newRow("a Cyrillic letter") << QStringLiteral("ж") << true;
+        QTest::newRow("a Latin letter with a mark") << QStringLiteral("ǖ") << true;
+    }
+    void outsideText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, letter);
+        const std::string typedLetter = typed.toStdString();
+        const QString described = QString::fromStdString(describeLetter(typedLetter));
+        const QString expected = letter
+            ? Messages::text(Messages::kOutsideAlphabet).arg(described, QStringLiteral("fr"))
+            : Messages::text(Messages::kNotALetter).arg(described);
+        QCOMPARE(outsideAlphabetText(typedLetter, QStringLiteral("fr")), expected);
     }
 
     // A dictionary whose rules the index refuses still has an alphabet; one

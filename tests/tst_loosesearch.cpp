@@ -109,6 +109,51 @@ private slots:
         }
     }
 
+    // Inputs too long for every arrangement, answered by the word index alone
+    // with the dictionary's spellings: each candidate is put in case three
+    // ways (as the dictionary spells it, with a capital first, all capitals),
+    // not each letter in either case, which passes the most questions the
+    // index may ask long before 13 letters.
+    void longInputs_data()
+    {
+        addRows<WordsRow>({
+            { "a long word of many marks typed without them", "fr", "eteghrieotnee",
+                { "hétérogénéité" } },
+            { "25 letters in capitals", "fr", "OINIULLOINAETTTNCTMETNNSE",
+                { "anticonstitutionnellement" } },
+            { "a compound of nouns typed in small letters", "de_DE", "eengretdarkirndnki",
+                { "Gartenkinderkinder", "Kindergartenkinder", "Kinderkindergarten" } },
+            { "a capital inside a word", "de_DE", "noitatsyalp", { "PlayStation" } },
+            { "a word of Greek capitals", "el_GR", "απη", { "ΗΠΑ" } },
+            { "a Greek capital first", "el_GR", "ΝΑΗΘΑ", { "Αθήνα" } },
+        });
+    }
+    void longInputs()
+    {
+        QFETCH(WordsRow, row);
+        const std::filesystem::path base = kLoose / "long" / row.dictionary;
+        std::string whyNot;
+        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
+            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
+            QVERIFY2(loaded, whyNot.c_str());
+            const auto checker = loaded->checker();
+            const WordIndexBuild build = buildWordIndexFromFiles(
+                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
+            QVERIFY(build.alphabet);
+            QVERIFY2(build.forms, build.refusal.c_str());
+            const LooseAlphabet alphabet(row.dictionary, build.alphabet->letters());
+            LooseIndex index;
+            index.forms = build.forms.get();
+            index.indexOnly = true;
+            const LooseAnswer answer = looseWords(
+                row.letters.toStdString(), alphabet, *checker, [](double) { return true; }, index);
+            QVERIFY2(answer.indexed, answer.fallback.c_str());
+            QCOMPARE(listOf(answer.words), row.words);
+            for (const std::string &word : answer.words)
+                QCOMPARE(checker->checkSpelling(word), std::optional<bool>(true));
+        }
+    }
+
     // Letters that count as one are arranged once: each distinct string is
     // asked once, however often its letters were typed or however typed.
     void eachStringAskedOnce_data()
