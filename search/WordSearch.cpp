@@ -135,47 +135,6 @@ void WordSearch::startanalysis()
         m_view.setCancelVisible(false);
 }
 
-bool WordSearch::keepGoing(unsigned request, unsigned cancelClicks)
-{
-    const auto now = std::chrono::steady_clock::now();
-    if (now - m_lastEvents >= m_options.eventInterval) {
-        m_lastEvents = now;
-        m_services.events.processPendingEvents();
-    }
-    return !m_services.terminator.isEnding() && request == m_requests
-        && cancelClicks == m_cancelClicks;
-}
-
-bool WordSearch::checkerReady(unsigned request, unsigned cancelClicks)
-{
-    // Told from the thread that makes the checker ready, which may tell
-    // after this wait has ended: the flag is shared with it.
-    const auto told = std::make_shared<std::atomic<bool>>(false);
-    m_services.checkers.whenReady([told, &events = m_services.events] {
-        *told = true;
-        events.wake();
-    });
-    if (*told)
-        return true;
-    // The dictionary is being found and loaded elsewhere; meanwhile the
-    // window shows a request under way (a busy bar and Cancel) and answers
-    // the user, and a newer request, Cancel or Exit ends the wait.
-    if (!m_running) {
-        m_view.setCancelVisible(true);
-        m_view.setProgressRange(0, 0);
-    }
-    while (!*told && keepGoing(request, cancelClicks))
-        m_services.events.waitForEvents();
-    // What the last wait handled (Cancel, a newer request) may have ended
-    // this request just as the checker became ready.
-    const bool ready = *told && keepGoing(request, cancelClicks);
-    if (!m_running && !m_services.terminator.isEnding()) {
-        m_view.setProgressRange(0, 100);
-        m_view.setCancelVisible(false);
-    }
-    return ready;
-}
-
 std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
 {
     const unsigned request = ++m_requests;
@@ -205,12 +164,22 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         acquireChecker(m_services.checkers, m_services.messageBox, m_services.terminator), {}, {} };
     if (!prepared.checker)
         return std::nullopt;
-    const std::function<bool()> going = [&] { return keepGoing(request, cancelClicks); };
-    if (!inAlphabet(prepared.letters, *prepared.checker, going))
+    // The index may be built or read, and a long compound or loose letters
+    // of many marks searched, for seconds before the run shows its bar.
+    const auto asked = std::chrono::steady_clock::now();
+    const std::function<bool()> going = [&] {
+        if (std::chrono::steady_clock::now() - asked >= m_options.busyAfter)
+            showBusy(true);
+        return keepGoing(request, cancelClicks);
+    };
+    const bool answerable = inAlphabet(prepared.letters, *prepared.checker, going)
+        && (!loose || (prepareLoose(prepared, going) && looseFromIndex(prepared, going)));
+    if (!answerable) {
+        showBusy(false);
         return std::nullopt;
+    }
     if (loose) {
-        if (!prepareLoose(prepared, going) || !looseFromIndex(prepared, going))
-            return std::nullopt;
+        showBusy(false);
         if (const auto question = looseConfirmationFor(
                 static_cast<qsizetype>(letterCount(prepared.letters)), prepared.looseQuestions);
             question && !prepared.found
@@ -223,6 +192,7 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
     prepared.found
         = indexedWords(prepared.letters, *prepared.checker, prepared.report, going, stopped);
     prepared.report.time = std::chrono::steady_clock::now() - started;
+    showBusy(false);
     if (stopped)
         return std::nullopt;
     // The question warns of a long wait, so it is asked only when every
@@ -232,38 +202,6 @@ std::optional<WordSearch::PreparedRun> WordSearch::acceptedRequest()
         question && !prepared.found && m_services.messageBox.show(*question) != MessageAnswer::Yes)
         return std::nullopt;
     return prepared;
-}
-
-bool WordSearch::inAlphabet(
-    const std::string &letters, SpellChecker &checker, const std::function<bool()> &going)
-{
-    m_outsideAlphabet.reset();
-    const auto dictionary = checker.dictionary();
-    if (!m_services.indexes || !dictionary)
-        return true;
-    const std::string language = dictionary->filename().string();
-    if (!needsAlphabetCheck(letters, language))
-        return true;
-    // The alphabet comes with the index, read from the cache or built at
-    // the start: a letter the dictionary cannot have is told, never
-    // answered with "No words found".
-    bool stopped = false;
-    const IndexSource::Offer offer = waitForIndex(
-        *m_services.indexes, *dictionary, kWaitSlice, [&](std::chrono::steady_clock::duration) {
-            stopped = !going();
-            return !stopped;
-        });
-    if (stopped)
-        return false;
-    if (!offer.alphabet)
-        return true;
-    m_outsideAlphabet = letterOutside(letters, *offer.alphabet, language);
-    if (!m_outsideAlphabet)
-        return true;
-    (void)m_services.messageBox.show(
-        { outsideAlphabetText(*m_outsideAlphabet, QString::fromStdString(language)),
-            Messages::text(Messages::kProblemTitle), MessageButtons::Ok, MessageIcon::Critical });
-    return false;
 }
 
 std::optional<WordList> WordSearch::indexedWords(const std::string &letters, SpellChecker &checker,

@@ -55,6 +55,10 @@ struct SearchOptions {
     Matching matching = Matching::AsTyped;
     // The language of the result line (the command-line tool's is English).
     ResultLanguage resultLanguage = ResultLanguage::Interface;
+    // How long the work before a run (the index built or read, a long
+    // compound searched) goes on before the window shows a busy bar and
+    // Cancel; a quick answer keeps the window as still as it always was.
+    std::chrono::steady_clock::duration busyAfter = std::chrono::milliseconds(250);
 };
 
 // How the last finished run was answered, for the tools and the tooltips.
@@ -147,6 +151,9 @@ private:
     [[nodiscard]] bool keepGoing(unsigned request, unsigned cancelClicks);
     // Waits, handling events, for the checker to be ready to create.
     [[nodiscard]] bool checkerReady(unsigned request, unsigned cancelClicks);
+    // Shows a request under way before its run (a busy bar and Cancel), or
+    // takes it away; a run going on keeps its own bar.
+    void showBusy(bool busy);
     // The words of a whole run through the word index; nothing when only
     // trying every arrangement can tell (why in the report), or when the
     // request is to stop (false in going).
@@ -180,6 +187,7 @@ private:
     Options m_options;
     bool m_bolCancel = false;
     bool m_running = false;
+    bool m_busy = false; // showing a request under way before its run
     unsigned m_requests = 0; // requests made, to tell a newer one
     unsigned m_cancelClicks = 0;
     std::optional<PreparedRun> m_pending; // waiting for the running search to unwind

@@ -43,6 +43,7 @@ struct IndexRow {
     QString letters;
     bool indexed; // answered by the index, else by every arrangement
     bool confirmed; // the question for long inputs was asked
+    bool waits = false; // for the index, the window showing a busy bar
 };
 
 struct AlphabetRow {
@@ -255,7 +256,8 @@ private slots:
                 .index = Index::Building,
                 .letters = "abcdefghi",
                 .indexed = true,
-                .confirmed = false },
+                .confirmed = false,
+                .waits = true },
             { .name = "--exhaustive",
                 .index = Index::Exhaustive,
                 .letters = "tca",
@@ -304,6 +306,7 @@ private slots:
         QFETCH(IndexRow, row);
         SearchOptions options { std::chrono::nanoseconds(0) };
         options.exhaustive = row.index == Index::Exhaustive;
+        options.busyAfter = std::chrono::steady_clock::duration::zero();
         SearchFixture fx(options);
         fx.checkers.script->dictionary = "/dictionaries/xx_XX";
         fx.checkers.script->accepted = { "cat", "act", "ihgfedcba" };
@@ -319,7 +322,14 @@ private slots:
         fx.indexes.timeLeft = row.index == Index::BuildingLong ? std::chrono::seconds(60)
                                                                : std::chrono::microseconds(10);
         fx.view.input = row.letters;
+        int busyPasses = 0;
+        fx.view.onEvents = [&] {
+            busyPasses += fx.view.progressMinimum == 0 && fx.view.progressMaximum == 0 ? 1 : 0;
+        };
         fx.search.startanalysis();
+        if (row.waits)
+            QVERIFY(busyPasses > 0);
+        QCOMPARE(fx.log.entries().last(), QStringLiteral("cancel hidden"));
         QCOMPARE(fx.search.lastRun().indexed, row.indexed);
         QCOMPARE(fx.box.shown().size(), row.confirmed ? 1 : 0);
         const double total = ::fact(row.letters.size());
