@@ -5,28 +5,33 @@
 // The words of a dictionary's .dic file (each line's word before its flags),
 // in UTF-8 whatever encoding the affix file's SET names (el_GR's is
 // ISO-8859-7), for the benches that make their inputs from them.
+#include "hunspellfiles/AffixLines.h"
 #include "hunspellfiles/TextDecoder.h"
 
 #include <QString>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+// The decoder of the encoding the affix file's SET names, as the affix
+// reader finds it; none when the file is refused or names none known.
+inline std::optional<TextDecoder> dictionaryDecoder(const std::string &affText)
+{
+    AffixFile settings;
+    if (!readSettings(affText, Dialect::Nuspell, ReadLimits {}, settings))
+        return std::nullopt;
+    return TextDecoder::forEncoding(settings.encoding);
+}
+
 inline std::vector<std::string> dictionaryWords(const std::filesystem::path &base)
 {
-    std::string encoding = "ISO8859-1";
-    std::ifstream aff(base.string() + ".aff");
-    for (std::string line; std::getline(aff, line);) {
-        std::istringstream words(line);
-        std::string directive;
-        if (words >> directive && directive == "SET") {
-            words >> encoding;
-            break;
-        }
-    }
-    const auto decoder = TextDecoder::forEncoding(encoding);
+    std::ifstream aff(base.string() + ".aff", std::ios::binary);
+    std::ostringstream affText;
+    affText << aff.rdbuf();
+    const auto decoder = dictionaryDecoder(affText.str());
     std::vector<std::string> out;
     std::ifstream dic(base.string() + ".dic");
     std::string line;

@@ -14,6 +14,7 @@
 // fewest capitals is the word. The words must be the same, each accepted as
 // printed, in the language's order. Both ask the same checker, which the
 // program's own dictionary service chose and loaded. One line per dictionary.
+#include "DictionaryWords.h"
 #include "LooseLongCheck.h"
 #include "hunspellfiles/TextDecoder.h"
 #include "letters/Alphabet.h"
@@ -58,18 +59,7 @@ std::pair<std::string, std::string> dictionaryText(const std::filesystem::path &
 {
     const std::string aff = fileText(base.string() + ".aff");
     const std::string dic = fileText(base.string() + ".dic");
-    std::string encoding = "ISO8859-1";
-    std::istringstream lines(aff);
-    for (std::string line; std::getline(lines, line);) {
-        // "SET", a space or a tab, the name.
-        std::istringstream words(line);
-        std::string directive;
-        if (words >> directive && directive == "SET") {
-            words >> encoding;
-            break;
-        }
-    }
-    const auto decoder = TextDecoder::forEncoding(encoding);
+    const auto decoder = dictionaryDecoder(aff);
     const auto utf8 = [&](const std::string &bytes) {
         if (!decoder)
             return bytes;
