@@ -222,9 +222,9 @@ private:
             return;
         if (ask(m_tiles.capitalised(word)))
             return;
-        // Not a capital that is two letters (SS of ß): the tiles make one.
+        // Not a capital that is two letters (SS of ß, as many bytes): the tiles make one.
         const std::string capitals = m_tiles.upper(word);
-        if (capitals.size() == word.size() || letterCount(capitals) == letterCount(word)) {
+        if (letterCount(capitals) == letterCount(word)) {
             if (ask(capitals))
                 return;
         }
