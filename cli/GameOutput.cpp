@@ -3,6 +3,8 @@
 #include "cli/GameOutput.h"
 
 #include "letters/Letters.h"
+#include "search/RunSummary.h"
+#include "wordgames/GameStops.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -30,6 +32,18 @@ QByteArray marked(const std::string &word, const std::vector<std::size_t> &blank
             text += ']';
     }
     return text;
+}
+
+// Why the game stopped early, in the user's language.
+QString stopText(const std::string &why)
+{
+    if (const auto parsed = GameStops::parse(why)) {
+        QString text = QCoreApplication::translate("Reason", parsed->form);
+        for (const std::string &number : parsed->numbers)
+            text = text.arg(QString::fromStdString(number));
+        return text;
+    }
+    return reasonText(why); // the compound search's
 }
 
 } // namespace
@@ -74,24 +88,37 @@ QByteArray formatResults(const std::vector<GameResult> &results, GameFormat form
     return text;
 }
 
-std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &outcome)
+std::vector<std::string> gameNotes(
+    const GameQuery &query, const GameOutcome &outcome, CheckerAsked checker)
 {
     const bool some = query.mode == GameMode::Some;
     const auto shown = static_cast<qulonglong>(outcome.results.size());
     std::vector<QString> notes;
     // The counts after the first are labelled, so that only the first needs a plural.
     const int count = static_cast<int>(std::min<qulonglong>(shown, INT_MAX));
-    notes.push_back((some ? QCoreApplication::translate("GameOutput",
-                         "%n word(s); candidate words: %1, questions to the checker: %2, "
-                         "%3 s",
-                         nullptr, count)
-                          : QCoreApplication::translate("GameOutput",
-                              "%n phrase(s); candidate words: %1, questions to the checker: %2, "
-                              "%3 s",
-                              nullptr, count))
-                        .arg(static_cast<qulonglong>(outcome.candidates))
-                        .arg(static_cast<qulonglong>(outcome.questions))
-                        .arg(std::chrono::duration<double>(outcome.time).count(), 0, 'f', 3));
+    const auto candidates = static_cast<qulonglong>(outcome.candidates);
+    const double seconds = std::chrono::duration<double>(outcome.time).count();
+    if (checker == CheckerAsked::No) {
+        // The player's list judged the words: no checker was asked anything.
+        notes.push_back((some ? QCoreApplication::translate(
+                             "GameOutput", "%n word(s); candidate words: %1, %2 s", nullptr, count)
+                              : QCoreApplication::translate("GameOutput",
+                                  "%n phrase(s); candidate words: %1, %2 s", nullptr, count))
+                            .arg(candidates)
+                            .arg(seconds, 0, 'f', 3));
+    } else {
+        notes.push_back((some ? QCoreApplication::translate("GameOutput",
+                             "%n word(s); candidate words: %1, questions to the checker: "
+                             "%2, %3 s",
+                             nullptr, count)
+                              : QCoreApplication::translate("GameOutput",
+                                  "%n phrase(s); candidate words: %1, questions to the checker: "
+                                  "%2, %3 s",
+                                  nullptr, count))
+                            .arg(candidates)
+                            .arg(static_cast<qulonglong>(outcome.questions))
+                            .arg(seconds, 0, 'f', 3));
+    }
     if (outcome.limited && some)
         notes.push_back(QCoreApplication::translate(
             "GameOutput", "stopped after %1 of %2 words, the limit (--limit)")
@@ -103,7 +130,7 @@ std::vector<std::string> gameNotes(const GameQuery &query, const GameOutcome &ou
     if (!outcome.unfinished.empty())
         notes.push_back(
             QCoreApplication::translate("GameOutput", "stopped early: %1; the list is not complete")
-                .arg(QString::fromStdString(outcome.unfinished)));
+                .arg(stopText(outcome.unfinished)));
     std::vector<std::string> lines;
     lines.reserve(notes.size());
     for (const QString &note : notes)

@@ -15,7 +15,12 @@ enum class GameFormat { Lines, Json };
 
 [[nodiscard]] QByteArray formatResults(const std::vector<GameResult> &results, GameFormat format);
 
-// The lines for standard error after a game: what was found, and where a
-// limit or the budget stopped it.
+// Whether a game's words were judged by the spelling checker, or by the
+// player's own list alone.
+enum class CheckerAsked { Yes, No };
+
+// The lines for standard error after a game: what was found (and how many
+// questions the checker was asked, where it was), and where a limit or the
+// budget stopped it.
 [[nodiscard]] std::vector<std::string> gameNotes(
-    const GameQuery &query, const GameOutcome &outcome);
+    const GameQuery &query, const GameOutcome &outcome, CheckerAsked checker = CheckerAsked::Yes);

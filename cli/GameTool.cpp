@@ -203,7 +203,7 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
     ListChecker checker(list);
     const GameOutcome outcome = playGame(query, index, checker, budget);
     io.out(formatResults(outcome.results, command.format));
-    for (const std::string &line : gameNotes(query, outcome))
+    for (const std::string &line : gameNotes(query, outcome, CheckerAsked::No))
         io.errLine(line);
     io.errLine(QCoreApplication::translate("GameTool", kListNote, nullptr,
         static_cast<int>(std::min<std::size_t>(list.words.size(), INT_MAX)))

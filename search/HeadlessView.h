@@ -20,17 +20,13 @@ public:
     {
     }
 
-    // The values go from minimum to maximum, one for each arrangement.
-    void setProgressRange(float minimum, float maximum) override
+    void setProgressRange(float, float) override { }
+    // One value for each arrangement; the counts told come exact apart.
+    void setProgressValue(float) override { ++m_progressUpdates; }
+    void setProgressCount(double done, double total) override
     {
-        m_minimum = minimum;
-        m_total = double(maximum) - double(minimum) + 1;
-    }
-    void setProgressValue(float value) override
-    {
-        ++m_progressUpdates;
         if (m_progress)
-            m_progress(double(value) - double(m_minimum) + 1, m_total);
+            m_progress(done, total);
     }
     void setProgressVisible(bool) override { }
     void repaintProgress() override { }
@@ -53,8 +49,6 @@ private:
     QString m_input;
     QString m_results;
     double m_progressUpdates = 0;
-    float m_minimum = 0;
-    double m_total = 0;
     std::function<void(double done, double total)> m_progress;
 };
 

@@ -124,6 +124,7 @@ bool WordSearch::runLoose(const PreparedRun &prepared, WordList &list, RunReport
     if (prepared.found) {
         // The index has answered: the bar shows the whole run as done.
         m_view.setProgressValue(static_cast<float>(prepared.looseQuestions - 1));
+        m_view.setProgressCount(prepared.looseQuestions, prepared.looseQuestions);
         m_view.repaintProgress();
         list = *prepared.found;
         return true;
@@ -136,6 +137,7 @@ bool WordSearch::runLoose(const PreparedRun &prepared, WordList &list, RunReport
     bool ending = false;
     const std::function<bool(double)> going = [&](double asked) {
         m_view.setProgressValue(static_cast<float>(std::min(asked, last)));
+        m_view.setProgressCount(std::min(asked, last) + 1, prepared.looseQuestions);
         if (asked >= nextRepaint) {
             m_view.repaintProgress();
             nextRepaint = asked + interval;
@@ -155,6 +157,7 @@ bool WordSearch::runLoose(const PreparedRun &prepared, WordList &list, RunReport
         return false;
     }
     m_view.setProgressValue(static_cast<float>(last));
+    m_view.setProgressCount(prepared.looseQuestions, prepared.looseQuestions);
     m_view.repaintProgress();
     report.questions += answer.questions;
     list = std::move(answer.words);

@@ -23,6 +23,10 @@ public:
     // Progress values are single-precision floats: n! - 1 outgrows any int.
     virtual void setProgressRange(float minimum, float maximum) = 0;
     virtual void setProgressValue(float value) = 0;
+    // The same progress as exact counts (done of total), for a view that
+    // writes them out: 11 letters make 39,916,800 arrangements, past the
+    // whole numbers a float holds. The window's bar needs only the scale.
+    virtual void setProgressCount(double /*done*/, double /*total*/) { }
     virtual void setProgressVisible(bool visible) = 0;
     virtual void repaintProgress() = 0;
     virtual void setSearchingVisible(bool visible) = 0;

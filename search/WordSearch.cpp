@@ -293,6 +293,7 @@ void WordSearch::run(const PreparedRun &prepared)
     } else if (prepared.found) {
         // The index has answered: the bar shows the whole run as done.
         m_view.setProgressValue(static_cast<float>(total - 1));
+        m_view.setProgressCount(total, total);
         m_view.repaintProgress();
         list = *prepared.found;
     } else {
@@ -351,6 +352,7 @@ bool WordSearch::enumerate(AnswerSource auto &answers, std::size_t n, double tot
         if (const std::string *word = *answer)
             addword(*word, list);
         m_view.setProgressValue(static_cast<float>(counter));
+        m_view.setProgressCount(counter + 1, total);
         if (repaintEvery || counter == nextRepaint) {
             m_view.repaintProgress();
             nextRepaint += interval;

@@ -138,6 +138,43 @@ private slots:
         QCOMPARE(QString::fromUtf8(tool.out), QStringLiteral("Done - Found 2 words: cat, act\n"));
     }
 
+    // The count on the line is exact where the window's bar scale is not:
+    // n! - 1 of 11 letters and more is no float.
+    void analysisProgressCount_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("11 letters") << QStringLiteral("abcdefghijk");
+        QTest::newRow("13 letters") << QStringLiteral("abcdefghijklm");
+    }
+    void analysisProgressCount()
+    {
+        QFETCH(QString, letters);
+        ToolFixture tool(Index::Forms);
+        HandClock clock;
+        QStringList drawn;
+        // The first line drawn is all the row needs: the program ends then.
+        tool.io.terminal = [&](const std::string &text) {
+            drawn.append(QString::fromStdString(text));
+            tool.terminator.endNow();
+        };
+        tool.io.clock = [&clock] {
+            clock.advance(std::chrono::milliseconds(300));
+            return clock.now;
+        };
+        SearchOptions options;
+        options.exhaustive = true;
+        options.threads = 1;
+        // Ended at the first line, as the program's end ends it.
+        QCOMPARE(runAnalysis(letters, tool.services(), options, tool.io, "xx_XX"),
+            ExitStatus::NoChecker);
+        quint64 arrangements = 1;
+        for (qsizetype k = 2; k <= letters.size(); ++k)
+            arrangements *= static_cast<quint64>(k);
+        QVERIFY(!drawn.isEmpty());
+        QVERIFY2(drawn.first().contains(QStringLiteral(" of %1 ").arg(arrangements)),
+            qPrintable(drawn.first()));
+    }
+
     void analysisWithoutChecker()
     {
         ToolFixture tool(Index::Forms);

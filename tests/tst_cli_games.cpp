@@ -43,6 +43,7 @@ struct NotesRow {
     bool limited;
     std::string unfinished;
     QString note; // a piece of the last note
+    CheckerAsked checker = CheckerAsked::Yes;
 };
 
 } // namespace
@@ -146,6 +147,11 @@ private slots:
             { "phrases past the limit", GameMode::Phrases, true, "", "there are more" },
             { "the budget", GameMode::Phrases, false, "the search took longer than its budget",
                 "stopped early: the search took longer than its budget" },
+            // On the player's list no checker is asked: no count of questions to it.
+            { "words of a list", GameMode::Some, false, "", "1 word(s); candidate words: 7",
+                CheckerAsked::No },
+            { "phrases of a list", GameMode::Phrases, false, "", "1 phrase(s); candidate words: 7",
+                CheckerAsked::No },
         });
     }
     void notes()
@@ -159,9 +165,13 @@ private slots:
         outcome.candidates = 7;
         outcome.limited = row.limited;
         outcome.unfinished = row.unfinished;
-        const auto notes = gameNotes(query, outcome);
+        outcome.questions = 4321;
+        const auto notes = gameNotes(query, outcome, row.checker);
         QCOMPARE(notes.size(), row.limited || !row.unfinished.empty() ? 2u : 1u);
         QVERIFY2(QString::fromStdString(notes.back()).contains(row.note), notes.back().c_str());
+        // The questions are counted where the checker was asked, and only there.
+        QCOMPARE(QString::fromStdString(notes.front()).contains(u"4321"),
+            row.checker == CheckerAsked::Yes);
     }
 
     // The player's own list: its words judged by nothing but the list, the

@@ -9,6 +9,7 @@
 #include "chmreader/ChmArchive.h"
 #include "cli/AnalysisTool.h"
 #include "cli/GameOptions.h"
+#include "cli/GameOutput.h"
 #include "search/HeadlessView.h"
 #include "search/RunSummary.h"
 #include "spelling/DictionaryChooser.h"
@@ -17,6 +18,7 @@
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
 #include "tests/support/TempFolder.h"
+#include "wordgames/GameStops.h"
 #include "wordindex/IndexBuilder.h"
 #include "wordindex/LetterPool.h"
 
@@ -193,6 +195,41 @@ QString lettersRefused()
     return refusal ? refusal->message : QString();
 }
 
+// quorvel-search's last note after a word game that stopped early for why.
+QString gameStopped(const std::string &why)
+{
+    GameOutcome outcome;
+    outcome.unfinished = why;
+    return QString::fromStdString(gameNotes(GameQuery {}, outcome).back());
+}
+QString gameJudged()
+{
+    return gameStopped(GameStops::written(GameStops::kJudged, { 120, 250, 31 }));
+}
+QString gameJudgedAtLeast()
+{
+    return gameStopped(GameStops::written(GameStops::kJudgedAtLeast, { 120, 250, 31 }));
+}
+QString gameSpellings()
+{
+    return gameStopped(GameStops::written(GameStops::kSpellings, { 4096 }));
+}
+QString gameLateUnjudged()
+{
+    return gameStopped(GameStops::written(GameStops::kLateUnjudged, { 17 }));
+}
+QString gameLate()
+{
+    return gameStopped(GameStops::kLate);
+}
+QString phraseSteps()
+{
+    return gameStopped(GameStops::written(GameStops::kPhraseSteps, { 5000 }));
+}
+QString phrasesPast()
+{
+    return gameStopped(GameStops::written(GameStops::kPhrases, { 300 }));
+}
 // Why the help file at path cannot be read.
 QString helpFileRefusal(const QString &path)
 {
@@ -300,6 +337,15 @@ private slots:
             { "word index: a word's forms", { "RunSummary", "Reason" }, wordTooManyForms },
             { "word index: no files", { "RunSummary", "Reason" }, dictionaryFilesMissing },
             { "compound search: its budget", { "RunSummary", "Reason" }, compoundBudget },
+            { "word games: candidates past the budget", { "GameOutput", "Reason" }, gameJudged },
+            { "word games: at least so many past the budget", { "GameOutput", "Reason" },
+                gameJudgedAtLeast },
+            { "word games: a word's spellings", { "GameOutput", "Reason" }, gameSpellings },
+            { "word games: candidates left unjudged", { "GameOutput", "Reason" },
+                gameLateUnjudged },
+            { "word games: the time", { "GameOutput", "Reason" }, gameLate },
+            { "phrases: the steps", { "GameOutput", "Reason" }, phraseSteps },
+            { "phrases: how many", { "GameOutput", "Reason" }, phrasesPast },
         });
     }
 
@@ -328,6 +374,43 @@ private slots:
                 qPrintable(used->source));
             QVERIFY2(holds(translated, translation),
                 qPrintable(translated + QStringLiteral(" / ") + translation));
+        }
+    }
+
+    // English says "1 word" and "2 words" where the code writes "%n
+    // word(s)", from a catalogue of nothing but plural forms: what scripts
+    // read of quorvel-search's standard error stays word for word.
+    void englishPluralForms()
+    {
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral("quorvel_en"), QStringLiteral(QUORVEL_TRANSLATIONS)));
+        const auto wordsNote = [](std::size_t words) {
+            GameOutcome outcome;
+            outcome.results.resize(words);
+            return QString::fromStdString(gameNotes(GameQuery {}, outcome).front());
+        };
+        const QString sourceOne = wordsNote(1);
+        const QString errors = toolErrors();
+        QCoreApplication::installTranslator(&english);
+        const QString one = wordsNote(1);
+        const QString two = wordsNote(2);
+        const QString englishErrors = toolErrors();
+        QCoreApplication::removeTranslator(&english);
+        QVERIFY2(one != sourceOne && !one.contains(u'('), qPrintable(one));
+        QVERIFY2(!two.contains(u'('), qPrintable(two));
+        // The plural is a form of its own, not the singular's number changed.
+        QVERIFY2(QString(one).replace(u'1', u'2') != two, qPrintable(one + u'|' + two));
+        // The same lines, the times apart.
+        const auto untimed = [](QString text) {
+            static const QRegularExpression number(QStringLiteral("[0-9.]+"));
+            return text.replace(number, QStringLiteral("#"));
+        };
+        QVERIFY(errors.contains(u'\n'));
+        QCOMPARE(untimed(englishErrors), untimed(errors));
+        for (const CatalogueMessage &message :
+            readCatalogue(QStringLiteral(QUORVEL_TS_FOLDER "/quorvel_en.ts"))) {
+            QVERIFY2(message.translations.size() == 2 && message.type.isEmpty(),
+                qPrintable(message.source));
         }
     }
 };

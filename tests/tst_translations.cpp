@@ -89,6 +89,26 @@ private slots:
         QVERIFY(program.results()->toPlainText().startsWith(QLatin1String("Done - Found ")));
     }
 
+    // English shows the source texts with their plural forms: one for 1,
+    // one for any other count.
+    void englishPluralForms()
+    {
+        if (german())
+            QSKIP("for English");
+        const auto messages = readCatalogue(QStringLiteral(QUORVEL_TS_FOLDER "/quorvel_en.ts"));
+        QVERIFY(!messages.isEmpty());
+        for (const CatalogueMessage &message : messages) {
+            const QByteArray context = message.context.toUtf8();
+            const QByteArray source = message.source.toUtf8();
+            QCOMPARE(QCoreApplication::translate(context, source, nullptr, 1),
+                QString(message.translations.value(0))
+                    .replace(QStringLiteral("%n"), QStringLiteral("1")));
+            QCOMPARE(QCoreApplication::translate(context, source, nullptr, 2),
+                QString(message.translations.value(1))
+                    .replace(QStringLiteral("%n"), QStringLiteral("2")));
+        }
+    }
+
     void everyTextTranslatedWhole_data()
     {
         QTest::addColumn<QString>("catalogue");

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOptions.h"
+#include "search/LooseSearch.h"
 #include "tests/support/GameLexicon.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
@@ -9,6 +10,7 @@
 #include "wordgames/GameRun.h"
 #include "wordgames/PhraseSearch.h"
 #include "wordgames/WordHunt.h"
+#include "wordindex/IndexBuilder.h"
 
 #include <QTest>
 
@@ -216,6 +218,31 @@ private slots:
             for (const std::string &word : result.words)
                 QVERIFY(script->asked.contains(QString::fromStdString(word)));
         }
+    }
+
+    // A blank is one letter, ß too; but ß in capitals is two (SS), which
+    // one blank cannot make: a word the checker takes only in capitals
+    // ("ASSE" for a form spelt aße) is no answer to a, e and a blank. The
+    // same bytes in capitals as in small letters say nothing of that.
+    void blankAsSharpS()
+    {
+        const WordIndexBuild build = buildWordIndex("SET UTF-8\n", "1\naße\n");
+        QVERIFY(build.forms && build.alphabet);
+        const std::vector<std::string> &letters = build.alphabet->letters();
+        const auto script = std::make_shared<CheckerScript>(QSet<QString> { "ASSE" });
+        ScriptedChecker checker(script);
+        GameQuery query = queryFor({ "--some" }, "ae?");
+        const LooseAlphabet alphabet("de_DE", letters);
+        auto tiles = LooseTiles::of(query.pool, alphabet, letters, {});
+        QVERIFY(std::holds_alternative<LooseTiles>(tiles));
+        query.looseTiles = &std::get<LooseTiles>(tiles);
+        const FormsWithin forms
+            = build.forms->withinUpTo(query.looseTiles->walked().reach(), query.pool.size());
+        QVERIFY(forms.index);
+        const GameOutcome outcome = playGame(query, *forms.index, checker);
+        QVERIFY2(
+            script->asked.contains(QStringLiteral("aße")), qPrintable(script->asked.join(u' ')));
+        QCOMPARE(linesOf(outcome), QStringList());
     }
 
     void capitalNouns_data()

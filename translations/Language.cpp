@@ -119,8 +119,11 @@ QString preferred(const QStringList &uiLanguages, const QStringList &folders)
 
 void install(const QString &language, const QStringList &folders)
 {
-    if (language == QLatin1String(kEnglish))
+    // English has the source texts, and only their plural forms to look up.
+    if (language == QLatin1String(kEnglish)) {
+        installCatalogue(kPrefix + language, folders);
         return;
+    }
     // Qt's first, so that the program's own texts, looked up in the
     // catalogue installed last, win where both have a text.
     installCatalogue(QStringLiteral("qtbase_") + language,

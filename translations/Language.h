@@ -32,8 +32,9 @@ inline constexpr char kEnglish[] = "en";
 [[nodiscard]] QString preferred(const QStringList &uiLanguages, const QStringList &folders);
 
 // Installs the catalogues of language in the running application, which
-// owns them. Nothing for English: the source texts are shown, and no Qt
-// catalogue of another language can turn the layout right to left.
+// owns them. For English only the plural forms of the program's texts
+// (quorvel_en): the source texts are shown, and no Qt catalogue of another
+// language can turn the layout right to left.
 void install(const QString &language, const QStringList &folders);
 
 // The --language option, read before the rest of the command line so that

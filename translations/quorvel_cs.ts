@@ -424,6 +424,22 @@
             <numerusform>zastaveno po %n frázích, na limitu (--limit); je jich víc</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n slovo; kandidátní slova: %1, %2 s</numerusform>
+            <numerusform>%n slova; kandidátní slova: %1, %2 s</numerusform>
+            <numerusform>%n slov; kandidátní slova: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n fráze; kandidátní slova: %1, %2 s</numerusform>
+            <numerusform>%n fráze; kandidátní slova: %1, %2 s</numerusform>
+            <numerusform>%n frází; kandidátní slova: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1106,6 +1122,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>lze zadat jen písmena, „?“ pro žolíka, kámen s několika písmeny v [ ] a mezery</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>kontrola pravopisu posoudila %1 kandidátů, ze složených slov nejvýše vyhrazených %2; dalších %3 bylo vynecháno</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>kontrola pravopisu posoudila %1 kandidátů, ze složených slov nejvýše vyhrazených %2; nejméně dalších %3 bylo vynecháno</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>nalezené slovo mělo v písmenech vzoru více než %1 zápisů</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>hledání trvalo déle, než bylo vyhrazeno; %1 kandidátů bylo vynecháno bez posouzení</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>hledání trvalo déle, než bylo vyhrazeno</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>hledání frází překročilo limit kroků (%1)</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>fráze překročily svůj limit (%1)</translation>
     </message>
 </context>
 <context>

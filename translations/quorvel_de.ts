@@ -420,6 +420,20 @@
             <numerusform>angehalten nach %n Wortgruppen: Grenze erreicht (--limit); es gibt weitere</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n Wort; Kandidaten: %1, %2 s</numerusform>
+            <numerusform>%n Wörter; Kandidaten: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n Wortgruppe; Kandidaten: %1, %2 s</numerusform>
+            <numerusform>%n Wortgruppen; Kandidaten: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1095,6 +1109,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>nur Buchstaben, „?“ als Joker, ein Spielstein aus mehreren Buchstaben in [ ] und Leerzeichen sind erlaubt</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>die Rechtschreibprüfung beurteilte %1 Kandidaten, zusammengesetzte Wörter höchstens die vorgesehenen %2; %3 weitere blieben weg</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>die Rechtschreibprüfung beurteilte %1 Kandidaten, zusammengesetzte Wörter höchstens die vorgesehenen %2; mindestens %3 weitere blieben weg</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>ein gefundenes Wort hatte mehr als %1 Schreibweisen in den Buchstaben des Musters</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>die Suche dauerte länger als vorgesehen; %1 Kandidaten blieben unbeurteilt weg</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>die Suche dauerte länger als vorgesehen</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>die Suche nach Wortgruppen brauchte mehr Schritte als die vorgesehenen %1</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>die Wortgruppen überschritten die vorgesehenen %1</translation>
     </message>
 </context>
 <context>

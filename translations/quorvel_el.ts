@@ -420,6 +420,20 @@
             <numerusform>διακοπή μετά από %n φράσεις, στο όριο (--limit)· υπάρχουν κι άλλες</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n λέξη· υποψήφιες λέξεις: %1, %2 s</numerusform>
+            <numerusform>%n λέξεις· υποψήφιες λέξεις: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n φράση· υποψήφιες λέξεις: %1, %2 s</numerusform>
+            <numerusform>%n φράσεις· υποψήφιες λέξεις: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1095,6 +1109,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>μπορούν να δοθούν μόνο γράμματα, το «?» για μπαλαντέρ, πλακίδιο πολλών γραμμάτων σε [ ] και κενά</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>ο ορθογραφικός έλεγχος έκρινε %1 υποψήφιες, από τις σύνθετες το πολύ %2 (το όριο)· παραλείφθηκαν άλλες %3</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>ο ορθογραφικός έλεγχος έκρινε %1 υποψήφιες, από τις σύνθετες το πολύ %2 (το όριο)· παραλείφθηκαν τουλάχιστον άλλες %3</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>μια λέξη που βρέθηκε είχε περισσότερες από %1 γραφές στα γράμματα του μοτίβου</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>η αναζήτηση διήρκεσε περισσότερο από το προβλεπόμενο· %1 υποψήφιες παραλείφθηκαν χωρίς κρίση</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>η αναζήτηση διήρκεσε περισσότερο από το προβλεπόμενο</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>η αναζήτηση φράσεων ξεπέρασε το όριο βημάτων (%1)</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>οι φράσεις ξεπέρασαν το όριό τους (%1)</translation>
     </message>
 </context>
 <context>

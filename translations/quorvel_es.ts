@@ -420,6 +420,20 @@
             <numerusform>detenido tras %n frases, el límite (--limit); hay más</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n palabra; candidatas: %1, %2 s</numerusform>
+            <numerusform>%n palabras; candidatas: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n frase; candidatas: %1, %2 s</numerusform>
+            <numerusform>%n frases; candidatas: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1095,6 +1109,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>solo se pueden indicar letras, «?» como comodín, una ficha de varias letras entre [ ] y espacios</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>el corrector juzgó %1 candidatas, de las compuestas como mucho las %2 del límite; se dejaron fuera %3 más</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>el corrector juzgó %1 candidatas, de las compuestas como mucho las %2 del límite; se dejaron fuera al menos %3 más</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>una palabra hallada tenía más de %1 grafías en las letras del patrón</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>la búsqueda tardó más de lo previsto; se dejaron fuera %1 candidatas sin juzgar</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>la búsqueda tardó más de lo previsto</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>la búsqueda de frases necesitó más pasos que su límite de %1</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>las frases superaron su límite de %1</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,20 @@
             <numerusform>arrêté après %n expressions&#xa0;: limite atteinte (--limit)&#xa0;; il y en a d&apos;autres</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n mot&#xa0;; candidats&#xa0;: %1, %2 s</numerusform>
+            <numerusform>%n mots&#xa0;; candidats&#xa0;: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n expression&#xa0;; candidats&#xa0;: %1, %2 s</numerusform>
+            <numerusform>%n expressions&#xa0;; candidats&#xa0;: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1095,6 +1109,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>on ne peut indiquer que des lettres, «&#xa0;?&#xa0;» pour un joker, un jeton de plusieurs lettres entre [ ] et des espaces</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>le correcteur a jugé %1 candidats, dont au plus %2 mots composés, sa limite&#xa0;; %3 de plus ont été laissés de côté</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>le correcteur a jugé %1 candidats, dont au plus %2 mots composés, sa limite&#xa0;; au moins %3 de plus ont été laissés de côté</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>un mot trouvé avait plus de %1 graphies dans les lettres du motif</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>la recherche a pris plus de temps que prévu&#xa0;; %1 candidats ont été laissés de côté sans être jugés</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>la recherche a pris plus de temps que prévu</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>la recherche d&apos;expressions a demandé plus d&apos;étapes que sa limite de %1</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>les expressions ont dépassé leur limite de %1</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,20 @@
             <numerusform>fermato dopo %n frasi, il limite (--limit); ce ne sono altre</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n parola; candidate: %1, %2 s</numerusform>
+            <numerusform>%n parole; candidate: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n frase; candidate: %1, %2 s</numerusform>
+            <numerusform>%n frasi; candidate: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1095,6 +1109,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>si possono indicare solo lettere, «?» per un jolly, una tessera di più lettere tra [ ] e spazi</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>il correttore ha giudicato %1 candidate, delle composte al più le %2 del limite; altre %3 sono state escluse</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>il correttore ha giudicato %1 candidate, delle composte al più le %2 del limite; almeno altre %3 sono state escluse</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>una parola trovata aveva più di %1 grafie nelle lettere dello schema</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>la ricerca ha richiesto più tempo del previsto; %1 candidate sono state escluse senza giudizio</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>la ricerca ha richiesto più tempo del previsto</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>la ricerca di frasi ha richiesto più passi del suo limite di %1</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>le frasi hanno superato il loro limite di %1</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,20 @@
             <numerusform>gestopt na %n woordgroepen, de limiet (--limit); er zijn er meer</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n woord; kandidaten: %1, %2 s</numerusform>
+            <numerusform>%n woorden; kandidaten: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n woordgroep; kandidaten: %1, %2 s</numerusform>
+            <numerusform>%n woordgroepen; kandidaten: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1095,6 +1109,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>alleen letters, ‘?’ voor een joker, een lettersteen van meerdere letters tussen [ ] en spaties zijn toegestaan</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>de spellingcontrole beoordeelde %1 kandidaten, van de samenstellingen hoogstens de %2 van de limiet; nog %3 bleven buiten beschouwing</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>de spellingcontrole beoordeelde %1 kandidaten, van de samenstellingen hoogstens de %2 van de limiet; nog minstens %3 bleven buiten beschouwing</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>een gevonden woord had meer dan %1 schrijfwijzen in de letters van het patroon</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>het zoeken duurde langer dan voorzien; %1 kandidaten bleven onbeoordeeld buiten beschouwing</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>het zoeken duurde langer dan voorzien</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>het zoeken naar woordgroepen had meer stappen nodig dan de limiet van %1</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>de woordgroepen overschreden hun limiet van %1</translation>
     </message>
 </context>
 <context>

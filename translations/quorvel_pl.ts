@@ -424,6 +424,22 @@
             <numerusform>zatrzymano po %n wyrażeniach, na limicie (--limit); jest ich więcej</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n słowo; słowa kandydujące: %1, %2 s</numerusform>
+            <numerusform>%n słowa; słowa kandydujące: %1, %2 s</numerusform>
+            <numerusform>%n słów; słowa kandydujące: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n wyrażenie; słowa kandydujące: %1, %2 s</numerusform>
+            <numerusform>%n wyrażenia; słowa kandydujące: %1, %2 s</numerusform>
+            <numerusform>%n wyrażeń; słowa kandydujące: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1106,6 +1122,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>można podać tylko litery, „?” jako blank, płytkę z kilkoma literami w [ ] i spacje</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>moduł sprawdzania pisowni ocenił %1 kandydatów, wyrazów złożonych najwyżej %2 (limit); pominięto jeszcze %3</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>moduł sprawdzania pisowni ocenił %1 kandydatów, wyrazów złożonych najwyżej %2 (limit); pominięto jeszcze co najmniej %3</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>znalezione słowo miało w literach wzorca ponad %1 pisowni</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>wyszukiwanie trwało dłużej, niż przewidziano; pominięto %1 kandydatów bez oceny</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>wyszukiwanie trwało dłużej, niż przewidziano</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>wyszukiwanie wyrażeń przekroczyło limit kroków (%1)</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>wyrażenia przekroczyły swój limit (%1)</translation>
     </message>
 </context>
 <context>

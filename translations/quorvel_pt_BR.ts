@@ -420,6 +420,20 @@
             <numerusform>interrompido após %n frases, o limite (--limit); há mais</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n palavra; candidatas: %1, %2 s</numerusform>
+            <numerusform>%n palavras; candidatas: %1, %2 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n frase; candidatas: %1, %2 s</numerusform>
+            <numerusform>%n frases; candidatas: %1, %2 s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1095,6 +1109,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>só é possível informar letras, “?” para um curinga, uma peça de várias letras entre [ ] e espaços</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>o verificador julgou %1 candidatas, das compostas no máximo as %2 do limite; mais %3 ficaram de fora</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>o verificador julgou %1 candidatas, das compostas no máximo as %2 do limite; pelo menos mais %3 ficaram de fora</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>uma palavra encontrada tinha mais de %1 grafias nas letras do padrão</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>a busca demorou mais do que o previsto; %1 candidatas ficaram de fora sem julgamento</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>a busca demorou mais do que o previsto</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>a busca por frases precisou de mais passos do que seu limite de %1</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>as frases passaram do seu limite de %1</translation>
     </message>
 </context>
 <context>

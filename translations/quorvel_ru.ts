@@ -424,6 +424,22 @@
             <numerusform>остановлено после %n фраз, по ограничению (--limit); есть ещё</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n word(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n слово; кандидатов: %1, %2 с</numerusform>
+            <numerusform>%n слова; кандидатов: %1, %2 с</numerusform>
+            <numerusform>%n слов; кандидатов: %1, %2 с</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phrase(s); candidate words: %1, %2 s</source>
+        <translation>
+            <numerusform>%n фраза; кандидатов: %1, %2 с</numerusform>
+            <numerusform>%n фразы; кандидатов: %1, %2 с</numerusform>
+            <numerusform>%n фраз; кандидатов: %1, %2 с</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
@@ -1106,6 +1122,34 @@
     <message>
         <source>only letters, &quot;?&quot; for a blank, a tile of several letters in [ ] and spaces can be given</source>
         <translation>можно вводить только буквы, «?» для пустой фишки, фишку из нескольких букв в [ ] и пробелы</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; %3 more were left out</source>
+        <translation>проверка орфографии оценила кандидатов: %1, из составных слов не больше лимита (%2); пропущено ещё %3</translation>
+    </message>
+    <message>
+        <source>the checker judged %1 candidates, of compounds at most the budget&apos;s %2; at least %3 more were left out</source>
+        <translation>проверка орфографии оценила кандидатов: %1, из составных слов не больше лимита (%2); пропущено ещё не меньше %3</translation>
+    </message>
+    <message>
+        <source>a word found had more than %1 spellings in the letters of the pattern</source>
+        <translation>у найденного слова больше %1 написаний в буквах шаблона</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget; %1 candidates were left out unjudged</source>
+        <translation>поиск занял больше времени, чем предусмотрено; пропущено без оценки кандидатов: %1</translation>
+    </message>
+    <message>
+        <source>the search took longer than its budget</source>
+        <translation>поиск занял больше времени, чем предусмотрено</translation>
+    </message>
+    <message>
+        <source>the phrase search took more steps than its budget of %1</source>
+        <translation>поиск фраз превысил лимит шагов (%1)</translation>
+    </message>
+    <message>
+        <source>the phrases passed their budget of %1</source>
+        <translation>фразы превысили свой лимит (%1)</translation>
     </message>
 </context>
 <context>

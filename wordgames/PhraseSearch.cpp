@@ -3,6 +3,7 @@
 #include "wordgames/PhraseSearch.h"
 
 #include "wordforms/AsciiLetters.h"
+#include "wordgames/GameStops.h"
 #include "wordgames/PhraseSplits.h"
 
 #include <algorithm>
@@ -105,10 +106,9 @@ private:
             if (m_budget.progress)
                 m_budget.progress(m_progressDone, m_progressTotal);
             if (m_steps > m_budget.maxSteps)
-                stopFor("the phrase search took more steps than its budget of "
-                    + std::to_string(m_budget.maxSteps));
+                stopFor(GameStops::written(GameStops::kPhraseSteps, { m_budget.maxSteps }));
             else if (std::chrono::steady_clock::now() > m_budget.deadline)
-                stopFor("the search took longer than its budget");
+                stopFor(GameStops::kLate);
         }
     }
 
@@ -298,7 +298,7 @@ private:
             return;
         }
         if (m_result.phrases.size() >= m_budget.maxPhrases) {
-            stopFor("the phrases passed their budget of " + std::to_string(m_budget.maxPhrases));
+            stopFor(GameStops::written(GameStops::kPhrases, { m_budget.maxPhrases }));
             return;
         }
         m_result.phrases.push_back(m_chosen);

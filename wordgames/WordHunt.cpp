@@ -10,6 +10,7 @@
 #include "wordforms/FormRole.h"
 #include "wordgames/FormSpellings.h"
 #include "wordgames/GameResult.h"
+#include "wordgames/GameStops.h"
 #include "wordindex/KeyWalk.h"
 
 #include <QScopeGuard>
@@ -221,9 +222,9 @@ private:
             return;
         if (ask(m_tiles.capitalised(word)))
             return;
-        // Not a capital that is two letters (SS of ß): the tiles make one.
+        // Not a capital that is two letters (SS of ß, as many bytes): the tiles make one.
         const std::string capitals = m_tiles.upper(word);
-        if (capitals.size() == word.size() || letterCount(capitals) == letterCount(word)) {
+        if (letterCount(capitals) == letterCount(word)) {
             if (ask(capitals))
                 return;
         }
@@ -397,18 +398,15 @@ WordHunt huntWords(
     result.leftOut = pastBudget + unjudged;
     result.leftOutAtLeast = pastBudget > 0 && !compoundsCut.empty();
     if (pastBudget > 0)
-        result.unfinished = "the checker judged " + std::to_string(total - unjudged)
-            + " candidates, of compounds at most the budget's " + std::to_string(judgedAtMost)
-            + "; " + (result.leftOutAtLeast ? "at least " : "") + std::to_string(result.leftOut)
-            + " more were left out";
+        result.unfinished = GameStops::written(
+            result.leftOutAtLeast ? GameStops::kJudgedAtLeast : GameStops::kJudged,
+            { total - unjudged, judgedAtMost, result.leftOut });
     else if (!compoundsCut.empty())
         result.unfinished = compoundsCut;
     else if (tooMany)
-        result.unfinished = "a word found had more than " + std::to_string(kMaxSpellings)
-            + " spellings in the letters of the pattern";
+        result.unfinished = GameStops::written(GameStops::kSpellings, { kMaxSpellings });
     else if (late)
-        result.unfinished = "the search took longer than its budget; " + std::to_string(unjudged)
-            + " candidates were left out unjudged";
+        result.unfinished = GameStops::written(GameStops::kLateUnjudged, { unjudged });
     if (budget.progress)
         budget.progress(judged, total);
     return result;
