@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundCover.h"
 
+#include "candidates/CompoundParts.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordindex/KeyWalk.h"
 
@@ -50,7 +51,7 @@ bool addText(LetterCounts &letters, std::string_view text)
 } // namespace
 
 CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
-    std::function<bool(std::size_t)> pace)
+    std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals)
     : m_byFirst(pool.size())
     , m_pace(std::move(pace))
 {
@@ -79,7 +80,7 @@ CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, s
         const auto forms = index.formsOf(id);
         const LetterCounts letters = countLetters(forms[0]);
         for (std::size_t f = 0; f < forms.size(); ++f) {
-            if (forms.roles[f] & roles)
+            if ((forms.roles[f] & roles) && compoundsearch::capitalsFit(forms[f], capitals))
                 addForm(settings, asciiLowered(forms[f]), letters, pool);
         }
         work += 1 + forms.size();

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -27,8 +28,9 @@ class CompoundCover {
 public:
     // The parts are the keys of the roles within pool; pace is told the work
     // done now and then and gives false to stop (then the answer is yes).
+    // A spelling whose capitals do not fit (compoundsearch::capitalsFit) is no part.
     CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
-        std::function<bool(std::size_t)> pace);
+        std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals = {});
 
     // Whether the letters, some of the pool's, are the letters of some parts.
     [[nodiscard]] bool coverable(const LetterCounts &letters);

@@ -81,8 +81,11 @@ struct KeyCandidates {
     std::string fallback; // why not
     bool stopped = false; // by keepGoing
 };
+// capitals, where known, are the most capitals of A to Z (by key letter)
+// that a spelling asked holds: a compound needing more is not named.
 [[nodiscard]] KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
-    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});
+    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
+    const std::optional<LetterCounts> &capitals = {});
 
 // The alphabet, where known, says which typed letters the dictionary
 // converts into others (those the index cannot stand in for); without it,
