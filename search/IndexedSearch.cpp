@@ -70,11 +70,11 @@ std::size_t arrangementsOf(const std::vector<std::size_t> &counts, std::size_t l
     return ways;
 }
 
-// The typed capitals of A to Z by key letter: every spelling the checker is
-// asked spreads these, and no more. A letter counts as a capital where its
-// small letter differs, so that none is missed.
+} // namespace
+
 LetterCounts typedCapitals(const std::vector<std::string> &typed, std::string_view keys)
 {
+    // A letter counts as a capital where its small letter differs, so that none is missed.
     LetterCounts capitals {};
     for (std::size_t i = 0; i < typed.size(); ++i) {
         if (keys[i] < 'a' || keys[i] > 'z')
@@ -88,6 +88,8 @@ LetterCounts typedCapitals(const std::vector<std::string> &typed, std::string_vi
     }
     return capitals;
 }
+
+namespace {
 
 struct Found {
     std::vector<int> offsets;
