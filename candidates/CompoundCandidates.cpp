@@ -3,10 +3,11 @@
 #include "candidates/CompoundSearch.h"
 
 // The whole-word search's compounds: the strings of exactly the letters.
-CompoundCandidates compoundCandidates(
-    const WordIndex &index, std::string_view letters, const CompoundBudget &budget)
+CompoundCandidates compoundCandidates(const WordIndex &index, std::string_view letters,
+    const CompoundBudget &budget, const std::optional<LetterCounts> &capitals)
 {
     CompoundQuery query;
+    query.capitals = capitals;
     query.pool.counts = countLetters(letters);
     if (query.pool.letters() != letters.size())
         return {};

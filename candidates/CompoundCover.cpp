@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundCover.h"
 
+#include "candidates/CompoundParts.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordindex/KeyWalk.h"
 
@@ -50,10 +51,23 @@ bool addText(LetterCounts &letters, std::string_view text)
 } // namespace
 
 CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
-    std::function<bool(std::size_t)> pace)
+    std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals)
     : m_byFirst(pool.size())
+    , m_pool(pool)
     , m_pace(std::move(pace))
 {
+    // 16 MB at most: 24 letters of a real word have some 500,000 subsets.
+    constexpr std::uint64_t kMostFlat = std::uint64_t(1) << 24;
+    std::uint64_t subsets = 1;
+    for (std::size_t x = 0; x < pool.size() && subsets <= kMostFlat; ++x) {
+        if (pool[x] == 0)
+            continue;
+        m_poolLetters.push_back(x);
+        m_radix.push_back(subsets);
+        subsets *= pool[x] + 1U;
+    }
+    if (subsets <= kMostFlat)
+        m_flat.assign(static_cast<std::size_t>(subsets), 0);
     const CompoundSettings &settings = index.compounds();
     // A part may hold letters the word does not: those a replacement takes
     // away at either end. (The first letter that a part ending doubled
@@ -79,7 +93,7 @@ CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, s
         const auto forms = index.formsOf(id);
         const LetterCounts letters = countLetters(forms[0]);
         for (std::size_t f = 0; f < forms.size(); ++f) {
-            if (forms.roles[f] & roles)
+            if ((forms.roles[f] & roles) && compoundsearch::capitalsFit(forms[f], capitals))
                 addForm(settings, asciiLowered(forms[f]), letters, pool);
         }
         work += 1 + forms.size();
@@ -149,8 +163,13 @@ bool CompoundCover::coverable(const LetterCounts &letters)
     const auto first = std::ranges::find_if(letters, [](std::uint8_t n) { return n != 0; });
     if (first == letters.end())
         return true;
-    if (const auto known = m_known.find(letters); known != m_known.end())
-        return known->second;
+    std::uint8_t *const flat = knownAt(letters);
+    if (flat && *flat != 0)
+        return *flat == 2;
+    if (!flat) {
+        if (const auto known = m_known.find(letters); known != m_known.end())
+            return known->second;
+    }
     bool can = false;
     const auto &parts = m_byFirst[static_cast<std::size_t>(first - letters.begin())];
     for (const LetterCounts &part : parts) {
@@ -170,6 +189,19 @@ bool CompoundCover::coverable(const LetterCounts &letters)
         m_stopped = true;
         return true;
     }
-    m_known.emplace(letters, can);
+    if (flat)
+        *flat = can ? 2 : 1;
+    else
+        m_known.emplace(letters, can);
     return can;
+}
+
+std::uint8_t *CompoundCover::knownAt(const LetterCounts &letters)
+{
+    if (m_flat.empty() || !fitsWithin(letters, m_pool))
+        return nullptr;
+    std::uint64_t at = 0;
+    for (std::size_t i = 0; i < m_poolLetters.size(); ++i)
+        at += letters[m_poolLetters[i]] * m_radix[i];
+    return &m_flat[static_cast<std::size_t>(at)];
 }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -27,8 +28,9 @@ class CompoundCover {
 public:
     // The parts are the keys of the roles within pool; pace is told the work
     // done now and then and gives false to stop (then the answer is yes).
+    // A spelling whose capitals do not fit (compoundsearch::capitalsFit) is no part.
     CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
-        std::function<bool(std::size_t)> pace);
+        std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals = {});
 
     // Whether the letters, some of the pool's, are the letters of some parts.
     [[nodiscard]] bool coverable(const LetterCounts &letters);
@@ -42,6 +44,14 @@ private:
     // in the alphabet: the first letter left in the letters is taken by a
     // part whose first letter it is.
     std::vector<std::vector<LetterCounts>> m_byFirst;
+    // Where the pool has few enough sub-multisets, each answer is kept at
+    // the number of its letters in the mixed radix of the pool's counts (0:
+    // not known, 1: no, 2: yes): no hashing or comparing of 64 counts.
+    [[nodiscard]] std::uint8_t *knownAt(const LetterCounts &letters);
+    LetterCounts m_pool {};
+    std::vector<std::size_t> m_poolLetters; // the key letters the pool holds
+    std::vector<std::uint64_t> m_radix; // of each of them
+    std::vector<std::uint8_t> m_flat;
     std::unordered_map<LetterCounts, bool, LetterCountsHash> m_known;
     std::function<bool(std::size_t)> m_pace;
     bool m_always = false; // a rule gives letters back: no cut is safe

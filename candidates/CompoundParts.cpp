@@ -29,12 +29,28 @@ bool tripleAt(std::string_view before, std::string_view piece)
         || (before.size() >= 2 && before[before.size() - 2] == before.back());
 }
 
+bool capitalsFit(std::string_view spelling, const std::optional<LetterCounts> &capitals)
+{
+    if (!capitals)
+        return true;
+    LetterCounts used {};
+    for (const char c : spelling) {
+        if (c < 'A' || c > 'Z')
+            continue;
+        const auto x = static_cast<std::size_t>(c - 'A');
+        if (++used[x] > (*capitals)[x])
+            return false;
+    }
+    return true;
+}
+
 PartsWithin::PartsWithin(const WordIndex &index, std::size_t minPart, std::size_t maxLength,
-    std::function<bool(std::size_t)> pace)
+    std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals)
     : m_index(index)
     , m_minPart(minPart)
     , m_maxLength(maxLength)
     , m_pace(std::move(pace))
+    , m_capitals(capitals)
 {
 }
 
@@ -56,6 +72,8 @@ const std::vector<Part> &PartsWithin::find(
             Part part { countLetters(forms[0]), {} };
             // The index keeps a key's spellings of one word together.
             for (std::size_t f = 0; f < forms.size(); ++f) {
+                if (!capitalsFit(forms[f], m_capitals))
+                    continue;
                 std::string text = asciiLowered(forms[f]);
                 const std::uint64_t flags = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
                     ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
@@ -69,7 +87,8 @@ const std::vector<Part> &PartsWithin::find(
                     part.forms.push_back({ std::move(text), forms.roles[f], flags, sure });
                 }
             }
-            parts.push_back(std::move(part));
+            if (!part.forms.empty())
+                parts.push_back(std::move(part));
             return true;
         });
     ++steps;

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -28,6 +29,15 @@ bool addLetters(LetterCounts &counts, std::string_view letters);
 // two after. A piece of one letter leaves the next boundary's letters
 // unknown here: a same letter on either side of it is taken as a triple.
 [[nodiscard]] bool tripleAt(std::string_view before, std::string_view piece);
+
+// Whether a spelling of a part could stand in a string asked of the
+// checker whose capitals of A to Z are at most those counted (by key
+// letter): the engines look a part up as the word spells it, or in small
+// letters, or (for a word in capitals) capitalised, so a capital of the
+// dictionary's spelling needs a capital of the word at its place. Without
+// capitals given, any spelling could.
+[[nodiscard]] bool capitalsFit(
+    std::string_view spelling, const std::optional<LetterCounts> &capitals);
 
 // A key of the index within the pool: its letters, and its forms in lower
 // case, each with the roles and rule flags of all its spellings (a part is
@@ -48,8 +58,10 @@ struct Part {
 class PartsWithin {
 public:
     // pace is told the work done now and then; false stops the walk.
+    // A spelling whose capitals do not fit (capitalsFit) is left out, and
+    // with it the roles it alone gives its form.
     PartsWithin(const WordIndex &index, std::size_t minPart, std::size_t maxLength,
-        std::function<bool(std::size_t)> pace);
+        std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals = {});
 
     // The parts; steps is the walk's work where the list was new (0 where
     // it was kept). A walk that pace stopped leaves its list short.
@@ -60,6 +72,7 @@ private:
     std::size_t m_minPart;
     std::size_t m_maxLength;
     std::function<bool(std::size_t)> m_pace;
+    std::optional<LetterCounts> m_capitals;
     std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
 };
 

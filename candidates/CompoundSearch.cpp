@@ -49,8 +49,9 @@ public:
         , m_deadline(deadlineOf(budget))
         , m_found(found)
         , m_sure(sure)
-        , m_parts(index, index.compounds().minPart, query.maxLength,
-              [this](std::size_t work) { return pace(work); })
+        , m_parts(
+              index, index.compounds().minPart, query.maxLength,
+              [this](std::size_t work) { return pace(work); }, query.capitals)
     {
         for (std::size_t from = 0; from < m_query.squares.size(); ++from)
             m_fromSquare.push_back(squaresFrom(m_query.squares, from));
@@ -306,9 +307,10 @@ private:
     {
         std::optional<CompoundCover> &cover = byRules ? m_ruleCover : m_classicCover;
         if (!cover)
-            cover.emplace(m_index, m_query.pool.counts,
+            cover.emplace(
+                m_index, m_query.pool.counts,
                 byRules ? FormRole::Rule | FormRole::RuleLast : FormRole::Middle | FormRole::End,
-                [this](std::size_t work) { return pace(work); });
+                [this](std::size_t work) { return pace(work); }, m_query.capitals);
         return *cover;
     }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,10 @@ struct CompoundQuery {
     // be, a bit each; a compound then has as many letters as squares, and
     // maxLength counts bytes no more.
     std::vector<std::uint64_t> squares;
+    // Where known, the capitals of A to Z (by key letter) that the strings
+    // asked of the checker hold at most: the whole-word search's are the
+    // typed capitals. A part the dictionary spells with more is no part.
+    std::optional<LetterCounts> capitals;
 };
 
 struct CompoundBudget {
@@ -70,6 +75,8 @@ struct CompoundCandidates {
 };
 
 // The compounds of exactly the letters a to z given: the whole of a pool
-// without blanks. Nothing for any other character.
-[[nodiscard]] CompoundCandidates compoundCandidates(
-    const WordIndex &index, std::string_view letters, const CompoundBudget &budget = {});
+// without blanks. Nothing for any other character. capitals, where known,
+// are those of the strings the checker is asked (CompoundQuery::capitals).
+[[nodiscard]] CompoundCandidates compoundCandidates(const WordIndex &index,
+    std::string_view letters, const CompoundBudget &budget = {},
+    const std::optional<LetterCounts> &capitals = {});

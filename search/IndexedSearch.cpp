@@ -70,6 +70,27 @@ std::size_t arrangementsOf(const std::vector<std::size_t> &counts, std::size_t l
     return ways;
 }
 
+} // namespace
+
+LetterCounts typedCapitals(const std::vector<std::string> &typed, std::string_view keys)
+{
+    // A letter counts as a capital where its small letter differs, so that none is missed.
+    LetterCounts capitals {};
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (keys[i] < 'a' || keys[i] > 'z')
+            continue;
+        icu::UnicodeString letter = icu::UnicodeString::fromUTF8(typed[i]);
+        const icu::UnicodeString original = letter;
+        if (letter.toLower() != original) {
+            auto &count = capitals[static_cast<std::size_t>(keys[i] - 'a')];
+            count = static_cast<std::uint8_t>(std::min(255, count + 1));
+        }
+    }
+    return capitals;
+}
+
+namespace {
+
 struct Found {
     std::vector<int> offsets;
     std::string word;
@@ -78,7 +99,8 @@ struct Found {
 // The strings of exactly the typed letters' key letters, in small letters,
 // that the index names: the forms filed under the letters, then the compounds.
 std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, const WordIndex &index,
-    const CompoundBudget &budget, std::string &fallback, bool &stopped, std::vector<bool> &sure)
+    const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
+    std::string &fallback, bool &stopped, std::vector<bool> &sure)
 {
     std::vector<std::string> candidates;
     std::unordered_set<std::string> seen;
@@ -89,7 +111,7 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, con
         if (seen.insert(form).second)
             candidates.push_back(std::move(form));
     }
-    CompoundCandidates compounds = compoundCandidates(index, keys, budget);
+    CompoundCandidates compounds = compoundCandidates(index, keys, budget, capitals);
     if (!compounds.unfinished.empty()) {
         fallback = compounds.unfinished;
         stopped = compounds.stopped;
@@ -214,7 +236,8 @@ std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
 }
 
 KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
-    const CompoundBudget &budget, const std::function<bool()> &keepGoing)
+    const CompoundBudget &budget, const std::function<bool()> &keepGoing,
+    const std::optional<LetterCounts> &capitals)
 {
     KeyCandidates named;
     const FormsWithin within = forms.within(keys, keepGoing);
@@ -223,8 +246,8 @@ KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
         named.stopped = within.stopped;
         return named;
     }
-    named.words
-        = candidatesFor(keys, *within.index, budget, named.fallback, named.stopped, named.sure);
+    named.words = candidatesFor(
+        keys, *within.index, budget, capitals, named.fallback, named.stopped, named.sure);
     return named;
 }
 
@@ -304,7 +327,8 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     }
     maxArrangements = std::min(kMostQuestions,
         std::max(maxArrangements, arrangementsOf(typedCounts, kMostQuestions) / 100));
-    KeyCandidates named = keyCandidates(*keys, forms, budget, keepGoing);
+    KeyCandidates named
+        = keyCandidates(*keys, forms, budget, keepGoing, typedCapitals(typed, *keys));
     if (!named.words) {
         answer.fallback = std::move(named.fallback);
         answer.stopped = named.stopped;

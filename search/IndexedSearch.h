@@ -5,6 +5,7 @@
 #include "candidates/CompoundSearch.h"
 #include "platform/SpellChecker.h"
 #include "search/WordList.h"
+#include "wordforms/LetterCounts.h"
 #include "wordindex/FormSource.h"
 
 #include <chrono>
@@ -81,8 +82,17 @@ struct KeyCandidates {
     std::string fallback; // why not
     bool stopped = false; // by keepGoing
 };
+// The capitals of A to Z among the typed letters (lettersOf), by the key
+// letter of each (keys, in small letters): every spelling the indexed search
+// asks the checker about spreads these, and no more.
+[[nodiscard]] LetterCounts typedCapitals(
+    const std::vector<std::string> &typed, std::string_view keys);
+
+// capitals, where known, are the most capitals of A to Z (by key letter)
+// that a spelling asked holds: a compound needing more is not named.
 [[nodiscard]] KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
-    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {});
+    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
+    const std::optional<LetterCounts> &capitals = {});
 
 // The alphabet, where known, says which typed letters the dictionary
 // converts into others (those the index cannot stand in for); without it,
