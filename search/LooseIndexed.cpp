@@ -329,8 +329,8 @@ CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
             whole = whole && letters.back().size() == forms.keyLength;
         }
         if (whole) {
-            for (std::size_t k = 0; k < letters.size(); ++k)
-                named.own.push_back(std::move(letters[k]));
+            for (std::vector<std::string> &each : letters)
+                named.own.push_back(std::move(each));
             for (std::string &spelling : spellings)
                 ownSeen.insert(std::move(spelling));
             continue;

@@ -5,7 +5,6 @@
 #include "search/LooseSearch.h"
 
 #include <algorithm>
-#include <array>
 
 LooseOwnSpeller::LooseOwnSpeller(
     const std::vector<std::pair<std::vector<std::string>, std::size_t>> &typed,

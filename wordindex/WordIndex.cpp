@@ -177,7 +177,7 @@ bool WordIndex::map(std::string *whyNot)
     auto conversions = readConversions(
         { reinterpret_cast<const char *>(bytes(s.conversions)), s.counts.conversionBytes });
     if (!conversions)
-        return fail(Reason::mark("its letter conversions are damaged"));
+        return fail(Reason::mark("its sections do not agree"));
     m_conversions = std::move(*conversions);
     const auto settings = readSettings(
         { reinterpret_cast<const char *>(bytes(s.settings)), s.counts.settingsBytes });
@@ -260,10 +260,10 @@ bool WordIndex::validate(std::string *whyNot) const
         if (form >= m_roles.size() || (i > 0 && form <= (m_own[i - 1] >> 32)) || start != ownEnd
             || end <= start || end > m_ownText.size()
             || !spellingList(m_ownText.substr(start, end - start)))
-            return fail(Reason::mark("its own spellings of the forms are damaged"));
+            return fail(Reason::mark("its sections do not agree"));
         ownEnd = end;
     }
     if (ownEnd != m_ownText.size())
-        return fail(Reason::mark("its own spellings of the forms are damaged"));
+        return fail(Reason::mark("its sections do not agree"));
     return true;
 }
