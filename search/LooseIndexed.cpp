@@ -7,7 +7,11 @@
 // for each typed letter one of the letters it stands for, all of which the
 // index files under the typed letter's key letter. So every spelling the
 // checker could accept is a spread of the typed letters over a candidate
-// the index names for the typed letters' key letters, and only those are asked.
+// the index names for the typed letters' key letters. The index keeps each
+// form's own spellings (côte and coté under "cote"), so of most candidates
+// only those the typed letters spell are asked (search/LooseOwnSpellings.h);
+// the rest (a compound, a form whose letter the index keeps as two, ß as
+// "ss") are spread as below.
 //
 // Case is not spread letter by letter (two ways for each letter, 4,096 for
 // twelve): a checker takes a word in the case the dictionary spells it, with
@@ -21,6 +25,7 @@
 // case (ru_RU spells пФ so).
 #include "search/CheckerQuestions.h"
 #include "search/IndexedSearch.h"
+#include "search/LooseOwnSpellings.h"
 #include "search/LooseSearch.h"
 #include "search/WorkerCheckers.h"
 #include "wordforms/KeyLetters.h"
@@ -283,17 +288,22 @@ bool forEachShare(const std::vector<TypedLetter> &typed, std::size_t limit,
     }
 }
 
-// The forms the index names for the key letters as it keeps them, with the
-// dictionary's capitals among a to z, each once, then the compounds (in
-// small letters); nothing, and why, when it cannot tell.
+// The forms the index names for the key letters: each own spelling of a
+// form once, in its letters, where it has a letter for each of the form's;
+// the forms as the index keeps them, with the dictionary's capitals among a
+// to z, where a spelling has not (ß of "ss"), each once, then the compounds
+// (in small letters), to be spread; nothing, and why, when it cannot tell.
 struct CasedCandidates {
-    std::optional<std::vector<std::string>> words;
+    std::optional<std::vector<std::string>> words; // to spread
+    std::vector<std::vector<std::string>> own; // own spellings, in letters
+    std::vector<std::pair<std::string, std::string>> conversions; // the index's
     std::string fallback;
     bool stopped = false; // by keepGoing
 };
 
 CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
-    const CompoundBudget &budget, const std::function<bool()> &keepGoing)
+    const CompoundBudget &budget, const std::function<bool()> &keepGoing,
+    std::unordered_set<std::string> &ownSeen)
 {
     CasedCandidates named;
     const FormsWithin within = source.within(keys, keepGoing);
@@ -302,10 +312,29 @@ CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
         named.stopped = within.stopped;
         return named;
     }
+    named.conversions = within.index->conversions();
     std::vector<std::string> words;
     std::unordered_set<std::string> seen;
     const auto forms = within.index->formsFor(WordIndex::keyOf(keys));
+    std::vector<std::string> spellings;
+    std::vector<std::vector<std::string>> letters;
     for (std::size_t i = 0; i < forms.size(); ++i) {
+        within.index->spellingsOf(forms, i, spellings);
+        letters.clear();
+        bool whole = true;
+        for (const std::string &spelling : spellings) {
+            if (ownSeen.contains(spelling))
+                continue;
+            letters.push_back(lettersOf(spelling));
+            whole = whole && letters.back().size() == forms.keyLength;
+        }
+        if (whole) {
+            for (std::vector<std::string> &each : letters)
+                named.own.push_back(std::move(each));
+            for (std::string &spelling : spellings)
+                ownSeen.insert(std::move(spelling));
+            continue;
+        }
         std::string form(forms[i]);
         if (seen.insert(form).second)
             words.push_back(std::move(form));
@@ -385,6 +414,15 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
     }
     // Each way of sharing the letters out among their key letters is looked
     // up apart; the spellings of all of them are judged together.
+    std::vector<std::pair<std::vector<std::string>, std::size_t>> typedVariants;
+    for (const TypedLetter &letter : distinct) {
+        auto &[variants, count] = typedVariants.emplace_back();
+        count = letter.count;
+        for (const auto &group : letter.groups)
+            variants.insert(variants.end(), group.second.begin(), group.second.end());
+    }
+    std::optional<LooseOwnSpeller> ownSpeller;
+    std::unordered_set<std::string> ownSeen;
     std::unordered_set<std::string> seen;
     std::vector<std::string> strings;
     const auto maxQuestions = static_cast<double>(index.maxQuestions);
@@ -432,23 +470,33 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                 std::ranges::sort(tokens.byKey[x]);
                 perForm *= spreadsOf(tokens.byKey[x]);
             }
-            if (perForm > maxQuestions) {
-                answer.fallback
-                    = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
-                return false;
-            }
             CasedCandidates named = casedCandidates(
-                shareKeys, *index.forms, index.budget, [&] { return keepGoing(0); });
+                shareKeys, *index.forms, index.budget, [&] { return keepGoing(0); }, ownSeen);
             if (!named.words) {
                 answer.fallback = std::move(named.fallback);
                 stopped = named.stopped;
                 return false;
             }
-            questions += perForm * static_cast<double>(named.words->size());
+            // The forms to spread are few (compounds, a letter the index
+            // keeps as two); the own spellings ask a few strings each.
+            if (!named.words->empty() && perForm > maxQuestions) {
+                answer.fallback
+                    = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
+                return false;
+            }
+            if (!named.words->empty())
+                questions += perForm * static_cast<double>(named.words->size());
+            questions += static_cast<double>(kCases.size() * named.own.size());
             if (questions > maxQuestions) {
                 answer.fallback = QT_TRANSLATE_NOOP(
                     "Reason", "the index names more arrangements than trying them all is worth");
                 return false;
+            }
+            if (!named.own.empty()) {
+                if (!ownSpeller)
+                    ownSpeller.emplace(typedVariants, alphabet, named.conversions);
+                for (const std::vector<std::string> &own : named.own)
+                    ownSpeller->spell(own, seen, strings);
             }
             Speller speller(tokens, typed.size());
             for (const std::string &form : *named.words)

@@ -19,6 +19,10 @@ struct WordsRow {
     QString letters;
     QStringList words; // in this order
     bool indexed = true; // the word index answers
+    // The questions the word index asks, when it is to ask only the
+    // dictionary's own spellings (three ways each: as spelt, a capital
+    // first, all capitals); 0: not counted.
+    double ownQuestions = 0;
 };
 
 struct WindowRow {
@@ -70,6 +74,10 @@ private slots:
             { "a Hebrew letter typed twice, once final", "he_IL", "ככ", { "כך" } },
             { "a ligature the dictionary converts, with a mark", "ar", "ﻻ", { "ﻻ", "ﻻً" }, false },
             { "a letter the dictionary converts to no letter", "fr", "Ńʼ", { "nʼ" }, false },
+            { "two spellings under one key, only they asked", "fr", "ETOC", { "coté", "côte" },
+                true, 2 * 3 },
+            { "a typed mark stands for the other marks", "fr", "étôc", { "coté", "côte" }, true,
+                2 * 3 },
         });
     }
     void words()
@@ -106,6 +114,8 @@ private slots:
             // Only a letter the dictionary converts into others is beyond the index.
             QCOMPARE(indexed.indexed, row.indexed);
             QVERIFY(indexed.questions <= answer.questions);
+            if (row.ownQuestions > 0)
+                QCOMPARE(indexed.questions, row.ownQuestions);
         }
     }
 

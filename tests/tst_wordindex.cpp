@@ -4,6 +4,7 @@
 #include "wordforms/FormRole.h"
 #include "wordforms/KeyLetters.h"
 #include "wordindex/IndexBuilder.h"
+#include "wordindex/IndexLayout.h"
 
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
@@ -68,6 +69,34 @@ struct RoleRow {
     QString form;
     std::uint8_t roles;
 };
+
+struct OwnRow {
+    const char *name;
+    QString letters; // the form's letters as typed
+    QStringList spellings; // its own spellings, in any order
+};
+
+// How an image's own spellings are damaged.
+enum class OwnDamage {
+    CutShort,
+    NotUtf8,
+    EmptySpelling,
+    FormsOutOfOrder,
+    FormPastLast,
+    Conversions
+};
+
+struct DamageRow {
+    const char *name;
+    OwnDamage damage;
+};
+
+// Forms whose letters fold: two spellings of "cote", a capital with a mark,
+// a mark written apart, ß, and a letter the checker converts (ICONV).
+constexpr char kOwnAff[]
+    = "SET UTF-8\nICONV 2\nICONV \u017F s\nICONV \u2019 '\nSFX S Y 1\nSFX S 0 s .\n";
+constexpr char kOwnDic[]
+    = "6\nc\u00F4te/S\ncot\u00E9\ncote\n\u00C9cole\nbe\u0301be\u0301\nStra\u00DFe\n";
 
 struct SelfTestRow {
     const char *name;
@@ -412,6 +441,93 @@ private slots:
         std::vector<std::uint64_t> otherVersion = image;
         ++otherVersion[1];
         QVERIFY(!WordIndex::fromImage(otherVersion));
+    }
+
+    // Each form keeps the dictionary's own spellings of it (NFC, in its
+    // case), in both kinds of index: an index of stems makes them with the forms.
+    void ownSpellings_data()
+    {
+        addRows<OwnRow>({
+            { "two spellings and the plain one under one key", "cote",
+                { "cote", "c\u00F4te", "cot\u00E9" } },
+            { "a suffix on a stem with a mark", "cotes", { "c\u00F4tes" } },
+            { "a capital with a mark", "ecole", { "\u00C9cole" } },
+            { "a mark written apart, kept composed", "bebe", { "b\u00E9b\u00E9" } },
+            { "a letter the index keeps as two", "strasse", { "Stra\u00DFe" } },
+        });
+    }
+    void ownSpellings()
+    {
+        QFETCH(OwnRow, row);
+        for (const IndexKind kind : kBothKinds) {
+            const WordIndexBuild build
+                = buildWordIndex(kOwnAff, kOwnDic, Dialect::Nuspell, {}, nullptr, kind);
+            QVERIFY2(build.forms, build.refusal.c_str());
+            const FormsWithin within = build.forms->within(row.letters.toStdString());
+            QVERIFY(within.index);
+            const auto forms = within.index->formsFor(WordIndex::keyOf(row.letters.toStdString()));
+            QSet<QString> spellings;
+            std::vector<std::string> out;
+            for (std::size_t i = 0; i < forms.size(); ++i) {
+                within.index->spellingsOf(forms, i, out);
+                for (const std::string &spelling : out)
+                    spellings.insert(QString::fromStdString(spelling));
+            }
+            QCOMPARE(spellings, QSet<QString>(row.spellings.begin(), row.spellings.end()));
+            // The conversion of one letter into one goes with the index.
+            QCOMPARE(within.index->conversions(),
+                (std::vector<std::pair<std::string, std::string>> { { "\u017F", "s" } }));
+        }
+    }
+
+    // An image whose own spellings are damaged is refused.
+    void damagedOwnSpellings_data()
+    {
+        addRows<DamageRow>({
+            { "cut short", OwnDamage::CutShort },
+            { "a byte that is no UTF-8", OwnDamage::NotUtf8 },
+            { "an empty spelling", OwnDamage::EmptySpelling },
+            { "forms out of order", OwnDamage::FormsOutOfOrder },
+            { "a form past the last", OwnDamage::FormPastLast },
+            { "a conversion without its letter", OwnDamage::Conversions },
+        });
+    }
+    void damagedOwnSpellings()
+    {
+        QFETCH(DamageRow, row);
+        const WordIndexBuild build
+            = buildWordIndex(kOwnAff, kOwnDic, Dialect::Nuspell, {}, nullptr, IndexKind::Forms);
+        QVERIFY(build.forms);
+        std::vector<std::uint64_t> image = build.forms->image();
+        QVERIFY(WordIndex::fromImage(image));
+        const auto sections = IndexLayout::Sections::of(image);
+        QVERIFY(sections && sections->counts.ownForms >= 2);
+        auto *text = reinterpret_cast<char *>(image.data() + sections->ownText);
+        const std::size_t own = sections->own;
+        switch (row.damage) {
+        case OwnDamage::CutShort:
+            --image[9];
+            break;
+        case OwnDamage::NotUtf8:
+            text[0] = '\xFF';
+            break;
+        case OwnDamage::EmptySpelling:
+            text[0] = '\0';
+            break;
+        case OwnDamage::FormsOutOfOrder:
+            std::swap(image[own], image[own + 1]);
+            break;
+        case OwnDamage::FormPastLast:
+            image[own + sections->counts.ownForms - 1] = (std::uint64_t(build.forms->size()) << 32)
+                | (image[own + sections->counts.ownForms - 1] & 0xFFFF'FFFFu);
+            break;
+        case OwnDamage::Conversions:
+            reinterpret_cast<char *>(
+                image.data() + sections->conversions)[sections->counts.conversionBytes - 1]
+                = 's';
+            break;
+        }
+        QVERIFY(!WordIndex::fromImage(image));
     }
 
     // The words a self-test asks for: entries as the engines read them, none

@@ -75,7 +75,53 @@ void FormTable::grow()
     m_slots = std::move(slots);
 }
 
-void FormTable::add(std::string_view text, std::uint8_t roles, std::uint64_t ruleFlags)
+void FormTable::addOwn(std::uint32_t i, std::string_view text, const std::string *own)
+{
+    if (!own || *own == text) {
+        m_plain[i] = true;
+        return;
+    }
+    if (own->size() > std::numeric_limits<std::uint16_t>::max()
+        || m_ownText.size() + own->size() > 0xFFFF'FFFFu
+        || m_own.size() >= std::numeric_limits<std::uint32_t>::max() - 1) {
+        m_full = true;
+        return;
+    }
+    if (m_ownHead.size() < m_offsets.size())
+        m_ownHead.resize(std::max(m_offsets.size(), m_ownHead.size() * 2), 0);
+    std::uint32_t *link = &m_ownHead[i];
+    while (*link != 0) {
+        const OwnRecord &record = m_own[*link - 1];
+        if (std::string_view(m_ownText).substr(record.offset, record.length) == *own)
+            return;
+        link = &m_own[*link - 1].next;
+    }
+    m_own.push_back({ static_cast<std::uint32_t>(m_ownText.size()), 0,
+        static_cast<std::uint16_t>(own->size()) });
+    m_ownText += *own;
+    // The pointer may have moved with the records: found again.
+    link = &m_ownHead[i];
+    while (*link != 0)
+        link = &m_own[*link - 1].next;
+    *link = static_cast<std::uint32_t>(m_own.size());
+}
+
+void FormTable::ownListInto(std::uint32_t i, std::string &out) const
+{
+    out.clear();
+    if (i >= m_ownHead.size() || m_ownHead[i] == 0)
+        return;
+    if (m_plain[i])
+        out.append(spelling(i)).push_back('\0');
+    for (std::uint32_t at = m_ownHead[i]; at != 0; at = m_own[at - 1].next) {
+        const OwnRecord &record = m_own[at - 1];
+        out.append(std::string_view(m_ownText).substr(record.offset, record.length))
+            .push_back('\0');
+    }
+}
+
+void FormTable::add(
+    std::string_view text, std::uint8_t roles, std::uint64_t ruleFlags, const std::string *own)
 {
     if (m_full || text.size() > std::numeric_limits<std::uint16_t>::max())
         return;
@@ -87,6 +133,7 @@ void FormTable::add(std::string_view text, std::uint8_t roles, std::uint64_t rul
             m_roles[i] |= roles;
             if (ruleFlags != 0)
                 m_ruleFlags[i] |= ruleFlags;
+            addOwn(i, text, own);
             return;
         }
         at = (at + 1) & mask;
@@ -99,10 +146,12 @@ void FormTable::add(std::string_view text, std::uint8_t roles, std::uint64_t rul
     m_offsets.push_back(static_cast<std::uint32_t>(m_text.size()));
     m_lengths.push_back(static_cast<std::uint16_t>(text.size()));
     m_roles.push_back(roles);
+    m_plain.push_back(false);
     if (ruleFlags != 0)
         m_ruleFlags[index] = ruleFlags;
     m_text += text;
     m_slots[at] = index + 1;
+    addOwn(index, text, own);
     // Half full at most, so that a probe ends soon.
     if (m_offsets.size() * 2 > m_slots.size())
         grow();
@@ -154,8 +203,19 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
     std::vector<std::uint16_t> lengths(order.size());
     std::vector<std::uint8_t> roles(order.size());
     std::unordered_map<std::uint32_t, std::uint64_t> ruleFlags;
+    // The own spellings of the forms that have them, in the same order:
+    // (form, where its list starts).
+    std::string ownText;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> ownAt;
+    std::string list;
     for (std::size_t at = 0; at < order.size(); ++at) {
         const std::uint32_t i = indexOf(order[at]);
+        ownListInto(i, list);
+        if (!list.empty()) {
+            ownAt.emplace_back(
+                static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(ownText.size()));
+            ownText += list;
+        }
         sorted += spelling(i);
         lengths[at] = m_lengths[i];
         roles[at] = m_roles[i];
@@ -168,26 +228,42 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
     release(m_lengths);
     release(m_roles);
     release(m_ruleFlags);
+    release(m_plain);
+    release(m_ownHead);
+    release(m_own);
+    release(m_ownText);
     // The C library keeps what was just freed for later use by default; the
     // index about to be written is the largest block of all, and the
     // process's peak size is what the user sees.
     if (giveBack)
         malloc_trim(0);
+    const auto ownOf = [&](std::size_t at, std::size_t &next) -> std::string_view {
+        if (next >= ownAt.size() || ownAt[next].first != at)
+            return {};
+        const std::size_t end = next + 1 < ownAt.size() ? ownAt[next + 1].second : ownText.size();
+        const std::size_t start = ownAt[next++].second;
+        return std::string_view(ownText).substr(start, end - start);
+    };
     WordIndexWriter::Counts counts;
+    counts.conversions = m_conversions;
     std::string previous;
     std::size_t offset = 0;
+    std::size_t nextOwn = 0;
     for (std::size_t at = 0; at < lengths.size(); offset += lengths[at++]) {
         keyInto(std::string_view(sorted).substr(offset, lengths[at]), key);
-        counts.count(previous, key, ruleFlags.contains(static_cast<std::uint32_t>(at)));
+        counts.count(previous, key, ruleFlags.contains(static_cast<std::uint32_t>(at)),
+            ownOf(at, nextOwn).size());
         std::swap(previous, key);
     }
     WordIndexWriter writer(counts, settings);
     offset = 0;
+    nextOwn = 0;
     for (std::size_t at = 0; at < lengths.size(); offset += lengths[at++]) {
         const std::string_view form = std::string_view(sorted).substr(offset, lengths[at]);
         keyInto(form, key);
         const auto rules = ruleFlags.find(static_cast<std::uint32_t>(at));
-        writer.add(key, form, roles[at], rules == ruleFlags.end() ? 0 : rules->second);
+        writer.add(
+            key, form, roles[at], rules == ruleFlags.end() ? 0 : rules->second, ownOf(at, nextOwn));
     }
     return writer.finish();
 }

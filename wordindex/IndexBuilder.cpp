@@ -11,6 +11,7 @@
 #include "wordindex/CompoundSettings.h"
 #include "wordindex/DictionaryAlphabet.h"
 #include "wordindex/FormTable.h"
+#include "wordindex/OwnSpellings.h"
 #include "wordindex/StemIndex.h"
 
 #include <algorithm>
@@ -19,11 +20,13 @@
 
 namespace {
 
-// Folds each form the expander gives into its typed spellings and keeps them.
+// Folds each form the expander gives into its typed spellings and keeps
+// them, with the form's own spelling.
 class FoldingSink final : public FormSink {
 public:
-    FoldingSink(const LetterFold &fold, FormTable &table)
+    FoldingSink(const LetterFold &fold, const OwnSpellings &own, FormTable &table)
         : m_fold(fold)
+        , m_own(own)
         , m_table(table)
     {
     }
@@ -35,15 +38,17 @@ public:
             m_tooMany = true;
             return;
         }
+        const std::optional<std::string> own = m_own.of(form);
         for (const std::string &spelling : m_spellings) {
             if (!spelling.empty())
-                m_table.add(spelling, roles, ruleFlags);
+                m_table.add(spelling, roles, ruleFlags, own ? &*own : nullptr);
         }
     }
     [[nodiscard]] bool tooMany() const { return m_tooMany; }
 
 private:
     const LetterFold &m_fold;
+    const OwnSpellings &m_own;
     FormTable &m_table;
     std::vector<std::string> m_spellings;
     bool m_tooMany = false;
@@ -88,7 +93,9 @@ WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
     Expander expander(affixes, limits.maxFormsPerStem, limits.maxRuleTests,
         [&fold](char32_t c) { return fold.typable(c); });
     auto table = std::make_unique<FormTable>(limits.maxStoredForms);
-    FoldingSink sink(fold, *table);
+    const OwnSpellings ownSpellings(affixes);
+    table->setConversions(ownSpellings.conversions());
+    FoldingSink sink(fold, ownSpellings, *table);
     std::string refusal;
     std::string own = forEachDicWord(
         affixes, dicText, limits, cancel, [&](std::u32string &word, const FlagList &flags) {

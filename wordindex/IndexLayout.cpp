@@ -81,7 +81,8 @@ std::optional<Sections> Sections::layout(const Counts &counts)
 {
     if (counts.nodes == 0 || counts.nodes > kMaxNodes || counts.keys > kMaxKeys
         || counts.forms > kMaxForms || counts.rules > kMaxForms || counts.textBytes > kMaxTextBytes
-        || counts.settingsBytes > kMaxSettingsBytes)
+        || counts.settingsBytes > kMaxSettingsBytes || counts.ownForms > counts.forms
+        || counts.ownBytes >= kMaxTextBytes || counts.conversionBytes > kMaxSettingsBytes)
         return std::nullopt;
     Sections s;
     s.counts = counts;
@@ -92,7 +93,10 @@ std::optional<Sections> Sections::layout(const Counts &counts)
     s.rules = s.roles + wordsFor(counts.forms);
     s.settings = s.rules + counts.rules * 2;
     s.text = s.settings + wordsFor(counts.settingsBytes);
-    s.total = s.text + wordsFor(counts.textBytes);
+    s.own = s.text + wordsFor(counts.textBytes);
+    s.ownText = s.own + counts.ownForms;
+    s.conversions = s.ownText + wordsFor(counts.ownBytes);
+    s.total = s.conversions + wordsFor(counts.conversionBytes);
     return s;
 }
 
@@ -100,7 +104,8 @@ std::optional<Sections> Sections::of(const std::vector<std::uint64_t> &image)
 {
     if (image.size() < kHeaderWords || image[0] != kMagic || image[1] != kVersion)
         return std::nullopt;
-    const Counts counts { image[2], image[3], image[4], image[5], image[6], image[7] };
+    const Counts counts { image[2], image[3], image[4], image[5], image[6], image[7], image[8],
+        image[9], image[10] };
     auto sections = layout(counts);
     if (!sections || sections->total != image.size())
         return std::nullopt;
@@ -183,6 +188,74 @@ std::optional<CompoundSettings> readSettings(std::string_view bytes)
     if (!in.done() || settings.minPart == 0)
         return std::nullopt;
     return settings;
+}
+
+std::string writeConversions(const std::vector<std::pair<std::string, std::string>> &conversions)
+{
+    std::string out;
+    for (const auto &[from, to] : conversions)
+        out.append(from).append(1, '\0').append(to).append(1, '\0');
+    return out;
+}
+
+bool spellingList(std::string_view bytes)
+{
+    if (bytes.empty() || bytes.back() != '\0')
+        return false;
+    // Each code point whole and shortest, none a NUL inside a spelling
+    // (which would end it), none empty.
+    bool start = true;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        if (lead == 0) {
+            if (start)
+                return false;
+            start = true;
+            ++at;
+            continue;
+        }
+        start = false;
+        const std::size_t length = lead < 0x80      ? 1
+            : (lead & 0xE0) == 0xC0 && lead >= 0xC2 ? 2
+            : (lead & 0xF0) == 0xE0                 ? 3
+            : (lead & 0xF8) == 0xF0 && lead <= 0xF4 ? 4
+                                                    : 0;
+        if (length == 0 || at + length > bytes.size())
+            return false;
+        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(bytes[at + i]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF)))
+            || (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+std::optional<std::vector<std::pair<std::string, std::string>>> readConversions(
+    std::string_view bytes)
+{
+    std::vector<std::pair<std::string, std::string>> conversions;
+    if (bytes.empty())
+        return conversions;
+    if (!spellingList(bytes))
+        return std::nullopt;
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = bytes.find('\0', at);
+        parts.push_back(bytes.substr(at, end - at));
+        at = end + 1;
+    }
+    if (parts.size() % 2 != 0)
+        return std::nullopt;
+    for (std::size_t i = 0; i < parts.size(); i += 2)
+        conversions.emplace_back(parts[i], parts[i + 1]);
+    return conversions;
 }
 
 } // namespace IndexLayout

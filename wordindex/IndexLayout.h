@@ -8,25 +8,33 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The block of memory of a word index, which is also the file the cache
-// keeps: a header of eight 64-bit words, then the sections, each starting
+// keeps: a header of eleven 64-bit words, then the sections, each starting
 // on a word.
-//   header: magic, version, nodes, keys, forms, rules, text bytes, settings bytes
+//   header: magic, version, nodes, keys, forms, rules, text bytes, settings bytes,
+//           own spellings' forms, own spellings' bytes, conversions' bytes
 //   nodes: one word each, in the order of the tree (a node, then its children)
 //   key forms, key text: 32-bit offsets, keys + 1 of each
 //   roles: a byte a form
 //   rules: (form, flags) word pairs, sorted by form
 //   settings: the compound settings, written by writeSettings
 //   text: the forms, key after key
+//   own: a word for each form whose own spellings are kept (those whose
+//        letters were folded), sorted by form: the form above, where its
+//        spellings start in the own text below
+//   own text: each such form's spellings, each ended by a NUL, form after form
+//   conversions: the letters ICONV converts into one other, each ended by
+//        a NUL: from, to, from, to ...
 namespace IndexLayout {
 
 // "QVINDEX" and a byte that is read back differently in the other byte order.
 inline constexpr std::uint64_t kMagic = 0x015845444E495651ULL;
 // Raised whenever the layout or what the index holds changes.
-inline constexpr std::uint64_t kVersion = 2;
-inline constexpr std::size_t kHeaderWords = 8;
+inline constexpr std::uint64_t kVersion = 3;
+inline constexpr std::size_t kHeaderWords = 11;
 
 // A node: where its subtree ends, how many keys come before it, its key
 // letter's number + 1 (0 for the root), the roles below it, whether a key ends there.
@@ -50,6 +58,9 @@ struct Counts {
     std::size_t rules = 0;
     std::size_t textBytes = 0;
     std::size_t settingsBytes = 0;
+    std::size_t ownForms = 0;
+    std::size_t ownBytes = 0;
+    std::size_t conversionBytes = 0;
 };
 
 // Where each section starts, in words.
@@ -62,6 +73,9 @@ struct Sections {
     std::size_t rules = 0;
     std::size_t settings = 0;
     std::size_t text = 0;
+    std::size_t own = 0;
+    std::size_t ownText = 0;
+    std::size_t conversions = 0;
     std::size_t total = 0;
 
     // The sections of counts laid out; nothing when they could not be.
@@ -72,5 +86,13 @@ struct Sections {
 
 [[nodiscard]] std::string writeSettings(const CompoundSettings &settings);
 [[nodiscard]] std::optional<CompoundSettings> readSettings(std::string_view bytes);
+
+[[nodiscard]] std::string writeConversions(
+    const std::vector<std::pair<std::string, std::string>> &conversions);
+// Nothing when the bytes are not conversions of letters.
+[[nodiscard]] std::optional<std::vector<std::pair<std::string, std::string>>> readConversions(
+    std::string_view bytes);
+// Whether bytes are spellings in UTF-8, each ended by a NUL, none empty.
+[[nodiscard]] bool spellingList(std::string_view bytes);
 
 } // namespace IndexLayout

@@ -9,6 +9,7 @@
 #include "wordindex/CompoundSettings.h"
 #include "wordindex/FormTable.h"
 #include "wordindex/KeyWalk.h"
+#include "wordindex/OwnSpellings.h"
 #include "wordindex/StemLayout.h"
 
 #include <algorithm>
@@ -21,9 +22,10 @@ namespace {
 // Keeps the spellings of a stem's forms that the letters can spell.
 class Gather final : public FormSink {
 public:
-    Gather(const LetterFold &fold, const LetterCounts &letters, FormTable &table,
-        std::size_t longest = std::numeric_limits<std::size_t>::max())
+    Gather(const LetterFold &fold, const OwnSpellings &own, const LetterCounts &letters,
+        FormTable &table, std::size_t longest = std::numeric_limits<std::size_t>::max())
         : m_fold(fold)
+        , m_own(own)
         , m_letters(letters)
         , m_table(table)
         , m_longest(longest)
@@ -57,17 +59,22 @@ public:
             m_tooMany = true;
             return;
         }
+        std::optional<std::string> own;
         for (const std::string &spelling : m_spellings) {
             // A spelling in key letters has a byte a letter.
-            if (!spelling.empty() && spelling.size() <= m_longest
-                && fitsWithin(countLetters(spelling), m_letters))
-                m_table.add(spelling, roles, ruleFlags);
+            if (spelling.empty() || spelling.size() > m_longest
+                || !fitsWithin(countLetters(spelling), m_letters))
+                continue;
+            if (!own)
+                own = m_own.of(form);
+            m_table.add(spelling, roles, ruleFlags, own ? &*own : nullptr);
         }
     }
     [[nodiscard]] bool tooMany() const { return m_tooMany; }
 
 private:
     const LetterFold &m_fold;
+    const OwnSpellings &m_own;
     const LetterCounts &m_letters;
     FormTable &m_table;
     std::vector<std::string> m_spellings;
@@ -139,6 +146,7 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
         return fail(Reason::mark("its affix file cannot be read"));
     m_affixes = std::move(affixes);
     m_fold = std::make_shared<const LetterFold>(*m_affixes);
+    m_own = std::make_shared<const OwnSpellings>(*m_affixes);
     m_settings = compoundSettingsOf(*m_affixes);
     const Expander expander(*m_affixes, 0, 0);
     const StemEdges edges(*m_affixes);
@@ -208,7 +216,8 @@ FormsWithin StemIndex::withinUpTo(
     }
     expander.setFilter(&filter);
     FormTable table(m_limits.maxStoredForms);
-    Gather gather(*m_fold, counts, table, reach);
+    table.setConversions(m_own->conversions());
+    Gather gather(*m_fold, *m_own, counts, table, reach);
     FormsWithin result;
     std::u32string stem;
     FlagList flags;
@@ -255,7 +264,8 @@ std::vector<std::pair<std::string, std::uint8_t>> StemIndex::formsOfStem(
     LetterCounts any;
     any.fill(255);
     FormTable table(m_limits.maxFormsPerStem);
-    Gather gather(*m_fold, any, table);
+    table.setConversions(m_own->conversions());
+    Gather gather(*m_fold, *m_own, any, table);
     Expander expander(*m_affixes, std::min(maxForms, m_limits.maxFormsPerStem),
         m_limits.maxRuleTests, [this](char32_t c) { return m_fold->typable(c); });
     const std::u32string stem(m_text.begin() + m_stemText[s], m_text.begin() + m_stemText[s + 1]);

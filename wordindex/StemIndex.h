@@ -6,6 +6,7 @@
 #include "wordforms/LetterCounts.h"
 #include "wordforms/LetterFold.h"
 #include "wordindex/FormSource.h"
+#include "wordindex/OwnSpellings.h"
 
 #include <atomic>
 #include <memory>
@@ -57,6 +58,7 @@ private:
 
     std::shared_ptr<const AffixFile> m_affixes;
     std::shared_ptr<const LetterFold> m_fold;
+    std::shared_ptr<const OwnSpellings> m_own;
     std::shared_ptr<const std::vector<std::uint64_t>> m_image;
     std::shared_ptr<const WordIndex> m_cores; // one form a key: the key
     ReadLimits m_limits;

@@ -116,6 +116,32 @@ std::uint64_t WordIndex::ruleFlags(std::uint32_t form) const
     return low < m_rules.size() / 2 && m_rules[low * 2] == form ? m_rules[low * 2 + 1] : 0;
 }
 
+std::string_view WordIndex::ownSpellings(std::uint32_t form) const
+{
+    const auto at = std::ranges::lower_bound(
+        m_own, form, {}, [](std::uint64_t entry) { return std::uint32_t(entry >> 32); });
+    if (at == m_own.end() || (*at >> 32) != form)
+        return {};
+    const std::size_t start = *at & 0xFFFF'FFFFu;
+    const std::size_t end = at + 1 == m_own.end() ? m_ownText.size() : (at[1] & 0xFFFF'FFFFu);
+    return m_ownText.substr(start, end - start);
+}
+
+void WordIndex::spellingsOf(const Forms &forms, std::size_t i, std::vector<std::string> &out) const
+{
+    out.clear();
+    const std::string_view own = ownSpellings(forms.firstForm + static_cast<std::uint32_t>(i));
+    if (own.empty()) {
+        out.emplace_back(forms[i]);
+        return;
+    }
+    for (std::size_t at = 0; at < own.size();) {
+        const std::size_t end = own.find('\0', at);
+        out.emplace_back(own.substr(at, end - at));
+        at = end + 1;
+    }
+}
+
 std::optional<WordIndex> WordIndex::fromImage(std::vector<std::uint64_t> image, std::string *whyNot)
 {
     WordIndex index;
@@ -146,6 +172,13 @@ bool WordIndex::map(std::string *whyNot)
     m_roles = { bytes(s.roles), s.counts.forms };
     m_rules = { image.data() + s.rules, s.counts.rules * 2 };
     m_text = { reinterpret_cast<const char *>(bytes(s.text)), s.counts.textBytes };
+    m_own = { image.data() + s.own, s.counts.ownForms };
+    m_ownText = { reinterpret_cast<const char *>(bytes(s.ownText)), s.counts.ownBytes };
+    auto conversions = readConversions(
+        { reinterpret_cast<const char *>(bytes(s.conversions)), s.counts.conversionBytes });
+    if (!conversions)
+        return fail(Reason::mark("its sections do not agree"));
+    m_conversions = std::move(*conversions);
     const auto settings = readSettings(
         { reinterpret_cast<const char *>(bytes(s.settings)), s.counts.settingsBytes });
     if (!settings)
@@ -216,5 +249,21 @@ bool WordIndex::validate(std::string *whyNot) const
         if (m_rules[i] >= m_roles.size() || (i > 0 && m_rules[i] <= m_rules[i - 2]))
             return fail(Reason::mark("its compound rule flags are damaged"));
     }
+    // Each form's own spellings: forms in order, lists one after another
+    // from the start, each whole UTF-8 spellings.
+    std::size_t ownEnd = 0;
+    for (std::size_t i = 0; i < m_own.size(); ++i) {
+        const std::uint64_t form = m_own[i] >> 32;
+        const std::size_t start = m_own[i] & 0xFFFF'FFFFu;
+        const std::size_t end
+            = i + 1 == m_own.size() ? m_ownText.size() : (m_own[i + 1] & 0xFFFF'FFFFu);
+        if (form >= m_roles.size() || (i > 0 && form <= (m_own[i - 1] >> 32)) || start != ownEnd
+            || end <= start || end > m_ownText.size()
+            || !spellingList(m_ownText.substr(start, end - start)))
+            return fail(Reason::mark("its sections do not agree"));
+        ownEnd = end;
+    }
+    if (ownEnd != m_ownText.size())
+        return fail(Reason::mark("its sections do not agree"));
     return true;
 }

@@ -10,13 +10,16 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Every form a dictionary can spell, in key letters (wordforms/KeyLetters.h),
 // filed under its key letters in lower case and in the order of their
 // numbers (the key its anagrams share), with the roles its flags give it (a
 // word alone, a part of a compound) and the dictionary's own spelling as far
-// as the case of A to Z goes. The keys form a
+// as the case of A to Z goes; and, for a form whose letters were folded into
+// key letters, every own spelling of the dictionary's that it stands for
+// (wordindex/OwnSpellings.h: côte and coté are two forms "cote"). The keys form a
 // tree by their letters, so that every key made of some of a word's letters
 // is found without trying the others.
 //
@@ -56,6 +59,19 @@ public:
     };
     [[nodiscard]] Forms formsFor(std::string_view key) const;
     [[nodiscard]] Forms formsOf(KeyId key) const;
+    // The spellings of the forms' i-th form as the dictionary has them (NFC,
+    // in its case: côte and coté of the form "cote"), each once, into out:
+    // its own spellings kept, or its text, when that is its one spelling (a
+    // form of letters a to z, and every form of an index made fromForms).
+    void spellingsOf(const Forms &forms, std::size_t i, std::vector<std::string> &out) const;
+    // The letters the checker converts into one other as it reads a word
+    // (ICONV), in UTF-8: from, to. A spelling with such a letter in the
+    // place of the one it becomes is taken too.
+    [[nodiscard]] const std::vector<std::pair<std::string, std::string>> &conversions() const
+    {
+        return m_conversions;
+    }
+    [[nodiscard]] std::size_t ownSpellingForms() const { return m_own.size(); }
     // The COMPOUNDRULE flags of a form with the role Rule or RuleLast.
     [[nodiscard]] std::uint64_t ruleFlags(std::uint32_t form) const;
 
@@ -86,6 +102,8 @@ private:
     friend class WordIndexWriter;
     WordIndex() = default;
     [[nodiscard]] NodeId endOf(NodeId node) const;
+    // The own spellings kept of a form, each ended by a NUL; empty when none are.
+    [[nodiscard]] std::string_view ownSpellings(std::uint32_t form) const;
     // Points the spans into the image; false when its sections do not fit it.
     bool map(std::string *whyNot);
     [[nodiscard]] bool validate(std::string *whyNot) const;
@@ -97,6 +115,9 @@ private:
     std::span<const std::uint8_t> m_roles;
     std::span<const std::uint64_t> m_rules; // pairs: form, flags; sorted by form
     std::string_view m_text;
+    std::span<const std::uint64_t> m_own; // form << 32 | start in m_ownText; sorted
+    std::string_view m_ownText;
+    std::vector<std::pair<std::string, std::string>> m_conversions;
     CompoundSettings m_compounds;
 };
 
@@ -110,12 +131,18 @@ public:
         std::size_t forms = 0;
         std::size_t textBytes = 0;
         std::size_t rules = 0;
-        // Counts one more form; keys come in sorted order.
-        void count(std::string_view previousKey, std::string_view key, bool hasRuleFlags);
+        std::size_t ownForms = 0;
+        std::size_t ownBytes = 0;
+        std::vector<std::pair<std::string, std::string>> conversions;
+        // Counts one more form, with ownBytes of own spellings; keys come in sorted order.
+        void count(std::string_view previousKey, std::string_view key, bool hasRuleFlags,
+            std::size_t ownBytes = 0);
     };
     WordIndexWriter(const Counts &counts, const CompoundSettings &settings);
-    void add(
-        std::string_view key, std::string_view form, std::uint8_t roles, std::uint64_t ruleFlags);
+    // own: the form's own spellings, each ended by a NUL; empty when its
+    // text is its one spelling.
+    void add(std::string_view key, std::string_view form, std::uint8_t roles,
+        std::uint64_t ruleFlags, std::string_view own = {});
     [[nodiscard]] WordIndex finish();
 
 private:
@@ -130,6 +157,10 @@ private:
     std::size_t m_rolesAt = 0;
     std::size_t m_rulesAt = 0;
     std::size_t m_textAt = 0;
+    std::size_t m_ownAt = 0;
+    std::size_t m_ownTextAt = 0;
+    std::size_t m_ownForms = 0;
+    std::size_t m_ownBytes = 0;
     std::size_t m_nodes = 1;
     std::size_t m_keys = 0;
     std::size_t m_forms = 0;

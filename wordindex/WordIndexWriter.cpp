@@ -21,8 +21,10 @@ std::size_t commonPrefix(std::string_view a, std::string_view b)
 } // namespace
 
 void WordIndexWriter::Counts::count(
-    std::string_view previousKey, std::string_view key, bool hasRuleFlags)
+    std::string_view previousKey, std::string_view key, bool hasRuleFlags, std::size_t own)
 {
+    ownForms += own != 0;
+    ownBytes += own;
     if (keys == 0 || key != previousKey) {
         ++keys;
         nodes += key.size() - (keys == 1 ? 0 : commonPrefix(previousKey, key));
@@ -36,13 +38,15 @@ WordIndexWriter::WordIndexWriter(const Counts &counts, const CompoundSettings &s
     : m_counts(counts)
 {
     const std::string settingsBytes = writeSettings(settings);
-    auto sections = Sections::layout({ counts.nodes, counts.keys, counts.forms, counts.rules,
-        counts.textBytes, settingsBytes.size() });
+    const std::string conversionBytes = writeConversions(counts.conversions);
+    auto sections = Sections::layout(
+        { counts.nodes, counts.keys, counts.forms, counts.rules, counts.textBytes,
+            settingsBytes.size(), counts.ownForms, counts.ownBytes, conversionBytes.size() });
     if (!sections) {
         // Past what the layout holds (the builder's limits come first): an
         // index of nothing, so that every search enumerates.
         m_counts = {};
-        sections = Sections::layout({ 1, 0, 0, 0, 0, settingsBytes.size() });
+        sections = Sections::layout({ 1, 0, 0, 0, 0, settingsBytes.size(), 0, 0, 0 });
     }
     m_nodesAt = sections->nodes;
     m_keyFormAt = sections->keyForm;
@@ -50,6 +54,8 @@ WordIndexWriter::WordIndexWriter(const Counts &counts, const CompoundSettings &s
     m_rolesAt = sections->roles;
     m_rulesAt = sections->rules;
     m_textAt = sections->text;
+    m_ownAt = sections->own;
+    m_ownTextAt = sections->ownText;
     m_image.assign(sections->total, 0);
     m_image[0] = kMagic;
     m_image[1] = kVersion;
@@ -59,7 +65,12 @@ WordIndexWriter::WordIndexWriter(const Counts &counts, const CompoundSettings &s
     m_image[5] = m_counts.rules;
     m_image[6] = m_counts.textBytes;
     m_image[7] = settingsBytes.size();
+    m_image[8] = m_counts.ownForms;
+    m_image[9] = m_counts.ownBytes;
+    m_image[10] = sections->counts.conversionBytes;
     std::memcpy(m_image.data() + sections->settings, settingsBytes.data(), settingsBytes.size());
+    std::memcpy(m_image.data() + sections->conversions, conversionBytes.data(),
+        sections->counts.conversionBytes);
     m_path.push_back(0);
     m_pathRoles.push_back(0);
     m_index.m_compounds = settings;
@@ -77,8 +88,8 @@ void WordIndexWriter::closeTo(std::size_t depth)
     }
 }
 
-void WordIndexWriter::add(
-    std::string_view key, std::string_view form, std::uint8_t roles, std::uint64_t ruleFlags)
+void WordIndexWriter::add(std::string_view key, std::string_view form, std::uint8_t roles,
+    std::uint64_t ruleFlags, std::string_view own)
 {
     // Forms past what was counted would not fit; the counts come from the
     // same forms, so this only guards against a caller's mistake.
@@ -86,6 +97,8 @@ void WordIndexWriter::add(
     const std::size_t shared = m_keys == 0 ? 0 : commonPrefix(m_key, key);
     if (m_forms >= m_counts.forms || m_text + form.size() > m_counts.textBytes
         || form.size() != key.size() || m_rules + (ruleFlags != 0) > m_counts.rules
+        || m_ownForms + !own.empty() > m_counts.ownForms
+        || m_ownBytes + own.size() > m_counts.ownBytes
         || (newKey && (m_keys >= m_counts.keys || m_nodes + key.size() - shared > m_counts.nodes)))
         return;
     auto *keyForm = reinterpret_cast<std::uint32_t *>(m_image.data() + m_keyFormAt);
@@ -111,6 +124,12 @@ void WordIndexWriter::add(
         m_image[m_rulesAt + m_rules * 2] = m_forms;
         m_image[m_rulesAt + m_rules * 2 + 1] = ruleFlags;
         ++m_rules;
+    }
+    if (!own.empty()) {
+        m_image[m_ownAt + m_ownForms++] = (std::uint64_t(m_forms) << 32) | m_ownBytes;
+        std::memcpy(reinterpret_cast<char *>(m_image.data() + m_ownTextAt) + m_ownBytes, own.data(),
+            own.size());
+        m_ownBytes += own.size();
     }
     std::memcpy(
         reinterpret_cast<char *>(m_image.data() + m_textAt) + m_text, form.data(), form.size());
