@@ -32,6 +32,25 @@ struct LongCheck {
     double questions = 0;
 };
 
+// Each word of a .dic file's text (the line's word before its flags, the
+// count line skipped) of shortest to longest letters, all of them letters,
+// given with its letters.
+template<typename Each>
+void forEachWordOfLetters(
+    const std::string &dicText, std::size_t shortest, std::size_t longest, Each &&each)
+{
+    std::istringstream lines(dicText);
+    std::string line;
+    std::getline(lines, line); // the count
+    while (std::getline(lines, line)) {
+        const std::string word = line.substr(0, line.find_first_of("/\t "));
+        auto letters = splitLetters(word);
+        if (letters && letters->size() >= shortest && letters->size() <= longest
+            && std::ranges::all_of(*letters, isAlphabetic))
+            each(word, std::move(*letters));
+    }
+}
+
 // count inputs of shortest to longest letters, from the words of dicText.
 inline LongCheck checkLongInputs(const std::string &language, const std::string &dicText,
     const LooseAlphabet &alphabet, SpellChecker &checker, const LooseIndex &index,
@@ -40,16 +59,11 @@ inline LongCheck checkLongInputs(const std::string &language, const std::string 
     const LetterCase letterCase(language);
     const LooseLetters loose(language);
     std::vector<std::string> words;
-    std::istringstream lines(dicText);
-    std::string line;
-    std::getline(lines, line); // the count
-    while (std::getline(lines, line)) {
-        const std::string word = line.substr(0, line.find_first_of("/\t "));
-        const auto letters = splitLetters(word);
-        if (letters && letters->size() >= shortest && letters->size() <= longest
-            && std::ranges::all_of(*letters, isAlphabetic) && testword(checker, word))
-            words.push_back(word);
-    }
+    forEachWordOfLetters(
+        dicText, shortest, longest, [&](const std::string &word, std::vector<std::string> &&) {
+            if (testword(checker, word))
+                words.push_back(word);
+        });
     LongCheck result;
     std::mt19937_64 random(seed);
     const auto pick = [&random](std::size_t low, std::size_t high) {

@@ -227,16 +227,10 @@ public:
         , m_maxLength(maxLength)
         , m_alphabet(reference.alphabet())
     {
-        std::istringstream lines(dicText);
-        std::string line;
-        std::getline(lines, line); // the count
-        while (std::getline(lines, line)) {
-            const std::string word = line.substr(0, line.find_first_of("/\t "));
-            const auto letters = splitLetters(word);
-            if (letters && !letters->empty() && letters->size() <= maxLength
-                && std::ranges::all_of(*letters, isAlphabetic))
-                m_words.push_back(*letters);
-        }
+        forEachWordOfLetters(
+            dicText, 1, maxLength, [this](const std::string &, std::vector<std::string> &&letters) {
+                m_words.push_back(std::move(letters));
+            });
     }
 
     std::vector<std::string> next()

@@ -64,6 +64,8 @@ std::optional<ChosenDictionary> DictionaryChooser::tryDictionary(const std::file
             m_tell(refusedNote(engine, aff, verdict->why));
             continue;
         }
+        if (m_settings.beforeLoading && !m_cancel)
+            m_settings.beforeLoading(base, engine, kept);
         if (m_cancel)
             return std::nullopt;
         std::string why;

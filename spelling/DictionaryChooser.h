@@ -31,6 +31,10 @@ public:
         std::filesystem::path probeHelper;
         // Where the cache is kept; nothing: no cache.
         std::optional<std::filesystem::path> cacheFolder;
+        // Called when an engine's verdict lets it load the dictionary at
+        // base, just before it does (see DictionaryService::work).
+        std::function<void(const std::filesystem::path &base, Engine engine, KeptDictionary &kept)>
+            beforeLoading;
     };
     // Told, a line each, why a dictionary or an engine was passed over.
     using Tell = std::function<void(const std::string &line)>;

@@ -213,8 +213,28 @@ void DictionaryService::work()
 {
     const auto candidates
         = m_settings.candidates ? m_settings.candidates() : std::vector<std::filesystem::path>();
-    DictionaryChooser chooser({ m_settings.probeHelper, m_settings.cacheFolder }, m_cancel,
-        [this](const std::string &line) { tell(line); });
+    // Where the cache will keep it, a missing index is built before the
+    // engine loads the dictionary, so that the build's tables and the
+    // engine's own copy of the words are never in memory at once (el_GR:
+    // Nuspell's 86 MB beside the build's 60). Short inputs then wait for the
+    // index, on the dictionary's first run only; without a cache every run
+    // would, so there the checker comes first and the index after it.
+    struct BuiltFirst {
+        std::filesystem::path base;
+        Engine engine;
+        LoadedIndex index;
+    };
+    std::optional<BuiltFirst> builtFirst;
+    const auto tellLine = [this](const std::string &line) { tell(line); };
+    const auto beforeLoading
+        = [&](const std::filesystem::path &base, Engine engine, KeptDictionary &kept) {
+              builtFirst.reset();
+              if (m_settings.cacheFolder && !kept.holdsIndexFor(engine))
+                  builtFirst = BuiltFirst { base, engine,
+                      loadIndex(kept, base, engine, m_cancel, tellLine) };
+          };
+    DictionaryChooser chooser(
+        { m_settings.probeHelper, m_settings.cacheFolder, beforeLoading }, m_cancel, tellLine);
     std::optional<ChosenDictionary> chosen;
     for (const auto &base : candidates) {
         if (m_cancel)
@@ -231,22 +251,29 @@ void DictionaryService::work()
         return;
     }
     const Engine engine = chosen->loaded->engine();
+    std::optional<LoadedIndex> loaded;
+    if (builtFirst && builtFirst->base == chosen->base && builtFirst->engine == engine)
+        loaded = std::move(builtFirst->index);
+    builtFirst.reset();
     {
         const std::lock_guard lock(m_mutex);
         m_loaded = chosen->loaded;
         m_choice = DictionaryChoice { chosen->base, engine, chosen->base.filename().string(),
             m_settings.language, m_passedOver };
-        m_indexDue = std::chrono::steady_clock::now() + indexReadyIn(chosen->kept, engine);
+        m_indexDue = std::chrono::steady_clock::now()
+            + (loaded ? std::chrono::steady_clock::duration::zero()
+                      : indexReadyIn(chosen->kept, engine));
     }
-    enter(Phase::Indexing);
-    LoadedIndex loaded = loadIndex(chosen->kept, chosen->base, engine, m_cancel,
-        [this](const std::string &line) { tell(line); });
-    const std::shared_ptr<const FormSource> index = loaded.index;
+    if (!loaded) {
+        enter(Phase::Indexing);
+        loaded = loadIndex(chosen->kept, chosen->base, engine, m_cancel, tellLine);
+    }
+    const std::shared_ptr<const FormSource> index = loaded->index;
     {
         const std::lock_guard lock(m_mutex);
         m_index = index;
-        m_indexRefusal = std::move(loaded.refusal);
-        m_alphabet = std::move(loaded.alphabet);
+        m_indexRefusal = std::move(loaded->refusal);
+        m_alphabet = std::move(loaded->alphabet);
     }
     enter(Phase::Done);
     if (m_cancel)

@@ -257,7 +257,7 @@ QString dictionaryNotes(const std::filesystem::path &base, const std::filesystem
 {
     const std::atomic<bool> cancel = false;
     QStringList notes;
-    DictionaryChooser chooser({ helper, std::nullopt }, cancel,
+    DictionaryChooser chooser({ helper, std::nullopt, {} }, cancel,
         [&notes](const std::string &line) { notes << QString::fromStdString(line); });
     if (chooser.tryDictionary(base))
         return {};
@@ -285,7 +285,7 @@ QString engineThrows()
 {
     const std::atomic<bool> cancel = false;
     QStringList notes;
-    DictionaryChooser chooser({ {}, std::nullopt }, cancel,
+    DictionaryChooser chooser({ {}, std::nullopt, {} }, cancel,
         [&notes](const std::string &line) { notes << QString::fromStdString(line); });
     (void)chooser.tryDictionary(QUORVEL_TEST_DATA "/dictionaries/flag-bogus/xx_XX");
     return notes.join(u'\n');

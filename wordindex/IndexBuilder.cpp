@@ -15,6 +15,7 @@
 #include "wordindex/StemIndex.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <utility>
 
@@ -87,7 +88,7 @@ bool moreFormsThan(
 }
 
 WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
-    const ReadLimits &limits, const std::atomic<bool> *cancel)
+    const ReadLimits &limits, const std::atomic<bool> *cancel, const std::function<void()> &readAll)
 {
     const LetterFold fold(affixes);
     Expander expander(affixes, limits.maxFormsPerStem, limits.maxRuleTests,
@@ -113,11 +114,15 @@ WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
         refusal = std::move(own);
     if (!refusal.empty())
         return { nullptr, std::move(refusal), {} };
+    // The words' text is no longer needed: gone before the index, the
+    // build's largest block, is written.
+    readAll();
     return { std::make_shared<const KeptForms>(table->write(compoundSettingsOf(affixes))), {}, {} };
 }
 
 WordIndexBuild indexOf(std::shared_ptr<const AffixFile> affixes, std::string_view dicText,
-    const ReadLimits &limits, const std::atomic<bool> *cancel, IndexKind kind)
+    const ReadLimits &limits, const std::atomic<bool> *cancel, IndexKind kind,
+    const std::function<void()> &readAll)
 {
     if (kind == IndexKind::Chosen)
         kind = moreFormsThan(
@@ -125,7 +130,7 @@ WordIndexBuild indexOf(std::shared_ptr<const AffixFile> affixes, std::string_vie
             ? IndexKind::Stems
             : IndexKind::Forms;
     if (kind == IndexKind::Forms)
-        return keptForms(*affixes, dicText, limits, cancel);
+        return keptForms(*affixes, dicText, limits, cancel, readAll);
     auto stems = StemIndex::build(std::move(affixes), dicText, limits, cancel);
     if (auto *refusal = std::get_if<std::string>(&stems))
         return { nullptr, std::move(*refusal), {} };
@@ -151,23 +156,35 @@ bool typesNumbers(const AffixFile &affixes, const std::optional<Alphabet> &alpha
     });
 }
 
+// The index and alphabet of the words in dicText; readAll is called once
+// the text is read for the last time, so that its owner can free it.
+WordIndexBuild indexAndAlphabet(std::string_view affText, std::string_view dicText, Dialect dialect,
+    const ReadLimits &limits, const std::atomic<bool> *cancel, IndexKind kind,
+    std::string_view language, const std::function<void()> &readAll)
+{
+    auto affixes = std::make_shared<const AffixFile>(parseAffixFile(affText, dialect, limits));
+    if (!affixes->refusal.empty())
+        return { nullptr, affixes->refusal, {} };
+    // An index refused for its rules still has words to know the letters
+    // of; they are known first, so that the forms' build reads the words last.
+    std::optional<Alphabet> alphabet
+        = dictionaryAlphabet(*affixes, dicText, language, limits, cancel);
+    WordIndexBuild build = indexOf(affixes, dicText, limits, cancel, kind, readAll);
+    build.alphabet = std::move(alphabet);
+    if (build.forms && typesNumbers(*affixes, build.alphabet)) {
+        build.forms = nullptr;
+        build.refusal = Reason::mark("ICONV converts letters before the check");
+    }
+    return build;
+}
+
 } // namespace
 
 WordIndexBuild buildWordIndex(std::string_view affText, std::string_view dicText, Dialect dialect,
     const ReadLimits &limits, const std::atomic<bool> *cancel, IndexKind kind,
     std::string_view language)
 {
-    auto affixes = std::make_shared<const AffixFile>(parseAffixFile(affText, dialect, limits));
-    if (!affixes->refusal.empty())
-        return { nullptr, affixes->refusal, {} };
-    WordIndexBuild build = indexOf(affixes, dicText, limits, cancel, kind);
-    // An index refused for its rules still has words to know the letters of.
-    build.alphabet = dictionaryAlphabet(*affixes, dicText, language, limits, cancel);
-    if (build.forms && typesNumbers(*affixes, build.alphabet)) {
-        build.forms = nullptr;
-        build.refusal = Reason::mark("ICONV converts letters before the check");
-    }
-    return build;
+    return indexAndAlphabet(affText, dicText, dialect, limits, cancel, kind, language, [] {});
 }
 
 WordIndexBuild buildWordIndexFromFiles(const std::filesystem::path &base, Dialect dialect,
@@ -180,8 +197,9 @@ WordIndexBuild buildWordIndexFromFiles(const std::filesystem::path &base, Dialec
         if (const auto *refusal = std::get_if<FileRefusal>(file))
             return { nullptr, Reason::with(Reason::kFilesUnread, refusal->text()), {} };
     }
-    return buildWordIndex(std::get<FileBytes>(aff).bytes, std::get<FileBytes>(dic).bytes, dialect,
-        limits, cancel, kind, base.filename().string());
+    std::string &words = std::get<FileBytes>(dic).bytes;
+    return indexAndAlphabet(std::get<FileBytes>(aff).bytes, words, dialect, limits, cancel, kind,
+        base.filename().string(), [&words] { std::string().swap(words); });
 }
 
 std::shared_ptr<const FormSource> readWordIndex(std::vector<std::uint64_t> image,
