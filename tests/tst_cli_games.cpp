@@ -43,6 +43,8 @@ struct NotesRow {
     bool limited;
     std::string unfinished;
     QString note; // a piece of the last note
+    std::size_t leftOut = 0; // candidates the budget left out
+    bool atLeast = false; // their count cut short too
 };
 
 } // namespace
@@ -146,6 +148,11 @@ private slots:
             { "phrases past the limit", GameMode::Phrases, true, "", "there are more" },
             { "the budget", GameMode::Phrases, false, "the search took longer than its budget",
                 "stopped early: the search took longer than its budget" },
+            { "what the budget left out", GameMode::Some, false, "a word had too many spellings",
+                "3 candidate word(s) left out", 3 },
+            { "at least what the budget left out", GameMode::Some, false,
+                "the search for compounds named too many", "at least 5 candidate word(s)", 5,
+                true },
         });
     }
     void notes()
@@ -159,8 +166,11 @@ private slots:
         outcome.candidates = 7;
         outcome.limited = row.limited;
         outcome.unfinished = row.unfinished;
+        outcome.leftOut = row.leftOut;
+        outcome.leftOutAtLeast = row.atLeast;
         const auto notes = gameNotes(query, outcome);
-        QCOMPARE(notes.size(), row.limited || !row.unfinished.empty() ? 2u : 1u);
+        QCOMPARE(notes.size(),
+            (row.limited || !row.unfinished.empty() ? 2u : 1u) + (row.leftOut > 0 ? 1u : 0u));
         QVERIFY2(QString::fromStdString(notes.back()).contains(row.note), notes.back().c_str());
     }
 

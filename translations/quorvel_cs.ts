@@ -424,6 +424,22 @@
             <numerusform>zastaveno po %n frázích, na limitu (--limit); je jich víc</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>vynecháno alespoň %n kandidátní slovo</numerusform>
+            <numerusform>vynechána alespoň %n kandidátní slova</numerusform>
+            <numerusform>vynecháno alespoň %n kandidátních slov</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>vynecháno %n kandidátní slovo</numerusform>
+            <numerusform>vynechána %n kandidátní slova</numerusform>
+            <numerusform>vynecháno %n kandidátních slov</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

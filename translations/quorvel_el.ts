@@ -420,6 +420,20 @@
             <numerusform>διακοπή μετά από %n φράσεις, στο όριο (--limit)· υπάρχουν κι άλλες</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>παραλείφθηκε τουλάχιστον %n υποψήφια λέξη</numerusform>
+            <numerusform>παραλείφθηκαν τουλάχιστον %n υποψήφιες λέξεις</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>παραλείφθηκε %n υποψήφια λέξη</numerusform>
+            <numerusform>παραλείφθηκαν %n υποψήφιες λέξεις</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

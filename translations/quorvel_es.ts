@@ -420,6 +420,20 @@
             <numerusform>detenido tras %n frases, el límite (--limit); hay más</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>al menos %n palabra candidata omitida</numerusform>
+            <numerusform>al menos %n palabras candidatas omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n palabra candidata omitida</numerusform>
+            <numerusform>%n palabras candidatas omitidas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -420,6 +420,20 @@
             <numerusform>arrêté après %n expressions&#xa0;: limite atteinte (--limit)&#xa0;; il y en a d&apos;autres</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>au moins %n mot candidat laissé de côté</numerusform>
+            <numerusform>au moins %n mots candidats laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n mot candidat laissé de côté</numerusform>
+            <numerusform>%n mots candidats laissés de côté</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -420,6 +420,20 @@
             <numerusform>fermato dopo %n frasi, il limite (--limit); ce ne sono altre</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>almeno %n parola candidata tralasciata</numerusform>
+            <numerusform>almeno %n parole candidate tralasciate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n parola candidata tralasciata</numerusform>
+            <numerusform>%n parole candidate tralasciate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -420,6 +420,20 @@
             <numerusform>interrompido após %n frases, o limite (--limit); há mais</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>pelo menos %n palavra candidata deixada de fora</numerusform>
+            <numerusform>pelo menos %n palavras candidatas deixadas de fora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n palavra candidata deixada de fora</numerusform>
+            <numerusform>%n palavras candidatas deixadas de fora</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

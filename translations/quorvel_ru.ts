@@ -424,6 +424,22 @@
             <numerusform>остановлено после %n фраз, по ограничению (--limit); есть ещё</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>пропущено не менее %n кандидата</numerusform>
+            <numerusform>пропущено не менее %n кандидатов</numerusform>
+            <numerusform>пропущено не менее %n кандидатов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>пропущен %n кандидат</numerusform>
+            <numerusform>пропущено %n кандидата</numerusform>
+            <numerusform>пропущено %n кандидатов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
