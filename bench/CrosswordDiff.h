@@ -26,12 +26,12 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <random>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 // The words of one set the other lacks, each after a space: what a
@@ -297,5 +297,5 @@ private:
     std::vector<std::string> m_alphabet; // small letters
     std::vector<std::vector<std::string>> m_words; // their letters
     // The words with inner capitals, by their spelling in small letters.
-    std::unordered_map<std::string, std::vector<std::string>> m_inner;
+    std::map<std::string, std::vector<std::string>> m_inner;
 };
