@@ -10,7 +10,7 @@
 // tool binds them; the reference takes every string that fits the pattern
 // over the alphabet (its small letters), keeps those the letter options
 // allow, and asks the checker about each in small letters, capitalised and
-// in capitals, and with the inner capitals of the word list's words. A
+// in capitals, and with the inner capitals of the words that have them. A
 // pattern whose reference would ask more than kMaxReference strings is
 // passed over and counted.
 #include "DictionaryWords.h"
@@ -26,12 +26,23 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
+
+// The words of one set the other lacks, each after a space: what a
+// difference tells of either side.
+inline std::string onlyIn(const std::set<std::string> &some, const std::set<std::string> &other)
+{
+    std::string only;
+    for (const auto &word : some)
+        only += other.contains(word) ? "" : " " + word;
+    return only;
+}
 
 struct CrosswordTally {
     std::size_t patterns = 0;
@@ -47,6 +58,7 @@ struct CrosswordTally {
 class CrosswordDiff {
 public:
     static constexpr std::size_t kMaxReference = 2'000'000;
+    static constexpr std::size_t kMaxLetters = 10; // of a word patterns are made from
 
     CrosswordDiff(const std::filesystem::path &base, const Alphabet &alphabet, std::uint64_t seed,
         std::size_t maxOpen)
@@ -65,7 +77,7 @@ public:
         LetterSplitter splitter;
         for (const std::string &word : dictionaryWords(base)) {
             const auto letters = splitter.split(m_letters->lower(word));
-            if (letters && letters->size() >= 3 && letters->size() <= 10
+            if (letters && letters->size() >= 3 && letters->size() <= kMaxLetters
                 && std::ranges::all_of(*letters, [&](const std::string &letter) {
                        return std::ranges::find(m_alphabet, letter) != m_alphabet.end();
                    }))
@@ -73,9 +85,13 @@ public:
         }
     }
 
+    // inner: the words spelt with a capital after their first letter.
     void check(const FormSource &index, SpellChecker &checker,
         const std::vector<std::string> &inner, std::size_t count, CrosswordTally &tally)
     {
+        m_inner.clear();
+        for (const std::string &word : inner)
+            m_inner[m_letters->lower(word)].push_back(word);
         for (std::size_t i = 0; i < count && !m_words.empty() && !m_alphabet.empty(); ++i) {
             const QStringList options = next();
             QCommandLineParser parser;
@@ -122,22 +138,15 @@ public:
             }
             tally.gameTime += std::chrono::steady_clock::now() - at;
             at = std::chrono::steady_clock::now();
-            const std::set<std::string> reference = referenceWords(query, checker, inner, tally);
+            const std::set<std::string> reference = referenceWords(query, checker, tally);
             tally.referenceTime += std::chrono::steady_clock::now() - at;
             tally.words += reference.size();
             if (game != reference || !unfinished.empty()) {
-                if (++tally.differences <= 10) {
-                    std::string onlyGame;
-                    std::string onlyReference;
-                    for (const auto &word : game)
-                        onlyGame += reference.contains(word) ? "" : " " + word;
-                    for (const auto &word : reference)
-                        onlyReference += game.contains(word) ? "" : " " + word;
+                if (++tally.differences <= 10)
                     std::printf("  CROSSWORD DIFFERENCE for %s: only the games:%s; only the "
                                 "reference:%s %s\n",
-                        qPrintable(options.join(u' ')), onlyGame.c_str(), onlyReference.c_str(),
-                        unfinished.c_str());
-                }
+                        qPrintable(options.join(u' ')), onlyIn(game, reference).c_str(),
+                        onlyIn(reference, game).c_str(), unfinished.c_str());
             }
         }
     }
@@ -218,30 +227,33 @@ private:
     }
 
     // The first spelling the checker takes of the string in small letters,
-    // capitalised, in capitals, or with a word list word's inner capitals (A
-    // to Z) at its start; nothing when it takes none. (In capitals two
-    // strings may be one word: "esnıfar" and "esnifar" are both ESNIFAR.)
-    std::optional<std::string> accepted(SpellChecker &checker, const std::string &lower,
-        const std::vector<std::string> &inner, CrosswordTally &tally) const
+    // capitalised, in capitals, or with the inner capitals of a word (GGy)
+    // that begins it; nothing when it takes none. (In capitals two strings
+    // may be one word: "esnıfar" and "esnifar" are both ESNIFAR.)
+    std::optional<std::string> accepted(
+        SpellChecker &checker, const std::string &lower, CrosswordTally &tally) const
     {
         tally.questions += 3;
         for (std::string spelling : { lower, m_letters->title(lower), m_letters->upper(lower) }) {
             if (testword(checker, spelling))
                 return spelling;
         }
-        for (const std::string &word : inner) {
-            if (word.size() > lower.size() || lowered(word) != lower.substr(0, word.size()))
+        for (std::size_t length = 1; length <= lower.size(); ++length) {
+            const auto begins = m_inner.find(lower.substr(0, length));
+            if (begins == m_inner.end())
                 continue;
-            ++tally.questions;
-            if (testword(checker, word + lower.substr(word.size())))
-                return word + lower.substr(word.size());
+            for (const std::string &word : begins->second) {
+                ++tally.questions;
+                if (testword(checker, word + lower.substr(length)))
+                    return word + lower.substr(length);
+            }
         }
         return std::nullopt;
     }
 
     // Every string that fits the pattern and the letter options, asked.
-    std::set<std::string> referenceWords(const GameQuery &query, SpellChecker &checker,
-        const std::vector<std::string> &inner, CrosswordTally &tally) const
+    std::set<std::string> referenceWords(
+        const GameQuery &query, SpellChecker &checker, CrosswordTally &tally) const
     {
         const auto squares = choices(query);
         std::set<std::string> found;
@@ -264,7 +276,7 @@ private:
                         return;
                 }
                 // What the checker takes must fit the squares too (ß in capitals is SS).
-                const auto spelling = accepted(checker, word, inner, tally);
+                const auto spelling = accepted(checker, word, tally);
                 if (spelling && query.pattern->fits(0, *spelling))
                     found.insert(m_letters->lower(*spelling));
                 return;
@@ -284,4 +296,6 @@ private:
     std::shared_ptr<const GameLetters> m_letters;
     std::vector<std::string> m_alphabet; // small letters
     std::vector<std::vector<std::string>> m_words; // their letters
+    // The words with inner capitals, by their spelling in small letters.
+    std::map<std::string, std::vector<std::string>> m_inner;
 };

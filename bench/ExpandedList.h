@@ -53,6 +53,23 @@ public:
     [[nodiscard]] bool read() const { return m_read; }
     [[nodiscard]] std::size_t size() const { return m_forms.size(); }
 
+    // The forms spelt with a capital after their first letter and not all
+    // in capitals (GGy of the prefix G and Gy): capitals a string may want
+    // that neither its first letter nor all its letters say.
+    [[nodiscard]] std::vector<std::string> innerCapitals() const
+    {
+        std::vector<std::string> inner;
+        for (const Form &form : m_forms) {
+            const std::vector<std::string> letters = lettersOf(form.text);
+            bool capital = false;
+            for (std::size_t i = 1; i < letters.size() && i < form.letters.size(); ++i)
+                capital = capital || letters[i] != form.letters[i];
+            if (capital && m_case.upper(form.text) != form.text)
+                inner.push_back(form.text);
+        }
+        return inner;
+    }
+
     // The forms the tiles make with at least minLetters letters (all of
     // the tiles' when allTiles), accepted by the checker, folded by
     // letterCase; a blank stands for any letter of the alphabet.

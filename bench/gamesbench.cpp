@@ -140,19 +140,39 @@ void pipedVersusSeparate(const QString &tool, const QString &dictionary, const Q
         static_cast<long long>(lines.size()), pipedMs, static_cast<long long>(answers), separateMs);
 }
 
-int crosswordsOf(const std::filesystem::path &base, const QString &programs, std::size_t count)
+// The dictionary's checker and word index, as the program's own service
+// loads them; both missing where either is.
+struct Loaded {
+    std::unique_ptr<DictionaryService> service;
+    std::unique_ptr<SpellChecker> checker;
+    IndexSource::Offer offer;
+};
+
+Loaded load(const std::filesystem::path &base, const QString &programs)
 {
-    DictionaryService service({ [&base] { return std::vector { base }; }, {},
-        QDir(programs).filePath(QStringLiteral("quorvel-probe")).toStdString(), {} });
-    const auto checker = service.checker(DictionaryService::Checker::Chosen);
-    const auto offer = service.indexFor(base, std::chrono::hours(1));
-    if (!checker || !offer.index) {
-        std::printf("%s: no checker or no word index (%s)\n", base.c_str(), offer.refusal.c_str());
-        return 1;
+    Loaded loaded;
+    loaded.service = std::make_unique<DictionaryService>(
+        DictionaryService::Settings { [base] { return std::vector { base }; }, {},
+            QDir(programs).filePath(QStringLiteral("quorvel-probe")).toStdString(), {} });
+    loaded.checker = loaded.service->checker(DictionaryService::Checker::Chosen);
+    loaded.offer = loaded.service->indexFor(base, std::chrono::hours(1));
+    if (!loaded.checker || !loaded.offer.index) {
+        std::printf(
+            "%s: no checker or no word index (%s)\n", base.c_str(), loaded.offer.refusal.c_str());
+        loaded.checker.reset();
+        return loaded;
     }
     std::printf("%s, %s; search alone, once the dictionary is loaded:\n", base.c_str(),
-        checker->engineName().c_str());
-    timeCrosswords(base, offer, *checker, count);
+        loaded.checker->engineName().c_str());
+    return loaded;
+}
+
+int crosswordsOf(const std::filesystem::path &base, const QString &programs, std::size_t count)
+{
+    const Loaded loaded = load(base, programs);
+    if (!loaded.checker)
+        return 1;
+    timeCrosswords(base, loaded.offer, *loaded.checker, count);
     return 0;
 }
 
@@ -193,16 +213,11 @@ int main(int argc, char **argv)
         return failed;
     }
     const std::filesystem::path base = parser.value(dictionaryOption).toStdString();
-    DictionaryService service({ [&base] { return std::vector { base }; }, {},
-        QDir(programs).filePath(QStringLiteral("quorvel-probe")).toStdString(), {} });
-    const auto checker = service.checker(DictionaryService::Checker::Chosen);
-    const auto offer = service.indexFor(base, std::chrono::hours(1));
-    if (!checker || !offer.index) {
-        std::printf("%s: no checker or no word index (%s)\n", base.c_str(), offer.refusal.c_str());
+    const Loaded loaded = load(base, programs);
+    if (!loaded.checker)
         return 1;
-    }
-    std::printf("%s, %s; search alone, once the dictionary is loaded:\n", base.c_str(),
-        checker->engineName().c_str());
+    SpellChecker &checker = *loaded.checker;
+    const IndexSource::Offer &offer = loaded.offer;
     const Case cases[] = {
         { "--some, 15 letters and 2 blanks", GameMode::Some, 15, 2, 1, std::nullopt, 50 },
         { "--phrases 2, 12 letters, complete", GameMode::Phrases, 12, 0, 2, std::nullopt, 1000 },
@@ -231,7 +246,7 @@ int main(int argc, char **argv)
                 ++unfinished;
                 continue;
             }
-            const GameOutcome outcome = playGame(query, *within.index, *checker);
+            const GameOutcome outcome = playGame(query, *within.index, checker);
             times.push_back(milliseconds(std::chrono::steady_clock::now() - start));
             if (times.back() >= std::ranges::max(times))
                 slowest = letters;

@@ -43,6 +43,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <thread>
@@ -104,16 +105,10 @@ bool differ(const WordSet &game, const WordSet &reference, const GameOutcome &ou
 {
     if (game == reference && outcome.unfinished.empty())
         return false;
-    if (++differences <= 10) {
-        std::string onlyGame;
-        std::string onlyReference;
-        for (const auto &word : game)
-            onlyGame += reference.contains(word) ? "" : " " + word;
-        for (const auto &word : reference)
-            onlyReference += game.contains(word) ? "" : " " + word;
+    if (++differences <= 10)
         std::printf("  DIFFERENCE for %s: only the games:%s; only the reference:%s%s\n",
-            what.c_str(), onlyGame.c_str(), onlyReference.c_str(), outcome.unfinished.c_str());
-    }
+            what.c_str(), onlyIn(game, reference).c_str(), onlyIn(reference, game).c_str(),
+            outcome.unfinished.c_str());
     return true;
 }
 
@@ -247,11 +242,15 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     if (settings.crosswords == 0)
         return differences + unaccepted;
     CrosswordTally crosswords;
-    if (offer.alphabet)
-        CrosswordDiff(base, *offer.alphabet, settings.seed, settings.maxOpen)
-            .check(*offer.index, *checker, inner, settings.crosswords, crosswords);
-    else
-        std::printf("%-10s no alphabet for the crosswords\n", name.c_str());
+    // A word may take its inner capitals from an affix (GGy of the prefix
+    // G and Gy): those of the expanded list's forms are asked too.
+    std::vector<std::string> crosswordInner = inner;
+    {
+        const ExpandedList list(base, CrosswordDiff::kMaxLetters);
+        std::ranges::copy(list.innerCapitals(), std::back_inserter(crosswordInner));
+    }
+    CrosswordDiff(base, *offer.alphabet, settings.seed, settings.maxOpen)
+        .check(*offer.index, *checker, crosswordInner, settings.crosswords, crosswords);
     std::printf("%-10s %-8s %5zu crossword patterns (up to %zu open squares), %zu words; %zu "
                 "differences, %zu printed words not accepted as printed; games %.2f s, "
                 "reference %.1f s (%zu questions); %zu passed over, their reference too large\n",

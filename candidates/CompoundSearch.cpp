@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 
 namespace {
@@ -122,6 +123,12 @@ private:
         key.byRules = state.byRules;
         if (m_query.pool.blanks != 0)
             key.sofar = countLetters(prefix);
+        // Where a crossword's squares bound the letters, the letters left say no more than where
+        // the word has got to (and what it must still hold): prefixes that got as far are one
+        // state.
+        if (const auto state
+            = m_squaresBound ? squaresState(prefix, m_query.required) : std::nullopt)
+            std::tie(key.square, key.rest) = std::pair(state->first + 1, state->second);
         return key;
     }
 
@@ -213,7 +220,10 @@ private:
         const LetterPool &looked = m_fromSquare.empty() || replacement
             ? within
             : onSquares(within, m_fromSquare, prefix, state.credit.size());
-        for (const Part &part : partsWithin(looked, wanted)) {
+        const std::vector<Part> &found = partsWithin(looked, wanted);
+        for (const Part &part : m_fromSquare.empty() || replacement
+                ? found
+                : m_squareParts.on(found, prefix, state.credit.size())) {
             LetterPool left = within;
             (void)take(left, part.letters);
             if (replacement && !take(left, countLetters(replacement->replacement)))
@@ -380,6 +390,8 @@ private:
     };
     std::unordered_map<std::string, Seen> m_seen;
     std::vector<LetterCounts> m_fromSquare; // a crossword's letters from each square on
+    SquareParts m_squareParts { m_query.squares };
+    bool m_squaresBound = squaresBound(m_query.squares, m_query.pool);
 };
 
 } // namespace

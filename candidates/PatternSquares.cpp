@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -61,4 +62,57 @@ LetterPool onSquares(const LetterPool &pool, const std::vector<LetterCounts> &fr
     for (std::size_t x = 0; x < narrowed.counts.size(); ++x)
         narrowed.counts[x] = std::min(narrowed.counts[x], left[x]);
     return narrowed;
+}
+
+bool squaresBound(const std::vector<std::uint64_t> &squares, const LetterPool &pool)
+{
+    if (squares.empty() || pool.blanks != 0)
+        return false;
+    const LetterCounts may = squaresFrom(squares, 0);
+    for (std::size_t x = 0; x < may.size(); ++x) {
+        if (pool.counts[x] < may[x])
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::pair<std::size_t, LetterCounts>> squaresState(
+    std::string_view prefix, const LetterCounts &required)
+{
+    if (std::ranges::any_of(prefix, [](char c) { return keyLetterNumber(c) < 0; }))
+        return std::nullopt;
+    const LetterCounts had = countLetters(prefix);
+    LetterCounts lacking {};
+    for (std::size_t x = 0; x < lacking.size(); ++x)
+        lacking[x] = required[x] > had[x] ? static_cast<std::uint8_t>(required[x] - had[x]) : 0;
+    return std::pair(prefix.size(), lacking);
+}
+
+SquareParts::SquareParts(std::vector<std::uint64_t> squares)
+    : m_squares(std::move(squares))
+{
+}
+
+const std::vector<compoundsearch::Part> &SquareParts::on(
+    const std::vector<compoundsearch::Part> &parts, std::string_view prefix, std::size_t credit)
+{
+    if (credit > prefix.size()
+        || std::ranges::any_of(prefix, [](char c) { return keyLetterNumber(c) < 0; }))
+        return parts;
+    const std::size_t from = prefix.size() - credit;
+    const auto [kept, fresh] = m_kept.try_emplace(std::pair(&parts, from));
+    if (!fresh)
+        return kept->second;
+    for (const compoundsearch::Part &part : parts) {
+        compoundsearch::Part fitting { part.letters, {} };
+        for (const compoundsearch::Part::Form &form : part.forms) {
+            std::size_t at = from;
+            bool unknown = false;
+            if (walk(m_squares, form.text, at, unknown) || unknown)
+                fitting.forms.push_back(form);
+        }
+        if (!fitting.forms.empty())
+            kept->second.push_back(std::move(fitting));
+    }
+    return kept->second;
 }

@@ -60,6 +60,7 @@ struct StateKey {
     std::array<char, kMaxCredit> credit {};
     std::size_t blanks = 0;
     std::size_t parts = 0;
+    std::size_t square = 0; // a crossword's square the next part begins on, plus one; 0: none
     bool byRules = false;
     bool operator==(const StateKey &) const = default;
 };
@@ -74,6 +75,7 @@ struct StateKeyHash {
         for (const char c : key.credit)
             hash.add(static_cast<unsigned char>(c));
         hash.add(key.blanks << 16 | key.parts << 1 | static_cast<std::size_t>(key.byRules));
+        hash.add(key.square);
         return hash.value();
     }
 };

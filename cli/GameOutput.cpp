@@ -131,6 +131,13 @@ std::vector<std::string> gameNotes(
         notes.push_back(
             QCoreApplication::translate("GameOutput", "stopped early: %1; the list is not complete")
                 .arg(stopText(outcome.unfinished)));
+    if (outcome.leftOut > 0) {
+        const int left = static_cast<int>(std::min<std::size_t>(outcome.leftOut, INT_MAX));
+        notes.push_back(outcome.leftOutAtLeast ? QCoreApplication::translate(
+                            "GameOutput", "at least %n candidate word(s) left out", nullptr, left)
+                                               : QCoreApplication::translate("GameOutput",
+                                                   "%n candidate word(s) left out", nullptr, left));
+    }
     std::vector<std::string> lines;
     lines.reserve(notes.size());
     for (const QString &note : notes)

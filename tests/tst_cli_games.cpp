@@ -44,6 +44,8 @@ struct NotesRow {
     std::string unfinished;
     QString note; // a piece of the last note
     CheckerAsked checker = CheckerAsked::Yes;
+    std::size_t leftOut = 0; // candidates the budget left out
+    bool atLeast = false; // their count cut short too
 };
 
 } // namespace
@@ -152,6 +154,11 @@ private slots:
                 CheckerAsked::No },
             { "phrases of a list", GameMode::Phrases, false, "", "1 phrase(s); candidate words: 7",
                 CheckerAsked::No },
+            { "what the budget left out", GameMode::Some, false, "a word had too many spellings",
+                "3 candidate word(s) left out", CheckerAsked::Yes, 3 },
+            { "at least what the budget left out", GameMode::Some, false,
+                "the search for compounds named too many", "at least 5 candidate word(s)",
+                CheckerAsked::Yes, 5, true },
         });
     }
     void notes()
@@ -166,8 +173,11 @@ private slots:
         outcome.limited = row.limited;
         outcome.unfinished = row.unfinished;
         outcome.questions = 4321;
+        outcome.leftOut = row.leftOut;
+        outcome.leftOutAtLeast = row.atLeast;
         const auto notes = gameNotes(query, outcome, row.checker);
-        QCOMPARE(notes.size(), row.limited || !row.unfinished.empty() ? 2u : 1u);
+        QCOMPARE(notes.size(),
+            (row.limited || !row.unfinished.empty() ? 2u : 1u) + (row.leftOut > 0 ? 1u : 0u));
         QVERIFY2(QString::fromStdString(notes.back()).contains(row.note), notes.back().c_str());
         // The questions are counted where the checker was asked, and only there.
         QCOMPARE(QString::fromStdString(notes.front()).contains(u"4321"),

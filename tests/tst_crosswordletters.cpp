@@ -31,6 +31,7 @@ struct LettersRow {
     QStringList lines;
     const char *refused = nullptr; // the letter named as outside the alphabet
     bool unfinished = false; // the search says it left words unasked
+    std::size_t leftOut = 0; // and how many candidates
 };
 
 // The index keeps its forms in key letters (año as "ano", Tür as "tur"),
@@ -117,7 +118,7 @@ private slots:
                 { "--pattern", "???", "--include", "ﬂ" }, {}, "ﬂ" },
             // A form of more spellings than are asked (e or é in each of
             // 13 squares) is not passed over in silence.
-            { "too many spellings", "es", { "--pattern", "?????????????" }, {}, nullptr, true },
+            { "too many spellings", "es", { "--pattern", "?????????????" }, {}, nullptr, true, 1 },
             // A letter no letter of the alphabet counts as, by name.
             { "a letter of another alphabet", "es", { "--pattern", "ж??" }, {}, "ж" },
             { "in a class", "es", { "--pattern", "[aж]??" }, {}, "ж" },
@@ -147,6 +148,7 @@ private slots:
         lines.sort();
         QCOMPARE(lines, row.lines);
         QCOMPARE(!outcome.unfinished.empty(), row.unfinished);
+        QCOMPARE(outcome.leftOut, row.leftOut);
     }
 
     // An index of stems makes no form longer than a crossword's word, but

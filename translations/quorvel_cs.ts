@@ -440,6 +440,22 @@
             <numerusform>%n frází; kandidátní slova: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>vynecháno alespoň %n kandidátní slovo</numerusform>
+            <numerusform>vynechána alespoň %n kandidátní slova</numerusform>
+            <numerusform>vynecháno alespoň %n kandidátních slov</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>vynecháno %n kandidátní slovo</numerusform>
+            <numerusform>vynechána %n kandidátní slova</numerusform>
+            <numerusform>vynecháno %n kandidátních slov</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -434,6 +434,20 @@
             <numerusform>%n Wortgruppen; Kandidaten: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>mindestens %n Kandidat ausgelassen</numerusform>
+            <numerusform>mindestens %n Kandidaten ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n Kandidat ausgelassen</numerusform>
+            <numerusform>%n Kandidaten ausgelassen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -434,6 +434,20 @@
             <numerusform>%n φράσεις· υποψήφιες λέξεις: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>παραλείφθηκε τουλάχιστον %n υποψήφια λέξη</numerusform>
+            <numerusform>παραλείφθηκαν τουλάχιστον %n υποψήφιες λέξεις</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>παραλείφθηκε %n υποψήφια λέξη</numerusform>
+            <numerusform>παραλείφθηκαν %n υποψήφιες λέξεις</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

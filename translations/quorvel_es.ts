@@ -434,6 +434,20 @@
             <numerusform>%n frases; candidatas: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>al menos %n palabra candidata omitida</numerusform>
+            <numerusform>al menos %n palabras candidatas omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n palabra candidata omitida</numerusform>
+            <numerusform>%n palabras candidatas omitidas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -434,6 +434,20 @@
             <numerusform>%n expressions&#xa0;; candidats&#xa0;: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>au moins %n mot candidat laissé de côté</numerusform>
+            <numerusform>au moins %n mots candidats laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n mot candidat laissé de côté</numerusform>
+            <numerusform>%n mots candidats laissés de côté</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -434,6 +434,20 @@
             <numerusform>%n frasi; candidate: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>almeno %n parola candidata tralasciata</numerusform>
+            <numerusform>almeno %n parole candidate tralasciate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n parola candidata tralasciata</numerusform>
+            <numerusform>%n parole candidate tralasciate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

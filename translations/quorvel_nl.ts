@@ -434,6 +434,20 @@
             <numerusform>%n woordgroepen; kandidaten: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>ten minste %n kandidaat weggelaten</numerusform>
+            <numerusform>ten minste %n kandidaten weggelaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n kandidaat weggelaten</numerusform>
+            <numerusform>%n kandidaten weggelaten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

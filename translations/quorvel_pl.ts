@@ -440,6 +440,22 @@
             <numerusform>%n wyrażeń; słowa kandydujące: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>pominięto co najmniej %n słowo kandydujące</numerusform>
+            <numerusform>pominięto co najmniej %n słowa kandydujące</numerusform>
+            <numerusform>pominięto co najmniej %n słów kandydujących</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>pominięto %n słowo kandydujące</numerusform>
+            <numerusform>pominięto %n słowa kandydujące</numerusform>
+            <numerusform>pominięto %n słów kandydujących</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

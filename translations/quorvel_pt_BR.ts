@@ -434,6 +434,20 @@
             <numerusform>%n frases; candidatas: %1, %2 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>pelo menos %n palavra candidata deixada de fora</numerusform>
+            <numerusform>pelo menos %n palavras candidatas deixadas de fora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n palavra candidata deixada de fora</numerusform>
+            <numerusform>%n palavras candidatas deixadas de fora</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

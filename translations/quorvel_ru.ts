@@ -440,6 +440,22 @@
             <numerusform>%n фраз; кандидатов: %1, %2 с</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>пропущено не менее %n кандидата</numerusform>
+            <numerusform>пропущено не менее %n кандидатов</numerusform>
+            <numerusform>пропущено не менее %n кандидатов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>пропущен %n кандидат</numerusform>
+            <numerusform>пропущено %n кандидата</numerusform>
+            <numerusform>пропущено %n кандидатов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>

@@ -180,6 +180,8 @@ GameOutcome someWords(const GameQuery &query, const LooseTiles &tiles, const Wor
     outcome.candidates = hunt.candidates;
     outcome.questions = hunt.questions;
     outcome.unfinished = hunt.unfinished;
+    outcome.leftOut = hunt.leftOut;
+    outcome.leftOutAtLeast = hunt.leftOutAtLeast;
     const std::size_t shown = std::min(results.size(), query.limit.value_or(SIZE_MAX));
     outcome.limited = shown < results.size();
     results.resize(shown);
@@ -206,6 +208,8 @@ GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordI
     outcome.candidates = hunt.candidates;
     outcome.questions = hunt.questions;
     outcome.unfinished = hunt.unfinished;
+    outcome.leftOut = hunt.leftOut;
+    outcome.leftOutAtLeast = hunt.leftOutAtLeast;
     std::function<bool(std::string_view)> isWord;
     if (query.containsWord)
         isWord = [&tiles, &query](std::string_view word) {

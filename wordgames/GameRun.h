@@ -97,6 +97,10 @@ struct GameOutcome {
     std::size_t found = 0; // words found before the limit; for phrases, those printed
     bool limited = false; // the limit left some out
     std::string unfinished; // why the budget stopped it; empty: it did not
+    // Candidates left out unjudged where it stopped; at least so many where
+    // their count too was cut short (WordHunt::leftOut).
+    std::size_t leftOut = 0;
+    bool leftOutAtLeast = false;
     std::size_t candidates = 0;
     std::size_t questions = 0;
     std::chrono::steady_clock::duration time {};

@@ -116,8 +116,8 @@ public:
         m_sure = false;
     }
 
-    // Whether some form had more spellings than are asked.
-    [[nodiscard]] bool tooMany() const { return m_tooMany; }
+    // How many forms had more spellings than are asked: each left out.
+    [[nodiscard]] std::size_t tooMany() const { return m_tooMany; }
 
 private:
     // Each spelling of the form in lower case and of the forms alike but
@@ -128,7 +128,7 @@ private:
         const GameLetters &letters = *m_query.spread;
         std::vector<std::vector<std::string>> spread(m_spellings.size() + 1);
         if (!formSpellings(m_lower, letters, m_query.place, kMaxSpellings, spread[0])) {
-            m_tooMany = true;
+            ++m_tooMany;
             return;
         }
         for (std::size_t s = 0; s < m_spellings.size(); ++s)
@@ -264,7 +264,7 @@ private:
     WordHunt &m_result;
     std::string m_lower;
     std::vector<std::string_view> m_spellings;
-    bool m_tooMany = false;
+    std::size_t m_tooMany = 0;
     std::unordered_set<std::string> m_judged; // spellings in lower case
     std::vector<std::string> m_asked; // of the spelling judged
     std::vector<std::size_t> m_capitals;
@@ -342,13 +342,10 @@ WordHunt huntWords(
     std::atomic<std::size_t> next = (clones.size() + 1) * kChunk;
     std::atomic<std::size_t> judged = 0;
     std::atomic<bool> late = false;
-    std::atomic<bool> tooMany = false;
+    std::atomic<std::size_t> tooMany = 0;
     const auto judge = [&](SpellChecker &asked, WordHunt &part, std::size_t first, bool tells) {
         Hunt hunt(index, asked, hunted, part);
-        const auto told = qScopeGuard([&] {
-            if (hunt.tooMany())
-                tooMany = true;
-        });
+        const auto told = qScopeGuard([&] { tooMany += hunt.tooMany(); });
         for (std::size_t begin = first; begin < total && !late; begin = next.fetch_add(kChunk)) {
             const std::size_t end = std::min(total, begin + kChunk);
             // One word may be spelt in hundreds of ways (every a as a or ä):
@@ -395,7 +392,7 @@ WordHunt huntWords(
             result.words, [](const FoundWord &word) -> const std::string & { return word.text; });
     // What the budget and the clock left unjudged is counted and said.
     const std::size_t unjudged = late ? total - std::min(total, judged.load()) : 0;
-    result.leftOut = pastBudget + unjudged;
+    result.leftOut = pastBudget + unjudged + tooMany;
     result.leftOutAtLeast = pastBudget > 0 && !compoundsCut.empty();
     if (pastBudget > 0)
         result.unfinished = GameStops::written(
@@ -403,7 +400,7 @@ WordHunt huntWords(
             { total - unjudged, judgedAtMost, result.leftOut });
     else if (!compoundsCut.empty())
         result.unfinished = compoundsCut;
-    else if (tooMany)
+    else if (tooMany > 0)
         result.unfinished = GameStops::written(GameStops::kSpellings, { kMaxSpellings });
     else if (late)
         result.unfinished = GameStops::written(GameStops::kLateUnjudged, { unjudged });
