@@ -48,6 +48,20 @@
             <numerusform>stopped after %n phrases, the limit (--limit); there are more</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>at least %n candidate word(s) left out</source>
+        <translation>
+            <numerusform>at least %n candidate word left out</numerusform>
+            <numerusform>at least %n candidate words left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n candidate word(s) left out</source>
+        <translation>
+            <numerusform>%n candidate word left out</numerusform>
+            <numerusform>%n candidate words left out</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameTool</name>
