@@ -319,9 +319,8 @@ CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
     std::vector<std::string> spellings;
     std::vector<std::vector<std::string>> letters;
     for (std::size_t i = 0; i < forms.size(); ++i) {
-        within.index->spellingsOf(forms, i, spellings);
         letters.clear();
-        bool whole = true;
+        bool whole = within.index->spellingsOf(forms, i, spellings);
         for (const std::string &spelling : spellings) {
             if (ownSeen.contains(spelling))
                 continue;

@@ -127,19 +127,24 @@ std::string_view WordIndex::ownSpellings(std::uint32_t form) const
     return m_ownText.substr(start, end - start);
 }
 
-void WordIndex::spellingsOf(const Forms &forms, std::size_t i, std::vector<std::string> &out) const
+bool WordIndex::spellingsOf(const Forms &forms, std::size_t i, std::vector<std::string> &out) const
 {
     out.clear();
     const std::string_view own = ownSpellings(forms.firstForm + static_cast<std::uint32_t>(i));
     if (own.empty()) {
-        out.emplace_back(forms[i]);
-        return;
+        const std::string_view text = forms[i];
+        if (std::ranges::any_of(
+                text, [](char c) { return keyLetterNumber(c) >= int(kAsciiKeyLetters); }))
+            return false;
+        out.emplace_back(text);
+        return true;
     }
     for (std::size_t at = 0; at < own.size();) {
         const std::size_t end = own.find('\0', at);
         out.emplace_back(own.substr(at, end - at));
         at = end + 1;
     }
+    return true;
 }
 
 std::optional<WordIndex> WordIndex::fromImage(std::vector<std::uint64_t> image, std::string *whyNot)

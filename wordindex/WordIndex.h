@@ -63,7 +63,11 @@ public:
     // in its case: côte and coté of the form "cote"), each once, into out:
     // its own spellings kept, or its text, when that is its one spelling (a
     // form of letters a to z, and every form of an index made fromForms).
-    void spellingsOf(const Forms &forms, std::size_t i, std::vector<std::string> &out) const;
+    // False, and out empty, when they are not kept: a form with a letter
+    // filed under a key byte beyond a to z (Greek, Cyrillic, ł), whose
+    // spellings the typed letters must be spread over.
+    [[nodiscard]] bool spellingsOf(
+        const Forms &forms, std::size_t i, std::vector<std::string> &out) const;
     // The letters the checker converts into one other as it reads a word
     // (ICONV), in UTF-8: from, to. A spelling with such a letter in the
     // place of the one it becomes is taken too.
