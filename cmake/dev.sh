@@ -8,7 +8,7 @@
 #   bash cmake/dev.sh test-threads    the worker tests, built with TSan
 #   bash cmake/dev.sh differential    the index against every arrangement on compounding dictionaries
 #                                     and on letters beyond A to Z
-#   bash cmake/dev.sh lint            clang-format, clang-tidy and reuse lint
+#   bash cmake/dev.sh lint            clang-format, clang-tidy, reuse lint, groff on the manuals
 #   bash cmake/dev.sh package         build the Debian package and check it
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -25,7 +25,7 @@ packages=(
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
-lint_packages=(clang-format clang-tidy reuse)
+lint_packages=(clang-format clang-tidy reuse groff-base)
 
 install_packages() {
     local missing=() package
@@ -98,6 +98,12 @@ lint)
     build default
     git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
     reuse lint
+    # Manual pages: any groff warning (a raw non-ASCII letter, an unknown
+    # escape) is a fault; man-db's preconv hides raw UTF-8, other readers don't.
+    for page in app/*.1; do
+        warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$page" 2>&1)
+        [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+    done
     # Sources of the program and its tools; the tests keep QtTest's idioms.
     run-clang-tidy -p build -quiet \
         "$(pwd)/(about|app|artwork|candidates|chmreader|cli|desktop|fileio|helpviewer|hunspellfiles|letters|mainwindow|registry|search|spelling|translations|wordforms|wordgames|wordindex)/.*\.cpp$"
