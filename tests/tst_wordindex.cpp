@@ -92,12 +92,13 @@ struct DamageRow {
 };
 
 // Forms whose letters fold: two spellings of "cote", a capital with a mark,
-// a mark written apart, ß, a Greek word, and a letter the checker converts (ICONV).
+// a mark written apart, ß, a Greek word, a Polish word with marked letters
+// beside ł, and a letter the checker converts (ICONV).
 constexpr char kOwnAff[]
     = "SET UTF-8\nICONV 2\nICONV \u017F s\nICONV \u2019 '\nSFX S Y 1\nSFX S 0 s .\n";
 constexpr char kOwnDic[]
-    = "7\nc\u00F4te/S\ncot\u00E9\ncote\n\u00C9cole\nbe\u0301be\u0301\nStra\u00DFe\n"
-      "\u03BB\u03CC\u03B3\u03BF\u03C2\n";
+    = "8\nc\u00F4te/S\ncot\u00E9\ncote\n\u00C9cole\nbe\u0301be\u0301\nStra\u00DFe\n"
+      "\u03BB\u03CC\u03B3\u03BF\u03C2\n\u017C\u00F3\u0142w\n";
 
 struct SelfTestRow {
     const char *name;
@@ -457,6 +458,8 @@ private slots:
             { "a letter the index keeps as two", "strasse", { "Stra\u00DFe" } },
             // Greek letters share key bytes: the searches spread them, none is kept.
             { "letters filed beyond a to z", "\u03BB\u03BF\u03B3\u03BF\u03C3", {} },
+            // One such letter is enough, though the others are filed under a to z.
+            { "one letter filed beyond a to z", "zo\u0142w", {} },
         });
     }
     void ownSpellings()
