@@ -104,6 +104,7 @@ struct SelfTestRow {
     const char *name;
     QByteArray dic;
     QStringList words;
+    QByteArray encoding = {}; // SET's, when not the default (ISO8859-1)
 };
 
 using namespace FormRole;
@@ -551,13 +552,20 @@ private slots:
             { "fields after a blank", "2\na lot ph:alot\ncat\n", { "a lot", "cat" } },
             { "flags and escaped slashes", "2\nword/XY\none\\/two\n", { "word", "one/two" } },
             { "not those that need more", "4\nonly/O\nneeds/N\nbad/F\ncat\n", { "cat" } },
+            { "a letter of an 8-bit encoding, in UTF-8", "2\ncaf\xE9\ncat\n",
+                { "caf\u00E9", "cat" } },
+            // ED A0 80 decodes to a surrogate, which UTF-8 does not spell.
+            { "not one with a character UTF-8 cannot spell", "2\nx\xED\xA0\x80\ncat\n", { "cat" },
+                "UTF-8" },
         });
     }
     void selfTestWords()
     {
         QFETCH(SelfTestRow, row);
-        const auto words = ::selfTestWords("ONLYINCOMPOUND O\nNEEDAFFIX N\nFORBIDDENWORD F\n",
-            row.dic.constData(), Dialect::Nuspell);
+        QByteArray aff = "ONLYINCOMPOUND O\nNEEDAFFIX N\nFORBIDDENWORD F\n";
+        if (!row.encoding.isEmpty())
+            aff += "SET " + row.encoding + "\n";
+        const auto words = ::selfTestWords(aff.constData(), row.dic.constData(), Dialect::Nuspell);
         QStringList got;
         for (const SelfTestWord &word : words)
             got.append(QString::fromStdString(word.utf8));
