@@ -29,6 +29,11 @@ std::uint64_t sortCode(std::string_view key, std::uint32_t index)
     return (code << kIndexBits) | index;
 }
 
+// A slot of the table: the top byte of its spelling's hash, then the
+// spelling's number + 1 (0: a free slot), which the limit on forms keeps
+// below 2^24.
+constexpr std::uint32_t kSlotIndex = (std::uint32_t(1) << kIndexBits) - 1;
+
 std::uint32_t indexOf(std::uint64_t code)
 {
     return static_cast<std::uint32_t>(code & ((std::uint64_t(1) << kIndexBits) - 1));
@@ -92,13 +97,13 @@ bool keepsOwnSpellings(std::string_view spelling)
 
 void FormTable::grow()
 {
-    // A slot keeps its spelling's hash: moving it reads no text.
-    std::vector<std::uint64_t> slots(m_slots.size() * 2, 0);
+    std::vector<std::uint32_t> slots(m_slots.size() * 2, 0);
     const std::size_t mask = slots.size() - 1;
-    for (const std::uint64_t entry : m_slots) {
+    for (const std::uint32_t entry : m_slots) {
         if (entry == 0)
             continue;
-        std::size_t at = (entry >> 32) & mask;
+        const std::string_view text = spelling((entry & kSlotIndex) - 1);
+        std::size_t at = XXH3_64bits(text.data(), text.size()) & mask;
         while (slots[at] != 0)
             at = (at + 1) & mask;
         slots[at] = entry;
@@ -158,16 +163,16 @@ void FormTable::add(
 {
     if (m_full || text.size() > std::numeric_limits<std::uint16_t>::max())
         return;
-    // The hash's low half in the slot's high half: only a spelling with the
-    // same hash has its text compared.
-    const auto hash = static_cast<std::uint32_t>(XXH3_64bits(text.data(), text.size()));
-    const std::uint64_t tag = std::uint64_t(hash) << 32;
+    // The hash's top byte beside the spelling's number: only a spelling
+    // whose hash shares it has its text compared.
+    const std::uint64_t hash = XXH3_64bits(text.data(), text.size());
+    const auto tag = static_cast<std::uint32_t>(hash >> 56) << kIndexBits;
     const std::size_t mask = m_slots.size() - 1;
     std::size_t at = hash & mask;
     for (; m_slots[at] != 0; at = (at + 1) & mask) {
-        if ((m_slots[at] & ~std::uint64_t(0xFFFF'FFFFu)) != tag)
+        if ((m_slots[at] & ~kSlotIndex) != tag)
             continue;
-        const auto i = static_cast<std::uint32_t>(m_slots[at] - 1);
+        const std::uint32_t i = (m_slots[at] & kSlotIndex) - 1;
         if (spelling(i) == text) {
             m_roles[i] |= roles;
             if (ruleFlags != 0)
@@ -234,10 +239,22 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
                 order.begin() + std::ptrdiff_t(run), order.begin() + std::ptrdiff_t(end), before);
         run = end;
     }
+    // What the index will hold, counted in that order (the own spellings
+    // as they are copied out below); the keys are then let go, so that
+    // they never add their size to that of the copies.
+    WordIndexWriter::Counts counts;
+    counts.conversions = m_conversions;
+    std::string_view previous;
+    for (const std::uint64_t code : order) {
+        const std::string_view key = keyOf(indexOf(code));
+        counts.count(previous, key, m_ruleFlags.contains(indexOf(code)));
+        previous = key;
+    }
+    release(keys);
     // The spellings copied out in that order, so that the writer reads them
-    // one after another rather than all over the table; what the index will
-    // hold is counted on the way. Their keys are made again as they are
-    // written: kept, they would add their text's size to the build's peak.
+    // one after another rather than all over the table. Their keys are made
+    // again as they are written: kept, they would add their text's size to
+    // the build's peak.
     std::string sorted;
     sorted.reserve(m_text.size());
     std::vector<std::uint16_t> lengths(order.size());
@@ -248,13 +265,12 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
     std::string ownText;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> ownAt;
     std::string list;
-    WordIndexWriter::Counts counts;
-    counts.conversions = m_conversions;
-    std::string_view previous;
     for (std::size_t at = 0; at < order.size(); ++at) {
         const std::uint32_t i = indexOf(order[at]);
         ownListInto(i, list);
         if (!list.empty()) {
+            ++counts.ownForms;
+            counts.ownBytes += list.size();
             ownAt.emplace_back(
                 static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(ownText.size()));
             ownText += list;
@@ -262,15 +278,11 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
         const auto rules = m_ruleFlags.find(i);
         if (rules != m_ruleFlags.end())
             ruleFlags.emplace(static_cast<std::uint32_t>(at), rules->second);
-        const std::string_view key = keyOf(i);
-        counts.count(previous, key, rules != m_ruleFlags.end(), list.size());
-        previous = key;
         sorted += spelling(i);
         lengths[at] = m_lengths[i];
         roles[at] = m_roles[i];
     }
     release(order);
-    release(keys);
     release(m_text);
     release(m_offsets);
     release(m_lengths);

@@ -67,8 +67,7 @@ private:
     std::vector<std::uint16_t> m_lengths;
     std::vector<std::uint8_t> m_roles;
     std::unordered_map<std::uint32_t, std::uint64_t> m_ruleFlags; // few forms have them
-    // Open addressing: the spelling's hash << 32 | its index + 1; 0 free.
-    std::vector<std::uint64_t> m_slots;
+    std::vector<std::uint32_t> m_slots; // open addressing (see kSlotIndex)
     std::vector<bool> m_plain; // whether the spelling is one of its forms' own
     std::vector<std::uint32_t> m_ownHead; // first record + 1, 0 for none; made when first needed
     std::vector<OwnRecord> m_own;
