@@ -19,23 +19,17 @@ namespace {
 constexpr std::size_t kEntriesLooked = 2000;
 constexpr std::size_t kMaxWordBytes = 100;
 
-void appendUtf8(char32_t c, std::string &out)
+// Written by ICU, as the index writes the own spellings; false for a code
+// point that UTF-8 cannot spell (a surrogate, or past U+10FFFF, which a
+// broken line may decode to).
+bool appendUtf8(char32_t c, std::string &out)
 {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    char bytes[U8_MAX_LENGTH];
+    std::int32_t length = 0;
+    UBool isError = false;
+    U8_APPEND(bytes, length, U8_MAX_LENGTH, static_cast<UChar32>(c), isError);
+    out.append(bytes, static_cast<std::size_t>(length));
+    return !isError;
 }
 
 bool has(const FlagList &flags, Flag flag)
@@ -81,13 +75,17 @@ std::vector<SelfTestWord> selfTestWords(std::string_view affText, std::string_vi
             && !has(flags, affixes.needAffix) && !has(flags, affixes.compounds.onlyInCompound)
             && !has(flags, forbidden)) {
             SelfTestWord word { entry.word, {} };
+            // A word with a character UTF-8 cannot spell is no word to
+            // ask an engine about.
+            bool spelt = true;
             if (decoder) {
                 for (const char32_t c : decoder->decode(entry.word))
-                    appendUtf8(c, word.utf8);
+                    spelt = appendUtf8(c, word.utf8) && spelt;
             } else {
                 word.utf8 = entry.word;
             }
-            words.push_back(std::move(word));
+            if (spelt)
+                words.push_back(std::move(word));
         }
         return ++looked < kEntriesLooked && words.size() < count;
     });

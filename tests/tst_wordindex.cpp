@@ -92,17 +92,19 @@ struct DamageRow {
 };
 
 // Forms whose letters fold: two spellings of "cote", a capital with a mark,
-// a mark written apart, ß, a Greek word, and a letter the checker converts (ICONV).
+// a mark written apart, ß, a Greek word, a Polish word with marked letters
+// beside ł, and a letter the checker converts (ICONV).
 constexpr char kOwnAff[]
     = "SET UTF-8\nICONV 2\nICONV \u017F s\nICONV \u2019 '\nSFX S Y 1\nSFX S 0 s .\n";
 constexpr char kOwnDic[]
-    = "7\nc\u00F4te/S\ncot\u00E9\ncote\n\u00C9cole\nbe\u0301be\u0301\nStra\u00DFe\n"
-      "\u03BB\u03CC\u03B3\u03BF\u03C2\n";
+    = "8\nc\u00F4te/S\ncot\u00E9\ncote\n\u00C9cole\nbe\u0301be\u0301\nStra\u00DFe\n"
+      "\u03BB\u03CC\u03B3\u03BF\u03C2\n\u017C\u00F3\u0142w\n";
 
 struct SelfTestRow {
     const char *name;
     QByteArray dic;
     QStringList words;
+    QByteArray encoding = {}; // SET's, when not the default (ISO8859-1)
 };
 
 using namespace FormRole;
@@ -457,6 +459,8 @@ private slots:
             { "a letter the index keeps as two", "strasse", { "Stra\u00DFe" } },
             // Greek letters share key bytes: the searches spread them, none is kept.
             { "letters filed beyond a to z", "\u03BB\u03BF\u03B3\u03BF\u03C3", {} },
+            // One such letter is enough, though the others are filed under a to z.
+            { "one letter filed beyond a to z", "zo\u0142w", {} },
         });
     }
     void ownSpellings()
@@ -548,13 +552,20 @@ private slots:
             { "fields after a blank", "2\na lot ph:alot\ncat\n", { "a lot", "cat" } },
             { "flags and escaped slashes", "2\nword/XY\none\\/two\n", { "word", "one/two" } },
             { "not those that need more", "4\nonly/O\nneeds/N\nbad/F\ncat\n", { "cat" } },
+            { "a letter of an 8-bit encoding, in UTF-8", "2\ncaf\xE9\ncat\n",
+                { "caf\u00E9", "cat" } },
+            // ED A0 80 decodes to a surrogate, which UTF-8 does not spell.
+            { "not one with a character UTF-8 cannot spell", "2\nx\xED\xA0\x80\ncat\n", { "cat" },
+                "UTF-8" },
         });
     }
     void selfTestWords()
     {
         QFETCH(SelfTestRow, row);
-        const auto words = ::selfTestWords("ONLYINCOMPOUND O\nNEEDAFFIX N\nFORBIDDENWORD F\n",
-            row.dic.constData(), Dialect::Nuspell);
+        QByteArray aff = "ONLYINCOMPOUND O\nNEEDAFFIX N\nFORBIDDENWORD F\n";
+        if (!row.encoding.isEmpty())
+            aff += "SET " + row.encoding + "\n";
+        const auto words = ::selfTestWords(aff.constData(), row.dic.constData(), Dialect::Nuspell);
         QStringList got;
         for (const SelfTestWord &word : words)
             got.append(QString::fromStdString(word.utf8));

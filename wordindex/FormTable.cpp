@@ -29,20 +29,50 @@ std::uint64_t sortCode(std::string_view key, std::uint32_t index)
     return (code << kIndexBits) | index;
 }
 
+// A slot of the table: the top byte of its spelling's hash, then the
+// spelling's number + 1 (0: a free slot), which the limit on forms keeps
+// below 2^24.
+constexpr std::uint32_t kSlotIndex = (std::uint32_t(1) << kIndexBits) - 1;
+
 std::uint32_t indexOf(std::uint64_t code)
 {
     return static_cast<std::uint32_t>(code & ((std::uint64_t(1) << kIndexBits) - 1));
 }
 
-// The key of a spelling: its letters in lower case, sorted. The small key
-// letters' bytes, taken unsigned, come in the order of their numbers.
-void keyInto(std::string_view spelling, std::string &key)
+bool byteBefore(char a, char b)
 {
-    key.resize(spelling.size());
-    std::ranges::transform(spelling, key.begin(), asciiLower);
-    std::ranges::sort(key, [](char a, char b) {
-        return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
-    });
+    return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+}
+
+// The key of a spelling, written at key (as many bytes as the spelling):
+// its letters in lower case, sorted. The small key letters' bytes, taken
+// unsigned, come in the order of their numbers.
+void keyInto(std::string_view spelling, char *key)
+{
+    // Most spellings are short: sorted by insertion, in place.
+    constexpr std::size_t kInsertionUpTo = 24;
+    const std::size_t size = spelling.size();
+    if (size > kInsertionUpTo) {
+        std::ranges::transform(spelling, key, asciiLower);
+        std::sort(key, key + size, byteBefore);
+        return;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        const char letter = asciiLower(spelling[i]);
+        std::size_t at = i;
+        for (; at > 0 && byteBefore(letter, key[at - 1]); --at)
+            key[at] = key[at - 1];
+        key[at] = letter;
+    }
+}
+
+// Whether a's text comes before b's with A to Z taken in small letters,
+// byte by byte unsigned, as std::string compares.
+bool lowerBefore(std::string_view a, std::string_view b)
+{
+    return std::ranges::lexicographical_compare(
+        a, b, byteBefore, [](char c) { return asciiLower(c); },
+        [](char c) { return asciiLower(c); });
 }
 
 // Frees what a container holds (assigning {} would keep its capacity).
@@ -59,6 +89,12 @@ FormTable::FormTable(std::size_t maxForms)
 {
 }
 
+bool keepsOwnSpellings(std::string_view spelling)
+{
+    return std::ranges::none_of(
+        spelling, [](char c) { return keyLetterNumber(c) >= int(kAsciiKeyLetters); });
+}
+
 void FormTable::grow()
 {
     std::vector<std::uint32_t> slots(m_slots.size() * 2, 0);
@@ -66,7 +102,7 @@ void FormTable::grow()
     for (const std::uint32_t entry : m_slots) {
         if (entry == 0)
             continue;
-        const std::string_view text = spelling(entry - 1);
+        const std::string_view text = spelling((entry & kSlotIndex) - 1);
         std::size_t at = XXH3_64bits(text.data(), text.size()) & mask;
         while (slots[at] != 0)
             at = (at + 1) & mask;
@@ -77,13 +113,7 @@ void FormTable::grow()
 
 void FormTable::addOwn(std::uint32_t i, std::string_view text, const std::string *own)
 {
-    // Letters filed under the shared key bytes (Greek, Cyrillic, ł) are left
-    // to the searches to spread over, as the typed letters tell them: such a
-    // key holds few letters, where a to z hold every marked Latin letter, and
-    // keeping them nearly doubled the index of an alphabet of its own
-    // (Russian's first start went from 87 to 236 MB).
-    if (std::ranges::any_of(
-            text, [](char c) { return keyLetterNumber(c) >= int(kAsciiKeyLetters); }))
+    if (!keepsOwnSpellings(text))
         return;
     if (!own || *own == text) {
         m_plain[i] = true;
@@ -133,10 +163,16 @@ void FormTable::add(
 {
     if (m_full || text.size() > std::numeric_limits<std::uint16_t>::max())
         return;
+    // The hash's top byte beside the spelling's number: only a spelling
+    // whose hash shares it has its text compared.
+    const std::uint64_t hash = XXH3_64bits(text.data(), text.size());
+    const auto tag = static_cast<std::uint32_t>(hash >> 56) << kIndexBits;
     const std::size_t mask = m_slots.size() - 1;
-    std::size_t at = XXH3_64bits(text.data(), text.size()) & mask;
-    while (m_slots[at] != 0) {
-        const std::uint32_t i = m_slots[at] - 1;
+    std::size_t at = hash & mask;
+    for (; m_slots[at] != 0; at = (at + 1) & mask) {
+        if ((m_slots[at] & ~kSlotIndex) != tag)
+            continue;
+        const std::uint32_t i = (m_slots[at] & kSlotIndex) - 1;
         if (spelling(i) == text) {
             m_roles[i] |= roles;
             if (ruleFlags != 0)
@@ -144,7 +180,6 @@ void FormTable::add(
             addOwn(i, text, own);
             return;
         }
-        at = (at + 1) & mask;
     }
     if (m_offsets.size() >= m_maxForms || m_text.size() + text.size() > 0xFFFF'FFFFu) {
         m_full = true;
@@ -158,7 +193,7 @@ void FormTable::add(
     if (ruleFlags != 0)
         m_ruleFlags[index] = ruleFlags;
     m_text += text;
-    m_slots[at] = index + 1;
+    m_slots[at] = tag | (index + 1);
     addOwn(index, text, own);
     // Half full at most, so that a probe ends soon.
     if (m_offsets.size() * 2 > m_slots.size())
@@ -168,44 +203,58 @@ void FormTable::add(
 WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
 {
     release(m_slots);
+    // Each spelling's key, made once, where its text is in m_text.
+    std::string keys(m_text.size(), '\0');
+    for (std::uint32_t i = 0; i < m_offsets.size(); ++i)
+        keyInto(spelling(i), keys.data() + m_offsets[i]);
+    const auto keyOf = [&](std::uint32_t i) {
+        return std::string_view(keys).substr(m_offsets[i], m_lengths[i]);
+    };
     // Sorted by key, then by the spelling in lower case, then in the order
     // met (so that of two spellings of a word the dictionary's first comes
     // first): as numbers for the keys' first letters, then within each run
     // of equal numbers by the whole comparison.
     std::vector<std::uint64_t> order(m_offsets.size());
-    std::string key;
-    for (std::uint32_t i = 0; i < m_offsets.size(); ++i) {
-        keyInto(spelling(i), key);
-        order[i] = sortCode(key, i);
-    }
+    for (std::uint32_t i = 0; i < m_offsets.size(); ++i)
+        order[i] = sortCode(keyOf(i), i);
     std::ranges::sort(order);
-    struct Tie {
-        std::string key;
-        std::string lower;
-        std::uint64_t code;
+    const auto before = [&](std::uint64_t a, std::uint64_t b) {
+        const std::string_view keyA = keyOf(indexOf(a));
+        const std::string_view keyB = keyOf(indexOf(b));
+        if (keyA != keyB)
+            return keyA < keyB;
+        const std::string_view textA = spelling(indexOf(a));
+        const std::string_view textB = spelling(indexOf(b));
+        if (lowerBefore(textA, textB))
+            return true;
+        return !lowerBefore(textB, textA) && a < b;
     };
-    std::vector<Tie> ties;
     const auto runOf = [](std::uint64_t code) { return code >> kIndexBits; };
     for (std::size_t run = 0; run < order.size();) {
         std::size_t end = run + 1;
         while (end < order.size() && runOf(order[end]) == runOf(order[run]))
             ++end;
-        if (end - run > 1) {
-            ties.clear();
-            for (std::size_t i = run; i < end; ++i) {
-                keyInto(spelling(indexOf(order[i])), key);
-                ties.push_back({ key, asciiLowered(spelling(indexOf(order[i]))), order[i] });
-            }
-            std::ranges::sort(ties, [](const Tie &a, const Tie &b) {
-                return std::tie(a.key, a.lower, a.code) < std::tie(b.key, b.lower, b.code);
-            });
-            for (std::size_t i = run; i < end; ++i)
-                order[i] = ties[i - run].code;
-        }
+        if (end - run > 1)
+            std::sort(
+                order.begin() + std::ptrdiff_t(run), order.begin() + std::ptrdiff_t(end), before);
         run = end;
     }
-    // The spellings copied out in that order, so that the passes below read
-    // them one after another rather than all over the table.
+    // What the index will hold, counted in that order (the own spellings
+    // as they are copied out below); the keys are then let go, so that
+    // they never add their size to that of the copies.
+    WordIndexWriter::Counts counts;
+    counts.conversions = m_conversions;
+    std::string_view previous;
+    for (const std::uint64_t code : order) {
+        const std::string_view key = keyOf(indexOf(code));
+        counts.count(previous, key, m_ruleFlags.contains(indexOf(code)));
+        previous = key;
+    }
+    release(keys);
+    // The spellings copied out in that order, so that the writer reads them
+    // one after another rather than all over the table. Their keys are made
+    // again as they are written: kept, they would add their text's size to
+    // the build's peak.
     std::string sorted;
     sorted.reserve(m_text.size());
     std::vector<std::uint16_t> lengths(order.size());
@@ -220,15 +269,18 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
         const std::uint32_t i = indexOf(order[at]);
         ownListInto(i, list);
         if (!list.empty()) {
+            ++counts.ownForms;
+            counts.ownBytes += list.size();
             ownAt.emplace_back(
                 static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(ownText.size()));
             ownText += list;
         }
+        const auto rules = m_ruleFlags.find(i);
+        if (rules != m_ruleFlags.end())
+            ruleFlags.emplace(static_cast<std::uint32_t>(at), rules->second);
         sorted += spelling(i);
         lengths[at] = m_lengths[i];
         roles[at] = m_roles[i];
-        if (const auto rules = m_ruleFlags.find(i); rules != m_ruleFlags.end())
-            ruleFlags.emplace(static_cast<std::uint32_t>(at), rules->second);
     }
     release(order);
     release(m_text);
@@ -245,33 +297,24 @@ WordIndex FormTable::write(const CompoundSettings &settings, bool giveBack)
     // process's peak size is what the user sees.
     if (giveBack)
         malloc_trim(0);
-    const auto ownOf = [&](std::size_t at, std::size_t &next) -> std::string_view {
-        if (next >= ownAt.size() || ownAt[next].first != at)
-            return {};
-        const std::size_t end = next + 1 < ownAt.size() ? ownAt[next + 1].second : ownText.size();
-        const std::size_t start = ownAt[next++].second;
-        return std::string_view(ownText).substr(start, end - start);
-    };
-    WordIndexWriter::Counts counts;
-    counts.conversions = m_conversions;
-    std::string previous;
+    WordIndexWriter writer(counts, settings);
     std::size_t offset = 0;
     std::size_t nextOwn = 0;
-    for (std::size_t at = 0; at < lengths.size(); offset += lengths[at++]) {
-        keyInto(std::string_view(sorted).substr(offset, lengths[at]), key);
-        counts.count(previous, key, ruleFlags.contains(static_cast<std::uint32_t>(at)),
-            ownOf(at, nextOwn).size());
-        std::swap(previous, key);
-    }
-    WordIndexWriter writer(counts, settings);
-    offset = 0;
-    nextOwn = 0;
+    std::string key;
     for (std::size_t at = 0; at < lengths.size(); offset += lengths[at++]) {
         const std::string_view form = std::string_view(sorted).substr(offset, lengths[at]);
-        keyInto(form, key);
+        key.resize(form.size());
+        keyInto(form, key.data());
+        std::string_view own;
+        if (nextOwn < ownAt.size() && ownAt[nextOwn].first == at) {
+            const std::size_t end
+                = nextOwn + 1 < ownAt.size() ? ownAt[nextOwn + 1].second : ownText.size();
+            own = std::string_view(ownText).substr(
+                ownAt[nextOwn].second, end - ownAt[nextOwn].second);
+            ++nextOwn;
+        }
         const auto rules = ruleFlags.find(static_cast<std::uint32_t>(at));
-        writer.add(
-            key, form, roles[at], rules == ruleFlags.end() ? 0 : rules->second, ownOf(at, nextOwn));
+        writer.add(key, form, roles[at], rules == ruleFlags.end() ? 0 : rules->second, own);
     }
     return writer.finish();
 }

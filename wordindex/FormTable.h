@@ -11,6 +11,14 @@
 #include <utility>
 #include <vector>
 
+// Whether the forms typed so keep their own spellings in the index: those
+// with a letter filed beyond a to z (Greek, Cyrillic, ł) keep none, so that
+// a builder need not make them. The searches spread the typed letters over
+// such a key, which holds few letters, where a to z hold every marked Latin
+// letter; keeping them nearly doubled the index of an alphabet of its own
+// (Russian's first start went from 87 to 236 MB).
+[[nodiscard]] bool keepsOwnSpellings(std::string_view spelling);
+
 // The typed spellings of a dictionary's forms while an index is built:
 // each spelling once, with the roles of every form that spells it and the
 // forms' own spellings (wordindex/OwnSpellings.h), in the order first met.
@@ -59,7 +67,7 @@ private:
     std::vector<std::uint16_t> m_lengths;
     std::vector<std::uint8_t> m_roles;
     std::unordered_map<std::uint32_t, std::uint64_t> m_ruleFlags; // few forms have them
-    std::vector<std::uint32_t> m_slots; // open addressing: spelling index + 1, 0 free
+    std::vector<std::uint32_t> m_slots; // open addressing (see kSlotIndex)
     std::vector<bool> m_plain; // whether the spelling is one of its forms' own
     std::vector<std::uint32_t> m_ownHead; // first record + 1, 0 for none; made when first needed
     std::vector<OwnRecord> m_own;

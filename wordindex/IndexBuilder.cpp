@@ -39,10 +39,18 @@ public:
             m_tooMany = true;
             return;
         }
-        const std::optional<std::string> own = m_own.of(form);
+        // Made only for a spelling that keeps it (most of an alphabet of
+        // its own keep none).
+        std::optional<std::string> own;
+        bool made = false;
         for (const std::string &spelling : m_spellings) {
-            if (!spelling.empty())
-                m_table.add(spelling, roles, ruleFlags, own ? &*own : nullptr);
+            if (spelling.empty())
+                continue;
+            if (!made && keepsOwnSpellings(spelling)) {
+                own = m_own.of(form);
+                made = true;
+            }
+            m_table.add(spelling, roles, ruleFlags, own ? &*own : nullptr);
         }
     }
     [[nodiscard]] bool tooMany() const { return m_tooMany; }

@@ -123,6 +123,10 @@ std::variant<StemIndex, std::string> StemIndex::build(std::shared_ptr<const Affi
         stemRefs.push_back(s);
         ++keyStem.back();
     }
+    // The stems are copied out: their first copy goes before the cores'
+    // index and the image, the build's largest blocks, are made.
+    std::vector<Stem>().swap(stems);
+    std::vector<char32_t>().swap(text);
     std::vector<std::uint32_t> flagStart(listOf.size() + 1, 0);
     for (const auto &[flags, list] : listOf)
         flagStart[list + 1] = static_cast<std::uint32_t>(flags.size());

@@ -65,7 +65,7 @@ public:
             if (spelling.empty() || spelling.size() > m_longest
                 || !fitsWithin(countLetters(spelling), m_letters))
                 continue;
-            if (!own)
+            if (!own && keepsOwnSpellings(spelling))
                 own = m_own.of(form);
             m_table.add(spelling, roles, ruleFlags, own ? &*own : nullptr);
         }

@@ -17,8 +17,11 @@ std::string WordIndex::keyOf(std::string_view word)
     // Sorted by the letters' numbers, as the tree holds them.
     LetterCounts counts = countLetters(word);
     std::string key;
-    for (std::size_t letter = 0; letter < kKeyLetters; ++letter)
-        key.append(counts[letter], keyLetterByte(letter));
+    key.reserve(word.size());
+    for (std::size_t letter = 0; letter < kKeyLetters; ++letter) {
+        if (counts[letter] != 0)
+            key.append(counts[letter], keyLetterByte(letter));
+    }
     return key;
 }
 
