@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOptions.h"
 #include "letters/Alphabet.h"
+#include "search/LooseSearch.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "wordforms/FormRole.h"
 #include "wordgames/GameRun.h"
+#include "wordgames/LooseTiles.h"
 #include "wordindex/IndexBuilder.h"
 
 #include <QTest>
@@ -60,6 +62,17 @@ struct OwnRow {
 const QSet<QString> kOwnAccepted { "côte", "coté", "cote", "École", "Straße", "STRASSE", "łza",
     "déréglementée", "crème", "tête", "Noël", "dômi", "dömi" };
 
+// Words from some tiles in tests/data/wordgames/own/da_DK: the lines printed.
+struct TilesRow {
+    const char *name;
+    const char *letters;
+    QStringList options;
+    QStringList lines;
+};
+
+// The checker takes a compound of re and då, as it takes the words listed.
+const QSet<QString> kTilesAccepted { "re", "då", "reda", "redå" };
+
 constexpr std::array kBothKinds { IndexKind::Forms, IndexKind::Stems };
 
 Alphabet alphabetOf(const char *language)
@@ -85,15 +98,15 @@ class TestCrosswordLetters : public QObject {
     {
         return queryFor(options, alphabetOf(language), language);
     }
-    static std::variant<GameQuery, std::string> queryFor(
-        const QStringList &options, const Alphabet &alphabet, const char *language)
+    static std::variant<GameQuery, std::string> queryFor(const QStringList &options,
+        const Alphabet &alphabet, const char *language, const QString &letters = {})
     {
         QCommandLineParser parser;
         const GameOptions games;
         games.addTo(parser);
         if (!parser.parse(QStringList { "tool" } + options))
             qFatal("%s", qPrintable(parser.errorText()));
-        auto read = games.read(parser, {});
+        auto read = games.read(parser, letters);
         if (const auto *refusal = std::get_if<CommandRefusal>(&read))
             qFatal("%s", qPrintable(refusal->message));
         GameQuery query = std::get<GameCommand>(read).query;
@@ -219,6 +232,46 @@ private slots:
             QStringList asked = script->asked;
             asked.sort();
             QCOMPARE(asked, row.asked);
+        }
+    }
+
+    // The tiles' spellings of a form the index keeps its own spellings of
+    // are asked only where they are one: another the checker takes (the
+    // blank as å) is a compound, left out without compounds.
+    void tilesOwnSpellings_data()
+    {
+        addRows<TilesRow>({
+            { "without compounds", "red?", { "--some", "--no-compounds" },
+                { "d\u00E5", "re", "reda" } },
+            { "with compounds", "red?", { "--some" }, { "d\u00E5", "re", "reda", "red\u00E5" } },
+        });
+    }
+    void tilesOwnSpellings()
+    {
+        QFETCH(TilesRow, row);
+        for (const IndexKind kind : kBothKinds) {
+            const WordIndexBuild build = buildWordIndexFromFiles(
+                QUORVEL_TEST_DATA "/wordgames/own/da_DK", Dialect::Nuspell, {}, nullptr, kind);
+            QVERIFY2(build.forms && build.alphabet, build.refusal.c_str());
+            const auto read = queryFor(row.options, *build.alphabet, "da_DK", row.letters);
+            QVERIFY(std::holds_alternative<GameQuery>(read));
+            GameQuery query = std::get<GameQuery>(read);
+            // The tiles over the alphabet, as the command line makes them.
+            const LooseAlphabet loose("da_DK", build.alphabet->letters());
+            auto tiles = LooseTiles::of(query.pool, loose, build.alphabet->letters());
+            QVERIFY(std::holds_alternative<LooseTiles>(tiles));
+            query.looseTiles = &std::get<LooseTiles>(tiles);
+            const FormsWithin within
+                = build.forms->withinUpTo(query.pool.reach(), query.pool.size());
+            QVERIFY(within.index);
+            const auto script = std::make_shared<CheckerScript>(kTilesAccepted);
+            ScriptedChecker checker(script);
+            const GameOutcome outcome = playGame(query, *within.index, checker);
+            QStringList lines;
+            for (const GameResult &result : outcome.results)
+                lines.append(QString::fromStdString(result.words.front()));
+            lines.sort();
+            QCOMPARE(lines, row.lines);
         }
     }
 

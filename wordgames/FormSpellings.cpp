@@ -90,11 +90,6 @@ bool CrosswordSpeller::spellCompound(const std::string &word, std::vector<Crossw
     return true;
 }
 
-bool CrosswordSpeller::asksOwnSpellings(const WordIndex::Forms &forms, std::size_t i)
-{
-    return ownLetters(forms, i);
-}
-
 bool CrosswordSpeller::ownLetters(const WordIndex::Forms &forms, std::size_t i)
 {
     m_own.clear();
@@ -192,4 +187,39 @@ bool CrosswordSpeller::spread(std::string_view form, std::vector<std::string> &o
         out.push_back(std::move(spelling));
     });
     return true;
+}
+
+TileOwnSpellings::TileOwnSpellings(const WordIndex &index, const LooseTiles &tiles)
+    : m_index(index)
+    , m_tiles(tiles)
+{
+}
+
+bool TileOwnSpellings::keeps(const WordIndex::Forms &forms, std::size_t f)
+{
+    // An index of key letters only (a player's list) keeps none at all.
+    return m_index.ownSpellingForms() > 0 && m_index.spellingsOf(forms, f, m_spellings);
+}
+
+bool TileOwnSpellings::of(const WordIndex::Forms &forms, const std::vector<std::size_t> &words)
+{
+    m_own.clear();
+    for (const std::size_t f : words) {
+        if (!keeps(forms, f))
+            return false;
+        for (const std::string &spelling : m_spellings)
+            m_own.push_back(m_tiles.caseless(spelling));
+    }
+    return true;
+}
+
+bool TileOwnSpellings::holds(const std::string &word) const
+{
+    std::string read = m_tiles.caseless(word);
+    for (const auto &[from, to] : m_index.conversions()) {
+        for (std::size_t at = read.find(from); at != std::string::npos;
+             at = read.find(from, at + to.size()))
+            read.replace(at, from.size(), to);
+    }
+    return std::ranges::find(m_own, read) != m_own.end();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "wordgames/GameLetters.h"
+#include "wordgames/LooseTiles.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/WordIndex.h"
 
@@ -51,9 +52,6 @@ public:
         const std::string &lower, std::vector<CrosswordSpelling> &out);
     // A compound, in small letters (its parts keep no own spellings of it).
     bool spellCompound(const std::string &word, std::vector<CrosswordSpelling> &out);
-    // Whether the forms' i-th form is asked in its own spellings alone: a
-    // compound of the same letters may then spell it in more ways.
-    [[nodiscard]] bool asksOwnSpellings(const WordIndex::Forms &forms, std::size_t i);
 
 private:
     bool ownLetters(const WordIndex::Forms &forms, std::size_t i);
@@ -87,3 +85,27 @@ void keepOneSpelling(std::vector<Word> &words, const GameLetters &letters, TextO
             words.push_back(std::move(keyed[i].second));
     }
 }
+
+// Of the spellings the tiles make of a word's key letters, those the word
+// is asked in where the index keeps its own spellings: only those (the
+// checker takes another only as a compound: re and då make redå, not a
+// spelling of the listed reda).
+class TileOwnSpellings {
+public:
+    TileOwnSpellings(const WordIndex &index, const LooseTiles &tiles);
+
+    // Whether the index keeps the forms' f-th form's own spellings.
+    [[nodiscard]] bool keeps(const WordIndex::Forms &forms, std::size_t f);
+    // Takes the own spellings of the forms' words-th forms (a word alike
+    // but for case); false when one keeps none: any spelling is asked.
+    bool of(const WordIndex::Forms &forms, const std::vector<std::size_t> &words);
+    // Whether a spelling the tiles make is one of those taken, case folded
+    // and each letter the checker converts (ICONV) read as the one it becomes.
+    [[nodiscard]] bool holds(const std::string &word) const;
+
+private:
+    const WordIndex &m_index;
+    const LooseTiles &m_tiles;
+    std::vector<std::string> m_own; // case folded
+    std::vector<std::string> m_spellings;
+};

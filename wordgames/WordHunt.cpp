@@ -57,6 +57,7 @@ public:
         , m_query(query)
         , m_tiles(*query.tiles)
         , m_result(result)
+        , m_own(index, *query.tiles)
     {
         if (query.spread)
             m_speller.emplace(index, *query.spread, query.place, kMaxSpellings);
@@ -93,6 +94,7 @@ public:
             }
             if (m_query.wanted && !m_query.wanted(m_lower))
                 continue;
+            m_ownOnly = m_own.of(forms, m_words);
             spellAndJudge();
         }
     }
@@ -110,11 +112,12 @@ public:
             if ((forms.roles[f] & FormRole::Word)
                 && std::ranges::equal(
                     forms[f], word, [](char a, char b) { return asciiLower(a) == b; })
-                && !(m_speller && m_speller->asksOwnSpellings(forms, f)))
+                && !m_own.keeps(forms, f))
                 return;
         }
         m_lower = word;
         m_spellings.clear();
+        m_ownOnly = false;
         // A crossword's compound is spread over the alphabet's letters,
         // each spelling asked.
         if (m_speller) {
@@ -177,7 +180,7 @@ private:
     void spellAndJudge()
     {
         m_tiles.spell(m_lower, [this](const std::string &word, const LetterCounts &counts) {
-            if (!fitsWithin(m_query.held, counts))
+            if (!fitsWithin(m_query.held, counts) || (m_ownOnly && !m_own.holds(word)))
                 return;
             ++m_result.candidates;
             m_counts = counts;
@@ -278,6 +281,10 @@ private:
     std::vector<std::size_t> m_words; // the numbers of those forms
     std::optional<CrosswordSpeller> m_speller; // of a crossword beyond the key letters
     std::vector<CrosswordSpelling> m_crossword;
+    // The tiles' spellings of a form the index keeps its own spellings of
+    // are asked only where they are one of those.
+    TileOwnSpellings m_own;
+    bool m_ownOnly = false;
     std::size_t m_tooMany = 0;
     std::unordered_set<std::string> m_judged; // spellings in lower case
     std::vector<std::string> m_asked; // of the spelling judged
