@@ -216,7 +216,7 @@ private slots:
             QVERIFY2(build.forms && build.alphabet, build.refusal.c_str());
             const auto read = queryFor({ "--pattern", row.pattern }, *build.alphabet, "fr");
             QVERIFY(std::holds_alternative<GameQuery>(read));
-            const GameQuery &query = std::get<GameQuery>(read);
+            const auto &query = std::get<GameQuery>(read);
             const FormsWithin within
                 = build.forms->withinUpTo(query.pool.reach(), query.pattern->letters());
             QVERIFY(within.index);
@@ -255,7 +255,7 @@ private slots:
             QVERIFY2(build.forms && build.alphabet, build.refusal.c_str());
             const auto read = queryFor(row.options, *build.alphabet, "da_DK", row.letters);
             QVERIFY(std::holds_alternative<GameQuery>(read));
-            GameQuery query = std::get<GameQuery>(read);
+            auto query = std::get<GameQuery>(read);
             // The tiles over the alphabet, as the command line makes them.
             const LooseAlphabet loose("da_DK", build.alphabet->letters());
             auto tiles = LooseTiles::of(query.pool, loose, build.alphabet->letters());

@@ -74,6 +74,7 @@ template<typename Word, typename TextOf>
 void keepOneSpelling(std::vector<Word> &words, const GameLetters &letters, TextOf textOf)
 {
     std::vector<std::pair<std::string, Word>> keyed;
+    keyed.reserve(words.size());
     for (Word &word : words)
         keyed.emplace_back(letters.lower(textOf(word)), std::move(word));
     std::ranges::stable_sort(keyed, {}, [&textOf](const auto &word) {
