@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GameOptions.h"
 #include "letters/Alphabet.h"
+#include "search/LooseSearch.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "wordforms/FormRole.h"
 #include "wordgames/GameRun.h"
+#include "wordgames/LooseTiles.h"
 #include "wordindex/IndexBuilder.h"
 
 #include <QTest>
+#include <array>
 
 namespace {
 
@@ -45,6 +48,33 @@ const std::vector<std::pair<std::string, std::uint8_t>> kForms { { "ano", Word }
 const QSet<QString> kAccepted { "año", "ano", "caña", "cana", "café", "niño", "Haus", "Tür",
     "Haustür", "Hause", "Öl", "McTür", "flan", "ﬂan" };
 
+// A crossword in a dictionary whose index keeps the words' own spellings:
+// the lines printed and every string the checker was asked.
+struct OwnRow {
+    const char *name;
+    const char *pattern;
+    QStringList lines;
+    QStringList asked;
+};
+
+// What the checker takes of tests/data/wordgames/own/fr: its words, a
+// compound of its parts, and a word in capitals where ß becomes SS.
+const QSet<QString> kOwnAccepted { "côte", "coté", "cote", "École", "Straße", "STRASSE", "łza",
+    "déréglementée", "crème", "tête", "Noël", "dômi", "dömi" };
+
+// Words from some tiles in tests/data/wordgames/own/da_DK: the lines printed.
+struct TilesRow {
+    const char *name;
+    const char *letters;
+    QStringList options;
+    QStringList lines;
+};
+
+// The checker takes a compound of re and då, as it takes the words listed.
+const QSet<QString> kTilesAccepted { "re", "då", "reda", "redå" };
+
+constexpr std::array kBothKinds { IndexKind::Forms, IndexKind::Stems };
+
 Alphabet alphabetOf(const char *language)
 {
     std::vector<std::string> letters;
@@ -66,17 +96,22 @@ class TestCrosswordLetters : public QObject {
     static std::variant<GameQuery, std::string> queryFor(
         const QStringList &options, const char *language)
     {
+        return queryFor(options, alphabetOf(language), language);
+    }
+    static std::variant<GameQuery, std::string> queryFor(const QStringList &options,
+        const Alphabet &alphabet, const char *language, const QString &letters = {})
+    {
         QCommandLineParser parser;
         const GameOptions games;
         games.addTo(parser);
         if (!parser.parse(QStringList { "tool" } + options))
             qFatal("%s", qPrintable(parser.errorText()));
-        auto read = games.read(parser, {});
+        auto read = games.read(parser, letters);
         if (const auto *refusal = std::get_if<CommandRefusal>(&read))
             qFatal("%s", qPrintable(refusal->message));
         GameQuery query = std::get<GameCommand>(read).query;
-        if (auto outside = bindLetters(
-                query, std::make_shared<const GameLetters>(alphabetOf(language), language)))
+        if (auto outside
+            = bindLetters(query, std::make_shared<const GameLetters>(alphabet, language)))
             return std::move(*outside);
         return query;
     }
@@ -149,6 +184,95 @@ private slots:
         QCOMPARE(lines, row.lines);
         QCOMPARE(!outcome.unfinished.empty(), row.unfinished);
         QCOMPARE(outcome.leftOut, row.leftOut);
+    }
+
+    // A form the index keeps its own spellings of is asked in those alone,
+    // in the cases the checker may take them, and in capitals where a
+    // letter becomes two; one it keeps none of (ł is filed beyond a to z)
+    // is spread over the letters under its key letters, as is a compound
+    // that spells a form's key letters.
+    void ownSpellings_data()
+    {
+        addRows<OwnRow>({
+            { "two own spellings and the plain one", "c?t?", { "cote", "coté", "côte" },
+                { "cote", "coté", "côte" } },
+            { "a capital with its mark", "?cole", { "École" }, { "École", "école" } },
+            // Straße under the key letters "strasse" too: in capitals it fills seven squares.
+            { "a letter that is two in capitals", "stras?e", { "STRASSE" },
+                { "STRASSE", "strasse" } },
+            // Five e in the alphabet: 15,625 spreads of its key letters.
+            { "six e of many marks", "?????????????", { "déréglementée" }, { "déréglementée" } },
+            { "a letter filed beyond a to z", "?za", { "łza" }, { "łza" } },
+            { "a compound of a form's key letters", "d?mi", { "dômi", "dömi" },
+                { "DOMI", "Domi", "domi", "dômi", "dömi" } },
+        });
+    }
+    void ownSpellings()
+    {
+        QFETCH(OwnRow, row);
+        for (const IndexKind kind : kBothKinds) {
+            const WordIndexBuild build = buildWordIndexFromFiles(
+                QUORVEL_TEST_DATA "/wordgames/own/fr", Dialect::Nuspell, {}, nullptr, kind);
+            QVERIFY2(build.forms && build.alphabet, build.refusal.c_str());
+            const auto read = queryFor({ "--pattern", row.pattern }, *build.alphabet, "fr");
+            QVERIFY(std::holds_alternative<GameQuery>(read));
+            const auto &query = std::get<GameQuery>(read);
+            const FormsWithin within
+                = build.forms->withinUpTo(query.pool.reach(), query.pattern->letters());
+            QVERIFY(within.index);
+            const auto script = std::make_shared<CheckerScript>(kOwnAccepted);
+            ScriptedChecker checker(script);
+            const GameOutcome outcome = playGame(query, *within.index, checker);
+            QStringList lines;
+            for (const GameResult &result : outcome.results)
+                lines.append(QString::fromStdString(result.words.front()));
+            lines.sort();
+            QCOMPARE(lines, row.lines);
+            QVERIFY(outcome.unfinished.empty());
+            QStringList asked = script->asked;
+            asked.sort();
+            QCOMPARE(asked, row.asked);
+        }
+    }
+
+    // The tiles' spellings of a form the index keeps its own spellings of
+    // are asked only where they are one: another the checker takes (the
+    // blank as å) is a compound, left out without compounds.
+    void tilesOwnSpellings_data()
+    {
+        addRows<TilesRow>({
+            { "without compounds", "red?", { "--some", "--no-compounds" },
+                { "d\u00E5", "re", "reda" } },
+            { "with compounds", "red?", { "--some" }, { "d\u00E5", "re", "reda", "red\u00E5" } },
+        });
+    }
+    void tilesOwnSpellings()
+    {
+        QFETCH(TilesRow, row);
+        for (const IndexKind kind : kBothKinds) {
+            const WordIndexBuild build = buildWordIndexFromFiles(
+                QUORVEL_TEST_DATA "/wordgames/own/da_DK", Dialect::Nuspell, {}, nullptr, kind);
+            QVERIFY2(build.forms && build.alphabet, build.refusal.c_str());
+            const auto read = queryFor(row.options, *build.alphabet, "da_DK", row.letters);
+            QVERIFY(std::holds_alternative<GameQuery>(read));
+            auto query = std::get<GameQuery>(read);
+            // The tiles over the alphabet, as the command line makes them.
+            const LooseAlphabet loose("da_DK", build.alphabet->letters());
+            auto tiles = LooseTiles::of(query.pool, loose, build.alphabet->letters());
+            QVERIFY(std::holds_alternative<LooseTiles>(tiles));
+            query.looseTiles = &std::get<LooseTiles>(tiles);
+            const FormsWithin within
+                = build.forms->withinUpTo(query.pool.reach(), query.pool.size());
+            QVERIFY(within.index);
+            const auto script = std::make_shared<CheckerScript>(kTilesAccepted);
+            ScriptedChecker checker(script);
+            const GameOutcome outcome = playGame(query, *within.index, checker);
+            QStringList lines;
+            for (const GameResult &result : outcome.results)
+                lines.append(QString::fromStdString(result.words.front()));
+            lines.sort();
+            QCOMPARE(lines, row.lines);
+        }
     }
 
     // An index of stems makes no form longer than a crossword's word, but

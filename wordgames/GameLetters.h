@@ -48,6 +48,12 @@ public:
     // under a key letter (a byte of a form: a to z, another key byte).
     // A to Z in capitals give those letters in capitals.
     [[nodiscard]] const std::vector<std::string> &lettersUnder(char key) const;
+    // Whether the letter (small, capital or title case) is one of the
+    // alphabet's; any is when the alphabet is not known.
+    [[nodiscard]] bool holds(const std::string &letter) const
+    {
+        return !m_known || m_keys.contains(letter);
+    }
     // Whether a form of the index stands for spellings other than itself:
     // some letter of the alphabet is filed under a key letter not its own (é, ж).
     [[nodiscard]] bool beyondKeys() const { return m_beyondKeys; }

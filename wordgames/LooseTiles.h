@@ -86,8 +86,10 @@ public:
     // Whether two words are one loosely: letter by letter the same loose letter.
     [[nodiscard]] bool sameLoosely(std::string_view a, std::string_view b) const;
 
-private:
+    // The word with case folded.
     [[nodiscard]] std::string caseless(std::string_view word) const;
+
+private:
     [[nodiscard]] std::size_t capitals(std::string_view word) const;
 
     struct Option {

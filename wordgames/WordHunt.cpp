@@ -18,8 +18,10 @@
 #include <atomic>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <thread>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -44,7 +46,7 @@ constexpr std::size_t kParallelFrom = 8192;
 // pool with blanks walks more of it than the letters of a word do.
 constexpr std::size_t kMaxCompoundSteps = 50'000'000;
 
-// Spellings of one form asked at most (FormSpellings.h).
+// Strings of one word a crossword asks at most (FormSpellings.h).
 constexpr std::size_t kMaxSpellings = 4096;
 
 class Hunt {
@@ -55,7 +57,10 @@ public:
         , m_query(query)
         , m_tiles(*query.tiles)
         , m_result(result)
+        , m_own(index, *query.tiles)
     {
+        if (query.spread)
+            m_speller.emplace(index, *query.spread, query.place, kMaxSpellings);
     }
 
     // The key's forms that may stand alone, a word each of those alike but
@@ -69,23 +74,27 @@ public:
             m_lower.assign(forms[first]);
             std::ranges::transform(m_lower, m_lower.begin(), asciiLower);
             m_spellings.clear();
+            m_words.clear();
             for (; end < forms.size(); ++end) {
                 const std::string_view form = forms[end];
                 if (!std::ranges::equal(
                         form, m_lower, [](char a, char b) { return asciiLower(a) == b; }))
                     break;
-                if (forms.roles[end] & FormRole::Word)
+                if (forms.roles[end] & FormRole::Word) {
                     m_spellings.push_back(form);
+                    m_words.push_back(end);
+                }
             }
             first = end;
             if (m_spellings.empty())
                 continue;
-            if (m_query.spread) {
-                judgeSpellings();
+            if (m_speller) {
+                judgeSpellings(m_speller->spellForms(forms, m_words, m_lower, m_crossword));
                 continue;
             }
             if (m_query.wanted && !m_query.wanted(m_lower))
                 continue;
+            m_ownOnly = m_own.of(forms, m_words);
             spellAndJudge();
         }
     }
@@ -98,17 +107,21 @@ public:
             return;
         const auto forms = m_index.formsFor(WordIndex::keyOf(word));
         for (std::size_t f = 0; f < forms.size(); ++f) {
+            // A crossword asks a form its own spellings alone: the compound
+            // may spell it in more ways.
             if ((forms.roles[f] & FormRole::Word)
                 && std::ranges::equal(
-                    forms[f], word, [](char a, char b) { return asciiLower(a) == b; }))
+                    forms[f], word, [](char a, char b) { return asciiLower(a) == b; })
+                && !m_own.keeps(forms, f))
                 return;
         }
         m_lower = word;
         m_spellings.clear();
+        m_ownOnly = false;
         // A crossword's compound is spread over the alphabet's letters,
         // each spelling asked.
-        if (m_query.spread) {
-            judgeSpellings();
+        if (m_speller) {
+            judgeSpellings(m_speller->spellCompound(word, m_crossword));
             return;
         }
         m_sure = sure;
@@ -120,22 +133,24 @@ public:
     [[nodiscard]] std::size_t tooMany() const { return m_tooMany; }
 
 private:
-    // Each spelling of the form in lower case and of the forms alike but
-    // for case that the query wants: in lower case, as the dictionary
-    // spells the form, capitalised, in capitals; the first the checker takes.
-    void judgeSpellings()
+    // Each spelling of a crossword in lower case that the query wants, as
+    // spelt: in lower case, as the dictionary spells the forms alike but
+    // for case, capitalised, in capitals; the first the checker takes.
+    void judgeSpellings(bool spelt)
     {
-        const GameLetters &letters = *m_query.spread;
-        std::vector<std::vector<std::string>> spread(m_spellings.size() + 1);
-        if (!formSpellings(m_lower, letters, m_query.place, kMaxSpellings, spread[0])) {
+        if (!spelt) {
             ++m_tooMany;
             return;
         }
-        for (std::size_t s = 0; s < m_spellings.size(); ++s)
-            (void)formSpellings(m_spellings[s], letters, m_query.place, SIZE_MAX, spread[s + 1]);
+        const GameLetters &letters = *m_query.spread;
         std::vector<std::string> asked;
-        for (std::size_t k = 0; k < spread[0].size(); ++k) {
-            const std::string &lower = spread[0][k];
+        for (std::size_t k = 0; k < m_crossword.size();) {
+            const std::string &lower = m_crossword[k].lower;
+            // Those of one word in small letters come together.
+            std::size_t end = k + 1;
+            while (end < m_crossword.size() && m_crossword[end].lower == lower)
+                ++end;
+            const std::size_t begin = std::exchange(k, end);
             // Forms of other stems may spell it too.
             if ((m_query.wanted && !m_query.wanted(lower)) || !m_judged.insert(lower).second)
                 continue;
@@ -154,9 +169,8 @@ private:
             if (askOnce(lower))
                 continue;
             bool found = false;
-            // The spellings of a cased form follow the lower case one's, letter for letter.
-            for (std::size_t s = 1; s < spread.size() && !found; ++s)
-                found = k < spread[s].size() && askOnce(spread[s][k]);
+            for (std::size_t c = begin; c < end && !found; ++c)
+                found = !m_crossword[c].cased.empty() && askOnce(m_crossword[c].cased);
             if (found || askOnce(letters.title(lower)))
                 continue;
             (void)askOnce(letters.upper(lower));
@@ -166,7 +180,7 @@ private:
     void spellAndJudge()
     {
         m_tiles.spell(m_lower, [this](const std::string &word, const LetterCounts &counts) {
-            if (!fitsWithin(m_query.held, counts))
+            if (!fitsWithin(m_query.held, counts) || (m_ownOnly && !m_own.holds(word)))
                 return;
             ++m_result.candidates;
             m_counts = counts;
@@ -264,6 +278,13 @@ private:
     WordHunt &m_result;
     std::string m_lower;
     std::vector<std::string_view> m_spellings;
+    std::vector<std::size_t> m_words; // the numbers of those forms
+    std::optional<CrosswordSpeller> m_speller; // of a crossword beyond the key letters
+    std::vector<CrosswordSpelling> m_crossword;
+    // The tiles' spellings of a form the index keeps its own spellings of
+    // are asked only where they are one of those.
+    TileOwnSpellings m_own;
+    bool m_ownOnly = false;
     std::size_t m_tooMany = 0;
     std::unordered_set<std::string> m_judged; // spellings in lower case
     std::vector<std::string> m_asked; // of the spelling judged
@@ -375,18 +396,8 @@ WordHunt huntWords(
         result.questions += part.questions;
     }
     if (query.spread) {
-        // Threads may have judged one spelling each: the first in lower case is kept.
-        std::vector<std::pair<std::string, FoundWord>> keyed;
-        for (FoundWord &word : result.words)
-            keyed.emplace_back(query.spread->lower(word.text), std::move(word));
-        std::ranges::stable_sort(keyed, {}, [](const auto &word) {
-            return std::pair(std::string_view(word.first), word.first != word.second.text);
-        });
-        result.words.clear();
-        for (std::size_t i = 0; i < keyed.size(); ++i) {
-            if (i == 0 || keyed[i].first != keyed[i - 1].first)
-                result.words.push_back(std::move(keyed[i].second));
-        }
+        keepOneSpelling(result.words, *query.spread,
+            [](const FoundWord &word) -> const std::string & { return word.text; });
     } else
         hunted.tiles->keepOneCase(
             result.words, [](const FoundWord &word) -> const std::string & { return word.text; });
