@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundSearch.h"
+#include "candidates/CompoundSpellings.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
@@ -53,6 +54,18 @@ QString enumerated(const std::string &letters, SpellChecker &checker)
     return resultFor(list).text;
 }
 
+// A compound's letters, and the spellings its parts give it.
+struct SpellingsRow {
+    const char *name;
+    const char *aff;
+    const char *dic;
+    const char *word;
+    QStringList spellings;
+    bool whole;
+};
+
+constexpr char kBeginEnd[] = "SET UTF-8\nCOMPOUNDBEGIN B\nCOMPOUNDEND E\nCOMPOUNDMIN 2\n";
+
 } // namespace
 
 class TestCompoundLetters : public QObject {
@@ -99,6 +112,49 @@ private slots:
                 row.named);
             QCOMPARE(sorted(compoundCandidates(*index, *keys).words), row.namedByKeys);
         }
+    }
+
+    void spellings_data()
+    {
+        addRows<SpellingsRow>({
+            { "each part as the dictionary spells it", kBeginEnd,
+                "3\nhaus/BE\nt\xc3\xbcr/BE\nfu\xc3\x9f/BE\n", "haustur", { "haust\xc3\xbcr" },
+                true },
+            { "a part of another length (ß filed as ss)", kBeginEnd,
+                "3\nhaus/BE\nt\xc3\xbcr/BE\nfu\xc3\x9f/BE\n", "fusshaus", { "fu\xc3\x9fhaus" },
+                true },
+            { "a part only where its role lets it stand", kBeginEnd, "2\nhaus/B\nt\xc3\xbcr/E\n",
+                "turhaus", {}, true },
+            { "every spelling of a key's forms", kBeginEnd, "3\nhaus/BE\nt\xc3\xbcr/BE\ntur/BE\n",
+                "haustur", { "haustur", "haust\xc3\xbcr" }, true },
+            { "a letter the part before lends (SIMPLIFIEDTRIPLE)",
+                "SET UTF-8\nCOMPOUNDFLAG X\nCOMPOUNDMIN 2\nCHECKCOMPOUNDTRIPLE\nSIMPLIFIEDTRIPLE\n",
+                "2\n\xc3\xa4"
+                "bb/X\nb\xc3\xa7"
+                "d/X\n",
+                "abbcd",
+                { "\xc3\xa4"
+                  "bb\xc3\xa7"
+                  "d" },
+                true },
+            { "letters a rule replaces at a boundary: not whole",
+                "COMPOUNDFLAG X\nCHECKCOMPOUNDPATTERN 1\nCHECKCOMPOUNDPATTERN o b z\n",
+                "2\nfooo/X\nbbar/X\n", "foozbar", {}, false },
+        });
+    }
+
+    // The spellings a compound's splits give it, and whether they are all.
+    void spellings()
+    {
+        QFETCH(SpellingsRow, row);
+        const WordIndexBuild build = buildWordIndex(row.aff, row.dic);
+        QVERIFY2(build.forms, build.refusal.c_str());
+        const auto index = build.forms->within(row.word).index;
+        QVERIFY(index);
+        std::vector<std::string> joined;
+        const bool whole = joinedSpellings(compoundSplits(*index, row.word), 100, joined);
+        QCOMPARE(sorted(joined), row.spellings);
+        QCOMPARE(whole, row.whole);
     }
 };
 
