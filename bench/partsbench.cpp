@@ -8,6 +8,7 @@
 // whole indexed search of them on every core with a budget that does not
 // stop it: its words, questions and time, the answer the enumeration defines.
 // Usage: quorvel-partsbench [--judge] [--most N] [--sample N] LETTERS DICTIONARY...
+#include "candidates/CompoundSpellings.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
@@ -95,6 +96,30 @@ void sample(SpellChecker &checker, const CompoundCandidates &compounds, const st
     std::fflush(stdout);
 }
 
+// The spellings the parts of the first candidates give them (compoundSplits):
+// how many, how many words they leave to spreading, and how long it takes.
+void partSpellings(const WordIndex &index, const CompoundCandidates &compounds, std::size_t count)
+{
+    if (count == 0 || compounds.words.empty())
+        return;
+    const auto start = std::chrono::steady_clock::now();
+    std::size_t words = 0;
+    std::size_t whole = 0;
+    std::size_t spellings = 0;
+    std::vector<std::string> joined;
+    for (; words < std::min(count, compounds.words.size()); ++words) {
+        if (joinedSpellings(compoundSplits(index, compounds.words[words]), 4096, joined)) {
+            ++whole;
+            spellings += joined.size();
+        }
+    }
+    std::printf("  parts' spellings of %zu candidates: %zu whole, %.2f spellings each, %.1f us "
+                "a candidate\n",
+        words, whole, whole ? static_cast<double>(spellings) / static_cast<double>(whole) : 0.0,
+        1e6 * seconds(std::chrono::steady_clock::now() - start) / static_cast<double>(words));
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -116,6 +141,10 @@ int main(int argc, char **argv)
         QStringLiteral("Asks the checker about this many of the candidates (letters A to Z)."),
         QStringLiteral("n"), QStringLiteral("0"));
     parser.addOption(sampleOption);
+    const QCommandLineOption spellingsOption(QStringLiteral("spellings"),
+        QStringLiteral("The spellings the parts give this many of the candidates."),
+        QStringLiteral("n"), QStringLiteral("0"));
+    parser.addOption(spellingsOption);
     const QCommandLineOption formsOption(QStringLiteral("forms"),
         QStringLiteral("Only the forms filed under these key letters: roles and own spellings."),
         QStringLiteral("keys"));
@@ -161,8 +190,9 @@ int main(int argc, char **argv)
         if (!within.index)
             continue;
         (void)countOne(*within.index, letters, most, false);
-        sample(*checker, countOne(*within.index, letters, most, true), letters,
-            parser.value(sampleOption).toULongLong(), 40);
+        const CompoundCandidates cut = countOne(*within.index, letters, most, true);
+        sample(*checker, cut, letters, parser.value(sampleOption).toULongLong(), 40);
+        partSpellings(*within.index, cut, parser.value(spellingsOption).toULongLong());
         if (!parser.isSet(judgeOption))
             continue;
         CompoundBudget budget = compoundBudgetFor(letters.size());
