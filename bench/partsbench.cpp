@@ -36,7 +36,7 @@ CompoundCandidates countOne(
     CompoundBudget budget = compoundBudgetFor(letters.size());
     budget.maxCandidates = most;
     const auto start = std::chrono::steady_clock::now();
-    const CompoundCandidates compounds = compoundCandidates(index, keys, budget,
+    CompoundCandidates compounds = compoundCandidates(index, keys, budget,
         typedCapitals(each, keys), typed ? std::optional(TypedLetters(each, keys)) : std::nullopt);
     std::printf("  %-22s %10zu candidates (%zu sure) in %.2f s%s%s\n",
         typed ? "capitals and letters:" : "capitals only:", compounds.words.size(),
