@@ -192,7 +192,8 @@ std::optional<Figures> measure(const std::filesystem::path &base,
             const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
             const FormsWithin within = offer.index->within(keys);
             if (within.index)
-                (void)compoundCandidates(*within.index, keys, {}, typedCapitals(each, keys));
+                (void)compoundCandidates(
+                    *within.index, keys, {}, typedCapitals(each, keys), TypedLetters(each, keys));
             (length == 12 ? index12 : index20)
                 .push_back(milliseconds(std::chrono::steady_clock::now() - own));
             if (length == 12) {
@@ -287,7 +288,8 @@ void probe(const std::filesystem::path &base, const std::filesystem::path &helpe
     const std::vector<std::string> each = lettersOf(letters);
     const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
     if (within.index)
-        compounds = compoundCandidates(*within.index, keys, budget, typedCapitals(each, keys));
+        compounds = compoundCandidates(
+            *within.index, keys, budget, typedCapitals(each, keys), TypedLetters(each, keys));
     const auto compoundsDone = std::chrono::steady_clock::now();
     const double compoundsCpu
         = 1e3 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;

@@ -4,10 +4,12 @@
 
 // The whole-word search's compounds: the strings of exactly the letters.
 CompoundCandidates compoundCandidates(const WordIndex &index, std::string_view letters,
-    const CompoundBudget &budget, const std::optional<LetterCounts> &capitals)
+    const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
+    const std::optional<TypedLetters> &typed)
 {
     CompoundQuery query;
     query.capitals = capitals;
+    query.typed = typed;
     query.pool.counts = countLetters(letters);
     if (query.pool.letters() != letters.size())
         return {};

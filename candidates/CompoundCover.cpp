@@ -51,7 +51,8 @@ bool addText(LetterCounts &letters, std::string_view text)
 } // namespace
 
 CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
-    std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals)
+    std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals,
+    std::optional<TypedLetters> typed)
     : m_byFirst(pool.size())
     , m_pool(pool)
     , m_pace(std::move(pace))
@@ -88,12 +89,18 @@ CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, s
     for (std::size_t x = 0; x < pool.size(); ++x)
         filter.pool.counts[x]
             = static_cast<std::uint8_t>(std::min(255, pool[x] + begins[x] + ends[x]));
+    if (!settings.replacements.empty())
+        typed.reset();
+    else if (typed)
+        typed->convertedBy(index.conversions());
+    std::vector<std::string> spellings;
     std::size_t work = 0;
     forEachKeyWithin(index, filter, [&](WordIndex::KeyId id, std::size_t) {
         const auto forms = index.formsOf(id);
         const LetterCounts letters = countLetters(forms[0]);
         for (std::size_t f = 0; f < forms.size(); ++f) {
-            if ((forms.roles[f] & roles) && compoundsearch::capitalsFit(forms[f], capitals))
+            if ((forms.roles[f] & roles) && compoundsearch::capitalsFit(forms[f], capitals)
+                && compoundsearch::typedSpell(index, forms, f, typed, spellings))
                 addForm(settings, asciiLowered(forms[f]), letters, pool);
         }
         work += 1 + forms.size();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "candidates/TypedLetters.h"
 #include "wordforms/LetterCounts.h"
 #include "wordindex/WordIndex.h"
 
@@ -28,9 +29,12 @@ class CompoundCover {
 public:
     // The parts are the keys of the roles within pool; pace is told the work
     // done now and then and gives false to stop (then the answer is yes).
-    // A spelling whose capitals do not fit (compoundsearch::capitalsFit) is no part.
+    // A spelling whose capitals do not fit (compoundsearch::capitalsFit) is no
+    // part, nor, where the letters typed are known and no rule replaces letters
+    // at a boundary, a form none of whose own spellings they spell.
     CompoundCover(const WordIndex &index, const LetterCounts &pool, std::uint8_t roles,
-        std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals = {});
+        std::function<bool(std::size_t)> pace, const std::optional<LetterCounts> &capitals = {},
+        std::optional<TypedLetters> typed = {});
 
     // Whether the letters, some of the pool's, are the letters of some parts.
     [[nodiscard]] bool coverable(const LetterCounts &letters);

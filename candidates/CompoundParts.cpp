@@ -6,6 +6,7 @@
 #include "wordforms/FormRole.h"
 #include "wordindex/KeyWalk.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace compoundsearch {
@@ -44,14 +45,27 @@ bool capitalsFit(std::string_view spelling, const std::optional<LetterCounts> &c
     return true;
 }
 
+bool typedSpell(const WordIndex &index, const WordIndex::Forms &forms, std::size_t i,
+    const std::optional<TypedLetters> &typed, std::vector<std::string> &spellings)
+{
+    if (!typed || !index.spellingsOf(forms, i, spellings))
+        return true;
+    return std::ranges::any_of(
+        spellings, [&](const std::string &spelling) { return typed->spell(forms[i], spelling); });
+}
+
 PartsWithin::PartsWithin(const WordIndex &index, std::size_t minPart, std::size_t maxLength,
-    std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals)
+    std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals,
+    std::optional<TypedLetters> typed)
     : m_index(index)
     , m_minPart(minPart)
     , m_maxLength(maxLength)
     , m_pace(std::move(pace))
     , m_capitals(capitals)
+    , m_typed(std::move(typed))
 {
+    if (m_typed)
+        m_typed->convertedBy(index.conversions());
 }
 
 const std::vector<Part> &PartsWithin::find(
@@ -74,6 +88,11 @@ const std::vector<Part> &PartsWithin::find(
             for (std::size_t f = 0; f < forms.size(); ++f) {
                 if (!capitalsFit(forms[f], m_capitals))
                     continue;
+                // A part whose letters a rule may replace at a boundary can
+                // stand in a word that lacks some of them.
+                const bool typed = typedSpell(m_index, forms, f, m_typed, m_spellings);
+                if (!typed && m_index.compounds().replacements.empty())
+                    continue;
                 std::string text = asciiLowered(forms[f]);
                 const std::uint64_t flags = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
                     ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
@@ -83,8 +102,9 @@ const std::vector<Part> &PartsWithin::find(
                     part.forms.back().roles |= forms.roles[f];
                     part.forms.back().ruleFlags |= flags;
                     part.forms.back().sure = part.forms.back().sure || sure;
+                    part.forms.back().typed = part.forms.back().typed || typed;
                 } else {
-                    part.forms.push_back({ std::move(text), forms.roles[f], flags, sure });
+                    part.forms.push_back({ std::move(text), forms.roles[f], flags, sure, typed });
                 }
             }
             if (!part.forms.empty())

@@ -6,6 +6,7 @@
 // some letters, found once for each pool and roles, and what the letters at
 // a boundary of two parts say.
 #include "candidates/SearchStates.h"
+#include "candidates/TypedLetters.h"
 #include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
@@ -39,6 +40,12 @@ bool addLetters(LetterCounts &counts, std::string_view letters);
 [[nodiscard]] bool capitalsFit(
     std::string_view spelling, const std::optional<LetterCounts> &capitals);
 
+// Whether the letters typed, where known, spell one of the own spellings of
+// the forms' i-th form (TypedLetters::spell); spellings is room for them.
+// A form whose spellings the index does not keep is taken.
+[[nodiscard]] bool typedSpell(const WordIndex &index, const WordIndex::Forms &forms, std::size_t i,
+    const std::optional<TypedLetters> &typed, std::vector<std::string> &spellings);
+
 // A key of the index within the pool: its letters, and its forms in lower
 // case, each with the roles and rule flags of all its spellings (a part is
 // found in lower case: "Haus" begins "Haustier").
@@ -48,6 +55,10 @@ struct Part {
         std::uint8_t roles = 0;
         std::uint64_t ruleFlags = 0;
         bool sure = false; // a spelling in small letters is FormRole::Sure
+        // Some own spelling of it is spelt by the letters typed, where known
+        // (only a part whose letters a rule changes at a boundary is kept
+        // without: see PartsWithin).
+        bool typed = true;
     };
     LetterCounts letters {};
     std::vector<Form> forms;
@@ -59,9 +70,13 @@ class PartsWithin {
 public:
     // pace is told the work done now and then; false stops the walk.
     // A spelling whose capitals do not fit (capitalsFit) is left out, and
-    // with it the roles it alone gives its form.
+    // with it the roles it alone gives its form; so is a form none of whose
+    // own spellings the letters typed spell, where they are known, unless a
+    // rule of the dictionary replaces letters at a boundary (then the form
+    // stays, its Form::typed false: the word need not hold all its letters).
     PartsWithin(const WordIndex &index, std::size_t minPart, std::size_t maxLength,
-        std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals = {});
+        std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals = {},
+        std::optional<TypedLetters> typed = {});
 
     // The parts; steps is the walk's work where the list was new (0 where
     // it was kept). A walk that pace stopped leaves its list short.
@@ -73,6 +88,8 @@ private:
     std::size_t m_maxLength;
     std::function<bool(std::size_t)> m_pace;
     std::optional<LetterCounts> m_capitals;
+    std::optional<TypedLetters> m_typed;
+    std::vector<std::string> m_spellings; // of the form being read
     std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
 };
 

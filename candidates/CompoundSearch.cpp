@@ -52,7 +52,7 @@ public:
         , m_sure(sure)
         , m_parts(
               index, index.compounds().minPart, query.maxLength,
-              [this](std::size_t work) { return pace(work); }, query.capitals)
+              [this](std::size_t work) { return pace(work); }, query.capitals, query.typed)
     {
         for (std::size_t from = 0; from < m_query.squares.size(); ++from)
             m_fromSquare.push_back(squaresFrom(m_query.squares, from));
@@ -239,6 +239,10 @@ private:
                     return any;
                 const std::string &form = variant.text;
                 const std::uint8_t roles = variant.roles;
+                // A part the letters typed do not spell stands only where a
+                // rule replaces some of its letters (PartsWithin).
+                if (!variant.typed && !replacement && state.credit.empty())
+                    continue;
                 // Only a part as the dictionary spells it, joined by
                 // COMPOUNDFLAG, leaves no doubt (the state is part of the key).
                 const bool sure = variant.sure && !byRules && !replacement && state.credit.empty();
@@ -320,7 +324,7 @@ private:
             cover.emplace(
                 m_index, m_query.pool.counts,
                 byRules ? FormRole::Rule | FormRole::RuleLast : FormRole::Middle | FormRole::End,
-                [this](std::size_t work) { return pace(work); }, m_query.capitals);
+                [this](std::size_t work) { return pace(work); }, m_query.capitals, m_query.typed);
         return *cover;
     }
 

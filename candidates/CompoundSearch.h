@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "candidates/TypedLetters.h"
 #include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
@@ -33,6 +34,10 @@ struct CompoundQuery {
     // asked of the checker hold at most: the whole-word search's are the
     // typed capitals. A part the dictionary spells with more is no part.
     std::optional<LetterCounts> capitals;
+    // Where the pool is the letters typed, those letters: a part is used
+    // only where one of its own spellings is spelt by them (a part the
+    // dictionary spells only with ä is no part of letters typed without).
+    std::optional<TypedLetters> typed;
 };
 
 struct CompoundBudget {
@@ -76,7 +81,9 @@ struct CompoundCandidates {
 
 // The compounds of exactly the letters a to z given: the whole of a pool
 // without blanks. Nothing for any other character. capitals, where known,
-// are those of the strings the checker is asked (CompoundQuery::capitals).
+// are those of the strings the checker is asked (CompoundQuery::capitals),
+// and typed, where known, the letters as typed (CompoundQuery::typed).
 [[nodiscard]] CompoundCandidates compoundCandidates(const WordIndex &index,
     std::string_view letters, const CompoundBudget &budget = {},
-    const std::optional<LetterCounts> &capitals = {});
+    const std::optional<LetterCounts> &capitals = {},
+    const std::optional<TypedLetters> &typed = {});

@@ -100,7 +100,8 @@ struct Found {
 // that the index names: the forms filed under the letters, then the compounds.
 std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, const WordIndex &index,
     const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
-    std::string &fallback, bool &stopped, std::vector<bool> &sure)
+    const std::optional<TypedLetters> &typed, std::string &fallback, bool &stopped,
+    std::vector<bool> &sure)
 {
     std::vector<std::string> candidates;
     std::unordered_set<std::string> seen;
@@ -111,7 +112,7 @@ std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, con
         if (seen.insert(form).second)
             candidates.push_back(std::move(form));
     }
-    CompoundCandidates compounds = compoundCandidates(index, keys, budget, capitals);
+    CompoundCandidates compounds = compoundCandidates(index, keys, budget, capitals, typed);
     if (!compounds.unfinished.empty()) {
         fallback = compounds.unfinished;
         stopped = compounds.stopped;
@@ -237,7 +238,7 @@ std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
 
 KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
     const CompoundBudget &budget, const std::function<bool()> &keepGoing,
-    const std::optional<LetterCounts> &capitals)
+    const std::optional<LetterCounts> &capitals, const std::optional<TypedLetters> &typed)
 {
     KeyCandidates named;
     const FormsWithin within = forms.within(keys, keepGoing);
@@ -247,7 +248,7 @@ KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
         return named;
     }
     named.words = candidatesFor(
-        keys, *within.index, budget, capitals, named.fallback, named.stopped, named.sure);
+        keys, *within.index, budget, capitals, typed, named.fallback, named.stopped, named.sure);
     return named;
 }
 
@@ -327,8 +328,8 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     }
     maxArrangements = std::min(kMostQuestions,
         std::max(maxArrangements, arrangementsOf(typedCounts, kMostQuestions) / 100));
-    KeyCandidates named
-        = keyCandidates(*keys, forms, budget, keepGoing, typedCapitals(typed, *keys));
+    KeyCandidates named = keyCandidates(
+        *keys, forms, budget, keepGoing, typedCapitals(typed, *keys), TypedLetters(typed, *keys));
     if (!named.words) {
         answer.fallback = std::move(named.fallback);
         answer.stopped = named.stopped;

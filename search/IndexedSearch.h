@@ -89,10 +89,12 @@ struct KeyCandidates {
     const std::vector<std::string> &typed, std::string_view keys);
 
 // capitals, where known, are the most capitals of A to Z (by key letter)
-// that a spelling asked holds: a compound needing more is not named.
+// that a spelling asked holds: a compound needing more is not named; typed,
+// where known, the letters typed (a compound of a part they do not spell is not).
 [[nodiscard]] KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
-    const std::optional<LetterCounts> &capitals = {});
+    const std::optional<LetterCounts> &capitals = {},
+    const std::optional<TypedLetters> &typed = {});
 
 // The alphabet, where known, says which typed letters the dictionary
 // converts into others (those the index cannot stand in for); without it,

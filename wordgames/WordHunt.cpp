@@ -340,7 +340,8 @@ WordHunt huntWords(
     std::string compoundsCut;
     if (query.compounds)
         compoundsCut = searchCompounds(
-            index, { walked, false, query.minLength, longest, query.required, query.squares, {} },
+            index,
+            { walked, false, query.minLength, longest, query.required, query.squares, {}, {} },
             limits,
             [&](const std::string &word) {
                 if (compounds.size() >= judgedAtMost) {
