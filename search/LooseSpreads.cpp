@@ -178,12 +178,12 @@ double Speller::most(const std::string &form, const PlaceLetters &places)
     if (!placesOf(form))
         return 0;
     narrow(form, &places);
-    double ways = static_cast<double>(kCases.size());
+    auto ways = static_cast<double>(kCases.size());
     for (const std::size_t x : m_tokens.present)
         ways *= spreadsOf(m_tokens.byKey[x]);
     for (std::size_t p = 0; p < form.size(); ++p) {
         // Either case only where the index keeps none (as spell puts them).
-        const std::size_t x = static_cast<std::size_t>(keyLetterNumber(form[p]));
+        const auto x = static_cast<std::size_t>(keyLetterNumber(form[p]));
         std::size_t widest = 0;
         for (const char token : m_tokens.byKey[x]) {
             const TokenLetters &letters = lettersAt(p, token);
