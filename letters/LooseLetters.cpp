@@ -132,10 +132,12 @@ std::string LooseLetters::capital(std::string_view letter) const
 {
     std::string upper = m_case.upper(letter);
     const auto letters = splitLetters(upper);
-    if (letters && letters->size() == 1)
+    const bool one = letters && letters->size() == 1;
+    if (one && m_case.lower(upper) == letter)
         return upper;
     // The capital whose small letter it is, among the letters the case
-    // closure puts with it (ẞ beside ß and "ss").
+    // closure puts with it: ẞ beside ß and "ss", and Ά of ά, which Greek
+    // words in capitals write as Α.
     const icu::UnicodeString text = fromUtf8(letter);
     if (text.countChar32() == 1) {
         icu::UnicodeSet same(text.char32At(0), text.char32At(0));
@@ -151,7 +153,7 @@ std::string LooseLetters::capital(std::string_view letter) const
             }
         }
     }
-    return std::string(letter);
+    return one ? upper : std::string(letter);
 }
 
 void sortInLanguageOrder(std::vector<std::string> &words, std::string_view language)

@@ -178,6 +178,7 @@ private slots:
             { "German ä", "de_DE", "ä", "Ä" },
             { "Turkish i is İ", "tr_TR", "i", "İ" },
             { "Greek final sigma", "el_GR", "ς", "Σ" },
+            { "Greek ά keeps its accent", "el_GR", "ά", "Ά" },
             { "no capital of one letter", "af_ZA", "ŉ", "ŉ" },
         });
     }

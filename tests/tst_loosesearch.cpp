@@ -74,6 +74,7 @@ private slots:
             { "Greek accent and final sigma", "el_GR", "λογοσ", { "λόγος" } },
             { "Greek in the language's order", "el_GR", "ΑΤΟΚ", { "κότα", "τόκα" } },
             { "Greek capital in the dictionary's spelling", "el_GR", "ναηθα", { "Αθήνα" } },
+            { "a Greek capital with an accent", "el_GR", "ηςαρ", { "Άρης" } },
             { "a mark an ending puts on the stem's last letter", "ar", "ادس", { "سدًا" } },
             { "a Hebrew letter stands for its final form", "he_IL", "כלמ", { "מלך" } },
             { "a Hebrew final form stands for its letter", "he_IL", "ךלמ", { "מלך" } },
