@@ -81,7 +81,7 @@ inline LongCheck checkLongInputs(const std::string &language, const std::string 
             if (style == 0)
                 letter = letterCase.lower(letter);
             else if (style == 1)
-                letter = letterCase.upper(letter);
+                letter = loose.capital(letter); // a tile: ẞ, not SS
         }
         std::shuffle(letters.begin(), letters.end(), random);
         std::string typed;

@@ -36,6 +36,8 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
 
 namespace {
 
@@ -131,17 +133,53 @@ public:
         letters.merge(marked);
         for (const std::string &letter : letters)
             m_byKey[m_loose.key(letter)].push_back(letter);
+        // A tile is one letter in either case: the capitals of a letter are
+        // the upper-case letters whose small letter it is (ẞ of ß, never the
+        // SS of a word in capitals), found among every one Unicode has.
+        for (UChar32 c = 0; c <= 0x10ffff; ++c) {
+            if (!u_isUUppercase(c))
+                continue;
+            std::string written;
+            icu::UnicodeString(c).toUTF8String(written);
+            const auto capital = normalised(written);
+            if (!capital)
+                continue;
+            const std::string small = m_case.lower(*capital);
+            const auto one = splitLetters(small);
+            if (one && one->size() == 1)
+                m_capitals[small].insert(*capital);
+        }
+    }
+
+    // The capitals of a letter in small letters, each one letter.
+    [[nodiscard]] std::set<std::string> capitals(const std::string &small) const
+    {
+        std::set<std::string> out;
+        const std::string upper = m_case.upper(small);
+        if (const auto one = splitLetters(upper); one && one->size() == 1)
+            out.insert(upper);
+        if (const auto more = m_capitals.find(small); more != m_capitals.end())
+            out.insert(more->second.begin(), more->second.end());
+        return out;
+    }
+
+    // A letter in capitals, as one letter (itself when it has no capital).
+    [[nodiscard]] std::string capital(const std::string &letter) const
+    {
+        const std::set<std::string> each = capitals(m_case.lower(letter));
+        return each.empty() ? letter : *each.begin();
     }
 
     // Each letter a typed letter may stand for, in small letters and capitals.
     [[nodiscard]] std::vector<std::string> variants(const std::string &typed) const
     {
-        std::set<std::string> out { m_case.lower(typed), m_case.upper(m_case.lower(typed)) };
-        if (const auto same = m_byKey.find(m_loose.key(typed)); same != m_byKey.end()) {
-            for (const std::string &letter : same->second) {
-                out.insert(letter);
-                out.insert(m_case.upper(letter));
-            }
+        std::set<std::string> small { m_case.lower(typed) };
+        if (const auto same = m_byKey.find(m_loose.key(typed)); same != m_byKey.end())
+            small.insert(same->second.begin(), same->second.end());
+        std::set<std::string> out;
+        for (const std::string &letter : small) {
+            out.insert(letter);
+            out.merge(capitals(letter));
         }
         return { out.begin(), out.end() };
     }
@@ -215,6 +253,7 @@ private:
     LetterCase m_case;
     LooseLetters m_loose;
     std::map<std::string, std::vector<std::string>> m_byKey;
+    std::map<std::string, std::set<std::string>> m_capitals; // small letter -> capitals
 };
 
 // Inputs from the dictionary's words of up to maxLength letters.
@@ -229,17 +268,36 @@ public:
     {
         forEachWordOfLetters(
             dicText, 1, maxLength, [this](const std::string &, std::vector<std::string> &&letters) {
+                // A word with a letter that is two in capitals (ß, SS) is
+                // rare, and where the index files it apart: drawn more often.
+                if (twoInCapitals(letters))
+                    m_twoInCapitals.push_back(letters);
                 m_words.push_back(std::move(letters));
             });
+    }
+
+    // Whether a letter is two in capitals (ß, whose capital tile is ẞ).
+    [[nodiscard]] bool twoInCapitals(const std::vector<std::string> &letters) const
+    {
+        const LetterCase &letterCase = m_reference.letterCase();
+        return std::ranges::any_of(letters, [&](const std::string &letter) {
+            return splitLetters(letterCase.upper(letterCase.lower(letter)))
+                       .value_or(std::vector<std::string> {})
+                       .size()
+                != 1;
+        });
     }
 
     std::vector<std::string> next()
     {
         std::vector<std::string> letters;
-        if (m_words.empty() || pick(0, 5) == 0) {
+        const std::size_t from = pick(0, 5);
+        if (m_words.empty() || from == 0) {
             const std::size_t length = pick(1, m_maxLength);
             while (!m_alphabet.empty() && letters.size() < length)
                 letters.push_back(m_alphabet[pick(0, m_alphabet.size() - 1)]);
+        } else if (from == 1 && !m_twoInCapitals.empty()) {
+            letters = m_twoInCapitals[pick(0, m_twoInCapitals.size() - 1)];
         } else {
             letters = m_words[pick(0, m_words.size() - 1)];
         }
@@ -250,7 +308,7 @@ public:
             if (style == 1 || (style == 3 && pick(0, 1) == 0))
                 letter = m_reference.letterCase().lower(letter);
             else if (style == 2 || (style == 3 && pick(0, 1) == 0))
-                letter = m_reference.letterCase().upper(letter);
+                letter = m_reference.capital(letter);
         }
         std::shuffle(letters.begin(), letters.end(), m_random);
         return letters;
@@ -267,6 +325,7 @@ private:
     std::size_t m_maxLength;
     std::vector<std::string> m_alphabet;
     std::vector<std::vector<std::string>> m_words;
+    std::vector<std::vector<std::string>> m_twoInCapitals;
 };
 
 std::string joined(const std::vector<std::string> &words, const char *separator)
@@ -319,6 +378,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::size_t differences = 0;
     std::size_t words = 0;
     std::size_t redrawn = 0;
+    std::size_t twoInCapitals = 0; // inputs with a letter that is two in capitals (ß)
     std::size_t referenceQuestions = 0;
     double looseQuestions = 0;
     Clock::duration looseTime {};
@@ -330,6 +390,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             typed = inputs.next();
         }
         const std::string letters = joined(typed, "");
+        twoInCapitals += inputs.twoInCapitals(typed) ? 1 : 0;
         auto at = Clock::now();
         const LooseAnswer answer = looseWords(
             letters, *alphabet, *checker, [](double) { return true; }, index);
@@ -363,11 +424,12 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
                 joined(expectedList, ", ").c_str());
         }
     }
-    std::printf("%-10s %-8s %4zu inputs (%zu drawn again as too costly), %zu words, alphabet "
+    std::printf("%-10s %-8s %4zu inputs (%zu drawn again as too costly, %zu with a letter two "
+                "in capitals), %zu words, alphabet "
                 "%zu; %zu differences; %zu by the word index; ready %.1f s, --loose %.2f s (%.0f "
                 "questions), reference "
                 "%.1f s (%zu questions)\n",
-        name.c_str(), checker->engineName().c_str(), settings.count, redrawn, words,
+        name.c_str(), checker->engineName().c_str(), settings.count, redrawn, twoInCapitals, words,
         reference.alphabet().size(), differences, indexed, prepared, seconds(looseTime),
         looseQuestions, seconds(referenceTime), referenceQuestions);
     std::fflush(stdout);

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "letters/LooseLetters.h"
 
+#include "letters/Letters.h"
+
 #include <unicode/coll.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
+#include <unicode/uniset.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
@@ -123,6 +126,34 @@ std::string LooseLetters::key(std::string_view letter) const
     std::string out;
     bare.toUTF8String(out);
     return out;
+}
+
+std::string LooseLetters::capital(std::string_view letter) const
+{
+    std::string upper = m_case.upper(letter);
+    const auto letters = splitLetters(upper);
+    const bool one = letters && letters->size() == 1;
+    if (one && m_case.lower(upper) == letter)
+        return upper;
+    // The capital whose small letter it is, among the letters the case
+    // closure puts with it: ẞ beside ß and "ss", and Ά of ά, which Greek
+    // words in capitals write as Α.
+    const icu::UnicodeString text = fromUtf8(letter);
+    if (text.countChar32() == 1) {
+        icu::UnicodeSet same(text.char32At(0), text.char32At(0));
+        same.closeOver(USET_CASE_INSENSITIVE);
+        for (int32_t r = 0; r < same.getRangeCount(); ++r) {
+            for (UChar32 c = same.getRangeStart(r); c <= same.getRangeEnd(r); ++c) {
+                if (!u_isUUppercase(c))
+                    continue;
+                std::string out;
+                icu::UnicodeString(c).toUTF8String(out);
+                if (m_case.lower(out) == letter)
+                    return out;
+            }
+        }
+    }
+    return one ? upper : std::string(letter);
 }
 
 void sortInLanguageOrder(std::vector<std::string> &words, std::string_view language)

@@ -34,6 +34,12 @@ public:
     // "ñ" and "n" in Spanish).
     [[nodiscard]] std::string key(std::string_view letter) const;
 
+    // The letter in capitals, as one letter: a tile is one letter in either
+    // case, so ß has ẞ for its capital and never SS (the upper case of the
+    // word as a whole, which players spell with two S tiles); the letter
+    // itself when it has no capital of one letter.
+    [[nodiscard]] std::string capital(std::string_view letter) const;
+
     // Whether the language's letters come from its tile set rather than its collation.
     [[nodiscard]] bool fromTiles() const { return m_tiles; }
 

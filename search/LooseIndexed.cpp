@@ -32,6 +32,7 @@
 #include "wordforms/KeyLetters.h"
 #include "wordforms/LetterCounts.h"
 #include "wordindex/FormSource.h"
+#include "wordindex/WordIndex.h"
 
 #include "search/Enumerator.h"
 
@@ -152,6 +153,7 @@ struct CasedCandidates {
     std::optional<std::vector<std::string>> words; // to spread
     std::vector<std::vector<std::string>> own; // own spellings, in letters
     std::vector<std::pair<std::string, std::string>> conversions; // the index's
+    std::shared_ptr<const WordIndex> index; // the forms were named from
     std::string fallback;
     bool stopped = false; // by keepGoing
 };
@@ -168,6 +170,7 @@ CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
         return named;
     }
     named.conversions = within.index->conversions();
+    named.index = within.index;
     std::vector<std::string> words;
     std::unordered_set<std::string> seen;
     const auto forms = within.index->formsFor(WordIndex::keyOf(keys));
@@ -332,14 +335,27 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                 return false;
             }
             // The forms to spread are few (compounds, a letter the index
-            // keeps as two); the own spellings ask a few strings each.
-            if (!named.words->empty() && perForm > maxQuestions) {
-                answer.fallback
-                    = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
-                return false;
+            // keeps as two); the own spellings ask a few strings each. A
+            // compound's places hold only its parts' letters, where no
+            // boundary of parts replaces letters.
+            Speller speller(tokens, typed.size(), alphabet);
+            std::optional<PartLetters> parts;
+            if (!named.words->empty() && named.index->compounds().replacements.empty())
+                parts.emplace(*named.index, alphabet, named.conversions);
+            std::vector<PlaceLetters> places;
+            for (const std::string &form : *named.words) {
+                double ways = perForm;
+                if (parts) {
+                    places.push_back(parts->of(form));
+                    ways = speller.most(form, places.back());
+                }
+                if (ways > maxQuestions) {
+                    answer.fallback
+                        = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
+                    return false;
+                }
+                questions += ways;
             }
-            if (!named.words->empty())
-                questions += perForm * static_cast<double>(named.words->size());
             questions += static_cast<double>(kCases.size() * named.own.size());
             if (questions > maxQuestions) {
                 answer.fallback = QT_TRANSLATE_NOOP(
@@ -352,9 +368,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                 for (const std::vector<std::string> &own : named.own)
                     ownSpeller->spell(own, seen, strings);
             }
-            Speller speller(tokens, typed.size());
-            for (const std::string &form : *named.words)
-                speller.spell(form, seen, strings);
+            for (std::size_t w = 0; w < named.words->size(); ++w)
+                speller.spell((*named.words)[w], seen, strings, parts ? &places[w] : nullptr);
             return true;
         });
     if (!shared) {

@@ -109,7 +109,7 @@ std::vector<std::string> LooseAlphabet::variants(std::string_view letter) const
         = same != m_byKey.end() ? same->second : std::vector { m_case->lower(letter) };
     std::vector<std::string> out;
     for (const std::string &each : small) {
-        for (std::string form : { each, m_case->upper(each) }) {
+        for (std::string form : { each, m_loose->capital(each) }) {
             if (std::ranges::find(out, form) == out.end())
                 out.push_back(std::move(form));
         }

@@ -29,6 +29,12 @@ struct LooseRow {
     std::string spelt;
     bool same;
 };
+struct CapitalRow {
+    const char *name;
+    const char *language;
+    std::string letter;
+    std::string capital;
+};
 struct AlphabetRow {
     const char *name;
     const char *language;
@@ -161,6 +167,27 @@ private slots:
         QFETCH(LooseRow, row);
         const LooseLetters loose(row.language);
         QCOMPARE(loose.key(row.typed) == loose.key(row.spelt), row.same);
+    }
+
+    // A tile is one letter in either case: the capital a letter stands for
+    // when matched loosely is one letter.
+    void looseCapital_data()
+    {
+        addRows<CapitalRow>({
+            { "German ß has ẞ, not SS", "de_DE", "ß", "ẞ" },
+            { "German ä", "de_DE", "ä", "Ä" },
+            { "Turkish i is İ", "tr_TR", "i", "İ" },
+            { "Greek final sigma", "el_GR", "ς", "Σ" },
+            { "Greek ά keeps its accent", "el_GR", "ά", "Ά" },
+            { "no capital of one letter", "af_ZA", "ŉ", "ŉ" },
+        });
+    }
+    void looseCapital()
+    {
+        QFETCH(CapitalRow, row);
+        const LooseLetters loose(row.language);
+        QCOMPARE(
+            QString::fromStdString(loose.capital(row.letter)), QString::fromStdString(row.capital));
     }
 
     void alphabet_data()
