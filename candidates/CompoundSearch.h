@@ -80,3 +80,9 @@ struct CompoundCandidates {
 [[nodiscard]] CompoundCandidates compoundCandidates(const WordIndex &index,
     std::string_view letters, const CompoundBudget &budget = {},
     const std::optional<LetterCounts> &capitals = {});
+// The same compounds told one at a time as they are found (found and sure
+// as searchCompounds tells them), none kept: a long word names millions.
+CompoundSearchEnd searchCompoundCandidates(const WordIndex &index, std::string_view letters,
+    const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
+    const std::function<void(const std::string &)> &found,
+    const std::function<void(std::size_t)> &sure);
