@@ -104,8 +104,8 @@ void FoundWords::add(const std::vector<int> &offsets, std::string_view word)
 {
     m_starts.push_back(m_bytes.size());
     // The last digit is the most significant.
-    for (auto digit = offsets.rbegin(); digit != offsets.rend(); ++digit) {
-        const auto value = static_cast<std::size_t>(*digit);
+    for (std::size_t d = offsets.size(); d-- > 0;) {
+        const auto value = static_cast<std::size_t>(offsets[d]);
         for (std::size_t b = m_width; b-- > 0;)
             m_bytes.push_back(static_cast<char>((value >> (8 * b)) & 0xff));
     }

@@ -243,7 +243,9 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     IndexedProgress progress;
     std::size_t total = 0;
     progress.told = [this, &total](std::size_t confirmed, std::size_t named) {
-        if (!m_busy)
+        // All confirmed so far: the bar moves on when more are, or shows the
+        // whole run done as it starts.
+        if (!m_busy || confirmed == named)
             return;
         if (named != total) {
             total = named;
