@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundSearch.h"
 
-// The whole-word search's compounds: the strings of exactly the letters.
-CompoundCandidates compoundCandidates(const WordIndex &index, std::string_view letters,
+CompoundSearchEnd searchCompoundCandidates(const WordIndex &index, std::string_view letters,
     const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
-    const std::optional<TypedLetters> &typed)
+    const std::optional<TypedLetters> &typed,
+    const std::function<void(const std::string &)> &found,
+    const std::function<void(std::size_t)> &sure)
 {
     CompoundQuery query;
     query.capitals = capitals;
@@ -16,9 +17,17 @@ CompoundCandidates compoundCandidates(const WordIndex &index, std::string_view l
     query.wholePool = true;
     query.minLength = letters.size();
     query.maxLength = letters.size();
+    return searchCompounds(index, query, budget, found, sure);
+}
+
+// The whole-word search's compounds: the strings of exactly the letters.
+CompoundCandidates compoundCandidates(const WordIndex &index, std::string_view letters,
+    const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
+    const std::optional<TypedLetters> &typed)
+{
     CompoundCandidates candidates;
-    CompoundSearchEnd end = searchCompounds(
-        index, query, budget,
+    CompoundSearchEnd end = searchCompoundCandidates(
+        index, letters, budget, capitals, typed,
         [&candidates](const std::string &word) {
             candidates.words.push_back(word);
             candidates.sure.push_back(false);

@@ -29,12 +29,16 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
     std::optional<ProgressLine> progress;
     if (io.terminal) {
         progress.emplace(io.terminal, io.clock);
-        view.setProgressReport([&progress](double done, double total) {
-            const auto count = [](double value) {
-                return static_cast<std::size_t>(std::clamp(value, 0.0, 1e18));
-            };
+        const auto count
+            = [](double value) { return static_cast<std::size_t>(std::clamp(value, 0.0, 1e18)); };
+        view.setProgressReport([&progress, count](double done, double total) {
             progress->update(
                 count(done), count(total), QT_TRANSLATE_NOOP("ProgressLine", "arrangements tried"));
+        });
+        // So does confirming the millions of candidates the index names for a long word.
+        view.setConfirmedReport([&progress, count](double confirmed, double named) {
+            progress->update(count(confirmed), count(named),
+                QT_TRANSLATE_NOOP("ProgressLine", "candidates confirmed"));
         });
     }
     search.startanalysis();

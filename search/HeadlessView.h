@@ -20,13 +20,19 @@ public:
     {
     }
 
-    void setProgressRange(float, float) override { }
+    // Each run sets the range first.
+    void setProgressRange(float, float) override { m_progressUpdates = 0; }
     // One value for each arrangement; the counts told come exact apart.
     void setProgressValue(float) override { ++m_progressUpdates; }
     void setProgressCount(double done, double total) override
     {
         if (m_progress)
             m_progress(done, total);
+    }
+    void setConfirmedCount(double confirmed, double named) override
+    {
+        if (m_confirmed)
+            m_confirmed(confirmed, named);
     }
     void setProgressVisible(bool) override { }
     void repaintProgress() override { }
@@ -44,12 +50,18 @@ public:
     {
         m_progress = std::move(report);
     }
+    // Told as the candidates the word index names are confirmed.
+    void setConfirmedReport(std::function<void(double confirmed, double named)> report)
+    {
+        m_confirmed = std::move(report);
+    }
 
 private:
     QString m_input;
     QString m_results;
     double m_progressUpdates = 0;
     std::function<void(double done, double total)> m_progress;
+    std::function<void(double confirmed, double named)> m_confirmed;
 };
 
 // Every message goes to stderr; a question is answered Yes, so the tools

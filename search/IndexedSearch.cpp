@@ -4,10 +4,8 @@
 
 #include "letters/Alphabet.h"
 
-#include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
-#include "search/FirstCounter.h"
-#include "search/WorkerCheckers.h"
+#include "search/IndexedConfirm.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/KeyLetters.h"
 #include "wordforms/LetterCounts.h"
@@ -18,11 +16,8 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <array>
-#include <atomic>
-#include <iterator>
+#include <chrono>
 #include <limits>
-#include <thread>
 #include <unordered_set>
 #include <vector>
 
@@ -91,193 +86,162 @@ LetterCounts typedCapitals(const std::vector<std::string> &typed, std::string_vi
 
 namespace {
 
-struct Found {
-    std::vector<int> offsets;
-    std::string word;
-};
-
-// The strings of exactly the typed letters' key letters, in small letters,
-// that the index names: the forms filed under the letters, then the compounds.
-std::optional<std::vector<std::string>> candidatesFor(std::string_view keys, const WordIndex &index,
-    const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
-    const std::optional<TypedLetters> &typed, std::string &fallback, bool &stopped,
-    std::vector<bool> &sure)
-{
-    std::vector<std::string> candidates;
-    std::unordered_set<std::string> seen;
-    const auto forms = index.formsFor(WordIndex::keyOf(keys));
-    for (std::size_t i = 0; i < forms.size(); ++i) {
-        std::string form(forms[i]);
-        std::ranges::transform(form, form.begin(), asciiLower);
-        if (seen.insert(form).second)
-            candidates.push_back(std::move(form));
-    }
-    CompoundCandidates compounds = compoundCandidates(index, keys, budget, capitals, typed);
-    if (!compounds.unfinished.empty()) {
-        fallback = compounds.unfinished;
-        stopped = compounds.stopped;
-        return std::nullopt;
-    }
-    // The search names each compound once: only a form can be the same
-    // string, and a long word's compounds are too many to keep twice.
-    candidates.reserve(candidates.size() + compounds.words.size());
-    sure.assign(candidates.size(), false);
-    for (std::size_t c = 0; c < compounds.words.size(); ++c) {
-        if (!seen.contains(compounds.words[c])) {
-            candidates.push_back(std::move(compounds.words[c]));
-            sure.push_back(compounds.sure[c]);
-        }
-    }
-    return candidates;
-}
-
-// Candidates a thread takes at once, and the fewest questions for which
-// workers ask too: Hunspell gives a worker its own checker by loading the
-// dictionary again, as long as a few thousand questions take.
-constexpr std::size_t kJudgedAtOnce = 16;
-constexpr std::size_t kParallelFrom = 8192;
-
-// The typed letters as one byte each (a token for each different letter,
-// from 1), so that arrangements compare and count as the enumerator's do.
-struct Tokens {
-    std::vector<std::string> letters; // each different letter, by its token - 1
-    std::string typed; // the typed letters' tokens, in the order typed
-    // The typed tokens of each key letter, sorted: their permutations are
-    // the distinct ways to spread those letters over the key letter's places.
-    std::array<std::string, kKeyLetters> byKey;
-    std::vector<std::size_t> present; // key letters typed
-};
-
-// Whether a spelling is a sure compound's own (FormRole::Sure): in small
-// letters as the index keeps it, or capitalised.
-bool spelledAsSure(std::string_view spelling, std::string_view form)
-{
-    return spelling.size() == form.size() && !form.empty()
-        && (spelling[0] == form[0]
-            || (form[0] >= 'a' && form[0] <= 'z' && spelling[0] == form[0] - 'a' + 'A'))
-        && spelling.substr(1) == form.substr(1);
-}
-
-// Finds the arrangements of the typed letters that spell a candidate and
-// that the checker accepts, each with the counter value at which the
-// enumeration would reach it first. Spreads of a candidate's letters can
-// be different words (ένοχες and ενοχές; Ab and aB are one, since the word
-// list tells A to Z by their letters, not their case): the list keeps each
-// at the first counter value that spells it.
-class Judge {
+// Tells the progress now and then, not at every candidate: a window
+// repaints its bar, a terminal redraws its line.
+class PacedProgress {
 public:
-    Judge(const Tokens &tokens, SpellChecker &checker)
-        : m_tokens(tokens)
-        , m_checker(checker)
-        , m_candidate(tokens.typed.size(), ' ')
+    explicit PacedProgress(const IndexedProgress &progress)
+        : m_told(progress.told)
     {
     }
 
-    // sure: the form is a compound the checker takes for certain in small
-    // letters and capitalised (KeyCandidates::sure); those spellings are
-    // not asked about.
-    void judge(
-        const std::string &form, bool sure, std::size_t &questions, std::vector<Found> &accepted)
+    void operator()(std::size_t confirmed, std::size_t named)
     {
-        for (auto &p : m_places)
-            p.clear();
-        for (std::size_t i = 0; i < form.size(); ++i)
-            m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
-        auto patterns = m_tokens.byKey;
-        while (true) {
-            for (const std::size_t x : m_tokens.present) {
-                for (std::size_t k = 0; k < m_places[x].size(); ++k)
-                    m_candidate[m_places[x][k]] = patterns[x][k];
-            }
-            m_word.clear();
-            for (const char token : m_candidate)
-                m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
-            const bool certain = sure && spelledAsSure(m_word, form);
-            questions += certain ? 0 : 1;
-            if (certain || testword(m_checker, m_word)) {
-                if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
-                    accepted.push_back({ std::move(*offsets), m_word });
-            }
-            // Next spread of the letters: an odometer over the key letters.
-            std::size_t d = 0;
-            while (d < m_tokens.present.size()
-                && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
-                ++d;
-            if (d == m_tokens.present.size())
-                return;
-        }
+        if (!m_told)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_last < kProgressEvery)
+            return;
+        m_last = now;
+        m_told(confirmed, named);
     }
 
 private:
-    const Tokens &m_tokens;
-    SpellChecker &m_checker;
-    std::array<std::vector<std::size_t>, kKeyLetters> m_places;
-    std::string m_candidate;
-    std::string m_word;
+    static constexpr auto kProgressEvery = std::chrono::milliseconds(50);
+    const std::function<void(std::size_t, std::size_t)> &m_told;
+    std::chrono::steady_clock::time_point m_last = std::chrono::steady_clock::now();
 };
 
-} // namespace
+// The candidates the index names, each once (the forms filed under the
+// typed letters' key letters, then the compounds), held until a batch is
+// full and then confirmed: a long word's millions of compounds are never
+// all held at once.
+class CandidateBatches {
+public:
+    struct Limits {
+        std::size_t perForm = 1; // spreads of the typed letters over a candidate
+        bool spreadTooMany = false; // more than maxArrangements
+        std::size_t maxArrangements = 0;
+        std::size_t batch = kConfirmedAtOnce;
+    };
 
-std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
-{
-    using Seconds = std::chrono::duration<double>;
-    const Seconds least = CompoundBudget {}.maxTime;
-    const Seconds most = std::chrono::seconds(30);
-    double arrangements = 1;
-    for (std::size_t k = 2; k <= letters && arrangements < 1e15; ++k)
-        arrangements *= static_cast<double>(k);
-    // A hundredth of what trying them all would take.
-    const Seconds share(arrangements * Seconds(kQuestionCost).count() / 100);
-    // Where trying every arrangement would take hours it is no way out: the
-    // search for compounds goes on until it ends or the user stops it.
-    if (share > most)
-        return std::chrono::steady_clock::duration::max();
-    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-        std::clamp(share, least, most));
-}
-
-KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
-    const CompoundBudget &budget, const std::function<bool()> &keepGoing,
-    const std::optional<LetterCounts> &capitals, const std::optional<TypedLetters> &typed)
-{
-    KeyCandidates named;
-    const FormsWithin within = forms.within(keys, keepGoing);
-    if (!within.index) {
-        named.fallback = within.unfinished;
-        named.stopped = within.stopped;
-        return named;
+    CandidateBatches(Confirmer &confirmer, const Limits &limits, PacedProgress &progress)
+        : m_confirmer(confirmer)
+        , m_limits(limits)
+        , m_progress(progress)
+    {
     }
-    named.words = candidatesFor(
-        keys, *within.index, budget, capitals, typed, named.fallback, named.stopped, named.sure);
-    return named;
-}
 
-CompoundBudget compoundBudgetFor(std::size_t letters, std::function<bool()> keepGoing)
-{
-    CompoundBudget budget;
-    budget.keepGoing = std::move(keepGoing);
-    budget.maxTime = compoundTimeFor(letters);
-    // Where trying every arrangement takes longer than the least time, the
-    // index is worth the candidates of many short parts (12 Estonian
-    // letters name some 300,000).
-    if (budget.maxTime > CompoundBudget {}.maxTime)
-        budget.maxCandidates = kMostCompoundCandidates;
-    if (budget.maxTime == std::chrono::steady_clock::duration::max())
-        budget.maxSteps = std::numeric_limits<std::size_t>::max();
-    return budget;
-}
+    // A form: a compound the same as one is not named again.
+    void addForm(std::string form)
+    {
+        if (m_forms.insert(form).second && admit())
+            hold(std::move(form));
+    }
+    // The next compound the search names (numbered from 0 as it numbers them).
+    void addCompound(const std::string &word)
+    {
+        if (m_forms.contains(word))
+            m_slots.push_back(kNoSlot);
+        else if (admit()) {
+            m_slots.push_back(m_words.size());
+            hold(word);
+        }
+    }
+    // The compound of this number is sure: unless it has already been
+    // confirmed (by asking, which takes it just as well).
+    void markSure(std::size_t number)
+    {
+        if (number >= m_firstNumber && number - m_firstNumber < m_slots.size()
+            && m_slots[number - m_firstNumber] != kNoSlot)
+            m_sure[m_slots[number - m_firstNumber]] = true;
+    }
+    // Confirms what is held; false when the rest is not wanted.
+    bool flush()
+    {
+        if (!m_words.empty() && !m_ended) {
+            const auto sure = static_cast<std::size_t>(std::ranges::count(m_sure, true));
+            if (!m_confirmer.confirm(m_words, m_sure, m_words.size() * m_limits.perForm - sure))
+                end({}, true);
+        }
+        m_firstNumber += m_slots.size();
+        m_slots.clear();
+        m_words.clear();
+        m_sure.clear();
+        return !m_ended;
+    }
+    [[nodiscard]] bool ended() const { return m_ended; }
+    [[nodiscard]] bool stopped() const { return m_stopped; }
+    [[nodiscard]] const std::string &fallback() const { return m_fallback; }
+    [[nodiscard]] std::size_t named() const { return m_named; }
+
+private:
+    static constexpr std::size_t kNoSlot = std::numeric_limits<std::size_t>::max();
+
+    // Whether one more candidate is wanted; a full batch is confirmed first
+    // (as the next candidate comes: the search tells that a compound is sure
+    // just after naming it).
+    bool admit()
+    {
+        if (m_ended || (m_words.size() >= m_limits.batch && !flush()))
+            return false;
+        ++m_named;
+        if (m_limits.spreadTooMany) {
+            end(QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways"), false);
+            return false;
+        }
+        if (m_limits.perForm > m_limits.maxArrangements / m_named) {
+            end(QT_TRANSLATE_NOOP(
+                    "Reason", "the index names more arrangements than trying them all is worth"),
+                false);
+            return false;
+        }
+        if (m_named % 256 == 0)
+            m_progress(m_confirmer.confirmed(), m_named);
+        return true;
+    }
+
+    void hold(std::string word)
+    {
+        m_words.push_back(std::move(word));
+        m_sure.push_back(false);
+    }
+
+    void end(std::string fallback, bool stopped)
+    {
+        m_ended = true;
+        m_fallback = std::move(fallback);
+        m_stopped = stopped;
+    }
+
+    Confirmer &m_confirmer;
+    const Limits &m_limits;
+    PacedProgress &m_progress;
+    std::unordered_set<std::string> m_forms;
+    std::vector<std::string> m_words; // the batch
+    std::vector<bool> m_sure;
+    std::size_t m_firstNumber = 0; // of the compounds in m_slots
+    std::vector<std::size_t> m_slots; // of each compound since, its place in the batch
+    std::size_t m_named = 0;
+    bool m_ended = false;
+    bool m_stopped = false;
+    std::string m_fallback;
+};
+} // namespace
 
 IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index, SpellChecker &checker,
     std::size_t maxArrangements, const CompoundBudget &budget,
-    const std::function<bool()> &keepGoing, unsigned threads, const Alphabet *alphabet)
+    const std::function<bool()> &keepGoing, unsigned threads, const Alphabet *alphabet,
+    const IndexedProgress &progress)
 {
-    return indexedSearch(
-        letters, KeptForms(index), checker, maxArrangements, budget, keepGoing, threads, alphabet);
+    return indexedSearch(letters, KeptForms(index), checker, maxArrangements, budget, keepGoing,
+        threads, alphabet, progress);
 }
 
 IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     SpellChecker &checker, std::size_t maxArrangements, const CompoundBudget &budget,
-    const std::function<bool()> &keepGoing, unsigned threads, const Alphabet *alphabet)
+    const std::function<bool()> &keepGoing, unsigned threads, const Alphabet *alphabet,
+    const IndexedProgress &progress)
 {
     IndexedAnswer answer;
     if (letters.empty()) {
@@ -328,27 +292,16 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     }
     maxArrangements = std::min(kMostQuestions,
         std::max(maxArrangements, arrangementsOf(typedCounts, kMostQuestions) / 100));
-    KeyCandidates named = keyCandidates(
-        *keys, forms, budget, keepGoing, typedCapitals(typed, *keys), TypedLetters(typed, *keys));
-    if (!named.words) {
-        answer.fallback = std::move(named.fallback);
-        answer.stopped = named.stopped;
-        return answer;
-    }
-    const auto &candidates = named.words;
-    answer.candidates = candidates->size();
-    if (candidates->empty()) {
-        answer.words = WordList(); // however the letters spread, no arrangement is a word
-        return answer;
-    }
     for (std::size_t i = 0; i < typed.size(); ++i) {
         const auto token = std::ranges::lower_bound(tokens.letters, typed[i]);
         const auto c = static_cast<char>(token - tokens.letters.begin() + 1);
         tokens.typed.push_back(c);
         tokens.byKey[static_cast<std::size_t>(keyLetterNumber((*keys)[i]))].push_back(c);
     }
-    std::size_t perForm = 1;
-    for (std::size_t x = 0; x < tokens.byKey.size(); ++x) {
+    CandidateBatches::Limits limits;
+    limits.maxArrangements = maxArrangements;
+    limits.batch = std::max<std::size_t>(1, progress.batch);
+    for (std::size_t x = 0; x < tokens.byKey.size() && !limits.spreadTooMany; ++x) {
         std::string &pattern = tokens.byKey[x];
         if (pattern.empty())
             continue;
@@ -362,73 +315,60 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
             at = stop;
         }
         const std::size_t ways = arrangementsOf(counts, maxArrangements);
-        if (ways > maxArrangements / perForm) {
-            answer.fallback
-                = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
-            return answer;
-        }
-        perForm *= ways;
-    }
-    if (perForm > maxArrangements / candidates->size()) {
-        answer.fallback = QT_TRANSLATE_NOOP(
-            "Reason", "the index names more arrangements than trying them all is worth");
-        return answer;
+        // Told only if a candidate is named: without one no spread is a word.
+        limits.spreadTooMany = ways > maxArrangements / limits.perForm;
+        limits.perForm *= ways;
     }
 
-    // Each candidate's accepted spreads of the letters, judged on all
-    // cores where there are enough questions to pay for the workers.
-    std::vector<std::vector<Found>> judged(candidates->size());
-    std::atomic<std::size_t> nextCandidate { 0 };
-    std::atomic<bool> stop { false };
-    std::atomic<std::size_t> questions { 0 };
-    const auto judgeAll = [&](SpellChecker &asked, bool ownThread) {
-        Judge judge(tokens, asked);
-        std::size_t mine = 0;
-        std::size_t told = 0;
-        while (!stop.load(std::memory_order_relaxed)) {
-            const std::size_t first = nextCandidate.fetch_add(kJudgedAtOnce);
-            if (first >= candidates->size())
-                break;
-            const std::size_t end = std::min(first + kJudgedAtOnce, candidates->size());
-            for (std::size_t c = first; c < end; ++c) {
-                judge.judge((*candidates)[c], named.sure[c], mine, judged[c]);
-                // A window handles its events now and then, on its own thread.
-                if (ownThread && keepGoing && mine - told >= 64) {
-                    told = mine;
-                    if (!keepGoing()) {
-                        stop = true;
-                        break;
-                    }
-                }
-            }
-        }
-        questions += mine;
-    };
-    std::vector<std::jthread> workers;
-    // A sure compound is asked about its other spreads of the letters only.
-    const auto sure = static_cast<std::size_t>(std::ranges::count(named.sure, true));
-    if (candidates->size() * perForm - sure >= kParallelFrom) {
-        for (auto &clone : workerCheckers(checker, threads, CallerAsks::Yes)) {
-            workers.emplace_back(
-                [&judgeAll, clone = std::move(clone)] { judgeAll(*clone, false); });
-        }
-    }
-    judgeAll(checker, true);
-    for (auto &worker : workers)
-        worker.join();
-    answer.questions = questions;
-    if (stop) {
-        answer.stopped = true;
+    const FormsWithin within = forms.within(*keys, keepGoing);
+    if (!within.index) {
+        answer.fallback = within.unfinished;
+        answer.stopped = within.stopped;
         return answer;
     }
-    std::vector<Found> found;
-    for (auto &words : judged)
-        std::ranges::move(words, std::back_inserter(found));
-    std::ranges::sort(
-        found, [](const Found &a, const Found &b) { return counterBefore(a.offsets, b.offsets); });
-    WordList list;
-    for (const Found &word : found)
-        addword(word.word, list);
-    answer.words = std::move(list);
+    const WordIndex &index = *within.index;
+    PacedProgress paced(progress);
+    std::size_t named = 0;
+    Confirmer confirmer(tokens, checker, threads, keepGoing,
+        [&paced, &named](std::size_t confirmed) { paced(confirmed, named); });
+    CandidateBatches batches(confirmer, limits, paced);
+    const auto filed = index.formsFor(WordIndex::keyOf(*keys));
+    for (std::size_t i = 0; i < filed.size() && !batches.ended(); ++i) {
+        std::string form(filed[i]);
+        std::ranges::transform(form, form.begin(), asciiLower);
+        batches.addForm(std::move(form));
+        named = batches.named();
+    }
+    // The search for compounds stops as soon as the batches are done with.
+    CompoundBudget ours = budget;
+    ours.keepGoing
+        = [&batches, &going = budget.keepGoing] { return !batches.ended() && (!going || going()); };
+    CompoundSearchEnd end;
+    if (!batches.ended()) {
+        end = searchCompoundCandidates(
+            index, *keys, ours, typedCapitals(typed, *keys), TypedLetters(typed, *keys),
+            [&](const std::string &word) {
+                batches.addCompound(word);
+                named = batches.named();
+            },
+            [&batches](std::size_t number) { batches.markSure(number); });
+    }
+    if (end.unfinished.empty())
+        (void)batches.flush();
+    answer.questions = confirmer.questions();
+    answer.candidates = batches.named();
+    if (batches.ended()) {
+        answer.fallback = batches.fallback();
+        answer.stopped = batches.stopped();
+        return answer;
+    }
+    if (!end.unfinished.empty()) {
+        answer.fallback = std::move(end.unfinished);
+        answer.stopped = end.stopped;
+        return answer;
+    }
+    if (progress.told)
+        progress.told(confirmer.confirmed(), batches.named());
+    answer.words = confirmer.words();
     return answer;
 }

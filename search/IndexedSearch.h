@@ -31,16 +31,20 @@ inline constexpr auto kQuestionCost = std::chrono::microseconds(4);
 // user stops it) where it would take hours.
 [[nodiscard]] std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters);
 
-// The candidates the search for compounds of many letters may name: a
-// German word of 24 letters has some 300,000 (each a compound the rules
-// allow), and each costs some 250 bytes until it is judged.
+// The candidates the search for compounds of many letters may name where
+// trying every arrangement is still a way out (12 letters): past them it
+// is tried instead.
 inline constexpr std::size_t kMostCompoundCandidates = 1'000'000;
 
+// Candidates confirmed at once: those named meanwhile are held until then.
+inline constexpr std::size_t kConfirmedAtOnce = 1 << 16;
+
 // The budget of the search for compounds of this many letters: its time
-// (compoundTimeFor), and where that has no end, no bound on its steps and
-// room for the candidates of a long word.
-[[nodiscard]] CompoundBudget compoundBudgetFor(
-    std::size_t letters, std::function<bool()> keepGoing = {});
+// (compoundTimeFor), and where that has no end, no bound on its steps nor on
+// its candidates (a German word of 24 letters names millions). Where it is
+// bounded, mostCandidates bounds the candidates of many letters.
+[[nodiscard]] CompoundBudget compoundBudgetFor(std::size_t letters,
+    std::function<bool()> keepGoing = {}, std::size_t mostCandidates = kMostCompoundCandidates);
 
 struct IndexedAnswer {
     // The word list of the whole run; nothing when only trying every
@@ -52,21 +56,20 @@ struct IndexedAnswer {
     bool stopped = false; // by keepGoing: no answer, and none is needed
 };
 
-// The word list that a run over every arrangement of letters would give,
-// found without the enumeration: the index names the candidate words (its
-// forms filed under exactly these letters' key letters, and the compounds
-// its parts can make), the checker judges each arrangement of the typed
-// letters (marks and case as typed) that the key letters of one spell, and
-// each word keeps the arrangement that the enumeration would have reached
-// first, in the order it would have reached them. Nothing when a letter is
-// none a word is spelt with (a lone mark, a digit), when more than
-// maxArrangements questions would be needed, or when the search for
-// compounds passes its budget: the caller then enumerates.
-// keepGoing is asked now and then (a window handles its events there);
-// false stops the search. Many candidates are judged on threads threads
-// (0: one per core), each worker with a checker of its own; keepGoing is
-// asked on the calling thread only. A word index serves as its own source
-// of forms.
+// How a long search tells how far it is, and how it holds its candidates.
+struct IndexedProgress {
+    // Told now and then on the calling thread: the candidates confirmed of
+    // those named so far (all of them once the search for them has ended).
+    std::function<void(std::size_t confirmed, std::size_t named)> told;
+    std::size_t batch = kConfirmedAtOnce; // candidates confirmed at once
+};
+
+// The capitals of A to Z among the typed letters (lettersOf), by the key
+// letter of each (keys, in small letters): every spelling the indexed search
+// asks the checker about spreads these, and no more.
+[[nodiscard]] LetterCounts typedCapitals(
+    const std::vector<std::string> &typed, std::string_view keys);
+
 // The strings the index names for typed letters' key letters (keyLettersOf
 // in wordforms/KeyLetters.h), in small key letters, each once: the forms
 // filed under exactly those key letters, then the compounds of forms. A
@@ -82,12 +85,6 @@ struct KeyCandidates {
     std::string fallback; // why not
     bool stopped = false; // by keepGoing
 };
-// The capitals of A to Z among the typed letters (lettersOf), by the key
-// letter of each (keys, in small letters): every spelling the indexed search
-// asks the checker about spreads these, and no more.
-[[nodiscard]] LetterCounts typedCapitals(
-    const std::vector<std::string> &typed, std::string_view keys);
-
 // capitals, where known, are the most capitals of A to Z (by key letter)
 // that a spelling asked holds: a compound needing more is not named; typed,
 // where known, the letters typed (a compound of a part they do not spell is not).
@@ -96,14 +93,30 @@ struct KeyCandidates {
     const std::optional<LetterCounts> &capitals = {},
     const std::optional<TypedLetters> &typed = {});
 
+// The word list that a run over every arrangement of letters would give,
+// found without the enumeration: the index names the candidate words (its
+// forms filed under exactly these letters' key letters, and the compounds
+// its parts can make), the checker judges each arrangement of the typed
+// letters (marks and case as typed) that the key letters of one spell, and
+// each word keeps the arrangement that the enumeration would have reached
+// first, in the order it would have reached them. Nothing when a letter is
+// none a word is spelt with (a lone mark, a digit), when more than
+// maxArrangements questions would be needed, or when the search for
+// compounds passes its budget: the caller then enumerates.
+// keepGoing is asked now and then (a window handles its events there);
+// false stops the search. Many candidates are judged on threads threads
+// (0: one per core), each worker with a checker of its own; keepGoing is
+// asked on the calling thread only. The candidates are confirmed in batches
+// as they are named, and only the words found are kept, sorted at the end.
+// A word index serves as its own source of forms.
 // The alphabet, where known, says which typed letters the dictionary
 // converts into others (those the index cannot stand in for); without it,
 // every compatibility letter whose letters the index files apart is.
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
-    unsigned threads = 0, const Alphabet *alphabet = nullptr);
+    unsigned threads = 0, const Alphabet *alphabet = nullptr, const IndexedProgress &progress = {});
 [[nodiscard]] IndexedAnswer indexedSearch(std::string_view letters, const WordIndex &index,
     SpellChecker &checker, std::size_t maxArrangements = kMaxArrangementsTried,
     const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
-    unsigned threads = 0, const Alphabet *alphabet = nullptr);
+    unsigned threads = 0, const Alphabet *alphabet = nullptr, const IndexedProgress &progress = {});

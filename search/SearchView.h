@@ -27,6 +27,9 @@ public:
     // writes them out: 11 letters make 39,916,800 arrangements, past the
     // whole numbers a float holds. The window's bar needs only the scale.
     virtual void setProgressCount(double /*done*/, double /*total*/) { }
+    // The same for the candidates the word index names, confirmed of those
+    // named so far: a long word's take a while.
+    virtual void setConfirmedCount(double /*confirmed*/, double /*named*/) { }
     virtual void setProgressVisible(bool visible) = 0;
     virtual void repaintProgress() = 0;
     virtual void setSearchingVisible(bool visible) = 0;

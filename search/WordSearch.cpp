@@ -238,8 +238,25 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
         return std::nullopt;
     }
     const CompoundBudget budget = compoundBudgetFor(letterCount(letters), going);
+    // A long word's candidates take a while to confirm: the busy bar, once
+    // shown, tells how many are confirmed of those named so far.
+    IndexedProgress progress;
+    std::size_t total = 0;
+    progress.told = [this, &total](std::size_t confirmed, std::size_t named) {
+        // All confirmed so far: the bar moves on when more are, or shows the
+        // whole run done as it starts.
+        if (!m_busy || confirmed == named)
+            return;
+        if (named != total) {
+            total = named;
+            m_view.setProgressRange(0, static_cast<float>(named));
+        }
+        m_view.setProgressValue(static_cast<float>(confirmed));
+        m_view.setConfirmedCount(static_cast<double>(confirmed), static_cast<double>(named));
+        m_view.repaintProgress();
+    };
     IndexedAnswer answer = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried,
-        budget, going, m_options.threads, offer.alphabet.get());
+        budget, going, m_options.threads, offer.alphabet.get(), progress);
     report.questions = static_cast<double>(answer.questions);
     if (answer.stopped) {
         stopped = true;

@@ -46,6 +46,18 @@ QString indexed(const std::string &letters, const WordIndex &index, SpellChecker
     return answer.words ? resultFor(*answer.words).text : QStringLiteral("(none)");
 }
 
+// Compounds of any order of the letters, each a part of one letter.
+WordIndex oneLetterParts(const std::string &letters)
+{
+    CompoundSettings settings;
+    settings.classic = true;
+    settings.minPart = 1;
+    std::vector<std::pair<std::string, std::uint8_t>> forms;
+    for (const char c : letters)
+        forms.emplace_back(std::string(1, c), Begin | Middle | End);
+    return WordIndex::fromForms(forms, settings);
+}
+
 WordIndex wordsIndex(std::initializer_list<const char *> words, CompoundSettings settings = {})
 {
     std::vector<std::pair<std::string, std::uint8_t>> forms;
@@ -255,8 +267,8 @@ private slots:
 
     // A short input soon falls back to its few arrangements; one whose
     // arrangements take minutes lets the compounds be searched longer; one
-    // whose arrangements would take hours never falls back for time or
-    // steps (the user stops it), and has room for a long word's candidates.
+    // whose arrangements would take hours never falls back for time, steps
+    // or candidates (the user stops it).
     void compoundTimeGrowsWithTheLetters()
     {
         const auto least = CompoundBudget {}.maxTime;
@@ -272,10 +284,114 @@ private slots:
         const CompoundBudget longWord = compoundBudgetFor(24);
         QCOMPARE(longWord.maxTime, endless);
         QCOMPARE(longWord.maxSteps, std::numeric_limits<std::size_t>::max());
-        QVERIFY(longWord.maxCandidates > CompoundBudget {}.maxCandidates);
-        // 12 letters take half an hour to arrange: room for many candidates too.
-        QCOMPARE(compoundBudgetFor(12).maxCandidates, longWord.maxCandidates);
+        QCOMPARE(longWord.maxCandidates, std::numeric_limits<std::size_t>::max());
+        QCOMPARE(compoundBudgetFor(13).maxCandidates, longWord.maxCandidates);
+        // 12 letters take half an hour to arrange: room for many candidates,
+        // and past them that half hour is the way out.
+        QCOMPARE(compoundBudgetFor(12).maxCandidates, kMostCompoundCandidates);
+        QVERIFY(kMostCompoundCandidates > CompoundBudget {}.maxCandidates);
         QCOMPARE(compoundBudgetFor(11).maxCandidates, CompoundBudget {}.maxCandidates);
+    }
+
+    // Where trying every arrangement has no end in sight, the index answers
+    // however many candidates it names: 720 orders of six one-letter parts
+    // are past a bound of 100, which only a shorter input keeps to.
+    void noFallbackPastTheCandidates_data()
+    {
+        addRows("answers",
+            { std::pair { "12 letters", false }, { "13 letters", true }, { "24 letters", true } });
+    }
+    void noFallbackPastTheCandidates()
+    {
+        QFETCH(bool, answers);
+        const auto letterCount = static_cast<std::size_t>(std::stoi(QTest::currentDataTag()));
+        const WordIndex index = oneLetterParts("abcdef");
+        const auto script = std::make_shared<CheckerScript>(QSet<QString> { "fedcba", "abcdef" });
+        ScriptedChecker checker(script);
+        const auto answer = indexedSearch("abcdef", index, checker, kMaxArrangementsTried,
+            compoundBudgetFor(letterCount, {}, 100));
+        QCOMPARE(answer.words.has_value(), answers);
+        QCOMPARE(answer.fallback.empty(), answers);
+        if (answers) {
+            QCOMPARE(answer.candidates, std::size_t(720));
+            QCOMPARE(resultFor(*answer.words).text, enumerated("abcdef", checker));
+        }
+    }
+
+    // The candidates are confirmed a batch at a time as they are named, and
+    // the words are those of confirming them all at once: in counter order,
+    // sure compounds (those with the parts "ef" or "fe") taken unasked, and
+    // nothing else the checker would not take.
+    void batchesAnswerAsOne_data()
+    {
+        addRows("batch",
+            { std::pair { "one at a time", 1 }, { "seven", 7 }, { "all but one", 719 },
+                { "all at once", 100000 } });
+    }
+    void batchesAnswerAsOne()
+    {
+        QFETCH(int, batch);
+        CompoundSettings settings;
+        settings.classic = true;
+        settings.minPart = 1;
+        const std::uint8_t parts = Begin | Middle | End;
+        // A form that is a compound too is named once, as a form.
+        std::vector<std::pair<std::string, std::uint8_t>> forms { { "e", parts }, { "f", parts },
+            { "ef", parts | Sure }, { "fe", parts | Sure }, { "cbadfe", Word } };
+        for (const char c : std::string("abcd"))
+            forms.emplace_back(std::string(1, c), parts | Sure);
+        const WordIndex index = WordIndex::fromForms(forms, settings);
+        // The checker takes the sure compounds, and some others.
+        QSet<QString> accepted;
+        std::string order = "abcdef";
+        do {
+            if (order.find("ef") != std::string::npos || order.find("fe") != std::string::npos
+                || order.starts_with('d'))
+                accepted.insert(QString::fromStdString(order));
+        } while (std::ranges::next_permutation(order).found);
+        const auto script = std::make_shared<CheckerScript>(accepted);
+        ScriptedChecker checker(script);
+        std::vector<std::pair<std::size_t, std::size_t>> told;
+        IndexedProgress progress;
+        progress.batch = static_cast<std::size_t>(batch);
+        progress.told = [&told](std::size_t confirmed, std::size_t named) {
+            told.emplace_back(confirmed, named);
+        };
+        const auto answer = indexedSearch("dbacfe", index, checker, kMaxArrangementsTried,
+            compoundBudgetFor(24), {}, 1, nullptr, progress);
+        QVERIFY(answer.words);
+        QCOMPARE(answer.candidates, std::size_t(720));
+        QCOMPARE(resultFor(*answer.words).text, enumerated("dbacfe", checker));
+        QCOMPARE(answer.words->size(), std::size_t(accepted.size()));
+        // Held together, every sure compound is known as such before it is
+        // confirmed: only the others are asked, and the form (named as a
+        // form, not as the sure compound it also is).
+        const auto sure = static_cast<std::size_t>(std::ranges::count_if(
+            accepted, [](const QString &w) { return w.contains(u"ef") || w.contains(u"fe"); }));
+        if (batch >= 720)
+            QCOMPARE(answer.questions, 720 - sure + 1);
+        QVERIFY(answer.questions >= 720 - sure + 1);
+        // Last told: every candidate confirmed, of all named.
+        QVERIFY(!told.empty());
+        QCOMPARE(told.back(), std::pair(std::size_t(720), std::size_t(720)));
+        for (const auto &[confirmed, named] : told)
+            QVERIFY(confirmed <= named);
+    }
+
+    // Told to stop while it confirms a batch, the search names no more.
+    void stopsBetweenBatches()
+    {
+        const WordIndex index = oneLetterParts("abcdef");
+        ScriptedChecker checker(std::make_shared<CheckerScript>());
+        int asked = 0;
+        IndexedProgress progress;
+        progress.batch = 100;
+        const auto answer = indexedSearch(
+            "abcdef", index, checker, kMaxArrangementsTried, compoundBudgetFor(24),
+            [&asked] { return ++asked < 2; }, 1, nullptr, progress);
+        QVERIFY(answer.stopped && !answer.words);
+        QVERIFY(answer.candidates <= 200);
+        QVERIFY(answer.questions < 200);
     }
 
     // The window's events are let through while the index is searched, and

@@ -726,6 +726,10 @@
         <source>compounds named (of a bound)</source>
         <translation>složenin pojmenováno (z horní meze)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>kandidátů potvrzeno</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -711,6 +711,10 @@
         <source>compounds named (of a bound)</source>
         <translation>Komposita genannt (von einer Obergrenze)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>Kandidaten bestätigt</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

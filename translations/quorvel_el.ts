@@ -711,6 +711,10 @@
         <source>compounds named (of a bound)</source>
         <translation>σύνθετες λέξεις (από ένα ανώτατο όριο)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>υποψήφιες λέξεις επιβεβαιώθηκαν</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -711,6 +711,10 @@
         <source>compounds named (of a bound)</source>
         <translation>compuestos nombrados (de un tope)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>candidatas confirmadas</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

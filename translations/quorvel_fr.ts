@@ -711,6 +711,10 @@
         <source>compounds named (of a bound)</source>
         <translation>composés nommés (sur un plafond)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>candidats confirmés</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -711,6 +711,10 @@
         <source>compounds named (of a bound)</source>
         <translation>composti nominati (su un limite)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>candidate confermate</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -711,6 +711,10 @@
         <source>compounds named (of a bound)</source>
         <translation>samenstellingen genoemd (van een bovengrens)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>kandidaten bevestigd</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

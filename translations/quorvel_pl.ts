@@ -726,6 +726,10 @@
         <source>compounds named (of a bound)</source>
         <translation>złożeń wskazanych (z górnej granicy)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>kandydatów potwierdzonych</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -711,6 +711,10 @@
         <source>compounds named (of a bound)</source>
         <translation>compostos nomeados (de um limite)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>candidatas confirmadas</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -726,6 +726,10 @@
         <source>compounds named (of a bound)</source>
         <translation>составных слов названо (из верхней границы)</translation>
     </message>
+    <message>
+        <source>candidates confirmed</source>
+        <translation>кандидатов проверено</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -1,0 +1,244 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "search/IndexedConfirm.h"
+
+#include "search/CheckerQuestions.h"
+#include "search/FirstCounter.h"
+#include "search/WorkerCheckers.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// Candidates a thread takes at once, and the fewest questions of a batch for
+// which workers ask too: Hunspell gives a worker its own checker by loading
+// the dictionary again, as long as a few thousand questions take.
+constexpr std::size_t kJudgedAtOnce = 16;
+constexpr std::size_t kParallelFrom = 8192;
+
+// Whether a spelling is a sure compound's own (FormRole::Sure): in small
+// letters as the index keeps it, or capitalised.
+bool spelledAsSure(std::string_view spelling, std::string_view form)
+{
+    return spelling.size() == form.size() && !form.empty()
+        && (spelling[0] == form[0]
+            || (form[0] >= 'a' && form[0] <= 'z' && spelling[0] == form[0] - 'a' + 'A'))
+        && spelling.substr(1) == form.substr(1);
+}
+
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Finds the arrangements of the typed letters that spell a candidate and
+// that the checker accepts, each with the counter value at which the
+// enumeration would reach it first. Spreads of a candidate's letters can
+// be different words (ένοχες and ενοχές; Ab and aB are one, since the word
+// list tells A to Z by their letters, not their case): the list keeps each
+// at the first counter value that spells it.
+class Judge {
+public:
+    Judge(const Tokens &tokens, SpellChecker &checker)
+        : m_tokens(tokens)
+        , m_checker(checker)
+        , m_candidate(tokens.typed.size(), ' ')
+    {
+    }
+
+    // sure: the form is a compound the checker takes for certain in small
+    // letters and capitalised (KeyCandidates::sure); those spellings are
+    // not asked about.
+    void judge(const std::string &form, bool sure, std::size_t &questions, FoundWords &accepted)
+    {
+        for (auto &p : m_places)
+            p.clear();
+        for (std::size_t i = 0; i < form.size(); ++i)
+            m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
+        auto patterns = m_tokens.byKey;
+        while (true) {
+            for (const std::size_t x : m_tokens.present) {
+                for (std::size_t k = 0; k < m_places[x].size(); ++k)
+                    m_candidate[m_places[x][k]] = patterns[x][k];
+            }
+            m_word.clear();
+            for (const char token : m_candidate)
+                m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
+            const bool certain = sure && spelledAsSure(m_word, form);
+            questions += certain ? 0 : 1;
+            if (certain || testword(m_checker, m_word)) {
+                if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
+                    accepted.add(*offsets, m_word);
+            }
+            // Next spread of the letters: an odometer over the key letters.
+            std::size_t d = 0;
+            while (d < m_tokens.present.size()
+                && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
+                ++d;
+            if (d == m_tokens.present.size())
+                return;
+        }
+    }
+
+private:
+    const Tokens &m_tokens;
+    SpellChecker &m_checker;
+    std::array<std::vector<std::size_t>, kKeyLetters> m_places;
+    std::string m_candidate;
+    std::string m_word;
+};
+
+} // namespace
+
+FoundWords::FoundWords(std::size_t letters)
+{
+    // A digit is at most the count of letters less one.
+    for (std::size_t most = letters > 0 ? letters - 1 : 0; most > 255; most >>= 8)
+        ++m_width;
+    m_orderBytes = letters * m_width;
+}
+
+void FoundWords::add(const std::vector<int> &offsets, std::string_view word)
+{
+    m_starts.push_back(m_bytes.size());
+    // The last digit is the most significant.
+    for (std::size_t d = offsets.size(); d-- > 0;) {
+        const auto value = static_cast<std::size_t>(offsets[d]);
+        for (std::size_t b = m_width; b-- > 0;)
+            m_bytes.push_back(static_cast<char>((value >> (8 * b)) & 0xff));
+    }
+    m_bytes.insert(m_bytes.end(), word.begin(), word.end());
+}
+
+std::string_view FoundWords::order(std::size_t i) const
+{
+    return { m_bytes.data() + m_starts[i], m_orderBytes };
+}
+
+std::string_view FoundWords::word(std::size_t i) const
+{
+    const std::size_t start = m_starts[i] + m_orderBytes;
+    const std::size_t end = i + 1 < m_starts.size() ? m_starts[i + 1] : m_bytes.size();
+    return { m_bytes.data() + start, end - start };
+}
+
+WordList wordsInCounterOrder(const std::vector<FoundWords> &found)
+{
+    struct Ref {
+        std::uint32_t list;
+        std::size_t at;
+    };
+    std::vector<Ref> refs;
+    for (std::size_t l = 0; l < found.size(); ++l) {
+        for (std::size_t i = 0; i < found[l].size(); ++i)
+            refs.push_back({ static_cast<std::uint32_t>(l), i });
+    }
+    const auto order = [&found](Ref r) { return found[r.list].order(r.at); };
+    const auto word = [&found](Ref r) { return found[r.list].word(r.at); };
+    const auto before = [&order](Ref a, Ref b) { return order(a) < order(b); };
+    // Of the words that differ only in case, the first in counter order is
+    // kept (as addword keeps the first found): sorted by the word in capitals,
+    // then by counter value, each is the first of its run.
+    const auto caseless = [&](Ref a, Ref b) {
+        const std::string_view x = word(a);
+        const std::string_view y = word(b);
+        const auto differ
+            = std::ranges::mismatch(x, y, [](char p, char q) { return upper(p) == upper(q); });
+        if (differ.in1 != x.end() && differ.in2 != y.end())
+            return upper(*differ.in1) < upper(*differ.in2);
+        if (x.size() != y.size())
+            return x.size() < y.size();
+        return before(a, b);
+    };
+    std::ranges::sort(refs, caseless);
+    const auto sameCaseless = [&word](Ref a, Ref b) {
+        return std::ranges::equal(
+            word(a), word(b), [](char p, char q) { return upper(p) == upper(q); });
+    };
+    std::vector<Ref> kept;
+    for (std::size_t i = 0; i < refs.size(); ++i) {
+        if (i == 0 || !sameCaseless(refs[i - 1], refs[i]))
+            kept.push_back(refs[i]);
+    }
+    refs = {};
+    std::ranges::sort(kept, before);
+    WordList list;
+    list.reserve(kept.size());
+    for (const Ref r : kept)
+        list.emplace_back(word(r));
+    return list;
+}
+
+Confirmer::Confirmer(const Tokens &tokens, SpellChecker &checker, unsigned threads,
+    std::function<bool()> keepGoing, std::function<void(std::size_t)> confirmed)
+    : m_tokens(tokens)
+    , m_checker(checker)
+    , m_threads(threads)
+    , m_keepGoing(std::move(keepGoing))
+    , m_told(std::move(confirmed))
+{
+    m_found.emplace_back(tokens.typed.size());
+}
+
+Confirmer::~Confirmer() = default;
+
+bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::vector<bool> &sure,
+    std::size_t questions)
+{
+    if (!m_clonesMade && questions >= kParallelFrom) {
+        m_clonesMade = true;
+        m_clones = workerCheckers(m_checker, m_threads, CallerAsks::Yes);
+        for (std::size_t w = 0; w < m_clones.size(); ++w)
+            m_found.emplace_back(m_tokens.typed.size());
+    }
+    std::atomic<std::size_t> nextCandidate { 0 };
+    std::atomic<std::size_t> done { 0 };
+    std::atomic<bool> stop { false };
+    std::atomic<std::size_t> asked { 0 };
+    const auto judgeAll = [&](SpellChecker &checker, FoundWords &found, bool ownThread) {
+        Judge judge(m_tokens, checker);
+        std::size_t mine = 0;
+        while (!stop.load(std::memory_order_relaxed)) {
+            const std::size_t first = nextCandidate.fetch_add(kJudgedAtOnce);
+            if (first >= candidates.size())
+                break;
+            const std::size_t end = std::min(first + kJudgedAtOnce, candidates.size());
+            for (std::size_t c = first; c < end; ++c) {
+                const std::size_t before = mine;
+                judge.judge(candidates[c], sure[c], mine, found);
+                done.fetch_add(1, std::memory_order_relaxed);
+                // A window handles its events now and then, on its own
+                // thread: every 64 questions or candidates, batch after batch.
+                if (!ownThread)
+                    continue;
+                m_unasked += 1 + mine - before;
+                if (m_unasked >= 64) {
+                    m_unasked = 0;
+                    if (m_told)
+                        m_told(m_confirmed + done.load(std::memory_order_relaxed));
+                    if (m_keepGoing && !m_keepGoing()) {
+                        stop = true;
+                        break;
+                    }
+                }
+            }
+        }
+        asked += mine;
+    };
+    {
+        std::vector<std::jthread> workers;
+        if (questions >= kParallelFrom) {
+            for (std::size_t w = 0; w < m_clones.size(); ++w) {
+                workers.emplace_back([&judgeAll, &checker = *m_clones[w], &found = m_found[w + 1]] {
+                    judgeAll(checker, found, false);
+                });
+            }
+        }
+        judgeAll(m_checker, m_found[0], true);
+    }
+    m_questions += asked;
+    m_confirmed += done;
+    return !stop;
+}
