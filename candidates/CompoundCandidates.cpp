@@ -4,8 +4,7 @@
 
 CompoundSearchEnd searchCompoundCandidates(const WordIndex &index, std::string_view letters,
     const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
-    const std::optional<TypedLetters> &typed,
-    const std::function<void(const std::string &)> &found,
+    const std::optional<TypedLetters> &typed, const std::function<void(const std::string &)> &found,
     const std::function<void(std::size_t)> &sure)
 {
     CompoundQuery query;

@@ -91,6 +91,5 @@ struct CompoundCandidates {
 // as searchCompounds tells them), none kept: a long word names millions.
 CompoundSearchEnd searchCompoundCandidates(const WordIndex &index, std::string_view letters,
     const CompoundBudget &budget, const std::optional<LetterCounts> &capitals,
-    const std::optional<TypedLetters> &typed,
-    const std::function<void(const std::string &)> &found,
+    const std::optional<TypedLetters> &typed, const std::function<void(const std::string &)> &found,
     const std::function<void(std::size_t)> &sure);
