@@ -35,11 +35,12 @@ CompoundBudget compoundBudgetFor(
     if (budget.maxTime > CompoundBudget {}.maxTime)
         budget.maxCandidates = mostCandidates;
     // Where it has no end in sight, the index's answer is the only one that
-    // can finish: it is given every candidate it names, confirmed a batch
-    // at a time, however long that takes (the user may stop it).
+    // can finish: it is given the candidates it names, confirmed a batch at a
+    // time, however long that takes (the user may stop it), up to as many as
+    // memory can hold.
     if (budget.maxTime == std::chrono::steady_clock::duration::max()) {
         budget.maxSteps = std::numeric_limits<std::size_t>::max();
-        budget.maxCandidates = std::numeric_limits<std::size_t>::max();
+        budget.maxCandidates = kMostLongCandidates;
     }
     return budget;
 }

@@ -36,13 +36,21 @@ inline constexpr auto kQuestionCost = std::chrono::microseconds(4);
 // is tried instead.
 inline constexpr std::size_t kMostCompoundCandidates = 1'000'000;
 
+// The candidates a search for compounds may name where trying every
+// arrangement has no end in sight. Each is held (as a string the search
+// names only once) until the search ends: 24 German letters name 2.7
+// million, held in 1.2 GB. Past this bound a typed input could take all
+// the memory there is, so the search gives up as at any other bound.
+inline constexpr std::size_t kMostLongCandidates = 4'000'000;
+
 // Candidates confirmed at once: those named meanwhile are held until then.
 inline constexpr std::size_t kConfirmedAtOnce = 1 << 16;
 
 // The budget of the search for compounds of this many letters: its time
-// (compoundTimeFor), and where that has no end, no bound on its steps nor on
-// its candidates (a German word of 24 letters names millions). Where it is
-// bounded, mostCandidates bounds the candidates of many letters.
+// (compoundTimeFor), and where that has no end, no bound on its steps and
+// kMostLongCandidates on its candidates (a German word of 24 letters names
+// millions). Where it is bounded, mostCandidates bounds the candidates of
+// many letters.
 [[nodiscard]] CompoundBudget compoundBudgetFor(std::size_t letters,
     std::function<bool()> keepGoing = {}, std::size_t mostCandidates = kMostCompoundCandidates);
 

@@ -284,7 +284,9 @@ private slots:
         const CompoundBudget longWord = compoundBudgetFor(24);
         QCOMPARE(longWord.maxTime, endless);
         QCOMPARE(longWord.maxSteps, std::numeric_limits<std::size_t>::max());
-        QCOMPARE(longWord.maxCandidates, std::numeric_limits<std::size_t>::max());
+        // Bounded still, by what memory holds, and far past a 12-letter search.
+        QCOMPARE(longWord.maxCandidates, kMostLongCandidates);
+        QVERIFY(kMostLongCandidates > kMostCompoundCandidates);
         QCOMPARE(compoundBudgetFor(13).maxCandidates, longWord.maxCandidates);
         // 12 letters take half an hour to arrange: room for many candidates,
         // and past them that half hour is the way out.
