@@ -49,7 +49,7 @@ public:
     }
 
     // sure: the form is a compound the checker takes for certain in small
-    // letters and capitalised (KeyCandidates::sure); those spellings are
+    // letters and capitalised (FormRole::Sure); those spellings are
     // not asked about.
     void judge(const std::string &form, bool sure, std::size_t &questions, FoundWords &accepted)
     {

@@ -65,7 +65,7 @@ public:
     Confirmer &operator=(const Confirmer &) = delete;
 
     // Confirms candidates (in small key letters) of which those marked sure
-    // (KeyCandidates::sure) are taken in small letters and capitalised
+    // (FormRole::Sure) are taken in small letters and capitalised
     // without a question; false when keepGoing said to stop.
     bool confirm(const std::vector<std::string> &candidates, const std::vector<bool> &sure,
         std::size_t questions);

@@ -78,29 +78,6 @@ struct IndexedProgress {
 [[nodiscard]] LetterCounts typedCapitals(
     const std::vector<std::string> &typed, std::string_view keys);
 
-// The strings the index names for typed letters' key letters (keyLettersOf
-// in wordforms/KeyLetters.h), in small key letters, each once: the forms
-// filed under exactly those key letters, then the compounds of forms. A
-// spelling of a candidate puts at each place a letter of that place's key
-// letter: the indexed search spreads the typed letters so; a loose search
-// spreads the letters each typed one stands for, and the checker judges each.
-struct KeyCandidates {
-    std::optional<std::vector<std::string>> words; // nothing: the index cannot tell
-    // Of each word, whether it is a compound of parts that leave no doubt
-    // (FormRole::Sure): the checker takes it, in small letters and
-    // capitalised, without being asked.
-    std::vector<bool> sure;
-    std::string fallback; // why not
-    bool stopped = false; // by keepGoing
-};
-// capitals, where known, are the most capitals of A to Z (by key letter)
-// that a spelling asked holds: a compound needing more is not named; typed,
-// where known, the letters typed (a compound of a part they do not spell is not).
-[[nodiscard]] KeyCandidates keyCandidates(std::string_view keys, const FormSource &forms,
-    const CompoundBudget &budget = {}, const std::function<bool()> &keepGoing = {},
-    const std::optional<LetterCounts> &capitals = {},
-    const std::optional<TypedLetters> &typed = {});
-
 // The word list that a run over every arrangement of letters would give,
 // found without the enumeration: the index names the candidate words (its
 // forms filed under exactly these letters' key letters, and the compounds
