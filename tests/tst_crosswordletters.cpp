@@ -62,9 +62,10 @@ struct OwnRow {
 const QSet<QString> kOwnAccepted { "côte", "coté", "cote", "École", "Straße", "STRASSE", "łza",
     "déréglementée", "crème", "tête", "Noël", "dômi", "dömi" };
 
-// Words from some tiles in tests/data/wordgames/own/da_DK: the lines printed.
+// Words from some tiles in tests/data/wordgames/own/<dictionary>: the lines printed.
 struct TilesRow {
     const char *name;
+    const char *dictionary;
     const char *letters;
     QStringList options;
     QStringList lines;
@@ -241,30 +242,37 @@ private slots:
     void tilesOwnSpellings_data()
     {
         addRows<TilesRow>({
-            { "without compounds", "red?", { "--some", "--no-compounds" },
+            { "without compounds", "da_DK", "red?", { "--some", "--no-compounds" },
                 { "d\u00E5", "re", "reda" } },
-            { "with compounds", "red?", { "--some" }, { "d\u00E5", "re", "reda", "red\u00E5" } },
+            { "with compounds", "da_DK", "red?", { "--some" },
+                { "d\u00E5", "re", "reda", "red\u00E5" } },
+            // In capitals ß is SS: seven tiles spell Straße so.
+            { "a letter two in capitals", "fr", "strasse", { "--some", "--min-length", "7" },
+                { "STRASSE" } },
         });
     }
     void tilesOwnSpellings()
     {
         QFETCH(TilesRow, row);
         for (const IndexKind kind : kBothKinds) {
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                QUORVEL_TEST_DATA "/wordgames/own/da_DK", Dialect::Nuspell, {}, nullptr, kind);
+            const std::string language = row.dictionary;
+            const WordIndexBuild build
+                = buildWordIndexFromFiles(QUORVEL_TEST_DATA "/wordgames/own/" + language,
+                    Dialect::Nuspell, {}, nullptr, kind);
             QVERIFY2(build.forms && build.alphabet, build.refusal.c_str());
-            const auto read = queryFor(row.options, *build.alphabet, "da_DK", row.letters);
+            const auto read = queryFor(row.options, *build.alphabet, row.dictionary, row.letters);
             QVERIFY(std::holds_alternative<GameQuery>(read));
             auto query = std::get<GameQuery>(read);
             // The tiles over the alphabet, as the command line makes them.
-            const LooseAlphabet loose("da_DK", build.alphabet->letters());
+            const LooseAlphabet loose(language, build.alphabet->letters());
             auto tiles = LooseTiles::of(query.pool, loose, build.alphabet->letters());
             QVERIFY(std::holds_alternative<LooseTiles>(tiles));
             query.looseTiles = &std::get<LooseTiles>(tiles);
             const FormsWithin within
                 = build.forms->withinUpTo(query.pool.reach(), query.pool.size());
             QVERIFY(within.index);
-            const auto script = std::make_shared<CheckerScript>(kTilesAccepted);
+            const auto script = std::make_shared<CheckerScript>(
+                language == "da_DK" ? kTilesAccepted : kOwnAccepted);
             ScriptedChecker checker(script);
             const GameOutcome outcome = playGame(query, *within.index, checker);
             QStringList lines;

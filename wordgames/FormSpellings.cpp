@@ -207,8 +207,14 @@ bool TileOwnSpellings::of(const WordIndex::Forms &forms, const std::vector<std::
     for (const std::size_t f : words) {
         if (!keeps(forms, f))
             return false;
-        for (const std::string &spelling : m_spellings)
+        for (const std::string &spelling : m_spellings) {
             m_own.push_back(m_tiles.caseless(spelling));
+            // In capitals a letter may become two (Fraß as FRASS): the tiles
+            // spell the word so too.
+            std::string capitals = m_tiles.caseless(m_tiles.upper(spelling));
+            if (capitals != m_own.back())
+                m_own.push_back(std::move(capitals));
+        }
     }
     return true;
 }
