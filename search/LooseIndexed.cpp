@@ -27,6 +27,7 @@
 #include "search/IndexedSearch.h"
 #include "search/LooseOwnSpellings.h"
 #include "search/LooseSearch.h"
+#include "search/LooseShares.h"
 #include "search/LooseSpreads.h"
 #include "search/WorkerCheckers.h"
 #include "wordforms/KeyLetters.h"
@@ -79,70 +80,6 @@ bool compatibilityForm(const std::string &letter, const std::string &key)
 // The fewest questions for which workers ask too (as the indexed search).
 constexpr std::size_t kParallelFrom = 8192;
 constexpr std::size_t kJudgedAtOnce = 256;
-
-// A typed letter: the letters it stands for, grouped by the key letter
-// the index files each under (one group but for a letter that folds into
-// one filed apart, as a Hebrew final form into its letter), and how often
-// it was typed.
-struct TypedLetter {
-    std::vector<std::pair<char, std::vector<std::string>>> groups;
-    std::size_t count = 0;
-};
-
-// The most ways of sharing letters out among their key letters that are
-// each looked up in the index.
-constexpr std::size_t kMostShares = 256;
-
-// Every way of putting count letters into groups places, each as how many
-// go to each place; at most limit of them (one more when there are more).
-void sharesOf(std::size_t count, std::size_t groups, std::size_t limit,
-    std::vector<std::size_t> &share, std::vector<std::vector<std::size_t>> &out)
-{
-    if (out.size() > limit)
-        return;
-    if (share.size() + 1 == groups) {
-        share.push_back(count);
-        out.push_back(share);
-        share.pop_back();
-        return;
-    }
-    for (std::size_t here = 0; here <= count; ++here) {
-        share.push_back(here);
-        sharesOf(count - here, groups, limit, share, out);
-        share.pop_back();
-    }
-}
-
-// Every way of sharing each typed letter's count out among its groups,
-// given to visit as each group's count (for the letters in turn, their
-// groups in turn); false when there are more than limit ways (none
-// visited), or visit said to stop.
-bool forEachShare(const std::vector<TypedLetter> &typed, std::size_t limit,
-    const std::function<bool(const std::vector<std::vector<std::size_t>> &)> &visit)
-{
-    std::vector<std::vector<std::vector<std::size_t>>> ways(typed.size());
-    double all = 1;
-    for (std::size_t t = 0; t < typed.size(); ++t) {
-        std::vector<std::size_t> share;
-        sharesOf(typed[t].count, typed[t].groups.size(), limit, share, ways[t]);
-        all *= static_cast<double>(ways[t].size());
-        if (all > static_cast<double>(limit))
-            return false;
-    }
-    std::vector<std::size_t> at(typed.size(), 0);
-    std::vector<std::vector<std::size_t>> share(typed.size());
-    while (true) {
-        for (std::size_t t = 0; t < typed.size(); ++t)
-            share[t] = ways[t][at[t]];
-        if (!visit(share))
-            return false;
-        std::size_t t = 0;
-        while (t < typed.size() && ++at[t] == ways[t].size())
-            at[t++] = 0;
-        if (t == typed.size())
-            return true;
-    }
-}
 
 // The forms the index names for the key letters: each own spelling of a
 // form once, in its letters, where it has a letter for each of the form's;
