@@ -13,6 +13,7 @@
 #include "spelling/LoadedDictionary.h"
 #include "wordindex/IndexBuilder.h"
 
+#include "tests/support/EveryArrangement.h"
 #include "tests/support/Rows.h"
 
 #include <QTest>
@@ -32,17 +33,6 @@ struct LetterRow {
     const char *letter;
     bool inAlphabet;
 };
-
-WordList enumerated(const std::string &letters, SpellChecker &checker)
-{
-    WordList list;
-    Arrangements arrangements(letters);
-    do {
-        if (testword(checker, arrangements.current()))
-            addword(arrangements.current(), list);
-    } while (arrangements.advance());
-    return list;
-}
 
 } // namespace
 
@@ -92,7 +82,7 @@ private slots:
                 continue;
             loaded = true;
             const auto checker = dictionary->checker();
-            const WordList words = enumerated(typed, *checker);
+            const WordList words = enumeratedWords(typed, *checker);
             const QString expected = resultFor(words).text;
             if (row.found && *row.found)
                 QVERIFY2(std::ranges::find(words, std::string(row.found)) != words.end(),

@@ -7,6 +7,7 @@
 #include "spelling/LoadedDictionary.h"
 #include "wordindex/IndexBuilder.h"
 
+#include "tests/support/EveryArrangement.h"
 #include "tests/support/Rows.h"
 
 #include <QTest>
@@ -30,27 +31,6 @@ struct CapitalsRow {
     QStringList named;
     QStringList namedWithoutCapitals;
 };
-
-QStringList sorted(const std::vector<std::string> &words)
-{
-    std::set<std::string> unique(words.begin(), words.end());
-    QStringList list;
-    for (const std::string &word : unique)
-        list.append(QString::fromStdString(word));
-    return list;
-}
-
-// What the run over every arrangement finds.
-QString enumerated(const std::string &letters, SpellChecker &checker)
-{
-    WordList list;
-    Arrangements arrangements(letters);
-    do {
-        if (testword(checker, arrangements.current()))
-            addword(arrangements.current(), list);
-    } while (arrangements.advance());
-    return resultFor(list).text;
-}
 
 // The capitals of A to Z in letters typed in A to Z, by key letter.
 LetterCounts asciiCapitals(std::string_view typed)
@@ -119,9 +99,9 @@ private slots:
             const std::string keys = QString::fromStdString(typed).toLower().toStdString();
             const auto index = build.forms->within(keys).index;
             QVERIFY(index);
-            QCOMPARE(sorted(compoundCandidates(*index, keys, {}, asciiCapitals(typed)).words),
+            QCOMPARE(sortedOnce(compoundCandidates(*index, keys, {}, asciiCapitals(typed)).words),
                 row.named);
-            QCOMPARE(sorted(compoundCandidates(*index, keys).words), row.namedWithoutCapitals);
+            QCOMPARE(sortedOnce(compoundCandidates(*index, keys).words), row.namedWithoutCapitals);
         }
     }
 

@@ -9,6 +9,7 @@
 #include "wordforms/KeyLetters.h"
 #include "wordindex/IndexBuilder.h"
 
+#include "tests/support/EveryArrangement.h"
 #include "tests/support/Rows.h"
 
 #include <QTest>
@@ -32,27 +33,6 @@ struct LettersRow {
     QStringList named;
     QStringList namedByKeys;
 };
-
-QStringList sorted(const std::vector<std::string> &words)
-{
-    std::set<std::string> unique(words.begin(), words.end());
-    QStringList list;
-    for (const std::string &word : unique)
-        list.append(QString::fromStdString(word));
-    return list;
-}
-
-// What the run over every arrangement finds.
-QString enumerated(const std::string &letters, SpellChecker &checker)
-{
-    WordList list;
-    Arrangements arrangements(letters);
-    do {
-        if (testword(checker, arrangements.current()))
-            addword(arrangements.current(), list);
-    } while (arrangements.advance());
-    return resultFor(list).text;
-}
 
 // A compound's letters, and the spellings its parts give it.
 struct SpellingsRow {
@@ -106,11 +86,11 @@ private slots:
             QCOMPARE(resultFor(*answer.words).text, enumerated(typed, *checker));
             const auto index = build.forms->within(*keys).index;
             QVERIFY(index);
-            QCOMPARE(sorted(compoundCandidates(
+            QCOMPARE(sortedOnce(compoundCandidates(
                          *index, *keys, {}, typedCapitals(each, *keys), TypedLetters(each, *keys))
-                                .words),
+                                    .words),
                 row.named);
-            QCOMPARE(sorted(compoundCandidates(*index, *keys).words), row.namedByKeys);
+            QCOMPARE(sortedOnce(compoundCandidates(*index, *keys).words), row.namedByKeys);
         }
     }
 
@@ -153,7 +133,7 @@ private slots:
         QVERIFY(index);
         std::vector<std::string> joined;
         const bool whole = joinedSpellings(compoundSplits(*index, row.word), 100, joined);
-        QCOMPARE(sorted(joined), row.spellings);
+        QCOMPARE(sortedOnce(joined), row.spellings);
         QCOMPARE(whole, row.whole);
     }
 };

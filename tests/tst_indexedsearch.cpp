@@ -5,6 +5,7 @@
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
 #include "tests/support/AllStrings.h"
+#include "tests/support/EveryArrangement.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
@@ -27,18 +28,6 @@ struct GiveUpRow {
     const char *cause; // a word the reason given names its cause by
     std::size_t compoundSteps = CompoundBudget {}.maxSteps;
 };
-
-// What the run over every arrangement, in counter order, finds.
-QString enumerated(const std::string &letters, SpellChecker &checker)
-{
-    WordList list;
-    Arrangements arrangements(letters);
-    do {
-        if (testword(checker, arrangements.current()))
-            addword(arrangements.current(), list);
-    } while (arrangements.advance());
-    return resultFor(list).text;
-}
 
 QString indexed(const std::string &letters, const WordIndex &index, SpellChecker &checker)
 {
