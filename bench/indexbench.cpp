@@ -298,11 +298,12 @@ void probe(const std::filesystem::path &base, const std::filesystem::path &helpe
     const auto end = std::chrono::steady_clock::now();
     std::printf("%-28s %s: forms within %.2f ms, compounds %.2f ms (processor %.2f ms; %zu "
                 "candidates%s%s), whole "
-                "search %.2f ms (%zu questions, %zu words%s%s)\n",
+                "search %.2f ms (%zu questions, %zu of %zu candidates settled unasked, %zu "
+                "words%s%s)\n",
         name.c_str(), letters.c_str(), milliseconds(formsDone - start),
         milliseconds(compoundsDone - formsDone), compoundsCpu, compounds.words.size(),
         compounds.unfinished.empty() ? "" : ", ", compounds.unfinished.c_str(),
-        milliseconds(end - compoundsDone), answer.questions,
+        milliseconds(end - compoundsDone), answer.questions, answer.settled, answer.candidates,
         answer.words ? answer.words->size() : 0,
         answer.words ? "" : "; every arrangement: ", answer.fallback.c_str());
     std::fflush(stdout);

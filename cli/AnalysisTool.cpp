@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
@@ -69,6 +70,16 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
         io.errLine(QCoreApplication::translate("AnalysisTool", "answered by the word index, %1 s")
                        .arg(QString::fromLatin1(number))
                        .toStdString());
+        // Told apart from the line above, which scripts read as it is.
+        if (finished->candidates > 0) {
+            const int named = static_cast<int>(
+                std::min<std::size_t>(finished->candidates, std::numeric_limits<int>::max()));
+            io.errLine(QCoreApplication::translate("AnalysisTool",
+                "%1 of %n candidate(s) settled by the dictionary's rules, without the checker",
+                nullptr, named)
+                           .arg(static_cast<qulonglong>(finished->settled))
+                           .toStdString());
+        }
     } else {
         // A loose run shows its progress every few questions, not every one.
         const double tried = finished->loose ? finished->questions : view.progressUpdates();

@@ -197,9 +197,11 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
     std::atomic<std::size_t> done { 0 };
     std::atomic<bool> stop { false };
     std::atomic<std::size_t> asked { 0 };
+    std::atomic<std::size_t> settled { 0 };
     const auto judgeAll = [&](SpellChecker &checker, FoundWords &found, bool ownThread) {
         Judge judge(m_tokens, checker);
         std::size_t mine = 0;
+        std::size_t mineSettled = 0;
         while (!stop.load(std::memory_order_relaxed)) {
             const std::size_t first = nextCandidate.fetch_add(kJudgedAtOnce);
             if (first >= candidates.size())
@@ -208,6 +210,7 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
             for (std::size_t c = first; c < end; ++c) {
                 const std::size_t before = mine;
                 judge.judge(candidates[c], sure[c], mine, found);
+                mineSettled += mine == before ? 1 : 0;
                 done.fetch_add(1, std::memory_order_relaxed);
                 // A window handles its events now and then, on its own
                 // thread: every 64 questions or candidates, batch after batch.
@@ -226,6 +229,7 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
             }
         }
         asked += mine;
+        settled += mineSettled;
     };
     {
         std::vector<std::jthread> workers;
@@ -240,5 +244,6 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
     }
     m_questions += asked;
     m_confirmed += done;
+    m_settled += settled;
     return !stop;
 }

@@ -72,6 +72,9 @@ public:
 
     [[nodiscard]] std::size_t questions() const { return m_questions; }
     [[nodiscard]] std::size_t confirmed() const { return m_confirmed; }
+    // Candidates settled without a single question: every spread of the
+    // typed letters over a sure one is spelt as it is sure.
+    [[nodiscard]] std::size_t settled() const { return m_settled; }
     [[nodiscard]] WordList words() const { return wordsInCounterOrder(m_found); }
 
 private:
@@ -85,5 +88,6 @@ private:
     std::vector<FoundWords> m_found; // the caller's, then each worker's
     std::size_t m_questions = 0;
     std::size_t m_confirmed = 0;
+    std::size_t m_settled = 0;
     std::size_t m_unasked = 0; // work since keepGoing was last asked
 };

@@ -357,6 +357,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         (void)batches.flush();
     answer.questions = confirmer.questions();
     answer.candidates = batches.named();
+    answer.settled = confirmer.settled();
     if (batches.ended()) {
         answer.fallback = batches.fallback();
         answer.stopped = batches.stopped();

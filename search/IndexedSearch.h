@@ -61,6 +61,7 @@ struct IndexedAnswer {
     std::string fallback;
     std::size_t questions = 0; // asked of the checker
     std::size_t candidates = 0; // strings of the letters the index named
+    std::size_t settled = 0; // of those, taken by the dictionary's rules without a question
     bool stopped = false; // by keepGoing: no answer, and none is needed
 };
 

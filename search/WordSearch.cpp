@@ -258,6 +258,8 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     IndexedAnswer answer = indexedSearch(letters, *offer.index, checker, kMaxArrangementsTried,
         budget, going, m_options.threads, offer.alphabet.get(), progress);
     report.questions = static_cast<double>(answer.questions);
+    report.candidates = answer.candidates;
+    report.settled = answer.settled;
     if (answer.stopped) {
         stopped = true;
         return std::nullopt;

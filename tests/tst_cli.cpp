@@ -71,6 +71,11 @@ private slots:
         addRows<RunRow>({
             { "by the index", {}, "  tca ", Index::Forms, ExitStatus::Success,
                 "Done - Found 2 words: cat, act\n", "answered by the word index" },
+            // The line after it counts the candidates: act, cat and the
+            // four other orders as compounds of one-letter parts, none
+            // settled by the rules (their parts leave a doubt).
+            { "the candidates the rules settled", {}, "tca", Index::Forms, ExitStatus::Success,
+                "Done - Found 2 words: cat, act\n", "s\n0 of 6 " },
             { "the dictionary named", {}, "tca", Index::Forms, ExitStatus::Success,
                 "Done - Found 2 words: cat, act\n",
                 "dictionary xx_XX (/dictionaries/xx_XX), engine Scripted" },

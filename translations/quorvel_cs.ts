@@ -15,6 +15,14 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>uspořádání: %1, %2 s, %3 uspořádání/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>kandidát rozhodnutý pravidly slovníku, bez kontroly pravopisu: %1 z %n</numerusform>
+            <numerusform>kandidáti rozhodnutí pravidly slovníku, bez kontroly pravopisu: %1 z %n</numerusform>
+            <numerusform>kandidáti rozhodnutí pravidly slovníku, bez kontroly pravopisu: %1 z %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -15,6 +15,13 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>Anordnungen: %1, %2 s, %3 Anordnungen/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>%1 von %n Kandidat durch die Regeln des Wörterbuchs entschieden, ohne die Rechtschreibprüfung</numerusform>
+            <numerusform>%1 von %n Kandidaten durch die Regeln des Wörterbuchs entschieden, ohne die Rechtschreibprüfung</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

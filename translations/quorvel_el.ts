@@ -15,6 +15,13 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>διατάξεις: %1, %2 s, %3 διατάξεις/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>υποψήφια λέξη κρίθηκε από τους κανόνες του λεξικού, χωρίς τον ορθογράφο: %1 από %n</numerusform>
+            <numerusform>υποψήφιες λέξεις κρίθηκαν από τους κανόνες του λεξικού, χωρίς τον ορθογράφο: %1 από %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AnalysisTool</name>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>%1 of %n candidate settled by the dictionary&apos;s rules, without the checker</numerusform>
+            <numerusform>%1 of %n candidates settled by the dictionary&apos;s rules, without the checker</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DictionaryOption</name>
     <message numerus="yes">
         <source>alphabet of %n letters</source>

@@ -15,6 +15,13 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>combinaciones: %1, %2 s, %3 combinaciones/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>candidato resuelto por las reglas del diccionario, sin el corrector: %1 de %n</numerusform>
+            <numerusform>candidatos resueltos por las reglas del diccionario, sin el corrector: %1 de %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

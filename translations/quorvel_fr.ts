@@ -15,6 +15,13 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>combinaisons&#xa0;: %1, %2 s, %3 combinaisons/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>candidat tranché par les règles du dictionnaire, sans le correcteur : %1 sur %n</numerusform>
+            <numerusform>candidats tranchés par les règles du dictionnaire, sans le correcteur : %1 sur %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

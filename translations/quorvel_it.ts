@@ -15,6 +15,13 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>combinazioni: %1, %2 s, %3 combinazioni/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>candidato deciso dalle regole del dizionario, senza il correttore: %1 su %n</numerusform>
+            <numerusform>candidati decisi dalle regole del dizionario, senza il correttore: %1 su %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -15,6 +15,13 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>volgordes: %1, %2 s, %3 volgordes/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>%1 van %n kandidaat beslist door de regels van het woordenboek, zonder de spellingcontrole</numerusform>
+            <numerusform>%1 van %n kandidaten beslist door de regels van het woordenboek, zonder de spellingcontrole</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -15,6 +15,13 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>combinações: %1, %2 s, %3 combinações/s</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>candidato decidido pelas regras do dicionário, sem o corretor: %1 de %n</numerusform>
+            <numerusform>candidatos decididos pelas regras do dicionário, sem o corretor: %1 de %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

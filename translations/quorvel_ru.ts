@@ -15,6 +15,14 @@
         <source>%1 arrangements, %2 s, %3 arrangements/s</source>
         <translation>перестановок: %1, %2 с, %3 перестановок/с</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n candidate(s) settled by the dictionary&apos;s rules, without the checker</source>
+        <translation>
+            <numerusform>кандидат решён правилами словаря, без проверки орфографии: %1 из %n</numerusform>
+            <numerusform>кандидаты решены правилами словаря, без проверки орфографии: %1 из %n</numerusform>
+            <numerusform>кандидаты решены правилами словаря, без проверки орфографии: %1 из %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>
