@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QTimer>
+
+// The read-only box a run's answer is shown in. An answer can be millions of
+// words on one line, tens of megabytes: a text box lays a paragraph out
+// whole, which for such a line takes seconds (and again at every change of
+// its width), and takes in a text of that size in about half a second. So a
+// long answer goes into the box's document in paragraphs of a bounded
+// length, each starting where a blank stood, which the box lays out only as
+// they come into view, and a megabyte or so at a time, the event loop
+// turning in between. The blanks are one character each, as the paragraph
+// breaks are, so a position in the box is a position in the answer: what is
+// selected and copied is the answer's own text.
+class ResultsBox : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit ResultsBox(QWidget *parent = nullptr);
+
+    // Shows text in place of what was shown (the only way to change what the
+    // box shows).
+    void setResults(const QString &text);
+    // The answer as given, whatever paragraphs the box shows it in, and
+    // however much of it the box has taken in yet.
+    [[nodiscard]] const QString &results() const { return m_results; }
+    // Whether all of the answer is in the box's document.
+    [[nodiscard]] bool filled() const { return m_filled == m_results.size(); }
+
+protected:
+    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
+
+private:
+    // Takes the next paragraphs of the answer into the document.
+    void fill();
+    // Where the paragraph beginning at since ends: at a line break, else at
+    // the first blank a paragraph's length on, else at the end.
+    [[nodiscard]] qsizetype paragraphEnd(qsizetype since);
+
+    QString m_results;
+    bool m_inParagraphs = true; // blanks made paragraph breaks, one for one
+    qsizetype m_filled = 0; // characters of the answer in the document
+    qsizetype m_lineEnd = -1; // the next line break looked for, or the end
+    QTimer m_filling;
+};
