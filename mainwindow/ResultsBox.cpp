@@ -4,6 +4,7 @@
 
 #include <QMimeData>
 #include <QTextCursor>
+#include <algorithm>
 
 namespace {
 
@@ -33,17 +34,22 @@ void ResultsBox::setResults(const QString &text)
     m_results = text;
     m_filled = 0;
     m_lineEnd = -1;
-    // A carriage return before a line feed would make two characters one
-    // paragraph break, and positions would no longer be the answer's; no
-    // answer has one, but a text with one is shown as it is, at once.
-    m_inParagraphs = !text.contains(u'\r');
-    if (!m_inParagraphs) {
-        setPlainText(text);
-        m_filled = text.size();
-        return;
-    }
+    // A carriage return and a line feed make one paragraph break, one
+    // position in the box for two characters of the answer. No answer has
+    // them, but a text that has is copied as it is too.
+    m_pairsShown.clear();
+    for (qsizetype at = text.indexOf(QLatin1String("\r\n")); at >= 0;
+         at = text.indexOf(QLatin1String("\r\n"), at + 2))
+        m_pairsShown.push_back(at - qsizetype(m_pairsShown.size()));
     clear();
     fill();
+}
+
+qsizetype ResultsBox::inResults(qsizetype position) const
+{
+    return position
+        + (std::upper_bound(m_pairsShown.begin(), m_pairsShown.end(), position)
+            - m_pairsShown.begin());
 }
 
 qsizetype ResultsBox::paragraphEnd(qsizetype since)
@@ -81,15 +87,14 @@ void ResultsBox::fill()
 
 QMimeData *ResultsBox::createMimeDataFromSelection() const
 {
-    if (!m_inParagraphs)
-        return QPlainTextEdit::createMimeDataFromSelection();
     const QTextCursor selection = textCursor();
+    const qsizetype from = inResults(selection.selectionStart());
     // A selection to the end, made while the box still takes the answer
     // in, is to the answer's end.
-    const qsizetype end = selection.selectionEnd() == document()->characterCount() - 1
+    const qsizetype to = selection.selectionEnd() == document()->characterCount() - 1
         ? m_results.size()
-        : selection.selectionEnd();
+        : inResults(selection.selectionEnd());
     auto *data = new QMimeData;
-    data->setText(m_results.mid(selection.selectionStart(), end - selection.selectionStart()));
+    data->setText(m_results.mid(from, to - from));
     return data;
 }

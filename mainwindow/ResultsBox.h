@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <vector>
 
 // The read-only box a run's answer is shown in. An answer can be millions of
 // words on one line, tens of megabytes: a text box lays a paragraph out
@@ -13,8 +14,10 @@
 // length, each starting where a blank stood, which the box lays out only as
 // they come into view, and a megabyte or so at a time, the event loop
 // turning in between. The blanks are one character each, as the paragraph
-// breaks are, so a position in the box is a position in the answer: what is
-// selected and copied is the answer's own text.
+// breaks are, so a position in the box is a position in the answer (after as
+// many characters more as carriage returns before a line feed, which a
+// document shows as one break): what is selected and copied is the answer's
+// own text.
 class ResultsBox : public QPlainTextEdit {
     Q_OBJECT
 
@@ -40,8 +43,12 @@ private:
     // the first blank a paragraph's length on, else at the end.
     [[nodiscard]] qsizetype paragraphEnd(qsizetype since);
 
+    // Where the answer's character is that is at position in the box.
+    [[nodiscard]] qsizetype inResults(qsizetype position) const;
+
     QString m_results;
-    bool m_inParagraphs = true; // blanks made paragraph breaks, one for one
+    // Where each carriage return before a line feed is shown, in order.
+    std::vector<qsizetype> m_pairsShown;
     qsizetype m_filled = 0; // characters of the answer in the document
     qsizetype m_lineEnd = -1; // the next line break looked for, or the end
     QTimer m_filling;
