@@ -12,9 +12,11 @@ namespace {
 // view many times over, so a box lays out at most a handful at once.
 constexpr qsizetype kParagraphLength = 16 * 1024;
 
-// Characters taken into the document at one turn of the event loop: some
-// ten milliseconds' work.
+// Characters and paragraphs taken into the document at one turn of the
+// event loop: some ten milliseconds' work each. A paragraph costs as much
+// as a few hundred characters, and a text of short lines has many.
 constexpr qsizetype kFillLength = 1024 * 1024;
+constexpr int kFillParagraphs = 1024;
 
 } // namespace
 
@@ -33,7 +35,8 @@ void ResultsBox::setResults(const QString &text)
     m_filling.stop();
     m_results = text;
     m_filled = 0;
-    m_lineEnd = -1;
+    m_feedAt = -1;
+    m_returnAt = -1;
     // A carriage return and a line feed make one paragraph break, one
     // position in the box for two characters of the answer. No answer has
     // them, but a text that has is copied as it is too.
@@ -52,30 +55,42 @@ void ResultsBox::setResults(const QString &text)
 qsizetype ResultsBox::inResults(qsizetype position) const
 {
     return position
-        + (std::upper_bound(m_pairsShown.begin(), m_pairsShown.end(), position)
+        + (std::lower_bound(m_pairsShown.begin(), m_pairsShown.end(), position)
             - m_pairsShown.begin());
+}
+
+qsizetype ResultsBox::nextOf(char16_t c, qsizetype since, qsizetype &cached) const
+{
+    // Looked for again only once passed: an answer has no line breaks, and
+    // looking from every paragraph to the end would be quadratic.
+    if (cached < since) {
+        cached = m_results.indexOf(QChar(c), since);
+        if (cached < 0)
+            cached = m_results.size();
+    }
+    return cached;
 }
 
 qsizetype ResultsBox::paragraphEnd(qsizetype since)
 {
-    // The next line break is looked for again only once passed: an answer
-    // has none, and looking from every paragraph to the end would be
-    // quadratic.
-    if (m_lineEnd < since) {
-        m_lineEnd = m_results.indexOf(u'\n', since);
-        if (m_lineEnd < 0)
-            m_lineEnd = m_results.size();
-    }
-    if (m_lineEnd - since <= kParagraphLength)
-        return m_lineEnd;
+    // A line ends at a line feed or a carriage return; one before a line
+    // feed ends it with it.
+    qsizetype lineEnd = std::min(nextOf(u'\n', since, m_feedAt), nextOf(u'\r', since, m_returnAt));
+    if (lineEnd + 1 < m_results.size() && m_results.at(lineEnd) == u'\r'
+        && m_results.at(lineEnd + 1) == u'\n')
+        ++lineEnd;
+    if (lineEnd - since <= kParagraphLength)
+        return lineEnd;
     const qsizetype blank = m_results.indexOf(u' ', since + kParagraphLength);
-    return blank < 0 || blank > m_lineEnd ? m_lineEnd : blank;
+    return blank < 0 || blank > lineEnd ? lineEnd : blank;
 }
 
 void ResultsBox::fill()
 {
     QString piece;
-    while (m_filled < m_results.size() && piece.size() < kFillLength) {
+    for (int paragraphs = 0;
+         m_filled < m_results.size() && piece.size() < kFillLength && paragraphs < kFillParagraphs;
+         ++paragraphs) {
         const qsizetype end = paragraphEnd(m_filled);
         piece += QStringView(m_results).mid(m_filled, end - m_filled);
         if (end < m_results.size())

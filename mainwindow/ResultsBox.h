@@ -39,17 +39,23 @@ protected:
 private:
     // Takes the next paragraphs of the answer into the document.
     void fill();
-    // Where the paragraph beginning at since ends: at a line break, else at
+    // Where the paragraph beginning at since ends: at a line's end, else at
     // the first blank a paragraph's length on, else at the end.
     [[nodiscard]] qsizetype paragraphEnd(qsizetype since);
+    // Where the next c at or after since is, or the end; cached keeps it.
+    [[nodiscard]] qsizetype nextOf(char16_t c, qsizetype since, qsizetype &cached) const;
 
-    // Where the answer's character is that is at position in the box.
+    // Where the answer's character is that is at position in the box: so
+    // many places on as there are carriage returns before a line feed shown
+    // before it.
     [[nodiscard]] qsizetype inResults(qsizetype position) const;
 
     QString m_results;
     // Where each carriage return before a line feed is shown, in order.
     std::vector<qsizetype> m_pairsShown;
     qsizetype m_filled = 0; // characters of the answer in the document
-    qsizetype m_lineEnd = -1; // the next line break looked for, or the end
+    // The next line feed and carriage return looked for, or the end.
+    qsizetype m_feedAt = -1;
+    qsizetype m_returnAt = -1;
     QTimer m_filling;
 };

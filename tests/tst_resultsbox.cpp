@@ -70,10 +70,12 @@ QString answerOf(const AnswerRow &row)
 }
 
 // The text as one line: a box may show blanks as paragraph breaks, and a
-// document makes one of a carriage return and a line feed.
+// document makes one of a carriage return and a line feed, or of either.
 QString asOneLine(QString text)
 {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\n', u' ');
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(u'\n', u' ')
+        .replace(u'\r', u' ');
 }
 
 QString copied(ResultsBox &box, qsizetype from, qsizetype to)
@@ -98,7 +100,8 @@ private slots:
             { "three words", 3, 3, 0, "" },
             { "a million words of 24 letters", 1'000'000, 24, 0, "" },
             { "lines longer and shorter than the box lays out at once", 100'000, 20, 900, "\n" },
-            { "lines ending in carriage returns", 20'000, 12, 1, "\r\n" },
+            { "lines ending in carriage returns", 100'000, 12, 1, "\r\n" },
+            { "lines ending in carriage returns alone", 100'000, 12, 1, "\r" },
         });
     }
 
