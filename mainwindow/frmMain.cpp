@@ -7,6 +7,7 @@
 #include "artwork/Twips.h"
 #include "mainwindow/Controls.h"
 #include "mainwindow/ProgressDisplay.h"
+#include "mainwindow/ResultsBox.h"
 #include "mainwindow/ScreenPlace.h"
 #include "mainwindow/TextRoom.h"
 
@@ -192,7 +193,7 @@ void frmMain::buildControls(qreal dpi)
 
     lblResults = stepLabel(
         Frame1, "lblResults", tr("(4) Read results below here:"), twips(360, 2520, 3135, 255));
-    txtResults = place(new QPlainTextEdit(Frame1), "txtResults", twips(360, 2880, 5055, 975));
+    txtResults = place(new ResultsBox(Frame1), "txtResults", twips(360, 2880, 5055, 975));
     // The platform's sunken two-line border: the style's one-line frame is
     // lost at a device pixel ratio of 1.5.
     txtResults->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);

@@ -9,6 +9,7 @@
 
 class PictureBox;
 class ProgressDisplay;
+class ResultsBox;
 class PushButton;
 class StepFrame;
 class QAction;
@@ -16,7 +17,6 @@ class QShortcut;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QScreen;
 
 // The working window: four numbered steps in a frame, under a banner. It is
@@ -98,7 +98,7 @@ private:
     PushButton *cmdCancel = nullptr;
     ProgressDisplay *ProgressBar1 = nullptr;
     QLabel *lblResults = nullptr;
-    QPlainTextEdit *txtResults = nullptr;
+    ResultsBox *txtResults = nullptr;
     PushButton *cmdHelp = nullptr;
     PushButton *cmdExit = nullptr;
     QMenu *mnu_file = nullptr;

@@ -5,12 +5,12 @@
 // run reads from it.
 #include "mainwindow/Controls.h"
 #include "mainwindow/ProgressDisplay.h"
+#include "mainwindow/ResultsBox.h"
 #include "mainwindow/frmMain.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -48,7 +48,7 @@ void frmMain::setResultsColor(RgbColor color)
 
 void frmMain::setResultsText(const QString &text)
 {
-    txtResults->setPlainText(text);
+    txtResults->setResults(text);
     // A screen reader hears the result line as the box's new description
     // when a run ends; an empty box says what it is for.
     txtResults->setAccessibleDescription(
