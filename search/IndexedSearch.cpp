@@ -278,8 +278,12 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         return answer;
     }
     // The index is worth a hundredth of the questions that trying every
-    // arrangement asks (as the time the compounds may take is): past 12
-    // letters no count of candidates makes trying them all the quicker way.
+    // arrangement asks (as the time the compounds may take is); where trying
+    // them would take longer than kLongestWayOut, as many as they ask, so
+    // that they are tried only where they are fewer (twelve Estonian letters
+    // name a million candidates, most settled without a question, of 80
+    // million arrangements). Past 12 letters no count of candidates makes
+    // trying them all the quicker way.
     constexpr std::size_t kMostQuestions = std::size_t(1) << 40;
     std::vector<std::string> sorted = typed;
     std::ranges::sort(sorted);
@@ -290,8 +294,12 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         typedCounts.push_back(static_cast<std::size_t>(end - at));
         at = end;
     }
-    maxArrangements = std::min(kMostQuestions,
-        std::max(maxArrangements, arrangementsOf(typedCounts, kMostQuestions) / 100));
+    const std::size_t arrangements = arrangementsOf(typedCounts, kMostQuestions);
+    const bool wayOut
+        = std::chrono::duration<double>(kQuestionCost) * static_cast<double>(arrangements)
+        <= kLongestWayOut;
+    maxArrangements = std::min(
+        kMostQuestions, std::max(maxArrangements, wayOut ? arrangements / 100 : arrangements));
     for (std::size_t i = 0; i < typed.size(); ++i) {
         const auto token = std::ranges::lower_bound(tokens.letters, typed[i]);
         const auto c = static_cast<char>(token - tokens.letters.begin() + 1);

@@ -25,22 +25,21 @@ inline constexpr std::size_t kMaxArrangementsTried = 1'000'000;
 // search against trying every arrangement.
 inline constexpr auto kQuestionCost = std::chrono::microseconds(4);
 
+// The longest that trying every arrangement may take and still be a way out
+// of an index search that names too many candidates.
+inline constexpr auto kLongestWayOut = std::chrono::seconds(30);
+
 // How long the search for compounds may go on for this many letters before
-// it gives up and every arrangement is tried instead: short where trying
-// them is soon done, longer where it takes minutes, and without end (the
-// user stops it) where it would take hours.
+// it gives up and every arrangement is tried instead: a moment where trying
+// them takes up to kLongestWayOut, and without end (the user stops it)
+// where it would take longer.
 [[nodiscard]] std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters);
 
-// The candidates the search for compounds of many letters may name where
-// trying every arrangement is still a way out (12 letters): past them it
-// is tried instead.
-inline constexpr std::size_t kMostCompoundCandidates = 1'000'000;
-
 // The candidates a search for compounds may name where trying every
-// arrangement has no end in sight. Each is held (as a string the search
-// names only once) until the search ends: 24 German letters name 2.7
-// million, held in 1.2 GB. Past this bound a typed input could take all
-// the memory there is, so the search gives up as at any other bound.
+// arrangement is no way out. Each is held (as a string the search names
+// only once) until the search ends: 24 German letters name 2.7 million,
+// held in 1.2 GB. Past this bound a typed input could take all the memory
+// there is, so the search gives up as at any other bound.
 inline constexpr std::size_t kMostLongCandidates = 4'000'000;
 
 // Candidates confirmed at once: those named meanwhile are held until then.
@@ -49,10 +48,9 @@ inline constexpr std::size_t kConfirmedAtOnce = 1 << 16;
 // The budget of the search for compounds of this many letters: its time
 // (compoundTimeFor), and where that has no end, no bound on its steps and
 // kMostLongCandidates on its candidates (a German word of 24 letters names
-// millions). Where it is bounded, mostCandidates bounds the candidates of
-// many letters.
-[[nodiscard]] CompoundBudget compoundBudgetFor(std::size_t letters,
-    std::function<bool()> keepGoing = {}, std::size_t mostCandidates = kMostCompoundCandidates);
+// millions, twelve Estonian letters more than one).
+[[nodiscard]] CompoundBudget compoundBudgetFor(
+    std::size_t letters, std::function<bool()> keepGoing = {});
 
 struct IndexedAnswer {
     // The word list of the whole run; nothing when only trying every

@@ -264,42 +264,39 @@ private slots:
     }
 
     // A short input soon falls back to its few arrangements; one whose
-    // arrangements take minutes lets the compounds be searched longer; one
-    // whose arrangements would take hours never falls back for time, steps
-    // or candidates (the user stops it).
+    // arrangements would take longer than kLongestWayOut never falls back
+    // for time, steps or candidates (the user stops it): 11 letters take
+    // minutes to arrange, 10 some seconds.
     void compoundTimeGrowsWithTheLetters()
     {
         const auto least = CompoundBudget {}.maxTime;
         const auto endless = std::chrono::steady_clock::duration::max();
         QCOMPARE(compoundTimeFor(3), least);
-        QCOMPARE(compoundTimeFor(8), least);
-        QVERIFY(compoundTimeFor(12) > least);
-        QVERIFY(compoundTimeFor(12) <= std::chrono::minutes(1));
-        QCOMPARE(compoundTimeFor(13), endless);
+        QCOMPARE(compoundTimeFor(10), least);
+        QCOMPARE(compoundTimeFor(11), endless);
+        QCOMPARE(compoundTimeFor(12), endless);
         for (std::size_t letters = 1; letters < 40; ++letters)
             QVERIFY(compoundTimeFor(letters) <= compoundTimeFor(letters + 1));
-        QCOMPARE(compoundBudgetFor(8).maxSteps, CompoundBudget {}.maxSteps);
+        const CompoundBudget shortWord = compoundBudgetFor(10);
+        QCOMPARE(shortWord.maxSteps, CompoundBudget {}.maxSteps);
+        QCOMPARE(shortWord.maxCandidates, CompoundBudget {}.maxCandidates);
         const CompoundBudget longWord = compoundBudgetFor(24);
         QCOMPARE(longWord.maxTime, endless);
         QCOMPARE(longWord.maxSteps, std::numeric_limits<std::size_t>::max());
-        // Bounded still, by what memory holds, and far past a 12-letter search.
+        // Bounded still, by what memory holds, and far past a short search.
         QCOMPARE(longWord.maxCandidates, kMostLongCandidates);
-        QVERIFY(kMostLongCandidates > kMostCompoundCandidates);
-        QCOMPARE(compoundBudgetFor(13).maxCandidates, longWord.maxCandidates);
-        // 12 letters take half an hour to arrange: room for many candidates,
-        // and past them that half hour is the way out.
-        QCOMPARE(compoundBudgetFor(12).maxCandidates, kMostCompoundCandidates);
-        QVERIFY(kMostCompoundCandidates > CompoundBudget {}.maxCandidates);
-        QCOMPARE(compoundBudgetFor(11).maxCandidates, CompoundBudget {}.maxCandidates);
+        QVERIFY(kMostLongCandidates > CompoundBudget {}.maxCandidates);
+        QCOMPARE(compoundBudgetFor(11).maxCandidates, longWord.maxCandidates);
     }
 
     // Where trying every arrangement has no end in sight, the index answers
     // however many candidates it names: 720 orders of six one-letter parts
-    // are past a bound of 100, which only a shorter input keeps to.
+    // are past a bound of 100 standing for the least budget's, which only a
+    // shorter input keeps to.
     void noFallbackPastTheCandidates_data()
     {
         addRows("answers",
-            { std::pair { "12 letters", false }, { "13 letters", true }, { "24 letters", true } });
+            { std::pair { "10 letters", false }, { "11 letters", true }, { "24 letters", true } });
     }
     void noFallbackPastTheCandidates()
     {
@@ -308,8 +305,10 @@ private slots:
         const WordIndex index = oneLetterParts("abcdef");
         const auto script = std::make_shared<CheckerScript>(QSet<QString> { "fedcba", "abcdef" });
         ScriptedChecker checker(script);
-        const auto answer = indexedSearch("abcdef", index, checker, kMaxArrangementsTried,
-            compoundBudgetFor(letterCount, {}, 100));
+        CompoundBudget budget = compoundBudgetFor(letterCount);
+        if (budget.maxCandidates == CompoundBudget {}.maxCandidates)
+            budget.maxCandidates = 100;
+        const auto answer = indexedSearch("abcdef", index, checker, kMaxArrangementsTried, budget);
         QCOMPARE(answer.words.has_value(), answers);
         QCOMPARE(answer.fallback.empty(), answers);
         if (answers) {
