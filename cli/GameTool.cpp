@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <optional>
 #include <variant>
@@ -28,6 +29,23 @@ namespace {
 // line can say how long it still takes.
 constexpr auto kWaitSlice = std::chrono::milliseconds(100);
 
+// A crossword's words hold the letters its squares fix; every other square
+// is a blank for the letters it may be.
+LetterPool crosswordPool(const WordPattern &pattern)
+{
+    LetterPool pool(pattern.fixed(), 0);
+    pool.blankKeys = 0;
+    for (std::size_t place = 0; place < pattern.words().size(); ++place) {
+        for (const std::uint64_t may : pattern.keySquares(place)) {
+            if (std::popcount(may) != 1) {
+                ++pool.blanks;
+                pool.blankKeys |= may;
+            }
+        }
+    }
+    return pool;
+}
+
 // The forms within the letters, or why the word index cannot give them.
 std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
     const IndexSource::Offer &offer, const GameQuery &query, const LetterPool &pool)
@@ -36,9 +54,10 @@ std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
         return offer.refusal;
     // An index of stems makes the forms within the letters now, no longer
     // than a word of the game can be; one of forms has them all.
-    const std::size_t longest
-        = query.crossword && query.pattern ? query.pattern->letters() : pool.size();
-    FormsWithin forms = offer.index->withinUpTo(pool.reach(), longest);
+    const bool crossword = query.crossword && query.pattern;
+    const std::size_t longest = crossword ? query.pattern->letters() : pool.size();
+    FormsWithin forms
+        = offer.index->withinPool(crossword ? crosswordPool(*query.pattern) : pool, longest);
     if (!forms.index)
         return std::move(forms.unfinished);
     return std::move(forms.index);
