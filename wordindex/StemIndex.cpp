@@ -74,7 +74,7 @@ public:
             // A spelling in key letters has a byte a letter.
             if (spelling.empty() || spelling.size() > m_longest || !fits(countLetters(spelling)))
                 continue;
-            if (!own && keepsOwnSpellings(spelling))
+            if (!own)
                 own = m_own.of(form);
             m_table.add(spelling, roles, ruleFlags, own ? &*own : nullptr);
         }
@@ -256,6 +256,7 @@ FormsWithin StemIndex::withinPool(
     expander.setFilter(&filter);
     FormTable table(m_limits.maxStoredForms);
     table.setConversions(m_own->conversions());
+    table.keepEveryOwnSpelling();
     Gather gather(*m_fold, *m_own, counts, table, reach);
     gather.setBase(base, blanks);
     FormsWithin result;
