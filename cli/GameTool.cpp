@@ -284,11 +284,14 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
     if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {
         if (progress)
             progress->clear();
-        io.errLine(QCoreApplication::translate("GameTool",
-            "--some and --phrases need the word index of the dictionary, which cannot serve "
-            "it: %1")
-                       .arg(reasonText(*indexRefusal))
-                       .toStdString());
+        // The option given is named: a crossword asks with --pattern alone.
+        const QString refusal = asked.crossword
+            ? QCoreApplication::translate("GameTool",
+                "--pattern needs the word index of the dictionary, which cannot serve it: %1")
+            : QCoreApplication::translate("GameTool",
+                "--some and --phrases need the word index of the dictionary, which cannot serve "
+                "it: %1");
+        io.errLine(refusal.arg(reasonText(*indexRefusal)).toStdString());
         if (dictionary)
             io.errLine(answeredByLine(*dictionary, checker->engineName()));
         return ExitStatus::IndexRefused;
