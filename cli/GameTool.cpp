@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
-#include <bit>
 #include <climits>
 #include <optional>
 #include <variant>
@@ -28,23 +27,6 @@ namespace {
 // How long one look at an index being built waits, so that the progress
 // line can say how long it still takes.
 constexpr auto kWaitSlice = std::chrono::milliseconds(100);
-
-// A crossword's words hold the letters its squares fix; every other square
-// is a blank for the letters it may be.
-LetterPool crosswordPool(const WordPattern &pattern)
-{
-    LetterPool pool(pattern.fixed(), 0);
-    pool.blankKeys = 0;
-    for (std::size_t place = 0; place < pattern.words().size(); ++place) {
-        for (const std::uint64_t may : pattern.keySquares(place)) {
-            if (std::popcount(may) != 1) {
-                ++pool.blanks;
-                pool.blankKeys |= may;
-            }
-        }
-    }
-    return pool;
-}
 
 // The forms within the letters, or why the word index cannot give them.
 std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
@@ -57,7 +39,7 @@ std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
     const bool crossword = query.crossword && query.pattern;
     const std::size_t longest = crossword ? query.pattern->letters() : pool.size();
     FormsWithin forms
-        = offer.index->withinPool(crossword ? crosswordPool(*query.pattern) : pool, longest);
+        = offer.index->withinPool(crossword ? query.pattern->givenPool() : pool, longest);
     if (!forms.index)
         return std::move(forms.unfinished);
     return std::move(forms.index);

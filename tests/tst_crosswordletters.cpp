@@ -229,7 +229,7 @@ private slots:
             QVERIFY(std::holds_alternative<GameQuery>(read));
             const auto &query = std::get<GameQuery>(read);
             const FormsWithin within
-                = build.forms->withinUpTo(query.pool.reach(), query.pattern->letters());
+                = build.forms->withinPool(query.pattern->givenPool(), query.pattern->letters());
             QVERIFY(within.index);
             const auto script = std::make_shared<CheckerScript>(kOwnAccepted);
             ScriptedChecker checker(script);
