@@ -123,7 +123,7 @@ public:
             ++tally.patterns;
             auto at = std::chrono::steady_clock::now();
             const FormsWithin within
-                = index.withinUpTo(query.pool.reach(), query.pattern->letters());
+                = index.withinPool(query.pattern->givenPool(), query.pattern->letters());
             std::set<std::string> game;
             std::string unfinished = within.unfinished;
             if (within.index) {

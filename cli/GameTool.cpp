@@ -36,9 +36,10 @@ std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
         return offer.refusal;
     // An index of stems makes the forms within the letters now, no longer
     // than a word of the game can be; one of forms has them all.
-    const std::size_t longest
-        = query.crossword && query.pattern ? query.pattern->letters() : pool.size();
-    FormsWithin forms = offer.index->withinUpTo(pool.reach(), longest);
+    const bool crossword = query.crossword && query.pattern;
+    const std::size_t longest = crossword ? query.pattern->letters() : pool.size();
+    FormsWithin forms
+        = offer.index->withinPool(crossword ? query.pattern->givenPool() : pool, longest);
     if (!forms.index)
         return std::move(forms.unfinished);
     return std::move(forms.index);
@@ -265,11 +266,14 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
     if (const auto *indexRefusal = std::get_if<std::string>(&forms)) {
         if (progress)
             progress->clear();
-        io.errLine(QCoreApplication::translate("GameTool",
-            "--some and --phrases need the word index of the dictionary, which cannot serve "
-            "it: %1")
-                       .arg(reasonText(*indexRefusal))
-                       .toStdString());
+        // The option given is named: a crossword asks with --pattern alone.
+        const QString refusal = asked.crossword
+            ? QCoreApplication::translate("GameTool",
+                "--pattern needs the word index of the dictionary, which cannot serve it: %1")
+            : QCoreApplication::translate("GameTool",
+                "--some and --phrases need the word index of the dictionary, which cannot serve "
+                "it: %1");
+        io.errLine(refusal.arg(reasonText(*indexRefusal)).toStdString());
         if (dictionary)
             io.errLine(answeredByLine(*dictionary, checker->engineName()));
         return ExitStatus::IndexRefused;

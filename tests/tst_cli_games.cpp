@@ -68,6 +68,9 @@ private slots:
                 "two encodings" },
             { "no forms within the letters", { "--phrases" }, "tca", Index::RefusedWithin,
                 ExitStatus::IndexRefused, "", "too many forms" },
+            // The refusal names the option given.
+            { "no forms within a crossword's letters", { "--pattern", "c?t" }, "",
+                Index::RefusedWithin, ExitStatus::IndexRefused, "", "--pattern" },
             { "stopped by --limit", { "--some", "--limit", "1" }, "tca", Index::Forms,
                 ExitStatus::Success, "act\n", "--limit" },
             // What was found is printed, and that the budget stopped it told.

@@ -27,6 +27,16 @@ struct LengthRow {
     QStringList notMade;
 };
 
+// The forms an index of stems makes for a pool: the letters given, and
+// blanks for any others.
+struct PoolRow {
+    const char *name;
+    const char *letters;
+    std::size_t blanks;
+    QStringList made;
+    QStringList notMade;
+};
+
 struct LettersRow {
     const char *name;
     const char *language;
@@ -219,7 +229,7 @@ private slots:
             QVERIFY(std::holds_alternative<GameQuery>(read));
             const auto &query = std::get<GameQuery>(read);
             const FormsWithin within
-                = build.forms->withinUpTo(query.pool.reach(), query.pattern->letters());
+                = build.forms->withinPool(query.pattern->givenPool(), query.pattern->letters());
             QVERIFY(within.index);
             const auto script = std::make_shared<CheckerScript>(kOwnAccepted);
             ScriptedChecker checker(script);
@@ -301,6 +311,39 @@ private slots:
             "2\nwalk/X\nbark/X\n", Dialect::Nuspell, {}, nullptr, IndexKind::Stems);
         QVERIFY(build.forms && !build.forms->keepsForms());
         const FormsWithin within = build.forms->withinUpTo("aaaaddeegiiklnnsw", row.longest);
+        QVERIFY(within.index);
+        for (const QString &form : row.made)
+            QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 1,
+                qPrintable(form));
+        for (const QString &form : row.notMade)
+            QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 0,
+                qPrintable(form));
+    }
+
+    // Only stems whose letters no affix strips fit the pool are expanded,
+    // and only forms with no more letters beyond the pool's own than its
+    // blanks, and the one a compound's boundary may drop, are made.
+    void pool_data()
+    {
+        addRows<PoolRow>({
+            { "two blanks", "wk", 2, { "walk", "walks", "talk", "bark", "back" },
+                { "walked", "talks", "rewalk", "barks", "backs" } },
+            { "a blank for the letters of a prefix", "walk", 1,
+                { "walk", "rewalk", "walked", "talk" }, { "rewalks", "walking", "retalk" } },
+            { "no blanks", "walks", 0, { "walk", "walks" }, { "talk", "rewalk" } },
+        });
+    }
+    void pool()
+    {
+        QFETCH(PoolRow, row);
+        const WordIndexBuild build
+            = buildWordIndex("SET UTF-8\nPFX P Y 1\nPFX P 0 re .\nSFX X Y 3\n"
+                             "SFX X 0 s .\nSFX X 0 ed .\nSFX X 0 ing .\n",
+                "4\nwalk/XP\ntalk/XP\nbark/X\nb\u00E4ck/X\n", Dialect::Nuspell, {}, nullptr,
+                IndexKind::Stems);
+        QVERIFY(build.forms && !build.forms->keepsForms());
+        const FormsWithin within
+            = build.forms->withinPool(LetterPool(countLetters(row.letters), row.blanks), 8);
         QVERIFY(within.index);
         for (const QString &form : row.made)
             QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 1,

@@ -491,6 +491,10 @@
             <numerusform>slova ze seznamu %1: %n slov, vynecháno kvůli znakům, které nejsou písmeny: %2; kontroly pravopisu se program neptal</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern potřebuje rejstřík slov slovníku, který ho nemůže poskytnout: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

@@ -481,6 +481,10 @@
             <numerusform>die Wörter der Liste %1: %n Wörter, %2 wegen Zeichen, die keine Buchstaben sind, weggelassen; die Rechtschreibprüfung wurde nicht befragt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern braucht den Wortindex des Wörterbuchs, der sich dafür nicht verwenden lässt: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

@@ -481,6 +481,10 @@
             <numerusform>οι λέξεις της λίστας %1: %n λέξεις, παραλείφθηκαν λόγω χαρακτήρων που δεν είναι γράμματα: %2· ο ορθογραφικός έλεγχος δεν ερωτήθηκε</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>Το --pattern χρειάζεται το ευρετήριο λέξεων του λεξικού, το οποίο αυτό το λεξικό δεν μπορεί να παράσχει: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

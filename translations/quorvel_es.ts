@@ -481,6 +481,10 @@
             <numerusform>las palabras de la lista %1: %n palabras, omitidas por caracteres que no son letras: %2; no se consultó al corrector ortográfico</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern necesita el índice de palabras del diccionario, que no puede servir aquí: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

@@ -481,6 +481,10 @@
             <numerusform>les mots de la liste %1&#xa0;: %n mots, écartés pour des caractères qui ne sont pas des lettres&#xa0;: %2&#xa0;; le correcteur orthographique n&apos;a pas été interrogé</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern a besoin de l&apos;index des mots du dictionnaire, qui ne peut pas servir ici&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

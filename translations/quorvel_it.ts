@@ -481,6 +481,10 @@
             <numerusform>le parole dell&apos;elenco %1: %n parole, tralasciate per caratteri che non sono lettere: %2; il correttore ortografico non è stato interrogato</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern richiede l&apos;indice delle parole del dizionario, che qui non può servire: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

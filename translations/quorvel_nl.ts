@@ -481,6 +481,10 @@
             <numerusform>de woorden van de lijst %1: %n woorden, %2 weggelaten wegens tekens die geen letters zijn; de spellingcontrole is niet bevraagd</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern heeft de woordindex van het woordenboek nodig, die hier niet kan dienen: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

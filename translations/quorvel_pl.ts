@@ -491,6 +491,10 @@
             <numerusform>słowa z listy %1: %n słów, pominięte z powodu znaków, które nie są literami: %2; moduł sprawdzania pisowni nie był pytany</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern wymaga indeksu słów słownika, a ten słownik nie może go udostępnić: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

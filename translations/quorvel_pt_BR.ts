@@ -481,6 +481,10 @@
             <numerusform>as palavras da lista %1: %n palavras, deixadas de fora por terem caracteres que não são letras: %2; o verificador ortográfico não foi consultado</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>--pattern precisa do índice de palavras do dicionário, que não pode servir aqui: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

@@ -491,6 +491,10 @@
             <numerusform>слова из списка %1: %n слов, пропущено из-за символов, которые не являются буквами: %2; проверка орфографии не опрашивалась</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--pattern needs the word index of the dictionary, which cannot serve it: %1</source>
+        <translation>Для --pattern нужен индекс слов словаря, а этот словарь не может его предоставить: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>

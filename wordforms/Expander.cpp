@@ -106,12 +106,15 @@ bool Expander::beyondLetters(
     if (!m_filter || size <= front + back)
         return false;
     LetterCounts counts {};
+    std::size_t blanks = 0;
     for (std::size_t i = front; i < size - back; ++i) {
         const int key
             = m_filter->fold->countedKey(i < head.size() ? head[i] : tail[i - head.size()]);
-        if (key >= 0
-            && ++counts[static_cast<std::size_t>(key)]
-                > m_filter->letters[static_cast<std::size_t>(key)])
+        if (key < 0)
+            continue;
+        const auto k = static_cast<std::size_t>(key);
+        if (++counts[k] > m_filter->letters[k]
+            || (counts[k] > m_filter->base[k] && ++blanks > m_filter->blanks))
             return true;
     }
     return false;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,10 @@ public:
         std::vector<bool> admittedLast;
         // Which key letter a character of a form is counted as (LetterFold::countedKey).
         const LetterFold *fold = nullptr;
+        // Of the letters, those a form holds as they are (a crossword's
+        // given ones); at most blanks more are any of the letters.
+        LetterCounts base {};
+        std::size_t blanks = std::numeric_limits<std::size_t>::max();
     };
     void setFilter(const LetterFilter *filter) { m_filter = filter; }
     // Characters that prefixes (suffixes) can strip from a stem, at most.

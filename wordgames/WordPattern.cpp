@@ -157,6 +157,21 @@ LetterPool WordPattern::pool() const
     return pool;
 }
 
+LetterPool WordPattern::givenPool() const
+{
+    LetterPool pool(m_fixed, 0);
+    pool.blankKeys = 0;
+    for (std::size_t place = 0; place < m_words.size(); ++place) {
+        for (const std::uint64_t may : keySquares(place)) {
+            if (std::popcount(may) != 1) {
+                ++pool.blanks;
+                pool.blankKeys |= may;
+            }
+        }
+    }
+    return pool;
+}
+
 bool WordPattern::fits(std::size_t place, const std::vector<std::string> &word) const
 {
     const Place &want = m_words[place];

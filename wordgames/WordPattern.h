@@ -52,6 +52,9 @@ public:
     [[nodiscard]] std::vector<std::uint64_t> keySquares(std::size_t place) const;
     // The crossword's pool: each key letter as often as the squares may be it.
     [[nodiscard]] LetterPool pool() const;
+    // The same as the squares give it: the letters they fix, and a blank
+    // for each other square, for the letters it may be.
+    [[nodiscard]] LetterPool givenPool() const;
 
     // Whether the word (any case) fills the place.
     [[nodiscard]] bool fits(std::size_t place, std::string_view word) const;

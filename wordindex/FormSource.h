@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wordindex/LetterPool.h"
 #include "wordindex/WordIndex.h"
 
 #include <cstdint>
@@ -38,6 +39,14 @@ public:
     {
         (void)longest;
         return within(letters, keepGoing);
+    }
+    // The same for the words of a game's pool: its letters, and blanks for
+    // any others. An index of stems then makes only the forms that hold no
+    // more letters beyond the pool's own than it has blanks.
+    [[nodiscard]] virtual FormsWithin withinPool(const LetterPool &pool, std::size_t longest,
+        const std::function<bool()> &keepGoing = {}) const
+    {
+        return withinUpTo(pool.reach(), longest, keepGoing);
     }
     [[nodiscard]] virtual const CompoundSettings &compounds() const = 0;
     // The block of memory the cache keeps.

@@ -113,7 +113,8 @@ void FormTable::grow()
 
 void FormTable::addOwn(std::uint32_t i, std::string_view text, const std::string *own)
 {
-    if (!keepsOwnSpellings(text))
+    const bool keyOwn = keepsOwnSpellings(text);
+    if (!keyOwn && (!m_everyOwn || !own))
         return;
     if (!own || *own == text) {
         m_plain[i] = true;

@@ -37,6 +37,11 @@ public:
     {
         m_conversions = std::move(conversions);
     }
+    // Keeps the own spellings of the forms with a letter beyond a to z too:
+    // worth it in a table of the forms within some letters, made for one
+    // search, whose searches then ask a dictionary's own spellings rather
+    // than every letter with a mark their keys' letters stand for.
+    void keepEveryOwnSpelling() { m_everyOwn = true; }
     [[nodiscard]] bool full() const { return m_full; }
     [[nodiscard]] std::size_t size() const { return m_offsets.size(); }
 
@@ -62,6 +67,7 @@ private:
 
     std::size_t m_maxForms;
     bool m_full = false;
+    bool m_everyOwn = false;
     std::string m_text;
     std::vector<std::uint32_t> m_offsets;
     std::vector<std::uint16_t> m_lengths;

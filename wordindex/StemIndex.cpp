@@ -27,9 +27,17 @@ public:
         : m_fold(fold)
         , m_own(own)
         , m_letters(letters)
+        , m_base(letters)
         , m_table(table)
         , m_longest(longest)
     {
+    }
+    // Of the letters, those a form holds as they are; at most blanks more
+    // are any of them.
+    void setBase(const LetterCounts &base, std::size_t blanks)
+    {
+        m_base = base;
+        m_blanks = blanks;
     }
     void form(std::u32string_view form, std::uint8_t roles, std::uint64_t ruleFlags) override
     {
@@ -37,13 +45,15 @@ public:
         // asked; no character is typed with fewer letters than none.
         LetterCounts plain {};
         bool allPlain = true;
+        std::size_t blanks = 0;
         for (const char32_t c : form) {
             const char32_t lower = c | 0x20;
             if (lower < U'a' || lower > U'z') {
                 allPlain = false;
                 break;
             }
-            if (++plain[lower - U'a'] > m_letters[lower - U'a'])
+            const std::size_t k = lower - U'a';
+            if (++plain[k] > m_letters[k] || (plain[k] > m_base[k] && ++blanks > m_blanks))
                 return;
         }
         if (allPlain) {
@@ -62,10 +72,9 @@ public:
         std::optional<std::string> own;
         for (const std::string &spelling : m_spellings) {
             // A spelling in key letters has a byte a letter.
-            if (spelling.empty() || spelling.size() > m_longest
-                || !fitsWithin(countLetters(spelling), m_letters))
+            if (spelling.empty() || spelling.size() > m_longest || !fits(countLetters(spelling)))
                 continue;
-            if (!own && keepsOwnSpellings(spelling))
+            if (!own)
                 own = m_own.of(form);
             m_table.add(spelling, roles, ruleFlags, own ? &*own : nullptr);
         }
@@ -73,9 +82,23 @@ public:
     [[nodiscard]] bool tooMany() const { return m_tooMany; }
 
 private:
+    [[nodiscard]] bool fits(const LetterCounts &counts) const
+    {
+        std::size_t blanks = 0;
+        for (std::size_t k = 0; k < counts.size(); ++k) {
+            if (counts[k] > m_letters[k])
+                return false;
+            if (counts[k] > m_base[k])
+                blanks += counts[k] - m_base[k];
+        }
+        return blanks <= m_blanks;
+    }
+
     const LetterFold &m_fold;
     const OwnSpellings &m_own;
     const LetterCounts &m_letters;
+    LetterCounts m_base;
+    std::size_t m_blanks = std::numeric_limits<std::size_t>::max();
     FormTable &m_table;
     std::vector<std::string> m_spellings;
     std::string m_plain;
@@ -182,9 +205,16 @@ FormsWithin StemIndex::within(
 FormsWithin StemIndex::withinUpTo(
     std::string_view letters, std::size_t longest, const std::function<bool()> &keepGoing) const
 {
+    return withinPool(LetterPool(countLetters(letters), 0), longest, keepGoing);
+}
+
+FormsWithin StemIndex::withinPool(
+    const LetterPool &pool, std::size_t longest, const std::function<bool()> &keepGoing) const
+{
     // A part of a compound whose boundary a replacement stands for holds
     // letters the typed ones lack: the replaced end, the replaced start.
-    LetterCounts counts = countLetters(letters);
+    LetterCounts counts = countLetters(pool.reach());
+    LetterCounts base = pool.counts;
     LetterCounts ends {};
     LetterCounts begins {};
     for (const CompoundSettings::Replacement &replacement : m_settings.replacements) {
@@ -198,8 +228,13 @@ FormsWithin StemIndex::withinUpTo(
     std::size_t slack = 0;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         counts[i] = static_cast<std::uint8_t>(std::min(255, counts[i] + ends[i] + begins[i]));
+        base[i] = static_cast<std::uint8_t>(std::min(255, base[i] + ends[i] + begins[i]));
         slack += ends[i] + begins[i];
     }
+    // Beyond the pool's own letters a form holds those its blanks stand
+    // for, and a part of a compound the letter a tripled one drops, which
+    // may be one of those.
+    const std::size_t blanks = pool.blanks == 0 ? 0 : pool.blanks + 1;
     // A part of a compound may be longer than the word by what a replacement
     // at its boundary takes away, and by the letter a tripled one drops.
     const std::size_t reach = longest > std::numeric_limits<std::size_t>::max() - slack - 1
@@ -209,15 +244,21 @@ FormsWithin StemIndex::withinUpTo(
         [this](char32_t c) { return m_fold->typable(c); });
     // An affix that adds letters the forms cannot hold is not tried.
     Expander::LetterFilter filter { counts, &m_addLetters, &m_nextSuffixStrip,
-        std::vector<bool>(m_added.size()), std::vector<bool>(m_added.size()), m_fold.get() };
+        std::vector<bool>(m_added.size()), std::vector<bool>(m_added.size()), m_fold.get(), base,
+        blanks };
+    const auto fits = [&](const LetterCounts &added) {
+        return fitsWithin(added, counts) && shortfall(base, added) <= blanks;
+    };
     for (std::size_t rule = 0; rule < m_added.size(); ++rule) {
-        filter.admitted[rule] = !m_added[rule] || fitsWithin(*m_added[rule], counts);
-        filter.admittedLast[rule] = m_addTypable[rule] && fitsWithin(m_addLetters[rule], counts);
+        filter.admitted[rule] = !m_added[rule] || fits(*m_added[rule]);
+        filter.admittedLast[rule] = m_addTypable[rule] && fits(m_addLetters[rule]);
     }
     expander.setFilter(&filter);
     FormTable table(m_limits.maxStoredForms);
     table.setConversions(m_own->conversions());
+    table.keepEveryOwnSpelling();
     Gather gather(*m_fold, *m_own, counts, table, reach);
+    gather.setBase(base, blanks);
     FormsWithin result;
     std::u32string stem;
     FlagList flags;
@@ -246,8 +287,12 @@ FormsWithin StemIndex::withinUpTo(
     };
     bool going = std::ranges::all_of(m_coreless, expand);
     if (going) {
-        forEachKeyWithin(*m_cores, { { counts, 0 }, FormRole::Word, 1, reach },
-            [&](WordIndex::KeyId key, std::size_t) {
+        // A stem's core is in every form of it: its letters come from the
+        // pool, each letter beyond the pool's own a blank.
+        LetterPool cores(base, blanks);
+        cores.blankKeys = ~std::uint64_t(0);
+        forEachKeyWithin(
+            *m_cores, { cores, FormRole::Word, 1, reach }, [&](WordIndex::KeyId key, std::size_t) {
                 for (std::uint32_t at = m_keyStem[key]; going && at < m_keyStem[key + 1]; ++at)
                     going = expand(m_stemRefs[at]);
                 return going;

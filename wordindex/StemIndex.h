@@ -42,6 +42,8 @@ public:
         std::string_view letters, const std::function<bool()> &keepGoing = {}) const override;
     [[nodiscard]] FormsWithin withinUpTo(std::string_view letters, std::size_t longest,
         const std::function<bool()> &keepGoing = {}) const override;
+    [[nodiscard]] FormsWithin withinPool(const LetterPool &pool, std::size_t longest,
+        const std::function<bool()> &keepGoing = {}) const override;
     [[nodiscard]] const CompoundSettings &compounds() const override { return m_settings; }
     [[nodiscard]] const std::vector<std::uint64_t> &image() const override { return *m_image; }
     [[nodiscard]] std::size_t size() const override { return m_stemFlags.size(); }
