@@ -4,6 +4,7 @@
 
 #include "search/Enumerator.h"
 #include "wordforms/AsciiLetters.h"
+#include "wordforms/FormRole.h"
 #include "wordforms/LetterCounts.h"
 
 #include <algorithm>
@@ -22,8 +23,7 @@ bool CompoundSpread::lend(std::string_view segment, std::size_t at)
     const WordIndex::Forms forms = m_index.formsFor(WordIndex::keyOf(segment));
     bool any = false;
     for (std::size_t f = 0; f < forms.size(); ++f) {
-        if (!std::ranges::equal(
-                forms[f], segment, [](char a, char b) { return asciiLower(a) == b; }))
+        if (!isPart(forms, f, segment))
             continue;
         any = true;
         if (!m_index.spellingsOf(forms, f, m_spellings)) {
@@ -51,6 +51,13 @@ bool CompoundSpread::lend(std::string_view segment, std::size_t at)
     return any;
 }
 
+bool CompoundSpread::isPart(
+    const WordIndex::Forms &forms, std::size_t f, std::string_view segment) const
+{
+    return segment.size() >= m_index.compounds().minPart && (forms.roles[f] & FormRole::Parts)
+        && std::ranges::equal(forms[f], segment, [](char a, char b) { return asciiLower(a) == b; });
+}
+
 std::optional<bool> CompoundSpread::spell(
     std::string_view word, std::vector<CrosswordSpelling> &out)
 {
@@ -69,8 +76,7 @@ std::optional<bool> CompoundSpread::spell(
             const std::string key = WordIndex::keyOf(word.substr(i, j - i));
             const WordIndex::Forms forms = m_index.formsFor(key);
             for (std::size_t f = 0; f < forms.size() && !form[i][j]; ++f)
-                form[i][j] = std::ranges::equal(forms[f], word.substr(i, j - i),
-                    [](char a, char b) { return asciiLower(a) == b; });
+                form[i][j] = isPart(forms, f, word.substr(i, j - i));
             if (from[i] && form[i][j])
                 from[j] = true;
         }

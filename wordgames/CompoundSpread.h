@@ -20,9 +20,9 @@
 // (their own spellings, each letter also as a letter the checker converts
 // into it): bananenbau is asked as itself, not in the thousands of ways
 // its a, e and u may be marked. Every way of cutting the compound into
-// forms of the index counts, whatever their roles; a form whose own
-// spellings the index does not keep lends every letter filed under its
-// bytes.
+// parts of the index (forms of a compound's roles, as long as its parts
+// are at least) counts; a part whose own spellings the index does not keep
+// lends every letter filed under its bytes.
 class CompoundSpread {
 public:
     CompoundSpread(const WordIndex &index, const GameLetters &letters,
@@ -36,6 +36,9 @@ public:
         std::string_view word, std::vector<CrosswordSpelling> &out);
 
 private:
+    // Whether the forms' f-th form is the segment and may be a part.
+    [[nodiscard]] bool isPart(
+        const WordIndex::Forms &forms, std::size_t f, std::string_view segment) const;
     // Marks the letters a form of the segment from at on may spell there.
     bool lend(std::string_view segment, std::size_t at);
 
