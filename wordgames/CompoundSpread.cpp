@@ -63,7 +63,10 @@ std::optional<bool> CompoundSpread::spell(
 {
     out.clear();
     const std::size_t n = word.size();
-    if (n == 0 || std::ranges::any_of(word, [](char c) { return keyLetterNumber(c) < 0; }))
+    // An index that keeps no own spellings (a player's list) knows no
+    // part's marks.
+    if (n == 0 || m_index.ownSpellingForms() == 0
+        || std::ranges::any_of(word, [](char c) { return keyLetterNumber(c) < 0; }))
         return std::nullopt;
     // Where a cut into forms may have got to from the start, and from where
     // it may reach the end: only the forms of whole cuts lend letters.
