@@ -70,7 +70,7 @@ struct OwnRow {
 // What the checker takes of tests/data/wordgames/own/fr: its words, a
 // compound of its parts, and a word in capitals where ß becomes SS.
 const QSet<QString> kOwnAccepted { "côte", "coté", "cote", "École", "Straße", "STRASSE", "łza",
-    "déréglementée", "crème", "tête", "Noël", "dômi", "dömi" };
+    "déréglementée", "crème", "tête", "Noël", "dômi", "dömi", "midö", "midömi" };
 
 // Words from some tiles in tests/data/wordgames/own/<dictionary>: the lines printed.
 struct TilesRow {
@@ -214,8 +214,18 @@ private slots:
             // Five e in the alphabet: 15,625 spreads of its key letters.
             { "six e of many marks", "?????????????", { "déréglementée" }, { "déréglementée" } },
             { "a letter filed beyond a to z", "?za", { "łza" }, { "łza" } },
+            // The compound domi is asked as its part dö spells it, not as
+            // domi: do is no part.
             { "a compound of a form's key letters", "d?mi", { "dômi", "dömi" },
-                { "DOMI", "Domi", "domi", "dômi", "dömi" } },
+                { "dômi", "dömi" } },
+            // A compound is asked only as its parts spell it: dö lends its ö,
+            // but no o of the alphabet's others (ô), nor does dômi, a word
+            // that is no part, its ô.
+            { "a compound in its parts' letters", "mi??", { "midö" },
+                { "MIMI", "Mimi", "midö", "mimi" } },
+            { "a cut through a word that is no part", "mi????", { "midömi" },
+                { "MIDÖDÖ", "MIMIDÖ", "MIMIMI", "Midödö", "Mimidö", "Mimimi", "midödö", "midömi",
+                    "mimidö", "mimimi" } },
         });
     }
     void ownSpellings()

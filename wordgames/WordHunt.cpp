@@ -8,6 +8,7 @@
 #include "search/WorkerCheckers.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/FormRole.h"
+#include "wordgames/CompoundSpread.h"
 #include "wordgames/FormSpellings.h"
 #include "wordgames/GameResult.h"
 #include "wordgames/GameStops.h"
@@ -59,8 +60,10 @@ public:
         , m_result(result)
         , m_own(index, *query.tiles)
     {
-        if (query.spread)
+        if (query.spread) {
             m_speller.emplace(index, *query.spread, query.place, kMaxSpellings);
+            m_compoundSpread.emplace(index, *query.spread, query.place, kMaxSpellings);
+        }
     }
 
     // The key's forms that may stand alone, a word each of those alike but
@@ -118,10 +121,12 @@ public:
         m_lower = word;
         m_spellings.clear();
         m_ownOnly = false;
-        // A crossword's compound is spread over the alphabet's letters,
-        // each spelling asked.
+        // A crossword's compound is spread over the letters its parts may
+        // be spelt in, each spelling asked; over the alphabet's where no
+        // cut into parts is found.
         if (m_speller) {
-            judgeSpellings(m_speller->spellCompound(word, m_crossword));
+            const std::optional<bool> narrowed = m_compoundSpread->spell(word, m_crossword);
+            judgeSpellings(narrowed ? *narrowed : m_speller->spellCompound(word, m_crossword));
             return;
         }
         m_sure = sure;
@@ -280,6 +285,7 @@ private:
     std::vector<std::string_view> m_spellings;
     std::vector<std::size_t> m_words; // the numbers of those forms
     std::optional<CrosswordSpeller> m_speller; // of a crossword beyond the key letters
+    std::optional<CompoundSpread> m_compoundSpread;
     std::vector<CrosswordSpelling> m_crossword;
     // The tiles' spellings of a form the index keeps its own spellings of
     // are asked only where they are one of those.
