@@ -115,7 +115,7 @@ int main(int argc, char **argv)
                 }
                 return answer(std::get<SearchCommand>(line));
             },
-            io, prompt);
+            io, prompt, commandLine.answersInLines() ? QByteArray("\n") : QByteArray());
     } else {
         status = answer(command);
     }

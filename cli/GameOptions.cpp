@@ -110,6 +110,11 @@ bool GameOptions::asked(const QCommandLineParser &parser) const
     return parser.isSet(m_some) || parser.isSet(m_phrases) || parser.isSet(m_pattern);
 }
 
+bool GameOptions::inLines(const QCommandLineParser &parser) const
+{
+    return asked(parser) && !parser.isSet(m_json);
+}
+
 bool GameOptions::crossword(const QCommandLineParser &parser) const
 {
     return parser.isSet(m_pattern) && !parser.isSet(m_some) && !parser.isSet(m_phrases);

@@ -17,8 +17,8 @@ std::optional<QueryLine> readQueryLine(std::FILE *in, std::size_t maxBytes)
     return line;
 }
 
-ExitStatus QueryLines::answerAll(
-    std::FILE *in, const Answer &answer, const ToolIo &io, const std::function<void()> &prompt)
+ExitStatus QueryLines::answerAll(std::FILE *in, const Answer &answer, const ToolIo &io,
+    const std::function<void()> &prompt, const QByteArray &afterEach)
 {
     ExitStatus first = ExitStatus::Success;
     for (qulonglong number = 1;; ++number) {
@@ -44,6 +44,8 @@ ExitStatus QueryLines::answerAll(
         // Without a checker or an index no line can be answered.
         if (status == ExitStatus::NoChecker || status == ExitStatus::IndexRefused)
             return status;
+        if (!afterEach.isEmpty())
+            io.out(afterEach);
         if (first == ExitStatus::Success)
             first = status;
     }

@@ -5,6 +5,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/ToolIo.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 #include <cstddef>
@@ -27,8 +28,10 @@ struct QueryLine {
 // an empty one skipped. A line that cannot be answered gets its reason on
 // errLine and the next is still answered; only a run that could answer
 // none (no checker, no word index) stops. prompt, where set, is shown
-// before each line. Gives Success, or the status of the first line that
-// failed.
+// before each line. afterEach, where set, is written to out after each
+// line's answer, a refused line's too: an answer of several lines (a game's
+// words) is then told from the next, and the n-th answer is the n-th line's.
+// Gives Success, or the status of the first line that failed.
 class QueryLines {
     Q_DECLARE_TR_FUNCTIONS(QueryLines)
 
@@ -38,5 +41,5 @@ public:
     static constexpr std::size_t kMaxLineBytes = 4096;
 
     [[nodiscard]] static ExitStatus answerAll(std::FILE *in, const Answer &answer, const ToolIo &io,
-        const std::function<void()> &prompt = {});
+        const std::function<void()> &prompt = {}, const QByteArray &afterEach = {});
 };

@@ -49,6 +49,9 @@ public:
     // checks as letters given as an argument.
     [[nodiscard]] std::variant<SearchCommand, CommandRefusal> withLetters(
         SearchCommand command, const QString &letters) const;
+    // Whether the command read answers a query with a line per result (a
+    // game, not --json): --stdin then ends each answer with an empty line.
+    [[nodiscard]] bool answersInLines() const { return m_games.inLines(m_parser); }
 
     static constexpr unsigned kMaxThreads = 256;
 

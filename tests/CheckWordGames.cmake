@@ -50,11 +50,15 @@ expect(1 "^$" --some "ab-c")
 # Blanks belong to the games only.
 expect(1 "^$" "an?el" STDERR "invalid character")
 # Many queries, a line each: the empty one skipped, the refused one told
-# and the next still answered; the status is the refused line's.
+# and the next still answered; the status is the refused line's. A game's
+# answer ends with an empty line, the refused line's empty answer too.
 expect(1 "^Done - Found 1 words: lean\nDone - Found 2 words: [gl]e[gl], [gl]e[gl]\n$"
     --stdin --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "invalid character")
-expect(1 "^lean\ngel\nleg\n$" --stdin --some --min-length 3 --dictionary qq_QQ
+expect(1 "^lean\n\n\ngel\nleg\n\n$" --stdin --some --min-length 3 --dictionary qq_QQ
     INPUT ${DATA}/queries.txt STDERR "only letters")
+# In JSON each answer is one line already: nothing between.
+expect(1 "^\\[[^\n]*\"lean\"[^\n]*\\]\n\\[[^\n]*\"gel\"[^\n]*\\]\n$" --stdin --some --json
+    --min-length 3 --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "only letters")
 expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")
 # The crossword: every word of the dictionary that fits, with classes and
 # letters kept or left out; a phrase in its pattern's order, one with a word.

@@ -20,6 +20,15 @@ struct LinesRow {
     ExitStatus status;
 };
 
+// Many queries whose answers are told apart: what stdout holds, each line
+// answered by its letters and a line's end, a failing one with nothing.
+struct ApartRow {
+    const char *name;
+    QByteArray input;
+    QByteArray afterEach;
+    QByteArray out;
+};
+
 // A clock the test moves on by hand.
 struct HandClock {
     std::chrono::steady_clock::time_point now {};
@@ -263,6 +272,40 @@ private slots:
         const bool toTheEnd
             = row.status != ExitStatus::NoChecker && row.status != ExitStatus::IndexRefused;
         QCOMPARE(prompts > answered.size(), toTheEnd);
+    }
+
+    // Where asked, each answer is followed by the separator, a refused
+    // line's empty answer too, so that the n-th answer is the n-th line's.
+    void queryLinesApart_data()
+    {
+        const QByteArray longLine(QueryLines::kMaxLineBytes + 1, 'a');
+        addRows<ApartRow>({
+            { "each answer ended", "tca\nact\n", "\n", "tca\n\nact\n\n" },
+            { "an empty line has no answer", "tca\n\nact\n", "\n", "tca\n\nact\n\n" },
+            { "a refused line's empty answer", "bad\ntca\n", "\n", "\ntca\n\n" },
+            { "a line too long's empty answer", longLine + "\ntca\n", "\n", "\ntca\n\n" },
+            { "none asked", "tca\nbad\nact\n", {}, "tca\nact\n" },
+        });
+    }
+    void queryLinesApart()
+    {
+        QFETCH(ApartRow, row);
+        QByteArray input = row.input;
+        std::unique_ptr<std::FILE, int (*)(std::FILE *)> in(
+            fmemopen(input.data(), static_cast<std::size_t>(input.size()), "r"), &std::fclose);
+        QVERIFY(in);
+        QByteArray out;
+        ToolIo io;
+        io.out = [&out](const QByteArray &bytes) { out += bytes; };
+        io.errLine = [](const std::string &) {};
+        const auto answer = [&io](const QString &letters) {
+            if (letters == QStringLiteral("bad"))
+                return ExitStatus::Usage;
+            io.out(letters.toUtf8() + '\n');
+            return ExitStatus::Success;
+        };
+        (void)QueryLines::answerAll(in.get(), answer, io, {}, row.afterEach);
+        QCOMPARE(out, row.out);
     }
 };
 

@@ -124,6 +124,11 @@ private slots:
             { "its letters apart", "hac", {}, 7 },
             { "a letter with no tile", "ax", {}, 1 },
             { "a capital beyond A to Z", "AÑO", {}, 10 },
+            // A letter the set has no tile for as the tiles players spell it with.
+            { "a mark the set has no tile for", "b\u00e9b\u00e9", {}, 8 },
+            { "a capital with such a mark", "\u00c9G\u00c9E", {}, 5 },
+            { "a blank for such a letter", "b\u00e9b\u00e9", { 1 }, 7 },
+            { "\u0153 as its two letters", "\u0153il", {}, 3 },
         });
     }
     void tileScore()
@@ -176,6 +181,11 @@ private slots:
             { "el_GR", "\u03c8\u03c5\u03c7\u03b7", {}, 21 }, // ψυχη
             { "ru_RU", "\u0449\u0443\u043a\u0430", {}, 15 }, // щука
             { "tr_TR", "\u00e7ay", {}, 8 },
+            // été, cœur, Straße, ёж: as E T E, C O E U R, S T R A S S E, Е Ж.
+            { "fr_FR", "\u00e9t\u00e9", {}, 3 },
+            { "fr_BE", "c\u0153ur", {}, 7 },
+            { "de_AT", "Stra\u00dfe", {}, 7 },
+            { "ru", "\u0451\u0436", {}, 6 },
         });
     }
     // The program's own table: every language the players asked for has a

@@ -43,6 +43,22 @@ std::size_t letterBytes(std::string_view text, std::size_t at)
     return end - at;
 }
 
+// The letters a set's tiles spell a letter with where it has no tile of
+// its own, as players play it: without its marks (é as e, ё as е), ß as
+// ss, a ligature as its letters (œ as oe, ĳ as ij).
+std::string playedAs(std::string_view letter)
+{
+    const QString text = QString::fromUtf8(letter.data(), static_cast<qsizetype>(letter.size()));
+    if (text == QStringLiteral("\u00df"))
+        return "ss";
+    if (text == QStringLiteral("\u0153"))
+        return "oe";
+    if (text == QStringLiteral("\u00e6"))
+        return "ae";
+    // Decomposed: its marks follow as letters of their own, which no tile is.
+    return text.normalized(QString::NormalizationForm_KD).toStdString();
+}
+
 } // namespace
 
 bool languageIs(std::string_view language, std::string_view code)
@@ -133,6 +149,22 @@ std::vector<std::string> TileSet::languages()
     return codes;
 }
 
+unsigned TileSet::spelledValue(std::string_view letters) const
+{
+    unsigned total = 0;
+    for (std::size_t at = 0; at < letters.size();) {
+        const auto tile = std::ranges::find_if(m_tiles,
+            [&](const Tile &tile) { return letters.substr(at).starts_with(tile.letters); });
+        if (tile == m_tiles.end()) {
+            at += letterBytes(letters, at);
+            continue;
+        }
+        total += tile->value;
+        at += tile->letters.size();
+    }
+    return total;
+}
+
 unsigned TileSet::score(std::string_view word, const std::vector<std::size_t> &blanks) const
 {
     // A capital of any alphabet counts as its tile (Ż as ż, О as о).
@@ -154,8 +186,10 @@ unsigned TileSet::score(std::string_view word, const std::vector<std::size_t> &b
         const bool blank = std::ranges::any_of(blanks, [&](std::size_t position) {
             return position >= letter && position < letter + letters;
         });
-        if (tile != m_tiles.end() && !blank)
+        if (!blank && tile != m_tiles.end())
             total += tile->value;
+        else if (!blank)
+            total += spelledValue(playedAs(lower.substr(at, bytes)));
         at += bytes;
         letter += letters;
     }

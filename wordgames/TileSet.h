@@ -39,12 +39,15 @@ public:
 
     // What the word is worth: each tile's value, a tile of several letters
     // where the set has one (the longest first), 0 for the letters at the
-    // positions blanks stand for and for a letter the set has no tile for.
+    // positions blanks stand for; a letter the set has no tile for counts as
+    // the tiles players spell it with (é as e, ß as ss), else 0.
     [[nodiscard]] unsigned score(
         std::string_view word, const std::vector<std::size_t> &blanks) const;
 
 private:
     static std::string_view table(); // generated from tiles.txt
+    // What the tiles of these letters are worth, a letter with no tile 0.
+    [[nodiscard]] unsigned spelledValue(std::string_view letters) const;
 
     std::vector<std::string> m_codes;
     std::vector<Tile> m_tiles; // the longest letters first
