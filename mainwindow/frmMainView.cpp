@@ -46,13 +46,30 @@ void frmMain::setResultsColor(RgbColor color)
     txtResults->setPalette(palette);
 }
 
+namespace {
+
+// A screen reader hears a description whole: of an answer of millions of
+// words, its start, which tells how many were found, is what can be heard,
+// and tens of megabytes would be handed to the accessibility bus.
+constexpr qsizetype kHeardAtMost = 2000;
+
+QString heard(const QString &text)
+{
+    if (text.size() <= kHeardAtMost)
+        return text;
+    const qsizetype blank = text.lastIndexOf(u' ', kHeardAtMost);
+    return text.left(blank > 0 ? blank : kHeardAtMost) + QChar(0x2026);
+}
+
+} // namespace
+
 void frmMain::setResultsText(const QString &text)
 {
     txtResults->setResults(text);
     // A screen reader hears the result line as the box's new description
     // when a run ends; an empty box says what it is for.
     txtResults->setAccessibleDescription(
-        text.isEmpty() ? tr("The words found appear here when an analysis ends") : text);
+        text.isEmpty() ? tr("The words found appear here when an analysis ends") : heard(text));
 }
 
 namespace {
