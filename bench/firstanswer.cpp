@@ -8,6 +8,7 @@
 // without a turn, before Enter and from Enter to the answer (the search runs
 // on the window's thread and hands over to the event loop as it goes), with
 // a cold cache and then with the cache the first round wrote.
+#include "StallWatch.h"
 #include "desktop/QtEventPump.h"
 #include "mainwindow/AnalysisWiring.h"
 #include "mainwindow/frmMain.h"
@@ -36,33 +37,6 @@ struct Round {
     double longestStallSeconds = 0; // without an event loop turn, show to Enter
     double longestHandOverSeconds = 0; // the same, Enter to the answer
     QString results;
-};
-
-// Notes the longest gap between two turns of the event loop.
-class StallWatch {
-public:
-    StallWatch()
-    {
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longest = std::max(m_longest, m_sinceTurn.nsecsElapsed());
-            m_sinceTurn.start();
-        });
-        m_sinceTurn.start();
-        m_timer.start();
-    }
-    [[nodiscard]] double longestSeconds() const { return double(m_longest) / 1e9; }
-    // Starts again from now, forgetting what went before.
-    void restart()
-    {
-        m_longest = 0;
-        m_sinceTurn.start();
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_sinceTurn;
-    qint64 m_longest = 0;
 };
 
 Round firstAnswer(const std::filesystem::path &dictionary, const std::filesystem::path &cache,

@@ -5,6 +5,7 @@
 // then does (the answer shown, scrolled to its end, paged through, the window
 // resized, everything selected and copied), the longest time its event loop
 // went without a turn, and when the box had all of the answer.
+#include "StallWatch.h"
 #include "mainwindow/ResultsBox.h"
 #include "mainwindow/frmMain.h"
 
@@ -20,32 +21,6 @@
 #include <functional>
 
 namespace {
-
-// Notes the longest gap between two turns of the event loop.
-class StallWatch {
-public:
-    StallWatch()
-    {
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longest = std::max(m_longest, m_sinceTurn.nsecsElapsed());
-            m_sinceTurn.start();
-        });
-        m_sinceTurn.start();
-        m_timer.start();
-    }
-    [[nodiscard]] double longestSeconds() const { return double(m_longest) / 1e9; }
-    void restart()
-    {
-        m_longest = 0;
-        m_sinceTurn.start();
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_sinceTurn;
-    qint64 m_longest = 0;
-};
 
 // Words of the given length from a fixed pseudo-random stream, joined as the
 // search writes its answer.
