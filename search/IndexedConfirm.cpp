@@ -10,16 +10,6 @@
 #include <atomic>
 #include <thread>
 
-namespace {
-
-// Candidates a thread takes at once, and the fewest questions of a batch for
-// which workers ask too: Hunspell gives a worker its own checker by loading
-// the dictionary again, as long as a few thousand questions take.
-constexpr std::size_t kJudgedAtOnce = 16;
-constexpr std::size_t kParallelFrom = 8192;
-
-// Whether a spelling is a sure compound's own (FormRole::Sure): in small
-// letters as the index keeps it, or capitalised.
 bool spelledAsSure(std::string_view spelling, std::string_view form)
 {
     return spelling.size() == form.size() && !form.empty()
@@ -27,6 +17,14 @@ bool spelledAsSure(std::string_view spelling, std::string_view form)
             || (form[0] >= 'a' && form[0] <= 'z' && spelling[0] == form[0] - 'a' + 'A'))
         && spelling.substr(1) == form.substr(1);
 }
+
+namespace {
+
+// Candidates a thread takes at once, and the fewest questions of a batch for
+// which workers ask too: Hunspell gives a worker its own checker by loading
+// the dictionary again, as long as a few thousand questions take.
+constexpr std::size_t kJudgedAtOnce = 16;
+constexpr std::size_t kParallelFrom = 8192;
 
 char upper(char c)
 {

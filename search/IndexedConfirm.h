@@ -46,6 +46,11 @@ private:
     std::vector<std::size_t> m_starts;
 };
 
+// Whether a spelling is a sure compound's own (FormRole::Sure): in small
+// letters as the index keeps it, or capitalised. The checker takes these
+// for certain, in whatever search they are spelt.
+[[nodiscard]] bool spelledAsSure(std::string_view spelling, std::string_view form);
+
 // The word list of the spellings found by all threads: in counter order,
 // of each word that differs only in case the first.
 [[nodiscard]] WordList wordsInCounterOrder(const std::vector<FoundWords> &found);

@@ -25,6 +25,7 @@
 // case (ru_RU spells пФ so).
 #include "search/CheckerQuestions.h"
 #include "search/IndexedSearch.h"
+#include "search/LooseJudge.h"
 #include "search/LooseOwnSpellings.h"
 #include "search/LooseSearch.h"
 #include "search/LooseShares.h"
@@ -43,11 +44,9 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <functional>
 #include <map>
 #include <optional>
-#include <thread>
 #include <unordered_set>
 
 namespace {
@@ -77,15 +76,14 @@ bool compatibilityForm(const std::string &letter, const std::string &key)
     return letters.size() != 1 || keyLettersOf(letters.data(), 1) != key;
 }
 
-// The fewest questions for which workers ask too (as the indexed search).
-constexpr std::size_t kParallelFrom = 8192;
-constexpr std::size_t kJudgedAtOnce = 256;
+// The most spellings of one form, however many questions the search may ask.
+constexpr double kMostSpellingsOfAForm = 1'000'000;
 
 // The forms the index names for the key letters: each own spelling of a
 // form once, in its letters, where it has a letter for each of the form's;
 // the forms as the index keeps them, with the dictionary's capitals among a
-// to z, where a spelling has not (ß of "ss"), each once, then the compounds
-// (in small letters), to be spread; nothing, and why, when it cannot tell.
+// to z, where a spelling has not (ß of "ss"), each once, to be spread (the
+// compounds are searched for apart); nothing, and why, when it cannot tell.
 struct CasedCandidates {
     std::optional<std::vector<std::string>> words; // to spread
     std::vector<std::vector<std::string>> own; // own spellings, in letters
@@ -96,8 +94,7 @@ struct CasedCandidates {
 };
 
 CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
-    const CompoundBudget &budget, const std::function<bool()> &keepGoing,
-    std::unordered_set<std::string> &ownSeen)
+    const std::function<bool()> &keepGoing, std::unordered_set<std::string> &ownSeen)
 {
     CasedCandidates named;
     const FormsWithin within = source.within(keys, keepGoing);
@@ -132,16 +129,6 @@ CasedCandidates casedCandidates(std::string_view keys, const FormSource &source,
         std::string form(forms[i]);
         if (seen.insert(form).second)
             words.push_back(std::move(form));
-    }
-    CompoundCandidates compounds = compoundCandidates(*within.index, keys, budget);
-    if (!compounds.unfinished.empty()) {
-        named.fallback = std::move(compounds.unfinished);
-        named.stopped = compounds.stopped;
-        return named;
-    }
-    for (std::string &word : compounds.words) {
-        if (seen.insert(word).second)
-            words.push_back(std::move(word));
     }
     named.words = std::move(words);
     return named;
@@ -218,7 +205,7 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
     std::optional<LooseOwnSpeller> ownSpeller;
     std::unordered_set<std::string> ownSeen;
     std::unordered_set<std::string> seen;
-    std::vector<std::string> strings;
+    LooseJudge judge(checker, index.threads, keepGoing);
     const auto maxQuestions = static_cast<double>(index.maxQuestions);
     double questions = 0;
     bool stopped = false;
@@ -265,34 +252,46 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                 perForm *= spreadsOf(tokens.byKey[x]);
             }
             CasedCandidates named = casedCandidates(
-                shareKeys, *index.forms, index.budget, [&] { return keepGoing(0); }, ownSeen);
+                shareKeys, *index.forms, [&] { return keepGoing(0); }, ownSeen);
             if (!named.words) {
                 answer.fallback = std::move(named.fallback);
                 stopped = named.stopped;
                 return false;
             }
-            // The forms to spread are few (compounds, a letter the index
-            // keeps as two); the own spellings ask a few strings each. A
-            // compound's places hold only its parts' letters, where no
-            // boundary of parts replaces letters.
+            // The forms to spread are few (a letter the index keeps as two);
+            // the own spellings ask a few strings each. A compound's places
+            // hold only its parts' letters, where no boundary of parts
+            // replaces letters.
             Speller speller(tokens, typed.size(), alphabet);
             std::optional<PartLetters> parts;
-            if (!named.words->empty() && named.index->compounds().replacements.empty())
-                parts.emplace(*named.index, alphabet, named.conversions);
-            std::vector<PlaceLetters> places;
-            for (const std::string &form : *named.words) {
+            const bool byParts = named.index->compounds().replacements.empty();
+            const auto spread = [&](const std::string &form, bool sure) {
+                std::optional<PlaceLetters> places;
                 double ways = perForm;
+                if (byParts && !parts)
+                    parts.emplace(*named.index, alphabet, named.conversions);
                 if (parts) {
-                    places.push_back(parts->of(form));
-                    ways = speller.most(form, places.back());
+                    places = parts->of(form);
+                    ways = speller.most(form, *places);
                 }
-                if (ways > maxQuestions) {
+                if (ways > std::min(maxQuestions, kMostSpellingsOfAForm)) {
                     answer.fallback
                         = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
                     return false;
                 }
                 questions += ways;
-            }
+                if (questions > maxQuestions) {
+                    answer.fallback = QT_TRANSLATE_NOOP("Reason",
+                        "the index names more arrangements than trying them all is worth");
+                    return false;
+                }
+                std::vector<std::string> &strings = judge.pending();
+                const std::size_t first = strings.size();
+                speller.spell(form, seen, strings, places ? &*places : nullptr);
+                if (sure)
+                    settleSure(form, first, judge);
+                return true;
+            };
             questions += static_cast<double>(kCases.size() * named.own.size());
             if (questions > maxQuestions) {
                 answer.fallback = QT_TRANSLATE_NOOP(
@@ -303,55 +302,32 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                 if (!ownSpeller)
                     ownSpeller.emplace(typedVariants, alphabet, named.conversions);
                 for (const std::vector<std::string> &own : named.own)
-                    ownSpeller->spell(own, seen, strings);
+                    ownSpeller->spell(own, seen, judge.pending());
             }
-            for (std::size_t w = 0; w < named.words->size(); ++w)
-                speller.spell((*named.words)[w], seen, strings, parts ? &places[w] : nullptr);
+            for (const std::string &form : *named.words) {
+                if (!spread(form, false))
+                    return false;
+            }
+            const std::unordered_set<std::string> forms(named.words->begin(), named.words->end());
+            const CompoundStream streamed = streamCompounds(
+                *named.index, shareKeys, index.budget, forms, spread, judge, seen);
+            if (!streamed.unfinished.empty() || streamed.stopped || !answer.fallback.empty()) {
+                if (answer.fallback.empty())
+                    answer.fallback = streamed.unfinished;
+                stopped = streamed.stopped;
+                return false;
+            }
             return true;
         });
-    if (!shared) {
-        answer.stopped = stopped;
+    const bool judged = shared && judge.judge();
+    answer.questions = judge.asked();
+    if (!judged) {
+        // Not shared: the fallback says why, or the user stopped it.
+        answer.stopped = shared || stopped;
         return answer;
     }
     answer.fallback.clear();
-    // Each distinct spelling once, then judged on all cores where there
-    // are enough of them to pay for the workers.
-    seen.clear();
-    std::vector<char> accepted(strings.size(), 0);
-    std::atomic<std::size_t> next { 0 };
-    std::atomic<bool> stop { false };
-    const auto judgeAll = [&](SpellChecker &asked, bool ownThread) {
-        while (!stop.load(std::memory_order_relaxed)) {
-            const std::size_t first = next.fetch_add(kJudgedAtOnce);
-            if (first >= strings.size())
-                break;
-            const std::size_t end = std::min(first + kJudgedAtOnce, strings.size());
-            for (std::size_t s = first; s < end; ++s)
-                accepted[s] = testword(asked, strings[s]) ? 1 : 0;
-            // A window handles its events now and then, on its own thread.
-            if (ownThread && !keepGoing(static_cast<double>(std::min(end, strings.size()))))
-                stop = true;
-        }
-    };
-    std::vector<std::jthread> workers;
-    if (strings.size() >= kParallelFrom) {
-        for (auto &clone : workerCheckers(checker, index.threads, CallerAsks::Yes))
-            workers.emplace_back(
-                [&judgeAll, clone = std::move(clone)] { judgeAll(*clone, false); });
-    }
-    judgeAll(checker, true);
-    for (auto &worker : workers)
-        worker.join();
-    answer.questions = static_cast<double>(strings.size());
-    if (stop) {
-        answer.stopped = true;
-        return answer;
-    }
-    std::vector<std::string> words;
-    for (std::size_t s = 0; s < strings.size(); ++s) {
-        if (accepted[s])
-            words.push_back(std::move(strings[s]));
-    }
+    const std::vector<std::string> words = judge.takeAccepted();
     answer.words = looseSpellings(words, alphabet);
     answer.indexed = true;
     return answer;

@@ -98,8 +98,11 @@ bool WordSearch::looseFromIndex(PreparedRun &prepared, const std::function<bool(
     }
     LooseIndex index;
     index.forms = offer.index.get();
-    index.budget.keepGoing = going;
-    index.budget.maxTime = compoundTimeFor(letterCount(prepared.letters));
+    index.budget = compoundBudgetFor(letterCount(prepared.letters), going);
+    // Where trying every arrangement has no end in sight, the index's
+    // answer is the only one that can finish, however many questions.
+    if (index.budget.maxTime == std::chrono::steady_clock::duration::max())
+        index.maxQuestions = std::numeric_limits<std::size_t>::max();
     index.threads = m_options.threads;
     index.indexOnly = true;
     LooseAnswer answer = looseWords(

@@ -89,6 +89,11 @@ const PartLetters::Run &PartLetters::run(std::string_view text)
 
 PlaceLetters PartLetters::of(std::string_view candidate)
 {
+    // The runs are remembered as a cache: a long input's millions of
+    // compounds have more runs than memory holds, most of them short-lived.
+    constexpr std::size_t kMostRuns = std::size_t { 1 } << 17;
+    if (m_runs.size() > kMostRuns)
+        m_runs.clear();
     const std::size_t length = candidate.size();
     PlaceLetters places(length);
     std::vector<char> any(length, 0);
