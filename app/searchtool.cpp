@@ -8,6 +8,7 @@
 #include "HelperPath.h"
 #include "cli/AnalysisTool.h"
 #include "cli/GameTool.h"
+#include "cli/Interrupt.h"
 #include "cli/QueryLines.h"
 #include "cli/SearchCommand.h"
 #include "search/HeadlessView.h"
@@ -88,7 +89,8 @@ int main(int argc, char **argv)
         printLine);
     const ToolIo io = standardStreams();
     ToolMessageBox box(io.errLine);
-    FlagTerminator terminator;
+    Interrupt::install();
+    InterruptTerminator terminator;
     const ToolServices services { dictionaries, dictionaries, box, terminator };
     const auto answer = [&](const SearchCommand &query) {
         return query.game
@@ -115,10 +117,17 @@ int main(int argc, char **argv)
                 }
                 return answer(std::get<SearchCommand>(line));
             },
-            io, prompt, commandLine.answersInLines() ? QByteArray("\n") : QByteArray());
+            io, prompt, commandLine.answersInLines() ? QByteArray("\n") : QByteArray(),
+            // In JSON a line that got no answer gets null, so that the n-th
+            // answer stays the n-th line's.
+            commandLine.answersInJson() ? QByteArray("null\n") : QByteArray());
     } else {
         status = answer(command);
     }
+    // Ctrl-C: the answer under way was dropped whole; the index is not
+    // waited for.
+    if (status == ExitStatus::Interrupted || Interrupt::requested())
+        return exitCode(ExitStatus::Interrupted);
     if (status == ExitStatus::Success || status == ExitStatus::Unfinished)
         // The answer is out; the index built meanwhile is kept for the next run.
         dictionaries.finish();
