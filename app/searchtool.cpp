@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -34,6 +35,7 @@ ToolIo standardStreams()
 {
     ToolIo io;
     io.out = [](const QByteArray &bytes) {
+        const Interrupt::Writing writing;
         std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
         std::fflush(stdout);
     };
@@ -89,7 +91,7 @@ int main(int argc, char **argv)
         printLine);
     const ToolIo io = standardStreams();
     ToolMessageBox box(io.errLine);
-    Interrupt::install();
+    Interrupt::install(Interrupt::Backstop::Exit);
     InterruptTerminator terminator;
     const ToolServices services { dictionaries, dictionaries, box, terminator };
     const auto answer = [&](const SearchCommand &query) {
@@ -126,8 +128,12 @@ int main(int argc, char **argv)
     }
     // Ctrl-C: the answer under way was dropped whole; the index is not
     // waited for.
-    if (status == ExitStatus::Interrupted || Interrupt::requested())
-        return exitCode(ExitStatus::Interrupted);
+    // Nor are the index and the checkers freed, which takes longer than the
+    // tenth of a second a stop may.
+    if (status == ExitStatus::Interrupted || Interrupt::requested()) {
+        std::fflush(nullptr);
+        std::_Exit(exitCode(ExitStatus::Interrupted));
+    }
     if (status == ExitStatus::Success || status == ExitStatus::Unfinished)
         // The answer is out; the index built meanwhile is kept for the next run.
         dictionaries.finish();

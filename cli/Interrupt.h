@@ -10,14 +10,21 @@
 // which is all a signal handler may safely do in the middle of a search;
 // the run reads it where it reads its clock, stops within a tenth of a
 // second, clears its progress line and prints nothing more, and the tool
-// ends with status 130 (as a shell reports a program ended by Ctrl-C).
+// ends with status 130 (as a shell reports a program ended by Ctrl-C);
+// what it cannot stop so soon is ended by the backstop.
 // While the tool waits for the next line of --stdin nothing is half done:
 // the handler ends it there and then. A second Ctrl-C ends it at once,
 // whatever it is doing.
 namespace Interrupt {
 
-// Sets the handler, the flag cleared.
-void install();
+// What ends a run that does not stop within a tenth of a second (a
+// checker loading its dictionary again): the tool itself, from a thread
+// of its own; nothing (a test that runs games in its own process).
+enum class Backstop { Exit, None };
+
+// Sets the handler, the flag cleared; nothing where Ctrl-C was ignored
+// when the tool started (in the background).
+void install(Backstop backstop);
 
 // Whether Ctrl-C was pressed since install().
 [[nodiscard]] bool requested();
@@ -30,6 +37,15 @@ public:
     ~Waiting();
     Waiting(const Waiting &) = delete;
     Waiting &operator=(const Waiting &) = delete;
+};
+
+// While one lives an answer is being written out: the backstop waits for it.
+class Writing {
+public:
+    Writing();
+    ~Writing();
+    Writing(const Writing &) = delete;
+    Writing &operator=(const Writing &) = delete;
 };
 
 } // namespace Interrupt

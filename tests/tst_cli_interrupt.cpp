@@ -85,7 +85,7 @@ private slots:
     {
         QFETCH(InterruptRow, row);
         ToolFixture tool(Index::Forms);
-        Interrupt::install();
+        Interrupt::install(Interrupt::Backstop::None);
         InterruptTerminator terminator;
         const ToolServices services { tool.checkers, tool.indexes, tool.box, terminator };
         // A second on the clock at each look: the progress line is drawn at once.
