@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>the search was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la ricerca è stata interrotta</translation>
     </message>
 </context>
 <context>

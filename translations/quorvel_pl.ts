@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>the search was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>wyszukiwanie zostało zatrzymane</translation>
     </message>
 </context>
 <context>

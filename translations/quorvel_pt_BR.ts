@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>the search was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>a busca foi interrompida</translation>
     </message>
 </context>
 <context>

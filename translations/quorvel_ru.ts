@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>the search was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>поиск был остановлен</translation>
     </message>
 </context>
 <context>
