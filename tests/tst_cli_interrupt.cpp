@@ -18,6 +18,7 @@ struct InterruptRow {
     const char *name;
     QStringList options;
     QString letters;
+    QStringList words {}; // the dictionary's, in place of the fixture's act and cat
 };
 
 // What a terminal shows on the line the writes leave: a carriage return
@@ -77,7 +78,9 @@ private slots:
         addRows<InterruptRow>({
             // Six blanks over parts of a letter each: compounds by the thousand.
             { "while compounds are named", { "--some" }, "??????" },
-            { "while words are judged", { "--some", "--no-compounds" }, "??????" },
+            // Words of three keys: it stops after the first.
+            { "while words are judged", { "--some", "--no-compounds" }, "??????",
+                { "at", "act", "tact" } },
             { "while the words of phrases are judged", { "--phrases", "3" }, "??????" },
         });
     }
@@ -85,6 +88,15 @@ private slots:
     {
         QFETCH(InterruptRow, row);
         ToolFixture tool(Index::Forms);
+        if (!row.words.isEmpty()) {
+            std::vector<std::pair<std::string, std::uint8_t>> forms;
+            for (const QString &word : row.words) {
+                forms.emplace_back(word.toStdString(), FormRole::Word);
+                tool.checkers.script->accepted.insert(word);
+            }
+            tool.indexes.index = std::make_shared<const KeptForms>(
+                WordIndex::fromForms(forms, CompoundSettings {}));
+        }
         Interrupt::install(Interrupt::Backstop::None);
         InterruptTerminator terminator;
         const ToolServices services { tool.checkers, tool.indexes, tool.box, terminator };
