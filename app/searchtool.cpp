@@ -8,6 +8,7 @@
 #include "HelperPath.h"
 #include "cli/AnalysisTool.h"
 #include "cli/GameTool.h"
+#include "cli/Interrupt.h"
 #include "cli/QueryLines.h"
 #include "cli/SearchCommand.h"
 #include "search/HeadlessView.h"
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +35,7 @@ ToolIo standardStreams()
 {
     ToolIo io;
     io.out = [](const QByteArray &bytes) {
+        const Interrupt::Writing writing;
         std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
         std::fflush(stdout);
     };
@@ -88,7 +91,8 @@ int main(int argc, char **argv)
         printLine);
     const ToolIo io = standardStreams();
     ToolMessageBox box(io.errLine);
-    FlagTerminator terminator;
+    Interrupt::install(Interrupt::Backstop::Exit);
+    InterruptTerminator terminator;
     const ToolServices services { dictionaries, dictionaries, box, terminator };
     const auto answer = [&](const SearchCommand &query) {
         return query.game
@@ -115,9 +119,20 @@ int main(int argc, char **argv)
                 }
                 return answer(std::get<SearchCommand>(line));
             },
-            io, prompt, commandLine.answersInLines() ? QByteArray("\n") : QByteArray());
+            io, prompt, commandLine.answersInLines() ? QByteArray("\n") : QByteArray(),
+            // In JSON a line that got no answer gets null, so that the n-th
+            // answer stays the n-th line's.
+            commandLine.answersInJson() ? QByteArray("null\n") : QByteArray());
     } else {
         status = answer(command);
+    }
+    // Ctrl-C: the answer under way was dropped whole; the index is not
+    // waited for.
+    // Nor are the index and the checkers freed, which takes longer than the
+    // tenth of a second a stop may.
+    if (status == ExitStatus::Interrupted || Interrupt::requested()) {
+        std::fflush(nullptr);
+        std::_Exit(exitCode(ExitStatus::Interrupted));
     }
     if (status == ExitStatus::Success || status == ExitStatus::Unfinished)
         // The answer is out; the index built meanwhile is kept for the next run.

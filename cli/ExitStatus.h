@@ -13,6 +13,8 @@ enum class ExitStatus {
     NoChecker = 3, // no spelling checker could be used
     Unfinished = 4, // a word game stopped at its budget; what was found is printed
     IndexRefused = 5, // the word index cannot serve a word game on this dictionary
+    Interrupted
+    = 130, // Ctrl-C ended it (128 + SIGINT, as a shell reports it); nothing half printed
 };
 
 [[nodiscard]] constexpr int exitCode(ExitStatus status)

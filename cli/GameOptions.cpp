@@ -115,6 +115,11 @@ bool GameOptions::inLines(const QCommandLineParser &parser) const
     return asked(parser) && !parser.isSet(m_json);
 }
 
+bool GameOptions::inJson(const QCommandLineParser &parser) const
+{
+    return asked(parser) && parser.isSet(m_json);
+}
+
 bool GameOptions::crossword(const QCommandLineParser &parser) const
 {
     return parser.isSet(m_pattern) && !parser.isSet(m_some) && !parser.isSet(m_phrases);

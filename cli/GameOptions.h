@@ -43,6 +43,8 @@ public:
     [[nodiscard]] bool crossword(const QCommandLineParser &parser) const;
     // Whether a game's answer is printed a result a line (not --json).
     [[nodiscard]] bool inLines(const QCommandLineParser &parser) const;
+    // Whether a game's answer is printed as one line of JSON (--json).
+    [[nodiscard]] bool inJson(const QCommandLineParser &parser) const;
     // Whether it gives an option that only a game takes (for the refusal
     // of one without --some or --phrases); its name, or nothing.
     [[nodiscard]] std::optional<QString> gameOnlyOption(const QCommandLineParser &parser) const;

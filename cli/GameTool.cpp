@@ -234,13 +234,18 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         QT_TRANSLATE_NOOP("Reason", "the checker reads no dictionary file"), nullptr };
     if (dictionary) {
         offer = waitForIndex(services.indexes, *dictionary, kWaitSlice,
-            [&progress](std::chrono::steady_clock::duration left) {
+            [&progress, &services](std::chrono::steady_clock::duration left) {
                 if (progress)
                     progress->waiting(
                         QT_TRANSLATE_NOOP("ProgressLine", "building the dictionary's word index"),
                         std::chrono::ceil<std::chrono::seconds>(left));
-                return true;
+                return !services.terminator.isEnding();
             });
+    }
+    if (services.terminator.isEnding()) {
+        if (progress)
+            progress->clear();
+        return ExitStatus::Interrupted;
     }
     GameQuery asked = query;
     const std::string language = dictionary ? dictionary->filename().string() : std::string();
@@ -279,6 +284,9 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         return ExitStatus::IndexRefused;
     }
     GameBudget budget = gameBudget;
+    budget.keepGoing = [&services, &gameBudget] {
+        return !services.terminator.isEnding() && (!gameBudget.keepGoing || gameBudget.keepGoing());
+    };
     if (progress)
         budget.progress = [&progress](std::size_t done, std::size_t total, const char *what) {
             progress->update(done, total, what);
@@ -291,6 +299,9 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         = playGame(asked, *std::get<std::shared_ptr<const WordIndex>>(forms), *checker, budget);
     if (progress)
         progress->clear();
+    // Ctrl-C: what was found is no answer, and nothing of it is printed.
+    if (outcome.stopped || services.terminator.isEnding())
+        return ExitStatus::Interrupted;
     io.out(formatResults(outcome.results, command.format));
     for (const std::string &line : gameNotes(query, outcome))
         io.errLine(line);

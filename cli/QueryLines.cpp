@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/QueryLines.h"
 
+#include "cli/Interrupt.h"
+
 std::optional<QueryLine> readQueryLine(std::FILE *in, std::size_t maxBytes)
 {
     QueryLine line;
@@ -18,13 +20,17 @@ std::optional<QueryLine> readQueryLine(std::FILE *in, std::size_t maxBytes)
 }
 
 ExitStatus QueryLines::answerAll(std::FILE *in, const Answer &answer, const ToolIo &io,
-    const std::function<void()> &prompt, const QByteArray &afterEach)
+    const std::function<void()> &prompt, const QByteArray &afterEach, const QByteArray &unanswered)
 {
     ExitStatus first = ExitStatus::Success;
     for (qulonglong number = 1;; ++number) {
         if (prompt)
             prompt();
-        const auto line = readQueryLine(in, kMaxLineBytes);
+        std::optional<QueryLine> line;
+        {
+            const Interrupt::Waiting waiting(static_cast<bool>(prompt));
+            line = readQueryLine(in, kMaxLineBytes);
+        }
         if (!line)
             break;
         ExitStatus status = ExitStatus::Success;
@@ -42,8 +48,12 @@ ExitStatus QueryLines::answerAll(std::FILE *in, const Answer &answer, const Tool
             status = answer(letters);
         }
         // Without a checker or an index no line can be answered.
-        if (status == ExitStatus::NoChecker || status == ExitStatus::IndexRefused)
+        if (status == ExitStatus::NoChecker || status == ExitStatus::IndexRefused
+            || status == ExitStatus::Interrupted)
             return status;
+        if (!unanswered.isEmpty() && status != ExitStatus::Success
+            && status != ExitStatus::Unfinished)
+            io.out(unanswered);
         if (!afterEach.isEmpty())
             io.out(afterEach);
         if (first == ExitStatus::Success)

@@ -31,7 +31,10 @@ struct QueryLine {
 // before each line. afterEach, where set, is written to out after each
 // line's answer, a refused line's too: an answer of several lines (a game's
 // words) is then told from the next, and the n-th answer is the n-th line's.
-// Gives Success, or the status of the first line that failed.
+// unanswered, where set, is written to out for a line that got no answer
+// (refused, too long), so that answers of a line each (JSON) stay in step.
+// Ctrl-C ends it (cli/Interrupt.h). Gives Success, or the status of the
+// first line that failed; Interrupted at once.
 class QueryLines {
     Q_DECLARE_TR_FUNCTIONS(QueryLines)
 
@@ -41,5 +44,6 @@ public:
     static constexpr std::size_t kMaxLineBytes = 4096;
 
     [[nodiscard]] static ExitStatus answerAll(std::FILE *in, const Answer &answer, const ToolIo &io,
-        const std::function<void()> &prompt = {}, const QByteArray &afterEach = {});
+        const std::function<void()> &prompt = {}, const QByteArray &afterEach = {},
+        const QByteArray &unanswered = {});
 };

@@ -52,6 +52,8 @@ public:
     // Whether the command read answers a query with a line per result (a
     // game, not --json): --stdin then ends each answer with an empty line.
     [[nodiscard]] bool answersInLines() const { return m_games.inLines(m_parser); }
+    // Whether each answer is one line of JSON.
+    [[nodiscard]] bool answersInJson() const { return m_games.inJson(m_parser); }
 
     static constexpr unsigned kMaxThreads = 256;
 

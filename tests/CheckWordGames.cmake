@@ -56,8 +56,9 @@ expect(1 "^Done - Found 1 words: lean\nDone - Found 2 words: [gl]e[gl], [gl]e[gl
     --stdin --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "invalid character")
 expect(1 "^lean\n\n\ngel\nleg\n\n$" --stdin --some --min-length 3 --dictionary qq_QQ
     INPUT ${DATA}/queries.txt STDERR "only letters")
-# In JSON each answer is one line already: nothing between.
-expect(1 "^\\[[^\n]*\"lean\"[^\n]*\\]\n\\[[^\n]*\"gel\"[^\n]*\\]\n$" --stdin --some --json
+# In JSON each answer is one line already, a refused line's null: nothing
+# between, and the n-th line the n-th query's answer.
+expect(1 "^\\[[^\n]*\"lean\"[^\n]*\\]\nnull\n\\[[^\n]*\"gel\"[^\n]*\\]\n$" --stdin --some --json
     --min-length 3 --dictionary qq_QQ INPUT ${DATA}/queries.txt STDERR "only letters")
 expect(2 "^$" --stdin --dictionary qq_QQ nael STDERR "--stdin")
 # The crossword: every word of the dictionary that fits, with classes and

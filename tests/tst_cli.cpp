@@ -27,6 +27,7 @@ struct ApartRow {
     QByteArray input;
     QByteArray afterEach;
     QByteArray out;
+    QByteArray unanswered {}; // in place of a refused line's answer
 };
 
 // A clock the test moves on by hand.
@@ -285,6 +286,10 @@ private slots:
             { "a refused line's empty answer", "bad\ntca\n", "\n", "\ntca\n\n" },
             { "a line too long's empty answer", longLine + "\ntca\n", "\n", "\ntca\n\n" },
             { "none asked", "tca\nbad\nact\n", {}, "tca\nact\n" },
+            // An answer a line each (JSON) stays in step with the lines read.
+            { "a refused line's stand-in", "tca\nbad\nact\n", {}, "tca\nnull\nact\n", "null\n" },
+            { "a line too long's stand-in", longLine + "\ntca\n", {}, "null\ntca\n", "null\n" },
+            { "only for a line unanswered", "tca\nact\n", {}, "tca\nact\n", "null\n" },
         });
     }
     void queryLinesApart()
@@ -304,7 +309,7 @@ private slots:
             io.out(letters.toUtf8() + '\n');
             return ExitStatus::Success;
         };
-        (void)QueryLines::answerAll(in.get(), answer, io, {}, row.afterEach);
+        (void)QueryLines::answerAll(in.get(), answer, io, {}, row.afterEach, row.unanswered);
         QCOMPARE(out, row.out);
     }
 };

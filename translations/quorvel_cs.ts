@@ -1183,6 +1183,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>fráze překročily svůj limit (%1)</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>hledání bylo zastaveno</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

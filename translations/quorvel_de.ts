@@ -1160,6 +1160,10 @@
         <translation>die Suche dauerte länger als vorgesehen</translation>
     </message>
     <message>
+        <source>the search was stopped</source>
+        <translation>die Suche wurde angehalten</translation>
+    </message>
+    <message>
         <source>the phrase search took more steps than its budget of %1</source>
         <translation>die Suche nach Wortgruppen brauchte mehr Schritte als die vorgesehenen %1</translation>
     </message>

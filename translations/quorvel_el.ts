@@ -1167,6 +1167,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>οι φράσεις ξεπέρασαν το όριό τους (%1)</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>η αναζήτηση σταμάτησε</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

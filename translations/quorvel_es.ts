@@ -1167,6 +1167,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>las frases superaron su límite de %1</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>la búsqueda se detuvo</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1160,6 +1160,10 @@
         <translation>la recherche a pris plus de temps que prévu</translation>
     </message>
     <message>
+        <source>the search was stopped</source>
+        <translation>la recherche a été arrêtée</translation>
+    </message>
+    <message>
         <source>the phrase search took more steps than its budget of %1</source>
         <translation>la recherche d&apos;expressions a demandé plus d&apos;étapes que sa limite de %1</translation>
     </message>

@@ -1167,6 +1167,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>le frasi hanno superato il loro limite di %1</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>la ricerca è stata interrotta</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

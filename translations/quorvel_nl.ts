@@ -1167,6 +1167,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>de woordgroepen overschreden hun limiet van %1</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>het zoeken werd gestopt</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

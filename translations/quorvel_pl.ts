@@ -1183,6 +1183,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>wyrażenia przekroczyły swój limit (%1)</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>wyszukiwanie zostało zatrzymane</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

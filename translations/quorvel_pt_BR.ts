@@ -1167,6 +1167,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>as frases passaram do seu limite de %1</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>a busca foi interrompida</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -1183,6 +1183,10 @@
         <source>the phrases passed their budget of %1</source>
         <translation>фразы превысили свой лимит (%1)</translation>
     </message>
+    <message>
+        <source>the search was stopped</source>
+        <translation>поиск был остановлен</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>

@@ -4,6 +4,7 @@
 
 #include "search/Enumerator.h"
 #include "wordforms/AsciiLetters.h"
+#include "wordgames/GameStops.h"
 #include "wordgames/PhraseSearch.h"
 #include "wordgames/WordHunt.h"
 
@@ -146,6 +147,7 @@ GameOutcome someWords(const GameQuery &query, const LooseTiles &tiles, const Wor
     words.wanted = wantedBy(query, true);
     words.compounds = query.compounds;
     words.tiles = &tiles;
+    words.letters = query.letters.get();
     words.held = heldBy(query, tiles);
     WordHunt hunt = huntWords(index, checker, words, budget);
     leaveOut(query, hunt.words);
@@ -182,6 +184,7 @@ GameOutcome someWords(const GameQuery &query, const LooseTiles &tiles, const Wor
     outcome.unfinished = hunt.unfinished;
     outcome.leftOut = hunt.leftOut;
     outcome.leftOutAtLeast = hunt.leftOutAtLeast;
+    outcome.stopped = hunt.stopped;
     const std::size_t shown = std::min(results.size(), query.limit.value_or(SIZE_MAX));
     outcome.limited = shown < results.size();
     results.resize(shown);
@@ -196,6 +199,7 @@ GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordI
     words.wanted = wantedBy(query, false);
     words.compounds = query.compounds;
     words.tiles = &tiles;
+    words.letters = query.letters.get();
     // The words are judged first, and their progress told; then the phrases'.
     WordHunt hunt = huntWords(index, checker, words, budget);
     leaveOut(query, hunt.words);
@@ -210,6 +214,9 @@ GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordI
     outcome.unfinished = hunt.unfinished;
     outcome.leftOut = hunt.leftOut;
     outcome.leftOutAtLeast = hunt.leftOutAtLeast;
+    outcome.stopped = hunt.stopped;
+    if (outcome.stopped)
+        return outcome;
     std::function<bool(std::string_view)> isWord;
     if (query.containsWord)
         isWord = [&tiles, &query](std::string_view word) {
@@ -220,6 +227,7 @@ GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordI
         query.contains ? std::optional(heldBy(query, tiles)) : std::nullopt, isWord, query.limit };
     PhraseBudget phraseBudget;
     phraseBudget.deadline = budget.deadline;
+    phraseBudget.keepGoing = game.keepGoing;
     if (game.progress)
         phraseBudget.progress = [&game](std::size_t done, std::size_t total) {
             game.progress(
@@ -228,6 +236,7 @@ GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordI
     Phrases found = findPhrases(hunt.words, phraseQuery, phraseBudget);
     if (outcome.unfinished.empty())
         outcome.unfinished = found.unfinished;
+    outcome.stopped = found.unfinished == GameStops::kStopped;
     outcome.limited = found.more;
     outcome.found = found.phrases.size();
     for (const auto &phrase : found.phrases) {
@@ -299,6 +308,7 @@ GameOutcome playGame(
     hunt.maxCandidates = budget.maxCandidates;
     hunt.deadline = started + budget.maxTime;
     hunt.threads = budget.threads;
+    hunt.keepGoing = budget.keepGoing;
     if (budget.progress)
         hunt.progress = [&budget](std::size_t done, std::size_t total) {
             budget.progress(

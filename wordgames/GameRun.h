@@ -90,6 +90,9 @@ struct GameBudget {
     // Told now and then how far the run is: done of total, and of what (a
     // text marked for translation in the context of the progress line).
     std::function<void(std::size_t done, std::size_t total, const char *what)> progress;
+    // Asked now and then (within a tenth of a second) on the caller's
+    // thread; false stops the game (Ctrl-C): GameOutcome::stopped.
+    std::function<bool()> keepGoing;
 };
 
 struct GameOutcome {
@@ -101,6 +104,7 @@ struct GameOutcome {
     // their count too was cut short (WordHunt::leftOut).
     std::size_t leftOut = 0;
     bool leftOutAtLeast = false;
+    bool stopped = false; // by keepGoing: unfinished says so
     std::size_t candidates = 0;
     std::size_t questions = 0;
     std::chrono::steady_clock::duration time {};

@@ -6,8 +6,8 @@ namespace GameStops {
 
 namespace {
 
-constexpr const char *kForms[]
-    = { kJudged, kJudgedAtLeast, kSpellings, kLateUnjudged, kLate, kPhraseSteps, kPhrases };
+constexpr const char *kForms[] = { kJudged, kJudgedAtLeast, kSpellings, kLateUnjudged, kLate,
+    kStopped, kPhraseSteps, kPhrases };
 
 bool isDigit(char c)
 {

@@ -28,6 +28,7 @@ inline constexpr char kLateUnjudged[] = QT_TRANSLATE_NOOP(
     "Reason", "the search took longer than its budget; %1 candidates were left out unjudged");
 inline constexpr char kLate[]
     = QT_TRANSLATE_NOOP("Reason", "the search took longer than its budget");
+inline constexpr char kStopped[] = QT_TRANSLATE_NOOP("Reason", "the search was stopped");
 inline constexpr char kPhraseSteps[]
     = QT_TRANSLATE_NOOP("Reason", "the phrase search took more steps than its budget of %1");
 inline constexpr char kPhrases[]

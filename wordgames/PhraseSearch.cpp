@@ -109,6 +109,8 @@ private:
                 stopFor(GameStops::written(GameStops::kPhraseSteps, { m_budget.maxSteps }));
             else if (std::chrono::steady_clock::now() > m_budget.deadline)
                 stopFor(GameStops::kLate);
+            else if (m_budget.keepGoing && !m_budget.keepGoing())
+                stopFor(GameStops::kStopped);
         }
     }
 

@@ -30,6 +30,8 @@ struct PhraseBudget {
     std::size_t maxPhrases = 10'000'000; // kept in memory, past any limit a reader wants
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
     std::function<void(std::size_t done, std::size_t total)> progress;
+    // Asked as often as the clock; false stops the search (Ctrl-C).
+    std::function<bool()> keepGoing;
 };
 
 struct Phrases {

@@ -36,6 +36,10 @@ struct WordQuery {
     // as the index keeps it.
     const GameLetters *spread = nullptr;
     const WordPattern::Place *place = nullptr;
+    // A game's letters in a dictionary whose letters go beyond the key
+    // letters: a compound is spelt only in the marked letters its parts
+    // spell. nullptr: in every letter the tiles make.
+    const GameLetters *letters = nullptr;
     // How the tiles spell the index's forms, and count a word's letters;
     // nothing: a to z, each key letter a letter of its own.
     const LooseTiles *tiles = nullptr;
@@ -60,6 +64,10 @@ struct HuntBudget {
     std::function<void(std::size_t named, std::size_t most)> naming;
     // Threads that ask the checker about many candidates; 0: one per core.
     unsigned threads = 0;
+    // Asked after each candidate judged, and as often while they are
+    // named, on the caller's thread; false stops the hunt (Ctrl-C), what
+    // it found kept.
+    std::function<bool()> keepGoing;
 };
 
 struct FoundWord {
@@ -76,6 +84,7 @@ struct WordHunt {
     // least so many where the count itself was cut short.
     std::size_t leftOut = 0;
     bool leftOutAtLeast = false;
+    bool stopped = false; // by keepGoing
 };
 
 // Every word the checker accepts that the query wants: the index names the
