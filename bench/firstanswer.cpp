@@ -196,6 +196,8 @@ Round firstAnswer(const std::filesystem::path &dictionary, const std::filesystem
     round.answerSeconds = double(answer.nsecsElapsed()) / 1e9;
     if (pressed.isValid())
         round.unwoundSeconds = double(pressed.nsecsElapsed()) / 1e9;
+    // The gap the run may end in is noted at the next turn.
+    QTest::qWait(5);
     round.longestHandOverSeconds = stalls.longestSeconds();
     round.gaps = stalls.gaps();
     for (const StallWatch::Gap &gap : round.gaps)
