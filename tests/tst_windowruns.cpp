@@ -3,9 +3,10 @@
 
 // The window during a long run that the word index answers: every
 // arrangement of eight letters is a word, so the words found are many and
-// take a while to put in order. Escape, cancel analysis and Exit end the run
-// where they are pressed, from its very start (before the busy bar and
-// Cancel show) to the ordering of the words, which turns the event loop.
+// take a while to put in order and write out. Escape, cancel analysis and
+// Exit end the run where they are pressed, from its very start (before the
+// busy bar and Cancel show) to the ordering of the words and the writing of
+// the answer's line, which turn the event loop.
 #include "mainwindow/AnalysisWiring.h"
 #include "mainwindow/ResultsBox.h"
 #include "mainwindow/frmMain.h"
@@ -81,7 +82,7 @@ std::shared_ptr<const FormSource> everyArrangement()
 }
 
 enum class Press { Nothing, Escape, Cancel, Exit };
-enum class When { AtOnce, WhileOrdering };
+enum class When { AtOnce, WhileOrdering, WhileWritten };
 
 struct PressRow {
     const char *name;
@@ -111,6 +112,8 @@ private slots:
                 milliseconds(0) },
             { "Exit while the words are ordered", Press::Exit, When::WhileOrdering,
                 milliseconds(0) },
+            { "Escape while the answer's line is written", Press::Escape, When::WhileWritten,
+                milliseconds(0) },
         });
     }
     void pressedDuringTheRun()
@@ -136,11 +139,13 @@ private slots:
         auto *results = window.findChild<ResultsBox *>(QStringLiteral("txtResults"));
 
         // Every word is asked about before they are put in order, which is
-        // done before the run shows its result (isRunning()).
+        // done before the run writes and shows its result (isRunning()).
         int pressedAt = 0;
         int passesSinceAllAsked = 0;
         events.onPass = [&] {
             if (pressedAt > 0 || row.press == Press::Nothing)
+                return;
+            if (row.when == When::WhileWritten && !search.isRunning())
                 return;
             if (row.when == When::WhileOrdering) {
                 if (checkers.script->asked < kWords || search.isRunning()
