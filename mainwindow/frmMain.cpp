@@ -229,7 +229,7 @@ void frmMain::buildControls(qreal dpi)
     setTabOrder(txtResults, cmdCancel);
     setTabOrder(cmdCancel, Picture1);
 
-    connect(cmdGo, &QPushButton::clicked, this, &frmMain::analysisRequested);
+    connect(cmdGo, &QPushButton::clicked, this, &frmMain::requestAnalysis);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cancelRequested);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::exitRequested);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::helpRequested);
@@ -283,7 +283,19 @@ void frmMain::buildKeys()
 void frmMain::txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers)
 {
     if (keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter)
-        emit analysisRequested();
+        requestAnalysis();
+}
+
+void frmMain::requestAnalysis()
+{
+    // Escape cancels a request from the moment it is made, as the button
+    // will: the word index may search for a while before the busy bar and
+    // Cancel show. The request is answered before the signal returns.
+    ++m_requestsUnderWay;
+    m_escape->setEnabled(true);
+    emit analysisRequested();
+    --m_requestsUnderWay;
+    m_escape->setEnabled(m_requestsUnderWay > 0 || !cmdCancel->isHidden());
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

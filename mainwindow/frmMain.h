@@ -53,7 +53,7 @@ public:
 signals:
     // Enter released in the letter box, or Analyze clicked.
     void analysisRequested();
-    // cancel analysis clicked, or Escape pressed while a run goes on.
+    // cancel analysis clicked, or Escape pressed while a request is under way.
     void cancelRequested();
     // Exit, from the button or the File menu.
     void exitRequested();
@@ -77,6 +77,8 @@ private:
     // The banner drawn across the strip's width, at the layout's scale.
     void drawBanner();
     void txtInput_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    // Tells of a request (Enter or Analyze), which runs until it is answered.
+    void requestAnalysis();
 
     bool m_enterPressedHere = false;
     QSize m_designedSize;
@@ -87,6 +89,7 @@ private:
     // The screen it was laid out for, which it opens on; cleared once placed.
     QPointer<QScreen> m_openOn;
     QShortcut *m_escape = nullptr;
+    int m_requestsUnderWay = 0; // told and not yet answered
 
     PictureBox *Picture1 = nullptr;
     StepFrame *Frame1 = nullptr;

@@ -115,5 +115,5 @@ void frmMain::setCancelVisible(bool visible)
         ProgressBar1->endRun();
     }
     cmdCancel->setVisible(visible);
-    m_escape->setEnabled(visible);
+    m_escape->setEnabled(visible || m_requestsUnderWay > 0);
 }

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
+#include <optional>
 #include <thread>
 
 bool spelledAsSure(std::string_view spelling, std::string_view form)
@@ -122,50 +124,161 @@ std::string_view FoundWords::word(std::size_t i) const
     return { m_bytes.data() + start, end - start };
 }
 
-WordList wordsInCounterOrder(const std::vector<FoundWords> &found)
+namespace {
+
+// Steps of work (references placed, compared or copied, words kept) between
+// two questions to keepGoing, so that a window asking it keeps turning its
+// event loop while millions of words are put in order: a step reads a word's
+// digits from anywhere in the lists, so 65,536 of them took 50 to 80 ms of
+// 2.5 million words' ordering, and a few milliseconds is the aim.
+constexpr std::size_t kWorkPerTurn = std::size_t(1) << 13;
+
+// Asks keepGoing after every kWorkPerTurn steps of work.
+class Turns {
+public:
+    explicit Turns(const std::function<bool()> &keepGoing)
+        : m_keepGoing(keepGoing)
+    {
+    }
+
+    // False once keepGoing said to stop.
+    [[nodiscard]] bool step(std::size_t work = 1)
+    {
+        m_work += work;
+        if (m_work < kWorkPerTurn)
+            return true;
+        m_work = 0;
+        return !m_keepGoing || m_keepGoing();
+    }
+
+private:
+    const std::function<bool()> &m_keepGoing;
+    std::size_t m_work = 0;
+};
+
+// A found word by its list and place there, with the first bytes of its
+// counter digits, which settle most comparisons without a look at the list.
+struct Ref {
+    std::uint64_t head;
+    std::uint32_t list;
+    std::uint32_t at;
+};
+
+std::uint64_t headOf(std::string_view order)
 {
-    struct Ref {
-        std::uint32_t list;
-        std::size_t at;
-    };
+    std::uint64_t head = 0;
+    for (std::size_t b = 0; b < sizeof head; ++b)
+        head = (head << 8) | (b < order.size() ? static_cast<unsigned char>(order[b]) : 0U);
+    return head;
+}
+
+// Sorts by before as a merge sort, whose every step is bounded, the caller's
+// turns between them; false when they said to stop.
+bool sortInTurns(std::vector<Ref> &refs, const auto &before, Turns &turns)
+{
+    constexpr std::size_t kRun = 256; // sorted at once
+    const std::size_t n = refs.size();
+    for (std::size_t at = 0; at < n; at += kRun) {
+        const auto end = refs.begin() + static_cast<std::ptrdiff_t>(std::min(n, at + kRun));
+        std::sort(refs.begin() + static_cast<std::ptrdiff_t>(at), end, before);
+        if (!turns.step(kRun * 8))
+            return false;
+    }
+    std::vector<Ref> merged(n);
+    for (std::size_t width = kRun; width < n; width *= 2) {
+        for (std::size_t at = 0; at < n; at += 2 * width) {
+            const std::size_t middle = std::min(n, at + width);
+            const std::size_t end = std::min(n, at + 2 * width);
+            std::size_t left = at;
+            std::size_t right = middle;
+            std::size_t out = at;
+            while (left < middle && right < end) {
+                merged[out++] = before(refs[right], refs[left]) ? refs[right++] : refs[left++];
+                if (!turns.step())
+                    return false;
+            }
+            const std::size_t rest = (middle - left) + (end - right);
+            out = std::copy(refs.begin() + static_cast<std::ptrdiff_t>(left),
+                      refs.begin() + static_cast<std::ptrdiff_t>(middle),
+                      merged.begin() + static_cast<std::ptrdiff_t>(out))
+                - merged.begin();
+            std::copy(refs.begin() + static_cast<std::ptrdiff_t>(right),
+                refs.begin() + static_cast<std::ptrdiff_t>(end),
+                merged.begin() + static_cast<std::ptrdiff_t>(out));
+            if (!turns.step(rest))
+                return false;
+        }
+        refs.swap(merged);
+    }
+    return true;
+}
+
+// The hash of a word in capitals, so that its case variants share it.
+std::uint64_t caselessHash(std::string_view word)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : word)
+        hash = (hash ^ static_cast<unsigned char>(upper(c))) * 1099511628211ULL;
+    return hash;
+}
+
+bool sameCaseless(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char p, char q) { return upper(p) == upper(q); });
+}
+
+} // namespace
+
+std::optional<WordList> wordsInCounterOrder(
+    const std::vector<FoundWords> &found, const std::function<bool()> &keepGoing)
+{
+    // Millions of words take seconds to order: the work goes in steps of a
+    // bounded size, keepGoing asked between them, so that a window whose
+    // thread this is keeps answering, and a Cancel ends it at once.
+    Turns turns(keepGoing);
+    std::size_t total = 0;
+    for (const FoundWords &words : found)
+        total += words.size();
     std::vector<Ref> refs;
+    refs.reserve(total);
+    // (A list's place fits 32 bits: four billion words of 25 bytes or more
+    // would not have fitted in memory.)
     for (std::size_t l = 0; l < found.size(); ++l) {
-        for (std::size_t i = 0; i < found[l].size(); ++i)
-            refs.push_back({ static_cast<std::uint32_t>(l), i });
+        for (std::size_t i = 0; i < found[l].size(); ++i) {
+            refs.push_back({ headOf(found[l].order(i)), static_cast<std::uint32_t>(l),
+                static_cast<std::uint32_t>(i) });
+            if (!turns.step())
+                return std::nullopt;
+        }
     }
-    const auto order = [&found](Ref r) { return found[r.list].order(r.at); };
-    const auto word = [&found](Ref r) { return found[r.list].word(r.at); };
-    const auto before = [&order](Ref a, Ref b) { return order(a) < order(b); };
+    const auto before = [&found](const Ref &a, const Ref &b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        return found[a.list].order(a.at) < found[b.list].order(b.at);
+    };
+    if (!sortInTurns(refs, before, turns))
+        return std::nullopt;
     // Of the words that differ only in case, the first in counter order is
-    // kept (as addword keeps the first found): sorted by the word in capitals,
-    // then by counter value, each is the first of its run.
-    const auto caseless = [&](Ref a, Ref b) {
-        const std::string_view x = word(a);
-        const std::string_view y = word(b);
-        const auto differ
-            = std::ranges::mismatch(x, y, [](char p, char q) { return upper(p) == upper(q); });
-        if (differ.in1 != x.end() && differ.in2 != y.end())
-            return upper(*differ.in1) < upper(*differ.in2);
-        if (x.size() != y.size())
-            return x.size() < y.size();
-        return before(a, b);
-    };
-    std::ranges::sort(refs, caseless);
-    const auto sameCaseless = [&word](Ref a, Ref b) {
-        return std::ranges::equal(
-            word(a), word(b), [](char p, char q) { return upper(p) == upper(q); });
-    };
-    std::vector<Ref> kept;
-    for (std::size_t i = 0; i < refs.size(); ++i) {
-        if (i == 0 || !sameCaseless(refs[i - 1], refs[i]))
-            kept.push_back(refs[i]);
-    }
-    refs = {};
-    std::ranges::sort(kept, before);
+    // kept (as addword keeps the first found): each is looked up among those
+    // kept so far, in a table of their places in the list, by its capitals.
+    const std::size_t tableSize = std::bit_ceil(std::max<std::size_t>(16, 2 * refs.size()));
+    std::vector<std::uint32_t> kept(tableSize, 0); // the place in the list + 1; 0: empty
     WordList list;
-    list.reserve(kept.size());
-    for (const Ref r : kept)
-        list.emplace_back(word(r));
+    // Room for every word at once: growing it would move millions of words
+    // in one step.
+    list.reserve(refs.size());
+    for (const Ref &r : refs) {
+        const std::string_view word = found[r.list].word(r.at);
+        std::size_t slot = caselessHash(word) & (tableSize - 1);
+        while (kept[slot] != 0 && !sameCaseless(list[kept[slot] - 1], word))
+            slot = (slot + 1) & (tableSize - 1);
+        if (kept[slot] == 0) {
+            list.emplace_back(word);
+            kept[slot] = static_cast<std::uint32_t>(list.size());
+        }
+        if (!turns.step())
+            return std::nullopt;
+    }
     return list;
 }
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,8 +53,10 @@ private:
 [[nodiscard]] bool spelledAsSure(std::string_view spelling, std::string_view form);
 
 // The word list of the spellings found by all threads: in counter order,
-// of each word that differs only in case the first.
-[[nodiscard]] WordList wordsInCounterOrder(const std::vector<FoundWords> &found);
+// of each word that differs only in case the first. keepGoing is asked now
+// and then, every few thousand steps of the work; nothing when it said to stop.
+[[nodiscard]] std::optional<WordList> wordsInCounterOrder(
+    const std::vector<FoundWords> &found, const std::function<bool()> &keepGoing = {});
 
 // Confirms the candidates the index names, a batch at a time, on all cores
 // where a batch has enough questions to pay for the workers (each with a
@@ -80,7 +83,11 @@ public:
     // Candidates settled without a single question: every spread of the
     // typed letters over a sure one is spelt as it is sure.
     [[nodiscard]] std::size_t settled() const { return m_settled; }
-    [[nodiscard]] WordList words() const { return wordsInCounterOrder(m_found); }
+    // The words found, in counter order; nothing when keepGoing said to stop.
+    [[nodiscard]] std::optional<WordList> words() const
+    {
+        return wordsInCounterOrder(m_found, m_keepGoing);
+    }
 
 private:
     const Tokens &m_tokens;

@@ -379,5 +379,6 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     if (progress.told)
         progress.told(confirmer.confirmed(), batches.named());
     answer.words = confirmer.words();
+    answer.stopped = !answer.words;
     return answer;
 }

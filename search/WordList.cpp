@@ -8,6 +8,9 @@
 
 namespace {
 
+// Words written between two questions to keepGoing: a millisecond or so.
+constexpr std::size_t kWordsPerTurn = 4096;
+
 char upper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -30,18 +33,31 @@ void addword(const std::string &word, WordList &list)
 
 SearchResult resultFor(const WordList &list, ResultLanguage language)
 {
+    return *resultFor(list, language, {});
+}
+
+std::optional<SearchResult> resultFor(
+    const WordList &list, ResultLanguage language, const std::function<bool()> &keepGoing)
+{
     const auto message = [language](const char *source, qsizetype n = -1) {
         return language == ResultLanguage::English
             ? QString::fromLatin1(source).replace(QLatin1String("%n"), QString::number(n))
             : Messages::text(source, n);
     };
     if (list.empty())
-        return { message(Messages::kNoWordsFound), kDarkRed };
+        return SearchResult { message(Messages::kNoWordsFound), kDarkRed };
     QString text = message(Messages::kFound, static_cast<qsizetype>(list.size()));
+    // Made once: a UTF-8 word has no more UTF-16 units than bytes.
+    qsizetype length = text.size();
+    for (const std::string &word : list)
+        length += static_cast<qsizetype>(word.size()) + 2;
+    text.reserve(length);
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i > 0)
             text += QLatin1String(", ");
         text += QString::fromStdString(list[i]);
+        if (i % kWordsPerTurn == kWordsPerTurn - 1 && keepGoing && !keepGoing())
+            return std::nullopt;
     }
-    return { text, kDarkGreen };
+    return SearchResult { text, kDarkGreen };
 }

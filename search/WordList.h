@@ -5,6 +5,8 @@
 #include "search/SearchView.h"
 
 #include <QString>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,3 +27,7 @@ enum class ResultLanguage { Interface, English };
 
 [[nodiscard]] SearchResult resultFor(
     const WordList &list, ResultLanguage language = ResultLanguage::Interface);
+// The same, written a few thousand words at a time, keepGoing asked between
+// them (a window turns its event loop there); nothing when it said to stop.
+[[nodiscard]] std::optional<SearchResult> resultFor(
+    const WordList &list, ResultLanguage language, const std::function<bool()> &keepGoing);

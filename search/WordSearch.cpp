@@ -121,7 +121,7 @@ void WordSearch::startanalysis()
     if (m_running)
         return;
     while (m_pending && !m_services.terminator.isEnding()) {
-        const PreparedRun next = std::move(*std::exchange(m_pending, std::nullopt));
+        PreparedRun next = std::move(*std::exchange(m_pending, std::nullopt));
         m_bolCancel = false;
         m_view.setResultsText(QString());
         m_view.setCancelVisible(true);
@@ -290,7 +290,7 @@ void WordSearch::f(const std::string &letters)
     run(prepared);
 }
 
-void WordSearch::run(const PreparedRun &prepared)
+void WordSearch::run(PreparedRun &prepared)
 {
     const std::string &letters = prepared.letters;
     SpellChecker &checker = *prepared.checker;
@@ -314,7 +314,8 @@ void WordSearch::run(const PreparedRun &prepared)
         m_view.setProgressValue(static_cast<float>(total - 1));
         m_view.setProgressCount(total, total);
         m_view.repaintProgress();
-        list = *prepared.found;
+        // Moved, not copied: an answer can be millions of words.
+        list = std::move(*prepared.found);
     } else {
         // Workers pay for themselves only on a long run: each needs a
         // checker of its own, and Hunspell loads its dictionary again for it.
@@ -334,12 +335,35 @@ void WordSearch::run(const PreparedRun &prepared)
         report.questions += total;
     }
     report.time += std::chrono::steady_clock::now() - started;
+    if (!showResult(list))
+        return;
     m_report = report;
-    const SearchResult result = resultFor(list, m_options.resultLanguage);
-    m_view.setResultsColor(result.color);
-    m_view.setResultsText(result.text);
     if (m_runFinished)
         m_runFinished(m_report);
+}
+
+bool WordSearch::showResult(const WordList &list)
+{
+    // The line of millions of words takes a while to write: the window
+    // keeps its turns meanwhile, as it had them during the run.
+    auto lastTurn = std::chrono::steady_clock::now();
+    const std::function<bool()> going = [&] {
+        if (const auto now = std::chrono::steady_clock::now();
+            now - lastTurn >= m_options.eventInterval) {
+            lastTurn = now;
+            m_services.events.processPendingEvents();
+        }
+        return !m_bolCancel && !m_services.terminator.isEnding();
+    };
+    const std::optional<SearchResult> result = resultFor(list, m_options.resultLanguage, going);
+    if (!result) {
+        if (!m_services.terminator.isEnding())
+            m_view.setProgressValue(0);
+        return false;
+    }
+    m_view.setResultsColor(result->color);
+    m_view.setResultsText(result->text);
+    return true;
 }
 
 bool WordSearch::enumerate(AnswerSource auto &answers, std::size_t n, double total, WordList &list)

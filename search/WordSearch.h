@@ -163,7 +163,8 @@ private:
     [[nodiscard]] std::optional<WordList> indexedWords(const std::string &letters,
         SpellChecker &checker, RunReport &report, const std::function<bool()> &going,
         bool &stopped);
-    void run(const PreparedRun &prepared);
+    // Runs a prepared request; the words the index found are taken from it.
+    void run(PreparedRun &prepared);
     // The loose matching of the letters (search/LooseSearch.h) for the
     // checker's dictionary, made once for each dictionary from the alphabet
     // its word index comes with, waited for (handling events) while the
@@ -175,6 +176,9 @@ private:
     [[nodiscard]] bool prepareLoose(PreparedRun &prepared, const std::function<bool()> &going);
     // The loop of a loose run; false when it ended without a result.
     bool runLoose(const PreparedRun &prepared, WordList &list, RunReport &report);
+    // Shows the run's result, made in steps between the window's turns;
+    // false when the run is to stop first (Cancel, a newer request, Exit).
+    bool showResult(const WordList &list);
     // False, the user told, when a letter is not in the dictionary's
     // alphabet (or the wait for it was cut short).
     [[nodiscard]] bool inAlphabet(
