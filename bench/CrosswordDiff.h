@@ -122,8 +122,8 @@ public:
             }
             ++tally.patterns;
             auto at = std::chrono::steady_clock::now();
-            const FormsWithin within
-                = index.withinPool(query.pattern->givenPool(), query.pattern->letters());
+            const FormsWithin within = index.withinSquares(
+                query.pattern->givenPool(), query.pattern->letters(), query.pattern->keySquares());
             std::set<std::string> game;
             std::string unfinished = within.unfinished;
             if (within.index) {

@@ -38,8 +38,9 @@ std::variant<std::shared_ptr<const WordIndex>, std::string> formsWithin(
     // than a word of the game can be; one of forms has them all.
     const bool crossword = query.crossword && query.pattern;
     const std::size_t longest = crossword ? query.pattern->letters() : pool.size();
-    FormsWithin forms
-        = offer.index->withinPool(crossword ? query.pattern->givenPool() : pool, longest);
+    FormsWithin forms = crossword ? offer.index->withinSquares(
+                            query.pattern->givenPool(), longest, query.pattern->keySquares())
+                                  : offer.index->withinPool(pool, longest);
     if (!forms.index)
         return std::move(forms.unfinished);
     return std::move(forms.index);

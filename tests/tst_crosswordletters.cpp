@@ -17,26 +17,19 @@ namespace {
 
 using namespace FormRole;
 
-// A crossword in a dictionary whose letters go beyond A to Z: the lines
-// printed, or the letter refused.
-// The forms an index of stems makes for a word of at most so many letters.
-struct LengthRow {
+// The forms an index of stems makes for a pool, for words of at most
+// longest letters: the letters given, and blanks for any others.
+struct PoolRow {
     const char *name;
+    const char *letters;
+    std::size_t blanks;
     std::size_t longest;
     QStringList made;
     QStringList notMade;
 };
 
-// The forms an index of stems makes for a pool: the letters given, and
-// blanks for any others.
-struct PoolRow {
-    const char *name;
-    const char *letters;
-    std::size_t blanks;
-    QStringList made;
-    QStringList notMade;
-};
-
+// A crossword in a dictionary whose letters go beyond A to Z: the lines
+// printed, or the letter refused.
 struct LettersRow {
     const char *name;
     const char *language;
@@ -305,42 +298,21 @@ private slots:
 
     // An index of stems makes no form longer than a crossword's word, but
     // for the one letter a compound's boundary may drop (its slack here).
-    void upTo_data()
-    {
-        addRows<LengthRow>({
-            { "four letters", 4, { "walk", "walks" }, { "walked", "walking" } },
-            { "six letters", 6, { "walk", "walks", "walked", "walking" }, {} },
-            { "any length", SIZE_MAX, { "walk", "walks", "walked", "walking" }, {} },
-        });
-    }
-    void upTo()
-    {
-        QFETCH(LengthRow, row);
-        const WordIndexBuild build = buildWordIndex("SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX "
-                                                    "X 0 ing .\n",
-            "2\nwalk/X\nbark/X\n", Dialect::Nuspell, {}, nullptr, IndexKind::Stems);
-        QVERIFY(build.forms && !build.forms->keepsForms());
-        const FormsWithin within = build.forms->withinUpTo("aaaaddeegiiklnnsw", row.longest);
-        QVERIFY(within.index);
-        for (const QString &form : row.made)
-            QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 1,
-                qPrintable(form));
-        for (const QString &form : row.notMade)
-            QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 0,
-                qPrintable(form));
-    }
-
     // Only stems whose letters no affix strips fit the pool are expanded,
     // and only forms with no more letters beyond the pool's own than its
     // blanks, and the one a compound's boundary may drop, are made.
     void pool_data()
     {
+        constexpr const char *kWalked = "aaaaddeegiiklnnsw";
         addRows<PoolRow>({
-            { "two blanks", "wk", 2, { "walk", "walks", "talk", "bark", "back" },
+            { "four letters", kWalked, 0, 4, { "walk", "walks" }, { "walked", "walking" } },
+            { "six letters", kWalked, 0, 6, { "walk", "walks", "walked", "walking" }, {} },
+            { "any length", kWalked, 0, SIZE_MAX, { "walk", "walks", "walked", "walking" }, {} },
+            { "two blanks", "wk", 2, 8, { "walk", "walks", "talk", "bark", "back" },
                 { "walked", "talks", "rewalk", "barks", "backs" } },
-            { "a blank for the letters of a prefix", "walk", 1,
+            { "a blank for the letters of a prefix", "walk", 1, 8,
                 { "walk", "rewalk", "walked", "talk" }, { "rewalks", "walking", "retalk" } },
-            { "no blanks", "walks", 0, { "walk", "walks" }, { "talk", "rewalk" } },
+            { "no blanks", "walks", 0, 8, { "walk", "walks" }, { "talk", "rewalk" } },
         });
     }
     void pool()
@@ -352,8 +324,8 @@ private slots:
                 "4\nwalk/XP\ntalk/XP\nbark/X\nb\u00E4ck/X\n", Dialect::Nuspell, {}, nullptr,
                 IndexKind::Stems);
         QVERIFY(build.forms && !build.forms->keepsForms());
-        const FormsWithin within
-            = build.forms->withinPool(LetterPool(countLetters(row.letters), row.blanks), 8);
+        const FormsWithin within = build.forms->withinPool(
+            LetterPool(countLetters(row.letters), row.blanks), row.longest);
         QVERIFY(within.index);
         for (const QString &form : row.made)
             QVERIFY2(within.index->formsFor(WordIndex::keyOf(form.toStdString())).size() == 1,

@@ -15,6 +15,7 @@ CompoundSpread::CompoundSpread(const WordIndex &index, const GameLetters &letter
     , m_letters(letters)
     , m_place(place)
     , m_max(max)
+    , m_speller(index, letters, place, max)
 {
 }
 
@@ -38,11 +39,11 @@ bool CompoundSpread::lend(std::string_view segment, std::size_t at)
                 continue;
             for (std::size_t i = 0; i < segment.size(); ++i) {
                 const std::vector<std::string> &under = m_letters.lettersUnder(segment[i]);
+                m_letter.clear();
+                m_speller.ownLetter(letters[i], at + i, m_letter);
                 for (std::size_t u = 0; u < under.size(); ++u) {
-                    bool same = under[u] == letters[i];
-                    for (const auto &[from, to] : m_index.conversions())
-                        same = same || (from == under[u] && to == letters[i]);
-                    if (same)
+                    if (std::ranges::any_of(
+                            m_letter, [&](const auto &lent) { return lent.first == under[u]; }))
                         m_lent[at + i][u] = true;
                 }
             }

@@ -46,6 +46,8 @@ private:
     const GameLetters &m_letters;
     const WordPattern::Place *m_place;
     std::size_t m_max;
+    CrosswordSpeller m_speller; // which letters a part's own spelling lends a square
     std::vector<std::vector<bool>> m_lent; // of each byte, which letter under it
     std::vector<std::string> m_spellings;
+    std::vector<std::pair<std::string, std::string>> m_letter;
 };

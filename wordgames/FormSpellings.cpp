@@ -7,6 +7,7 @@
 #include "wordforms/LetterCounts.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -23,6 +24,18 @@ void forEachPick(const std::vector<std::vector<Choice>> &choices, Take take)
         if (at == 0)
             return;
     }
+}
+
+// In capitals a letter may become two (ß as SS): a word so spelt is the
+// same word to the checker, and fills as many squares, or takes as many
+// tiles, as its capitals have letters. The capitals, where they have more
+// letters than the spelling.
+std::optional<std::string> longerInCapitals(const std::string &spelling, std::string capitals)
+{
+    if (std::ranges::all_of(spelling, [](char c) { return static_cast<unsigned char>(c) < 0x80; })
+        || lettersOf(capitals).size() == lettersOf(spelling).size())
+        return std::nullopt;
+    return capitals;
 }
 
 } // namespace
@@ -97,16 +110,29 @@ bool CrosswordSpeller::ownLetters(const WordIndex::Forms &forms, std::size_t i)
         return false;
     for (const std::string &spelling : m_spellings) {
         m_own.push_back(lettersOf(spelling));
-        // In capitals a letter may become two (ß as SS): a crossword of
-        // that many squares takes the word so.
-        if (std::ranges::all_of(
-                spelling, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-            continue;
-        std::vector<std::string> capitals = lettersOf(m_letters.upper(spelling));
-        if (capitals.size() != m_own.back().size())
-            m_own.push_back(std::move(capitals));
+        if (const auto capitals = longerInCapitals(spelling, m_letters.upper(spelling)))
+            m_own.push_back(lettersOf(*capitals));
     }
     return true;
+}
+
+void CrosswordSpeller::ownLetter(const std::string &letter, std::size_t at,
+    std::vector<std::pair<std::string, std::string>> &out) const
+{
+    const auto takes = [this, at](const std::string &letter) {
+        return m_letters.holds(letter)
+            && (!m_place || at >= m_place->size()
+                || (*m_place)[at].takes(m_letters.looseOf(letter)));
+    };
+    std::string small
+        = letter.size() == 1 ? std::string(1, asciiLower(letter.front())) : m_letters.lower(letter);
+    const std::size_t first = out.size();
+    for (const auto &[from, to] : m_index.conversions()) {
+        if ((to == small || to == letter) && from != small && takes(from))
+            out.emplace_back(from, from);
+    }
+    if (takes(small))
+        out.emplace(out.begin() + static_cast<std::ptrdiff_t>(first), std::move(small), letter);
 }
 
 bool CrosswordSpeller::spreadOwn(
@@ -114,28 +140,16 @@ bool CrosswordSpeller::spreadOwn(
 {
     if (m_place && spelling.size() != m_place->size())
         return true;
-    const auto takes = [this](std::size_t at, const std::string &letter) {
-        return m_letters.holds(letter)
-            && (!m_place || (*m_place)[at].takes(m_letters.looseOf(letter)));
-    };
     // Each position's choices: in small letters, as spelt.
     std::vector<std::vector<std::pair<std::string, std::string>>> choices(spelling.size());
     std::size_t total = 1;
     for (std::size_t at = 0; at < spelling.size(); ++at) {
         auto &here = choices[at];
         const std::string &letter = spelling[at];
-        if (letter.size() == 1 && keyLetterNumber(letter.front()) < 0) {
+        if (letter.size() == 1 && keyLetterNumber(letter.front()) < 0)
             here.emplace_back(letter, letter); // a hyphen, an apostrophe
-        } else {
-            std::string small = letter.size() == 1 ? std::string(1, asciiLower(letter.front()))
-                                                   : m_letters.lower(letter);
-            for (const auto &[from, to] : m_index.conversions()) {
-                if ((to == small || to == letter) && from != small && takes(at, from))
-                    here.emplace_back(from, from);
-            }
-            if (takes(at, small))
-                here.emplace(here.begin(), std::move(small), letter);
-        }
+        else
+            ownLetter(letter, at, here);
         if (here.empty())
             return true;
         total *= here.size();
@@ -209,11 +223,8 @@ bool TileOwnSpellings::of(const WordIndex::Forms &forms, const std::vector<std::
             return false;
         for (const std::string &spelling : m_spellings) {
             m_own.push_back(m_tiles.caseless(spelling));
-            // In capitals a letter may become two (Fraß as FRASS): the tiles
-            // spell the word so too.
-            std::string capitals = m_tiles.caseless(m_tiles.upper(spelling));
-            if (capitals != m_own.back())
-                m_own.push_back(std::move(capitals));
+            if (const auto capitals = longerInCapitals(spelling, m_tiles.upper(spelling)))
+                m_own.push_back(m_tiles.caseless(*capitals));
         }
     }
     return true;

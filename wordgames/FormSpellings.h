@@ -52,6 +52,12 @@ public:
         const std::string &lower, std::vector<CrosswordSpelling> &out);
     // A compound, in small letters (its parts keep no own spellings of it).
     bool spellCompound(const std::string &word, std::vector<CrosswordSpelling> &out);
+    // The letters of the alphabet a letter of an own spelling is asked as
+    // at square at (a square past the place's: as any), appended to out,
+    // each with the letter as spelt: itself in small letters, and each
+    // letter the checker converts into it (ICONV), as the square takes them.
+    void ownLetter(const std::string &letter, std::size_t at,
+        std::vector<std::pair<std::string, std::string>> &out) const;
 
 private:
     bool ownLetters(const WordIndex::Forms &forms, std::size_t i);

@@ -144,6 +144,14 @@ std::vector<std::uint64_t> WordPattern::keySquares(std::size_t place) const
     return keys;
 }
 
+std::vector<std::vector<std::uint64_t>> WordPattern::keySquares() const
+{
+    std::vector<std::vector<std::uint64_t>> places;
+    for (std::size_t place = 0; place < m_words.size(); ++place)
+        places.push_back(keySquares(place));
+    return places;
+}
+
 LetterPool WordPattern::pool() const
 {
     LetterPool pool;

@@ -50,6 +50,8 @@ public:
     [[nodiscard]] const LetterCounts &fixed() const { return m_fixed; }
     // The key letters each square of the place may be, a bit each.
     [[nodiscard]] std::vector<std::uint64_t> keySquares(std::size_t place) const;
+    // Those of every place, in the pattern's order.
+    [[nodiscard]] std::vector<std::vector<std::uint64_t>> keySquares() const;
     // The crossword's pool: each key letter as often as the squares may be it.
     [[nodiscard]] LetterPool pool() const;
     // The same as the squares give it: the letters they fix, and a blank

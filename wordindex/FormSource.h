@@ -12,6 +12,10 @@
 #include <string_view>
 #include <vector>
 
+// A crossword's words: for each, the key letters each of its squares may
+// be, a bit each (wordforms/LetterCounts.h).
+using SquarePlaces = std::vector<std::vector<std::uint64_t>>;
+
 // The forms a search for some letters needs: an index holding at least
 // every form made of some of them, or, when they could not be told, why.
 struct FormsWithin {
@@ -47,6 +51,16 @@ public:
         const std::function<bool()> &keepGoing = {}) const
     {
         return withinUpTo(pool.reach(), longest, keepGoing);
+    }
+    // The same for a crossword's words, the pool's letters those their
+    // squares give: an index of stems then makes, where the dictionary joins
+    // no compounds, only forms as long as a word, of stems whose core can
+    // stand where the squares take its letters.
+    [[nodiscard]] virtual FormsWithin withinSquares(const LetterPool &pool, std::size_t longest,
+        const SquarePlaces &places, const std::function<bool()> &keepGoing = {}) const
+    {
+        (void)places;
+        return withinPool(pool, longest, keepGoing);
     }
     [[nodiscard]] virtual const CompoundSettings &compounds() const = 0;
     // The block of memory the cache keeps.

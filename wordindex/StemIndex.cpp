@@ -32,6 +32,8 @@ public:
         , m_longest(longest)
     {
     }
+    // Only forms of these many key letters, a bit each (a crossword's words).
+    void setLengths(std::uint64_t lengths) { m_lengths = lengths; }
     // Of the letters, those a form holds as they are; at most blanks more
     // are any of them.
     void setBase(const LetterCounts &base, std::size_t blanks)
@@ -57,7 +59,7 @@ public:
                 return;
         }
         if (allPlain) {
-            if (form.size() > m_longest)
+            if (form.size() > m_longest || !hasLength(form.size()))
                 return;
             m_plain.assign(form.begin(), form.end());
             if (!m_plain.empty())
@@ -72,7 +74,8 @@ public:
         std::optional<std::string> own;
         for (const std::string &spelling : m_spellings) {
             // A spelling in key letters has a byte a letter.
-            if (spelling.empty() || spelling.size() > m_longest || !fits(countLetters(spelling)))
+            if (spelling.empty() || spelling.size() > m_longest || !hasLength(spelling.size())
+                || !fits(countLetters(spelling)))
                 continue;
             if (!own)
                 own = m_own.of(form);
@@ -82,6 +85,10 @@ public:
     [[nodiscard]] bool tooMany() const { return m_tooMany; }
 
 private:
+    [[nodiscard]] bool hasLength(std::size_t length) const
+    {
+        return length >= 64 || (m_lengths >> length & 1);
+    }
     [[nodiscard]] bool fits(const LetterCounts &counts) const
     {
         std::size_t blanks = 0;
@@ -103,6 +110,7 @@ private:
     std::vector<std::string> m_spellings;
     std::string m_plain;
     std::size_t m_longest;
+    std::uint64_t m_lengths = ~std::uint64_t(0);
     bool m_tooMany = false;
 };
 
@@ -170,6 +178,7 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
     m_affixes = std::move(affixes);
     m_fold = std::make_shared<const LetterFold>(*m_affixes);
     m_own = std::make_shared<const OwnSpellings>(*m_affixes);
+    m_squares = std::make_shared<const StemSquares>(*m_affixes, *m_fold);
     m_settings = compoundSettingsOf(*m_affixes);
     const Expander expander(*m_affixes, 0, 0);
     const StemEdges edges(*m_affixes);
@@ -210,6 +219,19 @@ FormsWithin StemIndex::withinUpTo(
 
 FormsWithin StemIndex::withinPool(
     const LetterPool &pool, std::size_t longest, const std::function<bool()> &keepGoing) const
+{
+    return formsWithin(pool, longest, nullptr, keepGoing);
+}
+
+FormsWithin StemIndex::withinSquares(const LetterPool &pool, std::size_t longest,
+    const SquarePlaces &places, const std::function<bool()> &keepGoing) const
+{
+    // A part of a compound may stand anywhere in a word, and be of any length.
+    return formsWithin(pool, longest, m_settings.any() ? nullptr : &places, keepGoing);
+}
+
+FormsWithin StemIndex::formsWithin(const LetterPool &pool, std::size_t longest,
+    const SquarePlaces *places, const std::function<bool()> &keepGoing) const
 {
     // A part of a compound whose boundary a replacement stands for holds
     // letters the typed ones lack: the replaced end, the replaced start.
@@ -259,6 +281,13 @@ FormsWithin StemIndex::withinPool(
     table.keepEveryOwnSpelling();
     Gather gather(*m_fold, *m_own, counts, table, reach);
     gather.setBase(base, blanks);
+    if (places) {
+        std::uint64_t lengths = 0;
+        for (const auto &squares : *places)
+            lengths
+                |= squares.size() >= 64 ? ~std::uint64_t(0) : std::uint64_t(1) << squares.size();
+        gather.setLengths(lengths);
+    }
     FormsWithin result;
     std::u32string stem;
     FlagList flags;
@@ -274,6 +303,8 @@ FormsWithin StemIndex::withinPool(
         stem.assign(m_text.begin() + m_stemText[s], m_text.begin() + m_stemText[s + 1]);
         const std::uint32_t list = m_stemFlags[s];
         flags.assign(m_flags.begin() + m_flagStart[list], m_flags.begin() + m_flagStart[list + 1]);
+        if (places && !m_squares->mayFill(stem, flags, *places))
+            return true;
         if (!expander.expand(stem, flags, gather)) {
             result.unfinished = expander.exhausted()
                 ? Reason::mark("the affix rules take too long to apply")

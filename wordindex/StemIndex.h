@@ -7,6 +7,7 @@
 #include "wordforms/LetterFold.h"
 #include "wordindex/FormSource.h"
 #include "wordindex/OwnSpellings.h"
+#include "wordindex/StemIndexSquares.h"
 
 #include <atomic>
 #include <memory>
@@ -44,6 +45,8 @@ public:
         const std::function<bool()> &keepGoing = {}) const override;
     [[nodiscard]] FormsWithin withinPool(const LetterPool &pool, std::size_t longest,
         const std::function<bool()> &keepGoing = {}) const override;
+    [[nodiscard]] FormsWithin withinSquares(const LetterPool &pool, std::size_t longest,
+        const SquarePlaces &places, const std::function<bool()> &keepGoing = {}) const override;
     [[nodiscard]] const CompoundSettings &compounds() const override { return m_settings; }
     [[nodiscard]] const std::vector<std::uint64_t> &image() const override { return *m_image; }
     [[nodiscard]] std::size_t size() const override { return m_stemFlags.size(); }
@@ -57,10 +60,14 @@ public:
 private:
     StemIndex() = default;
     bool attach(std::shared_ptr<const AffixFile> affixes, std::string *whyNot);
+    // places: nothing, or the crossword's words the forms must fill.
+    [[nodiscard]] FormsWithin formsWithin(const LetterPool &pool, std::size_t longest,
+        const SquarePlaces *places, const std::function<bool()> &keepGoing) const;
 
     std::shared_ptr<const AffixFile> m_affixes;
     std::shared_ptr<const LetterFold> m_fold;
     std::shared_ptr<const OwnSpellings> m_own;
+    std::shared_ptr<const StemSquares> m_squares;
     std::shared_ptr<const std::vector<std::uint64_t>> m_image;
     std::shared_ptr<const WordIndex> m_cores; // one form a key: the key
     ReadLimits m_limits;
