@@ -19,7 +19,9 @@ constexpr std::size_t kJudgedAtOnce = 16;
 constexpr std::size_t kParallelFrom = 8192;
 
 // Whether a spelling is a sure compound's own (FormRole::Sure): in small
-// letters as the index keeps it, or capitalised.
+// letters as the index keeps it, or capitalised. (A first part the
+// dictionary capitalises is sure only where capitals are typed: no spread
+// of them is then in small letters.)
 bool spelledAsSure(std::string_view spelling, std::string_view form)
 {
     return spelling.size() == form.size() && !form.empty()
@@ -27,6 +29,10 @@ bool spelledAsSure(std::string_view spelling, std::string_view form)
             || (form[0] >= 'a' && form[0] <= 'z' && spelling[0] == form[0] - 'a' + 'A'))
         && spelling.substr(1) == form.substr(1);
 }
+
+// Settled spellings the checker was asked about after all, and refused.
+std::atomic<bool> g_verifySettled { false };
+std::atomic<std::size_t> g_disagreements { 0 };
 
 char upper(char c)
 {
@@ -68,6 +74,9 @@ public:
                 m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
             const bool certain = sure && spelledAsSure(m_word, form);
             questions += certain ? 0 : 1;
+            if (certain && g_verifySettled.load(std::memory_order_relaxed)
+                && !testword(m_checker, m_word))
+                g_disagreements.fetch_add(1, std::memory_order_relaxed);
             if (certain || testword(m_checker, m_word)) {
                 if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
                     accepted.add(*offsets, m_word);
@@ -91,6 +100,16 @@ private:
 };
 
 } // namespace
+
+void verifySettledSpellings(bool on)
+{
+    g_verifySettled = on;
+}
+
+std::size_t settledDisagreements()
+{
+    return g_disagreements.load();
+}
 
 FoundWords::FoundWords(std::size_t letters)
 {

@@ -50,6 +50,12 @@ private:
 // of each word that differs only in case the first.
 [[nodiscard]] WordList wordsInCounterOrder(const std::vector<FoundWords> &found);
 
+// A proof of the rules that settle compounds: every spelling settled
+// without a question is asked after all, in every process that turns it on,
+// and each one the checker refuses counted (the spelling is kept).
+void verifySettledSpellings(bool on);
+[[nodiscard]] std::size_t settledDisagreements();
+
 // Confirms the candidates the index names, a batch at a time, on all cores
 // where a batch has enough questions to pay for the workers (each with a
 // checker of its own, made once): only the accepted spellings are kept,
