@@ -10,6 +10,8 @@
 #include "search/IndexedConfirm.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
+#include "spelling/LoadedDictionary.h"
+#include "wordindex/IndexBuilder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,7 +32,10 @@ int main(int argc, char **argv)
         QStringLiteral("path"), QStringLiteral("/usr/share/hunspell/de_DE"));
     const QCommandLineOption unverifiedOption(QStringLiteral("no-verify"),
         QStringLiteral("Only time the search: settled spellings are not asked."));
-    parser.addOptions({ dictionaryOption, unverifiedOption });
+    const QCommandLineOption hunspellOption(QStringLiteral("hunspell"),
+        QStringLiteral("Ask Hunspell, with an index read as Hunspell reads the files, instead of "
+                       "the engine the program chooses."));
+    parser.addOptions({ dictionaryOption, unverifiedOption, hunspellOption });
     parser.addPositionalArgument(QStringLiteral("letters"), QStringLiteral("Inputs to search."));
     parser.process(app);
 
@@ -39,15 +44,25 @@ int main(int argc, char **argv)
                                    .filePath(QStringLiteral("quorvel-probe"))
                                    .toStdString();
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
-    const auto checker = service.checker(DictionaryService::Checker::Chosen);
     const std::string name = base.filename().string();
-    if (!checker) {
-        std::printf("%-10s no engine serves it\n", name.c_str());
-        return 1;
+    std::shared_ptr<LoadedDictionary> hunspell;
+    std::unique_ptr<SpellChecker> checker;
+    std::shared_ptr<const FormSource> index;
+    const Alphabet *alphabet = nullptr;
+    DictionaryService::Offer offer;
+    if (parser.isSet(hunspellOption)) {
+        hunspell = LoadedDictionary::load(Engine::Hunspell, base);
+        checker = hunspell ? hunspell->checker() : nullptr;
+        WordIndexBuild build = buildWordIndexFromFiles(base, Dialect::Hunspell);
+        index = build.forms;
+    } else {
+        checker = service.checker(DictionaryService::Checker::Chosen);
+        offer = service.indexFor(base, std::chrono::hours(1));
+        index = offer.index;
+        alphabet = offer.alphabet.get();
     }
-    const auto offer = service.indexFor(base, std::chrono::hours(1));
-    if (!offer.index) {
-        std::printf("%-10s FALLBACK (%s)\n", name.c_str(), offer.refusal.c_str());
+    if (!checker || !index) {
+        std::printf("%-10s no engine or no index\n", name.c_str());
         return 1;
     }
     const bool verify = !parser.isSet(unverifiedOption);
@@ -57,8 +72,8 @@ int main(int argc, char **argv)
         const std::string letters = given.toStdString();
         const std::size_t before = settledDisagreements();
         const auto at = std::chrono::steady_clock::now();
-        const IndexedAnswer answer = indexedSearch(letters, *offer.index, *checker,
-            kMaxArrangementsTried, compoundBudgetFor(letters.size()), {}, 0, offer.alphabet.get());
+        const IndexedAnswer answer = indexedSearch(letters, *index, *checker, kMaxArrangementsTried,
+            compoundBudgetFor(letters.size()), {}, 0, alphabet);
         const double seconds
             = std::chrono::duration<double>(std::chrono::steady_clock::now() - at).count();
         const std::size_t refused = settledDisagreements() - before;
