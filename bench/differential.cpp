@@ -15,6 +15,7 @@
 #include "DictionaryInputs.h"
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
+#include "search/IndexedConfirm.h"
 #include "search/IndexedSearch.h"
 #include "search/WordList.h"
 #include "spelling/DictionaryService.h"
@@ -123,6 +124,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::chrono::steady_clock::duration indexTime {};
     std::chrono::steady_clock::duration fullTime {};
     std::string firstGiveUp;
+    std::size_t settled = 0;
+    const std::size_t refusedBefore = settledDisagreements();
     for (std::size_t i = 0; i < settings.count; ++i) {
         const bool longest = i >= settings.count - std::min(settings.longCount, settings.count);
         const std::string letters = inputs.next(longest);
@@ -131,6 +134,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         const IndexedAnswer indexed = indexedSearch(letters, *offer.index, *checker,
             kMaxArrangementsTried, {}, {}, 0, offer.alphabet.get());
         indexTime += std::chrono::steady_clock::now() - at;
+        settled += indexed.settled;
         at = std::chrono::steady_clock::now();
         const WordList full = fullRun(letters, *checker, second.get());
         fullTime += std::chrono::steady_clock::now() - at;
@@ -160,8 +164,13 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         name.c_str(), engine.c_str(), settings.count, byLength.c_str(), withWords, compounds,
         gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences, prepared, seconds(indexTime),
         seconds(fullTime));
+    // Each settled spelling asked after all (--verify-settled): those refused.
+    const std::size_t refused = settledDisagreements() - refusedBefore;
+    std::printf("%-28s %-8s settled %zu candidates without the checker, %zu settled "
+                "spellings the checker refused\n",
+        name.c_str(), engine.c_str(), settled, refused);
     std::fflush(stdout);
-    return differences + gaveUp;
+    return differences + gaveUp + refused;
 }
 
 } // namespace
@@ -195,7 +204,12 @@ int main(int argc, char **argv)
         QStringLiteral("kind"), QStringLiteral("chosen"));
     parser.addOptions({ dictionaryOption, countOption, longOption, seedOption, minOption, maxOption,
         quietOption, kindOption });
+    const QCommandLineOption verifyOption(QStringLiteral("verify-settled"),
+        QStringLiteral("Ask the checker about every spelling settled without it, and count "
+                       "those it refuses."));
+    parser.addOption(verifyOption);
     parser.process(app);
+    verifySettledSpellings(parser.isSet(verifyOption));
 
     std::vector<std::filesystem::path> bases;
     QStringList given = parser.values(dictionaryOption);

@@ -14,6 +14,7 @@
 // One line per dictionary: the engine, how many inputs, the differences.
 #include "DifferentialInputs.h"
 #include "SlowSplits.h"
+#include "search/IndexedConfirm.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
 
@@ -71,6 +72,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::chrono::steady_clock::duration indexTime {};
     std::chrono::steady_clock::duration slowTime {};
     std::string firstGiveUp;
+    std::size_t settled = 0;
+    const std::size_t refusedBefore = settledDisagreements();
     for (std::size_t i = 0; i < settings.count; ++i) {
         const std::string letters = inputs.joined(2, 4);
         auto at = std::chrono::steady_clock::now();
@@ -81,6 +84,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         const IndexedAnswer indexed
             = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
         indexTime += std::chrono::steady_clock::now() - at;
+        settled += indexed.settled;
         at = std::chrono::steady_clock::now();
         // The slow search's pieces: every form within the letters, found by
         // going through all the keys.
@@ -163,8 +167,13 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences,
         std::chrono::duration<double>(indexTime).count(),
         std::chrono::duration<double>(slowTime).count());
+    // Each settled spelling asked after all (--verify-settled): those refused.
+    const std::size_t refused = settledDisagreements() - refusedBefore;
+    std::printf("%-16s %-8s settled %zu candidates without the checker, %zu settled "
+                "spellings the checker refused\n",
+        name.c_str(), engine.c_str(), settled, refused);
     std::fflush(stdout);
-    return differences + gaveUp + tooMany;
+    return differences + gaveUp + tooMany + refused;
 }
 
 } // namespace
@@ -200,7 +209,12 @@ int main(int argc, char **argv)
         QStringLiteral("each"), QStringLiteral("A line for each input: its candidates and time."));
     parser.addOptions({ dictionaryOption, countOption, seedOption, minOption, maxOption,
         boundOption, slowOption, quietOption, eachOption });
+    const QCommandLineOption verifyOption(QStringLiteral("verify-settled"),
+        QStringLiteral("Ask the checker about every spelling settled without it, and count "
+                       "those it refuses."));
+    parser.addOption(verifyOption);
     parser.process(app);
+    verifySettledSpellings(parser.isSet(verifyOption));
 
     std::vector<std::filesystem::path> bases;
     QStringList given = parser.values(dictionaryOption);

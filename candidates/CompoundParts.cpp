@@ -54,6 +54,28 @@ bool typedSpell(const WordIndex &index, const WordIndex::Forms &forms, std::size
         spellings, [&](const std::string &spelling) { return typed->spell(forms[i], spelling); });
 }
 
+namespace {
+
+// The part roles a form of the index is certain in, as Part::Form tells them.
+// A compound the engines check as typed, capitalised, begins with its first
+// part as the dictionary spells it: "Haus" begins "Hausboot" for certain,
+// "hausboot" not. That one is taken only where the capitals typed are known:
+// then every spelling asked holds them, none is in small letters.
+std::uint8_t sureRolesOf(
+    std::string_view spelling, std::string_view lowered, std::uint8_t roles, bool capitalsKnown)
+{
+    constexpr std::uint8_t kParts = FormRole::Begin | FormRole::Middle | FormRole::End;
+    if (!(roles & FormRole::Sure) || (roles & FormRole::Doubt))
+        return 0;
+    if (spelling == lowered)
+        return roles & kParts;
+    const bool capitalised
+        = !spelling.empty() && spelling[0] != lowered[0] && spelling.substr(1) == lowered.substr(1);
+    return capitalised && capitalsKnown ? roles & FormRole::Begin : 0;
+}
+
+} // namespace
+
 PartsWithin::PartsWithin(const WordIndex &index, std::size_t minPart, std::size_t maxLength,
     std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals,
     std::optional<TypedLetters> typed)
@@ -63,6 +85,7 @@ PartsWithin::PartsWithin(const WordIndex &index, std::size_t minPart, std::size_
     , m_pace(std::move(pace))
     , m_capitals(capitals)
     , m_typed(std::move(typed))
+    , m_trustsMarks(!index.compounds().partsMarked || index.compounds().settlesByParts)
 {
     if (m_typed)
         m_typed->convertedBy(index.conversions());
@@ -97,14 +120,27 @@ const std::vector<Part> &PartsWithin::find(
                 const std::uint64_t flags = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
                     ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
                     : 0;
-                const bool sure = (forms.roles[f] & FormRole::Sure) && forms[f] == text;
+                const std::uint8_t sure = m_trustsMarks
+                    ? sureRolesOf(forms[f], text, forms.roles[f], m_capitals.has_value())
+                    : 0;
                 if (!part.forms.empty() && part.forms.back().text == text) {
                     part.forms.back().roles |= forms.roles[f];
                     part.forms.back().ruleFlags |= flags;
-                    part.forms.back().sure = part.forms.back().sure || sure;
+                    part.forms.back().sureRoles |= sure;
                     part.forms.back().typed = part.forms.back().typed || typed;
                 } else {
                     part.forms.push_back({ std::move(text), forms.roles[f], flags, sure, typed });
+                }
+            }
+            // Hunspell gives up looking for a part where a forbidden one
+            // begins it (partStops): the longer part is in doubt.
+            const auto &stops = m_index.compounds().partStops;
+            for (Part::Form &form : part.forms) {
+                for (std::size_t length = 1; form.sureRoles != 0 && length <= form.text.size();
+                     ++length) {
+                    if (std::ranges::binary_search(
+                            stops, std::string_view(form.text).substr(0, length)))
+                        form.sureRoles = 0;
                 }
             }
             if (!part.forms.empty())

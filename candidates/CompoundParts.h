@@ -54,7 +54,10 @@ struct Part {
         std::string text;
         std::uint8_t roles = 0;
         std::uint64_t ruleFlags = 0;
-        bool sure = false; // a spelling in small letters is FormRole::Sure
+        // The part roles it is certain in (FormRole::Sure): as the first
+        // part spelt in small letters or capitalised, elsewhere in small
+        // letters; none where any form of its spelling is in doubt.
+        std::uint8_t sureRoles = 0;
         // Some own spelling of it is spelt by the letters typed, where known
         // (only a part whose letters a rule changes at a boundary is kept
         // without: see PartsWithin).
@@ -89,6 +92,9 @@ private:
     std::function<bool(std::size_t)> m_pace;
     std::optional<LetterCounts> m_capitals;
     std::optional<TypedLetters> m_typed;
+    // Not where the forms are marked part by part but the lists that go
+    // with the marks are not known (CompoundSettings::settlesByParts).
+    bool m_trustsMarks;
     std::vector<std::string> m_spellings; // of the form being read
     std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
 };

@@ -244,8 +244,12 @@ private:
                 if (!variant.typed && !replacement && state.credit.empty())
                     continue;
                 // Only a part as the dictionary spells it, joined by
-                // COMPOUNDFLAG, leaves no doubt (the state is part of the key).
-                const bool sure = variant.sure && !byRules && !replacement && state.credit.empty();
+                // COMPOUNDFLAG or in a place its certain roles name, leaves no
+                // doubt (the state is part of the key).
+                const bool plain = !byRules && !replacement && state.credit.empty();
+                const bool sureEnd = plain && (variant.sureRoles & FormRole::End);
+                const bool sure = plain
+                    && (variant.sureRoles & (parts == 0 ? FormRole::Begin : FormRole::Middle));
                 if (!form.starts_with(state.credit)
                     || (replacement && !form.ends_with(replacement->endChars)))
                     continue;
@@ -258,7 +262,8 @@ private:
                     continue;
                 // Whether the parts so far and this one leave no doubt; the
                 // boundary with the prefix is not the part's own.
-                const bool certain = state.sure && sure && !triple(prefix, piece);
+                const bool boundary = state.sure && !triple(prefix, piece);
+                const bool certain = boundary && sure;
                 // A crossword's squares leave most parts out where they begin.
                 const SquaresFit square = m_query.squares.empty()
                     ? SquaresFit {}
@@ -277,10 +282,10 @@ private:
                 if (!replacement && parts >= 1 && ends && (last || !m_query.wholePool)
                     && (m_query.squares.empty() || square.full)
                     && (m_settings.maxWords == 0 || parts < m_settings.maxWords)
-                    && offer(prefix + piece, certain)) {
+                    && offer(prefix + piece, boundary && sureEnd)) {
                     any = true;
                     if (record)
-                        record->edges.push_back({ piece, nullptr, sure });
+                        record->edges.push_back({ piece, nullptr, sureEnd });
                 }
                 if (last && m_query.wholePool)
                     continue;
@@ -364,7 +369,8 @@ private:
             }
             m_found(word);
         }
-        if (sure && !seen->second.sure) {
+        // A forbidden word of these letters refuses the compound.
+        if (sure && !seen->second.sure && !std::ranges::binary_search(m_settings.forbidden, word)) {
             seen->second.sure = true;
             if (m_sure)
                 m_sure(seen->second.number);

@@ -29,6 +29,18 @@ bool leavesCompoundsCertain(std::string_view keyword)
     return std::ranges::find(kFollowed, keyword) != std::end(kFollowed);
 }
 
+// Options whose effect on a compound of COMPOUNDBEGIN, COMPOUNDMIDDLE and
+// COMPOUNDEND parts the index follows part by part (FormRole::Doubt): a
+// forbidden or case-keeping word, or a stem that needs an affix, leaves its
+// own forms in doubt; sharp s matters only to words in capitals.
+bool leavesPartsCertain(std::string_view keyword)
+{
+    static constexpr std::string_view kFollowed[]
+        = { "CHECKSHARPS", "FORBIDDENWORD", "KEEPCASE", "NEEDAFFIX" };
+    return leavesCompoundsCertain(keyword)
+        || std::ranges::find(kFollowed, keyword) != std::end(kFollowed);
+}
+
 std::optional<std::size_t> number(std::string_view text)
 {
     std::size_t value = 0;
@@ -152,6 +164,8 @@ bool AffixDirectives::line(const AffixLine &line)
         return true;
     if (!leavesCompoundsCertain(keyword))
         m_doubts = true;
+    if (!leavesPartsCertain(keyword))
+        m_partDoubts = true;
     if (keyword == "PFX" || keyword == "SFX")
         return affix(line);
     if (keyword == "AF" || keyword == "AM" || keyword == "BREAK" || keyword == "ICONV"
@@ -205,7 +219,8 @@ bool AffixDirectives::flagDirective(std::string_view keyword, const AffixLine &l
         { "COMPOUNDEND", &compounds.end }, { "ONLYINCOMPOUND", &compounds.onlyInCompound },
         { "COMPOUNDPERMITFLAG", &compounds.permit }, { "COMPOUNDFORBIDFLAG", &compounds.forbid },
         { "COMPOUNDROOT", &compounds.root }, { "NEEDAFFIX", &m_file.needAffix },
-        { "CIRCUMFIX", &m_file.circumfix } };
+        { "CIRCUMFIX", &m_file.circumfix }, { "FORBIDDENWORD", &m_file.forbiddenWord },
+        { "KEEPCASE", &m_file.keepCase } };
     for (const auto &[name, flag] : flags) {
         if (keyword == name) {
             if (line.words.size() > 1)

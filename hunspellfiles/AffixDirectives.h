@@ -21,6 +21,9 @@ public:
     bool line(const AffixLine &line);
     // Whether a line named an option the search for compounds does not follow.
     [[nodiscard]] bool doubts() const { return m_doubts; }
+    // Whether one named an option that the roles of compound parts, as the
+    // index marks them part by part, do not follow (see FormRole::Doubt).
+    [[nodiscard]] bool partDoubts() const { return m_partDoubts; }
 
 private:
     bool refuse(std::string reason);
@@ -45,5 +48,6 @@ private:
     std::vector<std::size_t> m_classLeft; // rules yet to come of each class (Nuspell)
     bool m_stopped = false; // Hunspell reads no further
     bool m_doubts = false;
+    bool m_partDoubts = false;
     std::map<std::string, std::size_t, std::less<>> m_tableLeft;
 };

@@ -98,11 +98,24 @@ struct CompoundModel {
     // (no CHECKCOMPOUND* but the triple check, FORBIDDENWORD, KEEPCASE, LANG
     // and the like).
     bool onlyFollowedOptions = false;
+    // Every option of the file is one whose effect on a compound of
+    // COMPOUNDBEGIN, COMPOUNDMIDDLE and COMPOUNDEND parts the index tells
+    // part by part (besides those above: FORBIDDENWORD, KEEPCASE, NEEDAFFIX
+    // and CHECKSHARPS; no CHECKCOMPOUND* at all, no COMPOUNDRULE).
+    bool onlyFollowedPartOptions = false;
     std::vector<std::vector<RuleElement>> rules;
     std::vector<BoundaryReplacement> replacements;
 
     [[nodiscard]] bool classic() const { return anywhere || begin || middle || end; }
     [[nodiscard]] bool any() const { return classic() || !rules.empty(); }
+    // Whether the index tells each form of COMPOUNDBEGIN, COMPOUNDMIDDLE or
+    // COMPOUNDEND parts sure or in doubt (FormRole::Doubt).
+    [[nodiscard]] bool settlesByParts() const
+    {
+        // COMPOUNDWORDMAX: the engines count the parts each its own way.
+        return onlyFollowedPartOptions && anywhere == 0 && (begin || middle || end) && rules.empty()
+            && maxWords == 0;
+    }
 };
 
 inline constexpr std::size_t kMaxTypedConversions = 4096;
@@ -118,6 +131,8 @@ struct AffixFile {
     CompoundModel compounds;
     Flag needAffix = 0;
     Flag circumfix = 0;
+    Flag forbiddenWord = 0;
+    Flag keepCase = 0;
     std::vector<std::pair<std::u32string, std::u32string>> inputConversions; // ICONV
     // Every ICONV pair, whatever it converts (the first so many): a letter
     // typed that the checker turns into the dictionary's letters.

@@ -40,6 +40,7 @@ void readDirectives(
     forEachLine(text, limits.maxLineBytes,
         [&](std::string_view raw) { return directives.line(splitAffixLine(raw, file.dialect)); });
     file.compounds.onlyFollowedOptions = !directives.doubts();
+    file.compounds.onlyFollowedPartOptions = !directives.partDoubts();
 }
 
 // Files each affix class's rules by the character at the stem's edge they need.

@@ -28,6 +28,10 @@ namespace {
 constexpr std::size_t kJudgedAtOnce = 16;
 constexpr std::size_t kParallelFrom = 8192;
 
+// Settled spellings the checker was asked about after all, and refused.
+std::atomic<bool> g_verifySettled { false };
+std::atomic<std::size_t> g_disagreements { 0 };
+
 char upper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -68,6 +72,9 @@ public:
                 m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
             const bool certain = sure && spelledAsSure(m_word, form);
             questions += certain ? 0 : 1;
+            if (certain && g_verifySettled.load(std::memory_order_relaxed)
+                && !testword(m_checker, m_word))
+                g_disagreements.fetch_add(1, std::memory_order_relaxed);
             if (certain || testword(m_checker, m_word)) {
                 if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
                     accepted.add(*offsets, m_word);
@@ -91,6 +98,16 @@ private:
 };
 
 } // namespace
+
+void verifySettledSpellings(bool on)
+{
+    g_verifySettled = on;
+}
+
+std::size_t settledDisagreements()
+{
+    return g_disagreements.load();
+}
 
 FoundWords::FoundWords(std::size_t letters)
 {

@@ -49,7 +49,9 @@ private:
 
 // Whether a spelling is a sure compound's own (FormRole::Sure): in small
 // letters as the index keeps it, or capitalised. The checker takes these
-// for certain, in whatever search they are spelt.
+// for certain, in whatever search they are spelt. (A first part the
+// dictionary capitalises is sure only where capitals are typed: no spread
+// of them is then in small letters.)
 [[nodiscard]] bool spelledAsSure(std::string_view spelling, std::string_view form);
 
 // The word list of the spellings found by all threads: in counter order,
@@ -57,6 +59,12 @@ private:
 // and then, every few thousand steps of the work; nothing when it said to stop.
 [[nodiscard]] std::optional<WordList> wordsInCounterOrder(
     const std::vector<FoundWords> &found, const std::function<bool()> &keepGoing = {});
+
+// A proof of the rules that settle compounds: every spelling settled
+// without a question is asked after all, in every process that turns it on,
+// and each one the checker refuses counted (the spelling is kept).
+void verifySettledSpellings(bool on);
+[[nodiscard]] std::size_t settledDisagreements();
 
 // Confirms the candidates the index names, a batch at a time, on all cores
 // where a batch has enough questions to pay for the workers (each with a

@@ -80,8 +80,6 @@ private slots:
                 "2\nbaa/X\naab/X\n", "baaaab", 3 },
             // baaaab, baabaa, aabaab, aabbaa.
             { "triple letters unchecked", kFlag, "2\nbaa/X\naab/X\n", "baaaab", 4 },
-            { "begin and end flags", "COMPOUNDBEGIN B\nCOMPOUNDEND E\nCOMPOUNDMIN 2\n",
-                "2\nhaus/B\nboot/E\n", "hausboot", 0 },
         });
     }
 

@@ -9,6 +9,19 @@
 
 using namespace AffixMatch;
 
+namespace {
+
+// An ASCII form in small letters.
+std::string lowered(std::u32string_view form)
+{
+    std::string text;
+    for (const char32_t c : form)
+        text += static_cast<char>(c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c);
+    return text;
+}
+
+} // namespace
+
 Expander::Expander(const AffixFile &affixes, std::size_t maxForms, std::size_t maxTests,
     std::function<bool(char32_t)> typable)
     : m_affixes(affixes)
@@ -172,8 +185,60 @@ void Expander::give(const std::u32string &form, const Applied &prefixes, const A
         && (roles & FormRole::Begin) && (roles & FormRole::Middle) && (roles & FormRole::End)
         && std::ranges::all_of(form, [](char32_t c) { return c >= U'a' && c <= U'z'; }))
         roles |= FormRole::Sure;
+    else if (m_pairing)
+        roles = FormRole::Word | FormRole::Doubt;
+    else if (model.settlesByParts()) {
+        // A form's ways are weighed together once the stem is done (flushWays).
+        ++m_count;
+        m_ways.push_back({ form, roles, m_stemRuleBits,
+            partWay(m_affixes, stemFlags, form,
+                std::span(prefixes.rules, static_cast<std::size_t>(prefixes.count)),
+                std::span(suffixes.rules, static_cast<std::size_t>(suffixes.count)), roles) });
+        return;
+    }
     ++m_count;
     m_sink->form(form, roles, m_stemRuleBits);
+}
+
+void Expander::flushWays()
+{
+    std::ranges::sort(m_ways, {}, &Way::form);
+    constexpr std::uint8_t kParts = FormRole::Begin | FormRole::Middle | FormRole::End;
+    for (auto first = m_ways.begin(); first != m_ways.end();) {
+        const auto last = std::find_if(
+            first, m_ways.end(), [&](const Way &way) { return way.form != first->form; });
+        std::uint8_t roles = 0;
+        std::uint64_t ruleBits = 0;
+        PartWay all;
+        for (auto way = first; way != last; ++way) {
+            roles |= way->roles;
+            ruleBits |= way->ruleBits;
+            all.certain |= way->part.certain;
+            all.uncertain |= way->part.uncertain;
+            all.harmful = all.harmful || way->part.harmful;
+            all.forbidden = all.forbidden || way->part.forbidden;
+        }
+        // Sure where some way of this stem takes each part role for certain:
+        // "haus" of a prefix and a suffix, both empty, is inside a compound
+        // for certain by the suffix alone. The index joins the ways of other
+        // stems: Doubt keeps this one's doubt.
+        if (all.harmful || (all.uncertain & ~all.certain) != 0)
+            roles |= FormRole::Doubt;
+        else if ((roles & kParts) != 0)
+            roles |= FormRole::Sure;
+        const std::u32string &form = first->form;
+        const bool ascii = std::ranges::all_of(
+            form, [](char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); });
+        if (ascii && all.forbidden)
+            m_forbidden.insert(lowered(form));
+        // Hunspell stops looking for a part at a forbidden one, and at one
+        // that only a word in capitals ("HAUS" as "Haus") spells.
+        if (ascii && (roles & kParts) != 0 && (all.forbidden || !plainSpelling(form)))
+            m_partStops.insert(lowered(form));
+        m_sink->form(form, roles, ruleBits);
+        first = last;
+    }
+    m_ways.clear();
 }
 
 void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
@@ -318,6 +383,26 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
 }
 
 bool Expander::expand(const std::u32string &stem, const FlagList &flags, FormSink &sink)
+{
+    // Hunspell refuses a compound that a dictionary word of two words spells
+    // without its space: each such form is in doubt, a word only to ask about.
+    const std::size_t space = stem.find(U' ');
+    if (m_affixes.compounds.settlesByParts() && space != std::u32string::npos && space > 0
+        && stem.find_first_not_of(U' ', space) != std::u32string::npos) {
+        std::u32string joined = stem;
+        joined.erase(space, 1);
+        m_pairing = true;
+        const bool finished = expandStem(joined, flags, sink);
+        m_pairing = false;
+        if (!finished)
+            return false;
+    }
+    const bool finished = expandStem(stem, flags, sink);
+    flushWays();
+    return finished;
+}
+
+bool Expander::expandStem(const std::u32string &stem, const FlagList &flags, FormSink &sink)
 {
     m_stemFlags = &flags;
     m_stem = &stem;

@@ -6,10 +6,12 @@
 #include "wordforms/FormRole.h"
 #include "wordforms/LetterCounts.h"
 #include "wordforms/LetterFold.h"
+#include "wordforms/PartCertainty.h"
 
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,12 @@ public:
     // passed their bound (see exhausted()).
     bool expand(const std::u32string &stem, const FlagList &flags, FormSink &sink);
     [[nodiscard]] bool exhausted() const { return m_tests > m_maxTests; }
+    // Where compounds are settled part by part (CompoundModel::settlesByParts),
+    // of the forms made so far in letters a to z of either case, in small
+    // letters: the forbidden words, and the parts at which Hunspell stops
+    // looking for a longer one (CompoundSettings::partStops).
+    [[nodiscard]] const std::set<std::string> &forbiddenWords() const { return m_forbidden; }
+    [[nodiscard]] const std::set<std::string> &partStops() const { return m_partStops; }
     // The forms one stem may have from now on.
     void setMaxForms(std::size_t maxForms) { m_maxForms = maxForms; }
     // Bits for the flags that COMPOUNDRULE names; every bit when there are
@@ -133,4 +141,18 @@ private:
     FormSink *m_sink = nullptr;
     std::size_t m_count = 0;
     std::uint64_t m_stemRuleBits = 0;
+    // Expanding a word of two without its space (see expand).
+    bool m_pairing = false;
+    bool expandStem(const std::u32string &stem, const FlagList &flags, FormSink &sink);
+    // The ways to the stem's forms, where compounds are settled part by part.
+    struct Way {
+        std::u32string form;
+        std::uint8_t roles = 0;
+        std::uint64_t ruleBits = 0;
+        PartWay part;
+    };
+    std::vector<Way> m_ways;
+    void flushWays();
+    std::set<std::string> m_forbidden;
+    std::set<std::string> m_partStops;
 };

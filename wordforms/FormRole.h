@@ -20,4 +20,11 @@ inline constexpr std::uint8_t Parts = Begin | Middle | End | Rule | RuleLast;
 // and the dictionary has no option that could refuse a compound of such
 // stems: one is a word for certain, in small letters and capitalised.
 inline constexpr std::uint8_t Sure = 64;
+// Where a dictionary joins COMPOUNDBEGIN, COMPOUNDMIDDLE and COMPOUNDEND
+// parts (CompoundModel::settlesByParts), Sure tells instead that the form,
+// spelt in small letters a to z or capitalised, is certain in each part role
+// it has, and Doubt that a stem's way to it is not, or that some word of
+// this spelling (a forbidden or case-keeping one) may refuse it. The index
+// joins the roles of a spelling's stems: one with both is in doubt.
+inline constexpr std::uint8_t Doubt = 128;
 } // namespace FormRole

@@ -20,6 +20,7 @@ CompoundSettings compoundSettingsOf(const AffixFile &affixes)
     settings.classic = model.classic();
     settings.simplifiedTriple = model.simplifiedTriple;
     settings.checkTriple = model.checkTriple;
+    settings.partsMarked = model.settlesByParts();
     for (const auto &rule : model.rules) {
         auto &elements = settings.rules.emplace_back();
         for (const RuleElement &element : rule)

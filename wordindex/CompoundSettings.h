@@ -18,6 +18,20 @@ struct CompoundSettings {
     // CHECKCOMPOUNDTRIPLE: a compound with three same letters at a boundary
     // of its parts is refused, so such a split is no certain word.
     bool checkTriple = false;
+    // The forms of COMPOUNDBEGIN, COMPOUNDMIDDLE and COMPOUNDEND parts are
+    // marked FormRole::Sure or FormRole::Doubt (CompoundModel::settlesByParts).
+    bool partsMarked = false;
+    // And the index knows, besides, the two lists below: a compound of sure
+    // parts is certain unless it is a forbidden word, or a part of it begins
+    // with a stop. Where only the marks are known (an index of stems), no
+    // compound is.
+    bool settlesByParts = false;
+    // In small letters a to z, sorted: the forbidden words, whose letters as
+    // a compound the engines refuse.
+    std::vector<std::string> forbidden;
+    // The same of the parts at which Hunspell stops looking for a longer
+    // first part: forbidden ones, and those only a word in capitals spells.
+    std::vector<std::string> partStops;
     // One element of a COMPOUNDRULE: the bit of its flag (see FormRole::Rule).
     struct RuleElement {
         std::uint64_t bit = 0;

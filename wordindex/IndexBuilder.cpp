@@ -11,6 +11,7 @@
 #include "wordindex/CompoundSettings.h"
 #include "wordindex/DictionaryAlphabet.h"
 #include "wordindex/FormTable.h"
+#include "wordindex/IndexLayout.h"
 #include "wordindex/OwnSpellings.h"
 #include "wordindex/StemIndex.h"
 
@@ -125,7 +126,25 @@ WordIndexBuild keptForms(const AffixFile &affixes, std::string_view dicText,
     // The words' text is no longer needed: gone before the index, the
     // build's largest block, is written.
     readAll();
-    return { std::make_shared<const KeptForms>(table->write(compoundSettingsOf(affixes))), {}, {} };
+    CompoundSettings settings = compoundSettingsOf(affixes);
+    // Lists too long for the settings leave every compound to the checker.
+    const auto listable = [](const std::set<std::string> &words) {
+        std::size_t bytes = 0;
+        for (const std::string &word : words) {
+            bytes += 4 + word.size();
+            if (word.size() > IndexLayout::kMaxListedLetters)
+                return false;
+        }
+        return bytes <= IndexLayout::kMaxListedBytes;
+    };
+    if (settings.partsMarked && listable(expander.forbiddenWords())
+        && listable(expander.partStops())) {
+        settings.forbidden.assign(
+            expander.forbiddenWords().begin(), expander.forbiddenWords().end());
+        settings.partStops.assign(expander.partStops().begin(), expander.partStops().end());
+        settings.settlesByParts = true;
+    }
+    return { std::make_shared<const KeptForms>(table->write(settings)), {}, {} };
 }
 
 WordIndexBuild indexOf(std::shared_ptr<const AffixFile> affixes, std::string_view dicText,

@@ -25,6 +25,7 @@ constexpr std::uint32_t kMaxRules = 10'000;
 constexpr std::uint32_t kMaxRuleElements = 1'000;
 constexpr std::uint32_t kMaxReplacements = 1'000;
 constexpr std::uint32_t kMaxReplacementLetters = 64;
+static_assert(kMaxListedLetters == kMaxReplacementLetters, "listed words are read as texts");
 
 void put32(std::string &out, std::uint32_t value)
 {
@@ -118,10 +119,10 @@ std::string writeSettings(const CompoundSettings &settings)
     put32(out, settings.minPart);
     put32(out, settings.maxWords);
     out.push_back(static_cast<char>(settings.classic));
-    // The triple check shares the byte: an index written before it has no
-    // certain parts where the dictionary checks triples, and keeps its layout.
-    out.push_back(static_cast<char>(
-        static_cast<int>(settings.simplifiedTriple) | static_cast<int>(settings.checkTriple) << 1));
+    // The triple check and how a certain compound is spelt share the byte.
+    out.push_back(static_cast<char>(static_cast<int>(settings.simplifiedTriple)
+        | static_cast<int>(settings.checkTriple) << 1 | static_cast<int>(settings.partsMarked) << 2
+        | static_cast<int>(settings.settlesByParts) << 3));
     put32(out, static_cast<std::uint32_t>(settings.rules.size()));
     for (const auto &rule : settings.rules) {
         put32(out, static_cast<std::uint32_t>(rule.size()));
@@ -139,6 +140,13 @@ std::string writeSettings(const CompoundSettings &settings)
             out += *text;
         }
     }
+    for (const auto *list : { &settings.forbidden, &settings.partStops }) {
+        put32(out, static_cast<std::uint32_t>(list->size()));
+        for (const std::string &text : *list) {
+            put32(out, static_cast<std::uint32_t>(text.size()));
+            out += text;
+        }
+    }
     return out;
 }
 
@@ -152,6 +160,8 @@ std::optional<CompoundSettings> readSettings(std::string_view bytes)
     const auto triples = in.take<std::uint8_t>();
     settings.simplifiedTriple = (triples & 1) != 0;
     settings.checkTriple = (triples & 2) != 0;
+    settings.partsMarked = (triples & 4) != 0;
+    settings.settlesByParts = (triples & 8) != 0;
     const auto rules = in.take<std::uint32_t>();
     if (rules > kMaxRules)
         in.fail();
@@ -182,6 +192,20 @@ std::optional<CompoundSettings> readSettings(std::string_view bytes)
             if (!std::ranges::all_of(
                     *text, [](char c) { return keyLetterNumber(c) >= 0 && !isAsciiUpper(c); }))
                 in.fail();
+        }
+    }
+    // Sorted words of small letters, as the builder writes them: a search
+    // looks them up by halves.
+    for (auto *list : { &settings.forbidden, &settings.partStops }) {
+        const auto words = in.take<std::uint32_t>();
+        if (words > kMaxSettingsBytes)
+            in.fail();
+        for (std::uint32_t w = 0; w < words && in.ok(); ++w) {
+            std::string text = in.text();
+            if (!std::ranges::all_of(text, [](char c) { return c >= 'a' && c <= 'z'; })
+                || (!list->empty() && !(list->back() < text)))
+                in.fail();
+            list->push_back(std::move(text));
         }
     }
     // A shortest part of no letters would let a search go on for ever.

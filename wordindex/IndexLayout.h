@@ -33,8 +33,12 @@ namespace IndexLayout {
 // "QVINDEX" and a byte that is read back differently in the other byte order.
 inline constexpr std::uint64_t kMagic = 0x015845444E495651ULL;
 // Raised whenever the layout or what the index holds changes.
-inline constexpr std::uint64_t kVersion = 3;
+inline constexpr std::uint64_t kVersion = 4;
 inline constexpr std::size_t kHeaderWords = 11;
+// The longest word, and the most bytes, of each list of words the compound
+// settings keep (CompoundSettings::forbidden, partStops).
+inline constexpr std::size_t kMaxListedLetters = 64;
+inline constexpr std::size_t kMaxListedBytes = std::size_t(256) << 10;
 
 // A node: where its subtree ends, how many keys come before it, its key
 // letter's number + 1 (0 for the root), the roles below it, whether a key ends there.
@@ -45,7 +49,8 @@ inline constexpr int kLetterShift = 51;
 inline constexpr std::uint64_t kLetterMask = 63;
 inline constexpr int kRolesShift = 57;
 // The roles a node keeps of the forms below it: those a walk looks for
-// (FormRole::Sure is a form's own, and the bit above is the terminal's).
+// (FormRole::Sure and FormRole::Doubt are a form's own; the terminal's bit
+// is the node's highest).
 inline constexpr std::uint64_t kRolesMask = 63;
 inline constexpr int kTerminalShift = 63;
 inline constexpr std::size_t kMaxNodes = kEndMask;

@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Compounds of COMPOUNDBEGIN, COMPOUNDMIDDLE and COMPOUNDEND parts that the
+// dictionary's rules settle without the checker, and those they leave to it.
+#include "candidates/CompoundSearch.h"
+#include "search/Enumerator.h"
+#include "search/IndexedConfirm.h"
+#include "search/IndexedSearch.h"
+#include "spelling/LoadedDictionary.h"
+#include "wordindex/IndexBuilder.h"
+
+#include "tests/support/Rows.h"
+#include "tests/support/TempFolder.h"
+
+#include <QFile>
+#include <QTest>
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+// Lines added to the dictionary in tests/data/compoundsure, the letters as
+// typed, and the compounds of exactly them (in small letters, sorted) that
+// the search takes for certain.
+struct SettledRow {
+    const char *name;
+    const char *aff;
+    const char *dic;
+    const char *typed;
+    QStringList settled;
+    bool capitalsKnown = true;
+};
+
+QByteArray dataFile(const char *name)
+{
+    QFile file(QStringLiteral(QUORVEL_TEST_DATA "/compoundsure/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The dictionary's entries and the row's, under one count.
+QByteArray dicWith(const char *more)
+{
+    QList<QByteArray> lines = dataFile("parts.dic").split('\n');
+    lines.removeFirst();
+    lines.append(QByteArray(more).split('\n'));
+    lines.removeAll(QByteArray());
+    return QByteArray::number(lines.size()) + '\n' + lines.join('\n') + '\n';
+}
+
+} // namespace
+
+class TestCompoundSure : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settled_data()
+    {
+        addRows<SettledRow>({
+            // "Haus" begins a compound by an empty suffix that permits it
+            // there; "boot" ends one as a bare stem.
+            { "a first part as the dictionary spells it", "", "", "bootHaus", { "hausboot" } },
+            // "tier" needs an affix: the empty one that puts it inside.
+            { "parts inside by an empty suffix", "", "", "tierbootHaus",
+                { "hausboottier", "haustierboot" } },
+            { "a first part in small letters", "", "see/B", "bootsee", { "seeboot" } },
+            // The capitalised first part is certain only where every
+            // spelling asked holds the capital: "hausboot" is no word.
+            { "capitals not known", "", "", "bootHaus", {}, false },
+            { "a forbidden compound", "FORBIDDENWORD F", "Hausboot/F", "bootHaus", {} },
+            // Hunspell stops looking for a first part at a forbidden one.
+            { "a forbidden part that begins another", "FORBIDDENWORD F", "Ha/BF", "bootHaus", {} },
+            // Hunspell takes a suffix inside a compound only where
+            // COMPOUNDPERMITFLAG allows it: "boote" is in doubt in either
+            // place, since the index keeps one certainty for its roles.
+            { "a suffix not permitted inside", "", "", "bootetierHaus", {} },
+            { "a case-keeping part", "KEEPCASE K", "segel/EK", "segelHaus", {} },
+            { "the same part keeping no case", "", "segel/E", "segelHaus", { "haussegel" } },
+            // An option the index does not follow part by part: nothing
+            // is settled, here rightly, since "Hausboot" is refused.
+            { "a boundary pattern", "CHECKCOMPOUNDPATTERN 1\nCHECKCOMPOUNDPATTERN s b", "",
+                "bootHaus", {} },
+        });
+    }
+
+    // Both engines, either kind of index: the compounds the search takes
+    // for certain are the row's, and the program's search settles them
+    // without a question; asked after all, the checker takes each.
+    void settled()
+    {
+        QFETCH(SettledRow, row);
+        TempFolder folder;
+        const QByteArray aff = dataFile("parts.aff") + row.aff + '\n';
+        const QByteArray dic = dicWith(row.dic);
+        QVERIFY(aff.startsWith("SET"));
+        folder.write(QStringLiteral("xx.aff"), aff);
+        folder.write(QStringLiteral("xx.dic"), dic);
+        const std::filesystem::path base = folder.path(QStringLiteral("xx")).toStdString();
+        const std::vector<std::string> typed = lettersOf(row.typed);
+        std::string keys;
+        for (const std::string &letter : typed)
+            keys += static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0])));
+        verifySettledSpellings(true);
+        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
+            const auto loaded = LoadedDictionary::load(engine, base);
+            QVERIFY(loaded);
+            const auto checker = loaded->checker();
+            for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
+                const WordIndexBuild build = buildWordIndex(
+                    aff.toStdString(), dic.toStdString(), dialectOf(engine), {}, nullptr, kind);
+                QVERIFY2(build.forms, build.refusal.c_str());
+                const FormsWithin within = build.forms->within(keys);
+                QVERIFY(within.index);
+                const CompoundCandidates compounds = compoundCandidates(*within.index, keys, {},
+                    row.capitalsKnown ? std::optional(typedCapitals(typed, keys)) : std::nullopt,
+                    TypedLetters(typed, keys));
+                QVERIFY(compounds.unfinished.empty());
+                QStringList settled;
+                for (std::size_t i = 0; i < compounds.words.size(); ++i) {
+                    if (compounds.sure[i])
+                        settled.append(QString::fromStdString(compounds.words[i]));
+                }
+                settled.sort();
+                // An index of stems knows no list of the dictionary's
+                // forbidden words: it settles none.
+                const QStringList expected = kind == IndexKind::Forms ? row.settled : QStringList();
+                QCOMPARE(settled, expected);
+                if (!row.capitalsKnown)
+                    continue;
+                const std::size_t before = settledDisagreements();
+                const IndexedAnswer answer = indexedSearch(row.typed, *build.forms, *checker);
+                QVERIFY(answer.words);
+                QCOMPARE(settledDisagreements(), before);
+                QCOMPARE(answer.settled, std::size_t(expected.size()));
+            }
+        }
+        verifySettledSpellings(false);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCompoundSure)
+#include "tst_compoundsure.moc"
