@@ -132,7 +132,7 @@ Timed timedSearch(const std::string &letters, const FormSource &index, SpellChec
 {
     // The budget the program gives a search of this many letters, within
     // the bench's patience: a search past it counts as given up.
-    CompoundBudget budget = compoundBudgetFor(letters.size());
+    CompoundBudget budget = compoundBudgetFor(letterCount(letters));
     budget.deadline = std::chrono::steady_clock::now() + kPatience;
     const auto start = std::chrono::steady_clock::now();
     const IndexedAnswer answer
@@ -284,7 +284,7 @@ void probe(const std::filesystem::path &base, const std::filesystem::path &helpe
     const auto formsDone = std::chrono::steady_clock::now();
     const std::clock_t cpuBefore = std::clock();
     CompoundCandidates compounds;
-    CompoundBudget budget = compoundBudgetFor(letters.size());
+    CompoundBudget budget = compoundBudgetFor(letterCount(letters));
     const std::vector<std::string> each = lettersOf(letters);
     const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
     if (within.index)
