@@ -2,29 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
+#include "tests/support/OneLetterParts.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
-#include "wordforms/FormRole.h"
 
 #include <QTest>
 #include <algorithm>
 #include <chrono>
 
 namespace {
-
-using namespace FormRole;
-
-// Compounds of any order of the letters, each a part of one letter.
-WordIndex oneLetterParts(const std::string &letters)
-{
-    CompoundSettings settings;
-    settings.classic = true;
-    settings.minPart = 1;
-    std::vector<std::pair<std::string, std::uint8_t>> forms;
-    for (const char c : letters)
-        forms.emplace_back(std::string(1, c), Begin | Middle | End);
-    return WordIndex::fromForms(forms, settings);
-}
 
 struct WayOutRow {
     const char *name;
