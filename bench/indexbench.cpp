@@ -132,7 +132,7 @@ Timed timedSearch(const std::string &letters, const FormSource &index, SpellChec
 {
     // The budget the program gives a search of this many letters, within
     // the bench's patience: a search past it counts as given up.
-    CompoundBudget budget = compoundBudgetFor(letters.size());
+    CompoundBudget budget = compoundBudgetFor(letterCount(letters));
     budget.deadline = std::chrono::steady_clock::now() + kPatience;
     const auto start = std::chrono::steady_clock::now();
     const IndexedAnswer answer
@@ -264,8 +264,10 @@ void compare(const std::string &name, const Figures &now, const std::optional<Fi
 
 // One input, its time in each stage: the forms within the letters, the
 // compounds of them, and the whole search with the checker.
+// With indexOnly, not the whole search: the index's own work alone, which a
+// long input's checker would bury under minutes of questions.
 void probe(const std::filesystem::path &base, const std::filesystem::path &helper,
-    const std::string &letters)
+    const std::string &letters, bool indexOnly)
 {
     const std::string name = base.filename().string();
     DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
@@ -284,7 +286,7 @@ void probe(const std::filesystem::path &base, const std::filesystem::path &helpe
     const auto formsDone = std::chrono::steady_clock::now();
     const std::clock_t cpuBefore = std::clock();
     CompoundCandidates compounds;
-    CompoundBudget budget = compoundBudgetFor(letters.size());
+    CompoundBudget budget = compoundBudgetFor(letterCount(letters));
     const std::vector<std::string> each = lettersOf(letters);
     const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
     if (within.index)
@@ -293,8 +295,9 @@ void probe(const std::filesystem::path &base, const std::filesystem::path &helpe
     const auto compoundsDone = std::chrono::steady_clock::now();
     const double compoundsCpu
         = 1e3 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-    const IndexedAnswer answer
-        = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
+    const IndexedAnswer answer = indexOnly
+        ? IndexedAnswer {}
+        : indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
     const auto end = std::chrono::steady_clock::now();
     std::printf("%-28s %s: forms within %.2f ms, compounds %.2f ms (processor %.2f ms; %zu "
                 "candidates%s%s), whole "
@@ -335,6 +338,9 @@ int main(int argc, char **argv)
         QStringLiteral("Only these letters: the time of each stage of their search."),
         QStringLiteral("letters"));
     parser.addOption(lettersOption);
+    const QCommandLineOption indexOnlyOption(QStringLiteral("index-only"),
+        QStringLiteral("With --letters: the index's stages only, no question to the checker."));
+    parser.addOption(indexOnlyOption);
     // Internal: only the medians, on one line, for the run that compares.
     QCommandLineOption figuresOption(QStringLiteral("figures"));
     figuresOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -377,7 +383,8 @@ int main(int argc, char **argv)
     const bool figuresOnly = parser.isSet(figuresOption);
     for (const auto &base : bases) {
         if (parser.isSet(lettersOption)) {
-            probe(base, helper, parser.value(lettersOption).toStdString());
+            probe(base, helper, parser.value(lettersOption).toStdString(),
+                parser.isSet(indexOnlyOption));
             continue;
         }
         const auto figures = measure(base, helper, runs, kind, kindName, figuresOnly);

@@ -87,8 +87,21 @@ PartsWithin::PartsWithin(const WordIndex &index, std::size_t minPart, std::size_
     , m_typed(std::move(typed))
     , m_trustsMarks(!index.compounds().partsMarked || index.compounds().settlesByParts)
 {
-    if (m_typed)
+    if (m_typed) {
         m_typed->convertedBy(index.conversions());
+        m_spelt.assign(index.formCount(), kNotAsked);
+    }
+}
+
+bool PartsWithin::spelt(const WordIndex::Forms &forms, std::size_t i)
+{
+    const std::size_t number = forms.firstForm + i;
+    if (number >= m_spelt.size())
+        return typedSpell(m_index, forms, i, m_typed, m_spellings);
+    std::uint8_t &known = m_spelt[number];
+    if (known == kNotAsked)
+        known = typedSpell(m_index, forms, i, m_typed, m_spellings) ? kSpelt : kNotSpelt;
+    return known == kSpelt;
 }
 
 const std::vector<Part> &PartsWithin::find(
@@ -113,7 +126,7 @@ const std::vector<Part> &PartsWithin::find(
                     continue;
                 // A part whose letters a rule may replace at a boundary can
                 // stand in a word that lacks some of them.
-                const bool typed = typedSpell(m_index, forms, f, m_typed, m_spellings);
+                const bool typed = spelt(forms, f);
                 if (!typed && m_index.compounds().replacements.empty())
                     continue;
                 std::string text = asciiLowered(forms[f]);

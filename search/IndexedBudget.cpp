@@ -5,16 +5,20 @@
 #include <algorithm>
 #include <limits>
 
-std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
+bool arrangingIsWayOut(std::size_t letters)
 {
-    using Seconds = std::chrono::duration<double>;
     double arrangements = 1;
     for (std::size_t k = 2; k <= letters && arrangements < 1e15; ++k)
         arrangements *= static_cast<double>(k);
+    return std::chrono::duration<double>(kQuestionCost) * arrangements <= kLongestWayOut;
+}
+
+std::chrono::steady_clock::duration compoundTimeFor(std::size_t letters)
+{
     // Where trying every arrangement would take longer, it is no way out
     // (twelve Estonian letters would take half an hour): the search for
     // compounds goes on until it ends or the user stops it.
-    if (Seconds(kQuestionCost) * arrangements > kLongestWayOut)
+    if (!arrangingIsWayOut(letters))
         return std::chrono::steady_clock::duration::max();
     return CompoundBudget {}.maxTime;
 }

@@ -277,12 +277,14 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
             "Reason", "the letters are too many to count their arrangements exactly");
         return answer;
     }
-    // The index is worth a hundredth of the questions that trying every
-    // arrangement asks (as the time the compounds may take is); where trying
-    // them would take longer than kLongestWayOut, as many as they ask, so
-    // that they are tried only where they are fewer (twelve Estonian letters
-    // name a million candidates, most settled without a question, of 80
-    // million arrangements). Past 12 letters no count of candidates makes
+    // The index is worth a hundredth of the different arrangements (as the
+    // time the compounds may take is); where trying every arrangement is no
+    // way out (arrangingIsWayOut, the rule the compounds' budget keeps), as
+    // many questions as there are different ones, so that trying them is
+    // never the answer (twelve Estonian letters name a million candidates,
+    // most settled without a question, of 80 million arrangements; eleven
+    // letters, nine of them the same, have 110 arrangements but 40 million
+    // counter values to try). Past 12 letters no count of candidates makes
     // trying them all the quicker way.
     constexpr std::size_t kMostQuestions = std::size_t(1) << 40;
     std::vector<std::string> sorted = typed;
@@ -295,9 +297,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
         at = end;
     }
     const std::size_t arrangements = arrangementsOf(typedCounts, kMostQuestions);
-    const bool wayOut
-        = std::chrono::duration<double>(kQuestionCost) * static_cast<double>(arrangements)
-        <= kLongestWayOut;
+    const bool wayOut = arrangingIsWayOut(typed.size());
     maxArrangements = std::min(
         kMostQuestions, std::max(maxArrangements, wayOut ? arrangements / 100 : arrangements));
     for (std::size_t i = 0; i < typed.size(); ++i) {

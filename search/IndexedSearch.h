@@ -29,6 +29,13 @@ inline constexpr auto kQuestionCost = std::chrono::microseconds(4);
 // of an index search that names too many candidates.
 inline constexpr auto kLongestWayOut = std::chrono::seconds(30);
 
+// Whether trying every arrangement of this many letters takes at most
+// kLongestWayOut: it asks the checker at every counter value, n! of n
+// letters however many of them are the same. The search for compounds
+// (compoundTimeFor) and the index's questions (indexedSearch) give up by
+// this one rule, so that neither hands over to an enumeration of hours.
+[[nodiscard]] bool arrangingIsWayOut(std::size_t letters);
+
 // How long the search for compounds may go on for this many letters before
 // it gives up and every arrangement is tried instead: a moment where trying
 // them takes up to kLongestWayOut, and without end (the user stops it)

@@ -6,6 +6,7 @@
 #include "search/IndexedSearch.h"
 #include "tests/support/AllStrings.h"
 #include "tests/support/EveryArrangement.h"
+#include "tests/support/OneLetterParts.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
 #include "tests/support/ThreadSafeChecker.h"
@@ -33,18 +34,6 @@ QString indexed(const std::string &letters, const WordIndex &index, SpellChecker
 {
     const auto answer = indexedSearch(letters, index, checker);
     return answer.words ? resultFor(*answer.words).text : QStringLiteral("(none)");
-}
-
-// Compounds of any order of the letters, each a part of one letter.
-WordIndex oneLetterParts(const std::string &letters)
-{
-    CompoundSettings settings;
-    settings.classic = true;
-    settings.minPart = 1;
-    std::vector<std::pair<std::string, std::uint8_t>> forms;
-    for (const char c : letters)
-        forms.emplace_back(std::string(1, c), Begin | Middle | End);
-    return WordIndex::fromForms(forms, settings);
 }
 
 WordIndex wordsIndex(std::initializer_list<const char *> words, CompoundSettings settings = {})

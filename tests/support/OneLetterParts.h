@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordforms/FormRole.h"
+#include "wordindex/WordIndex.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// An index whose compounds are every order of the letters, each a part of
+// one letter.
+[[nodiscard]] inline WordIndex oneLetterParts(const std::string &letters)
+{
+    CompoundSettings settings;
+    settings.classic = true;
+    settings.minPart = 1;
+    std::vector<std::pair<std::string, std::uint8_t>> forms;
+    for (const char c : letters)
+        forms.emplace_back(std::string(1, c), FormRole::Begin | FormRole::Middle | FormRole::End);
+    return WordIndex::fromForms(forms, settings);
+}
