@@ -83,6 +83,7 @@ struct Settings {
     std::filesystem::path helper;
     bool showDifferences;
     IndexKind kind;
+    bool verifySettled; // every settled spelling asked after all
 };
 
 // Checks one dictionary; gives the number of differences (one where no engine serves it).
@@ -125,14 +126,16 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::chrono::steady_clock::duration fullTime {};
     std::string firstGiveUp;
     std::size_t settled = 0;
-    const std::size_t refusedBefore = settledDisagreements();
+    std::atomic<std::size_t> refused { 0 };
+    IndexedProgress progress;
+    progress.settledRefused = settings.verifySettled ? &refused : nullptr;
     for (std::size_t i = 0; i < settings.count; ++i) {
         const bool longest = i >= settings.count - std::min(settings.longCount, settings.count);
         const std::string letters = inputs.next(longest);
         ++lengths[std::min(letterCount(letters), settings.maxLength)];
         auto at = std::chrono::steady_clock::now();
         const IndexedAnswer indexed = indexedSearch(letters, *offer.index, *checker,
-            kMaxArrangementsTried, {}, {}, 0, offer.alphabet.get());
+            kMaxArrangementsTried, {}, {}, 0, offer.alphabet.get(), progress);
         indexTime += std::chrono::steady_clock::now() - at;
         settled += indexed.settled;
         at = std::chrono::steady_clock::now();
@@ -165,10 +168,9 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences, prepared, seconds(indexTime),
         seconds(fullTime));
     // Each settled spelling asked after all (--verify-settled): those refused.
-    const std::size_t refused = settledDisagreements() - refusedBefore;
     std::printf("%-28s %-8s settled %zu candidates without the checker, %zu settled "
                 "spellings the checker refused\n",
-        name.c_str(), engine.c_str(), settled, refused);
+        name.c_str(), engine.c_str(), settled, refused.load());
     std::fflush(stdout);
     return differences + gaveUp + refused;
 }
@@ -209,7 +211,6 @@ int main(int argc, char **argv)
                        "those it refuses."));
     parser.addOption(verifyOption);
     parser.process(app);
-    verifySettledSpellings(parser.isSet(verifyOption));
 
     std::vector<std::filesystem::path> bases;
     QStringList given = parser.values(dictionaryOption);
@@ -235,7 +236,8 @@ int main(int argc, char **argv)
         !parser.isSet(quietOption),
         parser.value(kindOption) == QLatin1String("forms")       ? IndexKind::Forms
             : parser.value(kindOption) == QLatin1String("stems") ? IndexKind::Stems
-                                                                 : IndexKind::Chosen };
+                                                                 : IndexKind::Chosen,
+        parser.isSet(verifyOption) };
     std::printf("inputs: %zu per dictionary, %zu of them %zu letters long, lengths %zu to %zu, "
                 "seed %llu\n",
         settings.count, settings.longCount, settings.maxLength, settings.minLength,

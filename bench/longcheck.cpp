@@ -14,6 +14,7 @@
 // One line per dictionary: the engine, how many inputs, the differences.
 #include "DifferentialInputs.h"
 #include "SlowSplits.h"
+#include "search/Enumerator.h"
 #include "search/IndexedConfirm.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
@@ -40,6 +41,7 @@ struct Settings {
     std::filesystem::path helper;
     bool showDifferences;
     bool showEach;
+    bool verifySettled; // every settled spelling asked after all
 };
 
 // Checks one dictionary; gives the number of differences and give-ups.
@@ -73,16 +75,18 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::chrono::steady_clock::duration slowTime {};
     std::string firstGiveUp;
     std::size_t settled = 0;
-    const std::size_t refusedBefore = settledDisagreements();
+    std::atomic<std::size_t> refused { 0 };
+    IndexedProgress progress;
+    progress.settledRefused = settings.verifySettled ? &refused : nullptr;
     for (std::size_t i = 0; i < settings.count; ++i) {
         const std::string letters = inputs.joined(2, 4);
         auto at = std::chrono::steady_clock::now();
         // The budget the program gives a search of this many letters, which
         // has no end of time: the check's patience is the slow search's.
-        CompoundBudget budget = compoundBudgetFor(letters.size());
+        CompoundBudget budget = compoundBudgetFor(letterCount(letters));
         budget.deadline = at + settings.slowTime;
-        const IndexedAnswer indexed
-            = indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
+        const IndexedAnswer indexed = indexedSearch(letters, *offer.index, *checker,
+            kMaxArrangementsTried, budget, {}, 0, nullptr, progress);
         indexTime += std::chrono::steady_clock::now() - at;
         settled += indexed.settled;
         at = std::chrono::steady_clock::now();
@@ -168,10 +172,9 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         std::chrono::duration<double>(indexTime).count(),
         std::chrono::duration<double>(slowTime).count());
     // Each settled spelling asked after all (--verify-settled): those refused.
-    const std::size_t refused = settledDisagreements() - refusedBefore;
     std::printf("%-16s %-8s settled %zu candidates without the checker, %zu settled "
                 "spellings the checker refused\n",
-        name.c_str(), engine.c_str(), settled, refused);
+        name.c_str(), engine.c_str(), settled, refused.load());
     std::fflush(stdout);
     return differences + gaveUp + tooMany + refused;
 }
@@ -214,7 +217,6 @@ int main(int argc, char **argv)
                        "those it refuses."));
     parser.addOption(verifyOption);
     parser.process(app);
-    verifySettledSpellings(parser.isSet(verifyOption));
 
     std::vector<std::filesystem::path> bases;
     QStringList given = parser.values(dictionaryOption);
@@ -239,7 +241,7 @@ int main(int argc, char **argv)
         QDir(QCoreApplication::applicationDirPath())
             .filePath(QStringLiteral("quorvel-probe"))
             .toStdString(),
-        !parser.isSet(quietOption), parser.isSet(eachOption) };
+        !parser.isSet(quietOption), parser.isSet(eachOption), parser.isSet(verifyOption) };
     std::printf("inputs: %zu per dictionary, %zu to %zu letters of two to four forms, seed %llu\n",
         settings.count, settings.minLength, settings.maxLength,
         static_cast<unsigned long long>(settings.seed));

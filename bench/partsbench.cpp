@@ -33,7 +33,7 @@ CompoundCandidates countOne(
 {
     const std::vector<std::string> each = lettersOf(letters);
     const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
-    CompoundBudget budget = compoundBudgetFor(letters.size());
+    CompoundBudget budget = compoundBudgetFor(letterCount(letters));
     budget.maxCandidates = most;
     const auto start = std::chrono::steady_clock::now();
     CompoundCandidates compounds = compoundCandidates(index, keys, budget,
@@ -195,7 +195,7 @@ int main(int argc, char **argv)
         partSpellings(*within.index, cut, parser.value(spellingsOption).toULongLong());
         if (!parser.isSet(judgeOption))
             continue;
-        CompoundBudget budget = compoundBudgetFor(letters.size());
+        CompoundBudget budget = compoundBudgetFor(letterCount(letters));
         budget.maxCandidates = most;
         const auto start = std::chrono::steady_clock::now();
         const IndexedAnswer answer

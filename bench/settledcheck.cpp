@@ -7,6 +7,7 @@
 // checker after all. One line per input: the dictionary, the engine, the
 // candidates, those settled, the questions, the settled spellings the
 // checker refused (disagreements) and the time. Exits 1 on a disagreement.
+#include "search/Enumerator.h"
 #include "search/IndexedConfirm.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
@@ -66,23 +67,23 @@ int main(int argc, char **argv)
         return 1;
     }
     const bool verify = !parser.isSet(unverifiedOption);
-    verifySettledSpellings(verify);
     std::size_t disagreements = 0;
     for (const QString &given : parser.positionalArguments()) {
         const std::string letters = given.toStdString();
-        const std::size_t before = settledDisagreements();
+        std::atomic<std::size_t> refused { 0 };
+        IndexedProgress progress;
+        progress.settledRefused = verify ? &refused : nullptr;
         const auto at = std::chrono::steady_clock::now();
         const IndexedAnswer answer = indexedSearch(letters, *index, *checker, kMaxArrangementsTried,
-            compoundBudgetFor(letters.size()), {}, 0, alphabet);
+            compoundBudgetFor(letterCount(letters)), {}, 0, alphabet, progress);
         const double seconds
             = std::chrono::duration<double>(std::chrono::steady_clock::now() - at).count();
-        const std::size_t refused = settledDisagreements() - before;
         disagreements += refused;
         std::printf("%-10s %-8s %-28s %zu candidates, %zu settled, %zu questions, %zu words, "
                     "%s%zu disagreements; %.1f s%s%s\n",
             name.c_str(), checker->engineName().c_str(), letters.c_str(), answer.candidates,
             answer.settled, answer.questions, answer.words ? answer.words->size() : 0,
-            verify ? "" : "not verified, ", refused, seconds,
+            verify ? "" : "not verified, ", refused.load(), seconds,
             answer.words ? "" : "; gave up: ", answer.words ? "" : answer.fallback.c_str());
         std::fflush(stdout);
     }

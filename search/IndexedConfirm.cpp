@@ -28,10 +28,6 @@ namespace {
 constexpr std::size_t kJudgedAtOnce = 16;
 constexpr std::size_t kParallelFrom = 8192;
 
-// Settled spellings the checker was asked about after all, and refused.
-std::atomic<bool> g_verifySettled { false };
-std::atomic<std::size_t> g_disagreements { 0 };
-
 char upper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -45,9 +41,10 @@ char upper(char c)
 // at the first counter value that spells it.
 class Judge {
 public:
-    Judge(const Tokens &tokens, SpellChecker &checker)
+    Judge(const Tokens &tokens, SpellChecker &checker, std::atomic<std::size_t> *settledRefused)
         : m_tokens(tokens)
         , m_checker(checker)
+        , m_settledRefused(settledRefused)
         , m_candidate(tokens.typed.size(), ' ')
     {
     }
@@ -72,9 +69,8 @@ public:
                 m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
             const bool certain = sure && spelledAsSure(m_word, form);
             questions += certain ? 0 : 1;
-            if (certain && g_verifySettled.load(std::memory_order_relaxed)
-                && !testword(m_checker, m_word))
-                g_disagreements.fetch_add(1, std::memory_order_relaxed);
+            if (certain && m_settledRefused && !testword(m_checker, m_word))
+                m_settledRefused->fetch_add(1, std::memory_order_relaxed);
             if (certain || testword(m_checker, m_word)) {
                 if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
                     accepted.add(*offsets, m_word);
@@ -92,22 +88,13 @@ public:
 private:
     const Tokens &m_tokens;
     SpellChecker &m_checker;
+    std::atomic<std::size_t> *m_settledRefused;
     std::array<std::vector<std::size_t>, kKeyLetters> m_places;
     std::string m_candidate;
     std::string m_word;
 };
 
 } // namespace
-
-void verifySettledSpellings(bool on)
-{
-    g_verifySettled = on;
-}
-
-std::size_t settledDisagreements()
-{
-    return g_disagreements.load();
-}
 
 FoundWords::FoundWords(std::size_t letters)
 {
@@ -300,12 +287,14 @@ std::optional<WordList> wordsInCounterOrder(
 }
 
 Confirmer::Confirmer(const Tokens &tokens, SpellChecker &checker, unsigned threads,
-    std::function<bool()> keepGoing, std::function<void(std::size_t)> confirmed)
+    std::function<bool()> keepGoing, std::function<void(std::size_t)> confirmed,
+    std::atomic<std::size_t> *settledRefused)
     : m_tokens(tokens)
     , m_checker(checker)
     , m_threads(threads)
     , m_keepGoing(std::move(keepGoing))
     , m_told(std::move(confirmed))
+    , m_settledRefused(settledRefused)
 {
     m_found.emplace_back(tokens.typed.size());
 }
@@ -327,7 +316,7 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
     std::atomic<std::size_t> asked { 0 };
     std::atomic<std::size_t> settled { 0 };
     const auto judgeAll = [&](SpellChecker &checker, FoundWords &found, bool ownThread) {
-        Judge judge(m_tokens, checker);
+        Judge judge(m_tokens, checker, m_settledRefused);
         std::size_t mine = 0;
         std::size_t mineSettled = 0;
         while (!stop.load(std::memory_order_relaxed)) {

@@ -7,6 +7,7 @@
 #include "wordforms/LetterCounts.h"
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -60,12 +61,6 @@ private:
 [[nodiscard]] std::optional<WordList> wordsInCounterOrder(
     const std::vector<FoundWords> &found, const std::function<bool()> &keepGoing = {});
 
-// A proof of the rules that settle compounds: every spelling settled
-// without a question is asked after all, in every process that turns it on,
-// and each one the checker refuses counted (the spelling is kept).
-void verifySettledSpellings(bool on);
-[[nodiscard]] std::size_t settledDisagreements();
-
 // Confirms the candidates the index names, a batch at a time, on all cores
 // where a batch has enough questions to pay for the workers (each with a
 // checker of its own, made once): only the accepted spellings are kept,
@@ -74,8 +69,12 @@ class Confirmer {
 public:
     // keepGoing is asked on the calling thread only, now and then; told, as
     // often, how many candidates are confirmed.
+    // settledRefused, where given, is a proof of the rules that settle
+    // compounds: every spelling settled without a question is asked after
+    // all, and each one the checker refuses counted there (it is kept).
     Confirmer(const Tokens &tokens, SpellChecker &checker, unsigned threads,
-        std::function<bool()> keepGoing, std::function<void(std::size_t)> confirmed);
+        std::function<bool()> keepGoing, std::function<void(std::size_t)> confirmed,
+        std::atomic<std::size_t> *settledRefused = nullptr);
     ~Confirmer();
     Confirmer(const Confirmer &) = delete;
     Confirmer &operator=(const Confirmer &) = delete;
@@ -103,6 +102,7 @@ private:
     unsigned m_threads;
     std::function<bool()> m_keepGoing;
     std::function<void(std::size_t)> m_told;
+    std::atomic<std::size_t> *m_settledRefused;
     std::vector<std::unique_ptr<SpellChecker>> m_clones;
     bool m_clonesMade = false;
     std::vector<FoundWords> m_found; // the caller's, then each worker's

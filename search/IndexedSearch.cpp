@@ -337,8 +337,10 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     const WordIndex &index = *within.index;
     PacedProgress paced(progress);
     std::size_t named = 0;
-    Confirmer confirmer(tokens, checker, threads, keepGoing,
-        [&paced, &named](std::size_t confirmed) { paced(confirmed, named); });
+    Confirmer confirmer(
+        tokens, checker, threads, keepGoing,
+        [&paced, &named](std::size_t confirmed) { paced(confirmed, named); },
+        progress.settledRefused);
     CandidateBatches batches(confirmer, limits, paced);
     const auto filed = index.formsFor(WordIndex::keyOf(*keys));
     for (std::size_t i = 0; i < filed.size() && !batches.ended(); ++i) {

@@ -8,6 +8,7 @@
 #include "wordforms/LetterCounts.h"
 #include "wordindex/FormSource.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <functional>
@@ -76,6 +77,10 @@ struct IndexedProgress {
     // those named so far (all of them once the search for them has ended).
     std::function<void(std::size_t confirmed, std::size_t named)> told;
     std::size_t batch = kConfirmedAtOnce; // candidates confirmed at once
+    // Where given, a proof of the rules that settle compounds: each spelling
+    // settled without a question is asked after all, and each one the
+    // checker refuses counted here (the benches' --verify-settled).
+    std::atomic<std::size_t> *settledRefused = nullptr;
 };
 
 // The capitals of A to Z among the typed letters (lettersOf), by the key
