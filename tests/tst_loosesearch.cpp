@@ -153,10 +153,8 @@ private slots:
             { "a capital inside a word", "de_DE", "noitatsyalp", { "PlayStation" } },
             // The compounds are named in small letters: their parts' capitals
             // are put back, also beside a part with a letter beyond A to Z.
-            { "a compound's part with a capital inside", "et_EE", "rubku",
-                { "kBuur", "uurkB" } },
-            { "a compound's part in capitals beside õ", "et_EE", "KESõu",
-                { "SEKõu", "õuSEK" } },
+            { "a compound's part with a capital inside", "et_EE", "rubku", { "kBuur", "uurkB" } },
+            { "a compound's part in capitals beside õ", "et_EE", "KESõu", { "SEKõu", "õuSEK" } },
             { "a word of Greek capitals", "el_GR", "απη", { "ΗΠΑ" } },
             { "a Greek capital first", "el_GR", "ΝΑΗΘΑ", { "Αθήνα" } },
         });
