@@ -34,7 +34,7 @@ StemSquares::StemSquares(const AffixFile &affixes, const LetterFold &fold)
             }
         }
         std::ranges::sort(after);
-        after.erase(std::ranges::unique(after).begin(), after.end());
+        after.erase(std::unique(after.begin(), after.end()), after.end());
     }
 }
 
