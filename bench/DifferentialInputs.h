@@ -2,25 +2,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "letters/LetterCase.h"
+#include "search/Enumerator.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/FormSource.h"
 #include "wordindex/StemIndex.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <random>
 #include <string>
+#include <vector>
 
 // Seeded inputs for the differential program, made from a dictionary's own
 // forms: one form shuffled (in the dictionary's capitals, or in lower or
 // upper case, or mixed), two or three forms that may be parts of a compound
-// joined, a form with extra letters, and random letters.
+// joined, a form with extra letters, and random letters. Lengths count
+// letters and the shuffles move letters, never bytes: a shuffled ü or ø
+// must stay a letter, or the input is no text a user could type.
 class DifferentialInputs {
 public:
-    DifferentialInputs(std::uint64_t seed, const std::filesystem::path &, const FormSource *forms,
-        std::size_t minLength, std::size_t maxLength)
+    DifferentialInputs(std::uint64_t seed, const std::filesystem::path &base,
+        const FormSource *forms, std::size_t minLength, std::size_t maxLength)
         : m_random(seed)
+        , m_case(base.filename().string())
         , m_kept(dynamic_cast<const KeptForms *>(forms))
         , m_stems(dynamic_cast<const StemIndex *>(forms))
         , m_min(minLength)
@@ -31,57 +36,58 @@ public:
     std::string next(bool longest)
     {
         const std::size_t length = longest ? m_max : pick(m_min, m_max);
-        std::string letters;
+        std::vector<std::string> letters;
         switch (pick(0, 5)) {
         case 0: // random letters, all 26
             while (letters.size() < length)
-                letters += static_cast<char>('a' + pick(0, 25));
+                letters.emplace_back(1, static_cast<char>('a' + pick(0, 25)));
             break;
         case 1: // random letters from a few, so they repeat
             while (letters.size() < length)
-                letters += "aeinrst"[pick(0, 6)];
+                letters.emplace_back(1, "aeinrst"[pick(0, 6)]);
             break;
         case 2: // parts of a compound, or words, joined
         case 3:
             for (int tries = 0; tries < 50 && letters.size() < length; ++tries) {
-                const std::string form = randomForm(
-                    letters.empty() ? FormRole::Begin : FormRole::Middle | FormRole::End);
+                const auto form = lettersOf(randomForm(
+                    letters.empty() ? FormRole::Begin : FormRole::Middle | FormRole::End));
                 if (!form.empty() && letters.size() + form.size() <= length)
-                    letters += form;
+                    letters.insert(letters.end(), form.begin(), form.end());
             }
             break;
         default: // a form of just that length, or with letters to make it up
             for (int tries = 0; tries < 200; ++tries) {
-                const std::string form = randomForm(0xFF);
+                auto form = lettersOf(randomForm(0xFF));
                 if (form.size() == length || (tries > 100 && form.size() < length)) {
-                    letters = form;
+                    letters = std::move(form);
                     break;
                 }
             }
             break;
         }
         while (letters.size() < length)
-            letters += static_cast<char>('a' + pick(0, 25));
+            letters.emplace_back(1, static_cast<char>('a' + pick(0, 25)));
         std::shuffle(letters.begin(), letters.end(), m_random);
+        std::string text;
         switch (pick(0, 4)) {
         case 0: // as the dictionary spells them
+            for (const std::string &letter : letters)
+                text += letter;
             break;
         case 1:
-            for (char &c : letters)
-                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (const std::string &letter : letters)
+                text += m_case.lower(letter);
             break;
         case 2:
-            for (char &c : letters)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            for (const std::string &letter : letters)
+                text += m_case.upper(letter);
             break;
         default: // some capitals
-            for (char &c : letters) {
-                if (pick(0, 3) == 0)
-                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            }
+            for (const std::string &letter : letters)
+                text += pick(0, 3) == 0 ? m_case.upper(letter) : letter;
             break;
         }
-        return letters;
+        return text;
     }
 
     // Two to four forms joined, of the lengths given, shuffled: the first may
@@ -91,7 +97,7 @@ public:
     {
         const std::size_t count = pick(fewest, most);
         const bool parts = pick(0, 3) != 0;
-        std::string letters;
+        std::vector<std::string> letters;
         for (int tries = 0; tries < 200; ++tries) {
             letters.clear();
             for (std::size_t word = 0; word < count; ++word) {
@@ -101,9 +107,8 @@ public:
                 std::string form = randomForm(roles);
                 if (form.empty())
                     form = randomForm(0xFF);
-                for (char &c : form)
-                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-                letters += form;
+                for (const std::string &letter : lettersOf(form))
+                    letters.push_back(m_case.lower(letter));
             }
             if (letters.size() >= m_min && letters.size() <= m_max)
                 break;
@@ -111,11 +116,13 @@ public:
         if (letters.size() > m_max)
             letters.resize(m_max);
         while (letters.size() < m_min)
-            letters += static_cast<char>('a' + pick(0, 25));
-        letters.front()
-            = static_cast<char>(std::toupper(static_cast<unsigned char>(letters.front())));
+            letters.emplace_back(1, static_cast<char>('a' + pick(0, 25)));
+        letters.front() = m_case.upper(letters.front());
         std::shuffle(letters.begin(), letters.end(), m_random);
-        return letters;
+        std::string text;
+        for (const std::string &letter : letters)
+            text += letter;
+        return text;
     }
 
 private:
@@ -133,7 +140,7 @@ private:
                 if (forms.empty())
                     continue;
                 const auto &[form, formRoles] = forms[pick(0, forms.size() - 1)];
-                if ((formRoles & roles) != 0 && form.size() <= m_max)
+                if ((formRoles & roles) != 0 && lettersOf(form).size() <= m_max)
                     return form;
                 continue;
             }
@@ -143,13 +150,21 @@ private:
             const auto forms
                 = index.formsOf(static_cast<WordIndex::KeyId>(pick(0, index.keyCount() - 1)));
             const std::size_t i = pick(0, forms.size() - 1);
-            if ((forms.roles[i] & roles) != 0 && forms[i].size() <= m_max)
-                return std::string(forms[i]);
+            // The index files forms in key letters (ü as u): a user types
+            // the dictionary's spelling.
+            std::vector<std::string> spellings;
+            if ((forms.roles[i] & roles) == 0 || !index.spellingsOf(forms, i, spellings))
+                continue;
+            std::string &spelling
+                = spellings[spellings.size() == 1 ? 0 : pick(0, spellings.size() - 1)];
+            if (lettersOf(spelling).size() <= m_max)
+                return std::move(spelling);
         }
         return {};
     }
 
     std::mt19937_64 m_random;
+    LetterCase m_case;
     const KeptForms *m_kept;
     const StemIndex *m_stems;
     std::size_t m_min;

@@ -6,7 +6,9 @@
 // index's: every split of a multiset of letters into forms that may stand in
 // a compound, with what it reads of the .aff file itself, and the checker's
 // judgement of each candidate in every spread of the typed capitals.
+#include "letters/LetterCase.h"
 #include "search/CheckerQuestions.h"
+#include "search/Enumerator.h"
 #include "wordforms/FormRole.h"
 #include "wordforms/LetterCounts.h"
 
@@ -25,16 +27,21 @@
 
 namespace longcheck {
 
-inline char lower(char c)
+// The letters of text in small letters, each one, as the language's own
+// case makes them (Ä as ä, not only A to Z).
+inline std::vector<std::string> smallLetters(const LetterCase &letterCase, const std::string &text)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    std::vector<std::string> letters = lettersOf(text);
+    for (std::string &letter : letters)
+        letter = letterCase.lower(letter);
+    return letters;
 }
 
-inline std::string lowered(std::string_view text)
+inline std::string lowered(const LetterCase &letterCase, const std::string &text)
 {
-    std::string result(text);
-    for (char &c : result)
-        c = lower(c);
+    std::string result;
+    for (const std::string &letter : smallLetters(letterCase, text))
+        result += letter;
     return result;
 }
 
@@ -65,7 +72,8 @@ inline AffCompounding readAff(const std::filesystem::path &base)
 }
 
 struct Piece {
-    std::string text; // lower case
+    std::string text; // a spelling of the dictionary's, in small letters
+    std::size_t letters = 0; // how many letters text has (COMPOUNDMIN counts them)
     LetterCounts counts {};
     std::uint8_t roles = 0;
     std::uint32_t mask = 0; // the letters it has, a bit each
@@ -93,9 +101,10 @@ inline bool empty(const LetterCounts &counts)
     return std::ranges::all_of(counts, [](std::uint8_t n) { return n == 0; });
 }
 
-// Every string of exactly the letters made of two or more pieces, each in a
-// place its roles allow, the doubled letter of a triple written twice where
-// the .aff file lets it.
+// Every string of the letters' key letters (wordforms/KeyLetters.h: ä and a
+// are one) made of two or more pieces, each in a place its roles allow, the
+// doubled letter of a triple written twice where the .aff file lets it;
+// accepted() keeps those of exactly the typed letters.
 class SlowSearch {
 public:
     SlowSearch(std::vector<Piece> pieces, const AffCompounding &aff, std::size_t maxCandidates,
@@ -127,12 +136,14 @@ private:
     template<typename Visit>
     void eachUse(const LetterCounts &rest, const std::string &prefix, const Visit &visit) const
     {
-        const bool triple = m_aff.simplifiedTriple && prefix.size() >= 2
-            && prefix.back() == prefix[prefix.size() - 2];
+        // Triples are of letters a to z (ss-s, ff-f), never of a letter of
+        // more than one byte.
+        const bool triple = m_aff.simplifiedTriple && prefix.size() >= 2 && prefix.back() >= 'a'
+            && prefix.back() <= 'z' && prefix.back() == prefix[prefix.size() - 2];
         const std::uint32_t mask
             = maskOf(rest) | (triple ? maskOf(countLetters(prefix.substr(prefix.size() - 1))) : 0);
         for (const Piece &piece : m_pieces) {
-            if (piece.text.size() < m_aff.minPart || (piece.mask & ~mask) != 0)
+            if (piece.letters < m_aff.minPart || (piece.mask & ~mask) != 0)
                 continue;
             if (within(piece.counts, rest)) {
                 LetterCounts left = rest;
@@ -165,8 +176,8 @@ private:
         std::string key(reinterpret_cast<const char *>(rest.data()), rest.size());
         key += static_cast<char>(std::min<std::size_t>(parts, 1));
         // The prefix matters only by a doubled letter at its end.
-        if (m_aff.simplifiedTriple && prefix.size() >= 2
-            && prefix.back() == prefix[prefix.size() - 2])
+        if (m_aff.simplifiedTriple && prefix.size() >= 2 && prefix.back() >= 'a'
+            && prefix.back() <= 'z' && prefix.back() == prefix[prefix.size() - 2])
             key += prefix.back();
         if (const auto known = m_finishes.find(key); known != m_finishes.end())
             return known->second;
@@ -218,38 +229,52 @@ private:
     std::set<std::string> m_found;
 };
 
-// Whether the checker takes the candidate in some spread of the typed
+// Whether the candidate (small letters) is an arrangement of exactly the
+// typed letters and the checker takes it in some spread of the typed
 // capitals over its letters.
-inline bool accepted(SpellChecker &checker, const std::string &candidate, std::string_view typed)
+inline bool accepted(SpellChecker &checker, const LetterCase &letterCase,
+    const std::string &candidate, const std::string &typed)
 {
-    std::array<std::size_t, 26> capitals {};
-    for (const char c : typed) {
-        if (c >= 'A' && c <= 'Z')
-            ++capitals[static_cast<std::size_t>(c - 'A')];
+    std::vector<std::string> spelled = smallLetters(letterCase, candidate);
+    std::vector<std::string> small = smallLetters(letterCase, typed);
+    std::vector<std::string> sortedSpelled = spelled;
+    std::ranges::sort(sortedSpelled);
+    std::ranges::sort(small);
+    if (sortedSpelled != small)
+        return false;
+    // The typed capitals, each with its small letter, in order so that the
+    // same capital twice is placed at rising positions only.
+    std::vector<std::pair<std::string, std::string>> capitals;
+    for (const std::string &letter : lettersOf(typed)) {
+        std::string lower = letterCase.lower(letter);
+        if (lower != letter)
+            capitals.emplace_back(std::move(lower), letter);
     }
-    std::string spelled = candidate;
-    // Places each letter's capitals, letter by letter, from position from on.
-    const auto place
-        = [&](auto &self, std::size_t letter, std::size_t from, std::size_t left) -> bool {
-        while (letter < 26 && left == 0) {
-            ++letter;
+    std::ranges::sort(capitals);
+    const auto joined = [&spelled] {
+        std::string word;
+        for (const std::string &letter : spelled)
+            word += letter;
+        return word;
+    };
+    const auto place = [&](auto &self, std::size_t capital, std::size_t from) -> bool {
+        if (capital == capitals.size())
+            return testword(checker, joined());
+        const auto &[lower, upper] = capitals[capital];
+        if (capital > 0 && capitals[capital - 1].first != lower)
             from = 0;
-            left = letter < 26 ? capitals[letter] : 0;
-        }
-        if (letter == 26)
-            return testword(checker, spelled);
         for (std::size_t i = from; i < spelled.size(); ++i) {
-            if (spelled[i] != static_cast<char>('a' + letter))
+            if (spelled[i] != lower)
                 continue;
-            spelled[i] = static_cast<char>('A' + letter);
-            const bool yes = self(self, letter, i + 1, left - 1);
-            spelled[i] = static_cast<char>('a' + letter);
+            spelled[i] = upper;
+            const bool yes = self(self, capital + 1, i + 1);
+            spelled[i] = lower;
             if (yes)
                 return true;
         }
         return false;
     };
-    return place(place, 0, 0, capitals[0]);
+    return place(place, 0, 0);
 }
 
 } // namespace longcheck

@@ -63,6 +63,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         return 0;
     }
     const AffCompounding aff = readAff(base);
+    const LetterCase letterCase(name);
     DifferentialInputs inputs(
         settings.seed, base, offer.index.get(), settings.minLength, settings.maxLength);
     std::size_t differences = 0;
@@ -94,25 +95,36 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         // going through all the keys.
         const FormsWithin formsWithin = offer.index->within(letters);
         const LetterCounts counts = countLetters(letters);
+        const std::size_t typedLetters = lettersOf(letters).size();
         std::vector<Piece> pieces;
         std::set<std::string> whole;
         if (formsWithin.index) {
             const WordIndex &index = *formsWithin.index;
             std::unordered_map<std::string, std::size_t> seen;
+            std::vector<std::string> spellings;
             for (WordIndex::KeyId key = 0; key < index.keyCount(); ++key) {
                 const auto forms = index.formsOf(key);
+                if (forms.keyLength > typedLetters)
+                    continue;
                 for (std::size_t f = 0; f < forms.size(); ++f) {
-                    Piece piece { lowered(forms[f]), countLetters(forms[f]), forms.roles[f], 0 };
-                    piece.mask = maskOf(piece.counts);
-                    if (!within(piece.counts, counts))
-                        continue;
-                    if (piece.text.size() == letters.size())
-                        whole.insert(piece.text);
-                    const auto [known, fresh] = seen.try_emplace(piece.text, pieces.size());
-                    if (fresh)
-                        pieces.push_back(std::move(piece));
-                    else
-                        pieces[known->second].roles |= piece.roles;
+                    // The dictionary's own spellings (ä, ß), not the key letters
+                    // the index files them under.
+                    if (!index.spellingsOf(forms, f, spellings))
+                        spellings.assign(1, std::string(forms[f]));
+                    for (const std::string &spelling : spellings) {
+                        const LetterCounts spelt = countLetters(spelling);
+                        if (!within(spelt, counts))
+                            continue;
+                        Piece piece { lowered(letterCase, spelling), lettersOf(spelling).size(),
+                            spelt, forms.roles[f], maskOf(spelt) };
+                        if (piece.letters == typedLetters)
+                            whole.insert(piece.text);
+                        const auto [known, fresh] = seen.try_emplace(piece.text, pieces.size());
+                        if (fresh)
+                            pieces.push_back(std::move(piece));
+                        else
+                            pieces[known->second].roles |= piece.roles;
+                    }
                 }
             }
         }
@@ -124,7 +136,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             candidates += found->size();
             found->insert(whole.begin(), whole.end());
             for (const std::string &candidate : *found) {
-                if (accepted(*checker, candidate, letters))
+                if (accepted(*checker, letterCase, candidate, letters))
                     expected.insert(candidate);
             }
         }
@@ -146,7 +158,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
             continue;
         std::set<std::string> got;
         for (const std::string &word : *indexed.words)
-            got.insert(lowered(word));
+            got.insert(lowered(letterCase, word));
         withWords += !expected.empty();
         compoundWords += std::ranges::any_of(
             expected, [&whole](const std::string &word) { return !whole.contains(word); });

@@ -351,10 +351,15 @@ std::vector<std::pair<std::string, std::uint8_t>> StemIndex::formsOfStem(
     (void)expander.expand(stem, flags, gather);
     const WordIndex forms = table.write(m_settings, false);
     std::vector<std::pair<std::string, std::uint8_t>> out;
+    std::vector<std::string> spellings;
     for (WordIndex::KeyId key = 0; key < forms.keyCount(); ++key) {
         const auto of = forms.formsOf(key);
-        for (std::size_t i = 0; i < of.size(); ++i)
-            out.emplace_back(std::string(of[i]), of.roles[i]);
+        for (std::size_t i = 0; i < of.size(); ++i) {
+            if (!forms.spellingsOf(of, i, spellings))
+                continue;
+            for (std::string &spelling : spellings)
+                out.emplace_back(std::move(spelling), of.roles[i]);
+        }
     }
     return out;
 }

@@ -52,8 +52,9 @@ public:
     [[nodiscard]] std::size_t size() const override { return m_stemFlags.size(); }
     [[nodiscard]] std::size_t memoryBytes() const override { return m_image->size() * 8; }
     [[nodiscard]] bool keepsForms() const override { return false; }
-    // The typed forms of one stem, with their roles, up to about maxForms
-    // of them (for tests and benches).
+    // The forms of one stem as the dictionary spells them (ü, not the key
+    // letter u), with their roles, up to about maxForms of them (for tests
+    // and benches); a form whose spellings are not kept is left out.
     [[nodiscard]] std::vector<std::pair<std::string, std::uint8_t>> formsOfStem(
         std::size_t stem, std::size_t maxForms) const;
 
