@@ -11,9 +11,10 @@
 // words with their marks (joined, so that compounds occur), in mixed case, and for real
 // compounds of 24 to 30 letters where the bench knows some; with --peer, the
 // same figures of another build, and the ratios.
-// Usage: quorvel-indexbench [--runs N] [--kind chosen|forms|stems] [--peer PROGRAM]
-//                           [DICTIONARY|FOLDER ...]
+// Usage: quorvel-indexbench [--runs N] [--kind chosen|forms|stems] [--patience SECONDS]
+//                           [--peer PROGRAM] [DICTIONARY|FOLDER ...]
 #include "DictionaryInputs.h"
+#include "IndexProbe.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
 #include "wordforms/KeyLetters.h"
@@ -27,7 +28,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <optional>
 #include <random>
 
@@ -126,17 +126,24 @@ struct Timed {
     bool answered = false;
 };
 
-constexpr auto kPatience = std::chrono::seconds(60);
+// How long a search may take before it counts as given up (--patience).
+std::chrono::steady_clock::duration patience = std::chrono::seconds(60);
 
 Timed timedSearch(const std::string &letters, const FormSource &index, SpellChecker &checker)
 {
     // The budget the program gives a search of this many letters, within
-    // the bench's patience: a search past it counts as given up.
-    CompoundBudget budget = compoundBudgetFor(letterCount(letters));
-    budget.deadline = std::chrono::steady_clock::now() + kPatience;
+    // the bench's patience: a search past it counts as given up. The
+    // patience is asked as the program asks the user's wish, all through:
+    // a batch of candidates the checker confirms (65,536 at most) can
+    // itself take minutes.
     const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + patience;
+    const std::function<bool()> inTime
+        = [deadline] { return std::chrono::steady_clock::now() < deadline; };
+    CompoundBudget budget = compoundBudgetFor(letterCount(letters), inTime);
+    budget.deadline = deadline;
     const IndexedAnswer answer
-        = indexedSearch(letters, index, checker, kMaxArrangementsTried, budget);
+        = indexedSearch(letters, index, checker, kMaxArrangementsTried, budget, inTime);
     return { milliseconds(std::chrono::steady_clock::now() - start), answer.words.has_value() };
 }
 
@@ -186,16 +193,23 @@ std::optional<Figures> measure(const std::filesystem::path &base,
                 continue;
             // The same search without the checker's judgement: what the
             // index itself costs, the forms within the letters and the
-            // compounds of them.
+            // compounds of them (named and let go), in the same patience.
             const auto own = std::chrono::steady_clock::now();
             const std::vector<std::string> each = lettersOf(letters);
             const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
             const FormsWithin within = offer.index->within(keys);
-            if (within.index)
-                (void)compoundCandidates(
-                    *within.index, keys, {}, typedCapitals(each, keys), TypedLetters(each, keys));
+            CompoundBudget budget = compoundBudgetFor(each.size());
+            budget.deadline = own + patience;
+            std::size_t named = 0;
+            const CompoundSearchEnd end = !within.index
+                ? CompoundSearchEnd {}
+                : searchCompoundCandidates(*within.index, keys, budget, typedCapitals(each, keys),
+                    TypedLetters(each, keys), [&named](const std::string &) { ++named; }, {});
             (length == 12 ? index12 : index20)
                 .push_back(milliseconds(std::chrono::steady_clock::now() - own));
+            std::printf("%-28s %zu letters %s: index alone %.2f ms, %zu compounds named%s%s\n",
+                name.c_str(), length, letters.c_str(), (length == 12 ? index12 : index20).back(),
+                named, end.unfinished.empty() ? "" : ", ", end.unfinished.c_str());
             if (length == 12) {
                 const IndexedAnswer answer = indexedSearch(letters, *offer.index, *checker);
                 words12.push_back(answer.words ? static_cast<double>(answer.words->size()) : 0);
@@ -238,7 +252,9 @@ std::optional<Figures> peerFigures(
     QProcess child;
     child.start(peer,
         { QStringLiteral("--figures"), QStringLiteral("--runs"), QString::number(runs),
-            QStringLiteral("--kind"), kindName, QString::fromStdString(base.string()) });
+            QStringLiteral("--kind"), kindName, QStringLiteral("--patience"),
+            QString::number(std::chrono::duration<double>(patience).count()),
+            QString::fromStdString(base.string()) });
     child.waitForFinished(-1);
     const QList<QByteArray> values = child.readAllStandardOutput().trimmed().split(' ');
     if (values.size() != 4)
@@ -262,56 +278,6 @@ void compare(const std::string &name, const Figures &now, const std::optional<Fi
     std::fflush(stdout);
 }
 
-// One input, its time in each stage: the forms within the letters, the
-// compounds of them, and the whole search with the checker.
-// With indexOnly, not the whole search: the index's own work alone, which a
-// long input's checker would bury under minutes of questions.
-void probe(const std::filesystem::path &base, const std::filesystem::path &helper,
-    const std::string &letters, bool indexOnly)
-{
-    const std::string name = base.filename().string();
-    DictionaryService service({ [&base] { return std::vector { base }; }, {}, helper, {} });
-    const auto checker = service.checker(DictionaryService::Checker::Chosen);
-    if (!checker) {
-        std::printf("%-28s no checker\n", name.c_str());
-        return;
-    }
-    const auto offer = service.indexFor(base, std::chrono::hours(1));
-    if (!offer.index) {
-        std::printf("%-28s no index\n", name.c_str());
-        return;
-    }
-    const auto start = std::chrono::steady_clock::now();
-    const FormsWithin within = offer.index->within(letters);
-    const auto formsDone = std::chrono::steady_clock::now();
-    const std::clock_t cpuBefore = std::clock();
-    CompoundCandidates compounds;
-    CompoundBudget budget = compoundBudgetFor(letterCount(letters));
-    const std::vector<std::string> each = lettersOf(letters);
-    const std::string keys = keyLettersOf(each.data(), each.size()).value_or("");
-    if (within.index)
-        compounds = compoundCandidates(
-            *within.index, keys, budget, typedCapitals(each, keys), TypedLetters(each, keys));
-    const auto compoundsDone = std::chrono::steady_clock::now();
-    const double compoundsCpu
-        = 1e3 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-    const IndexedAnswer answer = indexOnly
-        ? IndexedAnswer {}
-        : indexedSearch(letters, *offer.index, *checker, kMaxArrangementsTried, budget);
-    const auto end = std::chrono::steady_clock::now();
-    std::printf("%-28s %s: forms within %.2f ms, compounds %.2f ms (processor %.2f ms; %zu "
-                "candidates%s%s), whole "
-                "search %.2f ms (%zu questions, %zu of %zu candidates settled unasked, %zu "
-                "words%s%s)\n",
-        name.c_str(), letters.c_str(), milliseconds(formsDone - start),
-        milliseconds(compoundsDone - formsDone), compoundsCpu, compounds.words.size(),
-        compounds.unfinished.empty() ? "" : ", ", compounds.unfinished.c_str(),
-        milliseconds(end - compoundsDone), answer.questions, answer.settled, answer.candidates,
-        answer.words ? answer.words->size() : 0,
-        answer.words ? "" : "; every arrangement: ", answer.fallback.c_str());
-    std::fflush(stdout);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -329,6 +295,11 @@ int main(int argc, char **argv)
         QStringLiteral("The kind of index: chosen (as the program chooses), forms or stems."),
         QStringLiteral("kind"), QStringLiteral("chosen"));
     parser.addOption(kindOption);
+    const QCommandLineOption patienceOption(QStringLiteral("patience"),
+        QStringLiteral("Seconds a search may take before it counts as given up (also the "
+                       "peer's)."),
+        QStringLiteral("seconds"), QStringLiteral("60"));
+    parser.addOption(patienceOption);
     const QCommandLineOption peerOption(QStringLiteral("peer"),
         QStringLiteral("Another build of this program (of an earlier commit): its figures on "
                        "the same inputs, and the ratios, after each dictionary's own."),
@@ -380,10 +351,12 @@ int main(int argc, char **argv)
             bases.emplace_back(folder.filePath(aff.chopped(4)).toStdString());
     }
     const int runs = parser.value(runsOption).toInt();
+    patience = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(parser.value(patienceOption).toDouble()));
     const bool figuresOnly = parser.isSet(figuresOption);
     for (const auto &base : bases) {
         if (parser.isSet(lettersOption)) {
-            probe(base, helper, parser.value(lettersOption).toStdString(),
+            probeStages(base, helper, parser.value(lettersOption).toStdString(),
                 parser.isSet(indexOnlyOption));
             continue;
         }

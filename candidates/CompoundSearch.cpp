@@ -5,6 +5,7 @@
 #include "candidates/CompoundCover.h"
 #include "candidates/CompoundParts.h"
 #include "candidates/CompoundRules.h"
+#include "candidates/CompoundSearchWords.h"
 #include "candidates/PatternSquares.h"
 #include "candidates/SearchStates.h"
 #include "hunspellfiles/Reason.h"
@@ -20,22 +21,6 @@
 namespace {
 
 using namespace compoundsearch;
-
-// Where the parts so far have led: what a state of the search is.
-struct State {
-    LetterPool rest;
-    std::string credit; // letters the next part begins with that the word does not hold
-    std::size_t parts = 0;
-    RuleState rules;
-    bool byRules = false; // joined by the COMPOUNDRULE patterns
-    bool sure = true; // every part so far leaves no doubt
-};
-
-std::chrono::steady_clock::time_point deadlineOf(const CompoundBudget &budget)
-{
-    const auto now = std::chrono::steady_clock::now();
-    return budget.deadline - now > budget.maxTime ? now + budget.maxTime : budget.deadline;
-}
 
 class Search {
 public:
@@ -70,6 +55,9 @@ public:
             (void)step({ m_query.pool, {}, 0, {}, false }, prefix);
         if (!m_rules.empty() && !stopped())
             (void)step({ m_query.pool, {}, 0, m_rules.start(), true }, prefix);
+        // The caller handles its events between two tables freed.
+        const auto events = [this] { (void)(m_budget.keepGoing && m_budget.keepGoing()); };
+        m_nodes.clear(events);
         return { std::move(m_unfinished), m_stoppedByCaller };
     }
 
@@ -132,17 +120,6 @@ private:
         return key;
     }
 
-    // The keys within the pool that have a form of the roles, each list
-    // found once.
-    const std::vector<Part> &partsWithin(const LetterPool &pool, std::uint8_t roles)
-    {
-        std::size_t steps = 0;
-        const std::vector<Part> &parts = m_parts.find(pool, roles, steps);
-        if (steps != 0)
-            tick(steps);
-        return parts;
-    }
-
     // Finds the compounds that go on from the state after prefix; whether
     // there was one. A state is searched once: one that ends none is
     // remembered as such, and one that ends some with the ways on from it
@@ -153,7 +130,7 @@ private:
         if (stopped())
             return false;
         const std::optional<StateKey> key = keyOf(state, prefix);
-        Node *node = key ? &m_nodes[*key] : nullptr;
+        Node *node = key ? &m_nodes.emplace(*key).first : nullptr;
         if (reached)
             *reached = node;
         if (node && node->known == Node::Dead)
@@ -220,7 +197,11 @@ private:
         const LetterPool &looked = m_fromSquare.empty() || replacement
             ? within
             : onSquares(within, m_fromSquare, prefix, state.credit.size());
-        const std::vector<Part> &found = partsWithin(looked, wanted);
+        // The keys within the letters that have a form of the roles, each list found once.
+        std::size_t steps = 0;
+        const std::vector<Part> &found = m_parts.find(looked, wanted, steps);
+        if (steps != 0)
+            tick(steps);
         for (const Part &part : m_fromSquare.empty() || replacement
                 ? found
                 : m_squareParts.on(found, prefix, state.credit.size())) {
@@ -360,7 +341,7 @@ private:
         tick(1);
         if (stopped())
             return true;
-        const auto [seen, fresh] = m_seen.try_emplace(word, Seen { m_seen.size(), false });
+        const auto [number, fresh] = m_seen.name(word);
         if (fresh) {
             if (m_seen.size() > m_budget.maxCandidates) {
                 m_unfinished = Reason::with(
@@ -370,10 +351,11 @@ private:
             m_found(word);
         }
         // A forbidden word of these letters refuses the compound.
-        if (sure && !seen->second.sure && !std::ranges::binary_search(m_settings.forbidden, word)) {
-            seen->second.sure = true;
+        if (sure && !m_seen.sure(number)
+            && !std::ranges::binary_search(m_settings.forbidden, word)) {
+            m_seen.setSure(number);
             if (m_sure)
-                m_sure(seen->second.number);
+                m_sure(number);
         }
         return true;
     }
@@ -391,14 +373,10 @@ private:
     std::string m_unfinished;
     bool m_stoppedByCaller = false;
     PartsWithin m_parts;
-    std::unordered_map<StateKey, Node, StateKeyHash> m_nodes;
+    SteppedMap<StateKey, Node, StateKeyHash> m_nodes;
     std::optional<CompoundCover> m_classicCover;
     std::optional<CompoundCover> m_ruleCover;
-    struct Seen {
-        std::size_t number = 0; // in the order found
-        bool sure = false;
-    };
-    std::unordered_map<std::string, Seen> m_seen;
+    NamedWords m_seen;
     std::vector<LetterCounts> m_fromSquare; // a crossword's letters from each square on
     SquareParts m_squareParts { m_query.squares };
     bool m_squaresBound = squaresBound(m_query.squares, m_query.pool);

@@ -7,12 +7,16 @@
 // letters, and each state of the search, with the ways on from it.
 #include "candidates/CompoundCover.h"
 #include "candidates/CompoundRules.h"
+#include "candidates/CompoundSearch.h"
 #include "wordforms/LetterCounts.h"
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace compoundsearch {
@@ -50,6 +54,23 @@ struct PoolKeyHash {
     }
 };
 
+// Where the parts so far have led: what a state of the search is.
+struct State {
+    LetterPool rest;
+    std::string credit; // letters the next part begins with that the word does not hold
+    std::size_t parts = 0;
+    RuleState rules;
+    bool byRules = false; // joined by the COMPOUNDRULE patterns
+    bool sure = true; // every part so far leaves no doubt
+};
+
+// The sooner of the budget's deadline and the end of its time from now.
+inline std::chrono::steady_clock::time_point deadlineOf(const CompoundBudget &budget)
+{
+    const auto now = std::chrono::steady_clock::now();
+    return budget.deadline - now > budget.maxTime ? now + budget.maxTime : budget.deadline;
+}
+
 // What decides whether a state of the search can still end a compound the
 // query wants (see Search::keyOf).
 struct StateKey {
@@ -78,6 +99,44 @@ struct StateKeyHash {
         hash.add(key.square);
         return hash.value();
     }
+};
+
+// A hash map kept as many small tables, one chosen by the top bits of a
+// key's hash: each grows by itself. One table of the millions of states a
+// long word reaches rehashed them all at once as it doubled, and the
+// window, whose events the search hands over to now and then, froze for
+// as long.
+template<class Key, class Value, class Hash> class SteppedMap {
+public:
+    static constexpr std::size_t kTables = 256;
+
+    // The value of the key, made where there was none; whether it was made.
+    std::pair<Value &, bool> emplace(const Key &key, Value value = {})
+    {
+        const auto [at, made] = table(key).try_emplace(key, std::move(value));
+        m_size += made ? 1 : 0;
+        return { at->second, made };
+    }
+    [[nodiscard]] std::size_t size() const { return m_size; }
+
+    // Hands the tables back one at a time, pace asked after each: freeing
+    // millions of states at once is as long a pause as making room for them.
+    template<class Pace> void clear(Pace pace)
+    {
+        for (auto &one : m_tables) {
+            std::unordered_map<Key, Value, Hash>().swap(one);
+            pace();
+        }
+        m_size = 0;
+    }
+
+private:
+    std::unordered_map<Key, Value, Hash> &table(const Key &key)
+    {
+        return m_tables[static_cast<std::size_t>(Hash {}(key)) >> (8 * sizeof(std::size_t) - 8)];
+    }
+    std::array<std::unordered_map<Key, Value, Hash>, kTables> m_tables;
+    std::size_t m_size = 0;
 };
 
 // A state of the search as far as it is known, and the ways on from one
