@@ -23,8 +23,9 @@ SpreadJudge::SpreadJudge(const Tokens &tokens, SpellChecker &checker, const Inne
         small = small || (c >= 'a' && c <= 'z');
         capital = capital || m_capital.back();
     }
-    // Only a spelling with a small letter and a capital after its first
-    // letter is looked up as it is spelt.
+    // Only a spelling with a small letter a to z and a capital after its
+    // first letter is looked up as it is spelt (in capitals, a word is
+    // looked up in small letters and capitalised too).
     if (capitals && capitals->known() && small && capital)
         m_capitals = capitals;
 }
@@ -73,23 +74,16 @@ bool SpreadJudge::capitalOutOfPlace(std::string_view form)
     const auto capitalAt = [this](std::size_t i) {
         return m_capital[static_cast<unsigned char>(m_candidate[i]) - 1];
     };
-    bool inside = false;
-    bool small = false;
-    for (std::size_t i = 0; i < m_candidate.size(); ++i) {
-        const bool capital = capitalAt(i);
-        inside = inside || (i > 0 && capital);
-        const std::string &letter
-            = m_tokens.letters[static_cast<unsigned char>(m_candidate[i]) - 1];
-        small = small || (letter.size() == 1 && letter[0] >= 'a' && letter[0] <= 'z');
-    }
-    if (!inside || !small)
-        return false;
-    if (!m_capitalPlacesFound) {
-        m_capitals->placesIn(form, m_capitalPlaces);
-        m_capitalPlacesFound = true;
-    }
+    // Every spread holds every letter typed, a small one among them (see
+    // the constructor): the capitals after the first letter decide.
     for (std::size_t i = 1; i < m_candidate.size(); ++i) {
-        if (capitalAt(i) && !m_capitalPlaces[i])
+        if (!capitalAt(i))
+            continue;
+        if (!m_capitalPlacesFound) {
+            m_capitals->placesIn(form, m_capitalPlaces);
+            m_capitalPlacesFound = true;
+        }
+        if (!m_capitalPlaces[i])
             return true;
     }
     return false;

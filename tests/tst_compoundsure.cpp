@@ -160,8 +160,9 @@ private slots:
             // Here "Hut" may end a compound: "HausHut" is asked, and taken.
             { "a capitalised part that follows another", "", "hut/E\nHut/E", "HutHaus",
                 { "HausHut" }, 0 },
-            // Without it, "HausHut" is refused unasked.
-            { "a capitalised part that only begins", "", "hut/E", "HutHaus", {}, 1 },
+            // "Hut" that only begins one does not: "HausHut" is refused
+            // unasked, and "HutHaus" ("Haus" only begins too).
+            { "a capitalised part that only begins", "", "hut/E\nHut/B", "HutHaus", {}, 2 },
             // "taH" spells a capital inside: "HaustaH" is asked, and taken.
             { "a capital inside a form", "", "taH/E", "taHHaus", { "HaustaH" }, 0 },
             // In capitals a word is looked up otherwise: nothing settled.
