@@ -167,9 +167,10 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         name.c_str(), engine.c_str(), settings.count, byLength.c_str(), withWords, compounds,
         gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences, prepared, seconds(indexTime),
         seconds(fullTime));
-    // Each settled spelling asked after all (--verify-settled): those refused.
+    // Each settled spelling asked after all (--verify-settled): those the
+    // checker answered otherwise (taken and refused, or refused and taken).
     std::printf("%-28s %-8s settled %zu candidates without the checker, %zu settled "
-                "spellings the checker refused\n",
+                "spellings the checker answered otherwise\n",
         name.c_str(), engine.c_str(), settled, refused.load());
     std::fflush(stdout);
     return differences + gaveUp + refused;

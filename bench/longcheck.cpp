@@ -183,9 +183,10 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences,
         std::chrono::duration<double>(indexTime).count(),
         std::chrono::duration<double>(slowTime).count());
-    // Each settled spelling asked after all (--verify-settled): those refused.
+    // Each settled spelling asked after all (--verify-settled): those the
+    // checker answered otherwise (taken and refused, or refused and taken).
     std::printf("%-16s %-8s settled %zu candidates without the checker, %zu settled "
-                "spellings the checker refused\n",
+                "spellings the checker answered otherwise\n",
         name.c_str(), engine.c_str(), settled, refused.load());
     std::fflush(stdout);
     return differences + gaveUp + tooMany + refused;

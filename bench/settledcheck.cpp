@@ -79,11 +79,12 @@ int main(int argc, char **argv)
         const double seconds
             = std::chrono::duration<double>(std::chrono::steady_clock::now() - at).count();
         disagreements += refused;
-        std::printf("%-10s %-8s %-28s %zu candidates, %zu settled, %zu questions, %zu words, "
-                    "%s%zu disagreements; %.1f s%s%s\n",
+        std::printf("%-10s %-8s %-28s %zu candidates, %zu settled, %zu spellings settled, "
+                    "%zu questions, %zu words, %s%zu disagreements; %.1f s%s%s\n",
             name.c_str(), checker->engineName().c_str(), letters.c_str(), answer.candidates,
-            answer.settled, answer.questions, answer.words ? answer.words->size() : 0,
-            verify ? "" : "not verified, ", refused.load(), seconds,
+            answer.settled, answer.settledSpellings, answer.questions,
+            answer.words ? answer.words->size() : 0, verify ? "" : "not verified, ", refused.load(),
+            seconds,
             answer.words ? "" : "; gave up: ", answer.words ? "" : answer.fallback.c_str());
         std::fflush(stdout);
     }

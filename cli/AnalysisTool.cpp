@@ -79,6 +79,14 @@ ExitStatus runAnalysis(const QString &letters, const ToolServices &services,
                 nullptr, named)
                            .arg(static_cast<qulonglong>(finished->settled))
                            .toStdString());
+            // The share of the spellings the checker was spared.
+            const int spellings = static_cast<int>(
+                std::min<std::size_t>(finished->settledSpellings, std::numeric_limits<int>::max()));
+            io.errLine(QCoreApplication::translate("AnalysisTool",
+                "%n spelling(s) settled by the dictionary's rules, %1 asked of the checker",
+                nullptr, spellings)
+                           .arg(finished->questions, 0, 'f', 0)
+                           .toStdString());
         }
     } else {
         // A loose run shows its progress every few questions, not every one.

@@ -4,6 +4,7 @@
 
 #include "search/CheckerQuestions.h"
 #include "search/FirstCounter.h"
+#include "search/SpreadJudge.h"
 #include "search/WorkerCheckers.h"
 
 #include <algorithm>
@@ -32,67 +33,6 @@ char upper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
-
-// Finds the arrangements of the typed letters that spell a candidate and
-// that the checker accepts, each with the counter value at which the
-// enumeration would reach it first. Spreads of a candidate's letters can
-// be different words (ένοχες and ενοχές; Ab and aB are one, since the word
-// list tells A to Z by their letters, not their case): the list keeps each
-// at the first counter value that spells it.
-class Judge {
-public:
-    Judge(const Tokens &tokens, SpellChecker &checker, std::atomic<std::size_t> *settledRefused)
-        : m_tokens(tokens)
-        , m_checker(checker)
-        , m_settledRefused(settledRefused)
-        , m_candidate(tokens.typed.size(), ' ')
-    {
-    }
-
-    // sure: the form is a compound the checker takes for certain in small
-    // letters and capitalised (FormRole::Sure); those spellings are
-    // not asked about.
-    void judge(const std::string &form, bool sure, std::size_t &questions, FoundWords &accepted)
-    {
-        for (auto &p : m_places)
-            p.clear();
-        for (std::size_t i = 0; i < form.size(); ++i)
-            m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
-        auto patterns = m_tokens.byKey;
-        while (true) {
-            for (const std::size_t x : m_tokens.present) {
-                for (std::size_t k = 0; k < m_places[x].size(); ++k)
-                    m_candidate[m_places[x][k]] = patterns[x][k];
-            }
-            m_word.clear();
-            for (const char token : m_candidate)
-                m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
-            const bool certain = sure && spelledAsSure(m_word, form);
-            questions += certain ? 0 : 1;
-            if (certain && m_settledRefused && !testword(m_checker, m_word))
-                m_settledRefused->fetch_add(1, std::memory_order_relaxed);
-            if (certain || testword(m_checker, m_word)) {
-                if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
-                    accepted.add(*offsets, m_word);
-            }
-            // Next spread of the letters: an odometer over the key letters.
-            std::size_t d = 0;
-            while (d < m_tokens.present.size()
-                && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
-                ++d;
-            if (d == m_tokens.present.size())
-                return;
-        }
-    }
-
-private:
-    const Tokens &m_tokens;
-    SpellChecker &m_checker;
-    std::atomic<std::size_t> *m_settledRefused;
-    std::array<std::vector<std::size_t>, kKeyLetters> m_places;
-    std::string m_candidate;
-    std::string m_word;
-};
 
 } // namespace
 
@@ -288,12 +228,13 @@ std::optional<WordList> wordsInCounterOrder(
 
 Confirmer::Confirmer(const Tokens &tokens, SpellChecker &checker, unsigned threads,
     std::function<bool()> keepGoing, std::function<void(std::size_t)> confirmed,
-    std::atomic<std::size_t> *settledRefused)
+    const InnerCapitals *capitals, std::atomic<std::size_t> *settledRefused)
     : m_tokens(tokens)
     , m_checker(checker)
     , m_threads(threads)
     , m_keepGoing(std::move(keepGoing))
     , m_told(std::move(confirmed))
+    , m_capitals(capitals)
     , m_settledRefused(settledRefused)
 {
     m_found.emplace_back(tokens.typed.size());
@@ -315,10 +256,12 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
     std::atomic<bool> stop { false };
     std::atomic<std::size_t> asked { 0 };
     std::atomic<std::size_t> settled { 0 };
+    std::atomic<std::size_t> spellingsSettled { 0 };
     const auto judgeAll = [&](SpellChecker &checker, FoundWords &found, bool ownThread) {
-        Judge judge(m_tokens, checker, m_settledRefused);
+        SpreadJudge judge(m_tokens, checker, m_capitals, m_settledRefused);
         std::size_t mine = 0;
         std::size_t mineSettled = 0;
+        std::size_t mineSpellings = 0;
         while (!stop.load(std::memory_order_relaxed)) {
             const std::size_t first = nextCandidate.fetch_add(kJudgedAtOnce);
             if (first >= candidates.size())
@@ -326,7 +269,7 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
             const std::size_t end = std::min(first + kJudgedAtOnce, candidates.size());
             for (std::size_t c = first; c < end; ++c) {
                 const std::size_t before = mine;
-                judge.judge(candidates[c], sure[c], mine, found);
+                judge.judge(candidates[c], sure[c], mine, mineSpellings, found);
                 mineSettled += mine == before ? 1 : 0;
                 done.fetch_add(1, std::memory_order_relaxed);
                 // A window handles its events now and then, on its own
@@ -347,6 +290,7 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
         }
         asked += mine;
         settled += mineSettled;
+        spellingsSettled += mineSpellings;
     };
     {
         std::vector<std::jthread> workers;
@@ -362,5 +306,6 @@ bool Confirmer::confirm(const std::vector<std::string> &candidates, const std::v
     m_questions += asked;
     m_confirmed += done;
     m_settled += settled;
+    m_settledSpellings += spellingsSettled;
     return !stop;
 }

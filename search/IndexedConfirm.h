@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+class InnerCapitals;
+
 // The typed letters as one byte each (a token for each different letter,
 // from 1), so that arrangements compare and count as the enumerator's do.
 struct Tokens {
@@ -69,11 +71,14 @@ class Confirmer {
 public:
     // keepGoing is asked on the calling thread only, now and then; told, as
     // often, how many candidates are confirmed.
-    // settledRefused, where given, is a proof of the rules that settle
-    // compounds: every spelling settled without a question is asked after
-    // all, and each one the checker refuses counted there (it is kept).
+    // capitals, where given, refuses spellings with a capital out of place
+    // unasked. settledRefused, where given, is a proof of the rules that
+    // settle compounds: every spelling settled without a question is asked
+    // after all, and each one the checker answers otherwise counted there
+    // (the rules' answer is kept).
     Confirmer(const Tokens &tokens, SpellChecker &checker, unsigned threads,
         std::function<bool()> keepGoing, std::function<void(std::size_t)> confirmed,
+        const InnerCapitals *capitals = nullptr,
         std::atomic<std::size_t> *settledRefused = nullptr);
     ~Confirmer();
     Confirmer(const Confirmer &) = delete;
@@ -90,6 +95,8 @@ public:
     // Candidates settled without a single question: every spread of the
     // typed letters over a sure one is spelt as it is sure.
     [[nodiscard]] std::size_t settled() const { return m_settled; }
+    // Spellings taken or refused without a question, of every candidate.
+    [[nodiscard]] std::size_t settledSpellings() const { return m_settledSpellings; }
     // The words found, in counter order; nothing when keepGoing said to stop.
     [[nodiscard]] std::optional<WordList> words() const
     {
@@ -102,6 +109,7 @@ private:
     unsigned m_threads;
     std::function<bool()> m_keepGoing;
     std::function<void(std::size_t)> m_told;
+    const InnerCapitals *m_capitals;
     std::atomic<std::size_t> *m_settledRefused;
     std::vector<std::unique_ptr<SpellChecker>> m_clones;
     bool m_clonesMade = false;
@@ -109,5 +117,6 @@ private:
     std::size_t m_questions = 0;
     std::size_t m_confirmed = 0;
     std::size_t m_settled = 0;
+    std::size_t m_settledSpellings = 0;
     std::size_t m_unasked = 0; // work since keepGoing was last asked
 };

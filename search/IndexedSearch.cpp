@@ -6,6 +6,7 @@
 
 #include "search/Enumerator.h"
 #include "search/IndexedConfirm.h"
+#include "search/InnerCapitals.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordforms/KeyLetters.h"
 #include "wordforms/LetterCounts.h"
@@ -337,9 +338,10 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     const WordIndex &index = *within.index;
     PacedProgress paced(progress);
     std::size_t named = 0;
+    const InnerCapitals capitals(index, *keys, typedCapitals(typed, *keys));
     Confirmer confirmer(
         tokens, checker, threads, keepGoing,
-        [&paced, &named](std::size_t confirmed) { paced(confirmed, named); },
+        [&paced, &named](std::size_t confirmed) { paced(confirmed, named); }, &capitals,
         progress.settledRefused);
     CandidateBatches batches(confirmer, limits, paced);
     const auto filed = index.formsFor(WordIndex::keyOf(*keys));
@@ -368,6 +370,7 @@ IndexedAnswer indexedSearch(std::string_view letters, const FormSource &forms,
     answer.questions = confirmer.questions();
     answer.candidates = batches.named();
     answer.settled = confirmer.settled();
+    answer.settledSpellings = confirmer.settledSpellings();
     if (batches.ended()) {
         answer.fallback = batches.fallback();
         answer.stopped = batches.stopped();

@@ -68,6 +68,8 @@ struct IndexedAnswer {
     std::size_t questions = 0; // asked of the checker
     std::size_t candidates = 0; // strings of the letters the index named
     std::size_t settled = 0; // of those, taken by the dictionary's rules without a question
+    // Spellings taken or refused by the dictionary's rules without a question.
+    std::size_t settledSpellings = 0;
     bool stopped = false; // by keepGoing: no answer, and none is needed
 };
 
@@ -79,7 +81,7 @@ struct IndexedProgress {
     std::size_t batch = kConfirmedAtOnce; // candidates confirmed at once
     // Where given, a proof of the rules that settle compounds: each spelling
     // settled without a question is asked after all, and each one the
-    // checker refuses counted here (the benches' --verify-settled).
+    // checker answers otherwise counted here (the benches' --verify-settled).
     std::atomic<std::size_t> *settledRefused = nullptr;
 };
 

@@ -260,6 +260,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     report.questions = static_cast<double>(answer.questions);
     report.candidates = answer.candidates;
     report.settled = answer.settled;
+    report.settledSpellings = answer.settledSpellings;
     if (answer.stopped) {
         stopped = true;
         return std::nullopt;

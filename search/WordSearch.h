@@ -73,6 +73,7 @@ struct RunReport {
     bool loose = false; // the letters were matched loosely
     std::size_t candidates = 0; // the word index named (0: none, or not asked)
     std::size_t settled = 0; // of those, taken by the dictionary's rules unasked
+    std::size_t settledSpellings = 0; // spellings taken or refused by them unasked
 };
 
 // The analysis of the main window: the request that checks what was typed,

@@ -86,6 +86,10 @@ private slots:
             // settled by the rules (their parts leave a doubt).
             { "the candidates the rules settled", {}, "tca", Index::Forms, ExitStatus::Success,
                 "Done - Found 2 words: cat, act\n", "s\n0 of 6 " },
+            // And the line after that counts their spellings: none settled
+            // by the rules, each of the six asked.
+            { "the spellings the rules settled", {}, "tca", Index::Forms, ExitStatus::Success,
+                "Done - Found 2 words: cat, act\n", "checker\n0 " },
             { "the dictionary named", {}, "tca", Index::Forms, ExitStatus::Success,
                 "Done - Found 2 words: cat, act\n",
                 "dictionary xx_XX (/dictionaries/xx_XX), engine Scripted" },

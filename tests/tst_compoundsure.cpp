@@ -32,6 +32,18 @@ struct SettledRow {
     bool capitalsKnown = true;
 };
 
+// Lines added to the dictionary, the letters as typed, the words of exactly
+// them, and how many of their spellings the search takes or refuses
+// without a question through an index of forms.
+struct CapitalsRow {
+    const char *name;
+    const char *aff;
+    const char *dic;
+    const char *typed;
+    QStringList words;
+    std::size_t settled;
+};
+
 QByteArray dataFile(const char *name)
 {
     QFile file(QStringLiteral(QUORVEL_TEST_DATA "/compoundsure/") + QLatin1String(name));
@@ -134,6 +146,68 @@ private slots:
                 QVERIFY(answer.words);
                 QCOMPARE(refused.load(), std::size_t(0));
                 QCOMPARE(answer.settled, std::size_t(expected.size()));
+            }
+        }
+    }
+
+    void capitalsInside_data()
+    {
+        addRows<CapitalsRow>({
+            // "hausHut": no form spells a capital H after another part
+            // ("Haus" only begins a compound), so it is refused unasked;
+            // "Haushut" is a sure compound.
+            { "a capital no form has there", "", "hut/E", "hutHaus", { "Haushut" }, 2 },
+            // Here "Hut" may end a compound: "HausHut" is asked, and taken.
+            { "a capitalised part that follows another", "", "hut/E\nHut/E", "HutHaus",
+                { "HausHut" }, 0 },
+            // "Hut" that only begins one does not: "HausHut" is refused
+            // unasked, and "HutHaus" ("Haus" only begins too).
+            { "a capitalised part that only begins", "", "hut/E\nHut/B", "HutHaus", {}, 2 },
+            // "taH" spells a capital inside: "HaustaH" is asked, and taken.
+            { "a capital inside a form", "", "taH/E", "taHHaus", { "HaustaH" }, 0 },
+            // In capitals a word is looked up otherwise: nothing settled.
+            { "capitals only", "", "hut/E", "HUTHAUS", { "HAUSHUT" }, 0 },
+            // An option the index does not follow part by part.
+            { "a boundary pattern", "CHECKCOMPOUNDPATTERN 1\nCHECKCOMPOUNDPATTERN s b", "hut/E",
+                "hutHaus", { "Haushut" }, 0 },
+        });
+    }
+
+    // A spelling with a capital after its first letter and a small one is
+    // looked up as it is spelt: where no form of the dictionary puts the
+    // capital there, both engines refuse it, and the search does without a
+    // question. Asked after all, the checker answers as the search did.
+    void capitalsInside()
+    {
+        QFETCH(CapitalsRow, row);
+        TempFolder folder;
+        const QByteArray aff = dataFile("parts.aff") + row.aff + '\n';
+        const QByteArray dic = dicWith(row.dic);
+        folder.write(QStringLiteral("xx.aff"), aff);
+        folder.write(QStringLiteral("xx.dic"), dic);
+        const std::filesystem::path base = folder.path(QStringLiteral("xx")).toStdString();
+        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
+            const auto loaded = LoadedDictionary::load(engine, base);
+            QVERIFY(loaded);
+            const auto checker = loaded->checker();
+            for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
+                const WordIndexBuild build = buildWordIndex(
+                    aff.toStdString(), dic.toStdString(), dialectOf(engine), {}, nullptr, kind);
+                QVERIFY2(build.forms, build.refusal.c_str());
+                std::atomic<std::size_t> disagreements { 0 };
+                IndexedProgress progress;
+                progress.settledRefused = &disagreements;
+                const IndexedAnswer answer = indexedSearch(row.typed, *build.forms, *checker,
+                    kMaxArrangementsTried, {}, {}, 0, nullptr, progress);
+                QVERIFY2(answer.words, answer.fallback.c_str());
+                QStringList words;
+                for (const std::string &word : *answer.words)
+                    words.append(QString::fromStdString(word));
+                words.sort();
+                QCOMPARE(words, row.words);
+                QCOMPARE(disagreements.load(), std::size_t(0));
+                // An index of stems settles nothing.
+                QCOMPARE(answer.settledSpellings, kind == IndexKind::Forms ? row.settled : 0);
             }
         }
     }

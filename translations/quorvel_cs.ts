@@ -23,6 +23,14 @@
             <numerusform>kandidáti rozhodnutí pravidly slovníku, bez kontroly pravopisu: %1 z %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>zápis rozhodnutý pravidly slovníku: %n; otázky kontrole pravopisu: %1</numerusform>
+            <numerusform>zápisy rozhodnuté pravidly slovníku: %n; otázky kontrole pravopisu: %1</numerusform>
+            <numerusform>zápisy rozhodnuté pravidly slovníku: %n; otázky kontrole pravopisu: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -22,6 +22,13 @@
             <numerusform>%1 von %n Kandidaten durch die Regeln des Wörterbuchs entschieden, ohne die Rechtschreibprüfung</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>%n Schreibweise durch die Regeln des Wörterbuchs entschieden, %1 der Rechtschreibprüfung vorgelegt</numerusform>
+            <numerusform>%n Schreibweisen durch die Regeln des Wörterbuchs entschieden, %1 der Rechtschreibprüfung vorgelegt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -22,6 +22,13 @@
             <numerusform>υποψήφιες λέξεις κρίθηκαν από τους κανόνες του λεξικού, χωρίς τον ορθογράφο: %1 από %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>γραφή κρίθηκε από τους κανόνες του λεξικού: %n· ερωτήσεις στον ορθογράφο: %1</numerusform>
+            <numerusform>γραφές κρίθηκαν από τους κανόνες του λεξικού: %n· ερωτήσεις στον ορθογράφο: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -10,6 +10,13 @@
             <numerusform>%1 of %n candidates settled by the dictionary&apos;s rules, without the checker</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>%n spelling settled by the dictionary&apos;s rules, %1 asked of the checker</numerusform>
+            <numerusform>%n spellings settled by the dictionary&apos;s rules, %1 asked of the checker</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DictionaryOption</name>

@@ -22,6 +22,13 @@
             <numerusform>candidatos resueltos por las reglas del diccionario, sin el corrector: %1 de %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>grafía resuelta por las reglas del diccionario: %n; consultas al corrector: %1</numerusform>
+            <numerusform>grafías resueltas por las reglas del diccionario: %n; consultas al corrector: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

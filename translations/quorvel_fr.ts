@@ -22,6 +22,13 @@
             <numerusform>candidats tranchés par les règles du dictionnaire, sans le correcteur : %1 sur %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>graphie tranchée par les règles du dictionnaire : %n ; soumises au correcteur : %1</numerusform>
+            <numerusform>graphies tranchées par les règles du dictionnaire : %n ; soumises au correcteur : %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

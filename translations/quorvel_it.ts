@@ -22,6 +22,13 @@
             <numerusform>candidati decisi dalle regole del dizionario, senza il correttore: %1 su %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>grafia decisa dalle regole del dizionario: %n; domande al correttore: %1</numerusform>
+            <numerusform>grafie decise dalle regole del dizionario: %n; domande al correttore: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

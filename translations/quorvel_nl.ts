@@ -22,6 +22,13 @@
             <numerusform>%1 van %n kandidaten beslist door de regels van het woordenboek, zonder de spellingcontrole</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>%n schrijfwijze beslist door de regels van het woordenboek, %1 aan de spellingcontrole gevraagd</numerusform>
+            <numerusform>%n schrijfwijzen beslist door de regels van het woordenboek, %1 aan de spellingcontrole gevraagd</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -23,6 +23,14 @@
             <numerusform>kandydaci rozstrzygnięci przez reguły słownika, bez korektora: %1 z %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>pisownia rozstrzygnięta przez reguły słownika: %n; pytania do korektora: %1</numerusform>
+            <numerusform>pisownie rozstrzygnięte przez reguły słownika: %n; pytania do korektora: %1</numerusform>
+            <numerusform>pisownie rozstrzygnięte przez reguły słownika: %n; pytania do korektora: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

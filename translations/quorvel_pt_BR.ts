@@ -22,6 +22,13 @@
             <numerusform>candidatos decididos pelas regras do dicionário, sem o corretor: %1 de %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>grafia decidida pelas regras do dicionário: %n; perguntas ao corretor: %1</numerusform>
+            <numerusform>grafias decididas pelas regras do dicionário: %n; perguntas ao corretor: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -23,6 +23,14 @@
             <numerusform>кандидаты решены правилами словаря, без проверки орфографии: %1 из %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n spelling(s) settled by the dictionary&apos;s rules, %1 asked of the checker</source>
+        <translation>
+            <numerusform>написание решено правилами словаря: %n; вопросов к проверке орфографии: %1</numerusform>
+            <numerusform>написания решены правилами словаря: %n; вопросов к проверке орфографии: %1</numerusform>
+            <numerusform>написания решены правилами словаря: %n; вопросов к проверке орфографии: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CacheFile</name>

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "search/SpreadJudge.h"
+
+#include "search/CheckerQuestions.h"
+#include "search/FirstCounter.h"
+#include "search/InnerCapitals.h"
+
+#include <algorithm>
+
+SpreadJudge::SpreadJudge(const Tokens &tokens, SpellChecker &checker, const InnerCapitals *capitals,
+    std::atomic<std::size_t> *disagreements)
+    : m_tokens(tokens)
+    , m_checker(checker)
+    , m_disagreements(disagreements)
+    , m_candidate(tokens.typed.size(), ' ')
+{
+    bool small = false;
+    bool capital = false;
+    for (const std::string &letter : tokens.letters) {
+        const char c = letter.size() == 1 ? letter[0] : '\0';
+        m_capital.push_back(c >= 'A' && c <= 'Z');
+        small = small || (c >= 'a' && c <= 'z');
+        capital = capital || m_capital.back();
+    }
+    // Only a spelling with a small letter a to z and a capital after its
+    // first letter is looked up as it is spelt (in capitals, a word is
+    // looked up in small letters and capitalised too).
+    if (capitals && capitals->known() && small && capital)
+        m_capitals = capitals;
+}
+
+void SpreadJudge::judge(const std::string &form, bool sure, std::size_t &questions,
+    std::size_t &settled, FoundWords &accepted)
+{
+    for (auto &p : m_places)
+        p.clear();
+    for (std::size_t i = 0; i < form.size(); ++i)
+        m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
+    m_capitalPlacesFound = false;
+    auto patterns = m_tokens.byKey;
+    while (true) {
+        for (const std::size_t x : m_tokens.present) {
+            for (std::size_t k = 0; k < m_places[x].size(); ++k)
+                m_candidate[m_places[x][k]] = patterns[x][k];
+        }
+        m_word.clear();
+        for (const char token : m_candidate)
+            m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
+        const bool certain = sure && spelledAsSure(m_word, form);
+        const bool refused = !certain && capitalOutOfPlace(form);
+        questions += certain || refused ? 0 : 1;
+        settled += certain || refused ? 1 : 0;
+        if ((certain || refused) && m_disagreements && testword(m_checker, m_word) != certain)
+            m_disagreements->fetch_add(1, std::memory_order_relaxed);
+        if (certain || (!refused && testword(m_checker, m_word))) {
+            if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
+                accepted.add(*offsets, m_word);
+        }
+        // Next spread of the letters: an odometer over the key letters.
+        std::size_t d = 0;
+        while (d < m_tokens.present.size()
+            && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
+            ++d;
+        if (d == m_tokens.present.size())
+            return;
+    }
+}
+
+bool SpreadJudge::capitalOutOfPlace(std::string_view form)
+{
+    if (!m_capitals)
+        return false;
+    const auto capitalAt = [this](std::size_t i) {
+        return m_capital[static_cast<unsigned char>(m_candidate[i]) - 1];
+    };
+    // Every spread holds every letter typed, a small one among them (see
+    // the constructor): the capitals after the first letter decide.
+    for (std::size_t i = 1; i < m_candidate.size(); ++i) {
+        if (!capitalAt(i))
+            continue;
+        if (!m_capitalPlacesFound) {
+            m_capitals->placesIn(form, m_capitalPlaces);
+            m_capitalPlacesFound = true;
+        }
+        if (!m_capitalPlaces[i])
+            return true;
+    }
+    return false;
+}
