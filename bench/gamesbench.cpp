@@ -233,6 +233,7 @@ int main(int argc, char **argv)
         std::size_t unfinished = 0;
         for (qulonglong i = 0; i < inputCount; ++i) {
             GameQuery query;
+            query.dictionaryForms = true;
             const std::string letters = inputFor(inputs, game);
             if (i == 0)
                 examples.push_back(letters);

@@ -176,6 +176,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         if (!std::holds_alternative<LetterPool>(parsed))
             continue;
         GameQuery query;
+        query.dictionaryForms = true;
         query.pool = std::get<LetterPool>(parsed);
         query.minLength = settings.minLength;
         query.compounds = !settings.noCompounds;
