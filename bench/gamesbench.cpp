@@ -242,7 +242,8 @@ int main(int argc, char **argv)
             query.maxWords = game.maxWords;
             query.limit = game.limit;
             const auto start = std::chrono::steady_clock::now();
-            const FormsWithin within = offer.index->within(query.pool.reach());
+            // As the command line asks: the blanks as blanks.
+            const FormsWithin within = offer.index->withinPool(query.pool, query.pool.size());
             if (!within.index) {
                 ++unfinished;
                 continue;
