@@ -111,6 +111,7 @@ inline void timeCrosswords(const std::filesystem::path &base, const IndexSource:
                 if (!std::holds_alternative<WordPattern>(parsed))
                     continue;
                 GameQuery query;
+                query.dictionaryForms = true;
                 query.pattern = std::get<WordPattern>(std::move(parsed));
                 query.crossword = true;
                 query.tiles = false;

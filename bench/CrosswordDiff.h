@@ -110,6 +110,7 @@ public:
                 continue;
             }
             GameQuery query = std::get<GameCommand>(std::move(read)).query;
+            query.dictionaryForms = true;
             if (const auto outside = bindLetters(query, m_letters)) {
                 std::printf("  REFUSED %s: %s is outside the alphabet\n",
                     qPrintable(options.join(u' ')), outside->c_str());

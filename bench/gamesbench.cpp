@@ -233,6 +233,7 @@ int main(int argc, char **argv)
         std::size_t unfinished = 0;
         for (qulonglong i = 0; i < inputCount; ++i) {
             GameQuery query;
+            query.dictionaryForms = true;
             const std::string letters = inputFor(inputs, game);
             if (i == 0)
                 examples.push_back(letters);
@@ -241,7 +242,8 @@ int main(int argc, char **argv)
             query.maxWords = game.maxWords;
             query.limit = game.limit;
             const auto start = std::chrono::steady_clock::now();
-            const FormsWithin within = offer.index->within(query.pool.reach());
+            // As the command line asks: the blanks as blanks.
+            const FormsWithin within = offer.index->withinPool(query.pool, query.pool.size());
             if (!within.index) {
                 ++unfinished;
                 continue;

@@ -176,6 +176,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         if (!std::holds_alternative<LetterPool>(parsed))
             continue;
         GameQuery query;
+        query.dictionaryForms = true;
         query.pool = std::get<LetterPool>(parsed);
         query.minLength = settings.minLength;
         query.compounds = !settings.noCompounds;
@@ -188,8 +189,10 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         }
         query.looseTiles = &std::get<LooseTiles>(tiles);
         auto at = std::chrono::steady_clock::now();
-        const FormsWithin within
-            = offer.index->within(std::get<LooseTiles>(tiles).walked().reach());
+        // As the command line asks: the blanks as blanks, not as every
+        // letter at once (an index of stems then makes ten times the forms).
+        const LetterPool &walked = std::get<LooseTiles>(tiles).walked();
+        const FormsWithin within = offer.index->withinPool(walked, walked.size());
         if (!within.index) {
             std::printf("  NO FORMS within %s: %s\n", typed.c_str(), within.unfinished.c_str());
             ++differences;

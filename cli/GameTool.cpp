@@ -249,6 +249,7 @@ ExitStatus runGameTool(const GameCommand &command, const ToolServices &services,
         return ExitStatus::Interrupted;
     }
     GameQuery asked = query;
+    asked.dictionaryForms = true;
     const std::string language = dictionary ? dictionary->filename().string() : std::string();
     if (progress)
         progress->clear(); // before a refusal is told

@@ -58,12 +58,14 @@ struct OwnRow {
     const char *pattern;
     QStringList lines;
     QStringList asked;
+    const char *dictionary = "fr"; // in tests/data/wordgames/own
 };
 
-// What the checker takes of tests/data/wordgames/own/fr: its words, a
-// compound of its parts, and a word in capitals where ß becomes SS.
+// What the checker takes of tests/data/wordgames/own/fr and de_DE: their
+// words, compounds of their parts, and words in capitals where ß becomes SS.
 const QSet<QString> kOwnAccepted { "côte", "coté", "cote", "École", "Straße", "STRASSE", "łza",
-    "déréglementée", "crème", "tête", "Noël", "dômi", "dömi", "midö", "midömi" };
+    "déréglementée", "crème", "tête", "Noël", "dômi", "dömi", "midö", "midömi", "eeeeee",
+    "Straßenbahn", "STRASSENBAHN", "MASSAAL", "Maßaal" };
 
 // Words from some tiles in tests/data/wordgames/own/<dictionary>: the lines printed.
 struct TilesRow {
@@ -207,6 +209,9 @@ private slots:
             // Five e in the alphabet: 15,625 spreads of its key letters.
             { "six e of many marks", "?????????????", { "déréglementée" }, { "déréglementée" } },
             { "a letter filed beyond a to z", "?za", { "łza" }, { "łza" } },
+            // No form within the squares has a mark: a word of letters a to
+            // z is still its own one spelling, not 15,625 spreads of its e.
+            { "no form within with a mark", "eeeeee", { "eeeeee" }, { "eeeeee" } },
             // The compound domi is asked as its part dö spells it, not as
             // domi: do is no part.
             { "a compound of a form's key letters", "d?mi", { "dômi", "dömi" },
@@ -219,6 +224,14 @@ private slots:
             { "a cut through a word that is no part", "mi????", { "midömi" },
                 { "MIDÖDÖ", "MIMIDÖ", "MIMIMI", "Midödö", "Mimidö", "Mimimi", "midödö", "midömi",
                     "mimidö", "mimimi" } },
+            // A part whose one spelling is shorter than its key letters
+            // (Maß of "mass") lends the letters of its capitals, as the
+            // checker takes the compound in capitals.
+            { "a part two letters longer in capitals", "stras?enbahn", { "STRASSENBAHN" },
+                { "STRASSENBAHN", "Strassenbahn", "strassenbahn" }, "de_DE" },
+            { "a short part two letters longer in capitals", "mas?aal", { "MASSAAL" },
+                { "MASSAAL", "Massaal", "massaal" }, "de_DE" },
+            { "the part as spelt", "ma?aal", { "Maßaal" }, { "Maßaal", "maßaal" }, "de_DE" },
         });
     }
     void ownSpellings()
@@ -226,11 +239,15 @@ private slots:
         QFETCH(OwnRow, row);
         for (const IndexKind kind : kBothKinds) {
             const WordIndexBuild build = buildWordIndexFromFiles(
-                QUORVEL_TEST_DATA "/wordgames/own/fr", Dialect::Nuspell, {}, nullptr, kind);
+                QUORVEL_TEST_DATA "/wordgames/own/" + std::string(row.dictionary), Dialect::Nuspell,
+                {}, nullptr, kind);
             QVERIFY2(build.forms && build.alphabet, build.refusal.c_str());
-            const auto read = queryFor({ "--pattern", row.pattern }, *build.alphabet, "fr");
+            const auto read
+                = queryFor({ "--pattern", row.pattern }, *build.alphabet, row.dictionary);
             QVERIFY(std::holds_alternative<GameQuery>(read));
-            const auto &query = std::get<GameQuery>(read);
+            // The command line plays a dictionary's index so.
+            GameQuery query = std::get<GameQuery>(read);
+            query.dictionaryForms = true;
             const FormsWithin within
                 = build.forms->withinPool(query.pattern->givenPool(), query.pattern->letters());
             QVERIFY(within.index);

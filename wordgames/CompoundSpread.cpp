@@ -10,12 +10,13 @@
 #include <algorithm>
 
 CompoundSpread::CompoundSpread(const WordIndex &index, const GameLetters &letters,
-    const WordPattern::Place *place, std::size_t max)
+    const WordPattern::Place *place, std::size_t max, bool dictionary)
     : m_index(index)
     , m_letters(letters)
     , m_place(place)
     , m_max(max)
-    , m_speller(index, letters, place, max)
+    , m_keepsOwn(dictionary || index.ownSpellingForms() > 0)
+    , m_speller(index, letters, place, max, dictionary)
 {
 }
 
@@ -33,10 +34,18 @@ bool CompoundSpread::lend(std::string_view segment, std::size_t at)
             continue;
         }
         for (const std::string &spelling : m_spellings) {
-            const std::vector<std::string> letters = lettersOf(m_letters.lower(spelling));
-            // A spelling of another length (Straße of strasse) spreads no byte.
-            if (letters.size() != segment.size())
-                continue;
+            std::vector<std::string> letters = lettersOf(m_letters.lower(spelling));
+            // A spelling of another length (Straße of strasse) lends the
+            // letters of its capitals where they fill the part's bytes: the
+            // checker takes STRASSENBAHN, spelt so.
+            if (letters.size() != segment.size()) {
+                const auto capitals = longerInCapitals(spelling, m_letters.upper(spelling));
+                if (!capitals)
+                    continue;
+                letters = lettersOf(m_letters.lower(*capitals));
+                if (letters.size() != segment.size())
+                    continue;
+            }
             for (std::size_t i = 0; i < segment.size(); ++i) {
                 const std::vector<std::string> &under = m_letters.lettersUnder(segment[i]);
                 m_letter.clear();
@@ -66,7 +75,7 @@ std::optional<bool> CompoundSpread::spell(
     const std::size_t n = word.size();
     // An index that keeps no own spellings (a player's list) knows no
     // part's marks.
-    if (n == 0 || m_index.ownSpellingForms() == 0
+    if (n == 0 || !m_keepsOwn
         || std::ranges::any_of(word, [](char c) { return keyLetterNumber(c) < 0; }))
         return std::nullopt;
     // Where a cut into forms may have got to from the start, and from where

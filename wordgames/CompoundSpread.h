@@ -25,8 +25,9 @@
 // lends every letter filed under its bytes.
 class CompoundSpread {
 public:
+    // dictionary: as CrosswordSpeller's.
     CompoundSpread(const WordIndex &index, const GameLetters &letters,
-        const WordPattern::Place *place, std::size_t max);
+        const WordPattern::Place *place, std::size_t max, bool dictionary = false);
 
     // The compound's spellings in small letters, in the order the letters
     // under each byte come in; false past max. Nothing where no cut of the
@@ -46,6 +47,7 @@ private:
     const GameLetters &m_letters;
     const WordPattern::Place *m_place;
     std::size_t m_max;
+    bool m_keepsOwn;
     CrosswordSpeller m_speller; // which letters a part's own spelling lends a square
     std::vector<std::vector<bool>> m_lent; // of each byte, which letter under it
     std::vector<std::string> m_spellings;

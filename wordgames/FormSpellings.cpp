@@ -26,10 +26,8 @@ void forEachPick(const std::vector<std::vector<Choice>> &choices, Take take)
     }
 }
 
-// In capitals a letter may become two (ß as SS): a word so spelt is the
-// same word to the checker, and fills as many squares, or takes as many
-// tiles, as its capitals have letters. The capitals, where they have more
-// letters than the spelling.
+} // namespace
+
 std::optional<std::string> longerInCapitals(const std::string &spelling, std::string capitals)
 {
     if (std::ranges::all_of(spelling, [](char c) { return static_cast<unsigned char>(c) < 0x80; })
@@ -38,17 +36,16 @@ std::optional<std::string> longerInCapitals(const std::string &spelling, std::st
     return capitals;
 }
 
-} // namespace
-
 CrosswordSpeller::CrosswordSpeller(const WordIndex &index, const GameLetters &letters,
-    const WordPattern::Place *place, std::size_t max)
+    const WordPattern::Place *place, std::size_t max, bool dictionary)
     : m_index(index)
     , m_letters(letters)
     , m_place(place)
     , m_max(max)
-    // An index of key letters only (a player's list, or of no form with a
-    // mark) keeps no own spelling at all: its forms are spread.
-    , m_keepsOwn(index.ownSpellingForms() > 0)
+    // An index of key letters only (a player's list) keeps no own spelling
+    // at all: its forms are spread. A dictionary's forms within a pattern
+    // may have no mark either (longjumeau), and are spelt as they are.
+    , m_keepsOwn(dictionary || index.ownSpellingForms() > 0)
 {
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,6 +21,13 @@ struct CrosswordSpelling {
     std::string lower;
     std::string cased;
 };
+
+// In capitals a letter may become two (ß as SS): a word so spelt is the
+// same word to the checker, and fills as many squares, or takes as many
+// tiles, as its capitals have letters. The capitals, where they have more
+// letters than the spelling.
+[[nodiscard]] std::optional<std::string> longerInCapitals(
+    const std::string &spelling, std::string capitals);
 
 // The strings a crossword asks of the words the index names, in a
 // dictionary whose alphabet goes beyond the index's key letters (é filed
@@ -42,9 +50,12 @@ class CrosswordSpeller {
 public:
     // max: the strings asked of one word at most, past which it is left
     // out: a crossword of many open squares in an alphabet of many marked
-    // letters.
+    // letters. dictionary: the index is a dictionary's, whose form of
+    // letters a to z is its one spelling even where no form of the index
+    // keeps own spellings (none has a mark); otherwise such an index is
+    // taken for one of key letters only.
     CrosswordSpeller(const WordIndex &index, const GameLetters &letters,
-        const WordPattern::Place *place, std::size_t max);
+        const WordPattern::Place *place, std::size_t max, bool dictionary = false);
 
     // The forms' words-th forms, alike but for case, the first in small
     // letters as lower; false, and out empty, past max.

@@ -146,6 +146,7 @@ GameOutcome someWords(const GameQuery &query, const LooseTiles &tiles, const Wor
     }
     words.wanted = wantedBy(query, true);
     words.compounds = query.compounds;
+    words.dictionaryForms = query.dictionaryForms;
     words.tiles = &tiles;
     words.letters = query.letters.get();
     words.held = heldBy(query, tiles);
@@ -198,6 +199,7 @@ GameOutcome phrases(const GameQuery &query, const LooseTiles &tiles, const WordI
     WordQuery words { query.pool, query.minLength, query.pool.size(), {}, {}, true, {} };
     words.wanted = wantedBy(query, false);
     words.compounds = query.compounds;
+    words.dictionaryForms = query.dictionaryForms;
     words.tiles = &tiles;
     words.letters = query.letters.get();
     // The words are judged first, and their progress told; then the phrases'.

@@ -67,6 +67,9 @@ struct GameQuery {
     // them in the dictionary's alphabet; nothing: each key letter a to z
     // one of its own.
     const LooseTiles *looseTiles = nullptr;
+    // The index played is a dictionary's, not a player's list of key
+    // letters (WordQuery::dictionaryForms).
+    bool dictionaryForms = false;
 };
 
 // Matches the query's letters (its pattern, --include, --exclude) as the

@@ -36,6 +36,10 @@ struct WordQuery {
     // as the index keeps it.
     const GameLetters *spread = nullptr;
     const WordPattern::Place *place = nullptr;
+    // The index is a dictionary's: a form of letters a to z is spelt as it
+    // is, though no form of it keeps own spellings. False: it may hold key
+    // letters alone (a player's list), each form spread.
+    bool dictionaryForms = false;
     // A game's letters in a dictionary whose letters go beyond the key
     // letters: a compound is spelt only in the marked letters its parts
     // spell. nullptr: in every letter the tiles make.

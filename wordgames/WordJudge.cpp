@@ -33,10 +33,11 @@ WordJudge::WordJudge(
     , m_own(index, *query.tiles)
 {
     if (query.spread) {
-        m_speller.emplace(index, *query.spread, query.place, kMaxSpellings);
-        m_compoundSpread.emplace(index, *query.spread, query.place, kMaxSpellings);
+        m_speller.emplace(index, *query.spread, query.place, kMaxSpellings, query.dictionaryForms);
+        m_compoundSpread.emplace(
+            index, *query.spread, query.place, kMaxSpellings, query.dictionaryForms);
     } else if (query.letters && query.letters->beyondKeys() && m_tiles.loose())
-        m_partSpread.emplace(index, *query.letters, nullptr, kMaxSpellings);
+        m_partSpread.emplace(index, *query.letters, nullptr, kMaxSpellings, query.dictionaryForms);
 }
 
 // The key's forms that may stand alone, a word each of those alike but
