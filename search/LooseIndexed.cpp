@@ -310,8 +310,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                     return false;
             }
             const std::unordered_set<std::string> forms(named.words->begin(), named.words->end());
-            const CompoundStream streamed = streamCompounds(
-                *named.index, shareKeys, index.budget, forms, spread, judge, seen);
+            const CompoundStream streamed
+                = streamCompounds(named.index, shareKeys, index.budget, forms, spread, judge, seen);
             if (!streamed.unfinished.empty() || streamed.stopped || !answer.fallback.empty()) {
                 if (answer.fallback.empty())
                     answer.fallback = streamed.unfinished;

@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/IndexedSearch.h"
+#include "search/LooseJudge.h"
 #include "search/LooseSearch.h"
 #include "search/Messages.h"
 #include "spelling/LoadedDictionary.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
+#include "wordforms/FormRole.h"
+#include "wordindex/WordIndex.h"
 #include "wordindex/IndexBuilder.h"
 
 #include <QTest>
@@ -225,6 +228,47 @@ private slots:
             // capitals are asked, once for each compound.
             QCOMPARE(answer.questions, double(expected.size()));
         }
+    }
+
+    // A compound named in small letters is looked up by its parts for their
+    // capitals only where a part could put one after its first letter.
+    void partsCapitalInside_data()
+    {
+        QTest::addColumn<QStringList>("forms"); // form:roles
+        QTest::addColumn<bool>("inside");
+        using namespace FormRole;
+        const auto form = [](const char *text, std::uint8_t roles) {
+            return QStringLiteral("%1:%2").arg(QLatin1String(text)).arg(roles);
+        };
+        QTest::newRow("parts in small letters")
+            << QStringList { form("haus", Begin | Word), form("tur", End) } << false;
+        QTest::newRow("a capital first on a first part only")
+            << QStringList { form("Haus", Begin | Word), form("tur", End) } << false;
+        QTest::newRow("a word alone with a capital inside")
+            << QStringList { form("PlayStation", Word), form("tur", End) } << false;
+        QTest::newRow("a part with a capital inside")
+            << QStringList { form("uur", Begin), form("kB", End) } << true;
+        QTest::newRow("a part in capitals inside a compound")
+            << QStringList { form("ou", Begin), form("SEK", Middle | End) } << true;
+        QTest::newRow("a capitalised last part")
+            << QStringList { form("garten", Begin), form("Cafe", End) } << true;
+        QTest::newRow("a capitalised part a rule puts anywhere")
+            << QStringList { form("Ab", Rule) } << true;
+    }
+    void partsCapitalInside()
+    {
+        QFETCH(QStringList, forms);
+        QFETCH(bool, inside);
+        std::vector<std::pair<std::string, std::uint8_t>> roles;
+        for (const QString &each : forms) {
+            const QStringList parts = each.split(u':');
+            roles.emplace_back(
+                parts[0].toStdString(), static_cast<std::uint8_t>(parts[1].toUInt()));
+        }
+        // A new index each row: what was found of the last one is not its.
+        const auto index = std::make_shared<const WordIndex>(WordIndex::fromForms(roles));
+        QCOMPARE(::partsCapitalInside(index), inside);
+        QCOMPARE(::partsCapitalInside(index), inside);
     }
 
     // Letters that count as one are arranged once: each distinct string is
