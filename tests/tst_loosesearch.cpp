@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/IndexedSearch.h"
+#include "search/LooseBudget.h"
 #include "search/LooseJudge.h"
 #include "search/LooseSearch.h"
 #include "search/Messages.h"
@@ -269,6 +270,32 @@ private slots:
         const auto index = std::make_shared<const WordIndex>(WordIndex::fromForms(roles));
         QCOMPARE(::partsCapitalInside(index), inside);
         QCOMPARE(::partsCapitalInside(index), inside);
+    }
+
+    // The window, the tool and the benches give a loose search of so many
+    // letters the same budget: the one of the search as typed, and no
+    // bound on the questions where trying every arrangement has no end.
+    void budgetForLetters_data()
+    {
+        QTest::addColumn<int>("letters");
+        QTest::addColumn<bool>("endless");
+        QTest::newRow("six letters") << 6 << false;
+        QTest::newRow("sixteen letters") << 16 << true;
+    }
+    void budgetForLetters()
+    {
+        QFETCH(int, letters);
+        QFETCH(bool, endless);
+        const auto count = static_cast<std::size_t>(letters);
+        QCOMPARE(compoundTimeFor(count) == std::chrono::steady_clock::duration::max(), endless);
+        const LooseIndex index = looseIndexFor(nullptr, count);
+        const CompoundBudget expected = compoundBudgetFor(count);
+        QVERIFY(index.budget.maxTime == expected.maxTime);
+        QCOMPARE(index.budget.maxCandidates, expected.maxCandidates);
+        QCOMPARE(index.budget.maxSteps, expected.maxSteps);
+        QCOMPARE(index.maxQuestions == std::numeric_limits<std::size_t>::max(), endless);
+        if (!endless)
+            QCOMPARE(index.maxQuestions, LooseIndex {}.maxQuestions);
     }
 
     // Letters that count as one are arranged once: each distinct string is
