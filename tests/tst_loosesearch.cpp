@@ -5,12 +5,11 @@
 #include "search/LooseJudge.h"
 #include "search/LooseSearch.h"
 #include "search/Messages.h"
-#include "spelling/LoadedDictionary.h"
+#include "tests/support/EngineDictionary.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
 #include "wordforms/FormRole.h"
 #include "wordindex/WordIndex.h"
-#include "wordindex/IndexBuilder.h"
 
 #include <QTest>
 
@@ -95,17 +94,13 @@ private slots:
     void words()
     {
         QFETCH(WordsRow, row);
-        const std::filesystem::path base = kLoose / row.dictionary;
-        std::string whyNot;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
-            QVERIFY2(loaded, whyNot.c_str());
-            const auto checker = loaded->checker();
+        for (const Engine engine : kEngines) {
             // The alphabet the window and the tool use: the one found with
             // the word index.
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
-            QVERIFY(build.alphabet);
+            const EngineDictionary dictionary = engineDictionary(engine, kLoose / row.dictionary);
+            QVERIFY2(dictionary.ready(), dictionary.whyNot.c_str());
+            SpellChecker *checker = dictionary.checker.get();
+            const WordIndexBuild &build = dictionary.build;
             const LooseAlphabet alphabet(row.dictionary, build.alphabet->letters());
             const LooseAnswer answer = looseWords(
                 row.letters.toStdString(), alphabet, *checker, [](double) { return true; });
@@ -117,7 +112,6 @@ private slots:
             // The word index gives the same words, without trying every
             // arrangement (a candidate left out or a letter's variant not
             // spelt at a place loses a word here).
-            QVERIFY2(build.forms, build.refusal.c_str());
             LooseIndex index;
             index.forms = build.forms.get();
             const LooseAnswer indexed = looseWords(
@@ -166,16 +160,12 @@ private slots:
     void longInputs()
     {
         QFETCH(WordsRow, row);
-        const std::filesystem::path base = kLoose / "long" / row.dictionary;
-        std::string whyNot;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
-            QVERIFY2(loaded, whyNot.c_str());
-            const auto checker = loaded->checker();
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
-            QVERIFY(build.alphabet);
-            QVERIFY2(build.forms, build.refusal.c_str());
+        for (const Engine engine : kEngines) {
+            const EngineDictionary dictionary
+                = engineDictionary(engine, kLoose / "long" / row.dictionary);
+            QVERIFY2(dictionary.ready(), dictionary.whyNot.c_str());
+            SpellChecker *checker = dictionary.checker.get();
+            const WordIndexBuild &build = dictionary.build;
             const LooseAlphabet alphabet(row.dictionary, build.alphabet->letters());
             LooseIndex index;
             index.forms = build.forms.get();
@@ -206,14 +196,11 @@ private slots:
         do
             expected.insert(QString::fromStdString(arrangement));
         while (std::ranges::next_permutation(arrangement).found);
-        std::string whyNot;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
-            QVERIFY2(loaded, whyNot.c_str());
-            const auto checker = loaded->checker();
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
-            QVERIFY2(build.forms, build.refusal.c_str());
+        for (const Engine engine : kEngines) {
+            const EngineDictionary dictionary = engineDictionary(engine, base);
+            QVERIFY2(dictionary.ready(), dictionary.whyNot.c_str());
+            SpellChecker *checker = dictionary.checker.get();
+            const WordIndexBuild &build = dictionary.build;
             const LooseAlphabet alphabet("et_EE", build.alphabet->letters());
             LooseIndex index;
             index.forms = build.forms.get();
