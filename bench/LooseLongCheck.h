@@ -13,6 +13,7 @@
 #include "letters/Letters.h"
 #include "letters/LooseLetters.h"
 #include "search/CheckerQuestions.h"
+#include "search/LooseBudget.h"
 #include "search/LooseSearch.h"
 
 #include <algorithm>
@@ -51,7 +52,9 @@ void forEachWordOfLetters(
     }
 }
 
-// count inputs of shortest to longest letters, from the words of dicText.
+// count inputs of shortest to longest letters, from the words of dicText,
+// each searched with the index's forms and threads and the program's budget
+// for its letters.
 inline LongCheck checkLongInputs(const std::string &language, const std::string &dicText,
     const LooseAlphabet &alphabet, SpellChecker &checker, const LooseIndex &index,
     std::size_t count, std::uint64_t seed, std::size_t shortest, std::size_t longest)
@@ -69,8 +72,6 @@ inline LongCheck checkLongInputs(const std::string &language, const std::string 
     const auto pick = [&random](std::size_t low, std::size_t high) {
         return std::uniform_int_distribution<std::size_t>(low, high)(random);
     };
-    LooseIndex only = index;
-    only.indexOnly = true;
     for (std::size_t i = 0; i < count && !words.empty(); ++i) {
         const std::string &word = words[pick(0, words.size() - 1)];
         std::vector<std::string> letters = splitLetters(word).value_or(std::vector<std::string> {});
@@ -87,6 +88,10 @@ inline LongCheck checkLongInputs(const std::string &language, const std::string 
         std::string typed;
         for (const std::string &letter : letters)
             typed += letter;
+        // The index used as the program uses it for this many letters.
+        LooseIndex only = looseIndexFor(index.forms, letters.size());
+        only.threads = index.threads;
+        only.indexOnly = true;
         const auto start = std::chrono::steady_clock::now();
         const LooseAnswer answer = looseWords(
             typed, alphabet, checker, [](double) { return true; }, only);

@@ -23,6 +23,7 @@
 #include "letters/Letters.h"
 #include "letters/LooseLetters.h"
 #include "search/CheckerQuestions.h"
+#include "search/LooseBudget.h"
 #include "search/LooseSearch.h"
 #include "spelling/DictionaryService.h"
 
@@ -218,7 +219,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         twoInCapitals += inputs.twoInCapitals(typed) ? 1 : 0;
         auto at = Clock::now();
         const LooseAnswer answer = looseWords(
-            letters, *alphabet, *checker, [](double) { return true; }, index);
+            letters, *alphabet, *checker, [](double) { return true; },
+            looseIndexFor(index.forms, typed.size()));
         indexed += answer.indexed ? 1 : 0;
         if (!answer.indexed && !answer.fallback.empty() && settings.count <= 1000)
             std::printf(

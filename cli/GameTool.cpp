@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <optional>
 #include <variant>
 
@@ -124,8 +125,34 @@ constexpr char kListNote[] = QT_TRANSLATE_N_NOOP("GameTool",
     "the words of the list %1: %n word(s), %2 left out for characters that are no letters; "
     "the spelling checker was not asked");
 
-// The largest word list read: a tournament list is a few megabytes.
-constexpr std::size_t kMaxWordListBytes = 64 * 1024 * 1024;
+// Why a word list's file was not read, in the interface's language: as a
+// dictionary's file refused is told, but for its bound.
+QString wordListRefusal(const FileRefusal &refusal)
+{
+    QString reason;
+    switch (refusal.kind) {
+    case FileRefusal::Kind::Missing:
+        reason = QCoreApplication::translate("DictionaryCheck", "it does not exist");
+        break;
+    case FileRefusal::Kind::CannotOpen:
+        reason = QCoreApplication::translate("DictionaryCheck", "it cannot be opened");
+        break;
+    case FileRefusal::Kind::NotRegular:
+        return QCoreApplication::translate("DictionaryCheck", "it is not a regular file");
+    case FileRefusal::Kind::TooLarge:
+        return QCoreApplication::translate(
+            "WordList", "it is larger than %1 MB, the most a word list may be")
+            .arg(kMaxWordListBytes >> 20);
+    case FileRefusal::Kind::ReadFailed:
+        reason = QCoreApplication::translate("DictionaryCheck", "it cannot be read");
+        break;
+    case FileRefusal::Kind::Cancelled:
+        return QCoreApplication::translate("DictionaryCheck", "its reading was cancelled");
+    }
+    if (refusal.error != 0)
+        reason += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(refusal.error)));
+    return reason;
+}
 
 // The tiles of the language for --scores, set in the query; false, and why
 // on errLine, when the language has none.
@@ -153,18 +180,18 @@ bool withScores(
 ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const GameBudget &budget)
 {
     const QString path = QString::fromStdString(command.wordlist->string());
-    const auto refuse = [&](const std::string &why) {
+    const auto refuse = [&](const QString &why) {
         io.errLine(QCoreApplication::translate("GameTool", "--wordlist %1: %2.")
-                       .arg(path, QString::fromStdString(why))
+                       .arg(path, why)
                        .toStdString());
         return ExitStatus::Usage;
     };
     const auto read = readBounded(*command.wordlist, { kMaxWordListBytes });
     if (const auto *refusal = std::get_if<FileRefusal>(&read))
-        return refuse(refusal->text());
+        return refuse(wordListRefusal(*refusal));
     const auto parsed = PlayerList::parse(std::get<FileBytes>(read).bytes);
     if (const auto *why = std::get_if<std::string>(&parsed))
-        return refuse(*why);
+        return refuse(QString::fromStdString(*why));
     const auto &list = std::get<PlayerList>(parsed);
     GameQuery query = command.query;
     const std::string &language = command.listLanguage;
@@ -181,7 +208,8 @@ ExitStatus playOnWordList(const GameCommand &command, const ToolIo &io, const Ga
     for (;;) {
         alphabet = list.alphabet(language, typed);
         if (!alphabet)
-            return refuse("its words have too many different letters");
+            return refuse(QCoreApplication::translate(
+                "WordList", "its words have too many different letters"));
         const auto outside
             = bindLetters(query, std::make_shared<const GameLetters>(*alphabet, language));
         if (!outside)

@@ -7,6 +7,11 @@
 #include "cli/ToolIo.h"
 #include "wordgames/GameRun.h"
 
+#include <cstddef>
+
+// The largest word list read (--wordlist): a tournament list is a few megabytes.
+inline constexpr std::size_t kMaxWordListBytes = 64 * 1024 * 1024;
+
 // Plays the game as quorvel-search does: the checker of the search, the
 // word index of its dictionary (the games enumerate nothing, so without
 // one they are refused), the results on out and what else there is to

@@ -208,6 +208,15 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
     LooseJudge judge(checker, index.threads, keepGoing);
     const auto maxQuestions = static_cast<double>(index.maxQuestions);
     double questions = 0;
+    // Counts the questions of more spellings; false, saying why, past the most.
+    const auto worthAsking = [&](double more) {
+        questions += more;
+        if (questions <= maxQuestions)
+            return true;
+        answer.fallback = QT_TRANSLATE_NOOP(
+            "Reason", "the index names more arrangements than trying them all is worth");
+        return false;
+    };
     bool stopped = false;
     // Until a share says otherwise, more shares than are worth looking up.
     answer.fallback = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
@@ -279,12 +288,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                         = QT_TRANSLATE_NOOP("Reason", "the letters typed spread in too many ways");
                     return false;
                 }
-                questions += ways;
-                if (questions > maxQuestions) {
-                    answer.fallback = QT_TRANSLATE_NOOP("Reason",
-                        "the index names more arrangements than trying them all is worth");
+                if (!worthAsking(ways))
                     return false;
-                }
                 std::vector<std::string> &strings = judge.pending();
                 const std::size_t first = strings.size();
                 speller.spell(form, seen, strings, places ? &*places : nullptr);
@@ -292,12 +297,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                     settleSure(form, first, judge);
                 return true;
             };
-            questions += static_cast<double>(kCases.size() * named.own.size());
-            if (questions > maxQuestions) {
-                answer.fallback = QT_TRANSLATE_NOOP(
-                    "Reason", "the index names more arrangements than trying them all is worth");
+            if (!worthAsking(static_cast<double>(kCases.size() * named.own.size())))
                 return false;
-            }
             if (!named.own.empty()) {
                 if (!ownSpeller)
                     ownSpeller.emplace(typedVariants, alphabet, named.conversions);
@@ -309,8 +310,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
                     return false;
             }
             const std::unordered_set<std::string> forms(named.words->begin(), named.words->end());
-            const CompoundStream streamed = streamCompounds(
-                *named.index, shareKeys, index.budget, forms, spread, judge, seen);
+            const CompoundStream streamed
+                = streamCompounds(named.index, shareKeys, index.budget, forms, spread, judge, seen);
             if (!streamed.unfinished.empty() || streamed.stopped || !answer.fallback.empty()) {
                 if (answer.fallback.empty())
                     answer.fallback = streamed.unfinished;

@@ -8,11 +8,14 @@
 #include "search/Enumerator.h"
 #include "search/IndexedConfirm.h"
 #include "search/WorkerCheckers.h"
+#include "wordforms/FormRole.h"
+#include "wordindex/WordIndex.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <limits>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -110,6 +113,44 @@ std::vector<std::string> casedByParts(const WordIndex &index, const std::string 
     return cased;
 }
 
+namespace {
+
+bool capitalInside(const WordIndex &index)
+{
+    constexpr std::uint8_t kNotFirst
+        = FormRole::Middle | FormRole::End | FormRole::Rule | FormRole::RuleLast;
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    for (WordIndex::KeyId key = 0; key < index.keyCount(); ++key) {
+        const WordIndex::Forms forms = index.formsOf(key);
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            if ((forms.roles[i] & FormRole::Parts) == 0)
+                continue;
+            const std::string_view form = forms[i];
+            if (std::ranges::any_of(form.substr(std::min<std::size_t>(1, form.size())), capital)
+                || ((forms.roles[i] & kNotFirst) != 0 && !form.empty() && capital(form[0])))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool partsCapitalInside(const std::shared_ptr<const WordIndex> &index)
+{
+    // The last index asked about: a search asks for each batch of compounds,
+    // the window and the tool search one dictionary's index at a time.
+    static std::mutex guard;
+    static std::weak_ptr<const WordIndex> last;
+    static bool lastInside = false;
+    const std::scoped_lock lock(guard);
+    if (!last.owner_before(index) && !index.owner_before(last) && !last.expired())
+        return lastInside;
+    lastInside = capitalInside(*index);
+    last = index;
+    return lastInside;
+}
+
 void settleSure(const std::string &form, std::size_t first, LooseJudge &judge)
 {
     std::vector<std::string> &strings = judge.pending();
@@ -123,7 +164,7 @@ void settleSure(const std::string &form, std::size_t first, LooseJudge &judge)
     strings.erase(kept, strings.end());
 }
 
-CompoundStream streamCompounds(const WordIndex &index, std::string_view keys,
+CompoundStream streamCompounds(const std::shared_ptr<const WordIndex> &index, std::string_view keys,
     const CompoundBudget &budget, const std::unordered_set<std::string> &forms,
     const std::function<bool(const std::string &, bool)> &spread, LooseJudge &judge,
     std::unordered_set<std::string> &seen)
@@ -135,6 +176,7 @@ CompoundStream streamCompounds(const WordIndex &index, std::string_view keys,
     std::size_t firstNumber = 0; // of the compounds in placeInBatch
     std::vector<std::size_t> placeInBatch; // each compound's place in the batch
     bool ended = false;
+    const bool cased = partsCapitalInside(index);
     // The search tells that a compound is sure just after naming it: a full
     // batch is spread as the next one comes.
     const auto flush = [&](bool judged) {
@@ -142,13 +184,13 @@ CompoundStream streamCompounds(const WordIndex &index, std::string_view keys,
             ended = !spread(batch[i], sure[i]);
         // A part the dictionary spells with a capital inside (kB, KiB) is
         // asked in its own case too: the compound is named in small letters.
-        for (std::size_t i = 0; i < batch.size() && !ended; ++i) {
+        for (std::size_t i = 0; cased && i < batch.size() && !ended; ++i) {
             if (sure[i])
                 continue;
-            for (const std::string &cased : casedByParts(index, batch[i])) {
+            for (const std::string &spelling : casedByParts(*index, batch[i])) {
                 if (ended)
                     break;
-                ended = !spread(cased, false);
+                ended = !spread(spelling, false);
             }
         }
         if (!ended && judged && !judge.judge()) {
@@ -171,7 +213,7 @@ CompoundStream streamCompounds(const WordIndex &index, std::string_view keys,
     CompoundBudget going = budget;
     going.keepGoing = [&] { return !ended && (!budget.keepGoing || budget.keepGoing()); };
     const CompoundSearchEnd end = searchCompoundCandidates(
-        index, keys, going, {}, {},
+        *index, keys, going, {}, {},
         [&](const std::string &word) {
             if (ended || (endless && batch.size() >= kCompoundBatch && !flush(true)))
                 return;

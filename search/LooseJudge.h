@@ -64,6 +64,13 @@ void settleSure(const std::string &form, std::size_t first, LooseJudge &judge);
 [[nodiscard]] std::vector<std::string> casedByParts(
     const WordIndex &index, const std::string &compound);
 
+// Whether a compound of the index's parts can have a capital after its
+// first letter: a part has one after its own first letter (kB, KiB), or one
+// that need not come first begins with one (SEK). Where none can,
+// casedByParts names nothing, and need not look for the compound's splits.
+// Looked for once for each index and remembered while the index is in use.
+[[nodiscard]] bool partsCapitalInside(const std::shared_ptr<const WordIndex> &index);
+
 struct CompoundStream {
     std::string unfinished; // why the search for compounds did not finish
     bool stopped = false; // by keepGoing
@@ -73,7 +80,8 @@ struct CompoundStream {
 // search is to end, having said why) and judged a batch at a time, so that
 // only the spellings accepted are held; one of forms (spread already) is
 // left out. seen is what the spreads of a batch have spelt.
-[[nodiscard]] CompoundStream streamCompounds(const WordIndex &index, std::string_view keys,
-    const CompoundBudget &budget, const std::unordered_set<std::string> &forms,
+[[nodiscard]] CompoundStream streamCompounds(const std::shared_ptr<const WordIndex> &index,
+    std::string_view keys, const CompoundBudget &budget,
+    const std::unordered_set<std::string> &forms,
     const std::function<bool(const std::string &, bool)> &spread, LooseJudge &judge,
     std::unordered_set<std::string> &seen);

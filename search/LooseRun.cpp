@@ -10,6 +10,7 @@
 #include "search/Enumerator.h"
 #include "search/IndexWait.h"
 #include "search/IndexedSearch.h"
+#include "search/LooseBudget.h"
 #include "search/LooseSearch.h"
 #include "search/SearchView.h"
 #include "search/WordSearch.h"
@@ -96,13 +97,7 @@ bool WordSearch::looseFromIndex(PreparedRun &prepared, const std::function<bool(
         report.fallback = offer.refusal;
         return true;
     }
-    LooseIndex index;
-    index.forms = offer.index.get();
-    index.budget = compoundBudgetFor(letterCount(prepared.letters), going);
-    // Where trying every arrangement has no end in sight, the index's
-    // answer is the only one that can finish, however many questions.
-    if (index.budget.maxTime == std::chrono::steady_clock::duration::max())
-        index.maxQuestions = std::numeric_limits<std::size_t>::max();
+    LooseIndex index = looseIndexFor(offer.index.get(), letterCount(prepared.letters), going);
     index.threads = m_options.threads;
     index.indexOnly = true;
     LooseAnswer answer = looseWords(

@@ -71,7 +71,10 @@ void WordSearch::showBusy(bool busy)
         m_view.setCancelVisible(true);
         m_view.setProgressRange(0, 0);
     } else {
+        // Empty: the busy bar drawn full, or the candidates confirmed so far,
+        // would stand for a run that is not there.
         m_view.setProgressRange(0, 100);
+        m_view.setProgressValue(0);
         m_view.setCancelVisible(false);
     }
 }

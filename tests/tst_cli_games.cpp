@@ -213,7 +213,9 @@ private slots:
             { "missing", ListFile::Missing, {}, ExitStatus::Usage, "", "--wordlist" },
             { "a folder", ListFile::Directory, {}, ExitStatus::Usage, "", "not a regular file" },
             { "a FIFO", ListFile::Fifo, {}, ExitStatus::Usage, "", "not a regular file" },
-            { "a file of a gigabyte", ListFile::Huge, {}, ExitStatus::Usage, "", "larger" },
+            // The refusal names the bound, which the user can keep to.
+            { "a file of a gigabyte", ListFile::Huge, {}, ExitStatus::Usage, "",
+                QStringLiteral("%1 MB").arg(kMaxWordListBytes >> 20) },
         });
     }
     // A list's words of any alphabet are matched as the language's players

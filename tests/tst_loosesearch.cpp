@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/IndexedSearch.h"
+#include "search/LooseBudget.h"
+#include "search/LooseJudge.h"
 #include "search/LooseSearch.h"
 #include "search/Messages.h"
-#include "spelling/LoadedDictionary.h"
+#include "tests/support/EngineDictionary.h"
 #include "tests/support/Rows.h"
 #include "tests/support/SearchFixture.h"
-#include "wordindex/IndexBuilder.h"
+#include "wordforms/FormRole.h"
+#include "wordindex/WordIndex.h"
 
 #include <QTest>
 
@@ -91,17 +94,13 @@ private slots:
     void words()
     {
         QFETCH(WordsRow, row);
-        const std::filesystem::path base = kLoose / row.dictionary;
-        std::string whyNot;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
-            QVERIFY2(loaded, whyNot.c_str());
-            const auto checker = loaded->checker();
+        for (const Engine engine : kEngines) {
             // The alphabet the window and the tool use: the one found with
             // the word index.
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
-            QVERIFY(build.alphabet);
+            const EngineDictionary dictionary = engineDictionary(engine, kLoose / row.dictionary);
+            QVERIFY2(dictionary.ready(), dictionary.whyNot.c_str());
+            SpellChecker *checker = dictionary.checker.get();
+            const WordIndexBuild &build = dictionary.build;
             const LooseAlphabet alphabet(row.dictionary, build.alphabet->letters());
             const LooseAnswer answer = looseWords(
                 row.letters.toStdString(), alphabet, *checker, [](double) { return true; });
@@ -113,7 +112,6 @@ private slots:
             // The word index gives the same words, without trying every
             // arrangement (a candidate left out or a letter's variant not
             // spelt at a place loses a word here).
-            QVERIFY2(build.forms, build.refusal.c_str());
             LooseIndex index;
             index.forms = build.forms.get();
             const LooseAnswer indexed = looseWords(
@@ -162,16 +160,12 @@ private slots:
     void longInputs()
     {
         QFETCH(WordsRow, row);
-        const std::filesystem::path base = kLoose / "long" / row.dictionary;
-        std::string whyNot;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
-            QVERIFY2(loaded, whyNot.c_str());
-            const auto checker = loaded->checker();
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
-            QVERIFY(build.alphabet);
-            QVERIFY2(build.forms, build.refusal.c_str());
+        for (const Engine engine : kEngines) {
+            const EngineDictionary dictionary
+                = engineDictionary(engine, kLoose / "long" / row.dictionary);
+            QVERIFY2(dictionary.ready(), dictionary.whyNot.c_str());
+            SpellChecker *checker = dictionary.checker.get();
+            const WordIndexBuild &build = dictionary.build;
             const LooseAlphabet alphabet(row.dictionary, build.alphabet->letters());
             LooseIndex index;
             index.forms = build.forms.get();
@@ -202,14 +196,11 @@ private slots:
         do
             expected.insert(QString::fromStdString(arrangement));
         while (std::ranges::next_permutation(arrangement).found);
-        std::string whyNot;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base, &whyNot);
-            QVERIFY2(loaded, whyNot.c_str());
-            const auto checker = loaded->checker();
-            const WordIndexBuild build = buildWordIndexFromFiles(
-                base, engine == Engine::Nuspell ? Dialect::Nuspell : Dialect::Hunspell);
-            QVERIFY2(build.forms, build.refusal.c_str());
+        for (const Engine engine : kEngines) {
+            const EngineDictionary dictionary = engineDictionary(engine, base);
+            QVERIFY2(dictionary.ready(), dictionary.whyNot.c_str());
+            SpellChecker *checker = dictionary.checker.get();
+            const WordIndexBuild &build = dictionary.build;
             const LooseAlphabet alphabet("et_EE", build.alphabet->letters());
             LooseIndex index;
             index.forms = build.forms.get();
@@ -225,6 +216,73 @@ private slots:
             // capitals are asked, once for each compound.
             QCOMPARE(answer.questions, double(expected.size()));
         }
+    }
+
+    // A compound named in small letters is looked up by its parts for their
+    // capitals only where a part could put one after its first letter.
+    void partsCapitalInside_data()
+    {
+        QTest::addColumn<QStringList>("forms"); // form:roles
+        QTest::addColumn<bool>("inside");
+        using namespace FormRole;
+        const auto form = [](const char *text, std::uint8_t roles) {
+            return QStringLiteral("%1:%2").arg(QLatin1String(text)).arg(roles);
+        };
+        QTest::newRow("parts in small letters")
+            << QStringList { form("haus", Begin | Word), form("tur", End) } << false;
+        QTest::newRow("a capital first on a first part only")
+            << QStringList { form("Haus", Begin | Word), form("tur", End) } << false;
+        QTest::newRow("a word alone with a capital inside")
+            << QStringList { form("PlayStation", Word), form("tur", End) } << false;
+        QTest::newRow("a part with a capital inside")
+            << QStringList { form("uur", Begin), form("kB", End) } << true;
+        QTest::newRow("a part in capitals inside a compound")
+            << QStringList { form("ou", Begin), form("SEK", Middle | End) } << true;
+        QTest::newRow("a capitalised last part")
+            << QStringList { form("garten", Begin), form("Cafe", End) } << true;
+        QTest::newRow("a capitalised part a rule puts anywhere")
+            << QStringList { form("Ab", Rule) } << true;
+    }
+    void partsCapitalInside()
+    {
+        QFETCH(QStringList, forms);
+        QFETCH(bool, inside);
+        std::vector<std::pair<std::string, std::uint8_t>> roles;
+        for (const QString &each : forms) {
+            const QStringList parts = each.split(u':');
+            roles.emplace_back(
+                parts[0].toStdString(), static_cast<std::uint8_t>(parts[1].toUInt()));
+        }
+        // A new index each row: what was found of the last one is not its.
+        const auto index = std::make_shared<const WordIndex>(WordIndex::fromForms(roles));
+        QCOMPARE(::partsCapitalInside(index), inside);
+        QCOMPARE(::partsCapitalInside(index), inside);
+    }
+
+    // The window, the tool and the benches give a loose search of so many
+    // letters the same budget: the one of the search as typed, and no
+    // bound on the questions where trying every arrangement has no end.
+    void budgetForLetters_data()
+    {
+        QTest::addColumn<int>("letters");
+        QTest::addColumn<bool>("endless");
+        QTest::newRow("six letters") << 6 << false;
+        QTest::newRow("sixteen letters") << 16 << true;
+    }
+    void budgetForLetters()
+    {
+        QFETCH(int, letters);
+        QFETCH(bool, endless);
+        const auto count = static_cast<std::size_t>(letters);
+        QCOMPARE(compoundTimeFor(count) == std::chrono::steady_clock::duration::max(), endless);
+        const LooseIndex index = looseIndexFor(nullptr, count);
+        const CompoundBudget expected = compoundBudgetFor(count);
+        QVERIFY(index.budget.maxTime == expected.maxTime);
+        QCOMPARE(index.budget.maxCandidates, expected.maxCandidates);
+        QCOMPARE(index.budget.maxSteps, expected.maxSteps);
+        QCOMPARE(index.maxQuestions == std::numeric_limits<std::size_t>::max(), endless);
+        if (!endless)
+            QCOMPARE(index.maxQuestions, LooseIndex {}.maxQuestions);
     }
 
     // Letters that count as one are arranged once: each distinct string is

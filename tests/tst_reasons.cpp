@@ -10,6 +10,7 @@
 #include "cli/AnalysisTool.h"
 #include "cli/GameOptions.h"
 #include "cli/GameOutput.h"
+#include "cli/GameTool.h"
 #include "search/HeadlessView.h"
 #include "search/RunSummary.h"
 #include "spelling/DictionaryChooser.h"
@@ -307,6 +308,38 @@ QString selfTestFails()
     return helperSays("exec " QUORVEL_PROBE " \"$@\"", QStringLiteral("accepts-anything"));
 }
 
+// quorvel-search's standard error when --wordlist names a file of these
+// bytes, or, with size, one of that many bytes that holds nothing.
+QString wordListRefused(const QByteArray &bytes, qint64 size = 0)
+{
+    TempFolder folder;
+    const QString path = folder.write(QStringLiteral("list.txt"), bytes);
+    if (path.isEmpty() || (size > 0 && !QFile(path).resize(size)))
+        return {};
+    ScriptedCheckerFactory checkers;
+    FakeIndexSource indexes;
+    FakeMessageBox box;
+    FlagTerminator terminator;
+    QStringList lines;
+    ToolIo io;
+    io.out = [](const QByteArray &) {};
+    io.errLine = [&lines](const std::string &line) { lines << QString::fromStdString(line); };
+    GameCommand command;
+    command.wordlist = std::filesystem::path(path.toStdString());
+    (void)runGameTool(command, { checkers, indexes, box, terminator }, io);
+    return lines.join(u'\n');
+}
+
+QString wordListTooLarge()
+{
+    return wordListRefused({}, qint64(1) << 30); // sparse: nothing is written
+}
+
+QString wordListNotUtf8()
+{
+    return wordListRefused("act\n\xff\n");
+}
+
 } // namespace
 
 class TestReasons : public QObject {
@@ -346,6 +379,8 @@ private slots:
             { "word games: the time", { "GameOutput", "Reason" }, gameLate },
             { "phrases: the steps", { "GameOutput", "Reason" }, phraseSteps },
             { "phrases: how many", { "GameOutput", "Reason" }, phrasesPast },
+            { "word lists: a file too large", { "WordList" }, wordListTooLarge },
+            { "word lists: a line not UTF-8", { "PlayerList" }, wordListNotUtf8 },
         });
     }
 

@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -173,8 +174,12 @@ private slots:
         // It ends at the turn it was pressed in, or at the next.
         QVERIFY2(events.passes - pressedAt <= 1, qPrintable(QString::number(events.passes)));
         QCOMPARE(terminator.isEnding(), row.press == Press::Exit);
-        if (row.press != Press::Exit)
-            QVERIFY(window.findChild<QPushButton *>("cmdCancel")->isHidden());
+        if (row.press == Press::Exit)
+            return;
+        QVERIFY(window.findChild<QPushButton *>("cmdCancel")->isHidden());
+        // Nothing is under way: the bar the search drew while it confirmed
+        // the candidates, or the run's, is empty again.
+        QCOMPARE(window.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"))->value(), 0);
     }
 
 private:

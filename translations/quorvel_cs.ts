@@ -666,6 +666,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>řádek %1 obsahuje bajt NUL: toto není textový soubor</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>řádek %1 je delší než %2 bajtů</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>řádek %1 není text v UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>neobsahuje žádné slovo</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1305,6 +1324,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>slovník %1 (%2), jádro %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>je větší než %1 MB, což je nejvíc, kolik smí seznam slov mít</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>jeho slova mají příliš mnoho různých písmen</translation>
     </message>
 </context>
 <context>

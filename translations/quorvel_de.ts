@@ -653,6 +653,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>Zeile %1 enthält ein NUL-Byte: das ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>Zeile %1 ist länger als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>Zeile %1 ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>sie enthält kein Wort</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1288,6 +1307,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>Wörterbuch %1 (%2), Prüfprogramm %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>sie ist größer als %1 MB, mehr darf eine Wortliste nicht haben</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>ihre Wörter haben zu viele verschiedene Buchstaben</translation>
     </message>
 </context>
 <context>

@@ -653,6 +653,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>η γραμμή %1 περιέχει ένα byte NUL: αυτό δεν είναι αρχείο κειμένου</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>η γραμμή %1 είναι μεγαλύτερη από %2 byte</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>η γραμμή %1 δεν είναι κείμενο UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>δεν περιέχει καμία λέξη</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1288,6 +1307,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>λεξικό %1 (%2), μηχανή %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>είναι μεγαλύτερη από %1 MB, το μέγιστο μέγεθος μιας λίστας λέξεων</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>οι λέξεις της έχουν πάρα πολλά διαφορετικά γράμματα</translation>
     </message>
 </context>
 <context>

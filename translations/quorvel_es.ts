@@ -653,6 +653,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>la línea %1 contiene un byte NUL: no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>la línea %1 tiene más de %2 bytes</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>la línea %1 no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>no contiene ninguna palabra</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1288,6 +1307,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>diccionario %1 (%2), motor %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>ocupa más de %1 MB, el máximo para una lista de palabras</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>sus palabras tienen demasiadas letras distintas</translation>
     </message>
 </context>
 <context>

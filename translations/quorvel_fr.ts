@@ -653,6 +653,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>la ligne %1 contient un octet NUL : ce n&apos;est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>la ligne %1 dépasse %2 octets</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>la ligne %1 n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>elle ne contient aucun mot</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1288,6 +1307,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>dictionnaire %1 (%2), moteur %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>elle dépasse %1 Mo, la taille maximale d&apos;une liste de mots</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>ses mots comptent trop de lettres différentes</translation>
     </message>
 </context>
 <context>

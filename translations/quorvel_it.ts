@@ -653,6 +653,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>la riga %1 contiene un byte NUL: questo non è un file di testo</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>la riga %1 è più lunga di %2 byte</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>la riga %1 non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>non contiene alcuna parola</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1288,6 +1307,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>dizionario %1 (%2), motore %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>è più grande di %1 MB, il massimo per un elenco di parole</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>le sue parole hanno troppe lettere diverse</translation>
     </message>
 </context>
 <context>

@@ -653,6 +653,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>regel %1 bevat een NUL-byte: dit is geen tekstbestand</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>regel %1 is langer dan %2 bytes</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>regel %1 is geen UTF-8-tekst</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>er staat geen enkel woord in</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1288,6 +1307,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>woordenboek %1 (%2), engine %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>het is groter dan %1 MB, het maximum voor een woordenlijst</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>de woorden bevatten te veel verschillende letters</translation>
     </message>
 </context>
 <context>

@@ -666,6 +666,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>wiersz %1 zawiera bajt NUL: to nie jest plik tekstowy</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>wiersz %1 jest dłuższy niż %2 bajtów</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>wiersz %1 nie jest tekstem UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>nie zawiera żadnego słowa</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1305,6 +1324,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>słownik %1 (%2), silnik %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>jest większa niż %1 MB, najwięcej, ile może mieć lista słów</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>jej słowa mają zbyt wiele różnych liter</translation>
     </message>
 </context>
 <context>

@@ -653,6 +653,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>a linha %1 contém um byte NUL: este não é um arquivo de texto</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>a linha %1 tem mais de %2 bytes</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>a linha %1 não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>não contém nenhuma palavra</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1288,6 +1307,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>dicionário %1 (%2), mecanismo %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>é maior que %1 MB, o máximo para uma lista de palavras</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>suas palavras têm letras diferentes demais</translation>
     </message>
 </context>
 <context>

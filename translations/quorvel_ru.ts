@@ -666,6 +666,25 @@
     </message>
 </context>
 <context>
+    <name>PlayerList</name>
+    <message>
+        <source>line %1 has a NUL byte: this is no text file</source>
+        <translation>строка %1 содержит байт NUL: это не текстовый файл</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>строка %1 длиннее %2 байт</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>строка %1 — не текст в UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds no word</source>
+        <translation>в нём нет ни одного слова</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message numerus="yes">
         <source>about %n second(s) left</source>
@@ -1305,6 +1324,17 @@
     <message>
         <source>dictionary %1 (%2), engine %3</source>
         <translation>словарь %1 (%2), движок %3</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>it is larger than %1 MB, the most a word list may be</source>
+        <translation>он больше %1 МБ — это предел для списка слов</translation>
+    </message>
+    <message>
+        <source>its words have too many different letters</source>
+        <translation>в его словах слишком много разных букв</translation>
     </message>
 </context>
 <context>

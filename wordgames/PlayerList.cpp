@@ -7,6 +7,8 @@
 #include "wordforms/FormRole.h"
 #include "wordforms/LetterFold.h"
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <algorithm>
 
@@ -64,13 +66,20 @@ std::variant<PlayerList, std::string> PlayerList::parse(std::string_view bytes)
         const std::string_view line = bytes.substr(at, end - at);
         at = end + 1;
         ++number;
-        const std::string where = "line " + std::to_string(number);
+        const auto refusal = [number](const char *text) {
+            return QCoreApplication::translate("PlayerList", text).arg(number);
+        };
         if (line.find('\0') != std::string_view::npos)
-            return where + " has a NUL byte: this is no text file";
+            return refusal(
+                QT_TRANSLATE_NOOP("PlayerList", "line %1 has a NUL byte: this is no text file"))
+                .toStdString();
         if (line.size() > kMaxLine)
-            return where + " is longer than " + std::to_string(kMaxLine) + " bytes";
+            return refusal(QT_TRANSLATE_NOOP("PlayerList", "line %1 is longer than %2 bytes"))
+                .arg(kMaxLine)
+                .toStdString();
         if (!isUtf8(line))
-            return where + " is not UTF-8 text";
+            return refusal(QT_TRANSLATE_NOOP("PlayerList", "line %1 is not UTF-8 text"))
+                .toStdString();
         const std::string_view word = trimmed(line);
         if (word.empty() || word.front() == '#')
             continue;
@@ -84,7 +93,7 @@ std::variant<PlayerList, std::string> PlayerList::parse(std::string_view bytes)
             list.words.push_back(std::move(composed));
     }
     if (list.words.empty())
-        return std::string("it holds no word");
+        return QCoreApplication::translate("PlayerList", "it holds no word").toStdString();
     return list;
 }
 
