@@ -295,7 +295,7 @@ bool Expander::expandStem(const std::u32string &stem, const FlagList &flags, For
         const AffixClass *affixClass = m_affixes.prefix(flag);
         if (!affixClass)
             continue;
-        forEachCandidate(*affixClass, stem, admitted(), [&](const AffixRule &rule) {
+        forEachFiled(*affixClass, rulesOf(*affixClass, false), stem, [&](const AffixRule &rule) {
             if (rule.continuation.empty() || stop())
                 return;
             std::vector<Chain> enabled;

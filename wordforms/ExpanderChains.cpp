@@ -10,6 +10,43 @@
 
 using namespace AffixMatch;
 
+void Expander::setFilter(const LetterFilter *filter)
+{
+    m_filter = filter;
+    if (!filter)
+        return;
+    const auto file = [this](const std::vector<bool> &admitted, Filed &filed) {
+        const auto admits = [&admitted](const AffixRule &rule) {
+            return rule.id < admitted.size() && admitted[rule.id];
+        };
+        const std::size_t classes = m_affixes.classes.size();
+        filed.byEdge.assign(classes, {});
+        filed.anyEdge.assign(classes, {});
+        for (std::size_t c = 0; c < classes; ++c) {
+            const AffixClass &affixClass = m_affixes.classes[c];
+            for (const auto &entry : affixClass.byEdge) {
+                if (admits(affixClass.rules[entry.second]))
+                    filed.byEdge[c].push_back(entry);
+            }
+            for (const std::uint32_t r : affixClass.anyEdge) {
+                if (admits(affixClass.rules[r]))
+                    filed.anyEdge[c].push_back(r);
+            }
+        }
+    };
+    file(filter->admitted, m_admitted);
+    file(filter->admittedLast, m_admittedLast);
+}
+
+FiledRules Expander::rulesOf(const AffixClass &affixClass, bool last) const
+{
+    if (!m_filter)
+        return { affixClass.byEdge, affixClass.anyEdge };
+    const Filed &filed = last ? m_admittedLast : m_admitted;
+    const auto c = static_cast<std::size_t>(&affixClass - m_affixes.classes.data());
+    return { filed.byEdge[c], filed.anyEdge[c] };
+}
+
 void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
 {
     const std::u32string &stem = *m_stem;
@@ -17,7 +54,7 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
         const AffixClass *affixClass = m_affixes.suffix(flag);
         if (!affixClass)
             continue;
-        forEachCandidate(*affixClass, stem, admitted(), [&](const AffixRule &rule) {
+        forEachFiled(*affixClass, rulesOf(*affixClass, false), stem, [&](const AffixRule &rule) {
             ++m_tests;
             if (stop() || !stem.ends_with(rule.strip))
                 return;
@@ -65,8 +102,8 @@ void Expander::addChains(const FlagList &flags, std::vector<Chain> &chains)
                 const AffixClass *second = m_affixes.suffix(inner);
                 if (!second)
                     continue;
-                forEachCandidate(*second, once.form,
-                    counting ? &m_filter->admittedLast : admitted(), [&](const AffixRule &outer) {
+                forEachFiled(
+                    *second, rulesOf(*second, counting), once.form, [&](const AffixRule &outer) {
                         if (counting && !fitsWithin((*m_filter->addLetters)[outer.id], left))
                             return;
                         ++m_tests;
@@ -111,42 +148,46 @@ void Expander::prefixChain(const Chain &chain, const FlagList &flags, bool cross
         const AffixClass *affixClass = m_affixes.prefix(flag);
         if (!affixClass || (crossing && !affixClass->cross))
             continue;
-        forEachCandidate(*affixClass, chain.form, admitted(), [&](const AffixRule &rule) {
-            ++m_tests;
-            // The checkers test a prefix's condition on what follows it,
-            // suffixes included; the bare stem is tried as well, in case they differ.
-            if (stop() || !chain.form.starts_with(rule.strip)
-                || !(prefixConditionHolds(rule, chain.form) || prefixConditionHolds(rule, stem)))
-                return;
-            // Only a prefix that the rule's continuation names may strip
-            // the start of this one.
-            const std::size_t next
-                = rule.id < m_nextPrefixStrip.size() ? m_nextPrefixStrip[rule.id] : m_prefixReach;
-            if (beyondLetters(
-                    rule.add, std::u32string_view(chain.form).substr(rule.strip.size()), next, 0))
-                return;
-            once = rule.add;
-            once.append(chain.form, rule.strip.size());
-            Applied prefixes;
-            prefixes.add(rule);
-            give(once, prefixes, chain.suffixes);
-            for (const Flag inner : rule.continuation) {
-                const AffixClass *second = m_affixes.prefix(inner);
-                if (!second)
-                    continue;
-                forEachCandidate(*second, once, admitted(), [&](const AffixRule &outer) {
-                    ++m_tests;
-                    if (stop() || !once.starts_with(outer.strip)
-                        || !(
-                            prefixConditionHolds(outer, once) || prefixConditionHolds(outer, stem)))
-                        return;
-                    twice = outer.add;
-                    twice.append(once, outer.strip.size());
-                    Applied both = prefixes;
-                    both.add(outer);
-                    give(twice, both, chain.suffixes);
-                });
-            }
-        });
+        forEachFiled(
+            *affixClass, rulesOf(*affixClass, false), chain.form, [&](const AffixRule &rule) {
+                ++m_tests;
+                // The checkers test a prefix's condition on what follows it,
+                // suffixes included; the bare stem is tried as well, in case they differ.
+                if (stop() || !chain.form.starts_with(rule.strip)
+                    || !(
+                        prefixConditionHolds(rule, chain.form) || prefixConditionHolds(rule, stem)))
+                    return;
+                // Only a prefix that the rule's continuation names may strip
+                // the start of this one.
+                const std::size_t next = rule.id < m_nextPrefixStrip.size()
+                    ? m_nextPrefixStrip[rule.id]
+                    : m_prefixReach;
+                if (beyondLetters(rule.add,
+                        std::u32string_view(chain.form).substr(rule.strip.size()), next, 0))
+                    return;
+                once = rule.add;
+                once.append(chain.form, rule.strip.size());
+                Applied prefixes;
+                prefixes.add(rule);
+                give(once, prefixes, chain.suffixes);
+                for (const Flag inner : rule.continuation) {
+                    const AffixClass *second = m_affixes.prefix(inner);
+                    if (!second)
+                        continue;
+                    forEachFiled(
+                        *second, rulesOf(*second, false), once, [&](const AffixRule &outer) {
+                            ++m_tests;
+                            if (stop() || !once.starts_with(outer.strip)
+                                || !(prefixConditionHolds(outer, once)
+                                    || prefixConditionHolds(outer, stem)))
+                                return;
+                            twice = outer.add;
+                            twice.append(once, outer.strip.size());
+                            Applied both = prefixes;
+                            both.add(outer);
+                            give(twice, both, chain.suffixes);
+                        });
+                }
+            });
     }
 }
