@@ -5,6 +5,7 @@
 #include "hunspellfiles/AffixFile.h"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -76,6 +77,32 @@ inline void forEachCandidate(const AffixClass &affixClass, std::u32string_view w
     }
     for (const std::uint32_t r : affixClass.anyEdge)
         offer(affixClass.rules[r]);
+}
+
+// Some of a class's rules, filed as the class files them (AffixClass::byEdge
+// and anyEdge): all of them, or those a search may apply.
+struct FiledRules {
+    std::span<const std::pair<char32_t, std::uint32_t>> byEdge; // sorted by character
+    std::span<const std::uint32_t> anyEdge;
+};
+
+// The rules of those filed that can apply to word, in the order
+// forEachCandidate offers them.
+template<typename Visit>
+inline void forEachFiled(
+    const AffixClass &affixClass, FiledRules filed, std::u32string_view word, Visit &&visit)
+{
+    if (!word.empty()) {
+        const char32_t edge = affixClass.prefix ? word.front() : word.back();
+        auto it = std::lower_bound(filed.byEdge.begin(), filed.byEdge.end(), edge,
+            [](const std::pair<char32_t, std::uint32_t> &entry, char32_t c) {
+                return entry.first < c;
+            });
+        for (; it != filed.byEdge.end() && it->first == edge; ++it)
+            visit(affixClass.rules[it->second]);
+    }
+    for (const std::uint32_t r : filed.anyEdge)
+        visit(affixClass.rules[r]);
 }
 
 } // namespace AffixMatch

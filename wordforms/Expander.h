@@ -3,6 +3,7 @@
 #pragma once
 
 #include "hunspellfiles/AffixFile.h"
+#include "wordforms/AffixMatch.h"
 #include "wordforms/FormRole.h"
 #include "wordforms/LetterCounts.h"
 #include "wordforms/LetterFold.h"
@@ -73,7 +74,8 @@ public:
         LetterCounts base {};
         std::size_t blanks = std::numeric_limits<std::size_t>::max();
     };
-    void setFilter(const LetterFilter *filter) { m_filter = filter; }
+    // The filter's admitted rules are read here, not later: fill them first.
+    void setFilter(const LetterFilter *filter);
     // Characters that prefixes (suffixes) can strip from a stem, at most.
     [[nodiscard]] std::size_t prefixReach() const { return m_prefixReach; }
     [[nodiscard]] std::size_t suffixReach() const { return m_suffixReach; }
@@ -109,10 +111,9 @@ private:
     // The same for the form head + tail, without making it.
     [[nodiscard]] bool beyondLetters(std::u32string_view head, std::u32string_view tail,
         std::size_t front, std::size_t back) const;
-    [[nodiscard]] const std::vector<bool> *admitted() const
-    {
-        return m_filter ? &m_filter->admitted : nullptr;
-    }
+    // The class's rules that may be applied: those the filter admits (as the
+    // last suffix, with last), or all without a filter.
+    [[nodiscard]] AffixMatch::FiledRules rulesOf(const AffixClass &affixClass, bool last) const;
     [[nodiscard]] bool stop() const { return m_count > m_maxForms || m_tests > m_maxTests; }
 
     const AffixFile &m_affixes;
@@ -128,6 +129,16 @@ private:
         return c < m_typableBelow.size() ? m_typableBelow[c] != 0 : m_typable(c);
     }
     const LetterFilter *m_filter = nullptr;
+    // By class, the rules the filter admits, filed as the class files them:
+    // a search for twelve Hungarian letters admits few of a class's rules,
+    // and passing over the others for every form on its way was most of
+    // the time its forms took.
+    struct Filed {
+        std::vector<std::vector<std::pair<char32_t, std::uint32_t>>> byEdge;
+        std::vector<std::vector<std::uint32_t>> anyEdge;
+    };
+    Filed m_admitted;
+    Filed m_admittedLast;
     std::size_t m_prefixReach = 0; // characters two prefixes can strip, at most
     std::size_t m_suffixReach = 0;
     std::vector<std::size_t>

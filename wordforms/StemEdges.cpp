@@ -24,14 +24,22 @@ std::vector<std::size_t> longestNextStrips(const AffixFile &affixes, bool prefix
     std::size_t rules = 0;
     for (const AffixClass &affixClass : affixes.classes)
         rules += affixClass.rules.size();
+    // Each class's longest strip once: a Hungarian rule names a hundred
+    // classes of a thousand rules each.
+    std::vector<std::size_t> classStrip(affixes.classes.size());
+    for (std::size_t c = 0; c < affixes.classes.size(); ++c)
+        classStrip[c] = longestStrip(&affixes.classes[c]);
     std::vector<std::size_t> longest(rules, 0);
     for (const AffixClass &affixClass : affixes.classes) {
         for (const AffixRule &rule : affixClass.rules) {
             if (rule.id >= rules)
                 continue;
             for (const Flag next : rule.continuation) {
-                longest[rule.id] = std::max(longest[rule.id],
-                    longestStrip(prefix ? affixes.prefix(next) : affixes.suffix(next)));
+                const AffixClass *named = prefix ? affixes.prefix(next) : affixes.suffix(next);
+                if (named) {
+                    longest[rule.id] = std::max(longest[rule.id],
+                        classStrip[static_cast<std::size_t>(named - affixes.classes.data())]);
+                }
             }
         }
     }
@@ -46,6 +54,26 @@ StemEdges::StemEdges(const AffixFile &affixes)
 {
     m_nextPrefixStrip = longestNextStrips(affixes, true);
     m_nextSuffixStrip = longestNextStrips(affixes, false);
+    // By class: the prefix flags its rules name, and the suffix classes
+    // they name, each once.
+    std::vector<FlagList> namedPrefixes(affixes.classes.size());
+    std::vector<std::vector<const AffixClass *>> namedSuffixes(affixes.classes.size());
+    for (std::size_t c = 0; c < affixes.classes.size(); ++c) {
+        for (const AffixRule &rule : affixes.classes[c].rules) {
+            for (const Flag next : rule.continuation) {
+                if (affixes.prefix(next))
+                    namedPrefixes[c].push_back(next);
+                if (const AffixClass *second = affixes.suffix(next))
+                    namedSuffixes[c].push_back(second);
+            }
+        }
+        std::ranges::sort(namedPrefixes[c]);
+        namedPrefixes[c].erase(
+            std::unique(namedPrefixes[c].begin(), namedPrefixes[c].end()), namedPrefixes[c].end());
+        std::ranges::sort(namedSuffixes[c]);
+        namedSuffixes[c].erase(
+            std::unique(namedSuffixes[c].begin(), namedSuffixes[c].end()), namedSuffixes[c].end());
+    }
     for (std::size_t c = 0; c < affixes.classes.size(); ++c) {
         const AffixClass &affixClass = affixes.classes[c];
         std::map<std::u32string, std::size_t> byStrip;
@@ -58,20 +86,12 @@ StemEdges::StemEdges(const AffixFile &affixes)
             m_strips[c], std::greater<>(), &std::pair<std::u32string, std::size_t>::second);
         FlagList &after = m_prefixesAfter[c];
         const auto collect = [&](const AffixClass &from) {
-            for (const AffixRule &rule : from.rules) {
-                for (const Flag next : rule.continuation) {
-                    if (affixes.prefix(next))
-                        after.push_back(next);
-                }
-            }
+            const FlagList &named = namedPrefixes[classNumber(from)];
+            after.insert(after.end(), named.begin(), named.end());
         };
         collect(affixClass);
-        for (const AffixRule &rule : affixClass.rules) {
-            for (const Flag next : rule.continuation) {
-                if (const AffixClass *second = affixes.suffix(next))
-                    collect(*second);
-            }
-        }
+        for (const AffixClass *second : namedSuffixes[c])
+            collect(*second);
         FlagList &suffixes = m_suffixesAfter[c];
         for (const AffixRule &rule : affixClass.rules) {
             for (const Flag next : rule.continuation) {
