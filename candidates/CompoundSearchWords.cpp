@@ -63,7 +63,7 @@ bool NamedWords::same(std::uint64_t slot, std::uint64_t hash, std::string_view w
 {
     if (slot >> 32 != hash >> 32)
         return false;
-    const Word &known = m_words[static_cast<std::size_t>((slot & kLow) - 1)];
+    const Entry &known = m_words[static_cast<std::size_t>((slot & kLow) - 1)];
     return known.size == word.size() && std::memcmp(known.text, word.data(), word.size()) == 0;
 }
 

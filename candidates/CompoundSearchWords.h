@@ -34,7 +34,7 @@ public:
     void setSure(std::size_t number) { m_words[number].sure = true; }
 
 private:
-    struct Word {
+    struct Entry {
         const char *text = nullptr;
         std::size_t size = 0;
         bool sure = false;
@@ -53,7 +53,7 @@ private:
     const char *keep(std::string_view word);
 
     std::array<Table, std::size_t(1) << kTableBits> m_tables;
-    std::deque<Word> m_words; // by number: grows without moving the others
+    std::deque<Entry> m_words; // by number: grows without moving the others
     std::vector<std::unique_ptr<char[]>> m_blocks;
     std::size_t m_used = kBlock; // of the last block
 };
