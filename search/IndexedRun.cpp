@@ -33,18 +33,8 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     // than trying its arrangements; the index is there next time.
     const double enumeration
         = fact(static_cast<double>(letterCount(letters))) * kQuestionCost.count();
-    const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *report.dictionary,
-        kWaitSlice, [&](std::chrono::steady_clock::duration left) {
-            if (enumeration < static_cast<double>(
-                    std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
-                report.fallback = QT_TRANSLATE_NOOP("Reason",
-                    "the word index is still being built or read, and trying every arrangement "
-                    "is quicker");
-                return false;
-            }
-            stopped = !going();
-            return !stopped;
-        });
+    const IndexSource::Offer offer = waitUnlessQuicker(*m_services.indexes, *report.dictionary,
+        kWaitSlice, enumeration, going, report.fallback, stopped);
     if (offer.pending())
         return std::nullopt;
     if (!offer.index) {

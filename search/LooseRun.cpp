@@ -77,18 +77,8 @@ bool WordSearch::looseFromIndex(PreparedRun &prepared, const std::function<bool(
     // takes longer to build than trying its spellings.
     const double enumeration = prepared.looseQuestions * kQuestionCost.count();
     bool stopped = false;
-    const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *report.dictionary,
-        std::chrono::milliseconds(5), [&](std::chrono::steady_clock::duration left) {
-            if (enumeration < static_cast<double>(
-                    std::chrono::duration_cast<std::chrono::microseconds>(left).count())) {
-                report.fallback = QT_TRANSLATE_NOOP("Reason",
-                    "the word index is still being built or read, and trying every arrangement "
-                    "is quicker");
-                return false;
-            }
-            stopped = !going();
-            return !stopped;
-        });
+    const IndexSource::Offer offer = waitUnlessQuicker(*m_services.indexes, *report.dictionary,
+        std::chrono::milliseconds(5), enumeration, going, report.fallback, stopped);
     if (stopped)
         return false;
     if (offer.pending())
