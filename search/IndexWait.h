@@ -9,6 +9,9 @@
 #include <functional>
 #include <string>
 
+// How often a request that waits for the dictionary's index looks again.
+inline constexpr auto kIndexWaitSlice = std::chrono::milliseconds(5);
+
 // The word index of the dictionary at base, waited for a slice at a time
 // while it is being built or read. Before each slice keepWaiting is told
 // about how long the index still takes, and gives false to stop waiting:

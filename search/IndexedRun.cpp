@@ -11,13 +11,6 @@
 #include "search/WordSearch.h"
 #include "wordindex/IndexSource.h"
 
-namespace {
-
-// How often a request that waits for the index looks again.
-constexpr auto kWaitSlice = std::chrono::milliseconds(5);
-
-} // namespace
-
 std::optional<WordList> WordSearch::indexedWords(const std::string &letters, SpellChecker &checker,
     RunReport &report, const std::function<bool()> &going, bool &stopped)
 {
@@ -34,7 +27,7 @@ std::optional<WordList> WordSearch::indexedWords(const std::string &letters, Spe
     const double enumeration
         = fact(static_cast<double>(letterCount(letters))) * kQuestionCost.count();
     const IndexSource::Offer offer = waitUnlessQuicker(*m_services.indexes, *report.dictionary,
-        kWaitSlice, enumeration, going, report.fallback, stopped);
+        kIndexWaitSlice, enumeration, going, report.fallback, stopped);
     if (offer.pending())
         return std::nullopt;
     if (!offer.index) {

@@ -37,7 +37,7 @@ std::shared_ptr<const LooseAlphabet> WordSearch::looseAlphabet(
     if (m_services.indexes && dictionary) {
         bool stopped = false;
         const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *dictionary,
-            std::chrono::milliseconds(5), [&](std::chrono::steady_clock::duration) {
+            kIndexWaitSlice, [&](std::chrono::steady_clock::duration) {
                 stopped = !going();
                 return !stopped;
             });
@@ -78,7 +78,7 @@ bool WordSearch::looseFromIndex(PreparedRun &prepared, const std::function<bool(
     const double enumeration = prepared.looseQuestions * kQuestionCost.count();
     bool stopped = false;
     const IndexSource::Offer offer = waitUnlessQuicker(*m_services.indexes, *report.dictionary,
-        std::chrono::milliseconds(5), enumeration, going, report.fallback, stopped);
+        kIndexWaitSlice, enumeration, going, report.fallback, stopped);
     if (stopped)
         return false;
     if (offer.pending())

@@ -18,13 +18,6 @@
 #include <atomic>
 #include <memory>
 
-namespace {
-
-// How often a request that waits for the index looks again.
-constexpr auto kWaitSlice = std::chrono::milliseconds(5);
-
-} // namespace
-
 bool WordSearch::keepGoing(unsigned request, unsigned cancelClicks)
 {
     const auto now = std::chrono::steady_clock::now();
@@ -93,8 +86,8 @@ bool WordSearch::inAlphabet(
     // the start: a letter the dictionary cannot have is told, never
     // answered with "No words found".
     bool stopped = false;
-    const IndexSource::Offer offer = waitForIndex(
-        *m_services.indexes, *dictionary, kWaitSlice, [&](std::chrono::steady_clock::duration) {
+    const IndexSource::Offer offer = waitForIndex(*m_services.indexes, *dictionary, kIndexWaitSlice,
+        [&](std::chrono::steady_clock::duration) {
             stopped = !going();
             return !stopped;
         });

@@ -89,9 +89,6 @@ private:
     bool m_asked = false;
 };
 
-// How often a request that waits for the dictionary looks again.
-constexpr auto kWaitSlice = std::chrono::milliseconds(5);
-
 } // namespace
 
 WordSearch::WordSearch(AnalysisView &view, Services services, Options options)
