@@ -94,7 +94,9 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         // The slow search's pieces: every form within the letters, found by
         // going through all the keys.
         const FormsWithin formsWithin = offer.index->within(letters);
-        const LetterCounts counts = countLetters(letters);
+        // The letters as the pieces are kept, in small letters: a typed Ä
+        // counts as ä.
+        const LetterCounts counts = countLetters(lowered(letterCase, letters));
         const std::size_t typedLetters = lettersOf(letters).size();
         std::vector<Piece> pieces;
         std::set<std::string> whole;
