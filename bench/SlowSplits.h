@@ -49,6 +49,9 @@ inline std::string lowered(const LetterCase &letterCase, const std::string &text
 struct AffCompounding {
     std::size_t minPart = 3; // Hunspell's default
     bool simplifiedTriple = false;
+    // ICONV: what a user types (ij) and what the checker turns it into
+    // before it looks a word up (the dictionary's ĳ).
+    std::vector<std::pair<std::string, std::string>> inputConversions;
 };
 
 inline AffCompounding readAff(const std::filesystem::path &base)
@@ -66,9 +69,35 @@ inline AffCompounding readAff(const std::filesystem::path &base)
             result.minPart = static_cast<std::size_t>(std::max(value, 1L));
         } else if (name == "SIMPLIFIEDTRIPLE") {
             result.simplifiedTriple = true;
+        } else if (name == "ICONV") {
+            std::string from;
+            std::string to;
+            // The first ICONV line gives only the count.
+            if (words >> from >> to)
+                result.inputConversions.emplace_back(std::move(from), std::move(to));
         }
     }
     return result;
+}
+
+// The spelling as a user types it where the checker turns several typed
+// letters into one of the dictionary's (ICONV ij ĳ): a Dutch lĳst is typed
+// lijst. Conversions the other way (ICONV ﬀ ff) or letter for letter
+// (ICONV ’ ') leave what a user types as the dictionary spells it.
+inline std::string asTyped(const AffCompounding &aff, std::string spelling)
+{
+    for (const auto &[from, to] : aff.inputConversions) {
+        if (to.empty() || lettersOf(from).size() <= lettersOf(to).size())
+            continue;
+        std::string typed;
+        std::size_t at = 0;
+        for (std::size_t found; (found = spelling.find(to, at)) != std::string::npos;
+             at = found + to.size())
+            typed.append(spelling, at, found - at).append(from);
+        typed.append(spelling, at);
+        spelling = std::move(typed);
+    }
+    return spelling;
 }
 
 struct Piece {

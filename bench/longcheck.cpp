@@ -42,6 +42,7 @@ struct Settings {
     bool showDifferences;
     bool showEach;
     bool verifySettled; // every settled spelling asked after all
+    std::vector<std::string> given; // inputs typed on the command line, instead of seeded ones
 };
 
 // Checks one dictionary; gives the number of differences and give-ups.
@@ -79,8 +80,12 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::atomic<std::size_t> refused { 0 };
     IndexedProgress progress;
     progress.settledRefused = settings.verifySettled ? &refused : nullptr;
-    for (std::size_t i = 0; i < settings.count; ++i) {
-        const std::string letters = inputs.joined(2, 4);
+    const std::size_t count = settings.given.empty() ? settings.count : settings.given.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        // Seeded inputs typed as a user types them: a Dutch lĳst as l, i, j, s, t (a typed
+        // ĳ is a letter the index files apart, and the program says so).
+        const std::string letters
+            = settings.given.empty() ? asTyped(aff, inputs.joined(2, 4)) : settings.given[i];
         auto at = std::chrono::steady_clock::now();
         // The budget the program gives a search of this many letters, which
         // has no end of time: the check's patience is the slow search's.
@@ -113,7 +118,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
                     // the index files them under.
                     if (!index.spellingsOf(forms, f, spellings))
                         spellings.assign(1, std::string(forms[f]));
-                    for (const std::string &spelling : spellings) {
+                    for (std::string &spelling : spellings) {
+                        spelling = asTyped(aff, std::move(spelling));
                         const LetterCounts spelt = countLetters(spelling);
                         if (!within(spelt, counts))
                             continue;
@@ -181,8 +187,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
     std::printf("%-16s %-8s %4zu inputs, %4zu with words, %4zu with compounds, %zu candidates, "
                 "%zu past the slow search's bounds, %zu gave up%s%s, %zu differences; index "
                 "%.2f s, slow search %.1f s\n",
-        name.c_str(), engine.c_str(), settings.count, withWords, compoundWords, candidates, tooMany,
-        gaveUp, gaveUp ? ": " : "", firstGiveUp.c_str(), differences,
+        name.c_str(), engine.c_str(), count, withWords, compoundWords, candidates, tooMany, gaveUp,
+        gaveUp ? ": " : "", firstGiveUp.c_str(), differences,
         std::chrono::duration<double>(indexTime).count(),
         std::chrono::duration<double>(slowTime).count());
     // Each settled spelling asked after all (--verify-settled): those the
@@ -231,7 +237,14 @@ int main(int argc, char **argv)
         QStringLiteral("Ask the checker about every spelling settled without it, and count "
                        "those it refuses."));
     parser.addOption(verifyOption);
+    const QCommandLineOption inputOption(QStringLiteral("input"),
+        QStringLiteral("Letters to check instead of seeded inputs; may be given more than once."),
+        QStringLiteral("letters"));
+    parser.addOption(inputOption);
     parser.process(app);
+    std::vector<std::string> typed;
+    for (const QString &letters : parser.values(inputOption))
+        typed.push_back(letters.toStdString());
 
     std::vector<std::filesystem::path> bases;
     QStringList given = parser.values(dictionaryOption);
@@ -256,7 +269,8 @@ int main(int argc, char **argv)
         QDir(QCoreApplication::applicationDirPath())
             .filePath(QStringLiteral("quorvel-probe"))
             .toStdString(),
-        !parser.isSet(quietOption), parser.isSet(eachOption), parser.isSet(verifyOption) };
+        !parser.isSet(quietOption), parser.isSet(eachOption), parser.isSet(verifyOption),
+        std::move(typed) };
     std::printf("inputs: %zu per dictionary, %zu to %zu letters of two to four forms, seed %llu\n",
         settings.count, settings.minLength, settings.maxLength,
         static_cast<unsigned long long>(settings.seed));

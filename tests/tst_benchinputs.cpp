@@ -10,6 +10,7 @@
 #include "wordindex/IndexBuilder.h"
 
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -87,6 +88,31 @@ private slots:
             accepted);
         if (!asked.isEmpty())
             QVERIFY2(script->asked.contains(asked), qPrintable(script->asked.join(u' ')));
+    }
+
+    // The slow search's pieces are spelt as a user types them, where the
+    // checker turns several typed letters into one of the dictionary's.
+    void piecesSpeltAsTyped_data()
+    {
+        QTest::addColumn<QString>("spelling");
+        QTest::addColumn<QString>("typed");
+        // clang-format off
+        QTest::newRow("ĳ typed as i and j")       << "lĳstĳs"  << "lijstijs";
+        QTest::newRow("ﬀ typed as f and f stays")  << "staff"    << "staff";
+        QTest::newRow("’ for ' stays")             << "auto's"   << "auto's";
+        // clang-format on
+    }
+    void piecesSpeltAsTyped()
+    {
+        QFETCH(QString, spelling);
+        QFETCH(QString, typed);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const std::filesystem::path base = folder.filePath(QStringLiteral("nl")).toStdString();
+        std::ofstream(base.string() + ".aff")
+            << "SET UTF-8\nICONV 3\nICONV ’ '\nICONV ij ĳ\nICONV ﬀ ff\n";
+        const longcheck::AffCompounding aff = longcheck::readAff(base);
+        QCOMPARE(QString::fromStdString(longcheck::asTyped(aff, spelling.toStdString())), typed);
     }
 };
 
