@@ -176,12 +176,7 @@ private slots:
         QFETCH(int, questions);
         QFETCH(int, settled);
         const std::string letters = QTest::currentDataTag();
-        CompoundSettings settings;
-        settings.classic = true;
-        settings.minPart = 2;
-        const std::uint8_t parts = Begin | Middle | End;
-        const WordIndex index = WordIndex::fromForms(
-            { { "ab", parts | Sure }, { "cd", parts | Sure }, { "ef", parts } }, settings);
+        const WordIndex index = sureAndDoubtfulParts();
         const auto answers = std::make_shared<CheckerScript>(
             QSet<QString> { "abcd", "cdab", "Abcd", "Cdab", "abef" });
         ScriptedChecker checker(answers);

@@ -34,3 +34,15 @@
     return WordIndex::fromForms(forms, settings);
 }
 
+// An index of parts of two letters, ab and cd leaving no doubt
+// (FormRole::Sure), ef leaving some.
+[[nodiscard]] inline WordIndex sureAndDoubtfulParts()
+{
+    using namespace FormRole;
+    CompoundSettings settings;
+    settings.classic = true;
+    settings.minPart = 2;
+    const std::uint8_t parts = Begin | Middle | End;
+    return WordIndex::fromForms(
+        { { "ab", parts | Sure }, { "cd", parts | Sure }, { "ef", parts } }, settings);
+}
