@@ -183,7 +183,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         std::printf("%-10s no alphabet: %s\n", name.c_str(), offer.refusal.c_str());
         return 1;
     }
-    const auto alphabet = std::make_unique<const LooseAlphabet>(name, offer.alphabet->letters());
+    const auto alphabet = std::make_unique<const LooseAlphabet>(
+        name, offer.alphabet->letters(), offer.alphabet->converted());
     LooseIndex index;
     index.forms = offer.index.get();
     std::size_t indexed = 0;

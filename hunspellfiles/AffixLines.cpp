@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <optional>
 
 namespace {
@@ -144,4 +145,13 @@ bool readSettings(std::string_view text, Dialect dialect, const ReadLimits &limi
     if (encoding)
         file.encoding = *encoding;
     return file.refusal.empty();
+}
+
+std::optional<std::size_t> lineCount(std::string_view word)
+{
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size())
+        return std::nullopt;
+    return value;
 }

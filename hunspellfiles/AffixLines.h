@@ -4,6 +4,8 @@
 
 #include "hunspellfiles/AffixFile.h"
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +18,10 @@ struct AffixLine {
     std::vector<std::string_view> words;
 };
 [[nodiscard]] AffixLine splitAffixLine(std::string_view line, Dialect dialect);
+
+// The count a line gives (of a table's or an affix class's lines): digits
+// and nothing after them; nothing otherwise.
+[[nodiscard]] std::optional<std::size_t> lineCount(std::string_view word);
 
 // SET and FLAG, which govern how every other line is read; false when the
 // file is refused.

@@ -54,6 +54,7 @@ public:
         return std::ranges::binary_search(m_converted, letter);
     }
     void setConverted(std::vector<std::string> letters);
+    [[nodiscard]] const std::vector<std::string> &converted() const { return m_converted; }
 
     // The script most of the letters are written in, by its Unicode name
     // ("Latin", "Greek", "Cyrillic", "Hebrew", "Bengali"); "Common" when none.

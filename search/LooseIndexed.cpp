@@ -179,7 +179,8 @@ LooseAnswer indexedLooseWords(const std::string &letters, const LooseAlphabet &a
             // capital that is two letters, as SS for ß; a ligature the
             // dictionary converts) would be looked for in the wrong place.
             const auto key = keyLettersOf(&variant, 1);
-            if (lettersOf(variant).size() != 1 || !key || compatibilityForm(variant, *key)) {
+            if (lettersOf(variant).size() != 1 || !key
+                || (alphabet.mayConvert(variant) && compatibilityForm(variant, *key))) {
                 answer.fallback = QT_TRANSLATE_NOOP(
                     "Reason", "a letter typed stands for letters the word index files apart");
                 return answer;

@@ -49,7 +49,8 @@ std::shared_ptr<const LooseAlphabet> WordSearch::looseAlphabet(
     // either case: what the checker accepts is still all that is listed.
     m_looseAlphabet = std::make_shared<const LooseAlphabet>(
         dictionary ? dictionary->filename().string() : std::string(),
-        letters ? letters->letters() : std::vector<std::string> {});
+        letters ? letters->letters() : std::vector<std::string> {},
+        letters ? std::optional(letters->converted()) : std::nullopt);
     m_looseDictionary = dictionary;
     return m_looseAlphabet;
 }

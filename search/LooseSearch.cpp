@@ -88,7 +88,8 @@ private:
 
 } // namespace
 
-LooseAlphabet::LooseAlphabet(std::string_view language, const std::vector<std::string> &letters)
+LooseAlphabet::LooseAlphabet(std::string_view language, const std::vector<std::string> &letters,
+    std::optional<std::vector<std::string>> converted)
     : m_language(language)
     , m_case(std::make_unique<LetterCase>(language))
     , m_loose(std::make_unique<LooseLetters>(language))
@@ -97,6 +98,11 @@ LooseAlphabet::LooseAlphabet(std::string_view language, const std::vector<std::s
         auto &same = m_byKey[m_loose->key(letter)];
         if (std::ranges::find(same, letter) == same.end())
             same.push_back(letter);
+    }
+    if (converted) {
+        m_converted.emplace();
+        for (const std::string &letter : *converted)
+            m_converted->insert(m_case->folded(letter));
     }
 }
 
@@ -120,6 +126,11 @@ std::vector<std::string> LooseAlphabet::variants(std::string_view letter) const
 bool LooseAlphabet::knows(std::string_view letter) const
 {
     return m_byKey.contains(m_loose->key(letter));
+}
+
+bool LooseAlphabet::mayConvert(std::string_view letter) const
+{
+    return !m_converted || m_converted->contains(m_case->folded(letter));
 }
 
 std::string LooseAlphabet::caseless(std::string_view word) const

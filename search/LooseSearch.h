@@ -7,9 +7,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class LetterCase;
@@ -24,8 +26,11 @@ class LooseAlphabet {
 public:
     // language: the dictionary's name ("fr_FR"); letters: its alphabet, in
     // small letters, in any order (the one its word index is built with,
-    // wordindex/DictionaryAlphabet.h).
-    LooseAlphabet(std::string_view language, const std::vector<std::string> &letters);
+    // wordindex/DictionaryAlphabet.h); converted: those of them the
+    // dictionary converts into others as it reads a word, no word being
+    // spelt with them (Alphabet::converted()), or nothing where not known.
+    LooseAlphabet(std::string_view language, const std::vector<std::string> &letters,
+        std::optional<std::vector<std::string>> converted = std::nullopt);
     ~LooseAlphabet();
     LooseAlphabet(const LooseAlphabet &) = delete;
     LooseAlphabet &operator=(const LooseAlphabet &) = delete;
@@ -39,6 +44,10 @@ public:
     // is not spelt with may still be accepted, through a conversion the
     // checker makes as it reads a word (ICONV: ʼ to an apostrophe).
     [[nodiscard]] bool knows(std::string_view letter) const;
+    // Whether the checker may read the letter, in either case, as others
+    // (an ICONV of a ligature): always, where the conversions are not
+    // known. Dutch ĳ is read as typed: its words are spelt with it.
+    [[nodiscard]] bool mayConvert(std::string_view letter) const;
     // The form of a word that tells it apart from another but for case.
     [[nodiscard]] std::string caseless(std::string_view word) const;
     // How many of the word's letters are capitals.
@@ -50,6 +59,7 @@ private:
     std::unique_ptr<LetterCase> m_case;
     std::unique_ptr<LooseLetters> m_loose;
     std::unordered_map<std::string, std::vector<std::string>> m_byKey; // key -> small letters
+    std::optional<std::unordered_set<std::string>> m_converted; // caseless
 };
 
 // What a loose search found: each word once, in the dictionary's spelling,

@@ -3,6 +3,7 @@
 #include "search/LooseSpreads.h"
 
 #include "search/LooseSearch.h"
+#include "search/Odometer.h"
 #include "wordforms/AsciiLetters.h"
 #include "wordindex/WordIndex.h"
 
@@ -225,23 +226,12 @@ void Speller::spell(const std::string &form, std::unordered_set<std::string> &se
         if (std::ranges::find(cases, capital) == cases.end())
             cases.push_back(std::move(capital));
     }
-    auto patterns = m_tokens.byKey;
-    while (true) {
-        for (const std::size_t x : m_tokens.present) {
-            for (std::size_t k = 0; k < m_places[x].size(); ++k)
-                m_placed[m_places[x][k]] = patterns[x][k];
-        }
+    forEachSpread(m_tokens.byKey, m_tokens.present, m_places, m_placed, [&] {
         for (const std::vector<char> &capital : cases) {
             m_capital = &capital;
             fill(0, seen, strings);
         }
-        std::size_t d = 0;
-        while (d < m_tokens.present.size()
-            && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
-            ++d;
-        if (d == m_tokens.present.size())
-            return;
-    }
+    });
 }
 
 void Speller::fill(

@@ -5,6 +5,7 @@
 #include "search/CheckerQuestions.h"
 #include "search/FirstCounter.h"
 #include "search/InnerCapitals.h"
+#include "search/Odometer.h"
 
 #include <algorithm>
 
@@ -38,12 +39,7 @@ void SpreadJudge::judge(const std::string &form, bool sure, std::size_t &questio
     for (std::size_t i = 0; i < form.size(); ++i)
         m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
     m_capitalPlacesFound = false;
-    auto patterns = m_tokens.byKey;
-    while (true) {
-        for (const std::size_t x : m_tokens.present) {
-            for (std::size_t k = 0; k < m_places[x].size(); ++k)
-                m_candidate[m_places[x][k]] = patterns[x][k];
-        }
+    forEachSpread(m_tokens.byKey, m_tokens.present, m_places, m_candidate, [&] {
         m_word.clear();
         for (const char token : m_candidate)
             m_word += m_tokens.letters[static_cast<unsigned char>(token) - 1];
@@ -57,14 +53,7 @@ void SpreadJudge::judge(const std::string &form, bool sure, std::size_t &questio
             if (auto offsets = firstOffsets(m_tokens.typed, m_candidate))
                 accepted.add(*offsets, m_word);
         }
-        // Next spread of the letters: an odometer over the key letters.
-        std::size_t d = 0;
-        while (d < m_tokens.present.size()
-            && !std::ranges::next_permutation(patterns[m_tokens.present[d]]).found)
-            ++d;
-        if (d == m_tokens.present.size())
-            return;
-    }
+    });
 }
 
 bool SpreadJudge::capitalOutOfPlace(std::string_view form)

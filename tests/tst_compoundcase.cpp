@@ -4,9 +4,8 @@
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
-#include "spelling/LoadedDictionary.h"
-#include "wordindex/IndexBuilder.h"
 
+#include "tests/support/EngineDictionary.h"
 #include "tests/support/EveryArrangement.h"
 #include "tests/support/Rows.h"
 
@@ -85,12 +84,11 @@ private slots:
     {
         QFETCH(CapitalsRow, row);
         const std::string typed = row.typed;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, kCapitals);
-            QVERIFY(loaded);
-            const auto checker = loaded->checker();
-            const WordIndexBuild build = buildWordIndexFromFiles(kCapitals, dialectOf(engine));
-            QVERIFY2(build.forms, build.refusal.c_str());
+        for (const Engine engine : kEngines) {
+            const EngineDictionary dictionary = engineDictionary(engine, kCapitals);
+            QVERIFY2(dictionary.checker && dictionary.build.forms, dictionary.whyNot.c_str());
+            const auto &checker = dictionary.checker;
+            const WordIndexBuild &build = dictionary.build;
             const auto answer = indexedSearch(typed, *build.forms, *checker);
             QVERIFY2(answer.words, answer.fallback.c_str());
             QCOMPARE(resultFor(*answer.words).text, enumerated(typed, *checker));

@@ -5,10 +5,9 @@
 #include "search/CheckerQuestions.h"
 #include "search/Enumerator.h"
 #include "search/IndexedSearch.h"
-#include "spelling/LoadedDictionary.h"
 #include "wordforms/KeyLetters.h"
-#include "wordindex/IndexBuilder.h"
 
+#include "tests/support/EngineDictionary.h"
 #include "tests/support/EveryArrangement.h"
 #include "tests/support/Rows.h"
 
@@ -75,12 +74,11 @@ private slots:
         const std::vector<std::string> each = lettersOf(typed);
         const auto keys = keyLettersOf(each.data(), each.size());
         QVERIFY(keys);
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, kLetters);
-            QVERIFY(loaded);
-            const auto checker = loaded->checker();
-            const WordIndexBuild build = buildWordIndexFromFiles(kLetters, dialectOf(engine));
-            QVERIFY2(build.forms, build.refusal.c_str());
+        for (const Engine engine : kEngines) {
+            const EngineDictionary dictionary = engineDictionary(engine, kLetters);
+            QVERIFY2(dictionary.checker && dictionary.build.forms, dictionary.whyNot.c_str());
+            const auto &checker = dictionary.checker;
+            const WordIndexBuild &build = dictionary.build;
             const auto answer = indexedSearch(typed, *build.forms, *checker);
             QVERIFY2(answer.words, answer.fallback.c_str());
             QCOMPARE(resultFor(*answer.words).text, enumerated(typed, *checker));

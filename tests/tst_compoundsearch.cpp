@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundSearch.h"
 #include "candidates/CompoundSearchWords.h"
-#include "spelling/LoadedDictionary.h"
-#include "wordindex/IndexBuilder.h"
 
+#include "tests/support/EngineDictionary.h"
 #include "tests/support/Rows.h"
-#include "tests/support/TempFolder.h"
 
 #include <QTest>
 #include <algorithm>
@@ -108,20 +106,14 @@ private slots:
     void cut()
     {
         QFETCH(CutRow, row);
-        TempFolder folder;
-        const QByteArray aff = "SET UTF-8\n" + row.aff;
-        folder.write(QStringLiteral("xx.aff"), aff);
-        folder.write(QStringLiteral("xx.dic"), row.dic);
-        const std::filesystem::path base = folder.path(QStringLiteral("xx")).toStdString();
+        const WrittenDictionary dictionary("SET UTF-8\n" + row.aff, row.dic);
         bool anyAccepted = false;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base);
-            QVERIFY(loaded);
-            const auto checker = loaded->checker();
+        for (const Engine engine : kEngines) {
+            const auto checker = dictionary.checker(engine);
+            QVERIFY(checker);
             const std::set<std::string> accepted = acceptedArrangements(*checker, row.letters);
             anyAccepted = anyAccepted || !accepted.empty();
-            const WordIndexBuild build
-                = buildWordIndex(aff.toStdString(), row.dic.toStdString(), dialectOf(engine));
+            const WordIndexBuild build = dictionary.index(engine);
             QVERIFY2(build.forms, build.refusal.c_str());
             const FormsWithin within = build.forms->within(row.letters);
             QVERIFY(within.index);

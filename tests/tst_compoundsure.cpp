@@ -7,11 +7,9 @@
 #include "search/Enumerator.h"
 #include "search/IndexedConfirm.h"
 #include "search/IndexedSearch.h"
-#include "spelling/LoadedDictionary.h"
-#include "wordindex/IndexBuilder.h"
 
+#include "tests/support/EngineDictionary.h"
 #include "tests/support/Rows.h"
-#include "tests/support/TempFolder.h"
 
 #include <QFile>
 #include <QTest>
@@ -101,24 +99,18 @@ private slots:
     void settled()
     {
         QFETCH(SettledRow, row);
-        TempFolder folder;
         const QByteArray aff = dataFile("parts.aff") + row.aff + '\n';
-        const QByteArray dic = dicWith(row.dic);
         QVERIFY(aff.startsWith("SET"));
-        folder.write(QStringLiteral("xx.aff"), aff);
-        folder.write(QStringLiteral("xx.dic"), dic);
-        const std::filesystem::path base = folder.path(QStringLiteral("xx")).toStdString();
+        const WrittenDictionary dictionary(aff, dicWith(row.dic));
         const std::vector<std::string> typed = lettersOf(row.typed);
         std::string keys;
         for (const std::string &letter : typed)
             keys += static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0])));
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base);
-            QVERIFY(loaded);
-            const auto checker = loaded->checker();
+        for (const Engine engine : kEngines) {
+            const auto checker = dictionary.checker(engine);
+            QVERIFY(checker);
             for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
-                const WordIndexBuild build = buildWordIndex(
-                    aff.toStdString(), dic.toStdString(), dialectOf(engine), {}, nullptr, kind);
+                const WordIndexBuild build = dictionary.index(engine, kind);
                 QVERIFY2(build.forms, build.refusal.c_str());
                 const FormsWithin within = build.forms->within(keys);
                 QVERIFY(within.index);
@@ -180,19 +172,13 @@ private slots:
     void capitalsInside()
     {
         QFETCH(CapitalsRow, row);
-        TempFolder folder;
-        const QByteArray aff = dataFile("parts.aff") + row.aff + '\n';
-        const QByteArray dic = dicWith(row.dic);
-        folder.write(QStringLiteral("xx.aff"), aff);
-        folder.write(QStringLiteral("xx.dic"), dic);
-        const std::filesystem::path base = folder.path(QStringLiteral("xx")).toStdString();
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base);
-            QVERIFY(loaded);
-            const auto checker = loaded->checker();
+        const WrittenDictionary dictionary(
+            dataFile("parts.aff") + row.aff + '\n', dicWith(row.dic));
+        for (const Engine engine : kEngines) {
+            const auto checker = dictionary.checker(engine);
+            QVERIFY(checker);
             for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
-                const WordIndexBuild build = buildWordIndex(
-                    aff.toStdString(), dic.toStdString(), dialectOf(engine), {}, nullptr, kind);
+                const WordIndexBuild build = dictionary.index(engine, kind);
                 QVERIFY2(build.forms, build.refusal.c_str());
                 std::atomic<std::size_t> disagreements { 0 };
                 IndexedProgress progress;

@@ -85,6 +85,10 @@ private slots:
             { "a Hebrew letter typed twice, once final", "he_IL", "ככ", { "כך" } },
             { "a ligature the dictionary converts, with a mark", "ar", "ﻻ", { "ﻻ", "ﻻً" }, false },
             { "a letter the dictionary converts to no letter", "fr", "Ńʼ", { "nʼ" }, false },
+            // A compatibility letter the words are spelt with is no conversion.
+            { "Dutch ĳ, one letter", "nl", "sĳ", { "ĳs" } },
+            { "Dutch Ĳ typed as a capital", "nl", "SĲ", { "ĳs" } },
+            { "Dutch ĳ in a longer word", "nl", "ĳsberg", { "bergĳs" } },
             { "two spellings under one key, only they asked", "fr", "ETOC", { "coté", "côte" },
                 true, 2 * 3 },
             { "a typed mark stands for the other marks", "fr", "étôc", { "coté", "côte" }, true,
@@ -101,7 +105,8 @@ private slots:
             QVERIFY2(dictionary.ready(), dictionary.whyNot.c_str());
             SpellChecker *checker = dictionary.checker.get();
             const WordIndexBuild &build = dictionary.build;
-            const LooseAlphabet alphabet(row.dictionary, build.alphabet->letters());
+            const LooseAlphabet alphabet(
+                row.dictionary, build.alphabet->letters(), build.alphabet->converted());
             const LooseAnswer answer = looseWords(
                 row.letters.toStdString(), alphabet, *checker, [](double) { return true; });
             QVERIFY(!answer.stopped);

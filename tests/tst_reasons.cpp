@@ -27,6 +27,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -67,35 +68,55 @@ SearchOptions everyArrangement()
     return options;
 }
 
-// The tooltip of the window's results after a run asked to try every arrangement.
-QString windowTooltip()
+// The tooltip of the window's results after the fixture's run on "tca".
+QString tooltipAfterRun(SearchFixture &fx)
 {
-    SearchFixture fx(everyArrangement());
     fx.checkers.script->dictionary = kDictionary;
-    fx.checkers.script->accepted = { "hello", "cat" };
     fx.view.input = QStringLiteral("tca");
     fx.search.startanalysis();
     return runSummary(fx.search.lastRun());
 }
 
-// quorvel-search's standard error after the same run.
-QString toolErrors()
+// The tooltip after a run asked to try every arrangement.
+QString windowTooltip()
 {
+    SearchFixture fx(everyArrangement());
+    fx.checkers.script->accepted = { "hello", "cat" };
+    return tooltipAfterRun(fx);
+}
+
+// What quorvel-search is given to run with, and the lines of its standard error.
+struct ToolRun {
     ScriptedCheckerFactory checkers;
-    checkers.script->dictionary = kDictionary;
-    checkers.script->accepted = { "hello", "cat" };
     FakeIndexSource indexes;
     FakeMessageBox box;
     FlagTerminator terminator;
     QStringList lines;
     ToolIo io;
-    io.out = [](const QByteArray &) {};
-    io.errLine = [&lines](const std::string &line) { lines << QString::fromStdString(line); };
-    const ToolServices services { checkers, indexes, box, terminator };
-    if (runAnalysis(QStringLiteral("tca"), services, everyArrangement(), io, std::nullopt)
+
+    ToolRun()
+    {
+        io.out = [](const QByteArray &) {};
+        io.errLine = [this](const std::string &line) { lines << QString::fromStdString(line); };
+    }
+    ToolRun(const ToolRun &) = delete;
+    ToolRun &operator=(const ToolRun &) = delete;
+
+    [[nodiscard]] ToolServices services() { return { checkers, indexes, box, terminator }; }
+    [[nodiscard]] QString errors() const { return lines.join(u'\n'); }
+};
+
+// quorvel-search's standard error after the same run.
+QString toolErrors()
+{
+    ToolRun tool;
+    tool.checkers.script->dictionary = kDictionary;
+    tool.checkers.script->accepted = { "hello", "cat" };
+    if (runAnalysis(
+            QStringLiteral("tca"), tool.services(), everyArrangement(), tool.io, std::nullopt)
         != ExitStatus::Success)
         return {};
-    return lines.join(u'\n');
+    return tool.errors();
 }
 
 // The tooltip of the window's results when the dictionary's word index is
@@ -106,28 +127,15 @@ QString windowTooltipWithout(const std::string &reason)
     if (reason.empty())
         return {};
     SearchFixture fx;
-    fx.checkers.script->dictionary = kDictionary;
     fx.checkers.script->accepted = { "cat" };
     fx.indexes.refusal = reason;
-    fx.view.input = QStringLiteral("tca");
-    fx.search.startanalysis();
-    return runSummary(fx.search.lastRun());
+    return tooltipAfterRun(fx);
 }
 
 // The window after the affix file reader turned down the affix file aff.
 QString affixFileRefused(const std::string &aff)
 {
     return windowTooltipWithout(buildWordIndex(aff, "1\ncat\n").refusal);
-}
-
-QString affixFileDirective()
-{
-    return affixFileRefused("COMPLEXPREFIXES\n");
-}
-
-QString affixFileEncoding()
-{
-    return affixFileRefused("SET FOO-9\n");
 }
 
 QString wordTooManyForms()
@@ -203,72 +211,32 @@ QString gameStopped(const std::string &why)
     outcome.unfinished = why;
     return QString::fromStdString(gameNotes(GameQuery {}, outcome).back());
 }
-QString gameJudged()
+
+// Why a help file of these bytes (or none) cannot be read.
+QString helpFileRefusal(const std::optional<QByteArray> &bytes)
 {
-    return gameStopped(GameStops::written(GameStops::kJudged, { 120, 250, 31 }));
-}
-QString gameJudgedAtLeast()
-{
-    return gameStopped(GameStops::written(GameStops::kJudgedAtLeast, { 120, 250, 31 }));
-}
-QString gameSpellings()
-{
-    return gameStopped(GameStops::written(GameStops::kSpellings, { 4096 }));
-}
-QString gameLateUnjudged()
-{
-    return gameStopped(GameStops::written(GameStops::kLateUnjudged, { 17 }));
-}
-QString gameLate()
-{
-    return gameStopped(GameStops::kLate);
-}
-QString phraseSteps()
-{
-    return gameStopped(GameStops::written(GameStops::kPhraseSteps, { 5000 }));
-}
-QString phrasesPast()
-{
-    return gameStopped(GameStops::written(GameStops::kPhrases, { 300 }));
-}
-// Why the help file at path cannot be read.
-QString helpFileRefusal(const QString &path)
-{
+    const TempFolder folder;
+    const QString path = bytes ? folder.write(QStringLiteral("qv.chm"), *bytes)
+                               : folder.path(QStringLiteral("qv.chm"));
     QString why;
     if (ChmArchive::load(path, &why))
         return {};
     return why;
 }
 
-QString notAHelpFile()
-{
-    const TempFolder folder;
-    return helpFileRefusal(folder.write(QStringLiteral("qv.chm"), "<html>no help</html>"));
-}
-
-QString noHelpFile()
-{
-    const TempFolder folder;
-    return helpFileRefusal(folder.path(QStringLiteral("qv.chm")));
-}
-
 // The notes of trying the dictionary at base, with the engines tried first
-// by the helper program given (none: loaded at once).
-QString dictionaryNotes(const std::filesystem::path &base, const std::filesystem::path &helper)
+// by the helper program given (none: loaded at once); nothing where it was
+// loaded, unless even then.
+QString dictionaryNotes(
+    const std::filesystem::path &base, const std::filesystem::path &helper, bool evenLoaded = false)
 {
     const std::atomic<bool> cancel = false;
     QStringList notes;
     DictionaryChooser chooser({ helper, std::nullopt, {} }, cancel,
         [&notes](const std::string &line) { notes << QString::fromStdString(line); });
-    if (chooser.tryDictionary(base))
+    if (chooser.tryDictionary(base) && !evenLoaded)
         return {};
     return notes.join(u'\n');
-}
-
-QString missingDictionary()
-{
-    const TempFolder folder;
-    return dictionaryNotes(folder.path(QStringLiteral("xx_XX")).toStdString(), {});
 }
 
 // The notes of trying a dictionary of the tests with a helper that runs script.
@@ -284,28 +252,7 @@ QString helperSays(const QByteArray &script, const QString &dictionary = QString
 // The notes of trying a dictionary that Nuspell throws on, loaded at once.
 QString engineThrows()
 {
-    const std::atomic<bool> cancel = false;
-    QStringList notes;
-    DictionaryChooser chooser({ {}, std::nullopt, {} }, cancel,
-        [&notes](const std::string &line) { notes << QString::fromStdString(line); });
-    (void)chooser.tryDictionary(QUORVEL_TEST_DATA "/dictionaries/flag-bogus/xx_XX");
-    return notes.join(u'\n');
-}
-
-QString helperSaysNothing()
-{
-    return helperSays("echo what");
-}
-
-QString engineDies()
-{
-    return helperSays("kill -SEGV $$");
-}
-
-// The helper program itself, on a dictionary whose engines accept any string.
-QString selfTestFails()
-{
-    return helperSays("exec " QUORVEL_PROBE " \"$@\"", QStringLiteral("accepts-anything"));
+    return dictionaryNotes(QUORVEL_TEST_DATA "/dictionaries/flag-bogus/xx_XX", {}, true);
 }
 
 // quorvel-search's standard error when --wordlist names a file of these
@@ -316,28 +263,11 @@ QString wordListRefused(const QByteArray &bytes, qint64 size = 0)
     const QString path = folder.write(QStringLiteral("list.txt"), bytes);
     if (path.isEmpty() || (size > 0 && !QFile(path).resize(size)))
         return {};
-    ScriptedCheckerFactory checkers;
-    FakeIndexSource indexes;
-    FakeMessageBox box;
-    FlagTerminator terminator;
-    QStringList lines;
-    ToolIo io;
-    io.out = [](const QByteArray &) {};
-    io.errLine = [&lines](const std::string &line) { lines << QString::fromStdString(line); };
+    ToolRun tool;
     GameCommand command;
     command.wordlist = std::filesystem::path(path.toStdString());
-    (void)runGameTool(command, { checkers, indexes, box, terminator }, io);
-    return lines.join(u'\n');
-}
-
-QString wordListTooLarge()
-{
-    return wordListRefused({}, qint64(1) << 30); // sparse: nothing is written
-}
-
-QString wordListNotUtf8()
-{
-    return wordListRefused("act\n\xff\n");
+    (void)runGameTool(command, tool.services(), tool.io);
+    return tool.errors();
 }
 
 } // namespace
@@ -348,39 +278,65 @@ class TestReasons : public QObject {
 private slots:
     void inTheInterfaceLanguage_data()
     {
+        using GameStops::written;
         addRows<ReasonRow>({
             { "search: the window's tooltip", { "RunSummary", "Reason" }, windowTooltip },
             { "search: quorvel-search's standard error", { "AnalysisTool", "Reason" }, toolErrors },
-            { "help file reader: not a help file", { "ChmArchive" }, notAHelpFile },
-            { "help file reader: no file", { "ChmArchive" }, noHelpFile },
+            { "help file reader: not a help file", { "ChmArchive" },
+                [] { return helpFileRefusal("<html>no help</html>"); } },
+            { "help file reader: no file", { "ChmArchive" },
+                [] { return helpFileRefusal(std::nullopt); } },
             { "dictionaries: files not there", { "DictionaryChooser", "DictionaryCheck" },
-                missingDictionary },
+                [] {
+                    const TempFolder folder;
+                    return dictionaryNotes(folder.path(QStringLiteral("xx_XX")).toStdString(), {});
+                } },
             { "dictionaries: an engine's verdict", { "DictionaryChooser", "Reason" },
-                helperSaysNothing },
-            { "dictionaries: an engine dies", { "DictionaryChooser", "Reason" }, engineDies },
-            { "dictionaries: the self-test", { "DictionaryChooser", "Reason" }, selfTestFails },
+                [] { return helperSays("echo what"); } },
+            { "dictionaries: an engine dies", { "DictionaryChooser", "Reason" },
+                [] { return helperSays("kill -SEGV $$"); } },
+            // The helper program itself, on a dictionary whose engines accept any string.
+            { "dictionaries: the self-test", { "DictionaryChooser", "Reason" },
+                [] {
+                    return helperSays(
+                        "exec " QUORVEL_PROBE " \"$@\"", QStringLiteral("accepts-anything"));
+                } },
             { "dictionaries: an engine's own error", { "DictionaryChooser", "Reason" },
                 engineThrows },
             { "word index: a kept one not read back", { "IndexLoading", "Reason" },
                 keptIndexWithoutAffixFile },
             { "word index: too many letters for a game", { "GameOptions", "Reason" },
                 lettersRefused },
-            { "affix file reader: a directive", { "RunSummary", "Reason" }, affixFileDirective },
-            { "affix file reader: an encoding", { "RunSummary", "Reason" }, affixFileEncoding },
+            { "affix file reader: a directive", { "RunSummary", "Reason" },
+                [] { return affixFileRefused("COMPLEXPREFIXES\n"); } },
+            { "affix file reader: an encoding", { "RunSummary", "Reason" },
+                [] { return affixFileRefused("SET FOO-9\n"); } },
             { "word index: a word's forms", { "RunSummary", "Reason" }, wordTooManyForms },
             { "word index: no files", { "RunSummary", "Reason" }, dictionaryFilesMissing },
             { "compound search: its budget", { "RunSummary", "Reason" }, compoundBudget },
-            { "word games: candidates past the budget", { "GameOutput", "Reason" }, gameJudged },
+            { "word games: candidates past the budget", { "GameOutput", "Reason" },
+                [] {
+                    return gameStopped(written(GameStops::kJudged, { 120, 250, 31 }));
+                } },
             { "word games: at least so many past the budget", { "GameOutput", "Reason" },
-                gameJudgedAtLeast },
-            { "word games: a word's spellings", { "GameOutput", "Reason" }, gameSpellings },
+                [] {
+                    return gameStopped(written(GameStops::kJudgedAtLeast, { 120, 250, 31 }));
+                } },
+            { "word games: a word's spellings", { "GameOutput", "Reason" },
+                [] { return gameStopped(written(GameStops::kSpellings, { 4096 })); } },
             { "word games: candidates left unjudged", { "GameOutput", "Reason" },
-                gameLateUnjudged },
-            { "word games: the time", { "GameOutput", "Reason" }, gameLate },
-            { "phrases: the steps", { "GameOutput", "Reason" }, phraseSteps },
-            { "phrases: how many", { "GameOutput", "Reason" }, phrasesPast },
-            { "word lists: a file too large", { "WordList" }, wordListTooLarge },
-            { "word lists: a line not UTF-8", { "PlayerList" }, wordListNotUtf8 },
+                [] { return gameStopped(written(GameStops::kLateUnjudged, { 17 })); } },
+            { "word games: the time", { "GameOutput", "Reason" },
+                [] { return gameStopped(GameStops::kLate); } },
+            { "phrases: the steps", { "GameOutput", "Reason" },
+                [] { return gameStopped(written(GameStops::kPhraseSteps, { 5000 })); } },
+            { "phrases: how many", { "GameOutput", "Reason" },
+                [] { return gameStopped(written(GameStops::kPhrases, { 300 })); } },
+            // sparse: nothing is written
+            { "word lists: a file too large", { "WordList" },
+                [] { return wordListRefused({}, qint64(1) << 30); } },
+            { "word lists: a line not UTF-8", { "PlayerList" },
+                [] { return wordListRefused("act\n\xff\n"); } },
         });
     }
 

@@ -9,6 +9,7 @@
 #include "spelling/SelfTest.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/FakeTerminator.h"
+#include "tests/support/ProbedService.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/Rows.h"
 #include "tests/support/ScriptedChecker.h"
@@ -68,39 +69,6 @@ struct NonsenseRow {
     std::optional<std::string> utf8; // nothing: no nonsense of its own letters
     std::string raw;
 };
-
-std::filesystem::path dictionary(const QString &folder)
-{
-    return QUORVEL_TEST_DATA "/dictionaries/" + folder.toStdString() + "/xx_XX";
-}
-
-// A service over the dictionaries, each tried with the real helper.
-struct Service {
-    QStringList said;
-    DictionaryService service;
-    Service(std::vector<std::filesystem::path> bases,
-        std::optional<std::filesystem::path> cache = {},
-        std::filesystem::path helper = QUORVEL_PROBE)
-        : service({ [bases] { return bases; }, "xx_XX", std::move(helper), std::move(cache) },
-            [this](const std::string &line) { said.append(QString::fromStdString(line)); })
-    {
-    }
-};
-
-// A helper that counts its starts in a file, then runs the real one.
-QString countingHelper(const TempFolder &folder)
-{
-    const QString path = folder.write(QStringLiteral("helper"),
-        "#!/bin/sh\necho >> \"$(dirname \"$0\")/starts\"\nexec " QUORVEL_PROBE " \"$@\"\n");
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
-int starts(const TempFolder &folder)
-{
-    QFile file(folder.path(QStringLiteral("starts")));
-    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
-}
 
 } // namespace
 
@@ -371,78 +339,6 @@ private slots:
             return;
         QCOMPARE(nonsense->utf8, *row.utf8);
         QCOMPARE(nonsense->raw, row.raw);
-    }
-
-    // The engines' verdicts and the index are kept: a second run starts no
-    // helper and builds nothing; a damaged, replaced or linked entry is
-    // worked out again, with the same answer.
-    void theCacheKeepsVerdictsAndIndex()
-    {
-        TempFolder folder;
-        const std::filesystem::path cache = folder.path(QStringLiteral("cache")).toStdString();
-        const QString helper = countingHelper(folder);
-        const auto answer = [&](bool withCache = true) {
-            Service fx({ dictionary("unknown-encoding") },
-                withCache ? std::optional(cache) : std::nullopt, helper.toStdString());
-            const auto checker = fx.service.checker(DictionaryService::Checker::Chosen);
-            const auto index
-                = fx.service.indexFor(dictionary("unknown-encoding"), std::chrono::seconds(60));
-            fx.service.finish();
-            // The alphabet comes with the index, built or kept: a, c, t.
-            return checker && index.index && checker->checkSpelling("act") == true
-                && index.index->within("act").index->formsFor("act").size() == 2 && index.alphabet
-                && index.alphabet->size() == 3 && index.alphabet->id("t");
-        };
-        QVERIFY(answer());
-        QCOMPARE(starts(folder), 1); // Nuspell is refused without a helper; Hunspell is tried
-        const auto entry = CacheFile::fileFor(cache, dictionary("unknown-encoding").string());
-        const auto inode = [&entry] {
-            struct stat about { };
-            return ::stat(entry.c_str(), &about) == 0 ? about.st_ino : 0;
-        };
-        const auto written = inode();
-        const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
-        std::filesystem::last_write_time(entry, old);
-        QVERIFY(answer());
-        QCOMPARE(starts(folder), 1);
-        // Read, not written again (that would be a new file), but marked as used.
-        QCOMPARE(inode(), written);
-        QVERIFY(std::filesystem::last_write_time(entry) > old);
-        std::filesystem::resize_file(entry, std::filesystem::file_size(entry) - 8);
-        QVERIFY(answer());
-        QCOMPARE(starts(folder), 2);
-        const auto kept = folder.path(QStringLiteral("kept")).toStdString();
-        std::filesystem::rename(entry, kept);
-        std::filesystem::create_symlink(kept, entry);
-        QVERIFY(answer());
-        QCOMPARE(starts(folder), 3);
-        // Without the cache, nothing is read or written.
-        QVERIFY(answer(false));
-        QCOMPARE(starts(folder), 4);
-        // A cache that cannot be written only costs time, and is said.
-        std::filesystem::remove_all(cache);
-        std::ofstream(cache.string()) << "a file where the folder should be";
-        Service fx({ dictionary("good") }, cache, helper.toStdString());
-        QVERIFY(fx.service.checker(DictionaryService::Checker::Chosen));
-        fx.service.finish();
-        QVERIFY2(fx.said.last().contains("is not written"), qPrintable(fx.said.join('\n')));
-    }
-
-    // Those waiting for the checker are told once it is ready, from the
-    // service's thread; asked afterwards, at once.
-    void toldWhenReady()
-    {
-        Service fx({ dictionary("good") });
-        std::promise<std::thread::id> told;
-        fx.service.whenReady([&told] { told.set_value(std::this_thread::get_id()); });
-        auto telling = told.get_future();
-        QCOMPARE(telling.wait_for(std::chrono::seconds(60)), std::future_status::ready);
-        QVERIFY(telling.get() != std::this_thread::get_id());
-        QVERIFY(fx.service.ready());
-        bool toldAtOnce = false;
-        fx.service.whenReady([&toldAtOnce] { toldAtOnce = true; });
-        QVERIFY(toldAtOnce);
-        QVERIFY(fx.service.checker(DictionaryService::Checker::Chosen));
     }
 
     // The one test on the installed en_US dictionary: each engine's answers,

@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "candidates/CompoundSearch.h"
-#include "spelling/LoadedDictionary.h"
 #include "wordforms/FormRole.h"
-#include "wordindex/IndexBuilder.h"
 #include "wordindex/KeyWalk.h"
 
+#include "tests/support/EngineDictionary.h"
 #include "tests/support/Rows.h"
-#include "tests/support/TempFolder.h"
 
 #include <QTest>
 #include <algorithm>
@@ -110,19 +108,13 @@ private slots:
     void sure()
     {
         QFETCH(SureRow, row);
-        TempFolder folder;
-        const QByteArray aff = "SET UTF-8\n" + row.aff;
-        folder.write(QStringLiteral("xx.aff"), aff);
-        folder.write(QStringLiteral("xx.dic"), row.dic);
-        const std::filesystem::path base = folder.path(QStringLiteral("xx")).toStdString();
+        const WrittenDictionary dictionary("SET UTF-8\n" + row.aff, row.dic);
         const std::string letters = row.letters;
-        for (const Engine engine : { Engine::Nuspell, Engine::Hunspell }) {
-            const auto loaded = LoadedDictionary::load(engine, base);
-            QVERIFY(loaded);
-            const auto checker = loaded->checker();
+        for (const Engine engine : kEngines) {
+            const auto checker = dictionary.checker(engine);
+            QVERIFY(checker);
             for (const IndexKind kind : { IndexKind::Forms, IndexKind::Stems }) {
-                const WordIndexBuild build = buildWordIndex(
-                    aff.toStdString(), row.dic.toStdString(), dialectOf(engine), {}, nullptr, kind);
+                const WordIndexBuild build = dictionary.index(engine, kind);
                 QVERIFY2(build.forms, build.refusal.c_str());
                 const FormsWithin within = build.forms->within(letters);
                 QVERIFY(within.index);

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordforms/FormRole.h"
-#include "wordforms/KeyLetters.h"
-#include "wordindex/IndexBuilder.h"
 
+#include "tests/support/IndexRoles.h"
 #include "tests/support/Rows.h"
 #include "tests/support/TempFolder.h"
 
@@ -11,39 +10,6 @@
 #include <QTest>
 
 namespace {
-
-// The roles of a form as the index holds it (0: not there).
-// The word as the index spells it: each letter as its key letter.
-std::string keySpelling(const QString &word)
-{
-    std::string spelling;
-    for (const char32_t c : word.toUcs4()) {
-        const KeyLetter key = keyLetterOf(c);
-        if (key.role == KeyRole::Letter)
-            spelling.push_back(key.byte);
-    }
-    return spelling;
-}
-
-std::uint8_t rolesOf(const WordIndex &index, const QString &word)
-{
-    const std::string form = keySpelling(word);
-    const auto forms = index.formsFor(WordIndex::keyOf(form));
-    for (std::size_t i = 0; i < forms.size(); ++i) {
-        if (forms[i] == form)
-            return forms.roles[i];
-    }
-    return 0;
-}
-
-// The same through a source of forms: what it gives for the word's letters.
-std::uint8_t rolesOf(const FormSource &source, const QString &word)
-{
-    const FormsWithin within = source.within(keySpelling(word));
-    return within.index ? rolesOf(*within.index, word) : 0;
-}
-
-constexpr std::array kBothKinds { IndexKind::Forms, IndexKind::Stems };
 
 struct BuildRow {
     const char *name;
@@ -55,30 +21,7 @@ struct BuildRow {
     Dialect dialect = Dialect::Nuspell;
 };
 
-struct LimitRow {
-    const char *name;
-    ReadLimits limits;
-    bool formsKept; // keeping every form keeps to the limits
-    bool stems; // an index of stems does
-};
-
-struct RoleRow {
-    const char *name;
-    QString form;
-    std::uint8_t roles;
-};
-
 using namespace FormRole;
-
-// Compounding flags on stems and on affixes: x begins, y is inside, z ends,
-// c lets a suffix begin a compound, f forbids compounds, o only in them.
-constexpr char kCompoundAff[] = "SET UTF-8\nCOMPOUNDBEGIN x\nCOMPOUNDMIDDLE y\nCOMPOUNDEND z\n"
-                                "COMPOUNDPERMITFLAG c\nCOMPOUNDFORBIDFLAG f\nONLYINCOMPOUND o\n"
-                                "NEEDAFFIX n\nCOMPOUNDRULE 1\nCOMPOUNDRULE ab\n"
-                                "SFX S Y 1\nSFX S 0 s .\nSFX P Y 1\nSFX P 0 n/c .\n"
-                                "SFX F Y 1\nSFX F 0 ing/f .\nPFX U Y 1\nPFX U 0 un .\n";
-constexpr char kCompoundDic[] = "8\nhaus/xSU\ntier/yzS\narzt/z\nfuge/oxP\nbau/xF\nneed/nxS\n"
-                                "ein/a\nzwei/bS\n";
 
 } // namespace
 
@@ -295,69 +238,6 @@ private slots:
         }
     }
 
-    // A limit that keeping every form would pass makes an index of stems,
-    // which keeps to it for the letters asked: those with few forms are
-    // answered, those with too many are not.
-    void limits_data()
-    {
-        addRows<LimitRow>({
-            { "within the read limits", {}, true, true },
-            { "forms of one stem", { .maxFormsPerStem = 3 }, false, true },
-            { "stored forms", { .maxStoredForms = 11 }, false, true },
-            { "affix rules tried", { .maxRuleTests = 8 }, false, true },
-            { "rules", { .maxRules = 2 }, false, false },
-            { "dictionary words", { .maxEntries = 2 }, false, false },
-        });
-    }
-    void limits()
-    {
-        QFETCH(LimitRow, row);
-        // Three stems with three suffixes each: 12 forms, 9 rules tried.
-        const std::string aff = "SFX X Y 3\nSFX X 0 s .\nSFX X 0 ed .\nSFX X 0 ing .\n";
-        const std::string dic = "3\nwalk/X\ntalk/X\nbark/X\n";
-        const WordIndexBuild forms
-            = buildWordIndex(aff, dic, Dialect::Nuspell, row.limits, nullptr, IndexKind::Forms);
-        QCOMPARE(forms.forms != nullptr, row.formsKept);
-        const WordIndexBuild chosen = buildWordIndex(aff, dic, Dialect::Nuspell, row.limits);
-        QCOMPARE(chosen.forms != nullptr, row.stems);
-        if (!chosen.forms)
-            return;
-        QCOMPARE(chosen.forms->keepsForms(), row.formsKept);
-        QVERIFY(rolesOf(*chosen.forms, QStringLiteral("walks")) & Word);
-        const FormsWithin all = chosen.forms->within("walkedtalkingbarks");
-        QCOMPARE(all.index != nullptr, row.formsKept);
-        QCOMPARE(all.unfinished.empty(), row.formsKept);
-    }
-
-    // What each form may be: a word alone, a part at the start, inside or at
-    // the end of a compound, a part of a COMPOUNDRULE.
-    void roles_data()
-    {
-        addRows<RoleRow>({
-            { "a stem that begins", "haus", Word | Begin },
-            { "a prefix is fine at the start", "unhaus", Word | Begin },
-            { "a suffix there needs COMPOUNDPERMITFLAG", "hauss", Word },
-            { "a stem inside and at the end", "tier", Word | Middle | End },
-            { "a suffix is fine at the end", "tiers", Word | Middle | End },
-            { "only in compounds: no word alone; its suffix permits the start", "fugen", Begin },
-            { "an affix that forbids compounds", "bauing", Word },
-            { "a stem that needs an affix is no word alone", "need", 0 },
-            { "... nor a part", "needs", Word },
-            { "a rule part, bare", "ein", Word | Rule },
-            { "a rule part with a suffix: only last", "zweis", Word | RuleLast },
-        });
-    }
-    void roles()
-    {
-        QFETCH(RoleRow, row);
-        for (const IndexKind kind : kBothKinds) {
-            const WordIndexBuild build
-                = buildWordIndex(kCompoundAff, kCompoundDic, Dialect::Nuspell, {}, nullptr, kind);
-            QVERIFY2(build.forms, build.refusal.c_str());
-            QCOMPARE(int(rolesOf(*build.forms, row.form)), int(row.roles));
-        }
-    }
-
     void formsAreFiledByTheirLetters()
     {
         const WordIndex index = WordIndex::fromForms({ { "act", Word }, { "cat", Word },
@@ -374,37 +254,6 @@ private slots:
         QCOMPARE(index.formsFor(WordIndex::keyOf("god")).size(), 1u);
         QCOMPARE(index.formsFor(WordIndex::keyOf("cats")).size(), 0u);
         QCOMPARE(index.formsFor("").size(), 0u);
-    }
-
-    // An index read back from its block of memory is the same; a damaged
-    // block is refused, whatever part of it is damaged, never read past.
-    void imagesAreCheckedWhole()
-    {
-        const WordIndexBuild build = buildWordIndex(kCompoundAff, kCompoundDic);
-        QVERIFY(build.forms && build.forms->keepsForms());
-        const std::vector<std::uint64_t> &image = build.forms->image();
-        const auto again = WordIndex::fromImage(image);
-        QVERIFY(again);
-        QCOMPARE(again->formCount(), build.forms->size());
-        QCOMPARE(again->compounds().rules.size(), 1u);
-        QCOMPARE(int(rolesOf(*again, QStringLiteral("fugen"))), int(Begin));
-        for (std::size_t cut = 0; cut < image.size(); ++cut) {
-            std::vector<std::uint64_t> shorter(image.begin(), image.begin() + long(cut));
-            QVERIFY(!WordIndex::fromImage(shorter));
-        }
-        // Every word after the header changed in turn: refused, or still an index
-        // whose forms are letters (a changed role or letter only the cache's
-        // checksum can tell).
-        for (std::size_t at = 8; at < image.size(); ++at) {
-            std::vector<std::uint64_t> changed = image;
-            changed[at] ^= 0x0101010101010101ull;
-            std::string why;
-            if (const auto read = WordIndex::fromImage(changed, &why))
-                QVERIFY(read->formCount() == build.forms->size());
-        }
-        std::vector<std::uint64_t> otherVersion = image;
-        ++otherVersion[1];
-        QVERIFY(!WordIndex::fromImage(otherVersion));
     }
 
     // Files that are not there, or not regular files, are refused.

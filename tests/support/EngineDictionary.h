@@ -6,9 +6,13 @@
 #include "spelling/LoadedDictionary.h"
 #include "wordindex/IndexBuilder.h"
 
+#include "tests/support/TempFolder.h"
+
+#include <QByteArray>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 // A test dictionary as one engine reads it: its checker, and the word index
 // and alphabet built from its files as that engine reads them (the ones
@@ -40,3 +44,39 @@ struct EngineDictionary {
 
 // The engines a test dictionary is read by, each in turn.
 inline constexpr Engine kEngines[] = { Engine::Nuspell, Engine::Hunspell };
+
+// A dictionary a test writes from lines of its own into a folder that goes
+// away with it, read by each engine in turn.
+class WrittenDictionary {
+public:
+    WrittenDictionary(QByteArray aff, QByteArray dic)
+        : m_aff(std::move(aff))
+        , m_dic(std::move(dic))
+    {
+        m_folder.write(QStringLiteral("xx.aff"), m_aff);
+        m_folder.write(QStringLiteral("xx.dic"), m_dic);
+        m_base = m_folder.path(QStringLiteral("xx")).toStdString();
+    }
+
+    [[nodiscard]] const std::filesystem::path &base() const { return m_base; }
+
+    // A checker of it as the engine loads it; nothing when it refuses it.
+    [[nodiscard]] std::unique_ptr<SpellChecker> checker(Engine engine) const
+    {
+        const auto loaded = LoadedDictionary::load(engine, m_base);
+        return loaded ? loaded->checker() : nullptr;
+    }
+
+    // Its word index of that kind, read as the engine reads the files.
+    [[nodiscard]] WordIndexBuild index(Engine engine, IndexKind kind = IndexKind::Chosen) const
+    {
+        return buildWordIndex(
+            m_aff.toStdString(), m_dic.toStdString(), dialectOf(engine), {}, nullptr, kind);
+    }
+
+private:
+    TempFolder m_folder;
+    QByteArray m_aff;
+    QByteArray m_dic;
+    std::filesystem::path m_base;
+};
