@@ -20,6 +20,7 @@ SpreadJudge::SpreadJudge(const Tokens &tokens, SpellChecker &checker, const Inne
     for (const std::string &letter : tokens.letters) {
         const char c = letter.size() == 1 ? letter[0] : '\0';
         m_capital.push_back(c >= 'A' && c <= 'Z');
+        m_case.push_back(m_capital.back() ? 'A' : (c >= 'a' && c <= 'z' ? 'a' : '?'));
         small = small || (c >= 'a' && c <= 'z');
         capital = capital || m_capital.back();
     }
@@ -38,6 +39,7 @@ void SpreadJudge::judge(const std::string &form, bool sure, std::size_t &questio
     for (std::size_t i = 0; i < form.size(); ++i)
         m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
     m_capitalPlacesFound = false;
+    m_piecesFound = false;
     auto patterns = m_tokens.byKey;
     while (true) {
         for (const std::size_t x : m_tokens.present) {
@@ -76,6 +78,7 @@ bool SpreadJudge::capitalOutOfPlace(std::string_view form)
     };
     // Every spread holds every letter typed, a small one among them (see
     // the constructor): the capitals after the first letter decide.
+    bool inside = false;
     for (std::size_t i = 1; i < m_candidate.size(); ++i) {
         if (!capitalAt(i))
             continue;
@@ -85,6 +88,18 @@ bool SpreadJudge::capitalOutOfPlace(std::string_view form)
         }
         if (!m_capitalPlaces[i])
             return true;
+        inside = true;
     }
-    return false;
+    if (!inside)
+        return false;
+    // Each capital stands where a form has one: the spelling is still no
+    // word unless forms spelt so make all of it.
+    if (!m_piecesFound) {
+        m_capitals->piecesIn(form, m_pieces);
+        m_piecesFound = true;
+    }
+    m_cases.resize(m_candidate.size());
+    for (std::size_t i = 0; i < m_candidate.size(); ++i)
+        m_cases[i] = m_case[static_cast<unsigned char>(m_candidate[i]) - 1];
+    return !m_capitals->spelt(m_cases, m_pieces);
 }
