@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class WordIndex;
@@ -15,12 +14,11 @@ class WordIndex;
 // Where a capital A to Z may stand after the first letter of a word the
 // checker takes. Both engines look up a spelling with such a capital and a
 // small letter (neither in small letters, capitalised nor in capitals) as it
-// is spelt, so each of its capitals there is one that a form of the
-// dictionary spells in that place: inside the form, or at its start where
-// the form may follow another in a compound; and the whole spelling is such
-// forms one after another, each spelt as it is there, in a part role that
-// joins it (the first COMPOUNDBEGIN, the last COMPOUNDEND, those between
-// COMPOUNDMIDDLE), or one form alone. Known only where the index
+// is spelt, part by part: it is forms of the dictionary one after another,
+// each spelt as it is there, in a part role that joins it (the first
+// COMPOUNDBEGIN, the last COMPOUNDEND, those between COMPOUNDMIDDLE), or one
+// form alone; so each of its capitals is one a form has inside it, or at its
+// start where it follows another part. Known only where the index
 // tells every form and the dictionary has no option that spells a compound
 // with other letters than its parts' (CompoundSettings::settlesByParts: no
 // ICONV, no IGNORE, no replacement at a boundary; a BREAK pattern at letters
@@ -32,10 +30,6 @@ public:
     InnerCapitals(const WordIndex &index, std::string_view keys, const LetterCounts &capitals);
 
     [[nodiscard]] bool known() const { return m_known; }
-    // Sets places[i] (sized to the candidate) where some form puts a capital
-    // at letter i of the candidate, in small key letters.
-    void placesIn(std::string_view candidate, std::vector<char> &places) const;
-
     // The forms whose letters a run of the candidate's letters is: found once
     // for a candidate, and tried on each of its spellings by spelt().
     struct Piece {
@@ -52,15 +46,7 @@ public:
     [[nodiscard]] bool spelt(std::string_view cases, const std::vector<Piece> &pieces) const;
 
 private:
-    struct Form {
-        std::string spelling; // in key letters, capitals A to Z as the dictionary's
-        bool follows = false; // may stand after another part
-    };
     bool m_known = false;
-    std::vector<Form> m_forms;
-    // By the form in small letters: its places in m_forms.
-    std::unordered_map<std::string, std::vector<std::uint32_t>> m_byText;
-    std::vector<std::size_t> m_lengths; // of those forms, each once, ascending
 
     // Every form within the letters by its text in small letters: the roles
     // of those spelt in small letters, and those spelt with a capital.

@@ -38,7 +38,6 @@ void SpreadJudge::judge(const std::string &form, bool sure, std::size_t &questio
         p.clear();
     for (std::size_t i = 0; i < form.size(); ++i)
         m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
-    m_capitalPlacesFound = false;
     m_piecesFound = false;
     auto patterns = m_tokens.byKey;
     while (true) {
@@ -77,23 +76,14 @@ bool SpreadJudge::capitalOutOfPlace(std::string_view form)
         return m_capital[static_cast<unsigned char>(m_candidate[i]) - 1];
     };
     // Every spread holds every letter typed, a small one among them (see
-    // the constructor): the capitals after the first letter decide.
+    // the constructor): a capital after the first letter is looked up as it
+    // is spelt, so forms spelt so make all of the spelling, each capital
+    // where one of them has it.
     bool inside = false;
-    for (std::size_t i = 1; i < m_candidate.size(); ++i) {
-        if (!capitalAt(i))
-            continue;
-        if (!m_capitalPlacesFound) {
-            m_capitals->placesIn(form, m_capitalPlaces);
-            m_capitalPlacesFound = true;
-        }
-        if (!m_capitalPlaces[i])
-            return true;
-        inside = true;
-    }
+    for (std::size_t i = 1; i < m_candidate.size() && !inside; ++i)
+        inside = capitalAt(i);
     if (!inside)
         return false;
-    // Each capital stands where a form has one: the spelling is still no
-    // word unless forms spelt so make all of it.
     if (!m_piecesFound) {
         m_capitals->piecesIn(form, m_pieces);
         m_piecesFound = true;

@@ -45,8 +45,6 @@ private:
     std::atomic<std::size_t> *m_disagreements;
     std::vector<bool> m_capital; // by token - 1: a capital A to Z
     std::array<std::vector<std::size_t>, kKeyLetters> m_places;
-    std::vector<char> m_capitalPlaces; // of the form being judged
-    bool m_capitalPlacesFound = false;
     std::string m_case; // by token - 1: 'A' a capital A to Z, 'a' a small one, '?' other
     std::vector<InnerCapitals::Piece> m_pieces; // of the form being judged
     bool m_piecesFound = false;
