@@ -24,53 +24,98 @@ InnerCapitals::InnerCapitals(
 {
     if (!m_known || std::ranges::all_of(capitals, [](std::uint8_t n) { return n == 0; }))
         return;
-    // Any part role but the first's: a capitalised form that only begins a
-    // compound never stands after another part.
-    constexpr std::uint8_t kFollows
-        = FormRole::Middle | FormRole::End | FormRole::Rule | FormRole::RuleLast;
-    KeyFilter filter { LetterPool(countLetters(keys), 0), 0xff, 1, keys.size(), {} };
-    // A form that puts a capital where one of those typed stands holds its
-    // letter: with one such letter, the walk needs only keys that hold it.
-    if (std::ranges::count_if(capitals, [](std::uint8_t n) { return n != 0; }) == 1) {
-        const auto letter = std::ranges::find_if(capitals, [](std::uint8_t n) { return n != 0; });
-        filter.required[static_cast<std::size_t>(letter - capitals.begin())] = 1;
-    }
-    forEachKeyWithin(index, filter, [&](WordIndex::KeyId key, std::size_t) {
-        const WordIndex::Forms forms = index.formsOf(key);
-        for (std::size_t f = 0; f < forms.size(); ++f) {
-            const std::string_view spelling = forms[f];
-            const bool follows = (forms.roles[f] & kFollows) != 0 && capital(spelling.front());
-            if (!follows && std::ranges::none_of(spelling.substr(1), capital))
-                continue;
-            m_byText[asciiLowered(spelling)].push_back(static_cast<std::uint32_t>(m_forms.size()));
-            m_forms.push_back({ std::string(spelling), follows });
-            m_lengths.push_back(spelling.size());
-        }
-        return true;
-    });
-    std::ranges::sort(m_lengths);
-    m_lengths.erase(std::unique(m_lengths.begin(), m_lengths.end()), m_lengths.end());
+    // Every form within the letters, for the spellings a form puts each
+    // capital of in its place: most of a long word's are still no word.
+    m_nodes.emplace_back();
+    forEachKeyWithin(index, { LetterPool(countLetters(keys), 0), 0xff, 1, keys.size(), {} },
+        [&](WordIndex::KeyId key, std::size_t) {
+            const WordIndex::Forms forms = index.formsOf(key);
+            for (std::size_t f = 0; f < forms.size(); ++f) {
+                const std::string_view spelling = forms[f];
+                std::uint32_t node = 0;
+                for (const char c : spelling) {
+                    const char small = asciiLower(c);
+                    std::uint32_t next = childOf(node, small);
+                    if (next == 0) {
+                        next = static_cast<std::uint32_t>(m_nodes.size());
+                        m_nodes.push_back({ 0, m_nodes[node].child, kNoText, small });
+                        m_nodes[node].child = next;
+                    }
+                    node = next;
+                }
+                if (m_nodes[node].text == kNoText) {
+                    m_nodes[node].text = static_cast<std::uint32_t>(m_texts.size());
+                    m_texts.emplace_back();
+                }
+                Text &text = m_texts[m_nodes[node].text];
+                if (std::ranges::none_of(spelling, capital)) {
+                    text.small = true;
+                    text.smallRoles |= forms.roles[f];
+                } else {
+                    text.cased.emplace_back(std::string(spelling), forms.roles[f]);
+                }
+            }
+            return true;
+        });
 }
 
-void InnerCapitals::placesIn(std::string_view candidate, std::vector<char> &places) const
+std::uint32_t InnerCapitals::childOf(std::uint32_t node, char letter) const
 {
-    places.assign(candidate.size(), 0);
-    std::string text;
+    for (std::uint32_t at = m_nodes[node].child; at != 0; at = m_nodes[at].sibling) {
+        if (m_nodes[at].letter == letter)
+            return at;
+    }
+    return 0;
+}
+
+void InnerCapitals::piecesIn(std::string_view candidate, std::vector<Piece> &pieces) const
+{
+    pieces.clear();
     for (std::size_t start = 0; start < candidate.size(); ++start) {
-        for (const std::size_t length : m_lengths) {
-            if (start + length > candidate.size())
+        std::uint32_t node = 0;
+        for (std::size_t end = start; end < candidate.size(); ++end) {
+            node = childOf(node, candidate[end]);
+            if (node == 0)
                 break;
-            text.assign(candidate.substr(start, length));
-            const auto found = m_byText.find(text);
-            if (found == m_byText.end())
-                continue;
-            for (const std::uint32_t at : found->second) {
-                const Form &form = m_forms[at];
-                for (std::size_t j = 0; j < length; ++j) {
-                    if (capital(form.spelling[j]) && (j > 0 || (start > 0 && form.follows)))
-                        places[start + j] = 1;
-                }
+            if (m_nodes[node].text != kNoText) {
+                pieces.push_back({ static_cast<std::uint32_t>(start),
+                    static_cast<std::uint32_t>(end + 1 - start), m_nodes[node].text });
             }
         }
     }
+}
+
+bool InnerCapitals::spelt(std::string_view cases, const std::vector<Piece> &pieces) const
+{
+    // Both engines join COMPOUNDBEGIN, COMPOUNDMIDDLE and COMPOUNDEND parts
+    // only (CompoundSettings::settlesByParts); the whole spelling may be
+    // one form of any role.
+    const std::size_t n = cases.size();
+    std::vector<char> reached(n + 1, 0);
+    reached[0] = 1;
+    for (const Piece &piece : pieces) {
+        const std::size_t start = piece.start;
+        const std::size_t end = start + piece.length;
+        if (end > n || !reached[start] || reached[end])
+            continue;
+        const std::uint8_t role = start == 0 ? (end == n ? std::uint8_t(0xff) : FormRole::Begin)
+                                             : (end == n ? FormRole::End : FormRole::Middle);
+        const std::string_view run = cases.substr(start, piece.length);
+        const Text &text = m_texts[piece.text];
+        bool fits = text.small && (text.smallRoles & role) != 0
+            && std::ranges::find(run, 'A') == run.end();
+        for (std::size_t c = 0; c < text.cased.size() && !fits; ++c) {
+            const auto &[spelling, roles] = text.cased[c];
+            if ((roles & role) == 0)
+                continue;
+            fits = true;
+            for (std::size_t j = 0; j < run.size() && fits; ++j) {
+                if (run[j] == 'A' || run[j] == 'a')
+                    fits = capital(spelling[j]) == (run[j] == 'A');
+            }
+        }
+        if (fits)
+            reached[end] = 1;
+    }
+    return reached[n] != 0;
 }

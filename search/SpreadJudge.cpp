@@ -21,6 +21,7 @@ SpreadJudge::SpreadJudge(const Tokens &tokens, SpellChecker &checker, const Inne
     for (const std::string &letter : tokens.letters) {
         const char c = letter.size() == 1 ? letter[0] : '\0';
         m_capital.push_back(c >= 'A' && c <= 'Z');
+        m_case.push_back(m_capital.back() ? 'A' : (c >= 'a' && c <= 'z' ? 'a' : '?'));
         small = small || (c >= 'a' && c <= 'z');
         capital = capital || m_capital.back();
     }
@@ -38,7 +39,7 @@ void SpreadJudge::judge(const std::string &form, bool sure, std::size_t &questio
         p.clear();
     for (std::size_t i = 0; i < form.size(); ++i)
         m_places[static_cast<std::size_t>(keyLetterNumber(form[i]))].push_back(i);
-    m_capitalPlacesFound = false;
+    m_piecesFound = false;
     forEachSpread(m_tokens.byKey, m_tokens.present, m_places, m_candidate, [&] {
         m_word.clear();
         for (const char token : m_candidate)
@@ -64,16 +65,20 @@ bool SpreadJudge::capitalOutOfPlace(std::string_view form)
         return m_capital[static_cast<unsigned char>(m_candidate[i]) - 1];
     };
     // Every spread holds every letter typed, a small one among them (see
-    // the constructor): the capitals after the first letter decide.
-    for (std::size_t i = 1; i < m_candidate.size(); ++i) {
-        if (!capitalAt(i))
-            continue;
-        if (!m_capitalPlacesFound) {
-            m_capitals->placesIn(form, m_capitalPlaces);
-            m_capitalPlacesFound = true;
-        }
-        if (!m_capitalPlaces[i])
-            return true;
+    // the constructor): a capital after the first letter is looked up as it
+    // is spelt, so forms spelt so make all of the spelling, each capital
+    // where one of them has it.
+    bool inside = false;
+    for (std::size_t i = 1; i < m_candidate.size() && !inside; ++i)
+        inside = capitalAt(i);
+    if (!inside)
+        return false;
+    if (!m_piecesFound) {
+        m_capitals->piecesIn(form, m_pieces);
+        m_piecesFound = true;
     }
-    return false;
+    m_cases.resize(m_candidate.size());
+    for (std::size_t i = 0; i < m_candidate.size(); ++i)
+        m_cases[i] = m_case[static_cast<unsigned char>(m_candidate[i]) - 1];
+    return !m_capitals->spelt(m_cases, m_pieces);
 }

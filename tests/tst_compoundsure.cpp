@@ -157,6 +157,18 @@ private slots:
             { "a capitalised part that only begins", "", "hut/E\nHut/B", "HutHaus", {}, 2 },
             // "taH" spells a capital inside: "HaustaH" is asked, and taken.
             { "a capital inside a form", "", "taH/E", "taHHaus", { "HaustaH" }, 0 },
+            // "Hut" may end a compound, but "haus" does not begin one as
+            // it is spelt in "hausHut": no forms so spelt make it up, and
+            // it is refused unasked, beside the sure "Haushut".
+            { "a capitalised part after one not spelt so", "", "hut/E\nHut/E", "hutHaus",
+                { "Haushut" }, 2 },
+            // "see" begins a compound as it is spelt: "seeHut" is asked.
+            { "a capitalised part after one spelt so", "", "see/B\nHut/E", "seeHut", { "seeHut" },
+                0 },
+            // Inside a compound "Hut" stands in the middle role it has:
+            // "seeHutboot" is asked, and taken.
+            { "a capitalised part in the middle", "", "see/B\nHut/M", "seeHutboot",
+                { "seeHutboot" }, 0 },
             // In capitals a word is looked up otherwise: nothing settled.
             { "capitals only", "", "hut/E", "HUTHAUS", { "HAUSHUT" }, 0 },
             // An option the index does not follow part by part.
