@@ -178,7 +178,7 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
     m_affixes = std::move(affixes);
     m_fold = std::make_shared<const LetterFold>(*m_affixes);
     m_own = std::make_shared<const OwnSpellings>(*m_affixes);
-    m_squares = std::make_shared<const StemSquares>(*m_affixes, *m_fold);
+    m_squares = std::make_shared<LazySquares>();
     m_settings = compoundSettingsOf(*m_affixes);
     const Expander expander(*m_affixes, 0, 0);
     const StemEdges edges(*m_affixes);
@@ -203,6 +203,13 @@ bool StemIndex::attach(std::shared_ptr<const AffixFile> affixes, std::string *wh
         }
     }
     return true;
+}
+
+const StemSquares &StemIndex::squares() const
+{
+    std::call_once(m_squares->made,
+        [this] { m_squares->squares = std::make_unique<const StemSquares>(*m_affixes, *m_fold); });
+    return *m_squares->squares;
 }
 
 FormsWithin StemIndex::within(
@@ -288,6 +295,7 @@ FormsWithin StemIndex::formsWithin(const LetterPool &pool, std::size_t longest,
                 |= squares.size() >= 64 ? ~std::uint64_t(0) : std::uint64_t(1) << squares.size();
         gather.setLengths(lengths);
     }
+    const StemSquares *fills = places ? &squares() : nullptr;
     FormsWithin result;
     std::u32string stem;
     FlagList flags;
@@ -303,7 +311,7 @@ FormsWithin StemIndex::formsWithin(const LetterPool &pool, std::size_t longest,
         stem.assign(m_text.begin() + m_stemText[s], m_text.begin() + m_stemText[s + 1]);
         const std::uint32_t list = m_stemFlags[s];
         flags.assign(m_flags.begin() + m_flagStart[list], m_flags.begin() + m_flagStart[list + 1]);
-        if (places && !m_squares->mayFill(stem, flags, *places))
+        if (fills && !fills->mayFill(stem, flags, *places))
             return true;
         if (!expander.expand(stem, flags, gather)) {
             result.unfinished = expander.exhausted()

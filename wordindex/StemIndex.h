@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -61,6 +62,10 @@ public:
 private:
     StemIndex() = default;
     bool attach(std::shared_ptr<const AffixFile> affixes, std::string *whyNot);
+    // Made at the first crossword that asks: a whole-word search never does,
+    // nor a dictionary that joins compounds, and making it took a third of
+    // reading hu_HU's index back.
+    [[nodiscard]] const StemSquares &squares() const;
     // places: nothing, or the crossword's words the forms must fill.
     [[nodiscard]] FormsWithin formsWithin(const LetterPool &pool, std::size_t longest,
         const SquarePlaces *places, const std::function<bool()> &keepGoing) const;
@@ -68,7 +73,11 @@ private:
     std::shared_ptr<const AffixFile> m_affixes;
     std::shared_ptr<const LetterFold> m_fold;
     std::shared_ptr<const OwnSpellings> m_own;
-    std::shared_ptr<const StemSquares> m_squares;
+    struct LazySquares {
+        std::once_flag made;
+        std::unique_ptr<const StemSquares> squares;
+    };
+    std::shared_ptr<LazySquares> m_squares;
     std::shared_ptr<const std::vector<std::uint64_t>> m_image;
     std::shared_ptr<const WordIndex> m_cores; // one form a key: the key
     ReadLimits m_limits;
