@@ -105,16 +105,54 @@ struct Piece {
     std::size_t letters = 0; // how many letters text has (COMPOUNDMIN counts them)
     LetterCounts counts {};
     std::uint8_t roles = 0;
-    std::uint32_t mask = 0; // the letters it has, a bit each
+    std::uint64_t mask = 0; // the letters it has, a bit each
 };
 
-inline std::uint32_t maskOf(const LetterCounts &counts)
+inline std::uint64_t maskOf(const LetterCounts &counts)
 {
-    std::uint32_t mask = 0;
+    static_assert(std::tuple_size_v<LetterCounts> <= 64);
+    std::uint64_t mask = 0;
     for (std::size_t x = 0; x < counts.size(); ++x)
-        mask |= counts[x] ? std::uint32_t(1) << x : 0;
+        mask |= counts[x] ? std::uint64_t(1) << x : 0;
     return mask;
 }
+
+// Each letter typed (in small letters) has its own place in LetterCounts, so
+// the slow search counts whole letters as the user typed them: ö, ß or ĳ is
+// one letter, where the index's key letters (wordforms/KeyLetters.h) would
+// count the bytes of other letters or none.
+class LetterSlots {
+public:
+    explicit LetterSlots(const std::vector<std::string> &typed)
+    {
+        for (const std::string &letter : typed) {
+            if (m_slots.size() < std::tuple_size_v<LetterCounts>)
+                m_slots.try_emplace(letter, m_slots.size());
+        }
+    }
+
+    // Nothing when the letters hold one not typed.
+    [[nodiscard]] std::optional<LetterCounts> count(const std::vector<std::string> &letters) const
+    {
+        LetterCounts counts {};
+        for (const std::string &letter : letters) {
+            const auto slot = m_slots.find(letter);
+            if (slot == m_slots.end() || counts[slot->second] == 255)
+                return std::nullopt;
+            ++counts[slot->second];
+        }
+        return counts;
+    }
+
+    [[nodiscard]] std::optional<std::size_t> slotOf(char letter) const
+    {
+        const auto slot = m_slots.find(std::string(1, letter));
+        return slot == m_slots.end() ? std::nullopt : std::optional(slot->second);
+    }
+
+private:
+    std::unordered_map<std::string, std::size_t> m_slots;
+};
 
 inline bool within(const LetterCounts &part, const LetterCounts &whole)
 {
@@ -130,15 +168,15 @@ inline bool empty(const LetterCounts &counts)
     return std::ranges::all_of(counts, [](std::uint8_t n) { return n == 0; });
 }
 
-// Every string of the letters' key letters (wordforms/KeyLetters.h: ä and a
-// are one) made of two or more pieces, each in a place its roles allow, the
-// doubled letter of a triple written twice where the .aff file lets it;
-// accepted() keeps those of exactly the typed letters.
+// Every string of the typed letters made of two or more pieces, each in a place its roles allow,
+// the doubled letter of a triple written twice where the .aff file lets it; accepted() keeps those
+// of exactly the typed letters.
 class SlowSearch {
 public:
-    SlowSearch(std::vector<Piece> pieces, const AffCompounding &aff, std::size_t maxCandidates,
-        std::chrono::steady_clock::time_point deadline)
+    SlowSearch(std::vector<Piece> pieces, const LetterSlots &typed, const AffCompounding &aff,
+        std::size_t maxCandidates, std::chrono::steady_clock::time_point deadline)
         : m_pieces(std::move(pieces))
+        , m_slots(typed)
         , m_aff(aff)
         , m_maxCandidates(maxCandidates)
         , m_deadline(deadline)
@@ -167,10 +205,14 @@ private:
     {
         // Triples are of letters a to z (ss-s, ff-f), never of a letter of
         // more than one byte.
-        const bool triple = m_aff.simplifiedTriple && prefix.size() >= 2 && prefix.back() >= 'a'
-            && prefix.back() <= 'z' && prefix.back() == prefix[prefix.size() - 2];
-        const std::uint32_t mask
-            = maskOf(rest) | (triple ? maskOf(countLetters(prefix.substr(prefix.size() - 1))) : 0);
+        const std::optional<std::size_t> slot = m_aff.simplifiedTriple && prefix.size() >= 2
+                && prefix.back() >= 'a' && prefix.back() <= 'z'
+                && prefix.back() == prefix[prefix.size() - 2]
+            ? m_slots.slotOf(prefix.back())
+            : std::nullopt;
+        const bool triple = slot.has_value();
+        const std::size_t doubled = slot.value_or(0);
+        const std::uint64_t mask = maskOf(rest) | (triple ? std::uint64_t(1) << doubled : 0);
         for (const Piece &piece : m_pieces) {
             if (piece.letters < m_aff.minPart || (piece.mask & ~mask) != 0)
                 continue;
@@ -182,7 +224,7 @@ private:
             }
             if (triple && piece.text.front() == prefix.back()) {
                 LetterCounts need = piece.counts;
-                --need[static_cast<std::size_t>(piece.text.front() - 'a')];
+                --need[doubled];
                 if (!within(need, rest))
                     continue;
                 LetterCounts left = rest;
@@ -249,6 +291,7 @@ private:
     }
 
     std::vector<Piece> m_pieces;
+    const LetterSlots &m_slots;
     AffCompounding m_aff;
     std::size_t m_maxCandidates;
     std::chrono::steady_clock::time_point m_deadline;

@@ -101,7 +101,8 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         const FormsWithin formsWithin = offer.index->within(letters);
         // The letters as the pieces are kept, in small letters: a typed Ä
         // counts as ä.
-        const LetterCounts counts = countLetters(lowered(letterCase, letters));
+        const LetterSlots typedSlots(smallLetters(letterCase, letters));
+        const LetterCounts counts = *typedSlots.count(smallLetters(letterCase, letters));
         const std::size_t typedLetters = lettersOf(letters).size();
         std::vector<Piece> pieces;
         std::set<std::string> whole;
@@ -120,11 +121,12 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
                         spellings.assign(1, std::string(forms[f]));
                     for (std::string &spelling : spellings) {
                         spelling = asTyped(aff, std::move(spelling));
-                        const LetterCounts spelt = countLetters(spelling);
-                        if (!within(spelt, counts))
+                        const std::vector<std::string> small = smallLetters(letterCase, spelling);
+                        const std::optional<LetterCounts> spelt = typedSlots.count(small);
+                        if (!spelt || !within(*spelt, counts))
                             continue;
-                        Piece piece { lowered(letterCase, spelling), lettersOf(spelling).size(),
-                            spelt, forms.roles[f], maskOf(spelt) };
+                        Piece piece { lowered(letterCase, spelling), small.size(), *spelt,
+                            forms.roles[f], maskOf(*spelt) };
                         if (piece.letters == typedLetters)
                             whole.insert(piece.text);
                         const auto [known, fresh] = seen.try_emplace(piece.text, pieces.size());
@@ -136,7 +138,7 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
                 }
             }
         }
-        auto found = SlowSearch(std::move(pieces), aff, settings.maxCandidates,
+        auto found = SlowSearch(std::move(pieces), typedSlots, aff, settings.maxCandidates,
             std::chrono::steady_clock::now() + settings.slowTime)
                          .run(counts);
         std::set<std::string> expected;

@@ -114,6 +114,50 @@ private slots:
         const longcheck::AffCompounding aff = longcheck::readAff(base);
         QCOMPARE(QString::fromStdString(longcheck::asTyped(aff, spelling.toStdString())), typed);
     }
+
+    // The slow search counts whole typed letters: a piece of ö alone uses a
+    // letter (counting key bytes, it used none and the search never ended),
+    // and a piece with a letter not typed is no piece.
+    void slowSearchCountsLetters_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("spellings");
+        QTest::addColumn<QStringList>("found");
+        // clang-format off
+        QTest::newRow("ö alone is a letter") << "ööl" << QStringList { "ö", "öl" } << QStringList { "ölö", "ööl" };
+        QTest::newRow("ü is not ö")          << "öl"  << QStringList { "ü", "l" }  << QStringList {};
+        QTest::newRow("ĳ typed as one")      << "ĳsĳs" << QStringList { "ĳs" }     << QStringList { "ĳsĳs" };
+        // clang-format on
+    }
+    void slowSearchCountsLetters()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, spellings);
+        QFETCH(QStringList, found);
+        const LetterCase letterCase("nl");
+        const std::vector<std::string> letters
+            = longcheck::smallLetters(letterCase, typed.toStdString());
+        const longcheck::LetterSlots typedSlots(letters);
+        std::vector<longcheck::Piece> pieces;
+        for (const QString &spelling : spellings) {
+            const std::vector<std::string> small
+                = longcheck::smallLetters(letterCase, spelling.toStdString());
+            const auto counts = typedSlots.count(small);
+            if (counts)
+                pieces.push_back(longcheck::Piece { spelling.toStdString(), small.size(), *counts,
+                    0xff, longcheck::maskOf(*counts) });
+        }
+        longcheck::AffCompounding aff;
+        aff.minPart = 1;
+        const auto candidates = longcheck::SlowSearch(std::move(pieces), typedSlots, aff, 1000,
+            std::chrono::steady_clock::now() + std::chrono::seconds(10))
+                                    .run(*typedSlots.count(letters));
+        QVERIFY(candidates);
+        QStringList got;
+        for (const std::string &candidate : *candidates)
+            got.append(QString::fromStdString(candidate));
+        QCOMPARE(got, found);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBenchInputs)
