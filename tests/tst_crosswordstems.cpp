@@ -72,6 +72,8 @@ private slots:
             { "a prefix and two suffixes", "twice", "?????????", { "rewalkers" }, {} },
             { "two suffixes", "twice", "???????", { "talkers", "rewalks" }, {} },
             { "a suffix that strips", "twice", "??????", { "babies" }, {} },
+            // l'talkers, made within the letters alone, must fill no word.
+            { "a prefix of no letter", "twice", "?????????", { "rewalkers" }, {} },
         });
     }
     void squares()
@@ -113,6 +115,7 @@ private slots:
             { "no form of walk has ten letters", "walk", "XP", 10, false },
             { "talkers: the second suffix adds its letter", "talk", "X", 7, true },
             { "talk takes no prefix", "talk", "X", 8, false },
+            { "l' puts no letter in a square", "talk", "XL", 8, false },
             { "babies: the y stripped", "baby", "Z", 6, true },
             { "babies has no more letters than the y stripped leaves", "baby", "Z", 7, false },
         });

@@ -145,6 +145,10 @@ bool StemSquares::mayFill(
                 return true;
             if (rule.strip.size() > front || !text.starts_with(rule.strip))
                 continue;
+            // An apostrophe is no letter: a form with one (the French l',
+            // qu') fills no crossword's word.
+            if (rule.add.find_first_of(U"'\u2019") != std::u32string::npos)
+                continue;
             if (!keysOf(rule.add, added))
                 return true;
             added.insert(added.end(),
