@@ -47,7 +47,9 @@ std::variant<SearchCommand, CommandRefusal> SearchCommandLine::read(const QStrin
 {
     if (!m_parser.parse(GameOptions::withPhraseDefault(arguments)))
         return usage(m_parser.errorText());
-    if (m_parser.isSet(QStringLiteral("help")))
+    // --help-all is offered with --help; without a window there are no
+    // options of Qt's own to add, and letters are not asked for.
+    if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all")))
         m_parser.showHelp(0);
     if (m_parser.isSet(QStringLiteral("version")))
         m_parser.showVersion();

@@ -45,6 +45,7 @@ expect(2 "^$" tca act STDERR "one argument")
 expect(2 "^$")
 # Options are options, never letters to search.
 expect(0 "Usage: .*quorvel-search" --help)
+expect(0 "Usage: .*quorvel-search" --help-all)
 expect(0 "quorvel-search ${VERSION}" --version)
 
 # In the user's language: the usage text, the errors and the notes on

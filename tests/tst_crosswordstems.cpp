@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "hunspellfiles/AffixReader.h"
 #include "tests/support/Rows.h"
 #include "wordgames/WordPattern.h"
 #include "wordindex/IndexBuilder.h"
+#include "wordindex/StemIndexSquares.h"
 
 #include <QTest>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -16,6 +20,17 @@ struct SquaresRow {
     const char *pattern;
     QStringList made;
     QStringList notMade;
+};
+
+// Whether a stem of tests/data/wordgames/stems/twice, with its flags, may
+// fill a word of so many open squares: its forms are as long as the stem
+// with what a prefix and two suffixes add beyond what they strip.
+struct LengthRow {
+    const char *name;
+    const char *stem;
+    const char *flags;
+    std::size_t squares;
+    bool fills;
 };
 
 // The key letters of the index's forms, each a key of the index.
@@ -54,6 +69,11 @@ private slots:
             { "either word of two", "en", "k??? t???", { "kawa", "talk" }, { "walk", "bark" } },
             // A part of a compound may stand anywhere, and be shorter.
             { "parts of a compound", "compounds", "t???walk", { "talk", "walk" }, {} },
+            { "a prefix and two suffixes", "twice", "?????????", { "rewalkers" }, {} },
+            { "two suffixes", "twice", "???????", { "talkers", "rewalks" }, {} },
+            { "a suffix that strips", "twice", "??????", { "babies" }, {} },
+            // l'talkers, made within the letters alone, must fill no word.
+            { "a prefix of no letter", "twice", "?????????", { "rewalkers" }, {} },
         });
     }
     void squares()
@@ -84,6 +104,37 @@ private slots:
             if (pattern.placesOf(form.toStdString()) != 0)
                 QVERIFY2(made.contains(form), qPrintable(form + " fills the pattern, not made"));
         }
+    }
+
+    // A stem is expanded for a crossword only where its longest form can
+    // fill the word's squares.
+    void longestForms_data()
+    {
+        addRows<LengthRow>({
+            { "rewalkers: a prefix and two suffixes", "walk", "XP", 9, true },
+            { "no form of walk has ten letters", "walk", "XP", 10, false },
+            { "talkers: the second suffix adds its letter", "talk", "X", 7, true },
+            { "talk takes no prefix", "talk", "X", 8, false },
+            { "l' puts no letter in a square", "talk", "XL", 8, false },
+            { "babies: the y stripped", "baby", "Z", 6, true },
+            { "babies has no more letters than the y stripped leaves", "baby", "Z", 7, false },
+        });
+    }
+    void longestForms()
+    {
+        QFETCH(LengthRow, row);
+        std::ifstream file(QUORVEL_TEST_DATA "/wordgames/stems/twice.aff");
+        std::stringstream text;
+        text << file.rdbuf();
+        const AffixFile affixes = parseAffixFile(text.str());
+        QVERIFY2(affixes.refusal.empty(), affixes.refusal.c_str());
+        const LetterFold fold(affixes);
+        const StemSquares squares(affixes, fold);
+        const std::string stem = row.stem;
+        const SquarePlaces places { std::vector<std::uint64_t>(row.squares, ~std::uint64_t(0)) };
+        QCOMPARE(squares.mayFill(std::u32string(stem.begin(), stem.end()),
+                     affixes.parseFlags(row.flags), places),
+            row.fills);
     }
 };
 

@@ -36,6 +36,46 @@ StemSquares::StemSquares(const AffixFile &affixes, const LetterFold &fold)
         std::ranges::sort(after);
         after.erase(std::unique(after.begin(), after.end()), after.end());
     }
+    // What a second suffix adds, by class, then the first with the second.
+    std::vector<std::size_t> second(affixes.classes.size(), 0);
+    for (std::size_t c = 0; c < affixes.classes.size(); ++c) {
+        if (!affixes.classes[c].prefix)
+            second[c] = growthOf(affixes.classes[c], nullptr);
+    }
+    m_growth.resize(affixes.classes.size(), 0);
+    for (std::size_t c = 0; c < affixes.classes.size(); ++c) {
+        if (!affixes.classes[c].prefix)
+            m_growth[c] = growthOf(affixes.classes[c], &second);
+    }
+}
+
+std::size_t StemSquares::growthOf(
+    const AffixClass &suffix, const std::vector<std::size_t> *second) const
+{
+    std::size_t most = 0;
+    for (const AffixRule &rule : suffix.rules) {
+        // A character that fills no single square (or more than one) makes
+        // the form's length in squares other than in characters.
+        for (const char32_t c : rule.add) {
+            if (m_fold.countedKey(c) < 0)
+                return kUnbounded;
+        }
+        std::size_t grows
+            = rule.add.size() > rule.strip.size() ? rule.add.size() - rule.strip.size() : 0;
+        most = std::max(most, grows);
+        // The Expander puts at most one suffix after another.
+        for (const Flag flag : rule.continuation) {
+            const AffixClass *then = second ? m_affixes.suffix(flag) : nullptr;
+            if (!then)
+                continue;
+            const std::size_t next
+                = (*second)[static_cast<std::size_t>(then - m_affixes.classes.data())];
+            if (next == kUnbounded)
+                return kUnbounded;
+            most = std::max(most, grows + next);
+        }
+    }
+    return most;
 }
 
 bool StemSquares::keysOf(std::u32string_view text, std::vector<int> &keys) const
@@ -75,15 +115,17 @@ bool StemSquares::mayFill(
         || !keysOf(text.substr(0, front), before))
         return true;
     // The prefixes the stem may take; a suffix anywhere makes the form's
-    // length open.
+    // length open, up to what the longest suffixes add.
     FlagList prefixes;
     bool suffixed = false;
+    std::size_t growth = 0;
     for (const Flag flag : flags) {
         if (const AffixClass *suffix = m_affixes.suffix(flag)) {
             suffixed = true;
-            const FlagList &after
-                = m_prefixesAfter[static_cast<std::size_t>(suffix - m_affixes.classes.data())];
+            const auto c = static_cast<std::size_t>(suffix - m_affixes.classes.data());
+            const FlagList &after = m_prefixesAfter[c];
             prefixes.insert(prefixes.end(), after.begin(), after.end());
+            growth = std::max(growth, m_growth[c]);
         }
         if (m_affixes.prefix(flag))
             prefixes.push_back(flag);
@@ -103,6 +145,10 @@ bool StemSquares::mayFill(
                 return true;
             if (rule.strip.size() > front || !text.starts_with(rule.strip))
                 continue;
+            // An apostrophe is no letter: a form with one (the French l',
+            // qu') fills no crossword's word.
+            if (rule.add.find_first_of(U"'\u2019") != std::u32string::npos)
+                continue;
             if (!keysOf(rule.add, added))
                 return true;
             added.insert(added.end(),
@@ -114,9 +160,12 @@ bool StemSquares::mayFill(
         for (const std::vector<int> &lead : leads) {
             if (!standsAt(squares, 0, lead) || !standsAt(squares, lead.size(), core))
                 continue;
-            // Without a suffix the form ends with the stem.
-            if (!suffixed && tailKnown
-                && lead.size() + core.size() + after.size() != squares.size())
+            // Without a suffix the form ends with the stem; with one it is
+            // no longer than the stem and what the suffixes add.
+            const std::size_t stemmed = lead.size() + core.size() + after.size();
+            if (!suffixed && tailKnown && stemmed != squares.size())
+                continue;
+            if (suffixed && tailKnown && growth != kUnbounded && stemmed + growth < squares.size())
                 continue;
             return true;
         }
