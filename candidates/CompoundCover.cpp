@@ -7,6 +7,7 @@
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -117,6 +118,27 @@ CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, s
         std::ranges::sort(parts);
         parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
     }
+    if (m_flat.empty() || m_poolLetters.size() > kShortLetters
+        || std::ranges::any_of(pool, [](std::uint8_t n) { return n >= 128; }))
+        return;
+    m_shortWords = (m_poolLetters.size() + 7) / 8;
+    m_shortByFirst.resize(m_poolLetters.size());
+    for (std::size_t i = 0; i < m_poolLetters.size(); ++i) {
+        for (const LetterCounts &part : m_byFirst[m_poolLetters[i]]) {
+            ShortPart compact { shortened(part), 0 };
+            for (std::size_t j = 0; j < m_poolLetters.size(); ++j)
+                compact.number += part[m_poolLetters[j]] * m_radix[j];
+            m_shortByFirst[i].push_back(compact);
+        }
+    }
+}
+
+CompoundCover::ShortCounts CompoundCover::shortened(const LetterCounts &letters) const
+{
+    ShortCounts counts {};
+    for (std::size_t j = 0; j < m_poolLetters.size(); ++j)
+        counts[j / 8] |= std::uint64_t(letters[m_poolLetters[j]]) << (8 * (j % 8));
+    return counts;
 }
 
 void CompoundCover::addForm(const CompoundSettings &settings, std::string_view form,
@@ -170,6 +192,12 @@ bool CompoundCover::coverable(const LetterCounts &letters)
     const auto first = std::ranges::find_if(letters, [](std::uint8_t n) { return n != 0; });
     if (first == letters.end())
         return true;
+    if (!m_shortByFirst.empty() && fitsWithin(letters, m_pool)) {
+        std::uint64_t number = 0;
+        for (std::size_t i = 0; i < m_poolLetters.size(); ++i)
+            number += letters[m_poolLetters[i]] * m_radix[i];
+        return coverableShort(shortened(letters), number);
+    }
     std::uint8_t *const flat = knownAt(letters);
     if (flat && *flat != 0)
         return *flat == 2;
@@ -200,6 +228,50 @@ bool CompoundCover::coverable(const LetterCounts &letters)
         *flat = can ? 2 : 1;
     else
         m_known.emplace(letters, can);
+    return can;
+}
+
+bool CompoundCover::coverableShort(const ShortCounts &letters, std::uint64_t number)
+{
+    if (number == 0)
+        return true;
+    std::uint8_t &known = m_flat[static_cast<std::size_t>(number)];
+    if (known != 0)
+        return known == 2;
+    std::size_t first = 0;
+    for (std::size_t w = 0; w < m_shortWords; ++w) {
+        if (letters[w] != 0) {
+            first = 8 * w + static_cast<std::size_t>(std::countr_zero(letters[w])) / 8;
+            break;
+        }
+    }
+    const auto &parts = m_shortByFirst[first];
+    bool can = false;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    for (const ShortPart &part : parts) {
+        // Each count below 128: a count of the letters with its high bit
+        // set, less the part's, keeps that bit where it is at least the
+        // part's, and borrows from no other.
+        bool fits = true;
+        for (std::size_t w = 0; w < m_shortWords && fits; ++w)
+            fits = (((letters[w] | kHigh) - part.counts[w]) & kHigh) == kHigh;
+        if (!fits)
+            continue;
+        ShortCounts rest {};
+        for (std::size_t w = 0; w < m_shortWords; ++w)
+            rest[w] = letters[w] - part.counts[w];
+        if (coverableShort(rest, number - part.number)) {
+            can = true;
+            break;
+        }
+        if (m_stopped)
+            return true;
+    }
+    if (!m_pace(1 + parts.size())) {
+        m_stopped = true;
+        return true;
+    }
+    known = can ? 2 : 1;
     return can;
 }
 
