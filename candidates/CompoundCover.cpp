@@ -185,6 +185,23 @@ void CompoundCover::add(const LetterCounts &letters, const LetterCounts &pool)
         m_byFirst[static_cast<std::size_t>(first - letters.begin())].push_back(letters);
 }
 
+template<class Part, class Leaves>
+std::optional<bool> CompoundCover::anyLeavesCoverable(
+    const std::vector<Part> &parts, const Leaves &leaves)
+{
+    for (const Part &part : parts) {
+        if (leaves(part))
+            return true;
+        if (m_stopped)
+            return std::nullopt;
+    }
+    if (!m_pace(1 + parts.size())) {
+        m_stopped = true;
+        return std::nullopt;
+    }
+    return false;
+}
+
 bool CompoundCover::coverable(const LetterCounts &letters)
 {
     if (m_always || m_stopped)
@@ -205,25 +222,19 @@ bool CompoundCover::coverable(const LetterCounts &letters)
         if (const auto known = m_known.find(letters); known != m_known.end())
             return known->second;
     }
-    bool can = false;
-    const auto &parts = m_byFirst[static_cast<std::size_t>(first - letters.begin())];
-    for (const LetterCounts &part : parts) {
-        if (!fitsWithin(part, letters))
-            continue;
-        LetterCounts rest = letters;
-        for (std::size_t x = 0; x < rest.size(); ++x)
-            rest[x] = static_cast<std::uint8_t>(rest[x] - part[x]);
-        if (coverable(rest)) {
-            can = true;
-            break;
-        }
-        if (m_stopped)
-            return true;
-    }
-    if (!m_pace(1 + parts.size())) {
-        m_stopped = true;
+    const auto covered
+        = anyLeavesCoverable(m_byFirst[static_cast<std::size_t>(first - letters.begin())],
+            [&](const LetterCounts &part) {
+                if (!fitsWithin(part, letters))
+                    return false;
+                LetterCounts rest = letters;
+                for (std::size_t x = 0; x < rest.size(); ++x)
+                    rest[x] = static_cast<std::uint8_t>(rest[x] - part[x]);
+                return coverable(rest);
+            });
+    if (!covered)
         return true;
-    }
+    const bool can = *covered;
     if (flat)
         *flat = can ? 2 : 1;
     else
@@ -245,10 +256,8 @@ bool CompoundCover::coverableShort(const ShortCounts &letters, std::uint64_t num
             break;
         }
     }
-    const auto &parts = m_shortByFirst[first];
-    bool can = false;
     constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
-    for (const ShortPart &part : parts) {
+    const auto covered = anyLeavesCoverable(m_shortByFirst[first], [&](const ShortPart &part) {
         // Each count below 128: a count of the letters with its high bit
         // set, less the part's, keeps that bit where it is at least the
         // part's, and borrows from no other.
@@ -256,23 +265,16 @@ bool CompoundCover::coverableShort(const ShortCounts &letters, std::uint64_t num
         for (std::size_t w = 0; w < m_shortWords && fits; ++w)
             fits = (((letters[w] | kHigh) - part.counts[w]) & kHigh) == kHigh;
         if (!fits)
-            continue;
+            return false;
         ShortCounts rest {};
         for (std::size_t w = 0; w < m_shortWords; ++w)
             rest[w] = letters[w] - part.counts[w];
-        if (coverableShort(rest, number - part.number)) {
-            can = true;
-            break;
-        }
-        if (m_stopped)
-            return true;
-    }
-    if (!m_pace(1 + parts.size())) {
-        m_stopped = true;
+        return coverableShort(rest, number - part.number);
+    });
+    if (!covered)
         return true;
-    }
-    known = can ? 2 : 1;
-    return can;
+    known = *covered ? 2 : 1;
+    return *covered;
 }
 
 std::uint8_t *CompoundCover::knownAt(const LetterCounts &letters)

@@ -66,6 +66,12 @@ private:
         std::uint64_t number = 0;
     };
     [[nodiscard]] bool coverableShort(const ShortCounts &letters, std::uint64_t number);
+    // Whether some of the parts leaves letters that are coverable too
+    // (leaves tells of one part, false where it does not fit), each part
+    // tried in turn; nothing where the work was stopped (then the answer is yes).
+    template<class Part, class Leaves>
+    [[nodiscard]] std::optional<bool> anyLeavesCoverable(
+        const std::vector<Part> &parts, const Leaves &leaves);
     [[nodiscard]] ShortCounts shortened(const LetterCounts &letters) const;
     std::size_t m_shortWords = 0; // the words of ShortCounts the pool's letters take
     std::vector<std::vector<ShortPart>> m_shortByFirst; // by the letter's place in the pool
