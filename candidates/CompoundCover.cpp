@@ -7,6 +7,7 @@
 #include "wordindex/KeyWalk.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -117,6 +118,27 @@ CompoundCover::CompoundCover(const WordIndex &index, const LetterCounts &pool, s
         std::ranges::sort(parts);
         parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
     }
+    if (m_flat.empty() || m_poolLetters.size() > kShortLetters
+        || std::ranges::any_of(pool, [](std::uint8_t n) { return n >= 128; }))
+        return;
+    m_shortWords = (m_poolLetters.size() + 7) / 8;
+    m_shortByFirst.resize(m_poolLetters.size());
+    for (std::size_t i = 0; i < m_poolLetters.size(); ++i) {
+        for (const LetterCounts &part : m_byFirst[m_poolLetters[i]]) {
+            ShortPart compact { shortened(part), 0 };
+            for (std::size_t j = 0; j < m_poolLetters.size(); ++j)
+                compact.number += part[m_poolLetters[j]] * m_radix[j];
+            m_shortByFirst[i].push_back(compact);
+        }
+    }
+}
+
+CompoundCover::ShortCounts CompoundCover::shortened(const LetterCounts &letters) const
+{
+    ShortCounts counts {};
+    for (std::size_t j = 0; j < m_poolLetters.size(); ++j)
+        counts[j / 8] |= std::uint64_t(letters[m_poolLetters[j]]) << (8 * (j % 8));
+    return counts;
 }
 
 void CompoundCover::addForm(const CompoundSettings &settings, std::string_view form,
@@ -163,6 +185,23 @@ void CompoundCover::add(const LetterCounts &letters, const LetterCounts &pool)
         m_byFirst[static_cast<std::size_t>(first - letters.begin())].push_back(letters);
 }
 
+template<class Part, class Leaves>
+std::optional<bool> CompoundCover::anyLeavesCoverable(
+    const std::vector<Part> &parts, const Leaves &leaves)
+{
+    for (const Part &part : parts) {
+        if (leaves(part))
+            return true;
+        if (m_stopped)
+            return std::nullopt;
+    }
+    if (!m_pace(1 + parts.size())) {
+        m_stopped = true;
+        return std::nullopt;
+    }
+    return false;
+}
+
 bool CompoundCover::coverable(const LetterCounts &letters)
 {
     if (m_always || m_stopped)
@@ -170,6 +209,12 @@ bool CompoundCover::coverable(const LetterCounts &letters)
     const auto first = std::ranges::find_if(letters, [](std::uint8_t n) { return n != 0; });
     if (first == letters.end())
         return true;
+    if (!m_shortByFirst.empty() && fitsWithin(letters, m_pool)) {
+        std::uint64_t number = 0;
+        for (std::size_t i = 0; i < m_poolLetters.size(); ++i)
+            number += letters[m_poolLetters[i]] * m_radix[i];
+        return coverableShort(shortened(letters), number);
+    }
     std::uint8_t *const flat = knownAt(letters);
     if (flat && *flat != 0)
         return *flat == 2;
@@ -177,30 +222,59 @@ bool CompoundCover::coverable(const LetterCounts &letters)
         if (const auto known = m_known.find(letters); known != m_known.end())
             return known->second;
     }
-    bool can = false;
-    const auto &parts = m_byFirst[static_cast<std::size_t>(first - letters.begin())];
-    for (const LetterCounts &part : parts) {
-        if (!fitsWithin(part, letters))
-            continue;
-        LetterCounts rest = letters;
-        for (std::size_t x = 0; x < rest.size(); ++x)
-            rest[x] = static_cast<std::uint8_t>(rest[x] - part[x]);
-        if (coverable(rest)) {
-            can = true;
-            break;
-        }
-        if (m_stopped)
-            return true;
-    }
-    if (!m_pace(1 + parts.size())) {
-        m_stopped = true;
+    const auto covered
+        = anyLeavesCoverable(m_byFirst[static_cast<std::size_t>(first - letters.begin())],
+            [&](const LetterCounts &part) {
+                if (!fitsWithin(part, letters))
+                    return false;
+                LetterCounts rest = letters;
+                for (std::size_t x = 0; x < rest.size(); ++x)
+                    rest[x] = static_cast<std::uint8_t>(rest[x] - part[x]);
+                return coverable(rest);
+            });
+    if (!covered)
         return true;
-    }
+    const bool can = *covered;
     if (flat)
         *flat = can ? 2 : 1;
     else
         m_known.emplace(letters, can);
     return can;
+}
+
+bool CompoundCover::coverableShort(const ShortCounts &letters, std::uint64_t number)
+{
+    if (number == 0)
+        return true;
+    std::uint8_t &known = m_flat[static_cast<std::size_t>(number)];
+    if (known != 0)
+        return known == 2;
+    std::size_t first = 0;
+    for (std::size_t w = 0; w < m_shortWords; ++w) {
+        if (letters[w] != 0) {
+            first = 8 * w + static_cast<std::size_t>(std::countr_zero(letters[w])) / 8;
+            break;
+        }
+    }
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    const auto covered = anyLeavesCoverable(m_shortByFirst[first], [&](const ShortPart &part) {
+        // Each count below 128: a count of the letters with its high bit
+        // set, less the part's, keeps that bit where it is at least the
+        // part's, and borrows from no other.
+        bool fits = true;
+        for (std::size_t w = 0; w < m_shortWords && fits; ++w)
+            fits = (((letters[w] | kHigh) - part.counts[w]) & kHigh) == kHigh;
+        if (!fits)
+            return false;
+        ShortCounts rest {};
+        for (std::size_t w = 0; w < m_shortWords; ++w)
+            rest[w] = letters[w] - part.counts[w];
+        return coverableShort(rest, number - part.number);
+    });
+    if (!covered)
+        return true;
+    known = *covered ? 2 : 1;
+    return *covered;
 }
 
 std::uint8_t *CompoundCover::knownAt(const LetterCounts &letters)

@@ -6,6 +6,7 @@
 #include "wordforms/LetterCounts.h"
 #include "wordindex/WordIndex.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -52,6 +53,28 @@ private:
     // the number of its letters in the mixed radix of the pool's counts (0:
     // not known, 1: no, 2: yes): no hashing or comparing of 64 counts.
     [[nodiscard]] std::uint8_t *knownAt(const LetterCounts &letters);
+
+    // Then the letters are counted only for the letters the pool holds, in
+    // their order, eight counts to a word, and a part's number is subtracted
+    // from the letters': the number is linear in the counts. (A pool that
+    // numbers few enough has few enough different letters.) Each count is
+    // below 128, so a word compares eight counts at once.
+    static constexpr std::size_t kShortLetters = 32;
+    using ShortCounts = std::array<std::uint64_t, kShortLetters / 8>;
+    struct ShortPart {
+        ShortCounts counts {};
+        std::uint64_t number = 0;
+    };
+    [[nodiscard]] bool coverableShort(const ShortCounts &letters, std::uint64_t number);
+    // Whether some of the parts leaves letters that are coverable too
+    // (leaves tells of one part, false where it does not fit), each part
+    // tried in turn; nothing where the work was stopped (then the answer is yes).
+    template<class Part, class Leaves>
+    [[nodiscard]] std::optional<bool> anyLeavesCoverable(
+        const std::vector<Part> &parts, const Leaves &leaves);
+    [[nodiscard]] ShortCounts shortened(const LetterCounts &letters) const;
+    std::size_t m_shortWords = 0; // the words of ShortCounts the pool's letters take
+    std::vector<std::vector<ShortPart>> m_shortByFirst; // by the letter's place in the pool
     LetterCounts m_pool {};
     std::vector<std::size_t> m_poolLetters; // the key letters the pool holds
     std::vector<std::uint64_t> m_radix; // of each of them

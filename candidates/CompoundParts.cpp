@@ -104,14 +104,89 @@ bool PartsWithin::spelt(const WordIndex::Forms &forms, std::size_t i)
     return known == kSpelt;
 }
 
-const std::vector<Part> &PartsWithin::find(
-    const LetterPool &pool, std::uint8_t roles, std::size_t &steps)
+void PartsWithin::setTop(const LetterPool &top)
+{
+    if (top.blanks == 0)
+        m_top = LetterPool(top.counts, 0);
+}
+
+const Part *PartsWithin::partOf(WordIndex::KeyId id)
+{
+    const auto known = m_byKey.find(id);
+    if (known != m_byKey.end())
+        return known->second;
+    const auto forms = m_index.formsOf(id);
+    Part part { countLetters(forms[0]), {} };
+    // The index keeps a key's spellings of one word together.
+    for (std::size_t f = 0; f < forms.size(); ++f) {
+        if (!capitalsFit(forms[f], m_capitals))
+            continue;
+        // A part whose letters a rule may replace at a boundary can
+        // stand in a word that lacks some of them.
+        const bool typed = spelt(forms, f);
+        if (!typed && m_index.compounds().replacements.empty())
+            continue;
+        std::string text = asciiLowered(forms[f]);
+        const std::uint64_t flags = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
+            ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
+            : 0;
+        const std::uint8_t sure = m_trustsMarks
+            ? sureRolesOf(forms[f], text, forms.roles[f], m_capitals.has_value())
+            : 0;
+        if (!part.forms.empty() && part.forms.back().text == text) {
+            part.forms.back().roles |= forms.roles[f];
+            part.forms.back().ruleFlags |= flags;
+            part.forms.back().sureRoles |= sure;
+            part.forms.back().typed = part.forms.back().typed || typed;
+        } else {
+            part.forms.push_back({ std::move(text), forms.roles[f], flags, sure, typed });
+        }
+    }
+    // Hunspell gives up looking for a part where a forbidden one
+    // begins it (partStops): the longer part is in doubt.
+    const auto &stops = m_index.compounds().partStops;
+    for (Part::Form &form : part.forms) {
+        for (std::size_t length = 1; form.sureRoles != 0 && length <= form.text.size(); ++length) {
+            if (std::ranges::binary_search(stops, std::string_view(form.text).substr(0, length)))
+                form.sureRoles = 0;
+        }
+    }
+    const Part *made = part.forms.empty() ? nullptr : &m_made.emplace_back(std::move(part));
+    m_byKey.emplace(id, made);
+    return made;
+}
+
+const PartList &PartsWithin::find(
+    const LetterPool &pool, std::uint8_t roles, const PartList *wider, std::size_t &steps)
 {
     steps = 0;
-    const auto emplaced = m_parts.try_emplace(PoolKey { pool.counts, pool.blanks, roles });
-    std::vector<Part> &parts = emplaced.first->second;
+    const auto emplaced = m_lists.try_emplace(PoolKey { pool.counts, pool.blanks, roles });
+    PartList &list = emplaced.first->second;
     if (!emplaced.second)
-        return parts;
+        return list;
+    list.pool = pool.counts;
+    list.blanks = pool.blanks;
+    list.roles = roles;
+    const auto holds = [&](const PartList *other) {
+        return other && other != &list && other->blanks == 0 && other->roles == roles
+            && fitsWithin(pool.counts, other->pool);
+    };
+    if (pool.blanks == 0 && !holds(wider) && m_top && pool.counts != m_top->counts
+        && fitsWithin(pool.counts, m_top->counts)) {
+        std::size_t topSteps = 0;
+        wider = &find(*m_top, roles, nullptr, topSteps);
+        steps += topSteps;
+    }
+    if (pool.blanks == 0 && holds(wider)) {
+        for (const Part *part : wider->parts) {
+            if (fitsWithin(part->letters, pool.counts))
+                list.parts.push_back(part);
+        }
+        // A part kept is a step, as a key walked to is.
+        steps += 1 + list.parts.size();
+        (void)m_pace(1 + list.parts.size());
+        return list;
+    }
     forEachKeyWithin(m_index, { pool, roles, m_minPart, m_maxLength, {} },
         [&](WordIndex::KeyId id, std::size_t) {
             ++steps;
@@ -119,49 +194,12 @@ const std::vector<Part> &PartsWithin::find(
             // Many letters reach many keys of many forms: the walk keeps pace.
             if (!m_pace(1 + forms.size()))
                 return false;
-            Part part { countLetters(forms[0]), {} };
-            // The index keeps a key's spellings of one word together.
-            for (std::size_t f = 0; f < forms.size(); ++f) {
-                if (!capitalsFit(forms[f], m_capitals))
-                    continue;
-                // A part whose letters a rule may replace at a boundary can
-                // stand in a word that lacks some of them.
-                const bool typed = spelt(forms, f);
-                if (!typed && m_index.compounds().replacements.empty())
-                    continue;
-                std::string text = asciiLowered(forms[f]);
-                const std::uint64_t flags = forms.roles[f] & (FormRole::Rule | FormRole::RuleLast)
-                    ? m_index.ruleFlags(forms.firstForm + static_cast<std::uint32_t>(f))
-                    : 0;
-                const std::uint8_t sure = m_trustsMarks
-                    ? sureRolesOf(forms[f], text, forms.roles[f], m_capitals.has_value())
-                    : 0;
-                if (!part.forms.empty() && part.forms.back().text == text) {
-                    part.forms.back().roles |= forms.roles[f];
-                    part.forms.back().ruleFlags |= flags;
-                    part.forms.back().sureRoles |= sure;
-                    part.forms.back().typed = part.forms.back().typed || typed;
-                } else {
-                    part.forms.push_back({ std::move(text), forms.roles[f], flags, sure, typed });
-                }
-            }
-            // Hunspell gives up looking for a part where a forbidden one
-            // begins it (partStops): the longer part is in doubt.
-            const auto &stops = m_index.compounds().partStops;
-            for (Part::Form &form : part.forms) {
-                for (std::size_t length = 1; form.sureRoles != 0 && length <= form.text.size();
-                     ++length) {
-                    if (std::ranges::binary_search(
-                            stops, std::string_view(form.text).substr(0, length)))
-                        form.sureRoles = 0;
-                }
-            }
-            if (!part.forms.empty())
-                parts.push_back(std::move(part));
+            if (const Part *part = partOf(id))
+                list.parts.push_back(part);
             return true;
         });
     ++steps;
-    return parts;
+    return list;
 }
 
 } // namespace compoundsearch

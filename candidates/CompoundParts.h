@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -67,8 +68,17 @@ struct Part {
     std::vector<Form> forms;
 };
 
+// The parts within some letters that have a form of some roles, in the
+// order of the tree of keys.
+struct PartList {
+    LetterCounts pool {};
+    std::size_t blanks = 0;
+    std::uint8_t roles = 0;
+    std::vector<const Part *> parts;
+};
+
 // The keys within a pool that have a form of some roles, each list found
-// once and kept.
+// once and kept, and each key's part made once.
 class PartsWithin {
 public:
     // pace is told the work done now and then; false stops the walk.
@@ -81,11 +91,24 @@ public:
         std::function<bool(std::size_t)> pace, std::optional<LetterCounts> capitals = {},
         std::optional<TypedLetters> typed = {});
 
+    // The letters every pool asked for is most likely within (the search's
+    // own): a pool within them and without blanks has its parts picked out
+    // of their list, walked once for each roles.
+    void setTop(const LetterPool &top);
+
     // The parts; steps is the walk's work where the list was new (0 where
-    // it was kept). A walk that pace stopped leaves its list short.
-    const std::vector<Part> &find(const LetterPool &pool, std::uint8_t roles, std::size_t &steps);
+    // it was kept). A walk that pace stopped leaves its list short. Where
+    // the pool has no blanks and lies within wider's (a list of the same
+    // roles, such as the one a state before this one was given), the parts
+    // are picked out of wider's: the letters left only shrink, and a key
+    // within fewer letters is within more.
+    const PartList &find(
+        const LetterPool &pool, std::uint8_t roles, const PartList *wider, std::size_t &steps);
 
 private:
+    // The part of a key, made the first time it is met; nullptr where no
+    // form of it is left.
+    const Part *partOf(WordIndex::KeyId id);
     // typedSpell of the forms' i-th form, asked once a form: a key is met
     // again in the pools of many states (of a 20-letter Hungarian search,
     // a fifth of its time went to asking again).
@@ -104,9 +127,12 @@ private:
     // Not where the forms are marked part by part but the lists that go
     // with the marks are not known (CompoundSettings::settlesByParts).
     bool m_trustsMarks;
+    std::optional<LetterPool> m_top;
     std::vector<std::string> m_spellings; // of the form being read
     std::vector<std::uint8_t> m_spelt; // by form number, where typed is known
-    std::unordered_map<PoolKey, std::vector<Part>, PoolKeyHash> m_parts;
+    std::deque<Part> m_made; // never moved: the lists point into it
+    std::unordered_map<WordIndex::KeyId, const Part *> m_byKey;
+    std::unordered_map<PoolKey, PartList, PoolKeyHash> m_lists;
 };
 
 } // namespace compoundsearch

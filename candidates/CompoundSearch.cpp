@@ -39,6 +39,7 @@ public:
               index, index.compounds().minPart, query.maxLength,
               [this](std::size_t work) { return pace(work); }, query.capitals, query.typed)
     {
+        m_parts.setTop(query.pool);
         for (std::size_t from = 0; from < m_query.squares.size(); ++from)
             m_fromSquare.push_back(squaresFrom(m_query.squares, from));
     }
@@ -199,12 +200,13 @@ private:
             : onSquares(within, m_fromSquare, prefix, state.credit.size());
         // The keys within the letters that have a form of the roles, each list found once.
         std::size_t steps = 0;
-        const std::vector<Part> &found = m_parts.find(looked, wanted, steps);
+        const PartList &found = m_parts.find(looked, wanted, state.before, steps);
         if (steps != 0)
             tick(steps);
-        for (const Part &part : m_fromSquare.empty() || replacement
-                ? found
-                : m_squareParts.on(found, prefix, state.credit.size())) {
+        for (const Part *each : m_fromSquare.empty() || replacement
+                ? found.parts
+                : partsOnSquares(found, prefix, state.credit.size())) {
+            const Part &part = *each;
             LetterPool left = within;
             (void)take(left, part.letters);
             if (replacement && !take(left, countLetters(replacement->replacement)))
@@ -280,20 +282,38 @@ private:
                 // The next part adds a letter unless it begins with a credit.
                 if (credit.empty() && prefix.size() + piece.size() + 1 > m_query.maxLength)
                     continue;
-                any = follow({ left, credit, parts + 1, next, byRules, certain }, prefix, piece,
-                          record, sure)
+                any = follow({ left, credit, parts + 1, next, byRules, certain, &found }, prefix,
+                          piece, record, sure)
                     || any;
                 // "Schifffahrt" is written "Schiffahrt": a part that ends in
                 // a doubled letter may swallow the next part's first.
                 if (!byRules && !replacement && m_settings.simplifiedTriple && piece.size() >= 2
                     && piece.back() == piece[piece.size() - 2])
                     any = follow({ left, std::string(1, piece.back()), parts + 1, next, byRules,
-                                     false },
+                                     false, &found },
                               prefix, piece, record, false)
                         || any;
             }
         }
         return any;
+    }
+
+    // Of a crossword's parts, those that may begin where the word has got to.
+    const std::vector<const Part *> &partsOnSquares(
+        const PartList &found, std::string_view prefix, std::size_t credit)
+    {
+        auto [copy, made] = m_squareCopies.try_emplace(&found);
+        if (made) {
+            for (const Part *part : found.parts)
+                copy->second.push_back(*part);
+        }
+        const std::vector<Part> &fitting = m_squareParts.on(copy->second, prefix, credit);
+        auto [pointers, fresh] = m_squarePointers.try_emplace(&fitting);
+        if (fresh) {
+            for (const Part &part : fitting)
+                pointers->second.push_back(&part);
+        }
+        return pointers->second;
     }
 
     // Whether the engines would refuse three same letters where piece follows prefix.
@@ -379,6 +399,9 @@ private:
     NamedWords m_seen;
     std::vector<LetterCounts> m_fromSquare; // a crossword's letters from each square on
     SquareParts m_squareParts { m_query.squares };
+    // A crossword's lists of parts as SquareParts takes and gives them.
+    std::unordered_map<const PartList *, std::vector<Part>> m_squareCopies;
+    std::unordered_map<const std::vector<Part> *, std::vector<const Part *>> m_squarePointers;
     bool m_squaresBound = squaresBound(m_query.squares, m_query.pool);
 };
 

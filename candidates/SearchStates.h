@@ -54,6 +54,8 @@ struct PoolKeyHash {
     }
 };
 
+struct PartList;
+
 // Where the parts so far have led: what a state of the search is.
 struct State {
     LetterPool rest;
@@ -62,6 +64,9 @@ struct State {
     RuleState rules;
     bool byRules = false; // joined by the COMPOUNDRULE patterns
     bool sure = true; // every part so far leaves no doubt
+    // The parts the state before was given: this one's are among them
+    // (PartsWithin::find). Not part of what the state is.
+    const PartList *before = nullptr;
 };
 
 // The sooner of the budget's deadline and the end of its time from now.

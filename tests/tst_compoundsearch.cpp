@@ -8,6 +8,7 @@
 
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,17 @@ struct CutRow {
     QByteArray aff;
     QByteArray dic;
     std::string letters; // in small letters, few enough to try every arrangement
+};
+
+// Compounds whose parts a state of the search may not pick out of the list
+// the state before it was given, or whose letters left the cover of parts
+// must still find coverable: each word must be named.
+struct PartsRow {
+    const char *name;
+    QByteArray aff;
+    QByteArray dic;
+    std::string letters; // in small letters
+    std::vector<std::string> words; // compounds of all the letters that an engine accepts
 };
 
 // Words named one after another, and the number each gets: a word named
@@ -67,6 +79,25 @@ NamedRow manyTwice(const char *name, std::size_t count)
     return row;
 }
 
+// The dictionary of aff and dic loaded by each engine and indexed: tell is
+// given the engine's checker and the compounds the index names of the letters.
+void namedByEachEngine(const QByteArray &affText, const QByteArray &dic, const std::string &letters,
+    const std::function<void(SpellChecker &, const CompoundCandidates &)> &tell)
+{
+    const WrittenDictionary dictionary("SET UTF-8\n" + affText, dic);
+    for (const Engine engine : kEngines) {
+        const auto checker = dictionary.checker(engine);
+        QVERIFY(checker);
+        const WordIndexBuild build = dictionary.index(engine);
+        QVERIFY2(build.forms, build.refusal.c_str());
+        const FormsWithin within = build.forms->within(letters);
+        QVERIFY(within.index);
+        const CompoundCandidates named = compoundCandidates(*within.index, letters);
+        QCOMPARE(QString::fromStdString(named.unfinished), QString());
+        tell(*checker, named);
+    }
+}
+
 constexpr char kTriple[] = "COMPOUNDFLAG X\nCOMPOUNDMIN 2\nCHECKCOMPOUNDTRIPLE\nSIMPLIFIEDTRIPLE\n";
 
 } // namespace
@@ -106,25 +137,59 @@ private slots:
     void cut()
     {
         QFETCH(CutRow, row);
-        const WrittenDictionary dictionary("SET UTF-8\n" + row.aff, row.dic);
         bool anyAccepted = false;
-        for (const Engine engine : kEngines) {
-            const auto checker = dictionary.checker(engine);
-            QVERIFY(checker);
-            const std::set<std::string> accepted = acceptedArrangements(*checker, row.letters);
-            anyAccepted = anyAccepted || !accepted.empty();
-            const WordIndexBuild build = dictionary.index(engine);
-            QVERIFY2(build.forms, build.refusal.c_str());
-            const FormsWithin within = build.forms->within(row.letters);
-            QVERIFY(within.index);
-            const CompoundCandidates named = compoundCandidates(*within.index, row.letters);
-            QCOMPARE(QString::fromStdString(named.unfinished), QString());
-            std::set<std::string> missing = accepted;
-            for (const std::string &word : named.words)
-                missing.erase(word);
-            QCOMPARE(listOf(missing), QStringList());
-        }
+        namedByEachEngine(row.aff, row.dic, row.letters,
+            [&](SpellChecker &checker, const CompoundCandidates &named) {
+                const std::set<std::string> accepted = acceptedArrangements(checker, row.letters);
+                anyAccepted = anyAccepted || !accepted.empty();
+                std::set<std::string> missing = accepted;
+                for (const std::string &word : named.words)
+                    missing.erase(word);
+                QCOMPARE(listOf(missing), QStringList());
+            });
         QVERIFY2(anyAccepted, "neither engine accepts an arrangement of the letters");
+    }
+
+    void partsPicked_data()
+    {
+        addRows<PartsRow>({
+            // The first part's list holds no middle part: "cd" must be
+            // looked for among the parts of their own role.
+            { "a middle part after a first one of another role",
+                "COMPOUNDBEGIN B\nCOMPOUNDMIDDLE M\nCOMPOUNDEND E\nCOMPOUNDMIN 2\n",
+                "3\nab/B\ncd/M\nef/E\n", "abcdef", { "abcdef" } },
+            // "yo" ends in the letters of the pattern, so its state is given
+            // an o the word lacks; the z that stands for "o b" leaves the
+            // last part a b that neither the word nor "yo"'s list has.
+            { "a part after a replacement, of letters the state before lacked",
+                "COMPOUNDFLAG X\nCOMPOUNDMIN 1\nCHECKCOMPOUNDPATTERN 1\nCHECKCOMPOUNDPATTERN o b "
+                "z\n",
+                "3\nx/X\nyo/X\nbw/X\n", "xyzw", { "xyzw" } },
+            // Ten different letters: those left after the first part are
+            // the ninth and tenth of the pool's, counted apart from the
+            // first eight.
+            { "letters left past the pool's eighth different letter",
+                "COMPOUNDFLAG X\nCOMPOUNDMIN 2\n", "2\nabcdefgh/X\nij/X\n", "abcdefghij",
+                { "abcdefghij" } },
+        });
+    }
+    void partsPicked()
+    {
+        QFETCH(PartsRow, row);
+        std::set<std::string> acceptedByAny;
+        namedByEachEngine(row.aff, row.dic, row.letters,
+            [&](SpellChecker &checker, const CompoundCandidates &named) {
+                for (const std::string &word : row.words) {
+                    if (checker.checkSpelling(word) != true)
+                        continue;
+                    acceptedByAny.insert(word);
+                    QVERIFY2(
+                        std::ranges::find(named.words, word) != named.words.end(), word.c_str());
+                }
+            });
+        // The row is true of some engine: each word is a compound it accepts.
+        for (const std::string &word : row.words)
+            QVERIFY2(acceptedByAny.contains(word), word.c_str());
     }
 
     void namedOnce_data()
