@@ -18,6 +18,7 @@
 #include "search/IndexedConfirm.h"
 #include "search/IndexedSearch.h"
 #include "spelling/DictionaryService.h"
+#include "wordforms/KeyLetters.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -98,7 +99,12 @@ std::size_t check(const std::filesystem::path &base, const Settings &settings)
         at = std::chrono::steady_clock::now();
         // The slow search's pieces: every form within the letters, found by
         // going through all the keys.
-        const FormsWithin formsWithin = offer.index->within(letters);
+        // The index is asked in key letters, as the search asks it: a stems
+        // index counts only those, so an Estonian ü typed as it is spelt was
+        // no letter to it and no piece with ü was found.
+        const std::vector<std::string> typed = lettersOf(letters);
+        const std::optional<std::string> keys = keyLettersOf(typed.data(), typed.size());
+        const FormsWithin formsWithin = keys ? offer.index->within(*keys) : FormsWithin {};
         // The letters as the pieces are kept, in small letters: a typed Ä
         // counts as ä.
         const LetterSlots typedSlots(smallLetters(letterCase, letters));
